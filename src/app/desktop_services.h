@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+#include <optional>
+
+class QWidget;
+class QPrinter;
+
+namespace orvane {
+
+enum class MessageIcon { Error, Information, Warning };
+
+struct FileDialogRequest {
+  QString title;
+  QString filter;         // "Bead Worksheet (*.bws);;All files (*)"
+  QString defaultSuffix;  // without the point
+  QString directory;      // initial folder
+  QString fileName;       // proposed name
+  bool overwritePrompt = true;
+};
+
+// Everything that talks to the desktop beyond the windows themselves: boxes,
+// sounds, dialogs, the clipboard and URL opening. The program uses the Qt
+// implementation; tests use a recording one that never blocks.
+class DesktopServices {
+ public:
+  virtual ~DesktopServices() = default;
+
+  virtual void Beep() = 0;        // the default beep of a refused key
+  virtual void AlertSound() = 0;  // the alert of the calculator and the links
+
+  // A modal box with one OK button. `centred` centres the text's lines.
+  virtual void ShowMessage(QWidget* parent, MessageIcon icon, const QString& caption, const QString& text,
+                           bool centred = false) = 0;
+
+  // The chosen file, or nothing when the user cancelled.
+  virtual std::optional<QString> OpenFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+  virtual std::optional<QString> SaveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+
+  // The printer dialog; false when the user cancelled.
+  virtual bool SetupPrinter(QWidget* parent, QPrinter& printer) = 0;
+
+  virtual QString ClipboardText() = 0;
+  virtual void SetClipboardText(const QString& text) = 0;
+
+  // Opens a web or mail address with the desktop's handler; false on failure.
+  virtual bool OpenUrl(const QUrl& url) = 0;
+};
+
+class QtDesktopServices : public DesktopServices {
+ public:
+  void Beep() override;
+  void AlertSound() override;
+  void ShowMessage(QWidget* parent, MessageIcon icon, const QString& caption, const QString& text,
+                   bool centred) override;
+  std::optional<QString> OpenFileName(QWidget* parent, const FileDialogRequest& request) override;
+  std::optional<QString> SaveFileName(QWidget* parent, const FileDialogRequest& request) override;
+  bool SetupPrinter(QWidget* parent, QPrinter& printer) override;
+  QString ClipboardText() override;
+  void SetClipboardText(const QString& text) override;
+  bool OpenUrl(const QUrl& url) override;
+};
+
+}  // namespace orvane

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <memory>
+
+class QLockFile;
+class QLocalServer;
+class QWidget;
+
+namespace orvane {
+
+// One running copy per user and executable name. The first copy holds a lock
+// file named "PREVINST:" + the default title and listens on a local socket of
+// the same name; a second copy asks it there to come to the front, then ends.
+class InstanceGuard : public QObject {
+  Q_OBJECT
+ public:
+  // `folder` holds the lock and the socket (the user's runtime folder).
+  InstanceGuard(const QString& guardName, const QString& folder);
+  ~InstanceGuard() override;
+
+  // The default title of an executable: its file name without folder and
+  // without everything from the first ".", all letters after the first in
+  // lower case ("Orvane.exe" -> "Orvane").
+  static QString DefaultTitle(const QString& executablePath);
+  static QString RuntimeFolder();
+
+  // True when no other copy holds the guard. A guard that cannot be set up at
+  // all (say the folder is not writable) does not stop the program: this
+  // copy then runs as the first.
+  bool FirstInstance() const { return first_; }
+
+  // First copy: answer other copies' requests (call once the app exists).
+  void Listen();
+  // Second copy: ask the first copy to come to the front. Gives up quietly.
+  void ActivatePreviousInstance();
+
+  // Brings the most recently active window of this copy to the front,
+  // restoring it when minimised; a pop-up of it is raised instead.
+  static void RaiseLastActiveWindow();
+
+ private:
+  QString lockPath_;
+  QString socketPath_;
+  std::unique_ptr<QLockFile> lock_;
+  std::unique_ptr<QLocalServer> server_;
+  bool first_ = true;
+};
+
+}  // namespace orvane

@@ -1,0 +1,193 @@
+#include "app/main_window.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QIcon>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "app/app_context.h"
+#include "app/error_boundary.h"
+#include "app/help_window.h"
+#include "app/info_pages.h"
+#include "calculator/calculator_window.h"
+#include "calculators/bead_page.h"
+#include "calculators/fractions_window.h"
+#include "calculators/weight_page.h"
+#include "sizes/chart_pages.h"
+#include "sizes/converter_panel.h"
+#include "sizes/size_pages.h"
+#include "widgets/ext_page_control.h"
+#include "widgets/look.h"
+#include "widgets/panel.h"
+#include "widgets/string_grid.h"
+#include "worksheet/worksheet_window.h"
+
+namespace orvane {
+
+namespace {
+
+QPushButton* MakeButton(QWidget* parent, int left, int width, const QString& caption) {
+  auto* button = new QPushButton(caption, parent);
+  button->setGeometry(left, 9, width, 27);
+  button->setFont(MakeFont(QStringLiteral("Arial"), 15));
+  return button;
+}
+
+QPushButton* MakePictureButton(QWidget* parent, int left, const QString& icon, const QString& hint) {
+  auto* button = new QPushButton(parent);
+  button->setGeometry(left, 9, 33, 27);
+  button->setIcon(QIcon(icon));
+  button->setIconSize(QSize(16, 16));
+  button->setToolTip(hint);
+  button->setAccessibleName(hint);
+  button->setFocusPolicy(Qt::ClickFocus);
+  return button;
+}
+
+}  // namespace
+
+TMainFrm::TMainFrm(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
+  ConfigureFixedWindow(this, QStringLiteral("Orvane Version 2.0"), 535, 515, true);
+  setFont(MakeFont(QStringLiteral("MS Sans Serif"), 11));
+  SetBackground(this, SystemColor(SysColor::BtnFace));
+  FormCreate();
+}
+
+void TMainFrm::FormCreate() {
+  StartFolder = QDir::currentPath();
+  WorksheetFolder = StartFolder + QStringLiteral("/Worksheet/");
+
+  // Created in tab order: the pages, then the button bar, then the converter.
+  CreatePages();
+  CreateButtonBar();
+  Panel18 = new TSizeConverterPanel(app_, this);
+  Panel18->setGeometry(1, 1, 531, 73);
+
+  TabSheet2->FillGrids();
+  TabSheet3->FillGrids();
+  TabSheet4->FillGrids();
+  TabSheet6->FillGrids();
+  TabSheet7->FillGrids();
+
+  PageControl1->SetActivePageIndex(0);
+}
+
+void TMainFrm::CreatePages() {
+  PageControl1 = new TExtPageControl(this);
+  PageControl1->setGeometry(0, 72, 533, 392);
+  PageControl1->setFont(MakeFont(QStringLiteral("MS Sans Serif"), 16));
+  PageControl1->SetMultiLine(true);
+  PageControl1->SetPageColor(SystemColor(SysColor::Light3D));
+  PageControl1->SetTabActiveColor(SystemColor(SysColor::BtnFace));
+  PageControl1->SetTabActiveFont(MakeFont(QStringLiteral("MS Sans Serif"), 16, true));
+  PageControl1->SetTabInactiveColor(SystemColor(SysColor::Light3D));
+  PageControl1->SetTabInactiveFont(MakeFont(QStringLiteral("Arial"), 15));
+
+  TabSheet1 = new TAboutPage(app_);
+  TabSheet10 = new TTipsPage(app_);
+  TabSheet8 = new TBeadCalcPage(app_);
+  TabSheet2 = new TPearlPlatePage(app_);
+  TabSheet3 = new TStoneSizePage(app_);
+  TabSheet5 = new TWeightPage(app_);
+  TabSheet7 = new TJumpRingPage(app_);
+  TabSheet6 = new TWireGaugePage(app_);
+  TabSheet4 = new TRingSizePage(app_);
+  TabSheet9 = new TLinksPage(app_);
+  PageControl1->AddPage(TabSheet1, QStringLiteral("About"));
+  PageControl1->AddPage(TabSheet10, QStringLiteral("Tips"));
+  PageControl1->AddPage(TabSheet8, QStringLiteral("Bead Calculator"));
+  PageControl1->AddPage(TabSheet2, QStringLiteral("Pearl Plate"));
+  PageControl1->AddPage(TabSheet3, QStringLiteral("Stone Size"));
+  PageControl1->AddPage(TabSheet5, QStringLiteral("Weight"));
+  PageControl1->AddPage(TabSheet7, QStringLiteral("Jump Ring"));
+  PageControl1->AddPage(TabSheet6, QStringLiteral("Wire Gauge"));
+  PageControl1->AddPage(TabSheet4, QStringLiteral("Ring Size"));
+  PageControl1->AddPage(TabSheet9, QStringLiteral("Links"));
+}
+
+void TMainFrm::CreateButtonBar() {
+  Panel21 = new TPanel(this);
+  Panel21->setGeometry(0, 464, 534, 50);
+  Panel21->SetBevels(TPanel::Bevel::Raised, TPanel::Bevel::None, 2);
+  Panel21->SetColor(SystemColor(SysColor::Light3D));
+
+  // Tab stops in order: Fractions, Worksheet, Exit, then the tool bar.
+  FracBtn = MakeButton(Panel21, 236, 86, QStringLiteral("Fractions"));
+  WorksheetBtn = MakeButton(Panel21, 337, 96, QStringLiteral("Worksheet"));
+  ExitBtn = MakeButton(Panel21, 448, 73, QStringLiteral("Exit"));
+
+  ToolBar1 = new QWidget(Panel21);
+  ToolBar1->setGeometry(10, 9, 121, 27);
+  ToolBar1->setFocusPolicy(Qt::TabFocus);
+  ToolBar1->setAccessibleName(QStringLiteral("Record navigation"));
+  const struct {
+    QToolButton** button;
+    const char* icon;
+    const char* hint;
+  } tools[] = {{&ToolButton1, ":/icons/nav_first.svg", "First Record"},
+               {&ToolButton2, ":/icons/nav_prior.svg", "Prior Record"},
+               {&ToolButton3, ":/icons/nav_next.svg", "Next Record"},
+               {&ToolButton4, ":/icons/nav_last.svg", "Last Record"}};
+  int x = 0;
+  for (const auto& t : tools) {
+    auto* b = new QToolButton(ToolBar1);
+    b->setGeometry(x, 0, 29, 25);
+    b->setAutoRaise(true);
+    b->setIcon(QIcon(QString::fromLatin1(t.icon)));
+    b->setIconSize(QSize(16, 16));
+    b->setToolTip(QString::fromLatin1(t.hint));
+    b->setAccessibleName(QString::fromLatin1(t.hint));
+    b->setFocusPolicy(Qt::NoFocus);  // the grid keeps the focus
+    *t.button = b;
+    x += 29;
+  }
+
+  BitBtn1 = MakePictureButton(Panel21, 140, QStringLiteral(":/icons/calculator.svg"), QStringLiteral("Math Calculator"));
+  HelpBtn = MakePictureButton(Panel21, 188, QStringLiteral(":/icons/help.svg"), QStringLiteral("Help"));
+
+  auto bind = [this](QAbstractButton* b, void (TMainFrm::*handler)()) {
+    connect(b, &QAbstractButton::clicked, this, [this, handler] { RunGuarded(this, [&] { (this->*handler)(); }); });
+  };
+  bind(ExitBtn, &TMainFrm::ExitBtnClick);
+  bind(BitBtn1, &TMainFrm::CalculatorBtnClick);
+  bind(HelpBtn, &TMainFrm::HelpBtnClick);
+  bind(FracBtn, &TMainFrm::FracBtnClick);
+  bind(WorksheetBtn, &TMainFrm::WorksheetBtnClick);
+  bind(ToolButton1, &TMainFrm::ToolButton1Click);
+  bind(ToolButton2, &TMainFrm::ToolButton2Click);
+  bind(ToolButton3, &TMainFrm::ToolButton3Click);
+  bind(ToolButton4, &TMainFrm::ToolButton4Click);
+}
+
+void TMainFrm::ExitBtnClick() { app_.Quit(); }
+
+void TMainFrm::CalculatorBtnClick() { AppContext::ShowWindow(app_.CalculatorFrm()); }
+
+void TMainFrm::FracBtnClick() { AppContext::ShowWindow(app_.FracFrm()); }
+
+void TMainFrm::WorksheetBtnClick() { AppContext::ShowWindow(app_.WorksheetFrm()); }
+
+void TMainFrm::HelpBtnClick() {
+  THelpFrm* help = app_.HelpFrm();
+  const int index = PageControl1->ActivePageIndex();
+  if (index == 0) help->HelpPageControl1->SetActivePage(help->TabSheet5);
+  if (index == 2) help->HelpPageControl1->SetActivePage(help->TabSheet7);
+  AppContext::ShowWindow(help);
+}
+
+void TMainFrm::Navigate(GridNavigation step) {
+  for (TStringGrid* grid : PageControl1->ActivePage()->NavigationGrids()) NavigateGrid(*grid, step);
+}
+
+void TMainFrm::ToolButton1Click() { Navigate(GridNavigation::First); }
+void TMainFrm::ToolButton2Click() { Navigate(GridNavigation::Prior); }
+void TMainFrm::ToolButton3Click() { Navigate(GridNavigation::Next); }
+void TMainFrm::ToolButton4Click() { Navigate(GridNavigation::Last); }
+
+void TMainFrm::closeEvent(QCloseEvent* event) {
+  event->accept();
+  app_.Quit();
+}
+
+}  // namespace orvane

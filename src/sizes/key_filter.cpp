@@ -1,0 +1,79 @@
+#include "sizes/key_filter.h"
+
+namespace orvane {
+
+namespace {
+
+enum class PointRule { None, One, Any };
+
+struct FilterSpec {
+  const char16_t* extra;  // characters let through besides the digits
+  bool clipboardKeys;     // Ctrl+C, Ctrl+V, Ctrl+X
+  PointRule point;
+  bool designation;       // refuses everything silently
+};
+
+FilterSpec SpecOf(KeyFilterKind kind) {
+  switch (kind) {
+    case KeyFilterKind::MmBox:
+    case KeyFilterKind::BsMm:
+    case KeyFilterKind::WorksheetMm:
+      return {u"", true, PointRule::One, false};
+    case KeyFilterKind::InchBox:
+    case KeyFilterKind::BsInch:
+    case KeyFilterKind::Totalin:
+      return {u"/ ", true, PointRule::One, false};
+    case KeyFilterKind::Designation:
+      return {u"", false, PointRule::None, true};
+    case KeyFilterKind::Weight:
+      return {u"", false, PointRule::One, false};
+    case KeyFilterKind::NoBeads:
+      return {u"", true, PointRule::None, false};
+    case KeyFilterKind::AreaSp:
+    case KeyFilterKind::WorksheetInch:
+      return {u"/ ", true, PointRule::Any, false};
+    case KeyFilterKind::WorksheetNob:
+      return {u" ", true, PointRule::None, false};
+  }
+  return {u"", false, PointRule::None, false};
+}
+
+bool IsClipboardKey(QChar key) { return key == QChar(3) || key == QChar(22) || key == QChar(24); }
+
+}  // namespace
+
+KeyVerdict FilterKey(KeyFilterKind kind, QChar key, const QString& boxText) {
+  const FilterSpec spec = SpecOf(kind);
+  if (key == kEnterKey) return KeyVerdict::Enter;
+  if (spec.designation) return KeyVerdict::Swallow;
+  if (key == u'.') {
+    switch (spec.point) {
+      case PointRule::Any:
+        return KeyVerdict::Accept;
+      case PointRule::One:
+        return boxText.contains(u'.') ? KeyVerdict::Beep : KeyVerdict::Accept;
+      case PointRule::None:
+        return KeyVerdict::Beep;
+    }
+  }
+  if (key >= u'0' && key <= u'9') return KeyVerdict::Accept;
+  if (key == kBackspaceKey) return KeyVerdict::Accept;
+  if (spec.clipboardKeys && IsClipboardKey(key)) return KeyVerdict::Accept;
+  for (const char16_t* p = spec.extra; *p; ++p)
+    if (key == QChar(*p)) return KeyVerdict::Accept;
+  return KeyVerdict::Beep;
+}
+
+EnterAction EnterActionOf(KeyFilterKind kind) {
+  switch (kind) {
+    case KeyFilterKind::MmBox:
+    case KeyFilterKind::InchBox:
+    case KeyFilterKind::Weight:
+    case KeyFilterKind::AreaSp:
+      return EnterAction::RunCalculation;
+    default:
+      return EnterAction::NextControl;
+  }
+}
+
+}  // namespace orvane

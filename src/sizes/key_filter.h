@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+namespace orvane {
+
+// The entry boxes' key filters, one kind per family of boxes.
+enum class KeyFilterKind {
+  MmBox,        // converter millimetres
+  InchBox,      // converter inches
+  Designation,  // PearlBox, StoneBox: nothing can be typed
+  Weight,       // the five weight boxes
+  BsMm,         // bead size in millimetres
+  BsInch,       // bead size in inches
+  NoBeads,      // number of beads
+  Totalin,      // Totalin, AreaL, AreaW, AreaRect
+  AreaSp,       // stone spacing
+  WorksheetMm,
+  WorksheetInch,
+  WorksheetNob,
+};
+
+enum class KeyVerdict {
+  Accept,  // the character goes into the box
+  Swallow, // dropped without a sound
+  Beep,    // dropped with the default beep
+  Enter,   // Enter: swallowed; the box's Enter action runs
+};
+
+enum class EnterAction { RunCalculation, NextControl };
+
+inline constexpr QChar kEnterKey{u'\r'};
+inline constexpr QChar kBackspaceKey{u'\b'};
+
+// Decides on one typed character, given the text the box holds now.
+KeyVerdict FilterKey(KeyFilterKind kind, QChar key, const QString& boxText);
+EnterAction EnterActionOf(KeyFilterKind kind);
+
+}  // namespace orvane

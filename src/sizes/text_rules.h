@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+namespace orvane {
+
+// what() is the message as the user sees it, before the final "." is added.
+struct EConvertError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+struct EMathError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+struct EFractionError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+struct EInOutError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+inline constexpr long double kMmPerInch = 25.4L;
+
+long double TextToNumber(const QString& text);
+qint32 TextToInteger(const QString& text);
+float FractionToDecimal(const QString& text);
+long double InchTextToNumber(const QString& text);
+QString FormatFixed(long double value, int precision, int decimals);
+QString FormatGeneral(long double value);
+
+// Rounds an extended result to the 32-bit float it is stored as; a finite
+// value too large for a float is an overflow, not a silent infinity.
+float StoreSingle(long double value);
+
+// Checked extended arithmetic: IEEE does not trap, so the faults the user must
+// hear about are raised here with the program's own texts.
+long double CheckedDivide(long double numerator, long double denominator);
+long double CheckedResult(long double value);
+
+// The error box text: a "." is added unless the text already ends in "." or
+// in a character below it.
+QString WithFinalDot(const QString& message);
+
+inline constexpr char kFractionMessage[] = "Cannot convert Fraction to Decimal.";
+inline constexpr char kDivisionByZero[] = "Floating point division by zero";
+inline constexpr char kInvalidOperation[] = "Invalid floating point operation";
+inline constexpr char kOverflow[] = "Floating point overflow";
+
+}  // namespace orvane

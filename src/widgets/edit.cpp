@@ -1,0 +1,102 @@
+#include "widgets/edit.h"
+
+#include <QKeyEvent>
+
+#include "app/error_boundary.h"
+#include "widgets/look.h"
+
+namespace orvane {
+
+QChar TypedCharacter(const QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return QChar(u'\r');
+    case Qt::Key_Backspace:
+      return QChar(u'\b');
+    case Qt::Key_Escape:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+      return {};
+    default:
+      break;
+  }
+  if (event->modifiers() & Qt::ControlModifier) {
+    const int k = event->key();
+    if (k >= Qt::Key_A && k <= Qt::Key_Z) return QChar(char16_t(k - Qt::Key_A + 1));
+    return {};
+  }
+  const QString text = event->text();
+  if (text.isEmpty() || !text[0].isPrint()) return {};
+  return text[0];
+}
+
+TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {
+  connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+    if (text == lastText_) return;
+    lastText_ = text;
+    if (OnChange) RunGuarded(this, OnChange);
+  });
+}
+
+void TEdit::SetReadOnlyBox(bool readOnly) {
+  setReadOnly(readOnly);
+  if (readOnly) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, SystemColor(SysColor::BtnFace));
+    setPalette(pal);
+    setFocusPolicy(Qt::ClickFocus);
+  } else {
+    setPalette(QPalette());
+    setFocusPolicy(Qt::StrongFocus);
+  }
+}
+
+void TEdit::keyPressEvent(QKeyEvent* event) {
+  QChar key = TypedCharacter(event);
+  if (key.isNull() || !OnKeyPress) {
+    QLineEdit::keyPressEvent(event);
+    return;
+  }
+  const QChar original = key;
+  bool handled = false;
+  RunGuarded(this, [&] {
+    OnKeyPress(key);
+    handled = true;
+  });
+  if (!handled) key = QChar();  // a handler that failed has used the key up
+  if (key.isNull()) {
+    event->accept();
+    return;
+  }
+  if (key == original) {
+    QLineEdit::keyPressEvent(event);
+    return;
+  }
+  // The handler replaced the character: type the replacement instead.
+  QKeyEvent replaced(QEvent::KeyPress, 0, Qt::NoModifier, QString(key));
+  QLineEdit::keyPressEvent(&replaced);
+}
+
+void TEdit::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  // Coming back from another window or a pop-up is no new entry into the box.
+  if (returningFromElsewhere_) {
+    returningFromElsewhere_ = false;
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason) return;
+  }
+  if (OnEnter) RunGuarded(this, OnEnter);
+}
+
+void TEdit::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  // A pop-up menu or another window taking the focus is no exit from the box.
+  if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason) {
+    returningFromElsewhere_ = true;
+    return;
+  }
+  if (OnExit) RunGuarded(this, OnExit);
+}
+
+}  // namespace orvane

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QLineEdit>
+#include <functional>
+
+namespace orvane {
+
+// A line edit that reports the four events the windows work with.
+//  - OnKeyPress: a typed character (Enter is '\r', Backspace '\b', Ctrl+letter
+//    its control code). The handler may set the key to a null QChar to
+//    swallow it. Keys that produce no character (arrows, Home, End, Delete,
+//    Tab, Esc) never reach it. Pasted text is never filtered.
+//  - OnEnter / OnExit: focus gained / lost.
+//  Each runs inside the error boundary.
+//  - OnChange: the text changed, by typing or by the program; setting the same
+//    text again is not a change.
+class TEdit : public QLineEdit {
+  Q_OBJECT
+ public:
+  explicit TEdit(QWidget* parent = nullptr);
+
+  std::function<void(QChar& key)> OnKeyPress;
+  std::function<void()> OnEnter;
+  std::function<void()> OnExit;
+  std::function<void()> OnChange;
+
+  // Delphi-like read-only box: button-face background, skipped by Tab.
+  void SetReadOnlyBox(bool readOnly);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  QString lastText_;
+  bool returningFromElsewhere_ = false;
+};
+
+// The character a key event types, or a null QChar for keys that type none.
+QChar TypedCharacter(const QKeyEvent* event);
+
+}  // namespace orvane

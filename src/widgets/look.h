@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+#include <QString>
+
+class QWidget;
+
+namespace orvane {
+
+// Fonts are named as the window descriptions name them; the nearest free
+// faces stand in (MS Sans Serif and Arial by Liberation Sans, Times New Roman
+// by Liberation Serif). Sizes are character heights in pixels.
+QFont MakeFont(const QString& family, int pixelSize, bool bold = false, bool italic = false,
+               bool underline = false);
+
+// The sixteen fixed colours.
+namespace cl {
+inline const QColor Black{0, 0, 0}, Maroon{128, 0, 0}, Green{0, 128, 0}, Olive{128, 128, 0},
+    Navy{0, 0, 128}, Purple{128, 0, 128}, Teal{0, 128, 128}, Gray{128, 128, 128},
+    Silver{192, 192, 192}, Red{255, 0, 0}, Lime{0, 255, 0}, Yellow{255, 255, 0},
+    Blue{0, 0, 255}, Fuchsia{255, 0, 255}, Aqua{0, 255, 255}, White{255, 255, 255};
+}  // namespace cl
+
+// System colours follow the running desktop palette.
+enum class SysColor {
+  BtnFace, Window, WindowText, Light3D, Highlight, HighlightText, BtnHighlight, BtnShadow,
+  GrayText, BtnText, DarkShadow3D
+};
+QColor SystemColor(SysColor color);
+
+// Fills the widget's background with a colour, keeping the rest of its palette.
+void SetBackground(QWidget* widget, const QColor& color);
+void SetTextColor(QWidget* widget, const QColor& color);
+
+}  // namespace orvane

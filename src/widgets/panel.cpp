@@ -1,0 +1,70 @@
+#include "widgets/panel.h"
+
+#include <QPainter>
+
+#include "widgets/look.h"
+
+namespace orvane {
+
+TPanel::TPanel(QWidget* parent) : QWidget(parent) { setAutoFillBackground(true); }
+
+void TPanel::SetBevels(Bevel outer, Bevel inner, int width) {
+  outer_ = outer;
+  inner_ = inner;
+  width_ = width;
+  update();
+}
+
+void TPanel::SetBorder(bool single) {
+  border_ = single;
+  update();
+}
+
+void TPanel::SetCaption(const QString& caption) {
+  caption_ = caption;
+  update();
+}
+
+void TPanel::SetColor(const QColor& color) { SetBackground(this, color); }
+
+int TPanel::BevelExtent() const {
+  return (border_ ? 1 : 0) + (outer_ != Bevel::None ? width_ : 0) + (inner_ != Bevel::None ? width_ : 0);
+}
+
+namespace {
+void DrawBevel(QPainter& p, QRect& r, TPanel::Bevel bevel, int width, const QPalette& pal) {
+  if (bevel == TPanel::Bevel::None) return;
+  const QColor light = pal.color(QPalette::Light);
+  const QColor dark = pal.color(QPalette::Mid);
+  const QColor topLeft = bevel == TPanel::Bevel::Raised ? light : dark;
+  const QColor bottomRight = bevel == TPanel::Bevel::Raised ? dark : light;
+  for (int i = 0; i < width; ++i) {
+    p.setPen(topLeft);
+    p.drawLine(r.left(), r.top(), r.right(), r.top());
+    p.drawLine(r.left(), r.top(), r.left(), r.bottom());
+    p.setPen(bottomRight);
+    p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+    p.drawLine(r.right(), r.top(), r.right(), r.bottom());
+    r.adjust(1, 1, -1, -1);
+  }
+}
+}  // namespace
+
+void TPanel::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  QRect r = rect();
+  if (border_) {
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    r.adjust(1, 1, -1, -1);
+  }
+  DrawBevel(p, r, outer_, width_, palette());
+  DrawBevel(p, r, inner_, width_, palette());
+  if (!caption_.isEmpty()) {
+    p.setPen(palette().color(QPalette::WindowText));
+    p.setFont(font());
+    p.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, caption_);
+  }
+}
+
+}  // namespace orvane

@@ -1,0 +1,130 @@
+#include "widgets/string_grid.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+#include "sizes/grid_rows.h"
+
+namespace orvane {
+
+TStringGrid::TStringGrid(int colCount, int rowCount, int fixedRows, QWidget* parent)
+    : QTableWidget(rowCount - fixedRows, colCount, parent), fixedRows_(fixedRows) {
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+  setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+  setWordWrap(false);
+  setTabKeyNavigation(false);
+  setMouseTracking(true);
+  setCornerButtonEnabled(false);
+  verticalHeader()->hide();
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  horizontalHeader()->setHighlightSections(false);
+  horizontalHeader()->setSectionsClickable(false);
+  horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  horizontalHeader()->setVisible(fixedRows > 0);
+  horizontalHeader()->setTextElideMode(Qt::ElideNone);
+  setTextElideMode(Qt::ElideNone);
+  SetDefaultRowHeight(20);
+  if (rowCount > fixedRows) setCurrentCell(0, 0);
+}
+
+QString TStringGrid::Cell(int col, int row) const {
+  if (row < fixedRows_) {
+    const QTableWidgetItem* item = horizontalHeaderItem(col);
+    return item ? item->text() : QString();
+  }
+  const QTableWidgetItem* it = item(row - fixedRows_, col);
+  return it ? it->text() : QString();
+}
+
+void TStringGrid::SetCell(int col, int row, const QString& text) {
+  if (row < fixedRows_) {
+    auto* header = new QTableWidgetItem(text);
+    header->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setHorizontalHeaderItem(col, header);
+    return;
+  }
+  auto* cell = new QTableWidgetItem(text);
+  cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+  setItem(row - fixedRows_, col, cell);
+}
+
+void TStringGrid::SetColWidths(std::initializer_list<int> widths) {
+  int c = 0;
+  for (int w : widths) setColumnWidth(c++, w);
+}
+
+void TStringGrid::SetDefaultRowHeight(int height) {
+  verticalHeader()->setMinimumSectionSize(1);
+  verticalHeader()->setDefaultSectionSize(height);
+  horizontalHeader()->setFixedHeight(height);
+}
+
+int TStringGrid::Row() const { return currentRow() + fixedRows_; }
+
+void TStringGrid::SetRow(int row) {
+  const int col = currentColumn() < 0 ? 0 : currentColumn();
+  setCurrentCell(row - fixedRows_, col);
+}
+
+int TStringGrid::TopRow() const { return verticalScrollBar()->value() + fixedRows_; }
+
+void TStringGrid::SetTopRow(int row) { verticalScrollBar()->setValue(row - fixedRows_); }
+
+int TStringGrid::VisibleRowCount() const {
+  const int h = verticalHeader()->defaultSectionSize();
+  return h > 0 ? std::max(1, viewport()->height() / h) : 1;
+}
+
+void TStringGrid::mouseMoveEvent(QMouseEvent* event) {
+  QTableWidget::mouseMoveEvent(event);
+  if (OnMouseMove) OnMouseMove();
+}
+
+void TStringGrid::focusInEvent(QFocusEvent* event) {
+  // Keep the selected row when the focus comes back; the view would otherwise
+  // reset the current cell on some focus reasons.
+  const int row = currentRow(), col = currentColumn();
+  QTableWidget::focusInEvent(event);
+  if (row >= 0 && (currentRow() != row || currentColumn() != col)) setCurrentCell(row, col);
+}
+
+void NavigateGrid(TStringGrid& grid, GridNavigation step) {
+  const int first = grid.FixedRows();
+  const int last = grid.RowCount() - 1;
+  if (last < first) return;
+  int r = grid.Row() < first ? first : grid.Row();
+  switch (step) {
+    case GridNavigation::First: r = first; break;
+    case GridNavigation::Prior: if (r > first) --r; break;
+    case GridNavigation::Next: if (r < last) ++r; break;
+    case GridNavigation::Last: r = last; break;
+  }
+  const int top = grid.TopRow();
+  const int visible = grid.VisibleRowCount();
+  const int keepTop = grid.TopRow();
+  grid.SetRow(r);
+  // The view scrolls on its own to show the current cell; put the top row
+  // where the rule wants it.
+  int newTop = keepTop;
+  if (r < top) newTop = r;
+  else if (top + visible - 1 < r) newTop = r - visible + 1;
+  grid.SetTopRow(newTop);
+}
+
+GridRowWriter::GridRowWriter(TStringGrid& grid, std::span<const int> prefixes)
+    : grid_(grid), prefixes_(prefixes), row_(grid.FixedRows()) {}
+
+void GridRowWriter::FillGridRow(const QStringList& values) {
+  for (int c = 0; c < grid_.ColCount(); ++c) {
+    const int prefix = c < int(prefixes_.size()) ? prefixes_[c] : 0;
+    grid_.SetCell(c, row_, GridCellText(prefix, c < values.size() ? values[c] : QString()));
+  }
+  ++row_;
+}
+
+}  // namespace orvane

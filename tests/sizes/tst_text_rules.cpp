@@ -1,0 +1,246 @@
+#include <QTest>
+
+#include "sizes/text_rules.h"
+
+using namespace orvane;
+
+class TextRulesTest : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  void textToNumber_data();
+  void textToNumber();
+  void textToNumberFails_data();
+  void textToNumberFails();
+  void textToInteger_data();
+  void textToInteger();
+  void fractionToDecimal_data();
+  void fractionToDecimal();
+  void fractionToDecimalFails_data();
+  void fractionToDecimalFails();
+  void inchText();
+  void formatFixed_data();
+  void formatFixed();
+  void formatGeneral_data();
+  void formatGeneral();
+  void finalDot_data();
+  void finalDot();
+  void checkedArithmetic();
+};
+
+void TextRulesTest::textToNumber_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<double>("expected");
+  QTest::newRow("plain") << "2.3" << 2.3;
+  QTest::newRow("lone point") << "." << 0.0;
+  QTest::newRow("trailing point") << "5." << 5.0;
+  QTest::newRow("leading point") << ".25" << 0.25;
+  QTest::newRow("spaces around") << "  12.5  " << 12.5;
+  QTest::newRow("signs") << "-3.5" << -3.5;
+  QTest::newRow("plus") << "+7" << 7.0;
+  QTest::newRow("exponent") << "1.5E3" << 1500.0;
+  QTest::newRow("small exponent") << "2e-2" << 0.02;
+  QTest::newRow("signed exponent") << "1E+2" << 100.0;
+}
+
+void TextRulesTest::textToNumber() {
+  QFETCH(QString, text);
+  QFETCH(double, expected);
+  QCOMPARE(double(TextToNumber(text)), expected);
+}
+
+void TextRulesTest::textToNumberFails_data() {
+  QTest::addColumn<QString>("text");
+  QTest::newRow("empty") << "";
+  QTest::newRow("blank") << "   ";
+  QTest::newRow("two points") << "1.2.3";
+  QTest::newRow("letters") << "abc";
+  QTest::newRow("inner space") << "1 2";
+  QTest::newRow("comma") << "1,5";
+  QTest::newRow("sign only") << "-";
+  QTest::newRow("exponent without digits") << "1E";
+  QTest::newRow("range text") << "0.80 - 0.90";
+  QTest::newRow("overflow") << "1E99999";
+  QTest::newRow("fraction") << "1/2";
+}
+
+void TextRulesTest::textToNumberFails() {
+  QFETCH(QString, text);
+  try {
+    TextToNumber(text);
+    QFAIL("no error");
+  } catch (const EConvertError& e) {
+    QCOMPARE(QString::fromStdString(e.what()), QStringLiteral("'%1' is not a valid floating point value").arg(text));
+  }
+}
+
+void TextRulesTest::textToInteger_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<bool>("valid");
+  QTest::addColumn<int>("expected");
+  QTest::newRow("plain") << "42" << true << 42;
+  QTest::newRow("leading blanks") << "  7" << true << 7;
+  QTest::newRow("negative") << "-12" << true << -12;
+  QTest::newRow("max") << "2147483647" << true << 2147483647;
+  QTest::newRow("min") << "-2147483648" << true << int(-2147483648LL);
+  QTest::newRow("too big") << "2147483648" << false << 0;
+  QTest::newRow("trailing blank") << "7 " << false << 0;
+  QTest::newRow("empty") << "" << false << 0;
+  QTest::newRow("decimal") << "1.5" << false << 0;
+  QTest::newRow("sign only") << "+" << false << 0;
+}
+
+void TextRulesTest::textToInteger() {
+  QFETCH(QString, text);
+  QFETCH(bool, valid);
+  QFETCH(int, expected);
+  try {
+    const int v = TextToInteger(text);
+    QVERIFY(valid);
+    QCOMPARE(v, expected);
+  } catch (const EConvertError& e) {
+    QVERIFY(!valid);
+    QCOMPARE(QString::fromStdString(e.what()), QStringLiteral("'%1' is not a valid integer value").arg(text));
+  }
+}
+
+void TextRulesTest::fractionToDecimal_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<float>("expected");
+  QTest::newRow("eighth") << "1/8" << 0.125f;
+  QTest::newRow("mixed") << "1 1/2" << 1.5f;
+  QTest::newRow("spaces around") << "  3/4  " << 0.75f;
+  QTest::newRow("sixteenth ties to even") << "1/16" << 0.062f;
+  QTest::newRow("three sixteenths ties to even") << "3/16" << 0.188f;
+  QTest::newRow("third") << "1/3" << 0.333f;
+  QTest::newRow("two thirds") << "2/3" << 0.667f;
+  QTest::newRow("empty numerator") << "/4" << 0.0f;
+  QTest::newRow("decimal whole part") << "1.5 1/2" << 2.0f;
+  QTest::newRow("mixed with many spaces") << "17  1/2" << 17.5f;
+}
+
+void TextRulesTest::fractionToDecimal() {
+  QFETCH(QString, text);
+  QFETCH(float, expected);
+  QCOMPARE(FractionToDecimal(text), expected);
+}
+
+void TextRulesTest::fractionToDecimalFails_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QString>("kind");
+  QTest::addColumn<QString>("message");
+  QTest::newRow("empty denominator") << "1/" << "convert" << "'' is not a valid integer value";
+  QTest::newRow("zero denominator") << "1/0" << "math" << "Floating point division by zero";
+  QTest::newRow("zero over zero") << "0/0" << "math" << "Invalid floating point operation";
+  QTest::newRow("decimal numerator") << "1.5/2" << "convert" << "'1.5' is not a valid integer value";
+  QTest::newRow("space after slash") << "1 1/ 2" << "convert" << "'1 1/' is not a valid floating point value";
+  QTest::newRow("letter") << "1/x" << "fraction" << "Cannot convert Fraction to Decimal.";
+  QTest::newRow("minus") << "-1/2" << "fraction" << "Cannot convert Fraction to Decimal.";
+  QTest::newRow("two slashes") << "1/2/3" << "convert" << "'1/2' is not a valid integer value";
+  QTest::newRow("huge numerator") << "3000000/4" << "math" << "Integer overflow";
+}
+
+void TextRulesTest::fractionToDecimalFails() {
+  QFETCH(QString, text);
+  QFETCH(QString, kind);
+  QFETCH(QString, message);
+  try {
+    FractionToDecimal(text);
+    QFAIL("no error");
+  } catch (const EConvertError& e) {
+    QCOMPARE(kind, QStringLiteral("convert"));
+    QCOMPARE(QString::fromStdString(e.what()), message);
+  } catch (const EMathError& e) {
+    QCOMPARE(kind, QStringLiteral("math"));
+    QCOMPARE(QString::fromStdString(e.what()), message);
+  } catch (const EFractionError& e) {
+    QCOMPARE(kind, QStringLiteral("fraction"));
+    QCOMPARE(QString::fromStdString(e.what()), message);
+  }
+}
+
+void TextRulesTest::inchText() {
+  QCOMPARE(double(InchTextToNumber("0.25")), 0.25);
+  QCOMPARE(double(InchTextToNumber("1 1/8")), 1.125);
+  QVERIFY_THROWS_EXCEPTION(EConvertError, InchTextToNumber("1 1"));
+}
+
+void TextRulesTest::formatFixed_data() {
+  QTest::addColumn<double>("value");
+  QTest::addColumn<bool>("single");
+  QTest::addColumn<int>("precision");
+  QTest::addColumn<int>("decimals");
+  QTest::addColumn<QString>("expected");
+  QTest::newRow("half up") << 0.125 << false << 6 << 2 << "0.13";
+  QTest::newRow("filled zeros") << 25.4 << false << 9 << 5 << "25.40000";
+  QTest::newRow("precision bound") << 12345.678 << false << 6 << 2 << "12345.70";
+  QTest::newRow("exponent form") << 1234567.0 << false << 6 << 2 << "1.23457E6";
+  QTest::newRow("one inch in mm") << 25.4 << true << 9 << 5 << "25.40000";
+  QTest::newRow("zero") << 0.0 << false << 10 << 5 << "0.00000";
+  QTest::newRow("negative") << -2.5 << false << 6 << 2 << "-2.50";
+  QTest::newRow("rounds to zero") << 0.001 << false << 6 << 2 << "0.00";
+  QTest::newRow("carry") << 9.999 << false << 6 << 2 << "10.00";
+  QTest::newRow("carry into exponent form") << 999999.999 << false << 6 << 2 << "1E6";
+  QTest::newRow("big") << 1e20 << false << 6 << 2 << "1E20";
+  QTest::newRow("beads per inch") << 8.0 << false << 6 << 2 << "8.00";
+  QTest::newRow("strand") << 17.5 * 8.0 << false << 6 << 2 << "140.00";
+}
+
+void TextRulesTest::formatFixed() {
+  QFETCH(double, value);
+  QFETCH(bool, single);
+  QFETCH(int, precision);
+  QFETCH(int, decimals);
+  QFETCH(QString, expected);
+  const long double v = single ? static_cast<long double>(static_cast<float>(value)) : value;
+  QCOMPARE(FormatFixed(v, precision, decimals), expected);
+}
+
+void TextRulesTest::formatGeneral_data() {
+  QTest::addColumn<QString>("value");  // parsed, so the case keeps extended precision
+  QTest::addColumn<QString>("expected");
+  QTest::newRow("zero") << "0" << "0";
+  QTest::newRow("negative zero") << "-0" << "0";
+  QTest::newRow("integer") << "500" << "500";
+  QTest::newRow("fraction") << "1234.5" << "1234.5";
+  QTest::newRow("15 digits") << "123456789012345" << "123456789012345";
+  QTest::newRow("1E15") << "1E15" << "1E15";
+  QTest::newRow("1.5E-10") << "1.5E-10" << "1.5E-10";
+  QTest::newRow("1E-5") << "0.00001" << "1E-5";
+  QTest::newRow("0.0001") << "0.0001" << "0.0001";
+  QTest::newRow("0.05") << "0.05" << "0.05";
+  QTest::newRow("2.5E16") << "25000000000000000" << "2.5E16";
+  QTest::newRow("negative") << "-12.25" << "-12.25";
+  QTest::newRow("rounded to 15") << "0.1234567890123456789" << "0.123456789012346";
+}
+
+void TextRulesTest::formatGeneral() {
+  QFETCH(QString, value);
+  QFETCH(QString, expected);
+  QCOMPARE(FormatGeneral(TextToNumber(value)), expected);
+}
+
+void TextRulesTest::finalDot_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QString>("expected");
+  QTest::newRow("added") << "Floating point division by zero" << "Floating point division by zero.";
+  QTest::newRow("kept") << "Done." << "Done.";
+  QTest::newRow("below point") << "value (x)" << "value (x)";
+  QTest::newRow("quote") << "'1.2.3' is not a valid floating point value"
+                         << "'1.2.3' is not a valid floating point value.";
+}
+
+void TextRulesTest::finalDot() {
+  QFETCH(QString, text);
+  QFETCH(QString, expected);
+  QCOMPARE(WithFinalDot(text), expected);
+}
+
+void TextRulesTest::checkedArithmetic() {
+  QVERIFY_THROWS_EXCEPTION(EMathError, CheckedDivide(1, 0));
+  QVERIFY_THROWS_EXCEPTION(EMathError, StoreSingle(1e300L));
+  QCOMPARE(StoreSingle(1.0L / 25.4L), float(1.0L / 25.4L));
+  QCOMPARE(FormatFixed(StoreSingle(1.0L / 25.4L), 10, 5), QStringLiteral("0.03937"));
+}
+
+QTEST_GUILESS_MAIN(TextRulesTest)
+#include "tst_text_rules.moc"

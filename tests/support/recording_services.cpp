@@ -1,0 +1,45 @@
+#include "recording_services.h"
+
+#include <QPrinter>
+
+namespace orvane {
+
+void RecordingServices::ShowMessage(QWidget*, MessageIcon icon, const QString& caption, const QString& text,
+                                    bool centred) {
+  messages.append({icon, caption, text, centred});
+}
+
+std::optional<QString> RecordingServices::OpenFileName(QWidget*, const FileDialogRequest& request) {
+  openRequests.append(request);
+  if (openAnswers.empty()) return std::nullopt;
+  const QString answer = openAnswers.front();
+  openAnswers.pop_front();
+  if (answer.isNull()) return std::nullopt;
+  return answer;
+}
+
+std::optional<QString> RecordingServices::SaveFileName(QWidget*, const FileDialogRequest& request) {
+  saveRequests.append(request);
+  if (saveAnswers.empty()) return std::nullopt;
+  const QString answer = saveAnswers.front();
+  saveAnswers.pop_front();
+  if (answer.isNull()) return std::nullopt;
+  return answer;
+}
+
+bool RecordingServices::SetupPrinter(QWidget*, QPrinter& printer) {
+  ++printerDialogs;
+  if (printToPdf.isEmpty()) return false;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(printToPdf);
+  return true;
+}
+
+bool RecordingServices::OpenUrl(const QUrl& url) {
+  openedUrls.append(url);
+  return openUrlResult;
+}
+
+void RecordingServices::Reset() { *this = RecordingServices(); }
+
+}  // namespace orvane

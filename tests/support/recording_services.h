@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <deque>
+#include <optional>
+
+#include "app/desktop_services.h"
+
+namespace orvane {
+
+struct RecordedMessage {
+  MessageIcon icon;
+  QString caption;
+  QString text;
+  bool centred;
+};
+
+// Desktop services for tests: records every box, beep and opened address and
+// answers dialogs from a script, so no test ever blocks.
+class RecordingServices : public DesktopServices {
+ public:
+  void Beep() override { ++beeps; }
+  void AlertSound() override { ++alerts; }
+  void ShowMessage(QWidget* parent, MessageIcon icon, const QString& caption, const QString& text,
+                   bool centred) override;
+  std::optional<QString> OpenFileName(QWidget* parent, const FileDialogRequest& request) override;
+  std::optional<QString> SaveFileName(QWidget* parent, const FileDialogRequest& request) override;
+  bool SetupPrinter(QWidget* parent, QPrinter& printer) override;
+  QString ClipboardText() override { return clipboard; }
+  void SetClipboardText(const QString& text) override { clipboard = text; }
+  bool OpenUrl(const QUrl& url) override;
+
+  void Reset();
+
+  int beeps = 0;
+  int alerts = 0;
+  QList<RecordedMessage> messages;
+  QList<FileDialogRequest> openRequests, saveRequests;
+  // Answers of the file dialogs in turn; a null QString or nothing queued: cancelled.
+  std::deque<QString> openAnswers, saveAnswers;
+  // The printer dialog: accepted with output to this PDF file, or cancelled
+  // when empty.
+  QString printToPdf;
+  int printerDialogs = 0;
+  QString clipboard;
+  QList<QUrl> openedUrls;
+  bool openUrlResult = true;
+};
+
+}  // namespace orvane

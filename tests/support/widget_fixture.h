@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+#include "app/app_context.h"
+#include "recording_services.h"
+
+class QLineEdit;
+
+namespace orvane {
+
+// Fails a test when any modal dialog opens outside the desktop services: the
+// dialog is closed at once and the guard remembers it.
+class ModalDialogGuard : public QObject {
+ public:
+  ModalDialogGuard();
+  ~ModalDialogGuard() override;
+  bool Tripped() const { return !seen_.isEmpty(); }
+  QString Seen() const { return seen_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QString seen_;
+};
+
+// The whole program's windows, built offscreen with recording services.
+struct TestApp {
+  TestApp();
+  ~TestApp();
+  RecordingServices services;
+  std::unique_ptr<AppContext> app;
+  int quitRequests = 0;
+};
+
+// Gives a widget the keyboard focus for real (its window is shown and made
+// active first), so enter and exit handlers run as for a user.
+void FocusWidget(QWidget* widget);
+
+// Types text into a box key by key, through its key filter.
+void TypeText(QWidget* widget, const QString& text);
+
+}  // namespace orvane
