@@ -1,40 +1,401 @@
 #include "widgets/ext_page_control.h"
 
-#include <QTabBar>
+#include <QFontMetrics>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStackedWidget>
+#include <QToolTip>
+#include <algorithm>
 
 #include "app/error_boundary.h"
 #include "widgets/look.h"
 
 namespace orvane {
 
-TExtPageControl::TExtPageControl(QWidget* parent) : QTabWidget(parent) {
-  tabBar()->setExpanding(false);
-  tabBar()->setUsesScrollButtons(false);
-  tabBar()->setElideMode(Qt::ElideNone);
-  connect(this, &QTabWidget::currentChanged, this, &TExtPageControl::PageChanged);
+namespace {
+
+constexpr int kCaptionPadding = 6;  // on each side of a caption inside its tab
+constexpr int kRaise = 2;           // the selected tab stands this much proud
+constexpr int kPageInset = 4;       // page area border around the pages
+
+QColor ParentColor(const QWidget* w) {
+  const QWidget* parent = w->parentWidget();
+  if (!parent) return SystemColor(SysColor::BtnFace);
+  return parent->palette().color(parent->backgroundRole());
+}
+
+}  // namespace
+
+TExtPageControl::TExtPageControl(QWidget* parent) : QWidget(parent) {
+  activeColor_ = SystemColor(SysColor::BtnFace);
+  activeFont_ = font();
+  inactiveFont_ = font();
+  stack_ = new QStackedWidget(this);
+  setFocusPolicy(Qt::TabFocus);
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void TExtPageControl::AddPage(TTabSheet* page, const QString& caption) {
-  addTab(page, caption);
-  if (!pageColor_.isValid()) return;
-  SetBackground(page, pageColor_);
+  pages_.append({page, caption, true});
+  stack_->addWidget(page);
+  page->setAccessibleName(caption);
+  if (pageColor_.isValid()) SetBackground(page, pageColor_);
+  if (current_ < 0) {
+    // The first page becomes the active one quietly; its show handler runs
+    // when the window is shown.
+    current_ = 0;
+    stack_->setCurrentIndex(0);
+  }
+  Relayout();
 }
 
-void TExtPageControl::SetTabActiveColor(const QColor& color) { activeColor_ = color; }
-void TExtPageControl::SetTabInactiveColor(const QColor& color) { inactiveColor_ = color; }
-void TExtPageControl::SetTabActiveFont(const QFont& font) { activeFont_ = font; }
-void TExtPageControl::SetTabInactiveFont(const QFont& font) { inactiveFont_ = font; }
-void TExtPageControl::SetMultiLine(bool multiLine) { multiLine_ = multiLine; }
+int TExtPageControl::ActivePageIndex() const { return current_; }
+
+TTabSheet* TExtPageControl::ActivePage() const { return current_ < 0 ? nullptr : pages_[current_].page; }
+
+TTabSheet* TExtPageControl::Page(int index) const { return pages_.at(index).page; }
+
+void TExtPageControl::SetActivePage(TTabSheet* page) {
+  for (int i = 0; i < pages_.size(); ++i)
+    if (pages_[i].page == page) return SetActivePageIndex(i);
+}
+
+void TExtPageControl::SetActivePageIndex(int index) {
+  if (index < 0 || index >= pages_.size() || !pages_[index].enabled) return;
+  if (index == current_) return;
+  current_ = index;
+  stack_->setCurrentIndex(index);
+  Relayout();  // the selected row moves next to the page
+  update();
+  RunGuarded(this, [&] { pages_[index].page->Shown(); });
+  Q_EMIT Change();
+}
+
+TTabSheet* TExtPageControl::PageByTabIndex(int tabIndex) const {
+  if (tabIndex < 0 || tabIndex >= pages_.size())
+    throw EExtPageInvalidCall(QStringLiteral("Function GetPageIndexByTabIndex of component %1 of class %2 was "
+                                             "called with an invalid parameter (CurrentTabIndex = %3).")
+                                  .arg(objectName(), QStringLiteral("TExtPageControl"))
+                                  .arg(tabIndex)
+                                  .toStdString());
+  return pages_[tabIndex].page;
+}
+
+void TExtPageControl::SetTabActiveColor(const QColor& color) {
+  activeColor_ = color;
+  update();
+}
+
+void TExtPageControl::SetTabInactiveColor(const QColor& color) {
+  inactiveColor_ = color;
+  update();
+}
+
+void TExtPageControl::SetTabActiveFont(const QFont& font) {
+  activeFont_ = font;
+  Relayout();
+}
+
+void TExtPageControl::SetTabInactiveFont(const QFont& font) {
+  inactiveFont_ = font;
+  Relayout();
+}
 
 void TExtPageControl::SetPageColor(const QColor& color) {
   pageColor_ = color;
-  for (int i = 0; i < count(); ++i) SetBackground(widget(i), color);
+  for (const PageEntry& e : pages_) SetBackground(e.page, color);
+  update();
 }
 
-void TExtPageControl::PageChanged(int index) {
-  if (index < 0) return;
-  RunGuarded(this, [&] { Page(index)->Shown(); });
-  Q_EMIT Change();
+QColor TExtPageControl::PageColor() const { return pageColor_.isValid() ? pageColor_ : ParentColor(this); }
+
+void TExtPageControl::SetMultiLine(bool multiLine) {
+  multiLine_ = multiLine;
+  Relayout();
+}
+
+void TExtPageControl::SetTabPosition(TExtTabPosition position) {
+  position_ = position;
+  Relayout();
+}
+
+void TExtPageControl::SetTabHeight(int height) {
+  tabHeight_ = std::max(0, height);
+  Relayout();
+}
+
+void TExtPageControl::SetTabWidth(int width) {
+  tabWidth_ = std::max(0, width);
+  Relayout();
+}
+
+void TExtPageControl::SetHottrack(bool enabled, const QColor& activeColor, const QColor& inactiveColor) {
+  hottrack_ = enabled;
+  hotActiveColor_ = activeColor;
+  hotInactiveColor_ = inactiveColor;
+  update();
+}
+
+void TExtPageControl::SetTabHints(const QStringList& hints) { hints_ = hints; }
+
+void TExtPageControl::SetPageEnabled(int index, bool enabled) {
+  pages_[index].enabled = enabled;
+  pages_[index].page->setEnabled(enabled);
+  update();
+}
+
+// Tabs are sized for the wider of the two fonts, so that a tab keeps its size
+// whichever font it is drawn in.
+QFont TExtPageControl::StripFont() const {
+  const int active = QFontMetrics(activeFont_).horizontalAdvance(u'W');
+  const int inactive = QFontMetrics(inactiveFont_).horizontalAdvance(u'W');
+  return inactive > active ? inactiveFont_ : activeFont_;
+}
+
+int TExtPageControl::TabWidthFor(int index) const {
+  if (tabWidth_ > 0) return tabWidth_;
+  // Measure in both fonts as well: a bold caption must never be clipped.
+  const QString& caption = pages_[index].caption;
+  const int text = std::max({QFontMetrics(StripFont()).horizontalAdvance(caption),
+                             QFontMetrics(activeFont_).horizontalAdvance(caption),
+                             QFontMetrics(inactiveFont_).horizontalAdvance(caption)});
+  return text + 2 * kCaptionPadding;
+}
+
+void TExtPageControl::Relayout() {
+  tabRects_.clear();
+  const int n = static_cast<int>(pages_.size());
+  const int tabH = tabHeight_ > 0 ? tabHeight_ : QFontMetrics(StripFont()).height() + 5;
+  const int available = std::max(1, width() - 2 * kRaise);
+
+  // Greedy rows of tabs in page order.
+  QList<QList<int>> rows{{}};
+  int used = 0;
+  for (int i = 0; i < n; ++i) {
+    const int w = TabWidthFor(i);
+    if (multiLine_ && !rows.last().isEmpty() && used + w > available) {
+      rows.append(QList<int>());
+      used = 0;
+    }
+    rows.last().append(i);
+    used += w;
+  }
+  rowCount_ = n == 0 ? 0 : static_cast<int>(rows.size());
+
+  // The row holding the selected tab sits next to the page; the others keep
+  // their cyclic order above it, as a multi-row tab control does.
+  int selRow = 0;
+  for (int r = 0; r < rows.size(); ++r)
+    if (rows[r].contains(current_)) selRow = r;
+
+  QList<QRect> rects(n);
+  for (int r = 0; r < rows.size(); ++r) {
+    const int visual = (r - selRow - 1 + rowCount_ * 2) % std::max(1, rowCount_);  // 0 = farthest from page
+    const int fromPage = rowCount_ - 1 - visual;
+    int x = kRaise;
+    int total = 0;
+    for (int i : rows[r]) total += TabWidthFor(i);
+    // With several rows every row is stretched to the full width.
+    const int extra = rowCount_ > 1 && tabWidth_ == 0 ? available - total : 0;
+    for (int k = 0; k < rows[r].size(); ++k) {
+      const int i = rows[r][k];
+      int w = TabWidthFor(i);
+      if (extra > 0) w += extra / rows[r].size() + (k < extra % rows[r].size() ? 1 : 0);
+      const int y = position_ == TExtTabPosition::tabPosTop ? kRaise + (rowCount_ - 1 - fromPage) * tabH
+                                                            : height() - kRaise - (fromPage + 1) * tabH;
+      rects[i] = QRect(x, y, w, tabH);
+      x += w;
+    }
+  }
+  tabRects_ = rects;
+  stripHeight_ = rowCount_ * tabH + kRaise;
+  stack_->setGeometry(DisplayRect().adjusted(kPageInset, kPageInset, -kPageInset, -kPageInset));
+  update();
+}
+
+QRect TExtPageControl::DisplayRect() const {
+  if (position_ == TExtTabPosition::tabPosTop) return QRect(0, stripHeight_, width(), height() - stripHeight_);
+  return QRect(0, 0, width(), height() - stripHeight_);
+}
+
+QRect TExtPageControl::TabRect(int index) const { return tabRects_.value(index); }
+
+int TExtPageControl::TabAt(const QPoint& pos) const {
+  // The selected tab is drawn larger and on top of its neighbours.
+  if (current_ >= 0 && TabRect(current_).adjusted(-kRaise, -kRaise, kRaise, 0).contains(pos)) return current_;
+  for (int i = 0; i < tabRects_.size(); ++i)
+    if (tabRects_[i].contains(pos)) return i;
+  return -1;
+}
+
+void TExtPageControl::SelectTab(int index) {
+  if (index < 0 || !pages_[index].enabled) return;
+  SetActivePageIndex(index);
+}
+
+void TExtPageControl::SetHotTab(int index) {
+  if (index == hotTab_) return;
+  hotTab_ = index;
+  if (hottrack_) update();
+}
+
+void TExtPageControl::PaintControl(QPainter& p) const {
+  const bool top = position_ == TExtTabPosition::tabPosTop;
+  const QColor light = SystemColor(SysColor::BtnHighlight);
+  const QColor shadow = SystemColor(SysColor::BtnShadow);
+  const QColor dark = SystemColor(SysColor::DarkShadow3D);
+
+  // Behind and beside the tabs: the parent's colour.
+  p.fillRect(rect(), ParentColor(this));
+
+  // The page area with its raised border.
+  const QRect area = DisplayRect();
+  p.fillRect(area, PageColor());
+  p.setPen(light);
+  p.drawLine(area.topLeft(), area.topRight());
+  p.drawLine(area.topLeft(), area.bottomLeft());
+  p.setPen(dark);
+  p.drawLine(area.bottomLeft(), area.bottomRight());
+  p.drawLine(area.topRight(), area.bottomRight());
+  p.setPen(shadow);
+  p.drawLine(area.bottomLeft() + QPoint(1, -1), area.bottomRight() + QPoint(-1, -1));
+  p.drawLine(area.topRight() + QPoint(-1, 1), area.bottomRight() + QPoint(-1, -1));
+
+  for (int pass = 0; pass < 2; ++pass) {
+    for (int i = 0; i < tabRects_.size(); ++i) {
+      const bool selected = i == current_;
+      if (selected != (pass == 1)) continue;  // the selected tab last, on top
+      const QRect nominal = tabRects_[i];
+      QRect fill = nominal;
+      QRect captionRect = nominal;
+      if (selected) {
+        fill = top ? nominal.adjusted(-kRaise, -kRaise, kRaise, 1) : nominal.adjusted(-kRaise, -1, kRaise, kRaise);
+        captionRect.translate(0, -1);
+      } else {
+        captionRect.translate(0, top ? 1 : -2);
+      }
+      p.fillRect(fill, selected ? activeColor_ : inactiveColor_);
+
+      // Tab edges: light on the left and the outer side, dark on the right.
+      const int outerY = top ? fill.top() : fill.bottom();
+      const int innerY = top ? fill.bottom() : fill.top();
+      p.setPen(light);
+      p.drawLine(fill.left(), innerY, fill.left(), outerY + (top ? 2 : -2));
+      p.drawLine(fill.left() + 2, outerY, fill.right() - 2, outerY);
+      p.drawPoint(fill.left() + 1, outerY + (top ? 1 : -1));
+      p.setPen(dark);
+      p.drawLine(fill.right(), outerY + (top ? 2 : -2), fill.right(), innerY);
+      p.drawPoint(fill.right() - 1, outerY + (top ? 1 : -1));
+      p.setPen(shadow);
+      p.drawLine(fill.right() - 1, outerY + (top ? 2 : -2), fill.right() - 1, innerY);
+      if (selected) {
+        // The selected tab opens into the page.
+        p.setPen(activeColor_);
+        p.drawLine(fill.left() + 1, innerY, fill.right() - 2, innerY);
+      }
+
+      QFont f = selected ? activeFont_ : inactiveFont_;
+      p.setFont(f);
+      QColor text = SystemColor(SysColor::WindowText);
+      if (hottrack_ && i == hotTab_) {
+        const QColor hot = selected ? hotActiveColor_ : hotInactiveColor_;
+        if (hot.isValid()) text = hot;
+      }
+      const QRect r = captionRect.adjusted(2, 2, -2, -2);
+      const int flags = Qt::AlignCenter | Qt::TextSingleLine;
+      if (!pages_[i].enabled) {
+        p.setPen(light);
+        p.drawText(r.translated(1, 1), flags, pages_[i].caption);
+        p.setPen(shadow);
+      } else {
+        p.setPen(text);
+      }
+      p.drawText(r, flags, pages_[i].caption);
+      if (selected && hasFocus()) {
+        QPen dots(SystemColor(SysColor::WindowText), 1, Qt::DotLine);
+        p.setPen(dots);
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+      }
+    }
+  }
+}
+
+void TExtPageControl::paintEvent(QPaintEvent* event) {
+  // The widget's backing store already double-buffers: the background and the
+  // tabs reach the screen in one step, without flicker.
+  QPainter p(this);
+  p.setClipRegion(event->region());
+  PaintControl(p);
+}
+
+void TExtPageControl::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  Relayout();
+}
+
+void TExtPageControl::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // The active page shows with its window: run its show handler as well.
+  if (!event->spontaneous() && current_ >= 0) RunGuarded(this, [&] { pages_[current_].page->Shown(); });
+}
+
+void TExtPageControl::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange) Relayout();
+}
+
+bool TExtPageControl::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    const int tab = TabAt(help->pos());
+    if (tab >= 0 && tab < hints_.size() && !hints_[tab].isEmpty()) {
+      QToolTip::showText(help->globalPos(), hints_[tab], this, TabRect(tab));
+    } else {
+      QToolTip::hideText();
+      event->ignore();
+    }
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+void TExtPageControl::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+  const int tab = TabAt(event->position().toPoint());
+  if (tab < 0) return QWidget::mousePressEvent(event);
+  SelectTab(tab);
+}
+
+void TExtPageControl::mouseMoveEvent(QMouseEvent* event) {
+  SetHotTab(TabAt(event->position().toPoint()));
+  QWidget::mouseMoveEvent(event);
+}
+
+void TExtPageControl::leaveEvent(QEvent* event) {
+  SetHotTab(-1);
+  QWidget::leaveEvent(event);
+}
+
+void TExtPageControl::keyPressEvent(QKeyEvent* event) {
+  const int n = static_cast<int>(pages_.size());
+  auto step = [&](int dir) {
+    for (int k = 1; k <= n; ++k) {
+      const int i = ((current_ + dir * k) % n + n) % n;
+      if (pages_[i].enabled) return SelectTab(i);
+    }
+  };
+  if (n == 0) return QWidget::keyPressEvent(event);
+  if (event->modifiers() & Qt::ControlModifier) {
+    if (event->key() == Qt::Key_Tab) return step(1);
+    if (event->key() == Qt::Key_Backtab) return step(-1);
+  } else if (hasFocus()) {
+    if (event->key() == Qt::Key_Right) return step(1);
+    if (event->key() == Qt::Key_Left) return step(-1);
+  }
+  QWidget::keyPressEvent(event);
 }
 
 }  // namespace orvane

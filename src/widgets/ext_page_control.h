@@ -2,56 +2,148 @@
 
 #include <QColor>
 #include <QFont>
-#include <QTabWidget>
+#include <QList>
+#include <QRect>
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+#include <stdexcept>
+
+class QStackedWidget;
 
 namespace orvane {
 
 class TStringGrid;
 
 // A page of a page control. Shown is called each time the page becomes the
-// active page (the page's show handler).
+// active page (the page's show handler), and when its window is shown with
+// the page already active.
 class TTabSheet : public QWidget {
   Q_OBJECT
  public:
   explicit TTabSheet(QWidget* parent = nullptr) : QWidget(parent) {}
-  virtual void Shown() {}
+  // The default show handler runs OnShow, for pages that need no class of
+  // their own.
+  virtual void Shown() {
+    if (OnShow) OnShow();
+  }
   // The grids that the main window's First / Prior / Next / Last buttons move
   // while this page is active, in the order they move.
   virtual QList<TStringGrid*> NavigationGrids() const { return {}; }
+
+  std::function<void()> OnShow;
 };
 
-// The page control with coloured tabs: active and inactive tab colours and
-// fonts, and the colour of the page area.
-class TExtPageControl : public QTabWidget {
+enum class TExtTabPosition { tabPosTop, tabPosBottom };
+
+// Raised when a tab index is asked for that matches no page.
+class EExtPageInvalidCall : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The page control with coloured tabs: the active and the inactive tabs have
+// their own fill and font, the page area and the strip behind the tabs their
+// own colours. The tabs are laid out by the control itself so that they can
+// wrap onto several rows; the pages sit in a stack below them.
+class TExtPageControl : public QWidget {
   Q_OBJECT
  public:
   explicit TExtPageControl(QWidget* parent = nullptr);
 
   void AddPage(TTabSheet* page, const QString& caption);
-  int ActivePageIndex() const { return currentIndex(); }
-  void SetActivePageIndex(int index) { setCurrentIndex(index); }
-  TTabSheet* ActivePage() const { return static_cast<TTabSheet*>(currentWidget()); }
-  void SetActivePage(TTabSheet* page) { setCurrentWidget(page); }
-  int PageCount() const { return count(); }
-  TTabSheet* Page(int index) const { return static_cast<TTabSheet*>(widget(index)); }
+  int ActivePageIndex() const;
+  void SetActivePageIndex(int index);
+  TTabSheet* ActivePage() const;
+  void SetActivePage(TTabSheet* page);
+  int PageCount() const { return static_cast<int>(pages_.size()); }
+  TTabSheet* Page(int index) const;
+  QString Caption(int index) const { return pages_.at(index).caption; }
 
   void SetTabActiveColor(const QColor& color);
   void SetTabInactiveColor(const QColor& color);
   void SetTabActiveFont(const QFont& font);
   void SetTabInactiveFont(const QFont& font);
+  // Colour of the page area; unset, the page area takes the parent's colour.
   void SetPageColor(const QColor& color);
   void SetMultiLine(bool multiLine);
+  void SetTabPosition(TExtTabPosition position);
+  // Fixed tab size; 0 sizes the tabs by their captions.
+  void SetTabHeight(int height);
+  void SetTabWidth(int width);
+  // Caption colour of the tab under the pointer; an invalid colour means no
+  // change for that kind of tab.
+  void SetHottrack(bool enabled, const QColor& activeColor = QColor(),
+                   const QColor& inactiveColor = QColor());
+  // Line n is the tooltip of page n's tab.
+  void SetTabHints(const QStringList& hints);
+  void SetPageEnabled(int index, bool enabled);
+
+  QColor TabActiveColor() const { return activeColor_; }
+  QColor TabInactiveColor() const { return inactiveColor_; }
+  QFont TabActiveFont() const { return activeFont_; }
+  QFont TabInactiveFont() const { return inactiveFont_; }
+  QColor PageColor() const;
+  bool MultiLine() const { return multiLine_; }
+
+  // Where tab n sits, in the control's coordinates, and how many rows the
+  // strip has (for the layout and for tests).
+  QRect TabRect(int index) const;
+  int RowCount() const { return rowCount_; }
+  int TabAt(const QPoint& pos) const;
+  // The page area: the control less the tab strip.
+  QRect DisplayRect() const;
+
+  // The tab index of a page, or the page of a tab: throws EExtPageInvalidCall
+  // for an index that matches no page.
+  TTabSheet* PageByTabIndex(int tabIndex) const;
+
+  // Paints the control into a painter: the background and then the tabs.
+  void PaintControl(class QPainter& painter) const;
 
  Q_SIGNALS:
   // After the active page changed and its show handler ran.
   void Change();
 
- private:
-  void PageChanged(int index);
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool event(QEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
-  QColor activeColor_, inactiveColor_, pageColor_;
+ private:
+  struct PageEntry {
+    TTabSheet* page;
+    QString caption;
+    bool enabled = true;
+  };
+
+  void Relayout();
+  QFont StripFont() const;
+  int TabWidthFor(int index) const;
+  void SelectTab(int index);
+  void SetHotTab(int index);
+
+  QList<PageEntry> pages_;
+  QList<QRect> tabRects_;
+  QStackedWidget* stack_;
+  int current_ = -1;
+  int hotTab_ = -1;
+  int rowCount_ = 0;
+  int stripHeight_ = 0;
+  QColor activeColor_, inactiveColor_{160, 160, 164}, pageColor_;
   QFont activeFont_, inactiveFont_;
   bool multiLine_ = false;
+  TExtTabPosition position_ = TExtTabPosition::tabPosTop;
+  int tabHeight_ = 0, tabWidth_ = 0;
+  bool hottrack_ = false;
+  QColor hotActiveColor_, hotInactiveColor_;
+  QStringList hints_;
 };
 
 }  // namespace orvane
