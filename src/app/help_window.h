@@ -2,10 +2,16 @@
 
 #include <QWidget>
 
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollArea;
+
 namespace orvane {
 
 class AppContext;
 class TExtPageControl;
+class TPanel;
 class TTabSheet;
 
 // The help window: four pages of instructions; its callers pick the page
@@ -21,14 +27,38 @@ class THelpFrm : public QWidget {
   TTabSheet* TabSheet7;  // "Bead Calculator"
   TTabSheet* TabSheet1;  // "Worksheet"
 
+  TPanel* Panel1;
+  TPanel* Panel2;
+  QScrollArea* ScrollBox1;  // around Panel3, the "Bead Calculator" help
+  QWidget* Panel3;
+  QScrollArea* ScrollBox2;  // around Panel4, the "Worksheet" help
+  QWidget* Panel4;
+  QPlainTextEdit* Memo4;  // licence statement
+  QPlainTextEdit* Memo5;  // disclaimer
+  QPushButton* Button1;   // never visible; Esc closes the window
+
+  void FormClose();
+  void TabSheet7Show();
+  void TabSheet1Show();
+  void Button1Click();
+  // One wheel notification on a scroll box: one line step, when the pointer
+  // (screen position) lies inside the box.
+  void ScrollBoxMouseWheel(QScrollArea* box, const QPoint& globalPos, bool up);
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void FormClose();
+  void BuildLicensePage();
+  void BuildStoneSizePage();
+  void BuildBeadCalculatorPage();
+  void BuildWorksheetPage();
+  QScrollArea* BoxOf(QObject* object) const;
 
   AppContext& app_;
+  int wheelRemainder_ = 0;
 };
 
 }  // namespace orvane

@@ -1,13 +1,256 @@
 #include "app/info_pages.h"
 
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <functional>
+
 #include "app/app_context.h"
+#include "app/error_boundary.h"
+#include "app/main_window.h"
+#include "app/maker_info.h"
+#include "widgets/fx_label.h"
+#include "widgets/look.h"
+#include "widgets/panel.h"
 
 namespace orvane {
 
-TAboutPage::TAboutPage(AppContext& app, QWidget* parent) : TTabSheet(parent), app_(app) {}
+namespace {
 
-TTipsPage::TTipsPage(AppContext& app, QWidget* parent) : TTabSheet(parent), app_(app) {}
+// A plain label that reports a click.
+class ClickLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+  std::function<void()> OnClick;
 
-TLinksPage::TLinksPage(AppContext& app, QWidget* parent) : TTabSheet(parent), app_(app) {}
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && OnClick)
+      RunGuarded(this, [&] { OnClick(); });
+  }
+};
+
+QFont Arial(int px, bool bold = false, bool underline = false) {
+  return MakeFont(QStringLiteral("Arial"), px, bold, false, underline);
+}
+
+ClickLabel* MakeLinkLabel(QWidget* parent, QPoint at, const QString& text, const QString& hint,
+                          std::function<void()> onClick) {
+  auto* label = new ClickLabel(text, parent);
+  label->setFont(Arial(19, false, true));
+  SetTextColor(label, cl::Blue);
+  label->setCursor(Qt::PointingHandCursor);
+  label->move(at);
+  label->adjustSize();
+  if (!hint.isEmpty()) label->setToolTip(hint);
+  label->setAccessibleName(text);
+  label->setAccessibleDescription(QStringLiteral("Link"));
+  label->OnClick = std::move(onClick);
+  return label;
+}
+
+}  // namespace
+
+QPlainTextEdit* MakeMemo(QWidget* parent, const QRect& bounds, const QFont& font, const QStringList& lines,
+                         bool readOnly) {
+  auto* memo = new QPlainTextEdit(parent);
+  memo->setGeometry(bounds);
+  memo->setFont(font);
+  memo->setFrameShape(QFrame::NoFrame);
+  memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  memo->setReadOnly(readOnly);
+  memo->setPlainText(lines.join(u'\n'));
+  memo->document()->setDocumentMargin(1);
+  SetBackground(memo, parent->palette().color(parent->backgroundRole()));
+  SetBackground(memo->viewport(), parent->palette().color(parent->backgroundRole()));
+  // A read-only memo is text to read: it takes no Tab stop and passes the
+  // wheel on to the box around it.
+  if (readOnly) memo->setFocusPolicy(Qt::ClickFocus);
+  memo->setAccessibleName(lines.value(0).trimmed());
+  return memo;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QRect& bounds, const QFont& font, const QString& text,
+                  Qt::Alignment alignment, bool wordWrap) {
+  auto* label = new QLabel(text, parent);
+  label->setFont(font);
+  label->setAlignment(alignment);
+  label->setWordWrap(wordWrap);
+  label->move(bounds.topLeft());
+  if (bounds.size().isEmpty())
+    label->adjustSize();
+  else
+    label->resize(bounds.size());
+  return label;
+}
+
+QScrollArea* MakeScrollBox(QWidget* parent, const QRect& bounds, QWidget* content, const QSize& contentSize) {
+  auto* box = new QScrollArea(parent);
+  box->setGeometry(bounds);
+  box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  box->setWidgetResizable(false);
+  box->setFocusPolicy(Qt::StrongFocus);
+  box->verticalScrollBar()->setSingleStep(8);
+  SetBackground(box, cl::White);
+  SetBackground(box->viewport(), cl::White);
+  content->resize(contentSize);
+  SetBackground(content, cl::White);
+  box->setWidget(content);
+  return box;
+}
+
+QLabel* MakePicture(QWidget* parent, const QRect& bounds, const QString& resource, bool stretch,
+                    const QString& description) {
+  auto* picture = new QLabel(parent);
+  picture->setGeometry(bounds);
+  picture->setPixmap(QPixmap(resource));
+  picture->setScaledContents(stretch);
+  picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  picture->setAccessibleName(description);
+  return picture;
+}
+
+// ---------------------------------------------------------------- About
+
+TAboutPage::TAboutPage(AppContext& app, QWidget* parent) : TTabSheet(parent), app_(app) {
+  Panel16 = new TPanel(this);
+  Panel16->setGeometry(18, 8, 489, 313);
+  Panel16->SetBevels(TPanel::Bevel::Raised, TPanel::Bevel::Lowered, 4);
+  Panel16->SetColor(cl::White);
+
+  Image1 = MakePicture(Panel16, QRect(48, 32, 394, 63), QStringLiteral(":/pictures/banner.gif"), false,
+                       QStringLiteral("Orvane banner"));
+  Image2 = MakePicture(Panel16, QRect(32, 128, 128, 128), QStringLiteral(":/pictures/book_calculator.jpg"), true,
+                       QStringLiteral("A book beside a pocket calculator"));
+  Label4 = MakeLabel(Panel16, QRect(192, 136, 257, 25), Arial(24), QStringLiteral("Orvane"), Qt::AlignHCenter | Qt::AlignTop,
+                     true);
+  Label5 = MakeLabel(Panel16, QRect(184, 168, 281, 25), Arial(24), QStringLiteral("Ver. 2.0"),
+                     Qt::AlignHCenter | Qt::AlignTop, true);
+
+  FxLabel7 = new TFxLabel(Panel16);
+  FxLabel7->setGeometry(192, 232, 265, 26);
+  FxLabel7->SetCaption(maker::kWebSite);
+  FxLabel7->setFont(Arial(21));
+  FxLabel7->SetAlignment(Qt::AlignHCenter);
+  FxLabel7->SetColorScheme(TFxColorScheme::csCustom);
+  FxLabel7->SetHighlightColor(QColor());  // no colour: white, unseen on the white panel
+  FxLabel7->SetShadowColor(QColor());
+  FxLabel7->SetTextColor(cl::Blue);
+  FxLabel7->setCursor(Qt::PointingHandCursor);
+  FxLabel7->setToolTip(QStringLiteral("Click to visit web site."));
+  FxLabel7->OnClick = [this] { FxLabel7Click(); };
+
+  FxLabel5 = new TFxLabel(Panel16);
+  FxLabel5->setGeometry(48, 290, 401, 16);
+  FxLabel5->SetCaption(maker::kRightsNotice);
+  FxLabel5->setFont(Arial(13));
+  FxLabel5->SetAlignment(Qt::AlignHCenter);
+  FxLabel5->SetTextColor(cl::Black);
+  FxLabel5->SetAppearance(TFxAppearance::apCustom);
+  FxLabel5->SetHighlightDepth(0);
+  FxLabel5->SetShadowDepth(0);
+  FxLabel5->SetShadowDirection(TFxShadeDirection::sdNone);
+}
+
+void TAboutPage::FxLabel7Click() {
+  FxLabel7->SetTextColor(kVisitedLinkColor);
+  TURL& url = app_.MainFrm()->TabSheet9->URL1;
+  url.URL = maker::kWebSite;
+  url.Execute();  // a site that cannot be opened is not reported
+}
+
+// ---------------------------------------------------------------- Tips
+
+TTipsPage::TTipsPage(AppContext& app, QWidget* parent) : TTabSheet(parent), app_(app) {
+  Panel23 = new QWidget;
+  ScrollBox2 = MakeScrollBox(this, QRect(18, 16, 489, 305), Panel23, QSize(480, 301));
+  ScrollBox2->setAccessibleName(QStringLiteral("Tips"));
+
+  Label41 = MakeLabel(Panel23, QRect(95, 12, 289, 48), Arial(19), QStringLiteral("Welcome to Orvane"),
+                      Qt::AlignHCenter | Qt::AlignTop, true);
+  Label43 = MakeLabel(Panel23, QRect(20, 52, 341, 23), Arial(16, true),
+                      QStringLiteral("Hit the ENTER KEY after making a data entry.  "));
+  Memo3 = MakeMemo(Panel23, QRect(20, 88, 441, 201), Arial(15),
+                   {QStringLiteral("The Enter Key will  initiate the calculation and in some cases"),
+                    QStringLiteral("move you to the next data entry.  This is especially true for the "),
+                    QStringLiteral("Bead Calculator and Bead Worksheet."), QString(),
+                    QStringLiteral("Inches may be entered as a fraction (1/4) or as a decimal (0.250)."), QString(),
+                    QStringLiteral("The 10 Key Pad and Mouse Wheel may be used throughout the "),
+                    QStringLiteral("program."), QString(),
+                    QStringLiteral("The Esc Key will close additional open Windows such as the "),
+                    QStringLiteral("Calculator, Help or Worksheet Windows.")});
+  Memo3->setAccessibleName(QStringLiteral("Tips"));
+}
+
+// ---------------------------------------------------------------- Links
+
+TLinksPage::TLinksPage(AppContext& app, QWidget* parent)
+    : TTabSheet(parent), URL1(app.Services()), URL2(app.Services()), app_(app) {
+  URL1.URLType = TURLType::utHttps;
+  URL1.URL = maker::kWebSite + u'/';
+  URL2.URLType = TURLType::utMailto;
+  URL2.URL = maker::kDisplayName + QStringLiteral(" <") + maker::kMailAddress + u'>';
+
+  Panel20 = new QWidget;
+  ScrollBox1 = MakeScrollBox(this, QRect(18, 8, 489, 313), Panel20, QSize(480, 309));
+  ScrollBox1->setAccessibleName(QStringLiteral("Links"));
+
+  Label14 = MakeLinkLabel(Panel20, {47, 23}, QStringLiteral("Orvane"), QStringLiteral("https://") + maker::kProgramPage,
+                          [this] { Label14Click(); });
+  Label32 = MakeLabel(Panel20, QRect(69, 48, 0, 0), Arial(16), QStringLiteral("Check for latest verion of  the program."));
+  Label15 = MakeLinkLabel(Panel20, {45, 86}, maker::kShopName, QStringLiteral("https://") + maker::kWebSite,
+                          [this] { Label15Click(); });
+  Memo1 = MakeMemo(Panel20, QRect(66, 112, 385, 49), Arial(16),
+                   {QStringLiteral("Jewelry making supplies for the professional jewelry "),
+                    QStringLiteral("designer and the hobbyist.")},
+                   false);
+  Memo1->setAccessibleName(QStringLiteral("About the shop"));
+  Label37 = MakeLinkLabel(Panel20, {45, 167}, QStringLiteral("E-Mail:  ") + maker::kMailAddress, QString(),
+                          [this] { Label37Click(); });
+  Label38 = MakeLabel(Panel20, QRect(69, 192, 0, 0), Arial(16),
+                      QStringLiteral("Report program error; contact programmer."));
+
+  UrlLabel1 = new TUrlLabel(app.Services(), Panel20);
+  UrlLabel1->setGeometry(48, 229, 273, 22);
+  UrlLabel1->setFont(Arial(19, false, true));
+  UrlLabel1->setWordWrap(true);
+  UrlLabel1->SetFontColor(cl::Blue);
+  UrlLabel1->SetHighlightColor(cl::Blue);
+  UrlLabel1->SetURL(maker::kDonationUrl);
+  UrlLabel1->SetCaption(QStringLiteral("Donate to Support Programming"));
+  UrlLabel1->OnClick = [this] { UrlLabel1Click(); };
+
+  Memo2 = MakeMemo(Panel20, QRect(66, 256, 385, 49), Arial(16),
+                   {QStringLiteral("If you find this program usefull, please consider "),
+                    QStringLiteral("donating to our programming efforts.")},
+                   false);
+  Memo2->setAccessibleName(QStringLiteral("About donations"));
+}
+
+// A link that cannot be opened (no browser or mail program) fails silently.
+void TLinksPage::Label14Click() {
+  SetTextColor(Label14, kVisitedLinkColor);
+  URL1.URL = maker::kProgramPage;
+  URL1.Execute();
+}
+
+void TLinksPage::Label15Click() {
+  SetTextColor(Label15, kVisitedLinkColor);
+  URL1.URL = maker::kWebSite + u'/';
+  URL1.Execute();
+}
+
+void TLinksPage::Label37Click() {
+  SetTextColor(Label37, kVisitedLinkColor);
+  URL2.Execute();
+}
+
+// The donation label opens its page itself.
+void TLinksPage::UrlLabel1Click() {}
 
 }  // namespace orvane

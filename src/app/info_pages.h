@@ -1,16 +1,33 @@
 #pragma once
 
 #include "widgets/ext_page_control.h"
+#include "widgets/url_label.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QScrollArea;
 
 namespace orvane {
 
 class AppContext;
+class TFxLabel;
+class TPanel;
 
 // The "About" page: product name, version, pictures, web link, rights notice.
 class TAboutPage : public TTabSheet {
   Q_OBJECT
  public:
   explicit TAboutPage(AppContext& app, QWidget* parent = nullptr);
+
+  TPanel* Panel16;
+  QLabel* Image1;  // banner
+  QLabel* Image2;  // book beside a pocket calculator
+  QLabel* Label4;
+  QLabel* Label5;
+  TFxLabel* FxLabel7;  // the maker's web address
+  TFxLabel* FxLabel5;  // the rights notice
+
+  void FxLabel7Click();
 
  private:
   AppContext& app_;
@@ -22,18 +39,61 @@ class TTipsPage : public TTabSheet {
  public:
   explicit TTipsPage(AppContext& app, QWidget* parent = nullptr);
 
+  QScrollArea* ScrollBox2;
+  QWidget* Panel23;
+  QLabel* Label41;
+  QLabel* Label43;
+  QPlainTextEdit* Memo3;
+
  private:
   AppContext& app_;
 };
 
-// The "Links" page: the maker's site, mail and the donation link.
+// The "Links" page: the maker's site, mail and the donation link. It also
+// holds the two link targets that the web and mail links open.
 class TLinksPage : public TTabSheet {
   Q_OBJECT
  public:
   explicit TLinksPage(AppContext& app, QWidget* parent = nullptr);
 
+  QScrollArea* ScrollBox1;
+  QWidget* Panel20;
+  QLabel* Label14;  // the program's page
+  QLabel* Label32;
+  QLabel* Label15;  // the maker's site
+  QPlainTextEdit* Memo1;
+  QLabel* Label37;  // mail to the maker
+  QLabel* Label38;
+  TUrlLabel* UrlLabel1;  // donation
+  QPlainTextEdit* Memo2;
+
+  TURL URL1;  // web links; each click sets its target first
+  TURL URL2;  // the maker's mail address
+
+  void Label14Click();
+  void Label15Click();
+  void Label37Click();
+  void UrlLabel1Click();
+
  private:
   AppContext& app_;
 };
+
+// Building blocks shared with the help window's pages.
+// A borderless, flat memo holding the given lines.
+QPlainTextEdit* MakeMemo(QWidget* parent, const QRect& bounds, const QFont& font, const QStringList& lines,
+                         bool readOnly = true);
+// A label at a place; with a zero size it sizes itself to its text.
+QLabel* MakeLabel(QWidget* parent, const QRect& bounds, const QFont& font, const QString& text,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop, bool wordWrap = false);
+// A white scroll box without a horizontal scroll bar around a content panel
+// of the given size.
+QScrollArea* MakeScrollBox(QWidget* parent, const QRect& bounds, QWidget* content, const QSize& contentSize);
+// A picture from the resources; stretched to its bounds when asked.
+QLabel* MakePicture(QWidget* parent, const QRect& bounds, const QString& resource, bool stretch,
+                    const QString& description);
+
+// The colour a web or mail label takes once clicked; it stays.
+inline const QColor kVisitedLinkColor{128, 0, 128};
 
 }  // namespace orvane
