@@ -39,7 +39,7 @@ class Column {
   QPlainTextEdit* Memo(const QStringList& lines, int px = 13) {
     const int lineHeight = QFontMetrics(Arial(px)).lineSpacing();
     const int h = lineHeight * static_cast<int>(lines.size()) + 6;
-    QPlainTextEdit* memo = MakeMemo(panel_, QRect(8, y_, panel_->width() - 12, h), Arial(px), lines);
+    QPlainTextEdit* memo = MakeMemo(panel_, QRect(14, y_, panel_->width() - 20, h), Arial(px), lines);
     y_ += h + 6;
     return memo;
   }
