@@ -1,0 +1,214 @@
+#include <QSignalSpy>
+#include <QTest>
+
+#include "app/help_window.h"
+#include "app/main_window.h"
+#include "widget_fixture.h"
+#include "widgets/ext_page_control.h"
+#include "widgets/look.h"
+
+using namespace orvane;
+
+namespace {
+
+// A page that counts its show handler runs.
+class CountingPage : public TTabSheet {
+ public:
+  int shown = 0;
+  void Shown() override { ++shown; }
+};
+
+// A page control on a parent of a known colour, with colours that are easy
+// to tell apart on the rendered pixels.
+struct Fixture {
+  QWidget parent;
+  TExtPageControl* control;
+  QList<CountingPage*> pages;
+  const QColor parentColor{10, 120, 10};
+  const QColor pageColor{200, 200, 40};
+  const QColor activeColor{220, 60, 60};
+  const QColor inactiveColor{60, 60, 220};
+
+  explicit Fixture(int width = 400, const QStringList& captions = {"One", "Two", "Three"}) {
+    SetBackground(&parent, parentColor);
+    parent.resize(width + 20, 300);
+    control = new TExtPageControl(&parent);
+    control->setGeometry(10, 10, width, 280);
+    control->SetTabActiveColor(activeColor);
+    control->SetTabInactiveColor(inactiveColor);
+    control->SetTabActiveFont(MakeFont("MS Sans Serif", 16, true));
+    control->SetTabInactiveFont(MakeFont("Arial", 15));
+    control->SetPageColor(pageColor);
+    for (const QString& c : captions) {
+      auto* page = new CountingPage;
+      pages.append(page);
+      control->AddPage(page, c);
+    }
+  }
+
+  QImage Render() const { return control->grab().toImage(); }
+};
+
+// Pixels of a tab's caption area that are far from the tab's fill: the ink.
+int InkIn(const QImage& image, const QRect& r, const QColor& fill) {
+  int ink = 0;
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    for (int x = r.left(); x <= r.right(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (std::abs(c.red() - fill.red()) + std::abs(c.green() - fill.green()) + std::abs(c.blue() - fill.blue()) > 200)
+        ++ink;
+    }
+  return ink;
+}
+
+}  // namespace
+
+class TestExtPageControl : public QObject {
+  Q_OBJECT
+ private:
+  ModalDialogGuard guard;
+
+ private Q_SLOTS:
+  void cleanup() { QVERIFY2(!guard.Tripped(), qPrintable(guard.Seen())); }
+
+  void mainWindowTabsWrapOntoRowsWithinTheControl() {
+    TestApp t;
+    TExtPageControl* pc = t.app->MainFrm()->PageControl1;
+    QCOMPARE(pc->PageCount(), 10);
+    QVERIFY(pc->RowCount() >= 2);
+    for (int i = 0; i < pc->PageCount(); ++i) {
+      const QRect r = pc->TabRect(i);
+      QVERIFY2(pc->rect().contains(r), qPrintable(pc->Caption(i)));
+      // Each caption fits its tab in either font.
+      QVERIFY(QFontMetrics(pc->TabActiveFont()).horizontalAdvance(pc->Caption(i)) <= r.width() - 4);
+      for (int j = i + 1; j < pc->PageCount(); ++j) QVERIFY(!r.intersects(pc->TabRect(j)));
+    }
+    // The pages sit below the strip and are large enough for the About panel.
+    QVERIFY(pc->Page(0)->mapTo(pc, QPoint(0, 0)).y() > pc->TabRect(0).bottom());
+    QVERIFY(pc->Page(0)->height() >= 8 + 313);
+  }
+
+  void selectedRowSitsNextToThePage() {
+    TestApp t;
+    TExtPageControl* pc = t.app->MainFrm()->PageControl1;
+    const int lastIndex = pc->PageCount() - 1;
+    QVERIFY(pc->TabRect(lastIndex).top() < pc->TabRect(0).top());
+    pc->SetActivePageIndex(lastIndex);
+    QVERIFY(pc->TabRect(lastIndex).top() > pc->TabRect(0).top());
+    QCOMPARE(pc->TabRect(lastIndex).bottom() + 1, pc->DisplayRect().top());
+  }
+
+  void fillsAndFontsSwapOnPageChangeWithoutResizingTabs() {
+    Fixture f;
+    const QRect tab0 = f.control->TabRect(0), tab1 = f.control->TabRect(1);
+    QImage before = f.Render();
+    QCOMPARE(before.pixelColor(tab0.left() + 3, tab0.bottom() - 2), f.activeColor);
+    QCOMPARE(before.pixelColor(tab1.left() + 3, tab1.bottom() - 2), f.inactiveColor);
+    const int boldInk = InkIn(before, tab0.adjusted(3, 3, -3, -3), f.activeColor);
+
+    f.control->SetActivePageIndex(1);
+    QImage after = f.Render();
+    QCOMPARE(after.pixelColor(tab0.left() + 3, tab0.bottom() - 2), f.inactiveColor);
+    QCOMPARE(after.pixelColor(tab1.left() + 3, tab1.bottom() - 2), f.activeColor);
+    const int regularInk = InkIn(after, tab0.adjusted(3, 3, -3, -3), f.inactiveColor);
+    QVERIFY2(boldInk > regularInk * 1.2, qPrintable(QStringLiteral("%1 vs %2").arg(boldInk).arg(regularInk)));
+    QCOMPARE(f.control->TabRect(0), tab0);
+    QCOMPARE(f.control->TabRect(1), tab1);
+  }
+
+  void stripShowsTheParentColourAndPagesTheirOwn() {
+    Fixture f;
+    const QImage image = f.Render();
+    const QRect last = f.control->TabRect(2);
+    QCOMPARE(image.pixelColor(f.control->width() - 3, last.center().y()), f.parentColor);  // beside the tabs
+    QCOMPARE(image.pixelColor(f.control->width() / 2, f.control->height() - 10), f.pageColor);
+  }
+
+  void helpWindowStripTakesTheHelpWindowColour() {
+    TestApp t;
+    TExtPageControl* pc = t.app->HelpFrm()->HelpPageControl1;
+    const QImage image = pc->grab().toImage();
+    QCOMPARE(image.pixelColor(pc->width() - 3, pc->TabRect(0).center().y()).rgb(), SystemColor(SysColor::Light3D).rgb());
+    QCOMPARE(pc->RowCount(), 1);
+  }
+
+  void clickingATabShowsItsPageAndRunsItsShowHandler() {
+    Fixture f;
+    QSignalSpy changes(f.control, &TExtPageControl::Change);
+    QTest::mouseClick(f.control, Qt::LeftButton, {}, f.control->TabRect(2).center());
+    QCOMPARE(f.control->ActivePageIndex(), 2);
+    QCOMPARE(f.control->ActivePage(), f.pages[2]);
+    QVERIFY(f.pages[2]->isVisibleTo(&f.parent));
+    QCOMPARE(f.pages[2]->shown, 1);
+    QCOMPARE(changes.count(), 1);
+    // Clicking the active tab again changes nothing.
+    QTest::mouseClick(f.control, Qt::LeftButton, {}, f.control->TabRect(2).center());
+    QCOMPARE(f.pages[2]->shown, 1);
+    QCOMPARE(changes.count(), 1);
+  }
+
+  void showingTheWindowRunsTheActivePagesShowHandler() {
+    Fixture f;
+    f.control->SetActivePageIndex(1);
+    QCOMPARE(f.pages[1]->shown, 1);
+    f.parent.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.parent));
+    QCOMPARE(f.pages[1]->shown, 2);
+    QCOMPARE(f.pages[0]->shown, 0);
+  }
+
+  void disabledPageCannotBeChosen() {
+    Fixture f;
+    f.control->SetPageEnabled(1, false);
+    QTest::mouseClick(f.control, Qt::LeftButton, {}, f.control->TabRect(1).center());
+    QCOMPARE(f.control->ActivePageIndex(), 0);
+    f.control->SetActivePageIndex(1);
+    QCOMPARE(f.control->ActivePageIndex(), 0);
+    // Keyboard stepping skips it.
+    f.parent.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.parent));
+    QTest::keyClick(f.pages[0], Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(f.control->ActivePageIndex(), 2);
+  }
+
+  void invalidTabIndexRaisesTheNamedError() {
+    Fixture f;
+    f.control->setObjectName("PageControl1");
+    QCOMPARE(f.control->PageByTabIndex(1), f.pages[1]);
+    try {
+      f.control->PageByTabIndex(7);
+      QFAIL("no error raised");
+    } catch (const EExtPageInvalidCall& e) {
+      QCOMPARE(QString::fromStdString(e.what()),
+               QStringLiteral("Function GetPageIndexByTabIndex of component PageControl1 of class TExtPageControl "
+                              "was called with an invalid parameter (CurrentTabIndex = 7)."));
+    }
+  }
+
+  void tabsAtTheBottomPutThePageAbove() {
+    Fixture f;
+    f.control->SetTabPosition(TExtTabPosition::tabPosBottom);
+    f.parent.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.parent));
+    QVERIFY(f.control->TabRect(0).top() > f.pages[0]->mapTo(f.control, QPoint(0, f.pages[0]->height())).y());
+    QCOMPARE(f.Render().pixelColor(f.control->TabRect(0).left() + 3, f.control->TabRect(0).top() + 3), f.activeColor);
+  }
+
+  void hotTrackColoursTheCaptionUnderThePointer() {
+    Fixture f;
+    const QColor hot(0, 255, 0);
+    f.control->SetHottrack(true, QColor(), hot);
+    f.parent.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.parent));
+    const QRect tab = f.control->TabRect(1);
+    QTest::mouseMove(f.control, tab.center());
+    const QImage image = f.Render();
+    bool found = false;
+    for (int y = tab.top(); y <= tab.bottom() && !found; ++y)
+      for (int x = tab.left(); x <= tab.right() && !found; ++x) found = image.pixelColor(x, y) == hot;
+    QVERIFY(found);
+  }
+};
+
+QTEST_MAIN(TestExtPageControl)
+#include "tst_ext_page_control.moc"
