@@ -84,8 +84,9 @@ class TestExtPageControl : public QObject {
       for (int j = i + 1; j < pc->PageCount(); ++j) QVERIFY(!r.intersects(pc->TabRect(j)));
     }
     // The pages sit below the strip and are large enough for the About panel.
-    QVERIFY(pc->Page(0)->mapTo(pc, QPoint(0, 0)).y() > pc->TabRect(0).bottom());
-    QVERIFY(pc->Page(0)->height() >= 8 + 313);
+    const QRect pages = pc->Page(0)->parentWidget()->geometry();
+    QVERIFY(pages.top() > pc->TabRect(0).bottom());
+    QVERIFY2(pages.height() >= 8 + 313, qPrintable(QString::number(pages.height())));
   }
 
   void selectedRowSitsNextToThePage() {
