@@ -1,0 +1,161 @@
+#include <QCursor>
+#include <QTest>
+
+#include "recording_services.h"
+#include "widget_fixture.h"
+#include "widgets/look.h"
+#include "widgets/url_label.h"
+
+using namespace orvane;
+
+Q_DECLARE_METATYPE(TURLType)
+
+class TestUrlLabel : public QObject {
+  Q_OBJECT
+ private:
+  ModalDialogGuard guard;
+
+  // Moves the pointer for real (the hover timer reads the screen position)
+  // and tells the widget under it.
+  static void PointAt(QWidget* w, QPoint local) {
+    QCursor::setPos(w->mapToGlobal(local));
+    QTest::mouseMove(w, local);
+  }
+
+ private Q_SLOTS:
+  void cleanup() { QVERIFY2(!guard.Tripped(), qPrintable(guard.Seen())); }
+
+  void targetPrefixes_data() {
+    QTest::addColumn<TURLType>("type");
+    QTest::addColumn<QString>("target");
+    QTest::newRow("file") << TURLType::utFile << "file://x";
+    QTest::newRow("ftp") << TURLType::utFtp << "ftp://x";
+    QTest::newRow("gopher") << TURLType::utGopher << "gopher://x";
+    QTest::newRow("http") << TURLType::utHttp << "http://x";
+    QTest::newRow("https") << TURLType::utHttps << "https://x";
+    QTest::newRow("mailto") << TURLType::utMailto << "mailto:x";
+    QTest::newRow("news") << TURLType::utNews << "news:x";
+    QTest::newRow("telnet") << TURLType::utTelnet << "telnet:x";
+    QTest::newRow("wais") << TURLType::utWais << "wais:x";
+  }
+
+  void targetPrefixes() {
+    QFETCH(TURLType, type);
+    RecordingServices services;
+    TURL url(services);
+    url.URLType = type;
+    url.URL = "x";
+    QTEST(url.Target(), "target");
+    QVERIFY(url.Execute());
+    QCOMPARE(services.openedUrls.size(), 1);
+  }
+
+  void launchReportsEmptyAndFailedTargets() {
+    RecordingServices services;
+    TURL url(services);
+    QVERIFY(!url.Execute());
+    QVERIFY(services.openedUrls.isEmpty());
+
+    // Long targets are passed whole.
+    url.URLType = TURLType::utHttps;
+    url.URL = "example.org/" + QString(200, u'a');
+    services.openUrlResult = false;
+    QVERIFY(!url.Execute());
+    QCOMPARE(services.openedUrls.last().toString(), "https://" + url.URL);
+    QCOMPARE(services.alerts, 0);  // a plain link target stays silent
+  }
+
+  void captionFallsBackToTheUrl() {
+    RecordingServices services;
+    TUrlLabel label(services);
+    label.SetURL("https://example.org/give");
+    QCOMPARE(label.text(), "https://example.org/give");
+    label.SetCaption("Give");
+    QCOMPARE(label.text(), "Give");
+    QVERIFY(label.UnderlineURL());
+    QCOMPARE(label.cursor().shape(), Qt::PointingHandCursor);
+  }
+
+  void clickOpensTheTargetAndAlertsOnFailure() {
+    RecordingServices services;
+    QWidget window;
+    auto* label = new TUrlLabel(services, &window);
+    label->SetURL("https://example.org/" + QString(1100, u'z'));
+    label->SetCaption("Give");
+    int clicks = 0;
+    label->OnClick = [&] { ++clicks; };
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(2, 2));
+    QCOMPARE(services.openedUrls.size(), 1);
+    QCOMPARE(services.openedUrls[0].toString().size(), 1023);
+    QCOMPARE(services.alerts, 0);
+    QCOMPARE(clicks, 1);
+
+    services.openUrlResult = false;
+    QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(2, 2));
+    QCOMPARE(services.openedUrls.size(), 2);
+    QCOMPARE(services.alerts, 1);
+    QCOMPARE(clicks, 2);
+
+    // Without a URL a click only notifies.
+    label->SetURL(QString());
+    QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(2, 2));
+    QCOMPARE(services.openedUrls.size(), 2);
+    QCOMPARE(clicks, 3);
+  }
+
+  void hoverHighlightsAndRestores() {
+    RecordingServices services;
+    QWidget window;
+    window.resize(300, 100);
+    auto* label = new TUrlLabel(services, &window);
+    label->SetCaption("Give generously");
+    label->SetFontColor(cl::Blue);
+    label->move(10, 10);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    PointAt(label, QPoint(3, 3));
+    QCOMPARE(label->FontColor(), cl::Red);
+    QVERIFY(label->Hovering());
+    PointAt(&window, QPoint(250, 80));
+    QTRY_VERIFY_WITH_TIMEOUT(!label->Hovering(), 1000);
+    QCOMPARE(label->FontColor(), cl::Blue);
+  }
+
+  void visitedColourStaysAfterAClick() {
+    RecordingServices services;
+    QWidget window;
+    window.resize(300, 100);
+    auto* label = new TUrlLabel(services, &window);
+    label->SetCaption("Give");
+    label->SetURL("https://example.org/");
+    label->SetFontColor(cl::Blue);
+    label->SetUseVisitedColor(true);
+    label->SetVisitedColor(cl::Purple);
+    label->move(10, 10);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    PointAt(label, QPoint(3, 3));
+    QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 3));
+    PointAt(&window, QPoint(250, 80));
+    QTRY_VERIFY_WITH_TIMEOUT(!label->Hovering(), 1000);
+    QCOMPARE(label->FontColor(), cl::Purple);
+  }
+
+  void noColourAssignmentsStoreTheFontColour() {
+    RecordingServices services;
+    TUrlLabel label(services);
+    label.SetFontColor(cl::Green);
+    label.SetHighlightColor(QColor());
+    label.SetVisitedColor(QColor());
+    QCOMPARE(label.HighlightColor(), cl::Green);
+    QCOMPARE(label.VisitedColor(), cl::Green);
+  }
+};
+
+QTEST_MAIN(TestUrlLabel)
+#include "tst_url_label.moc"
