@@ -1,0 +1,132 @@
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "app/info_pages.h"
+#include "app/main_window.h"
+#include "app/maker_info.h"
+#include "widget_fixture.h"
+#include "widgets/ext_page_control.h"
+#include "widgets/fx_label.h"
+#include "widgets/look.h"
+
+using namespace orvane;
+
+namespace {
+
+QColor TextColorOf(QWidget* w) { return w->palette().color(QPalette::WindowText); }
+
+}  // namespace
+
+class TestInfoPages : public QObject {
+  Q_OBJECT
+ private:
+  ModalDialogGuard guard;
+
+ private Q_SLOTS:
+  void cleanup() { QVERIFY2(!guard.Tripped(), qPrintable(guard.Seen())); }
+
+  void webAndMailLabelsOpenTheirTargetsAndTurnPurple_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("target");
+    QTest::newRow("program page") << "Label14" << "https://" + maker::kProgramPage;
+    QTest::newRow("maker's site") << "Label15" << "https://" + maker::kWebSite + "/";
+    QTest::newRow("mail") << "Label37"
+                          << "mailto:" + maker::kDisplayName + " <" + maker::kMailAddress + ">";
+  }
+
+  void webAndMailLabelsOpenTheirTargetsAndTurnPurple() {
+    QFETCH(QString, label);
+    QFETCH(QString, target);
+    TestApp t;
+    TMainFrm* main = t.app->MainFrm();
+    main->show();
+    main->PageControl1->SetActivePageIndex(9);
+    TLinksPage* links = main->TabSheet9;
+    QLabel* link = label == "Label14" ? links->Label14 : label == "Label15" ? links->Label15 : links->Label37;
+    QCOMPARE(TextColorOf(link), cl::Blue);
+    QVERIFY(link->font().underline());
+
+    QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(3, 3));
+    QCOMPARE(t.services.openedUrls.size(), 1);
+    QCOMPARE(t.services.openedUrls[0], QUrl(target));
+    QCOMPARE(TextColorOf(link), kVisitedLinkColor);
+
+    // Twice opens twice; a failure is not reported and the colour stays.
+    t.services.openUrlResult = false;
+    QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(3, 3));
+    QCOMPARE(t.services.openedUrls.size(), 2);
+    QCOMPARE(t.services.openedUrls[1], QUrl(target));
+    QCOMPARE(TextColorOf(link), kVisitedLinkColor);
+    QCOMPARE(t.services.alerts, 0);
+    QVERIFY(t.services.messages.isEmpty());
+  }
+
+  void aboutPageWebAddressOpensTheSiteWithoutSlash() {
+    TestApp t;
+    TMainFrm* main = t.app->MainFrm();
+    main->show();
+    TFxLabel* fx = main->TabSheet1->FxLabel7;
+    QCOMPARE(fx->Caption(), maker::kWebSite);
+    QCOMPARE(fx->TextColor(), cl::Blue);
+    QCOMPARE(fx->toolTip(), "Click to visit web site.");
+    QTest::mouseClick(fx, Qt::LeftButton, {}, fx->rect().center());
+    QCOMPARE(t.services.openedUrls, QList<QUrl>{QUrl("https://" + maker::kWebSite)});
+    QCOMPARE(fx->TextColor(), kVisitedLinkColor);
+    // The shared web target was re-aimed; the site link puts its slash back.
+    QTest::mouseClick(main->TabSheet9->Label15, Qt::LeftButton, {}, QPoint(3, 3));
+    QCOMPARE(t.services.openedUrls.last(), QUrl("https://" + maker::kWebSite + "/"));
+  }
+
+  void donationLinkOpensItsPageAndAlertsOnFailure() {
+    TestApp t;
+    TMainFrm* main = t.app->MainFrm();
+    main->show();
+    main->PageControl1->SetActivePageIndex(9);
+    TUrlLabel* donate = main->TabSheet9->UrlLabel1;
+    QCOMPARE(donate->text(), "Donate to Support Programming");
+    QTest::mouseClick(donate, Qt::LeftButton, {}, QPoint(3, 3));
+    QCOMPARE(t.services.openedUrls, QList<QUrl>{QUrl(maker::kDonationUrl)});
+    QCOMPARE(t.services.alerts, 0);
+    t.services.openUrlResult = false;
+    QTest::mouseClick(donate, Qt::LeftButton, {}, QPoint(3, 3));
+    QCOMPARE(t.services.alerts, 1);
+    QCOMPARE(donate->FontColor(), cl::Blue);
+  }
+
+  void tipsHoldTheirElevenLines() {
+    TestApp t;
+    TTipsPage* tips = t.app->MainFrm()->TabSheet10;
+    const QStringList lines = tips->Memo3->toPlainText().split(u'\n');
+    QCOMPARE(lines.size(), 11);
+    QCOMPARE(lines[0], "The Enter Key will  initiate the calculation and in some cases");
+    QCOMPARE(lines[1], "move you to the next data entry.  This is especially true for the ");
+    for (int empty : {3, 5, 8}) QVERIFY(lines[empty].isEmpty());
+    QCOMPARE(lines[10], "Calculator, Help or Worksheet Windows.");
+    QVERIFY(tips->Memo3->isReadOnly());
+    QCOMPARE(tips->Label43->text(), "Hit the ENTER KEY after making a data entry.  ");
+  }
+
+  void linkMemosTakeTypingButKeepNothing() {
+    TestApp t;
+    QPlainTextEdit* memo = t.app->MainFrm()->TabSheet9->Memo1;
+    QVERIFY(!memo->isReadOnly());
+    FocusWidget(memo);
+    memo->moveCursor(QTextCursor::End);
+    QTest::keyClicks(memo, " Hi");
+    QVERIFY(memo->toPlainText().endsWith("hobbyist. Hi"));
+  }
+
+  void aboutPagePicturesAreLoaded() {
+    TestApp t;
+    TAboutPage* about = t.app->MainFrm()->TabSheet1;
+    QCOMPARE(about->Image1->pixmap().size(), QSize(394, 63));
+    QVERIFY(!about->Image2->pixmap().isNull());  // decoded from JPEG
+    QVERIFY(about->Image2->hasScaledContents());
+    QCOMPARE(about->FxLabel5->Caption(), maker::kRightsNotice);
+    QCOMPARE(about->FxLabel5->Appearance(), TFxAppearance::apCustom);
+  }
+};
+
+QTEST_MAIN(TestInfoPages)
+#include "tst_info_pages.moc"
