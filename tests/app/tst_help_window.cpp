@@ -1,0 +1,187 @@
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+#include <QWheelEvent>
+
+#include "app/help_window.h"
+#include "app/main_window.h"
+#include "widget_fixture.h"
+#include "widgets/ext_page_control.h"
+
+using namespace orvane;
+
+namespace {
+
+// One wheel notch over a widget, with the pointer at a window position.
+void Wheel(QWidget* target, QWidget* window, QPoint atInWindow, bool up) {
+  const QPoint global = window->mapToGlobal(atInWindow);
+  QWheelEvent event(target->mapFromGlobal(global), global, QPoint(), QPoint(0, up ? 120 : -120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(target, &event);
+}
+
+QString ActiveCaption(THelpFrm* help) {
+  return help->HelpPageControl1->Caption(help->HelpPageControl1->ActivePageIndex());
+}
+
+}  // namespace
+
+class TestHelpWindow : public QObject {
+  Q_OBJECT
+ private:
+  ModalDialogGuard guard;
+
+ private Q_SLOTS:
+  void cleanup() { QVERIFY2(!guard.Tripped(), qPrintable(guard.Seen())); }
+
+  void windowAndPages() {
+    TestApp t;
+    THelpFrm* help = t.app->HelpFrm();
+    QCOMPARE(help->windowTitle(), "Help");
+    QCOMPARE(help->size(), QSize(448, 487));
+    QCOMPARE(help->HelpPageControl1->PageCount(), 4);
+    const QStringList captions{"License", "Stone Size", "Bead Calculator", "Worksheet"};
+    for (int i = 0; i < 4; ++i) QCOMPARE(help->HelpPageControl1->Caption(i), captions[i]);
+    QCOMPARE(help->HelpPageControl1->ActivePage(), help->TabSheet5);
+    QVERIFY(!help->isVisible());
+    QVERIFY(!help->Button1->isVisible());
+    QCOMPARE(help->Panel3->size(), QSize(369, 1100));
+    QCOMPARE(help->Panel4->size(), QSize(370, 740));
+  }
+
+  void helpButtonChoosesThePage_data() {
+    QTest::addColumn<int>("mainPage");
+    QTest::addColumn<bool>("closedOnce");
+    QTest::addColumn<QString>("expected");
+    const QStringList mainPages{"About", "Tips", "Bead Calculator", "Pearl Plate", "Stone Size",
+                                "Weight", "Jump Ring", "Wire Gauge", "Ring Size", "Links"};
+    for (bool closed : {false, true})
+      for (int i = 0; i < mainPages.size(); ++i) {
+        QString expected = closed ? "Stone Size" : "License";
+        if (i == 0) expected = "License";
+        if (i == 2) expected = "Bead Calculator";
+        QTest::addRow("%s%s", qPrintable(mainPages[i]), closed ? ", after a close" : "") << i << closed << expected;
+      }
+  }
+
+  void helpButtonChoosesThePage() {
+    QFETCH(int, mainPage);
+    QFETCH(bool, closedOnce);
+    TestApp t;
+    TMainFrm* main = t.app->MainFrm();
+    THelpFrm* help = t.app->HelpFrm();
+    main->show();
+    if (closedOnce) {
+      main->PageControl1->SetActivePageIndex(2);
+      QTest::mouseClick(main->HelpBtn, Qt::LeftButton);
+      QVERIFY(help->isVisible());
+      help->close();
+      QVERIFY(!help->isVisible());
+    }
+    main->PageControl1->SetActivePageIndex(mainPage);
+    QTest::mouseClick(main->HelpBtn, Qt::LeftButton);
+    QVERIFY(help->isVisible());
+    QTEST(ActiveCaption(help), "expected");
+  }
+
+  void escapeFromAnyControlClosesTheWindow() {
+    TestApp t;
+    THelpFrm* help = t.app->HelpFrm();
+    for (int page = 0; page < 4; ++page) {
+      AppContext::ShowWindow(help);
+      help->HelpPageControl1->SetActivePageIndex(page);
+      const QList<QWidget*> controls = help->HelpPageControl1->Page(page)->findChildren<QWidget*>();
+      int tried = 0;
+      for (QWidget* control : controls) {
+        if (control->focusPolicy() == Qt::NoFocus || !control->isVisibleTo(help)) continue;
+        AppContext::ShowWindow(help);
+        help->HelpPageControl1->SetActivePageIndex(page);
+        FocusWidget(control);
+        QTest::keyClick(control, Qt::Key_Escape);
+        QVERIFY2(!help->isVisible(), qPrintable(control->metaObject()->className() + QString(" ") +
+                                                 control->accessibleName()));
+        // Closing always leaves the window on "Stone Size".
+        QCOMPARE(ActiveCaption(help), "Stone Size");
+        ++tried;
+      }
+      QVERIFY(tried > 0);
+    }
+    // Also from the tab strip itself.
+    AppContext::ShowWindow(help);
+    FocusWidget(help->HelpPageControl1);
+    QTest::keyClick(help->HelpPageControl1, Qt::Key_Escape);
+    QVERIFY(!help->isVisible());
+  }
+
+  void otherKeysPassOn() {
+    TestApp t;
+    THelpFrm* help = t.app->HelpFrm();
+    AppContext::ShowWindow(help);
+    help->HelpPageControl1->SetActivePage(help->TabSheet7);
+    FocusWidget(help->ScrollBox1);
+    QTest::keyClick(help->ScrollBox1, Qt::Key_Down);
+    QVERIFY(help->isVisible());
+    QCOMPARE(help->ScrollBox1->verticalScrollBar()->value(), 8);
+  }
+
+  void wheelScrollsOnlyWithThePointerInsideTheBox() {
+    TestApp t;
+    THelpFrm* help = t.app->HelpFrm();
+    AppContext::ShowWindow(help);
+    help->HelpPageControl1->SetActivePage(help->TabSheet7);
+    QVERIFY(QTest::qWaitForWindowExposed(help));
+    QScrollArea* box = help->ScrollBox1;
+    QScrollBar* bar = box->verticalScrollBar();
+    const QPoint inside = box->mapTo(help, QPoint(100, 100));
+    const QPoint outside = help->HelpPageControl1->mapTo(help, help->HelpPageControl1->TabRect(0).center());
+    // A memo inside the box does not swallow the wheel.
+    QWidget* memo = help->Panel3->findChildren<QPlainTextEdit*>().first()->viewport();
+
+    QCOMPARE(bar->value(), 0);
+    Wheel(box->viewport(), help, inside, true);
+    QCOMPARE(bar->value(), 0);  // stops at the top
+    Wheel(box->viewport(), help, inside, false);
+    QCOMPARE(bar->value(), 8);
+    Wheel(memo, help, inside, false);
+    QCOMPARE(bar->value(), 16);
+    Wheel(box->viewport(), help, outside, false);
+    QCOMPARE(bar->value(), 16);
+    Wheel(box->viewport(), help, inside, true);
+    QCOMPARE(bar->value(), 8);
+    // On the box's very edge the pointer is not inside.
+    Wheel(box->viewport(), help, box->mapTo(help, QPoint(0, 50)), false);
+    QCOMPARE(bar->value(), 8);
+
+    // The scroll position survives closing and showing again.
+    help->close();
+    help->HelpPageControl1->SetActivePage(help->TabSheet7);
+    AppContext::ShowWindow(help);
+    QCOMPARE(bar->value(), 8);
+  }
+
+  void scrollPagesTakeTheFocusWhenShown() {
+    TestApp t;
+    THelpFrm* help = t.app->HelpFrm();
+    AppContext::ShowWindow(help);
+    QVERIFY(QTest::qWaitForWindowActive(help));
+    help->HelpPageControl1->SetActivePage(help->TabSheet1);
+    QCOMPARE(QApplication::focusWidget(), help->ScrollBox2);
+    help->HelpPageControl1->SetActivePage(help->TabSheet7);
+    QCOMPARE(QApplication::focusWidget(), help->ScrollBox1);
+  }
+
+  void hiddenCloseButtonClosesTheWindow() {
+    TestApp t;
+    THelpFrm* help = t.app->HelpFrm();
+    AppContext::ShowWindow(help);
+    help->Button1->click();
+    QVERIFY(!help->isVisible());
+    QCOMPARE(ActiveCaption(help), "Stone Size");
+  }
+};
+
+QTEST_MAIN(TestHelpWindow)
+#include "tst_help_window.moc"
