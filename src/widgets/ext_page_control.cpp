@@ -48,7 +48,12 @@ void TExtPageControl::AddPage(TTabSheet* page, const QString& caption) {
     // when the window is shown.
     current_ = 0;
     stack_->setCurrentIndex(0);
+    setAccessibleName(caption);
   }
+  QStringList captions;
+  for (const PageEntry& e : pages_) captions.append(e.caption);
+  setAccessibleDescription(QStringLiteral("Pages: ") + captions.join(QStringLiteral(", ")) +
+                           QStringLiteral(". Left and Right arrows or Ctrl+Tab change the page."));
   Relayout();
 }
 
@@ -68,6 +73,7 @@ void TExtPageControl::SetActivePageIndex(int index) {
   if (index == current_) return;
   current_ = index;
   stack_->setCurrentIndex(index);
+  setAccessibleName(pages_[index].caption);
   Relayout();  // the selected row moves next to the page
   update();
   RunGuarded(this, [&] { pages_[index].page->Shown(); });
@@ -306,6 +312,10 @@ void TExtPageControl::PaintControl(QPainter& p) const {
       }
       const QRect r = captionRect.adjusted(2, 2, -2, -2);
       const int flags = Qt::AlignCenter | Qt::TextSingleLine;
+      if (OnDrawTab) {
+        OnDrawTab(p, i, r, selected);
+        continue;
+      }
       if (!pages_[i].enabled) {
         p.setPen(light);
         p.drawText(r.translated(1, 1), flags, pages_[i].caption);
@@ -338,8 +348,16 @@ void TExtPageControl::resizeEvent(QResizeEvent* event) {
 
 void TExtPageControl::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  if (event->spontaneous()) return;
+  if (!shownOnce_) {
+    shownOnce_ = true;
+    if (initialPage_ >= 0 && initialPage_ != current_ && initialPage_ < pages_.size()) {
+      SetActivePageIndex(initialPage_);
+      return;
+    }
+  }
   // The active page shows with its window: run its show handler as well.
-  if (!event->spontaneous() && current_ >= 0) RunGuarded(this, [&] { pages_[current_].page->Shown(); });
+  if (current_ >= 0) RunGuarded(this, [&] { pages_[current_].page->Shown(); });
 }
 
 void TExtPageControl::changeEvent(QEvent* event) {

@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QStringList>
 #include <QWidget>
+
+class QPainter;
 #include <functional>
 #include <stdexcept>
 
@@ -78,6 +80,12 @@ class TExtPageControl : public QWidget {
   // Line n is the tooltip of page n's tab.
   void SetTabHints(const QStringList& hints);
   void SetPageEnabled(int index, bool enabled);
+  // When 0 or more, this page becomes active when the control is first shown,
+  // whatever page was chosen before.
+  void SetInitialPage(int index) { initialPage_ = index; }
+  // Replaces the drawing of a tab's caption: painter, page index, caption
+  // rectangle, whether the tab is the active one.
+  std::function<void(QPainter&, int, const QRect&, bool)> OnDrawTab;
 
   QColor TabActiveColor() const { return activeColor_; }
   QColor TabInactiveColor() const { return inactiveColor_; }
@@ -99,7 +107,7 @@ class TExtPageControl : public QWidget {
   TTabSheet* PageByTabIndex(int tabIndex) const;
 
   // Paints the control into a painter: the background and then the tabs.
-  void PaintControl(class QPainter& painter) const;
+  void PaintControl(QPainter& painter) const;
 
  Q_SIGNALS:
   // After the active page changed and its show handler ran.
@@ -144,6 +152,8 @@ class TExtPageControl : public QWidget {
   bool hottrack_ = false;
   QColor hotActiveColor_, hotInactiveColor_;
   QStringList hints_;
+  int initialPage_ = -1;
+  bool shownOnce_ = false;
 };
 
 }  // namespace orvane

@@ -158,6 +158,19 @@ class TestExtPageControl : public QObject {
     QCOMPARE(f.pages[0]->shown, 0);
   }
 
+  void initialPageWinsAtTheFirstShowOnly() {
+    Fixture f;
+    f.control->SetInitialPage(2);
+    f.control->SetActivePageIndex(1);
+    f.parent.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.parent));
+    QCOMPARE(f.control->ActivePageIndex(), 2);
+    f.control->SetActivePageIndex(0);
+    f.parent.hide();
+    f.parent.show();
+    QCOMPARE(f.control->ActivePageIndex(), 0);
+  }
+
   void disabledPageCannotBeChosen() {
     Fixture f;
     f.control->SetPageEnabled(1, false);
