@@ -29,6 +29,16 @@ void TUrlLabel::ShowText() {
   const QString shown = caption_.isEmpty() ? url_ : caption_;
   setText(shown);
   setAccessibleName(shown);
+  if (!autoSize_) return;
+  if (wordWrap())
+    resize(width(), heightForWidth(width()));
+  else
+    adjustSize();
+}
+
+void TUrlLabel::SetAutoSize(bool autoSize) {
+  autoSize_ = autoSize;
+  ShowText();
 }
 
 void TUrlLabel::SetURL(const QString& url) {

@@ -40,6 +40,9 @@ class TUrlLabel : public QLabel {
   // the target was handed to the desktop.
   std::function<void()> OnClick;
 
+  // On by default: the label fits its text (its height only, when it wraps).
+  void SetAutoSize(bool autoSize);
+
   bool Hovering() const { return timer_ != nullptr; }
 
  protected:
@@ -57,6 +60,7 @@ class TUrlLabel : public QLabel {
   QColor highlightColor_{255, 0, 0};
   QColor visitedColor_{0, 0, 0};
   bool useVisited_ = false;
+  bool autoSize_ = true;
   std::optional<QColor> restoreColor_;  // the colour to return to after hovering
   QTimer* timer_ = nullptr;              // exists only while the pointer is over the label
 };

@@ -70,8 +70,10 @@ class TestUrlLabel : public QObject {
     TUrlLabel label(services);
     label.SetURL("https://example.org/give");
     QCOMPARE(label.text(), "https://example.org/give");
+    const int urlWidth = label.width();
     label.SetCaption("Give");
     QCOMPARE(label.text(), "Give");
+    QVERIFY(label.width() < urlWidth);  // sized to its text
     QVERIFY(label.UnderlineURL());
     QCOMPARE(label.cursor().shape(), Qt::PointingHandCursor);
   }
