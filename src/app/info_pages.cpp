@@ -226,7 +226,7 @@ TLinksPage::TLinksPage(AppContext& app, QWidget* parent)
   UrlLabel1->SetCaption(QStringLiteral("Donate to Support Programming"));
   // The caption is meant for one line: where the stand-in font runs a little
   // wider than the box, the box grows rather than wrapping into the memo below.
-  UrlLabel1->resize(std::max(273, UrlLabel1->sizeHint().width()), 22);
+  UrlLabel1->resize(std::max(273, UrlLabel1->fontMetrics().horizontalAdvance(UrlLabel1->text()) + 4), 22);
   UrlLabel1->OnClick = [this] { UrlLabel1Click(); };
 
   Memo2 = MakeMemo(Panel20, QRect(66, 256, 385, 49), Arial(16),

@@ -85,6 +85,7 @@ class TestInfoPages : public QObject {
     main->PageControl1->SetActivePageIndex(9);
     TUrlLabel* donate = main->TabSheet9->UrlLabel1;
     QCOMPARE(donate->text(), "Donate to Support Programming");
+    QVERIFY(donate->fontMetrics().horizontalAdvance(donate->text()) <= donate->width());  // one line
     QTest::mouseClick(donate, Qt::LeftButton, {}, QPoint(3, 3));
     QCOMPARE(t.services.openedUrls, QList<QUrl>{QUrl(maker::kDonationUrl)});
     QCOMPARE(t.services.alerts, 0);
