@@ -30,6 +30,7 @@ QColor ParentColor(const QWidget* w) {
 
 TExtPageControl::TExtPageControl(QWidget* parent) : QWidget(parent) {
   activeColor_ = SystemColor(SysColor::BtnFace);
+  hotInactiveColor_ = SystemColor(SysColor::Highlight);
   activeFont_ = font();
   inactiveFont_ = font();
   stack_ = new QStackedWidget(this);
@@ -138,8 +139,12 @@ void TExtPageControl::SetTabWidth(int width) {
   Relayout();
 }
 
-void TExtPageControl::SetHottrack(bool enabled, const QColor& activeColor, const QColor& inactiveColor) {
+void TExtPageControl::SetHottrack(bool enabled) {
   hottrack_ = enabled;
+  update();
+}
+
+void TExtPageControl::SetHottrackColors(const QColor& activeColor, const QColor& inactiveColor) {
   hotActiveColor_ = activeColor;
   hotInactiveColor_ = inactiveColor;
   update();

@@ -73,10 +73,11 @@ class TExtPageControl : public QWidget {
   // Fixed tab size; 0 sizes the tabs by their captions.
   void SetTabHeight(int height);
   void SetTabWidth(int width);
-  // Caption colour of the tab under the pointer; an invalid colour means no
-  // change for that kind of tab.
-  void SetHottrack(bool enabled, const QColor& activeColor = QColor(),
-                   const QColor& inactiveColor = QColor());
+  // Caption colour of the tab under the pointer, by kind of tab; an invalid
+  // colour means no change. By default only inactive tabs light up, in the
+  // highlight colour.
+  void SetHottrack(bool enabled);
+  void SetHottrackColors(const QColor& activeColor, const QColor& inactiveColor);
   // Line n is the tooltip of page n's tab.
   void SetTabHints(const QStringList& hints);
   void SetPageEnabled(int index, bool enabled);

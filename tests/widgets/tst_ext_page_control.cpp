@@ -211,7 +211,8 @@ class TestExtPageControl : public QObject {
   void hotTrackColoursTheCaptionUnderThePointer() {
     Fixture f;
     const QColor hot(0, 255, 0);
-    f.control->SetHottrack(true, QColor(), hot);
+    f.control->SetHottrack(true);
+    f.control->SetHottrackColors(QColor(), hot);
     f.parent.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f.parent));
     const QRect tab = f.control->TabRect(1);
