@@ -37,7 +37,7 @@ namespace {
 std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& request, bool save) {
   QFileDialog dialog(parent, request.title, request.directory, request.filter);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setFileMode(save || !request.mustExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog.setDefaultSuffix(request.defaultSuffix);
   if (!request.overwritePrompt) dialog.setOption(QFileDialog::DontConfirmOverwrite);
   if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);

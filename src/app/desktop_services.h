@@ -18,6 +18,7 @@ struct FileDialogRequest {
   QString directory;      // initial folder
   QString fileName;       // proposed name
   bool overwritePrompt = true;
+  bool mustExist = true;  // open dialog: only an existing file can be chosen
 };
 
 // Everything that talks to the desktop beyond the windows themselves: boxes,
