@@ -62,13 +62,25 @@ TEdit* MakeBox(QWidget* parent, const QRect& geometry, const QString& accessible
   box->setGeometry(geometry);
   box->setFont(WindowFont());
   box->setAccessibleName(accessibleName);
+  // The panels' face colour must not reach the boxes the user types in.
+  QPalette pal = box->palette();
+  pal.setColor(QPalette::Base, SystemColor(SysColor::Window));
+  box->setPalette(pal);
   if (readOnly) box->SetReadOnlyBox(true);
   return box;
 }
 
+QPushButton* NewButton(QWidget* parent, const QString& caption) {
+  auto* button = new QPushButton(caption, parent);
+  QPalette pal = button->palette();
+  pal.setColor(QPalette::Button, SystemColor(SysColor::BtnFace));
+  button->setPalette(pal);
+  return button;
+}
+
 QPushButton* MakeButton(QWidget* parent, const QRect& geometry, const QString& caption, const QString& icon,
                         const QString& hint) {
-  auto* button = new QPushButton(caption, parent);
+  auto* button = NewButton(parent, caption);
   button->setGeometry(geometry);
   button->setFont(WindowFont());
   button->setIcon(QIcon(icon));
@@ -232,7 +244,7 @@ void TWorksheetFrm::CreateButtonBar() {
                              QStringLiteral("Calculator"));
   HelpBtn = MakeButton(Panel1, QRect(344, top, 36, height), {}, QStringLiteral(":/icons/help.svg"), QStringLiteral("Help"));
   ClearBtn = MakeButton(Panel1, QRect(388, top, 36, height), {}, QStringLiteral(":/icons/clear.svg"), QStringLiteral("Clear All"));
-  CloseBtn = new QPushButton(QStringLiteral("Close"), Panel1);
+  CloseBtn = NewButton(Panel1, QStringLiteral("Close"));
   CloseBtn->setGeometry(664, top, 84, height);
   CloseBtn->setFont(WindowFont());
   CloseBtn->setAutoDefault(true);  // Enter on the focused button presses it
