@@ -97,13 +97,13 @@ QString NamePart(const QString& path) { return path.mid(path.lastIndexOf(u'/') +
 
 [[noreturn]] void ThrowFileError(const QFileDevice& file, bool opening) {
   const QString folder = FolderPart(file.fileName());
+  if (QFileInfo(file.fileName()).isDir()) throw EInOutError("File access denied");
   switch (file.error()) {
     case QFileDevice::PermissionsError: throw EInOutError("File access denied");
     case QFileDevice::ResourceError: throw EInOutError(opening ? "Too many open files" : "Disk full");
     case QFileDevice::WriteError: throw EInOutError("Disk full");
     case QFileDevice::OpenError:
       if (!folder.isEmpty() && !QFileInfo(folder).isDir()) throw EInOutError("Invalid filename");
-      if (QFileInfo(file.fileName()).isDir()) throw EInOutError("File access denied");
       if (opening && !QFileInfo::exists(file.fileName())) throw EInOutError("File not found");
       break;
     default: break;
@@ -147,7 +147,7 @@ void TWorksheetFrm::CreateTopPanel() {
   Project = MakeBox(Panel2, QRect(122, 11, 408, kBoxHeight), QStringLiteral("Project Name"));
   Project->setMaxLength(kProjectLimit);
   caption->setBuddy(Project);
-  connect(Project, &QLineEdit::textChanged, this, [this] { RunGuarded(this, [&] { SetLimitedText(Project, kProjectLimit, {}); }); });
+  connect(Project, &QLineEdit::textChanged, this, [this] { RunGuarded(this, [&] { RelaxLimit(Project, kProjectLimit); }); });
 }
 
 void TWorksheetFrm::CreateRowPanel() {
@@ -225,7 +225,7 @@ void TWorksheetFrm::BindRowHandlers(int k) {
     key = QChar();
     FocusNextControl(Desc[i]);
   };
-  connect(Desc[i], &QLineEdit::textChanged, this, [this, i] { RunGuarded(this, [&] { SetLimitedText(Desc[i], kDescLimit, {}); }); });
+  connect(Desc[i], &QLineEdit::textChanged, this, [this, i] { RunGuarded(this, [&] { RelaxLimit(Desc[i], kDescLimit); }); });
 
   Nob[i]->OnChange = [this, k] { RowLengthFromCount(k); };
   Tot[i]->OnChange = [this] { CalcBtnClick(); };
@@ -292,10 +292,12 @@ void TWorksheetFrm::MoveFocusTo(QWidget* box) {
 // The length limits hold for what the user types or pastes; a loaded text is
 // shown whole, and may then only be shortened.
 void TWorksheetFrm::SetLimitedText(TEdit* box, int limit, const QString& text) {
-  if (!text.isNull()) {
-    box->setMaxLength(std::max<int>(limit, text.size()));
-    box->setText(text);
-  }
+  box->setMaxLength(std::max<int>({limit, int(text.size()), box->maxLength()}));
+  box->setText(text);
+  RelaxLimit(box, limit);
+}
+
+void TWorksheetFrm::RelaxLimit(TEdit* box, int limit) {
   box->setMaxLength(std::max<int>(limit, box->text().size()));
 }
 

@@ -78,6 +78,7 @@ class TWorksheetFrm : public QWidget {
   void BindRowHandlers(int k);
   void MoveFocusTo(QWidget* box);
   void SetLimitedText(TEdit* box, int limit, const QString& text);
+  void RelaxLimit(TEdit* box, int limit);
   void PrepareFileDialog(FileDialogRequest& request, const QString& dialogFileName) const;
   void ApplyLoaded(const LoadedWorksheet& loaded);
   bool eventFilter(QObject* watched, QEvent* event) override;
