@@ -136,7 +136,10 @@ void TWorksheetFrm::FormCreate() {
   Rows = {};
   TotalValue = 0;
   LastWorksheetFile.clear();
-  saveDialogInitialDir_ = app_.MainFrm()->WorksheetFolder;
+  // The dialogs start in the worksheet folder until a file has been saved or
+  // loaded (PrepareFileDialog).
+  saveDialogFileName_.clear();
+  openDialogFileName_.clear();
 }
 
 void TWorksheetFrm::CreateTopPanel() {

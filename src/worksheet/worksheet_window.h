@@ -89,7 +89,6 @@ class TWorksheetFrm : public QWidget {
   // The name each file dialog last returned; proposed again when no worksheet
   // has been saved or loaded yet.
   QString saveDialogFileName_, openDialogFileName_;
-  QString saveDialogInitialDir_;
   // The box the user entered last: a box that gets a focus-out without having
   // had the focus (the focus moved on inside another box's exit) is no exit.
   QWidget* enteredBox_ = nullptr;
