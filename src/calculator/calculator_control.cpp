@@ -80,7 +80,7 @@ TFxCalculator::TFxCalculator(DesktopServices& services, QWidget* parent)
   resize(200, 140);
   ApplyColors();
   ApplyFrame();
-  Layout();
+  Relayout();
 }
 
 TFxCalculator::~TFxCalculator() {
@@ -95,21 +95,21 @@ TFxCalculator::~TFxCalculator() {
 void TFxCalculator::SetShowMemoryButtons(bool show) {
   if (show == showMemoryButtons_) return;
   showMemoryButtons_ = show;
-  Layout();
+  Relayout();
 }
 
 void TFxCalculator::SetBorderStyle(TFxBorderStyle style) {
   if (style == borderStyle_) return;
   borderStyle_ = style;
   ApplyFrame();
-  Layout();
+  Relayout();
 }
 
 void TFxCalculator::SetCtl3D(bool ctl3D) {
   if (ctl3D == ctl3D_) return;
   ctl3D_ = ctl3D;
   ApplyFrame();
-  Layout();
+  Relayout();
 }
 
 int TFxCalculator::BorderWidth() const {
@@ -127,7 +127,20 @@ void TFxCalculator::ApplyColors() {
   update();
 }
 
-void TFxCalculator::Layout() {
+const std::array<TFxCalculator::ButtonInfo, kCalculatorButtonCount>& TFxCalculator::Buttons() const {
+  if (layoutDirty_ || laidOutSize_ != size()) ComputeLayout();
+  return buttons_;
+}
+
+void TFxCalculator::Relayout() {
+  layoutDirty_ = true;
+  ComputeLayout();
+  update();
+}
+
+void TFxCalculator::ComputeLayout() const {
+  layoutDirty_ = false;
+  laidOutSize_ = size();
   const int border = BorderWidth();
   const int cw = width() - 2 * border;
   const int ch = height() - 2 * border;
@@ -174,17 +187,16 @@ void TFxCalculator::Layout() {
   if (!showMemoryButtons_) {
     for (int b = cbMemClear; b <= cbMemSub; ++b) buttons_[b].visible = false;
   }
-  update();
 }
 
 void TFxCalculator::resizeEvent(QResizeEvent* event) {
   TFxBase::resizeEvent(event);
-  Layout();
+  Relayout();
 }
 
 void TFxCalculator::changeEvent(QEvent* event) {
   TFxBase::changeEvent(event);
-  if (event->type() == QEvent::FontChange) Layout();
+  if (event->type() == QEvent::FontChange) Relayout();
 }
 
 bool TFxCalculator::ButtonAvailable(TFxCalculatorButton button) const {
@@ -231,7 +243,7 @@ void TFxCalculator::paintEvent(QPaintEvent*) {
   }
   for (int i = cbBack; i < kCalculatorButtonCount; ++i) {
     const auto b = TFxCalculatorButton(i);
-    const ButtonInfo& info = buttons_[b];
+    const ButtonInfo& info = Buttons()[b];
     if (!info.visible || info.rect.isEmpty()) continue;
     const bool sunken = b == pressedButton_;
     DrawButtonFace(p, info.rect, sunken);
@@ -239,16 +251,16 @@ void TFxCalculator::paintEvent(QPaintEvent*) {
     const QRect textRect = sunken ? info.rect.translated(1, 1) : info.rect;
     p.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine, info.caption);
   }
-  if (hasFocus() && buttons_[cbEquals].visible) {
+  if (hasFocus() && Buttons()[cbEquals].visible) {
     QPen pen(SystemColor(SysColor::BtnText), 1, Qt::DotLine);
     p.setPen(pen);
-    p.drawRect(buttons_[cbEquals].rect.adjusted(3, 3, -4, -4));
+    p.drawRect(Buttons()[cbEquals].rect.adjusted(3, 3, -4, -4));
   }
 }
 
 TFxCalculatorButton TFxCalculator::ButtonAt(const QPoint& pos) const {
   for (int i = cbBack; i < kCalculatorButtonCount; ++i) {
-    const ButtonInfo& info = buttons_[i];
+    const ButtonInfo& info = Buttons()[i];
     if (info.visible && info.rect.contains(pos)) return TFxCalculatorButton(i);
   }
   return cbNone;
@@ -256,7 +268,7 @@ TFxCalculatorButton TFxCalculator::ButtonAt(const QPoint& pos) const {
 
 void TFxCalculator::RepaintButton(TFxCalculatorButton button) {
   if (button == cbNone) return;
-  repaint(buttons_[button].rect);
+  repaint(Buttons()[button].rect);
 }
 
 void TFxCalculator::mousePressEvent(QMouseEvent* event) {
@@ -274,7 +286,7 @@ void TFxCalculator::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || pressedButton_ == cbNone) return;
   const TFxCalculatorButton pressed = pressedButton_;
   // The pointer is not tracked while held: only where it is let go counts.
-  if (buttons_[pressed].rect.contains(event->position().toPoint())) PressButton(pressed);
+  if (Buttons()[pressed].rect.contains(event->position().toPoint())) PressButton(pressed);
   pressedButton_ = cbNone;
   RepaintButton(pressed);
 }

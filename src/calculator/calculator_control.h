@@ -51,7 +51,7 @@ class TFxCalculator : public TFxBase {
   void PasteFromClipboard();
 
   long double Memory() const { return engine_.Memory(); }
-  const ButtonInfo& Button(TFxCalculatorButton button) const { return buttons_.at(button); }
+  const ButtonInfo& Button(TFxCalculatorButton button) const { return Buttons().at(button); }
   TFxCalculatorButton PressedButton() const { return pressedButton_; }
   TFxCalculatorButton ButtonAt(const QPoint& pos) const;
   TFxCalcPanel* Display() const { return display_; }
@@ -76,7 +76,12 @@ class TFxCalculator : public TFxBase {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
-  void Layout();
+  // The keypad as laid out for the current size and settings. A hidden
+  // control gets no resize events, so the layout is brought up to date
+  // whenever it is read.
+  const std::array<ButtonInfo, kCalculatorButtonCount>& Buttons() const;
+  void Relayout();
+  void ComputeLayout() const;
   void ApplyColors();
   void ApplyFrame();
   void PressFeedback(TFxCalculatorButton button, bool starting);
@@ -89,7 +94,9 @@ class TFxCalculator : public TFxBase {
   TFxCalcEngine engine_;
   TFxCalcColors colors_;
   TFxCalcPanel* display_ = nullptr;
-  std::array<ButtonInfo, kCalculatorButtonCount> buttons_;
+  mutable std::array<ButtonInfo, kCalculatorButtonCount> buttons_;
+  mutable QSize laidOutSize_;
+  mutable bool layoutDirty_ = true;
   TFxCalculatorButton pressedButton_ = cbNone;
   bool showMemoryButtons_ = true;
   TFxBorderStyle borderStyle_ = TFxBorderStyle::bsNone;
