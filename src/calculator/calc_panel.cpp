@@ -51,6 +51,8 @@ void TFxCalcPanel::paintEvent(QPaintEvent*) {
     p.drawRect(r.adjusted(0, 0, -1, -1));
     r.adjust(1, 1, -1, -1);
   }
+  // A long entry keeps its last digits in view and stays inside the bevel.
+  p.setClipRect(r);
   p.setFont(font());
   p.setPen(textColor_);
   p.drawText(r, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, text_);

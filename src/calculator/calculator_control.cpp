@@ -380,4 +380,12 @@ void TFxCalculator::focusOutEvent(QFocusEvent* event) {
   RepaintButton(cbEquals);
 }
 
+void TFxCalculator::hideEvent(QHideEvent* event) {
+  // A window hidden while a button is held (Escape with the mouse down) must
+  // not show that button still sunken next time.
+  TFxBase::hideEvent(event);
+  pressedButton_ = cbNone;
+}
+
+
 }  // namespace orvane

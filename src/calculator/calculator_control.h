@@ -74,6 +74,7 @@ class TFxCalculator : public TFxBase {
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   // The keypad as laid out for the current size and settings. A hidden

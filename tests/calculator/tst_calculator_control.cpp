@@ -55,6 +55,7 @@ class TestCalculatorControl : public QObject {
   void layout_data();
   void layout();
   void layoutWithoutMemoryButtons();
+  void borderShrinksClientArea();
   void mouseReleaseDecides();
   void greyMemoryButtonsIgnoreClicks();
   void keyMapping_data();
@@ -170,6 +171,23 @@ void TestCalculatorControl::layoutWithoutMemoryButtons() {
   QCOMPARE(f.calc->Button(cb7).rect.left(), 6 + 39 + 7);
 }
 
+void TestCalculatorControl::borderShrinksClientArea() {
+  Fixture f(269, 237);
+  const int line = f.calc->fontMetrics().height();
+  f.calc->SetBorderStyle(TFxBorderStyle::bsSingle);
+  // Sunken edge of 2 pixels: the client area is 265 x 233, so BW = 38.
+  QCOMPARE(f.calc->Display()->geometry(), QRect(8, 8, 265 - 12, line + 8));
+  QCOMPARE(f.calc->Button(cb7).rect.width(), 38);
+  QCOMPARE(f.calc->Button(cbEquals).rect.right() + 1, 269 - 2 - 6);
+  QCOMPARE(f.calc->Button(cbEquals).rect.bottom() + 1, 237 - 2 - 6);
+  // Without the 3-D look: a one-pixel line, and a lower display.
+  f.calc->SetCtl3D(false);
+  QCOMPARE(f.calc->Display()->geometry(), QRect(7, 7, 267 - 12, line + 6));
+  QVERIFY(!f.calc->Display()->Ctl3D());
+  f.calc->SetBorderStyle(TFxBorderStyle::bsNone);
+  QCOMPARE(f.calc->Display()->geometry().topLeft(), QPoint(6, 6));
+}
+
 void TestCalculatorControl::mouseReleaseDecides() {
   Fixture f;
   TFxCalculator* c = f.calc;
@@ -190,6 +208,13 @@ void TestCalculatorControl::mouseReleaseDecides() {
   QTest::mouseRelease(c, Qt::LeftButton, {}, QPoint(2, 2));
   QTest::mouseClick(c, Qt::RightButton, {}, f.Centre(cb9));
   QCOMPARE(c->Text(), QStringLiteral("7 "));
+  // A click on the display only gives the calculator the focus.
+  QWidget other(&f.host);
+  other.setFocusPolicy(Qt::StrongFocus);
+  other.show();
+  FocusWidget(&other);
+  QTest::mouseClick(c->Display(), Qt::LeftButton);
+  QVERIFY(c->hasFocus());
   f.Click(cbAdd);
   f.Click(cb2);
   f.Click(cbEquals);
