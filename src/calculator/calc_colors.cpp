@@ -18,8 +18,14 @@ std::array<QColor, TFxCalcColors::ColorCount> TFxCalcColors::SchemeColors(TFxCal
     case TFxCalcColorScheme::csWindows:
       break;
   }
-  return {cl::Gray, SystemColor(SysColor::Window), SystemColor(SysColor::WindowText), cl::Maroon, cl::Navy,
-          cl::Red, cl::Blue, cl::Red};
+  return {cl::Gray,
+          SystemColor(SysColor::Window),
+          SystemColor(SysColor::WindowText),
+          cl::Maroon,
+          cl::Navy,
+          cl::Red,
+          cl::Blue,
+          cl::Red};
 }
 
 TFxCalcColors::TFxCalcColors() : colors_(SchemeColors(TFxCalcColorScheme::csWindows)) {}

@@ -13,8 +13,16 @@ enum class TFxCalcColorScheme { csCustom, csWindows, csDark, csOcean, csPlain };
 class TFxCalcColors {
  public:
   enum Index {
-    DisabledMemoryButtonsIndex, DisplayIndex, DisplayTextIndex, EditButtonsIndex, FunctionButtonsIndex,
-    MemoryButtonsIndex, NumberButtonsIndex, OperatorButtonsIndex, ColorCount };
+    DisabledMemoryButtonsIndex,
+    DisplayIndex,
+    DisplayTextIndex,
+    EditButtonsIndex,
+    FunctionButtonsIndex,
+    MemoryButtonsIndex,
+    NumberButtonsIndex,
+    OperatorButtonsIndex,
+    ColorCount
+  };
 
   // The Windows colours, while the scheme reads custom.
   TFxCalcColors();

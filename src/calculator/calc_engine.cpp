@@ -9,26 +9,46 @@ namespace orvane {
 
 QString CalcButtonCaption(TFxCalculatorButton button) {
   switch (button) {
-    case cbNone: return {};
-    case cbBack: return QStringLiteral("Back");
-    case cbClearEntry: return QStringLiteral("CE");
-    case cbClear: return QStringLiteral("C");
-    case cbAdd: return QStringLiteral("+");
-    case cbSub: return QStringLiteral("-");
-    case cbMul: return QStringLiteral("*");
-    case cbDiv: return QStringLiteral("/");
-    case cbDecimal: return QString(QChar(kCalcDecimalSeparator));
-    case cbEquals: return QStringLiteral("=");
-    case cbReciprocal: return QStringLiteral("1/x");
-    case cbChangeSign: return QStringLiteral("+/-");
-    case cbPercent: return QStringLiteral("%");
-    case cbSqrt: return QStringLiteral("Sqrt");
-    case cbMemClear: return QStringLiteral("MC");
-    case cbMemRecall: return QStringLiteral("MR");
-    case cbMemStore: return QStringLiteral("MS");
-    case cbMemAdd: return QStringLiteral("M+");
-    case cbMemSub: return QStringLiteral("M-");
-    default: break;
+    case cbNone:
+      return {};
+    case cbBack:
+      return QStringLiteral("Back");
+    case cbClearEntry:
+      return QStringLiteral("CE");
+    case cbClear:
+      return QStringLiteral("C");
+    case cbAdd:
+      return QStringLiteral("+");
+    case cbSub:
+      return QStringLiteral("-");
+    case cbMul:
+      return QStringLiteral("*");
+    case cbDiv:
+      return QStringLiteral("/");
+    case cbDecimal:
+      return QString(QChar(kCalcDecimalSeparator));
+    case cbEquals:
+      return QStringLiteral("=");
+    case cbReciprocal:
+      return QStringLiteral("1/x");
+    case cbChangeSign:
+      return QStringLiteral("+/-");
+    case cbPercent:
+      return QStringLiteral("%");
+    case cbSqrt:
+      return QStringLiteral("Sqrt");
+    case cbMemClear:
+      return QStringLiteral("MC");
+    case cbMemRecall:
+      return QStringLiteral("MR");
+    case cbMemStore:
+      return QStringLiteral("MS");
+    case cbMemAdd:
+      return QStringLiteral("M+");
+    case cbMemSub:
+      return QStringLiteral("M-");
+    default:
+      break;
   }
   if (button >= cb0 && button <= cb9) return QString(QChar(u'0' + (button - cb0)));
   return {};
@@ -49,22 +69,38 @@ TFxCalculatorButton TFxCalcEngine::ButtonForChar(QChar ch) {
   const char16_t c = ch.unicode();
   if (c >= u'0' && c <= u'9') return TFxCalculatorButton(cb0 + (c - u'0'));
   switch (c) {
-    case u'.': return cbDecimal;
-    case u'+': return cbAdd;
-    case u'-': return cbSub;
-    case u'*': return cbMul;
-    case u'/': return cbDiv;
-    case u'=': return cbEquals;
-    case u'%': return cbPercent;
-    case u'@': return cbSqrt;
-    case u'r': return cbReciprocal;
-    case 8: return cbBack;
-    case 27: return cbClear;
-    case 12: return cbMemClear;   // Ctrl+L
-    case 18: return cbMemRecall;  // Ctrl+R
-    case 16: return cbMemAdd;     // Ctrl+P
-    case 19: return cbMemSub;     // Ctrl+S
-    default: return cbNone;
+    case u'.':
+      return cbDecimal;
+    case u'+':
+      return cbAdd;
+    case u'-':
+      return cbSub;
+    case u'*':
+      return cbMul;
+    case u'/':
+      return cbDiv;
+    case u'=':
+      return cbEquals;
+    case u'%':
+      return cbPercent;
+    case u'@':
+      return cbSqrt;
+    case u'r':
+      return cbReciprocal;
+    case 8:
+      return cbBack;
+    case 27:
+      return cbClear;
+    case 12:
+      return cbMemClear;  // Ctrl+L
+    case 18:
+      return cbMemRecall;  // Ctrl+R
+    case 16:
+      return cbMemAdd;  // Ctrl+P
+    case 19:
+      return cbMemSub;  // Ctrl+S
+    default:
+      return cbNone;
   }
 }
 
@@ -138,7 +174,9 @@ void TFxCalcEngine::ApplyRule(TFxCalculatorButton button) {
       newEntry_ = true;
       pendingOperator_ = button;
       return;
-    case cbDecimal: EnterDecimal(); return;
+    case cbDecimal:
+      EnterDecimal();
+      return;
     case cbEquals:
       Evaluate();
       operand_ = accumulator_;
@@ -246,11 +284,21 @@ void TFxCalcEngine::ClearAll() {
 
 void TFxCalcEngine::Evaluate() {
   switch (pendingOperator_) {
-    case cbAdd: accumulator_ = CheckedResult(accumulator_ + operand_); break;
-    case cbSub: accumulator_ = CheckedResult(accumulator_ - operand_); break;
-    case cbMul: accumulator_ = CheckedResult(accumulator_ * operand_); break;
-    case cbDiv: accumulator_ = CheckedDivide(accumulator_, operand_); break;
-    default: accumulator_ = operand_; break;
+    case cbAdd:
+      accumulator_ = CheckedResult(accumulator_ + operand_);
+      break;
+    case cbSub:
+      accumulator_ = CheckedResult(accumulator_ - operand_);
+      break;
+    case cbMul:
+      accumulator_ = CheckedResult(accumulator_ * operand_);
+      break;
+    case cbDiv:
+      accumulator_ = CheckedDivide(accumulator_, operand_);
+      break;
+    default:
+      accumulator_ = operand_;
+      break;
   }
   ShowValue(accumulator_);
   entryText_ = QStringLiteral("0");

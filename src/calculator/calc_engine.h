@@ -8,11 +8,13 @@ namespace orvane {
 
 // The calculator's buttons; the order is the one the keypad layout and the
 // drawing loop walk through.
+// clang-format off
 enum TFxCalculatorButton : int {
   cbNone, cbBack, cbClearEntry, cbClear, cbAdd, cbSub, cbMul, cbDiv,
   cb0, cb1, cb2, cb3, cb4, cb5, cb6, cb7, cb8, cb9, cbDecimal, cbEquals,
   cbReciprocal, cbChangeSign, cbPercent, cbSqrt,
   cbMemClear, cbMemRecall, cbMemStore, cbMemAdd, cbMemSub };
+// clang-format on
 
 inline constexpr int kCalculatorButtonCount = cbMemSub + 1;
 

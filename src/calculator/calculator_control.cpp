@@ -43,13 +43,11 @@ struct GridPlace {
   int row, column;
 };
 constexpr GridPlace kGrid[] = {
-    {cbMemClear, 0, -1}, {cbMemRecall, 1, -1}, {cbMemStore, 2, -1},   {cbMemAdd, 3, -1},
-    {cbMemSub, 4, -1},   {cb7, 1, 0},          {cb8, 1, 1},           {cb9, 1, 2},
-    {cbDiv, 1, 3},       {cbSqrt, 1, 4},       {cb4, 2, 0},           {cb5, 2, 1},
-    {cb6, 2, 2},         {cbMul, 2, 3},        {cbPercent, 2, 4},     {cb1, 3, 0},
-    {cb2, 3, 1},         {cb3, 3, 2},          {cbSub, 3, 3},         {cbReciprocal, 3, 4},
-    {cb0, 4, 0},         {cbChangeSign, 4, 1}, {cbDecimal, 4, 2},     {cbAdd, 4, 3},
-    {cbEquals, 4, 4}};
+    {cbMemClear, 0, -1}, {cbMemRecall, 1, -1}, {cbMemStore, 2, -1}, {cbMemAdd, 3, -1}, {cbMemSub, 4, -1},
+    {cb7, 1, 0},         {cb8, 1, 1},          {cb9, 1, 2},         {cbDiv, 1, 3},     {cbSqrt, 1, 4},
+    {cb4, 2, 0},         {cb5, 2, 1},          {cb6, 2, 2},         {cbMul, 2, 3},     {cbPercent, 2, 4},
+    {cb1, 3, 0},         {cb2, 3, 1},          {cb3, 3, 2},         {cbSub, 3, 3},     {cbReciprocal, 3, 4},
+    {cb0, 4, 0},         {cbChangeSign, 4, 1}, {cbDecimal, 4, 2},   {cbAdd, 4, 3},     {cbEquals, 4, 4}};
 
 }  // namespace
 
@@ -206,13 +204,18 @@ bool TFxCalculator::ButtonAvailable(TFxCalculatorButton button) const {
 
 QColor TFxCalculator::CaptionColor(TFxCalculatorButton button) const {
   switch (CalcButtonGroup(button)) {
-    case TFxCalcButtonGroup::Edit: return colors_.EditButtons();
-    case TFxCalcButtonGroup::Operator: return colors_.OperatorButtons();
-    case TFxCalcButtonGroup::Number: return colors_.NumberButtons();
-    case TFxCalcButtonGroup::Function: return colors_.FunctionButtons();
+    case TFxCalcButtonGroup::Edit:
+      return colors_.EditButtons();
+    case TFxCalcButtonGroup::Operator:
+      return colors_.OperatorButtons();
+    case TFxCalcButtonGroup::Number:
+      return colors_.NumberButtons();
+    case TFxCalcButtonGroup::Function:
+      return colors_.FunctionButtons();
     case TFxCalcButtonGroup::Memory:
       return ButtonAvailable(button) ? colors_.MemoryButtons() : colors_.DisabledMemoryButtons();
-    case TFxCalcButtonGroup::None: break;
+    case TFxCalcButtonGroup::None:
+      break;
   }
   return colors_.DisplayText();
 }
@@ -317,22 +320,33 @@ void TFxCalculator::TypeCharacter(QChar key) {
   if (OnKeyPress) OnKeyPress(key);
   if (key.isNull()) return;
   switch (key.unicode()) {
-    case 3: CopyToClipboard(); return;
-    case 22: PasteFromClipboard(); return;
-    default: engine_.PressChar(key); return;
+    case 3:
+      CopyToClipboard();
+      return;
+    case 22:
+      PasteFromClipboard();
+      return;
+    default:
+      engine_.PressChar(key);
+      return;
   }
 }
 
 QChar TFxCalculator::TypedCharacter(const QKeyEvent* event) {
   switch (event->key()) {
-    case Qt::Key_Escape: return QChar(27);
-    case Qt::Key_Backspace: return QChar(8);
+    case Qt::Key_Escape:
+      return QChar(27);
+    case Qt::Key_Backspace:
+      return QChar(8);
     case Qt::Key_Return:
-    case Qt::Key_Enter: return QChar(13);
+    case Qt::Key_Enter:
+      return QChar(13);
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-    case Qt::Key_Delete: return {};
-    default: break;
+    case Qt::Key_Delete:
+      return {};
+    default:
+      break;
   }
   if (event->modifiers() & Qt::ControlModifier) {
     const int k = event->key();
@@ -386,6 +400,5 @@ void TFxCalculator::hideEvent(QHideEvent* event) {
   TFxBase::hideEvent(event);
   pressedButton_ = cbNone;
 }
-
 
 }  // namespace orvane

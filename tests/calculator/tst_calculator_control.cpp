@@ -260,8 +260,8 @@ void TestCalculatorControl::keyMapping_data() {
   QTest::addColumn<QString>("display");
   QTest::addColumn<double>("memory");
   QTest::newRow("Delete clears the entry") << "7+12" << int(Qt::Key_Delete) << 0 << "0 " << 0.0;
-  QTest::newRow("Shift+Delete does not") << "7+12" << int(Qt::Key_Delete) << int(Qt::ShiftModifier) << "12 "
-                                         << 0.0;
+  QTest::newRow("Shift+Delete does not")
+      << "7+12" << int(Qt::Key_Delete) << int(Qt::ShiftModifier) << "12 " << 0.0;
   QTest::newRow("F9 changes sign") << "12" << int(Qt::Key_F9) << 0 << "-12 " << 0.0;
   QTest::newRow("Ctrl+F9 does not") << "12" << int(Qt::Key_F9) << int(Qt::ControlModifier) << "12 " << 0.0;
   QTest::newRow("Enter evaluates once") << "7+12" << int(Qt::Key_Return) << 0 << "19 " << 0.0;
@@ -324,7 +324,9 @@ void TestCalculatorControl::copyAndPaste() {
 void TestCalculatorControl::keyPressFlashesItsButton() {
   Fixture f;
   QList<TFxCalculatorButton> sunkenWhileProcessed;
-  f.calc->OnButtonPressed = [&](TFxCalculator& c, TFxCalculatorButton) { sunkenWhileProcessed << c.PressedButton(); };
+  f.calc->OnButtonPressed = [&](TFxCalculator& c, TFxCalculatorButton) {
+    sunkenWhileProcessed << c.PressedButton();
+  };
   QTest::keyClicks(f.calc, "4*");
   QTest::keyClick(f.calc, Qt::Key_Return);
   QCOMPARE(sunkenWhileProcessed, (QList<TFxCalculatorButton>{cb4, cbMul, cbEquals}));
@@ -357,8 +359,8 @@ void TestCalculatorControl::captionColoursFollowGroups() {
   const struct {
     TFxCalculatorButton button;
     QColor colour;
-  } expected[] = {{cbBack, cl::Green},   {cbSqrt, cl::Purple}, {cbMemStore, cl::Olive},
-                  {cbMemRecall, cl::Gray}, {cb8, cl::Teal},    {cbEquals, cl::Fuchsia}};
+  } expected[] = {{cbBack, cl::Green},     {cbSqrt, cl::Purple}, {cbMemStore, cl::Olive},
+                  {cbMemRecall, cl::Gray}, {cb8, cl::Teal},      {cbEquals, cl::Fuchsia}};
   for (const auto& e : expected)
     QVERIFY2(CountColour(image, f.calc->Button(e.button).rect, e.colour) > 0,
              qPrintable(f.calc->Button(e.button).caption));
@@ -393,18 +395,23 @@ void TestCalculatorControl::colourSchemes_data() {
   QTest::addColumn<int>("scheme");
   QTest::addColumn<QList<QColor>>("colours");
   QTest::newRow("dark") << int(TFxCalcColorScheme::csDark)
-                        << QList<QColor>{cl::Gray, cl::Black, cl::Aqua, cl::Black, cl::Teal, cl::Navy, cl::Maroon,
-                                         cl::Blue};
+                        << QList<QColor>{cl::Gray, cl::Black, cl::Aqua,   cl::Black,
+                                         cl::Teal, cl::Navy,  cl::Maroon, cl::Blue};
   QTest::newRow("ocean") << int(TFxCalcColorScheme::csOcean)
-                         << QList<QColor>{cl::Gray, cl::Aqua, cl::Black, cl::Purple, cl::Navy, cl::Navy, cl::Aqua,
-                                          cl::Blue};
+                         << QList<QColor>{cl::Gray, cl::Aqua, cl::Black, cl::Purple,
+                                          cl::Navy, cl::Navy, cl::Aqua,  cl::Blue};
   QTest::newRow("plain") << int(TFxCalcColorScheme::csPlain)
-                         << QList<QColor>{cl::Gray, cl::White, cl::Navy, cl::Black, cl::Navy, cl::Navy, cl::Blue,
-                                          cl::Blue};
+                         << QList<QColor>{cl::Gray, cl::White, cl::Navy, cl::Black,
+                                          cl::Navy, cl::Navy,  cl::Blue, cl::Blue};
   QTest::newRow("windows") << int(TFxCalcColorScheme::csWindows)
-                           << QList<QColor>{cl::Gray, SystemColor(SysColor::Window),
-                                            SystemColor(SysColor::WindowText), cl::Maroon, cl::Navy, cl::Red,
-                                            cl::Blue, cl::Red};
+                           << QList<QColor>{cl::Gray,
+                                            SystemColor(SysColor::Window),
+                                            SystemColor(SysColor::WindowText),
+                                            cl::Maroon,
+                                            cl::Navy,
+                                            cl::Red,
+                                            cl::Blue,
+                                            cl::Red};
 }
 
 void TestCalculatorControl::colourSchemes() {
