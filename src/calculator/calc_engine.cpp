@@ -215,6 +215,9 @@ void TFxCalcEngine::ApplyRule(TFxCalculatorButton button) {
       SetMemory(0);
       return;
     case cbMemRecall:
+      // The recalled value replaces the entry: Back must not bring back
+      // digits typed before it.
+      entryText_.clear();
       operand_ = memory_;
       ShowValue(operand_);
       newEntry_ = true;

@@ -121,6 +121,7 @@ void TestCalcEngine::sequences_data() {
   QTest::newRow("digit after reciprocal starts anew") << "4 1/x 5 =" << "5 " << 0;
   QTest::newRow("point after Back starts anew") << "5 Back . 5" << "0.5 " << 0;
   QTest::newRow("point after recall starts anew") << "7 MS 2 MR . 5" << "0.5 " << 0;
+  QTest::newRow("Back after recall") << "7 MS 123 MR Back" << "0 " << 0;
 }
 
 void TestCalcEngine::sequences() {
