@@ -81,7 +81,14 @@ void TBeadCalcPage::CreateControls() {
     edit->setGeometry(x, y, kBoxWidth, kBoxHeight);
     edit->setFont(MakeFont(QStringLiteral("Arial"), 16));
     edit->setAccessibleName(name);
-    if (readOnly) edit->SetReadOnlyBox(true);
+    if (readOnly) {
+      edit->SetReadOnlyBox(true);
+    } else {
+      // The page's own colour would otherwise show through the entry boxes.
+      QPalette pal = edit->palette();
+      pal.setColor(QPalette::Base, SystemColor(SysColor::Window));
+      edit->setPalette(pal);
+    }
     return edit;
   };
   const auto between = [this](const QString& text, int y) {
