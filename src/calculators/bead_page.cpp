@@ -206,6 +206,9 @@ void TBeadCalcPage::FilterKeys(TEdit* box, KeyFilterKind kind, QChar& key) {
 }
 
 void TBeadCalcPage::TabSheet8Show() {
+  // Qt may already have handed the focus back to the size box the user left
+  // this page from; leaving it now must not steal the focus from BsMm.
+  QScopedValueRollback<bool> showing(showingPage_, true);
   BsMm->setFocus(Qt::OtherFocusReason);
   BsMm->selectAll();
 }
@@ -231,7 +234,7 @@ void TBeadCalcPage::LeaveSizeBox(TEdit* box, BeadSizeMarker marker) {
 
 void TBeadCalcPage::FocusNoBeadsInstead() {
   // A page being switched away hides its boxes: the focus goes where the user took it.
-  if (!NoBeads->isVisible()) return;
+  if (!NoBeads->isVisible() || showingPage_) return;
   // Called while the focus is moving: Qt already names the control that was
   // about to receive it.
   QWidget* intercepted = QApplication::focusWidget();

@@ -69,6 +69,7 @@ class TBeadCalcPage : public TTabSheet {
   BeadSizeMarker marker_ = BeadSizeMarker::None;
   float rate_ = 0;  // beads per inch; 0 means not calculated
   bool writingBeadCount_ = false;
+  bool showingPage_ = false;
 };
 
 }  // namespace orvane

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTest>
 
 #include "app/main_window.h"
@@ -509,13 +510,18 @@ void BeadPageTest::reenteringThePageFocusesMillimetres() {
   Type(QStringLiteral("42"));
   Key(Qt::Key_Return);
   Type(QStringLiteral("17 1/2"));
-  pages->SetActivePageIndex(5);
-  QApplication::processEvents();
+  Click(p->BsInch);  // the caret in a filled size box while the page is left
+  QCOMPARE(p->TotalBeads->text(), QStringLiteral("140.00"));
+  QTabBar* tabs = pages->findChild<QTabBar*>();
+  QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(5).center());
+  QCOMPARE(pages->ActivePageIndex(), 5);
   QVERIFY(!p->isVisible());
-  pages->SetActivePage(p);
-  QApplication::processEvents();
+  // Qt hands the focus back to the box that had it before the show handler runs.
+  QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+  QCOMPARE(pages->ActivePage(), p);
   QCOMPARE(Focused(), p->BsMm);
   QCOMPARE(p->Marker(), BeadSizeMarker::Mm);
+  QCOMPARE(p->BsInch->text(), QStringLiteral("1/8"));
 
   // Leaving the empty BsMm empties the rate display, but the rate stays.
   Click(p->Totalin);
