@@ -30,7 +30,9 @@ float ReadBeadSize(const QString& boxText, BeadSizeMarker marker) {
   return Store(TextToNumber(boxText));
 }
 
-float BeadsPerInch(float size, BeadSizeMarker marker) { return Store(CheckedDivide(UnitsPerInch(marker), size)); }
+float BeadsPerInch(float size, BeadSizeMarker marker) {
+  return Store(CheckedDivide(UnitsPerInch(marker), size));
+}
 
 qint32 BeadCountOrOne(const QString& boxText) {
   try {

@@ -59,8 +59,8 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, int width,
 
 // A column heading centred over a box column.
 QLabel* MakeHeading(QWidget* parent, const QString& text, int column, int y) {
-  return MakeLabel(parent, text, column - 10, y, kBoxWidth + 20, kHeaderHeight, Qt::AlignHCenter | Qt::AlignBottom,
-                   true);
+  return MakeLabel(parent, text, column - 10, y, kBoxWidth + 20, kHeaderHeight,
+                   Qt::AlignHCenter | Qt::AlignBottom, true);
 }
 
 const char kBeadsPerInchNotCalculated[] =
@@ -91,6 +91,9 @@ void TBeadCalcPage::CreateControls() {
     }
     return edit;
   };
+  const auto rowLabel = [this](const QString& text, int y) {
+    return MakeLabel(this, text, kLabelLeft, y, kColA - kLabelLeft, kBoxHeight);
+  };
   const auto between = [this](const QString& text, int y) {
     MakeLabel(this, text, kColA + kBoxWidth, y, kColB - kColA - kBoxWidth, kBoxHeight, Qt::AlignCenter);
   };
@@ -99,20 +102,24 @@ void TBeadCalcPage::CreateControls() {
   constexpr int rowSize = 22, rowRate = 54, rowCount = 104, rowLength = 150;
   MakeHeading(this, QStringLiteral("MM"), kColA, rowSize - kHeaderHeight);
   MakeHeading(this, QStringLiteral("Inches"), kColB, rowSize - kHeaderHeight);
-  MakeLabel(this, QStringLiteral("Bead / Stone Size"), kLabelLeft, rowSize, kColA - kLabelLeft, kBoxHeight);
+  QLabel* bsMmLabel = rowLabel(QStringLiteral("Bead / Stone Size"), rowSize);
   BsMm = box(kColA, rowSize, QStringLiteral("Bead or stone size in millimeters"), false);
+  bsMmLabel->setBuddy(BsMm);
   between(QStringLiteral("or"), rowSize);
   BsInch = box(kColB, rowSize, QStringLiteral("Bead or stone size in inches"), false);
 
-  MakeLabel(this, QStringLiteral("Number of Beads"), kLabelLeft, rowCount, kColA - kLabelLeft, kBoxHeight);
+  QLabel* noBeadsLabel = rowLabel(QStringLiteral("Number of Beads"), rowCount);
   NoBeads = box(kColA, rowCount, QStringLiteral("Number of beads"), false);
+  noBeadsLabel->setBuddy(NoBeads);
   between(QStringLiteral("="), rowCount);
 
-  MakeLabel(this, QStringLiteral("Beads per Inch"), kLabelLeft, rowRate, kColA - kLabelLeft, kBoxHeight);
+  QLabel* beadsInLabel = rowLabel(QStringLiteral("Beads per Inch"), rowRate);
   BeadsIn = box(kColA, rowRate, QStringLiteral("Beads per inch"), true);
+  beadsInLabel->setBuddy(BeadsIn);
 
-  MakeLabel(this, QStringLiteral("Desired Length in Inches"), kLabelLeft, rowLength, kColA - kLabelLeft, kBoxHeight);
+  QLabel* totalinLabel = rowLabel(QStringLiteral("Desired Length in Inches"), rowLength);
   Totalin = box(kColA, rowLength, QStringLiteral("Desired length in inches"), false);
+  totalinLabel->setBuddy(Totalin);
   between(QStringLiteral("="), rowLength);
 
   BcalcBtn = new QPushButton(QStringLiteral("Calculate"), this);
@@ -133,20 +140,23 @@ void TBeadCalcPage::CreateControls() {
   constexpr int rowArea = 218, rowPattern = 268, rowSpacing = 300;
   MakeHeading(this, QStringLiteral("Length (In)"), kColA, rowArea - kHeaderHeight);
   MakeHeading(this, QStringLiteral("Width (In)"), kColB, rowArea - kHeaderHeight);
-  MakeLabel(this, QStringLiteral("Desired Area In Inches"), kLabelLeft, rowArea, kColA - kLabelLeft, kBoxHeight);
+  QLabel* areaLLabel = rowLabel(QStringLiteral("Desired Area In Inches"), rowArea);
   AreaL = box(kColA, rowArea, QStringLiteral("Area length in inches"), false);
+  areaLLabel->setBuddy(AreaL);
   MakeLabel(this, QStringLiteral("×"), kColA + kBoxWidth, rowArea, kColB - kColA - kBoxWidth, kBoxHeight,
             Qt::AlignCenter);
   AreaW = box(kColB, rowArea, QStringLiteral("Area width in inches"), false);
 
   MakeHeading(this, QStringLiteral("Square"), kColA, rowPattern - kHeaderHeight);
   MakeHeading(this, QStringLiteral("Hexagonal"), kColB, rowPattern - kHeaderHeight);
-  MakeLabel(this, QStringLiteral("Stone Pattern"), kLabelLeft, rowPattern, kColA - kLabelLeft, kBoxHeight);
+  QLabel* areaRectLabel = rowLabel(QStringLiteral("Stone Pattern"), rowPattern);
   AreaRect = box(kColA, rowPattern, QStringLiteral("Stones in a square pattern"), true);
+  areaRectLabel->setBuddy(AreaRect);
   AreaHex = box(kColB, rowPattern, QStringLiteral("Stones in a hexagonal pattern"), true);
 
-  MakeLabel(this, QStringLiteral("Stone Spacing (In)"), kLabelLeft, rowSpacing, kColA - kLabelLeft, kBoxHeight);
+  QLabel* areaSpLabel = rowLabel(QStringLiteral("Stone Spacing (In)"), rowSpacing);
   AreaSp = box(kColA, rowSpacing, QStringLiteral("Stone spacing in inches"), false);
+  areaSpLabel->setBuddy(AreaSp);
 
   bClearBtn = new QPushButton(QIcon(QStringLiteral(":/icons/clear.svg")), QStringLiteral("Clear"), this);
   bClearBtn->setGeometry(433, rowSpacing - 1, 80, 28);
@@ -357,8 +367,8 @@ void TBeadCalcPage::AreaSpEnter() {
 void TBeadCalcPage::bClearBtnClick() {
   marker_ = BeadSizeMarker::None;
   rate_ = 0;
-  for (TEdit* box : {BsMm, BsInch, NoBeads, LenInch, BeadsIn, Totalin, TotalBeads, AreaW, AreaL, AreaRect, AreaHex,
-                     AreaSp})
+  for (TEdit* box : {BsMm, BsInch, NoBeads, LenInch, BeadsIn, Totalin, TotalBeads, AreaW, AreaL, AreaRect,
+                     AreaHex, AreaSp})
     box->clear();
   // A box that already has the focus gets no new enter event.
   const bool hadFocus = BsMm->hasFocus();
@@ -367,8 +377,8 @@ void TBeadCalcPage::bClearBtnClick() {
 }
 
 void TBeadCalcPage::ShowNotCalculated(const char* text) {
-  app_.Services().ShowMessage(window(), MessageIcon::Error, QStringLiteral("Error"), QString::fromLatin1(text),
-                              true);
+  app_.Services().ShowMessage(window(), MessageIcon::Error, QStringLiteral("Error"),
+                              QString::fromLatin1(text), true);
 }
 
 }  // namespace orvane
