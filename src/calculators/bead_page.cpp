@@ -99,7 +99,7 @@ void TBeadCalcPage::CreateControls() {
   };
 
   // Strand calculator. Boxes are created in tab order; labels take no focus.
-  constexpr int rowSize = 22, rowRate = 54, rowCount = 104, rowLength = 150;
+  constexpr int rowSize = 22, rowRate = 52, rowCount = 100, rowLength = 144;
   MakeHeading(this, QStringLiteral("MM"), kColA, rowSize - kHeaderHeight);
   MakeHeading(this, QStringLiteral("Inches"), kColB, rowSize - kHeaderHeight);
   QLabel* bsMmLabel = rowLabel(QStringLiteral("Bead / Stone Size"), rowSize);
@@ -135,9 +135,9 @@ void TBeadCalcPage::CreateControls() {
   auto* divider = new QFrame(this);
   divider->setFrameShape(QFrame::HLine);
   divider->setFrameShadow(QFrame::Sunken);
-  divider->setGeometry(kLabelLeft, 188, 525 - 2 * kLabelLeft, 4);
+  divider->setGeometry(kLabelLeft, 180, 525 - 2 * kLabelLeft, 4);
 
-  constexpr int rowArea = 218, rowPattern = 268, rowSpacing = 300;
+  constexpr int rowArea = 208, rowPattern = 256, rowSpacing = 290;
   MakeHeading(this, QStringLiteral("Length (In)"), kColA, rowArea - kHeaderHeight);
   MakeHeading(this, QStringLiteral("Width (In)"), kColB, rowArea - kHeaderHeight);
   QLabel* areaLLabel = rowLabel(QStringLiteral("Desired Area In Inches"), rowArea);
