@@ -6,13 +6,6 @@
 
 namespace orvane {
 
-QString TrimBlanks(const QString& text) {
-  qsizetype b = 0, e = text.size();
-  while (b < e && text[b].unicode() <= u' ') ++b;
-  while (e > b && text[e - 1].unicode() <= u' ') --e;
-  return text.mid(b, e - b);
-}
-
 bool IsNoSize(const QString& trimmed) { return trimmed.isEmpty() || trimmed == QLatin1String("."); }
 
 qint32 LenientBeadCount(const QString& text) {

@@ -3,6 +3,8 @@
 #include <QString>
 #include <array>
 
+#include "calculators/bead_formulas.h"  // TrimBlanks
+
 namespace orvane {
 
 inline constexpr int kWorksheetRows = 10;
@@ -15,9 +17,6 @@ struct WorksheetRowValues {
   qint32 BeadCount = 0;
   float LengthValue = 0;
 };
-
-// Removes leading and trailing blanks and control characters.
-QString TrimBlanks(const QString& text);
 
 // A trimmed size text that stands for no size at all.
 bool IsNoSize(const QString& trimmed);
