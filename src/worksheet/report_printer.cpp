@@ -12,9 +12,12 @@ namespace {
 
 Qt::Alignment AlignmentOf(ReportAlign align) {
   switch (align) {
-    case ReportAlign::Left: return Qt::AlignLeft;
-    case ReportAlign::Centre: return Qt::AlignHCenter;
-    case ReportAlign::Right: return Qt::AlignRight;
+    case ReportAlign::Left:
+      return Qt::AlignLeft;
+    case ReportAlign::Centre:
+      return Qt::AlignHCenter;
+    case ReportAlign::Right:
+      return Qt::AlignRight;
   }
   return Qt::AlignLeft;
 }
@@ -28,8 +31,8 @@ void ApplyReportPage(const ReportTemplate& page, QPrinter& printer) {
   const double pointsPerUnit = 72.0 / page.UnitsPerInch;
   const QMarginsF margins(page.MarginLeft * pointsPerUnit, page.MarginTop * pointsPerUnit,
                           page.MarginRight * pointsPerUnit, page.MarginBottom * pointsPerUnit);
-  printer.setPageLayout(QPageLayout(size, page.Portrait ? QPageLayout::Portrait : QPageLayout::Landscape, margins,
-                                    QPageLayout::Point));
+  printer.setPageLayout(QPageLayout(size, page.Portrait ? QPageLayout::Portrait : QPageLayout::Landscape,
+                                    margins, QPageLayout::Point));
   printer.setFullPage(true);
 }
 

@@ -79,7 +79,8 @@ ReportTemplate ParseReportTemplate(const QByteArray& json) {
   return t;
 }
 
-QString FillReportVariables(const QString& text, const ReportValueSource& source, const QDateTime& preparedAt) {
+QString FillReportVariables(const QString& text, const ReportValueSource& source,
+                            const QDateTime& preparedAt) {
   QString out;
   qsizetype i = 0;
   while (i < text.size()) {

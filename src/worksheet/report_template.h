@@ -55,7 +55,8 @@ using ReportValueSource = std::function<std::optional<QString>(const QString& na
 
 // Replaces every "[NAME]" by its value: the source's first, else the engine's
 // own DATE and TIME (the system's short formats), else empty text.
-QString FillReportVariables(const QString& text, const ReportValueSource& source, const QDateTime& preparedAt);
+QString FillReportVariables(const QString& text, const ReportValueSource& source,
+                            const QDateTime& preparedAt);
 
 // The template with every variable replaced: what goes on paper.
 ReportTemplate PrepareReport(const ReportTemplate& layout, const ReportValueSource& source,

@@ -6,20 +6,25 @@ namespace {
 
 // 0x80..0x9F; the five bytes Windows leaves undefined map to the C1 controls
 // of the same number, so every byte survives a load and a save.
-constexpr char16_t kHighControls[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr char16_t kHighControls[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                        0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 constexpr char kCtrlZ = 26;
 
 QString FieldName(WorksheetField field) {
   switch (field) {
-    case WorksheetField::Project: return QStringLiteral("Project Name");
-    case WorksheetField::Desc: return QStringLiteral("Description");
-    case WorksheetField::Mm: return QStringLiteral("Size MM");
-    case WorksheetField::Inch: return QStringLiteral("Size Inch");
-    case WorksheetField::Nob: return QStringLiteral("Number of Beads");
+    case WorksheetField::Project:
+      return QStringLiteral("Project Name");
+    case WorksheetField::Desc:
+      return QStringLiteral("Description");
+    case WorksheetField::Mm:
+      return QStringLiteral("Size MM");
+    case WorksheetField::Inch:
+      return QStringLiteral("Size Inch");
+    case WorksheetField::Nob:
+      return QStringLiteral("Number of Beads");
   }
   return {};
 }
@@ -36,8 +41,9 @@ void AppendEncoded(QByteArray& out, const QString& text, int row, WorksheetField
 }  // namespace
 
 EUnencodableCharacter::EUnencodableCharacter(int row, WorksheetField field, char32_t character)
-    : std::runtime_error((row == 0 ? FieldName(field) : QStringLiteral("%1 of row %2").arg(FieldName(field)).arg(row))
-                             .toStdString()),
+    : std::runtime_error(
+          (row == 0 ? FieldName(field) : QStringLiteral("%1 of row %2").arg(FieldName(field)).arg(row))
+              .toStdString()),
       Row(row),
       Field(field),
       Character(character) {}

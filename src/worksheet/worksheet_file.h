@@ -47,7 +47,7 @@ QStringList WorksheetFileLines(const QByteArray& bytes);
 std::array<QString, 5> WorksheetRowFields(const QString& line);
 
 struct LoadedWorksheet {
-  WorksheetText Text;  // as the boxes show it after loading
+  WorksheetText Text;                                     // as the boxes show it after loading
   std::array<WorksheetRowValues, kWorksheetRows> Values;  // sizes and counts; lengths 0
 };
 

@@ -38,7 +38,8 @@ float RowLength(qint32 beadCount, float mmValue) {
 
 float SumLengths(const std::array<WorksheetRowValues, kWorksheetRows>& rows) {
   float total = 0;
-  for (const auto& row : rows) total = StoreSingle(CheckedResult(static_cast<long double>(total) + row.LengthValue));
+  for (const auto& row : rows)
+    total = StoreSingle(CheckedResult(static_cast<long double>(total) + row.LengthValue));
   return total;
 }
 

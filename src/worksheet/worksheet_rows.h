@@ -25,9 +25,9 @@ bool IsNoSize(const QString& trimmed);
 // (a trailing blank included) or does not fit 32 bits is no count, 0.
 qint32 LenientBeadCount(const QString& text);
 
-float BeadsPerInchFromMm(float mmValue);     // 25.4 / mm, stored
-float MmFromInch(float inchValue);           // 25.4 * inch, stored
-float BeadsPerInchFromInch(float inchValue); // 1 / inch, stored
+float BeadsPerInchFromMm(float mmValue);           // 25.4 / mm, stored
+float MmFromInch(float inchValue);                 // 25.4 * inch, stored
+float BeadsPerInchFromInch(float inchValue);       // 1 / inch, stored
 float RowLength(qint32 beadCount, float mmValue);  // count * mm / 25.4, stored
 
 // Sum of the row lengths in row order, stored after each addition.

@@ -41,7 +41,8 @@ constexpr int kMmLeft = 376, kOrLeft = 434, kInchLeft = 458, kNobLeft = 526, kBp
 constexpr int kNumberWidth = 55, kBoxHeight = 23;
 constexpr int kFirstRowTop = 52, kRowPitch = 35;
 
-const QString kFilter = QStringLiteral("Bead Worksheet        (*.bws);;All Files                       (*.*)");
+const QString kFilter =
+    QStringLiteral("Bead Worksheet        (*.bws);;All Files                       (*.*)");
 const QChar kCrLf[] = {u'\r', u'\n'};
 
 QString CrLf() { return QString(kCrLf, 2); }
@@ -99,14 +100,18 @@ QString NamePart(const QString& path) { return path.mid(path.lastIndexOf(u'/') +
   const QString folder = FolderPart(file.fileName());
   if (QFileInfo(file.fileName()).isDir()) throw EInOutError("File access denied");
   switch (file.error()) {
-    case QFileDevice::PermissionsError: throw EInOutError("File access denied");
-    case QFileDevice::ResourceError: throw EInOutError(opening ? "Too many open files" : "Disk full");
-    case QFileDevice::WriteError: throw EInOutError("Disk full");
+    case QFileDevice::PermissionsError:
+      throw EInOutError("File access denied");
+    case QFileDevice::ResourceError:
+      throw EInOutError(opening ? "Too many open files" : "Disk full");
+    case QFileDevice::WriteError:
+      throw EInOutError("Disk full");
     case QFileDevice::OpenError:
       if (!folder.isEmpty() && !QFileInfo(folder).isDir()) throw EInOutError("Invalid filename");
       if (opening && !QFileInfo::exists(file.fileName())) throw EInOutError("File not found");
       break;
-    default: break;
+    default:
+      break;
   }
   throw EInOutError(QStringLiteral("I/O error %1").arg(int(file.error())).toStdString());
 }
@@ -146,11 +151,13 @@ void TWorksheetFrm::CreateTopPanel() {
   Panel2 = new TPanel(this);
   Panel2->setGeometry(0, 0, 762, 46);
   Panel2->SetColor(SystemColor(SysColor::Light3D));
-  auto* caption = MakeLabel(Panel2, QStringLiteral("Project Name"), QRect(16, 12, 100, 22), Qt::AlignLeft | Qt::AlignVCenter);
+  auto* caption = MakeLabel(Panel2, QStringLiteral("Project Name"), QRect(16, 12, 100, 22),
+                            Qt::AlignLeft | Qt::AlignVCenter);
   Project = MakeBox(Panel2, QRect(122, 11, 408, kBoxHeight), QStringLiteral("Project Name"));
   Project->setMaxLength(kProjectLimit);
   caption->setBuddy(Project);
-  connect(Project, &QLineEdit::textChanged, this, [this] { RunGuarded(this, [&] { RelaxLimit(Project, kProjectLimit); }); });
+  connect(Project, &QLineEdit::textChanged, this,
+          [this] { RunGuarded(this, [&] { RelaxLimit(Project, kProjectLimit); }); });
 }
 
 void TWorksheetFrm::CreateRowPanel() {
@@ -159,11 +166,14 @@ void TWorksheetFrm::CreateRowPanel() {
   Panel3->SetColor(SystemColor(SysColor::Light3D));
 
   const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignBottom;
-  MakeLabel(Panel3, QStringLiteral("Description"), QRect(kDescLeft, 10, kDescWidth, 36), Qt::AlignLeft | Qt::AlignBottom);
+  MakeLabel(Panel3, QStringLiteral("Description"), QRect(kDescLeft, 10, kDescWidth, 36),
+            Qt::AlignLeft | Qt::AlignBottom);
   MakeLabel(Panel3, QStringLiteral("Size MM"), QRect(kMmLeft - 4, 10, kNumberWidth + 8, 36), centred);
   MakeLabel(Panel3, QStringLiteral("Size Inch"), QRect(kInchLeft - 4, 10, kNumberWidth + 8, 36), centred);
-  MakeLabel(Panel3, QStringLiteral("Number of Beads"), QRect(kNobLeft - 6, 10, kNumberWidth + 12, 36), centred);
-  MakeLabel(Panel3, QStringLiteral("Beads per Inch"), QRect(kBpiLeft - 6, 10, kNumberWidth + 12, 36), centred);
+  MakeLabel(Panel3, QStringLiteral("Number of Beads"), QRect(kNobLeft - 6, 10, kNumberWidth + 12, 36),
+            centred);
+  MakeLabel(Panel3, QStringLiteral("Beads per Inch"), QRect(kBpiLeft - 6, 10, kNumberWidth + 12, 36),
+            centred);
   MakeLabel(Panel3, QStringLiteral("Length Inches"), QRect(kTotLeft - 6, 10, kNumberWidth + 12, 36), centred);
 
   for (int k = 1; k <= kWorksheetRows; ++k) CreateRow(k, kFirstRowTop + (k - 1) * kRowPitch);
@@ -171,7 +181,8 @@ void TWorksheetFrm::CreateRowPanel() {
   const int totalTop = kFirstRowTop + kWorksheetRows * kRowPitch + 8;
   MakeLabel(Panel3, QStringLiteral("Total Length in Inches"), QRect(kNobLeft - 40, totalTop, 170, kBoxHeight),
             Qt::AlignRight | Qt::AlignVCenter);
-  Total = MakeBox(Panel3, QRect(kTotLeft, totalTop, kNumberWidth, kBoxHeight), QStringLiteral("Total Length in Inches"), true);
+  Total = MakeBox(Panel3, QRect(kTotLeft, totalTop, kNumberWidth, kBoxHeight),
+                  QStringLiteral("Total Length in Inches"), true);
   for (int k = 1; k <= kWorksheetRows; ++k) BindRowHandlers(k);
 }
 
@@ -179,16 +190,22 @@ void TWorksheetFrm::CreateRow(int k, int top) {
   const int i = k - 1;
   const QString row = QStringLiteral(" row %1").arg(k);
   const QString number = k < 10 ? QStringLiteral("  %1.").arg(k) : QStringLiteral("10.");
-  MakeLabel(Panel3, number, QRect(kLabelLeft, top, kLabelWidth, kBoxHeight), Qt::AlignRight | Qt::AlignVCenter)
+  MakeLabel(Panel3, number, QRect(kLabelLeft, top, kLabelWidth, kBoxHeight),
+            Qt::AlignRight | Qt::AlignVCenter)
       ->setWordWrap(false);
-  Desc[i] = MakeBox(Panel3, QRect(kDescLeft, top, kDescWidth, kBoxHeight), QStringLiteral("Description") + row);
+  Desc[i] =
+      MakeBox(Panel3, QRect(kDescLeft, top, kDescWidth, kBoxHeight), QStringLiteral("Description") + row);
   Desc[i]->setMaxLength(kDescLimit);
   Mm[i] = MakeBox(Panel3, QRect(kMmLeft, top, kNumberWidth, kBoxHeight), QStringLiteral("Size MM") + row);
   MakeLabel(Panel3, QStringLiteral("or"), QRect(kOrLeft, top, 22, kBoxHeight), Qt::AlignCenter);
-  Inch[i] = MakeBox(Panel3, QRect(kInchLeft, top, kNumberWidth, kBoxHeight), QStringLiteral("Size Inch") + row);
-  Nob[i] = MakeBox(Panel3, QRect(kNobLeft, top, kNumberWidth, kBoxHeight), QStringLiteral("Number of Beads") + row);
-  Bpi[i] = MakeBox(Panel3, QRect(kBpiLeft, top, kNumberWidth, kBoxHeight), QStringLiteral("Beads per Inch") + row, true);
-  Tot[i] = MakeBox(Panel3, QRect(kTotLeft, top, kNumberWidth, kBoxHeight), QStringLiteral("Length Inches") + row, true);
+  Inch[i] =
+      MakeBox(Panel3, QRect(kInchLeft, top, kNumberWidth, kBoxHeight), QStringLiteral("Size Inch") + row);
+  Nob[i] = MakeBox(Panel3, QRect(kNobLeft, top, kNumberWidth, kBoxHeight),
+                   QStringLiteral("Number of Beads") + row);
+  Bpi[i] = MakeBox(Panel3, QRect(kBpiLeft, top, kNumberWidth, kBoxHeight),
+                   QStringLiteral("Beads per Inch") + row, true);
+  Tot[i] = MakeBox(Panel3, QRect(kTotLeft, top, kNumberWidth, kBoxHeight),
+                   QStringLiteral("Length Inches") + row, true);
 }
 
 void TWorksheetFrm::BindRowHandlers(int k) {
@@ -213,10 +230,18 @@ void TWorksheetFrm::BindRowHandlers(int k) {
   auto filtered = [this](TEdit* box, KeyFilterKind kind) {
     return [this, box, kind](QChar& key) {
       switch (FilterKey(kind, key, box->text())) {
-        case KeyVerdict::Accept: return;
-        case KeyVerdict::Beep: app_.Services().Beep(); [[fallthrough]];
-        case KeyVerdict::Swallow: key = QChar(); return;
-        case KeyVerdict::Enter: key = QChar(); FocusNextControl(box); return;
+        case KeyVerdict::Accept:
+          return;
+        case KeyVerdict::Beep:
+          app_.Services().Beep();
+          [[fallthrough]];
+        case KeyVerdict::Swallow:
+          key = QChar();
+          return;
+        case KeyVerdict::Enter:
+          key = QChar();
+          FocusNextControl(box);
+          return;
       }
     };
   };
@@ -228,7 +253,8 @@ void TWorksheetFrm::BindRowHandlers(int k) {
     key = QChar();
     FocusNextControl(Desc[i]);
   };
-  connect(Desc[i], &QLineEdit::textChanged, this, [this, i] { RunGuarded(this, [&] { RelaxLimit(Desc[i], kDescLimit); }); });
+  connect(Desc[i], &QLineEdit::textChanged, this,
+          [this, i] { RunGuarded(this, [&] { RelaxLimit(Desc[i], kDescLimit); }); });
 
   Nob[i]->OnChange = [this, k] { RowLengthFromCount(k); };
   Tot[i]->OnChange = [this] { CalcBtnClick(); };
@@ -240,13 +266,18 @@ void TWorksheetFrm::CreateButtonBar() {
   Panel1->setGeometry(0, 481, 762, 48);
   Panel1->SetColor(SystemColor(SysColor::Light3D));
   const int top = 9, height = 30;
-  LoadBtn = MakeButton(Panel1, QRect(12, top, 84, height), QStringLiteral("Load"), QStringLiteral(":/icons/ws_folder.svg"), {});
-  SaveBtn = MakeButton(Panel1, QRect(104, top, 84, height), QStringLiteral("Save"), QStringLiteral(":/icons/ws_disk.svg"), {});
-  PrintBtn = MakeButton(Panel1, QRect(196, top, 84, height), QStringLiteral("Print"), QStringLiteral(":/icons/ws_printer.svg"), {});
-  CalculatorBtn = MakeButton(Panel1, QRect(300, top, 36, height), {}, QStringLiteral(":/icons/calculator.svg"),
-                             QStringLiteral("Calculator"));
-  HelpBtn = MakeButton(Panel1, QRect(344, top, 36, height), {}, QStringLiteral(":/icons/help.svg"), QStringLiteral("Help"));
-  ClearBtn = MakeButton(Panel1, QRect(388, top, 36, height), {}, QStringLiteral(":/icons/clear.svg"), QStringLiteral("Clear All"));
+  LoadBtn = MakeButton(Panel1, QRect(12, top, 84, height), QStringLiteral("Load"),
+                       QStringLiteral(":/icons/ws_folder.svg"), {});
+  SaveBtn = MakeButton(Panel1, QRect(104, top, 84, height), QStringLiteral("Save"),
+                       QStringLiteral(":/icons/ws_disk.svg"), {});
+  PrintBtn = MakeButton(Panel1, QRect(196, top, 84, height), QStringLiteral("Print"),
+                        QStringLiteral(":/icons/ws_printer.svg"), {});
+  CalculatorBtn = MakeButton(Panel1, QRect(300, top, 36, height), {},
+                             QStringLiteral(":/icons/calculator.svg"), QStringLiteral("Calculator"));
+  HelpBtn = MakeButton(Panel1, QRect(344, top, 36, height), {}, QStringLiteral(":/icons/help.svg"),
+                       QStringLiteral("Help"));
+  ClearBtn = MakeButton(Panel1, QRect(388, top, 36, height), {}, QStringLiteral(":/icons/clear.svg"),
+                        QStringLiteral("Clear All"));
   CloseBtn = NewButton(Panel1, QStringLiteral("Close"));
   CloseBtn->setGeometry(664, top, 84, height);
   CloseBtn->setFont(WindowFont());
@@ -257,7 +288,8 @@ void TWorksheetFrm::CreateButtonBar() {
   CalcBtn->setVisible(false);
 
   auto bind = [this](QPushButton* b, void (TWorksheetFrm::*handler)()) {
-    connect(b, &QAbstractButton::clicked, this, [this, handler] { RunGuarded(this, [&] { (this->*handler)(); }); });
+    connect(b, &QAbstractButton::clicked, this,
+            [this, handler] { RunGuarded(this, [&] { (this->*handler)(); }); });
   };
   bind(LoadBtn, &TWorksheetFrm::LoadBtnClick);
   bind(SaveBtn, &TWorksheetFrm::SaveBtnClick);
@@ -446,8 +478,8 @@ void TWorksheetFrm::SaveBtnClick() {
                                 QStringLiteral("Success:  Bead Worksheet Saved."));
   else
     app_.Services().ShowMessage(this, MessageIcon::Error, QStringLiteral("Error"),
-                                QStringLiteral("Error: Bead Worksheet not Saved.") + CrLf() + CrLf() + path + CrLf() +
-                                    CrLf() + QStringLiteral("Please try to Save Again."));
+                                QStringLiteral("Error: Bead Worksheet not Saved.") + CrLf() + CrLf() + path +
+                                    CrLf() + CrLf() + QStringLiteral("Please try to Save Again."));
 }
 
 void TWorksheetFrm::LoadBtnClick() {
@@ -462,8 +494,8 @@ void TWorksheetFrm::LoadBtnClick() {
   openDialogFileName_ = path;
   if (!QFileInfo(path).isFile()) {
     app_.Services().ShowMessage(this, MessageIcon::Error, QStringLiteral("Error"),
-                                QStringLiteral("Error: Bead Worksheet not Loaded.") + CrLf() + CrLf() + path + CrLf() +
-                                    CrLf() + QStringLiteral("Please try again."));
+                                QStringLiteral("Error: Bead Worksheet not Loaded.") + CrLf() + CrLf() + path +
+                                    CrLf() + CrLf() + QStringLiteral("Please try again."));
     return;
   }
   LastWorksheetFile = path;
@@ -517,13 +549,26 @@ std::optional<QString> TWorksheetFrm::Report1GetValue(const QString& name) const
   if (name.size() < 2) return std::nullopt;
   const std::array<TEdit*, kWorksheetRows>* family = nullptr;
   switch (name[0].unicode()) {
-    case u'D': family = &Desc; break;
-    case u'M': family = &Mm; break;
-    case u'N': family = &Inch; break;
-    case u'B': family = &Nob; break;
-    case u'P': family = &Bpi; break;
-    case u'L': family = &Tot; break;
-    default: return std::nullopt;
+    case u'D':
+      family = &Desc;
+      break;
+    case u'M':
+      family = &Mm;
+      break;
+    case u'N':
+      family = &Inch;
+      break;
+    case u'B':
+      family = &Nob;
+      break;
+    case u'P':
+      family = &Bpi;
+      break;
+    case u'L':
+      family = &Tot;
+      break;
+    default:
+      return std::nullopt;
   }
   const QString digits = name.mid(1);
   for (int k = 1; k <= kWorksheetRows; ++k)

@@ -47,7 +47,8 @@ void ReportTemplateTest::pageIsLetterInTemplateUnits() {
   // 8.5 x 11 inches
   QCOMPARE(qRound(8.5 * t.UnitsPerInch), t.PageWidth);
   QCOMPARE(qRound(11 * t.UnitsPerInch), t.PageHeight);
-  QCOMPARE(QList<int>({t.MarginLeft, t.MarginTop, t.MarginRight, t.MarginBottom}), QList<int>({91, 47, 47, 47}));
+  QCOMPARE(QList<int>({t.MarginLeft, t.MarginTop, t.MarginRight, t.MarginBottom}),
+           QList<int>({91, 47, 47, 47}));
   QCOMPARE(QList<int>({t.GapLeft, t.GapTop, t.GapRight}), QList<int>({2, 1, 2}));
 }
 
@@ -104,7 +105,12 @@ void ReportTemplateTest::everyWorksheetVariableAppearsOnce() {
   QCOMPARE(names.size(), 62);
   QStringList met;
   for (const ReportText& text : t.Texts)
-    FillReportVariables(text.Text, [&](const QString& name) { met << name; return std::nullopt; }, {});
+    FillReportVariables(text.Text,
+                        [&](const QString& name) {
+                          met << name;
+                          return std::nullopt;
+                        },
+                        {});
   met.removeAll("DATE");
   met.removeAll("TIME");
   std::sort(met.begin(), met.end());
@@ -126,16 +132,23 @@ void ReportTemplateTest::fillsVariables_data() {
   QTest::addColumn<QString>("expected");
   const QDateTime at(QDate(2026, 3, 14), QTime(15, 9));
   const QLocale locale = QLocale::system();
-  QTest::newRow("worksheet value") << "[D1]" << "Seed beads";
-  QTest::newRow("around text") << "Row: [M2] mm" << "Row: 4 mm";
-  QTest::newRow("empty value") << "[N1]" << "";
-  QTest::newRow("names match exactly") << "[d1]" << "";
-  QTest::newRow("unknown name") << "[X9]" << "";
+  QTest::newRow("worksheet value") << "[D1]"
+                                   << "Seed beads";
+  QTest::newRow("around text") << "Row: [M2] mm"
+                               << "Row: 4 mm";
+  QTest::newRow("empty value") << "[N1]"
+                               << "";
+  QTest::newRow("names match exactly") << "[d1]"
+                                       << "";
+  QTest::newRow("unknown name") << "[X9]"
+                                << "";
   QTest::newRow("engine date and time") << "[DATE] [TIME]"
                                         << locale.toString(at.date(), QLocale::ShortFormat) + " " +
                                                locale.toString(at.time(), QLocale::ShortFormat);
-  QTest::newRow("unclosed bracket stays") << "a [D1" << "a [D1";
-  QTest::newRow("value with brackets is not filled again") << "[B1]" << "[D1]";
+  QTest::newRow("unclosed bracket stays") << "a [D1"
+                                          << "a [D1";
+  QTest::newRow("value with brackets is not filled again") << "[B1]"
+                                                           << "[D1]";
 }
 
 void ReportTemplateTest::fillsVariables() {
@@ -153,12 +166,14 @@ void ReportTemplateTest::fillsVariables() {
 
 void ReportTemplateTest::rejectsBrokenTemplates_data() {
   QTest::addColumn<QByteArray>("json");
-  const QByteArray head = R"({"page":{"width":779,"height":1008},"margins":{"left":1,"top":1,"right":1,"bottom":1},"textGap":{"left":2,"top":1,"right":2},)";
+  const QByteArray head =
+      R"({"page":{"width":779,"height":1008},"margins":{"left":1,"top":1,"right":1,"bottom":1},"textGap":{"left":2,"top":1,"right":2},)";
   QTest::newRow("not JSON") << QByteArray("{page");
   QTest::newRow("no page size") << QByteArray(R"({"objects":[]})");
   QTest::newRow("unknown object") << head + R"("objects":[{"kind":"box"}]})";
   QTest::newRow("text without a place") << head + R"("objects":[{"kind":"text","text":"a"}]})";
-  QTest::newRow("bad alignment") << head + R"("objects":[{"kind":"text","x":1,"y":1,"width":1,"height":1,"size":8,"align":"middle"}]})";
+  QTest::newRow("bad alignment")
+      << head + R"("objects":[{"kind":"text","x":1,"y":1,"width":1,"height":1,"size":8,"align":"middle"}]})";
 }
 
 void ReportTemplateTest::rejectsBrokenTemplates() {

@@ -48,8 +48,8 @@ void WorksheetFileTest::writesElevenLines_data() {
   const QByteArray empty = "\r\n" + EmptyRows(1);
   QTest::newRow("empty worksheet") << "" << 1 << QStringList{"", "", "", ""} << empty;
   QTest::newRow("row 3 example") << "Bracelet" << 3 << QStringList{"Crystal rondelle", "4", "", "36"}
-                                 << "Bracelet\r\n" + EmptyRows(1).left(14) + "3\tCrystal rondelle\t4\t\t36\r\n" +
-                                        EmptyRows(4);
+                                 << "Bracelet\r\n" + EmptyRows(1).left(14) +
+                                        "3\tCrystal rondelle\t4\t\t36\r\n" + EmptyRows(4);
   QTest::newRow("texts kept untrimmed") << "  Spaced  " << 1 << QStringList{" a ", " 4", "", "7 "}
                                         << "  Spaced  \r\n1\t a \t 4\t\t7 \r\n" + EmptyRows(2);
   QTest::newRow("row 10 last line") << "" << 10 << QStringList{"x", "", "1/4", "5"}
@@ -60,7 +60,11 @@ void WorksheetFileTest::writesElevenLines_data() {
       << "a b  c\r\n1\t\t\t\t\r\n2\td e\t4\t\t1 \r\n" + EmptyRows(3);
   QTest::newRow("Windows-1252 letters")
       << QString::fromUtf8("Café €5") << 1 << QStringList{QString::fromUtf8("Perle «fine» ‰ Œ"), "", "", ""}
-      << QByteArray("Caf\xE9 \x80" "5\r\n1\tPerle \xAB" "fine\xBB \x89 \x8C\t\t\t\r\n") + EmptyRows(2);
+      << QByteArray(
+             "Caf\xE9 \x80"
+             "5\r\n1\tPerle \xAB"
+             "fine\xBB \x89 \x8C\t\t\t\r\n") +
+             EmptyRows(2);
 }
 
 void WorksheetFileTest::writesElevenLines() {
@@ -83,12 +87,12 @@ void WorksheetFileTest::refusesCharactersOutsideTheCodePage_data() {
   QTest::addColumn<QString>("text");
   QTest::addColumn<uint>("character");
   QTest::addColumn<QString>("where");
-  QTest::newRow("Polish L in a description") << 3 << WorksheetField::Desc << QString::fromUtf8("Łódź") << 0x141u
-                                             << "Description of row 3";
-  QTest::newRow("emoji in the project") << 0 << WorksheetField::Project << QString::fromUtf8("Gift 💎") << 0x1F48Eu
-                                        << "Project Name";
-  QTest::newRow("C1 control Windows has no byte for") << 10 << WorksheetField::Nob << QString(QChar(0x85)) << 0x85u
-                                                      << "Number of Beads of row 10";
+  QTest::newRow("Polish L in a description")
+      << 3 << WorksheetField::Desc << QString::fromUtf8("Łódź") << 0x141u << "Description of row 3";
+  QTest::newRow("emoji in the project")
+      << 0 << WorksheetField::Project << QString::fromUtf8("Gift 💎") << 0x1F48Eu << "Project Name";
+  QTest::newRow("C1 control Windows has no byte for")
+      << 10 << WorksheetField::Nob << QString(QChar(0x85)) << 0x85u << "Number of Beads of row 10";
 }
 
 void WorksheetFileTest::refusesCharactersOutsideTheCodePage() {
@@ -121,11 +125,16 @@ void WorksheetFileTest::splitsLines_data() {
   QTest::newRow("CR LF") << QByteArray("P\r\n1\ta\r\n") << QStringList{"P", "1\ta"};
   QTest::newRow("LF alone is a character") << QByteArray("P\n1\ta\n2\tb\n") << QStringList{"P\n1\ta\n2\tb\n"};
   QTest::newRow("CR alone ends a line") << QByteArray("P\r1\ta\r") << QStringList{"P", "1\ta"};
-  QTest::newRow("LF after CR belongs to it, a second LF does not") << QByteArray("P\r\n\n1") << QStringList{"P", "\n1"};
-  QTest::newRow("Ctrl-Z ends the text") << QByteArray("P\r\n1\tab\x1A" "cd\r\n2\tx\r\n") << QStringList{"P", "1\tab"};
+  QTest::newRow("LF after CR belongs to it, a second LF does not")
+      << QByteArray("P\r\n\n1") << QStringList{"P", "\n1"};
+  QTest::newRow("Ctrl-Z ends the text") << QByteArray(
+                                               "P\r\n1\tab\x1A"
+                                               "cd\r\n2\tx\r\n")
+                                        << QStringList{"P", "1\tab"};
   QTest::newRow("no final line end") << QByteArray("P\r\n1\ta") << QStringList{"P", "1\ta"};
   QTest::newRow("empty file") << QByteArray() << QStringList{};
-  QTest::newRow("Windows-1252 bytes") << QByteArray("\xE9\x80\x81\x9F\xFF") << QStringList{QString::fromUtf8("é€\u0081Ÿÿ")};
+  QTest::newRow("Windows-1252 bytes")
+      << QByteArray("\xE9\x80\x81\x9F\xFF") << QStringList{QString::fromUtf8("é€\u0081Ÿÿ")};
   QByteArray many;
   for (int i = 0; i < 14; ++i) many += "L" + QByteArray::number(i) + "\r\n";
   QStringList eleven;
@@ -147,12 +156,17 @@ void WorksheetFileTest::readsRows_data() {
   QTest::addColumn<float>("mm");
   QTest::addColumn<float>("inch");
   QTest::addColumn<int>("count");
-  QTest::newRow("inch example") << QByteArray("3\tSeed beads\t\t1/8\t24") << "Seed beads||1/8|24" << 0.0f << 0.125f << 24;
-  QTest::newRow("mm example") << QByteArray("3\tCrystal rondelle\t4\t\t36") << "Crystal rondelle|4||36" << 4.0f << 0.0f << 36;
-  QTest::newRow("fields trimmed") << QByteArray("3\t  Pearl \x01\t 6.5 \t\t +036") << "Pearl|6.5||36" << 6.5f << 0.0f << 36;
-  QTest::newRow("both sizes kept for the window") << QByteArray("1\tA\t4\t1/4\t2") << "A|4|1/4|2" << 4.0f << 0.25f << 2;
+  QTest::newRow("inch example") << QByteArray("3\tSeed beads\t\t1/8\t24") << "Seed beads||1/8|24" << 0.0f
+                                << 0.125f << 24;
+  QTest::newRow("mm example") << QByteArray("3\tCrystal rondelle\t4\t\t36") << "Crystal rondelle|4||36"
+                              << 4.0f << 0.0f << 36;
+  QTest::newRow("fields trimmed") << QByteArray("3\t  Pearl \x01\t 6.5 \t\t +036") << "Pearl|6.5||36" << 6.5f
+                                  << 0.0f << 36;
+  QTest::newRow("both sizes kept for the window")
+      << QByteArray("1\tA\t4\t1/4\t2") << "A|4|1/4|2" << 4.0f << 0.25f << 2;
   QTest::newRow("row number ignored") << QByteArray("99\tA\t\t\t") << "A|||" << 0.0f << 0.0f << 0;
-  QTest::newRow("missing fields") << QByteArray("1\tOnly a description") << "Only a description|||" << 0.0f << 0.0f << 0;
+  QTest::newRow("missing fields") << QByteArray("1\tOnly a description") << "Only a description|||" << 0.0f
+                                  << 0.0f << 0;
   QTest::newRow("count of zero shows empty") << QByteArray("1\t\t2\t\t0") << "|2||" << 2.0f << 0.0f << 0;
   QTest::newRow("negative count shows empty") << QByteArray("1\t\t2\t\t-5") << "|2||" << 2.0f << 0.0f << -5;
   QTest::newRow("lone point") << QByteArray("1\t\t.\t\t") << "|.||" << 0.0f << 0.0f << 0;
@@ -179,12 +193,17 @@ void WorksheetFileTest::readsRows() {
 void WorksheetFileTest::badFieldsStopTheWholeRead_data() {
   QTest::addColumn<QByteArray>("line");
   QTest::addColumn<QString>("message");
-  QTest::newRow("letters in mm") << QByteArray("1\tA\tabc\t\t3") << "'abc' is not a valid floating point value";
-  QTest::newRow("two points in inch") << QByteArray("1\tA\t\t1.2.3\t3") << "'1.2.3' is not a valid floating point value";
-  QTest::newRow("count with trailing blank") << QByteArray("1\tA\t4\t\t50 ") << "'50 ' is not a valid integer value";
+  QTest::newRow("letters in mm") << QByteArray("1\tA\tabc\t\t3")
+                                 << "'abc' is not a valid floating point value";
+  QTest::newRow("two points in inch")
+      << QByteArray("1\tA\t\t1.2.3\t3") << "'1.2.3' is not a valid floating point value";
+  QTest::newRow("count with trailing blank")
+      << QByteArray("1\tA\t4\t\t50 ") << "'50 ' is not a valid integer value";
   QTest::newRow("sixth field") << QByteArray("1\tA\t4\t\t36\tx") << "'36\tx' is not a valid integer value";
-  QTest::newRow("count too large") << QByteArray("1\tA\t4\t\t2147483648") << "'2147483648' is not a valid integer value";
-  QTest::newRow("fraction without denominator") << QByteArray("1\tA\t\t1/\t") << "'' is not a valid integer value";
+  QTest::newRow("count too large") << QByteArray("1\tA\t4\t\t2147483648")
+                                   << "'2147483648' is not a valid integer value";
+  QTest::newRow("fraction without denominator")
+      << QByteArray("1\tA\t\t1/\t") << "'' is not a valid integer value";
   QTest::newRow("size beyond a float") << QByteArray("1\tA\t1E40\t\t") << "Floating point overflow";
 }
 
@@ -202,8 +221,9 @@ void WorksheetFileTest::badFieldsStopTheWholeRead() {
 
 void WorksheetFileTest::fractionErrorIsReportedAndReadingGoesOn() {
   QStringList reported;
-  const LoadedWorksheet w = ReadWorksheetFile("P\r\n1\tA\t\t1/x\t5\r\n2\tB\t4\t\t6\r\n",
-                                              [&](const EFractionError& e) { reported << QString(e.what()); });
+  const LoadedWorksheet w =
+      ReadWorksheetFile("P\r\n1\tA\t\t1/x\t5\r\n2\tB\t4\t\t6\r\n",
+                        [&](const EFractionError& e) { reported << QString(e.what()); });
   QCOMPARE(reported, QStringList{"Cannot convert Fraction to Decimal."});
   QCOMPARE(Fields(w, 1), QString("A||1/x|5"));
   QCOMPARE(w.Values[0].InchValue, 0.0f);

@@ -45,11 +45,16 @@ void WorksheetRowsTest::rowNumbers_data() {
   QTest::addColumn<int>("count");
   QTest::addColumn<QString>("perInch");
   QTest::addColumn<QString>("length");
-  QTest::newRow("4 mm") << 4.0f << 100 << "6.35" << "15.75";
-  QTest::newRow("8 mm, just below 3.175") << 8.0f << 100 << "3.17" << "31.50";
-  QTest::newRow("10 beads of 4 mm") << 4.0f << 10 << "6.35" << "1.57";
-  QTest::newRow("million beads of an inch") << 25.4f << 1000000 << "1.00" << "1E6";
-  QTest::newRow("1 234 567 inches") << 25.4f << 1234567 << "1.00" << "1.23457E6";
+  QTest::newRow("4 mm") << 4.0f << 100 << "6.35"
+                        << "15.75";
+  QTest::newRow("8 mm, just below 3.175") << 8.0f << 100 << "3.17"
+                                          << "31.50";
+  QTest::newRow("10 beads of 4 mm") << 4.0f << 10 << "6.35"
+                                    << "1.57";
+  QTest::newRow("million beads of an inch") << 25.4f << 1000000 << "1.00"
+                                            << "1E6";
+  QTest::newRow("1 234 567 inches") << 25.4f << 1234567 << "1.00"
+                                    << "1.23457E6";
 }
 
 void WorksheetRowsTest::rowNumbers() {

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,8 +13,6 @@
 #include "widgets/edit.h"
 #include "widgets/ext_page_control.h"
 #include "worksheet/worksheet_window.h"
-
-#include <QPushButton>
 
 using namespace orvane;
 
@@ -138,7 +137,8 @@ void WorksheetWindowTest::FillSample() {
 QStringList WorksheetWindowTest::AllTexts() const {
   QStringList texts{w_->Project->text(), w_->Total->text()};
   for (int i = 0; i < kWorksheetRows; ++i)
-    for (TEdit* box : {w_->Desc[i], w_->Mm[i], w_->Inch[i], w_->Nob[i], w_->Bpi[i], w_->Tot[i]}) texts << box->text();
+    for (TEdit* box : {w_->Desc[i], w_->Mm[i], w_->Inch[i], w_->Nob[i], w_->Bpi[i], w_->Tot[i]})
+      texts << box->text();
   return texts;
 }
 
@@ -161,23 +161,31 @@ void WorksheetWindowTest::rowsWorkOutSizesAndLengths_data() {
   QTest::addColumn<QStringList>("steps");  // "Mm:4" types 4 into Mm1 and presses Enter
   QTest::addColumn<QString>("count");
   QTest::addColumn<QStringList>("expected");  // Mm1, Inch1, Bpi1, Tot1, Total
-  QTest::newRow("4 mm, 100 beads") << QStringList{"Mm:4"} << "100" << QStringList{"4", "", "6.35", "15.75", "15.75"};
-  QTest::newRow("8 mm, 100 beads") << QStringList{"Mm:8"} << "100" << QStringList{"8", "", "3.17", "31.50", "31.50"};
-  QTest::newRow("10 beads of 4 mm") << QStringList{"Mm:4"} << "10" << QStringList{"4", "", "6.35", "1.57", "1.57"};
-  QTest::newRow("1/4 inch") << QStringList{"Inch:1/4"} << "100" << QStringList{"", "1/4", "4.00", "25.00", "25.00"};
-  QTest::newRow("decimal inch") << QStringList{"Inch:0.25"} << "100" << QStringList{"", "0.25", "4.00", "25.00", "25.00"};
+  QTest::newRow("4 mm, 100 beads") << QStringList{"Mm:4"} << "100"
+                                   << QStringList{"4", "", "6.35", "15.75", "15.75"};
+  QTest::newRow("8 mm, 100 beads") << QStringList{"Mm:8"} << "100"
+                                   << QStringList{"8", "", "3.17", "31.50", "31.50"};
+  QTest::newRow("10 beads of 4 mm") << QStringList{"Mm:4"} << "10"
+                                    << QStringList{"4", "", "6.35", "1.57", "1.57"};
+  QTest::newRow("1/4 inch") << QStringList{"Inch:1/4"} << "100"
+                            << QStringList{"", "1/4", "4.00", "25.00", "25.00"};
+  QTest::newRow("decimal inch") << QStringList{"Inch:0.25"} << "100"
+                                << QStringList{"", "0.25", "4.00", "25.00", "25.00"};
   QTest::newRow("inch empties mm") << QStringList{"Mm:4", "Inch:1/4"} << "100"
                                    << QStringList{"", "1/4", "4.00", "25.00", "25.00"};
   QTest::newRow("mm empties inch") << QStringList{"Inch:1/4", "Mm:4"} << "100"
                                    << QStringList{"4", "", "6.35", "15.75", "15.75"};
   QTest::newRow("count without size") << QStringList{} << "12" << QStringList{"", "", "", "0.00", "0.00"};
-  QTest::newRow("lone point is no size") << QStringList{"Mm:."} << "3" << QStringList{".", "", "", "0.00", "0.00"};
-  QTest::newRow("emptied size removes the length") << QStringList{"Mm:4", "Mm:"} << "5"
-                                                   << QStringList{"", "", "", "0.00", "0.00"};
-  QTest::newRow("count too large for 32 bits") << QStringList{"Mm:4"} << "2147483648"
-                                               << QStringList{"4", "", "6.35", "", "0.00"};
-  QTest::newRow("count with trailing blank") << QStringList{"Mm:4"} << "5 " << QStringList{"4", "", "6.35", "", "0.00"};
-  QTest::newRow("a million inch beads") << QStringList{"Mm:25.4"} << "1000000" << QStringList{"25.4", "", "1.00", "1E6", "1E6"};
+  QTest::newRow("lone point is no size")
+      << QStringList{"Mm:."} << "3" << QStringList{".", "", "", "0.00", "0.00"};
+  QTest::newRow("emptied size removes the length")
+      << QStringList{"Mm:4", "Mm:"} << "5" << QStringList{"", "", "", "0.00", "0.00"};
+  QTest::newRow("count too large for 32 bits")
+      << QStringList{"Mm:4"} << "2147483648" << QStringList{"4", "", "6.35", "", "0.00"};
+  QTest::newRow("count with trailing blank")
+      << QStringList{"Mm:4"} << "5 " << QStringList{"4", "", "6.35", "", "0.00"};
+  QTest::newRow("a million inch beads")
+      << QStringList{"Mm:25.4"} << "1000000" << QStringList{"25.4", "", "1.00", "1E6", "1E6"};
 }
 
 void WorksheetWindowTest::rowsWorkOutSizesAndLengths() {
@@ -224,15 +232,24 @@ void WorksheetWindowTest::enterAndLeavingMoveTheFocus_data() {
   QTest::addColumn<QString>("text");
   QTest::addColumn<int>("key");
   QTest::addColumn<QString>("focus");
-  QTest::newRow("size in mm, Enter") << "Mm1" << "4" << int(Qt::Key_Return) << "Nob1";
-  QTest::newRow("size in mm, Tab") << "Mm3" << "4" << int(Qt::Key_Tab) << "Nob3";
-  QTest::newRow("no mm, Enter") << "Mm1" << "" << int(Qt::Key_Return) << "Inch1";
-  QTest::newRow("size in inches") << "Inch2" << "1/8" << int(Qt::Key_Return) << "Nob2";
-  QTest::newRow("no inch") << "Inch2" << "" << int(Qt::Key_Return) << "Nob2";
-  QTest::newRow("description") << "Desc1" << "Pearls" << int(Qt::Key_Return) << "Mm1";
-  QTest::newRow("count to next row") << "Nob1" << "5" << int(Qt::Key_Return) << "Desc2";
-  QTest::newRow("last count to Close") << "Nob10" << "5" << int(Qt::Key_Return) << "CloseBtn";
-  QTest::newRow("project has no Enter of its own") << "Project" << "P" << int(Qt::Key_Return) << "Project";
+  QTest::newRow("size in mm, Enter") << "Mm1"
+                                     << "4" << int(Qt::Key_Return) << "Nob1";
+  QTest::newRow("size in mm, Tab") << "Mm3"
+                                   << "4" << int(Qt::Key_Tab) << "Nob3";
+  QTest::newRow("no mm, Enter") << "Mm1"
+                                << "" << int(Qt::Key_Return) << "Inch1";
+  QTest::newRow("size in inches") << "Inch2"
+                                  << "1/8" << int(Qt::Key_Return) << "Nob2";
+  QTest::newRow("no inch") << "Inch2"
+                           << "" << int(Qt::Key_Return) << "Nob2";
+  QTest::newRow("description") << "Desc1"
+                               << "Pearls" << int(Qt::Key_Return) << "Mm1";
+  QTest::newRow("count to next row") << "Nob1"
+                                     << "5" << int(Qt::Key_Return) << "Desc2";
+  QTest::newRow("last count to Close") << "Nob10"
+                                       << "5" << int(Qt::Key_Return) << "CloseBtn";
+  QTest::newRow("project has no Enter of its own") << "Project"
+                                                   << "P" << int(Qt::Key_Return) << "Project";
 }
 
 void WorksheetWindowTest::enterAndLeavingMoveTheFocus() {
@@ -265,8 +282,10 @@ void WorksheetWindowTest::clickingElsewhereAfterASizeLandsInTheCount() {
 void WorksheetWindowTest::tabOrderWalksTheRowsAndWraps() {
   QStringList expected{"Project"};
   for (int k = 1; k <= kWorksheetRows; ++k)
-    expected << QString("Desc%1").arg(k) << QString("Mm%1").arg(k) << QString("Inch%1").arg(k) << QString("Nob%1").arg(k);
-  expected << "CloseBtn" << "Project";
+    expected << QString("Desc%1").arg(k) << QString("Mm%1").arg(k) << QString("Inch%1").arg(k)
+             << QString("Nob%1").arg(k);
+  expected << "CloseBtn"
+           << "Project";
   FocusWidget(w_->Project);
   QStringList walked{NameOf(w_, QApplication::focusWidget())};
   for (int i = 1; i < expected.size(); ++i) {
@@ -323,12 +342,30 @@ void WorksheetWindowTest::failedSizesKeepTheRow_data() {
   QTest::addColumn<QString>("caption");
   QTest::addColumn<QString>("message");
   QTest::addColumn<float>("mmValue");
-  QTest::newRow("letters in mm") << "Mm1" << "abc" << "Orvane" << "'abc' is not a valid floating point value." << 4.0f;
-  QTest::newRow("two points in mm") << "Mm1" << "1.2.3" << "Orvane" << "'1.2.3' is not a valid floating point value." << 4.0f;
-  QTest::newRow("zero mm") << "Mm1" << "00" << "Orvane" << "Floating point division by zero." << 0.0f;
-  QTest::newRow("zero inch") << "Inch1" << "0.0" << "Orvane" << "Floating point division by zero." << 0.0f;
-  QTest::newRow("fraction letter") << "Inch1" << "1/x" << "Error" << "Cannot convert Fraction to Decimal." << 4.0f;
-  QTest::newRow("fraction over zero") << "Inch1" << "1/0" << "Orvane" << "Floating point division by zero." << 4.0f;
+  QTest::newRow("letters in mm") << "Mm1"
+                                 << "abc"
+                                 << "Orvane"
+                                 << "'abc' is not a valid floating point value." << 4.0f;
+  QTest::newRow("two points in mm") << "Mm1"
+                                    << "1.2.3"
+                                    << "Orvane"
+                                    << "'1.2.3' is not a valid floating point value." << 4.0f;
+  QTest::newRow("zero mm") << "Mm1"
+                           << "00"
+                           << "Orvane"
+                           << "Floating point division by zero." << 0.0f;
+  QTest::newRow("zero inch") << "Inch1"
+                             << "0.0"
+                             << "Orvane"
+                             << "Floating point division by zero." << 0.0f;
+  QTest::newRow("fraction letter") << "Inch1"
+                                   << "1/x"
+                                   << "Error"
+                                   << "Cannot convert Fraction to Decimal." << 4.0f;
+  QTest::newRow("fraction over zero") << "Inch1"
+                                      << "1/0"
+                                      << "Orvane"
+                                      << "Floating point division by zero." << 4.0f;
 }
 
 void WorksheetWindowTest::failedSizesKeepTheRow() {
@@ -500,8 +537,10 @@ void WorksheetWindowTest::loadingAMissingFileSaysSo() {
 void WorksheetWindowTest::unreadableFileLeavesTheWorksheetAsItWas_data() {
   QTest::addColumn<QByteArray>("badLine");
   QTest::addColumn<QString>("message");
-  QTest::newRow("letters in mm") << QByteArray("5\tX\tfour\t\t") << "'four' is not a valid floating point value.";
-  QTest::newRow("count with trailing blank") << QByteArray("5\tX\t4\t\t50 ") << "'50 ' is not a valid integer value.";
+  QTest::newRow("letters in mm") << QByteArray("5\tX\tfour\t\t")
+                                 << "'four' is not a valid floating point value.";
+  QTest::newRow("count with trailing blank")
+      << QByteArray("5\tX\t4\t\t50 ") << "'50 ' is not a valid integer value.";
   QTest::newRow("sixth field") << QByteArray("5\tX\t4\t\t36\t9") << "'36\t9' is not a valid integer value.";
 }
 
@@ -511,7 +550,8 @@ void WorksheetWindowTest::unreadableFileLeavesTheWorksheetAsItWas() {
   FillSample();
   const QStringList before = AllTexts();
   const QString path =
-      WriteFile("bad.bws", "Other project\r\n1\tOther\t8\t\t3\r\n2\t\t\t\t\r\n3\t\t\t\t\r\n4\t\t\t\t\r\n" + badLine + "\r\n");
+      WriteFile("bad.bws", "Other project\r\n1\tOther\t8\t\t3\r\n2\t\t\t\t\r\n3\t\t\t\t\r\n4\t\t\t\t\r\n" +
+                               badLine + "\r\n");
   t_->services.openAnswers.push_back(path);
   QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 1);
@@ -526,7 +566,8 @@ void WorksheetWindowTest::loadEdgeCases() {
   Type(w_->Nob[1], "9");  // a count the file does not have
   const QString longProject(63, u'P');
   const QString longDesc(55, u'D');
-  const QString path = WriteFile("edge.bws", (longProject + "\r\n1\t" + longDesc + "\t4\t1/4\t10\r\n2\t\t6\t\t\r\n").toLatin1());
+  const QString path = WriteFile(
+      "edge.bws", (longProject + "\r\n1\t" + longDesc + "\t4\t1/4\t10\r\n2\t\t6\t\t\r\n").toLatin1());
   t_->services.openAnswers.push_back(path);
   QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 0);
@@ -553,7 +594,8 @@ void WorksheetWindowTest::loadEdgeCases() {
   t_->services.openAnswers.push_back(lfOnly);
   QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
   QCOMPARE(w_->Project->text(), QString("Unix\n1\tA\t4\t\t10\n"));
-  for (int i = 0; i < kWorksheetRows; ++i) QCOMPARE(w_->Desc[i]->text() + w_->Mm[i]->text() + w_->Tot[i]->text(), QString());
+  for (int i = 0; i < kWorksheetRows; ++i)
+    QCOMPARE(w_->Desc[i]->text() + w_->Mm[i]->text() + w_->Tot[i]->text(), QString());
   QCOMPARE(w_->Total->text(), QString("0.00"));
 }
 
@@ -596,7 +638,8 @@ void WorksheetWindowTest::characterOutsideTheCodePageRefusesTheSave() {
   QCOMPARE(t_->services.messages[0].icon, MessageIcon::Error);
   const QString text = t_->services.messages[0].text;
   QVERIFY2(text.startsWith("Error: Bead Worksheet not Saved.\r\n"), qPrintable(text));
-  QVERIFY2(text.contains(QString::fromUtf8("Description of row 3 holds the character \"ł\" (U+0142)")), qPrintable(text));
+  QVERIFY2(text.contains(QString::fromUtf8("Description of row 3 holds the character \"ł\" (U+0142)")),
+           qPrintable(text));
   QCOMPARE(ReadFile(path), old);
   QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{"old.bws"});
 }
@@ -604,8 +647,10 @@ void WorksheetWindowTest::characterOutsideTheCodePageRefusesTheSave() {
 void WorksheetWindowTest::failedSaveReportsTheError_data() {
   QTest::addColumn<QString>("target");
   QTest::addColumn<QString>("message");
-  QTest::newRow("folder that does not exist") << "no/such/folder/w.bws" << "Invalid filename.";
-  QTest::newRow("a folder in the way") << "taken" << "File access denied.";
+  QTest::newRow("folder that does not exist") << "no/such/folder/w.bws"
+                                              << "Invalid filename.";
+  QTest::newRow("a folder in the way") << "taken"
+                                       << "File access denied.";
 }
 
 void WorksheetWindowTest::failedSaveReportsTheError() {
@@ -628,15 +673,24 @@ void WorksheetWindowTest::failedSaveReportsTheError() {
 void WorksheetWindowTest::reportValues_data() {
   QTest::addColumn<QString>("name");
   QTest::addColumn<QString>("value");  // null: left to the engine
-  QTest::newRow("title") << "TITLE1" << "Summer necklace";
-  QTest::newRow("total") << "TOTAL1" << "18.75";
-  QTest::newRow("description trimmed") << "D2" << "Seed beads";
-  QTest::newRow("mm") << "M1" << "4";
-  QTest::newRow("N is the inch size") << "N2" << "1/8";
-  QTest::newRow("B is the bead count") << "B3" << "007";
-  QTest::newRow("beads per inch") << "P2" << "8.00";
-  QTest::newRow("length") << "L1" << "15.75";
-  QTest::newRow("empty row 10") << "D10" << "";
+  QTest::newRow("title") << "TITLE1"
+                         << "Summer necklace";
+  QTest::newRow("total") << "TOTAL1"
+                         << "18.75";
+  QTest::newRow("description trimmed") << "D2"
+                                       << "Seed beads";
+  QTest::newRow("mm") << "M1"
+                      << "4";
+  QTest::newRow("N is the inch size") << "N2"
+                                      << "1/8";
+  QTest::newRow("B is the bead count") << "B3"
+                                       << "007";
+  QTest::newRow("beads per inch") << "P2"
+                                  << "8.00";
+  QTest::newRow("length") << "L1"
+                          << "15.75";
+  QTest::newRow("empty row 10") << "D10"
+                                << "";
   QTest::newRow("no row 11") << "D11" << QString();
   QTest::newRow("no leading zero") << "D01" << QString();
   QTest::newRow("case matters") << "d1" << QString();
@@ -686,8 +740,8 @@ void WorksheetWindowTest::printsThePageAsItIsNow() {
   QVERIFY2(title >= 0 && headings > title && row1 > headings && row2 > row1 && row3 > row2 && row10 > row3 &&
                total > row10 && notes > total,
            qPrintable(text));
-  for (const char* heading : {"Size", "Number", "Beads", "Length"}) QVERIFY(lines[headings - 1].contains(heading) ||
-                                                                            lines[headings].contains(heading));
+  for (const char* heading : {"Size", "Number", "Beads", "Length"})
+    QVERIFY(lines[headings - 1].contains(heading) || lines[headings].contains(heading));
   for (int k = 4; k <= 9; ++k)
     QVERIFY(lineOf(QString("^\\s*%1\\.\\s*%2$").arg(k).arg(k == 5 ? "Clasp\\s*" : "")) > row3);
   // columns line up under their headings
