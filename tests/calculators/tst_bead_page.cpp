@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QPushButton>
-#include <QTabBar>
 #include <QTest>
 
 #include "app/main_window.h"
@@ -513,12 +512,12 @@ void BeadPageTest::reenteringThePageFocusesMillimetres() {
   Type(QStringLiteral("17 1/2"));
   Click(p->BsInch);  // the caret in a filled size box while the page is left
   QCOMPARE(p->TotalBeads->text(), QStringLiteral("140.00"));
-  QTabBar* tabs = pages->findChild<QTabBar*>();
-  QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(5).center());
+  // The user clicks the tabs of the page control's own tab strip.
+  QTest::mouseClick(pages, Qt::LeftButton, {}, pages->TabRect(5).center());
   QCOMPARE(pages->ActivePageIndex(), 5);
   QVERIFY(!p->isVisible());
   // Qt hands the focus back to the box that had it before the show handler runs.
-  QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+  QTest::mouseClick(pages, Qt::LeftButton, {}, pages->TabRect(2).center());
   QCOMPARE(pages->ActivePage(), p);
   QCOMPARE(Focused(), p->BsMm);
   QCOMPARE(p->Marker(), BeadSizeMarker::Mm);
