@@ -8,6 +8,7 @@
 
 #include "app/help_window.h"
 #include "app/main_window.h"
+#include "worksheet/worksheet_window.h"
 #include "widget_fixture.h"
 #include "widgets/ext_page_control.h"
 
@@ -85,6 +86,24 @@ class TestHelpWindow : public QObject {
     QTest::mouseClick(main->HelpBtn, Qt::LeftButton);
     QVERIFY(help->isVisible());
     QTEST(ActiveCaption(help), "expected");
+  }
+
+  void worksheetHelpAlwaysShowsTheWorksheetPage() {
+    TestApp t;
+    THelpFrm* help = t.app->HelpFrm();
+    TWorksheetFrm* sheet = t.app->WorksheetFrm();
+    AppContext::ShowWindow(sheet);
+    for (int round = 0; round < 2; ++round) {  // before and after a close
+      QTest::mouseClick(sheet->HelpBtn, Qt::LeftButton);
+      QVERIFY(help->isVisible());
+      QCOMPARE(ActiveCaption(help), "Worksheet");
+      QCOMPARE(help->focusWidget(), help->ScrollBox2);  // the wheel works without a click
+      help->close();
+    }
+    // The main window's rule still leaves the page alone elsewhere.
+    t.app->MainFrm()->PageControl1->SetActivePageIndex(5);
+    QTest::mouseClick(t.app->MainFrm()->HelpBtn, Qt::LeftButton);
+    QCOMPARE(ActiveCaption(help), "Stone Size");
   }
 
   void escapeFromAnyControlClosesTheWindow() {
