@@ -46,8 +46,8 @@ class Column {
 
   QLabel* Picture(const QString& file, QSize size, bool stretch, const QString& description) {
     const int x = (panel_->width() - size.width()) / 2;
-    QLabel* picture =
-        MakePicture(panel_, QRect(QPoint(x, y_), size), QStringLiteral(":/pictures/") + file, stretch, description);
+    QLabel* picture = MakePicture(panel_, QRect(QPoint(x, y_), size), QStringLiteral(":/pictures/") + file,
+                                  stretch, description);
     y_ += size.height() + 8;
     return picture;
   }
@@ -169,8 +169,9 @@ void THelpFrm::BuildBeadCalculatorPage() {
             QStringLiteral("Inch and move to the next data entry.")});
   col.Picture(QStringLiteral("help_bead_strand.png"), {347, 109}, false,
               QStringLiteral("42 beads giving 5.25 inches; 17 1/2 inches giving 140.00 beads"));
-  col.Memo({QStringLiteral("Enter the Number of Beads to calculate the length in "), QStringLiteral("Inches."),
-            QString(), QStringLiteral("Enter the Desired Length in Inches to find the number of "),
+  col.Memo({QStringLiteral("Enter the Number of Beads to calculate the length in "),
+            QStringLiteral("Inches."), QString(),
+            QStringLiteral("Enter the Desired Length in Inches to find the number of "),
             QStringLiteral("beads needed.")});
   col.Picture(QStringLiteral("help_stone_area.png"), {326, 113}, false,
               QStringLiteral("An area of 6 1/4 by 7 1/8 inches giving 2850 square and 3291 hexagonal"));
@@ -181,20 +182,22 @@ void THelpFrm::BuildBeadCalculatorPage() {
   const int patternTop = col.Y();
   MakePicture(Panel3, QRect(64, patternTop, 97, 97), QStringLiteral(":/pictures/pattern_square.png"), false,
               QStringLiteral("Round stones in a square pattern"));
-  MakePicture(Panel3, QRect(208, patternTop, 97, 97), QStringLiteral(":/pictures/pattern_hexagonal.png"), false,
-              QStringLiteral("Round stones in a hexagonal pattern"));
+  MakePicture(Panel3, QRect(208, patternTop, 97, 97), QStringLiteral(":/pictures/pattern_hexagonal.png"),
+              false, QStringLiteral("Round stones in a hexagonal pattern"));
   MakeLabel(Panel3, QRect(48, patternTop + 100, 129, 18), Arial(13), QStringLiteral("Square Pattern"),
             Qt::AlignHCenter | Qt::AlignTop);
   MakeLabel(Panel3, QRect(192, patternTop + 100, 129, 18), Arial(13), QStringLiteral("Hexagonal Pattern"),
             Qt::AlignHCenter | Qt::AlignTop);
   col.Skip(97 + 28);
 
-  col.Memo({QStringLiteral("The above example assumes the stones are touching"), QStringLiteral("each other. "),
-            QString(), QStringLiteral("The number of stones needed to cover an area depends "),
+  col.Memo({QStringLiteral("The above example assumes the stones are touching"),
+            QStringLiteral("each other. "), QString(),
+            QStringLiteral("The number of stones needed to cover an area depends "),
             QStringLiteral("on the pattern of the stones.  The least amount of stones "),
             QStringLiteral("is the square pattern with a pattern density of 78.5%. The "),
             QStringLiteral("highest pattern desity is 90.7% with a hexagonal pattern.")});
-  col.Picture(QStringLiteral("help_stone_spacing.png"), {115, 79}, false, QStringLiteral("Stone spacing 1/4"));
+  col.Picture(QStringLiteral("help_stone_spacing.png"), {115, 79}, false,
+              QStringLiteral("Stone spacing 1/4"));
   col.Memo({QStringLiteral("For less dense packing, enter the desired Stone Spacing"),
             QStringLiteral("in Inches and hit the Enter Key.  This will recalculate the "),
             QStringLiteral("number of stones required to cover the area.")});

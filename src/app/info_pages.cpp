@@ -126,10 +126,10 @@ TAboutPage::TAboutPage(AppContext& app, QWidget* parent) : TTabSheet(parent), ap
 
   Image1 = MakePicture(Panel16, QRect(48, 32, 394, 63), QStringLiteral(":/pictures/banner.gif"), false,
                        QStringLiteral("Orvane banner"));
-  Image2 = MakePicture(Panel16, QRect(32, 128, 128, 128), QStringLiteral(":/pictures/book_calculator.jpg"), true,
-                       QStringLiteral("A book beside a pocket calculator"));
-  Label4 = MakeLabel(Panel16, QRect(192, 136, 257, 25), Arial(24), QStringLiteral("Orvane"), Qt::AlignHCenter | Qt::AlignTop,
-                     true);
+  Image2 = MakePicture(Panel16, QRect(32, 128, 128, 128), QStringLiteral(":/pictures/book_calculator.jpg"),
+                       true, QStringLiteral("A book beside a pocket calculator"));
+  Label4 = MakeLabel(Panel16, QRect(192, 136, 257, 25), Arial(24), QStringLiteral("Orvane"),
+                     Qt::AlignHCenter | Qt::AlignTop, true);
   Label5 = MakeLabel(Panel16, QRect(184, 168, 281, 25), Arial(24), QStringLiteral("Ver. 2.0"),
                      Qt::AlignHCenter | Qt::AlignTop, true);
 
@@ -180,8 +180,8 @@ TTipsPage::TTipsPage(AppContext& app, QWidget* parent) : TTabSheet(parent), app_
                    {QStringLiteral("The Enter Key will  initiate the calculation and in some cases"),
                     QStringLiteral("move you to the next data entry.  This is especially true for the "),
                     QStringLiteral("Bead Calculator and Bead Worksheet."), QString(),
-                    QStringLiteral("Inches may be entered as a fraction (1/4) or as a decimal (0.250)."), QString(),
-                    QStringLiteral("The 10 Key Pad and Mouse Wheel may be used throughout the "),
+                    QStringLiteral("Inches may be entered as a fraction (1/4) or as a decimal (0.250)."),
+                    QString(), QStringLiteral("The 10 Key Pad and Mouse Wheel may be used throughout the "),
                     QStringLiteral("program."), QString(),
                     QStringLiteral("The Esc Key will close additional open Windows such as the "),
                     QStringLiteral("Calculator, Help or Worksheet Windows.")});
@@ -201,9 +201,10 @@ TLinksPage::TLinksPage(AppContext& app, QWidget* parent)
   ScrollBox1 = MakeScrollBox(this, QRect(18, 8, 489, 313), Panel20, QSize(480, 309));
   ScrollBox1->setAccessibleName(QStringLiteral("Links"));
 
-  Label14 = MakeLinkLabel(Panel20, {47, 23}, QStringLiteral("Orvane"), QStringLiteral("https://") + maker::kProgramPage,
-                          [this] { Label14Click(); });
-  Label32 = MakeLabel(Panel20, QRect(69, 48, 0, 0), Arial(16), QStringLiteral("Check for latest verion of  the program."));
+  Label14 = MakeLinkLabel(Panel20, {47, 23}, QStringLiteral("Orvane"),
+                          QStringLiteral("https://") + maker::kProgramPage, [this] { Label14Click(); });
+  Label32 = MakeLabel(Panel20, QRect(69, 48, 0, 0), Arial(16),
+                      QStringLiteral("Check for latest verion of  the program."));
   Label15 = MakeLinkLabel(Panel20, {45, 86}, maker::kShopName, QStringLiteral("https://") + maker::kWebSite,
                           [this] { Label15Click(); });
   Memo1 = MakeMemo(Panel20, QRect(66, 112, 385, 49), Arial(16),

@@ -14,7 +14,8 @@ inline const QString kDisplayName = QStringLiteral("Orvane Support");
 inline const QString kMailAddress = QStringLiteral("support@orvane.example.org");
 // The donation page carries its own scheme.
 inline const QString kDonationUrl = QStringLiteral("https://donate.example.org/orvane");
-inline const QString kRightsNotice = QStringLiteral("Copyright \u00A9 2026 The Orvane developers. All rights reserved.");
+inline const QString kRightsNotice =
+    QStringLiteral("Copyright \u00A9 2026 The Orvane developers. All rights reserved.");
 inline const QString kMakerName = QStringLiteral("The Orvane developers");
 
 }  // namespace orvane::maker

@@ -83,11 +83,12 @@ void TExtPageControl::SetActivePageIndex(int index) {
 
 TTabSheet* TExtPageControl::PageByTabIndex(int tabIndex) const {
   if (tabIndex < 0 || tabIndex >= pages_.size())
-    throw EExtPageInvalidCall(QStringLiteral("Function GetPageIndexByTabIndex of component %1 of class %2 was "
-                                             "called with an invalid parameter (CurrentTabIndex = %3).")
-                                  .arg(objectName(), QStringLiteral("TExtPageControl"))
-                                  .arg(tabIndex)
-                                  .toStdString());
+    throw EExtPageInvalidCall(
+        QStringLiteral("Function GetPageIndexByTabIndex of component %1 of class %2 was "
+                       "called with an invalid parameter (CurrentTabIndex = %3).")
+            .arg(objectName(), QStringLiteral("TExtPageControl"))
+            .arg(tabIndex)
+            .toStdString());
   return pages_[tabIndex].page;
 }
 
@@ -228,7 +229,8 @@ void TExtPageControl::Relayout() {
 }
 
 QRect TExtPageControl::DisplayRect() const {
-  if (position_ == TExtTabPosition::tabPosTop) return QRect(0, stripHeight_, width(), height() - stripHeight_);
+  if (position_ == TExtTabPosition::tabPosTop)
+    return QRect(0, stripHeight_, width(), height() - stripHeight_);
   return QRect(0, 0, width(), height() - stripHeight_);
 }
 
@@ -283,7 +285,8 @@ void TExtPageControl::PaintControl(QPainter& p) const {
       QRect fill = nominal;
       QRect captionRect = nominal;
       if (selected) {
-        fill = top ? nominal.adjusted(-kRaise, -kRaise, kRaise, 1) : nominal.adjusted(-kRaise, -1, kRaise, kRaise);
+        fill = top ? nominal.adjusted(-kRaise, -kRaise, kRaise, 1)
+                   : nominal.adjusted(-kRaise, -1, kRaise, kRaise);
         captionRect.translate(0, -1);
       } else {
         captionRect.translate(0, top ? 1 : -2);

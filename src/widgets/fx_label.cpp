@@ -21,22 +21,32 @@ int Index(TFxColorScheme scheme) { return static_cast<int>(scheme); }
 
 QColor Blend(const QColor& from, const QColor& to, int num, int den) {
   auto channel = [&](int a, int b) { return RoundEven(a + num * static_cast<double>(b - a) / den); };
-  return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()), channel(from.blue(), to.blue()));
+  return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()),
+                channel(from.blue(), to.blue()));
 }
 
 }  // namespace
 
 QPoint DirectionVector(TFxShadeDirection direction) {
   switch (direction) {
-    case TFxShadeDirection::sdNone: return {0, 0};
-    case TFxShadeDirection::sdUp: return {0, -1};
-    case TFxShadeDirection::sdUpRight: return {1, -1};
-    case TFxShadeDirection::sdRight: return {1, 0};
-    case TFxShadeDirection::sdDownRight: return {1, 1};
-    case TFxShadeDirection::sdDown: return {0, 1};
-    case TFxShadeDirection::sdDownLeft: return {-1, 1};
-    case TFxShadeDirection::sdLeft: return {-1, 0};
-    case TFxShadeDirection::sdUpLeft: return {-1, -1};
+    case TFxShadeDirection::sdNone:
+      return {0, 0};
+    case TFxShadeDirection::sdUp:
+      return {0, -1};
+    case TFxShadeDirection::sdUpRight:
+      return {1, -1};
+    case TFxShadeDirection::sdRight:
+      return {1, 0};
+    case TFxShadeDirection::sdDownRight:
+      return {1, 1};
+    case TFxShadeDirection::sdDown:
+      return {0, 1};
+    case TFxShadeDirection::sdDownLeft:
+      return {-1, 1};
+    case TFxShadeDirection::sdLeft:
+      return {-1, 0};
+    case TFxShadeDirection::sdUpLeft:
+      return {-1, -1};
   }
   return {0, 0};
 }
@@ -119,15 +129,24 @@ void TFxLabel::SetAppearance(TFxAppearance appearance) {
   };
   using D = TFxShadeDirection;
   switch (appearance) {
-    case TFxAppearance::apNone: set(D::sdNone, 0, D::sdNone, 0); break;
-    case TFxAppearance::apCustom: break;
+    case TFxAppearance::apNone:
+      set(D::sdNone, 0, D::sdNone, 0);
+      break;
+    case TFxAppearance::apCustom:
+      break;
     case TFxAppearance::apFlying:
       set(D::sdDownRight, 1, D::sdDownRight, 5);
       settings_.HighlightColor = row.shadow;
       break;
-    case TFxAppearance::apRaised: set(D::sdUpLeft, 1, D::sdDownRight, 1); break;
-    case TFxAppearance::apSunken: set(D::sdDownRight, 1, D::sdUpLeft, 1); break;
-    case TFxAppearance::apShadow: set(D::sdNone, 0, D::sdDownRight, 2); break;
+    case TFxAppearance::apRaised:
+      set(D::sdUpLeft, 1, D::sdDownRight, 1);
+      break;
+    case TFxAppearance::apSunken:
+      set(D::sdDownRight, 1, D::sdUpLeft, 1);
+      break;
+    case TFxAppearance::apShadow:
+      set(D::sdNone, 0, D::sdDownRight, 2);
+      break;
   }
   applyingPreset_ = false;
   Changed();
@@ -151,24 +170,44 @@ void TFxLabel::SetGraduateFromColor(const QColor& color) {
   Changed();
 }
 
-#define ORVANE_FX_SHAPE_SETTER(Name, Field, Type, Expr)     \
-  void TFxLabel::Name(Type value) {                         \
-    settings_.Field = Expr;                                 \
-    if (!applyingPreset_) appearance_ = TFxAppearance::apCustom; \
-    Changed();                                              \
-  }
-ORVANE_FX_SHAPE_SETTER(SetHighlightDepth, HighlightDepth, int, std::clamp(value, 0, 255))
-ORVANE_FX_SHAPE_SETTER(SetShadowDepth, ShadowDepth, int, std::clamp(value, 0, 255))
-ORVANE_FX_SHAPE_SETTER(SetHighlightDirection, HighlightDirection, TFxShadeDirection, value)
-ORVANE_FX_SHAPE_SETTER(SetShadowDirection, ShadowDirection, TFxShadeDirection, value)
-ORVANE_FX_SHAPE_SETTER(SetHighlightStyle, HighlightStyle, TFxShadeStyle, value)
-ORVANE_FX_SHAPE_SETTER(SetShadowStyle, ShadowStyle, TFxShadeStyle, value)
-#undef ORVANE_FX_SHAPE_SETTER
+void TFxLabel::ShapeChanged() {
+  if (!applyingPreset_) appearance_ = TFxAppearance::apCustom;
+  Changed();
+}
+
+void TFxLabel::SetHighlightDepth(int depth) {
+  settings_.HighlightDepth = std::clamp(depth, 0, 255);
+  ShapeChanged();
+}
+
+void TFxLabel::SetShadowDepth(int depth) {
+  settings_.ShadowDepth = std::clamp(depth, 0, 255);
+  ShapeChanged();
+}
+
+void TFxLabel::SetHighlightDirection(TFxShadeDirection direction) {
+  settings_.HighlightDirection = direction;
+  ShapeChanged();
+}
+
+void TFxLabel::SetShadowDirection(TFxShadeDirection direction) {
+  settings_.ShadowDirection = direction;
+  ShapeChanged();
+}
+
+void TFxLabel::SetHighlightStyle(TFxShadeStyle style) {
+  settings_.HighlightStyle = style;
+  ShapeChanged();
+}
+
+void TFxLabel::SetShadowStyle(TFxShadeStyle style) {
+  settings_.ShadowStyle = style;
+  ShapeChanged();
+}
 
 void TFxLabel::SetGraduateStyle(TFxGraduateStyle style) {
   settings_.GraduateStyle = style;
-  if (!applyingPreset_) appearance_ = TFxAppearance::apCustom;
-  Changed();
+  ShapeChanged();
 }
 
 int TFxLabel::TextFlags() const {
@@ -185,7 +224,9 @@ void TFxLabel::DrawCaption(QPainter& p, const QRect& r, const QColor& color) con
 
 void TFxLabel::DrawLayers(QPainter& p, const QRect& r, QPoint vec, int depth, TFxShadeStyle style,
                           const QColor& effect, int dx, int dy) const {
-  auto layer = [&](int m, const QColor& c) { DrawCaption(p, r.translated(m * vec.x() + dx, m * vec.y() + dy), c); };
+  auto layer = [&](int m, const QColor& c) {
+    DrawCaption(p, r.translated(m * vec.x() + dx, m * vec.y() + dy), c);
+  };
   if (style == TFxShadeStyle::ssPlain || depth <= 1) {
     layer(depth, effect);
     return;
@@ -215,9 +256,10 @@ void TFxLabel::DrawGraduatedCaption(QPainter& p, const QRect& r) const {
     for (int i = 0; i < 16; ++i) {
       const int from = origin + RoundEven(i * (span - 1) / 15.0);
       const int to = origin + RoundEven((i + 1) * (span - 1) / 15.0);
-      const QColor band = Blend(settings_.GraduateFromColor.isValid() ? settings_.GraduateFromColor : cl::White,
-                                textColor_, i, 15);
-      const QRect bandRect = horizontal ? QRect(from, 0, to - from + 1, height()) : QRect(0, from, width(), to - from + 1);
+      const QColor band = Blend(
+          settings_.GraduateFromColor.isValid() ? settings_.GraduateFromColor : cl::White, textColor_, i, 15);
+      const QRect bandRect =
+          horizontal ? QRect(from, 0, to - from + 1, height()) : QRect(0, from, width(), to - from + 1);
       mp.fillRect(bandRect, band);
     }
   }
@@ -231,8 +273,10 @@ void TFxLabel::Render(QPainter& p) const {
   const int lo = std::min({0, h.x(), h.y(), s.x(), s.y()});
   const int hi = std::max({0, h.x(), h.y(), s.x(), s.y()});
   int adjust = 0;
-  if (alignment_ & Qt::AlignHCenter) adjust = (hi - lo) / 2;
-  else if (alignment_ & Qt::AlignRight) adjust = hi - lo;
+  if (alignment_ & Qt::AlignHCenter)
+    adjust = (hi - lo) / 2;
+  else if (alignment_ & Qt::AlignRight)
+    adjust = hi - lo;
 
   if (!transparent_) p.fillRect(r, color_);
   p.setFont(font());

@@ -12,7 +12,17 @@ namespace orvane {
 
 enum class TFxAppearance { apNone, apCustom, apFlying, apRaised, apSunken, apShadow };
 enum class TFxColorScheme { csCustom, csText, csWindows, csEmbossed, csGold, csSteel };
-enum class TFxShadeDirection { sdNone, sdUp, sdUpRight, sdRight, sdDownRight, sdDown, sdDownLeft, sdLeft, sdUpLeft };
+enum class TFxShadeDirection {
+  sdNone,
+  sdUp,
+  sdUpRight,
+  sdRight,
+  sdDownRight,
+  sdDown,
+  sdDownLeft,
+  sdLeft,
+  sdUpLeft
+};
 enum class TFxShadeStyle { ssPlain, ssExtrude, ssGraduated };
 enum class TFxGraduateStyle { gsNone, gsHorizontal, gsVertical };
 
@@ -87,10 +97,11 @@ class TFxLabel : public QWidget {
   };
   int TextFlags() const;
   void DrawCaption(QPainter& p, const QRect& r, const QColor& color) const;
-  void DrawLayers(QPainter& p, const QRect& r, QPoint vec, int depth, TFxShadeStyle style, const QColor& effect,
-                  int dx, int dy) const;
+  void DrawLayers(QPainter& p, const QRect& r, QPoint vec, int depth, TFxShadeStyle style,
+                  const QColor& effect, int dx, int dy) const;
   void DrawGraduatedCaption(QPainter& p, const QRect& r) const;
   void Changed();
+  void ShapeChanged();  // a depth, direction or style of its own
 
   QString caption_;
   QColor textColor_;

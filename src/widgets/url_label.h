@@ -62,7 +62,7 @@ class TUrlLabel : public QLabel {
   bool useVisited_ = false;
   bool autoSize_ = true;
   std::optional<QColor> restoreColor_;  // the colour to return to after hovering
-  QTimer* timer_ = nullptr;              // exists only while the pointer is over the label
+  QTimer* timer_ = nullptr;             // exists only while the pointer is over the label
 };
 
 enum class TURLType { utFile, utFtp, utGopher, utHttp, utHttps, utMailto, utNews, utTelnet, utWais };

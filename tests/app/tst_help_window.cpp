@@ -8,9 +8,9 @@
 
 #include "app/help_window.h"
 #include "app/main_window.h"
-#include "worksheet/worksheet_window.h"
 #include "widget_fixture.h"
 #include "widgets/ext_page_control.h"
+#include "worksheet/worksheet_window.h"
 
 using namespace orvane;
 
@@ -57,14 +57,15 @@ class TestHelpWindow : public QObject {
     QTest::addColumn<int>("mainPage");
     QTest::addColumn<bool>("closedOnce");
     QTest::addColumn<QString>("expected");
-    const QStringList mainPages{"About", "Tips", "Bead Calculator", "Pearl Plate", "Stone Size",
-                                "Weight", "Jump Ring", "Wire Gauge", "Ring Size", "Links"};
+    const QStringList mainPages{"About",  "Tips",      "Bead Calculator", "Pearl Plate", "Stone Size",
+                                "Weight", "Jump Ring", "Wire Gauge",      "Ring Size",   "Links"};
     for (bool closed : {false, true})
       for (int i = 0; i < mainPages.size(); ++i) {
         QString expected = closed ? "Stone Size" : "License";
         if (i == 0) expected = "License";
         if (i == 2) expected = "Bead Calculator";
-        QTest::addRow("%s%s", qPrintable(mainPages[i]), closed ? ", after a close" : "") << i << closed << expected;
+        QTest::addRow("%s%s", qPrintable(mainPages[i]), closed ? ", after a close" : "")
+            << i << closed << expected;
       }
   }
 
@@ -120,8 +121,8 @@ class TestHelpWindow : public QObject {
         help->HelpPageControl1->SetActivePageIndex(page);
         FocusWidget(control);
         QTest::keyClick(control, Qt::Key_Escape);
-        QVERIFY2(!help->isVisible(), qPrintable(control->metaObject()->className() + QString(" ") +
-                                                 control->accessibleName()));
+        QVERIFY2(!help->isVisible(),
+                 qPrintable(control->metaObject()->className() + QString(" ") + control->accessibleName()));
         // Closing always leaves the window on "Stone Size".
         QCOMPARE(ActiveCaption(help), "Stone Size");
         ++tried;

@@ -29,8 +29,10 @@ class TestInfoPages : public QObject {
   void webAndMailLabelsOpenTheirTargetsAndTurnPurple_data() {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("target");
-    QTest::newRow("program page") << "Label14" << "https://" + maker::kProgramPage;
-    QTest::newRow("maker's site") << "Label15" << "https://" + maker::kWebSite + "/";
+    QTest::newRow("program page") << "Label14"
+                                  << "https://" + maker::kProgramPage;
+    QTest::newRow("maker's site") << "Label15"
+                                  << "https://" + maker::kWebSite + "/";
     QTest::newRow("mail") << "Label37"
                           << "mailto:" + maker::kDisplayName + " <" + maker::kMailAddress + ">";
   }

@@ -55,7 +55,9 @@ int InkIn(const QImage& image, const QRect& r, const QColor& fill) {
   for (int y = r.top(); y <= r.bottom(); ++y)
     for (int x = r.left(); x <= r.right(); ++x) {
       const QColor c = image.pixelColor(x, y);
-      if (std::abs(c.red() - fill.red()) + std::abs(c.green() - fill.green()) + std::abs(c.blue() - fill.blue()) > 200)
+      if (std::abs(c.red() - fill.red()) + std::abs(c.green() - fill.green()) +
+              std::abs(c.blue() - fill.blue()) >
+          200)
         ++ink;
     }
   return ink;
@@ -129,7 +131,8 @@ class TestExtPageControl : public QObject {
     TestApp t;
     TExtPageControl* pc = t.app->HelpFrm()->HelpPageControl1;
     const QImage image = pc->grab().toImage();
-    QCOMPARE(image.pixelColor(pc->width() - 3, pc->TabRect(0).center().y()).rgb(), SystemColor(SysColor::Light3D).rgb());
+    QCOMPARE(image.pixelColor(pc->width() - 3, pc->TabRect(0).center().y()).rgb(),
+             SystemColor(SysColor::Light3D).rgb());
     QCOMPARE(pc->RowCount(), 1);
   }
 
@@ -193,9 +196,10 @@ class TestExtPageControl : public QObject {
       f.control->PageByTabIndex(7);
       QFAIL("no error raised");
     } catch (const EExtPageInvalidCall& e) {
-      QCOMPARE(QString::fromStdString(e.what()),
-               QStringLiteral("Function GetPageIndexByTabIndex of component PageControl1 of class TExtPageControl "
-                              "was called with an invalid parameter (CurrentTabIndex = 7)."));
+      QCOMPARE(
+          QString::fromStdString(e.what()),
+          QStringLiteral("Function GetPageIndexByTabIndex of component PageControl1 of class TExtPageControl "
+                         "was called with an invalid parameter (CurrentTabIndex = 7)."));
     }
   }
 
@@ -205,7 +209,8 @@ class TestExtPageControl : public QObject {
     f.parent.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f.parent));
     QVERIFY(f.control->TabRect(0).top() > f.pages[0]->mapTo(f.control, QPoint(0, f.pages[0]->height())).y());
-    QCOMPARE(f.Render().pixelColor(f.control->TabRect(0).left() + 3, f.control->TabRect(0).top() + 3), f.activeColor);
+    QCOMPARE(f.Render().pixelColor(f.control->TabRect(0).left() + 3, f.control->TabRect(0).top() + 3),
+             f.activeColor);
   }
 
   void hotTrackColoursTheCaptionUnderThePointer() {

@@ -170,7 +170,8 @@ class TestFxLabel : public QObject {
     QPainter p(&expected);
     p.setFont(label.font());
     p.setPen(label.TextColor());
-    p.drawText(label.rect(), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic, label.Caption());
+    p.drawText(label.rect(), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic,
+               label.Caption());
     p.end();
     QCOMPARE(Render(label), expected);
   }
