@@ -1,0 +1,69 @@
+// Microbenchmarks of the text rules, a size conversion and the calculator
+// engine: every keystroke and Enter runs some of these.
+#include <benchmark/benchmark.h>
+
+#include <QString>
+
+#include "sizes/size_tables.h"
+#include "sizes/text_rules.h"
+
+#if __has_include("calculator/calc_engine.h")
+#include "calculator/calc_engine.h"
+#define ORVANE_HAVE_CALC_ENGINE 1
+#endif
+
+using namespace orvane;
+
+static void BM_TextToNumber(benchmark::State& state) {
+  const QString text = QStringLiteral("2.3125");
+  for (auto _ : state) benchmark::DoNotOptimize(TextToNumber(text));
+}
+BENCHMARK(BM_TextToNumber);
+
+static void BM_FormatFixed(benchmark::State& state) {
+  const long double value = 0.0905511811L;
+  for (auto _ : state) benchmark::DoNotOptimize(FormatFixed(value, 10, 5));
+}
+BENCHMARK(BM_FormatFixed);
+
+static void BM_FormatGeneral(benchmark::State& state) {
+  const long double value = 1234.5678901234L;
+  for (auto _ : state) benchmark::DoNotOptimize(FormatGeneral(value));
+}
+BENCHMARK(BM_FormatGeneral);
+
+static void BM_FractionToDecimal(benchmark::State& state) {
+  const QString text = QStringLiteral("1 1/8");
+  for (auto _ : state) benchmark::DoNotOptimize(FractionToDecimal(text));
+}
+BENCHMARK(BM_FractionToDecimal);
+
+// What Enter in the millimetre box computes: inches, then the PP and SS
+// answers from the lookup key.
+static void BM_ConverterLookup(benchmark::State& state) {
+  const QString text = QStringLiteral("2.3");
+  for (auto _ : state) {
+    const long double mm = TextToNumber(text);
+    const float inch = StoreSingle(mm / kMmPerInch);
+    const int key = SizeLookupKey(mm);
+    benchmark::DoNotOptimize(FormatFixed(inch, 10, 5));
+    benchmark::DoNotOptimize(PearlAnswer(key));
+    benchmark::DoNotOptimize(StoneAnswer(key));
+  }
+}
+BENCHMARK(BM_ConverterLookup);
+
+#ifdef ORVANE_HAVE_CALC_ENGINE
+// 12.5 * 4 = : seven key presses from a cleared calculator.
+static void BM_CalculatorKeys(benchmark::State& state) {
+  const QString keys = QStringLiteral("12.5*4=");
+  for (auto _ : state) {
+    TFxCalcEngine engine;
+    for (QChar key : keys) engine.PressChar(key);
+    benchmark::DoNotOptimize(engine.Text());
+  }
+}
+BENCHMARK(BM_CalculatorKeys);
+#endif
+
+BENCHMARK_MAIN();
