@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Screenshots of every window for a look at other screens: scale 1, scale 2
 # (QT_SCALE_FACTOR=2) and a dark palette, under a private Xvfb.
-# Usage: bench/look-shots.sh <build folder> <output folder>
+# Usage: bench/look-shots.sh <build folder> [output folder, default <build>/look]
 set -euo pipefail
 
 build=$(cd "${1:-build}" && pwd)
-out=$(mkdir -p "${2:-look}" && cd "${2:-look}" && pwd)
+out=$(mkdir -p "${2:-$build/look}" && cd "${2:-$build/look}" && pwd)
 work=$(mktemp -d)
 xvfb_pid=""
 app_pid=""
