@@ -299,6 +299,7 @@ else:
             fail("Save did not open the 'Save Bead Worksheet' dialog")
         else:
             bring_to_front("Save Bead Worksheet")
+            key("ctrl+a")  # the name field may propose a name: replace it
             type_keys(target)
             key("Return")
             if not wait_for(lambda: x_window("Information"), 5):
