@@ -1,47 +1,52 @@
 #!/usr/bin/env bash
-# One running copy per executable name: a second start of the same program
-# shows nothing and ends with code 0; a copy under another name runs apart.
-# Usage: program_single_instance.sh <path to orvane>
-set -euo pipefail
-
-orvane=$(readlink -f "$1")
+# The real program under Xvfb: a second start leaves one running copy and one
+# main window, ends with 0 within seconds, and Exit ends the first copy with 0.
+set -u
+ORVANE=${1:?path to orvane}
 work=$(mktemp -d)
-pids=()
-xvfb_pid=""
+display=""
+for n in $(seq 140 199); do
+  if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then display=":$n"; break; fi
+done
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+first=""
 cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+  [ -n "$first" ] && kill "$first" 2>/dev/null
+  kill "$xvfb" 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+export DISPLAY=$display XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
-main_windows() { xdotool search --onlyvisible --name '^Orvane Version 2\.0$' 2>/dev/null | wc -l; }
-wait_windows() {  # wait until exactly $1 main windows are visible
-  for _ in $(seq 100); do [ "$(main_windows)" -eq "$1" ] && return 0; sleep 0.1; done
-  return 1
-}
+"$ORVANE" >"$work/first.log" 2>&1 &
+first=$!
+win=""
+for _ in $(seq 100); do
+  win=$(xdotool search --name '^Orvane Version 2\.0$' 2>/dev/null | head -1)
+  [ -n "$win" ] && break
+  sleep 0.1
+done
+[ -n "$win" ] || fail "main window did not appear"
 
-"$orvane" & pids+=($!)
-wait_windows 1 || { echo "FAIL: the first copy showed no main window"; exit 1; }
+start=$(date +%s)
+timeout 10 "$ORVANE" >"$work/second.log" 2>&1
+rc=$?
+[ $rc -eq 0 ] || fail "second copy ended with $rc"
+[ $(( $(date +%s) - start )) -le 5 ] || fail "second copy took too long"
+kill -0 "$first" 2>/dev/null || fail "first copy is gone"
+windows=$(xdotool search --name '^Orvane Version 2\.0$' | wc -l)
+[ "$windows" -eq 1 ] || fail "$windows main windows"
 
-# Second copy of the same executable: ends by itself with code 0.
-code=0
-timeout 10 "$orvane" || code=$?
-[ "$code" -eq 0 ] || { echo "FAIL: the second copy ended with code $code"; exit 1; }
-sleep 0.5
-[ "$(main_windows)" -eq 1 ] || { echo "FAIL: $(main_windows) main windows after the second start"; exit 1; }
-kill -0 "${pids[0]}" || { echo "FAIL: the first copy ended"; exit 1; }
-
-# The same program under another name has a guard of its own.
-ln -s "$orvane" "$work/orvane-other"
-"$work/orvane-other" & pids+=($!)
-wait_windows 2 || { echo "FAIL: a copy under another name did not start its own window"; exit 1; }
-echo "single instance: second start ended with 0, other name ran apart"
+# Exit button: 448 + 36, 464 + 9 + 13 in the window's client area.
+xdotool mousemove --window "$win" 484 486 click 1
+for _ in $(seq 50); do kill -0 "$first" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$first" 2>/dev/null && fail "Exit did not end the program"
+wait "$first"
+rc=$?
+first=""
+[ $rc -eq 0 ] || fail "first copy ended with $rc"
+echo "1 passed, 0 failed"
