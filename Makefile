@@ -24,7 +24,7 @@ test: build
 # A .deb in $(PACKAGE_BUILD)/; install it with
 #   sudo apt-get install ./$(PACKAGE_BUILD)/orvane_*.deb
 package: deps
-	cmake -S . -B $(PACKAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANE_BUILD_TESTS=OFF
+	cmake -S . -B $(PACKAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANE_BUILD_TESTS=OFF -DORVANE_BUILD_BENCH=OFF
 	cmake --build $(PACKAGE_BUILD) -j$(JOBS)
 	cd $(PACKAGE_BUILD) && cpack -G DEB
 	@ls -1 $(PACKAGE_BUILD)/orvane_*.deb

@@ -4,13 +4,9 @@
 
 #include <QString>
 
+#include "calculator/calc_engine.h"
 #include "sizes/size_tables.h"
 #include "sizes/text_rules.h"
-
-#if __has_include("calculator/calc_engine.h")
-#include "calculator/calc_engine.h"
-#define ORVANE_HAVE_CALC_ENGINE 1
-#endif
 
 using namespace orvane;
 
@@ -53,7 +49,6 @@ static void BM_ConverterLookup(benchmark::State& state) {
 }
 BENCHMARK(BM_ConverterLookup);
 
-#ifdef ORVANE_HAVE_CALC_ENGINE
 // 12.5 * 4 = : seven key presses from a cleared calculator.
 static void BM_CalculatorKeys(benchmark::State& state) {
   const QString keys = QStringLiteral("12.5*4=");
@@ -64,6 +59,5 @@ static void BM_CalculatorKeys(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CalculatorKeys);
-#endif
 
 BENCHMARK_MAIN();
