@@ -40,6 +40,11 @@ shoot() {  # shoot <name> <scale> <program> [environment...]
   sleep 0.5
   import -window "$main" "$out/$name-main.png"
   echo "$out/$name-main.png"
+  # The page with the most boxes: its tab is the third.
+  xdotool mousemove --sync $((190 * scale)) $((87 * scale)) click 1
+  sleep 0.3
+  import -window "$main" "$out/$name-beadcalc.png"
+  echo "$out/$name-beadcalc.png"
   # Each secondary window, opened by its button in the bar at the bottom of
   # the main window. There is no window manager: every window opens at the
   # top left, so each is moved aside once it is shot.
