@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyledItemDelegate>
+#include <QWheelEvent>
 
 #include "app/app_context.h"
 #include "app/desktop_services.h"
@@ -69,7 +70,6 @@ TDesignationBox::TDesignationBox(QWidget* parent) : QComboBox(parent) {
   setItemDelegate(new FixedHeightDelegate(this));
   lineEdit()->setAcceptDrops(false);
   lineEdit()->setDragEnabled(false);
-  // The wheel over the list enters it first, so the pick converts at once.
   setFocusPolicy(Qt::WheelFocus);
   connect(this, &QComboBox::activated, this, [this](int) {
     if (OnChange) RunGuarded(this, OnChange);
@@ -102,6 +102,13 @@ void TDesignationBox::keyPressEvent(QKeyEvent* event) {
 void TDesignationBox::inputMethodEvent(QInputMethodEvent* event) {
   // Composed characters would bypass the key filter: nothing is typed here.
   event->accept();
+}
+
+void TDesignationBox::wheelEvent(QWheelEvent* event) {
+  // The wheel over the list enters it first, so that the pick it makes
+  // converts at once, as a pick by mouse or keys does.
+  if (!hasFocus() && isEnabled()) setFocus(Qt::MouseFocusReason);
+  QComboBox::wheelEvent(event);
 }
 
 void TDesignationBox::focusInEvent(QFocusEvent* event) {
