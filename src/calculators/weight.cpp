@@ -39,11 +39,16 @@ constexpr int At(WeightUnit unit) { return static_cast<int>(unit); }
 
 QString WeightMarker(WeightUnit unit) {
   switch (unit) {
-    case WeightUnit::Carat: return QStringLiteral("Carat");
-    case WeightUnit::Gram: return QStringLiteral("Gram");
-    case WeightUnit::KGram: return QStringLiteral("KGram");
-    case WeightUnit::Ounce: return QStringLiteral("Ounce");
-    case WeightUnit::Pound: return QStringLiteral("Pound");
+    case WeightUnit::Carat:
+      return QStringLiteral("Carat");
+    case WeightUnit::Gram:
+      return QStringLiteral("Gram");
+    case WeightUnit::KGram:
+      return QStringLiteral("KGram");
+    case WeightUnit::Ounce:
+      return QStringLiteral("Ounce");
+    case WeightUnit::Pound:
+      return QStringLiteral("Pound");
   }
   return {};
 }

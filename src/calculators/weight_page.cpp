@@ -60,7 +60,8 @@ TWeightPage::TWeightPage(AppContext& app, QWidget* parent) : TTabSheet(parent), 
   ConvertBtn->setGeometry(kBoxLeft, kFirstBoxTop + 5 * kBoxPitch, 75, 25);
   ConvertBtn->setFocusPolicy(Qt::StrongFocus);
   ConvertBtn->hide();
-  connect(ConvertBtn, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { ConvertBtnClick(); }); });
+  connect(ConvertBtn, &QPushButton::clicked, this,
+          [this] { RunGuarded(this, [this] { ConvertBtnClick(); }); });
 
   wClearBtn = new QPushButton(QIcon(QStringLiteral(":/icons/clear.svg")), QStringLiteral("Clear"), this);
   wClearBtn->setFont(MakeFont(QStringLiteral("Arial"), 15));

@@ -214,7 +214,9 @@ void TSizeConverterPanel::SizeBoxKeyPress(KeyFilterKind kind, const QString& box
   }
 }
 
-void TSizeConverterPanel::MmBoxKeyPress(QChar& key) { SizeBoxKeyPress(KeyFilterKind::MmBox, MmBox->text(), key); }
+void TSizeConverterPanel::MmBoxKeyPress(QChar& key) {
+  SizeBoxKeyPress(KeyFilterKind::MmBox, MmBox->text(), key);
+}
 
 void TSizeConverterPanel::InchBoxKeyPress(QChar& key) {
   SizeBoxKeyPress(KeyFilterKind::InchBox, InchBox->text(), key);

@@ -45,8 +45,8 @@ void WeightTest::convert_data() {
   QTest::newRow("tiny gram in exponent form")
       << WeightUnit::Gram << 0.000002 << QStringList{"1E-5", kSource, "0.0000", "0.0000", "0.0000"};
   // Fixed results too long for 12 digits fall back to the exponent form.
-  QTest::newRow("huge kilograms")
-      << WeightUnit::KGram << 5e12 << QStringList{"2.5E16", "5E15", kSource, "1.7637E14", "1.10231E13"};
+  QTest::newRow("huge kilograms") << WeightUnit::KGram << 5e12
+                                  << QStringList{"2.5E16", "5E15", kSource, "1.7637E14", "1.10231E13"};
   QTest::newRow("fixed keeps 12 significant digits")
       << WeightUnit::Gram << 1234567890123.4
       << QStringList{"6172839450617", kSource, "1234567890.1200", "43548147756.2000", "2721753061.9200"};

@@ -83,24 +83,75 @@ void ConverterPanelTest::millimetres_data() {
   QTest::addColumn<QString>("inch");
   QTest::addColumn<QString>("pearl");
   QTest::addColumn<QString>("stone");
-  QTest::newRow("shared boundary") << "2.3" << "0.09055" << "16 - 17" << "7 - 8";
-  QTest::newRow("inside both") << "2.35" << "0.09252" << "17" << "8";
-  QTest::newRow("PP boundary inside an SS") << "2.4" << "0.09449" << "17 - 18" << "8";
-  QTest::newRow("1.8") << "1.8" << "0.07087" << "11 - 12" << "5";
-  QTest::newRow("two PP in one SS") << "1.3" << "0.05118" << "5 - 6" << "2";
-  QTest::newRow("lowest end") << "0.8" << "0.03150" << "1" << "000";
-  QTest::newRow("below both tables") << "0.79" << "0.03110" << "" << "";
-  QTest::newRow("top of pearl plates") << "4.6" << "0.18110" << "37" << "19 - 20";
-  QTest::newRow("beyond pearl plates") << "4.7" << "0.18504" << "" << "20";
-  QTest::newRow("top of stone sizes") << "24.47" << "0.96339" << "" << "100";
-  QTest::newRow("just beyond stone sizes") << "24.471" << "0.96343" << "" << "";
-  QTest::newRow("one inch of millimetres") << "25.4" << "1.00000" << "" << "";
+  QTest::newRow("shared boundary") << "2.3"
+                                   << "0.09055"
+                                   << "16 - 17"
+                                   << "7 - 8";
+  QTest::newRow("inside both") << "2.35"
+                               << "0.09252"
+                               << "17"
+                               << "8";
+  QTest::newRow("PP boundary inside an SS") << "2.4"
+                                            << "0.09449"
+                                            << "17 - 18"
+                                            << "8";
+  QTest::newRow("1.8") << "1.8"
+                       << "0.07087"
+                       << "11 - 12"
+                       << "5";
+  QTest::newRow("two PP in one SS") << "1.3"
+                                    << "0.05118"
+                                    << "5 - 6"
+                                    << "2";
+  QTest::newRow("lowest end") << "0.8"
+                              << "0.03150"
+                              << "1"
+                              << "000";
+  QTest::newRow("below both tables") << "0.79"
+                                     << "0.03110"
+                                     << ""
+                                     << "";
+  QTest::newRow("top of pearl plates") << "4.6"
+                                       << "0.18110"
+                                       << "37"
+                                       << "19 - 20";
+  QTest::newRow("beyond pearl plates") << "4.7"
+                                       << "0.18504"
+                                       << ""
+                                       << "20";
+  QTest::newRow("top of stone sizes") << "24.47"
+                                      << "0.96339"
+                                      << ""
+                                      << "100";
+  QTest::newRow("just beyond stone sizes") << "24.471"
+                                           << "0.96343"
+                                           << ""
+                                           << "";
+  QTest::newRow("one inch of millimetres") << "25.4"
+                                           << "1.00000"
+                                           << ""
+                                           << "";
   // The key rounds an odd whole thousandth up and any fraction up.
-  QTest::newRow("odd thousandth goes up") << "7.069" << "0.27831" << "" << "34";
-  QTest::newRow("fraction of a thousandth") << "7.0685" << "0.27829" << "" << "33 - 34";
-  QTest::newRow("2.3004 is not 2.300") << "2.3004" << "0.09057" << "17" << "8";
-  QTest::newRow("point only") << "." << "0.00000" << "keep" << "keep";
-  QTest::newRow("trailing point") << "3." << "0.11811" << "23 - 24" << "11 - 12";
+  QTest::newRow("odd thousandth goes up") << "7.069"
+                                          << "0.27831"
+                                          << ""
+                                          << "34";
+  QTest::newRow("fraction of a thousandth") << "7.0685"
+                                            << "0.27829"
+                                            << ""
+                                            << "33 - 34";
+  QTest::newRow("2.3004 is not 2.300") << "2.3004"
+                                       << "0.09057"
+                                       << "17"
+                                       << "8";
+  QTest::newRow("point only") << "."
+                              << "0.00000"
+                              << "keep"
+                              << "keep";
+  QTest::newRow("trailing point") << "3."
+                                  << "0.11811"
+                                  << "23 - 24"
+                                  << "11 - 12";
 }
 
 void ConverterPanelTest::millimetres() {
@@ -126,13 +177,34 @@ void ConverterPanelTest::inches_data() {
   QTest::addColumn<QString>("pearl");
   QTest::addColumn<QString>("stone");
   // 3.17500 is read back from the box: key 3176, not the boundary at 3175.
-  QTest::newRow("fraction") << "1/8" << "3.17500" << "24" << "12";
-  QTest::newRow("whole inch") << "1" << "25.40000" << "" << "";
-  QTest::newRow("mixed number") << "1 1/2" << "38.10000" << "" << "";
-  QTest::newRow("decimal") << "0.1" << "2.54000" << "19" << "9";
-  QTest::newRow("sixteenth keeps three decimals") << "1/16" << "1.57480" << "9" << "4";
-  QTest::newRow("blanks around") << " 3/32 " << "2.38760" << "17" << "8";
-  QTest::newRow("empty numerator") << "/4" << "0.00000" << "" << "";
+  QTest::newRow("fraction") << "1/8"
+                            << "3.17500"
+                            << "24"
+                            << "12";
+  QTest::newRow("whole inch") << "1"
+                              << "25.40000"
+                              << ""
+                              << "";
+  QTest::newRow("mixed number") << "1 1/2"
+                                << "38.10000"
+                                << ""
+                                << "";
+  QTest::newRow("decimal") << "0.1"
+                           << "2.54000"
+                           << "19"
+                           << "9";
+  QTest::newRow("sixteenth keeps three decimals") << "1/16"
+                                                  << "1.57480"
+                                                  << "9"
+                                                  << "4";
+  QTest::newRow("blanks around") << " 3/32 "
+                                 << "2.38760"
+                                 << "17"
+                                 << "8";
+  QTest::newRow("empty numerator") << "/4"
+                                   << "0.00000"
+                                   << ""
+                                   << "";
 }
 
 void ConverterPanelTest::inches() {
@@ -154,18 +226,28 @@ void ConverterPanelTest::stopsEarly_data() {
   QTest::addColumn<QString>("other");    // the other size box afterwards
   QTest::newRow("two points") << false << "1.2.3" << 0 << "'1.2.3' is not a valid floating point value."
                               << "";
-  QTest::newRow("letter in millimetres") << false << "2a" << 1 << "" << "";
-  QTest::newRow("blank inside millimetres") << false << "2 3" << 1 << "" << "";
-  QTest::newRow("emptied millimetres") << false << "" << 0 << "" << "";
-  QTest::newRow("blanks only") << false << "   " << 0 << "" << "";
-  QTest::newRow("letter in inches") << true << "1x" << 1 << "" << "";
-  QTest::newRow("no denominator") << true << "1/" << 0 << "'' is not a valid integer value." << "";
-  QTest::newRow("zero denominator") << true << "1/0" << 0 << "Floating point division by zero." << "";
-  QTest::newRow("decimal numerator") << true << "1.5/2" << 0 << "'1.5' is not a valid integer value." << "";
-  QTest::newRow("blank after the slash") << true << "1 1/ 2" << 0
-                                         << "'1 1/' is not a valid floating point value." << "";
-  QTest::newRow("two points in inches") << true << "1..5" << 0
-                                        << "'1..5' is not a valid floating point value." << "";
+  QTest::newRow("letter in millimetres") << false << "2a" << 1 << ""
+                                         << "";
+  QTest::newRow("blank inside millimetres") << false << "2 3" << 1 << ""
+                                            << "";
+  QTest::newRow("emptied millimetres") << false << "" << 0 << ""
+                                       << "";
+  QTest::newRow("blanks only") << false << "   " << 0 << ""
+                               << "";
+  QTest::newRow("letter in inches") << true << "1x" << 1 << ""
+                                    << "";
+  QTest::newRow("no denominator") << true << "1/" << 0 << "'' is not a valid integer value."
+                                  << "";
+  QTest::newRow("zero denominator") << true << "1/0" << 0 << "Floating point division by zero."
+                                    << "";
+  QTest::newRow("decimal numerator") << true << "1.5/2" << 0 << "'1.5' is not a valid integer value."
+                                     << "";
+  QTest::newRow("blank after the slash")
+      << true << "1 1/ 2" << 0 << "'1 1/' is not a valid floating point value."
+      << "";
+  QTest::newRow("two points in inches")
+      << true << "1..5" << 0 << "'1..5' is not a valid floating point value."
+      << "";
 }
 
 void ConverterPanelTest::stopsEarly() {
@@ -209,7 +291,8 @@ void ConverterPanelTest::sizeBoxKeys_data() {
   QTest::addColumn<int>("beeps");
   QTest::newRow("mm digit") << false << "2" << false << int(Qt::Key_3) << "23" << 0;
   QTest::newRow("mm second point") << false << "2.3" << false << int(Qt::Key_Period) << "2.3" << 1;
-  QTest::newRow("mm point over the selected point") << false << "." << true << int(Qt::Key_Period) << "." << 1;
+  QTest::newRow("mm point over the selected point")
+      << false << "." << true << int(Qt::Key_Period) << "." << 1;
   QTest::newRow("mm slash") << false << "1" << false << int(Qt::Key_Slash) << "1" << 1;
   QTest::newRow("mm blank") << false << "1" << false << int(Qt::Key_Space) << "1" << 1;
   QTest::newRow("mm letter") << false << "1" << false << int(Qt::Key_E) << "1" << 1;
@@ -303,8 +386,8 @@ void ConverterPanelTest::picks_data() {
                                   << QStringList{"36, 37", "SS  19", "4.400 - 4.600", "0.1732 - 0.1811"};
   QTest::newRow("SS 20 by mouse") << true << "mouse" << 23
                                   << QStringList{"", "SS  20", "4.600 - 4.800", "0.1811 - 0.1890"};
-  QTest::newRow("SS 45 crosses 10 mm") << true << "keys" << 48
-                                       << QStringList{"", "SS  45", "9.852 - 10.187", "0.3879 - 0.4011"};
+  QTest::newRow("SS 45 crosses 10 mm")
+      << true << "keys" << 48 << QStringList{"", "SS  45", "9.852 - 10.187", "0.3879 - 0.4011"};
   QTest::newRow("SS 100 by mouse") << true << "mouse" << 103
                                    << QStringList{"", "SS 100", "24.220 - 24.470", "0.9535 - 0.9634"};
 }
