@@ -4,10 +4,10 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
 
 namespace orvane {
 
@@ -15,9 +15,29 @@ void QtDesktopServices::Beep() { QApplication::beep(); }
 
 void QtDesktopServices::AlertSound() { QApplication::beep(); }
 
+namespace {
+// A message box in the middle of the screen rather than over its parent; its
+// lines stay as written, so indented lines keep their indent.
+class ScreenCentredBox : public QMessageBox {
+ public:
+  ScreenCentredBox(QWidget* parent, bool centreOnScreen) : QMessageBox(parent), centreOnScreen_(centreOnScreen) {}
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    QMessageBox::showEvent(event);
+    if (!centreOnScreen_) return;
+    QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
+    if (screen) move(screen->availableGeometry().center() - rect().center());
+  }
+
+ private:
+  bool centreOnScreen_;
+};
+}  // namespace
+
 void QtDesktopServices::ShowMessage(QWidget* parent, MessageIcon icon, const QString& caption,
                                     const QString& text, bool centred) {
-  QMessageBox box(parent);
+  ScreenCentredBox box(parent, centred);
   box.setWindowTitle(caption);
   box.setText(text);
   box.setTextFormat(Qt::PlainText);
@@ -27,9 +47,6 @@ void QtDesktopServices::ShowMessage(QWidget* parent, MessageIcon icon, const QSt
     case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
     case MessageIcon::Warning: box.setIcon(QMessageBox::Warning); break;
   }
-  if (centred)
-    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
-      label->setAlignment(Qt::AlignCenter);
   box.exec();
 }
 
@@ -37,7 +54,7 @@ namespace {
 std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& request, bool save) {
   QFileDialog dialog(parent, request.title, request.directory, request.filter);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setFileMode(save || !request.mustExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog.setDefaultSuffix(request.defaultSuffix);
   if (!request.overwritePrompt) dialog.setOption(QFileDialog::DontConfirmOverwrite);
   if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);

@@ -18,6 +18,7 @@ struct FileDialogRequest {
   QString directory;      // initial folder
   QString fileName;       // proposed name
   bool overwritePrompt = true;
+  bool mustExist = true;  // open dialog: only an existing file can be chosen
 };
 
 // Everything that talks to the desktop beyond the windows themselves: boxes,
@@ -30,7 +31,8 @@ class DesktopServices {
   virtual void Beep() = 0;        // the default beep of a refused key
   virtual void AlertSound() = 0;  // the alert of the calculator and the links
 
-  // A modal box with one OK button. `centred` centres the text's lines.
+  // A modal box with one OK button. `centred` puts it in the middle of the
+  // screen instead of over its parent.
   virtual void ShowMessage(QWidget* parent, MessageIcon icon, const QString& caption, const QString& text,
                            bool centred = false) = 0;
 

@@ -1,14 +1,78 @@
 #include "calculator/calculator_window.h"
 
+#include <QKeyEvent>
+
 #include "app/app_context.h"
+#include "app/error_boundary.h"
+#include "calculator/calculator_control.h"
 #include "widgets/look.h"
 
 namespace orvane {
 
 TCalculatorFrm::TCalculatorFrm(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
+  setObjectName(QStringLiteral("CalculatorFrm"));
   ConfigureFixedWindow(this, QStringLiteral("Calculator"), 278, 245, false);
+  setWindowFlag(Qt::WindowStaysOnTopHint, true);
   setAttribute(Qt::WA_QuitOnClose, false);
-  SetBackground(this, SystemColor(SysColor::Light3D));
+  SetBackground(this, cl::Navy);
+
+  FxCalculator1 = new TFxCalculator(app_.Services(), this);
+  FxCalculator1->setObjectName(QStringLiteral("FxCalculator1"));
+  FxCalculator1->setFont(MakeFont(QStringLiteral("Arial"), 16, true));
+  FxCalculator1->setGeometry(4, 4, 269, 237);
+  TFxCalcColors& colors = FxCalculator1->Colors();
+  colors.SetDisabledMemoryButtons(cl::Gray);
+  colors.SetDisplay(SystemColor(SysColor::Window));
+  colors.SetDisplayText(SystemColor(SysColor::WindowText));
+  colors.SetEditButtons(cl::Maroon);
+  colors.SetFunctionButtons(cl::Navy);
+  colors.SetMemoryButtons(cl::Red);
+  colors.SetNumberButtons(cl::Blue);
+  colors.SetOperatorButtons(cl::Red);
+  FxCalculator1->SetShowMemoryButtons(true);
+  FxCalculator1->SetBorderStyle(TFxBorderStyle::bsNone);
+  FxCalculator1->FxLabelInfo().SetVisible(false);
+
+  // Key preview: the window sees typed characters before the calculator.
+  FxCalculator1->installEventFilter(this);
+  setFocusProxy(FxCalculator1);
+  FxCalculator1->setFocus();
+}
+
+void TCalculatorFrm::FormKeyPress(QChar& key) {
+  // Escape is not used up here: the calculator also gets it and clears.
+  if (key == QChar(27)) close();
+}
+
+bool TCalculatorFrm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == FxCalculator1 && event->type() == QEvent::KeyPress) {
+    auto* keyEvent = static_cast<QKeyEvent*>(event);
+    const QChar typed = TFxCalculator::TypedCharacter(keyEvent);
+    if (typed.isNull()) return false;
+    QChar key = typed;
+    RunGuarded(this, [&] { FormKeyPress(key); });
+    if (key == typed) return false;  // on to the calculator unchanged
+    if (!key.isNull()) RunGuarded(this, [&] { FxCalculator1->TypeCharacter(key); });
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TCalculatorFrm::keyPressEvent(QKeyEvent* event) {
+  // Only reached when the calculator does not hold the focus.
+  QChar key = TFxCalculator::TypedCharacter(event);
+  if (key.isNull()) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  RunGuarded(this, [&] { FormKeyPress(key); });
+  if (!key.isNull()) RunGuarded(this, [&] { FxCalculator1->TypeCharacter(key); });
+  event->accept();
+}
+
+void TCalculatorFrm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  FxCalculator1->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 }  // namespace orvane

@@ -5,11 +5,24 @@
 namespace orvane {
 
 class AppContext;
+class TFxCalculator;
 
+// The small always-on-top window that holds the desk calculator. Closing it,
+// also with Escape, only hides it; the calculator keeps its memory.
 class TCalculatorFrm : public QWidget {
   Q_OBJECT
  public:
   explicit TCalculatorFrm(AppContext& app, QWidget* parent = nullptr);
+
+  TFxCalculator* FxCalculator1 = nullptr;
+
+  // Sees every character typed in the window before the calculator does.
+  void FormKeyPress(QChar& key);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   AppContext& app_;

@@ -1,9 +1,384 @@
 #include "calculators/bead_page.h"
 
+#include <QApplication>
+#include <QEvent>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QScopedValueRollback>
+
 #include "app/app_context.h"
+#include "app/desktop_services.h"
+#include "app/error_boundary.h"
+#include "sizes/text_rules.h"
+#include "widgets/edit.h"
+#include "widgets/focus.h"
+#include "widgets/look.h"
 
 namespace orvane {
 
-TBeadCalcPage::TBeadCalcPage(AppContext& app, QWidget* parent) : TTabSheet(parent), app_(app) {}
+namespace {
+
+// Grid of the page: a label column on the left, two box columns with the
+// "or" / "=" between them, the Clear button bottom right.
+constexpr int kLabelLeft = 12;
+constexpr int kColA = 214;
+constexpr int kColB = 326;
+constexpr int kBoxWidth = 80;
+constexpr int kBoxHeight = 26;
+constexpr int kHeaderHeight = 18;
+
+// While the focus is being taken elsewhere from inside a focus change, the
+// control that was about to get the focus never really had it: it must not
+// see a focus-out either (its exit handler would run for a box never entered).
+class FocusOutSwallower : public QObject {
+ public:
+  explicit FocusOutSwallower(QWidget* target) : target_(target) {
+    if (target_) target_->installEventFilter(this);
+  }
+  ~FocusOutSwallower() override {
+    if (target_) target_->removeEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::FocusOut; }
+
+ private:
+  QWidget* target_;
+};
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, int width, int height,
+                  Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter, bool heading = false) {
+  auto* label = new QLabel(text, parent);
+  label->setGeometry(x, y, width, height);
+  label->setAlignment(align);
+  label->setFont(MakeFont(QStringLiteral("Arial"), heading ? 14 : 16, heading));
+  return label;
+}
+
+// A column heading centred over a box column.
+QLabel* MakeHeading(QWidget* parent, const QString& text, int column, int y) {
+  return MakeLabel(parent, text, column - 10, y, kBoxWidth + 20, kHeaderHeight,
+                   Qt::AlignHCenter | Qt::AlignBottom, true);
+}
+
+const char kBeadsPerInchNotCalculated[] =
+    "Error: Beads per Inch not calculated.\n\n       Please enter bead size\n       and try again.";
+const char kStoneAreaNotCalculated[] =
+    "Error: Stone Area not calculated.\n\n       Please enter stone size\n       and try again.";
+
+}  // namespace
+
+TBeadCalcPage::TBeadCalcPage(AppContext& app, QWidget* parent) : TTabSheet(parent), app_(app) {
+  CreateControls();
+  BindHandlers();
+}
+
+void TBeadCalcPage::CreateControls() {
+  auto box = [this](int x, int y, const QString& name, bool readOnly) {
+    auto* edit = new TEdit(this);
+    edit->setGeometry(x, y, kBoxWidth, kBoxHeight);
+    edit->setFont(MakeFont(QStringLiteral("Arial"), 16));
+    edit->setAccessibleName(name);
+    if (readOnly) {
+      edit->SetReadOnlyBox(true);
+    } else {
+      // The page's own colour would otherwise show through the entry boxes.
+      QPalette pal = edit->palette();
+      pal.setColor(QPalette::Base, SystemColor(SysColor::Window));
+      edit->setPalette(pal);
+    }
+    return edit;
+  };
+  const auto rowLabel = [this](const QString& text, int y) {
+    return MakeLabel(this, text, kLabelLeft, y, kColA - kLabelLeft, kBoxHeight);
+  };
+  const auto between = [this](const QString& text, int y) {
+    MakeLabel(this, text, kColA + kBoxWidth, y, kColB - kColA - kBoxWidth, kBoxHeight, Qt::AlignCenter);
+  };
+
+  // Strand calculator. Boxes are created in tab order; labels take no focus.
+  constexpr int rowSize = 22, rowRate = 52, rowCount = 100, rowLength = 144;
+  MakeHeading(this, QStringLiteral("MM"), kColA, rowSize - kHeaderHeight);
+  MakeHeading(this, QStringLiteral("Inches"), kColB, rowSize - kHeaderHeight);
+  QLabel* bsMmLabel = rowLabel(QStringLiteral("Bead / Stone Size"), rowSize);
+  BsMm = box(kColA, rowSize, QStringLiteral("Bead or stone size in millimeters"), false);
+  bsMmLabel->setBuddy(BsMm);
+  between(QStringLiteral("or"), rowSize);
+  BsInch = box(kColB, rowSize, QStringLiteral("Bead or stone size in inches"), false);
+
+  QLabel* noBeadsLabel = rowLabel(QStringLiteral("Number of Beads"), rowCount);
+  NoBeads = box(kColA, rowCount, QStringLiteral("Number of beads"), false);
+  noBeadsLabel->setBuddy(NoBeads);
+  between(QStringLiteral("="), rowCount);
+
+  QLabel* beadsInLabel = rowLabel(QStringLiteral("Beads per Inch"), rowRate);
+  BeadsIn = box(kColA, rowRate, QStringLiteral("Beads per inch"), true);
+  beadsInLabel->setBuddy(BeadsIn);
+
+  QLabel* totalinLabel = rowLabel(QStringLiteral("Desired Length in Inches"), rowLength);
+  Totalin = box(kColA, rowLength, QStringLiteral("Desired length in inches"), false);
+  totalinLabel->setBuddy(Totalin);
+  between(QStringLiteral("="), rowLength);
+
+  BcalcBtn = new QPushButton(QStringLiteral("Calculate"), this);
+  BcalcBtn->setGeometry(kColB + kBoxWidth + 16, rowLength, 75, 25);
+  BcalcBtn->hide();
+
+  MakeHeading(this, QStringLiteral("Inches"), kColB, rowCount - kHeaderHeight);
+  LenInch = box(kColB, rowCount, QStringLiteral("Strand length in inches"), true);
+  MakeHeading(this, QStringLiteral("Beads"), kColB, rowLength - kHeaderHeight);
+  TotalBeads = box(kColB, rowLength, QStringLiteral("Beads needed for the desired length"), true);
+
+  // Stone area calculator, below a dividing line.
+  auto* divider = new QFrame(this);
+  divider->setFrameShape(QFrame::HLine);
+  divider->setFrameShadow(QFrame::Sunken);
+  divider->setGeometry(kLabelLeft, 180, 525 - 2 * kLabelLeft, 4);
+
+  constexpr int rowArea = 208, rowPattern = 256, rowSpacing = 290;
+  MakeHeading(this, QStringLiteral("Length (In)"), kColA, rowArea - kHeaderHeight);
+  MakeHeading(this, QStringLiteral("Width (In)"), kColB, rowArea - kHeaderHeight);
+  QLabel* areaLLabel = rowLabel(QStringLiteral("Desired Area In Inches"), rowArea);
+  AreaL = box(kColA, rowArea, QStringLiteral("Area length in inches"), false);
+  areaLLabel->setBuddy(AreaL);
+  MakeLabel(this, QStringLiteral("×"), kColA + kBoxWidth, rowArea, kColB - kColA - kBoxWidth, kBoxHeight,
+            Qt::AlignCenter);
+  AreaW = box(kColB, rowArea, QStringLiteral("Area width in inches"), false);
+
+  MakeHeading(this, QStringLiteral("Square"), kColA, rowPattern - kHeaderHeight);
+  MakeHeading(this, QStringLiteral("Hexagonal"), kColB, rowPattern - kHeaderHeight);
+  QLabel* areaRectLabel = rowLabel(QStringLiteral("Stone Pattern"), rowPattern);
+  AreaRect = box(kColA, rowPattern, QStringLiteral("Stones in a square pattern"), true);
+  areaRectLabel->setBuddy(AreaRect);
+  AreaHex = box(kColB, rowPattern, QStringLiteral("Stones in a hexagonal pattern"), true);
+
+  QLabel* areaSpLabel = rowLabel(QStringLiteral("Stone Spacing (In)"), rowSpacing);
+  AreaSp = box(kColA, rowSpacing, QStringLiteral("Stone spacing in inches"), false);
+  areaSpLabel->setBuddy(AreaSp);
+
+  bClearBtn = new QPushButton(QIcon(QStringLiteral(":/icons/clear.svg")), QStringLiteral("Clear"), this);
+  bClearBtn->setGeometry(433, rowSpacing - 1, 80, 28);
+  bClearBtn->setFont(MakeFont(QStringLiteral("Arial"), 15));
+  bClearBtn->setIconSize(QSize(16, 16));
+  bClearBtn->setToolTip(QStringLiteral("Clear Data Entry"));
+  bClearBtn->setAccessibleName(QStringLiteral("Clear Data Entry"));
+}
+
+void TBeadCalcPage::BindHandlers() {
+  BsMm->OnEnter = [this] { BsMmEnter(); };
+  BsMm->OnExit = [this] { BsMmExit(); };
+  BsMm->OnKeyPress = [this](QChar& key) { FilterKeys(BsMm, KeyFilterKind::BsMm, key); };
+  BsInch->OnEnter = [this] { BsInchEnter(); };
+  BsInch->OnExit = [this] { BsInchExit(); };
+  BsInch->OnKeyPress = [this](QChar& key) { FilterKeys(BsInch, KeyFilterKind::BsInch, key); };
+  NoBeads->OnChange = [this] {
+    // The calculation that rewrote the count runs the recalculation itself.
+    if (!writingBeadCount_) NoBeadsChange();
+  };
+  NoBeads->OnKeyPress = [this](QChar& key) { FilterKeys(NoBeads, KeyFilterKind::NoBeads, key); };
+  Totalin->OnExit = [this] { TotalinExit(); };
+  Totalin->OnKeyPress = [this](QChar& key) { FilterKeys(Totalin, KeyFilterKind::Totalin, key); };
+  AreaL->OnExit = [this] { AreaLExit(); };
+  AreaL->OnKeyPress = [this](QChar& key) { FilterKeys(AreaL, KeyFilterKind::Totalin, key); };
+  AreaW->OnExit = [this] { AreaWExit(); };
+  AreaW->OnKeyPress = [this](QChar& key) { FilterKeys(AreaW, KeyFilterKind::Totalin, key); };
+  AreaRect->OnExit = [this] { TotalinExit(); };
+  AreaRect->OnKeyPress = [this](QChar& key) { FilterKeys(AreaRect, KeyFilterKind::Totalin, key); };
+  AreaSp->OnExit = [this] { AreaWExit(); };
+  AreaSp->OnKeyPress = [this](QChar& key) { FilterKeys(AreaSp, KeyFilterKind::AreaSp, key); };
+
+  connect(BcalcBtn, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { BcalcBtnClick(); }); });
+  connect(bClearBtn, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { bClearBtnClick(); }); });
+}
+
+void TBeadCalcPage::FilterKeys(TEdit* box, KeyFilterKind kind, QChar& key) {
+  switch (FilterKey(kind, key, box->text())) {
+    case KeyVerdict::Accept:
+      return;
+    case KeyVerdict::Beep:
+      app_.Services().Beep();
+      [[fallthrough]];
+    case KeyVerdict::Swallow:
+      key = QChar();
+      return;
+    case KeyVerdict::Enter:
+      key = QChar();
+      // Enter never calculates here, but in the spacing box: there it recomputes
+      // and the caret stays; everywhere else it moves on and the exit handlers work.
+      if (EnterActionOf(kind) == EnterAction::RunCalculation)
+        AreaSpEnter();
+      else
+        FocusNextControl(box);
+      return;
+  }
+}
+
+void TBeadCalcPage::TabSheet8Show() {
+  // Qt may already have handed the focus back to the size box the user left
+  // this page from; leaving it now must not steal the focus from BsMm.
+  QScopedValueRollback<bool> showing(showingPage_, true);
+  BsMm->setFocus(Qt::OtherFocusReason);
+  BsMm->selectAll();
+}
+
+void TBeadCalcPage::BsMmEnter() { marker_ = BeadSizeMarker::Mm; }
+
+void TBeadCalcPage::BsInchEnter() { marker_ = BeadSizeMarker::Inch; }
+
+void TBeadCalcPage::BsMmExit() { LeaveSizeBox(BsMm, BeadSizeMarker::Mm); }
+
+void TBeadCalcPage::BsInchExit() { LeaveSizeBox(BsInch, BeadSizeMarker::Inch); }
+
+void TBeadCalcPage::LeaveSizeBox(TEdit* box, BeadSizeMarker marker) {
+  if (!HoldsValue(TrimBlanks(box->text()))) {
+    BeadsIn->clear();
+    LenInch->clear();
+    return;
+  }
+  marker_ = marker;
+  BcalcBtnClick();
+  FocusNoBeadsInstead();
+}
+
+void TBeadCalcPage::FocusNoBeadsInstead() {
+  // A page being switched away hides its boxes: the focus goes where the user took it.
+  if (!NoBeads->isVisible() || showingPage_) return;
+  // Called while the focus is moving: Qt already names the control that was
+  // about to receive it.
+  QWidget* intercepted = QApplication::focusWidget();
+  if (intercepted == NoBeads) return;
+  FocusOutSwallower swallower(intercepted);
+  NoBeads->setFocus(Qt::OtherFocusReason);
+  NoBeads->selectAll();  // typing a count replaces the 1 the calculation wrote
+}
+
+void TBeadCalcPage::NoBeadsChange() {
+  if (IsPositiveWholeNumber(NoBeads->text()))
+    BcalcBtnClick();
+  else
+    LenInch->clear();
+}
+
+void TBeadCalcPage::WriteBeadCount(qint32 count) {
+  const QString digits = QString::number(count);
+  if (NoBeads->text() == digits) return;
+  {
+    QScopedValueRollback<bool> writing(writingBeadCount_, true);
+    NoBeads->setText(digits);
+  }
+  // The rewritten count is a change like any other: the calculation runs once
+  // more, and any failure in it stops this run too.
+  NoBeadsChange();
+}
+
+void TBeadCalcPage::BcalcBtnClick() {
+  rate_ = 0;
+  if (marker_ == BeadSizeMarker::None) return;
+  const bool mm = marker_ == BeadSizeMarker::Mm;
+  const float size = ReadBeadSize(mm ? BsMm->text() : BsInch->text(), marker_);
+  (mm ? BsInch : BsMm)->clear();
+
+  rate_ = BeadsPerInch(size, marker_);
+  BeadsIn->setText(FormatBeadResult(rate_));
+
+  const qint32 count = BeadCountOrOne(NoBeads->text());
+  WriteBeadCount(count);
+  LenInch->setText(FormatBeadResult(StrandLength(count, size, marker_)));
+
+  const QString desired = TrimBlanks(Totalin->text());
+  if (HoldsValue(desired))
+    TotalBeads->setText(FormatBeadResult(BeadsForLength(InchTextToNumber(desired), rate_)));
+  else
+    TotalBeads->clear();
+
+  StoneAreaStep(size);
+}
+
+void TBeadCalcPage::StoneAreaStep(float size) {
+  const QString length = TrimBlanks(AreaL->text());
+  const QString width = TrimBlanks(AreaW->text());
+  if (length.isEmpty() || width.isEmpty()) return;
+  const long double lengthInches = InchTextToNumber(length);
+  const long double widthInches = InchTextToNumber(width);
+
+  const QString spacing = TrimBlanks(AreaSp->text());
+  if (spacing.isEmpty()) {
+    const StoneCounts counts = PackedStoneCounts(lengthInches, widthInches, rate_);
+    AreaRect->setText(QString::number(counts.square));
+    AreaHex->setText(QString::number(counts.hexagonal));
+    return;
+  }
+  // Spaced stones are counted in the square pattern only.
+  const float spacedRate = SpacedRate(size, InchTextToNumber(spacing), marker_);
+  AreaRect->setText(QString::number(SpacedSquareCount(lengthInches, widthInches, spacedRate)));
+  AreaHex->clear();
+}
+
+void TBeadCalcPage::TotalinExit() {
+  const QString desired = TrimBlanks(Totalin->text());
+  if (!(rate_ > 0)) {
+    TotalBeads->clear();
+    ShowNotCalculated(kBeadsPerInchNotCalculated);
+    return;
+  }
+  if (HoldsValue(desired))
+    TotalBeads->setText(FormatBeadResult(BeadsForLength(InchTextToNumber(desired), rate_)));
+  else
+    TotalBeads->clear();
+}
+
+void TBeadCalcPage::AreaLExit() { AreaBoxExit(AreaL); }
+
+void TBeadCalcPage::AreaWExit() { AreaBoxExit(AreaW); }
+
+void TBeadCalcPage::AreaBoxExit(TEdit* box) {
+  const QString text = TrimBlanks(box->text());
+  if (!(rate_ > 0)) {
+    TotalBeads->clear();
+    ShowNotCalculated(kStoneAreaNotCalculated);
+    return;
+  }
+  if (HoldsValue(text)) {
+    BcalcBtnClick();
+  } else {
+    AreaRect->clear();
+    AreaHex->clear();
+  }
+}
+
+void TBeadCalcPage::AreaSpEnter() {
+  if (!(rate_ > 0)) {
+    TotalBeads->clear();
+    ShowNotCalculated(kStoneAreaNotCalculated);
+    return;
+  }
+  // Untrimmed on purpose: a box holding only blanks counts as filled here.
+  if (!AreaL->text().isEmpty() && !AreaW->text().isEmpty()) {
+    if (AreaSp->text() == u".") AreaSp->clear();
+    BcalcBtnClick();
+  } else {
+    AreaRect->clear();
+    AreaHex->clear();
+  }
+}
+
+void TBeadCalcPage::bClearBtnClick() {
+  marker_ = BeadSizeMarker::None;
+  rate_ = 0;
+  for (TEdit* box : {BsMm, BsInch, NoBeads, LenInch, BeadsIn, Totalin, TotalBeads, AreaW, AreaL, AreaRect,
+                     AreaHex, AreaSp})
+    box->clear();
+  // A box that already has the focus gets no new enter event.
+  const bool hadFocus = BsMm->hasFocus();
+  BsMm->setFocus(Qt::OtherFocusReason);
+  if (hadFocus) BsMmEnter();
+}
+
+void TBeadCalcPage::ShowNotCalculated(const char* text) {
+  app_.Services().ShowMessage(window(), MessageIcon::Error, QStringLiteral("Error"),
+                              QString::fromLatin1(text), true);
+}
 
 }  // namespace orvane

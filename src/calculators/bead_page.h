@@ -1,19 +1,75 @@
 #pragma once
 
+#include "calculators/bead_formulas.h"
+#include "sizes/key_filter.h"
 #include "widgets/ext_page_control.h"
+
+class QPushButton;
 
 namespace orvane {
 
 class AppContext;
+class TEdit;
 
-// The "Bead Calculator" page: strand calculator above, stone area calculator below.
+// The "Bead Calculator" page: strand calculator above, stone area calculator
+// below. One calculation fills both halves; it runs when a box is left or the
+// number of beads changes.
 class TBeadCalcPage : public TTabSheet {
   Q_OBJECT
  public:
   explicit TBeadCalcPage(AppContext& app, QWidget* parent = nullptr);
 
+  // Strand calculator, in tab order.
+  TEdit* BsMm;
+  TEdit* BsInch;
+  TEdit* NoBeads;
+  TEdit* BeadsIn;  // read-only
+  TEdit* Totalin;
+  QPushButton* BcalcBtn;  // never visible: the program clicks it
+  TEdit* LenInch;         // read-only
+  TEdit* TotalBeads;      // read-only
+  // Stone area calculator.
+  TEdit* AreaL;
+  TEdit* AreaW;
+  TEdit* AreaRect;  // read-only
+  TEdit* AreaHex;   // read-only
+  TEdit* AreaSp;
+  QPushButton* bClearBtn;
+
+  void Shown() override { TabSheet8Show(); }
+  void TabSheet8Show();
+
+  void BsMmEnter();
+  void BsInchEnter();
+  void BsMmExit();
+  void BsInchExit();
+  void NoBeadsChange();
+  void TotalinExit();
+  void AreaLExit();
+  void AreaWExit();
+  void BcalcBtnClick();
+  void bClearBtnClick();
+
+  BeadSizeMarker Marker() const { return marker_; }
+  float Rate() const { return rate_; }
+
  private:
+  void CreateControls();
+  void BindHandlers();
+  void FilterKeys(TEdit* box, KeyFilterKind kind, QChar& key);
+  void LeaveSizeBox(TEdit* box, BeadSizeMarker marker);
+  void FocusNoBeadsInstead();
+  void WriteBeadCount(qint32 count);
+  void StoneAreaStep(float size);
+  void AreaBoxExit(TEdit* box);
+  void AreaSpEnter();
+  void ShowNotCalculated(const char* text);
+
   AppContext& app_;
+  BeadSizeMarker marker_ = BeadSizeMarker::None;
+  float rate_ = 0;  // beads per inch; 0 means not calculated
+  bool writingBeadCount_ = false;
+  bool showingPage_ = false;
 };
 
 }  // namespace orvane

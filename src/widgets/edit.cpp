@@ -2,7 +2,9 @@
 
 #include <QKeyEvent>
 
+#include "app/desktop_services.h"
 #include "app/error_boundary.h"
+#include "widgets/focus.h"
 #include "widgets/look.h"
 
 namespace orvane {
@@ -38,6 +40,29 @@ TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {
     lastText_ = text;
     if (OnChange) RunGuarded(this, OnChange);
   });
+}
+
+void TEdit::SetKeyFilter(KeyFilterKind kind, DesktopServices& services, std::function<void()> runCalculation) {
+  OnKeyPress = [this, kind, &services, run = std::move(runCalculation)](QChar& key) {
+    switch (FilterKey(kind, key, text())) {
+      case KeyVerdict::Accept:
+        return;
+      case KeyVerdict::Beep:
+        services.Beep();
+        key = QChar();
+        return;
+      case KeyVerdict::Swallow:
+        key = QChar();
+        return;
+      case KeyVerdict::Enter:
+        key = QChar();
+        if (EnterActionOf(kind) == EnterAction::NextControl)
+          FocusNextControl(this);
+        else if (run)
+          run();
+        return;
+    }
+  };
 }
 
 void TEdit::SetReadOnlyBox(bool readOnly) {

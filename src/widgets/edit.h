@@ -3,7 +3,11 @@
 #include <QLineEdit>
 #include <functional>
 
+#include "sizes/key_filter.h"
+
 namespace orvane {
+
+class DesktopServices;
 
 // A line edit that reports the four events the windows work with.
 //  - OnKeyPress: a typed character (Enter is '\r', Backspace '\b', Ctrl+letter
@@ -24,7 +28,12 @@ class TEdit : public QLineEdit {
   std::function<void()> OnExit;
   std::function<void()> OnChange;
 
-  // Delphi-like read-only box: button-face background, skipped by Tab.
+  // Installs the standard key filter of a family of boxes as OnKeyPress:
+  // refused characters beep (or vanish silently), Enter either runs the
+  // calculation or moves to the next control.
+  void SetKeyFilter(KeyFilterKind kind, DesktopServices& services, std::function<void()> runCalculation = {});
+
+  // Read-only box: button-face background, skipped by Tab.
   void SetReadOnlyBox(bool readOnly);
 
  protected:

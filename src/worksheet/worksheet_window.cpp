@@ -1,14 +1,604 @@
 #include "worksheet/worksheet_window.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QShortcut>
+
 #include "app/app_context.h"
+#include "app/desktop_services.h"
+#include "app/error_boundary.h"
+#include "app/help_window.h"
+#include "app/main_window.h"
+#include "calculator/calculator_window.h"
+#include "sizes/key_filter.h"
+#include "sizes/text_rules.h"
+#include "widgets/edit.h"
+#include "widgets/ext_page_control.h"
+#include "widgets/focus.h"
 #include "widgets/look.h"
+#include "widgets/panel.h"
+#include "worksheet/report_printer.h"
 
 namespace orvane {
+
+namespace {
+
+constexpr int kProjectLimit = 50;
+constexpr int kDescLimit = 40;
+
+// Column positions inside the row panel.
+constexpr int kLabelLeft = 6, kLabelWidth = 28;
+constexpr int kDescLeft = 38, kDescWidth = 326;
+constexpr int kMmLeft = 376, kOrLeft = 434, kInchLeft = 458, kNobLeft = 526, kBpiLeft = 594, kTotLeft = 662;
+constexpr int kNumberWidth = 55, kBoxHeight = 23;
+constexpr int kFirstRowTop = 52, kRowPitch = 35;
+
+const QString kFilter =
+    QStringLiteral("Bead Worksheet        (*.bws);;All Files                       (*.*)");
+const QChar kCrLf[] = {u'\r', u'\n'};
+
+QString CrLf() { return QString(kCrLf, 2); }
+
+QFont WindowFont(bool bold = false) { return MakeFont(QStringLiteral("Arial"), 15, bold); }
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& geometry, Qt::Alignment align) {
+  auto* label = new QLabel(text, parent);
+  label->setGeometry(geometry);
+  label->setAlignment(align);
+  label->setWordWrap(true);
+  label->setFont(WindowFont());
+  return label;
+}
+
+TEdit* MakeBox(QWidget* parent, const QRect& geometry, const QString& accessibleName, bool readOnly = false) {
+  auto* box = new TEdit(parent);
+  box->setGeometry(geometry);
+  box->setFont(WindowFont());
+  box->setAccessibleName(accessibleName);
+  // The panels' face colour must not reach the boxes the user types in.
+  QPalette pal = box->palette();
+  pal.setColor(QPalette::Base, SystemColor(SysColor::Window));
+  box->setPalette(pal);
+  if (readOnly) box->SetReadOnlyBox(true);
+  return box;
+}
+
+QPushButton* NewButton(QWidget* parent, const QString& caption) {
+  auto* button = new QPushButton(caption, parent);
+  QPalette pal = button->palette();
+  pal.setColor(QPalette::Button, SystemColor(SysColor::BtnFace));
+  button->setPalette(pal);
+  return button;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QRect& geometry, const QString& caption, const QString& icon,
+                        const QString& hint) {
+  auto* button = NewButton(parent, caption);
+  button->setGeometry(geometry);
+  button->setFont(WindowFont());
+  button->setIcon(QIcon(icon));
+  button->setIconSize(QSize(20, 20));
+  button->setFocusPolicy(Qt::ClickFocus);
+  if (!hint.isEmpty()) button->setToolTip(hint);
+  button->setAccessibleName(caption.isEmpty() ? hint : caption);
+  return button;
+}
+
+// Everything up to and including the last separator, and the rest.
+QString FolderPart(const QString& path) { return path.left(path.lastIndexOf(u'/') + 1); }
+QString NamePart(const QString& path) { return path.mid(path.lastIndexOf(u'/') + 1); }
+
+[[noreturn]] void ThrowFileError(const QFileDevice& file, bool opening) {
+  const QString folder = FolderPart(file.fileName());
+  if (QFileInfo(file.fileName()).isDir()) throw EInOutError("File access denied");
+  switch (file.error()) {
+    case QFileDevice::PermissionsError:
+      throw EInOutError("File access denied");
+    case QFileDevice::ResourceError:
+      throw EInOutError(opening ? "Too many open files" : "Disk full");
+    case QFileDevice::WriteError:
+      throw EInOutError("Disk full");
+    case QFileDevice::OpenError:
+      if (!folder.isEmpty() && !QFileInfo(folder).isDir()) throw EInOutError("Invalid filename");
+      if (opening && !QFileInfo::exists(file.fileName())) throw EInOutError("File not found");
+      break;
+    default:
+      break;
+  }
+  throw EInOutError(QStringLiteral("I/O error %1").arg(int(file.error())).toStdString());
+}
+
+}  // namespace
 
 TWorksheetFrm::TWorksheetFrm(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
   ConfigureFixedWindow(this, QStringLiteral("Bead Worksheet"), 762, 529, false);
   setAttribute(Qt::WA_QuitOnClose, false);
   SetBackground(this, SystemColor(SysColor::Light3D));
+  setFont(WindowFont());
+
+  // Created in tab order: project, the rows, then the buttons.
+  CreateTopPanel();
+  CreateRowPanel();
+  CreateButtonBar();
+
+  QFile layout(QStringLiteral(":/report/worksheet.json"));
+  if (layout.open(QIODevice::ReadOnly)) report1_ = ParseReportTemplate(layout.readAll());
+
+  FormCreate();
+}
+
+TWorksheetFrm::~TWorksheetFrm() = default;
+
+void TWorksheetFrm::FormCreate() {
+  Rows = {};
+  TotalValue = 0;
+  LastWorksheetFile.clear();
+  // The dialogs start in the worksheet folder until a file has been saved or
+  // loaded (PrepareFileDialog).
+  saveDialogFileName_.clear();
+  openDialogFileName_.clear();
+}
+
+void TWorksheetFrm::CreateTopPanel() {
+  Panel2 = new TPanel(this);
+  Panel2->setGeometry(0, 0, 762, 46);
+  Panel2->SetColor(SystemColor(SysColor::Light3D));
+  auto* caption = MakeLabel(Panel2, QStringLiteral("Project Name"), QRect(16, 12, 100, 22),
+                            Qt::AlignLeft | Qt::AlignVCenter);
+  Project = MakeBox(Panel2, QRect(122, 11, 408, kBoxHeight), QStringLiteral("Project Name"));
+  Project->setMaxLength(kProjectLimit);
+  caption->setBuddy(Project);
+  connect(Project, &QLineEdit::textChanged, this,
+          [this] { RunGuarded(this, [&] { RelaxLimit(Project, kProjectLimit); }); });
+}
+
+void TWorksheetFrm::CreateRowPanel() {
+  Panel3 = new TPanel(this);
+  Panel3->setGeometry(0, 46, 762, 435);
+  Panel3->SetColor(SystemColor(SysColor::Light3D));
+
+  const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignBottom;
+  MakeLabel(Panel3, QStringLiteral("Description"), QRect(kDescLeft, 10, kDescWidth, 36),
+            Qt::AlignLeft | Qt::AlignBottom);
+  MakeLabel(Panel3, QStringLiteral("Size MM"), QRect(kMmLeft - 4, 10, kNumberWidth + 8, 36), centred);
+  MakeLabel(Panel3, QStringLiteral("Size Inch"), QRect(kInchLeft - 4, 10, kNumberWidth + 8, 36), centred);
+  MakeLabel(Panel3, QStringLiteral("Number of Beads"), QRect(kNobLeft - 6, 10, kNumberWidth + 12, 36),
+            centred);
+  MakeLabel(Panel3, QStringLiteral("Beads per Inch"), QRect(kBpiLeft - 6, 10, kNumberWidth + 12, 36),
+            centred);
+  MakeLabel(Panel3, QStringLiteral("Length Inches"), QRect(kTotLeft - 6, 10, kNumberWidth + 12, 36), centred);
+
+  for (int k = 1; k <= kWorksheetRows; ++k) CreateRow(k, kFirstRowTop + (k - 1) * kRowPitch);
+
+  const int totalTop = kFirstRowTop + kWorksheetRows * kRowPitch + 8;
+  MakeLabel(Panel3, QStringLiteral("Total Length in Inches"), QRect(kNobLeft - 40, totalTop, 170, kBoxHeight),
+            Qt::AlignRight | Qt::AlignVCenter);
+  Total = MakeBox(Panel3, QRect(kTotLeft, totalTop, kNumberWidth, kBoxHeight),
+                  QStringLiteral("Total Length in Inches"), true);
+  for (int k = 1; k <= kWorksheetRows; ++k) BindRowHandlers(k);
+}
+
+void TWorksheetFrm::CreateRow(int k, int top) {
+  const int i = k - 1;
+  const QString row = QStringLiteral(" row %1").arg(k);
+  const QString number = k < 10 ? QStringLiteral("  %1.").arg(k) : QStringLiteral("10.");
+  MakeLabel(Panel3, number, QRect(kLabelLeft, top, kLabelWidth, kBoxHeight),
+            Qt::AlignRight | Qt::AlignVCenter)
+      ->setWordWrap(false);
+  Desc[i] =
+      MakeBox(Panel3, QRect(kDescLeft, top, kDescWidth, kBoxHeight), QStringLiteral("Description") + row);
+  Desc[i]->setMaxLength(kDescLimit);
+  Mm[i] = MakeBox(Panel3, QRect(kMmLeft, top, kNumberWidth, kBoxHeight), QStringLiteral("Size MM") + row);
+  MakeLabel(Panel3, QStringLiteral("or"), QRect(kOrLeft, top, 22, kBoxHeight), Qt::AlignCenter);
+  Inch[i] =
+      MakeBox(Panel3, QRect(kInchLeft, top, kNumberWidth, kBoxHeight), QStringLiteral("Size Inch") + row);
+  Nob[i] = MakeBox(Panel3, QRect(kNobLeft, top, kNumberWidth, kBoxHeight),
+                   QStringLiteral("Number of Beads") + row);
+  Bpi[i] = MakeBox(Panel3, QRect(kBpiLeft, top, kNumberWidth, kBoxHeight),
+                   QStringLiteral("Beads per Inch") + row, true);
+  Tot[i] = MakeBox(Panel3, QRect(kTotLeft, top, kNumberWidth, kBoxHeight),
+                   QStringLiteral("Length Inches") + row, true);
+}
+
+void TWorksheetFrm::BindRowHandlers(int k) {
+  const int i = k - 1;
+  // The typed boxes all record that the user is in them; only the size boxes
+  // act when they are left.
+  for (TEdit* box : {Desc[i], Mm[i], Inch[i], Nob[i]}) box->OnEnter = [this, box] { enteredBox_ = box; };
+  auto exitOf = [this](TEdit* box, void (TWorksheetFrm::*handler)(int), int row) {
+    return [this, box, handler, row] {
+      if (enteredBox_ != box) return;
+      enteredBox_ = nullptr;
+      (this->*handler)(row);
+    };
+  };
+  Mm[i]->OnExit = exitOf(Mm[i], &TWorksheetFrm::RowSizeFromMm, k);
+  Inch[i]->OnExit = exitOf(Inch[i], &TWorksheetFrm::RowSizeFromInch, k);
+  for (TEdit* box : {Desc[i], Nob[i]})
+    box->OnExit = [this, box] {
+      if (enteredBox_ == box) enteredBox_ = nullptr;
+    };
+
+  auto filtered = [this](TEdit* box, KeyFilterKind kind) {
+    return [this, box, kind](QChar& key) {
+      switch (FilterKey(kind, key, box->text())) {
+        case KeyVerdict::Accept:
+          return;
+        case KeyVerdict::Beep:
+          app_.Services().Beep();
+          [[fallthrough]];
+        case KeyVerdict::Swallow:
+          key = QChar();
+          return;
+        case KeyVerdict::Enter:
+          key = QChar();
+          FocusNextControl(box);
+          return;
+      }
+    };
+  };
+  Mm[i]->OnKeyPress = filtered(Mm[i], KeyFilterKind::WorksheetMm);
+  Inch[i]->OnKeyPress = filtered(Inch[i], KeyFilterKind::WorksheetInch);
+  Nob[i]->OnKeyPress = filtered(Nob[i], KeyFilterKind::WorksheetNob);
+  Desc[i]->OnKeyPress = [this, i](QChar& key) {
+    if (key != kEnterKey) return;
+    key = QChar();
+    FocusNextControl(Desc[i]);
+  };
+  connect(Desc[i], &QLineEdit::textChanged, this,
+          [this, i] { RunGuarded(this, [&] { RelaxLimit(Desc[i], kDescLimit); }); });
+
+  Nob[i]->OnChange = [this, k] { RowLengthFromCount(k); };
+  Tot[i]->OnChange = [this] { CalcBtnClick(); };
+  Nob[i]->installEventFilter(this);
+}
+
+void TWorksheetFrm::CreateButtonBar() {
+  Panel1 = new TPanel(this);
+  Panel1->setGeometry(0, 481, 762, 48);
+  Panel1->SetColor(SystemColor(SysColor::Light3D));
+  const int top = 9, height = 30;
+  LoadBtn = MakeButton(Panel1, QRect(12, top, 84, height), QStringLiteral("Load"),
+                       QStringLiteral(":/icons/ws_folder.svg"), {});
+  SaveBtn = MakeButton(Panel1, QRect(104, top, 84, height), QStringLiteral("Save"),
+                       QStringLiteral(":/icons/ws_disk.svg"), {});
+  PrintBtn = MakeButton(Panel1, QRect(196, top, 84, height), QStringLiteral("Print"),
+                        QStringLiteral(":/icons/ws_printer.svg"), {});
+  CalculatorBtn = MakeButton(Panel1, QRect(300, top, 36, height), {},
+                             QStringLiteral(":/icons/calculator.svg"), QStringLiteral("Calculator"));
+  HelpBtn = MakeButton(Panel1, QRect(344, top, 36, height), {}, QStringLiteral(":/icons/help.svg"),
+                       QStringLiteral("Help"));
+  ClearBtn = MakeButton(Panel1, QRect(388, top, 36, height), {}, QStringLiteral(":/icons/clear.svg"),
+                        QStringLiteral("Clear All"));
+  CloseBtn = NewButton(Panel1, QStringLiteral("Close"));
+  CloseBtn->setGeometry(664, top, 84, height);
+  CloseBtn->setFont(WindowFont());
+  CloseBtn->setAutoDefault(true);  // Enter on the focused button presses it
+  CloseBtn->setAccessibleName(QStringLiteral("Close"));
+
+  CalcBtn = new QPushButton(QStringLiteral("Calculate"), this);
+  CalcBtn->setVisible(false);
+
+  auto bind = [this](QPushButton* b, void (TWorksheetFrm::*handler)()) {
+    connect(b, &QAbstractButton::clicked, this,
+            [this, handler] { RunGuarded(this, [&] { (this->*handler)(); }); });
+  };
+  bind(LoadBtn, &TWorksheetFrm::LoadBtnClick);
+  bind(SaveBtn, &TWorksheetFrm::SaveBtnClick);
+  bind(PrintBtn, &TWorksheetFrm::PrintBtnClick);
+  bind(CalculatorBtn, &TWorksheetFrm::CalculatorBtnClick);
+  bind(HelpBtn, &TWorksheetFrm::HelpBtnClick);
+  bind(ClearBtn, &TWorksheetFrm::ClearBtnClick);
+  bind(CloseBtn, &TWorksheetFrm::CloseBtnClick);
+  bind(CalcBtn, &TWorksheetFrm::CalcBtnClick);
+
+  // The Close button is the window's cancel button.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, CloseBtn, &QPushButton::click);
+}
+
+// Up and Down walk the bead count column, wrapping round at both ends.
+bool TWorksheetFrm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    for (int i = 0; i < kWorksheetRows; ++i) {
+      if (watched != Nob[i]) continue;
+      if (key == Qt::Key_Up) MoveFocusTo(Nob[(i + kWorksheetRows - 1) % kWorksheetRows]);
+      if (key == Qt::Key_Down) MoveFocusTo(Nob[(i + 1) % kWorksheetRows]);
+      break;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TWorksheetFrm::MoveFocusTo(QWidget* box) {
+  if (loading_) return;
+  box->setFocus(Qt::TabFocusReason);
+}
+
+// The length limits hold for what the user types or pastes; a loaded text is
+// shown whole, and may then only be shortened.
+void TWorksheetFrm::SetLimitedText(TEdit* box, int limit, const QString& text) {
+  box->setMaxLength(std::max<int>({limit, int(text.size()), box->maxLength()}));
+  box->setText(text);
+  RelaxLimit(box, limit);
+}
+
+void TWorksheetFrm::RelaxLimit(TEdit* box, int limit) {
+  box->setMaxLength(std::max<int>(limit, box->text().size()));
+}
+
+void TWorksheetFrm::RowSizeFromMm(int k) {
+  WorksheetRowValues& row = Rows[k - 1];
+  const QString t = TrimBlanks(Mm[k - 1]->text());
+  if (IsNoSize(t)) {
+    row.MmValue = 0;
+    Bpi[k - 1]->clear();
+    row.LengthValue = 0;
+    Tot[k - 1]->clear();
+    return;
+  }
+  row.MmValue = StoreSingle(TextToNumber(t));
+  Bpi[k - 1]->setText(WorksheetNumberText(BeadsPerInchFromMm(row.MmValue)));
+  Inch[k - 1]->clear();
+  if (row.BeadCount > 0) {
+    row.LengthValue = RowLength(row.BeadCount, row.MmValue);
+    Tot[k - 1]->setText(WorksheetNumberText(row.LengthValue));
+  }
+  MoveFocusTo(Nob[k - 1]);
+}
+
+void TWorksheetFrm::RowSizeFromInch(int k) {
+  WorksheetRowValues& row = Rows[k - 1];
+  const QString t = TrimBlanks(Inch[k - 1]->text());
+  if (IsNoSize(t)) {
+    row.MmValue = 0;
+    Bpi[k - 1]->clear();
+    row.LengthValue = 0;
+    Tot[k - 1]->clear();
+    return;
+  }
+  row.InchValue = StoreSingle(InchTextToNumber(t));
+  row.MmValue = MmFromInch(row.InchValue);
+  Bpi[k - 1]->setText(WorksheetNumberText(BeadsPerInchFromInch(row.InchValue)));
+  Mm[k - 1]->clear();
+  if (row.BeadCount > 0) {
+    row.LengthValue = RowLength(row.BeadCount, row.MmValue);
+    Tot[k - 1]->setText(WorksheetNumberText(row.LengthValue));
+  }
+  MoveFocusTo(Nob[k - 1]);
+}
+
+void TWorksheetFrm::RowLengthFromCount(int k) {
+  WorksheetRowValues& row = Rows[k - 1];
+  row.BeadCount = LenientBeadCount(Nob[k - 1]->text());
+  if (row.BeadCount <= 0) {
+    row.LengthValue = 0;
+    Tot[k - 1]->clear();
+    return;
+  }
+  row.LengthValue = RowLength(row.BeadCount, row.MmValue);
+  Tot[k - 1]->setText(WorksheetNumberText(row.LengthValue));
+}
+
+void TWorksheetFrm::RecomputeTotal() {
+  TotalValue = 0;
+  TotalValue = SumLengths(Rows);
+  Total->setText(WorksheetNumberText(TotalValue));
+}
+
+void TWorksheetFrm::CalcBtnClick() { RecomputeTotal(); }
+
+void TWorksheetFrm::CloseBtnClick() { close(); }
+
+void TWorksheetFrm::ClearBtnClick() {
+  TotalValue = 0;
+  Rows = {};
+  for (int i = 0; i < kWorksheetRows; ++i)
+    for (TEdit* box : {Desc[i], Mm[i], Inch[i], Nob[i], Bpi[i], Tot[i]}) box->clear();
+  Project->clear();
+  Total->clear();
+}
+
+void TWorksheetFrm::CalculatorBtnClick() { AppContext::ShowWindow(app_.CalculatorFrm()); }
+
+void TWorksheetFrm::HelpBtnClick() {
+  THelpFrm* help = app_.HelpFrm();
+  help->HelpPageControl1->SetActivePage(help->TabSheet1);
+  AppContext::ShowWindow(help);
+}
+
+WorksheetText TWorksheetFrm::TypedText() const {
+  WorksheetText text;
+  text.Project = Project->text();
+  for (int i = 0; i < kWorksheetRows; ++i)
+    text.Rows[i] = {Desc[i]->text(), Mm[i]->text(), Inch[i]->text(), Nob[i]->text()};
+  return text;
+}
+
+void TWorksheetFrm::PrepareFileDialog(FileDialogRequest& request, const QString& dialogFileName) const {
+  request.filter = kFilter;
+  if (!LastWorksheetFile.isEmpty()) {
+    request.directory = FolderPart(LastWorksheetFile);
+    request.fileName = NamePart(LastWorksheetFile);
+  } else {
+    request.directory = app_.MainFrm()->WorksheetFolder;
+    request.fileName = NamePart(dialogFileName);
+  }
+}
+
+void TWorksheetFrm::SaveBtnClick() {
+  FileDialogRequest request;
+  request.title = QStringLiteral("Save Bead Worksheet");
+  request.defaultSuffix = QStringLiteral("bws");
+  request.overwritePrompt = true;
+  PrepareFileDialog(request, saveDialogFileName_);
+  const std::optional<QString> chosen = app_.Services().SaveFileName(this, request);
+  if (!chosen) return;
+  const QString path = *chosen;
+  saveDialogFileName_ = path;
+  LastWorksheetFile = path;
+
+  QByteArray bytes;
+  try {
+    bytes = WorksheetFileBytes(TypedText());
+  } catch (const EUnencodableCharacter& bad) {
+    // Replacing the character would silently change the worksheet.
+    const QString character = QString::fromUcs4(&bad.Character, 1);
+    app_.Services().ShowMessage(
+        this, MessageIcon::Error, QStringLiteral("Error"),
+        QStringLiteral("Error: Bead Worksheet not Saved.") + CrLf() + CrLf() +
+            QStringLiteral("The %1 holds the character \"%2\" (U+%3), which a worksheet file cannot store.")
+                .arg(QString::fromStdString(bad.what()), character,
+                     QStringLiteral("%1").arg(uint(bad.Character), 4, 16, QLatin1Char('0')).toUpper()) +
+            CrLf() + CrLf() + QStringLiteral("Please change it and Save again."));
+    return;
+  }
+
+  // Written beside the target and renamed over it: a failed save leaves the
+  // previous file as it was.
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) ThrowFileError(file, true);
+  if (file.write(bytes) != bytes.size()) {
+    file.cancelWriting();
+    ThrowFileError(file, false);
+  }
+  if (!file.commit()) ThrowFileError(file, false);
+
+  if (QFileInfo::exists(path))
+    app_.Services().ShowMessage(this, MessageIcon::Information, QStringLiteral("Information"),
+                                QStringLiteral("Success:  Bead Worksheet Saved."));
+  else
+    app_.Services().ShowMessage(this, MessageIcon::Error, QStringLiteral("Error"),
+                                QStringLiteral("Error: Bead Worksheet not Saved.") + CrLf() + CrLf() + path +
+                                    CrLf() + CrLf() + QStringLiteral("Please try to Save Again."));
+}
+
+void TWorksheetFrm::LoadBtnClick() {
+  FileDialogRequest request;
+  request.title = QStringLiteral("Open Bead Worksheet");
+  request.overwritePrompt = false;
+  request.mustExist = false;
+  PrepareFileDialog(request, openDialogFileName_);
+  const std::optional<QString> chosen = app_.Services().OpenFileName(this, request);
+  if (!chosen) return;
+  const QString path = *chosen;
+  openDialogFileName_ = path;
+  if (!QFileInfo(path).isFile()) {
+    app_.Services().ShowMessage(this, MessageIcon::Error, QStringLiteral("Error"),
+                                QStringLiteral("Error: Bead Worksheet not Loaded.") + CrLf() + CrLf() + path +
+                                    CrLf() + CrLf() + QStringLiteral("Please try again."));
+    return;
+  }
+  LastWorksheetFile = path;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) ThrowFileError(file, true);
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) ThrowFileError(file, false);
+  file.close();
+
+  // The whole file is read and converted before any box changes: a file that
+  // cannot be read leaves the worksheet as it was.
+  const LoadedWorksheet loaded =
+      ReadWorksheetFile(bytes, [this](const EFractionError& failure) { ReportFailure(this, failure); });
+  ApplyLoaded(loaded);
+}
+
+void TWorksheetFrm::ApplyLoaded(const LoadedWorksheet& loaded) {
+  loading_ = true;
+  enteredBox_ = nullptr;  // leaving whatever box had the focus is no exit
+  SetLimitedText(Project, kProjectLimit, loaded.Text.Project);
+  for (int i = 0; i < kWorksheetRows; ++i) {
+    SetLimitedText(Desc[i], kDescLimit, loaded.Text.Rows[i].Desc);
+    Mm[i]->setText(loaded.Text.Rows[i].Mm);
+    Inch[i]->setText(loaded.Text.Rows[i].Inch);
+    Rows[i].MmValue = loaded.Values[i].MmValue;
+    Rows[i].InchValue = loaded.Values[i].InchValue;
+    Rows[i].BeadCount = loaded.Values[i].BeadCount;
+  }
+  for (int k = 1; k <= kWorksheetRows; ++k) {
+    // A row that cannot be worked out (a size of 0, say) is reported and the
+    // rest of the file still loads, so no mix of two worksheets remains.
+    RunGuarded(this, [&] {
+      if (!IsNoSize(TrimBlanks(Mm[k - 1]->text())))
+        RowSizeFromMm(k);
+      else
+        RowSizeFromInch(k);
+    });
+    Nob[k - 1]->setText(loaded.Text.Rows[k - 1].Nob);
+    // Also when the text was already there: the length must follow this file.
+    RunGuarded(this, [&] { RowLengthFromCount(k); });
+  }
+  RunGuarded(this, [&] { RecomputeTotal(); });
+  loading_ = false;
+  enteredBox_ = nullptr;
+  Desc[0]->setFocus(Qt::TabFocusReason);
+}
+
+std::optional<QString> TWorksheetFrm::Report1GetValue(const QString& name) const {
+  if (name == QLatin1String("TITLE1")) return TrimBlanks(Project->text());
+  if (name == QLatin1String("TOTAL1")) return TrimBlanks(Total->text());
+  if (name.size() < 2) return std::nullopt;
+  const std::array<TEdit*, kWorksheetRows>* family = nullptr;
+  switch (name[0].unicode()) {
+    case u'D':
+      family = &Desc;
+      break;
+    case u'M':
+      family = &Mm;
+      break;
+    case u'N':
+      family = &Inch;
+      break;
+    case u'B':
+      family = &Nob;
+      break;
+    case u'P':
+      family = &Bpi;
+      break;
+    case u'L':
+      family = &Tot;
+      break;
+    default:
+      return std::nullopt;
+  }
+  const QString digits = name.mid(1);
+  for (int k = 1; k <= kWorksheetRows; ++k)
+    if (digits == QString::number(k)) return TrimBlanks((*family)[k - 1]->text());
+  return std::nullopt;
+}
+
+void TWorksheetFrm::PrintBtnClick() {
+  if (!printer_) {
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    ApplyReportPage(report1_, *printer_);
+  }
+  const QString previousPrinter = printer_->printerName();
+  if (!app_.Services().SetupPrinter(this, *printer_)) return;
+  if (printer_->outputFormat() == QPrinter::NativeFormat && printer_->printerName() != previousPrinter &&
+      !printer_->isValid()) {
+    const QString chosen = printer_->printerName();
+    printer_->setPrinterName(previousPrinter);
+    app_.Services().ShowMessage(this, MessageIcon::Error, QStringLiteral("Error"),
+                                QStringLiteral("The printer \"%1\" cannot be used.").arg(chosen));
+    return;
+  }
+  const ReportTemplate page = PrepareReport(
+      report1_, [this](const QString& name) { return Report1GetValue(name); }, QDateTime::currentDateTime());
+  QCoreApplication::processEvents();
+  // No printer installed: there is nothing to print on.
+  if (printer_->outputFormat() == QPrinter::NativeFormat && printer_->printerName().isEmpty()) return;
+  if (!PrintReport(page, *printer_))
+    app_.Services().ShowMessage(this, MessageIcon::Error, QStringLiteral("Error"),
+                                QStringLiteral("The worksheet could not be printed."));
 }
 
 }  // namespace orvane

@@ -1,18 +1,98 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
+#include <array>
+#include <memory>
+#include <optional>
+
+#include "worksheet/report_template.h"
+#include "worksheet/worksheet_file.h"
+#include "worksheet/worksheet_rows.h"
+
+class QLabel;
+class QPrinter;
+class QPushButton;
 
 namespace orvane {
 
 class AppContext;
+class TEdit;
+class TPanel;
+struct FileDialogRequest;
 
+// The bead worksheet: ten rows of description, bead size and count, with the
+// beads per inch, the length of each row and the total; saved, loaded and
+// printed as a whole.
 class TWorksheetFrm : public QWidget {
   Q_OBJECT
  public:
   explicit TWorksheetFrm(AppContext& app, QWidget* parent = nullptr);
+  ~TWorksheetFrm() override;
+
+  TPanel* Panel2;  // project name
+  TPanel* Panel3;  // the rows and the total
+  TPanel* Panel1;  // button bar
+  TEdit* Project;
+  std::array<TEdit*, kWorksheetRows> Desc{}, Mm{}, Inch{}, Nob{}, Bpi{}, Tot{};
+  TEdit* Total;
+  QPushButton* LoadBtn;
+  QPushButton* SaveBtn;
+  QPushButton* PrintBtn;
+  QPushButton* CalculatorBtn;
+  QPushButton* HelpBtn;
+  QPushButton* ClearBtn;
+  QPushButton* CloseBtn;
+  QPushButton* CalcBtn;  // never visible: carries the total
+
+  // Row values, index k - 1 for row k.
+  std::array<WorksheetRowValues, kWorksheetRows> Rows{};
+  float TotalValue = 0;
+  QString LastWorksheetFile;
+
+  void RowSizeFromMm(int k);
+  void RowSizeFromInch(int k);
+  void RowLengthFromCount(int k);
+  void RecomputeTotal();
+
+  void CalcBtnClick();
+  void CloseBtnClick();
+  void ClearBtnClick();
+  void CalculatorBtnClick();
+  void HelpBtnClick();
+  void LoadBtnClick();
+  void SaveBtnClick();
+  void PrintBtnClick();
+
+  // The value of a report variable, or nothing for names the engine supplies.
+  std::optional<QString> Report1GetValue(const QString& name) const;
+
+  WorksheetText TypedText() const;
 
  private:
+  void FormCreate();
+  void CreateTopPanel();
+  void CreateRowPanel();
+  void CreateButtonBar();
+  void CreateRow(int k, int top);
+  void BindRowHandlers(int k);
+  void MoveFocusTo(QWidget* box);
+  void SetLimitedText(TEdit* box, int limit, const QString& text);
+  void RelaxLimit(TEdit* box, int limit);
+  void PrepareFileDialog(FileDialogRequest& request, const QString& dialogFileName) const;
+  void ApplyLoaded(const LoadedWorksheet& loaded);
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
   AppContext& app_;
+  ReportTemplate report1_;
+  std::unique_ptr<QPrinter> printer_;
+  // The name each file dialog last returned; proposed again when no worksheet
+  // has been saved or loaded yet.
+  QString saveDialogFileName_, openDialogFileName_;
+  // The box the user entered last: a box that gets a focus-out without having
+  // had the focus (the focus moved on inside another box's exit) is no exit.
+  QWidget* enteredBox_ = nullptr;
+  bool loading_ = false;
 };
 
 }  // namespace orvane

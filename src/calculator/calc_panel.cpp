@@ -1,0 +1,66 @@
+#include "calculator/calc_panel.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "widgets/look.h"
+
+namespace orvane {
+
+TFxCalcPanel::TFxCalcPanel(QWidget* calculator) : QWidget(calculator) {
+  setAccessibleName(QStringLiteral("Calculator display"));
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TFxCalcPanel::SetText(const QString& text) {
+  if (text == text_) return;
+  text_ = text;
+  // Screen readers read the number, not the blank that pads it.
+  setAccessibleDescription(text.trimmed());
+  update();
+}
+
+void TFxCalcPanel::SetColors(const QColor& background, const QColor& text) {
+  background_ = background;
+  textColor_ = text;
+  update();
+}
+
+void TFxCalcPanel::SetCtl3D(bool ctl3D) {
+  ctl3D_ = ctl3D;
+  update();
+}
+
+void TFxCalcPanel::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  QRect r = rect();
+  p.fillRect(r, background_);
+  if (ctl3D_) {
+    // Lowered bevel, two pixels wide.
+    for (int i = 0; i < 2; ++i) {
+      p.setPen(SystemColor(SysColor::BtnShadow));
+      p.drawLine(r.left(), r.top(), r.right(), r.top());
+      p.drawLine(r.left(), r.top(), r.left(), r.bottom());
+      p.setPen(SystemColor(SysColor::BtnHighlight));
+      p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+      p.drawLine(r.right(), r.top(), r.right(), r.bottom());
+      r.adjust(1, 1, -1, -1);
+    }
+  } else {
+    p.setPen(SystemColor(SysColor::WindowText));
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    r.adjust(1, 1, -1, -1);
+  }
+  // A long entry keeps its last digits in view and stays inside the bevel.
+  p.setClipRect(r);
+  p.setFont(font());
+  p.setPen(textColor_);
+  p.drawText(r, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, text_);
+}
+
+void TFxCalcPanel::mousePressEvent(QMouseEvent* event) {
+  if (QWidget* calculator = parentWidget()) calculator->setFocus(Qt::MouseFocusReason);
+  event->accept();
+}
+
+}  // namespace orvane

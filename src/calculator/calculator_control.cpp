@@ -1,0 +1,404 @@
+#include "calculator/calculator_control.h"
+
+#include <QFocusEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "app/desktop_services.h"
+#include "app/error_boundary.h"
+#include "calculator/calc_panel.h"
+#include "widgets/look.h"
+
+namespace orvane {
+
+namespace {
+
+// A push-button face: a dark outline, then a one-pixel bevel, raised or sunken.
+void DrawButtonFace(QPainter& p, QRect r, bool sunken) {
+  p.fillRect(r, SystemColor(SysColor::BtnFace));
+  p.setPen(SystemColor(SysColor::DarkShadow3D));
+  p.drawRect(r.adjusted(0, 0, -1, -1));
+  r.adjust(1, 1, -1, -1);
+  if (sunken) {
+    p.setPen(SystemColor(SysColor::BtnShadow));
+    p.drawLine(r.left(), r.top(), r.right(), r.top());
+    p.drawLine(r.left(), r.top(), r.left(), r.bottom());
+    return;
+  }
+  p.setPen(SystemColor(SysColor::BtnHighlight));
+  p.drawLine(r.left(), r.top(), r.right() - 1, r.top());
+  p.drawLine(r.left(), r.top(), r.left(), r.bottom() - 1);
+  p.setPen(SystemColor(SysColor::BtnShadow));
+  p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+  p.drawLine(r.right(), r.top(), r.right(), r.bottom());
+}
+
+// Where each button sits: row 0..4, and column -1 for the memory column,
+// 0..4 for the main block. Back, CE and C are laid out separately.
+struct GridPlace {
+  TFxCalculatorButton button;
+  int row, column;
+};
+constexpr GridPlace kGrid[] = {
+    {cbMemClear, 0, -1}, {cbMemRecall, 1, -1}, {cbMemStore, 2, -1}, {cbMemAdd, 3, -1}, {cbMemSub, 4, -1},
+    {cb7, 1, 0},         {cb8, 1, 1},          {cb9, 1, 2},         {cbDiv, 1, 3},     {cbSqrt, 1, 4},
+    {cb4, 2, 0},         {cb5, 2, 1},          {cb6, 2, 2},         {cbMul, 2, 3},     {cbPercent, 2, 4},
+    {cb1, 3, 0},         {cb2, 3, 1},          {cb3, 3, 2},         {cbSub, 3, 3},     {cbReciprocal, 3, 4},
+    {cb0, 4, 0},         {cbChangeSign, 4, 1}, {cbDecimal, 4, 2},   {cbAdd, 4, 3},     {cbEquals, 4, 4}};
+
+}  // namespace
+
+TFxCalculator::TFxCalculator(DesktopServices& services, QWidget* parent)
+    : TFxBase(parent), services_(services), engine_([this] { services_.AlertSound(); }) {
+  setAccessibleName(QStringLiteral("Calculator"));
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent);  // painting covers everything
+  SetBackground(this, SystemColor(SysColor::BtnFace));
+
+  display_ = new TFxCalcPanel(this);
+  display_->SetText(engine_.Text());
+
+  engine_.OnDisplayChanged = [this] {
+    display_->SetText(engine_.Text());
+    setAccessibleDescription(engine_.Text().trimmed());
+  };
+  engine_.OnMemoryChanged = [this] {
+    RepaintButton(cbMemClear);
+    RepaintButton(cbMemRecall);
+  };
+  engine_.OnPressFeedback = [this](TFxCalculatorButton b, bool starting) { PressFeedback(b, starting); };
+  engine_.OnButtonPressed = [this](TFxCalculatorButton b) {
+    if (OnButtonPressed) OnButtonPressed(*this, b);
+  };
+  colors_.OnChange = [this] { ApplyColors(); };
+
+  resize(200, 140);
+  ApplyColors();
+  ApplyFrame();
+  Relayout();
+}
+
+TFxCalculator::~TFxCalculator() {
+  // The engine's callbacks point into this control; silence them first.
+  engine_.OnDisplayChanged = nullptr;
+  engine_.OnMemoryChanged = nullptr;
+  engine_.OnPressFeedback = nullptr;
+  engine_.OnButtonPressed = nullptr;
+  colors_.OnChange = nullptr;
+}
+
+void TFxCalculator::SetShowMemoryButtons(bool show) {
+  if (show == showMemoryButtons_) return;
+  showMemoryButtons_ = show;
+  Relayout();
+}
+
+void TFxCalculator::SetBorderStyle(TFxBorderStyle style) {
+  if (style == borderStyle_) return;
+  borderStyle_ = style;
+  ApplyFrame();
+  Relayout();
+}
+
+void TFxCalculator::SetCtl3D(bool ctl3D) {
+  if (ctl3D == ctl3D_) return;
+  ctl3D_ = ctl3D;
+  ApplyFrame();
+  Relayout();
+}
+
+int TFxCalculator::BorderWidth() const {
+  if (borderStyle_ == TFxBorderStyle::bsNone) return 0;
+  return ctl3D_ ? 2 : 1;
+}
+
+void TFxCalculator::ApplyFrame() {
+  display_->SetCtl3D(ctl3D_);
+  update();
+}
+
+void TFxCalculator::ApplyColors() {
+  display_->SetColors(colors_.Display(), colors_.DisplayText());
+  update();
+}
+
+const std::array<TFxCalculator::ButtonInfo, kCalculatorButtonCount>& TFxCalculator::Buttons() const {
+  if (layoutDirty_ || laidOutSize_ != size()) ComputeLayout();
+  return buttons_;
+}
+
+void TFxCalculator::Relayout() {
+  layoutDirty_ = true;
+  ComputeLayout();
+  update();
+}
+
+void TFxCalculator::ComputeLayout() const {
+  layoutDirty_ = false;
+  laidOutSize_ = size();
+  const int border = BorderWidth();
+  const int cw = width() - 2 * border;
+  const int ch = height() - 2 * border;
+  const int thinBorder = 1;
+  const int ph = fontMetrics().height() + (ctl3D_ ? 8 : 6) * thinBorder;
+  const bool roomy = width() > 200;
+  const int g = roomy ? 4 : 2;
+  int m = roomy ? 6 : 4;
+
+  int bw = 0, mg = 0;
+  if (showMemoryButtons_) {
+    bw = std::max(0, (cw - 3 * m - 4 * g) / 6);
+    // The memory gap takes the pixels the division leaves over.
+    mg = std::max(m, cw - 2 * m - 6 * bw - 4 * g);
+  } else {
+    const int t = cw - 2 * m - 4 * g;
+    bw = std::max(0, t / 5);
+    if (t / 6 >= 4)
+      m += 2;
+    else if (t / 6 >= 2)
+      m += 1;
+  }
+  const int bh = std::max(0, (ch - 2 * m - ph - m - 4 * g) / 5);
+  // The keypad sits at the bottom; spare rows of pixels go above it.
+  const int topY = ch - m - 5 * bh - 4 * g;
+  const int ww = (4 * bw + g) / 3;
+  const int x0 = showMemoryButtons_ ? m + bw + mg : m;
+  const int displayWidth = showMemoryButtons_ ? 6 * bw + mg + 4 * g : 5 * bw + 4 * g;
+
+  display_->setGeometry(border + m, border + m, displayWidth, ph);
+
+  auto place = [&](TFxCalculatorButton b, int x, int y, int w) {
+    ButtonInfo& info = buttons_[b];
+    info.rect = QRect(border + x, border + y, w, bh);
+    info.caption = CalcButtonCaption(b);
+    info.visible = true;
+  };
+  for (const GridPlace& cell : kGrid) {
+    const int x = cell.column < 0 ? m : x0 + cell.column * (bw + g);
+    place(cell.button, x, topY + cell.row * (bh + g), bw);
+  }
+  const TFxCalculatorButton wide[] = {cbBack, cbClearEntry, cbClear};
+  for (int i = 0; i < 3; ++i) place(wide[i], x0 + bw + g + i * (ww + g), topY, ww);
+  if (!showMemoryButtons_) {
+    for (int b = cbMemClear; b <= cbMemSub; ++b) buttons_[b].visible = false;
+  }
+}
+
+void TFxCalculator::resizeEvent(QResizeEvent* event) {
+  TFxBase::resizeEvent(event);
+  Relayout();
+}
+
+void TFxCalculator::changeEvent(QEvent* event) {
+  TFxBase::changeEvent(event);
+  if (event->type() == QEvent::FontChange) Relayout();
+}
+
+bool TFxCalculator::ButtonAvailable(TFxCalculatorButton button) const {
+  if (button == cbMemClear || button == cbMemRecall) return engine_.Memory() != 0;
+  return true;
+}
+
+QColor TFxCalculator::CaptionColor(TFxCalculatorButton button) const {
+  switch (CalcButtonGroup(button)) {
+    case TFxCalcButtonGroup::Edit:
+      return colors_.EditButtons();
+    case TFxCalcButtonGroup::Operator:
+      return colors_.OperatorButtons();
+    case TFxCalcButtonGroup::Number:
+      return colors_.NumberButtons();
+    case TFxCalcButtonGroup::Function:
+      return colors_.FunctionButtons();
+    case TFxCalcButtonGroup::Memory:
+      return ButtonAvailable(button) ? colors_.MemoryButtons() : colors_.DisabledMemoryButtons();
+    case TFxCalcButtonGroup::None:
+      break;
+  }
+  return colors_.DisplayText();
+}
+
+void TFxCalculator::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), SystemColor(SysColor::BtnFace));
+  p.setFont(font());
+  if (borderStyle_ == TFxBorderStyle::bsSingle) {
+    QRect r = rect();
+    if (ctl3D_) {
+      // Sunken edge.
+      const QColor outer[2] = {SystemColor(SysColor::BtnShadow), SystemColor(SysColor::BtnHighlight)};
+      const QColor inner[2] = {SystemColor(SysColor::DarkShadow3D), SystemColor(SysColor::Light3D)};
+      for (const QColor* pair : {outer, inner}) {
+        p.setPen(pair[0]);
+        p.drawLine(r.left(), r.top(), r.right(), r.top());
+        p.drawLine(r.left(), r.top(), r.left(), r.bottom());
+        p.setPen(pair[1]);
+        p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+        p.drawLine(r.right(), r.top(), r.right(), r.bottom());
+        r.adjust(1, 1, -1, -1);
+      }
+    } else {
+      p.setPen(SystemColor(SysColor::WindowText));
+      p.drawRect(r.adjusted(0, 0, -1, -1));
+    }
+  }
+  for (int i = cbBack; i < kCalculatorButtonCount; ++i) {
+    const auto b = TFxCalculatorButton(i);
+    const ButtonInfo& info = Buttons()[b];
+    if (!info.visible || info.rect.isEmpty()) continue;
+    const bool sunken = b == pressedButton_;
+    DrawButtonFace(p, info.rect, sunken);
+    p.setPen(CaptionColor(b));
+    const QRect textRect = sunken ? info.rect.translated(1, 1) : info.rect;
+    p.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine, info.caption);
+  }
+  if (hasFocus() && Buttons()[cbEquals].visible) {
+    QPen pen(SystemColor(SysColor::BtnText), 1, Qt::DotLine);
+    p.setPen(pen);
+    p.drawRect(Buttons()[cbEquals].rect.adjusted(3, 3, -4, -4));
+  }
+}
+
+TFxCalculatorButton TFxCalculator::ButtonAt(const QPoint& pos) const {
+  for (int i = cbBack; i < kCalculatorButtonCount; ++i) {
+    const ButtonInfo& info = Buttons()[i];
+    if (info.visible && info.rect.contains(pos)) return TFxCalculatorButton(i);
+  }
+  return cbNone;
+}
+
+void TFxCalculator::RepaintButton(TFxCalculatorButton button) {
+  if (button == cbNone) return;
+  repaint(Buttons()[button].rect);
+}
+
+void TFxCalculator::mousePressEvent(QMouseEvent* event) {
+  setFocus(Qt::MouseFocusReason);
+  event->accept();
+  if (event->button() != Qt::LeftButton) return;
+  const TFxCalculatorButton hit = ButtonAt(event->position().toPoint());
+  if (hit == cbNone || !ButtonAvailable(hit)) return;
+  pressedButton_ = hit;
+  RepaintButton(hit);
+}
+
+void TFxCalculator::mouseReleaseEvent(QMouseEvent* event) {
+  event->accept();
+  if (event->button() != Qt::LeftButton || pressedButton_ == cbNone) return;
+  const TFxCalculatorButton pressed = pressedButton_;
+  // The pointer is not tracked while held: only where it is let go counts.
+  if (Buttons()[pressed].rect.contains(event->position().toPoint())) PressButton(pressed);
+  pressedButton_ = cbNone;
+  RepaintButton(pressed);
+}
+
+void TFxCalculator::PressFeedback(TFxCalculatorButton button, bool starting) {
+  if (starting) {
+    if (pressedButton_ != cbNone) return;
+    pressedButton_ = button;
+    RepaintButton(button);
+    return;
+  }
+  // A button held down with the mouse stays sunken until it is released.
+  if (hasFocus() && (QGuiApplication::mouseButtons() & Qt::LeftButton)) return;
+  const TFxCalculatorButton shown = pressedButton_;
+  pressedButton_ = cbNone;
+  RepaintButton(shown);
+}
+
+void TFxCalculator::PressButton(TFxCalculatorButton button) { engine_.PressButton(button); }
+
+void TFxCalculator::SetText(const QString& text) { engine_.SetText(text); }
+
+void TFxCalculator::CopyToClipboard() { services_.SetClipboardText(engine_.Text()); }
+
+void TFxCalculator::PasteFromClipboard() { engine_.Paste(services_.ClipboardText()); }
+
+void TFxCalculator::TypeCharacter(QChar key) {
+  if (OnKeyPress) OnKeyPress(key);
+  if (key.isNull()) return;
+  switch (key.unicode()) {
+    case 3:
+      CopyToClipboard();
+      return;
+    case 22:
+      PasteFromClipboard();
+      return;
+    default:
+      engine_.PressChar(key);
+      return;
+  }
+}
+
+QChar TFxCalculator::TypedCharacter(const QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Escape:
+      return QChar(27);
+    case Qt::Key_Backspace:
+      return QChar(8);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return QChar(13);
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+      return {};
+    default:
+      break;
+  }
+  if (event->modifiers() & Qt::ControlModifier) {
+    const int k = event->key();
+    if (k >= Qt::Key_A && k <= Qt::Key_Z) return QChar(char16_t(k - Qt::Key_A + 1));
+    return {};
+  }
+  const QString text = event->text();
+  if (text.isEmpty() || !text[0].isPrint()) return {};
+  return text[0];
+}
+
+void TFxCalculator::keyPressEvent(QKeyEvent* event) {
+  const Qt::KeyboardModifiers mods =
+      event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+  const int key = event->key();
+  bool handled = true;
+  RunGuarded(this, [&] {
+    if (key == Qt::Key_Delete && mods == Qt::NoModifier) {
+      PressButton(cbClearEntry);
+    } else if (key == Qt::Key_F9 && mods == Qt::NoModifier) {
+      PressButton(cbChangeSign);
+    } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      PressButton(cbEquals);  // its character maps to nothing, so it acts once
+    } else if (key == Qt::Key_M && (mods & Qt::ControlModifier)) {
+      PressButton(cbMemStore);
+    } else if (const QChar ch = TypedCharacter(event); !ch.isNull()) {
+      TypeCharacter(ch);
+    } else {
+      handled = false;
+    }
+  });
+  if (handled)
+    event->accept();
+  else
+    TFxBase::keyPressEvent(event);
+}
+
+void TFxCalculator::focusInEvent(QFocusEvent* event) {
+  TFxBase::focusInEvent(event);
+  RepaintButton(cbEquals);
+}
+
+void TFxCalculator::focusOutEvent(QFocusEvent* event) {
+  TFxBase::focusOutEvent(event);
+  RepaintButton(cbEquals);
+}
+
+void TFxCalculator::hideEvent(QHideEvent* event) {
+  // A window hidden while a button is held (Escape with the mouse down) must
+  // not show that button still sunken next time.
+  TFxBase::hideEvent(event);
+  pressedButton_ = cbNone;
+}
+
+}  // namespace orvane

@@ -1,0 +1,107 @@
+#pragma once
+
+#include <QRect>
+#include <array>
+#include <functional>
+
+#include "calculator/calc_colors.h"
+#include "calculator/calc_engine.h"
+#include "widgets/fx_base.h"
+
+class QKeyEvent;
+
+namespace orvane {
+
+class DesktopServices;
+class TFxCalcPanel;
+
+enum class TFxBorderStyle { bsNone, bsSingle };
+
+// The desk calculator control: a display and a keypad it draws itself, driven
+// by mouse, keyboard and clipboard.
+class TFxCalculator : public TFxBase {
+  Q_OBJECT
+ public:
+  // The services give the alert sound and the clipboard.
+  explicit TFxCalculator(DesktopServices& services, QWidget* parent = nullptr);
+  ~TFxCalculator() override;
+
+  struct ButtonInfo {
+    QRect rect;
+    QString caption;
+    bool visible = false;
+  };
+
+  TFxCalcColors& Colors() { return colors_; }
+  bool ShowMemoryButtons() const { return showMemoryButtons_; }
+  void SetShowMemoryButtons(bool show);
+  TFxBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TFxBorderStyle style);
+  bool Ctl3D() const { return ctl3D_; }
+  void SetCtl3D(bool ctl3D);
+
+  // Display text with its trailing blank; assigning feeds the calculator.
+  QString Text() const { return engine_.Text(); }
+  void SetText(const QString& text);
+  void PressButton(TFxCalculatorButton button);
+  // A typed character: the key-press notification first, then the mapping
+  // (Ctrl+C copies, Ctrl+V pastes).
+  void TypeCharacter(QChar key);
+  void CopyToClipboard();
+  void PasteFromClipboard();
+
+  long double Memory() const { return engine_.Memory(); }
+  const ButtonInfo& Button(TFxCalculatorButton button) const { return Buttons().at(button); }
+  TFxCalculatorButton PressedButton() const { return pressedButton_; }
+  TFxCalculatorButton ButtonAt(const QPoint& pos) const;
+  TFxCalcPanel* Display() const { return display_; }
+
+  // Notified after every processed press.
+  std::function<void(TFxCalculator&, TFxCalculatorButton)> OnButtonPressed;
+  // Sees every typed character first; setting it to a null QChar drops it.
+  std::function<void(QChar& key)> OnKeyPress;
+
+  // The character a key event types for the calculator: Escape, Backspace and
+  // Ctrl+letter as control codes; null for keys that type nothing.
+  static QChar TypedCharacter(const QKeyEvent* event);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  // The keypad as laid out for the current size and settings. A hidden
+  // control gets no resize events, so the layout is brought up to date
+  // whenever it is read.
+  const std::array<ButtonInfo, kCalculatorButtonCount>& Buttons() const;
+  void Relayout();
+  void ComputeLayout() const;
+  void ApplyColors();
+  void ApplyFrame();
+  void PressFeedback(TFxCalculatorButton button, bool starting);
+  void RepaintButton(TFxCalculatorButton button);
+  bool ButtonAvailable(TFxCalculatorButton button) const;
+  QColor CaptionColor(TFxCalculatorButton button) const;
+  int BorderWidth() const;
+
+  DesktopServices& services_;
+  TFxCalcEngine engine_;
+  TFxCalcColors colors_;
+  TFxCalcPanel* display_ = nullptr;
+  mutable std::array<ButtonInfo, kCalculatorButtonCount> buttons_;
+  mutable QSize laidOutSize_;
+  mutable bool layoutDirty_ = true;
+  TFxCalculatorButton pressedButton_ = cbNone;
+  bool showMemoryButtons_ = true;
+  TFxBorderStyle borderStyle_ = TFxBorderStyle::bsNone;
+  bool ctl3D_ = true;
+};
+
+}  // namespace orvane

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+namespace orvane {
+
+// Which size box the bead calculation reads: the one the user entered last.
+enum class BeadSizeMarker { None, Mm, Inch };
+
+// Text with leading and trailing blanks (and control characters) removed.
+QString TrimBlanks(const QString& text);
+
+// A box "holds a value" unless it is empty or a lone point once trimmed; a lone
+// point would otherwise read as zero.
+bool HoldsValue(const QString& trimmedText);
+
+// The bead size as stored: millimetres for Mm, inches for Inch (fractions
+// allowed in inches).
+float ReadBeadSize(const QString& boxText, BeadSizeMarker marker);
+
+// Beads per inch for a bead of the given size; a zero size is a division by
+// zero, not an endless strand.
+float BeadsPerInch(float size, BeadSizeMarker marker);
+
+// The number of beads in the box, or 1 when the box holds no whole number that
+// fits a 32-bit integer.
+qint32 BeadCountOrOne(const QString& boxText);
+
+// True when the text is a whole number greater than zero.
+bool IsPositiveWholeNumber(const QString& text);
+
+// Length in inches of a strand of `count` beads.
+float StrandLength(qint32 count, float size, BeadSizeMarker marker);
+
+// Beads needed for a strand of `lengthInches` at `rate` beads per inch.
+float BeadsForLength(long double lengthInches, float rate);
+
+// Stones covering a rectangle, side by side in rows (square pattern) and
+// nested rows (hexagonal pattern).
+struct StoneCounts {
+  qint64 square = 0;
+  qint64 hexagonal = 0;
+};
+StoneCounts PackedStoneCounts(long double lengthInches, long double widthInches, float rate);
+
+// Stones per inch when each stone takes its size plus half the spacing.
+float SpacedRate(float size, long double spacingInches, BeadSizeMarker marker);
+
+// Square-pattern count with spaced stones.
+qint64 SpacedSquareCount(long double lengthInches, long double widthInches, float spacedRate);
+
+// A stored count rounded to the nearest whole number, ties to the even one.
+// A count too large for a whole number is an error, never a wrapped value.
+qint64 RoundStoneCount(float count);
+
+// Strand results are shown with two decimals.
+QString FormatBeadResult(float value);
+
+inline constexpr long double kHexagonalDensity = 90.69L;
+inline constexpr long double kSquareDensity = 78.54L;
+inline constexpr char kStoneCountTooLarge[] = "Too many stones to count for this area";
+
+}  // namespace orvane

@@ -1,0 +1,65 @@
+#include "worksheet/report_printer.h"
+
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+
+#include "widgets/look.h"
+
+namespace orvane {
+
+namespace {
+
+Qt::Alignment AlignmentOf(ReportAlign align) {
+  switch (align) {
+    case ReportAlign::Left:
+      return Qt::AlignLeft;
+    case ReportAlign::Centre:
+      return Qt::AlignHCenter;
+    case ReportAlign::Right:
+      return Qt::AlignRight;
+  }
+  return Qt::AlignLeft;
+}
+
+}  // namespace
+
+void ApplyReportPage(const ReportTemplate& page, QPrinter& printer) {
+  const QPageSize size = page.Paper.compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0
+                             ? QPageSize(QPageSize::A4)
+                             : QPageSize(QPageSize::Letter);
+  const double pointsPerUnit = 72.0 / page.UnitsPerInch;
+  const QMarginsF margins(page.MarginLeft * pointsPerUnit, page.MarginTop * pointsPerUnit,
+                          page.MarginRight * pointsPerUnit, page.MarginBottom * pointsPerUnit);
+  printer.setPageLayout(QPageLayout(size, page.Portrait ? QPageLayout::Portrait : QPageLayout::Landscape,
+                                    margins, QPageLayout::Point));
+  printer.setFullPage(true);
+}
+
+bool PrintReport(const ReportTemplate& page, QPrinter& printer) {
+  printer.setFullPage(true);
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  const double s = printer.resolution() / page.UnitsPerInch;  // device pixels per template unit
+
+  painter.setPen(QPen(Qt::black, s));
+  for (const ReportRule& rule : page.Rules)
+    painter.drawLine(QPointF(rule.X * s, rule.Y * s), QPointF((rule.X + rule.Width) * s, rule.Y * s));
+
+  painter.setPen(Qt::black);
+  for (const ReportText& text : page.Texts) {
+    if (text.Text.isEmpty()) continue;
+    QFont font = MakeFont(text.Family, 10, text.Bold);
+    font.setPointSize(text.PointSize);
+    painter.setFont(font);
+    const QRectF box(text.X * s, text.Y * s, text.Width * s, text.Height * s);
+    const QRectF inner = box.adjusted(page.GapLeft * s, page.GapTop * s, -page.GapRight * s, 0);
+    painter.save();
+    painter.setClipRect(box);
+    painter.drawText(inner, AlignmentOf(text.Align) | Qt::AlignTop | Qt::TextWordWrap, text.Text);
+    painter.restore();
+  }
+  return painter.end();
+}
+
+}  // namespace orvane

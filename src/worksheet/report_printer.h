@@ -1,0 +1,17 @@
+#pragma once
+
+#include "worksheet/report_template.h"
+
+class QPrinter;
+
+namespace orvane {
+
+// Sets the template's paper, orientation and margins on a printer, and makes
+// the painter's origin the sheet's top-left corner.
+void ApplyReportPage(const ReportTemplate& page, QPrinter& printer);
+
+// Paints a prepared page on the printer. False when the printer could not be
+// started.
+bool PrintReport(const ReportTemplate& page, QPrinter& printer);
+
+}  // namespace orvane

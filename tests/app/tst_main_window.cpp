@@ -1,0 +1,260 @@
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/help_window.h"
+#include "app/main_window.h"
+#include "calculator/calculator_window.h"
+#include "calculators/fractions_window.h"
+#include "sizes/chart_pages.h"
+#include "sizes/size_pages.h"
+#include "widgets/panel.h"
+#include "widget_fixture.h"
+#include "widgets/ext_page_control.h"
+#include "widgets/string_grid.h"
+#include "worksheet/worksheet_window.h"
+
+using namespace orvane;
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  void init();
+  void cleanup();
+  void frame();
+  void pagesInOrder();
+  void windowsCreatedHidden();
+  void folders();
+  void exitEndsProgram();
+  void buttonsShowWindows_data();
+  void buttonsShowWindows();
+  void helpPageSelection();
+  void referenceGridsFilled();
+  void gridPagesTakeFocus();
+  void navigation_data();
+  void navigation();
+  void navigationButtonsNeverTakeFocus();
+  void everyBoxHasAnAccessibleName();
+
+ private:
+  std::unique_ptr<TestApp> t_;
+  std::unique_ptr<ModalDialogGuard> guard_;
+  TMainFrm* main() const { return t_->app->MainFrm(); }
+};
+
+void MainWindowTest::init() {
+  guard_ = std::make_unique<ModalDialogGuard>();
+  t_ = std::make_unique<TestApp>();
+}
+
+void MainWindowTest::cleanup() {
+  t_.reset();
+  QVERIFY2(!guard_->Tripped(), qPrintable(guard_->Seen()));
+  guard_.reset();
+}
+
+void MainWindowTest::frame() {
+  QCOMPARE(main()->windowTitle(), QStringLiteral("Orvane Version 2.0"));
+  QCOMPARE(main()->size(), QSize(535, 515));
+  QCOMPARE(main()->minimumSize(), main()->maximumSize());
+  QVERIFY(main()->windowFlags() & Qt::WindowMinimizeButtonHint);
+  QVERIFY(!(main()->windowFlags() & Qt::WindowMaximizeButtonHint));
+  QCOMPARE(main()->PageControl1->geometry(), QRect(0, 72, 533, 392));
+  QCOMPARE(main()->Panel21->geometry(), QRect(0, 464, 534, 50));
+  QCOMPARE(main()->ExitBtn->text(), QStringLiteral("Exit"));
+  QCOMPARE(main()->ExitBtn->geometry(), QRect(448, 9, 73, 27));
+  QCOMPARE(main()->BitBtn1->toolTip(), QStringLiteral("Math Calculator"));
+  QCOMPARE(main()->HelpBtn->toolTip(), QStringLiteral("Help"));
+  QCOMPARE(main()->ToolButton1->toolTip(), QStringLiteral("First Record"));
+  QCOMPARE(main()->ToolButton4->toolTip(), QStringLiteral("Last Record"));
+}
+
+void MainWindowTest::pagesInOrder() {
+  const QStringList captions{"About",     "Tips",       "Bead Calculator", "Pearl Plate", "Stone Size",
+                             "Weight",    "Jump Ring",  "Wire Gauge",      "Ring Size",   "Links"};
+  QCOMPARE(main()->PageControl1->PageCount(), captions.size());
+  for (int i = 0; i < captions.size(); ++i) QCOMPARE(main()->PageControl1->tabText(i), captions[i]);
+  QCOMPARE(main()->PageControl1->ActivePageIndex(), 0);
+  QCOMPARE(static_cast<QWidget*>(main()->PageControl1->Page(3)), static_cast<QWidget*>(main()->TabSheet2));
+  QCOMPARE(static_cast<QWidget*>(main()->PageControl1->Page(8)), static_cast<QWidget*>(main()->TabSheet4));
+}
+
+void MainWindowTest::windowsCreatedHidden() {
+  QVERIFY(t_->app->FracFrm() && !t_->app->FracFrm()->isVisible());
+  QVERIFY(t_->app->WorksheetFrm() && !t_->app->WorksheetFrm()->isVisible());
+  QVERIFY(t_->app->CalculatorFrm() && !t_->app->CalculatorFrm()->isVisible());
+  QVERIFY(t_->app->HelpFrm() && !t_->app->HelpFrm()->isVisible());
+  QCOMPARE(t_->app->FracFrm()->windowTitle(), QStringLiteral("Fractions and Stone Size"));
+  QCOMPARE(t_->app->FracFrm()->size(), QSize(609, 491));
+  QCOMPARE(t_->app->WorksheetFrm()->size(), QSize(762, 529));
+  QCOMPARE(t_->app->CalculatorFrm()->windowTitle(), QStringLiteral("Calculator"));
+  QCOMPARE(t_->app->CalculatorFrm()->size(), QSize(278, 245));
+  QCOMPARE(t_->app->HelpFrm()->windowTitle(), QStringLiteral("Help"));
+  QCOMPARE(t_->app->HelpFrm()->size(), QSize(448, 487));
+}
+
+void MainWindowTest::folders() {
+  QCOMPARE(main()->StartFolder, QDir::currentPath());
+  QCOMPARE(main()->WorksheetFolder, QDir::currentPath() + QStringLiteral("/Worksheet/"));
+}
+
+void MainWindowTest::exitEndsProgram() {
+  main()->show();
+  QTest::mouseClick(main()->ExitBtn, Qt::LeftButton);
+  QCOMPARE(t_->quitRequests, 1);
+  main()->close();
+  QCOMPARE(t_->quitRequests, 2);
+}
+
+void MainWindowTest::buttonsShowWindows_data() {
+  QTest::addColumn<QString>("button");
+  QTest::addColumn<QString>("window");
+  QTest::newRow("fractions") << "FracBtn" << "Fractions and Stone Size";
+  QTest::newRow("worksheet") << "WorksheetBtn" << "Bead Worksheet";
+  QTest::newRow("calculator") << "BitBtn1" << "Calculator";
+  QTest::newRow("help") << "HelpBtn" << "Help";
+}
+
+// Showing is never modal; a second press keeps the window as it is.
+void MainWindowTest::buttonsShowWindows() {
+  QFETCH(QString, button);
+  QFETCH(QString, window);
+  main()->show();
+  QPushButton* b = button == "FracBtn"        ? main()->FracBtn
+                   : button == "WorksheetBtn" ? main()->WorksheetBtn
+                   : button == "BitBtn1"      ? main()->BitBtn1
+                                              : main()->HelpBtn;
+  QTest::mouseClick(b, Qt::LeftButton);
+  QWidget* shown = nullptr;
+  for (QWidget* w : {static_cast<QWidget*>(t_->app->FracFrm()), static_cast<QWidget*>(t_->app->WorksheetFrm()),
+                     static_cast<QWidget*>(t_->app->CalculatorFrm()), static_cast<QWidget*>(t_->app->HelpFrm())})
+    if (w->isVisible()) {
+      QVERIFY2(!shown, "only one window shown");
+      shown = w;
+    }
+  QVERIFY(shown);
+  QCOMPARE(shown->windowTitle(), window);
+  QVERIFY(!shown->isModal());
+  QTest::mouseClick(b, Qt::LeftButton);
+  QVERIFY(shown->isVisible());
+  shown->close();
+  QVERIFY(!shown->isVisible());
+  QVERIFY(main()->isVisible());
+  QCOMPARE(t_->quitRequests, 0);
+}
+
+void MainWindowTest::helpPageSelection() {
+  THelpFrm* help = t_->app->HelpFrm();
+  auto helpPage = [&] { return help->HelpPageControl1->tabText(help->HelpPageControl1->ActivePageIndex()); };
+  main()->show();
+  QCOMPARE(helpPage(), QStringLiteral("License"));
+  main()->PageControl1->SetActivePageIndex(2);
+  QTest::mouseClick(main()->HelpBtn, Qt::LeftButton);
+  QCOMPARE(helpPage(), QStringLiteral("Bead Calculator"));
+  main()->PageControl1->SetActivePageIndex(5);  // any other page keeps the help page
+  QTest::mouseClick(main()->HelpBtn, Qt::LeftButton);
+  QCOMPARE(helpPage(), QStringLiteral("Bead Calculator"));
+  main()->PageControl1->SetActivePageIndex(0);
+  QTest::mouseClick(main()->HelpBtn, Qt::LeftButton);
+  QCOMPARE(helpPage(), QStringLiteral("License"));
+  help->close();
+  QCOMPARE(helpPage(), QStringLiteral("Stone Size"));
+  main()->PageControl1->SetActivePageIndex(3);
+  QTest::mouseClick(main()->HelpBtn, Qt::LeftButton);
+  QCOMPARE(helpPage(), QStringLiteral("Stone Size"));
+  QVERIFY(help->isVisible());
+}
+
+void MainWindowTest::referenceGridsFilled() {
+  TStringGrid* pearl = main()->TabSheet2->PearlGrid;
+  TStringGrid* stone = main()->TabSheet3->StoneGrid;
+  QCOMPARE(pearl->RowCount(), 37);
+  QCOMPARE(pearl->ColCount(), 6);
+  QCOMPARE(stone->RowCount(), 103);
+  QCOMPARE(stone->ColCount(), 5);
+  const QStringList first{"     1", "   000", "      0.80", "      0.90", "    0.0315", "    0.0354"};
+  for (int c = 0; c < 6; ++c) QCOMPARE(pearl->Cell(c, 0), first[c]);
+  QCOMPARE(pearl->Cell(2, 21), QStringLiteral("      2.80"));  // PP 22 runs 2.80 ...
+  QCOMPARE(pearl->Cell(3, 21), QStringLiteral("      2.85"));
+  QCOMPARE(pearl->Cell(3, 22), QStringLiteral("      3.00"));  // ... PP 23 2.85 to 3.00
+  QCOMPARE(pearl->Cell(1, 4), QStringLiteral("     2"));      // PP 5 and 6 are both SS 2
+  QCOMPARE(pearl->Cell(1, 5), QStringLiteral("     2"));
+  QCOMPARE(stone->Cell(0, 0), QStringLiteral("   000"));
+  QCOMPARE(stone->Cell(1, 2), QStringLiteral("      1.000"));
+  QCOMPARE(stone->Cell(2, 102), QStringLiteral("     24.470"));
+  QCOMPARE(stone->Cell(4, 102), QStringLiteral("      0.9634"));
+  QCOMPARE(pearl->columnWidth(5), 88);
+  QCOMPARE(stone->columnWidth(1), 100);
+  QCOMPARE(pearl->Row(), 0);
+}
+
+void MainWindowTest::gridPagesTakeFocus() {
+  FocusWidget(main()->ExitBtn);
+  main()->PageControl1->SetActivePageIndex(4);
+  QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(main()->TabSheet3->StoneGrid));
+  main()->PageControl1->SetActivePageIndex(3);
+  QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(main()->TabSheet2->PearlGrid));
+}
+
+void MainWindowTest::navigation_data() {
+  QTest::addColumn<int>("page");
+  QTest::addColumn<QString>("buttons");  // F, P, N, L in turn
+  QTest::addColumn<int>("row");
+  QTest::newRow("last") << 3 << "L" << 36;
+  QTest::newRow("next at the bottom stays") << 3 << "LN" << 36;
+  QTest::newRow("prior at the top stays") << 3 << "P" << 0;
+  QTest::newRow("next then prior") << 3 << "NNP" << 1;
+  QTest::newRow("first after last") << 4 << "LF" << 0;
+  QTest::newRow("stone last") << 4 << "L" << 102;
+  QTest::newRow("weight page does nothing") << 5 << "NN" << 0;
+  QTest::newRow("about page does nothing") << 0 << "L" << 0;
+}
+
+void MainWindowTest::navigation() {
+  QFETCH(int, page);
+  QFETCH(QString, buttons);
+  QFETCH(int, row);
+  main()->show();
+  main()->PageControl1->SetActivePageIndex(page);
+  TStringGrid* grid = page == 4 ? main()->TabSheet3->StoneGrid : main()->TabSheet2->PearlGrid;
+  for (QChar b : buttons) {
+    QToolButton* button = b == u'F' ? main()->ToolButton1
+                          : b == u'P' ? main()->ToolButton2
+                          : b == u'N' ? main()->ToolButton3
+                                      : main()->ToolButton4;
+    QTest::mouseClick(button, Qt::LeftButton);
+  }
+  QCOMPARE(grid->Row(), row);
+  QVERIFY(grid->TopRow() <= row && row < grid->TopRow() + grid->VisibleRowCount());
+  QCOMPARE(t_->services.beeps, 0);
+}
+
+void MainWindowTest::navigationButtonsNeverTakeFocus() {
+  main()->PageControl1->SetActivePageIndex(3);
+  FocusWidget(main()->TabSheet2->PearlGrid);
+  QTest::mouseClick(main()->ToolButton3, Qt::LeftButton);
+  QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(main()->TabSheet2->PearlGrid));
+}
+
+// Screen-reader users need a name on every box they can type in or read.
+void MainWindowTest::everyBoxHasAnAccessibleName() {
+  QStringList unnamed;
+  for (QWidget* window : {static_cast<QWidget*>(main()), static_cast<QWidget*>(t_->app->FracFrm()),
+                          static_cast<QWidget*>(t_->app->WorksheetFrm()),
+                          static_cast<QWidget*>(t_->app->CalculatorFrm()),
+                          static_cast<QWidget*>(t_->app->HelpFrm())}) {
+    for (QLineEdit* box : window->findChildren<QLineEdit*>())
+      if (!qobject_cast<QComboBox*>(box->parentWidget()) && box->accessibleName().isEmpty())
+        unnamed << window->windowTitle() + u':' + box->objectName();
+    for (QComboBox* box : window->findChildren<QComboBox*>())
+      if (box->accessibleName().isEmpty()) unnamed << window->windowTitle() + u':' + box->objectName();
+    for (QTableWidget* grid : window->findChildren<QTableWidget*>())
+      if (grid->accessibleName().isEmpty()) unnamed << window->windowTitle() + u':' + grid->objectName();
+  }
+  QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_main_window.moc"

@@ -1,0 +1,298 @@
+#include <QTest>
+
+#include "calculator/calc_engine.h"
+
+using namespace orvane;
+
+namespace {
+
+// Presses a whitespace-separated key sequence: button names ("+/-", "sqrt",
+// "1/x", "CE", "MS", ...) or runs of digits and points typed one by one.
+void Press(TFxCalcEngine& engine, const QString& sequence) {
+  static const QHash<QString, TFxCalculatorButton> names = {
+      {"+", cbAdd},          {"-", cbSub},        {"*", cbMul},         {"/", cbDiv},
+      {"=", cbEquals},       {"%", cbPercent},    {"sqrt", cbSqrt},     {"1/x", cbReciprocal},
+      {"+/-", cbChangeSign}, {"C", cbClear},      {"CE", cbClearEntry}, {"Back", cbBack},
+      {"MC", cbMemClear},    {"MR", cbMemRecall}, {"MS", cbMemStore},   {"M+", cbMemAdd},
+      {"M-", cbMemSub}};
+  for (const QString& token : sequence.split(u' ', Qt::SkipEmptyParts)) {
+    if (auto it = names.find(token); it != names.end()) {
+      engine.PressButton(*it);
+      continue;
+    }
+    for (const QChar ch : token) {
+      QVERIFY2((ch >= u'0' && ch <= u'9') || ch == u'.', qPrintable("bad token " + token));
+      engine.PressButton(ch == u'.' ? cbDecimal : TFxCalculatorButton(cb0 + (ch.unicode() - u'0')));
+    }
+  }
+}
+
+}  // namespace
+
+class TestCalcEngine : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void startsCleared();
+  void sequences_data();
+  void sequences();
+  void eachKeyShows_data();
+  void eachKeyShows();
+  void errorStateRefusesAllButC();
+  void memorySurvivesClearAndReportsChanges();
+  void memoryOverflowResetsMemory();
+  void characterMapping_data();
+  void characterMapping();
+  void pasteAndTextAssignment_data();
+  void pasteAndTextAssignment();
+  void emptyPasteChangesNothing();
+  void buttonPressedNotification();
+};
+
+void TestCalcEngine::startsCleared() {
+  TFxCalcEngine engine;
+  QCOMPARE(engine.Text(), QStringLiteral("0 "));
+  QCOMPARE(double(engine.Memory()), 0.0);
+  QVERIFY(!engine.HasError());
+}
+
+void TestCalcEngine::sequences_data() {
+  QTest::addColumn<QString>("keys");
+  QTest::addColumn<QString>("display");
+  QTest::addColumn<int>("alerts");
+
+  QTest::newRow("leading zeros absorbed") << "0 0 7" << "7 " << 0;
+  QTest::newRow("zeros after the point stay") << "0 . 0 5" << "0.05 " << 0;
+  QTest::newRow("trailing point stays visible") << "12." << "12. " << 0;
+  QTest::newRow("second point ignored") << "1.2.3" << "1.23 " << 0;
+  QTest::newRow("no precedence") << "2 + 3 * 4 =" << "20 " << 0;
+  QTest::newRow("second = re-shows") << "2 + 3 * 4 = =" << "20 " << 0;
+  QTest::newRow("one third") << "1 / 3 =" << "0.333333333333333 " << 0;
+  QTest::newRow("two thirds rounds up") << "2 / 3 =" << "0.666666666666667 " << 0;
+  QTest::newRow("subtract to negative") << "3 - 10 =" << "-7 " << 0;
+  QTest::newRow("percent after +") << "200 + 10 %" << "220 " << 0;
+  QTest::newRow("percent after -") << "200 - 10 %" << "180 " << 0;
+  QTest::newRow("percent after *") << "200 * 10 %" << "20 " << 0;
+  QTest::newRow("percent after /") << "200 / 10 %" << "2000 " << 0;
+  QTest::newRow("percent alone") << "C 50 %" << "0.5 " << 0;
+  QTest::newRow("1 / 0 is an error") << "1 / 0 =" << "****** " << 1;
+  QTest::newRow("0 / 0 is an error") << "0 / 0 =" << "****** " << 1;
+  QTest::newRow("digit refused in error") << "1 / 0 = 5" << "****** " << 2;
+  QTest::newRow("C leaves the error") << "1 / 0 = 5 C" << "0 " << 2;
+  QTest::newRow("calculating after C") << "1 / 0 = C 4 + 4 =" << "8 " << 1;
+  QTest::newRow("reciprocal of 0") << "0 1/x" << "****** " << 1;
+  QTest::newRow("reciprocal") << "8 1/x" << "0.125 " << 0;
+  QTest::newRow("root of negative") << "9 +/- sqrt" << "****** " << 1;
+  QTest::newRow("root") << "2 sqrt" << "1.4142135623731 " << 0;
+  QTest::newRow("pending * on zero operand") << "5 * +" << "0 " << 0;
+  QTest::newRow("pending / on zero operand") << "5 / +" << "****** " << 1;
+  QTest::newRow("sign change while typing") << "5 +/- 3" << "53 " << 0;
+  QTest::newRow("typed sign kept to =") << "5 +/- 3 =" << "-53 " << 0;
+  QTest::newRow("typed sign in a sum") << "10 + 5 +/- 3 =" << "-43 " << 0;
+  QTest::newRow("digit after = starts afresh") << "2 + 2 = 7 + 1 =" << "8 " << 0;
+  QTest::newRow("operator after = continues") << "2 + 2 = + 1 =" << "5 " << 0;
+  QTest::newRow("CE then point") << "12 CE ." << ". " << 0;
+  QTest::newRow("CE then point then digit") << "12 CE . 5" << ".5 " << 0;
+  QTest::newRow("CE keeps the pending sum") << "7 + 12 CE 3 =" << "10 " << 0;
+  QTest::newRow("1E15") << "1000000 * 1000000000 =" << "1E15 " << 0;
+  QTest::newRow("15 digits stay fixed") << "123456789012345" << "123456789012345 " << 0;
+  QTest::newRow("1E-5") << "0.00001 =" << "1E-5 " << 0;
+  QTest::newRow("0.0001 stays fixed") << "0.0001 =" << "0.0001 " << 0;
+  QTest::newRow("Back removes a character") << "123 Back" << "12 " << 0;
+  QTest::newRow("Back keeps the value") << "123 Back + 1 =" << "13 " << 0;
+  QTest::newRow("Back on one character") << "5 Back" << "0 " << 0;
+  QTest::newRow("Back to a trailing point") << "1.5 Back" << "1. " << 0;
+  // Squaring 1E9 ten times passes the extended range (about 1.19E4932).
+  QTest::newRow("overflow is an error") << QString("1000000000" + QString(" MS * MR =").repeated(10))
+                                        << "****** " << 1;
+  QTest::newRow("largest squares still shown") << QString("1000000000" + QString(" MS * MR =").repeated(9))
+                                               << "1E4608 " << 0;
+  QTest::newRow("memory round trip") << "7 MS C MR" << "7 " << 0;
+  QTest::newRow("memory add and subtract") << "7 MS 5 M+ 2 M- MR" << "10 " << 0;
+  QTest::newRow("MC empties memory") << "7 MS MC MR" << "0 " << 0;
+  QTest::newRow("recall into a sum") << "4 MS C 10 + MR =" << "14 " << 0;
+  QTest::newRow("MS then digit starts anew") << "7 MS 3" << "3 " << 0;
+  // A new number never inherits the sign of a value it replaces on screen.
+  QTest::newRow("digit after negative recall") << "4 +/- MS C MR 3 =" << "3 " << 0;
+  QTest::newRow("digit after a negated result") << "2 + 3 = +/- 7 =" << "7 " << 0;
+  QTest::newRow("no leading zero after a result") << "2 + 3 = +/- 7 8" << "78 " << 0;
+  QTest::newRow("no leading zero after Back") << "0. Back 7" << "7 " << 0;
+  QTest::newRow("digit after root starts anew") << "9 sqrt 1" << "1 " << 0;
+  QTest::newRow("digit after reciprocal starts anew") << "4 1/x 5 =" << "5 " << 0;
+  QTest::newRow("point after Back starts anew") << "5 Back . 5" << "0.5 " << 0;
+  QTest::newRow("point after recall starts anew") << "7 MS 2 MR . 5" << "0.5 " << 0;
+  QTest::newRow("Back after recall") << "7 MS 123 MR Back" << "0 " << 0;
+}
+
+void TestCalcEngine::sequences() {
+  QFETCH(QString, keys);
+  QFETCH(QString, display);
+  QFETCH(int, alerts);
+  int heard = 0;
+  TFxCalcEngine engine([&] { ++heard; });
+  Press(engine, keys);
+  QCOMPARE(engine.Text(), display);
+  QCOMPARE(heard, alerts);
+}
+
+// The display after each single press of a sequence.
+void TestCalcEngine::eachKeyShows_data() {
+  QTest::addColumn<QString>("keys");
+  QTest::addColumn<QStringList>("displays");
+  QTest::newRow("zeros then seven") << "0 0 7" << QStringList{"0 ", "0 ", "7 "};
+  QTest::newRow("zero point zero five") << "0 . 0 5" << QStringList{"0 ", "0. ", "0.0 ", "0.05 "};
+  QTest::newRow("immediate execution") << "2 + 3 * 4 =" << QStringList{"2 ", "2 ", "3 ", "5 ", "4 ", "20 "};
+  QTest::newRow("sign change") << "5 +/- 3 =" << QStringList{"5 ", "-5 ", "53 ", "-53 "};
+}
+
+void TestCalcEngine::eachKeyShows() {
+  QFETCH(QString, keys);
+  QFETCH(QStringList, displays);
+  TFxCalcEngine engine;
+  const QStringList tokens = keys.split(u' ');
+  QCOMPARE(tokens.size(), displays.size());
+  for (int i = 0; i < tokens.size(); ++i) {
+    Press(engine, tokens[i]);
+    QCOMPARE(engine.Text(), displays[i]);
+  }
+}
+
+void TestCalcEngine::errorStateRefusesAllButC() {
+  int alerts = 0;
+  TFxCalcEngine engine([&] { ++alerts; });
+  Press(engine, "6 MS 1 / 0 =");
+  QCOMPARE(alerts, 1);
+  QVERIFY(engine.HasError());
+  for (int b = cbBack; b < kCalculatorButtonCount; ++b) {
+    if (b == cbClear) continue;
+    engine.PressButton(TFxCalculatorButton(b));
+    QCOMPARE(engine.Text(), QStringLiteral("****** "));
+  }
+  QCOMPARE(alerts, 1 + kCalculatorButtonCount - 2);
+  QCOMPARE(double(engine.Memory()), 6.0);  // MC was refused too
+  engine.PressButton(cbClear);
+  QCOMPARE(engine.Text(), QStringLiteral("0 "));
+  QVERIFY(!engine.HasError());
+  Press(engine, "MR");
+  QCOMPARE(engine.Text(), QStringLiteral("6 "));
+}
+
+void TestCalcEngine::memorySurvivesClearAndReportsChanges() {
+  TFxCalcEngine engine;
+  int changes = 0;
+  engine.OnMemoryChanged = [&] { ++changes; };
+  Press(engine, "0 MS");
+  QCOMPARE(changes, 0);  // storing zero keeps the memory empty
+  Press(engine, "7 MS");
+  QCOMPARE(changes, 1);
+  Press(engine, "3 M+");
+  QCOMPARE(changes, 1);  // non-zero to non-zero is no change of state
+  QCOMPARE(double(engine.Memory()), 10.0);
+  Press(engine, "C");
+  QCOMPARE(double(engine.Memory()), 10.0);
+  Press(engine, "10 M-");
+  QCOMPARE(changes, 2);
+  QCOMPARE(double(engine.Memory()), 0.0);
+  Press(engine, "4 MS MC");
+  QCOMPARE(changes, 4);
+}
+
+void TestCalcEngine::memoryOverflowResetsMemory() {
+  int alerts = 0;
+  TFxCalcEngine engine([&] { ++alerts; });
+  // 1E4932 is just below the largest extended value; twice it is not.
+  Press(engine, "1000000000" + QString(" MS * MR =").repeated(9));
+  Press(engine, "* 1" + QString(300, u'0') + " = * 1" + QString(24, u'0') + " =");
+  QCOMPARE(engine.Text(), QStringLiteral("1E4932 "));
+  int memoryChanges = 0;
+  engine.OnMemoryChanged = [&] { ++memoryChanges; };
+  Press(engine, "MC MS");
+  QCOMPARE(memoryChanges, 2);
+  Press(engine, "M+");
+  QVERIFY(engine.HasError());
+  QCOMPARE(engine.Text(), QStringLiteral("****** "));
+  QCOMPARE(double(engine.Memory()), 0.0);
+  QCOMPARE(memoryChanges, 3);
+  QCOMPARE(alerts, 1);
+}
+
+void TestCalcEngine::characterMapping_data() {
+  QTest::addColumn<QString>("chars");
+  QTest::addColumn<QString>("display");
+  QTest::addColumn<double>("memory");
+  QTest::newRow("digits and operators") << "12+3*2=" << "30 " << 0.0;
+  QTest::newRow("minus and divide") << "9-1/4=" << "2 " << 0.0;
+  QTest::newRow("point") << "1.5" << "1.5 " << 0.0;
+  QTest::newRow("percent") << "200+10%" << "220 " << 0.0;
+  QTest::newRow("at sign is root") << "16@" << "4 " << 0.0;
+  QTest::newRow("r is reciprocal") << "4r" << "0.25 " << 0.0;
+  QTest::newRow("R does nothing") << "4R" << "4 " << 0.0;
+  QTest::newRow("comma does nothing") << "1,5" << "15 " << 0.0;
+  QTest::newRow("backspace") << "12\b" << "1 " << 0.0;
+  QTest::newRow("escape is C") << "12+3\x1b" << "0 " << 0.0;
+  QTest::newRow("Ctrl+P adds to memory") << "5\x10\x10" << "5 " << 10.0;
+  QTest::newRow("Ctrl+S subtracts from memory") << "5\x13" << "5 " << -5.0;
+  QTest::newRow("Ctrl+R recalls") << "5\x10\x1b\x12" << "5 " << 5.0;
+  QTest::newRow("Ctrl+L clears memory") << "5\x10\x0c\x12" << "0 " << 0.0;
+  QTest::newRow("Enter character maps to nothing") << "5\r" << "5 " << 0.0;
+  QTest::newRow("Ctrl+C and Ctrl+V need the control") << "5\x03\x16" << "5 " << 0.0;
+}
+
+void TestCalcEngine::characterMapping() {
+  QFETCH(QString, chars);
+  QFETCH(QString, display);
+  QFETCH(double, memory);
+  TFxCalcEngine engine;
+  for (const QChar ch : chars) engine.PressChar(ch);
+  QCOMPARE(engine.Text(), display);
+  QCOMPARE(double(engine.Memory()), memory);
+}
+
+void TestCalcEngine::pasteAndTextAssignment_data() {
+  QTest::addColumn<QString>("before");
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QString>("pasted");
+  QTest::addColumn<QString>("assigned");
+  QTest::newRow("sum") << "" << "12+3=" << "15 " << "15 ";
+  QTest::newRow("r is filtered only from a paste") << "" << "2r" << "2 " << "0.5 ";
+  QTest::newRow("clears what was there") << "9 + 9" << "1+1=" << "2 " << "2 ";
+  QTest::newRow("nothing accepted still clears") << "9 + 9" << "abc" << "0 " << "0 ";
+  QTest::newRow("blanks and letters skipped") << "" << " 3 x 4 * 2 = " << "68 " << "68 ";
+  QTest::newRow("leaves the error state") << "1 / 0 =" << "7" << "7 " << "7 ";
+  QTest::newRow("Escape character") << "" << "5\x1b" "6" << "56 " << "6 ";
+}
+
+void TestCalcEngine::pasteAndTextAssignment() {
+  QFETCH(QString, before);
+  QFETCH(QString, text);
+  QFETCH(QString, pasted);
+  QFETCH(QString, assigned);
+  TFxCalcEngine pasting, assigning;
+  Press(pasting, before);
+  Press(assigning, before);
+  pasting.Paste(text);
+  assigning.SetText(text);
+  QCOMPARE(pasting.Text(), pasted);
+  QCOMPARE(assigning.Text(), assigned);
+}
+
+void TestCalcEngine::emptyPasteChangesNothing() {
+  TFxCalcEngine engine;
+  Press(engine, "9 + 8");
+  engine.Paste(QString());
+  QCOMPARE(engine.Text(), QStringLiteral("8 "));
+  Press(engine, "=");
+  QCOMPARE(engine.Text(), QStringLiteral("17 "));
+}
+
+void TestCalcEngine::buttonPressedNotification() {
+  TFxCalcEngine engine;
+  QList<TFxCalculatorButton> fired;
+  engine.OnButtonPressed = [&](TFxCalculatorButton b) { fired << b; };
+  Press(engine, "1 / 0 = 5 C");
+  // The failing = is reported; the 5 refused by the error state is not.
+  QCOMPARE(fired, (QList<TFxCalculatorButton>{cb1, cbDiv, cb0, cbEquals, cbClear}));
+}
+
+QTEST_GUILESS_MAIN(TestCalcEngine)
+#include "tst_calc_engine.moc"

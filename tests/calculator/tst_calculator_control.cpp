@@ -1,0 +1,473 @@
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+
+#include "calculator/calc_panel.h"
+#include "calculator/calculator_control.h"
+#include "recording_services.h"
+#include "widget_fixture.h"
+#include "widgets/look.h"
+
+using namespace orvane;
+
+namespace {
+
+// A calculator on a plain parent, sized as in the calculator window.
+struct Fixture {
+  Fixture(int width = 269, int height = 237) {
+    host.resize(width + 20, height + 20);
+    calc = new TFxCalculator(services, &host);
+    calc->setObjectName(QStringLiteral("FxCalc"));
+    calc->setFont(MakeFont(QStringLiteral("Arial"), 16, true));
+    calc->setGeometry(4, 30, width, height);
+    host.show();
+    QApplication::setActiveWindow(&host);
+    (void)QTest::qWaitForWindowActive(&host, 1000);
+  }
+  QPoint Centre(TFxCalculatorButton b) const { return calc->Button(b).rect.center(); }
+  void Click(TFxCalculatorButton b) { QTest::mouseClick(calc, Qt::LeftButton, {}, Centre(b)); }
+
+  RecordingServices services;
+  QWidget host;
+  TFxCalculator* calc;
+};
+
+// How many pixels of exactly this colour the rectangle of the image holds.
+int CountColour(const QImage& image, const QRect& rect, const QColor& colour) {
+  int n = 0;
+  for (int y = rect.top(); y <= rect.bottom(); ++y)
+    for (int x = rect.left(); x <= rect.right(); ++x)
+      if (image.pixelColor(x, y).rgb() == colour.rgb()) ++n;
+  return n;
+}
+
+QImage Render(TFxCalculator* calc) { return calc->grab().toImage(); }
+
+}  // namespace
+
+class TestCalculatorControl : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void cleanup() { QVERIFY2(!guard.Tripped(), qPrintable(guard.Seen())); }
+
+  void newControlDefaults();
+  void layout_data();
+  void layout();
+  void layoutWithoutMemoryButtons();
+  void borderShrinksClientArea();
+  void mouseReleaseDecides();
+  void greyMemoryButtonsIgnoreClicks();
+  void keyMapping_data();
+  void keyMapping();
+  void keyPressNotificationCanDropKeys();
+  void copyAndPaste();
+  void keyPressFlashesItsButton();
+  void failureSoundsTheAlert();
+  void captionColoursFollowGroups();
+  void focusRectangleOnEquals();
+  void colourSchemes_data();
+  void colourSchemes();
+  void singleColourMakesSchemeCustom();
+  void attachedLabel();
+
+ private:
+  ModalDialogGuard guard;
+};
+
+void TestCalculatorControl::newControlDefaults() {
+  RecordingServices services;
+  TFxCalculator calc(services);
+  QCOMPARE(calc.size(), QSize(200, 140));
+  QCOMPARE(calc.Text(), QStringLiteral("0 "));
+  QVERIFY(calc.ShowMemoryButtons());
+  QCOMPARE(calc.BorderStyle(), TFxBorderStyle::bsNone);
+  QCOMPARE(calc.focusPolicy(), Qt::StrongFocus);
+  QVERIFY(!calc.FxLabelInfo().Visible());
+  QCOMPARE(calc.Colors().ColorScheme(), TFxCalcColorScheme::csCustom);
+  QCOMPARE(calc.Colors().NumberButtons(), cl::Blue);
+  QCOMPARE(calc.Colors().EditButtons(), cl::Maroon);
+  QCOMPARE(calc.Display()->Text(), QStringLiteral("0 "));
+}
+
+// Gap, margin, button width, memory gap and wide width, read back from the
+// rectangles the control laid out.
+void TestCalculatorControl::layout_data() {
+  QTest::addColumn<int>("width");
+  QTest::addColumn<int>("height");
+  QTest::addColumn<int>("gap");
+  QTest::addColumn<int>("margin");
+  QTest::addColumn<int>("buttonWidth");
+  QTest::addColumn<int>("memoryGap");
+  QTest::addColumn<int>("wideWidth");
+  QTest::newRow("calculator window") << 269 << 237 << 4 << 6 << 39 << 7 << 53;
+  QTest::newRow("just over 200") << 201 << 160 << 4 << 6 << 27 << 11 << 37;
+  QTest::newRow("200 is small") << 200 << 160 << 2 << 4 << 30 << 4 << 40;
+  QTest::newRow("small, leftover to memory gap") << 150 << 140 << 2 << 4 << 21 << 8 << 28;
+}
+
+void TestCalculatorControl::layout() {
+  QFETCH(int, width);
+  QFETCH(int, height);
+  QFETCH(int, gap);
+  QFETCH(int, margin);
+  QFETCH(int, buttonWidth);
+  QFETCH(int, memoryGap);
+  QFETCH(int, wideWidth);
+  Fixture f(width, height);
+  TFxCalculator* c = f.calc;
+  auto r = [&](TFxCalculatorButton b) { return c->Button(b).rect; };
+
+  QCOMPARE(c->Display()->geometry().topLeft(), QPoint(margin, margin));
+  QCOMPARE(c->Display()->width(), width - 2 * margin);
+  QCOMPARE(c->Display()->height(), c->fontMetrics().height() + 8);
+
+  QCOMPARE(r(cb7).width(), buttonWidth);
+  QCOMPARE(r(cbMemRecall).left(), margin);
+  QCOMPARE(r(cb7).left() - (r(cbMemRecall).right() + 1), memoryGap);
+  QCOMPARE(r(cb8).left() - (r(cb7).right() + 1), gap);
+  QCOMPARE(r(cbMemStore).top() - (r(cbMemRecall).bottom() + 1), gap);
+  // The keypad ends one margin from the bottom; "=" closes the last row.
+  QCOMPARE(r(cbEquals).bottom() + 1, height - margin);
+  QCOMPARE(r(cbEquals).left(), r(cb7).left() + 4 * (buttonWidth + gap));
+  QCOMPARE(r(cbMemSub).top(), r(cbEquals).top());
+  QVERIFY(r(cbMemClear).top() >= margin + c->Display()->height() + margin);
+
+  // Row 0: MC, an empty first column, then Back, CE and C wide.
+  QCOMPARE(r(cbMemClear).top(), r(cbBack).top());
+  QCOMPARE(r(cbBack).left(), r(cb8).left());
+  for (auto b : {cbBack, cbClearEntry, cbClear}) QCOMPARE(r(b).width(), wideWidth);
+  QCOMPARE(r(cbClearEntry).left() - (r(cbBack).right() + 1), gap);
+  QCOMPARE(r(cbClear).left() - (r(cbClearEntry).right() + 1), gap);
+  QCOMPARE(c->ButtonAt(QPoint(r(cb7).center().x(), r(cbBack).center().y())), cbNone);
+
+  // Keypad order: rows 7 8 9 / Sqrt, 4 5 6 * %, 1 2 3 - 1/x, 0 +/- . + =.
+  const TFxCalculatorButton rows[4][5] = {{cb7, cb8, cb9, cbDiv, cbSqrt},
+                                          {cb4, cb5, cb6, cbMul, cbPercent},
+                                          {cb1, cb2, cb3, cbSub, cbReciprocal},
+                                          {cb0, cbChangeSign, cbDecimal, cbAdd, cbEquals}};
+  for (int row = 0; row < 4; ++row)
+    for (int col = 0; col < 5; ++col) {
+      QCOMPARE(r(rows[row][col]).left(), r(cb7).left() + col * (buttonWidth + gap));
+      QCOMPARE(r(rows[row][col]).top(), r(cb7).top() + row * (r(cb7).height() + gap));
+      QVERIFY(c->Button(rows[row][col]).visible);
+    }
+  QCOMPARE(c->Button(cbDecimal).caption, QStringLiteral("."));
+  QCOMPARE(c->Button(cbSqrt).caption, QStringLiteral("Sqrt"));
+}
+
+void TestCalculatorControl::layoutWithoutMemoryButtons() {
+  Fixture f(269, 237);
+  f.calc->SetShowMemoryButtons(false);
+  for (int b = cbMemClear; b <= cbMemSub; ++b) QVERIFY(!f.calc->Button(TFxCalculatorButton(b)).visible);
+  // T = 269 - 12 - 16 = 241: width 48, and the margin grows by 2 to 8.
+  const QRect seven = f.calc->Button(cb7).rect;
+  QCOMPARE(seven.width(), 48);
+  QCOMPARE(seven.left(), 8);
+  QCOMPARE(f.calc->Display()->geometry(), QRect(8, 8, 5 * 48 + 16, f.calc->fontMetrics().height() + 8));
+  QCOMPARE(f.calc->ButtonAt(QPoint(10, f.calc->Button(cbEquals).rect.center().y())), cb0);
+  f.calc->SetShowMemoryButtons(true);
+  QVERIFY(f.calc->Button(cbMemAdd).visible);
+  QCOMPARE(f.calc->Button(cb7).rect.left(), 6 + 39 + 7);
+}
+
+void TestCalculatorControl::borderShrinksClientArea() {
+  Fixture f(269, 237);
+  const int line = f.calc->fontMetrics().height();
+  f.calc->SetBorderStyle(TFxBorderStyle::bsSingle);
+  // Sunken edge of 2 pixels: the client area is 265 x 233, so BW = 38.
+  QCOMPARE(f.calc->Display()->geometry(), QRect(8, 8, 265 - 12, line + 8));
+  QCOMPARE(f.calc->Button(cb7).rect.width(), 38);
+  QCOMPARE(f.calc->Button(cbEquals).rect.right() + 1, 269 - 2 - 6);
+  QCOMPARE(f.calc->Button(cbEquals).rect.bottom() + 1, 237 - 2 - 6);
+  // Without the 3-D look: a one-pixel line, and a lower display.
+  f.calc->SetCtl3D(false);
+  QCOMPARE(f.calc->Display()->geometry(), QRect(7, 7, 267 - 12, line + 6));
+  QVERIFY(!f.calc->Display()->Ctl3D());
+  f.calc->SetBorderStyle(TFxBorderStyle::bsNone);
+  QCOMPARE(f.calc->Display()->geometry().topLeft(), QPoint(6, 6));
+}
+
+void TestCalculatorControl::mouseReleaseDecides() {
+  Fixture f;
+  TFxCalculator* c = f.calc;
+  QTest::mousePress(c, Qt::LeftButton, {}, f.Centre(cb7));
+  QCOMPARE(c->PressedButton(), cb7);
+  QVERIFY(c->hasFocus());
+  QTest::mouseRelease(c, Qt::LeftButton, {}, f.Centre(cb8));
+  QCOMPARE(c->PressedButton(), cbNone);
+  QCOMPARE(c->Text(), QStringLiteral("0 "));
+
+  QTest::mousePress(c, Qt::LeftButton, {}, f.Centre(cb7));
+  QTest::mouseRelease(c, Qt::LeftButton, {}, f.Centre(cb7) + QPoint(5, 5));
+  QCOMPARE(c->Text(), QStringLiteral("7 "));
+
+  // Outside every button nothing is pressed; the right button presses nothing.
+  QTest::mousePress(c, Qt::LeftButton, {}, QPoint(2, 2));
+  QCOMPARE(c->PressedButton(), cbNone);
+  QTest::mouseRelease(c, Qt::LeftButton, {}, QPoint(2, 2));
+  QTest::mouseClick(c, Qt::RightButton, {}, f.Centre(cb9));
+  QCOMPARE(c->Text(), QStringLiteral("7 "));
+  // A click on the display only gives the calculator the focus.
+  QWidget other(&f.host);
+  other.setFocusPolicy(Qt::StrongFocus);
+  other.show();
+  FocusWidget(&other);
+  QTest::mouseClick(c->Display(), Qt::LeftButton);
+  QVERIFY(c->hasFocus());
+  f.Click(cbAdd);
+  f.Click(cb2);
+  f.Click(cbEquals);
+  QCOMPARE(c->Text(), QStringLiteral("9 "));
+}
+
+void TestCalculatorControl::greyMemoryButtonsIgnoreClicks() {
+  Fixture f;
+  TFxCalculator* c = f.calc;
+  auto memoryCaptionsGrey = [&] {
+    const QImage image = Render(c);
+    return CountColour(image, c->Button(cbMemRecall).rect, cl::Gray) > 0 &&
+           CountColour(image, c->Button(cbMemRecall).rect, cl::Red) == 0 &&
+           CountColour(image, c->Button(cbMemStore).rect, cl::Red) > 0;
+  };
+  QVERIFY(memoryCaptionsGrey());
+  f.Click(cbMemStore);  // storing the zero shown keeps them grey
+  QVERIFY(memoryCaptionsGrey());
+
+  QTest::keyClicks(c, "5");
+  QTest::mousePress(c, Qt::LeftButton, {}, f.Centre(cbMemRecall));
+  QCOMPARE(c->PressedButton(), cbNone);
+  QTest::mouseRelease(c, Qt::LeftButton, {}, f.Centre(cbMemRecall));
+  f.Click(cbMemClear);
+  QCOMPARE(c->Text(), QStringLiteral("5 "));
+
+  f.Click(cbMemStore);
+  QVERIFY(!memoryCaptionsGrey());
+  QTest::keyClicks(c, "3");
+  f.Click(cbMemRecall);
+  QCOMPARE(c->Text(), QStringLiteral("5 "));
+  f.Click(cbMemClear);
+  QVERIFY(memoryCaptionsGrey());
+  // The keyboard shortcut still acts on a grey button.
+  QTest::keyClick(c, Qt::Key_R, Qt::ControlModifier);
+  QCOMPARE(c->Text(), QStringLiteral("0 "));
+}
+
+void TestCalculatorControl::keyMapping_data() {
+  QTest::addColumn<QString>("before");
+  QTest::addColumn<int>("key");
+  QTest::addColumn<int>("modifiers");
+  QTest::addColumn<QString>("display");
+  QTest::addColumn<double>("memory");
+  QTest::newRow("Delete clears the entry") << "7+12" << int(Qt::Key_Delete) << 0 << "0 " << 0.0;
+  QTest::newRow("Shift+Delete does not")
+      << "7+12" << int(Qt::Key_Delete) << int(Qt::ShiftModifier) << "12 " << 0.0;
+  QTest::newRow("F9 changes sign") << "12" << int(Qt::Key_F9) << 0 << "-12 " << 0.0;
+  QTest::newRow("Ctrl+F9 does not") << "12" << int(Qt::Key_F9) << int(Qt::ControlModifier) << "12 " << 0.0;
+  QTest::newRow("Enter evaluates once") << "7+12" << int(Qt::Key_Return) << 0 << "19 " << 0.0;
+  QTest::newRow("keypad Enter") << "7*2" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "14 " << 0.0;
+  QTest::newRow("Ctrl+M stores") << "12" << int(Qt::Key_M) << int(Qt::ControlModifier) << "12 " << 12.0;
+  QTest::newRow("Escape clears") << "7+12" << int(Qt::Key_Escape) << 0 << "0 " << 0.0;
+  QTest::newRow("Backspace") << "123" << int(Qt::Key_Backspace) << 0 << "12 " << 0.0;
+  QTest::newRow("Ctrl+P adds to memory") << "4" << int(Qt::Key_P) << int(Qt::ControlModifier) << "4 " << 4.0;
+  QTest::newRow("Ctrl+S subtracts") << "4" << int(Qt::Key_S) << int(Qt::ControlModifier) << "4 " << -4.0;
+  QTest::newRow("at sign is root") << "81" << int(Qt::Key_At) << int(Qt::ShiftModifier) << "9 " << 0.0;
+  QTest::newRow("plain M does nothing") << "12" << int(Qt::Key_M) << 0 << "12 " << 0.0;
+}
+
+void TestCalculatorControl::keyMapping() {
+  QFETCH(QString, before);
+  QFETCH(int, key);
+  QFETCH(int, modifiers);
+  QFETCH(QString, display);
+  QFETCH(double, memory);
+  Fixture f;
+  QTest::keyClicks(f.calc, before);
+  QTest::keyClick(f.calc, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+  QCOMPARE(f.calc->Text(), display);
+  QCOMPARE(double(f.calc->Memory()), memory);
+}
+
+void TestCalculatorControl::keyPressNotificationCanDropKeys() {
+  Fixture f;
+  f.calc->OnKeyPress = [](QChar& key) {
+    if (key == u'5') key = QChar();
+    if (key == u'x') key = u'*';
+  };
+  QTest::keyClicks(f.calc, "152x3=");
+  QCOMPARE(f.calc->Text(), QStringLiteral("36 "));
+}
+
+void TestCalculatorControl::copyAndPaste() {
+  Fixture f;
+  QTest::keyClicks(f.calc, "1+2=");
+  QTest::keyClick(f.calc, Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(f.services.clipboard, QStringLiteral("3 "));
+
+  f.services.clipboard = QStringLiteral("12+3=");
+  QTest::keyClick(f.calc, Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(f.calc->Text(), QStringLiteral("15 "));
+
+  f.services.clipboard = QStringLiteral("2r");
+  QTest::keyClick(f.calc, Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(f.calc->Text(), QStringLiteral("2 "));
+
+  f.services.clipboard.clear();
+  QTest::keyClick(f.calc, Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(f.calc->Text(), QStringLiteral("2 "));
+
+  f.calc->SetText(QStringLiteral("2r"));
+  QCOMPARE(f.calc->Text(), QStringLiteral("0.5 "));
+  QCOMPARE(f.calc->Display()->Text(), QStringLiteral("0.5 "));
+}
+
+void TestCalculatorControl::keyPressFlashesItsButton() {
+  Fixture f;
+  QList<TFxCalculatorButton> sunkenWhileProcessed;
+  f.calc->OnButtonPressed = [&](TFxCalculator& c, TFxCalculatorButton) {
+    sunkenWhileProcessed << c.PressedButton();
+  };
+  QTest::keyClicks(f.calc, "4*");
+  QTest::keyClick(f.calc, Qt::Key_Return);
+  QCOMPARE(sunkenWhileProcessed, (QList<TFxCalculatorButton>{cb4, cbMul, cbEquals}));
+  QCOMPARE(f.calc->PressedButton(), cbNone);
+}
+
+void TestCalculatorControl::failureSoundsTheAlert() {
+  Fixture f;
+  QTest::keyClicks(f.calc, "1/0=");
+  QCOMPARE(f.calc->Text(), QStringLiteral("****** "));
+  QCOMPARE(f.services.alerts, 1);
+  f.Click(cb5);
+  QCOMPARE(f.services.alerts, 2);
+  QCOMPARE(f.services.beeps, 0);
+  QVERIFY(f.services.messages.isEmpty());
+  QTest::keyClick(f.calc, Qt::Key_Escape);
+  QCOMPARE(f.calc->Text(), QStringLiteral("0 "));
+}
+
+void TestCalculatorControl::captionColoursFollowGroups() {
+  Fixture f;
+  TFxCalcColors& colors = f.calc->Colors();
+  colors.SetColorScheme(TFxCalcColorScheme::csPlain);
+  colors.SetEditButtons(cl::Green);
+  colors.SetFunctionButtons(cl::Purple);
+  colors.SetMemoryButtons(cl::Olive);
+  colors.SetNumberButtons(cl::Teal);
+  colors.SetOperatorButtons(cl::Fuchsia);
+  const QImage image = Render(f.calc);
+  const struct {
+    TFxCalculatorButton button;
+    QColor colour;
+  } expected[] = {{cbBack, cl::Green},     {cbSqrt, cl::Purple}, {cbMemStore, cl::Olive},
+                  {cbMemRecall, cl::Gray}, {cb8, cl::Teal},      {cbEquals, cl::Fuchsia}};
+  for (const auto& e : expected)
+    QVERIFY2(CountColour(image, f.calc->Button(e.button).rect, e.colour) > 0,
+             qPrintable(f.calc->Button(e.button).caption));
+  // The display takes its own two colours.
+  const QRect display = f.calc->Display()->geometry();
+  QVERIFY(CountColour(image, display, cl::White) > display.width() * display.height() / 2);
+  QVERIFY(CountColour(image, display, cl::Navy) > 0);
+}
+
+void TestCalculatorControl::focusRectangleOnEquals() {
+  Fixture f;
+  QWidget other(&f.host);
+  other.setFocusPolicy(Qt::StrongFocus);
+  other.show();
+  FocusWidget(&other);
+  QVERIFY(!f.calc->hasFocus());
+  const QRect equals = f.calc->Button(cbEquals).rect;
+  const QImage unfocused = Render(f.calc).copy(equals);
+  FocusWidget(f.calc);
+  QVERIFY(f.calc->hasFocus());
+  const QImage focused = Render(f.calc).copy(equals);
+  QVERIFY(focused != unfocused);
+  // Only "=" changes with the focus.
+  const QRect eight = f.calc->Button(cb8).rect;
+  FocusWidget(&other);
+  const QImage eightUnfocused = Render(f.calc).copy(eight);
+  FocusWidget(f.calc);
+  QCOMPARE(Render(f.calc).copy(eight), eightUnfocused);
+}
+
+void TestCalculatorControl::colourSchemes_data() {
+  QTest::addColumn<int>("scheme");
+  QTest::addColumn<QList<QColor>>("colours");
+  QTest::newRow("dark") << int(TFxCalcColorScheme::csDark)
+                        << QList<QColor>{cl::Gray, cl::Black, cl::Aqua,   cl::Black,
+                                         cl::Teal, cl::Navy,  cl::Maroon, cl::Blue};
+  QTest::newRow("ocean") << int(TFxCalcColorScheme::csOcean)
+                         << QList<QColor>{cl::Gray, cl::Aqua, cl::Black, cl::Purple,
+                                          cl::Navy, cl::Navy, cl::Aqua,  cl::Blue};
+  QTest::newRow("plain") << int(TFxCalcColorScheme::csPlain)
+                         << QList<QColor>{cl::Gray, cl::White, cl::Navy, cl::Black,
+                                          cl::Navy, cl::Navy,  cl::Blue, cl::Blue};
+  QTest::newRow("windows") << int(TFxCalcColorScheme::csWindows)
+                           << QList<QColor>{cl::Gray,
+                                            SystemColor(SysColor::Window),
+                                            SystemColor(SysColor::WindowText),
+                                            cl::Maroon,
+                                            cl::Navy,
+                                            cl::Red,
+                                            cl::Blue,
+                                            cl::Red};
+}
+
+void TestCalculatorControl::colourSchemes() {
+  QFETCH(int, scheme);
+  QFETCH(QList<QColor>, colours);
+  TFxCalcColors colors;
+  colors.SetColorScheme(TFxCalcColorScheme::csDark);
+  colors.SetColorScheme(TFxCalcColorScheme(scheme));
+  QCOMPARE(int(colors.ColorScheme()), scheme);
+  for (int i = 0; i < TFxCalcColors::ColorCount; ++i) QCOMPARE(colors.Color(i), colours[i]);
+  // Custom keeps the colours as they are.
+  colors.SetColorScheme(TFxCalcColorScheme::csCustom);
+  for (int i = 0; i < TFxCalcColors::ColorCount; ++i) QCOMPARE(colors.Color(i), colours[i]);
+}
+
+void TestCalculatorControl::singleColourMakesSchemeCustom() {
+  Fixture f;
+  TFxCalcColors& colors = f.calc->Colors();
+  colors.SetColorScheme(TFxCalcColorScheme::csOcean);
+  colors.SetDisplay(cl::Yellow);
+  QCOMPARE(colors.ColorScheme(), TFxCalcColorScheme::csCustom);
+  QCOMPARE(colors.DisplayText(), cl::Black);
+  const QRect display = f.calc->Display()->geometry();
+  QVERIFY(CountColour(Render(f.calc), display, cl::Yellow) > display.width() * display.height() / 2);
+
+  TFxCalcColors copy;
+  copy.SetColorScheme(TFxCalcColorScheme::csDark);
+  colors.Assign(copy);
+  QCOMPARE(colors.ColorScheme(), TFxCalcColorScheme::csDark);
+  QCOMPARE(colors.Display(), cl::Black);
+  QVERIFY(CountColour(Render(f.calc), display, cl::Black) > display.width() * display.height() / 2);
+}
+
+void TestCalculatorControl::attachedLabel() {
+  Fixture f;
+  TFxLabelInfo& info = f.calc->FxLabelInfo();
+  info.SetVisible(true);
+  QVERIFY(info.Visible());
+  QLabel* label = info.Label();
+  QCOMPARE(label->parentWidget(), &f.host);
+  QCOMPARE(label->text(), QStringLiteral("FxCalcLabel"));
+  QCOMPARE(label->geometry().bottom() + 1, f.calc->y());
+  QCOMPARE(label->x(), f.calc->x());
+
+  info.SetOffsetX(3);
+  f.calc->move(40, 60);
+  QCOMPARE(label->pos(), QPoint(43, 60 - label->height()));
+
+  delete label;
+  QVERIFY(!info.Visible());
+  info.SetVisible(true);
+  QVERIFY(info.Visible());
+  info.SetVisible(false);
+  QVERIFY(!info.Visible());
+  QCOMPARE(f.host.findChildren<TFxAttachedLabel*>().size(), 0);
+}
+
+QTEST_MAIN(TestCalculatorControl)
+#include "tst_calculator_control.moc"

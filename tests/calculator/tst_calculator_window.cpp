@@ -1,0 +1,117 @@
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/main_window.h"
+#include "calculator/calc_panel.h"
+#include "calculator/calculator_control.h"
+#include "calculator/calculator_window.h"
+#include "widget_fixture.h"
+#include "widgets/look.h"
+
+using namespace orvane;
+
+class TestCalculatorWindow : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void init() { t = std::make_unique<TestApp>(); }
+  void cleanup() {
+    t.reset();
+    QVERIFY2(!guard.Tripped(), qPrintable(guard.Seen()));
+  }
+
+  void createdHiddenAsDesigned();
+  void mainWindowButtonShowsItReadyToType();
+  void escapeHidesAndClearsKeepingMemory();
+  void closingOnlyHides();
+
+ private:
+  void ShowFromMainWindow() {
+    QTest::mouseClick(t->app->MainFrm()->BitBtn1, Qt::LeftButton);
+    TCalculatorFrm* w = t->app->CalculatorFrm();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    QApplication::setActiveWindow(w);
+    QVERIFY(QTest::qWaitForWindowActive(w));
+  }
+
+  ModalDialogGuard guard;
+  std::unique_ptr<TestApp> t;
+};
+
+void TestCalculatorWindow::createdHiddenAsDesigned() {
+  TCalculatorFrm* w = t->app->CalculatorFrm();
+  QVERIFY(!w->isVisible());
+  QCOMPARE(w->objectName(), QStringLiteral("CalculatorFrm"));
+  QCOMPARE(w->windowTitle(), QStringLiteral("Calculator"));
+  QCOMPARE(w->size(), QSize(278, 245));
+  QCOMPARE(w->minimumSize(), w->maximumSize());
+  const Qt::WindowFlags flags = w->windowFlags();
+  QVERIFY(flags & Qt::WindowStaysOnTopHint);
+  QVERIFY(flags & Qt::WindowCloseButtonHint);
+  QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+  QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+  QCOMPARE(w->palette().color(QPalette::Window), cl::Navy);
+
+  TFxCalculator* c = w->FxCalculator1;
+  QCOMPARE(c->objectName(), QStringLiteral("FxCalculator1"));
+  QCOMPARE(c->geometry(), QRect(4, 4, 269, 237));
+  QVERIFY(c->font().bold());
+  QCOMPARE(c->font().pixelSize(), 16);
+  QCOMPARE(c->Colors().ColorScheme(), TFxCalcColorScheme::csCustom);
+  QCOMPARE(c->Colors().OperatorButtons(), cl::Red);
+  QCOMPARE(c->Colors().FunctionButtons(), cl::Navy);
+  QVERIFY(!c->FxLabelInfo().Visible());
+  QCOMPARE(c->Button(cb7).rect.width(), 39);
+  QCOMPARE(c->Button(cbBack).rect.width(), 53);
+  QCOMPARE(c->Text(), QStringLiteral("0 "));
+}
+
+void TestCalculatorWindow::mainWindowButtonShowsItReadyToType() {
+  ShowFromMainWindow();
+  TCalculatorFrm* w = t->app->CalculatorFrm();
+  QVERIFY(w->isVisible());
+  QVERIFY(w->FxCalculator1->hasFocus());
+  QCOMPARE(w->FxCalculator1->Display()->Text(), QStringLiteral("0 "));
+  QTest::keyClicks(QApplication::focusWidget(), "6*7");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QCOMPARE(w->FxCalculator1->Text(), QStringLiteral("42 "));
+  // Showing it again only brings it to the front, as it was left.
+  ShowFromMainWindow();
+  QCOMPARE(w->FxCalculator1->Text(), QStringLiteral("42 "));
+}
+
+void TestCalculatorWindow::escapeHidesAndClearsKeepingMemory() {
+  ShowFromMainWindow();
+  TCalculatorFrm* w = t->app->CalculatorFrm();
+  TFxCalculator* c = w->FxCalculator1;
+  QTest::keyClicks(c, "7");
+  QTest::keyClick(c, Qt::Key_M, Qt::ControlModifier);
+  QTest::keyClicks(c, "5+2");
+  QTest::keyClick(c, Qt::Key_Escape);
+  QVERIFY(!w->isVisible());
+  QCOMPARE(c->Text(), QStringLiteral("0 "));
+  QCOMPARE(t->services.alerts, 0);
+
+  ShowFromMainWindow();
+  QVERIFY(c->hasFocus());
+  QCOMPARE(c->Display()->Text(), QStringLiteral("0 "));
+  QTest::mouseClick(c, Qt::LeftButton, {}, c->Button(cbMemRecall).rect.center());
+  QCOMPARE(c->Text(), QStringLiteral("7 "));
+}
+
+void TestCalculatorWindow::closingOnlyHides() {
+  ShowFromMainWindow();
+  TCalculatorFrm* w = t->app->CalculatorFrm();
+  QTest::keyClicks(w->FxCalculator1, "12+");
+  QVERIFY(w->close());
+  QVERIFY(!w->isVisible());
+  QCOMPARE(t->quitRequests, 0);
+  ShowFromMainWindow();
+  QCOMPARE(t->app->CalculatorFrm(), w);
+  QTest::keyClicks(w->FxCalculator1, "3=");
+  QCOMPARE(w->FxCalculator1->Text(), QStringLiteral("15 "));
+}
+
+QTEST_MAIN(TestCalculatorWindow)
+#include "tst_calculator_window.moc"

@@ -1,0 +1,198 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+
+#include "app/error_boundary.h"
+#include "recording_services.h"
+#include "sizes/key_filter.h"
+#include "sizes/text_rules.h"
+#include "widget_fixture.h"
+#include "widgets/edit.h"
+
+using namespace orvane;
+
+Q_DECLARE_METATYPE(orvane::KeyFilterKind)
+
+class KeyFiltersTest : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  void init();
+  void cleanup();
+  void typed_data();
+  void typed();
+  void pointJudgedOnOwnBox();
+  void pointOverSelectionStillBeeps();
+  void navigationKeysAlwaysWork();
+  void enterRunsOrMoves_data();
+  void enterRunsOrMoves();
+  void pasteIsNotFiltered();
+  void clipboardKeysRefusedInWeightBoxes();
+  void errorBoxes_data();
+  void errorBoxes();
+
+ private:
+  RecordingServices services_;
+  std::unique_ptr<ModalDialogGuard> guard_;
+  std::unique_ptr<QWidget> window_;
+  TEdit* box_ = nullptr;
+  TEdit* next_ = nullptr;
+  int runs_ = 0;
+  void Build(KeyFilterKind kind);
+};
+
+void KeyFiltersTest::init() {
+  services_ = RecordingServices();
+  SetErrorServices(&services_);
+  guard_ = std::make_unique<ModalDialogGuard>();
+  runs_ = 0;
+}
+
+void KeyFiltersTest::cleanup() {
+  QVERIFY2(!guard_->Tripped(), qPrintable(guard_->Seen()));
+  window_.reset();
+  SetErrorServices(nullptr);
+}
+
+void KeyFiltersTest::Build(KeyFilterKind kind) {
+  window_ = std::make_unique<QWidget>();
+  box_ = new TEdit(window_.get());
+  next_ = new TEdit(window_.get());
+  next_->move(0, 40);
+  box_->SetKeyFilter(kind, services_, [this] { ++runs_; });
+  window_->show();
+  FocusWidget(box_);
+}
+
+void KeyFiltersTest::typed_data() {
+  QTest::addColumn<KeyFilterKind>("kind");
+  QTest::addColumn<QString>("keys");
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<int>("beeps");
+  QTest::newRow("mm digits and one point") << KeyFilterKind::MmBox << "2.3" << "2.3" << 0;
+  QTest::newRow("mm second point beeps") << KeyFilterKind::MmBox << "2.3." << "2.3" << 1;
+  QTest::newRow("mm letter beeps") << KeyFilterKind::MmBox << "2a" << "2" << 1;
+  QTest::newRow("mm slash beeps") << KeyFilterKind::MmBox << "1/8" << "18" << 1;
+  QTest::newRow("inch fraction") << KeyFilterKind::InchBox << "1 1/8" << "1 1/8" << 0;
+  QTest::newRow("inch minus beeps") << KeyFilterKind::InchBox << "-1" << "1" << 1;
+  QTest::newRow("designation silent") << KeyFilterKind::Designation << "a1." << "" << 0;
+  QTest::newRow("weight point") << KeyFilterKind::Weight << "1.5" << "1.5" << 0;
+  QTest::newRow("weight space beeps") << KeyFilterKind::Weight << "1 5" << "15" << 1;
+  QTest::newRow("bead count no point") << KeyFilterKind::NoBeads << "4.2" << "42" << 1;
+  QTest::newRow("spacing any points") << KeyFilterKind::AreaSp << "1.2.3" << "1.2.3" << 0;
+  QTest::newRow("worksheet count space") << KeyFilterKind::WorksheetNob << "1 2" << "1 2" << 0;
+  QTest::newRow("worksheet inch points") << KeyFilterKind::WorksheetInch << "1/4.." << "1/4.." << 0;
+  QTest::newRow("totalin one point") << KeyFilterKind::Totalin << "17 1/2.." << "17 1/2." << 1;
+}
+
+void KeyFiltersTest::typed() {
+  QFETCH(KeyFilterKind, kind);
+  QFETCH(QString, keys);
+  QFETCH(QString, text);
+  QFETCH(int, beeps);
+  Build(kind);
+  QTest::keyClicks(box_, keys);
+  QCOMPARE(box_->text(), text);
+  QCOMPARE(services_.beeps, beeps);
+}
+
+void KeyFiltersTest::pointJudgedOnOwnBox() {
+  Build(KeyFilterKind::Totalin);
+  next_->SetKeyFilter(KeyFilterKind::Totalin, services_);
+  box_->setText(QStringLiteral("2.5"));
+  FocusWidget(next_);
+  QTest::keyClicks(next_, QStringLiteral("."));
+  QCOMPARE(next_->text(), QStringLiteral("."));
+  QCOMPARE(services_.beeps, 0);
+}
+
+void KeyFiltersTest::pointOverSelectionStillBeeps() {
+  Build(KeyFilterKind::MmBox);
+  box_->setText(QStringLiteral("2.5"));
+  box_->selectAll();
+  QTest::keyClick(box_, Qt::Key_Period);
+  QCOMPARE(box_->text(), QStringLiteral("2.5"));
+  QCOMPARE(services_.beeps, 1);
+}
+
+void KeyFiltersTest::navigationKeysAlwaysWork() {
+  Build(KeyFilterKind::Designation);
+  box_->setText(QStringLiteral("PP  10"));
+  box_->setCursorPosition(6);
+  QTest::keyClick(box_, Qt::Key_Home);
+  QCOMPARE(box_->cursorPosition(), 0);
+  QTest::keyClick(box_, Qt::Key_Delete);
+  QCOMPARE(box_->text(), QStringLiteral("P  10"));
+  QCOMPARE(services_.beeps, 0);
+}
+
+void KeyFiltersTest::enterRunsOrMoves_data() {
+  QTest::addColumn<KeyFilterKind>("kind");
+  QTest::addColumn<bool>("runs");
+  QTest::newRow("mm runs") << KeyFilterKind::MmBox << true;
+  QTest::newRow("inch runs") << KeyFilterKind::InchBox << true;
+  QTest::newRow("weight runs") << KeyFilterKind::Weight << true;
+  QTest::newRow("spacing runs") << KeyFilterKind::AreaSp << true;
+  QTest::newRow("designation moves") << KeyFilterKind::Designation << false;
+  QTest::newRow("bead size moves") << KeyFilterKind::BsMm << false;
+  QTest::newRow("bead count moves") << KeyFilterKind::NoBeads << false;
+  QTest::newRow("length moves") << KeyFilterKind::Totalin << false;
+  QTest::newRow("worksheet moves") << KeyFilterKind::WorksheetMm << false;
+}
+
+void KeyFiltersTest::enterRunsOrMoves() {
+  QFETCH(KeyFilterKind, kind);
+  QFETCH(bool, runs);
+  Build(kind);
+  QTest::keyClick(box_, Qt::Key_Return);
+  QCOMPARE(runs_, runs ? 1 : 0);
+  QCOMPARE(QApplication::focusWidget(), runs ? box_ : next_);
+  QCOMPARE(box_->text(), QString());
+  QCOMPARE(services_.beeps, 0);
+}
+
+void KeyFiltersTest::pasteIsNotFiltered() {
+  Build(KeyFilterKind::MmBox);
+  QApplication::clipboard()->setText(QStringLiteral("1.2.3"));
+  QTest::keyClick(box_, Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(box_->text(), QStringLiteral("1.2.3"));
+  QCOMPARE(services_.beeps, 0);
+}
+
+void KeyFiltersTest::clipboardKeysRefusedInWeightBoxes() {
+  Build(KeyFilterKind::Weight);
+  QApplication::clipboard()->setText(QStringLiteral("12"));
+  QTest::keyClick(box_, Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(box_->text(), QString());
+  QCOMPARE(services_.beeps, 1);
+}
+
+void KeyFiltersTest::errorBoxes_data() {
+  QTest::addColumn<QString>("input");
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<QString>("text");
+  QTest::newRow("two points") << "1.2.3" << "Orvane" << "'1.2.3' is not a valid floating point value.";
+  QTest::newRow("no denominator") << "1/" << "Orvane" << "'' is not a valid integer value.";
+  QTest::newRow("zero denominator") << "1/0" << "Orvane" << "Floating point division by zero.";
+  QTest::newRow("bad character") << "1/a" << "Error" << "Cannot convert Fraction to Decimal.";
+}
+
+// A failing handler stops where it failed; what it wrote before stays.
+void KeyFiltersTest::errorBoxes() {
+  QFETCH(QString, input);
+  QFETCH(QString, caption);
+  QFETCH(QString, text);
+  Build(KeyFilterKind::InchBox);
+  RunGuarded(box_, [&] {
+    box_->setText(QStringLiteral("written"));
+    next_->setText(FormatFixed(InchTextToNumber(input), 9, 5));
+  });
+  QCOMPARE(box_->text(), QStringLiteral("written"));
+  QCOMPARE(next_->text(), QString());
+  QCOMPARE(services_.messages.size(), 1);
+  QCOMPARE(services_.messages[0].caption, caption);
+  QCOMPARE(services_.messages[0].text, text);
+  QVERIFY(services_.messages[0].icon == MessageIcon::Error);
+}
+
+QTEST_MAIN(KeyFiltersTest)
+#include "tst_key_filters.moc"

@@ -1,0 +1,259 @@
+#include <QTest>
+
+#include "worksheet/worksheet_file.h"
+
+using namespace orvane;
+
+Q_DECLARE_METATYPE(WorksheetField)
+
+namespace {
+
+QByteArray EmptyRows(int from) {
+  QByteArray out;
+  for (int k = from; k <= kWorksheetRows; ++k) out += QByteArray::number(k) + "\t\t\t\t\r\n";
+  return out;
+}
+
+QString Fields(const LoadedWorksheet& w, int row) {
+  const WorksheetRowText& t = w.Text.Rows[row - 1];
+  return t.Desc + u'|' + t.Mm + u'|' + t.Inch + u'|' + t.Nob;
+}
+
+}  // namespace
+
+class WorksheetFileTest : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  void writesElevenLines_data();
+  void writesElevenLines();
+  void refusesCharactersOutsideTheCodePage_data();
+  void refusesCharactersOutsideTheCodePage();
+  void splitsLines_data();
+  void splitsLines();
+  void readsRows_data();
+  void readsRows();
+  void badFieldsStopTheWholeRead_data();
+  void badFieldsStopTheWholeRead();
+  void fractionErrorIsReportedAndReadingGoesOn();
+  void roundTripsTextsAndBytes();
+};
+
+// Each case puts texts into the boxes and names the bytes the file must hold.
+void WorksheetFileTest::writesElevenLines_data() {
+  QTest::addColumn<QString>("project");
+  QTest::addColumn<int>("row");
+  QTest::addColumn<QStringList>("boxes");  // Desc, Mm, Inch, Nob of that row
+  QTest::addColumn<QByteArray>("expected");
+
+  const QByteArray empty = "\r\n" + EmptyRows(1);
+  QTest::newRow("empty worksheet") << "" << 1 << QStringList{"", "", "", ""} << empty;
+  QTest::newRow("row 3 example") << "Bracelet" << 3 << QStringList{"Crystal rondelle", "4", "", "36"}
+                                 << "Bracelet\r\n" + EmptyRows(1).left(14) +
+                                        "3\tCrystal rondelle\t4\t\t36\r\n" + EmptyRows(4);
+  QTest::newRow("texts kept untrimmed") << "  Spaced  " << 1 << QStringList{" a ", " 4", "", "7 "}
+                                        << "  Spaced  \r\n1\t a \t 4\t\t7 \r\n" + EmptyRows(2);
+  QTest::newRow("row 10 last line") << "" << 10 << QStringList{"x", "", "1/4", "5"}
+                                    << "\r\n" + EmptyRows(1).left(EmptyRows(1).indexOf("10\t")) +
+                                           "10\tx\t\t1/4\t5\r\n";
+  QTest::newRow("TAB CR LF and Ctrl-Z become blanks")
+      << QString("a\tb\r\nc") << 2 << QStringList{"d\te", "4", "", QString("1") + QChar(26)}
+      << "a b  c\r\n1\t\t\t\t\r\n2\td e\t4\t\t1 \r\n" + EmptyRows(3);
+  QTest::newRow("Windows-1252 letters")
+      << QString::fromUtf8("Café €5") << 1 << QStringList{QString::fromUtf8("Perle «fine» ‰ Œ"), "", "", ""}
+      << QByteArray(
+             "Caf\xE9 \x80"
+             "5\r\n1\tPerle \xAB"
+             "fine\xBB \x89 \x8C\t\t\t\r\n") +
+             EmptyRows(2);
+}
+
+void WorksheetFileTest::writesElevenLines() {
+  QFETCH(QString, project);
+  QFETCH(int, row);
+  QFETCH(QStringList, boxes);
+  QFETCH(QByteArray, expected);
+  WorksheetText text;
+  text.Project = project;
+  text.Rows[row - 1] = {boxes[0], boxes[1], boxes[2], boxes[3]};
+  const QByteArray bytes = WorksheetFileBytes(text);
+  QCOMPARE(bytes, expected);
+  QCOMPARE(bytes.count("\r\n"), 11);
+  QVERIFY(bytes.endsWith("\r\n"));
+}
+
+void WorksheetFileTest::refusesCharactersOutsideTheCodePage_data() {
+  QTest::addColumn<int>("row");
+  QTest::addColumn<WorksheetField>("field");
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<uint>("character");
+  QTest::addColumn<QString>("where");
+  QTest::newRow("Polish L in a description")
+      << 3 << WorksheetField::Desc << QString::fromUtf8("Łódź") << 0x141u << "Description of row 3";
+  QTest::newRow("emoji in the project")
+      << 0 << WorksheetField::Project << QString::fromUtf8("Gift 💎") << 0x1F48Eu << "Project Name";
+  QTest::newRow("C1 control Windows has no byte for")
+      << 10 << WorksheetField::Nob << QString(QChar(0x85)) << 0x85u << "Number of Beads of row 10";
+}
+
+void WorksheetFileTest::refusesCharactersOutsideTheCodePage() {
+  QFETCH(int, row);
+  QFETCH(WorksheetField, field);
+  QFETCH(QString, text);
+  QFETCH(uint, character);
+  QFETCH(QString, where);
+  WorksheetText sheet;
+  if (row == 0)
+    sheet.Project = text;
+  else if (field == WorksheetField::Desc)
+    sheet.Rows[row - 1].Desc = text;
+  else
+    sheet.Rows[row - 1].Nob = text;
+  try {
+    WorksheetFileBytes(sheet);
+    QFAIL("the text was written");
+  } catch (const EUnencodableCharacter& bad) {
+    QCOMPARE(bad.Row, row);
+    QCOMPARE(bad.Field, field);
+    QCOMPARE(uint(bad.Character), character);
+    QCOMPARE(QString::fromStdString(bad.what()), where);
+  }
+}
+
+void WorksheetFileTest::splitsLines_data() {
+  QTest::addColumn<QByteArray>("bytes");
+  QTest::addColumn<QStringList>("firstLines");  // the rest must be empty
+  QTest::newRow("CR LF") << QByteArray("P\r\n1\ta\r\n") << QStringList{"P", "1\ta"};
+  QTest::newRow("LF alone is a character") << QByteArray("P\n1\ta\n2\tb\n") << QStringList{"P\n1\ta\n2\tb\n"};
+  QTest::newRow("CR alone ends a line") << QByteArray("P\r1\ta\r") << QStringList{"P", "1\ta"};
+  QTest::newRow("LF after CR belongs to it, a second LF does not")
+      << QByteArray("P\r\n\n1") << QStringList{"P", "\n1"};
+  QTest::newRow("Ctrl-Z ends the text") << QByteArray(
+                                               "P\r\n1\tab\x1A"
+                                               "cd\r\n2\tx\r\n")
+                                        << QStringList{"P", "1\tab"};
+  QTest::newRow("no final line end") << QByteArray("P\r\n1\ta") << QStringList{"P", "1\ta"};
+  QTest::newRow("empty file") << QByteArray() << QStringList{};
+  QTest::newRow("Windows-1252 bytes")
+      << QByteArray("\xE9\x80\x81\x9F\xFF") << QStringList{QString::fromUtf8("é€\u0081Ÿÿ")};
+  QByteArray many;
+  for (int i = 0; i < 14; ++i) many += "L" + QByteArray::number(i) + "\r\n";
+  QStringList eleven;
+  for (int i = 0; i < 11; ++i) eleven << "L" + QString::number(i);
+  QTest::newRow("lines after the eleventh ignored") << many << eleven;
+}
+
+void WorksheetFileTest::splitsLines() {
+  QFETCH(QByteArray, bytes);
+  QFETCH(QStringList, firstLines);
+  const QStringList lines = WorksheetFileLines(bytes);
+  QCOMPARE(lines.size(), 11);
+  for (int i = 0; i < 11; ++i) QCOMPARE(lines[i], i < firstLines.size() ? firstLines[i] : QString());
+}
+
+void WorksheetFileTest::readsRows_data() {
+  QTest::addColumn<QByteArray>("line");
+  QTest::addColumn<QString>("boxes");  // Desc|Mm|Inch|Nob as loaded
+  QTest::addColumn<float>("mm");
+  QTest::addColumn<float>("inch");
+  QTest::addColumn<int>("count");
+  QTest::newRow("inch example") << QByteArray("3\tSeed beads\t\t1/8\t24") << "Seed beads||1/8|24" << 0.0f
+                                << 0.125f << 24;
+  QTest::newRow("mm example") << QByteArray("3\tCrystal rondelle\t4\t\t36") << "Crystal rondelle|4||36"
+                              << 4.0f << 0.0f << 36;
+  QTest::newRow("fields trimmed") << QByteArray("3\t  Pearl \x01\t 6.5 \t\t +036") << "Pearl|6.5||36" << 6.5f
+                                  << 0.0f << 36;
+  QTest::newRow("both sizes kept for the window")
+      << QByteArray("1\tA\t4\t1/4\t2") << "A|4|1/4|2" << 4.0f << 0.25f << 2;
+  QTest::newRow("row number ignored") << QByteArray("99\tA\t\t\t") << "A|||" << 0.0f << 0.0f << 0;
+  QTest::newRow("missing fields") << QByteArray("1\tOnly a description") << "Only a description|||" << 0.0f
+                                  << 0.0f << 0;
+  QTest::newRow("count of zero shows empty") << QByteArray("1\t\t2\t\t0") << "|2||" << 2.0f << 0.0f << 0;
+  QTest::newRow("negative count shows empty") << QByteArray("1\t\t2\t\t-5") << "|2||" << 2.0f << 0.0f << -5;
+  QTest::newRow("lone point") << QByteArray("1\t\t.\t\t") << "|.||" << 0.0f << 0.0f << 0;
+  // A blank is a legal key in the inch box; the file it saves must load.
+  QTest::newRow("blank inch field is no size") << QByteArray("1\t\t\t \t3") << "|||3" << 0.0f << 0.0f << 3;
+  QTest::newRow("empty line") << QByteArray("") << "|||" << 0.0f << 0.0f << 0;
+}
+
+void WorksheetFileTest::readsRows() {
+  QFETCH(QByteArray, line);
+  QFETCH(QString, boxes);
+  QFETCH(float, mm);
+  QFETCH(float, inch);
+  QFETCH(int, count);
+  const LoadedWorksheet w = ReadWorksheetFile("Project\r\n\r\n" + line + "\r\n", {});
+  QCOMPARE(w.Text.Project, QString("Project"));
+  QCOMPARE(Fields(w, 2), boxes);
+  QCOMPARE(w.Values[1].MmValue, mm);
+  QCOMPARE(w.Values[1].InchValue, inch);
+  QCOMPARE(w.Values[1].BeadCount, count);
+  for (int row : {1, 3, 10}) QCOMPARE(Fields(w, row), QString("|||"));
+}
+
+void WorksheetFileTest::badFieldsStopTheWholeRead_data() {
+  QTest::addColumn<QByteArray>("line");
+  QTest::addColumn<QString>("message");
+  QTest::newRow("letters in mm") << QByteArray("1\tA\tabc\t\t3")
+                                 << "'abc' is not a valid floating point value";
+  QTest::newRow("two points in inch")
+      << QByteArray("1\tA\t\t1.2.3\t3") << "'1.2.3' is not a valid floating point value";
+  QTest::newRow("count with trailing blank")
+      << QByteArray("1\tA\t4\t\t50 ") << "'50 ' is not a valid integer value";
+  QTest::newRow("sixth field") << QByteArray("1\tA\t4\t\t36\tx") << "'36\tx' is not a valid integer value";
+  QTest::newRow("count too large") << QByteArray("1\tA\t4\t\t2147483648")
+                                   << "'2147483648' is not a valid integer value";
+  QTest::newRow("fraction without denominator")
+      << QByteArray("1\tA\t\t1/\t") << "'' is not a valid integer value";
+  QTest::newRow("size beyond a float") << QByteArray("1\tA\t1E40\t\t") << "Floating point overflow";
+}
+
+void WorksheetFileTest::badFieldsStopTheWholeRead() {
+  QFETCH(QByteArray, line);
+  QFETCH(QString, message);
+  try {
+    ReadWorksheetFile("P\r\n1\tGood\t4\t\t10\r\n" + line + "\r\n", {});
+    QFAIL("the file was read");
+  } catch (const std::exception& failure) {
+    QVERIFY(!dynamic_cast<const EFractionError*>(&failure));
+    QCOMPARE(QString::fromStdString(failure.what()), message);
+  }
+}
+
+void WorksheetFileTest::fractionErrorIsReportedAndReadingGoesOn() {
+  QStringList reported;
+  const LoadedWorksheet w =
+      ReadWorksheetFile("P\r\n1\tA\t\t1/x\t5\r\n2\tB\t4\t\t6\r\n",
+                        [&](const EFractionError& e) { reported << QString(e.what()); });
+  QCOMPARE(reported, QStringList{"Cannot convert Fraction to Decimal."});
+  QCOMPARE(Fields(w, 1), QString("A||1/x|5"));
+  QCOMPARE(w.Values[0].InchValue, 0.0f);
+  QCOMPARE(Fields(w, 2), QString("B|4||6"));
+}
+
+void WorksheetFileTest::roundTripsTextsAndBytes() {
+  WorksheetText text;
+  text.Project = QString::fromUtf8("Anniversary — «été» set, 42 characters long!!");
+  for (int k = 1; k <= kWorksheetRows; ++k)
+    text.Rows[k - 1] = {QStringLiteral("Strand %1 ‰€").arg(k), k % 2 ? QString::number(k) : QString(),
+                        k % 2 ? QString() : QStringLiteral("%1/16").arg(k), QString::number(k * 7)};
+  const QByteArray bytes = WorksheetFileBytes(text);
+  const LoadedWorksheet loaded = ReadWorksheetFile(bytes, {});
+  QCOMPARE(loaded.Text.Project, text.Project);
+  for (int k = 1; k <= kWorksheetRows; ++k) {
+    QCOMPARE(loaded.Text.Rows[k - 1].Desc, text.Rows[k - 1].Desc);
+    QCOMPARE(loaded.Text.Rows[k - 1].Mm, text.Rows[k - 1].Mm);
+    QCOMPARE(loaded.Text.Rows[k - 1].Inch, text.Rows[k - 1].Inch);
+    QCOMPARE(loaded.Text.Rows[k - 1].Nob, text.Rows[k - 1].Nob);
+  }
+  QCOMPARE(WorksheetFileBytes(loaded.Text), bytes);
+
+  // Every byte a description can hold comes back as the same byte.
+  QByteArray all;
+  for (int b = 0x21; b <= 0xFF; ++b) all += char(b);
+  const QByteArray file = "P\r\n1\tx" + all + "x\t\t\t\r\n" + EmptyRows(2);
+  const LoadedWorksheet w = ReadWorksheetFile(file, {});
+  QCOMPARE(WorksheetFileBytes(w.Text), file);
+}
+
+QTEST_GUILESS_MAIN(WorksheetFileTest)
+#include "tst_worksheet_file.moc"
