@@ -1,13 +1,25 @@
 #pragma once
 
+#include <functional>
+
+class QApplication;
+
 namespace orvane {
 
 struct RunOptions {
-  bool quitAfterFirstPaint = false;  // for start-up measurements
+  // Ends the event loop once the main window's first frame has been painted,
+  // so a start-up measurement covers exactly lock, windows, grids and paint.
+  bool quitAfterFirstPaint = false;
+  // Runs after the application object exists and before any window is made
+  // (the look checks use it to put on another palette).
+  std::function<void(QApplication&)> beforeWindows;
 };
 
 // The whole program: single-instance check, the five windows, the event loop.
 // Returns the process exit code.
 int RunOrvane(int argc, char** argv, const RunOptions& options = {});
+
+// The icon of the program's windows and of its desktop entry.
+inline constexpr const char* kAppIconResource = ":/app/org.orvane.Orvane.svg";
 
 }  // namespace orvane

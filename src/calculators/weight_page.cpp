@@ -1,9 +1,139 @@
 #include "calculators/weight_page.h"
 
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
 #include "app/app_context.h"
+#include "app/desktop_services.h"
+#include "app/error_boundary.h"
+#include "sizes/key_filter.h"
+#include "sizes/text_rules.h"
+#include "widgets/edit.h"
+#include "widgets/focus.h"
+#include "widgets/look.h"
 
 namespace orvane {
 
-TWeightPage::TWeightPage(AppContext& app, QWidget* parent) : TTabSheet(parent), app_(app) {}
+namespace {
+
+constexpr int kBoxLeft = 232;
+constexpr int kBoxWidth = 160;
+constexpr int kBoxHeight = 26;
+constexpr int kFirstBoxTop = 84;
+constexpr int kBoxPitch = 36;
+constexpr int kCaptionWidth = 110;
+constexpr int kCaptionGap = 8;
+
+// Blanks and control characters around a pasted or typed weight do not count.
+QString StripBlanks(const QString& text) {
+  qsizetype from = 0, to = text.size();
+  while (from < to && text[from] <= u' ') ++from;
+  while (to > from && text[to - 1] <= u' ') --to;
+  return text.mid(from, to - from);
+}
+
+}  // namespace
+
+TWeightPage::TWeightPage(AppContext& app, QWidget* parent) : TTabSheet(parent), app_(app) {
+  const QFont arial16 = MakeFont(QStringLiteral("Arial"), 16);
+
+  TitleLabel = new QLabel(QStringLiteral("Weight Conversion"), this);
+  TitleLabel->setFont(MakeFont(QStringLiteral("Arial"), 19));
+  TitleLabel->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+  TitleLabel->setGeometry(0, 18, 525, 26);
+
+  HintLabel = new QLabel(QStringLiteral("(Enter data and hit Enter Key)"), this);
+  HintLabel->setFont(MakeFont(QStringLiteral("Arial"), 13));
+  HintLabel->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+  HintLabel->setGeometry(0, 46, 525, 18);
+
+  // Created in tab order: the five boxes, the hidden Convert button, Clear.
+  CaratBox = MakeWeightBox(WeightUnit::Carat, QStringLiteral("Carats"), kFirstBoxTop);
+  GramBox = MakeWeightBox(WeightUnit::Gram, QStringLiteral("Grams"), kFirstBoxTop + kBoxPitch);
+  KGramBox = MakeWeightBox(WeightUnit::KGram, QStringLiteral("Kilograms"), kFirstBoxTop + 2 * kBoxPitch);
+  OunceBox = MakeWeightBox(WeightUnit::Ounce, QStringLiteral("Ounces"), kFirstBoxTop + 3 * kBoxPitch);
+  PoundBox = MakeWeightBox(WeightUnit::Pound, QStringLiteral("Pounds"), kFirstBoxTop + 4 * kBoxPitch);
+
+  // Only its click is used: Enter in a weight box presses it from code.
+  ConvertBtn = new QPushButton(QStringLiteral("Convert"), this);
+  ConvertBtn->setGeometry(kBoxLeft, kFirstBoxTop + 5 * kBoxPitch, 75, 25);
+  ConvertBtn->setFocusPolicy(Qt::StrongFocus);
+  ConvertBtn->hide();
+  connect(ConvertBtn, &QPushButton::clicked, this,
+          [this] { RunGuarded(this, [this] { ConvertBtnClick(); }); });
+
+  wClearBtn = new QPushButton(QIcon(QStringLiteral(":/icons/clear.svg")), QStringLiteral("Clear"), this);
+  wClearBtn->setFont(MakeFont(QStringLiteral("Arial"), 15));
+  wClearBtn->setIconSize(QSize(16, 16));
+  wClearBtn->setGeometry(kBoxLeft + kBoxWidth - 80, kFirstBoxTop + 5 * kBoxPitch + 4, 80, 27);
+  wClearBtn->setToolTip(QStringLiteral("Clear Data Entry"));
+  wClearBtn->setAccessibleName(QStringLiteral("Clear"));
+  wClearBtn->setAccessibleDescription(QStringLiteral("Clear Data Entry"));
+  wClearBtn->setFocusPolicy(Qt::StrongFocus);
+  connect(wClearBtn, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { wClearBtnClick(); }); });
+}
+
+TEdit* TWeightPage::MakeWeightBox(WeightUnit unit, const QString& caption, int top) {
+  auto* label = new QLabel(caption, this);
+  label->setFont(MakeFont(QStringLiteral("Arial"), 16));
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  label->setGeometry(kBoxLeft - kCaptionGap - kCaptionWidth, top, kCaptionWidth, kBoxHeight);
+
+  auto* box = new TEdit(this);
+  box->setFont(MakeFont(QStringLiteral("Arial"), 16));
+  box->setGeometry(kBoxLeft, top, kBoxWidth, kBoxHeight);
+  box->setAccessibleName(caption);
+  label->setBuddy(box);
+  // CaratBoxEnter ... PoundBoxEnter: the box entered last is the source unit.
+  box->OnEnter = [this, unit] { ActiveBox = WeightMarker(unit); };
+  box->OnKeyPress = [this, box](QChar& key) { WeightBoxKeyPress(box, key); };
+  boxes_[static_cast<int>(unit)] = box;
+  return box;
+}
+
+void TWeightPage::WeightBoxKeyPress(TEdit* box, QChar& key) {
+  switch (FilterKey(KeyFilterKind::Weight, key, box->text())) {
+    case KeyVerdict::Accept:
+      return;
+    case KeyVerdict::Beep:
+      app_.Services().Beep();
+      [[fallthrough]];
+    case KeyVerdict::Swallow:
+      key = QChar();
+      return;
+    case KeyVerdict::Enter:
+      key = QChar();
+      ConvertBtn->click();
+      return;
+  }
+}
+
+TEdit* TWeightPage::BoxOf(WeightUnit unit) const { return boxes_[static_cast<int>(unit)]; }
+
+void TWeightPage::ConvertBtnClick() {
+  const std::optional<WeightUnit> source = WeightUnitOfMarker(ActiveBox);
+  if (!source) return;
+  TEdit* sourceBox = BoxOf(*source);
+  const QString text = StripBlanks(sourceBox->text());
+  // Nothing to convert: Enter just walks on to the next box.
+  if (text.isEmpty() || text == QLatin1String(".")) {
+    FocusNextControl(sourceBox);
+    return;
+  }
+  const auto results = ConvertWeight(*source, TextToNumber(text));
+  static constexpr WeightUnit kWriteOrder[] = {WeightUnit::Gram, WeightUnit::Carat, WeightUnit::KGram,
+                                               WeightUnit::Ounce, WeightUnit::Pound};
+  for (WeightUnit unit : kWriteOrder)
+    if (unit != *source) BoxOf(unit)->setText(results[static_cast<int>(unit)]);
+}
+
+void TWeightPage::wClearBtnClick() {
+  for (TEdit* box : boxes_) box->clear();
+  CaratBox->setFocus(Qt::OtherFocusReason);
+  // The focus event does not arrive while the window is inactive; the caret
+  // is in Carats all the same, so Carats is the source.
+  ActiveBox = WeightMarker(WeightUnit::Carat);
+}
 
 }  // namespace orvane

@@ -1,10 +1,17 @@
 #pragma once
 
+#include <array>
+
+#include "calculators/weight.h"
 #include "widgets/ext_page_control.h"
+
+class QLabel;
+class QPushButton;
 
 namespace orvane {
 
 class AppContext;
+class TEdit;
 
 // The "Weight" page: a weight in any of five units converted into the other four.
 class TWeightPage : public TTabSheet {
@@ -12,8 +19,29 @@ class TWeightPage : public TTabSheet {
  public:
   explicit TWeightPage(AppContext& app, QWidget* parent = nullptr);
 
+  QLabel* TitleLabel;
+  QLabel* HintLabel;
+  TEdit* CaratBox;
+  TEdit* GramBox;
+  TEdit* KGramBox;
+  TEdit* OunceBox;
+  TEdit* PoundBox;
+  QPushButton* ConvertBtn;
+  QPushButton* wClearBtn;
+
+  // The box the user entered last names the source unit; empty until then.
+  QString ActiveBox;
+
+  void ConvertBtnClick();
+  void wClearBtnClick();
+
  private:
+  TEdit* MakeWeightBox(WeightUnit unit, const QString& caption, int top);
+  void WeightBoxKeyPress(TEdit* box, QChar& key);
+  TEdit* BoxOf(WeightUnit unit) const;
+
   AppContext& app_;
+  std::array<TEdit*, kWeightUnitCount> boxes_{};
 };
 
 }  // namespace orvane

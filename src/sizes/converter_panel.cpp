@@ -1,11 +1,305 @@
 #include "sizes/converter_panel.h"
 
+#include <QAbstractItemView>
+#include <QIcon>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QWheelEvent>
+
 #include "app/app_context.h"
+#include "app/desktop_services.h"
+#include "app/error_boundary.h"
+#include "sizes/size_tables.h"
+#include "sizes/text_rules.h"
+#include "widgets/edit.h"
+#include "widgets/focus.h"
+#include "widgets/look.h"
 
 namespace orvane {
 
+namespace {
+
+constexpr int kListItemHeight = 18;
+constexpr int kListVisibleItems = 12;
+
+// The open list shows its items at a fixed height.
+class FixedHeightDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    return {QStyledItemDelegate::sizeHint(option, index).width(), kListItemHeight};
+  }
+};
+
+QString TrimSpaces(const QString& text) {
+  qsizetype from = 0, to = text.size();
+  while (from < to && text[from] == u' ') ++from;
+  while (to > from && text[to - 1] == u' ') --to;
+  return text.mid(from, to - from);
+}
+
+// Digits of the ASCII range only: other scripts' digits are no numbers here.
+bool IsSizeText(const QString& text, QStringView allowed) {
+  for (QChar c : text)
+    if (!(c >= u'0' && c <= u'9') && !allowed.contains(c)) return false;
+  return true;
+}
+
+QString Range(const char* low, const char* high) {
+  return TrimSpaces(QLatin1String(low)) + QStringLiteral(" - ") + TrimSpaces(QLatin1String(high));
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top) {
+  auto* label = new QLabel(text, parent);
+  label->move(left, top);
+  label->adjustSize();
+  return label;
+}
+
+}  // namespace
+
+TDesignationBox::TDesignationBox(QWidget* parent) : QComboBox(parent) {
+  setEditable(true);
+  setInsertPolicy(QComboBox::NoInsert);
+  setCompleter(nullptr);
+  setMaxVisibleItems(kListVisibleItems);
+  setItemDelegate(new FixedHeightDelegate(this));
+  lineEdit()->setAcceptDrops(false);
+  lineEdit()->setDragEnabled(false);
+  setFocusPolicy(Qt::WheelFocus);
+  connect(this, &QComboBox::activated, this, [this](int) {
+    if (OnChange) RunGuarded(this, OnChange);
+  });
+}
+
+void TDesignationBox::SetText(const QString& text) {
+  setCurrentIndex(-1);
+  setEditText(text);
+}
+
+void TDesignationBox::keyPressEvent(QKeyEvent* event) {
+  QChar key = TypedCharacter(event);
+  if (key.isNull() || !OnKeyPress) {
+    QComboBox::keyPressEvent(event);
+    return;
+  }
+  bool handled = false;
+  RunGuarded(this, [&] {
+    OnKeyPress(key);
+    handled = true;
+  });
+  if (!handled || key.isNull()) {
+    event->accept();
+    return;
+  }
+  QComboBox::keyPressEvent(event);
+}
+
+void TDesignationBox::inputMethodEvent(QInputMethodEvent* event) {
+  // Composed characters would bypass the key filter: nothing is typed here.
+  event->accept();
+}
+
+void TDesignationBox::wheelEvent(QWheelEvent* event) {
+  // The wheel over the list enters it first, so that the pick it makes
+  // converts at once, as a pick by mouse or keys does.
+  if (!hasFocus() && isEnabled()) setFocus(Qt::MouseFocusReason);
+  QComboBox::wheelEvent(event);
+}
+
+void TDesignationBox::focusInEvent(QFocusEvent* event) {
+  QComboBox::focusInEvent(event);
+  // Closing the drop-down list or coming back from another window is no new
+  // entry into the box.
+  if (returningFromElsewhere_) {
+    returningFromElsewhere_ = false;
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason) return;
+  }
+  if (OnEnter) RunGuarded(this, OnEnter);
+}
+
+void TDesignationBox::focusOutEvent(QFocusEvent* event) {
+  QComboBox::focusOutEvent(event);
+  if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
+    returningFromElsewhere_ = true;
+}
+
 TSizeConverterPanel::TSizeConverterPanel(AppContext& app, QWidget* parent) : TPanel(parent), app_(app) {
   SetBevels(Bevel::Raised, Bevel::None, 2);
+  setFont(MakeFont(QStringLiteral("Arial"), 16));
+
+  Label9 = MakeLabel(this, QStringLiteral("Pearl Plate"), 15, 11);
+  Label10 = MakeLabel(this, QStringLiteral("Stone Size"), 108, 11);
+  Label11 = MakeLabel(this, QStringLiteral("Millimeters"), 214, 11);
+  Label12 = MakeLabel(this, QStringLiteral("Inches"), 356, 11);
+
+  // Created in tab order: the two lists, the two size boxes, then the buttons.
+  PearlBox = new TDesignationBox(this);
+  PearlBox->setGeometry(16, 34, 81, 26);
+  PearlBox->addItems(PearlBoxItems());
+  PearlBox->SetText(QString());
+  PearlBox->setAccessibleName(QStringLiteral("Pearl Plate"));
+  PearlBox->OnEnter = [this] { PearlBoxEnter(); };
+  PearlBox->OnKeyPress = [this](QChar& key) { PearlBoxKeyPress(key); };
+  PearlBox->OnChange = [this] { PearlBoxChange(); };
+
+  StoneBox = new TDesignationBox(this);
+  StoneBox->setGeometry(109, 34, 92, 26);
+  StoneBox->addItems(StoneBoxItems());
+  StoneBox->SetText(QString());
+  StoneBox->setAccessibleName(QStringLiteral("Stone Size"));
+  StoneBox->OnEnter = [this] { StoneBoxEnter(); };
+  StoneBox->OnKeyPress = [this](QChar& key) { StoneBoxKeyPress(key); };
+  StoneBox->OnChange = [this] { StoneBoxChange(); };
+
+  MmBox = new TEdit(this);
+  MmBox->setGeometry(214, 34, 129, 26);
+  MmBox->setAccessibleName(QStringLiteral("Millimeters"));
+  MmBox->OnEnter = [this] { MmBoxEnter(); };
+  MmBox->OnKeyPress = [this](QChar& key) { MmBoxKeyPress(key); };
+
+  InchBox = new TEdit(this);
+  InchBox->setGeometry(356, 34, 129, 26);
+  InchBox->setAccessibleName(QStringLiteral("Inches"));
+  InchBox->OnEnter = [this] { InchBoxEnter(); };
+  InchBox->OnKeyPress = [this](QChar& key) { InchBoxKeyPress(key); };
+
+  Label9->setBuddy(PearlBox);
+  Label10->setBuddy(StoneBox);
+  Label11->setBuddy(MmBox);
+  Label12->setBuddy(InchBox);
+
+  // Not a tab stop, and a click leaves the caret in the box the user was in.
+  ClearBtn1 = new QPushButton(this);
+  ClearBtn1->setGeometry(493, 33, 28, 25);
+  ClearBtn1->setFont(MakeFont(QStringLiteral("MS Sans Serif"), 11, true));
+  ClearBtn1->setIcon(QIcon(QStringLiteral(":/icons/clear.svg")));
+  ClearBtn1->setIconSize(QSize(16, 16));
+  ClearBtn1->setToolTip(QStringLiteral("Clear Data Entry"));
+  ClearBtn1->setAccessibleName(QStringLiteral("Clear Data Entry"));
+  ClearBtn1->setFocusPolicy(Qt::NoFocus);
+  connect(ClearBtn1, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { ClearBtnClick(); }); });
+
+  // Never shown: Enter in the size boxes presses it from code.
+  CalcBtn = new QPushButton(QStringLiteral("Calc"), this);
+  CalcBtn->setGeometry(206, -6, 42, 25);
+  CalcBtn->setFocusPolicy(Qt::NoFocus);
+  CalcBtn->hide();
+  connect(CalcBtn, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { CalcBtnClick(); }); });
+}
+
+void TSizeConverterPanel::MmBoxEnter() { ActiveBox = QStringLiteral("MM"); }
+void TSizeConverterPanel::InchBoxEnter() { ActiveBox = QStringLiteral("Inch"); }
+void TSizeConverterPanel::PearlBoxEnter() { ActiveBox = QStringLiteral("Pearl"); }
+void TSizeConverterPanel::StoneBoxEnter() { ActiveBox = QStringLiteral("Stone"); }
+
+void TSizeConverterPanel::SizeBoxKeyPress(KeyFilterKind kind, const QString& boxText, QChar& key) {
+  switch (FilterKey(kind, key, boxText)) {
+    case KeyVerdict::Accept:
+      return;
+    case KeyVerdict::Beep:
+      app_.Services().Beep();
+      [[fallthrough]];
+    case KeyVerdict::Swallow:
+      key = QChar();
+      return;
+    case KeyVerdict::Enter:
+      key = QChar();
+      CalcBtn->click();
+      return;
+  }
+}
+
+void TSizeConverterPanel::MmBoxKeyPress(QChar& key) {
+  SizeBoxKeyPress(KeyFilterKind::MmBox, MmBox->text(), key);
+}
+
+void TSizeConverterPanel::InchBoxKeyPress(QChar& key) {
+  SizeBoxKeyPress(KeyFilterKind::InchBox, InchBox->text(), key);
+}
+
+void TSizeConverterPanel::DesignationKeyPress(TDesignationBox* box, QChar& key) {
+  const KeyVerdict verdict = FilterKey(KeyFilterKind::Designation, key, box->Text());
+  key = QChar();
+  if (verdict == KeyVerdict::Enter) FocusNextControl(box);
+}
+
+void TSizeConverterPanel::PearlBoxKeyPress(QChar& key) { DesignationKeyPress(PearlBox, key); }
+void TSizeConverterPanel::StoneBoxKeyPress(QChar& key) { DesignationKeyPress(StoneBox, key); }
+
+void TSizeConverterPanel::PearlBoxChange() {
+  if (ActiveBox != QLatin1String("Pearl")) return;
+  StoneBox->SetText(QString());
+  MmBox->clear();
+  InchBox->clear();
+  const int k = PearlBox->currentIndex();
+  if (k < 1 || k > int(PearlPlateTable.size())) return;
+  const PearlPlateEntry& e = PearlPlateTable[k - 1];
+  StoneBox->SetText(TrimSpaces(QLatin1String(e.SS)));
+  MmBox->setText(Range(e.MmLow, e.MmHigh));
+  InchBox->setText(Range(e.InchLow, e.InchHigh));
+}
+
+void TSizeConverterPanel::StoneBoxChange() {
+  if (ActiveBox != QLatin1String("Stone")) return;
+  PearlBox->SetText(QString());
+  MmBox->clear();
+  InchBox->clear();
+  const int k = StoneBox->currentIndex();
+  if (k < 1 || k > int(StoneSizeTable.size())) return;
+  const StoneSizeEntry& e = StoneSizeTable[k - 1];
+  PearlBox->SetText(PearlNumbersForStone(TrimSpaces(QLatin1String(e.SS))));
+  MmBox->setText(Range(e.MmLow, e.MmHigh));
+  InchBox->setText(Range(e.InchLow, e.InchHigh));
+}
+
+void TSizeConverterPanel::CalcBtnClick() {
+  if (ActiveBox == QLatin1String("MM")) {
+    InchBox->clear();
+    const QString mm = TrimSpaces(MmBox->text());
+    if (!mm.isEmpty()) {
+      // Only pasting can bring other characters in.
+      if (!IsSizeText(mm, u".")) {
+        app_.Services().Beep();
+        return;
+      }
+      const float inches = StoreSingle(TextToNumber(mm) / kMmPerInch);
+      InchBox->setText(FormatFixed(inches, 10, 5));
+    }
+  } else if (ActiveBox == QLatin1String("Inch")) {
+    MmBox->clear();
+    const QString inch = TrimSpaces(InchBox->text());
+    if (!inch.isEmpty()) {
+      if (!IsSizeText(inch, u" ./")) {
+        app_.Services().Beep();
+        return;
+      }
+      const float mm = StoreSingle(InchTextToNumber(inch) * kMmPerInch);
+      MmBox->setText(FormatFixed(mm, 9, 5));
+    }
+  }
+
+  // The designations always come from the millimetre text as it now stands,
+  // so after an inch entry they follow the rounded millimetres shown. A box
+  // holding only blanks counts as empty, as it does above.
+  const QString mmText = TrimSpaces(MmBox->text());
+  if (mmText.isEmpty() || mmText == QLatin1String(".")) return;
+  const int key = SizeLookupKey(TextToNumber(mmText));
+  PearlBox->SetText(QString());
+  StoneBox->SetText(QString());
+  PearlBox->SetText(PearlAnswer(key));
+  StoneBox->SetText(StoneAnswer(key));
+}
+
+void TSizeConverterPanel::ClearBtnClick() {
+  PearlBox->SetText(QString());
+  StoneBox->SetText(QString());
+  MmBox->clear();
+  InchBox->clear();
 }
 
 }  // namespace orvane

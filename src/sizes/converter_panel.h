@@ -1,10 +1,45 @@
 #pragma once
 
+#include <QComboBox>
+#include <functional>
+
+#include "sizes/key_filter.h"
 #include "widgets/panel.h"
+
+class QLabel;
+class QPushButton;
 
 namespace orvane {
 
 class AppContext;
+class TEdit;
+
+// A designation list (PearlBox, StoneBox): a drop-down list with an edit field
+// in which nothing can be typed. Only a user's pick (mouse, arrow keys, wheel)
+// reports a change; texts the program writes never do.
+class TDesignationBox : public QComboBox {
+  Q_OBJECT
+ public:
+  explicit TDesignationBox(QWidget* parent = nullptr);
+
+  std::function<void(QChar& key)> OnKeyPress;  // a typed character; null it to swallow
+  std::function<void()> OnEnter;               // focus gained
+  std::function<void()> OnChange;              // the user picked an item
+
+  // Shows a text written by the program; it selects no item.
+  void SetText(const QString& text);
+  QString Text() const { return currentText(); }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  bool returningFromElsewhere_ = false;
+};
 
 // Panel18: the size converter across the top of the main window.
 class TSizeConverterPanel : public TPanel {
@@ -12,7 +47,37 @@ class TSizeConverterPanel : public TPanel {
  public:
   explicit TSizeConverterPanel(AppContext& app, QWidget* parent = nullptr);
 
+  QLabel* Label9;
+  QLabel* Label10;
+  QLabel* Label11;
+  QLabel* Label12;
+  TDesignationBox* PearlBox;
+  TDesignationBox* StoneBox;
+  TEdit* MmBox;
+  TEdit* InchBox;
+  QPushButton* ClearBtn1;
+  QPushButton* CalcBtn;
+
+  // The box the user entered last: "MM", "Inch", "Pearl", "Stone"; empty at start.
+  QString ActiveBox;
+
+  void MmBoxEnter();
+  void InchBoxEnter();
+  void PearlBoxEnter();
+  void StoneBoxEnter();
+  void MmBoxKeyPress(QChar& key);
+  void InchBoxKeyPress(QChar& key);
+  void PearlBoxKeyPress(QChar& key);
+  void StoneBoxKeyPress(QChar& key);
+  void PearlBoxChange();
+  void StoneBoxChange();
+  void CalcBtnClick();
+  void ClearBtnClick();
+
  private:
+  void SizeBoxKeyPress(KeyFilterKind kind, const QString& boxText, QChar& key);
+  void DesignationKeyPress(TDesignationBox* box, QChar& key);
+
   AppContext& app_;
 };
 

@@ -1,6 +1,7 @@
 #include "sizes/size_tables.h"
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace orvane {
@@ -46,18 +47,28 @@ QString Answer(int key, int count, Low low, High high, Name name) {
 
 }  // namespace
 
+// The tables' millimetre bounds in thousandths, read once: every conversion
+// scans them.
+template <typename Table>
+std::vector<std::pair<int, int>> BoundsOf(const Table& table) {
+  std::vector<std::pair<int, int>> bounds;
+  bounds.reserve(table.size());
+  for (const auto& e : table) bounds.emplace_back(Thousandths(e.MmLow), Thousandths(e.MmHigh));
+  return bounds;
+}
+
 QString PearlAnswer(int key) {
+  static const auto bounds = BoundsOf(PearlPlateTable);
   return Answer(
-      key, int(PearlPlateTable.size()), [](int i) { return Thousandths(PearlPlateTable[i].MmLow); },
-      [](int i) { return Thousandths(PearlPlateTable[i].MmHigh); },
-      [](int i) { return QString::number(PearlPlateTable[i].PP); });
+      key, int(PearlPlateTable.size()), [](int i) { return bounds[i].first; },
+      [](int i) { return bounds[i].second; }, [](int i) { return QString::number(PearlPlateTable[i].PP); });
 }
 
 QString StoneAnswer(int key) {
+  static const auto bounds = BoundsOf(StoneSizeTable);
   return Answer(
-      key, int(StoneSizeTable.size()), [](int i) { return Thousandths(StoneSizeTable[i].MmLow); },
-      [](int i) { return Thousandths(StoneSizeTable[i].MmHigh); },
-      [](int i) { return QString::fromLatin1(StoneSizeTable[i].SS); });
+      key, int(StoneSizeTable.size()), [](int i) { return bounds[i].first; },
+      [](int i) { return bounds[i].second; }, [](int i) { return QString::fromLatin1(StoneSizeTable[i].SS); });
 }
 
 QString PearlNumbersForStone(const QString& ss) {

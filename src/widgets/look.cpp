@@ -39,10 +39,10 @@ QColor SystemColor(SysColor color) {
 }
 
 void SetBackground(QWidget* widget, const QColor& color) {
+  // Only the window role: the palette passes on to the children, and their
+  // edit boxes and buttons keep the desktop's colours.
   QPalette pal = widget->palette();
   pal.setColor(QPalette::Window, color);
-  pal.setColor(QPalette::Base, color);
-  pal.setColor(QPalette::Button, color);
   widget->setPalette(pal);
   widget->setAutoFillBackground(true);
 }

@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# Compares the program's start-up with a bare Qt window under a private Xvfb:
+# medians of whole-process runs (hyperfine), their ratio, and the peak memory
+# of each (/usr/bin/time -v). Then runs the engine microbenchmarks.
+# Usage: bench/run-bench.sh <build folder>
+set -euo pipefail
+
+# A desktop session has a message bus that Qt asks on start-up; give both
+# programs one, so neither pays for a failed or auto-launched bus.
+if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] && command -v dbus-run-session >/dev/null; then
+  # (its daemon's complaint about the file limit is noise here)
+  exec dbus-run-session -- "$0" "$@" 2> >(grep -v 'Failed to set fd limit' >&2)
+fi
+
+build=$(cd "${1:-build}" && pwd)
+orvane="$build/bench/orvane_startup"
+bare="$build/bench/bare_window_startup"
+engine="$build/bench/orvane_engine_bench"
+runs=${BENCH_RUNS:-30}
+for tool in Xvfb hyperfine python3 /usr/bin/time; do
+  command -v "$tool" >/dev/null || { echo "run-bench: $tool is missing (scripts/install-deps installs it)" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+xvfb_pid=""
+cleanup() {
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display itself and writes its number to fd 3.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || { echo "run-bench: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")"
+export QT_QPA_PLATFORM=xcb
+# The benchmark copy keeps its lock apart from a running Orvane.
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')"
+echo "Display: Xvfb $DISPLAY, $runs runs each after 5 warm-up runs"
+echo
+
+hyperfine --style basic --warmup 5 --runs "$runs" --export-json "$work/startup.json" \
+  -n "bare window" "$bare" -n "orvane" "$orvane"
+
+peak_kib() {  # median of five peak resident set sizes, in KiB
+  for _ in 1 2 3 4 5; do
+    /usr/bin/time -v "$1" 2>&1 >/dev/null | awk -F: '/Maximum resident set size/ {gsub(/ /, "", $2); print $2}'
+  done | sort -n | sed -n 3p
+}
+bare_kib=$(peak_kib "$bare")
+orvane_kib=$(peak_kib "$orvane")
+
+python3 - "$work/startup.json" "$bare_kib" "$orvane_kib" <<'PY'
+import json, sys
+results = {r["command"]: r for r in json.load(open(sys.argv[1]))["results"]}
+bare, orvane = results["bare window"]["median"], results["orvane"]["median"]
+bare_kib, orvane_kib = int(sys.argv[2]), int(sys.argv[3])
+ratio = orvane / bare
+extra_mib = (orvane_kib - bare_kib) / 1024
+print()
+print(f"Start-up median: bare window {bare * 1000:.1f} ms, orvane {orvane * 1000:.1f} ms")
+print(f"Ratio of medians: {ratio:.2f} (target at most 1.50): {'met' if ratio <= 1.5 else 'MISSED'}")
+print(f"Peak memory: bare window {bare_kib / 1024:.1f} MiB, orvane {orvane_kib / 1024:.1f} MiB, "
+      f"difference {extra_mib:.1f} MiB (target at most 15): {'met' if extra_mib <= 15 else 'MISSED'}")
+PY
+
+# Instruction counts are steady where wall time is noisy (a shared machine).
+if command -v valgrind >/dev/null; then
+  instructions() {
+    valgrind --tool=callgrind --callgrind-out-file=/dev/null "$1" 2>&1 | awk '/Collected :/ {print $4}'
+  }
+  bare_ir=$(instructions "$bare")
+  orvane_ir=$(instructions "$orvane")
+  python3 -c 'import sys; b, o = int(sys.argv[1]), int(sys.argv[2]); print(f"Instructions (callgrind): bare window {b / 1e6:.1f} M, orvane {o / 1e6:.1f} M, ratio {o / b:.2f}")' "$bare_ir" "$orvane_ir"
+fi
+
+echo
+if [ -x "$engine" ]; then
+  "$engine" --benchmark_min_time=0.2
+else
+  echo "Engine microbenchmarks not built (Google Benchmark, libbenchmark-dev, is missing)."
+fi

@@ -1,0 +1,38 @@
+// The yardstick for start-up: a bare Qt program with one empty window of the
+// main window's size, ending after its first frame the same way the program
+// does under measurement.
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+
+class FirstPaintQuit : public QObject {
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint && !fired_) {
+      fired_ = true;
+      // Quit once the paint and the flush after it are done.
+      QTimer::singleShot(0, qApp, [] { QCoreApplication::quit(); });
+    }
+    return false;
+  }
+
+ private:
+  bool fired_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+  QApplication app(argc, argv);
+  QWidget window;
+  window.setFixedSize(535, 515);
+  window.setWindowTitle(QStringLiteral("Bare window"));
+  FirstPaintQuit watcher;
+  window.installEventFilter(&watcher);
+  window.show();
+  return app.exec();
+}
