@@ -30,6 +30,14 @@ TStringGrid::TStringGrid(int colCount, int rowCount, int fixedRows, QWidget* par
   setTextElideMode(Qt::ElideNone);
   SetDefaultRowHeight(20);
   if (rowCount > fixedRows) setCurrentCell(0, 0);
+
+  // Pointer movement over any part of the grid reaches OnMouseMove, even
+  // with no button held.
+  for (QWidget* part : {static_cast<QWidget*>(this), viewport(), horizontalHeader()->viewport(),
+                        static_cast<QWidget*>(verticalScrollBar()), static_cast<QWidget*>(horizontalScrollBar())}) {
+    part->setMouseTracking(true);
+    part->installEventFilter(this);
+  }
 }
 
 QString TStringGrid::Cell(int col, int row) const {
@@ -58,6 +66,11 @@ void TStringGrid::SetColWidths(std::initializer_list<int> widths) {
   for (int w : widths) setColumnWidth(c++, w);
 }
 
+void TStringGrid::SetColWidths(std::span<const int> widths) {
+  int c = 0;
+  for (int w : widths) setColumnWidth(c++, w);
+}
+
 void TStringGrid::SetDefaultRowHeight(int height) {
   verticalHeader()->setMinimumSectionSize(1);
   verticalHeader()->setDefaultSectionSize(height);
@@ -80,9 +93,9 @@ int TStringGrid::VisibleRowCount() const {
   return h > 0 ? std::max(1, viewport()->height() / h) : 1;
 }
 
-void TStringGrid::mouseMoveEvent(QMouseEvent* event) {
-  QTableWidget::mouseMoveEvent(event);
-  if (OnMouseMove) OnMouseMove();
+bool TStringGrid::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseMove && OnMouseMove) OnMouseMove();
+  return QTableWidget::eventFilter(watched, event);
 }
 
 void TStringGrid::focusInEvent(QFocusEvent* event) {
