@@ -5,6 +5,7 @@
 #include <QScrollBar>
 
 #include "sizes/grid_rows.h"
+#include "widgets/look.h"
 
 namespace orvane {
 
@@ -29,6 +30,14 @@ TStringGrid::TStringGrid(int colCount, int rowCount, int fixedRows, QWidget* par
   horizontalHeader()->setTextElideMode(Qt::ElideNone);
   setTextElideMode(Qt::ElideNone);
   SetDefaultRowHeight(20);
+  // Cells on the window colour and the heading on the button face, whatever
+  // colour the page behind the grid has.
+  QPalette pal = palette();
+  pal.setColor(QPalette::Base, SystemColor(SysColor::Window));
+  pal.setColor(QPalette::Text, SystemColor(SysColor::WindowText));
+  pal.setColor(QPalette::Button, SystemColor(SysColor::BtnFace));
+  pal.setColor(QPalette::ButtonText, SystemColor(SysColor::BtnText));
+  setPalette(pal);
   if (rowCount > fixedRows) setCurrentCell(0, 0);
 
   // Pointer movement over any part of the grid reaches OnMouseMove, even
