@@ -81,16 +81,22 @@ std::span<const int> FractionColumnWidths() { return kWidths; }
 std::span<const int> FractionPrefixes() { return kPrefixes; }
 
 QStringList FractionHeadings() {
-  return {QStringLiteral("    /4"),     QStringLiteral("    /8"),   QStringLiteral("   /16"),
-          QStringLiteral("   /32"),     QStringLiteral("   /64"),   QStringLiteral("      Inch"),
-          QStringLiteral("      MM"),   QStringLiteral("    SS"),   QStringLiteral("    PP")};
+  return {QStringLiteral("    /4"),   QStringLiteral("    /8"), QStringLiteral("   /16"),
+          QStringLiteral("   /32"),   QStringLiteral("   /64"), QStringLiteral("      Inch"),
+          QStringLiteral("      MM"), QStringLiteral("    SS"), QStringLiteral("    PP")};
 }
 
 QStringList FractionValues(int entry) {
   const FractionRow& r = FractionTable.at(entry);
-  return {QLatin1String(r.Quarters),     QLatin1String(r.Eighths), QLatin1String(r.Sixteenths),
-          QLatin1String(r.ThirtySeconds), QLatin1String(r.SixtyFourths), QLatin1String(r.Inch),
-          QLatin1String(r.MM),           QLatin1String(r.SS),      QLatin1String(r.PP)};
+  return {QLatin1String(r.Quarters),
+          QLatin1String(r.Eighths),
+          QLatin1String(r.Sixteenths),
+          QLatin1String(r.ThirtySeconds),
+          QLatin1String(r.SixtyFourths),
+          QLatin1String(r.Inch),
+          QLatin1String(r.MM),
+          QLatin1String(r.SS),
+          QLatin1String(r.PP)};
 }
 
 }  // namespace orvane

@@ -3,8 +3,8 @@
 #include <QIcon>
 #include <QKeySequence>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QToolButton>
 
 #include "app/app_context.h"
@@ -65,7 +65,8 @@ void TFracFrm::CreateToolBar() {
     b->setToolTip(QString::fromLatin1(t.hint));
     b->setAccessibleName(QString::fromLatin1(t.hint));
     b->setFocusPolicy(Qt::NoFocus);  // the grid keeps the focus
-    connect(b, &QToolButton::clicked, this, [this, h = t.handler] { RunGuarded(this, [&] { (this->*h)(); }); });
+    connect(b, &QToolButton::clicked, this,
+            [this, h = t.handler] { RunGuarded(this, [&] { (this->*h)(); }); });
     *t.button = b;
     x += 29;
   }

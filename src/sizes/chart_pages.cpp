@@ -27,8 +27,8 @@ TStringGrid* MakeChartGrid(QWidget* page, int cols, int rows, const QRect& bound
 
 // Headings into row 0, then the data rows from row 1 through the row writer.
 template <typename Values>
-void FillChart(TStringGrid& grid, std::initializer_list<int> widths, const QStringList& headings, GridKind kind,
-               int entries, Values values) {
+void FillChart(TStringGrid& grid, std::initializer_list<int> widths, const QStringList& headings,
+               GridKind kind, int entries, Values values) {
   grid.SetColWidths(widths);
   for (int c = 0; c < headings.size(); ++c) grid.SetCell(c, 0, headings[c]);
   GridRowWriter writer(grid, GridPrefixes(kind));
@@ -63,8 +63,9 @@ void TWireGaugePage::TabSheet6Show() { WireGrid->setFocus(); }
 
 TRingSizePage::TRingSizePage(AppContext&, QWidget* parent) : TTabSheet(parent) {
   // Created lower grid first: it comes first in the tab order.
-  RingIntGrid = MakeChartGrid(this, 6, int(RingEquivalentTable.size()) + 1, QRect(18, 183, 489, 130),
-                              QStringLiteral("RingIntGrid"), QStringLiteral("International ring sizes"), true);
+  RingIntGrid =
+      MakeChartGrid(this, 6, int(RingEquivalentTable.size()) + 1, QRect(18, 183, 489, 130),
+                    QStringLiteral("RingIntGrid"), QStringLiteral("International ring sizes"), true);
   RingNGrid = MakeChartGrid(this, 5, int(RingSizeTable.size()) + 1, QRect(18, 20, 489, 130),
                             QStringLiteral("RingNGrid"), QStringLiteral("North American ring sizes"), true);
   // Whichever grid the pointer is over takes the keys and the wheel.

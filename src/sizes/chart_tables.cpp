@@ -262,7 +262,8 @@ QStringList JumpGridHeadings() {
 }
 
 QStringList WireGridHeadings() {
-  return {QStringLiteral("    Brown & Sharp"), QStringLiteral("        Millimeters"), QStringLiteral("          Inches")};
+  return {QStringLiteral("    Brown & Sharp"), QStringLiteral("        Millimeters"),
+          QStringLiteral("          Inches")};
 }
 
 QStringList RingNGridHeadings() {

@@ -42,8 +42,9 @@ TStringGrid::TStringGrid(int colCount, int rowCount, int fixedRows, QWidget* par
 
   // Pointer movement over any part of the grid reaches OnMouseMove, even
   // with no button held.
-  for (QWidget* part : {static_cast<QWidget*>(this), viewport(), horizontalHeader()->viewport(),
-                        static_cast<QWidget*>(verticalScrollBar()), static_cast<QWidget*>(horizontalScrollBar())}) {
+  for (QWidget* part :
+       {static_cast<QWidget*>(this), viewport(), horizontalHeader()->viewport(),
+        static_cast<QWidget*>(verticalScrollBar()), static_cast<QWidget*>(horizontalScrollBar())}) {
     part->setMouseTracking(true);
     part->installEventFilter(this);
   }
@@ -121,10 +122,18 @@ void NavigateGrid(TStringGrid& grid, GridNavigation step) {
   if (last < first) return;
   int r = grid.Row() < first ? first : grid.Row();
   switch (step) {
-    case GridNavigation::First: r = first; break;
-    case GridNavigation::Prior: if (r > first) --r; break;
-    case GridNavigation::Next: if (r < last) ++r; break;
-    case GridNavigation::Last: r = last; break;
+    case GridNavigation::First:
+      r = first;
+      break;
+    case GridNavigation::Prior:
+      if (r > first) --r;
+      break;
+    case GridNavigation::Next:
+      if (r < last) ++r;
+      break;
+    case GridNavigation::Last:
+      r = last;
+      break;
   }
   const int top = grid.TopRow();
   const int visible = grid.VisibleRowCount();
@@ -133,8 +142,10 @@ void NavigateGrid(TStringGrid& grid, GridNavigation step) {
   // The view scrolls on its own to show the current cell; put the top row
   // where the rule wants it.
   int newTop = keepTop;
-  if (r < top) newTop = r;
-  else if (top + visible - 1 < r) newTop = r - visible + 1;
+  if (r < top)
+    newTop = r;
+  else if (top + visible - 1 < r)
+    newTop = r - visible + 1;
   grid.SetTopRow(newTop);
 }
 

@@ -60,7 +60,8 @@ void FractionsWindowTest::windowAndGrid() {
   QCOMPARE(grid->font().pixelSize(), 15);
   QCOMPARE(grid->rowHeight(0), 20);
   const QList<int> widths{50, 50, 56, 56, 56, 80, 75, 60, 60};
-  const QStringList headings{"    /4", "    /8", "   /16", "   /32", "   /64", "      Inch", "      MM", "    SS", "    PP"};
+  const QStringList headings{"    /4",     "    /8",   "   /16", "   /32", "   /64",
+                             "      Inch", "      MM", "    SS", "    PP"};
   for (int c = 0; c < 9; ++c) {
     QCOMPARE(grid->columnWidth(c), widths[c]);
     QCOMPARE(grid->Cell(c, 0), headings[c]);
@@ -75,20 +76,17 @@ void FractionsWindowTest::rows_data() {
   QTest::addColumn<int>("row");
   QTest::addColumn<QStringList>("cells");
   // Column blanks 2, 2, 2, 3, 3, 4, 3, 2, 4 before each value's own blanks.
-  QTest::newRow("1/64") << 1
-                        << QStringList{"  ", "  ", "  ", "   ", "     1", "    0.0156", "     0.397", "  ", "    "};
+  QTest::newRow("1/64") << 1 << QStringList{"  ",         "  ",         "  ", "   ", "     1",
+                                            "    0.0156", "     0.397", "  ", "    "};
   QTest::newRow("2/64, approximate") << 2
-                                     << QStringList{"  ", "  ", "  ", "     1", "     2", "    0.0313", "     0.794",
-                                                    "   000~", "     1~"};
-  QTest::newRow("16/64") << 16
-                         << QStringList{"    1", "    2", "     4", "     8", "    16", "    0.2500", "     6.350",
-                                        "     30", "    "};
-  QTest::newRow("26/64") << 26
-                         << QStringList{"  ", "  ", "  ", "    13", "    26", "    0.4063", "   10.319", "     46",
-                                        "    "};
-  QTest::newRow("64/64") << 64
-                         << QStringList{"    4", "    8", "    16", "    32", "    64", "    1.0000", "   25.400", "  ",
-                                        "    "};
+                                     << QStringList{"  ",         "  ",         "  ",      "     1", "     2",
+                                                    "    0.0313", "     0.794", "   000~", "     1~"};
+  QTest::newRow("16/64") << 16 << QStringList{"    1",      "    2",      "     4",  "     8", "    16",
+                                              "    0.2500", "     6.350", "     30", "    "};
+  QTest::newRow("26/64") << 26 << QStringList{"  ",         "  ",        "  ",      "    13", "    26",
+                                              "    0.4063", "   10.319", "     46", "    "};
+  QTest::newRow("64/64") << 64 << QStringList{"    4",      "    8",     "    16", "    32", "    64",
+                                              "    1.0000", "   25.400", "  ",     "    "};
 }
 
 void FractionsWindowTest::rows() {
@@ -127,7 +125,8 @@ void FractionsWindowTest::navigation() {
   grid->SetTopRow(startTop);
   QCOMPARE(grid->TopRow(), startTop);
 
-  QToolButton* buttons[] = {frac()->ToolButton1, frac()->ToolButton2, frac()->ToolButton3, frac()->ToolButton4};
+  QToolButton* buttons[] = {frac()->ToolButton1, frac()->ToolButton2, frac()->ToolButton3,
+                            frac()->ToolButton4};
   QTest::mouseClick(buttons[button - 1], Qt::LeftButton);
 
   QCOMPARE(grid->Row(), row);

@@ -17,7 +17,18 @@ using namespace orvane;
 
 namespace {
 
-enum Page { About = 0, Tips = 1, BeadCalc = 2, Pearl = 3, Stone = 4, Weight = 5, Jump = 6, Wire = 7, Ring = 8, Links = 9 };
+enum Page {
+  About = 0,
+  Tips = 1,
+  BeadCalc = 2,
+  Pearl = 3,
+  Stone = 4,
+  Weight = 5,
+  Jump = 6,
+  Wire = 7,
+  Ring = 8,
+  Links = 9
+};
 
 // Where the top row should be after a button: unchanged, at the selected row,
 // or so that the selected row is the last fully visible one.
@@ -47,9 +58,7 @@ class ChartPagesTest : public QObject {
   void buttonsDoNothingElsewhere();
 
  private:
-  TStringGrid* Grid(const char* name) const {
-    return main()->findChild<TStringGrid*>(QLatin1String(name));
-  }
+  TStringGrid* Grid(const char* name) const { return main()->findChild<TStringGrid*>(QLatin1String(name)); }
   TMainFrm* main() const { return fixture->app->MainFrm(); }
   void ShowPage(int index) {
     FocusWidget(main()->PageControl1);
@@ -57,7 +66,8 @@ class ChartPagesTest : public QObject {
     QApplication::processEvents();
   }
   QToolButton* Button(int n) const {
-    QToolButton* buttons[] = {main()->ToolButton1, main()->ToolButton2, main()->ToolButton3, main()->ToolButton4};
+    QToolButton* buttons[] = {main()->ToolButton1, main()->ToolButton2, main()->ToolButton3,
+                              main()->ToolButton4};
     return buttons[n - 1];
   }
 
@@ -83,16 +93,21 @@ void ChartPagesTest::gridShape_data() {
   QTest::addColumn<int>("rows");
   QTest::addColumn<QList<int>>("widths");
   QTest::addColumn<QStringList>("headings");
-  QTest::newRow("JumpGrid") << "JumpGrid" << int(Jump) << QRect(18, 20, 489, 298) << 22 << QList<int>{116, 116, 116, 116}
-                            << QStringList{"        Size", "    Millimeters", "     Fraction", "      Inches"};
-  QTest::newRow("WireGrid") << "WireGrid" << int(Wire) << QRect(18, 20, 489, 298) << 45 << QList<int>{155, 155, 155}
+  QTest::newRow("JumpGrid") << "JumpGrid" << int(Jump) << QRect(18, 20, 489, 298) << 22
+                            << QList<int>{116, 116, 116, 116}
+                            << QStringList{"        Size", "    Millimeters", "     Fraction",
+                                           "      Inches"};
+  QTest::newRow("WireGrid") << "WireGrid" << int(Wire) << QRect(18, 20, 489, 298) << 45
+                            << QList<int>{155, 155, 155}
                             << QStringList{"    Brown & Sharp", "        Millimeters", "          Inches"};
   QTest::newRow("RingNGrid") << "RingNGrid" << int(Ring) << QRect(18, 20, 489, 130) << 87
                              << QList<int>{92, 92, 92, 93, 93}
-                             << QStringList{" N. America", "    Dia. (IN)", "    Cir. (IN)", "  Dia. (MM)", "   Cir. (MM)"};
+                             << QStringList{" N. America", "    Dia. (IN)", "    Cir. (IN)", "  Dia. (MM)",
+                                            "   Cir. (MM)"};
   QTest::newRow("RingIntGrid") << "RingIntGrid" << int(Ring) << QRect(18, 183, 489, 130) << 87
                                << QList<int>{94, 75, 78, 80, 62, 73}
-                               << QStringList{" N. America", "   Britain", "   France", " Germany", " Japan", "   Switz."};
+                               << QStringList{" N. America", "   Britain", "   France",
+                                              " Germany",    " Japan",     "   Switz."};
 }
 
 void ChartPagesTest::gridShape() {
@@ -168,8 +183,9 @@ void ChartPagesTest::everyCellKeepsItsPrefix() {
   const struct {
     const char* name;
     GridKind kind;
-  } grids[] = {{"PearlGrid", GridKind::Pearl}, {"StoneGrid", GridKind::Stone}, {"JumpGrid", GridKind::Jump},
-               {"WireGrid", GridKind::Wire},   {"RingNGrid", GridKind::RingN}, {"RingIntGrid", GridKind::RingInt}};
+  } grids[] = {{"PearlGrid", GridKind::Pearl}, {"StoneGrid", GridKind::Stone},
+               {"JumpGrid", GridKind::Jump},   {"WireGrid", GridKind::Wire},
+               {"RingNGrid", GridKind::RingN}, {"RingIntGrid", GridKind::RingInt}};
   for (const auto& g : grids) {
     TStringGrid* grid = Grid(g.name);
     const auto prefixes = GridPrefixes(g.kind);
@@ -177,8 +193,10 @@ void ChartPagesTest::everyCellKeepsItsPrefix() {
     for (int row = grid->FirstDataRow(); row < grid->RowCount(); ++row)
       for (int col = 0; col < grid->ColCount(); ++col) {
         const QString cell = grid->Cell(col, row);
-        const QString at = QStringLiteral("%1 (%2, %3): '%4'").arg(QLatin1String(g.name)).arg(col).arg(row).arg(cell);
-        QVERIFY2(cell.size() >= prefixes[col] && cell.left(prefixes[col]).trimmed().isEmpty(), qPrintable(at));
+        const QString at =
+            QStringLiteral("%1 (%2, %3): '%4'").arg(QLatin1String(g.name)).arg(col).arg(row).arg(cell);
+        QVERIFY2(cell.size() >= prefixes[col] && cell.left(prefixes[col]).trimmed().isEmpty(),
+                 qPrintable(at));
       }
   }
 }
@@ -232,7 +250,8 @@ void ChartPagesTest::navigation_data() {
   // Grids without a heading row start at row 0, the charts at row 1.
   QTest::newRow("pearl first") << int(Pearl) << "PearlGrid" << 20 << 15 << 1 << 0 << Top::AtRow;
   QTest::newRow("pearl prior at the top") << int(Pearl) << "PearlGrid" << 0 << 0 << 2 << 0 << Top::Keep;
-  QTest::newRow("pearl next scrolls one") << int(Pearl) << "PearlGrid" << 10 << 0 << 3 << 11 << Top::RowAtBottom;
+  QTest::newRow("pearl next scrolls one")
+      << int(Pearl) << "PearlGrid" << 10 << 0 << 3 << 11 << Top::RowAtBottom;
   QTest::newRow("pearl next at the bottom") << int(Pearl) << "PearlGrid" << 36 << 26 << 3 << 36 << Top::Keep;
   QTest::newRow("stone last") << int(Stone) << "StoneGrid" << 0 << 0 << 4 << 102 << Top::RowAtBottom;
   QTest::newRow("stone prior scrolls one") << int(Stone) << "StoneGrid" << 50 << 50 << 2 << 49 << Top::AtRow;

@@ -130,32 +130,35 @@ void ChartTablesTest::fractionStoneAndPearlColumns() {
 void ChartTablesTest::chartRows_data() {
   QTest::addColumn<QStringList>("values");
   QTest::addColumn<QStringList>("expected");
-  QTest::newRow("jump 0, approximate") << JumpGridValues(0)
-                                       << QStringList{"  0", "  1.98120", "~5/64\"", "0.078000"};
-  QTest::newRow("jump 1 1/2") << JumpGridValues(3) << QStringList{"  1  1/2", "  3.57188", "  9/64\"", "0.140625"};
-  QTest::newRow("jump 10, no spaces") << JumpGridValues(12)
-                                      << QStringList{"10", "11.90625", "15/32\"", "0.468750"};
-  QTest::newRow("jump 18, whole inch") << JumpGridValues(20)
-                                       << QStringList{"18", "25.40000", "   1\"", "1.000000"};
+  QTest::newRow("jump 0, approximate")
+      << JumpGridValues(0) << QStringList{"  0", "  1.98120", "~5/64\"", "0.078000"};
+  QTest::newRow("jump 1 1/2") << JumpGridValues(3)
+                              << QStringList{"  1  1/2", "  3.57188", "  9/64\"", "0.140625"};
+  QTest::newRow("jump 10, no spaces")
+      << JumpGridValues(12) << QStringList{"10", "11.90625", "15/32\"", "0.468750"};
+  QTest::newRow("jump 18, whole inch")
+      << JumpGridValues(20) << QStringList{"18", "25.40000", "   1\"", "1.000000"};
   QTest::newRow("wire 40") << WireGridValues(0) << QStringList{"  40", "  0.0799", "0.003145"};
   QTest::newRow("wire 9") << WireGridValues(31) << QStringList{"   9", "  2.9058", "0.114400"};
   QTest::newRow("wire 0000") << WireGridValues(43) << QStringList{"0000", "11.6840", "0.460000"};
-  QTest::newRow("ring 000") << RingNGridValues(0) << QStringList{"  000", "0.394", "1.238", "10.008", "31.440"};
+  QTest::newRow("ring 000") << RingNGridValues(0)
+                            << QStringList{"  000", "0.394", "1.238", "10.008", "31.440"};
   QTest::newRow("ring 13 3/4") << RingNGridValues(78)
                                << QStringList{"13  3/4", "0.898", "2.821", "22.809", "71.657"};
   QTest::newRow("ring 14, mended") << RingNGridValues(79)
                                    << QStringList{"14", "0.906", "2.846", "23.012", "72.296"};
   QTest::newRow("ring 15") << RingNGridValues(85) << QStringList{"15", "0.938", "2.947", "23.825", "74.849"};
-  QTest::newRow("int 000, Germany only") << RingIntGridValues(0) << QStringList{"  000", "", "", "10", "", ""};
+  QTest::newRow("int 000, Germany only")
+      << RingIntGridValues(0) << QStringList{"  000", "", "", "10", "", ""};
   QTest::newRow("int 00, none") << RingIntGridValues(1) << QStringList{"   00", "", "", "", "", ""};
-  QTest::newRow("int 3 3/4, Switz. unaligned") << RingIntGridValues(22)
-                                               << QStringList{"3  3/4", "H", "", "", "", "6  1/2"};
-  QTest::newRow("int 6, every country") << RingIntGridValues(36)
-                                        << QStringList{"6", "M", "51  1/2", "16  1/2", "12", "12  3/4"};
-  QTest::newRow("int 7 1/4, one space") << RingIntGridValues(41)
-                                        << QStringList{"7  1/4", "O 1/2", "", "17  1/2", "", ""};
-  QTest::newRow("int 13 1/4, one space") << RingIntGridValues(75)
-                                         << QStringList{"13  1/4", "", "69  3/4", "22 1/2", "", ""};
+  QTest::newRow("int 3 3/4, Switz. unaligned")
+      << RingIntGridValues(22) << QStringList{"3  3/4", "H", "", "", "", "6  1/2"};
+  QTest::newRow("int 6, every country")
+      << RingIntGridValues(36) << QStringList{"6", "M", "51  1/2", "16  1/2", "12", "12  3/4"};
+  QTest::newRow("int 7 1/4, one space")
+      << RingIntGridValues(41) << QStringList{"7  1/4", "O 1/2", "", "17  1/2", "", ""};
+  QTest::newRow("int 13 1/4, one space")
+      << RingIntGridValues(75) << QStringList{"13  1/4", "", "69  3/4", "22 1/2", "", ""};
   QTest::newRow("int 15") << RingIntGridValues(85) << QStringList{"15", "", "74", "", "", ""};
 }
 
