@@ -137,11 +137,10 @@ void NavigateGrid(TStringGrid& grid, GridNavigation step) {
   }
   const int top = grid.TopRow();
   const int visible = grid.VisibleRowCount();
-  const int keepTop = grid.TopRow();
   grid.SetRow(r);
   // The view scrolls on its own to show the current cell; put the top row
   // where the rule wants it.
-  int newTop = keepTop;
+  int newTop = top;
   if (r < top)
     newTop = r;
   else if (top + visible - 1 < r)
