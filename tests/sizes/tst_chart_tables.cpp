@@ -3,6 +3,7 @@
 
 #include "calculators/fraction_table.h"
 #include "sizes/chart_tables.h"
+#include "sizes/size_tables.h"
 #include "sizes/text_rules.h"
 
 using namespace orvane;
@@ -45,6 +46,7 @@ class ChartTablesTest : public QObject {
   void wireGaugeMillimetresMatchInches();
   void fractionRowsFollowTheSixtyFourths();
   void fractionStoneAndPearlColumns();
+  void fractionSizesAgreeWithSizeTables();
   void chartRows_data();
   void chartRows();
 };
@@ -125,6 +127,20 @@ void ChartTablesTest::fractionStoneAndPearlColumns() {
   QCOMPARE(FractionValues(1)[8], QStringLiteral(" 1~"));
   QCOMPARE(FractionValues(4)[8], QStringLiteral("13"));
   QCOMPARE(FractionValues(60)[7], QStringLiteral("   99"));
+}
+
+// A stone size or pearl plate without "~" is the one whose range holds the
+// row's millimetres, as the size converter finds it.
+void ChartTablesTest::fractionSizesAgreeWithSizeTables() {
+  for (int n = 1; n <= 64; ++n) {
+    const QStringList v = FractionValues(n - 1);
+    const int key = SizeLookupKey(TextToNumber(v[6]));
+    const QString ss = v[7].trimmed(), pp = v[8].trimmed();
+    const QString at = QStringLiteral("n = %1, %2 mm").arg(n).arg(v[6].trimmed());
+    if (!ss.isEmpty() && !ss.endsWith(u'~')) QVERIFY2(ss == StoneAnswer(key), qPrintable(at));
+    if (!pp.isEmpty() && !pp.endsWith(u'~')) QVERIFY2(pp == PearlAnswer(key), qPrintable(at));
+  }
+  QCOMPARE(FractionValues(57)[7], QStringLiteral("   95"));
 }
 
 void ChartTablesTest::chartRows_data() {
