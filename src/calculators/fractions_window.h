@@ -2,16 +2,44 @@
 
 #include <QWidget>
 
+class QPushButton;
+class QToolButton;
+
 namespace orvane {
 
 class AppContext;
+class TStringGrid;
+enum class GridNavigation;
 
+// "Fractions and Stone Size": the sixty-fourths of an inch with their
+// equivalents. Closing only hides it; the selected row stays for next time.
 class TFracFrm : public QWidget {
   Q_OBJECT
  public:
   explicit TFracFrm(AppContext& app, QWidget* parent = nullptr);
 
+  TStringGrid* FracGrid;
+  QWidget* ToolBar1;
+  QToolButton* ToolButton1;
+  QToolButton* ToolButton2;
+  QToolButton* ToolButton3;
+  QToolButton* ToolButton4;
+  QPushButton* CloseBtn;
+
+  void CloseBtnClick();
+  void ToolButton1Click();
+  void ToolButton2Click();
+  void ToolButton3Click();
+  void ToolButton4Click();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
+  void FormCreate();
+  void FormShow();
+  void CreateToolBar();
+
   AppContext& app_;
 };
 

@@ -5,38 +5,59 @@
 namespace orvane {
 
 class AppContext;
+class TStringGrid;
 
-// The "Jump Ring" page.
+// The "Jump Ring" page: sizes with their millimetre, fraction and inch values.
 class TJumpRingPage : public TTabSheet {
   Q_OBJECT
  public:
   explicit TJumpRingPage(AppContext& app, QWidget* parent = nullptr);
-  void FillGrids() {}
+
+  void FillGrids();
+  void Shown() override { TabSheet7Show(); }
+  QList<TStringGrid*> NavigationGrids() const override { return {JumpGrid}; }
+
+  TStringGrid* JumpGrid;
 
  private:
-  AppContext& app_;
+  void TabSheet7Show();
 };
 
-// The "Wire Gauge" page.
+// The "Wire Gauge" page: Brown & Sharp gauges 40 to 0000.
 class TWireGaugePage : public TTabSheet {
   Q_OBJECT
  public:
   explicit TWireGaugePage(AppContext& app, QWidget* parent = nullptr);
-  void FillGrids() {}
+
+  void FillGrids();
+  void Shown() override { TabSheet6Show(); }
+  QList<TStringGrid*> NavigationGrids() const override { return {WireGrid}; }
+
+  TStringGrid* WireGrid;
 
  private:
-  AppContext& app_;
+  void TabSheet6Show();
 };
 
-// The "Ring Size" page.
+// The "Ring Size" page: North American sizes with their diameters and
+// circumferences above, their foreign equivalents below. The two grids move
+// together under the navigation buttons but keep their own selected rows.
 class TRingSizePage : public TTabSheet {
   Q_OBJECT
  public:
   explicit TRingSizePage(AppContext& app, QWidget* parent = nullptr);
-  void FillGrids() {}
+
+  void FillGrids();
+  void Shown() override { TabSheet4Show(); }
+  QList<TStringGrid*> NavigationGrids() const override { return {RingNGrid, RingIntGrid}; }
+
+  TStringGrid* RingNGrid;
+  TStringGrid* RingIntGrid;
 
  private:
-  AppContext& app_;
+  void TabSheet4Show();
+  void RingNGridMouseMove();
+  void RingIntGridMouseMove();
 };
 
 }  // namespace orvane

@@ -5,6 +5,7 @@
 #include <QScrollBar>
 
 #include "sizes/grid_rows.h"
+#include "widgets/look.h"
 
 namespace orvane {
 
@@ -29,7 +30,24 @@ TStringGrid::TStringGrid(int colCount, int rowCount, int fixedRows, QWidget* par
   horizontalHeader()->setTextElideMode(Qt::ElideNone);
   setTextElideMode(Qt::ElideNone);
   SetDefaultRowHeight(20);
+  // Cells on the window colour and the heading on the button face, whatever
+  // colour the page behind the grid has.
+  QPalette pal = palette();
+  pal.setColor(QPalette::Base, SystemColor(SysColor::Window));
+  pal.setColor(QPalette::Text, SystemColor(SysColor::WindowText));
+  pal.setColor(QPalette::Button, SystemColor(SysColor::BtnFace));
+  pal.setColor(QPalette::ButtonText, SystemColor(SysColor::BtnText));
+  setPalette(pal);
   if (rowCount > fixedRows) setCurrentCell(0, 0);
+
+  // Pointer movement over any part of the grid reaches OnMouseMove, even
+  // with no button held.
+  for (QWidget* part :
+       {static_cast<QWidget*>(this), viewport(), horizontalHeader()->viewport(),
+        static_cast<QWidget*>(verticalScrollBar()), static_cast<QWidget*>(horizontalScrollBar())}) {
+    part->setMouseTracking(true);
+    part->installEventFilter(this);
+  }
 }
 
 QString TStringGrid::Cell(int col, int row) const {
@@ -58,6 +76,11 @@ void TStringGrid::SetColWidths(std::initializer_list<int> widths) {
   for (int w : widths) setColumnWidth(c++, w);
 }
 
+void TStringGrid::SetColWidths(std::span<const int> widths) {
+  int c = 0;
+  for (int w : widths) setColumnWidth(c++, w);
+}
+
 void TStringGrid::SetDefaultRowHeight(int height) {
   verticalHeader()->setMinimumSectionSize(1);
   verticalHeader()->setDefaultSectionSize(height);
@@ -80,9 +103,9 @@ int TStringGrid::VisibleRowCount() const {
   return h > 0 ? std::max(1, viewport()->height() / h) : 1;
 }
 
-void TStringGrid::mouseMoveEvent(QMouseEvent* event) {
-  QTableWidget::mouseMoveEvent(event);
-  if (OnMouseMove) OnMouseMove();
+bool TStringGrid::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseMove && OnMouseMove) OnMouseMove();
+  return QTableWidget::eventFilter(watched, event);
 }
 
 void TStringGrid::focusInEvent(QFocusEvent* event) {
@@ -99,20 +122,29 @@ void NavigateGrid(TStringGrid& grid, GridNavigation step) {
   if (last < first) return;
   int r = grid.Row() < first ? first : grid.Row();
   switch (step) {
-    case GridNavigation::First: r = first; break;
-    case GridNavigation::Prior: if (r > first) --r; break;
-    case GridNavigation::Next: if (r < last) ++r; break;
-    case GridNavigation::Last: r = last; break;
+    case GridNavigation::First:
+      r = first;
+      break;
+    case GridNavigation::Prior:
+      if (r > first) --r;
+      break;
+    case GridNavigation::Next:
+      if (r < last) ++r;
+      break;
+    case GridNavigation::Last:
+      r = last;
+      break;
   }
   const int top = grid.TopRow();
   const int visible = grid.VisibleRowCount();
-  const int keepTop = grid.TopRow();
   grid.SetRow(r);
   // The view scrolls on its own to show the current cell; put the top row
   // where the rule wants it.
-  int newTop = keepTop;
-  if (r < top) newTop = r;
-  else if (top + visible - 1 < r) newTop = r - visible + 1;
+  int newTop = top;
+  if (r < top)
+    newTop = r;
+  else if (top + visible - 1 < r)
+    newTop = r - visible + 1;
   grid.SetTopRow(newTop);
 }
 

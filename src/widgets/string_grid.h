@@ -18,10 +18,14 @@ class TStringGrid : public QTableWidget {
   int ColCount() const { return columnCount(); }
   int RowCount() const { return rowCount() + fixedRows_; }
   int FixedRows() const { return fixedRows_; }
+  // The first row below the heading, and the last row of the grid.
+  int FirstDataRow() const { return fixedRows_; }
+  int LastRow() const { return RowCount() - 1; }
 
   QString Cell(int col, int row) const;
   void SetCell(int col, int row, const QString& text);
   void SetColWidths(std::initializer_list<int> widths);
+  void SetColWidths(std::span<const int> widths);
   void SetDefaultRowHeight(int height);
 
   // The selected row and the top visible data row, in grid rows.
@@ -32,10 +36,12 @@ class TStringGrid : public QTableWidget {
   // Data rows that fit wholly in the visible area.
   int VisibleRowCount() const;
 
+  // The pointer moved anywhere over the grid: cells, heading row or scroll
+  // bars, with or without a button held.
   std::function<void()> OnMouseMove;
 
  protected:
-  void mouseMoveEvent(QMouseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
 
  private:

@@ -1,0 +1,350 @@
+#include <QApplication>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/main_window.h"
+#include "sizes/chart_pages.h"
+#include "sizes/grid_rows.h"
+#include "sizes/size_pages.h"
+#include "widget_fixture.h"
+#include "widgets/ext_page_control.h"
+#include "widgets/string_grid.h"
+
+using namespace orvane;
+
+namespace {
+
+enum Page {
+  About = 0,
+  Tips = 1,
+  BeadCalc = 2,
+  Pearl = 3,
+  Stone = 4,
+  Weight = 5,
+  Jump = 6,
+  Wire = 7,
+  Ring = 8,
+  Links = 9
+};
+
+// Where the top row should be after a button: unchanged, at the selected row,
+// or so that the selected row is the last fully visible one.
+enum class Top { Keep, AtRow, RowAtBottom };
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Top)
+
+class ChartPagesTest : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  void init();
+  void cleanup();
+  void gridShape_data();
+  void gridShape();
+  void cells_data();
+  void cells();
+  void everyCellKeepsItsPrefix();
+  void pageShowFocusesGrid_data();
+  void pageShowFocusesGrid();
+  void pointerOverRingGridTakesFocus();
+  void navigation_data();
+  void navigation();
+  void ringGridsMoveIndependently();
+  void buttonsDoNothingElsewhere_data();
+  void buttonsDoNothingElsewhere();
+
+ private:
+  TStringGrid* Grid(const char* name) const { return main()->findChild<TStringGrid*>(QLatin1String(name)); }
+  TMainFrm* main() const { return fixture->app->MainFrm(); }
+  void ShowPage(int index) {
+    FocusWidget(main()->PageControl1);
+    main()->PageControl1->SetActivePageIndex(index);
+    QApplication::processEvents();
+  }
+  QToolButton* Button(int n) const {
+    QToolButton* buttons[] = {main()->ToolButton1, main()->ToolButton2, main()->ToolButton3,
+                              main()->ToolButton4};
+    return buttons[n - 1];
+  }
+
+  std::unique_ptr<TestApp> fixture;
+  std::unique_ptr<ModalDialogGuard> guard;
+};
+
+void ChartPagesTest::init() {
+  guard = std::make_unique<ModalDialogGuard>();
+  fixture = std::make_unique<TestApp>();
+}
+
+void ChartPagesTest::cleanup() {
+  QVERIFY2(!guard->Tripped(), qPrintable(guard->Seen()));
+  fixture.reset();
+  guard.reset();
+}
+
+void ChartPagesTest::gridShape_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<int>("page");
+  QTest::addColumn<QRect>("bounds");
+  QTest::addColumn<int>("rows");
+  QTest::addColumn<QList<int>>("widths");
+  QTest::addColumn<QStringList>("headings");
+  QTest::newRow("JumpGrid") << "JumpGrid" << int(Jump) << QRect(18, 20, 489, 298) << 22
+                            << QList<int>{116, 116, 116, 116}
+                            << QStringList{"        Size", "    Millimeters", "     Fraction",
+                                           "      Inches"};
+  QTest::newRow("WireGrid") << "WireGrid" << int(Wire) << QRect(18, 20, 489, 298) << 45
+                            << QList<int>{155, 155, 155}
+                            << QStringList{"    Brown & Sharp", "        Millimeters", "          Inches"};
+  QTest::newRow("RingNGrid") << "RingNGrid" << int(Ring) << QRect(18, 20, 489, 130) << 87
+                             << QList<int>{92, 92, 92, 93, 93}
+                             << QStringList{" N. America", "    Dia. (IN)", "    Cir. (IN)", "  Dia. (MM)",
+                                            "   Cir. (MM)"};
+  QTest::newRow("RingIntGrid") << "RingIntGrid" << int(Ring) << QRect(18, 183, 489, 130) << 87
+                               << QList<int>{94, 75, 78, 80, 62, 73}
+                               << QStringList{" N. America", "   Britain", "   France",
+                                              " Germany",    " Japan",     "   Switz."};
+}
+
+void ChartPagesTest::gridShape() {
+  QFETCH(QString, name);
+  QFETCH(int, page);
+  QFETCH(QRect, bounds);
+  QFETCH(int, rows);
+  QFETCH(QList<int>, widths);
+  QFETCH(QStringList, headings);
+  TStringGrid* grid = Grid(qPrintable(name));
+  QVERIFY(grid);
+  QCOMPARE(grid->parentWidget(), main()->PageControl1->Page(page));
+  QCOMPARE(grid->geometry(), bounds);
+  QCOMPARE(grid->RowCount(), rows);
+  QCOMPARE(grid->FixedRows(), 1);
+  QCOMPARE(grid->ColCount(), int(widths.size()));
+  for (int c = 0; c < widths.size(); ++c) {
+    QCOMPARE(grid->columnWidth(c), widths[c]);
+    QCOMPARE(grid->Cell(c, 0), headings[c]);
+  }
+  QCOMPARE(grid->Cell(0, rows), QString());  // nothing below the last row
+  QCOMPARE(grid->font().pixelSize(), 16);
+  QCOMPARE(grid->rowHeight(0), 20);
+  QCOMPARE(grid->horizontalHeader()->height(), 20);
+  QCOMPARE(grid->Row(), 1);
+  QVERIFY(!grid->accessibleName().isEmpty());
+}
+
+void ChartPagesTest::cells_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<int>("col");
+  QTest::addColumn<int>("row");
+  QTest::addColumn<QString>("text");
+  // Column prefixes: jump 8, 4, 6, 4; wire 11, 9, 8; ring 5, 6, 6, 5, 5;
+  // international 5, 3, 3, 3, 4, 2.
+  QTest::newRow("jump first size") << "JumpGrid" << 0 << 1 << "          0";
+  QTest::newRow("jump ~ fraction") << "JumpGrid" << 2 << 1 << "      ~5/64\"";
+  QTest::newRow("jump ~ fraction 1/2") << "JumpGrid" << 2 << 2 << "      ~3/32\"";
+  QTest::newRow("jump mixed size") << "JumpGrid" << 0 << 4 << "          1  1/2";
+  QTest::newRow("jump last size") << "JumpGrid" << 0 << 21 << "        18";
+  QTest::newRow("jump last fraction") << "JumpGrid" << 2 << 21 << "         1\"";
+  QTest::newRow("jump last inches") << "JumpGrid" << 3 << 21 << "    1.000000";
+  QTest::newRow("wire first") << "WireGrid" << 1 << 1 << "           0.0799";
+  QTest::newRow("wire last gauge") << "WireGrid" << 0 << 44 << "           0000";
+  QTest::newRow("wire last inches") << "WireGrid" << 2 << 44 << "        0.460000";
+  QTest::newRow("ring first") << "RingNGrid" << 0 << 1 << "       000";
+  QTest::newRow("ring 14 dia in") << "RingNGrid" << 1 << 80 << "      0.906";
+  QTest::newRow("ring 14 cir in") << "RingNGrid" << 2 << 80 << "      2.846";
+  QTest::newRow("ring 14 dia mm") << "RingNGrid" << 3 << 80 << "     23.012";
+  QTest::newRow("ring 14 cir mm") << "RingNGrid" << 4 << 80 << "     72.296";
+  QTest::newRow("ring last") << "RingNGrid" << 4 << 86 << "     74.849";
+  QTest::newRow("int empty Britain") << "RingIntGrid" << 1 << 1 << "   ";
+  QTest::newRow("int empty Switz.") << "RingIntGrid" << 5 << 1 << "  ";
+  QTest::newRow("int Germany 10") << "RingIntGrid" << 3 << 1 << "   10";
+  QTest::newRow("int O 1/2") << "RingIntGrid" << 1 << 42 << "   O 1/2";
+  QTest::newRow("int 22 1/2") << "RingIntGrid" << 3 << 76 << "   22 1/2";
+  QTest::newRow("int 6  1/2") << "RingIntGrid" << 5 << 23 << "  6  1/2";
+  QTest::newRow("int Japan  1") << "RingIntGrid" << 4 << 7 << "     1";
+  QTest::newRow("int last France") << "RingIntGrid" << 2 << 86 << "   74";
+}
+
+void ChartPagesTest::cells() {
+  QFETCH(QString, name);
+  QFETCH(int, col);
+  QFETCH(int, row);
+  QFETCH(QString, text);
+  QCOMPARE(Grid(qPrintable(name))->Cell(col, row), text);
+}
+
+// Every data cell of the six reference grids, also an empty one, holds its
+// column's prefix: no cell is ever left without text.
+void ChartPagesTest::everyCellKeepsItsPrefix() {
+  const struct {
+    const char* name;
+    GridKind kind;
+  } grids[] = {{"PearlGrid", GridKind::Pearl}, {"StoneGrid", GridKind::Stone},
+               {"JumpGrid", GridKind::Jump},   {"WireGrid", GridKind::Wire},
+               {"RingNGrid", GridKind::RingN}, {"RingIntGrid", GridKind::RingInt}};
+  for (const auto& g : grids) {
+    TStringGrid* grid = Grid(g.name);
+    const auto prefixes = GridPrefixes(g.kind);
+    QCOMPARE(grid->ColCount(), int(prefixes.size()));
+    for (int row = grid->FirstDataRow(); row < grid->RowCount(); ++row)
+      for (int col = 0; col < grid->ColCount(); ++col) {
+        const QString cell = grid->Cell(col, row);
+        const QString at =
+            QStringLiteral("%1 (%2, %3): '%4'").arg(QLatin1String(g.name)).arg(col).arg(row).arg(cell);
+        QVERIFY2(cell.size() >= prefixes[col] && cell.left(prefixes[col]).trimmed().isEmpty(),
+                 qPrintable(at));
+      }
+  }
+}
+
+void ChartPagesTest::pageShowFocusesGrid_data() {
+  QTest::addColumn<int>("page");
+  QTest::addColumn<QString>("name");
+  QTest::newRow("Pearl Plate") << int(Pearl) << "PearlGrid";
+  QTest::newRow("Stone Size") << int(Stone) << "StoneGrid";
+  QTest::newRow("Jump Ring") << int(Jump) << "JumpGrid";
+  QTest::newRow("Wire Gauge") << int(Wire) << "WireGrid";
+  QTest::newRow("Ring Size") << int(Ring) << "RingNGrid";
+}
+
+// Also when the page is entered a second time with the focus elsewhere.
+void ChartPagesTest::pageShowFocusesGrid() {
+  QFETCH(int, page);
+  QFETCH(QString, name);
+  for (int pass = 0; pass < 2; ++pass) {
+    ShowPage(Weight);
+    FocusWidget(main()->FracBtn);
+    main()->PageControl1->SetActivePageIndex(page);
+    QApplication::processEvents();
+    QCOMPARE(QApplication::focusWidget(), Grid(qPrintable(name)));
+  }
+}
+
+void ChartPagesTest::pointerOverRingGridTakesFocus() {
+  ShowPage(Ring);
+  TStringGrid* upper = Grid("RingNGrid");
+  TStringGrid* lower = Grid("RingIntGrid");
+  QCOMPARE(QApplication::focusWidget(), upper);
+  QTest::mouseMove(lower->viewport(), QPoint(40, 30));
+  QTRY_COMPARE(QApplication::focusWidget(), lower);
+  QTest::mouseMove(upper->horizontalHeader()->viewport(), QPoint(100, 10));  // over the heading row
+  QTRY_COMPARE(QApplication::focusWidget(), upper);
+  QTest::mouseMove(lower->verticalScrollBar(), QPoint(5, 40));
+  QTRY_COMPARE(QApplication::focusWidget(), lower);
+  QCOMPARE(upper->Row(), 1);  // moving the pointer selects nothing
+  QCOMPARE(lower->Row(), 1);
+}
+
+void ChartPagesTest::navigation_data() {
+  QTest::addColumn<int>("page");
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<int>("startRow");
+  QTest::addColumn<int>("startTop");
+  QTest::addColumn<int>("button");
+  QTest::addColumn<int>("row");
+  QTest::addColumn<Top>("top");
+  // Grids without a heading row start at row 0, the charts at row 1.
+  QTest::newRow("pearl first") << int(Pearl) << "PearlGrid" << 20 << 15 << 1 << 0 << Top::AtRow;
+  QTest::newRow("pearl prior at the top") << int(Pearl) << "PearlGrid" << 0 << 0 << 2 << 0 << Top::Keep;
+  QTest::newRow("pearl next scrolls one")
+      << int(Pearl) << "PearlGrid" << 10 << 0 << 3 << 11 << Top::RowAtBottom;
+  QTest::newRow("pearl next at the bottom") << int(Pearl) << "PearlGrid" << 36 << 26 << 3 << 36 << Top::Keep;
+  QTest::newRow("stone last") << int(Stone) << "StoneGrid" << 0 << 0 << 4 << 102 << Top::RowAtBottom;
+  QTest::newRow("stone prior scrolls one") << int(Stone) << "StoneGrid" << 50 << 50 << 2 << 49 << Top::AtRow;
+  QTest::newRow("stone next in view") << int(Stone) << "StoneGrid" << 3 << 0 << 3 << 4 << Top::Keep;
+  QTest::newRow("jump prior never heading") << int(Jump) << "JumpGrid" << 1 << 1 << 2 << 1 << Top::Keep;
+  QTest::newRow("jump last") << int(Jump) << "JumpGrid" << 1 << 1 << 4 << 21 << Top::RowAtBottom;
+  QTest::newRow("jump next in view") << int(Jump) << "JumpGrid" << 5 << 1 << 3 << 6 << Top::Keep;
+  QTest::newRow("jump first from below") << int(Jump) << "JumpGrid" << 21 << 9 << 1 << 1 << Top::AtRow;
+  QTest::newRow("wire first") << int(Wire) << "WireGrid" << 44 << 32 << 1 << 1 << Top::AtRow;
+  QTest::newRow("wire next at the bottom") << int(Wire) << "WireGrid" << 44 << 32 << 3 << 44 << Top::Keep;
+  QTest::newRow("wire prior in view") << int(Wire) << "WireGrid" << 30 << 25 << 2 << 29 << Top::Keep;
+  QTest::newRow("wire last") << int(Wire) << "WireGrid" << 10 << 1 << 4 << 44 << Top::RowAtBottom;
+}
+
+void ChartPagesTest::navigation() {
+  QFETCH(int, page);
+  QFETCH(QString, name);
+  QFETCH(int, startRow);
+  QFETCH(int, startTop);
+  QFETCH(int, button);
+  QFETCH(int, row);
+  QFETCH(Top, top);
+  ShowPage(page);
+  TStringGrid* grid = Grid(qPrintable(name));
+  QCOMPARE(QApplication::focusWidget(), grid);
+  grid->setCurrentCell(startRow - grid->FixedRows(), 2);  // a column other than the first
+  grid->SetTopRow(startTop);
+  QCOMPARE(grid->TopRow(), startTop);
+
+  QTest::mouseClick(Button(button), Qt::LeftButton);
+
+  QCOMPARE(grid->Row(), row);
+  QCOMPARE(grid->currentColumn(), 2);
+  QCOMPARE(grid->selectionModel()->selectedRows().size(), 1);
+  QCOMPARE(grid->selectionModel()->selectedRows().first().row(), row - grid->FixedRows());
+  const int visible = grid->VisibleRowCount();
+  QVERIFY(visible >= 5);
+  const int expectedTop = top == Top::Keep ? startTop : top == Top::AtRow ? row : row - visible + 1;
+  QCOMPARE(grid->TopRow(), expectedTop);
+  // The selected row is wholly in sight.
+  const QRect cell = grid->visualRect(grid->model()->index(row - grid->FixedRows(), 0));
+  QVERIFY(cell.top() >= 0 && cell.bottom() < grid->viewport()->height());
+  QCOMPARE(QApplication::focusWidget(), grid);  // the button never takes the focus
+}
+
+// One press moves both ring grids, each from its own selected row.
+void ChartPagesTest::ringGridsMoveIndependently() {
+  ShowPage(Ring);
+  TStringGrid* upper = Grid("RingNGrid");
+  TStringGrid* lower = Grid("RingIntGrid");
+  lower->SetRow(10);  // as after a click into the lower grid
+  QTest::mouseClick(main()->ToolButton3, Qt::LeftButton);
+  QCOMPARE(upper->Row(), 2);
+  QCOMPARE(lower->Row(), 11);
+  QTest::mouseClick(main()->ToolButton2, Qt::LeftButton);
+  QTest::mouseClick(main()->ToolButton2, Qt::LeftButton);
+  QCOMPARE(upper->Row(), 1);
+  QCOMPARE(lower->Row(), 9);
+  QTest::mouseClick(main()->ToolButton4, Qt::LeftButton);
+  QCOMPARE(upper->Row(), 86);
+  QCOMPARE(lower->Row(), 86);
+  QCOMPARE(upper->TopRow(), 86 - upper->VisibleRowCount() + 1);
+  QCOMPARE(lower->TopRow(), 86 - lower->VisibleRowCount() + 1);
+  QTest::mouseClick(main()->ToolButton1, Qt::LeftButton);
+  QCOMPARE(upper->Row(), 1);
+  QCOMPARE(lower->Row(), 1);
+  QCOMPARE(upper->TopRow(), 1);
+  QCOMPARE(lower->TopRow(), 1);
+  QCOMPARE(QApplication::focusWidget(), upper);
+}
+
+void ChartPagesTest::buttonsDoNothingElsewhere_data() {
+  QTest::addColumn<int>("page");
+  QTest::newRow("About") << int(About);
+  QTest::newRow("Tips") << int(Tips);
+  QTest::newRow("Bead Calculator") << int(BeadCalc);
+  QTest::newRow("Weight") << int(Weight);
+  QTest::newRow("Links") << int(Links);
+}
+
+void ChartPagesTest::buttonsDoNothingElsewhere() {
+  QFETCH(int, page);
+  const char* names[] = {"PearlGrid", "StoneGrid", "JumpGrid", "WireGrid", "RingNGrid", "RingIntGrid"};
+  for (const char* name : names) Grid(name)->SetRow(5);
+  ShowPage(page);
+  QWidget* focus = QApplication::focusWidget();
+  for (int b = 1; b <= 4; ++b) QTest::mouseClick(Button(b), Qt::LeftButton);
+  for (const char* name : names) QCOMPARE(Grid(name)->Row(), 5);
+  QCOMPARE(main()->PageControl1->ActivePageIndex(), page);
+  QCOMPARE(QApplication::focusWidget(), focus);
+  QCOMPARE(fixture->services.beeps, 0);
+  QCOMPARE(fixture->services.messages.size(), 0);
+}
+
+QTEST_MAIN(ChartPagesTest)
+#include "tst_chart_pages.moc"
