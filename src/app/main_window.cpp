@@ -19,6 +19,7 @@
 #include "sizes/size_pages.h"
 #include "widgets/ext_page_control.h"
 #include "widgets/look.h"
+#include "widgets/nav_bar.h"
 #include "widgets/panel.h"
 #include "widgets/string_grid.h"
 #include "worksheet/worksheet_window.h"
@@ -117,31 +118,14 @@ void TMainFrm::CreateButtonBar() {
   WorksheetBtn = MakeButton(Panel21, 337, 96, QStringLiteral("Worksheet"));
   ExitBtn = MakeButton(Panel21, 448, 73, QStringLiteral("Exit"));
 
-  ToolBar1 = new QWidget(Panel21);
-  ToolBar1->setGeometry(10, 9, 121, 27);
-  ToolBar1->setFocusPolicy(Qt::TabFocus);
-  ToolBar1->setAccessibleName(QStringLiteral("Record navigation"));
-  const struct {
-    QToolButton** button;
-    const char* icon;
-    const char* hint;
-  } tools[] = {{&ToolButton1, ":/icons/nav_first.svg", "First Record"},
-               {&ToolButton2, ":/icons/nav_prior.svg", "Prior Record"},
-               {&ToolButton3, ":/icons/nav_next.svg", "Next Record"},
-               {&ToolButton4, ":/icons/nav_last.svg", "Last Record"}};
-  int x = 0;
-  for (const auto& t : tools) {
-    auto* b = new QToolButton(ToolBar1);
-    b->setGeometry(x, 0, 29, 25);
-    b->setAutoRaise(true);
-    b->setIcon(QIcon(QString::fromLatin1(t.icon)));
-    b->setIconSize(QSize(16, 16));
-    b->setToolTip(QString::fromLatin1(t.hint));
-    b->setAccessibleName(QString::fromLatin1(t.hint));
-    b->setFocusPolicy(Qt::NoFocus);  // the grid keeps the focus
-    *t.button = b;
-    x += 29;
-  }
+  auto* bar = new TNavigationBar(Panel21, {[this] { ToolButton1Click(); }, [this] { ToolButton2Click(); },
+                                           [this] { ToolButton3Click(); }, [this] { ToolButton4Click(); }});
+  bar->setGeometry(10, 9, 121, 27);
+  ToolBar1 = bar;
+  ToolButton1 = bar->Buttons[0];
+  ToolButton2 = bar->Buttons[1];
+  ToolButton3 = bar->Buttons[2];
+  ToolButton4 = bar->Buttons[3];
 
   BitBtn1 = MakePictureButton(Panel21, 140, QStringLiteral(":/icons/calculator.svg"), QStringLiteral("Math Calculator"));
   HelpBtn = MakePictureButton(Panel21, 188, QStringLiteral(":/icons/help.svg"), QStringLiteral("Help"));
@@ -154,10 +138,6 @@ void TMainFrm::CreateButtonBar() {
   bind(HelpBtn, &TMainFrm::HelpBtnClick);
   bind(FracBtn, &TMainFrm::FracBtnClick);
   bind(WorksheetBtn, &TMainFrm::WorksheetBtnClick);
-  bind(ToolButton1, &TMainFrm::ToolButton1Click);
-  bind(ToolButton2, &TMainFrm::ToolButton2Click);
-  bind(ToolButton3, &TMainFrm::ToolButton3Click);
-  bind(ToolButton4, &TMainFrm::ToolButton4Click);
 }
 
 void TMainFrm::ExitBtnClick() { app_.Quit(); }

@@ -194,25 +194,13 @@ void TBeadCalcPage::BindHandlers() {
 }
 
 void TBeadCalcPage::FilterKeys(TEdit* box, KeyFilterKind kind, QChar& key) {
-  switch (FilterKey(kind, key, box->text())) {
-    case KeyVerdict::Accept:
-      return;
-    case KeyVerdict::Beep:
-      app_.Services().Beep();
-      [[fallthrough]];
-    case KeyVerdict::Swallow:
-      key = QChar();
-      return;
-    case KeyVerdict::Enter:
-      key = QChar();
-      // Enter never calculates here, but in the spacing box: there it recomputes
-      // and the caret stays; everywhere else it moves on and the exit handlers work.
-      if (EnterActionOf(kind) == EnterAction::RunCalculation)
-        AreaSpEnter();
-      else
-        FocusNextControl(box);
-      return;
-  }
+  if (!FilterTypedKey(kind, box->text(), key, app_.Services())) return;
+  // Enter never calculates here, but in the spacing box: there it recomputes
+  // and the caret stays; everywhere else it moves on and the exit handlers work.
+  if (EnterActionOf(kind) == EnterAction::RunCalculation)
+    AreaSpEnter();
+  else
+    FocusNextControl(box);
 }
 
 void TBeadCalcPage::TabSheet8Show() {

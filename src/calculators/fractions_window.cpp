@@ -11,6 +11,7 @@
 #include "app/error_boundary.h"
 #include "calculators/fraction_table.h"
 #include "widgets/look.h"
+#include "widgets/nav_bar.h"
 #include "widgets/string_grid.h"
 
 namespace orvane {
@@ -43,33 +44,14 @@ TFracFrm::TFracFrm(AppContext& app, QWidget* parent) : QWidget(parent), app_(app
 }
 
 void TFracFrm::CreateToolBar() {
-  ToolBar1 = new QWidget(this);
-  ToolBar1->setGeometry(96, 454, 121, 27);
-  ToolBar1->setAccessibleName(QStringLiteral("Record navigation"));
-  const struct {
-    QToolButton** button;
-    const char* icon;
-    const char* hint;
-    void (TFracFrm::*handler)();
-  } tools[] = {{&ToolButton1, ":/icons/nav_first.svg", "First Record", &TFracFrm::ToolButton1Click},
-               {&ToolButton2, ":/icons/nav_prior.svg", "Prior Record", &TFracFrm::ToolButton2Click},
-               {&ToolButton3, ":/icons/nav_next.svg", "Next Record", &TFracFrm::ToolButton3Click},
-               {&ToolButton4, ":/icons/nav_last.svg", "Last Record", &TFracFrm::ToolButton4Click}};
-  int x = 0;
-  for (const auto& t : tools) {
-    auto* b = new QToolButton(ToolBar1);
-    b->setGeometry(x, 0, 29, 25);
-    b->setAutoRaise(true);
-    b->setIcon(QIcon(QString::fromLatin1(t.icon)));
-    b->setIconSize(QSize(16, 16));
-    b->setToolTip(QString::fromLatin1(t.hint));
-    b->setAccessibleName(QString::fromLatin1(t.hint));
-    b->setFocusPolicy(Qt::NoFocus);  // the grid keeps the focus
-    connect(b, &QToolButton::clicked, this,
-            [this, h = t.handler] { RunGuarded(this, [&] { (this->*h)(); }); });
-    *t.button = b;
-    x += 29;
-  }
+  auto* bar = new TNavigationBar(this, {[this] { ToolButton1Click(); }, [this] { ToolButton2Click(); },
+                                        [this] { ToolButton3Click(); }, [this] { ToolButton4Click(); }});
+  bar->setGeometry(96, 454, 121, 27);
+  ToolBar1 = bar;
+  ToolButton1 = bar->Buttons[0];
+  ToolButton2 = bar->Buttons[1];
+  ToolButton3 = bar->Buttons[2];
+  ToolButton4 = bar->Buttons[3];
 }
 
 void TFracFrm::FormCreate() {

@@ -93,20 +93,7 @@ TEdit* TWeightPage::MakeWeightBox(WeightUnit unit, const QString& caption, int t
 }
 
 void TWeightPage::WeightBoxKeyPress(TEdit* box, QChar& key) {
-  switch (FilterKey(KeyFilterKind::Weight, key, box->text())) {
-    case KeyVerdict::Accept:
-      return;
-    case KeyVerdict::Beep:
-      app_.Services().Beep();
-      [[fallthrough]];
-    case KeyVerdict::Swallow:
-      key = QChar();
-      return;
-    case KeyVerdict::Enter:
-      key = QChar();
-      ConvertBtn->click();
-      return;
-  }
+  if (FilterTypedKey(KeyFilterKind::Weight, box->text(), key, app_.Services())) ConvertBtn->click();
 }
 
 TEdit* TWeightPage::BoxOf(WeightUnit unit) const { return boxes_[static_cast<int>(unit)]; }

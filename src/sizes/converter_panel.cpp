@@ -198,20 +198,7 @@ void TSizeConverterPanel::PearlBoxEnter() { ActiveBox = QStringLiteral("Pearl");
 void TSizeConverterPanel::StoneBoxEnter() { ActiveBox = QStringLiteral("Stone"); }
 
 void TSizeConverterPanel::SizeBoxKeyPress(KeyFilterKind kind, const QString& boxText, QChar& key) {
-  switch (FilterKey(kind, key, boxText)) {
-    case KeyVerdict::Accept:
-      return;
-    case KeyVerdict::Beep:
-      app_.Services().Beep();
-      [[fallthrough]];
-    case KeyVerdict::Swallow:
-      key = QChar();
-      return;
-    case KeyVerdict::Enter:
-      key = QChar();
-      CalcBtn->click();
-      return;
-  }
+  if (FilterTypedKey(kind, boxText, key, app_.Services())) CalcBtn->click();
 }
 
 void TSizeConverterPanel::MmBoxKeyPress(QChar& key) {

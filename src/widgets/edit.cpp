@@ -42,26 +42,31 @@ TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {
   });
 }
 
+bool FilterTypedKey(KeyFilterKind kind, const QString& boxText, QChar& key, DesktopServices& services) {
+  switch (FilterKey(kind, key, boxText)) {
+    case KeyVerdict::Accept:
+      return false;
+    case KeyVerdict::Beep:
+      services.Beep();
+      key = QChar();
+      return false;
+    case KeyVerdict::Swallow:
+      key = QChar();
+      return false;
+    case KeyVerdict::Enter:
+      key = QChar();
+      return true;
+  }
+  return false;
+}
+
 void TEdit::SetKeyFilter(KeyFilterKind kind, DesktopServices& services, std::function<void()> runCalculation) {
   OnKeyPress = [this, kind, &services, run = std::move(runCalculation)](QChar& key) {
-    switch (FilterKey(kind, key, text())) {
-      case KeyVerdict::Accept:
-        return;
-      case KeyVerdict::Beep:
-        services.Beep();
-        key = QChar();
-        return;
-      case KeyVerdict::Swallow:
-        key = QChar();
-        return;
-      case KeyVerdict::Enter:
-        key = QChar();
-        if (EnterActionOf(kind) == EnterAction::NextControl)
-          FocusNextControl(this);
-        else if (run)
-          run();
-        return;
-    }
+    if (!FilterTypedKey(kind, text(), key, services)) return;
+    if (EnterActionOf(kind) == EnterAction::NextControl)
+      FocusNextControl(this);
+    else if (run)
+      run();
   };
 }
 

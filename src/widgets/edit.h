@@ -46,6 +46,11 @@ class TEdit : public QLineEdit {
   bool returningFromElsewhere_ = false;
 };
 
+// Applies a family's key filter to a typed character: lets it through, or
+// swallows it (with the default beep where the filter says so). Returns true
+// for Enter, which is swallowed too and left to the caller's Enter action.
+bool FilterTypedKey(KeyFilterKind kind, const QString& boxText, QChar& key, DesktopServices& services);
+
 // The character a key event types, or a null QChar for keys that type none.
 QChar TypedCharacter(const QKeyEvent* event);
 

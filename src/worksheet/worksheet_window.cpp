@@ -229,20 +229,7 @@ void TWorksheetFrm::BindRowHandlers(int k) {
 
   auto filtered = [this](TEdit* box, KeyFilterKind kind) {
     return [this, box, kind](QChar& key) {
-      switch (FilterKey(kind, key, box->text())) {
-        case KeyVerdict::Accept:
-          return;
-        case KeyVerdict::Beep:
-          app_.Services().Beep();
-          [[fallthrough]];
-        case KeyVerdict::Swallow:
-          key = QChar();
-          return;
-        case KeyVerdict::Enter:
-          key = QChar();
-          FocusNextControl(box);
-          return;
-      }
+      if (FilterTypedKey(kind, box->text(), key, app_.Services())) FocusNextControl(box);
     };
   };
   Mm[i]->OnKeyPress = filtered(Mm[i], KeyFilterKind::WorksheetMm);

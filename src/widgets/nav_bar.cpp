@@ -1,0 +1,29 @@
+#include "widgets/nav_bar.h"
+
+#include <QIcon>
+#include <QToolButton>
+
+#include "app/error_boundary.h"
+
+namespace orvane {
+
+TNavigationBar::TNavigationBar(QWidget* parent, std::array<std::function<void()>, 4> clicks) : QWidget(parent) {
+  setAccessibleName(QStringLiteral("Record navigation"));
+  static constexpr const char* kIcons[4] = {":/icons/nav_first.svg", ":/icons/nav_prior.svg",
+                                            ":/icons/nav_next.svg", ":/icons/nav_last.svg"};
+  static constexpr const char* kHints[4] = {"First Record", "Prior Record", "Next Record", "Last Record"};
+  for (int i = 0; i < 4; ++i) {
+    auto* b = new QToolButton(this);
+    b->setGeometry(29 * i, 0, 29, 25);
+    b->setAutoRaise(true);
+    b->setIcon(QIcon(QString::fromLatin1(kIcons[i])));
+    b->setIconSize(QSize(16, 16));
+    b->setToolTip(QString::fromLatin1(kHints[i]));
+    b->setAccessibleName(QString::fromLatin1(kHints[i]));
+    b->setFocusPolicy(Qt::NoFocus);
+    connect(b, &QToolButton::clicked, this, [this, click = clicks[i]] { RunGuarded(this, click); });
+    Buttons[i] = b;
+  }
+}
+
+}  // namespace orvane
