@@ -23,6 +23,7 @@ class KeyFiltersTest : public QObject {
   void pointJudgedOnOwnBox();
   void pointOverSelectionStillBeeps();
   void navigationKeysAlwaysWork();
+  void keypadDecimalKeyTypesThePoint();
   void enterRunsOrMoves_data();
   void enterRunsOrMoves();
   void pasteIsNotFiltered();
@@ -123,6 +124,20 @@ void KeyFiltersTest::navigationKeysAlwaysWork() {
   QTest::keyClick(box_, Qt::Key_Delete);
   QCOMPARE(box_->text(), QStringLiteral("P  10"));
   QCOMPARE(services_.beeps, 0);
+}
+
+// Layouts with a decimal comma put a comma on the key pad's decimal key.
+void KeyFiltersTest::keypadDecimalKeyTypesThePoint() {
+  Build(KeyFilterKind::MmBox);
+  QTest::keyClick(box_, Qt::Key_2, Qt::KeypadModifier);
+  QTest::keyClick(box_, Qt::Key_Comma, Qt::KeypadModifier);
+  QTest::keyClick(box_, Qt::Key_5, Qt::KeypadModifier);
+  QTest::keyClick(box_, Qt::Key_Comma, Qt::KeypadModifier);  // a second point beeps
+  QCOMPARE(box_->text(), QStringLiteral("2.5"));
+  QCOMPARE(services_.beeps, 1);
+  QTest::keyClick(box_, Qt::Key_Comma);  // the main keyboard's comma is no point
+  QCOMPARE(box_->text(), QStringLiteral("2.5"));
+  QCOMPARE(services_.beeps, 2);
 }
 
 void KeyFiltersTest::enterRunsOrMoves_data() {
