@@ -32,6 +32,7 @@ QPushButton* MakeButton(QWidget* parent, int left, int width, const QString& cap
   auto* button = new QPushButton(caption, parent);
   button->setGeometry(left, 9, width, 27);
   button->setFont(MakeFont(QStringLiteral("Arial"), 15));
+  button->setAutoDefault(true);  // Enter on the focused button presses it, as Space does
   return button;
 }
 

@@ -7,7 +7,10 @@
 #include "app/help_window.h"
 #include "app/main_window.h"
 #include "calculator/calculator_window.h"
+#include "calculators/bead_page.h"
 #include "calculators/fractions_window.h"
+#include "calculators/weight_page.h"
+#include "widgets/edit.h"
 #include "sizes/chart_pages.h"
 #include "sizes/size_pages.h"
 #include "widgets/panel.h"
@@ -37,6 +40,8 @@ class MainWindowTest : public QObject {
   void navigation();
   void navigationButtonsNeverTakeFocus();
   void everyBoxHasAnAccessibleName();
+  void enterPressesTheFocusedButton_data();
+  void enterPressesTheFocusedButton();
   void tabChain_data();
   void tabChain();
 
@@ -290,6 +295,54 @@ void MainWindowTest::tabChain() {
       seen << (w ? w->accessibleName() : QStringLiteral("nothing"));
   }
   QCOMPARE(seen, chain.mid(1));
+}
+
+// Keyboard users tab to a button and press Enter, as they would on any desktop.
+void MainWindowTest::enterPressesTheFocusedButton_data() {
+  QTest::addColumn<QString>("button");
+  QTest::newRow("Fractions") << "FracBtn";
+  QTest::newRow("Worksheet") << "WorksheetBtn";
+  QTest::newRow("Exit") << "ExitBtn";
+  QTest::newRow("weight Clear") << "wClearBtn";
+  QTest::newRow("bead Clear") << "bClearBtn";
+  QTest::newRow("fractions Close") << "CloseBtn";
+}
+
+void MainWindowTest::enterPressesTheFocusedButton() {
+  QFETCH(QString, button);
+  TWeightPage* weight = main()->TabSheet5;
+  TBeadCalcPage* bead = main()->TabSheet8;
+  TFracFrm* frac = t_->app->FracFrm();
+  main()->show();
+  QPushButton* b = nullptr;
+  if (button == "wClearBtn") {
+    main()->PageControl1->SetActivePageIndex(5);
+    weight->GramBox->setText(QStringLiteral("100"));
+    b = weight->wClearBtn;
+  } else if (button == "bClearBtn") {
+    main()->PageControl1->SetActivePageIndex(2);
+    bead->NoBeads->setText(QStringLiteral("12"));
+    b = bead->bClearBtn;
+  } else if (button == "CloseBtn") {
+    main()->FracBtn->click();
+    b = frac->CloseBtn;
+  } else {
+    b = button == "FracBtn" ? main()->FracBtn : button == "WorksheetBtn" ? main()->WorksheetBtn : main()->ExitBtn;
+  }
+  FocusWidget(b);
+  QTest::keyClick(b, Qt::Key_Return);
+  if (button == "FracBtn") QVERIFY(frac->isVisible());
+  if (button == "WorksheetBtn") QVERIFY(t_->app->WorksheetFrm()->isVisible());
+  if (button == "ExitBtn") QCOMPARE(t_->quitRequests, 1);
+  if (button == "wClearBtn") {
+    QCOMPARE(weight->GramBox->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(weight->CaratBox));
+  }
+  if (button == "bClearBtn") {
+    QCOMPARE(bead->NoBeads->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(bead->BsMm));
+  }
+  if (button == "CloseBtn") QVERIFY(!frac->isVisible());
 }
 
 QTEST_MAIN(MainWindowTest)
