@@ -30,6 +30,7 @@ class KeyFiltersTest : public QObject {
   void clipboardKeysRefusedInWeightBoxes();
   void errorBoxes_data();
   void errorBoxes();
+  void longPastedTextIsShortenedInTheBox();
 
  private:
   RecordingServices services_;
@@ -207,6 +208,17 @@ void KeyFiltersTest::errorBoxes() {
   QCOMPARE(services_.messages[0].caption, caption);
   QCOMPARE(services_.messages[0].text, text);
   QVERIFY(services_.messages[0].icon == MessageIcon::Error);
+}
+
+void KeyFiltersTest::longPastedTextIsShortenedInTheBox() {
+  Build(KeyFilterKind::MmBox);
+  const QString pasted = QString(5000, u'1') + QStringLiteral("..");
+  RunGuarded(box_, [&] { TextToNumber(pasted); });
+  QCOMPARE(services_.messages.size(), 1);
+  const QString text = services_.messages[0].text;
+  QVERIFY(text.size() < 300);
+  QVERIFY(text.startsWith(QStringLiteral("'111")));
+  QVERIFY(text.endsWith(QStringLiteral("..' is not a valid floating point value.")));
 }
 
 QTEST_MAIN(KeyFiltersTest)
