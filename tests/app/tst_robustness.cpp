@@ -152,8 +152,11 @@ QStringList ResultProblems(QWidget* window, const QWidget* typedInto) {
     const QWidget* named = qobject_cast<QComboBox*>(box->parentWidget()) ? box->parentWidget() : box;
     if (ShowsNonNumber(box->text()))
       problems << QStringLiteral("%1 shows %2").arg(BoxName(named), Shown(box->text()));
-    if (named != typedInto && IsCountBox(named) && box->text().trimmed().startsWith(u'-'))
-      problems << QStringLiteral("%1 shows the negative count %2").arg(BoxName(named), Shown(box->text()));
+    // A read-only box holds a result: sizes, lengths and counts are never
+    // below zero.
+    const bool result = box->isReadOnly() || (named != typedInto && IsCountBox(named));
+    if (result && box->text().trimmed().startsWith(u'-'))
+      problems << QStringLiteral("%1 shows the negative result %2").arg(BoxName(named), Shown(box->text()));
   }
   for (QLabel* label : window->findChildren<QLabel*>())
     if (ShowsNonNumber(label->text()))
@@ -217,25 +220,25 @@ QList<Target> Targets(TestApp& t) {
 
 // The buttons that work something out in the window the box is in. Buttons
 // that end the program, close the window or only show another window are
-// left out, as are the invisible buttons that Enter and Tab already click.
+// left out, as are the clearing buttons (they would wipe the sound values the
+// other boxes hold) and the invisible buttons that Enter and Tab already click.
 QList<QAbstractButton*> CalculatingButtons(TestApp& t, QWidget* window) {
   TMainFrm* main = t.app->MainFrm();
   TWorksheetFrm* sheet = t.app->WorksheetFrm();
   const QList<const QAbstractButton*> notCalculating = {
       main->ExitBtn,         main->BitBtn1,      main->HelpBtn,
       main->FracBtn,         main->WorksheetBtn, sheet->CloseBtn,
-      sheet->CalculatorBtn,  sheet->HelpBtn,     t.app->FracFrm()->CloseBtn,
-      t.app->HelpFrm()->Button1};
-  QList<QAbstractButton*> buttons, clearing;
+      sheet->CalculatorBtn,  sheet->HelpBtn,     sheet->ClearBtn,
+      t.app->FracFrm()->CloseBtn, t.app->HelpFrm()->Button1};
+  QList<QAbstractButton*> buttons;
   for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
     if (!b->isVisibleTo(window) || !b->isEnabled() || notCalculating.contains(b)) continue;
-    // Clearing comes last, so the other buttons see the pasted text.
     const bool clears = b->text().contains(QStringLiteral("Clear")) ||
                         b->accessibleName().contains(QStringLiteral("Clear"), Qt::CaseInsensitive) ||
                         b->toolTip().contains(QStringLiteral("Clear"), Qt::CaseInsensitive);
-    (clears ? clearing : buttons) << b;
+    if (!clears) buttons << b;
   }
-  return buttons + clearing;
+  return buttons;
 }
 
 void Key(Qt::Key key, Qt::KeyboardModifiers modifiers, QWidget* fallback) {
@@ -246,6 +249,17 @@ void Key(Qt::Key key, Qt::KeyboardModifiers modifiers, QWidget* fallback) {
 QLineEdit* EditOf(QWidget* box) {
   if (auto* combo = qobject_cast<QComboBox*>(box)) return combo->lineEdit();
   return qobject_cast<QLineEdit*>(box);
+}
+
+// A sound value typed the way a user types it, so that the nasty text in one
+// box meets a calculation that would otherwise work. The designation lists
+// take no typing.
+void TypeSoundValue(QWidget* box) {
+  if (qobject_cast<QComboBox*>(box)) return;
+  FocusWidget(box);
+  EditOf(box)->selectAll();
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("4"));
+  Key(Qt::Key_Tab, Qt::NoModifier, box);
 }
 
 // The worksheet's boxes, typed and computed, in one list to compare.
@@ -265,6 +279,16 @@ struct KnownFault {
   const char* reason;
 };
 const std::vector<KnownFault> kKnownFaults = {
+    {"^(Bead Calculator/(Bead or stone size|Desired length|Area|Stone spacing)|Weight/|Bead Worksheet/Size )", "nul",
+     "a NUL in the text cuts the conversion message short after it"},
+    {"^Bead Calculator/Bead or stone size in", "negative",
+     "a negative bead size gives negative beads per inch, strand length and beads needed, without a message"},
+    {"^Bead Calculator/Desired length in inches$", "negative",
+     "a negative desired length gives a negative number of beads needed, without a message"},
+    {"^Bead Calculator/Area (length|width) in inches$", "negative",
+     "a negative side of the area gives -1 stones, without a message"},
+    {"^Bead Worksheet/Size (MM|Inch) row", "negative",
+     "a negative bead size gives negative beads per inch and length, without a message"},
 };
 
 const char* KnownFaultReason(const QString& target, const char* row) {
@@ -325,6 +349,12 @@ void RobustnessTest::pastedTextInEveryBox() {
   const QList<Target> targets = Targets(t);
   QVERIFY2(targets.size() > 20, "the windows' boxes were not found");
 
+  for (const Target& target : targets) {
+    watch.Step(QStringLiteral("filling ") + target.name);
+    if (target.page >= 0) ShowPage(t.app->MainFrm(), target.page);
+    TypeSoundValue(target.box);
+  }
+
   QStringList unexpected;
   for (const Target& target : targets) {
     watch.Step(target.name + QStringLiteral(" with ") + Shown(text));
@@ -334,19 +364,18 @@ void RobustnessTest::pastedTextInEveryBox() {
     if (target.page >= 0) ShowPage(t.app->MainFrm(), target.page);
     FocusWidget(target.box);
     QLineEdit* edit = EditOf(target.box);
-    const QString before = edit->text();
     QGuiApplication::clipboard()->setText(text);
     t.services.clipboard = text;
     edit->selectAll();
     Key(Qt::Key_V, Qt::ControlModifier, target.box);
     // Boxes whose filter refuses Ctrl+V still take Shift+Insert.
-    if (edit->text() == before && !text.isEmpty()) {
+    const int limit = edit->maxLength();
+    if (edit->text() != text.left(limit)) {
       FocusWidget(target.box);
       edit->selectAll();
       Key(Qt::Key_Insert, Qt::ShiftModifier, target.box);
     }
     // A paste that never arrives would make this whole test vacuous.
-    const int limit = edit->maxLength();
     if (edit->text() != text.left(limit)) problems << QStringLiteral("the pasted text did not arrive");
     Key(Qt::Key_Return, Qt::NoModifier, target.box);
     FocusWidget(target.box);
@@ -365,6 +394,9 @@ void RobustnessTest::pastedTextInEveryBox() {
     }
     problems << MessageProblems(t.services.messages, firstMessage);
     problems.removeDuplicates();
+
+    if (target.page >= 0) ShowPage(t.app->MainFrm(), target.page);
+    TypeSoundValue(target.box);
 
     const QString report = target.name + QStringLiteral(": ") + problems.join(QStringLiteral("; "));
     if (const char* reason = KnownFaultReason(target.name, QTest::currentDataTag())) {
