@@ -15,12 +15,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QToolButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
@@ -67,8 +65,8 @@ class HangWatch {
     while (!stop_) {
       wake_.wait_for(lock, std::chrono::milliseconds(250));
       if (!stop_ && !what_.empty() && std::chrono::steady_clock::now() - started_ > limit_) {
-        std::fprintf(stderr, "FAIL! hung for more than %lld s in: %s\n", static_cast<long long>(limit_.count()),
-                     what_.c_str());
+        std::fprintf(stderr, "FAIL! hung for more than %lld s in: %s\n",
+                     static_cast<long long>(limit_.count()), what_.c_str());
         std::fflush(stderr);
         std::_Exit(3);
       }
@@ -159,10 +157,10 @@ QStringList ResultProblems(QWidget* window, const QWidget* typedInto) {
       problems << QStringLiteral("%1 shows the negative result %2").arg(BoxName(named), Shown(box->text()));
   }
   for (QLabel* label : window->findChildren<QLabel*>())
-    if (ShowsNonNumber(label->text()))
-      problems << QStringLiteral("label shows %1").arg(Shown(label->text()));
+    if (ShowsNonNumber(label->text())) problems << QStringLiteral("label shows %1").arg(Shown(label->text()));
   for (TFxCalculator* calc : window->findChildren<TFxCalculator*>())
-    if (ShowsNonNumber(calc->Text())) problems << QStringLiteral("calculator shows %1").arg(Shown(calc->Text()));
+    if (ShowsNonNumber(calc->Text()))
+      problems << QStringLiteral("calculator shows %1").arg(Shown(calc->Text()));
   return problems;
 }
 
@@ -207,8 +205,9 @@ QList<Target> Targets(TestApp& t) {
     }
   }
   ShowPage(main, 0);
-  for (QWidget* window : {static_cast<QWidget*>(t.app->FracFrm()), static_cast<QWidget*>(t.app->WorksheetFrm()),
-                          static_cast<QWidget*>(t.app->HelpFrm())}) {
+  for (QWidget* window :
+       {static_cast<QWidget*>(t.app->FracFrm()), static_cast<QWidget*>(t.app->WorksheetFrm()),
+        static_cast<QWidget*>(t.app->HelpFrm())}) {
     window->show();
     QApplication::processEvents();
     for (QWidget* box : TypedBoxes(window))
@@ -225,11 +224,17 @@ QList<Target> Targets(TestApp& t) {
 QList<QAbstractButton*> CalculatingButtons(TestApp& t, QWidget* window) {
   TMainFrm* main = t.app->MainFrm();
   TWorksheetFrm* sheet = t.app->WorksheetFrm();
-  const QList<const QAbstractButton*> notCalculating = {
-      main->ExitBtn,         main->BitBtn1,      main->HelpBtn,
-      main->FracBtn,         main->WorksheetBtn, sheet->CloseBtn,
-      sheet->CalculatorBtn,  sheet->HelpBtn,     sheet->ClearBtn,
-      t.app->FracFrm()->CloseBtn, t.app->HelpFrm()->Button1};
+  const QList<const QAbstractButton*> notCalculating = {main->ExitBtn,
+                                                        main->BitBtn1,
+                                                        main->HelpBtn,
+                                                        main->FracBtn,
+                                                        main->WorksheetBtn,
+                                                        sheet->CloseBtn,
+                                                        sheet->CalculatorBtn,
+                                                        sheet->HelpBtn,
+                                                        sheet->ClearBtn,
+                                                        t.app->FracFrm()->CloseBtn,
+                                                        t.app->HelpFrm()->Button1};
   QList<QAbstractButton*> buttons;
   for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
     if (!b->isVisibleTo(window) || !b->isEnabled() || notCalculating.contains(b)) continue;
@@ -279,8 +284,8 @@ struct KnownFault {
   const char* reason;
 };
 const std::vector<KnownFault> kKnownFaults = {
-    {"^(Bead Calculator/(Bead or stone size|Desired length|Area|Stone spacing)|Weight/|Bead Worksheet/Size )", "nul",
-     "a NUL in the text cuts the conversion message short after it"},
+    {"^(Bead Calculator/(Bead or stone size|Desired length|Area|Stone spacing)|Weight/|Bead Worksheet/Size )",
+     "nul", "a NUL in the text cuts the conversion message short after it"},
     {"^Bead Calculator/Bead or stone size in", "negative",
      "a negative bead size gives negative beads per inch, strand length and beads needed, without a message"},
     {"^Bead Calculator/Desired length in inches$", "negative",
@@ -452,7 +457,7 @@ void RobustnessTest::pastedTextInCalculator() {
 
 void RobustnessTest::brokenWorksheetFiles_data() {
   QTest::addColumn<QByteArray>("bytes");
-  QTest::addColumn<QString>("kind");  // file, directory, unreadable, missing
+  QTest::addColumn<QString>("kind");     // file, directory, unreadable, missing
   QTest::addColumn<QString>("outcome");  // loads, refused, either
 
   QByteArray garbage(4096, '\0');
@@ -460,30 +465,47 @@ void RobustnessTest::brokenWorksheetFiles_data() {
   for (char& c : garbage) c = char(random.bounded(256));
   QByteArray big(5 * 1024 * 1024, 'A');
   QByteArray manyLines = "Many lines\r\n";
-  for (int k = 1; k <= 1000; ++k) manyLines += QByteArray::number(k) + "\tRow\t4\t\t" + QByteArray::number(k) + "\r\n";
+  for (int k = 1; k <= 1000; ++k)
+    manyLines += QByteArray::number(k) + "\tRow\t4\t\t" + QByteArray::number(k) + "\r\n";
 
-  QTest::newRow("empty file") << QByteArray() << "file" << "loads";
-  QTest::newRow("binary garbage") << garbage << "file" << "either";
-  QTest::newRow("5 MB on one line") << big << "file" << "loads";
-  QTest::newRow("1000 lines") << manyLines << "file" << "loads";
-  QTest::newRow("Ctrl-Z early") << QByteArray("Stopped\r\n1\tA\t4\t\t36\r\n\x1a" "2\tB\t5\t\t10\r\n") << "file"
+  QTest::newRow("empty file") << QByteArray() << "file"
+                              << "loads";
+  QTest::newRow("binary garbage") << garbage << "file"
+                                  << "either";
+  QTest::newRow("5 MB on one line") << big << "file"
+                                    << "loads";
+  QTest::newRow("1000 lines") << manyLines << "file"
+                              << "loads";
+  QTest::newRow("Ctrl-Z early") << QByteArray(
+                                       "Stopped\r\n1\tA\t4\t\t36\r\n\x1a"
+                                       "2\tB\t5\t\t10\r\n")
+                                << "file"
                                 << "loads";
-  QTest::newRow("CR only") << QByteArray("Mac\r1\tA\t4\t\t36\r2\tB\t\t1/8\t24\r") << "file" << "loads";
-  QTest::newRow("LF only") << QByteArray("Unix\n1\tA\t4\t\t36\n2\tB\t5\t\t10\n") << "file" << "loads";
+  QTest::newRow("CR only") << QByteArray("Mac\r1\tA\t4\t\t36\r2\tB\t\t1/8\t24\r") << "file"
+                           << "loads";
+  QTest::newRow("LF only") << QByteArray("Unix\n1\tA\t4\t\t36\n2\tB\t5\t\t10\n") << "file"
+                           << "loads";
   QTest::newRow("undefined code page bytes")
-      << QByteArray("Bytes \x81\x8d\r\n1\t\x81\x8d\t4\t\t36\r\n") << "file" << "loads";
+      << QByteArray("Bytes \x81\x8d\r\n1\t\x81\x8d\t4\t\t36\r\n") << "file"
+      << "loads";
   // A letter in a fraction is reported, and the rest of the file still loads.
-  QTest::newRow("letter in a fraction") << QByteArray("Frac\r\n1\tA\t\t1/8x\t36\r\n2\tB\t4\t\t10\r\n") << "file"
-                                        << "loads";
+  QTest::newRow("letter in a fraction")
+      << QByteArray("Frac\r\n1\tA\t\t1/8x\t36\r\n2\tB\t4\t\t10\r\n") << "file"
+      << "loads";
   // Faults in the third line: the rows before them must not be half taken.
-  QTest::newRow("bad count") << QByteArray("Bad\r\n1\tA\t4\t\t36\r\n2\tB\t5\t\t1x\r\n") << "file" << "refused";
+  QTest::newRow("bad count") << QByteArray("Bad\r\n1\tA\t4\t\t36\r\n2\tB\t5\t\t1x\r\n") << "file"
+                             << "refused";
   QTest::newRow("size beyond float") << QByteArray("Big\r\n1\tA\t4\t\t36\r\n2\tB\t1e4000\t\t10\r\n") << "file"
                                      << "refused";
-  QTest::newRow("count beyond integer") << QByteArray("Many\r\n1\tA\t4\t\t36\r\n2\tB\t5\t\t99999999999\r\n")
-                                        << "file" << "refused";
-  QTest::newRow("directory") << QByteArray() << "directory" << "refused";
-  QTest::newRow("unreadable") << QByteArray("Secret\r\n") << "unreadable" << "refused";
-  QTest::newRow("missing") << QByteArray() << "missing" << "refused";
+  QTest::newRow("count beyond integer")
+      << QByteArray("Many\r\n1\tA\t4\t\t36\r\n2\tB\t5\t\t99999999999\r\n") << "file"
+      << "refused";
+  QTest::newRow("directory") << QByteArray() << "directory"
+                             << "refused";
+  QTest::newRow("unreadable") << QByteArray("Secret\r\n") << "unreadable"
+                              << "refused";
+  QTest::newRow("missing") << QByteArray() << "missing"
+                           << "refused";
 }
 
 void RobustnessTest::brokenWorksheetFiles() {
@@ -531,7 +553,8 @@ void RobustnessTest::brokenWorksheetFiles() {
   t.services.openAnswers.push_back(path);
   QTest::mouseClick(sheet->LoadBtn, Qt::LeftButton);
   QApplication::processEvents();
-  if (kind == QLatin1String("unreadable")) QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+  if (kind == QLatin1String("unreadable"))
+    QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
   QVERIFY2(clock.elapsed() < 10000, qPrintable(QStringLiteral("loading took %1 ms").arg(clock.elapsed())));
   QStringList problems = MessageProblems(t.services.messages, 0);
@@ -554,7 +577,8 @@ void RobustnessTest::brokenWorksheetFiles() {
     QVERIFY2(SheetTexts(sheet) != before, "a load without a message left the old worksheet");
   }
   if (outcome == QLatin1String("loads")) QVERIFY2(!failed, qPrintable(t.services.messages.value(0).text));
-  if (outcome == QLatin1String("refused")) QVERIFY2(failed, "a file that cannot be a worksheet loaded without a message");
+  if (outcome == QLatin1String("refused"))
+    QVERIFY2(failed, "a file that cannot be a worksheet loaded without a message");
 
   // What the sound loads hold.
   const QByteArray tag = QTest::currentDataTag();
