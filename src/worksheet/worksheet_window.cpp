@@ -17,6 +17,7 @@
 #include "app/error_boundary.h"
 #include "app/help_window.h"
 #include "app/main_window.h"
+#include "app/maker_info.h"
 #include "calculator/calculator_window.h"
 #include "sizes/key_filter.h"
 #include "sizes/text_rules.h"
@@ -578,8 +579,14 @@ void TWorksheetFrm::PrintBtnClick() {
                                 QStringLiteral("The printer \"%1\" cannot be used.").arg(chosen));
     return;
   }
-  const ReportTemplate page = PrepareReport(
-      report1_, [this](const QString& name) { return Report1GetValue(name); }, QDateTime::currentDateTime());
+  // The footer names the maker as set up in one place for the whole program.
+  const auto values = [this](const QString& name) -> std::optional<QString> {
+    if (std::optional<QString> value = Report1GetValue(name)) return value;
+    if (name == QLatin1String("MAKER")) return maker::kMakerName;
+    if (name == QLatin1String("WEBSITE")) return maker::kWebSite;
+    return std::nullopt;
+  };
+  const ReportTemplate page = PrepareReport(report1_, values, QDateTime::currentDateTime());
   QCoreApplication::processEvents();
   // No printer installed: there is nothing to print on.
   if (printer_->outputFormat() == QPrinter::NativeFormat && printer_->printerName().isEmpty()) return;

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/maker_info.h"
 #include "app/help_window.h"
 #include "app/main_window.h"
 #include "calculator/calculator_window.h"
@@ -750,6 +751,10 @@ void WorksheetWindowTest::printsThePageAsItIsNow() {
   QVERIFY(qAbs(lines[row1].indexOf("6.35") - lines[row2].indexOf("8.00")) <= 2);
   const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
   QVERIFY2(text.contains(today), qPrintable(text));
+  // The footer names the maker and site set up for the whole program.
+  const int footer = lineOf(QRegularExpression::escape(maker::kWebSite));
+  QVERIFY2(footer > notes && lines[footer].contains(maker::kMakerName) && lines[footer].contains(today),
+           qPrintable(text));
 
   // The next press prints what the boxes hold then.
   QTest::mouseClick(w_->ClearBtn, Qt::LeftButton);
