@@ -94,4 +94,16 @@ void SetTextColor(QWidget* widget, const QColor& color) {
   widget->setPalette(pal);
 }
 
+void SetPaper(QWidget* widget) {
+  QPalette pal = widget->palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive}) {
+    pal.setColor(group, QPalette::Window, cl::White);
+    pal.setColor(group, QPalette::Base, cl::White);
+    pal.setColor(group, QPalette::WindowText, cl::Black);
+    pal.setColor(group, QPalette::Text, cl::Black);
+  }
+  widget->setPalette(pal);
+  widget->setAutoFillBackground(true);
+}
+
 }  // namespace orvane

@@ -46,4 +46,8 @@ QColor ReadableOn(const QColor& text, const QColor& background, double minimumRa
 void SetBackground(QWidget* widget, const QColor& color);
 void SetTextColor(QWidget* widget, const QColor& color);
 
+// White paper with black writing for the widget and what it holds, boxes
+// included, whatever colours the desktop gives its windows and text.
+void SetPaper(QWidget* widget);
+
 }  // namespace orvane
