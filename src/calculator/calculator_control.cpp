@@ -225,8 +225,11 @@ QColor TFxCalculator::CaptionPen(TFxCalculatorButton button) const {
   const QColor colour = CaptionColor(button);
   const QColor face = SystemColor(SysColor::BtnFace);
   // The colours are chosen for a light button face and drawn as they are
-  // there; on a dark desktop they are lightened just enough to be read.
-  return IsDarkColor(face) ? ReadableOn(colour, face) : colour;
+  // there; on a dark desktop they are lightened until they read well, the
+  // greyed memory buttons a little less so they still look unavailable.
+  if (!IsDarkColor(face)) return colour;
+  const bool greyed = CalcButtonGroup(button) == TFxCalcButtonGroup::Memory && !ButtonAvailable(button);
+  return ReadableOn(colour, face, greyed ? 3.0 : 4.5);
 }
 
 void TFxCalculator::paintEvent(QPaintEvent*) {

@@ -422,7 +422,7 @@ void TestCalculatorControl::captionsReadableOnEveryPalette() {
       if (exactColours)
         QVERIFY2(CountColour(image, rect, c.colour) > 0, qPrintable(name));
       else
-        QVERIFY2(BestCaptionContrast(image, rect, face) >= 3.0, qPrintable(name));
+        QVERIFY2(BestCaptionContrast(image, rect, face) >= 4.5, qPrintable(name));
     }
   }
   QApplication::setPalette(saved);
