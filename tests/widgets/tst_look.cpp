@@ -15,8 +15,8 @@ class TestLook : public QObject {
   void initTestCase() { InitResources(); }
   void readableOn_data();
   void readableOn();
-  void navigationArrowsOnAnyBar_data();
-  void navigationArrowsOnAnyBar();
+  void toolPicturesOnAnyBar_data();
+  void toolPicturesOnAnyBar();
 };
 
 void TestLook::readableOn_data() {
@@ -52,15 +52,19 @@ void TestLook::readableOn() {
   }
 }
 
-void TestLook::navigationArrowsOnAnyBar_data() {
+void TestLook::toolPicturesOnAnyBar_data() {
   QTest::addColumn<QString>("icon");
+  QTest::addColumn<QColor>("colour");
   for (const char* name : {"nav_first", "nav_prior", "nav_next", "nav_last"})
-    QTest::newRow(name) << QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name));
+    QTest::newRow(name) << QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)) << cl::Navy;
+  QTest::newRow("clear") << QStringLiteral(":/icons/clear.svg") << QColor(0x8b, 0, 0);
 }
 
-// The arrows are navy on a light tool bar, and still stand out on a dark one.
-void TestLook::navigationArrowsOnAnyBar() {
+// The pictures keep their dark colour on a light tool bar, and still stand
+// out on a dark one.
+void TestLook::toolPicturesOnAnyBar() {
   QFETCH(QString, icon);
+  QFETCH(QColor, colour);
   QSvgRenderer svg(icon);
   QVERIFY(svg.isValid());
   for (const QColor bar : {QColor(240, 240, 240), QColor(40, 40, 40)}) {
@@ -69,14 +73,14 @@ void TestLook::navigationArrowsOnAnyBar() {
     QPainter p(&image);
     svg.render(&p);
     p.end();
-    int navy = 0, standingOut = 0;
+    int own = 0, standingOut = 0;
     for (int y = 0; y < 16; ++y)
       for (int x = 0; x < 16; ++x) {
         const QColor c = image.pixelColor(x, y);
-        if (c.rgb() == cl::Navy.rgb()) ++navy;
+        if (c.rgb() == colour.rgb()) ++own;
         if (ContrastRatio(c, bar) >= 3.0) ++standingOut;
       }
-    QVERIFY2(navy >= 12, qPrintable(bar.name()));
+    QVERIFY2(own >= 12, qPrintable(bar.name()));
     QVERIFY2(standingOut >= 20, qPrintable(bar.name()));
   }
 }
