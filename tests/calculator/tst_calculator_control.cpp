@@ -276,6 +276,10 @@ void TestCalculatorControl::keyMapping_data() {
   QTest::newRow("Ctrl+S subtracts") << "4" << int(Qt::Key_S) << int(Qt::ControlModifier) << "4 " << -4.0;
   QTest::newRow("at sign is root") << "81" << int(Qt::Key_At) << int(Qt::ShiftModifier) << "9 " << 0.0;
   QTest::newRow("plain M does nothing") << "12" << int(Qt::Key_M) << 0 << "12 " << 0.0;
+  // The key pad's decimal key types a comma on many layouts.
+  QTest::newRow("key pad decimal comma is the point")
+      << "12" << int(Qt::Key_Comma) << int(Qt::KeypadModifier) << "12. " << 0.0;
+  QTest::newRow("comma elsewhere does nothing") << "12" << int(Qt::Key_Comma) << 0 << "12 " << 0.0;
 }
 
 void TestCalculatorControl::keyMapping() {
