@@ -169,8 +169,9 @@ void TWorksheetFrm::CreateRowPanel() {
   const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignBottom;
   MakeLabel(Panel3, QStringLiteral("Description"), QRect(kDescLeft, 10, kDescWidth, 36),
             Qt::AlignLeft | Qt::AlignBottom);
-  MakeLabel(Panel3, QStringLiteral("Size MM"), QRect(kMmLeft - 4, 10, kNumberWidth + 8, 36), centred);
-  MakeLabel(Panel3, QStringLiteral("Size Inch"), QRect(kInchLeft - 4, 10, kNumberWidth + 8, 36), centred);
+  // As wide as their boxes, so that they wrap onto two lines like the others.
+  MakeLabel(Panel3, QStringLiteral("Size MM"), QRect(kMmLeft, 10, kNumberWidth, 36), centred);
+  MakeLabel(Panel3, QStringLiteral("Size Inch"), QRect(kInchLeft, 10, kNumberWidth, 36), centred);
   MakeLabel(Panel3, QStringLiteral("Number of Beads"), QRect(kNobLeft - 6, 10, kNumberWidth + 12, 36),
             centred);
   MakeLabel(Panel3, QStringLiteral("Beads per Inch"), QRect(kBpiLeft - 6, 10, kNumberWidth + 12, 36),

@@ -1,12 +1,12 @@
 #include <QApplication>
 #include <QLabel>
-#include <algorithm>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "app/help_window.h"
 #include "app/main_window.h"
@@ -38,7 +38,8 @@ QPalette DarkDesktop() {
   for (auto role : {QPalette::Window, QPalette::Button}) pal.setColor(role, QColor(53, 53, 53));
   pal.setColor(QPalette::Base, QColor(35, 35, 35));
   pal.setColor(QPalette::Midlight, QColor(70, 70, 70));
-  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) pal.setColor(role, Qt::white);
+  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    pal.setColor(role, Qt::white);
   return pal;
 }
 
@@ -81,7 +82,8 @@ class TestHelpWindow : public QObject {
       const struct {
         TTabSheet* page;
         QWidget* panel;
-      } pages[] = {{help->TabSheet6, help->Panel2}, {help->TabSheet7, help->Panel3}, {help->TabSheet1, help->Panel4}};
+      } pages[] = {
+          {help->TabSheet6, help->Panel2}, {help->TabSheet7, help->Panel3}, {help->TabSheet1, help->Panel4}};
       for (const auto& p : pages) {
         help->HelpPageControl1->SetActivePage(p.page);
         const auto labels = p.panel->findChildren<QLabel*>();

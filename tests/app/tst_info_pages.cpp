@@ -1,8 +1,8 @@
 #include <QApplication>
 #include <QLabel>
-#include <algorithm>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <algorithm>
 
 #include "app/info_pages.h"
 #include "app/main_window.h"
@@ -24,7 +24,8 @@ QPalette DarkDesktop() {
   for (auto role : {QPalette::Window, QPalette::Button}) pal.setColor(role, QColor(53, 53, 53));
   pal.setColor(QPalette::Base, QColor(35, 35, 35));
   pal.setColor(QPalette::Midlight, QColor(70, 70, 70));
-  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) pal.setColor(role, Qt::white);
+  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    pal.setColor(role, Qt::white);
   return pal;
 }
 

@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QImage>
-#include <algorithm>
 #include <QTest>
+#include <algorithm>
 
 #include "calculator/calc_panel.h"
 #include "calculator/calculator_control.h"
@@ -418,8 +418,8 @@ void TestCalculatorControl::captionsReadableOnEveryPalette() {
     const struct {
       TFxCalculatorButton button;
       QColor colour;
-    } captions[] = {{cbClear, cl::Maroon}, {cbSqrt, cl::Navy}, {cbMemRecall, cl::Red},
-                    {cb8, cl::Blue},       {cbDiv, cl::Red}};
+    } captions[] = {
+        {cbClear, cl::Maroon}, {cbSqrt, cl::Navy}, {cbMemRecall, cl::Red}, {cb8, cl::Blue}, {cbDiv, cl::Red}};
     for (const auto& c : captions) {
       const QRect rect = f.calc->Button(c.button).rect;
       const QString name = f.calc->Button(c.button).caption;
