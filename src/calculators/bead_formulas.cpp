@@ -26,8 +26,8 @@ QString TrimBlanks(const QString& text) {
 bool HoldsValue(const QString& trimmedText) { return !trimmedText.isEmpty() && trimmedText != u"."; }
 
 float ReadBeadSize(const QString& boxText, BeadSizeMarker marker) {
-  if (marker == BeadSizeMarker::Inch) return Store(InchTextToNumber(TrimBlanks(boxText)));
-  return Store(TextToNumber(boxText));
+  if (marker == BeadSizeMarker::Inch) return Store(NotNegative(InchTextToNumber(TrimBlanks(boxText)), boxText));
+  return Store(NotNegative(TextToNumber(boxText), boxText));
 }
 
 float BeadsPerInch(float size, BeadSizeMarker marker) {

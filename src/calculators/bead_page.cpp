@@ -278,7 +278,7 @@ void TBeadCalcPage::BcalcBtnClick() {
 
   const QString desired = TrimBlanks(Totalin->text());
   if (HoldsValue(desired))
-    TotalBeads->setText(FormatBeadResult(BeadsForLength(InchTextToNumber(desired), rate_)));
+    TotalBeads->setText(FormatBeadResult(BeadsForLength(NotNegative(InchTextToNumber(desired), desired), rate_)));
   else
     TotalBeads->clear();
 
@@ -289,8 +289,8 @@ void TBeadCalcPage::StoneAreaStep(float size) {
   const QString length = TrimBlanks(AreaL->text());
   const QString width = TrimBlanks(AreaW->text());
   if (length.isEmpty() || width.isEmpty()) return;
-  const long double lengthInches = InchTextToNumber(length);
-  const long double widthInches = InchTextToNumber(width);
+  const long double lengthInches = NotNegative(InchTextToNumber(length), length);
+  const long double widthInches = NotNegative(InchTextToNumber(width), width);
 
   const QString spacing = TrimBlanks(AreaSp->text());
   if (spacing.isEmpty()) {
@@ -300,7 +300,7 @@ void TBeadCalcPage::StoneAreaStep(float size) {
     return;
   }
   // Spaced stones are counted in the square pattern only.
-  const float spacedRate = SpacedRate(size, InchTextToNumber(spacing), marker_);
+  const float spacedRate = SpacedRate(size, NotNegative(InchTextToNumber(spacing), spacing), marker_);
   AreaRect->setText(QString::number(SpacedSquareCount(lengthInches, widthInches, spacedRate)));
   AreaHex->clear();
 }
@@ -313,7 +313,7 @@ void TBeadCalcPage::TotalinExit() {
     return;
   }
   if (HoldsValue(desired))
-    TotalBeads->setText(FormatBeadResult(BeadsForLength(InchTextToNumber(desired), rate_)));
+    TotalBeads->setText(FormatBeadResult(BeadsForLength(NotNegative(InchTextToNumber(desired), desired), rate_)));
   else
     TotalBeads->clear();
 }

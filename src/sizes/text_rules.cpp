@@ -11,12 +11,20 @@ namespace orvane {
 
 namespace {
 
+// The offending text as the message quotes it. A pasted NUL would end the
+// message early, so it shows as its visible symbol.
+QString Quoted(const QString& text) {
+  QString shown = text;
+  shown.replace(QChar(u'\0'), QChar(char16_t(0x2400)));
+  return shown;
+}
+
 [[noreturn]] void ThrowFloat(const QString& text) {
-  throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text).toStdString());
+  throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(Quoted(text)).toStdString());
 }
 
 [[noreturn]] void ThrowInteger(const QString& text) {
-  throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text).toStdString());
+  throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(Quoted(text)).toStdString());
 }
 
 bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
@@ -253,6 +261,13 @@ QString FormatGeneral(long double value) {
     if (int(digits.size()) > e) out += "." + digits.substr(e);
   }
   return QString::fromLatin1(out.c_str());
+}
+
+long double NotNegative(long double value, const QString& text) {
+  if (value < 0)
+    throw EConvertError(
+        QStringLiteral("'%1' is below zero: a size or length cannot be negative").arg(Quoted(text)).toStdString());
+  return value;
 }
 
 float StoreSingle(long double value) {

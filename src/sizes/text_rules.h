@@ -28,6 +28,10 @@ long double InchTextToNumber(const QString& text);
 QString FormatFixed(long double value, int precision, int decimals);
 QString FormatGeneral(long double value);
 
+// A bead size, length or spacing read from a box: a pasted negative value
+// would give answers that look sound but mean nothing, so it is refused.
+long double NotNegative(long double value, const QString& text);
+
 // Rounds an extended result to the 32-bit float it is stored as; a finite
 // value too large for a float is an overflow, not a silent infinity.
 float StoreSingle(long double value);

@@ -335,7 +335,7 @@ void TWorksheetFrm::RowSizeFromMm(int k) {
     Tot[k - 1]->clear();
     return;
   }
-  row.MmValue = StoreSingle(TextToNumber(t));
+  row.MmValue = StoreSingle(NotNegative(TextToNumber(t), t));
   Bpi[k - 1]->setText(WorksheetNumberText(BeadsPerInchFromMm(row.MmValue)));
   Inch[k - 1]->clear();
   if (row.BeadCount > 0) {
@@ -355,7 +355,7 @@ void TWorksheetFrm::RowSizeFromInch(int k) {
     Tot[k - 1]->clear();
     return;
   }
-  row.InchValue = StoreSingle(InchTextToNumber(t));
+  row.InchValue = StoreSingle(NotNegative(InchTextToNumber(t), t));
   row.MmValue = MmFromInch(row.InchValue);
   Bpi[k - 1]->setText(WorksheetNumberText(BeadsPerInchFromInch(row.InchValue)));
   Mm[k - 1]->clear();

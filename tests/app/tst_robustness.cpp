@@ -103,6 +103,7 @@ bool IsProgramMessage(const RecordedMessage& m) {
                      "|Floating point division by zero\\.|Invalid floating point operation\\."
                      "|Floating point overflow\\.|Integer overflow\\."
                      "|Too many stones to count for this area\\."
+                     "|'.*' is below zero: a size or length cannot be negative\\."
                      "|Cannot convert Fraction to Decimal\\."
                      "|File not found\\.|Invalid filename\\.|Too many open files\\.|File access denied\\."
                      "|Disk full\\.|I/O error \\d+\\."
@@ -283,18 +284,7 @@ struct KnownFault {
   const char* text;  // data row tag
   const char* reason;
 };
-const std::vector<KnownFault> kKnownFaults = {
-    {"^(Bead Calculator/(Bead or stone size|Desired length|Area|Stone spacing)|Weight/|Bead Worksheet/Size )",
-     "nul", "a NUL in the text cuts the conversion message short after it"},
-    {"^Bead Calculator/Bead or stone size in", "negative",
-     "a negative bead size gives negative beads per inch, strand length and beads needed, without a message"},
-    {"^Bead Calculator/Desired length in inches$", "negative",
-     "a negative desired length gives a negative number of beads needed, without a message"},
-    {"^Bead Calculator/Area (length|width) in inches$", "negative",
-     "a negative side of the area gives -1 stones, without a message"},
-    {"^Bead Worksheet/Size (MM|Inch) row", "negative",
-     "a negative bead size gives negative beads per inch and length, without a message"},
-};
+const std::vector<KnownFault> kKnownFaults = {};
 
 const char* KnownFaultReason(const QString& target, const char* row) {
   for (const KnownFault& f : kKnownFaults) {

@@ -25,6 +25,8 @@ class TextRulesTest : public QObject {
   void finalDot_data();
   void finalDot();
   void checkedArithmetic();
+  void messagesSurviveANul();
+  void negativeSizesAreRefused();
 };
 
 void TextRulesTest::textToNumber_data() {
@@ -240,6 +242,29 @@ void TextRulesTest::checkedArithmetic() {
   QVERIFY_THROWS_EXCEPTION(EMathError, StoreSingle(1e300L));
   QCOMPARE(StoreSingle(1.0L / 25.4L), float(1.0L / 25.4L));
   QCOMPARE(FormatFixed(StoreSingle(1.0L / 25.4L), 10, 5), QStringLiteral("0.03937"));
+}
+
+// what() is a C string: a NUL inside the quoted text must not end it.
+void TextRulesTest::messagesSurviveANul() {
+  const QString pasted = QStringLiteral("4") + QChar(u'\0') + QStringLiteral("2");
+  try {
+    TextToNumber(pasted);
+    QFAIL("no error");
+  } catch (const EConvertError& e) {
+    QCOMPARE(QString::fromStdString(e.what()),
+             QStringLiteral("'4\u24002' is not a valid floating point value"));
+  }
+}
+
+void TextRulesTest::negativeSizesAreRefused() {
+  QCOMPARE(double(NotNegative(0, QStringLiteral("0"))), 0.0);
+  QCOMPARE(double(NotNegative(2.5L, QStringLiteral("2.5"))), 2.5);
+  try {
+    NotNegative(-5, QStringLiteral("-5"));
+    QFAIL("no error");
+  } catch (const EConvertError& e) {
+    QCOMPARE(QString::fromStdString(e.what()), QStringLiteral("'-5' is below zero: a size or length cannot be negative"));
+  }
 }
 
 QTEST_GUILESS_MAIN(TextRulesTest)
