@@ -325,19 +325,19 @@ void TWorksheetFrm::RelaxLimit(TEdit* box, int limit) {
   box->setMaxLength(std::max<int>(limit, box->text().size()));
 }
 
-void TWorksheetFrm::RowSizeFromMm(int k) {
+// A row without a size has no beads per inch and no length.
+void TWorksheetFrm::ClearRowSize(int k) {
   WorksheetRowValues& row = Rows[k - 1];
-  const QString t = TrimBlanks(Mm[k - 1]->text());
-  if (IsNoSize(t)) {
-    row.MmValue = 0;
-    Bpi[k - 1]->clear();
-    row.LengthValue = 0;
-    Tot[k - 1]->clear();
-    return;
-  }
-  row.MmValue = StoreSingle(NotNegative(TextToNumber(t), t));
-  Bpi[k - 1]->setText(WorksheetNumberText(BeadsPerInchFromMm(row.MmValue)));
-  Inch[k - 1]->clear();
+  row.MmValue = 0;
+  Bpi[k - 1]->clear();
+  row.LengthValue = 0;
+  Tot[k - 1]->clear();
+}
+
+// After a new size: the length follows when a count is there, and the caret
+// goes on to the row's bead count.
+void TWorksheetFrm::ShowRowLength(int k) {
+  WorksheetRowValues& row = Rows[k - 1];
   if (row.BeadCount > 0) {
     row.LengthValue = RowLength(row.BeadCount, row.MmValue);
     Tot[k - 1]->setText(WorksheetNumberText(row.LengthValue));
@@ -345,25 +345,31 @@ void TWorksheetFrm::RowSizeFromMm(int k) {
   MoveFocusTo(Nob[k - 1]);
 }
 
+void TWorksheetFrm::RowSizeFromMm(int k) {
+  WorksheetRowValues& row = Rows[k - 1];
+  const QString t = TrimBlanks(Mm[k - 1]->text());
+  if (IsNoSize(t)) {
+    ClearRowSize(k);
+    return;
+  }
+  row.MmValue = StoreSingle(NotNegative(TextToNumber(t), t));
+  Bpi[k - 1]->setText(WorksheetNumberText(BeadsPerInchFromMm(row.MmValue)));
+  Inch[k - 1]->clear();
+  ShowRowLength(k);
+}
+
 void TWorksheetFrm::RowSizeFromInch(int k) {
   WorksheetRowValues& row = Rows[k - 1];
   const QString t = TrimBlanks(Inch[k - 1]->text());
   if (IsNoSize(t)) {
-    row.MmValue = 0;
-    Bpi[k - 1]->clear();
-    row.LengthValue = 0;
-    Tot[k - 1]->clear();
+    ClearRowSize(k);
     return;
   }
   row.InchValue = StoreSingle(NotNegative(InchTextToNumber(t), t));
   row.MmValue = MmFromInch(row.InchValue);
   Bpi[k - 1]->setText(WorksheetNumberText(BeadsPerInchFromInch(row.InchValue)));
   Mm[k - 1]->clear();
-  if (row.BeadCount > 0) {
-    row.LengthValue = RowLength(row.BeadCount, row.MmValue);
-    Tot[k - 1]->setText(WorksheetNumberText(row.LengthValue));
-  }
-  MoveFocusTo(Nob[k - 1]);
+  ShowRowLength(k);
 }
 
 void TWorksheetFrm::RowLengthFromCount(int k) {

@@ -52,6 +52,8 @@ class TWorksheetFrm : public QWidget {
 
   void RowSizeFromMm(int k);
   void RowSizeFromInch(int k);
+  void ClearRowSize(int k);
+  void ShowRowLength(int k);
   void RowLengthFromCount(int k);
   void RecomputeTotal();
 
