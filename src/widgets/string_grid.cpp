@@ -51,6 +51,13 @@ void StringGridModel::SetText(int col, int dataRow, const QString& text) {
   Q_EMIT dataChanged(at, at, {Qt::DisplayRole});
 }
 
+void StringGridModel::SetRowTexts(int dataRow, QList<QString>&& texts) {
+  if (dataRow < 0 || dataRow >= rows_ || cols_ == 0) return;
+  const int n = std::min(cols_, int(texts.size()));
+  for (int c = 0; c < n; ++c) cells_[dataRow * cols_ + c] = std::move(texts[c]);
+  Q_EMIT dataChanged(index(dataRow, 0), index(dataRow, cols_ - 1), {Qt::DisplayRole});
+}
+
 void StringGridModel::SetHeading(int col, const QString& text) {
   if (col < 0 || col >= cols_ || headings_[col] == text) return;
   headings_[col] = text;
@@ -200,10 +207,13 @@ GridRowWriter::GridRowWriter(TStringGrid& grid, std::span<const int> prefixes)
     : grid_(grid), prefixes_(prefixes), row_(grid.FixedRows()) {}
 
 void GridRowWriter::FillGridRow(const QStringList& values) {
+  QList<QString> texts;
+  texts.reserve(grid_.ColCount());
   for (int c = 0; c < grid_.ColCount(); ++c) {
     const int prefix = c < int(prefixes_.size()) ? prefixes_[c] : 0;
-    grid_.SetCell(c, row_, GridCellText(prefix, c < values.size() ? values[c] : QString()));
+    texts.append(GridCellText(prefix, c < values.size() ? values[c] : QString()));
   }
+  if (row_ >= grid_.FixedRows()) grid_.model_->SetRowTexts(row_ - grid_.FixedRows(), std::move(texts));
   ++row_;
 }
 

@@ -27,6 +27,8 @@ class StringGridModel : public QAbstractTableModel {
   const QString& Text(int col, int dataRow) const { return cells_[dataRow * cols_ + col]; }
   const QString& Heading(int col) const { return headings_[col]; }
   void SetText(int col, int dataRow, const QString& text);
+  // A whole data row at once, with one change notice for the row.
+  void SetRowTexts(int dataRow, QList<QString>&& texts);
   void SetHeading(int col, const QString& text);
 
  private:
@@ -80,6 +82,7 @@ class TStringGrid : public QTableView {
   void focusInEvent(QFocusEvent* event) override;
 
  private:
+  friend class GridRowWriter;
   StringGridModel* model_;
   int fixedRows_;
 };
