@@ -64,8 +64,30 @@ void StringGridModel::SetHeading(int col, const QString& text) {
   Q_EMIT headerDataChanged(Qt::Horizontal, col, col);
 }
 
+namespace {
+
+// The heading row has the grid's row height, so the view never needs the
+// header's size hint, which measures every heading text again after each
+// change of a heading or of the font. Only a header of free height asks.
+class HeadingRow : public QHeaderView {
+ public:
+  explicit HeadingRow(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+  QSize sizeHint() const override {
+    if (maximumHeight() >= QWIDGETSIZE_MAX) return QHeaderView::sizeHint();
+    return {length(), maximumHeight()};
+  }
+};
+
+}  // namespace
+
 TStringGrid::TStringGrid(int colCount, int rowCount, int fixedRows, QWidget* parent)
     : QTableView(parent), model_(new StringGridModel(colCount, rowCount - fixedRows, this)), fixedRows_(fixedRows) {
+  // Header shape settled before the model arrives, so the view lays out once.
+  auto* heading = new HeadingRow(this);
+  heading->setVisible(fixedRows > 0);
+  setHorizontalHeader(heading);
+  verticalHeader()->hide();
+  SetDefaultRowHeight(20);
   setModel(model_);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -76,16 +98,13 @@ TStringGrid::TStringGrid(int colCount, int rowCount, int fixedRows, QWidget* par
   setTabKeyNavigation(false);
   setMouseTracking(true);
   setCornerButtonEnabled(false);
-  verticalHeader()->hide();
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   horizontalHeader()->setHighlightSections(false);
   horizontalHeader()->setSectionsClickable(false);
   horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  horizontalHeader()->setVisible(fixedRows > 0);
   horizontalHeader()->setTextElideMode(Qt::ElideNone);
   setTextElideMode(Qt::ElideNone);
-  SetDefaultRowHeight(20);
   // Cells on the window colour and the heading on the button face, whatever
   // colour the page behind the grid has.
   QPalette pal = palette();
