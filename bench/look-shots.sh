@@ -7,21 +7,17 @@ set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 out=$(mkdir -p "${2:-$build/look}" && cd "${2:-$build/look}" && pwd)
 work=$(mktemp -d)
-xvfb_pid=""
+source "$(dirname "${BASH_SOURCE[0]}")/../tests/app/xvfb-env.sh"
 app_pid=""
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+  stop_xvfb
   rm -rf "$work"
 }
 trap cleanup EXIT
 
 # Room for the main window at twice its size.
-Xvfb -displayfd 3 -screen 0 2400x2000x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+start_xvfb 2400x2000x24
 
 window_id() {
   for _ in $(seq 100); do
@@ -40,8 +36,9 @@ shoot() {  # shoot <name> <scale> <program> [environment...]
   sleep 0.5
   import -window "$main" "$out/$name-main.png"
   echo "$out/$name-main.png"
-  # The page with the most boxes: its tab is the third.
-  xdotool mousemove --sync $((190 * scale)) $((87 * scale)) click 1
+  # The page with the most boxes: the third tab. The tabs take two rows and
+  # the row of the active page (About) lies next to the page, below the other.
+  xdotool mousemove --sync $((190 * scale)) $((107 * scale)) click 1
   sleep 0.3
   import -window "$main" "$out/$name-beadcalc.png"
   echo "$out/$name-beadcalc.png"

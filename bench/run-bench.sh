@@ -22,23 +22,15 @@ for tool in Xvfb hyperfine python3 /usr/bin/time; do
 done
 
 work=$(mktemp -d)
-xvfb_pid=""
+source "$(dirname "${BASH_SOURCE[0]}")/../tests/app/xvfb-env.sh"
 cleanup() {
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+  stop_xvfb
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display itself and writes its number to fd 3.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || { echo "run-bench: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
-export QT_QPA_PLATFORM=xcb
-# The benchmark copy keeps its lock apart from a running Orvane.
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+# (the benchmark copy keeps its lock apart from a running Orvane)
+start_xvfb || { echo "run-bench: no X server" >&2; exit 1; }
 
 echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')"
 echo "Display: Xvfb $DISPLAY, $runs runs each after 5 warm-up runs"

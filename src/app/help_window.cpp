@@ -65,6 +65,7 @@ TPanel* WhitePanel(QWidget* parent, const QRect& bounds) {
   panel->setGeometry(bounds);
   panel->SetBevels(TPanel::Bevel::Lowered, TPanel::Bevel::Lowered, 2);
   panel->SetColor(cl::White);
+  SetPaper(panel);
   return panel;
 }
 

@@ -66,8 +66,16 @@ QPlainTextEdit* MakeMemo(QWidget* parent, const QRect& bounds, const QFont& font
   memo->setReadOnly(readOnly);
   memo->setPlainText(lines.join(u'\n'));
   memo->document()->setDocumentMargin(1);
-  SetBackground(memo, parent->palette().color(parent->backgroundRole()));
-  SetBackground(memo->viewport(), parent->palette().color(parent->backgroundRole()));
+  // The memo is part of the page it lies on: its colours, not the
+  // desktop's edit box colours.
+  const QPalette page = parent->palette();
+  QPalette pal = memo->palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive}) {
+    pal.setColor(group, QPalette::Base, page.color(group, parent->backgroundRole()));
+    pal.setColor(group, QPalette::Text, page.color(group, parent->foregroundRole()));
+  }
+  memo->setPalette(pal);
+  SetBackground(memo, page.color(parent->backgroundRole()));
   // A read-only memo is text to read: it takes no Tab stop and passes the
   // wheel on to the box around it.
   if (readOnly) memo->setFocusPolicy(Qt::ClickFocus);
@@ -97,10 +105,10 @@ QScrollArea* MakeScrollBox(QWidget* parent, const QRect& bounds, QWidget* conten
   box->setWidgetResizable(false);
   box->setFocusPolicy(Qt::StrongFocus);
   box->verticalScrollBar()->setSingleStep(8);
-  SetBackground(box, cl::White);
-  SetBackground(box->viewport(), cl::White);
+  SetPaper(box);
+  SetPaper(box->viewport());
   content->resize(contentSize);
-  SetBackground(content, cl::White);
+  SetPaper(content);
   box->setWidget(content);
   return box;
 }
@@ -123,6 +131,7 @@ TAboutPage::TAboutPage(AppContext& app, QWidget* parent) : TTabSheet(parent), ap
   Panel16->setGeometry(18, 8, 489, 313);
   Panel16->SetBevels(TPanel::Bevel::Raised, TPanel::Bevel::Lowered, 4);
   Panel16->SetColor(cl::White);
+  SetPaper(Panel16);
 
   Image1 = MakePicture(Panel16, QRect(48, 32, 394, 63), QStringLiteral(":/pictures/banner.gif"), false,
                        QStringLiteral("Orvane banner"));

@@ -32,6 +32,7 @@ QPushButton* MakeButton(QWidget* parent, int left, int width, const QString& cap
   auto* button = new QPushButton(caption, parent);
   button->setGeometry(left, 9, width, 27);
   button->setFont(MakeFont(QStringLiteral("Arial"), 15));
+  button->setAutoDefault(true);  // Enter on the focused button presses it, as Space does
   return button;
 }
 
@@ -113,7 +114,9 @@ void TMainFrm::CreateButtonBar() {
   Panel21->SetBevels(TPanel::Bevel::Raised, TPanel::Bevel::None, 2);
   Panel21->SetColor(SystemColor(SysColor::Light3D));
 
-  // Tab stops in order: Fractions, Worksheet, Exit, then the tool bar.
+  // Tab stops in order: Fractions, Worksheet, Exit. The record bar stays out
+  // of the chain: the grid it moves already takes Up, Down, Ctrl+Home and
+  // Ctrl+End, and on six of the ten pages a stop on it would do nothing.
   FracBtn = MakeButton(Panel21, 236, 86, QStringLiteral("Fractions"));
   WorksheetBtn = MakeButton(Panel21, 337, 96, QStringLiteral("Worksheet"));
   ExitBtn = MakeButton(Panel21, 448, 73, QStringLiteral("Exit"));

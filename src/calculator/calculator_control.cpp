@@ -10,6 +10,7 @@
 #include "app/desktop_services.h"
 #include "app/error_boundary.h"
 #include "calculator/calc_panel.h"
+#include "widgets/edit.h"
 #include "widgets/look.h"
 
 namespace orvane {
@@ -220,6 +221,17 @@ QColor TFxCalculator::CaptionColor(TFxCalculatorButton button) const {
   return colors_.DisplayText();
 }
 
+QColor TFxCalculator::CaptionPen(TFxCalculatorButton button) const {
+  const QColor colour = CaptionColor(button);
+  const QColor face = SystemColor(SysColor::BtnFace);
+  // The colours are chosen for a light button face and drawn as they are
+  // there; on a dark desktop they are lightened until they read well, the
+  // greyed memory buttons a little less so they still look unavailable.
+  if (!IsDarkColor(face)) return colour;
+  const bool greyed = CalcButtonGroup(button) == TFxCalcButtonGroup::Memory && !ButtonAvailable(button);
+  return ReadableOn(colour, face, greyed ? 3.0 : 4.5);
+}
+
 void TFxCalculator::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), SystemColor(SysColor::BtnFace));
@@ -250,7 +262,7 @@ void TFxCalculator::paintEvent(QPaintEvent*) {
     if (!info.visible || info.rect.isEmpty()) continue;
     const bool sunken = b == pressedButton_;
     DrawButtonFace(p, info.rect, sunken);
-    p.setPen(CaptionColor(b));
+    p.setPen(CaptionPen(b));
     const QRect textRect = sunken ? info.rect.translated(1, 1) : info.rect;
     p.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine, info.caption);
   }
@@ -333,29 +345,10 @@ void TFxCalculator::TypeCharacter(QChar key) {
 }
 
 QChar TFxCalculator::TypedCharacter(const QKeyEvent* event) {
-  switch (event->key()) {
-    case Qt::Key_Escape:
-      return QChar(27);
-    case Qt::Key_Backspace:
-      return QChar(8);
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      return QChar(13);
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Delete:
-      return {};
-    default:
-      break;
-  }
-  if (event->modifiers() & Qt::ControlModifier) {
-    const int k = event->key();
-    if (k >= Qt::Key_A && k <= Qt::Key_Z) return QChar(char16_t(k - Qt::Key_A + 1));
-    return {};
-  }
-  const QString text = event->text();
-  if (text.isEmpty() || !text[0].isPrint()) return {};
-  return text[0];
+  // As in the edit boxes, except that Escape types its character here: the
+  // calculator clears on it.
+  if (event->key() == Qt::Key_Escape) return QChar(27);
+  return orvane::TypedCharacter(event);
 }
 
 void TFxCalculator::keyPressEvent(QKeyEvent* event) {

@@ -89,6 +89,7 @@ class TFxCalculator : public TFxBase {
   void RepaintButton(TFxCalculatorButton button);
   bool ButtonAvailable(TFxCalculatorButton button) const;
   QColor CaptionColor(TFxCalculatorButton button) const;
+  QColor CaptionPen(TFxCalculatorButton button) const;
   int BorderWidth() const;
 
   DesktopServices& services_;

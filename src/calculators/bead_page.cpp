@@ -164,6 +164,7 @@ void TBeadCalcPage::CreateControls() {
   bClearBtn->setIconSize(QSize(16, 16));
   bClearBtn->setToolTip(QStringLiteral("Clear Data Entry"));
   bClearBtn->setAccessibleName(QStringLiteral("Clear Data Entry"));
+  bClearBtn->setAutoDefault(true);  // Enter on the focused button presses it
 }
 
 void TBeadCalcPage::BindHandlers() {

@@ -26,6 +26,7 @@ TFracFrm::TFracFrm(AppContext& app, QWidget* parent) : QWidget(parent), app_(app
   CloseBtn = new QPushButton(QStringLiteral("Close"), this);
   CloseBtn->setGeometry(400, 454, 120, 27);
   CloseBtn->setFont(MakeFont(QStringLiteral("Arial"), 15));
+  CloseBtn->setAutoDefault(true);  // Enter on the focused button presses it
   connect(CloseBtn, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { CloseBtnClick(); }); });
   // Esc presses the Close button wherever the focus is in the window.
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);

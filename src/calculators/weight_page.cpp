@@ -71,6 +71,7 @@ TWeightPage::TWeightPage(AppContext& app, QWidget* parent) : TTabSheet(parent), 
   wClearBtn->setAccessibleName(QStringLiteral("Clear"));
   wClearBtn->setAccessibleDescription(QStringLiteral("Clear Data Entry"));
   wClearBtn->setFocusPolicy(Qt::StrongFocus);
+  wClearBtn->setAutoDefault(true);  // Enter on the focused button presses it
   connect(wClearBtn, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { wClearBtnClick(); }); });
 }
 

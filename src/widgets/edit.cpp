@@ -31,6 +31,10 @@ QChar TypedCharacter(const QKeyEvent* event) {
   }
   const QString text = event->text();
   if (text.isEmpty() || !text[0].isPrint()) return {};
+  // The key pad's decimal key types the keyboard layout's separator (a comma
+  // on many layouts); here the decimal point is "." whatever the layout, and
+  // the key pad must serve for entering numbers.
+  if ((event->modifiers() & Qt::KeypadModifier) && text == QLatin1String(",")) return QChar(u'.');
   return text[0];
 }
 
@@ -100,11 +104,13 @@ void TEdit::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
-  if (key == original) {
+  // Control characters stand for keys (Ctrl+V) whose text is not the character.
+  const bool typesAsIs = !original.isPrint() || event->text().startsWith(original);
+  if (key == original && typesAsIs) {
     QLineEdit::keyPressEvent(event);
     return;
   }
-  // The handler replaced the character: type the replacement instead.
+  // The handler or the key pad replaced the character: type the replacement.
   QKeyEvent replaced(QEvent::KeyPress, 0, Qt::NoModifier, QString(key));
   QLineEdit::keyPressEvent(&replaced);
 }

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 
 namespace orvane {
 
@@ -38,6 +40,43 @@ QColor SystemColor(SysColor color) {
   return {};
 }
 
+namespace {
+
+double RelativeLuminance(const QColor& c) {
+  auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+  const QColor rgb = c.toRgb();
+  return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) + 0.0722 * channel(rgb.blueF());
+}
+
+QColor Mix(const QColor& from, const QColor& to, double t) {
+  const QColor a = from.toRgb(), b = to.toRgb();
+  auto lerp = [t](int x, int y) { return int(std::lround(x + (y - x) * t)); };
+  return QColor(lerp(a.red(), b.red()), lerp(a.green(), b.green()), lerp(a.blue(), b.blue()));
+}
+
+}  // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+  const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+bool IsDarkColor(const QColor& color) {
+  return ContrastRatio(color, Qt::white) > ContrastRatio(color, Qt::black);
+}
+
+QColor ReadableOn(const QColor& text, const QColor& background, double minimumRatio) {
+  if (ContrastRatio(text, background) >= minimumRatio) return text;
+  // Move away from the background in small steps, so the hue stays
+  // recognisable.
+  const QColor target = IsDarkColor(background) ? QColor(Qt::white) : QColor(Qt::black);
+  for (int step = 1; step <= 20; ++step) {
+    const QColor candidate = Mix(text, target, step / 20.0);
+    if (ContrastRatio(candidate, background) >= minimumRatio) return candidate;
+  }
+  return target;
+}
+
 void SetBackground(QWidget* widget, const QColor& color) {
   // Only the window role: the palette passes on to the children, and their
   // edit boxes and buttons keep the desktop's colours.
@@ -53,6 +92,18 @@ void SetTextColor(QWidget* widget, const QColor& color) {
   pal.setColor(QPalette::Text, color);
   pal.setColor(QPalette::ButtonText, color);
   widget->setPalette(pal);
+}
+
+void SetPaper(QWidget* widget) {
+  QPalette pal = widget->palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive}) {
+    pal.setColor(group, QPalette::Window, cl::White);
+    pal.setColor(group, QPalette::Base, cl::White);
+    pal.setColor(group, QPalette::WindowText, cl::Black);
+    pal.setColor(group, QPalette::Text, cl::Black);
+  }
+  widget->setPalette(pal);
+  widget->setAutoFillBackground(true);
 }
 
 }  // namespace orvane

@@ -30,8 +30,24 @@ enum class SysColor {
 };
 QColor SystemColor(SysColor color);
 
+// How far apart two colours are to the eye: the ratio of their relative
+// luminances, from 1 (the same) to 21 (black on white).
+double ContrastRatio(const QColor& a, const QColor& b);
+
+// Whether white text stands out more on this colour than black text.
+bool IsDarkColor(const QColor& color);
+
+// The text colour itself when it stands out enough from the background;
+// otherwise the same hue lightened (on a dark background) or darkened (on a
+// light one) just far enough to be read.
+QColor ReadableOn(const QColor& text, const QColor& background, double minimumRatio = 3.0);
+
 // Fills the widget's background with a colour, keeping the rest of its palette.
 void SetBackground(QWidget* widget, const QColor& color);
 void SetTextColor(QWidget* widget, const QColor& color);
+
+// White paper with black writing for the widget and what it holds, boxes
+// included, whatever colours the desktop gives its windows and text.
+void SetPaper(QWidget* widget);
 
 }  // namespace orvane

@@ -17,6 +17,7 @@
 #include "app/error_boundary.h"
 #include "app/help_window.h"
 #include "app/main_window.h"
+#include "app/maker_info.h"
 #include "calculator/calculator_window.h"
 #include "sizes/key_filter.h"
 #include "sizes/text_rules.h"
@@ -168,8 +169,9 @@ void TWorksheetFrm::CreateRowPanel() {
   const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignBottom;
   MakeLabel(Panel3, QStringLiteral("Description"), QRect(kDescLeft, 10, kDescWidth, 36),
             Qt::AlignLeft | Qt::AlignBottom);
-  MakeLabel(Panel3, QStringLiteral("Size MM"), QRect(kMmLeft - 4, 10, kNumberWidth + 8, 36), centred);
-  MakeLabel(Panel3, QStringLiteral("Size Inch"), QRect(kInchLeft - 4, 10, kNumberWidth + 8, 36), centred);
+  // As wide as their boxes, so that they wrap onto two lines like the others.
+  MakeLabel(Panel3, QStringLiteral("Size MM"), QRect(kMmLeft, 10, kNumberWidth, 36), centred);
+  MakeLabel(Panel3, QStringLiteral("Size Inch"), QRect(kInchLeft, 10, kNumberWidth, 36), centred);
   MakeLabel(Panel3, QStringLiteral("Number of Beads"), QRect(kNobLeft - 6, 10, kNumberWidth + 12, 36),
             centred);
   MakeLabel(Panel3, QStringLiteral("Beads per Inch"), QRect(kBpiLeft - 6, 10, kNumberWidth + 12, 36),
@@ -578,8 +580,14 @@ void TWorksheetFrm::PrintBtnClick() {
                                 QStringLiteral("The printer \"%1\" cannot be used.").arg(chosen));
     return;
   }
-  const ReportTemplate page = PrepareReport(
-      report1_, [this](const QString& name) { return Report1GetValue(name); }, QDateTime::currentDateTime());
+  // The footer names the maker as set up in one place for the whole program.
+  const auto values = [this](const QString& name) -> std::optional<QString> {
+    if (std::optional<QString> value = Report1GetValue(name)) return value;
+    if (name == QLatin1String("MAKER")) return maker::kMakerName;
+    if (name == QLatin1String("WEBSITE")) return maker::kWebSite;
+    return std::nullopt;
+  };
+  const ReportTemplate page = PrepareReport(report1_, values, QDateTime::currentDateTime());
   QCoreApplication::processEvents();
   // No printer installed: there is nothing to print on.
   if (printer_->outputFormat() == QPrinter::NativeFormat && printer_->printerName().isEmpty()) return;

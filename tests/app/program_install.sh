@@ -8,11 +8,11 @@ set -euo pipefail
 orvane=$(readlink -f "$1")
 build=$(dirname "$orvane")
 work=$(mktemp -d)
-xvfb_pid=""
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb-env.sh"
 app_pid=""
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+  stop_xvfb
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -40,12 +40,7 @@ exec_cmd=$(sed -n 's/^Exec=//p' "$desktop" | awk '{print $1}')
 [ -x "$prefix/bin/$exec_cmd" ] || { echo "FAIL: the menu entry runs '$exec_cmd', which is not in bin/"; exit 1; }
 
 # The installed program starts from that command and shows its main window.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+start_xvfb
 PATH="$prefix/bin:$PATH" "$exec_cmd" & app_pid=$!
 wid=""
 for _ in $(seq 100); do

@@ -6,22 +6,16 @@ set -euo pipefail
 
 orvane=$(readlink -f "$1")
 work=$(mktemp -d)
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb-env.sh"
 pids=()
-xvfb_pid=""
 cleanup() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+  stop_xvfb
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+start_xvfb
 
 main_windows() { xdotool search --onlyvisible --name '^Orvane Version 2\.0$' 2>/dev/null | wc -l; }
 wait_windows() {  # wait until exactly $1 main windows are visible

@@ -4,23 +4,17 @@
 set -u
 ORVANE=${1:?path to orvane}
 work=$(mktemp -d)
-display=""
-for n in $(seq 140 199); do
-  if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then display=":$n"; break; fi
-done
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb-env.sh"
 first=""
 cleanup() {
   [ -n "$first" ] && kill "$first" 2>/dev/null
-  kill "$xvfb" 2>/dev/null
+  stop_xvfb
   rm -rf "$work"
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-export DISPLAY=$display XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+start_xvfb 1024x768x24 || exit 1
 
 "$ORVANE" >"$work/first.log" 2>&1 &
 first=$!

@@ -6,19 +6,14 @@ set -euo pipefail
 
 bench=$(dirname "$(readlink -f "$1")")/bench
 work=$(mktemp -d)
-xvfb_pid=""
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb-env.sh"
 cleanup() {
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+  stop_xvfb
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+start_xvfb
 
 for program in orvane_startup bare_window_startup; do
   [ -x "$bench/$program" ] || { echo "FAIL: $bench/$program is not built"; exit 1; }

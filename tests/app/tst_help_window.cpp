@@ -1,15 +1,19 @@
 #include <QApplication>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "app/help_window.h"
 #include "app/main_window.h"
 #include "widget_fixture.h"
 #include "widgets/ext_page_control.h"
+#include "widgets/look.h"
+#include "widgets/panel.h"
 #include "worksheet/worksheet_window.h"
 
 using namespace orvane;
@@ -28,6 +32,32 @@ QString ActiveCaption(THelpFrm* help) {
   return help->HelpPageControl1->Caption(help->HelpPageControl1->ActivePageIndex());
 }
 
+// A desktop palette with light text on dark faces and boxes.
+QPalette DarkDesktop() {
+  QPalette pal;
+  for (auto role : {QPalette::Window, QPalette::Button}) pal.setColor(role, QColor(53, 53, 53));
+  pal.setColor(QPalette::Base, QColor(35, 35, 35));
+  pal.setColor(QPalette::Midlight, QColor(70, 70, 70));
+  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    pal.setColor(role, Qt::white);
+  return pal;
+}
+
+// The control as it shows on its parent: mostly white, with dark text on it.
+void ExpectBlackOnWhite(QWidget* control, const QString& name) {
+  const QImage image = control->parentWidget()->grab(control->geometry()).toImage();
+  int white = 0;
+  double strongest = 1;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (c.red() > 245 && c.green() > 245 && c.blue() > 245) ++white;
+      strongest = std::max(strongest, ContrastRatio(c, Qt::white));
+    }
+  QVERIFY2(white * 2 > image.width() * image.height(), qPrintable(name + " is not on white"));
+  QVERIFY2(strongest >= 7, qPrintable(name + " has no dark text"));
+}
+
 }  // namespace
 
 class TestHelpWindow : public QObject {
@@ -37,6 +67,34 @@ class TestHelpWindow : public QObject {
 
  private Q_SLOTS:
   void cleanup() { QVERIFY2(!guard.Tripped(), qPrintable(guard.Seen())); }
+
+  // The help pages are white paper: their texts stay black on it when the
+  // desktop uses light text on dark faces.
+  void pagesKeepBlackTextOnADarkDesktop() {
+    const QPalette saved = QApplication::palette();
+    QApplication::setPalette(DarkDesktop());
+    {
+      TestApp t;
+      THelpFrm* help = t.app->HelpFrm();
+      help->show();
+      ExpectBlackOnWhite(help->Memo4, "licence");
+      ExpectBlackOnWhite(help->Memo5, "disclaimer");
+      const struct {
+        TTabSheet* page;
+        QWidget* panel;
+      } pages[] = {
+          {help->TabSheet6, help->Panel2}, {help->TabSheet7, help->Panel3}, {help->TabSheet1, help->Panel4}};
+      for (const auto& p : pages) {
+        help->HelpPageControl1->SetActivePage(p.page);
+        const auto labels = p.panel->findChildren<QLabel*>();
+        const auto memos = p.panel->findChildren<QPlainTextEdit*>();
+        QVERIFY(!labels.isEmpty() && !memos.isEmpty());
+        ExpectBlackOnWhite(labels.first(), "heading");
+        for (QPlainTextEdit* memo : memos) ExpectBlackOnWhite(memo, memo->toPlainText().left(30));
+      }
+    }
+    QApplication::setPalette(saved);
+  }
 
   void windowAndPages() {
     TestApp t;

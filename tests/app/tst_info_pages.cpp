@@ -1,6 +1,8 @@
+#include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <algorithm>
 
 #include "app/info_pages.h"
 #include "app/main_window.h"
@@ -15,6 +17,33 @@ using namespace orvane;
 namespace {
 
 QColor TextColorOf(QWidget* w) { return w->palette().color(QPalette::WindowText); }
+
+// A desktop palette with light text on dark faces and boxes.
+QPalette DarkDesktop() {
+  QPalette pal;
+  for (auto role : {QPalette::Window, QPalette::Button}) pal.setColor(role, QColor(53, 53, 53));
+  pal.setColor(QPalette::Base, QColor(35, 35, 35));
+  pal.setColor(QPalette::Midlight, QColor(70, 70, 70));
+  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    pal.setColor(role, Qt::white);
+  return pal;
+}
+
+// The control as it shows on its parent: mostly white, with dark text on it.
+void ExpectBlackOnWhite(QWidget* control) {
+  const QImage image = control->parentWidget()->grab(control->geometry()).toImage();
+  int white = 0;
+  double strongest = 1;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (c.red() > 245 && c.green() > 245 && c.blue() > 245) ++white;
+      strongest = std::max(strongest, ContrastRatio(c, Qt::white));
+    }
+  const QString name = control->objectName().isEmpty() ? control->accessibleName() : control->objectName();
+  QVERIFY2(white * 2 > image.width() * image.height(), qPrintable(name + " is not on white"));
+  QVERIFY2(strongest >= 7, qPrintable(name + " has no dark text"));
+}
 
 }  // namespace
 
@@ -108,6 +137,29 @@ class TestInfoPages : public QObject {
     QCOMPARE(lines[10], "Calculator, Help or Worksheet Windows.");
     QVERIFY(tips->Memo3->isReadOnly());
     QCOMPARE(tips->Label43->text(), "Hit the ENTER KEY after making a data entry.  ");
+  }
+
+  // The About, Tips and Links pages are white paper: their texts stay black
+  // on it when the desktop uses light text on dark faces.
+  void whitePagesKeepBlackTextOnADarkDesktop() {
+    const QPalette saved = QApplication::palette();
+    QApplication::setPalette(DarkDesktop());
+    {
+      TestApp t;
+      TMainFrm* main = t.app->MainFrm();
+      main->show();
+      TAboutPage* about = main->TabSheet1;
+      for (QWidget* w : {static_cast<QWidget*>(about->Label4), static_cast<QWidget*>(about->Label5)})
+        ExpectBlackOnWhite(w);
+      main->PageControl1->SetActivePageIndex(1);
+      ExpectBlackOnWhite(main->TabSheet10->Label41);
+      ExpectBlackOnWhite(main->TabSheet10->Memo3);
+      main->PageControl1->SetActivePageIndex(9);
+      ExpectBlackOnWhite(main->TabSheet9->Label32);
+      ExpectBlackOnWhite(main->TabSheet9->Memo1);
+      ExpectBlackOnWhite(main->TabSheet9->Memo2);
+    }
+    QApplication::setPalette(saved);
   }
 
   void linkMemosTakeTypingButKeepNothing() {

@@ -7,7 +7,10 @@
 #include "app/help_window.h"
 #include "app/main_window.h"
 #include "calculator/calculator_window.h"
+#include "calculators/bead_page.h"
 #include "calculators/fractions_window.h"
+#include "calculators/weight_page.h"
+#include "widgets/edit.h"
 #include "sizes/chart_pages.h"
 #include "sizes/size_pages.h"
 #include "widgets/panel.h"
@@ -37,6 +40,10 @@ class MainWindowTest : public QObject {
   void navigation();
   void navigationButtonsNeverTakeFocus();
   void everyBoxHasAnAccessibleName();
+  void enterPressesTheFocusedButton_data();
+  void enterPressesTheFocusedButton();
+  void tabChain_data();
+  void tabChain();
 
  private:
   std::unique_ptr<TestApp> t_;
@@ -254,6 +261,88 @@ void MainWindowTest::everyBoxHasAnAccessibleName() {
       if (grid->accessibleName().isEmpty()) unnamed << window->windowTitle() + u':' + grid->objectName();
   }
   QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
+}
+
+// Tab walks the page, then the button bar, then the converter panel, and back
+// to the page. The record bar is left out of the chain: the grid it moves
+// already answers Up, Down, Ctrl+Home and Ctrl+End, and a stop that does
+// nothing on six of the ten pages would only cost an extra key press.
+void MainWindowTest::tabChain_data() {
+  QTest::addColumn<int>("page");
+  QTest::addColumn<QStringList>("chain");
+  const QStringList frame{"Fractions", "Worksheet", "Exit", "Pearl Plate", "Stone Size", "Millimeters", "Inches"};
+  QTest::newRow("about") << 0 << (frame + QStringList{"page control", "Fractions"});
+  QTest::newRow("weight") << 5
+                          << (frame + QStringList{"page control", "Carats", "Grams", "Kilograms", "Ounces",
+                                                  "Pounds", "Clear", "Fractions"});
+  QTest::newRow("pearl plate") << 3 << (frame + QStringList{"page control", "Pearl plate chart", "Fractions"});
+}
+
+void MainWindowTest::tabChain() {
+  QFETCH(int, page);
+  QFETCH(QStringList, chain);
+  main()->PageControl1->SetActivePageIndex(page);
+  FocusWidget(main()->FracBtn);
+  QStringList seen;
+  for (qsizetype i = 0; i < chain.size() - 1; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QWidget* w = QApplication::focusWidget();
+    if (w == main()->PageControl1)
+      seen << QStringLiteral("page control");
+    else if (auto* button = qobject_cast<QPushButton*>(w); button && button->accessibleName().isEmpty())
+      seen << button->text();
+    else
+      seen << (w ? w->accessibleName() : QStringLiteral("nothing"));
+  }
+  QCOMPARE(seen, chain.mid(1));
+}
+
+// Keyboard users tab to a button and press Enter, as they would on any desktop.
+void MainWindowTest::enterPressesTheFocusedButton_data() {
+  QTest::addColumn<QString>("button");
+  QTest::newRow("Fractions") << "FracBtn";
+  QTest::newRow("Worksheet") << "WorksheetBtn";
+  QTest::newRow("Exit") << "ExitBtn";
+  QTest::newRow("weight Clear") << "wClearBtn";
+  QTest::newRow("bead Clear") << "bClearBtn";
+  QTest::newRow("fractions Close") << "CloseBtn";
+}
+
+void MainWindowTest::enterPressesTheFocusedButton() {
+  QFETCH(QString, button);
+  TWeightPage* weight = main()->TabSheet5;
+  TBeadCalcPage* bead = main()->TabSheet8;
+  TFracFrm* frac = t_->app->FracFrm();
+  main()->show();
+  QPushButton* b = nullptr;
+  if (button == "wClearBtn") {
+    main()->PageControl1->SetActivePageIndex(5);
+    weight->GramBox->setText(QStringLiteral("100"));
+    b = weight->wClearBtn;
+  } else if (button == "bClearBtn") {
+    main()->PageControl1->SetActivePageIndex(2);
+    bead->NoBeads->setText(QStringLiteral("12"));
+    b = bead->bClearBtn;
+  } else if (button == "CloseBtn") {
+    main()->FracBtn->click();
+    b = frac->CloseBtn;
+  } else {
+    b = button == "FracBtn" ? main()->FracBtn : button == "WorksheetBtn" ? main()->WorksheetBtn : main()->ExitBtn;
+  }
+  FocusWidget(b);
+  QTest::keyClick(b, Qt::Key_Return);
+  if (button == "FracBtn") QVERIFY(frac->isVisible());
+  if (button == "WorksheetBtn") QVERIFY(t_->app->WorksheetFrm()->isVisible());
+  if (button == "ExitBtn") QCOMPARE(t_->quitRequests, 1);
+  if (button == "wClearBtn") {
+    QCOMPARE(weight->GramBox->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(weight->CaratBox));
+  }
+  if (button == "bClearBtn") {
+    QCOMPARE(bead->NoBeads->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(bead->BsMm));
+  }
+  if (button == "CloseBtn") QVERIFY(!frac->isVisible());
 }
 
 QTEST_MAIN(MainWindowTest)

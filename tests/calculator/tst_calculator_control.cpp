@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QTest>
+#include <algorithm>
 
 #include "calculator/calc_panel.h"
 #include "calculator/calculator_control.h"
@@ -66,6 +67,8 @@ class TestCalculatorControl : public QObject {
   void failureSoundsTheAlert();
   void captionColoursFollowGroups();
   void focusRectangleOnEquals();
+  void captionsReadableOnEveryPalette_data();
+  void captionsReadableOnEveryPalette();
   void colourSchemes_data();
   void colourSchemes();
   void singleColourMakesSchemeCustom();
@@ -273,6 +276,10 @@ void TestCalculatorControl::keyMapping_data() {
   QTest::newRow("Ctrl+S subtracts") << "4" << int(Qt::Key_S) << int(Qt::ControlModifier) << "4 " << -4.0;
   QTest::newRow("at sign is root") << "81" << int(Qt::Key_At) << int(Qt::ShiftModifier) << "9 " << 0.0;
   QTest::newRow("plain M does nothing") << "12" << int(Qt::Key_M) << 0 << "12 " << 0.0;
+  // The key pad's decimal key types a comma on many layouts.
+  QTest::newRow("key pad decimal comma is the point")
+      << "12" << int(Qt::Key_Comma) << int(Qt::KeypadModifier) << "12. " << 0.0;
+  QTest::newRow("comma elsewhere does nothing") << "12" << int(Qt::Key_Comma) << 0 << "12 " << 0.0;
 }
 
 void TestCalculatorControl::keyMapping() {
@@ -368,6 +375,61 @@ void TestCalculatorControl::captionColoursFollowGroups() {
   const QRect display = f.calc->Display()->geometry();
   QVERIFY(CountColour(image, display, cl::White) > display.width() * display.height() / 2);
   QVERIFY(CountColour(image, display, cl::Navy) > 0);
+}
+
+// The strongest contrast any pixel inside the button's face has with the face.
+static double BestCaptionContrast(const QImage& image, const QRect& button, const QColor& face) {
+  double best = 1;
+  const QRect inside = button.adjusted(3, 3, -3, -3);
+  for (int y = inside.top(); y <= inside.bottom(); ++y)
+    for (int x = inside.left(); x <= inside.right(); ++x)
+      best = std::max(best, ContrastRatio(image.pixelColor(x, y), face));
+  return best;
+}
+
+void TestCalculatorControl::captionsReadableOnEveryPalette_data() {
+  QTest::addColumn<QColor>("face");
+  QTest::addColumn<bool>("exactColours");
+  QTest::newRow("light desktop: the window's colours as they are") << QColor(240, 240, 240) << true;
+  QTest::newRow("dark desktop") << QColor(53, 53, 53) << false;
+  QTest::newRow("very dark desktop") << QColor(20, 20, 24) << false;
+}
+
+void TestCalculatorControl::captionsReadableOnEveryPalette() {
+  QFETCH(QColor, face);
+  QFETCH(bool, exactColours);
+  const QPalette saved = QApplication::palette();
+  QPalette pal = saved;
+  pal.setColor(QPalette::Button, face);
+  pal.setColor(QPalette::Window, face);
+  QApplication::setPalette(pal);
+  {
+    Fixture f;
+    f.calc->hide();  // not focused: no focus rectangle over "="
+    TFxCalcColors& colors = f.calc->Colors();
+    colors.SetEditButtons(cl::Maroon);
+    colors.SetFunctionButtons(cl::Navy);
+    colors.SetMemoryButtons(cl::Red);
+    colors.SetNumberButtons(cl::Blue);
+    colors.SetOperatorButtons(cl::Red);
+    f.calc->PressButton(cb7);
+    f.calc->PressButton(cbMemStore);  // MC and MR in their enabled colour
+    const QImage image = Render(f.calc);
+    const struct {
+      TFxCalculatorButton button;
+      QColor colour;
+    } captions[] = {
+        {cbClear, cl::Maroon}, {cbSqrt, cl::Navy}, {cbMemRecall, cl::Red}, {cb8, cl::Blue}, {cbDiv, cl::Red}};
+    for (const auto& c : captions) {
+      const QRect rect = f.calc->Button(c.button).rect;
+      const QString name = f.calc->Button(c.button).caption;
+      if (exactColours)
+        QVERIFY2(CountColour(image, rect, c.colour) > 0, qPrintable(name));
+      else
+        QVERIFY2(BestCaptionContrast(image, rect, face) >= 4.5, qPrintable(name));
+    }
+  }
+  QApplication::setPalette(saved);
 }
 
 void TestCalculatorControl::focusRectangleOnEquals() {

@@ -23,12 +23,14 @@ class KeyFiltersTest : public QObject {
   void pointJudgedOnOwnBox();
   void pointOverSelectionStillBeeps();
   void navigationKeysAlwaysWork();
+  void keypadDecimalKeyTypesThePoint();
   void enterRunsOrMoves_data();
   void enterRunsOrMoves();
   void pasteIsNotFiltered();
   void clipboardKeysRefusedInWeightBoxes();
   void errorBoxes_data();
   void errorBoxes();
+  void longPastedTextIsShortenedInTheBox();
 
  private:
   RecordingServices services_;
@@ -125,6 +127,20 @@ void KeyFiltersTest::navigationKeysAlwaysWork() {
   QCOMPARE(services_.beeps, 0);
 }
 
+// Layouts with a decimal comma put a comma on the key pad's decimal key.
+void KeyFiltersTest::keypadDecimalKeyTypesThePoint() {
+  Build(KeyFilterKind::MmBox);
+  QTest::keyClick(box_, Qt::Key_2, Qt::KeypadModifier);
+  QTest::keyClick(box_, Qt::Key_Comma, Qt::KeypadModifier);
+  QTest::keyClick(box_, Qt::Key_5, Qt::KeypadModifier);
+  QTest::keyClick(box_, Qt::Key_Comma, Qt::KeypadModifier);  // a second point beeps
+  QCOMPARE(box_->text(), QStringLiteral("2.5"));
+  QCOMPARE(services_.beeps, 1);
+  QTest::keyClick(box_, Qt::Key_Comma);  // the main keyboard's comma is no point
+  QCOMPARE(box_->text(), QStringLiteral("2.5"));
+  QCOMPARE(services_.beeps, 2);
+}
+
 void KeyFiltersTest::enterRunsOrMoves_data() {
   QTest::addColumn<KeyFilterKind>("kind");
   QTest::addColumn<bool>("runs");
@@ -192,6 +208,17 @@ void KeyFiltersTest::errorBoxes() {
   QCOMPARE(services_.messages[0].caption, caption);
   QCOMPARE(services_.messages[0].text, text);
   QVERIFY(services_.messages[0].icon == MessageIcon::Error);
+}
+
+void KeyFiltersTest::longPastedTextIsShortenedInTheBox() {
+  Build(KeyFilterKind::MmBox);
+  const QString pasted = QString(5000, u'1') + QStringLiteral("..");
+  RunGuarded(box_, [&] { TextToNumber(pasted); });
+  QCOMPARE(services_.messages.size(), 1);
+  const QString text = services_.messages[0].text;
+  QVERIFY(text.size() < 300);
+  QVERIFY(text.startsWith(QStringLiteral("'111")));
+  QVERIFY(text.endsWith(QStringLiteral("..' is not a valid floating point value.")));
 }
 
 QTEST_MAIN(KeyFiltersTest)

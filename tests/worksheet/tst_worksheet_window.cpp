@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -8,6 +9,7 @@
 
 #include "app/help_window.h"
 #include "app/main_window.h"
+#include "app/maker_info.h"
 #include "calculator/calculator_window.h"
 #include "widget_fixture.h"
 #include "widgets/edit.h"
@@ -37,6 +39,7 @@ class WorksheetWindowTest : public QObject {
   void clearEmptiesEverythingButTheFileName();
   void escapeHidesAndKeepsTheRows();
   void calculatorAndHelpButtons();
+  void numberHeadingsTakeTwoLinesOverTheirColumns();
 
   void saveClearLoadGivesEveryBoxBack();
   void dialogsStartWhereTheLastFileIs();
@@ -750,6 +753,10 @@ void WorksheetWindowTest::printsThePageAsItIsNow() {
   QVERIFY(qAbs(lines[row1].indexOf("6.35") - lines[row2].indexOf("8.00")) <= 2);
   const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
   QVERIFY2(text.contains(today), qPrintable(text));
+  // The footer names the maker and site set up for the whole program.
+  const int footer = lineOf(QRegularExpression::escape(maker::kWebSite));
+  QVERIFY2(footer > notes && lines[footer].contains(maker::kMakerName) && lines[footer].contains(today),
+           qPrintable(text));
 
   // The next press prints what the boxes hold then.
   QTest::mouseClick(w_->ClearBtn, Qt::LeftButton);
@@ -771,6 +778,31 @@ void WorksheetWindowTest::cancelledPrinterDialogPrintsNothing() {
   QCOMPARE(t_->services.messages.size(), 0);
   QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList());
   QCOMPARE(AllTexts(), before);
+}
+
+// Each number column's heading is centred over its box, on two lines.
+void WorksheetWindowTest::numberHeadingsTakeTwoLinesOverTheirColumns() {
+  const struct {
+    const char* heading;
+    QWidget* box;
+  } columns[] = {{"Size MM", w_->Mm[0]},
+                 {"Size Inch", w_->Inch[0]},
+                 {"Number of Beads", w_->Nob[0]},
+                 {"Beads per Inch", w_->Bpi[0]},
+                 {"Length Inches", w_->Tot[0]}};
+  for (const auto& c : columns) {
+    QLabel* label = nullptr;
+    for (QLabel* l : w_->findChildren<QLabel*>())
+      if (l->text() == QLatin1String(c.heading)) label = l;
+    QVERIFY2(label, c.heading);
+    const QRect box = c.box->geometry();
+    QVERIFY2(qAbs(label->geometry().center().x() - box.center().x()) <= 1, c.heading);
+    QVERIFY2(label->geometry().bottom() < box.top(), c.heading);
+    const QRect text = label->fontMetrics().boundingRect(
+        label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap, label->text());
+    const int lines = qRound(double(text.height()) / label->fontMetrics().lineSpacing());
+    QVERIFY2(lines == 2, qPrintable(QStringLiteral("%1: %2 lines").arg(c.heading).arg(lines)));
+  }
 }
 
 QTEST_MAIN(WorksheetWindowTest)

@@ -1,0 +1,89 @@
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTest>
+
+#include "widgets/look.h"
+
+static void InitResources() { Q_INIT_RESOURCE(orvane); }
+
+using namespace orvane;
+
+class TestLook : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  void initTestCase() { InitResources(); }
+  void readableOn_data();
+  void readableOn();
+  void toolPicturesOnAnyBar_data();
+  void toolPicturesOnAnyBar();
+};
+
+void TestLook::readableOn_data() {
+  QTest::addColumn<QColor>("text");
+  QTest::addColumn<QColor>("background");
+  QTest::addColumn<bool>("unchanged");
+  const QColor light(240, 240, 240), dark(53, 53, 53);
+  QTest::newRow("navy on a light face stays") << cl::Navy << light << true;
+  QTest::newRow("maroon on a light face stays") << cl::Maroon << light << true;
+  QTest::newRow("red on a light face stays") << cl::Red << light << true;
+  QTest::newRow("navy on a dark face") << cl::Navy << dark << false;
+  QTest::newRow("maroon on a dark face") << cl::Maroon << dark << false;
+  QTest::newRow("blue on a dark face") << cl::Blue << dark << false;
+  QTest::newRow("aqua on a dark face stays") << cl::Aqua << dark << true;
+  QTest::newRow("yellow on white is darkened") << cl::Yellow << cl::White << false;
+  QTest::newRow("black on black becomes white") << cl::Black << cl::Black << false;
+}
+
+void TestLook::readableOn() {
+  QFETCH(QColor, text);
+  QFETCH(QColor, background);
+  QFETCH(bool, unchanged);
+  const QColor shown = ReadableOn(text, background);
+  QVERIFY2(ContrastRatio(shown, background) >= 3.0, qPrintable(shown.name()));
+  if (unchanged) {
+    QCOMPARE(shown, text);
+  } else {
+    QVERIFY(shown != text);
+    // The hue is kept: a coloured caption keeps its strongest channel.
+    const QColor t = text.toRgb(), s = shown.toRgb();
+    if (t.blue() > t.red() && t.blue() > t.green()) QVERIFY(s.blue() >= s.red() && s.blue() >= s.green());
+    if (t.red() > t.green() && t.red() > t.blue()) QVERIFY(s.red() >= s.green() && s.red() >= s.blue());
+  }
+}
+
+void TestLook::toolPicturesOnAnyBar_data() {
+  QTest::addColumn<QString>("icon");
+  QTest::addColumn<QColor>("colour");
+  for (const char* name : {"nav_first", "nav_prior", "nav_next", "nav_last"})
+    QTest::newRow(name) << QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)) << cl::Navy;
+  QTest::newRow("clear") << QStringLiteral(":/icons/clear.svg") << QColor(0x8b, 0, 0);
+}
+
+// The pictures keep their dark colour on a light tool bar, and still stand
+// out on a dark one.
+void TestLook::toolPicturesOnAnyBar() {
+  QFETCH(QString, icon);
+  QFETCH(QColor, colour);
+  QSvgRenderer svg(icon);
+  QVERIFY(svg.isValid());
+  for (const QColor bar : {QColor(240, 240, 240), QColor(40, 40, 40)}) {
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(bar);
+    QPainter p(&image);
+    svg.render(&p);
+    p.end();
+    int own = 0, standingOut = 0;
+    for (int y = 0; y < 16; ++y)
+      for (int x = 0; x < 16; ++x) {
+        const QColor c = image.pixelColor(x, y);
+        if (c.rgb() == colour.rgb()) ++own;
+        if (ContrastRatio(c, bar) >= 3.0) ++standingOut;
+      }
+    QVERIFY2(own >= 12, qPrintable(bar.name()));
+    QVERIFY2(standingOut >= 20, qPrintable(bar.name()));
+  }
+}
+
+QTEST_MAIN(TestLook)
+#include "tst_look.moc"
