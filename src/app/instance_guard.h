@@ -6,7 +6,7 @@
 #include <memory>
 
 class QLockFile;
-class QLocalServer;
+class QSocketNotifier;
 class QWidget;
 
 namespace orvane {
@@ -14,6 +14,8 @@ namespace orvane {
 // One running copy per user and executable name. The first copy holds a lock
 // file named "PREVINST:" + the default title and listens on a local socket of
 // the same name; a second copy asks it there to come to the front, then ends.
+// The socket is a plain Unix-domain socket watched by the event loop, which
+// spares every start the loading of Qt's network library.
 class InstanceGuard : public QObject {
   Q_OBJECT
  public:
@@ -44,8 +46,12 @@ class InstanceGuard : public QObject {
  private:
   QString lockPath_;
   QString socketPath_;
+  void AcceptClients();
+  void ServeClient(int fd);
+
   std::unique_ptr<QLockFile> lock_;
-  std::unique_ptr<QLocalServer> server_;
+  int listenFd_ = -1;
+  QSocketNotifier* listenNotifier_ = nullptr;
   bool first_ = true;
 };
 

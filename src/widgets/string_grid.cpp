@@ -9,8 +9,86 @@
 
 namespace orvane {
 
+StringGridModel::StringGridModel(int colCount, int dataRowCount, QObject* parent)
+    : QAbstractTableModel(parent),
+      cols_(std::max(0, colCount)),
+      rows_(std::max(0, dataRowCount)),
+      cells_(qsizetype(cols_) * rows_),
+      headings_(cols_) {}
+
+int StringGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+
+int StringGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : cols_; }
+
+QVariant StringGridModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= rows_ || index.column() >= cols_) return {};
+  if (role == Qt::DisplayRole) return Text(index.column(), index.row());
+  return {};
+}
+
+QVariant StringGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || section < 0 || section >= cols_) return {};
+  switch (role) {
+    case Qt::DisplayRole:
+      return headings_[section];
+    case Qt::TextAlignmentRole:
+      return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+    default:
+      return {};
+  }
+}
+
+Qt::ItemFlags StringGridModel::flags(const QModelIndex& index) const {
+  return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+void StringGridModel::SetText(int col, int dataRow, const QString& text) {
+  if (col < 0 || col >= cols_ || dataRow < 0 || dataRow >= rows_) return;
+  QString& cell = cells_[dataRow * cols_ + col];
+  if (cell == text) return;
+  cell = text;
+  const QModelIndex at = index(dataRow, col);
+  Q_EMIT dataChanged(at, at, {Qt::DisplayRole});
+}
+
+void StringGridModel::SetRowTexts(int dataRow, QList<QString>&& texts) {
+  if (dataRow < 0 || dataRow >= rows_ || cols_ == 0) return;
+  const int n = std::min(cols_, int(texts.size()));
+  for (int c = 0; c < n; ++c) cells_[dataRow * cols_ + c] = std::move(texts[c]);
+  Q_EMIT dataChanged(index(dataRow, 0), index(dataRow, cols_ - 1), {Qt::DisplayRole});
+}
+
+void StringGridModel::SetHeading(int col, const QString& text) {
+  if (col < 0 || col >= cols_ || headings_[col] == text) return;
+  headings_[col] = text;
+  Q_EMIT headerDataChanged(Qt::Horizontal, col, col);
+}
+
+namespace {
+
+// The heading row has the grid's row height, so the view never needs the
+// header's size hint, which measures every heading text again after each
+// change of a heading or of the font. Only a header of free height asks.
+class HeadingRow : public QHeaderView {
+ public:
+  explicit HeadingRow(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+  QSize sizeHint() const override {
+    if (maximumHeight() >= QWIDGETSIZE_MAX) return QHeaderView::sizeHint();
+    return {length(), maximumHeight()};
+  }
+};
+
+}  // namespace
+
 TStringGrid::TStringGrid(int colCount, int rowCount, int fixedRows, QWidget* parent)
-    : QTableWidget(rowCount - fixedRows, colCount, parent), fixedRows_(fixedRows) {
+    : QTableView(parent), model_(new StringGridModel(colCount, rowCount - fixedRows, this)), fixedRows_(fixedRows) {
+  // Header shape settled before the model arrives, so the view lays out once.
+  auto* heading = new HeadingRow(this);
+  heading->setVisible(fixedRows > 0);
+  setHorizontalHeader(heading);
+  verticalHeader()->hide();
+  SetDefaultRowHeight(20);
+  setModel(model_);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::SingleSelection);
@@ -20,16 +98,13 @@ TStringGrid::TStringGrid(int colCount, int rowCount, int fixedRows, QWidget* par
   setTabKeyNavigation(false);
   setMouseTracking(true);
   setCornerButtonEnabled(false);
-  verticalHeader()->hide();
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   horizontalHeader()->setHighlightSections(false);
   horizontalHeader()->setSectionsClickable(false);
   horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  horizontalHeader()->setVisible(fixedRows > 0);
   horizontalHeader()->setTextElideMode(Qt::ElideNone);
   setTextElideMode(Qt::ElideNone);
-  SetDefaultRowHeight(20);
   // Cells on the window colour and the heading on the button face, whatever
   // colour the page behind the grid has.
   QPalette pal = palette();
@@ -38,7 +113,7 @@ TStringGrid::TStringGrid(int colCount, int rowCount, int fixedRows, QWidget* par
   pal.setColor(QPalette::Button, SystemColor(SysColor::BtnFace));
   pal.setColor(QPalette::ButtonText, SystemColor(SysColor::BtnText));
   setPalette(pal);
-  if (rowCount > fixedRows) setCurrentCell(0, 0);
+  if (rowCount > fixedRows && colCount > 0) setCurrentCell(0, 0);
 
   // Pointer movement over any part of the grid reaches OnMouseMove, even
   // with no button held.
@@ -51,24 +126,23 @@ TStringGrid::TStringGrid(int colCount, int rowCount, int fixedRows, QWidget* par
 }
 
 QString TStringGrid::Cell(int col, int row) const {
-  if (row < fixedRows_) {
-    const QTableWidgetItem* item = horizontalHeaderItem(col);
-    return item ? item->text() : QString();
-  }
-  const QTableWidgetItem* it = item(row - fixedRows_, col);
-  return it ? it->text() : QString();
+  if (col < 0 || col >= ColCount() || row < 0 || row >= RowCount()) return {};
+  return row < fixedRows_ ? model_->Heading(col) : model_->Text(col, row - fixedRows_);
 }
 
+// Cells outside the grid are ignored.
 void TStringGrid::SetCell(int col, int row, const QString& text) {
-  if (row < fixedRows_) {
-    auto* header = new QTableWidgetItem(text);
-    header->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    setHorizontalHeaderItem(col, header);
-    return;
-  }
-  auto* cell = new QTableWidgetItem(text);
-  cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-  setItem(row - fixedRows_, col, cell);
+  if (row < 0) return;
+  if (row < fixedRows_)
+    model_->SetHeading(col, text);
+  else
+    model_->SetText(col, row - fixedRows_, text);
+}
+
+void TStringGrid::setCurrentCell(int dataRow, int col) {
+  const QModelIndex at = model_->index(dataRow, col);
+  if (!at.isValid()) return;
+  setCurrentIndex(at);
 }
 
 void TStringGrid::SetColWidths(std::initializer_list<int> widths) {
@@ -105,14 +179,14 @@ int TStringGrid::VisibleRowCount() const {
 
 bool TStringGrid::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseMove && OnMouseMove) OnMouseMove();
-  return QTableWidget::eventFilter(watched, event);
+  return QTableView::eventFilter(watched, event);
 }
 
 void TStringGrid::focusInEvent(QFocusEvent* event) {
   // Keep the selected row when the focus comes back; the view would otherwise
   // reset the current cell on some focus reasons.
   const int row = currentRow(), col = currentColumn();
-  QTableWidget::focusInEvent(event);
+  QTableView::focusInEvent(event);
   if (row >= 0 && (currentRow() != row || currentColumn() != col)) setCurrentCell(row, col);
 }
 
@@ -152,10 +226,13 @@ GridRowWriter::GridRowWriter(TStringGrid& grid, std::span<const int> prefixes)
     : grid_(grid), prefixes_(prefixes), row_(grid.FixedRows()) {}
 
 void GridRowWriter::FillGridRow(const QStringList& values) {
+  QList<QString> texts;
+  texts.reserve(grid_.ColCount());
   for (int c = 0; c < grid_.ColCount(); ++c) {
     const int prefix = c < int(prefixes_.size()) ? prefixes_[c] : 0;
-    grid_.SetCell(c, row_, GridCellText(prefix, c < values.size() ? values[c] : QString()));
+    texts.append(GridCellText(prefix, c < values.size() ? values[c] : QString()));
   }
+  if (row_ >= grid_.FixedRows()) grid_.model_->SetRowTexts(row_ - grid_.FixedRows(), std::move(texts));
   ++row_;
 }
 

@@ -1,22 +1,53 @@
 #pragma once
 
+#include <QAbstractTableModel>
+#include <QList>
 #include <QStringList>
-#include <QTableWidget>
+#include <QTableView>
 #include <functional>
 #include <span>
 
 namespace orvane {
 
+// The texts of a string grid: the data cells in one flat list, row after row,
+// and the heading row as the model's header. One allocation per grid instead
+// of one item object per cell keeps start-up, where every chart is filled,
+// cheap.
+class StringGridModel : public QAbstractTableModel {
+  Q_OBJECT
+ public:
+  StringGridModel(int colCount, int dataRowCount, QObject* parent);
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+  const QString& Text(int col, int dataRow) const { return cells_[dataRow * cols_ + col]; }
+  const QString& Heading(int col) const { return headings_[col]; }
+  void SetText(int col, int dataRow, const QString& text);
+  // A whole data row at once, with one change notice for the row.
+  void SetRowTexts(int dataRow, QList<QString>&& texts);
+  void SetHeading(int col, const QString& text);
+
+ private:
+  int cols_;
+  int rows_;
+  QList<QString> cells_;
+  QList<QString> headings_;
+};
+
 // A read-only text grid with whole-row selection, addressed as the charts
 // describe it: cells by (column, row), where rows below FixedRows are the
 // heading, which is drawn in the heading style and never scrolls away.
-class TStringGrid : public QTableWidget {
+class TStringGrid : public QTableView {
   Q_OBJECT
  public:
   TStringGrid(int colCount, int rowCount, int fixedRows, QWidget* parent = nullptr);
 
-  int ColCount() const { return columnCount(); }
-  int RowCount() const { return rowCount() + fixedRows_; }
+  int ColCount() const { return model_->columnCount(); }
+  int RowCount() const { return model_->rowCount() + fixedRows_; }
   int FixedRows() const { return fixedRows_; }
   // The first row below the heading, and the last row of the grid.
   int FirstDataRow() const { return fixedRows_; }
@@ -36,6 +67,12 @@ class TStringGrid : public QTableWidget {
   // Data rows that fit wholly in the visible area.
   int VisibleRowCount() const;
 
+  // The current cell in data rows (the heading row not counted), as item
+  // views usually name it; -1 when there is none.
+  int currentRow() const { return currentIndex().row(); }
+  int currentColumn() const { return currentIndex().column(); }
+  void setCurrentCell(int dataRow, int col);
+
   // The pointer moved anywhere over the grid: cells, heading row or scroll
   // bars, with or without a button held.
   std::function<void()> OnMouseMove;
@@ -45,6 +82,8 @@ class TStringGrid : public QTableWidget {
   void focusInEvent(QFocusEvent* event) override;
 
  private:
+  friend class GridRowWriter;
+  StringGridModel* model_;
   int fixedRows_;
 };
 

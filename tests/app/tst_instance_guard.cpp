@@ -2,6 +2,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
+#include <atomic>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -21,7 +26,28 @@ class InstanceGuardTest : public QObject {
   void crashedHolderIsTakenOver();
   void minimisedFirstCopyIsRestored();
   void secondCopyGivesUpWithoutAFirst();
+  void leftoverSocketAndSilentClientDoNotBlock();
 };
+
+namespace {
+
+// Runs a second copy's request on its own thread while this thread's event
+// loop serves it; returns how long the second copy waited, in ms.
+qint64 TimedRequest(const QString& folder) {
+  QElapsedTimer timer;
+  timer.start();
+  std::atomic<bool> done = false;
+  std::thread secondCopy([&] {
+    InstanceGuard second(QStringLiteral("PREVINST:orvane"), folder);
+    second.ActivatePreviousInstance();
+    done = true;
+  });
+  while (!done) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  secondCopy.join();
+  return timer.elapsed();
+}
+
+}  // namespace
 
 void InstanceGuardTest::defaultTitle_data() {
   QTest::addColumn<QString>("path");
@@ -101,6 +127,36 @@ void InstanceGuardTest::secondCopyGivesUpWithoutAFirst() {
   timer.start();
   second.ActivatePreviousInstance();
   QVERIFY(timer.elapsed() < 3000);
+}
+
+// A socket file left by a crashed copy is replaced, only this user may use
+// the new one, and a client that connects and says nothing keeps no one else
+// waiting: the next request is heard and answered at once.
+void InstanceGuardTest::leftoverSocketAndSilentClientDoNotBlock() {
+  QTemporaryDir dir;
+  const QString socketPath = dir.path() + QStringLiteral("/PREVINST:orvane.socket");
+  {
+    QFile leftover(socketPath);
+    QVERIFY(leftover.open(QIODevice::WriteOnly));
+  }
+  InstanceGuard first(QStringLiteral("PREVINST:orvane"), dir.path());
+  first.Listen();
+  struct stat info {};
+  QCOMPARE(::stat(QFile::encodeName(socketPath).constData(), &info), 0);
+  QVERIFY(S_ISSOCK(info.st_mode));
+  QCOMPARE(int(info.st_mode & 077), 0);
+
+  const int silent = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  const QByteArray path = QFile::encodeName(socketPath);
+  std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+  QCOMPARE(::connect(silent, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  QCoreApplication::processEvents();
+
+  // Answered by the first copy, not ended by the second copy's own time-out.
+  QVERIFY(TimedRequest(dir.path()) < 1500);
+  ::close(silent);
 }
 
 QTEST_MAIN(InstanceGuardTest)

@@ -257,7 +257,7 @@ void MainWindowTest::everyBoxHasAnAccessibleName() {
         unnamed << window->windowTitle() + u':' + box->objectName();
     for (QComboBox* box : window->findChildren<QComboBox*>())
       if (box->accessibleName().isEmpty()) unnamed << window->windowTitle() + u':' + box->objectName();
-    for (QTableWidget* grid : window->findChildren<QTableWidget*>())
+    for (TStringGrid* grid : window->findChildren<TStringGrid*>())
       if (grid->accessibleName().isEmpty()) unnamed << window->windowTitle() + u':' + grid->objectName();
   }
   QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
