@@ -1,5 +1,8 @@
 #include "app/info_pages.h"
 
+#include <QFileInfo>
+#include <QImageReader>
+
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -117,7 +120,11 @@ QLabel* MakePicture(QWidget* parent, const QRect& bounds, const QString& resourc
                     const QString& description) {
   auto* picture = new QLabel(parent);
   picture->setGeometry(bounds);
-  picture->setPixmap(QPixmap(resource));
+  // The format is known from the name: letting Qt guess would load every
+  // image plug-in and its library at start-up.
+  QImageReader reader(resource, QFileInfo(resource).suffix().toLatin1());
+  reader.setAutoDetectImageFormat(false);
+  picture->setPixmap(QPixmap::fromImage(reader.read()));
   picture->setScaledContents(stretch);
   picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   picture->setAccessibleName(description);
