@@ -103,12 +103,16 @@ void TExtPageControl::SetTabInactiveColor(const QColor& color) {
 }
 
 void TExtPageControl::SetTabActiveFont(const QFont& font) {
+  if (font == activeFont_) return;
   activeFont_ = font;
+  ForgetMeasurements();
   Relayout();
 }
 
 void TExtPageControl::SetTabInactiveFont(const QFont& font) {
+  if (font == inactiveFont_) return;
   inactiveFont_ = font;
+  ForgetMeasurements();
   Relayout();
 }
 
@@ -140,6 +144,11 @@ void TExtPageControl::SetTabWidth(int width) {
   Relayout();
 }
 
+void TExtPageControl::ForgetMeasurements() {
+  stripFontHeight_ = -1;
+  captionWidths_.clear();
+}
+
 void TExtPageControl::SetHottrack(bool enabled) {
   hottrack_ = enabled;
   update();
@@ -167,20 +176,32 @@ QFont TExtPageControl::StripFont() const {
   return inactive > active ? inactiveFont_ : activeFont_;
 }
 
+// Measured once per caption and pair of fonts: the strip is laid out again on
+// every page added and every resize, and measuring text is the costly part.
 int TExtPageControl::TabWidthFor(int index) const {
   if (tabWidth_ > 0) return tabWidth_;
-  // Measure in both fonts as well: a bold caption must never be clipped.
-  const QString& caption = pages_[index].caption;
-  const int text = std::max({QFontMetrics(StripFont()).horizontalAdvance(caption),
-                             QFontMetrics(activeFont_).horizontalAdvance(caption),
-                             QFontMetrics(inactiveFont_).horizontalAdvance(caption)});
-  return text + 2 * kCaptionPadding;
+  while (captionWidths_.size() <= index) captionWidths_.append(-1);
+  int& cached = captionWidths_[index];
+  if (cached < 0) {
+    // Measure in both fonts as well: a bold caption must never be clipped.
+    const QString& caption = pages_[index].caption;
+    const QFontMetrics active(activeFont_), inactive(inactiveFont_);
+    const QFontMetrics& strip = StripFont() == activeFont_ ? active : inactive;
+    cached = std::max({strip.horizontalAdvance(caption), active.horizontalAdvance(caption),
+                       inactive.horizontalAdvance(caption)});
+  }
+  return cached + 2 * kCaptionPadding;
+}
+
+int TExtPageControl::StripFontHeight() const {
+  if (stripFontHeight_ < 0) stripFontHeight_ = QFontMetrics(StripFont()).height();
+  return stripFontHeight_;
 }
 
 void TExtPageControl::Relayout() {
   tabRects_.clear();
   const int n = static_cast<int>(pages_.size());
-  const int tabH = tabHeight_ > 0 ? tabHeight_ : QFontMetrics(StripFont()).height() + 5;
+  const int tabH = tabHeight_ > 0 ? tabHeight_ : StripFontHeight() + 5;
   const int available = std::max(1, width() - 2 * kRaise);
 
   // Greedy rows of tabs in page order.
@@ -370,7 +391,9 @@ void TExtPageControl::showEvent(QShowEvent* event) {
 
 void TExtPageControl::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange) Relayout();
+  // The tabs are measured in their own fonts, which the widget's font and
+  // palette leave alone: a change only needs a repaint.
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange) update();
 }
 
 bool TExtPageControl::event(QEvent* event) {

@@ -142,11 +142,17 @@ class TExtPageControl : public QWidget {
   void Relayout();
   QFont StripFont() const;
   int TabWidthFor(int index) const;
+  int StripFontHeight() const;
+  void ForgetMeasurements();
   void SelectTab(int index);
   void SetHotTab(int index);
 
   QList<PageEntry> pages_;
   QList<QRect> tabRects_;
+  // Caption widths by page index (-1 not yet measured) and the strip font's
+  // height (-1 likewise), for the current pair of tab fonts.
+  mutable QList<int> captionWidths_;
+  mutable int stripFontHeight_ = -1;
   QStackedWidget* stack_;
   int current_ = -1;
   int hotTab_ = -1;
