@@ -39,7 +39,7 @@ QPushButton* MakeButton(QWidget* parent, int left, int width, const QString& cap
 QPushButton* MakePictureButton(QWidget* parent, int left, const QString& icon, const QString& hint) {
   auto* button = new QPushButton(parent);
   button->setGeometry(left, 9, 33, 27);
-  button->setIcon(QIcon(icon));
+  button->setIcon(Icon(icon));
   button->setIconSize(QSize(16, 16));
   button->setToolTip(hint);
   button->setAccessibleName(hint);

@@ -158,7 +158,7 @@ void TBeadCalcPage::CreateControls() {
   AreaSp = box(kColA, rowSpacing, QStringLiteral("Stone spacing in inches"), false);
   areaSpLabel->setBuddy(AreaSp);
 
-  bClearBtn = new QPushButton(QIcon(QStringLiteral(":/icons/clear.svg")), QStringLiteral("Clear"), this);
+  bClearBtn = new QPushButton(Icon(QStringLiteral(":/icons/clear.svg")), QStringLiteral("Clear"), this);
   bClearBtn->setGeometry(433, rowSpacing - 1, 80, 28);
   bClearBtn->setFont(MakeFont(QStringLiteral("Arial"), 15));
   bClearBtn->setIconSize(QSize(16, 16));

@@ -63,7 +63,7 @@ TWeightPage::TWeightPage(AppContext& app, QWidget* parent) : TTabSheet(parent), 
   connect(ConvertBtn, &QPushButton::clicked, this,
           [this] { RunGuarded(this, [this] { ConvertBtnClick(); }); });
 
-  wClearBtn = new QPushButton(QIcon(QStringLiteral(":/icons/clear.svg")), QStringLiteral("Clear"), this);
+  wClearBtn = new QPushButton(Icon(QStringLiteral(":/icons/clear.svg")), QStringLiteral("Clear"), this);
   wClearBtn->setFont(MakeFont(QStringLiteral("Arial"), 15));
   wClearBtn->setIconSize(QSize(16, 16));
   wClearBtn->setGeometry(kBoxLeft + kBoxWidth - 80, kFirstBoxTop + 5 * kBoxPitch + 4, 80, 27);

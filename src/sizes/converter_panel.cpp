@@ -177,7 +177,7 @@ TSizeConverterPanel::TSizeConverterPanel(AppContext& app, QWidget* parent) : TPa
   ClearBtn1 = new QPushButton(this);
   ClearBtn1->setGeometry(493, 33, 28, 25);
   ClearBtn1->setFont(MakeFont(QStringLiteral("MS Sans Serif"), 11, true));
-  ClearBtn1->setIcon(QIcon(QStringLiteral(":/icons/clear.svg")));
+  ClearBtn1->setIcon(Icon(QStringLiteral(":/icons/clear.svg")));
   ClearBtn1->setIconSize(QSize(16, 16));
   ClearBtn1->setToolTip(QStringLiteral("Clear Data Entry"));
   ClearBtn1->setAccessibleName(QStringLiteral("Clear Data Entry"));

@@ -1,6 +1,7 @@
 #include "widgets/look.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -104,6 +105,14 @@ void SetPaper(QWidget* widget) {
   }
   widget->setPalette(pal);
   widget->setAutoFillBackground(true);
+}
+
+QIcon Icon(const QString& resource) {
+  // Never destroyed: the icons may outlive the application object at exit.
+  static auto* icons = new QHash<QString, QIcon>;
+  auto it = icons->constFind(resource);
+  if (it == icons->cend()) it = icons->insert(resource, QIcon(resource));
+  return *it;
 }
 
 }  // namespace orvane

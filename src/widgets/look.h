@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QPalette>
 #include <QString>
 
@@ -49,5 +50,10 @@ void SetTextColor(QWidget* widget, const QColor& color);
 // White paper with black writing for the widget and what it holds, boxes
 // included, whatever colours the desktop gives its windows and text.
 void SetPaper(QWidget* widget);
+
+// The icon of a resource file, read once and shared by every button that
+// shows it (each QIcon made from a path would parse the file again and keep
+// its own drawn sizes).
+QIcon Icon(const QString& resource);
 
 }  // namespace orvane

@@ -4,6 +4,7 @@
 #include <QToolButton>
 
 #include "app/error_boundary.h"
+#include "widgets/look.h"
 
 namespace orvane {
 
@@ -16,7 +17,7 @@ TNavigationBar::TNavigationBar(QWidget* parent, std::array<std::function<void()>
     auto* b = new QToolButton(this);
     b->setGeometry(29 * i, 0, 29, 25);
     b->setAutoRaise(true);
-    b->setIcon(QIcon(QString::fromLatin1(kIcons[i])));
+    b->setIcon(Icon(QString::fromLatin1(kIcons[i])));
     b->setIconSize(QSize(16, 16));
     b->setToolTip(QString::fromLatin1(kHints[i]));
     b->setAccessibleName(QString::fromLatin1(kHints[i]));
