@@ -119,6 +119,37 @@ class TestExtPageControl : public QObject {
     QCOMPARE(f.control->TabRect(1), tab1);
   }
 
+  // Tabs are measured once, so a font or width set after the pages were added
+  // must still reach them; and coming back gives the same strip as before.
+  void tabsFollowFontAndWidthChangesMadeAfterThePagesWereAdded() {
+    Fixture f;
+    QList<QRect> before;
+    for (int i = 0; i < f.control->PageCount(); ++i) before.append(f.control->TabRect(i));
+    const QRect pagesBefore = f.control->DisplayRect();
+
+    f.control->SetTabActiveFont(MakeFont("MS Sans Serif", 24, true));
+    for (int i = 0; i < f.control->PageCount(); ++i) {
+      QVERIFY(f.control->TabRect(i).width() > before[i].width());
+      QVERIFY(f.control->TabRect(i).height() > before[i].height());
+      QVERIFY(QFontMetrics(f.control->TabActiveFont()).horizontalAdvance(f.control->Caption(i)) <=
+              f.control->TabRect(i).width() - 4);
+    }
+    QVERIFY(f.control->DisplayRect().top() > pagesBefore.top());
+
+    f.control->SetTabWidth(50);
+    for (int i = 0; i < f.control->PageCount(); ++i) QCOMPARE(f.control->TabRect(i).width(), 50);
+
+    f.control->SetTabWidth(0);
+    f.control->SetTabActiveFont(MakeFont("MS Sans Serif", 16, true));
+    for (int i = 0; i < f.control->PageCount(); ++i) QCOMPARE(f.control->TabRect(i), before[i]);
+    QCOMPARE(f.control->DisplayRect(), pagesBefore);
+
+    // A page added afterwards is measured too.
+    auto* page = new CountingPage;
+    f.control->AddPage(page, QStringLiteral("A much longer caption"));
+    QVERIFY(f.control->TabRect(3).width() > before[2].width());
+  }
+
   void stripShowsTheParentColourAndPagesTheirOwn() {
     Fixture f;
     const QImage image = f.Render();
