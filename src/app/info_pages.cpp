@@ -140,9 +140,9 @@ TAboutPage::TAboutPage(AppContext& app, QWidget* parent) : TTabSheet(parent), ap
   Panel16->SetColor(cl::White);
   SetPaper(Panel16);
 
-  Image1 = MakePicture(Panel16, QRect(48, 32, 394, 63), QStringLiteral(":/pictures/banner.png"), false,
+  Image1 = MakePicture(Panel16, QRect(48, 32, 394, 63), QStringLiteral(":/pictures/banner.gif"), false,
                        QStringLiteral("Orvane banner"));
-  Image2 = MakePicture(Panel16, QRect(32, 128, 128, 128), QStringLiteral(":/pictures/book_calculator.png"),
+  Image2 = MakePicture(Panel16, QRect(32, 128, 128, 128), QStringLiteral(":/pictures/book_calculator.jpg"),
                        true, QStringLiteral("A book beside a pocket calculator"));
   Label4 = MakeLabel(Panel16, QRect(192, 136, 257, 25), Arial(24), QStringLiteral("Orvane"),
                      Qt::AlignHCenter | Qt::AlignTop, true);
