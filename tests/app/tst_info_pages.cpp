@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QImageReader>
 #include <QTest>
 #include <algorithm>
 
@@ -176,7 +177,10 @@ class TestInfoPages : public QObject {
     TestApp t;
     TAboutPage* about = t.app->MainFrm()->TabSheet1;
     QCOMPARE(about->Image1->pixmap().size(), QSize(394, 63));
-    QVERIFY(!about->Image2->pixmap().isNull());  // decoded from JPEG
+    QVERIFY(!about->Image2->pixmap().isNull());
+    // The banner stays a GIF and the book picture a JPEG, decoded by libjpeg.
+    QCOMPARE(QImageReader::imageFormat(QStringLiteral(":/pictures/banner.gif")), QByteArray("gif"));
+    QCOMPARE(QImageReader::imageFormat(QStringLiteral(":/pictures/book_calculator.jpg")), QByteArray("jpeg"));
     QVERIFY(about->Image2->hasScaledContents());
     QCOMPARE(about->FxLabel5->Caption(), maker::kRightsNotice);
     QCOMPARE(about->FxLabel5->Appearance(), TFxAppearance::apCustom);
