@@ -51,15 +51,14 @@ class FirstPaintWatcher : public QObject {
   bool fired_ = false;
 };
 
-// The window icon drawn once from the vector file at the sizes the window
-// system asks for. A plain SVG icon would be parsed and drawn again for every
-// size when the first window is shown, which costs a noticeable part of the
-// start-up.
+// The window icon drawn once from the vector file, at just the sizes the X11
+// window system would ask an SVG icon for. A plain SVG icon would be parsed
+// again for every size when the first window is shown.
 QIcon AppIcon() {
   QSvgRenderer svg(QString::fromLatin1(kAppIconResource));
   QIcon icon;
   if (!svg.isValid()) return icon;
-  for (int size : {16, 24, 32, 48, 64, 128}) {
+  for (int size : {16, 32, 64, 128}) {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
