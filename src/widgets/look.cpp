@@ -2,9 +2,16 @@
 
 #include <QApplication>
 #include <QHash>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
+#include <QSvgRenderer>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace orvane {
 
@@ -107,11 +114,91 @@ void SetPaper(QWidget* widget) {
   widget->setAutoFillBackground(true);
 }
 
-QIcon Icon(const QString& resource) {
+namespace {
+
+// The style's touch for an icon mode, as the SVG icon engine applies it.
+QPixmap StyleTouched(QIcon::Mode mode, const QPixmap& drawn) {
+  QStyle* style = QApplication::style();
+  if (!style) return drawn;
+  QStyleOption option(0);
+  option.palette = QGuiApplication::palette();
+  QPixmap touched = style->generatedIconPixmap(mode, drawn, &option);
+  return touched.isNull() ? drawn : touched;
+}
+
+// Hands out the pixmap drawn up front at one size (and its disabled look,
+// made from it when first asked for) and leaves every other size, mode and state to an SVG icon of the same file,
+// made only when first needed. The SVG icon engine would parse the file once
+// to check it and again for each size and mode it draws.
+class PredrawnSvgEngine : public QIconEngine {
+ public:
+  PredrawnSvgEngine(QString resource, QSize defaultSize, QPixmap drawn)
+      : resource_(std::move(resource)),
+        defaultSize_(defaultSize),
+        drawn_(drawn),
+        normal_(StyleTouched(QIcon::Normal, drawn)) {}
+
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    if (const QPixmap* ready = Ready(size, mode, state)) return *ready;
+    return Svg().pixmap(size, 1.0, mode, state);
+  }
+  QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    if (Ready(size, mode, state)) return size;
+    if (defaultSize_.isEmpty()) return Svg().actualSize(size, mode, state);
+    return defaultSize_.scaled(size, Qt::KeepAspectRatio);
+  }
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    Svg().paint(painter, rect, Qt::AlignCenter, mode, state);
+  }
+  QIconEngine* clone() const override { return new PredrawnSvgEngine(*this); }
+  QString key() const override { return QStringLiteral("svg"); }
+
+ private:
+  const QPixmap* Ready(const QSize& size, QIcon::Mode mode, QIcon::State state) {
+    if (state != QIcon::Off || size != normal_.size()) return nullptr;
+    if (mode == QIcon::Normal) return &normal_;
+    if (mode != QIcon::Disabled) return nullptr;
+    if (disabled_.isNull()) disabled_ = StyleTouched(QIcon::Disabled, drawn_);
+    return disabled_.isNull() ? nullptr : &disabled_;
+  }
+  QIcon& Svg() {
+    if (!svg_) svg_ = QIcon(resource_);
+    return *svg_;
+  }
+
+  QString resource_;
+  QSize defaultSize_;
+  QPixmap drawn_;
+  QPixmap normal_;
+  QPixmap disabled_;
+  std::optional<QIcon> svg_;
+};
+
+// Drawn as the SVG icon engine draws it, so the pixels match.
+QIcon PredrawnIcon(const QString& resource, int size) {
+  QSvgRenderer renderer(resource);
+  if (!renderer.isValid()) return QIcon(resource);
+  const qreal dpr = qApp->devicePixelRatio();
+  const int pixels = qRound(size * dpr);
+  QSize actual = renderer.defaultSize();
+  if (!actual.isNull()) actual.scale(QSize(pixels, pixels), Qt::KeepAspectRatio);
+  if (actual.isEmpty() || actual != QSize(pixels, pixels)) return QIcon(resource);
+  QPixmap drawn(actual);
+  drawn.fill(Qt::transparent);
+  QPainter painter(&drawn);
+  renderer.render(&painter);
+  painter.end();
+  return QIcon(new PredrawnSvgEngine(resource, renderer.defaultSize(), drawn));
+}
+
+}  // namespace
+
+QIcon Icon(const QString& resource, int size) {
   // Never destroyed: the icons may outlive the application object at exit.
-  static auto* icons = new QHash<QString, QIcon>;
-  auto it = icons->constFind(resource);
-  if (it == icons->cend()) it = icons->insert(resource, QIcon(resource));
+  static auto* icons = new QHash<QPair<QString, int>, QIcon>;
+  const QPair<QString, int> key(resource, size);
+  auto it = icons->constFind(key);
+  if (it == icons->cend()) it = icons->insert(key, PredrawnIcon(resource, size));
   return *it;
 }
 

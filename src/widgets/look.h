@@ -53,7 +53,8 @@ void SetPaper(QWidget* widget);
 
 // The icon of a resource file, read once and shared by every button that
 // shows it (each QIcon made from a path would parse the file again and keep
-// its own drawn sizes).
-QIcon Icon(const QString& resource);
+// its own drawn sizes). It comes ready drawn at `size` pixels for the screen's
+// pixel ratio; other sizes are drawn from the vector file when asked for.
+QIcon Icon(const QString& resource, int size = 16);
 
 }  // namespace orvane

@@ -85,7 +85,7 @@ QPushButton* MakeButton(QWidget* parent, const QRect& geometry, const QString& c
   auto* button = NewButton(parent, caption);
   button->setGeometry(geometry);
   button->setFont(WindowFont());
-  button->setIcon(Icon(icon));
+  button->setIcon(Icon(icon, 20));
   button->setIconSize(QSize(20, 20));
   button->setFocusPolicy(Qt::ClickFocus);
   if (!hint.isEmpty()) button->setToolTip(hint);

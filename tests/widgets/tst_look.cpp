@@ -17,6 +17,8 @@ class TestLook : public QObject {
   void readableOn();
   void toolPicturesOnAnyBar_data();
   void toolPicturesOnAnyBar();
+  void sharedIconDrawsAsTheVectorFile_data();
+  void sharedIconDrawsAsTheVectorFile();
 };
 
 void TestLook::readableOn_data() {
@@ -83,6 +85,38 @@ void TestLook::toolPicturesOnAnyBar() {
     QVERIFY2(own >= 12, qPrintable(bar.name()));
     QVERIFY2(standingOut >= 20, qPrintable(bar.name()));
   }
+}
+
+void TestLook::sharedIconDrawsAsTheVectorFile_data() {
+  QTest::addColumn<QString>("icon");
+  QTest::addColumn<int>("preparedSize");
+  QTest::addColumn<int>("shownSize");
+  for (const char* name : {"nav_first", "clear"}) {
+    const QString file = QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name));
+    QTest::addRow("%s at its size", name) << file << 16 << 16;
+    QTest::addRow("%s larger", name) << file << 16 << 32;
+    QTest::addRow("%s prepared at 20", name) << file << 20 << 20;
+  }
+}
+
+// The icon shared by the buttons shows exactly what an icon straight from the
+// vector file shows, in every mode and at any size.
+void TestLook::sharedIconDrawsAsTheVectorFile() {
+  QFETCH(QString, icon);
+  QFETCH(int, preparedSize);
+  QFETCH(int, shownSize);
+  const QIcon shared = Icon(icon, preparedSize);
+  const QIcon plain(icon);
+  QCOMPARE(shared.actualSize(QSize(shownSize, shownSize)), plain.actualSize(QSize(shownSize, shownSize)));
+  for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected})
+    for (qreal dpr : {1.0, 2.0}) {
+      const QPixmap mine = shared.pixmap(QSize(shownSize, shownSize), dpr, mode);
+      const QPixmap theirs = plain.pixmap(QSize(shownSize, shownSize), dpr, mode);
+      QCOMPARE(mine.devicePixelRatio(), theirs.devicePixelRatio());
+      QCOMPARE(mine.toImage().convertToFormat(QImage::Format_ARGB32),
+               theirs.toImage().convertToFormat(QImage::Format_ARGB32));
+    }
+  QVERIFY(Icon(icon, preparedSize).cacheKey() == shared.cacheKey());
 }
 
 QTEST_MAIN(TestLook)
