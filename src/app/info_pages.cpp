@@ -67,8 +67,16 @@ QPlainTextEdit* MakeMemo(QWidget* parent, const QRect& bounds, const QFont& font
   memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   memo->setReadOnly(readOnly);
-  memo->setPlainText(lines.join(u'\n'));
   memo->document()->setDocumentMargin(1);
+  // A read-only memo's text goes straight into its document: the edit box's
+  // own route also selects and formats the whole text for typing and lays it
+  // out at once to place the cursor, a good part of the cost of the memo.
+  if (readOnly) {
+    memo->document()->setPlainText(lines.join(u'\n'));
+    memo->document()->setModified(false);
+  } else {
+    memo->setPlainText(lines.join(u'\n'));
+  }
   // The memo is part of the page it lies on: its colours, not the
   // desktop's edit box colours.
   const QPalette page = parent->palette();
