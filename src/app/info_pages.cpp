@@ -58,6 +58,28 @@ ClickLabel* MakeLinkLabel(QWidget* parent, QPoint at, const QString& text, const
 
 }  // namespace
 
+namespace {
+
+// Puts a memo's caret at the start of its text on the first show, then goes.
+class CaretToStartOnShow : public QObject {
+ public:
+  explicit CaretToStartOnShow(QPlainTextEdit* memo) : QObject(memo), memo_(memo) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == memo_ && event->type() == QEvent::Show) {
+      memo_->removeEventFilter(this);
+      memo_->setTextCursor(QTextCursor(memo_->document()));
+      deleteLater();
+    }
+    return false;
+  }
+
+ private:
+  QPlainTextEdit* memo_;
+};
+
+}  // namespace
+
 QPlainTextEdit* MakeMemo(QWidget* parent, const QRect& bounds, const QFont& font, const QStringList& lines,
                          bool readOnly) {
   auto* memo = new QPlainTextEdit(parent);
@@ -74,6 +96,10 @@ QPlainTextEdit* MakeMemo(QWidget* parent, const QRect& bounds, const QFont& font
   if (readOnly) {
     memo->document()->setPlainText(lines.join(u'\n'));
     memo->document()->setModified(false);
+    // The text went in at the caret, which it pushed to the end; the caret
+    // goes back to the start when the memo is first shown, where placing it
+    // costs no more than a line.
+    memo->installEventFilter(new CaretToStartOnShow(memo));
   } else {
     memo->setPlainText(lines.join(u'\n'));
   }

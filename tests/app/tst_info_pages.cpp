@@ -137,6 +137,14 @@ class TestInfoPages : public QObject {
     for (int empty : {3, 5, 8}) QVERIFY(lines[empty].isEmpty());
     QCOMPARE(lines[10], "Calculator, Help or Worksheet Windows.");
     QVERIFY(tips->Memo3->isReadOnly());
+    // It opens at its start, untouched: no selection, nothing to undo.
+    t.app->MainFrm()->show();
+    t.app->MainFrm()->PageControl1->SetActivePageIndex(1);
+    QVERIFY(tips->Memo3->isVisible());
+    QCOMPARE(tips->Memo3->textCursor().position(), 0);
+    QVERIFY(!tips->Memo3->textCursor().hasSelection());
+    QVERIFY(!tips->Memo3->document()->isModified());
+    QVERIFY(!tips->Memo3->document()->isUndoAvailable());
     QCOMPARE(tips->Label43->text(), "Hit the ENTER KEY after making a data entry.  ");
   }
 
