@@ -45,9 +45,9 @@ shoot() {  # shoot <name> <scale> <program> [environment...]
   # Each secondary window, opened by its button in the bar at the bottom of
   # the main window. There is no window manager: every window opens at the
   # top left, so each is moved aside once it is shot.
-  for spec in "279 Fractions and Stone Size fractions" "385 Bead Worksheet worksheet" \
+  for entry in "279 Fractions and Stone Size fractions" "385 Bead Worksheet worksheet" \
               "156 Calculator calculator" "204 Help help"; do
-    read -r x rest <<<"$spec"
+    read -r x rest <<<"$entry"
     title=${rest% *} file=${rest##* }
     xdotool windowraise "$main"
     xdotool mousemove --sync $((x * scale)) $((486 * scale)) click 1

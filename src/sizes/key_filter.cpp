@@ -6,14 +6,14 @@ namespace {
 
 enum class PointRule { None, One, Any };
 
-struct FilterSpec {
+struct FilterRule {
   const char16_t* extra;  // characters let through besides the digits
   bool clipboardKeys;     // Ctrl+C, Ctrl+V, Ctrl+X
   PointRule point;
   bool designation;       // refuses everything silently
 };
 
-FilterSpec SpecOf(KeyFilterKind kind) {
+FilterRule RuleOf(KeyFilterKind kind) {
   switch (kind) {
     case KeyFilterKind::MmBox:
     case KeyFilterKind::BsMm:
@@ -43,11 +43,11 @@ bool IsClipboardKey(QChar key) { return key == QChar(3) || key == QChar(22) || k
 }  // namespace
 
 KeyVerdict FilterKey(KeyFilterKind kind, QChar key, const QString& boxText) {
-  const FilterSpec spec = SpecOf(kind);
+  const FilterRule rule = RuleOf(kind);
   if (key == kEnterKey) return KeyVerdict::Enter;
-  if (spec.designation) return KeyVerdict::Swallow;
+  if (rule.designation) return KeyVerdict::Swallow;
   if (key == u'.') {
-    switch (spec.point) {
+    switch (rule.point) {
       case PointRule::Any:
         return KeyVerdict::Accept;
       case PointRule::One:
@@ -58,8 +58,8 @@ KeyVerdict FilterKey(KeyFilterKind kind, QChar key, const QString& boxText) {
   }
   if (key >= u'0' && key <= u'9') return KeyVerdict::Accept;
   if (key == kBackspaceKey) return KeyVerdict::Accept;
-  if (spec.clipboardKeys && IsClipboardKey(key)) return KeyVerdict::Accept;
-  for (const char16_t* p = spec.extra; *p; ++p)
+  if (rule.clipboardKeys && IsClipboardKey(key)) return KeyVerdict::Accept;
+  for (const char16_t* p = rule.extra; *p; ++p)
     if (key == QChar(*p)) return KeyVerdict::Accept;
   return KeyVerdict::Beep;
 }
