@@ -3,7 +3,6 @@
 #include <QWidget>
 
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
 
@@ -12,6 +11,7 @@ namespace orvane {
 class AppContext;
 class TExtPageControl;
 class TPanel;
+class TStaticMemo;
 class TTabSheet;
 
 // The help window: four pages of instructions; its callers pick the page
@@ -33,8 +33,8 @@ class THelpFrm : public QWidget {
   QWidget* Panel3;
   QScrollArea* ScrollBox2;  // around Panel4, the "Worksheet" help
   QWidget* Panel4;
-  QPlainTextEdit* Memo4;  // licence statement
-  QPlainTextEdit* Memo5;  // disclaimer
+  TStaticMemo* Memo4;  // licence statement
+  TStaticMemo* Memo5;  // disclaimer
   QPushButton* Button1;   // never visible; Esc closes the window
 
   void FormClose();

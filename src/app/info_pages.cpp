@@ -18,6 +18,7 @@
 #include "widgets/fx_label.h"
 #include "widgets/look.h"
 #include "widgets/panel.h"
+#include "widgets/static_memo.h"
 
 namespace orvane {
 
@@ -60,51 +61,9 @@ ClickLabel* MakeLinkLabel(QWidget* parent, QPoint at, const QString& text, const
 
 namespace {
 
-// Puts a memo's caret at the start of its text on the first show, then goes.
-class CaretToStartOnShow : public QObject {
- public:
-  explicit CaretToStartOnShow(QPlainTextEdit* memo) : QObject(memo), memo_(memo) {}
-
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == memo_ && event->type() == QEvent::Show) {
-      memo_->removeEventFilter(this);
-      memo_->setTextCursor(QTextCursor(memo_->document()));
-      deleteLater();
-    }
-    return false;
-  }
-
- private:
-  QPlainTextEdit* memo_;
-};
-
-}  // namespace
-
-QPlainTextEdit* MakeMemo(QWidget* parent, const QRect& bounds, const QFont& font, const QStringList& lines,
-                         bool readOnly) {
-  auto* memo = new QPlainTextEdit(parent);
-  memo->setGeometry(bounds);
-  memo->setFont(font);
-  memo->setFrameShape(QFrame::NoFrame);
-  memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  memo->setReadOnly(readOnly);
-  memo->document()->setDocumentMargin(1);
-  // A read-only memo's text goes straight into its document: the edit box's
-  // own route also selects and formats the whole text for typing and lays it
-  // out at once to place the cursor, a good part of the cost of the memo.
-  if (readOnly) {
-    memo->document()->setPlainText(lines.join(u'\n'));
-    memo->document()->setModified(false);
-    // The text went in at the caret, which it pushed to the end; the caret
-    // goes back to the start when the memo is first shown, where placing it
-    // costs no more than a line.
-    memo->installEventFilter(new CaretToStartOnShow(memo));
-  } else {
-    memo->setPlainText(lines.join(u'\n'));
-  }
-  // The memo is part of the page it lies on: its colours, not the
-  // desktop's edit box colours.
+// The memo is part of the page it lies on: its colours, not the desktop's
+// edit box colours.
+void TakePageColours(QWidget* memo, QWidget* parent) {
   const QPalette page = parent->palette();
   QPalette pal = memo->palette();
   for (auto group : {QPalette::Active, QPalette::Inactive}) {
@@ -113,9 +72,30 @@ QPlainTextEdit* MakeMemo(QWidget* parent, const QRect& bounds, const QFont& font
   }
   memo->setPalette(pal);
   SetBackground(memo, page.color(parent->backgroundRole()));
-  // A read-only memo is text to read: it takes no Tab stop and passes the
-  // wheel on to the box around it.
-  if (readOnly) memo->setFocusPolicy(Qt::ClickFocus);
+}
+
+}  // namespace
+
+TStaticMemo* MakeMemo(QWidget* parent, const QRect& bounds, const QFont& font, const QStringList& lines) {
+  auto* memo = new TStaticMemo(parent);
+  memo->setGeometry(bounds);
+  memo->setFont(font);
+  memo->SetLines(lines);
+  TakePageColours(memo, parent);
+  memo->setAccessibleName(lines.value(0).trimmed());
+  return memo;
+}
+
+QPlainTextEdit* MakeEditMemo(QWidget* parent, const QRect& bounds, const QFont& font, const QStringList& lines) {
+  auto* memo = new QPlainTextEdit(parent);
+  memo->setGeometry(bounds);
+  memo->setFont(font);
+  memo->setFrameShape(QFrame::NoFrame);
+  memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  memo->document()->setDocumentMargin(1);
+  memo->setPlainText(lines.join(u'\n'));
+  TakePageColours(memo, parent);
   memo->setAccessibleName(lines.value(0).trimmed());
   return memo;
 }
@@ -257,10 +237,9 @@ TLinksPage::TLinksPage(AppContext& app, QWidget* parent)
                       QStringLiteral("Check for latest verion of  the program."));
   Label15 = MakeLinkLabel(Panel20, {45, 86}, maker::kShopName, QStringLiteral("https://") + maker::kWebSite,
                           [this] { Label15Click(); });
-  Memo1 = MakeMemo(Panel20, QRect(66, 112, 385, 49), Arial(16),
+  Memo1 = MakeEditMemo(Panel20, QRect(66, 112, 385, 49), Arial(16),
                    {QStringLiteral("Jewelry making supplies for the professional jewelry "),
-                    QStringLiteral("designer and the hobbyist.")},
-                   false);
+                    QStringLiteral("designer and the hobbyist.")});
   Memo1->setAccessibleName(QStringLiteral("About the shop"));
   Label37 = MakeLinkLabel(Panel20, {45, 167}, QStringLiteral("E-Mail:  ") + maker::kMailAddress, QString(),
                           [this] { Label37Click(); });
@@ -280,10 +259,9 @@ TLinksPage::TLinksPage(AppContext& app, QWidget* parent)
   UrlLabel1->resize(std::max(273, UrlLabel1->fontMetrics().horizontalAdvance(UrlLabel1->text()) + 4), 22);
   UrlLabel1->OnClick = [this] { UrlLabel1Click(); };
 
-  Memo2 = MakeMemo(Panel20, QRect(66, 256, 385, 49), Arial(16),
+  Memo2 = MakeEditMemo(Panel20, QRect(66, 256, 385, 49), Arial(16),
                    {QStringLiteral("If you find this program usefull, please consider "),
-                    QStringLiteral("donating to our programming efforts.")},
-                   false);
+                    QStringLiteral("donating to our programming efforts.")});
   Memo2->setAccessibleName(QStringLiteral("About donations"));
 }
 

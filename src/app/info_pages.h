@@ -12,6 +12,7 @@ namespace orvane {
 class AppContext;
 class TFxLabel;
 class TPanel;
+class TStaticMemo;
 
 // The "About" page: product name, version, pictures, web link, rights notice.
 class TAboutPage : public TTabSheet {
@@ -43,7 +44,7 @@ class TTipsPage : public TTabSheet {
   QWidget* Panel23;
   QLabel* Label41;
   QLabel* Label43;
-  QPlainTextEdit* Memo3;
+  TStaticMemo* Memo3;
 
  private:
   AppContext& app_;
@@ -80,9 +81,11 @@ class TLinksPage : public TTabSheet {
 };
 
 // Building blocks shared with the help window's pages.
-// A borderless, flat memo holding the given lines.
-QPlainTextEdit* MakeMemo(QWidget* parent, const QRect& bounds, const QFont& font, const QStringList& lines,
-                         bool readOnly = true);
+// A borderless, flat memo showing the given lines, in the colours of the
+// page it lies on.
+TStaticMemo* MakeMemo(QWidget* parent, const QRect& bounds, const QFont& font, const QStringList& lines);
+// The same, as an edit box the user may type into.
+QPlainTextEdit* MakeEditMemo(QWidget* parent, const QRect& bounds, const QFont& font, const QStringList& lines);
 // A label at a place; with a zero size it sizes itself to its text.
 QLabel* MakeLabel(QWidget* parent, const QRect& bounds, const QFont& font, const QString& text,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop, bool wordWrap = false);
