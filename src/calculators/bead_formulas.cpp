@@ -16,13 +16,6 @@ long double UnitsPerInch(BeadSizeMarker marker) { return marker == BeadSizeMarke
 
 }  // namespace
 
-QString TrimBlanks(const QString& text) {
-  qsizetype b = 0, e = text.size();
-  while (b < e && text[b] <= u' ') ++b;
-  while (e > b && text[e - 1] <= u' ') --e;
-  return text.mid(b, e - b);
-}
-
 bool HoldsValue(const QString& trimmedText) { return !trimmedText.isEmpty() && trimmedText != u"."; }
 
 float ReadBeadSize(const QString& boxText, BeadSizeMarker marker) {

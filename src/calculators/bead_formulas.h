@@ -8,9 +8,6 @@ namespace orvane {
 // Which size box the bead calculation reads: the one the user entered last.
 enum class BeadSizeMarker { None, Mm, Inch };
 
-// Text with leading and trailing blanks (and control characters) removed.
-QString TrimBlanks(const QString& text);
-
 // A box "holds a value" unless it is empty or a lone point once trimmed; a lone
 // point would otherwise read as zero.
 bool HoldsValue(const QString& trimmedText);

@@ -35,13 +35,6 @@ class FixedHeightDelegate : public QStyledItemDelegate {
   }
 };
 
-QString TrimSpaces(const QString& text) {
-  qsizetype from = 0, to = text.size();
-  while (from < to && text[from] == u' ') ++from;
-  while (to > from && text[to - 1] == u' ') --to;
-  return text.mid(from, to - from);
-}
-
 // Digits of the ASCII range only: other scripts' digits are no numbers here.
 bool IsSizeText(const QString& text, QStringView allowed) {
   for (QChar c : text)

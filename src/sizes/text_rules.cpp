@@ -95,6 +95,20 @@ QString NonFinite(long double value) {
 
 }  // namespace
 
+QString TrimSpaces(const QString& text) {
+  qsizetype b = 0, e = text.size();
+  while (b < e && text[b] == u' ') ++b;
+  while (e > b && text[e - 1] == u' ') --e;
+  return text.mid(b, e - b);
+}
+
+QString TrimBlanks(const QString& text) {
+  qsizetype b = 0, e = text.size();
+  while (b < e && text[b] <= u' ') ++b;
+  while (e > b && text[e - 1] <= u' ') --e;
+  return text.mid(b, e - b);
+}
+
 long double TextToNumber(const QString& text) {
   qsizetype b = 0, e = text.size();
   while (b < e && text[b] == u' ') ++b;
@@ -150,10 +164,7 @@ qint32 TextToInteger(const QString& text) {
 }
 
 float FractionToDecimal(const QString& text) {
-  qsizetype b = 0, e = text.size();
-  while (b < e && text[b] == u' ') ++b;
-  while (e > b && text[e - 1] == u' ') --e;
-  const QString s = text.mid(b, e - b);
+  const QString s = TrimSpaces(text);
   if (s.isEmpty() || !s.contains(u'/')) throw EFractionError(kFractionMessage);
 
   qsizetype split = -1, slash = -1;
@@ -166,17 +177,11 @@ float FractionToDecimal(const QString& text) {
     else if (c != u'.' && !IsDigit(c))
       throw EFractionError(kFractionMessage);
   }
-  auto trimSpaces = [](QString x) {
-    qsizetype p = 0, q = x.size();
-    while (p < q && x[p] == u' ') ++p;
-    while (q > p && x[q - 1] == u' ') --q;
-    return x.mid(p, q - p);
-  };
   QString whole;
-  if (split >= 0) whole = trimSpaces(s.left(split + 1));
+  if (split >= 0) whole = TrimSpaces(s.left(split + 1));
   const qsizetype numStart = split >= 0 ? split + 1 : 0;
-  const QString numerator = slash > numStart ? trimSpaces(s.mid(numStart, slash - numStart)) : QString();
-  const QString denominator = trimSpaces(s.mid(slash + 1));
+  const QString numerator = slash > numStart ? TrimSpaces(s.mid(numStart, slash - numStart)) : QString();
+  const QString denominator = TrimSpaces(s.mid(slash + 1));
 
   long double value = 0;
   if (!whole.isEmpty()) value = TextToNumber(whole);

@@ -28,6 +28,12 @@ long double InchTextToNumber(const QString& text);
 QString FormatFixed(long double value, int precision, int decimals);
 QString FormatGeneral(long double value);
 
+// Spaces removed from both ends, as the number rules and the converter read a
+// box; TrimBlanks also removes control characters, as the worksheet file and
+// the bead page read theirs.
+QString TrimSpaces(const QString& text);
+QString TrimBlanks(const QString& text);
+
 // A bead size, length or spacing read from a box: a pasted negative value
 // would give answers that look sound but mean nothing, so it is refused.
 long double NotNegative(long double value, const QString& text);

@@ -3,7 +3,7 @@
 #include <QString>
 #include <array>
 
-#include "calculators/bead_formulas.h"  // TrimBlanks
+#include "sizes/text_rules.h"  // TrimBlanks
 
 namespace orvane {
 

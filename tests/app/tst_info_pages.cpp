@@ -20,33 +20,6 @@ namespace {
 
 QColor TextColorOf(QWidget* w) { return w->palette().color(QPalette::WindowText); }
 
-// A desktop palette with light text on dark faces and boxes.
-QPalette DarkDesktop() {
-  QPalette pal;
-  for (auto role : {QPalette::Window, QPalette::Button}) pal.setColor(role, QColor(53, 53, 53));
-  pal.setColor(QPalette::Base, QColor(35, 35, 35));
-  pal.setColor(QPalette::Midlight, QColor(70, 70, 70));
-  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-    pal.setColor(role, Qt::white);
-  return pal;
-}
-
-// The control as it shows on its parent: mostly white, with dark text on it.
-void ExpectBlackOnWhite(QWidget* control) {
-  const QImage image = control->parentWidget()->grab(control->geometry()).toImage();
-  int white = 0;
-  double strongest = 1;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x) {
-      const QColor c = image.pixelColor(x, y);
-      if (c.red() > 245 && c.green() > 245 && c.blue() > 245) ++white;
-      strongest = std::max(strongest, ContrastRatio(c, Qt::white));
-    }
-  const QString name = control->objectName().isEmpty() ? control->accessibleName() : control->objectName();
-  QVERIFY2(white * 2 > image.width() * image.height(), qPrintable(name + " is not on white"));
-  QVERIFY2(strongest >= 7, qPrintable(name + " has no dark text"));
-}
-
 }  // namespace
 
 class TestInfoPages : public QObject {

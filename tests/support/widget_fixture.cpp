@@ -4,6 +4,9 @@
 #include <QDialog>
 #include <QEvent>
 #include <QTest>
+#include <algorithm>
+
+#include "widgets/look.h"
 
 namespace orvane {
 
@@ -39,6 +42,33 @@ void FocusWidget(QWidget* widget) {
   (void)QTest::qWaitForWindowActive(window, 1000);
   widget->setFocus(Qt::OtherFocusReason);
   QApplication::processEvents();
+}
+
+QPalette DarkDesktop() {
+  QPalette pal;
+  for (auto role : {QPalette::Window, QPalette::Button}) pal.setColor(role, QColor(53, 53, 53));
+  pal.setColor(QPalette::Base, QColor(35, 35, 35));
+  pal.setColor(QPalette::Midlight, QColor(70, 70, 70));
+  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    pal.setColor(role, Qt::white);
+  return pal;
+}
+
+void ExpectBlackOnWhite(QWidget* control, const QString& name) {
+  const QString label = !name.isEmpty()                    ? name
+                        : control->objectName().isEmpty() ? control->accessibleName()
+                                                           : control->objectName();
+  const QImage image = control->parentWidget()->grab(control->geometry()).toImage();
+  int white = 0;
+  double strongest = 1;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (c.red() > 245 && c.green() > 245 && c.blue() > 245) ++white;
+      strongest = std::max(strongest, ContrastRatio(c, Qt::white));
+    }
+  QVERIFY2(white * 2 > image.width() * image.height(), qPrintable(label + " is not on white"));
+  QVERIFY2(strongest >= 7, qPrintable(label + " has no dark text"));
 }
 
 void TypeText(QWidget* widget, const QString& text) { QTest::keyClicks(widget, text); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPalette>
 #include <QPointer>
 #include <QWidget>
 #include <memory>
@@ -40,6 +41,13 @@ struct TestApp {
 // Gives a widget the keyboard focus for real (its window is shown and made
 // active first), so enter and exit handlers run as for a user.
 void FocusWidget(QWidget* widget);
+
+// A desktop palette with light text on dark faces and boxes.
+QPalette DarkDesktop();
+
+// The control as it shows on its parent: mostly white, with dark text on it.
+// `name` labels a failure; the control's object or accessible name otherwise.
+void ExpectBlackOnWhite(QWidget* control, const QString& name = {});
 
 // Types text into a box key by key, through its key filter.
 void TypeText(QWidget* widget, const QString& text);
