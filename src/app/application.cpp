@@ -11,11 +11,13 @@
 #include <QTimer>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 #include "app/app_context.h"
 #include "app/desktop_services.h"
 #include "app/instance_guard.h"
 #include "app/main_window.h"
+#include "widgets/look.h"
 
 namespace orvane {
 
@@ -51,19 +53,27 @@ class FirstPaintWatcher : public QObject {
   bool fired_ = false;
 };
 
-// The window icon drawn once from the vector file, at just the sizes the X11
-// window system would ask an SVG icon for. A plain SVG icon would be parsed
-// again for every size when the first window is shown.
+// The window icon at just the sizes the X11 window system asks an SVG icon
+// for, drawn from the vector file by the build (or here, when the build made
+// none). A plain SVG icon would be parsed again for every size when the first
+// window is shown.
 QIcon AppIcon() {
-  QSvgRenderer svg(QString::fromLatin1(kAppIconResource));
+  const QString resource = QString::fromLatin1(kAppIconResource);
+  std::optional<QSvgRenderer> svg;
   QIcon icon;
-  if (!svg.isValid()) return icon;
   for (int size : {16, 32, 64, 128}) {
+    const QImage packed = PackedImage(resource, size);
+    if (packed.size() == QSize(size, size)) {
+      icon.addPixmap(QPixmap::fromImage(packed));
+      continue;
+    }
+    if (!svg) svg.emplace(resource);
+    if (!svg->isValid()) return icon;
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    svg.render(&painter, QRectF(0, 0, size, size));
+    svg->render(&painter, QRectF(0, 0, size, size));
     painter.end();
     icon.addPixmap(pixmap);
   }

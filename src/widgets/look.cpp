@@ -5,6 +5,7 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
+#include <QResource>
 #include <QStyle>
 #include <QStyleOption>
 #include <QSvgRenderer>
@@ -12,6 +13,12 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+
+#include "widgets/packed_image.h"
+
+// The build's pixels live in a resource file of their own, kept uncompressed
+// so they are read in place.
+static void InitPackedResources() { Q_INIT_RESOURCE(packed); }
 
 namespace orvane {
 
@@ -174,12 +181,18 @@ class PredrawnSvgEngine : public QIconEngine {
   std::optional<QIcon> svg_;
 };
 
-// Drawn as the SVG icon engine draws it, so the pixels match.
+// Drawn as the SVG icon engine draws it, so the pixels match: by the build
+// for the usual pixel sizes, here for any other.
 QIcon PredrawnIcon(const QString& resource, int size) {
-  QSvgRenderer renderer(resource);
-  if (!renderer.isValid()) return QIcon(resource);
   const qreal dpr = qApp->devicePixelRatio();
   const int pixels = qRound(size * dpr);
+  QSize drawingSize;
+  const QImage packed = PackedImage(resource, pixels, &drawingSize);
+  if (!packed.isNull() && packed.size() == QSize(pixels, pixels))
+    return QIcon(new PredrawnSvgEngine(resource, drawingSize, QPixmap::fromImage(packed)));
+
+  QSvgRenderer renderer(resource);
+  if (!renderer.isValid()) return QIcon(resource);
   QSize actual = renderer.defaultSize();
   if (!actual.isNull()) actual.scale(QSize(pixels, pixels), Qt::KeepAspectRatio);
   if (actual.isEmpty() || actual != QSize(pixels, pixels)) return QIcon(resource);
@@ -200,6 +213,21 @@ QIcon Icon(const QString& resource, int size) {
   auto it = icons->constFind(key);
   if (it == icons->cend()) it = icons->insert(key, PredrawnIcon(resource, size));
   return *it;
+}
+
+QImage PackedImage(const QString& resource, int pixels, QSize* sourceSize) {
+  static const bool ready = (InitPackedResources(), true);
+  (void)ready;
+  if (!resource.startsWith(QLatin1String(":/"))) return {};
+  QString name = QStringLiteral(":/packed/") + resource.mid(2);
+  if (pixels > 0) name += QLatin1Char('@') + QString::number(pixels);
+  const QResource packed(name);
+  if (!packed.isValid() || packed.compressionAlgorithm() != QResource::NoCompression) return {};
+  // Compiled-in bytes last as long as the program, so the image may point
+  // into them when they are aligned as an image needs.
+  QImage image = ViewPackedImage(packed.data(), packed.size(), sourceSize);
+  if (image.isNull()) image = UnpackImage(packed.data(), packed.size(), sourceSize);
+  return image;
 }
 
 }  // namespace orvane

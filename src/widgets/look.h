@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QIcon>
+#include <QImage>
 #include <QPalette>
 #include <QString>
 
@@ -56,5 +57,11 @@ void SetPaper(QWidget* widget);
 // its own drawn sizes). It comes ready drawn at `size` pixels for the screen's
 // pixel ratio; other sizes are drawn from the vector file when asked for.
 QIcon Icon(const QString& resource, int size = 16);
+
+// The pixels the build made of a picture resource (":/pictures/banner.gif"),
+// or of a vector icon drawn at a pixel size (":/icons/clear.svg", 32), read
+// with no decoding; a null image when the build made none. sourceSize, when
+// given, receives the size of the drawing they were made from.
+QImage PackedImage(const QString& resource, int pixels = 0, QSize* sourceSize = nullptr);
 
 }  // namespace orvane

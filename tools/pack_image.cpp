@@ -1,0 +1,89 @@
+// Build-time helper: decodes a picture, or draws a vector icon at a pixel
+// size, and writes the pixels in the packed layout the program reads without
+// any decoding (see src/widgets/packed_image.h). Decoding the pictures of
+// every window and drawing every icon cost a noticeable part of start-up.
+//
+//   pack_image picture <in.gif|jpg|png> <out>
+//   pack_image icon <in.svg> <pixels> <out>    drawn as a toolbar icon is
+//   pack_image window-icon <in.svg> <pixels> <out>   drawn as the window icon
+#include <QCoreApplication>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QPainter>
+#include <QSaveFile>
+#include <QSvgRenderer>
+#include <cstdio>
+
+#include "widgets/packed_image.h"
+
+namespace {
+
+int Fail(const QString& message) {
+  std::fprintf(stderr, "pack_image: %s\n", qPrintable(message));
+  return 1;
+}
+
+// The formats the program's pictures arrive in from their decoders are kept
+// as they are, so the screen conversion at run time is the one it always was;
+// anything else becomes the format that conversion would choose.
+QImage Normalised(QImage image) {
+  switch (image.format()) {
+    case QImage::Format_Grayscale8:
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+    case QImage::Format_ARGB32_Premultiplied:
+      return image;
+    default:
+      return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                           : QImage::Format_RGB32);
+  }
+}
+
+int Write(const QImage& image, QSize sourceSize, const QString& path) {
+  QSaveFile out(path);
+  if (!out.open(QIODevice::WriteOnly)) return Fail(path + QStringLiteral(": ") + out.errorString());
+  const QByteArray packed = orvane::PackImage(image, sourceSize);
+  if (packed.isEmpty()) return Fail(path + QStringLiteral(": this picture cannot be packed"));
+  out.write(packed);
+  if (!out.commit()) return Fail(path + QStringLiteral(": ") + out.errorString());
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  const QStringList args = app.arguments().mid(1);
+  if (args.size() == 3 && args[0] == QLatin1String("picture")) {
+    // The format from the name, as the program read it before.
+    QImageReader reader(args[1]);
+    const QImage image = reader.read();
+    if (image.isNull()) return Fail(args[1] + QStringLiteral(": ") + reader.errorString());
+    return Write(Normalised(image), image.size(), args[2]);
+  }
+  if (args.size() == 4 && (args[0] == QLatin1String("icon") || args[0] == QLatin1String("window-icon"))) {
+    bool ok = false;
+    const int pixels = args[2].toInt(&ok);
+    if (!ok || pixels <= 0 || pixels > 1024) return Fail(QStringLiteral("bad pixel size ") + args[2]);
+    QSvgRenderer svg(args[1]);
+    if (!svg.isValid()) return Fail(args[1] + QStringLiteral(": not a readable SVG file"));
+    QImage drawn(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::transparent);
+    QPainter painter(&drawn);
+    if (args[0] == QLatin1String("window-icon")) {
+      painter.setRenderHint(QPainter::Antialiasing);
+      svg.render(&painter, QRectF(0, 0, pixels, pixels));
+    } else {
+      // A toolbar icon fills its square only when the drawing is square;
+      // other shapes are left to the vector file at run time.
+      QSize actual = svg.defaultSize();
+      if (actual.isEmpty() || actual.scaled(pixels, pixels, Qt::KeepAspectRatio) != QSize(pixels, pixels))
+        return Fail(args[1] + QStringLiteral(": not a square drawing"));
+      svg.render(&painter);
+    }
+    painter.end();
+    return Write(drawn, svg.defaultSize(), args[3]);
+  }
+  return Fail(QStringLiteral("usage: pack_image picture <in> <out> | icon|window-icon <in.svg> <pixels> <out>"));
+}
