@@ -1,5 +1,6 @@
 #include "sizes/grid_rows.h"
 
+#include <algorithm>
 #include <array>
 
 namespace orvane {
@@ -25,6 +26,14 @@ std::span<const int> GridPrefixes(GridKind kind) {
   return {};
 }
 
-QString GridCellText(int prefix, const QString& value) { return QString(prefix, u' ') + value; }
+QString GridCellText(int prefix, const QString& value) {
+  if (prefix <= 0) return value;
+  // Built in one piece: every chart cell passes through here at start-up.
+  QString text(prefix + value.size(), Qt::Uninitialized);
+  QChar* out = text.data();
+  std::fill_n(out, prefix, QChar(u' '));
+  std::copy(value.cbegin(), value.cend(), out + prefix);
+  return text;
+}
 
 }  // namespace orvane

@@ -183,12 +183,11 @@ int TExtPageControl::TabWidthFor(int index) const {
   while (captionWidths_.size() <= index) captionWidths_.append(-1);
   int& cached = captionWidths_[index];
   if (cached < 0) {
-    // Measure in both fonts as well: a bold caption must never be clipped.
+    // Wide enough in both fonts (the strip's font is one of them): a bold
+    // caption must never be clipped.
     const QString& caption = pages_[index].caption;
-    const QFontMetrics active(activeFont_), inactive(inactiveFont_);
-    const QFontMetrics& strip = StripFont() == activeFont_ ? active : inactive;
-    cached = std::max({strip.horizontalAdvance(caption), active.horizontalAdvance(caption),
-                       inactive.horizontalAdvance(caption)});
+    cached = std::max(QFontMetrics(activeFont_).horizontalAdvance(caption),
+                      QFontMetrics(inactiveFont_).horizontalAdvance(caption));
   }
   return cached + 2 * kCaptionPadding;
 }
