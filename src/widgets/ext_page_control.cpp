@@ -200,7 +200,9 @@ int TExtPageControl::StripFontHeight() const {
 void TExtPageControl::Relayout() {
   tabRects_.clear();
   const int n = static_cast<int>(pages_.size());
-  const int tabH = tabHeight_ > 0 ? tabHeight_ : StripFontHeight() + 5;
+  // With no pages there is no strip to measure: fonts set before the pages
+  // are added are then never loaded just to be replaced.
+  const int tabH = tabHeight_ > 0 ? tabHeight_ : n == 0 ? 0 : StripFontHeight() + 5;
   const int available = std::max(1, width() - 2 * kRaise);
 
   // Greedy rows of tabs in page order.
