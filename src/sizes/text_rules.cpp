@@ -241,32 +241,76 @@ long double TextToNumber(const QString& text) {
   while (b < e && text[b] == u' ') ++b;
   while (e > b && text[e - 1] == u' ') --e;
   qsizetype i = b;
-  std::string canonical;
-  if (i < e && (text[i] == u'+' || text[i] == u'-')) {
-    if (text[i] == u'-') canonical += '-';
-    ++i;
-  }
-  std::string intDigits, fracDigits;
+  const bool negative = i < e && text[i] == u'-';
+  if (i < e && (text[i] == u'+' || text[i] == u'-')) ++i;
+  // The digits as one integer while there are few enough to hold exactly.
+  std::uint64_t mantissa = 0;
+  int digitCount = 0;
+  auto scanDigits = [&] {
+    const qsizetype start = i;
+    for (; i < e && IsDigit(text[i]); ++i) mantissa = mantissa * 10 + (text[i].unicode() - u'0');
+    digitCount += int(i - start);
+    return start;
+  };
+  const qsizetype intStart = scanDigits(), intEnd = i;
+  qsizetype fracStart = i, fracEnd = i;
   bool point = false;
-  while (i < e && IsDigit(text[i])) intDigits += char(text[i++].unicode());
   if (i < e && text[i] == u'.') {
     point = true;
     ++i;
-    while (i < e && IsDigit(text[i])) fracDigits += char(text[i++].unicode());
+    fracStart = scanDigits();
+    fracEnd = i;
   }
-  if (intDigits.empty() && fracDigits.empty() && !point) ThrowFloat(text);
-  canonical += intDigits.empty() ? "0" : intDigits;
-  if (!fracDigits.empty()) canonical += "." + fracDigits;
+  if (digitCount == 0 && !point) ThrowFloat(text);
+  qsizetype expStart = i, expEnd = i;
+  int exponent = 0;
+  bool exponentSmall = true;
   if (i < e && (text[i] == u'E' || text[i] == u'e')) {
     ++i;
-    std::string exp = "e";
-    if (i < e && (text[i] == u'+' || text[i] == u'-')) exp += char(text[i++].unicode());
-    qsizetype start = i;
-    while (i < e && IsDigit(text[i])) exp += char(text[i++].unicode());
-    if (i == start) ThrowFloat(text);
-    canonical += exp;
+    expStart = i;
+    const bool expNegative = i < e && text[i] == u'-';
+    if (i < e && (text[i] == u'+' || text[i] == u'-')) ++i;
+    const qsizetype digitsStart = i;
+    for (; i < e && IsDigit(text[i]); ++i) {
+      if (exponentSmall) exponent = exponent * 10 + (text[i].unicode() - u'0');
+      exponentSmall = exponentSmall && exponent < 100000;
+    }
+    if (i == digitsStart) ThrowFloat(text);
+    expEnd = i;
+    if (expNegative) exponent = -exponent;
   }
   if (i != e) ThrowFloat(text);
+
+  // Up to 19 digits and a power of ten up to 10^27 are both exact in extended
+  // precision, so one multiplication or division rounds once, as strtold does.
+  static constexpr auto kTens = [] {
+    std::array<long double, 28> p{};
+    p[0] = 1;
+    for (size_t k = 1; k < p.size(); ++k) p[k] = p[k - 1] * 10;
+    return p;
+  }();
+  const int scale = exponentSmall ? exponent - int(fracEnd - fracStart) : 0;
+  if (LDBL_MANT_DIG == 64 && digitCount <= 19 && exponentSmall && scale > -28 && scale < 28) {
+    const long double whole = static_cast<long double>(mantissa);
+    const long double v = scale >= 0 ? whole * kTens[scale] : whole / kTens[-scale];
+    return negative ? -v : v;
+  }
+
+  std::string canonical;
+  if (negative) canonical += '-';
+  auto append = [&](qsizetype from, qsizetype to) {
+    for (qsizetype k = from; k < to; ++k) canonical += char(text[k].unicode());
+  };
+  if (intEnd == intStart) canonical += '0';
+  append(intStart, intEnd);
+  if (fracEnd > fracStart) {
+    canonical += '.';
+    append(fracStart, fracEnd);
+  }
+  if (expEnd > expStart) {
+    canonical += 'e';
+    append(expStart, expEnd);
+  }
   bool overflow = false;
   long double v = ParseCanonical(canonical, overflow);
   if (overflow) ThrowFloat(text);

@@ -1,12 +1,14 @@
-// The number texts and the size answers are built for speed; this test holds
-// them to a plain, obviously-right way of building the same texts, character
-// for character, over many generated values.
+// Number texts are read and written, and size answers found, on quick paths;
+// this test holds them to a plain, obviously-right way of doing the same,
+// character for character and bit for bit, over many generated cases.
 #include <QTest>
 
 #include <charconv>
 #include <cfloat>
 #include <cmath>
 #include <limits>
+#include <locale.h>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -17,6 +19,48 @@
 using namespace orvane;
 
 namespace plain {
+
+// The number a box text reads as, by way of strtold on a canonical copy;
+// nothing when the text is refused.
+std::optional<long double> TextToNumber(const QString& text) {
+  auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+  qsizetype b = 0, e = text.size();
+  while (b < e && text[b] == u' ') ++b;
+  while (e > b && text[e - 1] == u' ') --e;
+  qsizetype i = b;
+  std::string canonical;
+  if (i < e && (text[i] == u'+' || text[i] == u'-')) {
+    if (text[i] == u'-') canonical += '-';
+    ++i;
+  }
+  std::string intDigits, fracDigits;
+  bool point = false;
+  while (i < e && isDigit(text[i])) intDigits += char(text[i++].unicode());
+  if (i < e && text[i] == u'.') {
+    point = true;
+    ++i;
+    while (i < e && isDigit(text[i])) fracDigits += char(text[i++].unicode());
+  }
+  if (intDigits.empty() && fracDigits.empty() && !point) return std::nullopt;
+  canonical += intDigits.empty() ? "0" : intDigits;
+  if (!fracDigits.empty()) canonical += "." + fracDigits;
+  if (i < e && (text[i] == u'E' || text[i] == u'e')) {
+    ++i;
+    std::string exp = "e";
+    if (i < e && (text[i] == u'+' || text[i] == u'-')) exp += char(text[i++].unicode());
+    qsizetype start = i;
+    while (i < e && isDigit(text[i])) exp += char(text[i++].unicode());
+    if (i == start) return std::nullopt;
+    canonical += exp;
+  }
+  if (i != e) return std::nullopt;
+  static locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
+  errno = 0;
+  char* end = nullptr;
+  const long double v = strtold_l(canonical.c_str(), &end, cLocale);
+  if (errno == ERANGE && std::isinf(v)) return std::nullopt;
+  return v;
+}
 
 struct Decimal {
   std::string digits;
@@ -150,6 +194,12 @@ QString Answer(int key, const Table& table, Name name) {
 
 namespace {
 
+// Every bit of a value, for failure messages.
+QString Exact(long double value) {
+  char buf[64];
+  return QString::fromLatin1(buf, std::to_chars(buf, buf + sizeof buf, value, std::chars_format::hex).ptr - buf);
+}
+
 // The values both ways must agree on: every magnitude a long double has,
 // typed decimals and their float-stored forms, and the neighbours of the
 // places where rounding turns (halves, runs of nines, powers of ten).
@@ -202,16 +252,17 @@ std::vector<long double> Values() {
 
 }  // namespace
 
-class FormatsMatchReferenceTest : public QObject {
+class NumberTextsMatchReferenceTest : public QObject {
   Q_OBJECT
  private Q_SLOTS:
   void formatFixed_data();
   void formatFixed();
   void formatGeneral();
   void sizeAnswers();
+  void textToNumber();
 };
 
-void FormatsMatchReferenceTest::formatFixed_data() {
+void NumberTextsMatchReferenceTest::formatFixed_data() {
   QTest::addColumn<int>("precision");
   QTest::addColumn<int>("decimals");
   // The program's own choices, then the corners: all 18 digits shown, no
@@ -221,7 +272,7 @@ void FormatsMatchReferenceTest::formatFixed_data() {
   for (const auto& c : cases) QTest::addRow("%d,%d", c[0], c[1]) << c[0] << c[1];
 }
 
-void FormatsMatchReferenceTest::formatFixed() {
+void NumberTextsMatchReferenceTest::formatFixed() {
   QFETCH(int, precision);
   QFETCH(int, decimals);
   static const std::vector<long double> values = Values();
@@ -230,22 +281,22 @@ void FormatsMatchReferenceTest::formatFixed() {
     const QString got = FormatFixed(x, precision, decimals);
     if (got != expected)
       QFAIL(qPrintable(QStringLiteral("%1: %2 instead of %3")
-                           .arg(QString::fromLatin1(std::to_string(x).c_str()), got, expected)));
+                           .arg(Exact(x), got, expected)));
   }
 }
 
-void FormatsMatchReferenceTest::formatGeneral() {
+void NumberTextsMatchReferenceTest::formatGeneral() {
   for (long double x : Values()) {
     const QString expected = plain::FormatGeneral(x);
     const QString got = FormatGeneral(x);
     if (got != expected)
       QFAIL(qPrintable(QStringLiteral("%1: %2 instead of %3")
-                           .arg(QString::fromLatin1(std::to_string(x).c_str()), got, expected)));
+                           .arg(Exact(x), got, expected)));
   }
 }
 
 // Every key from below the first entry to beyond the last, and the far keys.
-void FormatsMatchReferenceTest::sizeAnswers() {
+void NumberTextsMatchReferenceTest::sizeAnswers() {
   std::vector<int> keys{std::numeric_limits<int>::min(), -1000000000, 1000000000, std::numeric_limits<int>::max()};
   for (int key = -100; key <= 26000; ++key) keys.push_back(key);
   for (int key : keys) {
@@ -258,5 +309,49 @@ void FormatsMatchReferenceTest::sizeAnswers() {
   }
 }
 
-QTEST_GUILESS_MAIN(FormatsMatchReferenceTest)
-#include "tst_formats_match_reference.moc"
+// Box texts of every shape: few and many digits, the point anywhere, signs,
+// exponents on both sides of the exact range, blanks, and refused texts.
+void NumberTextsMatchReferenceTest::textToNumber() {
+  QStringList texts{".",     "-.",    "+.",    "-0",    "0e0",   "9999999999999999999", "18446744073709551615",
+                    "18446744073709551616",   "1e27",  "1e28",  "1e-27", "1e-28", "9999999999999999999e27",
+                    "9999999999999999999e-27", "1e99999", "1e-99999", "1e4932", "1e-4951", "1e-4952",
+                    "0.000000000000000000000000000001", "1e0000000000000000000000000001", "1e",  "1e+",  "--1",
+                    "",      " ",     "2.3",   " 2.3 ", "1,5",   "0x10",  "1e5.", "12345678901234567890123e-3"};
+  std::mt19937_64 random(7031);
+  const char* const blanks[] = {"", "", "", " ", "  "};
+  const char* const signs[] = {"", "", "-", "+"};
+  for (int n = 0; n < 60000; ++n) {
+    QString t = QLatin1String(blanks[random() % 5]) + QLatin1String(signs[random() % 4]);
+    const int digits = int(random() % 24);
+    const int point = int(random() % (digits + 2)) - 1;  // -1: no point
+    for (int k = 0; k <= digits; ++k) {
+      if (k == point) t += u'.';
+      if (k < digits) t += QChar(u'0' + int(random() % (random() % 4 ? 10 : 2)));
+    }
+    if (random() % 3 == 0) {
+      t += random() % 2 ? u'e' : u'E';
+      t += QLatin1String(signs[random() % 4]);
+      const int range[] = {10, 40, 5000};
+      t += QString::number(random() % range[random() % 3]);
+    }
+    if (random() % 50 == 0) t.insert(int(random() % (t.size() + 1)), QChar(u"x. e+"[random() % 5]));
+    t += QLatin1String(blanks[random() % 5]);
+    texts << t;
+  }
+  for (const QString& text : texts) {
+    const std::optional<long double> expected = plain::TextToNumber(text);
+    try {
+      const long double got = TextToNumber(text);
+      if (!expected) QFAIL(qPrintable(QStringLiteral("'%1' read instead of refused").arg(text)));
+      // Bit for bit: the sign of a zero counts too.
+      if (got != *expected || std::signbit(got) != std::signbit(*expected))
+        QFAIL(qPrintable(QStringLiteral("'%1' read as %2 instead of %3")
+                             .arg(text, Exact(got), Exact(*expected))));
+    } catch (const EConvertError&) {
+      if (expected) QFAIL(qPrintable(QStringLiteral("'%1' refused").arg(text)));
+    }
+  }
+}
+
+QTEST_GUILESS_MAIN(NumberTextsMatchReferenceTest)
+#include "tst_number_texts_match_reference.moc"
