@@ -29,46 +29,51 @@ int SizeLookupKey(long double mm) {
 
 namespace {
 
+// Everything an answer can be, built once from a table: every conversion
+// scans the bounds, and handing out a prebuilt text costs no allocation.
+struct Answers {
+  std::vector<std::pair<int, int>> bounds;  // millimetres in thousandths
+  std::vector<QString> inside;              // the entry's name
+  std::vector<QString> atHigh;              // its name and the next one's
+};
+
+template <typename Table, typename Name>
+Answers AnswersOf(const Table& table, Name name) {
+  Answers a;
+  for (const auto& e : table) {
+    a.bounds.emplace_back(Thousandths(e.MmLow), Thousandths(e.MmHigh));
+    a.inside.push_back(name(e));
+  }
+  for (size_t i = 0; i < a.inside.size(); ++i)
+    a.atHigh.push_back(i + 1 < a.inside.size() ? a.inside[i] + QStringLiteral(" - ") + a.inside[i + 1]
+                                               : a.inside[i]);
+  return a;
+}
+
 // The answer rule shared by both tables: inside a range its name, on a shared
 // boundary both names joined by " - ", at the outer ends the end entry.
-template <typename Low, typename High, typename Name>
-QString Answer(int key, int count, Low low, High high, Name name) {
-  if (count == 0) return {};
-  if (key == low(0)) return name(0);
-  for (int i = 0; i < count; ++i) {
-    if (low(i) < key && key < high(i)) return name(i);
-    if (key == high(i)) {
-      if (i + 1 < count) return name(i) + QStringLiteral(" - ") + name(i + 1);
-      return name(i);
-    }
+QString Answer(int key, const Answers& a) {
+  if (a.bounds.empty()) return {};
+  if (key == a.bounds[0].first) return a.inside[0];
+  for (size_t i = 0; i < a.bounds.size(); ++i) {
+    if (a.bounds[i].first < key && key < a.bounds[i].second) return a.inside[i];
+    if (key == a.bounds[i].second) return a.atHigh[i];
   }
   return {};
 }
 
 }  // namespace
 
-// The tables' millimetre bounds in thousandths, read once: every conversion
-// scans them.
-template <typename Table>
-std::vector<std::pair<int, int>> BoundsOf(const Table& table) {
-  std::vector<std::pair<int, int>> bounds;
-  bounds.reserve(table.size());
-  for (const auto& e : table) bounds.emplace_back(Thousandths(e.MmLow), Thousandths(e.MmHigh));
-  return bounds;
-}
-
 QString PearlAnswer(int key) {
-  static const auto bounds = BoundsOf(PearlPlateTable);
-  return Answer(
-      key, int(PearlPlateTable.size()), [](int i) { return bounds[i].first; },
-      [](int i) { return bounds[i].second; }, [](int i) { return QString::number(PearlPlateTable[i].PP); });
+  static const Answers answers =
+      AnswersOf(PearlPlateTable, [](const PearlPlateEntry& e) { return QString::number(e.PP); });
+  return Answer(key, answers);
 }
 
 QString StoneAnswer(int key) {
-  static const auto bounds = BoundsOf(StoneSizeTable);
-  return Answer(
-      key, int(StoneSizeTable.size()), [](int i) { return bounds[i].first; },
-      [](int i) { return bounds[i].second; }, [](int i) { return QString::fromLatin1(StoneSizeTable[i].SS); });
+  static const Answers answers =
+      AnswersOf(StoneSizeTable, [](const StoneSizeEntry& e) { return QString::fromLatin1(e.SS); });
+  return Answer(key, answers);
 }
 
 QString PearlNumbersForStone(const QString& ss) {

@@ -1,6 +1,12 @@
 #include "sizes/text_rules.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cfloat>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -41,22 +47,126 @@ long double ParseCanonical(const std::string& canonical, bool& overflow) {
 }
 
 // The decimal digits of |value| rounded to 18 significant digits, and the
-// exponent e with |value| = 0.d1d2... * 10^e.
+// exponent e with |value| = 0.d1d2... * 10^e. Every number box and the
+// calculator display format through here, so the digits live in place.
 struct Decimal {
-  std::string digits;  // no leading zero unless the value is zero
+  char digits[18];  // no leading zero unless the value is zero
+  int count = 0;
   int exponent = 0;
 };
 
+using u128 = unsigned __int128;
+
+constexpr std::array<u128, 39> kPowersOfTen = [] {
+  std::array<u128, 39> p{};
+  p[0] = 1;
+  for (size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10;
+  return p;
+}();
+
+constexpr std::uint64_t k1e17 = 100000000000000000ULL;
+constexpr std::uint64_t k1e18 = 1000000000000000000ULL;
+
+// value * 10^p as a whole part and whether the rest rounds it up (to nearest,
+// ties to even, as the C library rounds); value = m * 2^q. False when it
+// does not fit in 128 bits.
+bool ScaledByPowerOfTen(std::uint64_t m, int q, int p, u128& whole, bool& up) {
+  const int powers = int(kPowersOfTen.size());
+  if (p >= powers || -p >= powers || q >= 64 || q <= -128) return false;
+  if (p >= 0) {
+    u128 num;
+    if (__builtin_mul_overflow(u128(m), kPowersOfTen[p], &num)) return false;
+    if (q >= 0) {
+      if (q > 0 && (num >> (128 - q)) != 0) return false;
+      whole = num << q;
+      up = false;
+      return true;
+    }
+    whole = num >> -q;
+    const u128 rem = num & ((u128(1) << -q) - 1);
+    const u128 half = u128(1) << (-q - 1);
+    up = rem > half || (rem == half && (whole & 1));
+    return true;
+  }
+  u128 num = m, den = kPowersOfTen[-p];
+  if (q >= 0) {
+    num <<= q;
+  } else {
+    if ((den >> (128 + q)) != 0) return false;
+    den <<= -q;
+  }
+  whole = num / den;
+  const u128 rem = num % den;
+  up = rem > den - rem || (rem == den - rem && (whole & 1));
+  return true;
+}
+
+// The 18 digits of |value| straight from its 64-bit significand with 128-bit
+// integers: exact, and several times quicker than the library conversion.
+// False for zero, subnormals and magnitudes too far from the everyday ones
+// to scale in 128 bits; the library conversion takes those.
+bool ExactDigits18(long double value, std::uint64_t& digits, int& exponent) {
+#if LDBL_MANT_DIG == 64
+  unsigned char raw[sizeof(long double)];
+  std::memcpy(raw, &value, sizeof raw);
+  std::uint64_t m;
+  std::uint16_t signAndExponent;
+  std::memcpy(&m, raw, sizeof m);
+  std::memcpy(&signAndExponent, raw + 8, sizeof signAndExponent);
+  const int biased = signAndExponent & 0x7fff;
+  if (biased == 0 || !(m >> 63)) return false;
+  // value = m * 2^q, and lies in [2^top, 2^(top + 1)).
+  const int top = biased - 16383;
+  if (top < -200 || top > 200) return false;
+  const int zeros = std::countr_zero(m);
+  m >>= zeros;
+  const int q = top - 63 + zeros;
+  // floor(top * log10 2) + 1 is the decimal exponent or one off it.
+  int e = ((top * 1262611) >> 22) + 1;
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    u128 whole;
+    bool up;
+    if (!ScaledByPowerOfTen(m, q, 18 - e, whole, up)) return false;
+    if (whole < k1e17) {
+      --e;
+    } else if (whole >= k1e18) {
+      ++e;
+    } else {
+      digits = std::uint64_t(whole) + up;
+      exponent = e;
+      if (digits == k1e18) {
+        digits = k1e17;
+        ++exponent;
+      }
+      return true;
+    }
+  }
+#else
+  (void)value;
+  (void)digits;
+  (void)exponent;
+#endif
+  return false;
+}
+
 Decimal Expand18(long double value) {
-  char buf[64];
-  auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 17);
-  std::string s(buf, res.ptr);
   Decimal d;
-  auto epos = s.find('e');
-  std::string mant = s.substr(0, epos);
-  for (char c : mant)
-    if (c != '.') d.digits += c;
-  d.exponent = std::stoi(s.substr(epos + 1)) + 1;
+  d.count = 18;
+  std::uint64_t n;
+  if (ExactDigits18(value, n, d.exponent)) {
+    for (int i = 17; i >= 0; --i) {
+      d.digits[i] = char('0' + n % 10);
+      n /= 10;
+    }
+    return d;
+  }
+  // "d.ddddddddddddddddde[+-]x"
+  char buf[64];
+  const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 17);
+  d.digits[0] = buf[0];
+  std::memcpy(d.digits + 1, buf + 2, 17);
+  std::from_chars(buf + 20 + (buf[20] == '+'), res.ptr, d.exponent);
+  ++d.exponent;
   return d;
 }
 
@@ -64,29 +174,46 @@ Decimal Expand18(long double value) {
 // the first digit raises the exponent.
 void RoundHalfUp(Decimal& d, int keep) {
   if (keep < 0) {
-    d.digits.clear();
+    d.count = 0;
     return;
   }
-  if (keep >= static_cast<int>(d.digits.size())) return;
-  bool up = d.digits[keep] >= '5';
-  d.digits.resize(keep);
+  if (keep >= d.count) return;
+  const bool up = d.digits[keep] >= '5';
+  d.count = keep;
   if (!up) return;
   int i = keep - 1;
-  while (i >= 0 && d.digits[i] == '9') {
-    d.digits[i] = '0';
-    --i;
-  }
+  while (i >= 0 && d.digits[i] == '9') d.digits[i--] = '0';
   if (i >= 0) {
     ++d.digits[i];
   } else {
-    d.digits.insert(d.digits.begin(), '1');
-    d.digits.pop_back();
-    if (keep == 0) d.digits = "1";
+    // All nines: a 1 and the zeros already there, one digit at the least.
+    d.digits[0] = '1';
+    d.count = std::max(keep, 1);
     ++d.exponent;
   }
 }
 
-bool AllZero(const std::string& s) { return s.find_first_not_of('0') == std::string::npos; }
+bool AllZero(const Decimal& d) {
+  for (int i = 0; i < d.count; ++i)
+    if (d.digits[i] != '0') return false;
+  return true;
+}
+
+void DropTrailingZeros(Decimal& d) {
+  while (d.count > 1 && d.digits[d.count - 1] == '0') --d.count;
+}
+
+// "d.dddEx" from digits without trailing zeros; returns the end.
+char* WriteExponentForm(char* out, const Decimal& d) {
+  *out++ = d.count > 0 ? d.digits[0] : '\0';
+  if (d.count > 1) {
+    *out++ = '.';
+    std::memcpy(out, d.digits + 1, d.count - 1);
+    out += d.count - 1;
+  }
+  *out++ = 'E';
+  return std::to_chars(out, out + 12, d.exponent - 1).ptr;
+}
 
 QString NonFinite(long double value) {
   if (std::isnan(value)) return QStringLiteral("NAN");
@@ -114,32 +241,76 @@ long double TextToNumber(const QString& text) {
   while (b < e && text[b] == u' ') ++b;
   while (e > b && text[e - 1] == u' ') --e;
   qsizetype i = b;
-  std::string canonical;
-  if (i < e && (text[i] == u'+' || text[i] == u'-')) {
-    if (text[i] == u'-') canonical += '-';
-    ++i;
-  }
-  std::string intDigits, fracDigits;
+  const bool negative = i < e && text[i] == u'-';
+  if (i < e && (text[i] == u'+' || text[i] == u'-')) ++i;
+  // The digits as one integer while there are few enough to hold exactly.
+  std::uint64_t mantissa = 0;
+  int digitCount = 0;
+  auto scanDigits = [&] {
+    const qsizetype start = i;
+    for (; i < e && IsDigit(text[i]); ++i) mantissa = mantissa * 10 + (text[i].unicode() - u'0');
+    digitCount += int(i - start);
+    return start;
+  };
+  const qsizetype intStart = scanDigits(), intEnd = i;
+  qsizetype fracStart = i, fracEnd = i;
   bool point = false;
-  while (i < e && IsDigit(text[i])) intDigits += char(text[i++].unicode());
   if (i < e && text[i] == u'.') {
     point = true;
     ++i;
-    while (i < e && IsDigit(text[i])) fracDigits += char(text[i++].unicode());
+    fracStart = scanDigits();
+    fracEnd = i;
   }
-  if (intDigits.empty() && fracDigits.empty() && !point) ThrowFloat(text);
-  canonical += intDigits.empty() ? "0" : intDigits;
-  if (!fracDigits.empty()) canonical += "." + fracDigits;
+  if (digitCount == 0 && !point) ThrowFloat(text);
+  qsizetype expStart = i, expEnd = i;
+  int exponent = 0;
+  bool exponentSmall = true;
   if (i < e && (text[i] == u'E' || text[i] == u'e')) {
     ++i;
-    std::string exp = "e";
-    if (i < e && (text[i] == u'+' || text[i] == u'-')) exp += char(text[i++].unicode());
-    qsizetype start = i;
-    while (i < e && IsDigit(text[i])) exp += char(text[i++].unicode());
-    if (i == start) ThrowFloat(text);
-    canonical += exp;
+    expStart = i;
+    const bool expNegative = i < e && text[i] == u'-';
+    if (i < e && (text[i] == u'+' || text[i] == u'-')) ++i;
+    const qsizetype digitsStart = i;
+    for (; i < e && IsDigit(text[i]); ++i) {
+      if (exponentSmall) exponent = exponent * 10 + (text[i].unicode() - u'0');
+      exponentSmall = exponentSmall && exponent < 100000;
+    }
+    if (i == digitsStart) ThrowFloat(text);
+    expEnd = i;
+    if (expNegative) exponent = -exponent;
   }
   if (i != e) ThrowFloat(text);
+
+  // Up to 19 digits and a power of ten up to 10^27 are both exact in extended
+  // precision, so one multiplication or division rounds once, as strtold does.
+  static constexpr auto kTens = [] {
+    std::array<long double, 28> p{};
+    p[0] = 1;
+    for (size_t k = 1; k < p.size(); ++k) p[k] = p[k - 1] * 10;
+    return p;
+  }();
+  const int scale = exponentSmall ? exponent - int(fracEnd - fracStart) : 0;
+  if (LDBL_MANT_DIG == 64 && digitCount <= 19 && exponentSmall && scale > -28 && scale < 28) {
+    const long double whole = static_cast<long double>(mantissa);
+    const long double v = scale >= 0 ? whole * kTens[scale] : whole / kTens[-scale];
+    return negative ? -v : v;
+  }
+
+  std::string canonical;
+  if (negative) canonical += '-';
+  auto append = [&](qsizetype from, qsizetype to) {
+    for (qsizetype k = from; k < to; ++k) canonical += char(text[k].unicode());
+  };
+  if (intEnd == intStart) canonical += '0';
+  append(intStart, intEnd);
+  if (fracEnd > fracStart) {
+    canonical += '.';
+    append(fracStart, fracEnd);
+  }
+  if (expEnd > expStart) {
+    canonical += 'e';
+    append(expStart, expEnd);
+  }
   bool overflow = false;
   long double v = ParseCanonical(canonical, overflow);
   if (overflow) ThrowFloat(text);
@@ -204,44 +375,44 @@ long double InchTextToNumber(const QString& text) {
 QString FormatFixed(long double value, int precision, int decimals) {
   if (!std::isfinite(value)) return NonFinite(value);
   const bool negative = std::signbit(value);
-  Decimal d;
+  Decimal full, d;
   if (value == 0) {
-    d.digits = "0";
+    d.digits[0] = '0';
+    d.count = 1;
     d.exponent = 1;
   } else {
-    d = Expand18(value);
+    full = d = Expand18(value);
     RoundHalfUp(d, std::min(precision, d.exponent + decimals));
-    if (d.digits.empty() || AllZero(d.digits)) {
-      d.digits = "0";
+    if (AllZero(d)) {
+      d.digits[0] = '0';
+      d.count = 1;
       d.exponent = 1;
     }
   }
-  const bool zero = AllZero(d.digits);
-  QString out;
-  if (negative && !zero) out += u'-';
+  const bool sign = negative && !AllZero(d);
   if (d.exponent <= precision) {
-    std::string intPart, fracPart;
-    for (int k = 0; k < d.exponent; ++k) intPart += k < int(d.digits.size()) ? d.digits[k] : '0';
-    for (int k = 0; k < decimals; ++k) {
-      const int idx = d.exponent + k;
-      fracPart += (idx >= 0 && idx < int(d.digits.size())) ? d.digits[idx] : '0';
-    }
-    if (intPart.empty()) intPart = "0";
-    out += QString::fromLatin1(intPart.c_str());
-    out += u'.';
-    out += QString::fromLatin1(fracPart.c_str());
-    if (decimals <= 0) out.chop(1);
+    const int intDigits = std::max(d.exponent, 1);
+    const int fracDigits = std::max(decimals, 0);
+    QString out(sign + intDigits + (fracDigits > 0) + fracDigits, Qt::Uninitialized);
+    char16_t* p = reinterpret_cast<char16_t*>(out.data());
+    if (sign) *p++ = u'-';
+    // Digit k of the number, counting from the first integer digit.
+    auto digit = [&d](int k) { return char16_t(k >= 0 && k < d.count ? d.digits[k] : '0'); };
+    if (d.exponent <= 0) *p++ = u'0';
+    for (int k = 0; k < d.exponent; ++k) *p++ = digit(k);
+    if (fracDigits > 0) *p++ = u'.';
+    for (int k = 0; k < fracDigits; ++k) *p++ = digit(d.exponent + k);
     return out;
   }
   // Too many integer digits for the precision: exponent form.
-  Decimal x = Expand18(value);
+  Decimal x = value == 0 ? Expand18(value) : full;
   RoundHalfUp(x, precision);
-  std::string digits = x.digits;
-  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-  out += QChar(digits[0]);
-  if (digits.size() > 1) out += u'.' + QString::fromLatin1(digits.c_str() + 1);
-  out += u'E' + QString::fromLatin1(std::to_string(x.exponent - 1).c_str());
-  return out;
+  DropTrailingZeros(x);
+  char buf[48];
+  char* p = buf;
+  if (sign) *p++ = '-';
+  p = WriteExponentForm(p, x);
+  return QString::fromLatin1(buf, p - buf);
 }
 
 QString FormatGeneral(long double value) {
@@ -249,23 +420,26 @@ QString FormatGeneral(long double value) {
   if (value == 0) return QStringLiteral("0");
   Decimal d = Expand18(value);
   RoundHalfUp(d, 15);
-  std::string digits = d.digits;
-  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  DropTrailingZeros(d);
   const int e = d.exponent;
-  std::string out = value < 0 ? "-" : "";
+  char buf[48];
+  char* p = buf;
+  if (value < 0) *p++ = '-';
   if (e > 15 || e < -3) {
-    out += digits[0];
-    if (digits.size() > 1) out += "." + digits.substr(1);
-    out += "E" + std::to_string(e - 1);
+    p = WriteExponentForm(p, d);
   } else if (e <= 0) {
-    out += "0." + std::string(-e, '0') + digits;
+    *p++ = '0';
+    *p++ = '.';
+    p = std::fill_n(p, -e, '0');
+    p = std::copy_n(d.digits, d.count, p);
   } else {
-    std::string intPart = digits.substr(0, std::min<size_t>(e, digits.size()));
-    intPart.resize(e, '0');
-    out += intPart;
-    if (int(digits.size()) > e) out += "." + digits.substr(e);
+    for (int k = 0; k < e; ++k) *p++ = k < d.count ? d.digits[k] : '0';
+    if (d.count > e) {
+      *p++ = '.';
+      p = std::copy(d.digits + e, d.digits + d.count, p);
+    }
   }
-  return QString::fromLatin1(out.c_str());
+  return QString::fromLatin1(buf, p - buf);
 }
 
 long double NotNegative(long double value, const QString& text) {
