@@ -24,20 +24,11 @@ int Fail(const QString& message) {
   return 1;
 }
 
-// The formats the program's pictures arrive in from their decoders are kept
-// as they are, so the screen conversion at run time is the one it always was;
-// anything else becomes the format that conversion would choose.
-QImage Normalised(QImage image) {
-  switch (image.format()) {
-    case QImage::Format_Grayscale8:
-    case QImage::Format_RGB32:
-    case QImage::Format_ARGB32:
-    case QImage::Format_ARGB32_Premultiplied:
-      return image;
-    default:
-      return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                           : QImage::Format_RGB32);
-  }
+// Packed in the form the screen takes them (what QPixmap::fromImage would
+// convert them to), so showing one is a plain copy of its rows.
+QImage Normalised(const QImage& image) {
+  return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                       : QImage::Format_RGB32);
 }
 
 int Write(const QImage& image, QSize sourceSize, const QString& path) {
