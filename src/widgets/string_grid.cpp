@@ -443,8 +443,10 @@ void TStringGrid::paintEvent(QPaintEvent* event) {
 
 // Each heading as a table heading section; the room to the right of the last
 // one as a heading's empty area.
-void TStringGrid::PaintHeading(QPainter& painter, const QRect& area) {
+void TStringGrid::PaintHeading(QPainter& painter, const QRect& heading) {
   painter.save();
+  painter.translate(heading.topLeft());
+  const QRect area(QPoint(0, 0), heading.size());
   painter.setClipRect(area);
   QStyleOptionHeader base;
   base.initFrom(this);
@@ -481,14 +483,18 @@ void TStringGrid::PaintHeading(QPainter& painter, const QRect& area) {
 
 // The data rows drawn as a table view's item delegate draws them, then the
 // grid lines over the rows and columns there are.
-void TStringGrid::PaintCells(QPainter& painter, const QRect& area) {
+void TStringGrid::PaintCells(QPainter& painter, const QRect& dirty) {
   painter.save();
+  // Drawn from the data area's corner, as a view draws on its viewport, so
+  // that smoothed edges fall on the same pixels.
+  painter.translate(dataArea_.topLeft());
+  const QRect area = dirty.translated(-dataArea_.topLeft());
   painter.setClipRect(area);
   painter.fillRect(area, palette().brush(QPalette::Base));
   const int line = showGrid_ ? 1 : 0;
   const int offsetY = VerticalOffset(), offsetX = hbar_->value();
-  const int first = std::max(0, (area.top() - dataArea_.top() + offsetY) / rowHeight_);
-  const int last = std::min(dataRows_ - 1, (area.bottom() - dataArea_.top() + offsetY) / rowHeight_);
+  const int first = std::max(0, (area.top() + offsetY) / rowHeight_);
+  const int last = std::min(dataRows_ - 1, (area.bottom() + offsetY) / rowHeight_);
 
   QStyleOptionViewItem base;
   base.initFrom(this);
@@ -511,8 +517,8 @@ void TStringGrid::PaintCells(QPainter& painter, const QRect& area) {
   if (base.state & QStyle::State_Enabled) base.palette.setCurrentColorGroup(QPalette::Normal);
 
   for (int row = first; row <= last; ++row) {
-    const int y = dataArea_.top() + row * rowHeight_ - offsetY;
-    int x = dataArea_.left() - offsetX;
+    const int y = row * rowHeight_ - offsetY;
+    int x = -offsetX;
     for (int c = 0; c < cols_; ++c) {
       const int w = widths_[c];
       if (x + w > area.left() && x <= area.right() && w > 0) {
@@ -536,13 +542,13 @@ void TStringGrid::PaintCells(QPainter& painter, const QRect& area) {
         QColor::fromRgba(QRgb(style()->styleHint(QStyle::SH_Table_GridLineColor, hintOption, this)));
     painter.setPen(QPen(gridColor, 1, Qt::SolidLine));
     // Lines only over the rows and columns there are.
-    const int right = std::min(area.right(), dataArea_.left() + ContentWidth() - offsetX - 1);
-    const int bottom = std::min(area.bottom(), dataArea_.top() + dataRows_ * rowHeight_ - offsetY - 1);
+    const int right = std::min(area.right(), ContentWidth() - offsetX - 1);
+    const int bottom = std::min(area.bottom(), dataRows_ * rowHeight_ - offsetY - 1);
     for (int row = first; row <= last; ++row) {
-      const int y = dataArea_.top() + (row + 1) * rowHeight_ - offsetY - 1;
+      const int y = (row + 1) * rowHeight_ - offsetY - 1;
       painter.drawLine(area.left(), y, right, y);
     }
-    int x = dataArea_.left() - offsetX;
+    int x = -offsetX;
     for (int c = 0; c < cols_; ++c) {
       x += widths_[c];
       if (x - 1 >= area.left() && x - 1 <= area.right()) painter.drawLine(x - 1, area.top(), x - 1, bottom);

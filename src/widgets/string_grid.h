@@ -104,8 +104,8 @@ class TStringGrid : public QFrame {
   int ContentWidth() const;
   void ScrollToCurrent();
   void CurrentChanged(int oldRow);
-  void PaintHeading(QPainter& painter, const QRect& area);
-  void PaintCells(QPainter& painter, const QRect& area);
+  void PaintHeading(QPainter& painter, const QRect& heading);
+  void PaintCells(QPainter& painter, const QRect& dirty);
 
   int cols_;
   int dataRows_;
