@@ -541,6 +541,9 @@ void TStringGrid::PaintCells(QPainter& painter, const QRect& dirty) {
     const QColor gridColor =
         QColor::fromRgba(QRgb(style()->styleHint(QStyle::SH_Table_GridLineColor, hintOption, this)));
     painter.setPen(QPen(gridColor, 1, Qt::SolidLine));
+    // Each line through the middle of its row of pixels, so that at any scale
+    // it covers the same pixels as a table view's grid line.
+    painter.translate(0.5, 0.5);
     // Lines only over the rows and columns there are.
     const int right = std::min(area.right(), ContentWidth() - offsetX - 1);
     const int bottom = std::min(area.bottom(), dataRows_ * rowHeight_ - offsetY - 1);
