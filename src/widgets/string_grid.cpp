@@ -318,14 +318,10 @@ void TStringGrid::changeEvent(QEvent* event) {
   }
 }
 
-void TStringGrid::focusInEvent(QFocusEvent* event) {
-  QFrame::focusInEvent(event);
-  update();
-}
-
-void TStringGrid::focusOutEvent(QFocusEvent* event) {
-  QFrame::focusOutEvent(event);
-  update();
+bool TStringGrid::event(QEvent* event) {
+  // The selected row is drawn in other colours without the focus.
+  if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) update();
+  return QFrame::event(event);
 }
 
 // The keys of a table view with whole-row selection: Up/Down, PageUp/PageDown
