@@ -48,12 +48,12 @@ TStringGrid::TStringGrid(int colCount, int rowCount, int fixedRows, QWidget* par
       widths_(cols_, kDefaultColumnWidth),
       cells_(qsizetype(cols_) * dataRows_),
       headings_(cols_) {
+  // Once for all grids.
   static const bool accessibleInstalled = (QAccessible::installFactory(MakeGridAccessible), true);
   Q_UNUSED(accessibleInstalled);
   setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
-  setAttribute(Qt::WA_InputMethodEnabled, false);
   // Cells on the window colour and the heading on the button face, whatever
   // colour the page behind the grid has. Set before the scroll bars exist, so
   // nothing has to pass it on to them.
@@ -98,14 +98,12 @@ void TStringGrid::SetColWidths(std::initializer_list<int> widths) {
 void TStringGrid::SetColWidths(std::span<const int> widths) {
   const int n = std::min(cols_, int(widths.size()));
   for (int c = 0; c < n; ++c) widths_[c] = std::max(0, widths[c]);
-  layoutDirty_ = true;
-  update();
+  InvalidateLayout();
 }
 
 void TStringGrid::SetDefaultRowHeight(int height) {
   rowHeight_ = std::max(1, height);
-  layoutDirty_ = true;
-  update();
+  InvalidateLayout();
 }
 
 void TStringGrid::setShowGrid(bool show) {
@@ -115,14 +113,12 @@ void TStringGrid::setShowGrid(bool show) {
 
 void TStringGrid::setVerticalScrollBarPolicy(Qt::ScrollBarPolicy policy) {
   vPolicy_ = policy;
-  layoutDirty_ = true;
-  update();
+  InvalidateLayout();
 }
 
 void TStringGrid::setHorizontalScrollBarPolicy(Qt::ScrollBarPolicy policy) {
   hPolicy_ = policy;
-  layoutDirty_ = true;
-  update();
+  InvalidateLayout();
 }
 
 int TStringGrid::Row() const { return currentRow_ + fixedRows_; }
@@ -223,6 +219,14 @@ int TStringGrid::ColumnAt(int x) const {
   return -1;
 }
 
+// A hidden grid, as most are while the program starts, lays itself out only
+// when shown or asked about its rows.
+void TStringGrid::InvalidateLayout() {
+  layoutDirty_ = true;
+  if (isVisible()) Relayout();
+  update();
+}
+
 void TStringGrid::EnsureLayout() const {
   if (layoutDirty_ || laidOutSize_ != size()) const_cast<TStringGrid*>(this)->Relayout();
 }
@@ -305,8 +309,8 @@ void TStringGrid::changeEvent(QEvent* event) {
   QFrame::changeEvent(event);
   switch (event->type()) {
     case QEvent::StyleChange:
-      layoutDirty_ = true;
-      [[fallthrough]];
+      InvalidateLayout();
+      break;
     case QEvent::ActivationChange:
     case QEvent::FontChange:
     case QEvent::PaletteChange:
@@ -319,8 +323,18 @@ void TStringGrid::changeEvent(QEvent* event) {
 }
 
 bool TStringGrid::event(QEvent* event) {
-  // The selected row is drawn in other colours without the focus.
-  if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) update();
+  switch (event->type()) {
+    case QEvent::Show:
+      EnsureLayout();
+      break;
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+      // The selected row is drawn in other colours without the focus.
+      update();
+      break;
+    default:
+      break;
+  }
   return QFrame::event(event);
 }
 

@@ -93,6 +93,7 @@ class TStringGrid : public QFrame {
  private:
   friend class GridRowWriter;
   void Relayout();
+  void InvalidateLayout();
   void EnsureLayout() const;
   // Pixels of data rows scrolled above the data area.
   int VerticalOffset() const;
