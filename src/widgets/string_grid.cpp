@@ -305,12 +305,18 @@ void TStringGrid::resizeEvent(QResizeEvent* event) {
   Relayout();
 }
 
-void TStringGrid::changeEvent(QEvent* event) {
-  QFrame::changeEvent(event);
+bool TStringGrid::event(QEvent* event) {
+  const bool handled = QFrame::event(event);
   switch (event->type()) {
+    case QEvent::Show:
+      EnsureLayout();
+      break;
     case QEvent::StyleChange:
+      // After the frame has taken the new style's width.
       InvalidateLayout();
       break;
+    case QEvent::FocusIn:  // the selected row has other colours without the focus
+    case QEvent::FocusOut:
     case QEvent::ActivationChange:
     case QEvent::FontChange:
     case QEvent::PaletteChange:
@@ -320,22 +326,7 @@ void TStringGrid::changeEvent(QEvent* event) {
     default:
       break;
   }
-}
-
-bool TStringGrid::event(QEvent* event) {
-  switch (event->type()) {
-    case QEvent::Show:
-      EnsureLayout();
-      break;
-    case QEvent::FocusIn:
-    case QEvent::FocusOut:
-      // The selected row is drawn in other colours without the focus.
-      update();
-      break;
-    default:
-      break;
-  }
-  return QFrame::event(event);
+  return handled;
 }
 
 // The keys of a table view with whole-row selection: Up/Down, PageUp/PageDown

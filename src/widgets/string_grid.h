@@ -88,7 +88,6 @@ class TStringGrid : public QFrame {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
-  void changeEvent(QEvent* event) override;
 
  private:
   friend class GridRowWriter;

@@ -227,6 +227,16 @@ void StringGridTest::columnsWiderThanTheViewScrollSideways() {
   grid.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   QCOMPARE(grid.DataArea().height(), 200);
   QVERIFY(!grid.horizontalScrollBar()->isVisibleTo(&grid));
+
+  // On a grid in sight the bar comes as soon as the columns grow, before
+  // anything asks or paints.
+  Window shown;
+  QVERIFY(shown.Show());
+  QScrollBar* bar = shown.grid->horizontalScrollBar();
+  QVERIFY(!bar->isVisible());
+  shown.grid->SetColWidths({100, 100, 100, 100});
+  QVERIFY(bar->isVisible());
+  QCOMPARE(bar->maximum(), 400 - bar->width());
 }
 
 // The colours a table view draws: cells on Base, the selected row on
