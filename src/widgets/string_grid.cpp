@@ -390,27 +390,43 @@ void TStringGrid::keyPressEvent(QKeyEvent* event) {
   event->accept();
 }
 
-// Any button selects the row under the pointer without scrolling; the focus
-// comes with the click.
+// Any button selects the row under the pointer; the focus comes with the
+// click. A row cut by the edge comes wholly into sight only after a pause
+// long enough to tell a double click, as in a table view.
 void TStringGrid::mousePressEvent(QMouseEvent* event) {
   EnsureLayout();
   const QPoint at = event->position().toPoint();
-  if (!dataArea_.contains(at)) return;
+  pressedInData_ = dataArea_.contains(at);
+  if (!pressedInData_) return;
   const int row = DataRowAt(at.y()), col = ColumnAt(at.x());
-  if (row < 0 || col < 0 || (row == currentRow_ && col == currentCol_)) return;
-  const int oldRow = currentRow_;
-  currentRow_ = row;
-  currentCol_ = col;
-  CurrentChanged(oldRow);
+  if (row < 0 || col < 0) return;
+  if (row != currentRow_ || col != currentCol_) {
+    const int oldRow = currentRow_;
+    currentRow_ = row;
+    currentCol_ = col;
+    CurrentChanged(oldRow);
+  }
+  pressedRow_ = row;
+  pressedCol_ = col;
+  delayedScroll_.start(QApplication::doubleClickInterval() + 100, this);
+}
+
+void TStringGrid::timerEvent(QTimerEvent* event) {
+  if (event->timerId() != delayedScroll_.timerId()) {
+    QFrame::timerEvent(event);
+    return;
+  }
+  delayedScroll_.stop();
+  if (pressedRow_ == currentRow_ && pressedCol_ == currentCol_) ScrollToCurrent();
 }
 
 void TStringGrid::mouseMoveEvent(QMouseEvent* event) {
   if (OnMouseMove) OnMouseMove();
-  // Dragging with the left button carries the selection along.
-  if (!(event->buttons() & Qt::LeftButton)) return;
+  // Dragging with the left button from a row carries the selection along,
+  // also onto rows out of sight beyond the edges, which then scroll in.
+  if (!(event->buttons() & Qt::LeftButton) || !pressedInData_) return;
   EnsureLayout();
   const QPoint at = event->position().toPoint();
-  if (!dataArea_.contains(at)) return;
   const int row = DataRowAt(at.y()), col = ColumnAt(at.x());
   if (row >= 0 && col >= 0) setCurrentCell(row, col);
 }

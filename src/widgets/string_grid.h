@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QBasicTimer>
 #include <QFrame>
 #include <QList>
 #include <QStringList>
@@ -88,6 +89,7 @@ class TStringGrid : public QFrame {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  void timerEvent(QTimerEvent* event) override;
 
  private:
   friend class GridRowWriter;
@@ -114,6 +116,10 @@ class TStringGrid : public QFrame {
   int currentCol_ = 0;
   bool showGrid_ = true;
   bool layoutDirty_ = true;
+  bool pressedInData_ = false;
+  int pressedRow_ = -1;
+  int pressedCol_ = -1;
+  QBasicTimer delayedScroll_;
   Qt::ScrollBarPolicy vPolicy_ = Qt::ScrollBarAsNeeded;
   Qt::ScrollBarPolicy hPolicy_ = Qt::ScrollBarAsNeeded;
   QSize laidOutSize_;

@@ -190,12 +190,31 @@ void StringGridTest::clickSelectsTheRowUnderThePointer() {
   QTest::mouseClick(&grid, Qt::LeftButton, {}, QPoint(grid.DataArea().left() + 205, cell.center().y()));
   QCOMPARE(grid.Row(), 8);
   QCOMPARE(grid.TopRow(), 6);
+  // A row cut by the bottom edge comes into sight after a pause; dragging
+  // below the edge selects the rows there and scrolls them in.
+  grid.SetTopRow(1);
+  grid.resize(grid.width(), grid.height() + 10);  // ten and a half rows
+  const QRect cut = grid.CellRect(0, 11);
+  QVERIFY(cut.bottom() > grid.DataArea().bottom() && cut.top() < grid.DataArea().bottom());
+  QTest::mouseClick(&grid, Qt::LeftButton, {}, cut.center() - QPoint(0, 5));
+  QCOMPARE(grid.Row(), 11);
+  QCOMPARE(grid.TopRow(), 1);
+  QTRY_COMPARE(grid.TopRow(), 2);
+  grid.SetTopRow(1);
+  QTest::mousePress(&grid, Qt::LeftButton, {}, grid.CellRect(0, 3).center());
+  QTest::mouseMove(&grid, QPoint(cell.center().x(), grid.DataArea().bottom() + 25));
+  QCOMPARE(grid.Row(), 12);
+  QCOMPARE(grid.TopRow(), 3);
+  QTest::mouseRelease(&grid, Qt::LeftButton, {}, QPoint(cell.center().x(), grid.DataArea().bottom() + 25));
+  QTest::qWait(QApplication::doubleClickInterval() + 200);  // the press's row is not brought back
+  QCOMPARE(grid.TopRow(), 3);
+
   // The focus goes and comes back; the row stays.
   QTest::keyClick(&grid, Qt::Key_Tab);
   QTRY_VERIFY(w.other->hasFocus());
   grid.setFocus();
   QTRY_VERIFY(grid.hasFocus());
-  QCOMPARE(grid.Row(), 8);
+  QCOMPARE(grid.Row(), 12);
 }
 
 void StringGridTest::wheelScrollsWholeRows() {
