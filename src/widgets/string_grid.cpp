@@ -72,7 +72,11 @@ TStringGrid::TStringGrid(int colCount, int rowCount, int fixedRows, QWidget* par
     // Pointer movement over the bars reaches OnMouseMove too.
     bar->setMouseTracking(true);
     bar->installEventFilter(this);
-    connect(bar, &QScrollBar::valueChanged, this, [this] { update(); });
+    // Scrolled by hand, the grid no longer brings a pressed row into sight.
+    connect(bar, &QScrollBar::valueChanged, this, [this] {
+      delayedScroll_.stop();
+      update();
+    });
   }
   if (dataRows_ > 0 && cols_ > 0) currentRow_ = 0;
 }

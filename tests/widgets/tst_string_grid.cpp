@@ -200,6 +200,16 @@ void StringGridTest::clickSelectsTheRowUnderThePointer() {
   QCOMPARE(grid.Row(), 11);
   QCOMPARE(grid.TopRow(), 1);
   QTRY_COMPARE(grid.TopRow(), 2);
+  // Not when the wheel scrolls in the meantime.
+  grid.SetTopRow(1);
+  QTest::mouseClick(&grid, Qt::LeftButton, {}, cut.center() - QPoint(0, 5));
+  QWheelEvent notch(cell.center(), grid.mapToGlobal(cell.center()), {}, QPoint(0, -120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(&grid, &notch);
+  const int scrolled = grid.TopRow();
+  QVERIFY(scrolled > 2);
+  QTest::qWait(QApplication::doubleClickInterval() + 200);
+  QCOMPARE(grid.TopRow(), scrolled);
   grid.SetTopRow(1);
   QTest::mousePress(&grid, Qt::LeftButton, {}, grid.CellRect(0, 3).center());
   QTest::mouseMove(&grid, QPoint(cell.center().x(), grid.DataArea().bottom() + 25));
