@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QHeaderView>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -58,7 +57,7 @@ void FractionsWindowTest::windowAndGrid() {
   QCOMPARE(grid->RowCount(), 65);
   QCOMPARE(grid->FixedRows(), 1);
   QCOMPARE(grid->font().pixelSize(), 15);
-  QCOMPARE(grid->rowHeight(0), 20);
+  QCOMPARE(grid->RowHeight(), 20);
   const QList<int> widths{50, 50, 56, 56, 56, 80, 75, 60, 60};
   const QStringList headings{"    /4",     "    /8",   "   /16", "   /32", "   /64",
                              "      Inch", "      MM", "    SS", "    PP"};

@@ -1,56 +1,108 @@
-#include <QHeaderView>
+#include <QAccessible>
+#include <QApplication>
+#include <QImage>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include "widgets/string_grid.h"
 
 using namespace orvane;
 
-// What the grid hands its view (and so the screen and a screen reader) must
-// be what Cell() reports: the heading row as the header, the data rows below.
+namespace {
+
+// Four columns of 50 pixels, a heading and 30 data rows of 20 pixels; the
+// frame leaves 200 pixels of rows below the heading, ten whole rows.
+constexpr int kRows = 31;
+
+void Fill(TStringGrid& grid) {
+  for (int row = 0; row < grid.RowCount(); ++row)
+    for (int col = 0; col < grid.ColCount(); ++col) grid.SetCell(col, row, QStringLiteral("r%1c%2").arg(row).arg(col));
+}
+
+struct Window {
+  explicit Window(int fixedRows = 1, int width = 4 * 50 + 40) : grid(new TStringGrid(4, kRows, fixedRows, &top)) {
+    grid->SetColWidths({50, 50, 50, 50});
+    const int frame = 2 * grid->frameWidth();
+    grid->setGeometry(0, 0, width + frame, 200 + grid->HeadingHeight() + frame);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Fill(*grid);
+    other = new QLineEdit(&top);
+    other->setGeometry(0, 300, 100, 20);
+    top.resize(400, 400);
+  }
+  bool Show() {
+    top.show();
+    grid->setFocus();
+    return QTest::qWaitForWindowActive(&top);
+  }
+  QWidget top;
+  TStringGrid* grid;
+  QLineEdit* other;
+};
+
+QColor PixelAt(TStringGrid& grid, QPoint at) {
+  QImage image(grid.size(), QImage::Format_RGB32);
+  image.fill(Qt::magenta);
+  grid.render(&image);
+  return image.pixelColor(at);
+}
+
+}  // namespace
+
 class StringGridTest : public QObject {
   Q_OBJECT
  private Q_SLOTS:
-  void viewShowsTheCells_data();
-  void viewShowsTheCells();
+  void cellsAndHeading_data();
+  void cellsAndHeading();
   void rowWriterFillsWholeRowsAndStopsAtTheEnd();
+  void keys_data();
+  void keys();
+  void clickSelectsTheRowUnderThePointer();
+  void wheelScrollsWholeRows();
+  void columnsWiderThanTheViewScrollSideways();
+  void painting();
+  void screenReaderHearsTheSelectedRow();
 };
 
-void StringGridTest::viewShowsTheCells_data() {
+void StringGridTest::cellsAndHeading_data() {
   QTest::addColumn<int>("fixedRows");
   QTest::newRow("with a heading row") << 1;
   QTest::newRow("without a heading row") << 0;
 }
 
-void StringGridTest::viewShowsTheCells() {
+// Cell() gives back what was set; the heading row, when there is one, sits
+// above the data rows and stays there while they scroll.
+void StringGridTest::cellsAndHeading() {
   QFETCH(int, fixedRows);
-  TStringGrid grid(3, 4, fixedRows);
-  for (int row = 0; row < grid.RowCount(); ++row)
-    for (int col = 0; col < grid.ColCount(); ++col)
-      grid.SetCell(col, row, QStringLiteral("r%1c%2").arg(row).arg(col));
+  Window w(fixedRows);
+  TStringGrid& grid = *w.grid;
   // Outside the grid: ignored, nothing else changes.
-  grid.SetCell(3, fixedRows, QStringLiteral("x"));
+  grid.SetCell(4, fixedRows, QStringLiteral("x"));
   grid.SetCell(0, grid.RowCount(), QStringLiteral("x"));
   grid.SetCell(0, -1, QStringLiteral("x"));
-
-  const QAbstractItemModel* model = grid.model();
-  QCOMPARE(model->rowCount(), 4 - fixedRows);
-  QCOMPARE(model->columnCount(), 3);
-  QCOMPARE(grid.horizontalHeader()->isHidden(), fixedRows == 0);
-  for (int row = 0; row < grid.RowCount(); ++row) {
-    for (int col = 0; col < grid.ColCount(); ++col) {
-      const QString expected = QStringLiteral("r%1c%2").arg(row).arg(col);
-      QCOMPARE(grid.Cell(col, row), expected);
-      const QVariant shown = row < fixedRows
-                                 ? model->headerData(col, Qt::Horizontal, Qt::DisplayRole)
-                                 : model->data(model->index(row - fixedRows, col), Qt::DisplayRole);
-      QCOMPARE(shown.toString(), expected);
-    }
-  }
-  // Read-only: cells can be selected, never edited.
-  const Qt::ItemFlags flags = model->flags(model->index(0, 0));
-  QVERIFY(flags & Qt::ItemIsSelectable);
-  QVERIFY(!(flags & Qt::ItemIsEditable));
+  QCOMPARE(grid.Cell(4, fixedRows), QString());
+  QCOMPARE(grid.Cell(0, grid.RowCount()), QString());
+  for (int row = 0; row < grid.RowCount(); ++row)
+    for (int col = 0; col < grid.ColCount(); ++col)
+      QCOMPARE(grid.Cell(col, row), QStringLiteral("r%1c%2").arg(row).arg(col));
   QCOMPARE(grid.Row(), grid.FirstDataRow());
+  QCOMPARE(grid.currentRow(), 0);
+  QCOMPARE(grid.currentColumn(), 0);
+  QCOMPARE(grid.HeadingHeight(), fixedRows ? 20 : 0);
+  QCOMPARE(grid.VisibleRowCount(), 10);
+
+  const QRect area = grid.DataArea();
+  QCOMPARE(area.height(), 200);
+  QCOMPARE(grid.CellRect(0, fixedRows).topLeft(), area.topLeft());
+  grid.SetTopRow(fixedRows + 5);
+  QCOMPARE(grid.TopRow(), fixedRows + 5);
+  QCOMPARE(grid.CellRect(0, fixedRows + 5).top(), area.top());
+  QVERIFY(!area.intersects(grid.CellRect(0, fixedRows)));  // scrolled away
+  if (fixedRows) QCOMPARE(grid.CellRect(0, 0), QRect(area.left(), area.top() - 20, 50, 20));
 }
 
 void StringGridTest::rowWriterFillsWholeRowsAndStopsAtTheEnd() {
@@ -63,12 +115,206 @@ void StringGridTest::rowWriterFillsWholeRowsAndStopsAtTheEnd() {
   QCOMPARE(writer.RowCounter(), 4);
   const QStringList expected = {QStringLiteral("  a"), QStringLiteral("b"), QStringLiteral(" c"),
                                 QStringLiteral("  d"), QString(),          QStringLiteral(" ")};
-  for (int i = 0; i < expected.size(); ++i) {
-    const int col = i % 3, row = 1 + i / 3;
-    QCOMPARE(grid.Cell(col, row), expected[i]);
-    QCOMPARE(grid.model()->data(grid.model()->index(row - 1, col)).toString(), expected[i]);
-  }
+  for (int i = 0; i < expected.size(); ++i) QCOMPARE(grid.Cell(i % 3, 1 + i / 3), expected[i]);
   QCOMPARE(grid.Cell(0, 0), QString());  // the heading row is not written by the row writer
+}
+
+void StringGridTest::keys_data() {
+  QTest::addColumn<int>("key");
+  QTest::addColumn<int>("modifiers");
+  QTest::addColumn<int>("startRow");  // data rows, from column 1
+  QTest::addColumn<int>("startTop");
+  QTest::addColumn<int>("row");
+  QTest::addColumn<int>("col");
+  QTest::addColumn<int>("top");
+  QTest::addColumn<bool>("handled");
+  const int none = Qt::NoModifier, ctrl = Qt::ControlModifier;
+  QTest::newRow("down") << int(Qt::Key_Down) << none << 3 << 0 << 4 << 1 << 0 << true;
+  QTest::newRow("down past the view scrolls one") << int(Qt::Key_Down) << none << 9 << 0 << 10 << 1 << 1 << true;
+  QTest::newRow("down on the last row") << int(Qt::Key_Down) << none << 29 << 20 << 29 << 1 << 20 << false;
+  QTest::newRow("up on the first row") << int(Qt::Key_Up) << none << 0 << 0 << 0 << 1 << 0 << false;
+  QTest::newRow("up above the view") << int(Qt::Key_Up) << none << 12 << 12 << 11 << 1 << 11 << true;
+  // A page is the rows that fit: from the current row's edge one view on.
+  QTest::newRow("page down") << int(Qt::Key_PageDown) << none << 2 << 0 << 12 << 1 << 3 << true;
+  QTest::newRow("page down near the end") << int(Qt::Key_PageDown) << none << 25 << 20 << 29 << 1 << 20 << true;
+  QTest::newRow("page up") << int(Qt::Key_PageUp) << none << 15 << 15 << 5 << 1 << 5 << true;
+  QTest::newRow("page up near the start") << int(Qt::Key_PageUp) << none << 4 << 0 << 0 << 1 << 0 << true;
+  QTest::newRow("left") << int(Qt::Key_Left) << none << 5 << 5 << 5 << 0 << 5 << true;
+  QTest::newRow("right") << int(Qt::Key_Right) << none << 5 << 5 << 5 << 2 << 5 << true;
+  QTest::newRow("home: first column") << int(Qt::Key_Home) << none << 5 << 5 << 5 << 0 << 5 << true;
+  QTest::newRow("end: last column") << int(Qt::Key_End) << none << 5 << 5 << 5 << 3 << 5 << true;
+  QTest::newRow("ctrl+home") << int(Qt::Key_Home) << ctrl << 15 << 15 << 0 << 0 << 0 << true;
+  QTest::newRow("ctrl+end") << int(Qt::Key_End) << ctrl << 5 << 5 << 29 << 3 << 20 << true;
+}
+
+// As a table view with whole-row selection: the row follows the keys, the
+// view scrolls just far enough to keep it in sight, and a key that moves
+// nothing is left to the parent.
+void StringGridTest::keys() {
+  QFETCH(int, key);
+  QFETCH(int, modifiers);
+  QFETCH(int, startRow);
+  QFETCH(int, startTop);
+  QFETCH(int, row);
+  QFETCH(int, col);
+  QFETCH(int, top);
+  QFETCH(bool, handled);
+  Window w;
+  TStringGrid& grid = *w.grid;
+  grid.setCurrentCell(startRow, 1);
+  grid.SetTopRow(grid.FirstDataRow() + startTop);
+  QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers));
+  QApplication::sendEvent(&grid, &press);
+  QCOMPARE(press.isAccepted(), handled);
+  QCOMPARE(grid.currentRow(), row);
+  QCOMPARE(grid.Row(), row + 1);
+  QCOMPARE(grid.currentColumn(), col);
+  QCOMPARE(grid.TopRow() - grid.FirstDataRow(), top);
+  QVERIFY(grid.DataArea().contains(grid.CellRect(0, grid.Row())));
+}
+
+void StringGridTest::clickSelectsTheRowUnderThePointer() {
+  Window w;
+  QVERIFY(w.Show());
+  TStringGrid& grid = *w.grid;
+  grid.SetTopRow(6);
+  w.other->setFocus();
+  QTRY_VERIFY(w.other->hasFocus());
+  const QRect cell = grid.CellRect(2, 8);
+  QTest::mouseClick(&grid, Qt::LeftButton, {}, cell.center());
+  QCOMPARE(grid.Row(), 8);
+  QCOMPARE(grid.currentColumn(), 2);
+  QVERIFY(grid.hasFocus());
+  // The heading row and the room below the last column select nothing.
+  QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.CellRect(1, 0).center());
+  QTest::mouseClick(&grid, Qt::LeftButton, {}, QPoint(grid.DataArea().left() + 205, cell.center().y()));
+  QCOMPARE(grid.Row(), 8);
+  QCOMPARE(grid.TopRow(), 6);
+  // A row cut by the bottom edge comes into sight after a pause; dragging
+  // below the edge selects the rows there and scrolls them in.
+  grid.SetTopRow(1);
+  grid.resize(grid.width(), grid.height() + 10);  // ten and a half rows
+  const QRect cut = grid.CellRect(0, 11);
+  QVERIFY(cut.bottom() > grid.DataArea().bottom() && cut.top() < grid.DataArea().bottom());
+  QTest::mouseClick(&grid, Qt::LeftButton, {}, cut.center() - QPoint(0, 5));
+  QCOMPARE(grid.Row(), 11);
+  QCOMPARE(grid.TopRow(), 1);
+  QTRY_COMPARE(grid.TopRow(), 2);
+  // Not when the wheel scrolls in the meantime.
+  grid.SetTopRow(1);
+  QTest::mouseClick(&grid, Qt::LeftButton, {}, cut.center() - QPoint(0, 5));
+  QWheelEvent notch(cell.center(), grid.mapToGlobal(cell.center()), {}, QPoint(0, -120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(&grid, &notch);
+  const int scrolled = grid.TopRow();
+  QVERIFY(scrolled > 2);
+  QTest::qWait(QApplication::doubleClickInterval() + 200);
+  QCOMPARE(grid.TopRow(), scrolled);
+  grid.SetTopRow(1);
+  QTest::mousePress(&grid, Qt::LeftButton, {}, grid.CellRect(0, 3).center());
+  QTest::mouseMove(&grid, QPoint(cell.center().x(), grid.DataArea().bottom() + 25));
+  QCOMPARE(grid.Row(), 12);
+  QCOMPARE(grid.TopRow(), 3);
+  QTest::mouseRelease(&grid, Qt::LeftButton, {}, QPoint(cell.center().x(), grid.DataArea().bottom() + 25));
+  QTest::qWait(QApplication::doubleClickInterval() + 200);  // the press's row is not brought back
+  QCOMPARE(grid.TopRow(), 3);
+
+  // The focus goes and comes back; the row stays.
+  QTest::keyClick(&grid, Qt::Key_Tab);
+  QTRY_VERIFY(w.other->hasFocus());
+  grid.setFocus();
+  QTRY_VERIFY(grid.hasFocus());
+  QCOMPARE(grid.Row(), 12);
+}
+
+void StringGridTest::wheelScrollsWholeRows() {
+  Window w;
+  TStringGrid& grid = *w.grid;
+  const QPoint at = grid.DataArea().center();
+  QWheelEvent notch(at, grid.mapToGlobal(at), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                    false);
+  QApplication::sendEvent(&grid, &notch);
+  QCOMPARE(grid.TopRow(), 1 + QApplication::wheelScrollLines());
+  QCOMPARE(grid.Row(), 1);  // scrolling selects nothing
+  // At the end the last row sits on the bottom edge.
+  for (int i = 0; i < 20; ++i) QApplication::sendEvent(&grid, &notch);
+  QCOMPARE(grid.TopRow(), 21);
+  QCOMPARE(grid.CellRect(0, kRows - 1).bottom() + 1, grid.DataArea().bottom());  // the grid line below it
+}
+
+void StringGridTest::columnsWiderThanTheViewScrollSideways() {
+  Window w(1, 120);  // 120 pixels for 200 of columns
+  TStringGrid& grid = *w.grid;
+  QVERIFY(grid.horizontalScrollBar()->isVisibleTo(&grid));
+  QCOMPARE(grid.horizontalScrollBar()->maximum(), 200 - grid.DataArea().width());
+  QTest::keyClick(&grid, Qt::Key_End);
+  QCOMPARE(grid.currentColumn(), 3);
+  QCOMPARE(grid.CellRect(3, 1).right() + 1, grid.DataArea().right());  // flush with the right edge
+  QCOMPARE(grid.CellRect(3, 0).left(), grid.CellRect(3, 1).left());     // the heading moves with it
+  QTest::keyClick(&grid, Qt::Key_Home);
+  QCOMPARE(grid.horizontalScrollBar()->value(), 0);
+  grid.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  QCOMPARE(grid.DataArea().height(), 200);
+  QVERIFY(!grid.horizontalScrollBar()->isVisibleTo(&grid));
+
+  // On a grid in sight the bar comes as soon as the columns grow, before
+  // anything asks or paints.
+  Window shown;
+  QVERIFY(shown.Show());
+  QScrollBar* bar = shown.grid->horizontalScrollBar();
+  QVERIFY(!bar->isVisible());
+  shown.grid->SetColWidths({100, 100, 100, 100});
+  QVERIFY(bar->isVisible());
+  QCOMPARE(bar->maximum(), 400 - bar->width());
+}
+
+// The colours a table view draws: cells on Base, the selected row on
+// Highlight (inactive without the focus), grid lines in the style's colour,
+// the heading on the button face; the heading stays when the rows scroll.
+void StringGridTest::painting() {
+  Window w;
+  TStringGrid& grid = *w.grid;
+  grid.SetRow(3);
+  const QRect selected = grid.CellRect(1, 3), plain = grid.CellRect(1, 5);
+  const QPalette pal = grid.palette();
+  QStyleOptionViewItem option;
+  option.initFrom(&grid);
+  const QColor line = QColor::fromRgba(QRgb(grid.style()->styleHint(QStyle::SH_Table_GridLineColor, &option, &grid)));
+  QCOMPARE(PixelAt(grid, plain.topLeft() + QPoint(1, 1)), pal.color(QPalette::Base));
+  QCOMPARE(PixelAt(grid, selected.topLeft() + QPoint(1, 1)), pal.color(QPalette::Inactive, QPalette::Highlight));
+  QCOMPARE(PixelAt(grid, plain.bottomLeft() + QPoint(5, 1)), line);  // below the cell
+  QCOMPARE(PixelAt(grid, plain.topRight() + QPoint(1, 5)), line);    // right of it
+  // Text is drawn: some pixel of the cell is neither Base nor the grid line.
+  QImage image(grid.size(), QImage::Format_RGB32);
+  grid.render(&image);
+  bool text = false;
+  for (int x = plain.left(); x <= plain.right() && !text; ++x)
+    for (int y = plain.top(); y <= plain.bottom() && !text; ++y)
+      text = image.pixelColor(x, y) != pal.color(QPalette::Base);
+  QVERIFY(text);
+  const QRect heading = grid.CellRect(1, 0);
+  const QColor headingColor = PixelAt(grid, heading.center() + QPoint(20, 0));
+  QVERIFY(headingColor != pal.color(QPalette::Base));
+  grid.SetTopRow(15);
+  QCOMPARE(PixelAt(grid, heading.center() + QPoint(20, 0)), headingColor);
+  QCOMPARE(PixelAt(grid, selected.topLeft() + QPoint(1, 1)), pal.color(QPalette::Base));  // scrolled away
+}
+
+void StringGridTest::screenReaderHearsTheSelectedRow() {
+  Window w;
+  TStringGrid& grid = *w.grid;
+  grid.setAccessibleName(QStringLiteral("Chart"));
+  grid.SetCell(0, 4, QStringLiteral("   1.5"));
+  QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&grid);
+  QVERIFY(iface);
+  QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Chart"));
+  QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("r0c0 r1c0, r0c1 r1c1, r0c2 r1c2, r0c3 r1c3"));
+  grid.SetRow(4);
+  QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("r0c0 1.5, r0c1 r4c1, r0c2 r4c2, r0c3 r4c3"));
+  TStringGrid plain(2, 2, 0);  // without headings: the values alone
+  plain.SetCell(0, 0, QStringLiteral(" a"));
+  plain.SetCell(1, 0, QStringLiteral("b "));
+  QCOMPARE(QAccessible::queryAccessibleInterface(&plain)->text(QAccessible::Description), QStringLiteral("a, b"));
 }
 
 QTEST_MAIN(StringGridTest)
