@@ -4,14 +4,11 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QIcon>
-#include <QPainter>
 #include <QPixmap>
 #include <QPointer>
-#include <QSvgRenderer>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
-#include <optional>
 
 #include "app/app_context.h"
 #include "app/desktop_services.h"
@@ -54,28 +51,16 @@ class FirstPaintWatcher : public QObject {
 };
 
 // The window icon at just the sizes the X11 window system asks an SVG icon
-// for, drawn from the vector file by the build (or here, when the build made
-// none). A plain SVG icon would be parsed again for every size when the first
-// window is shown.
+// for, drawn from the vector file by the build. A plain SVG icon (the stand-in
+// should the build have drawn none) is parsed again for every size when the
+// first window is shown.
 QIcon AppIcon() {
   const QString resource = QString::fromLatin1(kAppIconResource);
-  std::optional<QSvgRenderer> svg;
   QIcon icon;
   for (int size : {16, 32, 64, 128}) {
     const QImage packed = PackedImage(resource, size);
-    if (packed.size() == QSize(size, size)) {
-      icon.addPixmap(QPixmap::fromImage(packed));
-      continue;
-    }
-    if (!svg) svg.emplace(resource);
-    if (!svg->isValid()) return icon;
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    svg->render(&painter, QRectF(0, 0, size, size));
-    painter.end();
-    icon.addPixmap(pixmap);
+    if (packed.size() != QSize(size, size)) return QIcon(resource);
+    icon.addPixmap(QPixmap::fromImage(packed));
   }
   return icon;
 }

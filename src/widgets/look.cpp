@@ -8,7 +8,6 @@
 #include <QResource>
 #include <QStyle>
 #include <QStyleOption>
-#include <QSvgRenderer>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -181,27 +180,15 @@ class PredrawnSvgEngine : public QIconEngine {
   std::optional<QIcon> svg_;
 };
 
-// Drawn as the SVG icon engine draws it, so the pixels match: by the build
-// for the usual pixel sizes, here for any other.
+// Drawn by the build as the SVG icon engine draws it, so the pixels match;
+// a size the build did not draw (an unusual pixel ratio) is left to the SVG
+// icon engine, which the program then loads as a plug-in.
 QIcon PredrawnIcon(const QString& resource, int size) {
-  const qreal dpr = qApp->devicePixelRatio();
-  const int pixels = qRound(size * dpr);
+  const int pixels = qRound(size * qApp->devicePixelRatio());
   QSize drawingSize;
   const QImage packed = PackedImage(resource, pixels, &drawingSize);
-  if (!packed.isNull() && packed.size() == QSize(pixels, pixels))
-    return QIcon(new PredrawnSvgEngine(resource, drawingSize, QPixmap::fromImage(packed)));
-
-  QSvgRenderer renderer(resource);
-  if (!renderer.isValid()) return QIcon(resource);
-  QSize actual = renderer.defaultSize();
-  if (!actual.isNull()) actual.scale(QSize(pixels, pixels), Qt::KeepAspectRatio);
-  if (actual.isEmpty() || actual != QSize(pixels, pixels)) return QIcon(resource);
-  QPixmap drawn(actual);
-  drawn.fill(Qt::transparent);
-  QPainter painter(&drawn);
-  renderer.render(&painter);
-  painter.end();
-  return QIcon(new PredrawnSvgEngine(resource, renderer.defaultSize(), drawn));
+  if (packed.isNull() || packed.size() != QSize(pixels, pixels)) return QIcon(resource);
+  return QIcon(new PredrawnSvgEngine(resource, drawingSize, QPixmap::fromImage(packed)));
 }
 
 }  // namespace

@@ -130,13 +130,18 @@ TWorksheetFrm::TWorksheetFrm(AppContext& app, QWidget* parent) : QWidget(parent)
   CreateRowPanel();
   CreateButtonBar();
 
-  QFile layout(QStringLiteral(":/report/worksheet.json"));
-  if (layout.open(QIODevice::ReadOnly)) report1_ = ParseReportTemplate(layout.readAll());
-
   FormCreate();
 }
 
 TWorksheetFrm::~TWorksheetFrm() = default;
+
+const ReportTemplate& TWorksheetFrm::Report1() {
+  if (!report1_) {
+    QFile layout(QStringLiteral(":/report/worksheet.json"));
+    report1_ = layout.open(QIODevice::ReadOnly) ? ParseReportTemplate(layout.readAll()) : ReportTemplate{};
+  }
+  return *report1_;
+}
 
 void TWorksheetFrm::FormCreate() {
   Rows = {};
@@ -574,7 +579,7 @@ std::optional<QString> TWorksheetFrm::Report1GetValue(const QString& name) const
 void TWorksheetFrm::PrintBtnClick() {
   if (!printer_) {
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    ApplyReportPage(report1_, *printer_);
+    ApplyReportPage(Report1(), *printer_);
   }
   const QString previousPrinter = printer_->printerName();
   if (!app_.Services().SetupPrinter(this, *printer_)) return;
@@ -593,7 +598,7 @@ void TWorksheetFrm::PrintBtnClick() {
     if (name == QLatin1String("WEBSITE")) return maker::kWebSite;
     return std::nullopt;
   };
-  const ReportTemplate page = PrepareReport(report1_, values, QDateTime::currentDateTime());
+  const ReportTemplate page = PrepareReport(Report1(), values, QDateTime::currentDateTime());
   QCoreApplication::processEvents();
   // No printer installed: there is nothing to print on.
   if (printer_->outputFormat() == QPrinter::NativeFormat && printer_->printerName().isEmpty()) return;

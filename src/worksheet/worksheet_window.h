@@ -85,8 +85,12 @@ class TWorksheetFrm : public QWidget {
   void ApplyLoaded(const LoadedWorksheet& loaded);
   bool eventFilter(QObject* watched, QEvent* event) override;
 
+  // The printed page's layout, read from its resource when first printed:
+  // nothing at start-up needs it.
+  const ReportTemplate& Report1();
+
   AppContext& app_;
-  ReportTemplate report1_;
+  std::optional<ReportTemplate> report1_;
   std::unique_ptr<QPrinter> printer_;
   // The name each file dialog last returned; proposed again when no worksheet
   // has been saved or loaded yet.
