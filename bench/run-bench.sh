@@ -16,7 +16,7 @@ build=$(cd "${1:-build}" && pwd)
 orvane="$build/bench/orvane_startup"
 bare="$build/bench/bare_window_startup"
 engine="$build/bench/orvane_engine_bench"
-runs=${BENCH_RUNS:-30}
+runs=${BENCH_RUNS:-50}
 for tool in Xvfb hyperfine python3 /usr/bin/time; do
   command -v "$tool" >/dev/null || { echo "run-bench: $tool is missing (scripts/install-deps installs it)" >&2; exit 1; }
 done
@@ -33,11 +33,18 @@ trap cleanup EXIT
 start_xvfb || { echo "run-bench: no X server" >&2; exit 1; }
 
 echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')"
-echo "Display: Xvfb $DISPLAY, $runs runs each after 5 warm-up runs"
+rounds=${BENCH_ROUNDS:-5}
+per_round=$(( (runs + rounds - 1) / rounds ))
+echo "Display: Xvfb $DISPLAY, $rounds rounds of $per_round runs each after 3 warm-up runs"
 echo
 
-hyperfine --style basic --warmup 5 --runs "$runs" --export-json "$work/startup.json" \
-  -n "bare window" "$bare" -n "bare window with text" "$bare --text" -n "orvane" "$orvane"
+# In rounds, so that a change in the machine's load while the benchmark runs
+# falls on both programs alike rather than on whichever ran then.
+for round in $(seq "$rounds"); do
+  echo "Round $round of $rounds"
+  hyperfine --style basic --warmup 3 --runs "$per_round" --export-json "$work/startup-$round.json" \
+    -n "bare window" "$bare" -n "bare window with text" "$bare --text" -n "orvane" "$orvane"
+done
 
 peak_kib() {  # median of five peak resident set sizes, in KiB
   for _ in 1 2 3 4 5; do
@@ -47,16 +54,24 @@ peak_kib() {  # median of five peak resident set sizes, in KiB
 bare_kib=$(peak_kib "$bare")
 orvane_kib=$(peak_kib "$orvane")
 
-python3 - "$work/startup.json" "$bare_kib" "$orvane_kib" <<'PY'
-import json, sys
-results = {r["command"]: r for r in json.load(open(sys.argv[1]))["results"]}
-bare, orvane = results["bare window"]["median"], results["orvane"]["median"]
-text = results["bare window with text"]["median"]
+python3 - "$work" "$bare_kib" "$orvane_kib" <<'PY'
+import glob, json, statistics, sys
+times, round_ratios = {}, []
+for path in sorted(glob.glob(sys.argv[1] + "/startup-*.json")):
+    medians = {}
+    for r in json.load(open(path))["results"]:
+        times.setdefault(r["command"], []).extend(r["times"])
+        medians[r["command"]] = r["median"]
+    round_ratios.append(medians["orvane"] / medians["bare window"])
+median = {name: statistics.median(t) for name, t in times.items()}
+bare, orvane = median["bare window"], median["orvane"]
+text = median["bare window with text"]
 bare_kib, orvane_kib = int(sys.argv[2]), int(sys.argv[3])
 ratio = orvane / bare
 extra_mib = (orvane_kib - bare_kib) / 1024
 print()
-print(f"Start-up median: bare window {bare * 1000:.1f} ms, orvane {orvane * 1000:.1f} ms")
+print(f"Start-up median of all {len(times['orvane'])} runs: bare window {bare * 1000:.1f} ms, orvane {orvane * 1000:.1f} ms")
+print("Ratio in each round: " + ", ".join(f"{r:.2f}" for r in round_ratios))
 print(f"Ratio of medians: {ratio:.2f} (target at most 1.50): {'met' if ratio <= 1.5 else 'MISSED'}")
 print(f"Bare window with one line of text (it starts the font system too): {text * 1000:.1f} ms, "
       f"orvane / it: {orvane / text:.2f}")
