@@ -16,7 +16,7 @@ build=$(cd "${1:-build}" && pwd)
 orvane="$build/bench/orvane_startup"
 bare="$build/bench/bare_window_startup"
 engine="$build/bench/orvane_engine_bench"
-runs=${BENCH_RUNS:-50}
+runs=${BENCH_RUNS:-100}
 for tool in Xvfb hyperfine python3 /usr/bin/time; do
   command -v "$tool" >/dev/null || { echo "run-bench: $tool is missing (scripts/install-deps installs it)" >&2; exit 1; }
 done
@@ -33,7 +33,7 @@ trap cleanup EXIT
 start_xvfb || { echo "run-bench: no X server" >&2; exit 1; }
 
 echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')"
-rounds=${BENCH_ROUNDS:-5}
+rounds=${BENCH_ROUNDS:-10}
 per_round=$(( (runs + rounds - 1) / rounds ))
 echo "Display: Xvfb $DISPLAY, $rounds rounds of $per_round runs each after 3 warm-up runs"
 echo
