@@ -8,7 +8,9 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <fontconfig/fontconfig.h>
 #include <memory>
+#include <thread>
 
 #include "app/app_context.h"
 #include "app/desktop_services.h"
@@ -76,12 +78,19 @@ int RunOrvane(int argc, char** argv, const RunOptions& options) {
     return 0;
   }
 
+  // Fontconfig reads its configuration and font caches when the first text
+  // is measured: several milliseconds that a second core spends here, while
+  // the application connects to the display and the session bus and mostly
+  // waits for their answers. It is done before the first window is made.
+  std::jthread fontConfiguration([] { FcInit(); });
+
   QApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Orvane"));
   QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Orvane"));
   QApplication::setQuitOnLastWindowClosed(false);
   guard.Listen();
+  fontConfiguration.join();
   if (options.beforeWindows) options.beforeWindows(app);
 
   QtDesktopServices services;
