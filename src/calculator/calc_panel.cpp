@@ -37,15 +37,8 @@ void TFxCalcPanel::paintEvent(QPaintEvent*) {
   p.fillRect(r, background_);
   if (ctl3D_) {
     // Lowered bevel, two pixels wide.
-    for (int i = 0; i < 2; ++i) {
-      p.setPen(SystemColor(SysColor::BtnShadow));
-      p.drawLine(r.left(), r.top(), r.right(), r.top());
-      p.drawLine(r.left(), r.top(), r.left(), r.bottom());
-      p.setPen(SystemColor(SysColor::BtnHighlight));
-      p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-      p.drawLine(r.right(), r.top(), r.right(), r.bottom());
-      r.adjust(1, 1, -1, -1);
-    }
+    for (int i = 0; i < 2; ++i)
+      DrawEdgeRing(p, r, SystemColor(SysColor::BtnShadow), SystemColor(SysColor::BtnHighlight));
   } else {
     p.setPen(SystemColor(SysColor::WindowText));
     p.drawRect(r.adjusted(0, 0, -1, -1));

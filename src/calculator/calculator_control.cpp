@@ -240,17 +240,8 @@ void TFxCalculator::paintEvent(QPaintEvent*) {
     QRect r = rect();
     if (ctl3D_) {
       // Sunken edge.
-      const QColor outer[2] = {SystemColor(SysColor::BtnShadow), SystemColor(SysColor::BtnHighlight)};
-      const QColor inner[2] = {SystemColor(SysColor::DarkShadow3D), SystemColor(SysColor::Light3D)};
-      for (const QColor* pair : {outer, inner}) {
-        p.setPen(pair[0]);
-        p.drawLine(r.left(), r.top(), r.right(), r.top());
-        p.drawLine(r.left(), r.top(), r.left(), r.bottom());
-        p.setPen(pair[1]);
-        p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-        p.drawLine(r.right(), r.top(), r.right(), r.bottom());
-        r.adjust(1, 1, -1, -1);
-      }
+      DrawEdgeRing(p, r, SystemColor(SysColor::BtnShadow), SystemColor(SysColor::BtnHighlight));
+      DrawEdgeRing(p, r, SystemColor(SysColor::DarkShadow3D), SystemColor(SysColor::Light3D));
     } else {
       p.setPen(SystemColor(SysColor::WindowText));
       p.drawRect(r.adjusted(0, 0, -1, -1));

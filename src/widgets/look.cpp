@@ -108,6 +108,14 @@ void SetTextColor(QWidget* widget, const QColor& color) {
   widget->setPalette(pal);
 }
 
+void DrawEdgeRing(QPainter& p, QRect& r, const QColor& topLeft, const QColor& bottomRight) {
+  p.fillRect(QRect(r.left(), r.top(), r.width(), 1), topLeft);
+  p.fillRect(QRect(r.left(), r.top(), 1, r.height()), topLeft);
+  p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottomRight);
+  p.fillRect(QRect(r.right(), r.top(), 1, r.height()), bottomRight);
+  r.adjust(1, 1, -1, -1);
+}
+
 void SetPaper(QWidget* widget) {
   QPalette pal = widget->palette();
   for (auto group : {QPalette::Active, QPalette::Inactive}) {

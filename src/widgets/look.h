@@ -5,8 +5,10 @@
 #include <QIcon>
 #include <QImage>
 #include <QPalette>
+#include <QRect>
 #include <QString>
 
+class QPainter;
 class QWidget;
 
 namespace orvane {
@@ -47,6 +49,12 @@ QColor ReadableOn(const QColor& text, const QColor& background, double minimumRa
 // Fills the widget's background with a colour, keeping the rest of its palette.
 void SetBackground(QWidget* widget, const QColor& color);
 void SetTextColor(QWidget* widget, const QColor& color);
+
+// One ring of a 3-D edge, a pixel wide, just inside r: top and left in one
+// colour, bottom and right in the other; r then shrinks by the ring. The
+// sides are filled, not stroked, so they lie on their own pixels at any
+// scale (a stroked line sits half a pixel off at twice the scale).
+void DrawEdgeRing(QPainter& p, QRect& r, const QColor& topLeft, const QColor& bottomRight);
 
 // White paper with black writing for the widget and what it holds, boxes
 // included, whatever colours the desktop gives its windows and text.

@@ -38,15 +38,7 @@ void DrawBevel(QPainter& p, QRect& r, TPanel::Bevel bevel, int width, const QPal
   const QColor dark = pal.color(QPalette::Mid);
   const QColor topLeft = bevel == TPanel::Bevel::Raised ? light : dark;
   const QColor bottomRight = bevel == TPanel::Bevel::Raised ? dark : light;
-  // One-pixel edges as filled strips: a solid fill is far cheaper than a
-  // stroked line, which is drawn pixel by pixel down the vertical edges.
-  for (int i = 0; i < width; ++i) {
-    p.fillRect(QRect(r.left(), r.top(), r.width(), 1), topLeft);
-    p.fillRect(QRect(r.left(), r.top(), 1, r.height()), topLeft);
-    p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottomRight);
-    p.fillRect(QRect(r.right(), r.top(), 1, r.height()), bottomRight);
-    r.adjust(1, 1, -1, -1);
-  }
+  for (int i = 0; i < width; ++i) DrawEdgeRing(p, r, topLeft, bottomRight);
 }
 }  // namespace
 

@@ -19,6 +19,8 @@ class TestLook : public QObject {
   void toolPicturesOnAnyBar();
   void sharedIconDrawsAsTheVectorFile_data();
   void sharedIconDrawsAsTheVectorFile();
+  void edgeRingCoversItsPixelsAtAnyScale_data();
+  void edgeRingCoversItsPixelsAtAnyScale();
 };
 
 void TestLook::readableOn_data() {
@@ -117,6 +119,43 @@ void TestLook::sharedIconDrawsAsTheVectorFile() {
                theirs.toImage().convertToFormat(QImage::Format_ARGB32));
     }
   QVERIFY(Icon(icon, preparedSize).cacheKey() == shared.cacheKey());
+}
+
+void TestLook::edgeRingCoversItsPixelsAtAnyScale_data() {
+  QTest::addColumn<int>("scale");
+  QTest::newRow("normal screen") << 1;
+  QTest::newRow("double density") << 2;
+}
+
+// Two rings, as on a sunken panel: each side of each ring covers exactly its
+// own logical pixel, with no gap of the background left at any edge.
+void TestLook::edgeRingCoversItsPixelsAtAnyScale() {
+  QFETCH(int, scale);
+  const QColor paper = cl::White, outer1 = cl::Navy, outer2 = cl::Maroon, inner1 = cl::Green,
+               inner2 = cl::Olive;
+  QImage image(10 * scale, 8 * scale, QImage::Format_RGB32);
+  image.setDevicePixelRatio(scale);
+  image.fill(paper);
+  QRect r(0, 0, 10, 8);
+  {
+    QPainter p(&image);
+    DrawEdgeRing(p, r, outer1, outer2);
+    DrawEdgeRing(p, r, inner1, inner2);
+  }
+  QCOMPARE(r, QRect(2, 2, 6, 4));
+  // The expected colour of each logical pixel; each covers scale x scale
+  // device pixels.
+  auto expected = [&](int x, int y) {
+    if (y == 7 || x == 9) return outer2;
+    if (y == 0 || x == 0) return outer1;
+    if (y == 6 || x == 8) return inner2;
+    if (y == 1 || x == 1) return inner1;
+    return paper;
+  };
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      QVERIFY2(image.pixelColor(x, y) == expected(x / scale, y / scale),
+               qPrintable(QStringLiteral("device pixel %1,%2").arg(x).arg(y)));
 }
 
 QTEST_MAIN(TestLook)
