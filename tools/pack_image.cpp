@@ -6,6 +6,8 @@
 //   pack_image picture <in.gif|jpg|png> <out>
 //   pack_image icon <in.svg> <pixels> <out>    drawn as a toolbar icon is
 //   pack_image window-icon <in.svg> <pixels> <out>   drawn as the window icon
+//   pack_image window-icon-png <in.svg> <pixels> <out.png>   the same, as a PNG
+//                                  file (the icon theme's fixed-size icon)
 #include <QCoreApplication>
 #include <QFile>
 #include <QImage>
@@ -47,13 +49,14 @@ int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   const QStringList args = app.arguments().mid(1);
   if (args.size() == 3 && args[0] == QLatin1String("picture")) {
-    // The format from the name, as the program read it before.
     QImageReader reader(args[1]);
     const QImage image = reader.read();
     if (image.isNull()) return Fail(args[1] + QStringLiteral(": ") + reader.errorString());
     return Write(Normalised(image), image.size(), args[2]);
   }
-  if (args.size() == 4 && (args[0] == QLatin1String("icon") || args[0] == QLatin1String("window-icon"))) {
+  const bool png = args.value(0) == QLatin1String("window-icon-png");
+  const bool windowIcon = png || args.value(0) == QLatin1String("window-icon");
+  if (args.size() == 4 && (windowIcon || args[0] == QLatin1String("icon"))) {
     bool ok = false;
     const int pixels = args[2].toInt(&ok);
     if (!ok || pixels <= 0 || pixels > 1024) return Fail(QStringLiteral("bad pixel size ") + args[2]);
@@ -62,7 +65,7 @@ int main(int argc, char** argv) {
     QImage drawn(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
     drawn.fill(Qt::transparent);
     QPainter painter(&drawn);
-    if (args[0] == QLatin1String("window-icon")) {
+    if (windowIcon) {
       painter.setRenderHint(QPainter::Antialiasing);
       svg.render(&painter, QRectF(0, 0, pixels, pixels));
     } else {
@@ -74,7 +77,8 @@ int main(int argc, char** argv) {
       svg.render(&painter);
     }
     painter.end();
+    if (png) return drawn.save(args[3], "PNG") ? 0 : Fail(args[3] + QStringLiteral(": cannot be written"));
     return Write(drawn, svg.defaultSize(), args[3]);
   }
-  return Fail(QStringLiteral("usage: pack_image picture <in> <out> | icon|window-icon <in.svg> <pixels> <out>"));
+  return Fail(QStringLiteral("usage: pack_image picture <in> <out> | icon|window-icon|window-icon-png <in.svg> <pixels> <out>"));
 }
