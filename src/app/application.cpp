@@ -6,6 +6,8 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QPointer>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
 #include <fontconfig/fontconfig.h>
@@ -69,6 +71,19 @@ QIcon AppIcon() {
 
 }  // namespace
 
+void UseOwnSettings() {
+  QCoreApplication::setOrganizationDomain(QStringLiteral("orvane.org"));
+  QCoreApplication::setOrganizationName(QStringLiteral("Orvane"));
+  QCoreApplication::setApplicationName(QStringLiteral("Orvane"));
+  // Qt's file dialogs keep their history under a name of Qt's own in the
+  // user's settings folder; it goes into the program's own folder instead.
+  const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  if (config.isEmpty()) return;
+  const QString own = config + u'/' + QCoreApplication::organizationName();
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, own);
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, own);
+}
+
 int RunOrvane(int argc, char** argv, const RunOptions& options) {
   const QString title = InstanceGuard::DefaultTitle(QString::fromLocal8Bit(argc > 0 ? argv[0] : "orvane"));
   InstanceGuard guard(QStringLiteral("PREVINST:") + title, InstanceGuard::RuntimeFolder());
@@ -86,7 +101,7 @@ int RunOrvane(int argc, char** argv, const RunOptions& options) {
 
   QApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Orvane"));
+  UseOwnSettings();
   QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Orvane"));
   QApplication::setQuitOnLastWindowClosed(false);
   guard.Listen();

@@ -19,6 +19,10 @@ struct RunOptions {
 // Returns the process exit code.
 int RunOrvane(int argc, char** argv, const RunOptions& options = {});
 
+// The program's names (from its application id) and the folder of its own
+// where anything Qt keeps for it between runs is written.
+void UseOwnSettings();
+
 // The icon of the program's windows and of its desktop entry.
 inline constexpr const char* kAppIconResource = ":/app/org.orvane.Orvane.svg";
 

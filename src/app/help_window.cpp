@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QWheelEvent>
 
 #include "app/app_context.h"
@@ -99,6 +100,11 @@ THelpFrm::THelpFrm(AppContext& app, QWidget* parent) : QWidget(parent), app_(app
   BuildBeadCalculatorPage();
   BuildWorksheetPage();
   HelpPageControl1->SetActivePage(TabSheet5);
+
+  // F1 opens the help in every window; here that is this window as it is.
+  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  help->setContext(Qt::WindowShortcut);
+  connect(help, &QShortcut::activated, this, [this] { AppContext::ShowWindow(this); });
 
   // The window sees every key before the focused control (for Esc), and the
   // scroll boxes take the wheel by their own rule.

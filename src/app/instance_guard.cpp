@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -21,8 +22,14 @@
 namespace orvane {
 
 namespace {
+constexpr char kPingRequest[] = "ping\n";
+constexpr char kPingAnswer[] = "here\n";
 constexpr char kRaiseRequest[] = "raise\n";
+constexpr char kRaiseAnswer[] = "raised\n";
 constexpr int kTimeoutMs = 2000;
+// How long a second copy waits for a first copy that holds the lock but is
+// still starting and not yet listening.
+constexpr int kStartingCopyMs = 1500;
 QPointer<QWidget> gLastActive;
 
 // The socket address of a path; false when the path does not fit.
@@ -43,19 +50,74 @@ bool WaitFor(int fd, short events, int timeoutMs) {
   while (rc < 0 && errno == EINTR);
   return rc > 0;
 }
+
+// A folder only this user can use: a real directory (no link), owned by the
+// user, with no rights for anyone else.
+bool IsPrivateFolder(const QString& path) {
+  struct stat info {};
+  if (::lstat(QFile::encodeName(path).constData(), &info) != 0) return false;
+  return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 077) == 0 &&
+         ::access(QFile::encodeName(path).constData(), W_OK | X_OK) == 0;
+}
+
+enum class Exchange { NoListener, Answered, Refused };
+
+// Sends one request on the socket and reads the answer up to the hang-up.
+// Answered only when a process of this same user sent the expected answer.
+Exchange Ask(const QString& socketPath, const char* request, const char* answer) {
+  sockaddr_un address;
+  if (!SocketAddress(socketPath, address)) return Exchange::NoListener;
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return Exchange::NoListener;
+  // A first copy that hangs must not hang this one: every wait is bounded.
+  const timeval timeout{kTimeoutMs / 1000, 0};
+  ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout);
+  if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+    ::close(fd);
+    return Exchange::NoListener;
+  }
+  ucred peer{};
+  socklen_t size = sizeof peer;
+  QByteArray received;
+  if (::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == ::geteuid()) {
+    const size_t length = std::strlen(request);
+    if (::send(fd, request, length, MSG_NOSIGNAL) == ssize_t(length)) {
+      char buffer[64];
+      ssize_t n = 0;
+      while (received.size() < 256 && WaitFor(fd, POLLIN, kTimeoutMs) &&
+             (n = ::recv(fd, buffer, sizeof buffer, 0)) > 0)
+        received.append(buffer, n);
+    }
+  }
+  ::close(fd);
+  return received == answer ? Exchange::Answered : Exchange::Refused;
+}
 }  // namespace
 
-InstanceGuard::InstanceGuard(const QString& guardName, const QString& folder)
-    : lockPath_(folder + u'/' + guardName + QStringLiteral(".lock")),
-      socketPath_(folder + u'/' + guardName + QStringLiteral(".socket")),
-      lock_(std::make_unique<QLockFile>(lockPath_)) {
+InstanceGuard::InstanceGuard(const QString& guardName, const QString& folder) {
+  // Without a folder of this user's own there is no guard: a lock or socket
+  // in a place others can write to could be planted to keep Orvane from
+  // starting.
+  if (folder.isEmpty()) return;
+  lockPath_ = folder + u'/' + guardName + QStringLiteral(".lock");
+  socketPath_ = folder + u'/' + guardName + QStringLiteral(".socket");
+  lock_ = std::make_unique<QLockFile>(lockPath_);
   // Never stale while the holder lives; a crashed holder's lock is taken over.
   lock_->setStaleLockTime(0);
-  if (lock_->tryLock(0)) {
-    first_ = true;
-  } else {
-    // Only a lock that another copy holds makes this copy the second one.
-    first_ = lock_->error() != QLockFile::LockFailedError;
+  if (lock_->tryLock(0) || lock_->error() != QLockFile::LockFailedError) return;
+  // A held lock proves nothing by itself (its process may be another program
+  // that took over the number): only a copy that answers makes this one the
+  // second. A first copy that is still starting gets a moment to listen.
+  QElapsedTimer waited;
+  waited.start();
+  for (;;) {
+    const Exchange answer = Ask(socketPath_, kPingRequest, kPingAnswer);
+    if (answer == Exchange::Answered) {
+      first_ = false;
+      return;
+    }
+    if (answer == Exchange::Refused || waited.elapsed() >= kStartingCopyMs) return;
+    ::usleep(50 * 1000);
   }
 }
 
@@ -75,11 +137,13 @@ QString InstanceGuard::DefaultTitle(const QString& executablePath) {
 }
 
 QString InstanceGuard::RuntimeFolder() {
-  QString folder = QString::fromLocal8Bit(qgetenv("XDG_RUNTIME_DIR"));
-  if (folder.isEmpty() || !QFileInfo(folder).isWritable())
-    folder = QDir::tempPath() + QStringLiteral("/orvane-") + QString::number(getuid());
-  QDir().mkpath(folder);
-  return folder;
+  const QString runtime = QString::fromLocal8Bit(qgetenv("XDG_RUNTIME_DIR"));
+  if (!runtime.isEmpty() && IsPrivateFolder(runtime)) return runtime;
+  // The temporary folder is shared by all users: the folder there is made
+  // private, and one that someone else made or opened up is not used.
+  const QString folder = QDir::tempPath() + QStringLiteral("/orvane-") + QString::number(::geteuid());
+  ::mkdir(QFile::encodeName(folder).constData(), 0700);
+  return IsPrivateFolder(folder) ? folder : QString();
 }
 
 void InstanceGuard::Listen() {
@@ -142,28 +206,23 @@ void InstanceGuard::ServeClient(int fd) {
     const bool ended = n == 0 || (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR);
     const bool complete = client->received.contains('\n') || client->received.size() >= 256;
     if (!ended && !complete) return;  // more to come
+    // The answer tells the other copy that a live copy of Orvane heard it.
+    const char* answer = nullptr;
+    if (client->received == kRaiseRequest) {
+      RaiseLastActiveWindow();
+      answer = kRaiseAnswer;
+    } else if (client->received == kPingRequest) {
+      answer = kPingAnswer;
+    }
+    if (answer) ::send(client->fd, answer, std::strlen(answer), MSG_NOSIGNAL | MSG_DONTWAIT);
     hangUp();
-    if (client->received.contains("raise")) RaiseLastActiveWindow();
   });
   QTimer::singleShot(kTimeoutMs, this, hangUp);
 }
 
-void InstanceGuard::ActivatePreviousInstance() {
-  sockaddr_un address;
-  if (!SocketAddress(socketPath_, address)) return;
-  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  if (fd < 0) return;
-  // A first copy that hangs must not hang this one: every wait is bounded.
-  const timeval timeout{kTimeoutMs / 1000, 0};
-  ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout);
-  if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
-      ::send(fd, kRaiseRequest, sizeof kRaiseRequest - 1, MSG_NOSIGNAL) == ssize_t(sizeof kRaiseRequest - 1)) {
-    // Wait until the first copy has read the request and hung up.
-    char byte;
-    while (WaitFor(fd, POLLIN, kTimeoutMs) && ::recv(fd, &byte, 1, 0) > 0) {
-    }
-  }
-  ::close(fd);
+bool InstanceGuard::ActivatePreviousInstance() {
+  if (socketPath_.isEmpty()) return false;
+  return Ask(socketPath_, kRaiseRequest, kRaiseAnswer) == Exchange::Answered;
 }
 
 void InstanceGuard::RaiseLastActiveWindow() {

@@ -19,7 +19,8 @@ namespace orvane {
 class InstanceGuard : public QObject {
   Q_OBJECT
  public:
-  // `folder` holds the lock and the socket (the user's runtime folder).
+  // `folder` holds the lock and the socket (the user's private runtime
+  // folder); an empty one means no guard at all.
   InstanceGuard(const QString& guardName, const QString& folder);
   ~InstanceGuard() override;
 
@@ -27,17 +28,22 @@ class InstanceGuard : public QObject {
   // without everything from the first ".", all letters after the first in
   // lower case ("Orvane.exe" -> "Orvane").
   static QString DefaultTitle(const QString& executablePath);
+  // XDG_RUNTIME_DIR, or else a folder of this user's own in the temporary
+  // folder, made with rights for the user only; empty when neither is
+  // private to this user.
   static QString RuntimeFolder();
 
-  // True when no other copy holds the guard. A guard that cannot be set up at
-  // all (say the folder is not writable) does not stop the program: this
+  // False only when another copy holds the guard and answers on the socket.
+  // A guard that cannot be set up at all (say the folder is not writable), or
+  // a lock whose holder does not answer, does not stop the program: this
   // copy then runs as the first.
   bool FirstInstance() const { return first_; }
 
   // First copy: answer other copies' requests (call once the app exists).
   void Listen();
-  // Second copy: ask the first copy to come to the front. Gives up quietly.
-  void ActivatePreviousInstance();
+  // Second copy: ask the first copy to come to the front. Gives up quietly;
+  // true when the first copy answered.
+  bool ActivatePreviousInstance();
 
   // Brings the most recently active window of this copy to the front,
   // restoring it when minimised; a pop-up of it is raised instead.

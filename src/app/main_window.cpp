@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QIcon>
 #include <QPushButton>
+#include <QShortcut>
 #include <QToolButton>
 
 #include "app/app_context.h"
@@ -43,8 +44,24 @@ QPushButton* MakePictureButton(QWidget* parent, int left, const QString& icon, c
   button->setIconSize(QSize(16, 16));
   button->setToolTip(hint);
   button->setAccessibleName(hint);
-  button->setFocusPolicy(Qt::ClickFocus);
   return button;
+}
+
+// The next page that can be shown, one way or the other, round the end.
+void StepPage(TExtPageControl* pages, int direction) {
+  const int n = pages->PageCount();
+  const int from = pages->ActivePageIndex();
+  for (int k = 1; k < n && pages->ActivePageIndex() == from; ++k)
+    pages->SetActivePageIndex(((from + direction * k) % n + n) % n);
+}
+
+void AddShortcut(QWidget* window, const QList<QKeySequence>& keys, std::function<void()> action) {
+  auto* shortcut = new QShortcut(window);
+  shortcut->setKeys(keys);
+  shortcut->setContext(Qt::WindowShortcut);
+  QObject::connect(shortcut, &QShortcut::activated, window, [window, action = std::move(action)] {
+    RunGuarded(window, action);
+  });
 }
 
 }  // namespace
@@ -132,6 +149,20 @@ void TMainFrm::CreateButtonBar() {
 
   BitBtn1 = MakePictureButton(Panel21, 140, QStringLiteral(":/icons/calculator.svg"), QStringLiteral("Math Calculator"));
   HelpBtn = MakePictureButton(Panel21, 188, QStringLiteral(":/icons/help.svg"), QStringLiteral("Help"));
+  // Tab walks the bar left to right.
+  setTabOrder(BitBtn1, HelpBtn);
+  setTabOrder(HelpBtn, FracBtn);
+  setTabOrder(FracBtn, WorksheetBtn);
+  setTabOrder(WorksheetBtn, ExitBtn);
+
+  // Keys that work wherever the focus is in the window.
+  const QKeySequence calculatorKey(Qt::Key_F9);
+  BitBtn1->setToolTip(QStringLiteral("Math Calculator (%1)").arg(calculatorKey.toString(QKeySequence::NativeText)));
+  AddShortcut(this, {QKeySequence(Qt::Key_F1)}, [this] { HelpBtnClick(); });
+  AddShortcut(this, {calculatorKey}, [this] { CalculatorBtnClick(); });
+  AddShortcut(this, {QKeySequence(Qt::CTRL | Qt::Key_Tab)}, [this] { StepPage(PageControl1, 1); });
+  AddShortcut(this, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)},
+              [this] { StepPage(PageControl1, -1); });
 
   auto bind = [this](QAbstractButton* b, void (TMainFrm::*handler)()) {
     connect(b, &QAbstractButton::clicked, this, [this, handler] { RunGuarded(this, [&] { (this->*handler)(); }); });

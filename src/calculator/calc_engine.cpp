@@ -110,30 +110,64 @@ void TFxCalcEngine::PressChar(QChar ch) {
 }
 
 void TFxCalcEngine::SetText(const QString& text) {
-  ClearAll();
-  for (const QChar ch : text) PressChar(ch);
+  Feed(text, false);
 }
 
 void TFxCalcEngine::Paste(const QString& text) {
   if (text.isEmpty()) return;
+  Feed(text, true);
+}
+
+void TFxCalcEngine::Feed(const QString& text, bool calculatorCharsOnly) {
+  // A whole text is one action: the display changes and the alert sounds at
+  // most once, and no key flashes, however long the text is.
+  const QString shownBefore = display_;
+  batch_ = true;
+  batchAlerted_ = false;
   ClearAll();
   static const QString accepted = QStringLiteral("%*+-./=");
   for (const QChar ch : text) {
-    if ((ch >= u'0' && ch <= u'9') || accepted.contains(ch)) PressChar(ch);
+    if (!calculatorCharsOnly || (ch >= u'0' && ch <= u'9') || accepted.contains(ch)) PressChar(ch);
   }
+  if (entryUnread_) SettleEntry();
+  batch_ = false;
+  if (batchAlerted_) Alert();
+  if (display_ != shownBefore && OnDisplayChanged) OnDisplayChanged();
 }
 
 void TFxCalcEngine::PressButton(TFxCalculatorButton button) {
   if (button <= cbNone || button >= kCalculatorButtonCount) return;
-  if (OnPressFeedback) OnPressFeedback(button, true);
+  const bool feedback = OnPressFeedback && !batch_;
+  if (feedback) OnPressFeedback(button, true);
   ProcessButton(button);
-  if (OnPressFeedback) OnPressFeedback(button, false);
+  if (feedback) OnPressFeedback(button, false);
+}
+
+void TFxCalcEngine::Alert() {
+  if (batch_)
+    batchAlerted_ = true;
+  else if (alert_)
+    alert_();
+}
+
+void TFxCalcEngine::SettleEntry() {
+  entryUnread_ = false;
+  try {
+    // The sign is the one the entry had when it was last read, as for a
+    // typed digit.
+    operand_ = (operand_ < 0 ? -1.0L : 1.0L) * EntryValue();
+    ShowEntry();
+  } catch (const EConvertError&) {
+    ShowError();
+  }
 }
 
 void TFxCalcEngine::ProcessButton(TFxCalculatorButton button) {
+  const bool entryKey = (button >= cb0 && button <= cb9) || button == cbDecimal;
+  if (entryUnread_ && !entryKey && button != cbClear) SettleEntry();
   if (button == cbClear) ClearAll();
   if (error_) {
-    if (alert_) alert_();
+    Alert();
     lastButton_ = button;
     return;
   }
@@ -246,6 +280,13 @@ void TFxCalcEngine::ApplyRule(TFxCalculatorButton button) {
 void TFxCalcEngine::EnterDigit(int digit) {
   if (lastButton_ == cbEquals) ClearAll();
   if (newEntry_) entryText_.clear();
+  if (ReadLater()) {
+    // Long enough to hold a point or a non-zero digit, so no leading zero
+    // can be absorbed any more.
+    entryText_ += QChar(u'0' + digit);
+    newEntry_ = false;
+    return;
+  }
   // Only a number being extended keeps the sign given to it with +/-; a new
   // one starts positive whatever the last recalled or computed value was.
   const bool extending = !entryText_.isEmpty() && entryText_ != QLatin1String("0");
@@ -270,12 +311,28 @@ void TFxCalcEngine::EnterDecimal() {
   if (newEntry_) entryText_ = QStringLiteral("0");
   if (entryText_.contains(QChar(kCalcDecimalSeparator))) return;
   entryText_ += QChar(kCalcDecimalSeparator);
+  if (ReadLater()) {
+    operand_ = 0;  // a point drops the sign, as when it is read at once
+    newEntry_ = false;
+    return;
+  }
   operand_ = EntryValue();
   ShowEntry();
   newEntry_ = false;
 }
 
+bool TFxCalcEngine::ReadLater() {
+  // Reading the entry again for every digit of a long pasted number would
+  // take time growing with the square of its length; it is read once, when
+  // the next key needs its value or the text ends.
+  constexpr qsizetype kReadAtOnce = 32;
+  if (!batch_ || entryText_.size() < kReadAtOnce) return false;
+  entryUnread_ = true;
+  return true;
+}
+
 void TFxCalcEngine::ClearAll() {
+  entryUnread_ = false;
   accumulator_ = 0;
   operand_ = 0;
   pendingOperator_ = cbEquals;
@@ -322,13 +379,13 @@ void TFxCalcEngine::ShowError() {
   SetDisplay(QStringLiteral("****** "));
   error_ = true;
   newEntry_ = false;
-  if (alert_) alert_();
+  Alert();
 }
 
 void TFxCalcEngine::SetDisplay(const QString& text) {
   if (text == display_) return;
   display_ = text;
-  if (OnDisplayChanged) OnDisplayChanged();
+  if (OnDisplayChanged && !batch_) OnDisplayChanged();
 }
 
 void TFxCalcEngine::SetMemory(long double value) {

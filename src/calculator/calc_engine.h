@@ -64,6 +64,10 @@ class TFxCalcEngine {
   static TFxCalculatorButton ButtonForChar(QChar ch);
 
  private:
+  void Feed(const QString& text, bool calculatorCharsOnly);
+  bool ReadLater();
+  void SettleEntry();
+  void Alert();
   void ProcessButton(TFxCalculatorButton button);
   void ApplyRule(TFxCalculatorButton button);
   void ClearAll();
@@ -87,6 +91,9 @@ class TFxCalcEngine {
   bool newEntry_ = true;
   bool error_ = false;
   QString display_;
+  bool batch_ = false;         // feeding a whole text
+  bool batchAlerted_ = false;  // an alert is owed when the text ends
+  bool entryUnread_ = false;   // digits appended that operand_ does not hold yet
 };
 
 }  // namespace orvane

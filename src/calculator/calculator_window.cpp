@@ -1,9 +1,11 @@
 #include "calculator/calculator_window.h"
 
 #include <QKeyEvent>
+#include <QShortcut>
 
 #include "app/app_context.h"
 #include "app/error_boundary.h"
+#include "app/help_window.h"
 #include "calculator/calculator_control.h"
 #include "widgets/look.h"
 
@@ -37,6 +39,10 @@ TCalculatorFrm::TCalculatorFrm(AppContext& app, QWidget* parent) : QWidget(paren
   FxCalculator1->installEventFilter(this);
   setFocusProxy(FxCalculator1);
   FxCalculator1->setFocus();
+
+  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  help->setContext(Qt::WindowShortcut);
+  connect(help, &QShortcut::activated, this, [this] { AppContext::ShowWindow(app_.HelpFrm()); });
 }
 
 void TCalculatorFrm::FormKeyPress(QChar& key) {

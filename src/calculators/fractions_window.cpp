@@ -9,6 +9,7 @@
 
 #include "app/app_context.h"
 #include "app/error_boundary.h"
+#include "app/help_window.h"
 #include "calculators/fraction_table.h"
 #include "widgets/look.h"
 #include "widgets/nav_bar.h"
@@ -32,6 +33,9 @@ TFracFrm::TFracFrm(AppContext& app, QWidget* parent) : QWidget(parent), app_(app
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   escape->setContext(Qt::WindowShortcut);
   connect(escape, &QShortcut::activated, CloseBtn, &QPushButton::click);
+  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  help->setContext(Qt::WindowShortcut);
+  connect(help, &QShortcut::activated, this, [this] { AppContext::ShowWindow(app_.HelpFrm()); });
 
   FracGrid = new TStringGrid(9, int(FractionTable.size()) + 1, 1, this);
   FracGrid->setObjectName(QStringLiteral("FracGrid"));

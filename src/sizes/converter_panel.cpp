@@ -35,13 +35,6 @@ class FixedHeightDelegate : public QStyledItemDelegate {
   }
 };
 
-// Digits of the ASCII range only: other scripts' digits are no numbers here.
-bool IsSizeText(const QString& text, QStringView allowed) {
-  for (QChar c : text)
-    if (!(c >= u'0' && c <= u'9') && !allowed.contains(c)) return false;
-  return true;
-}
-
 QString Range(const char* low, const char* high) {
   return TrimSpaces(QLatin1String(low)) + QStringLiteral(" - ") + TrimSpaces(QLatin1String(high));
 }
@@ -75,6 +68,12 @@ void TDesignationBox::SetText(const QString& text) {
 }
 
 void TDesignationBox::keyPressEvent(QKeyEvent* event) {
+  // Nothing can be typed or pasted here, but an answer shown can be selected
+  // and copied.
+  if (event->matches(QKeySequence::SelectAll) || event->matches(QKeySequence::Copy)) {
+    QComboBox::keyPressEvent(event);
+    return;
+  }
   QChar key = TypedCharacter(event);
   if (key.isNull() || !OnKeyPress) {
     QComboBox::keyPressEvent(event);
@@ -220,8 +219,7 @@ void TSizeConverterPanel::PearlBoxChange() {
   if (k < 1 || k > int(PearlPlateTable.size())) return;
   const PearlPlateEntry& e = PearlPlateTable[k - 1];
   StoneBox->SetText(TrimSpaces(QLatin1String(e.SS)));
-  MmBox->setText(Range(e.MmLow, e.MmHigh));
-  InchBox->setText(Range(e.InchLow, e.InchHigh));
+  ShowRanges(e.MmLow, e.MmHigh, e.InchLow, e.InchHigh);
 }
 
 void TSizeConverterPanel::StoneBoxChange() {
@@ -233,8 +231,26 @@ void TSizeConverterPanel::StoneBoxChange() {
   if (k < 1 || k > int(StoneSizeTable.size())) return;
   const StoneSizeEntry& e = StoneSizeTable[k - 1];
   PearlBox->SetText(PearlNumbersForStone(TrimSpaces(QLatin1String(e.SS))));
-  MmBox->setText(Range(e.MmLow, e.MmHigh));
-  InchBox->setText(Range(e.InchLow, e.InchHigh));
+  ShowRanges(e.MmLow, e.MmHigh, e.InchLow, e.InchHigh);
+}
+
+void TSizeConverterPanel::ShowRanges(const char* mmLow, const char* mmHigh, const char* inchLow,
+                                     const char* inchHigh) {
+  mmRange_ = Range(mmLow, mmHigh);
+  inchRange_ = Range(inchLow, inchHigh);
+  MmBox->setText(mmRange_);
+  InchBox->setText(inchRange_);
+}
+
+// A size typed or pasted into MmBox or InchBox. A range that a pick wrote is
+// no size to convert and only beeps; any other text that is not a size says
+// what is wrong with it, as the other pages do.
+std::optional<long double> TSizeConverterPanel::SizeOf(const QString& text, bool inches) {
+  if (text == TrimSpaces(inches ? inchRange_ : mmRange_)) {
+    app_.Services().Beep();
+    return std::nullopt;
+  }
+  return NotNegative(inches ? InchTextToNumber(text) : TextToNumber(text), text);
 }
 
 void TSizeConverterPanel::CalcBtnClick() {
@@ -242,23 +258,18 @@ void TSizeConverterPanel::CalcBtnClick() {
     InchBox->clear();
     const QString mm = TrimSpaces(MmBox->text());
     if (!mm.isEmpty()) {
-      // Only pasting can bring other characters in.
-      if (!IsSizeText(mm, u".")) {
-        app_.Services().Beep();
-        return;
-      }
-      const float inches = StoreSingle(TextToNumber(mm) / kMmPerInch);
+      const std::optional<long double> size = SizeOf(mm, false);
+      if (!size) return;
+      const float inches = StoreSingle(*size / kMmPerInch);
       InchBox->setText(FormatFixed(inches, 10, 5));
     }
   } else if (ActiveBox == QLatin1String("Inch")) {
     MmBox->clear();
     const QString inch = TrimSpaces(InchBox->text());
     if (!inch.isEmpty()) {
-      if (!IsSizeText(inch, u" ./")) {
-        app_.Services().Beep();
-        return;
-      }
-      const float mm = StoreSingle(InchTextToNumber(inch) * kMmPerInch);
+      const std::optional<long double> size = SizeOf(inch, true);
+      if (!size) return;
+      const float mm = StoreSingle(*size * kMmPerInch);
       MmBox->setText(FormatFixed(mm, 9, 5));
     }
   }

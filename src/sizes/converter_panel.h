@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <functional>
+#include <optional>
 
 #include "sizes/key_filter.h"
 #include "widgets/panel.h"
@@ -77,8 +78,12 @@ class TSizeConverterPanel : public TPanel {
  private:
   void SizeBoxKeyPress(KeyFilterKind kind, const QString& boxText, QChar& key);
   void DesignationKeyPress(TDesignationBox* box, QChar& key);
+  void ShowRanges(const char* mmLow, const char* mmHigh, const char* inchLow, const char* inchHigh);
+  std::optional<long double> SizeOf(const QString& text, bool inches);
 
   AppContext& app_;
+  // The ranges a pick last wrote into MmBox and InchBox.
+  QString mmRange_, inchRange_;
 };
 
 }  // namespace orvane

@@ -15,15 +15,56 @@
 
 namespace orvane {
 
+QString QuotedText(const QString& text) {
+  // A pasted page of text would make a box wider than any screen: the middle
+  // of a very long text is left out, never half a character.
+  constexpr qsizetype kKeep = 100;
+  QString shown = text;
+  if (shown.size() > 2 * kKeep + 20) {
+    qsizetype head = kKeep, tail = kKeep;
+    if (shown[head - 1].isHighSurrogate()) --head;
+    if (shown[shown.size() - tail].isLowSurrogate()) --tail;
+    shown = shown.left(head) + QStringLiteral(" \u2026 ") + shown.right(tail);
+  }
+  // A pasted NUL would end the message early, so it shows as its symbol.
+  shown.replace(QChar(u'\0'), QChar(char16_t(0x2400)));
+  // Right-to-left letters or direction marks in the text must not turn the
+  // sentence around it: the text goes in an isolate of its own. A closing
+  // mark of the text's own that has no opening one would end that isolate
+  // early, so it is dropped; isolates the text leaves open are closed.
+  bool directional = false;
+  for (QChar c : shown) {
+    switch (c.direction()) {
+      case QChar::DirR: case QChar::DirAL: case QChar::DirAN: case QChar::DirLRE: case QChar::DirLRO:
+      case QChar::DirRLE: case QChar::DirRLO: case QChar::DirPDF: case QChar::DirLRI: case QChar::DirRLI:
+      case QChar::DirFSI: case QChar::DirPDI:
+        directional = true;
+        break;
+      default:
+        break;
+    }
+  }
+  if (!directional) return shown;
+  constexpr char16_t kFirstStrongIsolate = 0x2068, kPopIsolate = 0x2069;
+  QString isolated(1, QChar(kFirstStrongIsolate));
+  int open = 0;
+  for (QChar c : shown) {
+    const QChar::Direction d = c.direction();
+    if (d == QChar::DirLRI || d == QChar::DirRLI || d == QChar::DirFSI) {
+      ++open;
+    } else if (d == QChar::DirPDI) {
+      if (open == 0) continue;
+      --open;
+    }
+    isolated += c;
+  }
+  isolated += QString(open + 1, QChar(kPopIsolate));
+  return isolated;
+}
+
 namespace {
 
-// The offending text as the message quotes it. A pasted NUL would end the
-// message early, so it shows as its visible symbol.
-QString Quoted(const QString& text) {
-  QString shown = text;
-  shown.replace(QChar(u'\0'), QChar(char16_t(0x2400)));
-  return shown;
-}
+QString Quoted(const QString& text) { return QuotedText(text); }
 
 [[noreturn]] void ThrowFloat(const QString& text) {
   throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(Quoted(text)).toStdString());
@@ -46,14 +87,18 @@ long double ParseCanonical(const std::string& canonical, bool& overflow) {
   return v;
 }
 
-// The decimal digits of |value| rounded to 18 significant digits, and the
-// exponent e with |value| = 0.d1d2... * 10^e. Every number box and the
-// calculator display format through here, so the digits live in place.
+// The decimal digits of |value| rounded to a number of significant digits,
+// and the exponent e with |value| = 0.d1d2... * 10^e. Every number box and
+// the calculator display format through here, so the digits live in place.
 struct Decimal {
   char digits[18];  // no leading zero unless the value is zero
   int count = 0;
   int exponent = 0;
 };
+
+// How a discarded part of exactly one half rounds: fixed texts follow the C
+// library (to even), general texts round it up.
+enum class Tie { ToEven, Up };
 
 using u128 = unsigned __int128;
 
@@ -64,13 +109,10 @@ constexpr std::array<u128, 39> kPowersOfTen = [] {
   return p;
 }();
 
-constexpr std::uint64_t k1e17 = 100000000000000000ULL;
-constexpr std::uint64_t k1e18 = 1000000000000000000ULL;
-
-// value * 10^p as a whole part and whether the rest rounds it up (to nearest,
-// ties to even, as the C library rounds); value = m * 2^q. False when it
-// does not fit in 128 bits.
-bool ScaledByPowerOfTen(std::uint64_t m, int q, int p, u128& whole, bool& up) {
+// value * 10^p as a whole part and how the rest compares with one half
+// (-1 below, 0 equal, +1 above); value = m * 2^q. False when it does not fit
+// in 128 bits.
+bool ScaledByPowerOfTen(std::uint64_t m, int q, int p, u128& whole, int& rest) {
   const int powers = int(kPowersOfTen.size());
   if (p >= powers || -p >= powers || q >= 64 || q <= -128) return false;
   if (p >= 0) {
@@ -79,13 +121,13 @@ bool ScaledByPowerOfTen(std::uint64_t m, int q, int p, u128& whole, bool& up) {
     if (q >= 0) {
       if (q > 0 && (num >> (128 - q)) != 0) return false;
       whole = num << q;
-      up = false;
+      rest = -1;
       return true;
     }
     whole = num >> -q;
     const u128 rem = num & ((u128(1) << -q) - 1);
     const u128 half = u128(1) << (-q - 1);
-    up = rem > half || (rem == half && (whole & 1));
+    rest = rem < half ? -1 : rem > half ? 1 : 0;
     return true;
   }
   u128 num = m, den = kPowersOfTen[-p];
@@ -96,16 +138,17 @@ bool ScaledByPowerOfTen(std::uint64_t m, int q, int p, u128& whole, bool& up) {
     den <<= -q;
   }
   whole = num / den;
-  const u128 rem = num % den;
-  up = rem > den - rem || (rem == den - rem && (whole & 1));
+  const u128 rem = num % den, other = den - rem;
+  rest = rem < other ? -1 : rem > other ? 1 : 0;
   return true;
 }
 
-// The 18 digits of |value| straight from its 64-bit significand with 128-bit
-// integers: exact, and several times quicker than the library conversion.
-// False for zero, subnormals and magnitudes too far from the everyday ones
-// to scale in 128 bits; the library conversion takes those.
-bool ExactDigits18(long double value, std::uint64_t& digits, int& exponent) {
+// The first `count` digits of |value| straight from its 64-bit significand
+// with 128-bit integers, rounded once: exact, and several times quicker than
+// the library conversion. False for zero, subnormals and magnitudes too far
+// from the everyday ones to scale in 128 bits; the library conversion takes
+// those (no exact half can arise there, so its ties to even do no harm).
+bool ExactDigits(long double value, int count, Tie tie, std::uint64_t& digits, int& exponent) {
 #if LDBL_MANT_DIG == 64
   unsigned char raw[sizeof(long double)];
   std::memcpy(raw, &value, sizeof raw);
@@ -121,21 +164,23 @@ bool ExactDigits18(long double value, std::uint64_t& digits, int& exponent) {
   const int zeros = std::countr_zero(m);
   m >>= zeros;
   const int q = top - 63 + zeros;
+  const std::uint64_t low = std::uint64_t(kPowersOfTen[count - 1]), high = std::uint64_t(kPowersOfTen[count]);
   // floor(top * log10 2) + 1 is the decimal exponent or one off it.
   int e = ((top * 1262611) >> 22) + 1;
   for (int attempt = 0; attempt < 3; ++attempt) {
     u128 whole;
-    bool up;
-    if (!ScaledByPowerOfTen(m, q, 18 - e, whole, up)) return false;
-    if (whole < k1e17) {
+    int rest;
+    if (!ScaledByPowerOfTen(m, q, count - e, whole, rest)) return false;
+    if (whole < low) {
       --e;
-    } else if (whole >= k1e18) {
+    } else if (whole >= high) {
       ++e;
     } else {
+      const bool up = rest > 0 || (rest == 0 && (tie == Tie::Up || (whole & 1)));
       digits = std::uint64_t(whole) + up;
       exponent = e;
-      if (digits == k1e18) {
-        digits = k1e17;
+      if (digits == high) {
+        digits = low;
         ++exponent;
       }
       return true;
@@ -143,32 +188,38 @@ bool ExactDigits18(long double value, std::uint64_t& digits, int& exponent) {
   }
 #else
   (void)value;
+  (void)count;
+  (void)tie;
   (void)digits;
   (void)exponent;
 #endif
   return false;
 }
 
-Decimal Expand18(long double value) {
+// |value| rounded once to `count` (at most 18) significant digits.
+Decimal Expand(long double value, int count, Tie tie) {
   Decimal d;
-  d.count = 18;
+  d.count = count;
   std::uint64_t n;
-  if (ExactDigits18(value, n, d.exponent)) {
-    for (int i = 17; i >= 0; --i) {
+  if (ExactDigits(value, count, tie, n, d.exponent)) {
+    for (int i = count - 1; i >= 0; --i) {
       d.digits[i] = char('0' + n % 10);
       n /= 10;
     }
     return d;
   }
-  // "d.ddddddddddddddddde[+-]x"
+  // "d.ddd...e[+-]x"
   char buf[64];
-  const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 17);
+  const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, count - 1);
   d.digits[0] = buf[0];
-  std::memcpy(d.digits + 1, buf + 2, 17);
-  std::from_chars(buf + 20 + (buf[20] == '+'), res.ptr, d.exponent);
+  std::memcpy(d.digits + 1, buf + 2, count - 1);
+  const char* sign = buf + count + 2;
+  std::from_chars(sign + (*sign == '+'), res.ptr, d.exponent);
   ++d.exponent;
   return d;
 }
+
+Decimal Expand18(long double value) { return Expand(value, 18, Tie::ToEven); }
 
 // Keeps `keep` digits, rounding half up on the decimal digits; a carry out of
 // the first digit raises the exponent.
@@ -418,8 +469,9 @@ QString FormatFixed(long double value, int precision, int decimals) {
 QString FormatGeneral(long double value) {
   if (!std::isfinite(value)) return NonFinite(value);
   if (value == 0) return QStringLiteral("0");
-  Decimal d = Expand18(value);
-  RoundHalfUp(d, 15);
+  // One rounding of the value itself: rounding 18 digits again would turn
+  // ...549957 into ...55 and then up.
+  Decimal d = Expand(value, 15, Tie::Up);
   DropTrailingZeros(d);
   const int e = d.exponent;
   char buf[48];

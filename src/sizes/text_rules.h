@@ -47,6 +47,10 @@ float StoreSingle(long double value);
 long double CheckedDivide(long double numerator, long double denominator);
 long double CheckedResult(long double value);
 
+// A user's text as a message quotes it: shortened when very long, and set
+// apart so that right-to-left text in it cannot reorder the sentence.
+QString QuotedText(const QString& text);
+
 // The error box text: a "." is added unless the text already ends in "." or
 // in a character below it.
 QString WithFinalDot(const QString& message);

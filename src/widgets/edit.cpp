@@ -46,6 +46,15 @@ TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {
   });
 }
 
+bool IsEditingShortcut(const QKeyEvent* event) {
+  static constexpr QKeySequence::StandardKey kEditing[] = {QKeySequence::SelectAll, QKeySequence::Copy,
+                                                          QKeySequence::Cut,       QKeySequence::Paste,
+                                                          QKeySequence::Undo,      QKeySequence::Redo};
+  for (QKeySequence::StandardKey k : kEditing)
+    if (event->matches(k)) return true;
+  return false;
+}
+
 bool FilterTypedKey(KeyFilterKind kind, const QString& boxText, QChar& key, DesktopServices& services) {
   switch (FilterKey(kind, key, boxText)) {
     case KeyVerdict::Accept:
@@ -88,7 +97,9 @@ void TEdit::SetReadOnlyBox(bool readOnly) {
 }
 
 void TEdit::keyPressEvent(QKeyEvent* event) {
-  QChar key = TypedCharacter(event);
+  // The filters judge typed characters; select, copy, cut, paste, undo and
+  // redo type none and work in every box.
+  QChar key = IsEditingShortcut(event) ? QChar() : TypedCharacter(event);
   if (key.isNull() || !OnKeyPress) {
     QLineEdit::keyPressEvent(event);
     return;

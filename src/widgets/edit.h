@@ -13,7 +13,8 @@ class DesktopServices;
 //  - OnKeyPress: a typed character (Enter is '\r', Backspace '\b', Ctrl+letter
 //    its control code). The handler may set the key to a null QChar to
 //    swallow it. Keys that produce no character (arrows, Home, End, Delete,
-//    Tab, Esc) never reach it. Pasted text is never filtered.
+//    Tab, Esc) and the editing shortcuts (Ctrl+A, C, X, V, Z, Shift+Z) never
+//    reach it. Pasted text is never filtered.
 //  - OnEnter / OnExit: focus gained / lost.
 //  Each runs inside the error boundary.
 //  - OnChange: the text changed, by typing or by the program; setting the same
@@ -50,6 +51,10 @@ class TEdit : public QLineEdit {
 // swallows it (with the default beep where the filter says so). Returns true
 // for Enter, which is swallowed too and left to the caller's Enter action.
 bool FilterTypedKey(KeyFilterKind kind, const QString& boxText, QChar& key, DesktopServices& services);
+
+// Select all, copy, cut, paste, undo, redo: keys that edit a box but type
+// nothing, so no key filter sees them.
+bool IsEditingShortcut(const QKeyEvent* event);
 
 // The character a key event types, or a null QChar for keys that type none.
 QChar TypedCharacter(const QKeyEvent* event);

@@ -1,4 +1,8 @@
 #include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -25,7 +29,11 @@ class InstanceGuardTest : public QObject {
   void unusableFolderStillStarts();
   void crashedHolderIsTakenOver();
   void minimisedFirstCopyIsRestored();
-  void secondCopyGivesUpWithoutAFirst();
+  void silentLockHolderDoesNotStopAStart_data();
+  void silentLockHolderDoesNotStopAStart();
+  void runtimeFolderIsPrivate_data();
+  void runtimeFolderIsPrivate();
+  void noFolderNoGuard();
   void leftoverSocketAndSilentClientDoNotBlock();
 };
 
@@ -45,6 +53,27 @@ qint64 TimedRequest(const QString& folder) {
   while (!done) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
   secondCopy.join();
   return timer.elapsed();
+}
+
+// Whether a copy starting now would run as the first, asked on its own thread
+// while this thread's event loop serves a first copy's socket.
+bool StartsAsFirst(const QString& folder) {
+  std::atomic<bool> done = false, first = false;
+  std::thread copy([&] {
+    InstanceGuard guard(QStringLiteral("PREVINST:orvane"), folder);
+    first = guard.FirstInstance();
+    done = true;
+  });
+  while (!done) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  copy.join();
+  return first;
+}
+
+void SetEnv(const char* name, const QString& value) {
+  if (value.isNull())
+    qunsetenv(name);
+  else
+    qputenv(name, QFile::encodeName(value));
 }
 
 }  // namespace
@@ -68,8 +97,8 @@ void InstanceGuardTest::secondCopyIsRefused() {
   QTemporaryDir dir;
   InstanceGuard first(QStringLiteral("PREVINST:orvane"), dir.path());
   QVERIFY(first.FirstInstance());
-  InstanceGuard second(QStringLiteral("PREVINST:orvane"), dir.path());
-  QVERIFY(!second.FirstInstance());
+  first.Listen();
+  QVERIFY(!StartsAsFirst(dir.path()));
 }
 
 void InstanceGuardTest::otherNamesDoNotMeet() {
@@ -119,14 +148,98 @@ void InstanceGuardTest::minimisedFirstCopyIsRestored() {
   QVERIFY(window.isVisible());
 }
 
-void InstanceGuardTest::secondCopyGivesUpWithoutAFirst() {
+// A lock proves nothing unless a live copy answers behind it: a copy that
+// holds it but never listens (still starting and stuck, or another program
+// that took over its process number) does not keep the program from starting.
+void InstanceGuardTest::silentLockHolderDoesNotStopAStart_data() {
+  QTest::addColumn<bool>("planted");
+  QTest::newRow("holder that never listens") << false;
+  QTest::newRow("lock naming process 1") << true;
+}
+
+void InstanceGuardTest::silentLockHolderDoesNotStopAStart() {
+  QFETCH(bool, planted);
   QTemporaryDir dir;
-  InstanceGuard first(QStringLiteral("PREVINST:orvane"), dir.path());  // holds the lock, never listens
-  InstanceGuard second(QStringLiteral("PREVINST:orvane"), dir.path());
+  std::unique_ptr<InstanceGuard> holder;
+  if (planted) {
+    QFile lock(dir.path() + QStringLiteral("/PREVINST:orvane.lock"));
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    lock.write("1\norvane\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+  } else {
+    holder = std::make_unique<InstanceGuard>(QStringLiteral("PREVINST:orvane"), dir.path());
+    QVERIFY(holder->FirstInstance());
+  }
   QElapsedTimer timer;
   timer.start();
-  second.ActivatePreviousInstance();
-  QVERIFY(timer.elapsed() < 3000);
+  InstanceGuard second(QStringLiteral("PREVINST:orvane"), dir.path());
+  QVERIFY(second.FirstInstance());
+  QVERIFY(!second.ActivatePreviousInstance());
+  QVERIFY(timer.elapsed() < 5000);
+}
+
+// The lock and socket live where only this user can reach them: the runtime
+// folder when it is private, else a folder made private in the temporary
+// folder; one that is not private is refused, and there is no guard then.
+void InstanceGuardTest::runtimeFolderIsPrivate_data() {
+  QTest::addColumn<QString>("runtime");   // how XDG_RUNTIME_DIR is set up
+  QTest::addColumn<QString>("fallback");  // how <tmp>/orvane-<uid> is found
+  QTest::addColumn<QString>("used");      // which folder is used
+  QTest::newRow("private runtime folder") << "private" << "missing" << "runtime";
+  QTest::newRow("no runtime folder") << "unset" << "missing" << "fallback";
+  QTest::newRow("runtime folder open to others") << "open" << "missing" << "fallback";
+  QTest::newRow("own private fallback") << "unset" << "private" << "fallback";
+  QTest::newRow("fallback open to others") << "unset" << "open" << "none";
+  QTest::newRow("fallback is a link") << "unset" << "link" << "none";
+  QTest::newRow("fallback of another user") << "unset" << "foreign" << "none";
+}
+
+void InstanceGuardTest::runtimeFolderIsPrivate() {
+  QFETCH(QString, runtime);
+  QFETCH(QString, fallback);
+  QFETCH(QString, used);
+  if (fallback == QLatin1String("foreign") && ::geteuid() != 0) QSKIP("only root can give a folder to another user");
+  QTemporaryDir base;
+  const QString runtimeDir = base.path() + QStringLiteral("/run");
+  const QString tmp = base.path() + QStringLiteral("/tmp");
+  const QString fallbackDir = tmp + QStringLiteral("/orvane-") + QString::number(::geteuid());
+  QVERIFY(QDir().mkpath(runtimeDir) && QDir().mkpath(tmp));
+  ::chmod(QFile::encodeName(runtimeDir).constData(), runtime == QLatin1String("open") ? 0777 : 0700);
+  if (fallback == QLatin1String("link")) {
+    const QString elsewhere = base.path() + QStringLiteral("/elsewhere");
+    QVERIFY(QDir().mkpath(elsewhere));
+    ::chmod(QFile::encodeName(elsewhere).constData(), 0700);
+    QVERIFY(QFile::link(elsewhere, fallbackDir));
+  } else if (fallback != QLatin1String("missing")) {
+    QVERIFY(QDir().mkpath(fallbackDir));
+    ::chmod(QFile::encodeName(fallbackDir).constData(), fallback == QLatin1String("open") ? 0777 : 0700);
+    if (fallback == QLatin1String("foreign")) QCOMPARE(::chown(QFile::encodeName(fallbackDir).constData(), 65534, 65534), 0);
+  }
+  const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR"), oldTmp = qgetenv("TMPDIR");
+  SetEnv("XDG_RUNTIME_DIR", runtime == QLatin1String("unset") ? QString() : runtimeDir);
+  SetEnv("TMPDIR", tmp);
+  const QString folder = InstanceGuard::RuntimeFolder();
+  qputenv("XDG_RUNTIME_DIR", oldRuntime);
+  qputenv("TMPDIR", oldTmp);
+
+  const QString expected = used == QLatin1String("runtime")    ? runtimeDir
+                           : used == QLatin1String("fallback") ? fallbackDir
+                                                               : QString();
+  QCOMPARE(folder, expected);
+  if (used == QLatin1String("fallback")) {
+    struct stat info {};
+    QCOMPARE(::lstat(QFile::encodeName(folder).constData(), &info), 0);
+    QVERIFY(S_ISDIR(info.st_mode));
+    QCOMPARE(int(info.st_mode & 0777), 0700);
+  }
+}
+
+// No private folder: the program starts, and there is no one to ask.
+void InstanceGuardTest::noFolderNoGuard() {
+  InstanceGuard first(QStringLiteral("PREVINST:orvane"), QString());
+  InstanceGuard second(QStringLiteral("PREVINST:orvane"), QString());
+  QVERIFY(first.FirstInstance());
+  QVERIFY(second.FirstInstance());
+  QVERIFY(!second.ActivatePreviousInstance());
 }
 
 // A socket file left by a crashed copy is replaced, only this user may use

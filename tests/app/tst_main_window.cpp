@@ -44,6 +44,12 @@ class MainWindowTest : public QObject {
   void enterPressesTheFocusedButton();
   void tabChain_data();
   void tabChain();
+  void f1OpensHelp_data();
+  void f1OpensHelp();
+  void f1InHelpIsHarmless();
+  void calculatorKey();
+  void ctrlTabChangesPage_data();
+  void ctrlTabChangesPage();
 
  private:
   std::unique_ptr<TestApp> t_;
@@ -72,7 +78,7 @@ void MainWindowTest::frame() {
   QCOMPARE(main()->Panel21->geometry(), QRect(0, 464, 534, 50));
   QCOMPARE(main()->ExitBtn->text(), QStringLiteral("Exit"));
   QCOMPARE(main()->ExitBtn->geometry(), QRect(448, 9, 73, 27));
-  QCOMPARE(main()->BitBtn1->toolTip(), QStringLiteral("Math Calculator"));
+  QCOMPARE(main()->BitBtn1->toolTip(), QStringLiteral("Math Calculator (F9)"));
   QCOMPARE(main()->HelpBtn->toolTip(), QStringLiteral("Help"));
   QCOMPARE(main()->ToolButton1->toolTip(), QStringLiteral("First Record"));
   QCOMPARE(main()->ToolButton4->toolTip(), QStringLiteral("Last Record"));
@@ -270,12 +276,14 @@ void MainWindowTest::everyBoxHasAnAccessibleName() {
 void MainWindowTest::tabChain_data() {
   QTest::addColumn<int>("page");
   QTest::addColumn<QStringList>("chain");
+  // The whole button bar, left to right.
   const QStringList frame{"Fractions", "Worksheet", "Exit", "Pearl Plate", "Stone Size", "Millimeters", "Inches"};
-  QTest::newRow("about") << 0 << (frame + QStringList{"page control", "Fractions"});
+  const QStringList bar{"Math Calculator", "Help", "Fractions"};
+  QTest::newRow("about") << 0 << (frame + QStringList{"page control"} + bar);
   QTest::newRow("weight") << 5
                           << (frame + QStringList{"page control", "Carats", "Grams", "Kilograms", "Ounces",
-                                                  "Pounds", "Clear", "Fractions"});
-  QTest::newRow("pearl plate") << 3 << (frame + QStringList{"page control", "Pearl plate chart", "Fractions"});
+                                                  "Pounds", "Clear"} + bar);
+  QTest::newRow("pearl plate") << 3 << (frame + QStringList{"page control", "Pearl plate chart"} + bar);
 }
 
 void MainWindowTest::tabChain() {
@@ -343,6 +351,98 @@ void MainWindowTest::enterPressesTheFocusedButton() {
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(bead->BsMm));
   }
   if (button == "CloseBtn") QVERIFY(!frac->isVisible());
+}
+
+// F1 opens the help wherever the focus is; from the main window it picks the
+// page as the Help button does.
+void MainWindowTest::f1OpensHelp_data() {
+  QTest::addColumn<QString>("window");
+  QTest::addColumn<int>("page");
+  QTest::addColumn<QString>("helpPage");
+  QTest::newRow("main, bead calculator") << "main" << 2 << "Bead Calculator";
+  QTest::newRow("main, about") << "main" << 0 << "License";
+  QTest::newRow("fractions") << "fractions" << -1 << "Stone Size";
+  QTest::newRow("calculator") << "calculator" << -1 << "Stone Size";
+}
+
+void MainWindowTest::f1OpensHelp() {
+  QFETCH(QString, window);
+  QFETCH(int, page);
+  QFETCH(QString, helpPage);
+  THelpFrm* help = t_->app->HelpFrm();
+  help->HelpPageControl1->SetActivePage(help->TabSheet6);
+  QWidget* focus = nullptr;
+  if (window == "main") {
+    main()->PageControl1->SetActivePageIndex(page);
+    focus = main()->Panel18->MmBox;
+  } else if (window == "fractions") {
+    main()->FracBtn->click();
+    focus = t_->app->FracFrm()->CloseBtn;
+  } else {
+    main()->BitBtn1->click();
+    focus = t_->app->CalculatorFrm()->FxCalculator1;
+  }
+  FocusWidget(focus);
+  QVERIFY(!help->isVisible());
+  QTest::keyClick(focus, Qt::Key_F1);
+  QVERIFY(help->isVisible());
+  QCOMPARE(help->HelpPageControl1->tabText(help->HelpPageControl1->ActivePageIndex()), helpPage);
+  QCOMPARE(t_->services.beeps, 0);
+}
+
+void MainWindowTest::f1InHelpIsHarmless() {
+  THelpFrm* help = t_->app->HelpFrm();
+  main()->PageControl1->SetActivePageIndex(2);
+  main()->HelpBtn->click();
+  FocusWidget(help);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+  QVERIFY(help->isVisible());
+  QCOMPARE(help->HelpPageControl1->tabText(help->HelpPageControl1->ActivePageIndex()),
+           QStringLiteral("Bead Calculator"));
+  QCOMPARE(main()->PageControl1->ActivePageIndex(), 2);
+}
+
+void MainWindowTest::calculatorKey() {
+  FocusWidget(main()->Panel18->MmBox);
+  QTest::keyClicks(main()->Panel18->MmBox, QStringLiteral("12"));
+  QTest::keyClick(main()->Panel18->MmBox, Qt::Key_F9);
+  QVERIFY(t_->app->CalculatorFrm()->isVisible());
+  QCOMPARE(main()->Panel18->MmBox->text(), QStringLiteral("12"));
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab step through the pages wherever the focus is,
+// round the ends.
+void MainWindowTest::ctrlTabChangesPage_data() {
+  QTest::addColumn<QString>("focus");
+  QTest::addColumn<int>("from");
+  QTest::addColumn<bool>("back");
+  QTest::addColumn<int>("to");
+  QTest::newRow("converter box") << "MmBox" << 0 << false << 1;
+  QTest::newRow("converter box, back") << "MmBox" << 3 << true << 2;
+  QTest::newRow("grid") << "grid" << 3 << false << 4;
+  QTest::newRow("weight box") << "GramBox" << 5 << true << 4;
+  QTest::newRow("bar button wraps forward") << "ExitBtn" << 9 << false << 0;
+  QTest::newRow("page control wraps back") << "pages" << 0 << true << 9;
+  QTest::newRow("designation list") << "PearlBox" << 9 << false << 0;
+}
+
+void MainWindowTest::ctrlTabChangesPage() {
+  QFETCH(QString, focus);
+  QFETCH(int, from);
+  QFETCH(bool, back);
+  QFETCH(int, to);
+  main()->PageControl1->SetActivePageIndex(from);
+  QWidget* target = focus == "MmBox"     ? static_cast<QWidget*>(main()->Panel18->MmBox)
+                    : focus == "grid"    ? static_cast<QWidget*>(main()->TabSheet2->PearlGrid)
+                    : focus == "GramBox" ? static_cast<QWidget*>(main()->TabSheet5->GramBox)
+                    : focus == "ExitBtn" ? static_cast<QWidget*>(main()->ExitBtn)
+                    : focus == "pages"   ? static_cast<QWidget*>(main()->PageControl1)
+                                         : static_cast<QWidget*>(main()->Panel18->PearlBox);
+  FocusWidget(target);
+  QTest::keyClick(QApplication::focusWidget(), back ? Qt::Key_Backtab : Qt::Key_Tab,
+                  back ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
+  QCOMPARE(main()->PageControl1->ActivePageIndex(), to);
+  QCOMPARE(t_->services.beeps, 0);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -306,6 +306,7 @@ class RobustnessTest : public QObject {
   void pastedTextInCalculator();
   void brokenWorksheetFiles_data();
   void brokenWorksheetFiles();
+  void longPastedNumberAnswersAtOnce();
 
  private:
   ModalDialogGuard guard_;
@@ -405,6 +406,46 @@ void RobustnessTest::pastedTextInEveryBox() {
   for (const QString& line : unexpected) qWarning("%s", qPrintable(line));
   QVERIFY2(unexpected.isEmpty(),
            qPrintable(QStringLiteral("%1 boxes went wrong, listed above").arg(unexpected.size())));
+}
+
+// "0." and 100,000 digits pasted, then Enter: every box of the main and
+// fractions windows and the calculator answer within a second (far more than
+// the work takes). The worksheet's boxes have tests of their own.
+void RobustnessTest::longPastedNumberAnswersAtOnce() {
+  TestApp t;
+  HangWatch watch(std::chrono::seconds(60));
+  const QString text = QStringLiteral("0.") + QString(100000, u'7');
+  QGuiApplication::clipboard()->setText(text);
+  t.services.clipboard = text;
+  QStringList slow;
+  auto timed = [&](const QString& name, QWidget* box, QWidget* window) {
+    watch.Step(QStringLiteral("long paste into ") + name);
+    QElapsedTimer timer;
+    timer.start();
+    Key(Qt::Key_V, Qt::ControlModifier, box);
+    Key(Qt::Key_Return, Qt::NoModifier, box);
+    // The answer counts once it is painted.
+    window->repaint();
+    QApplication::processEvents();
+    if (timer.elapsed() >= 1000) slow << QStringLiteral("%1: %2 ms").arg(name).arg(timer.elapsed());
+  };
+  for (const Target& target : Targets(t)) {
+    if (target.window == t.app->WorksheetFrm()) continue;
+    if (target.page >= 0) ShowPage(t.app->MainFrm(), target.page);
+    target.window->show();
+    FocusWidget(target.box);
+    EditOf(target.box)->selectAll();
+    timed(target.name, target.box, target.window);
+    QVERIFY2(EditOf(target.box)->text() == text.left(EditOf(target.box)->maxLength()) ||
+                 qobject_cast<QComboBox*>(target.box),
+             qPrintable(target.name + QStringLiteral(": the pasted text did not arrive")));
+  }
+  TCalculatorFrm* calculator = t.app->CalculatorFrm();
+  calculator->show();
+  FocusWidget(calculator->FxCalculator1);
+  timed(QStringLiteral("calculator"), calculator->FxCalculator1, calculator);
+  QCOMPARE(calculator->FxCalculator1->Text(), QStringLiteral("0.777777777777778 "));
+  QVERIFY2(slow.isEmpty(), qPrintable(slow.join(QStringLiteral("; "))));
 }
 
 // The calculator has no text box: it takes pasted text through Ctrl+V and is

@@ -1,3 +1,4 @@
+#include <QElapsedTimer>
 #include <QTest>
 
 #include "calculator/calc_engine.h"
@@ -46,6 +47,9 @@ class TestCalcEngine : public QObject {
   void pasteAndTextAssignment_data();
   void pasteAndTextAssignment();
   void emptyPasteChangesNothing();
+  void longPasteMatchesKeyByKey_data();
+  void longPasteMatchesKeyByKey();
+  void longPasteIsOneQuickAction();
   void buttonPressedNotification();
 };
 
@@ -84,6 +88,8 @@ void TestCalcEngine::sequences_data() {
   QTest::newRow("reciprocal") << "8 1/x" << "0.125 " << 0;
   QTest::newRow("root of negative") << "9 +/- sqrt" << "****** " << 1;
   QTest::newRow("root") << "2 sqrt" << "1.4142135623731 " << 0;
+  // 9.64365076099295499...: the display rounds the value once, not twice.
+  QTest::newRow("root rounded once") << "9 3 sqrt" << "9.64365076099295 " << 0;
   QTest::newRow("pending * on zero operand") << "5 * +" << "0 " << 0;
   QTest::newRow("pending / on zero operand") << "5 / +" << "****** " << 1;
   QTest::newRow("sign change while typing") << "5 +/- 3" << "53 " << 0;
@@ -283,6 +289,63 @@ void TestCalcEngine::emptyPasteChangesNothing() {
   QCOMPARE(engine.Text(), QStringLiteral("8 "));
   Press(engine, "=");
   QCOMPARE(engine.Text(), QStringLiteral("17 "));
+}
+
+// Long entries fed in one go are read once, not at every digit; the result
+// must be what the same characters give typed one by one.
+void TestCalcEngine::longPasteMatchesKeyByKey_data() {
+  QTest::addColumn<QString>("text");
+  const QString forty = QString(40, u'7');
+  QTest::newRow("long sum") << forty + "+1=";
+  QTest::newRow("long then operator then long") << forty + "/" + QString(35, u'3') + "=";
+  QTest::newRow("many decimals") << "0." + QString(60, u'0') + "5*3=";
+  QTest::newRow("long entry left open") << "12" + forty;
+  QTest::newRow("second point in a long entry") << "1" + forty + "." + forty + "." + "9";
+  QTest::newRow("zeros absorbed before a long entry") << QString(50, u'0') + forty;
+  QTest::newRow("percent of a long entry") << "200+" + forty + "%";
+  QTest::newRow("too large") << QString(5000, u'9') + "+1=";
+  QTest::newRow("too large at the end") << QString(5000, u'9');
+  QTest::newRow("equals then long entry") << "2+2=" + forty;
+}
+
+void TestCalcEngine::longPasteMatchesKeyByKey() {
+  QFETCH(QString, text);
+  int pasteAlerts = 0, keyAlerts = 0;
+  TFxCalcEngine pasting([&] { ++pasteAlerts; }), typing([&] { ++keyAlerts; });
+  pasting.Paste(text);
+  for (const QChar ch : text) typing.PressChar(ch);
+  QCOMPARE(pasting.Text(), typing.Text());
+  QCOMPARE(pasting.HasError(), typing.HasError());
+  // One paste is one action: it sounds at most once.
+  QCOMPARE(pasteAlerts > 0, keyAlerts > 0);
+  QVERIFY(pasteAlerts <= 1);
+  // Carry on with the value, so what the engine holds counts, not only its text.
+  Press(pasting, "* 2 =");
+  Press(typing, "* 2 =");
+  QCOMPARE(pasting.Text(), typing.Text());
+}
+
+// "0." and 100,000 digits: the display changes once, no key flashes, and it
+// is done at once (bounds far above the few milliseconds it takes).
+void TestCalcEngine::longPasteIsOneQuickAction() {
+  const QString digits = QString(100000, u'3');
+  TFxCalcEngine engine;
+  int displayChanges = 0, flashes = 0;
+  engine.OnDisplayChanged = [&] { ++displayChanges; };
+  engine.OnPressFeedback = [&](TFxCalculatorButton, bool) { ++flashes; };
+  QElapsedTimer timer;
+  timer.start();
+  engine.Paste("0." + digits);
+  QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+  QCOMPARE(engine.Text(), "0." + digits + " ");
+  QCOMPARE(displayChanges, 1);
+  QCOMPARE(flashes, 0);
+  timer.restart();
+  Press(engine, "* 3 =");
+  QCOMPARE(engine.Text(), QStringLiteral("1 "));
+  engine.SetText(QString(4000, u'3') + "." + digits + "+");
+  QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+  QCOMPARE(engine.Text(), QStringLiteral("3.33333333333333E3999 "));
 }
 
 void TestCalcEngine::buttonPressedNotification() {

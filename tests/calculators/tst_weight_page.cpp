@@ -144,7 +144,8 @@ void WeightPageTest::keyFilter_data() {
   QTest::newRow("letter") << "1" << false << int(Qt::Key_A) << 0 << "1" << 1;
   QTest::newRow("blank") << "1" << false << int(Qt::Key_Space) << 0 << "1" << 1;
   QTest::newRow("slash") << "1" << false << int(Qt::Key_Slash) << 0 << "1" << 1;
-  QTest::newRow("paste key") << "1" << false << int(Qt::Key_V) << int(Qt::ControlModifier) << "1" << 1;
+  // Editing keys type no character: the paste works, as in every box.
+  QTest::newRow("paste key") << "1" << false << int(Qt::Key_V) << int(Qt::ControlModifier) << "199" << 0;
 }
 
 void WeightPageTest::keyFilter() {

@@ -226,16 +226,27 @@ void ConverterPanelTest::stopsEarly_data() {
   QTest::addColumn<QString>("other");    // the other size box afterwards
   QTest::newRow("two points") << false << "1.2.3" << 0 << "'1.2.3' is not a valid floating point value."
                               << "";
-  QTest::newRow("letter in millimetres") << false << "2a" << 1 << ""
+  // Pasted text that is no size says what is wrong with it.
+  QTest::newRow("letter in millimetres") << false << "2a" << 0 << "'2a' is not a valid floating point value."
                                          << "";
-  QTest::newRow("blank inside millimetres") << false << "2 3" << 1 << ""
+  QTest::newRow("blank inside millimetres") << false << "2 3" << 0 << "'2 3' is not a valid floating point value."
                                             << "";
+  QTest::newRow("negative millimetres")
+      << false << "-2" << 0 << "'-2' is below zero: a size or length cannot be negative."
+      << "";
+  // A right-to-left mark must not turn the sentence around: the quoted text
+  // is set apart in an isolate.
+  QTest::newRow("right-to-left mark") << false << "\u200F2a" << 0
+                                      << "'\u2068\u200F2a\u2069' is not a valid floating point value."
+                                      << "";
   QTest::newRow("emptied millimetres") << false << "" << 0 << ""
                                        << "";
   QTest::newRow("blanks only") << false << "   " << 0 << ""
                                << "";
-  QTest::newRow("letter in inches") << true << "1x" << 1 << ""
+  QTest::newRow("letter in inches") << true << "1x" << 0 << "'1x' is not a valid floating point value."
                                     << "";
+  QTest::newRow("negative inches") << true << "-0.5" << 0 << "'-0.5' is below zero: a size or length cannot be negative."
+                                   << "";
   QTest::newRow("no denominator") << true << "1/" << 0 << "'' is not a valid integer value."
                                   << "";
   QTest::newRow("zero denominator") << true << "1/0" << 0 << "Floating point division by zero."
@@ -331,6 +342,13 @@ void ConverterPanelTest::designationBoxesTakeNoTyping() {
     QCOMPARE(box->count(), box == Panel()->PearlBox ? 38 : 104);
   }
   QCOMPARE(app_->services.beeps, 0);
+  // What a list shows can still be selected and copied.
+  FocusWidget(Panel()->StoneBox);
+  QGuiApplication::clipboard()->clear();
+  QTest::keyClick(Panel()->StoneBox, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(Panel()->StoneBox, Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("5, 6"));
+  QCOMPARE(Panel()->StoneBox->Text(), QStringLiteral("5, 6"));
   // Enter walks on: PearlBox -> StoneBox -> MmBox.
   FocusWidget(Panel()->PearlBox);
   QTest::keyClick(Panel()->PearlBox, Qt::Key_Return);

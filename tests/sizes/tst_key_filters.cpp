@@ -27,7 +27,8 @@ class KeyFiltersTest : public QObject {
   void enterRunsOrMoves_data();
   void enterRunsOrMoves();
   void pasteIsNotFiltered();
-  void clipboardKeysRefusedInWeightBoxes();
+  void editingShortcutsWorkInEveryBox_data();
+  void editingShortcutsWorkInEveryBox();
   void errorBoxes_data();
   void errorBoxes();
   void longPastedTextIsShortenedInTheBox();
@@ -174,12 +175,38 @@ void KeyFiltersTest::pasteIsNotFiltered() {
   QCOMPARE(services_.beeps, 0);
 }
 
-void KeyFiltersTest::clipboardKeysRefusedInWeightBoxes() {
-  Build(KeyFilterKind::Weight);
-  QApplication::clipboard()->setText(QStringLiteral("12"));
-  QTest::keyClick(box_, Qt::Key_V, Qt::ControlModifier);
+// The filters judge typed characters only: select all, copy, cut, paste,
+// undo and redo work in every box, silently.
+void KeyFiltersTest::editingShortcutsWorkInEveryBox_data() {
+  QTest::addColumn<KeyFilterKind>("kind");
+  const std::pair<const char*, KeyFilterKind> kinds[] = {
+      {"mm", KeyFilterKind::MmBox},          {"inch", KeyFilterKind::InchBox},
+      {"weight", KeyFilterKind::Weight},     {"bead size", KeyFilterKind::BsMm},
+      {"bead count", KeyFilterKind::NoBeads}, {"spacing", KeyFilterKind::AreaSp},
+      {"worksheet count", KeyFilterKind::WorksheetNob}};
+  for (const auto& [name, kind] : kinds) QTest::newRow(name) << kind;
+}
+
+void KeyFiltersTest::editingShortcutsWorkInEveryBox() {
+  QFETCH(KeyFilterKind, kind);
+  Build(kind);
+  box_->setText(QStringLiteral("12"));
+  box_->setCursorPosition(2);
+  QTest::keyClick(box_, Qt::Key_A, Qt::ControlModifier);
+  QCOMPARE(box_->selectedText(), QStringLiteral("12"));
+  QTest::keyClick(box_, Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("12"));
+  QTest::keyClick(box_, Qt::Key_X, Qt::ControlModifier);
   QCOMPARE(box_->text(), QString());
-  QCOMPARE(services_.beeps, 1);
+  QTest::keyClick(box_, Qt::Key_V, Qt::ControlModifier);
+  QTest::keyClick(box_, Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(box_->text(), QStringLiteral("1212"));
+  QTest::keyClick(box_, Qt::Key_Z, Qt::ControlModifier);
+  QCOMPARE(box_->text(), QStringLiteral("12"));
+  QTest::keyClick(box_, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  QCOMPARE(box_->text(), QStringLiteral("1212"));
+  QCOMPARE(services_.beeps, 0);
+  QCOMPARE(runs_, 0);
 }
 
 void KeyFiltersTest::errorBoxes_data() {

@@ -67,9 +67,10 @@ struct Decimal {
   int exponent = 0;
 };
 
-Decimal Expand18(long double value) {
-  char buf[64];
-  auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 17);
+// |value| correctly rounded to `count` significant digits.
+Decimal Expand(long double value, int count) {
+  char buf[128];
+  auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, count - 1);
   std::string s(buf, res.ptr);
   Decimal d;
   auto epos = s.find('e');
@@ -78,6 +79,8 @@ Decimal Expand18(long double value) {
   d.exponent = std::stoi(s.substr(epos + 1)) + 1;
   return d;
 }
+
+Decimal Expand18(long double value) { return Expand(value, 18); }
 
 void RoundHalfUp(Decimal& d, int keep) {
   if (keep < 0) {
@@ -155,7 +158,10 @@ QString FormatFixed(long double value, int precision, int decimals) {
 QString FormatGeneral(long double value) {
   if (!std::isfinite(value)) return NonFinite(value);
   if (value == 0) return QStringLiteral("0");
-  Decimal d = Expand18(value);
+  // Sixty digits hold every half that a 15-digit rounding can meet exactly,
+  // and lie far closer to the value than any of its neighbours' halves, so
+  // rounding them half up is rounding the value itself.
+  Decimal d = Expand(value, 60);
   RoundHalfUp(d, 15);
   std::string digits = d.digits;
   while (digits.size() > 1 && digits.back() == '0') digits.pop_back();

@@ -213,6 +213,11 @@ void TextRulesTest::formatGeneral_data() {
   QTest::newRow("2.5E16") << "25000000000000000" << "2.5E16";
   QTest::newRow("negative") << "-12.25" << "-12.25";
   QTest::newRow("rounded to 15") << "0.1234567890123456789" << "0.123456789012346";
+  // Digits 16 to 18 read 499: rounding to 18 digits first would make them 500.
+  QTest::newRow("rounded once") << "9.6436507609929549957" << "9.64365076099295";
+  QTest::newRow("rounded once, negative") << "-9.6436507609929549957" << "-9.64365076099295";
+  QTest::newRow("exact half rounds up") << "1234567890123455" << "1.23456789012346E15";
+  QTest::newRow("nines carry") << "999999999999999.5" << "1E15";
 }
 
 void TextRulesTest::formatGeneral() {
