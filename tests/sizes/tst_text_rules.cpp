@@ -24,6 +24,9 @@ class TextRulesTest : public QObject {
   void formatGeneral();
   void finalDot_data();
   void finalDot();
+  void quotedTextIsIsolated_data();
+  void quotedTextIsIsolated();
+  void longQuotedTextIsShortenedWhole();
   void checkedArithmetic();
   void messagesSurviveANul();
   void negativeSizesAreRefused();
@@ -240,6 +243,49 @@ void TextRulesTest::finalDot() {
   QFETCH(QString, text);
   QFETCH(QString, expected);
   QCOMPARE(WithFinalDot(text), expected);
+}
+
+// The quoted text of a message is set apart when it can change the direction
+// of the sentence, so a right-to-left mark or word cannot turn it around.
+void TextRulesTest::quotedTextIsIsolated_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QString>("quoted");  // between the quotes of the message
+  QTest::newRow("left to right only") << "1.2.3" << "1.2.3";
+  QTest::newRow("right-to-left mark") << "\u200F1.2.3" << "\u2068\u200F1.2.3\u2069";
+  QTest::newRow("hebrew word") << "\u05E9\u05DC\u05D5\u05DD" << "\u2068\u05E9\u05DC\u05D5\u05DD\u2069";
+  QTest::newRow("arabic digits") << "\u0661\u0662" << "\u2068\u0661\u0662\u2069";
+  QTest::newRow("override left open") << "\u202E12" << "\u2068\u202E12\u2069";
+  QTest::newRow("isolate left open") << "\u20671" << "\u2068\u20671\u2069\u2069";
+  QTest::newRow("closing mark of its own") << "\u20692" << "\u20682\u2069";
+  QTest::newRow("nul shown") << QString(QStringLiteral("4\u00002")) << "4\u24002";
+}
+
+void TextRulesTest::quotedTextIsIsolated() {
+  QFETCH(QString, text);
+  QFETCH(QString, quoted);
+  QCOMPARE(QuotedText(text), quoted);
+  // The conversion messages quote through it.
+  try {
+    TextToNumber(text);
+    QFAIL("read as a number");
+  } catch (const EConvertError& e) {
+    QCOMPARE(QString::fromStdString(e.what()), u'\'' + quoted + QStringLiteral("' is not a valid floating point value"));
+  }
+}
+
+// A very long text loses its middle, never half a character, and stays
+// isolated as a whole.
+void TextRulesTest::longQuotedTextIsShortenedWhole() {
+  const QString emoji = QStringLiteral("\U0001F48E");
+  for (int shift : {0, 1}) {
+    const QString text = QString(99 + shift, u'\u05D0') + emoji + QString(2000, u'1') + emoji + QString(99 + shift, u'2');
+    const QString quoted = QuotedText(text);
+    QVERIFY(quoted.size() < 220);
+    QVERIFY(quoted.isValidUtf16());
+    QVERIFY(quoted.startsWith(QStringLiteral("\u2068\u05D0")));
+    QVERIFY(quoted.endsWith(QStringLiteral("2\u2069")));
+    QVERIFY(quoted.contains(QStringLiteral(" \u2026 ")));
+  }
 }
 
 void TextRulesTest::checkedArithmetic() {
