@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScreen>
 
 namespace orvane {
@@ -35,9 +36,8 @@ class ScreenCentredBox : public QMessageBox {
 };
 }  // namespace
 
-void QtDesktopServices::ShowMessage(QWidget* parent, MessageIcon icon, const QString& caption,
-                                    const QString& text, bool centred) {
-  ScreenCentredBox box(parent, centred);
+namespace {
+void SetUpBox(QMessageBox& box, MessageIcon icon, const QString& caption, const QString& text) {
   box.setWindowTitle(caption);
   box.setText(text);
   box.setTextFormat(Qt::PlainText);
@@ -47,7 +47,25 @@ void QtDesktopServices::ShowMessage(QWidget* parent, MessageIcon icon, const QSt
     case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
     case MessageIcon::Warning: box.setIcon(QMessageBox::Warning); break;
   }
+}
+}  // namespace
+
+void QtDesktopServices::ShowMessage(QWidget* parent, MessageIcon icon, const QString& caption,
+                                    const QString& text, bool centred) {
+  ScreenCentredBox box(parent, centred);
+  SetUpBox(box, icon, caption, text);
   box.exec();
+}
+
+bool QtDesktopServices::ShowMessageWithButton(QWidget* parent, MessageIcon icon, const QString& caption,
+                                              const QString& text, const QString& button) {
+  QMessageBox box(parent);
+  SetUpBox(box, icon, caption, text);
+  QPushButton* choice = box.addButton(button, QMessageBox::ActionRole);
+  box.setDefaultButton(QMessageBox::Ok);
+  box.setEscapeButton(QMessageBox::Ok);
+  box.exec();
+  return box.clickedButton() == choice;
 }
 
 namespace {

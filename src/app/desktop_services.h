@@ -35,6 +35,10 @@ class DesktopServices {
   // screen instead of over its parent.
   virtual void ShowMessage(QWidget* parent, MessageIcon icon, const QString& caption, const QString& text,
                            bool centred = false) = 0;
+  // The same box with one more button, captioned `button`, beside OK; true
+  // when the user chose that button.
+  virtual bool ShowMessageWithButton(QWidget* parent, MessageIcon icon, const QString& caption,
+                                     const QString& text, const QString& button) = 0;
 
   // The chosen file, or nothing when the user cancelled.
   virtual std::optional<QString> OpenFileName(QWidget* parent, const FileDialogRequest& request) = 0;
@@ -56,6 +60,8 @@ class QtDesktopServices : public DesktopServices {
   void AlertSound() override;
   void ShowMessage(QWidget* parent, MessageIcon icon, const QString& caption, const QString& text,
                    bool centred) override;
+  bool ShowMessageWithButton(QWidget* parent, MessageIcon icon, const QString& caption, const QString& text,
+                             const QString& button) override;
   std::optional<QString> OpenFileName(QWidget* parent, const FileDialogRequest& request) override;
   std::optional<QString> SaveFileName(QWidget* parent, const FileDialogRequest& request) override;
   bool SetupPrinter(QWidget* parent, QPrinter& printer) override;

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -16,7 +17,6 @@
 #include "widgets/ext_page_control.h"
 #include "widgets/look.h"
 #include "widgets/panel.h"
-#include "widgets/static_memo.h"
 
 namespace orvane {
 
@@ -37,10 +37,10 @@ class Column {
     return label;
   }
 
-  TStaticMemo* Memo(const QStringList& lines, int px = 13) {
+  QPlainTextEdit* Memo(const QStringList& lines, int px = 13) {
     const int lineHeight = QFontMetrics(Arial(px)).lineSpacing();
     const int h = lineHeight * static_cast<int>(lines.size()) + 6;
-    TStaticMemo* memo = MakeMemo(panel_, QRect(14, y_, panel_->width() - 20, h), Arial(px), lines);
+    QPlainTextEdit* memo = MakeMemo(panel_, QRect(14, y_, panel_->width() - 20, h), Arial(px), lines);
     y_ += h + 6;
     return memo;
   }

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
 
@@ -11,7 +12,6 @@ namespace orvane {
 class AppContext;
 class TExtPageControl;
 class TPanel;
-class TStaticMemo;
 class TTabSheet;
 
 // The help window: four pages of instructions; its callers pick the page
@@ -33,8 +33,8 @@ class THelpFrm : public QWidget {
   QWidget* Panel3;
   QScrollArea* ScrollBox2;  // around Panel4, the "Worksheet" help
   QWidget* Panel4;
-  TStaticMemo* Memo4;  // licence statement
-  TStaticMemo* Memo5;  // disclaimer
+  QPlainTextEdit* Memo4;  // licence statement
+  QPlainTextEdit* Memo5;  // disclaimer
   QPushButton* Button1;   // never visible; Esc closes the window
 
   void FormClose();

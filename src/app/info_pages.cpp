@@ -18,33 +18,20 @@
 #include "widgets/fx_label.h"
 #include "widgets/look.h"
 #include "widgets/panel.h"
-#include "widgets/static_memo.h"
 
 namespace orvane {
 
 namespace {
 
-// A plain label that reports a click.
-class ClickLabel : public QLabel {
- public:
-  using QLabel::QLabel;
-  std::function<void()> OnClick;
-
- protected:
-  void mouseReleaseEvent(QMouseEvent* event) override {
-    QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && OnClick)
-      RunGuarded(this, [&] { OnClick(); });
-  }
-};
-
 QFont Arial(int px, bool bold = false, bool underline = false) {
   return MakeFont(QStringLiteral("Arial"), px, bold, false, underline);
 }
 
-ClickLabel* MakeLinkLabel(QWidget* parent, QPoint at, const QString& text, const QString& hint,
-                          std::function<void()> onClick) {
-  auto* label = new ClickLabel(text, parent);
+TLinkLabel* MakeLinkLabel(QWidget* parent, QPoint at, const QString& text, const QString& target,
+                          const QString& hint, std::function<void()> onClick) {
+  auto* label = new TLinkLabel(parent);
+  label->setText(text);
+  label->SetLinkTarget(target);
   label->setFont(Arial(19, false, true));
   SetTextColor(label, cl::Blue);
   label->setCursor(Qt::PointingHandCursor);
@@ -52,7 +39,6 @@ ClickLabel* MakeLinkLabel(QWidget* parent, QPoint at, const QString& text, const
   label->adjustSize();
   if (!hint.isEmpty()) label->setToolTip(hint);
   label->setAccessibleName(text);
-  label->setAccessibleDescription(QStringLiteral("Link"));
   label->OnClick = std::move(onClick);
   return label;
 }
@@ -76,13 +62,11 @@ void TakePageColours(QWidget* memo, QWidget* parent) {
 
 }  // namespace
 
-TStaticMemo* MakeMemo(QWidget* parent, const QRect& bounds, const QFont& font, const QStringList& lines) {
-  auto* memo = new TStaticMemo(parent);
-  memo->setGeometry(bounds);
-  memo->setFont(font);
-  memo->SetLines(lines);
-  TakePageColours(memo, parent);
-  memo->setAccessibleName(lines.value(0).trimmed());
+QPlainTextEdit* MakeMemo(QWidget* parent, const QRect& bounds, const QFont& font, const QStringList& lines) {
+  QPlainTextEdit* memo = MakeEditMemo(parent, bounds, font, lines);
+  memo->setReadOnly(true);
+  // Text to read, select and copy with the keyboard as with the mouse.
+  memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   return memo;
 }
 
@@ -94,6 +78,8 @@ QPlainTextEdit* MakeEditMemo(QWidget* parent, const QRect& bounds, const QFont& 
   memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   memo->document()->setDocumentMargin(1);
+  // Tab moves on, as in the other boxes: a memo is no trap for the keyboard.
+  memo->setTabChangesFocus(true);
   memo->setPlainText(lines.join(u'\n'));
   TakePageColours(memo, parent);
   memo->setAccessibleName(lines.value(0).trimmed());
@@ -179,6 +165,7 @@ TAboutPage::TAboutPage(AppContext& app, QWidget* parent) : TTabSheet(parent), ap
   FxLabel7->SetTextColor(cl::Blue);
   FxLabel7->setCursor(Qt::PointingHandCursor);
   FxLabel7->setToolTip(QStringLiteral("Click to visit web site."));
+  FxLabel7->SetLinkTarget(URLPrefix(TURLType::utHttps) + maker::kWebSite);
   FxLabel7->OnClick = [this] { FxLabel7Click(); };
 
   FxLabel5 = new TFxLabel(Panel16);
@@ -197,7 +184,7 @@ void TAboutPage::FxLabel7Click() {
   FxLabel7->SetTextColor(kVisitedLinkColor);
   TURL& url = app_.MainFrm()->TabSheet9->URL1;
   url.URL = maker::kWebSite;
-  url.Execute();  // a site that cannot be opened is not reported
+  if (!url.Execute()) ReportUnopenedAddress(app_.Services(), FxLabel7, url.Target());
 }
 
 // ---------------------------------------------------------------- Tips
@@ -236,18 +223,18 @@ TLinksPage::TLinksPage(AppContext& app, QWidget* parent)
   ScrollBox1 = MakeScrollBox(this, QRect(18, 8, 489, 313), Panel20, QSize(480, 309));
   ScrollBox1->setAccessibleName(QStringLiteral("Links"));
 
-  Label14 = MakeLinkLabel(Panel20, {47, 23}, QStringLiteral("Orvane"),
+  Label14 = MakeLinkLabel(Panel20, {47, 23}, QStringLiteral("Orvane"), URLPrefix(URL1.URLType) + maker::kProgramPage,
                           QStringLiteral("https://") + maker::kProgramPage, [this] { Label14Click(); });
   Label32 = MakeLabel(Panel20, QRect(69, 48, 0, 0), Arial(16),
                       QStringLiteral("Check for latest verion of  the program."));
-  Label15 = MakeLinkLabel(Panel20, {45, 86}, maker::kShopName, QStringLiteral("https://") + maker::kWebSite,
-                          [this] { Label15Click(); });
+  Label15 = MakeLinkLabel(Panel20, {45, 86}, maker::kShopName, URLPrefix(URL1.URLType) + maker::kWebSite + u'/',
+                          QStringLiteral("https://") + maker::kWebSite, [this] { Label15Click(); });
   Memo1 = MakeEditMemo(Panel20, QRect(66, 112, 385, 49), Arial(16),
                    {QStringLiteral("Jewelry making supplies for the professional jewelry "),
                     QStringLiteral("designer and the hobbyist.")});
   Memo1->setAccessibleName(QStringLiteral("About the shop"));
-  Label37 = MakeLinkLabel(Panel20, {45, 167}, QStringLiteral("E-Mail:  ") + maker::kMailAddress, QString(),
-                          [this] { Label37Click(); });
+  Label37 = MakeLinkLabel(Panel20, {45, 167}, QStringLiteral("E-Mail:  ") + maker::kMailAddress, URL2.Target(),
+                          QString(), [this] { Label37Click(); });
   Label38 = MakeLabel(Panel20, QRect(69, 192, 0, 0), Arial(16),
                       QStringLiteral("Report program error; contact programmer."));
 
@@ -270,22 +257,23 @@ TLinksPage::TLinksPage(AppContext& app, QWidget* parent)
   Memo2->setAccessibleName(QStringLiteral("About donations"));
 }
 
-// A link that cannot be opened (no browser or mail program) fails silently.
+// A link that cannot be opened (no browser or mail program) says so and
+// offers its address for copying.
 void TLinksPage::Label14Click() {
   SetTextColor(Label14, kVisitedLinkColor);
   URL1.URL = maker::kProgramPage;
-  URL1.Execute();
+  if (!URL1.Execute()) ReportUnopenedAddress(app_.Services(), Label14, URL1.Target());
 }
 
 void TLinksPage::Label15Click() {
   SetTextColor(Label15, kVisitedLinkColor);
   URL1.URL = maker::kWebSite + u'/';
-  URL1.Execute();
+  if (!URL1.Execute()) ReportUnopenedAddress(app_.Services(), Label15, URL1.Target());
 }
 
 void TLinksPage::Label37Click() {
   SetTextColor(Label37, kVisitedLinkColor);
-  URL2.Execute();
+  if (!URL2.Execute()) ReportUnopenedAddress(app_.Services(), Label37, URL2.Target());
 }
 
 // The donation label opens its page itself.

@@ -12,7 +12,6 @@ namespace orvane {
 class AppContext;
 class TFxLabel;
 class TPanel;
-class TStaticMemo;
 
 // The "About" page: product name, version, pictures, web link, rights notice.
 class TAboutPage : public TTabSheet {
@@ -44,7 +43,7 @@ class TTipsPage : public TTabSheet {
   QWidget* Panel23;
   QLabel* Label41;
   QLabel* Label43;
-  TStaticMemo* Memo3;
+  QPlainTextEdit* Memo3;  // read-only
 
  private:
   AppContext& app_;
@@ -59,11 +58,11 @@ class TLinksPage : public TTabSheet {
 
   QScrollArea* ScrollBox1;
   QWidget* Panel20;
-  QLabel* Label14;  // the program's page
+  TLinkLabel* Label14;  // the program's page
   QLabel* Label32;
-  QLabel* Label15;  // the maker's site
+  TLinkLabel* Label15;  // the maker's site
   QPlainTextEdit* Memo1;
-  QLabel* Label37;  // mail to the maker
+  TLinkLabel* Label37;  // mail to the maker
   QLabel* Label38;
   TUrlLabel* UrlLabel1;  // donation
   QPlainTextEdit* Memo2;
@@ -81,9 +80,10 @@ class TLinksPage : public TTabSheet {
 };
 
 // Building blocks shared with the help window's pages.
-// A borderless, flat memo showing the given lines, in the colours of the
-// page it lies on.
-TStaticMemo* MakeMemo(QWidget* parent, const QRect& bounds, const QFont& font, const QStringList& lines);
+// A borderless, flat, read-only memo showing the given lines, in the colours
+// of the page it lies on; its text can be selected and copied, and Tab
+// reaches it.
+QPlainTextEdit* MakeMemo(QWidget* parent, const QRect& bounds, const QFont& font, const QStringList& lines);
 // The same, as an edit box the user may type into.
 QPlainTextEdit* MakeEditMemo(QWidget* parent, const QRect& bounds, const QFont& font, const QStringList& lines);
 // A label at a place; with a zero size it sizes itself to its text.

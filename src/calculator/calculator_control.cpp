@@ -10,6 +10,7 @@
 #include "app/desktop_services.h"
 #include "app/error_boundary.h"
 #include "calculator/calc_panel.h"
+#include "calculator/calculator_accessible.h"
 #include "widgets/edit.h"
 #include "widgets/look.h"
 
@@ -54,6 +55,7 @@ constexpr GridPlace kGrid[] = {
 
 TFxCalculator::TFxCalculator(DesktopServices& services, QWidget* parent)
     : TFxBase(parent), services_(services), engine_([this] { services_.AlertSound(); }) {
+  InstallCalculatorAccessibility();
   setAccessibleName(QStringLiteral("Calculator"));
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);  // painting covers everything
@@ -63,8 +65,10 @@ TFxCalculator::TFxCalculator(DesktopServices& services, QWidget* parent)
   display_->SetText(engine_.Text());
 
   engine_.OnDisplayChanged = [this] {
+    const QString before = display_->Text();
     display_->SetText(engine_.Text());
     setAccessibleDescription(engine_.Text().trimmed());
+    NotifyCalculatorDisplayChanged(display_, before);
   };
   engine_.OnMemoryChanged = [this] {
     RepaintButton(cbMemClear);

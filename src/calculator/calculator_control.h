@@ -54,6 +54,8 @@ class TFxCalculator : public TFxBase {
   const ButtonInfo& Button(TFxCalculatorButton button) const { return Buttons().at(button); }
   TFxCalculatorButton PressedButton() const { return pressedButton_; }
   TFxCalculatorButton ButtonAt(const QPoint& pos) const;
+  // False for MC and MR while the memory is zero: they ignore clicks.
+  bool ButtonAvailable(TFxCalculatorButton button) const;
   TFxCalcPanel* Display() const { return display_; }
 
   // Notified after every processed press.
@@ -87,7 +89,6 @@ class TFxCalculator : public TFxBase {
   void ApplyFrame();
   void PressFeedback(TFxCalculatorButton button, bool starting);
   void RepaintButton(TFxCalculatorButton button);
-  bool ButtonAvailable(TFxCalculatorButton button) const;
   QColor CaptionColor(TFxCalculatorButton button) const;
   QColor CaptionPen(TFxCalculatorButton button) const;
   int BorderWidth() const;

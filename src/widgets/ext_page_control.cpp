@@ -1,11 +1,14 @@
 #include "widgets/ext_page_control.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStackedWidget>
+#include <QPointer>
 #include <QToolTip>
 #include <algorithm>
 
@@ -26,15 +29,194 @@ QColor ParentColor(const QWidget* w) {
   return parent->palette().color(parent->backgroundRole());
 }
 
+
+// ------------------------------------------------------------ accessibility
+
+// The control a page belongs to: the page sits in the control's stack.
+TExtPageControl* ControlOf(const QWidget* page) {
+  QWidget* stack = page->parentWidget();
+  return stack ? qobject_cast<TExtPageControl*>(stack->parentWidget()) : nullptr;
+}
+
+int IndexOfPage(const TExtPageControl* control, const QWidget* page) {
+  for (int i = 0; i < control->PageCount(); ++i)
+    if (control->Page(i) == page) return i;
+  return -1;
+}
+
+QRect ToScreen(const QWidget* w, const QRect& r) { return QRect(w->mapToGlobal(r.topLeft()), r.size()); }
+
+// One tab of the strip: a page tab named by its caption, selected while its
+// page is the current one. Pressing it chooses the page, as a click does;
+// its one child is the page.
+class PageTabAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+ public:
+  PageTabAccessible(TExtPageControl* control, int index) : control_(control), index_(index) {}
+
+  bool isValid() const override { return control_ && index_ < control_->PageCount(); }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override {
+    QAccessibleInterface* parentIface = parent();
+    return parentIface ? parentIface->window() : nullptr;
+  }
+  QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(control_); }
+  int childCount() const override { return isValid() ? 1 : 0; }
+  QAccessibleInterface* child(int index) const override {
+    if (index != 0 || !isValid()) return nullptr;
+    return QAccessible::queryAccessibleInterface(control_->Page(index_));
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    return isValid() && child && child->object() == control_->Page(index_) ? 0 : -1;
+  }
+  QAccessibleInterface* childAt(int x, int y) const override {
+    QAccessibleInterface* page = child(0);
+    return page && page->rect().contains(x, y) ? page : nullptr;
+  }
+  QAccessibleInterface* focusChild() const override { return nullptr; }
+
+  QString text(QAccessible::Text t) const override {
+    if (!isValid()) return {};
+    if (t == QAccessible::Name) return QString(control_->Caption(index_)).remove(u'&');
+    return {};
+  }
+  void setText(QAccessible::Text, const QString&) override {}
+  QRect rect() const override { return isValid() ? ToScreen(control_, control_->TabRect(index_)) : QRect(); }
+  QAccessible::Role role() const override { return QAccessible::PageTab; }
+  QAccessible::State state() const override {
+    QAccessible::State s;
+    if (!isValid()) {
+      s.invalid = true;
+      return s;
+    }
+    s.selectable = true;
+    s.focusable = true;
+    const bool current = control_->ActivePageIndex() == index_;
+    s.selected = current;
+    s.focused = current && control_->hasFocus();
+    s.disabled = !Choosable();
+    s.invisible = !control_->isVisible();
+    s.offscreen = s.invisible;
+    return s;
+  }
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+  }
+
+  QStringList actionNames() const override {
+    if (!isValid() || !Choosable()) return {};
+    return {pressAction(), setFocusAction()};
+  }
+  void doAction(const QString& name) override {
+    if (!isValid() || !Choosable()) return;
+    if (name == pressAction()) {
+      control_->SetActivePageIndex(index_);
+    } else if (name == setFocusAction()) {
+      control_->SetActivePageIndex(index_);
+      control_->setFocus(Qt::OtherFocusReason);
+    }
+  }
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+ private:
+  // A tab whose page is disabled cannot be chosen.
+  bool Choosable() const { return control_->PageChoosable(index_); }
+
+  QPointer<TExtPageControl> control_;
+  int index_;
+};
+
+// The control itself: the list of its page tabs.
+class PageControlAccessible : public QAccessibleWidget {
+ public:
+  explicit PageControlAccessible(TExtPageControl* control)
+      : QAccessibleWidget(control, QAccessible::PageTabList) {}
+  ~PageControlAccessible() override {
+    for (QAccessible::Id id : std::as_const(tabs_))
+      if (id) QAccessible::deleteAccessibleInterface(id);
+  }
+
+  TExtPageControl* Control() const { return static_cast<TExtPageControl*>(widget()); }
+
+  int childCount() const override { return Control()->PageCount(); }
+  QAccessibleInterface* child(int index) const override {
+    if (index < 0 || index >= childCount()) return nullptr;
+    while (tabs_.size() <= index) tabs_.append(0);
+    if (!tabs_[index]) {
+      auto* tab = new PageTabAccessible(Control(), index);
+      tabs_[index] = QAccessible::registerAccessibleInterface(tab);
+    }
+    return QAccessible::accessibleInterface(tabs_[index]);
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    for (int i = 0; i < tabs_.size(); ++i)
+      if (tabs_[i] && QAccessible::accessibleInterface(tabs_[i]) == child) return i;
+    return -1;
+  }
+  QAccessibleInterface* childAt(int x, int y) const override {
+    const QPoint local = Control()->mapFromGlobal(QPoint(x, y));
+    const int tab = Control()->TabAt(local);
+    if (tab >= 0) return child(tab);
+    // Within the page area: the current page, reached through its tab.
+    const int current = Control()->ActivePageIndex();
+    if (current >= 0 && Control()->DisplayRect().contains(local)) return child(current);
+    return nullptr;
+  }
+  QAccessibleInterface* focusChild() const override {
+    if (Control()->hasFocus() && Control()->ActivePageIndex() >= 0) return child(Control()->ActivePageIndex());
+    return QAccessibleWidget::focusChild();
+  }
+
+ private:
+  mutable QList<QAccessible::Id> tabs_;
+};
+
+// A page: a pane named by its caption, held by its tab rather than by the
+// stack it sits in, which screen readers never see.
+class TabSheetAccessible : public QAccessibleWidget {
+ public:
+  explicit TabSheetAccessible(TTabSheet* page) : QAccessibleWidget(page, QAccessible::Pane) {}
+
+  QAccessibleInterface* parent() const override {
+    if (TExtPageControl* control = ControlOf(widget())) {
+      const int index = IndexOfPage(control, widget());
+      if (QAccessibleInterface* list = QAccessible::queryAccessibleInterface(control); list && index >= 0)
+        return list->child(index);
+    }
+    return QAccessibleWidget::parent();
+  }
+};
+
+QAccessibleInterface* PageControlAccessibleFactory(const QString& className, QObject* object) {
+  if (className == QLatin1String("orvane::TExtPageControl"))
+    return new PageControlAccessible(static_cast<TExtPageControl*>(object));
+  if (className == QLatin1String("orvane::TTabSheet")) return new TabSheetAccessible(static_cast<TTabSheet*>(object));
+  return nullptr;
+}
+
+// Before the first control or page exists, so that no interface of theirs
+// is made (and kept) without the factory.
+void InstallAccessibleFactory() {
+  static const bool installed = [] {
+    QAccessible::installFactory(&PageControlAccessibleFactory);
+    return true;
+  }();
+  (void)installed;
+}
+
 }  // namespace
 
+TTabSheet::TTabSheet(QWidget* parent) : QWidget(parent) { InstallAccessibleFactory(); }
+
 TExtPageControl::TExtPageControl(QWidget* parent) : QWidget(parent) {
+  InstallAccessibleFactory();
   activeColor_ = SystemColor(SysColor::BtnFace);
   hotInactiveColor_ = SystemColor(SysColor::Highlight);
   activeFont_ = font();
   inactiveFont_ = font();
   stack_ = new QStackedWidget(this);
   setFocusPolicy(Qt::TabFocus);
+  setAccessibleDescription(QStringLiteral("Left and Right arrows or Ctrl+Tab change the page."));
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -42,19 +224,15 @@ TExtPageControl::TExtPageControl(QWidget* parent) : QWidget(parent) {
 void TExtPageControl::AddPage(TTabSheet* page, const QString& caption) {
   pages_.append({page, caption, true});
   stack_->addWidget(page);
-  page->setAccessibleName(caption);
+  page->setAccessibleName(QString(caption).remove(u'&'));
   if (pageColor_.isValid()) SetBackground(page, pageColor_);
   if (current_ < 0) {
     // The first page becomes the active one quietly; its show handler runs
     // when the window is shown.
     current_ = 0;
     stack_->setCurrentIndex(0);
-    setAccessibleName(caption);
   }
-  QStringList captions;
-  for (const PageEntry& e : pages_) captions.append(e.caption);
-  setAccessibleDescription(QStringLiteral("Pages: ") + captions.join(QStringLiteral(", ")) +
-                           QStringLiteral(". Left and Right arrows or Ctrl+Tab change the page."));
+  UpdatePageStates();
   Relayout();
 }
 
@@ -72,13 +250,60 @@ void TExtPageControl::SetActivePage(TTabSheet* page) {
 void TExtPageControl::SetActivePageIndex(int index) {
   if (index < 0 || index >= pages_.size() || !pages_[index].enabled) return;
   if (index == current_) return;
+  const int previous = current_;
   current_ = index;
+  // Enabled before it shows, so that the focus can move onto it; the page
+  // going out of sight is disabled once hidden.
+  pages_[index].page->setEnabled(true);
   stack_->setCurrentIndex(index);
-  setAccessibleName(pages_[index].caption);
+  UpdatePageStates();
   Relayout();  // the selected row moves next to the page
   update();
+  NotifyPageChange(previous);
   RunGuarded(this, [&] { pages_[index].page->Shown(); });
   Q_EMIT Change();
+}
+
+// Hidden widgets still take the focus when asked for it (a screen reader
+// can ask): the pages out of sight are kept disabled instead.
+void TExtPageControl::UpdatePageStates() {
+  for (int i = 0; i < pages_.size(); ++i) pages_[i].page->setEnabled(pages_[i].enabled && i == current_);
+}
+
+bool TExtPageControl::PageChoosable(int index) const {
+  return index >= 0 && index < pages_.size() && pages_[index].enabled;
+}
+
+void TExtPageControl::NotifyPageChange(int previous) {
+  if (!QAccessible::isActive()) return;
+  QAccessibleInterface* list = QAccessible::queryAccessibleInterface(this);
+  if (!list) return;
+  QAccessible::State selected;
+  selected.selected = true;
+  for (int i : {previous, current_}) {
+    if (QAccessibleInterface* tab = i >= 0 ? list->child(i) : nullptr) {
+      QAccessibleStateChangeEvent change(tab, selected);
+      QAccessible::updateAccessibility(&change);
+    }
+  }
+  if (hasFocus()) {
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(current_);
+    QAccessible::updateAccessibility(&focus);
+  }
+  QAccessibleEvent selection(this, QAccessible::Selection);
+  selection.setChild(current_);
+  QAccessible::updateAccessibility(&selection);
+}
+
+void TExtPageControl::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  // The focus lies on the current tab, for screen readers as on screen.
+  if (QAccessible::isActive() && current_ >= 0) {
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(current_);
+    QAccessible::updateAccessibility(&focus);
+  }
 }
 
 TTabSheet* TExtPageControl::PageByTabIndex(int tabIndex) const {
@@ -164,7 +389,7 @@ void TExtPageControl::SetTabHints(const QStringList& hints) { hints_ = hints; }
 
 void TExtPageControl::SetPageEnabled(int index, bool enabled) {
   pages_[index].enabled = enabled;
-  pages_[index].page->setEnabled(enabled);
+  UpdatePageStates();
   update();
 }
 

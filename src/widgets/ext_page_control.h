@@ -23,7 +23,7 @@ class TStringGrid;
 class TTabSheet : public QWidget {
   Q_OBJECT
  public:
-  explicit TTabSheet(QWidget* parent = nullptr) : QWidget(parent) {}
+  explicit TTabSheet(QWidget* parent = nullptr);
   // The default show handler runs OnShow, for pages that need no class of
   // their own.
   virtual void Shown() {
@@ -48,6 +48,11 @@ class EExtPageInvalidCall : public std::runtime_error {
 // their own fill and font, the page area and the strip behind the tabs their
 // own colours. The tabs are laid out by the control itself so that they can
 // wrap onto several rows; the pages sit in a stack below them.
+//
+// Screen readers see a page tab list with one page tab per page, the current
+// one selected; each tab holds its page, and pressing a tab chooses its page.
+// Only the current page is enabled, so nothing on a page out of sight can
+// take the focus, whoever asks.
 class TExtPageControl : public QWidget {
   Q_OBJECT
  public:
@@ -88,6 +93,8 @@ class TExtPageControl : public QWidget {
   // Line n is the tooltip of page n's tab.
   void SetTabHints(const QStringList& hints);
   void SetPageEnabled(int index, bool enabled);
+  // Whether page n can be made the active page (it is not disabled).
+  bool PageChoosable(int index) const;
   // When 0 or more, this page becomes active when the control is first shown,
   // whatever page was chosen before.
   void SetInitialPage(int index) { initialPage_ = index; }
@@ -131,6 +138,7 @@ class TExtPageControl : public QWidget {
   void leaveEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
   struct PageEntry {
@@ -145,6 +153,8 @@ class TExtPageControl : public QWidget {
   int StripFontHeight() const;
   void ForgetMeasurements();
   void SelectTab(int index);
+  void UpdatePageStates();
+  void NotifyPageChange(int previous);
   void SetHotTab(int index);
 
   QList<PageEntry> pages_;

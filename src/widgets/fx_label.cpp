@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -54,6 +55,7 @@ QPoint DirectionVector(TFxShadeDirection direction) {
 QColor EffectRgb(const QColor& color) { return color.isValid() ? color : QColor(255, 255, 255); }
 
 TFxLabel::TFxLabel(QWidget* parent) : QWidget(parent) {
+  InstallLinkAccessibility();
   schemes_ = {{{cl::White, cl::Black, cl::Gray},
                {cl::White, cl::Gray, cl::Black},
                {cl::White, cl::Black, cl::Gray},
@@ -296,12 +298,32 @@ void TFxLabel::paintEvent(QPaintEvent*) {
   // drew beneath (the label is transparent unless told otherwise).
   QPainter p(this);
   Render(p);
+  if (hasFocus()) {
+    // Around the caption, not the whole (often much wider) label.
+    const QRect text = fontMetrics().boundingRect(rect(), TextFlags(), caption_);
+    DrawLinkFocusFrame(this, p, text.adjusted(-2, 0, 2, 0).intersected(rect()));
+  }
 }
 
 void TFxLabel::mouseReleaseEvent(QMouseEvent* event) {
   QWidget::mouseReleaseEvent(event);
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && OnClick)
-    RunGuarded(this, [&] { OnClick(); });
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) ActivateLink();
+}
+
+void TFxLabel::SetLinkTarget(const QString& target) {
+  linkTarget_ = target;
+  // Tab reaches a link; a click leaves the focus where it was.
+  setFocusPolicy(target.isEmpty() ? Qt::NoFocus : Qt::TabFocus);
+}
+
+void TFxLabel::ActivateLink() {
+  if (OnClick) RunGuarded(this, [&] { OnClick(); });
+}
+
+void TFxLabel::keyPressEvent(QKeyEvent* event) {
+  if (linkTarget_.isEmpty() || !IsLinkActivationKey(event)) return QWidget::keyPressEvent(event);
+  event->accept();
+  if (!event->isAutoRepeat()) ActivateLink();
 }
 
 }  // namespace orvane

@@ -6,6 +6,8 @@
 #include <array>
 #include <functional>
 
+#include "widgets/url_label.h"
+
 class QPainter;
 
 namespace orvane {
@@ -45,8 +47,9 @@ struct TFxCustomSettings {
 
 // A label whose caption can carry a shadow and a highlight copy (plain,
 // extruded or graduated) and a colour ramp, so that text looks raised,
-// sunken, flying or embossed.
-class TFxLabel : public QWidget {
+// sunken, flying or embossed. Given a link target it is also a link for the
+// keyboard and for screen readers.
+class TFxLabel : public QWidget, public TLinkWidget {
   Q_OBJECT
  public:
   explicit TFxLabel(QWidget* parent = nullptr);
@@ -81,8 +84,14 @@ class TFxLabel : public QWidget {
   void SetGraduateStyle(TFxGraduateStyle style);
   void SetGraduateFromColor(const QColor& color);
 
-  // Runs inside the error boundary when the label is clicked.
+  // Runs inside the error boundary when the label is clicked (and, for a
+  // link, on Enter or Space).
   std::function<void()> OnClick;
+
+  // The address its click opens: non-empty makes it a link that Tab reaches.
+  QString LinkTarget() const override { return linkTarget_; }
+  void SetLinkTarget(const QString& target);
+  void ActivateLink() override;
 
   // Draws the label as it appears on screen into a painter of its size.
   void Render(QPainter& painter) const;
@@ -90,6 +99,7 @@ class TFxLabel : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   struct SchemeColors {
@@ -115,6 +125,7 @@ class TFxLabel : public QWidget {
   TFxCustomSettings settings_;
   std::array<SchemeColors, 6> schemes_;
   bool applyingPreset_ = false;
+  QString linkTarget_;
 };
 
 // The colour that an effect colour draws in: "no colour" draws white.

@@ -1,7 +1,11 @@
 #include "widgets/url_label.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTimer>
 #include <QUrl>
 
@@ -12,11 +16,123 @@
 namespace orvane {
 
 namespace {
+
 constexpr int kHoverInterval = 100;  // ms between checks whether the pointer left
 constexpr int kMaxTargetLength = 1023;
+
+// A link as screen readers see it: named by its text, described by its
+// target, pressed to open. A widget that has no target reads as plain text.
+class LinkAccessible : public QAccessibleWidget {
+ public:
+  LinkAccessible(QWidget* widget, TLinkWidget* link) : QAccessibleWidget(widget), link_(link) {}
+
+  bool IsLink() const { return !link_->LinkTarget().isEmpty(); }
+
+  QAccessible::Role role() const override { return IsLink() ? QAccessible::Link : QAccessible::StaticText; }
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name) {
+      QString name = widget()->accessibleName();
+      if (name.isEmpty())
+        if (auto* label = qobject_cast<const QLabel*>(widget())) name = label->text();
+      return name;
+    }
+    if (t == QAccessible::Description && IsLink() && widget()->accessibleDescription().isEmpty())
+      return link_->LinkTarget();
+    return QAccessibleWidget::text(t);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.linked = IsLink();
+    s.traversed = false;
+    return s;
+  }
+  QStringList actionNames() const override {
+    QStringList names = QAccessibleWidget::actionNames();
+    if (IsLink() && widget()->isEnabled()) names.prepend(pressAction());
+    return names;
+  }
+  void doAction(const QString& name) override {
+    if (name == pressAction() && IsLink() && widget()->isEnabled())
+      link_->ActivateLink();
+    else
+      QAccessibleWidget::doAction(name);
+  }
+
+ private:
+  TLinkWidget* link_;
+};
+
+QAccessibleInterface* LinkAccessibleFactory(const QString&, QObject* object) {
+  auto* widget = qobject_cast<QWidget*>(object);
+  auto* link = dynamic_cast<TLinkWidget*>(object);
+  return widget && link ? new LinkAccessible(widget, link) : nullptr;
+}
+
 }  // namespace
 
-TUrlLabel::TUrlLabel(DesktopServices& services, QWidget* parent) : QLabel(parent), services_(services) {
+void InstallLinkAccessibility() {
+  static const bool installed = [] {
+    QAccessible::installFactory(&LinkAccessibleFactory);
+    return true;
+  }();
+  (void)installed;
+}
+
+bool IsLinkActivationKey(const QKeyEvent* event) {
+  if (event->modifiers() & ~Qt::KeypadModifier) return false;
+  return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
+}
+
+void DrawLinkFocusFrame(const QWidget* link, QPainter& painter, const QRect& rect) {
+  painter.save();
+  painter.setPen(QPen(link->palette().color(link->foregroundRole()), 1, Qt::DotLine));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(rect.adjusted(0, 0, -1, -1));
+  painter.restore();
+}
+
+void ReportUnopenedAddress(DesktopServices& services, QWidget* parent, const QString& target) {
+  const QString mailPrefix = URLPrefix(TURLType::utMailto);
+  const bool mail = target.startsWith(mailPrefix, Qt::CaseInsensitive);
+  const QString address = mail ? target.mid(mailPrefix.size()) : target;
+  const QString text =
+      mail ? QStringLiteral("No mail program could be started to write to\n\n%1\n\n"
+                            "Copy the address to paste it into your mail program.")
+           : QStringLiteral("No web browser could be started to open\n\n%1\n\n"
+                            "Copy the address to paste it into your web browser.");
+  if (services.ShowMessageWithButton(parent, MessageIcon::Warning, QStringLiteral("Orvane"), text.arg(address),
+                                     QStringLiteral("Copy Address")))
+    services.SetClipboardText(address);
+}
+
+TLinkLabel::TLinkLabel(QWidget* parent) : QLabel(parent) {
+  InstallLinkAccessibility();
+  setFocusPolicy(Qt::TabFocus);
+}
+
+void TLinkLabel::Activate() {
+  if (OnClick) RunGuarded(this, [&] { OnClick(); });
+}
+
+void TLinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+  QLabel::mouseReleaseEvent(event);
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) Activate();
+}
+
+void TLinkLabel::keyPressEvent(QKeyEvent* event) {
+  if (!IsLinkActivationKey(event)) return QLabel::keyPressEvent(event);
+  event->accept();
+  if (!event->isAutoRepeat()) Activate();
+}
+
+void TLinkLabel::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QPainter painter(this);
+  DrawLinkFocusFrame(this, painter, rect());
+}
+
+TUrlLabel::TUrlLabel(DesktopServices& services, QWidget* parent) : TLinkLabel(parent), services_(services) {
   setCursor(Qt::PointingHandCursor);
   setMouseTracking(true);
   setTextFormat(Qt::PlainText);
@@ -43,6 +159,7 @@ void TUrlLabel::SetAutoSize(bool autoSize) {
 
 void TUrlLabel::SetURL(const QString& url) {
   url_ = url;
+  SetLinkTarget(url);
   ShowText();
 }
 
@@ -93,20 +210,24 @@ void TUrlLabel::HoverTick() {
 }
 
 void TUrlLabel::enterEvent(QEnterEvent* event) {
-  QLabel::enterEvent(event);
+  TLinkLabel::enterEvent(event);
   StartHover();
 }
 
 void TUrlLabel::mouseMoveEvent(QMouseEvent* event) {
-  QLabel::mouseMoveEvent(event);
+  TLinkLabel::mouseMoveEvent(event);
   StartHover();
 }
 
-void TUrlLabel::mouseReleaseEvent(QMouseEvent* event) {
-  QLabel::mouseReleaseEvent(event);
-  if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) return;
-  if (!url_.isEmpty() && !services_.OpenUrl(QUrl(url_.left(kMaxTargetLength)))) services_.AlertSound();
-  if (OnClick) RunGuarded(this, [&] { OnClick(); });
+void TUrlLabel::Activate() {
+  if (!url_.isEmpty()) {
+    const QString target = url_.left(kMaxTargetLength);
+    if (!services_.OpenUrl(QUrl(target))) {
+      services_.AlertSound();
+      ReportUnopenedAddress(services_, this, target);
+    }
+  }
+  TLinkLabel::Activate();
   if (useVisited_) restoreColor_ = visitedColor_;
 }
 

@@ -6,15 +6,67 @@
 #include <functional>
 #include <optional>
 
+class QKeyEvent;
+class QPainter;
 class QTimer;
 
 namespace orvane {
 
 class DesktopServices;
 
+// Something the user opens as a link: Tab reaches it, Enter and Space open it
+// as a click does, and screen readers see a link whose description is the
+// address it opens.
+class TLinkWidget {
+ public:
+  virtual ~TLinkWidget() = default;
+  // The address it opens; empty when it is no link (then it reads as text).
+  virtual QString LinkTarget() const = 0;
+  // Does what a click does.
+  virtual void ActivateLink() = 0;
+};
+
+// Makes the TLinkWidget widgets known to screen readers as links; their
+// constructors call it, before any interface of theirs is asked for.
+void InstallLinkAccessibility();
+
+// Enter, Return or Space, with no modifier but the keypad's.
+bool IsLinkActivationKey(const QKeyEvent* event);
+
+// The dotted frame of a link that has the keyboard focus, in its text colour.
+void DrawLinkFocusFrame(const QWidget* link, QPainter& painter, const QRect& rect);
+
+// Tells the user that an address could not be opened (no browser or mail
+// program), naming it, and copies it to the clipboard when asked to.
+void ReportUnopenedAddress(DesktopServices& services, QWidget* parent, const QString& target);
+
+// A label that opens something: a click, or Enter or Space once Tab has
+// brought the focus to it. A click does not take the focus.
+class TLinkLabel : public QLabel, public TLinkWidget {
+  Q_OBJECT
+ public:
+  explicit TLinkLabel(QWidget* parent = nullptr);
+
+  QString LinkTarget() const override { return target_; }
+  void SetLinkTarget(const QString& target) { target_ = target; }
+  void ActivateLink() override { Activate(); }
+
+  // The label's own click notification; runs inside the error boundary.
+  std::function<void()> OnClick;
+
+ protected:
+  virtual void Activate();
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QString target_;
+};
+
 // A clickable label that shows a link, lights up while the pointer is over it
 // and opens its target with the desktop's handler when clicked.
-class TUrlLabel : public QLabel {
+class TUrlLabel : public TLinkLabel {
   Q_OBJECT
  public:
   explicit TUrlLabel(DesktopServices& services, QWidget* parent = nullptr);
@@ -36,18 +88,15 @@ class TUrlLabel : public QLabel {
   QColor VisitedColor() const { return visitedColor_; }
   void SetVisitedColor(const QColor& color);
 
-  // The label's own click notification; runs inside the error boundary after
-  // the target was handed to the desktop.
-  std::function<void()> OnClick;
-
   // On by default: the label fits its text (its height only, when it wraps).
   void SetAutoSize(bool autoSize);
 
   bool Hovering() const { return timer_ != nullptr; }
 
  protected:
+  // Hands the target to the desktop, then runs OnClick.
+  void Activate() override;
   void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
   void enterEvent(QEnterEvent* event) override;
 
  private:

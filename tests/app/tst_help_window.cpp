@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -13,7 +14,6 @@
 #include "widgets/ext_page_control.h"
 #include "widgets/look.h"
 #include "widgets/panel.h"
-#include "widgets/static_memo.h"
 #include "worksheet/worksheet_window.h"
 
 using namespace orvane;
@@ -61,10 +61,10 @@ class TestHelpWindow : public QObject {
       for (const auto& p : pages) {
         help->HelpPageControl1->SetActivePage(p.page);
         const auto labels = p.panel->findChildren<QLabel*>();
-        const auto memos = p.panel->findChildren<TStaticMemo*>();
+        const auto memos = p.panel->findChildren<QPlainTextEdit*>();
         QVERIFY(!labels.isEmpty() && !memos.isEmpty());
         ExpectBlackOnWhite(labels.first(), "heading");
-        for (TStaticMemo* memo : memos) ExpectBlackOnWhite(memo, memo->toPlainText().left(30));
+        for (QPlainTextEdit* memo : memos) ExpectBlackOnWhite(memo, memo->toPlainText().left(30));
       }
     }
     QApplication::setPalette(saved);
@@ -190,7 +190,7 @@ class TestHelpWindow : public QObject {
     const QPoint inside = box->mapTo(help, QPoint(100, 100));
     const QPoint outside = help->HelpPageControl1->mapTo(help, help->HelpPageControl1->TabRect(0).center());
     // A memo inside the box does not swallow the wheel.
-    QWidget* memo = help->Panel3->findChildren<TStaticMemo*>().first();
+    QWidget* memo = help->Panel3->findChildren<QPlainTextEdit*>().first();
 
     QCOMPARE(bar->value(), 0);
     Wheel(box->viewport(), help, inside, true);

@@ -1,10 +1,14 @@
+#include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
+#include <QPushButton>
 #include <QPlainTextEdit>
 #include <QImageReader>
 #include <QTest>
 #include <algorithm>
 
+#include "app/help_window.h"
 #include "app/info_pages.h"
 #include "app/main_window.h"
 #include "app/maker_info.h"
@@ -12,7 +16,6 @@
 #include "widgets/ext_page_control.h"
 #include "widgets/fx_label.h"
 #include "widgets/look.h"
-#include "widgets/static_memo.h"
 
 using namespace orvane;
 
@@ -33,17 +36,19 @@ class TestInfoPages : public QObject {
   void webAndMailLabelsOpenTheirTargetsAndTurnPurple_data() {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("address");  // as named and copied when it cannot be opened
+    const QString mail = maker::kDisplayName + " <" + maker::kMailAddress + ">";
     QTest::newRow("program page") << "Label14"
-                                  << "https://" + maker::kProgramPage;
+                                  << "https://" + maker::kProgramPage << "https://" + maker::kProgramPage;
     QTest::newRow("maker's site") << "Label15"
-                                  << "https://" + maker::kWebSite + "/";
-    QTest::newRow("mail") << "Label37"
-                          << "mailto:" + maker::kDisplayName + " <" + maker::kMailAddress + ">";
+                                  << "https://" + maker::kWebSite + "/" << "https://" + maker::kWebSite + "/";
+    QTest::newRow("mail") << "Label37" << "mailto:" + mail << mail;
   }
 
   void webAndMailLabelsOpenTheirTargetsAndTurnPurple() {
     QFETCH(QString, label);
     QFETCH(QString, target);
+    QFETCH(QString, address);
     TestApp t;
     TMainFrm* main = t.app->MainFrm();
     main->show();
@@ -58,14 +63,26 @@ class TestInfoPages : public QObject {
     QCOMPARE(t.services.openedUrls[0], QUrl(target));
     QCOMPARE(TextColorOf(link), kVisitedLinkColor);
 
-    // Twice opens twice; a failure is not reported and the colour stays.
+    QVERIFY(t.services.messages.isEmpty());
+
+    // Twice opens twice. A link that cannot be opened says so, naming the
+    // address, and copies it only when asked to; the colour stays.
     t.services.openUrlResult = false;
     QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(3, 3));
     QCOMPARE(t.services.openedUrls.size(), 2);
     QCOMPARE(t.services.openedUrls[1], QUrl(target));
     QCOMPARE(TextColorOf(link), kVisitedLinkColor);
     QCOMPARE(t.services.alerts, 0);
-    QVERIFY(t.services.messages.isEmpty());
+    QCOMPARE(t.services.messages.size(), 1);
+    const RecordedMessage& m = t.services.messages[0];
+    QCOMPARE(m.icon, MessageIcon::Warning);
+    QVERIFY2(m.text.contains("\n" + address + "\n"), qPrintable(m.text));
+    QCOMPARE(m.button, "Copy Address");
+    QVERIFY(t.services.clipboard.isEmpty());
+    t.services.pressMessageButton = true;
+    QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(3, 3));
+    QCOMPARE(t.services.messages.size(), 2);
+    QCOMPARE(t.services.clipboard, address);
   }
 
   void aboutPageWebAddressOpensTheSiteWithoutSlash() {
@@ -79,9 +96,88 @@ class TestInfoPages : public QObject {
     QTest::mouseClick(fx, Qt::LeftButton, {}, fx->rect().center());
     QCOMPARE(t.services.openedUrls, QList<QUrl>{QUrl("https://" + maker::kWebSite)});
     QCOMPARE(fx->TextColor(), kVisitedLinkColor);
+    // Unopened, it says so as the other links do.
+    t.services.openUrlResult = false;
+    t.services.pressMessageButton = true;
+    QTest::mouseClick(fx, Qt::LeftButton, {}, fx->rect().center());
+    QCOMPARE(t.services.messages.size(), 1);
+    QCOMPARE(t.services.clipboard, "https://" + maker::kWebSite);
+    t.services.openUrlResult = true;
     // The shared web target was re-aimed; the site link puts its slash back.
+    main->PageControl1->SetActivePageIndex(9);
     QTest::mouseClick(main->TabSheet9->Label15, Qt::LeftButton, {}, QPoint(3, 3));
     QCOMPARE(t.services.openedUrls.last(), QUrl("https://" + maker::kWebSite + "/"));
+  }
+
+  // Every link of the main window: Tab reaches it, Enter and Space open it,
+  // and screen readers see a link with its target that their press opens.
+  void linksWorkFromTheKeyboardAndForScreenReaders_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("target");
+    QTest::newRow("about: web address") << 0 << "FxLabel7" << "https://" + maker::kWebSite;
+    QTest::newRow("program page") << 9 << "Label14" << "https://" + maker::kProgramPage;
+    QTest::newRow("maker's site") << 9 << "Label15" << "https://" + maker::kWebSite + "/";
+    QTest::newRow("mail") << 9 << "Label37"
+                          << "mailto:" + maker::kDisplayName + " <" + maker::kMailAddress + ">";
+    QTest::newRow("donation") << 9 << "UrlLabel1" << maker::kDonationUrl;
+  }
+
+  void linksWorkFromTheKeyboardAndForScreenReaders() {
+    QFETCH(int, page);
+    QFETCH(QString, link);
+    QFETCH(QString, target);
+    TestApp t;
+    TMainFrm* main = t.app->MainFrm();
+    main->show();
+    main->PageControl1->SetActivePageIndex(page);
+    TLinksPage* links = main->TabSheet9;
+    QWidget* w = link == "FxLabel7"    ? static_cast<QWidget*>(main->TabSheet1->FxLabel7)
+                 : link == "Label14"   ? static_cast<QWidget*>(links->Label14)
+                 : link == "Label15"   ? static_cast<QWidget*>(links->Label15)
+                 : link == "Label37"   ? static_cast<QWidget*>(links->Label37)
+                                       : static_cast<QWidget*>(links->UrlLabel1);
+
+    // Tab reaches it; a click does not take the focus from the box in use.
+    QVERIFY(w->focusPolicy() & Qt::TabFocus);
+    QVERIFY(!(w->focusPolicy() & Qt::ClickFocus));
+    FocusWidget(main->FracBtn);
+    for (int i = 0; i < 40 && QApplication::focusWidget() != w; ++i)
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w);
+
+    QTest::keyClick(w, Qt::Key_Return);
+    QCOMPARE(t.services.openedUrls, QList<QUrl>{QUrl(target)});
+    QTest::keyClick(w, Qt::Key_Space);
+    QTest::keyClick(w, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(t.services.openedUrls.size(), 3);
+    QTest::keyClick(w, Qt::Key_A);
+    QTest::keyClick(w, Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(t.services.openedUrls.size(), 3);
+    QCOMPARE(QApplication::focusWidget(), w);  // a visited link keeps its place
+
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+    QCOMPARE(iface->role(), QAccessible::Link);
+    QVERIFY(!iface->text(QAccessible::Name).isEmpty());
+    QCOMPARE(iface->text(QAccessible::Description), target);
+    QVERIFY(iface->state().focusable && iface->state().linked);
+    QAccessibleActionInterface* actions = iface->actionInterface();
+    QVERIFY(actions && actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(t.services.openedUrls.size(), 4);
+    QCOMPARE(t.services.openedUrls.last(), QUrl(target));
+  }
+
+  // The About page's rights notice is text, not a link.
+  void rightsNoticeReadsAsText() {
+    TestApp t;
+    TFxLabel* notice = t.app->MainFrm()->TabSheet1->FxLabel5;
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(notice);
+    QCOMPARE(iface->role(), QAccessible::StaticText);
+    QCOMPARE(iface->text(QAccessible::Name), maker::kRightsNotice);
+    QCOMPARE(notice->focusPolicy(), Qt::NoFocus);
+    QVERIFY(!iface->actionInterface() ||
+            !iface->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
   }
 
   void donationLinkOpensItsPageAndAlertsOnFailure() {
@@ -110,13 +206,74 @@ class TestInfoPages : public QObject {
     QCOMPARE(lines[1], "move you to the next data entry.  This is especially true for the ");
     for (int empty : {3, 5, 8}) QVERIFY(lines[empty].isEmpty());
     QCOMPARE(lines[10], "Calculator, Help or Worksheet Windows.");
-    // Text to read: it shows on its page and is no Tab stop.
     t.app->MainFrm()->show();
     t.app->MainFrm()->PageControl1->SetActivePageIndex(1);
     QVERIFY(tips->Memo3->isVisible());
-    QCOMPARE(tips->Memo3->focusPolicy(), Qt::ClickFocus);
-    QCOMPARE(tips->Memo3->accessibleDescription(), tips->Memo3->toPlainText());
     QCOMPARE(tips->Label43->text(), "Hit the ENTER KEY after making a data entry.  ");
+  }
+
+  // The read-only memos of the Tips page and the help window are text: Tab
+  // reaches them, the keyboard selects in them, Ctrl+C copies, typing changes
+  // nothing, and screen readers read them as text.
+  void readOnlyMemosAreTextToSelectAndCopy_data() {
+    QTest::addColumn<QString>("memo");
+    QTest::addColumn<QString>("firstLine");
+    QTest::newRow("tips") << "tips" << "The Enter Key will  initiate the calculation and in some cases";
+    QTest::newRow("help: disclaimer") << "disclaimer"
+                                      << "This program is provided \"as is\", without warranty of any";
+    QTest::newRow("help: bead calculator")
+        << "bead calculator" << "Please note that Inches may be entered as a ";
+  }
+
+  void readOnlyMemosAreTextToSelectAndCopy() {
+    QFETCH(QString, memo);
+    QFETCH(QString, firstLine);
+    TestApp t;
+    THelpFrm* help = t.app->HelpFrm();
+    QPlainTextEdit* edit = nullptr;
+    if (memo == "tips") {
+      t.app->MainFrm()->show();
+      t.app->MainFrm()->PageControl1->SetActivePageIndex(1);
+      edit = t.app->MainFrm()->TabSheet10->Memo3;
+    } else {
+      AppContext::ShowWindow(help);
+      if (memo == "disclaimer") {
+        edit = help->Memo5;
+      } else {
+        help->HelpPageControl1->SetActivePage(help->TabSheet7);
+        edit = help->Panel3->findChildren<QPlainTextEdit*>().first();
+      }
+    }
+    QVERIFY(edit->isReadOnly());
+    const QString all = edit->toPlainText();
+    QVERIFY(all.startsWith(firstLine + u'\n'));
+
+    // Tab reaches the memo from the control before it.
+    QWidget* before = edit->previousInFocusChain();
+    while (!(before->focusPolicy() & Qt::TabFocus) || !before->isVisible()) before = before->previousInFocusChain();
+    FocusWidget(before);
+    QTest::keyClick(before, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), edit);
+
+    QTest::keyClicks(edit, "xyz");
+    QCOMPARE(edit->toPlainText(), all);
+    QTest::keyClick(edit, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_End, Qt::ShiftModifier);
+    QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), firstLine);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), all);
+
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(edit);
+    QVERIFY(iface->textInterface());
+    QCOMPARE(iface->textInterface()->text(0, iface->textInterface()->characterCount()), all);
+    QVERIFY(iface->state().readOnly && iface->state().focusable);
+
+    // Tab leaves it again rather than typing a tab.
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QVERIFY(QApplication::focusWidget() != edit);
+    QCOMPARE(edit->toPlainText(), all);
   }
 
   // The About, Tips and Links pages are white paper: their texts stay black
@@ -144,6 +301,7 @@ class TestInfoPages : public QObject {
 
   void linkMemosTakeTypingButKeepNothing() {
     TestApp t;
+    t.app->MainFrm()->PageControl1->SetActivePageIndex(9);
     QPlainTextEdit* memo = t.app->MainFrm()->TabSheet9->Memo1;
     QVERIFY(!memo->isReadOnly());
     FocusWidget(memo);

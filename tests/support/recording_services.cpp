@@ -6,7 +6,13 @@ namespace orvane {
 
 void RecordingServices::ShowMessage(QWidget*, MessageIcon icon, const QString& caption, const QString& text,
                                     bool centred) {
-  messages.append({icon, caption, text, centred});
+  messages.append({icon, caption, text, centred, {}});
+}
+
+bool RecordingServices::ShowMessageWithButton(QWidget*, MessageIcon icon, const QString& caption,
+                                              const QString& text, const QString& button) {
+  messages.append({icon, caption, text, false, button});
+  return pressMessageButton;
 }
 
 std::optional<QString> RecordingServices::OpenFileName(QWidget*, const FileDialogRequest& request) {

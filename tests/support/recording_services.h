@@ -16,6 +16,7 @@ struct RecordedMessage {
   QString caption;
   QString text;
   bool centred;
+  QString button;  // the extra button beside OK, if the box had one
 };
 
 // Desktop services for tests: records every box, beep and opened address and
@@ -26,6 +27,9 @@ class RecordingServices : public DesktopServices {
   void AlertSound() override { ++alerts; }
   void ShowMessage(QWidget* parent, MessageIcon icon, const QString& caption, const QString& text,
                    bool centred) override;
+  // Recorded with the messages; answered by pressMessageButton.
+  bool ShowMessageWithButton(QWidget* parent, MessageIcon icon, const QString& caption, const QString& text,
+                             const QString& button) override;
   std::optional<QString> OpenFileName(QWidget* parent, const FileDialogRequest& request) override;
   std::optional<QString> SaveFileName(QWidget* parent, const FileDialogRequest& request) override;
   bool SetupPrinter(QWidget* parent, QPrinter& printer) override;
@@ -38,6 +42,8 @@ class RecordingServices : public DesktopServices {
   int beeps = 0;
   int alerts = 0;
   QList<RecordedMessage> messages;
+  // The answer of a box with an extra button: that button, or OK.
+  bool pressMessageButton = false;
   QList<FileDialogRequest> openRequests, saveRequests;
   // Answers of the file dialogs in turn; a null QString or nothing queued: cancelled.
   std::deque<QString> openAnswers, saveAnswers;

@@ -1,3 +1,6 @@
+#include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -258,6 +261,102 @@ class TestExtPageControl : public QObject {
     for (int y = tab.top(); y <= tab.bottom() && !found; ++y)
       for (int x = tab.left(); x <= tab.right() && !found; ++x) found = image.pixelColor(x, y) == hot;
     QVERIFY(found);
+  }
+
+  // Screen readers see a page tab list: one page tab per caption, the current
+  // one selected, each holding its page; pressing a tab chooses its page as a
+  // click does.
+  void screenReadersSeeAPageTabList() {
+    Fixture f;
+    f.parent.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.parent));
+    QSignalSpy changes(f.control, &TExtPageControl::Change);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(f.control);
+    QVERIFY(list);
+    QCOMPARE(list->role(), QAccessible::PageTabList);
+    QCOMPARE(list->childCount(), 3);
+    const QStringList captions{"One", "Two", "Three"};
+    for (int i = 0; i < 3; ++i) {
+      QAccessibleInterface* tab = list->child(i);
+      QVERIFY(tab && tab->isValid());
+      QCOMPARE(tab->role(), QAccessible::PageTab);
+      QCOMPARE(tab->text(QAccessible::Name), captions[i]);
+      QCOMPARE(tab->state().selected, i == 0);
+      QCOMPARE(tab->parent(), list);
+      QCOMPARE(list->indexOfChild(tab), i);
+      QCOMPARE(tab->rect(), QRect(f.control->mapToGlobal(f.control->TabRect(i).topLeft()), f.control->TabRect(i).size()));
+      QCOMPARE(list->childAt(tab->rect().center().x(), tab->rect().center().y()), tab);
+      // The tab holds its page, and the page knows its tab.
+      QCOMPARE(tab->childCount(), 1);
+      QAccessibleInterface* page = tab->child(0);
+      QCOMPARE(page->object(), static_cast<QObject*>(f.pages[i]));
+      QCOMPARE(page->parent(), tab);
+      QCOMPARE(page->text(QAccessible::Name), captions[i]);
+    }
+
+    QAccessibleActionInterface* press = list->child(2)->actionInterface();
+    QVERIFY(press && press->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    press->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(f.control->ActivePageIndex(), 2);
+    QVERIFY(f.pages[2]->isVisible());
+    QCOMPARE(f.pages[2]->shown, 1);
+    QCOMPARE(changes.count(), 1);
+    QVERIFY(list->child(2)->state().selected);
+    QVERIFY(!list->child(0)->state().selected);
+
+    // Focusing a tab chooses it and puts the focus on the strip, on that tab.
+    f.parent.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.parent));
+    list->child(1)->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+    QCOMPARE(f.control->ActivePageIndex(), 1);
+    QVERIFY(f.control->hasFocus());
+    QCOMPARE(list->focusChild(), list->child(1));
+    QVERIFY(list->child(1)->state().focused);
+
+    // A disabled page's tab offers nothing and cannot be chosen.
+    f.control->SetPageEnabled(0, false);
+    QVERIFY(list->child(0)->state().disabled);
+    QVERIFY(list->child(0)->actionInterface()->actionNames().isEmpty());
+    list->child(0)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(f.control->ActivePageIndex(), 1);
+  }
+
+  // Widgets on a page out of sight take no focus, neither asked by the
+  // program nor through their accessibility interface.
+  void pagesOutOfSightGiveNoFocus() {
+    Fixture f;
+    QList<QLineEdit*> boxes;
+    for (CountingPage* page : f.pages) boxes.append(new QLineEdit(page));
+    f.parent.show();
+    f.parent.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.parent));
+    boxes[0]->setFocus();
+    QCOMPARE(QApplication::focusWidget(), boxes[0]);
+
+    QAccessibleInterface* hidden = QAccessible::queryAccessibleInterface(boxes[2]);
+    QVERIFY(!hidden->actionInterface() ||
+            !hidden->actionInterface()->actionNames().contains(QAccessibleActionInterface::setFocusAction()));
+    if (hidden->actionInterface()) hidden->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+    QCOMPARE(QApplication::focusWidget(), boxes[0]);
+    boxes[1]->setFocus();
+    QCOMPARE(QApplication::focusWidget(), boxes[0]);
+
+    // Once its page is current the box takes the focus, and the page left
+    // behind gives none.
+    f.control->SetActivePageIndex(2);
+    QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(boxes[2]);
+    QVERIFY(shown->actionInterface()->actionNames().contains(QAccessibleActionInterface::setFocusAction()));
+    shown->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+    QCOMPARE(QApplication::focusWidget(), boxes[2]);
+    boxes[0]->setFocus();
+    QCOMPARE(QApplication::focusWidget(), boxes[2]);
+    // A box the program disabled stays so when its page comes back.
+    boxes[0]->setEnabled(false);
+    f.control->SetActivePageIndex(0);
+    QVERIFY(boxes[1]->isEnabled() == false && boxes[2]->isEnabled() == false);
+    QVERIFY(!boxes[0]->isEnabled());
+    boxes[0]->setEnabled(true);
+    QVERIFY(boxes[0]->isEnabled());
   }
 };
 

@@ -1,0 +1,264 @@
+#include "calculator/calculator_accessible.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QFontMetrics>
+#include <QPointer>
+#include <algorithm>
+#include <array>
+#include <iterator>
+
+#include "app/error_boundary.h"
+#include "calculator/calc_panel.h"
+#include "calculator/calculator_control.h"
+
+namespace orvane {
+
+namespace {
+
+// The keys in reading order: row by row, the memory column first.
+constexpr TFxCalculatorButton kReadingOrder[] = {
+    cbMemClear, cbBack, cbClearEntry, cbClear,                          //
+    cbMemRecall, cb7, cb8, cb9, cbDiv, cbSqrt,                          //
+    cbMemStore, cb4, cb5, cb6, cbMul, cbPercent,                        //
+    cbMemAdd, cb1, cb2, cb3, cbSub, cbReciprocal,                       //
+    cbMemSub, cb0, cbChangeSign, cbDecimal, cbAdd, cbEquals};
+static_assert(std::size(kReadingOrder) == kCalculatorButtonCount - 1, "every key once");
+
+// What a key does, for captions that a speech synthesiser reads as a symbol
+// or an abbreviation.
+QString KeyDescription(TFxCalculatorButton button) {
+  switch (button) {
+    case cbBack: return QStringLiteral("Backspace");
+    case cbClearEntry: return QStringLiteral("Clear entry");
+    case cbClear: return QStringLiteral("Clear");
+    case cbAdd: return QStringLiteral("Add");
+    case cbSub: return QStringLiteral("Subtract");
+    case cbMul: return QStringLiteral("Multiply");
+    case cbDiv: return QStringLiteral("Divide");
+    case cbDecimal: return QStringLiteral("Decimal point");
+    case cbEquals: return QStringLiteral("Equals");
+    case cbReciprocal: return QStringLiteral("Reciprocal");
+    case cbChangeSign: return QStringLiteral("Change sign");
+    case cbPercent: return QStringLiteral("Percent");
+    case cbSqrt: return QStringLiteral("Square root");
+    case cbMemClear: return QStringLiteral("Memory clear");
+    case cbMemRecall: return QStringLiteral("Memory recall");
+    case cbMemStore: return QStringLiteral("Memory store");
+    case cbMemAdd: return QStringLiteral("Memory add");
+    case cbMemSub: return QStringLiteral("Memory subtract");
+    default: return {};
+  }
+}
+
+QRect ToScreen(const QWidget* w, const QRect& r) { return QRect(w->mapToGlobal(r.topLeft()), r.size()); }
+
+// One painted key.
+class CalcKeyAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+ public:
+  CalcKeyAccessible(TFxCalculator* calculator, TFxCalculatorButton button)
+      : calculator_(calculator), button_(button) {}
+
+  TFxCalculatorButton Button() const { return button_; }
+
+  bool isValid() const override { return !calculator_.isNull(); }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override {
+    QAccessibleInterface* p = parent();
+    return p ? p->window() : nullptr;
+  }
+  QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(calculator_); }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+
+  QString text(QAccessible::Text t) const override {
+    if (!isValid()) return {};
+    if (t == QAccessible::Name) return calculator_->Button(button_).caption;
+    if (t == QAccessible::Description) return KeyDescription(button_);
+    return {};
+  }
+  void setText(QAccessible::Text, const QString&) override {}
+  QRect rect() const override {
+    return isValid() ? ToScreen(calculator_, calculator_->Button(button_).rect) : QRect();
+  }
+  QAccessible::Role role() const override { return QAccessible::Button; }
+  QAccessible::State state() const override {
+    QAccessible::State s;
+    if (!isValid()) {
+      s.invalid = true;
+      return s;
+    }
+    // The grey memory keys ignore clicks: unavailable, as a disabled button.
+    s.disabled = !calculator_->ButtonAvailable(button_) || !calculator_->isEnabled();
+    s.pressed = calculator_->PressedButton() == button_;
+    s.invisible = !calculator_->isVisible() || !calculator_->Button(button_).visible;
+    s.offscreen = s.invisible;
+    return s;
+  }
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+  }
+  QStringList actionNames() const override {
+    if (!isValid() || state().disabled) return {};
+    return {pressAction()};
+  }
+  // As a click on the key: a grey memory key does nothing.
+  void doAction(const QString& name) override {
+    if (name != pressAction() || !isValid() || state().disabled) return;
+    TFxCalculator* calculator = calculator_;
+    RunGuarded(calculator, [calculator, this] { calculator->PressButton(button_); });
+  }
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+ private:
+  QPointer<TFxCalculator> calculator_;
+  TFxCalculatorButton button_;
+};
+
+// The whole control: the display first, then the keys it shows.
+class CalculatorAccessible : public QAccessibleWidget {
+ public:
+  explicit CalculatorAccessible(TFxCalculator* calculator) : QAccessibleWidget(calculator, QAccessible::Grouping) {}
+  ~CalculatorAccessible() override {
+    for (QAccessible::Id id : keys_)
+      if (id) QAccessible::deleteAccessibleInterface(id);
+  }
+
+  TFxCalculator* Calculator() const { return static_cast<TFxCalculator*>(widget()); }
+
+  int childCount() const override { return 1 + static_cast<int>(ShownKeys().size()); }
+  QAccessibleInterface* child(int index) const override {
+    if (index == 0) return QAccessible::queryAccessibleInterface(Calculator()->Display());
+    const QList<TFxCalculatorButton> keys = ShownKeys();
+    if (index < 1 || index > keys.size()) return nullptr;
+    return Key(keys[index - 1]);
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    if (!child) return -1;
+    if (child->object() == Calculator()->Display()) return 0;
+    if (child->object()) return -1;
+    const QList<TFxCalculatorButton> keys = ShownKeys();
+    for (int i = 0; i < keys.size(); ++i)
+      if (keys_[keys[i]] && QAccessible::accessibleInterface(keys_[keys[i]]) == child) return i + 1;
+    return -1;
+  }
+  QAccessibleInterface* childAt(int x, int y) const override {
+    const QPoint local = Calculator()->mapFromGlobal(QPoint(x, y));
+    if (Calculator()->Display()->geometry().contains(local)) return child(0);
+    const TFxCalculatorButton hit = Calculator()->ButtonAt(local);
+    return hit == cbNone ? nullptr : Key(hit);
+  }
+
+ private:
+  QList<TFxCalculatorButton> ShownKeys() const {
+    QList<TFxCalculatorButton> keys;
+    for (TFxCalculatorButton b : kReadingOrder)
+      if (Calculator()->Button(b).visible) keys.append(b);
+    return keys;
+  }
+  QAccessibleInterface* Key(TFxCalculatorButton b) const {
+    if (!keys_[b]) keys_[b] = QAccessible::registerAccessibleInterface(new CalcKeyAccessible(Calculator(), b));
+    return QAccessible::accessibleInterface(keys_[b]);
+  }
+
+  mutable std::array<QAccessible::Id, kCalculatorButtonCount> keys_{};
+};
+
+// The display: read-only text holding the value, without the blank that
+// pads it on screen.
+class CalcDisplayAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+ public:
+  explicit CalcDisplayAccessible(TFxCalcPanel* display) : QAccessibleWidget(display, QAccessible::EditableText) {}
+
+  TFxCalcPanel* Display() const { return static_cast<TFxCalcPanel*>(widget()); }
+  QString Value() const { return Display()->Text().trimmed(); }
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Value) return Value();
+    return QAccessibleWidget::text(t);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.readOnly = true;
+    s.editable = false;
+    s.focusable = false;
+    return s;
+  }
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+  // The focus stays with the calculator: the display takes none.
+  QStringList actionNames() const override { return {}; }
+
+  void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+  int selectionCount() const override { return 0; }
+  void addSelection(int, int) override {}
+  void removeSelection(int) override {}
+  void setSelection(int, int, int) override {}
+  int cursorPosition() const override { return 0; }
+  void setCursorPosition(int) override {}
+  QString text(int startOffset, int endOffset) const override {
+    const QString value = Value();
+    if (endOffset < 0 || endOffset > value.size()) endOffset = value.size();
+    startOffset = std::clamp(startOffset, 0, static_cast<int>(endOffset));
+    return value.mid(startOffset, endOffset - startOffset);
+  }
+  int characterCount() const override { return static_cast<int>(Value().size()); }
+  // The value is drawn right-aligned and centred vertically.
+  QRect characterRect(int offset) const override {
+    const QString value = Value();
+    if (offset < 0 || offset >= value.size()) return {};
+    const QFontMetrics fm(Display()->font());
+    const QRect inner = Display()->rect().adjusted(2, 2, -2, -2);
+    const int right = inner.right() - fm.horizontalAdvance(Display()->Text().mid(value.size()));
+    const int left = right - fm.horizontalAdvance(value) + fm.horizontalAdvance(value.left(offset));
+    const QRect r(left, inner.center().y() - fm.height() / 2, fm.horizontalAdvance(value.at(offset)), fm.height());
+    return ToScreen(Display(), r);
+  }
+  int offsetAtPoint(const QPoint& point) const override {
+    for (int i = 0; i < characterCount(); ++i)
+      if (characterRect(i).contains(point)) return i;
+    return -1;
+  }
+  void scrollToSubstring(int, int) override {}
+  QString attributes(int, int* startOffset, int* endOffset) const override {
+    *startOffset = 0;
+    *endOffset = characterCount();
+    return {};
+  }
+};
+
+QAccessibleInterface* CalculatorAccessibleFactory(const QString& className, QObject* object) {
+  if (className == QLatin1String("orvane::TFxCalculator"))
+    return new CalculatorAccessible(static_cast<TFxCalculator*>(object));
+  if (className == QLatin1String("orvane::TFxCalcPanel"))
+    return new CalcDisplayAccessible(static_cast<TFxCalcPanel*>(object));
+  return nullptr;
+}
+
+}  // namespace
+
+void InstallCalculatorAccessibility() {
+  static const bool installed = [] {
+    QAccessible::installFactory(&CalculatorAccessibleFactory);
+    return true;
+  }();
+  (void)installed;
+}
+
+void NotifyCalculatorDisplayChanged(TFxCalcPanel* display, const QString& before) {
+  if (!QAccessible::isActive()) return;
+  const QString now = display->Text().trimmed();
+  const QString old = before.trimmed();
+  if (now == old) return;
+  QAccessibleTextUpdateEvent event(display, 0, old, now);
+  QAccessible::updateAccessibility(&event);
+  QAccessibleValueChangeEvent value(display, now);
+  QAccessible::updateAccessibility(&value);
+}
+
+}  // namespace orvane
