@@ -119,8 +119,9 @@ TStringGrid::TStringGrid(int colCount, int rowCount, int fixedRows, QWidget* par
 
   // Pointer movement over any part of the grid reaches OnMouseMove, even
   // with no button held.
-  for (QWidget* part : {static_cast<QWidget*>(this), viewport(), heading->viewport(),
-                        static_cast<QWidget*>(verticalScrollBar()), static_cast<QWidget*>(horizontalScrollBar())}) {
+  for (QWidget* part :
+       {static_cast<QWidget*>(this), viewport(), heading->viewport(),
+        static_cast<QWidget*>(verticalScrollBar()), static_cast<QWidget*>(horizontalScrollBar())}) {
     part->setMouseTracking(true);
     part->installEventFilter(this);
   }

@@ -36,8 +36,8 @@ int main() {
   const QString mm = QStringLiteral("Millimeter"), inch = QStringLiteral("Inch");
   QJsonObject charts;
   charts[QStringLiteral("Pearl plate chart")] =
-      Chart({QStringLiteral("Pearl Plate (PP)"), QStringLiteral("Stone Size (SS)"), mm + low, mm + high, inch + low,
-             inch + high},
+      Chart({QStringLiteral("Pearl Plate (PP)"), QStringLiteral("Stone Size (SS)"), mm + low, mm + high,
+             inch + low, inch + high},
             GridPrefixes(GridKind::Pearl), int(PearlPlateTable.size()), PearlGridValues);
   charts[QStringLiteral("Stone size chart")] =
       Chart({QStringLiteral("Stone Size (SS)"), mm + low, mm + high, inch + low, inch + high},
@@ -48,8 +48,9 @@ int main() {
       Chart(WireGridHeadings(), GridPrefixes(GridKind::Wire), int(WireGaugeTable.size()), WireGridValues);
   charts[QStringLiteral("North American ring sizes")] =
       Chart(RingNGridHeadings(), GridPrefixes(GridKind::RingN), int(RingSizeTable.size()), RingNGridValues);
-  charts[QStringLiteral("International ring sizes")] = Chart(
-      RingIntGridHeadings(), GridPrefixes(GridKind::RingInt), int(RingEquivalentTable.size()), RingIntGridValues);
+  charts[QStringLiteral("International ring sizes")] =
+      Chart(RingIntGridHeadings(), GridPrefixes(GridKind::RingInt), int(RingEquivalentTable.size()),
+            RingIntGridValues);
   charts[QStringLiteral("Fractions of an inch")] =
       Chart(FractionHeadings(), FractionPrefixes(), int(FractionTable.size()), FractionValues);
   std::fputs(QJsonDocument(charts).toJson(QJsonDocument::Compact).constData(), stdout);

@@ -359,11 +359,12 @@ void StringGridTest::screenReaderReadsATable() {
       QCOMPARE(cell->text(QAccessible::Name), grid.Cell(col, row + fixedRows));
     }
   QCOMPARE(table->cellAt(3, 0)->text(QAccessible::Name), QStringLiteral("   1.5"));
-  const QStringList headings = fixedRows ? QStringList{"r0c0", "r0c1", "r0c2", "r0c3"}
-                                         : QStringList{"A", "B", "C", QString()};
+  const QStringList headings =
+      fixedRows ? QStringList{"r0c0", "r0c1", "r0c2", "r0c3"} : QStringList{"A", "B", "C", QString()};
   for (int col = 0; col < 4; ++col) {
     QCOMPARE(table->columnDescription(col), headings[col]);
-    const QList<QAccessibleInterface*> header = table->cellAt(0, col)->tableCellInterface()->columnHeaderCells();
+    const QList<QAccessibleInterface*> header =
+        table->cellAt(0, col)->tableCellInterface()->columnHeaderCells();
     QCOMPARE(header.size(), 1);
     QCOMPARE(header[0]->text(QAccessible::Name), headings[col]);
   }
