@@ -83,12 +83,7 @@ void TMainFrm::FormCreate() {
   Panel18 = new TSizeConverterPanel(app_, this);
   Panel18->setGeometry(1, 1, 531, 73);
 
-  TabSheet2->FillGrids();
-  TabSheet3->FillGrids();
-  TabSheet4->FillGrids();
-  TabSheet6->FillGrids();
-  TabSheet7->FillGrids();
-
+  // The chart pages make their grids when first shown.
   PageControl1->SetActivePageIndex(0);
 }
 

@@ -23,7 +23,8 @@ TFracFrm::TFracFrm(AppContext& app, QWidget* parent) : QWidget(parent), app_(app
   SetBackground(this, SystemColor(SysColor::Light3D));
   setFont(MakeFont(QStringLiteral("MS Sans Serif"), 13, true));
 
-  // Created in tab order: the Close button, the grid, the tool bar.
+  // The grid is made when the window is first shown; it goes between the
+  // Close button and the tool bar in the tab order.
   CloseBtn = new QPushButton(QStringLiteral("Close"), this);
   CloseBtn->setGeometry(400, 454, 120, 27);
   CloseBtn->setFont(MakeFont(QStringLiteral("Arial"), 15));
@@ -37,15 +38,7 @@ TFracFrm::TFracFrm(AppContext& app, QWidget* parent) : QWidget(parent), app_(app
   help->setContext(Qt::WindowShortcut);
   connect(help, &QShortcut::activated, this, [this] { AppContext::ShowWindow(app_.HelpFrm()); });
 
-  FracGrid = new TStringGrid(9, int(FractionTable.size()) + 1, 1, this);
-  FracGrid->setObjectName(QStringLiteral("FracGrid"));
-  FracGrid->setAccessibleName(QStringLiteral("Fractions of an inch"));
-  FracGrid->setGeometry(18, 18, 573, 424);
-  FracGrid->setFont(MakeFont(QStringLiteral("Arial"), 15));
-  FracGrid->setShowGrid(true);
-
   CreateToolBar();
-  FormCreate();
 }
 
 void TFracFrm::CreateToolBar() {
@@ -59,15 +52,25 @@ void TFracFrm::CreateToolBar() {
   ToolButton4 = bar->Buttons[3];
 }
 
-void TFracFrm::FormCreate() {
+void TFracFrm::BuildGrid() {
+  if (FracGrid) return;
+  FracGrid = new TStringGrid(9, int(FractionTable.size()) + 1, 1, this);
+  FracGrid->setObjectName(QStringLiteral("FracGrid"));
+  FracGrid->setAccessibleName(QStringLiteral("Fractions of an inch"));
+  FracGrid->setGeometry(18, 18, 573, 424);
+  FracGrid->setFont(MakeFont(QStringLiteral("Arial"), 15));
+  FracGrid->setShowGrid(true);
   FracGrid->SetColWidths(FractionColumnWidths());
   const QStringList headings = FractionHeadings();
   for (int c = 0; c < headings.size(); ++c) FracGrid->SetCell(c, 0, headings[c]);
   GridRowWriter writer(*FracGrid, FractionPrefixes());
   for (int entry = 0; entry < int(FractionTable.size()); ++entry) writer.FillGridRow(FractionValues(entry));
+  QWidget::setTabOrder(CloseBtn, FracGrid);
+  FracGrid->show();
 }
 
 void TFracFrm::showEvent(QShowEvent* event) {
+  BuildGrid();
   QWidget::showEvent(event);
   if (!event->spontaneous()) RunGuarded(this, [this] { FormShow(); });
 }
@@ -76,9 +79,13 @@ void TFracFrm::FormShow() { FracGrid->setFocus(); }
 
 void TFracFrm::CloseBtnClick() { close(); }
 
-void TFracFrm::ToolButton1Click() { NavigateGrid(*FracGrid, GridNavigation::First); }
-void TFracFrm::ToolButton2Click() { NavigateGrid(*FracGrid, GridNavigation::Prior); }
-void TFracFrm::ToolButton3Click() { NavigateGrid(*FracGrid, GridNavigation::Next); }
-void TFracFrm::ToolButton4Click() { NavigateGrid(*FracGrid, GridNavigation::Last); }
+void TFracFrm::Navigate(GridNavigation step) {
+  if (FracGrid) NavigateGrid(*FracGrid, step);
+}
+
+void TFracFrm::ToolButton1Click() { Navigate(GridNavigation::First); }
+void TFracFrm::ToolButton2Click() { Navigate(GridNavigation::Prior); }
+void TFracFrm::ToolButton3Click() { Navigate(GridNavigation::Next); }
+void TFracFrm::ToolButton4Click() { Navigate(GridNavigation::Last); }
 
 }  // namespace orvane

@@ -18,7 +18,7 @@ class TFracFrm : public QWidget {
  public:
   explicit TFracFrm(AppContext& app, QWidget* parent = nullptr);
 
-  TStringGrid* FracGrid;
+  TStringGrid* FracGrid = nullptr;
   QWidget* ToolBar1;
   QToolButton* ToolButton1;
   QToolButton* ToolButton2;
@@ -31,14 +31,16 @@ class TFracFrm : public QWidget {
   void ToolButton2Click();
   void ToolButton3Click();
   void ToolButton4Click();
+  // Makes and fills the grid the first time the window is shown.
+  void BuildGrid();
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
-  void FormCreate();
   void FormShow();
   void CreateToolBar();
+  void Navigate(GridNavigation step);
 
   AppContext& app_;
 };

@@ -35,49 +35,73 @@ void FillChart(TStringGrid& grid, std::initializer_list<int> widths, const QStri
   for (int entry = 0; entry < entries; ++entry) writer.FillGridRow(values(entry));
 }
 
-}  // namespace
-
-TJumpRingPage::TJumpRingPage(AppContext&, QWidget* parent) : TTabSheet(parent) {
-  JumpGrid = MakeChartGrid(this, 4, int(JumpRingTable.size()) + 1, QRect(18, 20, 489, 298),
-                           QStringLiteral("JumpGrid"), QStringLiteral("Jump ring chart"), false);
+// A grid made after its page: shown with the page and in the page's place in
+// the tab order.
+void ShowBuiltGrid(TStringGrid* grid) {
+  PlaceInTabOrder(grid);
+  grid->show();
 }
 
-void TJumpRingPage::FillGrids() {
+}  // namespace
+
+TJumpRingPage::TJumpRingPage(AppContext&, QWidget* parent) : TTabSheet(parent) {}
+
+void TJumpRingPage::BuildGrids() {
+  if (JumpGrid) return;
+  JumpGrid = MakeChartGrid(this, 4, int(JumpRingTable.size()) + 1, QRect(18, 20, 489, 298),
+                           QStringLiteral("JumpGrid"), QStringLiteral("Jump ring chart"), false);
   FillChart(*JumpGrid, {116, 116, 116, 116}, JumpGridHeadings(), GridKind::Jump, int(JumpRingTable.size()),
             JumpGridValues);
+  ShowBuiltGrid(JumpGrid);
+}
+
+QList<TStringGrid*> TJumpRingPage::NavigationGrids() const {
+  return JumpGrid ? QList<TStringGrid*>{JumpGrid} : QList<TStringGrid*>{};
 }
 
 void TJumpRingPage::TabSheet7Show() { JumpGrid->setFocus(); }
 
-TWireGaugePage::TWireGaugePage(AppContext&, QWidget* parent) : TTabSheet(parent) {
+TWireGaugePage::TWireGaugePage(AppContext&, QWidget* parent) : TTabSheet(parent) {}
+
+void TWireGaugePage::BuildGrids() {
+  if (WireGrid) return;
   WireGrid = MakeChartGrid(this, 3, int(WireGaugeTable.size()) + 1, QRect(18, 20, 489, 298),
                            QStringLiteral("WireGrid"), QStringLiteral("Wire gauge chart"), true);
-}
-
-void TWireGaugePage::FillGrids() {
   FillChart(*WireGrid, {155, 155, 155}, WireGridHeadings(), GridKind::Wire, int(WireGaugeTable.size()),
             WireGridValues);
+  ShowBuiltGrid(WireGrid);
+}
+
+QList<TStringGrid*> TWireGaugePage::NavigationGrids() const {
+  return WireGrid ? QList<TStringGrid*>{WireGrid} : QList<TStringGrid*>{};
 }
 
 void TWireGaugePage::TabSheet6Show() { WireGrid->setFocus(); }
 
-TRingSizePage::TRingSizePage(AppContext&, QWidget* parent) : TTabSheet(parent) {
-  // Created lower grid first: it comes first in the tab order.
+TRingSizePage::TRingSizePage(AppContext&, QWidget* parent) : TTabSheet(parent) {}
+
+void TRingSizePage::BuildGrids() {
+  if (RingNGrid) return;
+  // Lower grid first, as it comes first in the tab order.
   RingIntGrid =
       MakeChartGrid(this, 6, int(RingEquivalentTable.size()) + 1, QRect(18, 183, 489, 130),
                     QStringLiteral("RingIntGrid"), QStringLiteral("International ring sizes"), true);
   RingNGrid = MakeChartGrid(this, 5, int(RingSizeTable.size()) + 1, QRect(18, 20, 489, 130),
                             QStringLiteral("RingNGrid"), QStringLiteral("North American ring sizes"), true);
+  FillChart(*RingNGrid, {92, 92, 92, 93, 93}, RingNGridHeadings(), GridKind::RingN, int(RingSizeTable.size()),
+            RingNGridValues);
+  FillChart(*RingIntGrid, {94, 75, 78, 80, 62, 73}, RingIntGridHeadings(), GridKind::RingInt,
+            int(RingEquivalentTable.size()), RingIntGridValues);
+  ShowBuiltGrid(RingIntGrid);
+  ShowBuiltGrid(RingNGrid);
+  QWidget::setTabOrder(RingIntGrid, RingNGrid);
   // Whichever grid the pointer is over takes the keys and the wheel.
   RingNGrid->OnMouseMove = [this] { RunGuarded(this, [this] { RingNGridMouseMove(); }); };
   RingIntGrid->OnMouseMove = [this] { RunGuarded(this, [this] { RingIntGridMouseMove(); }); };
 }
 
-void TRingSizePage::FillGrids() {
-  FillChart(*RingNGrid, {92, 92, 92, 93, 93}, RingNGridHeadings(), GridKind::RingN, int(RingSizeTable.size()),
-            RingNGridValues);
-  FillChart(*RingIntGrid, {94, 75, 78, 80, 62, 73}, RingIntGridHeadings(), GridKind::RingInt,
-            int(RingEquivalentTable.size()), RingIntGridValues);
+QList<TStringGrid*> TRingSizePage::NavigationGrids() const {
+  return RingNGrid ? QList<TStringGrid*>{RingNGrid, RingIntGrid} : QList<TStringGrid*>{};
 }
 
 void TRingSizePage::TabSheet4Show() { RingNGrid->setFocus(); }

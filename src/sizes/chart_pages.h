@@ -13,11 +13,15 @@ class TJumpRingPage : public TTabSheet {
  public:
   explicit TJumpRingPage(AppContext& app, QWidget* parent = nullptr);
 
-  void FillGrids();
-  void Shown() override { TabSheet7Show(); }
-  QList<TStringGrid*> NavigationGrids() const override { return {JumpGrid}; }
+  // Makes and fills the grid the first time the page is shown.
+  void BuildGrids();
+  void Shown() override {
+    BuildGrids();
+    TabSheet7Show();
+  }
+  QList<TStringGrid*> NavigationGrids() const override;
 
-  TStringGrid* JumpGrid;
+  TStringGrid* JumpGrid = nullptr;
 
  private:
   void TabSheet7Show();
@@ -29,11 +33,15 @@ class TWireGaugePage : public TTabSheet {
  public:
   explicit TWireGaugePage(AppContext& app, QWidget* parent = nullptr);
 
-  void FillGrids();
-  void Shown() override { TabSheet6Show(); }
-  QList<TStringGrid*> NavigationGrids() const override { return {WireGrid}; }
+  // Makes and fills the grid the first time the page is shown.
+  void BuildGrids();
+  void Shown() override {
+    BuildGrids();
+    TabSheet6Show();
+  }
+  QList<TStringGrid*> NavigationGrids() const override;
 
-  TStringGrid* WireGrid;
+  TStringGrid* WireGrid = nullptr;
 
  private:
   void TabSheet6Show();
@@ -47,12 +55,16 @@ class TRingSizePage : public TTabSheet {
  public:
   explicit TRingSizePage(AppContext& app, QWidget* parent = nullptr);
 
-  void FillGrids();
-  void Shown() override { TabSheet4Show(); }
-  QList<TStringGrid*> NavigationGrids() const override { return {RingNGrid, RingIntGrid}; }
+  // Makes and fills the grids the first time the page is shown.
+  void BuildGrids();
+  void Shown() override {
+    BuildGrids();
+    TabSheet4Show();
+  }
+  QList<TStringGrid*> NavigationGrids() const override;
 
-  TStringGrid* RingNGrid;
-  TStringGrid* RingIntGrid;
+  TStringGrid* RingNGrid = nullptr;
+  TStringGrid* RingIntGrid = nullptr;
 
  private:
   void TabSheet4Show();

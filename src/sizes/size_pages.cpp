@@ -42,6 +42,13 @@ TStringGrid* MakeChartGrid(TPanel* panel, int cols, int rows, int fontPx, const 
   return grid;
 }
 
+// A grid made after its page: shown with the page and in the page's place in
+// the tab order.
+void ShowBuiltGrid(TStringGrid* grid) {
+  PlaceInTabOrder(grid);
+  grid->show();
+}
+
 }  // namespace
 
 TPearlPlatePage::TPearlPlatePage(AppContext&, QWidget* parent) : TTabSheet(parent) {
@@ -54,17 +61,24 @@ TPearlPlatePage::TPearlPlatePage(AppContext&, QWidget* parent) : TTabSheet(paren
   MakeHeadingCell(PearlPanel, 291, 1, 177, 32, QStringLiteral("Inch Range"));
   MakeHeadingCell(PearlPanel, 291, 32, 89, 32, QStringLiteral("Low"));
   MakeHeadingCell(PearlPanel, 379, 32, 89, 32, QStringLiteral("High"));
-  PearlGrid = MakeChartGrid(PearlPanel, 6, 37, 16, QStringLiteral("PearlGrid"));
-  PearlGrid->setAccessibleName(QStringLiteral("Pearl plate chart"));
 }
 
-void TPearlPlatePage::FillGrids() {
+void TPearlPlatePage::BuildGrids() {
+  if (PearlGrid) return;
+  PearlGrid = MakeChartGrid(PearlPanel, 6, 37, 16, QStringLiteral("PearlGrid"));
+  PearlGrid->setAccessibleName(QStringLiteral("Pearl plate chart"));
+  PearlGrid->SetColumnNames({QStringLiteral("Pearl Plate (PP)"), QStringLiteral("Stone Size (SS)"),
+                             QStringLiteral("Millimeter Range Low"), QStringLiteral("Millimeter Range High"),
+                             QStringLiteral("Inch Range Low"), QStringLiteral("Inch Range High")});
   PearlGrid->SetColWidths({60, 60, 82, 82, 88, 88});
   GridRowWriter writer(*PearlGrid, GridPrefixes(GridKind::Pearl));
   for (int row = 0; row < int(PearlPlateTable.size()); ++row) writer.FillGridRow(PearlGridValues(row));
+  ShowBuiltGrid(PearlGrid);
 }
 
-QList<TStringGrid*> TPearlPlatePage::NavigationGrids() const { return {PearlGrid}; }
+QList<TStringGrid*> TPearlPlatePage::NavigationGrids() const {
+  return PearlGrid ? QList<TStringGrid*>{PearlGrid} : QList<TStringGrid*>{};
+}
 
 void TPearlPlatePage::TabSheet2Show() { PearlGrid->setFocus(); }
 
@@ -77,17 +91,24 @@ TStoneSizePage::TStoneSizePage(AppContext&, QWidget* parent) : TTabSheet(parent)
   MakeHeadingCell(StonePanel, 266, 1, 202, 32, QStringLiteral("Inch Range"));
   MakeHeadingCell(StonePanel, 266, 32, 101, 32, QStringLiteral("Low"));
   MakeHeadingCell(StonePanel, 366, 32, 102, 32, QStringLiteral("High"));
-  StoneGrid = MakeChartGrid(StonePanel, 5, 103, 15, QStringLiteral("StoneGrid"));
-  StoneGrid->setAccessibleName(QStringLiteral("Stone size chart"));
 }
 
-void TStoneSizePage::FillGrids() {
+void TStoneSizePage::BuildGrids() {
+  if (StoneGrid) return;
+  StoneGrid = MakeChartGrid(StonePanel, 5, 103, 15, QStringLiteral("StoneGrid"));
+  StoneGrid->setAccessibleName(QStringLiteral("Stone size chart"));
+  StoneGrid->SetColumnNames({QStringLiteral("Stone Size (SS)"), QStringLiteral("Millimeter Range Low"),
+                             QStringLiteral("Millimeter Range High"), QStringLiteral("Inch Range Low"),
+                             QStringLiteral("Inch Range High")});
   StoneGrid->SetColWidths({60, 100, 100, 100, 100});
   GridRowWriter writer(*StoneGrid, GridPrefixes(GridKind::Stone));
   for (int row = 0; row < int(StoneSizeTable.size()); ++row) writer.FillGridRow(StoneGridValues(row));
+  ShowBuiltGrid(StoneGrid);
 }
 
-QList<TStringGrid*> TStoneSizePage::NavigationGrids() const { return {StoneGrid}; }
+QList<TStringGrid*> TStoneSizePage::NavigationGrids() const {
+  return StoneGrid ? QList<TStringGrid*>{StoneGrid} : QList<TStringGrid*>{};
+}
 
 void TStoneSizePage::TabSheet3Show() { StoneGrid->setFocus(); }
 

@@ -14,12 +14,16 @@ class TPearlPlatePage : public TTabSheet {
  public:
   explicit TPearlPlatePage(AppContext& app, QWidget* parent = nullptr);
 
-  void FillGrids();
-  void Shown() override { TabSheet2Show(); }
+  // Makes and fills the grid the first time the page is shown.
+  void BuildGrids();
+  void Shown() override {
+    BuildGrids();
+    TabSheet2Show();
+  }
   QList<TStringGrid*> NavigationGrids() const override;
 
   TPanel* PearlPanel;
-  TStringGrid* PearlGrid;
+  TStringGrid* PearlGrid = nullptr;
 
  private:
   void TabSheet2Show();
@@ -31,12 +35,16 @@ class TStoneSizePage : public TTabSheet {
  public:
   explicit TStoneSizePage(AppContext& app, QWidget* parent = nullptr);
 
-  void FillGrids();
-  void Shown() override { TabSheet3Show(); }
+  // Makes and fills the grid the first time the page is shown.
+  void BuildGrids();
+  void Shown() override {
+    BuildGrids();
+    TabSheet3Show();
+  }
   QList<TStringGrid*> NavigationGrids() const override;
 
   TPanel* StonePanel;
-  TStringGrid* StoneGrid;
+  TStringGrid* StoneGrid = nullptr;
 
  private:
   void TabSheet3Show();

@@ -1,31 +1,52 @@
 #pragma once
 
-#include <QBasicTimer>
-#include <QFrame>
+#include <QAbstractTableModel>
 #include <QList>
 #include <QStringList>
+#include <QTableView>
 #include <functional>
 #include <span>
 
-class QScrollBar;
-
 namespace orvane {
+
+// The texts of a string grid: the data cells in one flat list, row after row,
+// and the headings as the model's column headers. One allocation per grid
+// instead of one item object per cell.
+class StringGridModel : public QAbstractTableModel {
+  Q_OBJECT
+ public:
+  StringGridModel(int colCount, int dataRowCount, QObject* parent);
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+  const QString& Text(int col, int dataRow) const { return cells_[dataRow * cols_ + col]; }
+  const QString& Heading(int col) const { return headings_[col]; }
+  void SetText(int col, int dataRow, const QString& text);
+  // A whole data row at once, with one change notice for the row.
+  void SetRowTexts(int dataRow, QList<QString>&& texts);
+  void SetHeading(int col, const QString& text);
+
+ private:
+  int cols_;
+  int rows_;
+  QList<QString> cells_;
+  QList<QString> headings_;
+};
 
 // A read-only text grid with whole-row selection, addressed as the charts
 // describe it: cells by (column, row), where rows below FixedRows are the
-// heading, which is drawn in the heading style and never scrolls away.
-//
-// Every chart is built and filled at start-up, so the grid is one painted
-// widget with two scroll bars: the texts sit in one flat list, and the rows,
-// heading and selection are drawn by the style as a table view would draw
-// them, without an item model, views or per-cell objects.
-class TStringGrid : public QFrame {
+// heading, shown as the table's header, which never scrolls away.
+class TStringGrid : public QTableView {
   Q_OBJECT
  public:
   TStringGrid(int colCount, int rowCount, int fixedRows, QWidget* parent = nullptr);
 
-  int ColCount() const { return cols_; }
-  int RowCount() const { return dataRows_ + fixedRows_; }
+  int ColCount() const { return model_->columnCount(); }
+  int RowCount() const { return model_->rowCount() + fixedRows_; }
   int FixedRows() const { return fixedRows_; }
   // The first row below the heading, and the last row of the grid.
   int FirstDataRow() const { return fixedRows_; }
@@ -33,14 +54,16 @@ class TStringGrid : public QFrame {
 
   QString Cell(int col, int row) const;
   void SetCell(int col, int row, const QString& text);
+  // Column headings a screen reader announces for a grid whose headings are
+  // drawn outside it, above the grid; the grid shows no heading row for them.
+  void SetColumnNames(const QStringList& names);
   void SetColWidths(std::initializer_list<int> widths);
   void SetColWidths(std::span<const int> widths);
   void SetDefaultRowHeight(int height);
 
-  int columnWidth(int col) const { return col >= 0 && col < cols_ ? widths_[col] : 0; }
-  int RowHeight() const { return rowHeight_; }
+  int RowHeight() const;
   // The heading row's height: 0 for a grid without one.
-  int HeadingHeight() const { return fixedRows_ > 0 ? rowHeight_ : 0; }
+  int HeadingHeight() const;
 
   // The selected row and the top visible data row, in grid rows.
   int Row() const;
@@ -51,86 +74,34 @@ class TStringGrid : public QFrame {
   int VisibleRowCount() const;
 
   // The current cell in data rows (the heading row not counted), as item
-  // views usually name it; -1 when there is none.
-  int currentRow() const { return currentRow_; }
-  int currentColumn() const { return currentRow_ < 0 ? -1 : currentCol_; }
+  // views name it; -1 when there is none.
+  int currentRow() const { return currentIndex().row(); }
+  int currentColumn() const { return currentIndex().column(); }
   void setCurrentCell(int dataRow, int col);
 
   // Where the data rows are shown, and where a cell is drawn, in the grid's
   // own coordinates (a cell scrolled away lies outside the data area).
   QRect DataArea() const;
   QRect CellRect(int col, int row) const;
-  // The selected row's texts, each after its heading, for screen readers.
-  QString SelectedRowText() const;
-
-  void setShowGrid(bool show);
-  bool showGrid() const { return showGrid_; }
-  void setVerticalScrollBarPolicy(Qt::ScrollBarPolicy policy);
-  void setHorizontalScrollBarPolicy(Qt::ScrollBarPolicy policy);
-  QScrollBar* verticalScrollBar() const {
-    EnsureLayout();
-    return vbar_;
-  }
-  QScrollBar* horizontalScrollBar() const {
-    EnsureLayout();
-    return hbar_;
-  }
 
   // The pointer moved anywhere over the grid: cells, heading row or scroll
   // bars, with or without a button held.
   std::function<void()> OnMouseMove;
 
  protected:
-  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void wheelEvent(QWheelEvent* event) override;
-  void timerEvent(QTimerEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
   friend class GridRowWriter;
-  void Relayout();
-  void InvalidateLayout();
-  void EnsureLayout() const;
-  // Pixels of data rows scrolled above the data area.
-  int VerticalOffset() const;
-  // The data row and column under a point in the data area, or -1.
-  int DataRowAt(int y) const;
-  int ColumnAt(int x) const;
-  int ColumnLeft(int col) const;
-  int ContentWidth() const;
-  void ScrollToCurrent();
-  void CurrentChanged(int oldRow);
-  void PaintHeading(QPainter& painter, const QRect& heading);
-  void PaintCells(QPainter& painter, const QRect& dirty);
-
-  int cols_;
-  int dataRows_;
+  StringGridModel* model_;
   int fixedRows_;
-  int rowHeight_ = 20;
-  int currentRow_ = -1;
-  int currentCol_ = 0;
-  bool showGrid_ = true;
-  bool layoutDirty_ = true;
-  bool pressedInData_ = false;
-  int pressedRow_ = -1;
-  int pressedCol_ = -1;
-  QBasicTimer delayedScroll_;
-  Qt::ScrollBarPolicy vPolicy_ = Qt::ScrollBarAsNeeded;
-  Qt::ScrollBarPolicy hPolicy_ = Qt::ScrollBarAsNeeded;
-  QSize laidOutSize_;
-  QRect dataArea_;
-  QRect corner_;
-  QList<int> widths_;
-  QList<QString> cells_;
-  QList<QString> headings_;
-  QScrollBar* vbar_;
-  QScrollBar* hbar_;
 };
+
+// Puts a widget made after the rest of its window where it would stand in the
+// tab order had it been made with its parent: after the last focusable widget
+// that comes before the parent.
+void PlaceInTabOrder(QWidget* widget);
 
 enum class GridNavigation { First, Prior, Next, Last };
 

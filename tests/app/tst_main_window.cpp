@@ -183,6 +183,8 @@ void MainWindowTest::helpPageSelection() {
 }
 
 void MainWindowTest::referenceGridsFilled() {
+  main()->TabSheet2->BuildGrids();  // made when their pages are first shown
+  main()->TabSheet3->BuildGrids();
   TStringGrid* pearl = main()->TabSheet2->PearlGrid;
   TStringGrid* stone = main()->TabSheet3->StoneGrid;
   QCOMPARE(pearl->RowCount(), 37);
@@ -232,6 +234,8 @@ void MainWindowTest::navigation() {
   QFETCH(QString, buttons);
   QFETCH(int, row);
   main()->show();
+  main()->TabSheet2->BuildGrids();  // also the rows where the grid's page is not shown
+  main()->TabSheet3->BuildGrids();
   main()->PageControl1->SetActivePageIndex(page);
   TStringGrid* grid = page == 4 ? main()->TabSheet3->StoneGrid : main()->TabSheet2->PearlGrid;
   for (QChar b : buttons) {

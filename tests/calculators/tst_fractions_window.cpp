@@ -51,7 +51,10 @@ void FractionsWindowTest::windowAndGrid() {
   QCOMPARE(frac()->windowTitle(), QStringLiteral("Fractions and Stone Size"));
   QCOMPARE(frac()->size(), QSize(609, 491));
   QVERIFY(!(frac()->windowFlags() & Qt::WindowMinimizeButtonHint));
+  QVERIFY(!frac()->FracGrid);  // made when the window is first shown
+  ShowFrac();
   TStringGrid* grid = frac()->FracGrid;
+  QVERIFY(grid && grid->isVisible());
   QCOMPARE(grid->geometry(), QRect(18, 18, 573, 424));
   QCOMPARE(grid->ColCount(), 9);
   QCOMPARE(grid->RowCount(), 65);
@@ -69,6 +72,12 @@ void FractionsWindowTest::windowAndGrid() {
   QCOMPARE(frac()->CloseBtn->geometry(), QRect(400, 454, 120, 27));
   QCOMPARE(frac()->ToolButton1->toolTip(), QStringLiteral("First Record"));
   QCOMPARE(frac()->ToolButton4->toolTip(), QStringLiteral("Last Record"));
+  // Made late, the grid still comes between the Close button and the tool bar.
+  FocusWidget(frac()->CloseBtn);
+  QTest::keyClick(frac()->CloseBtn, Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), grid);
+  QTest::keyClick(grid, Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), frac()->CloseBtn);
 }
 
 void FractionsWindowTest::rows_data() {
@@ -91,6 +100,7 @@ void FractionsWindowTest::rows_data() {
 void FractionsWindowTest::rows() {
   QFETCH(int, row);
   QFETCH(QStringList, cells);
+  frac()->BuildGrid();
   for (int c = 0; c < 9; ++c) QCOMPARE(frac()->FracGrid->Cell(c, row), cells[c]);
 }
 

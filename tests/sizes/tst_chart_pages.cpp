@@ -47,6 +47,9 @@ class ChartPagesTest : public QObject {
   void cells_data();
   void cells();
   void everyCellKeepsItsPrefix();
+  void gridsBuiltWhenThePageIsFirstShown_data();
+  void gridsBuiltWhenThePageIsFirstShown();
+  void lateGridsKeepTheTabOrder();
   void pageShowFocusesGrid_data();
   void pageShowFocusesGrid();
   void pointerOverRingGridTakesFocus();
@@ -57,7 +60,18 @@ class ChartPagesTest : public QObject {
   void buttonsDoNothingElsewhere();
 
  private:
-  TStringGrid* Grid(const char* name) const { return main()->findChild<TStringGrid*>(QLatin1String(name)); }
+  // The grids are made when their page is first shown; this makes them all.
+  TStringGrid* Grid(const char* name) const {
+    BuildCharts();
+    return main()->findChild<TStringGrid*>(QLatin1String(name));
+  }
+  void BuildCharts() const {
+    main()->TabSheet2->BuildGrids();
+    main()->TabSheet3->BuildGrids();
+    main()->TabSheet7->BuildGrids();
+    main()->TabSheet6->BuildGrids();
+    main()->TabSheet4->BuildGrids();
+  }
   TMainFrm* main() const { return fixture->app->MainFrm(); }
   void ShowPage(int index) {
     FocusWidget(main()->PageControl1);
@@ -208,6 +222,65 @@ void ChartPagesTest::pageShowFocusesGrid_data() {
   QTest::newRow("Jump Ring") << int(Jump) << "JumpGrid";
   QTest::newRow("Wire Gauge") << int(Wire) << "WireGrid";
   QTest::newRow("Ring Size") << int(Ring) << "RingNGrid";
+}
+
+void ChartPagesTest::gridsBuiltWhenThePageIsFirstShown_data() {
+  QTest::addColumn<int>("page");
+  QTest::addColumn<QStringList>("names");
+  QTest::newRow("Pearl Plate") << int(Pearl) << QStringList{"PearlGrid"};
+  QTest::newRow("Stone Size") << int(Stone) << QStringList{"StoneGrid"};
+  QTest::newRow("Jump Ring") << int(Jump) << QStringList{"JumpGrid"};
+  QTest::newRow("Wire Gauge") << int(Wire) << QStringList{"WireGrid"};
+  QTest::newRow("Ring Size") << int(Ring) << QStringList{"RingNGrid", "RingIntGrid"};
+}
+
+// Nothing of a chart exists until its page is shown; then it is filled and
+// in sight at once, and it stays, with its selected row, for the whole run.
+void ChartPagesTest::gridsBuiltWhenThePageIsFirstShown() {
+  QFETCH(int, page);
+  QFETCH(QStringList, names);
+  main()->show();
+  QVERIFY(QTest::qWaitForWindowExposed(main()));
+  TTabSheet* sheet = main()->PageControl1->Page(page);
+  QVERIFY(sheet->findChildren<TStringGrid*>().isEmpty());
+  QVERIFY(sheet->NavigationGrids().isEmpty());
+  ShowPage(page);
+  QList<TStringGrid*> grids;
+  for (const QString& name : names) {
+    auto* grid = sheet->findChild<TStringGrid*>(name);
+    QVERIFY2(grid, qPrintable(name));
+    QVERIFY(grid->isVisible());
+    QVERIFY(!grid->Cell(0, grid->LastRow()).trimmed().isEmpty());
+    grid->SetRow(grid->FirstDataRow() + 4);
+    grids << grid;
+  }
+  QCOMPARE(sheet->NavigationGrids().size(), names.size());
+  ShowPage(Weight);
+  ShowPage(page);
+  QCOMPARE(sheet->findChildren<TStringGrid*>().size(), names.size());
+  for (TStringGrid* grid : grids) {
+    QCOMPARE(sheet->findChild<TStringGrid*>(grid->objectName()), grid);
+    QCOMPARE(grid->Row(), grid->FirstDataRow() + 4);
+  }
+}
+
+// Grids made after the window still stand where the page stands in the tab
+// order: after the page control, before the button bar; the lower ring grid
+// before the upper.
+void ChartPagesTest::lateGridsKeepTheTabOrder() {
+  main()->show();
+  QVERIFY(QTest::qWaitForWindowActive(main()));
+  ShowPage(Pearl);
+  ShowPage(Ring);
+  FocusWidget(main()->PageControl1);
+  QTest::keyClick(main()->PageControl1, Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), Grid("RingIntGrid"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), Grid("RingNGrid"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), main()->FracBtn);
+  QTest::keyClick(main()->FracBtn, Qt::Key_Backtab);
+  QCOMPARE(QApplication::focusWidget(), Grid("RingNGrid"));
 }
 
 // Also when the page is entered a second time with the focus elsewhere.

@@ -33,6 +33,11 @@ struct Window {
     other = new QLineEdit(&top);
     other->setGeometry(0, 300, 100, 20);
     top.resize(400, 400);
+    // A view lays itself out and scrolls only when in sight; the focus starts
+    // elsewhere.
+    top.show();
+    other->setFocus();
+    exposed = QTest::qWaitForWindowExposed(&top);
   }
   bool Show() {
     top.show();
@@ -42,7 +47,32 @@ struct Window {
   QWidget top;
   TStringGrid* grid;
   QLineEdit* other;
+  bool exposed = false;
 };
+
+// The part of the grid under a point in the grid's coordinates (rows on the
+// view's viewport, the heading on its header), where the pointer's events go,
+// and the point in that part's coordinates.
+QWidget* PartAt(TStringGrid& grid, QPoint at, QPoint& local) {
+  QWidget* part = grid.childAt(at);
+  if (!part) part = &grid;
+  local = part->mapFrom(&grid, at);
+  return part;
+}
+
+void Click(TStringGrid& grid, QPoint at) {
+  QPoint local;
+  QWidget* part = PartAt(grid, at, local);
+  QTest::mouseClick(part, Qt::LeftButton, {}, local);
+}
+
+void WheelNotch(TStringGrid& grid, QPoint at) {
+  QPoint local;
+  QWidget* part = PartAt(grid, at, local);
+  QWheelEvent notch(local, part->mapToGlobal(local), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(part, &notch);
+}
 
 QColor PixelAt(TStringGrid& grid, QPoint at) {
   QImage image(grid.size(), QImage::Format_RGB32);
@@ -65,7 +95,8 @@ class StringGridTest : public QObject {
   void wheelScrollsWholeRows();
   void columnsWiderThanTheViewScrollSideways();
   void painting();
-  void screenReaderHearsTheSelectedRow();
+  void screenReaderReadsATable_data();
+  void screenReaderReadsATable();
 };
 
 void StringGridTest::cellsAndHeading_data() {
@@ -181,13 +212,13 @@ void StringGridTest::clickSelectsTheRowUnderThePointer() {
   w.other->setFocus();
   QTRY_VERIFY(w.other->hasFocus());
   const QRect cell = grid.CellRect(2, 8);
-  QTest::mouseClick(&grid, Qt::LeftButton, {}, cell.center());
+  Click(grid, cell.center());
   QCOMPARE(grid.Row(), 8);
   QCOMPARE(grid.currentColumn(), 2);
   QVERIFY(grid.hasFocus());
   // The heading row and the room below the last column select nothing.
-  QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.CellRect(1, 0).center());
-  QTest::mouseClick(&grid, Qt::LeftButton, {}, QPoint(grid.DataArea().left() + 205, cell.center().y()));
+  Click(grid, grid.CellRect(1, 0).center());
+  Click(grid, QPoint(grid.DataArea().left() + 205, cell.center().y()));
   QCOMPARE(grid.Row(), 8);
   QCOMPARE(grid.TopRow(), 6);
   // A row cut by the bottom edge comes into sight after a pause; dragging
@@ -196,26 +227,27 @@ void StringGridTest::clickSelectsTheRowUnderThePointer() {
   grid.resize(grid.width(), grid.height() + 10);  // ten and a half rows
   const QRect cut = grid.CellRect(0, 11);
   QVERIFY(cut.bottom() > grid.DataArea().bottom() && cut.top() < grid.DataArea().bottom());
-  QTest::mouseClick(&grid, Qt::LeftButton, {}, cut.center() - QPoint(0, 5));
+  Click(grid, cut.center() - QPoint(0, 5));
   QCOMPARE(grid.Row(), 11);
   QCOMPARE(grid.TopRow(), 1);
   QTRY_COMPARE(grid.TopRow(), 2);
   // Not when the wheel scrolls in the meantime.
   grid.SetTopRow(1);
-  QTest::mouseClick(&grid, Qt::LeftButton, {}, cut.center() - QPoint(0, 5));
-  QWheelEvent notch(cell.center(), grid.mapToGlobal(cell.center()), {}, QPoint(0, -120), Qt::NoButton,
-                    Qt::NoModifier, Qt::NoScrollPhase, false);
-  QApplication::sendEvent(&grid, &notch);
+  Click(grid, cut.center() - QPoint(0, 5));
+  WheelNotch(grid, cell.center());
   const int scrolled = grid.TopRow();
   QVERIFY(scrolled > 2);
   QTest::qWait(QApplication::doubleClickInterval() + 200);
   QCOMPARE(grid.TopRow(), scrolled);
   grid.SetTopRow(1);
-  QTest::mousePress(&grid, Qt::LeftButton, {}, grid.CellRect(0, 3).center());
-  QTest::mouseMove(&grid, QPoint(cell.center().x(), grid.DataArea().bottom() + 25));
+  // The rows' part keeps the pointer while the button is held.
+  QWidget* rows = grid.viewport();
+  const QPoint below = rows->mapFrom(&grid, QPoint(cell.center().x(), grid.DataArea().bottom() + 25));
+  QTest::mousePress(rows, Qt::LeftButton, {}, rows->mapFrom(&grid, grid.CellRect(0, 3).center()));
+  QTest::mouseMove(rows, below);
   QCOMPARE(grid.Row(), 12);
   QCOMPARE(grid.TopRow(), 3);
-  QTest::mouseRelease(&grid, Qt::LeftButton, {}, QPoint(cell.center().x(), grid.DataArea().bottom() + 25));
+  QTest::mouseRelease(rows, Qt::LeftButton, {}, below);
   QTest::qWait(QApplication::doubleClickInterval() + 200);  // the press's row is not brought back
   QCOMPARE(grid.TopRow(), 3);
 
@@ -231,13 +263,11 @@ void StringGridTest::wheelScrollsWholeRows() {
   Window w;
   TStringGrid& grid = *w.grid;
   const QPoint at = grid.DataArea().center();
-  QWheelEvent notch(at, grid.mapToGlobal(at), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
-                    false);
-  QApplication::sendEvent(&grid, &notch);
+  WheelNotch(grid, at);
   QCOMPARE(grid.TopRow(), 1 + QApplication::wheelScrollLines());
   QCOMPARE(grid.Row(), 1);  // scrolling selects nothing
   // At the end the last row sits on the bottom edge.
-  for (int i = 0; i < 20; ++i) QApplication::sendEvent(&grid, &notch);
+  for (int i = 0; i < 20; ++i) WheelNotch(grid, at);
   QCOMPARE(grid.TopRow(), 21);
   QCOMPARE(grid.CellRect(0, kRows - 1).bottom() + 1, grid.DataArea().bottom());  // the grid line below it
 }
@@ -257,14 +287,13 @@ void StringGridTest::columnsWiderThanTheViewScrollSideways() {
   QCOMPARE(grid.DataArea().height(), 200);
   QVERIFY(!grid.horizontalScrollBar()->isVisibleTo(&grid));
 
-  // On a grid in sight the bar comes as soon as the columns grow, before
-  // anything asks or paints.
+  // On a grid in sight the bar comes as soon as the columns grow.
   Window shown;
   QVERIFY(shown.Show());
   QScrollBar* bar = shown.grid->horizontalScrollBar();
   QVERIFY(!bar->isVisible());
   shown.grid->SetColWidths({100, 100, 100, 100});
-  QVERIFY(bar->isVisible());
+  QTRY_VERIFY(bar->isVisible());
   QCOMPARE(bar->maximum(), 400 - bar->width());
 }
 
@@ -300,21 +329,49 @@ void StringGridTest::painting() {
   QCOMPARE(PixelAt(grid, selected.topLeft() + QPoint(1, 1)), pal.color(QPalette::Base));  // scrolled away
 }
 
-void StringGridTest::screenReaderHearsTheSelectedRow() {
-  Window w;
+void StringGridTest::screenReaderReadsATable_data() {
+  QTest::addColumn<int>("fixedRows");
+  QTest::newRow("heading row as column headings") << 1;
+  QTest::newRow("names given for headings drawn elsewhere") << 0;
+}
+
+// A screen reader gets a table: data rows and columns, every cell's text with
+// its leading blanks, a heading for every column, and the selected row.
+void StringGridTest::screenReaderReadsATable() {
+  QFETCH(int, fixedRows);
+  Window w(fixedRows);
   TStringGrid& grid = *w.grid;
   grid.setAccessibleName(QStringLiteral("Chart"));
-  grid.SetCell(0, 4, QStringLiteral("   1.5"));
+  grid.SetCell(0, fixedRows + 3, QStringLiteral("   1.5"));
+  if (!fixedRows) grid.SetColumnNames({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
   QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&grid);
   QVERIFY(iface);
+  QCOMPARE(iface->role(), QAccessible::Table);
   QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Chart"));
-  QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("r0c0 r1c0, r0c1 r1c1, r0c2 r1c2, r0c3 r1c3"));
-  grid.SetRow(4);
-  QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("r0c0 1.5, r0c1 r4c1, r0c2 r4c2, r0c3 r4c3"));
-  TStringGrid plain(2, 2, 0);  // without headings: the values alone
-  plain.SetCell(0, 0, QStringLiteral(" a"));
-  plain.SetCell(1, 0, QStringLiteral("b "));
-  QCOMPARE(QAccessible::queryAccessibleInterface(&plain)->text(QAccessible::Description), QStringLiteral("a, b"));
+  QAccessibleTableInterface* table = iface->tableInterface();
+  QVERIFY(table);
+  QCOMPARE(table->rowCount(), kRows - fixedRows);  // the heading row is not a data row
+  QCOMPARE(table->columnCount(), 4);
+  for (int row = 0; row < table->rowCount(); ++row)
+    for (int col = 0; col < 4; ++col) {
+      QAccessibleInterface* cell = table->cellAt(row, col);
+      QVERIFY(cell);
+      QCOMPARE(cell->text(QAccessible::Name), grid.Cell(col, row + fixedRows));
+    }
+  QCOMPARE(table->cellAt(3, 0)->text(QAccessible::Name), QStringLiteral("   1.5"));
+  const QStringList headings =
+      fixedRows ? QStringList{"r0c0", "r0c1", "r0c2", "r0c3"} : QStringList{"A", "B", "C", QString()};
+  for (int col = 0; col < 4; ++col) {
+    QCOMPARE(table->columnDescription(col), headings[col]);
+    const QList<QAccessibleInterface*> header =
+        table->cellAt(0, col)->tableCellInterface()->columnHeaderCells();
+    QCOMPARE(header.size(), 1);
+    QCOMPARE(header[0]->text(QAccessible::Name), headings[col]);
+  }
+  grid.SetRow(fixedRows + 7);
+  QCOMPARE(table->selectedRows(), QList<int>{7});
+  QVERIFY(table->cellAt(7, 2)->state().selected);
+  QVERIFY(!table->cellAt(6, 2)->state().selected);
 }
 
 QTEST_MAIN(StringGridTest)

@@ -1,0 +1,195 @@
+"""A screen reader's view of every chart: each chart page is opened with
+Ctrl+Tab, the fractions window with its button, and each chart must be a
+table whose row and column counts, column headings and every cell text
+(leading blanks included) are what the chart shows.
+
+Usage: chart_accessibility.py <expected charts JSON>
+"""
+import json
+import re
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+MAIN = "Orvane Version 2.0"
+FRACTIONS = "Fractions and Stone Size"
+# Page caption, then the charts on that page.
+PAGES = [
+    ("Pearl Plate", ["Pearl plate chart"]),
+    ("Stone Size", ["Stone size chart"]),
+    ("Jump Ring", ["Jump ring chart"]),
+    ("Wire Gauge", ["Wire gauge chart"]),
+    ("Ring Size", ["North American ring sizes", "International ring sizes"]),
+]
+
+failures = []
+
+
+def step(text):
+    print(f"-- {text}", flush=True)
+
+
+def fail(text):
+    print(f"FAIL: {text}", flush=True)
+    failures.append(text)
+
+
+def xdo(*args):
+    return subprocess.run(["xdotool", *map(str, args)], check=True, capture_output=True, text=True).stdout
+
+
+def wait_for(probe, timeout=10.0, interval=0.1):
+    end = time.monotonic() + timeout
+    while True:
+        value = probe()
+        if value or time.monotonic() > end:
+            return value
+        time.sleep(interval)
+
+
+def app():
+    for a in pyatspi.Registry.getDesktop(0):
+        if a is not None and a.name == "Orvane":
+            return a
+    return None
+
+
+def window(title):
+    a = app()
+    for w in (a or []):
+        if w is not None and w.name == title and w.getState().contains(pyatspi.STATE_SHOWING):
+            return w
+    return None
+
+
+def descendants(root, depth=12):
+    # A table's cells are read through its table interface, not walked.
+    for child in root:
+        if child is None:
+            continue
+        yield child
+        if depth > 0 and child.getRole() != pyatspi.ROLE_TABLE:
+            yield from descendants(child, depth - 1)
+
+
+def find(root, role=None, name=None, showing=False):
+    for a in descendants(root):
+        if role is not None and a.getRole() != role:
+            continue
+        if name is not None and a.name != name:
+            continue
+        if showing and not a.getState().contains(pyatspi.STATE_SHOWING):
+            continue
+        return a
+    return None
+
+
+def focus_window(title):
+    out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{re.escape(title)}$"],
+                         capture_output=True, text=True).stdout.split()
+    if out:
+        xdo("windowraise", out[0])
+        xdo("windowfocus", "--sync", out[0])
+        time.sleep(0.2)
+
+
+def click(a):
+    e = a.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    xdo("mousemove", "--sync", e.x + e.width // 2, e.y + e.height // 2)
+    xdo("click", "1")
+
+
+def check_table(table, name, expected):
+    rows, headings = expected["rows"], expected["headings"]
+    if table.getRole() != pyatspi.ROLE_TABLE:
+        fail(f"{name}: role {table.getRoleName()}, not a table")
+        return
+    t = table.queryTable()
+    if (t.nRows, t.nColumns) != (len(rows), len(headings)):
+        fail(f"{name}: {t.nRows} rows and {t.nColumns} columns, expected {len(rows)} and {len(headings)}")
+        return
+    for c, heading in enumerate(headings):
+        header = t.getColumnHeader(c)
+        heard = header.name if header is not None else None
+        if heard != heading:
+            fail(f"{name}: column {c} heading {heard!r}, expected {heading!r}")
+    wrong = 0
+    for r, row in enumerate(rows):
+        for c, text in enumerate(row):
+            cell = t.getAccessibleAt(r, c)
+            heard = cell.name if cell is not None else None
+            if heard != text:
+                wrong += 1
+                if wrong <= 5:
+                    fail(f"{name}: cell ({r}, {c}) reads {heard!r}, expected {text!r}")
+    print(f"   {name}: {len(rows)} rows x {len(headings)} columns, {wrong} cells wrong", flush=True)
+
+
+def main():
+    expected = json.load(open(sys.argv[1], encoding="utf-8"))
+    step("start-up")
+    main_window = wait_for(lambda: window(MAIN), 20)
+    if main_window is None:
+        fail("the main window did not appear")
+        return
+    focus_window(MAIN)
+    # Ctrl+Tab moves through the pages from wherever the focus is on the page
+    # control; a click on its page area puts the focus there.
+    control = wait_for(lambda: next((a for a in descendants(main_window)
+                                     if (a.description or "").startswith("Pages: ")), None), 5)
+    if control is None:
+        fail("no page control with its pages in the main window")
+        return
+    e = control.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    xdo("mousemove", "--sync", e.x + e.width // 2, e.y + e.height - 20)
+    xdo("click", "1")
+    seen = set()
+    for caption, charts in PAGES:
+        step(f"page {caption}")
+        for _ in range(12):
+            if control.name == caption:
+                break
+            before = control.name
+            xdo("key", "ctrl+Tab")
+            wait_for(lambda: control.name != before, 2)
+        if control.name != caption:
+            fail(f"Ctrl+Tab never reached the page {caption} (at {control.name!r})")
+            continue
+        for name in charts:
+            table = wait_for(lambda: find(main_window, name=name, showing=True), 5)
+            if table is None:
+                fail(f"no chart named {name!r} shown on the page {caption}")
+                continue
+            check_table(table, name, expected[name])
+            seen.add(name)
+
+    step("fractions window")
+    focus_window(MAIN)
+    button = find(main_window, role=pyatspi.ROLE_PUSH_BUTTON, name="Fractions")
+    if button is None:
+        fail("the main window has no Fractions button")
+    else:
+        click(button)
+        frac = wait_for(lambda: window(FRACTIONS), 10)
+        if frac is None:
+            fail("the fractions window did not open")
+        else:
+            name = "Fractions of an inch"
+            table = wait_for(lambda: find(frac, name=name, showing=True), 5)
+            if table is None:
+                fail(f"no chart named {name!r} in the fractions window")
+            else:
+                check_table(table, name, expected[name])
+                seen.add(name)
+    missing = set(expected) - seen
+    if missing:
+        fail(f"charts never checked: {sorted(missing)}")
+
+
+main()
+if failures:
+    print(f"{len(failures)} failure(s)")
+    sys.exit(1)
+print("every chart reads as a table")
