@@ -9,6 +9,7 @@
 #include "app/main_window.h"
 #include "calculator/calculator_window.h"
 #include "calculators/fractions_window.h"
+#include "metal/metal_window.h"
 #include "worksheet/worksheet_window.h"
 
 static void InitOrvaneResources() { Q_INIT_RESOURCE(orvane); }
@@ -22,6 +23,7 @@ AppContext::AppContext(DesktopServices& services) : services_(services) {
 }
 
 AppContext::~AppContext() {
+  metal_.reset();
   help_.reset();
   calculator_.reset();
   worksheet_.reset();
@@ -36,6 +38,11 @@ void AppContext::CreateWindows() {
   worksheet_ = std::make_unique<TWorksheetFrm>(*this);
   calculator_ = std::make_unique<TCalculatorFrm>(*this);
   help_ = std::make_unique<THelpFrm>(*this);
+}
+
+TMetalFrm* AppContext::MetalFrm() {
+  if (!metal_) metal_ = std::make_unique<TMetalFrm>(services_);
+  return metal_.get();
 }
 
 void AppContext::Quit() {

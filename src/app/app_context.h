@@ -14,6 +14,7 @@ class TFracFrm;
 class TWorksheetFrm;
 class TCalculatorFrm;
 class THelpFrm;
+class TMetalFrm;
 
 // Owns the five windows for the whole run, creates them in their fixed order
 // and lets one window reach another.
@@ -34,6 +35,8 @@ class AppContext {
   TWorksheetFrm* WorksheetFrm() const { return worksheet_.get(); }
   TCalculatorFrm* CalculatorFrm() const { return calculator_.get(); }
   THelpFrm* HelpFrm() const { return help_.get(); }
+  // Built the first time it is asked for: most runs never open it.
+  TMetalFrm* MetalFrm();
 
   // Ends the program (Exit button, main window closed). Tests replace it.
   std::function<void()> OnQuit;
@@ -50,6 +53,7 @@ class AppContext {
   std::unique_ptr<TWorksheetFrm> worksheet_;
   std::unique_ptr<TCalculatorFrm> calculator_;
   std::unique_ptr<THelpFrm> help_;
+  std::unique_ptr<TMetalFrm> metal_;
 };
 
 // Sets a top-level window's caption and fixed client size, with only the

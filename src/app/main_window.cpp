@@ -15,6 +15,7 @@
 #include "calculators/bead_page.h"
 #include "calculators/fractions_window.h"
 #include "calculators/weight_page.h"
+#include "metal/metal_window.h"
 #include "sizes/chart_pages.h"
 #include "sizes/converter_panel.h"
 #include "sizes/size_pages.h"
@@ -104,6 +105,7 @@ void TMainFrm::CreatePages() {
   TabSheet2 = new TPearlPlatePage(app_);
   TabSheet3 = new TStoneSizePage(app_);
   TabSheet5 = new TWeightPage(app_);
+  connect(TabSheet5, &TWeightPage::metalWanted, this, [this] { AppContext::ShowWindow(app_.MetalFrm()); });
   TabSheet7 = new TJumpRingPage(app_);
   TabSheet6 = new TWireGaugePage(app_);
   TabSheet4 = new TRingSizePage(app_);

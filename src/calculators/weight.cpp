@@ -3,20 +3,49 @@
 #include <cmath>
 #include <limits>
 
+#include "core/metal.h"
 #include "sizes/text_rules.h"
 
 namespace orvane {
 
 namespace {
 
-constexpr long double kCaratsPerGram = 5.0L;
-constexpr long double kGramsPerKilogram = 1000.0L;
-constexpr long double kKilogramsPerGram = 0.001L;
-constexpr long double kOuncesPerGram = 0.035274L;
-constexpr long double kPoundsPerGram = 0.00220462L;
-constexpr long double kGramsPerOunce = 28.349523L;
-constexpr long double kGramsPerPound = 453.59237L;
-constexpr long double kOuncesPerPound = 16.0L;
+// How a value turns into another unit: times or divided by an exact decimal
+// constant (dividing by 5 or 1000 keeps results exact that multiplying by
+// 0.2 or 0.001 would not).
+struct Scale {
+  long double by;
+  bool divides;
+  long double Apply(long double value) const { return divides ? value / by : value * by; }
+};
+constexpr Scale Times(long double by) { return {by, false}; }
+constexpr Scale Over(long double by) { return {by, true}; }
+
+struct UnitRow {
+  const char* marker;
+  Scale toGrams;
+  Scale fromGrams;
+  // Carats, grams and kilograms are exact decimal steps apart, so carats and
+  // grams coming from one of them are written in full; everything else is
+  // rounded to 4 decimals.
+  bool metric;
+  bool generalFromMetric;
+  // Avoirdupois units go into each other directly: ounces per unit, 0 for
+  // the other units.
+  long double ounces;
+};
+
+// Indexed by WeightUnit.
+constexpr std::array<UnitRow, kWeightBoxCount> kUnits = {{
+    {"Carat", Over(5.0L), Times(5.0L), true, true, 0},
+    {"Gram", Times(1.0L), Times(1.0L), true, true, 0},
+    {"KGram", Times(1000.0L), Over(1000.0L), true, false, 0},
+    {"Ounce", Times(28.349523L), Times(0.035274L), false, false, 1},
+    {"Pound", Times(453.59237L), Times(0.00220462L), false, false, 16},
+    {"TroyOunce", Times(kGramsPerTroyOunce), Over(kGramsPerTroyOunce), false, false, 0},
+    {"Pennyweight", Times(kGramsPerPennyweight), Over(kGramsPerPennyweight), false, false, 0},
+    {"Grain", Times(kGramsPerGrain), Over(kGramsPerGrain), false, false, 0},
+}};
 
 QString General(long double value) { return FormatGeneral(CheckedResult(value)); }
 QString Fixed4(long double value) { return FormatFixed(CheckedResult(value), 12, 4); }
@@ -33,75 +62,32 @@ double StoreGrams(long double grams) {
   return static_cast<double>(grams);
 }
 
-constexpr int At(WeightUnit unit) { return static_cast<int>(unit); }
+const UnitRow& Row(WeightUnit unit) { return kUnits[static_cast<size_t>(unit)]; }
 
 }  // namespace
 
-QString WeightMarker(WeightUnit unit) {
-  switch (unit) {
-    case WeightUnit::Carat:
-      return QStringLiteral("Carat");
-    case WeightUnit::Gram:
-      return QStringLiteral("Gram");
-    case WeightUnit::KGram:
-      return QStringLiteral("KGram");
-    case WeightUnit::Ounce:
-      return QStringLiteral("Ounce");
-    case WeightUnit::Pound:
-      return QStringLiteral("Pound");
-  }
-  return {};
-}
+QString WeightMarker(WeightUnit unit) { return QString::fromLatin1(Row(unit).marker); }
 
 std::optional<WeightUnit> WeightUnitOfMarker(const QString& marker) {
-  for (int i = 0; i < kWeightUnitCount; ++i)
+  for (int i = 0; i < kWeightBoxCount; ++i)
     if (marker == WeightMarker(static_cast<WeightUnit>(i))) return static_cast<WeightUnit>(i);
   return std::nullopt;
 }
 
-std::array<QString, kWeightUnitCount> ConvertWeight(WeightUnit source, long double value) {
-  std::array<QString, kWeightUnitCount> out;
-  switch (source) {
-    case WeightUnit::Carat: {
-      const long double g = StoreGrams(CheckedDivide(value, kCaratsPerGram));
-      out[At(WeightUnit::Gram)] = General(g);
-      out[At(WeightUnit::KGram)] = Fixed4(g / kGramsPerKilogram);
-      out[At(WeightUnit::Ounce)] = Fixed4(g * kOuncesPerGram);
-      out[At(WeightUnit::Pound)] = Fixed4(g * kPoundsPerGram);
-      break;
-    }
-    case WeightUnit::Gram: {
-      const long double g = StoreGrams(value);
-      out[At(WeightUnit::Carat)] = General(g * kCaratsPerGram);
-      out[At(WeightUnit::KGram)] = Fixed4(g / kGramsPerKilogram);
-      out[At(WeightUnit::Ounce)] = Fixed4(g * kOuncesPerGram);
-      out[At(WeightUnit::Pound)] = Fixed4(g * kPoundsPerGram);
-      break;
-    }
-    case WeightUnit::KGram: {
-      const long double g = StoreGrams(value * kGramsPerKilogram);
-      out[At(WeightUnit::Carat)] = General(g * kCaratsPerGram);
-      out[At(WeightUnit::Gram)] = General(g);
-      out[At(WeightUnit::Ounce)] = Fixed4(g * kOuncesPerGram);
-      out[At(WeightUnit::Pound)] = Fixed4(g * kPoundsPerGram);
-      break;
-    }
-    case WeightUnit::Ounce: {
-      const long double g = StoreGrams(value * kGramsPerOunce);
-      out[At(WeightUnit::Carat)] = Fixed4(g * kCaratsPerGram);
-      out[At(WeightUnit::Gram)] = Fixed4(g);
-      out[At(WeightUnit::KGram)] = Fixed4(g * kKilogramsPerGram);
-      out[At(WeightUnit::Pound)] = General(value / kOuncesPerPound);
-      break;
-    }
-    case WeightUnit::Pound: {
-      const long double g = StoreGrams(value * kGramsPerPound);
-      out[At(WeightUnit::Carat)] = Fixed4(g * kCaratsPerGram);
-      out[At(WeightUnit::Gram)] = Fixed4(g);
-      out[At(WeightUnit::KGram)] = Fixed4(g * kKilogramsPerGram);
-      out[At(WeightUnit::Ounce)] = General(value * kOuncesPerPound);
-      break;
-    }
+std::array<QString, kWeightBoxCount> ConvertWeight(WeightUnit source, long double value) {
+  const UnitRow& from = Row(source);
+  const long double g = StoreGrams(from.toGrams.Apply(value));
+  std::array<QString, kWeightBoxCount> out;
+  for (int i = 0; i < kWeightBoxCount; ++i) {
+    const auto target = static_cast<WeightUnit>(i);
+    if (target == source) continue;
+    const UnitRow& to = Row(target);
+    if (from.ounces != 0 && to.ounces != 0)
+      out[i] = General(value * from.ounces / to.ounces);
+    else if (from.metric && to.generalFromMetric)
+      out[i] = General(to.fromGrams.Apply(g));
+    else
+      out[i] = Fixed4(to.fromGrams.Apply(g));
   }
   return out;
 }

@@ -20,8 +20,8 @@ namespace {
 constexpr int kBoxLeft = 232;
 constexpr int kBoxWidth = 160;
 constexpr int kBoxHeight = 26;
-constexpr int kFirstBoxTop = 84;
-constexpr int kBoxPitch = 36;
+constexpr int kFirstBoxTop = 60;
+constexpr int kBoxPitch = 30;
 constexpr int kCaptionWidth = 110;
 constexpr int kCaptionGap = 8;
 
@@ -41,23 +41,29 @@ TWeightPage::TWeightPage(AppContext& app, QWidget* parent) : TTabSheet(parent), 
   TitleLabel = new QLabel(QStringLiteral("Weight Conversion"), this);
   TitleLabel->setFont(MakeFont(QStringLiteral("Arial"), 19));
   TitleLabel->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-  TitleLabel->setGeometry(0, 18, 525, 26);
+  TitleLabel->setGeometry(0, 8, 525, 26);
 
   HintLabel = new QLabel(QStringLiteral("(Enter data and hit Enter Key)"), this);
   HintLabel->setFont(MakeFont(QStringLiteral("Arial"), 13));
   HintLabel->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-  HintLabel->setGeometry(0, 46, 525, 18);
+  HintLabel->setGeometry(0, 34, 525, 18);
 
-  // Created in tab order: the five boxes, the hidden Convert button, Clear.
+  // Created in tab order: the eight boxes, the hidden Convert button, Clear,
+  // Metal.
   CaratBox = MakeWeightBox(WeightUnit::Carat, QStringLiteral("Carats"), kFirstBoxTop);
   GramBox = MakeWeightBox(WeightUnit::Gram, QStringLiteral("Grams"), kFirstBoxTop + kBoxPitch);
   KGramBox = MakeWeightBox(WeightUnit::KGram, QStringLiteral("Kilograms"), kFirstBoxTop + 2 * kBoxPitch);
   OunceBox = MakeWeightBox(WeightUnit::Ounce, QStringLiteral("Ounces"), kFirstBoxTop + 3 * kBoxPitch);
   PoundBox = MakeWeightBox(WeightUnit::Pound, QStringLiteral("Pounds"), kFirstBoxTop + 4 * kBoxPitch);
+  TroyOunceBox = MakeWeightBox(WeightUnit::TroyOunce, QStringLiteral("Troy Ounces"), kFirstBoxTop + 5 * kBoxPitch);
+  PennyweightBox =
+      MakeWeightBox(WeightUnit::Pennyweight, QStringLiteral("Pennyweights"), kFirstBoxTop + 6 * kBoxPitch);
+  GrainBox = MakeWeightBox(WeightUnit::Grain, QStringLiteral("Grains"), kFirstBoxTop + 7 * kBoxPitch);
+  const int buttonTop = kFirstBoxTop + kWeightBoxCount * kBoxPitch;
 
   // Only its click is used: Enter in a weight box presses it from code.
   ConvertBtn = new QPushButton(QStringLiteral("Convert"), this);
-  ConvertBtn->setGeometry(kBoxLeft, kFirstBoxTop + 5 * kBoxPitch, 75, 25);
+  ConvertBtn->setGeometry(kBoxLeft, buttonTop, 75, 25);
   ConvertBtn->setFocusPolicy(Qt::StrongFocus);
   ConvertBtn->hide();
   connect(ConvertBtn, &QPushButton::clicked, this,
@@ -66,13 +72,22 @@ TWeightPage::TWeightPage(AppContext& app, QWidget* parent) : TTabSheet(parent), 
   wClearBtn = new QPushButton(Icon(QStringLiteral(":/icons/clear.svg")), QStringLiteral("Clear"), this);
   wClearBtn->setFont(MakeFont(QStringLiteral("Arial"), 15));
   wClearBtn->setIconSize(QSize(16, 16));
-  wClearBtn->setGeometry(kBoxLeft + kBoxWidth - 80, kFirstBoxTop + 5 * kBoxPitch + 4, 80, 27);
+  wClearBtn->setGeometry(kBoxLeft + kBoxWidth - 80, buttonTop + 4, 80, 27);
   wClearBtn->setToolTip(QStringLiteral("Clear Data Entry"));
   wClearBtn->setAccessibleName(QStringLiteral("Clear"));
   wClearBtn->setAccessibleDescription(QStringLiteral("Clear Data Entry"));
   wClearBtn->setFocusPolicy(Qt::StrongFocus);
   wClearBtn->setAutoDefault(true);  // Enter on the focused button presses it
   connect(wClearBtn, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { wClearBtnClick(); }); });
+
+  MetalBtn = new QPushButton(QStringLiteral("Metal\u2026"), this);
+  MetalBtn->setFont(MakeFont(QStringLiteral("Arial"), 15));
+  MetalBtn->setGeometry(kBoxLeft + kBoxWidth + 16, buttonTop + 4, 80, 27);
+  MetalBtn->setToolTip(QStringLiteral("Weight of wire, sheet and ring blanks"));
+  MetalBtn->setAccessibleDescription(QStringLiteral("Opens the Metal Calculator"));
+  MetalBtn->setFocusPolicy(Qt::StrongFocus);
+  MetalBtn->setAutoDefault(true);
+  connect(MetalBtn, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { MetalBtnClick(); }); });
 }
 
 TEdit* TWeightPage::MakeWeightBox(WeightUnit unit, const QString& caption, int top) {
@@ -110,11 +125,14 @@ void TWeightPage::ConvertBtnClick() {
     return;
   }
   const auto results = ConvertWeight(*source, TextToNumber(text));
-  static constexpr WeightUnit kWriteOrder[] = {WeightUnit::Gram, WeightUnit::Carat, WeightUnit::KGram,
-                                               WeightUnit::Ounce, WeightUnit::Pound};
+  static constexpr WeightUnit kWriteOrder[] = {WeightUnit::Gram,      WeightUnit::Carat,       WeightUnit::KGram,
+                                               WeightUnit::Ounce,     WeightUnit::Pound,       WeightUnit::TroyOunce,
+                                               WeightUnit::Pennyweight, WeightUnit::Grain};
   for (WeightUnit unit : kWriteOrder)
     if (unit != *source) BoxOf(unit)->setText(results[static_cast<int>(unit)]);
 }
+
+void TWeightPage::MetalBtnClick() { Q_EMIT metalWanted(); }
 
 void TWeightPage::wClearBtnClick() {
   for (TEdit* box : boxes_) box->clear();

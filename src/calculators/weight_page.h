@@ -13,7 +13,8 @@ namespace orvane {
 class AppContext;
 class TEdit;
 
-// The "Weight" page: a weight in any of five units converted into the other four.
+// The "Weight" page: a weight in any of eight units converted into the other
+// seven.
 class TWeightPage : public TTabSheet {
   Q_OBJECT
  public:
@@ -26,14 +27,23 @@ class TWeightPage : public TTabSheet {
   TEdit* KGramBox;
   TEdit* OunceBox;
   TEdit* PoundBox;
+  TEdit* TroyOunceBox;
+  TEdit* PennyweightBox;
+  TEdit* GrainBox;
   QPushButton* ConvertBtn;
   QPushButton* wClearBtn;
+  QPushButton* MetalBtn;
 
   // The box the user entered last names the source unit; empty until then.
   QString ActiveBox;
 
   void ConvertBtnClick();
   void wClearBtnClick();
+  void MetalBtnClick();
+
+ Q_SIGNALS:
+  // The Metal Calculator is asked for; whoever owns the windows shows it.
+  void metalWanted();
 
  private:
   TEdit* MakeWeightBox(WeightUnit unit, const QString& caption, int top);
@@ -41,7 +51,7 @@ class TWeightPage : public TTabSheet {
   TEdit* BoxOf(WeightUnit unit) const;
 
   AppContext& app_;
-  std::array<TEdit*, kWeightUnitCount> boxes_{};
+  std::array<TEdit*, kWeightBoxCount> boxes_{};
 };
 
 }  // namespace orvane

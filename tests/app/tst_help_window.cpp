@@ -75,9 +75,15 @@ class TestHelpWindow : public QObject {
     THelpFrm* help = t.app->HelpFrm();
     QCOMPARE(help->windowTitle(), "Help");
     QCOMPARE(help->size(), QSize(448, 487));
-    QCOMPARE(help->HelpPageControl1->PageCount(), 4);
-    const QStringList captions{"License", "Stone Size", "Bead Calculator", "Worksheet"};
-    for (int i = 0; i < 4; ++i) QCOMPARE(help->HelpPageControl1->Caption(i), captions[i]);
+    QCOMPARE(help->HelpPageControl1->PageCount(), 5);
+    const QStringList captions{"License", "Stone Size", "Bead Calculator", "Worksheet", "Metal"};
+    for (int i = 0; i < 5; ++i) QCOMPARE(help->HelpPageControl1->Caption(i), captions[i]);
+    // Every page's content lies inside its page.
+    for (int i = 0; i < 5; ++i) {
+      TTabSheet* page = help->HelpPageControl1->Page(i);
+      for (QWidget* child : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        QVERIFY2(page->rect().contains(child->geometry()), qPrintable(captions[i]));
+    }
     QCOMPARE(help->HelpPageControl1->ActivePage(), help->TabSheet5);
     QVERIFY(!help->isVisible());
     QVERIFY(!help->Button1->isVisible());

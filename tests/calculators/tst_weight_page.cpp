@@ -91,7 +91,7 @@ void WeightPageTest::nothingToConvertMovesOn_data() {
   QTest::addColumn<QString>("typed");
   QTest::newRow("empty carats") << 0 << "";
   QTest::newRow("lone point in grams") << 1 << ".";
-  QTest::newRow("empty pounds goes to Clear") << 4 << "";
+  QTest::newRow("empty pounds goes to Troy Ounces") << 4 << "";
 }
 
 void WeightPageTest::nothingToConvertMovesOn() {
@@ -107,7 +107,7 @@ void WeightPageTest::nothingToConvertMovesOn() {
   const QStringList before = Texts();
   QTest::keyClick(source, Qt::Key_Return);
   QCOMPARE(Texts(), before);
-  QWidget* next = box + 1 < Boxes().size() ? static_cast<QWidget*>(Boxes()[box + 1]) : Page()->wClearBtn;
+  QWidget* next = box + 1 < Boxes().size() ? static_cast<QWidget*>(Boxes()[box + 1]) : Page()->TroyOunceBox;
   QCOMPARE(QApplication::focusWidget(), next);
   QVERIFY(app_->services.messages.isEmpty());
 }

@@ -1,0 +1,400 @@
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <algorithm>
+#include <ctime>
+
+#include "app/main_window.h"
+#include "calculators/weight_page.h"
+#include "metal/metal_window.h"
+#include "widget_fixture.h"
+#include "widgets/edit.h"
+#include "widgets/ext_page_control.h"
+
+using namespace orvane;
+
+class MetalWindowTest : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  void init();
+  void cleanup();
+  void opensFromTheWeightPage();
+  void window();
+  void examples_data();
+  void examples();
+  void enterWalksOnUntilTheWeightIsKnown();
+  void gaugeFillsTheDiameter();
+  void inchBoxTakesFractions();
+  void badInputLeavesTheBoxes_data();
+  void badInputLeavesTheBoxes();
+  void keyFilters_data();
+  void keyFilters();
+  void otherMetalTakesATypedDensity();
+  void shapeShowsItsRows_data();
+  void shapeShowsItsRows();
+  void tabOrderAndNames_data();
+  void tabOrderAndNames();
+  void firstOpeningIsQuick();
+
+ private:
+  TMetalFrm* Frm() const { return app_->app->MetalFrm(); }
+  void Show() {
+    Frm()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Frm()));
+  }
+  static void Pick(QComboBox* combo, int index) {
+    combo->setCurrentIndex(index);
+    Q_EMIT combo->activated(index);
+  }
+  void Type(TEdit* box, const QString& text, bool enter = true) {
+    FocusWidget(box);
+    box->clear();
+    TypeText(box, text);
+    if (enter) QTest::keyClick(box, Qt::Key_Return);
+  }
+  QStringList Results() const {
+    TMetalFrm* f = Frm();
+    return {f->VolumeBox->text(), f->GramBox->text(), f->DwtBox->text(), f->TroyOunceBox->text(),
+            f->BlankMm->text(),   f->BlankInch->text(), f->CostBox->text()};
+  }
+
+  std::unique_ptr<ModalDialogGuard> guard_;
+  std::unique_ptr<TestApp> app_;
+};
+
+void MetalWindowTest::init() {
+  guard_ = std::make_unique<ModalDialogGuard>();
+  app_ = std::make_unique<TestApp>();
+}
+
+void MetalWindowTest::cleanup() {
+  QVERIFY2(!guard_->Tripped(), qPrintable(guard_->Seen()));
+  app_.reset();
+  guard_.reset();
+}
+
+void MetalWindowTest::opensFromTheWeightPage() {
+  TMainFrm* main = app_->app->MainFrm();
+  main->show();
+  main->PageControl1->SetActivePage(main->TabSheet5);
+  QTest::mouseClick(main->TabSheet5->MetalBtn, Qt::LeftButton);
+  TMetalFrm* first = Frm();
+  QTRY_VERIFY(first->isVisible());
+  // A second press raises the same window rather than making another.
+  first->AcrossMm->setText(QStringLiteral("2"));
+  QTest::mouseClick(main->TabSheet5->MetalBtn, Qt::LeftButton);
+  QCOMPARE(Frm(), first);
+  QCOMPARE(first->AcrossMm->text(), QStringLiteral("2"));
+  const QWidgetList windows = QApplication::topLevelWidgets();
+  QCOMPARE(std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return qobject_cast<TMetalFrm*>(w); }),
+           1);
+}
+
+void MetalWindowTest::window() {
+  Show();
+  QCOMPARE(Frm()->windowTitle(), QStringLiteral("Metal Calculator"));
+  QCOMPARE(Frm()->minimumSize(), Frm()->maximumSize());
+  QVERIFY(!(Frm()->windowFlags() & Qt::WindowMaximizeButtonHint));
+  Type(Frm()->AcrossMm, QStringLiteral("1"));
+  // Esc from a box hides the window; it keeps its texts for next time.
+  QTest::keyClick(Frm()->AcrossMm, Qt::Key_Escape);
+  QVERIFY(!Frm()->isVisible());
+  Show();
+  QCOMPARE(Frm()->AcrossMm->text(), QStringLiteral("1"));
+  QTest::mouseClick(Frm()->CloseBtn, Qt::LeftButton);
+  QVERIFY(!Frm()->isVisible());
+}
+
+void MetalWindowTest::examples_data() {
+  QTest::addColumn<int>("metal");
+  QTest::addColumn<int>("shape");
+  QTest::addColumn<int>("ringSize");
+  QTest::addColumn<QStringList>("typed");  // box object names and texts, in pairs, Enter after each
+  // volume, grams, pennyweights, troy ounces, blank mm, blank inches, cost
+  QTest::addColumn<QStringList>("expected");
+  QTest::newRow("100 mm of 1.0 mm sterling wire")
+      << 1 << 0 << -1 << QStringList{"AcrossMm", "1.0", "LengthMm", "100"}
+      << QStringList{"78.54", "0.8137", "0.5232", "0.0262", "", "", ""};
+  QTest::newRow("size 7 fine silver blank from 1.5 mm stock")
+      << 0 << 3 << 40 << QStringList{"AcrossMm", "4", "ThickMm", "1.5"}
+      << QStringList{"354.81", "3.7219", "2.3932", "0.1197", "59.13", "2.328", ""};
+  QTest::newRow("blank with an allowance and a price")
+      << 0 << 3 << 40 << QStringList{"AcrossMm", "4", "ThickMm", "1.5", "AllowanceBox", "2.5", "PriceBox", "30"}
+      << QStringList{"369.81", "3.8793", "2.4944", "0.1247", "61.63", "2.427", "3.74"};
+  QTest::newRow("18 ct sheet priced per troy ounce")
+      << 4 << 2 << -1
+      << QStringList{"AcrossMm", "20", "ThickMm", "0.8", "LengthMm", "50", "PriceBox", "2000"}
+      << QStringList{"800.00", "12.4000", "7.9734", "0.3987", "", "", "797.34"};
+  QTest::newRow("square copper wire in inches")
+      << 9 << 1 << -1 << QStringList{"AcrossInch", "1/16", "LengthInch", "6"}
+      << QStringList{"377.95", "3.3864", "2.1775", "0.1089", "", "", ""};
+}
+
+void MetalWindowTest::examples() {
+  QFETCH(int, metal);
+  QFETCH(int, shape);
+  QFETCH(int, ringSize);
+  QFETCH(QStringList, typed);
+  QFETCH(QStringList, expected);
+  Show();
+  Pick(Frm()->MetalBox, metal);
+  Pick(Frm()->ShapeBox, shape);
+  if (ringSize >= 0) Pick(Frm()->RingSizeBox, ringSize);
+  for (int i = 0; i < typed.size(); i += 2) {
+    auto* box = Frm()->findChild<TEdit*>(typed[i]);
+    QVERIFY2(box, qPrintable(typed[i]));
+    Type(box, typed[i + 1]);
+  }
+  QCOMPARE(Results(), expected);
+  QVERIFY(app_->services.messages.isEmpty());
+  QCOMPARE(app_->services.beeps, 0);
+}
+
+void MetalWindowTest::enterWalksOnUntilTheWeightIsKnown() {
+  Show();
+  Type(Frm()->AcrossMm, QStringLiteral("1"));
+  // The inch twin is filled at once; the weight waits for a length.
+  QCOMPARE(Frm()->AcrossInch->text(), QStringLiteral("0.03937"));
+  QCOMPARE(Frm()->GramBox->text(), QString());
+  QCOMPARE(QApplication::focusWidget(), Frm()->AcrossInch);
+  Type(Frm()->LengthMm, QStringLiteral("100"));
+  QCOMPARE(Frm()->GramBox->text(), QStringLiteral("0.8137"));
+  QCOMPARE(QApplication::focusWidget(), Frm()->LengthMm);  // done: the caret stays
+  // Emptying the length empties the results that needed it.
+  Type(Frm()->LengthMm, QString());
+  QCOMPARE(Frm()->LengthInch->text(), QString());
+  QCOMPARE(Results(), QStringList(7, QString()));
+}
+
+void MetalWindowTest::gaugeFillsTheDiameter() {
+  Show();
+  Type(Frm()->LengthMm, QStringLiteral("100"));
+  // By keyboard, as a user picks: gauge 20 is the 21st entry from gauge 40.
+  FocusWidget(Frm()->GaugeBox);
+  Pick(Frm()->GaugeBox, 19);
+  QTest::keyClick(Frm()->GaugeBox, Qt::Key_Down);
+  QCOMPARE(Frm()->GaugeBox->currentText(), QStringLiteral("20"));
+  QCOMPARE(Frm()->AcrossMm->text(), QStringLiteral("0.8118"));
+  QCOMPARE(Frm()->AcrossInch->text(), QStringLiteral("0.03196"));
+  QCOMPARE(Frm()->GramBox->text(), QStringLiteral("0.5362"));  // pi/4 x 0.8118^2 x 100 x 10.36 / 1000
+  // A diameter typed by hand is no longer that gauge.
+  Type(Frm()->AcrossMm, QStringLiteral("1"));
+  QCOMPARE(Frm()->GaugeBox->currentIndex(), -1);
+}
+
+void MetalWindowTest::inchBoxTakesFractions() {
+  Show();
+  Type(Frm()->AcrossInch, QStringLiteral("1 1/2"));
+  QCOMPARE(Frm()->AcrossMm->text(), QStringLiteral("38.10000"));
+  // The box typed in last is the source, whichever it is.
+  Type(Frm()->AcrossMm, QStringLiteral("25.4"));
+  QCOMPARE(Frm()->AcrossInch->text(), QStringLiteral("1.00000"));
+}
+
+void MetalWindowTest::badInputLeavesTheBoxes_data() {
+  QTest::addColumn<QString>("box");
+  QTest::addColumn<QString>("pasted");
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<QString>("message");
+  QTest::newRow("negative length") << "LengthMm" << "-5" << "Orvane"
+                                   << "'-5' is below zero: a size or length cannot be negative.";
+  QTest::newRow("text for a price") << "PriceBox" << "ten" << "Orvane" << "'ten' is not a valid floating point value.";
+  QTest::newRow("negative price") << "PriceBox" << "-1" << "Orvane"
+                                  << "'-1' is below zero: a price cannot be negative.";
+  QTest::newRow("letter in a fraction") << "AcrossInch" << "1/a" << "Error" << "Cannot convert Fraction to Decimal.";
+}
+
+void MetalWindowTest::badInputLeavesTheBoxes() {
+  QFETCH(QString, box);
+  QFETCH(QString, pasted);
+  QFETCH(QString, caption);
+  QFETCH(QString, message);
+  Show();
+  Type(Frm()->AcrossMm, QStringLiteral("1.0"));
+  Type(Frm()->LengthMm, QStringLiteral("100"));
+  Type(Frm()->PriceBox, QStringLiteral("25"));
+  const QStringList before = Results();
+  const QString inchBefore = Frm()->AcrossInch->text();
+  auto* target = Frm()->findChild<TEdit*>(box);
+  QVERIFY(target);
+  FocusWidget(target);
+  target->selectAll();
+  target->insert(pasted);  // a paste: not filtered
+  QTest::keyClick(target, Qt::Key_Return);
+  QCOMPARE(app_->services.messages.size(), 1);
+  QCOMPARE(app_->services.messages.first().caption, caption);
+  QCOMPARE(app_->services.messages.first().text, message);
+  QCOMPARE(app_->services.messages.first().icon, MessageIcon::Error);
+  QCOMPARE(Results(), before);
+  QCOMPARE(target->text(), pasted);
+  if (box != "AcrossInch") QCOMPARE(Frm()->AcrossInch->text(), inchBefore);
+}
+
+void MetalWindowTest::keyFilters_data() {
+  QTest::addColumn<QString>("box");
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QString>("expected");
+  QTest::addColumn<int>("beeps");
+  QTest::newRow("mm: digits and one point") << "AcrossMm" << "1.5.2" << "1.52" << 1;
+  QTest::newRow("mm: no slash or letters") << "LengthMm" << "3/4x" << "34" << 2;
+  QTest::newRow("inch: fraction and space") << "AcrossInch" << "1 3/4" << "1 3/4" << 0;
+  QTest::newRow("inch: no letters") << "LengthInch" << "2e" << "2" << 1;
+  QTest::newRow("price: no minus") << "PriceBox" << "-12.50" << "12.50" << 1;
+}
+
+void MetalWindowTest::keyFilters() {
+  QFETCH(QString, box);
+  QFETCH(QString, typed);
+  QFETCH(QString, expected);
+  QFETCH(int, beeps);
+  Show();
+  Pick(Frm()->ShapeBox, 2);  // every size box shown
+  auto* target = Frm()->findChild<TEdit*>(box);
+  QVERIFY(target);
+  Type(target, typed, false);
+  QCOMPARE(target->text(), expected);
+  QCOMPARE(app_->services.beeps, beeps);
+}
+
+void MetalWindowTest::otherMetalTakesATypedDensity() {
+  Show();
+  QCOMPARE(Frm()->DensityBox->text(), QStringLiteral("10.36"));  // sterling to start with
+  QVERIFY(Frm()->DensityBox->isReadOnly());
+  Pick(Frm()->MetalBox, 7);
+  QCOMPARE(Frm()->DensityBox->text(), QStringLiteral("21.45"));
+  Type(Frm()->AcrossMm, QStringLiteral("1"));
+  Type(Frm()->LengthMm, QStringLiteral("100"));
+  QCOMPARE(Frm()->GramBox->text(), QStringLiteral("1.6847"));  // 78.54 mm3 of platinum
+  Pick(Frm()->MetalBox, kOtherMetal);
+  QVERIFY(!Frm()->DensityBox->isReadOnly());
+  QCOMPARE(Frm()->DensityBox->text(), QString());
+  QCOMPARE(Frm()->GramBox->text(), QString());  // no density, no weight
+  QCOMPARE(Frm()->VolumeBox->text(), QStringLiteral("78.54"));
+  Type(Frm()->DensityBox, QStringLiteral("10"));
+  QCOMPARE(Frm()->GramBox->text(), QStringLiteral("0.7854"));
+}
+
+void MetalWindowTest::shapeShowsItsRows_data() {
+  QTest::addColumn<int>("shape");
+  QTest::addColumn<QString>("across");
+  QTest::addColumn<QStringList>("shown");
+  QTest::addColumn<QStringList>("hidden");
+  QTest::newRow("round wire") << 0 << "Diameter" << QStringList{"GaugeBox", "LengthMm", "LengthInch"}
+                              << QStringList{"ThickMm", "RingSizeBox", "InnerMm", "AllowanceBox", "BlankMm"};
+  QTest::newRow("square wire") << 1 << "Side" << QStringList{"GaugeBox", "LengthMm"}
+                               << QStringList{"ThickInch", "RingSizeBox", "BlankInch"};
+  QTest::newRow("sheet") << 2 << "Width" << QStringList{"ThickMm", "ThickInch", "LengthMm"}
+                         << QStringList{"GaugeBox", "RingSizeBox", "AllowanceBox", "BlankMm"};
+  QTest::newRow("ring blank") << 3 << "Width"
+                              << QStringList{"RingSizeBox", "InnerMm", "InnerInch", "ThickMm", "AllowanceBox",
+                                             "BlankMm", "BlankInch"}
+                              << QStringList{"GaugeBox", "LengthMm", "LengthInch"};
+}
+
+void MetalWindowTest::shapeShowsItsRows() {
+  QFETCH(int, shape);
+  QFETCH(QString, across);
+  QFETCH(QStringList, shown);
+  QFETCH(QStringList, hidden);
+  Show();
+  Pick(Frm()->ShapeBox, shape);
+  QCOMPARE(Frm()->AcrossLabel->text(), across);
+  QCOMPARE(Frm()->AcrossMm->accessibleName(), across + " in mm");
+  QCOMPARE(Frm()->AcrossInch->accessibleName(), across + " in inches");
+  for (const QString& name : shown) {
+    auto* w = Frm()->findChild<QWidget*>(name);
+    QVERIFY2(w && w->isVisible(), qPrintable(name));
+    QVERIFY2(Frm()->rect().contains(w->geometry()), qPrintable(name));
+  }
+  for (const QString& name : hidden) QVERIFY2(!Frm()->findChild<QWidget*>(name)->isVisible(), qPrintable(name));
+  // No two shown controls overlap.
+  const QList<QWidget*> all = Frm()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+  for (QWidget* a : all)
+    for (QWidget* b : all)
+      if (a != b && a->isVisible() && b->isVisible())
+        QVERIFY2(!a->geometry().intersects(b->geometry()),
+                 qPrintable(a->objectName() + a->accessibleName() + " / " + b->objectName() + b->accessibleName()));
+}
+
+void MetalWindowTest::tabOrderAndNames_data() {
+  QTest::addColumn<int>("shape");
+  QTest::addColumn<QStringList>("order");
+  QTest::newRow("round wire") << 0
+                              << QStringList{"Metal",        "Density in g/cm\u00b3",
+                                             "Shape",        "Gauge (B&S)",
+                                             "Diameter in mm", "Diameter in inches",
+                                             "Length in mm", "Length in inches",
+                                             "Volume (mm\u00b3)", "Grams",
+                                             "Pennyweights", "Troy ounces",
+                                             "Price per troy ounce", "Metal cost",
+                                             "Close"};
+  QTest::newRow("ring blank") << 3
+                              << QStringList{"Metal",
+                                             "Density in g/cm\u00b3",
+                                             "Shape",
+                                             "Ring size (US)",
+                                             "Inner diameter in mm",
+                                             "Inner diameter in inches",
+                                             "Width in mm",
+                                             "Width in inches",
+                                             "Thickness in mm",
+                                             "Thickness in inches",
+                                             "Allowance for saw cut and filing in mm",
+                                             "Volume (mm\u00b3)",
+                                             "Grams",
+                                             "Pennyweights",
+                                             "Troy ounces",
+                                             "Blank length (mm)",
+                                             "Blank length (inches)",
+                                             "Price per troy ounce",
+                                             "Metal cost",
+                                             "Close"};
+}
+
+// Tab visits every shown control top to bottom, left column first, and each
+// one tells a screen reader what it is.
+void MetalWindowTest::tabOrderAndNames() {
+  QFETCH(int, shape);
+  QFETCH(QStringList, order);
+  Show();
+  Pick(Frm()->ShapeBox, shape);
+  FocusWidget(Frm()->MetalBox);
+  QStringList visited;
+  for (int i = 0; i < order.size(); ++i) {
+    QWidget* w = QApplication::focusWidget();
+    QVERIFY(w);
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    QVERIFY(a);
+    QString name = a->text(QAccessible::Name);
+    if (qobject_cast<QComboBox*>(w)) {
+      // A list's name is its current item; its caption comes as its label.
+      QCOMPARE(a->role(), QAccessible::ComboBox);
+      const auto labels = a->relations(QAccessible::Label);
+      QVERIFY(!labels.isEmpty());
+      name = labels.first().first->text(QAccessible::Name);
+    } else if (qobject_cast<QLineEdit*>(w))
+      QCOMPARE(a->role(), QAccessible::EditableText);
+    else
+      QCOMPARE(a->role(), QAccessible::Button);
+    visited << name;
+    QTest::keyClick(w, Qt::Key_Tab);
+  }
+  QCOMPARE(visited, order);
+  QCOMPARE(QApplication::focusWidget(), Frm()->MetalBox);  // round again
+}
+
+// Most runs never open the window, so it is built when first asked for; that
+// must not be felt. Processor time, so a busy machine does not fail it.
+void MetalWindowTest::firstOpeningIsQuick() {
+  const std::clock_t start = std::clock();
+  Show();
+  const double ms = 1000.0 * double(std::clock() - start) / CLOCKS_PER_SEC;
+  QVERIFY2(ms < 100, qPrintable(QString::number(ms) + " ms"));
+}
+
+QTEST_MAIN(MetalWindowTest)
+#include "tst_metal_window.moc"
