@@ -35,13 +35,6 @@ void FillChart(TStringGrid& grid, std::initializer_list<int> widths, const QStri
   for (int entry = 0; entry < entries; ++entry) writer.FillGridRow(values(entry));
 }
 
-// A grid made after its page: shown with the page and in the page's place in
-// the tab order.
-void ShowBuiltGrid(TStringGrid* grid) {
-  PlaceInTabOrder(grid);
-  grid->show();
-}
-
 }  // namespace
 
 TJumpRingPage::TJumpRingPage(AppContext&, QWidget* parent) : TTabSheet(parent) {}
@@ -52,7 +45,7 @@ void TJumpRingPage::BuildGrids() {
                            QStringLiteral("JumpGrid"), QStringLiteral("Jump ring chart"), false);
   FillChart(*JumpGrid, {116, 116, 116, 116}, JumpGridHeadings(), GridKind::Jump, int(JumpRingTable.size()),
             JumpGridValues);
-  ShowBuiltGrid(JumpGrid);
+  ShowMadeLate(JumpGrid);
 }
 
 QList<TStringGrid*> TJumpRingPage::NavigationGrids() const {
@@ -69,7 +62,7 @@ void TWireGaugePage::BuildGrids() {
                            QStringLiteral("WireGrid"), QStringLiteral("Wire gauge chart"), true);
   FillChart(*WireGrid, {155, 155, 155}, WireGridHeadings(), GridKind::Wire, int(WireGaugeTable.size()),
             WireGridValues);
-  ShowBuiltGrid(WireGrid);
+  ShowMadeLate(WireGrid);
 }
 
 QList<TStringGrid*> TWireGaugePage::NavigationGrids() const {
@@ -92,8 +85,8 @@ void TRingSizePage::BuildGrids() {
             RingNGridValues);
   FillChart(*RingIntGrid, {94, 75, 78, 80, 62, 73}, RingIntGridHeadings(), GridKind::RingInt,
             int(RingEquivalentTable.size()), RingIntGridValues);
-  ShowBuiltGrid(RingIntGrid);
-  ShowBuiltGrid(RingNGrid);
+  ShowMadeLate(RingIntGrid);
+  ShowMadeLate(RingNGrid);
   QWidget::setTabOrder(RingIntGrid, RingNGrid);
   // Whichever grid the pointer is over takes the keys and the wheel.
   RingNGrid->OnMouseMove = [this] { RunGuarded(this, [this] { RingNGridMouseMove(); }); };

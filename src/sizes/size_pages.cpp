@@ -42,13 +42,6 @@ TStringGrid* MakeChartGrid(TPanel* panel, int cols, int rows, int fontPx, const 
   return grid;
 }
 
-// A grid made after its page: shown with the page and in the page's place in
-// the tab order.
-void ShowBuiltGrid(TStringGrid* grid) {
-  PlaceInTabOrder(grid);
-  grid->show();
-}
-
 }  // namespace
 
 TPearlPlatePage::TPearlPlatePage(AppContext&, QWidget* parent) : TTabSheet(parent) {
@@ -73,7 +66,7 @@ void TPearlPlatePage::BuildGrids() {
   PearlGrid->SetColWidths({60, 60, 82, 82, 88, 88});
   GridRowWriter writer(*PearlGrid, GridPrefixes(GridKind::Pearl));
   for (int row = 0; row < int(PearlPlateTable.size()); ++row) writer.FillGridRow(PearlGridValues(row));
-  ShowBuiltGrid(PearlGrid);
+  ShowMadeLate(PearlGrid);
 }
 
 QList<TStringGrid*> TPearlPlatePage::NavigationGrids() const {
@@ -103,7 +96,7 @@ void TStoneSizePage::BuildGrids() {
   StoneGrid->SetColWidths({60, 100, 100, 100, 100});
   GridRowWriter writer(*StoneGrid, GridPrefixes(GridKind::Stone));
   for (int row = 0; row < int(StoneSizeTable.size()); ++row) writer.FillGridRow(StoneGridValues(row));
-  ShowBuiltGrid(StoneGrid);
+  ShowMadeLate(StoneGrid);
 }
 
 QList<TStringGrid*> TStoneSizePage::NavigationGrids() const {

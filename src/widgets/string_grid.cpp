@@ -214,12 +214,12 @@ void TStringGrid::focusInEvent(QFocusEvent* event) {
   if (row >= 0 && (currentRow() != row || currentColumn() != col)) setCurrentCell(row, col);
 }
 
-void PlaceInTabOrder(QWidget* widget) {
+void ShowMadeLate(QWidget* widget) {
+  widget->show();
   QWidget* parent = widget->parentWidget();
   if (!parent) return;
-  for (QWidget* before = parent->previousInFocusChain(); before && before != widget;
-       before = before->previousInFocusChain()) {
-    if (before == parent->window()) break;
+  for (QWidget* before = parent->previousInFocusChain();
+       before && before != widget && before != parent->window(); before = before->previousInFocusChain()) {
     if (before->focusPolicy() & Qt::TabFocus && !parent->isAncestorOf(before)) {
       QWidget::setTabOrder(before, widget);
       return;

@@ -98,10 +98,11 @@ class TStringGrid : public QTableView {
   int fixedRows_;
 };
 
-// Puts a widget made after the rest of its window where it would stand in the
-// tab order had it been made with its parent: after the last focusable widget
-// that comes before the parent.
-void PlaceInTabOrder(QWidget* widget);
+// Shows a widget made after the rest of its window (a grid made when its page
+// is first shown) with its parent, and puts it where it would stand in the tab
+// order had it been made with the parent: after the last focusable widget that
+// comes before the parent.
+void ShowMadeLate(QWidget* widget);
 
 enum class GridNavigation { First, Prior, Next, Last };
 
