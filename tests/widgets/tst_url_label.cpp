@@ -1,4 +1,7 @@
+#include <QAccessible>
+#include <QApplication>
 #include <QCursor>
+#include <QLineEdit>
 #include <QTest>
 
 #include "recording_services.h"
@@ -100,12 +103,78 @@ class TestUrlLabel : public QObject {
     QCOMPARE(services.openedUrls.size(), 2);
     QCOMPARE(services.alerts, 1);
     QCOMPARE(clicks, 2);
+    // It also says so, naming the address it tried.
+    QCOMPARE(services.messages.size(), 1);
+    QVERIFY(services.messages[0].text.contains(services.openedUrls[1].toString()));
 
     // Without a URL a click only notifies.
     label->SetURL(QString());
     QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(2, 2));
     QCOMPARE(services.openedUrls.size(), 2);
     QCOMPARE(clicks, 3);
+  }
+
+  // A web or mail address that could not be opened is named in a box that
+  // offers to copy it; it is copied only when the user asks.
+  void unopenedAddressIsNamedAndCopiedOnRequest_data() {
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<bool>("copy");
+    QTest::newRow("web, OK") << "https://example.org/give" << "https://example.org/give" << "web browser" << false;
+    QTest::newRow("web, copied") << "https://example.org/give" << "https://example.org/give" << "web browser"
+                                 << true;
+    QTest::newRow("mail, copied") << "mailto:Shop <shop@example.org>" << "Shop <shop@example.org>"
+                                  << "mail program" << true;
+  }
+
+  void unopenedAddressIsNamedAndCopiedOnRequest() {
+    QFETCH(QString, target);
+    QFETCH(QString, address);
+    QFETCH(QString, program);
+    QFETCH(bool, copy);
+    RecordingServices services;
+    services.pressMessageButton = copy;
+    ReportUnopenedAddress(services, nullptr, target);
+    QCOMPARE(services.messages.size(), 1);
+    const RecordedMessage& m = services.messages[0];
+    QCOMPARE(m.icon, MessageIcon::Warning);
+    QCOMPARE(m.caption, "Orvane");
+    QCOMPARE(m.button, "Copy Address");
+    QVERIFY2(m.text.contains("\n" + address + "\n") && m.text.contains(program), qPrintable(m.text));
+    QCOMPARE(services.clipboard, copy ? address : QString());
+  }
+
+  // Tab reaches the label (a click does not take the focus); Enter and Space
+  // open it; screen readers see a link with its target, which their press
+  // opens.
+  void keyboardAndScreenReadersOpenTheLink() {
+    RecordingServices services;
+    QWidget window;
+    auto* box = new QLineEdit(&window);
+    auto* label = new TUrlLabel(services, &window);
+    label->move(0, 40);
+    label->SetURL("https://example.org/give");
+    label->SetCaption("Give");
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    box->setFocus();
+    QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(2, 2));
+    QCOMPARE(QApplication::focusWidget(), box);
+    QTest::keyClick(box, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), label);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Enter}) QTest::keyClick(label, key);
+    QTest::keyClick(label, Qt::Key_G);
+    QCOMPARE(services.openedUrls.size(), 4);
+
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(label);
+    QCOMPARE(iface->role(), QAccessible::Link);
+    QCOMPARE(iface->text(QAccessible::Name), "Give");
+    QCOMPARE(iface->text(QAccessible::Description), "https://example.org/give");
+    iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(services.openedUrls.size(), 5);
+    QCOMPARE(services.openedUrls.last(), QUrl("https://example.org/give"));
   }
 
   void hoverHighlightsAndRestores() {
