@@ -22,6 +22,7 @@ AppContext::AppContext(DesktopServices& services) : services_(services) {
 }
 
 AppContext::~AppContext() {
+  // The secondary windows first: the main window is their parent.
   help_.reset();
   calculator_.reset();
   worksheet_.reset();
@@ -30,12 +31,35 @@ AppContext::~AppContext() {
   if (ErrorServices() == &services_) SetErrorServices(nullptr);
 }
 
-void AppContext::CreateWindows() {
-  main_ = std::make_unique<TMainFrm>(*this);
-  frac_ = std::make_unique<TFracFrm>(*this);
-  worksheet_ = std::make_unique<TWorksheetFrm>(*this);
-  calculator_ = std::make_unique<TCalculatorFrm>(*this);
-  help_ = std::make_unique<THelpFrm>(*this);
+void AppContext::CreateWindows() { (void)MainFrm(); }
+
+TMainFrm* AppContext::MainFrm() {
+  if (!main_) main_ = std::make_unique<TMainFrm>(*this);
+  return main_.get();
+}
+
+// A child window of the main window: it stays in front of it and takes no
+// task-bar entry of its own.
+template <class Window>
+Window* AppContext::Secondary(std::unique_ptr<Window>& slot) {
+  if (!slot) {
+    TMainFrm* main = MainFrm();
+    slot = std::make_unique<Window>(*this, main);
+  }
+  return slot.get();
+}
+
+TFracFrm* AppContext::FracFrm() { return Secondary(frac_); }
+TWorksheetFrm* AppContext::WorksheetFrm() { return Secondary(worksheet_); }
+TCalculatorFrm* AppContext::CalculatorFrm() { return Secondary(calculator_); }
+THelpFrm* AppContext::HelpFrm() { return Secondary(help_); }
+
+QList<QWidget*> AppContext::BuiltWindows() const {
+  QList<QWidget*> built;
+  for (QWidget* w : std::initializer_list<QWidget*>{main_.get(), frac_.get(), worksheet_.get(), calculator_.get(),
+                                                    help_.get()})
+    if (w) built << w;
+  return built;
 }
 
 void AppContext::Quit() {
