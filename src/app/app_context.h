@@ -16,7 +16,7 @@ class TWorksheetFrm;
 class TCalculatorFrm;
 class THelpFrm;
 
-// Owns the five windows for the whole run and lets one window reach another.
+// Owns the five windows and lets one window reach another.
 // The main window is built at start; the four others stay hidden until a
 // button shows them, so each is built the first time it is asked for and
 // then lives, with its contents, until the program ends.

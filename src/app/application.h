@@ -20,7 +20,8 @@ struct RunOptions {
   std::function<void(AppContext&)> afterFirstPaint;
 };
 
-// The whole program: single-instance check, the five windows, the event loop.
+// The whole program: single-instance check, the main window (the others are
+// built when first shown), the event loop.
 // Returns the process exit code.
 int RunOrvane(int argc, char** argv, const RunOptions& options = {});
 
