@@ -33,7 +33,7 @@ package: deps
 # built in Release.
 bench: deps $(BUILD)/CMakeCache.txt
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
-	cmake --build $(BUILD) -j$(JOBS) --target orvane_startup bare_window_startup
+	cmake --build $(BUILD) -j$(JOBS) --target orvane_startup orvane_first_open bare_window_startup
 	if cmake --build $(BUILD) --target help | grep -q orvane_engine_bench; then \
 	  cmake --build $(BUILD) -j$(JOBS) --target orvane_engine_bench; fi
 	bench/run-bench.sh $(BUILD)

@@ -23,6 +23,7 @@ AppContext::AppContext(DesktopServices& services) : services_(services) {
 }
 
 AppContext::~AppContext() {
+  // The secondary windows first: the main window is their parent.
   metal_.reset();
   help_.reset();
   calculator_.reset();
@@ -32,16 +33,42 @@ AppContext::~AppContext() {
   if (ErrorServices() == &services_) SetErrorServices(nullptr);
 }
 
-void AppContext::CreateWindows() {
-  main_ = std::make_unique<TMainFrm>(*this);
-  frac_ = std::make_unique<TFracFrm>(*this);
-  worksheet_ = std::make_unique<TWorksheetFrm>(*this);
-  calculator_ = std::make_unique<TCalculatorFrm>(*this);
-  help_ = std::make_unique<THelpFrm>(*this);
+void AppContext::CreateWindows() { (void)MainFrm(); }
+
+TMainFrm* AppContext::MainFrm() {
+  if (!main_) main_ = std::make_unique<TMainFrm>(*this);
+  return main_.get();
+}
+
+// A child window of the main window: it stays in front of it and takes no
+// task-bar entry of its own.
+template <class Window>
+Window* AppContext::Secondary(std::unique_ptr<Window>& slot) {
+  if (!slot) {
+    TMainFrm* main = MainFrm();
+    slot = std::make_unique<Window>(*this, main);
+  }
+  return slot.get();
+}
+
+TFracFrm* AppContext::FracFrm() { return Secondary(frac_); }
+TWorksheetFrm* AppContext::WorksheetFrm() { return Secondary(worksheet_); }
+TCalculatorFrm* AppContext::CalculatorFrm() { return Secondary(calculator_); }
+THelpFrm* AppContext::HelpFrm() { return Secondary(help_); }
+
+QList<QWidget*> AppContext::BuiltWindows() const {
+  QList<QWidget*> built;
+  for (QWidget* w : std::initializer_list<QWidget*>{main_.get(), frac_.get(), worksheet_.get(), calculator_.get(),
+                                                    help_.get(), metal_.get()})
+    if (w) built << w;
+  return built;
 }
 
 TMetalFrm* AppContext::MetalFrm() {
-  if (!metal_) metal_ = std::make_unique<TMetalFrm>(services_);
+  if (!metal_) {
+    TMainFrm* main = MainFrm();
+    metal_ = std::make_unique<TMetalFrm>(services_, main);
+  }
   return metal_.get();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -16,8 +17,10 @@ class TCalculatorFrm;
 class THelpFrm;
 class TMetalFrm;
 
-// Owns the five windows for the whole run, creates them in their fixed order
-// and lets one window reach another.
+// Owns the six windows and lets one window reach another.
+// The main window is built at start; the four others stay hidden until a
+// button shows them, so each is built the first time it is asked for and
+// then lives, with its contents, until the program ends.
 class AppContext {
  public:
   explicit AppContext(DesktopServices& services);
@@ -25,18 +28,23 @@ class AppContext {
   AppContext(const AppContext&) = delete;
   AppContext& operator=(const AppContext&) = delete;
 
-  // Main, fractions, worksheet, calculator, help: each window's creation may
-  // rely on the ones before it.
+  // Builds the main window, the one shown at start.
   void CreateWindows();
 
   DesktopServices& Services() const { return services_; }
-  TMainFrm* MainFrm() const { return main_.get(); }
-  TFracFrm* FracFrm() const { return frac_.get(); }
-  TWorksheetFrm* WorksheetFrm() const { return worksheet_.get(); }
-  TCalculatorFrm* CalculatorFrm() const { return calculator_.get(); }
-  THelpFrm* HelpFrm() const { return help_.get(); }
-  // Built the first time it is asked for: most runs never open it.
+  // Each accessor builds its window on first use. The main window comes
+  // first and owns the others as their parent, so a window's creation may
+  // rely on the main window, and on any other window by asking for it.
+  TMainFrm* MainFrm();
+  TFracFrm* FracFrm();
+  TWorksheetFrm* WorksheetFrm();
+  TCalculatorFrm* CalculatorFrm();
+  THelpFrm* HelpFrm();
   TMetalFrm* MetalFrm();
+
+  // The windows built so far, in the order main, fractions, worksheet,
+  // calculator, help, metal.
+  QList<QWidget*> BuiltWindows() const;
 
   // Ends the program (Exit button, main window closed). Tests replace it.
   std::function<void()> OnQuit;
@@ -47,6 +55,9 @@ class AppContext {
   static void ShowWindow(QWidget* window);
 
  private:
+  template <class Window>
+  Window* Secondary(std::unique_ptr<Window>& slot);
+
   DesktopServices& services_;
   std::unique_ptr<TMainFrm> main_;
   std::unique_ptr<TFracFrm> frac_;

@@ -10,15 +10,12 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
-#include <fontconfig/fontconfig.h>
 #include <memory>
-#include <thread>
 
 #include "app/app_context.h"
 #include "app/desktop_services.h"
 #include "app/instance_guard.h"
 #include "app/main_window.h"
-#include "widgets/look.h"
 
 namespace orvane {
 
@@ -54,18 +51,13 @@ class FirstPaintWatcher : public QObject {
   bool fired_ = false;
 };
 
-// The window icon at just the sizes the X11 window system asks an SVG icon
-// for, drawn from the vector file by the build. A plain SVG icon (the stand-in
-// should the build have drawn none) is parsed again for every size when the
-// first window is shown.
+// The window icon, drawn from the vector file at the sizes title bars and
+// task switchers use. Left to itself the window system would ask a plain SVG
+// icon for more sizes than that, each drawn when the first window is shown.
 QIcon AppIcon() {
-  const QString resource = QString::fromLatin1(kAppIconResource);
+  const QIcon vector(QString::fromLatin1(kAppIconResource));
   QIcon icon;
-  for (int size : {16, 32, 64, 128}) {
-    const QImage packed = PackedImage(resource, size);
-    if (packed.size() != QSize(size, size)) return QIcon(resource);
-    icon.addPixmap(QPixmap::fromImage(packed));
-  }
+  for (int size : {16, 32, 64, 128}) icon.addPixmap(vector.pixmap(QSize(size, size), 1.0));
   return icon;
 }
 
@@ -93,19 +85,12 @@ int RunOrvane(int argc, char** argv, const RunOptions& options) {
     return 0;
   }
 
-  // Fontconfig reads its configuration and font caches when the first text
-  // is measured: several milliseconds that a second core spends here, while
-  // the application connects to the display and the session bus and mostly
-  // waits for their answers. It is done before the first window is made.
-  std::jthread fontConfiguration([] { FcInit(); });
-
   QApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
   QApplication app(argc, argv);
   UseOwnSettings();
   QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Orvane"));
   QApplication::setQuitOnLastWindowClosed(false);
   guard.Listen();
-  fontConfiguration.join();
   if (options.beforeWindows) options.beforeWindows(app);
 
   QtDesktopServices services;
@@ -114,12 +99,18 @@ int RunOrvane(int argc, char** argv, const RunOptions& options) {
   // first window exists.
   QApplication::setWindowIcon(AppIcon());
   context->CreateWindows();
-  if (options.quitAfterFirstPaint) new FirstPaintWatcher(context->MainFrm(), [] { QCoreApplication::quit(); });
+  if (options.quitAfterFirstPaint || options.afterFirstPaint) {
+    AppContext* windows = context.get();
+    new FirstPaintWatcher(windows->MainFrm(), [windows, &options] {
+      if (options.afterFirstPaint) options.afterFirstPaint(*windows);
+      if (options.quitAfterFirstPaint) QCoreApplication::quit();
+    });
+  }
   context->MainFrm()->show();
   const int code = app.exec();
-  // A start-up measurement ends at the first frame: taking the windows down
-  // one by one is no part of it, and the process ending frees them anyway.
-  if (options.quitAfterFirstPaint) (void)context.release();
+  // A measurement ends at a frame: taking the windows down one by one is no
+  // part of it, and the process ending frees them anyway.
+  if (options.quitAfterFirstPaint || options.afterFirstPaint) (void)context.release();
   return code;
 }
 

@@ -6,6 +6,8 @@ class QApplication;
 
 namespace orvane {
 
+class AppContext;
+
 struct RunOptions {
   // Ends the event loop once the main window's first frame has been painted,
   // so a start-up measurement covers exactly lock, windows, grids and paint.
@@ -13,9 +15,13 @@ struct RunOptions {
   // Runs after the application object exists and before any window is made
   // (the look checks use it to put on another palette).
   std::function<void(QApplication&)> beforeWindows;
+  // Runs once the main window's first frame is on the screen (the benchmark
+  // opens the other windows from here).
+  std::function<void(AppContext&)> afterFirstPaint;
 };
 
-// The whole program: single-instance check, the five windows, the event loop.
+// The whole program: single-instance check, the main window (the others are
+// built when first shown), the event loop.
 // Returns the process exit code.
 int RunOrvane(int argc, char** argv, const RunOptions& options = {});
 

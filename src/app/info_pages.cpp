@@ -120,16 +120,11 @@ QLabel* MakePicture(QWidget* parent, const QRect& bounds, const QString& resourc
                     const QString& description) {
   auto* picture = new QLabel(parent);
   picture->setGeometry(bounds);
-  // Decoded by the build; a picture it did not pack is read here, its
-  // format known from the name (letting Qt guess would load every image
-  // plug-in and its library).
-  QImage image = PackedImage(resource);
-  if (image.isNull()) {
-    QImageReader reader(resource, QFileInfo(resource).suffix().toLatin1());
-    reader.setAutoDetectImageFormat(false);
-    image = reader.read();
-  }
-  picture->setPixmap(QPixmap::fromImage(image));
+  // The format is known from the name: letting Qt guess would load every
+  // image plug-in and its library.
+  QImageReader reader(resource, QFileInfo(resource).suffix().toLatin1());
+  reader.setAutoDetectImageFormat(false);
+  picture->setPixmap(QPixmap::fromImage(reader.read()));
   picture->setScaledContents(stretch);
   picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   picture->setAccessibleName(description);

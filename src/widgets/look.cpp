@@ -2,22 +2,10 @@
 
 #include <QApplication>
 #include <QHash>
-#include <QIconEngine>
 #include <QPainter>
-#include <QPixmap>
-#include <QResource>
-#include <QStyle>
-#include <QStyleOption>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
-#include <optional>
-
-#include "widgets/packed_image.h"
-
-// The build's pixels live in a resource file of their own, kept uncompressed
-// so they are read in place.
-static void InitPackedResources() { Q_INIT_RESOURCE(packed); }
 
 namespace orvane {
 
@@ -128,101 +116,13 @@ void SetPaper(QWidget* widget) {
   widget->setAutoFillBackground(true);
 }
 
-namespace {
-
-// The style's touch for an icon mode, as the SVG icon engine applies it.
-QPixmap StyleTouched(QIcon::Mode mode, const QPixmap& drawn) {
-  QStyle* style = QApplication::style();
-  if (!style) return drawn;
-  QStyleOption option(0);
-  option.palette = QGuiApplication::palette();
-  QPixmap touched = style->generatedIconPixmap(mode, drawn, &option);
-  return touched.isNull() ? drawn : touched;
-}
-
-// Hands out the pixmap drawn up front at one size (and its disabled look,
-// made from it when first asked for) and leaves every other size, mode and state to an SVG icon of the same file,
-// made only when first needed. The SVG icon engine would parse the file once
-// to check it and again for each size and mode it draws.
-class PredrawnSvgEngine : public QIconEngine {
- public:
-  PredrawnSvgEngine(QString resource, QSize defaultSize, QPixmap drawn)
-      : resource_(std::move(resource)),
-        defaultSize_(defaultSize),
-        drawn_(drawn),
-        normal_(StyleTouched(QIcon::Normal, drawn)) {}
-
-  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-    if (const QPixmap* ready = Ready(size, mode, state)) return *ready;
-    return Svg().pixmap(size, 1.0, mode, state);
-  }
-  QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-    if (Ready(size, mode, state)) return size;
-    if (defaultSize_.isEmpty()) return Svg().actualSize(size, mode, state);
-    return defaultSize_.scaled(size, Qt::KeepAspectRatio);
-  }
-  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
-    Svg().paint(painter, rect, Qt::AlignCenter, mode, state);
-  }
-  QIconEngine* clone() const override { return new PredrawnSvgEngine(*this); }
-  QString key() const override { return QStringLiteral("svg"); }
-
- private:
-  const QPixmap* Ready(const QSize& size, QIcon::Mode mode, QIcon::State state) {
-    if (state != QIcon::Off || size != normal_.size()) return nullptr;
-    if (mode == QIcon::Normal) return &normal_;
-    if (mode != QIcon::Disabled) return nullptr;
-    if (disabled_.isNull()) disabled_ = StyleTouched(QIcon::Disabled, drawn_);
-    return disabled_.isNull() ? nullptr : &disabled_;
-  }
-  QIcon& Svg() {
-    if (!svg_) svg_ = QIcon(resource_);
-    return *svg_;
-  }
-
-  QString resource_;
-  QSize defaultSize_;
-  QPixmap drawn_;
-  QPixmap normal_;
-  QPixmap disabled_;
-  std::optional<QIcon> svg_;
-};
-
-// Drawn by the build as the SVG icon engine draws it, so the pixels match;
-// a size the build did not draw (an unusual pixel ratio) is left to the SVG
-// icon engine, which the program then loads as a plug-in.
-QIcon PredrawnIcon(const QString& resource, int size) {
-  const int pixels = qRound(size * qApp->devicePixelRatio());
-  QSize drawingSize;
-  const QImage packed = PackedImage(resource, pixels, &drawingSize);
-  if (packed.isNull() || packed.size() != QSize(pixels, pixels)) return QIcon(resource);
-  return QIcon(new PredrawnSvgEngine(resource, drawingSize, QPixmap::fromImage(packed)));
-}
-
-}  // namespace
-
 QIcon Icon(const QString& resource, int size) {
   // Never destroyed: the icons may outlive the application object at exit.
-  static auto* icons = new QHash<QPair<QString, int>, QIcon>;
-  const QPair<QString, int> key(resource, size);
-  auto it = icons->constFind(key);
-  if (it == icons->cend()) it = icons->insert(key, PredrawnIcon(resource, size));
+  static auto* icons = new QHash<QString, QIcon>;
+  (void)size;  // the vector file is drawn sharp at whatever size is shown
+  auto it = icons->constFind(resource);
+  if (it == icons->cend()) it = icons->insert(resource, QIcon(resource));
   return *it;
-}
-
-QImage PackedImage(const QString& resource, int pixels, QSize* sourceSize) {
-  static const bool ready = (InitPackedResources(), true);
-  (void)ready;
-  if (!resource.startsWith(QLatin1String(":/"))) return {};
-  QString name = QStringLiteral(":/packed/") + resource.mid(2);
-  if (pixels > 0) name += QLatin1Char('@') + QString::number(pixels);
-  const QResource packed(name);
-  if (!packed.isValid() || packed.compressionAlgorithm() != QResource::NoCompression) return {};
-  // Compiled-in bytes last as long as the program, so the image may point
-  // into them when they are aligned as an image needs.
-  QImage image = ViewPackedImage(packed.data(), packed.size(), sourceSize);
-  if (image.isNull()) image = UnpackImage(packed.data(), packed.size(), sourceSize);
-  return image;
 }
 
 }  // namespace orvane

@@ -3,7 +3,6 @@
 #include <QColor>
 #include <QFont>
 #include <QIcon>
-#include <QImage>
 #include <QPalette>
 #include <QRect>
 #include <QString>
@@ -60,16 +59,10 @@ void DrawEdgeRing(QPainter& p, QRect& r, const QColor& topLeft, const QColor& bo
 // included, whatever colours the desktop gives its windows and text.
 void SetPaper(QWidget* widget);
 
-// The icon of a resource file, read once and shared by every button that
-// shows it (each QIcon made from a path would parse the file again and keep
-// its own drawn sizes). It comes ready drawn at `size` pixels for the screen's
-// pixel ratio; other sizes are drawn from the vector file when asked for.
+// The icon of a vector resource file, read once and shared by every button
+// that shows it (each QIcon made from a path would parse the file again and
+// keep its own drawn sizes). `size` is the size the caller shows it at; the
+// file is drawn for the screen's pixel ratio at whatever size is shown.
 QIcon Icon(const QString& resource, int size = 16);
-
-// The pixels the build made of a picture resource (":/pictures/banner.gif"),
-// or of a vector icon drawn at a pixel size (":/icons/clear.svg", 32), read
-// with no decoding; a null image when the build made none. sourceSize, when
-// given, receives the size of the drawing they were made from.
-QImage PackedImage(const QString& resource, int pixels = 0, QSize* sourceSize = nullptr);
 
 }  // namespace orvane

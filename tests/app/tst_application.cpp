@@ -20,6 +20,7 @@ struct Observed {
   QList<QSize> appIconSizes;
   bool mainHasAppIcon = false;
   QStringList visibleAtFirstPaint;
+  QStringList builtAtFirstPaint;
 };
 
 class PaintSpy : public QObject {
@@ -38,6 +39,8 @@ class PaintSpy : public QObject {
         seen_.mainHasAppIcon = w->windowIcon().cacheKey() == QApplication::windowIcon().cacheKey();
         for (QWidget* top : QApplication::topLevelWidgets())
           if (top->isVisible()) seen_.visibleAtFirstPaint << top->windowTitle();
+        for (QWidget* top : QApplication::topLevelWidgets())
+          if (!top->windowTitle().isEmpty()) seen_.builtAtFirstPaint << top->windowTitle();
       }
     }
     return false;
@@ -97,6 +100,8 @@ void ApplicationTest::windowsCarryTheApplicationIcon() {
 
 void ApplicationTest::onlyTheMainWindowIsShownAtStart() {
   QCOMPARE(seen_.visibleAtFirstPaint, QStringList{QStringLiteral("Orvane Version 2.0")});
+  // The hidden windows are built when first shown, not at start.
+  QCOMPARE(seen_.builtAtFirstPaint, QStringList{QStringLiteral("Orvane Version 2.0")});
 }
 
 QTEST_APPLESS_MAIN(ApplicationTest)

@@ -1,6 +1,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QDirIterator>
 #include <QLabel>
 #include <QPushButton>
 #include <QPlainTextEdit>
@@ -321,6 +322,26 @@ class TestInfoPages : public QObject {
     QVERIFY(about->Image2->hasScaledContents());
     QCOMPARE(about->FxLabel5->Caption(), maker::kRightsNotice);
     QCOMPARE(about->FxLabel5->Appearance(), TFxAppearance::apCustom);
+  }
+
+  // Every picture file is decoded when its window is built, by the reader
+  // its file name picks: a missing image plug-in or a file whose name lies
+  // about its format would leave an empty frame.
+  void everyPictureFileIsDecoded() {
+    TestApp t;  // the resources
+    QWidget parent;
+    QDirIterator files(QStringLiteral(":/pictures"));
+    int count = 0;
+    while (files.hasNext()) {
+      const QString file = files.next();
+      QImageReader plain(file);
+      const QSize size = plain.size();
+      QVERIFY2(size.isValid(), qPrintable(file));
+      QLabel* picture = MakePicture(&parent, QRect(QPoint(0, 0), size), file, false, file);
+      QCOMPARE(picture->pixmap().size(), size);
+      ++count;
+    }
+    QVERIFY(count >= 3);
   }
 };
 

@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <QWindow>
 
 #include "app/help_window.h"
 #include "app/main_window.h"
@@ -97,7 +98,12 @@ void MainWindowTest::pagesInOrder() {
   QCOMPARE(static_cast<QWidget*>(main()->PageControl1->Page(8)), static_cast<QWidget*>(main()->TabSheet4));
 }
 
+// Only the main window is built at start; each other window is built hidden
+// when first asked for, in any order, and is the same window from then on.
 void MainWindowTest::windowsCreatedHidden() {
+  QCOMPARE(t_->app->BuiltWindows(), QList<QWidget*>{main()});
+  TCalculatorFrm* calculator = t_->app->CalculatorFrm();
+  QCOMPARE(t_->app->BuiltWindows(), (QList<QWidget*>{main(), calculator}));
   QVERIFY(t_->app->FracFrm() && !t_->app->FracFrm()->isVisible());
   QVERIFY(t_->app->WorksheetFrm() && !t_->app->WorksheetFrm()->isVisible());
   QVERIFY(t_->app->CalculatorFrm() && !t_->app->CalculatorFrm()->isVisible());
@@ -109,6 +115,9 @@ void MainWindowTest::windowsCreatedHidden() {
   QCOMPARE(t_->app->CalculatorFrm()->size(), QSize(278, 245));
   QCOMPARE(t_->app->HelpFrm()->windowTitle(), QStringLiteral("Help"));
   QCOMPARE(t_->app->HelpFrm()->size(), QSize(448, 487));
+  QCOMPARE(t_->app->CalculatorFrm(), calculator);
+  QCOMPARE(t_->app->BuiltWindows(),
+           (QList<QWidget*>{main(), t_->app->FracFrm(), t_->app->WorksheetFrm(), calculator, t_->app->HelpFrm()}));
 }
 
 void MainWindowTest::folders() {
@@ -143,22 +152,28 @@ void MainWindowTest::buttonsShowWindows() {
                    : button == "BitBtn1"      ? main()->BitBtn1
                                               : main()->HelpBtn;
   QTest::mouseClick(b, Qt::LeftButton);
-  QWidget* shown = nullptr;
-  for (QWidget* w : {static_cast<QWidget*>(t_->app->FracFrm()), static_cast<QWidget*>(t_->app->WorksheetFrm()),
-                     static_cast<QWidget*>(t_->app->CalculatorFrm()), static_cast<QWidget*>(t_->app->HelpFrm())})
-    if (w->isVisible()) {
-      QVERIFY2(!shown, "only one window shown");
-      shown = w;
-    }
-  QVERIFY(shown);
+  // The press built the window it shows, and only that one.
+  const QList<QWidget*> built = t_->app->BuiltWindows();
+  QCOMPARE(built.size(), 2);
+  QWidget* shown = built[1];
+  QVERIFY(shown->isVisible());
   QCOMPARE(shown->windowTitle(), window);
   QVERIFY(!shown->isModal());
+  // Owned by the main window: no task-bar entry of its own, kept in front of it.
+  QVERIFY(shown->isWindow());
+  QCOMPARE(shown->parentWidget(), static_cast<QWidget*>(main()));
+  QVERIFY(shown->windowHandle());
+  QCOMPARE(shown->windowHandle()->transientParent(), main()->windowHandle());
   QTest::mouseClick(b, Qt::LeftButton);
   QVERIFY(shown->isVisible());
   shown->close();
   QVERIFY(!shown->isVisible());
   QVERIFY(main()->isVisible());
   QCOMPARE(t_->quitRequests, 0);
+  // Shown again, it is the same window.
+  QTest::mouseClick(b, Qt::LeftButton);
+  QCOMPARE(t_->app->BuiltWindows(), built);
+  QVERIFY(shown->isVisible());
 }
 
 void MainWindowTest::helpPageSelection() {

@@ -1,0 +1,103 @@
+// Opening each secondary window for the first time, as a user would right
+// after start: from the button press to the window's first frame on the
+// screen, one window after the other. Prints one line per window:
+// "<name> <milliseconds>".
+#include <QApplication>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+#include <vector>
+
+#include "app/app_context.h"
+#include "app/application.h"
+#include "app/main_window.h"
+
+namespace {
+
+struct Step {
+  const char* name;
+  QPushButton* orvane::TMainFrm::*button;
+};
+
+class FirstOpenTimer : public QObject {
+ public:
+  explicit FirstOpenTimer(orvane::AppContext& app) : app_(app) {
+    steps_ = {{"Fractions", &orvane::TMainFrm::FracBtn},
+              {"Worksheet", &orvane::TMainFrm::WorksheetBtn},
+              {"Calculator", &orvane::TMainFrm::BitBtn1},
+              {"Help", &orvane::TMainFrm::HelpBtn}};
+    // Ten seconds, then fail rather than hang on a window that never shows.
+    QTimer::singleShot(10000, this, [] {
+      std::fprintf(stderr, "first_open: a window was never painted\n");
+      QCoreApplication::exit(1);
+    });
+    qApp->installEventFilter(this);
+    QTimer::singleShot(0, this, [this] { Next(); });
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    // Any paint within the window: one whose children cover it all never
+    // paints itself.
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (event->type() == QEvent::Paint && waiting_ && widget && widget->window() == window_) {
+      waiting_ = false;
+      // Done once the paint and the flush after it are through.
+      QTimer::singleShot(0, this, [this] {
+        std::printf("%s %.2f\n", steps_[index_].name, clock_.nsecsElapsed() / 1e6);
+        ++index_;
+        Next();
+      });
+    }
+    return false;
+  }
+
+ private:
+  void Next() {
+    if (index_ == steps_.size()) {
+      std::fflush(stdout);
+      QCoreApplication::quit();
+      return;
+    }
+    const QWidgetList before = Shown();
+    waiting_ = true;
+    clock_.start();
+    (app_.MainFrm()->*steps_[index_].button)->click();
+    // The window the press showed is the one not shown before.
+    window_ = nullptr;
+    for (QWidget* w : Shown())
+      if (!before.contains(w)) window_ = w;
+    if (!window_) {
+      std::fprintf(stderr, "first_open: %s showed no window\n", steps_[index_].name);
+      QCoreApplication::exit(1);
+      return;
+    }
+  }
+
+  static QWidgetList Shown() {
+    QWidgetList shown;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->isVisible()) shown << w;
+    return shown;
+  }
+
+  orvane::AppContext& app_;
+  std::vector<Step> steps_;
+  size_t index_ = 0;
+  QPointer<QWidget> window_;
+  QElapsedTimer clock_;
+  bool waiting_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  orvane::RunOptions options;
+  options.afterFirstPaint = [](orvane::AppContext& app) { new FirstOpenTimer(app); };
+  return orvane::RunOrvane(argc, argv, options);
+}
