@@ -274,7 +274,8 @@ void MainWindowTest::tabChain_data() {
   QTest::newRow("about") << 0 << (frame + QStringList{"page control", "Fractions"});
   QTest::newRow("weight") << 5
                           << (frame + QStringList{"page control", "Carats", "Grams", "Kilograms", "Ounces",
-                                                  "Pounds", "Clear", "Fractions"});
+                                                  "Pounds", "Troy Ounces", "Pennyweights", "Grains", "Clear",
+                                                  "Metal\u2026", "Fractions"});
   QTest::newRow("pearl plate") << 3 << (frame + QStringList{"page control", "Pearl plate chart", "Fractions"});
 }
 
