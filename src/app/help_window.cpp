@@ -70,6 +70,24 @@ TPanel* WhitePanel(QWidget* parent, const QRect& bounds) {
   return panel;
 }
 
+// The Metal Calculator is reached from the Weight page, a calculator like
+// these, so its help follows theirs.
+void MetalSection(Column& col) {
+  col.Skip(12);
+  col.Heading(QStringLiteral("Metal Calculator"));
+  col.Memo({QStringLiteral("Press Metal\u2026 on the Weight page. Pick the metal and"),
+            QStringLiteral("the shape, type the sizes in Millimeters or Inches (1/16"),
+            QStringLiteral("or 0.0625) and hit the Enter Key after each entry.")});
+  col.Picture(QStringLiteral("help_metal_calculator.png"), {347, 118}, false,
+              QStringLiteral("100 mm of 1.0 mm sterling silver wire weighing 0.8137 grams"));
+  col.Memo({QStringLiteral("For wire, a Brown & Sharp gauge fills in the diameter."),
+            QStringLiteral("For a ring blank, pick the ring size: the blank is"),
+            QStringLiteral("3.1416 x (inner diameter + thickness) long, plus the"),
+            QStringLiteral("allowance you type for the saw cut and filing. Type a"),
+            QStringLiteral("price per troy ounce to see the metal cost. The Weight"),
+            QStringLiteral("page also converts troy ounces, pennyweights and grains.")});
+}
+
 }  // namespace
 
 THelpFrm::THelpFrm(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
@@ -92,9 +110,6 @@ THelpFrm::THelpFrm(AppContext& app, QWidget* parent) : QWidget(parent), app_(app
   HelpPageControl1->AddPage(TabSheet6, QStringLiteral("Stone Size"));
   HelpPageControl1->AddPage(TabSheet7, QStringLiteral("Bead Calculator"));
   HelpPageControl1->AddPage(TabSheet1, QStringLiteral("Worksheet"));
-  MetalSheet = new TTabSheet;
-  HelpPageControl1->AddPage(MetalSheet, QStringLiteral("Metal"));
-  HelpPageControl1->SetMultiLine(true);  // five tabs do not fit on one row
   TabSheet7->OnShow = [this] { TabSheet7Show(); };
   TabSheet1->OnShow = [this] { TabSheet1Show(); };
 
@@ -102,7 +117,6 @@ THelpFrm::THelpFrm(AppContext& app, QWidget* parent) : QWidget(parent), app_(app
   BuildStoneSizePage();
   BuildBeadCalculatorPage();
   BuildWorksheetPage();
-  BuildMetalPage();
   HelpPageControl1->SetActivePage(TabSheet5);
 
   // F1 opens the help in every window; here that is this window as it is.
@@ -212,6 +226,8 @@ void THelpFrm::BuildBeadCalculatorPage() {
   col.Memo({QStringLiteral("For less dense packing, enter the desired Stone Spacing"),
             QStringLiteral("in Inches and hit the Enter Key.  This will recalculate the "),
             QStringLiteral("number of stones required to cover the area.")});
+  MetalSection(col);
+  Panel3->resize(Panel3->width(), col.Y() + 8);
 }
 
 void THelpFrm::BuildWorksheetPage() {
@@ -247,24 +263,6 @@ void THelpFrm::BuildWorksheetPage() {
   col.Memo({QStringLiteral("The UP Arrow and DOWN Arrow keys may be used"),
             QStringLiteral("on the Bead Worksheet when adjusting the Number of "),
             QStringLiteral("Beads to move from bead to bead.")});
-}
-
-void THelpFrm::BuildMetalPage() {
-  TPanel* panel = WhitePanel(MetalSheet, QRect(8, 16, 393, 401));
-  panel->setAccessibleName(QStringLiteral("Metal Calculator help"));
-  Column col(panel, 8);
-  col.Heading(QStringLiteral("Metal Calculator"));
-  col.Memo({QStringLiteral("Press Metal\u2026 on the Weight page. Pick the metal and the"),
-            QStringLiteral("shape, type the sizes in Millimeters or Inches (1/16 or"),
-            QStringLiteral("0.0625) and hit the Enter Key after each entry.")});
-  col.Picture(QStringLiteral("help_metal_calculator.png"), {373, 127}, false,
-              QStringLiteral("100 mm of 1.0 mm sterling silver wire weighing 0.8137 grams"));
-  col.Memo({QStringLiteral("For wire, a Brown & Sharp gauge fills in the diameter."),
-            QStringLiteral("For a ring blank, pick the ring size: the blank is"),
-            QStringLiteral("3.1416 x (inner diameter + thickness) long, plus the"),
-            QStringLiteral("allowance you type for the saw cut and filing. Type a"),
-            QStringLiteral("price per troy ounce to see the metal cost. The Weight"),
-            QStringLiteral("page also converts troy ounces, pennyweights and grains.")});
 }
 
 void THelpFrm::FormClose() { HelpPageControl1->SetActivePage(TabSheet6); }

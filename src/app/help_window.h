@@ -26,7 +26,6 @@ class THelpFrm : public QWidget {
   TTabSheet* TabSheet6;  // "Stone Size"
   TTabSheet* TabSheet7;  // "Bead Calculator"
   TTabSheet* TabSheet1;  // "Worksheet"
-  TTabSheet* MetalSheet;  // "Metal"
 
   TPanel* Panel1;
   TPanel* Panel2;
@@ -56,7 +55,6 @@ class THelpFrm : public QWidget {
   void BuildStoneSizePage();
   void BuildBeadCalculatorPage();
   void BuildWorksheetPage();
-  void BuildMetalPage();
   QScrollArea* BoxOf(QObject* object) const;
 
   AppContext& app_;

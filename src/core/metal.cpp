@@ -91,8 +91,9 @@ QString InchText(long double inches) { return FormatFixed(CheckedResult(inches),
 
 long double NotBelowZero(long double value, const QString& text, const char* what) {
   if (value < 0)
-    throw EConvertError(
-        QStringLiteral("'%1' is below zero: %2 cannot be negative").arg(text, QLatin1String(what)).toStdString());
+    throw EConvertError(QStringLiteral("'%1' is below zero: %2 cannot be negative")
+                            .arg(text, QLatin1String(what))
+                            .toStdString());
   return value;
 }
 
@@ -138,7 +139,8 @@ MetalOutputs MetalEnter(const MetalInputs& in) {
   if (in.Shape == MetalShape::Sheet || in.Shape == MetalShape::RingBlank)
     thickness = ReadSize(in.Thickness, out.Thickness);
   if (in.Shape == MetalShape::RingBlank) {
-    if (in.RingSize >= 0 && in.RingSize < int(RingSizeTable.size())) innerDiameter = RingInnerDiameter(in.RingSize);
+    if (in.RingSize >= 0 && in.RingSize < int(RingSizeTable.size()))
+      innerDiameter = RingInnerDiameter(in.RingSize);
     const QString allowanceText = TrimBlanks(in.Allowance);
     if (!allowanceText.isEmpty()) allowance = NotNegative(TextToNumber(allowanceText), allowanceText);
   } else {

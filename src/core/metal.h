@@ -57,13 +57,13 @@ struct SizeTexts {
 // What the window's boxes hold when Enter is pressed.
 struct MetalInputs {
   MetalShape Shape = MetalShape::RoundWire;
-  QString Density;       // g/cm3
-  SizeTexts Across;      // diameter, side or width
-  SizeTexts Thickness;   // sheet and ring blank
-  SizeTexts Length;      // wire and sheet
-  int RingSize = -1;     // entry of the ring size list
-  QString Allowance;     // mm; empty is none
-  QString Price;         // per troy ounce
+  QString Density;      // g/cm3
+  SizeTexts Across;     // diameter, side or width
+  SizeTexts Thickness;  // sheet and ring blank
+  SizeTexts Length;     // wire and sheet
+  int RingSize = -1;    // entry of the ring size list
+  QString Allowance;    // mm; empty is none
+  QString Price;        // per troy ounce
 };
 
 // What Enter writes back. A result whose inputs are not all given is empty.

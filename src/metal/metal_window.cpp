@@ -77,14 +77,18 @@ TMetalFrm::TMetalFrm(DesktopServices& services, QWidget* parent) : QWidget(paren
 
 void TMetalFrm::NameControls() {
   const std::pair<QWidget*, const char*> names[] = {
-      {MetalBox, "MetalBox"},         {DensityBox, "DensityBox"},     {ShapeBox, "ShapeBox"},
-      {GaugeBox, "GaugeBox"},         {RingSizeBox, "RingSizeBox"},   {InnerMm, "InnerMm"},
-      {InnerInch, "InnerInch"},       {AcrossMm, "AcrossMm"},         {AcrossInch, "AcrossInch"},
-      {ThickMm, "ThickMm"},           {ThickInch, "ThickInch"},       {LengthMm, "LengthMm"},
-      {LengthInch, "LengthInch"},     {AllowanceBox, "AllowanceBox"}, {VolumeBox, "VolumeBox"},
-      {GramBox, "GramBox"},           {DwtBox, "DwtBox"},             {TroyOunceBox, "TroyOunceBox"},
-      {BlankMm, "BlankMm"},           {BlankInch, "BlankInch"},       {PriceBox, "PriceBox"},
-      {CostBox, "CostBox"},           {CloseBtn, "CloseBtn"},
+      {MetalBox, "MetalBox"},       {DensityBox, "DensityBox"},
+      {ShapeBox, "ShapeBox"},       {GaugeBox, "GaugeBox"},
+      {RingSizeBox, "RingSizeBox"}, {InnerMm, "InnerMm"},
+      {InnerInch, "InnerInch"},     {AcrossMm, "AcrossMm"},
+      {AcrossInch, "AcrossInch"},   {ThickMm, "ThickMm"},
+      {ThickInch, "ThickInch"},     {LengthMm, "LengthMm"},
+      {LengthInch, "LengthInch"},   {AllowanceBox, "AllowanceBox"},
+      {VolumeBox, "VolumeBox"},     {GramBox, "GramBox"},
+      {DwtBox, "DwtBox"},           {TroyOunceBox, "TroyOunceBox"},
+      {BlankMm, "BlankMm"},         {BlankInch, "BlankInch"},
+      {PriceBox, "PriceBox"},       {CostBox, "CostBox"},
+      {CloseBtn, "CloseBtn"},
   };
   for (const auto& [widget, name] : names) widget->setObjectName(QLatin1String(name));
 }
@@ -208,7 +212,8 @@ void TMetalFrm::AddRow(std::vector<Row>& column, const QString& caption, std::ve
   auto* label = new QLabel(caption, this);
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   label->setBuddy(fields.front());
-  if (fields.front()->accessibleName().isEmpty()) fields.front()->setAccessibleName(QString(caption).remove(u'&'));
+  if (fields.front()->accessibleName().isEmpty())
+    fields.front()->setAccessibleName(QString(caption).remove(u'&'));
   column.push_back({label, std::move(fields), shapes, height});
 }
 
@@ -268,7 +273,8 @@ bool TMetalFrm::CalcBtnClick() {
     inch->setText(texts.Inch);
   };
   writeSize(out.Across, AcrossMm, AcrossInch);
-  if (in.Shape == MetalShape::Sheet || in.Shape == MetalShape::RingBlank) writeSize(out.Thickness, ThickMm, ThickInch);
+  if (in.Shape == MetalShape::Sheet || in.Shape == MetalShape::RingBlank)
+    writeSize(out.Thickness, ThickMm, ThickInch);
   if (in.Shape != MetalShape::RingBlank) writeSize(out.Length, LengthMm, LengthInch);
   InnerMm->setText(out.InnerDiameterMm);
   InnerInch->setText(out.InnerDiameterInch);

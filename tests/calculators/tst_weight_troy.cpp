@@ -38,8 +38,8 @@ class WeightTroyTest : public QObject {
   TWeightPage* Page() const { return app_->app->MainFrm()->TabSheet5; }
   QList<TEdit*> Boxes() const {
     TWeightPage* p = Page();
-    return {p->CaratBox,     p->GramBox,        p->KGramBox,       p->OunceBox,
-            p->PoundBox,     p->TroyOunceBox,   p->PennyweightBox, p->GrainBox};
+    return {p->CaratBox, p->GramBox,      p->KGramBox,       p->OunceBox,
+            p->PoundBox, p->TroyOunceBox, p->PennyweightBox, p->GrainBox};
   }
   QStringList Texts() const {
     QStringList texts;
@@ -83,27 +83,28 @@ void WeightTroyTest::convert_data() {
   // carats, grams, kilograms, ounces, pounds, troy ounces, pennyweights, grains
   QTest::addColumn<QStringList>("expected");
   QTest::newRow("100 grams") << WeightUnit::Gram << 100.0
-                             << QStringList{"500", kSource, "0.1000", "3.5274", "0.2205", "3.2151", "64.3015", "1543.2358"};
+                             << QStringList{"500",    kSource,  "0.1000",  "3.5274",
+                                            "0.2205", "3.2151", "64.3015", "1543.2358"};
   QTest::newRow("1 kilogram") << WeightUnit::KGram << 1.0
-                              << QStringList{"5000", "1000", kSource, "35.2740", "2.2046", "32.1507", "643.0149",
-                                             "15432.3584"};
-  QTest::newRow("1 carat") << WeightUnit::Carat << 1.0
-                           << QStringList{kSource, "0.2", "0.0002", "0.0071", "0.0004", "0.0064", "0.1286", "3.0865"};
+                              << QStringList{"5000",   "1000",    kSource,    "35.2740",
+                                             "2.2046", "32.1507", "643.0149", "15432.3584"};
+  QTest::newRow("1 carat") << WeightUnit::Carat << 1.0 << QStringList{kSource,  "0.2",    "0.0002", "0.0071",
+                                                                      "0.0004", "0.0064", "0.1286", "3.0865"};
   // From a troy unit every box is rounded to 4 decimals.
   QTest::newRow("1 troy ounce") << WeightUnit::TroyOunce << 1.0
-                                << QStringList{"155.5174", "31.1035", "0.0311", "1.0971", "0.0686", kSource, "20.0000",
-                                               "480.0000"};
+                                << QStringList{"155.5174", "31.1035", "0.0311",  "1.0971",
+                                               "0.0686",   kSource,   "20.0000", "480.0000"};
   QTest::newRow("2.5 troy ounces") << WeightUnit::TroyOunce << 2.5
-                                   << QStringList{"388.7935", "77.7587", "0.0778", "2.7429", "0.1714", kSource,
-                                                  "50.0000", "1200.0000"};
+                                   << QStringList{"388.7935", "77.7587", "0.0778",  "2.7429",
+                                                  "0.1714",   kSource,   "50.0000", "1200.0000"};
   QTest::newRow("1 pennyweight") << WeightUnit::Pennyweight << 1.0
-                                 << QStringList{"7.7759", "1.5552", "0.0016", "0.0549", "0.0034", "0.0500", kSource,
-                                                "24.0000"};
-  QTest::newRow("1 grain") << WeightUnit::Grain << 1.0
-                           << QStringList{"0.3240", "0.0648", "0.0001", "0.0023", "0.0001", "0.0021", "0.0417", kSource};
+                                 << QStringList{"7.7759", "1.5552", "0.0016", "0.0549",
+                                                "0.0034", "0.0500", kSource,  "24.0000"};
+  QTest::newRow("1 grain") << WeightUnit::Grain << 1.0 << QStringList{"0.3240", "0.0648", "0.0001", "0.0023",
+                                                                      "0.0001", "0.0021", "0.0417", kSource};
   QTest::newRow("1 ounce") << WeightUnit::Ounce << 1.0
-                           << QStringList{"141.7476", "28.3495", "0.0283", kSource, "0.0625", "0.9115", "18.2292",
-                                          "437.5000"};
+                           << QStringList{"141.7476", "28.3495", "0.0283",  kSource,
+                                          "0.0625",   "0.9115",  "18.2292", "437.5000"};
 }
 
 void WeightTroyTest::convert() {
@@ -132,12 +133,13 @@ void WeightTroyTest::pageFillsAllEight_data() {
   QTest::addColumn<QString>("typed");
   QTest::addColumn<QStringList>("expected");
   QTest::newRow("grams fill the troy boxes")
-      << 1 << "100" << QStringList{"500", "100", "0.1000", "3.5274", "0.2205", "3.2151", "64.3015", "1543.2358"};
+      << 1 << "100"
+      << QStringList{"500", "100", "0.1000", "3.5274", "0.2205", "3.2151", "64.3015", "1543.2358"};
   QTest::newRow("troy ounces fill the rest")
-      << 5 << "1" << QStringList{"155.5174", "31.1035", "0.0311", "1.0971", "0.0686", "1", "20.0000", "480.0000"};
-  QTest::newRow("pennyweights") << 6 << "20"
-                                << QStringList{"155.5174", "31.1035", "0.0311", "1.0971", "0.0686", "1.0000", "20",
-                                               "480.0000"};
+      << 5 << "1"
+      << QStringList{"155.5174", "31.1035", "0.0311", "1.0971", "0.0686", "1", "20.0000", "480.0000"};
+  QTest::newRow("pennyweights") << 6 << "20" << QStringList{"155.5174", "31.1035", "0.0311", "1.0971",
+                                                            "0.0686",   "1.0000",  "20",     "480.0000"};
   QTest::newRow("grains with a leading point")
       << 7 << ".5" << QStringList{"0.1620", "0.0324", "0.0000", "0.0011", "0.0001", "0.0010", "0.0208", ".5"};
 }
@@ -212,7 +214,8 @@ void WeightTroyTest::layout() {
     QVERIFY(boxes[i]->isVisible());
   }
   // Clear and Metal below the last row, inside the page.
-  for (QWidget* button : {static_cast<QWidget*>(Page()->wClearBtn), static_cast<QWidget*>(Page()->MetalBtn)}) {
+  for (QWidget* button :
+       {static_cast<QWidget*>(Page()->wClearBtn), static_cast<QWidget*>(Page()->MetalBtn)}) {
     QVERIFY(button->isVisible());
     QVERIFY(button->geometry().top() > Page()->GrainBox->geometry().bottom());
     QVERIFY2(Page()->rect().contains(button->geometry()),

@@ -40,9 +40,10 @@ void MetalTest::formulas_data() {
   QTest::newRow("square wire 1.5 mm x 20 mm") << double(SquareWireVolume(1.5, 20)) << 45.0;
   QTest::newRow("sheet 20 x 0.8 x 50") << double(SheetVolume(20, 0.8L, 50)) << 800.0;
   // Through the middle of the stock: inner diameter plus one thickness.
-  QTest::newRow("size 7 blank, 1.5 mm stock") << double(RingBlankLength(17.323L, 1.5L, 0)) << 59.13419851852068;
-  QTest::newRow("blank with 2.5 mm allowance") << double(RingBlankLength(17.323L, 1.5L, 2.5L))
-                                               << 61.63419851852068;
+  QTest::newRow("size 7 blank, 1.5 mm stock")
+      << double(RingBlankLength(17.323L, 1.5L, 0)) << 59.13419851852068;
+  QTest::newRow("blank with 2.5 mm allowance")
+      << double(RingBlankLength(17.323L, 1.5L, 2.5L)) << 61.63419851852068;
   QTest::newRow("1000 mm3 of sterling") << double(MetalGrams(1000, 10.36L)) << 10.36;
 }
 
@@ -100,35 +101,38 @@ void MetalTest::enter_data() {
   QTest::addColumn<bool>("complete");
 
   QTest::newRow("100 mm of 1.0 mm sterling round wire")
-      << MetalShape::RoundWire << "10.36" << Mm("1.0") << Mm("") << Mm("100") << -1 << "" << ""
-      << QStringList{"78.54", "0.8137", "0.5232", "0.0262", "", "", "", ""} << true;
+      << MetalShape::RoundWire << "10.36" << Mm("1.0") << Mm("") << Mm("100") << -1 << ""
+      << "" << QStringList{"78.54", "0.8137", "0.5232", "0.0262", "", "", "", ""} << true;
   QTest::newRow("size 7 blank, 4 x 1.5 mm fine silver")
-      << MetalShape::RingBlank << "10.49" << Mm("4") << Mm("1.5") << Mm("") << 40 << "0" << ""
-      << QStringList{"354.81", "3.7219", "2.3932", "0.1197", "59.13", "2.328", "", "17.323"} << true;
+      << MetalShape::RingBlank << "10.49" << Mm("4") << Mm("1.5") << Mm("") << 40 << "0"
+      << "" << QStringList{"354.81", "3.7219", "2.3932", "0.1197", "59.13", "2.328", "", "17.323"} << true;
   QTest::newRow("allowance lengthens the blank and its weight")
-      << MetalShape::RingBlank << "10.49" << Mm("4") << Mm("1.5") << Mm("") << 40 << "2.5" << "30"
-      << QStringList{"369.81", "3.8793", "2.4944", "0.1247", "61.63", "2.427", "3.74", "17.323"} << true;
+      << MetalShape::RingBlank << "10.49" << Mm("4") << Mm("1.5") << Mm("") << 40 << "2.5"
+      << "30" << QStringList{"369.81", "3.8793", "2.4944", "0.1247", "61.63", "2.427", "3.74", "17.323"}
+      << true;
   // 1/16 reads as 0.062 inch, as in the converter's inch box.
   QTest::newRow("square copper wire sized in inches")
-      << MetalShape::SquareWire << "8.96" << Inch("1/16") << Mm("") << Inch("6") << -1 << "" << ""
-      << QStringList{"377.95", "3.3864", "2.1775", "0.1089", "", "", "", ""} << true;
+      << MetalShape::SquareWire << "8.96" << Inch("1/16") << Mm("") << Inch("6") << -1 << ""
+      << "" << QStringList{"377.95", "3.3864", "2.1775", "0.1089", "", "", "", ""} << true;
   QTest::newRow("18 ct sheet with a price")
-      << MetalShape::Sheet << "15.5" << Mm("20") << Mm("0.8") << Mm("50") << -1 << "" << "2000"
-      << QStringList{"800.00", "12.4000", "7.9734", "0.3987", "", "", "797.34", ""} << true;
-  QTest::newRow("no length yet") << MetalShape::RoundWire << "10.36" << Mm("1") << Mm("") << Mm("") << -1 << ""
+      << MetalShape::Sheet << "15.5" << Mm("20") << Mm("0.8") << Mm("50") << -1 << ""
+      << "2000" << QStringList{"800.00", "12.4000", "7.9734", "0.3987", "", "", "797.34", ""} << true;
+  QTest::newRow("no length yet") << MetalShape::RoundWire << "10.36" << Mm("1") << Mm("") << Mm("") << -1
+                                 << ""
                                  << "2000" << QStringList{"", "", "", "", "", "", "", ""} << false;
   QTest::newRow("no density: volume only")
-      << MetalShape::Sheet << " " << Mm("20") << Mm("0.8") << Mm("50") << -1 << "" << "2000"
-      << QStringList{"800.00", "", "", "", "", "", "", ""} << false;
-  QTest::newRow("ring size not picked") << MetalShape::RingBlank << "10.49" << Mm("4") << Mm("1.5") << Mm("") << -1
-                                        << "" << "" << QStringList{"", "", "", "", "", "", "", ""} << false;
+      << MetalShape::Sheet << " " << Mm("20") << Mm("0.8") << Mm("50") << -1 << ""
+      << "2000" << QStringList{"800.00", "", "", "", "", "", "", ""} << false;
+  QTest::newRow("ring size not picked")
+      << MetalShape::RingBlank << "10.49" << Mm("4") << Mm("1.5") << Mm("") << -1 << ""
+      << "" << QStringList{"", "", "", "", "", "", "", ""} << false;
   // Sizes a shape does not use are not read, bad or not.
   QTest::newRow("wire ignores the thickness box")
-      << MetalShape::RoundWire << "10.36" << Mm("1.0") << Mm("x") << Mm("100") << -1 << "" << ""
-      << QStringList{"78.54", "0.8137", "0.5232", "0.0262", "", "", "", ""} << true;
+      << MetalShape::RoundWire << "10.36" << Mm("1.0") << Mm("x") << Mm("100") << -1 << ""
+      << "" << QStringList{"78.54", "0.8137", "0.5232", "0.0262", "", "", "", ""} << true;
   QTest::newRow("ring ignores the length box")
-      << MetalShape::RingBlank << "10.49" << Mm("4") << Mm("1.5") << Mm("x") << 40 << "" << ""
-      << QStringList{"354.81", "3.7219", "2.3932", "0.1197", "59.13", "2.328", "", "17.323"} << true;
+      << MetalShape::RingBlank << "10.49" << Mm("4") << Mm("1.5") << Mm("x") << 40 << ""
+      << "" << QStringList{"354.81", "3.7219", "2.3932", "0.1197", "59.13", "2.328", "", "17.323"} << true;
 }
 
 void MetalTest::enter() {
@@ -152,8 +156,8 @@ void MetalTest::enter() {
   in.Allowance = allowance;
   in.Price = price;
   const MetalOutputs out = MetalEnter(in);
-  const QStringList got{out.Volume, out.Grams,    out.Pennyweights, out.TroyOunces,
-                        out.BlankMm, out.BlankInch, out.Cost,        out.InnerDiameterMm};
+  const QStringList got{out.Volume,  out.Grams,     out.Pennyweights, out.TroyOunces,
+                        out.BlankMm, out.BlankInch, out.Cost,         out.InnerDiameterMm};
   QCOMPARE(got, expected);
   QCOMPARE(out.Complete, complete);
 }
@@ -162,14 +166,21 @@ void MetalTest::sizeTwins_data() {
   QTest::addColumn<SizeTexts>("typed");
   QTest::addColumn<QString>("mm");
   QTest::addColumn<QString>("inch");
-  QTest::newRow("mm gives inches") << Mm("1.0") << "1.0" << "0.03937";
-  QTest::newRow("gauge 20 in mm") << Mm("0.8118") << "0.8118" << "0.03196";
-  QTest::newRow("fraction gives mm") << Inch("1/8") << "3.17500" << "1/8";
-  QTest::newRow("mixed number") << Inch("1 1/2") << "38.10000" << "1 1/2";
-  QTest::newRow("decimal inch") << Inch("0.25") << "6.35000" << "0.25";
+  QTest::newRow("mm gives inches") << Mm("1.0") << "1.0"
+                                   << "0.03937";
+  QTest::newRow("gauge 20 in mm") << Mm("0.8118") << "0.8118"
+                                  << "0.03196";
+  QTest::newRow("fraction gives mm") << Inch("1/8") << "3.17500"
+                                     << "1/8";
+  QTest::newRow("mixed number") << Inch("1 1/2") << "38.10000"
+                                << "1 1/2";
+  QTest::newRow("decimal inch") << Inch("0.25") << "6.35000"
+                                << "0.25";
   // Emptying the source empties its twin: no stale size is left showing.
-  QTest::newRow("empty mm") << SizeTexts{"", "0.5", SizeSource::Mm} << "" << "";
-  QTest::newRow("empty inch") << SizeTexts{"12.7", " ", SizeSource::Inch} << "" << " ";
+  QTest::newRow("empty mm") << SizeTexts{"", "0.5", SizeSource::Mm} << ""
+                            << "";
+  QTest::newRow("empty inch") << SizeTexts{"12.7", " ", SizeSource::Inch} << ""
+                              << " ";
 }
 
 void MetalTest::sizeTwins() {
@@ -192,23 +203,33 @@ void MetalTest::badInput_data() {
   QTest::addColumn<QString>("price");
   QTest::addColumn<QString>("message");
   QTest::addColumn<bool>("fraction");
-  QTest::newRow("pasted text as density") << "abc" << Mm("1") << "" << ""
+  QTest::newRow("pasted text as density") << "abc" << Mm("1") << ""
+                                          << ""
                                           << "'abc' is not a valid floating point value" << false;
-  QTest::newRow("negative density") << "-2" << Mm("1") << "" << ""
+  QTest::newRow("negative density") << "-2" << Mm("1") << ""
+                                    << ""
                                     << "'-2' is below zero: a density cannot be negative" << false;
-  QTest::newRow("negative width") << "10" << Mm("-1") << "" << ""
+  QTest::newRow("negative width") << "10" << Mm("-1") << ""
+                                  << ""
                                   << "'-1' is below zero: a size or length cannot be negative" << false;
-  QTest::newRow("negative inch width") << "10" << Inch("-1/2") << "" << "" << "Cannot convert Fraction to Decimal."
-                                       << true;
-  QTest::newRow("two points in a width") << "10" << Mm("1.2.3") << "" << ""
+  QTest::newRow("negative inch width") << "10" << Inch("-1/2") << ""
+                                       << ""
+                                       << "Cannot convert Fraction to Decimal." << true;
+  QTest::newRow("two points in a width") << "10" << Mm("1.2.3") << ""
+                                         << ""
                                          << "'1.2.3' is not a valid floating point value" << false;
-  QTest::newRow("zero denominator") << "10" << Inch("1/0") << "" << "" << "Floating point division by zero" << false;
-  QTest::newRow("negative allowance") << "10" << Mm("4") << "-3" << ""
+  QTest::newRow("zero denominator") << "10" << Inch("1/0") << ""
+                                    << ""
+                                    << "Floating point division by zero" << false;
+  QTest::newRow("negative allowance") << "10" << Mm("4") << "-3"
+                                      << ""
                                       << "'-3' is below zero: a size or length cannot be negative" << false;
-  QTest::newRow("negative price") << "10" << Mm("4") << "" << "-5"
+  QTest::newRow("negative price") << "10" << Mm("4") << ""
+                                  << "-5"
                                   << "'-5' is below zero: a price cannot be negative" << false;
   // The first bad box in the window's order is the one reported.
-  QTest::newRow("density before width") << "x" << Mm("y") << "" << ""
+  QTest::newRow("density before width") << "x" << Mm("y") << ""
+                                        << ""
                                         << "'x' is not a valid floating point value" << false;
 }
 

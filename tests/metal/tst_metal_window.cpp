@@ -58,7 +58,7 @@ class MetalWindowTest : public QObject {
   }
   QStringList Results() const {
     TMetalFrm* f = Frm();
-    return {f->VolumeBox->text(), f->GramBox->text(), f->DwtBox->text(), f->TroyOunceBox->text(),
+    return {f->VolumeBox->text(), f->GramBox->text(),   f->DwtBox->text(), f->TroyOunceBox->text(),
             f->BlankMm->text(),   f->BlankInch->text(), f->CostBox->text()};
   }
 
@@ -90,8 +90,9 @@ void MetalWindowTest::opensFromTheWeightPage() {
   QCOMPARE(Frm(), first);
   QCOMPARE(first->AcrossMm->text(), QStringLiteral("2"));
   const QWidgetList windows = QApplication::topLevelWidgets();
-  QCOMPARE(std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return qobject_cast<TMetalFrm*>(w); }),
-           1);
+  QCOMPARE(
+      std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return qobject_cast<TMetalFrm*>(w); }),
+      1);
 }
 
 void MetalWindowTest::window() {
@@ -123,11 +124,11 @@ void MetalWindowTest::examples_data() {
       << 0 << 3 << 40 << QStringList{"AcrossMm", "4", "ThickMm", "1.5"}
       << QStringList{"354.81", "3.7219", "2.3932", "0.1197", "59.13", "2.328", ""};
   QTest::newRow("blank with an allowance and a price")
-      << 0 << 3 << 40 << QStringList{"AcrossMm", "4", "ThickMm", "1.5", "AllowanceBox", "2.5", "PriceBox", "30"}
+      << 0 << 3 << 40
+      << QStringList{"AcrossMm", "4", "ThickMm", "1.5", "AllowanceBox", "2.5", "PriceBox", "30"}
       << QStringList{"369.81", "3.8793", "2.4944", "0.1247", "61.63", "2.427", "3.74"};
   QTest::newRow("18 ct sheet priced per troy ounce")
-      << 4 << 2 << -1
-      << QStringList{"AcrossMm", "20", "ThickMm", "0.8", "LengthMm", "50", "PriceBox", "2000"}
+      << 4 << 2 << -1 << QStringList{"AcrossMm", "20", "ThickMm", "0.8", "LengthMm", "50", "PriceBox", "2000"}
       << QStringList{"800.00", "12.4000", "7.9734", "0.3987", "", "", "797.34"};
   QTest::newRow("square copper wire in inches")
       << 9 << 1 << -1 << QStringList{"AcrossInch", "1/16", "LengthInch", "6"}
@@ -200,12 +201,22 @@ void MetalWindowTest::badInputLeavesTheBoxes_data() {
   QTest::addColumn<QString>("pasted");
   QTest::addColumn<QString>("caption");
   QTest::addColumn<QString>("message");
-  QTest::newRow("negative length") << "LengthMm" << "-5" << "Orvane"
+  QTest::newRow("negative length") << "LengthMm"
+                                   << "-5"
+                                   << "Orvane"
                                    << "'-5' is below zero: a size or length cannot be negative.";
-  QTest::newRow("text for a price") << "PriceBox" << "ten" << "Orvane" << "'ten' is not a valid floating point value.";
-  QTest::newRow("negative price") << "PriceBox" << "-1" << "Orvane"
+  QTest::newRow("text for a price") << "PriceBox"
+                                    << "ten"
+                                    << "Orvane"
+                                    << "'ten' is not a valid floating point value.";
+  QTest::newRow("negative price") << "PriceBox"
+                                  << "-1"
+                                  << "Orvane"
                                   << "'-1' is below zero: a price cannot be negative.";
-  QTest::newRow("letter in a fraction") << "AcrossInch" << "1/a" << "Error" << "Cannot convert Fraction to Decimal.";
+  QTest::newRow("letter in a fraction") << "AcrossInch"
+                                        << "1/a"
+                                        << "Error"
+                                        << "Cannot convert Fraction to Decimal.";
 }
 
 void MetalWindowTest::badInputLeavesTheBoxes() {
@@ -239,11 +250,21 @@ void MetalWindowTest::keyFilters_data() {
   QTest::addColumn<QString>("typed");
   QTest::addColumn<QString>("expected");
   QTest::addColumn<int>("beeps");
-  QTest::newRow("mm: digits and one point") << "AcrossMm" << "1.5.2" << "1.52" << 1;
-  QTest::newRow("mm: no slash or letters") << "LengthMm" << "3/4x" << "34" << 2;
-  QTest::newRow("inch: fraction and space") << "AcrossInch" << "1 3/4" << "1 3/4" << 0;
-  QTest::newRow("inch: no letters") << "LengthInch" << "2e" << "2" << 1;
-  QTest::newRow("price: no minus") << "PriceBox" << "-12.50" << "12.50" << 1;
+  QTest::newRow("mm: digits and one point") << "AcrossMm"
+                                            << "1.5.2"
+                                            << "1.52" << 1;
+  QTest::newRow("mm: no slash or letters") << "LengthMm"
+                                           << "3/4x"
+                                           << "34" << 2;
+  QTest::newRow("inch: fraction and space") << "AcrossInch"
+                                            << "1 3/4"
+                                            << "1 3/4" << 0;
+  QTest::newRow("inch: no letters") << "LengthInch"
+                                    << "2e"
+                                    << "2" << 1;
+  QTest::newRow("price: no minus") << "PriceBox"
+                                   << "-12.50"
+                                   << "12.50" << 1;
 }
 
 void MetalWindowTest::keyFilters() {
@@ -290,8 +311,8 @@ void MetalWindowTest::shapeShowsItsRows_data() {
   QTest::newRow("sheet") << 2 << "Width" << QStringList{"ThickMm", "ThickInch", "LengthMm"}
                          << QStringList{"GaugeBox", "RingSizeBox", "AllowanceBox", "BlankMm"};
   QTest::newRow("ring blank") << 3 << "Width"
-                              << QStringList{"RingSizeBox", "InnerMm", "InnerInch", "ThickMm", "AllowanceBox",
-                                             "BlankMm", "BlankInch"}
+                              << QStringList{"RingSizeBox",  "InnerMm", "InnerInch", "ThickMm",
+                                             "AllowanceBox", "BlankMm", "BlankInch"}
                               << QStringList{"GaugeBox", "LengthMm", "LengthInch"};
 }
 
@@ -310,27 +331,36 @@ void MetalWindowTest::shapeShowsItsRows() {
     QVERIFY2(w && w->isVisible(), qPrintable(name));
     QVERIFY2(Frm()->rect().contains(w->geometry()), qPrintable(name));
   }
-  for (const QString& name : hidden) QVERIFY2(!Frm()->findChild<QWidget*>(name)->isVisible(), qPrintable(name));
+  for (const QString& name : hidden)
+    QVERIFY2(!Frm()->findChild<QWidget*>(name)->isVisible(), qPrintable(name));
   // No two shown controls overlap.
   const QList<QWidget*> all = Frm()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
   for (QWidget* a : all)
     for (QWidget* b : all)
       if (a != b && a->isVisible() && b->isVisible())
         QVERIFY2(!a->geometry().intersects(b->geometry()),
-                 qPrintable(a->objectName() + a->accessibleName() + " / " + b->objectName() + b->accessibleName()));
+                 qPrintable(a->objectName() + a->accessibleName() + " / " + b->objectName() +
+                            b->accessibleName()));
 }
 
 void MetalWindowTest::tabOrderAndNames_data() {
   QTest::addColumn<int>("shape");
   QTest::addColumn<QStringList>("order");
   QTest::newRow("round wire") << 0
-                              << QStringList{"Metal",        "Density in g/cm\u00b3",
-                                             "Shape",        "Gauge (B&S)",
-                                             "Diameter in mm", "Diameter in inches",
-                                             "Length in mm", "Length in inches",
-                                             "Volume (mm\u00b3)", "Grams",
-                                             "Pennyweights", "Troy ounces",
-                                             "Price per troy ounce", "Metal cost",
+                              << QStringList{"Metal",
+                                             "Density in g/cm\u00b3",
+                                             "Shape",
+                                             "Gauge (B&S)",
+                                             "Diameter in mm",
+                                             "Diameter in inches",
+                                             "Length in mm",
+                                             "Length in inches",
+                                             "Volume (mm\u00b3)",
+                                             "Grams",
+                                             "Pennyweights",
+                                             "Troy ounces",
+                                             "Price per troy ounce",
+                                             "Metal cost",
                                              "Close"};
   QTest::newRow("ring blank") << 3
                               << QStringList{"Metal",
