@@ -1,5 +1,12 @@
 #include "worksheet/worksheet_file.h"
 
+#include <unistd.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cerrno>
+
 namespace orvane {
 
 namespace {
@@ -29,9 +36,18 @@ QString FieldName(WorksheetField field) {
   return {};
 }
 
+// "Project Name", "Description of row 3".
+QString FieldLabel(int row, WorksheetField field) {
+  return row == 0 ? FieldName(field) : QStringLiteral("%1 of row %2").arg(FieldName(field)).arg(row);
+}
+
+bool BreaksTheLayout(char32_t cp) {
+  return cp == u'\t' || cp == u'\r' || cp == u'\n' || cp == char32_t(kCtrlZ);
+}
+
 void AppendEncoded(QByteArray& out, const QString& text, int row, WorksheetField field) {
   for (char32_t cp : text.toUcs4()) {
-    if (cp == u'\t' || cp == u'\r' || cp == u'\n' || cp == char32_t(kCtrlZ)) cp = u' ';
+    if (BreaksTheLayout(cp)) cp = u' ';
     const int byte = Windows1252Byte(cp);
     if (byte < 0) throw EUnencodableCharacter(row, field, cp);
     out.append(static_cast<char>(byte));
@@ -41,9 +57,7 @@ void AppendEncoded(QByteArray& out, const QString& text, int row, WorksheetField
 }  // namespace
 
 EUnencodableCharacter::EUnencodableCharacter(int row, WorksheetField field, char32_t character)
-    : std::runtime_error(
-          (row == 0 ? FieldName(field) : QStringLiteral("%1 of row %2").arg(FieldName(field)).arg(row))
-              .toStdString()),
+    : std::runtime_error(FieldLabel(row, field).toStdString()),
       Row(row),
       Field(field),
       Character(character) {}
@@ -62,6 +76,13 @@ QString DecodeWindows1252(QByteArrayView bytes) {
     const auto b = static_cast<unsigned char>(c);
     out.append(QChar(b >= 0x80 && b < 0xA0 ? kHighControls[b - 0x80] : char16_t(b)));
   }
+  return out;
+}
+
+QString AsStored(const QString& text) {
+  QString out = text;
+  for (qsizetype i = 0; i < out.size(); ++i)
+    if (BreaksTheLayout(out[i].unicode())) out[i] = u' ';
   return out;
 }
 
@@ -119,31 +140,94 @@ std::array<QString, 5> WorksheetRowFields(const QString& line) {
   return fields;
 }
 
-LoadedWorksheet ReadWorksheetFile(const QByteArray& bytes,
-                                  const std::function<void(const EFractionError&)>& onFractionError) {
+QString LoadedCountText(const QString& field) {
+  if (TrimBlanks(field).isEmpty()) return {};
+  try {
+    const qint32 count = TextToInteger(field);
+    return count > 0 ? QString::number(count) : QString();
+  } catch (const EConvertError&) {
+    // "36 " or "3 6": the window counts no beads in such a box, and neither
+    // does the file; the text stays as it was typed.
+    return field;
+  }
+}
+
+LoadedWorksheet ReadWorksheetFile(const QByteArray& bytes) {
   const QStringList lines = WorksheetFileLines(bytes);
   LoadedWorksheet loaded;
-  loaded.Text.Project = lines[0];
-  for (int k = 0; k < kWorksheetRows; ++k) {
-    const auto fields = WorksheetRowFields(lines[k + 1]);
-    WorksheetRowText& text = loaded.Text.Rows[k];
-    WorksheetRowValues& values = loaded.Values[k];
-    text.Desc = TrimBlanks(fields[1]);
-    text.Mm = TrimBlanks(fields[2]);
-    text.Inch = TrimBlanks(fields[3]);
-    if (!text.Mm.isEmpty()) values.MmValue = StoreSingle(TextToNumber(fields[2]));
-    // A blank typed into the inch box is no size, as it is for the box itself.
-    if (!text.Inch.isEmpty()) {
-      try {
-        values.InchValue = StoreSingle(InchTextToNumber(fields[3]));
-      } catch (const EFractionError& failure) {
-        if (onFractionError) onFractionError(failure);
-      }
+  auto fit = [&loaded](QString text, int row, WorksheetField field) {
+    if (text.size() > kBoxCapacity) {
+      text.truncate(kBoxCapacity);
+      loaded.CutTexts << FieldLabel(row, field);
     }
-    if (!TrimBlanks(fields[4]).isEmpty()) values.BeadCount = TextToInteger(fields[4]);
-    if (values.BeadCount > 0) text.Nob = QString::number(values.BeadCount);
+    return text;
+  };
+  loaded.Text.Project = fit(lines[0], 0, WorksheetField::Project);
+  for (int k = 1; k <= kWorksheetRows; ++k) {
+    const auto fields = WorksheetRowFields(lines[k]);
+    WorksheetRowText& text = loaded.Text.Rows[k - 1];
+    text.Desc = fit(TrimBlanks(fields[1]), k, WorksheetField::Desc);
+    text.Mm = fit(TrimBlanks(fields[2]), k, WorksheetField::Mm);
+    text.Inch = fit(TrimBlanks(fields[3]), k, WorksheetField::Inch);
+    text.Nob = fit(LoadedCountText(fields[4]), k, WorksheetField::Nob);
   }
   return loaded;
+}
+
+namespace {
+
+[[noreturn]] void ThrowSaveError(const QString& path, const QString& reason) {
+  throw EInOutError(QStringLiteral("Cannot save the worksheet to %1: %2").arg(path, reason).toStdString());
+}
+
+[[noreturn]] void ThrowLoadError(const QString& path, const QString& reason) {
+  throw EInOutError(QStringLiteral("Cannot load the worksheet from %1: %2").arg(path, reason).toStdString());
+}
+
+// The system's reason for the device's last failure.
+QString ReasonOf(const QFileDevice& file) {
+  if (file.error() == QFileDevice::NoError) return qt_error_string(EIO);
+  return file.errorString();
+}
+
+}  // namespace
+
+void SaveWholeFile(const QString& path, const QByteArray& bytes) {
+  // Qt words these two refusals its own way; the system's reasons read like
+  // every other failure.
+  const QFileInfo target(path);
+  if (target.isDir()) ThrowSaveError(path, qt_error_string(EISDIR));
+  if (target.exists() && !target.isWritable()) ThrowSaveError(path, qt_error_string(EACCES));
+
+  QSaveFile file(path);
+  // Unbuffered, every write reaches the system at once: a short write shows
+  // where it happens, and writing the rest again brings the system's reason.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) ThrowSaveError(path, ReasonOf(file));
+  // The commit must not run after a failure: it would rename the short
+  // temporary file over the old one all the same.
+  auto fail = [&](const QString& reason) {
+    file.cancelWriting();
+    ThrowSaveError(path, reason);
+  };
+  qint64 written = 0;
+  while (written < bytes.size()) {
+    const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+    if (n <= 0) fail(ReasonOf(file));
+    written += n;
+  }
+  if (!file.flush() || file.error() != QFileDevice::NoError) fail(ReasonOf(file));
+  // Some file systems find the disk full only when the data goes to it, and
+  // the commit does not look at that.
+  if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS) fail(qt_error_string(errno));
+  if (!file.commit()) ThrowSaveError(path, ReasonOf(file));
+}
+
+QByteArray LoadWholeFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) ThrowLoadError(path, ReasonOf(file));
+  QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) ThrowLoadError(path, ReasonOf(file));
+  return bytes;
 }
 
 }  // namespace orvane

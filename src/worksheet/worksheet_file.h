@@ -4,7 +4,6 @@
 #include <QString>
 #include <QStringList>
 #include <array>
-#include <functional>
 #include <stdexcept>
 
 #include "sizes/text_rules.h"
@@ -31,11 +30,20 @@ struct EUnencodableCharacter : std::runtime_error {
   char32_t Character;
 };
 
+// The most characters a box holds: a line edit's own capacity. A box holding
+// megabytes lays all of them out again on every key and paint, which takes
+// seconds; a worksheet needs nowhere near this many.
+inline constexpr int kBoxCapacity = 32767;
+
+// What a box text becomes in the file: TAB, CR, LF and Ctrl-Z as blanks, so
+// the file reads back row for row. The window reads its sizes and counts
+// through this too, so a box and its saved field always mean the same.
+QString AsStored(const QString& text);
+
 // The file bytes: the project line, then one line per row of five TAB-separated
-// fields, every line ended by CR LF, in Windows-1252. TAB, CR, LF and Ctrl-Z
-// inside a text are written as blanks so the file reads back row for row.
-// Throws EUnencodableCharacter, naming the first such character, and returns
-// nothing in that case.
+// fields, every line ended by CR LF, in Windows-1252, each text as AsStored
+// gives it. Throws EUnencodableCharacter, naming the first such character, and
+// returns nothing in that case.
 QByteArray WorksheetFileBytes(const WorksheetText& text);
 
 // The eleven lines of a file as the reader sees them: a line ends at CR (an LF
@@ -46,17 +54,30 @@ QStringList WorksheetFileLines(const QByteArray& bytes);
 // The five fields of a row line; the fifth takes the rest of the line.
 std::array<QString, 5> WorksheetRowFields(const QString& line);
 
+// The bead count box's text for a count field: a plain whole number in its
+// plain decimal form (empty for none or less), anything else as the field
+// holds it, so that the window reads it as it read the box that was saved.
+QString LoadedCountText(const QString& field);
+
 struct LoadedWorksheet {
-  WorksheetText Text;                                     // as the boxes show it after loading
-  std::array<WorksheetRowValues, kWorksheetRows> Values;  // sizes and counts; lengths 0
+  WorksheetText Text;  // as the boxes show it after loading
+  // The texts cut to kBoxCapacity, named as "Description of row 3".
+  QStringList CutTexts;
 };
 
-// Reads a whole file. A size or count that cannot be converted throws its
-// conversion (or overflow) error before anything is handed back, so a caller
-// applies either a whole worksheet or nothing. A fraction with a character
-// outside its alphabet is reported through onFractionError and reading goes on.
-LoadedWorksheet ReadWorksheetFile(const QByteArray& bytes,
-                                  const std::function<void(const EFractionError&)>& onFractionError);
+// Reads a whole file into the texts of the boxes. Nothing in a file stops the
+// read: a size or count is worked out by the window from its box, as a typed
+// one is, so that whatever the window saved loads back the same.
+LoadedWorksheet ReadWorksheetFile(const QByteArray& bytes);
+
+// Replaces the file at `path` with `bytes`, all or nothing: they are written
+// to a temporary file beside it, which is renamed over the old file only once
+// every byte is on the disk. Throws EInOutError naming the file and the
+// system's reason; the old file is then as it was.
+void SaveWholeFile(const QString& path, const QByteArray& bytes);
+
+// The whole file; throws EInOutError naming the file and the system's reason.
+QByteArray LoadWholeFile(const QString& path);
 
 // Windows-1252, the code page worksheet files are written in.
 QString DecodeWindows1252(QByteArrayView bytes);

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QShortcut>
 
 #include "app/app_context.h"
@@ -80,16 +79,28 @@ QPushButton* NewButton(QWidget* parent, const QString& caption) {
   return button;
 }
 
+// The bar's buttons are tab stops after the boxes; Enter on the focused one
+// presses it, as Space does. A shortcut is shown in the tooltip; `bind` is
+// false where the window handles the key itself.
+void MakeKeyboardButton(QPushButton* button, const QString& hint, const QKeySequence& shortcut,
+                        bool bind = true) {
+  button->setFocusPolicy(Qt::StrongFocus);
+  button->setAutoDefault(true);
+  if (bind && !shortcut.isEmpty()) button->setShortcut(shortcut);
+  const QString keys = shortcut.toString(QKeySequence::NativeText);
+  button->setToolTip(keys.isEmpty() ? hint : QStringLiteral("%1 (%2)").arg(hint, keys));
+}
+
 QPushButton* MakeButton(QWidget* parent, const QRect& geometry, const QString& caption, const QString& icon,
-                        const QString& hint) {
+                        const QString& hint, const QKeySequence& shortcut = {}) {
   auto* button = NewButton(parent, caption);
   button->setGeometry(geometry);
   button->setFont(WindowFont());
   button->setIcon(Icon(icon, 20));
   button->setIconSize(QSize(20, 20));
-  button->setFocusPolicy(Qt::ClickFocus);
-  if (!hint.isEmpty()) button->setToolTip(hint);
-  button->setAccessibleName(caption.isEmpty() ? hint : caption);
+  const QString name = caption.isEmpty() ? hint : caption;
+  MakeKeyboardButton(button, name, shortcut);
+  button->setAccessibleName(name);
   return button;
 }
 
@@ -97,25 +108,9 @@ QPushButton* MakeButton(QWidget* parent, const QRect& geometry, const QString& c
 QString FolderPart(const QString& path) { return path.left(path.lastIndexOf(u'/') + 1); }
 QString NamePart(const QString& path) { return path.mid(path.lastIndexOf(u'/') + 1); }
 
-[[noreturn]] void ThrowFileError(const QFileDevice& file, bool opening) {
-  const QString folder = FolderPart(file.fileName());
-  if (QFileInfo(file.fileName()).isDir()) throw EInOutError("File access denied");
-  switch (file.error()) {
-    case QFileDevice::PermissionsError:
-      throw EInOutError("File access denied");
-    case QFileDevice::ResourceError:
-      throw EInOutError(opening ? "Too many open files" : "Disk full");
-    case QFileDevice::WriteError:
-      throw EInOutError("Disk full");
-    case QFileDevice::OpenError:
-      if (!folder.isEmpty() && !QFileInfo(folder).isDir()) throw EInOutError("Invalid filename");
-      if (opening && !QFileInfo::exists(file.fileName())) throw EInOutError("File not found");
-      break;
-    default:
-      break;
-  }
-  throw EInOutError(QStringLiteral("I/O error %1").arg(int(file.error())).toStdString());
-}
+// A size or count box read as its saved field will be read, so that the
+// window and the file agree on what a pasted TAB or line break means.
+QString SizeText(const TEdit* box) { return TrimBlanks(AsStored(box->text())); }
 
 }  // namespace
 
@@ -162,6 +157,12 @@ void TWorksheetFrm::CreateTopPanel() {
   Project = MakeBox(Panel2, QRect(122, 11, 408, kBoxHeight), QStringLiteral("Project Name"));
   Project->setMaxLength(kProjectLimit);
   caption->setBuddy(Project);
+  // Enter goes on to the first description, as it does from box to box below.
+  Project->OnKeyPress = [this](QChar& key) {
+    if (key != kEnterKey) return;
+    key = QChar();
+    FocusNextControl(Project);
+  };
   connect(Project, &QLineEdit::textChanged, this,
           [this] { RunGuarded(this, [&] { RelaxLimit(Project, kProjectLimit); }); });
 }
@@ -251,7 +252,10 @@ void TWorksheetFrm::BindRowHandlers(int k) {
           [this, i] { RunGuarded(this, [&] { RelaxLimit(Desc[i], kDescLimit); }); });
 
   Nob[i]->OnChange = [this, k] { RowLengthFromCount(k); };
-  Tot[i]->OnChange = [this] { CalcBtnClick(); };
+  Tot[i]->OnChange = [this] {
+    // A load works the total out once, after its last row.
+    if (!loading_) CalcBtnClick();
+  };
   Nob[i]->installEventFilter(this);
 }
 
@@ -261,22 +265,25 @@ void TWorksheetFrm::CreateButtonBar() {
   Panel1->SetColor(SystemColor(SysColor::Light3D));
   const int top = 9, height = 30;
   LoadBtn = MakeButton(Panel1, QRect(12, top, 84, height), QStringLiteral("Load"),
-                       QStringLiteral(":/icons/ws_folder.svg"), {});
+                       QStringLiteral(":/icons/ws_folder.svg"), {}, QKeySequence(Qt::CTRL | Qt::Key_O));
   SaveBtn = MakeButton(Panel1, QRect(104, top, 84, height), QStringLiteral("Save"),
-                       QStringLiteral(":/icons/ws_disk.svg"), {});
+                       QStringLiteral(":/icons/ws_disk.svg"), {}, QKeySequence(Qt::CTRL | Qt::Key_S));
   PrintBtn = MakeButton(Panel1, QRect(196, top, 84, height), QStringLiteral("Print"),
-                        QStringLiteral(":/icons/ws_printer.svg"), {});
-  CalculatorBtn = MakeButton(Panel1, QRect(300, top, 36, height), {},
-                             QStringLiteral(":/icons/calculator.svg"), QStringLiteral("Calculator"));
+                        QStringLiteral(":/icons/ws_printer.svg"), {}, QKeySequence(Qt::CTRL | Qt::Key_P));
+  // Not Ctrl+K: a line edit deletes to the end of the line with it.
+  CalculatorBtn =
+      MakeButton(Panel1, QRect(300, top, 36, height), {}, QStringLiteral(":/icons/calculator.svg"),
+                 QStringLiteral("Calculator"), QKeySequence(Qt::Key_F9));
   HelpBtn = MakeButton(Panel1, QRect(344, top, 36, height), {}, QStringLiteral(":/icons/help.svg"),
-                       QStringLiteral("Help"));
+                       QStringLiteral("Help"), QKeySequence(Qt::Key_F1));
   ClearBtn = MakeButton(Panel1, QRect(388, top, 36, height), {}, QStringLiteral(":/icons/clear.svg"),
                         QStringLiteral("Clear All"));
   CloseBtn = NewButton(Panel1, QStringLiteral("Close"));
   CloseBtn->setGeometry(664, top, 84, height);
   CloseBtn->setFont(WindowFont());
-  CloseBtn->setAutoDefault(true);  // Enter on the focused button presses it
   CloseBtn->setAccessibleName(QStringLiteral("Close"));
+  // Esc is the window's own shortcut (below), not the button's.
+  MakeKeyboardButton(CloseBtn, QStringLiteral("Close"), QKeySequence(Qt::Key_Escape), false);
 
   CalcBtn = new QPushButton(QStringLiteral("Calculate"), this);
   CalcBtn->setVisible(false);
@@ -350,11 +357,13 @@ void TWorksheetFrm::ShowRowLength(int k) {
   MoveFocusTo(Nob[k - 1]);
 }
 
+// Leaving an empty size box keeps the size the row's other box holds; only
+// when both are empty has the row no size.
 void TWorksheetFrm::RowSizeFromMm(int k) {
   WorksheetRowValues& row = Rows[k - 1];
-  const QString t = TrimBlanks(Mm[k - 1]->text());
+  const QString t = SizeText(Mm[k - 1]);
   if (IsNoSize(t)) {
-    ClearRowSize(k);
+    if (IsNoSize(SizeText(Inch[k - 1]))) ClearRowSize(k);
     return;
   }
   row.MmValue = StoreSingle(NotNegative(TextToNumber(t), t));
@@ -365,9 +374,9 @@ void TWorksheetFrm::RowSizeFromMm(int k) {
 
 void TWorksheetFrm::RowSizeFromInch(int k) {
   WorksheetRowValues& row = Rows[k - 1];
-  const QString t = TrimBlanks(Inch[k - 1]->text());
+  const QString t = SizeText(Inch[k - 1]);
   if (IsNoSize(t)) {
-    ClearRowSize(k);
+    if (IsNoSize(SizeText(Mm[k - 1]))) ClearRowSize(k);
     return;
   }
   row.InchValue = StoreSingle(NotNegative(InchTextToNumber(t), t));
@@ -379,7 +388,7 @@ void TWorksheetFrm::RowSizeFromInch(int k) {
 
 void TWorksheetFrm::RowLengthFromCount(int k) {
   WorksheetRowValues& row = Rows[k - 1];
-  row.BeadCount = LenientBeadCount(Nob[k - 1]->text());
+  row.BeadCount = LenientBeadCount(AsStored(Nob[k - 1]->text()));
   if (row.BeadCount <= 0) {
     row.LengthValue = 0;
     Tot[k - 1]->clear();
@@ -463,15 +472,7 @@ void TWorksheetFrm::SaveBtnClick() {
     return;
   }
 
-  // Written beside the target and renamed over it: a failed save leaves the
-  // previous file as it was.
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) ThrowFileError(file, true);
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    ThrowFileError(file, false);
-  }
-  if (!file.commit()) ThrowFileError(file, false);
+  SaveWholeFile(path, bytes);
 
   if (QFileInfo::exists(path))
     app_.Services().ShowMessage(this, MessageIcon::Information, QStringLiteral("Information"),
@@ -499,43 +500,49 @@ void TWorksheetFrm::LoadBtnClick() {
     return;
   }
   LastWorksheetFile = path;
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) ThrowFileError(file, true);
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) ThrowFileError(file, false);
-  file.close();
-
-  // The whole file is read and converted before any box changes: a file that
-  // cannot be read leaves the worksheet as it was.
-  const LoadedWorksheet loaded =
-      ReadWorksheetFile(bytes, [this](const EFractionError& failure) { ReportFailure(this, failure); });
-  ApplyLoaded(loaded);
+  const LoadedWorksheet loaded = ReadWorksheetFile(LoadWholeFile(path));
+  ApplyLoaded(loaded.Text);
+  if (!loaded.CutTexts.isEmpty())
+    app_.Services().ShowMessage(
+        this, MessageIcon::Warning, QStringLiteral("Orvane"),
+        QStringLiteral("Some texts in %1 are longer than a box can hold; only their first %2 characters "
+                       "were loaded:")
+                .arg(path)
+                .arg(kBoxCapacity) +
+            CrLf() + CrLf() + loaded.CutTexts.join(CrLf()));
 }
 
-void TWorksheetFrm::ApplyLoaded(const LoadedWorksheet& loaded) {
+// Every box is worked out afresh from the file's texts, row by row as if the
+// user had left each row's boxes. A row that fails is reported and the load
+// goes on; nothing the previous worksheet showed or held remains.
+void TWorksheetFrm::ApplyLoaded(const WorksheetText& text) {
   loading_ = true;
   enteredBox_ = nullptr;  // leaving whatever box had the focus is no exit
-  SetLimitedText(Project, kProjectLimit, loaded.Text.Project);
+  Rows = {};
+  TotalValue = 0;
   for (int i = 0; i < kWorksheetRows; ++i) {
-    SetLimitedText(Desc[i], kDescLimit, loaded.Text.Rows[i].Desc);
-    Mm[i]->setText(loaded.Text.Rows[i].Mm);
-    Inch[i]->setText(loaded.Text.Rows[i].Inch);
-    Rows[i].MmValue = loaded.Values[i].MmValue;
-    Rows[i].InchValue = loaded.Values[i].InchValue;
-    Rows[i].BeadCount = loaded.Values[i].BeadCount;
+    Bpi[i]->clear();
+    Tot[i]->clear();
+  }
+  Total->clear();
+  SetLimitedText(Project, kProjectLimit, text.Project);
+  for (int i = 0; i < kWorksheetRows; ++i) {
+    SetLimitedText(Desc[i], kDescLimit, text.Rows[i].Desc);
+    Mm[i]->setText(text.Rows[i].Mm);
+    Inch[i]->setText(text.Rows[i].Inch);
   }
   for (int k = 1; k <= kWorksheetRows; ++k) {
-    // A row that cannot be worked out (a size of 0, say) is reported and the
-    // rest of the file still loads, so no mix of two worksheets remains.
     RunGuarded(this, [&] {
-      if (!IsNoSize(TrimBlanks(Mm[k - 1]->text())))
+      if (!IsNoSize(SizeText(Mm[k - 1])))
         RowSizeFromMm(k);
       else
         RowSizeFromInch(k);
     });
-    Nob[k - 1]->setText(loaded.Text.Rows[k - 1].Nob);
-    // Also when the text was already there: the length must follow this file.
-    RunGuarded(this, [&] { RowLengthFromCount(k); });
+    // The change handler works the length out; an unchanged text must too.
+    TEdit* count = Nob[k - 1];
+    const bool unchanged = count->text() == text.Rows[k - 1].Nob;
+    count->setText(text.Rows[k - 1].Nob);
+    if (unchanged) RunGuarded(this, [&] { RowLengthFromCount(k); });
   }
   RunGuarded(this, [&] { RecomputeTotal(); });
   loading_ = false;

@@ -82,7 +82,7 @@ class TWorksheetFrm : public QWidget {
   void SetLimitedText(TEdit* box, int limit, const QString& text);
   void RelaxLimit(TEdit* box, int limit);
   void PrepareFileDialog(FileDialogRequest& request, const QString& dialogFileName) const;
-  void ApplyLoaded(const LoadedWorksheet& loaded);
+  void ApplyLoaded(const WorksheetText& text);
   bool eventFilter(QObject* watched, QEvent* event) override;
 
   // The printed page's layout, read from its resource when first printed:

@@ -1,5 +1,12 @@
-#include <QTest>
+#include <sys/resource.h>
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+
+#include "file_conditions.h"
 #include "worksheet/worksheet_file.h"
 
 using namespace orvane;
@@ -32,10 +39,11 @@ class WorksheetFileTest : public QObject {
   void splitsLines();
   void readsRows_data();
   void readsRows();
-  void badFieldsStopTheWholeRead_data();
-  void badFieldsStopTheWholeRead();
-  void fractionErrorIsReportedAndReadingGoesOn();
+  void longTextsAreCutToWhatABoxHolds();
   void roundTripsTextsAndBytes();
+  void failedWriteLeavesTheOldFile_data();
+  void failedWriteLeavesTheOldFile();
+  void unreadableFileNamesTheReason();
 };
 
 // Each case puts texts into the boxes and names the bytes the file must hold.
@@ -150,84 +158,66 @@ void WorksheetFileTest::splitsLines() {
   for (int i = 0; i < 11; ++i) QCOMPARE(lines[i], i < firstLines.size() ? firstLines[i] : QString());
 }
 
+// Sizes are texts here: the window works each row out from its boxes. Counts
+// become the text the window reads the same count from.
 void WorksheetFileTest::readsRows_data() {
   QTest::addColumn<QByteArray>("line");
   QTest::addColumn<QString>("boxes");  // Desc|Mm|Inch|Nob as loaded
-  QTest::addColumn<float>("mm");
-  QTest::addColumn<float>("inch");
-  QTest::addColumn<int>("count");
-  QTest::newRow("inch example") << QByteArray("3\tSeed beads\t\t1/8\t24") << "Seed beads||1/8|24" << 0.0f
-                                << 0.125f << 24;
-  QTest::newRow("mm example") << QByteArray("3\tCrystal rondelle\t4\t\t36") << "Crystal rondelle|4||36"
-                              << 4.0f << 0.0f << 36;
-  QTest::newRow("fields trimmed") << QByteArray("3\t  Pearl \x01\t 6.5 \t\t +036") << "Pearl|6.5||36" << 6.5f
-                                  << 0.0f << 36;
-  QTest::newRow("both sizes kept for the window")
-      << QByteArray("1\tA\t4\t1/4\t2") << "A|4|1/4|2" << 4.0f << 0.25f << 2;
-  QTest::newRow("row number ignored") << QByteArray("99\tA\t\t\t") << "A|||" << 0.0f << 0.0f << 0;
-  QTest::newRow("missing fields") << QByteArray("1\tOnly a description") << "Only a description|||" << 0.0f
-                                  << 0.0f << 0;
-  QTest::newRow("count of zero shows empty") << QByteArray("1\t\t2\t\t0") << "|2||" << 2.0f << 0.0f << 0;
-  QTest::newRow("negative count shows empty") << QByteArray("1\t\t2\t\t-5") << "|2||" << 2.0f << 0.0f << -5;
-  QTest::newRow("lone point") << QByteArray("1\t\t.\t\t") << "|.||" << 0.0f << 0.0f << 0;
+  QTest::addColumn<int>("count");      // as the window reads the loaded Nob box
+  QTest::newRow("inch example") << QByteArray("3\tSeed beads\t\t1/8\t24") << "Seed beads||1/8|24" << 24;
+  QTest::newRow("mm example") << QByteArray("3\tCrystal rondelle\t4\t\t36") << "Crystal rondelle|4||36" << 36;
+  QTest::newRow("fields trimmed") << QByteArray("3\t  Pearl \x01\t 6.5 \t\t +036") << "Pearl|6.5||36" << 36;
+  QTest::newRow("both sizes kept for the window") << QByteArray("1\tA\t4\t1/4\t2") << "A|4|1/4|2" << 2;
+  QTest::newRow("row number ignored") << QByteArray("99\tA\t\t\t") << "A|||" << 0;
+  QTest::newRow("missing fields") << QByteArray("1\tOnly a description") << "Only a description|||" << 0;
+  QTest::newRow("count of zero shows empty") << QByteArray("1\t\t2\t\t0") << "|2||" << 0;
+  QTest::newRow("negative count shows empty") << QByteArray("1\t\t2\t\t-5") << "|2||" << 0;
+  QTest::newRow("lone point") << QByteArray("1\t\t.\t\t") << "|.||" << 0;
   // A blank is a legal key in the inch box; the file it saves must load.
-  QTest::newRow("blank inch field is no size") << QByteArray("1\t\t\t \t3") << "|||3" << 0.0f << 0.0f << 3;
-  QTest::newRow("empty line") << QByteArray("") << "|||" << 0.0f << 0.0f << 0;
+  QTest::newRow("blank inch field is no size") << QByteArray("1\t\t\t \t3") << "|||3" << 3;
+  QTest::newRow("empty line") << QByteArray("") << "|||" << 0;
+  // What the window holds but cannot work out still loads, as the window had it.
+  QTest::newRow("letters in mm") << QByteArray("1\tA\tabc\t\t3") << "A|abc||3" << 3;
+  QTest::newRow("two points in inch") << QByteArray("1\tA\t\t1.2.3\t3") << "A||1.2.3|3" << 3;
+  QTest::newRow("fraction letter") << QByteArray("1\tA\t\t1/x\t5") << "A||1/x|5" << 5;
+  QTest::newRow("fraction without denominator") << QByteArray("1\tA\t\t1/\t") << "A||1/|" << 0;
+  QTest::newRow("size beyond a float") << QByteArray("1\tA\t1E40\t\t") << "A|1E40||" << 0;
+  QTest::newRow("control character after a fraction")
+      << QByteArray("1\tA\t\t1 1/2\x19\t") << "A||1 1/2|" << 0;
+  QTest::newRow("count with trailing blank kept as typed") << QByteArray("1\tA\t4\t\t50 ") << "A|4||50 " << 0;
+  QTest::newRow("count with a blank inside") << QByteArray("1\tA\t4\t\t3 6") << "A|4||3 6" << 0;
+  QTest::newRow("sixth field joins the count") << QByteArray("1\tA\t4\t\t36\tx") << "A|4||36\tx" << 0;
+  QTest::newRow("count too large") << QByteArray("1\tA\t4\t\t2147483648") << "A|4||2147483648" << 0;
 }
 
 void WorksheetFileTest::readsRows() {
   QFETCH(QByteArray, line);
   QFETCH(QString, boxes);
-  QFETCH(float, mm);
-  QFETCH(float, inch);
   QFETCH(int, count);
-  const LoadedWorksheet w = ReadWorksheetFile("Project\r\n\r\n" + line + "\r\n", {});
+  const LoadedWorksheet w = ReadWorksheetFile("Project\r\n\r\n" + line + "\r\n");
   QCOMPARE(w.Text.Project, QString("Project"));
   QCOMPARE(Fields(w, 2), boxes);
-  QCOMPARE(w.Values[1].MmValue, mm);
-  QCOMPARE(w.Values[1].InchValue, inch);
-  QCOMPARE(w.Values[1].BeadCount, count);
+  QCOMPARE(LenientBeadCount(AsStored(w.Text.Rows[1].Nob)), count);
   for (int row : {1, 3, 10}) QCOMPARE(Fields(w, row), QString("|||"));
+  QCOMPARE(w.CutTexts, QStringList());
 }
 
-void WorksheetFileTest::badFieldsStopTheWholeRead_data() {
-  QTest::addColumn<QByteArray>("line");
-  QTest::addColumn<QString>("message");
-  QTest::newRow("letters in mm") << QByteArray("1\tA\tabc\t\t3")
-                                 << "'abc' is not a valid floating point value";
-  QTest::newRow("two points in inch")
-      << QByteArray("1\tA\t\t1.2.3\t3") << "'1.2.3' is not a valid floating point value";
-  QTest::newRow("count with trailing blank")
-      << QByteArray("1\tA\t4\t\t50 ") << "'50 ' is not a valid integer value";
-  QTest::newRow("sixth field") << QByteArray("1\tA\t4\t\t36\tx") << "'36\tx' is not a valid integer value";
-  QTest::newRow("count too large") << QByteArray("1\tA\t4\t\t2147483648")
-                                   << "'2147483648' is not a valid integer value";
-  QTest::newRow("fraction without denominator")
-      << QByteArray("1\tA\t\t1/\t") << "'' is not a valid integer value";
-  QTest::newRow("size beyond a float") << QByteArray("1\tA\t1E40\t\t") << "Floating point overflow";
-}
-
-void WorksheetFileTest::badFieldsStopTheWholeRead() {
-  QFETCH(QByteArray, line);
-  QFETCH(QString, message);
-  try {
-    ReadWorksheetFile("P\r\n1\tGood\t4\t\t10\r\n" + line + "\r\n", {});
-    QFAIL("the file was read");
-  } catch (const std::exception& failure) {
-    QVERIFY(!dynamic_cast<const EFractionError*>(&failure));
-    QCOMPARE(QString::fromStdString(failure.what()), message);
-  }
-}
-
-void WorksheetFileTest::fractionErrorIsReportedAndReadingGoesOn() {
-  QStringList reported;
-  const LoadedWorksheet w =
-      ReadWorksheetFile("P\r\n1\tA\t\t1/x\t5\r\n2\tB\t4\t\t6\r\n",
-                        [&](const EFractionError& e) { reported << QString(e.what()); });
-  QCOMPARE(reported, QStringList{"Cannot convert Fraction to Decimal."});
-  QCOMPARE(Fields(w, 1), QString("A||1/x|5"));
-  QCOMPARE(w.Values[0].InchValue, 0.0f);
-  QCOMPARE(Fields(w, 2), QString("B|4||6"));
+// A box that holds megabytes makes every key in it take seconds; a file's
+// longer text is cut to what a box holds, and the cut is named.
+void WorksheetFileTest::longTextsAreCutToWhatABoxHolds() {
+  const QByteArray huge(10 * 1000 * 1000, 'p');
+  const QByteArray full(kBoxCapacity, 'd');
+  const QByteArray file = huge + "\r\n1\t" + full + "\t\t\t\r\n2\t  " + huge + "  \t" + huge + "\t\t" + huge +
+                          "\r\n3\t\t\t\t" + QByteArray(kBoxCapacity + 5, ' ') + "12\r\n";
+  const LoadedWorksheet w = ReadWorksheetFile(file);
+  QCOMPARE(w.CutTexts, (QStringList{"Project Name", "Description of row 2", "Size MM of row 2",
+                                    "Number of Beads of row 2"}));
+  QCOMPARE(w.Text.Project, QString(kBoxCapacity, u'p'));
+  QCOMPARE(w.Text.Rows[0].Desc, QString::fromLatin1(full));  // exactly full: whole
+  QCOMPARE(w.Text.Rows[1].Desc, QString(kBoxCapacity, u'p'));
+  QCOMPARE(w.Text.Rows[1].Mm.size(), kBoxCapacity);
+  QCOMPARE(w.Text.Rows[1].Nob.size(), kBoxCapacity);
+  QCOMPARE(w.Text.Rows[2].Nob, QString("12"));  // the blanks go, nothing is cut
 }
 
 void WorksheetFileTest::roundTripsTextsAndBytes() {
@@ -237,7 +227,7 @@ void WorksheetFileTest::roundTripsTextsAndBytes() {
     text.Rows[k - 1] = {QStringLiteral("Strand %1 ‰€").arg(k), k % 2 ? QString::number(k) : QString(),
                         k % 2 ? QString() : QStringLiteral("%1/16").arg(k), QString::number(k * 7)};
   const QByteArray bytes = WorksheetFileBytes(text);
-  const LoadedWorksheet loaded = ReadWorksheetFile(bytes, {});
+  const LoadedWorksheet loaded = ReadWorksheetFile(bytes);
   QCOMPARE(loaded.Text.Project, text.Project);
   for (int k = 1; k <= kWorksheetRows; ++k) {
     QCOMPARE(loaded.Text.Rows[k - 1].Desc, text.Rows[k - 1].Desc);
@@ -251,8 +241,67 @@ void WorksheetFileTest::roundTripsTextsAndBytes() {
   QByteArray all;
   for (int b = 0x21; b <= 0xFF; ++b) all += char(b);
   const QByteArray file = "P\r\n1\tx" + all + "x\t\t\t\r\n" + EmptyRows(2);
-  const LoadedWorksheet w = ReadWorksheetFile(file, {});
+  const LoadedWorksheet w = ReadWorksheetFile(file);
   QCOMPARE(WorksheetFileBytes(w.Text), file);
+}
+
+// The process's file size limit makes a real write fail part way (EFBIG), as
+// a full disk does, without needing a disk to fill.
+void WorksheetFileTest::failedWriteLeavesTheOldFile_data() {
+  QTest::addColumn<int>("limit");  // bytes a file may grow to
+  QTest::newRow("nothing can be written") << 0;
+  QTest::newRow("part of the file written") << 100;
+  QTest::newRow("all but the last byte") << 299;
+}
+
+void WorksheetFileTest::failedWriteLeavesTheOldFile() {
+  QFETCH(int, limit);
+  QTemporaryDir dir;
+  const QString path = dir.filePath("w.bws");
+  const QByteArray old = "Old worksheet\r\n";
+  SaveWholeFile(path, old);
+  const QByteArray bytes(300, 'n');
+
+  rlimit saved{};
+  QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
+  rlimit lowered = saved;
+  lowered.rlim_cur = rlim_t(limit);
+  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);  // the signal would end the process
+  QVERIFY(setrlimit(RLIMIT_FSIZE, &lowered) == 0);
+  QString message;
+  try {
+    SaveWholeFile(path, bytes);
+  } catch (const EInOutError& failure) {
+    message = QString::fromStdString(failure.what());
+  }
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+
+  QCOMPARE(message, QStringLiteral("Cannot save the worksheet to %1: %2").arg(path, qt_error_string(EFBIG)));
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QCOMPARE(file.readAll(), old);
+  QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"w.bws"});
+
+  // Within the limit the same call writes the whole file.
+  SaveWholeFile(path, bytes);
+  QCOMPARE(LoadWholeFile(path), bytes);
+}
+
+void WorksheetFileTest::unreadableFileNamesTheReason() {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("locked.bws");
+  SaveWholeFile(path, "P\r\n");
+  QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
+  ObeyFilePermissions permissions;
+  if (!permissions.Active()) QSKIP(qPrintable(permissions.Why()));
+  try {
+    LoadWholeFile(path);
+    QFAIL("the file was read");
+  } catch (const EInOutError& failure) {
+    QCOMPARE(QString::fromStdString(failure.what()),
+             QStringLiteral("Cannot load the worksheet from %1: Permission denied").arg(path));
+  }
 }
 
 QTEST_GUILESS_MAIN(WorksheetFileTest)

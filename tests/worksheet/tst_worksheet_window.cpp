@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
@@ -11,6 +13,7 @@
 #include "app/main_window.h"
 #include "app/maker_info.h"
 #include "calculator/calculator_window.h"
+#include "file_conditions.h"
 #include "widget_fixture.h"
 #include "widgets/edit.h"
 #include "widgets/ext_page_control.h"
@@ -34,6 +37,10 @@ class WorksheetWindowTest : public QObject {
   void arrowsWalkTheCountColumn_data();
   void arrowsWalkTheCountColumn();
   void keyFilters();
+  void passingThroughAnEmptySizeBoxKeepsTheRow_data();
+  void passingThroughAnEmptySizeBoxKeepsTheRow();
+  void keyboardReachesEveryButton_data();
+  void keyboardReachesEveryButton();
   void failedSizesKeepTheRow_data();
   void failedSizesKeepTheRow();
   void clearEmptiesEverythingButTheFileName();
@@ -44,14 +51,20 @@ class WorksheetWindowTest : public QObject {
   void saveClearLoadGivesEveryBoxBack();
   void dialogsStartWhereTheLastFileIs();
   void loadingAMissingFileSaysSo();
-  void unreadableFileLeavesTheWorksheetAsItWas_data();
-  void unreadableFileLeavesTheWorksheetAsItWas();
+  void oddFieldsInAFileLoadAsTheWindowReadsThem_data();
+  void oddFieldsInAFileLoadAsTheWindowReadsThem();
+  void savedOddRowsLoadBackTheSame_data();
+  void savedOddRowsLoadBackTheSame();
+  void loadLeavesNothingOfThePreviousWorksheet();
   void loadEdgeCases();
   void badFractionIsReportedAndTheLoadGoesOn();
   void zeroSizeInAFileStillLoadsTheRest();
+  void longLinesKeepEveryKeyQuick();
   void characterOutsideTheCodePageRefusesTheSave();
   void failedSaveReportsTheError_data();
   void failedSaveReportsTheError();
+  void fullDiskKeepsTheOldFile();
+  void failedLoadNamesTheFileAndTheReason();
 
   void reportValues_data();
   void reportValues();
@@ -63,6 +76,8 @@ class WorksheetWindowTest : public QObject {
   void Type(TEdit* box, const QString& text, Qt::Key leaveWith = Qt::Key_Return);
   void FillSample();
   QStringList AllTexts() const;
+  QStringList Results() const;
+  void EnterText(TEdit* box, const QString& text, bool pasted);
   QString WriteFile(const QString& name, const QByteArray& bytes);
   QByteArray ReadFile(const QString& path);
   QString Pdf(const QString& name);
@@ -88,6 +103,8 @@ void WorksheetWindowTest::cleanup() {
 QWidget* WorksheetWindowTest::Box(const QString& name) const {
   if (name == "Project") return w_->Project;
   if (name == "CloseBtn") return w_->CloseBtn;
+  if (name == "HelpBtn") return w_->HelpBtn;
+  if (name == "ClearBtn") return w_->ClearBtn;
   if (name == "Total") return w_->Total;
   static const QRegularExpression re("^([A-Za-z]+)(\\d+)$");
   const auto m = re.match(name);
@@ -104,7 +121,13 @@ QWidget* WorksheetWindowTest::Box(const QString& name) const {
 
 QString NameOf(const TWorksheetFrm* w, const QWidget* widget) {
   if (widget == w->Project) return "Project";
-  if (widget == w->CloseBtn) return "CloseBtn";
+  const std::pair<const QWidget*, const char*> buttons[] = {
+      {w->LoadBtn, "LoadBtn"},   {w->SaveBtn, "SaveBtn"},
+      {w->PrintBtn, "PrintBtn"}, {w->CalculatorBtn, "CalculatorBtn"},
+      {w->HelpBtn, "HelpBtn"},   {w->ClearBtn, "ClearBtn"},
+      {w->CloseBtn, "CloseBtn"}};
+  for (const auto& [button, name] : buttons)
+    if (widget == button) return name;
   for (int i = 0; i < kWorksheetRows; ++i) {
     const QString k = QString::number(i + 1);
     if (widget == w->Desc[i]) return "Desc" + k;
@@ -143,6 +166,30 @@ QStringList WorksheetWindowTest::AllTexts() const {
     for (TEdit* box : {w_->Desc[i], w_->Mm[i], w_->Inch[i], w_->Nob[i], w_->Bpi[i], w_->Tot[i]})
       texts << box->text();
   return texts;
+}
+
+// What the window worked out: beads per inch and length of every row, the
+// total, and the values behind them.
+QStringList WorksheetWindowTest::Results() const {
+  QStringList results{w_->Total->text(), QString::number(w_->TotalValue)};
+  for (int i = 0; i < kWorksheetRows; ++i)
+    results << w_->Bpi[i]->text() << w_->Tot[i]->text() << QString::number(w_->Rows[i].MmValue)
+            << QString::number(w_->Rows[i].BeadCount) << QString::number(w_->Rows[i].LengthValue);
+  return results;
+}
+
+// Typed key by key through the box's filter, or pasted past it; then Tab.
+void WorksheetWindowTest::EnterText(TEdit* box, const QString& text, bool pasted) {
+  if (text.isEmpty()) return;
+  FocusWidget(box);
+  if (pasted) {
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+  } else {
+    TypeText(box, text);
+  }
+  QCOMPARE(box->text(), text);
+  QTest::keyClick(box, Qt::Key_Tab);
 }
 
 QString WorksheetWindowTest::WriteFile(const QString& name, const QByteArray& bytes) {
@@ -249,10 +296,10 @@ void WorksheetWindowTest::enterAndLeavingMoveTheFocus_data() {
                                << "Pearls" << int(Qt::Key_Return) << "Mm1";
   QTest::newRow("count to next row") << "Nob1"
                                      << "5" << int(Qt::Key_Return) << "Desc2";
-  QTest::newRow("last count to Close") << "Nob10"
-                                       << "5" << int(Qt::Key_Return) << "CloseBtn";
-  QTest::newRow("project has no Enter of its own") << "Project"
-                                                   << "P" << int(Qt::Key_Return) << "Project";
+  QTest::newRow("last count to the first button") << "Nob10"
+                                                  << "5" << int(Qt::Key_Return) << "LoadBtn";
+  QTest::newRow("project to the first description") << "Project"
+                                                    << "P" << int(Qt::Key_Return) << "Desc1";
 }
 
 void WorksheetWindowTest::enterAndLeavingMoveTheFocus() {
@@ -287,7 +334,13 @@ void WorksheetWindowTest::tabOrderWalksTheRowsAndWraps() {
   for (int k = 1; k <= kWorksheetRows; ++k)
     expected << QString("Desc%1").arg(k) << QString("Mm%1").arg(k) << QString("Inch%1").arg(k)
              << QString("Nob%1").arg(k);
-  expected << "CloseBtn"
+  expected << "LoadBtn"
+           << "SaveBtn"
+           << "PrintBtn"
+           << "CalculatorBtn"
+           << "HelpBtn"
+           << "ClearBtn"
+           << "CloseBtn"
            << "Project";
   FocusWidget(w_->Project);
   QStringList walked{NameOf(w_, QApplication::focusWidget())};
@@ -337,6 +390,98 @@ void WorksheetWindowTest::keyFilters() {
   TypeText(w_->Project, QString(60, u'p'));
   QCOMPARE(w_->Project->text().size(), 50);
   QCOMPARE(t_->services.beeps, 7);
+}
+
+void WorksheetWindowTest::passingThroughAnEmptySizeBoxKeepsTheRow_data() {
+  QTest::addColumn<QString>("sizeBox");
+  QTest::addColumn<QString>("size");
+  QTest::addColumn<QString>("passedBox");
+  QTest::addColumn<QString>("typedThere");
+  QTest::addColumn<QStringList>("expected");  // Bpi2, Tot2, Total
+  QTest::newRow("inch size, through the empty mm box") << "Inch2"
+                                                       << "1/4"
+                                                       << "Mm2"
+                                                       << "" << QStringList{"4.00", "6.00", "6.00"};
+  QTest::newRow("mm size, through the empty inch box") << "Mm2"
+                                                       << "4"
+                                                       << "Inch2"
+                                                       << "" << QStringList{"6.35", "3.78", "3.78"};
+  QTest::newRow("a lone point is no size either") << "Inch2"
+                                                  << "1/4"
+                                                  << "Mm2"
+                                                  << "." << QStringList{"4.00", "6.00", "6.00"};
+}
+
+// Clicking into a row's empty size box and out again must not undo the size
+// the other box holds.
+void WorksheetWindowTest::passingThroughAnEmptySizeBoxKeepsTheRow() {
+  QFETCH(QString, sizeBox);
+  QFETCH(QString, size);
+  QFETCH(QString, passedBox);
+  QFETCH(QString, typedThere);
+  QFETCH(QStringList, expected);
+  Type(static_cast<TEdit*>(Box(sizeBox)), size);
+  TypeText(w_->Nob[1], "24");
+  QCOMPARE((QStringList{w_->Bpi[1]->text(), w_->Tot[1]->text(), w_->Total->text()}), expected);
+  QTest::mouseClick(Box(passedBox), Qt::LeftButton);
+  QCOMPARE(NameOf(w_, QApplication::focusWidget()), passedBox);
+  TypeText(Box(passedBox), typedThere);
+  QTest::mouseClick(w_->Desc[4], Qt::LeftButton);
+  QCOMPARE(NameOf(w_, QApplication::focusWidget()), QString("Desc5"));
+  QCOMPARE((QStringList{w_->Bpi[1]->text(), w_->Tot[1]->text(), w_->Total->text()}), expected);
+  QCOMPARE(static_cast<TEdit*>(Box(sizeBox))->text(), size);
+  QVERIFY(w_->Rows[1].MmValue > 0);
+  QCOMPARE(t_->services.messages.size(), 0);
+  // Emptying the size box itself still removes the size.
+  FocusWidget(Box(sizeBox));
+  static_cast<TEdit*>(Box(sizeBox))->clear();
+  QTest::mouseClick(w_->Desc[4], Qt::LeftButton);
+  QCOMPARE((QStringList{w_->Bpi[1]->text(), w_->Tot[1]->text(), w_->Total->text()}),
+           (QStringList{"", "", "0.00"}));
+}
+
+void WorksheetWindowTest::keyboardReachesEveryButton_data() {
+  QTest::addColumn<QString>("from");
+  QTest::addColumn<int>("key");
+  QTest::addColumn<int>("modifiers");
+  QTest::addColumn<QString>("effect");
+  QTest::newRow("Ctrl+O loads") << "Mm1" << int(Qt::Key_O) << int(Qt::ControlModifier) << "open dialog";
+  QTest::newRow("Ctrl+S saves") << "Mm1" << int(Qt::Key_S) << int(Qt::ControlModifier) << "save dialog";
+  QTest::newRow("Ctrl+P prints") << "Inch1" << int(Qt::Key_P) << int(Qt::ControlModifier) << "printer dialog";
+  QTest::newRow("F1 shows the worksheet help") << "Nob1" << int(Qt::Key_F1) << 0 << "help";
+  QTest::newRow("F9 shows the calculator") << "Desc1" << int(Qt::Key_F9) << 0 << "calculator";
+  QTest::newRow("Enter on the focused Help button") << "HelpBtn" << int(Qt::Key_Return) << 0 << "help";
+  QTest::newRow("Space on the focused Clear button") << "ClearBtn" << int(Qt::Key_Space) << 0 << "cleared";
+}
+
+void WorksheetWindowTest::keyboardReachesEveryButton() {
+  QFETCH(QString, from);
+  QFETCH(int, key);
+  QFETCH(int, modifiers);
+  QFETCH(QString, effect);
+  THelpFrm* help = t_->app->HelpFrm();
+  help->HelpPageControl1->SetActivePage(help->TabSheet6);
+  Type(w_->Project, "Kept", Qt::Key_Tab);
+  FocusWidget(Box(from));
+  QTest::keyClick(Box(from), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+  if (effect == "open dialog") QTRY_COMPARE(t_->services.openRequests.size(), 1);
+  if (effect == "save dialog") QTRY_COMPARE(t_->services.saveRequests.size(), 1);
+  if (effect == "printer dialog") QTRY_COMPARE(t_->services.printerDialogs, 1);
+  if (effect == "calculator") QTRY_VERIFY(t_->app->CalculatorFrm()->isVisible());
+  if (effect == "help") {
+    QTRY_VERIFY(help->isVisible());
+    QCOMPARE(help->HelpPageControl1->currentWidget(), help->TabSheet1);
+  }
+  if (effect == "cleared")
+    QTRY_COMPARE(w_->Project->text(), QString());
+  else
+    QCOMPARE(w_->Project->text(), QString("Kept"));
+  if (effect != "open dialog") QCOMPARE(t_->services.openRequests.size(), 0);
+  if (effect != "save dialog") QCOMPARE(t_->services.saveRequests.size(), 0);
+  if (effect != "printer dialog") QCOMPARE(t_->services.printerDialogs, 0);
+  // The key is no character typed into the box.
+  QCOMPARE(t_->services.beeps, 0);
+  if (auto* box = qobject_cast<TEdit*>(Box(from))) QCOMPARE(box->text(), QString());
 }
 
 void WorksheetWindowTest::failedSizesKeepTheRow_data() {
@@ -441,10 +586,14 @@ void WorksheetWindowTest::calculatorAndHelpButtons() {
   QTest::mouseClick(w_->HelpBtn, Qt::LeftButton);
   QVERIFY(help->isVisible());
   QCOMPARE(help->HelpPageControl1->currentWidget(), help->TabSheet1);
-  QCOMPARE(w_->CalculatorBtn->toolTip(), QString("Calculator"));
-  QCOMPARE(w_->HelpBtn->toolTip(), QString("Help"));
+  // Each shortcut shows in its button's tooltip.
+  QCOMPARE(w_->LoadBtn->toolTip(), QString("Load (Ctrl+O)"));
+  QCOMPARE(w_->SaveBtn->toolTip(), QString("Save (Ctrl+S)"));
+  QCOMPARE(w_->PrintBtn->toolTip(), QString("Print (Ctrl+P)"));
+  QCOMPARE(w_->CalculatorBtn->toolTip(), QString("Calculator (F9)"));
+  QCOMPARE(w_->HelpBtn->toolTip(), QString("Help (F1)"));
   QCOMPARE(w_->ClearBtn->toolTip(), QString("Clear All"));
-  QCOMPARE(w_->LoadBtn->toolTip(), QString());
+  QCOMPARE(w_->CloseBtn->toolTip(), QString("Close (Esc)"));
   QVERIFY(!w_->CalcBtn->isVisible());
 }
 
@@ -537,32 +686,176 @@ void WorksheetWindowTest::loadingAMissingFileSaysSo() {
   QVERIFY(w_->LastWorksheetFile.isEmpty());
 }
 
-void WorksheetWindowTest::unreadableFileLeavesTheWorksheetAsItWas_data() {
-  QTest::addColumn<QByteArray>("badLine");
-  QTest::addColumn<QString>("message");
-  QTest::newRow("letters in mm") << QByteArray("5\tX\tfour\t\t")
-                                 << "'four' is not a valid floating point value.";
+// A hand-made file may hold what the window cannot work out: it loads as the
+// window would hold it, and only what the window would report is reported.
+void WorksheetWindowTest::oddFieldsInAFileLoadAsTheWindowReadsThem_data() {
+  QTest::addColumn<QByteArray>("oddLine");
+  QTest::addColumn<QStringList>("row5");  // Mm5, Nob5, Bpi5, Tot5
+  QTest::addColumn<QStringList>("messages");
+  QTest::newRow("letters in mm") << QByteArray("5\tX\tfour\t\t") << QStringList{"four", "", "", ""}
+                                 << QStringList{"'four' is not a valid floating point value."};
   QTest::newRow("count with trailing blank")
-      << QByteArray("5\tX\t4\t\t50 ") << "'50 ' is not a valid integer value.";
-  QTest::newRow("sixth field") << QByteArray("5\tX\t4\t\t36\t9") << "'36\t9' is not a valid integer value.";
+      << QByteArray("5\tX\t4\t\t50 ") << QStringList{"4", "50 ", "6.35", ""} << QStringList{};
+  QTest::newRow("sixth field") << QByteArray("5\tX\t4\t\t36\t9") << QStringList{"4", "36\t9", "6.35", ""}
+                               << QStringList{};
 }
 
-void WorksheetWindowTest::unreadableFileLeavesTheWorksheetAsItWas() {
-  QFETCH(QByteArray, badLine);
-  QFETCH(QString, message);
+void WorksheetWindowTest::oddFieldsInAFileLoadAsTheWindowReadsThem() {
+  QFETCH(QByteArray, oddLine);
+  QFETCH(QStringList, row5);
+  QFETCH(QStringList, messages);
   FillSample();
-  const QStringList before = AllTexts();
   const QString path =
-      WriteFile("bad.bws", "Other project\r\n1\tOther\t8\t\t3\r\n2\t\t\t\t\r\n3\t\t\t\t\r\n4\t\t\t\t\r\n" +
-                               badLine + "\r\n");
+      WriteFile("odd.bws", "Other project\r\n1\tOther\t8\t\t3\r\n2\t\t\t\t\r\n3\t\t\t\t\r\n4\t\t\t\t\r\n" +
+                               oddLine + "\r\n");
   t_->services.openAnswers.push_back(path);
   QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
+  QStringList shown;
+  for (const RecordedMessage& m : t_->services.messages) shown << m.text;
+  QCOMPARE(shown, messages);
+  QCOMPARE(w_->Project->text(), QString("Other project"));
+  QCOMPARE(w_->Desc[4]->text(), QString("X"));
+  QCOMPARE((QStringList{w_->Mm[4]->text(), w_->Nob[4]->text(), w_->Bpi[4]->text(), w_->Tot[4]->text()}),
+           row5);
+  QCOMPARE(w_->Rows[4].BeadCount, 0);
+  // Nothing of the sample worksheet is left.
+  QCOMPARE(w_->Tot[0]->text(), QString("0.94"));
+  QCOMPARE(w_->Desc[1]->text() + w_->Nob[1]->text() + w_->Bpi[1]->text() + w_->Nob[2]->text(), QString());
+  QCOMPARE(w_->Total->text(), QString("0.94"));
+}
+
+void WorksheetWindowTest::savedOddRowsLoadBackTheSame_data() {
+  QTest::addColumn<QString>("mm");
+  QTest::addColumn<QString>("inch");
+  QTest::addColumn<QString>("count");
+  QTest::addColumn<bool>("pasted");
+  QTest::addColumn<QString>("loaded");  // Mm3|Inch3|Nob3 after loading
+  QTest::newRow("count with a trailing blank") << "4"
+                                               << ""
+                                               << "36 " << false << "4||36 ";
+  QTest::newRow("inch with two points") << ""
+                                        << "1..5"
+                                        << "24" << false << "|1..5|24";
+  QTest::newRow("count with a blank inside") << "2"
+                                             << ""
+                                             << "3 6" << false << "2||3 6";
+  QTest::newRow("count with leading blanks and zeros") << "4"
+                                                       << ""
+                                                       << "  007" << false << "4||7";
+  QTest::newRow("count too large") << "4"
+                                   << ""
+                                   << "2147483648" << false << "4||2147483648";
+  QTest::newRow("inch with blanks around") << ""
+                                           << " 1 1/2 "
+                                           << "10" << false << "|1 1/2|10";
+  QTest::newRow("mm ending in a point") << "4."
+                                        << ""
+                                        << "10" << false << "4.||10";
+  QTest::newRow("lone point for mm") << "."
+                                     << ""
+                                     << "5" << false << ".||5";
+  QTest::newRow("zero mm") << "0"
+                           << ""
+                           << "5" << false << "0||5";
+  QTest::newRow("fraction with a blank after the slash") << ""
+                                                         << "1 1/ 2"
+                                                         << "" << false << "|1 1/ 2|";
+  QTest::newRow("pasted TAB inside a fraction") << ""
+                                                << "1\t1/2"
+                                                << "4" << true << "|1 1/2|4";
+  QTest::newRow("pasted control character after a fraction")
+      << "" << QString("1 1/2") + QChar(0x19) << "4" << true << "|1 1/2|4";
+  QTest::newRow("pasted negative mm") << "-8"
+                                      << ""
+                                      << "10" << true << "-8||10";
+  QTest::newRow("pasted count behind a TAB") << "4"
+                                             << ""
+                                             << "\t12" << true << "4||12";
+  QTest::newRow("pasted letters in mm") << "4x"
+                                        << ""
+                                        << "3" << true << "4x||3";
+}
+
+// Whatever the window holds when it is saved, loading the file gives the same
+// worksheet: the same results, and the same messages for what it cannot work
+// out.
+void WorksheetWindowTest::savedOddRowsLoadBackTheSame() {
+  QFETCH(QString, mm);
+  QFETCH(QString, inch);
+  QFETCH(QString, count);
+  QFETCH(bool, pasted);
+  QFETCH(QString, loaded);
+  Type(w_->Desc[0], "Crystal rondelle");
+  Type(w_->Mm[0], "4");
+  Type(w_->Nob[0], "100");
+  Type(w_->Desc[2], "Odd row");
+  EnterText(w_->Mm[2], mm, pasted);
+  EnterText(w_->Inch[2], inch, pasted);
+  EnterText(w_->Nob[2], count, pasted);
+  const QStringList results = Results();
+  QStringList typingMessages;
+  for (const RecordedMessage& m : t_->services.messages) typingMessages << m.text;
+  t_->services.messages.clear();
+
+  const QString path = dir_->filePath("odd.bws");
+  t_->services.saveAnswers.push_back(path);
+  QTest::mouseClick(w_->SaveBtn, Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 1);
-  QCOMPARE(t_->services.messages[0].caption, QString("Orvane"));
-  QCOMPARE(t_->services.messages[0].text, message);
-  QCOMPARE(AllTexts(), before);
-  QCOMPARE(w_->Rows[0].MmValue, 4.0f);
-  QCOMPARE(w_->Rows[0].BeadCount, 100);
+  QCOMPARE(t_->services.messages[0].text, QString("Success:  Bead Worksheet Saved."));
+  t_->services.messages.clear();
+  QTest::mouseClick(w_->ClearBtn, Qt::LeftButton);
+
+  t_->services.openAnswers.push_back(path);
+  QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
+  QStringList loadingMessages;
+  for (const RecordedMessage& m : t_->services.messages) loadingMessages << m.text;
+  QCOMPARE(loadingMessages, typingMessages);
+  QCOMPARE(Results(), results);
+  QCOMPARE(w_->Mm[2]->text() + u'|' + w_->Inch[2]->text() + u'|' + w_->Nob[2]->text(), loaded);
+  QCOMPARE(w_->Desc[0]->text() + w_->Desc[2]->text(), QString("Crystal rondelleOdd row"));
+}
+
+// Load a full worksheet, then a file of sizes that cannot be worked out:
+// every box shows the second file, never the first.
+void WorksheetWindowTest::loadLeavesNothingOfThePreviousWorksheet() {
+  QByteArray good = "Good\r\n";
+  for (int k = 1; k <= kWorksheetRows; ++k) good += QByteArray::number(k) + "\tRow\t4\t\t100\r\n";
+  t_->services.openAnswers.push_back(WriteFile("good.bws", good));
+  QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
+  QCOMPARE(w_->Total->text(), QString("157.48"));
+  QCOMPARE(t_->services.messages.size(), 0);
+
+  const QString bad = WriteFile("bad.bws",
+                                "Bad\r\n"
+                                "1\tA\t0\t\t5\r\n"
+                                "2\tB\t0\t\t\r\n"
+                                "3\tC\t-8\t\t10\r\n"
+                                "4\tD\t\t1/x\t7\r\n"
+                                "5\tE\tabc\t\t3\r\n"
+                                "6\tF\t1E40\t\t2\r\n"
+                                "7\tG\t4\t\t100\r\n");
+  t_->services.openAnswers.push_back(bad);
+  QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
+  const struct {
+    const char* bpi;
+    const char* length;
+  } rows[kWorksheetRows] = {{"", "0.00"}, {"", ""},          {"", "0.00"}, {"", "0.00"}, {"", "0.00"},
+                            {"", "0.00"}, {"6.35", "15.75"}, {"", ""},     {"", ""},     {"", ""}};
+  for (int i = 0; i < kWorksheetRows; ++i) {
+    QCOMPARE(w_->Bpi[i]->text(), QString(rows[i].bpi));
+    QCOMPARE(w_->Tot[i]->text(), QString(rows[i].length));
+    if (i != 6) QCOMPARE(w_->Rows[i].MmValue, 0.0f);
+    if (i != 6) QCOMPARE(w_->Rows[i].LengthValue, 0.0f);
+  }
+  QCOMPARE(w_->Total->text(), QString("15.75"));
+  QCOMPARE(w_->TotalValue, w_->Rows[6].LengthValue);
+  QCOMPARE(w_->Mm[2]->text(), QString("-8"));  // shown, and refused as a typed one is
+  QStringList shown;
+  for (const RecordedMessage& m : t_->services.messages) shown << m.text;
+  QCOMPARE(shown, (QStringList{"Floating point division by zero.", "Floating point division by zero.",
+                               "'-8' is below zero: a size or length cannot be negative.",
+                               "Cannot convert Fraction to Decimal.",
+                               "'abc' is not a valid floating point value.", "Floating point overflow."}));
 }
 
 void WorksheetWindowTest::loadEdgeCases() {
@@ -606,7 +899,7 @@ void WorksheetWindowTest::badFractionIsReportedAndTheLoadGoesOn() {
   const QString path = WriteFile("fraction.bws", "P\r\n1\tA\t\t1/x\t5\r\n2\tB\t4\t\t100\r\n");
   t_->services.openAnswers.push_back(path);
   QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
-  QCOMPARE(t_->services.messages.size(), 2);
+  QCOMPARE(t_->services.messages.size(), 1);  // once for the row, not again for its reading
   for (const RecordedMessage& m : t_->services.messages) {
     QCOMPARE(m.caption, QString("Error"));
     QCOMPARE(m.text, QString("Cannot convert Fraction to Decimal."));
@@ -647,28 +940,130 @@ void WorksheetWindowTest::characterOutsideTheCodePageRefusesTheSave() {
   QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{"old.bws"});
 }
 
-void WorksheetWindowTest::failedSaveReportsTheError_data() {
-  QTest::addColumn<QString>("target");
-  QTest::addColumn<QString>("message");
-  QTest::newRow("folder that does not exist") << "no/such/folder/w.bws"
-                                              << "Invalid filename.";
-  QTest::newRow("a folder in the way") << "taken"
-                                       << "File access denied.";
+// A worksheet file with a line of megabytes: every key and paste in the boxes
+// still answers at once, and the user is told what was cut to fit a box.
+void WorksheetWindowTest::longLinesKeepEveryKeyQuick() {
+  const QByteArray huge(10 * 1000 * 1000, 'p');
+  const QString path = WriteFile("long.bws", huge + "\r\n1\t" + huge + "\t4\t\t12\r\n");
+  t_->services.openAnswers.push_back(path);
+  QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
+  QCOMPARE(w_->Tot[0]->text(), QString("1.89"));
+
+  // Each key or paste, with the repainting it brings, answers at once.
+  QApplication::clipboard()->setText(QString(10 * 1000 * 1000, u'7'));
+  QElapsedTimer timer;
+  auto answer = [&](QWidget* box, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    timer.start();
+    QTest::keyClick(box, key, modifiers);
+    box->repaint();
+    QApplication::processEvents();
+    return timer.elapsed();
+  };
+  // A loaded text longer than the typing limit may only be shortened.
+  const QString shortened(kBoxCapacity - 1, u'p');
+  const std::pair<TEdit*, QString> boxes[] = {
+      {w_->Project, shortened}, {w_->Desc[0], shortened}, {w_->Mm[1], "65"}, {w_->Nob[1], "65"}};
+  for (const auto& [box, typed] : boxes) {
+    timer.start();
+    FocusWidget(box);
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(box->accessibleName()));
+    box->end(false);
+    for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_5, Qt::Key_Left, Qt::Key_6}) {
+      const qint64 ms = answer(box, key);
+      QVERIFY2(ms < 1000, qPrintable(QStringLiteral("%1: %2 ms").arg(box->accessibleName()).arg(ms)));
+    }
+    QCOMPARE(box->text(), typed);
+    const qint64 ms = answer(box, Qt::Key_V, Qt::ControlModifier);
+    QVERIFY2(ms < 1000, qPrintable(QStringLiteral("%1: paste %2 ms").arg(box->accessibleName()).arg(ms)));
+  }
+
+  // The notice came with the load; the size pasted later is reported as too large.
+  QCOMPARE(t_->services.messages.size(), 2);
+  QCOMPARE(t_->services.messages[0].icon, MessageIcon::Warning);
+  QVERIFY(t_->services.messages[1].text.endsWith("' is not a valid floating point value."));
+  const QString notice = t_->services.messages[0].text;
+  QVERIFY2(notice.contains(path) && notice.contains("Project Name") &&
+               notice.contains("Description of row 1") && notice.contains(QString::number(kBoxCapacity)),
+           qPrintable(notice));
 }
 
+void WorksheetWindowTest::failedSaveReportsTheError_data() {
+  QTest::addColumn<QString>("target");
+  QTest::addColumn<int>("reason");  // errno
+  QTest::addColumn<bool>("lockedFolder");
+  QTest::newRow("folder that does not exist") << "no/such/folder/w.bws" << ENOENT << false;
+  QTest::newRow("a folder in the way") << "taken" << EISDIR << false;
+  QTest::newRow("read-only folder") << "locked/w.bws" << EACCES << true;
+}
+
+// The box names the file and the system's reason.
 void WorksheetWindowTest::failedSaveReportsTheError() {
   QFETCH(QString, target);
-  QFETCH(QString, message);
+  QFETCH(int, reason);
+  QFETCH(bool, lockedFolder);
   QDir(dir_->path()).mkdir("taken");
+  QDir(dir_->path()).mkdir("locked");
+  QVERIFY(QFile::setPermissions(dir_->filePath("locked"), QFile::ReadOwner | QFile::ExeOwner));
+  std::optional<ObeyFilePermissions> permissions;
+  if (lockedFolder) {
+    permissions.emplace();
+    if (!permissions->Active()) QSKIP(qPrintable(permissions->Why()));
+  }
   FillSample();
   const QString path = dir_->filePath(target);
   t_->services.saveAnswers.push_back(path);
   QTest::mouseClick(w_->SaveBtn, Qt::LeftButton);
+  permissions.reset();
+  QFile::setPermissions(dir_->filePath("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   QCOMPARE(t_->services.messages.size(), 1);
+  QCOMPARE(t_->services.messages[0].icon, MessageIcon::Error);
   QCOMPARE(t_->services.messages[0].caption, QString("Orvane"));
-  QCOMPARE(t_->services.messages[0].text, message);
+  QCOMPARE(t_->services.messages[0].text,
+           QStringLiteral("Cannot save the worksheet to %1: %2.").arg(path, qt_error_string(reason)));
   QCOMPARE(w_->LastWorksheetFile, path);
   QVERIFY(!QFileInfo(path).isFile());
+}
+
+// A full disk: the old file stays byte for byte, no half-written file is left,
+// and the user hears why.
+void WorksheetWindowTest::fullDiskKeepsTheOldFile() {
+  const QString folder = dir_->filePath("disk");
+  ScopedTmpfs disk(folder, "size=64k");
+  if (!disk.Mounted()) QSKIP(qPrintable(disk.Why()));
+  FillSample();
+  const QString path = folder + "/necklace.bws";
+  t_->services.saveAnswers.push_back(path);
+  QTest::mouseClick(w_->SaveBtn, Qt::LeftButton);
+  QCOMPARE(t_->services.messages.value(0).text, QString("Success:  Bead Worksheet Saved."));
+  const QByteArray old = ReadFile(path);
+  QVERIFY(FillDisk(folder + "/filler") > 0);
+
+  Type(w_->Desc[6], "A longer worksheet");
+  t_->services.messages.clear();
+  t_->services.saveAnswers.push_back(path);
+  QTest::mouseClick(w_->SaveBtn, Qt::LeftButton);
+  QCOMPARE(t_->services.messages.size(), 1);
+  QCOMPARE(t_->services.messages[0].caption, QString("Orvane"));
+  QCOMPARE(t_->services.messages[0].text,
+           QStringLiteral("Cannot save the worksheet to %1: %2.").arg(path, qt_error_string(ENOSPC)));
+  QCOMPARE(ReadFile(path), old);
+  QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), (QStringList{"filler", "necklace.bws"}));
+}
+
+void WorksheetWindowTest::failedLoadNamesTheFileAndTheReason() {
+  const QString path = WriteFile("locked.bws", "Locked\r\n1\tA\t4\t\t10\r\n");
+  QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
+  FillSample();
+  const QStringList before = AllTexts();
+  ObeyFilePermissions permissions;
+  if (!permissions.Active()) QSKIP(qPrintable(permissions.Why()));
+  t_->services.openAnswers.push_back(path);
+  QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
+  QCOMPARE(t_->services.messages.size(), 1);
+  QCOMPARE(t_->services.messages[0].caption, QString("Orvane"));
+  QCOMPARE(t_->services.messages[0].text,
+           QStringLiteral("Cannot load the worksheet from %1: %2.").arg(path, qt_error_string(EACCES)));
+  QCOMPARE(AllTexts(), before);
 }
 
 // ---- printing ---------------------------------------------------------------
