@@ -305,14 +305,9 @@ void MainWindowTest::tabChain_data() {
   QTest::newRow("about") << 0 << (frame + QStringList{"page control", maker::kWebSite} + bar);
   QTest::newRow("weight") << 5
                           << (frame + QStringList{"page control", "Carats", "Grams", "Kilograms", "Ounces",
-<<<<<<< HEAD
-                                                  "Pounds", "Clear"} + bar);
-  QTest::newRow("pearl plate") << 3 << (frame + QStringList{"page control", "Pearl plate chart"} + bar);
-=======
                                                   "Pounds", "Troy Ounces", "Pennyweights", "Grains", "Clear",
-                                                  "Metal\u2026", "Fractions"});
-  QTest::newRow("pearl plate") << 3 << (frame + QStringList{"page control", "Pearl plate chart", "Fractions"});
->>>>>>> metal
+                                                  "Metal\u2026"} + bar);
+  QTest::newRow("pearl plate") << 3 << (frame + QStringList{"page control", "Pearl plate chart"} + bar);
 }
 
 void MainWindowTest::tabChain() {
