@@ -89,7 +89,7 @@ class TestHelpWindow : public QObject {
       if (label->text() == "Metal Calculator") metal = label;
     }
     QVERIFY(metal);
-    for (TStaticMemo* memo : help->Panel3->findChildren<TStaticMemo*>())
+    for (QPlainTextEdit* memo : help->Panel3->findChildren<QPlainTextEdit*>())
       QVERIFY2(help->Panel3->rect().contains(memo->geometry()), qPrintable(memo->toPlainText().left(30)));
     QCOMPARE(help->Panel4->size(), QSize(370, 740));
   }
