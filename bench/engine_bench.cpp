@@ -4,9 +4,9 @@
 
 #include <QString>
 
-#include "calculator/calc_engine.h"
-#include "sizes/size_tables.h"
-#include "sizes/text_rules.h"
+#include "core/calc_engine.h"
+#include "core/size_tables.h"
+#include "core/text_rules.h"
 
 using namespace orvane;
 

@@ -3,8 +3,10 @@
 #include <QCoreApplication>
 #include <QWidget>
 
-#include "app/desktop_services.h"
-#include "app/error_boundary.h"
+#include "platform/desktop_services.h"
+#include "platform/error_boundary.h"
+#include "platform/window_frame.h"
+#include "widgets/ext_page_control.h"
 #include "app/help_window.h"
 #include "app/main_window.h"
 #include "calculator/calculator_window.h"
@@ -40,21 +42,43 @@ TMainFrm* AppContext::MainFrm() {
   return main_.get();
 }
 
-// A child window of the main window: it stays in front of it and takes no
-// task-bar entry of its own.
-template <class Window>
-Window* AppContext::Secondary(std::unique_ptr<Window>& slot) {
-  if (!slot) {
-    TMainFrm* main = MainFrm();
-    slot = std::make_unique<Window>(*this, main);
+// The secondary windows are children of the main window: they stay in front
+// of it and take no task-bar entry of their own.
+TFracFrm* AppContext::FracFrm() {
+  if (!frac_) {
+    frac_ = std::make_unique<TFracFrm>(services_, MainFrm());
+    QObject::connect(frac_.get(), &TFracFrm::helpWanted, [this] { ShowWindow(HelpFrm()); });
   }
-  return slot.get();
+  return frac_.get();
 }
 
-TFracFrm* AppContext::FracFrm() { return Secondary(frac_); }
-TWorksheetFrm* AppContext::WorksheetFrm() { return Secondary(worksheet_); }
-TCalculatorFrm* AppContext::CalculatorFrm() { return Secondary(calculator_); }
-THelpFrm* AppContext::HelpFrm() { return Secondary(help_); }
+TWorksheetFrm* AppContext::WorksheetFrm() {
+  if (!worksheet_) {
+    TMainFrm* main = MainFrm();
+    worksheet_ = std::make_unique<TWorksheetFrm>(services_, main);
+    worksheet_->WorksheetFolder = main->WorksheetFolder;
+    QObject::connect(worksheet_.get(), &TWorksheetFrm::calculatorWanted, [this] { ShowWindow(CalculatorFrm()); });
+    QObject::connect(worksheet_.get(), &TWorksheetFrm::helpWanted, [this] {
+      THelpFrm* help = HelpFrm();
+      help->HelpPageControl1->SetActivePage(help->TabSheet1);
+      ShowWindow(help);
+    });
+  }
+  return worksheet_.get();
+}
+
+TCalculatorFrm* AppContext::CalculatorFrm() {
+  if (!calculator_) {
+    calculator_ = std::make_unique<TCalculatorFrm>(services_, MainFrm());
+    QObject::connect(calculator_.get(), &TCalculatorFrm::helpWanted, [this] { ShowWindow(HelpFrm()); });
+  }
+  return calculator_.get();
+}
+
+THelpFrm* AppContext::HelpFrm() {
+  if (!help_) help_ = std::make_unique<THelpFrm>(*this, MainFrm());
+  return help_.get();
+}
 
 QList<QWidget*> AppContext::BuiltWindows() const {
   QList<QWidget*> built;
@@ -74,23 +98,6 @@ TMetalFrm* AppContext::MetalFrm() {
 
 void AppContext::Quit() {
   if (OnQuit) OnQuit();
-}
-
-void AppContext::ShowWindow(QWidget* window) {
-  if (window->isMinimized()) window->showNormal();
-  window->show();
-  window->raise();
-  window->activateWindow();
-}
-
-void ConfigureFixedWindow(QWidget* window, const QString& caption, int clientWidth, int clientHeight,
-                          bool minimiseButton) {
-  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-  if (minimiseButton) flags |= Qt::WindowMinimizeButtonHint;
-  window->setWindowFlags(flags);
-  window->setWindowTitle(caption);
-  window->setFixedSize(clientWidth, clientHeight);
 }
 
 }  // namespace orvane

@@ -50,13 +50,8 @@ class AppContext {
   std::function<void()> OnQuit;
   void Quit();
 
-  // Shows a secondary window without blocking and brings it to the front; an
-  // already visible window only comes to the front.
-  static void ShowWindow(QWidget* window);
 
  private:
-  template <class Window>
-  Window* Secondary(std::unique_ptr<Window>& slot);
 
   DesktopServices& services_;
   std::unique_ptr<TMainFrm> main_;
@@ -67,9 +62,5 @@ class AppContext {
   std::unique_ptr<TMetalFrm> metal_;
 };
 
-// Sets a top-level window's caption and fixed client size, with only the
-// title-bar buttons it should have.
-void ConfigureFixedWindow(QWidget* window, const QString& caption, int clientWidth, int clientHeight,
-                          bool minimiseButton);
 
 }  // namespace orvane

@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "app/app_context.h"
-#include "app/desktop_services.h"
+#include "platform/desktop_services.h"
 #include "app/instance_guard.h"
 #include "app/main_window.h"
 

@@ -11,9 +11,10 @@
 #include <QShortcut>
 #include <QWheelEvent>
 
+#include "platform/window_frame.h"
 #include "app/app_context.h"
 #include "app/info_pages.h"
-#include "app/maker_info.h"
+#include "core/maker_info.h"
 #include "widgets/ext_page_control.h"
 #include "widgets/look.h"
 #include "widgets/panel.h"
@@ -122,7 +123,7 @@ THelpFrm::THelpFrm(AppContext& app, QWidget* parent) : QWidget(parent), app_(app
   // F1 opens the help in every window; here that is this window as it is.
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
   help->setContext(Qt::WindowShortcut);
-  connect(help, &QShortcut::activated, this, [this] { AppContext::ShowWindow(this); });
+  connect(help, &QShortcut::activated, this, [this] { ShowWindow(this); });
 
   // The window sees every key before the focused control (for Esc), and the
   // scroll boxes take the wheel by their own rule.

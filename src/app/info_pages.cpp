@@ -12,9 +12,9 @@
 #include <functional>
 
 #include "app/app_context.h"
-#include "app/error_boundary.h"
+#include "platform/error_boundary.h"
 #include "app/main_window.h"
-#include "app/maker_info.h"
+#include "core/maker_info.h"
 #include "widgets/fx_label.h"
 #include "widgets/look.h"
 #include "widgets/panel.h"

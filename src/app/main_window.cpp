@@ -7,8 +7,9 @@
 #include <QShortcut>
 #include <QToolButton>
 
+#include "platform/window_frame.h"
 #include "app/app_context.h"
-#include "app/error_boundary.h"
+#include "platform/error_boundary.h"
 #include "app/help_window.h"
 #include "app/info_pages.h"
 #include "calculator/calculator_window.h"
@@ -81,7 +82,7 @@ void TMainFrm::FormCreate() {
   // Created in tab order: the pages, then the button bar, then the converter.
   CreatePages();
   CreateButtonBar();
-  Panel18 = new TSizeConverterPanel(app_, this);
+  Panel18 = new TSizeConverterPanel(app_.Services(), this);
   Panel18->setGeometry(1, 1, 531, 73);
 
   // The chart pages make their grids when first shown.
@@ -101,14 +102,14 @@ void TMainFrm::CreatePages() {
 
   TabSheet1 = new TAboutPage(app_);
   TabSheet10 = new TTipsPage(app_);
-  TabSheet8 = new TBeadCalcPage(app_);
-  TabSheet2 = new TPearlPlatePage(app_);
-  TabSheet3 = new TStoneSizePage(app_);
-  TabSheet5 = new TWeightPage(app_);
-  connect(TabSheet5, &TWeightPage::metalWanted, this, [this] { AppContext::ShowWindow(app_.MetalFrm()); });
-  TabSheet7 = new TJumpRingPage(app_);
-  TabSheet6 = new TWireGaugePage(app_);
-  TabSheet4 = new TRingSizePage(app_);
+  TabSheet8 = new TBeadCalcPage(app_.Services());
+  TabSheet2 = new TPearlPlatePage();
+  TabSheet3 = new TStoneSizePage();
+  TabSheet5 = new TWeightPage(app_.Services());
+  connect(TabSheet5, &TWeightPage::metalWanted, this, [this] { ShowWindow(app_.MetalFrm()); });
+  TabSheet7 = new TJumpRingPage();
+  TabSheet6 = new TWireGaugePage();
+  TabSheet4 = new TRingSizePage();
   TabSheet9 = new TLinksPage(app_);
   PageControl1->AddPage(TabSheet1, QStringLiteral("About"));
   PageControl1->AddPage(TabSheet10, QStringLiteral("Tips"));
@@ -173,18 +174,18 @@ void TMainFrm::CreateButtonBar() {
 
 void TMainFrm::ExitBtnClick() { app_.Quit(); }
 
-void TMainFrm::CalculatorBtnClick() { AppContext::ShowWindow(app_.CalculatorFrm()); }
+void TMainFrm::CalculatorBtnClick() { ShowWindow(app_.CalculatorFrm()); }
 
-void TMainFrm::FracBtnClick() { AppContext::ShowWindow(app_.FracFrm()); }
+void TMainFrm::FracBtnClick() { ShowWindow(app_.FracFrm()); }
 
-void TMainFrm::WorksheetBtnClick() { AppContext::ShowWindow(app_.WorksheetFrm()); }
+void TMainFrm::WorksheetBtnClick() { ShowWindow(app_.WorksheetFrm()); }
 
 void TMainFrm::HelpBtnClick() {
   THelpFrm* help = app_.HelpFrm();
   const int index = PageControl1->ActivePageIndex();
   if (index == 0) help->HelpPageControl1->SetActivePage(help->TabSheet5);
   if (index == 2) help->HelpPageControl1->SetActivePage(help->TabSheet7);
-  AppContext::ShowWindow(help);
+  ShowWindow(help);
 }
 
 void TMainFrm::Navigate(GridNavigation step) {

@@ -8,7 +8,7 @@
 #include <array>
 #include <iterator>
 
-#include "app/error_boundary.h"
+#include "platform/error_boundary.h"
 #include "calculator/calc_panel.h"
 #include "calculator/calculator_control.h"
 

@@ -7,8 +7,8 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "app/desktop_services.h"
-#include "app/error_boundary.h"
+#include "platform/desktop_services.h"
+#include "platform/error_boundary.h"
 #include "calculator/calc_panel.h"
 #include "calculator/calculator_accessible.h"
 #include "widgets/edit.h"

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "calculator/calc_colors.h"
-#include "calculator/calc_engine.h"
+#include "core/calc_engine.h"
 #include "widgets/fx_base.h"
 
 class QKeyEvent;

@@ -3,22 +3,22 @@
 #include <QKeyEvent>
 #include <QShortcut>
 
-#include "app/app_context.h"
-#include "app/error_boundary.h"
-#include "app/help_window.h"
+#include "platform/window_frame.h"
+#include "platform/desktop_services.h"
+#include "platform/error_boundary.h"
 #include "calculator/calculator_control.h"
 #include "widgets/look.h"
 
 namespace orvane {
 
-TCalculatorFrm::TCalculatorFrm(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
+TCalculatorFrm::TCalculatorFrm(DesktopServices& services, QWidget* parent) : QWidget(parent), services_(services) {
   setObjectName(QStringLiteral("CalculatorFrm"));
   ConfigureFixedWindow(this, QStringLiteral("Calculator"), 278, 245, false);
   setWindowFlag(Qt::WindowStaysOnTopHint, true);
   setAttribute(Qt::WA_QuitOnClose, false);
   SetBackground(this, cl::Navy);
 
-  FxCalculator1 = new TFxCalculator(app_.Services(), this);
+  FxCalculator1 = new TFxCalculator(services_, this);
   FxCalculator1->setObjectName(QStringLiteral("FxCalculator1"));
   FxCalculator1->setFont(MakeFont(QStringLiteral("Arial"), 16, true));
   FxCalculator1->setGeometry(4, 4, 269, 237);
@@ -42,7 +42,7 @@ TCalculatorFrm::TCalculatorFrm(AppContext& app, QWidget* parent) : QWidget(paren
 
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
   help->setContext(Qt::WindowShortcut);
-  connect(help, &QShortcut::activated, this, [this] { AppContext::ShowWindow(app_.HelpFrm()); });
+  connect(help, &QShortcut::activated, this, [this] { Q_EMIT helpWanted(); });
 }
 
 void TCalculatorFrm::FormKeyPress(QChar& key) {

@@ -4,7 +4,7 @@
 
 namespace orvane {
 
-class AppContext;
+class DesktopServices;
 class TFxCalculator;
 
 // The small always-on-top window that holds the desk calculator. Closing it,
@@ -12,7 +12,7 @@ class TFxCalculator;
 class TCalculatorFrm : public QWidget {
   Q_OBJECT
  public:
-  explicit TCalculatorFrm(AppContext& app, QWidget* parent = nullptr);
+  explicit TCalculatorFrm(DesktopServices& services, QWidget* parent = nullptr);
 
   TFxCalculator* FxCalculator1 = nullptr;
 
@@ -25,7 +25,10 @@ class TCalculatorFrm : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  AppContext& app_;
+  DesktopServices& services_;
+ Q_SIGNALS:
+  // F1: the help window is someone else's to show.
+  void helpWanted();
 };
 
 }  // namespace orvane

@@ -8,10 +8,9 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 
-#include "app/app_context.h"
-#include "app/desktop_services.h"
-#include "app/error_boundary.h"
-#include "sizes/text_rules.h"
+#include "platform/desktop_services.h"
+#include "platform/error_boundary.h"
+#include "core/text_rules.h"
 #include "widgets/edit.h"
 #include "widgets/focus.h"
 #include "widgets/look.h"
@@ -70,7 +69,7 @@ const char kStoneAreaNotCalculated[] =
 
 }  // namespace
 
-TBeadCalcPage::TBeadCalcPage(AppContext& app, QWidget* parent) : TTabSheet(parent), app_(app) {
+TBeadCalcPage::TBeadCalcPage(DesktopServices& services, QWidget* parent) : TTabSheet(parent), services_(services) {
   CreateControls();
   BindHandlers();
 }
@@ -195,7 +194,7 @@ void TBeadCalcPage::BindHandlers() {
 }
 
 void TBeadCalcPage::FilterKeys(TEdit* box, KeyFilterKind kind, QChar& key) {
-  if (!FilterTypedKey(kind, box->text(), key, app_.Services())) return;
+  if (!FilterTypedKey(kind, box->text(), key, services_)) return;
   // Enter never calculates here, but in the spacing box: there it recomputes
   // and the caret stays; everywhere else it moves on and the exit handlers work.
   if (EnterActionOf(kind) == EnterAction::RunCalculation)
@@ -366,7 +365,7 @@ void TBeadCalcPage::bClearBtnClick() {
 }
 
 void TBeadCalcPage::ShowNotCalculated(const char* text) {
-  app_.Services().ShowMessage(window(), MessageIcon::Error, QStringLiteral("Error"),
+  services_.ShowMessage(window(), MessageIcon::Error, QStringLiteral("Error"),
                               QString::fromLatin1(text), true);
 }
 

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "calculators/bead_formulas.h"
-#include "sizes/key_filter.h"
+#include "core/bead_formulas.h"
+#include "core/key_filter.h"
 #include "widgets/ext_page_control.h"
 
 class QPushButton;
 
 namespace orvane {
 
-class AppContext;
+class DesktopServices;
 class TEdit;
 
 // The "Bead Calculator" page: strand calculator above, stone area calculator
@@ -17,7 +17,7 @@ class TEdit;
 class TBeadCalcPage : public TTabSheet {
   Q_OBJECT
  public:
-  explicit TBeadCalcPage(AppContext& app, QWidget* parent = nullptr);
+  explicit TBeadCalcPage(DesktopServices& services, QWidget* parent = nullptr);
 
   // Strand calculator, in tab order.
   TEdit* BsMm;
@@ -65,7 +65,7 @@ class TBeadCalcPage : public TTabSheet {
   void AreaSpEnter();
   void ShowNotCalculated(const char* text);
 
-  AppContext& app_;
+  DesktopServices& services_;
   BeadSizeMarker marker_ = BeadSizeMarker::None;
   float rate_ = 0;  // beads per inch; 0 means not calculated
   bool writingBeadCount_ = false;

@@ -7,17 +7,17 @@
 #include <QShowEvent>
 #include <QToolButton>
 
-#include "app/app_context.h"
-#include "app/error_boundary.h"
-#include "app/help_window.h"
-#include "calculators/fraction_table.h"
+#include "platform/window_frame.h"
+#include "platform/desktop_services.h"
+#include "platform/error_boundary.h"
+#include "core/fraction_table.h"
 #include "widgets/look.h"
 #include "widgets/nav_bar.h"
 #include "widgets/string_grid.h"
 
 namespace orvane {
 
-TFracFrm::TFracFrm(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
+TFracFrm::TFracFrm(DesktopServices& services, QWidget* parent) : QWidget(parent), services_(services) {
   ConfigureFixedWindow(this, QStringLiteral("Fractions and Stone Size"), 609, 491, false);
   setAttribute(Qt::WA_QuitOnClose, false);
   SetBackground(this, SystemColor(SysColor::Light3D));
@@ -36,7 +36,7 @@ TFracFrm::TFracFrm(AppContext& app, QWidget* parent) : QWidget(parent), app_(app
   connect(escape, &QShortcut::activated, CloseBtn, &QPushButton::click);
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
   help->setContext(Qt::WindowShortcut);
-  connect(help, &QShortcut::activated, this, [this] { AppContext::ShowWindow(app_.HelpFrm()); });
+  connect(help, &QShortcut::activated, this, [this] { Q_EMIT helpWanted(); });
 
   CreateToolBar();
 }

@@ -7,7 +7,7 @@ class QToolButton;
 
 namespace orvane {
 
-class AppContext;
+class DesktopServices;
 class TStringGrid;
 enum class GridNavigation;
 
@@ -16,7 +16,7 @@ enum class GridNavigation;
 class TFracFrm : public QWidget {
   Q_OBJECT
  public:
-  explicit TFracFrm(AppContext& app, QWidget* parent = nullptr);
+  explicit TFracFrm(DesktopServices& services, QWidget* parent = nullptr);
 
   TStringGrid* FracGrid = nullptr;
   QWidget* ToolBar1;
@@ -42,7 +42,10 @@ class TFracFrm : public QWidget {
   void CreateToolBar();
   void Navigate(GridNavigation step);
 
-  AppContext& app_;
+  DesktopServices& services_;
+ Q_SIGNALS:
+  // F1: the help window is someone else's to show.
+  void helpWanted();
 };
 
 }  // namespace orvane

@@ -4,11 +4,10 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/app_context.h"
-#include "app/desktop_services.h"
-#include "app/error_boundary.h"
-#include "sizes/key_filter.h"
-#include "sizes/text_rules.h"
+#include "platform/desktop_services.h"
+#include "platform/error_boundary.h"
+#include "core/key_filter.h"
+#include "core/text_rules.h"
 #include "widgets/edit.h"
 #include "widgets/focus.h"
 #include "widgets/look.h"
@@ -35,7 +34,7 @@ QString StripBlanks(const QString& text) {
 
 }  // namespace
 
-TWeightPage::TWeightPage(AppContext& app, QWidget* parent) : TTabSheet(parent), app_(app) {
+TWeightPage::TWeightPage(DesktopServices& services, QWidget* parent) : TTabSheet(parent), services_(services) {
   const QFont arial16 = MakeFont(QStringLiteral("Arial"), 16);
 
   TitleLabel = new QLabel(QStringLiteral("Weight Conversion"), this);
@@ -109,7 +108,7 @@ TEdit* TWeightPage::MakeWeightBox(WeightUnit unit, const QString& caption, int t
 }
 
 void TWeightPage::WeightBoxKeyPress(TEdit* box, QChar& key) {
-  if (FilterTypedKey(KeyFilterKind::Weight, box->text(), key, app_.Services())) ConvertBtn->click();
+  if (FilterTypedKey(KeyFilterKind::Weight, box->text(), key, services_)) ConvertBtn->click();
 }
 
 TEdit* TWeightPage::BoxOf(WeightUnit unit) const { return boxes_[static_cast<int>(unit)]; }

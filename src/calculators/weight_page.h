@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "calculators/weight.h"
+#include "core/weight.h"
 #include "widgets/ext_page_control.h"
 
 class QLabel;
@@ -10,7 +10,7 @@ class QPushButton;
 
 namespace orvane {
 
-class AppContext;
+class DesktopServices;
 class TEdit;
 
 // The "Weight" page: a weight in any of eight units converted into the other
@@ -18,7 +18,7 @@ class TEdit;
 class TWeightPage : public TTabSheet {
   Q_OBJECT
  public:
-  explicit TWeightPage(AppContext& app, QWidget* parent = nullptr);
+  explicit TWeightPage(DesktopServices& services, QWidget* parent = nullptr);
 
   QLabel* TitleLabel;
   QLabel* HintLabel;
@@ -50,7 +50,7 @@ class TWeightPage : public TTabSheet {
   void WeightBoxKeyPress(TEdit* box, QChar& key);
   TEdit* BoxOf(WeightUnit unit) const;
 
-  AppContext& app_;
+  DesktopServices& services_;
   std::array<TEdit*, kWeightBoxCount> boxes_{};
 };
 

@@ -3,8 +3,8 @@
 #include <numbers>
 #include <optional>
 
-#include "sizes/chart_tables.h"
-#include "sizes/text_rules.h"
+#include "core/chart_tables.h"
+#include "core/text_rules.h"
 
 namespace orvane {
 

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "app/desktop_services.h"
-#include "app/error_boundary.h"
+#include "platform/desktop_services.h"
+#include "platform/error_boundary.h"
 #include "widgets/edit.h"
 #include "widgets/focus.h"
 #include "widgets/look.h"

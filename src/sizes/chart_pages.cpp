@@ -1,9 +1,8 @@
 #include "sizes/chart_pages.h"
 
-#include "app/app_context.h"
-#include "app/error_boundary.h"
-#include "sizes/chart_tables.h"
-#include "sizes/grid_rows.h"
+#include "platform/error_boundary.h"
+#include "core/chart_tables.h"
+#include "core/grid_rows.h"
 #include "widgets/look.h"
 #include "widgets/string_grid.h"
 
@@ -37,7 +36,7 @@ void FillChart(TStringGrid& grid, std::initializer_list<int> widths, const QStri
 
 }  // namespace
 
-TJumpRingPage::TJumpRingPage(AppContext&, QWidget* parent) : TTabSheet(parent) {}
+TJumpRingPage::TJumpRingPage(QWidget* parent) : TTabSheet(parent) {}
 
 void TJumpRingPage::BuildGrids() {
   if (JumpGrid) return;
@@ -54,7 +53,7 @@ QList<TStringGrid*> TJumpRingPage::NavigationGrids() const {
 
 void TJumpRingPage::TabSheet7Show() { JumpGrid->setFocus(); }
 
-TWireGaugePage::TWireGaugePage(AppContext&, QWidget* parent) : TTabSheet(parent) {}
+TWireGaugePage::TWireGaugePage(QWidget* parent) : TTabSheet(parent) {}
 
 void TWireGaugePage::BuildGrids() {
   if (WireGrid) return;
@@ -71,7 +70,7 @@ QList<TStringGrid*> TWireGaugePage::NavigationGrids() const {
 
 void TWireGaugePage::TabSheet6Show() { WireGrid->setFocus(); }
 
-TRingSizePage::TRingSizePage(AppContext&, QWidget* parent) : TTabSheet(parent) {}
+TRingSizePage::TRingSizePage(QWidget* parent) : TTabSheet(parent) {}
 
 void TRingSizePage::BuildGrids() {
   if (RingNGrid) return;

@@ -4,14 +4,13 @@
 
 namespace orvane {
 
-class AppContext;
 class TStringGrid;
 
 // The "Jump Ring" page: sizes with their millimetre, fraction and inch values.
 class TJumpRingPage : public TTabSheet {
   Q_OBJECT
  public:
-  explicit TJumpRingPage(AppContext& app, QWidget* parent = nullptr);
+  explicit TJumpRingPage(QWidget* parent = nullptr);
 
   // Makes and fills the grid the first time the page is shown.
   void BuildGrids();
@@ -31,7 +30,7 @@ class TJumpRingPage : public TTabSheet {
 class TWireGaugePage : public TTabSheet {
   Q_OBJECT
  public:
-  explicit TWireGaugePage(AppContext& app, QWidget* parent = nullptr);
+  explicit TWireGaugePage(QWidget* parent = nullptr);
 
   // Makes and fills the grid the first time the page is shown.
   void BuildGrids();
@@ -53,7 +52,7 @@ class TWireGaugePage : public TTabSheet {
 class TRingSizePage : public TTabSheet {
   Q_OBJECT
  public:
-  explicit TRingSizePage(AppContext& app, QWidget* parent = nullptr);
+  explicit TRingSizePage(QWidget* parent = nullptr);
 
   // Makes and fills the grids the first time the page is shown.
   void BuildGrids();

@@ -10,11 +10,10 @@
 #include <QStyledItemDelegate>
 #include <QWheelEvent>
 
-#include "app/app_context.h"
-#include "app/desktop_services.h"
-#include "app/error_boundary.h"
-#include "sizes/size_tables.h"
-#include "sizes/text_rules.h"
+#include "platform/desktop_services.h"
+#include "platform/error_boundary.h"
+#include "core/size_tables.h"
+#include "core/text_rules.h"
 #include "widgets/edit.h"
 #include "widgets/focus.h"
 #include "widgets/look.h"
@@ -120,7 +119,7 @@ void TDesignationBox::focusOutEvent(QFocusEvent* event) {
     returningFromElsewhere_ = true;
 }
 
-TSizeConverterPanel::TSizeConverterPanel(AppContext& app, QWidget* parent) : TPanel(parent), app_(app) {
+TSizeConverterPanel::TSizeConverterPanel(DesktopServices& services, QWidget* parent) : TPanel(parent), services_(services) {
   SetBevels(Bevel::Raised, Bevel::None, 2);
   setFont(MakeFont(QStringLiteral("Arial"), 16));
 
@@ -190,7 +189,7 @@ void TSizeConverterPanel::PearlBoxEnter() { ActiveBox = QStringLiteral("Pearl");
 void TSizeConverterPanel::StoneBoxEnter() { ActiveBox = QStringLiteral("Stone"); }
 
 void TSizeConverterPanel::SizeBoxKeyPress(KeyFilterKind kind, const QString& boxText, QChar& key) {
-  if (FilterTypedKey(kind, boxText, key, app_.Services())) CalcBtn->click();
+  if (FilterTypedKey(kind, boxText, key, services_)) CalcBtn->click();
 }
 
 void TSizeConverterPanel::MmBoxKeyPress(QChar& key) {
@@ -247,7 +246,7 @@ void TSizeConverterPanel::ShowRanges(const char* mmLow, const char* mmHigh, cons
 // what is wrong with it, as the other pages do.
 std::optional<long double> TSizeConverterPanel::SizeOf(const QString& text, bool inches) {
   if (text == TrimSpaces(inches ? inchRange_ : mmRange_)) {
-    app_.Services().Beep();
+    services_.Beep();
     return std::nullopt;
   }
   return NotNegative(inches ? InchTextToNumber(text) : TextToNumber(text), text);

@@ -4,7 +4,7 @@
 #include <functional>
 #include <optional>
 
-#include "sizes/key_filter.h"
+#include "core/key_filter.h"
 #include "widgets/panel.h"
 
 class QLabel;
@@ -12,7 +12,7 @@ class QPushButton;
 
 namespace orvane {
 
-class AppContext;
+class DesktopServices;
 class TEdit;
 
 // A designation list (PearlBox, StoneBox): a drop-down list with an edit field
@@ -46,7 +46,7 @@ class TDesignationBox : public QComboBox {
 class TSizeConverterPanel : public TPanel {
   Q_OBJECT
  public:
-  explicit TSizeConverterPanel(AppContext& app, QWidget* parent = nullptr);
+  explicit TSizeConverterPanel(DesktopServices& services, QWidget* parent = nullptr);
 
   QLabel* Label9;
   QLabel* Label10;
@@ -81,7 +81,7 @@ class TSizeConverterPanel : public TPanel {
   void ShowRanges(const char* mmLow, const char* mmHigh, const char* inchLow, const char* inchHigh);
   std::optional<long double> SizeOf(const QString& text, bool inches);
 
-  AppContext& app_;
+  DesktopServices& services_;
   // The ranges a pick last wrote into MmBox and InchBox.
   QString mmRange_, inchRange_;
 };

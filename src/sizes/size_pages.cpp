@@ -1,8 +1,7 @@
 #include "sizes/size_pages.h"
 
-#include "app/app_context.h"
-#include "sizes/grid_rows.h"
-#include "sizes/size_tables.h"
+#include "core/grid_rows.h"
+#include "core/size_tables.h"
 #include "widgets/look.h"
 #include "widgets/panel.h"
 #include "widgets/string_grid.h"
@@ -44,7 +43,7 @@ TStringGrid* MakeChartGrid(TPanel* panel, int cols, int rows, int fontPx, const 
 
 }  // namespace
 
-TPearlPlatePage::TPearlPlatePage(AppContext&, QWidget* parent) : TTabSheet(parent) {
+TPearlPlatePage::TPearlPlatePage(QWidget* parent) : TTabSheet(parent) {
   PearlPanel = MakeChartPanel(this, 20, QStringLiteral("PearlPanel"));
   MakeHeadingCell(PearlPanel, 2, 1, 62, 63, QStringLiteral("Pearl Plate (PP)"));
   MakeHeadingCell(PearlPanel, 64, 1, 60, 63, QStringLiteral("Stone Size (SS)"));
@@ -75,7 +74,7 @@ QList<TStringGrid*> TPearlPlatePage::NavigationGrids() const {
 
 void TPearlPlatePage::TabSheet2Show() { PearlGrid->setFocus(); }
 
-TStoneSizePage::TStoneSizePage(AppContext&, QWidget* parent) : TTabSheet(parent) {
+TStoneSizePage::TStoneSizePage(QWidget* parent) : TTabSheet(parent) {
   StonePanel = MakeChartPanel(this, 19, QStringLiteral("StonePanel"));
   MakeHeadingCell(StonePanel, 2, 1, 62, 63, QStringLiteral("Stone Size (SS)"));
   MakeHeadingCell(StonePanel, 64, 1, 202, 32, QStringLiteral("Millimeter Range"));

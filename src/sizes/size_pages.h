@@ -4,7 +4,6 @@
 
 namespace orvane {
 
-class AppContext;
 class TPanel;
 class TStringGrid;
 
@@ -12,7 +11,7 @@ class TStringGrid;
 class TPearlPlatePage : public TTabSheet {
   Q_OBJECT
  public:
-  explicit TPearlPlatePage(AppContext& app, QWidget* parent = nullptr);
+  explicit TPearlPlatePage(QWidget* parent = nullptr);
 
   // Makes and fills the grid the first time the page is shown.
   void BuildGrids();
@@ -33,7 +32,7 @@ class TPearlPlatePage : public TTabSheet {
 class TStoneSizePage : public TTabSheet {
   Q_OBJECT
  public:
-  explicit TStoneSizePage(AppContext& app, QWidget* parent = nullptr);
+  explicit TStoneSizePage(QWidget* parent = nullptr);
 
   // Makes and fills the grid the first time the page is shown.
   void BuildGrids();

@@ -2,8 +2,8 @@
 
 #include <QKeyEvent>
 
-#include "app/desktop_services.h"
-#include "app/error_boundary.h"
+#include "platform/desktop_services.h"
+#include "platform/error_boundary.h"
 #include "widgets/focus.h"
 #include "widgets/look.h"
 

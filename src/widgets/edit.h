@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <functional>
 
-#include "sizes/key_filter.h"
+#include "core/key_filter.h"
 
 namespace orvane {
 

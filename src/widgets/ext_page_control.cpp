@@ -12,7 +12,7 @@
 #include <QToolTip>
 #include <algorithm>
 
-#include "app/error_boundary.h"
+#include "platform/error_boundary.h"
 #include "widgets/look.h"
 
 namespace orvane {

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/error_boundary.h"
+#include "platform/error_boundary.h"
 #include "widgets/look.h"
 
 namespace orvane {

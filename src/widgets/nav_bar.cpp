@@ -3,7 +3,7 @@
 #include <QIcon>
 #include <QToolButton>
 
-#include "app/error_boundary.h"
+#include "platform/error_boundary.h"
 #include "widgets/look.h"
 
 namespace orvane {

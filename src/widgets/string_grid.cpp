@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
-#include "sizes/grid_rows.h"
+#include "core/grid_rows.h"
 #include "widgets/look.h"
 
 namespace orvane {

@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "app/desktop_services.h"
-#include "app/error_boundary.h"
+#include "platform/desktop_services.h"
+#include "platform/error_boundary.h"
 #include "widgets/look.h"
 
 namespace orvane {

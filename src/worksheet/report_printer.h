@@ -1,6 +1,6 @@
 #pragma once
 
-#include "worksheet/report_template.h"
+#include "core/report_template.h"
 
 class QPrinter;
 

@@ -11,15 +11,12 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "app/app_context.h"
-#include "app/desktop_services.h"
-#include "app/error_boundary.h"
-#include "app/help_window.h"
-#include "app/main_window.h"
-#include "app/maker_info.h"
-#include "calculator/calculator_window.h"
-#include "sizes/key_filter.h"
-#include "sizes/text_rules.h"
+#include "platform/window_frame.h"
+#include "platform/desktop_services.h"
+#include "platform/error_boundary.h"
+#include "core/maker_info.h"
+#include "core/key_filter.h"
+#include "core/text_rules.h"
 #include "widgets/edit.h"
 #include "widgets/ext_page_control.h"
 #include "widgets/focus.h"
@@ -114,7 +111,7 @@ QString SizeText(const TEdit* box) { return TrimBlanks(AsStored(box->text())); }
 
 }  // namespace
 
-TWorksheetFrm::TWorksheetFrm(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
+TWorksheetFrm::TWorksheetFrm(DesktopServices& services, QWidget* parent) : QWidget(parent), services_(services) {
   ConfigureFixedWindow(this, QStringLiteral("Bead Worksheet"), 762, 529, false);
   setAttribute(Qt::WA_QuitOnClose, false);
   SetBackground(this, SystemColor(SysColor::Light3D));
@@ -237,7 +234,7 @@ void TWorksheetFrm::BindRowHandlers(int k) {
 
   auto filtered = [this](TEdit* box, KeyFilterKind kind) {
     return [this, box, kind](QChar& key) {
-      if (FilterTypedKey(kind, box->text(), key, app_.Services())) FocusNextControl(box);
+      if (FilterTypedKey(kind, box->text(), key, services_)) FocusNextControl(box);
     };
   };
   Mm[i]->OnKeyPress = filtered(Mm[i], KeyFilterKind::WorksheetMm);
@@ -417,13 +414,9 @@ void TWorksheetFrm::ClearBtnClick() {
   Total->clear();
 }
 
-void TWorksheetFrm::CalculatorBtnClick() { AppContext::ShowWindow(app_.CalculatorFrm()); }
+void TWorksheetFrm::CalculatorBtnClick() { Q_EMIT calculatorWanted(); }
 
-void TWorksheetFrm::HelpBtnClick() {
-  THelpFrm* help = app_.HelpFrm();
-  help->HelpPageControl1->SetActivePage(help->TabSheet1);
-  AppContext::ShowWindow(help);
-}
+void TWorksheetFrm::HelpBtnClick() { Q_EMIT helpWanted(); }
 
 WorksheetText TWorksheetFrm::TypedText() const {
   WorksheetText text;
@@ -439,7 +432,7 @@ void TWorksheetFrm::PrepareFileDialog(FileDialogRequest& request, const QString&
     request.directory = FolderPart(LastWorksheetFile);
     request.fileName = NamePart(LastWorksheetFile);
   } else {
-    request.directory = app_.MainFrm()->WorksheetFolder;
+    request.directory = WorksheetFolder;
     request.fileName = NamePart(dialogFileName);
   }
 }
@@ -450,7 +443,7 @@ void TWorksheetFrm::SaveBtnClick() {
   request.defaultSuffix = QStringLiteral("bws");
   request.overwritePrompt = true;
   PrepareFileDialog(request, saveDialogFileName_);
-  const std::optional<QString> chosen = app_.Services().SaveFileName(this, request);
+  const std::optional<QString> chosen = services_.SaveFileName(this, request);
   if (!chosen) return;
   const QString path = *chosen;
   saveDialogFileName_ = path;
@@ -462,7 +455,7 @@ void TWorksheetFrm::SaveBtnClick() {
   } catch (const EUnencodableCharacter& bad) {
     // Replacing the character would silently change the worksheet.
     const QString character = QString::fromUcs4(&bad.Character, 1);
-    app_.Services().ShowMessage(
+    services_.ShowMessage(
         this, MessageIcon::Error, QStringLiteral("Error"),
         QStringLiteral("Error: Bead Worksheet not Saved.") + CrLf() + CrLf() +
             QStringLiteral("The %1 holds the character \"%2\" (U+%3), which a worksheet file cannot store.")
@@ -475,10 +468,10 @@ void TWorksheetFrm::SaveBtnClick() {
   SaveWholeFile(path, bytes);
 
   if (QFileInfo::exists(path))
-    app_.Services().ShowMessage(this, MessageIcon::Information, QStringLiteral("Information"),
+    services_.ShowMessage(this, MessageIcon::Information, QStringLiteral("Information"),
                                 QStringLiteral("Success:  Bead Worksheet Saved."));
   else
-    app_.Services().ShowMessage(this, MessageIcon::Error, QStringLiteral("Error"),
+    services_.ShowMessage(this, MessageIcon::Error, QStringLiteral("Error"),
                                 QStringLiteral("Error: Bead Worksheet not Saved.") + CrLf() + CrLf() + path +
                                     CrLf() + CrLf() + QStringLiteral("Please try to Save Again."));
 }
@@ -489,12 +482,12 @@ void TWorksheetFrm::LoadBtnClick() {
   request.overwritePrompt = false;
   request.mustExist = false;
   PrepareFileDialog(request, openDialogFileName_);
-  const std::optional<QString> chosen = app_.Services().OpenFileName(this, request);
+  const std::optional<QString> chosen = services_.OpenFileName(this, request);
   if (!chosen) return;
   const QString path = *chosen;
   openDialogFileName_ = path;
   if (!QFileInfo(path).isFile()) {
-    app_.Services().ShowMessage(this, MessageIcon::Error, QStringLiteral("Error"),
+    services_.ShowMessage(this, MessageIcon::Error, QStringLiteral("Error"),
                                 QStringLiteral("Error: Bead Worksheet not Loaded.") + CrLf() + CrLf() + path +
                                     CrLf() + CrLf() + QStringLiteral("Please try again."));
     return;
@@ -503,7 +496,7 @@ void TWorksheetFrm::LoadBtnClick() {
   const LoadedWorksheet loaded = ReadWorksheetFile(LoadWholeFile(path));
   ApplyLoaded(loaded.Text);
   if (!loaded.CutTexts.isEmpty())
-    app_.Services().ShowMessage(
+    services_.ShowMessage(
         this, MessageIcon::Warning, QStringLiteral("Orvane"),
         QStringLiteral("Some texts in %1 are longer than a box can hold; only their first %2 characters "
                        "were loaded:")
@@ -589,12 +582,12 @@ void TWorksheetFrm::PrintBtnClick() {
     ApplyReportPage(Report1(), *printer_);
   }
   const QString previousPrinter = printer_->printerName();
-  if (!app_.Services().SetupPrinter(this, *printer_)) return;
+  if (!services_.SetupPrinter(this, *printer_)) return;
   if (printer_->outputFormat() == QPrinter::NativeFormat && printer_->printerName() != previousPrinter &&
       !printer_->isValid()) {
     const QString chosen = printer_->printerName();
     printer_->setPrinterName(previousPrinter);
-    app_.Services().ShowMessage(this, MessageIcon::Error, QStringLiteral("Error"),
+    services_.ShowMessage(this, MessageIcon::Error, QStringLiteral("Error"),
                                 QStringLiteral("The printer \"%1\" cannot be used.").arg(chosen));
     return;
   }
@@ -610,7 +603,7 @@ void TWorksheetFrm::PrintBtnClick() {
   // No printer installed: there is nothing to print on.
   if (printer_->outputFormat() == QPrinter::NativeFormat && printer_->printerName().isEmpty()) return;
   if (!PrintReport(page, *printer_))
-    app_.Services().ShowMessage(this, MessageIcon::Error, QStringLiteral("Error"),
+    services_.ShowMessage(this, MessageIcon::Error, QStringLiteral("Error"),
                                 QStringLiteral("The worksheet could not be printed."));
 }
 

@@ -6,9 +6,9 @@
 #include <memory>
 #include <optional>
 
-#include "worksheet/report_template.h"
-#include "worksheet/worksheet_file.h"
-#include "worksheet/worksheet_rows.h"
+#include "core/report_template.h"
+#include "core/worksheet_file.h"
+#include "core/worksheet_rows.h"
 
 class QLabel;
 class QPrinter;
@@ -16,7 +16,7 @@ class QPushButton;
 
 namespace orvane {
 
-class AppContext;
+class DesktopServices;
 class TEdit;
 class TPanel;
 struct FileDialogRequest;
@@ -27,7 +27,7 @@ struct FileDialogRequest;
 class TWorksheetFrm : public QWidget {
   Q_OBJECT
  public:
-  explicit TWorksheetFrm(AppContext& app, QWidget* parent = nullptr);
+  explicit TWorksheetFrm(DesktopServices& services, QWidget* parent = nullptr);
   ~TWorksheetFrm() override;
 
   TPanel* Panel2;  // project name
@@ -49,6 +49,8 @@ class TWorksheetFrm : public QWidget {
   std::array<WorksheetRowValues, kWorksheetRows> Rows{};
   float TotalValue = 0;
   QString LastWorksheetFile;
+  // Where the file dialogs start before any file was loaded or saved.
+  QString WorksheetFolder;
 
   void RowSizeFromMm(int k);
   void RowSizeFromInch(int k);
@@ -89,7 +91,7 @@ class TWorksheetFrm : public QWidget {
   // nothing at start-up needs it.
   const ReportTemplate& Report1();
 
-  AppContext& app_;
+  DesktopServices& services_;
   std::optional<ReportTemplate> report1_;
   std::unique_ptr<QPrinter> printer_;
   // The name each file dialog last returned; proposed again when no worksheet
@@ -99,6 +101,10 @@ class TWorksheetFrm : public QWidget {
   // had the focus (the focus moved on inside another box's exit) is no exit.
   QWidget* enteredBox_ = nullptr;
   bool loading_ = false;
+ Q_SIGNALS:
+  // The Calculator and Help buttons: those windows are someone else's to show.
+  void calculatorWanted();
+  void helpWanted();
 };
 
 }  // namespace orvane

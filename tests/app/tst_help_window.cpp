@@ -8,6 +8,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "platform/window_frame.h"
 #include "app/help_window.h"
 #include "app/main_window.h"
 #include "widget_fixture.h"
@@ -134,7 +135,7 @@ class TestHelpWindow : public QObject {
     TestApp t;
     THelpFrm* help = t.app->HelpFrm();
     TWorksheetFrm* sheet = t.app->WorksheetFrm();
-    AppContext::ShowWindow(sheet);
+    ShowWindow(sheet);
     for (int round = 0; round < 2; ++round) {  // before and after a close
       QTest::mouseClick(sheet->HelpBtn, Qt::LeftButton);
       QVERIFY(help->isVisible());
@@ -152,13 +153,13 @@ class TestHelpWindow : public QObject {
     TestApp t;
     THelpFrm* help = t.app->HelpFrm();
     for (int page = 0; page < 4; ++page) {
-      AppContext::ShowWindow(help);
+      ShowWindow(help);
       help->HelpPageControl1->SetActivePageIndex(page);
       const QList<QWidget*> controls = help->HelpPageControl1->Page(page)->findChildren<QWidget*>();
       int tried = 0;
       for (QWidget* control : controls) {
         if (control->focusPolicy() == Qt::NoFocus || !control->isVisibleTo(help)) continue;
-        AppContext::ShowWindow(help);
+        ShowWindow(help);
         help->HelpPageControl1->SetActivePageIndex(page);
         FocusWidget(control);
         QTest::keyClick(control, Qt::Key_Escape);
@@ -171,7 +172,7 @@ class TestHelpWindow : public QObject {
       QVERIFY(tried > 0);
     }
     // Also from the tab strip itself.
-    AppContext::ShowWindow(help);
+    ShowWindow(help);
     FocusWidget(help->HelpPageControl1);
     QTest::keyClick(help->HelpPageControl1, Qt::Key_Escape);
     QVERIFY(!help->isVisible());
@@ -180,7 +181,7 @@ class TestHelpWindow : public QObject {
   void otherKeysPassOn() {
     TestApp t;
     THelpFrm* help = t.app->HelpFrm();
-    AppContext::ShowWindow(help);
+    ShowWindow(help);
     help->HelpPageControl1->SetActivePage(help->TabSheet7);
     FocusWidget(help->ScrollBox1);
     QTest::keyClick(help->ScrollBox1, Qt::Key_Down);
@@ -191,7 +192,7 @@ class TestHelpWindow : public QObject {
   void wheelScrollsOnlyWithThePointerInsideTheBox() {
     TestApp t;
     THelpFrm* help = t.app->HelpFrm();
-    AppContext::ShowWindow(help);
+    ShowWindow(help);
     help->HelpPageControl1->SetActivePage(help->TabSheet7);
     QVERIFY(QTest::qWaitForWindowExposed(help));
     QScrollArea* box = help->ScrollBox1;
@@ -219,14 +220,14 @@ class TestHelpWindow : public QObject {
     // The scroll position survives closing and showing again.
     help->close();
     help->HelpPageControl1->SetActivePage(help->TabSheet7);
-    AppContext::ShowWindow(help);
+    ShowWindow(help);
     QCOMPARE(bar->value(), 8);
   }
 
   void scrollPagesTakeTheFocusWhenShown() {
     TestApp t;
     THelpFrm* help = t.app->HelpFrm();
-    AppContext::ShowWindow(help);
+    ShowWindow(help);
     QVERIFY(QTest::qWaitForWindowActive(help));
     help->HelpPageControl1->SetActivePage(help->TabSheet1);
     QCOMPARE(QApplication::focusWidget(), help->ScrollBox2);
@@ -237,7 +238,7 @@ class TestHelpWindow : public QObject {
   void hiddenCloseButtonClosesTheWindow() {
     TestApp t;
     THelpFrm* help = t.app->HelpFrm();
-    AppContext::ShowWindow(help);
+    ShowWindow(help);
     help->Button1->click();
     QVERIFY(!help->isVisible());
     QCOMPARE(ActiveCaption(help), "Stone Size");

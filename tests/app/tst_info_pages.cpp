@@ -9,10 +9,11 @@
 #include <QTest>
 #include <algorithm>
 
+#include "platform/window_frame.h"
 #include "app/help_window.h"
 #include "app/info_pages.h"
 #include "app/main_window.h"
-#include "app/maker_info.h"
+#include "core/maker_info.h"
 #include "widget_fixture.h"
 #include "widgets/ext_page_control.h"
 #include "widgets/fx_label.h"
@@ -237,7 +238,7 @@ class TestInfoPages : public QObject {
       t.app->MainFrm()->PageControl1->SetActivePageIndex(1);
       edit = t.app->MainFrm()->TabSheet10->Memo3;
     } else {
-      AppContext::ShowWindow(help);
+      ShowWindow(help);
       if (memo == "disclaimer") {
         edit = help->Memo5;
       } else {

@@ -7,7 +7,7 @@
 
 #include "app/help_window.h"
 #include "app/main_window.h"
-#include "app/maker_info.h"
+#include "core/maker_info.h"
 #include "calculator/calculator_control.h"
 #include "calculator/calculator_window.h"
 #include "calculators/bead_page.h"

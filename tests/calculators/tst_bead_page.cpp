@@ -4,7 +4,7 @@
 
 #include "app/main_window.h"
 #include "calculators/bead_page.h"
-#include "sizes/text_rules.h"
+#include "core/text_rules.h"
 #include "widget_fixture.h"
 #include "widgets/edit.h"
 #include "widgets/ext_page_control.h"

@@ -5,9 +5,9 @@
 #include <cmath>
 
 #include "app/main_window.h"
-#include "calculators/weight.h"
+#include "core/weight.h"
 #include "calculators/weight_page.h"
-#include "sizes/text_rules.h"
+#include "core/text_rules.h"
 #include "widget_fixture.h"
 #include "widgets/edit.h"
 #include "widgets/ext_page_control.h"

@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "core/metal.h"
-#include "sizes/text_rules.h"
+#include "core/text_rules.h"
 
 using namespace orvane;
 

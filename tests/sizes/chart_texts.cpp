@@ -7,10 +7,10 @@
 #include <QJsonObject>
 #include <cstdio>
 
-#include "calculators/fraction_table.h"
-#include "sizes/chart_tables.h"
-#include "sizes/grid_rows.h"
-#include "sizes/size_tables.h"
+#include "core/fraction_table.h"
+#include "core/chart_tables.h"
+#include "core/grid_rows.h"
+#include "core/size_tables.h"
 
 using namespace orvane;
 

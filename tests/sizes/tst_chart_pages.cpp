@@ -6,7 +6,7 @@
 
 #include "app/main_window.h"
 #include "sizes/chart_pages.h"
-#include "sizes/grid_rows.h"
+#include "core/grid_rows.h"
 #include "sizes/size_pages.h"
 #include "widget_fixture.h"
 #include "widgets/ext_page_control.h"

@@ -2,10 +2,10 @@
 #include <QClipboard>
 #include <QTest>
 
-#include "app/error_boundary.h"
+#include "platform/error_boundary.h"
 #include "recording_services.h"
-#include "sizes/key_filter.h"
-#include "sizes/text_rules.h"
+#include "core/key_filter.h"
+#include "core/text_rules.h"
 #include "widget_fixture.h"
 #include "widgets/edit.h"
 

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "sizes/size_tables.h"
-#include "sizes/text_rules.h"
+#include "core/size_tables.h"
+#include "core/text_rules.h"
 
 using namespace orvane;
 

@@ -7,7 +7,7 @@
 #include <deque>
 #include <optional>
 
-#include "app/desktop_services.h"
+#include "platform/desktop_services.h"
 
 namespace orvane {
 

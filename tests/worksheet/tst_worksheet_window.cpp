@@ -11,7 +11,7 @@
 
 #include "app/help_window.h"
 #include "app/main_window.h"
-#include "app/maker_info.h"
+#include "core/maker_info.h"
 #include "calculator/calculator_window.h"
 #include "file_conditions.h"
 #include "widget_fixture.h"

@@ -1,4 +1,4 @@
-#include "calculators/fraction_table.h"
+#include "core/fraction_table.h"
 
 namespace orvane {
 

@@ -1,8 +1,8 @@
-#include "worksheet/worksheet_rows.h"
+#include "core/worksheet_rows.h"
 
 #include <limits>
 
-#include "sizes/text_rules.h"
+#include "core/text_rules.h"
 
 namespace orvane {
 

@@ -1,7 +1,7 @@
 #include <QElapsedTimer>
 #include <QTest>
 
-#include "calculator/calc_engine.h"
+#include "core/calc_engine.h"
 
 using namespace orvane;
 

@@ -1,8 +1,8 @@
 #include <QTest>
 
-#include "sizes/grid_rows.h"
-#include "sizes/size_tables.h"
-#include "sizes/text_rules.h"
+#include "core/grid_rows.h"
+#include "core/size_tables.h"
+#include "core/text_rules.h"
 
 using namespace orvane;
 

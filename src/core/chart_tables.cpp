@@ -1,4 +1,4 @@
-#include "sizes/chart_tables.h"
+#include "core/chart_tables.h"
 
 namespace orvane {
 

@@ -1,4 +1,4 @@
-#include "sizes/size_tables.h"
+#include "core/size_tables.h"
 
 #include <cmath>
 #include <utility>

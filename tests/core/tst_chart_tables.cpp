@@ -1,10 +1,10 @@
 #include <QTest>
 #include <cmath>
 
-#include "calculators/fraction_table.h"
-#include "sizes/chart_tables.h"
-#include "sizes/size_tables.h"
-#include "sizes/text_rules.h"
+#include "core/fraction_table.h"
+#include "core/chart_tables.h"
+#include "core/size_tables.h"
+#include "core/text_rules.h"
 
 using namespace orvane;
 

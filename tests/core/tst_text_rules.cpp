@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "sizes/text_rules.h"
+#include "core/text_rules.h"
 
 using namespace orvane;
 

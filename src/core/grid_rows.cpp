@@ -1,4 +1,4 @@
-#include "sizes/grid_rows.h"
+#include "core/grid_rows.h"
 
 #include <algorithm>
 #include <array>

@@ -7,7 +7,7 @@
 #include <csignal>
 
 #include "file_conditions.h"
-#include "worksheet/worksheet_file.h"
+#include "core/worksheet_file.h"
 
 using namespace orvane;
 

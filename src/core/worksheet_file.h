@@ -6,8 +6,8 @@
 #include <array>
 #include <stdexcept>
 
-#include "sizes/text_rules.h"
-#include "worksheet/worksheet_rows.h"
+#include "core/text_rules.h"
+#include "core/worksheet_rows.h"
 
 namespace orvane {
 

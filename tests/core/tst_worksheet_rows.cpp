@@ -1,7 +1,7 @@
 #include <QTest>
 
-#include "sizes/text_rules.h"
-#include "worksheet/worksheet_rows.h"
+#include "core/text_rules.h"
+#include "core/worksheet_rows.h"
 
 using namespace orvane;
 

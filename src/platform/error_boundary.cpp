@@ -1,7 +1,7 @@
-#include "app/error_boundary.h"
+#include "platform/error_boundary.h"
 
-#include "app/desktop_services.h"
-#include "sizes/text_rules.h"
+#include "platform/desktop_services.h"
+#include "core/text_rules.h"
 
 namespace orvane {
 

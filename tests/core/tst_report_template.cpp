@@ -2,7 +2,7 @@
 #include <QLocale>
 #include <QTest>
 
-#include "worksheet/report_template.h"
+#include "core/report_template.h"
 
 using namespace orvane;
 

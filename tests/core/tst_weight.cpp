@@ -1,7 +1,7 @@
 #include <QTest>
 
-#include "calculators/weight.h"
-#include "sizes/text_rules.h"
+#include "core/weight.h"
+#include "core/text_rules.h"
 
 using namespace orvane;
 

@@ -1,10 +1,10 @@
-#include "calculators/weight.h"
+#include "core/weight.h"
 
 #include <cmath>
 #include <limits>
 
 #include "core/metal.h"
-#include "sizes/text_rules.h"
+#include "core/text_rules.h"
 
 namespace orvane {
 

@@ -1,8 +1,8 @@
-#include "calculators/bead_formulas.h"
+#include "core/bead_formulas.h"
 
 #include <cmath>
 
-#include "sizes/text_rules.h"
+#include "core/text_rules.h"
 
 namespace orvane {
 

@@ -1,5 +1,5 @@
 // Pearl plate and stone size reference data, exactly as the charts show it.
-#include "sizes/size_tables.h"
+#include "core/size_tables.h"
 
 namespace orvane {
 

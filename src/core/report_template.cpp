@@ -1,4 +1,4 @@
-#include "worksheet/report_template.h"
+#include "core/report_template.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,4 +1,4 @@
-#include "sizes/key_filter.h"
+#include "core/key_filter.h"
 
 namespace orvane {
 

@@ -1,9 +1,9 @@
-#include "calculator/calc_engine.h"
+#include "core/calc_engine.h"
 
 #include <cmath>
 #include <utility>
 
-#include "sizes/text_rules.h"
+#include "core/text_rules.h"
 
 namespace orvane {
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <array>
 
-#include "sizes/text_rules.h"  // TrimBlanks
+#include "core/text_rules.h"  // TrimBlanks
 
 namespace orvane {
 

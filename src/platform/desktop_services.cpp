@@ -1,4 +1,4 @@
-#include "app/desktop_services.h"
+#include "platform/desktop_services.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,7 +1,7 @@
 #include <QTest>
 
-#include "calculators/bead_formulas.h"
-#include "sizes/text_rules.h"
+#include "core/bead_formulas.h"
+#include "core/text_rules.h"
 
 using namespace orvane;
 

@@ -1,4 +1,4 @@
-#include "worksheet/worksheet_file.h"
+#include "core/worksheet_file.h"
 
 #include <unistd.h>
 
