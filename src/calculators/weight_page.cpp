@@ -6,6 +6,7 @@
 
 #include "platform/desktop_services.h"
 #include "platform/error_boundary.h"
+#include "platform/guarded_connect.h"
 #include "core/key_filter.h"
 #include "core/text_rules.h"
 #include "widgets/edit.h"
@@ -77,7 +78,7 @@ TWeightPage::TWeightPage(DesktopServices& services, QWidget* parent) : TTabSheet
   wClearBtn->setAccessibleDescription(QStringLiteral("Clear Data Entry"));
   wClearBtn->setFocusPolicy(Qt::StrongFocus);
   wClearBtn->setAutoDefault(true);  // Enter on the focused button presses it
-  connect(wClearBtn, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { wClearBtnClick(); }); });
+  GuardedConnect(wClearBtn, &QPushButton::clicked, this, &TWeightPage::wClearBtnClick);
 
   MetalBtn = new QPushButton(QStringLiteral("Metal\u2026"), this);
   MetalBtn->setFont(MakeFont(QStringLiteral("Arial"), 15));
