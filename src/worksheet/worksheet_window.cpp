@@ -14,6 +14,7 @@
 #include "platform/window_frame.h"
 #include "platform/desktop_services.h"
 #include "platform/error_boundary.h"
+#include "platform/guarded_connect.h"
 #include "core/maker_info.h"
 #include "core/key_filter.h"
 #include "core/text_rules.h"
@@ -105,10 +106,6 @@ QPushButton* MakeButton(QWidget* parent, const QRect& geometry, const QString& c
 QString FolderPart(const QString& path) { return path.left(path.lastIndexOf(u'/') + 1); }
 QString NamePart(const QString& path) { return path.mid(path.lastIndexOf(u'/') + 1); }
 
-// A size or count box read as its saved field will be read, so that the
-// window and the file agree on what a pasted TAB or line break means.
-QString SizeText(const TEdit* box) { return TrimBlanks(AsStored(box->text())); }
-
 }  // namespace
 
 TWorksheetFrm::TWorksheetFrm(DesktopServices& services, QWidget* parent) : QWidget(parent), services_(services) {
@@ -160,8 +157,7 @@ void TWorksheetFrm::CreateTopPanel() {
     key = QChar();
     FocusNextControl(Project);
   };
-  connect(Project, &QLineEdit::textChanged, this,
-          [this] { RunGuarded(this, [&] { RelaxLimit(Project, kProjectLimit); }); });
+  GuardedConnect(Project, &QLineEdit::textChanged, this, [this] { RelaxLimit(Project, kProjectLimit); });
 }
 
 void TWorksheetFrm::CreateRowPanel() {
@@ -245,8 +241,7 @@ void TWorksheetFrm::BindRowHandlers(int k) {
     key = QChar();
     FocusNextControl(Desc[i]);
   };
-  connect(Desc[i], &QLineEdit::textChanged, this,
-          [this, i] { RunGuarded(this, [&] { RelaxLimit(Desc[i], kDescLimit); }); });
+  GuardedConnect(Desc[i], &QLineEdit::textChanged, this, [this, i] { RelaxLimit(Desc[i], kDescLimit); });
 
   Nob[i]->OnChange = [this, k] { RowLengthFromCount(k); };
   Tot[i]->OnChange = [this] {
@@ -286,8 +281,7 @@ void TWorksheetFrm::CreateButtonBar() {
   CalcBtn->setVisible(false);
 
   auto bind = [this](QPushButton* b, void (TWorksheetFrm::*handler)()) {
-    connect(b, &QAbstractButton::clicked, this,
-            [this, handler] { RunGuarded(this, [&] { (this->*handler)(); }); });
+    GuardedConnect(b, &QAbstractButton::clicked, this, handler);
   };
   bind(LoadBtn, &TWorksheetFrm::LoadBtnClick);
   bind(SaveBtn, &TWorksheetFrm::SaveBtnClick);
@@ -334,72 +328,45 @@ void TWorksheetFrm::RelaxLimit(TEdit* box, int limit) {
   box->setMaxLength(std::max<int>(limit, box->text().size()));
 }
 
-// A row without a size has no beads per inch and no length.
-void TWorksheetFrm::ClearRowSize(int k) {
-  WorksheetRowValues& row = Rows[k - 1];
-  row.MmValue = 0;
-  Bpi[k - 1]->clear();
-  row.LengthValue = 0;
-  Tot[k - 1]->clear();
-}
-
-// After a new size: the length follows when a count is there, and the caret
-// goes on to the row's bead count.
-void TWorksheetFrm::ShowRowLength(int k) {
-  WorksheetRowValues& row = Rows[k - 1];
-  if (row.BeadCount > 0) {
-    row.LengthValue = RowLength(row.BeadCount, row.MmValue);
-    Tot[k - 1]->setText(WorksheetNumberText(row.LengthValue));
+// Runs a row step on the row's values and boxes and shows what it changed,
+// also when it fails part way: what it had done by then stays done. The
+// length box comes last, as its change brings the total up to date.
+bool TWorksheetFrm::RunRowStep(int k, const RowStep& step) {
+  const int i = k - 1;
+  WorksheetRowBoxes boxes{Mm[i]->text(), Inch[i]->text(), Nob[i]->text(), Bpi[i]->text(), Tot[i]->text()};
+  const std::pair<TEdit*, const QString*> writes[] = {
+      {Mm[i], &boxes.Mm}, {Inch[i], &boxes.Inch}, {Bpi[i], &boxes.Bpi}, {Tot[i], &boxes.Tot}};
+  const auto show = [&] {
+    for (const auto& [box, text] : writes)
+      if (box->text() != *text) box->setText(*text);
+  };
+  bool toCount = false;
+  try {
+    toCount = step(Rows[i], boxes);
+  } catch (...) {
+    show();
+    throw;
   }
-  MoveFocusTo(Nob[k - 1]);
+  show();
+  return toCount;
 }
 
-// Leaving an empty size box keeps the size the row's other box holds; only
-// when both are empty has the row no size.
 void TWorksheetFrm::RowSizeFromMm(int k) {
-  WorksheetRowValues& row = Rows[k - 1];
-  const QString t = SizeText(Mm[k - 1]);
-  if (IsNoSize(t)) {
-    if (IsNoSize(SizeText(Inch[k - 1]))) ClearRowSize(k);
-    return;
-  }
-  row.MmValue = StoreSingle(NotNegative(TextToNumber(t), t));
-  Bpi[k - 1]->setText(WorksheetNumberText(BeadsPerInchFromMm(row.MmValue)));
-  Inch[k - 1]->clear();
-  ShowRowLength(k);
+  if (RunRowStep(k, WorksheetSizeFromMm)) MoveFocusTo(Nob[k - 1]);
 }
 
 void TWorksheetFrm::RowSizeFromInch(int k) {
-  WorksheetRowValues& row = Rows[k - 1];
-  const QString t = SizeText(Inch[k - 1]);
-  if (IsNoSize(t)) {
-    if (IsNoSize(SizeText(Mm[k - 1]))) ClearRowSize(k);
-    return;
-  }
-  row.InchValue = StoreSingle(NotNegative(InchTextToNumber(t), t));
-  row.MmValue = MmFromInch(row.InchValue);
-  Bpi[k - 1]->setText(WorksheetNumberText(BeadsPerInchFromInch(row.InchValue)));
-  Mm[k - 1]->clear();
-  ShowRowLength(k);
+  if (RunRowStep(k, WorksheetSizeFromInch)) MoveFocusTo(Nob[k - 1]);
 }
 
 void TWorksheetFrm::RowLengthFromCount(int k) {
-  WorksheetRowValues& row = Rows[k - 1];
-  row.BeadCount = LenientBeadCount(AsStored(Nob[k - 1]->text()));
-  if (row.BeadCount <= 0) {
-    row.LengthValue = 0;
-    Tot[k - 1]->clear();
-    return;
-  }
-  row.LengthValue = RowLength(row.BeadCount, row.MmValue);
-  Tot[k - 1]->setText(WorksheetNumberText(row.LengthValue));
+  RunRowStep(k, [](WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
+    WorksheetLengthFromCount(row, boxes);
+    return false;
+  });
 }
 
-void TWorksheetFrm::RecomputeTotal() {
-  TotalValue = 0;
-  TotalValue = SumLengths(Rows);
-  Total->setText(WorksheetNumberText(TotalValue));
-}
+void TWorksheetFrm::RecomputeTotal() { Total->setText(WorksheetTotal(Rows, TotalValue)); }
 
 void TWorksheetFrm::CalcBtnClick() { RecomputeTotal(); }
 
@@ -526,10 +493,10 @@ void TWorksheetFrm::ApplyLoaded(const WorksheetText& text) {
   }
   for (int k = 1; k <= kWorksheetRows; ++k) {
     RunGuarded(this, [&] {
-      if (!IsNoSize(SizeText(Mm[k - 1])))
-        RowSizeFromMm(k);
-      else
-        RowSizeFromInch(k);
+      RunRowStep(k, [](WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
+        WorksheetLoadedSize(row, boxes);
+        return false;
+      });
     });
     // The change handler works the length out; an unchanged text must too.
     TEdit* count = Nob[k - 1];

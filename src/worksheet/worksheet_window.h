@@ -3,12 +3,14 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
 #include "core/report_template.h"
 #include "core/worksheet_file.h"
 #include "core/worksheet_rows.h"
+#include "core/worksheet_steps.h"
 
 class QLabel;
 class QPrinter;
@@ -54,8 +56,6 @@ class TWorksheetFrm : public QWidget {
 
   void RowSizeFromMm(int k);
   void RowSizeFromInch(int k);
-  void ClearRowSize(int k);
-  void ShowRowLength(int k);
   void RowLengthFromCount(int k);
   void RecomputeTotal();
 
@@ -80,6 +80,10 @@ class TWorksheetFrm : public QWidget {
   void CreateButtonBar();
   void CreateRow(int k, int top);
   void BindRowHandlers(int k);
+  // A computation of one row (core/worksheet_steps.h); true when the caret is
+  // to go on to the row's bead count.
+  using RowStep = std::function<bool(WorksheetRowValues&, WorksheetRowBoxes&)>;
+  bool RunRowStep(int k, const RowStep& step);
   void MoveFocusTo(QWidget* box);
   void SetLimitedText(TEdit* box, int limit, const QString& text);
   void RelaxLimit(TEdit* box, int limit);
