@@ -67,7 +67,8 @@ HelpPage ParseHelpPage(const QString& text) {
       block.kind = HelpBlock::Kind::Pair;
       block.size = ReadSize(rest, ok);
       for (int k = 0; ok && k < 2; ++k) {
-        const QStringList parts = i + 1 < lines.size() && IsBarred(lines[i + 1]) ? lines[++i].split(u'|') : QStringList();
+        const QStringList parts =
+            i + 1 < lines.size() && IsBarred(lines[i + 1]) ? lines[++i].split(u'|') : QStringList();
         ok = parts.size() == 5;
         if (ok) block.pictures << HelpPicture{parts[1], parts[2], parts[3]};
       }

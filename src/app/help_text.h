@@ -19,10 +19,10 @@ struct HelpPicture {
 struct HelpBlock {
   enum class Kind { Heading, Memo, Picture, Pair, Skip };
   Kind kind = Kind::Skip;
-  QString text;        // a heading
-  QStringList lines;   // a memo's lines, as written
-  int pixels = 0;      // a memo's font size; a skip's height
-  QSize size;          // a picture's size; a memo's fixed box (empty: fitted to its lines)
+  QString text;       // a heading
+  QStringList lines;  // a memo's lines, as written
+  int pixels = 0;     // a memo's font size; a skip's height
+  QSize size;         // a picture's size; a memo's fixed box (empty: fitted to its lines)
   bool stretch = false;
   QList<HelpPicture> pictures;  // one picture, or two side by side
 };

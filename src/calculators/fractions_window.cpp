@@ -34,7 +34,7 @@ TFracFrm::TFracFrm(DesktopServices& services, QWidget* parent) : QWidget(parent)
   // Esc presses the Close button wherever the focus is in the window.
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   escape->setContext(Qt::WindowShortcut);
-  connect(escape, &QShortcut::activated, CloseBtn, &QPushButton::click);
+  GuardedConnect(escape, &QShortcut::activated, this, [this] { CloseBtn->click(); });
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
   help->setContext(Qt::WindowShortcut);
   GuardedConnect(help, &QShortcut::activated, this, [this] { Q_EMIT helpWanted(); });

@@ -69,7 +69,7 @@ TMetalFrm::TMetalFrm(DesktopServices& services, QWidget* parent) : QWidget(paren
   // Esc presses Close wherever the focus is in the window.
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   escape->setContext(Qt::WindowShortcut);
-  connect(escape, &QShortcut::activated, CloseBtn, &QPushButton::click);
+  GuardedConnect(escape, &QShortcut::activated, this, [this] { CloseBtn->click(); });
 
   NameControls();
   LayOut();

@@ -15,22 +15,22 @@ class TestHelpText : public QObject {
 
   // Each item of the format, as the window lays it out.
   void readsEachItem() {
-    const HelpPage page = ParseHelpPage(QStringLiteral(
-        "# a note for the writer\n"
-        "heading Stone Size\n"
-        "\n"
-        "memo\n"
-        "|Note that if |\n"
-        "||\n"
-        "|the end.|\n"
-        "memo 15 361x185\r\n"
-        "|big|\r\n"
-        "picture help.png 257x67 | Millimeters 3.17500\n"
-        "picture wide.png 320x43 stretch | A box\n"
-        "pair 97x97\n"
-        "|a.png|Left picture|Left|\n"
-        "|b.png|Right picture|Right|\n"
-        "skip 12\n"));
+    const HelpPage page =
+        ParseHelpPage(QStringLiteral("# a note for the writer\n"
+                                     "heading Stone Size\n"
+                                     "\n"
+                                     "memo\n"
+                                     "|Note that if |\n"
+                                     "||\n"
+                                     "|the end.|\n"
+                                     "memo 15 361x185\r\n"
+                                     "|big|\r\n"
+                                     "picture help.png 257x67 | Millimeters 3.17500\n"
+                                     "picture wide.png 320x43 stretch | A box\n"
+                                     "pair 97x97\n"
+                                     "|a.png|Left picture|Left|\n"
+                                     "|b.png|Right picture|Right|\n"
+                                     "skip 12\n"));
     QCOMPARE(page.problems, QStringList());
     QCOMPARE(page.blocks.size(), 7);
     using K = HelpBlock::Kind;
@@ -62,14 +62,22 @@ class TestHelpText : public QObject {
   void reportsWhatItCannotRead_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("problem");
-    QTest::newRow("unknown item") << "heading A\ntable 3\n" << "line 2: table 3";
-    QTest::newRow("memo without lines") << "memo\nheading A\n" << "line 1: memo";
-    QTest::newRow("memo size not a number") << "memo big\n|x|\n" << "line 1: memo big";
-    QTest::newRow("line without its closing bar") << "memo\n|x\n" << "line 1: memo";
-    QTest::newRow("picture without description") << "picture a.png 10x10\n" << "line 1: picture a.png 10x10";
-    QTest::newRow("picture size") << "picture a.png 10 | A\n" << "line 1: picture a.png 10 | A";
-    QTest::newRow("pair with one picture") << "pair 9x9\n|a.png|A|a|\n" << "line 1: pair 9x9";
-    QTest::newRow("skip not a number") << "skip some\n" << "line 1: skip some";
+    QTest::newRow("unknown item") << "heading A\ntable 3\n"
+                                  << "line 2: table 3";
+    QTest::newRow("memo without lines") << "memo\nheading A\n"
+                                        << "line 1: memo";
+    QTest::newRow("memo size not a number") << "memo big\n|x|\n"
+                                            << "line 1: memo big";
+    QTest::newRow("line without its closing bar") << "memo\n|x\n"
+                                                  << "line 1: memo";
+    QTest::newRow("picture without description") << "picture a.png 10x10\n"
+                                                 << "line 1: picture a.png 10x10";
+    QTest::newRow("picture size") << "picture a.png 10 | A\n"
+                                  << "line 1: picture a.png 10 | A";
+    QTest::newRow("pair with one picture") << "pair 9x9\n|a.png|A|a|\n"
+                                           << "line 1: pair 9x9";
+    QTest::newRow("skip not a number") << "skip some\n"
+                                       << "line 1: skip some";
   }
 
   void reportsWhatItCannotRead() {
