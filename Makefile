@@ -9,10 +9,15 @@ PACKAGE_BUILD ?= build-package
 deps:
 	@scripts/install-deps
 
+# Extra CMake settings, e.g. CMAKE_ARGS=-DORVANE_WERROR=ON (as CI builds);
+# given, they are applied to an existing build folder too.
+CMAKE_ARGS ?=
+
 $(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS)
 
 build: deps $(BUILD)/CMakeCache.txt
+	$(if $(strip $(CMAKE_ARGS)),cmake -S . -B $(BUILD) $(CMAKE_ARGS))
 	cmake --build $(BUILD) -j$(JOBS)
 
 run: build

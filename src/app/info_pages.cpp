@@ -15,6 +15,7 @@
 #include "platform/error_boundary.h"
 #include "app/main_window.h"
 #include "core/maker_info.h"
+#include "core/version.h"
 #include "widgets/fx_label.h"
 #include "widgets/look.h"
 #include "widgets/panel.h"
@@ -146,7 +147,7 @@ TAboutPage::TAboutPage(AppContext& app, QWidget* parent) : TTabSheet(parent), ap
                        true, QStringLiteral("A book beside a pocket calculator"));
   Label4 = MakeLabel(Panel16, QRect(192, 136, 257, 25), Arial(24), QStringLiteral("Orvane"),
                      Qt::AlignHCenter | Qt::AlignTop, true);
-  Label5 = MakeLabel(Panel16, QRect(184, 168, 281, 25), Arial(24), QStringLiteral("Ver. 2.0"),
+  Label5 = MakeLabel(Panel16, QRect(184, 168, 281, 25), Arial(24), QStringLiteral("Ver. ") + QLatin1String(kVersion),
                      Qt::AlignHCenter | Qt::AlignTop, true);
 
   FxLabel7 = new TFxLabel(Panel16);

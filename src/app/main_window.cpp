@@ -9,9 +9,10 @@
 
 #include "platform/window_frame.h"
 #include "app/app_context.h"
-#include "platform/error_boundary.h"
+#include "platform/guarded_connect.h"
 #include "app/help_window.h"
 #include "app/info_pages.h"
+#include "core/version.h"
 #include "calculator/calculator_window.h"
 #include "calculators/bead_page.h"
 #include "calculators/fractions_window.h"
@@ -61,15 +62,13 @@ void AddShortcut(QWidget* window, const QList<QKeySequence>& keys, std::function
   auto* shortcut = new QShortcut(window);
   shortcut->setKeys(keys);
   shortcut->setContext(Qt::WindowShortcut);
-  QObject::connect(shortcut, &QShortcut::activated, window, [window, action = std::move(action)] {
-    RunGuarded(window, action);
-  });
+  GuardedConnect(shortcut, &QShortcut::activated, window, std::move(action));
 }
 
 }  // namespace
 
 TMainFrm::TMainFrm(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
-  ConfigureFixedWindow(this, QStringLiteral("Orvane Version 2.0"), 535, 515, true);
+  ConfigureFixedWindow(this, QStringLiteral("Orvane Version ") + QLatin1String(kVersion), 535, 515, true);
   setFont(MakeFont(QStringLiteral("MS Sans Serif"), 11));
   SetBackground(this, SystemColor(SysColor::BtnFace));
   FormCreate();
@@ -106,7 +105,7 @@ void TMainFrm::CreatePages() {
   TabSheet2 = new TPearlPlatePage();
   TabSheet3 = new TStoneSizePage();
   TabSheet5 = new TWeightPage(app_.Services());
-  connect(TabSheet5, &TWeightPage::metalWanted, this, [this] { ShowWindow(app_.MetalFrm()); });
+  GuardedConnect(TabSheet5, &TWeightPage::metalWanted, this, [this] { ShowWindow(app_.MetalFrm()); });
   TabSheet7 = new TJumpRingPage();
   TabSheet6 = new TWireGaugePage();
   TabSheet4 = new TRingSizePage();
@@ -162,14 +161,11 @@ void TMainFrm::CreateButtonBar() {
   AddShortcut(this, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)},
               [this] { StepPage(PageControl1, -1); });
 
-  auto bind = [this](QAbstractButton* b, void (TMainFrm::*handler)()) {
-    connect(b, &QAbstractButton::clicked, this, [this, handler] { RunGuarded(this, [&] { (this->*handler)(); }); });
-  };
-  bind(ExitBtn, &TMainFrm::ExitBtnClick);
-  bind(BitBtn1, &TMainFrm::CalculatorBtnClick);
-  bind(HelpBtn, &TMainFrm::HelpBtnClick);
-  bind(FracBtn, &TMainFrm::FracBtnClick);
-  bind(WorksheetBtn, &TMainFrm::WorksheetBtnClick);
+  GuardedConnect(ExitBtn, &QAbstractButton::clicked, this, &TMainFrm::ExitBtnClick);
+  GuardedConnect(BitBtn1, &QAbstractButton::clicked, this, &TMainFrm::CalculatorBtnClick);
+  GuardedConnect(HelpBtn, &QAbstractButton::clicked, this, &TMainFrm::HelpBtnClick);
+  GuardedConnect(FracBtn, &QAbstractButton::clicked, this, &TMainFrm::FracBtnClick);
+  GuardedConnect(WorksheetBtn, &QAbstractButton::clicked, this, &TMainFrm::WorksheetBtnClick);
 }
 
 void TMainFrm::ExitBtnClick() { app_.Quit(); }

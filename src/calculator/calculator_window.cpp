@@ -6,6 +6,7 @@
 #include "platform/window_frame.h"
 #include "platform/desktop_services.h"
 #include "platform/error_boundary.h"
+#include "platform/guarded_connect.h"
 #include "calculator/calculator_control.h"
 #include "widgets/look.h"
 
@@ -42,7 +43,7 @@ TCalculatorFrm::TCalculatorFrm(DesktopServices& services, QWidget* parent) : QWi
 
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
   help->setContext(Qt::WindowShortcut);
-  connect(help, &QShortcut::activated, this, [this] { Q_EMIT helpWanted(); });
+  GuardedConnect(help, &QShortcut::activated, this, [this] { Q_EMIT helpWanted(); });
 }
 
 void TCalculatorFrm::FormKeyPress(QChar& key) {

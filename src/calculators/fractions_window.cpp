@@ -10,6 +10,7 @@
 #include "platform/window_frame.h"
 #include "platform/desktop_services.h"
 #include "platform/error_boundary.h"
+#include "platform/guarded_connect.h"
 #include "core/fraction_table.h"
 #include "widgets/look.h"
 #include "widgets/nav_bar.h"
@@ -29,14 +30,14 @@ TFracFrm::TFracFrm(DesktopServices& services, QWidget* parent) : QWidget(parent)
   CloseBtn->setGeometry(400, 454, 120, 27);
   CloseBtn->setFont(MakeFont(QStringLiteral("Arial"), 15));
   CloseBtn->setAutoDefault(true);  // Enter on the focused button presses it
-  connect(CloseBtn, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { CloseBtnClick(); }); });
+  GuardedConnect(CloseBtn, &QPushButton::clicked, this, &TFracFrm::CloseBtnClick);
   // Esc presses the Close button wherever the focus is in the window.
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   escape->setContext(Qt::WindowShortcut);
-  connect(escape, &QShortcut::activated, CloseBtn, &QPushButton::click);
+  GuardedConnect(escape, &QShortcut::activated, this, [this] { CloseBtn->click(); });
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
   help->setContext(Qt::WindowShortcut);
-  connect(help, &QShortcut::activated, this, [this] { Q_EMIT helpWanted(); });
+  GuardedConnect(help, &QShortcut::activated, this, [this] { Q_EMIT helpWanted(); });
 
   CreateToolBar();
 }

@@ -12,6 +12,7 @@
 #include <limits>
 #include <locale.h>
 #include <string>
+#include <utility>
 
 namespace orvane {
 
@@ -273,24 +274,35 @@ QString NonFinite(long double value) {
 
 }  // namespace
 
-QString TrimSpaces(const QString& text) {
+namespace {
+
+bool IsSpace(QChar c) { return c == u' '; }
+bool IsBlank(QChar c) { return c <= u' '; }
+
+// The start and end of what is left of a text without its blanks at both ends.
+template <typename IsBlankChar>
+std::pair<qsizetype, qsizetype> TrimmedRange(const QString& text, IsBlankChar isBlank) {
   qsizetype b = 0, e = text.size();
-  while (b < e && text[b] == u' ') ++b;
-  while (e > b && text[e - 1] == u' ') --e;
+  while (b < e && isBlank(text[b])) ++b;
+  while (e > b && isBlank(text[e - 1])) --e;
+  return {b, e};
+}
+
+template <typename IsBlankChar>
+QString Trimmed(const QString& text, IsBlankChar isBlank) {
+  const auto [b, e] = TrimmedRange(text, isBlank);
   return text.mid(b, e - b);
 }
 
-QString TrimBlanks(const QString& text) {
-  qsizetype b = 0, e = text.size();
-  while (b < e && text[b] <= u' ') ++b;
-  while (e > b && text[e - 1] <= u' ') --e;
-  return text.mid(b, e - b);
-}
+}  // namespace
+
+QString TrimSpaces(const QString& text) { return Trimmed(text, IsSpace); }
+
+QString TrimBlanks(const QString& text) { return Trimmed(text, IsBlank); }
 
 long double TextToNumber(const QString& text) {
-  qsizetype b = 0, e = text.size();
-  while (b < e && text[b] == u' ') ++b;
-  while (e > b && text[e - 1] == u' ') --e;
+  // Read in place: no trimmed copy for the hot path of every conversion.
+  const auto [b, e] = TrimmedRange(text, IsSpace);
   qsizetype i = b;
   const bool negative = i < e && text[i] == u'-';
   if (i < e && (text[i] == u'+' || text[i] == u'-')) ++i;
@@ -368,21 +380,26 @@ long double TextToNumber(const QString& text) {
   return v;
 }
 
-qint32 TextToInteger(const QString& text) {
+std::optional<qint32> ReadInteger(const QString& text) {
   qsizetype i = 0;
   while (i < text.size() && text[i] == u' ') ++i;
   bool negative = false;
   if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
-  if (i >= text.size()) ThrowInteger(text);
+  if (i >= text.size()) return std::nullopt;
   qint64 value = 0;
   for (; i < text.size(); ++i) {
-    if (!IsDigit(text[i])) ThrowInteger(text);
+    if (!IsDigit(text[i])) return std::nullopt;
     value = value * 10 + (text[i].unicode() - u'0');
-    if (value > qint64(std::numeric_limits<qint32>::max()) + 1) ThrowInteger(text);
+    if (value > qint64(std::numeric_limits<qint32>::max()) + 1) return std::nullopt;
   }
   if (negative) value = -value;
-  if (value > std::numeric_limits<qint32>::max() || value < std::numeric_limits<qint32>::min()) ThrowInteger(text);
+  if (value > std::numeric_limits<qint32>::max() || value < std::numeric_limits<qint32>::min()) return std::nullopt;
   return static_cast<qint32>(value);
+}
+
+qint32 TextToInteger(const QString& text) {
+  if (const std::optional<qint32> value = ReadInteger(text)) return *value;
+  ThrowInteger(text);
 }
 
 float FractionToDecimal(const QString& text) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <stdexcept>
 
 namespace orvane {
@@ -23,6 +24,8 @@ inline constexpr long double kMmPerInch = 25.4L;
 
 long double TextToNumber(const QString& text);
 qint32 TextToInteger(const QString& text);
+// What TextToInteger reads, or nothing where it would fail.
+std::optional<qint32> ReadInteger(const QString& text);
 float FractionToDecimal(const QString& text);
 long double InchTextToNumber(const QString& text);
 QString FormatFixed(long double value, int precision, int decimals);

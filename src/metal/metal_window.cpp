@@ -8,6 +8,7 @@
 
 #include "platform/desktop_services.h"
 #include "platform/error_boundary.h"
+#include "platform/guarded_connect.h"
 #include "widgets/edit.h"
 #include "widgets/focus.h"
 #include "widgets/look.h"
@@ -64,11 +65,11 @@ TMetalFrm::TMetalFrm(DesktopServices& services, QWidget* parent) : QWidget(paren
   CloseBtn = new QPushButton(QStringLiteral("Close"), this);
   CloseBtn->setGeometry(kOutLeft, kClientHeight - 40, kOutWidth, 27);
   CloseBtn->setAutoDefault(true);  // Enter on the focused button presses it
-  connect(CloseBtn, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { CloseBtnClick(); }); });
+  GuardedConnect(CloseBtn, &QPushButton::clicked, this, &TMetalFrm::CloseBtnClick);
   // Esc presses Close wherever the focus is in the window.
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   escape->setContext(Qt::WindowShortcut);
-  connect(escape, &QShortcut::activated, CloseBtn, &QPushButton::click);
+  GuardedConnect(escape, &QShortcut::activated, this, [this] { CloseBtn->click(); });
 
   NameControls();
   LayOut();
@@ -140,8 +141,8 @@ void TMetalFrm::CreateInputs() {
   AddRow(inputs_, QString(), {AcrossMm, AcrossInch});
   AcrossLabel = inputs_.back().caption;
   // A diameter typed by hand is no longer the picked gauge.
-  connect(AcrossMm, &QLineEdit::textEdited, GaugeBox, [this] { GaugeBox->setCurrentIndex(-1); });
-  connect(AcrossInch, &QLineEdit::textEdited, GaugeBox, [this] { GaugeBox->setCurrentIndex(-1); });
+  for (TEdit* box : {AcrossMm, AcrossInch})
+    GuardedConnect(box, &QLineEdit::textEdited, GaugeBox, [this] { GaugeBox->setCurrentIndex(-1); });
 
   ThickMm = MakeSizeBox(QStringLiteral("Thickness in mm"), false, &thickSource_);
   ThickInch = MakeSizeBox(QStringLiteral("Thickness in inches"), true, &thickSource_);
@@ -156,13 +157,10 @@ void TMetalFrm::CreateInputs() {
   AllowanceBox->setToolTip(QStringLiteral("Extra length for the saw cut and filing"));
   AddRow(inputs_, QStringLiteral("Allowance (mm)"), {AllowanceBox}, kRing);
 
-  auto guarded = [this](void (TMetalFrm::*handler)()) {
-    return [this, handler] { RunGuarded(this, [&] { (this->*handler)(); }); };
-  };
-  connect(MetalBox, &QComboBox::activated, this, guarded(&TMetalFrm::MetalBoxChange));
-  connect(ShapeBox, &QComboBox::activated, this, guarded(&TMetalFrm::ShapeBoxChange));
-  connect(GaugeBox, &QComboBox::activated, this, guarded(&TMetalFrm::GaugeBoxChange));
-  connect(RingSizeBox, &QComboBox::activated, this, [this] { RunGuarded(this, [this] { CalcBtnClick(); }); });
+  GuardedConnect(MetalBox, &QComboBox::activated, this, &TMetalFrm::MetalBoxChange);
+  GuardedConnect(ShapeBox, &QComboBox::activated, this, &TMetalFrm::ShapeBoxChange);
+  GuardedConnect(GaugeBox, &QComboBox::activated, this, &TMetalFrm::GaugeBoxChange);
+  GuardedConnect(RingSizeBox, &QComboBox::activated, this, [this] { CalcBtnClick(); });
 }
 
 void TMetalFrm::CreateResults() {
@@ -203,7 +201,7 @@ TEdit* TMetalFrm::MakeSizeBox(const QString& name, bool inch, SizeSource* source
   auto* box = MakeBox(name, kSizeWidth);
   if (inch) box->SetKeyFilter(KeyFilterKind::InchBox, services_, [this, box] { EnterPressed(box); });
   const SizeSource mine = inch ? SizeSource::Inch : SizeSource::Mm;
-  connect(box, &QLineEdit::textEdited, this, [source, mine] { *source = mine; });
+  GuardedConnect(box, &QLineEdit::textEdited, this, [source, mine] { *source = mine; });
   return box;
 }
 

@@ -4,6 +4,7 @@
 
 #include "platform/desktop_services.h"
 #include "platform/error_boundary.h"
+#include "platform/guarded_connect.h"
 #include "widgets/focus.h"
 #include "widgets/look.h"
 
@@ -39,10 +40,10 @@ QChar TypedCharacter(const QKeyEvent* event) {
 }
 
 TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {
-  connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
-    if (text == lastText_) return;
-    lastText_ = text;
-    if (OnChange) RunGuarded(this, OnChange);
+  GuardedConnect(this, &QLineEdit::textChanged, this, [this] {
+    if (text() == lastText_) return;
+    lastText_ = text();
+    if (OnChange) OnChange();
   });
 }
 

@@ -3,7 +3,7 @@
 #include <QIcon>
 #include <QToolButton>
 
-#include "platform/error_boundary.h"
+#include "platform/guarded_connect.h"
 #include "widgets/look.h"
 
 namespace orvane {
@@ -22,7 +22,7 @@ TNavigationBar::TNavigationBar(QWidget* parent, std::array<std::function<void()>
     b->setToolTip(QString::fromLatin1(kHints[i]));
     b->setAccessibleName(QString::fromLatin1(kHints[i]));
     b->setFocusPolicy(Qt::NoFocus);
-    connect(b, &QToolButton::clicked, this, [this, click = clicks[i]] { RunGuarded(this, click); });
+    GuardedConnect(b, &QToolButton::clicked, this, clicks[i]);
     Buttons[i] = b;
   }
 }

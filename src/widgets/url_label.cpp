@@ -11,6 +11,7 @@
 
 #include "platform/desktop_services.h"
 #include "platform/error_boundary.h"
+#include "platform/guarded_connect.h"
 #include "widgets/look.h"
 
 namespace orvane {
@@ -197,7 +198,7 @@ void TUrlLabel::StartHover() {
   SetFontColor(highlightColor_);
   timer_ = new QTimer(this);
   timer_->setInterval(kHoverInterval);
-  connect(timer_, &QTimer::timeout, this, [this] { HoverTick(); });
+  GuardedConnect(timer_, &QTimer::timeout, this, &TUrlLabel::HoverTick);
   timer_->start();
 }
 

@@ -9,6 +9,7 @@ orvane=$(readlink -f "$1")
 build=$(dirname "$orvane")
 work=$(mktemp -d)
 source "$(dirname "${BASH_SOURCE[0]}")/xvfb-env.sh"
+require_tools Xvfb xdotool xprop
 app_pid=""
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true

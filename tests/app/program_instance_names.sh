@@ -7,6 +7,7 @@ set -euo pipefail
 orvane=$(readlink -f "$1")
 work=$(mktemp -d)
 source "$(dirname "${BASH_SOURCE[0]}")/xvfb-env.sh"
+require_tools Xvfb xdotool
 pids=()
 cleanup() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done

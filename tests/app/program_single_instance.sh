@@ -5,6 +5,7 @@ set -u
 ORVANE=${1:?path to orvane}
 work=$(mktemp -d)
 source "$(dirname "${BASH_SOURCE[0]}")/xvfb-env.sh"
+require_tools Xvfb xdotool timeout
 first=""
 cleanup() {
   [ -n "$first" ] && kill "$first" 2>/dev/null

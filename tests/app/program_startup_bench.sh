@@ -7,6 +7,7 @@ set -euo pipefail
 bench=$(dirname "$(readlink -f "$1")")/bench
 work=$(mktemp -d)
 source "$(dirname "${BASH_SOURCE[0]}")/xvfb-env.sh"
+require_tools Xvfb timeout
 cleanup() {
   stop_xvfb
   rm -rf "$work"

@@ -11,10 +11,9 @@ set -euo pipefail
 orvane=$(readlink -f "$1")
 python=/usr/bin/python3  # the system Python carries the AT-SPI bindings
 
-for tool in Xvfb xdotool xprop dbus-run-session; do
-  command -v "$tool" >/dev/null || { echo "missing $tool (scripts/install-deps installs it)"; exit 1; }
-done
-"$python" -c 'import pyatspi' 2>/dev/null || { echo "missing python3-pyatspi (scripts/install-deps installs it)"; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb-env.sh"
+require_tools Xvfb xdotool xprop dbus-run-session
+require_python_module "$python" pyatspi python3-pyatspi
 
 # Qt and the accessibility registry talk over a session bus: give the test its own.
 if [ -z "${ORVANE_WALKTHROUGH_BUS:-}" ]; then

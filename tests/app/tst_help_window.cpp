@@ -11,6 +11,7 @@
 #include "platform/window_frame.h"
 #include "app/help_window.h"
 #include "app/main_window.h"
+#include "core/maker_info.h"
 #include "widget_fixture.h"
 #include "widgets/ext_page_control.h"
 #include "widgets/look.h"
@@ -95,6 +96,53 @@ class TestHelpWindow : public QObject {
     QCOMPARE(help->Panel4->size(), QSize(370, 740));
   }
 
+  // The texts as the pages show them, blanks at line ends and empty lines
+  // included.
+  void memoTexts_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("memo");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("stone size, first") << 1 << 0
+                                       << "Enter either Millimeter or Inches and hit the \"Enter Key\",\n"
+                                          "this will find the round stone size in PP and SS.  Inches\n"
+                                          "may be entered as a fraction (1/4) or a decimal (0.250).";
+    QTest::newRow("stone size, second") << 1 << 1
+                                        << "Note that if the millimeter is on the exact boundary \n"
+                                           "between two sizes, both will be displayed with a \"-\".\n"
+                                           "For example 2.7 mm , 20 - 21 PP, and 9 - 10 SS.";
+    QTest::newRow("bead calculator, note") << 2 << 0
+                                           << "Please note that Inches may be entered as a \n"
+                                              "fraction (1/4) or as a decimal (0.250).";
+    QTest::newRow("bead calculator, strand") << 2 << 2
+                                             << "Enter the Number of Beads to calculate the length in \n"
+                                                "Inches.\n\n"
+                                                "Enter the Desired Length in Inches to find the number of \n"
+                                                "beads needed.";
+    QTest::newRow("worksheet, last") << 3 << 6
+                                     << "The UP Arrow and DOWN Arrow keys may be used\n"
+                                        "on the Bead Worksheet when adjusting the Number of \n"
+                                        "Beads to move from bead to bead.";
+  }
+
+  void memoTexts() {
+    QFETCH(int, page);
+    QFETCH(int, memo);
+    TestApp t;
+    THelpFrm* help = t.app->HelpFrm();
+    QWidget* panels[] = {help->Panel1, help->Panel2, help->Panel3, help->Panel4};
+    const auto memos = panels[page]->findChildren<QPlainTextEdit*>(Qt::FindDirectChildrenOnly);
+    QVERIFY(memo < memos.size());
+    QTEST(memos[memo]->toPlainText(), "text");
+  }
+
+  void licenceNamesTheProgramAndItsMaker() {
+    TestApp t;
+    THelpFrm* help = t.app->HelpFrm();
+    QVERIFY(help->Memo4->toPlainText().startsWith("Orvane is made by " + maker::kMakerName + "."));
+    QVERIFY(help->Memo5->toPlainText().contains("In no event shall " + maker::kMakerName + " be liable"));
+    QCOMPARE(help->Memo5->geometry(), QRect(16, help->Memo5->y(), 361, 185));
+  }
+
   void helpButtonChoosesThePage_data() {
     QTest::addColumn<int>("mainPage");
     QTest::addColumn<bool>("closedOnce");
@@ -175,6 +223,10 @@ class TestHelpWindow : public QObject {
     ShowWindow(help);
     FocusWidget(help->HelpPageControl1);
     QTest::keyClick(help->HelpPageControl1, Qt::Key_Escape);
+    QVERIFY(!help->isVisible());
+    // And from the window itself, when no control holds the focus.
+    ShowWindow(help);
+    QTest::keyClick(help, Qt::Key_Escape);
     QVERIFY(!help->isVisible());
   }
 

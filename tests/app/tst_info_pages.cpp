@@ -325,6 +325,14 @@ class TestInfoPages : public QObject {
     QCOMPARE(about->FxLabel5->Appearance(), TFxAppearance::apCustom);
   }
 
+  // The About page shows the version the title bar shows, both taken from
+  // the build's version number.
+  void aboutPageShowsTheVersion() {
+    TestApp t;
+    QCOMPARE(t.app->MainFrm()->TabSheet1->Label5->text(), QStringLiteral("Ver. 2.0"));
+    QCOMPARE(t.app->MainFrm()->windowTitle(), QStringLiteral("Orvane Version 2.0"));
+  }
+
   // Every picture file is decoded when its window is built, by the reader
   // its file name picks: a missing image plug-in or a file whose name lies
   // about its format would leave an empty frame.

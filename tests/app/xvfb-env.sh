@@ -14,6 +14,20 @@
 
 xvfb_pid=""
 
+# A tool that a bare machine may lack skips the test (exit 77, reported by
+# ctest as skipped) instead of failing it; scripts/install-deps installs them.
+require_tools() {
+  local tool
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null || { echo "SKIP: missing $tool (scripts/install-deps installs it)"; exit 77; }
+  done
+}
+
+# require_python_module PYTHON MODULE PACKAGE
+require_python_module() {
+  "$1" -c "import $2" 2>/dev/null || { echo "SKIP: missing $3 (scripts/install-deps installs it)"; exit 77; }
+}
+
 start_xvfb() {
   local screen=${1:-1280x1024x24}
   : "${work:?start_xvfb needs \$work, a scratch folder}"

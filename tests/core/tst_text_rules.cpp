@@ -13,6 +13,8 @@ class TextRulesTest : public QObject {
   void textToNumberFails();
   void textToInteger_data();
   void textToInteger();
+  void trimming_data();
+  void trimming();
   void fractionToDecimal_data();
   void fractionToDecimal();
   void fractionToDecimalFails_data();
@@ -98,6 +100,9 @@ void TextRulesTest::textToInteger() {
   QFETCH(QString, text);
   QFETCH(bool, valid);
   QFETCH(int, expected);
+  // The reader that does not throw agrees with the one that does.
+  QCOMPARE(ReadInteger(text).has_value(), valid);
+  if (valid) QCOMPARE(*ReadInteger(text), expected);
   try {
     const int v = TextToInteger(text);
     QVERIFY(valid);
@@ -106,6 +111,25 @@ void TextRulesTest::textToInteger() {
     QVERIFY(!valid);
     QCOMPARE(QString::fromStdString(e.what()), QStringLiteral("'%1' is not a valid integer value").arg(text));
   }
+}
+
+// Spaces only at both ends for the number rules; control characters as well
+// for texts read from a file or a pasted box.
+void TextRulesTest::trimming_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QString>("spaces");
+  QTest::addColumn<QString>("blanks");
+  QTest::newRow("spaces") << "  1 1/2  " << "1 1/2" << "1 1/2";
+  QTest::newRow("tab and CR") << "\t 4 \r" << "\t 4 \r" << "4";
+  QTest::newRow("inner kept") << " a \t b " << "a \t b" << "a \t b";
+  QTest::newRow("only blanks") << " \t " << "\t" << "";
+  QTest::newRow("empty") << "" << "" << "";
+}
+
+void TextRulesTest::trimming() {
+  QFETCH(QString, text);
+  QTEST(TrimSpaces(text), "spaces");
+  QTEST(TrimBlanks(text), "blanks");
 }
 
 void TextRulesTest::fractionToDecimal_data() {

@@ -10,10 +10,9 @@ orvane=$(readlink -f "$1")
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 python=/usr/bin/python3  # the system Python carries the AT-SPI bindings
 
-for tool in Xvfb xdotool dbus-run-session; do
-  command -v "$tool" >/dev/null || { echo "missing $tool (scripts/install-deps installs it)"; exit 1; }
-done
-"$python" -c 'import pyatspi' 2>/dev/null || { echo "missing python3-pyatspi (scripts/install-deps installs it)"; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/../app/xvfb-env.sh"
+require_tools Xvfb xdotool dbus-run-session
+require_python_module "$python" pyatspi python3-pyatspi
 
 # Qt and the accessibility registry talk over a session bus: give the test its own.
 if [ -z "${ORVANE_METAL_BUS:-}" ]; then
