@@ -7,10 +7,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <utility>
 
 #include "platform/desktop_services.h"
-#include "platform/error_boundary.h"
-#include "core/text_rules.h"
+#include "platform/guarded_connect.h"
 #include "widgets/edit.h"
 #include "widgets/focus.h"
 #include "widgets/look.h"
@@ -62,10 +62,21 @@ QLabel* MakeHeading(QWidget* parent, const QString& text, int column, int y) {
                    Qt::AlignHCenter | Qt::AlignBottom, true);
 }
 
-const char kBeadsPerInchNotCalculated[] =
-    "Error: Beads per Inch not calculated.\n\n       Please enter bead size\n       and try again.";
-const char kStoneAreaNotCalculated[] =
-    "Error: Stone Area not calculated.\n\n       Please enter stone size\n       and try again.";
+// Each box of the page and its text as the steps see it.
+constexpr std::pair<TEdit* TBeadCalcPage::*, BoxText BeadBoxes::*> kBoxes[] = {
+    {&TBeadCalcPage::BsMm, &BeadBoxes::BsMm},
+    {&TBeadCalcPage::BsInch, &BeadBoxes::BsInch},
+    {&TBeadCalcPage::NoBeads, &BeadBoxes::NoBeads},
+    {&TBeadCalcPage::BeadsIn, &BeadBoxes::BeadsIn},
+    {&TBeadCalcPage::Totalin, &BeadBoxes::Totalin},
+    {&TBeadCalcPage::LenInch, &BeadBoxes::LenInch},
+    {&TBeadCalcPage::TotalBeads, &BeadBoxes::TotalBeads},
+    {&TBeadCalcPage::AreaL, &BeadBoxes::AreaL},
+    {&TBeadCalcPage::AreaW, &BeadBoxes::AreaW},
+    {&TBeadCalcPage::AreaRect, &BeadBoxes::AreaRect},
+    {&TBeadCalcPage::AreaHex, &BeadBoxes::AreaHex},
+    {&TBeadCalcPage::AreaSp, &BeadBoxes::AreaSp},
+};
 
 }  // namespace
 
@@ -174,8 +185,8 @@ void TBeadCalcPage::BindHandlers() {
   BsInch->OnExit = [this] { BsInchExit(); };
   BsInch->OnKeyPress = [this](QChar& key) { FilterKeys(BsInch, KeyFilterKind::BsInch, key); };
   NoBeads->OnChange = [this] {
-    // The calculation that rewrote the count runs the recalculation itself.
-    if (!writingBeadCount_) NoBeadsChange();
+    // A step that rewrote the count has run the recalculation itself.
+    if (!writingBoxes_) NoBeadsChange();
   };
   NoBeads->OnKeyPress = [this](QChar& key) { FilterKeys(NoBeads, KeyFilterKind::NoBeads, key); };
   Totalin->OnExit = [this] { TotalinExit(); };
@@ -189,8 +200,8 @@ void TBeadCalcPage::BindHandlers() {
   AreaSp->OnExit = [this] { AreaWExit(); };
   AreaSp->OnKeyPress = [this](QChar& key) { FilterKeys(AreaSp, KeyFilterKind::AreaSp, key); };
 
-  connect(BcalcBtn, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { BcalcBtnClick(); }); });
-  connect(bClearBtn, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { bClearBtnClick(); }); });
+  GuardedConnect(BcalcBtn, &QPushButton::clicked, this, &TBeadCalcPage::BcalcBtnClick);
+  GuardedConnect(bClearBtn, &QPushButton::clicked, this, &TBeadCalcPage::bClearBtnClick);
 }
 
 void TBeadCalcPage::FilterKeys(TEdit* box, KeyFilterKind kind, QChar& key) {
@@ -211,23 +222,43 @@ void TBeadCalcPage::TabSheet8Show() {
   BsMm->selectAll();
 }
 
-void TBeadCalcPage::BsMmEnter() { marker_ = BeadSizeMarker::Mm; }
+BeadBoxes TBeadCalcPage::ReadBoxes() const {
+  BeadBoxes boxes;
+  for (auto [box, text] : kBoxes) (boxes.*text).text = (this->*box)->text();
+  return boxes;
+}
 
-void TBeadCalcPage::BsInchEnter() { marker_ = BeadSizeMarker::Inch; }
+void TBeadCalcPage::WriteBoxes(const BeadBoxes& boxes) {
+  QScopedValueRollback<bool> writing(writingBoxes_, true);
+  for (auto [box, text] : kBoxes)
+    if ((boxes.*text).written) (this->*box)->setText((boxes.*text).text);
+}
 
-void TBeadCalcPage::BsMmExit() { LeaveSizeBox(BsMm, BeadSizeMarker::Mm); }
-
-void TBeadCalcPage::BsInchExit() { LeaveSizeBox(BsInch, BeadSizeMarker::Inch); }
-
-void TBeadCalcPage::LeaveSizeBox(TEdit* box, BeadSizeMarker marker) {
-  if (!HoldsValue(TrimBlanks(box->text()))) {
-    BeadsIn->clear();
-    LenInch->clear();
-    return;
+// What a step wrote reaches the boxes also when it fails half-way.
+template <typename Step>
+void TBeadCalcPage::RunStep(Step&& step) {
+  BeadBoxes boxes = ReadBoxes();
+  try {
+    step(boxes);
+  } catch (...) {
+    WriteBoxes(boxes);
+    throw;
   }
-  marker_ = marker;
-  BcalcBtnClick();
-  FocusNoBeadsInstead();
+  WriteBoxes(boxes);
+}
+
+void TBeadCalcPage::BsMmEnter() { state_.marker = BeadSizeMarker::Mm; }
+
+void TBeadCalcPage::BsInchEnter() { state_.marker = BeadSizeMarker::Inch; }
+
+void TBeadCalcPage::BsMmExit() { LeaveSizeBox(BeadSizeMarker::Mm); }
+
+void TBeadCalcPage::BsInchExit() { LeaveSizeBox(BeadSizeMarker::Inch); }
+
+void TBeadCalcPage::LeaveSizeBox(BeadSizeMarker box) {
+  bool calculated = false;
+  RunStep([&](BeadBoxes& boxes) { calculated = SizeBoxLeft(box, boxes, state_); });
+  if (calculated) FocusNoBeadsInstead();
 }
 
 void TBeadCalcPage::FocusNoBeadsInstead() {
@@ -243,130 +274,48 @@ void TBeadCalcPage::FocusNoBeadsInstead() {
 }
 
 void TBeadCalcPage::NoBeadsChange() {
-  if (IsPositiveWholeNumber(NoBeads->text()))
-    BcalcBtnClick();
-  else
-    LenInch->clear();
-}
-
-void TBeadCalcPage::WriteBeadCount(qint32 count) {
-  const QString digits = QString::number(count);
-  if (NoBeads->text() == digits) return;
-  {
-    QScopedValueRollback<bool> writing(writingBeadCount_, true);
-    NoBeads->setText(digits);
-  }
-  // The rewritten count is a change like any other: the calculation runs once
-  // more, and any failure in it stops this run too.
-  NoBeadsChange();
+  RunStep([this](BeadBoxes& boxes) { BeadCountChanged(boxes, state_); });
 }
 
 void TBeadCalcPage::BcalcBtnClick() {
-  rate_ = 0;
-  if (marker_ == BeadSizeMarker::None) return;
-  const bool mm = marker_ == BeadSizeMarker::Mm;
-  const float size = ReadBeadSize(mm ? BsMm->text() : BsInch->text(), marker_);
-  (mm ? BsInch : BsMm)->clear();
-
-  rate_ = BeadsPerInch(size, marker_);
-  BeadsIn->setText(FormatBeadResult(rate_));
-
-  const qint32 count = BeadCountOrOne(NoBeads->text());
-  WriteBeadCount(count);
-  LenInch->setText(FormatBeadResult(StrandLength(count, size, marker_)));
-
-  const QString desired = TrimBlanks(Totalin->text());
-  if (HoldsValue(desired))
-    TotalBeads->setText(FormatBeadResult(BeadsForLength(NotNegative(InchTextToNumber(desired), desired), rate_)));
-  else
-    TotalBeads->clear();
-
-  StoneAreaStep(size);
-}
-
-void TBeadCalcPage::StoneAreaStep(float size) {
-  const QString length = TrimBlanks(AreaL->text());
-  const QString width = TrimBlanks(AreaW->text());
-  if (length.isEmpty() || width.isEmpty()) return;
-  const long double lengthInches = NotNegative(InchTextToNumber(length), length);
-  const long double widthInches = NotNegative(InchTextToNumber(width), width);
-
-  const QString spacing = TrimBlanks(AreaSp->text());
-  if (spacing.isEmpty()) {
-    const StoneCounts counts = PackedStoneCounts(lengthInches, widthInches, rate_);
-    AreaRect->setText(QString::number(counts.square));
-    AreaHex->setText(QString::number(counts.hexagonal));
-    return;
-  }
-  // Spaced stones are counted in the square pattern only.
-  const float spacedRate = SpacedRate(size, NotNegative(InchTextToNumber(spacing), spacing), marker_);
-  AreaRect->setText(QString::number(SpacedSquareCount(lengthInches, widthInches, spacedRate)));
-  AreaHex->clear();
+  RunStep([this](BeadBoxes& boxes) { BeadCalculation(boxes, state_); });
 }
 
 void TBeadCalcPage::TotalinExit() {
-  const QString desired = TrimBlanks(Totalin->text());
-  if (!(rate_ > 0)) {
-    TotalBeads->clear();
-    ShowNotCalculated(kBeadsPerInchNotCalculated);
-    return;
-  }
-  if (HoldsValue(desired))
-    TotalBeads->setText(FormatBeadResult(BeadsForLength(NotNegative(InchTextToNumber(desired), desired), rate_)));
-  else
-    TotalBeads->clear();
+  BeadNotice notice = BeadNotice::None;
+  RunStep([&](BeadBoxes& boxes) { notice = DesiredLengthLeft(boxes, state_); });
+  Show(notice);
 }
 
-void TBeadCalcPage::AreaLExit() { AreaBoxExit(AreaL); }
+void TBeadCalcPage::AreaLExit() {
+  BeadNotice notice = BeadNotice::None;
+  RunStep([&](BeadBoxes& boxes) { notice = AreaBoxLeft(AreaSide::Length, boxes, state_); });
+  Show(notice);
+}
 
-void TBeadCalcPage::AreaWExit() { AreaBoxExit(AreaW); }
-
-void TBeadCalcPage::AreaBoxExit(TEdit* box) {
-  const QString text = TrimBlanks(box->text());
-  if (!(rate_ > 0)) {
-    TotalBeads->clear();
-    ShowNotCalculated(kStoneAreaNotCalculated);
-    return;
-  }
-  if (HoldsValue(text)) {
-    BcalcBtnClick();
-  } else {
-    AreaRect->clear();
-    AreaHex->clear();
-  }
+void TBeadCalcPage::AreaWExit() {
+  BeadNotice notice = BeadNotice::None;
+  RunStep([&](BeadBoxes& boxes) { notice = AreaBoxLeft(AreaSide::Width, boxes, state_); });
+  Show(notice);
 }
 
 void TBeadCalcPage::AreaSpEnter() {
-  if (!(rate_ > 0)) {
-    TotalBeads->clear();
-    ShowNotCalculated(kStoneAreaNotCalculated);
-    return;
-  }
-  // Untrimmed on purpose: a box holding only blanks counts as filled here.
-  if (!AreaL->text().isEmpty() && !AreaW->text().isEmpty()) {
-    if (AreaSp->text() == u".") AreaSp->clear();
-    BcalcBtnClick();
-  } else {
-    AreaRect->clear();
-    AreaHex->clear();
-  }
+  BeadNotice notice = BeadNotice::None;
+  RunStep([&](BeadBoxes& boxes) { notice = SpacingEntered(boxes, state_); });
+  Show(notice);
 }
 
 void TBeadCalcPage::bClearBtnClick() {
-  marker_ = BeadSizeMarker::None;
-  rate_ = 0;
-  for (TEdit* box : {BsMm, BsInch, NoBeads, LenInch, BeadsIn, Totalin, TotalBeads, AreaW, AreaL, AreaRect,
-                     AreaHex, AreaSp})
-    box->clear();
+  RunStep([this](BeadBoxes& boxes) { ClearBeadPage(boxes, state_); });
   // A box that already has the focus gets no new enter event.
   const bool hadFocus = BsMm->hasFocus();
   BsMm->setFocus(Qt::OtherFocusReason);
   if (hadFocus) BsMmEnter();
 }
 
-void TBeadCalcPage::ShowNotCalculated(const char* text) {
-  services_.ShowMessage(window(), MessageIcon::Error, QStringLiteral("Error"),
-                              QString::fromLatin1(text), true);
+void TBeadCalcPage::Show(BeadNotice notice) {
+  if (notice == BeadNotice::None) return;
+  services_.ShowMessage(window(), MessageIcon::Error, QStringLiteral("Error"), BeadNoticeText(notice), true);
 }
 
 }  // namespace orvane

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/bead_formulas.h"
+#include "core/bead_steps.h"
 #include "core/key_filter.h"
 #include "widgets/ext_page_control.h"
 
@@ -50,25 +50,25 @@ class TBeadCalcPage : public TTabSheet {
   void BcalcBtnClick();
   void bClearBtnClick();
 
-  BeadSizeMarker Marker() const { return marker_; }
-  float Rate() const { return rate_; }
+  BeadSizeMarker Marker() const { return state_.marker; }
+  float Rate() const { return state_.rate; }
 
  private:
   void CreateControls();
   void BindHandlers();
   void FilterKeys(TEdit* box, KeyFilterKind kind, QChar& key);
-  void LeaveSizeBox(TEdit* box, BeadSizeMarker marker);
+  void LeaveSizeBox(BeadSizeMarker box);
   void FocusNoBeadsInstead();
-  void WriteBeadCount(qint32 count);
-  void StoneAreaStep(float size);
-  void AreaBoxExit(TEdit* box);
   void AreaSpEnter();
-  void ShowNotCalculated(const char* text);
+  void Show(BeadNotice notice);
+  BeadBoxes ReadBoxes() const;
+  void WriteBoxes(const BeadBoxes& boxes);
+  template <typename Step>
+  void RunStep(Step&& step);
 
   DesktopServices& services_;
-  BeadSizeMarker marker_ = BeadSizeMarker::None;
-  float rate_ = 0;  // beads per inch; 0 means not calculated
-  bool writingBeadCount_ = false;
+  BeadState state_;
+  bool writingBoxes_ = false;
   bool showingPage_ = false;
 };
 

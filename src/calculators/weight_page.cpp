@@ -5,10 +5,8 @@
 #include <QPushButton>
 
 #include "platform/desktop_services.h"
-#include "platform/error_boundary.h"
 #include "platform/guarded_connect.h"
 #include "core/key_filter.h"
-#include "core/text_rules.h"
 #include "widgets/edit.h"
 #include "widgets/focus.h"
 #include "widgets/look.h"
@@ -24,14 +22,6 @@ constexpr int kFirstBoxTop = 60;
 constexpr int kBoxPitch = 30;
 constexpr int kCaptionWidth = 110;
 constexpr int kCaptionGap = 8;
-
-// Blanks and control characters around a pasted or typed weight do not count.
-QString StripBlanks(const QString& text) {
-  qsizetype from = 0, to = text.size();
-  while (from < to && text[from] <= u' ') ++from;
-  while (to > from && text[to - 1] <= u' ') --to;
-  return text.mid(from, to - from);
-}
 
 }  // namespace
 
@@ -66,8 +56,7 @@ TWeightPage::TWeightPage(DesktopServices& services, QWidget* parent) : TTabSheet
   ConvertBtn->setGeometry(kBoxLeft, buttonTop, 75, 25);
   ConvertBtn->setFocusPolicy(Qt::StrongFocus);
   ConvertBtn->hide();
-  connect(ConvertBtn, &QPushButton::clicked, this,
-          [this] { RunGuarded(this, [this] { ConvertBtnClick(); }); });
+  GuardedConnect(ConvertBtn, &QPushButton::clicked, this, &TWeightPage::ConvertBtnClick);
 
   wClearBtn = new QPushButton(Icon(QStringLiteral(":/icons/clear.svg")), QStringLiteral("Clear"), this);
   wClearBtn->setFont(MakeFont(QStringLiteral("Arial"), 15));
@@ -87,7 +76,7 @@ TWeightPage::TWeightPage(DesktopServices& services, QWidget* parent) : TTabSheet
   MetalBtn->setAccessibleDescription(QStringLiteral("Opens the Metal Calculator"));
   MetalBtn->setFocusPolicy(Qt::StrongFocus);
   MetalBtn->setAutoDefault(true);
-  connect(MetalBtn, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { MetalBtnClick(); }); });
+  GuardedConnect(MetalBtn, &QPushButton::clicked, this, &TWeightPage::MetalBtnClick);
 }
 
 TEdit* TWeightPage::MakeWeightBox(WeightUnit unit, const QString& caption, int top) {
@@ -115,21 +104,17 @@ void TWeightPage::WeightBoxKeyPress(TEdit* box, QChar& key) {
 TEdit* TWeightPage::BoxOf(WeightUnit unit) const { return boxes_[static_cast<int>(unit)]; }
 
 void TWeightPage::ConvertBtnClick() {
-  const std::optional<WeightUnit> source = WeightUnitOfMarker(ActiveBox);
-  if (!source) return;
-  TEdit* sourceBox = BoxOf(*source);
-  const QString text = StripBlanks(sourceBox->text());
+  WeightBoxes boxes;
+  for (int i = 0; i < kWeightBoxCount; ++i) boxes[i].text = boxes_[i]->text();
   // Nothing to convert: Enter just walks on to the next box.
-  if (text.isEmpty() || text == QLatin1String(".")) {
-    FocusNextControl(sourceBox);
+  if (const std::optional<WeightUnit> walkOnFrom = WeightEntered(ActiveBox, boxes)) {
+    FocusNextControl(BoxOf(*walkOnFrom));
     return;
   }
-  const auto results = ConvertWeight(*source, TextToNumber(text));
-  static constexpr WeightUnit kWriteOrder[] = {WeightUnit::Gram,      WeightUnit::Carat,       WeightUnit::KGram,
-                                               WeightUnit::Ounce,     WeightUnit::Pound,       WeightUnit::TroyOunce,
-                                               WeightUnit::Pennyweight, WeightUnit::Grain};
-  for (WeightUnit unit : kWriteOrder)
-    if (unit != *source) BoxOf(unit)->setText(results[static_cast<int>(unit)]);
+  for (WeightUnit unit : kWeightWriteOrder) {
+    const BoxText& result = boxes[static_cast<int>(unit)];
+    if (result.written) BoxOf(unit)->setText(result.text);
+  }
 }
 
 void TWeightPage::MetalBtnClick() { Q_EMIT metalWanted(); }

@@ -92,4 +92,16 @@ std::array<QString, kWeightBoxCount> ConvertWeight(WeightUnit source, long doubl
   return out;
 }
 
+std::optional<WeightUnit> WeightEntered(const QString& marker, WeightBoxes& boxes) {
+  const std::optional<WeightUnit> source = WeightUnitOfMarker(marker);
+  if (!source) return std::nullopt;
+  // Blanks and control characters around a pasted or typed weight do not count.
+  const QString text = TrimBlanks(boxes[static_cast<size_t>(*source)].text);
+  if (text.isEmpty() || text == QLatin1String(".")) return source;
+  const auto results = ConvertWeight(*source, TextToNumber(text));
+  for (int i = 0; i < kWeightBoxCount; ++i)
+    if (static_cast<WeightUnit>(i) != *source) boxes[i].Set(results[i]);
+  return std::nullopt;
+}
+
 }  // namespace orvane

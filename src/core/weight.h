@@ -4,6 +4,8 @@
 #include <array>
 #include <optional>
 
+#include "core/box_text.h"
+
 namespace orvane {
 
 // The units of the Weight page, in the order of its boxes: the metric and
@@ -25,5 +27,21 @@ std::optional<WeightUnit> WeightUnitOfMarker(const QString& marker);
 // from the unrounded grams (ounces and pounds from each other directly), never
 // from another result's text. Throws EMathError when the grams overflow.
 std::array<QString, kWeightBoxCount> ConvertWeight(WeightUnit source, long double value);
+
+// The eight weight boxes, indexed by WeightUnit.
+using WeightBoxes = std::array<BoxText, kWeightBoxCount>;
+
+// The order the boxes of a conversion are written in: grams, the pivot, first.
+inline constexpr std::array<WeightUnit, kWeightBoxCount> kWeightWriteOrder = {
+    WeightUnit::Gram,  WeightUnit::Carat,     WeightUnit::KGram,       WeightUnit::Ounce,
+    WeightUnit::Pound, WeightUnit::TroyOunce, WeightUnit::Pennyweight, WeightUnit::Grain};
+
+// Enter in a weight box: the box the marker names is the source, and every
+// other box is written with its converted value; the source keeps its text.
+// A marker that names no box does nothing. A source holding nothing to
+// convert (empty, or a lone point) writes nothing and is returned: Enter
+// walks on from it to the next control. Throws the program's errors for a
+// text that is no number.
+std::optional<WeightUnit> WeightEntered(const QString& marker, WeightBoxes& boxes);
 
 }  // namespace orvane

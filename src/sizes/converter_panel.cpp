@@ -12,8 +12,8 @@
 
 #include "platform/desktop_services.h"
 #include "platform/error_boundary.h"
+#include "platform/guarded_connect.h"
 #include "core/size_tables.h"
-#include "core/text_rules.h"
 #include "widgets/edit.h"
 #include "widgets/focus.h"
 #include "widgets/look.h"
@@ -34,10 +34,6 @@ class FixedHeightDelegate : public QStyledItemDelegate {
   }
 };
 
-QString Range(const char* low, const char* high) {
-  return TrimSpaces(QLatin1String(low)) + QStringLiteral(" - ") + TrimSpaces(QLatin1String(high));
-}
-
 QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top) {
   auto* label = new QLabel(text, parent);
   label->move(left, top);
@@ -56,8 +52,8 @@ TDesignationBox::TDesignationBox(QWidget* parent) : QComboBox(parent) {
   lineEdit()->setAcceptDrops(false);
   lineEdit()->setDragEnabled(false);
   setFocusPolicy(Qt::WheelFocus);
-  connect(this, &QComboBox::activated, this, [this](int) {
-    if (OnChange) RunGuarded(this, OnChange);
+  GuardedConnect(this, &QComboBox::activated, this, [this] {
+    if (OnChange) OnChange();
   });
 }
 
@@ -173,14 +169,14 @@ TSizeConverterPanel::TSizeConverterPanel(DesktopServices& services, QWidget* par
   ClearBtn1->setToolTip(QStringLiteral("Clear Data Entry"));
   ClearBtn1->setAccessibleName(QStringLiteral("Clear Data Entry"));
   ClearBtn1->setFocusPolicy(Qt::NoFocus);
-  connect(ClearBtn1, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { ClearBtnClick(); }); });
+  GuardedConnect(ClearBtn1, &QPushButton::clicked, this, &TSizeConverterPanel::ClearBtnClick);
 
   // Never shown: Enter in the size boxes presses it from code.
   CalcBtn = new QPushButton(QStringLiteral("Calc"), this);
   CalcBtn->setGeometry(206, -6, 42, 25);
   CalcBtn->setFocusPolicy(Qt::NoFocus);
   CalcBtn->hide();
-  connect(CalcBtn, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { CalcBtnClick(); }); });
+  GuardedConnect(CalcBtn, &QPushButton::clicked, this, &TSizeConverterPanel::CalcBtnClick);
 }
 
 void TSizeConverterPanel::MmBoxEnter() { ActiveBox = QStringLiteral("MM"); }
@@ -209,80 +205,46 @@ void TSizeConverterPanel::DesignationKeyPress(TDesignationBox* box, QChar& key) 
 void TSizeConverterPanel::PearlBoxKeyPress(QChar& key) { DesignationKeyPress(PearlBox, key); }
 void TSizeConverterPanel::StoneBoxKeyPress(QChar& key) { DesignationKeyPress(StoneBox, key); }
 
+ConverterBoxes TSizeConverterPanel::ReadBoxes() const {
+  return {{PearlBox->Text()}, {StoneBox->Text()}, {MmBox->text()}, {InchBox->text()}};
+}
+
+void TSizeConverterPanel::WriteBoxes(const ConverterBoxes& boxes) {
+  if (boxes.PearlBox.written) PearlBox->SetText(boxes.PearlBox.text);
+  if (boxes.StoneBox.written) StoneBox->SetText(boxes.StoneBox.text);
+  if (boxes.MmBox.written) MmBox->setText(boxes.MmBox.text);
+  if (boxes.InchBox.written) InchBox->setText(boxes.InchBox.text);
+}
+
+// What a step wrote reaches the boxes also when it fails half-way.
+template <typename Step>
+void TSizeConverterPanel::RunStep(Step&& step) {
+  ConverterBoxes boxes = ReadBoxes();
+  try {
+    step(boxes);
+  } catch (...) {
+    WriteBoxes(boxes);
+    throw;
+  }
+  WriteBoxes(boxes);
+}
+
 void TSizeConverterPanel::PearlBoxChange() {
-  if (ActiveBox != QLatin1String("Pearl")) return;
-  StoneBox->SetText(QString());
-  MmBox->clear();
-  InchBox->clear();
-  const int k = PearlBox->currentIndex();
-  if (k < 1 || k > int(PearlPlateTable.size())) return;
-  const PearlPlateEntry& e = PearlPlateTable[k - 1];
-  StoneBox->SetText(TrimSpaces(QLatin1String(e.SS)));
-  ShowRanges(e.MmLow, e.MmHigh, e.InchLow, e.InchHigh);
+  RunStep([this](ConverterBoxes& boxes) {
+    PearlPlatePicked(ActiveBox, PearlBox->currentIndex(), boxes, ranges_);
+  });
 }
 
 void TSizeConverterPanel::StoneBoxChange() {
-  if (ActiveBox != QLatin1String("Stone")) return;
-  PearlBox->SetText(QString());
-  MmBox->clear();
-  InchBox->clear();
-  const int k = StoneBox->currentIndex();
-  if (k < 1 || k > int(StoneSizeTable.size())) return;
-  const StoneSizeEntry& e = StoneSizeTable[k - 1];
-  PearlBox->SetText(PearlNumbersForStone(TrimSpaces(QLatin1String(e.SS))));
-  ShowRanges(e.MmLow, e.MmHigh, e.InchLow, e.InchHigh);
-}
-
-void TSizeConverterPanel::ShowRanges(const char* mmLow, const char* mmHigh, const char* inchLow,
-                                     const char* inchHigh) {
-  mmRange_ = Range(mmLow, mmHigh);
-  inchRange_ = Range(inchLow, inchHigh);
-  MmBox->setText(mmRange_);
-  InchBox->setText(inchRange_);
-}
-
-// A size typed or pasted into MmBox or InchBox. A range that a pick wrote is
-// no size to convert and only beeps; any other text that is not a size says
-// what is wrong with it, as the other pages do.
-std::optional<long double> TSizeConverterPanel::SizeOf(const QString& text, bool inches) {
-  if (text == TrimSpaces(inches ? inchRange_ : mmRange_)) {
-    services_.Beep();
-    return std::nullopt;
-  }
-  return NotNegative(inches ? InchTextToNumber(text) : TextToNumber(text), text);
+  RunStep([this](ConverterBoxes& boxes) {
+    StoneSizePicked(ActiveBox, StoneBox->currentIndex(), boxes, ranges_);
+  });
 }
 
 void TSizeConverterPanel::CalcBtnClick() {
-  if (ActiveBox == QLatin1String("MM")) {
-    InchBox->clear();
-    const QString mm = TrimSpaces(MmBox->text());
-    if (!mm.isEmpty()) {
-      const std::optional<long double> size = SizeOf(mm, false);
-      if (!size) return;
-      const float inches = StoreSingle(*size / kMmPerInch);
-      InchBox->setText(FormatFixed(inches, 10, 5));
-    }
-  } else if (ActiveBox == QLatin1String("Inch")) {
-    MmBox->clear();
-    const QString inch = TrimSpaces(InchBox->text());
-    if (!inch.isEmpty()) {
-      const std::optional<long double> size = SizeOf(inch, true);
-      if (!size) return;
-      const float mm = StoreSingle(*size * kMmPerInch);
-      MmBox->setText(FormatFixed(mm, 9, 5));
-    }
-  }
-
-  // The designations always come from the millimetre text as it now stands,
-  // so after an inch entry they follow the rounded millimetres shown. A box
-  // holding only blanks counts as empty, as it does above.
-  const QString mmText = TrimSpaces(MmBox->text());
-  if (mmText.isEmpty() || mmText == QLatin1String(".")) return;
-  const int key = SizeLookupKey(TextToNumber(mmText));
-  PearlBox->SetText(QString());
-  StoneBox->SetText(QString());
-  PearlBox->SetText(PearlAnswer(key));
-  StoneBox->SetText(StoneAnswer(key));
+  SizeEntry entry = SizeEntry::Converted;
+  RunStep([&](ConverterBoxes& boxes) { entry = ConvertSize(ActiveBox, ranges_, boxes); });
+  if (entry == SizeEntry::Refused) services_.Beep();
 }
 
 void TSizeConverterPanel::ClearBtnClick() {

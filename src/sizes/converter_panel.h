@@ -2,8 +2,8 @@
 
 #include <QComboBox>
 #include <functional>
-#include <optional>
 
+#include "core/converter_steps.h"
 #include "core/key_filter.h"
 #include "widgets/panel.h"
 
@@ -78,12 +78,13 @@ class TSizeConverterPanel : public TPanel {
  private:
   void SizeBoxKeyPress(KeyFilterKind kind, const QString& boxText, QChar& key);
   void DesignationKeyPress(TDesignationBox* box, QChar& key);
-  void ShowRanges(const char* mmLow, const char* mmHigh, const char* inchLow, const char* inchHigh);
-  std::optional<long double> SizeOf(const QString& text, bool inches);
+  ConverterBoxes ReadBoxes() const;
+  void WriteBoxes(const ConverterBoxes& boxes);
+  template <typename Step>
+  void RunStep(Step&& step);
 
   DesktopServices& services_;
-  // The ranges a pick last wrote into MmBox and InchBox.
-  QString mmRange_, inchRange_;
+  PickedRanges ranges_;
 };
 
 }  // namespace orvane

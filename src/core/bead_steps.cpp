@@ -1,0 +1,151 @@
+#include "core/bead_steps.h"
+
+#include "core/text_rules.h"
+
+namespace orvane {
+
+namespace {
+
+// Beads for the desired length at the current rate; an empty length (or a
+// lone point) gives none.
+void WriteBeadsForLength(BeadBoxes& boxes, float rate) {
+  const QString desired = TrimBlanks(boxes.Totalin.text);
+  if (HoldsValue(desired))
+    boxes.TotalBeads.Set(
+        FormatBeadResult(BeadsForLength(NotNegative(InchTextToNumber(desired), desired), rate)));
+  else
+    boxes.TotalBeads.Clear();
+}
+
+// The count as plain digits. A rewritten count is a change like any other:
+// the calculation runs once more, and any failure in it stops the caller too.
+void WriteBeadCount(qint32 count, BeadBoxes& boxes, BeadState& state) {
+  const QString digits = QString::number(count);
+  if (boxes.NoBeads.text == digits) return;
+  boxes.NoBeads.Set(digits);
+  BeadCountChanged(boxes, state);
+}
+
+void StoneAreaStep(float size, BeadBoxes& boxes, const BeadState& state) {
+  const QString length = TrimBlanks(boxes.AreaL.text);
+  const QString width = TrimBlanks(boxes.AreaW.text);
+  if (length.isEmpty() || width.isEmpty()) return;
+  const long double lengthInches = NotNegative(InchTextToNumber(length), length);
+  const long double widthInches = NotNegative(InchTextToNumber(width), width);
+
+  const QString spacing = TrimBlanks(boxes.AreaSp.text);
+  if (spacing.isEmpty()) {
+    const StoneCounts counts = PackedStoneCounts(lengthInches, widthInches, state.rate);
+    boxes.AreaRect.Set(QString::number(counts.square));
+    boxes.AreaHex.Set(QString::number(counts.hexagonal));
+    return;
+  }
+  // Spaced stones are counted in the square pattern only.
+  const float spacedRate = SpacedRate(size, NotNegative(InchTextToNumber(spacing), spacing), state.marker);
+  boxes.AreaRect.Set(QString::number(SpacedSquareCount(lengthInches, widthInches, spacedRate)));
+  boxes.AreaHex.Clear();
+}
+
+bool Calculated(const BeadState& state) { return state.rate > 0; }
+
+}  // namespace
+
+QString BeadNoticeText(BeadNotice notice) {
+  switch (notice) {
+    case BeadNotice::BeadsPerInchNotCalculated:
+      return QStringLiteral(
+          "Error: Beads per Inch not calculated.\n\n       Please enter bead size\n       and try again.");
+    case BeadNotice::StoneAreaNotCalculated:
+      return QStringLiteral(
+          "Error: Stone Area not calculated.\n\n       Please enter stone size\n       and try again.");
+    case BeadNotice::None:
+      break;
+  }
+  return {};
+}
+
+void BeadCalculation(BeadBoxes& boxes, BeadState& state) {
+  state.rate = 0;
+  if (state.marker == BeadSizeMarker::None) return;
+  const bool mm = state.marker == BeadSizeMarker::Mm;
+  const float size = ReadBeadSize(mm ? boxes.BsMm.text : boxes.BsInch.text, state.marker);
+  (mm ? boxes.BsInch : boxes.BsMm).Clear();
+
+  state.rate = BeadsPerInch(size, state.marker);
+  boxes.BeadsIn.Set(FormatBeadResult(state.rate));
+
+  const qint32 count = BeadCountOrOne(boxes.NoBeads.text);
+  WriteBeadCount(count, boxes, state);
+  boxes.LenInch.Set(FormatBeadResult(StrandLength(count, size, state.marker)));
+
+  WriteBeadsForLength(boxes, state.rate);
+  StoneAreaStep(size, boxes, state);
+}
+
+void BeadCountChanged(BeadBoxes& boxes, BeadState& state) {
+  if (IsPositiveWholeNumber(boxes.NoBeads.text))
+    BeadCalculation(boxes, state);
+  else
+    boxes.LenInch.Clear();
+}
+
+bool SizeBoxLeft(BeadSizeMarker box, BeadBoxes& boxes, BeadState& state) {
+  const BoxText& left = box == BeadSizeMarker::Inch ? boxes.BsInch : boxes.BsMm;
+  if (!HoldsValue(TrimBlanks(left.text))) {
+    boxes.BeadsIn.Clear();
+    boxes.LenInch.Clear();
+    return false;
+  }
+  state.marker = box;
+  BeadCalculation(boxes, state);
+  return true;
+}
+
+BeadNotice DesiredLengthLeft(BeadBoxes& boxes, const BeadState& state) {
+  if (!Calculated(state)) {
+    boxes.TotalBeads.Clear();
+    return BeadNotice::BeadsPerInchNotCalculated;
+  }
+  WriteBeadsForLength(boxes, state.rate);
+  return BeadNotice::None;
+}
+
+BeadNotice AreaBoxLeft(AreaSide side, BeadBoxes& boxes, BeadState& state) {
+  if (!Calculated(state)) {
+    boxes.TotalBeads.Clear();
+    return BeadNotice::StoneAreaNotCalculated;
+  }
+  if (HoldsValue(TrimBlanks((side == AreaSide::Length ? boxes.AreaL : boxes.AreaW).text))) {
+    BeadCalculation(boxes, state);
+  } else {
+    boxes.AreaRect.Clear();
+    boxes.AreaHex.Clear();
+  }
+  return BeadNotice::None;
+}
+
+BeadNotice SpacingEntered(BeadBoxes& boxes, BeadState& state) {
+  if (!Calculated(state)) {
+    boxes.TotalBeads.Clear();
+    return BeadNotice::StoneAreaNotCalculated;
+  }
+  // Untrimmed on purpose: a box holding only blanks counts as filled here.
+  if (!boxes.AreaL.text.isEmpty() && !boxes.AreaW.text.isEmpty()) {
+    if (boxes.AreaSp.text == u".") boxes.AreaSp.Clear();
+    BeadCalculation(boxes, state);
+  } else {
+    boxes.AreaRect.Clear();
+    boxes.AreaHex.Clear();
+  }
+  return BeadNotice::None;
+}
+
+void ClearBeadPage(BeadBoxes& boxes, BeadState& state) {
+  state = BeadState{};
+  for (BoxText* box :
+       {&boxes.BsMm, &boxes.BsInch, &boxes.NoBeads, &boxes.LenInch, &boxes.BeadsIn, &boxes.Totalin,
+        &boxes.TotalBeads, &boxes.AreaW, &boxes.AreaL, &boxes.AreaRect, &boxes.AreaHex, &boxes.AreaSp})
+    box->Clear();
+}
+
+}  // namespace orvane

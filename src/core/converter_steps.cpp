@@ -1,0 +1,86 @@
+#include "core/converter_steps.h"
+
+#include <optional>
+
+#include "core/size_tables.h"
+#include "core/text_rules.h"
+
+namespace orvane {
+
+namespace {
+
+QString Range(const char* low, const char* high) {
+  return TrimSpaces(QLatin1String(low)) + QStringLiteral(" - ") + TrimSpaces(QLatin1String(high));
+}
+
+// A size typed or pasted into MmBox or InchBox. A range that a pick wrote is
+// no size to convert and is refused; any other text that is not a size says
+// what is wrong with it, as the other pages do.
+std::optional<long double> SizeOf(const QString& text, const QString& pickedRange, bool inches) {
+  if (text == TrimSpaces(pickedRange)) return std::nullopt;
+  return NotNegative(inches ? InchTextToNumber(text) : TextToNumber(text), text);
+}
+
+void ShowRanges(const char* mmLow, const char* mmHigh, const char* inchLow, const char* inchHigh,
+                ConverterBoxes& boxes, PickedRanges& ranges) {
+  ranges.mm = Range(mmLow, mmHigh);
+  ranges.inch = Range(inchLow, inchHigh);
+  boxes.MmBox.Set(ranges.mm);
+  boxes.InchBox.Set(ranges.inch);
+}
+
+}  // namespace
+
+SizeEntry ConvertSize(const QString& marker, const PickedRanges& ranges, ConverterBoxes& boxes) {
+  if (marker == QLatin1String("MM")) {
+    boxes.InchBox.Clear();
+    const QString mm = TrimSpaces(boxes.MmBox.text);
+    if (!mm.isEmpty()) {
+      const std::optional<long double> size = SizeOf(mm, ranges.mm, false);
+      if (!size) return SizeEntry::Refused;
+      boxes.InchBox.Set(FormatFixed(StoreSingle(*size / kMmPerInch), 10, 5));
+    }
+  } else if (marker == QLatin1String("Inch")) {
+    boxes.MmBox.Clear();
+    const QString inch = TrimSpaces(boxes.InchBox.text);
+    if (!inch.isEmpty()) {
+      const std::optional<long double> size = SizeOf(inch, ranges.inch, true);
+      if (!size) return SizeEntry::Refused;
+      boxes.MmBox.Set(FormatFixed(StoreSingle(*size * kMmPerInch), 9, 5));
+    }
+  }
+
+  // The designations always come from the millimetre text as it now stands,
+  // so after an inch entry they follow the rounded millimetres shown. A box
+  // holding only blanks counts as empty, as it does above.
+  const QString mmText = TrimSpaces(boxes.MmBox.text);
+  if (mmText.isEmpty() || mmText == QLatin1String(".")) return SizeEntry::Converted;
+  const int key = SizeLookupKey(TextToNumber(mmText));
+  boxes.PearlBox.Set(PearlAnswer(key));
+  boxes.StoneBox.Set(StoneAnswer(key));
+  return SizeEntry::Converted;
+}
+
+void PearlPlatePicked(const QString& marker, int index, ConverterBoxes& boxes, PickedRanges& ranges) {
+  if (marker != QLatin1String("Pearl")) return;
+  boxes.StoneBox.Clear();
+  boxes.MmBox.Clear();
+  boxes.InchBox.Clear();
+  if (index < 1 || index > int(PearlPlateTable.size())) return;
+  const PearlPlateEntry& e = PearlPlateTable[index - 1];
+  boxes.StoneBox.Set(TrimSpaces(QLatin1String(e.SS)));
+  ShowRanges(e.MmLow, e.MmHigh, e.InchLow, e.InchHigh, boxes, ranges);
+}
+
+void StoneSizePicked(const QString& marker, int index, ConverterBoxes& boxes, PickedRanges& ranges) {
+  if (marker != QLatin1String("Stone")) return;
+  boxes.PearlBox.Clear();
+  boxes.MmBox.Clear();
+  boxes.InchBox.Clear();
+  if (index < 1 || index > int(StoneSizeTable.size())) return;
+  const StoneSizeEntry& e = StoneSizeTable[index - 1];
+  boxes.PearlBox.Set(PearlNumbersForStone(TrimSpaces(QLatin1String(e.SS))));
+  ShowRanges(e.MmLow, e.MmHigh, e.InchLow, e.InchHigh, boxes, ranges);
+}
+
+}  // namespace orvane

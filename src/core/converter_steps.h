@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+#include "core/box_text.h"
+
+namespace orvane {
+
+// The four boxes of the size converter.
+struct ConverterBoxes {
+  BoxText PearlBox;
+  BoxText StoneBox;
+  BoxText MmBox;
+  BoxText InchBox;
+};
+
+// The ranges a pick last wrote into MmBox and InchBox ("1.20 - 1.30"): shown
+// for reading, they are no size to convert.
+struct PickedRanges {
+  QString mm;
+  QString inch;
+};
+
+enum class SizeEntry {
+  Converted,  // done, or nothing to convert
+  Refused,    // the size box holds a picked range: the caller beeps
+};
+
+// Enter in MmBox or InchBox: the box the marker ("MM", "Inch") names is
+// converted into the other size box, and the designations follow the
+// millimetre text as it then stands. Throws the program's errors for a text
+// that is no size; the other size box is already emptied then.
+SizeEntry ConvertSize(const QString& marker, const PickedRanges& ranges, ConverterBoxes& boxes);
+
+// A user's pick of item `index` in PearlBox or StoneBox (item 0 is the blank
+// one, -1 no item): the other three boxes show its equivalents. Only a pick
+// made while the list is the active box ("Pearl", "Stone") converts.
+void PearlPlatePicked(const QString& marker, int index, ConverterBoxes& boxes, PickedRanges& ranges);
+void StoneSizePicked(const QString& marker, int index, ConverterBoxes& boxes, PickedRanges& ranges);
+
+}  // namespace orvane

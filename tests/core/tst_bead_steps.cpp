@@ -1,0 +1,647 @@
+#include <QTest>
+#include <functional>
+#include <stdexcept>
+#include <utility>
+
+#include "core/bead_steps.h"
+#include "core/text_rules.h"
+
+using namespace orvane;
+
+Q_DECLARE_METATYPE(orvane::BeadSizeMarker)
+Q_DECLARE_METATYPE(orvane::BeadNotice)
+
+namespace {
+
+// A box the step left alone shows as "=", so that a kept text and a text
+// written again cannot pass for each other.
+const QString kKept = QStringLiteral("=");
+
+QString Seen(const BoxText& box) { return box.written ? box.text : kKept; }
+
+constexpr std::pair<const char*, BoxText BeadBoxes::*> kAllBoxes[] = {
+    {"BsMm", &BeadBoxes::BsMm},
+    {"BsInch", &BeadBoxes::BsInch},
+    {"NoBeads", &BeadBoxes::NoBeads},
+    {"BeadsIn", &BeadBoxes::BeadsIn},
+    {"Totalin", &BeadBoxes::Totalin},
+    {"LenInch", &BeadBoxes::LenInch},
+    {"TotalBeads", &BeadBoxes::TotalBeads},
+    {"AreaL", &BeadBoxes::AreaL},
+    {"AreaW", &BeadBoxes::AreaW},
+    {"AreaRect", &BeadBoxes::AreaRect},
+    {"AreaHex", &BeadBoxes::AreaHex},
+    {"AreaSp", &BeadBoxes::AreaSp},
+};
+
+// The page as the steps see it, between the steps the user's actions run.
+struct Page {
+  BeadBoxes boxes;
+  BeadState state;
+
+  BoxText& Box(const QString& name) {
+    for (auto [boxName, box] : kAllBoxes)
+      if (name == QLatin1String(boxName)) return boxes.*box;
+    qFatal("no box %s", qPrintable(name));
+  }
+  // The user types into a box: a text the next step reads, not one it wrote.
+  void Type(const QString& name, const QString& text) { Box(name) = BoxText{text}; }
+  // The window has carried the written texts over to its boxes.
+  void Settle() {
+    for (auto [name, box] : kAllBoxes) (boxes.*box).written = false;
+  }
+  // The boxes a step wrote, as "name=text" in box order.
+  QStringList Written() const {
+    QStringList written;
+    for (auto [name, box] : kAllBoxes)
+      if ((boxes.*box).written) written << QLatin1String(name) + u'=' + (boxes.*box).text;
+    return written;
+  }
+  // A size entered and its box left: the caret goes on to the count.
+  void EnterSize(const QString& sizeBox, const QString& size) {
+    const BeadSizeMarker marker = sizeBox == u"BsMm" ? BeadSizeMarker::Mm : BeadSizeMarker::Inch;
+    state.marker = marker;
+    Type(sizeBox, size);
+    QVERIFY(SizeBoxLeft(marker, boxes, state));
+    Settle();
+  }
+};
+
+QString MessageOf(const std::function<void()>& step) {
+  try {
+    step();
+  } catch (const std::runtime_error& e) {
+    return QString::fromUtf8(e.what());
+  }
+  return {};
+}
+
+}  // namespace
+
+class BeadStepsTest : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  void strand_data();
+  void strand();
+  void beadCountIsRewritten_data();
+  void beadCountIsRewritten();
+  void beadCountChanges_data();
+  void beadCountChanges();
+  void rewrittenCountFailureStopsTheCalculation();
+  void sizeBoxLeft_data();
+  void sizeBoxLeft();
+  void sizeFailures_data();
+  void sizeFailures();
+  void notCalculated_data();
+  void notCalculated();
+  void desiredLength_data();
+  void desiredLength();
+  void area_data();
+  void area();
+  void spacingLeavesTheRate();
+  void areaBoxesLeftOrEmptied_data();
+  void areaBoxesLeftOrEmptied();
+  void spacingEnterJudgesUntrimmedBoxes_data();
+  void spacingEnterJudgesUntrimmedBoxes();
+  void hugeAreaIsAnError();
+  void clear();
+};
+
+void BeadStepsTest::strand_data() {
+  QTest::addColumn<QString>("sizeBox");
+  QTest::addColumn<QString>("size");
+  QTest::addColumn<QString>("count");
+  QTest::addColumn<QString>("desired");
+  QTest::addColumn<QString>("rate");
+  QTest::addColumn<QString>("oneBead");
+  QTest::addColumn<QString>("length");
+  QTest::addColumn<QString>("total");
+  QTest::newRow("1/8 inch, 42 beads, 17 1/2") << "BsInch"
+                                              << "1/8"
+                                              << "42"
+                                              << "17 1/2"
+                                              << "8.00"
+                                              << "0.13"
+                                              << "5.25"
+                                              << "140.00";
+  QTest::newRow("6 mm, 20 beads, 16") << "BsMm"
+                                      << "6"
+                                      << "20"
+                                      << "16"
+                                      << "4.23"
+                                      << "0.24"
+                                      << "4.72"
+                                      << "67.73";
+  QTest::newRow("a million beads") << "BsMm"
+                                   << "1"
+                                   << "3"
+                                   << "100000"
+                                   << "25.40"
+                                   << "0.04"
+                                   << "0.12"
+                                   << "2.54E6";
+  QTest::newRow("mixed number size") << "BsInch"
+                                     << " 1 1/2 "
+                                     << "2"
+                                     << "3"
+                                     << "0.67"
+                                     << "1.50"
+                                     << "3.00"
+                                     << "2.00";
+}
+
+// The user's path: size, count, desired length, each box left in turn.
+void BeadStepsTest::strand() {
+  QFETCH(QString, sizeBox);
+  QFETCH(QString, size);
+  QFETCH(QString, count);
+  QFETCH(QString, desired);
+  QFETCH(QString, rate);
+  QFETCH(QString, oneBead);
+  QFETCH(QString, length);
+  QFETCH(QString, total);
+  const QString other = sizeBox == u"BsMm" ? QStringLiteral("BsInch") : QStringLiteral("BsMm");
+  Page p;
+  p.Type(other, QStringLiteral("9"));  // a stale size in the other box
+  p.state.marker = sizeBox == u"BsMm" ? BeadSizeMarker::Mm : BeadSizeMarker::Inch;
+  p.Type(sizeBox, size);
+  QVERIFY(SizeBoxLeft(p.state.marker, p.boxes, p.state));
+  // A size with no count yet is one bead long.
+  QCOMPARE(p.Written(),
+           (QStringList{other + u'=', "NoBeads=1", "BeadsIn=" + rate, "LenInch=" + oneBead, "TotalBeads="}));
+  p.Settle();
+
+  p.Type(QStringLiteral("NoBeads"), count);
+  BeadCountChanged(p.boxes, p.state);
+  QCOMPARE(p.Written(), (QStringList{other + u'=', "BeadsIn=" + rate, "LenInch=" + length, "TotalBeads="}));
+  p.Settle();
+
+  p.Type(QStringLiteral("Totalin"), desired);
+  QCOMPARE(DesiredLengthLeft(p.boxes, p.state), BeadNotice::None);
+  QCOMPARE(p.Written(), QStringList{"TotalBeads=" + total});
+  QCOMPARE(p.Box(sizeBox).text, size);
+  QCOMPARE(p.state.marker, sizeBox == u"BsMm" ? BeadSizeMarker::Mm : BeadSizeMarker::Inch);
+  QCOMPARE(FormatBeadResult(p.state.rate), rate);
+}
+
+// The count is written back as plain digits, which is a change of the count:
+// the calculation runs once more and the length follows the count.
+void BeadStepsTest::beadCountIsRewritten_data() {
+  QTest::addColumn<QString>("before");
+  QTest::addColumn<QString>("after");  // "=" when the count is not rewritten
+  QTest::addColumn<QString>("length");
+  QTest::newRow("empty becomes 1") << ""
+                                   << "1"
+                                   << "0.24";
+  QTest::newRow("leading zeros dropped") << "007"
+                                         << "7"
+                                         << "1.65";
+  QTest::newRow("zero stays") << "0" << kKept << "0.00";
+  QTest::newRow("plain count stays") << "20" << kKept << "4.72";
+  QTest::newRow("beyond 32 bits becomes 1") << "2147483648"
+                                            << "1"
+                                            << "0.24";
+  QTest::newRow("pasted text becomes 1") << "12a"
+                                         << "1"
+                                         << "0.24";
+  QTest::newRow("trailing blank becomes 1") << "12 "
+                                            << "1"
+                                            << "0.24";
+}
+
+void BeadStepsTest::beadCountIsRewritten() {
+  QFETCH(QString, before);
+  QFETCH(QString, after);
+  QFETCH(QString, length);
+  Page p;
+  p.Type(QStringLiteral("NoBeads"), before);
+  p.state.marker = BeadSizeMarker::Mm;
+  p.Type(QStringLiteral("BsMm"), QStringLiteral("6"));
+  BeadCalculation(p.boxes, p.state);
+  QCOMPARE(Seen(p.boxes.NoBeads), after);
+  QCOMPARE(p.boxes.LenInch.text, length);
+  QCOMPARE(p.boxes.BeadsIn.text, QStringLiteral("4.23"));
+}
+
+void BeadStepsTest::beadCountChanges_data() {
+  QTest::addColumn<QString>("count");
+  QTest::addColumn<QStringList>("written");
+  QTest::newRow("positive count recalculates")
+      << "5" << QStringList{"BsInch=", "BeadsIn=4.23", "LenInch=1.18", "TotalBeads="};
+  QTest::newRow("leading zeros rewritten")
+      << "07" << QStringList{"BsInch=", "NoBeads=7", "BeadsIn=4.23", "LenInch=1.65", "TotalBeads="};
+  // Zero, empty or no number: no count to calculate with.
+  QTest::newRow("zero") << "0" << QStringList{"LenInch="};
+  QTest::newRow("emptied") << "" << QStringList{"LenInch="};
+  QTest::newRow("pasted text") << "5x" << QStringList{"LenInch="};
+}
+
+void BeadStepsTest::beadCountChanges() {
+  QFETCH(QString, count);
+  Page p;
+  p.EnterSize(QStringLiteral("BsMm"), QStringLiteral("6"));
+  const float rate = p.state.rate;
+  p.Type(QStringLiteral("NoBeads"), count);
+  BeadCountChanged(p.boxes, p.state);
+  QTEST(p.Written(), "written");
+  QCOMPARE(p.state.rate, rate);
+}
+
+// When the recalculation after a rewritten count fails, the failure stops the
+// calculation that rewrote it: what the inner run wrote stays.
+void BeadStepsTest::rewrittenCountFailureStopsTheCalculation() {
+  Page p;
+  p.Type(QStringLiteral("AreaL"), QStringLiteral("2"));
+  p.Type(QStringLiteral("AreaW"), QStringLiteral("1x"));
+  p.Type(QStringLiteral("NoBeads"), QStringLiteral("007"));
+  p.Type(QStringLiteral("BsMm"), QStringLiteral("6"));
+  p.state.marker = BeadSizeMarker::Mm;
+  QCOMPARE(MessageOf([&] { BeadCalculation(p.boxes, p.state); }),
+           QStringLiteral("'1x' is not a valid floating point value"));
+  QCOMPARE(p.Written(), (QStringList{"BsInch=", "NoBeads=7", "BeadsIn=4.23", "LenInch=1.65", "TotalBeads="}));
+}
+
+// Leaving a size box: a size calculates and sends the caret to the count;
+// an empty box only empties the rate and the length.
+void BeadStepsTest::sizeBoxLeft_data() {
+  QTest::addColumn<QString>("box");
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<bool>("calculated");
+  QTest::addColumn<QStringList>("written");
+  QTest::newRow("mm size") << "BsMm"
+                           << "6" << true
+                           << QStringList{"BsInch=", "BeadsIn=4.23", "LenInch=4.72", "TotalBeads=67.73"};
+  QTest::newRow("inch size") << "BsInch"
+                             << "1/4" << true
+                             << QStringList{"BsMm=", "BeadsIn=4.00", "LenInch=5.00", "TotalBeads=64.00"};
+  QTest::newRow("empty mm") << "BsMm"
+                            << "" << false << QStringList{"BeadsIn=", "LenInch="};
+  QTest::newRow("lone point") << "BsMm"
+                              << "." << false << QStringList{"BeadsIn=", "LenInch="};
+  QTest::newRow("blanks only") << "BsInch"
+                               << "  " << false << QStringList{"BeadsIn=", "LenInch="};
+}
+
+void BeadStepsTest::sizeBoxLeft() {
+  QFETCH(QString, box);
+  QFETCH(QString, text);
+  QFETCH(bool, calculated);
+  Page p;
+  p.EnterSize(QStringLiteral("BsMm"), QStringLiteral("2"));
+  p.Type(QStringLiteral("NoBeads"), QStringLiteral("20"));
+  p.Type(QStringLiteral("Totalin"), QStringLiteral("16"));
+  p.Type(QStringLiteral("BsMm"), QString());
+  p.Type(box, text);
+  const float earlierRate = p.state.rate;
+  // The box's own enter handler has named it; leaving it empty keeps that.
+  const BeadSizeMarker marker = box == u"BsMm" ? BeadSizeMarker::Mm : BeadSizeMarker::Inch;
+  p.state.marker = marker;
+  QCOMPARE(SizeBoxLeft(marker, p.boxes, p.state), calculated);
+  QTEST(p.Written(), "written");
+  QCOMPARE(p.state.marker, marker);
+  // The rate stays when the box was empty, so the desired length still works.
+  if (!calculated) QCOMPARE(p.state.rate, earlierRate);
+}
+
+// A failed calculation leaves the rate at 0; a size read before the failure
+// has already emptied the other size box.
+void BeadStepsTest::sizeFailures_data() {
+  QTest::addColumn<QString>("sizeBox");
+  QTest::addColumn<QString>("size");
+  QTest::addColumn<QString>("message");
+  QTest::addColumn<QStringList>("written");
+  QTest::newRow("zero mm") << "BsMm"
+                           << "0" << kDivisionByZero << QStringList{"BsInch="};
+  QTest::newRow("0.00 inches") << "BsInch"
+                               << "0.00" << kDivisionByZero << QStringList{"BsMm="};
+  QTest::newRow("lone point read as zero") << "BsMm"
+                                           << "." << kDivisionByZero << QStringList{"BsInch="};
+  QTest::newRow("zero fraction") << "BsInch"
+                                 << "0/8" << kDivisionByZero << QStringList{"BsMm="};
+  QTest::newRow("bad fraction") << "BsInch"
+                                << "1/a" << kFractionMessage << QStringList{};
+  QTest::newRow("1.2.3 pasted") << "BsMm"
+                                << "1.2.3"
+                                << "'1.2.3' is not a valid floating point value" << QStringList{};
+  QTest::newRow("empty mm") << "BsMm"
+                            << ""
+                            << "'' is not a valid floating point value" << QStringList{};
+  QTest::newRow("negative inches") << "BsInch"
+                                   << "-0.125"
+                                   << "'-0.125' is below zero: a size or length cannot be negative"
+                                   << QStringList{};
+}
+
+void BeadStepsTest::sizeFailures() {
+  QFETCH(QString, sizeBox);
+  QFETCH(QString, size);
+  Page p;
+  p.EnterSize(QStringLiteral("BsMm"), QStringLiteral("6"));
+  p.Type(QStringLiteral("BsMm"), QStringLiteral("3"));
+  p.Type(QStringLiteral("BsInch"), QStringLiteral("3"));
+  p.Type(sizeBox, size);
+  p.state.marker = sizeBox == u"BsMm" ? BeadSizeMarker::Mm : BeadSizeMarker::Inch;
+  QTEST(MessageOf([&] { BeadCalculation(p.boxes, p.state); }), "message");
+  QCOMPARE(p.state.rate, 0.0f);
+  QTEST(p.Written(), "written");
+}
+
+// Leaving a box that needs the rate before there is one: the results that
+// need it are emptied and the user is told; nothing else changes.
+void BeadStepsTest::notCalculated_data() {
+  QTest::addColumn<QString>("step");
+  QTest::addColumn<QString>("text");  // in the box left
+  QTest::addColumn<BeadNotice>("notice");
+  QTest::newRow("desired length") << "Totalin"
+                                  << "16" << BeadNotice::BeadsPerInchNotCalculated;
+  QTest::newRow("desired length empty") << "Totalin"
+                                        << "" << BeadNotice::BeadsPerInchNotCalculated;
+  QTest::newRow("area length") << "AreaL"
+                               << "2" << BeadNotice::StoneAreaNotCalculated;
+  QTest::newRow("area width empty") << "AreaW"
+                                    << "" << BeadNotice::StoneAreaNotCalculated;
+  QTest::newRow("spacing Enter") << "AreaSp"
+                                 << "." << BeadNotice::StoneAreaNotCalculated;
+}
+
+void BeadStepsTest::notCalculated() {
+  QFETCH(QString, step);
+  QFETCH(QString, text);
+  QFETCH(BeadNotice, notice);
+  Page p;
+  p.Type(QStringLiteral("AreaL"), QStringLiteral("2"));
+  p.Type(QStringLiteral("AreaW"), QStringLiteral("1"));
+  p.Type(QStringLiteral("TotalBeads"), QStringLiteral("stale"));
+  p.Type(QStringLiteral("AreaRect"), QStringLiteral("11"));
+  p.Type(step, text);
+  BeadNotice given = BeadNotice::None;
+  if (step == u"Totalin")
+    given = DesiredLengthLeft(p.boxes, p.state);
+  else if (step == u"AreaSp")
+    given = SpacingEntered(p.boxes, p.state);
+  else
+    given = AreaBoxLeft(step == u"AreaL" ? AreaSide::Length : AreaSide::Width, p.boxes, p.state);
+  QCOMPARE(given, notice);
+  QCOMPARE(p.Written(), QStringList{"TotalBeads="});
+  QCOMPARE(p.state.rate, 0.0f);
+  QCOMPARE(BeadNoticeText(notice),
+           notice == BeadNotice::BeadsPerInchNotCalculated
+               ? QStringLiteral("Error: Beads per Inch not calculated.\n\n       Please enter bead size\n"
+                                "       and try again.")
+               : QStringLiteral("Error: Stone Area not calculated.\n\n       Please enter stone size\n"
+                                "       and try again."));
+}
+
+void BeadStepsTest::desiredLength_data() {
+  QTest::addColumn<QString>("desired");
+  QTest::addColumn<QString>("total");
+  QTest::addColumn<QString>("message");
+  QTest::newRow("fraction") << "17 1/2"
+                            << "140.00"
+                            << "";
+  QTest::newRow("blanks around") << " 10 "
+                                 << "80.00"
+                                 << "";
+  QTest::newRow("empty") << ""
+                         << ""
+                         << "";
+  QTest::newRow("lone point") << "."
+                              << ""
+                              << "";
+  QTest::newRow("a million beads") << "125000"
+                                   << "1E6"
+                                   << "";
+  QTest::newRow("negative") << "-1" << kKept << "'-1' is below zero: a size or length cannot be negative";
+  QTest::newRow("bad fraction") << "1/x" << kKept << kFractionMessage;
+}
+
+void BeadStepsTest::desiredLength() {
+  QFETCH(QString, desired);
+  QFETCH(QString, total);
+  Page p;
+  p.EnterSize(QStringLiteral("BsInch"), QStringLiteral("1/8"));
+  p.Type(QStringLiteral("Totalin"), desired);
+  QTEST(MessageOf([&] { QCOMPARE(DesiredLengthLeft(p.boxes, p.state), BeadNotice::None); }), "message");
+  QCOMPARE(Seen(p.boxes.TotalBeads), total);
+  QCOMPARE(p.state.rate, 8.0f);
+}
+
+void BeadStepsTest::area_data() {
+  QTest::addColumn<QString>("sizeBox");
+  QTest::addColumn<QString>("size");
+  QTest::addColumn<QString>("length");
+  QTest::addColumn<QString>("width");
+  QTest::addColumn<QString>("spacing");
+  QTest::addColumn<QString>("square");
+  QTest::addColumn<QString>("hexagonal");
+  QTest::newRow("1/8 on 6 1/4x7 1/8") << "BsInch"
+                                      << "1/8"
+                                      << "6 1/4"
+                                      << "7 1/8"
+                                      << ""
+                                      << "2850"
+                                      << "3291";
+  QTest::newRow("spaced 1/4: 712.5") << "BsInch"
+                                     << "1/8"
+                                     << "6 1/4"
+                                     << "7 1/8"
+                                     << "1/4"
+                                     << "712"
+                                     << "";
+  QTest::newRow("4 mm on 2 x 1") << "BsMm"
+                                 << "4"
+                                 << "2"
+                                 << "1"
+                                 << ""
+                                 << "81"
+                                 << "93";
+  QTest::newRow("4 mm spaced 0.01") << "BsMm"
+                                    << "4"
+                                    << "2"
+                                    << "1"
+                                    << "0.01"
+                                    << "76"
+                                    << "";
+  QTest::newRow("lone point spacing is emptied") << "BsMm"
+                                                 << "4"
+                                                 << "2"
+                                                 << "1"
+                                                 << "."
+                                                 << "81"
+                                                 << "93";
+  QTest::newRow("lone point length counts 0") << "BsMm"
+                                              << "4"
+                                              << "."
+                                              << "1"
+                                              << ""
+                                              << "0"
+                                              << "0";
+  QTest::newRow("blanks around") << "BsMm"
+                                 << "4"
+                                 << " 2 "
+                                 << " 1 "
+                                 << "  "
+                                 << "81"
+                                 << "93";
+}
+
+// Size, length and width entered, then Enter in the spacing box.
+void BeadStepsTest::area() {
+  QFETCH(QString, sizeBox);
+  QFETCH(QString, size);
+  QFETCH(QString, length);
+  QFETCH(QString, width);
+  QFETCH(QString, spacing);
+  Page p;
+  p.EnterSize(sizeBox, size);
+  p.Type(QStringLiteral("AreaL"), length);
+  p.Type(QStringLiteral("AreaW"), width);
+  p.Type(QStringLiteral("AreaSp"), spacing);
+  QCOMPARE(SpacingEntered(p.boxes, p.state), BeadNotice::None);
+  QTEST(p.boxes.AreaRect.text, "square");
+  QTEST(p.boxes.AreaHex.text, "hexagonal");
+  QVERIFY(p.boxes.AreaRect.written && p.boxes.AreaHex.written);
+  QCOMPARE(Seen(p.boxes.AreaSp), spacing == u"." ? QString() : kKept);
+}
+
+// The spaced rate counts the stones only: the beads per inch stay unspaced.
+void BeadStepsTest::spacingLeavesTheRate() {
+  Page p;
+  p.EnterSize(QStringLiteral("BsInch"), QStringLiteral("1/8"));
+  p.Type(QStringLiteral("AreaL"), QStringLiteral("6 1/4"));
+  p.Type(QStringLiteral("AreaW"), QStringLiteral("7 1/8"));
+  p.Type(QStringLiteral("AreaSp"), QStringLiteral("1/4"));
+  SpacingEntered(p.boxes, p.state);
+  QCOMPARE(p.boxes.AreaRect.text, QStringLiteral("712"));
+  QCOMPARE(p.boxes.BeadsIn.text, QStringLiteral("8.00"));
+  QCOMPARE(p.state.rate, 8.0f);
+  p.Settle();
+  p.Type(QStringLiteral("Totalin"), QStringLiteral("10"));
+  DesiredLengthLeft(p.boxes, p.state);
+  QCOMPARE(p.boxes.TotalBeads.text, QStringLiteral("80.00"));
+  // Emptying the spacing brings both patterns back.
+  p.Type(QStringLiteral("AreaSp"), QString());
+  AreaBoxLeft(AreaSide::Width, p.boxes, p.state);
+  QCOMPARE(p.boxes.AreaRect.text, QStringLiteral("2850"));
+  QCOMPARE(p.boxes.AreaHex.text, QStringLiteral("3291"));
+}
+
+// Leaving an area box judges that box alone; a calculation that finds either
+// box empty keeps the counts shown.
+void BeadStepsTest::areaBoxesLeftOrEmptied_data() {
+  QTest::addColumn<QString>("step");  // "AreaL", "AreaW" (box left) or "NoBeads" (count changed)
+  QTest::addColumn<QString>("length");
+  QTest::addColumn<QString>("width");
+  QTest::addColumn<QString>("square");
+  QTest::addColumn<QString>("hexagonal");
+  QTest::newRow("length left filled") << "AreaL"
+                                      << "4"
+                                      << "1"
+                                      << "161"
+                                      << "186";
+  QTest::newRow("length left empty") << "AreaL"
+                                     << ""
+                                     << "1"
+                                     << ""
+                                     << "";
+  QTest::newRow("length left as a lone point") << "AreaL"
+                                               << "."
+                                               << "1"
+                                               << ""
+                                               << "";
+  QTest::newRow("width left empty, length filled") << "AreaW"
+                                                   << "2"
+                                                   << ""
+                                                   << ""
+                                                   << "";
+  // The box left is the one judged: an empty length does not stop a width.
+  QTest::newRow("width left filled, length empty") << "AreaW"
+                                                   << ""
+                                                   << "1" << kKept << kKept;
+  QTest::newRow("count changed, length emptied") << "NoBeads"
+                                                 << ""
+                                                 << "1" << kKept << kKept;
+}
+
+void BeadStepsTest::areaBoxesLeftOrEmptied() {
+  QFETCH(QString, step);
+  QFETCH(QString, length);
+  QFETCH(QString, width);
+  Page p;
+  p.Type(QStringLiteral("AreaL"), QStringLiteral("2"));
+  p.Type(QStringLiteral("AreaW"), QStringLiteral("1"));
+  p.EnterSize(QStringLiteral("BsMm"), QStringLiteral("4"));
+  QCOMPARE(p.boxes.AreaRect.text, QStringLiteral("81"));
+  p.Type(QStringLiteral("AreaL"), length);
+  p.Type(QStringLiteral("AreaW"), width);
+  if (step == u"NoBeads") {
+    p.Type(QStringLiteral("NoBeads"), QStringLiteral("5"));
+    BeadCountChanged(p.boxes, p.state);
+    QCOMPARE(p.boxes.LenInch.text, QStringLiteral("0.79"));
+  } else {
+    QCOMPARE(AreaBoxLeft(step == u"AreaL" ? AreaSide::Length : AreaSide::Width, p.boxes, p.state),
+             BeadNotice::None);
+  }
+  QTEST(Seen(p.boxes.AreaRect), "square");
+  QTEST(Seen(p.boxes.AreaHex), "hexagonal");
+}
+
+// Enter in the spacing box takes the area boxes as they are: blanks count as
+// filled there, while the calculation itself trims them.
+void BeadStepsTest::spacingEnterJudgesUntrimmedBoxes_data() {
+  QTest::addColumn<QString>("length");
+  QTest::addColumn<QString>("width");
+  QTest::addColumn<QStringList>("written");
+  QTest::newRow("blanks in the length calculate")
+      << "  "
+      << "1" << QStringList{"BsInch=", "BeadsIn=6.35", "LenInch=0.16", "TotalBeads="};
+  QTest::newRow("empty length empties the counts") << ""
+                                                   << "1" << QStringList{"AreaRect=", "AreaHex="};
+  QTest::newRow("empty width empties the counts") << "2"
+                                                  << "" << QStringList{"AreaRect=", "AreaHex="};
+}
+
+void BeadStepsTest::spacingEnterJudgesUntrimmedBoxes() {
+  QFETCH(QString, length);
+  QFETCH(QString, width);
+  Page p;
+  p.Type(QStringLiteral("AreaL"), QStringLiteral("2"));
+  p.Type(QStringLiteral("AreaW"), QStringLiteral("1"));
+  p.EnterSize(QStringLiteral("BsMm"), QStringLiteral("4"));
+  p.Type(QStringLiteral("AreaL"), length);
+  p.Type(QStringLiteral("AreaW"), width);
+  QCOMPARE(SpacingEntered(p.boxes, p.state), BeadNotice::None);
+  QTEST(p.Written(), "written");
+}
+
+// An area too large for a whole count is an error, never a wrapped count.
+void BeadStepsTest::hugeAreaIsAnError() {
+  for (const QString& spacing : {QString(), QStringLiteral("0.01")}) {
+    Page p;
+    p.Type(QStringLiteral("AreaL"), QStringLiteral("2"));
+    p.Type(QStringLiteral("AreaW"), QStringLiteral("1"));
+    p.EnterSize(QStringLiteral("BsMm"), QStringLiteral("4"));
+    p.Type(QStringLiteral("AreaL"), QStringLiteral("1E30"));
+    p.Type(QStringLiteral("AreaSp"), spacing);
+    QCOMPARE(MessageOf([&] { AreaBoxLeft(AreaSide::Length, p.boxes, p.state); }),
+             QString::fromLatin1(kStoneCountTooLarge));
+    QCOMPARE(Seen(p.boxes.AreaRect), kKept);
+    QCOMPARE(Seen(p.boxes.AreaHex), kKept);
+  }
+}
+
+void BeadStepsTest::clear() {
+  Page p;
+  for (auto [name, box] : kAllBoxes) p.Type(QLatin1String(name), QStringLiteral("1"));
+  p.EnterSize(QStringLiteral("BsMm"), QStringLiteral("4"));
+  QVERIFY(p.state.rate > 0);
+  ClearBeadPage(p.boxes, p.state);
+  for (auto [name, box] : kAllBoxes) {
+    QVERIFY2((p.boxes.*box).written && (p.boxes.*box).text.isEmpty(), name);
+  }
+  QCOMPARE(p.state.marker, BeadSizeMarker::None);
+  QCOMPARE(p.state.rate, 0.0f);
+}
+
+QTEST_APPLESS_MAIN(BeadStepsTest)
+#include "tst_bead_steps.moc"

@@ -1,0 +1,373 @@
+#include <QTest>
+#include <stdexcept>
+
+#include "core/converter_steps.h"
+#include "core/text_rules.h"
+
+using namespace orvane;
+
+Q_DECLARE_METATYPE(orvane::SizeEntry)
+
+namespace {
+
+// A box the step left alone shows as "=", so that a kept text and a text
+// written again cannot pass for each other.
+const QString kKept = QStringLiteral("=");
+
+QString Seen(const BoxText& box) { return box.written ? box.text : kKept; }
+
+QStringList Seen(const ConverterBoxes& boxes) {
+  return {Seen(boxes.PearlBox), Seen(boxes.StoneBox), Seen(boxes.MmBox), Seen(boxes.InchBox)};
+}
+
+// The panel after an earlier conversion of 1.5 mm, with `typed` in the box
+// the marker names.
+ConverterBoxes After15Mm(const QString& marker, const QString& typed) {
+  ConverterBoxes boxes{{QStringLiteral("8 - 9")},
+                       {QStringLiteral("3 - 4")},
+                       {QStringLiteral("1.5")},
+                       {QStringLiteral("0.05906")}};
+  (marker == QLatin1String("Inch") ? boxes.InchBox : boxes.MmBox).text = typed;
+  return boxes;
+}
+
+}  // namespace
+
+class ConverterStepsTest : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  void millimetres_data();
+  void millimetres();
+  void inches_data();
+  void inches();
+  void failures_data();
+  void failures();
+  void pickedRangeIsRefused_data();
+  void pickedRangeIsRefused();
+  void lookupFollowsTheMillimetreText_data();
+  void lookupFollowsTheMillimetreText();
+  void picks_data();
+  void picks();
+  void pickNeedsItsListActive_data();
+  void pickNeedsItsListActive();
+};
+
+void ConverterStepsTest::millimetres_data() {
+  QTest::addColumn<QString>("mm");
+  QTest::addColumn<QString>("inch");
+  QTest::addColumn<QString>("pearl");
+  QTest::addColumn<QString>("stone");
+  QTest::newRow("shared boundary") << "2.3"
+                                   << "0.09055"
+                                   << "16 - 17"
+                                   << "7 - 8";
+  QTest::newRow("inside both") << "2.35"
+                               << "0.09252"
+                               << "17"
+                               << "8";
+  QTest::newRow("PP boundary inside an SS") << "2.4"
+                                            << "0.09449"
+                                            << "17 - 18"
+                                            << "8";
+  QTest::newRow("1.8") << "1.8"
+                       << "0.07087"
+                       << "11 - 12"
+                       << "5";
+  QTest::newRow("two PP in one SS") << "1.3"
+                                    << "0.05118"
+                                    << "5 - 6"
+                                    << "2";
+  QTest::newRow("lowest end") << "0.8"
+                              << "0.03150"
+                              << "1"
+                              << "000";
+  QTest::newRow("below both tables") << "0.79"
+                                     << "0.03110"
+                                     << ""
+                                     << "";
+  QTest::newRow("top of pearl plates") << "4.6"
+                                       << "0.18110"
+                                       << "37"
+                                       << "19 - 20";
+  QTest::newRow("beyond pearl plates") << "4.7"
+                                       << "0.18504"
+                                       << ""
+                                       << "20";
+  QTest::newRow("top of stone sizes") << "24.47"
+                                      << "0.96339"
+                                      << ""
+                                      << "100";
+  QTest::newRow("just beyond stone sizes") << "24.471"
+                                           << "0.96343"
+                                           << ""
+                                           << "";
+  QTest::newRow("one inch of millimetres") << "25.4"
+                                           << "1.00000"
+                                           << ""
+                                           << "";
+  // The key rounds an odd whole thousandth up and any fraction up.
+  QTest::newRow("odd thousandth goes up") << "7.069"
+                                          << "0.27831"
+                                          << ""
+                                          << "34";
+  QTest::newRow("fraction of a thousandth") << "7.0685"
+                                            << "0.27829"
+                                            << ""
+                                            << "33 - 34";
+  QTest::newRow("2.3004 is not 2.300") << "2.3004"
+                                       << "0.09057"
+                                       << "17"
+                                       << "8";
+  QTest::newRow("trailing point") << "3."
+                                  << "0.11811"
+                                  << "23 - 24"
+                                  << "11 - 12";
+  QTest::newRow("blanks around") << " 2.3 "
+                                 << "0.09055"
+                                 << "16 - 17"
+                                 << "7 - 8";
+  // Nothing to look up: the designations keep the earlier answers.
+  QTest::newRow("point only") << "."
+                              << "0.00000" << kKept << kKept;
+  QTest::newRow("emptied") << ""
+                           << "" << kKept << kKept;
+  QTest::newRow("blanks only") << "   "
+                               << "" << kKept << kKept;
+}
+
+void ConverterStepsTest::millimetres() {
+  QFETCH(QString, mm);
+  QFETCH(QString, inch);
+  QFETCH(QString, pearl);
+  QFETCH(QString, stone);
+  ConverterBoxes boxes = After15Mm(QStringLiteral("MM"), mm);
+  QCOMPARE(ConvertSize(QStringLiteral("MM"), {}, boxes), SizeEntry::Converted);
+  // The typed box is never rewritten.
+  QCOMPARE(Seen(boxes), (QStringList{pearl, stone, kKept, inch}));
+}
+
+void ConverterStepsTest::inches_data() {
+  QTest::addColumn<QString>("inch");
+  QTest::addColumn<QString>("mm");
+  QTest::addColumn<QString>("pearl");
+  QTest::addColumn<QString>("stone");
+  // 3.17500 is read back from the millimetre text: key 3176, not the
+  // boundary at 3175.
+  QTest::newRow("fraction") << "1/8"
+                            << "3.17500"
+                            << "24"
+                            << "12";
+  QTest::newRow("whole inch") << "1"
+                              << "25.40000"
+                              << ""
+                              << "";
+  QTest::newRow("mixed number") << "1 1/2"
+                                << "38.10000"
+                                << ""
+                                << "";
+  QTest::newRow("decimal") << "0.1"
+                           << "2.54000"
+                           << "19"
+                           << "9";
+  QTest::newRow("sixteenth keeps three decimals") << "1/16"
+                                                  << "1.57480"
+                                                  << "9"
+                                                  << "4";
+  QTest::newRow("blanks around") << " 3/32 "
+                                 << "2.38760"
+                                 << "17"
+                                 << "8";
+  QTest::newRow("empty numerator") << "/4"
+                                   << "0.00000"
+                                   << ""
+                                   << "";
+  QTest::newRow("emptied") << ""
+                           << "" << kKept << kKept;
+}
+
+void ConverterStepsTest::inches() {
+  QFETCH(QString, inch);
+  QFETCH(QString, mm);
+  QFETCH(QString, pearl);
+  QFETCH(QString, stone);
+  ConverterBoxes boxes = After15Mm(QStringLiteral("Inch"), inch);
+  QCOMPARE(ConvertSize(QStringLiteral("Inch"), {}, boxes), SizeEntry::Converted);
+  QCOMPARE(Seen(boxes), (QStringList{pearl, stone, mm, kKept}));
+}
+
+// A text that is no size stops the step with the program's error; the other
+// size box is already emptied and the designations keep their answers.
+void ConverterStepsTest::failures_data() {
+  QTest::addColumn<QString>("marker");
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QString>("message");
+  QTest::newRow("two points") << "MM"
+                              << "1.2.3"
+                              << "'1.2.3' is not a valid floating point value";
+  QTest::newRow("letter in millimetres") << "MM"
+                                         << "2a"
+                                         << "'2a' is not a valid floating point value";
+  QTest::newRow("blank inside millimetres") << "MM"
+                                            << "2 3"
+                                            << "'2 3' is not a valid floating point value";
+  QTest::newRow("negative millimetres") << "MM"
+                                        << "-2"
+                                        << "'-2' is below zero: a size or length cannot be negative";
+  QTest::newRow("letter in inches") << "Inch"
+                                    << "1x"
+                                    << "'1x' is not a valid floating point value";
+  QTest::newRow("negative inches") << "Inch"
+                                   << "-0.5"
+                                   << "'-0.5' is below zero: a size or length cannot be negative";
+  QTest::newRow("no denominator") << "Inch"
+                                  << "1/"
+                                  << "'' is not a valid integer value";
+  QTest::newRow("zero denominator") << "Inch"
+                                    << "1/0"
+                                    << "Floating point division by zero";
+  QTest::newRow("decimal numerator") << "Inch"
+                                     << "1.5/2"
+                                     << "'1.5' is not a valid integer value";
+  QTest::newRow("blank after the slash") << "Inch"
+                                         << "1 1/ 2"
+                                         << "'1 1/' is not a valid floating point value";
+  QTest::newRow("two points in inches") << "Inch"
+                                        << "1..5"
+                                        << "'1..5' is not a valid floating point value";
+  QTest::newRow("letter in a fraction") << "Inch"
+                                        << "1/a" << kFractionMessage;
+}
+
+void ConverterStepsTest::failures() {
+  QFETCH(QString, marker);
+  QFETCH(QString, text);
+  QFETCH(QString, message);
+  ConverterBoxes boxes = After15Mm(marker, text);
+  try {
+    ConvertSize(marker, {}, boxes);
+    QFAIL("a text that is no size must not convert");
+  } catch (const std::runtime_error& e) {
+    QCOMPARE(QString::fromUtf8(e.what()), message);
+  }
+  const bool inches = marker == QLatin1String("Inch");
+  QCOMPARE(Seen(boxes), (QStringList{kKept, kKept, inches ? QString() : kKept, inches ? kKept : QString()}));
+}
+
+// A range a pick wrote is shown for reading: Enter on it is refused (the
+// panel beeps) after the other size box is emptied.
+void ConverterStepsTest::pickedRangeIsRefused_data() {
+  QTest::addColumn<QString>("marker");
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<SizeEntry>("entry");
+  QTest::addColumn<QStringList>("expected");
+  QTest::newRow("millimetre range") << "MM"
+                                    << "1.20 - 1.30" << SizeEntry::Refused
+                                    << QStringList{kKept, kKept, kKept, ""};
+  QTest::newRow("millimetre range with blanks")
+      << "MM"
+      << " 1.20 - 1.30 " << SizeEntry::Refused << QStringList{kKept, kKept, kKept, ""};
+  QTest::newRow("inch range") << "Inch"
+                              << "0.0472 - 0.0512" << SizeEntry::Refused
+                              << QStringList{kKept, kKept, "", kKept};
+  // The millimetre range in the inch box is only a text that is no size.
+  QTest::newRow("a size again converts")
+      << "MM"
+      << "1.2" << SizeEntry::Converted << QStringList{"4 - 5", "1 - 2", kKept, "0.04724"};
+}
+
+void ConverterStepsTest::pickedRangeIsRefused() {
+  QFETCH(QString, marker);
+  QFETCH(QString, text);
+  const PickedRanges ranges{QStringLiteral("1.20 - 1.30"), QStringLiteral("0.0472 - 0.0512")};
+  ConverterBoxes boxes = After15Mm(marker, text);
+  QTEST(ConvertSize(marker, ranges, boxes), "entry");
+  QTEST(Seen(boxes), "expected");
+}
+
+// Whatever the marker, the designations are looked up from the millimetre
+// text as it stands once the size boxes are done.
+void ConverterStepsTest::lookupFollowsTheMillimetreText_data() {
+  QTest::addColumn<QString>("marker");
+  QTest::addColumn<QString>("mm");
+  QTest::addColumn<QStringList>("expected");
+  QTest::newRow("no box entered yet") << ""
+                                      << "2.3" << QStringList{"16 - 17", "7 - 8", kKept, kKept};
+  QTest::newRow("list active") << "Pearl"
+                               << "0.8" << QStringList{"1", "000", kKept, kKept};
+  QTest::newRow("nothing in millimetres") << ""
+                                          << "" << QStringList{kKept, kKept, kKept, kKept};
+}
+
+void ConverterStepsTest::lookupFollowsTheMillimetreText() {
+  QFETCH(QString, marker);
+  QFETCH(QString, mm);
+  ConverterBoxes boxes = After15Mm(QStringLiteral("MM"), mm);
+  QCOMPARE(ConvertSize(marker, {}, boxes), SizeEntry::Converted);
+  QTEST(Seen(boxes), "expected");
+}
+
+void ConverterStepsTest::picks_data() {
+  QTest::addColumn<QString>("list");  // the marker of the list picked in
+  QTest::addColumn<int>("index");
+  QTest::addColumn<QStringList>("expected");  // PearlBox, StoneBox, MmBox, InchBox
+  QTest::newRow("PP 1") << "Pearl" << 1 << QStringList{kKept, "000", "0.80 - 0.90", "0.0315 - 0.0354"};
+  QTest::newRow("PP 5") << "Pearl" << 5 << QStringList{kKept, "2", "1.20 - 1.30", "0.0472 - 0.0512"};
+  QTest::newRow("PP 23") << "Pearl" << 23 << QStringList{kKept, "11", "2.85 - 3.00", "0.1122 - 0.1181"};
+  QTest::newRow("PP 37") << "Pearl" << 37 << QStringList{kKept, "19", "4.50 - 4.60", "0.1772 - 0.1811"};
+  QTest::newRow("SS 000") << "Stone" << 1 << QStringList{"1", kKept, "0.800 - 0.900", "0.0315 - 0.0354"};
+  QTest::newRow("SS 2") << "Stone" << 5 << QStringList{"5, 6", kKept, "1.200 - 1.350", "0.0472 - 0.0531"};
+  QTest::newRow("SS 11") << "Stone" << 14 << QStringList{"23", kKept, "2.850 - 3.000", "0.1122 - 0.1181"};
+  QTest::newRow("SS 19") << "Stone" << 22 << QStringList{"36, 37", kKept, "4.400 - 4.600", "0.1732 - 0.1811"};
+  QTest::newRow("SS 20") << "Stone" << 23 << QStringList{"", kKept, "4.600 - 4.800", "0.1811 - 0.1890"};
+  QTest::newRow("SS 45 crosses 10 mm")
+      << "Stone" << 48 << QStringList{"", kKept, "9.852 - 10.187", "0.3879 - 0.4011"};
+  QTest::newRow("SS 100") << "Stone" << 103 << QStringList{"", kKept, "24.220 - 24.470", "0.9535 - 0.9634"};
+  // The blank item, or no item at all, empties the other three boxes.
+  QTest::newRow("PP blank item") << "Pearl" << 0 << QStringList{kKept, "", "", ""};
+  QTest::newRow("SS no item") << "Stone" << -1 << QStringList{"", kKept, "", ""};
+  QTest::newRow("beyond the table") << "Pearl" << 38 << QStringList{kKept, "", "", ""};
+}
+
+void ConverterStepsTest::picks() {
+  QFETCH(QString, list);
+  QFETCH(int, index);
+  QFETCH(QStringList, expected);
+  ConverterBoxes boxes = After15Mm(QStringLiteral("MM"), QStringLiteral("2.3"));
+  PickedRanges ranges;
+  if (list == QLatin1String("Pearl"))
+    PearlPlatePicked(list, index, boxes, ranges);
+  else
+    StoneSizePicked(list, index, boxes, ranges);
+  QCOMPARE(Seen(boxes), expected);
+  // The ranges shown are remembered, so that Enter on them is refused.
+  const bool shown = !expected[2].isEmpty();
+  QCOMPARE(ranges.mm, shown ? expected[2] : QString());
+  QCOMPARE(ranges.inch, shown ? expected[3] : QString());
+}
+
+// A pick made while the list is not the active box converts nothing.
+void ConverterStepsTest::pickNeedsItsListActive_data() {
+  QTest::addColumn<bool>("stoneList");
+  QTest::addColumn<QString>("marker");
+  QTest::newRow("PP while in millimetres") << false << "MM";
+  QTest::newRow("PP while in the stone list") << false << "Stone";
+  QTest::newRow("SS while in the pearl list") << true << "Pearl";
+  QTest::newRow("SS before any box") << true << "";
+}
+
+void ConverterStepsTest::pickNeedsItsListActive() {
+  QFETCH(bool, stoneList);
+  QFETCH(QString, marker);
+  ConverterBoxes boxes = After15Mm(QStringLiteral("MM"), QStringLiteral("2.3"));
+  PickedRanges ranges{QStringLiteral("earlier"), QStringLiteral("earlier")};
+  if (stoneList)
+    StoneSizePicked(marker, 5, boxes, ranges);
+  else
+    PearlPlatePicked(marker, 5, boxes, ranges);
+  QCOMPARE(Seen(boxes), QStringList(4, kKept));
+  QCOMPARE(ranges.mm, QStringLiteral("earlier"));
+  QCOMPARE(ranges.inch, QStringLiteral("earlier"));
+}
+
+QTEST_APPLESS_MAIN(ConverterStepsTest)
+#include "tst_converter_steps.moc"
