@@ -249,8 +249,19 @@ void TMetalFrm::LayOut() {
 
 void TMetalFrm::EnterPressed(TEdit* box) {
   RunGuarded(this, [this, box] {
-    if (!CalcBtnClick()) FocusNextControl(box);
+    if (CalcBtnClick()) return;
+    // Enter has just filled the millimetre box's inch twin: moving into the
+    // twin would only invite typing over the size, so go on past it.
+    const bool mmWithTwin = (box == AcrossMm && AcrossInch->isVisible()) ||
+                            (box == ThickMm && ThickInch->isVisible()) || (box == LengthMm && LengthInch->isVisible());
+    FocusNextControl(mmWithTwin ? TwinOf(box) : box);
   });
+}
+
+TEdit* TMetalFrm::TwinOf(TEdit* mm) const {
+  if (mm == AcrossMm) return AcrossInch;
+  if (mm == ThickMm) return ThickInch;
+  return LengthInch;
 }
 
 bool TMetalFrm::CalcBtnClick() {

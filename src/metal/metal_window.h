@@ -73,6 +73,7 @@ class TMetalFrm : public QWidget {
   void AddRow(std::vector<Row>& column, const QString& caption, std::vector<QWidget*> fields,
               unsigned shapes = ~0u, int height = 30);
   void EnterPressed(TEdit* box);
+  TEdit* TwinOf(TEdit* mm) const;
   void LayOut();
   MetalShape Shape() const;
 
