@@ -109,6 +109,9 @@ TMetalFrm* AppContext::MetalFrm() {
 }
 
 void AppContext::OpenWorksheet(const QString& path) {
+  // The worksheet window belongs to the main window: a minimised main window
+  // would keep it out of sight.
+  if (MainFrm()->isMinimized()) MainFrm()->showNormal();
   TWorksheetFrm* worksheet = WorksheetFrm();
   ShowWindow(worksheet);
   worksheet->LoadFile(path);

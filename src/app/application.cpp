@@ -143,7 +143,7 @@ QString CommandLineHelp() {
   return QStringLiteral("Usage: orvane [options] [worksheet]") + text.mid(end);
 }
 
-// The version the main window's title and the AppStream release name.
+// The version the main window's title and the AppStream release carry.
 QString CommandLineVersion() { return QStringLiteral("Orvane 2.0\n"); }
 
 void UseOwnSettings() {

@@ -19,8 +19,8 @@ void AppendLine(QString& out, const QStringList& fields) {
 }  // namespace
 
 QString CsvField(const QString& text) {
-  const bool needsQuotes = text.contains(u',') || text.contains(u'"') || text.contains(u'\r') ||
-                           text.contains(u'\n');
+  const bool needsQuotes =
+      text.contains(u',') || text.contains(u'"') || text.contains(u'\r') || text.contains(u'\n');
   if (!needsQuotes) return text;
   QString doubled = text;
   doubled.replace(u'"', QStringLiteral("\"\""));

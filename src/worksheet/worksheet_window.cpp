@@ -116,7 +116,9 @@ QString NamePart(const QString& path) { return path.mid(path.lastIndexOf(u'/') +
 
 // A name ending in ".csv" is an export for a spreadsheet, whatever the
 // dialog's type list showed.
-bool IsCsvPath(const QString& path) { return NamePart(path).endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive); }
+bool IsCsvPath(const QString& path) {
+  return NamePart(path).endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
+}
 
 // A size or count box read as its saved field will be read, so that the
 // window and the file agree on what a pasted TAB or line break means.

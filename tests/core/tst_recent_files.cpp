@@ -25,8 +25,8 @@ void RecentFilesTest::addingPutsTheFileFirst_data() {
                                      << QStringList{"/w/c.bws", "/w/a.bws", "/w/b.bws"};
   QTest::newRow("one already there moves up") << QStringList{"/w/a.bws", "/w/b.bws", "/w/c.bws"} << "/w/c.bws"
                                               << QStringList{"/w/c.bws", "/w/a.bws", "/w/b.bws"};
-  QTest::newRow("the first stays first") << QStringList{"/w/a.bws", "/w/b.bws"} << "/w/a.bws"
-                                         << QStringList{"/w/a.bws", "/w/b.bws"};
+  QTest::newRow("the first stays first")
+      << QStringList{"/w/a.bws", "/w/b.bws"} << "/w/a.bws" << QStringList{"/w/a.bws", "/w/b.bws"};
   QTest::newRow("the same file by another path")
       << QStringList{"/w/a.bws", "/w/b.bws"} << "/w/x/../b.bws" << QStringList{"/w/b.bws", "/w/a.bws"};
   QTest::newRow("the sixth drops the oldest")

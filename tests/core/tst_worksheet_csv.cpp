@@ -17,16 +17,26 @@ class WorksheetCsvTest : public QObject {
 void WorksheetCsvTest::quotesOnlyWhatNeedsIt_data() {
   QTest::addColumn<QString>("text");
   QTest::addColumn<QString>("field");
-  QTest::newRow("plain") << "Seed beads" << "Seed beads";
-  QTest::newRow("empty") << "" << "";
-  QTest::newRow("fraction") << "1/8" << "1/8";
-  QTest::newRow("comma") << "Red, round" << "\"Red, round\"";
-  QTest::newRow("quote") << "6\" strand" << "\"6\"\" strand\"";
-  QTest::newRow("only a quote") << "\"" << "\"\"\"\"";
-  QTest::newRow("line feed") << "a\nb" << "\"a\nb\"";
-  QTest::newRow("carriage return") << "a\rb" << "\"a\rb\"";
-  QTest::newRow("semicolon and tab stay bare") << "a;b\tc" << "a;b\tc";
-  QTest::newRow("leading blank kept") << " x" << " x";
+  QTest::newRow("plain") << "Seed beads"
+                         << "Seed beads";
+  QTest::newRow("empty") << ""
+                         << "";
+  QTest::newRow("fraction") << "1/8"
+                            << "1/8";
+  QTest::newRow("comma") << "Red, round"
+                         << "\"Red, round\"";
+  QTest::newRow("quote") << "6\" strand"
+                         << "\"6\"\" strand\"";
+  QTest::newRow("only a quote") << "\""
+                                << "\"\"\"\"";
+  QTest::newRow("line feed") << "a\nb"
+                             << "\"a\nb\"";
+  QTest::newRow("carriage return") << "a\rb"
+                                   << "\"a\rb\"";
+  QTest::newRow("semicolon and tab stay bare") << "a;b\tc"
+                                               << "a;b\tc";
+  QTest::newRow("leading blank kept") << " x"
+                                      << " x";
 }
 
 void WorksheetCsvTest::quotesOnlyWhatNeedsIt() {

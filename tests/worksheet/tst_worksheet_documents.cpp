@@ -111,8 +111,8 @@ void WorksheetDocumentsTest::ChooseRecent(int index) {
 // ---- opening a file by its path ---------------------------------------------
 
 void WorksheetDocumentsTest::loadFileFillsTheWorksheet() {
-  const QString path = WriteFile("bracelet.bws",
-                                 "Bracelet\r\n1\tCrystal\t4\t\t36\r\n2\r\n3\tSeed beads\t\t1/8\t24\r\n");
+  const QString path =
+      WriteFile("bracelet.bws", "Bracelet\r\n1\tCrystal\t4\t\t36\r\n2\r\n3\tSeed beads\t\t1/8\t24\r\n");
   Type(w_->Desc[6], "left over");
   w_->LoadFile(path);
   QCOMPARE(t_->services.messages.size(), 0);
