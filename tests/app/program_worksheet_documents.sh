@@ -12,8 +12,10 @@ orvane=$(readlink -f "$1")
 work=$(mktemp -d)
 source "$(dirname "${BASH_SOURCE[0]}")/xvfb-env.sh"
 app_pid=""
+keeper_pid=""
 cleanup() {
   if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then kill "$app_pid" 2>/dev/null || true; fi
+  [ -n "$keeper_pid" ] && kill "$keeper_pid" 2>/dev/null || true
   stop_xvfb
   rm -rf "$work"
 }
@@ -25,6 +27,10 @@ fail() {
 }
 
 start_xvfb 1280x1024x24 || exit 1
+# The X server resets when its last client leaves; one client that stays keeps
+# the restart below from meeting a server in the middle of its reset.
+xprop -root -spy >/dev/null 2>&1 &
+keeper_pid=$!
 # The user's settings (the recent list) live in the test's own folder.
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config"
 unset QT_SCALE_FACTOR QT_STYLE_OVERRIDE
