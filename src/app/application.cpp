@@ -66,7 +66,7 @@ QIcon AppIcon() {
 // The options QGuiApplication and QApplication read from the command line,
 // those with a value first: known here so that their values are not taken
 // for a file name.
-constexpr const char* kQtValueOptions[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
+constexpr const char* kQtOptions[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
                                            "qwindowgeometry", "qwindowicon", "qwindowtitle", "display",
                                            "geometry", "style", "stylesheet", "session", "name", "title",
                                            "qmljsdebugger", "widgetcount", "reverse"};
@@ -85,7 +85,7 @@ struct Parser {
     parser.addOption(help);
     parser.addOption(version);
     int i = 0;
-    for (const char* name : kQtValueOptions) {
+    for (const char* name : kQtOptions) {
       QCommandLineOption option(QString::fromLatin1(name));
       if (i++ < kQtFlagsFrom) option.setValueName(QStringLiteral("value"));
       option.setFlags(QCommandLineOption::HiddenFromHelp);
