@@ -1,6 +1,7 @@
 #include "app/app_context.h"
 
 #include <QCoreApplication>
+#include <QSettings>
 #include <QWidget>
 
 #include "platform/desktop_services.h"
@@ -15,6 +16,10 @@
 #include "worksheet/worksheet_window.h"
 
 static void InitOrvaneResources() { Q_INIT_RESOURCE(orvane); }
+
+namespace {
+const QString kRecentWorksheetsKey = QStringLiteral("RecentWorksheets");
+}
 
 namespace orvane {
 
@@ -63,6 +68,13 @@ TWorksheetFrm* AppContext::WorksheetFrm() {
       help->HelpPageControl1->SetActivePage(help->TabSheet1);
       ShowWindow(help);
     });
+    if (KeepRecentWorksheets) {
+      worksheet_->SetRecentFiles(QSettings().value(kRecentWorksheetsKey).toStringList());
+      QObject::connect(worksheet_.get(), &TWorksheetFrm::recentFilesChanged, [](const QStringList& files) {
+        QSettings settings;
+        settings.setValue(kRecentWorksheetsKey, files);
+      });
+    }
   }
   return worksheet_.get();
 }
@@ -94,6 +106,15 @@ TMetalFrm* AppContext::MetalFrm() {
     metal_ = std::make_unique<TMetalFrm>(services_, main);
   }
   return metal_.get();
+}
+
+void AppContext::OpenWorksheet(const QString& path) {
+  // The worksheet window belongs to the main window: a minimised main window
+  // would keep it out of sight.
+  if (MainFrm()->isMinimized()) MainFrm()->showNormal();
+  TWorksheetFrm* worksheet = WorksheetFrm();
+  ShowWindow(worksheet);
+  worksheet->LoadFile(path);
 }
 
 void AppContext::Quit() {

@@ -46,6 +46,14 @@ class AppContext {
   // calculator, help, metal.
   QList<QWidget*> BuiltWindows() const;
 
+  // Shows the worksheet window with the file loaded (command line, another
+  // copy, the desktop's file manager).
+  void OpenWorksheet(const QString& path);
+
+  // The worksheet window's recent files live in the user's settings; off in
+  // tests, which must not touch them.
+  bool KeepRecentWorksheets = false;
+
   // Ends the program (Exit button, main window closed). Tests replace it.
   std::function<void()> OnQuit;
   void Quit();

@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QIcon>
@@ -10,6 +11,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
+#include <cstdio>
 #include <memory>
 
 #include "app/app_context.h"
@@ -61,7 +63,88 @@ QIcon AppIcon() {
   return icon;
 }
 
+// The options QGuiApplication and QApplication read from the command line,
+// those with a value first: known here so that their values are not taken
+// for a file name.
+constexpr const char* kQtOptions[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
+                                           "qwindowgeometry", "qwindowicon", "qwindowtitle", "display",
+                                           "geometry", "style", "stylesheet", "session", "name", "title",
+                                           "qmljsdebugger", "widgetcount", "reverse"};
+constexpr int kQtFlagsFrom = 15;  // -widgetcount and -reverse take no value
+
+struct Parser {
+  QCommandLineParser parser;
+  QCommandLineOption help = QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                                               QStringLiteral("Shows this help and ends."));
+  QCommandLineOption version = QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
+                                                  QStringLiteral("Shows the version and ends."));
+  Parser() {
+    parser.setApplicationDescription(
+        QStringLiteral("Orvane: reference and calculation tool for jewellery makers and bead workers."));
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOption(help);
+    parser.addOption(version);
+    int i = 0;
+    for (const char* name : kQtOptions) {
+      QCommandLineOption option(QString::fromLatin1(name));
+      if (i++ < kQtFlagsFrom) option.setValueName(QStringLiteral("value"));
+      option.setFlags(QCommandLineOption::HiddenFromHelp);
+      parser.addOption(option);
+    }
+    parser.addPositionalArgument(QStringLiteral("worksheet"), QStringLiteral("A bead worksheet (.bws) to open."),
+                                 QStringLiteral("[worksheet]"));
+  }
+};
+
+QStringList ArgumentsOf(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  if (arguments.isEmpty()) arguments << QStringLiteral("orvane");
+  return arguments;
+}
+
+// --help, --version and mistakes: written out without a window, so they work
+// where there is no display.
+int AnswerOnTerminal(int argc, char** argv, const CommandLine& line) {
+  QCoreApplication app(argc, argv);
+  if (!line.error.isEmpty()) {
+    std::fprintf(stderr, "%s\n%s", qPrintable(line.error), qPrintable(CommandLineHelp()));
+    return 2;
+  }
+  const QString text = line.help ? CommandLineHelp() : CommandLineVersion();
+  std::fputs(qPrintable(text), stdout);
+  return 0;
+}
+
 }  // namespace
+
+CommandLine ParseCommandLine(const QStringList& arguments) {
+  Parser p;
+  CommandLine line;
+  if (!p.parser.parse(arguments)) {
+    line.error = p.parser.errorText();
+    return line;
+  }
+  line.help = p.parser.isSet(p.help);
+  line.version = p.parser.isSet(p.version);
+  const QStringList files = p.parser.positionalArguments();
+  if (files.size() > 1)
+    line.error = QStringLiteral("Only one worksheet can be opened at a time.");
+  else if (!files.isEmpty())
+    line.worksheet = files.first();
+  return line;
+}
+
+QString CommandLineHelp() {
+  Parser p;
+  // The usage line names the program as it is installed, not as it was started.
+  QString text = p.parser.helpText();
+  const qsizetype end = text.indexOf(u'\n');
+  return QStringLiteral("Usage: orvane [options] [worksheet]") + text.mid(end);
+}
+
+// The version the main window's title and the AppStream release carry.
+QString CommandLineVersion() { return QStringLiteral("Orvane 2.0\n"); }
 
 void UseOwnSettings() {
   QCoreApplication::setOrganizationDomain(QStringLiteral("orvane.org"));
@@ -77,11 +160,17 @@ void UseOwnSettings() {
 }
 
 int RunOrvane(int argc, char** argv, const RunOptions& options) {
+  const CommandLine line = ParseCommandLine(ArgumentsOf(argc, argv));
+  if (line.help || line.version || !line.error.isEmpty()) return AnswerOnTerminal(argc, argv, line);
+
   const QString title = InstanceGuard::DefaultTitle(QString::fromLocal8Bit(argc > 0 ? argv[0] : "orvane"));
   InstanceGuard guard(QStringLiteral("PREVINST:") + title, InstanceGuard::RuntimeFolder());
   if (!guard.FirstInstance()) {
     QCoreApplication app(argc, argv);
-    guard.ActivatePreviousInstance();
+    if (line.worksheet.isEmpty())
+      guard.ActivatePreviousInstance();
+    else
+      guard.OpenInPreviousInstance(line.worksheet);
     return 0;
   }
 
@@ -95,6 +184,7 @@ int RunOrvane(int argc, char** argv, const RunOptions& options) {
 
   QtDesktopServices services;
   auto context = std::make_unique<AppContext>(services);
+  context->KeepRecentWorksheets = true;
   // Every window takes the application icon, so the icon is set before the
   // first window exists.
   QApplication::setWindowIcon(AppIcon());
@@ -107,6 +197,12 @@ int RunOrvane(int argc, char** argv, const RunOptions& options) {
     });
   }
   context->MainFrm()->show();
+  AppContext* windows = context.get();
+  QObject::connect(&guard, &InstanceGuard::fileOpenRequested, &app,
+                   [windows](const QString& path) { windows->OpenWorksheet(path); });
+  // Opened from the event loop, over the main window, as Load would.
+  if (!line.worksheet.isEmpty())
+    QTimer::singleShot(0, &app, [windows, path = line.worksheet] { windows->OpenWorksheet(path); });
   const int code = app.exec();
   // A measurement ends at a frame: taking the windows down one by one is no
   // part of it, and the process ending frees them anyway.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
 #include <functional>
 
 class QApplication;
@@ -19,6 +21,19 @@ struct RunOptions {
   // opens the other windows from here).
   std::function<void(AppContext&)> afterFirstPaint;
 };
+
+// What the command line asks for. Qt's own options (-platform, -style, ...)
+// are accepted and left to Qt.
+struct CommandLine {
+  bool help = false;
+  bool version = false;
+  QString error;     // a mistake on the command line, said as for a terminal
+  QString worksheet;  // the worksheet file to open, if any
+};
+CommandLine ParseCommandLine(const QStringList& arguments);
+// The texts --help and --version print.
+QString CommandLineHelp();
+QString CommandLineVersion();
 
 // The whole program: single-instance check, the main window (the others are
 // built when first shown), the event loop.

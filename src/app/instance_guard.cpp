@@ -26,6 +26,12 @@ constexpr char kPingRequest[] = "ping\n";
 constexpr char kPingAnswer[] = "here\n";
 constexpr char kRaiseRequest[] = "raise\n";
 constexpr char kRaiseAnswer[] = "raised\n";
+// "open " and the path's bytes percent-encoded, which keeps a line break in a
+// file name from ending the request early.
+constexpr char kOpenRequest[] = "open ";
+constexpr char kOpenAnswer[] = "opened\n";
+// Room for the longest path, encoded.
+constexpr qsizetype kMaxRequest = 16 * 1024;
 constexpr int kTimeoutMs = 2000;
 // How long a second copy waits for a first copy that holds the lock but is
 // still starting and not yet listening.
@@ -64,7 +70,7 @@ enum class Exchange { NoListener, Answered, Refused };
 
 // Sends one request on the socket and reads the answer up to the hang-up.
 // Answered only when a process of this same user sent the expected answer.
-Exchange Ask(const QString& socketPath, const char* request, const char* answer) {
+Exchange Ask(const QString& socketPath, const QByteArray& request, const char* answer) {
   sockaddr_un address;
   if (!SocketAddress(socketPath, address)) return Exchange::NoListener;
   const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
@@ -80,8 +86,8 @@ Exchange Ask(const QString& socketPath, const char* request, const char* answer)
   socklen_t size = sizeof peer;
   QByteArray received;
   if (::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == ::geteuid()) {
-    const size_t length = std::strlen(request);
-    if (::send(fd, request, length, MSG_NOSIGNAL) == ssize_t(length)) {
+    const size_t length = size_t(request.size());
+    if (::send(fd, request.constData(), length, MSG_NOSIGNAL) == ssize_t(length)) {
       char buffer[64];
       ssize_t n = 0;
       while (received.size() < 256 && WaitFor(fd, POLLIN, kTimeoutMs) &&
@@ -198,13 +204,13 @@ void InstanceGuard::ServeClient(int fd) {
     ::close(client->fd);
     client->fd = -1;
   };
-  connect(client->notifier, &QSocketNotifier::activated, client->notifier, [client, hangUp] {
-    char buffer[64];
+  connect(client->notifier, &QSocketNotifier::activated, client->notifier, [this, client, hangUp] {
+    char buffer[512];
     ssize_t n;
-    while ((n = ::recv(client->fd, buffer, sizeof buffer, 0)) > 0 && client->received.size() < 256)
+    while ((n = ::recv(client->fd, buffer, sizeof buffer, 0)) > 0 && client->received.size() < kMaxRequest)
       client->received.append(buffer, n);
     const bool ended = n == 0 || (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR);
-    const bool complete = client->received.contains('\n') || client->received.size() >= 256;
+    const bool complete = client->received.contains('\n') || client->received.size() >= kMaxRequest;
     if (!ended && !complete) return;  // more to come
     // The answer tells the other copy that a live copy of Orvane heard it.
     const char* answer = nullptr;
@@ -213,6 +219,13 @@ void InstanceGuard::ServeClient(int fd) {
       answer = kRaiseAnswer;
     } else if (client->received == kPingRequest) {
       answer = kPingAnswer;
+    } else if (client->received.startsWith(kOpenRequest) && client->received.endsWith('\n')) {
+      const QByteArray encoded = client->received.sliced(qsizetype(std::strlen(kOpenRequest))).chopped(1);
+      const QString path = QFile::decodeName(QByteArray::fromPercentEncoding(encoded));
+      if (!path.isEmpty()) {
+        QTimer::singleShot(0, this, [this, path] { Q_EMIT fileOpenRequested(path); });
+        answer = kOpenAnswer;
+      }
     }
     if (answer) ::send(client->fd, answer, std::strlen(answer), MSG_NOSIGNAL | MSG_DONTWAIT);
     hangUp();
@@ -223,6 +236,13 @@ void InstanceGuard::ServeClient(int fd) {
 bool InstanceGuard::ActivatePreviousInstance() {
   if (socketPath_.isEmpty()) return false;
   return Ask(socketPath_, kRaiseRequest, kRaiseAnswer) == Exchange::Answered;
+}
+
+bool InstanceGuard::OpenInPreviousInstance(const QString& path) {
+  if (socketPath_.isEmpty() || path.isEmpty()) return false;
+  const QByteArray request =
+      kOpenRequest + QFile::encodeName(QFileInfo(path).absoluteFilePath()).toPercentEncoding() + '\n';
+  return Ask(socketPath_, request, kOpenAnswer) == Exchange::Answered;
 }
 
 void InstanceGuard::RaiseLastActiveWindow() {

@@ -13,7 +13,8 @@ namespace orvane {
 
 // One running copy per user and executable name. The first copy holds a lock
 // file named "PREVINST:" + the default title and listens on a local socket of
-// the same name; a second copy asks it there to come to the front, then ends.
+// the same name; a second copy asks it there to come to the front, or to open
+// a file, then ends.
 // The socket is a plain Unix-domain socket watched by the event loop, which
 // spares every start the loading of Qt's network library.
 class InstanceGuard : public QObject {
@@ -44,10 +45,20 @@ class InstanceGuard : public QObject {
   // Second copy: ask the first copy to come to the front. Gives up quietly;
   // true when the first copy answered.
   bool ActivatePreviousInstance();
+  // Second copy: hand a file to the first copy to open (fileOpenRequested
+  // there). A relative path is taken from this copy's current folder. Gives
+  // up quietly; true when the first copy answered.
+  bool OpenInPreviousInstance(const QString& path);
 
   // Brings the most recently active window of this copy to the front,
   // restoring it when minimised; a pop-up of it is raised instead.
   static void RaiseLastActiveWindow();
+
+ Q_SIGNALS:
+  // First copy: another copy asked to open this file (an absolute path). Sent
+  // once the other copy has its answer, so a message box the opening shows
+  // does not keep it waiting.
+  void fileOpenRequested(const QString& path);
 
  private:
   QString lockPath_;

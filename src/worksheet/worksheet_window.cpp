@@ -1,5 +1,6 @@
 #include "worksheet/worksheet_window.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
@@ -7,6 +8,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
@@ -16,6 +18,8 @@
 #include "platform/error_boundary.h"
 #include "platform/guarded_connect.h"
 #include "core/maker_info.h"
+#include "core/recent_files.h"
+#include "core/worksheet_csv.h"
 #include "core/key_filter.h"
 #include "core/text_rules.h"
 #include "widgets/edit.h"
@@ -41,6 +45,10 @@ constexpr int kFirstRowTop = 52, kRowPitch = 35;
 
 const QString kFilter =
     QStringLiteral("Bead Worksheet        (*.bws);;All Files                       (*.*)");
+// Saving may also export the figures for a spreadsheet; loading keeps to
+// worksheets.
+const QString kSaveFilter = QStringLiteral(
+    "Bead Worksheet        (*.bws);;CSV (*.csv);;All Files                       (*.*)");
 const QChar kCrLf[] = {u'\r', u'\n'};
 
 QString CrLf() { return QString(kCrLf, 2); }
@@ -105,6 +113,12 @@ QPushButton* MakeButton(QWidget* parent, const QRect& geometry, const QString& c
 // Everything up to and including the last separator, and the rest.
 QString FolderPart(const QString& path) { return path.left(path.lastIndexOf(u'/') + 1); }
 QString NamePart(const QString& path) { return path.mid(path.lastIndexOf(u'/') + 1); }
+
+// A name ending in ".csv" is an export for a spreadsheet, whatever the
+// dialog's type list showed.
+bool IsCsvPath(const QString& path) {
+  return NamePart(path).endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
+}
 
 }  // namespace
 
@@ -270,6 +284,13 @@ void TWorksheetFrm::CreateButtonBar() {
                        QStringLiteral("Help"), QKeySequence(Qt::Key_F1));
   ClearBtn = MakeButton(Panel1, QRect(388, top, 36, height), {}, QStringLiteral(":/icons/clear.svg"),
                         QStringLiteral("Clear All"));
+  RecentBtn = MakeButton(Panel1, QRect(432, top, 104, height), QStringLiteral("Recent"),
+                         QStringLiteral(":/icons/ws_folder.svg"), {});
+  RecentBtn->setToolTip(QStringLiteral("Recent Worksheets"));
+  RecentBtn->setAccessibleDescription(QStringLiteral("Recent Worksheets"));
+  recentMenu_ = new QMenu(RecentBtn);
+  RecentBtn->setMenu(recentMenu_);
+  FillRecentMenu();
   CloseBtn = NewButton(Panel1, QStringLiteral("Close"));
   CloseBtn->setGeometry(664, top, 84, height);
   CloseBtn->setFont(WindowFont());
@@ -410,10 +431,16 @@ void TWorksheetFrm::SaveBtnClick() {
   request.defaultSuffix = QStringLiteral("bws");
   request.overwritePrompt = true;
   PrepareFileDialog(request, saveDialogFileName_);
+  request.filter = kSaveFilter;
   const std::optional<QString> chosen = services_.SaveFileName(this, request);
   if (!chosen) return;
   const QString path = *chosen;
   saveDialogFileName_ = path;
+  if (IsCsvPath(path)) {
+    // An export is no worksheet: Load and the recent list keep to the .bws.
+    SaveCsvFile(path);
+    return;
+  }
   LastWorksheetFile = path;
 
   QByteArray bytes;
@@ -433,7 +460,22 @@ void TWorksheetFrm::SaveBtnClick() {
   }
 
   SaveWholeFile(path, bytes);
+  if (QFileInfo::exists(path)) RememberFile(path);
+  ReportSaved(path);
+}
 
+void TWorksheetFrm::SaveCsvFile(const QString& path) {
+  WorksheetCsv sheet;
+  sheet.Project = Project->text();
+  for (int i = 0; i < kWorksheetRows; ++i)
+    sheet.Rows[i] = {Desc[i]->text(), Mm[i]->text(), Inch[i]->text(), Nob[i]->text(), Bpi[i]->text(),
+                     Tot[i]->text()};
+  sheet.Total = Total->text();
+  SaveWholeFile(path, WorksheetCsvBytes(sheet));
+  ReportSaved(path);
+}
+
+void TWorksheetFrm::ReportSaved(const QString& path) {
   if (QFileInfo::exists(path))
     services_.ShowMessage(this, MessageIcon::Information, QStringLiteral("Information"),
                                 QStringLiteral("Success:  Bead Worksheet Saved."));
@@ -453,6 +495,14 @@ void TWorksheetFrm::LoadBtnClick() {
   if (!chosen) return;
   const QString path = *chosen;
   openDialogFileName_ = path;
+  LoadExistingFile(path);
+}
+
+void TWorksheetFrm::LoadFile(const QString& path) {
+  RunGuarded(this, [&] { LoadExistingFile(path); });
+}
+
+void TWorksheetFrm::LoadExistingFile(const QString& path) {
   if (!QFileInfo(path).isFile()) {
     services_.ShowMessage(this, MessageIcon::Error, QStringLiteral("Error"),
                                 QStringLiteral("Error: Bead Worksheet not Loaded.") + CrLf() + CrLf() + path +
@@ -460,7 +510,10 @@ void TWorksheetFrm::LoadBtnClick() {
     return;
   }
   LastWorksheetFile = path;
+  // The whole file is read before any box changes: a file that cannot be
+  // read leaves the worksheet as it was.
   const LoadedWorksheet loaded = ReadWorksheetFile(LoadWholeFile(path));
+  RememberFile(path);
   ApplyLoaded(loaded.Text);
   if (!loaded.CutTexts.isEmpty())
     services_.ShowMessage(
@@ -470,6 +523,51 @@ void TWorksheetFrm::LoadBtnClick() {
                 .arg(path)
                 .arg(kBoxCapacity) +
             CrLf() + CrLf() + loaded.CutTexts.join(CrLf()));
+}
+
+void TWorksheetFrm::OpenRecentFile(const QString& path) {
+  if (!QFileInfo(path).isFile()) {
+    SetRecentFiles(WithoutRecentFile(recentFiles_, path));
+    services_.ShowMessage(this, MessageIcon::Error, QStringLiteral("Error"),
+                          QStringLiteral("Error: Bead Worksheet not Loaded.") + CrLf() + CrLf() + path + CrLf() +
+                              CrLf() +
+                              QStringLiteral("The file is no longer there; it has been taken off the list of "
+                                             "recent worksheets."));
+    return;
+  }
+  LoadFile(path);
+}
+
+void TWorksheetFrm::SetRecentFiles(const QStringList& files) {
+  const QStringList tidy = TidyRecentFiles(files);
+  if (tidy == recentFiles_) return;
+  recentFiles_ = tidy;
+  FillRecentMenu();
+  Q_EMIT recentFilesChanged(recentFiles_);
+}
+
+void TWorksheetFrm::RememberFile(const QString& path) { SetRecentFiles(WithRecentFile(recentFiles_, path)); }
+
+// Numbered entries, the full path shown: two worksheets of the same name in
+// different folders must be told apart.
+void TWorksheetFrm::FillRecentMenu() {
+  // The entry being chosen may be the one that changed the list: the old
+  // entries go once its signal is over.
+  for (QAction* old : recentMenu_->actions()) {
+    recentMenu_->removeAction(old);
+    old->deleteLater();
+  }
+  if (recentFiles_.isEmpty()) {
+    recentMenu_->addAction(QStringLiteral("No recent worksheets"))->setEnabled(false);
+    return;
+  }
+  for (int i = 0; i < recentFiles_.size(); ++i) {
+    const QString path = recentFiles_[i];
+    QString shown = path;
+    shown.replace(u'&', QStringLiteral("&&"));
+    QAction* entry = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+    GuardedConnect(entry, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });
+  }
 }
 
 // Every box is worked out afresh from the file's texts, row by row as if the

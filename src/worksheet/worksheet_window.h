@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -13,6 +14,7 @@
 #include "core/worksheet_steps.h"
 
 class QLabel;
+class QMenu;
 class QPrinter;
 class QPushButton;
 
@@ -44,6 +46,7 @@ class TWorksheetFrm : public QWidget {
   QPushButton* CalculatorBtn;
   QPushButton* HelpBtn;
   QPushButton* ClearBtn;
+  QPushButton* RecentBtn;  // the recent worksheets, as a menu
   QPushButton* CloseBtn;
   QPushButton* CalcBtn;  // never visible: carries the total
 
@@ -68,6 +71,17 @@ class TWorksheetFrm : public QWidget {
   void SaveBtnClick();
   void PrintBtnClick();
 
+  // Loads a worksheet file as the Load button does once a file is chosen,
+  // with the same messages; failures are reported, never thrown.
+  void LoadFile(const QString& path);
+
+  // The worksheets loaded or saved last, the latest first. The window keeps
+  // the list; whoever keeps it between runs sets it and hears of changes.
+  QStringList RecentFiles() const { return recentFiles_; }
+  void SetRecentFiles(const QStringList& files);
+  // Reopens an entry of the list; a file no longer there is dropped from it.
+  void OpenRecentFile(const QString& path);
+
   // The value of a report variable, or nothing for names the engine supplies.
   std::optional<QString> Report1GetValue(const QString& name) const;
 
@@ -89,6 +103,11 @@ class TWorksheetFrm : public QWidget {
   void RelaxLimit(TEdit* box, int limit);
   void PrepareFileDialog(FileDialogRequest& request, const QString& dialogFileName) const;
   void ApplyLoaded(const WorksheetText& text);
+  void LoadExistingFile(const QString& path);
+  void SaveCsvFile(const QString& path);
+  void ReportSaved(const QString& path);
+  void RememberFile(const QString& path);
+  void FillRecentMenu();
   bool eventFilter(QObject* watched, QEvent* event) override;
 
   // The printed page's layout, read from its resource when first printed:
@@ -105,10 +124,14 @@ class TWorksheetFrm : public QWidget {
   // had the focus (the focus moved on inside another box's exit) is no exit.
   QWidget* enteredBox_ = nullptr;
   bool loading_ = false;
+  QStringList recentFiles_;
+  QMenu* recentMenu_ = nullptr;
  Q_SIGNALS:
   // The Calculator and Help buttons: those windows are someone else's to show.
   void calculatorWanted();
   void helpWanted();
+  // The recent list changed by a load, a save or a file found missing.
+  void recentFilesChanged(const QStringList& files);
 };
 
 }  // namespace orvane

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -37,6 +38,9 @@ class InstanceGuardTest : public QObject {
   void runtimeFolderIsPrivate();
   void noFolderNoGuard();
   void leftoverSocketAndSilentClientDoNotBlock();
+  void secondCopyHandsOverAFile_data();
+  void secondCopyHandsOverAFile();
+  void fileRequestWithoutAFirstCopyGoesNowhere();
 };
 
 namespace {
@@ -286,6 +290,51 @@ void InstanceGuardTest::leftoverSocketAndSilentClientDoNotBlock() {
   // Answered by the first copy, not ended by the second copy's own time-out.
   QVERIFY(TimedRequest(dir.path()) < 1500);
   ::close(silent);
+}
+
+void InstanceGuardTest::secondCopyHandsOverAFile_data() {
+  QTest::addColumn<QString>("given");
+  QTest::addColumn<QString>("received");
+  const QString here = QDir::currentPath();
+  QTest::newRow("absolute") << "/home/ann/Project.bws" << "/home/ann/Project.bws";
+  QTest::newRow("relative, from the second copy's folder") << "beads/p.bws" << here + "/beads/p.bws";
+  QTest::newRow("blanks, percent and a line break")
+      << "/tmp/a b%20c\nnext line.bws" << "/tmp/a b%20c\nnext line.bws";
+  QTest::newRow("beyond ASCII") << QString::fromUtf8("/tmp/Perlen \xc3\xa4\xe6\xb0\xb4.bws")
+                                << QString::fromUtf8("/tmp/Perlen \xc3\xa4\xe6\xb0\xb4.bws");
+  QTest::newRow("a long path") << "/" + QString(3000, u'x') << "/" + QString(3000, u'x');
+}
+
+// The file reaches the first copy whole, after the second copy has its
+// answer, and the second copy learns that it was heard.
+void InstanceGuardTest::secondCopyHandsOverAFile() {
+  QFETCH(QString, given);
+  QFETCH(QString, received);
+  QTemporaryDir dir;
+  InstanceGuard first(QStringLiteral("PREVINST:orvane"), dir.path());
+  first.Listen();
+  QSignalSpy requested(&first, &InstanceGuard::fileOpenRequested);
+  std::atomic<bool> done = false, answered = false;
+  std::thread secondCopy([&] {
+    InstanceGuard second(QStringLiteral("PREVINST:orvane"), dir.path());
+    answered = !second.FirstInstance() && second.OpenInPreviousInstance(given);
+    done = true;
+  });
+  while (!done) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  secondCopy.join();
+  QVERIFY(answered);
+  QVERIFY(requested.wait(2000) || requested.size() == 1);
+  QCOMPARE(requested.size(), 1);
+  QCOMPARE(requested[0].at(0).toString(), received);
+}
+
+void InstanceGuardTest::fileRequestWithoutAFirstCopyGoesNowhere() {
+  QTemporaryDir dir;
+  InstanceGuard alone(QStringLiteral("PREVINST:orvane"), dir.path());
+  QVERIFY(alone.FirstInstance());
+  QVERIFY(!alone.OpenInPreviousInstance(QStringLiteral("/tmp/x.bws")));
+  InstanceGuard unguarded(QStringLiteral("PREVINST:orvane"), QString());
+  QVERIFY(!unguarded.OpenInPreviousInstance(QStringLiteral("/tmp/x.bws")));
 }
 
 QTEST_MAIN(InstanceGuardTest)

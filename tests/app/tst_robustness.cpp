@@ -236,6 +236,7 @@ QList<QAbstractButton*> CalculatingButtons(TestApp& t, QWidget* window) {
                                                         sheet->CalculatorBtn,
                                                         sheet->HelpBtn,
                                                         sheet->ClearBtn,
+                                                        sheet->RecentBtn,  // pops up a menu that waits
                                                         t.app->FracFrm()->CloseBtn,
                                                         t.app->HelpFrm()->Button1};
   QList<QAbstractButton*> buttons;

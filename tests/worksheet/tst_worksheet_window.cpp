@@ -126,7 +126,7 @@ QString NameOf(const TWorksheetFrm* w, const QWidget* widget) {
       {w->LoadBtn, "LoadBtn"},   {w->SaveBtn, "SaveBtn"},
       {w->PrintBtn, "PrintBtn"}, {w->CalculatorBtn, "CalculatorBtn"},
       {w->HelpBtn, "HelpBtn"},   {w->ClearBtn, "ClearBtn"},
-      {w->CloseBtn, "CloseBtn"}};
+      {w->RecentBtn, "RecentBtn"}, {w->CloseBtn, "CloseBtn"}};
   for (const auto& [button, name] : buttons)
     if (widget == button) return name;
   for (int i = 0; i < kWorksheetRows; ++i) {
@@ -331,6 +331,7 @@ void WorksheetWindowTest::tabOrderWalksTheRowsAndWraps() {
            << "CalculatorBtn"
            << "HelpBtn"
            << "ClearBtn"
+           << "RecentBtn"
            << "CloseBtn"
            << "Project";
   FocusWidget(w_->Project);
@@ -654,14 +655,15 @@ void WorksheetWindowTest::dialogsStartWhereTheLastFileIs() {
   QVERIFY(w_->LastWorksheetFile.isEmpty());
   const FileDialogRequest save = t_->services.saveRequests.at(0);
   QCOMPARE(save.title, QString("Save Bead Worksheet"));
-  QCOMPARE(save.filter, QString("Bead Worksheet        (*.bws);;All Files                       (*.*)"));
+  QCOMPARE(save.filter,
+           QString("Bead Worksheet        (*.bws);;CSV (*.csv);;All Files                       (*.*)"));
   QCOMPARE(save.defaultSuffix, QString("bws"));
   QVERIFY(save.overwritePrompt);
   QCOMPARE(save.directory, folder);
   QCOMPARE(save.fileName, QString());
   const FileDialogRequest open = t_->services.openRequests.at(0);
   QCOMPARE(open.title, QString("Open Bead Worksheet"));
-  QCOMPARE(open.filter, save.filter);
+  QCOMPARE(open.filter, QString("Bead Worksheet        (*.bws);;All Files                       (*.*)"));
   QCOMPARE(open.defaultSuffix, QString());
   QVERIFY(!open.mustExist);
   QCOMPARE(open.directory, folder);

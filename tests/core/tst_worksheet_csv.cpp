@@ -1,0 +1,82 @@
+#include <QTest>
+
+#include "core/worksheet_csv.h"
+
+using namespace orvane;
+
+class WorksheetCsvTest : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  void quotesOnlyWhatNeedsIt_data();
+  void quotesOnlyWhatNeedsIt();
+  void writesHeaderUsedRowsAndTotal();
+  void emptySheetHasHeaderAndTotalOnly();
+  void keepsEveryCharacterAsUtf8();
+};
+
+void WorksheetCsvTest::quotesOnlyWhatNeedsIt_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QString>("field");
+  QTest::newRow("plain") << "Seed beads"
+                         << "Seed beads";
+  QTest::newRow("empty") << ""
+                         << "";
+  QTest::newRow("fraction") << "1/8"
+                            << "1/8";
+  QTest::newRow("comma") << "Red, round"
+                         << "\"Red, round\"";
+  QTest::newRow("quote") << "6\" strand"
+                         << "\"6\"\" strand\"";
+  QTest::newRow("only a quote") << "\""
+                                << "\"\"\"\"";
+  QTest::newRow("line feed") << "a\nb"
+                             << "\"a\nb\"";
+  QTest::newRow("carriage return") << "a\rb"
+                                   << "\"a\rb\"";
+  QTest::newRow("semicolon and tab stay bare") << "a;b\tc"
+                                               << "a;b\tc";
+  QTest::newRow("leading blank kept") << " x"
+                                      << " x";
+}
+
+void WorksheetCsvTest::quotesOnlyWhatNeedsIt() {
+  QFETCH(QString, text);
+  QFETCH(QString, field);
+  QCOMPARE(CsvField(text), field);
+}
+
+void WorksheetCsvTest::writesHeaderUsedRowsAndTotal() {
+  WorksheetCsv sheet;
+  sheet.Project = "  Necklace, \"Blue\"  ";
+  sheet.Rows[0] = {"Crystal rondelle", "4", "", "36", "6.35", "5.67"};
+  sheet.Rows[2] = {" Seed beads ", "", "1/8", "24", "8.00", "3.00"};
+  sheet.Rows[6] = {"", "", "", "", "", ""};
+  sheet.Rows[9] = {"Clasp", "", "", "", "", ""};
+  sheet.Total = "8.67";
+  const QByteArray expected =
+      "Project,Row,Description,Size MM,Size Inch,Number of Beads,Beads per Inch,Length Inches\r\n"
+      "\"Necklace, \"\"Blue\"\"\",1,Crystal rondelle,4,,36,6.35,5.67\r\n"
+      "\"Necklace, \"\"Blue\"\"\",3,Seed beads,,1/8,24,8.00,3.00\r\n"
+      "\"Necklace, \"\"Blue\"\"\",10,Clasp,,,,,\r\n"
+      "\"Necklace, \"\"Blue\"\"\",Total,,,,,,8.67\r\n";
+  QCOMPARE(WorksheetCsvBytes(sheet), expected);
+}
+
+void WorksheetCsvTest::emptySheetHasHeaderAndTotalOnly() {
+  const QByteArray expected =
+      "Project,Row,Description,Size MM,Size Inch,Number of Beads,Beads per Inch,Length Inches\r\n"
+      ",Total,,,,,,\r\n";
+  QCOMPARE(WorksheetCsvBytes(WorksheetCsv{}), expected);
+}
+
+void WorksheetCsvTest::keepsEveryCharacterAsUtf8() {
+  WorksheetCsv sheet;
+  // Characters a worksheet file cannot hold go into a CSV file unchanged.
+  sheet.Rows[1].Desc = QString::fromUtf8("Perle \xe2\x80\x93 \xe6\xb0\xb4\xe6\x99\xb6 \xf0\x9f\x92\x8e");
+  const QByteArray bytes = WorksheetCsvBytes(sheet);
+  QVERIFY(!bytes.startsWith("\xef\xbb\xbf"));  // no byte-order mark: the header is the first cell
+  QVERIFY(bytes.contains(",2,Perle \xe2\x80\x93 \xe6\xb0\xb4\xe6\x99\xb6 \xf0\x9f\x92\x8e,,,,,\r\n"));
+}
+
+QTEST_GUILESS_MAIN(WorksheetCsvTest)
+#include "tst_worksheet_csv.moc"
