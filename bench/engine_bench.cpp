@@ -60,8 +60,8 @@ static void BM_CalculatorKeys(benchmark::State& state) {
     benchmark::DoNotOptimize(engine.Text());
   }
   if (engine.Text() != QStringLiteral("50 ")) state.SkipWithError("12.5 * 4 = did not show 50");
-  state.counters["key"] = benchmark::Counter(double(keys.size()), benchmark::Counter::kIsIterationInvariantRate |
-                                                                     benchmark::Counter::kInvert);
+  state.counters["key"] = benchmark::Counter(
+      double(keys.size()), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_CalculatorKeys);
 

@@ -4,15 +4,16 @@
 #include <QSettings>
 #include <QWidget>
 
-#include "platform/desktop_services.h"
-#include "platform/error_boundary.h"
-#include "platform/window_frame.h"
-#include "widgets/ext_page_control.h"
 #include "app/help_window.h"
 #include "app/main_window.h"
 #include "calculator/calculator_window.h"
 #include "calculators/fractions_window.h"
 #include "metal/metal_window.h"
+#include "platform/desktop_services.h"
+#include "platform/error_boundary.h"
+#include "platform/guarded_connect.h"
+#include "platform/window_frame.h"
+#include "widgets/ext_page_control.h"
 #include "worksheet/worksheet_window.h"
 
 static void InitOrvaneResources() { Q_INIT_RESOURCE(orvane); }
@@ -52,7 +53,7 @@ TMainFrm* AppContext::MainFrm() {
 TFracFrm* AppContext::FracFrm() {
   if (!frac_) {
     frac_ = std::make_unique<TFracFrm>(services_, MainFrm());
-    QObject::connect(frac_.get(), &TFracFrm::helpWanted, [this] { ShowWindow(HelpFrm()); });
+    GuardedConnect(frac_.get(), &TFracFrm::helpWanted, frac_.get(), [this] { ShowWindow(HelpFrm()); });
   }
   return frac_.get();
 }
@@ -62,18 +63,18 @@ TWorksheetFrm* AppContext::WorksheetFrm() {
     TMainFrm* main = MainFrm();
     worksheet_ = std::make_unique<TWorksheetFrm>(services_, main);
     worksheet_->WorksheetFolder = main->WorksheetFolder;
-    QObject::connect(worksheet_.get(), &TWorksheetFrm::calculatorWanted, [this] { ShowWindow(CalculatorFrm()); });
-    QObject::connect(worksheet_.get(), &TWorksheetFrm::helpWanted, [this] {
+    GuardedConnect(worksheet_.get(), &TWorksheetFrm::calculatorWanted, worksheet_.get(),
+                   [this] { ShowWindow(CalculatorFrm()); });
+    GuardedConnect(worksheet_.get(), &TWorksheetFrm::helpWanted, worksheet_.get(), [this] {
       THelpFrm* help = HelpFrm();
       help->HelpPageControl1->SetActivePage(help->TabSheet1);
       ShowWindow(help);
     });
     if (KeepRecentWorksheets) {
       worksheet_->SetRecentFiles(QSettings().value(kRecentWorksheetsKey).toStringList());
-      QObject::connect(worksheet_.get(), &TWorksheetFrm::recentFilesChanged, [](const QStringList& files) {
-        QSettings settings;
-        settings.setValue(kRecentWorksheetsKey, files);
-      });
+      TWorksheetFrm* sheet = worksheet_.get();
+      GuardedConnect(sheet, &TWorksheetFrm::recentFilesChanged, sheet,
+                     [sheet] { QSettings().setValue(kRecentWorksheetsKey, sheet->RecentFiles()); });
     }
   }
   return worksheet_.get();
@@ -82,7 +83,8 @@ TWorksheetFrm* AppContext::WorksheetFrm() {
 TCalculatorFrm* AppContext::CalculatorFrm() {
   if (!calculator_) {
     calculator_ = std::make_unique<TCalculatorFrm>(services_, MainFrm());
-    QObject::connect(calculator_.get(), &TCalculatorFrm::helpWanted, [this] { ShowWindow(HelpFrm()); });
+    GuardedConnect(calculator_.get(), &TCalculatorFrm::helpWanted, calculator_.get(),
+                   [this] { ShowWindow(HelpFrm()); });
   }
   return calculator_.get();
 }
@@ -94,8 +96,8 @@ THelpFrm* AppContext::HelpFrm() {
 
 QList<QWidget*> AppContext::BuiltWindows() const {
   QList<QWidget*> built;
-  for (QWidget* w : std::initializer_list<QWidget*>{main_.get(), frac_.get(), worksheet_.get(), calculator_.get(),
-                                                    help_.get(), metal_.get()})
+  for (QWidget* w : std::initializer_list<QWidget*>{main_.get(), frac_.get(), worksheet_.get(),
+                                                    calculator_.get(), help_.get(), metal_.get()})
     if (w) built << w;
   return built;
 }

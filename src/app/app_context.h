@@ -58,9 +58,7 @@ class AppContext {
   std::function<void()> OnQuit;
   void Quit();
 
-
  private:
-
   DesktopServices& services_;
   std::unique_ptr<TMainFrm> main_;
   std::unique_ptr<TFracFrm> frac_;
@@ -69,6 +67,5 @@ class AppContext {
   std::unique_ptr<THelpFrm> help_;
   std::unique_ptr<TMetalFrm> metal_;
 };
-
 
 }  // namespace orvane

@@ -15,9 +15,9 @@
 #include <memory>
 
 #include "app/app_context.h"
-#include "platform/desktop_services.h"
 #include "app/instance_guard.h"
 #include "app/main_window.h"
+#include "platform/desktop_services.h"
 
 namespace orvane {
 
@@ -66,10 +66,23 @@ QIcon AppIcon() {
 // The options QGuiApplication and QApplication read from the command line,
 // those with a value first: known here so that their values are not taken
 // for a file name.
-constexpr const char* kQtOptions[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
-                                           "qwindowgeometry", "qwindowicon", "qwindowtitle", "display",
-                                           "geometry", "style", "stylesheet", "session", "name", "title",
-                                           "qmljsdebugger", "widgetcount", "reverse"};
+constexpr const char* kQtOptions[] = {"platform",
+                                      "platformpluginpath",
+                                      "platformtheme",
+                                      "plugin",
+                                      "qwindowgeometry",
+                                      "qwindowicon",
+                                      "qwindowtitle",
+                                      "display",
+                                      "geometry",
+                                      "style",
+                                      "stylesheet",
+                                      "session",
+                                      "name",
+                                      "title",
+                                      "qmljsdebugger",
+                                      "widgetcount",
+                                      "reverse"};
 constexpr int kQtFlagsFrom = 15;  // -widgetcount and -reverse take no value
 
 struct Parser {
@@ -91,7 +104,8 @@ struct Parser {
       option.setFlags(QCommandLineOption::HiddenFromHelp);
       parser.addOption(option);
     }
-    parser.addPositionalArgument(QStringLiteral("worksheet"), QStringLiteral("A bead worksheet (.bws) to open."),
+    parser.addPositionalArgument(QStringLiteral("worksheet"),
+                                 QStringLiteral("A bead worksheet (.bws) to open."),
                                  QStringLiteral("[worksheet]"));
   }
 };

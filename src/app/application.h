@@ -27,7 +27,7 @@ struct RunOptions {
 struct CommandLine {
   bool help = false;
   bool version = false;
-  QString error;     // a mistake on the command line, said as for a terminal
+  QString error;      // a mistake on the command line, said as for a terminal
   QString worksheet;  // the worksheet file to open, if any
 };
 CommandLine ParseCommandLine(const QStringList& arguments);

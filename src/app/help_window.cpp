@@ -12,11 +12,11 @@
 #include <QWheelEvent>
 #include <algorithm>
 
-#include "platform/guarded_connect.h"
-#include "platform/window_frame.h"
 #include "app/app_context.h"
 #include "app/help_text.h"
 #include "app/info_pages.h"
+#include "platform/guarded_connect.h"
+#include "platform/window_frame.h"
 #include "widgets/ext_page_control.h"
 #include "widgets/look.h"
 #include "widgets/panel.h"
@@ -41,11 +41,21 @@ class Column {
     QList<QPlainTextEdit*> memos;
     for (const HelpBlock& block : page.blocks) {
       switch (block.kind) {
-        case HelpBlock::Kind::Heading: Heading(block.text); break;
-        case HelpBlock::Kind::Memo: memos << Memo(block); break;
-        case HelpBlock::Kind::Picture: Picture(block); break;
-        case HelpBlock::Kind::Pair: Pair(block); break;
-        case HelpBlock::Kind::Skip: y_ += block.pixels; break;
+        case HelpBlock::Kind::Heading:
+          Heading(block.text);
+          break;
+        case HelpBlock::Kind::Memo:
+          memos << Memo(block);
+          break;
+        case HelpBlock::Kind::Picture:
+          Picture(block);
+          break;
+        case HelpBlock::Kind::Pair:
+          Pair(block);
+          break;
+        case HelpBlock::Kind::Skip:
+          y_ += block.pixels;
+          break;
       }
     }
     return memos;
@@ -85,7 +95,8 @@ class Column {
     static constexpr int kLefts[2] = {64, 208};
     for (int k = 0; k < 2; ++k)
       MakePicture(panel_, QRect(QPoint(kLefts[k], y_), block.size),
-                  QStringLiteral(":/pictures/") + block.pictures[k].file, false, block.pictures[k].description);
+                  QStringLiteral(":/pictures/") + block.pictures[k].file, false,
+                  block.pictures[k].description);
     for (int k = 0; k < 2; ++k)
       MakeLabel(panel_, QRect(kLefts[k] - 16, y_ + block.size.height() + 3, block.size.width() + 32, 18),
                 Arial(13), block.pictures[k].caption, Qt::AlignHCenter | Qt::AlignTop);
@@ -188,7 +199,8 @@ void THelpFrm::BuildBeadCalculatorPage() {
 
 void THelpFrm::BuildWorksheetPage() {
   Panel4 = new QWidget;
-  ScrollBox2 = ScrollPage(TabSheet1, Panel4, 370, 740, QStringLiteral("worksheet"), QStringLiteral("Worksheet help"));
+  ScrollBox2 =
+      ScrollPage(TabSheet1, Panel4, 370, 740, QStringLiteral("worksheet"), QStringLiteral("Worksheet help"));
 }
 
 void THelpFrm::FormClose() { HelpPageControl1->SetActivePage(TabSheet6); }

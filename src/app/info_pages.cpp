@@ -2,7 +2,6 @@
 
 #include <QFileInfo>
 #include <QImageReader>
-
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -12,10 +11,10 @@
 #include <functional>
 
 #include "app/app_context.h"
-#include "platform/error_boundary.h"
 #include "app/main_window.h"
 #include "core/maker_info.h"
 #include "core/version.h"
+#include "platform/error_boundary.h"
 #include "widgets/fx_label.h"
 #include "widgets/look.h"
 #include "widgets/panel.h"
@@ -71,7 +70,8 @@ QPlainTextEdit* MakeMemo(QWidget* parent, const QRect& bounds, const QFont& font
   return memo;
 }
 
-QPlainTextEdit* MakeEditMemo(QWidget* parent, const QRect& bounds, const QFont& font, const QStringList& lines) {
+QPlainTextEdit* MakeEditMemo(QWidget* parent, const QRect& bounds, const QFont& font,
+                             const QStringList& lines) {
   auto* memo = new QPlainTextEdit(parent);
   memo->setGeometry(bounds);
   memo->setFont(font);
@@ -147,8 +147,9 @@ TAboutPage::TAboutPage(AppContext& app, QWidget* parent) : TTabSheet(parent), ap
                        true, QStringLiteral("A book beside a pocket calculator"));
   Label4 = MakeLabel(Panel16, QRect(192, 136, 257, 25), Arial(24), QStringLiteral("Orvane"),
                      Qt::AlignHCenter | Qt::AlignTop, true);
-  Label5 = MakeLabel(Panel16, QRect(184, 168, 281, 25), Arial(24), QStringLiteral("Ver. ") + QLatin1String(kVersion),
-                     Qt::AlignHCenter | Qt::AlignTop, true);
+  Label5 =
+      MakeLabel(Panel16, QRect(184, 168, 281, 25), Arial(24),
+                QStringLiteral("Ver. ") + QLatin1String(kVersion), Qt::AlignHCenter | Qt::AlignTop, true);
 
   FxLabel7 = new TFxLabel(Panel16);
   FxLabel7->setGeometry(192, 232, 265, 26);
@@ -219,18 +220,20 @@ TLinksPage::TLinksPage(AppContext& app, QWidget* parent)
   ScrollBox1 = MakeScrollBox(this, QRect(18, 8, 489, 313), Panel20, QSize(480, 309));
   ScrollBox1->setAccessibleName(QStringLiteral("Links"));
 
-  Label14 = MakeLinkLabel(Panel20, {47, 23}, QStringLiteral("Orvane"), URLPrefix(URL1.URLType) + maker::kProgramPage,
+  Label14 = MakeLinkLabel(Panel20, {47, 23}, QStringLiteral("Orvane"),
+                          URLPrefix(URL1.URLType) + maker::kProgramPage,
                           QStringLiteral("https://") + maker::kProgramPage, [this] { Label14Click(); });
   Label32 = MakeLabel(Panel20, QRect(69, 48, 0, 0), Arial(16),
                       QStringLiteral("Check for latest verion of  the program."));
-  Label15 = MakeLinkLabel(Panel20, {45, 86}, maker::kShopName, URLPrefix(URL1.URLType) + maker::kWebSite + u'/',
-                          QStringLiteral("https://") + maker::kWebSite, [this] { Label15Click(); });
+  Label15 =
+      MakeLinkLabel(Panel20, {45, 86}, maker::kShopName, URLPrefix(URL1.URLType) + maker::kWebSite + u'/',
+                    QStringLiteral("https://") + maker::kWebSite, [this] { Label15Click(); });
   Memo1 = MakeEditMemo(Panel20, QRect(66, 112, 385, 49), Arial(16),
-                   {QStringLiteral("Jewelry making supplies for the professional jewelry "),
-                    QStringLiteral("designer and the hobbyist.")});
+                       {QStringLiteral("Jewelry making supplies for the professional jewelry "),
+                        QStringLiteral("designer and the hobbyist.")});
   Memo1->setAccessibleName(QStringLiteral("About the shop"));
-  Label37 = MakeLinkLabel(Panel20, {45, 167}, QStringLiteral("E-Mail:  ") + maker::kMailAddress, URL2.Target(),
-                          QString(), [this] { Label37Click(); });
+  Label37 = MakeLinkLabel(Panel20, {45, 167}, QStringLiteral("E-Mail:  ") + maker::kMailAddress,
+                          URL2.Target(), QString(), [this] { Label37Click(); });
   Label38 = MakeLabel(Panel20, QRect(69, 192, 0, 0), Arial(16),
                       QStringLiteral("Report program error; contact programmer."));
 
@@ -248,8 +251,8 @@ TLinksPage::TLinksPage(AppContext& app, QWidget* parent)
   UrlLabel1->OnClick = [this] { UrlLabel1Click(); };
 
   Memo2 = MakeEditMemo(Panel20, QRect(66, 256, 385, 49), Arial(16),
-                   {QStringLiteral("If you find this program usefull, please consider "),
-                    QStringLiteral("donating to our programming efforts.")});
+                       {QStringLiteral("If you find this program usefull, please consider "),
+                        QStringLiteral("donating to our programming efforts.")});
   Memo2->setAccessibleName(QStringLiteral("About donations"));
 }
 

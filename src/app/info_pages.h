@@ -85,7 +85,8 @@ class TLinksPage : public TTabSheet {
 // reaches it.
 QPlainTextEdit* MakeMemo(QWidget* parent, const QRect& bounds, const QFont& font, const QStringList& lines);
 // The same, as an edit box the user may type into.
-QPlainTextEdit* MakeEditMemo(QWidget* parent, const QRect& bounds, const QFont& font, const QStringList& lines);
+QPlainTextEdit* MakeEditMemo(QWidget* parent, const QRect& bounds, const QFont& font,
+                             const QStringList& lines);
 // A label at a place; with a zero size it sizes itself to its text.
 QLabel* MakeLabel(QWidget* parent, const QRect& bounds, const QFont& font, const QString& text,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop, bool wordWrap = false);

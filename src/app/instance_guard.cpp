@@ -1,5 +1,11 @@
 #include "app/instance_guard.h"
 
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -13,11 +19,6 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
-#include <poll.h>
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 namespace orvane {
 
@@ -196,7 +197,8 @@ void InstanceGuard::ServeClient(int fd) {
     QSocketNotifier* notifier;
     QByteArray received;
   };
-  auto client = std::make_shared<Client>(Client{fd, new QSocketNotifier(qintptr(fd), QSocketNotifier::Read, this), {}});
+  auto client =
+      std::make_shared<Client>(Client{fd, new QSocketNotifier(qintptr(fd), QSocketNotifier::Read, this), {}});
   auto hangUp = [client] {
     if (client->fd < 0) return;
     client->notifier->setEnabled(false);

@@ -7,17 +7,17 @@
 #include <QShortcut>
 #include <QToolButton>
 
-#include "platform/window_frame.h"
 #include "app/app_context.h"
-#include "platform/guarded_connect.h"
 #include "app/help_window.h"
 #include "app/info_pages.h"
-#include "core/version.h"
 #include "calculator/calculator_window.h"
 #include "calculators/bead_page.h"
 #include "calculators/fractions_window.h"
 #include "calculators/weight_page.h"
+#include "core/version.h"
 #include "metal/metal_window.h"
+#include "platform/guarded_connect.h"
+#include "platform/window_frame.h"
 #include "sizes/chart_pages.h"
 #include "sizes/converter_panel.h"
 #include "sizes/size_pages.h"
@@ -144,7 +144,8 @@ void TMainFrm::CreateButtonBar() {
   ToolButton3 = bar->Buttons[2];
   ToolButton4 = bar->Buttons[3];
 
-  BitBtn1 = MakePictureButton(Panel21, 140, QStringLiteral(":/icons/calculator.svg"), QStringLiteral("Math Calculator"));
+  BitBtn1 = MakePictureButton(Panel21, 140, QStringLiteral(":/icons/calculator.svg"),
+                              QStringLiteral("Math Calculator"));
   HelpBtn = MakePictureButton(Panel21, 188, QStringLiteral(":/icons/help.svg"), QStringLiteral("Help"));
   // Tab walks the bar left to right.
   setTabOrder(BitBtn1, HelpBtn);
@@ -154,11 +155,14 @@ void TMainFrm::CreateButtonBar() {
 
   // Keys that work wherever the focus is in the window.
   const QKeySequence calculatorKey(Qt::Key_F9);
-  BitBtn1->setToolTip(QStringLiteral("Math Calculator (%1)").arg(calculatorKey.toString(QKeySequence::NativeText)));
+  BitBtn1->setToolTip(
+      QStringLiteral("Math Calculator (%1)").arg(calculatorKey.toString(QKeySequence::NativeText)));
   AddShortcut(this, {QKeySequence(Qt::Key_F1)}, [this] { HelpBtnClick(); });
   AddShortcut(this, {calculatorKey}, [this] { CalculatorBtnClick(); });
   AddShortcut(this, {QKeySequence(Qt::CTRL | Qt::Key_Tab)}, [this] { StepPage(PageControl1, 1); });
-  AddShortcut(this, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)},
+  AddShortcut(this,
+              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)},
               [this] { StepPage(PageControl1, -1); });
 
   GuardedConnect(ExitBtn, &QAbstractButton::clicked, this, &TMainFrm::ExitBtnClick);

@@ -8,9 +8,9 @@
 #include <array>
 #include <iterator>
 
-#include "platform/error_boundary.h"
 #include "calculator/calc_panel.h"
 #include "calculator/calculator_control.h"
+#include "platform/error_boundary.h"
 
 namespace orvane {
 
@@ -18,36 +18,55 @@ namespace {
 
 // The keys in reading order: row by row, the memory column first.
 constexpr TFxCalculatorButton kReadingOrder[] = {
-    cbMemClear, cbBack, cbClearEntry, cbClear,                          //
-    cbMemRecall, cb7, cb8, cb9, cbDiv, cbSqrt,                          //
-    cbMemStore, cb4, cb5, cb6, cbMul, cbPercent,                        //
-    cbMemAdd, cb1, cb2, cb3, cbSub, cbReciprocal,                       //
-    cbMemSub, cb0, cbChangeSign, cbDecimal, cbAdd, cbEquals};
+    cbMemClear,  cbBack, cbClearEntry, cbClear,                         //
+    cbMemRecall, cb7,    cb8,          cb9,       cbDiv, cbSqrt,        //
+    cbMemStore,  cb4,    cb5,          cb6,       cbMul, cbPercent,     //
+    cbMemAdd,    cb1,    cb2,          cb3,       cbSub, cbReciprocal,  //
+    cbMemSub,    cb0,    cbChangeSign, cbDecimal, cbAdd, cbEquals};
 static_assert(std::size(kReadingOrder) == kCalculatorButtonCount - 1, "every key once");
 
 // What a key does, for captions that a speech synthesiser reads as a symbol
 // or an abbreviation.
 QString KeyDescription(TFxCalculatorButton button) {
   switch (button) {
-    case cbBack: return QStringLiteral("Backspace");
-    case cbClearEntry: return QStringLiteral("Clear entry");
-    case cbClear: return QStringLiteral("Clear");
-    case cbAdd: return QStringLiteral("Add");
-    case cbSub: return QStringLiteral("Subtract");
-    case cbMul: return QStringLiteral("Multiply");
-    case cbDiv: return QStringLiteral("Divide");
-    case cbDecimal: return QStringLiteral("Decimal point");
-    case cbEquals: return QStringLiteral("Equals");
-    case cbReciprocal: return QStringLiteral("Reciprocal");
-    case cbChangeSign: return QStringLiteral("Change sign");
-    case cbPercent: return QStringLiteral("Percent");
-    case cbSqrt: return QStringLiteral("Square root");
-    case cbMemClear: return QStringLiteral("Memory clear");
-    case cbMemRecall: return QStringLiteral("Memory recall");
-    case cbMemStore: return QStringLiteral("Memory store");
-    case cbMemAdd: return QStringLiteral("Memory add");
-    case cbMemSub: return QStringLiteral("Memory subtract");
-    default: return {};
+    case cbBack:
+      return QStringLiteral("Backspace");
+    case cbClearEntry:
+      return QStringLiteral("Clear entry");
+    case cbClear:
+      return QStringLiteral("Clear");
+    case cbAdd:
+      return QStringLiteral("Add");
+    case cbSub:
+      return QStringLiteral("Subtract");
+    case cbMul:
+      return QStringLiteral("Multiply");
+    case cbDiv:
+      return QStringLiteral("Divide");
+    case cbDecimal:
+      return QStringLiteral("Decimal point");
+    case cbEquals:
+      return QStringLiteral("Equals");
+    case cbReciprocal:
+      return QStringLiteral("Reciprocal");
+    case cbChangeSign:
+      return QStringLiteral("Change sign");
+    case cbPercent:
+      return QStringLiteral("Percent");
+    case cbSqrt:
+      return QStringLiteral("Square root");
+    case cbMemClear:
+      return QStringLiteral("Memory clear");
+    case cbMemRecall:
+      return QStringLiteral("Memory recall");
+    case cbMemStore:
+      return QStringLiteral("Memory store");
+    case cbMemAdd:
+      return QStringLiteral("Memory add");
+    case cbMemSub:
+      return QStringLiteral("Memory subtract");
+    default:
+      return {};
   }
 }
 
@@ -121,7 +140,8 @@ class CalcKeyAccessible : public QAccessibleInterface, public QAccessibleActionI
 // The whole control: the display first, then the keys it shows.
 class CalculatorAccessible : public QAccessibleWidget {
  public:
-  explicit CalculatorAccessible(TFxCalculator* calculator) : QAccessibleWidget(calculator, QAccessible::Grouping) {}
+  explicit CalculatorAccessible(TFxCalculator* calculator)
+      : QAccessibleWidget(calculator, QAccessible::Grouping) {}
   ~CalculatorAccessible() override {
     for (QAccessible::Id id : keys_)
       if (id) QAccessible::deleteAccessibleInterface(id);
@@ -160,7 +180,8 @@ class CalculatorAccessible : public QAccessibleWidget {
     return keys;
   }
   QAccessibleInterface* Key(TFxCalculatorButton b) const {
-    if (!keys_[b]) keys_[b] = QAccessible::registerAccessibleInterface(new CalcKeyAccessible(Calculator(), b));
+    if (!keys_[b])
+      keys_[b] = QAccessible::registerAccessibleInterface(new CalcKeyAccessible(Calculator(), b));
     return QAccessible::accessibleInterface(keys_[b]);
   }
 
@@ -171,7 +192,8 @@ class CalculatorAccessible : public QAccessibleWidget {
 // pads it on screen.
 class CalcDisplayAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
  public:
-  explicit CalcDisplayAccessible(TFxCalcPanel* display) : QAccessibleWidget(display, QAccessible::EditableText) {}
+  explicit CalcDisplayAccessible(TFxCalcPanel* display)
+      : QAccessibleWidget(display, QAccessible::EditableText) {}
 
   TFxCalcPanel* Display() const { return static_cast<TFxCalcPanel*>(widget()); }
   QString Value() const { return Display()->Text().trimmed(); }
@@ -216,7 +238,8 @@ class CalcDisplayAccessible : public QAccessibleWidget, public QAccessibleTextIn
     const QRect inner = Display()->rect().adjusted(2, 2, -2, -2);
     const int right = inner.right() - fm.horizontalAdvance(Display()->Text().mid(value.size()));
     const int left = right - fm.horizontalAdvance(value) + fm.horizontalAdvance(value.left(offset));
-    const QRect r(left, inner.center().y() - fm.height() / 2, fm.horizontalAdvance(value.at(offset)), fm.height());
+    const QRect r(left, inner.center().y() - fm.height() / 2, fm.horizontalAdvance(value.at(offset)),
+                  fm.height());
     return ToScreen(Display(), r);
   }
   int offsetAtPoint(const QPoint& point) const override {

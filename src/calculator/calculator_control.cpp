@@ -7,10 +7,10 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "platform/desktop_services.h"
-#include "platform/error_boundary.h"
 #include "calculator/calc_panel.h"
 #include "calculator/calculator_accessible.h"
+#include "platform/desktop_services.h"
+#include "platform/error_boundary.h"
 #include "widgets/edit.h"
 #include "widgets/look.h"
 

@@ -3,16 +3,17 @@
 #include <QKeyEvent>
 #include <QShortcut>
 
-#include "platform/window_frame.h"
+#include "calculator/calculator_control.h"
 #include "platform/desktop_services.h"
 #include "platform/error_boundary.h"
 #include "platform/guarded_connect.h"
-#include "calculator/calculator_control.h"
+#include "platform/window_frame.h"
 #include "widgets/look.h"
 
 namespace orvane {
 
-TCalculatorFrm::TCalculatorFrm(DesktopServices& services, QWidget* parent) : QWidget(parent), services_(services) {
+TCalculatorFrm::TCalculatorFrm(DesktopServices& services, QWidget* parent)
+    : QWidget(parent), services_(services) {
   setObjectName(QStringLiteral("CalculatorFrm"));
   ConfigureFixedWindow(this, QStringLiteral("Calculator"), 278, 245, false);
   setWindowFlag(Qt::WindowStaysOnTopHint, true);

@@ -63,7 +63,7 @@ QLabel* MakeHeading(QWidget* parent, const QString& text, int column, int y) {
 }
 
 // Each box of the page and its text as the steps see it.
-constexpr std::pair<TEdit* TBeadCalcPage::*, BoxText BeadBoxes::*> kBoxes[] = {
+constexpr std::pair<TEdit * TBeadCalcPage::*, BoxText BeadBoxes::*> kBoxes[] = {
     {&TBeadCalcPage::BsMm, &BeadBoxes::BsMm},
     {&TBeadCalcPage::BsInch, &BeadBoxes::BsInch},
     {&TBeadCalcPage::NoBeads, &BeadBoxes::NoBeads},
@@ -80,7 +80,8 @@ constexpr std::pair<TEdit* TBeadCalcPage::*, BoxText BeadBoxes::*> kBoxes[] = {
 
 }  // namespace
 
-TBeadCalcPage::TBeadCalcPage(DesktopServices& services, QWidget* parent) : TTabSheet(parent), services_(services) {
+TBeadCalcPage::TBeadCalcPage(DesktopServices& services, QWidget* parent)
+    : TTabSheet(parent), services_(services) {
   CreateControls();
   BindHandlers();
 }

@@ -7,11 +7,11 @@
 #include <QShowEvent>
 #include <QToolButton>
 
-#include "platform/window_frame.h"
+#include "core/fraction_table.h"
 #include "platform/desktop_services.h"
 #include "platform/error_boundary.h"
 #include "platform/guarded_connect.h"
-#include "core/fraction_table.h"
+#include "platform/window_frame.h"
 #include "widgets/look.h"
 #include "widgets/nav_bar.h"
 #include "widgets/string_grid.h"

@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "core/key_filter.h"
 #include "platform/desktop_services.h"
 #include "platform/guarded_connect.h"
-#include "core/key_filter.h"
 #include "widgets/edit.h"
 #include "widgets/focus.h"
 #include "widgets/look.h"
@@ -25,7 +25,8 @@ constexpr int kCaptionGap = 8;
 
 }  // namespace
 
-TWeightPage::TWeightPage(DesktopServices& services, QWidget* parent) : TTabSheet(parent), services_(services) {
+TWeightPage::TWeightPage(DesktopServices& services, QWidget* parent)
+    : TTabSheet(parent), services_(services) {
   const QFont arial16 = MakeFont(QStringLiteral("Arial"), 16);
 
   TitleLabel = new QLabel(QStringLiteral("Weight Conversion"), this);
@@ -45,7 +46,8 @@ TWeightPage::TWeightPage(DesktopServices& services, QWidget* parent) : TTabSheet
   KGramBox = MakeWeightBox(WeightUnit::KGram, QStringLiteral("Kilograms"), kFirstBoxTop + 2 * kBoxPitch);
   OunceBox = MakeWeightBox(WeightUnit::Ounce, QStringLiteral("Ounces"), kFirstBoxTop + 3 * kBoxPitch);
   PoundBox = MakeWeightBox(WeightUnit::Pound, QStringLiteral("Pounds"), kFirstBoxTop + 4 * kBoxPitch);
-  TroyOunceBox = MakeWeightBox(WeightUnit::TroyOunce, QStringLiteral("Troy Ounces"), kFirstBoxTop + 5 * kBoxPitch);
+  TroyOunceBox =
+      MakeWeightBox(WeightUnit::TroyOunce, QStringLiteral("Troy Ounces"), kFirstBoxTop + 5 * kBoxPitch);
   PennyweightBox =
       MakeWeightBox(WeightUnit::Pennyweight, QStringLiteral("Pennyweights"), kFirstBoxTop + 6 * kBoxPitch);
   GrainBox = MakeWeightBox(WeightUnit::Grain, QStringLiteral("Grains"), kFirstBoxTop + 7 * kBoxPitch);

@@ -19,7 +19,8 @@ long double UnitsPerInch(BeadSizeMarker marker) { return marker == BeadSizeMarke
 bool HoldsValue(const QString& trimmedText) { return !trimmedText.isEmpty() && trimmedText != u"."; }
 
 float ReadBeadSize(const QString& boxText, BeadSizeMarker marker) {
-  if (marker == BeadSizeMarker::Inch) return Store(NotNegative(InchTextToNumber(TrimBlanks(boxText)), boxText));
+  if (marker == BeadSizeMarker::Inch)
+    return Store(NotNegative(InchTextToNumber(TrimBlanks(boxText)), boxText));
   return Store(NotNegative(TextToNumber(boxText), boxText));
 }
 

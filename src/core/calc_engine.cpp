@@ -109,9 +109,7 @@ void TFxCalcEngine::PressChar(QChar ch) {
   if (button != cbNone) PressButton(button);
 }
 
-void TFxCalcEngine::SetText(const QString& text) {
-  Feed(text, false);
-}
+void TFxCalcEngine::SetText(const QString& text) { Feed(text, false); }
 
 void TFxCalcEngine::Paste(const QString& text) {
   if (text.isEmpty()) return;

@@ -16,12 +16,18 @@ constexpr std::array<int, 4> kJump{8, 4, 6, 4};
 
 std::span<const int> GridPrefixes(GridKind kind) {
   switch (kind) {
-    case GridKind::Pearl: return kPearl;
-    case GridKind::Stone: return kStone;
-    case GridKind::RingN: return kRingN;
-    case GridKind::RingInt: return kRingInt;
-    case GridKind::Wire: return kWire;
-    case GridKind::Jump: return kJump;
+    case GridKind::Pearl:
+      return kPearl;
+    case GridKind::Stone:
+      return kStone;
+    case GridKind::RingN:
+      return kRingN;
+    case GridKind::RingInt:
+      return kRingInt;
+    case GridKind::Wire:
+      return kWire;
+    case GridKind::Jump:
+      return kJump;
   }
   return {};
 }

@@ -10,7 +10,7 @@ struct FilterRule {
   const char16_t* extra;  // characters let through besides the digits
   bool clipboardKeys;     // Ctrl+C, Ctrl+V, Ctrl+X
   PointRule point;
-  bool designation;       // refuses everything silently
+  bool designation;  // refuses everything silently
 };
 
 FilterRule RuleOf(KeyFilterKind kind) {

@@ -22,10 +22,10 @@ enum class KeyFilterKind {
 };
 
 enum class KeyVerdict {
-  Accept,  // the character goes into the box
-  Swallow, // dropped without a sound
-  Beep,    // dropped with the default beep
-  Enter,   // Enter: swallowed; the box's Enter action runs
+  Accept,   // the character goes into the box
+  Swallow,  // dropped without a sound
+  Beep,     // dropped with the default beep
+  Enter,    // Enter: swallowed; the box's Enter action runs
 };
 
 enum class EnterAction { RunCalculation, NextControl };

@@ -112,14 +112,18 @@ QStringList StoneBoxItems() {
 
 QStringList PearlGridValues(int row) {
   const auto& e = PearlPlateTable.at(row);
-  return {QStringLiteral("%1").arg(e.PP, 2), QStringLiteral("%1").arg(QLatin1String(e.SS), 3),
-          QLatin1String(e.MmLow), QLatin1String(e.MmHigh), QLatin1String(e.InchLow),
+  return {QStringLiteral("%1").arg(e.PP, 2),
+          QStringLiteral("%1").arg(QLatin1String(e.SS), 3),
+          QLatin1String(e.MmLow),
+          QLatin1String(e.MmHigh),
+          QLatin1String(e.InchLow),
           QLatin1String(e.InchHigh)};
 }
 
 QStringList StoneGridValues(int row) {
   const auto& e = StoneSizeTable.at(row);
-  return {QStringLiteral("%1").arg(QLatin1String(e.SS), 3), QStringLiteral("%1").arg(QLatin1String(e.MmLow), 6),
+  return {QStringLiteral("%1").arg(QLatin1String(e.SS), 3),
+          QStringLiteral("%1").arg(QLatin1String(e.MmLow), 6),
           QStringLiteral("%1").arg(QLatin1String(e.MmHigh), 6), QLatin1String(e.InchLow),
           QLatin1String(e.InchHigh)};
 }

@@ -1,16 +1,17 @@
 #include "core/text_rules.h"
 
+#include <locale.h>
+
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <cfloat>
 #include <charconv>
-#include <cstdint>
-#include <cstring>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
-#include <locale.h>
 #include <string>
 #include <utility>
 
@@ -36,9 +37,18 @@ QString QuotedText(const QString& text) {
   bool directional = false;
   for (QChar c : shown) {
     switch (c.direction()) {
-      case QChar::DirR: case QChar::DirAL: case QChar::DirAN: case QChar::DirLRE: case QChar::DirLRO:
-      case QChar::DirRLE: case QChar::DirRLO: case QChar::DirPDF: case QChar::DirLRI: case QChar::DirRLI:
-      case QChar::DirFSI: case QChar::DirPDI:
+      case QChar::DirR:
+      case QChar::DirAL:
+      case QChar::DirAN:
+      case QChar::DirLRE:
+      case QChar::DirLRO:
+      case QChar::DirRLE:
+      case QChar::DirRLO:
+      case QChar::DirPDF:
+      case QChar::DirLRI:
+      case QChar::DirRLI:
+      case QChar::DirFSI:
+      case QChar::DirPDI:
         directional = true;
         break;
       default:
@@ -68,7 +78,8 @@ namespace {
 QString Quoted(const QString& text) { return QuotedText(text); }
 
 [[noreturn]] void ThrowFloat(const QString& text) {
-  throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(Quoted(text)).toStdString());
+  throw EConvertError(
+      QStringLiteral("'%1' is not a valid floating point value").arg(Quoted(text)).toStdString());
 }
 
 [[noreturn]] void ThrowInteger(const QString& text) {
@@ -211,7 +222,8 @@ Decimal Expand(long double value, int count, Tie tie) {
   }
   // "d.ddd...e[+-]x"
   char buf[64];
-  const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, count - 1);
+  const auto res =
+      std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, count - 1);
   d.digits[0] = buf[0];
   std::memcpy(d.digits + 1, buf + 2, count - 1);
   const char* sign = buf + count + 2;
@@ -393,7 +405,8 @@ std::optional<qint32> ReadInteger(const QString& text) {
     if (value > qint64(std::numeric_limits<qint32>::max()) + 1) return std::nullopt;
   }
   if (negative) value = -value;
-  if (value > std::numeric_limits<qint32>::max() || value < std::numeric_limits<qint32>::min()) return std::nullopt;
+  if (value > std::numeric_limits<qint32>::max() || value < std::numeric_limits<qint32>::min())
+    return std::nullopt;
   return static_cast<qint32>(value);
 }
 
@@ -429,7 +442,8 @@ float FractionToDecimal(const QString& text) {
     if (n > std::numeric_limits<qint32>::max() || n < std::numeric_limits<qint32>::min())
       throw EMathError("Integer overflow");
     const qint32 d = TextToInteger(denominator);
-    const long double q = std::nearbyint(CheckedDivide(static_cast<long double>(n), static_cast<long double>(d)));
+    const long double q =
+        std::nearbyint(CheckedDivide(static_cast<long double>(n), static_cast<long double>(d)));
     value += q / 1000.0L;
   }
   return StoreSingle(value);
@@ -513,8 +527,9 @@ QString FormatGeneral(long double value) {
 
 long double NotNegative(long double value, const QString& text) {
   if (value < 0)
-    throw EConvertError(
-        QStringLiteral("'%1' is below zero: a size or length cannot be negative").arg(Quoted(text)).toStdString());
+    throw EConvertError(QStringLiteral("'%1' is below zero: a size or length cannot be negative")
+                            .arg(Quoted(text))
+                            .toStdString());
   return value;
 }
 

@@ -253,7 +253,8 @@ void TMetalFrm::EnterPressed(TEdit* box) {
     // Enter has just filled the millimetre box's inch twin: moving into the
     // twin would only invite typing over the size, so go on past it.
     const bool mmWithTwin = (box == AcrossMm && AcrossInch->isVisible()) ||
-                            (box == ThickMm && ThickInch->isVisible()) || (box == LengthMm && LengthInch->isVisible());
+                            (box == ThickMm && ThickInch->isVisible()) ||
+                            (box == LengthMm && LengthInch->isVisible());
     FocusNextControl(mmWithTwin ? TwinOf(box) : box);
   });
 }

@@ -21,7 +21,8 @@ namespace {
 // lines stay as written, so indented lines keep their indent.
 class ScreenCentredBox : public QMessageBox {
  public:
-  ScreenCentredBox(QWidget* parent, bool centreOnScreen) : QMessageBox(parent), centreOnScreen_(centreOnScreen) {}
+  ScreenCentredBox(QWidget* parent, bool centreOnScreen)
+      : QMessageBox(parent), centreOnScreen_(centreOnScreen) {}
 
  protected:
   void showEvent(QShowEvent* event) override {
@@ -43,9 +44,15 @@ void SetUpBox(QMessageBox& box, MessageIcon icon, const QString& caption, const 
   box.setTextFormat(Qt::PlainText);
   box.setStandardButtons(QMessageBox::Ok);
   switch (icon) {
-    case MessageIcon::Error: box.setIcon(QMessageBox::Critical); break;
-    case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case MessageIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case MessageIcon::Error:
+      box.setIcon(QMessageBox::Critical);
+      break;
+    case MessageIcon::Information:
+      box.setIcon(QMessageBox::Information);
+      break;
+    case MessageIcon::Warning:
+      box.setIcon(QMessageBox::Warning);
+      break;
   }
 }
 }  // namespace

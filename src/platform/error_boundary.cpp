@@ -1,7 +1,7 @@
 #include "platform/error_boundary.h"
 
-#include "platform/desktop_services.h"
 #include "core/text_rules.h"
+#include "platform/desktop_services.h"
 
 namespace orvane {
 

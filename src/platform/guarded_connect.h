@@ -15,18 +15,19 @@ namespace orvane {
 // receiving window taking no arguments, or any callable taking none; what a
 // signal carries is read from its sender.
 template <typename Sender, typename Signal, typename Receiver>
-  requires std::is_base_of_v<QWidget, Receiver>
-QMetaObject::Connection GuardedConnect(Sender* sender, Signal signal, Receiver* receiver,
-                                       void (Receiver::*handler)()) {
+requires std::is_base_of_v<QWidget, Receiver> QMetaObject::Connection GuardedConnect(
+    Sender* sender, Signal signal, Receiver* receiver, void (Receiver::*handler)()) {
   return QObject::connect(sender, signal, receiver,
                           [receiver, handler] { RunGuarded(receiver, [&] { (receiver->*handler)(); }); });
 }
 
 template <typename Sender, typename Signal, typename Handler>
-  requires std::is_invocable_v<Handler&>
-QMetaObject::Connection GuardedConnect(Sender* sender, Signal signal, QWidget* context, Handler handler) {
-  return QObject::connect(sender, signal, context,
-                          [context, handler = std::move(handler)]() mutable { RunGuarded(context, handler); });
+requires std::is_invocable_v<Handler&> QMetaObject::Connection GuardedConnect(Sender* sender, Signal signal,
+                                                                              QWidget* context,
+                                                                              Handler handler) {
+  return QObject::connect(sender, signal, context, [context, handler = std::move(handler)]() mutable {
+    RunGuarded(context, handler);
+  });
 }
 
 }  // namespace orvane

@@ -1,8 +1,8 @@
 #include "sizes/chart_pages.h"
 
-#include "platform/error_boundary.h"
 #include "core/chart_tables.h"
 #include "core/grid_rows.h"
+#include "platform/error_boundary.h"
 #include "widgets/look.h"
 #include "widgets/string_grid.h"
 

@@ -10,10 +10,10 @@
 #include <QStyledItemDelegate>
 #include <QWheelEvent>
 
+#include "core/size_tables.h"
 #include "platform/desktop_services.h"
 #include "platform/error_boundary.h"
 #include "platform/guarded_connect.h"
-#include "core/size_tables.h"
 #include "widgets/edit.h"
 #include "widgets/focus.h"
 #include "widgets/look.h"
@@ -115,7 +115,8 @@ void TDesignationBox::focusOutEvent(QFocusEvent* event) {
     returningFromElsewhere_ = true;
 }
 
-TSizeConverterPanel::TSizeConverterPanel(DesktopServices& services, QWidget* parent) : TPanel(parent), services_(services) {
+TSizeConverterPanel::TSizeConverterPanel(DesktopServices& services, QWidget* parent)
+    : TPanel(parent), services_(services) {
   SetBevels(Bevel::Raised, Bevel::None, 2);
   setFont(MakeFont(QStringLiteral("Arial"), 16));
 

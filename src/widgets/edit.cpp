@@ -49,8 +49,8 @@ TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {
 
 bool IsEditingShortcut(const QKeyEvent* event) {
   static constexpr QKeySequence::StandardKey kEditing[] = {QKeySequence::SelectAll, QKeySequence::Copy,
-                                                          QKeySequence::Cut,       QKeySequence::Paste,
-                                                          QKeySequence::Undo,      QKeySequence::Redo};
+                                                           QKeySequence::Cut,       QKeySequence::Paste,
+                                                           QKeySequence::Undo,      QKeySequence::Redo};
   for (QKeySequence::StandardKey k : kEditing)
     if (event->matches(k)) return true;
   return false;
@@ -74,7 +74,8 @@ bool FilterTypedKey(KeyFilterKind kind, const QString& boxText, QChar& key, Desk
   return false;
 }
 
-void TEdit::SetKeyFilter(KeyFilterKind kind, DesktopServices& services, std::function<void()> runCalculation) {
+void TEdit::SetKeyFilter(KeyFilterKind kind, DesktopServices& services,
+                         std::function<void()> runCalculation) {
   OnKeyPress = [this, kind, &services, run = std::move(runCalculation)](QChar& key) {
     if (!FilterTypedKey(kind, text(), key, services)) return;
     if (EnterActionOf(kind) == EnterAction::NextControl)

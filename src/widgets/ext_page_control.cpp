@@ -7,8 +7,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStackedWidget>
 #include <QPointer>
+#include <QStackedWidget>
 #include <QToolTip>
 #include <algorithm>
 
@@ -28,7 +28,6 @@ QColor ParentColor(const QWidget* w) {
   if (!parent) return SystemColor(SysColor::BtnFace);
   return parent->palette().color(parent->backgroundRole());
 }
-
 
 // ------------------------------------------------------------ accessibility
 
@@ -163,7 +162,8 @@ class PageControlAccessible : public QAccessibleWidget {
     return nullptr;
   }
   QAccessibleInterface* focusChild() const override {
-    if (Control()->hasFocus() && Control()->ActivePageIndex() >= 0) return child(Control()->ActivePageIndex());
+    if (Control()->hasFocus() && Control()->ActivePageIndex() >= 0)
+      return child(Control()->ActivePageIndex());
     return QAccessibleWidget::focusChild();
   }
 
@@ -190,7 +190,8 @@ class TabSheetAccessible : public QAccessibleWidget {
 QAccessibleInterface* PageControlAccessibleFactory(const QString& className, QObject* object) {
   if (className == QLatin1String("orvane::TExtPageControl"))
     return new PageControlAccessible(static_cast<TExtPageControl*>(object));
-  if (className == QLatin1String("orvane::TTabSheet")) return new TabSheetAccessible(static_cast<TTabSheet*>(object));
+  if (className == QLatin1String("orvane::TTabSheet"))
+    return new TabSheetAccessible(static_cast<TTabSheet*>(object));
   return nullptr;
 }
 

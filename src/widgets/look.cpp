@@ -27,17 +27,28 @@ QFont MakeFont(const QString& family, int pixelSize, bool bold, bool italic, boo
 QColor SystemColor(SysColor color) {
   const QPalette pal = QApplication::palette();
   switch (color) {
-    case SysColor::BtnFace: return pal.color(QPalette::Button);
-    case SysColor::Window: return pal.color(QPalette::Base);
-    case SysColor::WindowText: return pal.color(QPalette::Text);
-    case SysColor::Light3D: return pal.color(QPalette::Midlight);
-    case SysColor::Highlight: return pal.color(QPalette::Highlight);
-    case SysColor::HighlightText: return pal.color(QPalette::HighlightedText);
-    case SysColor::BtnHighlight: return pal.color(QPalette::Light);
-    case SysColor::BtnShadow: return pal.color(QPalette::Mid);
-    case SysColor::GrayText: return pal.color(QPalette::Disabled, QPalette::Text);
-    case SysColor::BtnText: return pal.color(QPalette::ButtonText);
-    case SysColor::DarkShadow3D: return pal.color(QPalette::Shadow);
+    case SysColor::BtnFace:
+      return pal.color(QPalette::Button);
+    case SysColor::Window:
+      return pal.color(QPalette::Base);
+    case SysColor::WindowText:
+      return pal.color(QPalette::Text);
+    case SysColor::Light3D:
+      return pal.color(QPalette::Midlight);
+    case SysColor::Highlight:
+      return pal.color(QPalette::Highlight);
+    case SysColor::HighlightText:
+      return pal.color(QPalette::HighlightedText);
+    case SysColor::BtnHighlight:
+      return pal.color(QPalette::Light);
+    case SysColor::BtnShadow:
+      return pal.color(QPalette::Mid);
+    case SysColor::GrayText:
+      return pal.color(QPalette::Disabled, QPalette::Text);
+    case SysColor::BtnText:
+      return pal.color(QPalette::ButtonText);
+    case SysColor::DarkShadow3D:
+      return pal.color(QPalette::Shadow);
   }
   return {};
 }

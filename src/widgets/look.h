@@ -20,16 +20,25 @@ QFont MakeFont(const QString& family, int pixelSize, bool bold = false, bool ita
 
 // The sixteen fixed colours.
 namespace cl {
-inline const QColor Black{0, 0, 0}, Maroon{128, 0, 0}, Green{0, 128, 0}, Olive{128, 128, 0},
-    Navy{0, 0, 128}, Purple{128, 0, 128}, Teal{0, 128, 128}, Gray{128, 128, 128},
-    Silver{192, 192, 192}, Red{255, 0, 0}, Lime{0, 255, 0}, Yellow{255, 255, 0},
-    Blue{0, 0, 255}, Fuchsia{255, 0, 255}, Aqua{0, 255, 255}, White{255, 255, 255};
+inline const QColor Black{0, 0, 0}, Maroon{128, 0, 0}, Green{0, 128, 0}, Olive{128, 128, 0}, Navy{0, 0, 128},
+    Purple{128, 0, 128}, Teal{0, 128, 128}, Gray{128, 128, 128}, Silver{192, 192, 192}, Red{255, 0, 0},
+    Lime{0, 255, 0}, Yellow{255, 255, 0}, Blue{0, 0, 255}, Fuchsia{255, 0, 255}, Aqua{0, 255, 255},
+    White{255, 255, 255};
 }  // namespace cl
 
 // System colours follow the running desktop palette.
 enum class SysColor {
-  BtnFace, Window, WindowText, Light3D, Highlight, HighlightText, BtnHighlight, BtnShadow,
-  GrayText, BtnText, DarkShadow3D
+  BtnFace,
+  Window,
+  WindowText,
+  Light3D,
+  Highlight,
+  HighlightText,
+  BtnHighlight,
+  BtnShadow,
+  GrayText,
+  BtnText,
+  DarkShadow3D
 };
 QColor SystemColor(SysColor color);
 

@@ -8,7 +8,8 @@
 
 namespace orvane {
 
-TNavigationBar::TNavigationBar(QWidget* parent, std::array<std::function<void()>, 4> clicks) : QWidget(parent) {
+TNavigationBar::TNavigationBar(QWidget* parent, std::array<std::function<void()>, 4> clicks)
+    : QWidget(parent) {
   setAccessibleName(QStringLiteral("Record navigation"));
   static constexpr const char* kIcons[4] = {":/icons/nav_first.svg", ":/icons/nav_prior.svg",
                                             ":/icons/nav_next.svg", ":/icons/nav_last.svg"};

@@ -96,13 +96,14 @@ void ReportUnopenedAddress(DesktopServices& services, QWidget* parent, const QSt
   const QString mailPrefix = URLPrefix(TURLType::utMailto);
   const bool mail = target.startsWith(mailPrefix, Qt::CaseInsensitive);
   const QString address = mail ? target.mid(mailPrefix.size()) : target;
-  const QString text =
-      mail ? QStringLiteral("No mail program could be started to write to\n\n%1\n\n"
-                            "Copy the address to paste it into your mail program.")
-           : QStringLiteral("No web browser could be started to open\n\n%1\n\n"
-                            "Copy the address to paste it into your web browser.");
-  if (services.ShowMessageWithButton(parent, MessageIcon::Warning, QStringLiteral("Orvane"), text.arg(address),
-                                     QStringLiteral("Copy Address")))
+  const QString text = mail ? QStringLiteral(
+                                  "No mail program could be started to write to\n\n%1\n\n"
+                                  "Copy the address to paste it into your mail program.")
+                            : QStringLiteral(
+                                  "No web browser could be started to open\n\n%1\n\n"
+                                  "Copy the address to paste it into your web browser.");
+  if (services.ShowMessageWithButton(parent, MessageIcon::Warning, QStringLiteral("Orvane"),
+                                     text.arg(address), QStringLiteral("Copy Address")))
     services.SetClipboardText(address);
 }
 

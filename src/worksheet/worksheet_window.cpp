@@ -13,15 +13,15 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "platform/window_frame.h"
+#include "core/key_filter.h"
+#include "core/maker_info.h"
+#include "core/recent_files.h"
+#include "core/text_rules.h"
+#include "core/worksheet_csv.h"
 #include "platform/desktop_services.h"
 #include "platform/error_boundary.h"
 #include "platform/guarded_connect.h"
-#include "core/maker_info.h"
-#include "core/recent_files.h"
-#include "core/worksheet_csv.h"
-#include "core/key_filter.h"
-#include "core/text_rules.h"
+#include "platform/window_frame.h"
 #include "widgets/edit.h"
 #include "widgets/ext_page_control.h"
 #include "widgets/focus.h"
@@ -47,8 +47,8 @@ const QString kFilter =
     QStringLiteral("Bead Worksheet        (*.bws);;All Files                       (*.*)");
 // Saving may also export the figures for a spreadsheet; loading keeps to
 // worksheets.
-const QString kSaveFilter = QStringLiteral(
-    "Bead Worksheet        (*.bws);;CSV (*.csv);;All Files                       (*.*)");
+const QString kSaveFilter =
+    QStringLiteral("Bead Worksheet        (*.bws);;CSV (*.csv);;All Files                       (*.*)");
 const QChar kCrLf[] = {u'\r', u'\n'};
 
 QString CrLf() { return QString(kCrLf, 2); }
@@ -122,7 +122,8 @@ bool IsCsvPath(const QString& path) {
 
 }  // namespace
 
-TWorksheetFrm::TWorksheetFrm(DesktopServices& services, QWidget* parent) : QWidget(parent), services_(services) {
+TWorksheetFrm::TWorksheetFrm(DesktopServices& services, QWidget* parent)
+    : QWidget(parent), services_(services) {
   ConfigureFixedWindow(this, QStringLiteral("Bead Worksheet"), 762, 529, false);
   setAttribute(Qt::WA_QuitOnClose, false);
   SetBackground(this, SystemColor(SysColor::Light3D));
@@ -468,8 +469,8 @@ void TWorksheetFrm::SaveCsvFile(const QString& path) {
   WorksheetCsv sheet;
   sheet.Project = Project->text();
   for (int i = 0; i < kWorksheetRows; ++i)
-    sheet.Rows[i] = {Desc[i]->text(), Mm[i]->text(), Inch[i]->text(), Nob[i]->text(), Bpi[i]->text(),
-                     Tot[i]->text()};
+    sheet.Rows[i] = {Desc[i]->text(), Mm[i]->text(),  Inch[i]->text(),
+                     Nob[i]->text(),  Bpi[i]->text(), Tot[i]->text()};
   sheet.Total = Total->text();
   SaveWholeFile(path, WorksheetCsvBytes(sheet));
   ReportSaved(path);
@@ -478,11 +479,11 @@ void TWorksheetFrm::SaveCsvFile(const QString& path) {
 void TWorksheetFrm::ReportSaved(const QString& path) {
   if (QFileInfo::exists(path))
     services_.ShowMessage(this, MessageIcon::Information, QStringLiteral("Information"),
-                                QStringLiteral("Success:  Bead Worksheet Saved."));
+                          QStringLiteral("Success:  Bead Worksheet Saved."));
   else
     services_.ShowMessage(this, MessageIcon::Error, QStringLiteral("Error"),
-                                QStringLiteral("Error: Bead Worksheet not Saved.") + CrLf() + CrLf() + path +
-                                    CrLf() + CrLf() + QStringLiteral("Please try to Save Again."));
+                          QStringLiteral("Error: Bead Worksheet not Saved.") + CrLf() + CrLf() + path +
+                              CrLf() + CrLf() + QStringLiteral("Please try to Save Again."));
 }
 
 void TWorksheetFrm::LoadBtnClick() {
@@ -505,8 +506,8 @@ void TWorksheetFrm::LoadFile(const QString& path) {
 void TWorksheetFrm::LoadExistingFile(const QString& path) {
   if (!QFileInfo(path).isFile()) {
     services_.ShowMessage(this, MessageIcon::Error, QStringLiteral("Error"),
-                                QStringLiteral("Error: Bead Worksheet not Loaded.") + CrLf() + CrLf() + path +
-                                    CrLf() + CrLf() + QStringLiteral("Please try again."));
+                          QStringLiteral("Error: Bead Worksheet not Loaded.") + CrLf() + CrLf() + path +
+                              CrLf() + CrLf() + QStringLiteral("Please try again."));
     return;
   }
   LastWorksheetFile = path;
@@ -529,8 +530,8 @@ void TWorksheetFrm::OpenRecentFile(const QString& path) {
   if (!QFileInfo(path).isFile()) {
     SetRecentFiles(WithoutRecentFile(recentFiles_, path));
     services_.ShowMessage(this, MessageIcon::Error, QStringLiteral("Error"),
-                          QStringLiteral("Error: Bead Worksheet not Loaded.") + CrLf() + CrLf() + path + CrLf() +
-                              CrLf() +
+                          QStringLiteral("Error: Bead Worksheet not Loaded.") + CrLf() + CrLf() + path +
+                              CrLf() + CrLf() +
                               QStringLiteral("The file is no longer there; it has been taken off the list of "
                                              "recent worksheets."));
     return;
@@ -653,7 +654,7 @@ void TWorksheetFrm::PrintBtnClick() {
     const QString chosen = printer_->printerName();
     printer_->setPrinterName(previousPrinter);
     services_.ShowMessage(this, MessageIcon::Error, QStringLiteral("Error"),
-                                QStringLiteral("The printer \"%1\" cannot be used.").arg(chosen));
+                          QStringLiteral("The printer \"%1\" cannot be used.").arg(chosen));
     return;
   }
   // The footer names the maker as set up in one place for the whole program.
@@ -669,7 +670,7 @@ void TWorksheetFrm::PrintBtnClick() {
   if (printer_->outputFormat() == QPrinter::NativeFormat && printer_->printerName().isEmpty()) return;
   if (!PrintReport(page, *printer_))
     services_.ShowMessage(this, MessageIcon::Error, QStringLiteral("Error"),
-                                QStringLiteral("The worksheet could not be printed."));
+                          QStringLiteral("The worksheet could not be printed."));
 }
 
 }  // namespace orvane

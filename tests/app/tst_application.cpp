@@ -94,7 +94,8 @@ void ApplicationTest::quitsOnlyAfterTheMainWindowPainted() {
 
 void ApplicationTest::windowsCarryTheApplicationIcon() {
   // Drawn from the vector icon at the sizes title bars and task switchers use.
-  for (int size : {16, 32, 64, 128}) QVERIFY2(seen_.appIconSizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+  for (int size : {16, 32, 64, 128})
+    QVERIFY2(seen_.appIconSizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
   QVERIFY(seen_.mainHasAppIcon);
 }
 

@@ -8,10 +8,10 @@
 #include <QWheelEvent>
 #include <algorithm>
 
-#include "platform/window_frame.h"
 #include "app/help_window.h"
 #include "app/main_window.h"
 #include "core/maker_info.h"
+#include "platform/window_frame.h"
 #include "widget_fixture.h"
 #include "widgets/ext_page_control.h"
 #include "widgets/look.h"

@@ -2,18 +2,18 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDirIterator>
-#include <QLabel>
-#include <QPushButton>
-#include <QPlainTextEdit>
 #include <QImageReader>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <algorithm>
 
-#include "platform/window_frame.h"
 #include "app/help_window.h"
 #include "app/info_pages.h"
 #include "app/main_window.h"
 #include "core/maker_info.h"
+#include "platform/window_frame.h"
 #include "widget_fixture.h"
 #include "widgets/ext_page_control.h"
 #include "widgets/fx_label.h"
@@ -43,8 +43,10 @@ class TestInfoPages : public QObject {
     QTest::newRow("program page") << "Label14"
                                   << "https://" + maker::kProgramPage << "https://" + maker::kProgramPage;
     QTest::newRow("maker's site") << "Label15"
-                                  << "https://" + maker::kWebSite + "/" << "https://" + maker::kWebSite + "/";
-    QTest::newRow("mail") << "Label37" << "mailto:" + mail << mail;
+                                  << "https://" + maker::kWebSite + "/"
+                                  << "https://" + maker::kWebSite + "/";
+    QTest::newRow("mail") << "Label37"
+                          << "mailto:" + mail << mail;
   }
 
   void webAndMailLabelsOpenTheirTargetsAndTurnPurple() {
@@ -117,9 +119,12 @@ class TestInfoPages : public QObject {
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("link");
     QTest::addColumn<QString>("target");
-    QTest::newRow("about: web address") << 0 << "FxLabel7" << "https://" + maker::kWebSite;
-    QTest::newRow("program page") << 9 << "Label14" << "https://" + maker::kProgramPage;
-    QTest::newRow("maker's site") << 9 << "Label15" << "https://" + maker::kWebSite + "/";
+    QTest::newRow("about: web address") << 0 << "FxLabel7"
+                                        << "https://" + maker::kWebSite;
+    QTest::newRow("program page") << 9 << "Label14"
+                                  << "https://" + maker::kProgramPage;
+    QTest::newRow("maker's site") << 9 << "Label15"
+                                  << "https://" + maker::kWebSite + "/";
     QTest::newRow("mail") << 9 << "Label37"
                           << "mailto:" + maker::kDisplayName + " <" + maker::kMailAddress + ">";
     QTest::newRow("donation") << 9 << "UrlLabel1" << maker::kDonationUrl;
@@ -134,11 +139,11 @@ class TestInfoPages : public QObject {
     main->show();
     main->PageControl1->SetActivePageIndex(page);
     TLinksPage* links = main->TabSheet9;
-    QWidget* w = link == "FxLabel7"    ? static_cast<QWidget*>(main->TabSheet1->FxLabel7)
-                 : link == "Label14"   ? static_cast<QWidget*>(links->Label14)
-                 : link == "Label15"   ? static_cast<QWidget*>(links->Label15)
-                 : link == "Label37"   ? static_cast<QWidget*>(links->Label37)
-                                       : static_cast<QWidget*>(links->UrlLabel1);
+    QWidget* w = link == "FxLabel7"  ? static_cast<QWidget*>(main->TabSheet1->FxLabel7)
+                 : link == "Label14" ? static_cast<QWidget*>(links->Label14)
+                 : link == "Label15" ? static_cast<QWidget*>(links->Label15)
+                 : link == "Label37" ? static_cast<QWidget*>(links->Label37)
+                                     : static_cast<QWidget*>(links->UrlLabel1);
 
     // Tab reaches it; a click does not take the focus from the box in use.
     QVERIFY(w->focusPolicy() & Qt::TabFocus);
@@ -220,11 +225,12 @@ class TestInfoPages : public QObject {
   void readOnlyMemosAreTextToSelectAndCopy_data() {
     QTest::addColumn<QString>("memo");
     QTest::addColumn<QString>("firstLine");
-    QTest::newRow("tips") << "tips" << "The Enter Key will  initiate the calculation and in some cases";
+    QTest::newRow("tips") << "tips"
+                          << "The Enter Key will  initiate the calculation and in some cases";
     QTest::newRow("help: disclaimer") << "disclaimer"
                                       << "This program is provided \"as is\", without warranty of any";
-    QTest::newRow("help: bead calculator")
-        << "bead calculator" << "Please note that Inches may be entered as a ";
+    QTest::newRow("help: bead calculator") << "bead calculator"
+                                           << "Please note that Inches may be entered as a ";
   }
 
   void readOnlyMemosAreTextToSelectAndCopy() {
@@ -252,7 +258,8 @@ class TestInfoPages : public QObject {
 
     // Tab reaches the memo from the control before it.
     QWidget* before = edit->previousInFocusChain();
-    while (!(before->focusPolicy() & Qt::TabFocus) || !before->isVisible()) before = before->previousInFocusChain();
+    while (!(before->focusPolicy() & Qt::TabFocus) || !before->isVisible())
+      before = before->previousInFocusChain();
     FocusWidget(before);
     QTest::keyClick(before, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), edit);

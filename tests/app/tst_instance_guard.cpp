@@ -1,3 +1,9 @@
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -11,12 +17,7 @@
 #include <atomic>
 #include <csignal>
 #include <cstring>
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 
 #include "app/instance_guard.h"
 
@@ -87,10 +88,14 @@ void SetEnv(const char* name, const QString& value) {
 void InstanceGuardTest::defaultTitle_data() {
   QTest::addColumn<QString>("path");
   QTest::addColumn<QString>("title");
-  QTest::newRow("plain") << "/usr/bin/orvane" << "orvane";
-  QTest::newRow("extension dropped") << "C:/Apps/Orvane.exe" << "Orvane";
-  QTest::newRow("from the first point") << "ORVANE.bin.old" << "Orvane";
-  QTest::newRow("first letter kept") << "./oRVANE" << "orvane";
+  QTest::newRow("plain") << "/usr/bin/orvane"
+                         << "orvane";
+  QTest::newRow("extension dropped") << "C:/Apps/Orvane.exe"
+                                     << "Orvane";
+  QTest::newRow("from the first point") << "ORVANE.bin.old"
+                                        << "Orvane";
+  QTest::newRow("first letter kept") << "./oRVANE"
+                                     << "orvane";
 }
 
 void InstanceGuardTest::defaultTitle() {
@@ -204,20 +209,35 @@ void InstanceGuardTest::runtimeFolderIsPrivate_data() {
   QTest::addColumn<QString>("runtime");   // how XDG_RUNTIME_DIR is set up
   QTest::addColumn<QString>("fallback");  // how <tmp>/orvane-<uid> is found
   QTest::addColumn<QString>("used");      // which folder is used
-  QTest::newRow("private runtime folder") << "private" << "missing" << "runtime";
-  QTest::newRow("no runtime folder") << "unset" << "missing" << "fallback";
-  QTest::newRow("runtime folder open to others") << "open" << "missing" << "fallback";
-  QTest::newRow("own private fallback") << "unset" << "private" << "fallback";
-  QTest::newRow("fallback open to others") << "unset" << "open" << "none";
-  QTest::newRow("fallback is a link") << "unset" << "link" << "none";
-  QTest::newRow("fallback of another user") << "unset" << "foreign" << "none";
+  QTest::newRow("private runtime folder") << "private"
+                                          << "missing"
+                                          << "runtime";
+  QTest::newRow("no runtime folder") << "unset"
+                                     << "missing"
+                                     << "fallback";
+  QTest::newRow("runtime folder open to others") << "open"
+                                                 << "missing"
+                                                 << "fallback";
+  QTest::newRow("own private fallback") << "unset"
+                                        << "private"
+                                        << "fallback";
+  QTest::newRow("fallback open to others") << "unset"
+                                           << "open"
+                                           << "none";
+  QTest::newRow("fallback is a link") << "unset"
+                                      << "link"
+                                      << "none";
+  QTest::newRow("fallback of another user") << "unset"
+                                            << "foreign"
+                                            << "none";
 }
 
 void InstanceGuardTest::runtimeFolderIsPrivate() {
   QFETCH(QString, runtime);
   QFETCH(QString, fallback);
   QFETCH(QString, used);
-  if (fallback == QLatin1String("foreign") && ::geteuid() != 0) QSKIP("only root can give a folder to another user");
+  if (fallback == QLatin1String("foreign") && ::geteuid() != 0)
+    QSKIP("only root can give a folder to another user");
   QTemporaryDir base;
   const QString runtimeDir = base.path() + QStringLiteral("/run");
   const QString tmp = base.path() + QStringLiteral("/tmp");
@@ -232,7 +252,8 @@ void InstanceGuardTest::runtimeFolderIsPrivate() {
   } else if (fallback != QLatin1String("missing")) {
     QVERIFY(QDir().mkpath(fallbackDir));
     ::chmod(QFile::encodeName(fallbackDir).constData(), fallback == QLatin1String("open") ? 0777 : 0700);
-    if (fallback == QLatin1String("foreign")) QCOMPARE(::chown(QFile::encodeName(fallbackDir).constData(), 65534, 65534), 0);
+    if (fallback == QLatin1String("foreign"))
+      QCOMPARE(::chown(QFile::encodeName(fallbackDir).constData(), 65534, 65534), 0);
   }
   const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR"), oldTmp = qgetenv("TMPDIR");
   SetEnv("XDG_RUNTIME_DIR", runtime == QLatin1String("unset") ? QString() : runtimeDir);
@@ -296,10 +317,11 @@ void InstanceGuardTest::secondCopyHandsOverAFile_data() {
   QTest::addColumn<QString>("given");
   QTest::addColumn<QString>("received");
   const QString here = QDir::currentPath();
-  QTest::newRow("absolute") << "/home/ann/Project.bws" << "/home/ann/Project.bws";
+  QTest::newRow("absolute") << "/home/ann/Project.bws"
+                            << "/home/ann/Project.bws";
   QTest::newRow("relative, from the second copy's folder") << "beads/p.bws" << here + "/beads/p.bws";
-  QTest::newRow("blanks, percent and a line break")
-      << "/tmp/a b%20c\nnext line.bws" << "/tmp/a b%20c\nnext line.bws";
+  QTest::newRow("blanks, percent and a line break") << "/tmp/a b%20c\nnext line.bws"
+                                                    << "/tmp/a b%20c\nnext line.bws";
   QTest::newRow("beyond ASCII") << QString::fromUtf8("/tmp/Perlen \xc3\xa4\xe6\xb0\xb4.bws")
                                 << QString::fromUtf8("/tmp/Perlen \xc3\xa4\xe6\xb0\xb4.bws");
   QTest::newRow("a long path") << "/" + QString(3000, u'x') << "/" + QString(3000, u'x');

@@ -7,19 +7,19 @@
 
 #include "app/help_window.h"
 #include "app/main_window.h"
-#include "core/maker_info.h"
 #include "calculator/calculator_control.h"
 #include "calculator/calculator_window.h"
 #include "calculators/bead_page.h"
 #include "calculators/fractions_window.h"
 #include "calculators/weight_page.h"
-#include "widgets/edit.h"
+#include "core/maker_info.h"
 #include "sizes/chart_pages.h"
 #include "sizes/converter_panel.h"
 #include "sizes/size_pages.h"
-#include "widgets/panel.h"
 #include "widget_fixture.h"
+#include "widgets/edit.h"
 #include "widgets/ext_page_control.h"
+#include "widgets/panel.h"
 #include "widgets/string_grid.h"
 #include "worksheet/worksheet_window.h"
 
@@ -89,8 +89,8 @@ void MainWindowTest::frame() {
 }
 
 void MainWindowTest::pagesInOrder() {
-  const QStringList captions{"About",     "Tips",       "Bead Calculator", "Pearl Plate", "Stone Size",
-                             "Weight",    "Jump Ring",  "Wire Gauge",      "Ring Size",   "Links"};
+  const QStringList captions{"About",  "Tips",      "Bead Calculator", "Pearl Plate", "Stone Size",
+                             "Weight", "Jump Ring", "Wire Gauge",      "Ring Size",   "Links"};
   QCOMPARE(main()->PageControl1->PageCount(), captions.size());
   for (int i = 0; i < captions.size(); ++i) QCOMPARE(main()->PageControl1->tabText(i), captions[i]);
   QCOMPARE(main()->PageControl1->ActivePageIndex(), 0);
@@ -116,8 +116,8 @@ void MainWindowTest::windowsCreatedHidden() {
   QCOMPARE(t_->app->HelpFrm()->windowTitle(), QStringLiteral("Help"));
   QCOMPARE(t_->app->HelpFrm()->size(), QSize(448, 487));
   QCOMPARE(t_->app->CalculatorFrm(), calculator);
-  QCOMPARE(t_->app->BuiltWindows(),
-           (QList<QWidget*>{main(), t_->app->FracFrm(), t_->app->WorksheetFrm(), calculator, t_->app->HelpFrm()}));
+  QCOMPARE(t_->app->BuiltWindows(), (QList<QWidget*>{main(), t_->app->FracFrm(), t_->app->WorksheetFrm(),
+                                                     calculator, t_->app->HelpFrm()}));
 }
 
 void MainWindowTest::folders() {
@@ -136,10 +136,14 @@ void MainWindowTest::exitEndsProgram() {
 void MainWindowTest::buttonsShowWindows_data() {
   QTest::addColumn<QString>("button");
   QTest::addColumn<QString>("window");
-  QTest::newRow("fractions") << "FracBtn" << "Fractions and Stone Size";
-  QTest::newRow("worksheet") << "WorksheetBtn" << "Bead Worksheet";
-  QTest::newRow("calculator") << "BitBtn1" << "Calculator";
-  QTest::newRow("help") << "HelpBtn" << "Help";
+  QTest::newRow("fractions") << "FracBtn"
+                             << "Fractions and Stone Size";
+  QTest::newRow("worksheet") << "WorksheetBtn"
+                             << "Bead Worksheet";
+  QTest::newRow("calculator") << "BitBtn1"
+                              << "Calculator";
+  QTest::newRow("help") << "HelpBtn"
+                        << "Help";
 }
 
 // Showing is never modal; a second press keeps the window as it is.
@@ -212,7 +216,7 @@ void MainWindowTest::referenceGridsFilled() {
   QCOMPARE(pearl->Cell(2, 21), QStringLiteral("      2.80"));  // PP 22 runs 2.80 ...
   QCOMPARE(pearl->Cell(3, 21), QStringLiteral("      2.85"));
   QCOMPARE(pearl->Cell(3, 22), QStringLiteral("      3.00"));  // ... PP 23 2.85 to 3.00
-  QCOMPARE(pearl->Cell(1, 4), QStringLiteral("     2"));      // PP 5 and 6 are both SS 2
+  QCOMPARE(pearl->Cell(1, 4), QStringLiteral("     2"));       // PP 5 and 6 are both SS 2
   QCOMPARE(pearl->Cell(1, 5), QStringLiteral("     2"));
   QCOMPARE(stone->Cell(0, 0), QStringLiteral("   000"));
   QCOMPARE(stone->Cell(1, 2), QStringLiteral("      1.000"));
@@ -255,7 +259,7 @@ void MainWindowTest::navigation() {
   main()->PageControl1->SetActivePageIndex(page);
   TStringGrid* grid = page == 4 ? main()->TabSheet3->StoneGrid : main()->TabSheet2->PearlGrid;
   for (QChar b : buttons) {
-    QToolButton* button = b == u'F' ? main()->ToolButton1
+    QToolButton* button = b == u'F'   ? main()->ToolButton1
                           : b == u'P' ? main()->ToolButton2
                           : b == u'N' ? main()->ToolButton3
                                       : main()->ToolButton4;
@@ -276,10 +280,10 @@ void MainWindowTest::navigationButtonsNeverTakeFocus() {
 // Screen-reader users need a name on every box they can type in or read.
 void MainWindowTest::everyBoxHasAnAccessibleName() {
   QStringList unnamed;
-  for (QWidget* window : {static_cast<QWidget*>(main()), static_cast<QWidget*>(t_->app->FracFrm()),
-                          static_cast<QWidget*>(t_->app->WorksheetFrm()),
-                          static_cast<QWidget*>(t_->app->CalculatorFrm()),
-                          static_cast<QWidget*>(t_->app->HelpFrm())}) {
+  for (QWidget* window :
+       {static_cast<QWidget*>(main()), static_cast<QWidget*>(t_->app->FracFrm()),
+        static_cast<QWidget*>(t_->app->WorksheetFrm()), static_cast<QWidget*>(t_->app->CalculatorFrm()),
+        static_cast<QWidget*>(t_->app->HelpFrm())}) {
     for (QLineEdit* box : window->findChildren<QLineEdit*>())
       if (!qobject_cast<QComboBox*>(box->parentWidget()) && box->accessibleName().isEmpty())
         unnamed << window->windowTitle() + u':' + box->objectName();
@@ -299,14 +303,16 @@ void MainWindowTest::tabChain_data() {
   QTest::addColumn<int>("page");
   QTest::addColumn<QStringList>("chain");
   // The whole button bar, left to right.
-  const QStringList frame{"Fractions", "Worksheet", "Exit", "Pearl Plate", "Stone Size", "Millimeters", "Inches"};
+  const QStringList frame{"Fractions",  "Worksheet",   "Exit",  "Pearl Plate",
+                          "Stone Size", "Millimeters", "Inches"};
   const QStringList bar{"Math Calculator", "Help", "Fractions"};
   // The About page's web address is a link: Tab reaches it.
   QTest::newRow("about") << 0 << (frame + QStringList{"page control", maker::kWebSite} + bar);
   QTest::newRow("weight") << 5
-                          << (frame + QStringList{"page control", "Carats", "Grams", "Kilograms", "Ounces",
-                                                  "Pounds", "Troy Ounces", "Pennyweights", "Grains", "Clear",
-                                                  "Metal\u2026"} + bar);
+                          << (frame +
+                              QStringList{"page control", "Carats", "Grams", "Kilograms", "Ounces", "Pounds",
+                                          "Troy Ounces", "Pennyweights", "Grains", "Clear", "Metal\u2026"} +
+                              bar);
   QTest::newRow("pearl plate") << 3 << (frame + QStringList{"page control", "Pearl plate chart"} + bar);
 }
 
@@ -359,7 +365,9 @@ void MainWindowTest::enterPressesTheFocusedButton() {
     main()->FracBtn->click();
     b = frac->CloseBtn;
   } else {
-    b = button == "FracBtn" ? main()->FracBtn : button == "WorksheetBtn" ? main()->WorksheetBtn : main()->ExitBtn;
+    b = button == "FracBtn"        ? main()->FracBtn
+        : button == "WorksheetBtn" ? main()->WorksheetBtn
+                                   : main()->ExitBtn;
   }
   FocusWidget(b);
   QTest::keyClick(b, Qt::Key_Return);

@@ -42,9 +42,11 @@ void OwnSettingsTest::fileDialogsKeepTheirStateInTheProgramsFolder() {
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     dialog.reject();
   }
-  QVERIFY2(!QFile::exists(config_ + QStringLiteral("/QtProject.conf")), "Qt's shared settings file was written");
+  QVERIFY2(!QFile::exists(config_ + QStringLiteral("/QtProject.conf")),
+           "Qt's shared settings file was written");
   const QString own = config_ + u'/' + QCoreApplication::organizationName();
-  QVERIFY2(QFile::exists(own + QStringLiteral("/QtProject.conf")), qPrintable(QDir(config_).entryList().join(u' ')));
+  QVERIFY2(QFile::exists(own + QStringLiteral("/QtProject.conf")),
+           qPrintable(QDir(config_).entryList().join(u' ')));
 }
 
 // The settings folder is chosen before anything in the process reads a

@@ -46,9 +46,9 @@ struct Fixture {
   TFxCalculator* calc;
 };
 
-const QStringList kReadingOrder{"MC", "Back", "CE", "C",  "MR", "7", "8",   "9", "/", "Sqrt",
-                                "MS", "4",    "5",  "6",  "*",  "%", "M+",  "1", "2", "3",
-                                "-",  "1/x",  "M-", "0",  "+/-", ".", "+",  "="};
+const QStringList kReadingOrder{"MC", "Back", "CE", "C", "MR",  "7", "8",  "9", "/", "Sqrt",
+                                "MS", "4",    "5",  "6", "*",   "%", "M+", "1", "2", "3",
+                                "-",  "1/x",  "M-", "0", "+/-", ".", "+",  "="};
 
 }  // namespace
 

@@ -74,10 +74,18 @@ void BeadPageTest::init() {
   QApplication::processEvents();
   // Names let the tests pick boxes by table rows.
   TBeadCalcPage* p = Page();
-  const std::pair<TEdit*, const char*> names[] = {
-      {p->BsMm, "BsMm"},       {p->BsInch, "BsInch"},     {p->NoBeads, "NoBeads"}, {p->BeadsIn, "BeadsIn"},
-      {p->Totalin, "Totalin"}, {p->LenInch, "LenInch"},   {p->TotalBeads, "TotalBeads"}, {p->AreaL, "AreaL"},
-      {p->AreaW, "AreaW"},     {p->AreaRect, "AreaRect"}, {p->AreaHex, "AreaHex"}, {p->AreaSp, "AreaSp"}};
+  const std::pair<TEdit*, const char*> names[] = {{p->BsMm, "BsMm"},
+                                                  {p->BsInch, "BsInch"},
+                                                  {p->NoBeads, "NoBeads"},
+                                                  {p->BeadsIn, "BeadsIn"},
+                                                  {p->Totalin, "Totalin"},
+                                                  {p->LenInch, "LenInch"},
+                                                  {p->TotalBeads, "TotalBeads"},
+                                                  {p->AreaL, "AreaL"},
+                                                  {p->AreaW, "AreaW"},
+                                                  {p->AreaRect, "AreaRect"},
+                                                  {p->AreaHex, "AreaHex"},
+                                                  {p->AreaSp, "AreaSp"}};
   for (auto [box, name] : names) box->setObjectName(QString::fromLatin1(name));
   QCOMPARE(Focused(), p->BsMm);
 }
@@ -106,9 +114,20 @@ void BeadPageTest::strandExamples_data() {
   QTest::addColumn<QString>("rate");
   QTest::addColumn<QString>("length");
   QTest::addColumn<QString>("total");
-  QTest::newRow("1/8 inch, 42 beads, 17 1/2") << "BsInch" << "1/8" << "42" << "17 1/2" << "8.00" << "5.25"
+  QTest::newRow("1/8 inch, 42 beads, 17 1/2") << "BsInch"
+                                              << "1/8"
+                                              << "42"
+                                              << "17 1/2"
+                                              << "8.00"
+                                              << "5.25"
                                               << "140.00";
-  QTest::newRow("6 mm, 20 beads, 16") << "BsMm" << "6" << "20" << "16" << "4.23" << "4.72" << "67.73";
+  QTest::newRow("6 mm, 20 beads, 16") << "BsMm"
+                                      << "6"
+                                      << "20"
+                                      << "16"
+                                      << "4.23"
+                                      << "4.72"
+                                      << "67.73";
 }
 
 // The user's path: size, Enter, count, Enter, desired length, Tab.
@@ -145,16 +164,26 @@ void BeadPageTest::strandExamples() {
 void BeadPageTest::sizeBoxLeftAnyWayLandsInBeadCount_data() {
   QTest::addColumn<QString>("sizeBox");
   QTest::addColumn<QString>("how");  // a key, or "click:<box>"
-  QTest::newRow("mm by Enter") << "BsMm" << "Enter";
-  QTest::newRow("mm by Tab") << "BsMm" << "Tab";
-  QTest::newRow("mm by click on inches") << "BsMm" << "click:BsInch";
-  QTest::newRow("mm by click on desired length") << "BsMm" << "click:Totalin";
-  QTest::newRow("mm by click on area width") << "BsMm" << "click:AreaW";
-  QTest::newRow("mm by click on square count") << "BsMm" << "click:AreaRect";
-  QTest::newRow("inches by Enter") << "BsInch" << "Enter";
-  QTest::newRow("inches by Backtab") << "BsInch" << "Backtab";
-  QTest::newRow("inches by click on mm") << "BsInch" << "click:BsMm";
-  QTest::newRow("inches by click on spacing") << "BsInch" << "click:AreaSp";
+  QTest::newRow("mm by Enter") << "BsMm"
+                               << "Enter";
+  QTest::newRow("mm by Tab") << "BsMm"
+                             << "Tab";
+  QTest::newRow("mm by click on inches") << "BsMm"
+                                         << "click:BsInch";
+  QTest::newRow("mm by click on desired length") << "BsMm"
+                                                 << "click:Totalin";
+  QTest::newRow("mm by click on area width") << "BsMm"
+                                             << "click:AreaW";
+  QTest::newRow("mm by click on square count") << "BsMm"
+                                               << "click:AreaRect";
+  QTest::newRow("inches by Enter") << "BsInch"
+                                   << "Enter";
+  QTest::newRow("inches by Backtab") << "BsInch"
+                                     << "Backtab";
+  QTest::newRow("inches by click on mm") << "BsInch"
+                                         << "click:BsMm";
+  QTest::newRow("inches by click on spacing") << "BsInch"
+                                              << "click:AreaSp";
 }
 
 void BeadPageTest::sizeBoxLeftAnyWayLandsInBeadCount() {
@@ -229,8 +258,12 @@ void BeadPageTest::beadCountIsRewritten_data() {
   QTest::addColumn<QString>("before");
   QTest::addColumn<QString>("after");
   QTest::addColumn<QString>("length");
-  QTest::newRow("empty becomes 1") << "" << "1" << "0.24";
-  QTest::newRow("leading zeros dropped") << "007" << "7" << "1.65";
+  QTest::newRow("empty becomes 1") << ""
+                                   << "1"
+                                   << "0.24";
+  QTest::newRow("leading zeros dropped") << "007"
+                                         << "7"
+                                         << "1.65";
 }
 
 void BeadPageTest::beadCountIsRewritten() {
@@ -298,15 +331,42 @@ void BeadPageTest::notCalculatedBoxes_data() {
   QTest::addColumn<QString>("text");
   QTest::addColumn<QString>("how");  // "Tab" or "Enter"
   QTest::addColumn<QString>("message");
-  QTest::newRow("desired length, nothing yet") << "" << "Totalin" << "16" << "Tab" << kRateError;
-  QTest::newRow("desired length empty") << "" << "Totalin" << "" << "Tab" << kRateError;
-  QTest::newRow("desired length after Clear") << "clear" << "Totalin" << "16" << "Enter" << kRateError;
-  QTest::newRow("desired length after zero size") << "zero" << "Totalin" << "16" << "Tab" << kRateError;
-  QTest::newRow("square count box left") << "" << "AreaRect" << "" << "Tab" << kRateError;
-  QTest::newRow("area length") << "" << "AreaL" << "2" << "Tab" << kAreaError;
-  QTest::newRow("area width empty") << "" << "AreaW" << "" << "Tab" << kAreaError;
-  QTest::newRow("spacing left") << "clear" << "AreaSp" << "1/4" << "Tab" << kAreaError;
-  QTest::newRow("spacing Enter") << "" << "AreaSp" << "." << "Enter" << kAreaError;
+  QTest::newRow("desired length, nothing yet") << ""
+                                               << "Totalin"
+                                               << "16"
+                                               << "Tab" << kRateError;
+  QTest::newRow("desired length empty") << ""
+                                        << "Totalin"
+                                        << ""
+                                        << "Tab" << kRateError;
+  QTest::newRow("desired length after Clear") << "clear"
+                                              << "Totalin"
+                                              << "16"
+                                              << "Enter" << kRateError;
+  QTest::newRow("desired length after zero size") << "zero"
+                                                  << "Totalin"
+                                                  << "16"
+                                                  << "Tab" << kRateError;
+  QTest::newRow("square count box left") << ""
+                                         << "AreaRect"
+                                         << ""
+                                         << "Tab" << kRateError;
+  QTest::newRow("area length") << ""
+                               << "AreaL"
+                               << "2"
+                               << "Tab" << kAreaError;
+  QTest::newRow("area width empty") << ""
+                                    << "AreaW"
+                                    << ""
+                                    << "Tab" << kAreaError;
+  QTest::newRow("spacing left") << "clear"
+                                << "AreaSp"
+                                << "1/4"
+                                << "Tab" << kAreaError;
+  QTest::newRow("spacing Enter") << ""
+                                 << "AreaSp"
+                                 << "."
+                                 << "Enter" << kAreaError;
 }
 
 void BeadPageTest::notCalculatedBoxes() {
@@ -345,9 +405,18 @@ void BeadPageTest::sizeFailures_data() {
   QTest::addColumn<QString>("size");  // pasted, so unfiltered
   QTest::addColumn<QString>("caption");
   QTest::addColumn<QString>("message");
-  QTest::newRow("zero mm") << "BsMm" << "0" << "Orvane" << "Floating point division by zero.";
-  QTest::newRow("bad fraction") << "BsInch" << "1/a" << "Error" << "Cannot convert Fraction to Decimal.";
-  QTest::newRow("1.2.3 pasted") << "BsMm" << "1.2.3" << "Orvane" << "'1.2.3' is not a valid floating point value.";
+  QTest::newRow("zero mm") << "BsMm"
+                           << "0"
+                           << "Orvane"
+                           << "Floating point division by zero.";
+  QTest::newRow("bad fraction") << "BsInch"
+                                << "1/a"
+                                << "Error"
+                                << "Cannot convert Fraction to Decimal.";
+  QTest::newRow("1.2.3 pasted") << "BsMm"
+                                << "1.2.3"
+                                << "Orvane"
+                                << "'1.2.3' is not a valid floating point value.";
 }
 
 // A failed calculation reports, leaves the rate at 0 and the focus where the
@@ -381,9 +450,27 @@ void BeadPageTest::areaExamples_data() {
   QTest::addColumn<QString>("spacing");
   QTest::addColumn<QString>("square");
   QTest::addColumn<QString>("hexagonal");
-  QTest::newRow("1/8 on 6 1/4x7 1/8") << "BsInch" << "1/8" << "6 1/4" << "7 1/8" << "" << "2850" << "3291";
-  QTest::newRow("spaced 1/4: 712.5") << "BsInch" << "1/8" << "6 1/4" << "7 1/8" << "1/4" << "712" << "";
-  QTest::newRow("lone point spacing is emptied") << "BsMm" << "4" << "2" << "1" << "." << "81" << "93";
+  QTest::newRow("1/8 on 6 1/4x7 1/8") << "BsInch"
+                                      << "1/8"
+                                      << "6 1/4"
+                                      << "7 1/8"
+                                      << ""
+                                      << "2850"
+                                      << "3291";
+  QTest::newRow("spaced 1/4: 712.5") << "BsInch"
+                                     << "1/8"
+                                     << "6 1/4"
+                                     << "7 1/8"
+                                     << "1/4"
+                                     << "712"
+                                     << "";
+  QTest::newRow("lone point spacing is emptied") << "BsMm"
+                                                 << "4"
+                                                 << "2"
+                                                 << "1"
+                                                 << "."
+                                                 << "81"
+                                                 << "93";
 }
 
 // Size, then length Enter width Enter (to the spacing box), spacing Enter.
@@ -553,13 +640,34 @@ void BeadPageTest::keyFilters_data() {
   QTest::addColumn<QString>("keys");
   QTest::addColumn<QString>("text");
   QTest::addColumn<int>("beeps");
-  QTest::newRow("mm: digits and one point") << "BsMm" << "" << "1.5.a/ 2" << "1.52" << 4;
-  QTest::newRow("inches: fractions and blanks") << "BsInch" << "" << "1 1/2.x" << "1 1/2." << 1;
-  QTest::newRow("count: digits only") << "NoBeads" << "" << "4.2-" << "42" << 2;
-  QTest::newRow("desired length: one point") << "Totalin" << "" << "17 1/2.5." << "17 1/2.5" << 1;
-  QTest::newRow("area length judged on itself") << "AreaL" << "" << "2.5" << "2.5" << 0;
-  QTest::newRow("area width: one point") << "AreaW" << "1." << ".1e" << "1.1" << 2;
-  QTest::newRow("spacing: any number of points") << "AreaSp" << "" << "..1/4 x" << "..1/4 " << 1;
+  QTest::newRow("mm: digits and one point") << "BsMm"
+                                            << ""
+                                            << "1.5.a/ 2"
+                                            << "1.52" << 4;
+  QTest::newRow("inches: fractions and blanks") << "BsInch"
+                                                << ""
+                                                << "1 1/2.x"
+                                                << "1 1/2." << 1;
+  QTest::newRow("count: digits only") << "NoBeads"
+                                      << ""
+                                      << "4.2-"
+                                      << "42" << 2;
+  QTest::newRow("desired length: one point") << "Totalin"
+                                             << ""
+                                             << "17 1/2.5."
+                                             << "17 1/2.5" << 1;
+  QTest::newRow("area length judged on itself") << "AreaL"
+                                                << ""
+                                                << "2.5"
+                                                << "2.5" << 0;
+  QTest::newRow("area width: one point") << "AreaW"
+                                         << "1."
+                                         << ".1e"
+                                         << "1.1" << 2;
+  QTest::newRow("spacing: any number of points") << "AreaSp"
+                                                 << ""
+                                                 << "..1/4 x"
+                                                 << "..1/4 " << 1;
 }
 
 void BeadPageTest::keyFilters() {

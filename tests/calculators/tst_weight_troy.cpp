@@ -5,9 +5,9 @@
 #include <cmath>
 
 #include "app/main_window.h"
-#include "core/weight.h"
 #include "calculators/weight_page.h"
 #include "core/text_rules.h"
+#include "core/weight.h"
 #include "widget_fixture.h"
 #include "widgets/edit.h"
 #include "widgets/ext_page_control.h"

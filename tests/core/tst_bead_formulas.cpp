@@ -35,16 +35,33 @@ void BeadFormulasTest::strand_data() {
   QTest::addColumn<QString>("rate");
   QTest::addColumn<QString>("length");
   QTest::addColumn<QString>("total");
-  QTest::newRow("1/8 inch, 42 beads, 17 1/2 in") << "1/8" << BeadSizeMarker::Inch << 42 << "17 1/2" << "8.00"
-                                                 << "5.25" << "140.00";
-  QTest::newRow("6 mm, 20, 16 in") << "6" << BeadSizeMarker::Mm << 20 << "16" << "4.23" << "4.72" << "67.73";
-  QTest::newRow("one bead of 6 mm") << "6" << BeadSizeMarker::Mm << 1 << "." << "4.23" << "0.24" << "0.00";
-  QTest::newRow("no beads") << "4" << BeadSizeMarker::Mm << 0 << "1" << "6.35" << "0.00" << "6.35";
-  QTest::newRow("a million beads in exponent form") << "1" << BeadSizeMarker::Mm << 1 << "100000" << "25.40"
-                                                    << "0.04" << "2.54E6";
-  QTest::newRow("blanks around") << " 0.25 " << BeadSizeMarker::Inch << 10 << "3/4" << "4.00" << "2.50"
-                                            << "3.00";
-  QTest::newRow("mixed number whole part") << "1 1/2" << BeadSizeMarker::Inch << 2 << "3" << "0.67" << "3.00"
+  QTest::newRow("1/8 inch, 42 beads, 17 1/2 in") << "1/8" << BeadSizeMarker::Inch << 42 << "17 1/2"
+                                                 << "8.00"
+                                                 << "5.25"
+                                                 << "140.00";
+  QTest::newRow("6 mm, 20, 16 in") << "6" << BeadSizeMarker::Mm << 20 << "16"
+                                   << "4.23"
+                                   << "4.72"
+                                   << "67.73";
+  QTest::newRow("one bead of 6 mm") << "6" << BeadSizeMarker::Mm << 1 << "."
+                                    << "4.23"
+                                    << "0.24"
+                                    << "0.00";
+  QTest::newRow("no beads") << "4" << BeadSizeMarker::Mm << 0 << "1"
+                            << "6.35"
+                            << "0.00"
+                            << "6.35";
+  QTest::newRow("a million beads in exponent form") << "1" << BeadSizeMarker::Mm << 1 << "100000"
+                                                    << "25.40"
+                                                    << "0.04"
+                                                    << "2.54E6";
+  QTest::newRow("blanks around") << " 0.25 " << BeadSizeMarker::Inch << 10 << "3/4"
+                                 << "4.00"
+                                 << "2.50"
+                                 << "3.00";
+  QTest::newRow("mixed number whole part") << "1 1/2" << BeadSizeMarker::Inch << 2 << "3"
+                                           << "0.67"
+                                           << "3.00"
                                            << "2.00";
 }
 
@@ -107,12 +124,15 @@ void BeadFormulasTest::packedStones_data() {
   QTest::addColumn<QString>("width");
   QTest::addColumn<qint64>("square");
   QTest::addColumn<qint64>("hexagonal");
-  QTest::newRow("1/8 on 6 1/4x7 1/8") << "1/8" << BeadSizeMarker::Inch << "6 1/4" << "7 1/8" << qint64(2850)
-                                             << qint64(3291);
-  QTest::newRow("4 mm on 2 x 1") << "4" << BeadSizeMarker::Mm << "2" << "1" << qint64(81) << qint64(93);
-  QTest::newRow("lone point is 0") << "4" << BeadSizeMarker::Mm << "." << "1" << qint64(0) << qint64(0);
+  QTest::newRow("1/8 on 6 1/4x7 1/8") << "1/8" << BeadSizeMarker::Inch << "6 1/4"
+                                      << "7 1/8" << qint64(2850) << qint64(3291);
+  QTest::newRow("4 mm on 2 x 1") << "4" << BeadSizeMarker::Mm << "2"
+                                 << "1" << qint64(81) << qint64(93);
+  QTest::newRow("lone point is 0") << "4" << BeadSizeMarker::Mm << "."
+                                   << "1" << qint64(0) << qint64(0);
   // 1/2 inch stones: 2 per inch; 6.25 x 1 holds 12.5 x 2 = 25 stones.
-  QTest::newRow("half inch") << "1/2" << BeadSizeMarker::Inch << "6.25" << "1" << qint64(25) << qint64(29);
+  QTest::newRow("half inch") << "1/2" << BeadSizeMarker::Inch << "6.25"
+                             << "1" << qint64(25) << qint64(29);
 }
 
 void BeadFormulasTest::packedStones() {
@@ -135,13 +155,16 @@ void BeadFormulasTest::spacedStones_data() {
   QTest::addColumn<float>("spacedRate");
   QTest::addColumn<qint64>("square");
   // 25 x 28.5 = 712.5 stones: the tie goes to the even 712.
-  QTest::newRow("1/8 inch spaced 1/4") << "1/8" << BeadSizeMarker::Inch << "1/4" << "6 1/4" << "7 1/8" << 4.0f
-                                       << qint64(712);
+  QTest::newRow("1/8 inch spaced 1/4") << "1/8" << BeadSizeMarker::Inch << "1/4"
+                                       << "6 1/4"
+                                       << "7 1/8" << 4.0f << qint64(712);
   // Spacing is in inches even for a millimetre size: half of 0.01 in is 0.127 mm.
-  QTest::newRow("4 mm spaced 0.01 in") << "4" << BeadSizeMarker::Mm << "0.01" << "2" << "1"
-                                       << float(25.4L / (4.0L + 0.127L)) << qint64(76);
-  QTest::newRow("zero spacing") << "4" << BeadSizeMarker::Mm << "." << "2" << "1" << 6.35f
-                                                       << qint64(81);
+  QTest::newRow("4 mm spaced 0.01 in") << "4" << BeadSizeMarker::Mm << "0.01"
+                                       << "2"
+                                       << "1" << float(25.4L / (4.0L + 0.127L)) << qint64(76);
+  QTest::newRow("zero spacing") << "4" << BeadSizeMarker::Mm << "."
+                                << "2"
+                                << "1" << 6.35f << qint64(81);
 }
 
 void BeadFormulasTest::spacedStones() {
@@ -179,10 +202,14 @@ void BeadFormulasTest::hugeAreasAreErrors_data() {
   QTest::addColumn<QString>("length");
   QTest::addColumn<QString>("width");
   QTest::addColumn<QString>("message");
-  QTest::newRow("1E30 inches long") << "1E30" << "1" << QString::fromLatin1(kStoneCountTooLarge);
-  QTest::newRow("1E19 x 1") << "1E19" << "1" << QString::fromLatin1(kStoneCountTooLarge);
-  QTest::newRow("square beyond a float") << "1E30" << "1E30" << QString::fromLatin1(kOverflow);
-  QTest::newRow("length beyond a float") << "1E4000" << "1" << QString::fromLatin1(kOverflow);
+  QTest::newRow("1E30 inches long") << "1E30"
+                                    << "1" << QString::fromLatin1(kStoneCountTooLarge);
+  QTest::newRow("1E19 x 1") << "1E19"
+                            << "1" << QString::fromLatin1(kStoneCountTooLarge);
+  QTest::newRow("square beyond a float") << "1E30"
+                                         << "1E30" << QString::fromLatin1(kOverflow);
+  QTest::newRow("length beyond a float") << "1E4000"
+                                         << "1" << QString::fromLatin1(kOverflow);
 }
 
 void BeadFormulasTest::hugeAreasAreErrors() {

@@ -65,69 +65,125 @@ void TestCalcEngine::sequences_data() {
   QTest::addColumn<QString>("display");
   QTest::addColumn<int>("alerts");
 
-  QTest::newRow("leading zeros absorbed") << "0 0 7" << "7 " << 0;
-  QTest::newRow("zeros after the point stay") << "0 . 0 5" << "0.05 " << 0;
-  QTest::newRow("trailing point stays visible") << "12." << "12. " << 0;
-  QTest::newRow("second point ignored") << "1.2.3" << "1.23 " << 0;
-  QTest::newRow("no precedence") << "2 + 3 * 4 =" << "20 " << 0;
-  QTest::newRow("second = re-shows") << "2 + 3 * 4 = =" << "20 " << 0;
-  QTest::newRow("one third") << "1 / 3 =" << "0.333333333333333 " << 0;
-  QTest::newRow("two thirds rounds up") << "2 / 3 =" << "0.666666666666667 " << 0;
-  QTest::newRow("subtract to negative") << "3 - 10 =" << "-7 " << 0;
-  QTest::newRow("percent after +") << "200 + 10 %" << "220 " << 0;
-  QTest::newRow("percent after -") << "200 - 10 %" << "180 " << 0;
-  QTest::newRow("percent after *") << "200 * 10 %" << "20 " << 0;
-  QTest::newRow("percent after /") << "200 / 10 %" << "2000 " << 0;
-  QTest::newRow("percent alone") << "C 50 %" << "0.5 " << 0;
-  QTest::newRow("1 / 0 is an error") << "1 / 0 =" << "****** " << 1;
-  QTest::newRow("0 / 0 is an error") << "0 / 0 =" << "****** " << 1;
-  QTest::newRow("digit refused in error") << "1 / 0 = 5" << "****** " << 2;
-  QTest::newRow("C leaves the error") << "1 / 0 = 5 C" << "0 " << 2;
-  QTest::newRow("calculating after C") << "1 / 0 = C 4 + 4 =" << "8 " << 1;
-  QTest::newRow("reciprocal of 0") << "0 1/x" << "****** " << 1;
-  QTest::newRow("reciprocal") << "8 1/x" << "0.125 " << 0;
-  QTest::newRow("root of negative") << "9 +/- sqrt" << "****** " << 1;
-  QTest::newRow("root") << "2 sqrt" << "1.4142135623731 " << 0;
+  QTest::newRow("leading zeros absorbed") << "0 0 7"
+                                          << "7 " << 0;
+  QTest::newRow("zeros after the point stay") << "0 . 0 5"
+                                              << "0.05 " << 0;
+  QTest::newRow("trailing point stays visible") << "12."
+                                                << "12. " << 0;
+  QTest::newRow("second point ignored") << "1.2.3"
+                                        << "1.23 " << 0;
+  QTest::newRow("no precedence") << "2 + 3 * 4 ="
+                                 << "20 " << 0;
+  QTest::newRow("second = re-shows") << "2 + 3 * 4 = ="
+                                     << "20 " << 0;
+  QTest::newRow("one third") << "1 / 3 ="
+                             << "0.333333333333333 " << 0;
+  QTest::newRow("two thirds rounds up") << "2 / 3 ="
+                                        << "0.666666666666667 " << 0;
+  QTest::newRow("subtract to negative") << "3 - 10 ="
+                                        << "-7 " << 0;
+  QTest::newRow("percent after +") << "200 + 10 %"
+                                   << "220 " << 0;
+  QTest::newRow("percent after -") << "200 - 10 %"
+                                   << "180 " << 0;
+  QTest::newRow("percent after *") << "200 * 10 %"
+                                   << "20 " << 0;
+  QTest::newRow("percent after /") << "200 / 10 %"
+                                   << "2000 " << 0;
+  QTest::newRow("percent alone") << "C 50 %"
+                                 << "0.5 " << 0;
+  QTest::newRow("1 / 0 is an error") << "1 / 0 ="
+                                     << "****** " << 1;
+  QTest::newRow("0 / 0 is an error") << "0 / 0 ="
+                                     << "****** " << 1;
+  QTest::newRow("digit refused in error") << "1 / 0 = 5"
+                                          << "****** " << 2;
+  QTest::newRow("C leaves the error") << "1 / 0 = 5 C"
+                                      << "0 " << 2;
+  QTest::newRow("calculating after C") << "1 / 0 = C 4 + 4 ="
+                                       << "8 " << 1;
+  QTest::newRow("reciprocal of 0") << "0 1/x"
+                                   << "****** " << 1;
+  QTest::newRow("reciprocal") << "8 1/x"
+                              << "0.125 " << 0;
+  QTest::newRow("root of negative") << "9 +/- sqrt"
+                                    << "****** " << 1;
+  QTest::newRow("root") << "2 sqrt"
+                        << "1.4142135623731 " << 0;
   // 9.64365076099295499...: the display rounds the value once, not twice.
-  QTest::newRow("root rounded once") << "9 3 sqrt" << "9.64365076099295 " << 0;
-  QTest::newRow("pending * on zero operand") << "5 * +" << "0 " << 0;
-  QTest::newRow("pending / on zero operand") << "5 / +" << "****** " << 1;
-  QTest::newRow("sign change while typing") << "5 +/- 3" << "53 " << 0;
-  QTest::newRow("typed sign kept to =") << "5 +/- 3 =" << "-53 " << 0;
-  QTest::newRow("typed sign in a sum") << "10 + 5 +/- 3 =" << "-43 " << 0;
-  QTest::newRow("digit after = starts afresh") << "2 + 2 = 7 + 1 =" << "8 " << 0;
-  QTest::newRow("operator after = continues") << "2 + 2 = + 1 =" << "5 " << 0;
-  QTest::newRow("CE then point") << "12 CE ." << ". " << 0;
-  QTest::newRow("CE then point then digit") << "12 CE . 5" << ".5 " << 0;
-  QTest::newRow("CE keeps the pending sum") << "7 + 12 CE 3 =" << "10 " << 0;
-  QTest::newRow("1E15") << "1000000 * 1000000000 =" << "1E15 " << 0;
-  QTest::newRow("15 digits stay fixed") << "123456789012345" << "123456789012345 " << 0;
-  QTest::newRow("1E-5") << "0.00001 =" << "1E-5 " << 0;
-  QTest::newRow("0.0001 stays fixed") << "0.0001 =" << "0.0001 " << 0;
-  QTest::newRow("Back removes a character") << "123 Back" << "12 " << 0;
-  QTest::newRow("Back keeps the value") << "123 Back + 1 =" << "13 " << 0;
-  QTest::newRow("Back on one character") << "5 Back" << "0 " << 0;
-  QTest::newRow("Back to a trailing point") << "1.5 Back" << "1. " << 0;
+  QTest::newRow("root rounded once") << "9 3 sqrt"
+                                     << "9.64365076099295 " << 0;
+  QTest::newRow("pending * on zero operand") << "5 * +"
+                                             << "0 " << 0;
+  QTest::newRow("pending / on zero operand") << "5 / +"
+                                             << "****** " << 1;
+  QTest::newRow("sign change while typing") << "5 +/- 3"
+                                            << "53 " << 0;
+  QTest::newRow("typed sign kept to =") << "5 +/- 3 ="
+                                        << "-53 " << 0;
+  QTest::newRow("typed sign in a sum") << "10 + 5 +/- 3 ="
+                                       << "-43 " << 0;
+  QTest::newRow("digit after = starts afresh") << "2 + 2 = 7 + 1 ="
+                                               << "8 " << 0;
+  QTest::newRow("operator after = continues") << "2 + 2 = + 1 ="
+                                              << "5 " << 0;
+  QTest::newRow("CE then point") << "12 CE ."
+                                 << ". " << 0;
+  QTest::newRow("CE then point then digit") << "12 CE . 5"
+                                            << ".5 " << 0;
+  QTest::newRow("CE keeps the pending sum") << "7 + 12 CE 3 ="
+                                            << "10 " << 0;
+  QTest::newRow("1E15") << "1000000 * 1000000000 ="
+                        << "1E15 " << 0;
+  QTest::newRow("15 digits stay fixed") << "123456789012345"
+                                        << "123456789012345 " << 0;
+  QTest::newRow("1E-5") << "0.00001 ="
+                        << "1E-5 " << 0;
+  QTest::newRow("0.0001 stays fixed") << "0.0001 ="
+                                      << "0.0001 " << 0;
+  QTest::newRow("Back removes a character") << "123 Back"
+                                            << "12 " << 0;
+  QTest::newRow("Back keeps the value") << "123 Back + 1 ="
+                                        << "13 " << 0;
+  QTest::newRow("Back on one character") << "5 Back"
+                                         << "0 " << 0;
+  QTest::newRow("Back to a trailing point") << "1.5 Back"
+                                            << "1. " << 0;
   // Squaring 1E9 ten times passes the extended range (about 1.19E4932).
-  QTest::newRow("overflow is an error") << QString("1000000000" + QString(" MS * MR =").repeated(10))
-                                        << "****** " << 1;
-  QTest::newRow("largest squares still shown") << QString("1000000000" + QString(" MS * MR =").repeated(9))
-                                               << "1E4608 " << 0;
-  QTest::newRow("memory round trip") << "7 MS C MR" << "7 " << 0;
-  QTest::newRow("memory add and subtract") << "7 MS 5 M+ 2 M- MR" << "10 " << 0;
-  QTest::newRow("MC empties memory") << "7 MS MC MR" << "0 " << 0;
-  QTest::newRow("recall into a sum") << "4 MS C 10 + MR =" << "14 " << 0;
-  QTest::newRow("MS then digit starts anew") << "7 MS 3" << "3 " << 0;
+  QTest::newRow("overflow is an error")
+      << QString("1000000000" + QString(" MS * MR =").repeated(10)) << "****** " << 1;
+  QTest::newRow("largest squares still shown")
+      << QString("1000000000" + QString(" MS * MR =").repeated(9)) << "1E4608 " << 0;
+  QTest::newRow("memory round trip") << "7 MS C MR"
+                                     << "7 " << 0;
+  QTest::newRow("memory add and subtract") << "7 MS 5 M+ 2 M- MR"
+                                           << "10 " << 0;
+  QTest::newRow("MC empties memory") << "7 MS MC MR"
+                                     << "0 " << 0;
+  QTest::newRow("recall into a sum") << "4 MS C 10 + MR ="
+                                     << "14 " << 0;
+  QTest::newRow("MS then digit starts anew") << "7 MS 3"
+                                             << "3 " << 0;
   // A new number never inherits the sign of a value it replaces on screen.
-  QTest::newRow("digit after negative recall") << "4 +/- MS C MR 3 =" << "3 " << 0;
-  QTest::newRow("digit after a negated result") << "2 + 3 = +/- 7 =" << "7 " << 0;
-  QTest::newRow("no leading zero after a result") << "2 + 3 = +/- 7 8" << "78 " << 0;
-  QTest::newRow("no leading zero after Back") << "0. Back 7" << "7 " << 0;
-  QTest::newRow("digit after root starts anew") << "9 sqrt 1" << "1 " << 0;
-  QTest::newRow("digit after reciprocal starts anew") << "4 1/x 5 =" << "5 " << 0;
-  QTest::newRow("point after Back starts anew") << "5 Back . 5" << "0.5 " << 0;
-  QTest::newRow("point after recall starts anew") << "7 MS 2 MR . 5" << "0.5 " << 0;
-  QTest::newRow("Back after recall") << "7 MS 123 MR Back" << "0 " << 0;
+  QTest::newRow("digit after negative recall") << "4 +/- MS C MR 3 ="
+                                               << "3 " << 0;
+  QTest::newRow("digit after a negated result") << "2 + 3 = +/- 7 ="
+                                                << "7 " << 0;
+  QTest::newRow("no leading zero after a result") << "2 + 3 = +/- 7 8"
+                                                  << "78 " << 0;
+  QTest::newRow("no leading zero after Back") << "0. Back 7"
+                                              << "7 " << 0;
+  QTest::newRow("digit after root starts anew") << "9 sqrt 1"
+                                                << "1 " << 0;
+  QTest::newRow("digit after reciprocal starts anew") << "4 1/x 5 ="
+                                                      << "5 " << 0;
+  QTest::newRow("point after Back starts anew") << "5 Back . 5"
+                                                << "0.5 " << 0;
+  QTest::newRow("point after recall starts anew") << "7 MS 2 MR . 5"
+                                                  << "0.5 " << 0;
+  QTest::newRow("Back after recall") << "7 MS 123 MR Back"
+                                     << "0 " << 0;
 }
 
 void TestCalcEngine::sequences() {
@@ -226,22 +282,38 @@ void TestCalcEngine::characterMapping_data() {
   QTest::addColumn<QString>("chars");
   QTest::addColumn<QString>("display");
   QTest::addColumn<double>("memory");
-  QTest::newRow("digits and operators") << "12+3*2=" << "30 " << 0.0;
-  QTest::newRow("minus and divide") << "9-1/4=" << "2 " << 0.0;
-  QTest::newRow("point") << "1.5" << "1.5 " << 0.0;
-  QTest::newRow("percent") << "200+10%" << "220 " << 0.0;
-  QTest::newRow("at sign is root") << "16@" << "4 " << 0.0;
-  QTest::newRow("r is reciprocal") << "4r" << "0.25 " << 0.0;
-  QTest::newRow("R does nothing") << "4R" << "4 " << 0.0;
-  QTest::newRow("comma does nothing") << "1,5" << "15 " << 0.0;
-  QTest::newRow("backspace") << "12\b" << "1 " << 0.0;
-  QTest::newRow("escape is C") << "12+3\x1b" << "0 " << 0.0;
-  QTest::newRow("Ctrl+P adds to memory") << "5\x10\x10" << "5 " << 10.0;
-  QTest::newRow("Ctrl+S subtracts from memory") << "5\x13" << "5 " << -5.0;
-  QTest::newRow("Ctrl+R recalls") << "5\x10\x1b\x12" << "5 " << 5.0;
-  QTest::newRow("Ctrl+L clears memory") << "5\x10\x0c\x12" << "0 " << 0.0;
-  QTest::newRow("Enter character maps to nothing") << "5\r" << "5 " << 0.0;
-  QTest::newRow("Ctrl+C and Ctrl+V need the control") << "5\x03\x16" << "5 " << 0.0;
+  QTest::newRow("digits and operators") << "12+3*2="
+                                        << "30 " << 0.0;
+  QTest::newRow("minus and divide") << "9-1/4="
+                                    << "2 " << 0.0;
+  QTest::newRow("point") << "1.5"
+                         << "1.5 " << 0.0;
+  QTest::newRow("percent") << "200+10%"
+                           << "220 " << 0.0;
+  QTest::newRow("at sign is root") << "16@"
+                                   << "4 " << 0.0;
+  QTest::newRow("r is reciprocal") << "4r"
+                                   << "0.25 " << 0.0;
+  QTest::newRow("R does nothing") << "4R"
+                                  << "4 " << 0.0;
+  QTest::newRow("comma does nothing") << "1,5"
+                                      << "15 " << 0.0;
+  QTest::newRow("backspace") << "12\b"
+                             << "1 " << 0.0;
+  QTest::newRow("escape is C") << "12+3\x1b"
+                               << "0 " << 0.0;
+  QTest::newRow("Ctrl+P adds to memory") << "5\x10\x10"
+                                         << "5 " << 10.0;
+  QTest::newRow("Ctrl+S subtracts from memory") << "5\x13"
+                                                << "5 " << -5.0;
+  QTest::newRow("Ctrl+R recalls") << "5\x10\x1b\x12"
+                                  << "5 " << 5.0;
+  QTest::newRow("Ctrl+L clears memory") << "5\x10\x0c\x12"
+                                        << "0 " << 0.0;
+  QTest::newRow("Enter character maps to nothing") << "5\r"
+                                                   << "5 " << 0.0;
+  QTest::newRow("Ctrl+C and Ctrl+V need the control") << "5\x03\x16"
+                                                      << "5 " << 0.0;
 }
 
 void TestCalcEngine::characterMapping() {
@@ -259,13 +331,35 @@ void TestCalcEngine::pasteAndTextAssignment_data() {
   QTest::addColumn<QString>("text");
   QTest::addColumn<QString>("pasted");
   QTest::addColumn<QString>("assigned");
-  QTest::newRow("sum") << "" << "12+3=" << "15 " << "15 ";
-  QTest::newRow("r is filtered only from a paste") << "" << "2r" << "2 " << "0.5 ";
-  QTest::newRow("clears what was there") << "9 + 9" << "1+1=" << "2 " << "2 ";
-  QTest::newRow("nothing accepted still clears") << "9 + 9" << "abc" << "0 " << "0 ";
-  QTest::newRow("blanks and letters skipped") << "" << " 3 x 4 * 2 = " << "68 " << "68 ";
-  QTest::newRow("leaves the error state") << "1 / 0 =" << "7" << "7 " << "7 ";
-  QTest::newRow("Escape character") << "" << "5\x1b" "6" << "56 " << "6 ";
+  QTest::newRow("sum") << ""
+                       << "12+3="
+                       << "15 "
+                       << "15 ";
+  QTest::newRow("r is filtered only from a paste") << ""
+                                                   << "2r"
+                                                   << "2 "
+                                                   << "0.5 ";
+  QTest::newRow("clears what was there") << "9 + 9"
+                                         << "1+1="
+                                         << "2 "
+                                         << "2 ";
+  QTest::newRow("nothing accepted still clears") << "9 + 9"
+                                                 << "abc"
+                                                 << "0 "
+                                                 << "0 ";
+  QTest::newRow("blanks and letters skipped") << ""
+                                              << " 3 x 4 * 2 = "
+                                              << "68 "
+                                              << "68 ";
+  QTest::newRow("leaves the error state") << "1 / 0 ="
+                                          << "7"
+                                          << "7 "
+                                          << "7 ";
+  QTest::newRow("Escape character") << ""
+                                    << "5\x1b"
+                                       "6"
+                                    << "56 "
+                                    << "6 ";
 }
 
 void TestCalcEngine::pasteAndTextAssignment() {

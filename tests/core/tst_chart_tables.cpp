@@ -1,8 +1,8 @@
 #include <QTest>
 #include <cmath>
 
-#include "core/fraction_table.h"
 #include "core/chart_tables.h"
+#include "core/fraction_table.h"
 #include "core/size_tables.h"
 #include "core/text_rules.h"
 

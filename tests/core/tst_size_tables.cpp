@@ -73,24 +73,60 @@ void SizeTablesTest::answers_data() {
   QTest::addColumn<QString>("mm");
   QTest::addColumn<QString>("pearl");
   QTest::addColumn<QString>("stone");
-  QTest::newRow("2.3 boundary") << "2.3" << "16 - 17" << "7 - 8";
-  QTest::newRow("2.35 inside") << "2.35" << "17" << "8";
-  QTest::newRow("2.4") << "2.4" << "17 - 18" << "8";
-  QTest::newRow("1.8") << "1.8" << "11 - 12" << "5";
-  QTest::newRow("0.8 lower end") << "0.8" << "1" << "000";
-  QTest::newRow("0.9") << "0.9" << "1 - 2" << "000 - 00";
-  QTest::newRow("0.79 below") << "0.79" << "" << "";
-  QTest::newRow("1.3 shared stone") << "1.3" << "5 - 6" << "2";
-  QTest::newRow("4.6 pearl upper end") << "4.6" << "37" << "19 - 20";
-  QTest::newRow("4.7 beyond pearl") << "4.7" << "" << "20";
-  QTest::newRow("24.22") << "24.22" << "" << "99 - 100";
-  QTest::newRow("24.47 stone upper end") << "24.47" << "" << "100";
-  QTest::newRow("24.471 beyond") << "24.471" << "" << "";
-  QTest::newRow("one inch") << "25.4" << "" << "";
-  QTest::newRow("7.069") << "7.069" << "" << "34";
-  QTest::newRow("7.0685") << "7.0685" << "" << "33 - 34";
-  QTest::newRow("eighth inch") << "3.17500" << "24" << "12";
-  QTest::newRow("huge") << "1E30" << "" << "";
+  QTest::newRow("2.3 boundary") << "2.3"
+                                << "16 - 17"
+                                << "7 - 8";
+  QTest::newRow("2.35 inside") << "2.35"
+                               << "17"
+                               << "8";
+  QTest::newRow("2.4") << "2.4"
+                       << "17 - 18"
+                       << "8";
+  QTest::newRow("1.8") << "1.8"
+                       << "11 - 12"
+                       << "5";
+  QTest::newRow("0.8 lower end") << "0.8"
+                                 << "1"
+                                 << "000";
+  QTest::newRow("0.9") << "0.9"
+                       << "1 - 2"
+                       << "000 - 00";
+  QTest::newRow("0.79 below") << "0.79"
+                              << ""
+                              << "";
+  QTest::newRow("1.3 shared stone") << "1.3"
+                                    << "5 - 6"
+                                    << "2";
+  QTest::newRow("4.6 pearl upper end") << "4.6"
+                                       << "37"
+                                       << "19 - 20";
+  QTest::newRow("4.7 beyond pearl") << "4.7"
+                                    << ""
+                                    << "20";
+  QTest::newRow("24.22") << "24.22"
+                         << ""
+                         << "99 - 100";
+  QTest::newRow("24.47 stone upper end") << "24.47"
+                                         << ""
+                                         << "100";
+  QTest::newRow("24.471 beyond") << "24.471"
+                                 << ""
+                                 << "";
+  QTest::newRow("one inch") << "25.4"
+                            << ""
+                            << "";
+  QTest::newRow("7.069") << "7.069"
+                         << ""
+                         << "34";
+  QTest::newRow("7.0685") << "7.0685"
+                          << ""
+                          << "33 - 34";
+  QTest::newRow("eighth inch") << "3.17500"
+                               << "24"
+                               << "12";
+  QTest::newRow("huge") << "1E30"
+                        << ""
+                        << "";
 }
 
 void SizeTablesTest::answers() {
@@ -105,12 +141,18 @@ void SizeTablesTest::answers() {
 void SizeTablesTest::pearlNumbersForStone_data() {
   QTest::addColumn<QString>("ss");
   QTest::addColumn<QString>("pp");
-  QTest::newRow("000") << "000" << "1";
-  QTest::newRow("2") << "2" << "5, 6";
-  QTest::newRow("11") << "11" << "23";
-  QTest::newRow("19") << "19" << "36, 37";
-  QTest::newRow("20") << "20" << "";
-  QTest::newRow("100") << "100" << "";
+  QTest::newRow("000") << "000"
+                       << "1";
+  QTest::newRow("2") << "2"
+                     << "5, 6";
+  QTest::newRow("11") << "11"
+                      << "23";
+  QTest::newRow("19") << "19"
+                      << "36, 37";
+  QTest::newRow("20") << "20"
+                      << "";
+  QTest::newRow("100") << "100"
+                       << "";
 }
 
 void SizeTablesTest::pearlNumbersForStone() {

@@ -76,7 +76,8 @@ void TextRulesTest::textToNumberFails() {
     TextToNumber(text);
     QFAIL("no error");
   } catch (const EConvertError& e) {
-    QCOMPARE(QString::fromStdString(e.what()), QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    QCOMPARE(QString::fromStdString(e.what()),
+             QStringLiteral("'%1' is not a valid floating point value").arg(text));
   }
 }
 
@@ -119,11 +120,21 @@ void TextRulesTest::trimming_data() {
   QTest::addColumn<QString>("text");
   QTest::addColumn<QString>("spaces");
   QTest::addColumn<QString>("blanks");
-  QTest::newRow("spaces") << "  1 1/2  " << "1 1/2" << "1 1/2";
-  QTest::newRow("tab and CR") << "\t 4 \r" << "\t 4 \r" << "4";
-  QTest::newRow("inner kept") << " a \t b " << "a \t b" << "a \t b";
-  QTest::newRow("only blanks") << " \t " << "\t" << "";
-  QTest::newRow("empty") << "" << "" << "";
+  QTest::newRow("spaces") << "  1 1/2  "
+                          << "1 1/2"
+                          << "1 1/2";
+  QTest::newRow("tab and CR") << "\t 4 \r"
+                              << "\t 4 \r"
+                              << "4";
+  QTest::newRow("inner kept") << " a \t b "
+                              << "a \t b"
+                              << "a \t b";
+  QTest::newRow("only blanks") << " \t "
+                               << "\t"
+                               << "";
+  QTest::newRow("empty") << ""
+                         << ""
+                         << "";
 }
 
 void TextRulesTest::trimming() {
@@ -157,15 +168,33 @@ void TextRulesTest::fractionToDecimalFails_data() {
   QTest::addColumn<QString>("text");
   QTest::addColumn<QString>("kind");
   QTest::addColumn<QString>("message");
-  QTest::newRow("empty denominator") << "1/" << "convert" << "'' is not a valid integer value";
-  QTest::newRow("zero denominator") << "1/0" << "math" << "Floating point division by zero";
-  QTest::newRow("zero over zero") << "0/0" << "math" << "Invalid floating point operation";
-  QTest::newRow("decimal numerator") << "1.5/2" << "convert" << "'1.5' is not a valid integer value";
-  QTest::newRow("space after slash") << "1 1/ 2" << "convert" << "'1 1/' is not a valid floating point value";
-  QTest::newRow("letter") << "1/x" << "fraction" << "Cannot convert Fraction to Decimal.";
-  QTest::newRow("minus") << "-1/2" << "fraction" << "Cannot convert Fraction to Decimal.";
-  QTest::newRow("two slashes") << "1/2/3" << "convert" << "'1/2' is not a valid integer value";
-  QTest::newRow("huge numerator") << "3000000/4" << "math" << "Integer overflow";
+  QTest::newRow("empty denominator") << "1/"
+                                     << "convert"
+                                     << "'' is not a valid integer value";
+  QTest::newRow("zero denominator") << "1/0"
+                                    << "math"
+                                    << "Floating point division by zero";
+  QTest::newRow("zero over zero") << "0/0"
+                                  << "math"
+                                  << "Invalid floating point operation";
+  QTest::newRow("decimal numerator") << "1.5/2"
+                                     << "convert"
+                                     << "'1.5' is not a valid integer value";
+  QTest::newRow("space after slash") << "1 1/ 2"
+                                     << "convert"
+                                     << "'1 1/' is not a valid floating point value";
+  QTest::newRow("letter") << "1/x"
+                          << "fraction"
+                          << "Cannot convert Fraction to Decimal.";
+  QTest::newRow("minus") << "-1/2"
+                         << "fraction"
+                         << "Cannot convert Fraction to Decimal.";
+  QTest::newRow("two slashes") << "1/2/3"
+                               << "convert"
+                               << "'1/2' is not a valid integer value";
+  QTest::newRow("huge numerator") << "3000000/4"
+                                  << "math"
+                                  << "Integer overflow";
 }
 
 void TextRulesTest::fractionToDecimalFails() {
@@ -227,24 +256,41 @@ void TextRulesTest::formatFixed() {
 void TextRulesTest::formatGeneral_data() {
   QTest::addColumn<QString>("value");  // parsed, so the case keeps extended precision
   QTest::addColumn<QString>("expected");
-  QTest::newRow("zero") << "0" << "0";
-  QTest::newRow("negative zero") << "-0" << "0";
-  QTest::newRow("integer") << "500" << "500";
-  QTest::newRow("fraction") << "1234.5" << "1234.5";
-  QTest::newRow("15 digits") << "123456789012345" << "123456789012345";
-  QTest::newRow("1E15") << "1E15" << "1E15";
-  QTest::newRow("1.5E-10") << "1.5E-10" << "1.5E-10";
-  QTest::newRow("1E-5") << "0.00001" << "1E-5";
-  QTest::newRow("0.0001") << "0.0001" << "0.0001";
-  QTest::newRow("0.05") << "0.05" << "0.05";
-  QTest::newRow("2.5E16") << "25000000000000000" << "2.5E16";
-  QTest::newRow("negative") << "-12.25" << "-12.25";
-  QTest::newRow("rounded to 15") << "0.1234567890123456789" << "0.123456789012346";
+  QTest::newRow("zero") << "0"
+                        << "0";
+  QTest::newRow("negative zero") << "-0"
+                                 << "0";
+  QTest::newRow("integer") << "500"
+                           << "500";
+  QTest::newRow("fraction") << "1234.5"
+                            << "1234.5";
+  QTest::newRow("15 digits") << "123456789012345"
+                             << "123456789012345";
+  QTest::newRow("1E15") << "1E15"
+                        << "1E15";
+  QTest::newRow("1.5E-10") << "1.5E-10"
+                           << "1.5E-10";
+  QTest::newRow("1E-5") << "0.00001"
+                        << "1E-5";
+  QTest::newRow("0.0001") << "0.0001"
+                          << "0.0001";
+  QTest::newRow("0.05") << "0.05"
+                        << "0.05";
+  QTest::newRow("2.5E16") << "25000000000000000"
+                          << "2.5E16";
+  QTest::newRow("negative") << "-12.25"
+                            << "-12.25";
+  QTest::newRow("rounded to 15") << "0.1234567890123456789"
+                                 << "0.123456789012346";
   // Digits 16 to 18 read 499: rounding to 18 digits first would make them 500.
-  QTest::newRow("rounded once") << "9.6436507609929549957" << "9.64365076099295";
-  QTest::newRow("rounded once, negative") << "-9.6436507609929549957" << "-9.64365076099295";
-  QTest::newRow("exact half rounds up") << "1234567890123455" << "1.23456789012346E15";
-  QTest::newRow("nines carry") << "999999999999999.5" << "1E15";
+  QTest::newRow("rounded once") << "9.6436507609929549957"
+                                << "9.64365076099295";
+  QTest::newRow("rounded once, negative") << "-9.6436507609929549957"
+                                          << "-9.64365076099295";
+  QTest::newRow("exact half rounds up") << "1234567890123455"
+                                        << "1.23456789012346E15";
+  QTest::newRow("nines carry") << "999999999999999.5"
+                               << "1E15";
 }
 
 void TextRulesTest::formatGeneral() {
@@ -256,9 +302,12 @@ void TextRulesTest::formatGeneral() {
 void TextRulesTest::finalDot_data() {
   QTest::addColumn<QString>("text");
   QTest::addColumn<QString>("expected");
-  QTest::newRow("added") << "Floating point division by zero" << "Floating point division by zero.";
-  QTest::newRow("kept") << "Done." << "Done.";
-  QTest::newRow("below point") << "value (x)" << "value (x)";
+  QTest::newRow("added") << "Floating point division by zero"
+                         << "Floating point division by zero.";
+  QTest::newRow("kept") << "Done."
+                        << "Done.";
+  QTest::newRow("below point") << "value (x)"
+                               << "value (x)";
   QTest::newRow("quote") << "'1.2.3' is not a valid floating point value"
                          << "'1.2.3' is not a valid floating point value.";
 }
@@ -274,13 +323,20 @@ void TextRulesTest::finalDot() {
 void TextRulesTest::quotedTextIsIsolated_data() {
   QTest::addColumn<QString>("text");
   QTest::addColumn<QString>("quoted");  // between the quotes of the message
-  QTest::newRow("left to right only") << "1.2.3" << "1.2.3";
-  QTest::newRow("right-to-left mark") << "\u200F1.2.3" << "\u2068\u200F1.2.3\u2069";
-  QTest::newRow("hebrew word") << "\u05E9\u05DC\u05D5\u05DD" << "\u2068\u05E9\u05DC\u05D5\u05DD\u2069";
-  QTest::newRow("arabic digits") << "\u0661\u0662" << "\u2068\u0661\u0662\u2069";
-  QTest::newRow("override left open") << "\u202E12" << "\u2068\u202E12\u2069";
-  QTest::newRow("isolate left open") << "\u20671" << "\u2068\u20671\u2069\u2069";
-  QTest::newRow("closing mark of its own") << "\u20692" << "\u20682\u2069";
+  QTest::newRow("left to right only") << "1.2.3"
+                                      << "1.2.3";
+  QTest::newRow("right-to-left mark") << "\u200F1.2.3"
+                                      << "\u2068\u200F1.2.3\u2069";
+  QTest::newRow("hebrew word") << "\u05E9\u05DC\u05D5\u05DD"
+                               << "\u2068\u05E9\u05DC\u05D5\u05DD\u2069";
+  QTest::newRow("arabic digits") << "\u0661\u0662"
+                                 << "\u2068\u0661\u0662\u2069";
+  QTest::newRow("override left open") << "\u202E12"
+                                      << "\u2068\u202E12\u2069";
+  QTest::newRow("isolate left open") << "\u20671"
+                                     << "\u2068\u20671\u2069\u2069";
+  QTest::newRow("closing mark of its own") << "\u20692"
+                                           << "\u20682\u2069";
   QTest::newRow("nul shown") << QString(QStringLiteral("4\u00002")) << "4\u24002";
 }
 
@@ -293,7 +349,8 @@ void TextRulesTest::quotedTextIsIsolated() {
     TextToNumber(text);
     QFAIL("read as a number");
   } catch (const EConvertError& e) {
-    QCOMPARE(QString::fromStdString(e.what()), u'\'' + quoted + QStringLiteral("' is not a valid floating point value"));
+    QCOMPARE(QString::fromStdString(e.what()),
+             u'\'' + quoted + QStringLiteral("' is not a valid floating point value"));
   }
 }
 
@@ -302,7 +359,8 @@ void TextRulesTest::quotedTextIsIsolated() {
 void TextRulesTest::longQuotedTextIsShortenedWhole() {
   const QString emoji = QStringLiteral("\U0001F48E");
   for (int shift : {0, 1}) {
-    const QString text = QString(99 + shift, u'\u05D0') + emoji + QString(2000, u'1') + emoji + QString(99 + shift, u'2');
+    const QString text =
+        QString(99 + shift, u'\u05D0') + emoji + QString(2000, u'1') + emoji + QString(99 + shift, u'2');
     const QString quoted = QuotedText(text);
     QVERIFY(quoted.size() < 220);
     QVERIFY(quoted.isValidUtf16());
@@ -338,7 +396,8 @@ void TextRulesTest::negativeSizesAreRefused() {
     NotNegative(-5, QStringLiteral("-5"));
     QFAIL("no error");
   } catch (const EConvertError& e) {
-    QCOMPARE(QString::fromStdString(e.what()), QStringLiteral("'-5' is below zero: a size or length cannot be negative"));
+    QCOMPARE(QString::fromStdString(e.what()),
+             QStringLiteral("'-5' is below zero: a size or length cannot be negative"));
   }
 }
 

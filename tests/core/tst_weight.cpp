@@ -1,7 +1,7 @@
 #include <QTest>
 
-#include "core/weight.h"
 #include "core/text_rules.h"
+#include "core/weight.h"
 
 using namespace orvane;
 

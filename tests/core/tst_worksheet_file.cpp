@@ -6,8 +6,8 @@
 #include <QTest>
 #include <csignal>
 
-#include "file_conditions.h"
 #include "core/worksheet_file.h"
+#include "file_conditions.h"
 
 using namespace orvane;
 

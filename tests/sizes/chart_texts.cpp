@@ -7,8 +7,8 @@
 #include <QJsonObject>
 #include <cstdio>
 
-#include "core/fraction_table.h"
 #include "core/chart_tables.h"
+#include "core/fraction_table.h"
 #include "core/grid_rows.h"
 #include "core/size_tables.h"
 

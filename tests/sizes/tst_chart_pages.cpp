@@ -5,8 +5,8 @@
 #include <QToolButton>
 
 #include "app/main_window.h"
-#include "sizes/chart_pages.h"
 #include "core/grid_rows.h"
+#include "sizes/chart_pages.h"
 #include "sizes/size_pages.h"
 #include "widget_fixture.h"
 #include "widgets/ext_page_control.h"

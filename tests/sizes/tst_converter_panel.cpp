@@ -152,9 +152,9 @@ void ConverterPanelTest::stopsEarly_data() {
   // Pasted text that is no size says what is wrong with it.
   // A right-to-left mark must not turn the sentence around: the quoted text
   // is set apart in an isolate.
-  QTest::newRow("right-to-left mark") << false << "\u200F2a" << 0
-                                      << "'\u2068\u200F2a\u2069' is not a valid floating point value."
-                                      << "";
+  QTest::newRow("right-to-left mark")
+      << false << "\u200F2a" << 0 << "'\u2068\u200F2a\u2069' is not a valid floating point value."
+      << "";
   QTest::newRow("emptied millimetres") << false << "" << 0 << ""
                                        << "";
   QTest::newRow("no denominator") << true << "1/" << 0 << "'' is not a valid integer value."

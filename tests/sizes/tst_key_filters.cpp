@@ -2,10 +2,10 @@
 #include <QClipboard>
 #include <QTest>
 
-#include "platform/error_boundary.h"
-#include "recording_services.h"
 #include "core/key_filter.h"
 #include "core/text_rules.h"
+#include "platform/error_boundary.h"
+#include "recording_services.h"
 #include "widget_fixture.h"
 #include "widgets/edit.h"
 
@@ -71,20 +71,34 @@ void KeyFiltersTest::typed_data() {
   QTest::addColumn<QString>("keys");
   QTest::addColumn<QString>("text");
   QTest::addColumn<int>("beeps");
-  QTest::newRow("mm digits and one point") << KeyFilterKind::MmBox << "2.3" << "2.3" << 0;
-  QTest::newRow("mm second point beeps") << KeyFilterKind::MmBox << "2.3." << "2.3" << 1;
-  QTest::newRow("mm letter beeps") << KeyFilterKind::MmBox << "2a" << "2" << 1;
-  QTest::newRow("mm slash beeps") << KeyFilterKind::MmBox << "1/8" << "18" << 1;
-  QTest::newRow("inch fraction") << KeyFilterKind::InchBox << "1 1/8" << "1 1/8" << 0;
-  QTest::newRow("inch minus beeps") << KeyFilterKind::InchBox << "-1" << "1" << 1;
-  QTest::newRow("designation silent") << KeyFilterKind::Designation << "a1." << "" << 0;
-  QTest::newRow("weight point") << KeyFilterKind::Weight << "1.5" << "1.5" << 0;
-  QTest::newRow("weight space beeps") << KeyFilterKind::Weight << "1 5" << "15" << 1;
-  QTest::newRow("bead count no point") << KeyFilterKind::NoBeads << "4.2" << "42" << 1;
-  QTest::newRow("spacing any points") << KeyFilterKind::AreaSp << "1.2.3" << "1.2.3" << 0;
-  QTest::newRow("worksheet count space") << KeyFilterKind::WorksheetNob << "1 2" << "1 2" << 0;
-  QTest::newRow("worksheet inch points") << KeyFilterKind::WorksheetInch << "1/4.." << "1/4.." << 0;
-  QTest::newRow("totalin one point") << KeyFilterKind::Totalin << "17 1/2.." << "17 1/2." << 1;
+  QTest::newRow("mm digits and one point") << KeyFilterKind::MmBox << "2.3"
+                                           << "2.3" << 0;
+  QTest::newRow("mm second point beeps") << KeyFilterKind::MmBox << "2.3."
+                                         << "2.3" << 1;
+  QTest::newRow("mm letter beeps") << KeyFilterKind::MmBox << "2a"
+                                   << "2" << 1;
+  QTest::newRow("mm slash beeps") << KeyFilterKind::MmBox << "1/8"
+                                  << "18" << 1;
+  QTest::newRow("inch fraction") << KeyFilterKind::InchBox << "1 1/8"
+                                 << "1 1/8" << 0;
+  QTest::newRow("inch minus beeps") << KeyFilterKind::InchBox << "-1"
+                                    << "1" << 1;
+  QTest::newRow("designation silent") << KeyFilterKind::Designation << "a1."
+                                      << "" << 0;
+  QTest::newRow("weight point") << KeyFilterKind::Weight << "1.5"
+                                << "1.5" << 0;
+  QTest::newRow("weight space beeps") << KeyFilterKind::Weight << "1 5"
+                                      << "15" << 1;
+  QTest::newRow("bead count no point") << KeyFilterKind::NoBeads << "4.2"
+                                       << "42" << 1;
+  QTest::newRow("spacing any points") << KeyFilterKind::AreaSp << "1.2.3"
+                                      << "1.2.3" << 0;
+  QTest::newRow("worksheet count space") << KeyFilterKind::WorksheetNob << "1 2"
+                                         << "1 2" << 0;
+  QTest::newRow("worksheet inch points") << KeyFilterKind::WorksheetInch << "1/4.."
+                                         << "1/4.." << 0;
+  QTest::newRow("totalin one point") << KeyFilterKind::Totalin << "17 1/2.."
+                                     << "17 1/2." << 1;
 }
 
 void KeyFiltersTest::typed() {
@@ -179,11 +193,13 @@ void KeyFiltersTest::pasteIsNotFiltered() {
 // undo and redo work in every box, silently.
 void KeyFiltersTest::editingShortcutsWorkInEveryBox_data() {
   QTest::addColumn<KeyFilterKind>("kind");
-  const std::pair<const char*, KeyFilterKind> kinds[] = {
-      {"mm", KeyFilterKind::MmBox},          {"inch", KeyFilterKind::InchBox},
-      {"weight", KeyFilterKind::Weight},     {"bead size", KeyFilterKind::BsMm},
-      {"bead count", KeyFilterKind::NoBeads}, {"spacing", KeyFilterKind::AreaSp},
-      {"worksheet count", KeyFilterKind::WorksheetNob}};
+  const std::pair<const char*, KeyFilterKind> kinds[] = {{"mm", KeyFilterKind::MmBox},
+                                                         {"inch", KeyFilterKind::InchBox},
+                                                         {"weight", KeyFilterKind::Weight},
+                                                         {"bead size", KeyFilterKind::BsMm},
+                                                         {"bead count", KeyFilterKind::NoBeads},
+                                                         {"spacing", KeyFilterKind::AreaSp},
+                                                         {"worksheet count", KeyFilterKind::WorksheetNob}};
   for (const auto& [name, kind] : kinds) QTest::newRow(name) << kind;
 }
 
@@ -213,10 +229,18 @@ void KeyFiltersTest::errorBoxes_data() {
   QTest::addColumn<QString>("input");
   QTest::addColumn<QString>("caption");
   QTest::addColumn<QString>("text");
-  QTest::newRow("two points") << "1.2.3" << "Orvane" << "'1.2.3' is not a valid floating point value.";
-  QTest::newRow("no denominator") << "1/" << "Orvane" << "'' is not a valid integer value.";
-  QTest::newRow("zero denominator") << "1/0" << "Orvane" << "Floating point division by zero.";
-  QTest::newRow("bad character") << "1/a" << "Error" << "Cannot convert Fraction to Decimal.";
+  QTest::newRow("two points") << "1.2.3"
+                              << "Orvane"
+                              << "'1.2.3' is not a valid floating point value.";
+  QTest::newRow("no denominator") << "1/"
+                                  << "Orvane"
+                                  << "'' is not a valid integer value.";
+  QTest::newRow("zero denominator") << "1/0"
+                                    << "Orvane"
+                                    << "Floating point division by zero.";
+  QTest::newRow("bad character") << "1/a"
+                                 << "Error"
+                                 << "Cannot convert Fraction to Decimal.";
 }
 
 // A failing handler stops where it failed; what it wrote before stays.

@@ -1,13 +1,13 @@
 // Number texts are read and written, and size answers found, on quick paths;
 // this test holds them to a plain, obviously-right way of doing the same,
 // character for character and bit for bit, over many generated cases.
-#include <QTest>
+#include <locale.h>
 
-#include <charconv>
+#include <QTest>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <limits>
-#include <locale.h>
 #include <optional>
 #include <random>
 #include <string>
@@ -191,7 +191,8 @@ QString Answer(int key, const Table& table, Name name) {
   for (int i = 0; i < count; ++i) {
     const int low = Thousandths(table[i].MmLow), high = Thousandths(table[i].MmHigh);
     if (low < key && key < high) return name(table[i]);
-    if (key == high) return i + 1 < count ? name(table[i]) + QStringLiteral(" - ") + name(table[i + 1]) : name(table[i]);
+    if (key == high)
+      return i + 1 < count ? name(table[i]) + QStringLiteral(" - ") + name(table[i + 1]) : name(table[i]);
   }
   return {};
 }
@@ -203,7 +204,8 @@ namespace {
 // Every bit of a value, for failure messages.
 QString Exact(long double value) {
   char buf[64];
-  return QString::fromLatin1(buf, std::to_chars(buf, buf + sizeof buf, value, std::chars_format::hex).ptr - buf);
+  return QString::fromLatin1(buf,
+                             std::to_chars(buf, buf + sizeof buf, value, std::chars_format::hex).ptr - buf);
 }
 
 // The values both ways must agree on: every magnitude a long double has,
@@ -218,17 +220,33 @@ std::vector<long double> Values() {
     v.push_back(static_cast<long double>(static_cast<float>(x)));
     v.push_back(static_cast<long double>(static_cast<double>(x)));
   };
-  for (long double x : {0.0L, -0.0L, std::numeric_limits<long double>::infinity(),
-                        -std::numeric_limits<long double>::infinity(), std::numeric_limits<long double>::quiet_NaN(),
-                        LDBL_MAX, LDBL_MIN, std::numeric_limits<long double>::denorm_min(), LDBL_MIN / 3,
-                        static_cast<long double>(FLT_MAX), static_cast<long double>(DBL_MAX), 1.0L / 25.4L,
-                        2.3L / 25.4L, 0.0905511811L, 1234.5678901234L, 1e18L + 5, 1e18L + 15, 1e18L + 25,
-                        1e19L + 50, 18446744073709551615.0L, 9223372036854775808.0L, 999999999999999999.5L})
+  for (long double x : {0.0L,
+                        -0.0L,
+                        std::numeric_limits<long double>::infinity(),
+                        -std::numeric_limits<long double>::infinity(),
+                        std::numeric_limits<long double>::quiet_NaN(),
+                        LDBL_MAX,
+                        LDBL_MIN,
+                        std::numeric_limits<long double>::denorm_min(),
+                        LDBL_MIN / 3,
+                        static_cast<long double>(FLT_MAX),
+                        static_cast<long double>(DBL_MAX),
+                        1.0L / 25.4L,
+                        2.3L / 25.4L,
+                        0.0905511811L,
+                        1234.5678901234L,
+                        1e18L + 5,
+                        1e18L + 15,
+                        1e18L + 25,
+                        1e19L + 50,
+                        18446744073709551615.0L,
+                        9223372036854775808.0L,
+                        999999999999999999.5L})
     withNeighbours(x);
   for (int k = -40; k <= 40; ++k) {
     const long double p = std::pow(10.0L, k);
-    for (long double m : {1.0L, 0.5L, 0.05L, 0.95L, 0.995L, 0.9999995L, 0.99999999999999995L, 0.999999999999999999L,
-                          0.125L, 0.45L, 0.55L, 4.5L, 5.0L, 9.0L, 2.5L})
+    for (long double m : {1.0L, 0.5L, 0.05L, 0.95L, 0.995L, 0.9999995L, 0.99999999999999995L,
+                          0.999999999999999999L, 0.125L, 0.45L, 0.55L, 4.5L, 5.0L, 9.0L, 2.5L})
       withNeighbours(m * p);
   }
   // Halves in binary are exact, so their decimal expansions end in a 5.
@@ -273,8 +291,8 @@ void NumberTextsMatchReferenceTest::formatFixed_data() {
   QTest::addColumn<int>("decimals");
   // The program's own choices, then the corners: all 18 digits shown, no
   // digits kept, negative counts.
-  const int cases[][2] = {{6, 2}, {9, 5}, {10, 5}, {12, 4}, {18, 4}, {18, 0},  {40, 60},
-                          {25, 30}, {1, 0}, {0, 0}, {0, 3}, {3, 7}, {-1, 2}, {5, -1}};
+  const int cases[][2] = {{6, 2},   {9, 5}, {10, 5}, {12, 4}, {18, 4}, {18, 0}, {40, 60},
+                          {25, 30}, {1, 0}, {0, 0},  {0, 3},  {3, 7},  {-1, 2}, {5, -1}};
   for (const auto& c : cases) QTest::addRow("%d,%d", c[0], c[1]) << c[0] << c[1];
 }
 
@@ -286,8 +304,7 @@ void NumberTextsMatchReferenceTest::formatFixed() {
     const QString expected = plain::FormatFixed(x, precision, decimals);
     const QString got = FormatFixed(x, precision, decimals);
     if (got != expected)
-      QFAIL(qPrintable(QStringLiteral("%1: %2 instead of %3")
-                           .arg(Exact(x), got, expected)));
+      QFAIL(qPrintable(QStringLiteral("%1: %2 instead of %3").arg(Exact(x), got, expected)));
   }
 }
 
@@ -296,19 +313,18 @@ void NumberTextsMatchReferenceTest::formatGeneral() {
     const QString expected = plain::FormatGeneral(x);
     const QString got = FormatGeneral(x);
     if (got != expected)
-      QFAIL(qPrintable(QStringLiteral("%1: %2 instead of %3")
-                           .arg(Exact(x), got, expected)));
+      QFAIL(qPrintable(QStringLiteral("%1: %2 instead of %3").arg(Exact(x), got, expected)));
   }
 }
 
 // Every key from below the first entry to beyond the last, and the far keys.
 void NumberTextsMatchReferenceTest::sizeAnswers() {
-  std::vector<int> keys{std::numeric_limits<int>::min(), -1000000000, 1000000000, std::numeric_limits<int>::max()};
+  std::vector<int> keys{std::numeric_limits<int>::min(), -1000000000, 1000000000,
+                        std::numeric_limits<int>::max()};
   for (int key = -100; key <= 26000; ++key) keys.push_back(key);
   for (int key : keys) {
-    QCOMPARE(PearlAnswer(key), plain::Answer(key, PearlPlateTable, [](const PearlPlateEntry& e) {
-               return QString::number(e.PP);
-             }));
+    QCOMPARE(PearlAnswer(key), plain::Answer(key, PearlPlateTable,
+                                             [](const PearlPlateEntry& e) { return QString::number(e.PP); }));
     QCOMPARE(StoneAnswer(key), plain::Answer(key, StoneSizeTable, [](const StoneSizeEntry& e) {
                return QString::fromLatin1(e.SS);
              }));
@@ -318,11 +334,38 @@ void NumberTextsMatchReferenceTest::sizeAnswers() {
 // Box texts of every shape: few and many digits, the point anywhere, signs,
 // exponents on both sides of the exact range, blanks, and refused texts.
 void NumberTextsMatchReferenceTest::textToNumber() {
-  QStringList texts{".",     "-.",    "+.",    "-0",    "0e0",   "9999999999999999999", "18446744073709551615",
-                    "18446744073709551616",   "1e27",  "1e28",  "1e-27", "1e-28", "9999999999999999999e27",
-                    "9999999999999999999e-27", "1e99999", "1e-99999", "1e4932", "1e-4951", "1e-4952",
-                    "0.000000000000000000000000000001", "1e0000000000000000000000000001", "1e",  "1e+",  "--1",
-                    "",      " ",     "2.3",   " 2.3 ", "1,5",   "0x10",  "1e5.", "12345678901234567890123e-3"};
+  QStringList texts{".",
+                    "-.",
+                    "+.",
+                    "-0",
+                    "0e0",
+                    "9999999999999999999",
+                    "18446744073709551615",
+                    "18446744073709551616",
+                    "1e27",
+                    "1e28",
+                    "1e-27",
+                    "1e-28",
+                    "9999999999999999999e27",
+                    "9999999999999999999e-27",
+                    "1e99999",
+                    "1e-99999",
+                    "1e4932",
+                    "1e-4951",
+                    "1e-4952",
+                    "0.000000000000000000000000000001",
+                    "1e0000000000000000000000000001",
+                    "1e",
+                    "1e+",
+                    "--1",
+                    "",
+                    " ",
+                    "2.3",
+                    " 2.3 ",
+                    "1,5",
+                    "0x10",
+                    "1e5.",
+                    "12345678901234567890123e-3"};
   std::mt19937_64 random(7031);
   const char* const blanks[] = {"", "", "", " ", "  "};
   const char* const signs[] = {"", "", "-", "+"};
@@ -351,8 +394,8 @@ void NumberTextsMatchReferenceTest::textToNumber() {
       if (!expected) QFAIL(qPrintable(QStringLiteral("'%1' read instead of refused").arg(text)));
       // Bit for bit: the sign of a zero counts too.
       if (got != *expected || std::signbit(got) != std::signbit(*expected))
-        QFAIL(qPrintable(QStringLiteral("'%1' read as %2 instead of %3")
-                             .arg(text, Exact(got), Exact(*expected))));
+        QFAIL(qPrintable(
+            QStringLiteral("'%1' read as %2 instead of %3").arg(text, Exact(got), Exact(*expected))));
     } catch (const EConvertError&) {
       if (expected) QFAIL(qPrintable(QStringLiteral("'%1' refused").arg(text)));
     }

@@ -55,9 +55,9 @@ QPalette DarkDesktop() {
 }
 
 void ExpectBlackOnWhite(QWidget* control, const QString& name) {
-  const QString label = !name.isEmpty()                    ? name
+  const QString label = !name.isEmpty()                   ? name
                         : control->objectName().isEmpty() ? control->accessibleName()
-                                                           : control->objectName();
+                                                          : control->objectName();
   const QImage image = control->parentWidget()->grab(control->geometry()).toImage();
   int white = 0;
   double strongest = 1;

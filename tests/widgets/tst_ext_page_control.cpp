@@ -284,7 +284,8 @@ class TestExtPageControl : public QObject {
       QCOMPARE(tab->state().selected, i == 0);
       QCOMPARE(tab->parent(), list);
       QCOMPARE(list->indexOfChild(tab), i);
-      QCOMPARE(tab->rect(), QRect(f.control->mapToGlobal(f.control->TabRect(i).topLeft()), f.control->TabRect(i).size()));
+      QCOMPARE(tab->rect(),
+               QRect(f.control->mapToGlobal(f.control->TabRect(i).topLeft()), f.control->TabRect(i).size()));
       QCOMPARE(list->childAt(tab->rect().center().x(), tab->rect().center().y()), tab);
       // The tab holds its page, and the page knows its tab.
       QCOMPARE(tab->childCount(), 1);
@@ -336,7 +337,8 @@ class TestExtPageControl : public QObject {
     QAccessibleInterface* hidden = QAccessible::queryAccessibleInterface(boxes[2]);
     QVERIFY(!hidden->actionInterface() ||
             !hidden->actionInterface()->actionNames().contains(QAccessibleActionInterface::setFocusAction()));
-    if (hidden->actionInterface()) hidden->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+    if (hidden->actionInterface())
+      hidden->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
     QCOMPARE(QApplication::focusWidget(), boxes[0]);
     boxes[1]->setFocus();
     QCOMPARE(QApplication::focusWidget(), boxes[0]);

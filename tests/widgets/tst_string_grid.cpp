@@ -20,11 +20,13 @@ constexpr int kRows = 31;
 
 void Fill(TStringGrid& grid) {
   for (int row = 0; row < grid.RowCount(); ++row)
-    for (int col = 0; col < grid.ColCount(); ++col) grid.SetCell(col, row, QStringLiteral("r%1c%2").arg(row).arg(col));
+    for (int col = 0; col < grid.ColCount(); ++col)
+      grid.SetCell(col, row, QStringLiteral("r%1c%2").arg(row).arg(col));
 }
 
 struct Window {
-  explicit Window(int fixedRows = 1, int width = 4 * 50 + 40) : grid(new TStringGrid(4, kRows, fixedRows, &top)) {
+  explicit Window(int fixedRows = 1, int width = 4 * 50 + 40)
+      : grid(new TStringGrid(4, kRows, fixedRows, &top)) {
     grid->SetColWidths({50, 50, 50, 50});
     const int frame = 2 * grid->frameWidth();
     grid->setGeometry(0, 0, width + frame, 200 + grid->HeadingHeight() + frame);
@@ -145,7 +147,7 @@ void StringGridTest::rowWriterFillsWholeRowsAndStopsAtTheEnd() {
   writer.FillGridRow({QStringLiteral("e"), QStringLiteral("f"), QStringLiteral("g")});  // past the end
   QCOMPARE(writer.RowCounter(), 4);
   const QStringList expected = {QStringLiteral("  a"), QStringLiteral("b"), QStringLiteral(" c"),
-                                QStringLiteral("  d"), QString(),          QStringLiteral(" ")};
+                                QStringLiteral("  d"), QString(),           QStringLiteral(" ")};
   for (int i = 0; i < expected.size(); ++i) QCOMPARE(grid.Cell(i % 3, 1 + i / 3), expected[i]);
   QCOMPARE(grid.Cell(0, 0), QString());  // the heading row is not written by the row writer
 }
@@ -161,13 +163,15 @@ void StringGridTest::keys_data() {
   QTest::addColumn<bool>("handled");
   const int none = Qt::NoModifier, ctrl = Qt::ControlModifier;
   QTest::newRow("down") << int(Qt::Key_Down) << none << 3 << 0 << 4 << 1 << 0 << true;
-  QTest::newRow("down past the view scrolls one") << int(Qt::Key_Down) << none << 9 << 0 << 10 << 1 << 1 << true;
+  QTest::newRow("down past the view scrolls one")
+      << int(Qt::Key_Down) << none << 9 << 0 << 10 << 1 << 1 << true;
   QTest::newRow("down on the last row") << int(Qt::Key_Down) << none << 29 << 20 << 29 << 1 << 20 << false;
   QTest::newRow("up on the first row") << int(Qt::Key_Up) << none << 0 << 0 << 0 << 1 << 0 << false;
   QTest::newRow("up above the view") << int(Qt::Key_Up) << none << 12 << 12 << 11 << 1 << 11 << true;
   // A page is the rows that fit: from the current row's edge one view on.
   QTest::newRow("page down") << int(Qt::Key_PageDown) << none << 2 << 0 << 12 << 1 << 3 << true;
-  QTest::newRow("page down near the end") << int(Qt::Key_PageDown) << none << 25 << 20 << 29 << 1 << 20 << true;
+  QTest::newRow("page down near the end")
+      << int(Qt::Key_PageDown) << none << 25 << 20 << 29 << 1 << 20 << true;
   QTest::newRow("page up") << int(Qt::Key_PageUp) << none << 15 << 15 << 5 << 1 << 5 << true;
   QTest::newRow("page up near the start") << int(Qt::Key_PageUp) << none << 4 << 0 << 0 << 1 << 0 << true;
   QTest::newRow("left") << int(Qt::Key_Left) << none << 5 << 5 << 5 << 0 << 5 << true;
@@ -280,7 +284,7 @@ void StringGridTest::columnsWiderThanTheViewScrollSideways() {
   QTest::keyClick(&grid, Qt::Key_End);
   QCOMPARE(grid.currentColumn(), 3);
   QCOMPARE(grid.CellRect(3, 1).right() + 1, grid.DataArea().right());  // flush with the right edge
-  QCOMPARE(grid.CellRect(3, 0).left(), grid.CellRect(3, 1).left());     // the heading moves with it
+  QCOMPARE(grid.CellRect(3, 0).left(), grid.CellRect(3, 1).left());    // the heading moves with it
   QTest::keyClick(&grid, Qt::Key_Home);
   QCOMPARE(grid.horizontalScrollBar()->value(), 0);
   grid.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -308,9 +312,11 @@ void StringGridTest::painting() {
   const QPalette pal = grid.palette();
   QStyleOptionViewItem option;
   option.initFrom(&grid);
-  const QColor line = QColor::fromRgba(QRgb(grid.style()->styleHint(QStyle::SH_Table_GridLineColor, &option, &grid)));
+  const QColor line =
+      QColor::fromRgba(QRgb(grid.style()->styleHint(QStyle::SH_Table_GridLineColor, &option, &grid)));
   QCOMPARE(PixelAt(grid, plain.topLeft() + QPoint(1, 1)), pal.color(QPalette::Base));
-  QCOMPARE(PixelAt(grid, selected.topLeft() + QPoint(1, 1)), pal.color(QPalette::Inactive, QPalette::Highlight));
+  QCOMPARE(PixelAt(grid, selected.topLeft() + QPoint(1, 1)),
+           pal.color(QPalette::Inactive, QPalette::Highlight));
   QCOMPARE(PixelAt(grid, plain.bottomLeft() + QPoint(5, 1)), line);  // below the cell
   QCOMPARE(PixelAt(grid, plain.topRight() + QPoint(1, 5)), line);    // right of it
   // Text is drawn: some pixel of the cell is neither Base nor the grid line.

@@ -121,10 +121,14 @@ class TestUrlLabel : public QObject {
     QTest::addColumn<QString>("address");
     QTest::addColumn<QString>("program");
     QTest::addColumn<bool>("copy");
-    QTest::newRow("web, OK") << "https://example.org/give" << "https://example.org/give" << "web browser" << false;
-    QTest::newRow("web, copied") << "https://example.org/give" << "https://example.org/give" << "web browser"
-                                 << true;
-    QTest::newRow("mail, copied") << "mailto:Shop <shop@example.org>" << "Shop <shop@example.org>"
+    QTest::newRow("web, OK") << "https://example.org/give"
+                             << "https://example.org/give"
+                             << "web browser" << false;
+    QTest::newRow("web, copied") << "https://example.org/give"
+                                 << "https://example.org/give"
+                                 << "web browser" << true;
+    QTest::newRow("mail, copied") << "mailto:Shop <shop@example.org>"
+                                  << "Shop <shop@example.org>"
                                   << "mail program" << true;
   }
 

@@ -11,8 +11,8 @@
 
 #include "app/help_window.h"
 #include "app/main_window.h"
-#include "core/maker_info.h"
 #include "calculator/calculator_window.h"
+#include "core/maker_info.h"
 #include "file_conditions.h"
 #include "widget_fixture.h"
 #include "widgets/edit.h"
@@ -123,9 +123,9 @@ QWidget* WorksheetWindowTest::Box(const QString& name) const {
 QString NameOf(const TWorksheetFrm* w, const QWidget* widget) {
   if (widget == w->Project) return "Project";
   const std::pair<const QWidget*, const char*> buttons[] = {
-      {w->LoadBtn, "LoadBtn"},   {w->SaveBtn, "SaveBtn"},
-      {w->PrintBtn, "PrintBtn"}, {w->CalculatorBtn, "CalculatorBtn"},
-      {w->HelpBtn, "HelpBtn"},   {w->ClearBtn, "ClearBtn"},
+      {w->LoadBtn, "LoadBtn"},     {w->SaveBtn, "SaveBtn"},
+      {w->PrintBtn, "PrintBtn"},   {w->CalculatorBtn, "CalculatorBtn"},
+      {w->HelpBtn, "HelpBtn"},     {w->ClearBtn, "ClearBtn"},
       {w->RecentBtn, "RecentBtn"}, {w->CloseBtn, "CloseBtn"}};
   for (const auto& [button, name] : buttons)
     if (widget == button) return name;
