@@ -1,6 +1,6 @@
 // The real program's start-up, ending after the main window's first frame:
-// lock, the main window with every grid filled, first paint. The other
-// windows are built when first opened (bench/first_open.cpp times that).
+// lock, the main window on its About page, first paint. The chart pages and the
+// other windows are built when first shown (bench/first_open.cpp times the windows).
 #include "app/application.h"
 
 int main(int argc, char** argv) {
