@@ -2,68 +2,27 @@
 # program_accessibility.sh: every step reads or acts through AT-SPI only,
 # except the keys a keyboard user presses (xdotool). Usage: <opened.txt>
 import os
-import re
-import subprocess
 import sys
 import time
 from urllib.parse import unquote
 
 import pyatspi
 
+import atspi_helpers
+from atspi_helpers import MAIN, bring_to_front, fail, has, step, wait_for, window, xdo
+
 opened_file = sys.argv[1]
-MAIN = "Orvane Version 2.0"
 MAIN_TABS = ["About", "Tips", "Bead Calculator", "Pearl Plate", "Stone Size", "Weight", "Jump Ring",
              "Wire Gauge", "Ring Size", "Links"]
 HELP_TABS = ["License", "Stone Size", "Bead Calculator", "Worksheet"]
 KEYS = ["MC", "Back", "CE", "C", "MR", "7", "8", "9", "/", "Sqrt", "MS", "4", "5", "6", "*", "%", "M+",
         "1", "2", "3", "-", "1/x", "M-", "0", "+/-", ".", "+", "="]
-failures = []
+# The help pages nest their texts deeper than the other walks need.
+DEPTH = 14
 
 
-def step(text):
-    print(f"-- {text}", flush=True)
-
-
-def fail(text):
-    print(f"FAIL: {text}", flush=True)
-    failures.append(text)
-
-
-def xdo(*args):
-    return subprocess.run(["xdotool", *map(str, args)], check=True, capture_output=True, text=True).stdout
-
-
-def wait_for(probe, timeout=10.0, interval=0.1):
-    end = time.monotonic() + timeout
-    while True:
-        value = probe()
-        if value or time.monotonic() > end:
-            return value
-        time.sleep(interval)
-
-
-def app():
-    for a in pyatspi.Registry.getDesktop(0):
-        if a is not None and a.name == "Orvane":
-            return a
-    return None
-
-
-def window(title):
-    a = app()
-    for w in (a or []):
-        if w is not None and w.name == title and w.getState().contains(pyatspi.STATE_SHOWING):
-            return w
-    return None
-
-
-def descendants(root, depth=14):
-    for child in root:
-        if child is None:
-            continue
-        yield child
-        if depth > 0 and child.getRole() != pyatspi.ROLE_TABLE:
-            yield from descendants(child, depth - 1)
+def descendants(root):
+    return atspi_helpers.descendants(root, DEPTH)
 
 
 def find_all(root, role):
@@ -71,13 +30,7 @@ def find_all(root, role):
 
 
 def find(root, role=None, name=None):
-    for a in descendants(root):
-        if role is not None and a.getRole() != role:
-            continue
-        if name is not None and not re.search(name, a.name or ""):
-            continue
-        return a
-    return None
+    return atspi_helpers.find(root, role, name, depth=DEPTH)
 
 
 def text_of(a):
@@ -86,10 +39,6 @@ def text_of(a):
         return t.getText(0, t.characterCount)
     except NotImplementedError:
         return None
-
-
-def has(a, state):
-    return a.getState().contains(state)
 
 
 def do_action(a, wanted):
@@ -109,22 +58,6 @@ def action_names(a):
     except NotImplementedError:
         return []
     return [act.getName(i) for i in range(act.nActions)]
-
-
-def bring_to_front(title):
-    out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{re.escape(title)}$"],
-                         capture_output=True, text=True).stdout.split()
-    if out:
-        xdo("windowraise", out[0])
-        xdo("windowfocus", "--sync", out[0])
-        time.sleep(0.2)
-
-
-def focused(root):
-    for a in descendants(root):
-        if has(a, pyatspi.STATE_FOCUSED):
-            return a
-    return None
 
 
 def opened():
@@ -300,6 +233,4 @@ if tabs:
             elif opened()[-1] != target:
                 fail(f"Enter on the link {link.name!r} opened {opened()[-1]!r}, expected {target!r}")
 
-if failures:
-    print(f"\n{len(failures)} step(s) failed")
-sys.exit(1 if failures else 0)
+atspi_helpers.finish()

@@ -9,127 +9,32 @@
 set -euo pipefail
 
 orvane=$(readlink -f "$1")
-python=/usr/bin/python3  # the system Python carries the AT-SPI bindings
 
 source "$(dirname "${BASH_SOURCE[0]}")/xvfb-env.sh"
-require_tools Xvfb xdotool xprop dbus-run-session
-require_python_module "$python" pyatspi python3-pyatspi
-
-# Qt and the accessibility registry talk over a session bus: give the test its own.
-if [ -z "${ORVANE_WALKTHROUGH_BUS:-}" ]; then
-  export ORVANE_WALKTHROUGH_BUS=1
-  exec dbus-run-session -- bash "$0" "$@" 2> >(grep -v -e 'Failed to set fd limit' -e 'ctivat' -e 'SpiRegistry daemon' >&2)
-fi
+require_tools xprop
+atspi_session "$0" "$@"
 
 work=$(mktemp -d)
-source "$(dirname "${BASH_SOURCE[0]}")/xvfb-env.sh"
-orvane_pid=""
-cleanup() {
-  if [ -n "$orvane_pid" ] && kill -0 "$orvane_pid" 2>/dev/null; then kill "$orvane_pid" 2>/dev/null || true; fi
-  stop_xvfb
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-start_xvfb
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 HOME="$work/home"
-unset QT_SCALE_FACTOR QT_STYLE_OVERRIDE
-mkdir -p "$HOME" "$work/start/Worksheet"
-
-# The registry must be up before the program starts, or the program does not
-# register with it.
-"$python" -c 'import pyatspi; pyatspi.Registry.getDesktop(0).childCount' >/dev/null
+trap stop_atspi_program EXIT
 
 # The program's start folder decides where the worksheet dialogs open.
-(cd "$work/start" && exec "$orvane") >"$work/orvane.log" 2>&1 &
-orvane_pid=$!
+mkdir -p "$work/start/Worksheet"
+start_atspi_program "$orvane" "$work/start"
 
 status=0
-"$python" - "$work" "$orvane_pid" <<'PY' || status=$?
+"$atspi_python" - "$work" "$orvane_pid" <<'PY' || status=$?
 import os, re, subprocess, sys, time
 import pyatspi
 
+import atspi_helpers
+from atspi_helpers import (MAIN, bring_to_front, click, descendants, extents, fail, step, top_windows, wait_for,
+                           window, x_window, xdo)
+
 work, orvane_pid = sys.argv[1], int(sys.argv[2])
-MAIN = "Orvane Version 2.0"
-failures = []
-
-
-def step(text):
-    print(f"-- {text}", flush=True)
-
-
-def fail(text):
-    print(f"FAIL: {text}", flush=True)
-    failures.append(text)
-
-
-def xdo(*args):
-    return subprocess.run(["xdotool", *map(str, args)], check=True, capture_output=True, text=True).stdout
-
-
-def wait_for(probe, timeout=10.0, interval=0.1):
-    end = time.monotonic() + timeout
-    while True:
-        value = probe()
-        if value or time.monotonic() > end:
-            return value
-        time.sleep(interval)
-
-
-def app():
-    for a in pyatspi.Registry.getDesktop(0):
-        if a is not None and a.name == "Orvane":
-            return a
-    return None
-
-
-def top_windows():
-    a = app()
-    return [w for w in a if w is not None] if a else []
-
-
-def window(title):
-    for w in top_windows():
-        if w.name == title and w.getState().contains(pyatspi.STATE_SHOWING):
-            return w
-    return None
-
-
-def x_window(title):
-    out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{re.escape(title)}$"],
-                         capture_output=True, text=True).stdout.split()
-    return out[0] if out else None
-
-
-def descendants(root, depth=12):
-    # Chart tables hold hundreds of cells: their insides are not needed here.
-    for child in root:
-        if child is None:
-            continue
-        yield child
-        if depth > 0 and child.getRole() != pyatspi.ROLE_TABLE:
-            yield from descendants(child, depth - 1)
 
 
 def find(root, role=None, name=None):
-    for a in descendants(root):
-        if role is not None and a.getRole() != role:
-            continue
-        if name is not None and not re.search(name, a.name or "", re.I):
-            continue
-        return a
-    return None
-
-
-def extents(a):
-    e = a.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    return e.x, e.y, e.width, e.height
-
-
-def click(a):
-    x, y, w, h = extents(a)
-    xdo("mousemove", "--sync", x + w // 2, y + h // 2)
-    xdo("click", "1")
+    return atspi_helpers.find(root, role, name, flags=re.I)
 
 
 def text_of(a):
@@ -141,16 +46,6 @@ def text_of(a):
     if inner is not None:
         return text_of(inner)
     return a.name or ""
-
-
-def bring_to_front(title):
-    # There is no window manager: raise and focus by hand, as a click on the
-    # title bar would.
-    wid = x_window(title)
-    if wid:
-        xdo("windowraise", wid)
-        xdo("windowfocus", "--sync", wid)
-        time.sleep(0.2)
 
 
 def press_in_main(button_name):
@@ -308,9 +203,7 @@ else:
 step("Exit button")
 press_in_main("Exit")
 
-if failures:
-    print(f"\n{len(failures)} step(s) failed")
-sys.exit(1 if failures else 0)
+atspi_helpers.finish()
 PY
 
 # The Exit button must end the program by itself, with exit code 0.
@@ -331,7 +224,5 @@ elif [ "$code" -ne 0 ]; then
 else
   echo "-- the program ended with exit code 0"
 fi
-if [ "$status" -ne 0 ] && [ -s "$work/orvane.log" ]; then
-  echo "program output:"; cat "$work/orvane.log"
-fi
+show_program_output "$status"
 exit "$status"

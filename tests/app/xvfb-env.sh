@@ -57,3 +57,59 @@ stop_xvfb() {
     xvfb_pid=""
   fi
 }
+
+# The walks that read the real program through the accessibility tree
+# (AT-SPI) share the rest:
+#
+#   source .../xvfb-env.sh
+#   atspi_session "$0" "$@"      # tools checked; runs the script again on a bus of its own
+#   work=$(mktemp -d)
+#   trap stop_atspi_program EXIT
+#   start_atspi_program "$orvane" START_FOLDER
+#   "$atspi_python" walk.py || status=$?     # walk.py imports atspi_helpers
+#   show_program_output "$status"
+
+atspi_python=/usr/bin/python3 # the system Python carries the AT-SPI bindings
+atspi_support=$(cd "$(dirname "${BASH_SOURCE[0]}")/../support" && pwd)
+orvane_pid=""
+
+atspi_session() {
+  require_tools Xvfb xdotool dbus-run-session
+  require_python_module "$atspi_python" pyatspi python3-pyatspi
+  # Qt and the accessibility registry talk over a session bus: give the test its own.
+  if [ -z "${ORVANE_ATSPI_BUS:-}" ]; then
+    export ORVANE_ATSPI_BUS=1
+    exec dbus-run-session -- bash "$@" 2> >(grep -v -e 'Failed to set fd limit' -e 'ctivat' -e 'SpiRegistry daemon' >&2)
+  fi
+  # The walks import atspi_helpers from tests/support; no bytecode is left in the source tree.
+  export PYTHONPATH="$atspi_support${PYTHONPATH:+:$PYTHONPATH}" PYTHONDONTWRITEBYTECODE=1
+}
+
+# start_atspi_program ORVANE START_FOLDER: the private X server, the program's
+# accessibility switched on, a fresh HOME, then the program started from
+# START_FOLDER with its output in $work/orvane.log; sets orvane_pid.
+start_atspi_program() {
+  start_xvfb
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 HOME="$work/home"
+  unset QT_SCALE_FACTOR QT_STYLE_OVERRIDE
+  mkdir -p "$HOME" "$2"
+  # The registry must be up before the program starts, or the program does not
+  # register with it.
+  "$atspi_python" -c 'import pyatspi; pyatspi.Registry.getDesktop(0).childCount' >/dev/null
+  (cd "$2" && exec "$1") >"$work/orvane.log" 2>&1 &
+  orvane_pid=$!
+}
+
+stop_atspi_program() {
+  if [ -n "$orvane_pid" ] && kill -0 "$orvane_pid" 2>/dev/null; then kill "$orvane_pid" 2>/dev/null || true; fi
+  stop_xvfb
+  rm -rf "$work"
+}
+
+# show_program_output STATUS: a failed walk shows what the program printed.
+show_program_output() {
+  if [ "$1" -ne 0 ] && [ -s "$work/orvane.log" ]; then
+    echo "--- program output"
+    cat "$work/orvane.log"
+  fi
+}

@@ -4,24 +4,15 @@ boxes as a screen reader does. Exits non-zero on the first missing control
 and after all steps when any result was wrong."""
 
 import re
-import subprocess
 import sys
 import time
 
 import pyatspi
 
-MAIN = "Orvane Version 2.0"
+import atspi_helpers
+from atspi_helpers import MAIN, bring_to_front, descendants, fail, finish, showing, step, wait_for, window, windows, xdo
+
 METAL = "Metal Calculator"
-failures = []
-
-
-def step(text):
-    print(f"-- {text}", flush=True)
-
-
-def fail(text):
-    print(f"FAIL: {text}", flush=True)
-    failures.append(text)
 
 
 def give_up(text):
@@ -29,60 +20,8 @@ def give_up(text):
     sys.exit(1)
 
 
-def xdo(*args):
-    return subprocess.run(["xdotool", *map(str, args)], check=True, capture_output=True, text=True).stdout
-
-
-def wait_for(probe, timeout=10.0, interval=0.1):
-    end = time.monotonic() + timeout
-    while True:
-        value = probe()
-        if value or time.monotonic() > end:
-            return value
-        time.sleep(interval)
-
-
-def app():
-    for a in pyatspi.Registry.getDesktop(0):
-        if a is not None and a.name == "Orvane":
-            return a
-    return None
-
-
-def windows(title):
-    a = app()
-    if not a:
-        return []
-    return [w for w in a if w is not None and w.name == title and w.getState().contains(pyatspi.STATE_SHOWING)]
-
-
-def window(title):
-    found = windows(title)
-    return found[0] if found else None
-
-
-def descendants(root, depth=12):
-    for child in root:
-        if child is None:
-            continue
-        yield child
-        if depth > 0 and child.getRole() != pyatspi.ROLE_TABLE:
-            yield from descendants(child, depth - 1)
-
-
-def showing(a):
-    return a.getState().contains(pyatspi.STATE_SHOWING)
-
-
 def find(root, role=None, name=None):
-    for a in descendants(root):
-        if role is not None and a.getRole() != role:
-            continue
-        if name is not None and not re.search(name, a.name or "", re.I):
-            continue
-        if showing(a):
-            return a
-    return None
+    return atspi_helpers.find(root, role, name, shown=True, flags=re.I)
 
 
 def need(root, role, name, what):
@@ -105,15 +44,8 @@ def labelled(root, role, caption):
     give_up(f"no list labelled {caption!r}")
 
 
-def extents(a):
-    e = a.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    return e.x, e.y, e.width, e.height
-
-
 def click(a):
-    x, y, w, h = extents(a)
-    xdo("mousemove", "--sync", x + w // 2, y + h // 2)
-    xdo("click", "1")
+    atspi_helpers.click(a)
     time.sleep(0.1)
 
 
@@ -122,16 +54,6 @@ def text_of(a):
         return a.queryText().getText(0, -1)
     except NotImplementedError:
         return a.name or ""
-
-
-def bring_to_front(title):
-    # There is no window manager: raise and focus by hand.
-    out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{re.escape(title)}$"],
-                         capture_output=True, text=True).stdout.split()
-    if out:
-        xdo("windowraise", out[0])
-        xdo("windowfocus", "--sync", out[0])
-        time.sleep(0.2)
 
 
 def type_into(box, text):
@@ -266,7 +188,4 @@ if len(windows(METAL)) != 1:
 expect(need(metal, pyatspi.ROLE_TEXT, r"^blank length \(mm\)$", "Blank length result"), "59.13",
        "Blank length after reopening")
 
-if failures:
-    print(f"{len(failures)} failure(s)")
-    sys.exit(1)
-print("all steps passed")
+finish("all steps passed")

@@ -7,13 +7,12 @@ Usage: chart_accessibility.py <expected charts JSON>
 """
 import json
 import re
-import subprocess
 import sys
-import time
 
 import pyatspi
 
-MAIN = "Orvane Version 2.0"
+from atspi_helpers import MAIN, bring_to_front, click, descendants, fail, find, finish, step, wait_for, window, xdo
+
 FRACTIONS = "Fractions and Stone Size"
 # Page caption, then the charts on that page.
 PAGES = [
@@ -24,81 +23,9 @@ PAGES = [
     ("Ring Size", ["North American ring sizes", "International ring sizes"]),
 ]
 
-failures = []
 
-
-def step(text):
-    print(f"-- {text}", flush=True)
-
-
-def fail(text):
-    print(f"FAIL: {text}", flush=True)
-    failures.append(text)
-
-
-def xdo(*args):
-    return subprocess.run(["xdotool", *map(str, args)], check=True, capture_output=True, text=True).stdout
-
-
-def wait_for(probe, timeout=10.0, interval=0.1):
-    end = time.monotonic() + timeout
-    while True:
-        value = probe()
-        if value or time.monotonic() > end:
-            return value
-        time.sleep(interval)
-
-
-def app():
-    for a in pyatspi.Registry.getDesktop(0):
-        if a is not None and a.name == "Orvane":
-            return a
-    return None
-
-
-def window(title):
-    a = app()
-    for w in (a or []):
-        if w is not None and w.name == title and w.getState().contains(pyatspi.STATE_SHOWING):
-            return w
-    return None
-
-
-def descendants(root, depth=12):
-    # A table's cells are read through its table interface, not walked.
-    for child in root:
-        if child is None:
-            continue
-        yield child
-        if depth > 0 and child.getRole() != pyatspi.ROLE_TABLE:
-            yield from descendants(child, depth - 1)
-
-
-def find(root, role=None, name=None, showing=False):
-    for a in descendants(root):
-        if role is not None and a.getRole() != role:
-            continue
-        if name is not None and a.name != name:
-            continue
-        if showing and not a.getState().contains(pyatspi.STATE_SHOWING):
-            continue
-        return a
-    return None
-
-
-def focus_window(title):
-    out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{re.escape(title)}$"],
-                         capture_output=True, text=True).stdout.split()
-    if out:
-        xdo("windowraise", out[0])
-        xdo("windowfocus", "--sync", out[0])
-        time.sleep(0.2)
-
-
-def click(a):
-    e = a.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    xdo("mousemove", "--sync", e.x + e.width // 2, e.y + e.height // 2)
-    xdo("click", "1")
+def chart(root, name):
+    return find(root, name=f"^{re.escape(name)}$", shown=True)
 
 
 def check_table(table, name, expected):
@@ -134,7 +61,7 @@ def main():
     if main_window is None:
         fail("the main window did not appear")
         return
-    focus_window(MAIN)
+    bring_to_front(MAIN)
     # Ctrl+Tab moves through the pages from wherever the focus is; the page tab
     # list tells which page is current.
     control = wait_for(lambda: next((a for a in descendants(main_window)
@@ -162,7 +89,7 @@ def main():
             fail(f"Ctrl+Tab never reached the page {caption} (at {current()!r})")
             continue
         for name in charts:
-            table = wait_for(lambda: find(main_window, name=name, showing=True), 5)
+            table = wait_for(lambda: chart(main_window, name), 5)
             if table is None:
                 fail(f"no chart named {name!r} shown on the page {caption}")
                 continue
@@ -170,8 +97,8 @@ def main():
             seen.add(name)
 
     step("fractions window")
-    focus_window(MAIN)
-    button = find(main_window, role=pyatspi.ROLE_PUSH_BUTTON, name="Fractions")
+    bring_to_front(MAIN)
+    button = find(main_window, role=pyatspi.ROLE_PUSH_BUTTON, name="^Fractions$")
     if button is None:
         fail("the main window has no Fractions button")
     else:
@@ -181,7 +108,7 @@ def main():
             fail("the fractions window did not open")
         else:
             name = "Fractions of an inch"
-            table = wait_for(lambda: find(frac, name=name, showing=True), 5)
+            table = wait_for(lambda: chart(frac, name), 5)
             if table is None:
                 fail(f"no chart named {name!r} in the fractions window")
             else:
@@ -193,7 +120,4 @@ def main():
 
 
 main()
-if failures:
-    print(f"{len(failures)} failure(s)")
-    sys.exit(1)
-print("every chart reads as a table")
+finish("every chart reads as a table")
