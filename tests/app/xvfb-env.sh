@@ -79,6 +79,10 @@ atspi_session() {
   # Qt and the accessibility registry talk over a session bus: give the test its own.
   if [ -z "${ORVANE_ATSPI_BUS:-}" ]; then
     export ORVANE_ATSPI_BUS=1
+    # The accessibility bus puts its socket in the runtime folder, else in the
+    # shared ~/.cache: a private folder keeps parallel runs apart.
+    XDG_RUNTIME_DIR=$(mktemp -d)
+    export XDG_RUNTIME_DIR ORVANE_ATSPI_RUNTIME=$XDG_RUNTIME_DIR
     exec dbus-run-session -- bash "$@" 2> >(grep -v -e 'Failed to set fd limit' -e 'ctivat' -e 'SpiRegistry daemon' >&2)
   fi
   # The walks import atspi_helpers from tests/support; no bytecode is left in the source tree.
@@ -104,6 +108,7 @@ stop_atspi_program() {
   if [ -n "$orvane_pid" ] && kill -0 "$orvane_pid" 2>/dev/null; then kill "$orvane_pid" 2>/dev/null || true; fi
   stop_xvfb
   rm -rf "$work"
+  if [ -n "${ORVANE_ATSPI_RUNTIME:-}" ]; then rm -rf "$ORVANE_ATSPI_RUNTIME"; fi
 }
 
 # show_program_output STATUS: a failed walk shows what the program printed.
