@@ -239,13 +239,7 @@ void TBeadCalcPage::WriteBoxes(const BeadBoxes& boxes) {
 template <typename Step>
 void TBeadCalcPage::RunStep(Step&& step) {
   BeadBoxes boxes = ReadBoxes();
-  try {
-    step(boxes);
-  } catch (...) {
-    WriteBoxes(boxes);
-    throw;
-  }
-  WriteBoxes(boxes);
+  RunShowingBoxes(boxes, step, [this](const BeadBoxes& written) { WriteBoxes(written); });
 }
 
 void TBeadCalcPage::BsMmEnter() { state_.marker = BeadSizeMarker::Mm; }

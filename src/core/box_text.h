@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <type_traits>
 
 namespace orvane {
 
@@ -18,5 +19,33 @@ struct BoxText {
   }
   void Clear() { Set(QString()); }
 };
+
+// Runs a window's step on the boxes it read and hands them to `show`
+// afterwards, also when the step fails half-way (the failure then goes on):
+// what a step wrote before a failure stays on screen. Returns what the step
+// returns.
+template <typename Boxes, typename Step, typename Show>
+std::invoke_result_t<Step&, Boxes&> RunShowingBoxes(Boxes& boxes, Step&& step, Show&& show) {
+  using Result = std::invoke_result_t<Step&, Boxes&>;
+  if constexpr (std::is_void_v<Result>) {
+    try {
+      step(boxes);
+    } catch (...) {
+      show(boxes);
+      throw;
+    }
+    show(boxes);
+  } else {
+    Result result{};
+    try {
+      result = step(boxes);
+    } catch (...) {
+      show(boxes);
+      throw;
+    }
+    show(boxes);
+    return result;
+  }
+}
 
 }  // namespace orvane

@@ -10,6 +10,7 @@
 #include <QStyledItemDelegate>
 #include <QWheelEvent>
 
+#include "core/box_text.h"
 #include "core/size_tables.h"
 #include "platform/desktop_services.h"
 #include "platform/error_boundary.h"
@@ -221,13 +222,7 @@ void TSizeConverterPanel::WriteBoxes(const ConverterBoxes& boxes) {
 template <typename Step>
 void TSizeConverterPanel::RunStep(Step&& step) {
   ConverterBoxes boxes = ReadBoxes();
-  try {
-    step(boxes);
-  } catch (...) {
-    WriteBoxes(boxes);
-    throw;
-  }
-  WriteBoxes(boxes);
+  RunShowingBoxes(boxes, step, [this](const ConverterBoxes& written) { WriteBoxes(written); });
 }
 
 void TSizeConverterPanel::PearlBoxChange() {

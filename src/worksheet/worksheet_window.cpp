@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "core/box_text.h"
 #include "core/key_filter.h"
 #include "core/maker_info.h"
 #include "core/recent_files.h"
@@ -358,19 +359,12 @@ bool TWorksheetFrm::RunRowStep(int k, const RowStep& step) {
   WorksheetRowBoxes boxes{Mm[i]->text(), Inch[i]->text(), Nob[i]->text(), Bpi[i]->text(), Tot[i]->text()};
   const std::pair<TEdit*, const QString*> writes[] = {
       {Mm[i], &boxes.Mm}, {Inch[i], &boxes.Inch}, {Bpi[i], &boxes.Bpi}, {Tot[i], &boxes.Tot}};
-  const auto show = [&] {
-    for (const auto& [box, text] : writes)
-      if (box->text() != *text) box->setText(*text);
-  };
-  bool toCount = false;
-  try {
-    toCount = step(Rows[i], boxes);
-  } catch (...) {
-    show();
-    throw;
-  }
-  show();
-  return toCount;
+  return RunShowingBoxes(
+      boxes, [&](WorksheetRowBoxes& row) { return step(Rows[i], row); },
+      [&](const WorksheetRowBoxes&) {
+        for (const auto& [box, text] : writes)
+          if (box->text() != *text) box->setText(*text);
+      });
 }
 
 void TWorksheetFrm::RowSizeFromMm(int k) {
