@@ -6,6 +6,7 @@
 
 #include "app/help_window.h"
 #include "app/main_window.h"
+#include "app/recovery_keeper.h"
 #include "calculator/calculator_window.h"
 #include "calculators/fractions_window.h"
 #include "metal/metal_window.h"
@@ -38,6 +39,7 @@ AppContext::~AppContext() {
   worksheet_.reset();
   frac_.reset();
   main_.reset();
+  recovery_.reset();
   if (ErrorServices() == &services_) SetErrorServices(nullptr);
 }
 
@@ -70,6 +72,7 @@ TWorksheetFrm* AppContext::WorksheetFrm() {
       help->HelpPageControl1->SetActivePage(help->TabSheet1);
       ShowWindow(help);
     });
+    if (recovery_) recovery_->Watch(worksheet_.get());
     if (KeepRecentWorksheets) {
       worksheet_->SetRecentFiles(QSettings().value(kRecentWorksheetsKey).toStringList());
       TWorksheetFrm* sheet = worksheet_.get();
@@ -119,8 +122,40 @@ void AppContext::OpenWorksheet(const QString& path) {
   worksheet->LoadFile(path);
 }
 
-void AppContext::Quit() {
+void AppContext::KeepUnsavedWorksheet(const QString& folder, const QString& instanceName) {
+  recovery_ = std::make_unique<RecoveryKeeper>(services_, folder, instanceName);
+  if (worksheet_) recovery_->Watch(worksheet_.get());
+}
+
+void AppContext::OfferUnsavedWorksheet() {
+  if (!recovery_) return;
+  const std::optional<RecoveredWorksheet> left = recovery_->TakeLeftOver(MainFrm());
+  if (!left) return;
+  const QString which = left->Path.isEmpty() ? QStringLiteral("the worksheet")
+                                             : QStringLiteral("the worksheet %1").arg(left->Path);
+  if (!services_.AskYesNo(
+          MainFrm(), QStringLiteral("Restore Worksheet"),
+          QStringLiteral("Restore the unsaved worksheet?\n\nOrvane ended before %1 was saved. "
+                         "Yes opens it with its rows, unsaved; No throws them away.")
+              .arg(which))) {
+    recovery_->Discard();
+    return;
+  }
+  TWorksheetFrm* sheet = WorksheetFrm();
+  ShowWindow(sheet);
+  RunGuarded(sheet, [&] { sheet->RestoreUnsaved(left->Path, left->Text); });
+}
+
+bool AppContext::Quit() {
+  if (worksheet_ && worksheet_->IsModified()) {
+    // The question is about these rows: they are shown with it.
+    if (MainFrm()->isMinimized()) MainFrm()->showNormal();
+    ShowWindow(worksheet_.get());
+    if (!worksheet_->MayReplaceRows()) return false;
+  }
+  if (recovery_) recovery_->Finish();
   if (OnQuit) OnQuit();
+  return true;
 }
 
 }  // namespace orvane

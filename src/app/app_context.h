@@ -16,6 +16,7 @@ class TWorksheetFrm;
 class TCalculatorFrm;
 class THelpFrm;
 class TMetalFrm;
+class RecoveryKeeper;
 
 // Owns the six windows and lets one window reach another.
 // The main window is built at start; the four others stay hidden until a
@@ -54,9 +55,19 @@ class AppContext {
   // tests, which must not touch them.
   bool KeepRecentWorksheets = false;
 
+  // Keeps the worksheet's unsaved rows in `folder` against a crash, in a file
+  // of this copy's own. Off until called: tests must not touch the user's
+  // folders.
+  void KeepUnsavedWorksheet(const QString& folder, const QString& instanceName);
+  RecoveryKeeper* Recovery() const { return recovery_.get(); }
+  // At start: rows an earlier run left unsaved are offered back, and on yes
+  // the worksheet opens with them, unsaved.
+  void OfferUnsavedWorksheet();
+
   // Ends the program (Exit button, main window closed). Tests replace it.
   std::function<void()> OnQuit;
-  void Quit();
+  // Asks first about an unsaved worksheet; false when the user chose to stay.
+  bool Quit();
 
  private:
   DesktopServices& services_;
@@ -66,6 +77,7 @@ class AppContext {
   std::unique_ptr<TCalculatorFrm> calculator_;
   std::unique_ptr<THelpFrm> help_;
   std::unique_ptr<TMetalFrm> metal_;
+  std::unique_ptr<RecoveryKeeper> recovery_;
 };
 
 }  // namespace orvane

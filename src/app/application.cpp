@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
 #include <QIcon>
 #include <QPixmap>
@@ -17,6 +18,7 @@
 #include "app/app_context.h"
 #include "app/instance_guard.h"
 #include "app/main_window.h"
+#include "core/worksheet_recovery.h"
 #include "platform/desktop_services.h"
 
 namespace orvane {
@@ -199,6 +201,8 @@ int RunOrvane(int argc, char** argv, const RunOptions& options) {
   QtDesktopServices services;
   auto context = std::make_unique<AppContext>(services);
   context->KeepRecentWorksheets = true;
+  context->KeepUnsavedWorksheet(RecoveryFolder(qEnvironmentVariable("XDG_STATE_HOME"), QDir::homePath()),
+                                title);
   // Every window takes the application icon, so the icon is set before the
   // first window exists.
   QApplication::setWindowIcon(AppIcon());
@@ -214,9 +218,13 @@ int RunOrvane(int argc, char** argv, const RunOptions& options) {
   AppContext* windows = context.get();
   QObject::connect(&guard, &InstanceGuard::fileOpenRequested, &app,
                    [windows](const QString& path) { windows->OpenWorksheet(path); });
-  // Opened from the event loop, over the main window, as Load would.
-  if (!line.worksheet.isEmpty())
-    QTimer::singleShot(0, &app, [windows, path = line.worksheet] { windows->OpenWorksheet(path); });
+  // From the event loop, over the main window: rows a crash left are offered
+  // back first, then a file named on the command line opens as Load would
+  // (asking about those rows if they were taken back).
+  QTimer::singleShot(0, &app, [windows, path = line.worksheet] {
+    windows->OfferUnsavedWorksheet();
+    if (!path.isEmpty()) windows->OpenWorksheet(path);
+  });
   const int code = app.exec();
   // A measurement ends at a frame: taking the windows down one by one is no
   // part of it, and the process ending frees them anyway.

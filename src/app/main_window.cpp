@@ -172,7 +172,7 @@ void TMainFrm::CreateButtonBar() {
   GuardedConnect(WorksheetBtn, &QAbstractButton::clicked, this, &TMainFrm::WorksheetBtnClick);
 }
 
-void TMainFrm::ExitBtnClick() { app_.Quit(); }
+void TMainFrm::ExitBtnClick() { (void)app_.Quit(); }
 
 void TMainFrm::CalculatorBtnClick() { ShowWindow(app_.CalculatorFrm()); }
 
@@ -197,9 +197,12 @@ void TMainFrm::ToolButton2Click() { Navigate(GridNavigation::Prior); }
 void TMainFrm::ToolButton3Click() { Navigate(GridNavigation::Next); }
 void TMainFrm::ToolButton4Click() { Navigate(GridNavigation::Last); }
 
+// Unsaved rows are asked about first; Cancel keeps the program running.
 void TMainFrm::closeEvent(QCloseEvent* event) {
-  event->accept();
-  app_.Quit();
+  if (app_.Quit())
+    event->accept();
+  else
+    event->ignore();
 }
 
 }  // namespace orvane

@@ -75,6 +75,41 @@ bool QtDesktopServices::ShowMessageWithButton(QWidget* parent, MessageIcon icon,
   return box.clickedButton() == choice;
 }
 
+// The buttons carry mnemonics, so that S, D and C (or Y and N) answer from the
+// keyboard as well as Enter and Esc do.
+UnsavedAnswer QtDesktopServices::AskToSave(QWidget* parent, const QString& caption, const QString& text) {
+  QMessageBox box(parent);
+  box.setWindowTitle(caption);
+  box.setText(text);
+  box.setTextFormat(Qt::PlainText);
+  box.setIcon(QMessageBox::Warning);
+  box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+  box.button(QMessageBox::Save)->setText(QStringLiteral("&Save"));
+  box.button(QMessageBox::Discard)->setText(QStringLiteral("&Discard"));
+  box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Cancel"));
+  box.setDefaultButton(QMessageBox::Save);
+  box.setEscapeButton(QMessageBox::Cancel);
+  box.exec();
+  const QAbstractButton* clicked = box.clickedButton();
+  if (clicked == box.button(QMessageBox::Save)) return UnsavedAnswer::Save;
+  if (clicked == box.button(QMessageBox::Discard)) return UnsavedAnswer::Discard;
+  return UnsavedAnswer::Cancel;
+}
+
+bool QtDesktopServices::AskYesNo(QWidget* parent, const QString& caption, const QString& text) {
+  QMessageBox box(parent);
+  box.setWindowTitle(caption);
+  box.setText(text);
+  box.setTextFormat(Qt::PlainText);
+  box.setIcon(QMessageBox::Question);
+  box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("&Yes"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
+  box.setDefaultButton(QMessageBox::Yes);
+  box.exec();
+  return box.clickedButton() == box.button(QMessageBox::Yes);
+}
+
 namespace {
 std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& request, bool save) {
   QFileDialog dialog(parent, request.title, request.directory, request.filter);

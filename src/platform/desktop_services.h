@@ -11,6 +11,9 @@ namespace orvane {
 
 enum class MessageIcon { Error, Information, Warning };
 
+// The answers to the question asked before unsaved work is thrown away.
+enum class UnsavedAnswer { Save, Discard, Cancel };
+
 struct FileDialogRequest {
   QString title;
   QString filter;         // "Bead Worksheet (*.bws);;All files (*)"
@@ -40,6 +43,11 @@ class DesktopServices {
   virtual bool ShowMessageWithButton(QWidget* parent, MessageIcon icon, const QString& caption,
                                      const QString& text, const QString& button) = 0;
 
+  // A question about unsaved work, with Save, Discard and Cancel (Esc).
+  virtual UnsavedAnswer AskToSave(QWidget* parent, const QString& caption, const QString& text) = 0;
+  // A question with Yes (the default) and No; true for Yes.
+  virtual bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
+
   // The chosen file, or nothing when the user cancelled.
   virtual std::optional<QString> OpenFileName(QWidget* parent, const FileDialogRequest& request) = 0;
   virtual std::optional<QString> SaveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
@@ -62,6 +70,8 @@ class QtDesktopServices : public DesktopServices {
                    bool centred) override;
   bool ShowMessageWithButton(QWidget* parent, MessageIcon icon, const QString& caption, const QString& text,
                              const QString& button) override;
+  UnsavedAnswer AskToSave(QWidget* parent, const QString& caption, const QString& text) override;
+  bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
   std::optional<QString> OpenFileName(QWidget* parent, const FileDialogRequest& request) override;
   std::optional<QString> SaveFileName(QWidget* parent, const FileDialogRequest& request) override;
   bool SetupPrinter(QWidget* parent, QPrinter& printer) override;

@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
+#include <vector>
 
 #include "core/box_text.h"
 #include "core/key_filter.h"
@@ -125,7 +126,7 @@ bool IsCsvPath(const QString& path) {
 
 TWorksheetFrm::TWorksheetFrm(DesktopServices& services, QWidget* parent)
     : QWidget(parent), services_(services) {
-  ConfigureFixedWindow(this, QStringLiteral("Bead Worksheet"), 762, 529, false);
+  ConfigureFixedWindow(this, WorksheetCaption({}), 762, 529, false);
   setAttribute(Qt::WA_QuitOnClose, false);
   SetBackground(this, SystemColor(SysColor::Light3D));
   setFont(WindowFont());
@@ -134,6 +135,11 @@ TWorksheetFrm::TWorksheetFrm(DesktopServices& services, QWidget* parent)
   CreateTopPanel();
   CreateRowPanel();
   CreateButtonBar();
+
+  // Every typed box takes part in the unsaved mark and the crash recovery.
+  std::vector<TEdit*> typed{Project};
+  for (int i = 0; i < kWorksheetRows; ++i) typed.insert(typed.end(), {Desc[i], Mm[i], Inch[i], Nob[i]});
+  for (TEdit* box : typed) GuardedConnect(box, &QLineEdit::textChanged, this, &TWorksheetFrm::UpdateModified);
 
   FormCreate();
 }
@@ -420,7 +426,10 @@ void TWorksheetFrm::PrepareFileDialog(FileDialogRequest& request, const QString&
   }
 }
 
-void TWorksheetFrm::SaveBtnClick() {
+void TWorksheetFrm::SaveBtnClick() { (void)SaveThroughDialog(true); }
+
+// True when the worksheet is now in a worksheet file; a CSV export is none.
+bool TWorksheetFrm::SaveThroughDialog(bool reportSuccess) {
   FileDialogRequest request;
   request.title = QStringLiteral("Save Bead Worksheet");
   request.defaultSuffix = QStringLiteral("bws");
@@ -428,19 +437,23 @@ void TWorksheetFrm::SaveBtnClick() {
   PrepareFileDialog(request, saveDialogFileName_);
   request.filter = kSaveFilter;
   const std::optional<QString> chosen = services_.SaveFileName(this, request);
-  if (!chosen) return;
+  if (!chosen) return false;
   const QString path = *chosen;
   saveDialogFileName_ = path;
   if (IsCsvPath(path)) {
     // An export is no worksheet: Load and the recent list keep to the .bws.
     SaveCsvFile(path);
-    return;
+    return false;
   }
   LastWorksheetFile = path;
+  return SaveWorksheetTo(path, reportSuccess);
+}
 
+bool TWorksheetFrm::SaveWorksheetTo(const QString& path, bool reportSuccess) {
+  const WorksheetText text = TypedText();
   QByteArray bytes;
   try {
-    bytes = WorksheetFileBytes(TypedText());
+    bytes = WorksheetFileBytes(text);
   } catch (const EUnencodableCharacter& bad) {
     // Replacing the character would silently change the worksheet.
     const QString character = QString::fromUcs4(&bad.Character, 1);
@@ -451,12 +464,17 @@ void TWorksheetFrm::SaveBtnClick() {
                 .arg(QString::fromStdString(bad.what()), character,
                      QStringLiteral("%1").arg(uint(bad.Character), 4, 16, QLatin1Char('0')).toUpper()) +
             CrLf() + CrLf() + QStringLiteral("Please change it and Save again."));
-    return;
+    return false;
   }
 
   SaveWholeFile(path, bytes);
-  if (QFileInfo::exists(path)) RememberFile(path);
-  ReportSaved(path);
+  const bool saved = QFileInfo::exists(path);
+  if (saved) {
+    RememberFile(path);
+    MarkSaved(path, text);
+  }
+  if (reportSuccess || !saved) ReportSaved(path);
+  return saved;
 }
 
 void TWorksheetFrm::SaveCsvFile(const QString& path) {
@@ -504,12 +522,14 @@ void TWorksheetFrm::LoadExistingFile(const QString& path) {
                               CrLf() + CrLf() + QStringLiteral("Please try again."));
     return;
   }
+  if (!MayReplaceRows()) return;
   LastWorksheetFile = path;
   // The whole file is read before any box changes: a file that cannot be
   // read leaves the worksheet as it was.
   const LoadedWorksheet loaded = ReadWorksheetFile(LoadWholeFile(path));
   RememberFile(path);
   ApplyLoaded(loaded.Text);
+  MarkSaved(path, TypedText());
   if (!loaded.CutTexts.isEmpty())
     services_.ShowMessage(
         this, MessageIcon::Warning, QStringLiteral("Orvane"),
@@ -601,6 +621,53 @@ void TWorksheetFrm::ApplyLoaded(const WorksheetText& text) {
   loading_ = false;
   enteredBox_ = nullptr;
   Desc[0]->setFocus(Qt::TabFocusReason);
+}
+
+void TWorksheetFrm::MarkSaved(const QString& path, const WorksheetText& text) {
+  document_.Path = path;
+  document_.Saved = text;
+  setWindowTitle(WorksheetCaption(path));
+  UpdateModified();
+}
+
+void TWorksheetFrm::UpdateModified() {
+  // A load changes every box; it is judged once the load is over.
+  if (loading_) return;
+  setWindowModified(document_.IsModified(TypedText()));
+  Q_EMIT documentChanged();
+}
+
+bool TWorksheetFrm::MayReplaceRows() {
+  if (!IsModified()) return true;
+  switch (services_.AskToSave(this, QStringLiteral("Unsaved Worksheet"),
+                              UnsavedWorksheetQuestion(document_.Path))) {
+    case UnsavedAnswer::Discard:
+      return true;
+    case UnsavedAnswer::Cancel:
+      return false;
+    case UnsavedAnswer::Save:
+      break;
+  }
+  // The user goes on with what they were doing: no success box on the way.
+  bool saved = false;
+  RunGuarded(this, [&] {
+    saved = document_.Path.isEmpty() || IsCsvPath(document_.Path) ? SaveThroughDialog(false)
+                                                                  : SaveWorksheetTo(document_.Path, false);
+  });
+  return saved && !IsModified();
+}
+
+void TWorksheetFrm::RestoreUnsaved(const QString& path, const WorksheetText& text) {
+  ApplyLoaded(text);
+  // What the file holds is not known: the rows stay unsaved until saved.
+  document_.Path = path;
+  document_.Saved.reset();
+  if (path.isEmpty())
+    document_.Saved = WorksheetText{};
+  else
+    LastWorksheetFile = path;
+  setWindowTitle(WorksheetCaption(path));
+  UpdateModified();
 }
 
 std::optional<QString> TWorksheetFrm::Report1GetValue(const QString& name) const {

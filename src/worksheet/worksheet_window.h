@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "core/report_template.h"
+#include "core/worksheet_document.h"
 #include "core/worksheet_file.h"
 #include "core/worksheet_rows.h"
 #include "core/worksheet_steps.h"
@@ -87,6 +88,20 @@ class TWorksheetFrm : public QWidget {
 
   WorksheetText TypedText() const;
 
+  // Unsaved changes: the typed boxes differ from what was last loaded or
+  // saved. The title carries the mark.
+  bool IsModified() const { return isWindowModified(); }
+  // The worksheet file the rows were last loaded from or saved to.
+  QString DocumentPath() const { return document_.Path; }
+  // Before unsaved rows are replaced or the program ends: asks Save, Discard
+  // or Cancel. True when the rows may go: nothing unsaved, saved (through the
+  // save dialog when there is no file yet), or discarded; false on Cancel or
+  // a save that failed or was cancelled.
+  bool MayReplaceRows();
+  // Rows kept from a run that ended without saving: shown as they were typed,
+  // and unsaved.
+  void RestoreUnsaved(const QString& path, const WorksheetText& text);
+
  private:
   void FormCreate();
   void CreateTopPanel();
@@ -103,6 +118,10 @@ class TWorksheetFrm : public QWidget {
   void RelaxLimit(TEdit* box, int limit);
   void PrepareFileDialog(FileDialogRequest& request, const QString& dialogFileName) const;
   void ApplyLoaded(const WorksheetText& text);
+  bool SaveThroughDialog(bool reportSuccess);
+  bool SaveWorksheetTo(const QString& path, bool reportSuccess);
+  void MarkSaved(const QString& path, const WorksheetText& text);
+  void UpdateModified();
   void LoadExistingFile(const QString& path);
   void SaveCsvFile(const QString& path);
   void ReportSaved(const QString& path);
@@ -126,12 +145,15 @@ class TWorksheetFrm : public QWidget {
   bool loading_ = false;
   QStringList recentFiles_;
   QMenu* recentMenu_ = nullptr;
+  WorksheetDocument document_;
  Q_SIGNALS:
   // The Calculator and Help buttons: those windows are someone else's to show.
   void calculatorWanted();
   void helpWanted();
   // The recent list changed by a load, a save or a file found missing.
   void recentFilesChanged(const QStringList& files);
+  // A typed box changed, or the worksheet was loaded or saved.
+  void documentChanged();
 };
 
 }  // namespace orvane

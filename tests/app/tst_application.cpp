@@ -69,6 +69,10 @@ void ApplicationTest::initTestCase() {
   QTemporaryDir runtime;
   QVERIFY(runtime.isValid());
   qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+  // The program keeps unsaved rows in the state folder: never the user's.
+  QTemporaryDir state;
+  QVERIFY(state.isValid());
+  qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
 
   static char name[] = "tst_application";
   static char* argv[] = {name, nullptr};

@@ -8,9 +8,11 @@
 #   ...
 #   stop_xvfb                    # in the caller's exit trap
 #
-# start_xvfb exports DISPLAY, QT_QPA_PLATFORM=xcb and XDG_RUNTIME_DIR (a
+# start_xvfb exports DISPLAY, QT_QPA_PLATFORM=xcb, XDG_RUNTIME_DIR (a
 # private folder under $work: the single-instance lock lives there, so the
-# program under test never meets a copy the user is running).
+# program under test never meets a copy the user is running) and
+# XDG_STATE_HOME (under $work: the program's recovery file of unsaved rows
+# never lands among the user's).
 
 xvfb_pid=""
 
@@ -47,6 +49,7 @@ start_xvfb() {
     return 1
   fi
   export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime"
+  export XDG_STATE_HOME="$work/state"
   mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 }
 

@@ -15,6 +15,22 @@ bool RecordingServices::ShowMessageWithButton(QWidget*, MessageIcon icon, const 
   return pressMessageButton;
 }
 
+UnsavedAnswer RecordingServices::AskToSave(QWidget*, const QString& caption, const QString& text) {
+  questions.append({MessageIcon::Warning, caption, text, false, QStringLiteral("Save Discard Cancel")});
+  if (unsavedAnswers.empty()) return UnsavedAnswer::Discard;
+  const UnsavedAnswer answer = unsavedAnswers.front();
+  unsavedAnswers.pop_front();
+  return answer;
+}
+
+bool RecordingServices::AskYesNo(QWidget*, const QString& caption, const QString& text) {
+  questions.append({MessageIcon::Information, caption, text, false, QStringLiteral("Yes No")});
+  if (yesNoAnswers.empty()) return false;
+  const bool answer = yesNoAnswers.front();
+  yesNoAnswers.pop_front();
+  return answer;
+}
+
 std::optional<QString> RecordingServices::OpenFileName(QWidget*, const FileDialogRequest& request) {
   openRequests.append(request);
   if (openAnswers.empty()) return std::nullopt;

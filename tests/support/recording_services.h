@@ -30,6 +30,9 @@ class RecordingServices : public DesktopServices {
   // Recorded with the messages; answered by pressMessageButton.
   bool ShowMessageWithButton(QWidget* parent, MessageIcon icon, const QString& caption, const QString& text,
                              const QString& button) override;
+  // Recorded in `questions`; answered from the queues below.
+  UnsavedAnswer AskToSave(QWidget* parent, const QString& caption, const QString& text) override;
+  bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
   std::optional<QString> OpenFileName(QWidget* parent, const FileDialogRequest& request) override;
   std::optional<QString> SaveFileName(QWidget* parent, const FileDialogRequest& request) override;
   bool SetupPrinter(QWidget* parent, QPrinter& printer) override;
@@ -44,6 +47,12 @@ class RecordingServices : public DesktopServices {
   QList<RecordedMessage> messages;
   // The answer of a box with an extra button: that button, or OK.
   bool pressMessageButton = false;
+  // The questions asked, caption and text.
+  QList<RecordedMessage> questions;
+  // Answers to the questions in turn. Nothing queued: Discard (tests that
+  // load over typed rows mean to replace them) and No.
+  std::deque<UnsavedAnswer> unsavedAnswers;
+  std::deque<bool> yesNoAnswers;
   QList<FileDialogRequest> openRequests, saveRequests;
   // Answers of the file dialogs in turn; a null QString or nothing queued: cancelled.
   std::deque<QString> openAnswers, saveAnswers;

@@ -1,0 +1,130 @@
+#include "app/recovery_keeper.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+
+#include "core/text_rules.h"
+#include "core/worksheet_document.h"
+#include "platform/desktop_services.h"
+#include "platform/guarded_connect.h"
+#include "worksheet/worksheet_window.h"
+
+namespace orvane {
+
+namespace {
+
+// More copies than this under one name would be a runaway start loop.
+constexpr int kSlots = 8;
+
+bool Exists(const QString& path) {
+  const QFileInfo info(path);
+  return info.exists() || info.isSymLink();
+}
+
+}  // namespace
+
+RecoveryKeeper::RecoveryKeeper(DesktopServices& services, const QString& folder, const QString& instanceName)
+    : services_(services) {
+  timer_.setSingleShot(true);
+  timer_.setInterval(kDelayMs);
+  if (folder.isEmpty()) {
+    unavailable_ = QStringLiteral("there is no home folder to keep it in");
+    return;
+  }
+  const bool existed = QFileInfo::exists(folder);
+  if (!QDir().mkpath(folder)) {
+    unavailable_ = QStringLiteral("the folder %1 cannot be made").arg(folder);
+    return;
+  }
+  // Typed work is the user's own business.
+  if (!existed) QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  for (int slot = 1; slot <= kSlots; ++slot) {
+    const QString path = folder + u'/' + RecoveryFileName(instanceName, slot);
+    auto lock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
+    // Held only while its copy runs: a crashed copy's lock is taken over.
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(0)) {
+      lock_ = std::move(lock);
+      path_ = path;
+      return;
+    }
+    if (lock->error() != QLockFile::LockFailedError) {
+      unavailable_ = QStringLiteral("the folder %1 cannot be written").arg(folder);
+      return;
+    }
+  }
+  unavailable_ = QStringLiteral("too many copies of the program are running");
+}
+
+RecoveryKeeper::~RecoveryKeeper() = default;
+
+std::optional<RecoveredWorksheet> RecoveryKeeper::TakeLeftOver(QWidget* parent) {
+  if (path_.isEmpty() || !Exists(path_)) return std::nullopt;
+  const RecoveryReading reading = ReadRecoveryFile(path_);
+  if (!reading.Worksheet) {
+    const QString aside = SetAsideRecoveryFile(path_);
+    const QString where = aside.isEmpty() ? QStringLiteral("It will be replaced.")
+                                          : QStringLiteral("It has been set aside as %1.").arg(aside);
+    services_.ShowMessage(parent, MessageIcon::Warning, QStringLiteral("Orvane"),
+                          QStringLiteral("The unsaved worksheet kept from an earlier run cannot be read "
+                                         "from %1: %2.\n\n%3")
+                              .arg(path_, reading.Problem, where));
+    return std::nullopt;
+  }
+  if (!HoldsAnything(reading.Worksheet->Text)) {
+    QFile::remove(path_);
+    return std::nullopt;
+  }
+  return reading.Worksheet;
+}
+
+void RecoveryKeeper::Discard() {
+  if (!path_.isEmpty()) QFile::remove(path_);
+}
+
+void RecoveryKeeper::Watch(TWorksheetFrm* sheet) {
+  sheet_ = sheet;
+  GuardedConnect(sheet, &TWorksheetFrm::documentChanged, sheet, [this] {
+    if (!finished_) timer_.start();
+  });
+  GuardedConnect(&timer_, &QTimer::timeout, sheet, [this] { WriteNow(); });
+}
+
+void RecoveryKeeper::Finish() {
+  finished_ = true;
+  timer_.stop();
+  Discard();
+}
+
+void RecoveryKeeper::WriteNow() {
+  timer_.stop();
+  if (!sheet_ || finished_) return;
+  if (!sheet_->IsModified()) {
+    if (!path_.isEmpty() && Exists(path_)) QFile::remove(path_);
+    return;
+  }
+  if (path_.isEmpty()) {
+    Warn(unavailable_);
+    return;
+  }
+  try {
+    SaveWholeFile(path_, RecoveryFileBytes({sheet_->DocumentPath(), sheet_->TypedText()}));
+    warned_ = false;
+  } catch (const std::exception& failure) {
+    Warn(QString::fromStdString(failure.what()));
+  }
+}
+
+// Once, not after every key: the user can still save by hand.
+void RecoveryKeeper::Warn(const QString& reason) {
+  if (warned_) return;
+  warned_ = true;
+  services_.ShowMessage(sheet_, MessageIcon::Warning, QStringLiteral("Orvane"),
+                        QStringLiteral("The unsaved worksheet cannot be kept safe against a crash: %1\n\n"
+                                       "Save it to keep it.")
+                            .arg(WithFinalDot(reason)));
+}
+
+}  // namespace orvane

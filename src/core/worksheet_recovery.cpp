@@ -1,0 +1,142 @@
+#include "core/worksheet_recovery.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace orvane {
+
+namespace {
+
+const QString kFormat = QStringLiteral("orvane-worksheet-recovery");
+constexpr int kVersion = 1;
+
+// The row fields in the order the boxes stand.
+constexpr const char* kRowKeys[] = {"description", "mm", "inch", "beads"};
+
+QString* RowField(WorksheetRowText& row, int field) {
+  switch (field) {
+    case 0:
+      return &row.Desc;
+    case 1:
+      return &row.Mm;
+    case 2:
+      return &row.Inch;
+    default:
+      return &row.Nob;
+  }
+}
+
+RecoveryReading Refused(const QString& problem) { return {std::nullopt, problem}; }
+
+// A text field of the file: present, a string, no longer than a box holds.
+std::optional<QString> TextField(const QJsonObject& object, const QString& key) {
+  const QJsonValue value = object.value(key);
+  if (!value.isString()) return std::nullopt;
+  QString text = value.toString();
+  if (text.size() > kBoxCapacity) return std::nullopt;
+  return text;
+}
+
+}  // namespace
+
+QString RecoveryFolder(const QString& xdgStateHome, const QString& home) {
+  if (!xdgStateHome.isEmpty() && QDir::isAbsolutePath(xdgStateHome))
+    return QDir::cleanPath(xdgStateHome + QStringLiteral("/Orvane"));
+  if (!home.isEmpty() && QDir::isAbsolutePath(home))
+    return QDir::cleanPath(home + QStringLiteral("/.local/state/Orvane"));
+  return {};
+}
+
+QString RecoveryFileName(const QString& instanceName, int slot) {
+  // The name is a file name's stem already; a separator must still not lead
+  // out of the folder.
+  QString name = instanceName;
+  name.replace(u'/', u'_');
+  if (name.isEmpty()) name = QStringLiteral("Orvane");
+  const QString suffix = slot > 1 ? QStringLiteral("-%1").arg(slot) : QString();
+  return QStringLiteral("worksheet-") + name + suffix + QStringLiteral(".json");
+}
+
+QByteArray RecoveryFileBytes(const RecoveredWorksheet& worksheet) {
+  QJsonArray rows;
+  for (const WorksheetRowText& text : worksheet.Text.Rows) {
+    WorksheetRowText row = text;
+    QJsonObject object;
+    for (int f = 0; f < 4; ++f) object.insert(QLatin1String(kRowKeys[f]), *RowField(row, f));
+    rows.append(object);
+  }
+  QJsonObject root;
+  root.insert(QStringLiteral("format"), kFormat);
+  root.insert(QStringLiteral("version"), kVersion);
+  root.insert(QStringLiteral("file"), worksheet.Path);
+  root.insert(QStringLiteral("project"), worksheet.Text.Project);
+  root.insert(QStringLiteral("rows"), rows);
+  return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+RecoveryReading ParseRecoveryBytes(const QByteArray& bytes) {
+  QJsonParseError error{};
+  const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+  if (error.error != QJsonParseError::NoError || !document.isObject())
+    return Refused(QStringLiteral("it is not a recovery file of this program"));
+  const QJsonObject root = document.object();
+  if (root.value(QStringLiteral("format")).toString() != kFormat)
+    return Refused(QStringLiteral("it is not a recovery file of this program"));
+  if (root.value(QStringLiteral("version")).toInt(-1) != kVersion)
+    return Refused(QStringLiteral("it was written by another version of this program"));
+
+  RecoveredWorksheet worksheet;
+  const std::optional<QString> path = TextField(root, QStringLiteral("file"));
+  const std::optional<QString> project = TextField(root, QStringLiteral("project"));
+  const QJsonValue rows = root.value(QStringLiteral("rows"));
+  if (!path || !project || !rows.isArray() || rows.toArray().size() != kWorksheetRows)
+    return Refused(QStringLiteral("it is incomplete or damaged"));
+  worksheet.Path = *path;
+  worksheet.Text.Project = *project;
+  const QJsonArray list = rows.toArray();
+  for (int i = 0; i < kWorksheetRows; ++i) {
+    if (!list[i].isObject()) return Refused(QStringLiteral("it is incomplete or damaged"));
+    const QJsonObject row = list[i].toObject();
+    for (int f = 0; f < 4; ++f) {
+      const std::optional<QString> text = TextField(row, QLatin1String(kRowKeys[f]));
+      if (!text) return Refused(QStringLiteral("it is incomplete or damaged"));
+      *RowField(worksheet.Text.Rows[i], f) = *text;
+    }
+  }
+  return {worksheet, {}};
+}
+
+RecoveryReading ReadRecoveryFile(const QString& path) {
+  const QFileInfo info(path);
+  if (info.isSymLink()) return Refused(QStringLiteral("it is a link, not a file of this program"));
+  if (!info.isFile()) return Refused(QStringLiteral("it is not a regular file"));
+  if (info.size() > kRecoveryFileLimit)
+    return Refused(QStringLiteral("it is larger than a worksheet can be (%1 bytes)").arg(info.size()));
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return Refused(file.errorString());
+  // Never more than the limit, even from a file that grew since.
+  const QByteArray bytes = file.read(kRecoveryFileLimit + 1);
+  if (file.error() != QFileDevice::NoError) return Refused(file.errorString());
+  if (bytes.size() > kRecoveryFileLimit)
+    return Refused(QStringLiteral("it is larger than a worksheet can be"));
+  return ParseRecoveryBytes(bytes);
+}
+
+QString SetAsideRecoveryFile(const QString& path) {
+  const QString aside = path + QStringLiteral(".bad");
+  const QFileInfo old(aside);
+  if (old.exists() || old.isSymLink()) {
+    if (old.isDir() && !old.isSymLink())
+      QDir(aside).removeRecursively();
+    else
+      QFile::remove(aside);
+  }
+  // A directory or a pipe in its place moves aside as a file does.
+  return QDir().rename(path, aside) ? aside : QString();
+}
+
+}  // namespace orvane

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+#include "core/worksheet_file.h"
+
+namespace orvane {
+
+// The worksheet as it was typed, kept on the disk a moment after each change
+// so that a crash, a power cut or a killed program does not lose it.
+struct RecoveredWorksheet {
+  QString Path;  // the worksheet file it was loaded from or saved to, if any
+  WorksheetText Text;
+};
+
+// The largest recovery file read: ten rows and a name, every box full to its
+// capacity with characters that JSON escapes, stay below it.
+inline constexpr qint64 kRecoveryFileLimit = 16 * 1024 * 1024;
+
+// The folder of the recovery files: $XDG_STATE_HOME/Orvane, or
+// $HOME/.local/state/Orvane when that variable is unset, empty or relative
+// (the base directory rules ignore relative paths); empty with neither.
+QString RecoveryFolder(const QString& xdgStateHome, const QString& home);
+
+// One file per copy of the program: keyed by its instance name (copies under
+// another name run alongside) and by a slot, for the rare second copy under
+// the same name. "worksheet-Orvane.json", "worksheet-Orvane-2.json".
+QString RecoveryFileName(const QString& instanceName, int slot);
+
+// The file's bytes: UTF-8 JSON, which holds any character a box can.
+QByteArray RecoveryFileBytes(const RecoveredWorksheet& worksheet);
+
+// The worksheet in a recovery file's bytes, or the reason they are not one:
+// anything but this program's own format, whole, is refused.
+struct RecoveryReading {
+  std::optional<RecoveredWorksheet> Worksheet;
+  QString Problem;
+};
+RecoveryReading ParseRecoveryBytes(const QByteArray& bytes);
+
+// Reads the recovery file at `path`. A link, anything that is not a regular
+// file, or a file over kRecoveryFileLimit is refused before it is opened or
+// read.
+RecoveryReading ReadRecoveryFile(const QString& path);
+
+// Moves a recovery file that cannot be read out of the way, to the same name
+// with ".bad" added (replacing an older one). Returns the new path, or empty
+// when it could not be moved (the next write replaces it then).
+QString SetAsideRecoveryFile(const QString& path);
+
+}  // namespace orvane

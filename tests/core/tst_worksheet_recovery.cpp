@@ -1,0 +1,245 @@
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+
+#include "core/worksheet_recovery.h"
+
+using namespace orvane;
+
+using Damage = std::function<void(QJsonObject&)>;
+Q_DECLARE_METATYPE(Damage)
+
+namespace {
+
+RecoveredWorksheet Sample() {
+  RecoveredWorksheet w;
+  w.Path = "/home/a/Worksheet/necklace.bws";
+  w.Text.Project = "Summer \"blue\" necklace";
+  w.Text.Rows[0] = {"Crystal\trondelle", "4", "", "36"};
+  w.Text.Rows[3] = {QString::fromUtf8("Perle \xe2\x80\x94 \xf0\x9f\x92\x8e"), "", "1 1/8", "2147483648"};
+  w.Text.Rows[9] = {QString(kBoxCapacity, u'x'), "", "", "5 "};
+  return w;
+}
+
+QString Fields(const WorksheetText& t) {
+  QStringList out{t.Project};
+  for (const WorksheetRowText& row : t.Rows) out << row.Desc << row.Mm << row.Inch << row.Nob;
+  return out.join(u'|');
+}
+
+}  // namespace
+
+class WorksheetRecoveryTest : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  void folderFollowsTheStateHome_data();
+  void folderFollowsTheStateHome();
+  void fileNamesKeepCopiesApart_data();
+  void fileNamesKeepCopiesApart();
+  void keepsEveryTypedCharacter();
+  void refusesAnythingButItsOwnFormat_data();
+  void refusesAnythingButItsOwnFormat();
+  void refusesOddFilesBeforeReading_data();
+  void refusesOddFilesBeforeReading();
+  void setsABadFileAside();
+};
+
+void WorksheetRecoveryTest::folderFollowsTheStateHome_data() {
+  QTest::addColumn<QString>("stateHome");
+  QTest::addColumn<QString>("home");
+  QTest::addColumn<QString>("folder");
+  QTest::newRow("state home set") << "/s/state"
+                                  << "/home/a"
+                                  << "/s/state/Orvane";
+  QTest::newRow("state home unset") << ""
+                                    << "/home/a"
+                                    << "/home/a/.local/state/Orvane";
+  QTest::newRow("relative state home is ignored") << "state"
+                                                  << "/home/a"
+                                                  << "/home/a/.local/state/Orvane";
+  QTest::newRow("trailing separator") << "/s/state/"
+                                      << "/home/a"
+                                      << "/s/state/Orvane";
+  QTest::newRow("neither") << ""
+                           << ""
+                           << "";
+}
+
+void WorksheetRecoveryTest::folderFollowsTheStateHome() {
+  QFETCH(QString, stateHome);
+  QFETCH(QString, home);
+  QFETCH(QString, folder);
+  QCOMPARE(RecoveryFolder(stateHome, home), folder);
+}
+
+void WorksheetRecoveryTest::fileNamesKeepCopiesApart_data() {
+  QTest::addColumn<QString>("instance");
+  QTest::addColumn<int>("slot");
+  QTest::addColumn<QString>("name");
+  QTest::newRow("the program") << "Orvane" << 1 << "worksheet-Orvane.json";
+  QTest::newRow("a second copy of it") << "Orvane" << 2 << "worksheet-Orvane-2.json";
+  QTest::newRow("a copy under another name") << "Beads" << 1 << "worksheet-Beads.json";
+  QTest::newRow("a separator stays inside the folder") << "../x" << 1 << "worksheet-.._x.json";
+}
+
+void WorksheetRecoveryTest::fileNamesKeepCopiesApart() {
+  QFETCH(QString, instance);
+  QFETCH(int, slot);
+  QFETCH(QString, name);
+  QCOMPARE(RecoveryFileName(instance, slot), name);
+}
+
+// What a worksheet file cannot hold (TABs, characters outside its code page,
+// a count that reads as none) comes back as typed.
+void WorksheetRecoveryTest::keepsEveryTypedCharacter() {
+  const RecoveredWorksheet sample = Sample();
+  const QByteArray bytes = RecoveryFileBytes(sample);
+  QVERIFY(bytes.size() < kRecoveryFileLimit);
+  const RecoveryReading back = ParseRecoveryBytes(bytes);
+  QVERIFY2(back.Worksheet, qPrintable(back.Problem));
+  QCOMPARE(back.Worksheet->Path, sample.Path);
+  QCOMPARE(Fields(back.Worksheet->Text), Fields(sample.Text));
+
+  const RecoveryReading blank = ParseRecoveryBytes(RecoveryFileBytes({}));
+  QVERIFY(blank.Worksheet);
+  QCOMPARE(Fields(blank.Worksheet->Text), Fields(WorksheetText{}));
+  QVERIFY(blank.Worksheet->Path.isEmpty());
+}
+
+void WorksheetRecoveryTest::refusesAnythingButItsOwnFormat_data() {
+  QTest::addColumn<Damage>("damage");
+  QTest::addColumn<QString>("problem");
+  auto rows = [](QJsonObject& o, const std::function<void(QJsonArray&)>& change) {
+    QJsonArray list = o["rows"].toArray();
+    change(list);
+    o["rows"] = list;
+  };
+  QTest::newRow("another format") << Damage([](QJsonObject& o) { o["format"] = "something-else"; })
+                                  << "not a recovery file";
+  QTest::newRow("no format") << Damage([](QJsonObject& o) { o.remove("format"); }) << "not a recovery file";
+  QTest::newRow("a later version") << Damage([](QJsonObject& o) { o["version"] = 2; }) << "another version";
+  QTest::newRow("no rows") << Damage([](QJsonObject& o) { o.remove("rows"); }) << "damaged";
+  QTest::newRow("nine rows") << Damage([rows](QJsonObject& o) {
+    rows(o, [](QJsonArray& l) { l.removeLast(); });
+  }) << "damaged";
+  QTest::newRow("eleven rows") << Damage([rows](QJsonObject& o) {
+    rows(o, [](QJsonArray& l) { l.append(l.first()); });
+  }) << "damaged";
+  QTest::newRow("a row that is no object")
+      << Damage([rows](QJsonObject& o) { rows(o, [](QJsonArray& l) { l[4] = "row"; }); }) << "damaged";
+  QTest::newRow("a count as a number") << Damage([rows](QJsonObject& o) {
+    rows(o, [](QJsonArray& l) {
+      QJsonObject r = l[0].toObject();
+      r["beads"] = 36;
+      l[0] = r;
+    });
+  }) << "damaged";
+  QTest::newRow("a field missing") << Damage([rows](QJsonObject& o) {
+    rows(o, [](QJsonArray& l) {
+      QJsonObject r = l[9].toObject();
+      r.remove("inch");
+      l[9] = r;
+    });
+  }) << "damaged";
+  QTest::newRow("a project name no box holds")
+      << Damage([](QJsonObject& o) { o["project"] = QString(kBoxCapacity + 1, u'p'); }) << "damaged";
+  QTest::newRow("no project") << Damage([](QJsonObject& o) { o.remove("project"); }) << "damaged";
+}
+
+void WorksheetRecoveryTest::refusesAnythingButItsOwnFormat() {
+  QFETCH(Damage, damage);
+  QFETCH(QString, problem);
+  QJsonObject root = QJsonDocument::fromJson(RecoveryFileBytes(Sample())).object();
+  damage(root);
+  const RecoveryReading reading = ParseRecoveryBytes(QJsonDocument(root).toJson());
+  QVERIFY(!reading.Worksheet);
+  QVERIFY2(reading.Problem.contains(problem), qPrintable(reading.Problem));
+}
+
+// Each is refused at once: a pipe would block the start, a huge file would
+// take the memory, a link may lead anywhere.
+void WorksheetRecoveryTest::refusesOddFilesBeforeReading_data() {
+  QTest::addColumn<QString>("kind");
+  QTest::addColumn<QString>("problem");
+  QTest::newRow("empty file") << "empty"
+                              << "not a recovery file";
+  QTest::newRow("worksheet file") << "bws"
+                                  << "not a recovery file";
+  QTest::newRow("JSON cut short") << "cut"
+                                  << "not a recovery file";
+  QTest::newRow("FIFO") << "fifo"
+                        << "not a regular file";
+  QTest::newRow("directory") << "dir"
+                             << "not a regular file";
+  QTest::newRow("link") << "link"
+                        << "a link";
+  QTest::newRow("huge sparse file") << "huge"
+                                    << "larger than";
+}
+
+void WorksheetRecoveryTest::refusesOddFilesBeforeReading() {
+  QFETCH(QString, kind);
+  QFETCH(QString, problem);
+  QTemporaryDir dir;
+  const QString path = dir.filePath("worksheet-Orvane.json");
+  auto write = [&](const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
+  };
+  if (kind == "empty") write({});
+  if (kind == "bws") write("Necklace\r\n1\tCrystal\t4\t\t36\r\n");
+  if (kind == "cut") write(RecoveryFileBytes(Sample()).left(300));
+  if (kind == "fifo") QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+  if (kind == "dir") QVERIFY(QDir().mkdir(path));
+  if (kind == "link") {
+    const QString target = dir.filePath("elsewhere.json");
+    QFile f(target);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(RecoveryFileBytes(Sample()));
+    f.close();
+    QVERIFY(QFile::link(target, path));
+  }
+  if (kind == "huge") {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QVERIFY(f.resize(qint64(2) * 1024 * 1024 * 1024));
+  }
+  QElapsedTimer clock;
+  clock.start();
+  const RecoveryReading reading = ReadRecoveryFile(path);
+  QVERIFY(clock.elapsed() < 1000);
+  QVERIFY(!reading.Worksheet);
+  QVERIFY2(reading.Problem.contains(problem), qPrintable(reading.Problem));
+}
+
+void WorksheetRecoveryTest::setsABadFileAside() {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("worksheet-Orvane.json");
+  for (const QByteArray& bytes : {QByteArray("first bad"), QByteArray("second bad")}) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    f.close();
+    QCOMPARE(SetAsideRecoveryFile(path), path + ".bad");
+    QVERIFY(!QFile::exists(path));
+    QFile aside(path + ".bad");
+    QVERIFY(aside.open(QIODevice::ReadOnly));
+    QCOMPARE(aside.readAll(), bytes);
+  }
+  QVERIFY(QDir().mkdir(path));
+  QCOMPARE(SetAsideRecoveryFile(path), path + ".bad");
+  QVERIFY(QFileInfo(path + ".bad").isDir());
+  QVERIFY(!QFileInfo::exists(path));
+}
+
+QTEST_APPLESS_MAIN(WorksheetRecoveryTest)
+#include "tst_worksheet_recovery.moc"
