@@ -147,12 +147,15 @@ void AppContext::OfferUnsavedWorksheet() {
 }
 
 bool AppContext::Quit() {
-  if (worksheet_ && worksheet_->IsModified()) {
+  // Qt closes every window on its way out, which comes back here through the
+  // main window's close: the question has been answered by then.
+  if (!quitting_ && worksheet_ && worksheet_->IsModified()) {
     // The question is about these rows: they are shown with it.
     if (MainFrm()->isMinimized()) MainFrm()->showNormal();
     ShowWindow(worksheet_.get());
     if (!worksheet_->MayReplaceRows()) return false;
   }
+  quitting_ = true;
   if (recovery_) recovery_->Finish();
   if (OnQuit) OnQuit();
   return true;

@@ -78,6 +78,7 @@ class AppContext {
   std::unique_ptr<THelpFrm> help_;
   std::unique_ptr<TMetalFrm> metal_;
   std::unique_ptr<RecoveryKeeper> recovery_;
+  bool quitting_ = false;
 };
 
 }  // namespace orvane

@@ -57,7 +57,7 @@ PATH="$prefix/bin:$PATH" orvane "$work/x.bws" >"$work/orvane.log" 2>&1 &
 app_pid=$!
 sheet=""
 for _ in $(seq 100); do
-  sheet=$(xdotool search --onlyvisible --name '^Bead Worksheet$' 2>/dev/null | head -n1) && [ -n "$sheet" ] && break
+  sheet=$(xdotool search --onlyvisible --name '^x\.bws - Bead Worksheet$' 2>/dev/null | head -n1) && [ -n "$sheet" ] && break
   sleep 0.1
 done
 [ -n "$sheet" ] || { cat "$work/orvane.log"; fail "opening x.bws showed no worksheet"; }

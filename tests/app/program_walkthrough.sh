@@ -195,9 +195,13 @@ else:
                 got = open(saved, "rb").read()
                 if got != expected:
                     fail(f"saved file is {got!r}, expected {expected!r}")
-    bring_to_front("Bead Worksheet")
+    # Saved, the title names the file.
+    titled = "walk.bws - Bead Worksheet"
+    if not wait_for(lambda: x_window(titled), 5):
+        fail(f"the saved worksheet's window is not titled {titled!r}")
+    bring_to_front(titled)
     key("Escape")
-    wait_for(lambda: window("Bead Worksheet") is None, 5)
+    wait_for(lambda: window(titled) is None, 5)
 
 # ---- exit ------------------------------------------------------------------
 step("Exit button")

@@ -114,7 +114,8 @@ cd "$work"
 "$orvane" fixture.bws >"$work/orvane.log" 2>&1 &
 app_pid=$!
 window 'Orvane Version 2\.0' >/dev/null || fail "the main window did not appear"
-sheet=$(window 'Bead Worksheet') || fail "the worksheet window did not appear"
+# The worksheet's title names its file.
+sheet=$(window 'fixture\.bws - Bead Worksheet') || fail "the worksheet window did not appear"
 save_csv "$sheet" "$work/first.csv"
 expect_cells "$work/first.csv" "$fixture_cells"
 echo "ok: orvane fixture.bws shows the worksheet with its rows; the CSV reads back"
@@ -148,7 +149,7 @@ grep -rq fixture.bws "$XDG_CONFIG_HOME" ||
   fail "the recent list was not kept in the user's settings"
 "$orvane" "$work/elsewhere/other.bws" >>"$work/orvane.log" 2>&1 &
 app_pid=$!
-sheet=$(window 'Bead Worksheet') || fail "the worksheet window did not appear after the restart"
+sheet=$(window 'other\.bws - Bead Worksheet') || fail "the worksheet window did not appear after the restart"
 xdotool windowfocus --sync "$sheet" 2>/dev/null || true
 # The Recent button: 432 + 52, 481 + 9 + 15 in the window's client area.
 xdotool mousemove --window "$sheet" 484 505 click 1
