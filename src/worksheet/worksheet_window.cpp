@@ -20,6 +20,7 @@
 #include "core/recent_files.h"
 #include "core/text_rules.h"
 #include "core/worksheet_csv.h"
+#include "platform/announcer.h"
 #include "platform/desktop_services.h"
 #include "platform/error_boundary.h"
 #include "platform/guarded_connect.h"
@@ -668,6 +669,7 @@ void TWorksheetFrm::RestoreUnsaved(const QString& path, const WorksheetText& tex
     LastWorksheetFile = path;
   setWindowTitle(WorksheetCaption(path));
   UpdateModified();
+  announce(this, QStringLiteral("Unsaved worksheet restored, Total Length in Inches %1").arg(Total->text()));
 }
 
 std::optional<QString> TWorksheetFrm::Report1GetValue(const QString& name) const {
