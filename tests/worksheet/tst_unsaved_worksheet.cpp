@@ -52,6 +52,7 @@ class UnsavedWorksheetTest : public QObject {
   void leftOverRowsAreOfferedBack();
   void badRecoveryFileIsSetAside();
   void twoCopiesNeverShareARecoveryFile();
+  void recoveryThatCannotBeWrittenIsSaidOnce();
 
  private:
   void Type(TEdit* box, const QString& text);
@@ -415,6 +416,23 @@ void UnsavedWorksheetTest::twoCopiesNeverShareARecoveryFile() {
   TestApp otherName;
   otherName.app->KeepUnsavedWorksheet(folder, "Beads");
   QCOMPARE(otherName.app->Recovery()->FilePath(), folder + "/worksheet-Beads.json");
+}
+
+// A state folder that cannot be made: the user hears of it once, not on
+// every key, and the worksheet goes on as before.
+void UnsavedWorksheetTest::recoveryThatCannotBeWrittenIsSaidOnce() {
+  const QString blocker = WriteFile("state", "a file where the folder should be");
+  t_->app->KeepUnsavedWorksheet(blocker + "/Orvane", "Test");
+  QVERIFY(RecoveryFile().isEmpty());
+  Type(w_->Project, "Kept");
+  QTRY_COMPARE_WITH_TIMEOUT(t_->services.messages.size(), 1, 2000);
+  QCOMPARE(t_->services.messages[0].icon, MessageIcon::Warning);
+  QVERIFY2(t_->services.messages[0].text.contains(blocker + "/Orvane"),
+           qPrintable(t_->services.messages[0].text));
+  Type(w_->Mm[0], "4");
+  QTest::qWait(RecoveryKeeper::kDelayMs + 300);
+  QCOMPARE(t_->services.messages.size(), 1);
+  QCOMPARE(w_->Project->text(), QString("Kept"));
 }
 
 QTEST_MAIN(UnsavedWorksheetTest)
