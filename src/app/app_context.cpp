@@ -8,6 +8,7 @@
 #include "app/main_window.h"
 #include "calculator/calculator_window.h"
 #include "calculators/fractions_window.h"
+#include "core/recent_files.h"
 #include "metal/metal_window.h"
 #include "platform/desktop_services.h"
 #include "platform/error_boundary.h"
@@ -71,10 +72,11 @@ TWorksheetFrm* AppContext::WorksheetFrm() {
       ShowWindow(help);
     });
     if (KeepRecentWorksheets) {
-      worksheet_->SetRecentFiles(QSettings().value(kRecentWorksheetsKey).toStringList());
+      worksheet_->SetRecentFiles(RecentFilesFromSetting(QSettings().value(kRecentWorksheetsKey)));
       TWorksheetFrm* sheet = worksheet_.get();
-      GuardedConnect(sheet, &TWorksheetFrm::recentFilesChanged, sheet,
-                     [sheet] { QSettings().setValue(kRecentWorksheetsKey, sheet->RecentFiles()); });
+      GuardedConnect(sheet, &TWorksheetFrm::recentFilesChanged, sheet, [sheet] {
+        QSettings().setValue(kRecentWorksheetsKey, RecentFilesSetting(sheet->RecentFiles()));
+      });
     }
   }
   return worksheet_.get();

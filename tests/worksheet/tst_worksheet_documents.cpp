@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -128,25 +130,38 @@ void WorksheetDocumentsTest::loadFileFillsTheWorksheet() {
 }
 
 void WorksheetDocumentsTest::loadFileRefusesWhatIsNoFile_data() {
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<bool>("folder");
-  QTest::newRow("no such file") << "gone.bws" << false;
-  QTest::newRow("a folder") << "folder.bws" << true;
+  QTest::addColumn<QString>("kind");
+  QTest::addColumn<QString>("reason");
+  QTest::newRow("no such file") << "gone" << qt_error_string(ENOENT);
+  QTest::newRow("a folder") << "folder"
+                            << "it is a folder, not a file";
+  QTest::newRow("a named pipe") << "fifo"
+                                << "it is a pipe (FIFO), not a regular file";
+  QTest::newRow("over the size limit") << "huge"
+                                       << "it is larger than a worksheet file can be (4 MB)";
 }
 
+// LoadFile is what the command line and a second start call: the message
+// names the file and the true cause, and nothing changes.
 void WorksheetDocumentsTest::loadFileRefusesWhatIsNoFile() {
-  QFETCH(QString, name);
-  QFETCH(bool, folder);
-  const QString path = dir_->filePath(name);
-  if (folder) QVERIFY(QDir().mkdir(path));
+  QFETCH(QString, kind);
+  QFETCH(QString, reason);
+  const QString path = dir_->filePath(kind + ".bws");
+  if (kind == "folder") QVERIFY(QDir().mkdir(path));
+  if (kind == "fifo") QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+  if (kind == "huge") {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.resize(2LL * 1024 * 1024 * 1024));
+  }
   Type(w_->Project, "Kept");
   Type(w_->Mm[0], "4");
   const QStringList before = AllTexts();
   w_->LoadFile(path);
   QCOMPARE(t_->services.messages.size(), 1);
-  QCOMPARE(t_->services.messages[0].caption, QString("Error"));
+  QCOMPARE(t_->services.messages[0].caption, QString("Orvane"));
   QCOMPARE(t_->services.messages[0].text,
-           "Error: Bead Worksheet not Loaded.\r\n\r\n" + path + "\r\n\r\nPlease try again.");
+           QStringLiteral("Cannot load the worksheet %1: %2.").arg(path, reason));
   QCOMPARE(AllTexts(), before);
   QVERIFY(w_->LastWorksheetFile.isEmpty());
   QVERIFY(w_->RecentFiles().isEmpty());
@@ -163,7 +178,7 @@ void WorksheetDocumentsTest::unreadableFileChangesNothing() {
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].caption, QString("Orvane"));
   QCOMPARE(t_->services.messages[0].text,
-           QStringLiteral("Cannot load the worksheet from %1: %2.").arg(path, qt_error_string(EACCES)));
+           QStringLiteral("Cannot load the worksheet %1: %2.").arg(path, qt_error_string(EACCES)));
   QCOMPARE(AllTexts(), before);
   QVERIFY(w_->RecentFiles().isEmpty());
 }

@@ -692,9 +692,9 @@ void WorksheetWindowTest::loadingAMissingFileSaysSo() {
   QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].icon, MessageIcon::Error);
-  QCOMPARE(t_->services.messages[0].caption, QString("Error"));
+  QCOMPARE(t_->services.messages[0].caption, QString("Orvane"));
   QCOMPARE(t_->services.messages[0].text,
-           "Error: Bead Worksheet not Loaded.\r\n\r\n" + missing + "\r\n\r\nPlease try again.");
+           QStringLiteral("Cannot load the worksheet %1: %2.").arg(missing, qt_error_string(ENOENT)));
   QCOMPARE(AllTexts(), before);
   QVERIFY(w_->LastWorksheetFile.isEmpty());
 }
@@ -1075,7 +1075,7 @@ void WorksheetWindowTest::failedLoadNamesTheFileAndTheReason() {
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].caption, QString("Orvane"));
   QCOMPARE(t_->services.messages[0].text,
-           QStringLiteral("Cannot load the worksheet from %1: %2.").arg(path, qt_error_string(EACCES)));
+           QStringLiteral("Cannot load the worksheet %1: %2.").arg(path, qt_error_string(EACCES)));
   QCOMPARE(AllTexts(), before);
 }
 
