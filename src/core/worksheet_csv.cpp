@@ -1,8 +1,10 @@
 #include "core/worksheet_csv.h"
 
 #include <QStringList>
+#include <cmath>
 
 #include "core/text_rules.h"
+#include "core/worksheet_rows.h"
 
 namespace orvane {
 
@@ -60,16 +62,29 @@ QString CsvNumberCell(const QString& text) {
   return number;
 }
 
-QString CsvInchCell(const QString& text) {
+namespace {
+
+// A size as the window reads it, written as a plain number; what the window
+// takes for no size, or cannot read, stays text.
+template <typename Read>
+QString SizeCell(const QString& text, Read read) {
   if (text.isEmpty() || IsPlainDecimal(text)) return CsvNumberCell(text);
-  try {
-    const long double inches = InchTextToNumber(text);
-    if (inches >= 0) return FormatGeneral(inches);
-  } catch (const std::exception&) {
-    // No inch size: kept as the text it is.
+  if (!IsNoSize(text)) {
+    try {
+      const long double size = read(text);
+      if (size >= 0 && std::isfinite(static_cast<double>(size))) return FormatGeneral(size);
+    } catch (const std::exception&) {
+      // No size: kept as the text it is.
+    }
   }
   return AsText(text);
 }
+
+}  // namespace
+
+QString CsvMmCell(const QString& text) { return SizeCell(text, TextToNumber); }
+
+QString CsvInchCell(const QString& text) { return SizeCell(text, InchTextToNumber); }
 
 QByteArray WorksheetCsvBytes(const WorksheetCsv& sheet) {
   const QString project = CsvTextCell(TrimBlanks(sheet.Project));
@@ -82,7 +97,7 @@ QByteArray WorksheetCsvBytes(const WorksheetCsv& sheet) {
     const WorksheetCsvRow& row = sheet.Rows[k - 1];
     const QString inch = TrimBlanks(row.Inch);
     const QStringList cells{CsvTextCell(TrimBlanks(row.Desc)),
-                            CsvNumberCell(TrimBlanks(row.Mm)),
+                            CsvMmCell(TrimBlanks(row.Mm)),
                             CsvInchCell(inch),
                             AsText(inch),
                             CsvNumberCell(TrimBlanks(row.Nob)),

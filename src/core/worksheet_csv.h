@@ -32,8 +32,11 @@ QString CsvTextCell(const QString& text);
 // makes no date ("1/8"), number or formula of it.
 QString CsvNumberCell(const QString& text);
 
-// An inch size as a decimal number ("1/8" -> 0.125, "1 1/8" -> 1.125); a
-// text that is no inch size stays text, as CsvNumberCell writes it.
+// A size as the window reads it, as a plain number: millimetres as the
+// number they are ("1e2" -> 100), inches as a decimal ("1/8" -> 0.125,
+// "1 1/8" -> 1.125). A text the window takes for no size or cannot read
+// stays text, as CsvNumberCell writes it.
+QString CsvMmCell(const QString& text);
 QString CsvInchCell(const QString& text);
 
 // The worksheet as UTF-8 CSV with CR LF line ends: a header line, one line per

@@ -112,7 +112,6 @@ void RecentFilesTest::damagedSettingsGiveWhatIsUsable_data() {
   for (int i = 0; i < 100000; ++i) many += "/" + QByteArray::number(i) + ".bws, ";
   QTest::newRow("a hundred thousand entries")
       << many << QStringList{"/0.bws", "/1.bws", "/2.bws", "/3.bws", "/4.bws"};
-  QTest::newRow("unbalanced quote") << QByteArray("\"/a.bws") << QStringList{"/a.bws"};
 }
 
 // The settings file as a user's editor or a broken disk may leave it, read by

@@ -82,54 +82,78 @@ void WorksheetCsvTest::textCellsNeverRunAsFormulas() {
 
 void WorksheetCsvTest::figuresAreNumbersOrGuardedText_data() {
   QTest::addColumn<QString>("text");
-  QTest::addColumn<QString>("number");  // CsvNumberCell
+  QTest::addColumn<QString>("number");  // CsvNumberCell: counts and worked-out figures
+  QTest::addColumn<QString>("mm");      // CsvMmCell
   QTest::addColumn<QString>("inch");    // CsvInchCell
   QTest::newRow("empty") << ""
+                         << ""
                          << ""
                          << "";
   QTest::newRow("whole") << "24"
                          << "24"
+                         << "24"
                          << "24";
   QTest::newRow("decimal") << "6.35"
+                           << "6.35"
                            << "6.35"
                            << "6.35";
   QTest::newRow("trailing point") << "4."
                                   << "4"
+                                  << "4"
                                   << "4";
   QTest::newRow("leading point") << ".5"
                                  << "0.5"
+                                 << "0.5"
                                  << "0.5";
-  QTest::newRow("lone point") << "."
-                              << "'."
-                              << "'.";
+  QTest::newRow("lone point: no size") << "."
+                                       << "'."
+                                       << "'."
+                                       << "'.";
   QTest::newRow("fraction") << "1/8"
+                            << "'1/8"
                             << "'1/8"
                             << "0.125";
   QTest::newRow("mixed fraction") << "1 1/8"
                                   << "'1 1/8"
+                                  << "'1 1/8"
                                   << "1.125";
   QTest::newRow("negative") << "-5"
+                            << "'-5"
                             << "'-5"
                             << "'-5";
   QTest::newRow("formula") << "=1+1"
                            << "'=1+1"
+                           << "'=1+1"
                            << "'=1+1";
-  QTest::newRow("exponent") << "1e5"
-                            << "'1e5"
-                            << "'1e5";
+  QTest::newRow("exponent") << "1e2"
+                            << "'1e2"
+                            << "100"
+                            << "100";
   QTest::newRow("two points") << "1.2.3"
+                              << "'1.2.3"
                               << "'1.2.3"
                               << "'1.2.3";
   QTest::newRow("no inch size") << "1/a"
                                 << "'1/a"
+                                << "'1/a"
                                 << "'1/a";
+  QTest::newRow("beyond any double") << "1e4000"
+                                     << "'1e4000"
+                                     << "'1e4000"
+                                     << "'1e4000";
+  QTest::newRow("not a number") << "nan"
+                                << "'nan"
+                                << "'nan"
+                                << "'nan";
 }
 
 void WorksheetCsvTest::figuresAreNumbersOrGuardedText() {
   QFETCH(QString, text);
   QFETCH(QString, number);
+  QFETCH(QString, mm);
   QFETCH(QString, inch);
   QCOMPARE(CsvNumberCell(text), number);
+  QCOMPARE(CsvMmCell(text), mm);
   QCOMPARE(CsvInchCell(text), inch);
 }
 
