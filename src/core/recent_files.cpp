@@ -1,8 +1,10 @@
 #include "core/recent_files.h"
 
+#include <unistd.h>
+
 #include <QDir>
-#include <QFileInfo>
 #include <QVariantList>
+#include <climits>
 
 #include "core/native_path.h"
 
@@ -10,10 +12,15 @@ namespace orvane {
 
 namespace {
 
-// Relative paths mean nothing once the program runs in another folder.
+// Relative paths mean nothing once the program runs in another folder. Made
+// absolute by hand: QFileInfo would pass the name through Qt's own decoding,
+// which turns bytes that are not UTF-8 into U+FFFD.
 QString CleanPath(const QString& path) {
   if (path.isEmpty()) return {};
-  return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+  if (QDir::isAbsolutePath(path)) return QDir::cleanPath(path);
+  char folder[PATH_MAX];
+  if (!::getcwd(folder, sizeof folder)) return {};
+  return QDir::cleanPath(PathFromNative(folder) + u'/' + path);
 }
 
 }  // namespace

@@ -225,7 +225,7 @@ bool IsMadeUpFileSystem(int fd) {
 }
 
 QString TooLargeReason(qint64 limit) {
-  return QStringLiteral("it is larger than a worksheet file can be (%1 MB)").arg(limit / (1024 * 1024));
+  return QStringLiteral("it is larger than the %1 MB a worksheet file can be").arg(limit / (1024 * 1024));
 }
 
 // The system's reason for the device's last failure.

@@ -103,11 +103,11 @@ bool IsProgramMessage(const RecordedMessage& m) {
                      "|Floating point division by zero\\.|Invalid floating point operation\\."
                      "|Floating point overflow\\.|Integer overflow\\."
                      "|Too many stones to count for this area\\."
-                     "|'.*' is below zero: a size or length cannot be negative\\."
+                     "|'.*' is below zero: a (?:size or length|weight) cannot be negative\\."
                      "|Cannot convert Fraction to Decimal\\."
                      "|File not found\\.|Invalid filename\\.|Too many open files\\.|File access denied\\."
                      "|Disk full\\.|I/O error \\d+\\."
-                     "|Cannot (?:save the worksheet to|load the worksheet from) .+: .+\\."
+                     "|Cannot (?:save the worksheet to|load the worksheet) .+: .+\\."
                      "|Some texts in .+ are longer than a box can hold; .+"
                      "|Error: .+|Success:  Bead Worksheet Saved\\.)$"),
       QRegularExpression::DotMatchesEverythingOption);

@@ -142,6 +142,9 @@ void RecentFilesTest::namesThatAreNotUtf8OutliveTheSettingsFile() {
   const QStringList back = RecentFilesFromSetting(settings.value(QStringLiteral("RecentWorksheets")));
   QCOMPARE(back, list);
   QCOMPARE(NativePath(back[0]), QByteArray("/tmp/bad\xff\xfename.bws"));
+  // A relative name is made absolute with its bytes kept.
+  const QStringList added = WithRecentFile({}, PathFromNative("bad\xff\xfe.bws"));
+  QCOMPARE(NativePath(added.value(0)), QFile::encodeName(QDir::currentPath()) + "/bad\xff\xfe.bws");
   // A list of sound names stays the plain list of texts it always was.
   QCOMPARE(RecentFilesSetting(list.mid(1)).typeId(), QMetaType::QStringList);
 }

@@ -346,9 +346,9 @@ void WorksheetFileTest::refusesWhatIsNoWorksheetAtOnce_data() {
   QTest::newRow("socket") << "socket"
                           << "it is a socket, not a regular file";
   QTest::newRow("2 GB sparse file") << "sparse"
-                                    << "it is larger than a worksheet file can be (4 MB)";
+                                    << "it is larger than the 4 MB a worksheet file can be";
   QTest::newRow("one byte over the limit") << "over"
-                                           << "it is larger than a worksheet file can be (4 MB)";
+                                           << "it is larger than the 4 MB a worksheet file can be";
   QTest::newRow("link to a device") << "link"
                                     << "it is a device, not a regular file";
   QTest::newRow("not there") << "missing" << qt_error_string(ENOENT);

@@ -138,7 +138,7 @@ void WorksheetDocumentsTest::loadFileRefusesWhatIsNoFile_data() {
   QTest::newRow("a named pipe") << "fifo"
                                 << "it is a pipe (FIFO), not a regular file";
   QTest::newRow("over the size limit") << "huge"
-                                       << "it is larger than a worksheet file can be (4 MB)";
+                                       << "it is larger than the 4 MB a worksheet file can be";
 }
 
 // LoadFile is what the command line and a second start call: the message
@@ -289,11 +289,12 @@ void WorksheetDocumentsTest::csvSaveWritesTheFigures() {
   QFile file(path);
   QVERIFY(file.open(QIODevice::ReadOnly));
   const QByteArray expected =
-      "Project,Row,Description,Size MM,Size Inch,Number of Beads,Beads per Inch,Length Inches\r\n"
-      "\"Summer necklace, \"\"blue\"\"\",1,Crystal rondelle,4,,100,6.35,15.75\r\n"
-      "\"Summer necklace, \"\"blue\"\"\",2,Seed beads,,1/8,24,8.00,3.00\r\n"
-      "\"Summer necklace, \"\"blue\"\"\",5,Clasp,,,,,\r\n"
-      "\"Summer necklace, \"\"blue\"\"\",Total,,,,,,18.75\r\n";
+      "Project,Row,Description,Size MM,Size Inch,Size Inch as Typed,Number of Beads,Beads per Inch,Length "
+      "Inches\r\n"
+      "\"Summer necklace, \"\"blue\"\"\",1,Crystal rondelle,4,,,100,6.35,15.75\r\n"
+      "\"Summer necklace, \"\"blue\"\"\",2,Seed beads,,0.125,'1/8,24,8.00,3.00\r\n"
+      "\"Summer necklace, \"\"blue\"\"\",5,Clasp,,,,,,\r\n"
+      "\"Summer necklace, \"\"blue\"\"\",Total,,,,,,,18.75\r\n";
   QCOMPARE(file.readAll(), expected);
 
   // An export is not the worksheet's file: Load and the recent list keep to
@@ -319,7 +320,7 @@ void WorksheetDocumentsTest::csvTakesWhatAWorksheetFileCannotHold() {
   QCOMPARE(t_->services.messages[0].text, QString("Success:  Bead Worksheet Saved."));
   QFile file(path);
   QVERIFY(file.open(QIODevice::ReadOnly));
-  QVERIFY(file.readAll().contains(",1,Perle \xe6\xb0\xb4\xe6\x99\xb6,,,,,\r\n"));
+  QVERIFY(file.readAll().contains(",1,Perle \xe6\xb0\xb4\xe6\x99\xb6,,,,,,\r\n"));
 }
 
 void WorksheetDocumentsTest::failedCsvSaveLeavesNoFile() {
