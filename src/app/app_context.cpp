@@ -9,6 +9,7 @@
 #include "app/recovery_keeper.h"
 #include "calculator/calculator_window.h"
 #include "calculators/fractions_window.h"
+#include "core/recent_files.h"
 #include "metal/metal_window.h"
 #include "platform/desktop_services.h"
 #include "platform/error_boundary.h"
@@ -74,10 +75,11 @@ TWorksheetFrm* AppContext::WorksheetFrm() {
     });
     if (recovery_) recovery_->Watch(worksheet_.get());
     if (KeepRecentWorksheets) {
-      worksheet_->SetRecentFiles(QSettings().value(kRecentWorksheetsKey).toStringList());
+      worksheet_->SetRecentFiles(RecentFilesFromSetting(QSettings().value(kRecentWorksheetsKey)));
       TWorksheetFrm* sheet = worksheet_.get();
-      GuardedConnect(sheet, &TWorksheetFrm::recentFilesChanged, sheet,
-                     [sheet] { QSettings().setValue(kRecentWorksheetsKey, sheet->RecentFiles()); });
+      GuardedConnect(sheet, &TWorksheetFrm::recentFilesChanged, sheet, [sheet] {
+        QSettings().setValue(kRecentWorksheetsKey, RecentFilesSetting(sheet->RecentFiles()));
+      });
     }
   }
   return worksheet_.get();

@@ -18,6 +18,7 @@
 #include "app/app_context.h"
 #include "app/instance_guard.h"
 #include "app/main_window.h"
+#include "core/native_path.h"
 #include "core/worksheet_recovery.h"
 #include "platform/desktop_services.h"
 
@@ -112,9 +113,11 @@ struct Parser {
   }
 };
 
+// Taken as the system gives them: a worksheet's name may be any bytes, and
+// must open the file it names.
 QStringList ArgumentsOf(int argc, char** argv) {
   QStringList arguments;
-  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  for (int i = 0; i < argc; ++i) arguments << PathFromNative(argv[i]);
   if (arguments.isEmpty()) arguments << QStringLiteral("orvane");
   return arguments;
 }

@@ -17,8 +17,11 @@
 #include <QWidget>
 #include <QWindow>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <memory>
+
+#include "core/native_path.h"
 
 namespace orvane {
 
@@ -223,7 +226,7 @@ void InstanceGuard::ServeClient(int fd) {
       answer = kPingAnswer;
     } else if (client->received.startsWith(kOpenRequest) && client->received.endsWith('\n')) {
       const QByteArray encoded = client->received.sliced(qsizetype(std::strlen(kOpenRequest))).chopped(1);
-      const QString path = QFile::decodeName(QByteArray::fromPercentEncoding(encoded));
+      const QString path = PathFromNative(QByteArray::fromPercentEncoding(encoded));
       if (!path.isEmpty()) {
         QTimer::singleShot(0, this, [this, path] { Q_EMIT fileOpenRequested(path); });
         answer = kOpenAnswer;
@@ -242,8 +245,14 @@ bool InstanceGuard::ActivatePreviousInstance() {
 
 bool InstanceGuard::OpenInPreviousInstance(const QString& path) {
   if (socketPath_.isEmpty() || path.isEmpty()) return false;
-  const QByteArray request =
-      kOpenRequest + QFile::encodeName(QFileInfo(path).absoluteFilePath()).toPercentEncoding() + '\n';
+  // The name's own bytes: a name that is not valid UTF-8 still opens its file.
+  QByteArray native = NativePath(path);
+  if (!native.startsWith('/')) {
+    char folder[PATH_MAX];
+    if (!::getcwd(folder, sizeof folder)) return false;
+    native = QByteArray(folder) + '/' + native;
+  }
+  const QByteArray request = kOpenRequest + native.toPercentEncoding() + '\n';
   return Ask(socketPath_, request, kOpenAnswer) == Exchange::Answered;
 }
 

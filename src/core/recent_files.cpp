@@ -1,16 +1,26 @@
 #include "core/recent_files.h"
 
+#include <unistd.h>
+
 #include <QDir>
-#include <QFileInfo>
+#include <QVariantList>
+#include <climits>
+
+#include "core/native_path.h"
 
 namespace orvane {
 
 namespace {
 
-// Relative paths mean nothing once the program runs in another folder.
+// Relative paths mean nothing once the program runs in another folder. Made
+// absolute by hand: QFileInfo would pass the name through Qt's own decoding,
+// which turns bytes that are not UTF-8 into U+FFFD.
 QString CleanPath(const QString& path) {
   if (path.isEmpty()) return {};
-  return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+  if (QDir::isAbsolutePath(path)) return QDir::cleanPath(path);
+  char folder[PATH_MAX];
+  if (!::getcwd(folder, sizeof folder)) return {};
+  return QDir::cleanPath(PathFromNative(folder) + u'/' + path);
 }
 
 }  // namespace
@@ -36,6 +46,61 @@ QStringList WithoutRecentFile(const QStringList& list, const QString& path) {
   for (const QString& entry : TidyRecentFiles(list))
     if (entry != gone) kept << entry;
   return kept;
+}
+
+namespace {
+
+bool HasKeptBytes(const QString& path) { return NativePath(path) != path.toUtf8(); }
+
+// An entry of the stored list as a path; empty for one that is none.
+QString StoredPath(const QVariant& entry) {
+  QString path;
+  if (entry.typeId() == QMetaType::QString)
+    path = entry.toString();
+  else if (entry.typeId() == QMetaType::QByteArray)
+    path = PathFromNative(entry.toByteArray());
+  else
+    return {};
+  if (path.size() > kMaxPathLength || path.contains(QChar(0))) return {};
+  return path;
+}
+
+}  // namespace
+
+QVariant RecentFilesSetting(const QStringList& list) {
+  bool plain = true;
+  for (const QString& path : list) plain = plain && !HasKeptBytes(path);
+  if (plain) return list;
+  QVariantList mixed;
+  for (const QString& path : list)
+    mixed << (HasKeptBytes(path) ? QVariant(NativePath(path)) : QVariant(path));
+  return mixed;
+}
+
+QStringList RecentFilesFromSetting(const QVariant& value) {
+  QVariantList entries;
+  switch (value.typeId()) {
+    case QMetaType::QString:
+    case QMetaType::QByteArray:
+      entries << value;
+      break;
+    case QMetaType::QStringList:
+      for (const QString& path : value.toStringList()) entries << path;
+      break;
+    case QMetaType::QVariantList:
+      entries = value.toList();
+      break;
+    default:
+      return {};
+  }
+  QStringList paths;
+  for (const QVariant& entry : entries) {
+    const QString path = StoredPath(entry);
+    if (!path.isEmpty()) paths << path;
+    // A list of a million entries is read no further than it is used.
+    if (paths.size() >= 4 * kRecentFilesCap) break;
+  }
+  return TidyRecentFiles(paths);
 }
 
 }  // namespace orvane

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 namespace orvane {
 
@@ -19,5 +20,19 @@ QStringList WithoutRecentFile(const QStringList& list, const QString& path);
 // A list as read back from the settings, which the user may have edited: no
 // empty entries, no file twice, no more than kRecentFilesCap, order kept.
 QStringList TidyRecentFiles(const QStringList& list);
+
+// The list as the settings keep it: a list of texts, or, when a name is not
+// valid UTF-8, a list whose such entries are the name's bytes, which a text
+// setting would not keep.
+QVariant RecentFilesSetting(const QStringList& list);
+
+// The list from whatever the settings file holds under its key, tidied. The
+// file may have been edited or damaged: a value of another type, an entry
+// that is no text or name bytes, holds a NUL or is longer than any path
+// (kMaxPathLength) is left out, and a list of nothing usable is empty.
+QStringList RecentFilesFromSetting(const QVariant& value);
+
+// The longest path the system takes, in bytes (PATH_MAX).
+inline constexpr qsizetype kMaxPathLength = 4096;
 
 }  // namespace orvane

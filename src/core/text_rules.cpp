@@ -314,7 +314,10 @@ QString TrimBlanks(const QString& text) { return Trimmed(text, IsBlank); }
 
 long double TextToNumber(const QString& text) {
   // Read in place: no trimmed copy for the hot path of every conversion.
-  const auto [b, e] = TrimmedRange(text, IsSpace);
+  // Plain variables, not a structured binding: the lambda below captures the
+  // end, which not every compiler allows for a binding.
+  const std::pair<qsizetype, qsizetype> range = TrimmedRange(text, IsSpace);
+  const qsizetype b = range.first, e = range.second;
   qsizetype i = b;
   const bool negative = i < e && text[i] == u'-';
   if (i < e && (text[i] == u'+' || text[i] == u'-')) ++i;

@@ -98,7 +98,13 @@ std::optional<WeightUnit> WeightEntered(const QString& marker, WeightBoxes& boxe
   // Blanks and control characters around a pasted or typed weight do not count.
   const QString text = TrimBlanks(boxes[static_cast<size_t>(*source)].text);
   if (text.isEmpty() || text == QLatin1String(".")) return source;
-  const auto results = ConvertWeight(*source, TextToNumber(text));
+  const long double value = TextToNumber(text);
+  // A pasted "-5" would give weights that look sound but mean nothing.
+  if (value < 0)
+    throw EConvertError(QStringLiteral("'%1' is below zero: a weight cannot be negative")
+                            .arg(QuotedText(text))
+                            .toStdString());
+  const auto results = ConvertWeight(*source, value);
   for (int i = 0; i < kWeightBoxCount; ++i)
     if (static_cast<WeightUnit>(i) != *source) boxes[i].Set(results[i]);
   return std::nullopt;

@@ -41,7 +41,7 @@ inline constexpr std::array<WeightUnit, kWeightBoxCount> kWeightWriteOrder = {
 // A marker that names no box does nothing. A source holding nothing to
 // convert (empty, or a lone point) writes nothing and is returned: Enter
 // walks on from it to the next control. Throws the program's errors for a
-// text that is no number.
+// text that is no number or is below zero; nothing is written then.
 std::optional<WeightUnit> WeightEntered(const QString& marker, WeightBoxes& boxes);
 
 }  // namespace orvane

@@ -1,11 +1,18 @@
 #include "core/worksheet_file.h"
 
+#include <fcntl.h>
+#include <linux/magic.h>
+#include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 #include <cerrno>
+
+#include "core/native_path.h"
 
 namespace orvane {
 
@@ -181,7 +188,44 @@ namespace {
 }
 
 [[noreturn]] void ThrowLoadError(const QString& path, const QString& reason) {
-  throw EInOutError(QStringLiteral("Cannot load the worksheet from %1: %2").arg(path, reason).toStdString());
+  throw EInOutError(
+      QStringLiteral("Cannot load the worksheet %1: %2").arg(ShownPath(path), reason).toStdString());
+}
+
+// Why a file of this type is no worksheet; empty for a regular file.
+QString NotAFileReason(mode_t mode) {
+  if (S_ISREG(mode)) return {};
+  if (S_ISDIR(mode)) return QStringLiteral("it is a folder, not a file");
+  if (S_ISFIFO(mode)) return QStringLiteral("it is a pipe (FIFO), not a regular file");
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return QStringLiteral("it is a device, not a regular file");
+  if (S_ISSOCK(mode)) return QStringLiteral("it is a socket, not a regular file");
+  return QStringLiteral("it is not a regular file");
+}
+
+// File systems whose files the kernel makes up as they are read: their size
+// reads 0 (or a page) whatever they hold.
+bool IsMadeUpFileSystem(int fd) {
+  struct statfs fs {};
+  if (::fstatfs(fd, &fs) != 0) return false;
+  switch (static_cast<unsigned long>(fs.f_type)) {
+    case PROC_SUPER_MAGIC:
+    case SYSFS_MAGIC:
+    case DEBUGFS_MAGIC:
+    case TRACEFS_MAGIC:
+    case SECURITYFS_MAGIC:
+    case CGROUP_SUPER_MAGIC:
+    case CGROUP2_SUPER_MAGIC:
+    case PSTOREFS_MAGIC:
+    case BPF_FS_MAGIC:
+    case EFIVARFS_MAGIC:
+      return true;
+    default:
+      return false;
+  }
+}
+
+QString TooLargeReason(qint64 limit) {
+  return QStringLiteral("it is larger than the %1 MB a worksheet file can be").arg(limit / (1024 * 1024));
 }
 
 // The system's reason for the device's last failure.
@@ -197,7 +241,10 @@ void SaveWholeFile(const QString& path, const QByteArray& bytes) {
   // every other failure.
   const QFileInfo target(path);
   if (target.isDir()) ThrowSaveError(path, qt_error_string(EISDIR));
-  if (target.exists() && !target.isWritable()) ThrowSaveError(path, qt_error_string(EACCES));
+  // The system's own reason: a file on a read-only file system is refused
+  // for that (EROFS), not for its permissions.
+  if (target.exists() && ::access(QFile::encodeName(path).constData(), W_OK) != 0)
+    ThrowSaveError(path, qt_error_string(errno));
 
   QSaveFile file(path);
   // Unbuffered, every write reaches the system at once: a short write shows
@@ -222,12 +269,51 @@ void SaveWholeFile(const QString& path, const QByteArray& bytes) {
   if (!file.commit()) ThrowSaveError(path, ReasonOf(file));
 }
 
-QByteArray LoadWholeFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) ThrowLoadError(path, ReasonOf(file));
-  QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) ThrowLoadError(path, ReasonOf(file));
+QByteArray LoadWholeFile(const QString& path, qint64 limit) {
+  const QByteArray native = NativePath(path);
+  // Looked at before opening: opening a pipe waits for a writer, and opening
+  // some devices does something.
+  struct stat info {};
+  if (::stat(native.constData(), &info) != 0) ThrowLoadError(path, qt_error_string(errno));
+  if (const QString reason = NotAFileReason(info.st_mode); !reason.isEmpty()) ThrowLoadError(path, reason);
+  if (info.st_size > limit) ThrowLoadError(path, TooLargeReason(limit));
+
+  int fd;
+  do fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  while (fd < 0 && errno == EINTR);
+  if (fd < 0) ThrowLoadError(path, qt_error_string(errno));
+  struct Closer {
+    int fd;
+    ~Closer() { ::close(fd); }
+  } closer{fd};
+  // The name may have been given to something else since it was looked at.
+  if (::fstat(fd, &info) != 0) ThrowLoadError(path, qt_error_string(errno));
+  if (const QString reason = NotAFileReason(info.st_mode); !reason.isEmpty()) ThrowLoadError(path, reason);
+  if (IsMadeUpFileSystem(fd)) ThrowLoadError(path, QStringLiteral("it is a system file, not a regular file"));
+  if (info.st_size > limit) ThrowLoadError(path, TooLargeReason(limit));
+
+  // One byte beyond the limit tells a file that grew past it since.
+  QByteArray bytes(qsizetype(std::min<qint64>(info.st_size, limit) + 1), Qt::Uninitialized);
+  qsizetype got = 0;
+  for (;;) {
+    if (got == bytes.size()) {
+      if (got > limit) ThrowLoadError(path, TooLargeReason(limit));
+      bytes.resize(std::min<qsizetype>(qsizetype(limit) + 1, 2 * got));
+    }
+    const ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) ThrowLoadError(path, qt_error_string(errno));
+    if (n == 0) break;
+    got += n;
+  }
+  if (got > limit) ThrowLoadError(path, TooLargeReason(limit));
+  bytes.truncate(got);
   return bytes;
+}
+
+bool PathExists(const QString& path) {
+  struct stat info {};
+  return ::lstat(NativePath(path).constData(), &info) == 0;
 }
 
 }  // namespace orvane

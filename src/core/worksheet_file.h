@@ -76,8 +76,21 @@ LoadedWorksheet ReadWorksheetFile(const QByteArray& bytes);
 // system's reason; the old file is then as it was.
 void SaveWholeFile(const QString& path, const QByteArray& bytes);
 
-// The whole file; throws EInOutError naming the file and the system's reason.
-QByteArray LoadWholeFile(const QString& path);
+// The most bytes a worksheet file may hold. A worksheet with every box full
+// to kBoxCapacity is under 1.4 MB; anything larger is no worksheet.
+inline constexpr qint64 kWorksheetFileLimit = 4 * 1024 * 1024;
+
+// The whole file at `path` (a name as NativePath takes it). Throws
+// EInOutError "Cannot load the worksheet <path>: <reason>" for a file that
+// cannot be read, and at once, before reading, for anything that is not a
+// regular file (a folder, a pipe, a device, a socket, a file the system makes
+// up as it is read, such as those in /proc) or is larger than `limit`.
+// Never holds more than limit + 1 bytes, even for a file that grows while it
+// is read.
+QByteArray LoadWholeFile(const QString& path, qint64 limit = kWorksheetFileLimit);
+
+// Whether anything is there under that name (a name as NativePath takes it).
+bool PathExists(const QString& path);
 
 // Windows-1252, the code page worksheet files are written in.
 QString DecodeWindows1252(QByteArrayView bytes);

@@ -17,6 +17,7 @@
 #include "core/box_text.h"
 #include "core/key_filter.h"
 #include "core/maker_info.h"
+#include "core/native_path.h"
 #include "core/recent_files.h"
 #include "core/text_rules.h"
 #include "core/worksheet_csv.h"
@@ -517,17 +518,13 @@ void TWorksheetFrm::LoadFile(const QString& path) {
 }
 
 void TWorksheetFrm::LoadExistingFile(const QString& path) {
-  if (!QFileInfo(path).isFile()) {
-    services_.ShowMessage(this, MessageIcon::Error, QStringLiteral("Error"),
-                          QStringLiteral("Error: Bead Worksheet not Loaded.") + CrLf() + CrLf() + path +
-                              CrLf() + CrLf() + QStringLiteral("Please try again."));
-    return;
-  }
+  // The whole file is read before any box changes: a file that cannot be
+  // read, or is no file at all, leaves the worksheet as it was, and its
+  // message names the cause. Only a file that can replace the rows asks
+  // about unsaved ones.
+  const LoadedWorksheet loaded = ReadWorksheetFile(LoadWholeFile(path));
   if (!MayReplaceRows()) return;
   LastWorksheetFile = path;
-  // The whole file is read before any box changes: a file that cannot be
-  // read leaves the worksheet as it was.
-  const LoadedWorksheet loaded = ReadWorksheetFile(LoadWholeFile(path));
   RememberFile(path);
   ApplyLoaded(loaded.Text);
   MarkSaved(path, TypedText());
@@ -542,7 +539,7 @@ void TWorksheetFrm::LoadExistingFile(const QString& path) {
 }
 
 void TWorksheetFrm::OpenRecentFile(const QString& path) {
-  if (!QFileInfo(path).isFile()) {
+  if (!PathExists(path)) {
     SetRecentFiles(WithoutRecentFile(recentFiles_, path));
     services_.ShowMessage(this, MessageIcon::Error, QStringLiteral("Error"),
                           QStringLiteral("Error: Bead Worksheet not Loaded.") + CrLf() + CrLf() + path +
@@ -579,7 +576,7 @@ void TWorksheetFrm::FillRecentMenu() {
   }
   for (int i = 0; i < recentFiles_.size(); ++i) {
     const QString path = recentFiles_[i];
-    QString shown = path;
+    QString shown = ShownPath(path);
     shown.replace(u'&', QStringLiteral("&&"));
     QAction* entry = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
     GuardedConnect(entry, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });

@@ -100,14 +100,14 @@ expect_cells() {
   [ "$got" = "$2" ] || fail "$(printf 'cells of %s:\n%s\nexpected:\n%s' "$1" "$got" "$2")"
 }
 
-header='Project|Row|Description|Size MM|Size Inch|Number of Beads|Beads per Inch|Length Inches'
+header='Project|Row|Description|Size MM|Size Inch|Size Inch as Typed|Number of Beads|Beads per Inch|Length Inches'
 fixture_cells="$header
-Summer necklace|1|Crystal, rondelle|4||100|6.35|15.75
-Summer necklace|2|Seed beads||1/8|24|8.00|3.00
-Summer necklace|Total||||||18.75"
+Summer necklace|1|Crystal, rondelle|4|||100|6.35|15.75
+Summer necklace|2|Seed beads||0.125|'1/8|24|8.00|3.00
+Summer necklace|Total|||||||18.75"
 other_cells="$header
-Bracelet \"Rose\"|1|Pearls|6||20|4.23|4.72
-Bracelet \"Rose\"|Total||||||4.72"
+Bracelet \"Rose\"|1|Pearls|6|||20|4.23|4.72
+Bracelet \"Rose\"|Total|||||||4.72"
 
 # 1. Started with a file: the main window, and the worksheet with its rows.
 cd "$work"
@@ -133,9 +133,9 @@ echo "ok: a second orvane other.bws loaded it into the running copy"
 
 # 3. A file that is not there: the running copy says so, the worksheet stays.
 timeout 10 "$orvane" "$work/missing.bws" >"$work/third.log" 2>&1 || fail "the third copy ended with $?"
-box=$(window 'Error') || fail "no message for a missing file"
+box=$(window 'Orvane') || fail "no message for a missing file"
 press_return "$box"
-gone 'Error' || fail "the error message did not close"
+gone 'Orvane' || fail "the error message did not close"
 save_csv "$sheet" "$work/third.csv"
 expect_cells "$work/third.csv" "$other_cells"
 echo "ok: a missing file is reported by the running copy"

@@ -1,6 +1,7 @@
 #include <QTest>
 
 #include "app/application.h"
+#include "core/native_path.h"
 
 using namespace orvane;
 
@@ -34,6 +35,10 @@ void CommandLineTest::parses_data() {
   QTest::newRow("-style=") << QStringList{"orvane", "-style=fusion"} << "" << false << false << false;
   QTest::newRow("-reverse takes no value")
       << QStringList{"orvane", "-reverse", "p.bws"} << "p.bws" << false << false << false;
+  // The name's bytes as the system gave them, kept through the parsing.
+  QTest::newRow("a file name that is not UTF-8")
+      << QStringList{"orvane", PathFromNative("bad\xff\xfename.bws")} << PathFromNative("bad\xff\xfename.bws")
+      << false << false << false;
   QTest::newRow("two files") << QStringList{"orvane", "a.bws", "b.bws"} << "" << false << false << true;
   QTest::newRow("an unknown option") << QStringList{"orvane", "--print"} << "" << false << false << true;
 }

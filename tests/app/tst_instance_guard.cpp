@@ -20,6 +20,7 @@
 #include <thread>
 
 #include "app/instance_guard.h"
+#include "core/native_path.h"
 
 using namespace orvane;
 
@@ -325,6 +326,11 @@ void InstanceGuardTest::secondCopyHandsOverAFile_data() {
   QTest::newRow("beyond ASCII") << QString::fromUtf8("/tmp/Perlen \xc3\xa4\xe6\xb0\xb4.bws")
                                 << QString::fromUtf8("/tmp/Perlen \xc3\xa4\xe6\xb0\xb4.bws");
   QTest::newRow("a long path") << "/" + QString(3000, u'x') << "/" + QString(3000, u'x');
+  // As the command line gives it: the bytes kept, not made U+FFFD.
+  QTest::newRow("not UTF-8") << PathFromNative("/tmp/bad\xff\xfename.bws")
+                             << PathFromNative("/tmp/bad\xff\xfename.bws");
+  QTest::newRow("not UTF-8, relative") << PathFromNative("bad\xff\xfename.bws")
+                                       << PathFromNative(QFile::encodeName(here) + "/bad\xff\xfename.bws");
 }
 
 // The file reaches the first copy whole, after the second copy has its

@@ -25,6 +25,8 @@ class WeightPageTest : public QObject {
   void keyFilter_data();
   void keyFilter();
   void pastedTextThatIsNoNumber();
+  void pastedNegativeWeightIsRefused_data();
+  void pastedNegativeWeightIsRefused();
   void clearEmptiesAndReturnsToCarats();
 
  private:
@@ -182,6 +184,49 @@ void WeightPageTest::pastedTextThatIsNoNumber() {
   QStringList after = before;
   after[1] = QStringLiteral("1.2.3");
   QCOMPARE(Texts(), after);
+}
+
+void WeightPageTest::pastedNegativeWeightIsRefused_data() {
+  QTest::addColumn<int>("unit");
+  QTest::addColumn<QString>("pasted");
+  for (int unit = 0; unit < kWeightBoxCount; ++unit)
+    QTest::newRow(qPrintable(WeightMarker(WeightUnit(unit)))) << unit << "-5";
+  QTest::newRow("Gram, blanks around") << int(WeightUnit::Gram) << " -0.5 ";
+  QTest::newRow("Grain, exponent") << int(WeightUnit::Grain) << "-1e2";
+}
+
+// Every box, troy ones too: the message, the pasted text kept where it was
+// pasted, and no other box changed.
+void WeightPageTest::pastedNegativeWeightIsRefused() {
+  QFETCH(int, unit);
+  QFETCH(QString, pasted);
+  ShowPage();
+  const QList<TEdit*> all{Page()->CaratBox, Page()->GramBox,      Page()->KGramBox,       Page()->OunceBox,
+                          Page()->PoundBox, Page()->TroyOunceBox, Page()->PennyweightBox, Page()->GrainBox};
+  auto texts = [&all] {
+    QStringList t;
+    for (TEdit* box : all) t << box->text();
+    return t;
+  };
+  TEdit* grams = Page()->GramBox;
+  FocusWidget(grams);
+  TypeText(grams, QStringLiteral("100"));
+  QTest::keyClick(grams, Qt::Key_Return);
+  QStringList expected = texts();
+  QCOMPARE(expected[int(WeightUnit::Carat)], QStringLiteral("500"));
+
+  TEdit* target = all[unit];
+  FocusWidget(target);
+  target->selectAll();
+  target->insert(pasted);  // a paste: not filtered as typed keys are
+  QTest::keyClick(target, Qt::Key_Return);
+  QCOMPARE(app_->services.messages.size(), 1);
+  const RecordedMessage& m = app_->services.messages.first();
+  QCOMPARE(m.caption, QStringLiteral("Orvane"));
+  QCOMPARE(m.text, QStringLiteral("'%1' is below zero: a weight cannot be negative.").arg(pasted.trimmed()));
+  QCOMPARE(m.icon, MessageIcon::Error);
+  expected[unit] = pasted;
+  QCOMPARE(texts(), expected);
 }
 
 void WeightPageTest::clearEmptiesAndReturnsToCarats() {

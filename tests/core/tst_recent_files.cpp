@@ -1,6 +1,10 @@
 #include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "core/native_path.h"
 #include "core/recent_files.h"
 
 using namespace orvane;
@@ -14,6 +18,9 @@ class RecentFilesTest : public QObject {
   void removing();
   void tidyingWhatTheSettingsHeld_data();
   void tidyingWhatTheSettingsHeld();
+  void damagedSettingsGiveWhatIsUsable_data();
+  void damagedSettingsGiveWhatIsUsable();
+  void namesThatAreNotUtf8OutliveTheSettingsFile();
 };
 
 void RecentFilesTest::addingPutsTheFileFirst_data() {
@@ -84,6 +91,62 @@ void RecentFilesTest::tidyingWhatTheSettingsHeld() {
   QFETCH(QStringList, stored);
   QFETCH(QStringList, expected);
   QCOMPARE(TidyRecentFiles(stored), expected);
+}
+
+void RecentFilesTest::damagedSettingsGiveWhatIsUsable_data() {
+  QTest::addColumn<QByteArray>("value");  // as the settings file holds it
+  QTest::addColumn<QStringList>("expected");
+  QTest::newRow("a sound list") << QByteArray("/a.bws, /b.bws") << QStringList{"/a.bws", "/b.bws"};
+  QTest::newRow("one entry") << QByteArray("/a.bws") << QStringList{"/a.bws"};
+  QTest::newRow("empty") << QByteArray() << QStringList{};
+  QTest::newRow("a rectangle") << QByteArray("@Rect(1 2 3 4)") << QStringList{};
+  QTest::newRow("a size") << QByteArray("@Size(10 20)") << QStringList{};
+  QTest::newRow("a list with a point in it")
+      << QByteArray("/a.bws, @Point(1 2), /b.bws") << QStringList{"/a.bws", "/b.bws"};
+  QTest::newRow("garbage variant") << QByteArray("@Variant(\\0\\0\\0\\x7f\\xff\\xfe)") << QStringList{};
+  QTest::newRow("unknown type") << QByteArray("@Variant(\\0\\0\\x10\\0\\0)") << QStringList{};
+  QTest::newRow("bytes with a NUL") << QByteArray("@ByteArray(\\0\\x1\\xff)") << QStringList{};
+  QTest::newRow("a path longer than any") << "/" + QByteArray(100000, 'x') << QStringList{};
+  QTest::newRow("ten megabytes") << QByteArray(10 * 1024 * 1024, 'x').prepend('/') << QStringList{};
+  QByteArray many;
+  for (int i = 0; i < 100000; ++i) many += "/" + QByteArray::number(i) + ".bws, ";
+  QTest::newRow("a hundred thousand entries")
+      << many << QStringList{"/0.bws", "/1.bws", "/2.bws", "/3.bws", "/4.bws"};
+}
+
+// The settings file as a user's editor or a broken disk may leave it, read by
+// QSettings as the program reads it.
+void RecentFilesTest::damagedSettingsGiveWhatIsUsable() {
+  QFETCH(QByteArray, value);
+  QFETCH(QStringList, expected);
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("Orvane.conf"));
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write("[General]\nRecentWorksheets=" + value + "\n");
+  file.close();
+  const QSettings settings(path, QSettings::IniFormat);
+  QCOMPARE(RecentFilesFromSetting(settings.value(QStringLiteral("RecentWorksheets"))), expected);
+}
+
+void RecentFilesTest::namesThatAreNotUtf8OutliveTheSettingsFile() {
+  const QStringList list{PathFromNative("/tmp/bad\xff\xfename.bws"), QStringLiteral("/tmp/good.bws"),
+                         QString::fromUtf8("/tmp/Perlen \xc3\xa4.bws")};
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("Orvane.conf"));
+  {
+    QSettings settings(path, QSettings::IniFormat);
+    settings.setValue(QStringLiteral("RecentWorksheets"), RecentFilesSetting(list));
+  }
+  const QSettings settings(path, QSettings::IniFormat);
+  const QStringList back = RecentFilesFromSetting(settings.value(QStringLiteral("RecentWorksheets")));
+  QCOMPARE(back, list);
+  QCOMPARE(NativePath(back[0]), QByteArray("/tmp/bad\xff\xfename.bws"));
+  // A relative name is made absolute with its bytes kept.
+  const QStringList added = WithRecentFile({}, PathFromNative("bad\xff\xfe.bws"));
+  QCOMPARE(NativePath(added.value(0)), QFile::encodeName(QDir::currentPath()) + "/bad\xff\xfe.bws");
+  // A list of sound names stays the plain list of texts it always was.
+  QCOMPARE(RecentFilesSetting(list.mid(1)).typeId(), QMetaType::QStringList);
 }
 
 QTEST_GUILESS_MAIN(RecentFilesTest)

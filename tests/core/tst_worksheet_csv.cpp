@@ -9,6 +9,10 @@ class WorksheetCsvTest : public QObject {
  private Q_SLOTS:
   void quotesOnlyWhatNeedsIt_data();
   void quotesOnlyWhatNeedsIt();
+  void textCellsNeverRunAsFormulas_data();
+  void textCellsNeverRunAsFormulas();
+  void figuresAreNumbersOrGuardedText_data();
+  void figuresAreNumbersOrGuardedText();
   void writesHeaderUsedRowsAndTotal();
   void emptySheetHasHeaderAndTotalOnly();
   void keepsEveryCharacterAsUtf8();
@@ -45,6 +49,114 @@ void WorksheetCsvTest::quotesOnlyWhatNeedsIt() {
   QCOMPARE(CsvField(text), field);
 }
 
+void WorksheetCsvTest::textCellsNeverRunAsFormulas_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QString>("cell");
+  QTest::newRow("plain") << "Seed beads"
+                         << "Seed beads";
+  QTest::newRow("empty") << ""
+                         << "";
+  QTest::newRow("equals") << "=1+1"
+                          << "'=1+1";
+  QTest::newRow("plus") << "+1"
+                        << "'+1";
+  QTest::newRow("minus") << "-5 beads"
+                         << "'-5 beads";
+  QTest::newRow("at") << "@SUM(A1)"
+                      << "'@SUM(A1)";
+  QTest::newRow("tab") << "\t=1"
+                       << "'\t=1";
+  QTest::newRow("carriage return") << "\r=1"
+                                   << "'\r=1";
+  QTest::newRow("equals later on") << "a=1+1"
+                                   << "a=1+1";
+  QTest::newRow("a number stays a number") << "12"
+                                           << "12";
+}
+
+void WorksheetCsvTest::textCellsNeverRunAsFormulas() {
+  QFETCH(QString, text);
+  QFETCH(QString, cell);
+  QCOMPARE(CsvTextCell(text), cell);
+}
+
+void WorksheetCsvTest::figuresAreNumbersOrGuardedText_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QString>("number");  // CsvNumberCell: counts and worked-out figures
+  QTest::addColumn<QString>("mm");      // CsvMmCell
+  QTest::addColumn<QString>("inch");    // CsvInchCell
+  QTest::newRow("empty") << ""
+                         << ""
+                         << ""
+                         << "";
+  QTest::newRow("whole") << "24"
+                         << "24"
+                         << "24"
+                         << "24";
+  QTest::newRow("decimal") << "6.35"
+                           << "6.35"
+                           << "6.35"
+                           << "6.35";
+  QTest::newRow("trailing point") << "4."
+                                  << "4"
+                                  << "4"
+                                  << "4";
+  QTest::newRow("leading point") << ".5"
+                                 << "0.5"
+                                 << "0.5"
+                                 << "0.5";
+  QTest::newRow("lone point: no size") << "."
+                                       << "'."
+                                       << "'."
+                                       << "'.";
+  QTest::newRow("fraction") << "1/8"
+                            << "'1/8"
+                            << "'1/8"
+                            << "0.125";
+  QTest::newRow("mixed fraction") << "1 1/8"
+                                  << "'1 1/8"
+                                  << "'1 1/8"
+                                  << "1.125";
+  QTest::newRow("negative") << "-5"
+                            << "'-5"
+                            << "'-5"
+                            << "'-5";
+  QTest::newRow("formula") << "=1+1"
+                           << "'=1+1"
+                           << "'=1+1"
+                           << "'=1+1";
+  QTest::newRow("exponent") << "1e2"
+                            << "'1e2"
+                            << "100"
+                            << "100";
+  QTest::newRow("two points") << "1.2.3"
+                              << "'1.2.3"
+                              << "'1.2.3"
+                              << "'1.2.3";
+  QTest::newRow("no inch size") << "1/a"
+                                << "'1/a"
+                                << "'1/a"
+                                << "'1/a";
+  QTest::newRow("beyond any double") << "1e4000"
+                                     << "'1e4000"
+                                     << "'1e4000"
+                                     << "'1e4000";
+  QTest::newRow("not a number") << "nan"
+                                << "'nan"
+                                << "'nan"
+                                << "'nan";
+}
+
+void WorksheetCsvTest::figuresAreNumbersOrGuardedText() {
+  QFETCH(QString, text);
+  QFETCH(QString, number);
+  QFETCH(QString, mm);
+  QFETCH(QString, inch);
+  QCOMPARE(CsvNumberCell(text), number);
+  QCOMPARE(CsvMmCell(text), mm);
+  QCOMPARE(CsvInchCell(text), inch);
+}
+
 void WorksheetCsvTest::writesHeaderUsedRowsAndTotal() {
   WorksheetCsv sheet;
   sheet.Project = "  Necklace, \"Blue\"  ";
@@ -54,18 +166,20 @@ void WorksheetCsvTest::writesHeaderUsedRowsAndTotal() {
   sheet.Rows[9] = {"Clasp", "", "", "", "", ""};
   sheet.Total = "8.67";
   const QByteArray expected =
-      "Project,Row,Description,Size MM,Size Inch,Number of Beads,Beads per Inch,Length Inches\r\n"
-      "\"Necklace, \"\"Blue\"\"\",1,Crystal rondelle,4,,36,6.35,5.67\r\n"
-      "\"Necklace, \"\"Blue\"\"\",3,Seed beads,,1/8,24,8.00,3.00\r\n"
-      "\"Necklace, \"\"Blue\"\"\",10,Clasp,,,,,\r\n"
-      "\"Necklace, \"\"Blue\"\"\",Total,,,,,,8.67\r\n";
+      "Project,Row,Description,Size MM,Size Inch,Size Inch as Typed,Number of Beads,Beads per Inch,Length "
+      "Inches\r\n"
+      "\"Necklace, \"\"Blue\"\"\",1,Crystal rondelle,4,,,36,6.35,5.67\r\n"
+      "\"Necklace, \"\"Blue\"\"\",3,Seed beads,,0.125,'1/8,24,8.00,3.00\r\n"
+      "\"Necklace, \"\"Blue\"\"\",10,Clasp,,,,,,\r\n"
+      "\"Necklace, \"\"Blue\"\"\",Total,,,,,,,8.67\r\n";
   QCOMPARE(WorksheetCsvBytes(sheet), expected);
 }
 
 void WorksheetCsvTest::emptySheetHasHeaderAndTotalOnly() {
   const QByteArray expected =
-      "Project,Row,Description,Size MM,Size Inch,Number of Beads,Beads per Inch,Length Inches\r\n"
-      ",Total,,,,,,\r\n";
+      "Project,Row,Description,Size MM,Size Inch,Size Inch as Typed,Number of Beads,Beads per Inch,Length "
+      "Inches\r\n"
+      ",Total,,,,,,,\r\n";
   QCOMPARE(WorksheetCsvBytes(WorksheetCsv{}), expected);
 }
 
@@ -75,7 +189,7 @@ void WorksheetCsvTest::keepsEveryCharacterAsUtf8() {
   sheet.Rows[1].Desc = QString::fromUtf8("Perle \xe2\x80\x93 \xe6\xb0\xb4\xe6\x99\xb6 \xf0\x9f\x92\x8e");
   const QByteArray bytes = WorksheetCsvBytes(sheet);
   QVERIFY(!bytes.startsWith("\xef\xbb\xbf"));  // no byte-order mark: the header is the first cell
-  QVERIFY(bytes.contains(",2,Perle \xe2\x80\x93 \xe6\xb0\xb4\xe6\x99\xb6 \xf0\x9f\x92\x8e,,,,,\r\n"));
+  QVERIFY(bytes.contains(",2,Perle \xe2\x80\x93 \xe6\xb0\xb4\xe6\x99\xb6 \xf0\x9f\x92\x8e,,,,,,\r\n"));
 }
 
 QTEST_GUILESS_MAIN(WorksheetCsvTest)

@@ -1,11 +1,20 @@
+#include <fcntl.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <cstring>
 
+#include "core/native_path.h"
 #include "core/worksheet_file.h"
 #include "file_conditions.h"
 
@@ -44,6 +53,12 @@ class WorksheetFileTest : public QObject {
   void failedWriteLeavesTheOldFile_data();
   void failedWriteLeavesTheOldFile();
   void unreadableFileNamesTheReason();
+  void refusesWhatIsNoWorksheetAtOnce_data();
+  void refusesWhatIsNoWorksheetAtOnce();
+  void readsUpToTheLimit();
+  void savingOnAReadOnlyFileSystemNamesIt_data();
+  void savingOnAReadOnlyFileSystemNamesIt();
+  void readsANameThatIsNotUtf8();
 };
 
 // Each case puts texts into the boxes and names the bytes the file must hold.
@@ -300,8 +315,145 @@ void WorksheetFileTest::unreadableFileNamesTheReason() {
     QFAIL("the file was read");
   } catch (const EInOutError& failure) {
     QCOMPARE(QString::fromStdString(failure.what()),
-             QStringLiteral("Cannot load the worksheet from %1: Permission denied").arg(path));
+             QStringLiteral("Cannot load the worksheet %1: Permission denied").arg(path));
   }
+}
+
+namespace {
+
+// The process's peak resident memory (VmHWM), in kB.
+qint64 PeakMemoryKb() {
+  QFile status(QStringLiteral("/proc/self/status"));
+  if (!status.open(QIODevice::ReadOnly)) return -1;
+  for (const QByteArray& line : status.readAll().split('\n'))
+    if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+  return -1;
+}
+
+}  // namespace
+
+void WorksheetFileTest::refusesWhatIsNoWorksheetAtOnce_data() {
+  QTest::addColumn<QString>("kind");
+  QTest::addColumn<QString>("reason");
+  QTest::newRow("named pipe") << "fifo"
+                              << "it is a pipe (FIFO), not a regular file";
+  QTest::newRow("device /dev/zero") << "/dev/zero"
+                                    << "it is a device, not a regular file";
+  QTest::newRow("folder") << "folder"
+                          << "it is a folder, not a file";
+  QTest::newRow("/proc file of size 0") << "/proc/self/environ"
+                                        << "it is a system file, not a regular file";
+  QTest::newRow("socket") << "socket"
+                          << "it is a socket, not a regular file";
+  QTest::newRow("2 GB sparse file") << "sparse"
+                                    << "it is larger than the 4 MB a worksheet file can be";
+  QTest::newRow("one byte over the limit") << "over"
+                                           << "it is larger than the 4 MB a worksheet file can be";
+  QTest::newRow("link to a device") << "link"
+                                    << "it is a device, not a regular file";
+  QTest::newRow("not there") << "missing" << qt_error_string(ENOENT);
+}
+
+// Refused before any reading: a pipe with no writer would block, a device or a
+// huge file would fill the memory, all within a moment and without growing.
+void WorksheetFileTest::refusesWhatIsNoWorksheetAtOnce() {
+  QFETCH(QString, kind);
+  QFETCH(QString, reason);
+  QTemporaryDir dir;
+  const QString path = kind.startsWith(u'/') ? kind : dir.filePath(QStringLiteral("%1.bws").arg(kind));
+  int listener = -1;
+  if (kind == QLatin1String("fifo")) {
+    QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+  } else if (kind == QLatin1String("folder")) {
+    QVERIFY(QDir().mkdir(path));
+  } else if (kind == QLatin1String("socket")) {
+    listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    QVERIFY(size_t(name.size()) < sizeof address.sun_path);
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    QCOMPARE(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  } else if (kind == QLatin1String("sparse") || kind == QLatin1String("over")) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(
+        file.resize(kind == QLatin1String("sparse") ? 2LL * 1024 * 1024 * 1024 : kWorksheetFileLimit + 1));
+  } else if (kind == QLatin1String("link")) {
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+  }
+  const qint64 peakBefore = PeakMemoryKb();
+  QElapsedTimer clock;
+  clock.start();
+  QString message;
+  try {
+    LoadWholeFile(path);
+  } catch (const EInOutError& failure) {
+    message = QString::fromStdString(failure.what());
+  }
+  const qint64 took = clock.elapsed();
+  if (listener >= 0) ::close(listener);
+  QCOMPARE(message, QStringLiteral("Cannot load the worksheet %1: %2").arg(path, reason));
+  QVERIFY2(took < 1000, qPrintable(QStringLiteral("took %1 ms").arg(took)));
+  QVERIFY2(PeakMemoryKb() - peakBefore < 10 * 1024,
+           qPrintable(QStringLiteral("peak memory grew by %1 kB").arg(PeakMemoryKb() - peakBefore)));
+}
+
+// The limit is the file's size, not a cut: a file at the limit loads whole.
+void WorksheetFileTest::readsUpToTheLimit() {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("full.bws"));
+  const QByteArray bytes(kWorksheetFileLimit, 'x');
+  SaveWholeFile(path, bytes);
+  QCOMPARE(LoadWholeFile(path), bytes);
+  SaveWholeFile(path, "P\r\n");
+  QCOMPARE(LoadWholeFile(path, 3), QByteArray("P\r\n"));
+  QVERIFY_THROWS_EXCEPTION(EInOutError, LoadWholeFile(path, 2));
+  SaveWholeFile(path, {});
+  QCOMPARE(LoadWholeFile(path), QByteArray());
+}
+
+void WorksheetFileTest::savingOnAReadOnlyFileSystemNamesIt_data() {
+  QTest::addColumn<bool>("existing");
+  QTest::newRow("over an existing file") << true;
+  QTest::newRow("a new file") << false;
+}
+
+// The cause is the file system, whatever the file's own permissions say.
+void WorksheetFileTest::savingOnAReadOnlyFileSystemNamesIt() {
+  QFETCH(bool, existing);
+  QTemporaryDir dir;
+  const QString mount = dir.filePath(QStringLiteral("disk"));
+  QVERIFY(QDir().mkdir(mount));
+  ScopedTmpfs disk(mount, QStringLiteral("size=64k"));
+  if (!disk.Mounted()) QSKIP(qPrintable(disk.Why()));
+  const QString path = mount + QStringLiteral("/kept.bws");
+  if (existing) SaveWholeFile(path, "Old\r\n");
+  if (::mount(nullptr, QFile::encodeName(mount).constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0)
+    QSKIP(qPrintable(QStringLiteral("cannot remount read-only: ") + qt_error_string(errno)));
+  QString message;
+  try {
+    SaveWholeFile(path, "New\r\n");
+  } catch (const EInOutError& failure) {
+    message = QString::fromStdString(failure.what());
+  }
+  QCOMPARE(message, QStringLiteral("Cannot save the worksheet to %1: %2").arg(path, qt_error_string(EROFS)));
+  if (existing) QCOMPARE(LoadWholeFile(path), QByteArray("Old\r\n"));
+}
+
+void WorksheetFileTest::readsANameThatIsNotUtf8() {
+  QTemporaryDir dir;
+  const QByteArray native = QFile::encodeName(dir.path()) + "/bad\xff\xfename.bws";
+  const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+  QVERIFY(fd >= 0);
+  QCOMPARE(::write(fd, "Odd\r\n", 5), ssize_t(5));
+  ::close(fd);
+  const QString path = PathFromNative(native);
+  QVERIFY(PathExists(path));
+  QCOMPARE(LoadWholeFile(path), QByteArray("Odd\r\n"));
+  // Qt's own decoding names another file.
+  QVERIFY(!PathExists(QFile::decodeName(native)));
+  ::unlink(native.constData());  // which QTemporaryDir cannot name either
 }
 
 QTEST_GUILESS_MAIN(WorksheetFileTest)

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -128,25 +130,38 @@ void WorksheetDocumentsTest::loadFileFillsTheWorksheet() {
 }
 
 void WorksheetDocumentsTest::loadFileRefusesWhatIsNoFile_data() {
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<bool>("folder");
-  QTest::newRow("no such file") << "gone.bws" << false;
-  QTest::newRow("a folder") << "folder.bws" << true;
+  QTest::addColumn<QString>("kind");
+  QTest::addColumn<QString>("reason");
+  QTest::newRow("no such file") << "gone" << qt_error_string(ENOENT);
+  QTest::newRow("a folder") << "folder"
+                            << "it is a folder, not a file";
+  QTest::newRow("a named pipe") << "fifo"
+                                << "it is a pipe (FIFO), not a regular file";
+  QTest::newRow("over the size limit") << "huge"
+                                       << "it is larger than the 4 MB a worksheet file can be";
 }
 
+// LoadFile is what the command line and a second start call: the message
+// names the file and the true cause, and nothing changes.
 void WorksheetDocumentsTest::loadFileRefusesWhatIsNoFile() {
-  QFETCH(QString, name);
-  QFETCH(bool, folder);
-  const QString path = dir_->filePath(name);
-  if (folder) QVERIFY(QDir().mkdir(path));
+  QFETCH(QString, kind);
+  QFETCH(QString, reason);
+  const QString path = dir_->filePath(kind + ".bws");
+  if (kind == "folder") QVERIFY(QDir().mkdir(path));
+  if (kind == "fifo") QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+  if (kind == "huge") {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.resize(2LL * 1024 * 1024 * 1024));
+  }
   Type(w_->Project, "Kept");
   Type(w_->Mm[0], "4");
   const QStringList before = AllTexts();
   w_->LoadFile(path);
   QCOMPARE(t_->services.messages.size(), 1);
-  QCOMPARE(t_->services.messages[0].caption, QString("Error"));
+  QCOMPARE(t_->services.messages[0].caption, QString("Orvane"));
   QCOMPARE(t_->services.messages[0].text,
-           "Error: Bead Worksheet not Loaded.\r\n\r\n" + path + "\r\n\r\nPlease try again.");
+           QStringLiteral("Cannot load the worksheet %1: %2.").arg(path, reason));
   QCOMPARE(AllTexts(), before);
   QVERIFY(w_->LastWorksheetFile.isEmpty());
   QVERIFY(w_->RecentFiles().isEmpty());
@@ -163,7 +178,7 @@ void WorksheetDocumentsTest::unreadableFileChangesNothing() {
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].caption, QString("Orvane"));
   QCOMPARE(t_->services.messages[0].text,
-           QStringLiteral("Cannot load the worksheet from %1: %2.").arg(path, qt_error_string(EACCES)));
+           QStringLiteral("Cannot load the worksheet %1: %2.").arg(path, qt_error_string(EACCES)));
   QCOMPARE(AllTexts(), before);
   QVERIFY(w_->RecentFiles().isEmpty());
 }
@@ -274,11 +289,12 @@ void WorksheetDocumentsTest::csvSaveWritesTheFigures() {
   QFile file(path);
   QVERIFY(file.open(QIODevice::ReadOnly));
   const QByteArray expected =
-      "Project,Row,Description,Size MM,Size Inch,Number of Beads,Beads per Inch,Length Inches\r\n"
-      "\"Summer necklace, \"\"blue\"\"\",1,Crystal rondelle,4,,100,6.35,15.75\r\n"
-      "\"Summer necklace, \"\"blue\"\"\",2,Seed beads,,1/8,24,8.00,3.00\r\n"
-      "\"Summer necklace, \"\"blue\"\"\",5,Clasp,,,,,\r\n"
-      "\"Summer necklace, \"\"blue\"\"\",Total,,,,,,18.75\r\n";
+      "Project,Row,Description,Size MM,Size Inch,Size Inch as Typed,Number of Beads,Beads per Inch,Length "
+      "Inches\r\n"
+      "\"Summer necklace, \"\"blue\"\"\",1,Crystal rondelle,4,,,100,6.35,15.75\r\n"
+      "\"Summer necklace, \"\"blue\"\"\",2,Seed beads,,0.125,'1/8,24,8.00,3.00\r\n"
+      "\"Summer necklace, \"\"blue\"\"\",5,Clasp,,,,,,\r\n"
+      "\"Summer necklace, \"\"blue\"\"\",Total,,,,,,,18.75\r\n";
   QCOMPARE(file.readAll(), expected);
 
   // An export is not the worksheet's file: Load and the recent list keep to
@@ -304,7 +320,7 @@ void WorksheetDocumentsTest::csvTakesWhatAWorksheetFileCannotHold() {
   QCOMPARE(t_->services.messages[0].text, QString("Success:  Bead Worksheet Saved."));
   QFile file(path);
   QVERIFY(file.open(QIODevice::ReadOnly));
-  QVERIFY(file.readAll().contains(",1,Perle \xe6\xb0\xb4\xe6\x99\xb6,,,,,\r\n"));
+  QVERIFY(file.readAll().contains(",1,Perle \xe6\xb0\xb4\xe6\x99\xb6,,,,,,\r\n"));
 }
 
 void WorksheetDocumentsTest::failedCsvSaveLeavesNoFile() {

@@ -692,9 +692,9 @@ void WorksheetWindowTest::loadingAMissingFileSaysSo() {
   QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].icon, MessageIcon::Error);
-  QCOMPARE(t_->services.messages[0].caption, QString("Error"));
+  QCOMPARE(t_->services.messages[0].caption, QString("Orvane"));
   QCOMPARE(t_->services.messages[0].text,
-           "Error: Bead Worksheet not Loaded.\r\n\r\n" + missing + "\r\n\r\nPlease try again.");
+           QStringLiteral("Cannot load the worksheet %1: %2.").arg(missing, qt_error_string(ENOENT)));
   QCOMPARE(AllTexts(), before);
   QVERIFY(w_->LastWorksheetFile.isEmpty());
 }
@@ -956,7 +956,8 @@ void WorksheetWindowTest::characterOutsideTheCodePageRefusesTheSave() {
 // A worksheet file with a line of megabytes: every key and paste in the boxes
 // still answers at once, and the user is told what was cut to fit a box.
 void WorksheetWindowTest::longLinesKeepEveryKeyQuick() {
-  const QByteArray huge(10 * 1000 * 1000, 'p');
+  // Far beyond what a box holds, within what a worksheet file may be.
+  const QByteArray huge(1900 * 1000, 'p');
   const QString path = WriteFile("long.bws", huge + "\r\n1\t" + huge + "\t4\t\t12\r\n");
   t_->services.openAnswers.push_back(path);
   QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
@@ -1075,7 +1076,7 @@ void WorksheetWindowTest::failedLoadNamesTheFileAndTheReason() {
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].caption, QString("Orvane"));
   QCOMPARE(t_->services.messages[0].text,
-           QStringLiteral("Cannot load the worksheet from %1: %2.").arg(path, qt_error_string(EACCES)));
+           QStringLiteral("Cannot load the worksheet %1: %2.").arg(path, qt_error_string(EACCES)));
   QCOMPARE(AllTexts(), before);
 }
 
