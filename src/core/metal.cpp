@@ -58,7 +58,7 @@ QStringList MetalNames() {
 }
 
 QStringList priceUnitNames() {
-  return {QStringLiteral("per troy ounce"), QStringLiteral("per gram"), QStringLiteral("per pennyweight")};
+  return {QStringLiteral("troy ounce"), QStringLiteral("gram"), QStringLiteral("pennyweight")};
 }
 
 long double gramsPerPriceUnit(PriceUnit unit) {
