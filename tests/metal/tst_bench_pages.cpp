@@ -28,6 +28,8 @@ class BenchPagesTest : public QObject {
   void pricingBadInputLeavesTheBoxes();
   void metalCostCarriedIntoMaterials();
   void noMetalCostYetSaysSo();
+  void keyFilters_data();
+  void keyFilters();
   void tabOrderAndNames_data();
   void tabOrderAndNames();
 
@@ -264,6 +266,43 @@ void BenchPagesTest::noMetalCostYetSaysSo() {
   QCOMPARE(app_->services.messages.first().icon, MessageIcon::Information);
   QVERIFY(app_->services.messages.first().text.contains(QStringLiteral("no metal cost yet")));
   QCOMPARE(Pricing()->materialsBox->text(), QStringLiteral("5"));
+}
+
+void BenchPagesTest::keyFilters_data() {
+  QTest::addColumn<int>("page");
+  QTest::addColumn<QString>("box");  // accessible name
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QString>("expected");
+  QTest::addColumn<int>("beeps");
+  QTest::newRow("model weight: digits and one point") << 1 << "Model weight in grams"
+                                                      << "-2.5.0g"
+                                                      << "2.50" << 3;
+  QTest::newRow("piece weight: no letters") << 1 << "Piece weight in grams"
+                                            << "1e9"
+                                            << "19" << 1;
+  QTest::newRow("materials: no minus") << 2 << "Materials"
+                                       << "-12.50"
+                                       << "12.50" << 1;
+  QTest::newRow("overhead: no percent sign") << 2 << "Overhead in per cent"
+                                             << "15%"
+                                             << "015" << 1;
+}
+
+void BenchPagesTest::keyFilters() {
+  QFETCH(int, page);
+  QFETCH(QString, box);
+  QFETCH(QString, typed);
+  QFETCH(QString, expected);
+  QFETCH(int, beeps);
+  Show(Bench()->pages->widget(page));
+  TEdit* target = nullptr;
+  for (TEdit* e : Bench()->pages->widget(page)->findChildren<TEdit*>())
+    if (e->accessibleName() == box) target = e;
+  QVERIFY2(target, qPrintable(box));
+  FocusWidget(target);
+  TypeText(target, typed);
+  QCOMPARE(target->text(), expected);
+  QCOMPARE(app_->services.beeps, beeps);
 }
 
 void BenchPagesTest::tabOrderAndNames_data() {
