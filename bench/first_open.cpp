@@ -11,26 +11,33 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 #include "app/app_context.h"
 #include "app/application.h"
 #include "app/main_window.h"
+#include "calculators/weight_page.h"
+#include "widgets/ext_page_control.h"
 
 namespace {
 
 struct Step {
   const char* name;
-  QPushButton* orvane::TMainFrm::*button;
+  std::function<QPushButton*(orvane::TMainFrm*)> button;
+  // Done before the clock starts: the page the button is on is shown.
+  std::function<void(orvane::TMainFrm*)> prepare = [](orvane::TMainFrm*) {};
 };
 
 class FirstOpenTimer : public QObject {
  public:
   explicit FirstOpenTimer(orvane::AppContext& app) : app_(app) {
-    steps_ = {{"Fractions", &orvane::TMainFrm::FracBtn},
-              {"Worksheet", &orvane::TMainFrm::WorksheetBtn},
-              {"Calculator", &orvane::TMainFrm::BitBtn1},
-              {"Help", &orvane::TMainFrm::HelpBtn}};
+    steps_ = {{"Fractions", [](orvane::TMainFrm* m) { return m->FracBtn; }},
+              {"Worksheet", [](orvane::TMainFrm* m) { return m->WorksheetBtn; }},
+              {"Calculator", [](orvane::TMainFrm* m) { return m->BitBtn1; }},
+              {"Help", [](orvane::TMainFrm* m) { return m->HelpBtn; }},
+              {"Bench", [](orvane::TMainFrm* m) { return m->TabSheet5->MetalBtn; },
+               [](orvane::TMainFrm* m) { m->PageControl1->SetActivePage(m->TabSheet5); }}};
     // Ten seconds, then fail rather than hang on a window that never shows.
     QTimer::singleShot(10000, this, [] {
       std::fprintf(stderr, "first_open: a window was never painted\n");
@@ -64,10 +71,11 @@ class FirstOpenTimer : public QObject {
       QCoreApplication::quit();
       return;
     }
+    steps_[index_].prepare(app_.MainFrm());
     const QWidgetList before = Shown();
     waiting_ = true;
     clock_.start();
-    (app_.MainFrm()->*steps_[index_].button)->click();
+    steps_[index_].button(app_.MainFrm())->click();
     // The window the press showed is the one not shown before.
     window_ = nullptr;
     for (QWidget* w : Shown())

@@ -10,6 +10,7 @@
 #include "calculator/calculator_window.h"
 #include "calculators/fractions_window.h"
 #include "core/recent_files.h"
+#include "metal/bench_window.h"
 #include "metal/metal_window.h"
 #include "platform/desktop_services.h"
 #include "platform/error_boundary.h"
@@ -34,7 +35,7 @@ AppContext::AppContext(DesktopServices& services) : services_(services) {
 
 AppContext::~AppContext() {
   // The secondary windows first: the main window is their parent.
-  metal_.reset();
+  bench_.reset();
   help_.reset();
   calculator_.reset();
   worksheet_.reset();
@@ -102,18 +103,17 @@ THelpFrm* AppContext::HelpFrm() {
 QList<QWidget*> AppContext::BuiltWindows() const {
   QList<QWidget*> built;
   for (QWidget* w : std::initializer_list<QWidget*>{main_.get(), frac_.get(), worksheet_.get(),
-                                                    calculator_.get(), help_.get(), metal_.get()})
+                                                    calculator_.get(), help_.get(), bench_.get()})
     if (w) built << w;
   return built;
 }
 
-TMetalFrm* AppContext::MetalFrm() {
-  if (!metal_) {
-    TMainFrm* main = MainFrm();
-    metal_ = std::make_unique<TMetalFrm>(services_, main);
-  }
-  return metal_.get();
+BenchWindow* AppContext::benchWindow() {
+  if (!bench_) bench_ = std::make_unique<BenchWindow>(services_, MainFrm());
+  return bench_.get();
 }
+
+TMetalFrm* AppContext::MetalFrm() { return benchWindow()->metalPage(); }
 
 void AppContext::OpenWorksheet(const QString& path) {
   // The worksheet window belongs to the main window: a minimised main window

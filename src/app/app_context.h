@@ -17,6 +17,7 @@ class TCalculatorFrm;
 class THelpFrm;
 class TMetalFrm;
 class RecoveryKeeper;
+class BenchWindow;
 
 // Owns the six windows and lets one window reach another.
 // The main window is built at start; the four others stay hidden until a
@@ -41,10 +42,12 @@ class AppContext {
   TWorksheetFrm* WorksheetFrm();
   TCalculatorFrm* CalculatorFrm();
   THelpFrm* HelpFrm();
+  BenchWindow* benchWindow();
+  // The Bench window's Metal page.
   TMetalFrm* MetalFrm();
 
   // The windows built so far, in the order main, fractions, worksheet,
-  // calculator, help, metal.
+  // calculator, help, bench.
   QList<QWidget*> BuiltWindows() const;
 
   // Shows the worksheet window with the file loaded (command line, another
@@ -76,7 +79,7 @@ class AppContext {
   std::unique_ptr<TWorksheetFrm> worksheet_;
   std::unique_ptr<TCalculatorFrm> calculator_;
   std::unique_ptr<THelpFrm> help_;
-  std::unique_ptr<TMetalFrm> metal_;
+  std::unique_ptr<BenchWindow> bench_;
   std::unique_ptr<RecoveryKeeper> recovery_;
   bool quitting_ = false;
 };

@@ -15,6 +15,7 @@
 #include "calculators/fractions_window.h"
 #include "calculators/weight_page.h"
 #include "core/version.h"
+#include "metal/bench_window.h"
 #include "metal/metal_window.h"
 #include "platform/guarded_connect.h"
 #include "platform/window_frame.h"
@@ -105,7 +106,7 @@ void TMainFrm::CreatePages() {
   TabSheet2 = new TPearlPlatePage();
   TabSheet3 = new TStoneSizePage();
   TabSheet5 = new TWeightPage(app_.Services());
-  GuardedConnect(TabSheet5, &TWeightPage::metalWanted, this, [this] { ShowWindow(app_.MetalFrm()); });
+  GuardedConnect(TabSheet5, &TWeightPage::metalWanted, this, &TMainFrm::showMetalBench);
   TabSheet7 = new TJumpRingPage();
   TabSheet6 = new TWireGaugePage();
   TabSheet4 = new TRingSizePage();
@@ -159,6 +160,15 @@ void TMainFrm::CreateButtonBar() {
       QStringLiteral("Math Calculator (%1)").arg(calculatorKey.toString(QKeySequence::NativeText)));
   AddShortcut(this, {QKeySequence(Qt::Key_F1)}, [this] { HelpBtnClick(); });
   AddShortcut(this, {calculatorKey}, [this] { CalculatorBtnClick(); });
+  // The Bench window as it was left, from any page.
+  const QKeySequence benchKey(Qt::CTRL | Qt::Key_B);
+  TabSheet5->MetalBtn->setToolTip(
+      QStringLiteral("Metal weight and cost, casting and pricing: the Bench window (%1)")
+          .arg(benchKey.toString(QKeySequence::NativeText)));
+  TabSheet5->MetalBtn->setAccessibleDescription(
+      QStringLiteral("Opens the Bench window on its Metal page; %1 opens it from anywhere")
+          .arg(benchKey.toString(QKeySequence::NativeText)));
+  AddShortcut(this, {benchKey}, [this] { ShowWindow(app_.benchWindow()); });
   AddShortcut(this, {QKeySequence(Qt::CTRL | Qt::Key_Tab)}, [this] { StepPage(PageControl1, 1); });
   AddShortcut(this,
               {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
@@ -177,6 +187,12 @@ void TMainFrm::ExitBtnClick() { (void)app_.Quit(); }
 void TMainFrm::CalculatorBtnClick() { ShowWindow(app_.CalculatorFrm()); }
 
 void TMainFrm::FracBtnClick() { ShowWindow(app_.FracFrm()); }
+
+void TMainFrm::showMetalBench() {
+  BenchWindow* bench = app_.benchWindow();
+  bench->showPage(bench->metalPage());
+  ShowWindow(bench);
+}
 
 void TMainFrm::WorksheetBtnClick() { ShowWindow(app_.WorksheetFrm()); }
 

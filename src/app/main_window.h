@@ -63,6 +63,8 @@ class TMainFrm : public QWidget {
   void ExitBtnClick();
   void CalculatorBtnClick();
   void FracBtnClick();
+  // The Weight page's Metal button: the Bench window on its Metal page.
+  void showMetalBench();
   void WorksheetBtnClick();
   void HelpBtnClick();
   void ToolButton1Click();

@@ -3,12 +3,26 @@
 #include <numbers>
 #include <optional>
 
+#include "core/bench_input.h"
 #include "core/chart_tables.h"
+#include "core/inch_text.h"
 #include "core/text_rules.h"
 
 namespace orvane {
 
-const std::array<MetalEntry, 15> MetalTable = {{
+long double mixtureDensity(std::initializer_list<AlloyPart> parts) {
+  long double volumePerGram = 0;
+  for (const AlloyPart& part : parts) volumePerGram += part.massShare / part.density;
+  return CheckedDivide(1, volumePerGram);
+}
+
+namespace {
+// Element densities in g/cm3, from which the 950 alloys are mixed.
+constexpr long double kPlatinum = 21.45L, kIridium = 22.56L, kRuthenium = 12.45L, kCobalt = 8.90L,
+                      kPalladium = 12.02L;
+}  // namespace
+
+const std::array<MetalEntry, 19> MetalTable = {{
     {"Fine silver", "10.49"},
     {"Sterling silver", "10.36"},
     {"Gold 24 ct", "19.32"},
@@ -16,8 +30,12 @@ const std::array<MetalEntry, 15> MetalTable = {{
     {"Gold 18 ct yellow", "15.5"},
     {"Gold 14 ct yellow", "13.1"},
     {"Gold 10 ct yellow", "11.6"},
-    {"Platinum", "21.45"},
+    {"Platinum (pure)", "21.45"},
+    {"Platinum 950/iridium", nullptr, kPlatinum, kIridium},
+    {"Platinum 950/ruthenium", nullptr, kPlatinum, kRuthenium},
+    {"Platinum 950/cobalt", nullptr, kPlatinum, kCobalt},
     {"Palladium", "12.02"},
+    {"Palladium 950/ruthenium", nullptr, kPalladium, kRuthenium},
     {"Copper", "8.96"},
     {"Brass", "8.5"},
     {"Bronze", "8.8"},
@@ -26,11 +44,37 @@ const std::array<MetalEntry, 15> MetalTable = {{
     {"Aluminium", "2.70"},
 }};
 
+QString MetalDensityText(int entry) {
+  const MetalEntry& m = MetalTable.at(size_t(entry));
+  if (m.Density) return QString::fromLatin1(m.Density);
+  return FormatFixed(mixtureDensity({{0.95L, m.Base}, {0.05L, m.Addition}}), 12, 2);
+}
+
 QStringList MetalNames() {
   QStringList names;
   for (const MetalEntry& m : MetalTable) names << QString::fromLatin1(m.Name);
   names << QStringLiteral("Other");
   return names;
+}
+
+QStringList priceUnitNames() {
+  return {QStringLiteral("troy ounce"), QStringLiteral("gram"), QStringLiteral("pennyweight")};
+}
+
+long double gramsPerPriceUnit(PriceUnit unit) {
+  switch (unit) {
+    case PriceUnit::Gram:
+      return 1;
+    case PriceUnit::Pennyweight:
+      return kGramsPerPennyweight;
+    case PriceUnit::TroyOunce:
+      break;
+  }
+  return kGramsPerTroyOunce;
+}
+
+long double metalCost(long double grams, long double price, PriceUnit unit) {
+  return CheckedResult(grams / gramsPerPriceUnit(unit) * price);
 }
 
 QStringList MetalShapeNames() {
@@ -83,28 +127,21 @@ QString WireGaugeMillimeters(int entry) { return PlainSize(WireGaugeTable.at(siz
 
 namespace {
 
-QString Fixed(long double value, int decimals) { return FormatFixed(CheckedResult(value), 12, decimals); }
+// Eighteen digits before the exponent form: the limits on the boxes keep
+// every result below that.
+QString Fixed(long double value, int decimals) { return FormatFixed(CheckedResult(value), 18, decimals); }
 
-// Texts the converter uses for the two halves of a size.
-QString MmText(long double mm) { return FormatFixed(CheckedResult(mm), 9, 5); }
+// Texts the converter uses for the two halves of a size, except that a sixth
+// millimetre decimal is kept where it is not zero: 1/64 inch is 0.396875 mm
+// exactly, and a jeweller checking a fraction should see all of it.
+QString MmText(long double mm) {
+  QString text = FormatFixed(CheckedResult(mm), 10, 6);
+  if (text.endsWith(u'0')) text.chop(1);
+  return text;
+}
 QString InchText(long double inches) { return FormatFixed(CheckedResult(inches), 10, 5); }
 
-long double NotBelowZero(long double value, const QString& text, const char* what) {
-  if (value < 0)
-    throw EConvertError(QStringLiteral("'%1' is below zero: %2 cannot be negative")
-                            .arg(text, QLatin1String(what))
-                            .toStdString());
-  return value;
-}
-
-// A plain number box: nothing when empty.
-std::optional<long double> ReadAmount(const QString& box, const char* what) {
-  const QString text = TrimBlanks(box);
-  if (text.isEmpty()) return std::nullopt;
-  return NotBelowZero(TextToNumber(text), text, what);
-}
-
-// A size pair: the source box read as typed (fractions in the inch box), the
+// A size pair: the source box read as typed (inch fractions exactly), the
 // other box rewritten as its equivalent; both empty when the source is.
 std::optional<long double> ReadSize(const SizeTexts& in, SizeTexts& out) {
   out = in;
@@ -114,8 +151,8 @@ std::optional<long double> ReadSize(const SizeTexts& in, SizeTexts& out) {
     (fromInch ? out.Mm : out.Inch).clear();
     return std::nullopt;
   }
-  const long double typed = NotNegative(fromInch ? InchTextToNumber(text) : TextToNumber(text), text);
-  const long double mm = fromInch ? CheckedResult(typed * kMmPerInch) : typed;
+  const long double mm = checkAmount(fromInch ? parseInchesExact(text) * kMmPerInch : parseFiniteNumber(text),
+                                     text, amounts::kSize);
   if (fromInch)
     out.Mm = MmText(mm);
   else
@@ -132,7 +169,7 @@ MetalOutputs MetalEnter(const MetalInputs& in) {
   out.Length = in.Length;
 
   // Read in the order of the boxes, so the first bad one is the one reported.
-  const std::optional<long double> density = ReadAmount(in.Density, "a density");
+  const std::optional<long double> density = readAmount(in.Density, amounts::kDensity);
   const std::optional<long double> across = ReadSize(in.Across, out.Across);
   std::optional<long double> thickness, length, innerDiameter;
   long double allowance = 0;
@@ -141,12 +178,11 @@ MetalOutputs MetalEnter(const MetalInputs& in) {
   if (in.Shape == MetalShape::RingBlank) {
     if (in.RingSize >= 0 && in.RingSize < int(RingSizeTable.size()))
       innerDiameter = RingInnerDiameter(in.RingSize);
-    const QString allowanceText = TrimBlanks(in.Allowance);
-    if (!allowanceText.isEmpty()) allowance = NotNegative(TextToNumber(allowanceText), allowanceText);
+    allowance = readAmount(in.Allowance, amounts::kAllowanceMm).value_or(0);
   } else {
     length = ReadSize(in.Length, out.Length);
   }
-  const std::optional<long double> price = ReadAmount(in.Price, "a price");
+  const std::optional<long double> price = readAmount(in.Price, amounts::kPrice);
 
   if (innerDiameter) {
     out.InnerDiameterMm = Fixed(*innerDiameter, 3);
@@ -181,7 +217,7 @@ MetalOutputs MetalEnter(const MetalInputs& in) {
   out.Pennyweights = Fixed(grams / kGramsPerPennyweight, 4);
   out.TroyOunces = Fixed(troyOunces, 4);
   out.Complete = true;
-  if (price) out.Cost = Fixed(troyOunces * *price, 2);
+  if (price) out.Cost = moneyText(metalCost(grams, *price, in.Unit));
   return out;
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <initializer_list>
 
 namespace orvane {
 
@@ -12,16 +13,39 @@ inline constexpr long double kGramsPerTroyOunce = 31.1034768L;
 inline constexpr long double kGramsPerPennyweight = 1.55517384L;
 inline constexpr long double kGramsPerGrain = 0.06479891L;
 
-// A metal of the Metal Calculator's list and its density in g/cm3, as shown.
+// A metal of the Metal Calculator's list and its density in g/cm3, as shown;
+// a 950 alloy has no density text but its two metals' densities, 95 and 5 %
+// by mass.
 struct MetalEntry {
   const char* Name;
   const char* Density;
+  long double Base = 0;
+  long double Addition = 0;
 };
-extern const std::array<MetalEntry, 15> MetalTable;
+extern const std::array<MetalEntry, 19> MetalTable;
+
+// The density an entry shows and the arithmetic uses: an alloy's to two
+// decimals, from the rule of mixtures.
+QString MetalDensityText(int entry);
 
 // The list: the table's metals, then "Other", whose density the user types.
 QStringList MetalNames();
 inline constexpr int kOtherMetal = int(MetalTable.size());
+
+// The density of an alloy from the shares by mass of its metals and their
+// densities: the volumes of the parts add up, so 1/rho = sum of w/rho.
+struct AlloyPart {
+  long double massShare;
+  long double density;
+};
+long double mixtureDensity(std::initializer_list<AlloyPart> parts);
+
+// Metal prices are quoted per troy ounce, per gram or per pennyweight.
+enum class PriceUnit { TroyOunce, Gram, Pennyweight };
+QStringList priceUnitNames();
+long double gramsPerPriceUnit(PriceUnit unit);
+// The cost of `grams` of metal at `price` per unit.
+long double metalCost(long double grams, long double price, PriceUnit unit);
 
 enum class MetalShape { RoundWire, SquareWire, Sheet, RingBlank };
 QStringList MetalShapeNames();
@@ -63,7 +87,8 @@ struct MetalInputs {
   SizeTexts Length;     // wire and sheet
   int RingSize = -1;    // entry of the ring size list
   QString Allowance;    // mm; empty is none
-  QString Price;        // per troy ounce
+  QString Price;        // per PriceUnit
+  PriceUnit Unit = PriceUnit::TroyOunce;
 };
 
 // What Enter writes back. A result whose inputs are not all given is empty.
@@ -78,10 +103,11 @@ struct MetalOutputs {
   bool Complete = false;
 };
 
-// Enter in the Metal Calculator. Reads every box the shape uses and fails on
-// the first text that is no number or is below zero (EConvertError,
-// EFractionError) or on an overflow (EMathError) before anything is returned,
-// so the window's boxes stay as they were.
+// Enter in the Metal Calculator. Reads every box the shape uses (inch boxes
+// exactly: 1/16 is 0.0625) and fails on the first text that is no number, is
+// below zero, is zero where a size or density must be above it, or is beyond
+// its limit (EConvertError, EFractionError), before anything is returned, so
+// the window's boxes stay as they were.
 MetalOutputs MetalEnter(const MetalInputs& in);
 
 }  // namespace orvane

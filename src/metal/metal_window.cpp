@@ -1,11 +1,9 @@
 #include "metal/metal_window.h"
 
 #include <QComboBox>
-#include <QKeySequence>
 #include <QLabel>
-#include <QPushButton>
-#include <QShortcut>
 
+#include "metal/bench_boxes.h"
 #include "platform/desktop_services.h"
 #include "platform/error_boundary.h"
 #include "platform/guarded_connect.h"
@@ -50,26 +48,15 @@ QString AcrossCaption(MetalShape shape) {
 }  // namespace
 
 TMetalFrm::TMetalFrm(DesktopServices& services, QWidget* parent) : QWidget(parent), services_(services) {
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowCloseButtonHint);
-  setWindowTitle(QStringLiteral("Metal Calculator"));
-  setFixedSize(kClientWidth, kClientHeight);
-  setAttribute(Qt::WA_QuitOnClose, false);
+  // The Bench window may be wider for another page; this one keeps its
+  // place at the top left.
+  setMinimumSize(kClientWidth, kClientHeight);
   SetBackground(this, SystemColor(SysColor::Light3D));
   setFont(MakeFont(QStringLiteral("Arial"), 15));
 
   // Created in tab order: the inputs top to bottom, then the results column.
   CreateInputs();
   CreateResults();
-
-  CloseBtn = new QPushButton(QStringLiteral("Close"), this);
-  CloseBtn->setGeometry(kOutLeft, kClientHeight - 40, kOutWidth, 27);
-  CloseBtn->setAutoDefault(true);  // Enter on the focused button presses it
-  GuardedConnect(CloseBtn, &QPushButton::clicked, this, &TMetalFrm::CloseBtnClick);
-  // Esc presses Close wherever the focus is in the window.
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  escape->setContext(Qt::WindowShortcut);
-  GuardedConnect(escape, &QShortcut::activated, this, [this] { CloseBtn->click(); });
 
   NameControls();
   LayOut();
@@ -88,8 +75,8 @@ void TMetalFrm::NameControls() {
       {VolumeBox, "VolumeBox"},     {GramBox, "GramBox"},
       {DwtBox, "DwtBox"},           {TroyOunceBox, "TroyOunceBox"},
       {BlankMm, "BlankMm"},         {BlankInch, "BlankInch"},
-      {PriceBox, "PriceBox"},       {CostBox, "CostBox"},
-      {CloseBtn, "CloseBtn"},
+      {PriceBox, "PriceBox"},       {PriceUnitBox, "PriceUnitBox"},
+      {CostBox, "CostBox"},
   };
   for (const auto& [widget, name] : names) widget->setObjectName(QLatin1String(name));
 }
@@ -170,12 +157,19 @@ void TMetalFrm::CreateResults() {
   TroyOunceBox = MakeResult(QStringLiteral("Troy ounces"));
   BlankMm = MakeResult(QStringLiteral("Blank length (mm)"));
   BlankInch = MakeResult(QStringLiteral("Blank length (inches)"));
-  PriceBox = MakeBox(QStringLiteral("Price per troy ounce"), kOutWidth);
+  PriceBox = MakeBox(QStringLiteral("Metal price"), kOutWidth);
+  PriceUnitBox = new QComboBox(this);
+  PriceUnitBox->addItems(priceUnitNames());
+  PriceUnitBox->setAccessibleName(QStringLiteral("Price per"));
+  PriceUnitBox->resize(kOutWidth, kBoxHeight);
   CostBox = MakeResult(QStringLiteral("Metal cost"));
   for (TEdit* box : {VolumeBox, GramBox, DwtBox, TroyOunceBox})
     AddRow(results_, box->accessibleName(), {box});
   for (TEdit* box : {BlankMm, BlankInch}) AddRow(results_, box->accessibleName(), {box}, kRing);
-  for (TEdit* box : {PriceBox, CostBox}) AddRow(results_, box->accessibleName(), {box});
+  AddRow(results_, QStringLiteral("Price"), {PriceBox});
+  AddRow(results_, QStringLiteral("Per"), {PriceUnitBox});
+  AddRow(results_, CostBox->accessibleName(), {CostBox});
+  GuardedConnect(PriceUnitBox, &QComboBox::activated, this, [this] { CalcBtnClick(); });
 }
 
 // A number box whose Enter works everything out.
@@ -235,7 +229,8 @@ void TMetalFrm::LayOut() {
       if (row.caption) row.caption->setGeometry(captionLeft, top, captionWidth, kBoxHeight);
       for (size_t i = 0; i < row.fields.size(); ++i) {
         QWidget* f = row.fields[i];
-        const bool combo = qobject_cast<QComboBox*>(f) != nullptr;
+        // A list in the inputs spans both size columns.
+        const bool combo = qobject_cast<QComboBox*>(f) != nullptr && fieldLeft == kMmLeft;
         const int width = combo ? kInchLeft + kSizeWidth - kMmLeft : f->width();
         const int height = row.height == 30 ? kBoxHeight : row.height - 2;
         f->setGeometry(i == 0 ? fieldLeft : kInchLeft, top, width, height);
@@ -275,26 +270,31 @@ bool TMetalFrm::CalcBtnClick() {
   in.RingSize = RingSizeBox->currentIndex();
   in.Allowance = AllowanceBox->text();
   in.Price = PriceBox->text();
+  in.Unit = static_cast<PriceUnit>(PriceUnitBox->currentIndex());
   // Throws before anything is written: a bad box leaves every box as it was.
   const MetalOutputs out = MetalEnter(in);
 
-  auto writeSize = [](const SizeTexts& texts, TEdit* mm, TEdit* inch) {
-    mm->setText(texts.Mm);
-    inch->setText(texts.Inch);
+  // Only the twin of the box typed in is new; the typed box keeps its text.
+  std::vector<BoxWrite> writes;
+  auto writeSize = [&writes](const SizeTexts& texts, TEdit* mm, TEdit* inch) {
+    writes.emplace_back(texts.Source == SizeSource::Mm ? inch : mm,
+                        texts.Source == SizeSource::Mm ? texts.Inch : texts.Mm);
   };
   writeSize(out.Across, AcrossMm, AcrossInch);
   if (in.Shape == MetalShape::Sheet || in.Shape == MetalShape::RingBlank)
     writeSize(out.Thickness, ThickMm, ThickInch);
   if (in.Shape != MetalShape::RingBlank) writeSize(out.Length, LengthMm, LengthInch);
-  InnerMm->setText(out.InnerDiameterMm);
-  InnerInch->setText(out.InnerDiameterInch);
-  VolumeBox->setText(out.Volume);
-  GramBox->setText(out.Grams);
-  DwtBox->setText(out.Pennyweights);
-  TroyOunceBox->setText(out.TroyOunces);
-  BlankMm->setText(out.BlankMm);
-  BlankInch->setText(out.BlankInch);
-  CostBox->setText(out.Cost);
+  writes.insert(writes.end(), {{InnerMm, out.InnerDiameterMm},
+                               {InnerInch, out.InnerDiameterInch},
+                               {VolumeBox, out.Volume},
+                               {GramBox, out.Grams},
+                               {DwtBox, out.Pennyweights},
+                               {TroyOunceBox, out.TroyOunces},
+                               {BlankMm, out.BlankMm},
+                               {BlankInch, out.BlankInch},
+                               {CostBox, out.Cost}});
+  writeResults(this, writes);
+  if (!out.Cost.isEmpty()) Q_EMIT metalCostChanged();
   return out.Complete;
 }
 
@@ -305,7 +305,7 @@ void TMetalFrm::MetalBoxChange() {
   DensityBox->SetReadOnlyBox(!other);
   if (!other) {
     DensityBox->setFocusPolicy(Qt::StrongFocus);  // still read aloud on Tab
-    DensityBox->setText(QString::fromLatin1(MetalTable[size_t(metal)].Density));
+    DensityBox->setText(MetalDensityText(metal));
   } else {
     DensityBox->clear();
     DensityBox->setFocus(Qt::OtherFocusReason);
@@ -326,7 +326,5 @@ void TMetalFrm::GaugeBoxChange() {
   acrossSource_ = SizeSource::Mm;
   CalcBtnClick();
 }
-
-void TMetalFrm::CloseBtnClick() { close(); }
 
 }  // namespace orvane

@@ -7,15 +7,14 @@
 
 class QComboBox;
 class QLabel;
-class QPushButton;
 
 namespace orvane {
 
 class DesktopServices;
 class TEdit;
 
-// "Metal Calculator": the weight and metal cost of wire, sheet and ring
-// blanks. Closing only hides it; the boxes keep their texts.
+// The Bench window's Metal page: the weight and metal cost of wire, sheet and
+// ring blanks.
 class TMetalFrm : public QWidget {
   Q_OBJECT
  public:
@@ -43,8 +42,8 @@ class TMetalFrm : public QWidget {
   TEdit* BlankMm;
   TEdit* BlankInch;
   TEdit* PriceBox;
+  QComboBox* PriceUnitBox;
   TEdit* CostBox;
-  QPushButton* CloseBtn;
 
   // Enter in any box: every result from what the boxes hold. Returns whether
   // the weight could be worked out; if not, Enter walks on to the next box.
@@ -52,7 +51,11 @@ class TMetalFrm : public QWidget {
   void MetalBoxChange();
   void ShapeBoxChange();
   void GaugeBoxChange();
-  void CloseBtnClick();
+
+ Q_SIGNALS:
+  // A metal cost was worked out into the cost box (Pricing can take it
+  // into its materials).
+  void metalCostChanged();
 
  private:
   // One line of the window: a caption and the controls beside it, shown for

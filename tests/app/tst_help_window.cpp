@@ -83,12 +83,12 @@ class TestHelpWindow : public QObject {
     QCOMPARE(help->HelpPageControl1->ActivePage(), help->TabSheet5);
     QVERIFY(!help->isVisible());
     QVERIFY(!help->Button1->isVisible());
-    // The Metal Calculator's section follows the calculators' help.
-    QCOMPARE(help->Panel3->size(), QSize(369, 1341));
+    // The Bench window's sections follow the calculators' help.
+    QCOMPARE(help->Panel3->size(), QSize(369, 2123));
     QLabel* metal = nullptr;
     for (QLabel* label : help->Panel3->findChildren<QLabel*>()) {
       QVERIFY2(help->Panel3->rect().contains(label->geometry()), qPrintable(label->text()));
-      if (label->text() == "Metal Calculator") metal = label;
+      if (label->text() == "Bench: Metal") metal = label;
     }
     QVERIFY(metal);
     for (QPlainTextEdit* memo : help->Panel3->findChildren<QPlainTextEdit*>())

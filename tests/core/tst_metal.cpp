@@ -17,6 +17,10 @@ class MetalTest : public QObject {
   void formulas_data();
   void formulas();
   void lists();
+  void alloyDensities_data();
+  void alloyDensities();
+  void priceUnits_data();
+  void priceUnits();
   void enter_data();
   void enter();
   void sizeTwins_data();
@@ -56,15 +60,17 @@ void MetalTest::formulas() {
 
 void MetalTest::lists() {
   const QStringList metals = MetalNames();
-  QCOMPARE(metals.size(), 16);
+  QCOMPARE(metals.size(), 20);
   QCOMPARE(metals.first(), QStringLiteral("Fine silver"));
   QCOMPARE(metals[1], QStringLiteral("Sterling silver"));
-  QCOMPARE(QString::fromLatin1(MetalTable[1].Density), QStringLiteral("10.36"));
-  QCOMPARE(QString::fromLatin1(MetalTable[7].Name), QStringLiteral("Platinum"));
-  QCOMPARE(QString::fromLatin1(MetalTable[7].Density), QStringLiteral("21.45"));
+  QCOMPARE(MetalDensityText(1), QStringLiteral("10.36"));
+  // Pure platinum says so: jewellery platinum is one of the 950 alloys after it.
+  QCOMPARE(metals[7], QStringLiteral("Platinum (pure)"));
+  QCOMPARE(MetalDensityText(7), QStringLiteral("21.45"));
   QCOMPARE(metals.last(), QStringLiteral("Other"));
-  QCOMPARE(kOtherMetal, 15);
-  for (const MetalEntry& m : MetalTable) QVERIFY(TextToNumber(QString::fromLatin1(m.Density)) > 0);
+  QCOMPARE(kOtherMetal, 19);
+  QCOMPARE(metals.size(), kOtherMetal + 1);
+  for (int i = 0; i < kOtherMetal; ++i) QVERIFY(TextToNumber(MetalDensityText(i)) > 0);
 
   // The chart's lists with their column padding taken out.
   const QStringList rings = RingSizeNames();
@@ -80,6 +86,46 @@ void MetalTest::lists() {
   QCOMPARE(WireGaugeMillimeters(20), QStringLiteral("0.8118"));
   QCOMPARE(gauges.last(), QStringLiteral("0000"));
   QCOMPARE(WireGaugeMillimeters(43), QStringLiteral("11.6840"));
+}
+
+void MetalTest::alloyDensities_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("density");
+  // 1 / (0.95 / 21.45 + 0.05 / 22.56) = 21.503, and so on.
+  QTest::newRow("Pt950/Ir") << "Platinum 950/iridium"
+                            << "21.50";
+  QTest::newRow("Pt950/Ru") << "Platinum 950/ruthenium"
+                            << "20.70";
+  QTest::newRow("Pt950/Co") << "Platinum 950/cobalt"
+                            << "20.04";
+  QTest::newRow("Pd950/Ru") << "Palladium 950/ruthenium"
+                            << "12.04";
+}
+
+void MetalTest::alloyDensities() {
+  QFETCH(QString, name);
+  QFETCH(QString, density);
+  const int entry = int(MetalNames().indexOf(name));
+  QVERIFY2(entry >= 0, qPrintable(name));
+  QCOMPARE(MetalDensityText(entry), density);
+  // A single metal is its own density.
+  QCOMPARE(double(mixtureDensity({{1, 12.02L}})), 12.02);
+}
+
+void MetalTest::priceUnits_data() {
+  QTest::addColumn<int>("unit");
+  QTest::addColumn<double>("cost");
+  QTest::newRow("per troy ounce") << int(PriceUnit::TroyOunce) << 100.0;
+  QTest::newRow("per gram") << int(PriceUnit::Gram) << 3110.34768;
+  QTest::newRow("per pennyweight") << int(PriceUnit::Pennyweight) << 2000.0;
+}
+
+void MetalTest::priceUnits() {
+  QFETCH(int, unit);
+  QFETCH(double, cost);
+  QCOMPARE(priceUnitNames().size(), 3);
+  // One troy ounce of metal at 100 a unit.
+  QCOMPARE(double(metalCost(kGramsPerTroyOunce, 100, PriceUnit(unit))), cost);
 }
 
 namespace {
@@ -110,10 +156,25 @@ void MetalTest::enter_data() {
       << MetalShape::RingBlank << "10.49" << Mm("4") << Mm("1.5") << Mm("") << 40 << "2.5"
       << "30" << QStringList{"369.81", "3.8793", "2.4944", "0.1247", "61.63", "2.427", "3.74", "17.323"}
       << true;
-  // 1/16 reads as 0.062 inch, as in the converter's inch box.
+  // 1/16 is 0.0625 inch exactly, not the converter's nearest thousandth.
   QTest::newRow("square copper wire sized in inches")
       << MetalShape::SquareWire << "8.96" << Inch("1/16") << Mm("") << Inch("6") << -1 << ""
-      << "" << QStringList{"377.95", "3.3864", "2.1775", "0.1089", "", "", "", ""} << true;
+      << "" << QStringList{"384.07", "3.4413", "2.2128", "0.1106", "", "", "", ""} << true;
+  QTest::newRow("1/16 inch sterling wire 6 inches long")
+      << MetalShape::RoundWire << "10.36" << Inch("1/16") << Mm("") << Inch("6") << -1 << ""
+      << "" << QStringList{"301.65", "3.1251", "2.0095", "0.1005", "", "", "", ""} << true;
+  QTest::newRow("the same wire typed as a decimal")
+      << MetalShape::RoundWire << "10.36" << Inch("0.0625") << Mm("") << Inch("6") << -1 << ""
+      << "" << QStringList{"301.65", "3.1251", "2.0095", "0.1005", "", "", "", ""} << true;
+  // 3.1250867 g is 2.0094774 dwt at 10.00 a pennyweight, 3.1250867 g at 1.00 a gram.
+  QTest::newRow("priced per gram") << MetalShape::RoundWire << "10.36" << Inch("1/16") << Mm("") << Inch("6")
+                                   << -1 << ""
+                                   << "1g"
+                                   << QStringList{"301.65", "3.1251", "2.0095", "0.1005", "", "", "3.13", ""}
+                                   << true;
+  QTest::newRow("priced per pennyweight")
+      << MetalShape::RoundWire << "10.36" << Inch("1/16") << Mm("") << Inch("6") << -1 << ""
+      << "10dwt" << QStringList{"301.65", "3.1251", "2.0095", "0.1005", "", "", "20.09", ""} << true;
   QTest::newRow("18 ct sheet with a price")
       << MetalShape::Sheet << "15.5" << Mm("20") << Mm("0.8") << Mm("50") << -1 << ""
       << "2000" << QStringList{"800.00", "12.4000", "7.9734", "0.3987", "", "", "797.34", ""} << true;
@@ -154,7 +215,15 @@ void MetalTest::enter() {
   in.Length = length;
   in.RingSize = ringSize;
   in.Allowance = allowance;
+  // A price row may name its unit after the figure ("1g", "10dwt").
   in.Price = price;
+  if (price.endsWith(QStringLiteral("dwt"))) {
+    in.Price.chop(3);
+    in.Unit = PriceUnit::Pennyweight;
+  } else if (price.endsWith(u'g')) {
+    in.Price.chop(1);
+    in.Unit = PriceUnit::Gram;
+  }
   const MetalOutputs out = MetalEnter(in);
   const QStringList got{out.Volume,  out.Grams,     out.Pennyweights, out.TroyOunces,
                         out.BlankMm, out.BlankInch, out.Cost,         out.InnerDiameterMm};
@@ -172,6 +241,15 @@ void MetalTest::sizeTwins_data() {
                                   << "0.03196";
   QTest::newRow("fraction gives mm") << Inch("1/8") << "3.17500"
                                      << "1/8";
+  // Exact: a sixth decimal shows where the fraction has one.
+  QTest::newRow("1/16") << Inch("1/16") << "1.58750"
+                        << "1/16";
+  QTest::newRow("3/16") << Inch("3/16") << "4.76250"
+                        << "3/16";
+  QTest::newRow("1/64") << Inch("1/64") << "0.396875"
+                        << "1/64";
+  QTest::newRow("1 1/64") << Inch("1 1/64") << "25.796875"
+                          << "1 1/64";
   QTest::newRow("mixed number") << Inch("1 1/2") << "38.10000"
                                 << "1 1/2";
   QTest::newRow("decimal inch") << Inch("0.25") << "6.35000"
@@ -220,10 +298,44 @@ void MetalTest::badInput_data() {
                                          << "'1.2.3' is not a valid floating point value" << false;
   QTest::newRow("zero denominator") << "10" << Inch("1/0") << ""
                                     << ""
-                                    << "Floating point division by zero" << false;
+                                    << "Cannot convert Fraction to Decimal." << true;
   QTest::newRow("negative allowance") << "10" << Mm("4") << "-3"
                                       << ""
-                                      << "'-3' is below zero: a size or length cannot be negative" << false;
+                                      << "'-3' is below zero: an allowance cannot be negative" << false;
+  // Not finite, or beyond what any bench is asked for.
+  QTest::newRow("nan") << "10" << Mm("nan") << ""
+                       << ""
+                       << "'nan' is not a valid floating point value" << false;
+  QTest::newRow("inf") << "10" << Mm("inf") << ""
+                       << ""
+                       << "'inf' is not a valid floating point value" << false;
+  QTest::newRow("1e999 taken by extended precision")
+      << "10" << Mm("1e999") << ""
+      << ""
+      << "'1e999' is not a valid floating point value" << false;
+  QTest::newRow("beyond 100 metres") << "10" << Mm("100000.1") << ""
+                                     << ""
+                                     << "'100000.1' is too large: a size or length can be at most 100,000 mm"
+                                     << false;
+  QTest::newRow("inches beyond 100 metres")
+      << "10" << Inch("4000") << ""
+      << ""
+      << "'4000' is too large: a size or length can be at most 100,000 mm" << false;
+  QTest::newRow("zero width") << "10" << Mm("0") << ""
+                              << ""
+                              << "'0' is zero: a size or length must be above zero" << false;
+  QTest::newRow("minus zero is zero") << "10" << Mm("-0") << ""
+                                      << ""
+                                      << "'-0' is zero: a size or length must be above zero" << false;
+  QTest::newRow("zero inch fraction") << "10" << Inch("0/16") << ""
+                                      << ""
+                                      << "'0/16' is zero: a size or length must be above zero" << false;
+  QTest::newRow("density of 0") << "0" << Mm("4") << ""
+                                << ""
+                                << "'0' is zero: a density must be above zero" << false;
+  QTest::newRow("huge price") << "10" << Mm("4") << ""
+                              << "1e20"
+                              << "'1e20' is too large: a price can be at most 10,000,000" << false;
   QTest::newRow("negative price") << "10" << Mm("4") << ""
                                   << "-5"
                                   << "'-5' is below zero: a price cannot be negative" << false;

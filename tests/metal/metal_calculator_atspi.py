@@ -10,9 +10,10 @@ import time
 import pyatspi
 
 import atspi_helpers
-from atspi_helpers import MAIN, bring_to_front, descendants, fail, finish, showing, step, wait_for, window, windows, xdo
+from atspi_helpers import (MAIN, bring_to_front, descendants, fail, finish, showing, step, top_windows, wait_for,
+                           window, windows, xdo)
 
-METAL = "Metal Calculator"
+METAL = "Bench"
 
 
 def give_up(text):
@@ -130,12 +131,12 @@ try:
 except ValueError:
     fail(f"Grams shows {back!r} after Enter in Troy Ounces")
 
-# ---- the Metal Calculator --------------------------------------------------
-step("Metal button opens the Metal Calculator")
+# ---- the Bench window: Metal page -------------------------------------------
+step("Metal button opens the Bench window")
 click(need(main, pyatspi.ROLE_PUSH_BUTTON, r"^metal", "Metal button on the Weight page"))
 metal = wait_for(lambda: window(METAL), 5)
 if metal is None:
-    give_up("the Metal button did not show the Metal Calculator")
+    give_up("the Metal button did not show the Bench window")
 bring_to_front(METAL)
 
 step("every control says what it is")
@@ -144,7 +145,7 @@ for a in descendants(metal):
         continue
     named = bool(a.name) or any(r.getRelationType() == pyatspi.RELATION_LABELLED_BY for r in a.getRelationSet())
     if not named:
-        fail(f"a {a.getRoleName()} in the Metal Calculator has no name")
+        fail(f"a {a.getRoleName()} in the Bench window has no name")
 
 step("100 mm of 1.0 mm round sterling wire")
 metal_list = labelled(metal, pyatspi.ROLE_COMBO_BOX, r"^metal$")
@@ -170,22 +171,84 @@ expect(need(metal, pyatspi.ROLE_TEXT, r"^blank length \(inches\)$", "Blank lengt
        "Blank length in inches")
 
 step("a price per troy ounce gives the metal cost")
-type_into(need(metal, pyatspi.ROLE_TEXT, r"^price per troy ounce$", "Price box"), "30")
+type_into(need(metal, pyatspi.ROLE_TEXT, r"^metal price$", "Price box"), "30")
 expect(need(metal, pyatspi.ROLE_TEXT, r"^metal cost$", "Metal cost result"), "3.55", "Metal cost")  # 3.6758 g of sterling at 30 a troy ounce
 
-step("Esc hides the window; the Metal button brings the same one back")
+step("1/16 inch sterling wire 6 inches long: exact fractions")
+pick(shape, ["Home"])
+if not wait_for(lambda: shape.name == "Round wire", 3):
+    give_up(f"the Shape list shows {shape.name!r} after Home, not 'Round wire'")
+type_into(need(metal, pyatspi.ROLE_TEXT, r"^diameter in inches$", "Diameter in inches box"), "1/16")
+expect(need(metal, pyatspi.ROLE_TEXT, r"^diameter in mm$", "Diameter in mm box"), "1.58750", "Diameter in mm")
+type_into(need(metal, pyatspi.ROLE_TEXT, r"^length in inches$", "Length in inches box"), "6")
+expect(need(metal, pyatspi.ROLE_TEXT, r"^grams$", "Grams result"), "3.1251", "Grams of 1/16 inch wire")
+type_into(need(metal, pyatspi.ROLE_TEXT, r"^diameter in inches$", "Diameter in inches box"), "3/16")
+expect(need(metal, pyatspi.ROLE_TEXT, r"^diameter in mm$", "Diameter in mm box"), "4.76250", "3/16 inch in mm")
+type_into(need(metal, pyatspi.ROLE_TEXT, r"^diameter in inches$", "Diameter in inches box"), "1/64")
+expect(need(metal, pyatspi.ROLE_TEXT, r"^diameter in mm$", "Diameter in mm box"), "0.396875", "1/64 inch in mm")
+
+step("a pasted 1e999 is refused and leaves the twin as it was")
+box = need(metal, pyatspi.ROLE_TEXT, r"^diameter in mm$", "Diameter in mm box")
+click(box)
+xdo("key", "ctrl+a")
+xdo("type", "--delay", "20", "1")  # the mm box's key filter lets no "e" through: paste the rest
+box.queryEditableText().insertText(1, "e999", 4)
+xdo("key", "End", "Return")
+refusal = wait_for(lambda: next((w for w in top_windows() if w.getRole() in (pyatspi.ROLE_ALERT, pyatspi.ROLE_DIALOG)
+                                 and showing(w)), None), 5)
+if refusal is None:
+    fail("1e999 in a millimetre box gave no message")
+else:
+    xdo("key", "Return")
+    time.sleep(0.3)
+expect(need(metal, pyatspi.ROLE_TEXT, r"^diameter in inches$", "Diameter in inches box"), "1/64",
+       "the inch twin after a refused 1e999")
+
+# ---- Casting and Pricing ----------------------------------------------------
+step("Casting: a 2.50 g wax model in sterling")
+click(need(metal, pyatspi.ROLE_PAGE_TAB, r"^casting$", "Casting tab"))
+type_into(need(metal, pyatspi.ROLE_TEXT, r"^model weight in grams$", "Model weight box"), "2.50")
+cast = need(metal, pyatspi.ROLE_TEXT, r"^metal weight in grams$", "Metal weight result")
+expect(cast, "25.90", "Metal weight of a 2.50 g wax model")
+type_into(need(metal, pyatspi.ROLE_TEXT, r"^allowance for sprue", "Allowance box"), "10")
+expect(cast, "28.49", "Metal weight with 10 % allowance")
+type_into(need(metal, pyatspi.ROLE_TEXT, r"^metal price$", "Casting price box"), "30")
+expect(need(metal, pyatspi.ROLE_TEXT, r"^metal cost$", "Casting cost"), "27.48", "Casting metal cost")
+
+step("Pricing: the casting's metal cost carried into materials with one button")
+click(need(metal, pyatspi.ROLE_PAGE_TAB, r"^pricing$", "Pricing tab"))
+click(need(metal, pyatspi.ROLE_PUSH_BUTTON, r"^use metal cost$", "Use metal cost button"))
+expect(need(metal, pyatspi.ROLE_TEXT, r"^materials$", "Materials box"), "27.48", "Materials")
+type_into(need(metal, pyatspi.ROLE_TEXT, r"^labour hours$", "Labour hours box"), "2")
+type_into(need(metal, pyatspi.ROLE_TEXT, r"^hourly rate$", "Hourly rate box"), "30")
+type_into(need(metal, pyatspi.ROLE_TEXT, r"^overhead", "Overhead box"), "20")
+expect(need(metal, pyatspi.ROLE_TEXT, r"^cost$", "Cost result"), "104.98", "Cost")  # (27.48 + 60) x 1.2
+expect(need(metal, pyatspi.ROLE_TEXT, r"^wholesale$", "Wholesale result"), "209.96", "Wholesale")
+expect(need(metal, pyatspi.ROLE_TEXT, r"^retail$", "Retail result"), "419.92", "Retail")
+
+step("Esc hides the window; Ctrl+B brings the same one back as it was left")
 xdo("key", "Escape")
 if not wait_for(lambda: window(METAL) is None, 5):
-    fail("Esc did not hide the Metal Calculator")
+    fail("Esc did not hide the Bench window")
+bring_to_front(MAIN)
+xdo("key", "ctrl+b")
+metal = wait_for(lambda: window(METAL), 5)
+if metal is None:
+    give_up("Ctrl+B did not show the Bench window again")
+time.sleep(0.3)
+if len(windows(METAL)) != 1:
+    fail(f"{len(windows(METAL))} Bench windows are shown")
+expect(need(metal, pyatspi.ROLE_TEXT, r"^retail$", "Retail result"), "419.92", "Retail after reopening")
+
+step("the Metal button brings it back on its Metal page")
+xdo("key", "Escape")
+wait_for(lambda: window(METAL) is None, 5)
 bring_to_front(MAIN)
 click(need(main, pyatspi.ROLE_PUSH_BUTTON, r"^metal", "Metal button on the Weight page"))
 metal = wait_for(lambda: window(METAL), 5)
 if metal is None:
-    give_up("the Metal button did not show the Metal Calculator again")
-time.sleep(0.3)
-if len(windows(METAL)) != 1:
-    fail(f"{len(windows(METAL))} Metal Calculator windows are shown")
-expect(need(metal, pyatspi.ROLE_TEXT, r"^blank length \(mm\)$", "Blank length result"), "59.13",
-       "Blank length after reopening")
+    give_up("the Metal button did not show the Bench window again")
+expect(need(metal, pyatspi.ROLE_TEXT, r"^diameter in inches$", "Diameter in inches box"), "1/64",
+       "the Metal page's inch size after reopening")
 
 finish("all steps passed")

@@ -10,7 +10,10 @@
 
 #include "app/main_window.h"
 #include "calculators/weight_page.h"
+#include "metal/bench_window.h"
+#include "metal/casting_page.h"
 #include "metal/metal_window.h"
+#include "metal/pricing_page.h"
 #include "widget_fixture.h"
 #include "widgets/edit.h"
 #include "widgets/ext_page_control.h"
@@ -23,6 +26,7 @@ class MetalWindowTest : public QObject {
   void init();
   void cleanup();
   void opensFromTheWeightPage();
+  void benchKeyOpensTheWindowAsLeft();
   void window();
   void examples_data();
   void examples();
@@ -42,9 +46,11 @@ class MetalWindowTest : public QObject {
 
  private:
   TMetalFrm* Frm() const { return app_->app->MetalFrm(); }
+  BenchWindow* Bench() const { return app_->app->benchWindow(); }
   void Show() {
-    Frm()->show();
-    QVERIFY(QTest::qWaitForWindowExposed(Frm()));
+    Bench()->showPage(Frm());
+    Bench()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Bench()));
   }
   static void Pick(QComboBox* combo, int index) {
     combo->setCurrentIndex(index);
@@ -82,32 +88,62 @@ void MetalWindowTest::opensFromTheWeightPage() {
   main->show();
   main->PageControl1->SetActivePage(main->TabSheet5);
   QTest::mouseClick(main->TabSheet5->MetalBtn, Qt::LeftButton);
-  TMetalFrm* first = Frm();
-  QTRY_VERIFY(first->isVisible());
-  // A second press raises the same window rather than making another.
-  first->AcrossMm->setText(QStringLiteral("2"));
+  BenchWindow* bench = Bench();
+  QTRY_VERIFY(bench->isVisible());
+  QCOMPARE(bench->pages->currentWidget(), Frm());
+  // A second press raises the same window, back on its Metal page, rather
+  // than making another.
+  Frm()->AcrossMm->setText(QStringLiteral("2"));
+  bench->showPage(bench->pricingPage());
   QTest::mouseClick(main->TabSheet5->MetalBtn, Qt::LeftButton);
-  QCOMPARE(Frm(), first);
-  QCOMPARE(first->AcrossMm->text(), QStringLiteral("2"));
+  QCOMPARE(Bench(), bench);
+  QCOMPARE(bench->pages->currentWidget(), Frm());
+  QCOMPARE(Frm()->AcrossMm->text(), QStringLiteral("2"));
   const QWidgetList windows = QApplication::topLevelWidgets();
   QCOMPARE(
-      std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return qobject_cast<TMetalFrm*>(w); }),
+      std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return qobject_cast<BenchWindow*>(w); }),
       1);
+  QVERIFY(main->TabSheet5->MetalBtn->toolTip().contains(QStringLiteral("Ctrl+B")));
+}
+
+void MetalWindowTest::benchKeyOpensTheWindowAsLeft() {
+  TMainFrm* main = app_->app->MainFrm();
+  main->show();
+  QVERIFY(QTest::qWaitForWindowExposed(main));
+  FocusWidget(main->ExitBtn);
+  QTest::keyClick(main->ExitBtn, Qt::Key_B, Qt::ControlModifier);
+  QTRY_VERIFY(Bench()->isVisible());
+  Bench()->showPage(Bench()->castingPage());
+  Bench()->close();
+  FocusWidget(main->ExitBtn);
+  QTest::keyClick(main->ExitBtn, Qt::Key_B, Qt::ControlModifier);
+  QTRY_VERIFY(Bench()->isVisible());
+  QCOMPARE(Bench()->pages->currentWidget(), Bench()->castingPage());
 }
 
 void MetalWindowTest::window() {
   Show();
-  QCOMPARE(Frm()->windowTitle(), QStringLiteral("Metal Calculator"));
-  QCOMPARE(Frm()->minimumSize(), Frm()->maximumSize());
-  QVERIFY(!(Frm()->windowFlags() & Qt::WindowMaximizeButtonHint));
+  QCOMPARE(Bench()->windowTitle(), QStringLiteral("Bench"));
+  QCOMPARE(Bench()->minimumSize(), Bench()->maximumSize());
+  QVERIFY(!(Bench()->windowFlags() & Qt::WindowMaximizeButtonHint));
+  QStringList tabs;
+  for (int i = 0; i < Bench()->pages->count(); ++i) tabs << Bench()->pages->tabText(i);
+  QCOMPARE(tabs, (QStringList{"Metal", "Casting", "Pricing"}));
+  // Every page fits the window without being cut.
+  for (int i = 0; i < Bench()->pages->count(); ++i) {
+    QWidget* page = Bench()->pages->widget(i);
+    QVERIFY2(page->minimumSizeHint().width() <= Bench()->pages->currentWidget()->width() &&
+                 page->minimumSizeHint().height() <= Bench()->pages->currentWidget()->height(),
+             qPrintable(tabs[i]));
+  }
   Type(Frm()->AcrossMm, QStringLiteral("1"));
   // Esc from a box hides the window; it keeps its texts for next time.
   QTest::keyClick(Frm()->AcrossMm, Qt::Key_Escape);
-  QVERIFY(!Frm()->isVisible());
+  QVERIFY(!Bench()->isVisible());
   Show();
   QCOMPARE(Frm()->AcrossMm->text(), QStringLiteral("1"));
-  QTest::mouseClick(Frm()->CloseBtn, Qt::LeftButton);
-  QVERIFY(!Frm()->isVisible());
+  QTest::mouseClick(Bench()->closeButton, Qt::LeftButton);
+  QVERIFY(!Bench()->isVisible());
 }
 
 void MetalWindowTest::examples_data() {
@@ -130,9 +166,18 @@ void MetalWindowTest::examples_data() {
   QTest::newRow("18 ct sheet priced per troy ounce")
       << 4 << 2 << -1 << QStringList{"AcrossMm", "20", "ThickMm", "0.8", "LengthMm", "50", "PriceBox", "2000"}
       << QStringList{"800.00", "12.4000", "7.9734", "0.3987", "", "", "797.34"};
+  // Fractions of an inch are exact: 1/16 is 0.0625, not 0.062.
   QTest::newRow("square copper wire in inches")
-      << 9 << 1 << -1 << QStringList{"AcrossInch", "1/16", "LengthInch", "6"}
-      << QStringList{"377.95", "3.3864", "2.1775", "0.1089", "", "", ""};
+      << 13 << 1 << -1 << QStringList{"AcrossInch", "1/16", "LengthInch", "6"}
+      << QStringList{"384.07", "3.4413", "2.2128", "0.1106", "", "", ""};
+  QTest::newRow("1/16 inch sterling wire 6 inches long, priced per gram")
+      << 1 << 0 << -1
+      << QStringList{"AcrossInch", "1/16", "LengthInch", "6", "PriceUnitBox", "1", "PriceBox", "2"}
+      << QStringList{"301.65", "3.1251", "2.0095", "0.1005", "", "", "6.25"};
+  // Pt 950 with ruthenium is 20.70 g/cm3: 78.54 mm3 weigh 1.6258 g; 0.052271 ozt at 1000.
+  QTest::newRow("platinum 950/ruthenium wire")
+      << 9 << 0 << -1 << QStringList{"AcrossMm", "1", "LengthMm", "100", "PriceBox", "1000"}
+      << QStringList{"78.54", "1.6258", "1.0454", "0.0523", "", "", "52.27"};
 }
 
 void MetalWindowTest::examples() {
@@ -146,6 +191,10 @@ void MetalWindowTest::examples() {
   Pick(Frm()->ShapeBox, shape);
   if (ringSize >= 0) Pick(Frm()->RingSizeBox, ringSize);
   for (int i = 0; i < typed.size(); i += 2) {
+    if (auto* list = Frm()->findChild<QComboBox*>(typed[i])) {
+      Pick(list, typed[i + 1].toInt());
+      continue;
+    }
     auto* box = Frm()->findChild<TEdit*>(typed[i]);
     QVERIFY2(box, qPrintable(typed[i]));
     Type(box, typed[i + 1]);
@@ -218,6 +267,23 @@ void MetalWindowTest::badInputLeavesTheBoxes_data() {
                                         << "1/a"
                                         << "Error"
                                         << "Cannot convert Fraction to Decimal.";
+  // Pasted values that are no finite size: refused, and no twin shows them.
+  QTest::newRow("nan") << "AcrossMm"
+                       << "nan"
+                       << "Orvane"
+                       << "'nan' is not a valid floating point value.";
+  QTest::newRow("1e999") << "AcrossMm"
+                         << "1e999"
+                         << "Orvane"
+                         << "'1e999' is not a valid floating point value.";
+  QTest::newRow("beyond 100 metres") << "LengthMm"
+                                     << "1e300"
+                                     << "Orvane"
+                                     << "'1e300' is too large: a size or length can be at most 100,000 mm.";
+  QTest::newRow("minus zero is zero") << "AcrossMm"
+                                      << "-0"
+                                      << "Orvane"
+                                      << "'-0' is zero: a size or length must be above zero.";
 }
 
 void MetalWindowTest::badInputLeavesTheBoxes() {
@@ -244,6 +310,13 @@ void MetalWindowTest::badInputLeavesTheBoxes() {
   QCOMPARE(Results(), before);
   QCOMPARE(target->text(), pasted);
   if (box != "AcrossInch") QCOMPARE(Frm()->AcrossInch->text(), inchBefore);
+  for (TEdit* shown : Frm()->findChildren<TEdit*>()) {
+    if (shown == target) continue;
+    QVERIFY2(!shown->text().contains(u'E') &&
+                 !shown->text().contains(QStringLiteral("nan"), Qt::CaseInsensitive) &&
+                 !shown->text().contains(QStringLiteral("inf"), Qt::CaseInsensitive),
+             qPrintable(shown->objectName() + ": " + shown->text()));
+  }
 }
 
 void MetalWindowTest::keyFilters_data() {
@@ -287,6 +360,7 @@ void MetalWindowTest::otherMetalTakesATypedDensity() {
   QCOMPARE(Frm()->DensityBox->text(), QStringLiteral("10.36"));  // sterling to start with
   QVERIFY(Frm()->DensityBox->isReadOnly());
   Pick(Frm()->MetalBox, 7);
+  QCOMPARE(Frm()->MetalBox->currentText(), QStringLiteral("Platinum (pure)"));
   QCOMPARE(Frm()->DensityBox->text(), QStringLiteral("21.45"));
   Type(Frm()->AcrossMm, QStringLiteral("1"));
   Type(Frm()->LengthMm, QStringLiteral("100"));
@@ -360,7 +434,8 @@ void MetalWindowTest::tabOrderAndNames_data() {
                                              "Grams",
                                              "Pennyweights",
                                              "Troy ounces",
-                                             "Price per troy ounce",
+                                             "Metal price",
+                                             "Per",
                                              "Metal cost",
                                              "Close"};
   QTest::newRow("ring blank") << 3
@@ -381,7 +456,8 @@ void MetalWindowTest::tabOrderAndNames_data() {
                                              "Troy ounces",
                                              "Blank length (mm)",
                                              "Blank length (inches)",
-                                             "Price per troy ounce",
+                                             "Metal price",
+                                             "Per",
                                              "Metal cost",
                                              "Close"};
 }
@@ -415,7 +491,11 @@ void MetalWindowTest::tabOrderAndNames() {
     QTest::keyClick(w, Qt::Key_Tab);
   }
   QCOMPARE(visited, order);
-  QCOMPARE(QApplication::focusWidget(), Frm()->MetalBox);  // round again
+  // Round again through the page tabs.
+  QCOMPARE(QAccessible::queryAccessibleInterface(QApplication::focusWidget())->role(),
+           QAccessible::PageTabList);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), Frm()->MetalBox);
 }
 
 // Most runs never open the window, so it is built when first asked for; that

@@ -1,0 +1,40 @@
+#include "core/pricing.h"
+
+#include <optional>
+
+#include "core/bench_input.h"
+#include "core/text_rules.h"
+
+namespace orvane {
+
+// Through the text shown, so that the value used next is exactly the one seen.
+long double roundToCents(long double amount) { return TextToNumber(moneyText(amount)); }
+
+PricingOutputs pricingEnter(const PricingInputs& in) {
+  const std::optional<long double> materials = readAmount(in.Materials, amounts::kMoney);
+  const std::optional<long double> hours = readAmount(in.Hours, amounts::kHours);
+  const std::optional<long double> rate = readAmount(in.HourlyRate, amounts::kMoney);
+  const long double overhead = readAmount(in.Overhead, amounts::kPercent).value_or(0);
+  const std::optional<long double> wholesaleBy = readAmount(in.WholesaleMultiplier, amounts::kMultiplier);
+  const std::optional<long double> retailBy = readAmount(in.RetailMultiplier, amounts::kMultiplier);
+
+  PricingOutputs out;
+  // Hours without a rate (or a rate without hours) is labour not yet known.
+  if (hours.has_value() != rate.has_value()) return out;
+  const long double labour = hours ? roundToCents(*hours * *rate) : 0;
+  if (hours) out.Labour = moneyText(labour);
+  if (!materials && !hours) return out;
+
+  const long double cost =
+      roundToCents(CheckedResult((materials.value_or(0) + labour) * (1 + overhead / 100)));
+  out.Cost = moneyText(cost);
+  if (!wholesaleBy) return out;
+  const long double wholesale = roundToCents(cost * *wholesaleBy);
+  out.Wholesale = moneyText(wholesale);
+  if (!retailBy) return out;
+  out.Retail = moneyText(roundToCents(wholesale * *retailBy));
+  out.Complete = true;
+  return out;
+}
+
+}  // namespace orvane
