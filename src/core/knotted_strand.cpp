@@ -7,7 +7,7 @@
 
 namespace orvane {
 
-const std::array<StrandLength, 7> StrandLengthTable = {{
+const std::array<StandardStrand, 7> StandardStrandTable = {{
     {"Choker", 16},
     {"Princess", 18},
     {"Matinee", 22},
@@ -19,7 +19,7 @@ const std::array<StrandLength, 7> StrandLengthTable = {{
 
 QStringList strandLengthNames() {
   QStringList names;
-  for (const StrandLength& s : StrandLengthTable)
+  for (const StandardStrand& s : StandardStrandTable)
     names << QStringLiteral("%1 (%2\")").arg(QLatin1String(s.Name)).arg(s.Inches);
   return names;
 }

@@ -9,11 +9,11 @@
 namespace orvane {
 
 // The usual finished lengths of a necklace, bracelet or anklet, in inches.
-struct StrandLength {
+struct StandardStrand {
   const char* Name;
   int Inches;
 };
-extern const std::array<StrandLength, 7> StrandLengthTable;
+extern const std::array<StandardStrand, 7> StandardStrandTable;
 // "Princess (18")" and so on, in the table's order.
 QStringList strandLengthNames();
 

@@ -113,7 +113,7 @@ void KnottedStrandPage::calculate(StrandField entered) {
 void KnottedStrandPage::onStandardPicked() {
   const int picked = standardBox->currentIndex();
   if (picked < 0) return;
-  length.show({QString(), QString::number(StrandLengthTable[size_t(picked)].Inches), BenchUnit::Inch});
+  length.show({QString(), QString::number(StandardStrandTable[size_t(picked)].Inches), BenchUnit::Inch});
   calculate(StrandField::None);
 }
 

@@ -44,13 +44,13 @@ void KnottedStrandTest::counts_data() {
                                          << "" << false << QStringList{"8", "1.5", "15"} << "46"
                                          << "5.2"
                                          << "457.2";
-  // 16" with beads and knots of exactly a quarter inch: 64, none over. In
-  // binary 406.4 / 6.35 falls a hair under 64.
+  // 13" with beads and knots of exactly a quarter inch: 52, none over. In
+  // binary 330.2 / 6.35 falls a hair under 52.
   QTest::newRow("a whole number of beads is not one short")
       << ""
-      << "16" << true << QStringList{"5.35", "1.0", "0"} << "64"
+      << "13" << true << QStringList{"5.35", "1.0", "0"} << "52"
       << "0.0"
-      << "406.4";
+      << "330.2";
   // 7 1/2" = 190.5; 190.5 - 10 = 180.5; / 6 = 30.08: 30 beads, 0.5 over.
   QTest::newRow("fraction of an inch, no knots") << ""
                                                  << "7 1/2" << true << QStringList{"6", "0", "10"} << "30"
