@@ -74,21 +74,21 @@ void GaugePage::enterPressed(TEdit* box) {
       if (TrimBlanks(box->text()).isEmpty()) throwEmptyBenchBox(QStringLiteral("the diameter"));
       focusBenchBox(size.source == BenchUnit::Mm ? size.mm : size.inch);
     }
-    show(reading, true);
+    showReading(reading);
   });
 }
 
 void GaugePage::onAmericanPicked() {
   if (americanBox->currentIndex() >= 0)
-    show(gaugesForPick(GaugeSystem::American, americanBox->currentIndex()), true);
+    showReading(gaugesForPick(GaugeSystem::American, americanBox->currentIndex()));
 }
 
 void GaugePage::onBritishPicked() {
   if (britishBox->currentIndex() >= 0)
-    show(gaugesForPick(GaugeSystem::British, britishBox->currentIndex()), true);
+    showReading(gaugesForPick(GaugeSystem::British, britishBox->currentIndex()));
 }
 
-void GaugePage::show(const GaugeReading& reading, bool announced) {
+void GaugePage::showReading(const GaugeReading& reading) {
   size.show(reading.size);
   americanBox->setCurrentIndex(reading.american);
   britishBox->setCurrentIndex(reading.british);
@@ -100,7 +100,7 @@ void GaugePage::show(const GaugeReading& reading, bool announced) {
   setBoxText(americanInch, american ? american->inchText : QString());
   setBoxText(britishMm, british ? british->mmText : QString());
   setBoxText(britishInch, british ? british->inchText : QString());
-  if (announced && american && british)
+  if (american && british)
     announce(this, QStringLiteral("AWG %1, %2 mm, %3 inches; SWG %4, %5 mm, %6 inches")
                        .arg(american->name, american->mmText, american->inchText, british->name,
                             british->mmText, british->inchText));

@@ -36,7 +36,7 @@ class GaugePage : public QWidget {
   void onBritishPicked();
 
  private:
-  void show(const GaugeReading& reading, bool announced);
+  void showReading(const GaugeReading& reading);
 
   DesktopServices& services_;
 };
