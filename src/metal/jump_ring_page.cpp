@@ -34,7 +34,7 @@ JumpRingPage::JumpRingPage(DesktopServices& services, QWidget* parent)
         americanBox->setCurrentIndex(-1);
         britishBox->setCurrentIndex(-1);
       });
-  innerBox = makeBenchResult(this, QStringLiteral("Inner diameter in mm"));
+  innerBox = makeBenchResult(this, QStringLiteral("Inner diameter used, in mm"));
   ratioBox = makeBenchResult(this, QStringLiteral("Aspect ratio"));
 
   int row = 0;
@@ -53,7 +53,7 @@ JumpRingPage::JumpRingPage(DesktopServices& services, QWidget* parent)
   grid->addWidget(makeBenchCaption(this, QStringLiteral("&Wire diameter"), wire.mm), row, 0);
   grid->addWidget(wire.mm, row, 1);
   grid->addWidget(wire.inch, row++, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("Inner diameter"), innerBox), row, 0);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("Inner diameter used"), innerBox), row, 0);
   grid->addWidget(innerBox, row, 1);
   grid->addWidget(makeBenchNote(this, QStringLiteral("mm")), row++, 2);
   grid->addWidget(makeBenchCaption(this, QStringLiteral("Aspect ratio"), ratioBox), row, 0);

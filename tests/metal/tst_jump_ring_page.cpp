@@ -169,9 +169,9 @@ void JumpRingPageTest::badInputLeavesTheBoxes() {
 
 void JumpRingPageTest::tabOrderAndNames() {
   const QStringList order{
-      "Diameter measured",          "Inner diameter in mm",      "Inner diameter in inches",
-      "Wire gauge, American (AWG)", "Wire gauge, British (SWG)", "Wire diameter in mm",
-      "Wire diameter in inches",    "Inner diameter in mm",      "Aspect ratio"};
+      "Diameter measured",          "Inner diameter in mm",       "Inner diameter in inches",
+      "Wire gauge, American (AWG)", "Wire gauge, British (SWG)",  "Wire diameter in mm",
+      "Wire diameter in inches",    "Inner diameter used, in mm", "Aspect ratio"};
   FocusWidget(page_->measuredBox);
   QStringList visited;
   for (int i = 0; i < order.size(); ++i) {
