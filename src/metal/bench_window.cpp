@@ -10,8 +10,12 @@
 #include <vector>
 
 #include "metal/casting_page.h"
+#include "metal/gauge_page.h"
+#include "metal/jump_ring_page.h"
+#include "metal/knotted_strand_page.h"
 #include "metal/metal_window.h"
 #include "metal/pricing_page.h"
+#include "metal/stone_weight_page.h"
 #include "platform/guarded_connect.h"
 #include "widgets/edit.h"
 #include "widgets/look.h"
@@ -57,12 +61,15 @@ void BenchWindow::createPages() {
   pricing_ = new PricingPage(services_);
 
   // The pages in the order of their tabs; each is a widget of its own, so a
-  // new calculator is one more line here. Stone weight belongs between
-  // Casting and Pricing; gauges, knotted strands and jump rings after Pricing.
+  // new calculator is one more line here.
   const std::vector<std::pair<QWidget*, QString>> list = {
       {metal_, QStringLiteral("Metal")},
       {casting_, QStringLiteral("Casting")},
+      {new StoneWeightPage(services_), StoneWeightPage::pageTitle()},
       {pricing_, QStringLiteral("Pricing")},
+      {new GaugePage(services_), GaugePage::pageTitle()},
+      {new KnottedStrandPage(services_), KnottedStrandPage::pageTitle()},
+      {new JumpRingPage(services_), JumpRingPage::pageTitle()},
   };
   for (const auto& [page, title] : list) pages->addTab(page, title);
 

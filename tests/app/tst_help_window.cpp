@@ -84,7 +84,7 @@ class TestHelpWindow : public QObject {
     QVERIFY(!help->isVisible());
     QVERIFY(!help->Button1->isVisible());
     // The Bench window's sections follow the calculators' help.
-    QCOMPARE(help->Panel3->size(), QSize(369, 2123));
+    QCOMPARE(help->Panel3->size(), QSize(369, 2991));
     QLabel* metal = nullptr;
     for (QLabel* label : help->Panel3->findChildren<QLabel*>()) {
       QVERIFY2(help->Panel3->rect().contains(label->geometry()), qPrintable(label->text()));

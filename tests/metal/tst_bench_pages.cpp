@@ -280,10 +280,10 @@ void BenchPagesTest::keyFilters_data() {
   QTest::newRow("piece weight: no letters") << 1 << "Piece weight in grams"
                                             << "1e9"
                                             << "19" << 1;
-  QTest::newRow("materials: no minus") << 2 << "Materials"
+  QTest::newRow("materials: no minus") << 3 << "Materials"
                                        << "-12.50"
                                        << "12.50" << 1;
-  QTest::newRow("overhead: no percent sign") << 2 << "Overhead in per cent"
+  QTest::newRow("overhead: no percent sign") << 3 << "Overhead in per cent"
                                              << "15%"
                                              << "015" << 1;
 }
@@ -326,7 +326,7 @@ void BenchPagesTest::tabOrderAndNames_data() {
                                           "Made in",
                                           "Weight in the new metal in grams",
                                           "Close"};
-  QTest::newRow("Pricing") << 2
+  QTest::newRow("Pricing") << 3
                            << QStringList{"Materials",
                                           "Use metal cost",
                                           "Labour hours",

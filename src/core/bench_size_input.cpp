@@ -1,0 +1,77 @@
+#include "core/bench_size_input.h"
+
+#include "core/inch_text.h"
+#include "core/text_rules.h"
+
+namespace orvane {
+
+namespace {
+
+QString TrimmedFixed(long double value, int decimals) {
+  QString text = FormatFixed(CheckedResult(value), 15, decimals);
+  if (text.contains(u'.') && !text.contains(u'E')) {
+    while (text.endsWith(u'0')) text.chop(1);
+    if (text.endsWith(u'.')) text.chop(1);
+  }
+  return text;
+}
+
+}  // namespace
+
+long double checkInBenchRange(long double value, const QString& text, const BenchRange& range) {
+  const QString quoted = QuotedText(text);
+  if (value < 0 || (value == 0 && !range.zeroAllowed))
+    throw EConvertError(
+        QStringLiteral("'%1' is %2: %3 must be %4")
+            .arg(quoted, value < 0 ? QStringLiteral("below zero") : QStringLiteral("zero"), range.what,
+                 range.zeroAllowed ? QStringLiteral("0 or more") : QStringLiteral("more than 0"))
+            .toStdString());
+  if (value > range.largest)
+    throw EConvertError(QStringLiteral("'%1' is too large: %2 can be at most %3")
+                            .arg(quoted, range.what, TrimmedFixed(range.largest, 5))
+                            .toStdString());
+  return value;
+}
+
+std::optional<long double> readBenchNumber(const QString& box, const BenchRange& range) {
+  const QString text = TrimBlanks(box);
+  if (text.isEmpty()) return std::nullopt;
+  return checkInBenchRange(TextToNumber(text), text, range);
+}
+
+std::optional<long double> readBenchSize(const BenchSize& typed, BenchSize& shown, const BenchRange& range) {
+  shown = typed;
+  const bool fromInch = typed.source == BenchUnit::Inch;
+  const QString text = TrimBlanks(fromInch ? typed.inch : typed.mm);
+  if (text.isEmpty()) {
+    (fromInch ? shown.mm : shown.inch).clear();
+    return std::nullopt;
+  }
+  if (fromInch) {
+    const BenchRange inches{range.what + QStringLiteral(" in inches"), range.largest / kMmPerInch,
+                            range.zeroAllowed};
+    const long double mm =
+        CheckedResult(checkInBenchRange(parseInchesExact(text), text, inches) * kMmPerInch);
+    shown.mm = benchMmText(mm);
+    return mm;
+  }
+  const BenchRange mms{range.what + QStringLiteral(" in mm"), range.largest, range.zeroAllowed};
+  const long double mm = checkInBenchRange(TextToNumber(text), text, mms);
+  shown.inch = benchInchText(mm / kMmPerInch);
+  return mm;
+}
+
+void throwEmptyBenchBox(const QString& what) {
+  throw EConvertError(
+      QStringLiteral("Nothing typed for %1: type a number, then press Enter").arg(what).toStdString());
+}
+
+QString benchMmText(long double mm) { return TrimmedFixed(mm, 6); }
+
+QString benchInchText(long double inches) { return TrimmedFixed(inches, 5); }
+
+QString benchFixed(long double value, int decimals) {
+  return FormatFixed(CheckedResult(value), 15, decimals);
+}
+
+}  // namespace orvane

@@ -1,0 +1,89 @@
+#include "core/knotted_strand.h"
+
+#include <cmath>
+#include <optional>
+
+#include "core/text_rules.h"
+
+namespace orvane {
+
+const std::array<StandardStrand, 7> StandardStrandTable = {{
+    {"Choker", 16},
+    {"Princess", 18},
+    {"Matinee", 22},
+    {"Opera", 30},
+    {"Rope", 36},
+    {"Bracelet", 7},
+    {"Anklet", 10},
+}};
+
+QStringList strandLengthNames() {
+  QStringList names;
+  for (const StandardStrand& s : StandardStrandTable)
+    names << QStringLiteral("%1 (%2\")").arg(QLatin1String(s.Name)).arg(s.Inches);
+  return names;
+}
+
+StrandCount knottedStrandCount(long double lengthMm, long double beadMm, long double knotMm,
+                               long double claspMm) {
+  const long double strung = lengthMm - claspMm;
+  const long double pitch = beadMm + knotMm;
+  // Lengths in mm from inches are not exact in binary: a strand that holds a
+  // whole number of beads must not come out one short by a rounding error.
+  constexpr long double kSlack = 1e-9L;
+  StrandCount count;
+  count.beads = static_cast<long long>(std::floor(strung / pitch + kSlack));
+  count.leftOverMm = strung - static_cast<long double>(count.beads) * pitch;
+  if (count.leftOverMm < kSlack * pitch) count.leftOverMm = 0;
+  return count;
+}
+
+namespace {
+
+// Ten metres of strand is far beyond any necklace; a bead or clasp of 10 cm
+// is a pendant, not a bead.
+constexpr long double kLongestStrandMm = 254 * 40;  // 400 inches
+constexpr long double kLargestBeadMm = 100;
+constexpr long double kLargestKnotMm = 20;
+constexpr long double kLongestClaspMm = 100;
+
+}  // namespace
+
+KnottedStrandResult knottedStrandEnter(const KnottedStrandInputs& in, StrandField entered) {
+  KnottedStrandResult result;
+  const BenchRange lengthRange{QStringLiteral("the finished length"), kLongestStrandMm};
+  const BenchRange beadRange{QStringLiteral("the bead size in mm"), kLargestBeadMm};
+  const BenchRange knotRange{QStringLiteral("the knot size in mm"), kLargestKnotMm, true};
+  const BenchRange claspRange{QStringLiteral("the clasp length in mm"), kLongestClaspMm, true};
+
+  const std::optional<long double> length = readBenchSize(in.length, result.length, lengthRange);
+  const std::optional<long double> bead = readBenchNumber(in.bead, beadRange);
+  const std::optional<long double> knot = readBenchNumber(in.knot, knotRange);
+  const std::optional<long double> clasp = readBenchNumber(in.clasp, claspRange);
+
+  const std::pair<StrandField, const BenchRange*> fields[] = {
+      {StrandField::Length, &lengthRange},
+      {StrandField::Bead, &beadRange},
+      {StrandField::Knot, &knotRange},
+      {StrandField::Clasp, &claspRange},
+  };
+  const bool given[] = {bool(length), bool(bead), bool(knot), bool(clasp)};
+  for (size_t i = 0; i < std::size(fields); ++i) {
+    if (given[i]) continue;
+    if (fields[i].first == entered) throwEmptyBenchBox(fields[i].second->what);
+    if (result.missing == StrandField::None) result.missing = fields[i].first;
+  }
+  if (result.missing != StrandField::None) return result;
+
+  if (*clasp >= *length)
+    throw EConvertError(QStringLiteral("The clasp (%1 mm) takes up the whole length (%2 mm): nothing is left "
+                                       "for beads")
+                            .arg(benchMmText(*clasp), benchMmText(*length))
+                            .toStdString());
+  const StrandCount count = knottedStrandCount(*length, *bead, *knot, *clasp);
+  result.beads = QString::number(count.beads);
+  result.leftOver = benchFixed(count.leftOverMm, 1);
+  return result;
+}
+
+}  // namespace orvane

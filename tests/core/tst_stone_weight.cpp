@@ -1,0 +1,182 @@
+#include <QTest>
+
+#include "core/stone_weight.h"
+#include "core/text_rules.h"
+
+using namespace orvane;
+
+Q_DECLARE_METATYPE(orvane::StoneShape)
+Q_DECLARE_METATYPE(orvane::StoneField)
+
+class StoneWeightTest : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  void list();
+  void carats_data();
+  void carats();
+  void missingBoxes_data();
+  void missingBoxes();
+  void badInput_data();
+  void badInput();
+};
+
+void StoneWeightTest::list() {
+  const QStringList names = gemNames();
+  QCOMPARE(names.first(), QStringLiteral("Diamond"));
+  QCOMPARE(names.last(), QStringLiteral("Other"));
+  QCOMPARE(names.size(), kOtherGem + 1);
+  QCOMPARE(QString::fromLatin1(GemTable[kDiamondGem].Gravity), QStringLiteral("3.52"));
+  for (const GemEntry& g : GemTable) QVERIFY(TextToNumber(QString::fromLatin1(g.Gravity)) > 2);
+  QCOMPARE(stoneShapeNames().size(), int(StoneShape::Marquise) + 1);
+}
+
+void StoneWeightTest::carats_data() {
+  QTest::addColumn<int>("gem");
+  QTest::addColumn<StoneShape>("shape");
+  QTest::addColumn<QString>("gravity");
+  QTest::addColumn<QString>("length");
+  QTest::addColumn<QString>("width");
+  QTest::addColumn<QString>("depth");
+  QTest::addColumn<QString>("carats");
+  // Worked by hand: ((8 + 6) / 2)^2 x 4 x 4.00 x 0.0020 = 49 x 16 x 0.002 = 1.568.
+  QTest::newRow("oval sapphire 8 x 6 x 4") << 2 << StoneShape::Oval << ""
+                                           << "8"
+                                           << "6"
+                                           << "4"
+                                           << "1.57";
+  // 6.5^2 x 3.9 x 0.0061 = 42.25 x 3.9 x 0.0061 = 1.00513: the diamond's own
+  // factor, not 3.52 x 0.0018 (which would give 1.04).
+  QTest::newRow("round diamond 6.5 x 3.9") << 0 << StoneShape::Round << ""
+                                           << "6.5"
+                                           << ""
+                                           << "3.9"
+                                           << "1.01";
+  // Least 6.4 and greatest 6.6 average to 6.5.
+  QTest::newRow("round diamond, two diameters") << 0 << StoneShape::Round << ""
+                                                << "6.4"
+                                                << "6.6"
+                                                << "3.9"
+                                                << "1.01";
+  // 6^2 x 4 x 2.65 x 0.0018 = 0.68688.
+  QTest::newRow("round amethyst 6 x 4") << 9 << StoneShape::Round << ""
+                                        << "6"
+                                        << ""
+                                        << "4"
+                                        << "0.69";
+  // 10 x 8 x 5 x 2.72 x 0.0025 = 2.72.
+  QTest::newRow("emerald cut emerald 10 x 8 x 5") << 3 << StoneShape::EmeraldOrSquare << ""
+                                                  << "10"
+                                                  << "8"
+                                                  << "5"
+                                                  << "2.72";
+  // 8 x 6 x 4 x 4.05 x 0.0026 = 2.02176.
+  QTest::newRow("cushion garnet 8 x 6 x 4") << 12 << StoneShape::Rectangle << ""
+                                            << "8"
+                                            << "6"
+                                            << "4"
+                                            << "2.02";
+  // 9 x 6 x 4 x 3.53 x 0.0018 = 1.37232.
+  QTest::newRow("pear topaz 9 x 6 x 4") << 6 << StoneShape::PearOrHeart << ""
+                                        << "9"
+                                        << "6"
+                                        << "4"
+                                        << "1.37";
+  // 10 x 5 x 3.5 x 3.34 x 0.0017 = 0.99365.
+  QTest::newRow("marquise peridot 10 x 5 x 3.5") << 8 << StoneShape::Marquise << ""
+                                                 << "10"
+                                                 << "5"
+                                                 << "3.5"
+                                                 << "0.99";
+  // A typed gravity: 5 x 5 x 3 x 1.0 x 0.0025 = 0.1875, shown half up.
+  QTest::newRow("other, square, SG 1") << kOtherGem << StoneShape::EmeraldOrSquare << "1"
+                                       << "5"
+                                       << "5"
+                                       << "3"
+                                       << "0.19";
+  // The list's gravity wins over a text left in the box from "Other".
+  QTest::newRow("listed stone ignores the gravity box") << 2 << StoneShape::Oval << "junk"
+                                                        << "8"
+                                                        << "6"
+                                                        << "4"
+                                                        << "1.57";
+}
+
+void StoneWeightTest::carats() {
+  QFETCH(int, gem);
+  QFETCH(StoneShape, shape);
+  QFETCH(QString, gravity);
+  QFETCH(QString, length);
+  QFETCH(QString, width);
+  QFETCH(QString, depth);
+  QFETCH(QString, carats);
+  const StoneWeightResult result = stoneWeightEnter({gem, shape, gravity, length, width, depth});
+  QCOMPARE(result.carats, carats);
+  QCOMPARE(result.missing, StoneField::None);
+}
+
+void StoneWeightTest::missingBoxes_data() {
+  QTest::addColumn<int>("gem");
+  QTest::addColumn<StoneShape>("shape");
+  QTest::addColumn<QStringList>("boxes");  // gravity, length, width, depth
+  QTest::addColumn<StoneField>("missing");
+  QTest::newRow("nothing yet") << 2 << StoneShape::Oval << QStringList{"", "", "", ""} << StoneField::Length;
+  QTest::newRow("oval needs a width")
+      << 2 << StoneShape::Oval << QStringList{"", "8", "", "4"} << StoneField::Width;
+  QTest::newRow("round does not") << 2 << StoneShape::Round << QStringList{"", "8", "", ""}
+                                  << StoneField::Depth;
+  QTest::newRow("other needs a gravity")
+      << kOtherGem << StoneShape::Oval << QStringList{"", "8", "6", "4"} << StoneField::Gravity;
+}
+
+void StoneWeightTest::missingBoxes() {
+  QFETCH(int, gem);
+  QFETCH(StoneShape, shape);
+  QFETCH(QStringList, boxes);
+  QFETCH(StoneField, missing);
+  const StoneWeightInputs in{gem, shape, boxes[0], boxes[1], boxes[2], boxes[3]};
+  const StoneWeightResult result = stoneWeightEnter(in);
+  QCOMPARE(result.missing, missing);
+  QCOMPARE(result.carats, QString());
+  // Enter in that very box asks for it; Enter elsewhere walks on to it.
+  QVERIFY_THROWS_EXCEPTION(EConvertError, stoneWeightEnter(in, missing));
+}
+
+void StoneWeightTest::badInput_data() {
+  QTest::addColumn<int>("gem");
+  QTest::addColumn<QStringList>("boxes");  // gravity, length, width, depth
+  QTest::addColumn<QString>("message");
+  QTest::newRow("letters") << 2 << QStringList{"", "8", "six", "4"}
+                           << "'six' is not a valid floating point value";
+  QTest::newRow("zero depth") << 2 << QStringList{"", "8", "6", "0"}
+                              << "'0' is zero: the depth in mm must be more than 0";
+  QTest::newRow("negative length") << 2 << QStringList{"", "-8", "6", "4"}
+                                   << "'-8' is below zero: the length in mm must be more than 0";
+  QTest::newRow("SG of 0") << kOtherGem << QStringList{"0", "8", "6", "4"}
+                           << "'0' is zero: a specific gravity must be more than 0";
+  QTest::newRow("SG beyond any stone") << kOtherGem << QStringList{"40", "8", "6", "4"}
+                                       << "'40' is too large: a specific gravity can be at most 25";
+  QTest::newRow("nan") << 2 << QStringList{"", "nan", "6", "4"}
+                       << "'nan' is not a valid floating point value";
+  QTest::newRow("inf") << 2 << QStringList{"", "8", "inf", "4"}
+                       << "'inf' is not a valid floating point value";
+  QTest::newRow("beyond the largest stone")
+      << 2 << QStringList{"", "8", "6", "1e6"} << "'1e6' is too large: the depth in mm can be at most 200";
+  QTest::newRow("empty box where Enter was pressed")
+      << 2 << QStringList{"", "8", "6", ""}
+      << "Nothing typed for the depth in mm: type a number, then press Enter";
+}
+
+void StoneWeightTest::badInput() {
+  QFETCH(int, gem);
+  QFETCH(QStringList, boxes);
+  QFETCH(QString, message);
+  try {
+    stoneWeightEnter({gem, StoneShape::Oval, boxes[0], boxes[1], boxes[2], boxes[3]}, StoneField::Depth);
+    QFAIL("no failure");
+  } catch (const EConvertError& e) {
+    QCOMPARE(QString::fromStdString(e.what()), message);
+  }
+}
+
+QTEST_GUILESS_MAIN(StoneWeightTest)
+#include "tst_stone_weight.moc"
