@@ -9,6 +9,8 @@
 
 #include "calculator/calc_panel.h"
 #include "calculator/calculator_accessible.h"
+#include "core/spoken_results.h"
+#include "platform/announcer.h"
 #include "platform/desktop_services.h"
 #include "platform/error_boundary.h"
 #include "widgets/edit.h"
@@ -69,6 +71,7 @@ TFxCalculator::TFxCalculator(DesktopServices& services, QWidget* parent)
     display_->SetText(engine_.Text());
     setAccessibleDescription(engine_.Text().trimmed());
     NotifyCalculatorDisplayChanged(display_, before);
+    displayChanged_ = true;
   };
   engine_.OnMemoryChanged = [this] {
     RepaintButton(cbMemClear);
@@ -76,6 +79,9 @@ TFxCalculator::TFxCalculator(DesktopServices& services, QWidget* parent)
   };
   engine_.OnPressFeedback = [this](TFxCalculatorButton b, bool starting) { PressFeedback(b, starting); };
   engine_.OnButtonPressed = [this](TFxCalculatorButton b) {
+    // The focus stays on the keypad: the new display or memory is spoken.
+    announce(this, spokenCalculatorKey(b, displayChanged_, engine_.Text(), engine_.Memory()));
+    displayChanged_ = false;
     if (OnButtonPressed) OnButtonPressed(*this, b);
   };
   colors_.OnChange = [this] { ApplyColors(); };

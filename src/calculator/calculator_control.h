@@ -101,6 +101,7 @@ class TFxCalculator : public TFxBase {
   mutable QSize laidOutSize_;
   mutable bool layoutDirty_ = true;
   TFxCalculatorButton pressedButton_ = cbNone;
+  bool displayChanged_ = false;  // since the last processed press
   bool showMemoryButtons_ = true;
   TFxBorderStyle borderStyle_ = TFxBorderStyle::bsNone;
   bool ctl3D_ = true;

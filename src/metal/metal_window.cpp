@@ -12,6 +12,7 @@
 #include "widgets/edit.h"
 #include "widgets/focus.h"
 #include "widgets/look.h"
+#include "widgets/spoken_boxes.h"
 
 namespace orvane {
 
@@ -295,6 +296,11 @@ bool TMetalFrm::CalcBtnClick() {
   BlankMm->setText(out.BlankMm);
   BlankInch->setText(out.BlankInch);
   CostBox->setText(out.Cost);
+  QList<WrittenBox> results;
+  for (TEdit* box :
+       {InnerMm, InnerInch, VolumeBox, GramBox, DwtBox, TroyOunceBox, BlankMm, BlankInch, CostBox})
+    results.append({box, BoxText{box->text(), true}});
+  announceResults(this, results);
   return out.Complete;
 }
 

@@ -27,6 +27,7 @@ class SpokenNotice : public QWidget {
     setFocusPolicy(Qt::NoFocus);
     setGeometry(0, 0, 0, 0);
     setAccessibleName(text);
+    hide();
   }
 };
 
@@ -34,6 +35,16 @@ QAccessibleInterface* noticeFactory(const QString&, QObject* object) {
   if (auto* notice = dynamic_cast<SpokenNotice*>(object))
     return new QAccessibleWidget(notice, QAccessible::Notification);
   return nullptr;
+}
+
+// The notice waiting to appear: several results written by one step (or one
+// pasted calculator entry) are spoken once, as the last of them.
+QPointer<SpokenNotice> pendingNotice;
+
+void showNotice(SpokenNotice* notice) {
+  if (pendingNotice == notice) pendingNotice = nullptr;
+  notice->show();
+  QTimer::singleShot(kNoticeLifetimeMs, notice, &QObject::deleteLater);
 }
 
 }  // namespace
@@ -49,9 +60,16 @@ void announce(QWidget* source, const QString& text) {
     return true;
   }();
   Q_UNUSED(factoryInstalled);
+  if (pendingNotice != nullptr && pendingNotice->parentWidget() == window) {
+    pendingNotice->setAccessibleName(text);
+    return;
+  }
+  // Shown once the step is over, after any focus change it makes: the
+  // screen reader then speaks the results last instead of having them cut
+  // short by the newly focused box.
   auto* notice = new SpokenNotice(window, text);
-  notice->show();
-  QTimer::singleShot(kNoticeLifetimeMs, notice, &QObject::deleteLater);
+  pendingNotice = notice;
+  QTimer::singleShot(0, notice, [notice] { showNotice(notice); });
 }
 
 }  // namespace orvane

@@ -12,12 +12,14 @@
 
 #include "core/box_text.h"
 #include "core/size_tables.h"
+#include "platform/announcer.h"
 #include "platform/desktop_services.h"
 #include "platform/error_boundary.h"
 #include "platform/guarded_connect.h"
 #include "widgets/edit.h"
 #include "widgets/focus.h"
 #include "widgets/look.h"
+#include "widgets/spoken_boxes.h"
 
 namespace orvane {
 
@@ -223,6 +225,11 @@ template <typename Step>
 void TSizeConverterPanel::RunStep(Step&& step) {
   ConverterBoxes boxes = ReadBoxes();
   RunShowingBoxes(boxes, step, [this](const ConverterBoxes& written) { WriteBoxes(written); });
+  // The converted size first, then the designations that go with it.
+  announceResults(this, {{MmBox, boxes.MmBox},
+                         {InchBox, boxes.InchBox},
+                         {PearlBox, boxes.PearlBox},
+                         {StoneBox, boxes.StoneBox}});
 }
 
 void TSizeConverterPanel::PearlBoxChange() {
@@ -248,6 +255,7 @@ void TSizeConverterPanel::ClearBtnClick() {
   StoneBox->SetText(QString());
   MmBox->clear();
   InchBox->clear();
+  announce(this, QStringLiteral("Sizes cleared"));
 }
 
 }  // namespace orvane

@@ -17,8 +17,10 @@
 #include "core/key_filter.h"
 #include "core/maker_info.h"
 #include "core/recent_files.h"
+#include "core/spoken_results.h"
 #include "core/text_rules.h"
 #include "core/worksheet_csv.h"
+#include "platform/announcer.h"
 #include "platform/desktop_services.h"
 #include "platform/error_boundary.h"
 #include "platform/guarded_connect.h"
@@ -28,6 +30,7 @@
 #include "widgets/focus.h"
 #include "widgets/look.h"
 #include "widgets/panel.h"
+#include "widgets/spoken_boxes.h"
 #include "worksheet/report_printer.h"
 
 namespace orvane {
@@ -292,6 +295,13 @@ void TWorksheetFrm::CreateButtonBar() {
   RecentBtn->setAccessibleDescription(QStringLiteral("Recent Worksheets"));
   recentMenu_ = new QMenu(RecentBtn);
   RecentBtn->setMenu(recentMenu_);
+  // The open menu shows its entries at once; a screen reader says nothing
+  // until an entry is chosen with the arrows.
+  GuardedConnect(recentMenu_, &QMenu::aboutToShow, this, [this] {
+    announce(this, recentFiles_.isEmpty()
+                       ? QStringLiteral("Recent worksheets menu, empty")
+                       : QStringLiteral("Recent worksheets menu, %1 entries").arg(recentFiles_.size()));
+  });
   FillRecentMenu();
   CloseBtn = NewButton(Panel1, QStringLiteral("Close"));
   CloseBtn->setGeometry(664, top, 84, height);
@@ -359,12 +369,22 @@ bool TWorksheetFrm::RunRowStep(int k, const RowStep& step) {
   WorksheetRowBoxes boxes{Mm[i]->text(), Inch[i]->text(), Nob[i]->text(), Bpi[i]->text(), Tot[i]->text()};
   const std::pair<TEdit*, const QString*> writes[] = {
       {Mm[i], &boxes.Mm}, {Inch[i], &boxes.Inch}, {Bpi[i], &boxes.Bpi}, {Tot[i], &boxes.Tot}};
-  return RunShowingBoxes(
+  const QString totalBefore = Total->text();
+  QList<WrittenBox> changed;
+  const bool moveOn = RunShowingBoxes(
       boxes, [&](WorksheetRowBoxes& row) { return step(Rows[i], row); },
       [&](const WorksheetRowBoxes&) {
-        for (const auto& [box, text] : writes)
-          if (box->text() != *text) box->setText(*text);
+        for (const auto& [box, text] : writes) {
+          if (box->text() == *text) continue;
+          box->setText(*text);
+          changed.append({box, BoxText{*text, true}});
+        }
       });
+  if (!loading_) {
+    changed.append({Total, BoxText{Total->text(), Total->text() != totalBefore}});
+    announceResults(this, changed);
+  }
+  return moveOn;
 }
 
 void TWorksheetFrm::RowSizeFromMm(int k) {
@@ -395,6 +415,7 @@ void TWorksheetFrm::ClearBtnClick() {
     for (TEdit* box : {Desc[i], Mm[i], Inch[i], Nob[i], Bpi[i], Tot[i]}) box->clear();
   Project->clear();
   Total->clear();
+  announce(this, QStringLiteral("Worksheet cleared"));
 }
 
 void TWorksheetFrm::CalculatorBtnClick() { Q_EMIT calculatorWanted(); }
@@ -601,6 +622,11 @@ void TWorksheetFrm::ApplyLoaded(const WorksheetText& text) {
   loading_ = false;
   enteredBox_ = nullptr;
   Desc[0]->setFocus(Qt::TabFocusReason);
+  const QString loadedFigures =
+      spokenResults({{QStringLiteral("Project"), BoxText{Project->text(), true}},
+                     {QStringLiteral("Total length in inches"), BoxText{Total->text(), true}}});
+  announce(this, loadedFigures.isEmpty() ? QStringLiteral("Worksheet loaded")
+                                         : QStringLiteral("Worksheet loaded, ") + loadedFigures);
 }
 
 std::optional<QString> TWorksheetFrm::Report1GetValue(const QString& name) const {
