@@ -91,7 +91,7 @@ class TestHelpText : public QObject {
     QTest::addColumn<int>("memos");
     QTest::newRow("license") << "license" << 2;
     QTest::newRow("stone size") << "stone_size" << 2;
-    QTest::newRow("bead calculator") << "bead_calculator" << 8;
+    QTest::newRow("bead calculator") << "bead_calculator" << 10;
     QTest::newRow("worksheet") << "worksheet" << 7;
   }
 
@@ -104,6 +104,16 @@ class TestHelpText : public QObject {
     QTEST(memos, "memos");
     for (const HelpBlock& block : page.blocks)
       for (const QString& line : block.lines) QVERIFY2(!line.contains(u'{'), qPrintable(line));
+  }
+
+  // The calculator's memory has no keys of its own on the keyboard: the help
+  // is where a user finds them.
+  void calculatorMemoryKeysAreWritten() {
+    QString text;
+    for (const HelpBlock& block : LoadHelpPage(QStringLiteral("bead_calculator")).blocks)
+      text += block.lines.join(u' ') + u' ';
+    for (const char* key : {"Ctrl+P", "Ctrl+S", "Ctrl+M", "Ctrl+R", "Ctrl+L"})
+      QVERIFY2(text.contains(QLatin1String(key)), key);
   }
 };
 
