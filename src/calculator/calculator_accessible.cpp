@@ -359,8 +359,8 @@ void NotifyCalculatorDisplayChanged(TFxCalcPanel* display, const QString& before
   if (now == old) return;
   QAccessibleTextUpdateEvent event(display, 0, old, now);
   QAccessible::updateAccessibility(&event);
-  QAccessibleValueChangeEvent value(display, now);
-  QAccessible::updateAccessibility(&value);
+  // No value-change event: the display is text, and Qt's bridge logs a
+  // warning for a value change on an object without a value.
 }
 
 }  // namespace orvane

@@ -114,6 +114,13 @@ TDesignationBox::TDesignationBox(QWidget* parent) : QComboBox(parent) {
   });
 }
 
+void TDesignationBox::addItems(const QStringList& texts) {
+  QComboBox::addItems(texts);
+  // The blank item empties the boxes: it is read out by what it does.
+  for (int i = 0; i < count(); ++i)
+    if (itemText(i).trimmed().isEmpty()) setItemData(i, QStringLiteral("None"), Qt::AccessibleTextRole);
+}
+
 void TDesignationBox::SetText(const QString& text) {
   setCurrentIndex(-1);
   setEditText(text);

@@ -153,4 +153,16 @@ speech.wait(r"^notification 36\.?$", "MR")
 xdo("key", "ctrl+l")
 speech.wait(r"Memory cleared", "MC")
 
+step("worksheet: opened, Orca speaks the window and its focused box, nothing selected")
+bring_to_front(MAIN)
+speech.mark()
+opened_at = speech.seen
+atspi_helpers.click(need(main, pyatspi.ROLE_PUSH_BUTTON, r"^worksheet$", "Worksheet button"))
+if wait_for(lambda: window("Bead Worksheet"), 5) is None:
+    give_up("the Worksheet button did not open the worksheet")
+speech.wait(r"Project Name", "the worksheet's focused box")
+stray = [line for line in speech.lines()[opened_at:speech.seen] if re.search(r"\bselected\b", line)]
+if stray:
+    fail(f"opening the worksheet, Orca said {stray}")
+
 finish("every result was spoken")
