@@ -381,8 +381,12 @@ bool TWorksheetFrm::RunRowStep(int k, const RowStep& step) {
         }
       });
   if (!loading_) {
-    changed.append({Total, BoxText{Total->text(), Total->text() != totalBefore}});
-    announceResults(this, changed);
+    // The step may already have moved the focus on into a box it wrote:
+    // every changed box is read out (the box typed in is unchanged).
+    QList<SpokenBox> spoken;
+    for (const WrittenBox& box : changed) spoken.append({box.widget->accessibleName(), box.text});
+    spoken.append({Total->accessibleName(), BoxText{Total->text(), Total->text() != totalBefore}});
+    announce(this, spokenResults(spoken));
   }
   return moveOn;
 }
@@ -412,7 +416,10 @@ void TWorksheetFrm::ClearBtnClick() {
   TotalValue = 0;
   Rows = {};
   for (int i = 0; i < kWorksheetRows; ++i)
-    for (TEdit* box : {Desc[i], Mm[i], Inch[i], Nob[i], Bpi[i], Tot[i]}) box->clear();
+    for (TEdit* box : {Desc[i], Mm[i], Inch[i], Nob[i], Bpi[i], Tot[i]})
+      // An empty box is left alone: clearing it anyway floods a screen
+      // reader with changes, and it then drops the spoken notice below.
+      if (!box->text().isEmpty()) box->clear();
   Project->clear();
   Total->clear();
   announce(this, QStringLiteral("Worksheet cleared"));

@@ -165,4 +165,13 @@ stray = [line for line in speech.lines()[opened_at:speech.seen] if re.search(r"\
 if stray:
     fail(f"opening the worksheet, Orca said {stray}")
 
+step("worksheet: a row's size, Enter; then Clear All")
+sheet = window("Bead Worksheet")
+row_mm = need(sheet, pyatspi.ROLE_TEXT, r"^size mm row 1$", "worksheet row 1 size box")
+enter(row_mm, "worksheet row 1 size", "12")
+speech.wait(r"Beads per Inch row 1 2\.12", "row 1 worked out")
+speech.mark()
+atspi_helpers.click(need(sheet, pyatspi.ROLE_PUSH_BUTTON, r"^clear all$", "Clear All button"))
+speech.wait(r"Worksheet cleared", "Clear All")
+
 finish("every result was spoken")
