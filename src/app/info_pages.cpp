@@ -228,9 +228,10 @@ TLinksPage::TLinksPage(AppContext& app, QWidget* parent)
   Label15 =
       MakeLinkLabel(Panel20, {45, 86}, maker::kShopName, URLPrefix(URL1.URLType) + maker::kWebSite + u'/',
                     QStringLiteral("https://") + maker::kWebSite, [this] { Label15Click(); });
-  Memo1 = MakeEditMemo(Panel20, QRect(66, 112, 385, 49), Arial(16),
-                       {QStringLiteral("Jewelry making supplies for the professional jewelry "),
-                        QStringLiteral("designer and the hobbyist.")});
+  // Read, selected and copied, never typed into.
+  Memo1 = MakeMemo(Panel20, QRect(66, 112, 385, 49), Arial(16),
+                   {QStringLiteral("Jewelry making supplies for the professional jewelry "),
+                    QStringLiteral("designer and the hobbyist.")});
   Memo1->setAccessibleName(QStringLiteral("About the shop"));
   Label37 = MakeLinkLabel(Panel20, {45, 167}, QStringLiteral("E-Mail:  ") + maker::kMailAddress,
                           URL2.Target(), QString(), [this] { Label37Click(); });
@@ -250,9 +251,9 @@ TLinksPage::TLinksPage(AppContext& app, QWidget* parent)
   UrlLabel1->resize(std::max(273, UrlLabel1->fontMetrics().horizontalAdvance(UrlLabel1->text()) + 4), 22);
   UrlLabel1->OnClick = [this] { UrlLabel1Click(); };
 
-  Memo2 = MakeEditMemo(Panel20, QRect(66, 256, 385, 49), Arial(16),
-                       {QStringLiteral("If you find this program usefull, please consider "),
-                        QStringLiteral("donating to our programming efforts.")});
+  Memo2 = MakeMemo(Panel20, QRect(66, 256, 385, 49), Arial(16),
+                   {QStringLiteral("If you find this program usefull, please consider "),
+                    QStringLiteral("donating to our programming efforts.")});
   Memo2->setAccessibleName(QStringLiteral("About donations"));
 }
 

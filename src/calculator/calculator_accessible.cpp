@@ -70,6 +70,62 @@ QString KeyDescription(TFxCalculatorButton button) {
   }
 }
 
+}  // namespace
+
+QString CalculatorKeyShortcut(TFxCalculatorButton button) {
+  if (button >= cb0 && button <= cb9) return QString::number(button - cb0);
+  switch (button) {
+    case cbBack:
+      return QStringLiteral("Backspace");
+    case cbClearEntry:
+      return QStringLiteral("Delete");
+    case cbClear:
+      return QStringLiteral("Esc");
+    case cbAdd:
+      return QStringLiteral("+");
+    case cbSub:
+      return QStringLiteral("-");
+    case cbMul:
+      return QStringLiteral("*");
+    case cbDiv:
+      return QStringLiteral("/");
+    case cbDecimal:
+      return QStringLiteral(".");
+    case cbEquals:
+      return QStringLiteral("Enter or =");
+    case cbReciprocal:
+      return QStringLiteral("R");
+    case cbChangeSign:
+      return QStringLiteral("F9");
+    case cbPercent:
+      return QStringLiteral("%");
+    case cbSqrt:
+      return QStringLiteral("@");
+    case cbMemClear:
+      return QStringLiteral("Ctrl+L");
+    case cbMemRecall:
+      return QStringLiteral("Ctrl+R");
+    case cbMemStore:
+      return QStringLiteral("Ctrl+M");
+    case cbMemAdd:
+      return QStringLiteral("Ctrl+P");
+    case cbMemSub:
+      return QStringLiteral("Ctrl+S");
+    default:
+      return {};
+  }
+}
+
+QString CalculatorKeyHint(TFxCalculatorButton button) {
+  QString what = KeyDescription(button);
+  if (what.isEmpty() && button >= cb0 && button <= cb9) what = QStringLiteral("Digit %1").arg(button - cb0);
+  if (what.isEmpty()) what = CalcButtonCaption(button);
+  const QString key = CalculatorKeyShortcut(button);
+  return key.isEmpty() ? what : QStringLiteral("%1 (%2)").arg(what, key);
+}
+
+namespace {
+
 QRect ToScreen(const QWidget* w, const QRect& r) { return QRect(w->mapToGlobal(r.topLeft()), r.size()); }
 
 // One painted key.
@@ -95,7 +151,8 @@ class CalcKeyAccessible : public QAccessibleInterface, public QAccessibleActionI
   QString text(QAccessible::Text t) const override {
     if (!isValid()) return {};
     if (t == QAccessible::Name) return calculator_->Button(button_).caption;
-    if (t == QAccessible::Description) return KeyDescription(button_);
+    if (t == QAccessible::Description)
+      return CalculatorKeyHint(button_) + QStringLiteral("; Space presses it");
     return {};
   }
   void setText(QAccessible::Text, const QString&) override {}
@@ -114,6 +171,9 @@ class CalcKeyAccessible : public QAccessibleInterface, public QAccessibleActionI
     s.pressed = calculator_->PressedButton() == button_;
     s.invisible = !calculator_->isVisible() || !calculator_->Button(button_).visible;
     s.offscreen = s.invisible;
+    // One tab stop for the keypad: the arrows move the keyboard between keys.
+    s.focusable = true;
+    s.focused = calculator_->hasFocus() && calculator_->FocusedKey() == button_;
     return s;
   }
 
@@ -164,6 +224,15 @@ class CalculatorAccessible : public QAccessibleWidget {
     for (int i = 0; i < keys.size(); ++i)
       if (keys_[keys[i]] && QAccessible::accessibleInterface(keys_[keys[i]]) == child) return i + 1;
     return -1;
+  }
+  QAccessibleInterface* focusChild() const override {
+    if (!Calculator()->hasFocus() || !Calculator()->Button(Calculator()->FocusedKey()).visible)
+      return nullptr;
+    return Key(Calculator()->FocusedKey());
+  }
+  int IndexOfKey(TFxCalculatorButton button) const {
+    const int i = static_cast<int>(ShownKeys().indexOf(button));
+    return i < 0 ? -1 : i + 1;
   }
   QAccessibleInterface* childAt(int x, int y) const override {
     const QPoint local = Calculator()->mapFromGlobal(QPoint(x, y));
@@ -273,6 +342,16 @@ void InstallCalculatorAccessibility() {
   (void)installed;
 }
 
+void NotifyCalculatorKeyFocused(TFxCalculator* calculator, TFxCalculatorButton button) {
+  if (!QAccessible::isActive() || !calculator->hasFocus()) return;
+  auto* iface = static_cast<CalculatorAccessible*>(QAccessible::queryAccessibleInterface(calculator));
+  const int index = iface != nullptr ? iface->IndexOfKey(button) : -1;
+  if (index < 0) return;
+  QAccessibleEvent focus(calculator, QAccessible::Focus);
+  focus.setChild(index);
+  QAccessible::updateAccessibility(&focus);
+}
+
 void NotifyCalculatorDisplayChanged(TFxCalcPanel* display, const QString& before) {
   if (!QAccessible::isActive()) return;
   const QString now = display->Text().trimmed();
@@ -280,8 +359,8 @@ void NotifyCalculatorDisplayChanged(TFxCalcPanel* display, const QString& before
   if (now == old) return;
   QAccessibleTextUpdateEvent event(display, 0, old, now);
   QAccessible::updateAccessibility(&event);
-  QAccessibleValueChangeEvent value(display, now);
-  QAccessible::updateAccessibility(&value);
+  // No value-change event: the display is text, and Qt's bridge logs a
+  // warning for a value change on an object without a value.
 }
 
 }  // namespace orvane

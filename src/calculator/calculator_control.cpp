@@ -5,10 +5,13 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <algorithm>
 
 #include "calculator/calc_panel.h"
 #include "calculator/calculator_accessible.h"
+#include "core/spoken_results.h"
+#include "platform/announcer.h"
 #include "platform/desktop_services.h"
 #include "platform/error_boundary.h"
 #include "widgets/edit.h"
@@ -69,6 +72,7 @@ TFxCalculator::TFxCalculator(DesktopServices& services, QWidget* parent)
     display_->SetText(engine_.Text());
     setAccessibleDescription(engine_.Text().trimmed());
     NotifyCalculatorDisplayChanged(display_, before);
+    displayChanged_ = true;
   };
   engine_.OnMemoryChanged = [this] {
     RepaintButton(cbMemClear);
@@ -76,6 +80,9 @@ TFxCalculator::TFxCalculator(DesktopServices& services, QWidget* parent)
   };
   engine_.OnPressFeedback = [this](TFxCalculatorButton b, bool starting) { PressFeedback(b, starting); };
   engine_.OnButtonPressed = [this](TFxCalculatorButton b) {
+    // The focus stays on the keypad: the new display or memory is spoken.
+    announce(this, spokenCalculatorKey(b, displayChanged_, engine_.Text(), engine_.Memory()));
+    displayChanged_ = false;
     if (OnButtonPressed) OnButtonPressed(*this, b);
   };
   colors_.OnChange = [this] { ApplyColors(); };
@@ -261,10 +268,10 @@ void TFxCalculator::paintEvent(QPaintEvent*) {
     const QRect textRect = sunken ? info.rect.translated(1, 1) : info.rect;
     p.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine, info.caption);
   }
-  if (hasFocus() && Buttons()[cbEquals].visible) {
+  if (hasFocus() && Buttons()[focusedKey_].visible) {
     QPen pen(SystemColor(SysColor::BtnText), 1, Qt::DotLine);
     p.setPen(pen);
-    p.drawRect(Buttons()[cbEquals].rect.adjusted(3, 3, -4, -4));
+    p.drawRect(Buttons()[focusedKey_].rect.adjusted(3, 3, -4, -4));
   }
 }
 
@@ -352,7 +359,13 @@ void TFxCalculator::keyPressEvent(QKeyEvent* event) {
   const int key = event->key();
   bool handled = true;
   RunGuarded(this, [&] {
-    if (key == Qt::Key_Delete && mods == Qt::NoModifier) {
+    if (mods == Qt::NoModifier && (key == Qt::Key_Left || key == Qt::Key_Right)) {
+      SetFocusedKey(KeyToward(focusedKey_, key == Qt::Key_Left ? -1 : 1, 0));
+    } else if (mods == Qt::NoModifier && (key == Qt::Key_Up || key == Qt::Key_Down)) {
+      SetFocusedKey(KeyToward(focusedKey_, 0, key == Qt::Key_Up ? -1 : 1));
+    } else if (mods == Qt::NoModifier && key == Qt::Key_Space) {
+      if (ButtonAvailable(focusedKey_)) PressButton(focusedKey_);
+    } else if (key == Qt::Key_Delete && mods == Qt::NoModifier) {
       PressButton(cbClearEntry);
     } else if (key == Qt::Key_F9 && mods == Qt::NoModifier) {
       PressButton(cbChangeSign);
@@ -374,12 +387,55 @@ void TFxCalculator::keyPressEvent(QKeyEvent* event) {
 
 void TFxCalculator::focusInEvent(QFocusEvent* event) {
   TFxBase::focusInEvent(event);
-  RepaintButton(cbEquals);
+  RepaintButton(focusedKey_);
+  NotifyCalculatorKeyFocused(this, focusedKey_);
 }
 
 void TFxCalculator::focusOutEvent(QFocusEvent* event) {
   TFxBase::focusOutEvent(event);
-  RepaintButton(cbEquals);
+  RepaintButton(focusedKey_);
+}
+
+void TFxCalculator::SetFocusedKey(TFxCalculatorButton button) {
+  if (button == cbNone || button == focusedKey_ || !Buttons()[button].visible) return;
+  const TFxCalculatorButton previous = focusedKey_;
+  focusedKey_ = button;
+  RepaintButton(previous);
+  RepaintButton(button);
+  NotifyCalculatorKeyFocused(this, button);
+}
+
+TFxCalculatorButton TFxCalculator::KeyToward(TFxCalculatorButton from, int dx, int dy) const {
+  const QPoint origin = Buttons()[from].rect.center();
+  TFxCalculatorButton best = cbNone;
+  int bestScore = 0;
+  for (int i = cbBack; i < kCalculatorButtonCount; ++i) {
+    const auto b = TFxCalculatorButton(i);
+    if (b == from || !Buttons()[b].visible) continue;
+    const QPoint d = Buttons()[b].rect.center() - origin;
+    const int along = dx != 0 ? d.x() * dx : d.y() * dy;
+    if (along <= 0) continue;
+    // The next key in that row or column comes before one off to the side.
+    const int score = along + 4 * std::abs(dx != 0 ? d.y() : d.x());
+    if (best == cbNone || score < bestScore) {
+      best = b;
+      bestScore = score;
+    }
+  }
+  return best;
+}
+
+bool TFxCalculator::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    const TFxCalculatorButton key = ButtonAt(help->pos());
+    if (key == cbNone)
+      QToolTip::hideText();
+    else
+      QToolTip::showText(help->globalPos(), CalculatorKeyHint(key), this, Buttons()[key].rect);
+    return true;
+  }
+  return TFxBase::event(event);
 }
 
 void TFxCalculator::hideEvent(QHideEvent* event) {

@@ -57,6 +57,9 @@ class TFxCalculator : public TFxBase {
   // False for MC and MR while the memory is zero: they ignore clicks.
   bool ButtonAvailable(TFxCalculatorButton button) const;
   TFxCalcPanel* Display() const { return display_; }
+  // The key the keyboard rests on: the arrows move it, Space presses it.
+  TFxCalculatorButton FocusedKey() const { return focusedKey_; }
+  void SetFocusedKey(TFxCalculatorButton button);
 
   // Notified after every processed press.
   std::function<void(TFxCalculator&, TFxCalculatorButton)> OnButtonPressed;
@@ -77,6 +80,7 @@ class TFxCalculator : public TFxBase {
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   // The keypad as laid out for the current size and settings. A hidden
@@ -92,6 +96,8 @@ class TFxCalculator : public TFxBase {
   QColor CaptionColor(TFxCalculatorButton button) const;
   QColor CaptionPen(TFxCalculatorButton button) const;
   int BorderWidth() const;
+  // The nearest shown key from `from` in a direction (dx, dy): -1, 0 or 1.
+  TFxCalculatorButton KeyToward(TFxCalculatorButton from, int dx, int dy) const;
 
   DesktopServices& services_;
   TFxCalcEngine engine_;
@@ -101,6 +107,8 @@ class TFxCalculator : public TFxBase {
   mutable QSize laidOutSize_;
   mutable bool layoutDirty_ = true;
   TFxCalculatorButton pressedButton_ = cbNone;
+  bool displayChanged_ = false;  // since the last processed press
+  TFxCalculatorButton focusedKey_ = cbEquals;
   bool showMemoryButtons_ = true;
   TFxBorderStyle borderStyle_ = TFxBorderStyle::bsNone;
   bool ctl3D_ = true;

@@ -9,11 +9,13 @@
 #include <QScopedValueRollback>
 #include <utility>
 
+#include "platform/announcer.h"
 #include "platform/desktop_services.h"
 #include "platform/guarded_connect.h"
 #include "widgets/edit.h"
 #include "widgets/focus.h"
 #include "widgets/look.h"
+#include "widgets/spoken_boxes.h"
 
 namespace orvane {
 
@@ -240,6 +242,19 @@ template <typename Step>
 void TBeadCalcPage::RunStep(Step&& step) {
   BeadBoxes boxes = ReadBoxes();
   RunShowingBoxes(boxes, step, [this](const BeadBoxes& written) { WriteBoxes(written); });
+  // Row by row, left to right, as the page reads.
+  announceResults(this, {{BsMm, boxes.BsMm},
+                         {BsInch, boxes.BsInch},
+                         {BeadsIn, boxes.BeadsIn},
+                         {NoBeads, boxes.NoBeads},
+                         {LenInch, boxes.LenInch},
+                         {Totalin, boxes.Totalin},
+                         {TotalBeads, boxes.TotalBeads},
+                         {AreaL, boxes.AreaL},
+                         {AreaW, boxes.AreaW},
+                         {AreaRect, boxes.AreaRect},
+                         {AreaHex, boxes.AreaHex},
+                         {AreaSp, boxes.AreaSp}});
 }
 
 void TBeadCalcPage::BsMmEnter() { state_.marker = BeadSizeMarker::Mm; }
@@ -302,6 +317,7 @@ void TBeadCalcPage::AreaSpEnter() {
 
 void TBeadCalcPage::bClearBtnClick() {
   RunStep([this](BeadBoxes& boxes) { ClearBeadPage(boxes, state_); });
+  announce(this, QStringLiteral("Bead calculator cleared"));
   // A box that already has the focus gets no new enter event.
   const bool hadFocus = BsMm->hasFocus();
   BsMm->setFocus(Qt::OtherFocusReason);

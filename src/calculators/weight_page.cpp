@@ -5,11 +5,13 @@
 #include <QPushButton>
 
 #include "core/key_filter.h"
+#include "platform/announcer.h"
 #include "platform/desktop_services.h"
 #include "platform/guarded_connect.h"
 #include "widgets/edit.h"
 #include "widgets/focus.h"
 #include "widgets/look.h"
+#include "widgets/spoken_boxes.h"
 
 namespace orvane {
 
@@ -117,12 +119,16 @@ void TWeightPage::ConvertBtnClick() {
     const BoxText& result = boxes[static_cast<int>(unit)];
     if (result.written) BoxOf(unit)->setText(result.text);
   }
+  QList<WrittenBox> written;
+  for (int i = 0; i < kWeightBoxCount; ++i) written.append({boxes_[i], boxes[i]});
+  announceResults(this, written);
 }
 
 void TWeightPage::MetalBtnClick() { Q_EMIT metalWanted(); }
 
 void TWeightPage::wClearBtnClick() {
   for (TEdit* box : boxes_) box->clear();
+  announce(this, QStringLiteral("Weights cleared"));
   CaratBox->setFocus(Qt::OtherFocusReason);
   // The focus event does not arrive while the window is inactive; the caret
   // is in Carats all the same, so Carats is the source.

@@ -1,24 +1,75 @@
 #include "platform/announcer.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 namespace orvane {
 
+namespace {
+
+// How long a spoken notice stays in the accessibility tree: long enough for a
+// screen reader that runs behind to still read its name.
+constexpr int kNoticeLifetimeMs = 10000;
+
+// An invisible child of the window whose only task is to appear: screen
+// readers speak a notification object when it starts showing, whatever has
+// the focus. It has no size and paints nothing, so the window looks the same,
+// and a fresh one per text makes a repeated result heard again.
+class SpokenNotice : public QWidget {
+ public:
+  SpokenNotice(QWidget* window, const QString& text) : QWidget(window) {
+    setObjectName(QStringLiteral("spokenNotice"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(0, 0, 0, 0);
+    setAccessibleName(text);
+    hide();
+  }
+};
+
+QAccessibleInterface* noticeFactory(const QString&, QObject* object) {
+  if (auto* notice = dynamic_cast<SpokenNotice*>(object))
+    return new QAccessibleWidget(notice, QAccessible::Notification);
+  return nullptr;
+}
+
+// The notice waiting to appear: several results written by one step (or one
+// pasted calculator entry) are spoken once, as the last of them.
+QPointer<SpokenNotice> pendingNotice;
+
+void showNotice(SpokenNotice* notice) {
+  if (pendingNotice == notice) pendingNotice = nullptr;
+  notice->show();
+  QTimer::singleShot(kNoticeLifetimeMs, notice, &QObject::deleteLater);
+}
+
+}  // namespace
+
 void announce(QWidget* source, const QString& text) {
-  if (text.isEmpty() || !QAccessible::isActive())
+  if (text.isEmpty() || !QAccessible::isActive()) return;
+  QWidget* window = source != nullptr ? source->window() : nullptr;
+  if (window == nullptr && QApplication::focusWidget() != nullptr)
+    window = QApplication::focusWidget()->window();
+  if (window == nullptr) return;
+  static const bool factoryInstalled = [] {
+    QAccessible::installFactory(noticeFactory);
+    return true;
+  }();
+  Q_UNUSED(factoryInstalled);
+  if (pendingNotice != nullptr && pendingNotice->parentWidget() == window) {
+    pendingNotice->setAccessibleName(text);
     return;
-  QWidget* target = QApplication::focusWidget();
-  if (target == nullptr)
-    target = source;
-  if (target == nullptr)
-    return;
-  // Screen readers speak a change of the focused object's description; the
-  // old description is put back at once so the box reads as before.
-  const QString original = target->accessibleDescription();
-  target->setAccessibleDescription(text);
-  target->setAccessibleDescription(original);
+  }
+  // Shown once the step is over, after any focus change it makes: the
+  // screen reader then speaks the results last instead of having them cut
+  // short by the newly focused box.
+  auto* notice = new SpokenNotice(window, text);
+  pendingNotice = notice;
+  QTimer::singleShot(0, notice, [notice] { showNotice(notice); });
 }
 
 }  // namespace orvane

@@ -1,6 +1,8 @@
 #include "sizes/converter_panel.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QIcon>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -12,12 +14,14 @@
 
 #include "core/box_text.h"
 #include "core/size_tables.h"
+#include "platform/announcer.h"
 #include "platform/desktop_services.h"
 #include "platform/error_boundary.h"
 #include "platform/guarded_connect.h"
 #include "widgets/edit.h"
 #include "widgets/focus.h"
 #include "widgets/look.h"
+#include "widgets/spoken_boxes.h"
 
 namespace orvane {
 
@@ -42,9 +46,61 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top) {
   return label;
 }
 
+// A designation list as screen readers see it: a combo box named by its
+// caption, its value the text it shows. (Qt names a combo box by its current
+// text on Linux, so the caption would never be heard.) The children are Qt's
+// own: the drop-down list and the edit part.
+class DesignationBoxAccessible : public QAccessibleWidget {
+ public:
+  explicit DesignationBoxAccessible(TDesignationBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+  TDesignationBox* Box() const { return static_cast<TDesignationBox*>(widget()); }
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Value) return Box()->Text();
+    return QAccessibleWidget::text(t);
+  }
+  int childCount() const override { return 2; }
+  QAccessibleInterface* child(int index) const override {
+    if (index == 0) return QAccessible::queryAccessibleInterface(Box()->view());
+    if (index == 1) return QAccessible::queryAccessibleInterface(Box()->lineEdit());
+    return nullptr;
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    if (child == nullptr) return -1;
+    if (child->object() == Box()->view()) return 0;
+    if (child->object() == Box()->lineEdit()) return 1;
+    return -1;
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.expandable = true;
+    s.expanded = Box()->view()->isVisible();
+    return s;
+  }
+  QStringList actionNames() const override { return QAccessibleWidget::actionNames() << showMenuAction(); }
+  void doAction(const QString& name) override {
+    if (name == showMenuAction())
+      Box()->showPopup();
+    else
+      QAccessibleWidget::doAction(name);
+  }
+};
+
+QAccessibleInterface* designationBoxFactory(const QString& className, QObject* object) {
+  if (className == QLatin1String("orvane::TDesignationBox"))
+    return new DesignationBoxAccessible(static_cast<TDesignationBox*>(object));
+  return nullptr;
+}
+
 }  // namespace
 
 TDesignationBox::TDesignationBox(QWidget* parent) : QComboBox(parent) {
+  static const bool accessibleInstalled = [] {
+    QAccessible::installFactory(designationBoxFactory);
+    return true;
+  }();
+  Q_UNUSED(accessibleInstalled);
   setEditable(true);
   setInsertPolicy(QComboBox::NoInsert);
   setCompleter(nullptr);
@@ -56,6 +112,13 @@ TDesignationBox::TDesignationBox(QWidget* parent) : QComboBox(parent) {
   GuardedConnect(this, &QComboBox::activated, this, [this] {
     if (OnChange) OnChange();
   });
+}
+
+void TDesignationBox::addItems(const QStringList& texts) {
+  QComboBox::addItems(texts);
+  // The blank item empties the boxes: it is read out by what it does.
+  for (int i = 0; i < count(); ++i)
+    if (itemText(i).trimmed().isEmpty()) setItemData(i, QStringLiteral("None"), Qt::AccessibleTextRole);
 }
 
 void TDesignationBox::SetText(const QString& text) {
@@ -132,6 +195,7 @@ TSizeConverterPanel::TSizeConverterPanel(DesktopServices& services, QWidget* par
   PearlBox->addItems(PearlBoxItems());
   PearlBox->SetText(QString());
   PearlBox->setAccessibleName(QStringLiteral("Pearl Plate"));
+  PearlBox->lineEdit()->setAccessibleName(QStringLiteral("Pearl Plate"));
   PearlBox->OnEnter = [this] { PearlBoxEnter(); };
   PearlBox->OnKeyPress = [this](QChar& key) { PearlBoxKeyPress(key); };
   PearlBox->OnChange = [this] { PearlBoxChange(); };
@@ -141,6 +205,7 @@ TSizeConverterPanel::TSizeConverterPanel(DesktopServices& services, QWidget* par
   StoneBox->addItems(StoneBoxItems());
   StoneBox->SetText(QString());
   StoneBox->setAccessibleName(QStringLiteral("Stone Size"));
+  StoneBox->lineEdit()->setAccessibleName(QStringLiteral("Stone Size"));
   StoneBox->OnEnter = [this] { StoneBoxEnter(); };
   StoneBox->OnKeyPress = [this](QChar& key) { StoneBoxKeyPress(key); };
   StoneBox->OnChange = [this] { StoneBoxChange(); };
@@ -162,7 +227,7 @@ TSizeConverterPanel::TSizeConverterPanel(DesktopServices& services, QWidget* par
   Label11->setBuddy(MmBox);
   Label12->setBuddy(InchBox);
 
-  // Not a tab stop, and a click leaves the caret in the box the user was in.
+  // A tab stop, yet a click leaves the caret in the box the user was in.
   ClearBtn1 = new QPushButton(this);
   ClearBtn1->setGeometry(493, 33, 28, 25);
   ClearBtn1->setFont(MakeFont(QStringLiteral("MS Sans Serif"), 11, true));
@@ -170,7 +235,8 @@ TSizeConverterPanel::TSizeConverterPanel(DesktopServices& services, QWidget* par
   ClearBtn1->setIconSize(QSize(16, 16));
   ClearBtn1->setToolTip(QStringLiteral("Clear Data Entry"));
   ClearBtn1->setAccessibleName(QStringLiteral("Clear Data Entry"));
-  ClearBtn1->setFocusPolicy(Qt::NoFocus);
+  ClearBtn1->setFocusPolicy(Qt::TabFocus);
+  ClearBtn1->setAutoDefault(true);  // Enter on the focused button presses it
   GuardedConnect(ClearBtn1, &QPushButton::clicked, this, &TSizeConverterPanel::ClearBtnClick);
 
   // Never shown: Enter in the size boxes presses it from code.
@@ -223,6 +289,11 @@ template <typename Step>
 void TSizeConverterPanel::RunStep(Step&& step) {
   ConverterBoxes boxes = ReadBoxes();
   RunShowingBoxes(boxes, step, [this](const ConverterBoxes& written) { WriteBoxes(written); });
+  // The converted size first, then the designations that go with it.
+  announceResults(this, {{MmBox, boxes.MmBox},
+                         {InchBox, boxes.InchBox},
+                         {PearlBox, boxes.PearlBox},
+                         {StoneBox, boxes.StoneBox}});
 }
 
 void TSizeConverterPanel::PearlBoxChange() {
@@ -248,6 +319,7 @@ void TSizeConverterPanel::ClearBtnClick() {
   StoneBox->SetText(QString());
   MmBox->clear();
   InchBox->clear();
+  announce(this, QStringLiteral("Sizes cleared"));
 }
 
 }  // namespace orvane

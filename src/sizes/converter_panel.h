@@ -27,6 +27,8 @@ class TDesignationBox : public QComboBox {
   std::function<void()> OnEnter;               // focus gained
   std::function<void()> OnChange;              // the user picked an item
 
+  // As QComboBox's; a blank item gets a name for screen readers.
+  void addItems(const QStringList& texts);
   // Shows a text written by the program; it selects no item.
   void SetText(const QString& text);
   QString Text() const { return currentText(); }

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QScopedValueRollback>
 #include <QStackedWidget>
 #include <QToolTip>
 #include <algorithm>
@@ -217,6 +218,7 @@ TExtPageControl::TExtPageControl(QWidget* parent) : QWidget(parent) {
   inactiveFont_ = font();
   stack_ = new QStackedWidget(this);
   setFocusPolicy(Qt::TabFocus);
+  setAccessibleName(QStringLiteral("Pages"));
   setAccessibleDescription(QStringLiteral("Left and Right arrows or Ctrl+Tab change the page."));
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -261,7 +263,14 @@ void TExtPageControl::SetActivePageIndex(int index) {
   Relayout();  // the selected row moves next to the page
   update();
   NotifyPageChange(previous);
-  RunGuarded(this, [&] { pages_[index].page->Shown(); });
+  TTabSheet* page = pages_[index].page;
+  // Paged through with the arrows, the focus stays on the tabs: a page that
+  // puts the focus into its first box when shown cannot while it is still
+  // disabled (Qt gives no focus to a disabled widget).
+  const bool keepFocus = arrowsPaging_ && hasFocus();
+  if (keepFocus) page->setEnabled(false);
+  RunGuarded(this, [&] { page->Shown(); });
+  if (keepFocus) UpdatePageStates();
   Q_EMIT Change();
 }
 
@@ -667,9 +676,9 @@ void TExtPageControl::keyPressEvent(QKeyEvent* event) {
   if (event->modifiers() & Qt::ControlModifier) {
     if (event->key() == Qt::Key_Tab) return step(1);
     if (event->key() == Qt::Key_Backtab) return step(-1);
-  } else if (hasFocus()) {
-    if (event->key() == Qt::Key_Right) return step(1);
-    if (event->key() == Qt::Key_Left) return step(-1);
+  } else if (hasFocus() && (event->key() == Qt::Key_Right || event->key() == Qt::Key_Left)) {
+    QScopedValueRollback<bool> arrows(arrowsPaging_, true);
+    return step(event->key() == Qt::Key_Right ? 1 : -1);
   }
   QWidget::keyPressEvent(event);
 }

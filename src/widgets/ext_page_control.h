@@ -178,6 +178,7 @@ class TExtPageControl : public QWidget {
   QStringList hints_;
   int initialPage_ = -1;
   bool shownOnce_ = false;
+  bool arrowsPaging_ = false;  // a page change by Left or Right on the tabs
 };
 
 }  // namespace orvane

@@ -22,7 +22,7 @@ TNavigationBar::TNavigationBar(QWidget* parent, std::array<std::function<void()>
     b->setIconSize(QSize(16, 16));
     b->setToolTip(QString::fromLatin1(kHints[i]));
     b->setAccessibleName(QString::fromLatin1(kHints[i]));
-    b->setFocusPolicy(Qt::NoFocus);
+    b->setFocusPolicy(Qt::TabFocus);  // reached by Tab, yet a click leaves the focus where it was
     GuardedConnect(b, &QToolButton::clicked, this, clicks[i]);
     Buttons[i] = b;
   }

@@ -150,6 +150,30 @@ void TStringGrid::setCurrentCell(int dataRow, int col) {
   const QModelIndex at = model_->index(dataRow, col);
   if (!at.isValid()) return;
   setCurrentIndex(at);
+  if (!isVisible()) ParkCurrentCell();
+}
+
+QModelIndex TStringGrid::CurrentCell() const {
+  if (currentIndex().isValid() || !parkedCell_.isValid()) return currentIndex();
+  return parkedCell_;
+}
+
+void TStringGrid::ParkCurrentCell() {
+  if (!currentIndex().isValid() || selectionModel() == nullptr) return;
+  parkedCell_ = currentIndex();
+  selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
+void TStringGrid::hideEvent(QHideEvent* event) {
+  QTableView::hideEvent(event);
+  ParkCurrentCell();
+}
+
+void TStringGrid::showEvent(QShowEvent* event) {
+  if (parkedCell_.isValid() && !currentIndex().isValid() && selectionModel() != nullptr)
+    selectionModel()->setCurrentIndex(parkedCell_, QItemSelectionModel::NoUpdate);
+  parkedCell_ = QPersistentModelIndex();
+  QTableView::showEvent(event);
 }
 
 void TStringGrid::SetColWidths(std::initializer_list<int> widths) {

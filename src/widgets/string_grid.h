@@ -75,8 +75,8 @@ class TStringGrid : public QTableView {
 
   // The current cell in data rows (the heading row not counted), as item
   // views name it; -1 when there is none.
-  int currentRow() const { return currentIndex().row(); }
-  int currentColumn() const { return currentIndex().column(); }
+  int currentRow() const { return CurrentCell().row(); }
+  int currentColumn() const { return CurrentCell().column(); }
   void setCurrentCell(int dataRow, int col);
 
   // Where the data rows are shown, and where a cell is drawn, in the grid's
@@ -91,9 +91,17 @@ class TStringGrid : public QTableView {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   friend class GridRowWriter;
+  // Qt tells screen readers that a table's current cell has the focus, in
+  // sight or not: a hidden grid puts its current cell aside (the selection
+  // stays) and takes it back when shown.
+  QModelIndex CurrentCell() const;
+  void ParkCurrentCell();
+  QPersistentModelIndex parkedCell_;
   StringGridModel* model_;
   int fixedRows_;
 };

@@ -19,6 +19,7 @@
 #include "core/maker_info.h"
 #include "core/native_path.h"
 #include "core/recent_files.h"
+#include "core/spoken_results.h"
 #include "core/text_rules.h"
 #include "core/worksheet_csv.h"
 #include "platform/announcer.h"
@@ -31,6 +32,7 @@
 #include "widgets/focus.h"
 #include "widgets/look.h"
 #include "widgets/panel.h"
+#include "widgets/spoken_boxes.h"
 #include "worksheet/report_printer.h"
 
 namespace orvane {
@@ -300,6 +302,13 @@ void TWorksheetFrm::CreateButtonBar() {
   RecentBtn->setAccessibleDescription(QStringLiteral("Recent Worksheets"));
   recentMenu_ = new QMenu(RecentBtn);
   RecentBtn->setMenu(recentMenu_);
+  // The open menu shows its entries at once; a screen reader says nothing
+  // until an entry is chosen with the arrows.
+  GuardedConnect(recentMenu_, &QMenu::aboutToShow, this, [this] {
+    announce(this, recentFiles_.isEmpty()
+                       ? QStringLiteral("Recent worksheets menu, empty")
+                       : QStringLiteral("Recent worksheets menu, %1 entries").arg(recentFiles_.size()));
+  });
   FillRecentMenu();
   CloseBtn = NewButton(Panel1, QStringLiteral("Close"));
   CloseBtn->setGeometry(664, top, 84, height);
@@ -367,12 +376,26 @@ bool TWorksheetFrm::RunRowStep(int k, const RowStep& step) {
   WorksheetRowBoxes boxes{Mm[i]->text(), Inch[i]->text(), Nob[i]->text(), Bpi[i]->text(), Tot[i]->text()};
   const std::pair<TEdit*, const QString*> writes[] = {
       {Mm[i], &boxes.Mm}, {Inch[i], &boxes.Inch}, {Bpi[i], &boxes.Bpi}, {Tot[i], &boxes.Tot}};
-  return RunShowingBoxes(
+  const QString totalBefore = Total->text();
+  QList<WrittenBox> changed;
+  const bool moveOn = RunShowingBoxes(
       boxes, [&](WorksheetRowBoxes& row) { return step(Rows[i], row); },
       [&](const WorksheetRowBoxes&) {
-        for (const auto& [box, text] : writes)
-          if (box->text() != *text) box->setText(*text);
+        for (const auto& [box, text] : writes) {
+          if (box->text() == *text) continue;
+          box->setText(*text);
+          changed.append({box, BoxText{*text, true}});
+        }
       });
+  if (!loading_) {
+    // The step may already have moved the focus on into a box it wrote:
+    // every changed box is read out (the box typed in is unchanged).
+    QList<SpokenBox> spoken;
+    for (const WrittenBox& box : changed) spoken.append({box.widget->accessibleName(), box.text});
+    spoken.append({Total->accessibleName(), BoxText{Total->text(), Total->text() != totalBefore}});
+    announce(this, spokenResults(spoken));
+  }
+  return moveOn;
 }
 
 void TWorksheetFrm::RowSizeFromMm(int k) {
@@ -400,9 +423,13 @@ void TWorksheetFrm::ClearBtnClick() {
   TotalValue = 0;
   Rows = {};
   for (int i = 0; i < kWorksheetRows; ++i)
-    for (TEdit* box : {Desc[i], Mm[i], Inch[i], Nob[i], Bpi[i], Tot[i]}) box->clear();
+    for (TEdit* box : {Desc[i], Mm[i], Inch[i], Nob[i], Bpi[i], Tot[i]})
+      // An empty box is left alone: clearing it anyway floods a screen
+      // reader with changes, and it then drops the spoken notice below.
+      if (!box->text().isEmpty()) box->clear();
   Project->clear();
   Total->clear();
+  announce(this, QStringLiteral("Worksheet cleared"));
 }
 
 void TWorksheetFrm::CalculatorBtnClick() { Q_EMIT calculatorWanted(); }
@@ -619,6 +646,11 @@ void TWorksheetFrm::ApplyLoaded(const WorksheetText& text) {
   loading_ = false;
   enteredBox_ = nullptr;
   Desc[0]->setFocus(Qt::TabFocusReason);
+  const QString loadedFigures =
+      spokenResults({{QStringLiteral("Project"), BoxText{Project->text(), true}},
+                     {QStringLiteral("Total length in inches"), BoxText{Total->text(), true}}});
+  announce(this, loadedFigures.isEmpty() ? QStringLiteral("Worksheet loaded")
+                                         : QStringLiteral("Worksheet loaded, ") + loadedFigures);
 }
 
 void TWorksheetFrm::MarkSaved(const QString& path, const WorksheetText& text) {

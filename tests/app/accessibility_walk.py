@@ -2,6 +2,7 @@
 # program_accessibility.sh: every step reads or acts through AT-SPI only,
 # except the keys a keyboard user presses (xdotool). Usage: <opened.txt>
 import os
+import re
 import sys
 import time
 from urllib.parse import unquote
@@ -112,6 +113,26 @@ if tabs:
         if page is None or not has(page, pyatspi.STATE_SHOWING):
             fail(f"the page under the tab {caption!r} is not showing once chosen")
 
+    # Right arrow from About pages through all ten; the focus stays on the tabs.
+    step("Right arrow pages through every tab, the focus on the tab list")
+    strip = find_all(main, pyatspi.ROLE_PAGE_TAB_LIST)[0]
+    if not strip.name:
+        fail("the main window's page tab list has no name")
+    bring_to_front(MAIN)
+    strip.queryComponent().grabFocus()
+    if not wait_for(lambda: has(strip, pyatspi.STATE_FOCUSED), 3):
+        fail("the page tab list did not take the focus")
+    for caption in MAIN_TABS[1:]:
+        xdo("key", "Right")
+        tab = next(t for t in tabs if t.name == caption)
+        if not wait_for(lambda: has(tab, pyatspi.STATE_SELECTED), 3):
+            fail(f"Right arrow did not reach the {caption!r} page")
+            break
+        if not has(strip, pyatspi.STATE_FOCUSED):
+            fail(f"the {caption!r} page took the focus from the tab list")
+            break
+    choose(tabs, "About", "main window")
+
     # A box on a page out of sight takes no focus.
     step("a box on a hidden page refuses the focus")
     weight = page_of(tabs[MAIN_TABS.index("Weight")])
@@ -196,6 +217,78 @@ else:
         bring_to_front("Calculator")
         xdo("key", "Escape")
         wait_for(lambda: window("Calculator") is None, 5)
+
+
+# ---- calculator keypad from the keyboard -----------------------------------
+step("calculator keypad: Tab, arrows and Space")
+bring_to_front(MAIN)
+xdo("key", "F9")
+calc_window = wait_for(lambda: window("Calculator"), 5)
+if calc_window is None:
+    fail("F9 did not show the calculator")
+else:
+    bring_to_front("Calculator")
+    keys = {b.name: b for b in find_all(calc_window, pyatspi.ROLE_PUSH_BUTTON)}
+    display = find(calc_window, pyatspi.ROLE_TEXT)
+    undescribed = [k for k, b in keys.items() if not re.search(r"\(.+\)", b.description or "")]
+    if undescribed:
+        fail(f"calculator keys whose description names no keyboard key: {undescribed}")
+    xdo("key", "Tab")
+    if not wait_for(lambda: has(keys["="], pyatspi.STATE_FOCUSED), 3):
+        fail("the keyboard does not rest on the = key in the keypad")
+    xdo("key", "Left", "Left", "Up")  # = -> + -> . -> 3
+    if not wait_for(lambda: has(keys["3"], pyatspi.STATE_FOCUSED), 3):
+        fail(f"the arrows did not bring the keyboard to 3: on {[k for k, b in keys.items() if has(b, pyatspi.STATE_FOCUSED)]}")
+    xdo("key", "space", "space")
+    if not wait_for(lambda: text_of(display) == "33", 3):
+        fail(f"Space on 3 twice shows {text_of(display)!r}, expected '33'")
+    xdo("key", "Escape")
+    wait_for(lambda: window("Calculator") is None, 5)
+
+
+# ---- every window a frame or dialog, every focusable object named ----------
+def check_window(title, where):
+    w = wait_for(lambda: window(title), 5)
+    if w is None:
+        fail(f"{where}: the window {title!r} did not show")
+        return
+    if w.getRole() not in (pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG):
+        fail(f"{where}: the window {title!r} is a {w.getRoleName()}, not a frame or dialog")
+    unnamed = sorted({a.getRoleName() for a in descendants(w)
+                      if has(a, pyatspi.STATE_FOCUSABLE) and has(a, pyatspi.STATE_SHOWING) and not a.name})
+    if unnamed:
+        fail(f"{where}: unnamed focusable objects in {title!r}: {unnamed}")
+
+
+step("windows are frames, focusable objects named")
+check_window(MAIN, "main window")
+for button, title in (("Fractions", "Fractions and Stone Size"), ("Worksheet", "Bead Worksheet"),
+                      ("Help", "Help"), ("Math Calculator", "Calculator")):
+    b = find(main, pyatspi.ROLE_PUSH_BUTTON, f"^{button}$")
+    if b is None or not do_action(b, "Press"):
+        fail(f"no {button} button to press in the main window")
+        continue
+    check_window(title, f"{button} button")
+    bring_to_front(title)
+    xdo("key", "Escape")
+    wait_for(lambda: window(title) is None, 5)
+if tabs:
+    weight = page_of(choose(tabs, "Weight", "main window"))
+    metal_button = weight and find(weight, pyatspi.ROLE_PUSH_BUTTON, r"^Metal")
+    if metal_button is None or not do_action(metal_button, "Press"):
+        fail("no Metal button on the Weight page")
+    else:
+        check_window("Metal Calculator", "Metal button")
+        bring_to_front("Metal Calculator")
+        xdo("key", "Escape")
+        wait_for(lambda: window("Metal Calculator") is None, 5)
+    page = page_of(choose(tabs, "Links", "main window"))
+    for name in ("About the shop", "About donations"):
+        memo = page and find(page, pyatspi.ROLE_TEXT, f"^{name}$")
+        if memo is None:
+            fail(f"no {name!r} text on the Links page")
+        elif has(memo, pyatspi.STATE_EDITABLE):
+            fail(f"the {name!r} text on the Links page takes typing")
 
 
 # ---- links: Tab reaches each, Enter opens it --------------------------------

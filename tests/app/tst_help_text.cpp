@@ -105,6 +105,16 @@ class TestHelpText : public QObject {
     for (const HelpBlock& block : page.blocks)
       for (const QString& line : block.lines) QVERIFY2(!line.contains(u'{'), qPrintable(line));
   }
+
+  // The calculator's memory has no keys of its own on the keyboard: the help
+  // is where a user finds them.
+  void calculatorMemoryKeysAreWritten() {
+    QString text;
+    for (const HelpBlock& block : LoadHelpPage(QStringLiteral("bead_calculator")).blocks)
+      text += block.lines.join(u' ') + u' ';
+    for (const char* key : {"Ctrl+P", "Ctrl+S", "Ctrl+M", "Ctrl+R", "Ctrl+L"})
+      QVERIFY2(text.contains(QLatin1String(key)), key);
+  }
 };
 
 QTEST_GUILESS_MAIN(TestHelpText)

@@ -303,9 +303,11 @@ void MainWindowTest::tabChain_data() {
   QTest::addColumn<int>("page");
   QTest::addColumn<QStringList>("chain");
   // The whole button bar, left to right.
-  const QStringList frame{"Fractions",  "Worksheet",   "Exit",  "Pearl Plate",
-                          "Stone Size", "Millimeters", "Inches"};
-  const QStringList bar{"Math Calculator", "Help", "Fractions"};
+  const QStringList frame{"Fractions",  "Worksheet",   "Exit",   "Pearl Plate",
+                          "Stone Size", "Millimeters", "Inches", "Clear Data Entry"};
+  // The record buttons are tab stops too: a keyboard user reaches every control.
+  const QStringList bar{"First Record",    "Prior Record", "Next Record", "Last Record",
+                        "Math Calculator", "Help",         "Fractions"};
   // The About page's web address is a link: Tab reaches it.
   QTest::newRow("about") << 0 << (frame + QStringList{"page control", maker::kWebSite} + bar);
   QTest::newRow("weight") << 5

@@ -96,7 +96,8 @@ atspi_session() {
 # accessibility switched on, a fresh HOME, then the program started from
 # START_FOLDER with its output in $work/orvane.log; sets orvane_pid.
 start_atspi_program() {
-  start_xvfb
+  # A caller that needs the display earlier (a screen reader) has started it.
+  [ -n "$xvfb_pid" ] || start_xvfb
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 HOME="$work/home"
   unset QT_SCALE_FACTOR QT_STYLE_OVERRIDE
   mkdir -p "$HOME" "$2"

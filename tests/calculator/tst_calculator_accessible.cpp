@@ -83,7 +83,10 @@ class TestCalculatorAccessible : public QObject {
       QCOMPARE(iface->childAt(key->rect().center().x(), key->rect().center().y()), key);
     }
     QCOMPARE(names, kReadingOrder);
-    QCOMPARE(f.Key("Sqrt")->text(QAccessible::Description), "Square root");
+    // Each key names what it does and the keyboard key that presses it.
+    QCOMPARE(f.Key("Sqrt")->text(QAccessible::Description), "Square root (@); Space presses it");
+    QCOMPARE(f.Key("M+")->text(QAccessible::Description), "Memory add (Ctrl+P); Space presses it");
+    QCOMPARE(f.Key("7")->text(QAccessible::Description), "Digit 7 (7); Space presses it");
 
     // Without the memory column its keys are gone.
     f.calc->SetShowMemoryButtons(false);

@@ -67,6 +67,9 @@ class TestCalculatorControl : public QObject {
   void failureSoundsTheAlert();
   void captionColoursFollowGroups();
   void focusRectangleOnEquals();
+  void arrowsMoveBetweenKeys_data();
+  void arrowsMoveBetweenKeys();
+  void spacePressesTheFocusedKey();
   void captionsReadableOnEveryPalette_data();
   void captionsReadableOnEveryPalette();
   void colourSchemes_data();
@@ -451,6 +454,51 @@ void TestCalculatorControl::focusRectangleOnEquals() {
   const QImage eightUnfocused = Render(f.calc).copy(eight);
   FocusWidget(f.calc);
   QCOMPARE(Render(f.calc).copy(eight), eightUnfocused);
+}
+
+void TestCalculatorControl::arrowsMoveBetweenKeys_data() {
+  QTest::addColumn<int>("from");
+  QTest::addColumn<int>("key");
+  QTest::addColumn<int>("to");
+  QTest::newRow("= left") << int(cbEquals) << int(Qt::Key_Left) << int(cbAdd);
+  QTest::newRow("= up") << int(cbEquals) << int(Qt::Key_Up) << int(cbReciprocal);
+  QTest::newRow("7 right") << int(cb7) << int(Qt::Key_Right) << int(cb8);
+  QTest::newRow("8 down") << int(cb8) << int(Qt::Key_Down) << int(cb5);
+  QTest::newRow("0 left into the memory column") << int(cb0) << int(Qt::Key_Left) << int(cbMemSub);
+  QTest::newRow("MC down") << int(cbMemClear) << int(Qt::Key_Down) << int(cbMemRecall);
+  QTest::newRow("= right: the edge holds") << int(cbEquals) << int(Qt::Key_Right) << int(cbEquals);
+  QTest::newRow("= down: the edge holds") << int(cbEquals) << int(Qt::Key_Down) << int(cbEquals);
+}
+
+void TestCalculatorControl::arrowsMoveBetweenKeys() {
+  QFETCH(int, from);
+  QFETCH(int, key);
+  QFETCH(int, to);
+  Fixture f;
+  FocusWidget(f.calc);
+  QCOMPARE(f.calc->FocusedKey(), cbEquals);  // where the dotted frame has always been
+  f.calc->SetFocusedKey(TFxCalculatorButton(from));
+  QTest::keyClick(f.calc, Qt::Key(key));
+  QCOMPARE(int(f.calc->FocusedKey()), to);
+  // The arrows type nothing.
+  QCOMPARE(f.calc->Text(), QStringLiteral("0 "));
+}
+
+void TestCalculatorControl::spacePressesTheFocusedKey() {
+  Fixture f;
+  FocusWidget(f.calc);
+  const QRect seven = f.calc->Button(cb7).rect;
+  const QImage before = Render(f.calc).copy(seven);
+  f.calc->SetFocusedKey(cb7);
+  // The dotted frame moves with the keyboard.
+  QVERIFY(Render(f.calc).copy(seven) != before);
+  QTest::keyClick(f.calc, Qt::Key_Space);
+  QTest::keyClick(f.calc, Qt::Key_Space);
+  QCOMPARE(f.calc->Text(), QStringLiteral("77 "));
+  // A grey memory key ignores Space as it ignores a click.
+  f.calc->SetFocusedKey(cbMemRecall);
+  QTest::keyClick(f.calc, Qt::Key_Space);
+  QCOMPARE(f.calc->Text(), QStringLiteral("77 "));
 }
 
 void TestCalculatorControl::colourSchemes_data() {

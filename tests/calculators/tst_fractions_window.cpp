@@ -77,7 +77,9 @@ void FractionsWindowTest::windowAndGrid() {
   QTest::keyClick(frac()->CloseBtn, Qt::Key_Tab);
   QCOMPARE(QApplication::focusWidget(), grid);
   QTest::keyClick(grid, Qt::Key_Tab);
-  QCOMPARE(QApplication::focusWidget(), frac()->CloseBtn);
+  QCOMPARE(QApplication::focusWidget(), frac()->ToolButton1);
+  QTest::keyClick(frac()->ToolButton1, Qt::Key_Backtab);
+  QCOMPARE(QApplication::focusWidget(), grid);
 }
 
 void FractionsWindowTest::rows_data() {

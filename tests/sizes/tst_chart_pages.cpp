@@ -278,8 +278,8 @@ void ChartPagesTest::lateGridsKeepTheTabOrder() {
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   QCOMPARE(QApplication::focusWidget(), Grid("RingNGrid"));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  QCOMPARE(QApplication::focusWidget(), main()->BitBtn1);  // the bar's first stop
-  QTest::keyClick(main()->BitBtn1, Qt::Key_Backtab);
+  QCOMPARE(QApplication::focusWidget(), main()->ToolButton1);  // the bar's first stop
+  QTest::keyClick(main()->ToolButton1, Qt::Key_Backtab);
   QCOMPARE(QApplication::focusWidget(), Grid("RingNGrid"));
 }
 

@@ -403,8 +403,10 @@ void ConverterPanelTest::tabOrder() {
     QCOMPARE(QApplication::focusWidget(), order[i]);
     QCOMPARE(Panel()->ActiveBox, markers[i]);
   }
-  // Neither button is a tab stop: Tab leaves the panel.
+  // Clear is the last tab stop; the hidden Calc button is none.
   QTest::keyClick(Panel()->InchBox, Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), Panel()->ClearBtn1);
+  QTest::keyClick(Panel()->ClearBtn1, Qt::Key_Tab);
   QVERIFY(!Panel()->isAncestorOf(QApplication::focusWidget()));
 }
 

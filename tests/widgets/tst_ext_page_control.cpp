@@ -21,6 +21,13 @@ class CountingPage : public TTabSheet {
   void Shown() override { ++shown; }
 };
 
+// A page that puts the focus into its box when shown, as the Bead page does.
+class FocusTakingPage : public TTabSheet {
+ public:
+  QLineEdit* box = new QLineEdit(this);
+  void Shown() override { box->setFocus(Qt::OtherFocusReason); }
+};
+
 // A page control on a parent of a known colour, with colours that are easy
 // to tell apart on the rendered pixels.
 struct Fixture {
@@ -324,6 +331,38 @@ class TestExtPageControl : public QObject {
 
   // Widgets on a page out of sight take no focus, neither asked by the
   // program nor through their accessibility interface.
+  // Left and Right on the tabs page through them and the focus stays on the
+  // tabs; Ctrl+Tab and a click let the page take the focus as before.
+  void arrowsKeepTheFocusOnTheTabs() {
+    QWidget window;
+    window.resize(400, 300);
+    auto* control = new TExtPageControl(&window);
+    control->setGeometry(0, 0, 400, 300);
+    QList<FocusTakingPage*> pages;
+    for (const char* caption : {"One", "Two", "Three", "Four"}) {
+      pages.append(new FocusTakingPage);
+      control->AddPage(pages.last(), QString::fromLatin1(caption));
+    }
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    control->setFocus();
+    for (int expected : {1, 2, 3, 0, 3}) {
+      QTest::keyClick(control,
+                      expected == 3 && control->ActivePageIndex() == 0 ? Qt::Key_Left : Qt::Key_Right);
+      QCOMPARE(control->ActivePageIndex(), expected);
+      QCOMPARE(QApplication::focusWidget(), control);
+      // The page is usable once the arrows have passed.
+      QVERIFY(pages[expected]->box->isEnabled());
+    }
+    QTest::keyClick(control, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(control->ActivePageIndex(), 0);
+    QCOMPARE(QApplication::focusWidget(), pages[0]->box);
+    QTest::mouseClick(control, Qt::LeftButton, {}, control->TabRect(2).center());
+    QCOMPARE(control->ActivePageIndex(), 2);
+    QCOMPARE(QApplication::focusWidget(), pages[2]->box);
+  }
+
   void pagesOutOfSightGiveNoFocus() {
     Fixture f;
     QList<QLineEdit*> boxes;

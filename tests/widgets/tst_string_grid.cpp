@@ -97,6 +97,7 @@ class StringGridTest : public QObject {
   void wheelScrollsWholeRows();
   void columnsWiderThanTheViewScrollSideways();
   void painting();
+  void onlyAGridInSightClaimsTheFocus();
   void screenReaderReadsATable_data();
   void screenReaderReadsATable();
 };
@@ -378,6 +379,31 @@ void StringGridTest::screenReaderReadsATable() {
   QCOMPARE(table->selectedRows(), QList<int>{7});
   QVERIFY(table->cellAt(7, 2)->state().selected);
   QVERIFY(!table->cellAt(6, 2)->state().selected);
+}
+
+// Qt calls a table's current cell focused whether or not the table is in
+// sight: a hidden grid must not, yet keep its row.
+void StringGridTest::onlyAGridInSightClaimsTheFocus() {
+  Window w;
+  QVERIFY(w.exposed);
+  w.grid->SetRow(3);
+  const auto focusedCell = [&] {
+    QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(w.grid)->tableInterface();
+    const int row = w.grid->Row() - w.grid->FixedRows();
+    return table->cellAt(row, 0)->state().focused;
+  };
+  QVERIFY(focusedCell());
+  w.grid->hide();
+  QVERIFY(!focusedCell());
+  QCOMPARE(w.grid->Row(), 3);
+  // A row chosen while out of sight is kept aside too.
+  w.grid->SetRow(5);
+  QCOMPARE(w.grid->Row(), 5);
+  QVERIFY(!focusedCell());
+  w.grid->show();
+  QCOMPARE(w.grid->Row(), 5);
+  QVERIFY(focusedCell());
+  QVERIFY(w.grid->selectionModel()->isRowSelected(5 - w.grid->FixedRows(), QModelIndex()));
 }
 
 QTEST_MAIN(StringGridTest)

@@ -1,0 +1,177 @@
+# The walk for program_screen_reader.sh: a keyboard user's steps through the
+# converter, the Weight and Bead pages, the Metal Calculator and the desk
+# calculator, each followed by what Orca spoke. Usage: <orca debug log>
+import re
+import sys
+import time
+
+import pyatspi
+
+import atspi_helpers
+from atspi_helpers import MAIN, bring_to_front, fail, finish, step, wait_for, window, xdo
+
+log_path = sys.argv[1]
+
+
+class Speech:
+    """Orca's spoken lines, read on as the log grows."""
+
+    def __init__(self, path):
+        self.path = path
+        self.seen = 0
+
+    def lines(self):
+        with open(self.path, errors="replace") as f:
+            text = f.read()
+        # The line ends in the voice Orca would have used: "... 'text' {...}".
+        return re.findall(r"SPEECH OUTPUT: '(.*?)'\s*(?:voice=\w+\s*)?\{", text)
+
+    def mark(self):
+        self.seen = len(self.lines())
+
+    def wait(self, pattern, what, timeout=15):
+        """Waits until Orca speaks a line matching the pattern after the mark."""
+        def spoken():
+            new = self.lines()[self.seen:]
+            for i, line in enumerate(new):
+                if re.search(pattern, line):
+                    return self.seen + i + 1
+            return None
+        found = wait_for(spoken, timeout, 0.1)
+        if found is None:
+            fail(f"{what}: Orca did not speak /{pattern}/; it said {self.lines()[self.seen:]}")
+            return False
+        self.seen = found
+        return True
+
+
+speech = Speech(log_path)
+
+
+def give_up(text):
+    fail(text)
+    finish()
+
+
+def find(root, role, name):
+    return atspi_helpers.find(root, role, name, shown=True, flags=re.I, depth=14)
+
+
+def need(root, role, name, what):
+    a = wait_for(lambda: find(root, role, name), 5)
+    if a is None:
+        give_up(f"no {what}")
+    return a
+
+
+def focus(a, what):
+    a.queryComponent().grabFocus()
+    if not wait_for(lambda: a.getState().contains(pyatspi.STATE_FOCUSED), 3):
+        fail(f"{what} did not take the focus")
+
+
+def enter(box, what, text, key="Return"):
+    """Into the box, a fresh text, then Enter (or the key given)."""
+    focus(box, what)
+    xdo("key", "ctrl+a", "BackSpace")
+    speech.mark()
+    xdo("type", "--delay", "30", text)
+    xdo("key", key)
+
+
+def choose_page(main, name):
+    tab = need(main, pyatspi.ROLE_PAGE_TAB, f"^{name}$", f"{name} page tab")
+    atspi_helpers.click(tab)
+    wait_for(lambda: tab.getState().contains(pyatspi.STATE_SELECTED), 3)
+
+
+step("start-up: Orca speaks the main window")
+main = wait_for(lambda: window(MAIN), 20)
+if main is None:
+    give_up("the main window did not appear")
+bring_to_front(MAIN)
+speech.wait(r"Orvane Version", "the main window coming to the front", 20)
+
+step("converter: 4 mm, Enter")
+mm = need(main, pyatspi.ROLE_TEXT, r"^millimeters$", "Millimeters box")
+enter(mm, "Millimeters", "4")
+speech.wait(r"Inches 0\.15748, Pearl Plate 31 - 32, Stone Size 16 - 17", "4 mm converted")
+
+step("converter: Enter again speaks the same results again")
+speech.mark()
+xdo("key", "Return")
+speech.wait(r"Inches 0\.15748, Pearl Plate 31 - 32, Stone Size 16 - 17", "the same conversion again")
+
+step("Weight page: 2 troy ounces, Enter")
+choose_page(main, "Weight")
+troy = need(main, pyatspi.ROLE_TEXT, r"^troy ounces$", "Troy Ounces box")
+enter(troy, "Troy Ounces", "2")
+speech.wait(r"Grams 62\.2070", "2 troy ounces converted")
+
+step("Bead page: 4 mm, Tab")
+choose_page(main, "Bead Calculator")
+bead_mm = need(main, pyatspi.ROLE_TEXT, r"^bead or stone size in millimeters$", "bead size box")
+enter(bead_mm, "bead size in millimeters", "4", key="Tab")
+speech.wait(r"Beads per inch \d", "the bead size worked out")
+
+step("Metal Calculator: 1 mm wire, 100 mm long")
+choose_page(main, "Weight")
+atspi_helpers.click(need(main, pyatspi.ROLE_PUSH_BUTTON, r"^metal", "Metal button"))
+metal = wait_for(lambda: window("Metal Calculator"), 5)
+if metal is None:
+    give_up("the Metal Calculator did not open")
+bring_to_front("Metal Calculator")
+length = need(metal, pyatspi.ROLE_TEXT, r"^length in mm$", "Metal Calculator length box")
+across = need(metal, pyatspi.ROLE_TEXT, r"in mm$", "Metal Calculator diameter box")
+enter(across, "diameter", "1")
+enter(length, "length", "100")
+speech.wait(r"Grams \d+\.\d+.*Troy ounces \d", "the wire's weight")
+
+step("calculator: 12 * 3 =")
+bring_to_front(MAIN)
+speech.mark()
+xdo("key", "F9")
+calc = wait_for(lambda: window("Calculator"), 5)
+if calc is None:
+    give_up("F9 did not open the calculator")
+bring_to_front("Calculator")
+keypad = need(calc, pyatspi.ROLE_PANEL, r"^calculator$", "calculator keypad")
+focus(keypad, "the calculator")
+speech.mark()
+xdo("type", "--delay", "60", "12*3")
+xdo("key", "Return")
+speech.wait(r"^notification 36\.?$", "12 * 3 =")
+
+step("calculator memory: M+, CE, MR, MC")
+speech.mark()
+xdo("key", "ctrl+p")
+speech.wait(r"Memory 36", "M+")
+xdo("key", "Delete")
+speech.wait(r"^notification 0\.?$", "CE")
+xdo("key", "ctrl+r")
+speech.wait(r"^notification 36\.?$", "MR")
+xdo("key", "ctrl+l")
+speech.wait(r"Memory cleared", "MC")
+
+step("worksheet: opened, Orca speaks the window and its focused box, nothing selected")
+bring_to_front(MAIN)
+speech.mark()
+opened_at = speech.seen
+atspi_helpers.click(need(main, pyatspi.ROLE_PUSH_BUTTON, r"^worksheet$", "Worksheet button"))
+if wait_for(lambda: window("Bead Worksheet"), 5) is None:
+    give_up("the Worksheet button did not open the worksheet")
+speech.wait(r"Project Name", "the worksheet's focused box")
+stray = [line for line in speech.lines()[opened_at:speech.seen] if re.search(r"\bselected\b", line)]
+if stray:
+    fail(f"opening the worksheet, Orca said {stray}")
+
+step("worksheet: a row's size, Enter; then Clear All")
+sheet = window("Bead Worksheet")
+row_mm = need(sheet, pyatspi.ROLE_TEXT, r"^size mm row 1$", "worksheet row 1 size box")
+enter(row_mm, "worksheet row 1 size", "12")
+speech.wait(r"Beads per Inch row 1 2\.12", "row 1 worked out")
+speech.mark()
+atspi_helpers.click(need(sheet, pyatspi.ROLE_PUSH_BUTTON, r"^clear all$", "Clear All button"))
+speech.wait(r"Worksheet cleared", "Clear All")
+
+finish("every result was spoken")

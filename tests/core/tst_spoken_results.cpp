@@ -1,0 +1,84 @@
+#include <QTest>
+
+#include "core/spoken_results.h"
+
+using namespace orvane;
+
+namespace {
+
+SpokenBox Written(const QString& caption, const QString& text) { return {caption, BoxText{text, true}}; }
+
+}  // namespace
+
+class SpokenResultsTest : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  void joinsWhatTheStepWrote_data();
+  void joinsWhatTheStepWrote();
+  void calculatorKeys_data();
+  void calculatorKeys();
+};
+
+void SpokenResultsTest::joinsWhatTheStepWrote_data() {
+  QTest::addColumn<QList<SpokenBox>>("boxes");
+  QTest::addColumn<QString>("expected");
+
+  SpokenBox focused = Written(QStringLiteral("Millimeters"), QStringLiteral("4"));
+  focused.focused = true;
+  QTest::newRow("converter: the focused box is not repeated, the order is kept")
+      << QList<SpokenBox>{focused, Written(QStringLiteral("Inches"), QStringLiteral("0.15748")),
+                          Written(QStringLiteral("Pearl Plate"), QStringLiteral("31 - 32")),
+                          Written(QStringLiteral("Stone Size"), QStringLiteral("16 - 17"))}
+      << QStringLiteral("Inches 0.15748, Pearl Plate 31 - 32, Stone Size 16 - 17");
+
+  SpokenBox kept{QStringLiteral("Grams"), BoxText{QStringLiteral("62.2070"), false}};
+  SpokenBox hidden = Written(QStringLiteral("Blank length (mm)"), QStringLiteral("59.13"));
+  hidden.shown = false;
+  QTest::newRow("boxes not written, hidden or emptied are left out")
+      << QList<SpokenBox>{kept, hidden, Written(QStringLiteral("Carats"), QString()),
+                          Written(QStringLiteral("Ounces"), QStringLiteral(" 2.1943 "))}
+      << QStringLiteral("Ounces 2.1943");
+
+  QTest::newRow("a text without caption stands alone")
+      << QList<SpokenBox>{Written(QString(), QStringLiteral("36")),
+                          Written(QStringLiteral("Total"), QStringLiteral("12.5"))}
+      << QStringLiteral("36, Total 12.5");
+
+  QTest::newRow("nothing written: nothing to say")
+      << QList<SpokenBox>{kept, Written(QStringLiteral("Inches"), QStringLiteral("   "))} << QString();
+}
+
+void SpokenResultsTest::joinsWhatTheStepWrote() {
+  QFETCH(QList<SpokenBox>, boxes);
+  QFETCH(QString, expected);
+  QCOMPARE(spokenResults(boxes), expected);
+}
+
+void SpokenResultsTest::calculatorKeys_data() {
+  QTest::addColumn<int>("button");
+  QTest::addColumn<bool>("displayChanged");
+  QTest::addColumn<QString>("display");
+  QTest::addColumn<double>("memory");
+  QTest::addColumn<QString>("expected");
+
+  QTest::newRow("= with a new display") << int(cbEquals) << true << "36 " << 0.0 << "36";
+  QTest::newRow("a key that left the display") << int(cbAdd) << false << "36 " << 0.0 << "";
+  QTest::newRow("C on a display already 0") << int(cbClear) << false << "0 " << 0.0 << "0";
+  QTest::newRow("MR of the value already shown") << int(cbMemRecall) << false << "36 " << 36.0 << "36";
+  QTest::newRow("M+") << int(cbMemAdd) << false << "36 " << 72.0 << "Memory 72";
+  QTest::newRow("M- down to a fraction") << int(cbMemSub) << false << "2 " << 0.5 << "Memory 0.5";
+  QTest::newRow("MS") << int(cbMemStore) << false << "-4 " << -4.0 << "Memory -4";
+  QTest::newRow("MC") << int(cbMemClear) << false << "36 " << 0.0 << "Memory cleared";
+}
+
+void SpokenResultsTest::calculatorKeys() {
+  QFETCH(int, button);
+  QFETCH(bool, displayChanged);
+  QFETCH(QString, display);
+  QFETCH(double, memory);
+  QFETCH(QString, expected);
+  QCOMPARE(spokenCalculatorKey(TFxCalculatorButton(button), displayChanged, display, memory), expected);
+}
+
+QTEST_GUILESS_MAIN(SpokenResultsTest)
+#include "tst_spoken_results.moc"
