@@ -278,10 +278,10 @@ if tabs:
     if metal_button is None or not do_action(metal_button, "Press"):
         fail("no Metal button on the Weight page")
     else:
-        check_window("Metal Calculator", "Metal button")
-        bring_to_front("Metal Calculator")
+        check_window("Bench", "Metal button")
+        bring_to_front("Bench")
         xdo("key", "Escape")
-        wait_for(lambda: window("Metal Calculator") is None, 5)
+        wait_for(lambda: window("Bench") is None, 5)
     page = page_of(choose(tabs, "Links", "main window"))
     for name in ("About the shop", "About donations"):
         memo = page and find(page, pyatspi.ROLE_TEXT, f"^{name}$")

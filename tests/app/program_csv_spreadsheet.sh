@@ -36,7 +36,7 @@ printf '=HYPERLINK("http://example.com","click")\r\n1\t=1+1\t\t1/8\t24\r\n2\t@SU
 
 "$orvane" necklace.bws >"$work/orvane.log" 2>&1 &
 app_pid=$!
-sheet=$(window 'Bead Worksheet') || fail "the worksheet window did not appear"
+sheet=$(window '(.* - )?Bead Worksheet') || fail "the worksheet window did not appear"
 save_csv "$sheet" "$work/necklace.csv"
 
 # Gnumeric's own file format names each cell's type (40 a number, 60 a text)

@@ -37,7 +37,7 @@ export XDG_CONFIG_HOME="$work/config-probe"
 case="sound settings"
 "$orvane" "$work/sample.bws" >"$work/orvane.log" 2>&1 &
 app_pid=$!
-window 'Bead Worksheet' >/dev/null || fail "the worksheet window did not appear"
+window '(.* - )?Bead Worksheet' >/dev/null || fail "the worksheet window did not appear"
 exit_program "$app_pid" "$(window 'Orvane Version 2\.0')"
 app_pid=""
 conf=$(cd "$XDG_CONFIG_HOME" && grep -rl RecentWorksheets . | head -n1)
@@ -73,7 +73,7 @@ for file in "$work/cases"/*; do
   "$orvane" "$work/sample.bws" >"$work/orvane.log" 2>&1 &
   app_pid=$!
   main=$(window 'Orvane Version 2\.0') || fail "the main window did not appear"
-  window 'Bead Worksheet' >/dev/null || fail "the worksheet window did not appear"
+  window '(.* - )?Bead Worksheet' >/dev/null || fail "the worksheet window did not appear"
   sleep 0.3
   [ -z "$(xdotool search --onlyvisible --name '^(Orvane|Error)$' 2>/dev/null)" ] || fail "a message came"
   exit_program "$app_pid" "$main"

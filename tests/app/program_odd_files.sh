@@ -42,7 +42,7 @@ started=$(now_ms)
 "$orvane" small.bws >"$work/orvane.log" 2>&1 &
 app_pid=$!
 main=$(window 'Orvane Version 2\.0') || fail "the main window did not appear"
-window 'Bead Worksheet' >/dev/null || fail "the worksheet window did not appear"
+window '(.* - )?Bead Worksheet' >/dev/null || fail "the worksheet window did not appear"
 baseline=$(( $(now_ms) - started ))
 exit_program "$app_pid" "$main"
 app_pid=""
@@ -73,7 +73,7 @@ project_of() { python3 -c 'import csv,sys; print(list(csv.reader(open(sys.argv[1
 
 "$orvane" "$bad" >>"$work/orvane.log" 2>&1 &
 app_pid=$!
-sheet=$(window 'Bead Worksheet') || fail "the worksheet window did not appear"
+sheet=$(window '(.* - )?Bead Worksheet') || fail "the worksheet window did not appear"
 sleep 0.5
 [ -z "$(xdotool search --onlyvisible --name '^(Orvane|Error)$' 2>/dev/null)" ] ||
   fail "a message came for a name that is not UTF-8"
@@ -97,7 +97,7 @@ app_pid=""
 # its second entry (after small.bws, loaded now) is the first odd name.
 "$orvane" small.bws >>"$work/orvane.log" 2>&1 &
 app_pid=$!
-sheet=$(window 'Bead Worksheet') || fail "the worksheet window did not appear after the restart"
+sheet=$(window '(.* - )?Bead Worksheet') || fail "the worksheet window did not appear after the restart"
 xdotool windowfocus --sync "$sheet" 2>/dev/null || true
 # The Recent button: 432 + 52, 481 + 9 + 15 in the window's client area.
 xdotool mousemove --window "$sheet" 484 505 click 1

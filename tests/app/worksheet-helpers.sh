@@ -55,15 +55,28 @@ save_csv() {
 exit_program() {
   local pid=$1 win=$2 _ rc sheet
   # The worksheet window first, with Esc: it may lie over the Exit button.
-  sheet=$(xdotool search --onlyvisible --name '^Bead Worksheet$' 2>/dev/null | head -n1) || true
+  sheet=$(xdotool search --onlyvisible --name '^(.* - )?Bead Worksheet' 2>/dev/null | head -n1) || true
   if [ -n "$sheet" ]; then
     xdotool windowfocus --sync "$sheet" 2>/dev/null || true
     sleep 0.2
     xdotool key Escape
-    gone 'Bead Worksheet' || fail "Esc did not close the worksheet window"
+    gone '(.* - )?Bead Worksheet.*' || fail "Esc did not close the worksheet window"
   fi
   # Exit button: 448 + 36, 464 + 9 + 13 in the main window's client area.
   xdotool mousemove --window "$win" 484 486 click 1
+  # Rows typed here are not kept: the question about them is answered Discard.
+  local question
+  for _ in $(seq 20); do
+    kill -0 "$pid" 2>/dev/null || break
+    question=$(xdotool search --onlyvisible --name '^Unsaved Worksheet$' 2>/dev/null | head -n1) || true
+    if [ -n "$question" ]; then
+      xdotool windowfocus --sync "$question" 2>/dev/null || true
+      sleep 0.2
+      xdotool key alt+d
+      break
+    fi
+    sleep 0.1
+  done
   for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
   kill -0 "$pid" 2>/dev/null && fail "Exit did not end the program"
   rc=0
