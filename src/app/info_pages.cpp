@@ -152,13 +152,10 @@ TAboutPage::TAboutPage(AppContext& app, QWidget* parent) : TTabSheet(parent), ap
                 QStringLiteral("Ver. ") + QLatin1String(kVersion), Qt::AlignHCenter | Qt::AlignTop, true);
 
   FxLabel7 = new TFxLabel(Panel16);
-  FxLabel7->setGeometry(192, 232, 265, 26);
+  FxLabel7->setGeometry(192, 233, 265, 26);
   FxLabel7->SetCaption(maker::kWebSite);
   FxLabel7->setFont(Arial(21));
   FxLabel7->SetAlignment(Qt::AlignHCenter);
-  FxLabel7->SetColorScheme(TFxColorScheme::csCustom);
-  FxLabel7->SetHighlightColor(QColor());  // no colour: white, unseen on the white panel
-  FxLabel7->SetShadowColor(QColor());
   FxLabel7->SetTextColor(cl::Blue);
   FxLabel7->setCursor(Qt::PointingHandCursor);
   FxLabel7->setToolTip(QStringLiteral("Click to visit web site."));
@@ -171,10 +168,6 @@ TAboutPage::TAboutPage(AppContext& app, QWidget* parent) : TTabSheet(parent), ap
   FxLabel5->setFont(Arial(13));
   FxLabel5->SetAlignment(Qt::AlignHCenter);
   FxLabel5->SetTextColor(cl::Black);
-  FxLabel5->SetAppearance(TFxAppearance::apCustom);
-  FxLabel5->SetHighlightDepth(0);
-  FxLabel5->SetShadowDepth(0);
-  FxLabel5->SetShadowDirection(TFxShadeDirection::sdNone);
 }
 
 void TAboutPage::FxLabel7Click() {

@@ -57,7 +57,7 @@ constexpr GridPlace kGrid[] = {
 }  // namespace
 
 TFxCalculator::TFxCalculator(DesktopServices& services, QWidget* parent)
-    : TFxBase(parent), services_(services), engine_([this] { services_.AlertSound(); }) {
+    : QWidget(parent), services_(services), engine_([this] { services_.AlertSound(); }) {
   InstallCalculatorAccessibility();
   setAccessibleName(QStringLiteral("Calculator"));
   setFocusPolicy(Qt::StrongFocus);
@@ -200,12 +200,12 @@ void TFxCalculator::ComputeLayout() const {
 }
 
 void TFxCalculator::resizeEvent(QResizeEvent* event) {
-  TFxBase::resizeEvent(event);
+  QWidget::resizeEvent(event);
   Relayout();
 }
 
 void TFxCalculator::changeEvent(QEvent* event) {
-  TFxBase::changeEvent(event);
+  QWidget::changeEvent(event);
   if (event->type() == QEvent::FontChange) Relayout();
 }
 
@@ -382,17 +382,17 @@ void TFxCalculator::keyPressEvent(QKeyEvent* event) {
   if (handled)
     event->accept();
   else
-    TFxBase::keyPressEvent(event);
+    QWidget::keyPressEvent(event);
 }
 
 void TFxCalculator::focusInEvent(QFocusEvent* event) {
-  TFxBase::focusInEvent(event);
+  QWidget::focusInEvent(event);
   RepaintButton(focusedKey_);
   NotifyCalculatorKeyFocused(this, focusedKey_);
 }
 
 void TFxCalculator::focusOutEvent(QFocusEvent* event) {
-  TFxBase::focusOutEvent(event);
+  QWidget::focusOutEvent(event);
   RepaintButton(focusedKey_);
 }
 
@@ -435,13 +435,13 @@ bool TFxCalculator::event(QEvent* event) {
       QToolTip::showText(help->globalPos(), CalculatorKeyHint(key), this, Buttons()[key].rect);
     return true;
   }
-  return TFxBase::event(event);
+  return QWidget::event(event);
 }
 
 void TFxCalculator::hideEvent(QHideEvent* event) {
   // A window hidden while a button is held (Escape with the mouse down) must
   // not show that button still sunken next time.
-  TFxBase::hideEvent(event);
+  QWidget::hideEvent(event);
   pressedButton_ = cbNone;
 }
 

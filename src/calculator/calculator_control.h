@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QRect>
+#include <QWidget>
 #include <array>
 #include <functional>
 
 #include "calculator/calc_colors.h"
 #include "core/calc_engine.h"
-#include "widgets/fx_base.h"
 
 class QKeyEvent;
 
@@ -19,7 +19,7 @@ enum class TFxBorderStyle { bsNone, bsSingle };
 
 // The desk calculator control: a display and a keypad it draws itself, driven
 // by mouse, keyboard and clipboard.
-class TFxCalculator : public TFxBase {
+class TFxCalculator : public QWidget {
   Q_OBJECT
  public:
   // The services give the alert sound and the clipboard.

@@ -35,7 +35,6 @@ TCalculatorFrm::TCalculatorFrm(DesktopServices& services, QWidget* parent)
   colors.SetOperatorButtons(cl::Red);
   FxCalculator1->SetShowMemoryButtons(true);
   FxCalculator1->SetBorderStyle(TFxBorderStyle::bsNone);
-  FxCalculator1->FxLabelInfo().SetVisible(false);
 
   // Key preview: the window sees typed characters before the calculator.
   FxCalculator1->installEventFilter(this);

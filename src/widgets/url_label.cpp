@@ -235,24 +235,12 @@ void TUrlLabel::Activate() {
 
 QString URLPrefix(TURLType type) {
   switch (type) {
-    case TURLType::utFile:
-      return QStringLiteral("file://");
-    case TURLType::utFtp:
-      return QStringLiteral("ftp://");
-    case TURLType::utGopher:
-      return QStringLiteral("gopher://");
     case TURLType::utHttp:
       return QStringLiteral("http://");
     case TURLType::utHttps:
       return QStringLiteral("https://");
     case TURLType::utMailto:
       return QStringLiteral("mailto:");
-    case TURLType::utNews:
-      return QStringLiteral("news:");
-    case TURLType::utTelnet:
-      return QStringLiteral("telnet:");
-    case TURLType::utWais:
-      return QStringLiteral("wais:");
   }
   return {};
 }

@@ -114,7 +114,8 @@ class TUrlLabel : public TLinkLabel {
   QTimer* timer_ = nullptr;             // exists only while the pointer is over the label
 };
 
-enum class TURLType { utFile, utFtp, utGopher, utHttp, utHttps, utMailto, utNews, utTelnet, utWais };
+// The kinds of address the program opens.
+enum class TURLType { utHttp, utHttps, utMailto };
 
 // The scheme prefix put in front of a target of the given type.
 QString URLPrefix(TURLType type);

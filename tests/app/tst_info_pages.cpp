@@ -333,7 +333,6 @@ class TestInfoPages : public QObject {
     QCOMPARE(QImageReader::imageFormat(QStringLiteral(":/pictures/book_calculator.jpg")), QByteArray("jpeg"));
     QVERIFY(about->Image2->hasScaledContents());
     QCOMPARE(about->FxLabel5->Caption(), maker::kRightsNotice);
-    QCOMPARE(about->FxLabel5->Appearance(), TFxAppearance::apCustom);
   }
 
   // The About page shows the version the title bar shows, both taken from

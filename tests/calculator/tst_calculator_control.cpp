@@ -75,7 +75,6 @@ class TestCalculatorControl : public QObject {
   void colourSchemes_data();
   void colourSchemes();
   void singleColourMakesSchemeCustom();
-  void attachedLabel();
 
  private:
   ModalDialogGuard guard;
@@ -89,7 +88,6 @@ void TestCalculatorControl::newControlDefaults() {
   QVERIFY(calc.ShowMemoryButtons());
   QCOMPARE(calc.BorderStyle(), TFxBorderStyle::bsNone);
   QCOMPARE(calc.focusPolicy(), Qt::StrongFocus);
-  QVERIFY(!calc.FxLabelInfo().Visible());
   QCOMPARE(calc.Colors().ColorScheme(), TFxCalcColorScheme::csCustom);
   QCOMPARE(calc.Colors().NumberButtons(), cl::Blue);
   QCOMPARE(calc.Colors().EditButtons(), cl::Maroon);
@@ -553,30 +551,6 @@ void TestCalculatorControl::singleColourMakesSchemeCustom() {
   QCOMPARE(colors.ColorScheme(), TFxCalcColorScheme::csDark);
   QCOMPARE(colors.Display(), cl::Black);
   QVERIFY(CountColour(Render(f.calc), display, cl::Black) > display.width() * display.height() / 2);
-}
-
-void TestCalculatorControl::attachedLabel() {
-  Fixture f;
-  TFxLabelInfo& info = f.calc->FxLabelInfo();
-  info.SetVisible(true);
-  QVERIFY(info.Visible());
-  QLabel* label = info.Label();
-  QCOMPARE(label->parentWidget(), &f.host);
-  QCOMPARE(label->text(), QStringLiteral("FxCalcLabel"));
-  QCOMPARE(label->geometry().bottom() + 1, f.calc->y());
-  QCOMPARE(label->x(), f.calc->x());
-
-  info.SetOffsetX(3);
-  f.calc->move(40, 60);
-  QCOMPARE(label->pos(), QPoint(43, 60 - label->height()));
-
-  delete label;
-  QVERIFY(!info.Visible());
-  info.SetVisible(true);
-  QVERIFY(info.Visible());
-  info.SetVisible(false);
-  QVERIFY(!info.Visible());
-  QCOMPARE(f.host.findChildren<TFxAttachedLabel*>().size(), 0);
 }
 
 QTEST_MAIN(TestCalculatorControl)

@@ -61,7 +61,6 @@ void TestCalculatorWindow::createdHiddenAsDesigned() {
   QCOMPARE(c->Colors().ColorScheme(), TFxCalcColorScheme::csCustom);
   QCOMPARE(c->Colors().OperatorButtons(), cl::Red);
   QCOMPARE(c->Colors().FunctionButtons(), cl::Navy);
-  QVERIFY(!c->FxLabelInfo().Visible());
   QCOMPARE(c->Button(cb7).rect.width(), 39);
   QCOMPARE(c->Button(cbBack).rect.width(), 53);
   QCOMPARE(c->Text(), QStringLiteral("0 "));

@@ -31,15 +31,9 @@ class TestUrlLabel : public QObject {
   void targetPrefixes_data() {
     QTest::addColumn<TURLType>("type");
     QTest::addColumn<QString>("target");
-    QTest::newRow("file") << TURLType::utFile << "file://x";
-    QTest::newRow("ftp") << TURLType::utFtp << "ftp://x";
-    QTest::newRow("gopher") << TURLType::utGopher << "gopher://x";
     QTest::newRow("http") << TURLType::utHttp << "http://x";
     QTest::newRow("https") << TURLType::utHttps << "https://x";
     QTest::newRow("mailto") << TURLType::utMailto << "mailto:x";
-    QTest::newRow("news") << TURLType::utNews << "news:x";
-    QTest::newRow("telnet") << TURLType::utTelnet << "telnet:x";
-    QTest::newRow("wais") << TURLType::utWais << "wais:x";
   }
 
   void targetPrefixes() {
