@@ -149,8 +149,8 @@ THelpFrm::THelpFrm(AppContext& app, QWidget* parent) : QWidget(parent), app_(app
   HelpPageControl1->AddPage(TabSheet6, QStringLiteral("Stone Size"));
   HelpPageControl1->AddPage(TabSheet7, QStringLiteral("Bead Calculator"));
   HelpPageControl1->AddPage(TabSheet1, QStringLiteral("Worksheet"));
-  TabSheet7->OnShow = [this] { TabSheet7Show(); };
-  TabSheet1->OnShow = [this] { TabSheet1Show(); };
+  GuardedConnect(TabSheet7, &TTabSheet::shown, this, &THelpFrm::TabSheet7Show);
+  GuardedConnect(TabSheet1, &TTabSheet::shown, this, &THelpFrm::TabSheet1Show);
 
   BuildLicensePage();
   BuildStoneSizePage();

@@ -14,7 +14,7 @@
 #include "app/main_window.h"
 #include "core/maker_info.h"
 #include "core/version.h"
-#include "platform/error_boundary.h"
+#include "platform/guarded_connect.h"
 #include "widgets/fx_label.h"
 #include "widgets/look.h"
 #include "widgets/panel.h"
@@ -39,7 +39,7 @@ TLinkLabel* MakeLinkLabel(QWidget* parent, QPoint at, const QString& text, const
   label->adjustSize();
   if (!hint.isEmpty()) label->setToolTip(hint);
   label->setAccessibleName(text);
-  label->OnClick = std::move(onClick);
+  GuardedConnect(label, &TLinkLabel::clicked, parent, std::move(onClick));
   return label;
 }
 
@@ -160,7 +160,7 @@ TAboutPage::TAboutPage(AppContext& app, QWidget* parent) : TTabSheet(parent), ap
   FxLabel7->setCursor(Qt::PointingHandCursor);
   FxLabel7->setToolTip(QStringLiteral("Click to visit web site."));
   FxLabel7->SetLinkTarget(URLPrefix(TURLType::utHttps) + maker::kWebSite);
-  FxLabel7->OnClick = [this] { FxLabel7Click(); };
+  GuardedConnect(FxLabel7, &TFxLabel::clicked, this, &TAboutPage::FxLabel7Click);
 
   FxLabel5 = new TFxLabel(Panel16);
   FxLabel5->setGeometry(48, 290, 401, 16);
@@ -242,7 +242,7 @@ TLinksPage::TLinksPage(AppContext& app, QWidget* parent)
   // The caption is meant for one line: where the stand-in font runs a little
   // wider than the box, the box grows rather than wrapping into the memo below.
   UrlLabel1->resize(std::max(273, UrlLabel1->fontMetrics().horizontalAdvance(UrlLabel1->text()) + 4), 22);
-  UrlLabel1->OnClick = [this] { UrlLabel1Click(); };
+  GuardedConnect(UrlLabel1, &TLinkLabel::clicked, this, &TLinksPage::UrlLabel1Click);
 
   Memo2 = MakeMemo(Panel20, QRect(66, 256, 385, 49), Arial(16),
                    {QStringLiteral("If you find this program usefull, please consider "),

@@ -136,8 +136,8 @@ void TMainFrm::CreateButtonBar() {
   WorksheetBtn = MakeButton(Panel21, 337, 96, QStringLiteral("Worksheet"));
   ExitBtn = MakeButton(Panel21, 448, 73, QStringLiteral("Exit"));
 
-  auto* bar = new TNavigationBar(Panel21, {[this] { ToolButton1Click(); }, [this] { ToolButton2Click(); },
-                                           [this] { ToolButton3Click(); }, [this] { ToolButton4Click(); }});
+  auto* bar = new TNavigationBar(Panel21);
+  GuardedConnect(bar, &TNavigationBar::stepChosen, this, &TMainFrm::Navigate);
   bar->setGeometry(10, 9, 121, 27);
   ToolBar1 = bar;
   ToolButton1 = bar->Buttons[0];
@@ -207,11 +207,6 @@ void TMainFrm::HelpBtnClick() {
 void TMainFrm::Navigate(GridNavigation step) {
   for (TStringGrid* grid : PageControl1->ActivePage()->NavigationGrids()) NavigateGrid(*grid, step);
 }
-
-void TMainFrm::ToolButton1Click() { Navigate(GridNavigation::First); }
-void TMainFrm::ToolButton2Click() { Navigate(GridNavigation::Prior); }
-void TMainFrm::ToolButton3Click() { Navigate(GridNavigation::Next); }
-void TMainFrm::ToolButton4Click() { Navigate(GridNavigation::Last); }
 
 // Unsaved rows are asked about first; Cancel keeps the program running.
 void TMainFrm::closeEvent(QCloseEvent* event) {

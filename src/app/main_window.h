@@ -67,10 +67,6 @@ class TMainFrm : public QWidget {
   void showMetalBench();
   void WorksheetBtnClick();
   void HelpBtnClick();
-  void ToolButton1Click();
-  void ToolButton2Click();
-  void ToolButton3Click();
-  void ToolButton4Click();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -28,7 +28,8 @@ std::array<QColor, TFxCalcColors::ColorCount> TFxCalcColors::SchemeColors(TFxCal
           cl::Red};
 }
 
-TFxCalcColors::TFxCalcColors() : colors_(SchemeColors(TFxCalcColorScheme::csWindows)) {}
+TFxCalcColors::TFxCalcColors(QObject* parent)
+    : QObject(parent), colors_(SchemeColors(TFxCalcColorScheme::csWindows)) {}
 
 void TFxCalcColors::Assign(const TFxCalcColors& other) {
   colors_ = other.colors_;
@@ -49,8 +50,6 @@ void TFxCalcColors::SetColorScheme(TFxCalcColorScheme scheme) {
   Changed();
 }
 
-void TFxCalcColors::Changed() {
-  if (OnChange) OnChange();
-}
+void TFxCalcColors::Changed() { Q_EMIT changed(); }
 
 }  // namespace orvane

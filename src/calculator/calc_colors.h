@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QColor>
+#include <QObject>
 #include <array>
-#include <functional>
 
 namespace orvane {
 
@@ -10,7 +10,8 @@ enum class TFxCalcColorScheme { csCustom, csWindows, csDark, csOcean, csPlain };
 
 // The calculator's eight colours, addressed by index, and the scheme they came
 // from. Setting a single colour makes the set custom.
-class TFxCalcColors {
+class TFxCalcColors : public QObject {
+  Q_OBJECT
  public:
   enum Index {
     DisabledMemoryButtonsIndex,
@@ -25,9 +26,7 @@ class TFxCalcColors {
   };
 
   // The Windows colours, while the scheme reads custom.
-  TFxCalcColors();
-  TFxCalcColors(const TFxCalcColors&) = delete;
-  TFxCalcColors& operator=(const TFxCalcColors&) = delete;
+  explicit TFxCalcColors(QObject* parent = nullptr);
 
   // Copies the eight colours and the scheme (not the change notification).
   void Assign(const TFxCalcColors& other);
@@ -59,8 +58,9 @@ class TFxCalcColors {
   // The eight colours of a scheme (the Windows ones for custom).
   static std::array<QColor, ColorCount> SchemeColors(TFxCalcColorScheme scheme);
 
+ Q_SIGNALS:
   // Any colour changed: the owner repaints.
-  std::function<void()> OnChange;
+  void changed();
 
  private:
   void Changed();

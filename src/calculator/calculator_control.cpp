@@ -57,7 +57,7 @@ constexpr GridPlace kGrid[] = {
 }  // namespace
 
 TFxCalculator::TFxCalculator(DesktopServices& services, QWidget* parent)
-    : QWidget(parent), services_(services), engine_([this] { services_.AlertSound(); }) {
+    : QWidget(parent), services_(services) {
   InstallCalculatorAccessibility();
   setAccessibleName(QStringLiteral("Calculator"));
   setFocusPolicy(Qt::StrongFocus);
@@ -67,25 +67,27 @@ TFxCalculator::TFxCalculator(DesktopServices& services, QWidget* parent)
   display_ = new TFxCalcPanel(this);
   display_->SetText(engine_.Text());
 
-  engine_.OnDisplayChanged = [this] {
+  // The engine is a member: its connections end with the control.
+  connect(&engine_, &TFxCalcEngine::alerted, this, [this] { services_.AlertSound(); });
+  connect(&engine_, &TFxCalcEngine::displayChanged, this, [this] {
     const QString before = display_->Text();
     display_->SetText(engine_.Text());
     setAccessibleDescription(engine_.Text().trimmed());
     NotifyCalculatorDisplayChanged(display_, before);
     displayChanged_ = true;
-  };
-  engine_.OnMemoryChanged = [this] {
+  });
+  connect(&engine_, &TFxCalcEngine::memoryChanged, this, [this] {
     RepaintButton(cbMemClear);
     RepaintButton(cbMemRecall);
-  };
-  engine_.OnPressFeedback = [this](TFxCalculatorButton b, bool starting) { PressFeedback(b, starting); };
-  engine_.OnButtonPressed = [this](TFxCalculatorButton b) {
+  });
+  connect(&engine_, &TFxCalcEngine::pressFeedback, this, &TFxCalculator::PressFeedback);
+  connect(&engine_, &TFxCalcEngine::buttonPressed, this, [this](TFxCalculatorButton b) {
     // The focus stays on the keypad: the new display or memory is spoken.
     announce(this, spokenCalculatorKey(b, displayChanged_, engine_.Text(), engine_.Memory()));
     displayChanged_ = false;
-    if (OnButtonPressed) OnButtonPressed(*this, b);
-  };
-  colors_.OnChange = [this] { ApplyColors(); };
+    Q_EMIT buttonPressed(b);
+  });
+  connect(&colors_, &TFxCalcColors::changed, this, &TFxCalculator::ApplyColors);
 
   resize(200, 140);
   ApplyColors();
@@ -93,14 +95,7 @@ TFxCalculator::TFxCalculator(DesktopServices& services, QWidget* parent)
   Relayout();
 }
 
-TFxCalculator::~TFxCalculator() {
-  // The engine's callbacks point into this control; silence them first.
-  engine_.OnDisplayChanged = nullptr;
-  engine_.OnMemoryChanged = nullptr;
-  engine_.OnPressFeedback = nullptr;
-  engine_.OnButtonPressed = nullptr;
-  colors_.OnChange = nullptr;
-}
+TFxCalculator::~TFxCalculator() = default;
 
 void TFxCalculator::SetShowMemoryButtons(bool show) {
   if (show == showMemoryButtons_) return;
@@ -331,7 +326,6 @@ void TFxCalculator::CopyToClipboard() { services_.SetClipboardText(engine_.Text(
 void TFxCalculator::PasteFromClipboard() { engine_.Paste(services_.ClipboardText()); }
 
 void TFxCalculator::TypeCharacter(QChar key) {
-  if (OnKeyPress) OnKeyPress(key);
   if (key.isNull()) return;
   switch (key.unicode()) {
     case 3:

@@ -3,7 +3,6 @@
 #include <QRect>
 #include <QWidget>
 #include <array>
-#include <functional>
 
 #include "calculator/calc_colors.h"
 #include "core/calc_engine.h"
@@ -61,14 +60,13 @@ class TFxCalculator : public QWidget {
   TFxCalculatorButton FocusedKey() const { return focusedKey_; }
   void SetFocusedKey(TFxCalculatorButton button);
 
-  // Notified after every processed press.
-  std::function<void(TFxCalculator&, TFxCalculatorButton)> OnButtonPressed;
-  // Sees every typed character first; setting it to a null QChar drops it.
-  std::function<void(QChar& key)> OnKeyPress;
-
   // The character a key event types for the calculator: Escape, Backspace and
   // Ctrl+letter as control codes; null for keys that type nothing.
   static QChar TypedCharacter(const QKeyEvent* event);
+
+ Q_SIGNALS:
+  // After every processed press, with the key still drawn pressed.
+  void buttonPressed(TFxCalculatorButton button);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -13,7 +13,6 @@
 #include "platform/desktop_services.h"
 #include "platform/guarded_connect.h"
 #include "widgets/edit.h"
-#include "widgets/focus.h"
 #include "widgets/look.h"
 #include "widgets/spoken_boxes.h"
 
@@ -181,40 +180,31 @@ void TBeadCalcPage::CreateControls() {
 }
 
 void TBeadCalcPage::BindHandlers() {
-  BsMm->OnEnter = [this] { BsMmEnter(); };
-  BsMm->OnExit = [this] { BsMmExit(); };
-  BsMm->OnKeyPress = [this](QChar& key) { FilterKeys(BsMm, KeyFilterKind::BsMm, key); };
-  BsInch->OnEnter = [this] { BsInchEnter(); };
-  BsInch->OnExit = [this] { BsInchExit(); };
-  BsInch->OnKeyPress = [this](QChar& key) { FilterKeys(BsInch, KeyFilterKind::BsInch, key); };
-  NoBeads->OnChange = [this] {
+  // Enter moves on from every box, and the leaving handlers work; only in
+  // the spacing box does it recompute, with the caret staying.
+  BsMm->SetKeyFilter(KeyFilterKind::BsMm, services_);
+  BsInch->SetKeyFilter(KeyFilterKind::BsInch, services_);
+  NoBeads->SetKeyFilter(KeyFilterKind::NoBeads, services_);
+  for (TEdit* box : {Totalin, AreaL, AreaW, AreaRect}) box->SetKeyFilter(KeyFilterKind::Totalin, services_);
+  AreaSp->SetKeyFilter(KeyFilterKind::AreaSp, services_);
+  GuardedConnect(AreaSp, &TEdit::calculationWanted, this, &TBeadCalcPage::AreaSpEnter);
+
+  GuardedConnect(BsMm, &TEdit::entered, this, &TBeadCalcPage::BsMmEnter);
+  GuardedConnect(BsMm, &TEdit::left, this, &TBeadCalcPage::BsMmExit);
+  GuardedConnect(BsInch, &TEdit::entered, this, &TBeadCalcPage::BsInchEnter);
+  GuardedConnect(BsInch, &TEdit::left, this, &TBeadCalcPage::BsInchExit);
+  GuardedConnect(NoBeads, &TEdit::changed, this, [this] {
     // A step that rewrote the count has run the recalculation itself.
     if (!writingBoxes_) NoBeadsChange();
-  };
-  NoBeads->OnKeyPress = [this](QChar& key) { FilterKeys(NoBeads, KeyFilterKind::NoBeads, key); };
-  Totalin->OnExit = [this] { TotalinExit(); };
-  Totalin->OnKeyPress = [this](QChar& key) { FilterKeys(Totalin, KeyFilterKind::Totalin, key); };
-  AreaL->OnExit = [this] { AreaLExit(); };
-  AreaL->OnKeyPress = [this](QChar& key) { FilterKeys(AreaL, KeyFilterKind::Totalin, key); };
-  AreaW->OnExit = [this] { AreaWExit(); };
-  AreaW->OnKeyPress = [this](QChar& key) { FilterKeys(AreaW, KeyFilterKind::Totalin, key); };
-  AreaRect->OnExit = [this] { TotalinExit(); };
-  AreaRect->OnKeyPress = [this](QChar& key) { FilterKeys(AreaRect, KeyFilterKind::Totalin, key); };
-  AreaSp->OnExit = [this] { AreaWExit(); };
-  AreaSp->OnKeyPress = [this](QChar& key) { FilterKeys(AreaSp, KeyFilterKind::AreaSp, key); };
+  });
+  GuardedConnect(Totalin, &TEdit::left, this, &TBeadCalcPage::TotalinExit);
+  GuardedConnect(AreaL, &TEdit::left, this, &TBeadCalcPage::AreaLExit);
+  GuardedConnect(AreaW, &TEdit::left, this, &TBeadCalcPage::AreaWExit);
+  GuardedConnect(AreaRect, &TEdit::left, this, &TBeadCalcPage::TotalinExit);
+  GuardedConnect(AreaSp, &TEdit::left, this, &TBeadCalcPage::AreaWExit);
 
   GuardedConnect(BcalcBtn, &QPushButton::clicked, this, &TBeadCalcPage::BcalcBtnClick);
   GuardedConnect(bClearBtn, &QPushButton::clicked, this, &TBeadCalcPage::bClearBtnClick);
-}
-
-void TBeadCalcPage::FilterKeys(TEdit* box, KeyFilterKind kind, QChar& key) {
-  if (!FilterTypedKey(kind, box->text(), key, services_)) return;
-  // Enter never calculates here, but in the spacing box: there it recomputes
-  // and the caret stays; everywhere else it moves on and the exit handlers work.
-  if (EnterActionOf(kind) == EnterAction::RunCalculation)
-    AreaSpEnter();
-  else
-    FocusNextControl(box);
 }
 
 void TBeadCalcPage::TabSheet8Show() {

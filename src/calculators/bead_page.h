@@ -56,7 +56,6 @@ class TBeadCalcPage : public TTabSheet {
  private:
   void CreateControls();
   void BindHandlers();
-  void FilterKeys(TEdit* box, KeyFilterKind kind, QChar& key);
   void LeaveSizeBox(BeadSizeMarker box);
   void FocusNoBeadsInstead();
   void AreaSpEnter();

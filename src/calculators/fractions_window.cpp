@@ -43,8 +43,8 @@ TFracFrm::TFracFrm(DesktopServices& services, QWidget* parent) : QWidget(parent)
 }
 
 void TFracFrm::CreateToolBar() {
-  auto* bar = new TNavigationBar(this, {[this] { ToolButton1Click(); }, [this] { ToolButton2Click(); },
-                                        [this] { ToolButton3Click(); }, [this] { ToolButton4Click(); }});
+  auto* bar = new TNavigationBar(this);
+  GuardedConnect(bar, &TNavigationBar::stepChosen, this, &TFracFrm::Navigate);
   bar->setGeometry(96, 454, 121, 27);
   ToolBar1 = bar;
   ToolButton1 = bar->Buttons[0];
@@ -83,10 +83,5 @@ void TFracFrm::CloseBtnClick() { close(); }
 void TFracFrm::Navigate(GridNavigation step) {
   if (FracGrid) NavigateGrid(*FracGrid, step);
 }
-
-void TFracFrm::ToolButton1Click() { Navigate(GridNavigation::First); }
-void TFracFrm::ToolButton2Click() { Navigate(GridNavigation::Prior); }
-void TFracFrm::ToolButton3Click() { Navigate(GridNavigation::Next); }
-void TFracFrm::ToolButton4Click() { Navigate(GridNavigation::Last); }
 
 }  // namespace orvane

@@ -27,10 +27,6 @@ class TFracFrm : public QWidget {
   QPushButton* CloseBtn;
 
   void CloseBtnClick();
-  void ToolButton1Click();
-  void ToolButton2Click();
-  void ToolButton3Click();
-  void ToolButton4Click();
   // Makes and fills the grid the first time the window is shown.
   void BuildGrid();
 

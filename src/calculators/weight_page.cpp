@@ -55,13 +55,6 @@ TWeightPage::TWeightPage(DesktopServices& services, QWidget* parent)
   GrainBox = MakeWeightBox(WeightUnit::Grain, QStringLiteral("Grains"), kFirstBoxTop + 7 * kBoxPitch);
   const int buttonTop = kFirstBoxTop + kWeightBoxCount * kBoxPitch;
 
-  // Only its click is used: Enter in a weight box presses it from code.
-  ConvertBtn = new QPushButton(QStringLiteral("Convert"), this);
-  ConvertBtn->setGeometry(kBoxLeft, buttonTop, 75, 25);
-  ConvertBtn->setFocusPolicy(Qt::StrongFocus);
-  ConvertBtn->hide();
-  GuardedConnect(ConvertBtn, &QPushButton::clicked, this, &TWeightPage::ConvertBtnClick);
-
   wClearBtn = new QPushButton(Icon(QStringLiteral(":/icons/clear.svg")), QStringLiteral("Clear"), this);
   wClearBtn->setFont(MakeFont(QStringLiteral("Arial"), 15));
   wClearBtn->setIconSize(QSize(16, 16));
@@ -95,14 +88,11 @@ TEdit* TWeightPage::MakeWeightBox(WeightUnit unit, const QString& caption, int t
   box->setAccessibleName(caption);
   label->setBuddy(box);
   // CaratBoxEnter ... PoundBoxEnter: the box entered last is the source unit.
-  box->OnEnter = [this, unit] { ActiveBox = WeightMarker(unit); };
-  box->OnKeyPress = [this, box](QChar& key) { WeightBoxKeyPress(box, key); };
+  GuardedConnect(box, &TEdit::entered, this, [this, unit] { ActiveBox = WeightMarker(unit); });
+  box->SetKeyFilter(KeyFilterKind::Weight, services_);
+  GuardedConnect(box, &TEdit::calculationWanted, this, &TWeightPage::ConvertBtnClick);
   boxes_[static_cast<int>(unit)] = box;
   return box;
-}
-
-void TWeightPage::WeightBoxKeyPress(TEdit* box, QChar& key) {
-  if (FilterTypedKey(KeyFilterKind::Weight, box->text(), key, services_)) ConvertBtn->click();
 }
 
 TEdit* TWeightPage::BoxOf(WeightUnit unit) const { return boxes_[static_cast<int>(unit)]; }

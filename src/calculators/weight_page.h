@@ -30,7 +30,6 @@ class TWeightPage : public TTabSheet {
   TEdit* TroyOunceBox;
   TEdit* PennyweightBox;
   TEdit* GrainBox;
-  QPushButton* ConvertBtn;
   QPushButton* wClearBtn;
   QPushButton* MetalBtn;
 
@@ -47,7 +46,6 @@ class TWeightPage : public TTabSheet {
 
  private:
   TEdit* MakeWeightBox(WeightUnit unit, const QString& caption, int top);
-  void WeightBoxKeyPress(TEdit* box, QChar& key);
   TEdit* BoxOf(WeightUnit unit) const;
 
   DesktopServices& services_;

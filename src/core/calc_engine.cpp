@@ -63,7 +63,7 @@ TFxCalcButtonGroup CalcButtonGroup(TFxCalculatorButton button) {
   return TFxCalcButtonGroup::None;
 }
 
-TFxCalcEngine::TFxCalcEngine(std::function<void()> alert) : alert_(std::move(alert)) { ClearAll(); }
+TFxCalcEngine::TFxCalcEngine(QObject* parent) : QObject(parent) { ClearAll(); }
 
 TFxCalculatorButton TFxCalcEngine::ButtonForChar(QChar ch) {
   const char16_t c = ch.unicode();
@@ -130,22 +130,21 @@ void TFxCalcEngine::Feed(const QString& text, bool calculatorCharsOnly) {
   if (entryUnread_) SettleEntry();
   batch_ = false;
   if (batchAlerted_) Alert();
-  if (display_ != shownBefore && OnDisplayChanged) OnDisplayChanged();
+  if (display_ != shownBefore) Q_EMIT displayChanged();
 }
 
 void TFxCalcEngine::PressButton(TFxCalculatorButton button) {
   if (button <= cbNone || button >= kCalculatorButtonCount) return;
-  const bool feedback = OnPressFeedback && !batch_;
-  if (feedback) OnPressFeedback(button, true);
+  if (!batch_) Q_EMIT pressFeedback(button, true);
   ProcessButton(button);
-  if (feedback) OnPressFeedback(button, false);
+  if (!batch_) Q_EMIT pressFeedback(button, false);
 }
 
 void TFxCalcEngine::Alert() {
   if (batch_)
     batchAlerted_ = true;
-  else if (alert_)
-    alert_();
+  else
+    Q_EMIT alerted();
 }
 
 void TFxCalcEngine::SettleEntry() {
@@ -177,7 +176,7 @@ void TFxCalcEngine::ProcessButton(TFxCalculatorButton button) {
     ShowError();
   }
   lastButton_ = button;
-  if (OnButtonPressed) OnButtonPressed(button);
+  Q_EMIT buttonPressed(button);
 }
 
 void TFxCalcEngine::ApplyRule(TFxCalculatorButton button) {
@@ -383,13 +382,13 @@ void TFxCalcEngine::ShowError() {
 void TFxCalcEngine::SetDisplay(const QString& text) {
   if (text == display_) return;
   display_ = text;
-  if (OnDisplayChanged && !batch_) OnDisplayChanged();
+  if (!batch_) Q_EMIT displayChanged();
 }
 
 void TFxCalcEngine::SetMemory(long double value) {
   const bool wasZero = memory_ == 0;
   memory_ = value;
-  if (wasZero != (memory_ == 0) && OnMemoryChanged) OnMemoryChanged();
+  if (wasZero != (memory_ == 0)) Q_EMIT memoryChanged();
 }
 
 }  // namespace orvane

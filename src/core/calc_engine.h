@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QChar>
+#include <QObject>
 #include <QString>
-#include <functional>
 
 namespace orvane {
 
@@ -32,9 +32,10 @@ inline constexpr char16_t kCalcDecimalSeparator = u'.';
 // operator that was pending before it, there is no precedence. All arithmetic
 // is extended precision; every failure (division by zero, square root of a
 // negative number, overflow) enters an error state that only C leaves.
-class TFxCalcEngine {
+class TFxCalcEngine : public QObject {
+  Q_OBJECT
  public:
-  explicit TFxCalcEngine(std::function<void()> alert = {});  // starts cleared: Text() == "0 "
+  explicit TFxCalcEngine(QObject* parent = nullptr);  // starts cleared: Text() == "0 "
 
   void PressButton(TFxCalculatorButton button);
   // A typed character through the character mapping. Ctrl+C and Ctrl+V map to
@@ -50,18 +51,22 @@ class TFxCalcEngine {
   long double Memory() const { return memory_; }
   bool HasError() const { return error_; }
 
-  // Fired after every press that was processed (also one whose arithmetic
-  // failed), not for presses the error state refused.
-  std::function<void(TFxCalculatorButton)> OnButtonPressed;
-  // The memory went from zero to non-zero or back.
-  std::function<void()> OnMemoryChanged;
-  // The display text changed.
-  std::function<void()> OnDisplayChanged;
-  // Around every press, for the keypad's flash: true before, false after.
-  std::function<void(TFxCalculatorButton, bool starting)> OnPressFeedback;
-
   // The button a character maps to, cbNone for none (copy and paste included).
   static TFxCalculatorButton ButtonForChar(QChar ch);
+
+ Q_SIGNALS:
+  // After every press that was processed (also one whose arithmetic failed),
+  // not for presses the error state refused.
+  void buttonPressed(TFxCalculatorButton button);
+  // The memory went from zero to non-zero or back.
+  void memoryChanged();
+  // The display text changed.
+  void displayChanged();
+  // Around every press, for the keypad's flash: true before, false after.
+  void pressFeedback(TFxCalculatorButton button, bool starting);
+  // A press was refused or failed: the user hears the alert sound. A whole
+  // pasted text alerts once, at its end.
+  void alerted();
 
  private:
   void Feed(const QString& text, bool calculatorCharsOnly);
@@ -81,7 +86,6 @@ class TFxCalcEngine {
   void SetMemory(long double value);
   long double EntryValue() const;
 
-  std::function<void()> alert_;
   long double accumulator_ = 0;
   long double operand_ = 0;
   long double memory_ = 0;

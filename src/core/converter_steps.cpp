@@ -31,8 +31,8 @@ void ShowRanges(const char* mmLow, const char* mmHigh, const char* inchLow, cons
 
 }  // namespace
 
-SizeEntry ConvertSize(const QString& marker, const PickedRanges& ranges, ConverterBoxes& boxes) {
-  if (marker == QLatin1String("MM")) {
+SizeEntry ConvertSize(ConverterBox active, const PickedRanges& ranges, ConverterBoxes& boxes) {
+  if (active == ConverterBox::Mm) {
     boxes.InchBox.Clear();
     const QString mm = TrimSpaces(boxes.MmBox.text);
     if (!mm.isEmpty()) {
@@ -40,7 +40,7 @@ SizeEntry ConvertSize(const QString& marker, const PickedRanges& ranges, Convert
       if (!size) return SizeEntry::Refused;
       boxes.InchBox.Set(FormatFixed(StoreSingle(*size / kMmPerInch), 10, 5));
     }
-  } else if (marker == QLatin1String("Inch")) {
+  } else if (active == ConverterBox::Inch) {
     boxes.MmBox.Clear();
     const QString inch = TrimSpaces(boxes.InchBox.text);
     if (!inch.isEmpty()) {
@@ -61,8 +61,8 @@ SizeEntry ConvertSize(const QString& marker, const PickedRanges& ranges, Convert
   return SizeEntry::Converted;
 }
 
-void PearlPlatePicked(const QString& marker, int index, ConverterBoxes& boxes, PickedRanges& ranges) {
-  if (marker != QLatin1String("Pearl")) return;
+void PearlPlatePicked(ConverterBox active, int index, ConverterBoxes& boxes, PickedRanges& ranges) {
+  if (active != ConverterBox::Pearl) return;
   boxes.StoneBox.Clear();
   boxes.MmBox.Clear();
   boxes.InchBox.Clear();
@@ -72,8 +72,8 @@ void PearlPlatePicked(const QString& marker, int index, ConverterBoxes& boxes, P
   ShowRanges(e.MmLow, e.MmHigh, e.InchLow, e.InchHigh, boxes, ranges);
 }
 
-void StoneSizePicked(const QString& marker, int index, ConverterBoxes& boxes, PickedRanges& ranges) {
-  if (marker != QLatin1String("Stone")) return;
+void StoneSizePicked(ConverterBox active, int index, ConverterBoxes& boxes, PickedRanges& ranges) {
+  if (active != ConverterBox::Stone) return;
   boxes.PearlBox.Clear();
   boxes.MmBox.Clear();
   boxes.InchBox.Clear();

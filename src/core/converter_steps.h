@@ -21,21 +21,25 @@ struct PickedRanges {
   QString inch;
 };
 
+// The converter's box the user is in: its Enter or pick is the one that
+// converts.
+enum class ConverterBox { None, Pearl, Stone, Mm, Inch };
+
 enum class SizeEntry {
   Converted,  // done, or nothing to convert
   Refused,    // the size box holds a picked range: the caller beeps
 };
 
-// Enter in MmBox or InchBox: the box the marker ("MM", "Inch") names is
+// Enter in MmBox or InchBox: the box the user is in is
 // converted into the other size box, and the designations follow the
 // millimetre text as it then stands. Throws the program's errors for a text
 // that is no size; the other size box is already emptied then.
-SizeEntry ConvertSize(const QString& marker, const PickedRanges& ranges, ConverterBoxes& boxes);
+SizeEntry ConvertSize(ConverterBox active, const PickedRanges& ranges, ConverterBoxes& boxes);
 
 // A user's pick of item `index` in PearlBox or StoneBox (item 0 is the blank
 // one, -1 no item): the other three boxes show its equivalents. Only a pick
-// made while the list is the active box ("Pearl", "Stone") converts.
-void PearlPlatePicked(const QString& marker, int index, ConverterBoxes& boxes, PickedRanges& ranges);
-void StoneSizePicked(const QString& marker, int index, ConverterBoxes& boxes, PickedRanges& ranges);
+// made while the list is the active box converts.
+void PearlPlatePicked(ConverterBox active, int index, ConverterBoxes& boxes, PickedRanges& ranges);
+void StoneSizePicked(ConverterBox active, int index, ConverterBoxes& boxes, PickedRanges& ranges);
 
 }  // namespace orvane

@@ -34,6 +34,8 @@ FilterRule RuleOf(KeyFilterKind kind) {
       return {u"/ ", true, PointRule::Any, false};
     case KeyFilterKind::WorksheetNob:
       return {u" ", true, PointRule::None, false};
+    case KeyFilterKind::Text:
+      break;
   }
   return {u"", false, PointRule::None, false};
 }
@@ -45,6 +47,7 @@ bool IsClipboardKey(QChar key) { return key == QChar(3) || key == QChar(22) || k
 KeyVerdict FilterKey(KeyFilterKind kind, QChar key, const QString& boxText) {
   const FilterRule rule = RuleOf(kind);
   if (key == kEnterKey) return KeyVerdict::Enter;
+  if (kind == KeyFilterKind::Text) return KeyVerdict::Accept;
   if (rule.designation) return KeyVerdict::Swallow;
   if (key == u'.') {
     switch (rule.point) {

@@ -19,6 +19,7 @@ enum class KeyFilterKind {
   WorksheetMm,
   WorksheetInch,
   WorksheetNob,
+  Text,  // names and descriptions: anything typed goes in; Enter moves on
 };
 
 enum class KeyVerdict {

@@ -177,7 +177,8 @@ TEdit* TMetalFrm::MakeBox(const QString& name, int width) {
   auto* box = new TEdit(this);
   box->setAccessibleName(name);
   box->resize(width, kBoxHeight);
-  box->SetKeyFilter(KeyFilterKind::MmBox, services_, [this, box] { EnterPressed(box); });
+  box->SetKeyFilter(KeyFilterKind::MmBox, services_);
+  GuardedConnect(box, &TEdit::calculationWanted, this, [this, box] { EnterPressed(box); });
   return box;
 }
 
@@ -193,7 +194,7 @@ TEdit* TMetalFrm::MakeResult(const QString& name) {
 
 TEdit* TMetalFrm::MakeSizeBox(const QString& name, bool inch, SizeSource* source) {
   auto* box = MakeBox(name, kSizeWidth);
-  if (inch) box->SetKeyFilter(KeyFilterKind::InchBox, services_, [this, box] { EnterPressed(box); });
+  if (inch) box->SetKeyFilter(KeyFilterKind::InchBox, services_);
   const SizeSource mine = inch ? SizeSource::Inch : SizeSource::Mm;
   GuardedConnect(box, &QLineEdit::textEdited, this, [source, mine] { *source = mine; });
   return box;

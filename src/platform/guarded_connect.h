@@ -12,13 +12,14 @@ namespace orvane {
 // Connects a signal to a window's handler so that the handler always runs
 // inside the error boundary: the one way a handler is connected, so none can
 // be connected unguarded by mistake. The handler is a member function of the
-// receiving window taking no arguments, or any callable taking none; what a
-// signal carries is read from its sender.
-template <typename Sender, typename Signal, typename Receiver>
+// receiving window taking what the signal carries (or nothing), or any
+// callable taking nothing.
+template <typename Sender, typename Signal, typename Receiver, typename... Args>
 requires std::is_base_of_v<QWidget, Receiver> QMetaObject::Connection GuardedConnect(
-    Sender* sender, Signal signal, Receiver* receiver, void (Receiver::*handler)()) {
-  return QObject::connect(sender, signal, receiver,
-                          [receiver, handler] { RunGuarded(receiver, [&] { (receiver->*handler)(); }); });
+    Sender* sender, Signal signal, Receiver* receiver, void (Receiver::*handler)(Args...)) {
+  return QObject::connect(sender, signal, receiver, [receiver, handler](Args... args) {
+    RunGuarded(receiver, [&] { (receiver->*handler)(args...); });
+  });
 }
 
 template <typename Sender, typename Signal, typename Handler>

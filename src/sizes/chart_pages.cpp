@@ -2,7 +2,7 @@
 
 #include "core/chart_tables.h"
 #include "core/grid_rows.h"
-#include "platform/error_boundary.h"
+#include "platform/guarded_connect.h"
 #include "widgets/look.h"
 #include "widgets/string_grid.h"
 
@@ -88,8 +88,8 @@ void TRingSizePage::BuildGrids() {
   ShowMadeLate(RingNGrid);
   QWidget::setTabOrder(RingIntGrid, RingNGrid);
   // Whichever grid the pointer is over takes the keys and the wheel.
-  RingNGrid->OnMouseMove = [this] { RunGuarded(this, [this] { RingNGridMouseMove(); }); };
-  RingIntGrid->OnMouseMove = [this] { RunGuarded(this, [this] { RingIntGridMouseMove(); }); };
+  GuardedConnect(RingNGrid, &TStringGrid::mouseMoved, this, &TRingSizePage::RingNGridMouseMove);
+  GuardedConnect(RingIntGrid, &TStringGrid::mouseMoved, this, &TRingSizePage::RingIntGridMouseMove);
 }
 
 QList<TStringGrid*> TRingSizePage::NavigationGrids() const {

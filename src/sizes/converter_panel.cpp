@@ -109,9 +109,8 @@ TDesignationBox::TDesignationBox(QWidget* parent) : QComboBox(parent) {
   lineEdit()->setAcceptDrops(false);
   lineEdit()->setDragEnabled(false);
   setFocusPolicy(Qt::WheelFocus);
-  GuardedConnect(this, &QComboBox::activated, this, [this] {
-    if (OnChange) OnChange();
-  });
+  // Only a user's pick, never the program's own change of the item.
+  connect(this, &QComboBox::activated, this, &TDesignationBox::picked);
 }
 
 void TDesignationBox::addItems(const QStringList& texts) {
@@ -133,21 +132,14 @@ void TDesignationBox::keyPressEvent(QKeyEvent* event) {
     QComboBox::keyPressEvent(event);
     return;
   }
-  QChar key = TypedCharacter(event);
-  if (key.isNull() || !OnKeyPress) {
+  const QChar key = TypedCharacter(event);
+  if (key.isNull()) {
     QComboBox::keyPressEvent(event);
     return;
   }
-  bool handled = false;
-  RunGuarded(this, [&] {
-    OnKeyPress(key);
-    handled = true;
-  });
-  if (!handled || key.isNull()) {
-    event->accept();
-    return;
-  }
-  QComboBox::keyPressEvent(event);
+  // Nothing typed goes in; Enter moves on.
+  event->accept();
+  if (FilterKey(KeyFilterKind::Designation, key, Text()) == KeyVerdict::Enter) FocusNextControl(this);
 }
 
 void TDesignationBox::inputMethodEvent(QInputMethodEvent* event) {
@@ -170,7 +162,7 @@ void TDesignationBox::focusInEvent(QFocusEvent* event) {
     returningFromElsewhere_ = false;
     if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason) return;
   }
-  if (OnEnter) RunGuarded(this, OnEnter);
+  Q_EMIT entered();
 }
 
 void TDesignationBox::focusOutEvent(QFocusEvent* event) {
@@ -196,9 +188,8 @@ TSizeConverterPanel::TSizeConverterPanel(DesktopServices& services, QWidget* par
   PearlBox->SetText(QString());
   PearlBox->setAccessibleName(QStringLiteral("Pearl Plate"));
   PearlBox->lineEdit()->setAccessibleName(QStringLiteral("Pearl Plate"));
-  PearlBox->OnEnter = [this] { PearlBoxEnter(); };
-  PearlBox->OnKeyPress = [this](QChar& key) { PearlBoxKeyPress(key); };
-  PearlBox->OnChange = [this] { PearlBoxChange(); };
+  GuardedConnect(PearlBox, &TDesignationBox::entered, this, &TSizeConverterPanel::PearlBoxEnter);
+  GuardedConnect(PearlBox, &TDesignationBox::picked, this, &TSizeConverterPanel::PearlBoxChange);
 
   StoneBox = new TDesignationBox(this);
   StoneBox->setGeometry(109, 34, 92, 26);
@@ -206,21 +197,22 @@ TSizeConverterPanel::TSizeConverterPanel(DesktopServices& services, QWidget* par
   StoneBox->SetText(QString());
   StoneBox->setAccessibleName(QStringLiteral("Stone Size"));
   StoneBox->lineEdit()->setAccessibleName(QStringLiteral("Stone Size"));
-  StoneBox->OnEnter = [this] { StoneBoxEnter(); };
-  StoneBox->OnKeyPress = [this](QChar& key) { StoneBoxKeyPress(key); };
-  StoneBox->OnChange = [this] { StoneBoxChange(); };
+  GuardedConnect(StoneBox, &TDesignationBox::entered, this, &TSizeConverterPanel::StoneBoxEnter);
+  GuardedConnect(StoneBox, &TDesignationBox::picked, this, &TSizeConverterPanel::StoneBoxChange);
 
   MmBox = new TEdit(this);
   MmBox->setGeometry(214, 34, 129, 26);
   MmBox->setAccessibleName(QStringLiteral("Millimeters"));
-  MmBox->OnEnter = [this] { MmBoxEnter(); };
-  MmBox->OnKeyPress = [this](QChar& key) { MmBoxKeyPress(key); };
+  MmBox->SetKeyFilter(KeyFilterKind::MmBox, services_);
+  GuardedConnect(MmBox, &TEdit::entered, this, &TSizeConverterPanel::MmBoxEnter);
+  GuardedConnect(MmBox, &TEdit::calculationWanted, this, &TSizeConverterPanel::CalcBtnClick);
 
   InchBox = new TEdit(this);
   InchBox->setGeometry(356, 34, 129, 26);
   InchBox->setAccessibleName(QStringLiteral("Inches"));
-  InchBox->OnEnter = [this] { InchBoxEnter(); };
-  InchBox->OnKeyPress = [this](QChar& key) { InchBoxKeyPress(key); };
+  InchBox->SetKeyFilter(KeyFilterKind::InchBox, services_);
+  GuardedConnect(InchBox, &TEdit::entered, this, &TSizeConverterPanel::InchBoxEnter);
+  GuardedConnect(InchBox, &TEdit::calculationWanted, this, &TSizeConverterPanel::CalcBtnClick);
 
   Label9->setBuddy(PearlBox);
   Label10->setBuddy(StoneBox);
@@ -238,40 +230,12 @@ TSizeConverterPanel::TSizeConverterPanel(DesktopServices& services, QWidget* par
   ClearBtn1->setFocusPolicy(Qt::TabFocus);
   ClearBtn1->setAutoDefault(true);  // Enter on the focused button presses it
   GuardedConnect(ClearBtn1, &QPushButton::clicked, this, &TSizeConverterPanel::ClearBtnClick);
-
-  // Never shown: Enter in the size boxes presses it from code.
-  CalcBtn = new QPushButton(QStringLiteral("Calc"), this);
-  CalcBtn->setGeometry(206, -6, 42, 25);
-  CalcBtn->setFocusPolicy(Qt::NoFocus);
-  CalcBtn->hide();
-  GuardedConnect(CalcBtn, &QPushButton::clicked, this, &TSizeConverterPanel::CalcBtnClick);
 }
 
-void TSizeConverterPanel::MmBoxEnter() { ActiveBox = QStringLiteral("MM"); }
-void TSizeConverterPanel::InchBoxEnter() { ActiveBox = QStringLiteral("Inch"); }
-void TSizeConverterPanel::PearlBoxEnter() { ActiveBox = QStringLiteral("Pearl"); }
-void TSizeConverterPanel::StoneBoxEnter() { ActiveBox = QStringLiteral("Stone"); }
-
-void TSizeConverterPanel::SizeBoxKeyPress(KeyFilterKind kind, const QString& boxText, QChar& key) {
-  if (FilterTypedKey(kind, boxText, key, services_)) CalcBtn->click();
-}
-
-void TSizeConverterPanel::MmBoxKeyPress(QChar& key) {
-  SizeBoxKeyPress(KeyFilterKind::MmBox, MmBox->text(), key);
-}
-
-void TSizeConverterPanel::InchBoxKeyPress(QChar& key) {
-  SizeBoxKeyPress(KeyFilterKind::InchBox, InchBox->text(), key);
-}
-
-void TSizeConverterPanel::DesignationKeyPress(TDesignationBox* box, QChar& key) {
-  const KeyVerdict verdict = FilterKey(KeyFilterKind::Designation, key, box->Text());
-  key = QChar();
-  if (verdict == KeyVerdict::Enter) FocusNextControl(box);
-}
-
-void TSizeConverterPanel::PearlBoxKeyPress(QChar& key) { DesignationKeyPress(PearlBox, key); }
-void TSizeConverterPanel::StoneBoxKeyPress(QChar& key) { DesignationKeyPress(StoneBox, key); }
+void TSizeConverterPanel::MmBoxEnter() { ActiveBox = ConverterBox::Mm; }
+void TSizeConverterPanel::InchBoxEnter() { ActiveBox = ConverterBox::Inch; }
+void TSizeConverterPanel::PearlBoxEnter() { ActiveBox = ConverterBox::Pearl; }
+void TSizeConverterPanel::StoneBoxEnter() { ActiveBox = ConverterBox::Stone; }
 
 ConverterBoxes TSizeConverterPanel::ReadBoxes() const {
   return {{PearlBox->Text()}, {StoneBox->Text()}, {MmBox->text()}, {InchBox->text()}};

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QComboBox>
-#include <functional>
 
 #include "core/converter_steps.h"
 #include "core/key_filter.h"
@@ -16,16 +15,12 @@ class DesktopServices;
 class TEdit;
 
 // A designation list (PearlBox, StoneBox): a drop-down list with an edit field
-// in which nothing can be typed. Only a user's pick (mouse, arrow keys, wheel)
-// reports a change; texts the program writes never do.
+// in which nothing can be typed (Enter moves on). Only a user's pick (mouse,
+// arrow keys, wheel) is reported; texts the program writes never are.
 class TDesignationBox : public QComboBox {
   Q_OBJECT
  public:
   explicit TDesignationBox(QWidget* parent = nullptr);
-
-  std::function<void(QChar& key)> OnKeyPress;  // a typed character; null it to swallow
-  std::function<void()> OnEnter;               // focus gained
-  std::function<void()> OnChange;              // the user picked an item
 
   // As QComboBox's; a blank item gets a name for screen readers.
   void addItems(const QStringList& texts);
@@ -39,6 +34,10 @@ class TDesignationBox : public QComboBox {
   void wheelEvent(QWheelEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+
+ Q_SIGNALS:
+  void entered();  // focus gained, not counting the return from its own list
+  void picked();
 
  private:
   bool returningFromElsewhere_ = false;
@@ -59,27 +58,20 @@ class TSizeConverterPanel : public TPanel {
   TEdit* MmBox;
   TEdit* InchBox;
   QPushButton* ClearBtn1;
-  QPushButton* CalcBtn;
 
-  // The box the user entered last: "MM", "Inch", "Pearl", "Stone"; empty at start.
-  QString ActiveBox;
+  // The box the user entered last.
+  ConverterBox ActiveBox = ConverterBox::None;
 
   void MmBoxEnter();
   void InchBoxEnter();
   void PearlBoxEnter();
   void StoneBoxEnter();
-  void MmBoxKeyPress(QChar& key);
-  void InchBoxKeyPress(QChar& key);
-  void PearlBoxKeyPress(QChar& key);
-  void StoneBoxKeyPress(QChar& key);
   void PearlBoxChange();
   void StoneBoxChange();
   void CalcBtnClick();
   void ClearBtnClick();
 
  private:
-  void SizeBoxKeyPress(KeyFilterKind kind, const QString& boxText, QChar& key);
-  void DesignationKeyPress(TDesignationBox* box, QChar& key);
   ConverterBoxes ReadBoxes() const;
   void WriteBoxes(const ConverterBoxes& boxes);
   template <typename Step>

@@ -3,8 +3,6 @@
 #include <QKeyEvent>
 
 #include "platform/desktop_services.h"
-#include "platform/error_boundary.h"
-#include "platform/guarded_connect.h"
 #include "widgets/focus.h"
 #include "widgets/look.h"
 
@@ -40,10 +38,11 @@ QChar TypedCharacter(const QKeyEvent* event) {
 }
 
 TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {
-  GuardedConnect(this, &QLineEdit::textChanged, this, [this] {
+  // Passed on, not handled here: the receivers' connections guard them.
+  connect(this, &QLineEdit::textChanged, this, [this] {
     if (text() == lastText_) return;
     lastText_ = text();
-    if (OnChange) OnChange();
+    Q_EMIT changed();
   });
 }
 
@@ -74,15 +73,9 @@ bool FilterTypedKey(KeyFilterKind kind, const QString& boxText, QChar& key, Desk
   return false;
 }
 
-void TEdit::SetKeyFilter(KeyFilterKind kind, DesktopServices& services,
-                         std::function<void()> runCalculation) {
-  OnKeyPress = [this, kind, &services, run = std::move(runCalculation)](QChar& key) {
-    if (!FilterTypedKey(kind, text(), key, services)) return;
-    if (EnterActionOf(kind) == EnterAction::NextControl)
-      FocusNextControl(this);
-    else if (run)
-      run();
-  };
+void TEdit::SetKeyFilter(KeyFilterKind kind, DesktopServices& services) {
+  filter_ = kind;
+  services_ = &services;
 }
 
 void TEdit::SetReadOnlyBox(bool readOnly) {
@@ -102,17 +95,19 @@ void TEdit::keyPressEvent(QKeyEvent* event) {
   // The filters judge typed characters; select, copy, cut, paste, undo and
   // redo type none and work in every box.
   QChar key = IsEditingShortcut(event) ? QChar() : TypedCharacter(event);
-  if (key.isNull() || !OnKeyPress) {
+  if (key.isNull() || !filter_) {
     QLineEdit::keyPressEvent(event);
     return;
   }
   const QChar original = key;
-  bool handled = false;
-  RunGuarded(this, [&] {
-    OnKeyPress(key);
-    handled = true;
-  });
-  if (!handled) key = QChar();  // a handler that failed has used the key up
+  if (FilterTypedKey(*filter_, text(), key, *services_)) {
+    event->accept();
+    if (EnterActionOf(*filter_) == EnterAction::NextControl)
+      FocusNextControl(this);
+    else
+      Q_EMIT calculationWanted();
+    return;
+  }
   if (key.isNull()) {
     event->accept();
     return;
@@ -123,7 +118,7 @@ void TEdit::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
     return;
   }
-  // The handler or the key pad replaced the character: type the replacement.
+  // The key pad replaced the character: type the replacement.
   QKeyEvent replaced(QEvent::KeyPress, 0, Qt::NoModifier, QString(key));
   QLineEdit::keyPressEvent(&replaced);
 }
@@ -135,7 +130,7 @@ void TEdit::focusInEvent(QFocusEvent* event) {
     returningFromElsewhere_ = false;
     if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason) return;
   }
-  if (OnEnter) RunGuarded(this, OnEnter);
+  Q_EMIT entered();
 }
 
 void TEdit::focusOutEvent(QFocusEvent* event) {
@@ -145,7 +140,7 @@ void TEdit::focusOutEvent(QFocusEvent* event) {
     returningFromElsewhere_ = true;
     return;
   }
-  if (OnExit) RunGuarded(this, OnExit);
+  Q_EMIT left();
 }
 
 }  // namespace orvane

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QLineEdit>
-#include <functional>
+#include <optional>
 
 #include "core/key_filter.h"
 
@@ -9,30 +9,25 @@ namespace orvane {
 
 class DesktopServices;
 
-// A line edit that reports the four events the windows work with.
-//  - OnKeyPress: a typed character (Enter is '\r', Backspace '\b', Ctrl+letter
-//    its control code). The handler may set the key to a null QChar to
-//    swallow it. Keys that produce no character (arrows, Home, End, Delete,
-//    Tab, Esc) and the editing shortcuts (Ctrl+A, C, X, V, Z, Shift+Z) never
-//    reach it. Pasted text is never filtered.
-//  - OnEnter / OnExit: focus gained / lost.
-//  Each runs inside the error boundary.
-//  - OnChange: the text changed, by typing or by the program; setting the same
-//    text again is not a change.
+// A line edit that judges typed characters by its family's key filter and
+// reports the events the windows work with as signals.
+//  - A typed character is one a key produces (Enter is '\r', Backspace '\b',
+//    Ctrl+letter its control code). Keys that produce none (arrows, Home, End,
+//    Delete, Tab, Esc) and the editing shortcuts (Ctrl+A, C, X, V, Z, Shift+Z)
+//    are never judged; pasted text is never filtered.
+//  - entered / left: focus gained / lost, not counting a pop-up or another
+//    window taking it for a while.
+//  - changed: the text changed, by typing or by the program; setting the
+//    same text again is not a change.
 class TEdit : public QLineEdit {
   Q_OBJECT
  public:
   explicit TEdit(QWidget* parent = nullptr);
 
-  std::function<void(QChar& key)> OnKeyPress;
-  std::function<void()> OnEnter;
-  std::function<void()> OnExit;
-  std::function<void()> OnChange;
-
-  // Installs the standard key filter of a family of boxes as OnKeyPress:
-  // refused characters beep (or vanish silently), Enter either runs the
-  // calculation or moves to the next control.
-  void SetKeyFilter(KeyFilterKind kind, DesktopServices& services, std::function<void()> runCalculation = {});
+  // The family's key filter judges every typed character: refused ones beep
+  // (or vanish silently); Enter moves on to the next control or, in a family
+  // whose Enter calculates, emits calculationWanted.
+  void SetKeyFilter(KeyFilterKind kind, DesktopServices& services);
 
   // Read-only box: button-face background, skipped by Tab.
   void SetReadOnlyBox(bool readOnly);
@@ -42,7 +37,15 @@ class TEdit : public QLineEdit {
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
 
+ Q_SIGNALS:
+  void entered();
+  void left();
+  void changed();
+  void calculationWanted();
+
  private:
+  std::optional<KeyFilterKind> filter_;
+  DesktopServices* services_ = nullptr;
   QString lastText_;
   bool returningFromElsewhere_ = false;
 };

@@ -577,10 +577,6 @@ void TExtPageControl::PaintControl(QPainter& p) const {
       }
       const QRect r = captionRect.adjusted(2, 2, -2, -2);
       const int flags = Qt::AlignCenter | Qt::TextSingleLine;
-      if (OnDrawTab) {
-        OnDrawTab(p, i, r, selected);
-        continue;
-      }
       if (!pages_[i].enabled) {
         p.setPen(light);
         p.drawText(r.translated(1, 1), flags, pages_[i].caption);

@@ -6,10 +6,9 @@
 #include <QRect>
 #include <QStringList>
 #include <QWidget>
+#include <stdexcept>
 
 class QPainter;
-#include <functional>
-#include <stdexcept>
 
 class QStackedWidget;
 
@@ -24,16 +23,15 @@ class TTabSheet : public QWidget {
   Q_OBJECT
  public:
   explicit TTabSheet(QWidget* parent = nullptr);
-  // The default show handler runs OnShow, for pages that need no class of
+  // The default show handler reports it, for pages that need no class of
   // their own.
-  virtual void Shown() {
-    if (OnShow) OnShow();
-  }
+  virtual void Shown() { Q_EMIT shown(); }
   // The grids that the main window's First / Prior / Next / Last buttons move
   // while this page is active, in the order they move.
   virtual QList<TStringGrid*> NavigationGrids() const { return {}; }
 
-  std::function<void()> OnShow;
+ Q_SIGNALS:
+  void shown();
 };
 
 enum class TExtTabPosition { tabPosTop, tabPosBottom };
@@ -98,9 +96,6 @@ class TExtPageControl : public QWidget {
   // When 0 or more, this page becomes active when the control is first shown,
   // whatever page was chosen before.
   void SetInitialPage(int index) { initialPage_ = index; }
-  // Replaces the drawing of a tab's caption: painter, page index, caption
-  // rectangle, whether the tab is the active one.
-  std::function<void(QPainter&, int, const QRect&, bool)> OnDrawTab;
 
   QColor TabActiveColor() const { return activeColor_; }
   QColor TabInactiveColor() const { return inactiveColor_; }

@@ -4,7 +4,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "platform/error_boundary.h"
 #include "widgets/look.h"
 
 namespace orvane {
@@ -65,9 +64,7 @@ void TFxLabel::SetLinkTarget(const QString& target) {
   setFocusPolicy(target.isEmpty() ? Qt::NoFocus : Qt::TabFocus);
 }
 
-void TFxLabel::ActivateLink() {
-  if (OnClick) RunGuarded(this, [&] { OnClick(); });
-}
+void TFxLabel::ActivateLink() { Q_EMIT clicked(); }
 
 void TFxLabel::keyPressEvent(QKeyEvent* event) {
   if (linkTarget_.isEmpty() || !IsLinkActivationKey(event)) return QWidget::keyPressEvent(event);

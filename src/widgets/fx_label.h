@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QWidget>
-#include <functional>
 
 #include "widgets/url_label.h"
 
@@ -25,10 +24,6 @@ class TFxLabel : public QWidget, public TLinkWidget {
   Qt::Alignment Alignment() const { return alignment_; }
   void SetAlignment(Qt::Alignment horizontal);
 
-  // Runs inside the error boundary when the label is clicked (and, for a
-  // link, on Enter or Space).
-  std::function<void()> OnClick;
-
   // The address its click opens: non-empty makes it a link that Tab reaches.
   QString LinkTarget() const override { return linkTarget_; }
   void SetLinkTarget(const QString& target);
@@ -36,6 +31,10 @@ class TFxLabel : public QWidget, public TLinkWidget {
 
   // Draws the label as it appears on screen into a painter of its size.
   void Render(QPainter& painter) const;
+
+ Q_SIGNALS:
+  // A click, and for a link Enter or Space.
+  void clicked();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -2,20 +2,24 @@
 
 #include <QWidget>
 #include <array>
-#include <functional>
+
+#include "widgets/string_grid.h"
 
 class QToolButton;
 
 namespace orvane {
 
 // The flat First / Prior / Next / Last record bar: four 29 x 25 buttons with
-// their pictures and hints. The buttons never take the focus, so the grid
-// they move keeps it. Each click runs inside the error boundary.
+// their pictures and hints, one family that reports which step was chosen.
+// The buttons never take the focus, so the grid they move keeps it.
 class TNavigationBar : public QWidget {
   Q_OBJECT
  public:
-  TNavigationBar(QWidget* parent, std::array<std::function<void()>, 4> clicks);
+  explicit TNavigationBar(QWidget* parent);
   std::array<QToolButton*, 4> Buttons;
+
+ Q_SIGNALS:
+  void stepChosen(GridNavigation step);
 };
 
 }  // namespace orvane

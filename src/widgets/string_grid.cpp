@@ -226,7 +226,7 @@ QRect TStringGrid::CellRect(int col, int row) const {
 }
 
 bool TStringGrid::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseMove && OnMouseMove) OnMouseMove();
+  if (event->type() == QEvent::MouseMove) Q_EMIT mouseMoved();
   return QTableView::eventFilter(watched, event);
 }
 

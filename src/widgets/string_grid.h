@@ -4,7 +4,6 @@
 #include <QList>
 #include <QStringList>
 #include <QTableView>
-#include <functional>
 #include <span>
 
 namespace orvane {
@@ -84,9 +83,10 @@ class TStringGrid : public QTableView {
   QRect DataArea() const;
   QRect CellRect(int col, int row) const;
 
+ Q_SIGNALS:
   // The pointer moved anywhere over the grid: cells, heading row or scroll
   // bars, with or without a button held.
-  std::function<void()> OnMouseMove;
+  void mouseMoved();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

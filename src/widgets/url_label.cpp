@@ -10,7 +10,6 @@
 #include <QUrl>
 
 #include "platform/desktop_services.h"
-#include "platform/error_boundary.h"
 #include "platform/guarded_connect.h"
 #include "widgets/look.h"
 
@@ -112,9 +111,7 @@ TLinkLabel::TLinkLabel(QWidget* parent) : QLabel(parent) {
   setFocusPolicy(Qt::TabFocus);
 }
 
-void TLinkLabel::Activate() {
-  if (OnClick) RunGuarded(this, [&] { OnClick(); });
-}
+void TLinkLabel::Activate() { Q_EMIT clicked(); }
 
 void TLinkLabel::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);

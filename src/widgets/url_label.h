@@ -3,7 +3,6 @@
 #include <QColor>
 #include <QLabel>
 #include <QString>
-#include <functional>
 #include <optional>
 
 class QKeyEvent;
@@ -51,8 +50,9 @@ class TLinkLabel : public QLabel, public TLinkWidget {
   void SetLinkTarget(const QString& target) { target_ = target; }
   void ActivateLink() override { Activate(); }
 
-  // The label's own click notification; runs inside the error boundary.
-  std::function<void()> OnClick;
+ Q_SIGNALS:
+  // A click, or Enter or Space on the focused label.
+  void clicked();
 
  protected:
   virtual void Activate();
@@ -94,7 +94,7 @@ class TUrlLabel : public TLinkLabel {
   bool Hovering() const { return timer_ != nullptr; }
 
  protected:
-  // Hands the target to the desktop, then runs OnClick.
+  // Hands the target to the desktop, then reports the click.
   void Activate() override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void enterEvent(QEnterEvent* event) override;

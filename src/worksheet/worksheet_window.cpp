@@ -178,11 +178,7 @@ void TWorksheetFrm::CreateTopPanel() {
   Project->setMaxLength(kProjectLimit);
   caption->setBuddy(Project);
   // Enter goes on to the first description, as it does from box to box below.
-  Project->OnKeyPress = [this](QChar& key) {
-    if (key != kEnterKey) return;
-    key = QChar();
-    FocusNextControl(Project);
-  };
+  Project->SetKeyFilter(KeyFilterKind::Text, services_);
   GuardedConnect(Project, &QLineEdit::textChanged, this, [this] { RelaxLimit(Project, kProjectLimit); });
 }
 
@@ -239,7 +235,8 @@ void TWorksheetFrm::BindRowHandlers(int k) {
   const int i = k - 1;
   // The typed boxes all record that the user is in them; only the size boxes
   // act when they are left.
-  for (TEdit* box : {Desc[i], Mm[i], Inch[i], Nob[i]}) box->OnEnter = [this, box] { enteredBox_ = box; };
+  for (TEdit* box : {Desc[i], Mm[i], Inch[i], Nob[i]})
+    GuardedConnect(box, &TEdit::entered, this, [this, box] { enteredBox_ = box; });
   auto exitOf = [this](TEdit* box, void (TWorksheetFrm::*handler)(int), int row) {
     return [this, box, handler, row] {
       if (enteredBox_ != box) return;
@@ -247,33 +244,25 @@ void TWorksheetFrm::BindRowHandlers(int k) {
       (this->*handler)(row);
     };
   };
-  Mm[i]->OnExit = exitOf(Mm[i], &TWorksheetFrm::RowSizeFromMm, k);
-  Inch[i]->OnExit = exitOf(Inch[i], &TWorksheetFrm::RowSizeFromInch, k);
+  GuardedConnect(Mm[i], &TEdit::left, this, exitOf(Mm[i], &TWorksheetFrm::RowSizeFromMm, k));
+  GuardedConnect(Inch[i], &TEdit::left, this, exitOf(Inch[i], &TWorksheetFrm::RowSizeFromInch, k));
   for (TEdit* box : {Desc[i], Nob[i]})
-    box->OnExit = [this, box] {
+    GuardedConnect(box, &TEdit::left, this, [this, box] {
       if (enteredBox_ == box) enteredBox_ = nullptr;
-    };
+    });
 
-  auto filtered = [this](TEdit* box, KeyFilterKind kind) {
-    return [this, box, kind](QChar& key) {
-      if (FilterTypedKey(kind, box->text(), key, services_)) FocusNextControl(box);
-    };
-  };
-  Mm[i]->OnKeyPress = filtered(Mm[i], KeyFilterKind::WorksheetMm);
-  Inch[i]->OnKeyPress = filtered(Inch[i], KeyFilterKind::WorksheetInch);
-  Nob[i]->OnKeyPress = filtered(Nob[i], KeyFilterKind::WorksheetNob);
-  Desc[i]->OnKeyPress = [this, i](QChar& key) {
-    if (key != kEnterKey) return;
-    key = QChar();
-    FocusNextControl(Desc[i]);
-  };
+  // Enter moves on from every box of a row.
+  Mm[i]->SetKeyFilter(KeyFilterKind::WorksheetMm, services_);
+  Inch[i]->SetKeyFilter(KeyFilterKind::WorksheetInch, services_);
+  Nob[i]->SetKeyFilter(KeyFilterKind::WorksheetNob, services_);
+  Desc[i]->SetKeyFilter(KeyFilterKind::Text, services_);
   GuardedConnect(Desc[i], &QLineEdit::textChanged, this, [this, i] { RelaxLimit(Desc[i], kDescLimit); });
 
-  Nob[i]->OnChange = [this, k] { RowLengthFromCount(k); };
-  Tot[i]->OnChange = [this] {
+  GuardedConnect(Nob[i], &TEdit::changed, this, [this, k] { RowLengthFromCount(k); });
+  GuardedConnect(Tot[i], &TEdit::changed, this, [this] {
     // A load works the total out once, after its last row.
     if (!loading_) CalcBtnClick();
-  };
+  });
   Nob[i]->installEventFilter(this);
 }
 
@@ -317,9 +306,6 @@ void TWorksheetFrm::CreateButtonBar() {
   // Esc is the window's own shortcut (below), not the button's.
   MakeKeyboardButton(CloseBtn, QStringLiteral("Close"), QKeySequence(Qt::Key_Escape), false);
 
-  CalcBtn = new QPushButton(QStringLiteral("Calculate"), this);
-  CalcBtn->setVisible(false);
-
   auto bind = [this](QPushButton* b, void (TWorksheetFrm::*handler)()) {
     GuardedConnect(b, &QAbstractButton::clicked, this, handler);
   };
@@ -330,7 +316,6 @@ void TWorksheetFrm::CreateButtonBar() {
   bind(HelpBtn, &TWorksheetFrm::HelpBtnClick);
   bind(ClearBtn, &TWorksheetFrm::ClearBtnClick);
   bind(CloseBtn, &TWorksheetFrm::CloseBtnClick);
-  bind(CalcBtn, &TWorksheetFrm::CalcBtnClick);
 
   // The Close button is the window's cancel button.
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);

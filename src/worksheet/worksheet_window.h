@@ -49,7 +49,6 @@ class TWorksheetFrm : public QWidget {
   QPushButton* ClearBtn;
   QPushButton* RecentBtn;  // the recent worksheets, as a menu
   QPushButton* CloseBtn;
-  QPushButton* CalcBtn;  // never visible: carries the total
 
   // Row values, index k - 1 for row k.
   std::array<WorksheetRowValues, kWorksheetRows> Rows{};

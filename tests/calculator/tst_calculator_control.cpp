@@ -61,7 +61,6 @@ class TestCalculatorControl : public QObject {
   void greyMemoryButtonsIgnoreClicks();
   void keyMapping_data();
   void keyMapping();
-  void keyPressNotificationCanDropKeys();
   void copyAndPaste();
   void keyPressFlashesItsButton();
   void failureSoundsTheAlert();
@@ -296,16 +295,6 @@ void TestCalculatorControl::keyMapping() {
   QCOMPARE(double(f.calc->Memory()), memory);
 }
 
-void TestCalculatorControl::keyPressNotificationCanDropKeys() {
-  Fixture f;
-  f.calc->OnKeyPress = [](QChar& key) {
-    if (key == u'5') key = QChar();
-    if (key == u'x') key = u'*';
-  };
-  QTest::keyClicks(f.calc, "152x3=");
-  QCOMPARE(f.calc->Text(), QStringLiteral("36 "));
-}
-
 void TestCalculatorControl::copyAndPaste() {
   Fixture f;
   QTest::keyClicks(f.calc, "1+2=");
@@ -332,9 +321,8 @@ void TestCalculatorControl::copyAndPaste() {
 void TestCalculatorControl::keyPressFlashesItsButton() {
   Fixture f;
   QList<TFxCalculatorButton> sunkenWhileProcessed;
-  f.calc->OnButtonPressed = [&](TFxCalculator& c, TFxCalculatorButton) {
-    sunkenWhileProcessed << c.PressedButton();
-  };
+  QObject::connect(f.calc, &TFxCalculator::buttonPressed,
+                   [&](TFxCalculatorButton) { sunkenWhileProcessed << f.calc->PressedButton(); });
   QTest::keyClicks(f.calc, "4*");
   QTest::keyClick(f.calc, Qt::Key_Return);
   QCOMPARE(sunkenWhileProcessed, (QList<TFxCalculatorButton>{cb4, cbMul, cbEquals}));

@@ -7,6 +7,7 @@
 using namespace orvane;
 
 Q_DECLARE_METATYPE(orvane::SizeEntry)
+Q_DECLARE_METATYPE(orvane::ConverterBox)
 
 namespace {
 
@@ -22,12 +23,12 @@ QStringList Seen(const ConverterBoxes& boxes) {
 
 // The panel after an earlier conversion of 1.5 mm, with `typed` in the box
 // the marker names.
-ConverterBoxes After15Mm(const QString& marker, const QString& typed) {
+ConverterBoxes After15Mm(ConverterBox marker, const QString& typed) {
   ConverterBoxes boxes{{QStringLiteral("8 - 9")},
                        {QStringLiteral("3 - 4")},
                        {QStringLiteral("1.5")},
                        {QStringLiteral("0.05906")}};
-  (marker == QLatin1String("Inch") ? boxes.InchBox : boxes.MmBox).text = typed;
+  (marker == ConverterBox::Inch ? boxes.InchBox : boxes.MmBox).text = typed;
   return boxes;
 }
 
@@ -140,8 +141,8 @@ void ConverterStepsTest::millimetres() {
   QFETCH(QString, inch);
   QFETCH(QString, pearl);
   QFETCH(QString, stone);
-  ConverterBoxes boxes = After15Mm(QStringLiteral("MM"), mm);
-  QCOMPARE(ConvertSize(QStringLiteral("MM"), {}, boxes), SizeEntry::Converted);
+  ConverterBoxes boxes = After15Mm(ConverterBox::Mm, mm);
+  QCOMPARE(ConvertSize(ConverterBox::Mm, {}, boxes), SizeEntry::Converted);
   // The typed box is never rewritten.
   QCOMPARE(Seen(boxes), (QStringList{pearl, stone, kKept, inch}));
 }
@@ -190,56 +191,44 @@ void ConverterStepsTest::inches() {
   QFETCH(QString, mm);
   QFETCH(QString, pearl);
   QFETCH(QString, stone);
-  ConverterBoxes boxes = After15Mm(QStringLiteral("Inch"), inch);
-  QCOMPARE(ConvertSize(QStringLiteral("Inch"), {}, boxes), SizeEntry::Converted);
+  ConverterBoxes boxes = After15Mm(ConverterBox::Inch, inch);
+  QCOMPARE(ConvertSize(ConverterBox::Inch, {}, boxes), SizeEntry::Converted);
   QCOMPARE(Seen(boxes), (QStringList{pearl, stone, mm, kKept}));
 }
 
 // A text that is no size stops the step with the program's error; the other
 // size box is already emptied and the designations keep their answers.
 void ConverterStepsTest::failures_data() {
-  QTest::addColumn<QString>("marker");
+  QTest::addColumn<ConverterBox>("marker");
   QTest::addColumn<QString>("text");
   QTest::addColumn<QString>("message");
-  QTest::newRow("two points") << "MM"
-                              << "1.2.3"
+  QTest::newRow("two points") << ConverterBox::Mm << "1.2.3"
                               << "'1.2.3' is not a valid floating point value";
-  QTest::newRow("letter in millimetres") << "MM"
-                                         << "2a"
+  QTest::newRow("letter in millimetres") << ConverterBox::Mm << "2a"
                                          << "'2a' is not a valid floating point value";
-  QTest::newRow("blank inside millimetres") << "MM"
-                                            << "2 3"
+  QTest::newRow("blank inside millimetres") << ConverterBox::Mm << "2 3"
                                             << "'2 3' is not a valid floating point value";
-  QTest::newRow("negative millimetres") << "MM"
-                                        << "-2"
+  QTest::newRow("negative millimetres") << ConverterBox::Mm << "-2"
                                         << "'-2' is below zero: a size or length cannot be negative";
-  QTest::newRow("letter in inches") << "Inch"
-                                    << "1x"
+  QTest::newRow("letter in inches") << ConverterBox::Inch << "1x"
                                     << "'1x' is not a valid floating point value";
-  QTest::newRow("negative inches") << "Inch"
-                                   << "-0.5"
+  QTest::newRow("negative inches") << ConverterBox::Inch << "-0.5"
                                    << "'-0.5' is below zero: a size or length cannot be negative";
-  QTest::newRow("no denominator") << "Inch"
-                                  << "1/"
+  QTest::newRow("no denominator") << ConverterBox::Inch << "1/"
                                   << "'' is not a valid integer value";
-  QTest::newRow("zero denominator") << "Inch"
-                                    << "1/0"
+  QTest::newRow("zero denominator") << ConverterBox::Inch << "1/0"
                                     << "Floating point division by zero";
-  QTest::newRow("decimal numerator") << "Inch"
-                                     << "1.5/2"
+  QTest::newRow("decimal numerator") << ConverterBox::Inch << "1.5/2"
                                      << "'1.5' is not a valid integer value";
-  QTest::newRow("blank after the slash") << "Inch"
-                                         << "1 1/ 2"
+  QTest::newRow("blank after the slash") << ConverterBox::Inch << "1 1/ 2"
                                          << "'1 1/' is not a valid floating point value";
-  QTest::newRow("two points in inches") << "Inch"
-                                        << "1..5"
+  QTest::newRow("two points in inches") << ConverterBox::Inch << "1..5"
                                         << "'1..5' is not a valid floating point value";
-  QTest::newRow("letter in a fraction") << "Inch"
-                                        << "1/a" << kFractionMessage;
+  QTest::newRow("letter in a fraction") << ConverterBox::Inch << "1/a" << kFractionMessage;
 }
 
 void ConverterStepsTest::failures() {
-  QFETCH(QString, marker);
+  QFETCH(ConverterBox, marker);
   QFETCH(QString, text);
   QFETCH(QString, message);
   ConverterBoxes boxes = After15Mm(marker, text);
@@ -249,34 +238,30 @@ void ConverterStepsTest::failures() {
   } catch (const std::runtime_error& e) {
     QCOMPARE(QString::fromUtf8(e.what()), message);
   }
-  const bool inches = marker == QLatin1String("Inch");
+  const bool inches = marker == ConverterBox::Inch;
   QCOMPARE(Seen(boxes), (QStringList{kKept, kKept, inches ? QString() : kKept, inches ? kKept : QString()}));
 }
 
 // A range a pick wrote is shown for reading: Enter on it is refused (the
 // panel beeps) after the other size box is emptied.
 void ConverterStepsTest::pickedRangeIsRefused_data() {
-  QTest::addColumn<QString>("marker");
+  QTest::addColumn<ConverterBox>("marker");
   QTest::addColumn<QString>("text");
   QTest::addColumn<SizeEntry>("entry");
   QTest::addColumn<QStringList>("expected");
-  QTest::newRow("millimetre range") << "MM"
-                                    << "1.20 - 1.30" << SizeEntry::Refused
+  QTest::newRow("millimetre range") << ConverterBox::Mm << "1.20 - 1.30" << SizeEntry::Refused
                                     << QStringList{kKept, kKept, kKept, ""};
   QTest::newRow("millimetre range with blanks")
-      << "MM"
-      << " 1.20 - 1.30 " << SizeEntry::Refused << QStringList{kKept, kKept, kKept, ""};
-  QTest::newRow("inch range") << "Inch"
-                              << "0.0472 - 0.0512" << SizeEntry::Refused
+      << ConverterBox::Mm << " 1.20 - 1.30 " << SizeEntry::Refused << QStringList{kKept, kKept, kKept, ""};
+  QTest::newRow("inch range") << ConverterBox::Inch << "0.0472 - 0.0512" << SizeEntry::Refused
                               << QStringList{kKept, kKept, "", kKept};
   // The millimetre range in the inch box is only a text that is no size.
   QTest::newRow("a size again converts")
-      << "MM"
-      << "1.2" << SizeEntry::Converted << QStringList{"4 - 5", "1 - 2", kKept, "0.04724"};
+      << ConverterBox::Mm << "1.2" << SizeEntry::Converted << QStringList{"4 - 5", "1 - 2", kKept, "0.04724"};
 }
 
 void ConverterStepsTest::pickedRangeIsRefused() {
-  QFETCH(QString, marker);
+  QFETCH(ConverterBox, marker);
   QFETCH(QString, text);
   const PickedRanges ranges{QStringLiteral("1.20 - 1.30"), QStringLiteral("0.0472 - 0.0512")};
   ConverterBoxes boxes = After15Mm(marker, text);
@@ -287,54 +272,63 @@ void ConverterStepsTest::pickedRangeIsRefused() {
 // Whatever the marker, the designations are looked up from the millimetre
 // text as it stands once the size boxes are done.
 void ConverterStepsTest::lookupFollowsTheMillimetreText_data() {
-  QTest::addColumn<QString>("marker");
+  QTest::addColumn<ConverterBox>("marker");
   QTest::addColumn<QString>("mm");
   QTest::addColumn<QStringList>("expected");
-  QTest::newRow("no box entered yet") << ""
-                                      << "2.3" << QStringList{"16 - 17", "7 - 8", kKept, kKept};
-  QTest::newRow("list active") << "Pearl"
-                               << "0.8" << QStringList{"1", "000", kKept, kKept};
-  QTest::newRow("nothing in millimetres") << ""
-                                          << "" << QStringList{kKept, kKept, kKept, kKept};
+  QTest::newRow("no box entered yet")
+      << ConverterBox::None << "2.3" << QStringList{"16 - 17", "7 - 8", kKept, kKept};
+  QTest::newRow("list active") << ConverterBox::Pearl << "0.8" << QStringList{"1", "000", kKept, kKept};
+  QTest::newRow("nothing in millimetres")
+      << ConverterBox::None << "" << QStringList{kKept, kKept, kKept, kKept};
 }
 
 void ConverterStepsTest::lookupFollowsTheMillimetreText() {
-  QFETCH(QString, marker);
+  QFETCH(ConverterBox, marker);
   QFETCH(QString, mm);
-  ConverterBoxes boxes = After15Mm(QStringLiteral("MM"), mm);
+  ConverterBoxes boxes = After15Mm(ConverterBox::Mm, mm);
   QCOMPARE(ConvertSize(marker, {}, boxes), SizeEntry::Converted);
   QTEST(Seen(boxes), "expected");
 }
 
 void ConverterStepsTest::picks_data() {
-  QTest::addColumn<QString>("list");  // the marker of the list picked in
+  QTest::addColumn<ConverterBox>("list");  // the list picked in
   QTest::addColumn<int>("index");
   QTest::addColumn<QStringList>("expected");  // PearlBox, StoneBox, MmBox, InchBox
-  QTest::newRow("PP 1") << "Pearl" << 1 << QStringList{kKept, "000", "0.80 - 0.90", "0.0315 - 0.0354"};
-  QTest::newRow("PP 5") << "Pearl" << 5 << QStringList{kKept, "2", "1.20 - 1.30", "0.0472 - 0.0512"};
-  QTest::newRow("PP 23") << "Pearl" << 23 << QStringList{kKept, "11", "2.85 - 3.00", "0.1122 - 0.1181"};
-  QTest::newRow("PP 37") << "Pearl" << 37 << QStringList{kKept, "19", "4.50 - 4.60", "0.1772 - 0.1811"};
-  QTest::newRow("SS 000") << "Stone" << 1 << QStringList{"1", kKept, "0.800 - 0.900", "0.0315 - 0.0354"};
-  QTest::newRow("SS 2") << "Stone" << 5 << QStringList{"5, 6", kKept, "1.200 - 1.350", "0.0472 - 0.0531"};
-  QTest::newRow("SS 11") << "Stone" << 14 << QStringList{"23", kKept, "2.850 - 3.000", "0.1122 - 0.1181"};
-  QTest::newRow("SS 19") << "Stone" << 22 << QStringList{"36, 37", kKept, "4.400 - 4.600", "0.1732 - 0.1811"};
-  QTest::newRow("SS 20") << "Stone" << 23 << QStringList{"", kKept, "4.600 - 4.800", "0.1811 - 0.1890"};
+  QTest::newRow("PP 1") << ConverterBox::Pearl << 1
+                        << QStringList{kKept, "000", "0.80 - 0.90", "0.0315 - 0.0354"};
+  QTest::newRow("PP 5") << ConverterBox::Pearl << 5
+                        << QStringList{kKept, "2", "1.20 - 1.30", "0.0472 - 0.0512"};
+  QTest::newRow("PP 23") << ConverterBox::Pearl << 23
+                         << QStringList{kKept, "11", "2.85 - 3.00", "0.1122 - 0.1181"};
+  QTest::newRow("PP 37") << ConverterBox::Pearl << 37
+                         << QStringList{kKept, "19", "4.50 - 4.60", "0.1772 - 0.1811"};
+  QTest::newRow("SS 000") << ConverterBox::Stone << 1
+                          << QStringList{"1", kKept, "0.800 - 0.900", "0.0315 - 0.0354"};
+  QTest::newRow("SS 2") << ConverterBox::Stone << 5
+                        << QStringList{"5, 6", kKept, "1.200 - 1.350", "0.0472 - 0.0531"};
+  QTest::newRow("SS 11") << ConverterBox::Stone << 14
+                         << QStringList{"23", kKept, "2.850 - 3.000", "0.1122 - 0.1181"};
+  QTest::newRow("SS 19") << ConverterBox::Stone << 22
+                         << QStringList{"36, 37", kKept, "4.400 - 4.600", "0.1732 - 0.1811"};
+  QTest::newRow("SS 20") << ConverterBox::Stone << 23
+                         << QStringList{"", kKept, "4.600 - 4.800", "0.1811 - 0.1890"};
   QTest::newRow("SS 45 crosses 10 mm")
-      << "Stone" << 48 << QStringList{"", kKept, "9.852 - 10.187", "0.3879 - 0.4011"};
-  QTest::newRow("SS 100") << "Stone" << 103 << QStringList{"", kKept, "24.220 - 24.470", "0.9535 - 0.9634"};
+      << ConverterBox::Stone << 48 << QStringList{"", kKept, "9.852 - 10.187", "0.3879 - 0.4011"};
+  QTest::newRow("SS 100") << ConverterBox::Stone << 103
+                          << QStringList{"", kKept, "24.220 - 24.470", "0.9535 - 0.9634"};
   // The blank item, or no item at all, empties the other three boxes.
-  QTest::newRow("PP blank item") << "Pearl" << 0 << QStringList{kKept, "", "", ""};
-  QTest::newRow("SS no item") << "Stone" << -1 << QStringList{"", kKept, "", ""};
-  QTest::newRow("beyond the table") << "Pearl" << 38 << QStringList{kKept, "", "", ""};
+  QTest::newRow("PP blank item") << ConverterBox::Pearl << 0 << QStringList{kKept, "", "", ""};
+  QTest::newRow("SS no item") << ConverterBox::Stone << -1 << QStringList{"", kKept, "", ""};
+  QTest::newRow("beyond the table") << ConverterBox::Pearl << 38 << QStringList{kKept, "", "", ""};
 }
 
 void ConverterStepsTest::picks() {
-  QFETCH(QString, list);
+  QFETCH(ConverterBox, list);
   QFETCH(int, index);
   QFETCH(QStringList, expected);
-  ConverterBoxes boxes = After15Mm(QStringLiteral("MM"), QStringLiteral("2.3"));
+  ConverterBoxes boxes = After15Mm(ConverterBox::Mm, QStringLiteral("2.3"));
   PickedRanges ranges;
-  if (list == QLatin1String("Pearl"))
+  if (list == ConverterBox::Pearl)
     PearlPlatePicked(list, index, boxes, ranges);
   else
     StoneSizePicked(list, index, boxes, ranges);
@@ -348,17 +342,17 @@ void ConverterStepsTest::picks() {
 // A pick made while the list is not the active box converts nothing.
 void ConverterStepsTest::pickNeedsItsListActive_data() {
   QTest::addColumn<bool>("stoneList");
-  QTest::addColumn<QString>("marker");
-  QTest::newRow("PP while in millimetres") << false << "MM";
-  QTest::newRow("PP while in the stone list") << false << "Stone";
-  QTest::newRow("SS while in the pearl list") << true << "Pearl";
-  QTest::newRow("SS before any box") << true << "";
+  QTest::addColumn<ConverterBox>("marker");
+  QTest::newRow("PP while in millimetres") << false << ConverterBox::Mm;
+  QTest::newRow("PP while in the stone list") << false << ConverterBox::Stone;
+  QTest::newRow("SS while in the pearl list") << true << ConverterBox::Pearl;
+  QTest::newRow("SS before any box") << true << ConverterBox::None;
 }
 
 void ConverterStepsTest::pickNeedsItsListActive() {
   QFETCH(bool, stoneList);
-  QFETCH(QString, marker);
-  ConverterBoxes boxes = After15Mm(QStringLiteral("MM"), QStringLiteral("2.3"));
+  QFETCH(ConverterBox, marker);
+  ConverterBoxes boxes = After15Mm(ConverterBox::Mm, QStringLiteral("2.3"));
   PickedRanges ranges{QStringLiteral("earlier"), QStringLiteral("earlier")};
   if (stoneList)
     StoneSizePicked(marker, 5, boxes, ranges);

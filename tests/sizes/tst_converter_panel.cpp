@@ -385,7 +385,7 @@ void ConverterPanelTest::clearEmptiesEverything() {
   QTest::mouseClick(Panel()->ClearBtn1, Qt::LeftButton);
   QCOMPARE(Texts(), QStringList(4, QString()));
   QCOMPARE(Panel()->PearlBox->currentIndex(), -1);
-  QCOMPARE(Panel()->ActiveBox, QStringLiteral("MM"));
+  QCOMPARE(Panel()->ActiveBox, ConverterBox::Mm);
   QCOMPARE(QApplication::focusWidget(), Panel()->MmBox);  // the caret stays in the box
   QTest::keyClick(Panel()->MmBox, Qt::Key_Return);
   QCOMPARE(Texts(), QStringList(4, QString()));
@@ -395,9 +395,9 @@ void ConverterPanelTest::clearEmptiesEverything() {
 
 void ConverterPanelTest::tabOrder() {
   FocusWidget(Panel()->PearlBox);
-  QCOMPARE(Panel()->ActiveBox, QStringLiteral("Pearl"));
+  QCOMPARE(Panel()->ActiveBox, ConverterBox::Pearl);
   const QList<QWidget*> order{Panel()->StoneBox, Panel()->MmBox, Panel()->InchBox};
-  const QStringList markers{"Stone", "MM", "Inch"};
+  const QList<ConverterBox> markers{ConverterBox::Stone, ConverterBox::Mm, ConverterBox::Inch};
   for (int i = 0; i < order.size(); ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), order[i]);

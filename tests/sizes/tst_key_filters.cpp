@@ -61,7 +61,8 @@ void KeyFiltersTest::Build(KeyFilterKind kind) {
   box_ = new TEdit(window_.get());
   next_ = new TEdit(window_.get());
   next_->move(0, 40);
-  box_->SetKeyFilter(kind, services_, [this] { ++runs_; });
+  box_->SetKeyFilter(kind, services_);
+  connect(box_, &TEdit::calculationWanted, this, [this] { ++runs_; });
   window_->show();
   FocusWidget(box_);
 }

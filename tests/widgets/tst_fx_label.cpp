@@ -70,7 +70,7 @@ class TestFxLabel : public QObject {
     QCOMPARE(QAccessible::queryAccessibleInterface(&label)->role(), QAccessible::StaticText);
 
     int clicks = 0;
-    label.OnClick = [&] { ++clicks; };
+    QObject::connect(&label, &TFxLabel::clicked, [&] { ++clicks; });
     label.SetLinkTarget("https://example.org");
     QCOMPARE(label.focusPolicy(), Qt::TabFocus);
     QTest::keyClick(&label, Qt::Key_Return);

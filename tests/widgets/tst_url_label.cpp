@@ -82,7 +82,7 @@ class TestUrlLabel : public QObject {
     label->SetURL("https://example.org/" + QString(1100, u'z'));
     label->SetCaption("Give");
     int clicks = 0;
-    label->OnClick = [&] { ++clicks; };
+    QObject::connect(label, &TLinkLabel::clicked, [&] { ++clicks; });
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
