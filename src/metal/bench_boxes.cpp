@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "platform/announcer.h"
+#include "platform/guarded_connect.h"
 #include "widgets/edit.h"
 
 namespace orvane {
@@ -15,7 +16,8 @@ TEdit* makeNumberBox(QWidget* parent, DesktopServices& services, const QString& 
   auto* box = new TEdit(parent);
   box->setAccessibleName(name);
   box->setFixedWidth(kBenchBoxWidth);
-  box->SetKeyFilter(KeyFilterKind::MmBox, services, [box, enter = std::move(enter)] { enter(box); });
+  box->SetKeyFilter(KeyFilterKind::MmBox, services);
+  GuardedConnect(box, &TEdit::calculationWanted, parent, [box, enter = std::move(enter)] { enter(box); });
   return box;
 }
 

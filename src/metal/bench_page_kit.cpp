@@ -34,7 +34,8 @@ TEdit* makeBenchBox(QWidget* page, const QString& accessibleName, KeyFilterKind 
   auto* box = new TEdit(page);
   box->setAccessibleName(accessibleName);
   box->setFixedSize(kBoxWidth, kBoxHeight);
-  box->SetKeyFilter(kind, services, std::move(onEnter));
+  box->SetKeyFilter(kind, services);
+  if (onEnter) GuardedConnect(box, &TEdit::calculationWanted, page, std::move(onEnter));
   return box;
 }
 
@@ -91,7 +92,8 @@ void makeBenchSizeBoxes(QWidget* page, BenchSizeBoxes& boxes, const QString& nam
   boxes.inch = makeBenchBox(page, name + QStringLiteral(" in inches"), KeyFilterKind::InchBox, services, {});
   for (TEdit* box : {boxes.mm, boxes.inch}) {
     const KeyFilterKind kind = box == boxes.mm ? KeyFilterKind::MmBox : KeyFilterKind::InchBox;
-    box->SetKeyFilter(kind, services, [onEnter, box] { onEnter(box); });
+    box->SetKeyFilter(kind, services);
+    GuardedConnect(box, &TEdit::calculationWanted, page, [onEnter, box] { onEnter(box); });
     const BenchUnit unit = box == boxes.mm ? BenchUnit::Mm : BenchUnit::Inch;
     GuardedConnect(box, &QLineEdit::textEdited, page, [&boxes, unit, edited] {
       boxes.source = unit;
