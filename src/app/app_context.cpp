@@ -30,16 +30,10 @@ namespace orvane {
 AppContext::AppContext(DesktopServices& services) : services_(services) {
   InitOrvaneResources();
   SetErrorServices(&services_);
-  OnQuit = [] { QCoreApplication::quit(); };
 }
 
 AppContext::~AppContext() {
-  // The secondary windows first: the main window is their parent.
-  bench_.reset();
-  help_.reset();
-  calculator_.reset();
-  worksheet_.reset();
-  frac_.reset();
+  // The main window takes the others, its children, with it.
   main_.reset();
   recovery_.reset();
   if (ErrorServices() == &services_) SetErrorServices(nullptr);
@@ -56,61 +50,60 @@ TMainFrm* AppContext::MainFrm() {
 // of it and take no task-bar entry of their own.
 TFracFrm* AppContext::FracFrm() {
   if (!frac_) {
-    frac_ = std::make_unique<TFracFrm>(services_, MainFrm());
-    GuardedConnect(frac_.get(), &TFracFrm::helpWanted, frac_.get(), [this] { ShowWindow(HelpFrm()); });
+    frac_ = new TFracFrm(services_, MainFrm());
+    GuardedConnect(frac_, &TFracFrm::helpWanted, frac_, [this] { ShowWindow(HelpFrm()); });
   }
-  return frac_.get();
+  return frac_;
 }
 
 TWorksheetFrm* AppContext::WorksheetFrm() {
   if (!worksheet_) {
     TMainFrm* main = MainFrm();
-    worksheet_ = std::make_unique<TWorksheetFrm>(services_, main);
+    worksheet_ = new TWorksheetFrm(services_, main);
     worksheet_->WorksheetFolder = main->WorksheetFolder;
-    GuardedConnect(worksheet_.get(), &TWorksheetFrm::calculatorWanted, worksheet_.get(),
+    GuardedConnect(worksheet_, &TWorksheetFrm::calculatorWanted, worksheet_,
                    [this] { ShowWindow(CalculatorFrm()); });
-    GuardedConnect(worksheet_.get(), &TWorksheetFrm::helpWanted, worksheet_.get(), [this] {
+    GuardedConnect(worksheet_, &TWorksheetFrm::helpWanted, worksheet_, [this] {
       THelpFrm* help = HelpFrm();
-      help->HelpPageControl1->SetActivePage(help->TabSheet1);
+      help->ShowTopic(HelpTopic::Worksheet);
       ShowWindow(help);
     });
-    if (recovery_) recovery_->Watch(worksheet_.get());
+    if (recovery_) recovery_->Watch(worksheet_);
     if (KeepRecentWorksheets) {
       worksheet_->SetRecentFiles(RecentFilesFromSetting(QSettings().value(kRecentWorksheetsKey)));
-      TWorksheetFrm* sheet = worksheet_.get();
+      TWorksheetFrm* sheet = worksheet_;
       GuardedConnect(sheet, &TWorksheetFrm::recentFilesChanged, sheet, [sheet] {
         QSettings().setValue(kRecentWorksheetsKey, RecentFilesSetting(sheet->RecentFiles()));
       });
     }
   }
-  return worksheet_.get();
+  return worksheet_;
 }
 
 TCalculatorFrm* AppContext::CalculatorFrm() {
   if (!calculator_) {
-    calculator_ = std::make_unique<TCalculatorFrm>(services_, MainFrm());
-    GuardedConnect(calculator_.get(), &TCalculatorFrm::helpWanted, calculator_.get(),
-                   [this] { ShowWindow(HelpFrm()); });
+    calculator_ = new TCalculatorFrm(services_, MainFrm());
+    GuardedConnect(calculator_, &TCalculatorFrm::helpWanted, calculator_, [this] { ShowWindow(HelpFrm()); });
   }
-  return calculator_.get();
+  return calculator_;
 }
 
 THelpFrm* AppContext::HelpFrm() {
-  if (!help_) help_ = std::make_unique<THelpFrm>(*this, MainFrm());
-  return help_.get();
+  if (!help_) help_ = new THelpFrm(MainFrm());
+  return help_;
 }
 
 QList<QWidget*> AppContext::BuiltWindows() const {
   QList<QWidget*> built;
-  for (QWidget* w : std::initializer_list<QWidget*>{main_.get(), frac_.get(), worksheet_.get(),
-                                                    calculator_.get(), help_.get(), bench_.get()})
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{main_.get(), frac_, worksheet_, calculator_, help_, bench_})
     if (w) built << w;
   return built;
 }
 
 BenchWindow* AppContext::benchWindow() {
-  if (!bench_) bench_ = std::make_unique<BenchWindow>(services_, MainFrm());
-  return bench_.get();
+  if (!bench_) bench_ = new BenchWindow(services_, MainFrm());
+  return bench_;
 }
 
 TMetalFrm* AppContext::MetalFrm() { return benchWindow()->metalPage(); }
@@ -126,7 +119,7 @@ void AppContext::OpenWorksheet(const QString& path) {
 
 void AppContext::KeepUnsavedWorksheet(const QString& folder, const QString& instanceName) {
   recovery_ = std::make_unique<RecoveryKeeper>(services_, folder, instanceName);
-  if (worksheet_) recovery_->Watch(worksheet_.get());
+  if (worksheet_) recovery_->Watch(worksheet_);
 }
 
 void AppContext::OfferUnsavedWorksheet() {
@@ -154,12 +147,12 @@ bool AppContext::Quit() {
   if (!quitting_ && worksheet_ && worksheet_->IsModified()) {
     // The question is about these rows: they are shown with it.
     if (MainFrm()->isMinimized()) MainFrm()->showNormal();
-    ShowWindow(worksheet_.get());
+    ShowWindow(worksheet_);
     if (!worksheet_->MayReplaceRows()) return false;
   }
   quitting_ = true;
   if (recovery_) recovery_->Finish();
-  if (OnQuit) OnQuit();
+  Q_EMIT quitRequested();
   return true;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QList>
+#include <QObject>
 #include <QString>
-#include <functional>
 #include <memory>
 
 class QWidget;
@@ -19,11 +19,12 @@ class TMetalFrm;
 class RecoveryKeeper;
 class BenchWindow;
 
-// Owns the six windows and lets one window reach another.
+// Owns the windows and lets one window reach another.
 // The main window is built at start; the four others stay hidden until a
 // button shows them, so each is built the first time it is asked for and
 // then lives, with its contents, until the program ends.
-class AppContext {
+class AppContext : public QObject {
+  Q_OBJECT
  public:
   explicit AppContext(DesktopServices& services);
   ~AppContext();
@@ -67,19 +68,24 @@ class AppContext {
   // the worksheet opens with them, unsaved.
   void OfferUnsavedWorksheet();
 
-  // Ends the program (Exit button, main window closed). Tests replace it.
-  std::function<void()> OnQuit;
-  // Asks first about an unsaved worksheet; false when the user chose to stay.
+  // Ends the program (Exit button, main window closed) through
+  // quitRequested. Asks first about an unsaved worksheet; false when the
+  // user chose to stay.
   bool Quit();
+
+ Q_SIGNALS:
+  // The program is to end; the application quits, a test counts.
+  void quitRequested();
 
  private:
   DesktopServices& services_;
+  // The main window owns the others as their Qt parent: they go with it.
   std::unique_ptr<TMainFrm> main_;
-  std::unique_ptr<TFracFrm> frac_;
-  std::unique_ptr<TWorksheetFrm> worksheet_;
-  std::unique_ptr<TCalculatorFrm> calculator_;
-  std::unique_ptr<THelpFrm> help_;
-  std::unique_ptr<BenchWindow> bench_;
+  TFracFrm* frac_ = nullptr;
+  TWorksheetFrm* worksheet_ = nullptr;
+  TCalculatorFrm* calculator_ = nullptr;
+  THelpFrm* help_ = nullptr;
+  BenchWindow* bench_ = nullptr;
   std::unique_ptr<RecoveryKeeper> recovery_;
   bool quitting_ = false;
 };

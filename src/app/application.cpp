@@ -203,6 +203,7 @@ int RunOrvane(int argc, char** argv, const RunOptions& options) {
 
   QtDesktopServices services;
   auto context = std::make_unique<AppContext>(services);
+  QObject::connect(context.get(), &AppContext::quitRequested, &app, &QCoreApplication::quit);
   context->KeepRecentWorksheets = true;
   context->KeepUnsavedWorksheet(RecoveryFolder(qEnvironmentVariable("XDG_STATE_HOME"), QDir::homePath()),
                                 title);

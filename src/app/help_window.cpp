@@ -129,7 +129,7 @@ QScrollArea* ScrollPage(TTabSheet* page, QWidget* panel, int width, int minHeigh
 
 }  // namespace
 
-THelpFrm::THelpFrm(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
+THelpFrm::THelpFrm(QWidget* parent) : QWidget(parent) {
   ConfigureFixedWindow(this, QStringLiteral("Help"), 448, 487, false);
   setAttribute(Qt::WA_QuitOnClose, false);
   SetBackground(this, SystemColor(SysColor::Light3D));
@@ -201,6 +201,19 @@ void THelpFrm::BuildWorksheetPage() {
   Panel4 = new QWidget;
   ScrollBox2 =
       ScrollPage(TabSheet1, Panel4, 370, 740, QStringLiteral("worksheet"), QStringLiteral("Worksheet help"));
+}
+
+void THelpFrm::ShowTopic(HelpTopic topic) {
+  switch (topic) {
+    case HelpTopic::License:
+      return HelpPageControl1->SetActivePage(TabSheet5);
+    case HelpTopic::StoneSize:
+      return HelpPageControl1->SetActivePage(TabSheet6);
+    case HelpTopic::BeadCalculator:
+      return HelpPageControl1->SetActivePage(TabSheet7);
+    case HelpTopic::Worksheet:
+      return HelpPageControl1->SetActivePage(TabSheet1);
+  }
 }
 
 void THelpFrm::FormClose() { HelpPageControl1->SetActivePage(TabSheet6); }

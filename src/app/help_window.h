@@ -16,10 +16,16 @@ class TTabSheet;
 
 // The help window: four pages of instructions; its callers pick the page
 // before showing it.
+// The help window's pages, chosen by what they are about.
+enum class HelpTopic { License, StoneSize, BeadCalculator, Worksheet };
+
 class THelpFrm : public QWidget {
   Q_OBJECT
  public:
-  explicit THelpFrm(AppContext& app, QWidget* parent = nullptr);
+  explicit THelpFrm(QWidget* parent = nullptr);
+
+  // Makes a topic's page the one the window shows.
+  void ShowTopic(HelpTopic topic);
 
   TExtPageControl* HelpPageControl1;
   TTabSheet* TabSheet5;  // "License"
@@ -56,7 +62,6 @@ class THelpFrm : public QWidget {
   void BuildWorksheetPage();
   QScrollArea* BoxOf(QObject* object) const;
 
-  AppContext& app_;
   int wheelRemainder_ = 0;
 };
 

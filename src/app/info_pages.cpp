@@ -10,8 +10,6 @@
 #include <algorithm>
 #include <functional>
 
-#include "app/app_context.h"
-#include "app/main_window.h"
 #include "core/maker_info.h"
 #include "core/version.h"
 #include "platform/guarded_connect.h"
@@ -134,7 +132,10 @@ QLabel* MakePicture(QWidget* parent, const QRect& bounds, const QString& resourc
 
 // ---------------------------------------------------------------- About
 
-TAboutPage::TAboutPage(AppContext& app, QWidget* parent) : TTabSheet(parent), app_(app) {
+TAboutPage::TAboutPage(DesktopServices& services, QWidget* parent)
+    : TTabSheet(parent), services_(services), siteLink_(services) {
+  siteLink_.URLType = TURLType::utHttps;
+  siteLink_.URL = maker::kWebSite;
   Panel16 = new TPanel(this);
   Panel16->setGeometry(18, 8, 489, 313);
   Panel16->SetBevels(TPanel::Bevel::Raised, TPanel::Bevel::Lowered, 4);
@@ -172,14 +173,12 @@ TAboutPage::TAboutPage(AppContext& app, QWidget* parent) : TTabSheet(parent), ap
 
 void TAboutPage::FxLabel7Click() {
   FxLabel7->SetTextColor(kVisitedLinkColor);
-  TURL& url = app_.MainFrm()->TabSheet9->URL1;
-  url.URL = maker::kWebSite;
-  if (!url.Execute()) ReportUnopenedAddress(app_.Services(), FxLabel7, url.Target());
+  if (!siteLink_.Execute()) ReportUnopenedAddress(services_, FxLabel7, siteLink_.Target());
 }
 
 // ---------------------------------------------------------------- Tips
 
-TTipsPage::TTipsPage(AppContext& app, QWidget* parent) : TTabSheet(parent), app_(app) {
+TTipsPage::TTipsPage(QWidget* parent) : TTabSheet(parent) {
   Panel23 = new QWidget;
   ScrollBox2 = MakeScrollBox(this, QRect(18, 16, 489, 305), Panel23, QSize(480, 301));
   ScrollBox2->setAccessibleName(QStringLiteral("Tips"));
@@ -202,8 +201,8 @@ TTipsPage::TTipsPage(AppContext& app, QWidget* parent) : TTabSheet(parent), app_
 
 // ---------------------------------------------------------------- Links
 
-TLinksPage::TLinksPage(AppContext& app, QWidget* parent)
-    : TTabSheet(parent), URL1(app.Services()), URL2(app.Services()), app_(app) {
+TLinksPage::TLinksPage(DesktopServices& services, QWidget* parent)
+    : TTabSheet(parent), URL1(services), URL2(services), services_(services) {
   URL1.URLType = TURLType::utHttps;
   URL1.URL = maker::kWebSite + u'/';
   URL2.URLType = TURLType::utMailto;
@@ -231,7 +230,7 @@ TLinksPage::TLinksPage(AppContext& app, QWidget* parent)
   Label38 = MakeLabel(Panel20, QRect(69, 192, 0, 0), Arial(16),
                       QStringLiteral("Report program error; contact programmer."));
 
-  UrlLabel1 = new TUrlLabel(app.Services(), Panel20);
+  UrlLabel1 = new TUrlLabel(services_, Panel20);
   UrlLabel1->setGeometry(48, 229, 273, 22);
   UrlLabel1->setFont(Arial(19, false, true));
   UrlLabel1->setWordWrap(true);
@@ -255,18 +254,18 @@ TLinksPage::TLinksPage(AppContext& app, QWidget* parent)
 void TLinksPage::Label14Click() {
   SetTextColor(Label14, kVisitedLinkColor);
   URL1.URL = maker::kProgramPage;
-  if (!URL1.Execute()) ReportUnopenedAddress(app_.Services(), Label14, URL1.Target());
+  if (!URL1.Execute()) ReportUnopenedAddress(services_, Label14, URL1.Target());
 }
 
 void TLinksPage::Label15Click() {
   SetTextColor(Label15, kVisitedLinkColor);
   URL1.URL = maker::kWebSite + u'/';
-  if (!URL1.Execute()) ReportUnopenedAddress(app_.Services(), Label15, URL1.Target());
+  if (!URL1.Execute()) ReportUnopenedAddress(services_, Label15, URL1.Target());
 }
 
 void TLinksPage::Label37Click() {
   SetTextColor(Label37, kVisitedLinkColor);
-  if (!URL2.Execute()) ReportUnopenedAddress(app_.Services(), Label37, URL2.Target());
+  if (!URL2.Execute()) ReportUnopenedAddress(services_, Label37, URL2.Target());
 }
 
 // The donation label opens its page itself.

@@ -9,7 +9,7 @@ class QScrollArea;
 
 namespace orvane {
 
-class AppContext;
+class DesktopServices;
 class TFxLabel;
 class TPanel;
 
@@ -17,7 +17,7 @@ class TPanel;
 class TAboutPage : public TTabSheet {
   Q_OBJECT
  public:
-  explicit TAboutPage(AppContext& app, QWidget* parent = nullptr);
+  explicit TAboutPage(DesktopServices& services, QWidget* parent = nullptr);
 
   TPanel* Panel16;
   QLabel* Image1;  // banner
@@ -30,23 +30,21 @@ class TAboutPage : public TTabSheet {
   void FxLabel7Click();
 
  private:
-  AppContext& app_;
+  DesktopServices& services_;
+  TURL siteLink_;  // the maker's site, without the slash the Links page adds
 };
 
 // The "Tips" page.
 class TTipsPage : public TTabSheet {
   Q_OBJECT
  public:
-  explicit TTipsPage(AppContext& app, QWidget* parent = nullptr);
+  explicit TTipsPage(QWidget* parent = nullptr);
 
   QScrollArea* ScrollBox2;
   QWidget* Panel23;
   QLabel* Label41;
   QLabel* Label43;
   QPlainTextEdit* Memo3;  // read-only
-
- private:
-  AppContext& app_;
 };
 
 // The "Links" page: the maker's site, mail and the donation link. It also
@@ -54,7 +52,7 @@ class TTipsPage : public TTabSheet {
 class TLinksPage : public TTabSheet {
   Q_OBJECT
  public:
-  explicit TLinksPage(AppContext& app, QWidget* parent = nullptr);
+  explicit TLinksPage(DesktopServices& services, QWidget* parent = nullptr);
 
   QScrollArea* ScrollBox1;
   QWidget* Panel20;
@@ -76,7 +74,7 @@ class TLinksPage : public TTabSheet {
   void UrlLabel1Click();
 
  private:
-  AppContext& app_;
+  DesktopServices& services_;
 };
 
 // Building blocks shared with the help window's pages.

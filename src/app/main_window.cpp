@@ -100,8 +100,8 @@ void TMainFrm::CreatePages() {
   PageControl1->SetTabInactiveColor(SystemColor(SysColor::Light3D));
   PageControl1->SetTabInactiveFont(MakeFont(QStringLiteral("Arial"), 15));
 
-  TabSheet1 = new TAboutPage(app_);
-  TabSheet10 = new TTipsPage(app_);
+  TabSheet1 = new TAboutPage(app_.Services());
+  TabSheet10 = new TTipsPage;
   TabSheet8 = new TBeadCalcPage(app_.Services());
   TabSheet2 = new TPearlPlatePage();
   TabSheet3 = new TStoneSizePage();
@@ -110,7 +110,7 @@ void TMainFrm::CreatePages() {
   TabSheet7 = new TJumpRingPage();
   TabSheet6 = new TWireGaugePage();
   TabSheet4 = new TRingSizePage();
-  TabSheet9 = new TLinksPage(app_);
+  TabSheet9 = new TLinksPage(app_.Services());
   PageControl1->AddPage(TabSheet1, QStringLiteral("About"));
   PageControl1->AddPage(TabSheet10, QStringLiteral("Tips"));
   PageControl1->AddPage(TabSheet8, QStringLiteral("Bead Calculator"));
@@ -198,9 +198,10 @@ void TMainFrm::WorksheetBtnClick() { ShowWindow(app_.WorksheetFrm()); }
 
 void TMainFrm::HelpBtnClick() {
   THelpFrm* help = app_.HelpFrm();
-  const int index = PageControl1->ActivePageIndex();
-  if (index == 0) help->HelpPageControl1->SetActivePage(help->TabSheet5);
-  if (index == 2) help->HelpPageControl1->SetActivePage(help->TabSheet7);
+  // About leads to the licence, the Bead page to its own help; elsewhere the
+  // window shows the page it showed last.
+  if (PageControl1->ActivePage() == TabSheet1) help->ShowTopic(HelpTopic::License);
+  if (PageControl1->ActivePage() == TabSheet8) help->ShowTopic(HelpTopic::BeadCalculator);
   ShowWindow(help);
 }
 

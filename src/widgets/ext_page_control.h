@@ -64,13 +64,6 @@ class TExtPageControl : public QWidget {
   int PageCount() const { return static_cast<int>(pages_.size()); }
   TTabSheet* Page(int index) const;
   QString Caption(int index) const { return pages_.at(index).caption; }
-  // The usual tab-widget names, for code written against one.
-  QString tabText(int index) const { return Caption(index); }
-  int count() const { return PageCount(); }
-  int currentIndex() const { return ActivePageIndex(); }
-  void setCurrentIndex(int index) { SetActivePageIndex(index); }
-  QWidget* currentWidget() const { return ActivePage(); }
-  QWidget* widget(int index) const { return Page(index); }
 
   void SetTabActiveColor(const QColor& color);
   void SetTabInactiveColor(const QColor& color);

@@ -92,7 +92,7 @@ void MainWindowTest::pagesInOrder() {
   const QStringList captions{"About",  "Tips",      "Bead Calculator", "Pearl Plate", "Stone Size",
                              "Weight", "Jump Ring", "Wire Gauge",      "Ring Size",   "Links"};
   QCOMPARE(main()->PageControl1->PageCount(), captions.size());
-  for (int i = 0; i < captions.size(); ++i) QCOMPARE(main()->PageControl1->tabText(i), captions[i]);
+  for (int i = 0; i < captions.size(); ++i) QCOMPARE(main()->PageControl1->Caption(i), captions[i]);
   QCOMPARE(main()->PageControl1->ActivePageIndex(), 0);
   QCOMPARE(static_cast<QWidget*>(main()->PageControl1->Page(3)), static_cast<QWidget*>(main()->TabSheet2));
   QCOMPARE(static_cast<QWidget*>(main()->PageControl1->Page(8)), static_cast<QWidget*>(main()->TabSheet4));
@@ -182,7 +182,7 @@ void MainWindowTest::buttonsShowWindows() {
 
 void MainWindowTest::helpPageSelection() {
   THelpFrm* help = t_->app->HelpFrm();
-  auto helpPage = [&] { return help->HelpPageControl1->tabText(help->HelpPageControl1->ActivePageIndex()); };
+  auto helpPage = [&] { return help->HelpPageControl1->Caption(help->HelpPageControl1->ActivePageIndex()); };
   main()->show();
   QCOMPARE(helpPage(), QStringLiteral("License"));
   main()->PageControl1->SetActivePageIndex(2);
@@ -420,7 +420,7 @@ void MainWindowTest::f1OpensHelp() {
   QVERIFY(!help->isVisible());
   QTest::keyClick(focus, Qt::Key_F1);
   QVERIFY(help->isVisible());
-  QCOMPARE(help->HelpPageControl1->tabText(help->HelpPageControl1->ActivePageIndex()), helpPage);
+  QCOMPARE(help->HelpPageControl1->Caption(help->HelpPageControl1->ActivePageIndex()), helpPage);
   QCOMPARE(t_->services.beeps, 0);
 }
 
@@ -431,7 +431,7 @@ void MainWindowTest::f1InHelpIsHarmless() {
   FocusWidget(help);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
   QVERIFY(help->isVisible());
-  QCOMPARE(help->HelpPageControl1->tabText(help->HelpPageControl1->ActivePageIndex()),
+  QCOMPARE(help->HelpPageControl1->Caption(help->HelpPageControl1->ActivePageIndex()),
            QStringLiteral("Bead Calculator"));
   QCOMPARE(main()->PageControl1->ActivePageIndex(), 2);
 }

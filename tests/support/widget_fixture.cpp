@@ -28,7 +28,7 @@ bool ModalDialogGuard::eventFilter(QObject* watched, QEvent* event) {
 }
 
 TestApp::TestApp() : app(std::make_unique<AppContext>(services)) {
-  app->OnQuit = [this] { ++quitRequests; };
+  QObject::connect(app.get(), &AppContext::quitRequested, [this] { ++quitRequests; });
   app->CreateWindows();
 }
 

@@ -462,7 +462,7 @@ void WorksheetWindowTest::keyboardReachesEveryButton() {
   if (effect == "calculator") QTRY_VERIFY(t_->app->CalculatorFrm()->isVisible());
   if (effect == "help") {
     QTRY_VERIFY(help->isVisible());
-    QCOMPARE(help->HelpPageControl1->currentWidget(), help->TabSheet1);
+    QCOMPARE(help->HelpPageControl1->ActivePage(), help->TabSheet1);
   }
   if (effect == "cleared")
     QTRY_COMPARE(w_->Project->text(), QString());
@@ -597,7 +597,7 @@ void WorksheetWindowTest::calculatorAndHelpButtons() {
   QVERIFY(t_->app->CalculatorFrm()->isVisible());
   QTest::mouseClick(w_->HelpBtn, Qt::LeftButton);
   QVERIFY(help->isVisible());
-  QCOMPARE(help->HelpPageControl1->currentWidget(), help->TabSheet1);
+  QCOMPARE(help->HelpPageControl1->ActivePage(), help->TabSheet1);
   // Each shortcut shows in its button's tooltip.
   QCOMPARE(w_->LoadBtn->toolTip(), QString("Load (Ctrl+O)"));
   QCOMPARE(w_->SaveBtn->toolTip(), QString("Save (Ctrl+S)"));
