@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "core/calc_engine.h"
+#include "core/calculator_engine.h"
 #include "core/size_tables.h"
 #include "core/text_rules.h"
 
@@ -54,7 +54,7 @@ BENCHMARK(BM_ConverterLookup);
 // key press.
 static void BM_CalculatorKeys(benchmark::State& state) {
   const QString keys = QStringLiteral("12.5*4=");
-  TFxCalcEngine engine;
+  CalculatorEngine engine;
   for (auto _ : state) {
     for (QChar key : keys) engine.PressChar(key);
     benchmark::DoNotOptimize(engine.Text());

@@ -17,27 +17,27 @@
 #include "app/app_context.h"
 #include "app/application.h"
 #include "app/main_window.h"
-#include "calculators/weight_page.h"
-#include "widgets/ext_page_control.h"
+#include "measures/weight_page.h"
+#include "widgets/color_tab_widget.h"
 
 namespace {
 
 struct Step {
   const char* name;
-  std::function<QPushButton*(orvane::TMainFrm*)> button;
+  std::function<QPushButton*(orvane::MainWindow*)> button;
   // Done before the clock starts: the page the button is on is shown.
-  std::function<void(orvane::TMainFrm*)> prepare = [](orvane::TMainFrm*) {};
+  std::function<void(orvane::MainWindow*)> prepare = [](orvane::MainWindow*) {};
 };
 
 class FirstOpenTimer : public QObject {
  public:
   explicit FirstOpenTimer(orvane::AppContext& app) : app_(app) {
-    steps_ = {{"Fractions", [](orvane::TMainFrm* m) { return m->FracBtn; }},
-              {"Worksheet", [](orvane::TMainFrm* m) { return m->WorksheetBtn; }},
-              {"Calculator", [](orvane::TMainFrm* m) { return m->BitBtn1; }},
-              {"Help", [](orvane::TMainFrm* m) { return m->HelpBtn; }},
-              {"Bench", [](orvane::TMainFrm* m) { return m->TabSheet5->MetalBtn; },
-               [](orvane::TMainFrm* m) { m->PageControl1->SetActivePage(m->TabSheet5); }}};
+    steps_ = {{"Fractions", [](orvane::MainWindow* m) { return m->fractionsButton; }},
+              {"Worksheet", [](orvane::MainWindow* m) { return m->worksheetButton; }},
+              {"Calculator", [](orvane::MainWindow* m) { return m->calculatorButton; }},
+              {"Help", [](orvane::MainWindow* m) { return m->helpButton; }},
+              {"Bench", [](orvane::MainWindow* m) { return m->weightPage->metalButton; },
+               [](orvane::MainWindow* m) { m->pages->SetActivePage(m->weightPage); }}};
     // Ten seconds, then fail rather than hang on a window that never shows.
     QTimer::singleShot(10000, this, [] {
       std::fprintf(stderr, "first_open: a window was never painted\n");
@@ -71,11 +71,11 @@ class FirstOpenTimer : public QObject {
       QCoreApplication::quit();
       return;
     }
-    steps_[index_].prepare(app_.MainFrm());
+    steps_[index_].prepare(app_.mainWindow());
     const QWidgetList before = Shown();
     waiting_ = true;
     clock_.start();
-    steps_[index_].button(app_.MainFrm())->click();
+    steps_[index_].button(app_.mainWindow())->click();
     // The window the press showed is the one not shown before.
     window_ = nullptr;
     for (QWidget* w : Shown())

@@ -7,16 +7,16 @@
 #include "app/help_window.h"
 #include "app/main_window.h"
 #include "app/recovery_keeper.h"
-#include "calculator/calculator_window.h"
-#include "calculators/fractions_window.h"
+#include "bench_tools/bench_window.h"
+#include "bench_tools/metal_page.h"
 #include "core/recent_files.h"
-#include "metal/bench_window.h"
-#include "metal/metal_window.h"
+#include "desk_calculator/calculator_window.h"
+#include "measures/fractions_window.h"
 #include "platform/desktop_services.h"
 #include "platform/error_boundary.h"
 #include "platform/guarded_connect.h"
 #include "platform/window_frame.h"
-#include "widgets/ext_page_control.h"
+#include "widgets/color_tab_widget.h"
 #include "worksheet/worksheet_window.h"
 
 static void InitOrvaneResources() { Q_INIT_RESOURCE(orvane); }
@@ -39,40 +39,40 @@ AppContext::~AppContext() {
   if (ErrorServices() == &services_) SetErrorServices(nullptr);
 }
 
-void AppContext::CreateWindows() { (void)MainFrm(); }
+void AppContext::CreateWindows() { (void)mainWindow(); }
 
-TMainFrm* AppContext::MainFrm() {
-  if (!main_) main_ = std::make_unique<TMainFrm>(*this);
+MainWindow* AppContext::mainWindow() {
+  if (!main_) main_ = std::make_unique<MainWindow>(*this);
   return main_.get();
 }
 
 // The secondary windows are children of the main window: they stay in front
 // of it and take no task-bar entry of their own.
-TFracFrm* AppContext::FracFrm() {
+FractionsWindow* AppContext::fractionsWindow() {
   if (!frac_) {
-    frac_ = new TFracFrm(services_, MainFrm());
-    GuardedConnect(frac_, &TFracFrm::helpWanted, frac_, [this] { ShowWindow(HelpFrm()); });
+    frac_ = new FractionsWindow(services_, mainWindow());
+    GuardedConnect(frac_, &FractionsWindow::helpWanted, frac_, [this] { ShowWindow(helpWindow()); });
   }
   return frac_;
 }
 
-TWorksheetFrm* AppContext::WorksheetFrm() {
+WorksheetWindow* AppContext::worksheetWindow() {
   if (!worksheet_) {
-    TMainFrm* main = MainFrm();
-    worksheet_ = new TWorksheetFrm(services_, main);
-    worksheet_->WorksheetFolder = main->WorksheetFolder;
-    GuardedConnect(worksheet_, &TWorksheetFrm::calculatorWanted, worksheet_,
-                   [this] { ShowWindow(CalculatorFrm()); });
-    GuardedConnect(worksheet_, &TWorksheetFrm::helpWanted, worksheet_, [this] {
-      THelpFrm* help = HelpFrm();
+    MainWindow* main = mainWindow();
+    worksheet_ = new WorksheetWindow(services_, main);
+    worksheet_->worksheetFolder = main->worksheetFolder;
+    GuardedConnect(worksheet_, &WorksheetWindow::calculatorWanted, worksheet_,
+                   [this] { ShowWindow(calculatorWindow()); });
+    GuardedConnect(worksheet_, &WorksheetWindow::helpWanted, worksheet_, [this] {
+      HelpWindow* help = helpWindow();
       help->ShowTopic(HelpTopic::Worksheet);
       ShowWindow(help);
     });
     if (recovery_) recovery_->Watch(worksheet_);
-    if (KeepRecentWorksheets) {
+    if (keepRecentWorksheets) {
       worksheet_->SetRecentFiles(RecentFilesFromSetting(QSettings().value(kRecentWorksheetsKey)));
-      TWorksheetFrm* sheet = worksheet_;
-      GuardedConnect(sheet, &TWorksheetFrm::recentFilesChanged, sheet, [sheet] {
+      WorksheetWindow* sheet = worksheet_;
+      GuardedConnect(sheet, &WorksheetWindow::recentFilesChanged, sheet, [sheet] {
         QSettings().setValue(kRecentWorksheetsKey, RecentFilesSetting(sheet->RecentFiles()));
       });
     }
@@ -80,16 +80,17 @@ TWorksheetFrm* AppContext::WorksheetFrm() {
   return worksheet_;
 }
 
-TCalculatorFrm* AppContext::CalculatorFrm() {
+CalculatorWindow* AppContext::calculatorWindow() {
   if (!calculator_) {
-    calculator_ = new TCalculatorFrm(services_, MainFrm());
-    GuardedConnect(calculator_, &TCalculatorFrm::helpWanted, calculator_, [this] { ShowWindow(HelpFrm()); });
+    calculator_ = new CalculatorWindow(services_, mainWindow());
+    GuardedConnect(calculator_, &CalculatorWindow::helpWanted, calculator_,
+                   [this] { ShowWindow(helpWindow()); });
   }
   return calculator_;
 }
 
-THelpFrm* AppContext::HelpFrm() {
-  if (!help_) help_ = new THelpFrm(MainFrm());
+HelpWindow* AppContext::helpWindow() {
+  if (!help_) help_ = new HelpWindow(mainWindow());
   return help_;
 }
 
@@ -102,17 +103,17 @@ QList<QWidget*> AppContext::BuiltWindows() const {
 }
 
 BenchWindow* AppContext::benchWindow() {
-  if (!bench_) bench_ = new BenchWindow(services_, MainFrm());
+  if (!bench_) bench_ = new BenchWindow(services_, mainWindow());
   return bench_;
 }
 
-TMetalFrm* AppContext::MetalFrm() { return benchWindow()->metalPage(); }
+MetalPage* AppContext::metalPage() { return benchWindow()->metalPage(); }
 
 void AppContext::OpenWorksheet(const QString& path) {
   // The worksheet window belongs to the main window: a minimised main window
   // would keep it out of sight.
-  if (MainFrm()->isMinimized()) MainFrm()->showNormal();
-  TWorksheetFrm* worksheet = WorksheetFrm();
+  if (mainWindow()->isMinimized()) mainWindow()->showNormal();
+  WorksheetWindow* worksheet = worksheetWindow();
   ShowWindow(worksheet);
   worksheet->LoadFile(path);
 }
@@ -124,19 +125,19 @@ void AppContext::KeepUnsavedWorksheet(const QString& folder, const QString& inst
 
 void AppContext::OfferUnsavedWorksheet() {
   if (!recovery_) return;
-  const std::optional<RecoveredWorksheet> left = recovery_->TakeLeftOver(MainFrm());
+  const std::optional<RecoveredWorksheet> left = recovery_->TakeLeftOver(mainWindow());
   if (!left) return;
   const QString which = left->Path.isEmpty() ? QStringLiteral("the worksheet")
                                              : QStringLiteral("the worksheet %1").arg(left->Path);
   if (!services_.AskYesNo(
-          MainFrm(), QStringLiteral("Restore Worksheet"),
+          mainWindow(), QStringLiteral("Restore Worksheet"),
           QStringLiteral("Restore the unsaved worksheet?\n\nOrvane ended before %1 was saved. "
                          "Yes opens it with its rows, unsaved; No throws them away.")
               .arg(which))) {
     recovery_->Discard();
     return;
   }
-  TWorksheetFrm* sheet = WorksheetFrm();
+  WorksheetWindow* sheet = worksheetWindow();
   ShowWindow(sheet);
   RunGuarded(sheet, [&] { sheet->RestoreUnsaved(left->Path, left->Text); });
 }
@@ -146,7 +147,7 @@ bool AppContext::Quit() {
   // main window's close: the question has been answered by then.
   if (!quitting_ && worksheet_ && worksheet_->IsModified()) {
     // The question is about these rows: they are shown with it.
-    if (MainFrm()->isMinimized()) MainFrm()->showNormal();
+    if (mainWindow()->isMinimized()) mainWindow()->showNormal();
     ShowWindow(worksheet_);
     if (!worksheet_->MayReplaceRows()) return false;
   }

@@ -10,12 +10,12 @@ class QWidget;
 namespace orvane {
 
 class DesktopServices;
-class TMainFrm;
-class TFracFrm;
-class TWorksheetFrm;
-class TCalculatorFrm;
-class THelpFrm;
-class TMetalFrm;
+class MainWindow;
+class FractionsWindow;
+class WorksheetWindow;
+class CalculatorWindow;
+class HelpWindow;
+class MetalPage;
 class RecoveryKeeper;
 class BenchWindow;
 
@@ -38,14 +38,14 @@ class AppContext : public QObject {
   // Each accessor builds its window on first use. The main window comes
   // first and owns the others as their parent, so a window's creation may
   // rely on the main window, and on any other window by asking for it.
-  TMainFrm* MainFrm();
-  TFracFrm* FracFrm();
-  TWorksheetFrm* WorksheetFrm();
-  TCalculatorFrm* CalculatorFrm();
-  THelpFrm* HelpFrm();
+  MainWindow* mainWindow();
+  FractionsWindow* fractionsWindow();
+  WorksheetWindow* worksheetWindow();
+  CalculatorWindow* calculatorWindow();
+  HelpWindow* helpWindow();
   BenchWindow* benchWindow();
   // The Bench window's Metal page.
-  TMetalFrm* MetalFrm();
+  MetalPage* metalPage();
 
   // The windows built so far, in the order main, fractions, worksheet,
   // calculator, help, bench.
@@ -57,7 +57,7 @@ class AppContext : public QObject {
 
   // The worksheet window's recent files live in the user's settings; off in
   // tests, which must not touch them.
-  bool KeepRecentWorksheets = false;
+  bool keepRecentWorksheets = false;
 
   // Keeps the worksheet's unsaved rows in `folder` against a crash, in a file
   // of this copy's own. Off until called: tests must not touch the user's
@@ -80,11 +80,11 @@ class AppContext : public QObject {
  private:
   DesktopServices& services_;
   // The main window owns the others as their Qt parent: they go with it.
-  std::unique_ptr<TMainFrm> main_;
-  TFracFrm* frac_ = nullptr;
-  TWorksheetFrm* worksheet_ = nullptr;
-  TCalculatorFrm* calculator_ = nullptr;
-  THelpFrm* help_ = nullptr;
+  std::unique_ptr<MainWindow> main_;
+  FractionsWindow* frac_ = nullptr;
+  WorksheetWindow* worksheet_ = nullptr;
+  CalculatorWindow* calculator_ = nullptr;
+  HelpWindow* help_ = nullptr;
   BenchWindow* bench_ = nullptr;
   std::unique_ptr<RecoveryKeeper> recovery_;
   bool quitting_ = false;

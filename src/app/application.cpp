@@ -204,7 +204,7 @@ int RunOrvane(int argc, char** argv, const RunOptions& options) {
   QtDesktopServices services;
   auto context = std::make_unique<AppContext>(services);
   QObject::connect(context.get(), &AppContext::quitRequested, &app, &QCoreApplication::quit);
-  context->KeepRecentWorksheets = true;
+  context->keepRecentWorksheets = true;
   context->KeepUnsavedWorksheet(RecoveryFolder(qEnvironmentVariable("XDG_STATE_HOME"), QDir::homePath()),
                                 title);
   // Every window takes the application icon, so the icon is set before the
@@ -213,12 +213,12 @@ int RunOrvane(int argc, char** argv, const RunOptions& options) {
   context->CreateWindows();
   if (options.quitAfterFirstPaint || options.afterFirstPaint) {
     AppContext* windows = context.get();
-    new FirstPaintWatcher(windows->MainFrm(), [windows, &options] {
+    new FirstPaintWatcher(windows->mainWindow(), [windows, &options] {
       if (options.afterFirstPaint) options.afterFirstPaint(*windows);
       if (options.quitAfterFirstPaint) QCoreApplication::quit();
     });
   }
-  context->MainFrm()->show();
+  context->mainWindow()->show();
   AppContext* windows = context.get();
   QObject::connect(&guard, &InstanceGuard::fileOpenRequested, &app,
                    [windows](const QString& path) { windows->OpenWorksheet(path); });

@@ -17,9 +17,9 @@
 #include "app/info_pages.h"
 #include "platform/guarded_connect.h"
 #include "platform/window_frame.h"
-#include "widgets/ext_page_control.h"
+#include "widgets/bevel_panel.h"
+#include "widgets/color_tab_widget.h"
 #include "widgets/look.h"
-#include "widgets/panel.h"
 
 namespace orvane {
 
@@ -107,17 +107,17 @@ class Column {
   int y_;
 };
 
-TPanel* WhitePanel(QWidget* parent, const QRect& bounds) {
-  auto* panel = new TPanel(parent);
+BevelPanel* WhitePanel(QWidget* parent, const QRect& bounds) {
+  auto* panel = new BevelPanel(parent);
   panel->setGeometry(bounds);
-  panel->SetBevels(TPanel::Bevel::Lowered, TPanel::Bevel::Lowered, 2);
+  panel->SetBevels(BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Lowered, 2);
   panel->SetColor(cl::White);
   SetPaper(panel);
   return panel;
 }
 
 // The two long pages: a white panel in a scroll box, grown to its text.
-QScrollArea* ScrollPage(TTabSheet* page, QWidget* panel, int width, int minHeight, const QString& name,
+QScrollArea* ScrollPage(TabPage* page, QWidget* panel, int width, int minHeight, const QString& name,
                         const QString& accessibleName) {
   QScrollArea* box = MakeScrollBox(page, QRect(16, 16, 393, 409), panel, QSize(width, minHeight));
   box->setAccessibleName(accessibleName);
@@ -129,34 +129,34 @@ QScrollArea* ScrollPage(TTabSheet* page, QWidget* panel, int width, int minHeigh
 
 }  // namespace
 
-THelpFrm::THelpFrm(QWidget* parent) : QWidget(parent) {
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent) {
   ConfigureFixedWindow(this, QStringLiteral("Help"), 448, 487, false);
   setAttribute(Qt::WA_QuitOnClose, false);
   SetBackground(this, SystemColor(SysColor::Light3D));
   setFont(MakeFont(QStringLiteral("MS Sans Serif"), 11));
 
-  HelpPageControl1 = new TExtPageControl(this);
-  HelpPageControl1->setGeometry(8, 8, 433, 473);
-  HelpPageControl1->SetTabActiveColor(SystemColor(SysColor::BtnFace));
-  HelpPageControl1->SetTabActiveFont(MakeFont(QStringLiteral("MS Sans Serif"), 16, true));
-  HelpPageControl1->SetTabInactiveColor(SystemColor(SysColor::Light3D));
-  HelpPageControl1->SetTabInactiveFont(Arial(15));
-  TabSheet5 = new TTabSheet;
-  TabSheet6 = new TTabSheet;
-  TabSheet7 = new TTabSheet;
-  TabSheet1 = new TTabSheet;
-  HelpPageControl1->AddPage(TabSheet5, QStringLiteral("License"));
-  HelpPageControl1->AddPage(TabSheet6, QStringLiteral("Stone Size"));
-  HelpPageControl1->AddPage(TabSheet7, QStringLiteral("Bead Calculator"));
-  HelpPageControl1->AddPage(TabSheet1, QStringLiteral("Worksheet"));
-  GuardedConnect(TabSheet7, &TTabSheet::shown, this, &THelpFrm::TabSheet7Show);
-  GuardedConnect(TabSheet1, &TTabSheet::shown, this, &THelpFrm::TabSheet1Show);
+  pages = new ColorTabWidget(this);
+  pages->setGeometry(8, 8, 433, 473);
+  pages->SetTabActiveColor(SystemColor(SysColor::BtnFace));
+  pages->SetTabActiveFont(MakeFont(QStringLiteral("MS Sans Serif"), 16, true));
+  pages->SetTabInactiveColor(SystemColor(SysColor::Light3D));
+  pages->SetTabInactiveFont(Arial(15));
+  licensePage = new TabPage;
+  stoneSizePage = new TabPage;
+  beadCalculatorPage = new TabPage;
+  worksheetPage = new TabPage;
+  pages->AddPage(licensePage, QStringLiteral("License"));
+  pages->AddPage(stoneSizePage, QStringLiteral("Stone Size"));
+  pages->AddPage(beadCalculatorPage, QStringLiteral("Bead Calculator"));
+  pages->AddPage(worksheetPage, QStringLiteral("Worksheet"));
+  GuardedConnect(beadCalculatorPage, &TabPage::shown, this, &HelpWindow::onBeadCalculatorPageShown);
+  GuardedConnect(worksheetPage, &TabPage::shown, this, &HelpWindow::onWorksheetPageShown);
 
   BuildLicensePage();
   BuildStoneSizePage();
   BuildBeadCalculatorPage();
   BuildWorksheetPage();
-  HelpPageControl1->SetActivePage(TabSheet5);
+  pages->SetActivePage(licensePage);
 
   // F1 opens the help in every window; here that is this window as it is.
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -169,78 +169,78 @@ THelpFrm::THelpFrm(QWidget* parent) : QWidget(parent) {
   for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 }
 
-void THelpFrm::BuildLicensePage() {
-  Panel1 = WhitePanel(TabSheet5, QRect(8, 16, 393, 401));
-  Column col(Panel1, 10);
+void HelpWindow::BuildLicensePage() {
+  licensePanel = WhitePanel(licensePage, QRect(8, 16, 393, 401));
+  Column col(licensePanel, 10);
   const QList<QPlainTextEdit*> memos = col.Lay(LoadHelpPage(QStringLiteral("license")));
-  Memo4 = memos.value(0);
-  Memo5 = memos.value(1);
-  Memo4->setAccessibleName(QStringLiteral("License Agreement"));
-  Memo5->setAccessibleName(QStringLiteral("Disclaimer and Warranty"));
+  licenceText = memos.value(0);
+  disclaimerText = memos.value(1);
+  licenceText->setAccessibleName(QStringLiteral("License Agreement"));
+  disclaimerText->setAccessibleName(QStringLiteral("Disclaimer and Warranty"));
 
-  Button1 = new QPushButton(QStringLiteral("Close"), Panel1);
-  Button1->setFont(Arial(13, true));
-  Button1->setGeometry(160, 360, 75, 25);
-  Button1->setVisible(false);
-  GuardedConnect(Button1, &QPushButton::clicked, this, &THelpFrm::Button1Click);
+  closeButton = new QPushButton(QStringLiteral("Close"), licensePanel);
+  closeButton->setFont(Arial(13, true));
+  closeButton->setGeometry(160, 360, 75, 25);
+  closeButton->setVisible(false);
+  GuardedConnect(closeButton, &QPushButton::clicked, this, &HelpWindow::onCloseClicked);
 }
 
-void THelpFrm::BuildStoneSizePage() {
-  Panel2 = WhitePanel(TabSheet6, QRect(32, 16, 361, 401));
-  Column col(Panel2, 10);
+void HelpWindow::BuildStoneSizePage() {
+  stoneSizePanel = WhitePanel(stoneSizePage, QRect(32, 16, 361, 401));
+  Column col(stoneSizePanel, 10);
   col.Lay(LoadHelpPage(QStringLiteral("stone_size")));
 }
 
-void THelpFrm::BuildBeadCalculatorPage() {
-  Panel3 = new QWidget;
-  ScrollBox1 = ScrollPage(TabSheet7, Panel3, 369, 1100, QStringLiteral("bead_calculator"),
-                          QStringLiteral("Bead Calculator help"));
+void HelpWindow::BuildBeadCalculatorPage() {
+  beadHelpContent = new QWidget;
+  beadHelpScroll = ScrollPage(beadCalculatorPage, beadHelpContent, 369, 1100,
+                              QStringLiteral("bead_calculator"), QStringLiteral("Bead Calculator help"));
 }
 
-void THelpFrm::BuildWorksheetPage() {
-  Panel4 = new QWidget;
-  ScrollBox2 =
-      ScrollPage(TabSheet1, Panel4, 370, 740, QStringLiteral("worksheet"), QStringLiteral("Worksheet help"));
+void HelpWindow::BuildWorksheetPage() {
+  worksheetHelpContent = new QWidget;
+  worksheetHelpScroll = ScrollPage(worksheetPage, worksheetHelpContent, 370, 740, QStringLiteral("worksheet"),
+                                   QStringLiteral("Worksheet help"));
 }
 
-void THelpFrm::ShowTopic(HelpTopic topic) {
+void HelpWindow::ShowTopic(HelpTopic topic) {
   switch (topic) {
     case HelpTopic::License:
-      return HelpPageControl1->SetActivePage(TabSheet5);
+      return pages->SetActivePage(licensePage);
     case HelpTopic::StoneSize:
-      return HelpPageControl1->SetActivePage(TabSheet6);
+      return pages->SetActivePage(stoneSizePage);
     case HelpTopic::BeadCalculator:
-      return HelpPageControl1->SetActivePage(TabSheet7);
+      return pages->SetActivePage(beadCalculatorPage);
     case HelpTopic::Worksheet:
-      return HelpPageControl1->SetActivePage(TabSheet1);
+      return pages->SetActivePage(worksheetPage);
   }
 }
 
-void THelpFrm::FormClose() { HelpPageControl1->SetActivePage(TabSheet6); }
+void HelpWindow::onClosed() { pages->SetActivePage(stoneSizePage); }
 
-void THelpFrm::TabSheet7Show() { ScrollBox1->setFocus(Qt::OtherFocusReason); }
+void HelpWindow::onBeadCalculatorPageShown() { beadHelpScroll->setFocus(Qt::OtherFocusReason); }
 
-void THelpFrm::TabSheet1Show() { ScrollBox2->setFocus(Qt::OtherFocusReason); }
+void HelpWindow::onWorksheetPageShown() { worksheetHelpScroll->setFocus(Qt::OtherFocusReason); }
 
-void THelpFrm::Button1Click() { close(); }
+void HelpWindow::onCloseClicked() { close(); }
 
-void THelpFrm::ScrollBoxMouseWheel(QScrollArea* box, const QPoint& globalPos, bool up) {
+void HelpWindow::scrollBoxWheel(QScrollArea* box, const QPoint& globalPos, bool up) {
   const QPoint inParent = box->parentWidget()->mapFromGlobal(globalPos);
   if (!box->geometry().contains(inParent, true)) return;
   box->verticalScrollBar()->triggerAction(up ? QAbstractSlider::SliderSingleStepSub
                                              : QAbstractSlider::SliderSingleStepAdd);
 }
 
-QScrollArea* THelpFrm::BoxOf(QObject* object) const {
+QScrollArea* HelpWindow::BoxOf(QObject* object) const {
   for (QObject* o = object; o; o = o->parent()) {
-    if (o == ScrollBox1) return ScrollBox1;
-    if (o == ScrollBox2) return ScrollBox2;
+    if (o == beadHelpScroll) return beadHelpScroll;
+    if (o == worksheetHelpScroll) return worksheetHelpScroll;
     if (o == this) break;
   }
   return nullptr;
 }
 
-bool THelpFrm::eventFilter(QObject* watched, QEvent* event) {
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
     close();
     return true;
@@ -253,7 +253,7 @@ bool THelpFrm::eventFilter(QObject* watched, QEvent* event) {
       while (wheelRemainder_ >= kWheelNotch || wheelRemainder_ <= -kWheelNotch) {
         const bool up = wheelRemainder_ > 0;
         wheelRemainder_ += up ? -kWheelNotch : kWheelNotch;
-        ScrollBoxMouseWheel(box, wheel->globalPosition().toPoint(), up);
+        scrollBoxWheel(box, wheel->globalPosition().toPoint(), up);
       }
       return true;
     }
@@ -261,8 +261,8 @@ bool THelpFrm::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void THelpFrm::closeEvent(QCloseEvent* event) {
-  FormClose();
+void HelpWindow::closeEvent(QCloseEvent* event) {
+  onClosed();
   QWidget::closeEvent(event);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/ext_page_control.h"
+#include "widgets/color_tab_widget.h"
 #include "widgets/url_label.h"
 
 class QLabel;
@@ -10,68 +10,68 @@ class QScrollArea;
 namespace orvane {
 
 class DesktopServices;
-class TFxLabel;
-class TPanel;
+class CaptionLabel;
+class BevelPanel;
 
 // The "About" page: product name, version, pictures, web link, rights notice.
-class TAboutPage : public TTabSheet {
+class AboutPage : public TabPage {
   Q_OBJECT
  public:
-  explicit TAboutPage(DesktopServices& services, QWidget* parent = nullptr);
+  explicit AboutPage(DesktopServices& services, QWidget* parent = nullptr);
 
-  TPanel* Panel16;
-  QLabel* Image1;  // banner
-  QLabel* Image2;  // book beside a pocket calculator
-  QLabel* Label4;
-  QLabel* Label5;
-  TFxLabel* FxLabel7;  // the maker's web address
-  TFxLabel* FxLabel5;  // the rights notice
+  BevelPanel* aboutPanel;
+  QLabel* bannerPicture;  // banner
+  QLabel* bookPicture;    // book beside a pocket calculator
+  QLabel* programNameLabel;
+  QLabel* versionLabel;
+  CaptionLabel* webAddressLabel;    // the maker's web address
+  CaptionLabel* rightsNoticeLabel;  // the rights notice
 
-  void FxLabel7Click();
+  void onWebAddressClicked();
 
  private:
   DesktopServices& services_;
-  TURL siteLink_;  // the maker's site, without the slash the Links page adds
+  WebLink siteLink_;  // the maker's site, without the slash the Links page adds
 };
 
 // The "Tips" page.
-class TTipsPage : public TTabSheet {
+class TipsPage : public TabPage {
   Q_OBJECT
  public:
-  explicit TTipsPage(QWidget* parent = nullptr);
+  explicit TipsPage(QWidget* parent = nullptr);
 
-  QScrollArea* ScrollBox2;
-  QWidget* Panel23;
-  QLabel* Label41;
-  QLabel* Label43;
-  QPlainTextEdit* Memo3;  // read-only
+  QScrollArea* tipsScroll;
+  QWidget* tipsContent;
+  QLabel* tipsHeading;
+  QLabel* tipsSubheading;
+  QPlainTextEdit* tipsText;  // read-only
 };
 
 // The "Links" page: the maker's site, mail and the donation link. It also
 // holds the two link targets that the web and mail links open.
-class TLinksPage : public TTabSheet {
+class LinksPage : public TabPage {
   Q_OBJECT
  public:
-  explicit TLinksPage(DesktopServices& services, QWidget* parent = nullptr);
+  explicit LinksPage(DesktopServices& services, QWidget* parent = nullptr);
 
-  QScrollArea* ScrollBox1;
-  QWidget* Panel20;
-  TLinkLabel* Label14;  // the program's page
-  QLabel* Label32;
-  TLinkLabel* Label15;  // the maker's site
-  QPlainTextEdit* Memo1;
-  TLinkLabel* Label37;  // mail to the maker
-  QLabel* Label38;
-  TUrlLabel* UrlLabel1;  // donation
-  QPlainTextEdit* Memo2;
+  QScrollArea* linksScroll;
+  QWidget* linksContent;
+  LinkLabel* programPageLink;  // the program's page
+  QLabel* shopHeading;
+  LinkLabel* makerSiteLink;  // the maker's site
+  QPlainTextEdit* shopText;
+  LinkLabel* mailLink;  // mail to the maker
+  QLabel* donationHeading;
+  UrlLabel* donationLink;  // donation
+  QPlainTextEdit* donationText;
 
-  TURL URL1;  // web links; each click sets its target first
-  TURL URL2;  // the maker's mail address
+  WebLink webLink;      // web links; each click sets its target first
+  WebLink mailAddress;  // the maker's mail address
 
-  void Label14Click();
-  void Label15Click();
-  void Label37Click();
-  void UrlLabel1Click();
+  void onProgramPageClicked();
+  void onMakerSiteClicked();
+  void onMailClicked();
+  void onDonationClicked();
 
  private:
   DesktopServices& services_;

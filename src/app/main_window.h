@@ -8,71 +8,71 @@ class QToolButton;
 namespace orvane {
 
 class AppContext;
-class TExtPageControl;
-class TPanel;
-class TSizeConverterPanel;
-class TAboutPage;
-class TTipsPage;
-class TBeadCalcPage;
-class TPearlPlatePage;
-class TStoneSizePage;
-class TWeightPage;
-class TJumpRingPage;
-class TWireGaugePage;
-class TRingSizePage;
-class TLinksPage;
+class ColorTabWidget;
+class BevelPanel;
+class SizeConverter;
+class AboutPage;
+class TipsPage;
+class BeadPage;
+class PearlPlateChartPage;
+class StoneSizeChartPage;
+class WeightPage;
+class JumpRingChartPage;
+class WireGaugeChartPage;
+class RingSizeChartPage;
+class LinksPage;
 enum class GridNavigation;
 
 // The main window: the size converter on top, ten pages in the middle and the
 // button bar below. Closing it ends the program.
-class TMainFrm : public QWidget {
+class MainWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit TMainFrm(AppContext& app, QWidget* parent = nullptr);
+  explicit MainWindow(AppContext& app, QWidget* parent = nullptr);
 
-  QString StartFolder;      // working directory when the window was created
-  QString WorksheetFolder;  // StartFolder + "/Worksheet/"
+  QString startFolder;      // working directory when the window was created
+  QString worksheetFolder;  // startFolder + "/Worksheet/"
 
-  TSizeConverterPanel* Panel18;
-  TExtPageControl* PageControl1;
-  TPanel* Panel21;
+  SizeConverter* sizeConverter;
+  ColorTabWidget* pages;
+  BevelPanel* buttonBar;
 
   // Pages in their order; the index is what Help and navigation test.
-  TAboutPage* TabSheet1;
-  TTipsPage* TabSheet10;
-  TBeadCalcPage* TabSheet8;
-  TPearlPlatePage* TabSheet2;
-  TStoneSizePage* TabSheet3;
-  TWeightPage* TabSheet5;
-  TJumpRingPage* TabSheet7;
-  TWireGaugePage* TabSheet6;
-  TRingSizePage* TabSheet4;
-  TLinksPage* TabSheet9;
+  AboutPage* aboutPage;
+  TipsPage* tipsPage;
+  BeadPage* beadPage;
+  PearlPlateChartPage* pearlPlatePage;
+  StoneSizeChartPage* stoneSizePage;
+  WeightPage* weightPage;
+  JumpRingChartPage* jumpRingPage;
+  WireGaugeChartPage* wireGaugePage;
+  RingSizeChartPage* ringSizePage;
+  LinksPage* linksPage;
 
-  QWidget* ToolBar1;
-  QToolButton* ToolButton1;
-  QToolButton* ToolButton2;
-  QToolButton* ToolButton3;
-  QToolButton* ToolButton4;
-  QPushButton* BitBtn1;
-  QPushButton* HelpBtn;
-  QPushButton* FracBtn;
-  QPushButton* WorksheetBtn;
-  QPushButton* ExitBtn;
+  QWidget* pageButtonBar;
+  QToolButton* firstPageButton;
+  QToolButton* previousPageButton;
+  QToolButton* nextPageButton;
+  QToolButton* lastPageButton;
+  QPushButton* calculatorButton;
+  QPushButton* helpButton;
+  QPushButton* fractionsButton;
+  QPushButton* worksheetButton;
+  QPushButton* exitButton;
 
-  void ExitBtnClick();
-  void CalculatorBtnClick();
-  void FracBtnClick();
+  void onExitClicked();
+  void onCalculatorClicked();
+  void onFractionsClicked();
   // The Weight page's Metal button: the Bench window on its Metal page.
   void showMetalBench();
-  void WorksheetBtnClick();
-  void HelpBtnClick();
+  void onWorksheetClicked();
+  void onHelpClicked();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void FormCreate();
+  void buildContents();
   void CreatePages();
   void CreateButtonBar();
   void Navigate(GridNavigation step);

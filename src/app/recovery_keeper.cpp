@@ -84,9 +84,9 @@ void RecoveryKeeper::Discard() {
   if (!path_.isEmpty()) QFile::remove(path_);
 }
 
-void RecoveryKeeper::Watch(TWorksheetFrm* sheet) {
+void RecoveryKeeper::Watch(WorksheetWindow* sheet) {
   sheet_ = sheet;
-  GuardedConnect(sheet, &TWorksheetFrm::documentChanged, sheet, [this] {
+  GuardedConnect(sheet, &WorksheetWindow::documentChanged, sheet, [this] {
     if (!finished_) timer_.start();
   });
   GuardedConnect(&timer_, &QTimer::timeout, sheet, [this] { WriteNow(); });

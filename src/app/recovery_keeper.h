@@ -14,7 +14,7 @@ class QWidget;
 namespace orvane {
 
 class DesktopServices;
-class TWorksheetFrm;
+class WorksheetWindow;
 
 // Keeps the worksheet's unsaved rows in a recovery file a moment after each
 // change, so that a crash loses at most that moment's typing. The file is
@@ -41,7 +41,7 @@ class RecoveryKeeper {
   void Discard();
 
   // Follows the worksheet's changes from now on.
-  void Watch(TWorksheetFrm* sheet);
+  void Watch(WorksheetWindow* sheet);
   // The program ends normally, its rows saved or discarded: the file goes and
   // nothing more is written.
   void Finish();
@@ -56,7 +56,7 @@ class RecoveryKeeper {
   QString path_;
   QString unavailable_;  // why there is no recovery file
   std::unique_ptr<QLockFile> lock_;
-  QPointer<TWorksheetFrm> sheet_;
+  QPointer<WorksheetWindow> sheet_;
   QTimer timer_;
   bool warned_ = false;
   bool finished_ = false;

@@ -31,7 +31,7 @@ float BeadsPerInch(float size, BeadSizeMarker marker) {
 qint32 BeadCountOrOne(const QString& boxText) {
   try {
     return TextToInteger(boxText);
-  } catch (const EConvertError&) {
+  } catch (const ConversionError&) {
     return 1;
   }
 }
@@ -39,7 +39,7 @@ qint32 BeadCountOrOne(const QString& boxText) {
 bool IsPositiveWholeNumber(const QString& text) {
   try {
     return TextToInteger(text) > 0;
-  } catch (const EConvertError&) {
+  } catch (const ConversionError&) {
     return false;
   }
 }
@@ -74,7 +74,7 @@ qint64 RoundStoneCount(float count) {
   const long double rounded = std::nearbyint(static_cast<long double>(count));  // ties to even
   // 2^63 is the first value outside qint64; floats above it are not whole counts we can show.
   constexpr long double kLimit = 9223372036854775808.0L;
-  if (!(rounded > -kLimit && rounded < kLimit)) throw EMathError(kStoneCountTooLarge);
+  if (!(rounded > -kLimit && rounded < kLimit)) throw MathError(kStoneCountTooLarge);
   return static_cast<qint64>(rounded);
 }
 

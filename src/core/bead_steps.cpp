@@ -9,41 +9,41 @@ namespace {
 // Beads for the desired length at the current rate; an empty length (or a
 // lone point) gives none.
 void WriteBeadsForLength(BeadBoxes& boxes, float rate) {
-  const QString desired = TrimBlanks(boxes.Totalin.text);
+  const QString desired = TrimBlanks(boxes.strandInchBox.text);
   if (HoldsValue(desired))
-    boxes.TotalBeads.Set(
+    boxes.beadsNeededBox.Set(
         FormatBeadResult(BeadsForLength(NotNegative(InchTextToNumber(desired), desired), rate)));
   else
-    boxes.TotalBeads.Clear();
+    boxes.beadsNeededBox.Clear();
 }
 
 // The count as plain digits. A rewritten count is a change like any other:
 // the calculation runs once more, and any failure in it stops the caller too.
 void WriteBeadCount(qint32 count, BeadBoxes& boxes, BeadState& state) {
   const QString digits = QString::number(count);
-  if (boxes.NoBeads.text == digits) return;
-  boxes.NoBeads.Set(digits);
+  if (boxes.beadCountBox.text == digits) return;
+  boxes.beadCountBox.Set(digits);
   BeadCountChanged(boxes, state);
 }
 
 void StoneAreaStep(float size, BeadBoxes& boxes, const BeadState& state) {
-  const QString length = TrimBlanks(boxes.AreaL.text);
-  const QString width = TrimBlanks(boxes.AreaW.text);
+  const QString length = TrimBlanks(boxes.areaLengthBox.text);
+  const QString width = TrimBlanks(boxes.areaWidthBox.text);
   if (length.isEmpty() || width.isEmpty()) return;
   const long double lengthInches = NotNegative(InchTextToNumber(length), length);
   const long double widthInches = NotNegative(InchTextToNumber(width), width);
 
-  const QString spacing = TrimBlanks(boxes.AreaSp.text);
+  const QString spacing = TrimBlanks(boxes.spacingBox.text);
   if (spacing.isEmpty()) {
     const StoneCounts counts = PackedStoneCounts(lengthInches, widthInches, state.rate);
-    boxes.AreaRect.Set(QString::number(counts.square));
-    boxes.AreaHex.Set(QString::number(counts.hexagonal));
+    boxes.areaBox.Set(QString::number(counts.square));
+    boxes.hexStonesBox.Set(QString::number(counts.hexagonal));
     return;
   }
   // Spaced stones are counted in the square pattern only.
   const float spacedRate = SpacedRate(size, NotNegative(InchTextToNumber(spacing), spacing), state.marker);
-  boxes.AreaRect.Set(QString::number(SpacedSquareCount(lengthInches, widthInches, spacedRate)));
-  boxes.AreaHex.Clear();
+  boxes.areaBox.Set(QString::number(SpacedSquareCount(lengthInches, widthInches, spacedRate)));
+  boxes.hexStonesBox.Clear();
 }
 
 bool Calculated(const BeadState& state) { return state.rate > 0; }
@@ -68,32 +68,32 @@ void BeadCalculation(BeadBoxes& boxes, BeadState& state) {
   state.rate = 0;
   if (state.marker == BeadSizeMarker::None) return;
   const bool mm = state.marker == BeadSizeMarker::Mm;
-  const float size = ReadBeadSize(mm ? boxes.BsMm.text : boxes.BsInch.text, state.marker);
-  (mm ? boxes.BsInch : boxes.BsMm).Clear();
+  const float size = ReadBeadSize(mm ? boxes.beadMmBox.text : boxes.beadInchBox.text, state.marker);
+  (mm ? boxes.beadInchBox : boxes.beadMmBox).Clear();
 
   state.rate = BeadsPerInch(size, state.marker);
-  boxes.BeadsIn.Set(FormatBeadResult(state.rate));
+  boxes.beadsPerInchBox.Set(FormatBeadResult(state.rate));
 
-  const qint32 count = BeadCountOrOne(boxes.NoBeads.text);
+  const qint32 count = BeadCountOrOne(boxes.beadCountBox.text);
   WriteBeadCount(count, boxes, state);
-  boxes.LenInch.Set(FormatBeadResult(StrandLength(count, size, state.marker)));
+  boxes.strandLengthBox.Set(FormatBeadResult(StrandLength(count, size, state.marker)));
 
   WriteBeadsForLength(boxes, state.rate);
   StoneAreaStep(size, boxes, state);
 }
 
 void BeadCountChanged(BeadBoxes& boxes, BeadState& state) {
-  if (IsPositiveWholeNumber(boxes.NoBeads.text))
+  if (IsPositiveWholeNumber(boxes.beadCountBox.text))
     BeadCalculation(boxes, state);
   else
-    boxes.LenInch.Clear();
+    boxes.strandLengthBox.Clear();
 }
 
 bool SizeBoxLeft(BeadSizeMarker box, BeadBoxes& boxes, BeadState& state) {
-  const BoxText& left = box == BeadSizeMarker::Inch ? boxes.BsInch : boxes.BsMm;
+  const BoxText& left = box == BeadSizeMarker::Inch ? boxes.beadInchBox : boxes.beadMmBox;
   if (!HoldsValue(TrimBlanks(left.text))) {
-    boxes.BeadsIn.Clear();
-    boxes.LenInch.Clear();
+    boxes.beadsPerInchBox.Clear();
+    boxes.strandLengthBox.Clear();
     return false;
   }
   state.marker = box;
@@ -103,7 +103,7 @@ bool SizeBoxLeft(BeadSizeMarker box, BeadBoxes& boxes, BeadState& state) {
 
 BeadNotice DesiredLengthLeft(BeadBoxes& boxes, const BeadState& state) {
   if (!Calculated(state)) {
-    boxes.TotalBeads.Clear();
+    boxes.beadsNeededBox.Clear();
     return BeadNotice::BeadsPerInchNotCalculated;
   }
   WriteBeadsForLength(boxes, state.rate);
@@ -112,30 +112,30 @@ BeadNotice DesiredLengthLeft(BeadBoxes& boxes, const BeadState& state) {
 
 BeadNotice AreaBoxLeft(AreaSide side, BeadBoxes& boxes, BeadState& state) {
   if (!Calculated(state)) {
-    boxes.TotalBeads.Clear();
+    boxes.beadsNeededBox.Clear();
     return BeadNotice::StoneAreaNotCalculated;
   }
-  if (HoldsValue(TrimBlanks((side == AreaSide::Length ? boxes.AreaL : boxes.AreaW).text))) {
+  if (HoldsValue(TrimBlanks((side == AreaSide::Length ? boxes.areaLengthBox : boxes.areaWidthBox).text))) {
     BeadCalculation(boxes, state);
   } else {
-    boxes.AreaRect.Clear();
-    boxes.AreaHex.Clear();
+    boxes.areaBox.Clear();
+    boxes.hexStonesBox.Clear();
   }
   return BeadNotice::None;
 }
 
 BeadNotice SpacingEntered(BeadBoxes& boxes, BeadState& state) {
   if (!Calculated(state)) {
-    boxes.TotalBeads.Clear();
+    boxes.beadsNeededBox.Clear();
     return BeadNotice::StoneAreaNotCalculated;
   }
   // Untrimmed on purpose: a box holding only blanks counts as filled here.
-  if (!boxes.AreaL.text.isEmpty() && !boxes.AreaW.text.isEmpty()) {
-    if (boxes.AreaSp.text == u".") boxes.AreaSp.Clear();
+  if (!boxes.areaLengthBox.text.isEmpty() && !boxes.areaWidthBox.text.isEmpty()) {
+    if (boxes.spacingBox.text == u".") boxes.spacingBox.Clear();
     BeadCalculation(boxes, state);
   } else {
-    boxes.AreaRect.Clear();
-    boxes.AreaHex.Clear();
+    boxes.areaBox.Clear();
+    boxes.hexStonesBox.Clear();
   }
   return BeadNotice::None;
 }
@@ -143,8 +143,9 @@ BeadNotice SpacingEntered(BeadBoxes& boxes, BeadState& state) {
 void ClearBeadPage(BeadBoxes& boxes, BeadState& state) {
   state = BeadState{};
   for (BoxText* box :
-       {&boxes.BsMm, &boxes.BsInch, &boxes.NoBeads, &boxes.LenInch, &boxes.BeadsIn, &boxes.Totalin,
-        &boxes.TotalBeads, &boxes.AreaW, &boxes.AreaL, &boxes.AreaRect, &boxes.AreaHex, &boxes.AreaSp})
+       {&boxes.beadMmBox, &boxes.beadInchBox, &boxes.beadCountBox, &boxes.strandLengthBox,
+        &boxes.beadsPerInchBox, &boxes.strandInchBox, &boxes.beadsNeededBox, &boxes.areaWidthBox,
+        &boxes.areaLengthBox, &boxes.areaBox, &boxes.hexStonesBox, &boxes.spacingBox})
     box->Clear();
 }
 

@@ -10,7 +10,7 @@ namespace orvane {
 namespace {
 
 [[noreturn]] void refuse(const QString& text, const QString& why) {
-  throw EConvertError(QStringLiteral("'%1' %2").arg(QuotedText(text), why).toStdString());
+  throw ConversionError(QStringLiteral("'%1' %2").arg(QuotedText(text), why).toStdString());
 }
 
 }  // namespace

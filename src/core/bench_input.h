@@ -33,7 +33,7 @@ inline constexpr AmountRule kMultiplier{"a multiplier", 100, "100", false};
 }  // namespace amounts
 
 // The value in a box, checked against its rule; nothing when the box is empty
-// (or blank). Throws EConvertError with the program's message for text that
+// (or blank). Throws ConversionError with the program's message for text that
 // is no number ("nan", "inf" included), a negative value, a zero where zero
 // makes no sense ("-0" counts as zero) and a value beyond the limits.
 std::optional<long double> readAmount(const QString& box, const AmountRule& rule);

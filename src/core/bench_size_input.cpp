@@ -21,15 +21,15 @@ QString TrimmedFixed(long double value, int decimals) {
 long double checkInBenchRange(long double value, const QString& text, const BenchRange& range) {
   const QString quoted = QuotedText(text);
   if (value < 0 || (value == 0 && !range.zeroAllowed))
-    throw EConvertError(
+    throw ConversionError(
         QStringLiteral("'%1' is %2: %3 must be %4")
             .arg(quoted, value < 0 ? QStringLiteral("below zero") : QStringLiteral("zero"), range.what,
                  range.zeroAllowed ? QStringLiteral("0 or more") : QStringLiteral("more than 0"))
             .toStdString());
   if (value > range.largest)
-    throw EConvertError(QStringLiteral("'%1' is too large: %2 can be at most %3")
-                            .arg(quoted, range.what, TrimmedFixed(range.largest, 5))
-                            .toStdString());
+    throw ConversionError(QStringLiteral("'%1' is too large: %2 can be at most %3")
+                              .arg(quoted, range.what, TrimmedFixed(range.largest, 5))
+                              .toStdString());
   return value;
 }
 
@@ -62,7 +62,7 @@ std::optional<long double> readBenchSize(const BenchSize& typed, BenchSize& show
 }
 
 void throwEmptyBenchBox(const QString& what) {
-  throw EConvertError(
+  throw ConversionError(
       QStringLiteral("Nothing typed for %1: type a number, then press Enter").arg(what).toStdString());
 }
 

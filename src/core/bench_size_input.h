@@ -7,8 +7,8 @@ namespace orvane {
 
 // How the bench calculators read their number boxes. A box holding nothing
 // (or only blanks) is a value not given yet; anything else must be a number
-// within the box's range, or the step stops with EConvertError (a fraction
-// that cannot be read: EFractionError) before it has written anything.
+// within the box's range, or the step stops with ConversionError (a fraction
+// that cannot be read: FractionError) before it has written anything.
 
 // The range a box accepts: above zero (or from zero, where zero means
 // something, as a knot of no size does) up to a stated largest value. `what`
@@ -50,7 +50,7 @@ std::optional<long double> readBenchSize(const BenchSize& typed, BenchSize& show
 QString benchMmText(long double mm);
 QString benchInchText(long double inches);
 
-// A result to a fixed number of decimals; never "nan" or "inf" (EMathError).
+// A result to a fixed number of decimals; never "nan" or "inf" (MathError).
 QString benchFixed(long double value, int decimals);
 
 }  // namespace orvane

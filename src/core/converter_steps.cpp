@@ -13,7 +13,7 @@ QString Range(const char* low, const char* high) {
   return TrimSpaces(QLatin1String(low)) + QStringLiteral(" - ") + TrimSpaces(QLatin1String(high));
 }
 
-// A size typed or pasted into MmBox or InchBox. A range that a pick wrote is
+// A size typed or pasted into mmBox or inchBox. A range that a pick wrote is
 // no size to convert and is refused; any other text that is not a size says
 // what is wrong with it, as the other pages do.
 std::optional<long double> SizeOf(const QString& text, const QString& pickedRange, bool inches) {
@@ -25,61 +25,61 @@ void ShowRanges(const char* mmLow, const char* mmHigh, const char* inchLow, cons
                 ConverterBoxes& boxes, PickedRanges& ranges) {
   ranges.mm = Range(mmLow, mmHigh);
   ranges.inch = Range(inchLow, inchHigh);
-  boxes.MmBox.Set(ranges.mm);
-  boxes.InchBox.Set(ranges.inch);
+  boxes.mmBox.Set(ranges.mm);
+  boxes.inchBox.Set(ranges.inch);
 }
 
 }  // namespace
 
 SizeEntry ConvertSize(ConverterBox active, const PickedRanges& ranges, ConverterBoxes& boxes) {
   if (active == ConverterBox::Mm) {
-    boxes.InchBox.Clear();
-    const QString mm = TrimSpaces(boxes.MmBox.text);
+    boxes.inchBox.Clear();
+    const QString mm = TrimSpaces(boxes.mmBox.text);
     if (!mm.isEmpty()) {
       const std::optional<long double> size = SizeOf(mm, ranges.mm, false);
       if (!size) return SizeEntry::Refused;
-      boxes.InchBox.Set(FormatFixed(StoreSingle(*size / kMmPerInch), 10, 5));
+      boxes.inchBox.Set(FormatFixed(StoreSingle(*size / kMmPerInch), 10, 5));
     }
   } else if (active == ConverterBox::Inch) {
-    boxes.MmBox.Clear();
-    const QString inch = TrimSpaces(boxes.InchBox.text);
+    boxes.mmBox.Clear();
+    const QString inch = TrimSpaces(boxes.inchBox.text);
     if (!inch.isEmpty()) {
       const std::optional<long double> size = SizeOf(inch, ranges.inch, true);
       if (!size) return SizeEntry::Refused;
-      boxes.MmBox.Set(FormatFixed(StoreSingle(*size * kMmPerInch), 9, 5));
+      boxes.mmBox.Set(FormatFixed(StoreSingle(*size * kMmPerInch), 9, 5));
     }
   }
 
   // The designations always come from the millimetre text as it now stands,
   // so after an inch entry they follow the rounded millimetres shown. A box
   // holding only blanks counts as empty, as it does above.
-  const QString mmText = TrimSpaces(boxes.MmBox.text);
+  const QString mmText = TrimSpaces(boxes.mmBox.text);
   if (mmText.isEmpty() || mmText == QLatin1String(".")) return SizeEntry::Converted;
   const int key = SizeLookupKey(TextToNumber(mmText));
-  boxes.PearlBox.Set(PearlAnswer(key));
-  boxes.StoneBox.Set(StoneAnswer(key));
+  boxes.pearlBox.Set(PearlAnswer(key));
+  boxes.stoneBox.Set(StoneAnswer(key));
   return SizeEntry::Converted;
 }
 
 void PearlPlatePicked(ConverterBox active, int index, ConverterBoxes& boxes, PickedRanges& ranges) {
   if (active != ConverterBox::Pearl) return;
-  boxes.StoneBox.Clear();
-  boxes.MmBox.Clear();
-  boxes.InchBox.Clear();
+  boxes.stoneBox.Clear();
+  boxes.mmBox.Clear();
+  boxes.inchBox.Clear();
   if (index < 1 || index > int(PearlPlateTable.size())) return;
   const PearlPlateEntry& e = PearlPlateTable[index - 1];
-  boxes.StoneBox.Set(TrimSpaces(QLatin1String(e.SS)));
+  boxes.stoneBox.Set(TrimSpaces(QLatin1String(e.SS)));
   ShowRanges(e.MmLow, e.MmHigh, e.InchLow, e.InchHigh, boxes, ranges);
 }
 
 void StoneSizePicked(ConverterBox active, int index, ConverterBoxes& boxes, PickedRanges& ranges) {
   if (active != ConverterBox::Stone) return;
-  boxes.PearlBox.Clear();
-  boxes.MmBox.Clear();
-  boxes.InchBox.Clear();
+  boxes.pearlBox.Clear();
+  boxes.mmBox.Clear();
+  boxes.inchBox.Clear();
   if (index < 1 || index > int(StoneSizeTable.size())) return;
   const StoneSizeEntry& e = StoneSizeTable[index - 1];
-  boxes.PearlBox.Set(PearlNumbersForStone(TrimSpaces(QLatin1String(e.SS))));
+  boxes.pearlBox.Set(PearlNumbersForStone(TrimSpaces(QLatin1String(e.SS))));
   ShowRanges(e.MmLow, e.MmHigh, e.InchLow, e.InchHigh, boxes, ranges);
 }
 

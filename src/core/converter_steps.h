@@ -8,13 +8,13 @@ namespace orvane {
 
 // The four boxes of the size converter.
 struct ConverterBoxes {
-  BoxText PearlBox;
-  BoxText StoneBox;
-  BoxText MmBox;
-  BoxText InchBox;
+  BoxText pearlBox;
+  BoxText stoneBox;
+  BoxText mmBox;
+  BoxText inchBox;
 };
 
-// The ranges a pick last wrote into MmBox and InchBox ("1.20 - 1.30"): shown
+// The ranges a pick last wrote into mmBox and inchBox ("1.20 - 1.30"): shown
 // for reading, they are no size to convert.
 struct PickedRanges {
   QString mm;
@@ -30,13 +30,13 @@ enum class SizeEntry {
   Refused,    // the size box holds a picked range: the caller beeps
 };
 
-// Enter in MmBox or InchBox: the box the user is in is
+// Enter in mmBox or inchBox: the box the user is in is
 // converted into the other size box, and the designations follow the
 // millimetre text as it then stands. Throws the program's errors for a text
 // that is no size; the other size box is already emptied then.
 SizeEntry ConvertSize(ConverterBox active, const PickedRanges& ranges, ConverterBoxes& boxes);
 
-// A user's pick of item `index` in PearlBox or StoneBox (item 0 is the blank
+// A user's pick of item `index` in pearlBox or stoneBox (item 0 is the blank
 // one, -1 no item): the other three boxes show its equivalents. Only a pick
 // made while the list is the active box converts.
 void PearlPlatePicked(ConverterBox active, int index, ConverterBoxes& boxes, PickedRanges& ranges);

@@ -9,7 +9,7 @@ namespace orvane {
 
 namespace {
 
-[[noreturn]] void throwFraction() { throw EFractionError(kFractionMessage); }
+[[noreturn]] void throwFraction() { throw FractionError(kFractionMessage); }
 
 // Whole digits only; nine at most keeps the value exact in a 64-bit integer
 // and far beyond any size a bench is asked for.
@@ -28,9 +28,9 @@ std::uint64_t wholeDigits(const QString& part) {
 long double parseFiniteNumber(const QString& text) {
   const long double value = TextToNumber(text);
   if (!std::isfinite(value) || std::fabs(value) > 1e300L)
-    throw EConvertError(QStringLiteral("'%1' is not a valid floating point value")
-                            .arg(QuotedText(TrimSpaces(text)))
-                            .toStdString());
+    throw ConversionError(QStringLiteral("'%1' is not a valid floating point value")
+                              .arg(QuotedText(TrimSpaces(text)))
+                              .toStdString());
   return value == 0 ? 0.0L : value;  // "-0" is plain 0
 }
 

@@ -12,8 +12,8 @@ inline constexpr long double kLargestSizeMm = 100000;
 // An inch size as the bench windows read it: a decimal ("0.0625"), a fraction
 // ("3/16", "17/16") or a whole number and a fraction ("1 1/64"), worked out
 // exactly rather than to the nearest thousandth. Spaces at both ends are
-// ignored. Throws EFractionError for a malformed fraction or a zero
-// denominator and EConvertError for a decimal that is no number or no finite
+// ignored. Throws FractionError for a malformed fraction or a zero
+// denominator and ConversionError for a decimal that is no number or no finite
 // one. "-0" reads as 0; other negative decimals are returned as they are, for
 // the caller to refuse with its own words.
 long double parseInchesExact(const QString& text);

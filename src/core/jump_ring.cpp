@@ -39,7 +39,7 @@ JumpRingResult jumpRingEnter(const JumpRingInputs& in, JumpRingField entered) {
   if (in.measured == RingDiameter::Outer) {
     inner = *diameter - 2 * *wire;
     if (inner <= 0)
-      throw EConvertError(
+      throw ConversionError(
           QStringLiteral("An outer diameter of %1 mm leaves no hole with %2 mm wire: it must be "
                          "more than twice the wire")
               .arg(benchMmText(*diameter), benchMmText(*wire))

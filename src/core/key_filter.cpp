@@ -15,21 +15,21 @@ struct FilterRule {
 
 FilterRule RuleOf(KeyFilterKind kind) {
   switch (kind) {
-    case KeyFilterKind::MmBox:
-    case KeyFilterKind::BsMm:
+    case KeyFilterKind::mmBox:
+    case KeyFilterKind::beadMmBox:
     case KeyFilterKind::WorksheetMm:
       return {u"", true, PointRule::One, false};
-    case KeyFilterKind::InchBox:
-    case KeyFilterKind::BsInch:
-    case KeyFilterKind::Totalin:
+    case KeyFilterKind::inchBox:
+    case KeyFilterKind::beadInchBox:
+    case KeyFilterKind::strandInchBox:
       return {u"/ ", true, PointRule::One, false};
     case KeyFilterKind::Designation:
       return {u"", false, PointRule::None, true};
     case KeyFilterKind::Weight:
       return {u"", false, PointRule::One, false};
-    case KeyFilterKind::NoBeads:
+    case KeyFilterKind::beadCountBox:
       return {u"", true, PointRule::None, false};
-    case KeyFilterKind::AreaSp:
+    case KeyFilterKind::spacingBox:
     case KeyFilterKind::WorksheetInch:
       return {u"/ ", true, PointRule::Any, false};
     case KeyFilterKind::WorksheetNob:
@@ -69,10 +69,10 @@ KeyVerdict FilterKey(KeyFilterKind kind, QChar key, const QString& boxText) {
 
 EnterAction EnterActionOf(KeyFilterKind kind) {
   switch (kind) {
-    case KeyFilterKind::MmBox:
-    case KeyFilterKind::InchBox:
+    case KeyFilterKind::mmBox:
+    case KeyFilterKind::inchBox:
     case KeyFilterKind::Weight:
-    case KeyFilterKind::AreaSp:
+    case KeyFilterKind::spacingBox:
       return EnterAction::RunCalculation;
     default:
       return EnterAction::NextControl;

@@ -7,15 +7,15 @@ namespace orvane {
 
 // The entry boxes' key filters, one kind per family of boxes.
 enum class KeyFilterKind {
-  MmBox,        // converter millimetres
-  InchBox,      // converter inches
-  Designation,  // PearlBox, StoneBox: nothing can be typed
-  Weight,       // the five weight boxes
-  BsMm,         // bead size in millimetres
-  BsInch,       // bead size in inches
-  NoBeads,      // number of beads
-  Totalin,      // Totalin, AreaL, AreaW, AreaRect
-  AreaSp,       // stone spacing
+  mmBox,          // converter millimetres
+  inchBox,        // converter inches
+  Designation,    // pearlBox, stoneBox: nothing can be typed
+  Weight,         // the five weight boxes
+  beadMmBox,      // bead size in millimetres
+  beadInchBox,    // bead size in inches
+  beadCountBox,   // number of beads
+  strandInchBox,  // strandInchBox, areaLengthBox, areaWidthBox, areaBox
+  spacingBox,     // stone spacing
   WorksheetMm,
   WorksheetInch,
   WorksheetNob,

@@ -76,10 +76,11 @@ KnottedStrandResult knottedStrandEnter(const KnottedStrandInputs& in, StrandFiel
   if (result.missing != StrandField::None) return result;
 
   if (*clasp >= *length)
-    throw EConvertError(QStringLiteral("The clasp (%1 mm) takes up the whole length (%2 mm): nothing is left "
-                                       "for beads")
-                            .arg(benchMmText(*clasp), benchMmText(*length))
-                            .toStdString());
+    throw ConversionError(
+        QStringLiteral("The clasp (%1 mm) takes up the whole length (%2 mm): nothing is left "
+                       "for beads")
+            .arg(benchMmText(*clasp), benchMmText(*length))
+            .toStdString());
   const StrandCount count = knottedStrandCount(*length, *bead, *knot, *clasp);
   result.beads = QString::number(count.beads);
   result.leftOver = benchFixed(count.leftOverMm, 1);

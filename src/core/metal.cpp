@@ -189,8 +189,8 @@ MetalOutputs MetalEnter(const MetalInputs& in) {
     out.InnerDiameterInch = Fixed(*innerDiameter / kMmPerInch, 3);
     if (thickness) {
       length = CheckedResult(RingBlankLength(*innerDiameter, *thickness, allowance));
-      out.BlankMm = Fixed(*length, 2);
-      out.BlankInch = Fixed(*length / kMmPerInch, 3);
+      out.blankMmBox = Fixed(*length, 2);
+      out.blankInchBox = Fixed(*length / kMmPerInch, 3);
     }
   }
 

@@ -97,7 +97,7 @@ struct MetalOutputs {
   QString InnerDiameterMm, InnerDiameterInch;
   QString Volume;  // mm3
   QString Grams, Pennyweights, TroyOunces;
-  QString BlankMm, BlankInch;
+  QString blankMmBox, blankInchBox;
   QString Cost;
   // Every size and the density are given, so the weight is shown.
   bool Complete = false;
@@ -106,7 +106,7 @@ struct MetalOutputs {
 // Enter in the Metal Calculator. Reads every box the shape uses (inch boxes
 // exactly: 1/16 is 0.0625) and fails on the first text that is no number, is
 // below zero, is zero where a size or density must be above it, or is beyond
-// its limit (EConvertError, EFractionError), before anything is returned, so
+// its limit (ConversionError, FractionError), before anything is returned, so
 // the window's boxes stay as they were.
 MetalOutputs MetalEnter(const MetalInputs& in);
 

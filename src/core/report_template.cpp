@@ -11,7 +11,8 @@ namespace {
 
 int IntOf(const QJsonObject& o, const char* key) {
   const QJsonValue v = o.value(QLatin1String(key));
-  if (!v.isDouble()) throw EReportTemplate(std::string("report template: missing number \"") + key + "\"");
+  if (!v.isDouble())
+    throw ReportTemplateError(std::string("report template: missing number \"") + key + "\"");
   return v.toInt();
 }
 
@@ -19,7 +20,7 @@ ReportAlign AlignOf(const QString& name) {
   if (name.isEmpty() || name == QLatin1String("left")) return ReportAlign::Left;
   if (name == QLatin1String("centre")) return ReportAlign::Centre;
   if (name == QLatin1String("right")) return ReportAlign::Right;
-  throw EReportTemplate("report template: unknown alignment \"" + name.toStdString() + "\"");
+  throw ReportTemplateError("report template: unknown alignment \"" + name.toStdString() + "\"");
 }
 
 void AddObjects(ReportTemplate& out, const QJsonArray& objects, int dy, const QString& index) {
@@ -46,7 +47,7 @@ void AddObjects(ReportTemplate& out, const QJsonArray& objects, int dy, const QS
       if (!index.isEmpty()) t.Text.replace(u'#', index);
       out.Texts.push_back(t);
     } else {
-      throw EReportTemplate("report template: object without a known kind");
+      throw ReportTemplateError("report template: object without a known kind");
     }
   }
 }
@@ -56,11 +57,11 @@ void AddObjects(ReportTemplate& out, const QJsonArray& objects, int dy, const QS
 ReportTemplate ParseReportTemplate(const QByteArray& json) {
   QJsonParseError error;
   const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
-  if (!doc.isObject()) throw EReportTemplate("report template: " + error.errorString().toStdString());
+  if (!doc.isObject()) throw ReportTemplateError("report template: " + error.errorString().toStdString());
   const QJsonObject root = doc.object();
   ReportTemplate t;
   t.UnitsPerInch = root.value(QLatin1String("unitsPerInch")).toDouble(91.6256);
-  if (t.UnitsPerInch <= 0) throw EReportTemplate("report template: bad unitsPerInch");
+  if (t.UnitsPerInch <= 0) throw ReportTemplateError("report template: bad unitsPerInch");
   t.Paper = root.value(QLatin1String("paper")).toString(QStringLiteral("Letter"));
   t.Portrait = root.value(QLatin1String("orientation")).toString() != QLatin1String("landscape");
   const QJsonObject page = root.value(QLatin1String("page")).toObject();

@@ -40,11 +40,11 @@ struct ReportTemplate {
   std::vector<ReportRule> Rules;
 };
 
-struct EReportTemplate : std::runtime_error {
+struct ReportTemplateError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Reads a template written as JSON; throws EReportTemplate when it is not one.
+// Reads a template written as JSON; throws ReportTemplateError when it is not one.
 // A {"repeat": n, "step": dy, "objects": [...]} group places its objects n
 // times, dy units further down each time, with "#" in their texts standing
 // for 1..n.

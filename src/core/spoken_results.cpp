@@ -17,17 +17,17 @@ QString spokenResults(const QList<SpokenBox>& boxes) {
   return parts.join(QStringLiteral(", "));
 }
 
-QString spokenCalculatorKey(TFxCalculatorButton button, bool displayChanged, const QString& display,
+QString spokenCalculatorKey(CalculatorKey button, bool displayChanged, const QString& display,
                             long double memory) {
   switch (button) {
-    case cbMemClear:
+    case CalculatorKey::MemoryClear:
       return QStringLiteral("Memory cleared");
-    case cbMemStore:
-    case cbMemAdd:
-    case cbMemSub:
+    case CalculatorKey::MemoryStore:
+    case CalculatorKey::MemoryAdd:
+    case CalculatorKey::MemorySubtract:
       return QStringLiteral("Memory ") + FormatGeneral(memory);
-    case cbClear:
-    case cbMemRecall:
+    case CalculatorKey::Clear:
+    case CalculatorKey::MemoryRecall:
       return display.trimmed();
     default:
       return displayChanged ? display.trimmed() : QString();

@@ -4,7 +4,7 @@
 #include <QString>
 
 #include "core/box_text.h"
-#include "core/calc_engine.h"
+#include "core/calculator_engine.h"
 
 namespace orvane {
 
@@ -29,7 +29,7 @@ QString spokenResults(const QList<SpokenBox>& boxes);
 // (`display`, its padding blank allowed) when the key changed it, and always
 // after C and MR, which a user presses to hear where things stand. Empty when
 // there is nothing new to say.
-QString spokenCalculatorKey(TFxCalculatorButton button, bool displayChanged, const QString& display,
+QString spokenCalculatorKey(CalculatorKey button, bool displayChanged, const QString& display,
                             long double memory);
 
 }  // namespace orvane

@@ -78,12 +78,12 @@ namespace {
 QString Quoted(const QString& text) { return QuotedText(text); }
 
 [[noreturn]] void ThrowFloat(const QString& text) {
-  throw EConvertError(
+  throw ConversionError(
       QStringLiteral("'%1' is not a valid floating point value").arg(Quoted(text)).toStdString());
 }
 
 [[noreturn]] void ThrowInteger(const QString& text) {
-  throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(Quoted(text)).toStdString());
+  throw ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(Quoted(text)).toStdString());
 }
 
 bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
@@ -420,7 +420,7 @@ qint32 TextToInteger(const QString& text) {
 
 float FractionToDecimal(const QString& text) {
   const QString s = TrimSpaces(text);
-  if (s.isEmpty() || !s.contains(u'/')) throw EFractionError(kFractionMessage);
+  if (s.isEmpty() || !s.contains(u'/')) throw FractionError(kFractionMessage);
 
   qsizetype split = -1, slash = -1;
   for (qsizetype i = 0; i < s.size(); ++i) {
@@ -430,7 +430,7 @@ float FractionToDecimal(const QString& text) {
     else if (c == u'/')
       slash = i;
     else if (c != u'.' && !IsDigit(c))
-      throw EFractionError(kFractionMessage);
+      throw FractionError(kFractionMessage);
   }
   QString whole;
   if (split >= 0) whole = TrimSpaces(s.left(split + 1));
@@ -443,7 +443,7 @@ float FractionToDecimal(const QString& text) {
   if (!numerator.isEmpty()) {
     const qint64 n = qint64(TextToInteger(numerator)) * 1000;
     if (n > std::numeric_limits<qint32>::max() || n < std::numeric_limits<qint32>::min())
-      throw EMathError("Integer overflow");
+      throw MathError("Integer overflow");
     const qint32 d = TextToInteger(denominator);
     const long double q =
         std::nearbyint(CheckedDivide(static_cast<long double>(n), static_cast<long double>(d)));
@@ -530,9 +530,9 @@ QString FormatGeneral(long double value) {
 
 long double NotNegative(long double value, const QString& text) {
   if (value < 0)
-    throw EConvertError(QStringLiteral("'%1' is below zero: a size or length cannot be negative")
-                            .arg(Quoted(text))
-                            .toStdString());
+    throw ConversionError(QStringLiteral("'%1' is below zero: a size or length cannot be negative")
+                              .arg(Quoted(text))
+                              .toStdString());
   return value;
 }
 
@@ -540,7 +540,7 @@ float StoreSingle(long double value) {
   if (std::isfinite(value) && std::fabs(value) > std::numeric_limits<float>::max()) {
     // Values that round down to FLT_MAX are still representable.
     const float f = static_cast<float>(value);
-    if (std::isinf(f)) throw EMathError(kOverflow);
+    if (std::isinf(f)) throw MathError(kOverflow);
     return f;
   }
   return static_cast<float>(value);
@@ -548,15 +548,15 @@ float StoreSingle(long double value) {
 
 long double CheckedDivide(long double numerator, long double denominator) {
   if (denominator == 0) {
-    if (numerator == 0 || std::isnan(numerator)) throw EMathError(kInvalidOperation);
-    throw EMathError(kDivisionByZero);
+    if (numerator == 0 || std::isnan(numerator)) throw MathError(kInvalidOperation);
+    throw MathError(kDivisionByZero);
   }
   return CheckedResult(numerator / denominator);
 }
 
 long double CheckedResult(long double value) {
-  if (std::isnan(value)) throw EMathError(kInvalidOperation);
-  if (std::isinf(value)) throw EMathError(kOverflow);
+  if (std::isnan(value)) throw MathError(kInvalidOperation);
+  if (std::isinf(value)) throw MathError(kOverflow);
   return value;
 }
 

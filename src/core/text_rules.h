@@ -7,16 +7,16 @@
 namespace orvane {
 
 // what() is the message as the user sees it, before the final "." is added.
-struct EConvertError : std::runtime_error {
+struct ConversionError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
-struct EMathError : std::runtime_error {
+struct MathError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
-struct EFractionError : std::runtime_error {
+struct FractionError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
-struct EInOutError : std::runtime_error {
+struct FileError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 

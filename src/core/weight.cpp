@@ -56,7 +56,7 @@ double StoreGrams(long double grams) {
   CheckedResult(grams);
   if (std::fabs(grams) > std::numeric_limits<double>::max()) {
     const double g = static_cast<double>(grams);
-    if (std::isinf(g)) throw EMathError(kOverflow);
+    if (std::isinf(g)) throw MathError(kOverflow);
     return g;
   }
   return static_cast<double>(grams);
@@ -101,9 +101,9 @@ std::optional<WeightUnit> WeightEntered(const QString& marker, WeightBoxes& boxe
   const long double value = TextToNumber(text);
   // A pasted "-5" would give weights that look sound but mean nothing.
   if (value < 0)
-    throw EConvertError(QStringLiteral("'%1' is below zero: a weight cannot be negative")
-                            .arg(QuotedText(text))
-                            .toStdString());
+    throw ConversionError(QStringLiteral("'%1' is below zero: a weight cannot be negative")
+                              .arg(QuotedText(text))
+                              .toStdString());
   const auto results = ConvertWeight(*source, value);
   for (int i = 0; i < kWeightBoxCount; ++i)
     if (static_cast<WeightUnit>(i) != *source) boxes[i].Set(results[i]);

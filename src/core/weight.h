@@ -25,7 +25,7 @@ std::optional<WeightUnit> WeightUnitOfMarker(const QString& marker);
 // by WeightUnit. The source's own entry is a null string: its box keeps what
 // the user typed. Grams are the pivot, held as a double; every result comes
 // from the unrounded grams (ounces and pounds from each other directly), never
-// from another result's text. Throws EMathError when the grams overflow.
+// from another result's text. Throws MathError when the grams overflow.
 std::array<QString, kWeightBoxCount> ConvertWeight(WeightUnit source, long double value);
 
 // The eight weight boxes, indexed by WeightUnit.

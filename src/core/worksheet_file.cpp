@@ -56,14 +56,14 @@ void AppendEncoded(QByteArray& out, const QString& text, int row, WorksheetField
   for (char32_t cp : text.toUcs4()) {
     if (BreaksTheLayout(cp)) cp = u' ';
     const int byte = Windows1252Byte(cp);
-    if (byte < 0) throw EUnencodableCharacter(row, field, cp);
+    if (byte < 0) throw UnencodableCharacterError(row, field, cp);
     out.append(static_cast<char>(byte));
   }
 }
 
 }  // namespace
 
-EUnencodableCharacter::EUnencodableCharacter(int row, WorksheetField field, char32_t character)
+UnencodableCharacterError::UnencodableCharacterError(int row, WorksheetField field, char32_t character)
     : std::runtime_error(FieldLabel(row, field).toStdString()),
       Row(row),
       Field(field),
@@ -152,7 +152,7 @@ QString LoadedCountText(const QString& field) {
   try {
     const qint32 count = TextToInteger(field);
     return count > 0 ? QString::number(count) : QString();
-  } catch (const EConvertError&) {
+  } catch (const ConversionError&) {
     // "36 " or "3 6": the window counts no beads in such a box, and neither
     // does the file; the text stays as it was typed.
     return field;
@@ -184,11 +184,11 @@ LoadedWorksheet ReadWorksheetFile(const QByteArray& bytes) {
 namespace {
 
 [[noreturn]] void ThrowSaveError(const QString& path, const QString& reason) {
-  throw EInOutError(QStringLiteral("Cannot save the worksheet to %1: %2").arg(path, reason).toStdString());
+  throw FileError(QStringLiteral("Cannot save the worksheet to %1: %2").arg(path, reason).toStdString());
 }
 
 [[noreturn]] void ThrowLoadError(const QString& path, const QString& reason) {
-  throw EInOutError(
+  throw FileError(
       QStringLiteral("Cannot load the worksheet %1: %2").arg(ShownPath(path), reason).toStdString());
 }
 

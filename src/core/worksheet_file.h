@@ -23,8 +23,8 @@ struct WorksheetText {
 enum class WorksheetField { Project, Desc, Mm, Inch, Nob };
 
 // A character that a worksheet file (Windows-1252) cannot hold.
-struct EUnencodableCharacter : std::runtime_error {
-  EUnencodableCharacter(int row, WorksheetField field, char32_t character);
+struct UnencodableCharacterError : std::runtime_error {
+  UnencodableCharacterError(int row, WorksheetField field, char32_t character);
   int Row;  // 1..10; 0 for the project name
   WorksheetField Field;
   char32_t Character;
@@ -42,7 +42,7 @@ QString AsStored(const QString& text);
 
 // The file bytes: the project line, then one line per row of five TAB-separated
 // fields, every line ended by CR LF, in Windows-1252, each text as AsStored
-// gives it. Throws EUnencodableCharacter, naming the first such character, and
+// gives it. Throws UnencodableCharacterError, naming the first such character, and
 // returns nothing in that case.
 QByteArray WorksheetFileBytes(const WorksheetText& text);
 
@@ -72,7 +72,7 @@ LoadedWorksheet ReadWorksheetFile(const QByteArray& bytes);
 
 // Replaces the file at `path` with `bytes`, all or nothing: they are written
 // to a temporary file beside it, which is renamed over the old file only once
-// every byte is on the disk. Throws EInOutError naming the file and the
+// every byte is on the disk. Throws FileError naming the file and the
 // system's reason; the old file is then as it was.
 void SaveWholeFile(const QString& path, const QByteArray& bytes);
 
@@ -81,7 +81,7 @@ void SaveWholeFile(const QString& path, const QByteArray& bytes);
 inline constexpr qint64 kWorksheetFileLimit = 4 * 1024 * 1024;
 
 // The whole file at `path` (a name as NativePath takes it). Throws
-// EInOutError "Cannot load the worksheet <path>: <reason>" for a file that
+// FileError "Cannot load the worksheet <path>: <reason>" for a file that
 // cannot be read, and at once, before reading, for anything that is not a
 // regular file (a folder, a pipe, a device, a socket, a file the system makes
 // up as it is read, such as those in /proc) or is larger than `limit`.

@@ -13,7 +13,7 @@ struct WorksheetRowBoxes {
 };
 
 // What the user sees of a row changes in steps, and a step that fails part way
-// (EConvertError, EMathError, EFractionError) leaves what it had already
+// (ConversionError, MathError, FractionError) leaves what it had already
 // changed: so each of these updates the row's values and box texts in place,
 // in the order the user sees them, rather than returning them all at the end.
 // A size or count text is read as its saved field will be read (AsStored), so

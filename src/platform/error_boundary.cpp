@@ -26,7 +26,7 @@ QString Shortened(const QString& text) {
 void ReportFailure(QWidget* context, const std::exception& failure) {
   if (!gServices) return;
   const QString text = Shortened(QString::fromStdString(failure.what()));
-  if (dynamic_cast<const EFractionError*>(&failure)) {
+  if (dynamic_cast<const FractionError*>(&failure)) {
     gServices->ShowMessage(context, MessageIcon::Error, QStringLiteral("Error"), text);
     return;
   }

@@ -11,9 +11,9 @@ namespace orvane {
 namespace {
 
 // A chart grid with its heading row, placed straight on its page.
-TStringGrid* MakeChartGrid(QWidget* page, int cols, int rows, const QRect& bounds, const QString& name,
-                           const QString& accessibleName, bool horizontalScroll) {
-  auto* grid = new TStringGrid(cols, rows, 1, page);
+StringGrid* MakeChartGrid(QWidget* page, int cols, int rows, const QRect& bounds, const QString& name,
+                          const QString& accessibleName, bool horizontalScroll) {
+  auto* grid = new StringGrid(cols, rows, 1, page);
   grid->setObjectName(name);
   grid->setAccessibleName(accessibleName);
   grid->setGeometry(bounds);
@@ -26,7 +26,7 @@ TStringGrid* MakeChartGrid(QWidget* page, int cols, int rows, const QRect& bound
 
 // Headings into row 0, then the data rows from row 1 through the row writer.
 template <typename Values>
-void FillChart(TStringGrid& grid, std::initializer_list<int> widths, const QStringList& headings,
+void FillChart(StringGrid& grid, std::initializer_list<int> widths, const QStringList& headings,
                GridKind kind, int entries, Values values) {
   grid.SetColWidths(widths);
   for (int c = 0; c < headings.size(); ++c) grid.SetCell(c, 0, headings[c]);
@@ -36,70 +36,72 @@ void FillChart(TStringGrid& grid, std::initializer_list<int> widths, const QStri
 
 }  // namespace
 
-TJumpRingPage::TJumpRingPage(QWidget* parent) : TTabSheet(parent) {}
+JumpRingChartPage::JumpRingChartPage(QWidget* parent) : TabPage(parent) {}
 
-void TJumpRingPage::BuildGrids() {
-  if (JumpGrid) return;
-  JumpGrid = MakeChartGrid(this, 4, int(JumpRingTable.size()) + 1, QRect(18, 20, 489, 298),
-                           QStringLiteral("JumpGrid"), QStringLiteral("Jump ring chart"), false);
-  FillChart(*JumpGrid, {116, 116, 116, 116}, JumpGridHeadings(), GridKind::Jump, int(JumpRingTable.size()),
-            JumpGridValues);
-  ShowMadeLate(JumpGrid);
+void JumpRingChartPage::BuildGrids() {
+  if (jumpRingGrid) return;
+  jumpRingGrid = MakeChartGrid(this, 4, int(JumpRingTable.size()) + 1, QRect(18, 20, 489, 298),
+                               QStringLiteral("jumpRingGrid"), QStringLiteral("Jump ring chart"), false);
+  FillChart(*jumpRingGrid, {116, 116, 116, 116}, JumpGridHeadings(), GridKind::Jump,
+            int(JumpRingTable.size()), JumpGridValues);
+  ShowMadeLate(jumpRingGrid);
 }
 
-QList<TStringGrid*> TJumpRingPage::NavigationGrids() const {
-  return JumpGrid ? QList<TStringGrid*>{JumpGrid} : QList<TStringGrid*>{};
+QList<StringGrid*> JumpRingChartPage::NavigationGrids() const {
+  return jumpRingGrid ? QList<StringGrid*>{jumpRingGrid} : QList<StringGrid*>{};
 }
 
-void TJumpRingPage::TabSheet7Show() { JumpGrid->setFocus(); }
+void JumpRingChartPage::onPageShown() { jumpRingGrid->setFocus(); }
 
-TWireGaugePage::TWireGaugePage(QWidget* parent) : TTabSheet(parent) {}
+WireGaugeChartPage::WireGaugeChartPage(QWidget* parent) : TabPage(parent) {}
 
-void TWireGaugePage::BuildGrids() {
-  if (WireGrid) return;
-  WireGrid = MakeChartGrid(this, 3, int(WireGaugeTable.size()) + 1, QRect(18, 20, 489, 298),
-                           QStringLiteral("WireGrid"), QStringLiteral("Wire gauge chart"), true);
-  FillChart(*WireGrid, {155, 155, 155}, WireGridHeadings(), GridKind::Wire, int(WireGaugeTable.size()),
+void WireGaugeChartPage::BuildGrids() {
+  if (wireGaugeGrid) return;
+  wireGaugeGrid = MakeChartGrid(this, 3, int(WireGaugeTable.size()) + 1, QRect(18, 20, 489, 298),
+                                QStringLiteral("wireGaugeGrid"), QStringLiteral("Wire gauge chart"), true);
+  FillChart(*wireGaugeGrid, {155, 155, 155}, WireGridHeadings(), GridKind::Wire, int(WireGaugeTable.size()),
             WireGridValues);
-  ShowMadeLate(WireGrid);
+  ShowMadeLate(wireGaugeGrid);
 }
 
-QList<TStringGrid*> TWireGaugePage::NavigationGrids() const {
-  return WireGrid ? QList<TStringGrid*>{WireGrid} : QList<TStringGrid*>{};
+QList<StringGrid*> WireGaugeChartPage::NavigationGrids() const {
+  return wireGaugeGrid ? QList<StringGrid*>{wireGaugeGrid} : QList<StringGrid*>{};
 }
 
-void TWireGaugePage::TabSheet6Show() { WireGrid->setFocus(); }
+void WireGaugeChartPage::onPageShown() { wireGaugeGrid->setFocus(); }
 
-TRingSizePage::TRingSizePage(QWidget* parent) : TTabSheet(parent) {}
+RingSizeChartPage::RingSizeChartPage(QWidget* parent) : TabPage(parent) {}
 
-void TRingSizePage::BuildGrids() {
-  if (RingNGrid) return;
+void RingSizeChartPage::BuildGrids() {
+  if (ringSizeGrid) return;
   // Lower grid first, as it comes first in the tab order.
-  RingIntGrid =
+  ringSizeIntlGrid =
       MakeChartGrid(this, 6, int(RingEquivalentTable.size()) + 1, QRect(18, 183, 489, 130),
-                    QStringLiteral("RingIntGrid"), QStringLiteral("International ring sizes"), true);
-  RingNGrid = MakeChartGrid(this, 5, int(RingSizeTable.size()) + 1, QRect(18, 20, 489, 130),
-                            QStringLiteral("RingNGrid"), QStringLiteral("North American ring sizes"), true);
-  FillChart(*RingNGrid, {92, 92, 92, 93, 93}, RingNGridHeadings(), GridKind::RingN, int(RingSizeTable.size()),
-            RingNGridValues);
-  FillChart(*RingIntGrid, {94, 75, 78, 80, 62, 73}, RingIntGridHeadings(), GridKind::RingInt,
+                    QStringLiteral("ringSizeIntlGrid"), QStringLiteral("International ring sizes"), true);
+  ringSizeGrid =
+      MakeChartGrid(this, 5, int(RingSizeTable.size()) + 1, QRect(18, 20, 489, 130),
+                    QStringLiteral("ringSizeGrid"), QStringLiteral("North American ring sizes"), true);
+  FillChart(*ringSizeGrid, {92, 92, 92, 93, 93}, RingNGridHeadings(), GridKind::RingN,
+            int(RingSizeTable.size()), RingNGridValues);
+  FillChart(*ringSizeIntlGrid, {94, 75, 78, 80, 62, 73}, RingIntGridHeadings(), GridKind::RingInt,
             int(RingEquivalentTable.size()), RingIntGridValues);
-  ShowMadeLate(RingIntGrid);
-  ShowMadeLate(RingNGrid);
-  QWidget::setTabOrder(RingIntGrid, RingNGrid);
+  ShowMadeLate(ringSizeIntlGrid);
+  ShowMadeLate(ringSizeGrid);
+  QWidget::setTabOrder(ringSizeIntlGrid, ringSizeGrid);
   // Whichever grid the pointer is over takes the keys and the wheel.
-  GuardedConnect(RingNGrid, &TStringGrid::mouseMoved, this, &TRingSizePage::RingNGridMouseMove);
-  GuardedConnect(RingIntGrid, &TStringGrid::mouseMoved, this, &TRingSizePage::RingIntGridMouseMove);
+  GuardedConnect(ringSizeGrid, &StringGrid::mouseMoved, this, &RingSizeChartPage::onRingSizeGridHover);
+  GuardedConnect(ringSizeIntlGrid, &StringGrid::mouseMoved, this,
+                 &RingSizeChartPage::onRingSizeIntlGridHover);
 }
 
-QList<TStringGrid*> TRingSizePage::NavigationGrids() const {
-  return RingNGrid ? QList<TStringGrid*>{RingNGrid, RingIntGrid} : QList<TStringGrid*>{};
+QList<StringGrid*> RingSizeChartPage::NavigationGrids() const {
+  return ringSizeGrid ? QList<StringGrid*>{ringSizeGrid, ringSizeIntlGrid} : QList<StringGrid*>{};
 }
 
-void TRingSizePage::TabSheet4Show() { RingNGrid->setFocus(); }
+void RingSizeChartPage::onPageShown() { ringSizeGrid->setFocus(); }
 
-void TRingSizePage::RingNGridMouseMove() { RingNGrid->setFocus(); }
+void RingSizeChartPage::onRingSizeGridHover() { ringSizeGrid->setFocus(); }
 
-void TRingSizePage::RingIntGridMouseMove() { RingIntGrid->setFocus(); }
+void RingSizeChartPage::onRingSizeIntlGridHover() { ringSizeIntlGrid->setFocus(); }
 
 }  // namespace orvane

@@ -1,74 +1,74 @@
 #pragma once
 
-#include "widgets/ext_page_control.h"
+#include "widgets/color_tab_widget.h"
 
 namespace orvane {
 
-class TStringGrid;
+class StringGrid;
 
 // The "Jump Ring" page: sizes with their millimetre, fraction and inch values.
-class TJumpRingPage : public TTabSheet {
+class JumpRingChartPage : public TabPage {
   Q_OBJECT
  public:
-  explicit TJumpRingPage(QWidget* parent = nullptr);
+  explicit JumpRingChartPage(QWidget* parent = nullptr);
 
   // Makes and fills the grid the first time the page is shown.
   void BuildGrids();
   void Shown() override {
     BuildGrids();
-    TabSheet7Show();
+    onPageShown();
   }
-  QList<TStringGrid*> NavigationGrids() const override;
+  QList<StringGrid*> NavigationGrids() const override;
 
-  TStringGrid* JumpGrid = nullptr;
+  StringGrid* jumpRingGrid = nullptr;
 
  private:
-  void TabSheet7Show();
+  void onPageShown();
 };
 
 // The "Wire Gauge" page: Brown & Sharp gauges 40 to 0000.
-class TWireGaugePage : public TTabSheet {
+class WireGaugeChartPage : public TabPage {
   Q_OBJECT
  public:
-  explicit TWireGaugePage(QWidget* parent = nullptr);
+  explicit WireGaugeChartPage(QWidget* parent = nullptr);
 
   // Makes and fills the grid the first time the page is shown.
   void BuildGrids();
   void Shown() override {
     BuildGrids();
-    TabSheet6Show();
+    onPageShown();
   }
-  QList<TStringGrid*> NavigationGrids() const override;
+  QList<StringGrid*> NavigationGrids() const override;
 
-  TStringGrid* WireGrid = nullptr;
+  StringGrid* wireGaugeGrid = nullptr;
 
  private:
-  void TabSheet6Show();
+  void onPageShown();
 };
 
 // The "Ring Size" page: North American sizes with their diameters and
 // circumferences above, their foreign equivalents below. The two grids move
 // together under the navigation buttons but keep their own selected rows.
-class TRingSizePage : public TTabSheet {
+class RingSizeChartPage : public TabPage {
   Q_OBJECT
  public:
-  explicit TRingSizePage(QWidget* parent = nullptr);
+  explicit RingSizeChartPage(QWidget* parent = nullptr);
 
   // Makes and fills the grids the first time the page is shown.
   void BuildGrids();
   void Shown() override {
     BuildGrids();
-    TabSheet4Show();
+    onPageShown();
   }
-  QList<TStringGrid*> NavigationGrids() const override;
+  QList<StringGrid*> NavigationGrids() const override;
 
-  TStringGrid* RingNGrid = nullptr;
-  TStringGrid* RingIntGrid = nullptr;
+  StringGrid* ringSizeGrid = nullptr;
+  StringGrid* ringSizeIntlGrid = nullptr;
 
  private:
-  void TabSheet4Show();
-  void RingNGridMouseMove();
-  void RingIntGridMouseMove();
+  void onPageShown();
+  void onRingSizeGridHover();
+  void onRingSizeIntlGridHover();
 };
 
 }  // namespace orvane

@@ -1,55 +1,55 @@
 #pragma once
 
-#include "widgets/ext_page_control.h"
+#include "widgets/color_tab_widget.h"
 
 namespace orvane {
 
-class TPanel;
-class TStringGrid;
+class BevelPanel;
+class StringGrid;
 
 // The "Pearl Plate" page: the pearl plate chart under its heading panels.
-class TPearlPlatePage : public TTabSheet {
+class PearlPlateChartPage : public TabPage {
   Q_OBJECT
  public:
-  explicit TPearlPlatePage(QWidget* parent = nullptr);
+  explicit PearlPlateChartPage(QWidget* parent = nullptr);
 
   // Makes and fills the grid the first time the page is shown.
   void BuildGrids();
   void Shown() override {
     BuildGrids();
-    TabSheet2Show();
+    onPageShown();
   }
-  QList<TStringGrid*> NavigationGrids() const override;
+  QList<StringGrid*> NavigationGrids() const override;
 
-  TPanel* PearlPanel;
-  TStringGrid* PearlGrid = nullptr;
+  BevelPanel* pearlHeading;
+  StringGrid* pearlGrid = nullptr;
 
  private:
-  void TabSheet2Show();
+  void onPageShown();
 };
 
 // The "Stone Size" page: the stone size chart under its heading panels.
-class TStoneSizePage : public TTabSheet {
+class StoneSizeChartPage : public TabPage {
   Q_OBJECT
  public:
-  explicit TStoneSizePage(QWidget* parent = nullptr);
+  explicit StoneSizeChartPage(QWidget* parent = nullptr);
 
   // Makes and fills the grid the first time the page is shown.
   void BuildGrids();
   void Shown() override {
     BuildGrids();
-    TabSheet3Show();
+    onPageShown();
   }
-  QList<TStringGrid*> NavigationGrids() const override;
+  QList<StringGrid*> NavigationGrids() const override;
 
-  TPanel* StonePanel;
-  TStringGrid* StoneGrid = nullptr;
+  BevelPanel* stoneHeading;
+  StringGrid* stoneGrid = nullptr;
 
  private:
-  void TabSheet3Show();
+  void onPageShown();
 };
 
 // A bordered heading cell of a chart with its centred, wrapped caption.
-TPanel* MakeHeadingCell(QWidget* parent, int left, int top, int width, int height, const QString& text);
+BevelPanel* MakeHeadingCell(QWidget* parent, int left, int top, int width, int height, const QString& text);
 
 }  // namespace orvane

@@ -80,7 +80,7 @@ class HeadingRow : public QHeaderView {
 
 }  // namespace
 
-TStringGrid::TStringGrid(int colCount, int rowCount, int fixedRows, QWidget* parent)
+StringGrid::StringGrid(int colCount, int rowCount, int fixedRows, QWidget* parent)
     : QTableView(parent),
       model_(new StringGridModel(colCount, rowCount - std::max(0, fixedRows), this)),
       fixedRows_(std::max(0, fixedRows)) {
@@ -127,13 +127,13 @@ TStringGrid::TStringGrid(int colCount, int rowCount, int fixedRows, QWidget* par
   }
 }
 
-QString TStringGrid::Cell(int col, int row) const {
+QString StringGrid::Cell(int col, int row) const {
   if (col < 0 || col >= ColCount() || row < 0 || row >= RowCount()) return {};
   return row < fixedRows_ ? model_->Heading(col) : model_->Text(col, row - fixedRows_);
 }
 
 // Cells outside the grid are ignored.
-void TStringGrid::SetCell(int col, int row, const QString& text) {
+void StringGrid::SetCell(int col, int row, const QString& text) {
   if (row < 0) return;
   if (row < fixedRows_)
     model_->SetHeading(col, text);
@@ -141,80 +141,80 @@ void TStringGrid::SetCell(int col, int row, const QString& text) {
     model_->SetText(col, row - fixedRows_, text);
 }
 
-void TStringGrid::SetColumnNames(const QStringList& names) {
+void StringGrid::SetColumnNames(const QStringList& names) {
   if (fixedRows_ > 0) return;  // the heading row names the columns
   for (int c = 0; c < names.size(); ++c) model_->SetHeading(c, names[c]);
 }
 
-void TStringGrid::setCurrentCell(int dataRow, int col) {
+void StringGrid::setCurrentCell(int dataRow, int col) {
   const QModelIndex at = model_->index(dataRow, col);
   if (!at.isValid()) return;
   setCurrentIndex(at);
   if (!isVisible()) ParkCurrentCell();
 }
 
-QModelIndex TStringGrid::CurrentCell() const {
+QModelIndex StringGrid::CurrentCell() const {
   if (currentIndex().isValid() || !parkedCell_.isValid()) return currentIndex();
   return parkedCell_;
 }
 
-void TStringGrid::ParkCurrentCell() {
+void StringGrid::ParkCurrentCell() {
   if (!currentIndex().isValid() || selectionModel() == nullptr) return;
   parkedCell_ = currentIndex();
   selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
 }
 
-void TStringGrid::hideEvent(QHideEvent* event) {
+void StringGrid::hideEvent(QHideEvent* event) {
   QTableView::hideEvent(event);
   ParkCurrentCell();
 }
 
-void TStringGrid::showEvent(QShowEvent* event) {
+void StringGrid::showEvent(QShowEvent* event) {
   if (parkedCell_.isValid() && !currentIndex().isValid() && selectionModel() != nullptr)
     selectionModel()->setCurrentIndex(parkedCell_, QItemSelectionModel::NoUpdate);
   parkedCell_ = QPersistentModelIndex();
   QTableView::showEvent(event);
 }
 
-void TStringGrid::SetColWidths(std::initializer_list<int> widths) {
+void StringGrid::SetColWidths(std::initializer_list<int> widths) {
   SetColWidths(std::span<const int>(widths.begin(), widths.size()));
 }
 
-void TStringGrid::SetColWidths(std::span<const int> widths) {
+void StringGrid::SetColWidths(std::span<const int> widths) {
   const int n = std::min(ColCount(), int(widths.size()));
   for (int c = 0; c < n; ++c) setColumnWidth(c, std::max(0, widths[c]));
 }
 
-void TStringGrid::SetDefaultRowHeight(int height) {
+void StringGrid::SetDefaultRowHeight(int height) {
   height = std::max(1, height);
   verticalHeader()->setMinimumSectionSize(1);
   verticalHeader()->setDefaultSectionSize(height);
   horizontalHeader()->setFixedHeight(height);
 }
 
-int TStringGrid::RowHeight() const { return verticalHeader()->defaultSectionSize(); }
+int StringGrid::RowHeight() const { return verticalHeader()->defaultSectionSize(); }
 
-int TStringGrid::HeadingHeight() const { return fixedRows_ > 0 ? horizontalHeader()->maximumHeight() : 0; }
+int StringGrid::HeadingHeight() const { return fixedRows_ > 0 ? horizontalHeader()->maximumHeight() : 0; }
 
-int TStringGrid::Row() const { return currentRow() + fixedRows_; }
+int StringGrid::Row() const { return currentRow() + fixedRows_; }
 
-void TStringGrid::SetRow(int row) {
+void StringGrid::SetRow(int row) {
   const int col = currentColumn() < 0 ? 0 : currentColumn();
   setCurrentCell(row - fixedRows_, col);
 }
 
-int TStringGrid::TopRow() const { return verticalScrollBar()->value() + fixedRows_; }
+int StringGrid::TopRow() const { return verticalScrollBar()->value() + fixedRows_; }
 
-void TStringGrid::SetTopRow(int row) { verticalScrollBar()->setValue(row - fixedRows_); }
+void StringGrid::SetTopRow(int row) { verticalScrollBar()->setValue(row - fixedRows_); }
 
-int TStringGrid::VisibleRowCount() const {
+int StringGrid::VisibleRowCount() const {
   const int h = RowHeight();
   return h > 0 ? std::max(1, viewport()->height() / h) : 1;
 }
 
-QRect TStringGrid::DataArea() const { return viewport()->geometry(); }
+QRect StringGrid::DataArea() const { return viewport()->geometry(); }
 
-QRect TStringGrid::CellRect(int col, int row) const {
+QRect StringGrid::CellRect(int col, int row) const {
   if (col < 0 || col >= ColCount() || row < 0 || row >= RowCount()) return {};
   const QPoint origin = viewport()->geometry().topLeft();
   if (row < fixedRows_) {
@@ -225,12 +225,12 @@ QRect TStringGrid::CellRect(int col, int row) const {
   return visualRect(model_->index(row - fixedRows_, col)).translated(origin);
 }
 
-bool TStringGrid::eventFilter(QObject* watched, QEvent* event) {
+bool StringGrid::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseMove) Q_EMIT mouseMoved();
   return QTableView::eventFilter(watched, event);
 }
 
-void TStringGrid::focusInEvent(QFocusEvent* event) {
+void StringGrid::focusInEvent(QFocusEvent* event) {
   // Keep the selected row when the focus comes back; the view would otherwise
   // reset the current cell on some focus reasons.
   const int row = currentRow(), col = currentColumn();
@@ -251,7 +251,7 @@ void ShowMadeLate(QWidget* widget) {
   }
 }
 
-void NavigateGrid(TStringGrid& grid, GridNavigation step) {
+void NavigateGrid(StringGrid& grid, GridNavigation step) {
   const int first = grid.FixedRows();
   const int last = grid.RowCount() - 1;
   if (last < first) return;
@@ -283,7 +283,7 @@ void NavigateGrid(TStringGrid& grid, GridNavigation step) {
   grid.SetTopRow(newTop);
 }
 
-GridRowWriter::GridRowWriter(TStringGrid& grid, std::span<const int> prefixes)
+GridRowWriter::GridRowWriter(StringGrid& grid, std::span<const int> prefixes)
     : grid_(grid), prefixes_(prefixes), row_(grid.FixedRows()) {}
 
 void GridRowWriter::FillGridRow(const QStringList& values) {

@@ -39,10 +39,10 @@ class StringGridModel : public QAbstractTableModel {
 // A read-only text grid with whole-row selection, addressed as the charts
 // describe it: cells by (column, row), where rows below FixedRows are the
 // heading, shown as the table's header, which never scrolls away.
-class TStringGrid : public QTableView {
+class StringGrid : public QTableView {
   Q_OBJECT
  public:
-  TStringGrid(int colCount, int rowCount, int fixedRows, QWidget* parent = nullptr);
+  StringGrid(int colCount, int rowCount, int fixedRows, QWidget* parent = nullptr);
 
   int ColCount() const { return model_->columnCount(); }
   int RowCount() const { return model_->rowCount() + fixedRows_; }
@@ -116,18 +116,18 @@ enum class GridNavigation { First, Prior, Next, Last };
 
 // Moves a grid's selected row for the First / Prior / Next / Last buttons,
 // scrolling only as far as needed to keep it in sight.
-void NavigateGrid(TStringGrid& grid, GridNavigation step);
+void NavigateGrid(StringGrid& grid, GridNavigation step);
 
 // Writes the next row of a reference grid: the counter names the row and
 // moves on by one; each cell is its column's prefix spaces and the value.
 class GridRowWriter {
  public:
-  GridRowWriter(TStringGrid& grid, std::span<const int> prefixes);
+  GridRowWriter(StringGrid& grid, std::span<const int> prefixes);
   void FillGridRow(const QStringList& values);
   int RowCounter() const { return row_; }
 
  private:
-  TStringGrid& grid_;
+  StringGrid& grid_;
   std::span<const int> prefixes_;
   int row_;
 };

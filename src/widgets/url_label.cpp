@@ -24,7 +24,7 @@ constexpr int kMaxTargetLength = 1023;
 // target, pressed to open. A widget that has no target reads as plain text.
 class LinkAccessible : public QAccessibleWidget {
  public:
-  LinkAccessible(QWidget* widget, TLinkWidget* link) : QAccessibleWidget(widget), link_(link) {}
+  LinkAccessible(QWidget* widget, LinkWidget* link) : QAccessibleWidget(widget), link_(link) {}
 
   bool IsLink() const { return !link_->LinkTarget().isEmpty(); }
 
@@ -59,12 +59,12 @@ class LinkAccessible : public QAccessibleWidget {
   }
 
  private:
-  TLinkWidget* link_;
+  LinkWidget* link_;
 };
 
 QAccessibleInterface* LinkAccessibleFactory(const QString&, QObject* object) {
   auto* widget = qobject_cast<QWidget*>(object);
-  auto* link = dynamic_cast<TLinkWidget*>(object);
+  auto* link = dynamic_cast<LinkWidget*>(object);
   return widget && link ? new LinkAccessible(widget, link) : nullptr;
 }
 
@@ -92,7 +92,7 @@ void DrawLinkFocusFrame(const QWidget* link, QPainter& painter, const QRect& rec
 }
 
 void ReportUnopenedAddress(DesktopServices& services, QWidget* parent, const QString& target) {
-  const QString mailPrefix = URLPrefix(TURLType::utMailto);
+  const QString mailPrefix = URLPrefix(UrlScheme::Mailto);
   const bool mail = target.startsWith(mailPrefix, Qt::CaseInsensitive);
   const QString address = mail ? target.mid(mailPrefix.size()) : target;
   const QString text = mail ? QStringLiteral(
@@ -106,32 +106,32 @@ void ReportUnopenedAddress(DesktopServices& services, QWidget* parent, const QSt
     services.SetClipboardText(address);
 }
 
-TLinkLabel::TLinkLabel(QWidget* parent) : QLabel(parent) {
+LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
   InstallLinkAccessibility();
   setFocusPolicy(Qt::TabFocus);
 }
 
-void TLinkLabel::Activate() { Q_EMIT clicked(); }
+void LinkLabel::Activate() { Q_EMIT clicked(); }
 
-void TLinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) Activate();
 }
 
-void TLinkLabel::keyPressEvent(QKeyEvent* event) {
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
   if (!IsLinkActivationKey(event)) return QLabel::keyPressEvent(event);
   event->accept();
   if (!event->isAutoRepeat()) Activate();
 }
 
-void TLinkLabel::paintEvent(QPaintEvent* event) {
+void LinkLabel::paintEvent(QPaintEvent* event) {
   QLabel::paintEvent(event);
   if (!hasFocus()) return;
   QPainter painter(this);
   DrawLinkFocusFrame(this, painter, rect());
 }
 
-TUrlLabel::TUrlLabel(DesktopServices& services, QWidget* parent) : TLinkLabel(parent), services_(services) {
+UrlLabel::UrlLabel(DesktopServices& services, QWidget* parent) : LinkLabel(parent), services_(services) {
   setCursor(Qt::PointingHandCursor);
   setMouseTracking(true);
   setTextFormat(Qt::PlainText);
@@ -140,7 +140,7 @@ TUrlLabel::TUrlLabel(DesktopServices& services, QWidget* parent) : TLinkLabel(pa
   setFont(f);
 }
 
-void TUrlLabel::ShowText() {
+void UrlLabel::ShowText() {
   const QString shown = caption_.isEmpty() ? url_ : caption_;
   setText(shown);
   setAccessibleName(shown);
@@ -151,56 +151,56 @@ void TUrlLabel::ShowText() {
     adjustSize();
 }
 
-void TUrlLabel::SetAutoSize(bool autoSize) {
+void UrlLabel::SetAutoSize(bool autoSize) {
   autoSize_ = autoSize;
   ShowText();
 }
 
-void TUrlLabel::SetURL(const QString& url) {
+void UrlLabel::SetURL(const QString& url) {
   url_ = url;
   SetLinkTarget(url);
   ShowText();
 }
 
-void TUrlLabel::SetCaption(const QString& caption) {
+void UrlLabel::SetCaption(const QString& caption) {
   caption_ = caption;
   ShowText();
 }
 
-QColor TUrlLabel::FontColor() const { return palette().color(QPalette::WindowText); }
+QColor UrlLabel::FontColor() const { return palette().color(QPalette::WindowText); }
 
-void TUrlLabel::SetFontColor(const QColor& color) {
+void UrlLabel::SetFontColor(const QColor& color) {
   SetTextColor(this, color);
   update();
 }
 
-void TUrlLabel::SetHighlightColor(const QColor& color) {
+void UrlLabel::SetHighlightColor(const QColor& color) {
   highlightColor_ = color.isValid() ? color : FontColor();
   restoreColor_.reset();
 }
 
-void TUrlLabel::SetVisitedColor(const QColor& color) {
+void UrlLabel::SetVisitedColor(const QColor& color) {
   visitedColor_ = color.isValid() ? color : FontColor();
   restoreColor_.reset();
 }
 
-void TUrlLabel::SetUnderlineURL(bool underline) {
+void UrlLabel::SetUnderlineURL(bool underline) {
   QFont f = font();
   f.setUnderline(underline);
   setFont(f);
 }
 
-void TUrlLabel::StartHover() {
+void UrlLabel::StartHover() {
   if (timer_) return;
   if (!restoreColor_) restoreColor_ = FontColor();
   SetFontColor(highlightColor_);
   timer_ = new QTimer(this);
   timer_->setInterval(kHoverInterval);
-  GuardedConnect(timer_, &QTimer::timeout, this, &TUrlLabel::HoverTick);
+  GuardedConnect(timer_, &QTimer::timeout, this, &UrlLabel::HoverTick);
   timer_->start();
 }
 
-void TUrlLabel::HoverTick() {
+void UrlLabel::HoverTick() {
   if (rect().contains(mapFromGlobal(QCursor::pos()))) return;
   timer_->stop();
   timer_->deleteLater();
@@ -208,17 +208,17 @@ void TUrlLabel::HoverTick() {
   SetFontColor(restoreColor_.value_or(FontColor()));
 }
 
-void TUrlLabel::enterEvent(QEnterEvent* event) {
-  TLinkLabel::enterEvent(event);
+void UrlLabel::enterEvent(QEnterEvent* event) {
+  LinkLabel::enterEvent(event);
   StartHover();
 }
 
-void TUrlLabel::mouseMoveEvent(QMouseEvent* event) {
-  TLinkLabel::mouseMoveEvent(event);
+void UrlLabel::mouseMoveEvent(QMouseEvent* event) {
+  LinkLabel::mouseMoveEvent(event);
   StartHover();
 }
 
-void TUrlLabel::Activate() {
+void UrlLabel::Activate() {
   if (!url_.isEmpty()) {
     const QString target = url_.left(kMaxTargetLength);
     if (!services_.OpenUrl(QUrl(target))) {
@@ -226,24 +226,24 @@ void TUrlLabel::Activate() {
       ReportUnopenedAddress(services_, this, target);
     }
   }
-  TLinkLabel::Activate();
+  LinkLabel::Activate();
   if (useVisited_) restoreColor_ = visitedColor_;
 }
 
-QString URLPrefix(TURLType type) {
+QString URLPrefix(UrlScheme type) {
   switch (type) {
-    case TURLType::utHttp:
+    case UrlScheme::Http:
       return QStringLiteral("http://");
-    case TURLType::utHttps:
+    case UrlScheme::Https:
       return QStringLiteral("https://");
-    case TURLType::utMailto:
+    case UrlScheme::Mailto:
       return QStringLiteral("mailto:");
   }
   return {};
 }
 
 // No length limit on the target: long addresses are passed whole.
-bool TURL::Execute() const {
+bool WebLink::Execute() const {
   if (URL.isEmpty()) return false;
   return services_.OpenUrl(QUrl(Target()));
 }

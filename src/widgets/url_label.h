@@ -16,16 +16,16 @@ class DesktopServices;
 // Something the user opens as a link: Tab reaches it, Enter and Space open it
 // as a click does, and screen readers see a link whose description is the
 // address it opens.
-class TLinkWidget {
+class LinkWidget {
  public:
-  virtual ~TLinkWidget() = default;
+  virtual ~LinkWidget() = default;
   // The address it opens; empty when it is no link (then it reads as text).
   virtual QString LinkTarget() const = 0;
   // Does what a click does.
   virtual void ActivateLink() = 0;
 };
 
-// Makes the TLinkWidget widgets known to screen readers as links; their
+// Makes the LinkWidget widgets known to screen readers as links; their
 // constructors call it, before any interface of theirs is asked for.
 void InstallLinkAccessibility();
 
@@ -41,10 +41,10 @@ void ReportUnopenedAddress(DesktopServices& services, QWidget* parent, const QSt
 
 // A label that opens something: a click, or Enter or Space once Tab has
 // brought the focus to it. A click does not take the focus.
-class TLinkLabel : public QLabel, public TLinkWidget {
+class LinkLabel : public QLabel, public LinkWidget {
   Q_OBJECT
  public:
-  explicit TLinkLabel(QWidget* parent = nullptr);
+  explicit LinkLabel(QWidget* parent = nullptr);
 
   QString LinkTarget() const override { return target_; }
   void SetLinkTarget(const QString& target) { target_ = target; }
@@ -66,10 +66,10 @@ class TLinkLabel : public QLabel, public TLinkWidget {
 
 // A clickable label that shows a link, lights up while the pointer is over it
 // and opens its target with the desktop's handler when clicked.
-class TUrlLabel : public TLinkLabel {
+class UrlLabel : public LinkLabel {
   Q_OBJECT
  public:
-  explicit TUrlLabel(DesktopServices& services, QWidget* parent = nullptr);
+  explicit UrlLabel(DesktopServices& services, QWidget* parent = nullptr);
 
   QString URL() const { return url_; }
   void SetURL(const QString& url);
@@ -115,18 +115,18 @@ class TUrlLabel : public TLinkLabel {
 };
 
 // The kinds of address the program opens.
-enum class TURLType { utHttp, utHttps, utMailto };
+enum class UrlScheme { Http, Https, Mailto };
 
 // The scheme prefix put in front of a target of the given type.
-QString URLPrefix(TURLType type);
+QString URLPrefix(UrlScheme type);
 
 // A link target and its type, opened on demand.
-class TURL {
+class WebLink {
  public:
-  explicit TURL(DesktopServices& services) : services_(services) {}
+  explicit WebLink(DesktopServices& services) : services_(services) {}
 
   QString URL;  // without its scheme prefix
-  TURLType URLType = TURLType::utHttp;
+  UrlScheme URLType = UrlScheme::Http;
 
   // The full target: prefix followed by URL.
   QString Target() const { return URLPrefix(URLType) + URL; }

@@ -27,11 +27,11 @@
 #include "platform/error_boundary.h"
 #include "platform/guarded_connect.h"
 #include "platform/window_frame.h"
-#include "widgets/edit.h"
-#include "widgets/ext_page_control.h"
+#include "widgets/bevel_panel.h"
+#include "widgets/color_tab_widget.h"
+#include "widgets/entry_box.h"
 #include "widgets/focus.h"
 #include "widgets/look.h"
-#include "widgets/panel.h"
 #include "widgets/spoken_boxes.h"
 #include "worksheet/report_printer.h"
 
@@ -70,8 +70,9 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& geometry, Q
   return label;
 }
 
-TEdit* MakeBox(QWidget* parent, const QRect& geometry, const QString& accessibleName, bool readOnly = false) {
-  auto* box = new TEdit(parent);
+EntryBox* MakeBox(QWidget* parent, const QRect& geometry, const QString& accessibleName,
+                  bool readOnly = false) {
+  auto* box = new EntryBox(parent);
   box->setGeometry(geometry);
   box->setFont(WindowFont());
   box->setAccessibleName(accessibleName);
@@ -128,7 +129,7 @@ bool IsCsvPath(const QString& path) {
 
 }  // namespace
 
-TWorksheetFrm::TWorksheetFrm(DesktopServices& services, QWidget* parent)
+WorksheetWindow::WorksheetWindow(DesktopServices& services, QWidget* parent)
     : QWidget(parent), services_(services) {
   ConfigureFixedWindow(this, WorksheetCaption({}), 762, 529, false);
   setAttribute(Qt::WA_QuitOnClose, false);
@@ -141,16 +142,18 @@ TWorksheetFrm::TWorksheetFrm(DesktopServices& services, QWidget* parent)
   CreateButtonBar();
 
   // Every typed box takes part in the unsaved mark and the crash recovery.
-  std::vector<TEdit*> typed{Project};
-  for (int i = 0; i < kWorksheetRows; ++i) typed.insert(typed.end(), {Desc[i], Mm[i], Inch[i], Nob[i]});
-  for (TEdit* box : typed) GuardedConnect(box, &QLineEdit::textChanged, this, &TWorksheetFrm::UpdateModified);
+  std::vector<EntryBox*> typed{projectBox};
+  for (int i = 0; i < kWorksheetRows; ++i)
+    typed.insert(typed.end(), {descriptionBoxes[i], mmBoxes[i], inchBoxes[i], countBoxes[i]});
+  for (EntryBox* box : typed)
+    GuardedConnect(box, &QLineEdit::textChanged, this, &WorksheetWindow::UpdateModified);
 
-  FormCreate();
+  buildContents();
 }
 
-TWorksheetFrm::~TWorksheetFrm() = default;
+WorksheetWindow::~WorksheetWindow() = default;
 
-const ReportTemplate& TWorksheetFrm::Report1() {
+const ReportTemplate& WorksheetWindow::reportTemplate() {
   if (!report1_) {
     QFile layout(QStringLiteral(":/report/worksheet.json"));
     report1_ = layout.open(QIODevice::ReadOnly) ? ParseReportTemplate(layout.readAll()) : ReportTemplate{};
@@ -158,139 +161,144 @@ const ReportTemplate& TWorksheetFrm::Report1() {
   return *report1_;
 }
 
-void TWorksheetFrm::FormCreate() {
-  Rows = {};
-  TotalValue = 0;
-  LastWorksheetFile.clear();
+void WorksheetWindow::buildContents() {
+  rows = {};
+  totalValue = 0;
+  lastWorksheetFile.clear();
   // The dialogs start in the worksheet folder until a file has been saved or
   // loaded (PrepareFileDialog).
   saveDialogFileName_.clear();
   openDialogFileName_.clear();
 }
 
-void TWorksheetFrm::CreateTopPanel() {
-  Panel2 = new TPanel(this);
-  Panel2->setGeometry(0, 0, 762, 46);
-  Panel2->SetColor(SystemColor(SysColor::Light3D));
-  auto* caption = MakeLabel(Panel2, QStringLiteral("Project Name"), QRect(16, 12, 100, 22),
+void WorksheetWindow::CreateTopPanel() {
+  projectPanel = new BevelPanel(this);
+  projectPanel->setGeometry(0, 0, 762, 46);
+  projectPanel->SetColor(SystemColor(SysColor::Light3D));
+  auto* caption = MakeLabel(projectPanel, QStringLiteral("Project Name"), QRect(16, 12, 100, 22),
                             Qt::AlignLeft | Qt::AlignVCenter);
-  Project = MakeBox(Panel2, QRect(122, 11, 408, kBoxHeight), QStringLiteral("Project Name"));
-  Project->setMaxLength(kProjectLimit);
-  caption->setBuddy(Project);
+  projectBox = MakeBox(projectPanel, QRect(122, 11, 408, kBoxHeight), QStringLiteral("Project Name"));
+  projectBox->setMaxLength(kProjectLimit);
+  caption->setBuddy(projectBox);
   // Enter goes on to the first description, as it does from box to box below.
-  Project->SetKeyFilter(KeyFilterKind::Text, services_);
-  GuardedConnect(Project, &QLineEdit::textChanged, this, [this] { RelaxLimit(Project, kProjectLimit); });
+  projectBox->SetKeyFilter(KeyFilterKind::Text, services_);
+  GuardedConnect(projectBox, &QLineEdit::textChanged, this,
+                 [this] { RelaxLimit(projectBox, kProjectLimit); });
 }
 
-void TWorksheetFrm::CreateRowPanel() {
-  Panel3 = new TPanel(this);
-  Panel3->setGeometry(0, 46, 762, 435);
-  Panel3->SetColor(SystemColor(SysColor::Light3D));
+void WorksheetWindow::CreateRowPanel() {
+  rowsPanel = new BevelPanel(this);
+  rowsPanel->setGeometry(0, 46, 762, 435);
+  rowsPanel->SetColor(SystemColor(SysColor::Light3D));
 
   const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignBottom;
-  MakeLabel(Panel3, QStringLiteral("Description"), QRect(kDescLeft, 10, kDescWidth, 36),
+  MakeLabel(rowsPanel, QStringLiteral("Description"), QRect(kDescLeft, 10, kDescWidth, 36),
             Qt::AlignLeft | Qt::AlignBottom);
   // As wide as their boxes, so that they wrap onto two lines like the others.
-  MakeLabel(Panel3, QStringLiteral("Size MM"), QRect(kMmLeft, 10, kNumberWidth, 36), centred);
-  MakeLabel(Panel3, QStringLiteral("Size Inch"), QRect(kInchLeft, 10, kNumberWidth, 36), centred);
-  MakeLabel(Panel3, QStringLiteral("Number of Beads"), QRect(kNobLeft - 6, 10, kNumberWidth + 12, 36),
+  MakeLabel(rowsPanel, QStringLiteral("Size MM"), QRect(kMmLeft, 10, kNumberWidth, 36), centred);
+  MakeLabel(rowsPanel, QStringLiteral("Size Inch"), QRect(kInchLeft, 10, kNumberWidth, 36), centred);
+  MakeLabel(rowsPanel, QStringLiteral("Number of Beads"), QRect(kNobLeft - 6, 10, kNumberWidth + 12, 36),
             centred);
-  MakeLabel(Panel3, QStringLiteral("Beads per Inch"), QRect(kBpiLeft - 6, 10, kNumberWidth + 12, 36),
+  MakeLabel(rowsPanel, QStringLiteral("Beads per Inch"), QRect(kBpiLeft - 6, 10, kNumberWidth + 12, 36),
             centred);
-  MakeLabel(Panel3, QStringLiteral("Length Inches"), QRect(kTotLeft - 6, 10, kNumberWidth + 12, 36), centred);
+  MakeLabel(rowsPanel, QStringLiteral("Length Inches"), QRect(kTotLeft - 6, 10, kNumberWidth + 12, 36),
+            centred);
 
   for (int k = 1; k <= kWorksheetRows; ++k) CreateRow(k, kFirstRowTop + (k - 1) * kRowPitch);
 
   const int totalTop = kFirstRowTop + kWorksheetRows * kRowPitch + 8;
-  MakeLabel(Panel3, QStringLiteral("Total Length in Inches"), QRect(kNobLeft - 40, totalTop, 170, kBoxHeight),
-            Qt::AlignRight | Qt::AlignVCenter);
-  Total = MakeBox(Panel3, QRect(kTotLeft, totalTop, kNumberWidth, kBoxHeight),
-                  QStringLiteral("Total Length in Inches"), true);
+  MakeLabel(rowsPanel, QStringLiteral("Total Length in Inches"),
+            QRect(kNobLeft - 40, totalTop, 170, kBoxHeight), Qt::AlignRight | Qt::AlignVCenter);
+  totalBox = MakeBox(rowsPanel, QRect(kTotLeft, totalTop, kNumberWidth, kBoxHeight),
+                     QStringLiteral("Total Length in Inches"), true);
   for (int k = 1; k <= kWorksheetRows; ++k) BindRowHandlers(k);
 }
 
-void TWorksheetFrm::CreateRow(int k, int top) {
+void WorksheetWindow::CreateRow(int k, int top) {
   const int i = k - 1;
   const QString row = QStringLiteral(" row %1").arg(k);
   const QString number = k < 10 ? QStringLiteral("  %1.").arg(k) : QStringLiteral("10.");
-  MakeLabel(Panel3, number, QRect(kLabelLeft, top, kLabelWidth, kBoxHeight),
+  MakeLabel(rowsPanel, number, QRect(kLabelLeft, top, kLabelWidth, kBoxHeight),
             Qt::AlignRight | Qt::AlignVCenter)
       ->setWordWrap(false);
-  Desc[i] =
-      MakeBox(Panel3, QRect(kDescLeft, top, kDescWidth, kBoxHeight), QStringLiteral("Description") + row);
-  Desc[i]->setMaxLength(kDescLimit);
-  Mm[i] = MakeBox(Panel3, QRect(kMmLeft, top, kNumberWidth, kBoxHeight), QStringLiteral("Size MM") + row);
-  MakeLabel(Panel3, QStringLiteral("or"), QRect(kOrLeft, top, 22, kBoxHeight), Qt::AlignCenter);
-  Inch[i] =
-      MakeBox(Panel3, QRect(kInchLeft, top, kNumberWidth, kBoxHeight), QStringLiteral("Size Inch") + row);
-  Nob[i] = MakeBox(Panel3, QRect(kNobLeft, top, kNumberWidth, kBoxHeight),
-                   QStringLiteral("Number of Beads") + row);
-  Bpi[i] = MakeBox(Panel3, QRect(kBpiLeft, top, kNumberWidth, kBoxHeight),
-                   QStringLiteral("Beads per Inch") + row, true);
-  Tot[i] = MakeBox(Panel3, QRect(kTotLeft, top, kNumberWidth, kBoxHeight),
-                   QStringLiteral("Length Inches") + row, true);
+  descriptionBoxes[i] =
+      MakeBox(rowsPanel, QRect(kDescLeft, top, kDescWidth, kBoxHeight), QStringLiteral("Description") + row);
+  descriptionBoxes[i]->setMaxLength(kDescLimit);
+  mmBoxes[i] =
+      MakeBox(rowsPanel, QRect(kMmLeft, top, kNumberWidth, kBoxHeight), QStringLiteral("Size MM") + row);
+  MakeLabel(rowsPanel, QStringLiteral("or"), QRect(kOrLeft, top, 22, kBoxHeight), Qt::AlignCenter);
+  inchBoxes[i] =
+      MakeBox(rowsPanel, QRect(kInchLeft, top, kNumberWidth, kBoxHeight), QStringLiteral("Size Inch") + row);
+  countBoxes[i] = MakeBox(rowsPanel, QRect(kNobLeft, top, kNumberWidth, kBoxHeight),
+                          QStringLiteral("Number of Beads") + row);
+  perInchBoxes[i] = MakeBox(rowsPanel, QRect(kBpiLeft, top, kNumberWidth, kBoxHeight),
+                            QStringLiteral("Beads per Inch") + row, true);
+  lengthBoxes[i] = MakeBox(rowsPanel, QRect(kTotLeft, top, kNumberWidth, kBoxHeight),
+                           QStringLiteral("Length Inches") + row, true);
 }
 
-void TWorksheetFrm::BindRowHandlers(int k) {
+void WorksheetWindow::BindRowHandlers(int k) {
   const int i = k - 1;
   // The typed boxes all record that the user is in them; only the size boxes
   // act when they are left.
-  for (TEdit* box : {Desc[i], Mm[i], Inch[i], Nob[i]})
-    GuardedConnect(box, &TEdit::entered, this, [this, box] { enteredBox_ = box; });
-  auto exitOf = [this](TEdit* box, void (TWorksheetFrm::*handler)(int), int row) {
+  for (EntryBox* box : {descriptionBoxes[i], mmBoxes[i], inchBoxes[i], countBoxes[i]})
+    GuardedConnect(box, &EntryBox::entered, this, [this, box] { enteredBox_ = box; });
+  auto exitOf = [this](EntryBox* box, void (WorksheetWindow::*handler)(int), int row) {
     return [this, box, handler, row] {
       if (enteredBox_ != box) return;
       enteredBox_ = nullptr;
       (this->*handler)(row);
     };
   };
-  GuardedConnect(Mm[i], &TEdit::left, this, exitOf(Mm[i], &TWorksheetFrm::RowSizeFromMm, k));
-  GuardedConnect(Inch[i], &TEdit::left, this, exitOf(Inch[i], &TWorksheetFrm::RowSizeFromInch, k));
-  for (TEdit* box : {Desc[i], Nob[i]})
-    GuardedConnect(box, &TEdit::left, this, [this, box] {
+  GuardedConnect(mmBoxes[i], &EntryBox::left, this, exitOf(mmBoxes[i], &WorksheetWindow::RowSizeFromMm, k));
+  GuardedConnect(inchBoxes[i], &EntryBox::left, this,
+                 exitOf(inchBoxes[i], &WorksheetWindow::RowSizeFromInch, k));
+  for (EntryBox* box : {descriptionBoxes[i], countBoxes[i]})
+    GuardedConnect(box, &EntryBox::left, this, [this, box] {
       if (enteredBox_ == box) enteredBox_ = nullptr;
     });
 
   // Enter moves on from every box of a row.
-  Mm[i]->SetKeyFilter(KeyFilterKind::WorksheetMm, services_);
-  Inch[i]->SetKeyFilter(KeyFilterKind::WorksheetInch, services_);
-  Nob[i]->SetKeyFilter(KeyFilterKind::WorksheetNob, services_);
-  Desc[i]->SetKeyFilter(KeyFilterKind::Text, services_);
-  GuardedConnect(Desc[i], &QLineEdit::textChanged, this, [this, i] { RelaxLimit(Desc[i], kDescLimit); });
+  mmBoxes[i]->SetKeyFilter(KeyFilterKind::WorksheetMm, services_);
+  inchBoxes[i]->SetKeyFilter(KeyFilterKind::WorksheetInch, services_);
+  countBoxes[i]->SetKeyFilter(KeyFilterKind::WorksheetNob, services_);
+  descriptionBoxes[i]->SetKeyFilter(KeyFilterKind::Text, services_);
+  GuardedConnect(descriptionBoxes[i], &QLineEdit::textChanged, this,
+                 [this, i] { RelaxLimit(descriptionBoxes[i], kDescLimit); });
 
-  GuardedConnect(Nob[i], &TEdit::changed, this, [this, k] { RowLengthFromCount(k); });
-  GuardedConnect(Tot[i], &TEdit::changed, this, [this] {
+  GuardedConnect(countBoxes[i], &EntryBox::changed, this, [this, k] { RowLengthFromCount(k); });
+  GuardedConnect(lengthBoxes[i], &EntryBox::changed, this, [this] {
     // A load works the total out once, after its last row.
-    if (!loading_) CalcBtnClick();
+    if (!loading_) recomputeTotal_();
   });
-  Nob[i]->installEventFilter(this);
+  countBoxes[i]->installEventFilter(this);
 }
 
-void TWorksheetFrm::CreateButtonBar() {
-  Panel1 = new TPanel(this);
-  Panel1->setGeometry(0, 481, 762, 48);
-  Panel1->SetColor(SystemColor(SysColor::Light3D));
+void WorksheetWindow::CreateButtonBar() {
+  buttonBar = new BevelPanel(this);
+  buttonBar->setGeometry(0, 481, 762, 48);
+  buttonBar->SetColor(SystemColor(SysColor::Light3D));
   const int top = 9, height = 30;
-  LoadBtn = MakeButton(Panel1, QRect(12, top, 84, height), QStringLiteral("Load"),
-                       QStringLiteral(":/icons/ws_folder.svg"), {}, QKeySequence(Qt::CTRL | Qt::Key_O));
-  SaveBtn = MakeButton(Panel1, QRect(104, top, 84, height), QStringLiteral("Save"),
-                       QStringLiteral(":/icons/ws_disk.svg"), {}, QKeySequence(Qt::CTRL | Qt::Key_S));
-  PrintBtn = MakeButton(Panel1, QRect(196, top, 84, height), QStringLiteral("Print"),
-                        QStringLiteral(":/icons/ws_printer.svg"), {}, QKeySequence(Qt::CTRL | Qt::Key_P));
+  loadButton = MakeButton(buttonBar, QRect(12, top, 84, height), QStringLiteral("Load"),
+                          QStringLiteral(":/icons/ws_folder.svg"), {}, QKeySequence(Qt::CTRL | Qt::Key_O));
+  saveButton = MakeButton(buttonBar, QRect(104, top, 84, height), QStringLiteral("Save"),
+                          QStringLiteral(":/icons/ws_disk.svg"), {}, QKeySequence(Qt::CTRL | Qt::Key_S));
+  printButton = MakeButton(buttonBar, QRect(196, top, 84, height), QStringLiteral("Print"),
+                           QStringLiteral(":/icons/ws_printer.svg"), {}, QKeySequence(Qt::CTRL | Qt::Key_P));
   // Not Ctrl+K: a line edit deletes to the end of the line with it.
-  CalculatorBtn =
-      MakeButton(Panel1, QRect(300, top, 36, height), {}, QStringLiteral(":/icons/calculator.svg"),
+  calculatorButton =
+      MakeButton(buttonBar, QRect(300, top, 36, height), {}, QStringLiteral(":/icons/calculator.svg"),
                  QStringLiteral("Calculator"), QKeySequence(Qt::Key_F9));
-  HelpBtn = MakeButton(Panel1, QRect(344, top, 36, height), {}, QStringLiteral(":/icons/help.svg"),
-                       QStringLiteral("Help"), QKeySequence(Qt::Key_F1));
-  ClearBtn = MakeButton(Panel1, QRect(388, top, 36, height), {}, QStringLiteral(":/icons/clear.svg"),
-                        QStringLiteral("Clear All"));
-  RecentBtn = MakeButton(Panel1, QRect(432, top, 104, height), QStringLiteral("Recent"),
-                         QStringLiteral(":/icons/ws_folder.svg"), {});
-  RecentBtn->setToolTip(QStringLiteral("Recent Worksheets"));
-  RecentBtn->setAccessibleDescription(QStringLiteral("Recent Worksheets"));
-  recentMenu_ = new QMenu(RecentBtn);
-  RecentBtn->setMenu(recentMenu_);
+  helpButton = MakeButton(buttonBar, QRect(344, top, 36, height), {}, QStringLiteral(":/icons/help.svg"),
+                          QStringLiteral("Help"), QKeySequence(Qt::Key_F1));
+  clearButton = MakeButton(buttonBar, QRect(388, top, 36, height), {}, QStringLiteral(":/icons/clear.svg"),
+                           QStringLiteral("Clear All"));
+  recentButton = MakeButton(buttonBar, QRect(432, top, 104, height), QStringLiteral("Recent"),
+                            QStringLiteral(":/icons/ws_folder.svg"), {});
+  recentButton->setToolTip(QStringLiteral("Recent Worksheets"));
+  recentButton->setAccessibleDescription(QStringLiteral("Recent Worksheets"));
+  recentMenu_ = new QMenu(recentButton);
+  recentButton->setMenu(recentMenu_);
   // The open menu shows its entries at once; a screen reader says nothing
   // until an entry is chosen with the arrows.
   GuardedConnect(recentMenu_, &QMenu::aboutToShow, this, [this] {
@@ -299,72 +307,75 @@ void TWorksheetFrm::CreateButtonBar() {
                        : QStringLiteral("Recent worksheets menu, %1 entries").arg(recentFiles_.size()));
   });
   FillRecentMenu();
-  CloseBtn = NewButton(Panel1, QStringLiteral("Close"));
-  CloseBtn->setGeometry(664, top, 84, height);
-  CloseBtn->setFont(WindowFont());
-  CloseBtn->setAccessibleName(QStringLiteral("Close"));
+  closeButton = NewButton(buttonBar, QStringLiteral("Close"));
+  closeButton->setGeometry(664, top, 84, height);
+  closeButton->setFont(WindowFont());
+  closeButton->setAccessibleName(QStringLiteral("Close"));
   // Esc is the window's own shortcut (below), not the button's.
-  MakeKeyboardButton(CloseBtn, QStringLiteral("Close"), QKeySequence(Qt::Key_Escape), false);
+  MakeKeyboardButton(closeButton, QStringLiteral("Close"), QKeySequence(Qt::Key_Escape), false);
 
-  auto bind = [this](QPushButton* b, void (TWorksheetFrm::*handler)()) {
+  auto bind = [this](QPushButton* b, void (WorksheetWindow::*handler)()) {
     GuardedConnect(b, &QAbstractButton::clicked, this, handler);
   };
-  bind(LoadBtn, &TWorksheetFrm::LoadBtnClick);
-  bind(SaveBtn, &TWorksheetFrm::SaveBtnClick);
-  bind(PrintBtn, &TWorksheetFrm::PrintBtnClick);
-  bind(CalculatorBtn, &TWorksheetFrm::CalculatorBtnClick);
-  bind(HelpBtn, &TWorksheetFrm::HelpBtnClick);
-  bind(ClearBtn, &TWorksheetFrm::ClearBtnClick);
-  bind(CloseBtn, &TWorksheetFrm::CloseBtnClick);
+  bind(loadButton, &WorksheetWindow::onLoadClicked);
+  bind(saveButton, &WorksheetWindow::onSaveClicked);
+  bind(printButton, &WorksheetWindow::onPrintClicked);
+  bind(calculatorButton, &WorksheetWindow::onCalculatorClicked);
+  bind(helpButton, &WorksheetWindow::onHelpClicked);
+  bind(clearButton, &WorksheetWindow::onClearClicked);
+  bind(closeButton, &WorksheetWindow::onCloseClicked);
 
   // The Close button is the window's cancel button.
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, CloseBtn, &QPushButton::click);
+  connect(escape, &QShortcut::activated, closeButton, &QPushButton::click);
 }
 
 // Up and Down walk the bead count column, wrapping round at both ends.
-bool TWorksheetFrm::eventFilter(QObject* watched, QEvent* event) {
+bool WorksheetWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     for (int i = 0; i < kWorksheetRows; ++i) {
-      if (watched != Nob[i]) continue;
-      if (key == Qt::Key_Up) MoveFocusTo(Nob[(i + kWorksheetRows - 1) % kWorksheetRows]);
-      if (key == Qt::Key_Down) MoveFocusTo(Nob[(i + 1) % kWorksheetRows]);
+      if (watched != countBoxes[i]) continue;
+      if (key == Qt::Key_Up) MoveFocusTo(countBoxes[(i + kWorksheetRows - 1) % kWorksheetRows]);
+      if (key == Qt::Key_Down) MoveFocusTo(countBoxes[(i + 1) % kWorksheetRows]);
       break;
     }
   }
   return QWidget::eventFilter(watched, event);
 }
 
-void TWorksheetFrm::MoveFocusTo(QWidget* box) {
+void WorksheetWindow::MoveFocusTo(QWidget* box) {
   if (loading_) return;
   box->setFocus(Qt::TabFocusReason);
 }
 
 // The length limits hold for what the user types or pastes; a loaded text is
 // shown whole, and may then only be shortened.
-void TWorksheetFrm::SetLimitedText(TEdit* box, int limit, const QString& text) {
+void WorksheetWindow::SetLimitedText(EntryBox* box, int limit, const QString& text) {
   box->setMaxLength(std::max<int>({limit, int(text.size()), box->maxLength()}));
   box->setText(text);
   RelaxLimit(box, limit);
 }
 
-void TWorksheetFrm::RelaxLimit(TEdit* box, int limit) {
+void WorksheetWindow::RelaxLimit(EntryBox* box, int limit) {
   box->setMaxLength(std::max<int>(limit, box->text().size()));
 }
 
 // Runs a row step on the row's values and boxes and shows what it changed,
 // also when it fails part way: what it had done by then stays done. The
 // length box comes last, as its change brings the total up to date.
-bool TWorksheetFrm::RunRowStep(int k, const RowStep& step) {
+bool WorksheetWindow::RunRowStep(int k, const RowStep& step) {
   const int i = k - 1;
-  WorksheetRowBoxes boxes{Mm[i]->text(), Inch[i]->text(), Nob[i]->text(), Bpi[i]->text(), Tot[i]->text()};
-  const std::pair<TEdit*, const QString*> writes[] = {
-      {Mm[i], &boxes.Mm}, {Inch[i], &boxes.Inch}, {Bpi[i], &boxes.Bpi}, {Tot[i], &boxes.Tot}};
-  const QString totalBefore = Total->text();
+  WorksheetRowBoxes boxes{mmBoxes[i]->text(), inchBoxes[i]->text(), countBoxes[i]->text(),
+                          perInchBoxes[i]->text(), lengthBoxes[i]->text()};
+  const std::pair<EntryBox*, const QString*> writes[] = {{mmBoxes[i], &boxes.Mm},
+                                                         {inchBoxes[i], &boxes.Inch},
+                                                         {perInchBoxes[i], &boxes.Bpi},
+                                                         {lengthBoxes[i], &boxes.Tot}};
+  const QString totalBefore = totalBox->text();
   QList<WrittenBox> changed;
   const bool moveOn = RunShowingBoxes(
-      boxes, [&](WorksheetRowBoxes& row) { return step(Rows[i], row); },
+      boxes, [&](WorksheetRowBoxes& row) { return step(rows[i], row); },
       [&](const WorksheetRowBoxes&) {
         for (const auto& [box, text] : writes) {
           if (box->text() == *text) continue;
@@ -377,73 +388,75 @@ bool TWorksheetFrm::RunRowStep(int k, const RowStep& step) {
     // every changed box is read out (the box typed in is unchanged).
     QList<SpokenBox> spoken;
     for (const WrittenBox& box : changed) spoken.append({box.widget->accessibleName(), box.text});
-    spoken.append({Total->accessibleName(), BoxText{Total->text(), Total->text() != totalBefore}});
+    spoken.append({totalBox->accessibleName(), BoxText{totalBox->text(), totalBox->text() != totalBefore}});
     announce(this, spokenResults(spoken));
   }
   return moveOn;
 }
 
-void TWorksheetFrm::RowSizeFromMm(int k) {
-  if (RunRowStep(k, WorksheetSizeFromMm)) MoveFocusTo(Nob[k - 1]);
+void WorksheetWindow::RowSizeFromMm(int k) {
+  if (RunRowStep(k, WorksheetSizeFromMm)) MoveFocusTo(countBoxes[k - 1]);
 }
 
-void TWorksheetFrm::RowSizeFromInch(int k) {
-  if (RunRowStep(k, WorksheetSizeFromInch)) MoveFocusTo(Nob[k - 1]);
+void WorksheetWindow::RowSizeFromInch(int k) {
+  if (RunRowStep(k, WorksheetSizeFromInch)) MoveFocusTo(countBoxes[k - 1]);
 }
 
-void TWorksheetFrm::RowLengthFromCount(int k) {
+void WorksheetWindow::RowLengthFromCount(int k) {
   RunRowStep(k, [](WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
     WorksheetLengthFromCount(row, boxes);
     return false;
   });
 }
 
-void TWorksheetFrm::RecomputeTotal() { Total->setText(WorksheetTotal(Rows, TotalValue)); }
+void WorksheetWindow::RecomputeTotal() { totalBox->setText(WorksheetTotal(rows, totalValue)); }
 
-void TWorksheetFrm::CalcBtnClick() { RecomputeTotal(); }
+void WorksheetWindow::recomputeTotal_() { RecomputeTotal(); }
 
-void TWorksheetFrm::CloseBtnClick() { close(); }
+void WorksheetWindow::onCloseClicked() { close(); }
 
-void TWorksheetFrm::ClearBtnClick() {
-  TotalValue = 0;
-  Rows = {};
+void WorksheetWindow::onClearClicked() {
+  totalValue = 0;
+  rows = {};
   for (int i = 0; i < kWorksheetRows; ++i)
-    for (TEdit* box : {Desc[i], Mm[i], Inch[i], Nob[i], Bpi[i], Tot[i]})
+    for (EntryBox* box :
+         {descriptionBoxes[i], mmBoxes[i], inchBoxes[i], countBoxes[i], perInchBoxes[i], lengthBoxes[i]})
       // An empty box is left alone: clearing it anyway floods a screen
       // reader with changes, and it then drops the spoken notice below.
       if (!box->text().isEmpty()) box->clear();
-  Project->clear();
-  Total->clear();
+  projectBox->clear();
+  totalBox->clear();
   announce(this, QStringLiteral("Worksheet cleared"));
 }
 
-void TWorksheetFrm::CalculatorBtnClick() { Q_EMIT calculatorWanted(); }
+void WorksheetWindow::onCalculatorClicked() { Q_EMIT calculatorWanted(); }
 
-void TWorksheetFrm::HelpBtnClick() { Q_EMIT helpWanted(); }
+void WorksheetWindow::onHelpClicked() { Q_EMIT helpWanted(); }
 
-WorksheetText TWorksheetFrm::TypedText() const {
+WorksheetText WorksheetWindow::TypedText() const {
   WorksheetText text;
-  text.Project = Project->text();
+  text.Project = projectBox->text();
   for (int i = 0; i < kWorksheetRows; ++i)
-    text.Rows[i] = {Desc[i]->text(), Mm[i]->text(), Inch[i]->text(), Nob[i]->text()};
+    text.Rows[i] = {descriptionBoxes[i]->text(), mmBoxes[i]->text(), inchBoxes[i]->text(),
+                    countBoxes[i]->text()};
   return text;
 }
 
-void TWorksheetFrm::PrepareFileDialog(FileDialogRequest& request, const QString& dialogFileName) const {
+void WorksheetWindow::PrepareFileDialog(FileDialogRequest& request, const QString& dialogFileName) const {
   request.filter = kFilter;
-  if (!LastWorksheetFile.isEmpty()) {
-    request.directory = FolderPart(LastWorksheetFile);
-    request.fileName = NamePart(LastWorksheetFile);
+  if (!lastWorksheetFile.isEmpty()) {
+    request.directory = FolderPart(lastWorksheetFile);
+    request.fileName = NamePart(lastWorksheetFile);
   } else {
-    request.directory = WorksheetFolder;
+    request.directory = worksheetFolder;
     request.fileName = NamePart(dialogFileName);
   }
 }
 
-void TWorksheetFrm::SaveBtnClick() { (void)SaveThroughDialog(true); }
+void WorksheetWindow::onSaveClicked() { (void)SaveThroughDialog(true); }
 
 // True when the worksheet is now in a worksheet file; a CSV export is none.
-bool TWorksheetFrm::SaveThroughDialog(bool reportSuccess) {
+bool WorksheetWindow::SaveThroughDialog(bool reportSuccess) {
   FileDialogRequest request;
   request.title = QStringLiteral("Save Bead Worksheet");
   request.defaultSuffix = QStringLiteral("bws");
@@ -459,16 +472,16 @@ bool TWorksheetFrm::SaveThroughDialog(bool reportSuccess) {
     SaveCsvFile(path);
     return false;
   }
-  LastWorksheetFile = path;
+  lastWorksheetFile = path;
   return SaveWorksheetTo(path, reportSuccess);
 }
 
-bool TWorksheetFrm::SaveWorksheetTo(const QString& path, bool reportSuccess) {
+bool WorksheetWindow::SaveWorksheetTo(const QString& path, bool reportSuccess) {
   const WorksheetText text = TypedText();
   QByteArray bytes;
   try {
     bytes = WorksheetFileBytes(text);
-  } catch (const EUnencodableCharacter& bad) {
+  } catch (const UnencodableCharacterError& bad) {
     // Replacing the character would silently change the worksheet.
     const QString character = QString::fromUcs4(&bad.Character, 1);
     services_.ShowMessage(
@@ -491,18 +504,18 @@ bool TWorksheetFrm::SaveWorksheetTo(const QString& path, bool reportSuccess) {
   return saved;
 }
 
-void TWorksheetFrm::SaveCsvFile(const QString& path) {
+void WorksheetWindow::SaveCsvFile(const QString& path) {
   WorksheetCsv sheet;
-  sheet.Project = Project->text();
+  sheet.Project = projectBox->text();
   for (int i = 0; i < kWorksheetRows; ++i)
-    sheet.Rows[i] = {Desc[i]->text(), Mm[i]->text(),  Inch[i]->text(),
-                     Nob[i]->text(),  Bpi[i]->text(), Tot[i]->text()};
-  sheet.Total = Total->text();
+    sheet.Rows[i] = {descriptionBoxes[i]->text(), mmBoxes[i]->text(),      inchBoxes[i]->text(),
+                     countBoxes[i]->text(),       perInchBoxes[i]->text(), lengthBoxes[i]->text()};
+  sheet.Total = totalBox->text();
   SaveWholeFile(path, WorksheetCsvBytes(sheet));
   ReportSaved(path);
 }
 
-void TWorksheetFrm::ReportSaved(const QString& path) {
+void WorksheetWindow::ReportSaved(const QString& path) {
   if (QFileInfo::exists(path))
     services_.ShowMessage(this, MessageIcon::Information, QStringLiteral("Information"),
                           QStringLiteral("Success:  Bead Worksheet Saved."));
@@ -512,7 +525,7 @@ void TWorksheetFrm::ReportSaved(const QString& path) {
                               CrLf() + CrLf() + QStringLiteral("Please try to Save Again."));
 }
 
-void TWorksheetFrm::LoadBtnClick() {
+void WorksheetWindow::onLoadClicked() {
   FileDialogRequest request;
   request.title = QStringLiteral("Open Bead Worksheet");
   request.overwritePrompt = false;
@@ -525,18 +538,18 @@ void TWorksheetFrm::LoadBtnClick() {
   LoadExistingFile(path);
 }
 
-void TWorksheetFrm::LoadFile(const QString& path) {
+void WorksheetWindow::LoadFile(const QString& path) {
   RunGuarded(this, [&] { LoadExistingFile(path); });
 }
 
-void TWorksheetFrm::LoadExistingFile(const QString& path) {
+void WorksheetWindow::LoadExistingFile(const QString& path) {
   // The whole file is read before any box changes: a file that cannot be
   // read, or is no file at all, leaves the worksheet as it was, and its
   // message names the cause. Only a file that can replace the rows asks
   // about unsaved ones.
   const LoadedWorksheet loaded = ReadWorksheetFile(LoadWholeFile(path));
   if (!MayReplaceRows()) return;
-  LastWorksheetFile = path;
+  lastWorksheetFile = path;
   RememberFile(path);
   ApplyLoaded(loaded.Text);
   MarkSaved(path, TypedText());
@@ -550,7 +563,7 @@ void TWorksheetFrm::LoadExistingFile(const QString& path) {
             CrLf() + CrLf() + loaded.CutTexts.join(CrLf()));
 }
 
-void TWorksheetFrm::OpenRecentFile(const QString& path) {
+void WorksheetWindow::OpenRecentFile(const QString& path) {
   if (!PathExists(path)) {
     SetRecentFiles(WithoutRecentFile(recentFiles_, path));
     services_.ShowMessage(this, MessageIcon::Error, QStringLiteral("Error"),
@@ -563,7 +576,7 @@ void TWorksheetFrm::OpenRecentFile(const QString& path) {
   LoadFile(path);
 }
 
-void TWorksheetFrm::SetRecentFiles(const QStringList& files) {
+void WorksheetWindow::SetRecentFiles(const QStringList& files) {
   const QStringList tidy = TidyRecentFiles(files);
   if (tidy == recentFiles_) return;
   recentFiles_ = tidy;
@@ -571,11 +584,13 @@ void TWorksheetFrm::SetRecentFiles(const QStringList& files) {
   Q_EMIT recentFilesChanged(recentFiles_);
 }
 
-void TWorksheetFrm::RememberFile(const QString& path) { SetRecentFiles(WithRecentFile(recentFiles_, path)); }
+void WorksheetWindow::RememberFile(const QString& path) {
+  SetRecentFiles(WithRecentFile(recentFiles_, path));
+}
 
 // Numbered entries, the full path shown: two worksheets of the same name in
 // different folders must be told apart.
-void TWorksheetFrm::FillRecentMenu() {
+void WorksheetWindow::FillRecentMenu() {
   // The entry being chosen may be the one that changed the list: the old
   // entries go once its signal is over.
   for (QAction* old : recentMenu_->actions()) {
@@ -598,21 +613,21 @@ void TWorksheetFrm::FillRecentMenu() {
 // Every box is worked out afresh from the file's texts, row by row as if the
 // user had left each row's boxes. A row that fails is reported and the load
 // goes on; nothing the previous worksheet showed or held remains.
-void TWorksheetFrm::ApplyLoaded(const WorksheetText& text) {
+void WorksheetWindow::ApplyLoaded(const WorksheetText& text) {
   loading_ = true;
   enteredBox_ = nullptr;  // leaving whatever box had the focus is no exit
-  Rows = {};
-  TotalValue = 0;
+  rows = {};
+  totalValue = 0;
   for (int i = 0; i < kWorksheetRows; ++i) {
-    Bpi[i]->clear();
-    Tot[i]->clear();
+    perInchBoxes[i]->clear();
+    lengthBoxes[i]->clear();
   }
-  Total->clear();
-  SetLimitedText(Project, kProjectLimit, text.Project);
+  totalBox->clear();
+  SetLimitedText(projectBox, kProjectLimit, text.Project);
   for (int i = 0; i < kWorksheetRows; ++i) {
-    SetLimitedText(Desc[i], kDescLimit, text.Rows[i].Desc);
-    Mm[i]->setText(text.Rows[i].Mm);
-    Inch[i]->setText(text.Rows[i].Inch);
+    SetLimitedText(descriptionBoxes[i], kDescLimit, text.Rows[i].Desc);
+    mmBoxes[i]->setText(text.Rows[i].Mm);
+    inchBoxes[i]->setText(text.Rows[i].Inch);
   }
   for (int k = 1; k <= kWorksheetRows; ++k) {
     RunGuarded(this, [&] {
@@ -622,7 +637,7 @@ void TWorksheetFrm::ApplyLoaded(const WorksheetText& text) {
       });
     });
     // The change handler works the length out; an unchanged text must too.
-    TEdit* count = Nob[k - 1];
+    EntryBox* count = countBoxes[k - 1];
     const bool unchanged = count->text() == text.Rows[k - 1].Nob;
     count->setText(text.Rows[k - 1].Nob);
     if (unchanged) RunGuarded(this, [&] { RowLengthFromCount(k); });
@@ -630,29 +645,29 @@ void TWorksheetFrm::ApplyLoaded(const WorksheetText& text) {
   RunGuarded(this, [&] { RecomputeTotal(); });
   loading_ = false;
   enteredBox_ = nullptr;
-  Desc[0]->setFocus(Qt::TabFocusReason);
+  descriptionBoxes[0]->setFocus(Qt::TabFocusReason);
   const QString loadedFigures =
-      spokenResults({{QStringLiteral("Project"), BoxText{Project->text(), true}},
-                     {QStringLiteral("Total length in inches"), BoxText{Total->text(), true}}});
+      spokenResults({{QStringLiteral("Project"), BoxText{projectBox->text(), true}},
+                     {QStringLiteral("Total length in inches"), BoxText{totalBox->text(), true}}});
   announce(this, loadedFigures.isEmpty() ? QStringLiteral("Worksheet loaded")
                                          : QStringLiteral("Worksheet loaded, ") + loadedFigures);
 }
 
-void TWorksheetFrm::MarkSaved(const QString& path, const WorksheetText& text) {
+void WorksheetWindow::MarkSaved(const QString& path, const WorksheetText& text) {
   document_.Path = path;
   document_.Saved = text;
   setWindowTitle(WorksheetCaption(path));
   UpdateModified();
 }
 
-void TWorksheetFrm::UpdateModified() {
+void WorksheetWindow::UpdateModified() {
   // A load changes every box; it is judged once the load is over.
   if (loading_) return;
   setWindowModified(document_.IsModified(TypedText()));
   Q_EMIT documentChanged();
 }
 
-bool TWorksheetFrm::MayReplaceRows() {
+bool WorksheetWindow::MayReplaceRows() {
   if (!IsModified()) return true;
   switch (services_.AskToSave(this, QStringLiteral("Unsaved Worksheet"),
                               UnsavedWorksheetQuestion(document_.Path))) {
@@ -672,7 +687,7 @@ bool TWorksheetFrm::MayReplaceRows() {
   return saved && !IsModified();
 }
 
-void TWorksheetFrm::RestoreUnsaved(const QString& path, const WorksheetText& text) {
+void WorksheetWindow::RestoreUnsaved(const QString& path, const WorksheetText& text) {
   ApplyLoaded(text);
   // What the file holds is not known: the rows stay unsaved until saved.
   document_.Path = path;
@@ -680,35 +695,36 @@ void TWorksheetFrm::RestoreUnsaved(const QString& path, const WorksheetText& tex
   if (path.isEmpty())
     document_.Saved = WorksheetText{};
   else
-    LastWorksheetFile = path;
+    lastWorksheetFile = path;
   setWindowTitle(WorksheetCaption(path));
   UpdateModified();
-  announce(this, QStringLiteral("Unsaved worksheet restored, Total Length in Inches %1").arg(Total->text()));
+  announce(this,
+           QStringLiteral("Unsaved worksheet restored, Total Length in Inches %1").arg(totalBox->text()));
 }
 
-std::optional<QString> TWorksheetFrm::Report1GetValue(const QString& name) const {
-  if (name == QLatin1String("TITLE1")) return TrimBlanks(Project->text());
-  if (name == QLatin1String("TOTAL1")) return TrimBlanks(Total->text());
+std::optional<QString> WorksheetWindow::reportValue(const QString& name) const {
+  if (name == QLatin1String("TITLE1")) return TrimBlanks(projectBox->text());
+  if (name == QLatin1String("TOTAL1")) return TrimBlanks(totalBox->text());
   if (name.size() < 2) return std::nullopt;
-  const std::array<TEdit*, kWorksheetRows>* family = nullptr;
+  const std::array<EntryBox*, kWorksheetRows>* family = nullptr;
   switch (name[0].unicode()) {
     case u'D':
-      family = &Desc;
+      family = &descriptionBoxes;
       break;
     case u'M':
-      family = &Mm;
+      family = &mmBoxes;
       break;
     case u'N':
-      family = &Inch;
+      family = &inchBoxes;
       break;
     case u'B':
-      family = &Nob;
+      family = &countBoxes;
       break;
     case u'P':
-      family = &Bpi;
+      family = &perInchBoxes;
       break;
     case u'L':
-      family = &Tot;
+      family = &lengthBoxes;
       break;
     default:
       return std::nullopt;
@@ -719,10 +735,10 @@ std::optional<QString> TWorksheetFrm::Report1GetValue(const QString& name) const
   return std::nullopt;
 }
 
-void TWorksheetFrm::PrintBtnClick() {
+void WorksheetWindow::onPrintClicked() {
   if (!printer_) {
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    ApplyReportPage(Report1(), *printer_);
+    ApplyReportPage(reportTemplate(), *printer_);
   }
   const QString previousPrinter = printer_->printerName();
   if (!services_.SetupPrinter(this, *printer_)) return;
@@ -736,12 +752,12 @@ void TWorksheetFrm::PrintBtnClick() {
   }
   // The footer names the maker as set up in one place for the whole program.
   const auto values = [this](const QString& name) -> std::optional<QString> {
-    if (std::optional<QString> value = Report1GetValue(name)) return value;
+    if (std::optional<QString> value = reportValue(name)) return value;
     if (name == QLatin1String("MAKER")) return maker::kMakerName;
     if (name == QLatin1String("WEBSITE")) return maker::kWebSite;
     return std::nullopt;
   };
-  const ReportTemplate page = PrepareReport(Report1(), values, QDateTime::currentDateTime());
+  const ReportTemplate page = PrepareReport(reportTemplate(), values, QDateTime::currentDateTime());
   QCoreApplication::processEvents();
   // No printer installed: there is nothing to print on.
   if (printer_->outputFormat() == QPrinter::NativeFormat && printer_->printerName().isEmpty()) return;

@@ -22,54 +22,55 @@ class QPushButton;
 namespace orvane {
 
 class DesktopServices;
-class TEdit;
-class TPanel;
+class EntryBox;
+class BevelPanel;
 struct FileDialogRequest;
 
 // The bead worksheet: ten rows of description, bead size and count, with the
 // beads per inch, the length of each row and the total; saved, loaded and
 // printed as a whole.
-class TWorksheetFrm : public QWidget {
+class WorksheetWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit TWorksheetFrm(DesktopServices& services, QWidget* parent = nullptr);
-  ~TWorksheetFrm() override;
+  explicit WorksheetWindow(DesktopServices& services, QWidget* parent = nullptr);
+  ~WorksheetWindow() override;
 
-  TPanel* Panel2;  // project name
-  TPanel* Panel3;  // the rows and the total
-  TPanel* Panel1;  // button bar
-  TEdit* Project;
-  std::array<TEdit*, kWorksheetRows> Desc{}, Mm{}, Inch{}, Nob{}, Bpi{}, Tot{};
-  TEdit* Total;
-  QPushButton* LoadBtn;
-  QPushButton* SaveBtn;
-  QPushButton* PrintBtn;
-  QPushButton* CalculatorBtn;
-  QPushButton* HelpBtn;
-  QPushButton* ClearBtn;
-  QPushButton* RecentBtn;  // the recent worksheets, as a menu
-  QPushButton* CloseBtn;
+  BevelPanel* projectPanel;  // project name
+  BevelPanel* rowsPanel;     // the rows and the total
+  BevelPanel* buttonBar;     // button bar
+  EntryBox* projectBox;
+  std::array<EntryBox*, kWorksheetRows> descriptionBoxes{}, mmBoxes{}, inchBoxes{}, countBoxes{},
+      perInchBoxes{}, lengthBoxes{};
+  EntryBox* totalBox;
+  QPushButton* loadButton;
+  QPushButton* saveButton;
+  QPushButton* printButton;
+  QPushButton* calculatorButton;
+  QPushButton* helpButton;
+  QPushButton* clearButton;
+  QPushButton* recentButton;  // the recent worksheets, as a menu
+  QPushButton* closeButton;
 
   // Row values, index k - 1 for row k.
-  std::array<WorksheetRowValues, kWorksheetRows> Rows{};
-  float TotalValue = 0;
-  QString LastWorksheetFile;
+  std::array<WorksheetRowValues, kWorksheetRows> rows{};
+  float totalValue = 0;
+  QString lastWorksheetFile;
   // Where the file dialogs start before any file was loaded or saved.
-  QString WorksheetFolder;
+  QString worksheetFolder;
 
   void RowSizeFromMm(int k);
   void RowSizeFromInch(int k);
   void RowLengthFromCount(int k);
   void RecomputeTotal();
 
-  void CalcBtnClick();
-  void CloseBtnClick();
-  void ClearBtnClick();
-  void CalculatorBtnClick();
-  void HelpBtnClick();
-  void LoadBtnClick();
-  void SaveBtnClick();
-  void PrintBtnClick();
+  void recomputeTotal_();
+  void onCloseClicked();
+  void onClearClicked();
+  void onCalculatorClicked();
+  void onHelpClicked();
+  void onLoadClicked();
+  void onSaveClicked();
+  void onPrintClicked();
 
   // Loads a worksheet file as the Load button does once a file is chosen,
   // with the same messages; failures are reported, never thrown.
@@ -83,7 +84,7 @@ class TWorksheetFrm : public QWidget {
   void OpenRecentFile(const QString& path);
 
   // The value of a report variable, or nothing for names the engine supplies.
-  std::optional<QString> Report1GetValue(const QString& name) const;
+  std::optional<QString> reportValue(const QString& name) const;
 
   WorksheetText TypedText() const;
 
@@ -97,12 +98,12 @@ class TWorksheetFrm : public QWidget {
   // save dialog when there is no file yet), or discarded; false on Cancel or
   // a save that failed or was cancelled.
   bool MayReplaceRows();
-  // Rows kept from a run that ended without saving: shown as they were typed,
+  // rows kept from a run that ended without saving: shown as they were typed,
   // and unsaved.
   void RestoreUnsaved(const QString& path, const WorksheetText& text);
 
  private:
-  void FormCreate();
+  void buildContents();
   void CreateTopPanel();
   void CreateRowPanel();
   void CreateButtonBar();
@@ -113,8 +114,8 @@ class TWorksheetFrm : public QWidget {
   using RowStep = std::function<bool(WorksheetRowValues&, WorksheetRowBoxes&)>;
   bool RunRowStep(int k, const RowStep& step);
   void MoveFocusTo(QWidget* box);
-  void SetLimitedText(TEdit* box, int limit, const QString& text);
-  void RelaxLimit(TEdit* box, int limit);
+  void SetLimitedText(EntryBox* box, int limit, const QString& text);
+  void RelaxLimit(EntryBox* box, int limit);
   void PrepareFileDialog(FileDialogRequest& request, const QString& dialogFileName) const;
   void ApplyLoaded(const WorksheetText& text);
   bool SaveThroughDialog(bool reportSuccess);
@@ -130,7 +131,7 @@ class TWorksheetFrm : public QWidget {
 
   // The printed page's layout, read from its resource when first printed:
   // nothing at start-up needs it.
-  const ReportTemplate& Report1();
+  const ReportTemplate& reportTemplate();
 
   DesktopServices& services_;
   std::optional<ReportTemplate> report1_;

@@ -13,9 +13,9 @@
 #include "core/maker_info.h"
 #include "platform/window_frame.h"
 #include "widget_fixture.h"
-#include "widgets/ext_page_control.h"
+#include "widgets/bevel_panel.h"
+#include "widgets/color_tab_widget.h"
 #include "widgets/look.h"
-#include "widgets/panel.h"
 #include "worksheet/worksheet_window.h"
 
 using namespace orvane;
@@ -30,9 +30,7 @@ void Wheel(QWidget* target, QWidget* window, QPoint atInWindow, bool up) {
   QApplication::sendEvent(target, &event);
 }
 
-QString ActiveCaption(THelpFrm* help) {
-  return help->HelpPageControl1->Caption(help->HelpPageControl1->ActivePageIndex());
-}
+QString ActiveCaption(HelpWindow* help) { return help->pages->Caption(help->pages->ActivePageIndex()); }
 
 }  // namespace
 
@@ -51,17 +49,18 @@ class TestHelpWindow : public QObject {
     QApplication::setPalette(DarkDesktop());
     {
       TestApp t;
-      THelpFrm* help = t.app->HelpFrm();
+      HelpWindow* help = t.app->helpWindow();
       help->show();
-      ExpectBlackOnWhite(help->Memo4, "licence");
-      ExpectBlackOnWhite(help->Memo5, "disclaimer");
+      ExpectBlackOnWhite(help->licenceText, "licence");
+      ExpectBlackOnWhite(help->disclaimerText, "disclaimer");
       const struct {
-        TTabSheet* page;
+        TabPage* page;
         QWidget* panel;
-      } pages[] = {
-          {help->TabSheet6, help->Panel2}, {help->TabSheet7, help->Panel3}, {help->TabSheet1, help->Panel4}};
+      } pages[] = {{help->stoneSizePage, help->stoneSizePanel},
+                   {help->beadCalculatorPage, help->beadHelpContent},
+                   {help->worksheetPage, help->worksheetHelpContent}};
       for (const auto& p : pages) {
-        help->HelpPageControl1->SetActivePage(p.page);
+        help->pages->SetActivePage(p.page);
         const auto labels = p.panel->findChildren<QLabel*>();
         const auto memos = p.panel->findChildren<QPlainTextEdit*>();
         QVERIFY(!labels.isEmpty() && !memos.isEmpty());
@@ -74,27 +73,28 @@ class TestHelpWindow : public QObject {
 
   void windowAndPages() {
     TestApp t;
-    THelpFrm* help = t.app->HelpFrm();
+    HelpWindow* help = t.app->helpWindow();
     QCOMPARE(help->windowTitle(), "Help");
     QCOMPARE(help->size(), QSize(448, 487));
-    QCOMPARE(help->HelpPageControl1->PageCount(), 4);
+    QCOMPARE(help->pages->PageCount(), 4);
     const QStringList captions{"License", "Stone Size", "Bead Calculator", "Worksheet"};
-    for (int i = 0; i < 4; ++i) QCOMPARE(help->HelpPageControl1->Caption(i), captions[i]);
-    QCOMPARE(help->HelpPageControl1->ActivePage(), help->TabSheet5);
+    for (int i = 0; i < 4; ++i) QCOMPARE(help->pages->Caption(i), captions[i]);
+    QCOMPARE(help->pages->ActivePage(), help->licensePage);
     QVERIFY(!help->isVisible());
-    QVERIFY(!help->Button1->isVisible());
+    QVERIFY(!help->closeButton->isVisible());
     // The Bench window's and the desk calculator's sections follow the
     // calculators' help.
-    QCOMPARE(help->Panel3->size(), QSize(369, 3190));
+    QCOMPARE(help->beadHelpContent->size(), QSize(369, 3190));
     QLabel* metal = nullptr;
-    for (QLabel* label : help->Panel3->findChildren<QLabel*>()) {
-      QVERIFY2(help->Panel3->rect().contains(label->geometry()), qPrintable(label->text()));
+    for (QLabel* label : help->beadHelpContent->findChildren<QLabel*>()) {
+      QVERIFY2(help->beadHelpContent->rect().contains(label->geometry()), qPrintable(label->text()));
       if (label->text() == "Bench: Metal") metal = label;
     }
     QVERIFY(metal);
-    for (QPlainTextEdit* memo : help->Panel3->findChildren<QPlainTextEdit*>())
-      QVERIFY2(help->Panel3->rect().contains(memo->geometry()), qPrintable(memo->toPlainText().left(30)));
-    QCOMPARE(help->Panel4->size(), QSize(370, 740));
+    for (QPlainTextEdit* memo : help->beadHelpContent->findChildren<QPlainTextEdit*>())
+      QVERIFY2(help->beadHelpContent->rect().contains(memo->geometry()),
+               qPrintable(memo->toPlainText().left(30)));
+    QCOMPARE(help->worksheetHelpContent->size(), QSize(370, 740));
   }
 
   // The texts as the pages show them, blanks at line ends and empty lines
@@ -129,8 +129,9 @@ class TestHelpWindow : public QObject {
     QFETCH(int, page);
     QFETCH(int, memo);
     TestApp t;
-    THelpFrm* help = t.app->HelpFrm();
-    QWidget* panels[] = {help->Panel1, help->Panel2, help->Panel3, help->Panel4};
+    HelpWindow* help = t.app->helpWindow();
+    QWidget* panels[] = {help->licensePanel, help->stoneSizePanel, help->beadHelpContent,
+                         help->worksheetHelpContent};
     const auto memos = panels[page]->findChildren<QPlainTextEdit*>(Qt::FindDirectChildrenOnly);
     QVERIFY(memo < memos.size());
     QTEST(memos[memo]->toPlainText(), "text");
@@ -138,10 +139,11 @@ class TestHelpWindow : public QObject {
 
   void licenceNamesTheProgramAndItsMaker() {
     TestApp t;
-    THelpFrm* help = t.app->HelpFrm();
-    QVERIFY(help->Memo4->toPlainText().startsWith("Orvane is made by " + maker::kMakerName + "."));
-    QVERIFY(help->Memo5->toPlainText().contains("In no event shall " + maker::kMakerName + " be liable"));
-    QCOMPARE(help->Memo5->geometry(), QRect(16, help->Memo5->y(), 361, 185));
+    HelpWindow* help = t.app->helpWindow();
+    QVERIFY(help->licenceText->toPlainText().startsWith("Orvane is made by " + maker::kMakerName + "."));
+    QVERIFY(help->disclaimerText->toPlainText().contains("In no event shall " + maker::kMakerName +
+                                                         " be liable"));
+    QCOMPARE(help->disclaimerText->geometry(), QRect(16, help->disclaimerText->y(), 361, 185));
   }
 
   void helpButtonChoosesThePage_data() {
@@ -164,52 +166,52 @@ class TestHelpWindow : public QObject {
     QFETCH(int, mainPage);
     QFETCH(bool, closedOnce);
     TestApp t;
-    TMainFrm* main = t.app->MainFrm();
-    THelpFrm* help = t.app->HelpFrm();
+    MainWindow* main = t.app->mainWindow();
+    HelpWindow* help = t.app->helpWindow();
     main->show();
     if (closedOnce) {
-      main->PageControl1->SetActivePageIndex(2);
-      QTest::mouseClick(main->HelpBtn, Qt::LeftButton);
+      main->pages->SetActivePageIndex(2);
+      QTest::mouseClick(main->helpButton, Qt::LeftButton);
       QVERIFY(help->isVisible());
       help->close();
       QVERIFY(!help->isVisible());
     }
-    main->PageControl1->SetActivePageIndex(mainPage);
-    QTest::mouseClick(main->HelpBtn, Qt::LeftButton);
+    main->pages->SetActivePageIndex(mainPage);
+    QTest::mouseClick(main->helpButton, Qt::LeftButton);
     QVERIFY(help->isVisible());
     QTEST(ActiveCaption(help), "expected");
   }
 
   void worksheetHelpAlwaysShowsTheWorksheetPage() {
     TestApp t;
-    THelpFrm* help = t.app->HelpFrm();
-    TWorksheetFrm* sheet = t.app->WorksheetFrm();
+    HelpWindow* help = t.app->helpWindow();
+    WorksheetWindow* sheet = t.app->worksheetWindow();
     ShowWindow(sheet);
     for (int round = 0; round < 2; ++round) {  // before and after a close
-      QTest::mouseClick(sheet->HelpBtn, Qt::LeftButton);
+      QTest::mouseClick(sheet->helpButton, Qt::LeftButton);
       QVERIFY(help->isVisible());
       QCOMPARE(ActiveCaption(help), "Worksheet");
-      QCOMPARE(help->focusWidget(), help->ScrollBox2);  // the wheel works without a click
+      QCOMPARE(help->focusWidget(), help->worksheetHelpScroll);  // the wheel works without a click
       help->close();
     }
     // The main window's rule still leaves the page alone elsewhere.
-    t.app->MainFrm()->PageControl1->SetActivePageIndex(5);
-    QTest::mouseClick(t.app->MainFrm()->HelpBtn, Qt::LeftButton);
+    t.app->mainWindow()->pages->SetActivePageIndex(5);
+    QTest::mouseClick(t.app->mainWindow()->helpButton, Qt::LeftButton);
     QCOMPARE(ActiveCaption(help), "Stone Size");
   }
 
   void escapeFromAnyControlClosesTheWindow() {
     TestApp t;
-    THelpFrm* help = t.app->HelpFrm();
+    HelpWindow* help = t.app->helpWindow();
     for (int page = 0; page < 4; ++page) {
       ShowWindow(help);
-      help->HelpPageControl1->SetActivePageIndex(page);
-      const QList<QWidget*> controls = help->HelpPageControl1->Page(page)->findChildren<QWidget*>();
+      help->pages->SetActivePageIndex(page);
+      const QList<QWidget*> controls = help->pages->Page(page)->findChildren<QWidget*>();
       int tried = 0;
       for (QWidget* control : controls) {
         if (control->focusPolicy() == Qt::NoFocus || !control->isVisibleTo(help)) continue;
         ShowWindow(help);
-        help->HelpPageControl1->SetActivePageIndex(page);
+        help->pages->SetActivePageIndex(page);
         FocusWidget(control);
         QTest::keyClick(control, Qt::Key_Escape);
         QVERIFY2(!help->isVisible(),
@@ -222,8 +224,8 @@ class TestHelpWindow : public QObject {
     }
     // Also from the tab strip itself.
     ShowWindow(help);
-    FocusWidget(help->HelpPageControl1);
-    QTest::keyClick(help->HelpPageControl1, Qt::Key_Escape);
+    FocusWidget(help->pages);
+    QTest::keyClick(help->pages, Qt::Key_Escape);
     QVERIFY(!help->isVisible());
     // And from the window itself, when no control holds the focus.
     ShowWindow(help);
@@ -233,27 +235,27 @@ class TestHelpWindow : public QObject {
 
   void otherKeysPassOn() {
     TestApp t;
-    THelpFrm* help = t.app->HelpFrm();
+    HelpWindow* help = t.app->helpWindow();
     ShowWindow(help);
-    help->HelpPageControl1->SetActivePage(help->TabSheet7);
-    FocusWidget(help->ScrollBox1);
-    QTest::keyClick(help->ScrollBox1, Qt::Key_Down);
+    help->pages->SetActivePage(help->beadCalculatorPage);
+    FocusWidget(help->beadHelpScroll);
+    QTest::keyClick(help->beadHelpScroll, Qt::Key_Down);
     QVERIFY(help->isVisible());
-    QCOMPARE(help->ScrollBox1->verticalScrollBar()->value(), 8);
+    QCOMPARE(help->beadHelpScroll->verticalScrollBar()->value(), 8);
   }
 
   void wheelScrollsOnlyWithThePointerInsideTheBox() {
     TestApp t;
-    THelpFrm* help = t.app->HelpFrm();
+    HelpWindow* help = t.app->helpWindow();
     ShowWindow(help);
-    help->HelpPageControl1->SetActivePage(help->TabSheet7);
+    help->pages->SetActivePage(help->beadCalculatorPage);
     QVERIFY(QTest::qWaitForWindowExposed(help));
-    QScrollArea* box = help->ScrollBox1;
+    QScrollArea* box = help->beadHelpScroll;
     QScrollBar* bar = box->verticalScrollBar();
     const QPoint inside = box->mapTo(help, QPoint(100, 100));
-    const QPoint outside = help->HelpPageControl1->mapTo(help, help->HelpPageControl1->TabRect(0).center());
+    const QPoint outside = help->pages->mapTo(help, help->pages->TabRect(0).center());
     // A memo inside the box does not swallow the wheel.
-    QWidget* memo = help->Panel3->findChildren<QPlainTextEdit*>().first();
+    QWidget* memo = help->beadHelpContent->findChildren<QPlainTextEdit*>().first();
 
     QCOMPARE(bar->value(), 0);
     Wheel(box->viewport(), help, inside, true);
@@ -272,27 +274,27 @@ class TestHelpWindow : public QObject {
 
     // The scroll position survives closing and showing again.
     help->close();
-    help->HelpPageControl1->SetActivePage(help->TabSheet7);
+    help->pages->SetActivePage(help->beadCalculatorPage);
     ShowWindow(help);
     QCOMPARE(bar->value(), 8);
   }
 
   void scrollPagesTakeTheFocusWhenShown() {
     TestApp t;
-    THelpFrm* help = t.app->HelpFrm();
+    HelpWindow* help = t.app->helpWindow();
     ShowWindow(help);
     QVERIFY(QTest::qWaitForWindowActive(help));
-    help->HelpPageControl1->SetActivePage(help->TabSheet1);
-    QCOMPARE(QApplication::focusWidget(), help->ScrollBox2);
-    help->HelpPageControl1->SetActivePage(help->TabSheet7);
-    QCOMPARE(QApplication::focusWidget(), help->ScrollBox1);
+    help->pages->SetActivePage(help->worksheetPage);
+    QCOMPARE(QApplication::focusWidget(), help->worksheetHelpScroll);
+    help->pages->SetActivePage(help->beadCalculatorPage);
+    QCOMPARE(QApplication::focusWidget(), help->beadHelpScroll);
   }
 
   void hiddenCloseButtonClosesTheWindow() {
     TestApp t;
-    THelpFrm* help = t.app->HelpFrm();
+    HelpWindow* help = t.app->helpWindow();
     ShowWindow(help);
-    help->Button1->click();
+    help->closeButton->click();
     QVERIFY(!help->isVisible());
     QCOMPARE(ActiveCaption(help), "Stone Size");
   }

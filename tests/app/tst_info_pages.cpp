@@ -15,8 +15,8 @@
 #include "core/maker_info.h"
 #include "platform/window_frame.h"
 #include "widget_fixture.h"
-#include "widgets/ext_page_control.h"
-#include "widgets/fx_label.h"
+#include "widgets/caption_label.h"
+#include "widgets/color_tab_widget.h"
 #include "widgets/look.h"
 
 using namespace orvane;
@@ -40,12 +40,12 @@ class TestInfoPages : public QObject {
     QTest::addColumn<QString>("target");
     QTest::addColumn<QString>("address");  // as named and copied when it cannot be opened
     const QString mail = maker::kDisplayName + " <" + maker::kMailAddress + ">";
-    QTest::newRow("program page") << "Label14"
+    QTest::newRow("program page") << "programPageLink"
                                   << "https://" + maker::kProgramPage << "https://" + maker::kProgramPage;
-    QTest::newRow("maker's site") << "Label15"
+    QTest::newRow("maker's site") << "makerSiteLink"
                                   << "https://" + maker::kWebSite + "/"
                                   << "https://" + maker::kWebSite + "/";
-    QTest::newRow("mail") << "Label37"
+    QTest::newRow("mail") << "mailLink"
                           << "mailto:" + mail << mail;
   }
 
@@ -54,11 +54,13 @@ class TestInfoPages : public QObject {
     QFETCH(QString, target);
     QFETCH(QString, address);
     TestApp t;
-    TMainFrm* main = t.app->MainFrm();
+    MainWindow* main = t.app->mainWindow();
     main->show();
-    main->PageControl1->SetActivePageIndex(9);
-    TLinksPage* links = main->TabSheet9;
-    QLabel* link = label == "Label14" ? links->Label14 : label == "Label15" ? links->Label15 : links->Label37;
+    main->pages->SetActivePageIndex(9);
+    LinksPage* links = main->linksPage;
+    QLabel* link = label == "programPageLink" ? links->programPageLink
+                   : label == "makerSiteLink" ? links->makerSiteLink
+                                              : links->mailLink;
     QCOMPARE(TextColorOf(link), cl::Blue);
     QVERIFY(link->font().underline());
 
@@ -91,9 +93,9 @@ class TestInfoPages : public QObject {
 
   void aboutPageWebAddressOpensTheSiteWithoutSlash() {
     TestApp t;
-    TMainFrm* main = t.app->MainFrm();
+    MainWindow* main = t.app->mainWindow();
     main->show();
-    TFxLabel* fx = main->TabSheet1->FxLabel7;
+    CaptionLabel* fx = main->aboutPage->webAddressLabel;
     QCOMPARE(fx->Caption(), maker::kWebSite);
     QCOMPARE(fx->TextColor(), cl::Blue);
     QCOMPARE(fx->toolTip(), "Click to visit web site.");
@@ -108,8 +110,8 @@ class TestInfoPages : public QObject {
     QCOMPARE(t.services.clipboard, "https://" + maker::kWebSite);
     t.services.openUrlResult = true;
     // The shared web target was re-aimed; the site link puts its slash back.
-    main->PageControl1->SetActivePageIndex(9);
-    QTest::mouseClick(main->TabSheet9->Label15, Qt::LeftButton, {}, QPoint(3, 3));
+    main->pages->SetActivePageIndex(9);
+    QTest::mouseClick(main->linksPage->makerSiteLink, Qt::LeftButton, {}, QPoint(3, 3));
     QCOMPARE(t.services.openedUrls.last(), QUrl("https://" + maker::kWebSite + "/"));
   }
 
@@ -119,15 +121,15 @@ class TestInfoPages : public QObject {
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("link");
     QTest::addColumn<QString>("target");
-    QTest::newRow("about: web address") << 0 << "FxLabel7"
+    QTest::newRow("about: web address") << 0 << "webAddressLabel"
                                         << "https://" + maker::kWebSite;
-    QTest::newRow("program page") << 9 << "Label14"
+    QTest::newRow("program page") << 9 << "programPageLink"
                                   << "https://" + maker::kProgramPage;
-    QTest::newRow("maker's site") << 9 << "Label15"
+    QTest::newRow("maker's site") << 9 << "makerSiteLink"
                                   << "https://" + maker::kWebSite + "/";
-    QTest::newRow("mail") << 9 << "Label37"
+    QTest::newRow("mail") << 9 << "mailLink"
                           << "mailto:" + maker::kDisplayName + " <" + maker::kMailAddress + ">";
-    QTest::newRow("donation") << 9 << "UrlLabel1" << maker::kDonationUrl;
+    QTest::newRow("donation") << 9 << "donationLink" << maker::kDonationUrl;
   }
 
   void linksWorkFromTheKeyboardAndForScreenReaders() {
@@ -135,20 +137,20 @@ class TestInfoPages : public QObject {
     QFETCH(QString, link);
     QFETCH(QString, target);
     TestApp t;
-    TMainFrm* main = t.app->MainFrm();
+    MainWindow* main = t.app->mainWindow();
     main->show();
-    main->PageControl1->SetActivePageIndex(page);
-    TLinksPage* links = main->TabSheet9;
-    QWidget* w = link == "FxLabel7"  ? static_cast<QWidget*>(main->TabSheet1->FxLabel7)
-                 : link == "Label14" ? static_cast<QWidget*>(links->Label14)
-                 : link == "Label15" ? static_cast<QWidget*>(links->Label15)
-                 : link == "Label37" ? static_cast<QWidget*>(links->Label37)
-                                     : static_cast<QWidget*>(links->UrlLabel1);
+    main->pages->SetActivePageIndex(page);
+    LinksPage* links = main->linksPage;
+    QWidget* w = link == "webAddressLabel"   ? static_cast<QWidget*>(main->aboutPage->webAddressLabel)
+                 : link == "programPageLink" ? static_cast<QWidget*>(links->programPageLink)
+                 : link == "makerSiteLink"   ? static_cast<QWidget*>(links->makerSiteLink)
+                 : link == "mailLink"        ? static_cast<QWidget*>(links->mailLink)
+                                             : static_cast<QWidget*>(links->donationLink);
 
     // Tab reaches it; a click does not take the focus from the box in use.
     QVERIFY(w->focusPolicy() & Qt::TabFocus);
     QVERIFY(!(w->focusPolicy() & Qt::ClickFocus));
-    FocusWidget(main->FracBtn);
+    FocusWidget(main->fractionsButton);
     for (int i = 0; i < 40 && QApplication::focusWidget() != w; ++i)
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), w);
@@ -178,7 +180,7 @@ class TestInfoPages : public QObject {
   // The About page's rights notice is text, not a link.
   void rightsNoticeReadsAsText() {
     TestApp t;
-    TFxLabel* notice = t.app->MainFrm()->TabSheet1->FxLabel5;
+    CaptionLabel* notice = t.app->mainWindow()->aboutPage->rightsNoticeLabel;
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(notice);
     QCOMPARE(iface->role(), QAccessible::StaticText);
     QCOMPARE(iface->text(QAccessible::Name), maker::kRightsNotice);
@@ -189,10 +191,10 @@ class TestInfoPages : public QObject {
 
   void donationLinkOpensItsPageAndAlertsOnFailure() {
     TestApp t;
-    TMainFrm* main = t.app->MainFrm();
+    MainWindow* main = t.app->mainWindow();
     main->show();
-    main->PageControl1->SetActivePageIndex(9);
-    TUrlLabel* donate = main->TabSheet9->UrlLabel1;
+    main->pages->SetActivePageIndex(9);
+    UrlLabel* donate = main->linksPage->donationLink;
     QCOMPARE(donate->text(), "Donate to Support Programming");
     QVERIFY(donate->fontMetrics().horizontalAdvance(donate->text()) <= donate->width());  // one line
     QTest::mouseClick(donate, Qt::LeftButton, {}, QPoint(3, 3));
@@ -206,17 +208,17 @@ class TestInfoPages : public QObject {
 
   void tipsHoldTheirElevenLines() {
     TestApp t;
-    TTipsPage* tips = t.app->MainFrm()->TabSheet10;
-    const QStringList lines = tips->Memo3->toPlainText().split(u'\n');
+    TipsPage* tips = t.app->mainWindow()->tipsPage;
+    const QStringList lines = tips->tipsText->toPlainText().split(u'\n');
     QCOMPARE(lines.size(), 11);
     QCOMPARE(lines[0], "The Enter Key will  initiate the calculation and in some cases");
     QCOMPARE(lines[1], "move you to the next data entry.  This is especially true for the ");
     for (int empty : {3, 5, 8}) QVERIFY(lines[empty].isEmpty());
     QCOMPARE(lines[10], "Calculator, Help or Worksheet Windows.");
-    t.app->MainFrm()->show();
-    t.app->MainFrm()->PageControl1->SetActivePageIndex(1);
-    QVERIFY(tips->Memo3->isVisible());
-    QCOMPARE(tips->Label43->text(), "Hit the ENTER KEY after making a data entry.  ");
+    t.app->mainWindow()->show();
+    t.app->mainWindow()->pages->SetActivePageIndex(1);
+    QVERIFY(tips->tipsText->isVisible());
+    QCOMPARE(tips->tipsSubheading->text(), "Hit the ENTER KEY after making a data entry.  ");
   }
 
   // The read-only memos of the Tips page and the help window are text: Tab
@@ -237,19 +239,19 @@ class TestInfoPages : public QObject {
     QFETCH(QString, memo);
     QFETCH(QString, firstLine);
     TestApp t;
-    THelpFrm* help = t.app->HelpFrm();
+    HelpWindow* help = t.app->helpWindow();
     QPlainTextEdit* edit = nullptr;
     if (memo == "tips") {
-      t.app->MainFrm()->show();
-      t.app->MainFrm()->PageControl1->SetActivePageIndex(1);
-      edit = t.app->MainFrm()->TabSheet10->Memo3;
+      t.app->mainWindow()->show();
+      t.app->mainWindow()->pages->SetActivePageIndex(1);
+      edit = t.app->mainWindow()->tipsPage->tipsText;
     } else {
       ShowWindow(help);
       if (memo == "disclaimer") {
-        edit = help->Memo5;
+        edit = help->disclaimerText;
       } else {
-        help->HelpPageControl1->SetActivePage(help->TabSheet7);
-        edit = help->Panel3->findChildren<QPlainTextEdit*>().first();
+        help->pages->SetActivePage(help->beadCalculatorPage);
+        edit = help->beadHelpContent->findChildren<QPlainTextEdit*>().first();
       }
     }
     QVERIFY(edit->isReadOnly());
@@ -292,18 +294,19 @@ class TestInfoPages : public QObject {
     QApplication::setPalette(DarkDesktop());
     {
       TestApp t;
-      TMainFrm* main = t.app->MainFrm();
+      MainWindow* main = t.app->mainWindow();
       main->show();
-      TAboutPage* about = main->TabSheet1;
-      for (QWidget* w : {static_cast<QWidget*>(about->Label4), static_cast<QWidget*>(about->Label5)})
+      AboutPage* about = main->aboutPage;
+      for (QWidget* w :
+           {static_cast<QWidget*>(about->programNameLabel), static_cast<QWidget*>(about->versionLabel)})
         ExpectBlackOnWhite(w);
-      main->PageControl1->SetActivePageIndex(1);
-      ExpectBlackOnWhite(main->TabSheet10->Label41);
-      ExpectBlackOnWhite(main->TabSheet10->Memo3);
-      main->PageControl1->SetActivePageIndex(9);
-      ExpectBlackOnWhite(main->TabSheet9->Label32);
-      ExpectBlackOnWhite(main->TabSheet9->Memo1);
-      ExpectBlackOnWhite(main->TabSheet9->Memo2);
+      main->pages->SetActivePageIndex(1);
+      ExpectBlackOnWhite(main->tipsPage->tipsHeading);
+      ExpectBlackOnWhite(main->tipsPage->tipsText);
+      main->pages->SetActivePageIndex(9);
+      ExpectBlackOnWhite(main->linksPage->shopHeading);
+      ExpectBlackOnWhite(main->linksPage->shopText);
+      ExpectBlackOnWhite(main->linksPage->donationText);
     }
     QApplication::setPalette(saved);
   }
@@ -311,8 +314,9 @@ class TestInfoPages : public QObject {
   // The texts on the Links page are read and copied, never typed into.
   void linkMemosRefuseTyping() {
     TestApp t;
-    t.app->MainFrm()->PageControl1->SetActivePageIndex(9);
-    for (QPlainTextEdit* memo : {t.app->MainFrm()->TabSheet9->Memo1, t.app->MainFrm()->TabSheet9->Memo2}) {
+    t.app->mainWindow()->pages->SetActivePageIndex(9);
+    for (QPlainTextEdit* memo :
+         {t.app->mainWindow()->linksPage->shopText, t.app->mainWindow()->linksPage->donationText}) {
       QVERIFY(memo->isReadOnly());
       const QString before = memo->toPlainText();
       FocusWidget(memo);
@@ -325,22 +329,22 @@ class TestInfoPages : public QObject {
 
   void aboutPagePicturesAreLoaded() {
     TestApp t;
-    TAboutPage* about = t.app->MainFrm()->TabSheet1;
-    QCOMPARE(about->Image1->pixmap().size(), QSize(394, 63));
-    QVERIFY(!about->Image2->pixmap().isNull());
+    AboutPage* about = t.app->mainWindow()->aboutPage;
+    QCOMPARE(about->bannerPicture->pixmap().size(), QSize(394, 63));
+    QVERIFY(!about->bookPicture->pixmap().isNull());
     // The banner stays a GIF and the book picture a JPEG, decoded by libjpeg.
     QCOMPARE(QImageReader::imageFormat(QStringLiteral(":/pictures/banner.gif")), QByteArray("gif"));
     QCOMPARE(QImageReader::imageFormat(QStringLiteral(":/pictures/book_calculator.jpg")), QByteArray("jpeg"));
-    QVERIFY(about->Image2->hasScaledContents());
-    QCOMPARE(about->FxLabel5->Caption(), maker::kRightsNotice);
+    QVERIFY(about->bookPicture->hasScaledContents());
+    QCOMPARE(about->rightsNoticeLabel->Caption(), maker::kRightsNotice);
   }
 
   // The About page shows the version the title bar shows, both taken from
   // the build's version number.
   void aboutPageShowsTheVersion() {
     TestApp t;
-    QCOMPARE(t.app->MainFrm()->TabSheet1->Label5->text(), QStringLiteral("Ver. 2.0"));
-    QCOMPARE(t.app->MainFrm()->windowTitle(), QStringLiteral("Orvane Version 2.0"));
+    QCOMPARE(t.app->mainWindow()->aboutPage->versionLabel->text(), QStringLiteral("Ver. 2.0"));
+    QCOMPARE(t.app->mainWindow()->windowTitle(), QStringLiteral("Orvane Version 2.0"));
   }
 
   // Every picture file is decoded when its window is built, by the reader

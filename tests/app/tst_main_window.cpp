@@ -7,19 +7,19 @@
 
 #include "app/help_window.h"
 #include "app/main_window.h"
-#include "calculator/calculator_control.h"
-#include "calculator/calculator_window.h"
-#include "calculators/bead_page.h"
-#include "calculators/fractions_window.h"
-#include "calculators/weight_page.h"
 #include "core/maker_info.h"
+#include "desk_calculator/calculator_pad.h"
+#include "desk_calculator/calculator_window.h"
+#include "measures/bead_page.h"
+#include "measures/fractions_window.h"
+#include "measures/weight_page.h"
 #include "sizes/chart_pages.h"
-#include "sizes/converter_panel.h"
+#include "sizes/size_converter.h"
 #include "sizes/size_pages.h"
 #include "widget_fixture.h"
-#include "widgets/edit.h"
-#include "widgets/ext_page_control.h"
-#include "widgets/panel.h"
+#include "widgets/bevel_panel.h"
+#include "widgets/color_tab_widget.h"
+#include "widgets/entry_box.h"
 #include "widgets/string_grid.h"
 #include "worksheet/worksheet_window.h"
 
@@ -58,7 +58,7 @@ class MainWindowTest : public QObject {
  private:
   std::unique_ptr<TestApp> t_;
   std::unique_ptr<ModalDialogGuard> guard_;
-  TMainFrm* main() const { return t_->app->MainFrm(); }
+  MainWindow* main() const { return t_->app->mainWindow(); }
 };
 
 void MainWindowTest::init() {
@@ -78,56 +78,57 @@ void MainWindowTest::frame() {
   QCOMPARE(main()->minimumSize(), main()->maximumSize());
   QVERIFY(main()->windowFlags() & Qt::WindowMinimizeButtonHint);
   QVERIFY(!(main()->windowFlags() & Qt::WindowMaximizeButtonHint));
-  QCOMPARE(main()->PageControl1->geometry(), QRect(0, 72, 533, 392));
-  QCOMPARE(main()->Panel21->geometry(), QRect(0, 464, 534, 50));
-  QCOMPARE(main()->ExitBtn->text(), QStringLiteral("Exit"));
-  QCOMPARE(main()->ExitBtn->geometry(), QRect(448, 9, 73, 27));
-  QCOMPARE(main()->BitBtn1->toolTip(), QStringLiteral("Math Calculator (F9)"));
-  QCOMPARE(main()->HelpBtn->toolTip(), QStringLiteral("Help"));
-  QCOMPARE(main()->ToolButton1->toolTip(), QStringLiteral("First Record"));
-  QCOMPARE(main()->ToolButton4->toolTip(), QStringLiteral("Last Record"));
+  QCOMPARE(main()->pages->geometry(), QRect(0, 72, 533, 392));
+  QCOMPARE(main()->buttonBar->geometry(), QRect(0, 464, 534, 50));
+  QCOMPARE(main()->exitButton->text(), QStringLiteral("Exit"));
+  QCOMPARE(main()->exitButton->geometry(), QRect(448, 9, 73, 27));
+  QCOMPARE(main()->calculatorButton->toolTip(), QStringLiteral("Math Calculator (F9)"));
+  QCOMPARE(main()->helpButton->toolTip(), QStringLiteral("Help"));
+  QCOMPARE(main()->firstPageButton->toolTip(), QStringLiteral("First Record"));
+  QCOMPARE(main()->lastPageButton->toolTip(), QStringLiteral("Last Record"));
 }
 
 void MainWindowTest::pagesInOrder() {
   const QStringList captions{"About",  "Tips",      "Bead Calculator", "Pearl Plate", "Stone Size",
                              "Weight", "Jump Ring", "Wire Gauge",      "Ring Size",   "Links"};
-  QCOMPARE(main()->PageControl1->PageCount(), captions.size());
-  for (int i = 0; i < captions.size(); ++i) QCOMPARE(main()->PageControl1->Caption(i), captions[i]);
-  QCOMPARE(main()->PageControl1->ActivePageIndex(), 0);
-  QCOMPARE(static_cast<QWidget*>(main()->PageControl1->Page(3)), static_cast<QWidget*>(main()->TabSheet2));
-  QCOMPARE(static_cast<QWidget*>(main()->PageControl1->Page(8)), static_cast<QWidget*>(main()->TabSheet4));
+  QCOMPARE(main()->pages->PageCount(), captions.size());
+  for (int i = 0; i < captions.size(); ++i) QCOMPARE(main()->pages->Caption(i), captions[i]);
+  QCOMPARE(main()->pages->ActivePageIndex(), 0);
+  QCOMPARE(static_cast<QWidget*>(main()->pages->Page(3)), static_cast<QWidget*>(main()->pearlPlatePage));
+  QCOMPARE(static_cast<QWidget*>(main()->pages->Page(8)), static_cast<QWidget*>(main()->ringSizePage));
 }
 
 // Only the main window is built at start; each other window is built hidden
 // when first asked for, in any order, and is the same window from then on.
 void MainWindowTest::windowsCreatedHidden() {
   QCOMPARE(t_->app->BuiltWindows(), QList<QWidget*>{main()});
-  TCalculatorFrm* calculator = t_->app->CalculatorFrm();
+  CalculatorWindow* calculator = t_->app->calculatorWindow();
   QCOMPARE(t_->app->BuiltWindows(), (QList<QWidget*>{main(), calculator}));
-  QVERIFY(t_->app->FracFrm() && !t_->app->FracFrm()->isVisible());
-  QVERIFY(t_->app->WorksheetFrm() && !t_->app->WorksheetFrm()->isVisible());
-  QVERIFY(t_->app->CalculatorFrm() && !t_->app->CalculatorFrm()->isVisible());
-  QVERIFY(t_->app->HelpFrm() && !t_->app->HelpFrm()->isVisible());
-  QCOMPARE(t_->app->FracFrm()->windowTitle(), QStringLiteral("Fractions and Stone Size"));
-  QCOMPARE(t_->app->FracFrm()->size(), QSize(609, 491));
-  QCOMPARE(t_->app->WorksheetFrm()->size(), QSize(762, 529));
-  QCOMPARE(t_->app->CalculatorFrm()->windowTitle(), QStringLiteral("Calculator"));
-  QCOMPARE(t_->app->CalculatorFrm()->size(), QSize(278, 245));
-  QCOMPARE(t_->app->HelpFrm()->windowTitle(), QStringLiteral("Help"));
-  QCOMPARE(t_->app->HelpFrm()->size(), QSize(448, 487));
-  QCOMPARE(t_->app->CalculatorFrm(), calculator);
-  QCOMPARE(t_->app->BuiltWindows(), (QList<QWidget*>{main(), t_->app->FracFrm(), t_->app->WorksheetFrm(),
-                                                     calculator, t_->app->HelpFrm()}));
+  QVERIFY(t_->app->fractionsWindow() && !t_->app->fractionsWindow()->isVisible());
+  QVERIFY(t_->app->worksheetWindow() && !t_->app->worksheetWindow()->isVisible());
+  QVERIFY(t_->app->calculatorWindow() && !t_->app->calculatorWindow()->isVisible());
+  QVERIFY(t_->app->helpWindow() && !t_->app->helpWindow()->isVisible());
+  QCOMPARE(t_->app->fractionsWindow()->windowTitle(), QStringLiteral("Fractions and Stone Size"));
+  QCOMPARE(t_->app->fractionsWindow()->size(), QSize(609, 491));
+  QCOMPARE(t_->app->worksheetWindow()->size(), QSize(762, 529));
+  QCOMPARE(t_->app->calculatorWindow()->windowTitle(), QStringLiteral("Calculator"));
+  QCOMPARE(t_->app->calculatorWindow()->size(), QSize(278, 245));
+  QCOMPARE(t_->app->helpWindow()->windowTitle(), QStringLiteral("Help"));
+  QCOMPARE(t_->app->helpWindow()->size(), QSize(448, 487));
+  QCOMPARE(t_->app->calculatorWindow(), calculator);
+  QCOMPARE(t_->app->BuiltWindows(),
+           (QList<QWidget*>{main(), t_->app->fractionsWindow(), t_->app->worksheetWindow(), calculator,
+                            t_->app->helpWindow()}));
 }
 
 void MainWindowTest::folders() {
-  QCOMPARE(main()->StartFolder, QDir::currentPath());
-  QCOMPARE(main()->WorksheetFolder, QDir::currentPath() + QStringLiteral("/Worksheet/"));
+  QCOMPARE(main()->startFolder, QDir::currentPath());
+  QCOMPARE(main()->worksheetFolder, QDir::currentPath() + QStringLiteral("/Worksheet/"));
 }
 
 void MainWindowTest::exitEndsProgram() {
   main()->show();
-  QTest::mouseClick(main()->ExitBtn, Qt::LeftButton);
+  QTest::mouseClick(main()->exitButton, Qt::LeftButton);
   QCOMPARE(t_->quitRequests, 1);
   main()->close();
   QCOMPARE(t_->quitRequests, 2);
@@ -136,13 +137,13 @@ void MainWindowTest::exitEndsProgram() {
 void MainWindowTest::buttonsShowWindows_data() {
   QTest::addColumn<QString>("button");
   QTest::addColumn<QString>("window");
-  QTest::newRow("fractions") << "FracBtn"
+  QTest::newRow("fractions") << "fractionsButton"
                              << "Fractions and Stone Size";
-  QTest::newRow("worksheet") << "WorksheetBtn"
+  QTest::newRow("worksheet") << "worksheetButton"
                              << "Bead Worksheet";
-  QTest::newRow("calculator") << "BitBtn1"
+  QTest::newRow("calculator") << "calculatorButton"
                               << "Calculator";
-  QTest::newRow("help") << "HelpBtn"
+  QTest::newRow("help") << "helpButton"
                         << "Help";
 }
 
@@ -151,10 +152,10 @@ void MainWindowTest::buttonsShowWindows() {
   QFETCH(QString, button);
   QFETCH(QString, window);
   main()->show();
-  QPushButton* b = button == "FracBtn"        ? main()->FracBtn
-                   : button == "WorksheetBtn" ? main()->WorksheetBtn
-                   : button == "BitBtn1"      ? main()->BitBtn1
-                                              : main()->HelpBtn;
+  QPushButton* b = button == "fractionsButton"    ? main()->fractionsButton
+                   : button == "worksheetButton"  ? main()->worksheetButton
+                   : button == "calculatorButton" ? main()->calculatorButton
+                                                  : main()->helpButton;
   QTest::mouseClick(b, Qt::LeftButton);
   // The press built the window it shows, and only that one.
   const QList<QWidget*> built = t_->app->BuiltWindows();
@@ -181,32 +182,32 @@ void MainWindowTest::buttonsShowWindows() {
 }
 
 void MainWindowTest::helpPageSelection() {
-  THelpFrm* help = t_->app->HelpFrm();
-  auto helpPage = [&] { return help->HelpPageControl1->Caption(help->HelpPageControl1->ActivePageIndex()); };
+  HelpWindow* help = t_->app->helpWindow();
+  auto helpPage = [&] { return help->pages->Caption(help->pages->ActivePageIndex()); };
   main()->show();
   QCOMPARE(helpPage(), QStringLiteral("License"));
-  main()->PageControl1->SetActivePageIndex(2);
-  QTest::mouseClick(main()->HelpBtn, Qt::LeftButton);
+  main()->pages->SetActivePageIndex(2);
+  QTest::mouseClick(main()->helpButton, Qt::LeftButton);
   QCOMPARE(helpPage(), QStringLiteral("Bead Calculator"));
-  main()->PageControl1->SetActivePageIndex(5);  // any other page keeps the help page
-  QTest::mouseClick(main()->HelpBtn, Qt::LeftButton);
+  main()->pages->SetActivePageIndex(5);  // any other page keeps the help page
+  QTest::mouseClick(main()->helpButton, Qt::LeftButton);
   QCOMPARE(helpPage(), QStringLiteral("Bead Calculator"));
-  main()->PageControl1->SetActivePageIndex(0);
-  QTest::mouseClick(main()->HelpBtn, Qt::LeftButton);
+  main()->pages->SetActivePageIndex(0);
+  QTest::mouseClick(main()->helpButton, Qt::LeftButton);
   QCOMPARE(helpPage(), QStringLiteral("License"));
   help->close();
   QCOMPARE(helpPage(), QStringLiteral("Stone Size"));
-  main()->PageControl1->SetActivePageIndex(3);
-  QTest::mouseClick(main()->HelpBtn, Qt::LeftButton);
+  main()->pages->SetActivePageIndex(3);
+  QTest::mouseClick(main()->helpButton, Qt::LeftButton);
   QCOMPARE(helpPage(), QStringLiteral("Stone Size"));
   QVERIFY(help->isVisible());
 }
 
 void MainWindowTest::referenceGridsFilled() {
-  main()->TabSheet2->BuildGrids();  // made when their pages are first shown
-  main()->TabSheet3->BuildGrids();
-  TStringGrid* pearl = main()->TabSheet2->PearlGrid;
-  TStringGrid* stone = main()->TabSheet3->StoneGrid;
+  main()->pearlPlatePage->BuildGrids();  // made when their pages are first shown
+  main()->stoneSizePage->BuildGrids();
+  StringGrid* pearl = main()->pearlPlatePage->pearlGrid;
+  StringGrid* stone = main()->stoneSizePage->stoneGrid;
   QCOMPARE(pearl->RowCount(), 37);
   QCOMPARE(pearl->ColCount(), 6);
   QCOMPARE(stone->RowCount(), 103);
@@ -228,11 +229,11 @@ void MainWindowTest::referenceGridsFilled() {
 }
 
 void MainWindowTest::gridPagesTakeFocus() {
-  FocusWidget(main()->ExitBtn);
-  main()->PageControl1->SetActivePageIndex(4);
-  QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(main()->TabSheet3->StoneGrid));
-  main()->PageControl1->SetActivePageIndex(3);
-  QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(main()->TabSheet2->PearlGrid));
+  FocusWidget(main()->exitButton);
+  main()->pages->SetActivePageIndex(4);
+  QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(main()->stoneSizePage->stoneGrid));
+  main()->pages->SetActivePageIndex(3);
+  QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(main()->pearlPlatePage->pearlGrid));
 }
 
 void MainWindowTest::navigation_data() {
@@ -254,15 +255,15 @@ void MainWindowTest::navigation() {
   QFETCH(QString, buttons);
   QFETCH(int, row);
   main()->show();
-  main()->TabSheet2->BuildGrids();  // also the rows where the grid's page is not shown
-  main()->TabSheet3->BuildGrids();
-  main()->PageControl1->SetActivePageIndex(page);
-  TStringGrid* grid = page == 4 ? main()->TabSheet3->StoneGrid : main()->TabSheet2->PearlGrid;
+  main()->pearlPlatePage->BuildGrids();  // also the rows where the grid's page is not shown
+  main()->stoneSizePage->BuildGrids();
+  main()->pages->SetActivePageIndex(page);
+  StringGrid* grid = page == 4 ? main()->stoneSizePage->stoneGrid : main()->pearlPlatePage->pearlGrid;
   for (QChar b : buttons) {
-    QToolButton* button = b == u'F'   ? main()->ToolButton1
-                          : b == u'P' ? main()->ToolButton2
-                          : b == u'N' ? main()->ToolButton3
-                                      : main()->ToolButton4;
+    QToolButton* button = b == u'F'   ? main()->firstPageButton
+                          : b == u'P' ? main()->previousPageButton
+                          : b == u'N' ? main()->nextPageButton
+                                      : main()->lastPageButton;
     QTest::mouseClick(button, Qt::LeftButton);
   }
   QCOMPARE(grid->Row(), row);
@@ -271,25 +272,25 @@ void MainWindowTest::navigation() {
 }
 
 void MainWindowTest::navigationButtonsNeverTakeFocus() {
-  main()->PageControl1->SetActivePageIndex(3);
-  FocusWidget(main()->TabSheet2->PearlGrid);
-  QTest::mouseClick(main()->ToolButton3, Qt::LeftButton);
-  QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(main()->TabSheet2->PearlGrid));
+  main()->pages->SetActivePageIndex(3);
+  FocusWidget(main()->pearlPlatePage->pearlGrid);
+  QTest::mouseClick(main()->nextPageButton, Qt::LeftButton);
+  QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(main()->pearlPlatePage->pearlGrid));
 }
 
 // Screen-reader users need a name on every box they can type in or read.
 void MainWindowTest::everyBoxHasAnAccessibleName() {
   QStringList unnamed;
   for (QWidget* window :
-       {static_cast<QWidget*>(main()), static_cast<QWidget*>(t_->app->FracFrm()),
-        static_cast<QWidget*>(t_->app->WorksheetFrm()), static_cast<QWidget*>(t_->app->CalculatorFrm()),
-        static_cast<QWidget*>(t_->app->HelpFrm())}) {
+       {static_cast<QWidget*>(main()), static_cast<QWidget*>(t_->app->fractionsWindow()),
+        static_cast<QWidget*>(t_->app->worksheetWindow()), static_cast<QWidget*>(t_->app->calculatorWindow()),
+        static_cast<QWidget*>(t_->app->helpWindow())}) {
     for (QLineEdit* box : window->findChildren<QLineEdit*>())
       if (!qobject_cast<QComboBox*>(box->parentWidget()) && box->accessibleName().isEmpty())
         unnamed << window->windowTitle() + u':' + box->objectName();
     for (QComboBox* box : window->findChildren<QComboBox*>())
       if (box->accessibleName().isEmpty()) unnamed << window->windowTitle() + u':' + box->objectName();
-    for (TStringGrid* grid : window->findChildren<TStringGrid*>())
+    for (StringGrid* grid : window->findChildren<StringGrid*>())
       if (grid->accessibleName().isEmpty()) unnamed << window->windowTitle() + u':' + grid->objectName();
   }
   QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
@@ -321,13 +322,13 @@ void MainWindowTest::tabChain_data() {
 void MainWindowTest::tabChain() {
   QFETCH(int, page);
   QFETCH(QStringList, chain);
-  main()->PageControl1->SetActivePageIndex(page);
-  FocusWidget(main()->FracBtn);
+  main()->pages->SetActivePageIndex(page);
+  FocusWidget(main()->fractionsButton);
   QStringList seen;
   for (qsizetype i = 0; i < chain.size() - 1; ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QWidget* w = QApplication::focusWidget();
-    if (w == main()->PageControl1)
+    if (w == main()->pages)
       seen << QStringLiteral("page control");
     else if (auto* button = qobject_cast<QPushButton*>(w); button && button->accessibleName().isEmpty())
       seen << button->text();
@@ -340,51 +341,51 @@ void MainWindowTest::tabChain() {
 // Keyboard users tab to a button and press Enter, as they would on any desktop.
 void MainWindowTest::enterPressesTheFocusedButton_data() {
   QTest::addColumn<QString>("button");
-  QTest::newRow("Fractions") << "FracBtn";
-  QTest::newRow("Worksheet") << "WorksheetBtn";
-  QTest::newRow("Exit") << "ExitBtn";
-  QTest::newRow("weight Clear") << "wClearBtn";
-  QTest::newRow("bead Clear") << "bClearBtn";
-  QTest::newRow("fractions Close") << "CloseBtn";
+  QTest::newRow("Fractions") << "fractionsButton";
+  QTest::newRow("Worksheet") << "worksheetButton";
+  QTest::newRow("Exit") << "exitButton";
+  QTest::newRow("weight Clear") << "weightClearButton";
+  QTest::newRow("bead Clear") << "beadClearButton";
+  QTest::newRow("fractions Close") << "closeButton";
 }
 
 void MainWindowTest::enterPressesTheFocusedButton() {
   QFETCH(QString, button);
-  TWeightPage* weight = main()->TabSheet5;
-  TBeadCalcPage* bead = main()->TabSheet8;
-  TFracFrm* frac = t_->app->FracFrm();
+  WeightPage* weight = main()->weightPage;
+  BeadPage* bead = main()->beadPage;
+  FractionsWindow* frac = t_->app->fractionsWindow();
   main()->show();
   QPushButton* b = nullptr;
-  if (button == "wClearBtn") {
-    main()->PageControl1->SetActivePageIndex(5);
-    weight->GramBox->setText(QStringLiteral("100"));
-    b = weight->wClearBtn;
-  } else if (button == "bClearBtn") {
-    main()->PageControl1->SetActivePageIndex(2);
-    bead->NoBeads->setText(QStringLiteral("12"));
-    b = bead->bClearBtn;
-  } else if (button == "CloseBtn") {
-    main()->FracBtn->click();
-    b = frac->CloseBtn;
+  if (button == "weightClearButton") {
+    main()->pages->SetActivePageIndex(5);
+    weight->gramBox->setText(QStringLiteral("100"));
+    b = weight->clearButton;
+  } else if (button == "beadClearButton") {
+    main()->pages->SetActivePageIndex(2);
+    bead->beadCountBox->setText(QStringLiteral("12"));
+    b = bead->clearButton;
+  } else if (button == "closeButton") {
+    main()->fractionsButton->click();
+    b = frac->closeButton;
   } else {
-    b = button == "FracBtn"        ? main()->FracBtn
-        : button == "WorksheetBtn" ? main()->WorksheetBtn
-                                   : main()->ExitBtn;
+    b = button == "fractionsButton"   ? main()->fractionsButton
+        : button == "worksheetButton" ? main()->worksheetButton
+                                      : main()->exitButton;
   }
   FocusWidget(b);
   QTest::keyClick(b, Qt::Key_Return);
-  if (button == "FracBtn") QVERIFY(frac->isVisible());
-  if (button == "WorksheetBtn") QVERIFY(t_->app->WorksheetFrm()->isVisible());
-  if (button == "ExitBtn") QCOMPARE(t_->quitRequests, 1);
-  if (button == "wClearBtn") {
-    QCOMPARE(weight->GramBox->text(), QString());
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(weight->CaratBox));
+  if (button == "fractionsButton") QVERIFY(frac->isVisible());
+  if (button == "worksheetButton") QVERIFY(t_->app->worksheetWindow()->isVisible());
+  if (button == "exitButton") QCOMPARE(t_->quitRequests, 1);
+  if (button == "weightClearButton") {
+    QCOMPARE(weight->gramBox->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(weight->caratBox));
   }
-  if (button == "bClearBtn") {
-    QCOMPARE(bead->NoBeads->text(), QString());
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(bead->BsMm));
+  if (button == "beadClearButton") {
+    QCOMPARE(bead->beadCountBox->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(bead->beadMmBox));
   }
-  if (button == "CloseBtn") QVERIFY(!frac->isVisible());
+  if (button == "closeButton") QVERIFY(!frac->isVisible());
 }
 
 // F1 opens the help wherever the focus is; from the main window it picks the
@@ -403,45 +404,44 @@ void MainWindowTest::f1OpensHelp() {
   QFETCH(QString, window);
   QFETCH(int, page);
   QFETCH(QString, helpPage);
-  THelpFrm* help = t_->app->HelpFrm();
-  help->HelpPageControl1->SetActivePage(help->TabSheet6);
+  HelpWindow* help = t_->app->helpWindow();
+  help->pages->SetActivePage(help->stoneSizePage);
   QWidget* focus = nullptr;
   if (window == "main") {
-    main()->PageControl1->SetActivePageIndex(page);
-    focus = main()->Panel18->MmBox;
+    main()->pages->SetActivePageIndex(page);
+    focus = main()->sizeConverter->mmBox;
   } else if (window == "fractions") {
-    main()->FracBtn->click();
-    focus = t_->app->FracFrm()->CloseBtn;
+    main()->fractionsButton->click();
+    focus = t_->app->fractionsWindow()->closeButton;
   } else {
-    main()->BitBtn1->click();
-    focus = t_->app->CalculatorFrm()->FxCalculator1;
+    main()->calculatorButton->click();
+    focus = t_->app->calculatorWindow()->calculatorPad;
   }
   FocusWidget(focus);
   QVERIFY(!help->isVisible());
   QTest::keyClick(focus, Qt::Key_F1);
   QVERIFY(help->isVisible());
-  QCOMPARE(help->HelpPageControl1->Caption(help->HelpPageControl1->ActivePageIndex()), helpPage);
+  QCOMPARE(help->pages->Caption(help->pages->ActivePageIndex()), helpPage);
   QCOMPARE(t_->services.beeps, 0);
 }
 
 void MainWindowTest::f1InHelpIsHarmless() {
-  THelpFrm* help = t_->app->HelpFrm();
-  main()->PageControl1->SetActivePageIndex(2);
-  main()->HelpBtn->click();
+  HelpWindow* help = t_->app->helpWindow();
+  main()->pages->SetActivePageIndex(2);
+  main()->helpButton->click();
   FocusWidget(help);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
   QVERIFY(help->isVisible());
-  QCOMPARE(help->HelpPageControl1->Caption(help->HelpPageControl1->ActivePageIndex()),
-           QStringLiteral("Bead Calculator"));
-  QCOMPARE(main()->PageControl1->ActivePageIndex(), 2);
+  QCOMPARE(help->pages->Caption(help->pages->ActivePageIndex()), QStringLiteral("Bead Calculator"));
+  QCOMPARE(main()->pages->ActivePageIndex(), 2);
 }
 
 void MainWindowTest::calculatorKey() {
-  FocusWidget(main()->Panel18->MmBox);
-  QTest::keyClicks(main()->Panel18->MmBox, QStringLiteral("12"));
-  QTest::keyClick(main()->Panel18->MmBox, Qt::Key_F9);
-  QVERIFY(t_->app->CalculatorFrm()->isVisible());
-  QCOMPARE(main()->Panel18->MmBox->text(), QStringLiteral("12"));
+  FocusWidget(main()->sizeConverter->mmBox);
+  QTest::keyClicks(main()->sizeConverter->mmBox, QStringLiteral("12"));
+  QTest::keyClick(main()->sizeConverter->mmBox, Qt::Key_F9);
+  QVERIFY(t_->app->calculatorWindow()->isVisible());
+  QCOMPARE(main()->sizeConverter->mmBox->text(), QStringLiteral("12"));
 }
 
 // Ctrl+Tab and Ctrl+Shift+Tab step through the pages wherever the focus is,
@@ -451,13 +451,13 @@ void MainWindowTest::ctrlTabChangesPage_data() {
   QTest::addColumn<int>("from");
   QTest::addColumn<bool>("back");
   QTest::addColumn<int>("to");
-  QTest::newRow("converter box") << "MmBox" << 0 << false << 1;
-  QTest::newRow("converter box, back") << "MmBox" << 3 << true << 2;
+  QTest::newRow("converter box") << "mmBox" << 0 << false << 1;
+  QTest::newRow("converter box, back") << "mmBox" << 3 << true << 2;
   QTest::newRow("grid") << "grid" << 3 << false << 4;
-  QTest::newRow("weight box") << "GramBox" << 5 << true << 4;
-  QTest::newRow("bar button wraps forward") << "ExitBtn" << 9 << false << 0;
+  QTest::newRow("weight box") << "gramBox" << 5 << true << 4;
+  QTest::newRow("bar button wraps forward") << "exitButton" << 9 << false << 0;
   QTest::newRow("page control wraps back") << "pages" << 0 << true << 9;
-  QTest::newRow("designation list") << "PearlBox" << 9 << false << 0;
+  QTest::newRow("designation list") << "pearlBox" << 9 << false << 0;
 }
 
 void MainWindowTest::ctrlTabChangesPage() {
@@ -465,17 +465,17 @@ void MainWindowTest::ctrlTabChangesPage() {
   QFETCH(int, from);
   QFETCH(bool, back);
   QFETCH(int, to);
-  main()->PageControl1->SetActivePageIndex(from);
-  QWidget* target = focus == "MmBox"     ? static_cast<QWidget*>(main()->Panel18->MmBox)
-                    : focus == "grid"    ? static_cast<QWidget*>(main()->TabSheet2->PearlGrid)
-                    : focus == "GramBox" ? static_cast<QWidget*>(main()->TabSheet5->GramBox)
-                    : focus == "ExitBtn" ? static_cast<QWidget*>(main()->ExitBtn)
-                    : focus == "pages"   ? static_cast<QWidget*>(main()->PageControl1)
-                                         : static_cast<QWidget*>(main()->Panel18->PearlBox);
+  main()->pages->SetActivePageIndex(from);
+  QWidget* target = focus == "mmBox"        ? static_cast<QWidget*>(main()->sizeConverter->mmBox)
+                    : focus == "grid"       ? static_cast<QWidget*>(main()->pearlPlatePage->pearlGrid)
+                    : focus == "gramBox"    ? static_cast<QWidget*>(main()->weightPage->gramBox)
+                    : focus == "exitButton" ? static_cast<QWidget*>(main()->exitButton)
+                    : focus == "pages"      ? static_cast<QWidget*>(main()->pages)
+                                            : static_cast<QWidget*>(main()->sizeConverter->pearlBox);
   FocusWidget(target);
   QTest::keyClick(QApplication::focusWidget(), back ? Qt::Key_Backtab : Qt::Key_Tab,
                   back ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
-  QCOMPARE(main()->PageControl1->ActivePageIndex(), to);
+  QCOMPARE(main()->pages->ActivePageIndex(), to);
   QCOMPARE(t_->services.beeps, 0);
 }
 

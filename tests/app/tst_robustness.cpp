@@ -28,12 +28,12 @@
 
 #include "app/help_window.h"
 #include "app/main_window.h"
-#include "calculator/calculator_control.h"
-#include "calculator/calculator_window.h"
-#include "calculators/fractions_window.h"
+#include "desk_calculator/calculator_pad.h"
+#include "desk_calculator/calculator_window.h"
+#include "measures/fractions_window.h"
 #include "widget_fixture.h"
-#include "widgets/edit.h"
-#include "widgets/ext_page_control.h"
+#include "widgets/color_tab_widget.h"
+#include "widgets/entry_box.h"
 #include "worksheet/worksheet_window.h"
 
 using namespace orvane;
@@ -161,7 +161,7 @@ QStringList ResultProblems(QWidget* window, const QWidget* typedInto) {
   }
   for (QLabel* label : window->findChildren<QLabel*>())
     if (ShowsNonNumber(label->text())) problems << QStringLiteral("label shows %1").arg(Shown(label->text()));
-  for (TFxCalculator* calc : window->findChildren<TFxCalculator*>())
+  for (CalculatorPad* calc : window->findChildren<CalculatorPad*>())
     if (ShowsNonNumber(calc->Text()))
       problems << QStringLiteral("calculator shows %1").arg(Shown(calc->Text()));
   return problems;
@@ -187,9 +187,9 @@ QList<QWidget*> TypedBoxes(QWidget* window) {
   return boxes;
 }
 
-void ShowPage(TMainFrm* main, int page) {
-  if (page >= 0 && main->PageControl1->ActivePageIndex() != page) {
-    main->PageControl1->SetActivePageIndex(page);
+void ShowPage(MainWindow* main, int page) {
+  if (page >= 0 && main->pages->ActivePageIndex() != page) {
+    main->pages->SetActivePageIndex(page);
     QApplication::processEvents();
   }
 }
@@ -197,20 +197,20 @@ void ShowPage(TMainFrm* main, int page) {
 QList<Target> Targets(TestApp& t) {
   QList<Target> targets;
   QSet<QWidget*> seen;
-  TMainFrm* main = t.app->MainFrm();
+  MainWindow* main = t.app->mainWindow();
   main->show();
-  for (int page = 0; page < main->PageControl1->PageCount(); ++page) {
+  for (int page = 0; page < main->pages->PageCount(); ++page) {
     ShowPage(main, page);
     for (QWidget* box : TypedBoxes(main)) {
       if (seen.contains(box)) continue;
       seen.insert(box);
-      targets.append({main->PageControl1->Caption(page) + u'/' + BoxName(box), main, page, box});
+      targets.append({main->pages->Caption(page) + u'/' + BoxName(box), main, page, box});
     }
   }
   ShowPage(main, 0);
   for (QWidget* window :
-       {static_cast<QWidget*>(t.app->FracFrm()), static_cast<QWidget*>(t.app->WorksheetFrm()),
-        static_cast<QWidget*>(t.app->HelpFrm())}) {
+       {static_cast<QWidget*>(t.app->fractionsWindow()), static_cast<QWidget*>(t.app->worksheetWindow()),
+        static_cast<QWidget*>(t.app->helpWindow())}) {
     window->show();
     QApplication::processEvents();
     for (QWidget* box : TypedBoxes(window))
@@ -225,20 +225,20 @@ QList<Target> Targets(TestApp& t) {
 // left out, as are the clearing buttons (they would wipe the sound values the
 // other boxes hold) and the invisible buttons that Enter and Tab already click.
 QList<QAbstractButton*> CalculatingButtons(TestApp& t, QWidget* window) {
-  TMainFrm* main = t.app->MainFrm();
-  TWorksheetFrm* sheet = t.app->WorksheetFrm();
-  const QList<const QAbstractButton*> notCalculating = {main->ExitBtn,
-                                                        main->BitBtn1,
-                                                        main->HelpBtn,
-                                                        main->FracBtn,
-                                                        main->WorksheetBtn,
-                                                        sheet->CloseBtn,
-                                                        sheet->CalculatorBtn,
-                                                        sheet->HelpBtn,
-                                                        sheet->ClearBtn,
-                                                        sheet->RecentBtn,  // pops up a menu that waits
-                                                        t.app->FracFrm()->CloseBtn,
-                                                        t.app->HelpFrm()->Button1};
+  MainWindow* main = t.app->mainWindow();
+  WorksheetWindow* sheet = t.app->worksheetWindow();
+  const QList<const QAbstractButton*> notCalculating = {main->exitButton,
+                                                        main->calculatorButton,
+                                                        main->helpButton,
+                                                        main->fractionsButton,
+                                                        main->worksheetButton,
+                                                        sheet->closeButton,
+                                                        sheet->calculatorButton,
+                                                        sheet->helpButton,
+                                                        sheet->clearButton,
+                                                        sheet->recentButton,  // pops up a menu that waits
+                                                        t.app->fractionsWindow()->closeButton,
+                                                        t.app->helpWindow()->closeButton};
   QList<QAbstractButton*> buttons;
   for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
     if (!b->isVisibleTo(window) || !b->isEnabled() || notCalculating.contains(b)) continue;
@@ -272,11 +272,11 @@ void TypeSoundValue(QWidget* box) {
 }
 
 // The worksheet's boxes, typed and computed, in one list to compare.
-QStringList SheetTexts(TWorksheetFrm* sheet) {
-  QStringList texts{sheet->Project->text(), sheet->Total->text()};
+QStringList SheetTexts(WorksheetWindow* sheet) {
+  QStringList texts{sheet->projectBox->text(), sheet->totalBox->text()};
   for (int i = 0; i < kWorksheetRows; ++i)
-    texts << sheet->Desc[i]->text() << sheet->Mm[i]->text() << sheet->Inch[i]->text() << sheet->Nob[i]->text()
-          << sheet->Bpi[i]->text() << sheet->Tot[i]->text();
+    texts << sheet->descriptionBoxes[i]->text() << sheet->mmBoxes[i]->text() << sheet->inchBoxes[i]->text()
+          << sheet->countBoxes[i]->text() << sheet->perInchBoxes[i]->text() << sheet->lengthBoxes[i]->text();
   return texts;
 }
 
@@ -350,7 +350,7 @@ void RobustnessTest::pastedTextInEveryBox() {
 
   for (const Target& target : targets) {
     watch.Step(QStringLiteral("filling ") + target.name);
-    if (target.page >= 0) ShowPage(t.app->MainFrm(), target.page);
+    if (target.page >= 0) ShowPage(t.app->mainWindow(), target.page);
     TypeSoundValue(target.box);
   }
 
@@ -360,7 +360,7 @@ void RobustnessTest::pastedTextInEveryBox() {
     const qsizetype firstMessage = t.services.messages.size();
     QStringList problems;
 
-    if (target.page >= 0) ShowPage(t.app->MainFrm(), target.page);
+    if (target.page >= 0) ShowPage(t.app->mainWindow(), target.page);
     FocusWidget(target.box);
     QLineEdit* edit = EditOf(target.box);
     QGuiApplication::clipboard()->setText(text);
@@ -383,7 +383,7 @@ void RobustnessTest::pastedTextInEveryBox() {
     QApplication::processEvents();
     problems << ResultProblems(target.window, target.box);
 
-    if (target.page >= 0) ShowPage(t.app->MainFrm(), target.page);
+    if (target.page >= 0) ShowPage(t.app->mainWindow(), target.page);
     for (QAbstractButton* button : CalculatingButtons(t, target.window)) {
       if (!button->isVisible()) continue;
       QTest::mouseClick(button, Qt::LeftButton);
@@ -394,7 +394,7 @@ void RobustnessTest::pastedTextInEveryBox() {
     problems << MessageProblems(t.services.messages, firstMessage);
     problems.removeDuplicates();
 
-    if (target.page >= 0) ShowPage(t.app->MainFrm(), target.page);
+    if (target.page >= 0) ShowPage(t.app->mainWindow(), target.page);
     TypeSoundValue(target.box);
 
     const QString report = target.name + QStringLiteral(": ") + problems.join(QStringLiteral("; "));
@@ -433,8 +433,8 @@ void RobustnessTest::longPastedNumberAnswersAtOnce() {
     if (timer.elapsed() >= 1000) slow << QStringLiteral("%1: %2 ms").arg(name).arg(timer.elapsed());
   };
   for (const Target& target : Targets(t)) {
-    if (target.window == t.app->WorksheetFrm()) continue;
-    if (target.page >= 0) ShowPage(t.app->MainFrm(), target.page);
+    if (target.window == t.app->worksheetWindow()) continue;
+    if (target.page >= 0) ShowPage(t.app->mainWindow(), target.page);
     target.window->show();
     FocusWidget(target.box);
     EditOf(target.box)->selectAll();
@@ -443,11 +443,11 @@ void RobustnessTest::longPastedNumberAnswersAtOnce() {
                  qobject_cast<QComboBox*>(target.box),
              qPrintable(target.name + QStringLiteral(": the pasted text did not arrive")));
   }
-  TCalculatorFrm* calculator = t.app->CalculatorFrm();
+  CalculatorWindow* calculator = t.app->calculatorWindow();
   calculator->show();
-  FocusWidget(calculator->FxCalculator1);
-  timed(QStringLiteral("calculator"), calculator->FxCalculator1, calculator);
-  QCOMPARE(calculator->FxCalculator1->Text(), QStringLiteral("0.777777777777778 "));
+  FocusWidget(calculator->calculatorPad);
+  timed(QStringLiteral("calculator"), calculator->calculatorPad, calculator);
+  QCOMPARE(calculator->calculatorPad->Text(), QStringLiteral("0.777777777777778 "));
   QVERIFY2(slow.isEmpty(), qPrintable(slow.join(QStringLiteral("; "))));
 }
 
@@ -457,8 +457,8 @@ void RobustnessTest::pastedTextInCalculator() {
   QFETCH(QString, text);
   TestApp t;
   HangWatch watch(std::chrono::seconds(30));
-  TCalculatorFrm* window = t.app->CalculatorFrm();
-  TFxCalculator* calc = window->FxCalculator1;
+  CalculatorWindow* window = t.app->calculatorWindow();
+  CalculatorPad* calc = window->calculatorPad;
   FocusWidget(calc);
   t.services.clipboard = text;
   QGuiApplication::clipboard()->setText(text);
@@ -469,14 +469,14 @@ void RobustnessTest::pastedTextInCalculator() {
 
   // Every key once after the pasted value, the clearing ones last, and the
   // whole round twice so the pasted value meets each operation.
-  QList<TFxCalculatorButton> keys;
-  for (int b = cbAdd; b < kCalculatorButtonCount; ++b) keys << TFxCalculatorButton(b);
-  keys << cbBack << cbClearEntry << cbClear;
+  QList<CalculatorKey> keys;
+  for (int b = KeyIndex(CalculatorKey::Add); b < kCalculatorKeyCount; ++b) keys << CalculatorKey(b);
+  keys << CalculatorKey::Back << CalculatorKey::ClearEntry << CalculatorKey::Clear;
   for (int round = 0; round < 2; ++round) {
     t.services.clipboard = text;
     QTest::keyClick(calc, Qt::Key_V, Qt::ControlModifier);
-    for (TFxCalculatorButton b : keys) {
-      const TFxCalculator::ButtonInfo& info = calc->Button(b);
+    for (CalculatorKey b : keys) {
+      const CalculatorPad::ButtonInfo& info = calc->Button(b);
       if (!info.visible) continue;
       watch.Step(QStringLiteral("calculator key %1 after %2").arg(info.caption, Shown(text)));
       QTest::mouseClick(calc, Qt::LeftButton, Qt::NoModifier, info.rect.center());
@@ -556,7 +556,7 @@ void RobustnessTest::brokenWorksheetFiles() {
   QVERIFY(dir.isValid());
   TestApp t;
   HangWatch watch(std::chrono::seconds(30));
-  TWorksheetFrm* sheet = t.app->WorksheetFrm();
+  WorksheetWindow* sheet = t.app->worksheetWindow();
   sheet->show();
 
   // A worksheet the user has worked on: a failed load must leave it so.
@@ -567,9 +567,9 @@ void RobustnessTest::brokenWorksheetFiles() {
     f.write("Before\r\n1\tFirst\t4\t\t36\r\n2\tSecond\t\t1/8\t24\r\n");
   }
   t.services.openAnswers.push_back(good);
-  sheet->LoadBtn->click();
-  QCOMPARE(sheet->Project->text(), QStringLiteral("Before"));
-  QVERIFY(!sheet->Total->text().isEmpty());
+  sheet->loadButton->click();
+  QCOMPARE(sheet->projectBox->text(), QStringLiteral("Before"));
+  QVERIFY(!sheet->totalBox->text().isEmpty());
   const QStringList before = SheetTexts(sheet);
   t.services.messages.clear();
 
@@ -589,7 +589,7 @@ void RobustnessTest::brokenWorksheetFiles() {
   QElapsedTimer clock;
   clock.start();
   t.services.openAnswers.push_back(path);
-  QTest::mouseClick(sheet->LoadBtn, Qt::LeftButton);
+  QTest::mouseClick(sheet->loadButton, Qt::LeftButton);
   QApplication::processEvents();
   if (kind == QLatin1String("unreadable"))
     QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
@@ -625,34 +625,34 @@ void RobustnessTest::brokenWorksheetFiles() {
   const QByteArray tag = QTest::currentDataTag();
   if (tag == "3 MB on one line") {
     // Cut to what a box holds: megabytes in a box make every key take seconds.
-    QCOMPARE(sheet->Project->text(), QString(kBoxCapacity, u'A'));
+    QCOMPARE(sheet->projectBox->text(), QString(kBoxCapacity, u'A'));
     QCOMPARE(t.services.messages.size(), 1);
     QCOMPARE(t.services.messages[0].icon, MessageIcon::Warning);
   } else if (tag == "bad count" || tag == "count beyond integer") {
-    QCOMPARE(sheet->Desc[1]->text(), QStringLiteral("B"));
-    QCOMPARE(sheet->Bpi[1]->text(), QStringLiteral("5.08"));
-    QCOMPARE(sheet->Tot[1]->text(), QString());
-    QCOMPARE(sheet->Total->text(), QStringLiteral("5.67"));
+    QCOMPARE(sheet->descriptionBoxes[1]->text(), QStringLiteral("B"));
+    QCOMPARE(sheet->perInchBoxes[1]->text(), QStringLiteral("5.08"));
+    QCOMPARE(sheet->lengthBoxes[1]->text(), QString());
+    QCOMPARE(sheet->totalBox->text(), QStringLiteral("5.67"));
   } else if (tag == "size beyond float") {
     QCOMPARE(t.services.messages.size(), 1);
-    QCOMPARE(sheet->Mm[1]->text(), QStringLiteral("1e4000"));
-    QCOMPARE(sheet->Bpi[1]->text(), QString());
-    QCOMPARE(sheet->Total->text(), QStringLiteral("5.67"));
+    QCOMPARE(sheet->mmBoxes[1]->text(), QStringLiteral("1e4000"));
+    QCOMPARE(sheet->perInchBoxes[1]->text(), QString());
+    QCOMPARE(sheet->totalBox->text(), QStringLiteral("5.67"));
   } else if (tag == "1000 lines") {
-    QCOMPARE(sheet->Project->text(), QStringLiteral("Many lines"));
-    QCOMPARE(sheet->Nob[9]->text(), QStringLiteral("10"));
+    QCOMPARE(sheet->projectBox->text(), QStringLiteral("Many lines"));
+    QCOMPARE(sheet->countBoxes[9]->text(), QStringLiteral("10"));
   } else if (tag == "Ctrl-Z early") {
-    QCOMPARE(sheet->Desc[0]->text(), QStringLiteral("A"));
-    QCOMPARE(sheet->Desc[1]->text(), QString());
-    QCOMPARE(sheet->Nob[1]->text(), QString());
+    QCOMPARE(sheet->descriptionBoxes[0]->text(), QStringLiteral("A"));
+    QCOMPARE(sheet->descriptionBoxes[1]->text(), QString());
+    QCOMPARE(sheet->countBoxes[1]->text(), QString());
   } else if (tag == "CR only") {
-    QCOMPARE(sheet->Project->text(), QStringLiteral("Mac"));
-    QCOMPARE(sheet->Inch[1]->text(), QStringLiteral("1/8"));
-    QCOMPARE(sheet->Tot[1]->text(), QStringLiteral("3.00"));
+    QCOMPARE(sheet->projectBox->text(), QStringLiteral("Mac"));
+    QCOMPARE(sheet->inchBoxes[1]->text(), QStringLiteral("1/8"));
+    QCOMPARE(sheet->lengthBoxes[1]->text(), QStringLiteral("3.00"));
   } else if (tag == "LF only") {
-    QVERIFY(sheet->Project->text().startsWith(QLatin1String("Unix\n1\tA")));
-    for (int i = 0; i < kWorksheetRows; ++i) QCOMPARE(sheet->Desc[i]->text(), QString());
-    QCOMPARE(sheet->Total->text(), QStringLiteral("0.00"));
+    QVERIFY(sheet->projectBox->text().startsWith(QLatin1String("Unix\n1\tA")));
+    for (int i = 0; i < kWorksheetRows; ++i) QCOMPARE(sheet->descriptionBoxes[i]->text(), QString());
+    QCOMPARE(sheet->totalBox->text(), QStringLiteral("0.00"));
   } else if (tag == "empty file") {
     const WorksheetText typed = sheet->TypedText();
     QCOMPARE(typed.Project, QString());
@@ -660,11 +660,11 @@ void RobustnessTest::brokenWorksheetFiles() {
       QCOMPARE(row.Desc + row.Mm + row.Inch + row.Nob, QString());
   } else if (tag == "letter in a fraction") {
     QVERIFY(!t.services.messages.isEmpty());
-    QCOMPARE(sheet->Desc[1]->text(), QStringLiteral("B"));
-    QCOMPARE(sheet->Tot[1]->text(), QStringLiteral("1.57"));
+    QCOMPARE(sheet->descriptionBoxes[1]->text(), QStringLiteral("B"));
+    QCOMPARE(sheet->lengthBoxes[1]->text(), QStringLiteral("1.57"));
   } else if (tag == "undefined code page bytes") {
-    QCOMPARE(sheet->Desc[0]->text().size(), 2);
-    QCOMPARE(sheet->Nob[0]->text(), QStringLiteral("36"));
+    QCOMPARE(sheet->descriptionBoxes[0]->text().size(), 2);
+    QCOMPARE(sheet->countBoxes[0]->text(), QStringLiteral("36"));
   }
 }
 

@@ -80,11 +80,11 @@ void BeadFormulasTest::strand() {
 void BeadFormulasTest::zeroSizeIsDivisionByZero() {
   for (const QString& text : {QStringLiteral("0"), QStringLiteral("0.00"), QStringLiteral(".")}) {
     const float size = ReadBeadSize(text, BeadSizeMarker::Mm);
-    QVERIFY_THROWS_EXCEPTION(EMathError, BeadsPerInch(size, BeadSizeMarker::Mm));
+    QVERIFY_THROWS_EXCEPTION(MathError, BeadsPerInch(size, BeadSizeMarker::Mm));
     try {
       BeadsPerInch(size, BeadSizeMarker::Inch);
       QFAIL("a zero size must not give a rate");
-    } catch (const EMathError& e) {
+    } catch (const MathError& e) {
       QCOMPARE(QString::fromLatin1(e.what()), QString::fromLatin1(kDivisionByZero));
     }
   }
@@ -92,7 +92,7 @@ void BeadFormulasTest::zeroSizeIsDivisionByZero() {
   try {
     ReadBeadSize(QString(), BeadSizeMarker::Mm);
     QFAIL("an empty size must not read");
-  } catch (const EConvertError& e) {
+  } catch (const ConversionError& e) {
     QCOMPARE(QString::fromLatin1(e.what()), QStringLiteral("'' is not a valid floating point value"));
   }
 }
@@ -219,13 +219,13 @@ void BeadFormulasTest::hugeAreasAreErrors() {
   try {
     PackedStoneCounts(TextToNumber(length), TextToNumber(width), 8.0f);
     QFAIL("an area this large must not give a count");
-  } catch (const EMathError& e) {
+  } catch (const MathError& e) {
     QCOMPARE(QString::fromLatin1(e.what()), message);
   }
   try {
     SpacedSquareCount(TextToNumber(length), TextToNumber(width), 4.0f);
     QFAIL("an area this large must not give a spaced count");
-  } catch (const EMathError& e) {
+  } catch (const MathError& e) {
     QCOMPARE(QString::fromLatin1(e.what()), message);
   }
 }

@@ -20,18 +20,12 @@ const QString kKept = QStringLiteral("=");
 QString Seen(const BoxText& box) { return box.written ? box.text : kKept; }
 
 constexpr std::pair<const char*, BoxText BeadBoxes::*> kAllBoxes[] = {
-    {"BsMm", &BeadBoxes::BsMm},
-    {"BsInch", &BeadBoxes::BsInch},
-    {"NoBeads", &BeadBoxes::NoBeads},
-    {"BeadsIn", &BeadBoxes::BeadsIn},
-    {"Totalin", &BeadBoxes::Totalin},
-    {"LenInch", &BeadBoxes::LenInch},
-    {"TotalBeads", &BeadBoxes::TotalBeads},
-    {"AreaL", &BeadBoxes::AreaL},
-    {"AreaW", &BeadBoxes::AreaW},
-    {"AreaRect", &BeadBoxes::AreaRect},
-    {"AreaHex", &BeadBoxes::AreaHex},
-    {"AreaSp", &BeadBoxes::AreaSp},
+    {"beadMmBox", &BeadBoxes::beadMmBox},           {"beadInchBox", &BeadBoxes::beadInchBox},
+    {"beadCountBox", &BeadBoxes::beadCountBox},     {"beadsPerInchBox", &BeadBoxes::beadsPerInchBox},
+    {"strandInchBox", &BeadBoxes::strandInchBox},   {"strandLengthBox", &BeadBoxes::strandLengthBox},
+    {"beadsNeededBox", &BeadBoxes::beadsNeededBox}, {"areaLengthBox", &BeadBoxes::areaLengthBox},
+    {"areaWidthBox", &BeadBoxes::areaWidthBox},     {"areaBox", &BeadBoxes::areaBox},
+    {"hexStonesBox", &BeadBoxes::hexStonesBox},     {"spacingBox", &BeadBoxes::spacingBox},
 };
 
 // The page as the steps see it, between the steps the user's actions run.
@@ -59,7 +53,7 @@ struct Page {
   }
   // A size entered and its box left: the caret goes on to the count.
   void EnterSize(const QString& sizeBox, const QString& size) {
-    const BeadSizeMarker marker = sizeBox == u"BsMm" ? BeadSizeMarker::Mm : BeadSizeMarker::Inch;
+    const BeadSizeMarker marker = sizeBox == u"beadMmBox" ? BeadSizeMarker::Mm : BeadSizeMarker::Inch;
     state.marker = marker;
     Type(sizeBox, size);
     QVERIFY(SizeBoxLeft(marker, boxes, state));
@@ -116,7 +110,7 @@ void BeadStepsTest::strand_data() {
   QTest::addColumn<QString>("oneBead");
   QTest::addColumn<QString>("length");
   QTest::addColumn<QString>("total");
-  QTest::newRow("1/8 inch, 42 beads, 17 1/2") << "BsInch"
+  QTest::newRow("1/8 inch, 42 beads, 17 1/2") << "beadInchBox"
                                               << "1/8"
                                               << "42"
                                               << "17 1/2"
@@ -124,7 +118,7 @@ void BeadStepsTest::strand_data() {
                                               << "0.13"
                                               << "5.25"
                                               << "140.00";
-  QTest::newRow("6 mm, 20 beads, 16") << "BsMm"
+  QTest::newRow("6 mm, 20 beads, 16") << "beadMmBox"
                                       << "6"
                                       << "20"
                                       << "16"
@@ -132,7 +126,7 @@ void BeadStepsTest::strand_data() {
                                       << "0.24"
                                       << "4.72"
                                       << "67.73";
-  QTest::newRow("a million beads") << "BsMm"
+  QTest::newRow("a million beads") << "beadMmBox"
                                    << "1"
                                    << "3"
                                    << "100000"
@@ -140,7 +134,7 @@ void BeadStepsTest::strand_data() {
                                    << "0.04"
                                    << "0.12"
                                    << "2.54E6";
-  QTest::newRow("mixed number size") << "BsInch"
+  QTest::newRow("mixed number size") << "beadInchBox"
                                      << " 1 1/2 "
                                      << "2"
                                      << "3"
@@ -160,27 +154,28 @@ void BeadStepsTest::strand() {
   QFETCH(QString, oneBead);
   QFETCH(QString, length);
   QFETCH(QString, total);
-  const QString other = sizeBox == u"BsMm" ? QStringLiteral("BsInch") : QStringLiteral("BsMm");
+  const QString other = sizeBox == u"beadMmBox" ? QStringLiteral("beadInchBox") : QStringLiteral("beadMmBox");
   Page p;
   p.Type(other, QStringLiteral("9"));  // a stale size in the other box
-  p.state.marker = sizeBox == u"BsMm" ? BeadSizeMarker::Mm : BeadSizeMarker::Inch;
+  p.state.marker = sizeBox == u"beadMmBox" ? BeadSizeMarker::Mm : BeadSizeMarker::Inch;
   p.Type(sizeBox, size);
   QVERIFY(SizeBoxLeft(p.state.marker, p.boxes, p.state));
   // A size with no count yet is one bead long.
-  QCOMPARE(p.Written(),
-           (QStringList{other + u'=', "NoBeads=1", "BeadsIn=" + rate, "LenInch=" + oneBead, "TotalBeads="}));
+  QCOMPARE(p.Written(), (QStringList{other + u'=', "beadCountBox=1", "beadsPerInchBox=" + rate,
+                                     "strandLengthBox=" + oneBead, "beadsNeededBox="}));
   p.Settle();
 
-  p.Type(QStringLiteral("NoBeads"), count);
+  p.Type(QStringLiteral("beadCountBox"), count);
   BeadCountChanged(p.boxes, p.state);
-  QCOMPARE(p.Written(), (QStringList{other + u'=', "BeadsIn=" + rate, "LenInch=" + length, "TotalBeads="}));
+  QCOMPARE(p.Written(), (QStringList{other + u'=', "beadsPerInchBox=" + rate, "strandLengthBox=" + length,
+                                     "beadsNeededBox="}));
   p.Settle();
 
-  p.Type(QStringLiteral("Totalin"), desired);
+  p.Type(QStringLiteral("strandInchBox"), desired);
   QCOMPARE(DesiredLengthLeft(p.boxes, p.state), BeadNotice::None);
-  QCOMPARE(p.Written(), QStringList{"TotalBeads=" + total});
+  QCOMPARE(p.Written(), QStringList{"beadsNeededBox=" + total});
   QCOMPARE(p.Box(sizeBox).text, size);
-  QCOMPARE(p.state.marker, sizeBox == u"BsMm" ? BeadSizeMarker::Mm : BeadSizeMarker::Inch);
+  QCOMPARE(p.state.marker, sizeBox == u"beadMmBox" ? BeadSizeMarker::Mm : BeadSizeMarker::Inch);
   QCOMPARE(FormatBeadResult(p.state.rate), rate);
 }
 
@@ -214,34 +209,37 @@ void BeadStepsTest::beadCountIsRewritten() {
   QFETCH(QString, after);
   QFETCH(QString, length);
   Page p;
-  p.Type(QStringLiteral("NoBeads"), before);
+  p.Type(QStringLiteral("beadCountBox"), before);
   p.state.marker = BeadSizeMarker::Mm;
-  p.Type(QStringLiteral("BsMm"), QStringLiteral("6"));
+  p.Type(QStringLiteral("beadMmBox"), QStringLiteral("6"));
   BeadCalculation(p.boxes, p.state);
-  QCOMPARE(Seen(p.boxes.NoBeads), after);
-  QCOMPARE(p.boxes.LenInch.text, length);
-  QCOMPARE(p.boxes.BeadsIn.text, QStringLiteral("4.23"));
+  QCOMPARE(Seen(p.boxes.beadCountBox), after);
+  QCOMPARE(p.boxes.strandLengthBox.text, length);
+  QCOMPARE(p.boxes.beadsPerInchBox.text, QStringLiteral("4.23"));
 }
 
 void BeadStepsTest::beadCountChanges_data() {
   QTest::addColumn<QString>("count");
   QTest::addColumn<QStringList>("written");
   QTest::newRow("positive count recalculates")
-      << "5" << QStringList{"BsInch=", "BeadsIn=4.23", "LenInch=1.18", "TotalBeads="};
+      << "5"
+      << QStringList{"beadInchBox=", "beadsPerInchBox=4.23", "strandLengthBox=1.18", "beadsNeededBox="};
   QTest::newRow("leading zeros rewritten")
-      << "07" << QStringList{"BsInch=", "NoBeads=7", "BeadsIn=4.23", "LenInch=1.65", "TotalBeads="};
+      << "07"
+      << QStringList{"beadInchBox=", "beadCountBox=7", "beadsPerInchBox=4.23", "strandLengthBox=1.65",
+                     "beadsNeededBox="};
   // Zero, empty or no number: no count to calculate with.
-  QTest::newRow("zero") << "0" << QStringList{"LenInch="};
-  QTest::newRow("emptied") << "" << QStringList{"LenInch="};
-  QTest::newRow("pasted text") << "5x" << QStringList{"LenInch="};
+  QTest::newRow("zero") << "0" << QStringList{"strandLengthBox="};
+  QTest::newRow("emptied") << "" << QStringList{"strandLengthBox="};
+  QTest::newRow("pasted text") << "5x" << QStringList{"strandLengthBox="};
 }
 
 void BeadStepsTest::beadCountChanges() {
   QFETCH(QString, count);
   Page p;
-  p.EnterSize(QStringLiteral("BsMm"), QStringLiteral("6"));
+  p.EnterSize(QStringLiteral("beadMmBox"), QStringLiteral("6"));
   const float rate = p.state.rate;
-  p.Type(QStringLiteral("NoBeads"), count);
+  p.Type(QStringLiteral("beadCountBox"), count);
   BeadCountChanged(p.boxes, p.state);
   QTEST(p.Written(), "written");
   QCOMPARE(p.state.rate, rate);
@@ -251,14 +249,15 @@ void BeadStepsTest::beadCountChanges() {
 // calculation that rewrote it: what the inner run wrote stays.
 void BeadStepsTest::rewrittenCountFailureStopsTheCalculation() {
   Page p;
-  p.Type(QStringLiteral("AreaL"), QStringLiteral("2"));
-  p.Type(QStringLiteral("AreaW"), QStringLiteral("1x"));
-  p.Type(QStringLiteral("NoBeads"), QStringLiteral("007"));
-  p.Type(QStringLiteral("BsMm"), QStringLiteral("6"));
+  p.Type(QStringLiteral("areaLengthBox"), QStringLiteral("2"));
+  p.Type(QStringLiteral("areaWidthBox"), QStringLiteral("1x"));
+  p.Type(QStringLiteral("beadCountBox"), QStringLiteral("007"));
+  p.Type(QStringLiteral("beadMmBox"), QStringLiteral("6"));
   p.state.marker = BeadSizeMarker::Mm;
   QCOMPARE(MessageOf([&] { BeadCalculation(p.boxes, p.state); }),
            QStringLiteral("'1x' is not a valid floating point value"));
-  QCOMPARE(p.Written(), (QStringList{"BsInch=", "NoBeads=7", "BeadsIn=4.23", "LenInch=1.65", "TotalBeads="}));
+  QCOMPARE(p.Written(), (QStringList{"beadInchBox=", "beadCountBox=7", "beadsPerInchBox=4.23",
+                                     "strandLengthBox=1.65", "beadsNeededBox="}));
 }
 
 // Leaving a size box: a size calculates and sends the caret to the count;
@@ -268,18 +267,20 @@ void BeadStepsTest::sizeBoxLeft_data() {
   QTest::addColumn<QString>("text");
   QTest::addColumn<bool>("calculated");
   QTest::addColumn<QStringList>("written");
-  QTest::newRow("mm size") << "BsMm"
+  QTest::newRow("mm size") << "beadMmBox"
                            << "6" << true
-                           << QStringList{"BsInch=", "BeadsIn=4.23", "LenInch=4.72", "TotalBeads=67.73"};
-  QTest::newRow("inch size") << "BsInch"
+                           << QStringList{"beadInchBox=", "beadsPerInchBox=4.23", "strandLengthBox=4.72",
+                                          "beadsNeededBox=67.73"};
+  QTest::newRow("inch size") << "beadInchBox"
                              << "1/4" << true
-                             << QStringList{"BsMm=", "BeadsIn=4.00", "LenInch=5.00", "TotalBeads=64.00"};
-  QTest::newRow("empty mm") << "BsMm"
-                            << "" << false << QStringList{"BeadsIn=", "LenInch="};
-  QTest::newRow("lone point") << "BsMm"
-                              << "." << false << QStringList{"BeadsIn=", "LenInch="};
-  QTest::newRow("blanks only") << "BsInch"
-                               << "  " << false << QStringList{"BeadsIn=", "LenInch="};
+                             << QStringList{"beadMmBox=", "beadsPerInchBox=4.00", "strandLengthBox=5.00",
+                                            "beadsNeededBox=64.00"};
+  QTest::newRow("empty mm") << "beadMmBox"
+                            << "" << false << QStringList{"beadsPerInchBox=", "strandLengthBox="};
+  QTest::newRow("lone point") << "beadMmBox"
+                              << "." << false << QStringList{"beadsPerInchBox=", "strandLengthBox="};
+  QTest::newRow("blanks only") << "beadInchBox"
+                               << "  " << false << QStringList{"beadsPerInchBox=", "strandLengthBox="};
 }
 
 void BeadStepsTest::sizeBoxLeft() {
@@ -287,14 +288,14 @@ void BeadStepsTest::sizeBoxLeft() {
   QFETCH(QString, text);
   QFETCH(bool, calculated);
   Page p;
-  p.EnterSize(QStringLiteral("BsMm"), QStringLiteral("2"));
-  p.Type(QStringLiteral("NoBeads"), QStringLiteral("20"));
-  p.Type(QStringLiteral("Totalin"), QStringLiteral("16"));
-  p.Type(QStringLiteral("BsMm"), QString());
+  p.EnterSize(QStringLiteral("beadMmBox"), QStringLiteral("2"));
+  p.Type(QStringLiteral("beadCountBox"), QStringLiteral("20"));
+  p.Type(QStringLiteral("strandInchBox"), QStringLiteral("16"));
+  p.Type(QStringLiteral("beadMmBox"), QString());
   p.Type(box, text);
   const float earlierRate = p.state.rate;
   // The box's own enter handler has named it; leaving it empty keeps that.
-  const BeadSizeMarker marker = box == u"BsMm" ? BeadSizeMarker::Mm : BeadSizeMarker::Inch;
+  const BeadSizeMarker marker = box == u"beadMmBox" ? BeadSizeMarker::Mm : BeadSizeMarker::Inch;
   p.state.marker = marker;
   QCOMPARE(SizeBoxLeft(marker, p.boxes, p.state), calculated);
   QTEST(p.Written(), "written");
@@ -310,23 +311,23 @@ void BeadStepsTest::sizeFailures_data() {
   QTest::addColumn<QString>("size");
   QTest::addColumn<QString>("message");
   QTest::addColumn<QStringList>("written");
-  QTest::newRow("zero mm") << "BsMm"
-                           << "0" << kDivisionByZero << QStringList{"BsInch="};
-  QTest::newRow("0.00 inches") << "BsInch"
-                               << "0.00" << kDivisionByZero << QStringList{"BsMm="};
-  QTest::newRow("lone point read as zero") << "BsMm"
-                                           << "." << kDivisionByZero << QStringList{"BsInch="};
-  QTest::newRow("zero fraction") << "BsInch"
-                                 << "0/8" << kDivisionByZero << QStringList{"BsMm="};
-  QTest::newRow("bad fraction") << "BsInch"
+  QTest::newRow("zero mm") << "beadMmBox"
+                           << "0" << kDivisionByZero << QStringList{"beadInchBox="};
+  QTest::newRow("0.00 inches") << "beadInchBox"
+                               << "0.00" << kDivisionByZero << QStringList{"beadMmBox="};
+  QTest::newRow("lone point read as zero") << "beadMmBox"
+                                           << "." << kDivisionByZero << QStringList{"beadInchBox="};
+  QTest::newRow("zero fraction") << "beadInchBox"
+                                 << "0/8" << kDivisionByZero << QStringList{"beadMmBox="};
+  QTest::newRow("bad fraction") << "beadInchBox"
                                 << "1/a" << kFractionMessage << QStringList{};
-  QTest::newRow("1.2.3 pasted") << "BsMm"
+  QTest::newRow("1.2.3 pasted") << "beadMmBox"
                                 << "1.2.3"
                                 << "'1.2.3' is not a valid floating point value" << QStringList{};
-  QTest::newRow("empty mm") << "BsMm"
+  QTest::newRow("empty mm") << "beadMmBox"
                             << ""
                             << "'' is not a valid floating point value" << QStringList{};
-  QTest::newRow("negative inches") << "BsInch"
+  QTest::newRow("negative inches") << "beadInchBox"
                                    << "-0.125"
                                    << "'-0.125' is below zero: a size or length cannot be negative"
                                    << QStringList{};
@@ -336,11 +337,11 @@ void BeadStepsTest::sizeFailures() {
   QFETCH(QString, sizeBox);
   QFETCH(QString, size);
   Page p;
-  p.EnterSize(QStringLiteral("BsMm"), QStringLiteral("6"));
-  p.Type(QStringLiteral("BsMm"), QStringLiteral("3"));
-  p.Type(QStringLiteral("BsInch"), QStringLiteral("3"));
+  p.EnterSize(QStringLiteral("beadMmBox"), QStringLiteral("6"));
+  p.Type(QStringLiteral("beadMmBox"), QStringLiteral("3"));
+  p.Type(QStringLiteral("beadInchBox"), QStringLiteral("3"));
   p.Type(sizeBox, size);
-  p.state.marker = sizeBox == u"BsMm" ? BeadSizeMarker::Mm : BeadSizeMarker::Inch;
+  p.state.marker = sizeBox == u"beadMmBox" ? BeadSizeMarker::Mm : BeadSizeMarker::Inch;
   QTEST(MessageOf([&] { BeadCalculation(p.boxes, p.state); }), "message");
   QCOMPARE(p.state.rate, 0.0f);
   QTEST(p.Written(), "written");
@@ -352,15 +353,15 @@ void BeadStepsTest::notCalculated_data() {
   QTest::addColumn<QString>("step");
   QTest::addColumn<QString>("text");  // in the box left
   QTest::addColumn<BeadNotice>("notice");
-  QTest::newRow("desired length") << "Totalin"
+  QTest::newRow("desired length") << "strandInchBox"
                                   << "16" << BeadNotice::BeadsPerInchNotCalculated;
-  QTest::newRow("desired length empty") << "Totalin"
+  QTest::newRow("desired length empty") << "strandInchBox"
                                         << "" << BeadNotice::BeadsPerInchNotCalculated;
-  QTest::newRow("area length") << "AreaL"
+  QTest::newRow("area length") << "areaLengthBox"
                                << "2" << BeadNotice::StoneAreaNotCalculated;
-  QTest::newRow("area width empty") << "AreaW"
+  QTest::newRow("area width empty") << "areaWidthBox"
                                     << "" << BeadNotice::StoneAreaNotCalculated;
-  QTest::newRow("spacing Enter") << "AreaSp"
+  QTest::newRow("spacing Enter") << "spacingBox"
                                  << "." << BeadNotice::StoneAreaNotCalculated;
 }
 
@@ -369,20 +370,20 @@ void BeadStepsTest::notCalculated() {
   QFETCH(QString, text);
   QFETCH(BeadNotice, notice);
   Page p;
-  p.Type(QStringLiteral("AreaL"), QStringLiteral("2"));
-  p.Type(QStringLiteral("AreaW"), QStringLiteral("1"));
-  p.Type(QStringLiteral("TotalBeads"), QStringLiteral("stale"));
-  p.Type(QStringLiteral("AreaRect"), QStringLiteral("11"));
+  p.Type(QStringLiteral("areaLengthBox"), QStringLiteral("2"));
+  p.Type(QStringLiteral("areaWidthBox"), QStringLiteral("1"));
+  p.Type(QStringLiteral("beadsNeededBox"), QStringLiteral("stale"));
+  p.Type(QStringLiteral("areaBox"), QStringLiteral("11"));
   p.Type(step, text);
   BeadNotice given = BeadNotice::None;
-  if (step == u"Totalin")
+  if (step == u"strandInchBox")
     given = DesiredLengthLeft(p.boxes, p.state);
-  else if (step == u"AreaSp")
+  else if (step == u"spacingBox")
     given = SpacingEntered(p.boxes, p.state);
   else
-    given = AreaBoxLeft(step == u"AreaL" ? AreaSide::Length : AreaSide::Width, p.boxes, p.state);
+    given = AreaBoxLeft(step == u"areaLengthBox" ? AreaSide::Length : AreaSide::Width, p.boxes, p.state);
   QCOMPARE(given, notice);
-  QCOMPARE(p.Written(), QStringList{"TotalBeads="});
+  QCOMPARE(p.Written(), QStringList{"beadsNeededBox="});
   QCOMPARE(p.state.rate, 0.0f);
   QCOMPARE(BeadNoticeText(notice),
            notice == BeadNotice::BeadsPerInchNotCalculated
@@ -419,10 +420,10 @@ void BeadStepsTest::desiredLength() {
   QFETCH(QString, desired);
   QFETCH(QString, total);
   Page p;
-  p.EnterSize(QStringLiteral("BsInch"), QStringLiteral("1/8"));
-  p.Type(QStringLiteral("Totalin"), desired);
+  p.EnterSize(QStringLiteral("beadInchBox"), QStringLiteral("1/8"));
+  p.Type(QStringLiteral("strandInchBox"), desired);
   QTEST(MessageOf([&] { QCOMPARE(DesiredLengthLeft(p.boxes, p.state), BeadNotice::None); }), "message");
-  QCOMPARE(Seen(p.boxes.TotalBeads), total);
+  QCOMPARE(Seen(p.boxes.beadsNeededBox), total);
   QCOMPARE(p.state.rate, 8.0f);
 }
 
@@ -434,49 +435,49 @@ void BeadStepsTest::area_data() {
   QTest::addColumn<QString>("spacing");
   QTest::addColumn<QString>("square");
   QTest::addColumn<QString>("hexagonal");
-  QTest::newRow("1/8 on 6 1/4x7 1/8") << "BsInch"
+  QTest::newRow("1/8 on 6 1/4x7 1/8") << "beadInchBox"
                                       << "1/8"
                                       << "6 1/4"
                                       << "7 1/8"
                                       << ""
                                       << "2850"
                                       << "3291";
-  QTest::newRow("spaced 1/4: 712.5") << "BsInch"
+  QTest::newRow("spaced 1/4: 712.5") << "beadInchBox"
                                      << "1/8"
                                      << "6 1/4"
                                      << "7 1/8"
                                      << "1/4"
                                      << "712"
                                      << "";
-  QTest::newRow("4 mm on 2 x 1") << "BsMm"
+  QTest::newRow("4 mm on 2 x 1") << "beadMmBox"
                                  << "4"
                                  << "2"
                                  << "1"
                                  << ""
                                  << "81"
                                  << "93";
-  QTest::newRow("4 mm spaced 0.01") << "BsMm"
+  QTest::newRow("4 mm spaced 0.01") << "beadMmBox"
                                     << "4"
                                     << "2"
                                     << "1"
                                     << "0.01"
                                     << "76"
                                     << "";
-  QTest::newRow("lone point spacing is emptied") << "BsMm"
+  QTest::newRow("lone point spacing is emptied") << "beadMmBox"
                                                  << "4"
                                                  << "2"
                                                  << "1"
                                                  << "."
                                                  << "81"
                                                  << "93";
-  QTest::newRow("lone point length counts 0") << "BsMm"
+  QTest::newRow("lone point length counts 0") << "beadMmBox"
                                               << "4"
                                               << "."
                                               << "1"
                                               << ""
                                               << "0"
                                               << "0";
-  QTest::newRow("blanks around") << "BsMm"
+  QTest::newRow("blanks around") << "beadMmBox"
                                  << "4"
                                  << " 2 "
                                  << " 1 "
@@ -494,71 +495,72 @@ void BeadStepsTest::area() {
   QFETCH(QString, spacing);
   Page p;
   p.EnterSize(sizeBox, size);
-  p.Type(QStringLiteral("AreaL"), length);
-  p.Type(QStringLiteral("AreaW"), width);
-  p.Type(QStringLiteral("AreaSp"), spacing);
+  p.Type(QStringLiteral("areaLengthBox"), length);
+  p.Type(QStringLiteral("areaWidthBox"), width);
+  p.Type(QStringLiteral("spacingBox"), spacing);
   QCOMPARE(SpacingEntered(p.boxes, p.state), BeadNotice::None);
-  QTEST(p.boxes.AreaRect.text, "square");
-  QTEST(p.boxes.AreaHex.text, "hexagonal");
-  QVERIFY(p.boxes.AreaRect.written && p.boxes.AreaHex.written);
-  QCOMPARE(Seen(p.boxes.AreaSp), spacing == u"." ? QString() : kKept);
+  QTEST(p.boxes.areaBox.text, "square");
+  QTEST(p.boxes.hexStonesBox.text, "hexagonal");
+  QVERIFY(p.boxes.areaBox.written && p.boxes.hexStonesBox.written);
+  QCOMPARE(Seen(p.boxes.spacingBox), spacing == u"." ? QString() : kKept);
 }
 
 // The spaced rate counts the stones only: the beads per inch stay unspaced.
 void BeadStepsTest::spacingLeavesTheRate() {
   Page p;
-  p.EnterSize(QStringLiteral("BsInch"), QStringLiteral("1/8"));
-  p.Type(QStringLiteral("AreaL"), QStringLiteral("6 1/4"));
-  p.Type(QStringLiteral("AreaW"), QStringLiteral("7 1/8"));
-  p.Type(QStringLiteral("AreaSp"), QStringLiteral("1/4"));
+  p.EnterSize(QStringLiteral("beadInchBox"), QStringLiteral("1/8"));
+  p.Type(QStringLiteral("areaLengthBox"), QStringLiteral("6 1/4"));
+  p.Type(QStringLiteral("areaWidthBox"), QStringLiteral("7 1/8"));
+  p.Type(QStringLiteral("spacingBox"), QStringLiteral("1/4"));
   SpacingEntered(p.boxes, p.state);
-  QCOMPARE(p.boxes.AreaRect.text, QStringLiteral("712"));
-  QCOMPARE(p.boxes.BeadsIn.text, QStringLiteral("8.00"));
+  QCOMPARE(p.boxes.areaBox.text, QStringLiteral("712"));
+  QCOMPARE(p.boxes.beadsPerInchBox.text, QStringLiteral("8.00"));
   QCOMPARE(p.state.rate, 8.0f);
   p.Settle();
-  p.Type(QStringLiteral("Totalin"), QStringLiteral("10"));
+  p.Type(QStringLiteral("strandInchBox"), QStringLiteral("10"));
   DesiredLengthLeft(p.boxes, p.state);
-  QCOMPARE(p.boxes.TotalBeads.text, QStringLiteral("80.00"));
+  QCOMPARE(p.boxes.beadsNeededBox.text, QStringLiteral("80.00"));
   // Emptying the spacing brings both patterns back.
-  p.Type(QStringLiteral("AreaSp"), QString());
+  p.Type(QStringLiteral("spacingBox"), QString());
   AreaBoxLeft(AreaSide::Width, p.boxes, p.state);
-  QCOMPARE(p.boxes.AreaRect.text, QStringLiteral("2850"));
-  QCOMPARE(p.boxes.AreaHex.text, QStringLiteral("3291"));
+  QCOMPARE(p.boxes.areaBox.text, QStringLiteral("2850"));
+  QCOMPARE(p.boxes.hexStonesBox.text, QStringLiteral("3291"));
 }
 
 // Leaving an area box judges that box alone; a calculation that finds either
 // box empty keeps the counts shown.
 void BeadStepsTest::areaBoxesLeftOrEmptied_data() {
-  QTest::addColumn<QString>("step");  // "AreaL", "AreaW" (box left) or "NoBeads" (count changed)
+  QTest::addColumn<QString>(
+      "step");  // "areaLengthBox", "areaWidthBox" (box left) or "beadCountBox" (count changed)
   QTest::addColumn<QString>("length");
   QTest::addColumn<QString>("width");
   QTest::addColumn<QString>("square");
   QTest::addColumn<QString>("hexagonal");
-  QTest::newRow("length left filled") << "AreaL"
+  QTest::newRow("length left filled") << "areaLengthBox"
                                       << "4"
                                       << "1"
                                       << "161"
                                       << "186";
-  QTest::newRow("length left empty") << "AreaL"
+  QTest::newRow("length left empty") << "areaLengthBox"
                                      << ""
                                      << "1"
                                      << ""
                                      << "";
-  QTest::newRow("length left as a lone point") << "AreaL"
+  QTest::newRow("length left as a lone point") << "areaLengthBox"
                                                << "."
                                                << "1"
                                                << ""
                                                << "";
-  QTest::newRow("width left empty, length filled") << "AreaW"
+  QTest::newRow("width left empty, length filled") << "areaWidthBox"
                                                    << "2"
                                                    << ""
                                                    << ""
                                                    << "";
   // The box left is the one judged: an empty length does not stop a width.
-  QTest::newRow("width left filled, length empty") << "AreaW"
+  QTest::newRow("width left filled, length empty") << "areaWidthBox"
                                                    << ""
                                                    << "1" << kKept << kKept;
-  QTest::newRow("count changed, length emptied") << "NoBeads"
+  QTest::newRow("count changed, length emptied") << "beadCountBox"
                                                  << ""
                                                  << "1" << kKept << kKept;
 }
@@ -568,22 +570,22 @@ void BeadStepsTest::areaBoxesLeftOrEmptied() {
   QFETCH(QString, length);
   QFETCH(QString, width);
   Page p;
-  p.Type(QStringLiteral("AreaL"), QStringLiteral("2"));
-  p.Type(QStringLiteral("AreaW"), QStringLiteral("1"));
-  p.EnterSize(QStringLiteral("BsMm"), QStringLiteral("4"));
-  QCOMPARE(p.boxes.AreaRect.text, QStringLiteral("81"));
-  p.Type(QStringLiteral("AreaL"), length);
-  p.Type(QStringLiteral("AreaW"), width);
-  if (step == u"NoBeads") {
-    p.Type(QStringLiteral("NoBeads"), QStringLiteral("5"));
+  p.Type(QStringLiteral("areaLengthBox"), QStringLiteral("2"));
+  p.Type(QStringLiteral("areaWidthBox"), QStringLiteral("1"));
+  p.EnterSize(QStringLiteral("beadMmBox"), QStringLiteral("4"));
+  QCOMPARE(p.boxes.areaBox.text, QStringLiteral("81"));
+  p.Type(QStringLiteral("areaLengthBox"), length);
+  p.Type(QStringLiteral("areaWidthBox"), width);
+  if (step == u"beadCountBox") {
+    p.Type(QStringLiteral("beadCountBox"), QStringLiteral("5"));
     BeadCountChanged(p.boxes, p.state);
-    QCOMPARE(p.boxes.LenInch.text, QStringLiteral("0.79"));
+    QCOMPARE(p.boxes.strandLengthBox.text, QStringLiteral("0.79"));
   } else {
-    QCOMPARE(AreaBoxLeft(step == u"AreaL" ? AreaSide::Length : AreaSide::Width, p.boxes, p.state),
+    QCOMPARE(AreaBoxLeft(step == u"areaLengthBox" ? AreaSide::Length : AreaSide::Width, p.boxes, p.state),
              BeadNotice::None);
   }
-  QTEST(Seen(p.boxes.AreaRect), "square");
-  QTEST(Seen(p.boxes.AreaHex), "hexagonal");
+  QTEST(Seen(p.boxes.areaBox), "square");
+  QTEST(Seen(p.boxes.hexStonesBox), "hexagonal");
 }
 
 // Enter in the spacing box takes the area boxes as they are: blanks count as
@@ -594,22 +596,23 @@ void BeadStepsTest::spacingEnterJudgesUntrimmedBoxes_data() {
   QTest::addColumn<QStringList>("written");
   QTest::newRow("blanks in the length calculate")
       << "  "
-      << "1" << QStringList{"BsInch=", "BeadsIn=6.35", "LenInch=0.16", "TotalBeads="};
+      << "1"
+      << QStringList{"beadInchBox=", "beadsPerInchBox=6.35", "strandLengthBox=0.16", "beadsNeededBox="};
   QTest::newRow("empty length empties the counts") << ""
-                                                   << "1" << QStringList{"AreaRect=", "AreaHex="};
+                                                   << "1" << QStringList{"areaBox=", "hexStonesBox="};
   QTest::newRow("empty width empties the counts") << "2"
-                                                  << "" << QStringList{"AreaRect=", "AreaHex="};
+                                                  << "" << QStringList{"areaBox=", "hexStonesBox="};
 }
 
 void BeadStepsTest::spacingEnterJudgesUntrimmedBoxes() {
   QFETCH(QString, length);
   QFETCH(QString, width);
   Page p;
-  p.Type(QStringLiteral("AreaL"), QStringLiteral("2"));
-  p.Type(QStringLiteral("AreaW"), QStringLiteral("1"));
-  p.EnterSize(QStringLiteral("BsMm"), QStringLiteral("4"));
-  p.Type(QStringLiteral("AreaL"), length);
-  p.Type(QStringLiteral("AreaW"), width);
+  p.Type(QStringLiteral("areaLengthBox"), QStringLiteral("2"));
+  p.Type(QStringLiteral("areaWidthBox"), QStringLiteral("1"));
+  p.EnterSize(QStringLiteral("beadMmBox"), QStringLiteral("4"));
+  p.Type(QStringLiteral("areaLengthBox"), length);
+  p.Type(QStringLiteral("areaWidthBox"), width);
   QCOMPARE(SpacingEntered(p.boxes, p.state), BeadNotice::None);
   QTEST(p.Written(), "written");
 }
@@ -618,22 +621,22 @@ void BeadStepsTest::spacingEnterJudgesUntrimmedBoxes() {
 void BeadStepsTest::hugeAreaIsAnError() {
   for (const QString& spacing : {QString(), QStringLiteral("0.01")}) {
     Page p;
-    p.Type(QStringLiteral("AreaL"), QStringLiteral("2"));
-    p.Type(QStringLiteral("AreaW"), QStringLiteral("1"));
-    p.EnterSize(QStringLiteral("BsMm"), QStringLiteral("4"));
-    p.Type(QStringLiteral("AreaL"), QStringLiteral("1E30"));
-    p.Type(QStringLiteral("AreaSp"), spacing);
+    p.Type(QStringLiteral("areaLengthBox"), QStringLiteral("2"));
+    p.Type(QStringLiteral("areaWidthBox"), QStringLiteral("1"));
+    p.EnterSize(QStringLiteral("beadMmBox"), QStringLiteral("4"));
+    p.Type(QStringLiteral("areaLengthBox"), QStringLiteral("1E30"));
+    p.Type(QStringLiteral("spacingBox"), spacing);
     QCOMPARE(MessageOf([&] { AreaBoxLeft(AreaSide::Length, p.boxes, p.state); }),
              QString::fromLatin1(kStoneCountTooLarge));
-    QCOMPARE(Seen(p.boxes.AreaRect), kKept);
-    QCOMPARE(Seen(p.boxes.AreaHex), kKept);
+    QCOMPARE(Seen(p.boxes.areaBox), kKept);
+    QCOMPARE(Seen(p.boxes.hexStonesBox), kKept);
   }
 }
 
 void BeadStepsTest::clear() {
   Page p;
   for (auto [name, box] : kAllBoxes) p.Type(QLatin1String(name), QStringLiteral("1"));
-  p.EnterSize(QStringLiteral("BsMm"), QStringLiteral("4"));
+  p.EnterSize(QStringLiteral("beadMmBox"), QStringLiteral("4"));
   QVERIFY(p.state.rate > 0);
   ClearBeadPage(p.boxes, p.state);
   for (auto [name, box] : kAllBoxes) {

@@ -61,9 +61,9 @@ void BenchSizeInputTest::refused() {
   QFETCH(QString, typed);
   QFETCH(bool, fraction);
   if (fraction)
-    QVERIFY_THROWS_EXCEPTION(EFractionError, parseInchesExact(typed));
+    QVERIFY_THROWS_EXCEPTION(FractionError, parseInchesExact(typed));
   else
-    QVERIFY_THROWS_EXCEPTION(EConvertError, parseInchesExact(typed));
+    QVERIFY_THROWS_EXCEPTION(ConversionError, parseInchesExact(typed));
 }
 
 void BenchSizeInputTest::sizePairs_data() {

@@ -177,7 +177,7 @@ void CastingTest::badInput() {
   try {
     castingEnter({model, modelDensity, QStringLiteral("10.36"), allowance, {}, PriceUnit::Gram});
     QFAIL("taken");
-  } catch (const EConvertError& e) {
+  } catch (const ConversionError& e) {
     QCOMPARE(QString::fromStdString(e.what()), message);
   }
 }

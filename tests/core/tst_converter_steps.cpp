@@ -18,7 +18,7 @@ const QString kKept = QStringLiteral("=");
 QString Seen(const BoxText& box) { return box.written ? box.text : kKept; }
 
 QStringList Seen(const ConverterBoxes& boxes) {
-  return {Seen(boxes.PearlBox), Seen(boxes.StoneBox), Seen(boxes.MmBox), Seen(boxes.InchBox)};
+  return {Seen(boxes.pearlBox), Seen(boxes.stoneBox), Seen(boxes.mmBox), Seen(boxes.inchBox)};
 }
 
 // The panel after an earlier conversion of 1.5 mm, with `typed` in the box
@@ -28,7 +28,7 @@ ConverterBoxes After15Mm(ConverterBox marker, const QString& typed) {
                        {QStringLiteral("3 - 4")},
                        {QStringLiteral("1.5")},
                        {QStringLiteral("0.05906")}};
-  (marker == ConverterBox::Inch ? boxes.InchBox : boxes.MmBox).text = typed;
+  (marker == ConverterBox::Inch ? boxes.inchBox : boxes.mmBox).text = typed;
   return boxes;
 }
 
@@ -293,7 +293,7 @@ void ConverterStepsTest::lookupFollowsTheMillimetreText() {
 void ConverterStepsTest::picks_data() {
   QTest::addColumn<ConverterBox>("list");  // the list picked in
   QTest::addColumn<int>("index");
-  QTest::addColumn<QStringList>("expected");  // PearlBox, StoneBox, MmBox, InchBox
+  QTest::addColumn<QStringList>("expected");  // pearlBox, stoneBox, mmBox, inchBox
   QTest::newRow("PP 1") << ConverterBox::Pearl << 1
                         << QStringList{kKept, "000", "0.80 - 0.90", "0.0315 - 0.0354"};
   QTest::newRow("PP 5") << ConverterBox::Pearl << 5

@@ -63,10 +63,10 @@ void InchTextTest::refused() {
   try {
     parseInchesExact(text);
     QFAIL("taken");
-  } catch (const EFractionError& e) {
+  } catch (const FractionError& e) {
     QVERIFY(fraction);
     QCOMPARE(QString::fromStdString(e.what()), QString::fromLatin1(kFractionMessage));
-  } catch (const EConvertError& e) {
+  } catch (const ConversionError& e) {
     QVERIFY(!fraction);
     QVERIFY(QString::fromStdString(e.what()).endsWith(QStringLiteral("is not a valid floating point value")));
   }

@@ -60,7 +60,7 @@ void JumpRingTest::missingBoxes() {
   QCOMPARE(r.missing, JumpRingField::Wire);
   QCOMPARE(r.diameter.mm, QStringLiteral("4.7625"));
   QCOMPARE(r.aspectRatio, QString());
-  QVERIFY_THROWS_EXCEPTION(EConvertError, jumpRingEnter(in, JumpRingField::Wire));
+  QVERIFY_THROWS_EXCEPTION(ConversionError, jumpRingEnter(in, JumpRingField::Wire));
 }
 
 void JumpRingTest::badInput_data() {
@@ -91,7 +91,7 @@ void JumpRingTest::badInput() {
   try {
     jumpRingEnter({measured, {diameter, "", BenchUnit::Mm}, {wire, "", BenchUnit::Mm}});
     QFAIL("no failure");
-  } catch (const EConvertError& e) {
+  } catch (const ConversionError& e) {
     QCOMPARE(QString::fromStdString(e.what()), message);
   }
 }

@@ -84,7 +84,7 @@ void KnottedStrandTest::missingBoxes() {
   QCOMPARE(r.missing, StrandField::Clasp);
   QCOMPARE(r.beads, QString());
   QCOMPARE(r.length.inch, QStringLiteral("15.74803"));  // the twin is written all the same
-  QVERIFY_THROWS_EXCEPTION(EConvertError, knottedStrandEnter(in, StrandField::Clasp));
+  QVERIFY_THROWS_EXCEPTION(ConversionError, knottedStrandEnter(in, StrandField::Clasp));
 }
 
 void KnottedStrandTest::badInput_data() {
@@ -113,7 +113,7 @@ void KnottedStrandTest::badInput() {
   try {
     knottedStrandEnter({{QString(), inch, BenchUnit::Inch}, boxes[0], boxes[1], boxes[2]});
     QFAIL("no failure");
-  } catch (const EConvertError& e) {
+  } catch (const ConversionError& e) {
     QCOMPARE(QString::fromStdString(e.what()), message);
   }
 }

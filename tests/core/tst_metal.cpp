@@ -225,8 +225,8 @@ void MetalTest::enter() {
     in.Unit = PriceUnit::Gram;
   }
   const MetalOutputs out = MetalEnter(in);
-  const QStringList got{out.Volume,  out.Grams,     out.Pennyweights, out.TroyOunces,
-                        out.BlankMm, out.BlankInch, out.Cost,         out.InnerDiameterMm};
+  const QStringList got{out.Volume,     out.Grams,        out.Pennyweights, out.TroyOunces,
+                        out.blankMmBox, out.blankInchBox, out.Cost,         out.InnerDiameterMm};
   QCOMPARE(got, expected);
   QCOMPARE(out.Complete, complete);
 }
@@ -363,7 +363,7 @@ void MetalTest::badInput() {
   try {
     MetalEnter(in);
     QFAIL("no failure reported");
-  } catch (const EFractionError& e) {
+  } catch (const FractionError& e) {
     QVERIFY(fraction);
     QCOMPARE(QString::fromStdString(e.what()), message);
   } catch (const std::runtime_error& e) {

@@ -63,7 +63,7 @@ void PricingTest::badInput() {
   try {
     pricingEnter({typed[0], typed[1], typed[2], typed[3], typed[4], typed[5]});
     QFAIL("taken");
-  } catch (const EConvertError& e) {
+  } catch (const ConversionError& e) {
     QCOMPARE(QString::fromStdString(e.what()), message);
   }
 }

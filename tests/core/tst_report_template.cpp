@@ -179,7 +179,7 @@ void ReportTemplateTest::rejectsBrokenTemplates_data() {
 
 void ReportTemplateTest::rejectsBrokenTemplates() {
   QFETCH(QByteArray, json);
-  QVERIFY_THROWS_EXCEPTION(EReportTemplate, ParseReportTemplate(json));
+  QVERIFY_THROWS_EXCEPTION(ReportTemplateError, ParseReportTemplate(json));
 }
 
 QTEST_GUILESS_MAIN(ReportTemplateTest)

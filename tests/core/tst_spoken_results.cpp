@@ -61,14 +61,16 @@ void SpokenResultsTest::calculatorKeys_data() {
   QTest::addColumn<double>("memory");
   QTest::addColumn<QString>("expected");
 
-  QTest::newRow("= with a new display") << int(cbEquals) << true << "36 " << 0.0 << "36";
-  QTest::newRow("a key that left the display") << int(cbAdd) << false << "36 " << 0.0 << "";
-  QTest::newRow("C on a display already 0") << int(cbClear) << false << "0 " << 0.0 << "0";
-  QTest::newRow("MR of the value already shown") << int(cbMemRecall) << false << "36 " << 36.0 << "36";
-  QTest::newRow("M+") << int(cbMemAdd) << false << "36 " << 72.0 << "Memory 72";
-  QTest::newRow("M- down to a fraction") << int(cbMemSub) << false << "2 " << 0.5 << "Memory 0.5";
-  QTest::newRow("MS") << int(cbMemStore) << false << "-4 " << -4.0 << "Memory -4";
-  QTest::newRow("MC") << int(cbMemClear) << false << "36 " << 0.0 << "Memory cleared";
+  QTest::newRow("= with a new display") << int(CalculatorKey::Equals) << true << "36 " << 0.0 << "36";
+  QTest::newRow("a key that left the display") << int(CalculatorKey::Add) << false << "36 " << 0.0 << "";
+  QTest::newRow("C on a display already 0") << int(CalculatorKey::Clear) << false << "0 " << 0.0 << "0";
+  QTest::newRow("MR of the value already shown")
+      << int(CalculatorKey::MemoryRecall) << false << "36 " << 36.0 << "36";
+  QTest::newRow("M+") << int(CalculatorKey::MemoryAdd) << false << "36 " << 72.0 << "Memory 72";
+  QTest::newRow("M- down to a fraction")
+      << int(CalculatorKey::MemorySubtract) << false << "2 " << 0.5 << "Memory 0.5";
+  QTest::newRow("MS") << int(CalculatorKey::MemoryStore) << false << "-4 " << -4.0 << "Memory -4";
+  QTest::newRow("MC") << int(CalculatorKey::MemoryClear) << false << "36 " << 0.0 << "Memory cleared";
 }
 
 void SpokenResultsTest::calculatorKeys() {
@@ -77,7 +79,7 @@ void SpokenResultsTest::calculatorKeys() {
   QFETCH(QString, display);
   QFETCH(double, memory);
   QFETCH(QString, expected);
-  QCOMPARE(spokenCalculatorKey(TFxCalculatorButton(button), displayChanged, display, memory), expected);
+  QCOMPARE(spokenCalculatorKey(CalculatorKey(button), displayChanged, display, memory), expected);
 }
 
 QTEST_GUILESS_MAIN(SpokenResultsTest)

@@ -138,7 +138,7 @@ void StoneWeightTest::missingBoxes() {
   QCOMPARE(result.missing, missing);
   QCOMPARE(result.carats, QString());
   // Enter in that very box asks for it; Enter elsewhere walks on to it.
-  QVERIFY_THROWS_EXCEPTION(EConvertError, stoneWeightEnter(in, missing));
+  QVERIFY_THROWS_EXCEPTION(ConversionError, stoneWeightEnter(in, missing));
 }
 
 void StoneWeightTest::badInput_data() {
@@ -173,7 +173,7 @@ void StoneWeightTest::badInput() {
   try {
     stoneWeightEnter({gem, StoneShape::Oval, boxes[0], boxes[1], boxes[2], boxes[3]}, StoneField::Depth);
     QFAIL("no failure");
-  } catch (const EConvertError& e) {
+  } catch (const ConversionError& e) {
     QCOMPARE(QString::fromStdString(e.what()), message);
   }
 }

@@ -75,7 +75,7 @@ void TextRulesTest::textToNumberFails() {
   try {
     TextToNumber(text);
     QFAIL("no error");
-  } catch (const EConvertError& e) {
+  } catch (const ConversionError& e) {
     QCOMPARE(QString::fromStdString(e.what()),
              QStringLiteral("'%1' is not a valid floating point value").arg(text));
   }
@@ -108,7 +108,7 @@ void TextRulesTest::textToInteger() {
     const int v = TextToInteger(text);
     QVERIFY(valid);
     QCOMPARE(v, expected);
-  } catch (const EConvertError& e) {
+  } catch (const ConversionError& e) {
     QVERIFY(!valid);
     QCOMPARE(QString::fromStdString(e.what()), QStringLiteral("'%1' is not a valid integer value").arg(text));
   }
@@ -204,13 +204,13 @@ void TextRulesTest::fractionToDecimalFails() {
   try {
     FractionToDecimal(text);
     QFAIL("no error");
-  } catch (const EConvertError& e) {
+  } catch (const ConversionError& e) {
     QCOMPARE(kind, QStringLiteral("convert"));
     QCOMPARE(QString::fromStdString(e.what()), message);
-  } catch (const EMathError& e) {
+  } catch (const MathError& e) {
     QCOMPARE(kind, QStringLiteral("math"));
     QCOMPARE(QString::fromStdString(e.what()), message);
-  } catch (const EFractionError& e) {
+  } catch (const FractionError& e) {
     QCOMPARE(kind, QStringLiteral("fraction"));
     QCOMPARE(QString::fromStdString(e.what()), message);
   }
@@ -219,7 +219,7 @@ void TextRulesTest::fractionToDecimalFails() {
 void TextRulesTest::inchText() {
   QCOMPARE(double(InchTextToNumber("0.25")), 0.25);
   QCOMPARE(double(InchTextToNumber("1 1/8")), 1.125);
-  QVERIFY_THROWS_EXCEPTION(EConvertError, InchTextToNumber("1 1"));
+  QVERIFY_THROWS_EXCEPTION(ConversionError, InchTextToNumber("1 1"));
 }
 
 void TextRulesTest::formatFixed_data() {
@@ -348,7 +348,7 @@ void TextRulesTest::quotedTextIsIsolated() {
   try {
     TextToNumber(text);
     QFAIL("read as a number");
-  } catch (const EConvertError& e) {
+  } catch (const ConversionError& e) {
     QCOMPARE(QString::fromStdString(e.what()),
              u'\'' + quoted + QStringLiteral("' is not a valid floating point value"));
   }
@@ -371,8 +371,8 @@ void TextRulesTest::longQuotedTextIsShortenedWhole() {
 }
 
 void TextRulesTest::checkedArithmetic() {
-  QVERIFY_THROWS_EXCEPTION(EMathError, CheckedDivide(1, 0));
-  QVERIFY_THROWS_EXCEPTION(EMathError, StoreSingle(1e300L));
+  QVERIFY_THROWS_EXCEPTION(MathError, CheckedDivide(1, 0));
+  QVERIFY_THROWS_EXCEPTION(MathError, StoreSingle(1e300L));
   QCOMPARE(StoreSingle(1.0L / 25.4L), float(1.0L / 25.4L));
   QCOMPARE(FormatFixed(StoreSingle(1.0L / 25.4L), 10, 5), QStringLiteral("0.03937"));
 }
@@ -383,7 +383,7 @@ void TextRulesTest::messagesSurviveANul() {
   try {
     TextToNumber(pasted);
     QFAIL("no error");
-  } catch (const EConvertError& e) {
+  } catch (const ConversionError& e) {
     QCOMPARE(QString::fromStdString(e.what()),
              QStringLiteral("'4\u24002' is not a valid floating point value"));
   }
@@ -395,7 +395,7 @@ void TextRulesTest::negativeSizesAreRefused() {
   try {
     NotNegative(-5, QStringLiteral("-5"));
     QFAIL("no error");
-  } catch (const EConvertError& e) {
+  } catch (const ConversionError& e) {
     QCOMPARE(QString::fromStdString(e.what()),
              QStringLiteral("'-5' is below zero: a size or length cannot be negative"));
   }

@@ -79,7 +79,7 @@ void WeightTest::overflow() {
   try {
     ConvertWeight(source, TextToNumber(value));
     QFAIL("no overflow reported");
-  } catch (const EMathError& e) {
+  } catch (const MathError& e) {
     QCOMPARE(QString::fromLatin1(e.what()), QString::fromLatin1(kOverflow));
   }
 }

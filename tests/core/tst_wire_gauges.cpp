@@ -126,7 +126,7 @@ void WireGaugesTest::badSizes() {
   try {
     gaugesForSize({mm, QString(), BenchUnit::Mm});
     QFAIL("no failure");
-  } catch (const EConvertError& e) {
+  } catch (const ConversionError& e) {
     QCOMPARE(QString::fromStdString(e.what()), message);
   }
   // Nothing typed is no gauge, and no failure.

@@ -134,7 +134,7 @@ void WorksheetFileTest::refusesCharactersOutsideTheCodePage() {
   try {
     WorksheetFileBytes(sheet);
     QFAIL("the text was written");
-  } catch (const EUnencodableCharacter& bad) {
+  } catch (const UnencodableCharacterError& bad) {
     QCOMPARE(bad.Row, row);
     QCOMPARE(bad.Field, field);
     QCOMPARE(uint(bad.Character), character);
@@ -286,7 +286,7 @@ void WorksheetFileTest::failedWriteLeavesTheOldFile() {
   QString message;
   try {
     SaveWholeFile(path, bytes);
-  } catch (const EInOutError& failure) {
+  } catch (const FileError& failure) {
     message = QString::fromStdString(failure.what());
   }
   setrlimit(RLIMIT_FSIZE, &saved);
@@ -313,7 +313,7 @@ void WorksheetFileTest::unreadableFileNamesTheReason() {
   try {
     LoadWholeFile(path);
     QFAIL("the file was read");
-  } catch (const EInOutError& failure) {
+  } catch (const FileError& failure) {
     QCOMPARE(QString::fromStdString(failure.what()),
              QStringLiteral("Cannot load the worksheet %1: Permission denied").arg(path));
   }
@@ -388,7 +388,7 @@ void WorksheetFileTest::refusesWhatIsNoWorksheetAtOnce() {
   QString message;
   try {
     LoadWholeFile(path);
-  } catch (const EInOutError& failure) {
+  } catch (const FileError& failure) {
     message = QString::fromStdString(failure.what());
   }
   const qint64 took = clock.elapsed();
@@ -408,7 +408,7 @@ void WorksheetFileTest::readsUpToTheLimit() {
   QCOMPARE(LoadWholeFile(path), bytes);
   SaveWholeFile(path, "P\r\n");
   QCOMPARE(LoadWholeFile(path, 3), QByteArray("P\r\n"));
-  QVERIFY_THROWS_EXCEPTION(EInOutError, LoadWholeFile(path, 2));
+  QVERIFY_THROWS_EXCEPTION(FileError, LoadWholeFile(path, 2));
   SaveWholeFile(path, {});
   QCOMPARE(LoadWholeFile(path), QByteArray());
 }
@@ -434,7 +434,7 @@ void WorksheetFileTest::savingOnAReadOnlyFileSystemNamesIt() {
   QString message;
   try {
     SaveWholeFile(path, "New\r\n");
-  } catch (const EInOutError& failure) {
+  } catch (const FileError& failure) {
     message = QString::fromStdString(failure.what());
   }
   QCOMPARE(message, QStringLiteral("Cannot save the worksheet to %1: %2").arg(path, qt_error_string(EROFS)));

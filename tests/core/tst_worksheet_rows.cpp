@@ -77,8 +77,8 @@ void WorksheetRowsTest::totalIsStoredAfterEachAddition() {
 }
 
 void WorksheetRowsTest::zeroSizeIsADivisionByZero() {
-  QVERIFY_THROWS_EXCEPTION(EMathError, BeadsPerInchFromMm(0));
-  QVERIFY_THROWS_EXCEPTION(EMathError, BeadsPerInchFromInch(0));
+  QVERIFY_THROWS_EXCEPTION(MathError, BeadsPerInchFromMm(0));
+  QVERIFY_THROWS_EXCEPTION(MathError, BeadsPerInchFromInch(0));
   QCOMPARE(WorksheetNumberText(RowLength(12, 0)), QString("0.00"));
 }
 

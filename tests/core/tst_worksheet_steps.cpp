@@ -215,7 +215,7 @@ void WorksheetStepsTest::aFailureLeavesWhatWasAlreadyShown() {
   QCOMPARE(lengthText, QString("5.36871E8"));
 
   boxes.Mm = "3E38";
-  QVERIFY_THROWS_EXCEPTION(EMathError, WorksheetSizeFromMm(row, boxes));
+  QVERIFY_THROWS_EXCEPTION(MathError, WorksheetSizeFromMm(row, boxes));
   QCOMPARE(row.MmValue, 3e38f);
   QCOMPARE(boxes.Bpi, WorksheetNumberText(BeadsPerInchFromMm(3e38f)));
   QCOMPARE(boxes.Inch, QString());
@@ -279,7 +279,7 @@ void WorksheetStepsTest::totalOfTheRows() {
 
   // A total too large for a float fails, and the stored total is none.
   rows[0].LengthValue = rows[9].LengthValue = std::numeric_limits<float>::max();
-  QVERIFY_THROWS_EXCEPTION(EMathError, WorksheetTotal(rows, total));
+  QVERIFY_THROWS_EXCEPTION(MathError, WorksheetTotal(rows, total));
   QCOMPARE(total, 0.0f);
 }
 

@@ -21,9 +21,9 @@ plant() {  # file, include line: the checker must fail and name the file and lin
   fi
   grep -q "src/$file:$lines:" "$work/out" || { echo "no file and line named for $file:" >&2; cat "$work/out" >&2; exit 1; }
 }
-plant core/text_rules.cpp '#include "widgets/edit.h"'
-plant platform/error_boundary.cpp '#include "sizes/converter_panel.h"'
-plant widgets/edit.cpp '#include "app/main_window.h"'
-plant worksheet/worksheet_window.cpp '#include "calculator/calculator_window.h"'
-plant calculators/weight_page.cpp '#include "nowhere/thing.h"'
+plant core/text_rules.cpp '#include "widgets/entry_box.h"'
+plant platform/error_boundary.cpp '#include "sizes/size_converter.h"'
+plant widgets/entry_box.cpp '#include "app/main_window.h"'
+plant worksheet/worksheet_window.cpp '#include "desk_calculator/calculator_window.h"'
+plant measures/weight_page.cpp '#include "nowhere/thing.h"'
 echo "includes run one way"

@@ -9,7 +9,7 @@
 #include "sizes/chart_pages.h"
 #include "sizes/size_pages.h"
 #include "widget_fixture.h"
-#include "widgets/ext_page_control.h"
+#include "widgets/color_tab_widget.h"
 #include "widgets/string_grid.h"
 
 using namespace orvane;
@@ -61,26 +61,26 @@ class ChartPagesTest : public QObject {
 
  private:
   // The grids are made when their page is first shown; this makes them all.
-  TStringGrid* Grid(const char* name) const {
+  StringGrid* Grid(const char* name) const {
     BuildCharts();
-    return main()->findChild<TStringGrid*>(QLatin1String(name));
+    return main()->findChild<StringGrid*>(QLatin1String(name));
   }
   void BuildCharts() const {
-    main()->TabSheet2->BuildGrids();
-    main()->TabSheet3->BuildGrids();
-    main()->TabSheet7->BuildGrids();
-    main()->TabSheet6->BuildGrids();
-    main()->TabSheet4->BuildGrids();
+    main()->pearlPlatePage->BuildGrids();
+    main()->stoneSizePage->BuildGrids();
+    main()->jumpRingPage->BuildGrids();
+    main()->wireGaugePage->BuildGrids();
+    main()->ringSizePage->BuildGrids();
   }
-  TMainFrm* main() const { return fixture->app->MainFrm(); }
+  MainWindow* main() const { return fixture->app->mainWindow(); }
   void ShowPage(int index) {
-    FocusWidget(main()->PageControl1);
-    main()->PageControl1->SetActivePageIndex(index);
+    FocusWidget(main()->pages);
+    main()->pages->SetActivePageIndex(index);
     QApplication::processEvents();
   }
   QToolButton* Button(int n) const {
-    QToolButton* buttons[] = {main()->ToolButton1, main()->ToolButton2, main()->ToolButton3,
-                              main()->ToolButton4};
+    QToolButton* buttons[] = {main()->firstPageButton, main()->previousPageButton, main()->nextPageButton,
+                              main()->lastPageButton};
     return buttons[n - 1];
   }
 
@@ -106,21 +106,22 @@ void ChartPagesTest::gridShape_data() {
   QTest::addColumn<int>("rows");
   QTest::addColumn<QList<int>>("widths");
   QTest::addColumn<QStringList>("headings");
-  QTest::newRow("JumpGrid") << "JumpGrid" << int(Jump) << QRect(18, 20, 489, 298) << 22
-                            << QList<int>{116, 116, 116, 116}
-                            << QStringList{"        Size", "    Millimeters", "     Fraction",
-                                           "      Inches"};
-  QTest::newRow("WireGrid") << "WireGrid" << int(Wire) << QRect(18, 20, 489, 298) << 45
-                            << QList<int>{155, 155, 155}
-                            << QStringList{"    Brown & Sharp", "        Millimeters", "          Inches"};
-  QTest::newRow("RingNGrid") << "RingNGrid" << int(Ring) << QRect(18, 20, 489, 130) << 87
-                             << QList<int>{92, 92, 92, 93, 93}
-                             << QStringList{" N. America", "    Dia. (IN)", "    Cir. (IN)", "  Dia. (MM)",
-                                            "   Cir. (MM)"};
-  QTest::newRow("RingIntGrid") << "RingIntGrid" << int(Ring) << QRect(18, 183, 489, 130) << 87
-                               << QList<int>{94, 75, 78, 80, 62, 73}
-                               << QStringList{" N. America", "   Britain", "   France",
-                                              " Germany",    " Japan",     "   Switz."};
+  QTest::newRow("jumpRingGrid") << "jumpRingGrid" << int(Jump) << QRect(18, 20, 489, 298) << 22
+                                << QList<int>{116, 116, 116, 116}
+                                << QStringList{"        Size", "    Millimeters", "     Fraction",
+                                               "      Inches"};
+  QTest::newRow("wireGaugeGrid") << "wireGaugeGrid" << int(Wire) << QRect(18, 20, 489, 298) << 45
+                                 << QList<int>{155, 155, 155}
+                                 << QStringList{"    Brown & Sharp", "        Millimeters",
+                                                "          Inches"};
+  QTest::newRow("ringSizeGrid") << "ringSizeGrid" << int(Ring) << QRect(18, 20, 489, 130) << 87
+                                << QList<int>{92, 92, 92, 93, 93}
+                                << QStringList{" N. America", "    Dia. (IN)", "    Cir. (IN)", "  Dia. (MM)",
+                                               "   Cir. (MM)"};
+  QTest::newRow("ringSizeIntlGrid") << "ringSizeIntlGrid" << int(Ring) << QRect(18, 183, 489, 130) << 87
+                                    << QList<int>{94, 75, 78, 80, 62, 73}
+                                    << QStringList{" N. America", "   Britain", "   France",
+                                                   " Germany",    " Japan",     "   Switz."};
 }
 
 void ChartPagesTest::gridShape() {
@@ -130,9 +131,9 @@ void ChartPagesTest::gridShape() {
   QFETCH(int, rows);
   QFETCH(QList<int>, widths);
   QFETCH(QStringList, headings);
-  TStringGrid* grid = Grid(qPrintable(name));
+  StringGrid* grid = Grid(qPrintable(name));
   QVERIFY(grid);
-  QCOMPARE(grid->parentWidget(), main()->PageControl1->Page(page));
+  QCOMPARE(grid->parentWidget(), main()->pages->Page(page));
   QCOMPARE(grid->geometry(), bounds);
   QCOMPARE(grid->RowCount(), rows);
   QCOMPARE(grid->FixedRows(), 1);
@@ -156,30 +157,30 @@ void ChartPagesTest::cells_data() {
   QTest::addColumn<QString>("text");
   // Column prefixes: jump 8, 4, 6, 4; wire 11, 9, 8; ring 5, 6, 6, 5, 5;
   // international 5, 3, 3, 3, 4, 2.
-  QTest::newRow("jump first size") << "JumpGrid" << 0 << 1 << "          0";
-  QTest::newRow("jump ~ fraction") << "JumpGrid" << 2 << 1 << "      ~5/64\"";
-  QTest::newRow("jump ~ fraction 1/2") << "JumpGrid" << 2 << 2 << "      ~3/32\"";
-  QTest::newRow("jump mixed size") << "JumpGrid" << 0 << 4 << "          1  1/2";
-  QTest::newRow("jump last size") << "JumpGrid" << 0 << 21 << "        18";
-  QTest::newRow("jump last fraction") << "JumpGrid" << 2 << 21 << "         1\"";
-  QTest::newRow("jump last inches") << "JumpGrid" << 3 << 21 << "    1.000000";
-  QTest::newRow("wire first") << "WireGrid" << 1 << 1 << "           0.0799";
-  QTest::newRow("wire last gauge") << "WireGrid" << 0 << 44 << "           0000";
-  QTest::newRow("wire last inches") << "WireGrid" << 2 << 44 << "        0.460000";
-  QTest::newRow("ring first") << "RingNGrid" << 0 << 1 << "       000";
-  QTest::newRow("ring 14 dia in") << "RingNGrid" << 1 << 80 << "      0.906";
-  QTest::newRow("ring 14 cir in") << "RingNGrid" << 2 << 80 << "      2.846";
-  QTest::newRow("ring 14 dia mm") << "RingNGrid" << 3 << 80 << "     23.012";
-  QTest::newRow("ring 14 cir mm") << "RingNGrid" << 4 << 80 << "     72.296";
-  QTest::newRow("ring last") << "RingNGrid" << 4 << 86 << "     74.849";
-  QTest::newRow("int empty Britain") << "RingIntGrid" << 1 << 1 << "   ";
-  QTest::newRow("int empty Switz.") << "RingIntGrid" << 5 << 1 << "  ";
-  QTest::newRow("int Germany 10") << "RingIntGrid" << 3 << 1 << "   10";
-  QTest::newRow("int O 1/2") << "RingIntGrid" << 1 << 42 << "   O 1/2";
-  QTest::newRow("int 22 1/2") << "RingIntGrid" << 3 << 76 << "   22 1/2";
-  QTest::newRow("int 6  1/2") << "RingIntGrid" << 5 << 23 << "  6  1/2";
-  QTest::newRow("int Japan  1") << "RingIntGrid" << 4 << 7 << "     1";
-  QTest::newRow("int last France") << "RingIntGrid" << 2 << 86 << "   74";
+  QTest::newRow("jump first size") << "jumpRingGrid" << 0 << 1 << "          0";
+  QTest::newRow("jump ~ fraction") << "jumpRingGrid" << 2 << 1 << "      ~5/64\"";
+  QTest::newRow("jump ~ fraction 1/2") << "jumpRingGrid" << 2 << 2 << "      ~3/32\"";
+  QTest::newRow("jump mixed size") << "jumpRingGrid" << 0 << 4 << "          1  1/2";
+  QTest::newRow("jump last size") << "jumpRingGrid" << 0 << 21 << "        18";
+  QTest::newRow("jump last fraction") << "jumpRingGrid" << 2 << 21 << "         1\"";
+  QTest::newRow("jump last inches") << "jumpRingGrid" << 3 << 21 << "    1.000000";
+  QTest::newRow("wire first") << "wireGaugeGrid" << 1 << 1 << "           0.0799";
+  QTest::newRow("wire last gauge") << "wireGaugeGrid" << 0 << 44 << "           0000";
+  QTest::newRow("wire last inches") << "wireGaugeGrid" << 2 << 44 << "        0.460000";
+  QTest::newRow("ring first") << "ringSizeGrid" << 0 << 1 << "       000";
+  QTest::newRow("ring 14 dia in") << "ringSizeGrid" << 1 << 80 << "      0.906";
+  QTest::newRow("ring 14 cir in") << "ringSizeGrid" << 2 << 80 << "      2.846";
+  QTest::newRow("ring 14 dia mm") << "ringSizeGrid" << 3 << 80 << "     23.012";
+  QTest::newRow("ring 14 cir mm") << "ringSizeGrid" << 4 << 80 << "     72.296";
+  QTest::newRow("ring last") << "ringSizeGrid" << 4 << 86 << "     74.849";
+  QTest::newRow("int empty Britain") << "ringSizeIntlGrid" << 1 << 1 << "   ";
+  QTest::newRow("int empty Switz.") << "ringSizeIntlGrid" << 5 << 1 << "  ";
+  QTest::newRow("int Germany 10") << "ringSizeIntlGrid" << 3 << 1 << "   10";
+  QTest::newRow("int O 1/2") << "ringSizeIntlGrid" << 1 << 42 << "   O 1/2";
+  QTest::newRow("int 22 1/2") << "ringSizeIntlGrid" << 3 << 76 << "   22 1/2";
+  QTest::newRow("int 6  1/2") << "ringSizeIntlGrid" << 5 << 23 << "  6  1/2";
+  QTest::newRow("int Japan  1") << "ringSizeIntlGrid" << 4 << 7 << "     1";
+  QTest::newRow("int last France") << "ringSizeIntlGrid" << 2 << 86 << "   74";
 }
 
 void ChartPagesTest::cells() {
@@ -196,11 +197,11 @@ void ChartPagesTest::everyCellKeepsItsPrefix() {
   const struct {
     const char* name;
     GridKind kind;
-  } grids[] = {{"PearlGrid", GridKind::Pearl}, {"StoneGrid", GridKind::Stone},
-               {"JumpGrid", GridKind::Jump},   {"WireGrid", GridKind::Wire},
-               {"RingNGrid", GridKind::RingN}, {"RingIntGrid", GridKind::RingInt}};
+  } grids[] = {{"pearlGrid", GridKind::Pearl},    {"stoneGrid", GridKind::Stone},
+               {"jumpRingGrid", GridKind::Jump},  {"wireGaugeGrid", GridKind::Wire},
+               {"ringSizeGrid", GridKind::RingN}, {"ringSizeIntlGrid", GridKind::RingInt}};
   for (const auto& g : grids) {
-    TStringGrid* grid = Grid(g.name);
+    StringGrid* grid = Grid(g.name);
     const auto prefixes = GridPrefixes(g.kind);
     QCOMPARE(grid->ColCount(), int(prefixes.size()));
     for (int row = grid->FirstDataRow(); row < grid->RowCount(); ++row)
@@ -217,21 +218,21 @@ void ChartPagesTest::everyCellKeepsItsPrefix() {
 void ChartPagesTest::pageShowFocusesGrid_data() {
   QTest::addColumn<int>("page");
   QTest::addColumn<QString>("name");
-  QTest::newRow("Pearl Plate") << int(Pearl) << "PearlGrid";
-  QTest::newRow("Stone Size") << int(Stone) << "StoneGrid";
-  QTest::newRow("Jump Ring") << int(Jump) << "JumpGrid";
-  QTest::newRow("Wire Gauge") << int(Wire) << "WireGrid";
-  QTest::newRow("Ring Size") << int(Ring) << "RingNGrid";
+  QTest::newRow("Pearl Plate") << int(Pearl) << "pearlGrid";
+  QTest::newRow("Stone Size") << int(Stone) << "stoneGrid";
+  QTest::newRow("Jump Ring") << int(Jump) << "jumpRingGrid";
+  QTest::newRow("Wire Gauge") << int(Wire) << "wireGaugeGrid";
+  QTest::newRow("Ring Size") << int(Ring) << "ringSizeGrid";
 }
 
 void ChartPagesTest::gridsBuiltWhenThePageIsFirstShown_data() {
   QTest::addColumn<int>("page");
   QTest::addColumn<QStringList>("names");
-  QTest::newRow("Pearl Plate") << int(Pearl) << QStringList{"PearlGrid"};
-  QTest::newRow("Stone Size") << int(Stone) << QStringList{"StoneGrid"};
-  QTest::newRow("Jump Ring") << int(Jump) << QStringList{"JumpGrid"};
-  QTest::newRow("Wire Gauge") << int(Wire) << QStringList{"WireGrid"};
-  QTest::newRow("Ring Size") << int(Ring) << QStringList{"RingNGrid", "RingIntGrid"};
+  QTest::newRow("Pearl Plate") << int(Pearl) << QStringList{"pearlGrid"};
+  QTest::newRow("Stone Size") << int(Stone) << QStringList{"stoneGrid"};
+  QTest::newRow("Jump Ring") << int(Jump) << QStringList{"jumpRingGrid"};
+  QTest::newRow("Wire Gauge") << int(Wire) << QStringList{"wireGaugeGrid"};
+  QTest::newRow("Ring Size") << int(Ring) << QStringList{"ringSizeGrid", "ringSizeIntlGrid"};
 }
 
 // Nothing of a chart exists until its page is shown; then it is filled and
@@ -241,13 +242,13 @@ void ChartPagesTest::gridsBuiltWhenThePageIsFirstShown() {
   QFETCH(QStringList, names);
   main()->show();
   QVERIFY(QTest::qWaitForWindowExposed(main()));
-  TTabSheet* sheet = main()->PageControl1->Page(page);
-  QVERIFY(sheet->findChildren<TStringGrid*>().isEmpty());
+  TabPage* sheet = main()->pages->Page(page);
+  QVERIFY(sheet->findChildren<StringGrid*>().isEmpty());
   QVERIFY(sheet->NavigationGrids().isEmpty());
   ShowPage(page);
-  QList<TStringGrid*> grids;
+  QList<StringGrid*> grids;
   for (const QString& name : names) {
-    auto* grid = sheet->findChild<TStringGrid*>(name);
+    auto* grid = sheet->findChild<StringGrid*>(name);
     QVERIFY2(grid, qPrintable(name));
     QVERIFY(grid->isVisible());
     QVERIFY(!grid->Cell(0, grid->LastRow()).trimmed().isEmpty());
@@ -257,9 +258,9 @@ void ChartPagesTest::gridsBuiltWhenThePageIsFirstShown() {
   QCOMPARE(sheet->NavigationGrids().size(), names.size());
   ShowPage(Weight);
   ShowPage(page);
-  QCOMPARE(sheet->findChildren<TStringGrid*>().size(), names.size());
-  for (TStringGrid* grid : grids) {
-    QCOMPARE(sheet->findChild<TStringGrid*>(grid->objectName()), grid);
+  QCOMPARE(sheet->findChildren<StringGrid*>().size(), names.size());
+  for (StringGrid* grid : grids) {
+    QCOMPARE(sheet->findChild<StringGrid*>(grid->objectName()), grid);
     QCOMPARE(grid->Row(), grid->FirstDataRow() + 4);
   }
 }
@@ -272,15 +273,15 @@ void ChartPagesTest::lateGridsKeepTheTabOrder() {
   QVERIFY(QTest::qWaitForWindowActive(main()));
   ShowPage(Pearl);
   ShowPage(Ring);
-  FocusWidget(main()->PageControl1);
-  QTest::keyClick(main()->PageControl1, Qt::Key_Tab);
-  QCOMPARE(QApplication::focusWidget(), Grid("RingIntGrid"));
+  FocusWidget(main()->pages);
+  QTest::keyClick(main()->pages, Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), Grid("ringSizeIntlGrid"));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  QCOMPARE(QApplication::focusWidget(), Grid("RingNGrid"));
+  QCOMPARE(QApplication::focusWidget(), Grid("ringSizeGrid"));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  QCOMPARE(QApplication::focusWidget(), main()->ToolButton1);  // the bar's first stop
-  QTest::keyClick(main()->ToolButton1, Qt::Key_Backtab);
-  QCOMPARE(QApplication::focusWidget(), Grid("RingNGrid"));
+  QCOMPARE(QApplication::focusWidget(), main()->firstPageButton);  // the bar's first stop
+  QTest::keyClick(main()->firstPageButton, Qt::Key_Backtab);
+  QCOMPARE(QApplication::focusWidget(), Grid("ringSizeGrid"));
 }
 
 // Also when the page is entered a second time with the focus elsewhere.
@@ -289,8 +290,8 @@ void ChartPagesTest::pageShowFocusesGrid() {
   QFETCH(QString, name);
   for (int pass = 0; pass < 2; ++pass) {
     ShowPage(Weight);
-    FocusWidget(main()->FracBtn);
-    main()->PageControl1->SetActivePageIndex(page);
+    FocusWidget(main()->fractionsButton);
+    main()->pages->SetActivePageIndex(page);
     QApplication::processEvents();
     QCOMPARE(QApplication::focusWidget(), Grid(qPrintable(name)));
   }
@@ -298,8 +299,8 @@ void ChartPagesTest::pageShowFocusesGrid() {
 
 void ChartPagesTest::pointerOverRingGridTakesFocus() {
   ShowPage(Ring);
-  TStringGrid* upper = Grid("RingNGrid");
-  TStringGrid* lower = Grid("RingIntGrid");
+  StringGrid* upper = Grid("ringSizeGrid");
+  StringGrid* lower = Grid("ringSizeIntlGrid");
   QCOMPARE(QApplication::focusWidget(), upper);
   QTest::mouseMove(lower, lower->DataArea().topLeft() + QPoint(40, 30));
   QTRY_COMPARE(QApplication::focusWidget(), lower);
@@ -320,22 +321,23 @@ void ChartPagesTest::navigation_data() {
   QTest::addColumn<int>("row");
   QTest::addColumn<Top>("top");
   // Grids without a heading row start at row 0, the charts at row 1.
-  QTest::newRow("pearl first") << int(Pearl) << "PearlGrid" << 20 << 15 << 1 << 0 << Top::AtRow;
-  QTest::newRow("pearl prior at the top") << int(Pearl) << "PearlGrid" << 0 << 0 << 2 << 0 << Top::Keep;
+  QTest::newRow("pearl first") << int(Pearl) << "pearlGrid" << 20 << 15 << 1 << 0 << Top::AtRow;
+  QTest::newRow("pearl prior at the top") << int(Pearl) << "pearlGrid" << 0 << 0 << 2 << 0 << Top::Keep;
   QTest::newRow("pearl next scrolls one")
-      << int(Pearl) << "PearlGrid" << 10 << 0 << 3 << 11 << Top::RowAtBottom;
-  QTest::newRow("pearl next at the bottom") << int(Pearl) << "PearlGrid" << 36 << 26 << 3 << 36 << Top::Keep;
-  QTest::newRow("stone last") << int(Stone) << "StoneGrid" << 0 << 0 << 4 << 102 << Top::RowAtBottom;
-  QTest::newRow("stone prior scrolls one") << int(Stone) << "StoneGrid" << 50 << 50 << 2 << 49 << Top::AtRow;
-  QTest::newRow("stone next in view") << int(Stone) << "StoneGrid" << 3 << 0 << 3 << 4 << Top::Keep;
-  QTest::newRow("jump prior never heading") << int(Jump) << "JumpGrid" << 1 << 1 << 2 << 1 << Top::Keep;
-  QTest::newRow("jump last") << int(Jump) << "JumpGrid" << 1 << 1 << 4 << 21 << Top::RowAtBottom;
-  QTest::newRow("jump next in view") << int(Jump) << "JumpGrid" << 5 << 1 << 3 << 6 << Top::Keep;
-  QTest::newRow("jump first from below") << int(Jump) << "JumpGrid" << 21 << 9 << 1 << 1 << Top::AtRow;
-  QTest::newRow("wire first") << int(Wire) << "WireGrid" << 44 << 32 << 1 << 1 << Top::AtRow;
-  QTest::newRow("wire next at the bottom") << int(Wire) << "WireGrid" << 44 << 32 << 3 << 44 << Top::Keep;
-  QTest::newRow("wire prior in view") << int(Wire) << "WireGrid" << 30 << 25 << 2 << 29 << Top::Keep;
-  QTest::newRow("wire last") << int(Wire) << "WireGrid" << 10 << 1 << 4 << 44 << Top::RowAtBottom;
+      << int(Pearl) << "pearlGrid" << 10 << 0 << 3 << 11 << Top::RowAtBottom;
+  QTest::newRow("pearl next at the bottom") << int(Pearl) << "pearlGrid" << 36 << 26 << 3 << 36 << Top::Keep;
+  QTest::newRow("stone last") << int(Stone) << "stoneGrid" << 0 << 0 << 4 << 102 << Top::RowAtBottom;
+  QTest::newRow("stone prior scrolls one") << int(Stone) << "stoneGrid" << 50 << 50 << 2 << 49 << Top::AtRow;
+  QTest::newRow("stone next in view") << int(Stone) << "stoneGrid" << 3 << 0 << 3 << 4 << Top::Keep;
+  QTest::newRow("jump prior never heading") << int(Jump) << "jumpRingGrid" << 1 << 1 << 2 << 1 << Top::Keep;
+  QTest::newRow("jump last") << int(Jump) << "jumpRingGrid" << 1 << 1 << 4 << 21 << Top::RowAtBottom;
+  QTest::newRow("jump next in view") << int(Jump) << "jumpRingGrid" << 5 << 1 << 3 << 6 << Top::Keep;
+  QTest::newRow("jump first from below") << int(Jump) << "jumpRingGrid" << 21 << 9 << 1 << 1 << Top::AtRow;
+  QTest::newRow("wire first") << int(Wire) << "wireGaugeGrid" << 44 << 32 << 1 << 1 << Top::AtRow;
+  QTest::newRow("wire next at the bottom")
+      << int(Wire) << "wireGaugeGrid" << 44 << 32 << 3 << 44 << Top::Keep;
+  QTest::newRow("wire prior in view") << int(Wire) << "wireGaugeGrid" << 30 << 25 << 2 << 29 << Top::Keep;
+  QTest::newRow("wire last") << int(Wire) << "wireGaugeGrid" << 10 << 1 << 4 << 44 << Top::RowAtBottom;
 }
 
 void ChartPagesTest::navigation() {
@@ -347,7 +349,7 @@ void ChartPagesTest::navigation() {
   QFETCH(int, row);
   QFETCH(Top, top);
   ShowPage(page);
-  TStringGrid* grid = Grid(qPrintable(name));
+  StringGrid* grid = Grid(qPrintable(name));
   QCOMPARE(QApplication::focusWidget(), grid);
   grid->setCurrentCell(startRow - grid->FixedRows(), 2);  // a column other than the first
   grid->SetTopRow(startTop);
@@ -370,22 +372,22 @@ void ChartPagesTest::navigation() {
 // One press moves both ring grids, each from its own selected row.
 void ChartPagesTest::ringGridsMoveIndependently() {
   ShowPage(Ring);
-  TStringGrid* upper = Grid("RingNGrid");
-  TStringGrid* lower = Grid("RingIntGrid");
+  StringGrid* upper = Grid("ringSizeGrid");
+  StringGrid* lower = Grid("ringSizeIntlGrid");
   lower->SetRow(10);  // as after a click into the lower grid
-  QTest::mouseClick(main()->ToolButton3, Qt::LeftButton);
+  QTest::mouseClick(main()->nextPageButton, Qt::LeftButton);
   QCOMPARE(upper->Row(), 2);
   QCOMPARE(lower->Row(), 11);
-  QTest::mouseClick(main()->ToolButton2, Qt::LeftButton);
-  QTest::mouseClick(main()->ToolButton2, Qt::LeftButton);
+  QTest::mouseClick(main()->previousPageButton, Qt::LeftButton);
+  QTest::mouseClick(main()->previousPageButton, Qt::LeftButton);
   QCOMPARE(upper->Row(), 1);
   QCOMPARE(lower->Row(), 9);
-  QTest::mouseClick(main()->ToolButton4, Qt::LeftButton);
+  QTest::mouseClick(main()->lastPageButton, Qt::LeftButton);
   QCOMPARE(upper->Row(), 86);
   QCOMPARE(lower->Row(), 86);
   QCOMPARE(upper->TopRow(), 86 - upper->VisibleRowCount() + 1);
   QCOMPARE(lower->TopRow(), 86 - lower->VisibleRowCount() + 1);
-  QTest::mouseClick(main()->ToolButton1, Qt::LeftButton);
+  QTest::mouseClick(main()->firstPageButton, Qt::LeftButton);
   QCOMPARE(upper->Row(), 1);
   QCOMPARE(lower->Row(), 1);
   QCOMPARE(upper->TopRow(), 1);
@@ -404,13 +406,14 @@ void ChartPagesTest::buttonsDoNothingElsewhere_data() {
 
 void ChartPagesTest::buttonsDoNothingElsewhere() {
   QFETCH(int, page);
-  const char* names[] = {"PearlGrid", "StoneGrid", "JumpGrid", "WireGrid", "RingNGrid", "RingIntGrid"};
+  const char* names[] = {"pearlGrid",     "stoneGrid",    "jumpRingGrid",
+                         "wireGaugeGrid", "ringSizeGrid", "ringSizeIntlGrid"};
   for (const char* name : names) Grid(name)->SetRow(5);
   ShowPage(page);
   QWidget* focus = QApplication::focusWidget();
   for (int b = 1; b <= 4; ++b) QTest::mouseClick(Button(b), Qt::LeftButton);
   for (const char* name : names) QCOMPARE(Grid(name)->Row(), 5);
-  QCOMPARE(main()->PageControl1->ActivePageIndex(), page);
+  QCOMPARE(main()->pages->ActivePageIndex(), page);
   QCOMPARE(QApplication::focusWidget(), focus);
   QCOMPARE(fixture->services.beeps, 0);
   QCOMPARE(fixture->services.messages.size(), 0);

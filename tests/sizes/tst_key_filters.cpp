@@ -7,7 +7,7 @@
 #include "platform/error_boundary.h"
 #include "recording_services.h"
 #include "widget_fixture.h"
-#include "widgets/edit.h"
+#include "widgets/entry_box.h"
 
 using namespace orvane;
 
@@ -37,8 +37,8 @@ class KeyFiltersTest : public QObject {
   RecordingServices services_;
   std::unique_ptr<ModalDialogGuard> guard_;
   std::unique_ptr<QWidget> window_;
-  TEdit* box_ = nullptr;
-  TEdit* next_ = nullptr;
+  EntryBox* box_ = nullptr;
+  EntryBox* next_ = nullptr;
   int runs_ = 0;
   void Build(KeyFilterKind kind);
 };
@@ -58,11 +58,11 @@ void KeyFiltersTest::cleanup() {
 
 void KeyFiltersTest::Build(KeyFilterKind kind) {
   window_ = std::make_unique<QWidget>();
-  box_ = new TEdit(window_.get());
-  next_ = new TEdit(window_.get());
+  box_ = new EntryBox(window_.get());
+  next_ = new EntryBox(window_.get());
   next_->move(0, 40);
   box_->SetKeyFilter(kind, services_);
-  connect(box_, &TEdit::calculationWanted, this, [this] { ++runs_; });
+  connect(box_, &EntryBox::calculationWanted, this, [this] { ++runs_; });
   window_->show();
   FocusWidget(box_);
 }
@@ -72,17 +72,17 @@ void KeyFiltersTest::typed_data() {
   QTest::addColumn<QString>("keys");
   QTest::addColumn<QString>("text");
   QTest::addColumn<int>("beeps");
-  QTest::newRow("mm digits and one point") << KeyFilterKind::MmBox << "2.3"
+  QTest::newRow("mm digits and one point") << KeyFilterKind::mmBox << "2.3"
                                            << "2.3" << 0;
-  QTest::newRow("mm second point beeps") << KeyFilterKind::MmBox << "2.3."
+  QTest::newRow("mm second point beeps") << KeyFilterKind::mmBox << "2.3."
                                          << "2.3" << 1;
-  QTest::newRow("mm letter beeps") << KeyFilterKind::MmBox << "2a"
+  QTest::newRow("mm letter beeps") << KeyFilterKind::mmBox << "2a"
                                    << "2" << 1;
-  QTest::newRow("mm slash beeps") << KeyFilterKind::MmBox << "1/8"
+  QTest::newRow("mm slash beeps") << KeyFilterKind::mmBox << "1/8"
                                   << "18" << 1;
-  QTest::newRow("inch fraction") << KeyFilterKind::InchBox << "1 1/8"
+  QTest::newRow("inch fraction") << KeyFilterKind::inchBox << "1 1/8"
                                  << "1 1/8" << 0;
-  QTest::newRow("inch minus beeps") << KeyFilterKind::InchBox << "-1"
+  QTest::newRow("inch minus beeps") << KeyFilterKind::inchBox << "-1"
                                     << "1" << 1;
   QTest::newRow("designation silent") << KeyFilterKind::Designation << "a1."
                                       << "" << 0;
@@ -90,15 +90,15 @@ void KeyFiltersTest::typed_data() {
                                 << "1.5" << 0;
   QTest::newRow("weight space beeps") << KeyFilterKind::Weight << "1 5"
                                       << "15" << 1;
-  QTest::newRow("bead count no point") << KeyFilterKind::NoBeads << "4.2"
+  QTest::newRow("bead count no point") << KeyFilterKind::beadCountBox << "4.2"
                                        << "42" << 1;
-  QTest::newRow("spacing any points") << KeyFilterKind::AreaSp << "1.2.3"
+  QTest::newRow("spacing any points") << KeyFilterKind::spacingBox << "1.2.3"
                                       << "1.2.3" << 0;
   QTest::newRow("worksheet count space") << KeyFilterKind::WorksheetNob << "1 2"
                                          << "1 2" << 0;
   QTest::newRow("worksheet inch points") << KeyFilterKind::WorksheetInch << "1/4.."
                                          << "1/4.." << 0;
-  QTest::newRow("totalin one point") << KeyFilterKind::Totalin << "17 1/2.."
+  QTest::newRow("totalin one point") << KeyFilterKind::strandInchBox << "17 1/2.."
                                      << "17 1/2." << 1;
 }
 
@@ -114,8 +114,8 @@ void KeyFiltersTest::typed() {
 }
 
 void KeyFiltersTest::pointJudgedOnOwnBox() {
-  Build(KeyFilterKind::Totalin);
-  next_->SetKeyFilter(KeyFilterKind::Totalin, services_);
+  Build(KeyFilterKind::strandInchBox);
+  next_->SetKeyFilter(KeyFilterKind::strandInchBox, services_);
   box_->setText(QStringLiteral("2.5"));
   FocusWidget(next_);
   QTest::keyClicks(next_, QStringLiteral("."));
@@ -124,7 +124,7 @@ void KeyFiltersTest::pointJudgedOnOwnBox() {
 }
 
 void KeyFiltersTest::pointOverSelectionStillBeeps() {
-  Build(KeyFilterKind::MmBox);
+  Build(KeyFilterKind::mmBox);
   box_->setText(QStringLiteral("2.5"));
   box_->selectAll();
   QTest::keyClick(box_, Qt::Key_Period);
@@ -145,7 +145,7 @@ void KeyFiltersTest::navigationKeysAlwaysWork() {
 
 // Layouts with a decimal comma put a comma on the key pad's decimal key.
 void KeyFiltersTest::keypadDecimalKeyTypesThePoint() {
-  Build(KeyFilterKind::MmBox);
+  Build(KeyFilterKind::mmBox);
   QTest::keyClick(box_, Qt::Key_2, Qt::KeypadModifier);
   QTest::keyClick(box_, Qt::Key_Comma, Qt::KeypadModifier);
   QTest::keyClick(box_, Qt::Key_5, Qt::KeypadModifier);
@@ -160,14 +160,14 @@ void KeyFiltersTest::keypadDecimalKeyTypesThePoint() {
 void KeyFiltersTest::enterRunsOrMoves_data() {
   QTest::addColumn<KeyFilterKind>("kind");
   QTest::addColumn<bool>("runs");
-  QTest::newRow("mm runs") << KeyFilterKind::MmBox << true;
-  QTest::newRow("inch runs") << KeyFilterKind::InchBox << true;
+  QTest::newRow("mm runs") << KeyFilterKind::mmBox << true;
+  QTest::newRow("inch runs") << KeyFilterKind::inchBox << true;
   QTest::newRow("weight runs") << KeyFilterKind::Weight << true;
-  QTest::newRow("spacing runs") << KeyFilterKind::AreaSp << true;
+  QTest::newRow("spacing runs") << KeyFilterKind::spacingBox << true;
   QTest::newRow("designation moves") << KeyFilterKind::Designation << false;
-  QTest::newRow("bead size moves") << KeyFilterKind::BsMm << false;
-  QTest::newRow("bead count moves") << KeyFilterKind::NoBeads << false;
-  QTest::newRow("length moves") << KeyFilterKind::Totalin << false;
+  QTest::newRow("bead size moves") << KeyFilterKind::beadMmBox << false;
+  QTest::newRow("bead count moves") << KeyFilterKind::beadCountBox << false;
+  QTest::newRow("length moves") << KeyFilterKind::strandInchBox << false;
   QTest::newRow("worksheet moves") << KeyFilterKind::WorksheetMm << false;
 }
 
@@ -183,7 +183,7 @@ void KeyFiltersTest::enterRunsOrMoves() {
 }
 
 void KeyFiltersTest::pasteIsNotFiltered() {
-  Build(KeyFilterKind::MmBox);
+  Build(KeyFilterKind::mmBox);
   QApplication::clipboard()->setText(QStringLiteral("1.2.3"));
   QTest::keyClick(box_, Qt::Key_V, Qt::ControlModifier);
   QCOMPARE(box_->text(), QStringLiteral("1.2.3"));
@@ -194,12 +194,12 @@ void KeyFiltersTest::pasteIsNotFiltered() {
 // undo and redo work in every box, silently.
 void KeyFiltersTest::editingShortcutsWorkInEveryBox_data() {
   QTest::addColumn<KeyFilterKind>("kind");
-  const std::pair<const char*, KeyFilterKind> kinds[] = {{"mm", KeyFilterKind::MmBox},
-                                                         {"inch", KeyFilterKind::InchBox},
+  const std::pair<const char*, KeyFilterKind> kinds[] = {{"mm", KeyFilterKind::mmBox},
+                                                         {"inch", KeyFilterKind::inchBox},
                                                          {"weight", KeyFilterKind::Weight},
-                                                         {"bead size", KeyFilterKind::BsMm},
-                                                         {"bead count", KeyFilterKind::NoBeads},
-                                                         {"spacing", KeyFilterKind::AreaSp},
+                                                         {"bead size", KeyFilterKind::beadMmBox},
+                                                         {"bead count", KeyFilterKind::beadCountBox},
+                                                         {"spacing", KeyFilterKind::spacingBox},
                                                          {"worksheet count", KeyFilterKind::WorksheetNob}};
   for (const auto& [name, kind] : kinds) QTest::newRow(name) << kind;
 }
@@ -249,7 +249,7 @@ void KeyFiltersTest::errorBoxes() {
   QFETCH(QString, input);
   QFETCH(QString, caption);
   QFETCH(QString, text);
-  Build(KeyFilterKind::InchBox);
+  Build(KeyFilterKind::inchBox);
   RunGuarded(box_, [&] {
     box_->setText(QStringLiteral("written"));
     next_->setText(FormatFixed(InchTextToNumber(input), 9, 5));
@@ -263,7 +263,7 @@ void KeyFiltersTest::errorBoxes() {
 }
 
 void KeyFiltersTest::longPastedTextIsShortenedInTheBox() {
-  Build(KeyFilterKind::MmBox);
+  Build(KeyFilterKind::mmBox);
   const QString pasted = QString(5000, u'1') + QStringLiteral("..");
   RunGuarded(box_, [&] { TextToNumber(pasted); });
   QCOMPARE(services_.messages.size(), 1);

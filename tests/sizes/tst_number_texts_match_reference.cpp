@@ -396,7 +396,7 @@ void NumberTextsMatchReferenceTest::textToNumber() {
       if (got != *expected || std::signbit(got) != std::signbit(*expected))
         QFAIL(qPrintable(
             QStringLiteral("'%1' read as %2 instead of %3").arg(text, Exact(got), Exact(*expected))));
-    } catch (const EConvertError&) {
+    } catch (const ConversionError&) {
       if (expected) QFAIL(qPrintable(QStringLiteral("'%1' refused").arg(text)));
     }
   }

@@ -18,7 +18,7 @@ namespace {
 // frame leaves 200 pixels of rows below the heading, ten whole rows.
 constexpr int kRows = 31;
 
-void Fill(TStringGrid& grid) {
+void Fill(StringGrid& grid) {
   for (int row = 0; row < grid.RowCount(); ++row)
     for (int col = 0; col < grid.ColCount(); ++col)
       grid.SetCell(col, row, QStringLiteral("r%1c%2").arg(row).arg(col));
@@ -26,7 +26,7 @@ void Fill(TStringGrid& grid) {
 
 struct Window {
   explicit Window(int fixedRows = 1, int width = 4 * 50 + 40)
-      : grid(new TStringGrid(4, kRows, fixedRows, &top)) {
+      : grid(new StringGrid(4, kRows, fixedRows, &top)) {
     grid->SetColWidths({50, 50, 50, 50});
     const int frame = 2 * grid->frameWidth();
     grid->setGeometry(0, 0, width + frame, 200 + grid->HeadingHeight() + frame);
@@ -47,7 +47,7 @@ struct Window {
     return QTest::qWaitForWindowActive(&top);
   }
   QWidget top;
-  TStringGrid* grid;
+  StringGrid* grid;
   QLineEdit* other;
   bool exposed = false;
 };
@@ -55,20 +55,20 @@ struct Window {
 // The part of the grid under a point in the grid's coordinates (rows on the
 // view's viewport, the heading on its header), where the pointer's events go,
 // and the point in that part's coordinates.
-QWidget* PartAt(TStringGrid& grid, QPoint at, QPoint& local) {
+QWidget* PartAt(StringGrid& grid, QPoint at, QPoint& local) {
   QWidget* part = grid.childAt(at);
   if (!part) part = &grid;
   local = part->mapFrom(&grid, at);
   return part;
 }
 
-void Click(TStringGrid& grid, QPoint at) {
+void Click(StringGrid& grid, QPoint at) {
   QPoint local;
   QWidget* part = PartAt(grid, at, local);
   QTest::mouseClick(part, Qt::LeftButton, {}, local);
 }
 
-void WheelNotch(TStringGrid& grid, QPoint at) {
+void WheelNotch(StringGrid& grid, QPoint at) {
   QPoint local;
   QWidget* part = PartAt(grid, at, local);
   QWheelEvent notch(local, part->mapToGlobal(local), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
@@ -76,7 +76,7 @@ void WheelNotch(TStringGrid& grid, QPoint at) {
   QApplication::sendEvent(part, &notch);
 }
 
-QColor PixelAt(TStringGrid& grid, QPoint at) {
+QColor PixelAt(StringGrid& grid, QPoint at) {
   QImage image(grid.size(), QImage::Format_RGB32);
   image.fill(Qt::magenta);
   grid.render(&image);
@@ -113,7 +113,7 @@ void StringGridTest::cellsAndHeading_data() {
 void StringGridTest::cellsAndHeading() {
   QFETCH(int, fixedRows);
   Window w(fixedRows);
-  TStringGrid& grid = *w.grid;
+  StringGrid& grid = *w.grid;
   // Outside the grid: ignored, nothing else changes.
   grid.SetCell(4, fixedRows, QStringLiteral("x"));
   grid.SetCell(0, grid.RowCount(), QStringLiteral("x"));
@@ -140,7 +140,7 @@ void StringGridTest::cellsAndHeading() {
 }
 
 void StringGridTest::rowWriterFillsWholeRowsAndStopsAtTheEnd() {
-  TStringGrid grid(3, 3, 1);  // a heading and two data rows
+  StringGrid grid(3, 3, 1);  // a heading and two data rows
   static constexpr int kPrefixes[] = {2, 0, 1};
   GridRowWriter writer(grid, kPrefixes);
   writer.FillGridRow({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
@@ -196,7 +196,7 @@ void StringGridTest::keys() {
   QFETCH(int, top);
   QFETCH(bool, handled);
   Window w;
-  TStringGrid& grid = *w.grid;
+  StringGrid& grid = *w.grid;
   grid.setCurrentCell(startRow, 1);
   grid.SetTopRow(grid.FirstDataRow() + startTop);
   QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers));
@@ -212,7 +212,7 @@ void StringGridTest::keys() {
 void StringGridTest::clickSelectsTheRowUnderThePointer() {
   Window w;
   QVERIFY(w.Show());
-  TStringGrid& grid = *w.grid;
+  StringGrid& grid = *w.grid;
   grid.SetTopRow(6);
   w.other->setFocus();
   QTRY_VERIFY(w.other->hasFocus());
@@ -266,7 +266,7 @@ void StringGridTest::clickSelectsTheRowUnderThePointer() {
 
 void StringGridTest::wheelScrollsWholeRows() {
   Window w;
-  TStringGrid& grid = *w.grid;
+  StringGrid& grid = *w.grid;
   const QPoint at = grid.DataArea().center();
   WheelNotch(grid, at);
   QCOMPARE(grid.TopRow(), 1 + QApplication::wheelScrollLines());
@@ -279,7 +279,7 @@ void StringGridTest::wheelScrollsWholeRows() {
 
 void StringGridTest::columnsWiderThanTheViewScrollSideways() {
   Window w(1, 120);  // 120 pixels for 200 of columns
-  TStringGrid& grid = *w.grid;
+  StringGrid& grid = *w.grid;
   QVERIFY(grid.horizontalScrollBar()->isVisibleTo(&grid));
   QCOMPARE(grid.horizontalScrollBar()->maximum(), 200 - grid.DataArea().width());
   QTest::keyClick(&grid, Qt::Key_End);
@@ -307,7 +307,7 @@ void StringGridTest::columnsWiderThanTheViewScrollSideways() {
 // the heading on the button face; the heading stays when the rows scroll.
 void StringGridTest::painting() {
   Window w;
-  TStringGrid& grid = *w.grid;
+  StringGrid& grid = *w.grid;
   grid.SetRow(3);
   const QRect selected = grid.CellRect(1, 3), plain = grid.CellRect(1, 5);
   const QPalette pal = grid.palette();
@@ -347,7 +347,7 @@ void StringGridTest::screenReaderReadsATable_data() {
 void StringGridTest::screenReaderReadsATable() {
   QFETCH(int, fixedRows);
   Window w(fixedRows);
-  TStringGrid& grid = *w.grid;
+  StringGrid& grid = *w.grid;
   grid.setAccessibleName(QStringLiteral("Chart"));
   grid.SetCell(0, fixedRows + 3, QStringLiteral("   1.5"));
   if (!fixedRows) grid.SetColumnNames({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});

@@ -11,7 +11,7 @@
 
 using namespace orvane;
 
-Q_DECLARE_METATYPE(TURLType)
+Q_DECLARE_METATYPE(UrlScheme)
 
 class TestUrlLabel : public QObject {
   Q_OBJECT
@@ -29,17 +29,17 @@ class TestUrlLabel : public QObject {
   void cleanup() { QVERIFY2(!guard.Tripped(), qPrintable(guard.Seen())); }
 
   void targetPrefixes_data() {
-    QTest::addColumn<TURLType>("type");
+    QTest::addColumn<UrlScheme>("type");
     QTest::addColumn<QString>("target");
-    QTest::newRow("http") << TURLType::utHttp << "http://x";
-    QTest::newRow("https") << TURLType::utHttps << "https://x";
-    QTest::newRow("mailto") << TURLType::utMailto << "mailto:x";
+    QTest::newRow("http") << UrlScheme::Http << "http://x";
+    QTest::newRow("https") << UrlScheme::Https << "https://x";
+    QTest::newRow("mailto") << UrlScheme::Mailto << "mailto:x";
   }
 
   void targetPrefixes() {
-    QFETCH(TURLType, type);
+    QFETCH(UrlScheme, type);
     RecordingServices services;
-    TURL url(services);
+    WebLink url(services);
     url.URLType = type;
     url.URL = "x";
     QTEST(url.Target(), "target");
@@ -49,12 +49,12 @@ class TestUrlLabel : public QObject {
 
   void launchReportsEmptyAndFailedTargets() {
     RecordingServices services;
-    TURL url(services);
+    WebLink url(services);
     QVERIFY(!url.Execute());
     QVERIFY(services.openedUrls.isEmpty());
 
     // Long targets are passed whole.
-    url.URLType = TURLType::utHttps;
+    url.URLType = UrlScheme::Https;
     url.URL = "example.org/" + QString(200, u'a');
     services.openUrlResult = false;
     QVERIFY(!url.Execute());
@@ -64,7 +64,7 @@ class TestUrlLabel : public QObject {
 
   void captionFallsBackToTheUrl() {
     RecordingServices services;
-    TUrlLabel label(services);
+    UrlLabel label(services);
     label.SetURL("https://example.org/give");
     QCOMPARE(label.text(), "https://example.org/give");
     const int urlWidth = label.width();
@@ -78,11 +78,11 @@ class TestUrlLabel : public QObject {
   void clickOpensTheTargetAndAlertsOnFailure() {
     RecordingServices services;
     QWidget window;
-    auto* label = new TUrlLabel(services, &window);
+    auto* label = new UrlLabel(services, &window);
     label->SetURL("https://example.org/" + QString(1100, u'z'));
     label->SetCaption("Give");
     int clicks = 0;
-    QObject::connect(label, &TLinkLabel::clicked, [&] { ++clicks; });
+    QObject::connect(label, &LinkLabel::clicked, [&] { ++clicks; });
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -150,7 +150,7 @@ class TestUrlLabel : public QObject {
     RecordingServices services;
     QWidget window;
     auto* box = new QLineEdit(&window);
-    auto* label = new TUrlLabel(services, &window);
+    auto* label = new UrlLabel(services, &window);
     label->move(0, 40);
     label->SetURL("https://example.org/give");
     label->SetCaption("Give");
@@ -179,7 +179,7 @@ class TestUrlLabel : public QObject {
     RecordingServices services;
     QWidget window;
     window.resize(300, 100);
-    auto* label = new TUrlLabel(services, &window);
+    auto* label = new UrlLabel(services, &window);
     label->SetCaption("Give generously");
     label->SetFontColor(cl::Blue);
     label->move(10, 10);
@@ -198,7 +198,7 @@ class TestUrlLabel : public QObject {
     RecordingServices services;
     QWidget window;
     window.resize(300, 100);
-    auto* label = new TUrlLabel(services, &window);
+    auto* label = new UrlLabel(services, &window);
     label->SetCaption("Give");
     label->SetURL("https://example.org/");
     label->SetFontColor(cl::Blue);
@@ -217,7 +217,7 @@ class TestUrlLabel : public QObject {
 
   void noColourAssignmentsStoreTheFontColour() {
     RecordingServices services;
-    TUrlLabel label(services);
+    UrlLabel label(services);
     label.SetFontColor(cl::Green);
     label.SetHighlightColor(QColor());
     label.SetVisitedColor(QColor());

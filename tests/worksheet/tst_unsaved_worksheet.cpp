@@ -11,7 +11,7 @@
 #include "app/recovery_keeper.h"
 #include "core/worksheet_recovery.h"
 #include "widget_fixture.h"
-#include "widgets/edit.h"
+#include "widgets/entry_box.h"
 #include "worksheet/worksheet_window.h"
 
 using namespace orvane;
@@ -55,7 +55,7 @@ class UnsavedWorksheetTest : public QObject {
   void recoveryThatCannotBeWrittenIsSaidOnce();
 
  private:
-  void Type(TEdit* box, const QString& text);
+  void Type(EntryBox* box, const QString& text);
   void TypeSomething();
   QString WriteFile(const QString& name, const QByteArray& bytes);
   QByteArray ReadFile(const QString& path);
@@ -63,14 +63,14 @@ class UnsavedWorksheetTest : public QObject {
   QString RecoveryFile() const;
 
   std::unique_ptr<TestApp> t_;
-  TWorksheetFrm* w_ = nullptr;
+  WorksheetWindow* w_ = nullptr;
   std::unique_ptr<QTemporaryDir> dir_;
   ModalDialogGuard guard_;
 };
 
 void UnsavedWorksheetTest::init() {
   t_ = std::make_unique<TestApp>();
-  w_ = t_->app->WorksheetFrm();
+  w_ = t_->app->worksheetWindow();
   dir_ = std::make_unique<QTemporaryDir>();
 }
 
@@ -80,15 +80,15 @@ void UnsavedWorksheetTest::cleanup() {
   dir_.reset();
 }
 
-void UnsavedWorksheetTest::Type(TEdit* box, const QString& text) {
+void UnsavedWorksheetTest::Type(EntryBox* box, const QString& text) {
   if (QApplication::focusWidget() != box) FocusWidget(box);
   TypeText(box, text);
   QTest::keyClick(box, Qt::Key_Return);
 }
 
 void UnsavedWorksheetTest::TypeSomething() {
-  Type(w_->Project, "Kept");
-  Type(w_->Mm[0], "4");
+  Type(w_->projectBox, "Kept");
+  Type(w_->mmBoxes[0], "4");
 }
 
 QString UnsavedWorksheetTest::WriteFile(const QString& name, const QByteArray& bytes) {
@@ -107,10 +107,10 @@ QByteArray UnsavedWorksheetTest::ReadFile(const QString& path) {
 void UnsavedWorksheetTest::Replace(const QString& how, const QString& path) {
   if (how == "Load") {
     t_->services.openAnswers.push_back(path);
-    QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
+    QTest::mouseClick(w_->loadButton, Qt::LeftButton);
   } else if (how == "Recent") {
     w_->SetRecentFiles({path});
-    w_->RecentBtn->menu()->actions().at(0)->trigger();
+    w_->recentButton->menu()->actions().at(0)->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   } else {
     t_->app->OpenWorksheet(path);  // command line, second start, file manager
@@ -125,33 +125,33 @@ void UnsavedWorksheetTest::titleMarksUnsavedChanges() {
   w_->show();
   QCOMPARE(w_->windowTitle(), QString("Bead Worksheet[*]"));
   QVERIFY(!w_->isWindowModified());
-  Type(w_->Desc[2], "Clasp");
+  Type(w_->descriptionBoxes[2], "Clasp");
   QVERIFY(w_->isWindowModified());
   // Typed back as it was: nothing is unsaved.
-  FocusWidget(w_->Desc[2]);
-  for (int i = 0; i < 5; ++i) QTest::keyClick(w_->Desc[2], Qt::Key_Backspace);
+  FocusWidget(w_->descriptionBoxes[2]);
+  for (int i = 0; i < 5; ++i) QTest::keyClick(w_->descriptionBoxes[2], Qt::Key_Backspace);
   QVERIFY(!w_->isWindowModified());
   QVERIFY(t_->services.questions.isEmpty());
 
-  Type(w_->Nob[0], "12");
+  Type(w_->countBoxes[0], "12");
   const QString saved = dir_->filePath("necklace.bws");
   t_->services.saveAnswers.push_back(saved);
-  QTest::mouseClick(w_->SaveBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
   QCOMPARE(w_->windowTitle(), QString("necklace.bws[*] - Bead Worksheet"));
   QVERIFY(!w_->isWindowModified());
   QCOMPARE(w_->windowHandle()->title(), QString("necklace.bws - Bead Worksheet"));
-  Type(w_->Nob[0], "3");
+  Type(w_->countBoxes[0], "3");
   QCOMPARE(w_->windowHandle()->title(), QString("necklace.bws* - Bead Worksheet"));
 
   // Clear All empties a saved worksheet: that is a change too.
   t_->services.openAnswers.push_back(saved);
-  QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
   QVERIFY(!w_->isWindowModified());
-  QTest::mouseClick(w_->ClearBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->clearButton, Qt::LeftButton);
   QVERIFY(w_->isWindowModified());
   // A CSV export keeps the worksheet unsaved: it is no worksheet file.
   t_->services.saveAnswers.push_back(dir_->filePath("figures.csv"));
-  QTest::mouseClick(w_->SaveBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
   QVERIFY(w_->isWindowModified());
   QCOMPARE(w_->windowTitle(), QString("necklace.bws[*] - Bead Worksheet"));
 }
@@ -193,8 +193,8 @@ void UnsavedWorksheetTest::replacingUnsavedRowsAsksFirst() {
   QCOMPARE(t_->services.saveRequests.size(), answer == UnsavedAnswer::Save ? 1 : 0);
   QVERIFY(t_->services.messages.isEmpty());
   QCOMPARE(ReadFile(kept), chooseSaveFile ? KeptBytes() : QByteArray());
-  QCOMPARE(w_->Project->text(), loaded ? QString("Bracelet") : QString("Kept"));
-  QCOMPARE(w_->Mm[0]->text(), QString("4"));
+  QCOMPARE(w_->projectBox->text(), loaded ? QString("Bracelet") : QString("Kept"));
+  QCOMPARE(w_->mmBoxes[0]->text(), QString("4"));
   QCOMPARE(w_->DocumentPath(), loaded ? bracelet : QString());
   QCOMPARE(w_->IsModified(), !loaded);
 }
@@ -204,22 +204,22 @@ void UnsavedWorksheetTest::savedOrUntouchedRowsAreReplacedWithoutAQuestion() {
   const QString other = WriteFile("other.bws", "Other\r\n");
   Replace("Load", bracelet);
   Replace("Open", other);
-  Type(w_->Project, "x");
-  FocusWidget(w_->Project);
-  QTest::keyClick(w_->Project, Qt::Key_Backspace);
+  Type(w_->projectBox, "x");
+  FocusWidget(w_->projectBox);
+  QTest::keyClick(w_->projectBox, Qt::Key_Backspace);
   Replace("Recent", bracelet);
-  QCOMPARE(w_->Project->text(), QString("Bracelet"));
+  QCOMPARE(w_->projectBox->text(), QString("Bracelet"));
   QVERIFY(t_->services.questions.isEmpty());
 
   // Save with a file goes to that file, without a dialog.
-  Type(w_->Nob[0], "0");
+  Type(w_->countBoxes[0], "0");
   t_->services.unsavedAnswers.push_back(UnsavedAnswer::Save);
   Replace("Load", other);
   QCOMPARE(t_->services.questions.size(), 1);
   QVERIFY(t_->services.questions[0].text.contains("\"bracelet.bws\""));
   QVERIFY(t_->services.saveRequests.isEmpty());
   QVERIFY(ReadFile(bracelet).startsWith("Bracelet\r\n1\tCrystal\t4\t\t360\r\n"));
-  QCOMPARE(w_->Project->text(), QString("Other"));
+  QCOMPARE(w_->projectBox->text(), QString("Other"));
 }
 
 // ---- ending the program -----------------------------------------------------
@@ -243,7 +243,7 @@ void UnsavedWorksheetTest::endingAsksAboutUnsavedRows() {
   QFETCH(UnsavedAnswer, answer);
   QFETCH(bool, chooseSaveFile);
   QFETCH(bool, ends);
-  TMainFrm* main = t_->app->MainFrm();
+  MainWindow* main = t_->app->mainWindow();
   main->show();
   TypeSomething();
   w_->close();  // hidden rows are asked about all the same
@@ -253,14 +253,14 @@ void UnsavedWorksheetTest::endingAsksAboutUnsavedRows() {
   if (byClose)
     main->close();
   else
-    QTest::mouseClick(main->ExitBtn, Qt::LeftButton);
+    QTest::mouseClick(main->exitButton, Qt::LeftButton);
 
   QCOMPARE(t_->services.questions.size(), 1);
   QVERIFY(w_->isVisible());  // shown with the question
   QCOMPARE(t_->quitRequests, ends ? 1 : 0);
   QCOMPARE(main->isVisible(), !(byClose && ends));
   QCOMPARE(ReadFile(kept), chooseSaveFile ? KeptBytes() : QByteArray());
-  QCOMPARE(w_->Project->text(), QString("Kept"));
+  QCOMPARE(w_->projectBox->text(), QString("Kept"));
   QCOMPARE(w_->IsModified(), !chooseSaveFile);
 }
 
@@ -276,7 +276,7 @@ void UnsavedWorksheetTest::failedSaveKeepsTheProgramRunning() {
   QVERIFY(w_->IsModified());
   // Nothing unsaved: no question.
   t_->services.Reset();
-  QTest::mouseClick(w_->ClearBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->clearButton, Qt::LeftButton);
   QVERIFY(t_->app->Quit());
   QVERIFY(t_->services.questions.isEmpty());
 }
@@ -290,9 +290,9 @@ void UnsavedWorksheetTest::recoveryFileFollowsTheUnsavedRows() {
   QCOMPARE(QFileInfo(folder).permissions() & (QFile::ReadOther | QFile::ReadGroup), QFile::Permissions());
   // Pasted: what a worksheet file cannot hold is kept too.
   QApplication::clipboard()->setText("Crystal\t\xe2\x82\xac");
-  FocusWidget(w_->Desc[0]);
-  QTest::keyClick(w_->Desc[0], Qt::Key_V, Qt::ControlModifier);
-  Type(w_->Mm[0], "4");
+  FocusWidget(w_->descriptionBoxes[0]);
+  QTest::keyClick(w_->descriptionBoxes[0], Qt::Key_V, Qt::ControlModifier);
+  Type(w_->mmBoxes[0], "4");
   QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(RecoveryFile()), 2000);
   RecoveryReading kept = ReadRecoveryFile(RecoveryFile());
   QVERIFY(kept.Worksheet);
@@ -300,15 +300,15 @@ void UnsavedWorksheetTest::recoveryFileFollowsTheUnsavedRows() {
   QCOMPARE(kept.Worksheet->Text.Rows[0].Mm, QString("4"));
 
   // Each change is written a moment later.
-  Type(w_->Nob[0], "36");
+  Type(w_->countBoxes[0], "36");
   QTRY_COMPARE_WITH_TIMEOUT(ReadRecoveryFile(RecoveryFile()).Worksheet->Text.Rows[0].Nob, QString("36"),
                             2000);
 
   // Saved, the rows need no recovery; changed again, they do.
   t_->services.saveAnswers.push_back(dir_->filePath("saved.bws"));
-  QTest::mouseClick(w_->SaveBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
   QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(RecoveryFile()), 2000);
-  Type(w_->Project, "p");
+  Type(w_->projectBox, "p");
   QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(RecoveryFile()), 2000);
   QCOMPARE(ReadRecoveryFile(RecoveryFile()).Worksheet->Path, dir_->filePath("saved.bws"));
 
@@ -316,7 +316,7 @@ void UnsavedWorksheetTest::recoveryFileFollowsTheUnsavedRows() {
   t_->services.unsavedAnswers.push_back(UnsavedAnswer::Discard);
   QVERIFY(t_->app->Quit());
   QVERIFY(!QFileInfo::exists(RecoveryFile()));
-  Type(w_->Project, "q");
+  Type(w_->projectBox, "q");
   QTest::qWait(RecoveryKeeper::kDelayMs + 300);
   QVERIFY(!QFileInfo::exists(RecoveryFile()));
 }
@@ -355,11 +355,11 @@ void UnsavedWorksheetTest::leftOverRowsAreOfferedBack() {
     QVERIFY(!QFileInfo::exists(RecoveryFile()));
     return;
   }
-  w_ = t_->app->WorksheetFrm();
+  w_ = t_->app->worksheetWindow();
   QVERIFY(w_->isVisible());
-  QCOMPARE(w_->Project->text(), QString("Left over"));
-  QCOMPARE(w_->Inch[1]->text(), QString("1/8"));
-  QCOMPARE(w_->Tot[1]->text(), QString("3.00"));
+  QCOMPARE(w_->projectBox->text(), QString("Left over"));
+  QCOMPARE(w_->inchBoxes[1]->text(), QString("1/8"));
+  QCOMPARE(w_->lengthBoxes[1]->text(), QString("3.00"));
   QVERIFY(w_->IsModified());
   QCOMPARE(w_->DocumentPath(), path);
   QCOMPARE(w_->windowTitle(), file.isEmpty() ? QString("Bead Worksheet[*]") : file + "[*] - Bead Worksheet");
@@ -424,15 +424,15 @@ void UnsavedWorksheetTest::recoveryThatCannotBeWrittenIsSaidOnce() {
   const QString blocker = WriteFile("state", "a file where the folder should be");
   t_->app->KeepUnsavedWorksheet(blocker + "/Orvane", "Test");
   QVERIFY(RecoveryFile().isEmpty());
-  Type(w_->Project, "Kept");
+  Type(w_->projectBox, "Kept");
   QTRY_COMPARE_WITH_TIMEOUT(t_->services.messages.size(), 1, 2000);
   QCOMPARE(t_->services.messages[0].icon, MessageIcon::Warning);
   QVERIFY2(t_->services.messages[0].text.contains(blocker + "/Orvane"),
            qPrintable(t_->services.messages[0].text));
-  Type(w_->Mm[0], "4");
+  Type(w_->mmBoxes[0], "4");
   QTest::qWait(RecoveryKeeper::kDelayMs + 300);
   QCOMPARE(t_->services.messages.size(), 1);
-  QCOMPARE(w_->Project->text(), QString("Kept"));
+  QCOMPARE(w_->projectBox->text(), QString("Kept"));
 }
 
 QTEST_MAIN(UnsavedWorksheetTest)

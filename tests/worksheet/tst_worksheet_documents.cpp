@@ -11,7 +11,7 @@
 
 #include "file_conditions.h"
 #include "widget_fixture.h"
-#include "widgets/edit.h"
+#include "widgets/entry_box.h"
 #include "worksheet/worksheet_window.h"
 
 using namespace orvane;
@@ -39,7 +39,7 @@ class WorksheetDocumentsTest : public QObject {
   void failedCsvSaveLeavesNoFile();
 
  private:
-  void Type(TEdit* box, const QString& text);
+  void Type(EntryBox* box, const QString& text);
   void FillSample();
   QStringList AllTexts() const;
   QString WriteFile(const QString& name, const QByteArray& bytes);
@@ -47,14 +47,14 @@ class WorksheetDocumentsTest : public QObject {
   void ChooseRecent(int index);
 
   std::unique_ptr<TestApp> t_;
-  TWorksheetFrm* w_ = nullptr;
+  WorksheetWindow* w_ = nullptr;
   std::unique_ptr<QTemporaryDir> dir_;
   ModalDialogGuard guard_;
 };
 
 void WorksheetDocumentsTest::init() {
   t_ = std::make_unique<TestApp>();
-  w_ = t_->app->WorksheetFrm();
+  w_ = t_->app->worksheetWindow();
   dir_ = std::make_unique<QTemporaryDir>();
 }
 
@@ -64,28 +64,29 @@ void WorksheetDocumentsTest::cleanup() {
   dir_.reset();
 }
 
-void WorksheetDocumentsTest::Type(TEdit* box, const QString& text) {
+void WorksheetDocumentsTest::Type(EntryBox* box, const QString& text) {
   if (QApplication::focusWidget() != box) FocusWidget(box);
   TypeText(box, text);
   QTest::keyClick(box, Qt::Key_Return);
 }
 
 void WorksheetDocumentsTest::FillSample() {
-  Type(w_->Project, "Summer necklace, \"blue\"");
-  Type(w_->Desc[0], "Crystal rondelle");
-  Type(w_->Mm[0], "4");
-  Type(w_->Nob[0], "100");
-  Type(w_->Desc[1], "Seed beads");
-  Type(w_->Mm[1], "");
-  Type(w_->Inch[1], "1/8");
-  Type(w_->Nob[1], "24");
-  Type(w_->Desc[4], "Clasp");
+  Type(w_->projectBox, "Summer necklace, \"blue\"");
+  Type(w_->descriptionBoxes[0], "Crystal rondelle");
+  Type(w_->mmBoxes[0], "4");
+  Type(w_->countBoxes[0], "100");
+  Type(w_->descriptionBoxes[1], "Seed beads");
+  Type(w_->mmBoxes[1], "");
+  Type(w_->inchBoxes[1], "1/8");
+  Type(w_->countBoxes[1], "24");
+  Type(w_->descriptionBoxes[4], "Clasp");
 }
 
 QStringList WorksheetDocumentsTest::AllTexts() const {
-  QStringList texts{w_->Project->text(), w_->Total->text()};
+  QStringList texts{w_->projectBox->text(), w_->totalBox->text()};
   for (int i = 0; i < kWorksheetRows; ++i)
-    for (TEdit* box : {w_->Desc[i], w_->Mm[i], w_->Inch[i], w_->Nob[i], w_->Bpi[i], w_->Tot[i]})
+    for (EntryBox* box : {w_->descriptionBoxes[i], w_->mmBoxes[i], w_->inchBoxes[i], w_->countBoxes[i],
+                          w_->perInchBoxes[i], w_->lengthBoxes[i]})
       texts << box->text();
   return texts;
 }
@@ -99,14 +100,14 @@ QString WorksheetDocumentsTest::WriteFile(const QString& name, const QByteArray&
 
 QStringList WorksheetDocumentsTest::MenuEntries() const {
   QStringList entries;
-  for (QAction* action : w_->RecentBtn->menu()->actions())
+  for (QAction* action : w_->recentButton->menu()->actions())
     entries << (action->isEnabled() ? action->text() : "(" + action->text() + ")");
   return entries;
 }
 
 // As a click on the entry does; popping the menu up would wait for the user.
 void WorksheetDocumentsTest::ChooseRecent(int index) {
-  w_->RecentBtn->menu()->actions().at(index)->trigger();
+  w_->recentButton->menu()->actions().at(index)->trigger();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -115,17 +116,17 @@ void WorksheetDocumentsTest::ChooseRecent(int index) {
 void WorksheetDocumentsTest::loadFileFillsTheWorksheet() {
   const QString path =
       WriteFile("bracelet.bws", "Bracelet\r\n1\tCrystal\t4\t\t36\r\n2\r\n3\tSeed beads\t\t1/8\t24\r\n");
-  Type(w_->Desc[6], "left over");
+  Type(w_->descriptionBoxes[6], "left over");
   w_->LoadFile(path);
   QCOMPARE(t_->services.messages.size(), 0);
-  QCOMPARE(w_->Project->text(), QString("Bracelet"));
-  QCOMPARE(w_->Desc[0]->text(), QString("Crystal"));
-  QCOMPARE(w_->Nob[0]->text(), QString("36"));
-  QCOMPARE(w_->Bpi[2]->text(), QString("8.00"));
-  QCOMPARE(w_->Tot[2]->text(), QString("3.00"));
-  QCOMPARE(w_->Desc[6]->text(), QString());
-  QVERIFY(!w_->Total->text().isEmpty());
-  QCOMPARE(w_->LastWorksheetFile, path);
+  QCOMPARE(w_->projectBox->text(), QString("Bracelet"));
+  QCOMPARE(w_->descriptionBoxes[0]->text(), QString("Crystal"));
+  QCOMPARE(w_->countBoxes[0]->text(), QString("36"));
+  QCOMPARE(w_->perInchBoxes[2]->text(), QString("8.00"));
+  QCOMPARE(w_->lengthBoxes[2]->text(), QString("3.00"));
+  QCOMPARE(w_->descriptionBoxes[6]->text(), QString());
+  QVERIFY(!w_->totalBox->text().isEmpty());
+  QCOMPARE(w_->lastWorksheetFile, path);
   QCOMPARE(w_->RecentFiles(), QStringList{path});
 }
 
@@ -154,8 +155,8 @@ void WorksheetDocumentsTest::loadFileRefusesWhatIsNoFile() {
     QVERIFY(file.open(QIODevice::WriteOnly));
     QVERIFY(file.resize(2LL * 1024 * 1024 * 1024));
   }
-  Type(w_->Project, "Kept");
-  Type(w_->Mm[0], "4");
+  Type(w_->projectBox, "Kept");
+  Type(w_->mmBoxes[0], "4");
   const QStringList before = AllTexts();
   w_->LoadFile(path);
   QCOMPARE(t_->services.messages.size(), 1);
@@ -163,14 +164,14 @@ void WorksheetDocumentsTest::loadFileRefusesWhatIsNoFile() {
   QCOMPARE(t_->services.messages[0].text,
            QStringLiteral("Cannot load the worksheet %1: %2.").arg(path, reason));
   QCOMPARE(AllTexts(), before);
-  QVERIFY(w_->LastWorksheetFile.isEmpty());
+  QVERIFY(w_->lastWorksheetFile.isEmpty());
   QVERIFY(w_->RecentFiles().isEmpty());
 }
 
 void WorksheetDocumentsTest::unreadableFileChangesNothing() {
   const QString path = WriteFile("locked.bws", "Locked\r\n1\tA\t4\t\t10\r\n");
   QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
-  Type(w_->Project, "Kept");
+  Type(w_->projectBox, "Kept");
   const QStringList before = AllTexts();
   ObeyFilePermissions permissions;
   if (!permissions.Active()) QSKIP(qPrintable(permissions.Why()));
@@ -187,16 +188,16 @@ void WorksheetDocumentsTest::unreadableFileChangesNothing() {
 
 void WorksheetDocumentsTest::recentListFollowsLoadsAndSaves() {
   QCOMPARE(MenuEntries(), QStringList{"(No recent worksheets)"});
-  QSignalSpy changed(w_, &TWorksheetFrm::recentFilesChanged);
+  QSignalSpy changed(w_, &WorksheetWindow::recentFilesChanged);
   QStringList saved;
   for (const char* name : {"a.bws", "b.bws", "c.bws"}) {
     saved << dir_->filePath(name);
     t_->services.saveAnswers.push_back(saved.last());
-    QTest::mouseClick(w_->SaveBtn, Qt::LeftButton);
+    QTest::mouseClick(w_->saveButton, Qt::LeftButton);
   }
   QCOMPARE(w_->RecentFiles(), (QStringList{saved[2], saved[1], saved[0]}));
   t_->services.openAnswers.push_back(saved[0]);
-  QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
   QCOMPARE(w_->RecentFiles(), (QStringList{saved[0], saved[2], saved[1]}));
   QCOMPARE(changed.size(), 4);
   QCOMPARE(changed.last().at(0).toStringList(), w_->RecentFiles());
@@ -204,21 +205,21 @@ void WorksheetDocumentsTest::recentListFollowsLoadsAndSaves() {
 
   // Saving the file that is first already changes nothing.
   t_->services.saveAnswers.push_back(saved[0]);
-  QTest::mouseClick(w_->SaveBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
   QCOMPARE(changed.size(), 4);
 
   for (const char* name : {"d.bws", "e.bws", "f.bws"}) {
     saved << dir_->filePath(name);
     t_->services.saveAnswers.push_back(saved.last());
-    QTest::mouseClick(w_->SaveBtn, Qt::LeftButton);
+    QTest::mouseClick(w_->saveButton, Qt::LeftButton);
   }
   QCOMPARE(w_->RecentFiles(), (QStringList{saved[5], saved[4], saved[3], saved[0], saved[2]}));
   QCOMPARE(MenuEntries().size(), 5);
 
   // A cancelled dialog and a failed load are no use of a file.
-  QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
   t_->services.openAnswers.push_back(dir_->filePath("never.bws"));
-  QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
   QCOMPARE(w_->RecentFiles(), (QStringList{saved[5], saved[4], saved[3], saved[0], saved[2]}));
 }
 
@@ -227,18 +228,18 @@ void WorksheetDocumentsTest::recentEntryReopensItsFile() {
   const QStringList filled = AllTexts();
   const QString first = dir_->filePath("first.bws");
   t_->services.saveAnswers.push_back(first);
-  QTest::mouseClick(w_->SaveBtn, Qt::LeftButton);
-  QTest::mouseClick(w_->ClearBtn, Qt::LeftButton);
-  Type(w_->Project, "Other");
+  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
+  QTest::mouseClick(w_->clearButton, Qt::LeftButton);
+  Type(w_->projectBox, "Other");
   t_->services.saveAnswers.push_back(dir_->filePath("other.bws"));
-  QTest::mouseClick(w_->SaveBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
   t_->services.messages.clear();
 
   QCOMPARE(MenuEntries().at(1), "&2 " + first);
   ChooseRecent(1);
   QCOMPARE(t_->services.messages.size(), 0);
   QCOMPARE(AllTexts(), filled);
-  QCOMPARE(w_->LastWorksheetFile, first);
+  QCOMPARE(w_->lastWorksheetFile, first);
   QCOMPARE(w_->RecentFiles().first(), first);
   QCOMPARE(MenuEntries().at(0), "&1 " + first);
 }
@@ -248,9 +249,9 @@ void WorksheetDocumentsTest::missingRecentEntryIsDroppedWithAMessage() {
   const QString gone = dir_->filePath("gone.bws");
   w_->SetRecentFiles({gone, kept});
   QCOMPARE(MenuEntries(), (QStringList{"&1 " + gone, "&2 " + QString(kept).replace("&", "&&")}));
-  Type(w_->Project, "Unchanged");
+  Type(w_->projectBox, "Unchanged");
   const QStringList before = AllTexts();
-  QSignalSpy changed(w_, &TWorksheetFrm::recentFilesChanged);
+  QSignalSpy changed(w_, &WorksheetWindow::recentFilesChanged);
 
   ChooseRecent(0);
   QCOMPARE(t_->services.messages.size(), 1);
@@ -264,7 +265,7 @@ void WorksheetDocumentsTest::missingRecentEntryIsDroppedWithAMessage() {
   QCOMPARE(changed[0].at(0).toStringList(), QStringList{kept});
 
   ChooseRecent(0);
-  QCOMPARE(w_->Project->text(), QString("Kept"));
+  QCOMPARE(w_->projectBox->text(), QString("Kept"));
 }
 
 // ---- CSV export -------------------------------------------------------------
@@ -280,7 +281,7 @@ void WorksheetDocumentsTest::csvSaveWritesTheFigures() {
   FillSample();
   const QString path = dir_->filePath(name);
   t_->services.saveAnswers.push_back(path);
-  QTest::mouseClick(w_->SaveBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
   QCOMPARE(t_->services.saveRequests.at(0).filter,
            QString("Bead Worksheet        (*.bws);;CSV (*.csv);;All Files                       (*.*)"));
   QCOMPARE(t_->services.messages.size(), 1);
@@ -299,23 +300,23 @@ void WorksheetDocumentsTest::csvSaveWritesTheFigures() {
 
   // An export is not the worksheet's file: Load and the recent list keep to
   // worksheets.
-  QVERIFY(w_->LastWorksheetFile.isEmpty());
+  QVERIFY(w_->lastWorksheetFile.isEmpty());
   QVERIFY(w_->RecentFiles().isEmpty());
-  QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
   QCOMPARE(t_->services.openRequests.at(0).filter,
            QString("Bead Worksheet        (*.bws);;All Files                       (*.*)"));
 }
 
 void WorksheetDocumentsTest::csvTakesWhatAWorksheetFileCannotHold() {
-  w_->Desc[0]->setText(QString::fromUtf8("Perle \xe6\xb0\xb4\xe6\x99\xb6"));  // pasted
+  w_->descriptionBoxes[0]->setText(QString::fromUtf8("Perle \xe6\xb0\xb4\xe6\x99\xb6"));  // pasted
   t_->services.saveAnswers.push_back(dir_->filePath("refused.bws"));
-  QTest::mouseClick(w_->SaveBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
   QVERIFY(!QFile::exists(dir_->filePath("refused.bws")));
   t_->services.messages.clear();
 
   const QString path = dir_->filePath("taken.csv");
   t_->services.saveAnswers.push_back(path);
-  QTest::mouseClick(w_->SaveBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].text, QString("Success:  Bead Worksheet Saved."));
   QFile file(path);
@@ -327,7 +328,7 @@ void WorksheetDocumentsTest::failedCsvSaveLeavesNoFile() {
   FillSample();
   const QString path = dir_->filePath("missing/costing.csv");
   t_->services.saveAnswers.push_back(path);
-  QTest::mouseClick(w_->SaveBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].caption, QString("Orvane"));
   QVERIFY2(t_->services.messages[0].text.startsWith("Cannot save the worksheet to " + path + ": "),

@@ -11,12 +11,12 @@
 
 #include "app/help_window.h"
 #include "app/main_window.h"
-#include "calculator/calculator_window.h"
 #include "core/maker_info.h"
+#include "desk_calculator/calculator_window.h"
 #include "file_conditions.h"
 #include "widget_fixture.h"
-#include "widgets/edit.h"
-#include "widgets/ext_page_control.h"
+#include "widgets/color_tab_widget.h"
+#include "widgets/entry_box.h"
 #include "worksheet/worksheet_window.h"
 
 using namespace orvane;
@@ -74,24 +74,24 @@ class WorksheetWindowTest : public QObject {
 
  private:
   QWidget* Box(const QString& name) const;
-  void Type(TEdit* box, const QString& text, Qt::Key leaveWith = Qt::Key_Return);
+  void Type(EntryBox* box, const QString& text, Qt::Key leaveWith = Qt::Key_Return);
   void FillSample();
   QStringList AllTexts() const;
   QStringList Results() const;
-  void EnterText(TEdit* box, const QString& text, bool pasted);
+  void EnterText(EntryBox* box, const QString& text, bool pasted);
   QString WriteFile(const QString& name, const QByteArray& bytes);
   QByteArray ReadFile(const QString& path);
   QString Pdf(const QString& name);
 
   std::unique_ptr<TestApp> t_;
-  TWorksheetFrm* w_ = nullptr;
+  WorksheetWindow* w_ = nullptr;
   std::unique_ptr<QTemporaryDir> dir_;
   ModalDialogGuard guard_;
 };
 
 void WorksheetWindowTest::init() {
   t_ = std::make_unique<TestApp>();
-  w_ = t_->app->WorksheetFrm();
+  w_ = t_->app->worksheetWindow();
   dir_ = std::make_unique<QTemporaryDir>();
 }
 
@@ -102,46 +102,46 @@ void WorksheetWindowTest::cleanup() {
 }
 
 QWidget* WorksheetWindowTest::Box(const QString& name) const {
-  if (name == "Project") return w_->Project;
-  if (name == "CloseBtn") return w_->CloseBtn;
-  if (name == "HelpBtn") return w_->HelpBtn;
-  if (name == "ClearBtn") return w_->ClearBtn;
-  if (name == "Total") return w_->Total;
+  if (name == "Project") return w_->projectBox;
+  if (name == "closeButton") return w_->closeButton;
+  if (name == "helpButton") return w_->helpButton;
+  if (name == "clearButton") return w_->clearButton;
+  if (name == "Total") return w_->totalBox;
   static const QRegularExpression re("^([A-Za-z]+)(\\d+)$");
   const auto m = re.match(name);
   const int i = m.captured(2).toInt() - 1;
   const QString family = m.captured(1);
-  if (family == "Desc") return w_->Desc[i];
-  if (family == "Mm") return w_->Mm[i];
-  if (family == "Inch") return w_->Inch[i];
-  if (family == "Nob") return w_->Nob[i];
-  if (family == "Bpi") return w_->Bpi[i];
-  if (family == "Tot") return w_->Tot[i];
+  if (family == "Desc") return w_->descriptionBoxes[i];
+  if (family == "Mm") return w_->mmBoxes[i];
+  if (family == "Inch") return w_->inchBoxes[i];
+  if (family == "Nob") return w_->countBoxes[i];
+  if (family == "Bpi") return w_->perInchBoxes[i];
+  if (family == "Tot") return w_->lengthBoxes[i];
   return nullptr;
 }
 
-QString NameOf(const TWorksheetFrm* w, const QWidget* widget) {
-  if (widget == w->Project) return "Project";
+QString NameOf(const WorksheetWindow* w, const QWidget* widget) {
+  if (widget == w->projectBox) return "Project";
   const std::pair<const QWidget*, const char*> buttons[] = {
-      {w->LoadBtn, "LoadBtn"},     {w->SaveBtn, "SaveBtn"},
-      {w->PrintBtn, "PrintBtn"},   {w->CalculatorBtn, "CalculatorBtn"},
-      {w->HelpBtn, "HelpBtn"},     {w->ClearBtn, "ClearBtn"},
-      {w->RecentBtn, "RecentBtn"}, {w->CloseBtn, "CloseBtn"}};
+      {w->loadButton, "loadButton"},     {w->saveButton, "saveButton"},
+      {w->printButton, "printButton"},   {w->calculatorButton, "calculatorButton"},
+      {w->helpButton, "helpButton"},     {w->clearButton, "clearButton"},
+      {w->recentButton, "recentButton"}, {w->closeButton, "closeButton"}};
   for (const auto& [button, name] : buttons)
     if (widget == button) return name;
   for (int i = 0; i < kWorksheetRows; ++i) {
     const QString k = QString::number(i + 1);
-    if (widget == w->Desc[i]) return "Desc" + k;
-    if (widget == w->Mm[i]) return "Mm" + k;
-    if (widget == w->Inch[i]) return "Inch" + k;
-    if (widget == w->Nob[i]) return "Nob" + k;
-    if (widget == w->Bpi[i]) return "Bpi" + k;
-    if (widget == w->Tot[i]) return "Tot" + k;
+    if (widget == w->descriptionBoxes[i]) return "Desc" + k;
+    if (widget == w->mmBoxes[i]) return "Mm" + k;
+    if (widget == w->inchBoxes[i]) return "Inch" + k;
+    if (widget == w->countBoxes[i]) return "Nob" + k;
+    if (widget == w->perInchBoxes[i]) return "Bpi" + k;
+    if (widget == w->lengthBoxes[i]) return "Tot" + k;
   }
   return widget ? QString::fromLatin1(widget->metaObject()->className()) : QString("none");
 }
 
-void WorksheetWindowTest::Type(TEdit* box, const QString& text, Qt::Key leaveWith) {
+void WorksheetWindowTest::Type(EntryBox* box, const QString& text, Qt::Key leaveWith) {
   if (QApplication::focusWidget() != box) FocusWidget(box);
   TypeText(box, text);
   QTest::keyClick(box, leaveWith);
@@ -149,22 +149,23 @@ void WorksheetWindowTest::Type(TEdit* box, const QString& text, Qt::Key leaveWit
 
 // Project, a millimetre row, an inch row, a count-only row and a described row.
 void WorksheetWindowTest::FillSample() {
-  Type(w_->Project, "Summer necklace", Qt::Key_Tab);
-  Type(w_->Desc[0], "Crystal rondelle");
-  Type(w_->Mm[0], "4");
-  Type(w_->Nob[0], "100");
-  Type(w_->Desc[1], "Seed beads");
-  Type(w_->Mm[1], "");
-  Type(w_->Inch[1], "1/8");
-  Type(w_->Nob[1], "24");
-  Type(w_->Nob[2], "007");
-  Type(w_->Desc[4], "Clasp");
+  Type(w_->projectBox, "Summer necklace", Qt::Key_Tab);
+  Type(w_->descriptionBoxes[0], "Crystal rondelle");
+  Type(w_->mmBoxes[0], "4");
+  Type(w_->countBoxes[0], "100");
+  Type(w_->descriptionBoxes[1], "Seed beads");
+  Type(w_->mmBoxes[1], "");
+  Type(w_->inchBoxes[1], "1/8");
+  Type(w_->countBoxes[1], "24");
+  Type(w_->countBoxes[2], "007");
+  Type(w_->descriptionBoxes[4], "Clasp");
 }
 
 QStringList WorksheetWindowTest::AllTexts() const {
-  QStringList texts{w_->Project->text(), w_->Total->text()};
+  QStringList texts{w_->projectBox->text(), w_->totalBox->text()};
   for (int i = 0; i < kWorksheetRows; ++i)
-    for (TEdit* box : {w_->Desc[i], w_->Mm[i], w_->Inch[i], w_->Nob[i], w_->Bpi[i], w_->Tot[i]})
+    for (EntryBox* box : {w_->descriptionBoxes[i], w_->mmBoxes[i], w_->inchBoxes[i], w_->countBoxes[i],
+                          w_->perInchBoxes[i], w_->lengthBoxes[i]})
       texts << box->text();
   return texts;
 }
@@ -172,15 +173,16 @@ QStringList WorksheetWindowTest::AllTexts() const {
 // What the window worked out: beads per inch and length of every row, the
 // total, and the values behind them.
 QStringList WorksheetWindowTest::Results() const {
-  QStringList results{w_->Total->text(), QString::number(w_->TotalValue)};
+  QStringList results{w_->totalBox->text(), QString::number(w_->totalValue)};
   for (int i = 0; i < kWorksheetRows; ++i)
-    results << w_->Bpi[i]->text() << w_->Tot[i]->text() << QString::number(w_->Rows[i].MmValue)
-            << QString::number(w_->Rows[i].BeadCount) << QString::number(w_->Rows[i].LengthValue);
+    results << w_->perInchBoxes[i]->text() << w_->lengthBoxes[i]->text()
+            << QString::number(w_->rows[i].MmValue) << QString::number(w_->rows[i].BeadCount)
+            << QString::number(w_->rows[i].LengthValue);
   return results;
 }
 
 // Typed key by key through the box's filter, or pasted past it; then Tab.
-void WorksheetWindowTest::EnterText(TEdit* box, const QString& text, bool pasted) {
+void WorksheetWindowTest::EnterText(EntryBox* box, const QString& text, bool pasted) {
   if (text.isEmpty()) return;
   FocusWidget(box);
   if (pasted) {
@@ -234,38 +236,38 @@ void WorksheetWindowTest::rowsWorkOutSizesAndLengths() {
   QFETCH(QString, count);
   QFETCH(QStringList, expected);
   for (const QString& step : steps) {
-    TEdit* box = step.startsWith("Mm:") ? w_->Mm[0] : w_->Inch[0];
+    EntryBox* box = step.startsWith("Mm:") ? w_->mmBoxes[0] : w_->inchBoxes[0];
     FocusWidget(box);
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Backspace);
     Type(box, step.section(u':', 1));
   }
-  FocusWidget(w_->Nob[0]);
-  TypeText(w_->Nob[0], count);
-  QCOMPARE((QStringList{w_->Mm[0]->text(), w_->Inch[0]->text(), w_->Bpi[0]->text(), w_->Tot[0]->text(),
-                        w_->Total->text()}),
+  FocusWidget(w_->countBoxes[0]);
+  TypeText(w_->countBoxes[0], count);
+  QCOMPARE((QStringList{w_->mmBoxes[0]->text(), w_->inchBoxes[0]->text(), w_->perInchBoxes[0]->text(),
+                        w_->lengthBoxes[0]->text(), w_->totalBox->text()}),
            expected);
-  QCOMPARE(w_->TotalValue, w_->Rows[0].LengthValue);
+  QCOMPARE(w_->totalValue, w_->rows[0].LengthValue);
   QCOMPARE(t_->services.messages.size(), 0);
 }
 
 void WorksheetWindowTest::lengthFollowsEachKeystroke() {
-  Type(w_->Mm[0], "4");
-  Type(w_->Mm[1], "2");
-  QCOMPARE(QApplication::focusWidget(), w_->Nob[1]);
-  TypeText(w_->Nob[1], "10");
-  FocusWidget(w_->Nob[0]);
-  QTest::keyClick(w_->Nob[0], Qt::Key_1);
-  QCOMPARE(w_->Tot[0]->text(), QString("0.16"));
-  QTest::keyClick(w_->Nob[0], Qt::Key_2);
-  QCOMPARE(w_->Tot[0]->text(), QString("1.89"));
-  QCOMPARE(w_->Total->text(), QString("2.68"));  // 1.889764 + 0.787402 in floats
-  QTest::keyClick(w_->Nob[0], Qt::Key_Backspace);
-  QTest::keyClick(w_->Nob[0], Qt::Key_Backspace);
-  QCOMPARE(w_->Tot[0]->text(), QString());
-  QCOMPARE(w_->Total->text(), QString("0.79"));
-  w_->Nob[1]->clear();
-  QCOMPARE(w_->Total->text(), QString("0.00"));
+  Type(w_->mmBoxes[0], "4");
+  Type(w_->mmBoxes[1], "2");
+  QCOMPARE(QApplication::focusWidget(), w_->countBoxes[1]);
+  TypeText(w_->countBoxes[1], "10");
+  FocusWidget(w_->countBoxes[0]);
+  QTest::keyClick(w_->countBoxes[0], Qt::Key_1);
+  QCOMPARE(w_->lengthBoxes[0]->text(), QString("0.16"));
+  QTest::keyClick(w_->countBoxes[0], Qt::Key_2);
+  QCOMPARE(w_->lengthBoxes[0]->text(), QString("1.89"));
+  QCOMPARE(w_->totalBox->text(), QString("2.68"));  // 1.889764 + 0.787402 in floats
+  QTest::keyClick(w_->countBoxes[0], Qt::Key_Backspace);
+  QTest::keyClick(w_->countBoxes[0], Qt::Key_Backspace);
+  QCOMPARE(w_->lengthBoxes[0]->text(), QString());
+  QCOMPARE(w_->totalBox->text(), QString("0.79"));
+  w_->countBoxes[1]->clear();
+  QCOMPARE(w_->totalBox->text(), QString("0.00"));
 }
 
 void WorksheetWindowTest::enterAndLeavingMoveTheFocus_data() {
@@ -288,7 +290,7 @@ void WorksheetWindowTest::enterAndLeavingMoveTheFocus_data() {
   QTest::newRow("count to next row") << "Nob1"
                                      << "5" << int(Qt::Key_Return) << "Desc2";
   QTest::newRow("last count to the first button") << "Nob10"
-                                                  << "5" << int(Qt::Key_Return) << "LoadBtn";
+                                                  << "5" << int(Qt::Key_Return) << "loadButton";
   QTest::newRow("project to the first description") << "Project"
                                                     << "P" << int(Qt::Key_Return) << "Desc1";
 }
@@ -298,26 +300,26 @@ void WorksheetWindowTest::enterAndLeavingMoveTheFocus() {
   QFETCH(QString, text);
   QFETCH(int, key);
   QFETCH(QString, focus);
-  auto* edit = static_cast<TEdit*>(Box(box));
+  auto* edit = static_cast<EntryBox*>(Box(box));
   Type(edit, text, Qt::Key(key));
   QCOMPARE(NameOf(w_, QApplication::focusWidget()), focus);
   QCOMPARE(t_->services.beeps, 0);
 }
 
 void WorksheetWindowTest::clickingElsewhereAfterASizeLandsInTheCount() {
-  FocusWidget(w_->Mm[3]);
-  TypeText(w_->Mm[3], "6");
-  QTest::mouseClick(w_->Desc[7], Qt::LeftButton);
+  FocusWidget(w_->mmBoxes[3]);
+  TypeText(w_->mmBoxes[3], "6");
+  QTest::mouseClick(w_->descriptionBoxes[7], Qt::LeftButton);
   QCOMPARE(NameOf(w_, QApplication::focusWidget()), QString("Nob4"));
-  QCOMPARE(w_->Bpi[3]->text(), QString("4.23"));
+  QCOMPARE(w_->perInchBoxes[3]->text(), QString("4.23"));
   // The box clicked on never had the focus: leaving it is no exit.
-  FocusWidget(w_->Inch[5]);
-  TypeText(w_->Inch[5], "1/2");
-  QTest::mouseClick(w_->Mm[3], Qt::LeftButton);
+  FocusWidget(w_->inchBoxes[5]);
+  TypeText(w_->inchBoxes[5], "1/2");
+  QTest::mouseClick(w_->mmBoxes[3], Qt::LeftButton);
   QCOMPARE(NameOf(w_, QApplication::focusWidget()), QString("Nob6"));
-  QCOMPARE(w_->Mm[3]->text(), QString("6"));
-  QCOMPARE(w_->Bpi[3]->text(), QString("4.23"));
-  QCOMPARE(w_->Bpi[5]->text(), QString("2.00"));
+  QCOMPARE(w_->mmBoxes[3]->text(), QString("6"));
+  QCOMPARE(w_->perInchBoxes[3]->text(), QString("4.23"));
+  QCOMPARE(w_->perInchBoxes[5]->text(), QString("2.00"));
 }
 
 void WorksheetWindowTest::tabOrderWalksTheRowsAndWraps() {
@@ -325,16 +327,16 @@ void WorksheetWindowTest::tabOrderWalksTheRowsAndWraps() {
   for (int k = 1; k <= kWorksheetRows; ++k)
     expected << QString("Desc%1").arg(k) << QString("Mm%1").arg(k) << QString("Inch%1").arg(k)
              << QString("Nob%1").arg(k);
-  expected << "LoadBtn"
-           << "SaveBtn"
-           << "PrintBtn"
-           << "CalculatorBtn"
-           << "HelpBtn"
-           << "ClearBtn"
-           << "RecentBtn"
-           << "CloseBtn"
+  expected << "loadButton"
+           << "saveButton"
+           << "printButton"
+           << "calculatorButton"
+           << "helpButton"
+           << "clearButton"
+           << "recentButton"
+           << "closeButton"
            << "Project";
-  FocusWidget(w_->Project);
+  FocusWidget(w_->projectBox);
   QStringList walked{NameOf(w_, QApplication::focusWidget())};
   for (int i = 1; i < expected.size(); ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -364,23 +366,23 @@ void WorksheetWindowTest::arrowsWalkTheCountColumn() {
 }
 
 void WorksheetWindowTest::keyFilters() {
-  Type(w_->Mm[0], "2.5", Qt::Key_Period);
-  QCOMPARE(w_->Mm[0]->text(), QString("2.5"));
+  Type(w_->mmBoxes[0], "2.5", Qt::Key_Period);
+  QCOMPARE(w_->mmBoxes[0]->text(), QString("2.5"));
   QCOMPARE(t_->services.beeps, 1);
-  TypeText(w_->Mm[0], "x/ ");
-  QCOMPARE(w_->Mm[0]->text(), QString("2.5"));
+  TypeText(w_->mmBoxes[0], "x/ ");
+  QCOMPARE(w_->mmBoxes[0]->text(), QString("2.5"));
   QCOMPARE(t_->services.beeps, 4);
-  Type(w_->Inch[1], "1 1/2.5.x", Qt::Key_Tab);
-  QCOMPARE(w_->Inch[1]->text(), QString("1 1/2.5."));
-  Type(w_->Nob[2], "1 2.a", Qt::Key_Tab);
-  QCOMPARE(w_->Nob[2]->text(), QString("1 2"));
+  Type(w_->inchBoxes[1], "1 1/2.5.x", Qt::Key_Tab);
+  QCOMPARE(w_->inchBoxes[1]->text(), QString("1 1/2.5."));
+  Type(w_->countBoxes[2], "1 2.a", Qt::Key_Tab);
+  QCOMPARE(w_->countBoxes[2]->text(), QString("1 2"));
   QCOMPARE(t_->services.beeps, 7);
-  Type(w_->Desc[3], "Any text: 1/2 & 3.5!", Qt::Key_Tab);
-  QCOMPARE(w_->Desc[3]->text(), QString("Any text: 1/2 & 3.5!"));
-  TypeText(w_->Desc[3], QString(40, u'x'));
-  QCOMPARE(w_->Desc[3]->text().size(), 40);
-  TypeText(w_->Project, QString(60, u'p'));
-  QCOMPARE(w_->Project->text().size(), 50);
+  Type(w_->descriptionBoxes[3], "Any text: 1/2 & 3.5!", Qt::Key_Tab);
+  QCOMPARE(w_->descriptionBoxes[3]->text(), QString("Any text: 1/2 & 3.5!"));
+  TypeText(w_->descriptionBoxes[3], QString(40, u'x'));
+  QCOMPARE(w_->descriptionBoxes[3]->text().size(), 40);
+  TypeText(w_->projectBox, QString(60, u'p'));
+  QCOMPARE(w_->projectBox->text().size(), 50);
   QCOMPARE(t_->services.beeps, 7);
 }
 
@@ -412,23 +414,25 @@ void WorksheetWindowTest::passingThroughAnEmptySizeBoxKeepsTheRow() {
   QFETCH(QString, passedBox);
   QFETCH(QString, typedThere);
   QFETCH(QStringList, expected);
-  Type(static_cast<TEdit*>(Box(sizeBox)), size);
-  TypeText(w_->Nob[1], "24");
-  QCOMPARE((QStringList{w_->Bpi[1]->text(), w_->Tot[1]->text(), w_->Total->text()}), expected);
+  Type(static_cast<EntryBox*>(Box(sizeBox)), size);
+  TypeText(w_->countBoxes[1], "24");
+  QCOMPARE((QStringList{w_->perInchBoxes[1]->text(), w_->lengthBoxes[1]->text(), w_->totalBox->text()}),
+           expected);
   QTest::mouseClick(Box(passedBox), Qt::LeftButton);
   QCOMPARE(NameOf(w_, QApplication::focusWidget()), passedBox);
   TypeText(Box(passedBox), typedThere);
-  QTest::mouseClick(w_->Desc[4], Qt::LeftButton);
+  QTest::mouseClick(w_->descriptionBoxes[4], Qt::LeftButton);
   QCOMPARE(NameOf(w_, QApplication::focusWidget()), QString("Desc5"));
-  QCOMPARE((QStringList{w_->Bpi[1]->text(), w_->Tot[1]->text(), w_->Total->text()}), expected);
-  QCOMPARE(static_cast<TEdit*>(Box(sizeBox))->text(), size);
-  QVERIFY(w_->Rows[1].MmValue > 0);
+  QCOMPARE((QStringList{w_->perInchBoxes[1]->text(), w_->lengthBoxes[1]->text(), w_->totalBox->text()}),
+           expected);
+  QCOMPARE(static_cast<EntryBox*>(Box(sizeBox))->text(), size);
+  QVERIFY(w_->rows[1].MmValue > 0);
   QCOMPARE(t_->services.messages.size(), 0);
   // Emptying the size box itself still removes the size.
   FocusWidget(Box(sizeBox));
-  static_cast<TEdit*>(Box(sizeBox))->clear();
-  QTest::mouseClick(w_->Desc[4], Qt::LeftButton);
-  QCOMPARE((QStringList{w_->Bpi[1]->text(), w_->Tot[1]->text(), w_->Total->text()}),
+  static_cast<EntryBox*>(Box(sizeBox))->clear();
+  QTest::mouseClick(w_->descriptionBoxes[4], Qt::LeftButton);
+  QCOMPARE((QStringList{w_->perInchBoxes[1]->text(), w_->lengthBoxes[1]->text(), w_->totalBox->text()}),
            (QStringList{"", "", "0.00"}));
 }
 
@@ -442,8 +446,8 @@ void WorksheetWindowTest::keyboardReachesEveryButton_data() {
   QTest::newRow("Ctrl+P prints") << "Inch1" << int(Qt::Key_P) << int(Qt::ControlModifier) << "printer dialog";
   QTest::newRow("F1 shows the worksheet help") << "Nob1" << int(Qt::Key_F1) << 0 << "help";
   QTest::newRow("F9 shows the calculator") << "Desc1" << int(Qt::Key_F9) << 0 << "calculator";
-  QTest::newRow("Enter on the focused Help button") << "HelpBtn" << int(Qt::Key_Return) << 0 << "help";
-  QTest::newRow("Space on the focused Clear button") << "ClearBtn" << int(Qt::Key_Space) << 0 << "cleared";
+  QTest::newRow("Enter on the focused Help button") << "helpButton" << int(Qt::Key_Return) << 0 << "help";
+  QTest::newRow("Space on the focused Clear button") << "clearButton" << int(Qt::Key_Space) << 0 << "cleared";
 }
 
 void WorksheetWindowTest::keyboardReachesEveryButton() {
@@ -451,29 +455,29 @@ void WorksheetWindowTest::keyboardReachesEveryButton() {
   QFETCH(int, key);
   QFETCH(int, modifiers);
   QFETCH(QString, effect);
-  THelpFrm* help = t_->app->HelpFrm();
-  help->HelpPageControl1->SetActivePage(help->TabSheet6);
-  Type(w_->Project, "Kept", Qt::Key_Tab);
+  HelpWindow* help = t_->app->helpWindow();
+  help->pages->SetActivePage(help->stoneSizePage);
+  Type(w_->projectBox, "Kept", Qt::Key_Tab);
   FocusWidget(Box(from));
   QTest::keyClick(Box(from), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
   if (effect == "open dialog") QTRY_COMPARE(t_->services.openRequests.size(), 1);
   if (effect == "save dialog") QTRY_COMPARE(t_->services.saveRequests.size(), 1);
   if (effect == "printer dialog") QTRY_COMPARE(t_->services.printerDialogs, 1);
-  if (effect == "calculator") QTRY_VERIFY(t_->app->CalculatorFrm()->isVisible());
+  if (effect == "calculator") QTRY_VERIFY(t_->app->calculatorWindow()->isVisible());
   if (effect == "help") {
     QTRY_VERIFY(help->isVisible());
-    QCOMPARE(help->HelpPageControl1->ActivePage(), help->TabSheet1);
+    QCOMPARE(help->pages->ActivePage(), help->worksheetPage);
   }
   if (effect == "cleared")
-    QTRY_COMPARE(w_->Project->text(), QString());
+    QTRY_COMPARE(w_->projectBox->text(), QString());
   else
-    QCOMPARE(w_->Project->text(), QString("Kept"));
+    QCOMPARE(w_->projectBox->text(), QString("Kept"));
   if (effect != "open dialog") QCOMPARE(t_->services.openRequests.size(), 0);
   if (effect != "save dialog") QCOMPARE(t_->services.saveRequests.size(), 0);
   if (effect != "printer dialog") QCOMPARE(t_->services.printerDialogs, 0);
   // The key is no character typed into the box.
   QCOMPARE(t_->services.beeps, 0);
-  if (auto* box = qobject_cast<TEdit*>(Box(from))) QCOMPARE(box->text(), QString());
+  if (auto* box = qobject_cast<EntryBox*>(Box(from))) QCOMPARE(box->text(), QString());
 }
 
 void WorksheetWindowTest::failedSizesKeepTheRow_data() {
@@ -514,9 +518,9 @@ void WorksheetWindowTest::failedSizesKeepTheRow() {
   QFETCH(QString, caption);
   QFETCH(QString, message);
   QFETCH(float, mmValue);
-  Type(w_->Mm[0], "4");
-  TypeText(w_->Nob[0], "100");
-  auto* edit = static_cast<TEdit*>(Box(box));
+  Type(w_->mmBoxes[0], "4");
+  TypeText(w_->countBoxes[0], "100");
+  auto* edit = static_cast<EntryBox*>(Box(box));
   FocusWidget(edit);
   edit->setText(pasted);  // pasted text passes no filter
   QTest::keyClick(edit, Qt::Key_Return);
@@ -524,9 +528,9 @@ void WorksheetWindowTest::failedSizesKeepTheRow() {
   QCOMPARE(t_->services.messages[0].caption, caption);
   QCOMPARE(t_->services.messages[0].text, message);
   QCOMPARE(t_->services.messages[0].icon, MessageIcon::Error);
-  QCOMPARE(w_->Rows[0].MmValue, mmValue);
-  QCOMPARE(w_->Bpi[0]->text(), QString("6.35"));
-  QCOMPARE(w_->Tot[0]->text(), QString("15.75"));
+  QCOMPARE(w_->rows[0].MmValue, mmValue);
+  QCOMPARE(w_->perInchBoxes[0]->text(), QString("6.35"));
+  QCOMPARE(w_->lengthBoxes[0]->text(), QString("15.75"));
   // Enter goes on to the next control (the inch box for a millimetre box), not
   // to the count as a successful size would.
   if (box.startsWith("Mm")) QCOMPARE(NameOf(w_, QApplication::focusWidget()), QString("Inch1"));
@@ -536,94 +540,94 @@ void WorksheetWindowTest::failedSizesKeepTheRow() {
 // already written and the emptied inch box stay, the length and total keep
 // what they showed, and the caret does not go on to the count.
 void WorksheetWindowTest::boxesWrittenBeforeAFailureStay() {
-  Type(w_->Inch[0], "1/4");
-  TypeText(w_->Nob[0], "2147483647");
-  QCOMPARE(w_->Tot[0]->text(), QString("5.36871E8"));
-  FocusWidget(w_->Mm[0]);
-  w_->Mm[0]->setText("3E38");  // pasted
-  QTest::keyClick(w_->Mm[0], Qt::Key_Return);
+  Type(w_->inchBoxes[0], "1/4");
+  TypeText(w_->countBoxes[0], "2147483647");
+  QCOMPARE(w_->lengthBoxes[0]->text(), QString("5.36871E8"));
+  FocusWidget(w_->mmBoxes[0]);
+  w_->mmBoxes[0]->setText("3E38");  // pasted
+  QTest::keyClick(w_->mmBoxes[0], Qt::Key_Return);
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].text, QString("Floating point overflow."));
-  QCOMPARE(w_->Inch[0]->text(), QString());
-  QCOMPARE(w_->Bpi[0]->text(), WorksheetNumberText(BeadsPerInchFromMm(3e38f)));
-  QCOMPARE(w_->Tot[0]->text(), QString("5.36871E8"));
-  QCOMPARE(w_->Total->text(), QString("5.36871E8"));
-  QCOMPARE(w_->Rows[0].MmValue, 3e38f);
+  QCOMPARE(w_->inchBoxes[0]->text(), QString());
+  QCOMPARE(w_->perInchBoxes[0]->text(), WorksheetNumberText(BeadsPerInchFromMm(3e38f)));
+  QCOMPARE(w_->lengthBoxes[0]->text(), QString("5.36871E8"));
+  QCOMPARE(w_->totalBox->text(), QString("5.36871E8"));
+  QCOMPARE(w_->rows[0].MmValue, 3e38f);
   QCOMPARE(NameOf(w_, QApplication::focusWidget()), QString("Inch1"));
 }
 
 void WorksheetWindowTest::clearEmptiesEverythingButTheFileName() {
   FillSample();
-  w_->LastWorksheetFile = dir_->filePath("kept.bws");
-  QTest::mouseClick(w_->ClearBtn, Qt::LeftButton);
+  w_->lastWorksheetFile = dir_->filePath("kept.bws");
+  QTest::mouseClick(w_->clearButton, Qt::LeftButton);
   for (const QString& text : AllTexts()) QCOMPARE(text, QString());
-  QCOMPARE(w_->TotalValue, 0.0f);
-  for (const WorksheetRowValues& row : w_->Rows) {
+  QCOMPARE(w_->totalValue, 0.0f);
+  for (const WorksheetRowValues& row : w_->rows) {
     QCOMPARE(row.MmValue, 0.0f);
     QCOMPARE(row.InchValue, 0.0f);
     QCOMPARE(row.BeadCount, 0);
     QCOMPARE(row.LengthValue, 0.0f);
   }
-  QCOMPARE(w_->LastWorksheetFile, dir_->filePath("kept.bws"));
-  QTest::mouseClick(w_->SaveBtn, Qt::LeftButton);
+  QCOMPARE(w_->lastWorksheetFile, dir_->filePath("kept.bws"));
+  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
   QCOMPARE(t_->services.saveRequests.size(), 1);
   QCOMPARE(t_->services.saveRequests[0].fileName, QString("kept.bws"));
   // A count typed after Clear works from a size of 0 again.
-  Type(w_->Nob[0], "5");
-  QCOMPARE(w_->Tot[0]->text(), QString("0.00"));
+  Type(w_->countBoxes[0], "5");
+  QCOMPARE(w_->lengthBoxes[0]->text(), QString("0.00"));
 }
 
 void WorksheetWindowTest::escapeHidesAndKeepsTheRows() {
   FillSample();
   const QStringList before = AllTexts();
-  FocusWidget(w_->Desc[6]);
-  QTest::keyClick(w_->Desc[6], Qt::Key_Escape);
+  FocusWidget(w_->descriptionBoxes[6]);
+  QTest::keyClick(w_->descriptionBoxes[6], Qt::Key_Escape);
   QTRY_VERIFY(!w_->isVisible());
-  QVERIFY(t_->app->MainFrm());
+  QVERIFY(t_->app->mainWindow());
   QCOMPARE(t_->quitRequests, 0);
-  QTest::mouseClick(t_->app->MainFrm()->WorksheetBtn, Qt::LeftButton);
+  QTest::mouseClick(t_->app->mainWindow()->worksheetButton, Qt::LeftButton);
   QVERIFY(w_->isVisible());
   QCOMPARE(AllTexts(), before);
-  QTest::mouseClick(w_->CloseBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->closeButton, Qt::LeftButton);
   QVERIFY(!w_->isVisible());
 }
 
 void WorksheetWindowTest::calculatorAndHelpButtons() {
-  THelpFrm* help = t_->app->HelpFrm();
-  help->HelpPageControl1->SetActivePage(help->TabSheet6);
+  HelpWindow* help = t_->app->helpWindow();
+  help->pages->SetActivePage(help->stoneSizePage);
   w_->show();
-  QVERIFY(!t_->app->CalculatorFrm()->isVisible());
-  QTest::mouseClick(w_->CalculatorBtn, Qt::LeftButton);
-  QVERIFY(t_->app->CalculatorFrm()->isVisible());
-  QTest::mouseClick(w_->HelpBtn, Qt::LeftButton);
+  QVERIFY(!t_->app->calculatorWindow()->isVisible());
+  QTest::mouseClick(w_->calculatorButton, Qt::LeftButton);
+  QVERIFY(t_->app->calculatorWindow()->isVisible());
+  QTest::mouseClick(w_->helpButton, Qt::LeftButton);
   QVERIFY(help->isVisible());
-  QCOMPARE(help->HelpPageControl1->ActivePage(), help->TabSheet1);
+  QCOMPARE(help->pages->ActivePage(), help->worksheetPage);
   // Each shortcut shows in its button's tooltip.
-  QCOMPARE(w_->LoadBtn->toolTip(), QString("Load (Ctrl+O)"));
-  QCOMPARE(w_->SaveBtn->toolTip(), QString("Save (Ctrl+S)"));
-  QCOMPARE(w_->PrintBtn->toolTip(), QString("Print (Ctrl+P)"));
-  QCOMPARE(w_->CalculatorBtn->toolTip(), QString("Calculator (F9)"));
-  QCOMPARE(w_->HelpBtn->toolTip(), QString("Help (F1)"));
-  QCOMPARE(w_->ClearBtn->toolTip(), QString("Clear All"));
-  QCOMPARE(w_->CloseBtn->toolTip(), QString("Close (Esc)"));
+  QCOMPARE(w_->loadButton->toolTip(), QString("Load (Ctrl+O)"));
+  QCOMPARE(w_->saveButton->toolTip(), QString("Save (Ctrl+S)"));
+  QCOMPARE(w_->printButton->toolTip(), QString("Print (Ctrl+P)"));
+  QCOMPARE(w_->calculatorButton->toolTip(), QString("Calculator (F9)"));
+  QCOMPARE(w_->helpButton->toolTip(), QString("Help (F1)"));
+  QCOMPARE(w_->clearButton->toolTip(), QString("Clear All"));
+  QCOMPARE(w_->closeButton->toolTip(), QString("Close (Esc)"));
 }
 
 // ---- file -----------------------------------------------------------------
 
 void WorksheetWindowTest::saveClearLoadGivesEveryBoxBack() {
   FillSample();
-  w_->Desc[4]->setText("  Clasp  ");  // blanks around a description are not kept
+  w_->descriptionBoxes[4]->setText("  Clasp  ");  // blanks around a description are not kept
   const QStringList before = AllTexts();
-  const float totalBefore = w_->TotalValue;
-  QCOMPARE(w_->Total->text(), QString("18.75"));
+  const float totalBefore = w_->totalValue;
+  QCOMPARE(w_->totalBox->text(), QString("18.75"));
   const QString path = dir_->filePath("necklace.bws");
   t_->services.saveAnswers.push_back(path);
-  QTest::mouseClick(w_->SaveBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].icon, MessageIcon::Information);
   QCOMPARE(t_->services.messages[0].caption, QString("Information"));
   QCOMPARE(t_->services.messages[0].text, QString("Success:  Bead Worksheet Saved."));
-  QCOMPARE(w_->LastWorksheetFile, path);
+  QCOMPARE(w_->lastWorksheetFile, path);
 
   const QByteArray bytes = ReadFile(path);
   QCOMPARE(bytes.count("\r\n"), 11);
@@ -632,26 +636,26 @@ void WorksheetWindowTest::saveClearLoadGivesEveryBoxBack() {
   QCOMPARE(bytes.split('\n').value(3), QByteArray("3\t\t\t\t007\r"));
   QCOMPARE(bytes.split('\n').value(5), QByteArray("5\t  Clasp  \t\t\t\r"));
 
-  QTest::mouseClick(w_->ClearBtn, Qt::LeftButton);
-  FocusWidget(w_->Mm[8]);
+  QTest::mouseClick(w_->clearButton, Qt::LeftButton);
+  FocusWidget(w_->mmBoxes[8]);
   t_->services.openAnswers.push_back(path);
-  QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 1);
   QStringList expected = before;
   expected[2 + 4 * 6] = "Clasp";  // Desc5
   expected[2 + 2 * 6 + 3] = "7";  // Nob3: plain decimal
   QCOMPARE(AllTexts(), expected);
-  QCOMPARE(w_->TotalValue, totalBefore);
+  QCOMPARE(w_->totalValue, totalBefore);
   QCOMPARE(NameOf(w_, QApplication::focusWidget()), QString("Desc1"));
 }
 
 void WorksheetWindowTest::dialogsStartWhereTheLastFileIs() {
-  const QString folder = t_->app->MainFrm()->WorksheetFolder;
+  const QString folder = t_->app->mainWindow()->worksheetFolder;
   QVERIFY(folder.endsWith("/Worksheet/"));
-  QTest::mouseClick(w_->SaveBtn, Qt::LeftButton);  // cancelled
-  QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);  // cancelled
+  QTest::mouseClick(w_->saveButton, Qt::LeftButton);  // cancelled
+  QTest::mouseClick(w_->loadButton, Qt::LeftButton);  // cancelled
   QCOMPARE(t_->services.messages.size(), 0);
-  QVERIFY(w_->LastWorksheetFile.isEmpty());
+  QVERIFY(w_->lastWorksheetFile.isEmpty());
   const FileDialogRequest save = t_->services.saveRequests.at(0);
   QCOMPARE(save.title, QString("Save Bead Worksheet"));
   QCOMPARE(save.filter,
@@ -668,17 +672,17 @@ void WorksheetWindowTest::dialogsStartWhereTheLastFileIs() {
   QCOMPARE(open.directory, folder);
 
   t_->services.saveAnswers.push_back(dir_->filePath("first.bws"));
-  QTest::mouseClick(w_->SaveBtn, Qt::LeftButton);
-  QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
+  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
   QCOMPARE(t_->services.openRequests.at(1).directory, dir_->path() + "/");
   QCOMPARE(t_->services.openRequests.at(1).fileName, QString("first.bws"));
 
   QDir(dir_->path()).mkdir("other");
   const QString second = WriteFile("other/second.bws", "Second\r\n");
   t_->services.openAnswers.push_back(second);
-  QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
-  QCOMPARE(w_->Project->text(), QString("Second"));
-  QTest::mouseClick(w_->SaveBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
+  QCOMPARE(w_->projectBox->text(), QString("Second"));
+  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
   QCOMPARE(t_->services.saveRequests.last().directory, dir_->path() + "/other/");
   QCOMPARE(t_->services.saveRequests.last().fileName, QString("second.bws"));
 }
@@ -688,14 +692,14 @@ void WorksheetWindowTest::loadingAMissingFileSaysSo() {
   const QStringList before = AllTexts();
   const QString missing = dir_->filePath("missing.bws");
   t_->services.openAnswers.push_back(missing);
-  QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].icon, MessageIcon::Error);
   QCOMPARE(t_->services.messages[0].caption, QString("Orvane"));
   QCOMPARE(t_->services.messages[0].text,
            QStringLiteral("Cannot load the worksheet %1: %2.").arg(missing, qt_error_string(ENOENT)));
   QCOMPARE(AllTexts(), before);
-  QVERIFY(w_->LastWorksheetFile.isEmpty());
+  QVERIFY(w_->lastWorksheetFile.isEmpty());
 }
 
 // A hand-made file may hold what the window cannot work out: it loads as the
@@ -721,19 +725,22 @@ void WorksheetWindowTest::oddFieldsInAFileLoadAsTheWindowReadsThem() {
       WriteFile("odd.bws", "Other project\r\n1\tOther\t8\t\t3\r\n2\t\t\t\t\r\n3\t\t\t\t\r\n4\t\t\t\t\r\n" +
                                oddLine + "\r\n");
   t_->services.openAnswers.push_back(path);
-  QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
   QStringList shown;
   for (const RecordedMessage& m : t_->services.messages) shown << m.text;
   QCOMPARE(shown, messages);
-  QCOMPARE(w_->Project->text(), QString("Other project"));
-  QCOMPARE(w_->Desc[4]->text(), QString("X"));
-  QCOMPARE((QStringList{w_->Mm[4]->text(), w_->Nob[4]->text(), w_->Bpi[4]->text(), w_->Tot[4]->text()}),
+  QCOMPARE(w_->projectBox->text(), QString("Other project"));
+  QCOMPARE(w_->descriptionBoxes[4]->text(), QString("X"));
+  QCOMPARE((QStringList{w_->mmBoxes[4]->text(), w_->countBoxes[4]->text(), w_->perInchBoxes[4]->text(),
+                        w_->lengthBoxes[4]->text()}),
            row5);
-  QCOMPARE(w_->Rows[4].BeadCount, 0);
+  QCOMPARE(w_->rows[4].BeadCount, 0);
   // Nothing of the sample worksheet is left.
-  QCOMPARE(w_->Tot[0]->text(), QString("0.94"));
-  QCOMPARE(w_->Desc[1]->text() + w_->Nob[1]->text() + w_->Bpi[1]->text() + w_->Nob[2]->text(), QString());
-  QCOMPARE(w_->Total->text(), QString("0.94"));
+  QCOMPARE(w_->lengthBoxes[0]->text(), QString("0.94"));
+  QCOMPARE(w_->descriptionBoxes[1]->text() + w_->countBoxes[1]->text() + w_->perInchBoxes[1]->text() +
+               w_->countBoxes[2]->text(),
+           QString());
+  QCOMPARE(w_->totalBox->text(), QString("0.94"));
 }
 
 void WorksheetWindowTest::savedOddRowsLoadBackTheSame_data() {
@@ -797,13 +804,13 @@ void WorksheetWindowTest::savedOddRowsLoadBackTheSame() {
   QFETCH(QString, count);
   QFETCH(bool, pasted);
   QFETCH(QString, loaded);
-  Type(w_->Desc[0], "Crystal rondelle");
-  Type(w_->Mm[0], "4");
-  Type(w_->Nob[0], "100");
-  Type(w_->Desc[2], "Odd row");
-  EnterText(w_->Mm[2], mm, pasted);
-  EnterText(w_->Inch[2], inch, pasted);
-  EnterText(w_->Nob[2], count, pasted);
+  Type(w_->descriptionBoxes[0], "Crystal rondelle");
+  Type(w_->mmBoxes[0], "4");
+  Type(w_->countBoxes[0], "100");
+  Type(w_->descriptionBoxes[2], "Odd row");
+  EnterText(w_->mmBoxes[2], mm, pasted);
+  EnterText(w_->inchBoxes[2], inch, pasted);
+  EnterText(w_->countBoxes[2], count, pasted);
   const QStringList results = Results();
   QStringList typingMessages;
   for (const RecordedMessage& m : t_->services.messages) typingMessages << m.text;
@@ -811,20 +818,22 @@ void WorksheetWindowTest::savedOddRowsLoadBackTheSame() {
 
   const QString path = dir_->filePath("odd.bws");
   t_->services.saveAnswers.push_back(path);
-  QTest::mouseClick(w_->SaveBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].text, QString("Success:  Bead Worksheet Saved."));
   t_->services.messages.clear();
-  QTest::mouseClick(w_->ClearBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->clearButton, Qt::LeftButton);
 
   t_->services.openAnswers.push_back(path);
-  QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
   QStringList loadingMessages;
   for (const RecordedMessage& m : t_->services.messages) loadingMessages << m.text;
   QCOMPARE(loadingMessages, typingMessages);
   QCOMPARE(Results(), results);
-  QCOMPARE(w_->Mm[2]->text() + u'|' + w_->Inch[2]->text() + u'|' + w_->Nob[2]->text(), loaded);
-  QCOMPARE(w_->Desc[0]->text() + w_->Desc[2]->text(), QString("Crystal rondelleOdd row"));
+  QCOMPARE(w_->mmBoxes[2]->text() + u'|' + w_->inchBoxes[2]->text() + u'|' + w_->countBoxes[2]->text(),
+           loaded);
+  QCOMPARE(w_->descriptionBoxes[0]->text() + w_->descriptionBoxes[2]->text(),
+           QString("Crystal rondelleOdd row"));
 }
 
 // Load a full worksheet, then a file of sizes that cannot be worked out:
@@ -833,8 +842,8 @@ void WorksheetWindowTest::loadLeavesNothingOfThePreviousWorksheet() {
   QByteArray good = "Good\r\n";
   for (int k = 1; k <= kWorksheetRows; ++k) good += QByteArray::number(k) + "\tRow\t4\t\t100\r\n";
   t_->services.openAnswers.push_back(WriteFile("good.bws", good));
-  QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
-  QCOMPARE(w_->Total->text(), QString("157.48"));
+  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
+  QCOMPARE(w_->totalBox->text(), QString("157.48"));
   QCOMPARE(t_->services.messages.size(), 0);
 
   const QString bad = WriteFile("bad.bws",
@@ -847,21 +856,21 @@ void WorksheetWindowTest::loadLeavesNothingOfThePreviousWorksheet() {
                                 "6\tF\t1E40\t\t2\r\n"
                                 "7\tG\t4\t\t100\r\n");
   t_->services.openAnswers.push_back(bad);
-  QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
   const struct {
     const char* bpi;
     const char* length;
   } rows[kWorksheetRows] = {{"", "0.00"}, {"", ""},          {"", "0.00"}, {"", "0.00"}, {"", "0.00"},
                             {"", "0.00"}, {"6.35", "15.75"}, {"", ""},     {"", ""},     {"", ""}};
   for (int i = 0; i < kWorksheetRows; ++i) {
-    QCOMPARE(w_->Bpi[i]->text(), QString(rows[i].bpi));
-    QCOMPARE(w_->Tot[i]->text(), QString(rows[i].length));
-    if (i != 6) QCOMPARE(w_->Rows[i].MmValue, 0.0f);
-    if (i != 6) QCOMPARE(w_->Rows[i].LengthValue, 0.0f);
+    QCOMPARE(w_->perInchBoxes[i]->text(), QString(rows[i].bpi));
+    QCOMPARE(w_->lengthBoxes[i]->text(), QString(rows[i].length));
+    if (i != 6) QCOMPARE(w_->rows[i].MmValue, 0.0f);
+    if (i != 6) QCOMPARE(w_->rows[i].LengthValue, 0.0f);
   }
-  QCOMPARE(w_->Total->text(), QString("15.75"));
-  QCOMPARE(w_->TotalValue, w_->Rows[6].LengthValue);
-  QCOMPARE(w_->Mm[2]->text(), QString("-8"));  // shown, and refused as a typed one is
+  QCOMPARE(w_->totalBox->text(), QString("15.75"));
+  QCOMPARE(w_->totalValue, w_->rows[6].LengthValue);
+  QCOMPARE(w_->mmBoxes[2]->text(), QString("-8"));  // shown, and refused as a typed one is
   QStringList shown;
   for (const RecordedMessage& m : t_->services.messages) shown << m.text;
   QCOMPARE(shown, (QStringList{"Floating point division by zero.", "Floating point division by zero.",
@@ -871,76 +880,77 @@ void WorksheetWindowTest::loadLeavesNothingOfThePreviousWorksheet() {
 }
 
 void WorksheetWindowTest::loadEdgeCases() {
-  Type(w_->Nob[1], "9");  // a count the file does not have
+  Type(w_->countBoxes[1], "9");  // a count the file does not have
   const QString longProject(63, u'P');
   const QString longDesc(55, u'D');
   const QString path = WriteFile(
       "edge.bws", (longProject + "\r\n1\t" + longDesc + "\t4\t1/4\t10\r\n2\t\t6\t\t\r\n").toLatin1());
   t_->services.openAnswers.push_back(path);
-  QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 0);
-  QCOMPARE(w_->Project->text(), longProject);
-  QCOMPARE(w_->Desc[0]->text(), longDesc);
+  QCOMPARE(w_->projectBox->text(), longProject);
+  QCOMPARE(w_->descriptionBoxes[0]->text(), longDesc);
   // both sizes: the millimetre one wins
-  QCOMPARE(w_->Mm[0]->text(), QString("4"));
-  QCOMPARE(w_->Inch[0]->text(), QString());
-  QCOMPARE(w_->Tot[0]->text(), QString("1.57"));
+  QCOMPARE(w_->mmBoxes[0]->text(), QString("4"));
+  QCOMPARE(w_->inchBoxes[0]->text(), QString());
+  QCOMPARE(w_->lengthBoxes[0]->text(), QString("1.57"));
   // the count the file leaves empty is gone
-  QCOMPARE(w_->Nob[1]->text(), QString());
-  QCOMPARE(w_->Rows[1].BeadCount, 0);
-  QCOMPARE(w_->Tot[1]->text(), QString());
-  QCOMPARE(w_->Total->text(), QString("1.57"));
+  QCOMPARE(w_->countBoxes[1]->text(), QString());
+  QCOMPARE(w_->rows[1].BeadCount, 0);
+  QCOMPARE(w_->lengthBoxes[1]->text(), QString());
+  QCOMPARE(w_->totalBox->text(), QString("1.57"));
   // a long loaded text can be shortened but not grown again
-  FocusWidget(w_->Desc[0]);
-  w_->Desc[0]->end(false);
-  QTest::keyClick(w_->Desc[0], Qt::Key_Backspace);
-  TypeText(w_->Desc[0], "xy");
-  QCOMPARE(w_->Desc[0]->text(), longDesc.left(54));
+  FocusWidget(w_->descriptionBoxes[0]);
+  w_->descriptionBoxes[0]->end(false);
+  QTest::keyClick(w_->descriptionBoxes[0], Qt::Key_Backspace);
+  TypeText(w_->descriptionBoxes[0], "xy");
+  QCOMPARE(w_->descriptionBoxes[0]->text(), longDesc.left(54));
 
   // LF line ends: one long project line, every row empty
   const QString lfOnly = WriteFile("unix.bws", "Unix\n1\tA\t4\t\t10\n");
   t_->services.openAnswers.push_back(lfOnly);
-  QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
-  QCOMPARE(w_->Project->text(), QString("Unix\n1\tA\t4\t\t10\n"));
+  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
+  QCOMPARE(w_->projectBox->text(), QString("Unix\n1\tA\t4\t\t10\n"));
   for (int i = 0; i < kWorksheetRows; ++i)
-    QCOMPARE(w_->Desc[i]->text() + w_->Mm[i]->text() + w_->Tot[i]->text(), QString());
-  QCOMPARE(w_->Total->text(), QString("0.00"));
+    QCOMPARE(w_->descriptionBoxes[i]->text() + w_->mmBoxes[i]->text() + w_->lengthBoxes[i]->text(),
+             QString());
+  QCOMPARE(w_->totalBox->text(), QString("0.00"));
 }
 
 void WorksheetWindowTest::badFractionIsReportedAndTheLoadGoesOn() {
   const QString path = WriteFile("fraction.bws", "P\r\n1\tA\t\t1/x\t5\r\n2\tB\t4\t\t100\r\n");
   t_->services.openAnswers.push_back(path);
-  QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 1);  // once for the row, not again for its reading
   for (const RecordedMessage& m : t_->services.messages) {
     QCOMPARE(m.caption, QString("Error"));
     QCOMPARE(m.text, QString("Cannot convert Fraction to Decimal."));
   }
-  QCOMPARE(w_->Inch[0]->text(), QString("1/x"));
-  QCOMPARE(w_->Nob[0]->text(), QString("5"));
-  QCOMPARE(w_->Tot[1]->text(), QString("15.75"));
-  QCOMPARE(w_->Total->text(), QString("15.75"));
+  QCOMPARE(w_->inchBoxes[0]->text(), QString("1/x"));
+  QCOMPARE(w_->countBoxes[0]->text(), QString("5"));
+  QCOMPARE(w_->lengthBoxes[1]->text(), QString("15.75"));
+  QCOMPARE(w_->totalBox->text(), QString("15.75"));
 }
 
 void WorksheetWindowTest::zeroSizeInAFileStillLoadsTheRest() {
   const QString path = WriteFile("zero.bws", "P\r\n1\tA\t0\t\t5\r\n2\tB\t4\t\t100\r\n");
   t_->services.openAnswers.push_back(path);
-  QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].text, QString("Floating point division by zero."));
-  QCOMPARE(w_->Nob[0]->text(), QString("5"));
-  QCOMPARE(w_->Tot[0]->text(), QString("0.00"));
-  QCOMPARE(w_->Nob[1]->text(), QString("100"));
-  QCOMPARE(w_->Total->text(), QString("15.75"));
+  QCOMPARE(w_->countBoxes[0]->text(), QString("5"));
+  QCOMPARE(w_->lengthBoxes[0]->text(), QString("0.00"));
+  QCOMPARE(w_->countBoxes[1]->text(), QString("100"));
+  QCOMPARE(w_->totalBox->text(), QString("15.75"));
 }
 
 void WorksheetWindowTest::characterOutsideTheCodePageRefusesTheSave() {
   const QByteArray old = "Old\r\n";
   const QString path = WriteFile("old.bws", old);
   FillSample();
-  w_->Desc[2]->setText(QString::fromUtf8("Perły z Łodzi"));
+  w_->descriptionBoxes[2]->setText(QString::fromUtf8("Perły z Łodzi"));
   t_->services.saveAnswers.push_back(path);
-  QTest::mouseClick(w_->SaveBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].caption, QString("Error"));
   QCOMPARE(t_->services.messages[0].icon, MessageIcon::Error);
@@ -959,8 +969,8 @@ void WorksheetWindowTest::longLinesKeepEveryKeyQuick() {
   const QByteArray huge(1900 * 1000, 'p');
   const QString path = WriteFile("long.bws", huge + "\r\n1\t" + huge + "\t4\t\t12\r\n");
   t_->services.openAnswers.push_back(path);
-  QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
-  QCOMPARE(w_->Tot[0]->text(), QString("1.89"));
+  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
+  QCOMPARE(w_->lengthBoxes[0]->text(), QString("1.89"));
 
   // Each key or paste, with the repainting it brings, answers at once.
   QApplication::clipboard()->setText(QString(10 * 1000 * 1000, u'7'));
@@ -974,8 +984,10 @@ void WorksheetWindowTest::longLinesKeepEveryKeyQuick() {
   };
   // A loaded text longer than the typing limit may only be shortened.
   const QString shortened(kBoxCapacity - 1, u'p');
-  const std::pair<TEdit*, QString> boxes[] = {
-      {w_->Project, shortened}, {w_->Desc[0], shortened}, {w_->Mm[1], "65"}, {w_->Nob[1], "65"}};
+  const std::pair<EntryBox*, QString> boxes[] = {{w_->projectBox, shortened},
+                                                 {w_->descriptionBoxes[0], shortened},
+                                                 {w_->mmBoxes[1], "65"},
+                                                 {w_->countBoxes[1], "65"}};
   for (const auto& [box, typed] : boxes) {
     timer.start();
     FocusWidget(box);
@@ -1025,7 +1037,7 @@ void WorksheetWindowTest::failedSaveReportsTheError() {
   FillSample();
   const QString path = dir_->filePath(target);
   t_->services.saveAnswers.push_back(path);
-  QTest::mouseClick(w_->SaveBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
   permissions.reset();
   QFile::setPermissions(dir_->filePath("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   QCOMPARE(t_->services.messages.size(), 1);
@@ -1033,7 +1045,7 @@ void WorksheetWindowTest::failedSaveReportsTheError() {
   QCOMPARE(t_->services.messages[0].caption, QString("Orvane"));
   QCOMPARE(t_->services.messages[0].text,
            QStringLiteral("Cannot save the worksheet to %1: %2.").arg(path, qt_error_string(reason)));
-  QCOMPARE(w_->LastWorksheetFile, path);
+  QCOMPARE(w_->lastWorksheetFile, path);
   QVERIFY(!QFileInfo(path).isFile());
 }
 
@@ -1046,15 +1058,15 @@ void WorksheetWindowTest::fullDiskKeepsTheOldFile() {
   FillSample();
   const QString path = folder + "/necklace.bws";
   t_->services.saveAnswers.push_back(path);
-  QTest::mouseClick(w_->SaveBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
   QCOMPARE(t_->services.messages.value(0).text, QString("Success:  Bead Worksheet Saved."));
   const QByteArray old = ReadFile(path);
   QVERIFY(FillDisk(folder + "/filler") > 0);
 
-  Type(w_->Desc[6], "A longer worksheet");
+  Type(w_->descriptionBoxes[6], "A longer worksheet");
   t_->services.messages.clear();
   t_->services.saveAnswers.push_back(path);
-  QTest::mouseClick(w_->SaveBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].caption, QString("Orvane"));
   QCOMPARE(t_->services.messages[0].text,
@@ -1071,7 +1083,7 @@ void WorksheetWindowTest::failedLoadNamesTheFileAndTheReason() {
   ObeyFilePermissions permissions;
   if (!permissions.Active()) QSKIP(qPrintable(permissions.Why()));
   t_->services.openAnswers.push_back(path);
-  QTest::mouseClick(w_->LoadBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].caption, QString("Orvane"));
   QCOMPARE(t_->services.messages[0].text,
@@ -1112,8 +1124,8 @@ void WorksheetWindowTest::reportValues() {
   QFETCH(QString, name);
   QFETCH(QString, value);
   FillSample();
-  w_->Desc[1]->setText("   Seed beads ");
-  const std::optional<QString> got = w_->Report1GetValue(name);
+  w_->descriptionBoxes[1]->setText("   Seed beads ");
+  const std::optional<QString> got = w_->reportValue(name);
   QCOMPARE(got.has_value(), !value.isNull());
   if (got) QCOMPARE(*got, value);
 }
@@ -1127,9 +1139,9 @@ QString WorksheetWindowTest::Pdf(const QString& name) {
 
 void WorksheetWindowTest::printsThePageAsItIsNow() {
   FillSample();
-  w_->Desc[1]->setText("   Seed beads");
+  w_->descriptionBoxes[1]->setText("   Seed beads");
   t_->services.printToPdf = dir_->filePath("page.pdf");
-  QTest::mouseClick(w_->PrintBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->printButton, Qt::LeftButton);
   QCOMPARE(t_->services.printerDialogs, 1);
   QCOMPARE(t_->services.messages.size(), 0);
   const QString text = Pdf("page.pdf");
@@ -1167,10 +1179,10 @@ void WorksheetWindowTest::printsThePageAsItIsNow() {
            qPrintable(text));
 
   // The next press prints what the boxes hold then.
-  QTest::mouseClick(w_->ClearBtn, Qt::LeftButton);
-  Type(w_->Project, "Second try", Qt::Key_Tab);
+  QTest::mouseClick(w_->clearButton, Qt::LeftButton);
+  Type(w_->projectBox, "Second try", Qt::Key_Tab);
   t_->services.printToPdf = dir_->filePath("second.pdf");
-  QTest::mouseClick(w_->PrintBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->printButton, Qt::LeftButton);
   const QString second = Pdf("second.pdf");
   QVERIFY(second.contains("Second try"));
   QVERIFY(!second.contains("Crystal"));
@@ -1181,7 +1193,7 @@ void WorksheetWindowTest::printsThePageAsItIsNow() {
 void WorksheetWindowTest::cancelledPrinterDialogPrintsNothing() {
   FillSample();
   const QStringList before = AllTexts();
-  QTest::mouseClick(w_->PrintBtn, Qt::LeftButton);
+  QTest::mouseClick(w_->printButton, Qt::LeftButton);
   QCOMPARE(t_->services.printerDialogs, 1);
   QCOMPARE(t_->services.messages.size(), 0);
   QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList());
@@ -1193,11 +1205,11 @@ void WorksheetWindowTest::numberHeadingsTakeTwoLinesOverTheirColumns() {
   const struct {
     const char* heading;
     QWidget* box;
-  } columns[] = {{"Size MM", w_->Mm[0]},
-                 {"Size Inch", w_->Inch[0]},
-                 {"Number of Beads", w_->Nob[0]},
-                 {"Beads per Inch", w_->Bpi[0]},
-                 {"Length Inches", w_->Tot[0]}};
+  } columns[] = {{"Size MM", w_->mmBoxes[0]},
+                 {"Size Inch", w_->inchBoxes[0]},
+                 {"Number of Beads", w_->countBoxes[0]},
+                 {"Beads per Inch", w_->perInchBoxes[0]},
+                 {"Length Inches", w_->lengthBoxes[0]}};
   for (const auto& c : columns) {
     QLabel* label = nullptr;
     for (QLabel* l : w_->findChildren<QLabel*>())

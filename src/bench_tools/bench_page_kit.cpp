@@ -1,0 +1,110 @@
+#include "bench_tools/bench_page_kit.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+
+#include "platform/desktop_services.h"
+#include "platform/guarded_connect.h"
+#include "widgets/entry_box.h"
+#include "widgets/look.h"
+
+namespace orvane {
+
+namespace {
+constexpr int kBoxWidth = 100;
+constexpr int kBoxHeight = 24;
+}  // namespace
+
+void styleBenchPage(QWidget* page) {
+  SetBackground(page, SystemColor(SysColor::Light3D));
+  page->setFont(MakeFont(QStringLiteral("Arial"), 15));
+}
+
+QGridLayout* benchGrid(QWidget* page) {
+  auto* grid = new QGridLayout(page);
+  grid->setContentsMargins(12, 14, 12, 12);
+  grid->setHorizontalSpacing(8);
+  grid->setVerticalSpacing(6);
+  return grid;
+}
+
+EntryBox* makeBenchBox(QWidget* page, const QString& accessibleName, KeyFilterKind kind,
+                       DesktopServices& services, std::function<void()> onEnter) {
+  auto* box = new EntryBox(page);
+  box->setAccessibleName(accessibleName);
+  box->setFixedSize(kBoxWidth, kBoxHeight);
+  box->SetKeyFilter(kind, services);
+  if (onEnter) GuardedConnect(box, &EntryBox::calculationWanted, page, std::move(onEnter));
+  return box;
+}
+
+EntryBox* makeBenchResult(QWidget* page, const QString& accessibleName) {
+  auto* box = new EntryBox(page);
+  box->setAccessibleName(accessibleName);
+  box->setFixedSize(kBoxWidth, kBoxHeight);
+  box->SetReadOnlyBox(true);
+  box->setFocusPolicy(Qt::StrongFocus);
+  return box;
+}
+
+QComboBox* makeBenchList(QWidget* page, const QString& accessibleName, const QStringList& items,
+                         const QString& placeholder) {
+  auto* list = new QComboBox(page);
+  list->setAccessibleName(accessibleName);
+  list->addItems(items);
+  list->setMaxVisibleItems(16);
+  if (!placeholder.isEmpty()) {
+    list->setPlaceholderText(placeholder);
+    list->setCurrentIndex(-1);
+  }
+  return list;
+}
+
+QLabel* makeBenchCaption(QWidget* page, const QString& text, QWidget* buddy) {
+  auto* label = new QLabel(text, page);
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  label->setBuddy(buddy);
+  return label;
+}
+
+QLabel* makeBenchNote(QWidget* page, const QString& text, Qt::Alignment align) {
+  auto* label = new QLabel(text, page);
+  label->setAlignment(align);
+  return label;
+}
+
+void setBoxText(EntryBox* box, const QString& text) {
+  if (box->text() != text) box->setText(text);
+}
+
+BenchSize BenchSizeBoxes::texts() const { return {mm->text(), inch->text(), source}; }
+
+void BenchSizeBoxes::show(const BenchSize& shown) {
+  setBoxText(mm, shown.mm);
+  setBoxText(inch, shown.inch);
+  source = shown.source;
+}
+
+void makeBenchSizeBoxes(QWidget* page, BenchSizeBoxes& boxes, const QString& name, DesktopServices& services,
+                        std::function<void(EntryBox*)> onEnter, std::function<void()> edited) {
+  boxes.mm = makeBenchBox(page, name + QStringLiteral(" in mm"), KeyFilterKind::mmBox, services, {});
+  boxes.inch = makeBenchBox(page, name + QStringLiteral(" in inches"), KeyFilterKind::inchBox, services, {});
+  for (EntryBox* box : {boxes.mm, boxes.inch}) {
+    const KeyFilterKind kind = box == boxes.mm ? KeyFilterKind::mmBox : KeyFilterKind::inchBox;
+    box->SetKeyFilter(kind, services);
+    GuardedConnect(box, &EntryBox::calculationWanted, page, [onEnter, box] { onEnter(box); });
+    const BenchUnit unit = box == boxes.mm ? BenchUnit::Mm : BenchUnit::Inch;
+    GuardedConnect(box, &QLineEdit::textEdited, page, [&boxes, unit, edited] {
+      boxes.source = unit;
+      if (edited) edited();
+    });
+  }
+}
+
+void focusBenchBox(EntryBox* box) {
+  box->setFocus(Qt::OtherFocusReason);
+  box->selectAll();
+}
+
+}  // namespace orvane

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "core/bench_size_input.h"
+#include "core/key_filter.h"
+
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QWidget;
+
+namespace orvane {
+
+class DesktopServices;
+class EntryBox;
+
+// The parts the bench calculator pages are built of, so that the four pages
+// look and behave alike: the Metal Calculator's face and font, entry boxes
+// with the program's key filters, read-only result boxes that Tab still
+// reaches (to be read aloud and copied), and captions tied to their boxes.
+
+// The page's face: the Metal Calculator's background and font.
+void styleBenchPage(QWidget* page);
+
+// A grid with the page's margins and spacing, laid on the page.
+QGridLayout* benchGrid(QWidget* page);
+
+// A number box: the key filter of its kind, Enter running `onEnter`.
+EntryBox* makeBenchBox(QWidget* page, const QString& accessibleName, KeyFilterKind kind,
+                       DesktopServices& services, std::function<void()> onEnter);
+
+// A result: read-only, yet reached by Tab.
+EntryBox* makeBenchResult(QWidget* page, const QString& accessibleName);
+
+// A pick list; `placeholder` shown while nothing is picked (then none is).
+QComboBox* makeBenchList(QWidget* page, const QString& accessibleName, const QStringList& items,
+                         const QString& placeholder = {});
+
+// A caption right-aligned before its box; Alt and the marked letter go to it.
+QLabel* makeBenchCaption(QWidget* page, const QString& text, QWidget* buddy);
+
+// A small heading or unit label ("mm", "inches").
+QLabel* makeBenchNote(QWidget* page, const QString& text,
+                      Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
+
+// A box gets a text only when it differs, so that a box left as it was keeps
+// its caret, selection and undo history.
+void setBoxText(EntryBox* box, const QString& text);
+
+// Two boxes of one size: typing in one makes it the source that Enter reads.
+struct BenchSizeBoxes {
+  EntryBox* mm = nullptr;
+  EntryBox* inch = nullptr;
+  BenchUnit source = BenchUnit::Mm;
+
+  BenchSize texts() const;
+  void show(const BenchSize& shown);
+};
+// Makes both boxes, named "<name> in mm" and "<name> in inches"; `edited`
+// runs when the user types in either.
+void makeBenchSizeBoxes(QWidget* page, BenchSizeBoxes& boxes, const QString& name, DesktopServices& services,
+                        std::function<void(EntryBox*)> onEnter, std::function<void()> edited = {});
+
+// Moves the caret into a box the calculation still needs, its text selected.
+void focusBenchBox(EntryBox* box);
+
+}  // namespace orvane

@@ -1,0 +1,86 @@
+#include "bench_tools/bench_window.h"
+
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <utility>
+#include <vector>
+
+#include "bench_tools/casting_page.h"
+#include "bench_tools/gauge_page.h"
+#include "bench_tools/jump_ring_page.h"
+#include "bench_tools/knotted_strand_page.h"
+#include "bench_tools/metal_page.h"
+#include "bench_tools/pricing_page.h"
+#include "bench_tools/stone_weight_page.h"
+#include "platform/guarded_connect.h"
+#include "widgets/entry_box.h"
+#include "widgets/look.h"
+
+namespace orvane {
+
+BenchWindow::BenchWindow(DesktopServices& services, QWidget* parent) : QWidget(parent), services_(services) {
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint);
+  setWindowTitle(QStringLiteral("Bench"));
+  setAttribute(Qt::WA_QuitOnClose, false);
+  SetBackground(this, SystemColor(SysColor::Light3D));
+  setFont(MakeFont(QStringLiteral("Arial"), 15));
+
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(8, 8, 8, 8);
+  // As large as the largest page and no larger: the pages are laid out for it.
+  column->setSizeConstraint(QLayout::SetFixedSize);
+  pages = new QTabWidget(this);
+  pages->setObjectName(QStringLiteral("BenchPages"));
+  pages->setAccessibleName(QStringLiteral("Bench calculators"));
+  pages->setUsesScrollButtons(false);
+  column->addWidget(pages);
+  createPages();
+
+  closeButton = new QPushButton(QStringLiteral("Close"), this);
+  closeButton->setObjectName(QStringLiteral("closeButton"));
+  closeButton->setAutoDefault(true);  // Enter on the focused button presses it
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(closeButton);
+  column->addLayout(buttons);
+  GuardedConnect(closeButton, &QPushButton::clicked, this, [this] { close(); });
+  // Esc closes wherever the focus is in the window.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  escape->setContext(Qt::WindowShortcut);
+  GuardedConnect(escape, &QShortcut::activated, this, [this] { closeButton->click(); });
+}
+
+void BenchWindow::createPages() {
+  metal_ = new MetalPage(services_);
+  casting_ = new CastingPage(services_);
+  pricing_ = new PricingPage(services_);
+
+  // The pages in the order of their tabs; each is a widget of its own, so a
+  // new calculator is one more line here.
+  const std::vector<std::pair<QWidget*, QString>> list = {
+      {metal_, QStringLiteral("Metal")},
+      {casting_, QStringLiteral("Casting")},
+      {new StoneWeightPage(services_), StoneWeightPage::pageTitle()},
+      {pricing_, QStringLiteral("Pricing")},
+      {new GaugePage(services_), GaugePage::pageTitle()},
+      {new KnottedStrandPage(services_), KnottedStrandPage::pageTitle()},
+      {new JumpRingPage(services_), JumpRingPage::pageTitle()},
+  };
+  for (const auto& [page, title] : list) pages->addTab(page, title);
+
+  // The metal cost of the Metal or Casting page, whichever was worked out
+  // last, is what Pricing can take into its materials.
+  GuardedConnect(metal_, &MetalPage::metalCostChanged, pricing_,
+                 [this] { pricing_->setMetalCost(metal_->costBox->text(), QStringLiteral("Metal")); });
+  GuardedConnect(casting_, &CastingPage::metalCostChanged, pricing_,
+                 [this] { pricing_->setMetalCost(casting_->costBox->text(), QStringLiteral("Casting")); });
+}
+
+void BenchWindow::showPage(QWidget* page) { pages->setCurrentWidget(page); }
+
+}  // namespace orvane

@@ -1,0 +1,109 @@
+#include "bench_tools/gauge_page.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+
+#include "core/text_rules.h"
+#include "platform/announcer.h"
+#include "platform/error_boundary.h"
+#include "platform/guarded_connect.h"
+#include "widgets/entry_box.h"
+
+namespace orvane {
+
+GaugePage::GaugePage(DesktopServices& services, QWidget* parent) : QWidget(parent), services_(services) {
+  setObjectName(QStringLiteral("GaugePage"));
+  styleBenchPage(this);
+  QGridLayout* grid = benchGrid(this);
+
+  // Created in tab order: the size, then each gauge with its diameters.
+  makeBenchSizeBoxes(this, size, QStringLiteral("Diameter"), services_,
+                     [this](EntryBox* box) { enterPressed(box); });
+  americanBox = makeBenchList(this, QStringLiteral("American wire gauge (AWG, Brown and Sharpe)"),
+                              wireGaugeNames(GaugeSystem::American), QStringLiteral("Pick"));
+  americanMm = makeBenchResult(this, QStringLiteral("AWG diameter in mm"));
+  americanInch = makeBenchResult(this, QStringLiteral("AWG diameter in inches"));
+  britishBox = makeBenchList(this, QStringLiteral("British Standard Wire Gauge (SWG)"),
+                             wireGaugeNames(GaugeSystem::British), QStringLiteral("Pick"));
+  britishMm = makeBenchResult(this, QStringLiteral("SWG diameter in mm"));
+  britishInch = makeBenchResult(this, QStringLiteral("SWG diameter in inches"));
+
+  const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignBottom;
+  grid->addWidget(makeBenchNote(this, QStringLiteral("gauge"), centre), 0, 1);
+  grid->addWidget(makeBenchNote(this, QStringLiteral("mm"), centre), 0, 2);
+  grid->addWidget(makeBenchNote(this, QStringLiteral("inches"), centre), 0, 3);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Diameter"), size.mm), 1, 0);
+  grid->addWidget(size.mm, 1, 2);
+  grid->addWidget(size.inch, 1, 3);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("&American (AWG)"), americanBox), 2, 0);
+  grid->addWidget(americanBox, 2, 1);
+  grid->addWidget(americanMm, 2, 2);
+  grid->addWidget(americanInch, 2, 3);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("&British (SWG)"), britishBox), 3, 0);
+  grid->addWidget(britishBox, 3, 1);
+  grid->addWidget(britishMm, 3, 2);
+  grid->addWidget(britishInch, 3, 3);
+  auto* note =
+      makeBenchNote(this, QStringLiteral("Type a diameter and press Enter for the nearest gauge of each "
+                                         "kind, or pick a gauge. 1 inch = 25.4 mm."));
+  note->setWordWrap(true);
+  grid->addWidget(note, 4, 0, 1, 5);
+  grid->setColumnStretch(4, 1);
+  grid->setRowStretch(5, 1);
+
+  const std::pair<QWidget*, const char*> names[] = {
+      {size.mm, "sizeMm"},        {size.inch, "sizeInch"},        {americanBox, "americanBox"},
+      {americanMm, "americanMm"}, {americanInch, "americanInch"}, {britishBox, "britishBox"},
+      {britishMm, "britishMm"},   {britishInch, "britishInch"},
+  };
+  for (const auto& [widget, name] : names) widget->setObjectName(QLatin1String(name));
+
+  GuardedConnect(americanBox, &QComboBox::activated, this, &GaugePage::onAmericanPicked);
+  GuardedConnect(britishBox, &QComboBox::activated, this, &GaugePage::onBritishPicked);
+}
+
+QString GaugePage::pageTitle() { return QStringLiteral("Gauges"); }
+
+void GaugePage::enterPressed(EntryBox* box) {
+  RunGuarded(this, [this, box] {
+    const BenchSize typed = size.texts();
+    const GaugeReading reading = gaugesForSize(typed);
+    if (reading.american < 0) {
+      // Nothing typed: Enter in the box that holds nothing asks for a size.
+      if (TrimBlanks(box->text()).isEmpty()) throwEmptyBenchBox(QStringLiteral("the diameter"));
+      focusBenchBox(size.source == BenchUnit::Mm ? size.mm : size.inch);
+    }
+    showReading(reading);
+  });
+}
+
+void GaugePage::onAmericanPicked() {
+  if (americanBox->currentIndex() >= 0)
+    showReading(gaugesForPick(GaugeSystem::American, americanBox->currentIndex()));
+}
+
+void GaugePage::onBritishPicked() {
+  if (britishBox->currentIndex() >= 0)
+    showReading(gaugesForPick(GaugeSystem::British, britishBox->currentIndex()));
+}
+
+void GaugePage::showReading(const GaugeReading& reading) {
+  size.show(reading.size);
+  americanBox->setCurrentIndex(reading.american);
+  britishBox->setCurrentIndex(reading.british);
+  const WireGauge* american =
+      reading.american >= 0 ? &wireGauges(GaugeSystem::American)[size_t(reading.american)] : nullptr;
+  const WireGauge* british =
+      reading.british >= 0 ? &wireGauges(GaugeSystem::British)[size_t(reading.british)] : nullptr;
+  setBoxText(americanMm, american ? american->mmText : QString());
+  setBoxText(americanInch, american ? american->inchText : QString());
+  setBoxText(britishMm, british ? british->mmText : QString());
+  setBoxText(britishInch, british ? british->inchText : QString());
+  if (american && british)
+    announce(this, QStringLiteral("AWG %1, %2 mm, %3 inches; SWG %4, %5 mm, %6 inches")
+                       .arg(american->name, american->mmText, american->inchText, british->name,
+                            british->mmText, british->inchText));
+}
+
+}  // namespace orvane

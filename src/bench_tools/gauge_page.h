@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QWidget>
+
+#include "bench_tools/bench_page_kit.h"
+#include "core/wire_gauges.h"
+
+class QComboBox;
+
+namespace orvane {
+
+class DesktopServices;
+class EntryBox;
+
+// The Bench window's "Gauges" page: American (B&S) and British Standard wire
+// gauges side by side, both ways: pick a gauge and read its diameter and the
+// nearest gauge of the other system, or type a diameter and read the nearest
+// gauge of each.
+class GaugePage : public QWidget {
+  Q_OBJECT
+ public:
+  explicit GaugePage(DesktopServices& services, QWidget* parent = nullptr);
+
+  static QString pageTitle();
+
+  BenchSizeBoxes size;
+  QComboBox* americanBox;
+  EntryBox* americanMm;
+  EntryBox* americanInch;
+  QComboBox* britishBox;
+  EntryBox* britishMm;
+  EntryBox* britishInch;
+
+  void enterPressed(EntryBox* box);
+  void onAmericanPicked();
+  void onBritishPicked();
+
+ private:
+  void showReading(const GaugeReading& reading);
+
+  DesktopServices& services_;
+};
+
+}  // namespace orvane

@@ -1,0 +1,129 @@
+#include "bench_tools/jump_ring_page.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+
+#include "platform/announcer.h"
+#include "platform/error_boundary.h"
+#include "platform/guarded_connect.h"
+#include "widgets/entry_box.h"
+
+namespace orvane {
+
+JumpRingPage::JumpRingPage(DesktopServices& services, QWidget* parent)
+    : QWidget(parent), services_(services) {
+  setObjectName(QStringLiteral("JumpRingPage"));
+  styleBenchPage(this);
+  QGridLayout* grid = benchGrid(this);
+
+  // Created in tab order, top to bottom.
+  measuredBox = makeBenchList(this, QStringLiteral("Diameter measured"),
+                              {QStringLiteral("Inner diameter"), QStringLiteral("Outer diameter")});
+  makeBenchSizeBoxes(this, diameter, QStringLiteral("Inner diameter"), services_,
+                     [this](EntryBox*) { enterPressed(JumpRingField::Diameter); });
+  americanBox = makeBenchList(this, QStringLiteral("Wire gauge, American (AWG)"),
+                              wireGaugeNames(GaugeSystem::American), QStringLiteral("AWG"));
+  britishBox = makeBenchList(this, QStringLiteral("Wire gauge, British (SWG)"),
+                             wireGaugeNames(GaugeSystem::British), QStringLiteral("SWG"));
+  makeBenchSizeBoxes(
+      this, wire, QStringLiteral("Wire diameter"), services_,
+      [this](EntryBox*) { enterPressed(JumpRingField::Wire); },
+      [this] {
+        // A wire typed by hand is no longer the picked gauge.
+        americanBox->setCurrentIndex(-1);
+        britishBox->setCurrentIndex(-1);
+      });
+  innerBox = makeBenchResult(this, QStringLiteral("Inner diameter used, in mm"));
+  ratioBox = makeBenchResult(this, QStringLiteral("Aspect ratio"));
+
+  int row = 0;
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Measured"), measuredBox), row, 0);
+  grid->addWidget(measuredBox, row++, 1, 1, 2);
+  const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignBottom;
+  grid->addWidget(makeBenchNote(this, QStringLiteral("mm"), centre), row, 1);
+  grid->addWidget(makeBenchNote(this, QStringLiteral("inches"), centre), row++, 2);
+  diameterCaption_ = makeBenchCaption(this, QString(), diameter.mm);
+  grid->addWidget(diameterCaption_, row, 0);
+  grid->addWidget(diameter.mm, row, 1);
+  grid->addWidget(diameter.inch, row++, 2);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("Wire &gauge"), americanBox), row, 0);
+  grid->addWidget(americanBox, row, 1);
+  grid->addWidget(britishBox, row++, 2);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Wire diameter"), wire.mm), row, 0);
+  grid->addWidget(wire.mm, row, 1);
+  grid->addWidget(wire.inch, row++, 2);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("Inner diameter used"), innerBox), row, 0);
+  grid->addWidget(innerBox, row, 1);
+  grid->addWidget(makeBenchNote(this, QStringLiteral("mm")), row++, 2);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("Aspect ratio"), ratioBox), row, 0);
+  grid->addWidget(ratioBox, row++, 1);
+  auto* note = makeBenchNote(this, QStringLiteral("Aspect ratio = inner diameter \u00f7 wire diameter; inner "
+                                                  "diameter = outer diameter \u2212 2 \u00d7 wire."));
+  note->setWordWrap(true);
+  grid->addWidget(note, row++, 0, 1, 4);
+  grid->setColumnStretch(3, 1);
+  grid->setRowStretch(row, 1);
+
+  const std::pair<QWidget*, const char*> names[] = {
+      {measuredBox, "measuredBox"}, {diameter.mm, "diameterMm"}, {diameter.inch, "diameterInch"},
+      {americanBox, "americanBox"}, {britishBox, "britishBox"},  {wire.mm, "wireMm"},
+      {wire.inch, "wireInch"},      {innerBox, "innerBox"},      {ratioBox, "ratioBox"},
+  };
+  for (const auto& [widget, name] : names) widget->setObjectName(QLatin1String(name));
+
+  GuardedConnect(measuredBox, &QComboBox::activated, this, &JumpRingPage::onMeasuredChanged);
+  GuardedConnect(americanBox, &QComboBox::activated, this, &JumpRingPage::onAmericanPicked);
+  GuardedConnect(britishBox, &QComboBox::activated, this, &JumpRingPage::onBritishPicked);
+  RunGuarded(this, [this] { onMeasuredChanged(); });
+}
+
+QString JumpRingPage::pageTitle() { return QStringLiteral("Jump Ring"); }
+
+void JumpRingPage::enterPressed(JumpRingField field) {
+  RunGuarded(this, [this, field] { calculate(field); });
+}
+
+// Throws before anything is written: a bad box leaves every box as it was.
+void JumpRingPage::calculate(JumpRingField entered) {
+  const RingDiameter measured = measuredBox->currentIndex() == 1 ? RingDiameter::Outer : RingDiameter::Inner;
+  const JumpRingResult result = jumpRingEnter({measured, diameter.texts(), wire.texts()}, entered);
+  diameter.show(result.diameter);
+  wire.show(result.wire);
+  setBoxText(innerBox, result.innerMm);
+  setBoxText(ratioBox, result.aspectRatio);
+  if (!result.aspectRatio.isEmpty()) {
+    QString spoken = QStringLiteral("Aspect ratio %1").arg(result.aspectRatio);
+    if (measured == RingDiameter::Outer)
+      spoken += QStringLiteral(", inner diameter %1 mm").arg(result.innerMm);
+    announce(this, spoken);
+    return;
+  }
+  if (entered == JumpRingField::None) return;  // a pick leaves the caret where it is
+  const BenchSizeBoxes& missing = result.missing == JumpRingField::Diameter ? diameter : wire;
+  focusBenchBox(missing.source == BenchUnit::Mm ? missing.mm : missing.inch);
+}
+
+void JumpRingPage::onMeasuredChanged() {
+  const bool outer = measuredBox->currentIndex() == 1;
+  const QString name = outer ? QStringLiteral("Outer diameter") : QStringLiteral("Inner diameter");
+  diameterCaption_->setText(outer ? QStringLiteral("&Outer diameter") : QStringLiteral("&Inner diameter"));
+  diameter.mm->setAccessibleName(name + QStringLiteral(" in mm"));
+  diameter.inch->setAccessibleName(name + QStringLiteral(" in inches"));
+  calculate(JumpRingField::None);
+}
+
+// A gauge's diameter fills the wire boxes, as its own table states it.
+void JumpRingPage::pickGauge(GaugeSystem system, int entry) {
+  if (entry < 0) return;
+  const GaugeReading reading = gaugesForPick(system, entry);
+  (system == GaugeSystem::American ? britishBox : americanBox)->setCurrentIndex(-1);
+  wire.show(reading.size);
+  calculate(JumpRingField::None);
+}
+
+void JumpRingPage::onAmericanPicked() { pickGauge(GaugeSystem::American, americanBox->currentIndex()); }
+
+void JumpRingPage::onBritishPicked() { pickGauge(GaugeSystem::British, britishBox->currentIndex()); }
+
+}  // namespace orvane

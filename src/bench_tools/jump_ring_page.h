@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QWidget>
+
+#include "bench_tools/bench_page_kit.h"
+#include "core/jump_ring.h"
+#include "core/wire_gauges.h"
+
+class QComboBox;
+class QLabel;
+
+namespace orvane {
+
+class DesktopServices;
+class EntryBox;
+
+// The Bench window's "Jump Ring" page: a ring's aspect ratio from its inner
+// (or outer) diameter and its wire, the wire typed in mm or inches or picked
+// as an AWG or SWG gauge.
+class JumpRingPage : public QWidget {
+  Q_OBJECT
+ public:
+  explicit JumpRingPage(DesktopServices& services, QWidget* parent = nullptr);
+
+  static QString pageTitle();
+
+  QComboBox* measuredBox;  // inner or outer diameter
+  BenchSizeBoxes diameter;
+  QComboBox* americanBox;
+  QComboBox* britishBox;
+  BenchSizeBoxes wire;
+  EntryBox* innerBox;
+  EntryBox* ratioBox;
+
+  void enterPressed(JumpRingField field);
+  void onMeasuredChanged();
+  void onAmericanPicked();
+  void onBritishPicked();
+
+ private:
+  void calculate(JumpRingField entered);
+  void pickGauge(GaugeSystem system, int entry);
+
+  DesktopServices& services_;
+  QLabel* diameterCaption_ = nullptr;
+};
+
+}  // namespace orvane

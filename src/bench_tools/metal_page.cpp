@@ -1,0 +1,342 @@
+#include "bench_tools/metal_page.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+#include "bench_tools/bench_boxes.h"
+#include "platform/desktop_services.h"
+#include "platform/error_boundary.h"
+#include "platform/guarded_connect.h"
+#include "widgets/entry_box.h"
+#include "widgets/focus.h"
+#include "widgets/look.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr int kClientWidth = 644;
+constexpr int kClientHeight = 330;
+constexpr int kTop = 14;
+constexpr int kBoxHeight = 24;
+// Inputs on the left: caption, millimetre column, inch column.
+constexpr int kInCaptionLeft = 12, kInCaptionWidth = 120;
+constexpr int kMmLeft = 140, kInchLeft = 248, kSizeWidth = 100;
+// Results on the right.
+constexpr int kOutCaptionLeft = 364, kOutCaptionWidth = 150;
+constexpr int kOutLeft = 520, kOutWidth = 110;
+
+constexpr unsigned Bit(MetalShape s) { return 1u << static_cast<unsigned>(s); }
+constexpr unsigned kWire = Bit(MetalShape::RoundWire) | Bit(MetalShape::SquareWire);
+constexpr unsigned kRing = Bit(MetalShape::RingBlank);
+constexpr unsigned kStock = Bit(MetalShape::Sheet) | kRing;  // has a thickness
+constexpr unsigned kCut = kWire | Bit(MetalShape::Sheet);    // has a length
+
+QString AcrossCaption(MetalShape shape) {
+  switch (shape) {
+    case MetalShape::RoundWire:
+      return QStringLiteral("Diameter");
+    case MetalShape::SquareWire:
+      return QStringLiteral("Side");
+    case MetalShape::Sheet:
+    case MetalShape::RingBlank:
+      break;
+  }
+  return QStringLiteral("Width");
+}
+
+}  // namespace
+
+MetalPage::MetalPage(DesktopServices& services, QWidget* parent) : QWidget(parent), services_(services) {
+  // The Bench window may be wider for another page; this one keeps its
+  // place at the top left.
+  setMinimumSize(kClientWidth, kClientHeight);
+  SetBackground(this, SystemColor(SysColor::Light3D));
+  setFont(MakeFont(QStringLiteral("Arial"), 15));
+
+  // Created in tab order: the inputs top to bottom, then the results column.
+  CreateInputs();
+  CreateResults();
+
+  NameControls();
+  LayOut();
+  onMetalPicked();
+}
+
+void MetalPage::NameControls() {
+  const std::pair<QWidget*, const char*> names[] = {
+      {metalBox, "metalBox"},
+      {densityBox, "densityBox"},
+      {shapeBox, "shapeBox"},
+      {gaugeBox, "gaugeBox"},
+      {ringSizeBox, "ringSizeBox"},
+      {innerMmBox, "innerMmBox"},
+      {innerInchBox, "innerInchBox"},
+      {acrossMmBox, "acrossMmBox"},
+      {acrossInchBox, "acrossInchBox"},
+      {thicknessMmBox, "thicknessMmBox"},
+      {thicknessInchBox, "thicknessInchBox"},
+      {lengthMmBox, "lengthMmBox"},
+      {lengthInchBox, "lengthInchBox"},
+      {allowanceBox, "allowanceBox"},
+      {volumeBox, "volumeBox"},
+      {gramBox, "gramBox"},
+      {pennyweightBox, "pennyweightBox"},
+      {troyOunceBox, "troyOunceBox"},
+      {blankMmBox, "blankMmBox"},
+      {blankInchBox, "blankInchBox"},
+      {priceBox, "priceBox"},
+      {PriceUnitBox, "PriceUnitBox"},
+      {costBox, "costBox"},
+  };
+  for (const auto& [widget, name] : names) widget->setObjectName(QLatin1String(name));
+}
+
+void MetalPage::CreateInputs() {
+  metalBox = new QComboBox(this);
+  metalBox->addItems(MetalNames());
+  metalBox->setMaxVisibleItems(metalBox->count());
+  metalBox->setCurrentIndex(1);  // sterling silver, the metal most often drawn into wire
+  AddRow(inputs_, QStringLiteral("Metal"), {metalBox});
+  densityBox = MakeBox(QStringLiteral("Density in g/cm\u00b3"), kSizeWidth);
+  auto* densityUnit = new QLabel(QStringLiteral("g/cm\u00b3"), this);
+  densityUnit->resize(kSizeWidth, kBoxHeight);
+  AddRow(inputs_, QStringLiteral("Density"), {densityBox, densityUnit});
+
+  shapeBox = new QComboBox(this);
+  shapeBox->addItems(MetalShapeNames());
+  AddRow(inputs_, QStringLiteral("Shape"), {shapeBox});
+
+  gaugeBox = new QComboBox(this);
+  gaugeBox->addItems(WireGaugeNames());
+  gaugeBox->setPlaceholderText(QStringLiteral("Pick"));
+  gaugeBox->setCurrentIndex(-1);
+  AddRow(inputs_, QStringLiteral("Gauge (B&&S)"), {gaugeBox}, kWire);
+  gaugeBox->setAccessibleName(QStringLiteral("Wire gauge, Brown and Sharp"));
+
+  ringSizeBox = new QComboBox(this);
+  ringSizeBox->addItems(RingSizeNames());
+  ringSizeBox->setPlaceholderText(QStringLiteral("Pick"));
+  ringSizeBox->setCurrentIndex(-1);
+  AddRow(inputs_, QStringLiteral("Ring size (US)"), {ringSizeBox}, kRing);
+  ringSizeBox->setAccessibleName(QStringLiteral("Ring size, North American"));
+
+  mmHeading_ = new QLabel(QStringLiteral("mm"), this);
+  inchHeading_ = new QLabel(QStringLiteral("inches"), this);
+  for (QLabel* h : {mmHeading_, inchHeading_}) {
+    h->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    h->resize(kSizeWidth, 20);
+  }
+  inputs_.push_back({nullptr, {mmHeading_, inchHeading_}, ~0u, 22});
+
+  innerMmBox = MakeResult(QStringLiteral("Inner diameter in mm"));
+  innerInchBox = MakeResult(QStringLiteral("Inner diameter in inches"));
+  for (EntryBox* box : {innerMmBox, innerInchBox}) box->resize(kSizeWidth, kBoxHeight);
+  AddRow(inputs_, QStringLiteral("Inner diameter"), {innerMmBox, innerInchBox}, kRing);
+
+  acrossMmBox = MakeSizeBox(QString(), false, &acrossSource_);
+  acrossInchBox = MakeSizeBox(QString(), true, &acrossSource_);
+  AddRow(inputs_, QString(), {acrossMmBox, acrossInchBox});
+  acrossLabel = inputs_.back().caption;
+  // A diameter typed by hand is no longer the picked gauge.
+  for (EntryBox* box : {acrossMmBox, acrossInchBox})
+    GuardedConnect(box, &QLineEdit::textEdited, gaugeBox, [this] { gaugeBox->setCurrentIndex(-1); });
+
+  thicknessMmBox = MakeSizeBox(QStringLiteral("Thickness in mm"), false, &thickSource_);
+  thicknessInchBox = MakeSizeBox(QStringLiteral("Thickness in inches"), true, &thickSource_);
+  AddRow(inputs_, QStringLiteral("Thickness"), {thicknessMmBox, thicknessInchBox}, kStock);
+
+  lengthMmBox = MakeSizeBox(QStringLiteral("Length in mm"), false, &lengthSource_);
+  lengthInchBox = MakeSizeBox(QStringLiteral("Length in inches"), true, &lengthSource_);
+  AddRow(inputs_, QStringLiteral("Length"), {lengthMmBox, lengthInchBox}, kCut);
+
+  allowanceBox = MakeBox(QStringLiteral("Allowance for saw cut and filing in mm"), kSizeWidth);
+  allowanceBox->setText(QStringLiteral("0"));
+  allowanceBox->setToolTip(QStringLiteral("Extra length for the saw cut and filing"));
+  AddRow(inputs_, QStringLiteral("Allowance (mm)"), {allowanceBox}, kRing);
+
+  GuardedConnect(metalBox, &QComboBox::activated, this, &MetalPage::onMetalPicked);
+  GuardedConnect(shapeBox, &QComboBox::activated, this, &MetalPage::onShapePicked);
+  GuardedConnect(gaugeBox, &QComboBox::activated, this, &MetalPage::onGaugePicked);
+  GuardedConnect(ringSizeBox, &QComboBox::activated, this, [this] { calculate(); });
+}
+
+void MetalPage::CreateResults() {
+  volumeBox = MakeResult(QStringLiteral("Volume (mm\u00b3)"));
+  gramBox = MakeResult(QStringLiteral("Grams"));
+  pennyweightBox = MakeResult(QStringLiteral("Pennyweights"));
+  troyOunceBox = MakeResult(QStringLiteral("Troy ounces"));
+  blankMmBox = MakeResult(QStringLiteral("Blank length (mm)"));
+  blankInchBox = MakeResult(QStringLiteral("Blank length (inches)"));
+  priceBox = MakeBox(QStringLiteral("Metal price"), kOutWidth);
+  PriceUnitBox = new QComboBox(this);
+  PriceUnitBox->addItems(priceUnitNames());
+  PriceUnitBox->setAccessibleName(QStringLiteral("Price per"));
+  PriceUnitBox->resize(kOutWidth, kBoxHeight);
+  costBox = MakeResult(QStringLiteral("Metal cost"));
+  for (EntryBox* box : {volumeBox, gramBox, pennyweightBox, troyOunceBox})
+    AddRow(results_, box->accessibleName(), {box});
+  for (EntryBox* box : {blankMmBox, blankInchBox}) AddRow(results_, box->accessibleName(), {box}, kRing);
+  AddRow(results_, QStringLiteral("Price"), {priceBox});
+  AddRow(results_, QStringLiteral("Per"), {PriceUnitBox});
+  AddRow(results_, costBox->accessibleName(), {costBox});
+  GuardedConnect(PriceUnitBox, &QComboBox::activated, this, [this] { calculate(); });
+}
+
+// A number box whose Enter works everything out.
+EntryBox* MetalPage::MakeBox(const QString& name, int width) {
+  auto* box = new EntryBox(this);
+  box->setAccessibleName(name);
+  box->resize(width, kBoxHeight);
+  box->SetKeyFilter(KeyFilterKind::mmBox, services_);
+  GuardedConnect(box, &EntryBox::calculationWanted, this, [this, box] { EnterPressed(box); });
+  return box;
+}
+
+// A result: read-only, yet reached by Tab so that it can be read aloud and copied.
+EntryBox* MetalPage::MakeResult(const QString& name) {
+  auto* box = new EntryBox(this);
+  box->setAccessibleName(name);
+  box->resize(kOutWidth, kBoxHeight);
+  box->SetReadOnlyBox(true);
+  box->setFocusPolicy(Qt::StrongFocus);
+  return box;
+}
+
+EntryBox* MetalPage::MakeSizeBox(const QString& name, bool inch, SizeSource* source) {
+  auto* box = MakeBox(name, kSizeWidth);
+  if (inch) box->SetKeyFilter(KeyFilterKind::inchBox, services_);
+  const SizeSource mine = inch ? SizeSource::Inch : SizeSource::Mm;
+  GuardedConnect(box, &QLineEdit::textEdited, this, [source, mine] { *source = mine; });
+  return box;
+}
+
+void MetalPage::AddRow(std::vector<Row>& column, const QString& caption, std::vector<QWidget*> fields,
+                       unsigned shapes, int height) {
+  auto* label = new QLabel(caption, this);
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  label->setBuddy(fields.front());
+  if (fields.front()->accessibleName().isEmpty())
+    fields.front()->setAccessibleName(QString(caption).remove(u'&'));
+  column.push_back({label, std::move(fields), shapes, height});
+}
+
+MetalShape MetalPage::Shape() const { return static_cast<MetalShape>(shapeBox->currentIndex()); }
+
+// Rows the shape does not use are hidden and the rest close up, in both columns.
+void MetalPage::LayOut() {
+  const unsigned shape = Bit(Shape());
+  const QString across = AcrossCaption(Shape());
+  acrossLabel->setText(across);
+  acrossMmBox->setAccessibleName(across + QStringLiteral(" in mm"));
+  acrossInchBox->setAccessibleName(across + QStringLiteral(" in inches"));
+
+  auto place = [shape](std::vector<Row>& column, int captionLeft, int captionWidth, int fieldLeft) {
+    int top = kTop;
+    for (Row& row : column) {
+      const bool shown = (row.shapes & shape) != 0;
+      if (row.caption) row.caption->setVisible(shown);
+      for (QWidget* f : row.fields) f->setVisible(shown);
+      if (!shown) continue;
+      if (row.caption) row.caption->setGeometry(captionLeft, top, captionWidth, kBoxHeight);
+      for (size_t i = 0; i < row.fields.size(); ++i) {
+        QWidget* f = row.fields[i];
+        // A list in the inputs spans both size columns.
+        const bool combo = qobject_cast<QComboBox*>(f) != nullptr && fieldLeft == kMmLeft;
+        const int width = combo ? kInchLeft + kSizeWidth - kMmLeft : f->width();
+        const int height = row.height == 30 ? kBoxHeight : row.height - 2;
+        f->setGeometry(i == 0 ? fieldLeft : kInchLeft, top, width, height);
+      }
+      top += row.height;
+    }
+  };
+  place(inputs_, kInCaptionLeft, kInCaptionWidth, kMmLeft);
+  place(results_, kOutCaptionLeft, kOutCaptionWidth, kOutLeft);
+}
+
+void MetalPage::EnterPressed(EntryBox* box) {
+  RunGuarded(this, [this, box] {
+    if (calculate()) return;
+    // Enter has just filled the millimetre box's inch twin: moving into the
+    // twin would only invite typing over the size, so go on past it.
+    const bool mmWithTwin = (box == acrossMmBox && acrossInchBox->isVisible()) ||
+                            (box == thicknessMmBox && thicknessInchBox->isVisible()) ||
+                            (box == lengthMmBox && lengthInchBox->isVisible());
+    FocusNextControl(mmWithTwin ? TwinOf(box) : box);
+  });
+}
+
+EntryBox* MetalPage::TwinOf(EntryBox* mm) const {
+  if (mm == acrossMmBox) return acrossInchBox;
+  if (mm == thicknessMmBox) return thicknessInchBox;
+  return lengthInchBox;
+}
+
+bool MetalPage::calculate() {
+  MetalInputs in;
+  in.Shape = Shape();
+  in.Density = densityBox->text();
+  in.Across = {acrossMmBox->text(), acrossInchBox->text(), acrossSource_};
+  in.Thickness = {thicknessMmBox->text(), thicknessInchBox->text(), thickSource_};
+  in.Length = {lengthMmBox->text(), lengthInchBox->text(), lengthSource_};
+  in.RingSize = ringSizeBox->currentIndex();
+  in.Allowance = allowanceBox->text();
+  in.Price = priceBox->text();
+  in.Unit = static_cast<PriceUnit>(PriceUnitBox->currentIndex());
+  // Throws before anything is written: a bad box leaves every box as it was.
+  const MetalOutputs out = MetalEnter(in);
+
+  // Only the twin of the box typed in is new; the typed box keeps its text.
+  std::vector<BoxWrite> writes;
+  auto writeSize = [&writes](const SizeTexts& texts, EntryBox* mm, EntryBox* inch) {
+    writes.emplace_back(texts.Source == SizeSource::Mm ? inch : mm,
+                        texts.Source == SizeSource::Mm ? texts.Inch : texts.Mm);
+  };
+  writeSize(out.Across, acrossMmBox, acrossInchBox);
+  if (in.Shape == MetalShape::Sheet || in.Shape == MetalShape::RingBlank)
+    writeSize(out.Thickness, thicknessMmBox, thicknessInchBox);
+  if (in.Shape != MetalShape::RingBlank) writeSize(out.Length, lengthMmBox, lengthInchBox);
+  writes.insert(writes.end(), {{innerMmBox, out.InnerDiameterMm},
+                               {innerInchBox, out.InnerDiameterInch},
+                               {volumeBox, out.Volume},
+                               {gramBox, out.Grams},
+                               {pennyweightBox, out.Pennyweights},
+                               {troyOunceBox, out.TroyOunces},
+                               {blankMmBox, out.blankMmBox},
+                               {blankInchBox, out.blankInchBox},
+                               {costBox, out.Cost}});
+  writeResults(this, writes);
+  if (!out.Cost.isEmpty()) Q_EMIT metalCostChanged();
+  return out.Complete;
+}
+
+// The list's density is shown beside it; for "Other" the user types one.
+void MetalPage::onMetalPicked() {
+  const int metal = metalBox->currentIndex();
+  const bool other = metal == kOtherMetal;
+  densityBox->SetReadOnlyBox(!other);
+  if (!other) {
+    densityBox->setFocusPolicy(Qt::StrongFocus);  // still read aloud on Tab
+    densityBox->setText(MetalDensityText(metal));
+  } else {
+    densityBox->clear();
+    densityBox->setFocus(Qt::OtherFocusReason);
+  }
+  calculate();
+}
+
+void MetalPage::onShapePicked() {
+  LayOut();
+  calculate();
+}
+
+// The gauge's diameter from the Wire Gauge chart, in millimetres.
+void MetalPage::onGaugePicked() {
+  const int gauge = gaugeBox->currentIndex();
+  if (gauge < 0) return;
+  acrossMmBox->setText(WireGaugeMillimeters(gauge));
+  acrossSource_ = SizeSource::Mm;
+  calculate();
+}
+
+}  // namespace orvane

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+#include "core/metal.h"
+
+class QComboBox;
+class QLabel;
+
+namespace orvane {
+
+class DesktopServices;
+class EntryBox;
+
+// The Bench window's Metal page: the weight and metal cost of wire, sheet and
+// ring blanks.
+class MetalPage : public QWidget {
+  Q_OBJECT
+ public:
+  explicit MetalPage(DesktopServices& services, QWidget* parent = nullptr);
+
+  QComboBox* metalBox;
+  EntryBox* densityBox;
+  QComboBox* shapeBox;
+  QComboBox* gaugeBox;
+  QComboBox* ringSizeBox;
+  EntryBox* innerMmBox;
+  EntryBox* innerInchBox;
+  QLabel* acrossLabel;
+  EntryBox* acrossMmBox;
+  EntryBox* acrossInchBox;
+  EntryBox* thicknessMmBox;
+  EntryBox* thicknessInchBox;
+  EntryBox* lengthMmBox;
+  EntryBox* lengthInchBox;
+  EntryBox* allowanceBox;
+  EntryBox* volumeBox;
+  EntryBox* gramBox;
+  EntryBox* pennyweightBox;
+  EntryBox* troyOunceBox;
+  EntryBox* blankMmBox;
+  EntryBox* blankInchBox;
+  EntryBox* priceBox;
+  QComboBox* PriceUnitBox;
+  EntryBox* costBox;
+
+  // Enter in any box: every result from what the boxes hold. Returns whether
+  // the weight could be worked out; if not, Enter walks on to the next box.
+  bool calculate();
+  void onMetalPicked();
+  void onShapePicked();
+  void onGaugePicked();
+
+ Q_SIGNALS:
+  // A metal cost was worked out into the cost box (Pricing can take it
+  // into its materials).
+  void metalCostChanged();
+
+ private:
+  // One line of the window: a caption and the controls beside it, shown for
+  // the shapes in `shapes` (a bit per MetalShape).
+  struct Row {
+    QLabel* caption;
+    std::vector<QWidget*> fields;
+    unsigned shapes;
+    int height;
+  };
+
+  void NameControls();
+  void CreateInputs();
+  void CreateResults();
+  EntryBox* MakeBox(const QString& name, int width);
+  EntryBox* MakeResult(const QString& name);
+  EntryBox* MakeSizeBox(const QString& name, bool inch, SizeSource* source);
+  void AddRow(std::vector<Row>& column, const QString& caption, std::vector<QWidget*> fields,
+              unsigned shapes = ~0u, int height = 30);
+  void EnterPressed(EntryBox* box);
+  EntryBox* TwinOf(EntryBox* mm) const;
+  void LayOut();
+  MetalShape Shape() const;
+
+  DesktopServices& services_;
+  std::vector<Row> inputs_, results_;
+  QLabel* mmHeading_ = nullptr;
+  QLabel* inchHeading_ = nullptr;
+  // Which box of each size the user typed in last.
+  SizeSource acrossSource_ = SizeSource::Mm;
+  SizeSource thickSource_ = SizeSource::Mm;
+  SizeSource lengthSource_ = SizeSource::Mm;
+};
+
+}  // namespace orvane

@@ -1,0 +1,400 @@
+#include "core/calculator_engine.h"
+
+#include <cmath>
+#include <utility>
+
+#include "core/text_rules.h"
+
+namespace orvane {
+
+QString CalcButtonCaption(CalculatorKey button) {
+  switch (button) {
+    case CalculatorKey::None:
+      return {};
+    case CalculatorKey::Back:
+      return QStringLiteral("Back");
+    case CalculatorKey::ClearEntry:
+      return QStringLiteral("CE");
+    case CalculatorKey::Clear:
+      return QStringLiteral("C");
+    case CalculatorKey::Add:
+      return QStringLiteral("+");
+    case CalculatorKey::Subtract:
+      return QStringLiteral("-");
+    case CalculatorKey::Multiply:
+      return QStringLiteral("*");
+    case CalculatorKey::Divide:
+      return QStringLiteral("/");
+    case CalculatorKey::Decimal:
+      return QString(QChar(kCalcDecimalSeparator));
+    case CalculatorKey::Equals:
+      return QStringLiteral("=");
+    case CalculatorKey::Reciprocal:
+      return QStringLiteral("1/x");
+    case CalculatorKey::ChangeSign:
+      return QStringLiteral("+/-");
+    case CalculatorKey::Percent:
+      return QStringLiteral("%");
+    case CalculatorKey::SquareRoot:
+      return QStringLiteral("Sqrt");
+    case CalculatorKey::MemoryClear:
+      return QStringLiteral("MC");
+    case CalculatorKey::MemoryRecall:
+      return QStringLiteral("MR");
+    case CalculatorKey::MemoryStore:
+      return QStringLiteral("MS");
+    case CalculatorKey::MemoryAdd:
+      return QStringLiteral("M+");
+    case CalculatorKey::MemorySubtract:
+      return QStringLiteral("M-");
+    default:
+      break;
+  }
+  if (button >= CalculatorKey::Digit0 && button <= CalculatorKey::Digit9)
+    return QString(QChar(u'0' + (KeyIndex(button) - KeyIndex(CalculatorKey::Digit0))));
+  return {};
+}
+
+CalculatorKeyGroup CalcButtonGroup(CalculatorKey button) {
+  if (button >= CalculatorKey::Back && button <= CalculatorKey::Clear) return CalculatorKeyGroup::Edit;
+  if ((button >= CalculatorKey::Add && button <= CalculatorKey::Divide) || button == CalculatorKey::Equals)
+    return CalculatorKeyGroup::Operator;
+  if (button >= CalculatorKey::Digit0 && button <= CalculatorKey::Decimal) return CalculatorKeyGroup::Number;
+  if (button >= CalculatorKey::Reciprocal && button <= CalculatorKey::SquareRoot)
+    return CalculatorKeyGroup::Function;
+  if (button >= CalculatorKey::MemoryClear && button <= CalculatorKey::MemorySubtract)
+    return CalculatorKeyGroup::Memory;
+  return CalculatorKeyGroup::None;
+}
+
+CalculatorEngine::CalculatorEngine(QObject* parent) : QObject(parent) { ClearAll(); }
+
+CalculatorKey CalculatorEngine::ButtonForChar(QChar ch) {
+  const char16_t c = ch.unicode();
+  if (c >= u'0' && c <= u'9') return KeyAt(KeyIndex(CalculatorKey::Digit0) + (c - u'0'));
+  switch (c) {
+    case u'.':
+      return CalculatorKey::Decimal;
+    case u'+':
+      return CalculatorKey::Add;
+    case u'-':
+      return CalculatorKey::Subtract;
+    case u'*':
+      return CalculatorKey::Multiply;
+    case u'/':
+      return CalculatorKey::Divide;
+    case u'=':
+      return CalculatorKey::Equals;
+    case u'%':
+      return CalculatorKey::Percent;
+    case u'@':
+      return CalculatorKey::SquareRoot;
+    case u'r':
+      return CalculatorKey::Reciprocal;
+    case 8:
+      return CalculatorKey::Back;
+    case 27:
+      return CalculatorKey::Clear;
+    case 12:
+      return CalculatorKey::MemoryClear;  // Ctrl+L
+    case 18:
+      return CalculatorKey::MemoryRecall;  // Ctrl+R
+    case 16:
+      return CalculatorKey::MemoryAdd;  // Ctrl+P
+    case 19:
+      return CalculatorKey::MemorySubtract;  // Ctrl+S
+    default:
+      return CalculatorKey::None;
+  }
+}
+
+void CalculatorEngine::PressChar(QChar ch) {
+  const CalculatorKey button = ButtonForChar(ch);
+  if (button != CalculatorKey::None) PressButton(button);
+}
+
+void CalculatorEngine::SetText(const QString& text) { Feed(text, false); }
+
+void CalculatorEngine::Paste(const QString& text) {
+  if (text.isEmpty()) return;
+  Feed(text, true);
+}
+
+void CalculatorEngine::Feed(const QString& text, bool calculatorCharsOnly) {
+  // A whole text is one action: the display changes and the alert sounds at
+  // most once, and no key flashes, however long the text is.
+  const QString shownBefore = display_;
+  batch_ = true;
+  batchAlerted_ = false;
+  ClearAll();
+  static const QString accepted = QStringLiteral("%*+-./=");
+  for (const QChar ch : text) {
+    if (!calculatorCharsOnly || (ch >= u'0' && ch <= u'9') || accepted.contains(ch)) PressChar(ch);
+  }
+  if (entryUnread_) SettleEntry();
+  batch_ = false;
+  if (batchAlerted_) Alert();
+  if (display_ != shownBefore) Q_EMIT displayChanged();
+}
+
+void CalculatorEngine::PressButton(CalculatorKey button) {
+  if (button <= CalculatorKey::None || KeyIndex(button) >= kCalculatorKeyCount) return;
+  if (!batch_) Q_EMIT pressFeedback(button, true);
+  ProcessButton(button);
+  if (!batch_) Q_EMIT pressFeedback(button, false);
+}
+
+void CalculatorEngine::Alert() {
+  if (batch_)
+    batchAlerted_ = true;
+  else
+    Q_EMIT alerted();
+}
+
+void CalculatorEngine::SettleEntry() {
+  entryUnread_ = false;
+  try {
+    // The sign is the one the entry had when it was last read, as for a
+    // typed digit.
+    operand_ = (operand_ < 0 ? -1.0L : 1.0L) * EntryValue();
+    ShowEntry();
+  } catch (const ConversionError&) {
+    ShowError();
+  }
+}
+
+void CalculatorEngine::ProcessButton(CalculatorKey button) {
+  const bool entryKey = (button >= CalculatorKey::Digit0 && button <= CalculatorKey::Digit9) ||
+                        button == CalculatorKey::Decimal;
+  if (entryUnread_ && !entryKey && button != CalculatorKey::Clear) SettleEntry();
+  if (button == CalculatorKey::Clear) ClearAll();
+  if (error_) {
+    Alert();
+    lastButton_ = button;
+    return;
+  }
+  try {
+    ApplyRule(button);
+  } catch (const MathError&) {
+    ShowError();
+  } catch (const ConversionError&) {
+    ShowError();
+  }
+  lastButton_ = button;
+  Q_EMIT buttonPressed(button);
+}
+
+void CalculatorEngine::ApplyRule(CalculatorKey button) {
+  switch (button) {
+    case CalculatorKey::Back:
+      if (entryText_.size() <= 1) {
+        operand_ = 0;
+        ShowValue(0);
+        newEntry_ = true;
+      } else {
+        entryText_.chop(1);
+        operand_ = EntryValue();
+        ShowEntry();
+      }
+      return;
+    case CalculatorKey::ClearEntry:
+      entryText_.clear();
+      operand_ = 0;
+      ShowValue(0);
+      return;
+    case CalculatorKey::Add:
+    case CalculatorKey::Subtract:
+    case CalculatorKey::Multiply:
+    case CalculatorKey::Divide:
+      Evaluate();
+      newEntry_ = true;
+      pendingOperator_ = button;
+      return;
+    case CalculatorKey::Decimal:
+      EnterDecimal();
+      return;
+    case CalculatorKey::Equals:
+      Evaluate();
+      operand_ = accumulator_;
+      newEntry_ = false;
+      pendingOperator_ = CalculatorKey::Equals;
+      return;
+    case CalculatorKey::Reciprocal:
+      entryText_.clear();
+      operand_ = CheckedDivide(1, operand_);
+      ShowValue(operand_);
+      return;
+    case CalculatorKey::ChangeSign:
+      // The entry and the flags stay, so typing goes on with the new sign.
+      operand_ = -operand_;
+      ShowValue(operand_);
+      return;
+    case CalculatorKey::Percent:
+      if (pendingOperator_ == CalculatorKey::Add || pendingOperator_ == CalculatorKey::Subtract)
+        operand_ = CheckedResult(CheckedDivide(operand_, 100) * accumulator_);
+      else
+        operand_ = CheckedDivide(operand_, 100);
+      Evaluate();
+      operand_ = accumulator_;
+      newEntry_ = true;
+      pendingOperator_ = CalculatorKey::Equals;
+      return;
+    case CalculatorKey::SquareRoot:
+      if (operand_ < 0) throw MathError(kInvalidOperation);
+      // Like 1/x, the result ends the entry: the next digit starts a new
+      // number instead of extending the one typed before.
+      entryText_.clear();
+      operand_ = std::sqrt(operand_);
+      ShowValue(operand_);
+      return;
+    case CalculatorKey::MemoryClear:
+      SetMemory(0);
+      return;
+    case CalculatorKey::MemoryRecall:
+      // The recalled value replaces the entry: Back must not bring back
+      // digits typed before it.
+      entryText_.clear();
+      operand_ = memory_;
+      ShowValue(operand_);
+      newEntry_ = true;
+      return;
+    case CalculatorKey::MemoryStore:
+      SetMemory(operand_);
+      newEntry_ = true;
+      return;
+    case CalculatorKey::MemoryAdd:
+    case CalculatorKey::MemorySubtract: {
+      const long double sum = button == CalculatorKey::MemoryAdd ? memory_ + operand_ : memory_ - operand_;
+      newEntry_ = true;
+      if (!std::isfinite(sum)) {
+        SetMemory(0);
+        throw MathError(kOverflow);
+      }
+      SetMemory(sum);
+      return;
+    }
+    default:
+      if (button >= CalculatorKey::Digit0 && button <= CalculatorKey::Digit9)
+        EnterDigit(KeyIndex(button) - KeyIndex(CalculatorKey::Digit0));
+      return;  // C has done its work before the rules
+  }
+}
+
+void CalculatorEngine::EnterDigit(int digit) {
+  if (lastButton_ == CalculatorKey::Equals) ClearAll();
+  if (newEntry_) entryText_.clear();
+  if (ReadLater()) {
+    // Long enough to hold a point or a non-zero digit, so no leading zero
+    // can be absorbed any more.
+    entryText_ += QChar(u'0' + digit);
+    newEntry_ = false;
+    return;
+  }
+  // Only a number being extended keeps the sign given to it with +/-; a new
+  // one starts positive whatever the last recalled or computed value was.
+  const bool extending = !entryText_.isEmpty() && entryText_ != QLatin1String("0");
+  const long double sign = extending && operand_ < 0 ? -1.0L : 1.0L;
+  if (entryText_ == QLatin1String("0")) entryText_.clear();
+  entryText_ += QChar(u'0' + digit);
+  operand_ = sign * EntryValue();
+  if (operand_ == 0 && !entryText_.contains(QChar(kCalcDecimalSeparator))) {
+    // Leading zeros are absorbed.
+    entryText_ = QStringLiteral("0");
+    ShowValue(operand_);
+    newEntry_ = true;
+  } else {
+    ShowEntry();
+    newEntry_ = false;
+  }
+}
+
+void CalculatorEngine::EnterDecimal() {
+  // A point while a new number is awaited starts it; it must not extend the
+  // entry that a result, a recall or Back has already replaced on screen.
+  if (newEntry_) entryText_ = QStringLiteral("0");
+  if (entryText_.contains(QChar(kCalcDecimalSeparator))) return;
+  entryText_ += QChar(kCalcDecimalSeparator);
+  if (ReadLater()) {
+    operand_ = 0;  // a point drops the sign, as when it is read at once
+    newEntry_ = false;
+    return;
+  }
+  operand_ = EntryValue();
+  ShowEntry();
+  newEntry_ = false;
+}
+
+bool CalculatorEngine::ReadLater() {
+  // Reading the entry again for every digit of a long pasted number would
+  // take time growing with the square of its length; it is read once, when
+  // the next key needs its value or the text ends.
+  constexpr qsizetype kReadAtOnce = 32;
+  if (!batch_ || entryText_.size() < kReadAtOnce) return false;
+  entryUnread_ = true;
+  return true;
+}
+
+void CalculatorEngine::ClearAll() {
+  entryUnread_ = false;
+  accumulator_ = 0;
+  operand_ = 0;
+  pendingOperator_ = CalculatorKey::Equals;
+  entryText_ = QStringLiteral("0");
+  ShowValue(0);
+  newEntry_ = true;
+  error_ = false;
+}
+
+void CalculatorEngine::Evaluate() {
+  switch (pendingOperator_) {
+    case CalculatorKey::Add:
+      accumulator_ = CheckedResult(accumulator_ + operand_);
+      break;
+    case CalculatorKey::Subtract:
+      accumulator_ = CheckedResult(accumulator_ - operand_);
+      break;
+    case CalculatorKey::Multiply:
+      accumulator_ = CheckedResult(accumulator_ * operand_);
+      break;
+    case CalculatorKey::Divide:
+      accumulator_ = CheckedDivide(accumulator_, operand_);
+      break;
+    default:
+      accumulator_ = operand_;
+      break;
+  }
+  ShowValue(accumulator_);
+  entryText_ = QStringLiteral("0");
+  operand_ = 0;
+}
+
+long double CalculatorEngine::EntryValue() const {
+  // The entry holds digits and at most one point; a lone point reads as 0 and
+  // a value beyond the extended range is a conversion failure.
+  return TextToNumber(entryText_);
+}
+
+void CalculatorEngine::ShowValue(long double value) { SetDisplay(FormatGeneral(value) + u' '); }
+
+void CalculatorEngine::ShowEntry() { SetDisplay(entryText_ + u' '); }
+
+void CalculatorEngine::ShowError() {
+  SetDisplay(QStringLiteral("****** "));
+  error_ = true;
+  newEntry_ = false;
+  Alert();
+}
+
+void CalculatorEngine::SetDisplay(const QString& text) {
+  if (text == display_) return;
+  display_ = text;
+  if (!batch_) Q_EMIT displayChanged();
+}
+
+void CalculatorEngine::SetMemory(long double value) {
+  const bool wasZero = memory_ == 0;
+  memory_ = value;
+  if (wasZero != (memory_ == 0)) Q_EMIT memoryChanged();
+}
+
+}  // namespace orvane

@@ -1,0 +1,120 @@
+#pragma once
+
+#include <QChar>
+#include <QObject>
+#include <QString>
+#include <array>
+
+namespace orvane {
+
+// The calculator's buttons; the order is the one the keypad layout and the
+// drawing loop walk through.
+// clang-format off
+enum class CalculatorKey : int {
+  None, Back, ClearEntry, Clear, Add, Subtract, Multiply, Divide,
+  Digit0, Digit1, Digit2, Digit3, Digit4, Digit5, Digit6, Digit7, Digit8, Digit9, Decimal, Equals,
+  Reciprocal, ChangeSign, Percent, SquareRoot,
+  MemoryClear, MemoryRecall, MemoryStore, MemoryAdd, MemorySubtract };
+// clang-format on
+
+inline constexpr int kCalculatorKeyCount = static_cast<int>(CalculatorKey::MemorySubtract) + 1;
+
+// A key's place in the order above, and the key at a place.
+constexpr int KeyIndex(CalculatorKey key) { return static_cast<int>(key); }
+constexpr CalculatorKey KeyAt(int index) { return static_cast<CalculatorKey>(index); }
+
+// One element per key, reached by the key.
+template <typename T>
+struct KeyArray : std::array<T, kCalculatorKeyCount> {
+  using Base = std::array<T, kCalculatorKeyCount>;
+  using Base::operator[];
+  using Base::at;
+  T& operator[](CalculatorKey key) { return Base::operator[](KeyIndex(key)); }
+  const T& operator[](CalculatorKey key) const { return Base::operator[](KeyIndex(key)); }
+  T& at(CalculatorKey key) { return Base::at(KeyIndex(key)); }
+  const T& at(CalculatorKey key) const { return Base::at(KeyIndex(key)); }
+};
+
+enum class CalculatorKeyGroup { None, Edit, Operator, Number, Function, Memory };
+
+// The text drawn on a button and the colour group it belongs to.
+QString CalcButtonCaption(CalculatorKey button);
+CalculatorKeyGroup CalcButtonGroup(CalculatorKey button);
+
+// The decimal separator of the calculator: "." in every locale, as in the rest
+// of the program.
+inline constexpr char16_t kCalcDecimalSeparator = u'.';
+
+// An immediate-execution desk calculator with memory: each operator applies the
+// operator that was pending before it, there is no precedence. All arithmetic
+// is extended precision; every failure (division by zero, square root of a
+// negative number, overflow) enters an error state that only C leaves.
+class CalculatorEngine : public QObject {
+  Q_OBJECT
+ public:
+  explicit CalculatorEngine(QObject* parent = nullptr);  // starts cleared: Text() == "0 "
+
+  void PressButton(CalculatorKey button);
+  // A typed character through the character mapping. Ctrl+C and Ctrl+V map to
+  // nothing here: copy and paste need the clipboard, which the control owns.
+  void PressChar(QChar ch);
+  // Clears, then feeds every character through the character mapping.
+  void SetText(const QString& text);
+  // Clears and feeds the calculator characters of the text; other characters
+  // are skipped. Empty text changes nothing.
+  void Paste(const QString& text);
+
+  QString Text() const { return display_; }  // trailing blank included
+  long double Memory() const { return memory_; }
+  bool HasError() const { return error_; }
+
+  // The button a character maps to, CalculatorKey::None for none (copy and paste included).
+  static CalculatorKey ButtonForChar(QChar ch);
+
+ Q_SIGNALS:
+  // After every press that was processed (also one whose arithmetic failed),
+  // not for presses the error state refused.
+  void buttonPressed(CalculatorKey button);
+  // The memory went from zero to non-zero or back.
+  void memoryChanged();
+  // The display text changed.
+  void displayChanged();
+  // Around every press, for the keypad's flash: true before, false after.
+  void pressFeedback(CalculatorKey button, bool starting);
+  // A press was refused or failed: the user hears the alert sound. A whole
+  // pasted text alerts once, at its end.
+  void alerted();
+
+ private:
+  void Feed(const QString& text, bool calculatorCharsOnly);
+  bool ReadLater();
+  void SettleEntry();
+  void Alert();
+  void ProcessButton(CalculatorKey button);
+  void ApplyRule(CalculatorKey button);
+  void ClearAll();
+  void Evaluate();
+  void EnterDigit(int digit);
+  void EnterDecimal();
+  void ShowValue(long double value);
+  void ShowEntry();
+  void ShowError();
+  void SetDisplay(const QString& text);
+  void SetMemory(long double value);
+  long double EntryValue() const;
+
+  long double accumulator_ = 0;
+  long double operand_ = 0;
+  long double memory_ = 0;
+  QString entryText_ = QStringLiteral("0");
+  CalculatorKey pendingOperator_ = CalculatorKey::Equals;
+  CalculatorKey lastButton_ = CalculatorKey::Equals;
+  bool newEntry_ = true;
+  bool error_ = false;
+  QString display_;
+  bool batch_ = false;         // feeding a whole text
+  bool batchAlerted_ = false;  // an alert is owed when the text ends
+  bool entryUnread_ = false;   // digits appended that operand_ does not hold yet
+};
+
+}  // namespace orvane

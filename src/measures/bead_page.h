@@ -1,0 +1,74 @@
+#pragma once
+
+#include "core/bead_steps.h"
+#include "core/key_filter.h"
+#include "widgets/color_tab_widget.h"
+
+class QPushButton;
+
+namespace orvane {
+
+class DesktopServices;
+class EntryBox;
+
+// The "Bead Calculator" page: strand calculator above, stone area calculator
+// below. One calculation fills both halves; it runs when a box is left or the
+// number of beads changes.
+class BeadPage : public TabPage {
+  Q_OBJECT
+ public:
+  explicit BeadPage(DesktopServices& services, QWidget* parent = nullptr);
+
+  // Strand calculator, in tab order.
+  EntryBox* beadMmBox;
+  EntryBox* beadInchBox;
+  EntryBox* beadCountBox;
+  EntryBox* beadsPerInchBox;  // read-only
+  EntryBox* strandInchBox;
+  QPushButton* calculateButton;  // never visible: the program clicks it
+  EntryBox* strandLengthBox;     // read-only
+  EntryBox* beadsNeededBox;      // read-only
+  // Stone area calculator.
+  EntryBox* areaLengthBox;
+  EntryBox* areaWidthBox;
+  EntryBox* areaBox;       // read-only
+  EntryBox* hexStonesBox;  // read-only
+  EntryBox* spacingBox;
+  QPushButton* clearButton;
+
+  void Shown() override { onPageShown(); }
+  void onPageShown();
+
+  void onBeadMmEntered();
+  void onBeadInchEntered();
+  void onBeadMmLeft();
+  void onBeadInchLeft();
+  void onBeadCountChanged();
+  void onStrandLengthLeft();
+  void onAreaLengthLeft();
+  void onAreaWidthLeft();
+  void onCalculate();
+  void onClearClicked();
+
+  BeadSizeMarker Marker() const { return state_.marker; }
+  float Rate() const { return state_.rate; }
+
+ private:
+  void CreateControls();
+  void BindHandlers();
+  void LeaveSizeBox(BeadSizeMarker box);
+  void FocusNoBeadsInstead();
+  void onSpacingEnter();
+  void Show(BeadNotice notice);
+  BeadBoxes ReadBoxes() const;
+  void WriteBoxes(const BeadBoxes& boxes);
+  template <typename Step>
+  void RunStep(Step&& step);
+
+  DesktopServices& services_;
+  BeadState state_;
+  bool writingBoxes_ = false;
+  bool showingPage_ = false;
+};
+
+}  // namespace orvane

@@ -1,0 +1,88 @@
+#include "measures/fractions_window.h"
+
+#include <QIcon>
+#include <QKeySequence>
+#include <QPushButton>
+#include <QShortcut>
+#include <QShowEvent>
+#include <QToolButton>
+
+#include "core/fraction_table.h"
+#include "platform/desktop_services.h"
+#include "platform/error_boundary.h"
+#include "platform/guarded_connect.h"
+#include "platform/window_frame.h"
+#include "widgets/look.h"
+#include "widgets/navigation_bar.h"
+#include "widgets/string_grid.h"
+
+namespace orvane {
+
+FractionsWindow::FractionsWindow(DesktopServices& services, QWidget* parent)
+    : QWidget(parent), services_(services) {
+  ConfigureFixedWindow(this, QStringLiteral("Fractions and Stone Size"), 609, 491, false);
+  setAttribute(Qt::WA_QuitOnClose, false);
+  SetBackground(this, SystemColor(SysColor::Light3D));
+  setFont(MakeFont(QStringLiteral("MS Sans Serif"), 13, true));
+
+  // The grid is made when the window is first shown; it goes between the
+  // Close button and the tool bar in the tab order.
+  closeButton = new QPushButton(QStringLiteral("Close"), this);
+  closeButton->setGeometry(400, 454, 120, 27);
+  closeButton->setFont(MakeFont(QStringLiteral("Arial"), 15));
+  closeButton->setAutoDefault(true);  // Enter on the focused button presses it
+  GuardedConnect(closeButton, &QPushButton::clicked, this, &FractionsWindow::onCloseClicked);
+  // Esc presses the Close button wherever the focus is in the window.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  escape->setContext(Qt::WindowShortcut);
+  GuardedConnect(escape, &QShortcut::activated, this, [this] { closeButton->click(); });
+  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  help->setContext(Qt::WindowShortcut);
+  GuardedConnect(help, &QShortcut::activated, this, [this] { Q_EMIT helpWanted(); });
+
+  CreateToolBar();
+}
+
+void FractionsWindow::CreateToolBar() {
+  auto* bar = new NavigationBar(this);
+  GuardedConnect(bar, &NavigationBar::stepChosen, this, &FractionsWindow::Navigate);
+  bar->setGeometry(96, 454, 121, 27);
+  pageButtonBar = bar;
+  firstPageButton = bar->Buttons[0];
+  previousPageButton = bar->Buttons[1];
+  nextPageButton = bar->Buttons[2];
+  lastPageButton = bar->Buttons[3];
+}
+
+void FractionsWindow::BuildGrid() {
+  if (fractionGrid) return;
+  fractionGrid = new StringGrid(9, int(FractionTable.size()) + 1, 1, this);
+  fractionGrid->setObjectName(QStringLiteral("fractionGrid"));
+  fractionGrid->setAccessibleName(QStringLiteral("Fractions of an inch"));
+  fractionGrid->setGeometry(18, 18, 573, 424);
+  fractionGrid->setFont(MakeFont(QStringLiteral("Arial"), 15));
+  fractionGrid->setShowGrid(true);
+  fractionGrid->SetColWidths(FractionColumnWidths());
+  const QStringList headings = FractionHeadings();
+  for (int c = 0; c < headings.size(); ++c) fractionGrid->SetCell(c, 0, headings[c]);
+  GridRowWriter writer(*fractionGrid, FractionPrefixes());
+  for (int entry = 0; entry < int(FractionTable.size()); ++entry) writer.FillGridRow(FractionValues(entry));
+  QWidget::setTabOrder(closeButton, fractionGrid);
+  fractionGrid->show();
+}
+
+void FractionsWindow::showEvent(QShowEvent* event) {
+  BuildGrid();
+  QWidget::showEvent(event);
+  if (!event->spontaneous()) RunGuarded(this, [this] { onShown(); });
+}
+
+void FractionsWindow::onShown() { fractionGrid->setFocus(); }
+
+void FractionsWindow::onCloseClicked() { close(); }
+
+void FractionsWindow::Navigate(GridNavigation step) {
+  if (fractionGrid) NavigateGrid(*fractionGrid, step);
+}
+
+}  // namespace orvane

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QWidget>
+
+class QPushButton;
+class QToolButton;
+
+namespace orvane {
+
+class DesktopServices;
+class StringGrid;
+enum class GridNavigation;
+
+// "Fractions and Stone Size": the sixty-fourths of an inch with their
+// equivalents. Closing only hides it; the selected row stays for next time.
+class FractionsWindow : public QWidget {
+  Q_OBJECT
+ public:
+  explicit FractionsWindow(DesktopServices& services, QWidget* parent = nullptr);
+
+  StringGrid* fractionGrid = nullptr;
+  QWidget* pageButtonBar;
+  QToolButton* firstPageButton;
+  QToolButton* previousPageButton;
+  QToolButton* nextPageButton;
+  QToolButton* lastPageButton;
+  QPushButton* closeButton;
+
+  void onCloseClicked();
+  // Makes and fills the grid the first time the window is shown.
+  void BuildGrid();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void onShown();
+  void CreateToolBar();
+  void Navigate(GridNavigation step);
+
+  DesktopServices& services_;
+ Q_SIGNALS:
+  // F1: the help window is someone else's to show.
+  void helpWanted();
+};
+
+}  // namespace orvane

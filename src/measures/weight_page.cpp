@@ -1,0 +1,127 @@
+#include "measures/weight_page.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+#include "core/key_filter.h"
+#include "platform/announcer.h"
+#include "platform/desktop_services.h"
+#include "platform/guarded_connect.h"
+#include "widgets/entry_box.h"
+#include "widgets/focus.h"
+#include "widgets/look.h"
+#include "widgets/spoken_boxes.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr int kBoxLeft = 232;
+constexpr int kBoxWidth = 160;
+constexpr int kBoxHeight = 26;
+constexpr int kFirstBoxTop = 60;
+constexpr int kBoxPitch = 30;
+constexpr int kCaptionWidth = 110;
+constexpr int kCaptionGap = 8;
+
+}  // namespace
+
+WeightPage::WeightPage(DesktopServices& services, QWidget* parent) : TabPage(parent), services_(services) {
+  const QFont arial16 = MakeFont(QStringLiteral("Arial"), 16);
+
+  titleLabel = new QLabel(QStringLiteral("Weight Conversion"), this);
+  titleLabel->setFont(MakeFont(QStringLiteral("Arial"), 19));
+  titleLabel->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+  titleLabel->setGeometry(0, 8, 525, 26);
+
+  hintLabel = new QLabel(QStringLiteral("(Enter data and hit Enter Key)"), this);
+  hintLabel->setFont(MakeFont(QStringLiteral("Arial"), 13));
+  hintLabel->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+  hintLabel->setGeometry(0, 34, 525, 18);
+
+  // Created in tab order: the eight boxes, the hidden Convert button, Clear,
+  // Metal.
+  caratBox = MakeWeightBox(WeightUnit::Carat, QStringLiteral("Carats"), kFirstBoxTop);
+  gramBox = MakeWeightBox(WeightUnit::Gram, QStringLiteral("Grams"), kFirstBoxTop + kBoxPitch);
+  kilogramBox = MakeWeightBox(WeightUnit::KGram, QStringLiteral("Kilograms"), kFirstBoxTop + 2 * kBoxPitch);
+  ounceBox = MakeWeightBox(WeightUnit::Ounce, QStringLiteral("Ounces"), kFirstBoxTop + 3 * kBoxPitch);
+  poundBox = MakeWeightBox(WeightUnit::Pound, QStringLiteral("Pounds"), kFirstBoxTop + 4 * kBoxPitch);
+  troyOunceBox =
+      MakeWeightBox(WeightUnit::TroyOunce, QStringLiteral("Troy Ounces"), kFirstBoxTop + 5 * kBoxPitch);
+  pennyweightBox =
+      MakeWeightBox(WeightUnit::Pennyweight, QStringLiteral("Pennyweights"), kFirstBoxTop + 6 * kBoxPitch);
+  grainBox = MakeWeightBox(WeightUnit::Grain, QStringLiteral("Grains"), kFirstBoxTop + 7 * kBoxPitch);
+  const int buttonTop = kFirstBoxTop + kWeightBoxCount * kBoxPitch;
+
+  clearButton = new QPushButton(Icon(QStringLiteral(":/icons/clear.svg")), QStringLiteral("Clear"), this);
+  clearButton->setFont(MakeFont(QStringLiteral("Arial"), 15));
+  clearButton->setIconSize(QSize(16, 16));
+  clearButton->setGeometry(kBoxLeft + kBoxWidth - 80, buttonTop + 4, 80, 27);
+  clearButton->setToolTip(QStringLiteral("Clear Data Entry"));
+  clearButton->setAccessibleName(QStringLiteral("Clear"));
+  clearButton->setAccessibleDescription(QStringLiteral("Clear Data Entry"));
+  clearButton->setFocusPolicy(Qt::StrongFocus);
+  clearButton->setAutoDefault(true);  // Enter on the focused button presses it
+  GuardedConnect(clearButton, &QPushButton::clicked, this, &WeightPage::onClearClicked);
+
+  metalButton = new QPushButton(QStringLiteral("Metal\u2026"), this);
+  metalButton->setFont(MakeFont(QStringLiteral("Arial"), 15));
+  metalButton->setGeometry(kBoxLeft + kBoxWidth + 16, buttonTop + 4, 80, 27);
+  metalButton->setToolTip(QStringLiteral("Weight of wire, sheet and ring blanks"));
+  metalButton->setAccessibleDescription(QStringLiteral("Opens the Metal Calculator"));
+  metalButton->setFocusPolicy(Qt::StrongFocus);
+  metalButton->setAutoDefault(true);
+  GuardedConnect(metalButton, &QPushButton::clicked, this, &WeightPage::onMetalClicked);
+}
+
+EntryBox* WeightPage::MakeWeightBox(WeightUnit unit, const QString& caption, int top) {
+  auto* label = new QLabel(caption, this);
+  label->setFont(MakeFont(QStringLiteral("Arial"), 16));
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  label->setGeometry(kBoxLeft - kCaptionGap - kCaptionWidth, top, kCaptionWidth, kBoxHeight);
+
+  auto* box = new EntryBox(this);
+  box->setFont(MakeFont(QStringLiteral("Arial"), 16));
+  box->setGeometry(kBoxLeft, top, kBoxWidth, kBoxHeight);
+  box->setAccessibleName(caption);
+  label->setBuddy(box);
+  // CaratBoxEnter ... PoundBoxEnter: the box entered last is the source unit.
+  GuardedConnect(box, &EntryBox::entered, this, [this, unit] { activeBox = WeightMarker(unit); });
+  box->SetKeyFilter(KeyFilterKind::Weight, services_);
+  GuardedConnect(box, &EntryBox::calculationWanted, this, &WeightPage::onConvert);
+  boxes_[static_cast<int>(unit)] = box;
+  return box;
+}
+
+EntryBox* WeightPage::BoxOf(WeightUnit unit) const { return boxes_[static_cast<int>(unit)]; }
+
+void WeightPage::onConvert() {
+  WeightBoxes boxes;
+  for (int i = 0; i < kWeightBoxCount; ++i) boxes[i].text = boxes_[i]->text();
+  // Nothing to convert: Enter just walks on to the next box.
+  if (const std::optional<WeightUnit> walkOnFrom = WeightEntered(activeBox, boxes)) {
+    FocusNextControl(BoxOf(*walkOnFrom));
+    return;
+  }
+  for (WeightUnit unit : kWeightWriteOrder) {
+    const BoxText& result = boxes[static_cast<int>(unit)];
+    if (result.written) BoxOf(unit)->setText(result.text);
+  }
+  QList<WrittenBox> written;
+  for (int i = 0; i < kWeightBoxCount; ++i) written.append({boxes_[i], boxes[i]});
+  announceResults(this, written);
+}
+
+void WeightPage::onMetalClicked() { Q_EMIT metalWanted(); }
+
+void WeightPage::onClearClicked() {
+  for (EntryBox* box : boxes_) box->clear();
+  announce(this, QStringLiteral("Weights cleared"));
+  caratBox->setFocus(Qt::OtherFocusReason);
+  // The focus event does not arrive while the window is inactive; the caret
+  // is in Carats all the same, so Carats is the source.
+  activeBox = WeightMarker(WeightUnit::Carat);
+}
+
+}  // namespace orvane

@@ -1,0 +1,289 @@
+#include "sizes/size_converter.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QIcon>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QWheelEvent>
+
+#include "core/box_text.h"
+#include "core/size_tables.h"
+#include "platform/announcer.h"
+#include "platform/desktop_services.h"
+#include "platform/error_boundary.h"
+#include "platform/guarded_connect.h"
+#include "widgets/entry_box.h"
+#include "widgets/focus.h"
+#include "widgets/look.h"
+#include "widgets/spoken_boxes.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr int kListItemHeight = 18;
+constexpr int kListVisibleItems = 12;
+
+// The open list shows its items at a fixed height.
+class FixedHeightDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    return {QStyledItemDelegate::sizeHint(option, index).width(), kListItemHeight};
+  }
+};
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top) {
+  auto* label = new QLabel(text, parent);
+  label->move(left, top);
+  label->adjustSize();
+  return label;
+}
+
+// A designation list as screen readers see it: a combo box named by its
+// caption, its value the text it shows. (Qt names a combo box by its current
+// text on Linux, so the caption would never be heard.) The children are Qt's
+// own: the drop-down list and the edit part.
+class DesignationBoxAccessible : public QAccessibleWidget {
+ public:
+  explicit DesignationBoxAccessible(DesignationBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+  DesignationBox* Box() const { return static_cast<DesignationBox*>(widget()); }
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Value) return Box()->Text();
+    return QAccessibleWidget::text(t);
+  }
+  int childCount() const override { return 2; }
+  QAccessibleInterface* child(int index) const override {
+    if (index == 0) return QAccessible::queryAccessibleInterface(Box()->view());
+    if (index == 1) return QAccessible::queryAccessibleInterface(Box()->lineEdit());
+    return nullptr;
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    if (child == nullptr) return -1;
+    if (child->object() == Box()->view()) return 0;
+    if (child->object() == Box()->lineEdit()) return 1;
+    return -1;
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.expandable = true;
+    s.expanded = Box()->view()->isVisible();
+    return s;
+  }
+  QStringList actionNames() const override { return QAccessibleWidget::actionNames() << showMenuAction(); }
+  void doAction(const QString& name) override {
+    if (name == showMenuAction())
+      Box()->showPopup();
+    else
+      QAccessibleWidget::doAction(name);
+  }
+};
+
+QAccessibleInterface* designationBoxFactory(const QString& className, QObject* object) {
+  if (className == QLatin1String("orvane::DesignationBox"))
+    return new DesignationBoxAccessible(static_cast<DesignationBox*>(object));
+  return nullptr;
+}
+
+}  // namespace
+
+DesignationBox::DesignationBox(QWidget* parent) : QComboBox(parent) {
+  static const bool accessibleInstalled = [] {
+    QAccessible::installFactory(designationBoxFactory);
+    return true;
+  }();
+  Q_UNUSED(accessibleInstalled);
+  setEditable(true);
+  setInsertPolicy(QComboBox::NoInsert);
+  setCompleter(nullptr);
+  setMaxVisibleItems(kListVisibleItems);
+  setItemDelegate(new FixedHeightDelegate(this));
+  lineEdit()->setAcceptDrops(false);
+  lineEdit()->setDragEnabled(false);
+  setFocusPolicy(Qt::WheelFocus);
+  // Only a user's pick, never the program's own change of the item.
+  connect(this, &QComboBox::activated, this, &DesignationBox::picked);
+}
+
+void DesignationBox::addItems(const QStringList& texts) {
+  QComboBox::addItems(texts);
+  // The blank item empties the boxes: it is read out by what it does.
+  for (int i = 0; i < count(); ++i)
+    if (itemText(i).trimmed().isEmpty()) setItemData(i, QStringLiteral("None"), Qt::AccessibleTextRole);
+}
+
+void DesignationBox::SetText(const QString& text) {
+  setCurrentIndex(-1);
+  setEditText(text);
+}
+
+void DesignationBox::keyPressEvent(QKeyEvent* event) {
+  // Nothing can be typed or pasted here, but an answer shown can be selected
+  // and copied.
+  if (event->matches(QKeySequence::SelectAll) || event->matches(QKeySequence::Copy)) {
+    QComboBox::keyPressEvent(event);
+    return;
+  }
+  const QChar key = TypedCharacter(event);
+  if (key.isNull()) {
+    QComboBox::keyPressEvent(event);
+    return;
+  }
+  // Nothing typed goes in; Enter moves on.
+  event->accept();
+  if (FilterKey(KeyFilterKind::Designation, key, Text()) == KeyVerdict::Enter) FocusNextControl(this);
+}
+
+void DesignationBox::inputMethodEvent(QInputMethodEvent* event) {
+  // Composed characters would bypass the key filter: nothing is typed here.
+  event->accept();
+}
+
+void DesignationBox::wheelEvent(QWheelEvent* event) {
+  // The wheel over the list enters it first, so that the pick it makes
+  // converts at once, as a pick by mouse or keys does.
+  if (!hasFocus() && isEnabled()) setFocus(Qt::MouseFocusReason);
+  QComboBox::wheelEvent(event);
+}
+
+void DesignationBox::focusInEvent(QFocusEvent* event) {
+  QComboBox::focusInEvent(event);
+  // Closing the drop-down list or coming back from another window is no new
+  // entry into the box.
+  if (returningFromElsewhere_) {
+    returningFromElsewhere_ = false;
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason) return;
+  }
+  Q_EMIT entered();
+}
+
+void DesignationBox::focusOutEvent(QFocusEvent* event) {
+  QComboBox::focusOutEvent(event);
+  if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
+    returningFromElsewhere_ = true;
+}
+
+SizeConverter::SizeConverter(DesktopServices& services, QWidget* parent)
+    : BevelPanel(parent), services_(services) {
+  SetBevels(Bevel::Raised, Bevel::None, 2);
+  setFont(MakeFont(QStringLiteral("Arial"), 16));
+
+  pearlCaption = MakeLabel(this, QStringLiteral("Pearl Plate"), 15, 11);
+  stoneCaption = MakeLabel(this, QStringLiteral("Stone Size"), 108, 11);
+  mmCaption = MakeLabel(this, QStringLiteral("Millimeters"), 214, 11);
+  inchCaption = MakeLabel(this, QStringLiteral("Inches"), 356, 11);
+
+  // Created in tab order: the two lists, the two size boxes, then the buttons.
+  pearlBox = new DesignationBox(this);
+  pearlBox->setGeometry(16, 34, 81, 26);
+  pearlBox->addItems(PearlBoxItems());
+  pearlBox->SetText(QString());
+  pearlBox->setAccessibleName(QStringLiteral("Pearl Plate"));
+  pearlBox->lineEdit()->setAccessibleName(QStringLiteral("Pearl Plate"));
+  GuardedConnect(pearlBox, &DesignationBox::entered, this, &SizeConverter::onPearlBoxEntered);
+  GuardedConnect(pearlBox, &DesignationBox::picked, this, &SizeConverter::onPearlPicked);
+
+  stoneBox = new DesignationBox(this);
+  stoneBox->setGeometry(109, 34, 92, 26);
+  stoneBox->addItems(StoneBoxItems());
+  stoneBox->SetText(QString());
+  stoneBox->setAccessibleName(QStringLiteral("Stone Size"));
+  stoneBox->lineEdit()->setAccessibleName(QStringLiteral("Stone Size"));
+  GuardedConnect(stoneBox, &DesignationBox::entered, this, &SizeConverter::onStoneBoxEntered);
+  GuardedConnect(stoneBox, &DesignationBox::picked, this, &SizeConverter::onStonePicked);
+
+  mmBox = new EntryBox(this);
+  mmBox->setGeometry(214, 34, 129, 26);
+  mmBox->setAccessibleName(QStringLiteral("Millimeters"));
+  mmBox->SetKeyFilter(KeyFilterKind::mmBox, services_);
+  GuardedConnect(mmBox, &EntryBox::entered, this, &SizeConverter::onMmBoxEntered);
+  GuardedConnect(mmBox, &EntryBox::calculationWanted, this, &SizeConverter::onCalculate);
+
+  inchBox = new EntryBox(this);
+  inchBox->setGeometry(356, 34, 129, 26);
+  inchBox->setAccessibleName(QStringLiteral("Inches"));
+  inchBox->SetKeyFilter(KeyFilterKind::inchBox, services_);
+  GuardedConnect(inchBox, &EntryBox::entered, this, &SizeConverter::onInchBoxEntered);
+  GuardedConnect(inchBox, &EntryBox::calculationWanted, this, &SizeConverter::onCalculate);
+
+  pearlCaption->setBuddy(pearlBox);
+  stoneCaption->setBuddy(stoneBox);
+  mmCaption->setBuddy(mmBox);
+  inchCaption->setBuddy(inchBox);
+
+  // A tab stop, yet a click leaves the caret in the box the user was in.
+  clearButton = new QPushButton(this);
+  clearButton->setGeometry(493, 33, 28, 25);
+  clearButton->setFont(MakeFont(QStringLiteral("MS Sans Serif"), 11, true));
+  clearButton->setIcon(Icon(QStringLiteral(":/icons/clear.svg")));
+  clearButton->setIconSize(QSize(16, 16));
+  clearButton->setToolTip(QStringLiteral("Clear Data Entry"));
+  clearButton->setAccessibleName(QStringLiteral("Clear Data Entry"));
+  clearButton->setFocusPolicy(Qt::TabFocus);
+  clearButton->setAutoDefault(true);  // Enter on the focused button presses it
+  GuardedConnect(clearButton, &QPushButton::clicked, this, &SizeConverter::onClearClicked);
+}
+
+void SizeConverter::onMmBoxEntered() { activeBox = ConverterBox::Mm; }
+void SizeConverter::onInchBoxEntered() { activeBox = ConverterBox::Inch; }
+void SizeConverter::onPearlBoxEntered() { activeBox = ConverterBox::Pearl; }
+void SizeConverter::onStoneBoxEntered() { activeBox = ConverterBox::Stone; }
+
+ConverterBoxes SizeConverter::ReadBoxes() const {
+  return {{pearlBox->Text()}, {stoneBox->Text()}, {mmBox->text()}, {inchBox->text()}};
+}
+
+void SizeConverter::WriteBoxes(const ConverterBoxes& boxes) {
+  if (boxes.pearlBox.written) pearlBox->SetText(boxes.pearlBox.text);
+  if (boxes.stoneBox.written) stoneBox->SetText(boxes.stoneBox.text);
+  if (boxes.mmBox.written) mmBox->setText(boxes.mmBox.text);
+  if (boxes.inchBox.written) inchBox->setText(boxes.inchBox.text);
+}
+
+// What a step wrote reaches the boxes also when it fails half-way.
+template <typename Step>
+void SizeConverter::RunStep(Step&& step) {
+  ConverterBoxes boxes = ReadBoxes();
+  RunShowingBoxes(boxes, step, [this](const ConverterBoxes& written) { WriteBoxes(written); });
+  // The converted size first, then the designations that go with it.
+  announceResults(this, {{mmBox, boxes.mmBox},
+                         {inchBox, boxes.inchBox},
+                         {pearlBox, boxes.pearlBox},
+                         {stoneBox, boxes.stoneBox}});
+}
+
+void SizeConverter::onPearlPicked() {
+  RunStep([this](ConverterBoxes& boxes) {
+    PearlPlatePicked(activeBox, pearlBox->currentIndex(), boxes, ranges_);
+  });
+}
+
+void SizeConverter::onStonePicked() {
+  RunStep([this](ConverterBoxes& boxes) {
+    StoneSizePicked(activeBox, stoneBox->currentIndex(), boxes, ranges_);
+  });
+}
+
+void SizeConverter::onCalculate() {
+  SizeEntry entry = SizeEntry::Converted;
+  RunStep([&](ConverterBoxes& boxes) { entry = ConvertSize(activeBox, ranges_, boxes); });
+  if (entry == SizeEntry::Refused) services_.Beep();
+}
+
+void SizeConverter::onClearClicked() {
+  pearlBox->SetText(QString());
+  stoneBox->SetText(QString());
+  mmBox->clear();
+  inchBox->clear();
+  announce(this, QStringLiteral("Sizes cleared"));
+}
+
+}  // namespace orvane

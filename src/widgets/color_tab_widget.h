@@ -1,0 +1,172 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QList>
+#include <QRect>
+#include <QStringList>
+#include <QWidget>
+#include <stdexcept>
+
+class QPainter;
+
+class QStackedWidget;
+
+namespace orvane {
+
+class StringGrid;
+
+// A page of a page control. Shown is called each time the page becomes the
+// active page (the page's show handler), and when its window is shown with
+// the page already active.
+class TabPage : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TabPage(QWidget* parent = nullptr);
+  // The default show handler reports it, for pages that need no class of
+  // their own.
+  virtual void Shown() { Q_EMIT shown(); }
+  // The grids that the main window's First / Prior / Next / Last buttons move
+  // while this page is active, in the order they move.
+  virtual QList<StringGrid*> NavigationGrids() const { return {}; }
+
+ Q_SIGNALS:
+  void shown();
+};
+
+enum class TabPosition { Top, Bottom };
+
+// Raised when a tab index is asked for that matches no page.
+class InvalidPageIndex : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The page control with coloured tabs: the active and the inactive tabs have
+// their own fill and font, the page area and the strip behind the tabs their
+// own colours. The tabs are laid out by the control itself so that they can
+// wrap onto several rows; the pages sit in a stack below them.
+//
+// Screen readers see a page tab list with one page tab per page, the current
+// one selected; each tab holds its page, and pressing a tab chooses its page.
+// Only the current page is enabled, so nothing on a page out of sight can
+// take the focus, whoever asks.
+class ColorTabWidget : public QWidget {
+  Q_OBJECT
+ public:
+  explicit ColorTabWidget(QWidget* parent = nullptr);
+
+  void AddPage(TabPage* page, const QString& caption);
+  int ActivePageIndex() const;
+  void SetActivePageIndex(int index);
+  TabPage* ActivePage() const;
+  void SetActivePage(TabPage* page);
+  int PageCount() const { return static_cast<int>(pages_.size()); }
+  TabPage* Page(int index) const;
+  QString Caption(int index) const { return pages_.at(index).caption; }
+
+  void SetTabActiveColor(const QColor& color);
+  void SetTabInactiveColor(const QColor& color);
+  void SetTabActiveFont(const QFont& font);
+  void SetTabInactiveFont(const QFont& font);
+  // Colour of the page area; unset, the page area takes the parent's colour.
+  void SetPageColor(const QColor& color);
+  void SetMultiLine(bool multiLine);
+  void SetTabPosition(TabPosition position);
+  // Fixed tab size; 0 sizes the tabs by their captions.
+  void SetTabHeight(int height);
+  void SetTabWidth(int width);
+  // Caption colour of the tab under the pointer, by kind of tab; an invalid
+  // colour means no change. By default only inactive tabs light up, in the
+  // highlight colour.
+  void SetHottrack(bool enabled);
+  void SetHottrackColors(const QColor& activeColor, const QColor& inactiveColor);
+  // Line n is the tooltip of page n's tab.
+  void SetTabHints(const QStringList& hints);
+  void SetPageEnabled(int index, bool enabled);
+  // Whether page n can be made the active page (it is not disabled).
+  bool PageChoosable(int index) const;
+  // When 0 or more, this page becomes active when the control is first shown,
+  // whatever page was chosen before.
+  void SetInitialPage(int index) { initialPage_ = index; }
+
+  QColor TabActiveColor() const { return activeColor_; }
+  QColor TabInactiveColor() const { return inactiveColor_; }
+  QFont TabActiveFont() const { return activeFont_; }
+  QFont TabInactiveFont() const { return inactiveFont_; }
+  QColor PageColor() const;
+  bool MultiLine() const { return multiLine_; }
+
+  // Where tab n sits, in the control's coordinates, and how many rows the
+  // strip has (for the layout and for tests).
+  QRect TabRect(int index) const;
+  int RowCount() const { return rowCount_; }
+  int TabAt(const QPoint& pos) const;
+  // The page area: the control less the tab strip.
+  QRect DisplayRect() const;
+
+  // The tab index of a page, or the page of a tab: throws InvalidPageIndex
+  // for an index that matches no page.
+  TabPage* PageByTabIndex(int tabIndex) const;
+
+  // Paints the control into a painter: the background and then the tabs.
+  void PaintControl(QPainter& painter) const;
+
+ Q_SIGNALS:
+  // After the active page changed and its show handler ran.
+  void Change();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool event(QEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+
+ private:
+  struct PageEntry {
+    TabPage* page;
+    QString caption;
+    bool enabled = true;
+  };
+
+  void Relayout();
+  QFont StripFont() const;
+  int TabWidthFor(int index) const;
+  int StripFontHeight() const;
+  void ForgetMeasurements();
+  void SelectTab(int index);
+  void UpdatePageStates();
+  void NotifyPageChange(int previous);
+  void SetHotTab(int index);
+
+  QList<PageEntry> pages_;
+  QList<QRect> tabRects_;
+  // Caption widths by page index (-1 not yet measured) and the strip font's
+  // height (-1 likewise), for the current pair of tab fonts.
+  mutable QList<int> captionWidths_;
+  mutable int stripFontHeight_ = -1;
+  QStackedWidget* stack_;
+  int current_ = -1;
+  int hotTab_ = -1;
+  int rowCount_ = 0;
+  int stripHeight_ = 0;
+  QColor activeColor_, inactiveColor_{160, 160, 164}, pageColor_;
+  QFont activeFont_, inactiveFont_;
+  bool multiLine_ = false;
+  TabPosition position_ = TabPosition::Top;
+  int tabHeight_ = 0, tabWidth_ = 0;
+  bool hottrack_ = false;
+  QColor hotActiveColor_, hotInactiveColor_;
+  QStringList hints_;
+  int initialPage_ = -1;
+  bool shownOnce_ = false;
+  bool arrowsPaging_ = false;  // a page change by Left or Right on the tabs
+};
+
+}  // namespace orvane

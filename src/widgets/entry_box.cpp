@@ -1,0 +1,146 @@
+#include "widgets/entry_box.h"
+
+#include <QKeyEvent>
+
+#include "platform/desktop_services.h"
+#include "widgets/focus.h"
+#include "widgets/look.h"
+
+namespace orvane {
+
+QChar TypedCharacter(const QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return QChar(u'\r');
+    case Qt::Key_Backspace:
+      return QChar(u'\b');
+    case Qt::Key_Escape:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+      return {};
+    default:
+      break;
+  }
+  if (event->modifiers() & Qt::ControlModifier) {
+    const int k = event->key();
+    if (k >= Qt::Key_A && k <= Qt::Key_Z) return QChar(char16_t(k - Qt::Key_A + 1));
+    return {};
+  }
+  const QString text = event->text();
+  if (text.isEmpty() || !text[0].isPrint()) return {};
+  // The key pad's decimal key types the keyboard layout's separator (a comma
+  // on many layouts); here the decimal point is "." whatever the layout, and
+  // the key pad must serve for entering numbers.
+  if ((event->modifiers() & Qt::KeypadModifier) && text == QLatin1String(",")) return QChar(u'.');
+  return text[0];
+}
+
+EntryBox::EntryBox(QWidget* parent) : QLineEdit(parent) {
+  // Passed on, not handled here: the receivers' connections guard them.
+  connect(this, &QLineEdit::textChanged, this, [this] {
+    if (text() == lastText_) return;
+    lastText_ = text();
+    Q_EMIT changed();
+  });
+}
+
+bool IsEditingShortcut(const QKeyEvent* event) {
+  static constexpr QKeySequence::StandardKey kEditing[] = {QKeySequence::SelectAll, QKeySequence::Copy,
+                                                           QKeySequence::Cut,       QKeySequence::Paste,
+                                                           QKeySequence::Undo,      QKeySequence::Redo};
+  for (QKeySequence::StandardKey k : kEditing)
+    if (event->matches(k)) return true;
+  return false;
+}
+
+bool FilterTypedKey(KeyFilterKind kind, const QString& boxText, QChar& key, DesktopServices& services) {
+  switch (FilterKey(kind, key, boxText)) {
+    case KeyVerdict::Accept:
+      return false;
+    case KeyVerdict::Beep:
+      services.Beep();
+      key = QChar();
+      return false;
+    case KeyVerdict::Swallow:
+      key = QChar();
+      return false;
+    case KeyVerdict::Enter:
+      key = QChar();
+      return true;
+  }
+  return false;
+}
+
+void EntryBox::SetKeyFilter(KeyFilterKind kind, DesktopServices& services) {
+  filter_ = kind;
+  services_ = &services;
+}
+
+void EntryBox::SetReadOnlyBox(bool readOnly) {
+  setReadOnly(readOnly);
+  if (readOnly) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, SystemColor(SysColor::BtnFace));
+    setPalette(pal);
+    setFocusPolicy(Qt::ClickFocus);
+  } else {
+    setPalette(QPalette());
+    setFocusPolicy(Qt::StrongFocus);
+  }
+}
+
+void EntryBox::keyPressEvent(QKeyEvent* event) {
+  // The filters judge typed characters; select, copy, cut, paste, undo and
+  // redo type none and work in every box.
+  QChar key = IsEditingShortcut(event) ? QChar() : TypedCharacter(event);
+  if (key.isNull() || !filter_) {
+    QLineEdit::keyPressEvent(event);
+    return;
+  }
+  const QChar original = key;
+  if (FilterTypedKey(*filter_, text(), key, *services_)) {
+    event->accept();
+    if (EnterActionOf(*filter_) == EnterAction::NextControl)
+      FocusNextControl(this);
+    else
+      Q_EMIT calculationWanted();
+    return;
+  }
+  if (key.isNull()) {
+    event->accept();
+    return;
+  }
+  // Control characters stand for keys (Ctrl+V) whose text is not the character.
+  const bool typesAsIs = !original.isPrint() || event->text().startsWith(original);
+  if (key == original && typesAsIs) {
+    QLineEdit::keyPressEvent(event);
+    return;
+  }
+  // The key pad replaced the character: type the replacement.
+  QKeyEvent replaced(QEvent::KeyPress, 0, Qt::NoModifier, QString(key));
+  QLineEdit::keyPressEvent(&replaced);
+}
+
+void EntryBox::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  // Coming back from another window or a pop-up is no new entry into the box.
+  if (returningFromElsewhere_) {
+    returningFromElsewhere_ = false;
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason) return;
+  }
+  Q_EMIT entered();
+}
+
+void EntryBox::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  // A pop-up menu or another window taking the focus is no exit from the box.
+  if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason) {
+    returningFromElsewhere_ = true;
+    return;
+  }
+  Q_EMIT left();
+}
+
+}  // namespace orvane

@@ -1,0 +1,171 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QTest>
+
+#include "bench_tools/gauge_page.h"
+#include "platform/error_boundary.h"
+#include "widget_fixture.h"
+#include "widgets/entry_box.h"
+
+using namespace orvane;
+
+class GaugePageTest : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  void init();
+  void cleanup();
+  void typedSizes_data();
+  void typedSizes();
+  void pickedGauges_data();
+  void pickedGauges();
+  void badInputLeavesTheBoxes_data();
+  void badInputLeavesTheBoxes();
+  void tabOrderAndNames();
+
+ private:
+  QStringList Shown() const {
+    return {page_->size.mm->text(),    page_->size.inch->text(),    page_->americanBox->currentText(),
+            page_->americanMm->text(), page_->americanInch->text(), page_->britishBox->currentText(),
+            page_->britishMm->text(),  page_->britishInch->text()};
+  }
+
+  RecordingServices services_;
+  std::unique_ptr<ModalDialogGuard> guard_;
+  std::unique_ptr<GaugePage> page_;
+};
+
+void GaugePageTest::init() {
+  services_.Reset();
+  SetErrorServices(&services_);
+  guard_ = std::make_unique<ModalDialogGuard>();
+  page_ = std::make_unique<GaugePage>(services_);
+  page_->show();
+  QVERIFY(QTest::qWaitForWindowExposed(page_.get()));
+}
+
+void GaugePageTest::cleanup() {
+  QVERIFY2(!guard_->Tripped(), qPrintable(guard_->Seen()));
+  page_.reset();
+  guard_.reset();
+  SetErrorServices(nullptr);
+}
+
+void GaugePageTest::typedSizes_data() {
+  QTest::addColumn<QString>("box");
+  QTest::addColumn<QString>("typed");
+  // size mm, size inches, AWG, its mm and inches, SWG, its mm and inches
+  QTest::addColumn<QStringList>("shown");
+  QTest::newRow("1 mm") << "sizeMm"
+                        << "1"
+                        << QStringList{"1", "0.03937", "18", "1.0236", "0.040300", "19", "1.016", "0.040"};
+  QTest::newRow("1/16 inch, exactly")
+      << "sizeInch"
+      << "1/16" << QStringList{"1.5875", "1/16", "14", "1.6276", "0.064080", "16", "1.6256", "0.064"};
+}
+
+void GaugePageTest::typedSizes() {
+  QFETCH(QString, box);
+  QFETCH(QString, typed);
+  QFETCH(QStringList, shown);
+  auto* target = page_->findChild<EntryBox*>(box);
+  QVERIFY(target);
+  FocusWidget(target);
+  TypeText(target, typed);
+  QTest::keyClick(target, Qt::Key_Return);
+  QCOMPARE(Shown(), shown);
+  QVERIFY(services_.messages.isEmpty());
+  QCOMPARE(QApplication::focusWidget(), target);
+}
+
+void GaugePageTest::pickedGauges_data() {
+  QTest::addColumn<bool>("british");
+  QTest::addColumn<QString>("gauge");
+  QTest::addColumn<QStringList>("shown");
+  QTest::newRow("AWG 20") << false << "20" << QStringList{"0.8118",   "0.03196", "20",     "0.8118",
+                                                          "0.031960", "21",      "0.8128", "0.032"};
+  QTest::newRow("SWG 27") << true << "27" << QStringList{"0.41656",  "0.0164", "26",      "0.4049",
+                                                         "0.015940", "27",     "0.41656", "0.0164"};
+}
+
+// Picked by keyboard, as a user picks: the list opened on the gauge before.
+void GaugePageTest::pickedGauges() {
+  QFETCH(bool, british);
+  QFETCH(QString, gauge);
+  QFETCH(QStringList, shown);
+  QComboBox* list = british ? page_->britishBox : page_->americanBox;
+  const int entry = list->findText(gauge);
+  QVERIFY(entry > 0);
+  list->setCurrentIndex(entry - 1);
+  FocusWidget(list);
+  QTest::keyClick(list, Qt::Key_Down);
+  QCOMPARE(Shown(), shown);
+  QVERIFY(services_.messages.isEmpty());
+}
+
+void GaugePageTest::badInputLeavesTheBoxes_data() {
+  QTest::addColumn<QString>("box");
+  QTest::addColumn<QString>("pasted");
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<QString>("message");
+  QTest::newRow("zero") << "sizeMm"
+                        << "0"
+                        << "Orvane"
+                        << "'0' is zero: a wire diameter in mm must be more than 0.";
+  QTest::newRow("beyond an inch") << "sizeInch"
+                                  << "1 1/2"
+                                  << "Orvane"
+                                  << "'1 1/2' is too large: a wire diameter in inches can be at most 1.";
+  QTest::newRow("letters") << "sizeMm"
+                           << "abc"
+                           << "Orvane"
+                           << "'abc' is not a valid floating point value.";
+  QTest::newRow("bad fraction") << "sizeInch"
+                                << "1/0"
+                                << "Error"
+                                << "Cannot convert Fraction to Decimal.";
+  QTest::newRow("empty") << "sizeMm"
+                         << ""
+                         << "Orvane"
+                         << "Nothing typed for the diameter: type a number, then press Enter.";
+}
+
+void GaugePageTest::badInputLeavesTheBoxes() {
+  QFETCH(QString, box);
+  QFETCH(QString, pasted);
+  QFETCH(QString, caption);
+  QFETCH(QString, message);
+  FocusWidget(page_->size.mm);
+  TypeText(page_->size.mm, QStringLiteral("1"));
+  QTest::keyClick(page_->size.mm, Qt::Key_Return);
+  QStringList before = Shown();
+  auto* target = page_->findChild<EntryBox*>(box);
+  FocusWidget(target);
+  target->selectAll();
+  target->insert(pasted);  // a paste: not filtered
+  QTest::keyClick(target, Qt::Key_Return);
+  QCOMPARE(services_.messages.size(), 1);
+  QCOMPARE(services_.messages.first().caption, caption);
+  QCOMPARE(services_.messages.first().text, message);
+  before[box == "sizeMm" ? 0 : 1] = pasted;
+  QCOMPARE(Shown(), before);
+}
+
+void GaugePageTest::tabOrderAndNames() {
+  const QStringList order{
+      "Diameter in mm",     "Diameter in inches",     "American wire gauge (AWG, Brown and Sharpe)",
+      "AWG diameter in mm", "AWG diameter in inches", "British Standard Wire Gauge (SWG)",
+      "SWG diameter in mm", "SWG diameter in inches"};
+  FocusWidget(page_->size.mm);
+  QStringList visited;
+  for (int i = 0; i < order.size(); ++i) {
+    QWidget* w = QApplication::focusWidget();
+    QVERIFY(w);
+    visited << w->accessibleName();
+    QTest::keyClick(w, Qt::Key_Tab);
+  }
+  QCOMPARE(visited, order);
+  QCOMPARE(GaugePage::pageTitle(), QStringLiteral("Gauges"));
+}
+
+QTEST_MAIN(GaugePageTest)
+#include "tst_gauge_page.moc"

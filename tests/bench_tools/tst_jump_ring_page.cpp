@@ -1,0 +1,190 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QTest>
+
+#include "bench_tools/jump_ring_page.h"
+#include "platform/error_boundary.h"
+#include "widget_fixture.h"
+#include "widgets/entry_box.h"
+
+using namespace orvane;
+
+class JumpRingPageTest : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  void init();
+  void cleanup();
+  void examples_data();
+  void examples();
+  void gaugeFillsTheWire();
+  void badInputLeavesTheBoxes_data();
+  void badInputLeavesTheBoxes();
+  void tabOrderAndNames();
+
+ private:
+  static void Pick(QComboBox* combo, int index) {
+    combo->setCurrentIndex(index);
+    Q_EMIT combo->activated(index);
+  }
+  void Type(EntryBox* box, const QString& text) {
+    FocusWidget(box);
+    box->selectAll();
+    TypeText(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
+  }
+  QStringList Boxes() const {
+    QStringList texts;
+    for (EntryBox* b : {page_->diameter.mm, page_->diameter.inch, page_->wire.mm, page_->wire.inch,
+                        page_->innerBox, page_->ratioBox})
+      texts << b->text();
+    return texts;
+  }
+
+  RecordingServices services_;
+  std::unique_ptr<ModalDialogGuard> guard_;
+  std::unique_ptr<JumpRingPage> page_;
+};
+
+void JumpRingPageTest::init() {
+  services_.Reset();
+  SetErrorServices(&services_);
+  guard_ = std::make_unique<ModalDialogGuard>();
+  page_ = std::make_unique<JumpRingPage>(services_);
+  page_->show();
+  QVERIFY(QTest::qWaitForWindowExposed(page_.get()));
+}
+
+void JumpRingPageTest::cleanup() {
+  QVERIFY2(!guard_->Tripped(), qPrintable(guard_->Seen()));
+  page_.reset();
+  guard_.reset();
+  SetErrorServices(nullptr);
+}
+
+void JumpRingPageTest::examples_data() {
+  QTest::addColumn<int>("measured");
+  QTest::addColumn<QStringList>("typed");
+  QTest::addColumn<QStringList>("shown");  // diameter mm, inches, wire mm, inches, inner mm, ratio
+  QTest::newRow("5.0 mm ID of 1.3 mm wire") << 0 << QStringList{"diameterMm", "5.0", "wireMm", "1.3"}
+                                            << QStringList{"5.0", "0.19685", "1.3", "0.05118", "5", "3.85"};
+  QTest::newRow("the same ring by its OD") << 1 << QStringList{"diameterMm", "7.6", "wireMm", "1.3"}
+                                           << QStringList{"7.6", "0.29921", "1.3", "0.05118", "5", "3.85"};
+  // 1/4" over 1/16": 6.35 / 1.5875 = 4 exactly.
+  QTest::newRow("both in inch fractions") << 0 << QStringList{"diameterInch", "1/4", "wireInch", "1/16"}
+                                          << QStringList{"6.35", "1/4", "1.5875", "1/16", "6.35", "4.00"};
+}
+
+void JumpRingPageTest::examples() {
+  QFETCH(int, measured);
+  QFETCH(QStringList, typed);
+  QFETCH(QStringList, shown);
+  Pick(page_->measuredBox, measured);
+  for (int i = 0; i < typed.size(); i += 2) {
+    auto* box = page_->findChild<EntryBox*>(typed[i]);
+    QVERIFY2(box, qPrintable(typed[i]));
+    Type(box, typed[i + 1]);
+  }
+  QCOMPARE(Boxes(), shown);
+  QVERIFY(services_.messages.isEmpty());
+  QCOMPARE(services_.beeps, 0);
+}
+
+void JumpRingPageTest::gaugeFillsTheWire() {
+  Type(page_->diameter.inch, QStringLiteral("3/16"));
+  QCOMPARE(page_->diameter.mm->text(), QStringLiteral("4.7625"));
+  QCOMPARE(QApplication::focusWidget(), page_->wire.mm);  // on to the wire
+  Pick(page_->americanBox, page_->americanBox->findText(QStringLiteral("16")));
+  QCOMPARE(page_->wire.mm->text(), QStringLiteral("1.2908"));
+  QCOMPARE(page_->ratioBox->text(), QStringLiteral("3.69"));  // 4.7625 / 1.2908
+  // SWG 16 is 0.064": 4.7625 / 1.6256 = 2.93; the other list lets go.
+  Pick(page_->britishBox, page_->britishBox->findText(QStringLiteral("16")));
+  QCOMPARE(page_->americanBox->currentIndex(), -1);
+  QCOMPARE(page_->wire.inch->text(), QStringLiteral("0.064"));
+  QCOMPARE(page_->ratioBox->text(), QStringLiteral("2.93"));
+  // A wire typed by hand is no gauge.
+  Type(page_->wire.mm, QStringLiteral("1"));
+  QCOMPARE(page_->britishBox->currentIndex(), -1);
+  QCOMPARE(page_->ratioBox->text(), QStringLiteral("4.76"));
+  QVERIFY(services_.messages.isEmpty());
+}
+
+void JumpRingPageTest::badInputLeavesTheBoxes_data() {
+  QTest::addColumn<int>("measured");
+  QTest::addColumn<QString>("box");
+  QTest::addColumn<QString>("pasted");
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<QString>("message");
+  QTest::newRow("zero wire") << 0 << "wireMm"
+                             << "0"
+                             << "Orvane"
+                             << "'0' is zero: the wire diameter in mm must be more than 0.";
+  QTest::newRow("no hole")
+      << 1 << "diameterMm"
+      << "2"
+      << "Orvane"
+      << "An outer diameter of 2 mm leaves no hole with 1.3 mm wire: it must be more than "
+         "twice the wire.";
+  QTest::newRow("letters") << 0 << "diameterInch"
+                           << "x"
+                           << "Orvane"
+                           << "'x' is not a valid floating point value.";
+  QTest::newRow("bad fraction") << 0 << "wireInch"
+                                << "1//16"
+                                << "Error"
+                                << "Cannot convert Fraction to Decimal.";
+  QTest::newRow("nan") << 0 << "wireMm"
+                       << "nan"
+                       << "Orvane"
+                       << "'nan' is not a valid floating point value.";
+  QTest::newRow("empty") << 0 << "diameterMm"
+                         << ""
+                         << "Orvane"
+                         << "Nothing typed for the inner diameter: type a number, then press Enter.";
+}
+
+void JumpRingPageTest::badInputLeavesTheBoxes() {
+  QFETCH(int, measured);
+  QFETCH(QString, box);
+  QFETCH(QString, pasted);
+  QFETCH(QString, caption);
+  QFETCH(QString, message);
+  Pick(page_->measuredBox, measured);
+  Type(page_->diameter.mm, measured ? QStringLiteral("7.6") : QStringLiteral("5"));
+  Type(page_->wire.mm, QStringLiteral("1.3"));
+  QCOMPARE(page_->ratioBox->text(), QStringLiteral("3.85"));
+  QStringList before = Boxes();
+  auto* target = page_->findChild<EntryBox*>(box);
+  QVERIFY(target);
+  FocusWidget(target);
+  target->selectAll();
+  target->insert(pasted);  // a paste: not filtered
+  QTest::keyClick(target, Qt::Key_Return);
+  QCOMPARE(services_.messages.size(), 1);
+  QCOMPARE(services_.messages.first().caption, caption);
+  QCOMPARE(services_.messages.first().text, message);
+  const QStringList names{"diameterMm", "diameterInch", "wireMm", "wireInch"};
+  before[names.indexOf(box)] = pasted;
+  QCOMPARE(Boxes(), before);
+}
+
+void JumpRingPageTest::tabOrderAndNames() {
+  const QStringList order{
+      "Diameter measured",          "Inner diameter in mm",       "Inner diameter in inches",
+      "Wire gauge, American (AWG)", "Wire gauge, British (SWG)",  "Wire diameter in mm",
+      "Wire diameter in inches",    "Inner diameter used, in mm", "Aspect ratio"};
+  FocusWidget(page_->measuredBox);
+  QStringList visited;
+  for (int i = 0; i < order.size(); ++i) {
+    QWidget* w = QApplication::focusWidget();
+    QVERIFY(w);
+    visited << w->accessibleName();
+    QTest::keyClick(w, Qt::Key_Tab);
+  }
+  QCOMPARE(visited, order);
+  Pick(page_->measuredBox, 1);
+  QCOMPARE(page_->diameter.mm->accessibleName(), QStringLiteral("Outer diameter in mm"));
+  QCOMPARE(JumpRingPage::pageTitle(), QStringLiteral("Jump Ring"));
+}
+
+QTEST_MAIN(JumpRingPageTest)
+#include "tst_jump_ring_page.moc"

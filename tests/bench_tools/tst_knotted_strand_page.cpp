@@ -1,0 +1,186 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QTest>
+
+#include "bench_tools/knotted_strand_page.h"
+#include "platform/error_boundary.h"
+#include "widget_fixture.h"
+#include "widgets/entry_box.h"
+
+using namespace orvane;
+
+class KnottedStrandPageTest : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  void init();
+  void cleanup();
+  void examples_data();
+  void examples();
+  void enterWalksOnToWhatIsMissing();
+  void badInputLeavesTheBoxes_data();
+  void badInputLeavesTheBoxes();
+  void tabOrderAndNames();
+
+ private:
+  void Type(EntryBox* box, const QString& text) {
+    FocusWidget(box);
+    box->selectAll();
+    TypeText(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
+  }
+  QStringList Boxes() const {
+    QStringList texts;
+    for (EntryBox* b : {page_->length.mm, page_->length.inch, page_->beadBox, page_->knotBox, page_->claspBox,
+                        page_->beadCountBox, page_->leftOverBox})
+      texts << b->text();
+    return texts;
+  }
+
+  RecordingServices services_;
+  std::unique_ptr<ModalDialogGuard> guard_;
+  std::unique_ptr<KnottedStrandPage> page_;
+};
+
+void KnottedStrandPageTest::init() {
+  services_.Reset();
+  SetErrorServices(&services_);
+  guard_ = std::make_unique<ModalDialogGuard>();
+  page_ = std::make_unique<KnottedStrandPage>(services_);
+  page_->show();
+  QVERIFY(QTest::qWaitForWindowExposed(page_.get()));
+}
+
+void KnottedStrandPageTest::cleanup() {
+  QVERIFY2(!guard_->Tripped(), qPrintable(guard_->Seen()));
+  page_.reset();
+  guard_.reset();
+  SetErrorServices(nullptr);
+}
+
+void KnottedStrandPageTest::examples_data() {
+  QTest::addColumn<int>("standard");  // -1: the length typed
+  QTest::addColumn<QStringList>("typed");
+  QTest::addColumn<QStringList>("shown");  // mm, inches, bead, knot, clasp, beads, left over
+  QTest::newRow("princess pick, 8 mm beads, 1.5 mm knots, 15 mm clasp")
+      << 1 << QStringList{"beadBox", "8", "knotBox", "1.5", "claspBox", "15"}
+      << QStringList{"457.2", "18", "8", "1.5", "15", "46", "5.2"};
+  QTest::newRow("18 inches typed") << -1 << QStringList{"lengthInch", "18",  "beadBox",  "8",
+                                                        "knotBox",    "1.5", "claspBox", "15"}
+                                   << QStringList{"457.2", "18", "8", "1.5", "15", "46", "5.2"};
+  // 7 1/2" = 190.5 mm; 180.5 / 7 = 25.79: 25 beads, 5.5 mm over.
+  QTest::newRow("fraction of an inch, knot left at 1.0")
+      << -1 << QStringList{"lengthInch", "7 1/2", "beadBox", "6", "claspBox", "10"}
+      << QStringList{"190.5", "7 1/2", "6", "1.0", "10", "25", "5.5"};
+}
+
+void KnottedStrandPageTest::examples() {
+  QFETCH(int, standard);
+  QFETCH(QStringList, typed);
+  QFETCH(QStringList, shown);
+  if (standard >= 0) {
+    page_->standardBox->setCurrentIndex(standard);
+    Q_EMIT page_->standardBox->activated(standard);
+  }
+  for (int i = 0; i < typed.size(); i += 2) {
+    auto* box = page_->findChild<EntryBox*>(typed[i]);
+    QVERIFY2(box, qPrintable(typed[i]));
+    Type(box, typed[i + 1]);
+  }
+  QCOMPARE(Boxes(), shown);
+  QVERIFY(services_.messages.isEmpty());
+  // A picked length typed over by hand is no longer the pick.
+  if (standard >= 0) {
+    Type(page_->length.mm, QStringLiteral("400"));
+    QCOMPARE(page_->standardBox->currentIndex(), -1);
+    QCOMPARE(page_->length.inch->text(), QStringLiteral("15.74803"));
+  }
+}
+
+void KnottedStrandPageTest::enterWalksOnToWhatIsMissing() {
+  Type(page_->length.mm, QStringLiteral("400"));
+  QCOMPARE(QApplication::focusWidget(), page_->beadBox);
+  Type(page_->beadBox, QStringLiteral("8"));
+  // The knot is filled already (1.0): on to the clasp.
+  QCOMPARE(QApplication::focusWidget(), page_->claspBox);
+  Type(page_->claspBox, QStringLiteral("0"));
+  QCOMPARE(page_->beadCountBox->text(), QStringLiteral("44"));  // 400 / 9 = 44.4
+  QCOMPARE(page_->leftOverBox->text(), QStringLiteral("4.0"));
+  QVERIFY(services_.messages.isEmpty());
+}
+
+void KnottedStrandPageTest::badInputLeavesTheBoxes_data() {
+  QTest::addColumn<QString>("box");
+  QTest::addColumn<QString>("pasted");
+  QTest::addColumn<QString>("message");
+  QTest::newRow("bead of no size") << "beadBox"
+                                   << "0"
+                                   << "'0' is zero: the bead size in mm must be more than 0.";
+  QTest::newRow("negative knot") << "knotBox"
+                                 << "-1"
+                                 << "'-1' is below zero: the knot size in mm must be 0 or more.";
+  QTest::newRow("clasp longer than the strand")
+      << "claspBox"
+      << "99"
+      << "The clasp (99 mm) takes up the whole length (50.8 mm): nothing is left for beads.";
+  QTest::newRow("letters") << "lengthMm"
+                           << "ten"
+                           << "'ten' is not a valid floating point value.";
+  QTest::newRow("inf") << "beadBox"
+                       << "inf"
+                       << "'inf' is not a valid floating point value.";
+  QTest::newRow("empty") << "claspBox"
+                         << ""
+                         << "Nothing typed for the clasp length in mm: type a number, then press Enter.";
+}
+
+void KnottedStrandPageTest::badInputLeavesTheBoxes() {
+  QFETCH(QString, box);
+  QFETCH(QString, pasted);
+  QFETCH(QString, message);
+  Type(page_->length.inch, QStringLiteral("2"));
+  Type(page_->beadBox, QStringLiteral("4"));
+  Type(page_->claspBox, QStringLiteral("10"));
+  QCOMPARE(page_->beadCountBox->text(), QStringLiteral("8"));  // 40.8 / 5
+  QStringList before = Boxes();
+  auto* target = page_->findChild<EntryBox*>(box);
+  QVERIFY(target);
+  FocusWidget(target);
+  target->selectAll();
+  target->insert(pasted);  // a paste: not filtered
+  QTest::keyClick(target, Qt::Key_Return);
+  QCOMPARE(services_.messages.size(), 1);
+  QCOMPARE(services_.messages.first().caption, QStringLiteral("Orvane"));
+  QCOMPARE(services_.messages.first().text, message);
+  const QStringList names{"lengthMm", "lengthInch",   "beadBox",    "knotBox",
+                          "claspBox", "beadCountBox", "leftOverBox"};
+  before[names.indexOf(box)] = pasted;
+  QCOMPARE(Boxes(), before);
+  QCOMPARE(target->text(), pasted);
+}
+
+void KnottedStrandPageTest::tabOrderAndNames() {
+  const QStringList order{"Standard length", "Finished length in mm", "Finished length in inches",
+                          "Bead size in mm", "Knot size in mm",       "Clasp length in mm",
+                          "Beads",           "Left over in mm"};
+  FocusWidget(page_->standardBox);
+  QStringList visited;
+  for (int i = 0; i < order.size(); ++i) {
+    QWidget* w = QApplication::focusWidget();
+    QVERIFY(w);
+    visited << w->accessibleName();
+    QTest::keyClick(w, Qt::Key_Tab);
+  }
+  QCOMPARE(visited, order);
+  QCOMPARE(KnottedStrandPage::pageTitle(), QStringLiteral("Knotted Strand"));
+  // Digits and one point in the millimetre boxes; fractions in the inch box.
+  FocusWidget(page_->claspBox);
+  TypeText(page_->claspBox, QStringLiteral("1/2"));
+  FocusWidget(page_->length.inch);
+  TypeText(page_->length.inch, QStringLiteral("1/2"));
+  QCOMPARE(page_->claspBox->text(), QStringLiteral("12"));
+  QCOMPARE(page_->length.inch->text(), QStringLiteral("1/2"));
+  QCOMPARE(services_.beeps, 1);
+}
+
+QTEST_MAIN(KnottedStrandPageTest)
+#include "tst_knotted_strand_page.moc"

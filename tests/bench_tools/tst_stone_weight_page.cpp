@@ -1,0 +1,226 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QTest>
+
+#include "bench_tools/stone_weight_page.h"
+#include "platform/error_boundary.h"
+#include "widget_fixture.h"
+#include "widgets/entry_box.h"
+
+using namespace orvane;
+
+class StoneWeightPageTest : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  void init();
+  void cleanup();
+  void examples_data();
+  void examples();
+  void enterWalksOnToWhatIsMissing();
+  void otherStoneTakesATypedGravity();
+  void badInputLeavesTheBoxes_data();
+  void badInputLeavesTheBoxes();
+  void keyFilter();
+  void tabOrderAndNames();
+
+ private:
+  static void Pick(QComboBox* combo, int index) {
+    combo->setCurrentIndex(index);
+    Q_EMIT combo->activated(index);
+  }
+  void Type(EntryBox* box, const QString& text) {
+    FocusWidget(box);
+    box->clear();
+    TypeText(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
+  }
+
+  RecordingServices services_;
+  std::unique_ptr<ModalDialogGuard> guard_;
+  std::unique_ptr<StoneWeightPage> page_;
+};
+
+void StoneWeightPageTest::init() {
+  services_.Reset();
+  SetErrorServices(&services_);
+  guard_ = std::make_unique<ModalDialogGuard>();
+  page_ = std::make_unique<StoneWeightPage>(services_);
+  page_->show();
+  QVERIFY(QTest::qWaitForWindowExposed(page_.get()));
+}
+
+void StoneWeightPageTest::cleanup() {
+  QVERIFY2(!guard_->Tripped(), qPrintable(guard_->Seen()));
+  page_.reset();
+  guard_.reset();
+  SetErrorServices(nullptr);
+}
+
+void StoneWeightPageTest::examples_data() {
+  QTest::addColumn<int>("stone");
+  QTest::addColumn<int>("shape");
+  QTest::addColumn<QStringList>("typed");  // box object names and texts, in pairs, Enter after each
+  QTest::addColumn<QString>("carats");
+  QTest::newRow("oval sapphire 8 x 6 x 4")
+      << 2 << int(StoneShape::Oval) << QStringList{"lengthBox", "8", "widthBox", "6", "depthBox", "4"}
+      << "1.57";
+  QTest::newRow("6.5 mm round diamond 3.9 mm deep")
+      << 0 << int(StoneShape::Round) << QStringList{"lengthBox", "6.5", "depthBox", "3.9"} << "1.01";
+  // 5 x 5 x 3 x 2.0 x 0.0025 = 0.375.
+  QTest::newRow("square stone of a typed gravity")
+      << kOtherGem << int(StoneShape::EmeraldOrSquare)
+      << QStringList{"gravityBox", "2", "lengthBox", "5", "widthBox", "5", "depthBox", "3"} << "0.38";
+}
+
+void StoneWeightPageTest::examples() {
+  QFETCH(int, stone);
+  QFETCH(int, shape);
+  QFETCH(QStringList, typed);
+  QFETCH(QString, carats);
+  Pick(page_->stoneBox, stone);
+  Pick(page_->shapeBox, shape);
+  for (int i = 0; i < typed.size(); i += 2) {
+    auto* box = page_->findChild<EntryBox*>(typed[i]);
+    QVERIFY2(box, qPrintable(typed[i]));
+    Type(box, typed[i + 1]);
+  }
+  QCOMPARE(page_->caratBox->text(), carats);
+  QVERIFY(services_.messages.isEmpty());
+  QCOMPARE(services_.beeps, 0);
+  // A change of stone works the weight out again from the same sizes.
+  if (stone == 2) {
+    Pick(page_->stoneBox, 9);  // amethyst, 2.65: 49 x 4 x 2.65 x 0.002 = 1.0388
+    QCOMPARE(page_->caratBox->text(), QStringLiteral("1.04"));
+  }
+}
+
+void StoneWeightPageTest::enterWalksOnToWhatIsMissing() {
+  Pick(page_->shapeBox, int(StoneShape::Oval));
+  QVERIFY(page_->formulaLabel->text().contains(QStringLiteral("0.0020")));
+  Type(page_->lengthBox, QStringLiteral("8"));
+  QCOMPARE(QApplication::focusWidget(), page_->widthBox);
+  Type(page_->widthBox, QStringLiteral("6"));
+  QCOMPARE(QApplication::focusWidget(), page_->depthBox);
+  QCOMPARE(page_->caratBox->text(), QString());
+  // A round stone needs one diameter only: from the least diameter to the depth.
+  Pick(page_->shapeBox, int(StoneShape::Round));
+  page_->widthBox->clear();
+  Type(page_->lengthBox, QStringLiteral("6.5"));
+  QCOMPARE(QApplication::focusWidget(), page_->depthBox);
+  QCOMPARE(page_->widthBox->accessibleName(), QStringLiteral("Greatest diameter in mm, if it differs"));
+  Type(page_->depthBox, QStringLiteral("3.9"));
+  QCOMPARE(page_->caratBox->text(), QStringLiteral("1.01"));
+  QCOMPARE(QApplication::focusWidget(), page_->depthBox);  // done: the caret stays
+  QVERIFY(services_.messages.isEmpty());
+}
+
+void StoneWeightPageTest::otherStoneTakesATypedGravity() {
+  QCOMPARE(page_->gravityBox->text(), QStringLiteral("3.52"));
+  QVERIFY(page_->gravityBox->isReadOnly());
+  Pick(page_->stoneBox, kOtherGem);
+  QVERIFY(!page_->gravityBox->isReadOnly());
+  QCOMPARE(page_->gravityBox->text(), QString());
+  QCOMPARE(QApplication::focusWidget(), page_->gravityBox);
+  Pick(page_->stoneBox, 1);
+  QCOMPARE(page_->gravityBox->text(), QStringLiteral("4.00"));
+  QVERIFY(page_->gravityBox->isReadOnly());
+}
+
+void StoneWeightPageTest::badInputLeavesTheBoxes_data() {
+  QTest::addColumn<QString>("box");
+  QTest::addColumn<QString>("pasted");
+  QTest::addColumn<QString>("message");
+  QTest::newRow("letters") << "widthBox"
+                           << "six"
+                           << "'six' is not a valid floating point value.";
+  QTest::newRow("zero depth") << "depthBox"
+                              << "0"
+                              << "'0' is zero: the depth in mm must be more than 0.";
+  QTest::newRow("negative length") << "lengthBox"
+                                   << "-8"
+                                   << "'-8' is below zero: the length in mm must be more than 0.";
+  QTest::newRow("SG of 0") << "gravityBox"
+                           << "0"
+                           << "'0' is zero: a specific gravity must be more than 0.";
+  QTest::newRow("nan") << "depthBox"
+                       << "nan"
+                       << "'nan' is not a valid floating point value.";
+  QTest::newRow("inf") << "lengthBox"
+                       << "inf"
+                       << "'inf' is not a valid floating point value.";
+  QTest::newRow("beyond the largest stone") << "lengthBox"
+                                            << "250"
+                                            << "'250' is too large: the length in mm can be at most 200.";
+  QTest::newRow("empty") << "depthBox"
+                         << ""
+                         << "Nothing typed for the depth in mm: type a number, then press Enter.";
+}
+
+void StoneWeightPageTest::badInputLeavesTheBoxes() {
+  QFETCH(QString, box);
+  QFETCH(QString, pasted);
+  QFETCH(QString, message);
+  Pick(page_->stoneBox, kOtherGem);
+  Pick(page_->shapeBox, int(StoneShape::Oval));
+  Type(page_->gravityBox, QStringLiteral("4"));
+  Type(page_->lengthBox, QStringLiteral("8"));
+  Type(page_->widthBox, QStringLiteral("6"));
+  Type(page_->depthBox, QStringLiteral("4"));
+  QCOMPARE(page_->caratBox->text(), QStringLiteral("1.57"));
+  auto* target = page_->findChild<EntryBox*>(box);
+  QVERIFY(target);
+  const QList<EntryBox*> boxes = page_->findChildren<EntryBox*>();
+  QStringList before;
+  for (EntryBox* b : boxes)
+    if (b != target) before << b->text();
+  FocusWidget(target);
+  target->selectAll();
+  target->insert(pasted);  // a paste: not filtered
+  QTest::keyClick(target, Qt::Key_Return);
+  QCOMPARE(services_.messages.size(), 1);
+  QCOMPARE(services_.messages.first().caption, QStringLiteral("Orvane"));
+  QCOMPARE(services_.messages.first().icon, MessageIcon::Error);
+  QCOMPARE(services_.messages.first().text, message);
+  QStringList after;
+  for (EntryBox* b : boxes)
+    if (b != target) after << b->text();
+  QCOMPARE(after, before);
+  QCOMPARE(target->text(), pasted);
+}
+
+void StoneWeightPageTest::keyFilter() {
+  FocusWidget(page_->depthBox);
+  TypeText(page_->depthBox, QStringLiteral("3.9.5x/"));
+  QCOMPARE(page_->depthBox->text(), QStringLiteral("3.95"));
+  QCOMPARE(services_.beeps, 3);
+}
+
+// Tab visits every control top to bottom, and each one tells a screen reader
+// what it is.
+void StoneWeightPageTest::tabOrderAndNames() {
+  const QStringList order{"Stone",
+                          "Specific gravity",
+                          "Shape",
+                          "Least diameter in mm",
+                          "Greatest diameter in mm, if it differs",
+                          "Depth in mm",
+                          "Weight in carats"};
+  FocusWidget(page_->stoneBox);
+  QStringList visited;
+  for (int i = 0; i < order.size(); ++i) {
+    QWidget* w = QApplication::focusWidget();
+    QVERIFY(w);
+    visited << w->accessibleName();
+    QTest::keyClick(w, Qt::Key_Tab);
+  }
+  QCOMPARE(visited, order);
+  QCOMPARE(StoneWeightPage::pageTitle(), QStringLiteral("Stone Weight"));
+  QCOMPARE(page_->objectName(), QStringLiteral("StoneWeightPage"));
+  auto* note = page_->findChild<QLabel*>(QStringLiteral("estimateNote"));
+  QVERIFY(note && note->isVisible());
+  QVERIFY(note->text().contains(QStringLiteral("estimates by the usual bench factors")));
+}
+
+QTEST_MAIN(StoneWeightPageTest)
+#include "tst_stone_weight_page.moc"

@@ -1,0 +1,156 @@
+#include <QAccessible>
+#include <QApplication>
+#include <QTest>
+
+#include "desk_calculator/calculator_display.h"
+#include "desk_calculator/calculator_pad.h"
+#include "recording_services.h"
+#include "widget_fixture.h"
+#include "widgets/look.h"
+
+using namespace orvane;
+
+namespace {
+
+// A calculator on a plain parent, sized as in the calculator window.
+struct Fixture {
+  Fixture() {
+    host.resize(300, 280);
+    calc = new CalculatorPad(services, &host);
+    calc->setFont(MakeFont(QStringLiteral("Arial"), 16, true));
+    calc->setGeometry(4, 30, 269, 237);
+    host.show();
+    QApplication::setActiveWindow(&host);
+    (void)QTest::qWaitForWindowActive(&host, 1000);
+  }
+  QAccessibleInterface* Iface() const { return QAccessible::queryAccessibleInterface(calc); }
+  // The key a screen reader finds by its name.
+  QAccessibleInterface* Key(const QString& name) const {
+    QAccessibleInterface* iface = Iface();
+    for (int i = 1; i < iface->childCount(); ++i)
+      if (iface->child(i)->text(QAccessible::Name) == name) return iface->child(i);
+    return nullptr;
+  }
+  void Press(const QString& name) const {
+    QAccessibleInterface* key = Key(name);
+    QVERIFY2(key, qPrintable(name));
+    key->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  }
+  QString DisplayText() const {
+    QAccessibleTextInterface* text = Iface()->child(0)->textInterface();
+    return text ? text->text(0, text->characterCount()) : QStringLiteral("(no text)");
+  }
+
+  RecordingServices services;
+  QWidget host;
+  CalculatorPad* calc;
+};
+
+const QStringList kReadingOrder{"MC", "Back", "CE", "C", "MR",  "7", "8",  "9", "/", "Sqrt",
+                                "MS", "4",    "5",  "6", "*",   "%", "M+", "1", "2", "3",
+                                "-",  "1/x",  "M-", "0", "+/-", ".", "+",  "="};
+
+}  // namespace
+
+class TestCalculatorAccessible : public QObject {
+  Q_OBJECT
+ private:
+  ModalDialogGuard guard;
+
+ private Q_SLOTS:
+  void cleanup() { QVERIFY2(!guard.Tripped(), qPrintable(guard.Seen())); }
+
+  // The display first, then one push button per painted key, in reading
+  // order, each where it is drawn.
+  void keysAreButtonsWhereTheyArePainted() {
+    Fixture f;
+    QAccessibleInterface* iface = f.Iface();
+    QCOMPARE(iface->text(QAccessible::Name), "Calculator");
+    QCOMPARE(iface->childCount(), 1 + 28);
+    QAccessibleInterface* display = iface->child(0);
+    QCOMPARE(display->object(), static_cast<QObject*>(f.calc->Display()));
+    QCOMPARE(display->parent(), iface);
+    QStringList names;
+    for (int i = 1; i < iface->childCount(); ++i) {
+      QAccessibleInterface* key = iface->child(i);
+      QCOMPARE(key->role(), QAccessible::Button);
+      QCOMPARE(key->parent(), iface);
+      QCOMPARE(iface->indexOfChild(key), i);
+      names << key->text(QAccessible::Name);
+      const CalculatorKey b = f.calc->ButtonAt(f.calc->mapFromGlobal(key->rect().center()));
+      QVERIFY2(b != CalculatorKey::None && f.calc->Button(b).caption == names.last(),
+               qPrintable(names.last()));
+      QCOMPARE(key->rect().size(), f.calc->Button(b).rect.size());
+      QCOMPARE(iface->childAt(key->rect().center().x(), key->rect().center().y()), key);
+    }
+    QCOMPARE(names, kReadingOrder);
+    // Each key names what it does and the keyboard key that presses it.
+    QCOMPARE(f.Key("Sqrt")->text(QAccessible::Description), "Square root (@); Space presses it");
+    QCOMPARE(f.Key("M+")->text(QAccessible::Description), "Memory add (Ctrl+P); Space presses it");
+    QCOMPARE(f.Key("7")->text(QAccessible::Description), "Digit 7 (7); Space presses it");
+
+    // Without the memory column its keys are gone.
+    f.calc->SetShowMemoryButtons(false);
+    QCOMPARE(iface->childCount(), 1 + 23);
+    QVERIFY(!f.Key("MC") && !f.Key("M-"));
+    QCOMPARE(iface->child(1)->text(QAccessible::Name), "Back");
+  }
+
+  // The press action of every key does what a click on it does.
+  void pressingAKeyActsAsAClick() {
+    for (const QString& name : kReadingOrder) {
+      Fixture pressed, clicked;
+      for (Fixture* f : {&pressed, &clicked}) {
+        f->calc->SetText(QStringLiteral("42.5"));
+        f->calc->PressButton(CalculatorKey::MemoryStore);  // so that MC and MR act
+        f->calc->PressButton(CalculatorKey::Add);
+        f->calc->SetText(QStringLiteral("3"));
+      }
+      pressed.Press(name);
+      CalculatorKey b = CalculatorKey::None;
+      for (int i = KeyIndex(CalculatorKey::Back); i < kCalculatorKeyCount; ++i)
+        if (clicked.calc->Button(CalculatorKey(i)).caption == name) b = CalculatorKey(i);
+      QTest::mouseClick(clicked.calc, Qt::LeftButton, {}, clicked.calc->Button(b).rect.center());
+      QVERIFY2(pressed.calc->Text() == clicked.calc->Text(), qPrintable(name + ": " + pressed.calc->Text()));
+      QVERIFY2(pressed.calc->Memory() == clicked.calc->Memory(), qPrintable(name));
+      QCOMPARE(pressed.calc->PressedButton(), CalculatorKey::None);  // the key flashed, and came back up
+    }
+  }
+
+  // A sum typed through the keys, read back from the display as text.
+  void displayReadsAsTextWithItsValue() {
+    Fixture f;
+    QAccessibleInterface* display = f.Iface()->child(0);
+    QCOMPARE(display->role(), QAccessible::EditableText);
+    QVERIFY(display->state().readOnly);
+    QCOMPARE(f.DisplayText(), "0");
+    for (const char* key : {"7", "+", "8", ".", "5", "="}) f.Press(QString::fromLatin1(key));
+    QCOMPARE(f.calc->Text(), "15.5 ");
+    QCOMPARE(f.DisplayText(), "15.5");
+    QCOMPARE(display->text(QAccessible::Value), "15.5");
+    QCOMPARE(display->textInterface()->text(3, 4), "5");
+    QVERIFY(display->textInterface()->characterRect(0).width() > 0);
+  }
+
+  // MC and MR are grey and ignore clicks while the memory is zero: they read
+  // as unavailable and their press does nothing.
+  void greyMemoryKeysAreUnavailable() {
+    Fixture f;
+    f.Press("5");
+    for (const char* name : {"MC", "MR"}) {
+      QAccessibleInterface* key = f.Key(QString::fromLatin1(name));
+      QVERIFY(key->state().disabled);
+      QVERIFY(key->actionInterface()->actionNames().isEmpty());
+      key->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
+    QCOMPARE(f.DisplayText(), "5");
+    f.Press("MS");
+    QVERIFY(!f.Key("MR")->state().disabled);
+    f.Press("C");
+    f.Press("MR");
+    QCOMPARE(f.DisplayText(), "5");
+  }
+};
+
+QTEST_MAIN(TestCalculatorAccessible)
+#include "tst_calculator_accessible.moc"

@@ -1,0 +1,242 @@
+#include <QApplication>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <cmath>
+
+#include "app/main_window.h"
+#include "core/text_rules.h"
+#include "core/weight.h"
+#include "measures/weight_page.h"
+#include "widget_fixture.h"
+#include "widgets/color_tab_widget.h"
+#include "widgets/entry_box.h"
+
+using namespace orvane;
+
+Q_DECLARE_METATYPE(orvane::WeightUnit)
+
+// The troy units of the Weight page: troy ounces, pennyweights and grains.
+class WeightTroyTest : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  void init();
+  void cleanup();
+  void convert_data();
+  void convert();
+  void markers();
+  void pageFillsAllEight_data();
+  void pageFillsAllEight();
+  void roundTrip_data();
+  void roundTrip();
+  void troyBoxesFilterKeys();
+  void clearEmptiesAllEight();
+  void layout();
+  void metalButtonAsksForTheCalculator();
+
+ private:
+  WeightPage* Page() const { return app_->app->mainWindow()->weightPage; }
+  QList<EntryBox*> Boxes() const {
+    WeightPage* p = Page();
+    return {p->caratBox, p->gramBox,      p->kilogramBox,    p->ounceBox,
+            p->poundBox, p->troyOunceBox, p->pennyweightBox, p->grainBox};
+  }
+  QStringList Texts() const {
+    QStringList texts;
+    for (EntryBox* box : Boxes()) texts << box->text();
+    return texts;
+  }
+  void ShowPage() {
+    app_->app->mainWindow()->pages->SetActivePage(Page());
+    FocusWidget(Page()->caratBox);
+  }
+  void Enter(int box, const QString& typed) {
+    EntryBox* source = Boxes()[box];
+    FocusWidget(source);
+    source->clear();
+    TypeText(source, typed);
+    QTest::keyClick(source, Qt::Key_Return);
+  }
+
+  std::unique_ptr<ModalDialogGuard> guard_;
+  std::unique_ptr<TestApp> app_;
+};
+
+namespace {
+const QString kSource;  // the box typed in keeps its text
+}
+
+void WeightTroyTest::init() {
+  guard_ = std::make_unique<ModalDialogGuard>();
+  app_ = std::make_unique<TestApp>();
+}
+
+void WeightTroyTest::cleanup() {
+  QVERIFY2(!guard_->Tripped(), qPrintable(guard_->Seen()));
+  app_.reset();
+  guard_.reset();
+}
+
+void WeightTroyTest::convert_data() {
+  QTest::addColumn<WeightUnit>("source");
+  QTest::addColumn<double>("value");
+  // carats, grams, kilograms, ounces, pounds, troy ounces, pennyweights, grains
+  QTest::addColumn<QStringList>("expected");
+  QTest::newRow("100 grams") << WeightUnit::Gram << 100.0
+                             << QStringList{"500",    kSource,  "0.1000",  "3.5274",
+                                            "0.2205", "3.2151", "64.3015", "1543.2358"};
+  QTest::newRow("1 kilogram") << WeightUnit::KGram << 1.0
+                              << QStringList{"5000",   "1000",    kSource,    "35.2740",
+                                             "2.2046", "32.1507", "643.0149", "15432.3584"};
+  QTest::newRow("1 carat") << WeightUnit::Carat << 1.0 << QStringList{kSource,  "0.2",    "0.0002", "0.0071",
+                                                                      "0.0004", "0.0064", "0.1286", "3.0865"};
+  // From a troy unit every box is rounded to 4 decimals.
+  QTest::newRow("1 troy ounce") << WeightUnit::TroyOunce << 1.0
+                                << QStringList{"155.5174", "31.1035", "0.0311",  "1.0971",
+                                               "0.0686",   kSource,   "20.0000", "480.0000"};
+  QTest::newRow("2.5 troy ounces") << WeightUnit::TroyOunce << 2.5
+                                   << QStringList{"388.7935", "77.7587", "0.0778",  "2.7429",
+                                                  "0.1714",   kSource,   "50.0000", "1200.0000"};
+  QTest::newRow("1 pennyweight") << WeightUnit::Pennyweight << 1.0
+                                 << QStringList{"7.7759", "1.5552", "0.0016", "0.0549",
+                                                "0.0034", "0.0500", kSource,  "24.0000"};
+  QTest::newRow("1 grain") << WeightUnit::Grain << 1.0 << QStringList{"0.3240", "0.0648", "0.0001", "0.0023",
+                                                                      "0.0001", "0.0021", "0.0417", kSource};
+  QTest::newRow("1 ounce") << WeightUnit::Ounce << 1.0
+                           << QStringList{"141.7476", "28.3495", "0.0283",  kSource,
+                                          "0.0625",   "0.9115",  "18.2292", "437.5000"};
+}
+
+void WeightTroyTest::convert() {
+  QFETCH(WeightUnit, source);
+  QFETCH(double, value);
+  QFETCH(QStringList, expected);
+  const auto texts = ConvertWeight(source, value);
+  QCOMPARE(int(texts.size()), expected.size());
+  for (int i = 0; i < expected.size(); ++i) {
+    QCOMPARE(texts[i], expected[i]);
+    QCOMPARE(texts[i].isNull(), expected[i].isNull());
+  }
+}
+
+void WeightTroyTest::markers() {
+  const QStringList names{"TroyOunce", "Pennyweight", "Grain"};
+  for (int i = 0; i < names.size(); ++i) {
+    const auto unit = WeightUnit(kWeightUnitCount + i);
+    QCOMPARE(WeightMarker(unit), names[i]);
+    QCOMPARE(WeightUnitOfMarker(names[i]), std::optional<WeightUnit>(unit));
+  }
+}
+
+void WeightTroyTest::pageFillsAllEight_data() {
+  QTest::addColumn<int>("box");
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QStringList>("expected");
+  QTest::newRow("grams fill the troy boxes")
+      << 1 << "100"
+      << QStringList{"500", "100", "0.1000", "3.5274", "0.2205", "3.2151", "64.3015", "1543.2358"};
+  QTest::newRow("troy ounces fill the rest")
+      << 5 << "1"
+      << QStringList{"155.5174", "31.1035", "0.0311", "1.0971", "0.0686", "1", "20.0000", "480.0000"};
+  QTest::newRow("pennyweights") << 6 << "20" << QStringList{"155.5174", "31.1035", "0.0311", "1.0971",
+                                                            "0.0686",   "1.0000",  "20",     "480.0000"};
+  QTest::newRow("grains with a leading point")
+      << 7 << ".5" << QStringList{"0.1620", "0.0324", "0.0000", "0.0011", "0.0001", "0.0010", "0.0208", ".5"};
+}
+
+void WeightTroyTest::pageFillsAllEight() {
+  QFETCH(int, box);
+  QFETCH(QString, typed);
+  QFETCH(QStringList, expected);
+  ShowPage();
+  Enter(box, typed);
+  QCOMPARE(Texts(), expected);
+  QCOMPARE(QApplication::focusWidget(), Boxes()[box]);
+  QCOMPARE(app_->services.beeps, 0);
+  QVERIFY(app_->services.messages.isEmpty());
+}
+
+// Grams to troy ounces and back agree to what the troy ounce box shows: half
+// its last digit, 0.00005 troy ounce, plus half the last digit of the grams.
+void WeightTroyTest::roundTrip_data() {
+  QTest::addColumn<QString>("grams");
+  for (const char* g : {"100", "1", "31.1034768", "0.5", "12345.678", "2.2"}) QTest::newRow(g) << QString(g);
+}
+
+void WeightTroyTest::roundTrip() {
+  QFETCH(QString, grams);
+  ShowPage();
+  Enter(1, grams);
+  const QString troy = Page()->troyOunceBox->text();
+  Enter(5, troy);
+  const QString back = Page()->gramBox->text();
+  const double tolerance = 0.00005 * 31.1034768 + 0.00005;
+  QVERIFY2(std::fabs(double(TextToNumber(back) - TextToNumber(grams))) <= tolerance,
+           qPrintable(grams + " -> " + troy + " -> " + back));
+  // And troy ounces come back unchanged from the grams they gave.
+  Enter(1, back);
+  QCOMPARE(Page()->troyOunceBox->text(), troy);
+}
+
+void WeightTroyTest::troyBoxesFilterKeys() {
+  ShowPage();
+  for (EntryBox* box : {Page()->troyOunceBox, Page()->pennyweightBox, Page()->grainBox}) {
+    FocusWidget(box);
+    box->setText(QStringLiteral("1.5"));
+    const int before = app_->services.beeps;
+    QTest::keyClick(box, Qt::Key_Period);  // a second point
+    QTest::keyClick(box, Qt::Key_Slash);
+    QTest::keyClick(box, Qt::Key_A);
+    QCOMPARE(box->text(), QStringLiteral("1.5"));
+    QCOMPARE(app_->services.beeps, before + 3);
+  }
+  // An empty last box walks on to Clear, as Pounds did before.
+  Page()->grainBox->clear();
+  QTest::keyClick(Page()->grainBox, Qt::Key_Return);
+  QCOMPARE(QApplication::focusWidget(), Page()->clearButton);
+}
+
+void WeightTroyTest::clearEmptiesAllEight() {
+  ShowPage();
+  Enter(6, QStringLiteral("3"));
+  QVERIFY(!Page()->grainBox->text().isEmpty());
+  QTest::mouseClick(Page()->clearButton, Qt::LeftButton);
+  QCOMPARE(Texts(), QStringList(8, QString()));
+  QCOMPARE(QApplication::focusWidget(), Page()->caratBox);
+}
+
+void WeightTroyTest::layout() {
+  ShowPage();
+  const QList<EntryBox*> boxes = Boxes();
+  for (int i = 1; i < boxes.size(); ++i) {
+    QCOMPARE(boxes[i]->x(), boxes[0]->x());
+    QVERIFY(boxes[i]->geometry().top() > boxes[i - 1]->geometry().bottom());
+    QVERIFY(boxes[i]->isVisible());
+  }
+  // Clear and Metal below the last row, inside the page.
+  for (QWidget* button :
+       {static_cast<QWidget*>(Page()->clearButton), static_cast<QWidget*>(Page()->metalButton)}) {
+    QVERIFY(button->isVisible());
+    QVERIFY(button->geometry().top() > Page()->grainBox->geometry().bottom());
+    QVERIFY2(Page()->rect().contains(button->geometry()),
+             qPrintable(QStringLiteral("%1 at %2 on a page %3 high")
+                            .arg(button->accessibleName())
+                            .arg(button->geometry().bottom())
+                            .arg(Page()->height())));
+  }
+  QVERIFY(!Page()->clearButton->geometry().intersects(Page()->metalButton->geometry()));
+  QCOMPARE(Page()->metalButton->text(), QStringLiteral("Metal\u2026"));
+}
+
+void WeightTroyTest::metalButtonAsksForTheCalculator() {
+  ShowPage();
+  QSignalSpy wanted(Page(), &WeightPage::metalWanted);
+  QTest::mouseClick(Page()->metalButton, Qt::LeftButton);
+  QCOMPARE(wanted.count(), 1);
+  FocusWidget(Page()->metalButton);
+  QTest::keyClick(Page()->metalButton, Qt::Key_Return);
+  QCOMPARE(wanted.count(), 2);
+}
+
+QTEST_MAIN(WeightTroyTest)
+#include "tst_weight_troy.moc"
