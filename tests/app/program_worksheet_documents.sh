@@ -40,49 +40,8 @@ mkdir -p "$HOME" "$XDG_CONFIG_HOME"
 printf 'Summer necklace\r\n1\tCrystal, rondelle\t4\t\t100\r\n2\tSeed beads\t\t1/8\t24\r\n' >"$work/fixture.bws"
 printf 'Bracelet "Rose"\r\n1\tPearls\t6\t\t20\r\n' >"$work/other.bws"
 
-# The one visible window with this exact title, waited for.
-window() {
-  local id="" _
-  for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) && [ -n "$id" ] && break
-    sleep 0.1
-  done
-  [ -n "$id" ] || return 1
-  echo "$id"
-}
-
-gone() {
-  local _
-  for _ in $(seq 50); do
-    [ -z "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
-
-# Without a window manager the box gets the keyboard only when given it.
-press_return() {
-  xdotool windowfocus --sync "$1" 2>/dev/null || true
-  sleep 0.2
-  xdotool key Return
-}
-
-# Saves the worksheet window's figures through its Save dialog as CSV.
-save_csv() {
-  local sheet=$1 target=$2 dialog box
-  xdotool windowfocus --sync "$sheet" 2>/dev/null || true
-  xdotool key ctrl+s
-  dialog=$(window 'Save Bead Worksheet') || fail "the Save dialog did not open"
-  xdotool windowfocus --sync "$dialog" 2>/dev/null || true
-  sleep 0.3
-  xdotool key ctrl+a
-  xdotool type --delay 5 "$target"
-  xdotool key Return
-  box=$(window 'Information') || fail "no message after saving $target"
-  press_return "$box"
-  gone 'Information' || fail "the message did not close"
-  [ -f "$target" ] || fail "$target was not written"
-}
+# window, gone, press_return and save_csv, as the other worksheet tests use them.
+source "$(dirname "${BASH_SOURCE[0]}")/worksheet-helpers.sh"
 
 # The CSV's cells, one row per line, read with Python's csv module.
 cells() {

@@ -2,14 +2,14 @@
 #include <QComboBox>
 #include <QTest>
 
+#include "bench_page_fixture.h"
 #include "bench_tools/gauge_page.h"
 #include "platform/error_boundary.h"
-#include "widget_fixture.h"
 #include "widgets/entry_box.h"
 
 using namespace orvane;
 
-class GaugePageTest : public QObject {
+class GaugePageTest : public QObject, public BenchPageFixture<GaugePage> {
   Q_OBJECT
  private Q_SLOTS:
   void init();
@@ -28,27 +28,11 @@ class GaugePageTest : public QObject {
             page_->americanMm->text(), page_->americanInch->text(), page_->britishBox->currentText(),
             page_->britishMm->text(),  page_->britishInch->text()};
   }
-
-  RecordingServices services_;
-  std::unique_ptr<ModalDialogGuard> guard_;
-  std::unique_ptr<GaugePage> page_;
 };
 
-void GaugePageTest::init() {
-  services_.Reset();
-  SetErrorServices(&services_);
-  guard_ = std::make_unique<ModalDialogGuard>();
-  page_ = std::make_unique<GaugePage>(services_);
-  page_->show();
-  QVERIFY(QTest::qWaitForWindowExposed(page_.get()));
-}
+void GaugePageTest::init() { openPage(); }
 
-void GaugePageTest::cleanup() {
-  QVERIFY2(!guard_->Tripped(), qPrintable(guard_->Seen()));
-  page_.reset();
-  guard_.reset();
-  SetErrorServices(nullptr);
-}
+void GaugePageTest::cleanup() { closePage(); }
 
 void GaugePageTest::typedSizes_data() {
   QTest::addColumn<QString>("box");

@@ -2,14 +2,14 @@
 #include <QComboBox>
 #include <QTest>
 
+#include "bench_page_fixture.h"
 #include "bench_tools/jump_ring_page.h"
 #include "platform/error_boundary.h"
-#include "widget_fixture.h"
 #include "widgets/entry_box.h"
 
 using namespace orvane;
 
-class JumpRingPageTest : public QObject {
+class JumpRingPageTest : public QObject, public BenchPageFixture<JumpRingPage> {
   Q_OBJECT
  private Q_SLOTS:
   void init();
@@ -22,16 +22,6 @@ class JumpRingPageTest : public QObject {
   void tabOrderAndNames();
 
  private:
-  static void Pick(QComboBox* combo, int index) {
-    combo->setCurrentIndex(index);
-    Q_EMIT combo->activated(index);
-  }
-  void Type(EntryBox* box, const QString& text) {
-    FocusWidget(box);
-    box->selectAll();
-    TypeText(box, text);
-    QTest::keyClick(box, Qt::Key_Return);
-  }
   QStringList Boxes() const {
     QStringList texts;
     for (EntryBox* b : {page_->diameter.mm, page_->diameter.inch, page_->wire.mm, page_->wire.inch,
@@ -39,27 +29,11 @@ class JumpRingPageTest : public QObject {
       texts << b->text();
     return texts;
   }
-
-  RecordingServices services_;
-  std::unique_ptr<ModalDialogGuard> guard_;
-  std::unique_ptr<JumpRingPage> page_;
 };
 
-void JumpRingPageTest::init() {
-  services_.Reset();
-  SetErrorServices(&services_);
-  guard_ = std::make_unique<ModalDialogGuard>();
-  page_ = std::make_unique<JumpRingPage>(services_);
-  page_->show();
-  QVERIFY(QTest::qWaitForWindowExposed(page_.get()));
-}
+void JumpRingPageTest::init() { openPage(); }
 
-void JumpRingPageTest::cleanup() {
-  QVERIFY2(!guard_->Tripped(), qPrintable(guard_->Seen()));
-  page_.reset();
-  guard_.reset();
-  SetErrorServices(nullptr);
-}
+void JumpRingPageTest::cleanup() { closePage(); }
 
 void JumpRingPageTest::examples_data() {
   QTest::addColumn<int>("measured");

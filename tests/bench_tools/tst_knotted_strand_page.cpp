@@ -2,14 +2,14 @@
 #include <QComboBox>
 #include <QTest>
 
+#include "bench_page_fixture.h"
 #include "bench_tools/knotted_strand_page.h"
 #include "platform/error_boundary.h"
-#include "widget_fixture.h"
 #include "widgets/entry_box.h"
 
 using namespace orvane;
 
-class KnottedStrandPageTest : public QObject {
+class KnottedStrandPageTest : public QObject, public BenchPageFixture<KnottedStrandPage> {
   Q_OBJECT
  private Q_SLOTS:
   void init();
@@ -22,12 +22,6 @@ class KnottedStrandPageTest : public QObject {
   void tabOrderAndNames();
 
  private:
-  void Type(EntryBox* box, const QString& text) {
-    FocusWidget(box);
-    box->selectAll();
-    TypeText(box, text);
-    QTest::keyClick(box, Qt::Key_Return);
-  }
   QStringList Boxes() const {
     QStringList texts;
     for (EntryBox* b : {page_->length.mm, page_->length.inch, page_->beadBox, page_->knotBox, page_->claspBox,
@@ -35,27 +29,11 @@ class KnottedStrandPageTest : public QObject {
       texts << b->text();
     return texts;
   }
-
-  RecordingServices services_;
-  std::unique_ptr<ModalDialogGuard> guard_;
-  std::unique_ptr<KnottedStrandPage> page_;
 };
 
-void KnottedStrandPageTest::init() {
-  services_.Reset();
-  SetErrorServices(&services_);
-  guard_ = std::make_unique<ModalDialogGuard>();
-  page_ = std::make_unique<KnottedStrandPage>(services_);
-  page_->show();
-  QVERIFY(QTest::qWaitForWindowExposed(page_.get()));
-}
+void KnottedStrandPageTest::init() { openPage(); }
 
-void KnottedStrandPageTest::cleanup() {
-  QVERIFY2(!guard_->Tripped(), qPrintable(guard_->Seen()));
-  page_.reset();
-  guard_.reset();
-  SetErrorServices(nullptr);
-}
+void KnottedStrandPageTest::cleanup() { closePage(); }
 
 void KnottedStrandPageTest::examples_data() {
   QTest::addColumn<int>("standard");  // -1: the length typed

@@ -3,14 +3,14 @@
 #include <QLabel>
 #include <QTest>
 
+#include "bench_page_fixture.h"
 #include "bench_tools/stone_weight_page.h"
 #include "platform/error_boundary.h"
-#include "widget_fixture.h"
 #include "widgets/entry_box.h"
 
 using namespace orvane;
 
-class StoneWeightPageTest : public QObject {
+class StoneWeightPageTest : public QObject, public BenchPageFixture<StoneWeightPage> {
   Q_OBJECT
  private Q_SLOTS:
   void init();
@@ -23,39 +23,11 @@ class StoneWeightPageTest : public QObject {
   void badInputLeavesTheBoxes();
   void keyFilter();
   void tabOrderAndNames();
-
- private:
-  static void Pick(QComboBox* combo, int index) {
-    combo->setCurrentIndex(index);
-    Q_EMIT combo->activated(index);
-  }
-  void Type(EntryBox* box, const QString& text) {
-    FocusWidget(box);
-    box->clear();
-    TypeText(box, text);
-    QTest::keyClick(box, Qt::Key_Return);
-  }
-
-  RecordingServices services_;
-  std::unique_ptr<ModalDialogGuard> guard_;
-  std::unique_ptr<StoneWeightPage> page_;
 };
 
-void StoneWeightPageTest::init() {
-  services_.Reset();
-  SetErrorServices(&services_);
-  guard_ = std::make_unique<ModalDialogGuard>();
-  page_ = std::make_unique<StoneWeightPage>(services_);
-  page_->show();
-  QVERIFY(QTest::qWaitForWindowExposed(page_.get()));
-}
+void StoneWeightPageTest::init() { openPage(); }
 
-void StoneWeightPageTest::cleanup() {
-  QVERIFY2(!guard_->Tripped(), qPrintable(guard_->Seen()));
-  page_.reset();
-  guard_.reset();
-  SetErrorServices(nullptr);
-}
+void StoneWeightPageTest::cleanup() { closePage(); }
 
 void StoneWeightPageTest::examples_data() {
   QTest::addColumn<int>("stone");

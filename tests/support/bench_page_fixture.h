@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QComboBox>
+#include <QTest>
+#include <memory>
+
+#include "platform/error_boundary.h"
+#include "widget_fixture.h"
+#include "widgets/entry_box.h"
+
+namespace orvane {
+
+// One Bench page shown on its own with the recording services and the guard
+// against modal dialogs, and the two things a user does on it: pick from a
+// list and type into a box, then Enter.
+template <typename Page>
+class BenchPageFixture {
+ protected:
+  void openPage() {
+    services_.Reset();
+    SetErrorServices(&services_);
+    guard_ = std::make_unique<ModalDialogGuard>();
+    page_ = std::make_unique<Page>(services_);
+    page_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(page_.get()));
+  }
+
+  void closePage() {
+    QVERIFY2(!guard_->Tripped(), qPrintable(guard_->Seen()));
+    page_.reset();
+    guard_.reset();
+    SetErrorServices(nullptr);
+  }
+
+  // As a user's pick, which reports itself; a program's change does not.
+  static void Pick(QComboBox* combo, int index) {
+    combo->setCurrentIndex(index);
+    Q_EMIT combo->activated(index);
+  }
+
+  static void Type(EntryBox* box, const QString& text) {
+    FocusWidget(box);
+    box->selectAll();
+    TypeText(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
+  }
+
+  RecordingServices services_;
+  std::unique_ptr<ModalDialogGuard> guard_;
+  std::unique_ptr<Page> page_;
+};
+
+}  // namespace orvane
