@@ -86,7 +86,7 @@ void MetalPage::NameControls() {
       {blankMmBox, "blankMmBox"},
       {blankInchBox, "blankInchBox"},
       {priceBox, "priceBox"},
-      {PriceUnitBox, "PriceUnitBox"},
+      {priceUnitBox, "priceUnitBox"},
       {costBox, "costBox"},
   };
   for (const auto& [widget, name] : names) widget->setObjectName(QLatin1String(name));
@@ -169,18 +169,18 @@ void MetalPage::CreateResults() {
   blankMmBox = MakeResult(QStringLiteral("Blank length (mm)"));
   blankInchBox = MakeResult(QStringLiteral("Blank length (inches)"));
   priceBox = MakeBox(QStringLiteral("Metal price"), kOutWidth);
-  PriceUnitBox = new QComboBox(this);
-  PriceUnitBox->addItems(priceUnitNames());
-  PriceUnitBox->setAccessibleName(QStringLiteral("Price per"));
-  PriceUnitBox->resize(kOutWidth, kBoxHeight);
+  priceUnitBox = new QComboBox(this);
+  priceUnitBox->addItems(priceUnitNames());
+  priceUnitBox->setAccessibleName(QStringLiteral("Price per"));
+  priceUnitBox->resize(kOutWidth, kBoxHeight);
   costBox = MakeResult(QStringLiteral("Metal cost"));
   for (EntryBox* box : {volumeBox, gramBox, pennyweightBox, troyOunceBox})
     AddRow(results_, box->accessibleName(), {box});
   for (EntryBox* box : {blankMmBox, blankInchBox}) AddRow(results_, box->accessibleName(), {box}, kRing);
   AddRow(results_, QStringLiteral("Price"), {priceBox});
-  AddRow(results_, QStringLiteral("Per"), {PriceUnitBox});
+  AddRow(results_, QStringLiteral("Per"), {priceUnitBox});
   AddRow(results_, costBox->accessibleName(), {costBox});
-  GuardedConnect(PriceUnitBox, &QComboBox::activated, this, [this] { calculate(); });
+  GuardedConnect(priceUnitBox, &QComboBox::activated, this, [this] { calculate(); });
 }
 
 // A number box whose Enter works everything out.
@@ -282,7 +282,7 @@ bool MetalPage::calculate() {
   in.RingSize = ringSizeBox->currentIndex();
   in.Allowance = allowanceBox->text();
   in.Price = priceBox->text();
-  in.Unit = static_cast<PriceUnit>(PriceUnitBox->currentIndex());
+  in.Unit = static_cast<PriceUnit>(priceUnitBox->currentIndex());
   // Throws before anything is written: a bad box leaves every box as it was.
   const MetalOutputs out = MetalEnter(in);
 

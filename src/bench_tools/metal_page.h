@@ -42,7 +42,7 @@ class MetalPage : public QWidget {
   EntryBox* blankMmBox;
   EntryBox* blankInchBox;
   EntryBox* priceBox;
-  QComboBox* PriceUnitBox;
+  QComboBox* priceUnitBox;
   EntryBox* costBox;
 
   // Enter in any box: every result from what the boxes hold. Returns whether

@@ -175,7 +175,7 @@ void MetalWindowTest::examples_data() {
       << QStringList{"384.07", "3.4413", "2.2128", "0.1106", "", "", ""};
   QTest::newRow("1/16 inch sterling wire 6 inches long, priced per gram")
       << 1 << 0 << -1
-      << QStringList{"acrossInchBox", "1/16", "lengthInchBox", "6", "PriceUnitBox", "1", "priceBox", "2"}
+      << QStringList{"acrossInchBox", "1/16", "lengthInchBox", "6", "priceUnitBox", "1", "priceBox", "2"}
       << QStringList{"301.65", "3.1251", "2.0095", "0.1005", "", "", "6.25"};
   // Pt 950 with ruthenium is 20.70 g/cm3: 78.54 mm3 weigh 1.6258 g; 0.052271 ozt at 1000.
   QTest::newRow("platinum 950/ruthenium wire")
