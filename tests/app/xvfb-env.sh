@@ -35,7 +35,9 @@ start_xvfb() {
   : "${work:?start_xvfb needs \$work, a scratch folder}"
   rm -f "$work/display"
   # Xvfb picks a free display itself and writes its number to fd 3.
-  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  # -noreset: between two programs no client is connected, and a resetting
+  # server refuses the next one for a moment.
+  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
   xvfb_pid=$!
   local _
   for _ in $(seq 200); do
