@@ -22,6 +22,11 @@
 
 namespace {
 
+// The main window keeps its buttons to itself; they are found by name.
+QPushButton* button(QObject* window, const char* name) {
+  return window->findChild<QPushButton*>(QLatin1String(name));
+}
+
 struct Step {
   const char* name;
   std::function<QPushButton*(orvane::MainWindow*)> button;
@@ -32,12 +37,17 @@ struct Step {
 class FirstOpenTimer : public QObject {
  public:
   explicit FirstOpenTimer(orvane::AppContext& app) : app_(app) {
-    steps_ = {{"Fractions", [](orvane::MainWindow* m) { return m->fractionsButton; }},
-              {"Worksheet", [](orvane::MainWindow* m) { return m->worksheetButton; }},
-              {"Calculator", [](orvane::MainWindow* m) { return m->calculatorButton; }},
-              {"Help", [](orvane::MainWindow* m) { return m->helpButton; }},
-              {"Bench", [](orvane::MainWindow* m) { return m->weightPage->metalButton; },
-               [](orvane::MainWindow* m) { m->pages->SetActivePage(m->weightPage); }}};
+    steps_ = {
+        {"Fractions", [](orvane::MainWindow* m) { return button(m, "fractionsButton"); }},
+        {"Worksheet", [](orvane::MainWindow* m) { return button(m, "worksheetButton"); }},
+        {"Calculator", [](orvane::MainWindow* m) { return button(m, "calculatorButton"); }},
+        {"Help", [](orvane::MainWindow* m) { return button(m, "helpButton"); }},
+        {"Bench",
+         [](orvane::MainWindow* m) { return button(m->findChild<orvane::WeightPage*>(), "metalButton"); },
+         [](orvane::MainWindow* m) {
+           m->findChild<orvane::ColorTabWidget*>(QStringLiteral("pages"))
+               ->SetActivePage(m->findChild<orvane::WeightPage*>());
+         }}};
     // Ten seconds, then fail rather than hang on a window that never shows.
     QTimer::singleShot(10000, this, [] {
       std::fprintf(stderr, "first_open: a window was never painted\n");

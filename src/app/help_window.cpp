@@ -20,6 +20,7 @@
 #include "widgets/bevel_panel.h"
 #include "widgets/color_tab_widget.h"
 #include "widgets/look.h"
+#include "widgets/object_names.h"
 
 namespace orvane {
 
@@ -149,6 +150,11 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent) {
   pages->AddPage(stoneSizePage, QStringLiteral("Stone Size"));
   pages->AddPage(beadCalculatorPage, QStringLiteral("Bead Calculator"));
   pages->AddPage(worksheetPage, QStringLiteral("Worksheet"));
+  nameChildren({{pages, "pages"},
+                {licensePage, "licensePage"},
+                {stoneSizePage, "stoneSizePage"},
+                {beadCalculatorPage, "beadCalculatorPage"},
+                {worksheetPage, "worksheetPage"}});
   GuardedConnect(beadCalculatorPage, &TabPage::shown, this, &HelpWindow::onBeadCalculatorPageShown);
   GuardedConnect(worksheetPage, &TabPage::shown, this, &HelpWindow::onWorksheetPageShown);
 
@@ -183,24 +189,32 @@ void HelpWindow::BuildLicensePage() {
   closeButton->setGeometry(160, 360, 75, 25);
   closeButton->setVisible(false);
   GuardedConnect(closeButton, &QPushButton::clicked, this, &HelpWindow::onCloseClicked);
+  nameChildren({{licensePanel, "licensePanel"},
+                {licenceText, "licenceText"},
+                {disclaimerText, "disclaimerText"},
+                {closeButton, "closeButton"}});
 }
 
 void HelpWindow::BuildStoneSizePage() {
   stoneSizePanel = WhitePanel(stoneSizePage, QRect(32, 16, 361, 401));
   Column col(stoneSizePanel, 10);
   col.Lay(LoadHelpPage(QStringLiteral("stone_size")));
+  stoneSizePanel->setObjectName(QStringLiteral("stoneSizePanel"));
 }
 
 void HelpWindow::BuildBeadCalculatorPage() {
   beadHelpContent = new QWidget;
   beadHelpScroll = ScrollPage(beadCalculatorPage, beadHelpContent, 369, 1100,
                               QStringLiteral("bead_calculator"), QStringLiteral("Bead Calculator help"));
+  nameChildren({{beadHelpContent, "beadHelpContent"}, {beadHelpScroll, "beadHelpScroll"}});
 }
 
 void HelpWindow::BuildWorksheetPage() {
   worksheetHelpContent = new QWidget;
   worksheetHelpScroll = ScrollPage(worksheetPage, worksheetHelpContent, 370, 740, QStringLiteral("worksheet"),
                                    QStringLiteral("Worksheet help"));
+  nameChildren(
+      {{worksheetHelpContent, "worksheetHelpContent"}, {worksheetHelpScroll, "worksheetHelpScroll"}});
 }
 
 void HelpWindow::ShowTopic(HelpTopic topic) {

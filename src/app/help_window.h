@@ -27,6 +27,19 @@ class HelpWindow : public QWidget {
   // Makes a topic's page the one the window shows.
   void ShowTopic(HelpTopic topic);
 
+  void onClosed();
+  void onBeadCalculatorPageShown();
+  void onWorksheetPageShown();
+  void onCloseClicked();
+  // One wheel notification on a scroll box: one line step, when the pointer
+  // (screen position) lies inside the box.
+  void scrollBoxWheel(QScrollArea* box, const QPoint& globalPos, bool up);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
   ColorTabWidget* pages;
   TabPage* licensePage;         // "License"
   TabPage* stoneSizePage;       // "Stone Size"
@@ -43,19 +56,6 @@ class HelpWindow : public QWidget {
   QPlainTextEdit* disclaimerText;  // disclaimer
   QPushButton* closeButton;        // never visible; Esc closes the window
 
-  void onClosed();
-  void onBeadCalculatorPageShown();
-  void onWorksheetPageShown();
-  void onCloseClicked();
-  // One wheel notification on a scroll box: one line step, when the pointer
-  // (screen position) lies inside the box.
-  void scrollBoxWheel(QScrollArea* box, const QPoint& globalPos, bool up);
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
   void BuildLicensePage();
   void BuildStoneSizePage();
   void BuildBeadCalculatorPage();

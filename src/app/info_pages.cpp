@@ -16,6 +16,7 @@
 #include "widgets/bevel_panel.h"
 #include "widgets/caption_label.h"
 #include "widgets/look.h"
+#include "widgets/object_names.h"
 
 namespace orvane {
 
@@ -170,6 +171,14 @@ AboutPage::AboutPage(DesktopServices& services, QWidget* parent)
   rightsNoticeLabel->setFont(Arial(13));
   rightsNoticeLabel->SetAlignment(Qt::AlignHCenter);
   rightsNoticeLabel->SetTextColor(cl::Black);
+
+  nameChildren({{aboutPanel, "aboutPanel"},
+                {bannerPicture, "bannerPicture"},
+                {bookPicture, "bookPicture"},
+                {programNameLabel, "programNameLabel"},
+                {versionLabel, "versionLabel"},
+                {webAddressLabel, "webAddressLabel"},
+                {rightsNoticeLabel, "rightsNoticeLabel"}});
 }
 
 void AboutPage::onWebAddressClicked() {
@@ -199,6 +208,12 @@ TipsPage::TipsPage(QWidget* parent) : TabPage(parent) {
                 QStringLiteral("The Esc Key will close additional open Windows such as the "),
                 QStringLiteral("Calculator, Help or Worksheet Windows.")});
   tipsText->setAccessibleName(QStringLiteral("Tips"));
+
+  nameChildren({{tipsScroll, "tipsScroll"},
+                {tipsContent, "tipsContent"},
+                {tipsHeading, "tipsHeading"},
+                {tipsSubheading, "tipsSubheading"},
+                {tipsText, "tipsText"}});
 }
 
 // ---------------------------------------------------------------- Links
@@ -250,6 +265,17 @@ LinksPage::LinksPage(DesktopServices& services, QWidget* parent)
                           {QStringLiteral("If you find this program usefull, please consider "),
                            QStringLiteral("donating to our programming efforts.")});
   donationText->setAccessibleName(QStringLiteral("About donations"));
+
+  nameChildren({{linksScroll, "linksScroll"},
+                {linksContent, "linksContent"},
+                {programPageLink, "programPageLink"},
+                {shopHeading, "shopHeading"},
+                {makerSiteLink, "makerSiteLink"},
+                {shopText, "shopText"},
+                {mailLink, "mailLink"},
+                {donationHeading, "donationHeading"},
+                {donationLink, "donationLink"},
+                {donationText, "donationText"}});
 }
 
 // A link that cannot be opened (no browser or mail program) says so and

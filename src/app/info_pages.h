@@ -19,6 +19,9 @@ class AboutPage : public TabPage {
  public:
   explicit AboutPage(DesktopServices& services, QWidget* parent = nullptr);
 
+  void onWebAddressClicked();
+
+ private:
   BevelPanel* aboutPanel;
   QLabel* bannerPicture;  // banner
   QLabel* bookPicture;    // book beside a pocket calculator
@@ -27,9 +30,6 @@ class AboutPage : public TabPage {
   CaptionLabel* webAddressLabel;    // the maker's web address
   CaptionLabel* rightsNoticeLabel;  // the rights notice
 
-  void onWebAddressClicked();
-
- private:
   DesktopServices& services_;
   WebLink siteLink_;  // the maker's site, without the slash the Links page adds
 };
@@ -40,6 +40,7 @@ class TipsPage : public TabPage {
  public:
   explicit TipsPage(QWidget* parent = nullptr);
 
+ private:
   QScrollArea* tipsScroll;
   QWidget* tipsContent;
   QLabel* tipsHeading;
@@ -54,6 +55,15 @@ class LinksPage : public TabPage {
  public:
   explicit LinksPage(DesktopServices& services, QWidget* parent = nullptr);
 
+  WebLink webLink;      // web links; each click sets its target first
+  WebLink mailAddress;  // the maker's mail address
+
+  void onProgramPageClicked();
+  void onMakerSiteClicked();
+  void onMailClicked();
+  void onDonationClicked();
+
+ private:
   QScrollArea* linksScroll;
   QWidget* linksContent;
   LinkLabel* programPageLink;  // the program's page
@@ -65,15 +75,6 @@ class LinksPage : public TabPage {
   UrlLabel* donationLink;  // donation
   QPlainTextEdit* donationText;
 
-  WebLink webLink;      // web links; each click sets its target first
-  WebLink mailAddress;  // the maker's mail address
-
-  void onProgramPageClicked();
-  void onMakerSiteClicked();
-  void onMailClicked();
-  void onDonationClicked();
-
- private:
   DesktopServices& services_;
 };
 

@@ -5,7 +5,6 @@
 #include <QIcon>
 #include <QPushButton>
 #include <QShortcut>
-#include <QToolButton>
 
 #include "app/app_context.h"
 #include "app/help_window.h"
@@ -26,6 +25,7 @@
 #include "widgets/color_tab_widget.h"
 #include "widgets/look.h"
 #include "widgets/navigation_bar.h"
+#include "widgets/object_names.h"
 #include "widgets/string_grid.h"
 #include "worksheet/worksheet_window.h"
 
@@ -85,6 +85,25 @@ void MainWindow::buildContents() {
   sizeConverter = new SizeConverter(app_.Services(), this);
   sizeConverter->setGeometry(1, 1, 531, 73);
 
+  nameChildren({{sizeConverter, "sizeConverter"},
+                {pages, "pages"},
+                {buttonBar, "buttonBar"},
+                {aboutPage, "aboutPage"},
+                {tipsPage, "tipsPage"},
+                {beadPage, "beadPage"},
+                {pearlPlatePage, "pearlPlatePage"},
+                {stoneSizePage, "stoneSizePage"},
+                {weightPage, "weightPage"},
+                {jumpRingPage, "jumpRingPage"},
+                {wireGaugePage, "wireGaugePage"},
+                {ringSizePage, "ringSizePage"},
+                {linksPage, "linksPage"},
+                {calculatorButton, "calculatorButton"},
+                {helpButton, "helpButton"},
+                {fractionsButton, "fractionsButton"},
+                {worksheetButton, "worksheetButton"},
+                {exitButton, "exitButton"}});
+
   // The chart pages make their grids when first shown.
   pages->SetActivePageIndex(0);
 }
@@ -139,11 +158,7 @@ void MainWindow::CreateButtonBar() {
   auto* bar = new NavigationBar(buttonBar);
   GuardedConnect(bar, &NavigationBar::stepChosen, this, &MainWindow::Navigate);
   bar->setGeometry(10, 9, 121, 27);
-  pageButtonBar = bar;
-  firstPageButton = bar->Buttons[0];
-  previousPageButton = bar->Buttons[1];
-  nextPageButton = bar->Buttons[2];
-  lastPageButton = bar->Buttons[3];
+  bar->setObjectName(QStringLiteral("pageButtonBar"));
 
   calculatorButton = MakePictureButton(buttonBar, 140, QStringLiteral(":/icons/calculator.svg"),
                                        QStringLiteral("Math Calculator"));
@@ -162,12 +177,7 @@ void MainWindow::CreateButtonBar() {
   AddShortcut(this, {calculatorKey}, [this] { onCalculatorClicked(); });
   // The Bench window as it was left, from any page.
   const QKeySequence benchKey(Qt::CTRL | Qt::Key_B);
-  weightPage->metalButton->setToolTip(
-      QStringLiteral("Metal weight and cost, casting and pricing: the Bench window (%1)")
-          .arg(benchKey.toString(QKeySequence::NativeText)));
-  weightPage->metalButton->setAccessibleDescription(
-      QStringLiteral("Opens the Bench window on its Metal page; %1 opens it from anywhere")
-          .arg(benchKey.toString(QKeySequence::NativeText)));
+  weightPage->setBenchShortcut(benchKey);
   AddShortcut(this, {benchKey}, [this] { ShowWindow(app_.benchWindow()); });
   AddShortcut(this, {QKeySequence(Qt::CTRL | Qt::Key_Tab)}, [this] { StepPage(pages, 1); });
   AddShortcut(this,

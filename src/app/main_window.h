@@ -3,7 +3,6 @@
 #include <QWidget>
 
 class QPushButton;
-class QToolButton;
 
 namespace orvane {
 
@@ -33,33 +32,6 @@ class MainWindow : public QWidget {
   QString startFolder;      // working directory when the window was created
   QString worksheetFolder;  // startFolder + "/Worksheet/"
 
-  SizeConverter* sizeConverter;
-  ColorTabWidget* pages;
-  BevelPanel* buttonBar;
-
-  // Pages in their order; the index is what Help and navigation test.
-  AboutPage* aboutPage;
-  TipsPage* tipsPage;
-  BeadPage* beadPage;
-  PearlPlateChartPage* pearlPlatePage;
-  StoneSizeChartPage* stoneSizePage;
-  WeightPage* weightPage;
-  JumpRingChartPage* jumpRingPage;
-  WireGaugeChartPage* wireGaugePage;
-  RingSizeChartPage* ringSizePage;
-  LinksPage* linksPage;
-
-  QWidget* pageButtonBar;
-  QToolButton* firstPageButton;
-  QToolButton* previousPageButton;
-  QToolButton* nextPageButton;
-  QToolButton* lastPageButton;
-  QPushButton* calculatorButton;
-  QPushButton* helpButton;
-  QPushButton* fractionsButton;
-  QPushButton* worksheetButton;
-  QPushButton* exitButton;
-
   void onExitClicked();
   void onCalculatorClicked();
   void onFractionsClicked();
@@ -78,6 +50,29 @@ class MainWindow : public QWidget {
   void Navigate(GridNavigation step);
 
   AppContext& app_;
+
+  // Children, found by tests under their field names.
+  SizeConverter* sizeConverter;
+  ColorTabWidget* pages;
+  BevelPanel* buttonBar;
+
+  // Pages in their order; the index is what Help and navigation test.
+  AboutPage* aboutPage;
+  TipsPage* tipsPage;
+  BeadPage* beadPage;
+  PearlPlateChartPage* pearlPlatePage;
+  StoneSizeChartPage* stoneSizePage;
+  WeightPage* weightPage;
+  JumpRingChartPage* jumpRingPage;
+  WireGaugeChartPage* wireGaugePage;
+  RingSizeChartPage* ringSizePage;
+  LinksPage* linksPage;
+
+  QPushButton* calculatorButton;
+  QPushButton* helpButton;
+  QPushButton* fractionsButton;
+  QPushButton* worksheetButton;
+  QPushButton* exitButton;
 };
 
 }  // namespace orvane

@@ -14,6 +14,7 @@
 #include "platform/guarded_connect.h"
 #include "widgets/entry_box.h"
 #include "widgets/look.h"
+#include "widgets/object_names.h"
 #include "widgets/spoken_boxes.h"
 
 namespace orvane {
@@ -63,8 +64,9 @@ QLabel* MakeHeading(QWidget* parent, const QString& text, int column, int y) {
                    Qt::AlignHCenter | Qt::AlignBottom, true);
 }
 
-// Each box of the page and its text as the steps see it.
-constexpr std::pair<EntryBox * BeadPage::*, BoxText BeadBoxes::*> kBoxes[] = {
+}  // namespace
+
+const std::pair<EntryBox * BeadPage::*, BoxText BeadBoxes::*> BeadPage::kBoxes[] = {
     {&BeadPage::beadMmBox, &BeadBoxes::beadMmBox},
     {&BeadPage::beadInchBox, &BeadBoxes::beadInchBox},
     {&BeadPage::beadCountBox, &BeadBoxes::beadCountBox},
@@ -78,8 +80,6 @@ constexpr std::pair<EntryBox * BeadPage::*, BoxText BeadBoxes::*> kBoxes[] = {
     {&BeadPage::hexStonesBox, &BeadBoxes::hexStonesBox},
     {&BeadPage::spacingBox, &BeadBoxes::spacingBox},
 };
-
-}  // namespace
 
 BeadPage::BeadPage(DesktopServices& services, QWidget* parent) : TabPage(parent), services_(services) {
   CreateControls();
@@ -176,6 +176,21 @@ void BeadPage::CreateControls() {
   clearButton->setToolTip(QStringLiteral("Clear Data Entry"));
   clearButton->setAccessibleName(QStringLiteral("Clear Data Entry"));
   clearButton->setAutoDefault(true);  // Enter on the focused button presses it
+
+  nameChildren({{beadMmBox, "beadMmBox"},
+                {beadInchBox, "beadInchBox"},
+                {beadCountBox, "beadCountBox"},
+                {beadsPerInchBox, "beadsPerInchBox"},
+                {strandInchBox, "strandInchBox"},
+                {calculateButton, "calculateButton"},
+                {strandLengthBox, "strandLengthBox"},
+                {beadsNeededBox, "beadsNeededBox"},
+                {areaLengthBox, "areaLengthBox"},
+                {areaWidthBox, "areaWidthBox"},
+                {areaBox, "areaBox"},
+                {hexStonesBox, "hexStonesBox"},
+                {spacingBox, "spacingBox"},
+                {clearButton, "clearButton"}});
 }
 
 void BeadPage::BindHandlers() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <utility>
+
 #include "core/bead_steps.h"
 #include "core/key_filter.h"
 #include "widgets/color_tab_widget.h"
@@ -18,23 +20,6 @@ class BeadPage : public TabPage {
   Q_OBJECT
  public:
   explicit BeadPage(DesktopServices& services, QWidget* parent = nullptr);
-
-  // Strand calculator, in tab order.
-  EntryBox* beadMmBox;
-  EntryBox* beadInchBox;
-  EntryBox* beadCountBox;
-  EntryBox* beadsPerInchBox;  // read-only
-  EntryBox* strandInchBox;
-  QPushButton* calculateButton;  // never visible: the program clicks it
-  EntryBox* strandLengthBox;     // read-only
-  EntryBox* beadsNeededBox;      // read-only
-  // Stone area calculator.
-  EntryBox* areaLengthBox;
-  EntryBox* areaWidthBox;
-  EntryBox* areaBox;       // read-only
-  EntryBox* hexStonesBox;  // read-only
-  EntryBox* spacingBox;
-  QPushButton* clearButton;
 
   void Shown() override { onPageShown(); }
   void onPageShown();
@@ -66,6 +51,26 @@ class BeadPage : public TabPage {
   void RunStep(Step&& step);
 
   DesktopServices& services_;
+  // Strand calculator, in tab order.
+  EntryBox* beadMmBox;
+  EntryBox* beadInchBox;
+  EntryBox* beadCountBox;
+  EntryBox* beadsPerInchBox;  // read-only
+  EntryBox* strandInchBox;
+  QPushButton* calculateButton;  // never visible: the program clicks it
+  EntryBox* strandLengthBox;     // read-only
+  EntryBox* beadsNeededBox;      // read-only
+  // Stone area calculator.
+  EntryBox* areaLengthBox;
+  EntryBox* areaWidthBox;
+  EntryBox* areaBox;       // read-only
+  EntryBox* hexStonesBox;  // read-only
+  EntryBox* spacingBox;
+  QPushButton* clearButton;
+
+  // Each box of the page and its text as the steps see it.
+  static const std::pair<EntryBox * BeadPage::*, BoxText BeadBoxes::*> kBoxes[12];
+
   BeadState state_;
   bool writingBoxes_ = false;
   bool showingPage_ = false;

@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QShowEvent>
-#include <QToolButton>
 
 #include "core/fraction_table.h"
 #include "platform/desktop_services.h"
@@ -28,6 +27,7 @@ FractionsWindow::FractionsWindow(DesktopServices& services, QWidget* parent)
   // The grid is made when the window is first shown; it goes between the
   // Close button and the tool bar in the tab order.
   closeButton = new QPushButton(QStringLiteral("Close"), this);
+  closeButton->setObjectName(QStringLiteral("closeButton"));
   closeButton->setGeometry(400, 454, 120, 27);
   closeButton->setFont(MakeFont(QStringLiteral("Arial"), 15));
   closeButton->setAutoDefault(true);  // Enter on the focused button presses it
@@ -47,11 +47,7 @@ void FractionsWindow::CreateToolBar() {
   auto* bar = new NavigationBar(this);
   GuardedConnect(bar, &NavigationBar::stepChosen, this, &FractionsWindow::Navigate);
   bar->setGeometry(96, 454, 121, 27);
-  pageButtonBar = bar;
-  firstPageButton = bar->Buttons[0];
-  previousPageButton = bar->Buttons[1];
-  nextPageButton = bar->Buttons[2];
-  lastPageButton = bar->Buttons[3];
+  bar->setObjectName(QStringLiteral("pageButtonBar"));
 }
 
 void FractionsWindow::BuildGrid() {

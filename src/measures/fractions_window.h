@@ -3,7 +3,6 @@
 #include <QWidget>
 
 class QPushButton;
-class QToolButton;
 
 namespace orvane {
 
@@ -18,14 +17,6 @@ class FractionsWindow : public QWidget {
  public:
   explicit FractionsWindow(DesktopServices& services, QWidget* parent = nullptr);
 
-  StringGrid* fractionGrid = nullptr;
-  QWidget* pageButtonBar;
-  QToolButton* firstPageButton;
-  QToolButton* previousPageButton;
-  QToolButton* nextPageButton;
-  QToolButton* lastPageButton;
-  QPushButton* closeButton;
-
   void onCloseClicked();
   // Makes and fills the grid the first time the window is shown.
   void BuildGrid();
@@ -34,6 +25,9 @@ class FractionsWindow : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
+  StringGrid* fractionGrid = nullptr;
+  QPushButton* closeButton;
+
   void onShown();
   void CreateToolBar();
   void Navigate(GridNavigation step);

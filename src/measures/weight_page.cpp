@@ -1,6 +1,7 @@
 #include "measures/weight_page.h"
 
 #include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 
@@ -11,6 +12,7 @@
 #include "widgets/entry_box.h"
 #include "widgets/focus.h"
 #include "widgets/look.h"
+#include "widgets/object_names.h"
 #include "widgets/spoken_boxes.h"
 
 namespace orvane {
@@ -73,6 +75,27 @@ WeightPage::WeightPage(DesktopServices& services, QWidget* parent) : TabPage(par
   metalButton->setFocusPolicy(Qt::StrongFocus);
   metalButton->setAutoDefault(true);
   GuardedConnect(metalButton, &QPushButton::clicked, this, &WeightPage::onMetalClicked);
+
+  nameChildren({{titleLabel, "titleLabel"},
+                {hintLabel, "hintLabel"},
+                {caratBox, "caratBox"},
+                {gramBox, "gramBox"},
+                {kilogramBox, "kilogramBox"},
+                {ounceBox, "ounceBox"},
+                {poundBox, "poundBox"},
+                {troyOunceBox, "troyOunceBox"},
+                {pennyweightBox, "pennyweightBox"},
+                {grainBox, "grainBox"},
+                {clearButton, "clearButton"},
+                {metalButton, "metalButton"}});
+}
+
+void WeightPage::setBenchShortcut(const QKeySequence& key) {
+  metalButton->setToolTip(QStringLiteral("Metal weight and cost, casting and pricing: the Bench window (%1)")
+                              .arg(key.toString(QKeySequence::NativeText)));
+  metalButton->setAccessibleDescription(
+      QStringLiteral("Opens the Bench window on its Metal page; %1 opens it from anywhere")
+          .arg(key.toString(QKeySequence::NativeText)));
 }
 
 EntryBox* WeightPage::MakeWeightBox(WeightUnit unit, const QString& caption, int top) {

@@ -5,6 +5,7 @@
 #include "core/weight.h"
 #include "widgets/color_tab_widget.h"
 
+class QKeySequence;
 class QLabel;
 class QPushButton;
 
@@ -20,6 +21,25 @@ class WeightPage : public TabPage {
  public:
   explicit WeightPage(DesktopServices& services, QWidget* parent = nullptr);
 
+  // The box the user entered last names the source unit; empty until then.
+  QString activeBox;
+
+  void onConvert();
+  void onClearClicked();
+  void onMetalClicked();
+  // The key that opens the Bench window from anywhere, named in the Metal
+  // button's hint and description.
+  void setBenchShortcut(const QKeySequence& key);
+
+ Q_SIGNALS:
+  // The Metal Calculator is asked for; whoever owns the windows shows it.
+  void metalWanted();
+
+ private:
+  EntryBox* MakeWeightBox(WeightUnit unit, const QString& caption, int top);
+  EntryBox* BoxOf(WeightUnit unit) const;
+
+  DesktopServices& services_;
   QLabel* titleLabel;
   QLabel* hintLabel;
   EntryBox* caratBox;
@@ -32,23 +52,6 @@ class WeightPage : public TabPage {
   EntryBox* grainBox;
   QPushButton* clearButton;
   QPushButton* metalButton;
-
-  // The box the user entered last names the source unit; empty until then.
-  QString activeBox;
-
-  void onConvert();
-  void onClearClicked();
-  void onMetalClicked();
-
- Q_SIGNALS:
-  // The Metal Calculator is asked for; whoever owns the windows shows it.
-  void metalWanted();
-
- private:
-  EntryBox* MakeWeightBox(WeightUnit unit, const QString& caption, int top);
-  EntryBox* BoxOf(WeightUnit unit) const;
-
-  DesktopServices& services_;
   std::array<EntryBox*, kWeightBoxCount> boxes_{};
 };
 

@@ -20,9 +20,9 @@ class JumpRingChartPage : public TabPage {
   }
   QList<StringGrid*> NavigationGrids() const override;
 
+ private:
   StringGrid* jumpRingGrid = nullptr;
 
- private:
   void onPageShown();
 };
 
@@ -40,9 +40,9 @@ class WireGaugeChartPage : public TabPage {
   }
   QList<StringGrid*> NavigationGrids() const override;
 
+ private:
   StringGrid* wireGaugeGrid = nullptr;
 
- private:
   void onPageShown();
 };
 
@@ -62,10 +62,10 @@ class RingSizeChartPage : public TabPage {
   }
   QList<StringGrid*> NavigationGrids() const override;
 
+ private:
   StringGrid* ringSizeGrid = nullptr;
   StringGrid* ringSizeIntlGrid = nullptr;
 
- private:
   void onPageShown();
   void onRingSizeGridHover();
   void onRingSizeIntlGridHover();

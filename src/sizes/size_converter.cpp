@@ -21,6 +21,7 @@
 #include "widgets/entry_box.h"
 #include "widgets/focus.h"
 #include "widgets/look.h"
+#include "widgets/object_names.h"
 #include "widgets/spoken_boxes.h"
 
 namespace orvane {
@@ -230,6 +231,16 @@ SizeConverter::SizeConverter(DesktopServices& services, QWidget* parent)
   clearButton->setFocusPolicy(Qt::TabFocus);
   clearButton->setAutoDefault(true);  // Enter on the focused button presses it
   GuardedConnect(clearButton, &QPushButton::clicked, this, &SizeConverter::onClearClicked);
+
+  nameChildren({{pearlCaption, "pearlCaption"},
+                {stoneCaption, "stoneCaption"},
+                {mmCaption, "mmCaption"},
+                {inchCaption, "inchCaption"},
+                {pearlBox, "pearlBox"},
+                {stoneBox, "stoneBox"},
+                {mmBox, "mmBox"},
+                {inchBox, "inchBox"},
+                {clearButton, "clearButton"}});
 }
 
 void SizeConverter::onMmBoxEntered() { activeBox = ConverterBox::Mm; }

@@ -49,16 +49,6 @@ class SizeConverter : public BevelPanel {
  public:
   explicit SizeConverter(DesktopServices& services, QWidget* parent = nullptr);
 
-  QLabel* pearlCaption;
-  QLabel* stoneCaption;
-  QLabel* mmCaption;
-  QLabel* inchCaption;
-  DesignationBox* pearlBox;
-  DesignationBox* stoneBox;
-  EntryBox* mmBox;
-  EntryBox* inchBox;
-  QPushButton* clearButton;
-
   // The box the user entered last.
   ConverterBox activeBox = ConverterBox::None;
 
@@ -72,6 +62,16 @@ class SizeConverter : public BevelPanel {
   void onClearClicked();
 
  private:
+  QLabel* pearlCaption;
+  QLabel* stoneCaption;
+  QLabel* mmCaption;
+  QLabel* inchCaption;
+  DesignationBox* pearlBox;
+  DesignationBox* stoneBox;
+  EntryBox* mmBox;
+  EntryBox* inchBox;
+  QPushButton* clearButton;
+
   ConverterBoxes ReadBoxes() const;
   void WriteBoxes(const ConverterBoxes& boxes);
   template <typename Step>

@@ -21,10 +21,10 @@ class PearlPlateChartPage : public TabPage {
   }
   QList<StringGrid*> NavigationGrids() const override;
 
+ private:
   BevelPanel* pearlHeading;
   StringGrid* pearlGrid = nullptr;
 
- private:
   void onPageShown();
 };
 
@@ -42,10 +42,10 @@ class StoneSizeChartPage : public TabPage {
   }
   QList<StringGrid*> NavigationGrids() const override;
 
+ private:
   BevelPanel* stoneHeading;
   StringGrid* stoneGrid = nullptr;
 
- private:
   void onPageShown();
 };
 

@@ -8,33 +8,13 @@
 #include <QWidget>
 #include <stdexcept>
 
-class QPainter;
+#include "widgets/tab_page.h"
+#include "widgets/tab_strip.h"
 
+class QPainter;
 class QStackedWidget;
 
 namespace orvane {
-
-class StringGrid;
-
-// A page of a page control. Shown is called each time the page becomes the
-// active page (the page's show handler), and when its window is shown with
-// the page already active.
-class TabPage : public QWidget {
-  Q_OBJECT
- public:
-  explicit TabPage(QWidget* parent = nullptr);
-  // The default show handler reports it, for pages that need no class of
-  // their own.
-  virtual void Shown() { Q_EMIT shown(); }
-  // The grids that the main window's First / Prior / Next / Last buttons move
-  // while this page is active, in the order they move.
-  virtual QList<StringGrid*> NavigationGrids() const { return {}; }
-
- Q_SIGNALS:
-  void shown();
-};
-
-enum class TabPosition { Top, Bottom };
 
 // Raised when a tab index is asked for that matches no page.
 class InvalidPageIndex : public std::runtime_error {
@@ -44,8 +24,9 @@ class InvalidPageIndex : public std::runtime_error {
 
 // The page control with coloured tabs: the active and the inactive tabs have
 // their own fill and font, the page area and the strip behind the tabs their
-// own colours. The tabs are laid out by the control itself so that they can
-// wrap onto several rows; the pages sit in a stack below them.
+// own colours. The tabs (TabStrip) can wrap onto several rows; the pages sit
+// in a stack below them. The control wires the two to the mouse, the keys
+// and screen readers.
 //
 // Screen readers see a page tab list with one page tab per page, the current
 // one selected; each tab holds its page, and pressing a tab chooses its page.
@@ -63,7 +44,7 @@ class ColorTabWidget : public QWidget {
   void SetActivePage(TabPage* page);
   int PageCount() const { return static_cast<int>(pages_.size()); }
   TabPage* Page(int index) const;
-  QString Caption(int index) const { return pages_.at(index).caption; }
+  QString Caption(int index) const { return strip_.caption(index); }
 
   void SetTabActiveColor(const QColor& color);
   void SetTabInactiveColor(const QColor& color);
@@ -90,17 +71,17 @@ class ColorTabWidget : public QWidget {
   // whatever page was chosen before.
   void SetInitialPage(int index) { initialPage_ = index; }
 
-  QColor TabActiveColor() const { return activeColor_; }
-  QColor TabInactiveColor() const { return inactiveColor_; }
-  QFont TabActiveFont() const { return activeFont_; }
-  QFont TabInactiveFont() const { return inactiveFont_; }
+  QColor TabActiveColor() const { return strip_.activeColor(); }
+  QColor TabInactiveColor() const { return strip_.inactiveColor(); }
+  QFont TabActiveFont() const { return strip_.activeFont(); }
+  QFont TabInactiveFont() const { return strip_.inactiveFont(); }
   QColor PageColor() const;
-  bool MultiLine() const { return multiLine_; }
+  bool MultiLine() const { return strip_.multiLine(); }
 
   // Where tab n sits, in the control's coordinates, and how many rows the
   // strip has (for the layout and for tests).
-  QRect TabRect(int index) const;
-  int RowCount() const { return rowCount_; }
+  QRect TabRect(int index) const { return strip_.tabRect(index); }
+  int RowCount() const { return strip_.rowCount(); }
   int TabAt(const QPoint& pos) const;
   // The page area: the control less the tab strip.
   QRect DisplayRect() const;
@@ -129,40 +110,16 @@ class ColorTabWidget : public QWidget {
   void focusInEvent(QFocusEvent* event) override;
 
  private:
-  struct PageEntry {
-    TabPage* page;
-    QString caption;
-    bool enabled = true;
-  };
-
   void Relayout();
-  QFont StripFont() const;
-  int TabWidthFor(int index) const;
-  int StripFontHeight() const;
-  void ForgetMeasurements();
   void SelectTab(int index);
   void UpdatePageStates();
-  void NotifyPageChange(int previous);
   void SetHotTab(int index);
 
-  QList<PageEntry> pages_;
-  QList<QRect> tabRects_;
-  // Caption widths by page index (-1 not yet measured) and the strip font's
-  // height (-1 likewise), for the current pair of tab fonts.
-  mutable QList<int> captionWidths_;
-  mutable int stripFontHeight_ = -1;
+  QList<TabPage*> pages_;
   QStackedWidget* stack_;
+  TabStrip strip_;
   int current_ = -1;
-  int hotTab_ = -1;
-  int rowCount_ = 0;
-  int stripHeight_ = 0;
-  QColor activeColor_, inactiveColor_{160, 160, 164}, pageColor_;
-  QFont activeFont_, inactiveFont_;
-  bool multiLine_ = false;
-  TabPosition position_ = TabPosition::Top;
-  int tabHeight_ = 0, tabWidth_ = 0;
-  bool hottrack_ = false;
-  QColor hotActiveColor_, hotInactiveColor_;
+  QColor pageColor_;
   QStringList hints_;
   int initialPage_ = -1;
   bool shownOnce_ = false;

@@ -12,6 +12,8 @@ NavigationBar::NavigationBar(QWidget* parent) : QWidget(parent) {
   setAccessibleName(QStringLiteral("Record navigation"));
   static constexpr const char* kIcons[4] = {":/icons/nav_first.svg", ":/icons/nav_prior.svg",
                                             ":/icons/nav_next.svg", ":/icons/nav_last.svg"};
+  static constexpr const char* kNames[4] = {"firstPageButton", "previousPageButton", "nextPageButton",
+                                            "lastPageButton"};
   static constexpr const char* kHints[4] = {"First Record", "Prior Record", "Next Record", "Last Record"};
   static constexpr GridNavigation kSteps[4] = {GridNavigation::First, GridNavigation::Prior,
                                                GridNavigation::Next, GridNavigation::Last};
@@ -26,7 +28,7 @@ NavigationBar::NavigationBar(QWidget* parent) : QWidget(parent) {
     b->setAccessibleName(QString::fromLatin1(kHints[i]));
     b->setFocusPolicy(Qt::TabFocus);  // reached by Tab, yet a click leaves the focus where it was
     group->addButton(b, static_cast<int>(kSteps[i]));
-    Buttons[i] = b;
+    b->setObjectName(QLatin1String(kNames[i]));
   }
   connect(group, &QButtonGroup::idClicked, this,
           [this](int id) { Q_EMIT stepChosen(static_cast<GridNavigation>(id)); });

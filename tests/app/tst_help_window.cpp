@@ -30,7 +30,10 @@ void Wheel(QWidget* target, QWidget* window, QPoint atInWindow, bool up) {
   QApplication::sendEvent(target, &event);
 }
 
-QString ActiveCaption(HelpWindow* help) { return help->pages->Caption(help->pages->ActivePageIndex()); }
+QString ActiveCaption(HelpWindow* help) {
+  return findNamed<ColorTabWidget>(help, "pages")
+      ->Caption(findNamed<ColorTabWidget>(help, "pages")->ActivePageIndex());
+}
 
 }  // namespace
 
@@ -51,16 +54,17 @@ class TestHelpWindow : public QObject {
       TestApp t;
       HelpWindow* help = t.app->helpWindow();
       help->show();
-      ExpectBlackOnWhite(help->licenceText, "licence");
-      ExpectBlackOnWhite(help->disclaimerText, "disclaimer");
+      ExpectBlackOnWhite(findNamed<QPlainTextEdit>(help, "licenceText"), "licence");
+      ExpectBlackOnWhite(findNamed<QPlainTextEdit>(help, "disclaimerText"), "disclaimer");
       const struct {
         TabPage* page;
         QWidget* panel;
-      } pages[] = {{help->stoneSizePage, help->stoneSizePanel},
-                   {help->beadCalculatorPage, help->beadHelpContent},
-                   {help->worksheetPage, help->worksheetHelpContent}};
+      } pages[] = {
+          {findNamed<TabPage>(help, "stoneSizePage"), findNamed<BevelPanel>(help, "stoneSizePanel")},
+          {findNamed<TabPage>(help, "beadCalculatorPage"), findNamed<QWidget>(help, "beadHelpContent")},
+          {findNamed<TabPage>(help, "worksheetPage"), findNamed<QWidget>(help, "worksheetHelpContent")}};
       for (const auto& p : pages) {
-        help->pages->SetActivePage(p.page);
+        findNamed<ColorTabWidget>(help, "pages")->SetActivePage(p.page);
         const auto labels = p.panel->findChildren<QLabel*>();
         const auto memos = p.panel->findChildren<QPlainTextEdit*>();
         QVERIFY(!labels.isEmpty() && !memos.isEmpty());
@@ -76,25 +80,26 @@ class TestHelpWindow : public QObject {
     HelpWindow* help = t.app->helpWindow();
     QCOMPARE(help->windowTitle(), "Help");
     QCOMPARE(help->size(), QSize(448, 487));
-    QCOMPARE(help->pages->PageCount(), 4);
+    QCOMPARE(findNamed<ColorTabWidget>(help, "pages")->PageCount(), 4);
     const QStringList captions{"License", "Stone Size", "Bead Calculator", "Worksheet"};
-    for (int i = 0; i < 4; ++i) QCOMPARE(help->pages->Caption(i), captions[i]);
-    QCOMPARE(help->pages->ActivePage(), help->licensePage);
+    for (int i = 0; i < 4; ++i) QCOMPARE(findNamed<ColorTabWidget>(help, "pages")->Caption(i), captions[i]);
+    QCOMPARE(findNamed<ColorTabWidget>(help, "pages")->ActivePage(), findNamed<TabPage>(help, "licensePage"));
     QVERIFY(!help->isVisible());
-    QVERIFY(!help->closeButton->isVisible());
+    QVERIFY(!findNamed<QPushButton>(help, "closeButton")->isVisible());
     // The Bench window's and the desk calculator's sections follow the
     // calculators' help.
-    QCOMPARE(help->beadHelpContent->size(), QSize(369, 3190));
+    QCOMPARE(findNamed<QWidget>(help, "beadHelpContent")->size(), QSize(369, 3190));
     QLabel* metal = nullptr;
-    for (QLabel* label : help->beadHelpContent->findChildren<QLabel*>()) {
-      QVERIFY2(help->beadHelpContent->rect().contains(label->geometry()), qPrintable(label->text()));
+    for (QLabel* label : findNamed<QWidget>(help, "beadHelpContent")->findChildren<QLabel*>()) {
+      QVERIFY2(findNamed<QWidget>(help, "beadHelpContent")->rect().contains(label->geometry()),
+               qPrintable(label->text()));
       if (label->text() == "Bench: Metal") metal = label;
     }
     QVERIFY(metal);
-    for (QPlainTextEdit* memo : help->beadHelpContent->findChildren<QPlainTextEdit*>())
-      QVERIFY2(help->beadHelpContent->rect().contains(memo->geometry()),
+    for (QPlainTextEdit* memo : findNamed<QWidget>(help, "beadHelpContent")->findChildren<QPlainTextEdit*>())
+      QVERIFY2(findNamed<QWidget>(help, "beadHelpContent")->rect().contains(memo->geometry()),
                qPrintable(memo->toPlainText().left(30)));
-    QCOMPARE(help->worksheetHelpContent->size(), QSize(370, 740));
+    QCOMPARE(findNamed<QWidget>(help, "worksheetHelpContent")->size(), QSize(370, 740));
   }
 
   // The texts as the pages show them, blanks at line ends and empty lines
@@ -130,8 +135,9 @@ class TestHelpWindow : public QObject {
     QFETCH(int, memo);
     TestApp t;
     HelpWindow* help = t.app->helpWindow();
-    QWidget* panels[] = {help->licensePanel, help->stoneSizePanel, help->beadHelpContent,
-                         help->worksheetHelpContent};
+    QWidget* panels[] = {
+        findNamed<BevelPanel>(help, "licensePanel"), findNamed<BevelPanel>(help, "stoneSizePanel"),
+        findNamed<QWidget>(help, "beadHelpContent"), findNamed<QWidget>(help, "worksheetHelpContent")};
     const auto memos = panels[page]->findChildren<QPlainTextEdit*>(Qt::FindDirectChildrenOnly);
     QVERIFY(memo < memos.size());
     QTEST(memos[memo]->toPlainText(), "text");
@@ -140,10 +146,14 @@ class TestHelpWindow : public QObject {
   void licenceNamesTheProgramAndItsMaker() {
     TestApp t;
     HelpWindow* help = t.app->helpWindow();
-    QVERIFY(help->licenceText->toPlainText().startsWith("Orvane is made by " + maker::kMakerName + "."));
-    QVERIFY(help->disclaimerText->toPlainText().contains("In no event shall " + maker::kMakerName +
-                                                         " be liable"));
-    QCOMPARE(help->disclaimerText->geometry(), QRect(16, help->disclaimerText->y(), 361, 185));
+    QVERIFY(findNamed<QPlainTextEdit>(help, "licenceText")
+                ->toPlainText()
+                .startsWith("Orvane is made by " + maker::kMakerName + "."));
+    QVERIFY(findNamed<QPlainTextEdit>(help, "disclaimerText")
+                ->toPlainText()
+                .contains("In no event shall " + maker::kMakerName + " be liable"));
+    QCOMPARE(findNamed<QPlainTextEdit>(help, "disclaimerText")->geometry(),
+             QRect(16, findNamed<QPlainTextEdit>(help, "disclaimerText")->y(), 361, 185));
   }
 
   void helpButtonChoosesThePage_data() {
@@ -170,14 +180,14 @@ class TestHelpWindow : public QObject {
     HelpWindow* help = t.app->helpWindow();
     main->show();
     if (closedOnce) {
-      main->pages->SetActivePageIndex(2);
-      QTest::mouseClick(main->helpButton, Qt::LeftButton);
+      findNamed<ColorTabWidget>(main, "pages")->SetActivePageIndex(2);
+      QTest::mouseClick(findNamed<QPushButton>(main, "helpButton"), Qt::LeftButton);
       QVERIFY(help->isVisible());
       help->close();
       QVERIFY(!help->isVisible());
     }
-    main->pages->SetActivePageIndex(mainPage);
-    QTest::mouseClick(main->helpButton, Qt::LeftButton);
+    findNamed<ColorTabWidget>(main, "pages")->SetActivePageIndex(mainPage);
+    QTest::mouseClick(findNamed<QPushButton>(main, "helpButton"), Qt::LeftButton);
     QVERIFY(help->isVisible());
     QTEST(ActiveCaption(help), "expected");
   }
@@ -191,12 +201,13 @@ class TestHelpWindow : public QObject {
       QTest::mouseClick(sheet->helpButton, Qt::LeftButton);
       QVERIFY(help->isVisible());
       QCOMPARE(ActiveCaption(help), "Worksheet");
-      QCOMPARE(help->focusWidget(), help->worksheetHelpScroll);  // the wheel works without a click
+      QCOMPARE(help->focusWidget(),
+               findNamed<QScrollArea>(help, "worksheetHelpScroll"));  // the wheel works without a click
       help->close();
     }
     // The main window's rule still leaves the page alone elsewhere.
-    t.app->mainWindow()->pages->SetActivePageIndex(5);
-    QTest::mouseClick(t.app->mainWindow()->helpButton, Qt::LeftButton);
+    findNamed<ColorTabWidget>(t.app->mainWindow(), "pages")->SetActivePageIndex(5);
+    QTest::mouseClick(findNamed<QPushButton>(t.app->mainWindow(), "helpButton"), Qt::LeftButton);
     QCOMPARE(ActiveCaption(help), "Stone Size");
   }
 
@@ -205,13 +216,14 @@ class TestHelpWindow : public QObject {
     HelpWindow* help = t.app->helpWindow();
     for (int page = 0; page < 4; ++page) {
       ShowWindow(help);
-      help->pages->SetActivePageIndex(page);
-      const QList<QWidget*> controls = help->pages->Page(page)->findChildren<QWidget*>();
+      findNamed<ColorTabWidget>(help, "pages")->SetActivePageIndex(page);
+      const QList<QWidget*> controls =
+          findNamed<ColorTabWidget>(help, "pages")->Page(page)->findChildren<QWidget*>();
       int tried = 0;
       for (QWidget* control : controls) {
         if (control->focusPolicy() == Qt::NoFocus || !control->isVisibleTo(help)) continue;
         ShowWindow(help);
-        help->pages->SetActivePageIndex(page);
+        findNamed<ColorTabWidget>(help, "pages")->SetActivePageIndex(page);
         FocusWidget(control);
         QTest::keyClick(control, Qt::Key_Escape);
         QVERIFY2(!help->isVisible(),
@@ -224,8 +236,8 @@ class TestHelpWindow : public QObject {
     }
     // Also from the tab strip itself.
     ShowWindow(help);
-    FocusWidget(help->pages);
-    QTest::keyClick(help->pages, Qt::Key_Escape);
+    FocusWidget(findNamed<ColorTabWidget>(help, "pages"));
+    QTest::keyClick(findNamed<ColorTabWidget>(help, "pages"), Qt::Key_Escape);
     QVERIFY(!help->isVisible());
     // And from the window itself, when no control holds the focus.
     ShowWindow(help);
@@ -237,25 +249,26 @@ class TestHelpWindow : public QObject {
     TestApp t;
     HelpWindow* help = t.app->helpWindow();
     ShowWindow(help);
-    help->pages->SetActivePage(help->beadCalculatorPage);
-    FocusWidget(help->beadHelpScroll);
-    QTest::keyClick(help->beadHelpScroll, Qt::Key_Down);
+    findNamed<ColorTabWidget>(help, "pages")->SetActivePage(findNamed<TabPage>(help, "beadCalculatorPage"));
+    FocusWidget(findNamed<QScrollArea>(help, "beadHelpScroll"));
+    QTest::keyClick(findNamed<QScrollArea>(help, "beadHelpScroll"), Qt::Key_Down);
     QVERIFY(help->isVisible());
-    QCOMPARE(help->beadHelpScroll->verticalScrollBar()->value(), 8);
+    QCOMPARE(findNamed<QScrollArea>(help, "beadHelpScroll")->verticalScrollBar()->value(), 8);
   }
 
   void wheelScrollsOnlyWithThePointerInsideTheBox() {
     TestApp t;
     HelpWindow* help = t.app->helpWindow();
     ShowWindow(help);
-    help->pages->SetActivePage(help->beadCalculatorPage);
+    findNamed<ColorTabWidget>(help, "pages")->SetActivePage(findNamed<TabPage>(help, "beadCalculatorPage"));
     QVERIFY(QTest::qWaitForWindowExposed(help));
-    QScrollArea* box = help->beadHelpScroll;
+    QScrollArea* box = findNamed<QScrollArea>(help, "beadHelpScroll");
     QScrollBar* bar = box->verticalScrollBar();
     const QPoint inside = box->mapTo(help, QPoint(100, 100));
-    const QPoint outside = help->pages->mapTo(help, help->pages->TabRect(0).center());
+    const QPoint outside = findNamed<ColorTabWidget>(help, "pages")
+                               ->mapTo(help, findNamed<ColorTabWidget>(help, "pages")->TabRect(0).center());
     // A memo inside the box does not swallow the wheel.
-    QWidget* memo = help->beadHelpContent->findChildren<QPlainTextEdit*>().first();
+    QWidget* memo = findNamed<QWidget>(help, "beadHelpContent")->findChildren<QPlainTextEdit*>().first();
 
     QCOMPARE(bar->value(), 0);
     Wheel(box->viewport(), help, inside, true);
@@ -274,7 +287,7 @@ class TestHelpWindow : public QObject {
 
     // The scroll position survives closing and showing again.
     help->close();
-    help->pages->SetActivePage(help->beadCalculatorPage);
+    findNamed<ColorTabWidget>(help, "pages")->SetActivePage(findNamed<TabPage>(help, "beadCalculatorPage"));
     ShowWindow(help);
     QCOMPARE(bar->value(), 8);
   }
@@ -284,21 +297,22 @@ class TestHelpWindow : public QObject {
     HelpWindow* help = t.app->helpWindow();
     ShowWindow(help);
     QVERIFY(QTest::qWaitForWindowActive(help));
-    help->pages->SetActivePage(help->worksheetPage);
-    QCOMPARE(QApplication::focusWidget(), help->worksheetHelpScroll);
-    help->pages->SetActivePage(help->beadCalculatorPage);
-    QCOMPARE(QApplication::focusWidget(), help->beadHelpScroll);
+    findNamed<ColorTabWidget>(help, "pages")->SetActivePage(findNamed<TabPage>(help, "worksheetPage"));
+    QCOMPARE(QApplication::focusWidget(), findNamed<QScrollArea>(help, "worksheetHelpScroll"));
+    findNamed<ColorTabWidget>(help, "pages")->SetActivePage(findNamed<TabPage>(help, "beadCalculatorPage"));
+    QCOMPARE(QApplication::focusWidget(), findNamed<QScrollArea>(help, "beadHelpScroll"));
   }
 
   void hiddenCloseButtonClosesTheWindow() {
     TestApp t;
     HelpWindow* help = t.app->helpWindow();
     ShowWindow(help);
-    help->closeButton->click();
+    findNamed<QPushButton>(help, "closeButton")->click();
     QVERIFY(!help->isVisible());
     QCOMPARE(ActiveCaption(help), "Stone Size");
   }
 };
 
 QTEST_MAIN(TestHelpWindow)
+#include "find_child.h"
 #include "tst_help_window.moc"

@@ -56,11 +56,11 @@ class TestInfoPages : public QObject {
     TestApp t;
     MainWindow* main = t.app->mainWindow();
     main->show();
-    main->pages->SetActivePageIndex(9);
-    LinksPage* links = main->linksPage;
-    QLabel* link = label == "programPageLink" ? links->programPageLink
-                   : label == "makerSiteLink" ? links->makerSiteLink
-                                              : links->mailLink;
+    findNamed<ColorTabWidget>(main, "pages")->SetActivePageIndex(9);
+    LinksPage* links = findNamed<LinksPage>(main, "linksPage");
+    QLabel* link = label == "programPageLink" ? findNamed<LinkLabel>(links, "programPageLink")
+                   : label == "makerSiteLink" ? findNamed<LinkLabel>(links, "makerSiteLink")
+                                              : findNamed<LinkLabel>(links, "mailLink");
     QCOMPARE(TextColorOf(link), cl::Blue);
     QVERIFY(link->font().underline());
 
@@ -95,7 +95,7 @@ class TestInfoPages : public QObject {
     TestApp t;
     MainWindow* main = t.app->mainWindow();
     main->show();
-    CaptionLabel* fx = main->aboutPage->webAddressLabel;
+    CaptionLabel* fx = findNamed<CaptionLabel>(findNamed<AboutPage>(main, "aboutPage"), "webAddressLabel");
     QCOMPARE(fx->Caption(), maker::kWebSite);
     QCOMPARE(fx->TextColor(), cl::Blue);
     QCOMPARE(fx->toolTip(), "Click to visit web site.");
@@ -110,8 +110,9 @@ class TestInfoPages : public QObject {
     QCOMPARE(t.services.clipboard, "https://" + maker::kWebSite);
     t.services.openUrlResult = true;
     // The shared web target was re-aimed; the site link puts its slash back.
-    main->pages->SetActivePageIndex(9);
-    QTest::mouseClick(main->linksPage->makerSiteLink, Qt::LeftButton, {}, QPoint(3, 3));
+    findNamed<ColorTabWidget>(main, "pages")->SetActivePageIndex(9);
+    QTest::mouseClick(findNamed<LinkLabel>(findNamed<LinksPage>(main, "linksPage"), "makerSiteLink"),
+                      Qt::LeftButton, {}, QPoint(3, 3));
     QCOMPARE(t.services.openedUrls.last(), QUrl("https://" + maker::kWebSite + "/"));
   }
 
@@ -139,18 +140,20 @@ class TestInfoPages : public QObject {
     TestApp t;
     MainWindow* main = t.app->mainWindow();
     main->show();
-    main->pages->SetActivePageIndex(page);
-    LinksPage* links = main->linksPage;
-    QWidget* w = link == "webAddressLabel"   ? static_cast<QWidget*>(main->aboutPage->webAddressLabel)
-                 : link == "programPageLink" ? static_cast<QWidget*>(links->programPageLink)
-                 : link == "makerSiteLink"   ? static_cast<QWidget*>(links->makerSiteLink)
-                 : link == "mailLink"        ? static_cast<QWidget*>(links->mailLink)
-                                             : static_cast<QWidget*>(links->donationLink);
+    findNamed<ColorTabWidget>(main, "pages")->SetActivePageIndex(page);
+    LinksPage* links = findNamed<LinksPage>(main, "linksPage");
+    QWidget* w =
+        link == "webAddressLabel"   ? static_cast<QWidget*>(findNamed<CaptionLabel>(
+                                        findNamed<AboutPage>(main, "aboutPage"), "webAddressLabel"))
+        : link == "programPageLink" ? static_cast<QWidget*>(findNamed<LinkLabel>(links, "programPageLink"))
+        : link == "makerSiteLink"   ? static_cast<QWidget*>(findNamed<LinkLabel>(links, "makerSiteLink"))
+        : link == "mailLink"        ? static_cast<QWidget*>(findNamed<LinkLabel>(links, "mailLink"))
+                                    : static_cast<QWidget*>(findNamed<UrlLabel>(links, "donationLink"));
 
     // Tab reaches it; a click does not take the focus from the box in use.
     QVERIFY(w->focusPolicy() & Qt::TabFocus);
     QVERIFY(!(w->focusPolicy() & Qt::ClickFocus));
-    FocusWidget(main->fractionsButton);
+    FocusWidget(findNamed<QPushButton>(main, "fractionsButton"));
     for (int i = 0; i < 40 && QApplication::focusWidget() != w; ++i)
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), w);
@@ -180,7 +183,8 @@ class TestInfoPages : public QObject {
   // The About page's rights notice is text, not a link.
   void rightsNoticeReadsAsText() {
     TestApp t;
-    CaptionLabel* notice = t.app->mainWindow()->aboutPage->rightsNoticeLabel;
+    CaptionLabel* notice =
+        findNamed<CaptionLabel>(findNamed<AboutPage>(t.app->mainWindow(), "aboutPage"), "rightsNoticeLabel");
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(notice);
     QCOMPARE(iface->role(), QAccessible::StaticText);
     QCOMPARE(iface->text(QAccessible::Name), maker::kRightsNotice);
@@ -193,8 +197,8 @@ class TestInfoPages : public QObject {
     TestApp t;
     MainWindow* main = t.app->mainWindow();
     main->show();
-    main->pages->SetActivePageIndex(9);
-    UrlLabel* donate = main->linksPage->donationLink;
+    findNamed<ColorTabWidget>(main, "pages")->SetActivePageIndex(9);
+    UrlLabel* donate = findNamed<UrlLabel>(findNamed<LinksPage>(main, "linksPage"), "donationLink");
     QCOMPARE(donate->text(), "Donate to Support Programming");
     QVERIFY(donate->fontMetrics().horizontalAdvance(donate->text()) <= donate->width());  // one line
     QTest::mouseClick(donate, Qt::LeftButton, {}, QPoint(3, 3));
@@ -208,17 +212,18 @@ class TestInfoPages : public QObject {
 
   void tipsHoldTheirElevenLines() {
     TestApp t;
-    TipsPage* tips = t.app->mainWindow()->tipsPage;
-    const QStringList lines = tips->tipsText->toPlainText().split(u'\n');
+    TipsPage* tips = findNamed<TipsPage>(t.app->mainWindow(), "tipsPage");
+    const QStringList lines = findNamed<QPlainTextEdit>(tips, "tipsText")->toPlainText().split(u'\n');
     QCOMPARE(lines.size(), 11);
     QCOMPARE(lines[0], "The Enter Key will  initiate the calculation and in some cases");
     QCOMPARE(lines[1], "move you to the next data entry.  This is especially true for the ");
     for (int empty : {3, 5, 8}) QVERIFY(lines[empty].isEmpty());
     QCOMPARE(lines[10], "Calculator, Help or Worksheet Windows.");
     t.app->mainWindow()->show();
-    t.app->mainWindow()->pages->SetActivePageIndex(1);
-    QVERIFY(tips->tipsText->isVisible());
-    QCOMPARE(tips->tipsSubheading->text(), "Hit the ENTER KEY after making a data entry.  ");
+    findNamed<ColorTabWidget>(t.app->mainWindow(), "pages")->SetActivePageIndex(1);
+    QVERIFY(findNamed<QPlainTextEdit>(tips, "tipsText")->isVisible());
+    QCOMPARE(findNamed<QLabel>(tips, "tipsSubheading")->text(),
+             "Hit the ENTER KEY after making a data entry.  ");
   }
 
   // The read-only memos of the Tips page and the help window are text: Tab
@@ -243,15 +248,16 @@ class TestInfoPages : public QObject {
     QPlainTextEdit* edit = nullptr;
     if (memo == "tips") {
       t.app->mainWindow()->show();
-      t.app->mainWindow()->pages->SetActivePageIndex(1);
-      edit = t.app->mainWindow()->tipsPage->tipsText;
+      findNamed<ColorTabWidget>(t.app->mainWindow(), "pages")->SetActivePageIndex(1);
+      edit = findNamed<QPlainTextEdit>(findNamed<TipsPage>(t.app->mainWindow(), "tipsPage"), "tipsText");
     } else {
       ShowWindow(help);
       if (memo == "disclaimer") {
-        edit = help->disclaimerText;
+        edit = findNamed<QPlainTextEdit>(help, "disclaimerText");
       } else {
-        help->pages->SetActivePage(help->beadCalculatorPage);
-        edit = help->beadHelpContent->findChildren<QPlainTextEdit*>().first();
+        findNamed<ColorTabWidget>(help, "pages")
+            ->SetActivePage(findNamed<TabPage>(help, "beadCalculatorPage"));
+        edit = findNamed<QWidget>(help, "beadHelpContent")->findChildren<QPlainTextEdit*>().first();
       }
     }
     QVERIFY(edit->isReadOnly());
@@ -296,17 +302,17 @@ class TestInfoPages : public QObject {
       TestApp t;
       MainWindow* main = t.app->mainWindow();
       main->show();
-      AboutPage* about = main->aboutPage;
-      for (QWidget* w :
-           {static_cast<QWidget*>(about->programNameLabel), static_cast<QWidget*>(about->versionLabel)})
+      AboutPage* about = findNamed<AboutPage>(main, "aboutPage");
+      for (QWidget* w : {static_cast<QWidget*>(findNamed<QLabel>(about, "programNameLabel")),
+                         static_cast<QWidget*>(findNamed<QLabel>(about, "versionLabel"))})
         ExpectBlackOnWhite(w);
-      main->pages->SetActivePageIndex(1);
-      ExpectBlackOnWhite(main->tipsPage->tipsHeading);
-      ExpectBlackOnWhite(main->tipsPage->tipsText);
-      main->pages->SetActivePageIndex(9);
-      ExpectBlackOnWhite(main->linksPage->shopHeading);
-      ExpectBlackOnWhite(main->linksPage->shopText);
-      ExpectBlackOnWhite(main->linksPage->donationText);
+      findNamed<ColorTabWidget>(main, "pages")->SetActivePageIndex(1);
+      ExpectBlackOnWhite(findNamed<QLabel>(findNamed<TipsPage>(main, "tipsPage"), "tipsHeading"));
+      ExpectBlackOnWhite(findNamed<QPlainTextEdit>(findNamed<TipsPage>(main, "tipsPage"), "tipsText"));
+      findNamed<ColorTabWidget>(main, "pages")->SetActivePageIndex(9);
+      ExpectBlackOnWhite(findNamed<QLabel>(findNamed<LinksPage>(main, "linksPage"), "shopHeading"));
+      ExpectBlackOnWhite(findNamed<QPlainTextEdit>(findNamed<LinksPage>(main, "linksPage"), "shopText"));
+      ExpectBlackOnWhite(findNamed<QPlainTextEdit>(findNamed<LinksPage>(main, "linksPage"), "donationText"));
     }
     QApplication::setPalette(saved);
   }
@@ -314,9 +320,11 @@ class TestInfoPages : public QObject {
   // The texts on the Links page are read and copied, never typed into.
   void linkMemosRefuseTyping() {
     TestApp t;
-    t.app->mainWindow()->pages->SetActivePageIndex(9);
+    findNamed<ColorTabWidget>(t.app->mainWindow(), "pages")->SetActivePageIndex(9);
     for (QPlainTextEdit* memo :
-         {t.app->mainWindow()->linksPage->shopText, t.app->mainWindow()->linksPage->donationText}) {
+         {findNamed<QPlainTextEdit>(findNamed<LinksPage>(t.app->mainWindow(), "linksPage"), "shopText"),
+          findNamed<QPlainTextEdit>(findNamed<LinksPage>(t.app->mainWindow(), "linksPage"),
+                                    "donationText")}) {
       QVERIFY(memo->isReadOnly());
       const QString before = memo->toPlainText();
       FocusWidget(memo);
@@ -329,21 +337,23 @@ class TestInfoPages : public QObject {
 
   void aboutPagePicturesAreLoaded() {
     TestApp t;
-    AboutPage* about = t.app->mainWindow()->aboutPage;
-    QCOMPARE(about->bannerPicture->pixmap().size(), QSize(394, 63));
-    QVERIFY(!about->bookPicture->pixmap().isNull());
+    AboutPage* about = findNamed<AboutPage>(t.app->mainWindow(), "aboutPage");
+    QCOMPARE(findNamed<QLabel>(about, "bannerPicture")->pixmap().size(), QSize(394, 63));
+    QVERIFY(!findNamed<QLabel>(about, "bookPicture")->pixmap().isNull());
     // The banner stays a GIF and the book picture a JPEG, decoded by libjpeg.
     QCOMPARE(QImageReader::imageFormat(QStringLiteral(":/pictures/banner.gif")), QByteArray("gif"));
     QCOMPARE(QImageReader::imageFormat(QStringLiteral(":/pictures/book_calculator.jpg")), QByteArray("jpeg"));
-    QVERIFY(about->bookPicture->hasScaledContents());
-    QCOMPARE(about->rightsNoticeLabel->Caption(), maker::kRightsNotice);
+    QVERIFY(findNamed<QLabel>(about, "bookPicture")->hasScaledContents());
+    QCOMPARE(findNamed<CaptionLabel>(about, "rightsNoticeLabel")->Caption(), maker::kRightsNotice);
   }
 
   // The About page shows the version the title bar shows, both taken from
   // the build's version number.
   void aboutPageShowsTheVersion() {
     TestApp t;
-    QCOMPARE(t.app->mainWindow()->aboutPage->versionLabel->text(), QStringLiteral("Ver. 2.0"));
+    QCOMPARE(
+        findNamed<QLabel>(findNamed<AboutPage>(t.app->mainWindow(), "aboutPage"), "versionLabel")->text(),
+        QStringLiteral("Ver. 2.0"));
     QCOMPARE(t.app->mainWindow()->windowTitle(), QStringLiteral("Orvane Version 2.0"));
   }
 
@@ -369,4 +379,5 @@ class TestInfoPages : public QObject {
 };
 
 QTEST_MAIN(TestInfoPages)
+#include "find_child.h"
 #include "tst_info_pages.moc"

@@ -78,24 +78,28 @@ void MainWindowTest::frame() {
   QCOMPARE(main()->minimumSize(), main()->maximumSize());
   QVERIFY(main()->windowFlags() & Qt::WindowMinimizeButtonHint);
   QVERIFY(!(main()->windowFlags() & Qt::WindowMaximizeButtonHint));
-  QCOMPARE(main()->pages->geometry(), QRect(0, 72, 533, 392));
-  QCOMPARE(main()->buttonBar->geometry(), QRect(0, 464, 534, 50));
-  QCOMPARE(main()->exitButton->text(), QStringLiteral("Exit"));
-  QCOMPARE(main()->exitButton->geometry(), QRect(448, 9, 73, 27));
-  QCOMPARE(main()->calculatorButton->toolTip(), QStringLiteral("Math Calculator (F9)"));
-  QCOMPARE(main()->helpButton->toolTip(), QStringLiteral("Help"));
-  QCOMPARE(main()->firstPageButton->toolTip(), QStringLiteral("First Record"));
-  QCOMPARE(main()->lastPageButton->toolTip(), QStringLiteral("Last Record"));
+  QCOMPARE(findNamed<ColorTabWidget>(main(), "pages")->geometry(), QRect(0, 72, 533, 392));
+  QCOMPARE(findNamed<BevelPanel>(main(), "buttonBar")->geometry(), QRect(0, 464, 534, 50));
+  QCOMPARE(findNamed<QPushButton>(main(), "exitButton")->text(), QStringLiteral("Exit"));
+  QCOMPARE(findNamed<QPushButton>(main(), "exitButton")->geometry(), QRect(448, 9, 73, 27));
+  QCOMPARE(findNamed<QPushButton>(main(), "calculatorButton")->toolTip(),
+           QStringLiteral("Math Calculator (F9)"));
+  QCOMPARE(findNamed<QPushButton>(main(), "helpButton")->toolTip(), QStringLiteral("Help"));
+  QCOMPARE(findNamed<QToolButton>(main(), "firstPageButton")->toolTip(), QStringLiteral("First Record"));
+  QCOMPARE(findNamed<QToolButton>(main(), "lastPageButton")->toolTip(), QStringLiteral("Last Record"));
 }
 
 void MainWindowTest::pagesInOrder() {
   const QStringList captions{"About",  "Tips",      "Bead Calculator", "Pearl Plate", "Stone Size",
                              "Weight", "Jump Ring", "Wire Gauge",      "Ring Size",   "Links"};
-  QCOMPARE(main()->pages->PageCount(), captions.size());
-  for (int i = 0; i < captions.size(); ++i) QCOMPARE(main()->pages->Caption(i), captions[i]);
-  QCOMPARE(main()->pages->ActivePageIndex(), 0);
-  QCOMPARE(static_cast<QWidget*>(main()->pages->Page(3)), static_cast<QWidget*>(main()->pearlPlatePage));
-  QCOMPARE(static_cast<QWidget*>(main()->pages->Page(8)), static_cast<QWidget*>(main()->ringSizePage));
+  QCOMPARE(findNamed<ColorTabWidget>(main(), "pages")->PageCount(), captions.size());
+  for (int i = 0; i < captions.size(); ++i)
+    QCOMPARE(findNamed<ColorTabWidget>(main(), "pages")->Caption(i), captions[i]);
+  QCOMPARE(findNamed<ColorTabWidget>(main(), "pages")->ActivePageIndex(), 0);
+  QCOMPARE(static_cast<QWidget*>(findNamed<ColorTabWidget>(main(), "pages")->Page(3)),
+           static_cast<QWidget*>(findNamed<PearlPlateChartPage>(main(), "pearlPlatePage")));
+  QCOMPARE(static_cast<QWidget*>(findNamed<ColorTabWidget>(main(), "pages")->Page(8)),
+           static_cast<QWidget*>(findNamed<RingSizeChartPage>(main(), "ringSizePage")));
 }
 
 // Only the main window is built at start; each other window is built hidden
@@ -128,7 +132,7 @@ void MainWindowTest::folders() {
 
 void MainWindowTest::exitEndsProgram() {
   main()->show();
-  QTest::mouseClick(main()->exitButton, Qt::LeftButton);
+  QTest::mouseClick(findNamed<QPushButton>(main(), "exitButton"), Qt::LeftButton);
   QCOMPARE(t_->quitRequests, 1);
   main()->close();
   QCOMPARE(t_->quitRequests, 2);
@@ -152,10 +156,10 @@ void MainWindowTest::buttonsShowWindows() {
   QFETCH(QString, button);
   QFETCH(QString, window);
   main()->show();
-  QPushButton* b = button == "fractionsButton"    ? main()->fractionsButton
-                   : button == "worksheetButton"  ? main()->worksheetButton
-                   : button == "calculatorButton" ? main()->calculatorButton
-                                                  : main()->helpButton;
+  QPushButton* b = button == "fractionsButton"    ? findNamed<QPushButton>(main(), "fractionsButton")
+                   : button == "worksheetButton"  ? findNamed<QPushButton>(main(), "worksheetButton")
+                   : button == "calculatorButton" ? findNamed<QPushButton>(main(), "calculatorButton")
+                                                  : findNamed<QPushButton>(main(), "helpButton");
   QTest::mouseClick(b, Qt::LeftButton);
   // The press built the window it shows, and only that one.
   const QList<QWidget*> built = t_->app->BuiltWindows();
@@ -183,31 +187,36 @@ void MainWindowTest::buttonsShowWindows() {
 
 void MainWindowTest::helpPageSelection() {
   HelpWindow* help = t_->app->helpWindow();
-  auto helpPage = [&] { return help->pages->Caption(help->pages->ActivePageIndex()); };
+  auto helpPage = [&] {
+    return findNamed<ColorTabWidget>(help, "pages")
+        ->Caption(findNamed<ColorTabWidget>(help, "pages")->ActivePageIndex());
+  };
   main()->show();
   QCOMPARE(helpPage(), QStringLiteral("License"));
-  main()->pages->SetActivePageIndex(2);
-  QTest::mouseClick(main()->helpButton, Qt::LeftButton);
+  findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(2);
+  QTest::mouseClick(findNamed<QPushButton>(main(), "helpButton"), Qt::LeftButton);
   QCOMPARE(helpPage(), QStringLiteral("Bead Calculator"));
-  main()->pages->SetActivePageIndex(5);  // any other page keeps the help page
-  QTest::mouseClick(main()->helpButton, Qt::LeftButton);
+  findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(5);  // any other page keeps the help page
+  QTest::mouseClick(findNamed<QPushButton>(main(), "helpButton"), Qt::LeftButton);
   QCOMPARE(helpPage(), QStringLiteral("Bead Calculator"));
-  main()->pages->SetActivePageIndex(0);
-  QTest::mouseClick(main()->helpButton, Qt::LeftButton);
+  findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(0);
+  QTest::mouseClick(findNamed<QPushButton>(main(), "helpButton"), Qt::LeftButton);
   QCOMPARE(helpPage(), QStringLiteral("License"));
   help->close();
   QCOMPARE(helpPage(), QStringLiteral("Stone Size"));
-  main()->pages->SetActivePageIndex(3);
-  QTest::mouseClick(main()->helpButton, Qt::LeftButton);
+  findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(3);
+  QTest::mouseClick(findNamed<QPushButton>(main(), "helpButton"), Qt::LeftButton);
   QCOMPARE(helpPage(), QStringLiteral("Stone Size"));
   QVERIFY(help->isVisible());
 }
 
 void MainWindowTest::referenceGridsFilled() {
-  main()->pearlPlatePage->BuildGrids();  // made when their pages are first shown
-  main()->stoneSizePage->BuildGrids();
-  StringGrid* pearl = main()->pearlPlatePage->pearlGrid;
-  StringGrid* stone = main()->stoneSizePage->stoneGrid;
+  findNamed<PearlPlateChartPage>(main(), "pearlPlatePage")
+      ->BuildGrids();  // made when their pages are first shown
+  findNamed<TabPage>(main(), "stoneSizePage")->BuildGrids();
+  StringGrid* pearl =
+      findNamed<StringGrid>(findNamed<PearlPlateChartPage>(main(), "pearlPlatePage"), "pearlGrid");
+  StringGrid* stone = findNamed<StringGrid>(findNamed<TabPage>(main(), "stoneSizePage"), "stoneGrid");
   QCOMPARE(pearl->RowCount(), 37);
   QCOMPARE(pearl->ColCount(), 6);
   QCOMPARE(stone->RowCount(), 103);
@@ -229,11 +238,14 @@ void MainWindowTest::referenceGridsFilled() {
 }
 
 void MainWindowTest::gridPagesTakeFocus() {
-  FocusWidget(main()->exitButton);
-  main()->pages->SetActivePageIndex(4);
-  QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(main()->stoneSizePage->stoneGrid));
-  main()->pages->SetActivePageIndex(3);
-  QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(main()->pearlPlatePage->pearlGrid));
+  FocusWidget(findNamed<QPushButton>(main(), "exitButton"));
+  findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(4);
+  QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(findNamed<StringGrid>(
+                                            findNamed<TabPage>(main(), "stoneSizePage"), "stoneGrid")));
+  findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(3);
+  QCOMPARE(QApplication::focusWidget(),
+           static_cast<QWidget*>(
+               findNamed<StringGrid>(findNamed<PearlPlateChartPage>(main(), "pearlPlatePage"), "pearlGrid")));
 }
 
 void MainWindowTest::navigation_data() {
@@ -255,15 +267,19 @@ void MainWindowTest::navigation() {
   QFETCH(QString, buttons);
   QFETCH(int, row);
   main()->show();
-  main()->pearlPlatePage->BuildGrids();  // also the rows where the grid's page is not shown
-  main()->stoneSizePage->BuildGrids();
-  main()->pages->SetActivePageIndex(page);
-  StringGrid* grid = page == 4 ? main()->stoneSizePage->stoneGrid : main()->pearlPlatePage->pearlGrid;
+  findNamed<PearlPlateChartPage>(main(), "pearlPlatePage")
+      ->BuildGrids();  // also the rows where the grid's page is not shown
+  findNamed<TabPage>(main(), "stoneSizePage")->BuildGrids();
+  findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(page);
+  StringGrid* grid =
+      page == 4
+          ? findNamed<StringGrid>(findNamed<TabPage>(main(), "stoneSizePage"), "stoneGrid")
+          : findNamed<StringGrid>(findNamed<PearlPlateChartPage>(main(), "pearlPlatePage"), "pearlGrid");
   for (QChar b : buttons) {
-    QToolButton* button = b == u'F'   ? main()->firstPageButton
-                          : b == u'P' ? main()->previousPageButton
-                          : b == u'N' ? main()->nextPageButton
-                                      : main()->lastPageButton;
+    QToolButton* button = b == u'F'   ? findNamed<QToolButton>(main(), "firstPageButton")
+                          : b == u'P' ? findNamed<QToolButton>(main(), "previousPageButton")
+                          : b == u'N' ? findNamed<QToolButton>(main(), "nextPageButton")
+                                      : findNamed<QToolButton>(main(), "lastPageButton");
     QTest::mouseClick(button, Qt::LeftButton);
   }
   QCOMPARE(grid->Row(), row);
@@ -272,10 +288,12 @@ void MainWindowTest::navigation() {
 }
 
 void MainWindowTest::navigationButtonsNeverTakeFocus() {
-  main()->pages->SetActivePageIndex(3);
-  FocusWidget(main()->pearlPlatePage->pearlGrid);
-  QTest::mouseClick(main()->nextPageButton, Qt::LeftButton);
-  QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(main()->pearlPlatePage->pearlGrid));
+  findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(3);
+  FocusWidget(findNamed<StringGrid>(findNamed<PearlPlateChartPage>(main(), "pearlPlatePage"), "pearlGrid"));
+  QTest::mouseClick(findNamed<QToolButton>(main(), "nextPageButton"), Qt::LeftButton);
+  QCOMPARE(QApplication::focusWidget(),
+           static_cast<QWidget*>(
+               findNamed<StringGrid>(findNamed<PearlPlateChartPage>(main(), "pearlPlatePage"), "pearlGrid")));
 }
 
 // Screen-reader users need a name on every box they can type in or read.
@@ -322,13 +340,13 @@ void MainWindowTest::tabChain_data() {
 void MainWindowTest::tabChain() {
   QFETCH(int, page);
   QFETCH(QStringList, chain);
-  main()->pages->SetActivePageIndex(page);
-  FocusWidget(main()->fractionsButton);
+  findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(page);
+  FocusWidget(findNamed<QPushButton>(main(), "fractionsButton"));
   QStringList seen;
   for (qsizetype i = 0; i < chain.size() - 1; ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QWidget* w = QApplication::focusWidget();
-    if (w == main()->pages)
+    if (w == findNamed<ColorTabWidget>(main(), "pages"))
       seen << QStringLiteral("page control");
     else if (auto* button = qobject_cast<QPushButton*>(w); button && button->accessibleName().isEmpty())
       seen << button->text();
@@ -351,26 +369,26 @@ void MainWindowTest::enterPressesTheFocusedButton_data() {
 
 void MainWindowTest::enterPressesTheFocusedButton() {
   QFETCH(QString, button);
-  WeightPage* weight = main()->weightPage;
-  BeadPage* bead = main()->beadPage;
+  WeightPage* weight = findNamed<WeightPage>(main(), "weightPage");
+  BeadPage* bead = findNamed<BeadPage>(main(), "beadPage");
   FractionsWindow* frac = t_->app->fractionsWindow();
   main()->show();
   QPushButton* b = nullptr;
   if (button == "weightClearButton") {
-    main()->pages->SetActivePageIndex(5);
-    weight->gramBox->setText(QStringLiteral("100"));
-    b = weight->clearButton;
+    findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(5);
+    findNamed<EntryBox>(weight, "gramBox")->setText(QStringLiteral("100"));
+    b = findNamed<QPushButton>(weight, "clearButton");
   } else if (button == "beadClearButton") {
-    main()->pages->SetActivePageIndex(2);
-    bead->beadCountBox->setText(QStringLiteral("12"));
-    b = bead->clearButton;
+    findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(2);
+    findNamed<EntryBox>(bead, "beadCountBox")->setText(QStringLiteral("12"));
+    b = findNamed<QPushButton>(bead, "clearButton");
   } else if (button == "closeButton") {
-    main()->fractionsButton->click();
-    b = frac->closeButton;
+    findNamed<QPushButton>(main(), "fractionsButton")->click();
+    b = findNamed<QPushButton>(frac, "closeButton");
   } else {
-    b = button == "fractionsButton"   ? main()->fractionsButton
-        : button == "worksheetButton" ? main()->worksheetButton
-                                      : main()->exitButton;
+    b = button == "fractionsButton"   ? findNamed<QPushButton>(main(), "fractionsButton")
+        : button == "worksheetButton" ? findNamed<QPushButton>(main(), "worksheetButton")
+                                      : findNamed<QPushButton>(main(), "exitButton");
   }
   FocusWidget(b);
   QTest::keyClick(b, Qt::Key_Return);
@@ -378,12 +396,12 @@ void MainWindowTest::enterPressesTheFocusedButton() {
   if (button == "worksheetButton") QVERIFY(t_->app->worksheetWindow()->isVisible());
   if (button == "exitButton") QCOMPARE(t_->quitRequests, 1);
   if (button == "weightClearButton") {
-    QCOMPARE(weight->gramBox->text(), QString());
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(weight->caratBox));
+    QCOMPARE(findNamed<EntryBox>(weight, "gramBox")->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(findNamed<EntryBox>(weight, "caratBox")));
   }
   if (button == "beadClearButton") {
-    QCOMPARE(bead->beadCountBox->text(), QString());
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(bead->beadMmBox));
+    QCOMPARE(findNamed<EntryBox>(bead, "beadCountBox")->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(findNamed<EntryBox>(bead, "beadMmBox")));
   }
   if (button == "closeButton") QVERIFY(!frac->isVisible());
 }
@@ -405,43 +423,50 @@ void MainWindowTest::f1OpensHelp() {
   QFETCH(int, page);
   QFETCH(QString, helpPage);
   HelpWindow* help = t_->app->helpWindow();
-  help->pages->SetActivePage(help->stoneSizePage);
+  findNamed<ColorTabWidget>(help, "pages")->SetActivePage(findNamed<TabPage>(help, "stoneSizePage"));
   QWidget* focus = nullptr;
   if (window == "main") {
-    main()->pages->SetActivePageIndex(page);
-    focus = main()->sizeConverter->mmBox;
+    findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(page);
+    focus = findNamed<EntryBox>(findNamed<SizeConverter>(main(), "sizeConverter"), "mmBox");
   } else if (window == "fractions") {
-    main()->fractionsButton->click();
-    focus = t_->app->fractionsWindow()->closeButton;
+    findNamed<QPushButton>(main(), "fractionsButton")->click();
+    focus = findNamed<QPushButton>(t_->app->fractionsWindow(), "closeButton");
   } else {
-    main()->calculatorButton->click();
+    findNamed<QPushButton>(main(), "calculatorButton")->click();
     focus = t_->app->calculatorWindow()->calculatorPad;
   }
   FocusWidget(focus);
   QVERIFY(!help->isVisible());
   QTest::keyClick(focus, Qt::Key_F1);
   QVERIFY(help->isVisible());
-  QCOMPARE(help->pages->Caption(help->pages->ActivePageIndex()), helpPage);
+  QCOMPARE(findNamed<ColorTabWidget>(help, "pages")
+               ->Caption(findNamed<ColorTabWidget>(help, "pages")->ActivePageIndex()),
+           helpPage);
   QCOMPARE(t_->services.beeps, 0);
 }
 
 void MainWindowTest::f1InHelpIsHarmless() {
   HelpWindow* help = t_->app->helpWindow();
-  main()->pages->SetActivePageIndex(2);
-  main()->helpButton->click();
+  findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(2);
+  findNamed<QPushButton>(main(), "helpButton")->click();
   FocusWidget(help);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
   QVERIFY(help->isVisible());
-  QCOMPARE(help->pages->Caption(help->pages->ActivePageIndex()), QStringLiteral("Bead Calculator"));
-  QCOMPARE(main()->pages->ActivePageIndex(), 2);
+  QCOMPARE(findNamed<ColorTabWidget>(help, "pages")
+               ->Caption(findNamed<ColorTabWidget>(help, "pages")->ActivePageIndex()),
+           QStringLiteral("Bead Calculator"));
+  QCOMPARE(findNamed<ColorTabWidget>(main(), "pages")->ActivePageIndex(), 2);
 }
 
 void MainWindowTest::calculatorKey() {
-  FocusWidget(main()->sizeConverter->mmBox);
-  QTest::keyClicks(main()->sizeConverter->mmBox, QStringLiteral("12"));
-  QTest::keyClick(main()->sizeConverter->mmBox, Qt::Key_F9);
+  FocusWidget(findNamed<EntryBox>(findNamed<SizeConverter>(main(), "sizeConverter"), "mmBox"));
+  QTest::keyClicks(findNamed<EntryBox>(findNamed<SizeConverter>(main(), "sizeConverter"), "mmBox"),
+                   QStringLiteral("12"));
+  QTest::keyClick(findNamed<EntryBox>(findNamed<SizeConverter>(main(), "sizeConverter"), "mmBox"),
+                  Qt::Key_F9);
   QVERIFY(t_->app->calculatorWindow()->isVisible());
-  QCOMPARE(main()->sizeConverter->mmBox->text(), QStringLiteral("12"));
+  QCOMPARE(findNamed<EntryBox>(findNamed<SizeConverter>(main(), "sizeConverter"), "mmBox")->text(),
+           QStringLiteral("12"));
 }
 
 // Ctrl+Tab and Ctrl+Shift+Tab step through the pages wherever the focus is,
@@ -465,19 +490,25 @@ void MainWindowTest::ctrlTabChangesPage() {
   QFETCH(int, from);
   QFETCH(bool, back);
   QFETCH(int, to);
-  main()->pages->SetActivePageIndex(from);
-  QWidget* target = focus == "mmBox"        ? static_cast<QWidget*>(main()->sizeConverter->mmBox)
-                    : focus == "grid"       ? static_cast<QWidget*>(main()->pearlPlatePage->pearlGrid)
-                    : focus == "gramBox"    ? static_cast<QWidget*>(main()->weightPage->gramBox)
-                    : focus == "exitButton" ? static_cast<QWidget*>(main()->exitButton)
-                    : focus == "pages"      ? static_cast<QWidget*>(main()->pages)
-                                            : static_cast<QWidget*>(main()->sizeConverter->pearlBox);
+  findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(from);
+  QWidget* target =
+      focus == "mmBox" ? static_cast<QWidget*>(
+                             findNamed<EntryBox>(findNamed<SizeConverter>(main(), "sizeConverter"), "mmBox"))
+      : focus == "grid" ? static_cast<QWidget*>(findNamed<StringGrid>(
+                              findNamed<PearlPlateChartPage>(main(), "pearlPlatePage"), "pearlGrid"))
+      : focus == "gramBox"
+          ? static_cast<QWidget*>(findNamed<EntryBox>(findNamed<WeightPage>(main(), "weightPage"), "gramBox"))
+      : focus == "exitButton" ? static_cast<QWidget*>(findNamed<QPushButton>(main(), "exitButton"))
+      : focus == "pages"      ? static_cast<QWidget*>(findNamed<ColorTabWidget>(main(), "pages"))
+                              : static_cast<QWidget*>(findNamed<DesignationBox>(
+                               findNamed<SizeConverter>(main(), "sizeConverter"), "pearlBox"));
   FocusWidget(target);
   QTest::keyClick(QApplication::focusWidget(), back ? Qt::Key_Backtab : Qt::Key_Tab,
                   back ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
-  QCOMPARE(main()->pages->ActivePageIndex(), to);
+  QCOMPARE(findNamed<ColorTabWidget>(main(), "pages")->ActivePageIndex(), to);
   QCOMPARE(t_->services.beeps, 0);
 }
 
 QTEST_MAIN(MainWindowTest)
+#include "find_child.h"
 #include "tst_main_window.moc"

@@ -188,8 +188,8 @@ QList<QWidget*> TypedBoxes(QWidget* window) {
 }
 
 void ShowPage(MainWindow* main, int page) {
-  if (page >= 0 && main->pages->ActivePageIndex() != page) {
-    main->pages->SetActivePageIndex(page);
+  if (page >= 0 && findNamed<ColorTabWidget>(main, "pages")->ActivePageIndex() != page) {
+    findNamed<ColorTabWidget>(main, "pages")->SetActivePageIndex(page);
     QApplication::processEvents();
   }
 }
@@ -199,12 +199,13 @@ QList<Target> Targets(TestApp& t) {
   QSet<QWidget*> seen;
   MainWindow* main = t.app->mainWindow();
   main->show();
-  for (int page = 0; page < main->pages->PageCount(); ++page) {
+  for (int page = 0; page < findNamed<ColorTabWidget>(main, "pages")->PageCount(); ++page) {
     ShowPage(main, page);
     for (QWidget* box : TypedBoxes(main)) {
       if (seen.contains(box)) continue;
       seen.insert(box);
-      targets.append({main->pages->Caption(page) + u'/' + BoxName(box), main, page, box});
+      targets.append(
+          {findNamed<ColorTabWidget>(main, "pages")->Caption(page) + u'/' + BoxName(box), main, page, box});
     }
   }
   ShowPage(main, 0);
@@ -227,18 +228,19 @@ QList<Target> Targets(TestApp& t) {
 QList<QAbstractButton*> CalculatingButtons(TestApp& t, QWidget* window) {
   MainWindow* main = t.app->mainWindow();
   WorksheetWindow* sheet = t.app->worksheetWindow();
-  const QList<const QAbstractButton*> notCalculating = {main->exitButton,
-                                                        main->calculatorButton,
-                                                        main->helpButton,
-                                                        main->fractionsButton,
-                                                        main->worksheetButton,
-                                                        sheet->closeButton,
-                                                        sheet->calculatorButton,
-                                                        sheet->helpButton,
-                                                        sheet->clearButton,
-                                                        sheet->recentButton,  // pops up a menu that waits
-                                                        t.app->fractionsWindow()->closeButton,
-                                                        t.app->helpWindow()->closeButton};
+  const QList<const QAbstractButton*> notCalculating = {
+      findNamed<QPushButton>(main, "exitButton"),
+      findNamed<QPushButton>(main, "calculatorButton"),
+      findNamed<QPushButton>(main, "helpButton"),
+      findNamed<QPushButton>(main, "fractionsButton"),
+      findNamed<QPushButton>(main, "worksheetButton"),
+      sheet->closeButton,
+      sheet->calculatorButton,
+      sheet->helpButton,
+      sheet->clearButton,
+      sheet->recentButton,  // pops up a menu that waits
+      findNamed<QPushButton>(t.app->fractionsWindow(), "closeButton"),
+      findNamed<QPushButton>(t.app->helpWindow(), "closeButton")};
   QList<QAbstractButton*> buttons;
   for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
     if (!b->isVisibleTo(window) || !b->isEnabled() || notCalculating.contains(b)) continue;
@@ -669,4 +671,5 @@ void RobustnessTest::brokenWorksheetFiles() {
 }
 
 QTEST_MAIN(RobustnessTest)
+#include "find_child.h"
 #include "tst_robustness.moc"

@@ -20,6 +20,15 @@
 
 using namespace orvane;
 
+namespace {
+
+// The Weight page's Metal button, which opens the Bench window.
+QPushButton* MetalButton(MainWindow* main) {
+  return main->findChild<WeightPage*>()->findChild<QPushButton*>(QStringLiteral("metalButton"));
+}
+
+}  // namespace
+
 class MetalWindowTest : public QObject {
   Q_OBJECT
  private Q_SLOTS:
@@ -87,8 +96,8 @@ void MetalWindowTest::cleanup() {
 void MetalWindowTest::opensFromTheWeightPage() {
   MainWindow* main = app_->app->mainWindow();
   main->show();
-  main->pages->SetActivePage(main->weightPage);
-  QTest::mouseClick(main->weightPage->metalButton, Qt::LeftButton);
+  main->findChild<ColorTabWidget*>(QStringLiteral("pages"))->SetActivePage(main->findChild<WeightPage*>());
+  QTest::mouseClick(MetalButton(main), Qt::LeftButton);
   BenchWindow* bench = Bench();
   QTRY_VERIFY(bench->isVisible());
   QCOMPARE(bench->pages->currentWidget(), Frm());
@@ -96,7 +105,7 @@ void MetalWindowTest::opensFromTheWeightPage() {
   // than making another.
   Frm()->acrossMmBox->setText(QStringLiteral("2"));
   bench->showPage(bench->pricingPage());
-  QTest::mouseClick(main->weightPage->metalButton, Qt::LeftButton);
+  QTest::mouseClick(MetalButton(main), Qt::LeftButton);
   QCOMPARE(Bench(), bench);
   QCOMPARE(bench->pages->currentWidget(), Frm());
   QCOMPARE(Frm()->acrossMmBox->text(), QStringLiteral("2"));
@@ -104,20 +113,22 @@ void MetalWindowTest::opensFromTheWeightPage() {
   QCOMPARE(
       std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return qobject_cast<BenchWindow*>(w); }),
       1);
-  QVERIFY(main->weightPage->metalButton->toolTip().contains(QStringLiteral("Ctrl+B")));
+  QVERIFY(MetalButton(main)->toolTip().contains(QStringLiteral("Ctrl+B")));
 }
 
 void MetalWindowTest::benchKeyOpensTheWindowAsLeft() {
   MainWindow* main = app_->app->mainWindow();
   main->show();
   QVERIFY(QTest::qWaitForWindowExposed(main));
-  FocusWidget(main->exitButton);
-  QTest::keyClick(main->exitButton, Qt::Key_B, Qt::ControlModifier);
+  FocusWidget(main->findChild<QPushButton*>(QStringLiteral("exitButton")));
+  QTest::keyClick(main->findChild<QPushButton*>(QStringLiteral("exitButton")), Qt::Key_B,
+                  Qt::ControlModifier);
   QTRY_VERIFY(Bench()->isVisible());
   Bench()->showPage(Bench()->castingPage());
   Bench()->close();
-  FocusWidget(main->exitButton);
-  QTest::keyClick(main->exitButton, Qt::Key_B, Qt::ControlModifier);
+  FocusWidget(main->findChild<QPushButton*>(QStringLiteral("exitButton")));
+  QTest::keyClick(main->findChild<QPushButton*>(QStringLiteral("exitButton")), Qt::Key_B,
+                  Qt::ControlModifier);
   QTRY_VERIFY(Bench()->isVisible());
   QCOMPARE(Bench()->pages->currentWidget(), Bench()->castingPage());
 }

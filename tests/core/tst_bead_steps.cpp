@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "bead_cases.h"
 #include "core/bead_steps.h"
 #include "core/text_rules.h"
 
@@ -101,48 +102,7 @@ class BeadStepsTest : public QObject {
   void clear();
 };
 
-void BeadStepsTest::strand_data() {
-  QTest::addColumn<QString>("sizeBox");
-  QTest::addColumn<QString>("size");
-  QTest::addColumn<QString>("count");
-  QTest::addColumn<QString>("desired");
-  QTest::addColumn<QString>("rate");
-  QTest::addColumn<QString>("oneBead");
-  QTest::addColumn<QString>("length");
-  QTest::addColumn<QString>("total");
-  QTest::newRow("1/8 inch, 42 beads, 17 1/2") << "beadInchBox"
-                                              << "1/8"
-                                              << "42"
-                                              << "17 1/2"
-                                              << "8.00"
-                                              << "0.13"
-                                              << "5.25"
-                                              << "140.00";
-  QTest::newRow("6 mm, 20 beads, 16") << "beadMmBox"
-                                      << "6"
-                                      << "20"
-                                      << "16"
-                                      << "4.23"
-                                      << "0.24"
-                                      << "4.72"
-                                      << "67.73";
-  QTest::newRow("a million beads") << "beadMmBox"
-                                   << "1"
-                                   << "3"
-                                   << "100000"
-                                   << "25.40"
-                                   << "0.04"
-                                   << "0.12"
-                                   << "2.54E6";
-  QTest::newRow("mixed number size") << "beadInchBox"
-                                     << " 1 1/2 "
-                                     << "2"
-                                     << "3"
-                                     << "0.67"
-                                     << "1.50"
-                                     << "3.00"
-                                     << "2.00";
-}
+void BeadStepsTest::strand_data() { addStrandCaseRows(); }
 
 // The user's path: size, count, desired length, each box left in turn.
 void BeadStepsTest::strand() {
@@ -427,64 +387,7 @@ void BeadStepsTest::desiredLength() {
   QCOMPARE(p.state.rate, 8.0f);
 }
 
-void BeadStepsTest::area_data() {
-  QTest::addColumn<QString>("sizeBox");
-  QTest::addColumn<QString>("size");
-  QTest::addColumn<QString>("length");
-  QTest::addColumn<QString>("width");
-  QTest::addColumn<QString>("spacing");
-  QTest::addColumn<QString>("square");
-  QTest::addColumn<QString>("hexagonal");
-  QTest::newRow("1/8 on 6 1/4x7 1/8") << "beadInchBox"
-                                      << "1/8"
-                                      << "6 1/4"
-                                      << "7 1/8"
-                                      << ""
-                                      << "2850"
-                                      << "3291";
-  QTest::newRow("spaced 1/4: 712.5") << "beadInchBox"
-                                     << "1/8"
-                                     << "6 1/4"
-                                     << "7 1/8"
-                                     << "1/4"
-                                     << "712"
-                                     << "";
-  QTest::newRow("4 mm on 2 x 1") << "beadMmBox"
-                                 << "4"
-                                 << "2"
-                                 << "1"
-                                 << ""
-                                 << "81"
-                                 << "93";
-  QTest::newRow("4 mm spaced 0.01") << "beadMmBox"
-                                    << "4"
-                                    << "2"
-                                    << "1"
-                                    << "0.01"
-                                    << "76"
-                                    << "";
-  QTest::newRow("lone point spacing is emptied") << "beadMmBox"
-                                                 << "4"
-                                                 << "2"
-                                                 << "1"
-                                                 << "."
-                                                 << "81"
-                                                 << "93";
-  QTest::newRow("lone point length counts 0") << "beadMmBox"
-                                              << "4"
-                                              << "."
-                                              << "1"
-                                              << ""
-                                              << "0"
-                                              << "0";
-  QTest::newRow("blanks around") << "beadMmBox"
-                                 << "4"
-                                 << " 2 "
-                                 << " 1 "
-                                 << "  "
-                                 << "81"
-                                 << "93";
-}
+void BeadStepsTest::area_data() { addAreaCaseRows(); }
 
 // Size, length and width entered, then Enter in the spacing box.
 void BeadStepsTest::area() {

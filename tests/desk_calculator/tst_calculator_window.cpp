@@ -28,7 +28,7 @@ class TestCalculatorWindow : public QObject {
 
  private:
   void ShowFromMainWindow() {
-    QTest::mouseClick(t->app->mainWindow()->calculatorButton, Qt::LeftButton);
+    QTest::mouseClick(findNamed<QPushButton>(t->app->mainWindow(), "calculatorButton"), Qt::LeftButton);
     CalculatorWindow* w = t->app->calculatorWindow();
     QVERIFY(QTest::qWaitForWindowExposed(w));
     QApplication::setActiveWindow(w);
@@ -113,4 +113,5 @@ void TestCalculatorWindow::closingOnlyHides() {
 }
 
 QTEST_MAIN(TestCalculatorWindow)
+#include "find_child.h"
 #include "tst_calculator_window.moc"

@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "app/main_window.h"
+#include "bead_cases.h"
 #include "core/text_rules.h"
 #include "measures/bead_page.h"
 #include "widget_fixture.h"
@@ -52,8 +53,8 @@ class BeadPageTest : public QObject {
   void tabOrderAndLayout();
 
  private:
-  BeadPage* Page() const { return t_->app->mainWindow()->beadPage; }
-  EntryBox* Box(const QString& name) const { return Page()->findChild<EntryBox*>(name); }
+  BeadPage* Page() const { return findNamed<BeadPage>(t_->app->mainWindow(), "beadPage"); }
+  EntryBox* Box(const QString& name) const { return findNamed<EntryBox>(Page(), qPrintable(name)); }
   static QWidget* Focused() { return QApplication::focusWidget(); }
   static void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
     QTest::keyClick(Focused(), key, mods);
@@ -69,20 +70,10 @@ class BeadPageTest : public QObject {
 void BeadPageTest::init() {
   t_ = std::make_unique<TestApp>();
   MainWindow* main = t_->app->mainWindow();
-  FocusWidget(main->pages);
-  main->pages->SetActivePage(main->beadPage);
+  FocusWidget(findNamed<ColorTabWidget>(main, "pages"));
+  findNamed<ColorTabWidget>(main, "pages")->SetActivePage(findNamed<BeadPage>(main, "beadPage"));
   QApplication::processEvents();
-  // Names let the tests pick boxes by table rows.
-  BeadPage* p = Page();
-  const std::pair<EntryBox*, const char*> names[] = {
-      {p->beadMmBox, "beadMmBox"},           {p->beadInchBox, "beadInchBox"},
-      {p->beadCountBox, "beadCountBox"},     {p->beadsPerInchBox, "beadsPerInchBox"},
-      {p->strandInchBox, "strandInchBox"},   {p->strandLengthBox, "strandLengthBox"},
-      {p->beadsNeededBox, "beadsNeededBox"}, {p->areaLengthBox, "areaLengthBox"},
-      {p->areaWidthBox, "areaWidthBox"},     {p->areaBox, "areaBox"},
-      {p->hexStonesBox, "hexStonesBox"},     {p->spacingBox, "spacingBox"}};
-  for (auto [box, name] : names) box->setObjectName(QString::fromLatin1(name));
-  QCOMPARE(Focused(), p->beadMmBox);
+  QCOMPARE(Focused(), Box("beadMmBox"));
 }
 
 void BeadPageTest::cleanup() {
@@ -92,7 +83,7 @@ void BeadPageTest::cleanup() {
 
 // Types a size into its box (reached by Tab from beadMmBox for inches) and presses Enter.
 void BeadPageTest::EnterSize(EntryBox* sizeBox, const QString& size) {
-  if (sizeBox == Page()->beadInchBox && Focused() == Page()->beadMmBox && Page()->beadMmBox->text().isEmpty())
+  if (sizeBox == Box("beadInchBox") && Focused() == Box("beadMmBox") && Box("beadMmBox")->text().isEmpty())
     Key(Qt::Key_Tab);
   else
     Click(sizeBox);
@@ -101,29 +92,7 @@ void BeadPageTest::EnterSize(EntryBox* sizeBox, const QString& size) {
   Key(Qt::Key_Return);
 }
 
-void BeadPageTest::strandExamples_data() {
-  QTest::addColumn<QString>("sizeBox");
-  QTest::addColumn<QString>("size");
-  QTest::addColumn<QString>("count");
-  QTest::addColumn<QString>("desired");
-  QTest::addColumn<QString>("rate");
-  QTest::addColumn<QString>("length");
-  QTest::addColumn<QString>("total");
-  QTest::newRow("1/8 inch, 42 beads, 17 1/2") << "beadInchBox"
-                                              << "1/8"
-                                              << "42"
-                                              << "17 1/2"
-                                              << "8.00"
-                                              << "5.25"
-                                              << "140.00";
-  QTest::newRow("6 mm, 20 beads, 16") << "beadMmBox"
-                                      << "6"
-                                      << "20"
-                                      << "16"
-                                      << "4.23"
-                                      << "4.72"
-                                      << "67.73";
-}
+void BeadPageTest::strandExamples_data() { addStrandCaseRows(); }
 
 // The user's path: size, Enter, count, Enter, desired length, Tab.
 void BeadPageTest::strandExamples() {
@@ -131,25 +100,25 @@ void BeadPageTest::strandExamples() {
   QFETCH(QString, size);
   QFETCH(QString, count);
   QFETCH(QString, desired);
-  BeadPage* p = Page();
   EntryBox* box = Box(sizeBox);
-  EntryBox* other = box == p->beadMmBox ? p->beadInchBox : p->beadMmBox;
+  EntryBox* other = box == Box("beadMmBox") ? Box("beadInchBox") : Box("beadMmBox");
   EnterSize(box, size);
-  other->setText(QStringLiteral("9"));  // a stale size in the other box
+  QTEST(Box("strandLengthBox")->text(), "oneBead");  // one bead until a count is typed
+  other->setText(QStringLiteral("9"));               // a stale size in the other box
 
-  QCOMPARE(Focused(), p->beadCountBox);
-  QCOMPARE(p->beadCountBox->text(), QStringLiteral("1"));
+  QCOMPARE(Focused(), Box("beadCountBox"));
+  QCOMPARE(Box("beadCountBox")->text(), QStringLiteral("1"));
   Type(count);  // replaces the 1 the calculation wrote
-  QCOMPARE(p->beadCountBox->text(), count);
+  QCOMPARE(Box("beadCountBox")->text(), count);
   QCOMPARE(other->text(), QString());
   Key(Qt::Key_Return);
-  QCOMPARE(Focused(), p->strandInchBox);
+  QCOMPARE(Focused(), Box("strandInchBox"));
   Type(desired);
   Key(Qt::Key_Tab);
 
-  QTEST(p->beadsPerInchBox->text(), "rate");
-  QTEST(p->strandLengthBox->text(), "length");
-  QTEST(p->beadsNeededBox->text(), "total");
+  QTEST(Box("beadsPerInchBox")->text(), "rate");
+  QTEST(Box("strandLengthBox")->text(), "length");
+  QTEST(Box("beadsNeededBox")->text(), "total");
   QCOMPARE(box->text(), size);
   QVERIFY(t_->services.messages.isEmpty());
 }
@@ -186,14 +155,14 @@ void BeadPageTest::sizeBoxLeftAnyWayLandsInBeadCount() {
   QFETCH(QString, how);
   BeadPage* p = Page();
   EntryBox* box = Box(sizeBox);
-  const bool mm = box == p->beadMmBox;
+  const bool mm = box == Box("beadMmBox");
   if (!mm) Key(Qt::Key_Tab);
   QCOMPARE(Focused(), box);
   Type(mm ? QStringLiteral("6.35") : QStringLiteral("1/4"));
   // Texts that the skipped boxes' handlers would act on if they ran.
-  p->areaLengthBox->setText(QStringLiteral("2"));
-  p->areaWidthBox->setText(QStringLiteral("1"));
-  p->strandInchBox->setText(QStringLiteral("10"));
+  Box("areaLengthBox")->setText(QStringLiteral("2"));
+  Box("areaWidthBox")->setText(QStringLiteral("1"));
+  Box("strandInchBox")->setText(QStringLiteral("10"));
 
   if (how == u"Enter")
     Key(Qt::Key_Return);
@@ -204,46 +173,46 @@ void BeadPageTest::sizeBoxLeftAnyWayLandsInBeadCount() {
   else
     Click(Box(how.mid(6)));
 
-  QCOMPARE(Focused(), p->beadCountBox);
-  QCOMPARE(p->window()->focusWidget(), p->beadCountBox);
+  QCOMPARE(Focused(), Box("beadCountBox"));
+  QCOMPARE(p->window()->focusWidget(), Box("beadCountBox"));
   // An enter handler of the other size box would have switched the marker; an
   // exit handler of it (left empty) would have wiped the results.
   QCOMPARE(p->Marker(), mm ? BeadSizeMarker::Mm : BeadSizeMarker::Inch);
-  QCOMPARE(p->beadsPerInchBox->text(), QStringLiteral("4.00"));
-  QCOMPARE(p->strandLengthBox->text(), QStringLiteral("0.25"));
-  QCOMPARE(p->beadsNeededBox->text(), QStringLiteral("40.00"));
-  QCOMPARE(p->areaBox->text(), QStringLiteral("32"));
+  QCOMPARE(Box("beadsPerInchBox")->text(), QStringLiteral("4.00"));
+  QCOMPARE(Box("strandLengthBox")->text(), QStringLiteral("0.25"));
+  QCOMPARE(Box("beadsNeededBox")->text(), QStringLiteral("40.00"));
+  QCOMPARE(Box("areaBox")->text(), QStringLiteral("32"));
   QVERIFY(t_->services.messages.isEmpty());
 
   // The focus is really there: typing and Enter work on from beadCountBox, and the
   // intercepted control takes the focus normally afterwards.
   Type(QStringLiteral("8"));
-  QCOMPARE(p->beadCountBox->text(), QStringLiteral("8"));
-  QCOMPARE(p->strandLengthBox->text(), QStringLiteral("2.00"));
+  QCOMPARE(Box("beadCountBox")->text(), QStringLiteral("8"));
+  QCOMPARE(Box("strandLengthBox")->text(), QStringLiteral("2.00"));
   Key(Qt::Key_Return);
-  QCOMPARE(Focused(), p->strandInchBox);
-  Click(mm ? p->beadInchBox : p->beadMmBox);
+  QCOMPARE(Focused(), Box("strandInchBox"));
+  Click(mm ? Box("beadInchBox") : Box("beadMmBox"));
   QCOMPARE(p->Marker(), mm ? BeadSizeMarker::Inch : BeadSizeMarker::Mm);
 }
 
 void BeadPageTest::emptySizeBoxLetsTheFocusGo() {
   BeadPage* p = Page();
   // A size first, so that leaving an empty box has results to clear.
-  EnterSize(p->beadMmBox, QStringLiteral("6"));
+  EnterSize(Box("beadMmBox"), QStringLiteral("6"));
   Key(Qt::Key_Return);  // to strandInchBox
   Type(QStringLiteral("16"));
-  Click(p->beadMmBox);
-  QCOMPARE(p->beadsNeededBox->text(), QStringLiteral("67.73"));
+  Click(Box("beadMmBox"));
+  QCOMPARE(Box("beadsNeededBox")->text(), QStringLiteral("67.73"));
   for (const QString& text : {QString(), QStringLiteral("."), QStringLiteral("  ")}) {
-    Click(p->beadMmBox);
-    p->beadMmBox->setText(text);
+    Click(Box("beadMmBox"));
+    Box("beadMmBox")->setText(text);
     Key(Qt::Key_Tab);
-    QCOMPARE(Focused(), p->beadInchBox);
+    QCOMPARE(Focused(), Box("beadInchBox"));
     QCOMPARE(p->Marker(), BeadSizeMarker::Inch);
-    QCOMPARE(p->beadsPerInchBox->text(), QString());
-    QCOMPARE(p->strandLengthBox->text(), QString());
+    QCOMPARE(Box("beadsPerInchBox")->text(), QString());
+    QCOMPARE(Box("strandLengthBox")->text(), QString());
     // The rate and the other results stay.
-    QCOMPARE(p->beadsNeededBox->text(), QStringLiteral("67.73"));
+    QCOMPARE(Box("beadsNeededBox")->text(), QStringLiteral("67.73"));
     QVERIFY(p->Rate() > 4.2f);
   }
 }
@@ -263,60 +232,56 @@ void BeadPageTest::beadCountIsRewritten_data() {
 
 void BeadPageTest::beadCountIsRewritten() {
   QFETCH(QString, before);
-  BeadPage* p = Page();
-  p->beadCountBox->setText(before);  // a count without a size cannot be calculated yet
+  Box("beadCountBox")->setText(before);  // a count without a size cannot be calculated yet
   t_->services.messages.clear();
-  EnterSize(p->beadMmBox, QStringLiteral("6"));
-  QTEST(p->beadCountBox->text(), "after");
-  QTEST(p->strandLengthBox->text(), "length");
-  QCOMPARE(p->beadsPerInchBox->text(), QStringLiteral("4.23"));
+  EnterSize(Box("beadMmBox"), QStringLiteral("6"));
+  QTEST(Box("beadCountBox")->text(), "after");
+  QTEST(Box("strandLengthBox")->text(), "length");
+  QCOMPARE(Box("beadsPerInchBox")->text(), QStringLiteral("4.23"));
   QVERIFY(t_->services.messages.isEmpty());
 }
 
 void BeadPageTest::beadCountChanges() {
-  BeadPage* p = Page();
-  EnterSize(p->beadMmBox, QStringLiteral("6"));
+  EnterSize(Box("beadMmBox"), QStringLiteral("6"));
   Type(QStringLiteral("0"));
-  QCOMPARE(p->strandLengthBox->text(), QString());  // zero is no count to calculate with
+  QCOMPARE(Box("strandLengthBox")->text(), QString());  // zero is no count to calculate with
   Type(QStringLiteral("07"));
-  QCOMPARE(p->beadCountBox->text(), QStringLiteral("7"));  // 007 recalculated and rewritten
-  QCOMPARE(p->strandLengthBox->text(), QStringLiteral("1.65"));
+  QCOMPARE(Box("beadCountBox")->text(), QStringLiteral("7"));  // 007 recalculated and rewritten
+  QCOMPARE(Box("strandLengthBox")->text(), QStringLiteral("1.65"));
   Key(Qt::Key_Backspace);
-  QCOMPARE(p->strandLengthBox->text(), QString());
+  QCOMPARE(Box("strandLengthBox")->text(), QString());
   QVERIFY(t_->services.messages.isEmpty());
 }
 
 // A calculation writes only the boxes whose results it computes: the count
 // being edited keeps its caret and its undo history.
 void BeadPageTest::editingTheCountKeepsCaretAndUndo() {
-  BeadPage* p = Page();
-  EnterSize(p->beadMmBox, QStringLiteral("6"));
+  EnterSize(Box("beadMmBox"), QStringLiteral("6"));
   Type(QStringLiteral("15"));
-  p->beadCountBox->setCursorPosition(1);
+  Box("beadCountBox")->setCursorPosition(1);
   Type(QStringLiteral("2"));
-  QCOMPARE(p->beadCountBox->text(), QStringLiteral("125"));
-  QCOMPARE(p->strandLengthBox->text(), QStringLiteral("29.53"));
-  QCOMPARE(p->beadCountBox->cursorPosition(), 2);
-  QVERIFY(p->beadCountBox->isUndoAvailable());
-  p->beadCountBox->undo();
-  QCOMPARE(p->beadCountBox->text(), QStringLiteral("15"));
-  QCOMPARE(p->strandLengthBox->text(), QStringLiteral("3.54"));
+  QCOMPARE(Box("beadCountBox")->text(), QStringLiteral("125"));
+  QCOMPARE(Box("strandLengthBox")->text(), QStringLiteral("29.53"));
+  QCOMPARE(Box("beadCountBox")->cursorPosition(), 2);
+  QVERIFY(Box("beadCountBox")->isUndoAvailable());
+  Box("beadCountBox")->undo();
+  QCOMPARE(Box("beadCountBox")->text(), QStringLiteral("15"));
+  QCOMPARE(Box("strandLengthBox")->text(), QStringLiteral("3.54"));
 }
 
 // The rewrite of the count runs the calculation once more; when that inner run
 // fails, the outer one stops too: one box, not two.
 void BeadPageTest::nestedRecalculationFailureStopsOuterRun() {
-  BeadPage* p = Page();
-  p->areaLengthBox->setText(QStringLiteral("2"));
-  p->areaWidthBox->setText(QStringLiteral("1x"));
-  p->beadCountBox->setText(QStringLiteral("007"));
+  Box("areaLengthBox")->setText(QStringLiteral("2"));
+  Box("areaWidthBox")->setText(QStringLiteral("1x"));
+  Box("beadCountBox")->setText(QStringLiteral("007"));
   t_->services.messages.clear();
-  EnterSize(p->beadMmBox, QStringLiteral("6"));
+  EnterSize(Box("beadMmBox"), QStringLiteral("6"));
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].caption, QStringLiteral("Orvane"));
   QCOMPARE(t_->services.messages[0].text, QStringLiteral("'1x' is not a valid floating point value."));
-  QCOMPARE(p->beadCountBox->text(), QStringLiteral("7"));
-  QCOMPARE(p->strandLengthBox->text(),
+  QCOMPARE(Box("beadCountBox")->text(), QStringLiteral("7"));
+  QCOMPARE(Box("strandLengthBox")->text(),
            QStringLiteral("1.65"));  // written by the inner run before its failure
 }
 
@@ -372,14 +337,14 @@ void BeadPageTest::notCalculatedBoxes() {
   QFETCH(QString, how);
   BeadPage* p = Page();
   if (setup == u"clear") {
-    EnterSize(p->beadMmBox, QStringLiteral("6"));
-    Click(p->clearButton);
+    EnterSize(Box("beadMmBox"), QStringLiteral("6"));
+    Click(findNamed<QPushButton>(p, "clearButton"));
   } else if (setup == u"zero") {
-    EnterSize(p->beadMmBox, QStringLiteral("0"));
+    EnterSize(Box("beadMmBox"), QStringLiteral("0"));
     t_->services.Reset();
   }
-  p->beadsNeededBox->setText(QStringLiteral("stale"));
-  p->areaBox->setText(QStringLiteral("11"));
+  Box("beadsNeededBox")->setText(QStringLiteral("stale"));
+  Box("areaBox")->setText(QStringLiteral("11"));
   Click(Box(box));
   QCOMPARE(Focused(), Box(box));
   if (!text.isEmpty()) Box(box)->setText(text);
@@ -391,8 +356,8 @@ void BeadPageTest::notCalculatedBoxes() {
   QCOMPARE(m.caption, QStringLiteral("Error"));
   QTEST(m.text, "message");
   QVERIFY(m.centred);
-  QCOMPARE(p->beadsNeededBox->text(), QString());
-  QCOMPARE(p->areaBox->text(), QStringLiteral("11"));  // area boxes keep their contents
+  QCOMPARE(Box("beadsNeededBox")->text(), QString());
+  QCOMPARE(Box("areaBox")->text(), QStringLiteral("11"));  // area boxes keep their contents
   if (box != u"areaBox") QCOMPARE(Box(box)->text(), text);
 }
 
@@ -422,52 +387,23 @@ void BeadPageTest::sizeFailures() {
   QFETCH(QString, size);
   BeadPage* p = Page();
   EntryBox* box = Box(sizeBox);
-  EntryBox* other = box == p->beadMmBox ? p->beadInchBox : p->beadMmBox;
+  EntryBox* other = box == Box("beadMmBox") ? Box("beadInchBox") : Box("beadMmBox");
   Click(box);
   box->setText(size);
   other->setText(QStringLiteral("3"));
-  Click(p->strandInchBox);
+  Click(Box("strandInchBox"));
 
   QCOMPARE(t_->services.messages.size(), 1);
   QTEST(t_->services.messages[0].caption, "caption");
   QTEST(t_->services.messages[0].text, "message");
   QCOMPARE(p->Rate(), 0.0f);
-  QCOMPARE(p->beadsPerInchBox->text(), QString());
+  QCOMPARE(Box("beadsPerInchBox")->text(), QString());
   // A zero size got as far as emptying the other box; an unreadable one did not.
   const bool readSize = t_->services.messages[0].text.startsWith(u"Floating");
   QCOMPARE(other->text(), readSize ? QString() : QStringLiteral("3"));
 }
 
-void BeadPageTest::areaExamples_data() {
-  QTest::addColumn<QString>("sizeBox");
-  QTest::addColumn<QString>("size");
-  QTest::addColumn<QString>("length");
-  QTest::addColumn<QString>("width");
-  QTest::addColumn<QString>("spacing");
-  QTest::addColumn<QString>("square");
-  QTest::addColumn<QString>("hexagonal");
-  QTest::newRow("1/8 on 6 1/4x7 1/8") << "beadInchBox"
-                                      << "1/8"
-                                      << "6 1/4"
-                                      << "7 1/8"
-                                      << ""
-                                      << "2850"
-                                      << "3291";
-  QTest::newRow("spaced 1/4: 712.5") << "beadInchBox"
-                                     << "1/8"
-                                     << "6 1/4"
-                                     << "7 1/8"
-                                     << "1/4"
-                                     << "712"
-                                     << "";
-  QTest::newRow("lone point spacing is emptied") << "beadMmBox"
-                                                 << "4"
-                                                 << "2"
-                                                 << "1"
-                                                 << "."
-                                                 << "81"
-                                                 << "93";
-}
+void BeadPageTest::areaExamples_data() { addAreaCaseRows(); }
 
 // Size, then length Enter width Enter (to the spacing box), spacing Enter.
 void BeadPageTest::areaExamples() {
@@ -476,136 +412,132 @@ void BeadPageTest::areaExamples() {
   QFETCH(QString, length);
   QFETCH(QString, width);
   QFETCH(QString, spacing);
-  BeadPage* p = Page();
   EnterSize(Box(sizeBox), size);
-  Click(p->areaLengthBox);
+  Click(Box("areaLengthBox"));
   Type(length);
   Key(Qt::Key_Return);
-  QCOMPARE(Focused(), p->areaWidthBox);
+  QCOMPARE(Focused(), Box("areaWidthBox"));
   Type(width);
   Key(Qt::Key_Return);
-  QCOMPARE(Focused(), p->spacingBox);
+  QCOMPARE(Focused(), Box("spacingBox"));
   if (!spacing.isEmpty()) {
     Type(spacing);
     Key(Qt::Key_Return);
-    QCOMPARE(Focused(), p->spacingBox);  // Enter recomputes in place
+    QCOMPARE(Focused(), Box("spacingBox"));  // Enter recomputes in place
   }
-  QTEST(p->areaBox->text(), "square");
-  QTEST(p->hexStonesBox->text(), "hexagonal");
-  if (spacing == u".") QCOMPARE(p->spacingBox->text(), QString());
+  QTEST(Box("areaBox")->text(), "square");
+  QTEST(Box("hexStonesBox")->text(), "hexagonal");
+  if (spacing == u".") QCOMPARE(Box("spacingBox")->text(), QString());
   QVERIFY(t_->services.messages.isEmpty());
 }
 
 void BeadPageTest::spacingKeepsBeadsPerInch() {
-  BeadPage* p = Page();
-  EnterSize(p->beadInchBox, QStringLiteral("1/8"));
-  p->areaLengthBox->setText(QStringLiteral("6 1/4"));
-  p->areaWidthBox->setText(QStringLiteral("7 1/8"));
-  Click(p->spacingBox);
+  EnterSize(Box("beadInchBox"), QStringLiteral("1/8"));
+  Box("areaLengthBox")->setText(QStringLiteral("6 1/4"));
+  Box("areaWidthBox")->setText(QStringLiteral("7 1/8"));
+  Click(Box("spacingBox"));
   Type(QStringLiteral("1/4"));
   Key(Qt::Key_Return);
-  QCOMPARE(p->areaBox->text(), QStringLiteral("712"));
-  QCOMPARE(p->beadsPerInchBox->text(), QStringLiteral("8.00"));
-  Click(p->strandInchBox);
+  QCOMPARE(Box("areaBox")->text(), QStringLiteral("712"));
+  QCOMPARE(Box("beadsPerInchBox")->text(), QStringLiteral("8.00"));
+  Click(Box("strandInchBox"));
   Type(QStringLiteral("10"));
   Key(Qt::Key_Tab);
-  QCOMPARE(p->beadsNeededBox->text(), QStringLiteral("80.00"));
+  QCOMPARE(Box("beadsNeededBox")->text(), QStringLiteral("80.00"));
   // Emptying the spacing brings both patterns back.
-  Click(p->spacingBox);
-  p->spacingBox->clear();
-  Click(p->areaWidthBox);
+  Click(Box("spacingBox"));
+  Box("spacingBox")->clear();
+  Click(Box("areaWidthBox"));
   Key(Qt::Key_Tab);
-  QCOMPARE(p->areaBox->text(), QStringLiteral("2850"));
-  QCOMPARE(p->hexStonesBox->text(), QStringLiteral("3291"));
+  QCOMPARE(Box("areaBox")->text(), QStringLiteral("2850"));
+  QCOMPARE(Box("hexStonesBox")->text(), QStringLiteral("3291"));
 }
 
 void BeadPageTest::emptiedAreaBox() {
-  BeadPage* p = Page();
-  EnterSize(p->beadMmBox, QStringLiteral("4"));
-  p->areaLengthBox->setText(QStringLiteral("2"));
-  Click(p->areaWidthBox);
+  EnterSize(Box("beadMmBox"), QStringLiteral("4"));
+  Box("areaLengthBox")->setText(QStringLiteral("2"));
+  Click(Box("areaWidthBox"));
   Type(QStringLiteral("1"));
   Key(Qt::Key_Tab);
-  QCOMPARE(p->areaBox->text(), QStringLiteral("81"));
+  QCOMPARE(Box("areaBox")->text(), QStringLiteral("81"));
   // Emptied without leaving: a recalculation keeps the old counts.
-  p->areaLengthBox->clear();
-  Click(p->beadCountBox);
-  p->beadCountBox->selectAll();
+  Box("areaLengthBox")->clear();
+  Click(Box("beadCountBox"));
+  Box("beadCountBox")->selectAll();
   Type(QStringLiteral("5"));
-  QCOMPARE(p->strandLengthBox->text(), QStringLiteral("0.79"));
-  QCOMPARE(p->areaBox->text(), QStringLiteral("81"));
-  QCOMPARE(p->hexStonesBox->text(), QStringLiteral("93"));
+  QCOMPARE(Box("strandLengthBox")->text(), QStringLiteral("0.79"));
+  QCOMPARE(Box("areaBox")->text(), QStringLiteral("81"));
+  QCOMPARE(Box("hexStonesBox")->text(), QStringLiteral("93"));
   // Leaving the emptied box clears both counts.
-  Click(p->areaLengthBox);
-  Click(p->strandInchBox);
-  QCOMPARE(p->areaBox->text(), QString());
-  QCOMPARE(p->hexStonesBox->text(), QString());
+  Click(Box("areaLengthBox"));
+  Click(Box("strandInchBox"));
+  QCOMPARE(Box("areaBox")->text(), QString());
+  QCOMPARE(Box("hexStonesBox")->text(), QString());
   QVERIFY(t_->services.messages.isEmpty());
 }
 
 // An area too large for a whole count reports it and never shows a wrapped or
 // negative count.
 void BeadPageTest::hugeAreaIsAnError() {
-  BeadPage* p = Page();
-  EnterSize(p->beadMmBox, QStringLiteral("4"));
-  p->areaWidthBox->setText(QStringLiteral("1"));
-  Click(p->areaLengthBox);
-  p->areaLengthBox->setText(QStringLiteral("2"));
+  EnterSize(Box("beadMmBox"), QStringLiteral("4"));
+  Box("areaWidthBox")->setText(QStringLiteral("1"));
+  Click(Box("areaLengthBox"));
+  Box("areaLengthBox")->setText(QStringLiteral("2"));
   Key(Qt::Key_Tab);
-  QCOMPARE(p->areaBox->text(), QStringLiteral("81"));
-  Click(p->areaLengthBox);
-  p->areaLengthBox->setText(QStringLiteral("1E30"));
+  QCOMPARE(Box("areaBox")->text(), QStringLiteral("81"));
+  Click(Box("areaLengthBox"));
+  Box("areaLengthBox")->setText(QStringLiteral("1E30"));
   Key(Qt::Key_Tab);
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].caption, QStringLiteral("Orvane"));
   QCOMPARE(t_->services.messages[0].text, QStringLiteral("Too many stones to count for this area."));
-  QCOMPARE(p->areaBox->text(), QStringLiteral("81"));
-  QCOMPARE(p->hexStonesBox->text(), QStringLiteral("93"));
+  QCOMPARE(Box("areaBox")->text(), QStringLiteral("81"));
+  QCOMPARE(Box("hexStonesBox")->text(), QStringLiteral("93"));
   // With a spacing too.
-  QCOMPARE(Focused(), p->areaWidthBox);
-  p->spacingBox->setText(QStringLiteral("0.01"));
+  QCOMPARE(Focused(), Box("areaWidthBox"));
+  Box("spacingBox")->setText(QStringLiteral("0.01"));
   Key(Qt::Key_Tab);
   QCOMPARE(t_->services.messages.size(), 2);
   QCOMPARE(t_->services.messages[1].text, QStringLiteral("Too many stones to count for this area."));
-  QCOMPARE(p->areaBox->text(), QStringLiteral("81"));
+  QCOMPARE(Box("areaBox")->text(), QStringLiteral("81"));
 }
 
 void BeadPageTest::clearEmptiesEverything() {
   BeadPage* p = Page();
-  EnterSize(p->beadMmBox, QStringLiteral("4"));
+  EnterSize(Box("beadMmBox"), QStringLiteral("4"));
   Type(QStringLiteral("10"));
-  for (EntryBox* box : {p->strandInchBox, p->areaLengthBox, p->areaWidthBox, p->spacingBox})
+  for (EntryBox* box : {Box("strandInchBox"), Box("areaLengthBox"), Box("areaWidthBox"), Box("spacingBox")})
     box->setText(QStringLiteral("1"));
-  Click(p->spacingBox);
+  Click(Box("spacingBox"));
   Key(Qt::Key_Return);
-  QCOMPARE(p->areaBox->text(), QStringLiteral("2"));  // 4 mm stones 1 in apart
-  p->beadInchBox->setText(QStringLiteral("1/8"));
+  QCOMPARE(Box("areaBox")->text(), QStringLiteral("2"));  // 4 mm stones 1 in apart
+  Box("beadInchBox")->setText(QStringLiteral("1/8"));
 
-  Click(p->clearButton);
+  Click(findNamed<QPushButton>(p, "clearButton"));
   for (EntryBox* box : p->findChildren<EntryBox*>())
     QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
-  QCOMPARE(Focused(), p->beadMmBox);
+  QCOMPARE(Focused(), Box("beadMmBox"));
   QCOMPARE(p->Marker(), BeadSizeMarker::Mm);
   QCOMPARE(p->Rate(), 0.0f);
-  QCOMPARE(p->clearButton->toolTip(), QStringLiteral("Clear Data Entry"));
+  QCOMPARE(findNamed<QPushButton>(p, "clearButton")->toolTip(), QStringLiteral("Clear Data Entry"));
   // Clear from the keyboard too, while the caret is in beadMmBox.
   Key(Qt::Key_Tab);
-  QCOMPARE(Focused(), p->beadInchBox);
-  p->beadMmBox->setFocus();
-  p->clearButton->click();
+  QCOMPARE(Focused(), Box("beadInchBox"));
+  Box("beadMmBox")->setFocus();
+  findNamed<QPushButton>(p, "clearButton")->click();
   QCOMPARE(p->Marker(), BeadSizeMarker::Mm);
   QVERIFY(t_->services.messages.isEmpty());
 }
 
 void BeadPageTest::reenteringThePageFocusesMillimetres() {
   BeadPage* p = Page();
-  ColorTabWidget* pages = t_->app->mainWindow()->pages;
-  EnterSize(p->beadInchBox, QStringLiteral("1/8"));
+  ColorTabWidget* pages = findNamed<ColorTabWidget>(t_->app->mainWindow(), "pages");
+  EnterSize(Box("beadInchBox"), QStringLiteral("1/8"));
   Type(QStringLiteral("42"));
   Key(Qt::Key_Return);
   Type(QStringLiteral("17 1/2"));
-  Click(p->beadInchBox);  // the caret in a filled size box while the page is left
-  QCOMPARE(p->beadsNeededBox->text(), QStringLiteral("140.00"));
+  Click(Box("beadInchBox"));  // the caret in a filled size box while the page is left
+  QCOMPARE(Box("beadsNeededBox")->text(), QStringLiteral("140.00"));
   // The user clicks the tabs of the page control's own tab strip.
   QTest::mouseClick(pages, Qt::LeftButton, {}, pages->TabRect(5).center());
   QCOMPARE(pages->ActivePageIndex(), 5);
@@ -613,19 +545,19 @@ void BeadPageTest::reenteringThePageFocusesMillimetres() {
   // Qt hands the focus back to the box that had it before the show handler runs.
   QTest::mouseClick(pages, Qt::LeftButton, {}, pages->TabRect(2).center());
   QCOMPARE(pages->ActivePage(), p);
-  QCOMPARE(Focused(), p->beadMmBox);
+  QCOMPARE(Focused(), Box("beadMmBox"));
   QCOMPARE(p->Marker(), BeadSizeMarker::Mm);
-  QCOMPARE(p->beadInchBox->text(), QStringLiteral("1/8"));
+  QCOMPARE(Box("beadInchBox")->text(), QStringLiteral("1/8"));
 
   // Leaving the empty beadMmBox empties the rate display, but the rate stays.
-  Click(p->strandInchBox);
-  QCOMPARE(p->beadsPerInchBox->text(), QString());
-  QCOMPARE(p->strandLengthBox->text(), QString());
+  Click(Box("strandInchBox"));
+  QCOMPARE(Box("beadsPerInchBox")->text(), QString());
+  QCOMPARE(Box("strandLengthBox")->text(), QString());
   Key(Qt::Key_Tab);
-  QCOMPARE(p->beadsNeededBox->text(), QStringLiteral("140.00"));
+  QCOMPARE(Box("beadsNeededBox")->text(), QStringLiteral("140.00"));
   QVERIFY(t_->services.messages.isEmpty());
   // A new count now reads the empty millimetre box, and fails.
-  Click(p->beadCountBox);
+  Click(Box("beadCountBox"));
   Type(QStringLiteral("5"));
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].text, QStringLiteral("'' is not a valid floating point value."));
@@ -672,8 +604,7 @@ void BeadPageTest::keyFilters() {
   QFETCH(QString, box);
   QFETCH(QString, start);
   QFETCH(QString, keys);
-  BeadPage* p = Page();
-  p->strandInchBox->setText(QStringLiteral("1.5"));  // a point elsewhere must not count
+  Box("strandInchBox")->setText(QStringLiteral("1.5"));  // a point elsewhere must not count
   EntryBox* edit = Box(box);
   FocusWidget(edit);
   edit->setText(start);
@@ -686,15 +617,20 @@ void BeadPageTest::keyFilters() {
 
 void BeadPageTest::tabOrderAndLayout() {
   BeadPage* p = Page();
-  const QList<QWidget*> expected = {p->beadInchBox,  p->beadCountBox, p->strandInchBox, p->areaLengthBox,
-                                    p->areaWidthBox, p->spacingBox,   p->clearButton};
+  const QList<QWidget*> expected = {Box("beadInchBox"),
+                                    Box("beadCountBox"),
+                                    Box("strandInchBox"),
+                                    Box("areaLengthBox"),
+                                    Box("areaWidthBox"),
+                                    Box("spacingBox"),
+                                    findNamed<QPushButton>(p, "clearButton")};
   for (QWidget* next : expected) {
     Key(Qt::Key_Tab);
     QCOMPARE(Focused(), next);
   }
-  QVERIFY(!p->calculateButton->isVisible());
-  for (EntryBox* box :
-       {p->beadsPerInchBox, p->strandLengthBox, p->beadsNeededBox, p->areaBox, p->hexStonesBox}) {
+  QVERIFY(!findNamed<QPushButton>(p, "calculateButton")->isVisible());
+  for (EntryBox* box : {Box("beadsPerInchBox"), Box("strandLengthBox"), Box("beadsNeededBox"), Box("areaBox"),
+                        Box("hexStonesBox")}) {
     QVERIFY(box->isReadOnly());
     QVERIFY(!(box->focusPolicy() & Qt::TabFocus));
   }
@@ -715,4 +651,5 @@ void BeadPageTest::tabOrderAndLayout() {
 }
 
 QTEST_MAIN(BeadPageTest)
+#include "find_child.h"
 #include "tst_bead_page.moc"

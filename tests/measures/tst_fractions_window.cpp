@@ -26,7 +26,7 @@ class FractionsWindowTest : public QObject {
  private:
   FractionsWindow* frac() const { return fixture->app->fractionsWindow(); }
   void ShowFrac() {
-    QTest::mouseClick(fixture->app->mainWindow()->fractionsButton, Qt::LeftButton);
+    QTest::mouseClick(findNamed<QPushButton>(fixture->app->mainWindow(), "fractionsButton"), Qt::LeftButton);
     QVERIFY(QTest::qWaitForWindowActive(frac()));
   }
 
@@ -51,9 +51,9 @@ void FractionsWindowTest::windowAndGrid() {
   QCOMPARE(frac()->windowTitle(), QStringLiteral("Fractions and Stone Size"));
   QCOMPARE(frac()->size(), QSize(609, 491));
   QVERIFY(!(frac()->windowFlags() & Qt::WindowMinimizeButtonHint));
-  QVERIFY(!frac()->fractionGrid);  // made when the window is first shown
+  QVERIFY(!findNamed<StringGrid>(frac(), "fractionGrid"));  // made when the window is first shown
   ShowFrac();
-  StringGrid* grid = frac()->fractionGrid;
+  StringGrid* grid = findNamed<StringGrid>(frac(), "fractionGrid");
   QVERIFY(grid && grid->isVisible());
   QCOMPARE(grid->geometry(), QRect(18, 18, 573, 424));
   QCOMPARE(grid->ColCount(), 9);
@@ -68,17 +68,17 @@ void FractionsWindowTest::windowAndGrid() {
     QCOMPARE(grid->columnWidth(c), widths[c]);
     QCOMPARE(grid->Cell(c, 0), headings[c]);
   }
-  QCOMPARE(frac()->closeButton->text(), QStringLiteral("Close"));
-  QCOMPARE(frac()->closeButton->geometry(), QRect(400, 454, 120, 27));
-  QCOMPARE(frac()->firstPageButton->toolTip(), QStringLiteral("First Record"));
-  QCOMPARE(frac()->lastPageButton->toolTip(), QStringLiteral("Last Record"));
+  QCOMPARE(findNamed<QPushButton>(frac(), "closeButton")->text(), QStringLiteral("Close"));
+  QCOMPARE(findNamed<QPushButton>(frac(), "closeButton")->geometry(), QRect(400, 454, 120, 27));
+  QCOMPARE(findNamed<QToolButton>(frac(), "firstPageButton")->toolTip(), QStringLiteral("First Record"));
+  QCOMPARE(findNamed<QToolButton>(frac(), "lastPageButton")->toolTip(), QStringLiteral("Last Record"));
   // Made late, the grid still comes between the Close button and the tool bar.
-  FocusWidget(frac()->closeButton);
-  QTest::keyClick(frac()->closeButton, Qt::Key_Tab);
+  FocusWidget(findNamed<QPushButton>(frac(), "closeButton"));
+  QTest::keyClick(findNamed<QPushButton>(frac(), "closeButton"), Qt::Key_Tab);
   QCOMPARE(QApplication::focusWidget(), grid);
   QTest::keyClick(grid, Qt::Key_Tab);
-  QCOMPARE(QApplication::focusWidget(), frac()->firstPageButton);
-  QTest::keyClick(frac()->firstPageButton, Qt::Key_Backtab);
+  QCOMPARE(QApplication::focusWidget(), findNamed<QToolButton>(frac(), "firstPageButton"));
+  QTest::keyClick(findNamed<QToolButton>(frac(), "firstPageButton"), Qt::Key_Backtab);
   QCOMPARE(QApplication::focusWidget(), grid);
 }
 
@@ -103,7 +103,7 @@ void FractionsWindowTest::rows() {
   QFETCH(int, row);
   QFETCH(QStringList, cells);
   frac()->BuildGrid();
-  for (int c = 0; c < 9; ++c) QCOMPARE(frac()->fractionGrid->Cell(c, row), cells[c]);
+  for (int c = 0; c < 9; ++c) QCOMPARE(findNamed<StringGrid>(frac(), "fractionGrid")->Cell(c, row), cells[c]);
 }
 
 void FractionsWindowTest::navigation_data() {
@@ -128,7 +128,7 @@ void FractionsWindowTest::navigation() {
   QFETCH(int, row);
   QFETCH(int, top);
   ShowFrac();
-  StringGrid* grid = frac()->fractionGrid;
+  StringGrid* grid = findNamed<StringGrid>(frac(), "fractionGrid");
   const int visible = grid->VisibleRowCount();
   QCOMPARE(visible, 20);  // 400 pixels of rows below the heading
   if (top == -1) top = row - visible + 1;
@@ -136,8 +136,9 @@ void FractionsWindowTest::navigation() {
   grid->SetTopRow(startTop);
   QCOMPARE(grid->TopRow(), startTop);
 
-  QToolButton* buttons[] = {frac()->firstPageButton, frac()->previousPageButton, frac()->nextPageButton,
-                            frac()->lastPageButton};
+  QToolButton* buttons[] = {
+      findNamed<QToolButton>(frac(), "firstPageButton"), findNamed<QToolButton>(frac(), "previousPageButton"),
+      findNamed<QToolButton>(frac(), "nextPageButton"), findNamed<QToolButton>(frac(), "lastPageButton")};
   QTest::mouseClick(buttons[button - 1], Qt::LeftButton);
 
   QCOMPARE(grid->Row(), row);
@@ -147,16 +148,17 @@ void FractionsWindowTest::navigation() {
 
 void FractionsWindowTest::escapeHidesAndShowingKeepsTheRow() {
   ShowFrac();
-  StringGrid* grid = frac()->fractionGrid;
+  StringGrid* grid = findNamed<StringGrid>(frac(), "fractionGrid");
   QCOMPARE(QApplication::focusWidget(), grid);
   QCOMPARE(grid->Row(), 1);
-  for (int i = 0; i < 40; ++i) QTest::mouseClick(frac()->nextPageButton, Qt::LeftButton);
+  for (int i = 0; i < 40; ++i)
+    QTest::mouseClick(findNamed<QToolButton>(frac(), "nextPageButton"), Qt::LeftButton);
   QCOMPARE(grid->Row(), 41);
   const int top = grid->TopRow();
   QVERIFY(top > 1);
 
-  FocusWidget(frac()->closeButton);  // Esc works wherever the focus is
-  QTest::keyClick(frac()->closeButton, Qt::Key_Escape);
+  FocusWidget(findNamed<QPushButton>(frac(), "closeButton"));  // Esc works wherever the focus is
+  QTest::keyClick(findNamed<QPushButton>(frac(), "closeButton"), Qt::Key_Escape);
   QTRY_VERIFY(!frac()->isVisible());
   QVERIFY(fixture->app->mainWindow()->isVisible());
 
@@ -167,9 +169,9 @@ void FractionsWindowTest::escapeHidesAndShowingKeepsTheRow() {
 
   QTest::keyClick(grid, Qt::Key_Escape);
   QTRY_VERIFY(!frac()->isVisible());
-  QTest::mouseClick(fixture->app->mainWindow()->fractionsButton, Qt::LeftButton);
+  QTest::mouseClick(findNamed<QPushButton>(fixture->app->mainWindow(), "fractionsButton"), Qt::LeftButton);
   QTRY_VERIFY(frac()->isVisible());
-  QTest::mouseClick(frac()->closeButton, Qt::LeftButton);
+  QTest::mouseClick(findNamed<QPushButton>(frac(), "closeButton"), Qt::LeftButton);
   QVERIFY(!frac()->isVisible());
   QCOMPARE(grid->Row(), 41);
   QCOMPARE(fixture->quitRequests, 0);  // closing it never ends the program
@@ -178,15 +180,16 @@ void FractionsWindowTest::escapeHidesAndShowingKeepsTheRow() {
 // Pressed again while the window is open, the button changes nothing in it.
 void FractionsWindowTest::fractionsButtonShowsOrRaises() {
   ShowFrac();
-  frac()->fractionGrid->SetRow(20);
-  QTest::mouseClick(frac()->nextPageButton, Qt::LeftButton);
-  FocusWidget(fixture->app->mainWindow()->fractionsButton);
-  QTest::mouseClick(fixture->app->mainWindow()->fractionsButton, Qt::LeftButton);
+  findNamed<StringGrid>(frac(), "fractionGrid")->SetRow(20);
+  QTest::mouseClick(findNamed<QToolButton>(frac(), "nextPageButton"), Qt::LeftButton);
+  FocusWidget(findNamed<QPushButton>(fixture->app->mainWindow(), "fractionsButton"));
+  QTest::mouseClick(findNamed<QPushButton>(fixture->app->mainWindow(), "fractionsButton"), Qt::LeftButton);
   QVERIFY(frac()->isVisible());
   QVERIFY(!frac()->isModal());
-  QCOMPARE(frac()->fractionGrid->Row(), 21);
+  QCOMPARE(findNamed<StringGrid>(frac(), "fractionGrid")->Row(), 21);
   QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(frac()));
 }
 
 QTEST_MAIN(FractionsWindowTest)
+#include "find_child.h"
 #include "tst_fractions_window.moc"

@@ -30,9 +30,11 @@ class WeightPageTest : public QObject {
   void clearEmptiesAndReturnsToCarats();
 
  private:
-  WeightPage* Page() const { return app_->app->mainWindow()->weightPage; }
+  WeightPage* Page() const { return findNamed<WeightPage>(app_->app->mainWindow(), "weightPage"); }
   QList<EntryBox*> Boxes() const {
-    return {Page()->caratBox, Page()->gramBox, Page()->kilogramBox, Page()->ounceBox, Page()->poundBox};
+    return {findNamed<EntryBox>(Page(), "caratBox"), findNamed<EntryBox>(Page(), "gramBox"),
+            findNamed<EntryBox>(Page(), "kilogramBox"), findNamed<EntryBox>(Page(), "ounceBox"),
+            findNamed<EntryBox>(Page(), "poundBox")};
   }
   QStringList Texts() const {
     QStringList texts;
@@ -40,8 +42,8 @@ class WeightPageTest : public QObject {
     return texts;
   }
   void ShowPage() {
-    app_->app->mainWindow()->pages->SetActivePage(Page());
-    FocusWidget(Page()->caratBox);
+    findNamed<ColorTabWidget>(app_->app->mainWindow(), "pages")->SetActivePage(Page());
+    FocusWidget(findNamed<EntryBox>(Page(), "caratBox"));
   }
 
   std::unique_ptr<ModalDialogGuard> guard_;
@@ -106,25 +108,26 @@ void WeightPageTest::nothingToConvertMovesOn() {
   const QStringList before = Texts();
   QTest::keyClick(source, Qt::Key_Return);
   QCOMPARE(Texts(), before);
-  QWidget* next = box + 1 < Boxes().size() ? static_cast<QWidget*>(Boxes()[box + 1]) : Page()->troyOunceBox;
+  QWidget* next = box + 1 < Boxes().size() ? static_cast<QWidget*>(Boxes()[box + 1])
+                                           : findNamed<EntryBox>(Page(), "troyOunceBox");
   QCOMPARE(QApplication::focusWidget(), next);
   QVERIFY(app_->services.messages.isEmpty());
 }
 
 void WeightPageTest::nothingHappensBeforeAnyBoxIsEntered() {
-  Page()->gramBox->setText(QStringLiteral("100"));
+  findNamed<EntryBox>(Page(), "gramBox")->setText(QStringLiteral("100"));
   Page()->onConvert();
   QCOMPARE(Texts(), (QStringList{"", "100", "", "", ""}));
 }
 
 void WeightPageTest::sourceFollowsTheFocus() {
   ShowPage();
-  TypeText(Page()->caratBox, QStringLiteral("10"));
+  TypeText(findNamed<EntryBox>(Page(), "caratBox"), QStringLiteral("10"));
   // Tab into grams without Enter: grams are now the source.
-  QTest::keyClick(Page()->caratBox, Qt::Key_Tab);
-  QCOMPARE(QApplication::focusWidget(), Page()->gramBox);
-  TypeText(Page()->gramBox, QStringLiteral("100"));
-  QTest::keyClick(Page()->gramBox, Qt::Key_Return);
+  QTest::keyClick(findNamed<EntryBox>(Page(), "caratBox"), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(Page(), "gramBox"));
+  TypeText(findNamed<EntryBox>(Page(), "gramBox"), QStringLiteral("100"));
+  QTest::keyClick(findNamed<EntryBox>(Page(), "gramBox"), Qt::Key_Return);
   QCOMPARE(Texts(), (QStringList{"500", "100", "0.1000", "3.5274", "0.2205"}));
 }
 
@@ -156,19 +159,19 @@ void WeightPageTest::keyFilter() {
   QFETCH(int, beeps);
   ShowPage();
   QGuiApplication::clipboard()->setText(QStringLiteral("99"));
-  EntryBox* box = Page()->ounceBox;
+  EntryBox* box = findNamed<EntryBox>(Page(), "ounceBox");
   FocusWidget(box);
   box->setText(start);
   if (selectAll) box->selectAll();
   QTest::keyClick(box, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
   QCOMPARE(box->text(), expected);
   QCOMPARE(app_->services.beeps, beeps);
-  QCOMPARE(Page()->poundBox->text(), QString());  // no conversion ran
+  QCOMPARE(findNamed<EntryBox>(Page(), "poundBox")->text(), QString());  // no conversion ran
 }
 
 void WeightPageTest::pastedTextThatIsNoNumber() {
   ShowPage();
-  EntryBox* grams = Page()->gramBox;
+  EntryBox* grams = findNamed<EntryBox>(Page(), "gramBox");
   FocusWidget(grams);
   TypeText(grams, QStringLiteral("100"));
   QTest::keyClick(grams, Qt::Key_Return);
@@ -201,15 +204,17 @@ void WeightPageTest::pastedNegativeWeightIsRefused() {
   QFETCH(int, unit);
   QFETCH(QString, pasted);
   ShowPage();
-  const QList<EntryBox*> all{Page()->caratBox,       Page()->gramBox,  Page()->kilogramBox,
-                             Page()->ounceBox,       Page()->poundBox, Page()->troyOunceBox,
-                             Page()->pennyweightBox, Page()->grainBox};
+  const QList<EntryBox*> all{
+      findNamed<EntryBox>(Page(), "caratBox"),       findNamed<EntryBox>(Page(), "gramBox"),
+      findNamed<EntryBox>(Page(), "kilogramBox"),    findNamed<EntryBox>(Page(), "ounceBox"),
+      findNamed<EntryBox>(Page(), "poundBox"),       findNamed<EntryBox>(Page(), "troyOunceBox"),
+      findNamed<EntryBox>(Page(), "pennyweightBox"), findNamed<EntryBox>(Page(), "grainBox")};
   auto texts = [&all] {
     QStringList t;
     for (EntryBox* box : all) t << box->text();
     return t;
   };
-  EntryBox* grams = Page()->gramBox;
+  EntryBox* grams = findNamed<EntryBox>(Page(), "gramBox");
   FocusWidget(grams);
   TypeText(grams, QStringLiteral("100"));
   QTest::keyClick(grams, Qt::Key_Return);
@@ -232,20 +237,21 @@ void WeightPageTest::pastedNegativeWeightIsRefused() {
 
 void WeightPageTest::clearEmptiesAndReturnsToCarats() {
   ShowPage();
-  EntryBox* pounds = Page()->poundBox;
+  EntryBox* pounds = findNamed<EntryBox>(Page(), "poundBox");
   FocusWidget(pounds);
   TypeText(pounds, QStringLiteral("2"));
   QTest::keyClick(pounds, Qt::Key_Return);
-  QTest::mouseClick(Page()->clearButton, Qt::LeftButton);
+  QTest::mouseClick(findNamed<QPushButton>(Page(), "clearButton"), Qt::LeftButton);
   QCOMPARE(Texts(), QStringList(5, QString()));
-  QCOMPARE(QApplication::focusWidget(), Page()->caratBox);
+  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(Page(), "caratBox"));
   QCOMPARE(Page()->activeBox, QStringLiteral("Carat"));
   // Enter in the empty Carats only walks on to Grams.
-  QTest::keyClick(Page()->caratBox, Qt::Key_Return);
-  QCOMPARE(QApplication::focusWidget(), Page()->gramBox);
+  QTest::keyClick(findNamed<EntryBox>(Page(), "caratBox"), Qt::Key_Return);
+  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(Page(), "gramBox"));
   QCOMPARE(Texts(), QStringList(5, QString()));
   QCOMPARE(app_->services.beeps, 0);
 }
 
 QTEST_MAIN(WeightPageTest)
+#include "find_child.h"
 #include "tst_weight_page.moc"

@@ -35,11 +35,13 @@ class WeightTroyTest : public QObject {
   void metalButtonAsksForTheCalculator();
 
  private:
-  WeightPage* Page() const { return app_->app->mainWindow()->weightPage; }
+  WeightPage* Page() const { return findNamed<WeightPage>(app_->app->mainWindow(), "weightPage"); }
   QList<EntryBox*> Boxes() const {
     WeightPage* p = Page();
-    return {p->caratBox, p->gramBox,      p->kilogramBox,    p->ounceBox,
-            p->poundBox, p->troyOunceBox, p->pennyweightBox, p->grainBox};
+    return {findNamed<EntryBox>(p, "caratBox"),       findNamed<EntryBox>(p, "gramBox"),
+            findNamed<EntryBox>(p, "kilogramBox"),    findNamed<EntryBox>(p, "ounceBox"),
+            findNamed<EntryBox>(p, "poundBox"),       findNamed<EntryBox>(p, "troyOunceBox"),
+            findNamed<EntryBox>(p, "pennyweightBox"), findNamed<EntryBox>(p, "grainBox")};
   }
   QStringList Texts() const {
     QStringList texts;
@@ -47,8 +49,8 @@ class WeightTroyTest : public QObject {
     return texts;
   }
   void ShowPage() {
-    app_->app->mainWindow()->pages->SetActivePage(Page());
-    FocusWidget(Page()->caratBox);
+    findNamed<ColorTabWidget>(app_->app->mainWindow(), "pages")->SetActivePage(Page());
+    FocusWidget(findNamed<EntryBox>(Page(), "caratBox"));
   }
   void Enter(int box, const QString& typed) {
     EntryBox* source = Boxes()[box];
@@ -167,20 +169,22 @@ void WeightTroyTest::roundTrip() {
   QFETCH(QString, grams);
   ShowPage();
   Enter(1, grams);
-  const QString troy = Page()->troyOunceBox->text();
+  const QString troy = findNamed<EntryBox>(Page(), "troyOunceBox")->text();
   Enter(5, troy);
-  const QString back = Page()->gramBox->text();
+  const QString back = findNamed<EntryBox>(Page(), "gramBox")->text();
   const double tolerance = 0.00005 * 31.1034768 + 0.00005;
   QVERIFY2(std::fabs(double(TextToNumber(back) - TextToNumber(grams))) <= tolerance,
            qPrintable(grams + " -> " + troy + " -> " + back));
   // And troy ounces come back unchanged from the grams they gave.
   Enter(1, back);
-  QCOMPARE(Page()->troyOunceBox->text(), troy);
+  QCOMPARE(findNamed<EntryBox>(Page(), "troyOunceBox")->text(), troy);
 }
 
 void WeightTroyTest::troyBoxesFilterKeys() {
   ShowPage();
-  for (EntryBox* box : {Page()->troyOunceBox, Page()->pennyweightBox, Page()->grainBox}) {
+  for (EntryBox* box :
+       {findNamed<EntryBox>(Page(), "troyOunceBox"), findNamed<EntryBox>(Page(), "pennyweightBox"),
+        findNamed<EntryBox>(Page(), "grainBox")}) {
     FocusWidget(box);
     box->setText(QStringLiteral("1.5"));
     const int before = app_->services.beeps;
@@ -191,18 +195,18 @@ void WeightTroyTest::troyBoxesFilterKeys() {
     QCOMPARE(app_->services.beeps, before + 3);
   }
   // An empty last box walks on to Clear, as Pounds did before.
-  Page()->grainBox->clear();
-  QTest::keyClick(Page()->grainBox, Qt::Key_Return);
-  QCOMPARE(QApplication::focusWidget(), Page()->clearButton);
+  findNamed<EntryBox>(Page(), "grainBox")->clear();
+  QTest::keyClick(findNamed<EntryBox>(Page(), "grainBox"), Qt::Key_Return);
+  QCOMPARE(QApplication::focusWidget(), findNamed<QPushButton>(Page(), "clearButton"));
 }
 
 void WeightTroyTest::clearEmptiesAllEight() {
   ShowPage();
   Enter(6, QStringLiteral("3"));
-  QVERIFY(!Page()->grainBox->text().isEmpty());
-  QTest::mouseClick(Page()->clearButton, Qt::LeftButton);
+  QVERIFY(!findNamed<EntryBox>(Page(), "grainBox")->text().isEmpty());
+  QTest::mouseClick(findNamed<QPushButton>(Page(), "clearButton"), Qt::LeftButton);
   QCOMPARE(Texts(), QStringList(8, QString()));
-  QCOMPARE(QApplication::focusWidget(), Page()->caratBox);
+  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(Page(), "caratBox"));
 }
 
 void WeightTroyTest::layout() {
@@ -214,29 +218,32 @@ void WeightTroyTest::layout() {
     QVERIFY(boxes[i]->isVisible());
   }
   // Clear and Metal below the last row, inside the page.
-  for (QWidget* button :
-       {static_cast<QWidget*>(Page()->clearButton), static_cast<QWidget*>(Page()->metalButton)}) {
+  for (QWidget* button : {static_cast<QWidget*>(findNamed<QPushButton>(Page(), "clearButton")),
+                          static_cast<QWidget*>(findNamed<QPushButton>(Page(), "metalButton"))}) {
     QVERIFY(button->isVisible());
-    QVERIFY(button->geometry().top() > Page()->grainBox->geometry().bottom());
+    QVERIFY(button->geometry().top() > findNamed<EntryBox>(Page(), "grainBox")->geometry().bottom());
     QVERIFY2(Page()->rect().contains(button->geometry()),
              qPrintable(QStringLiteral("%1 at %2 on a page %3 high")
                             .arg(button->accessibleName())
                             .arg(button->geometry().bottom())
                             .arg(Page()->height())));
   }
-  QVERIFY(!Page()->clearButton->geometry().intersects(Page()->metalButton->geometry()));
-  QCOMPARE(Page()->metalButton->text(), QStringLiteral("Metal\u2026"));
+  QVERIFY(!findNamed<QPushButton>(Page(), "clearButton")
+               ->geometry()
+               .intersects(findNamed<QPushButton>(Page(), "metalButton")->geometry()));
+  QCOMPARE(findNamed<QPushButton>(Page(), "metalButton")->text(), QStringLiteral("Metal\u2026"));
 }
 
 void WeightTroyTest::metalButtonAsksForTheCalculator() {
   ShowPage();
   QSignalSpy wanted(Page(), &WeightPage::metalWanted);
-  QTest::mouseClick(Page()->metalButton, Qt::LeftButton);
+  QTest::mouseClick(findNamed<QPushButton>(Page(), "metalButton"), Qt::LeftButton);
   QCOMPARE(wanted.count(), 1);
-  FocusWidget(Page()->metalButton);
-  QTest::keyClick(Page()->metalButton, Qt::Key_Return);
+  FocusWidget(findNamed<QPushButton>(Page(), "metalButton"));
+  QTest::keyClick(findNamed<QPushButton>(Page(), "metalButton"), Qt::Key_Return);
   QCOMPARE(wanted.count(), 2);
 }
 
 QTEST_MAIN(WeightTroyTest)
+#include "find_child.h"
 #include "tst_weight_troy.moc"

@@ -66,21 +66,23 @@ class ChartPagesTest : public QObject {
     return main()->findChild<StringGrid*>(QLatin1String(name));
   }
   void BuildCharts() const {
-    main()->pearlPlatePage->BuildGrids();
-    main()->stoneSizePage->BuildGrids();
-    main()->jumpRingPage->BuildGrids();
-    main()->wireGaugePage->BuildGrids();
-    main()->ringSizePage->BuildGrids();
+    findNamed<PearlPlateChartPage>(main(), "pearlPlatePage")->BuildGrids();
+    findNamed<TabPage>(main(), "stoneSizePage")->BuildGrids();
+    findNamed<JumpRingChartPage>(main(), "jumpRingPage")->BuildGrids();
+    findNamed<WireGaugeChartPage>(main(), "wireGaugePage")->BuildGrids();
+    findNamed<RingSizeChartPage>(main(), "ringSizePage")->BuildGrids();
   }
   MainWindow* main() const { return fixture->app->mainWindow(); }
   void ShowPage(int index) {
-    FocusWidget(main()->pages);
-    main()->pages->SetActivePageIndex(index);
+    FocusWidget(findNamed<ColorTabWidget>(main(), "pages"));
+    findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(index);
     QApplication::processEvents();
   }
   QToolButton* Button(int n) const {
-    QToolButton* buttons[] = {main()->firstPageButton, main()->previousPageButton, main()->nextPageButton,
-                              main()->lastPageButton};
+    QToolButton* buttons[] = {findNamed<QToolButton>(main(), "firstPageButton"),
+                              findNamed<QToolButton>(main(), "previousPageButton"),
+                              findNamed<QToolButton>(main(), "nextPageButton"),
+                              findNamed<QToolButton>(main(), "lastPageButton")};
     return buttons[n - 1];
   }
 
@@ -133,7 +135,7 @@ void ChartPagesTest::gridShape() {
   QFETCH(QStringList, headings);
   StringGrid* grid = Grid(qPrintable(name));
   QVERIFY(grid);
-  QCOMPARE(grid->parentWidget(), main()->pages->Page(page));
+  QCOMPARE(grid->parentWidget(), findNamed<ColorTabWidget>(main(), "pages")->Page(page));
   QCOMPARE(grid->geometry(), bounds);
   QCOMPARE(grid->RowCount(), rows);
   QCOMPARE(grid->FixedRows(), 1);
@@ -242,7 +244,7 @@ void ChartPagesTest::gridsBuiltWhenThePageIsFirstShown() {
   QFETCH(QStringList, names);
   main()->show();
   QVERIFY(QTest::qWaitForWindowExposed(main()));
-  TabPage* sheet = main()->pages->Page(page);
+  TabPage* sheet = findNamed<ColorTabWidget>(main(), "pages")->Page(page);
   QVERIFY(sheet->findChildren<StringGrid*>().isEmpty());
   QVERIFY(sheet->NavigationGrids().isEmpty());
   ShowPage(page);
@@ -273,14 +275,15 @@ void ChartPagesTest::lateGridsKeepTheTabOrder() {
   QVERIFY(QTest::qWaitForWindowActive(main()));
   ShowPage(Pearl);
   ShowPage(Ring);
-  FocusWidget(main()->pages);
-  QTest::keyClick(main()->pages, Qt::Key_Tab);
+  FocusWidget(findNamed<ColorTabWidget>(main(), "pages"));
+  QTest::keyClick(findNamed<ColorTabWidget>(main(), "pages"), Qt::Key_Tab);
   QCOMPARE(QApplication::focusWidget(), Grid("ringSizeIntlGrid"));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   QCOMPARE(QApplication::focusWidget(), Grid("ringSizeGrid"));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  QCOMPARE(QApplication::focusWidget(), main()->firstPageButton);  // the bar's first stop
-  QTest::keyClick(main()->firstPageButton, Qt::Key_Backtab);
+  QCOMPARE(QApplication::focusWidget(),
+           findNamed<QToolButton>(main(), "firstPageButton"));  // the bar's first stop
+  QTest::keyClick(findNamed<QToolButton>(main(), "firstPageButton"), Qt::Key_Backtab);
   QCOMPARE(QApplication::focusWidget(), Grid("ringSizeGrid"));
 }
 
@@ -290,8 +293,8 @@ void ChartPagesTest::pageShowFocusesGrid() {
   QFETCH(QString, name);
   for (int pass = 0; pass < 2; ++pass) {
     ShowPage(Weight);
-    FocusWidget(main()->fractionsButton);
-    main()->pages->SetActivePageIndex(page);
+    FocusWidget(findNamed<QPushButton>(main(), "fractionsButton"));
+    findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(page);
     QApplication::processEvents();
     QCOMPARE(QApplication::focusWidget(), Grid(qPrintable(name)));
   }
@@ -375,19 +378,19 @@ void ChartPagesTest::ringGridsMoveIndependently() {
   StringGrid* upper = Grid("ringSizeGrid");
   StringGrid* lower = Grid("ringSizeIntlGrid");
   lower->SetRow(10);  // as after a click into the lower grid
-  QTest::mouseClick(main()->nextPageButton, Qt::LeftButton);
+  QTest::mouseClick(findNamed<QToolButton>(main(), "nextPageButton"), Qt::LeftButton);
   QCOMPARE(upper->Row(), 2);
   QCOMPARE(lower->Row(), 11);
-  QTest::mouseClick(main()->previousPageButton, Qt::LeftButton);
-  QTest::mouseClick(main()->previousPageButton, Qt::LeftButton);
+  QTest::mouseClick(findNamed<QToolButton>(main(), "previousPageButton"), Qt::LeftButton);
+  QTest::mouseClick(findNamed<QToolButton>(main(), "previousPageButton"), Qt::LeftButton);
   QCOMPARE(upper->Row(), 1);
   QCOMPARE(lower->Row(), 9);
-  QTest::mouseClick(main()->lastPageButton, Qt::LeftButton);
+  QTest::mouseClick(findNamed<QToolButton>(main(), "lastPageButton"), Qt::LeftButton);
   QCOMPARE(upper->Row(), 86);
   QCOMPARE(lower->Row(), 86);
   QCOMPARE(upper->TopRow(), 86 - upper->VisibleRowCount() + 1);
   QCOMPARE(lower->TopRow(), 86 - lower->VisibleRowCount() + 1);
-  QTest::mouseClick(main()->firstPageButton, Qt::LeftButton);
+  QTest::mouseClick(findNamed<QToolButton>(main(), "firstPageButton"), Qt::LeftButton);
   QCOMPARE(upper->Row(), 1);
   QCOMPARE(lower->Row(), 1);
   QCOMPARE(upper->TopRow(), 1);
@@ -413,11 +416,12 @@ void ChartPagesTest::buttonsDoNothingElsewhere() {
   QWidget* focus = QApplication::focusWidget();
   for (int b = 1; b <= 4; ++b) QTest::mouseClick(Button(b), Qt::LeftButton);
   for (const char* name : names) QCOMPARE(Grid(name)->Row(), 5);
-  QCOMPARE(main()->pages->ActivePageIndex(), page);
+  QCOMPARE(findNamed<ColorTabWidget>(main(), "pages")->ActivePageIndex(), page);
   QCOMPARE(QApplication::focusWidget(), focus);
   QCOMPARE(fixture->services.beeps, 0);
   QCOMPARE(fixture->services.messages.size(), 0);
 }
 
 QTEST_MAIN(ChartPagesTest)
+#include "find_child.h"
 #include "tst_chart_pages.moc"

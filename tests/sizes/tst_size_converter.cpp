@@ -50,10 +50,11 @@ class ConverterPanelTest : public QObject {
   void tabOrder();
 
  private:
-  SizeConverter* Panel() const { return app_->app->mainWindow()->sizeConverter; }
+  SizeConverter* Panel() const { return findNamed<SizeConverter>(app_->app->mainWindow(), "sizeConverter"); }
   QStringList Texts() const {
-    return {Panel()->pearlBox->Text(), Panel()->stoneBox->Text(), Panel()->mmBox->text(),
-            Panel()->inchBox->text()};
+    return {findNamed<DesignationBox>(Panel(), "pearlBox")->Text(),
+            findNamed<DesignationBox>(Panel(), "stoneBox")->Text(),
+            findNamed<EntryBox>(Panel(), "mmBox")->text(), findNamed<EntryBox>(Panel(), "inchBox")->text()};
   }
   void Convert(EntryBox* box, const QString& typed) {
     FocusWidget(box);
@@ -103,10 +104,10 @@ void ConverterPanelTest::millimetres() {
   QFETCH(QString, pearl);
   QFETCH(QString, stone);
   // Earlier answers, so that a kept or emptied designation box shows.
-  Convert(Panel()->mmBox, QStringLiteral("1.5"));
-  QCOMPARE(Panel()->pearlBox->Text(), QStringLiteral("8 - 9"));
-  QCOMPARE(Panel()->stoneBox->Text(), QStringLiteral("3 - 4"));
-  Convert(Panel()->mmBox, mm);
+  Convert(findNamed<EntryBox>(Panel(), "mmBox"), QStringLiteral("1.5"));
+  QCOMPARE(findNamed<DesignationBox>(Panel(), "pearlBox")->Text(), QStringLiteral("8 - 9"));
+  QCOMPARE(findNamed<DesignationBox>(Panel(), "stoneBox")->Text(), QStringLiteral("3 - 4"));
+  Convert(findNamed<EntryBox>(Panel(), "mmBox"), mm);
   if (pearl == QLatin1String("keep")) pearl = QStringLiteral("8 - 9");
   if (stone == QLatin1String("keep")) stone = QStringLiteral("3 - 4");
   QCOMPARE(Texts(), (QStringList{pearl, stone, mm, inch}));
@@ -135,7 +136,7 @@ void ConverterPanelTest::inches() {
   QFETCH(QString, mm);
   QFETCH(QString, pearl);
   QFETCH(QString, stone);
-  Convert(Panel()->inchBox, inch);
+  Convert(findNamed<EntryBox>(Panel(), "inchBox"), inch);
   QCOMPARE(Texts(), (QStringList{pearl, stone, mm, inch}));
   QCOMPARE(app_->services.beeps, 0);
   QVERIFY(app_->services.messages.isEmpty());
@@ -169,8 +170,8 @@ void ConverterPanelTest::stopsEarly() {
   QFETCH(int, beeps);
   QFETCH(QString, message);
   QFETCH(QString, other);
-  Convert(Panel()->mmBox, QStringLiteral("2.3"));
-  EntryBox* box = inInches ? Panel()->inchBox : Panel()->mmBox;
+  Convert(findNamed<EntryBox>(Panel(), "mmBox"), QStringLiteral("2.3"));
+  EntryBox* box = inInches ? findNamed<EntryBox>(Panel(), "inchBox") : findNamed<EntryBox>(Panel(), "mmBox");
   FocusWidget(box);
   box->clear();
   // Pasted text is not filtered.
@@ -189,10 +190,12 @@ void ConverterPanelTest::stopsEarly() {
     QCOMPARE(app_->services.messages.first().text, message);
   }
   QCOMPARE(box->text(), pasted);
-  QCOMPARE((inInches ? Panel()->mmBox : Panel()->inchBox)->text(), other);
+  QCOMPARE(
+      (inInches ? findNamed<EntryBox>(Panel(), "mmBox") : findNamed<EntryBox>(Panel(), "inchBox"))->text(),
+      other);
   // The designation boxes keep the answers of the last conversion.
-  QCOMPARE(Panel()->pearlBox->Text(), QStringLiteral("16 - 17"));
-  QCOMPARE(Panel()->stoneBox->Text(), QStringLiteral("7 - 8"));
+  QCOMPARE(findNamed<DesignationBox>(Panel(), "pearlBox")->Text(), QStringLiteral("16 - 17"));
+  QCOMPARE(findNamed<DesignationBox>(Panel(), "stoneBox")->Text(), QStringLiteral("7 - 8"));
 }
 
 void ConverterPanelTest::sizeBoxKeys_data() {
@@ -223,7 +226,7 @@ void ConverterPanelTest::sizeBoxKeys() {
   QFETCH(int, key);
   QFETCH(QString, expected);
   QFETCH(int, beeps);
-  EntryBox* box = inInches ? Panel()->inchBox : Panel()->mmBox;
+  EntryBox* box = inInches ? findNamed<EntryBox>(Panel(), "inchBox") : findNamed<EntryBox>(Panel(), "mmBox");
   FocusWidget(box);
   box->setText(start);
   if (selectAll) box->selectAll();
@@ -233,7 +236,8 @@ void ConverterPanelTest::sizeBoxKeys() {
 }
 
 void ConverterPanelTest::designationBoxesTakeNoTyping() {
-  for (DesignationBox* box : {Panel()->pearlBox, Panel()->stoneBox}) {
+  for (DesignationBox* box :
+       {findNamed<DesignationBox>(Panel(), "pearlBox"), findNamed<DesignationBox>(Panel(), "stoneBox")}) {
     FocusWidget(box);
     box->SetText(QStringLiteral("5, 6"));
     QGuiApplication::clipboard()->setText(QStringLiteral("PP  12"));
@@ -241,23 +245,23 @@ void ConverterPanelTest::designationBoxesTakeNoTyping() {
     QTest::keyClick(box, Qt::Key_Backspace);
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(box->Text(), QStringLiteral("5, 6"));
-    QCOMPARE(box->count(), box == Panel()->pearlBox ? 38 : 104);
+    QCOMPARE(box->count(), box == findNamed<DesignationBox>(Panel(), "pearlBox") ? 38 : 104);
   }
   QCOMPARE(app_->services.beeps, 0);
   // What a list shows can still be selected and copied.
-  FocusWidget(Panel()->stoneBox);
+  FocusWidget(findNamed<DesignationBox>(Panel(), "stoneBox"));
   QGuiApplication::clipboard()->clear();
-  QTest::keyClick(Panel()->stoneBox, Qt::Key_A, Qt::ControlModifier);
-  QTest::keyClick(Panel()->stoneBox, Qt::Key_C, Qt::ControlModifier);
+  QTest::keyClick(findNamed<DesignationBox>(Panel(), "stoneBox"), Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(findNamed<DesignationBox>(Panel(), "stoneBox"), Qt::Key_C, Qt::ControlModifier);
   QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("5, 6"));
-  QCOMPARE(Panel()->stoneBox->Text(), QStringLiteral("5, 6"));
+  QCOMPARE(findNamed<DesignationBox>(Panel(), "stoneBox")->Text(), QStringLiteral("5, 6"));
   // Enter walks on: pearlBox -> stoneBox -> mmBox.
-  FocusWidget(Panel()->pearlBox);
-  QTest::keyClick(Panel()->pearlBox, Qt::Key_Return);
-  QCOMPARE(QApplication::focusWidget(), Panel()->stoneBox);
-  QTest::keyClick(Panel()->stoneBox, Qt::Key_Return);
-  QCOMPARE(QApplication::focusWidget(), Panel()->mmBox);
-  QCOMPARE(Panel()->stoneBox->count(), 104);  // Enter added no item
+  FocusWidget(findNamed<DesignationBox>(Panel(), "pearlBox"));
+  QTest::keyClick(findNamed<DesignationBox>(Panel(), "pearlBox"), Qt::Key_Return);
+  QCOMPARE(QApplication::focusWidget(), findNamed<DesignationBox>(Panel(), "stoneBox"));
+  QTest::keyClick(findNamed<DesignationBox>(Panel(), "stoneBox"), Qt::Key_Return);
+  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(Panel(), "mmBox"));
+  QCOMPARE(findNamed<DesignationBox>(Panel(), "stoneBox")->count(), 104);  // Enter added no item
   QCOMPARE(Texts(), (QStringList{"5, 6", "5, 6", "", ""}));
 }
 
@@ -310,13 +314,16 @@ void ConverterPanelTest::picks() {
   QFETCH(int, index);
   QFETCH(QStringList, expected);
   // Something to overwrite in every box.
-  Convert(Panel()->mmBox, QStringLiteral("2.3"));
-  Pick(stoneList ? Panel()->stoneBox : Panel()->pearlBox, how, index);
+  Convert(findNamed<EntryBox>(Panel(), "mmBox"), QStringLiteral("2.3"));
+  Pick(stoneList ? findNamed<DesignationBox>(Panel(), "stoneBox")
+                 : findNamed<DesignationBox>(Panel(), "pearlBox"),
+       how, index);
   QCOMPARE(Texts(), expected);
   QVERIFY(app_->services.messages.isEmpty());
 
   // The blank item empties the other three boxes.
-  DesignationBox* box = stoneList ? Panel()->stoneBox : Panel()->pearlBox;
+  DesignationBox* box = stoneList ? findNamed<DesignationBox>(Panel(), "stoneBox")
+                                  : findNamed<DesignationBox>(Panel(), "pearlBox");
   Pick(box, how, 0);
   QStringList blank(4, QString());
   blank[stoneList ? 1 : 0] = stoneList ? QString() : QStringLiteral("  ");
@@ -325,10 +332,10 @@ void ConverterPanelTest::picks() {
 }
 
 void ConverterPanelTest::wheelOverAnUnfocusedList() {
-  Convert(Panel()->mmBox, QStringLiteral("2.3"));
+  Convert(findNamed<EntryBox>(Panel(), "mmBox"), QStringLiteral("2.3"));
   // A wheel turn over the list enters it and picks: the pick converts at once.
-  DesignationBox* box = Panel()->stoneBox;
-  FocusWidget(Panel()->mmBox);
+  DesignationBox* box = findNamed<DesignationBox>(Panel(), "stoneBox");
+  FocusWidget(findNamed<EntryBox>(Panel(), "mmBox"));
   TurnWheel(box, true);
   TurnWheel(box, true);
   QCOMPARE(QApplication::focusWidget(), box);
@@ -338,65 +345,66 @@ void ConverterPanelTest::wheelOverAnUnfocusedList() {
 
 void ConverterPanelTest::programTextIsNoPick() {
   // Both lists hold a user's pick, and the caret is in pearlBox.
-  Pick(Panel()->stoneBox, QStringLiteral("keys"), 5);
-  Pick(Panel()->pearlBox, QStringLiteral("keys"), 5);
-  QSignalSpy pearlPicks(Panel()->pearlBox, &QComboBox::activated);
-  QSignalSpy stonePicks(Panel()->stoneBox, &QComboBox::activated);
+  Pick(findNamed<DesignationBox>(Panel(), "stoneBox"), QStringLiteral("keys"), 5);
+  Pick(findNamed<DesignationBox>(Panel(), "pearlBox"), QStringLiteral("keys"), 5);
+  QSignalSpy pearlPicks(findNamed<DesignationBox>(Panel(), "pearlBox"), &QComboBox::activated);
+  QSignalSpy stonePicks(findNamed<DesignationBox>(Panel(), "stoneBox"), &QComboBox::activated);
   // The lookup writes both lists while pearlBox is the active box: were a
   // written text a pick, pearlBox would convert it and empty the size boxes.
-  Panel()->mmBox->setText(QStringLiteral("2.3"));
-  Panel()->inchBox->setText(QStringLiteral("keep"));
+  findNamed<EntryBox>(Panel(), "mmBox")->setText(QStringLiteral("2.3"));
+  findNamed<EntryBox>(Panel(), "inchBox")->setText(QStringLiteral("keep"));
   Panel()->onCalculate();
   QCOMPARE(Texts(), (QStringList{"16 - 17", "7 - 8", "2.3", "keep"}));
   QCOMPARE(pearlPicks.size(), 0);
   QCOMPARE(stonePicks.size(), 0);
   // A written text selects no item: the arrow keys start again from the top.
-  QCOMPARE(Panel()->pearlBox->currentIndex(), -1);
-  QCOMPARE(Panel()->stoneBox->currentIndex(), -1);
+  QCOMPARE(findNamed<DesignationBox>(Panel(), "pearlBox")->currentIndex(), -1);
+  QCOMPARE(findNamed<DesignationBox>(Panel(), "stoneBox")->currentIndex(), -1);
 }
 
 void ConverterPanelTest::rangeInMillimetresBeeps() {
-  Pick(Panel()->pearlBox, QStringLiteral("mouse"), 5);
-  FocusWidget(Panel()->mmBox);
-  QTest::keyClick(Panel()->mmBox, Qt::Key_Return);
+  Pick(findNamed<DesignationBox>(Panel(), "pearlBox"), QStringLiteral("mouse"), 5);
+  FocusWidget(findNamed<EntryBox>(Panel(), "mmBox"));
+  QTest::keyClick(findNamed<EntryBox>(Panel(), "mmBox"), Qt::Key_Return);
   QCOMPARE(app_->services.beeps, 1);
   QVERIFY(app_->services.messages.isEmpty());
   QCOMPARE(Texts(), (QStringList{"PP    5", "2", "1.20 - 1.30", ""}));
 }
 
 void ConverterPanelTest::markerFollowsTheFocus() {
-  FocusWidget(Panel()->mmBox);
-  TypeText(Panel()->mmBox, QStringLiteral("2.3"));
+  FocusWidget(findNamed<EntryBox>(Panel(), "mmBox"));
+  TypeText(findNamed<EntryBox>(Panel(), "mmBox"), QStringLiteral("2.3"));
   // Entering the inch box without Enter makes the next Enter an inch conversion.
-  QTest::keyClick(Panel()->mmBox, Qt::Key_Tab);
-  QCOMPARE(QApplication::focusWidget(), Panel()->inchBox);
-  TypeText(Panel()->inchBox, QStringLiteral("1/8"));
-  QTest::keyClick(Panel()->inchBox, Qt::Key_Return);
+  QTest::keyClick(findNamed<EntryBox>(Panel(), "mmBox"), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(Panel(), "inchBox"));
+  TypeText(findNamed<EntryBox>(Panel(), "inchBox"), QStringLiteral("1/8"));
+  QTest::keyClick(findNamed<EntryBox>(Panel(), "inchBox"), Qt::Key_Return);
   QCOMPARE(Texts(), (QStringList{"24", "12", "3.17500", "1/8"}));
   // A pick while the caret is elsewhere does nothing until the list is entered.
   Panel()->onMmBoxEntered();
-  Panel()->pearlBox->setCurrentIndex(3);
+  findNamed<DesignationBox>(Panel(), "pearlBox")->setCurrentIndex(3);
   Panel()->onPearlPicked();
-  QCOMPARE(Panel()->mmBox->text(), QStringLiteral("3.17500"));
+  QCOMPARE(findNamed<EntryBox>(Panel(), "mmBox")->text(), QStringLiteral("3.17500"));
 }
 
 void ConverterPanelTest::clearEmptiesEverything() {
-  Convert(Panel()->mmBox, QStringLiteral("2.3"));
-  QTest::mouseClick(Panel()->clearButton, Qt::LeftButton);
+  Convert(findNamed<EntryBox>(Panel(), "mmBox"), QStringLiteral("2.3"));
+  QTest::mouseClick(findNamed<QPushButton>(Panel(), "clearButton"), Qt::LeftButton);
   QCOMPARE(Texts(), QStringList(4, QString()));
-  QCOMPARE(Panel()->pearlBox->currentIndex(), -1);
+  QCOMPARE(findNamed<DesignationBox>(Panel(), "pearlBox")->currentIndex(), -1);
   QCOMPARE(Panel()->activeBox, ConverterBox::Mm);
-  QCOMPARE(QApplication::focusWidget(), Panel()->mmBox);  // the caret stays in the box
-  QTest::keyClick(Panel()->mmBox, Qt::Key_Return);
+  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(Panel(), "mmBox"));  // the caret stays in the box
+  QTest::keyClick(findNamed<EntryBox>(Panel(), "mmBox"), Qt::Key_Return);
   QCOMPARE(Texts(), QStringList(4, QString()));
   QCOMPARE(app_->services.beeps, 0);
   QVERIFY(app_->services.messages.isEmpty());
 }
 
 void ConverterPanelTest::tabOrder() {
-  FocusWidget(Panel()->pearlBox);
+  FocusWidget(findNamed<DesignationBox>(Panel(), "pearlBox"));
   QCOMPARE(Panel()->activeBox, ConverterBox::Pearl);
-  const QList<QWidget*> order{Panel()->stoneBox, Panel()->mmBox, Panel()->inchBox};
+  const QList<QWidget*> order{findNamed<DesignationBox>(Panel(), "stoneBox"),
+                              findNamed<EntryBox>(Panel(), "mmBox"), findNamed<EntryBox>(Panel(), "inchBox")};
   const QList<ConverterBox> markers{ConverterBox::Stone, ConverterBox::Mm, ConverterBox::Inch};
   for (int i = 0; i < order.size(); ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -404,11 +412,12 @@ void ConverterPanelTest::tabOrder() {
     QCOMPARE(Panel()->activeBox, markers[i]);
   }
   // Clear is the last tab stop; the hidden Calc button is none.
-  QTest::keyClick(Panel()->inchBox, Qt::Key_Tab);
-  QCOMPARE(QApplication::focusWidget(), Panel()->clearButton);
-  QTest::keyClick(Panel()->clearButton, Qt::Key_Tab);
+  QTest::keyClick(findNamed<EntryBox>(Panel(), "inchBox"), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), findNamed<QPushButton>(Panel(), "clearButton"));
+  QTest::keyClick(findNamed<QPushButton>(Panel(), "clearButton"), Qt::Key_Tab);
   QVERIFY(!Panel()->isAncestorOf(QApplication::focusWidget()));
 }
 
 QTEST_MAIN(ConverterPanelTest)
+#include "find_child.h"
 #include "tst_size_converter.moc"

@@ -85,7 +85,7 @@ class TestExtPageControl : public QObject {
 
   void mainWindowTabsWrapOntoRowsWithinTheControl() {
     TestApp t;
-    ColorTabWidget* pc = t.app->mainWindow()->pages;
+    ColorTabWidget* pc = findNamed<ColorTabWidget>(t.app->mainWindow(), "pages");
     QCOMPARE(pc->PageCount(), 10);
     QVERIFY(pc->RowCount() >= 2);
     for (int i = 0; i < pc->PageCount(); ++i) {
@@ -103,7 +103,7 @@ class TestExtPageControl : public QObject {
 
   void selectedRowSitsNextToThePage() {
     TestApp t;
-    ColorTabWidget* pc = t.app->mainWindow()->pages;
+    ColorTabWidget* pc = findNamed<ColorTabWidget>(t.app->mainWindow(), "pages");
     const int lastIndex = pc->PageCount() - 1;
     QVERIFY(pc->TabRect(lastIndex).top() < pc->TabRect(0).top());
     pc->SetActivePageIndex(lastIndex);
@@ -170,7 +170,7 @@ class TestExtPageControl : public QObject {
 
   void helpWindowStripTakesTheHelpWindowColour() {
     TestApp t;
-    ColorTabWidget* pc = t.app->helpWindow()->pages;
+    ColorTabWidget* pc = findNamed<ColorTabWidget>(t.app->helpWindow(), "pages");
     const QImage image = pc->grab().toImage();
     QCOMPARE(image.pixelColor(pc->width() - 3, pc->TabRect(0).center().y()).rgb(),
              SystemColor(SysColor::Light3D).rgb());
@@ -401,4 +401,5 @@ class TestExtPageControl : public QObject {
 };
 
 QTEST_MAIN(TestExtPageControl)
+#include "find_child.h"
 #include "tst_color_tab_widget.moc"

@@ -253,7 +253,7 @@ void UnsavedWorksheetTest::endingAsksAboutUnsavedRows() {
   if (byClose)
     main->close();
   else
-    QTest::mouseClick(main->exitButton, Qt::LeftButton);
+    QTest::mouseClick(main->findChild<QPushButton*>(QStringLiteral("exitButton")), Qt::LeftButton);
 
   QCOMPARE(t_->services.questions.size(), 1);
   QVERIFY(w_->isVisible());  // shown with the question

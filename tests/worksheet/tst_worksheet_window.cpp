@@ -585,7 +585,8 @@ void WorksheetWindowTest::escapeHidesAndKeepsTheRows() {
   QTRY_VERIFY(!w_->isVisible());
   QVERIFY(t_->app->mainWindow());
   QCOMPARE(t_->quitRequests, 0);
-  QTest::mouseClick(t_->app->mainWindow()->worksheetButton, Qt::LeftButton);
+  QTest::mouseClick(t_->app->mainWindow()->findChild<QPushButton*>(QStringLiteral("worksheetButton")),
+                    Qt::LeftButton);
   QVERIFY(w_->isVisible());
   QCOMPARE(AllTexts(), before);
   QTest::mouseClick(w_->closeButton, Qt::LeftButton);
