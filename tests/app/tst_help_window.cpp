@@ -11,6 +11,7 @@
 #include "app/help_window.h"
 #include "app/main_window.h"
 #include "core/maker_info.h"
+#include "find_child.h"
 #include "platform/window_frame.h"
 #include "widget_fixture.h"
 #include "widgets/bevel_panel.h"
@@ -314,5 +315,4 @@ class TestHelpWindow : public QObject {
 };
 
 QTEST_MAIN(TestHelpWindow)
-#include "find_child.h"
 #include "tst_help_window.moc"

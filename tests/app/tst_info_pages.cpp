@@ -13,6 +13,7 @@
 #include "app/info_pages.h"
 #include "app/main_window.h"
 #include "core/maker_info.h"
+#include "find_child.h"
 #include "platform/window_frame.h"
 #include "widget_fixture.h"
 #include "widgets/caption_label.h"
@@ -379,5 +380,4 @@ class TestInfoPages : public QObject {
 };
 
 QTEST_MAIN(TestInfoPages)
-#include "find_child.h"
 #include "tst_info_pages.moc"

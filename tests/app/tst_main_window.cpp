@@ -10,6 +10,7 @@
 #include "core/maker_info.h"
 #include "desk_calculator/calculator_pad.h"
 #include "desk_calculator/calculator_window.h"
+#include "find_child.h"
 #include "measures/bead_page.h"
 #include "measures/fractions_window.h"
 #include "measures/weight_page.h"
@@ -213,10 +214,11 @@ void MainWindowTest::helpPageSelection() {
 void MainWindowTest::referenceGridsFilled() {
   findNamed<PearlPlateChartPage>(main(), "pearlPlatePage")
       ->BuildGrids();  // made when their pages are first shown
-  findNamed<TabPage>(main(), "stoneSizePage")->BuildGrids();
+  findNamed<StoneSizeChartPage>(main(), "stoneSizePage")->BuildGrids();
   StringGrid* pearl =
       findNamed<StringGrid>(findNamed<PearlPlateChartPage>(main(), "pearlPlatePage"), "pearlGrid");
-  StringGrid* stone = findNamed<StringGrid>(findNamed<TabPage>(main(), "stoneSizePage"), "stoneGrid");
+  StringGrid* stone =
+      findNamed<StringGrid>(findNamed<StoneSizeChartPage>(main(), "stoneSizePage"), "stoneGrid");
   QCOMPARE(pearl->RowCount(), 37);
   QCOMPARE(pearl->ColCount(), 6);
   QCOMPARE(stone->RowCount(), 103);
@@ -240,8 +242,9 @@ void MainWindowTest::referenceGridsFilled() {
 void MainWindowTest::gridPagesTakeFocus() {
   FocusWidget(findNamed<QPushButton>(main(), "exitButton"));
   findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(4);
-  QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(findNamed<StringGrid>(
-                                            findNamed<TabPage>(main(), "stoneSizePage"), "stoneGrid")));
+  QCOMPARE(QApplication::focusWidget(),
+           static_cast<QWidget*>(
+               findNamed<StringGrid>(findNamed<StoneSizeChartPage>(main(), "stoneSizePage"), "stoneGrid")));
   findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(3);
   QCOMPARE(QApplication::focusWidget(),
            static_cast<QWidget*>(
@@ -269,11 +272,11 @@ void MainWindowTest::navigation() {
   main()->show();
   findNamed<PearlPlateChartPage>(main(), "pearlPlatePage")
       ->BuildGrids();  // also the rows where the grid's page is not shown
-  findNamed<TabPage>(main(), "stoneSizePage")->BuildGrids();
+  findNamed<StoneSizeChartPage>(main(), "stoneSizePage")->BuildGrids();
   findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(page);
   StringGrid* grid =
       page == 4
-          ? findNamed<StringGrid>(findNamed<TabPage>(main(), "stoneSizePage"), "stoneGrid")
+          ? findNamed<StringGrid>(findNamed<StoneSizeChartPage>(main(), "stoneSizePage"), "stoneGrid")
           : findNamed<StringGrid>(findNamed<PearlPlateChartPage>(main(), "pearlPlatePage"), "pearlGrid");
   for (QChar b : buttons) {
     QToolButton* button = b == u'F'   ? findNamed<QToolButton>(main(), "firstPageButton")
@@ -510,5 +513,4 @@ void MainWindowTest::ctrlTabChangesPage() {
 }
 
 QTEST_MAIN(MainWindowTest)
-#include "find_child.h"
 #include "tst_main_window.moc"

@@ -30,6 +30,7 @@
 #include "app/main_window.h"
 #include "desk_calculator/calculator_pad.h"
 #include "desk_calculator/calculator_window.h"
+#include "find_child.h"
 #include "measures/fractions_window.h"
 #include "widget_fixture.h"
 #include "widgets/color_tab_widget.h"
@@ -671,5 +672,4 @@ void RobustnessTest::brokenWorksheetFiles() {
 }
 
 QTEST_MAIN(RobustnessTest)
-#include "find_child.h"
 #include "tst_robustness.moc"

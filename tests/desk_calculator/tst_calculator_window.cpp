@@ -6,6 +6,7 @@
 #include "desk_calculator/calculator_display.h"
 #include "desk_calculator/calculator_pad.h"
 #include "desk_calculator/calculator_window.h"
+#include "find_child.h"
 #include "widget_fixture.h"
 #include "widgets/look.h"
 
@@ -113,5 +114,4 @@ void TestCalculatorWindow::closingOnlyHides() {
 }
 
 QTEST_MAIN(TestCalculatorWindow)
-#include "find_child.h"
 #include "tst_calculator_window.moc"

@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "bead_cases.h"
 #include "core/text_rules.h"
+#include "find_child.h"
 #include "measures/bead_page.h"
 #include "widget_fixture.h"
 #include "widgets/color_tab_widget.h"
@@ -651,5 +652,4 @@ void BeadPageTest::tabOrderAndLayout() {
 }
 
 QTEST_MAIN(BeadPageTest)
-#include "find_child.h"
 #include "tst_bead_page.moc"

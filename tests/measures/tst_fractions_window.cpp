@@ -4,6 +4,7 @@
 #include <QToolButton>
 
 #include "app/main_window.h"
+#include "find_child.h"
 #include "measures/fractions_window.h"
 #include "widget_fixture.h"
 #include "widgets/string_grid.h"
@@ -51,7 +52,7 @@ void FractionsWindowTest::windowAndGrid() {
   QCOMPARE(frac()->windowTitle(), QStringLiteral("Fractions and Stone Size"));
   QCOMPARE(frac()->size(), QSize(609, 491));
   QVERIFY(!(frac()->windowFlags() & Qt::WindowMinimizeButtonHint));
-  QVERIFY(!findNamed<StringGrid>(frac(), "fractionGrid"));  // made when the window is first shown
+  QVERIFY(!frac()->findChild<StringGrid*>(QStringLiteral("fractionGrid")));  // made when the window is first shown
   ShowFrac();
   StringGrid* grid = findNamed<StringGrid>(frac(), "fractionGrid");
   QVERIFY(grid && grid->isVisible());
@@ -191,5 +192,4 @@ void FractionsWindowTest::fractionsButtonShowsOrRaises() {
 }
 
 QTEST_MAIN(FractionsWindowTest)
-#include "find_child.h"
 #include "tst_fractions_window.moc"

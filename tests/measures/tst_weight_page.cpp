@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "app/main_window.h"
+#include "find_child.h"
 #include "measures/weight_page.h"
 #include "widget_fixture.h"
 #include "widgets/color_tab_widget.h"
@@ -253,5 +254,4 @@ void WeightPageTest::clearEmptiesAndReturnsToCarats() {
 }
 
 QTEST_MAIN(WeightPageTest)
-#include "find_child.h"
 #include "tst_weight_page.moc"

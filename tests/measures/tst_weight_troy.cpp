@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "core/text_rules.h"
 #include "core/weight.h"
+#include "find_child.h"
 #include "measures/weight_page.h"
 #include "widget_fixture.h"
 #include "widgets/color_tab_widget.h"
@@ -245,5 +246,4 @@ void WeightTroyTest::metalButtonAsksForTheCalculator() {
 }
 
 QTEST_MAIN(WeightTroyTest)
-#include "find_child.h"
 #include "tst_weight_troy.moc"

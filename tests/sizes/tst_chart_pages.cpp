@@ -6,6 +6,7 @@
 
 #include "app/main_window.h"
 #include "core/grid_rows.h"
+#include "find_child.h"
 #include "sizes/chart_pages.h"
 #include "sizes/size_pages.h"
 #include "widget_fixture.h"
@@ -67,7 +68,7 @@ class ChartPagesTest : public QObject {
   }
   void BuildCharts() const {
     findNamed<PearlPlateChartPage>(main(), "pearlPlatePage")->BuildGrids();
-    findNamed<TabPage>(main(), "stoneSizePage")->BuildGrids();
+    findNamed<StoneSizeChartPage>(main(), "stoneSizePage")->BuildGrids();
     findNamed<JumpRingChartPage>(main(), "jumpRingPage")->BuildGrids();
     findNamed<WireGaugeChartPage>(main(), "wireGaugePage")->BuildGrids();
     findNamed<RingSizeChartPage>(main(), "ringSizePage")->BuildGrids();
@@ -423,5 +424,4 @@ void ChartPagesTest::buttonsDoNothingElsewhere() {
 }
 
 QTEST_MAIN(ChartPagesTest)
-#include "find_child.h"
 #include "tst_chart_pages.moc"

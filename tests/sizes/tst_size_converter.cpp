@@ -8,6 +8,7 @@
 #include <QWheelEvent>
 
 #include "app/main_window.h"
+#include "find_child.h"
 #include "sizes/size_converter.h"
 #include "widget_fixture.h"
 #include "widgets/entry_box.h"
@@ -419,5 +420,4 @@ void ConverterPanelTest::tabOrder() {
 }
 
 QTEST_MAIN(ConverterPanelTest)
-#include "find_child.h"
 #include "tst_size_converter.moc"

@@ -6,6 +6,7 @@
 
 #include "app/help_window.h"
 #include "app/main_window.h"
+#include "find_child.h"
 #include "widget_fixture.h"
 #include "widgets/color_tab_widget.h"
 #include "widgets/look.h"
@@ -401,5 +402,4 @@ class TestExtPageControl : public QObject {
 };
 
 QTEST_MAIN(TestExtPageControl)
-#include "find_child.h"
 #include "tst_color_tab_widget.moc"

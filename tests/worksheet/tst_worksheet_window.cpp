@@ -456,7 +456,7 @@ void WorksheetWindowTest::keyboardReachesEveryButton() {
   QFETCH(int, modifiers);
   QFETCH(QString, effect);
   HelpWindow* help = t_->app->helpWindow();
-  help->pages->SetActivePage(help->stoneSizePage);
+  help->ShowTopic(HelpTopic::StoneSize);
   Type(w_->projectBox, "Kept", Qt::Key_Tab);
   FocusWidget(Box(from));
   QTest::keyClick(Box(from), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
@@ -466,7 +466,8 @@ void WorksheetWindowTest::keyboardReachesEveryButton() {
   if (effect == "calculator") QTRY_VERIFY(t_->app->calculatorWindow()->isVisible());
   if (effect == "help") {
     QTRY_VERIFY(help->isVisible());
-    QCOMPARE(help->pages->ActivePage(), help->worksheetPage);
+    QCOMPARE(help->findChild<ColorTabWidget*>(QStringLiteral("pages"))->ActivePage()->objectName(),
+             QStringLiteral("worksheetPage"));
   }
   if (effect == "cleared")
     QTRY_COMPARE(w_->projectBox->text(), QString());
@@ -595,14 +596,15 @@ void WorksheetWindowTest::escapeHidesAndKeepsTheRows() {
 
 void WorksheetWindowTest::calculatorAndHelpButtons() {
   HelpWindow* help = t_->app->helpWindow();
-  help->pages->SetActivePage(help->stoneSizePage);
+  help->ShowTopic(HelpTopic::StoneSize);
   w_->show();
   QVERIFY(!t_->app->calculatorWindow()->isVisible());
   QTest::mouseClick(w_->calculatorButton, Qt::LeftButton);
   QVERIFY(t_->app->calculatorWindow()->isVisible());
   QTest::mouseClick(w_->helpButton, Qt::LeftButton);
   QVERIFY(help->isVisible());
-  QCOMPARE(help->pages->ActivePage(), help->worksheetPage);
+  QCOMPARE(help->findChild<ColorTabWidget*>(QStringLiteral("pages"))->ActivePage()->objectName(),
+           QStringLiteral("worksheetPage"));
   // Each shortcut shows in its button's tooltip.
   QCOMPARE(w_->loadButton->toolTip(), QString("Load (Ctrl+O)"));
   QCOMPARE(w_->saveButton->toolTip(), QString("Save (Ctrl+S)"));
