@@ -60,6 +60,7 @@ class MainWindowTest : public QObject {
   std::unique_ptr<TestApp> t_;
   std::unique_ptr<ModalDialogGuard> guard_;
   MainWindow* main() const { return t_->app->mainWindow(); }
+  ColorTabWidget* pages() const { return findNamed<ColorTabWidget>(main(), "pages"); }
 };
 
 void MainWindowTest::init() {
@@ -79,7 +80,7 @@ void MainWindowTest::frame() {
   QCOMPARE(main()->minimumSize(), main()->maximumSize());
   QVERIFY(main()->windowFlags() & Qt::WindowMinimizeButtonHint);
   QVERIFY(!(main()->windowFlags() & Qt::WindowMaximizeButtonHint));
-  QCOMPARE(findNamed<ColorTabWidget>(main(), "pages")->geometry(), QRect(0, 72, 533, 392));
+  QCOMPARE(pages()->geometry(), QRect(0, 72, 533, 392));
   QCOMPARE(findNamed<BevelPanel>(main(), "buttonBar")->geometry(), QRect(0, 464, 534, 50));
   QCOMPARE(findNamed<QPushButton>(main(), "exitButton")->text(), QStringLiteral("Exit"));
   QCOMPARE(findNamed<QPushButton>(main(), "exitButton")->geometry(), QRect(448, 9, 73, 27));
@@ -93,13 +94,12 @@ void MainWindowTest::frame() {
 void MainWindowTest::pagesInOrder() {
   const QStringList captions{"About",  "Tips",      "Bead Calculator", "Pearl Plate", "Stone Size",
                              "Weight", "Jump Ring", "Wire Gauge",      "Ring Size",   "Links"};
-  QCOMPARE(findNamed<ColorTabWidget>(main(), "pages")->PageCount(), captions.size());
-  for (int i = 0; i < captions.size(); ++i)
-    QCOMPARE(findNamed<ColorTabWidget>(main(), "pages")->Caption(i), captions[i]);
-  QCOMPARE(findNamed<ColorTabWidget>(main(), "pages")->ActivePageIndex(), 0);
-  QCOMPARE(static_cast<QWidget*>(findNamed<ColorTabWidget>(main(), "pages")->Page(3)),
+  QCOMPARE(pages()->PageCount(), captions.size());
+  for (int i = 0; i < captions.size(); ++i) QCOMPARE(pages()->Caption(i), captions[i]);
+  QCOMPARE(pages()->ActivePageIndex(), 0);
+  QCOMPARE(static_cast<QWidget*>(pages()->Page(3)),
            static_cast<QWidget*>(findNamed<PearlPlateChartPage>(main(), "pearlPlatePage")));
-  QCOMPARE(static_cast<QWidget*>(findNamed<ColorTabWidget>(main(), "pages")->Page(8)),
+  QCOMPARE(static_cast<QWidget*>(pages()->Page(8)),
            static_cast<QWidget*>(findNamed<RingSizeChartPage>(main(), "ringSizePage")));
 }
 
@@ -194,18 +194,18 @@ void MainWindowTest::helpPageSelection() {
   };
   main()->show();
   QCOMPARE(helpPage(), QStringLiteral("License"));
-  findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(2);
+  pages()->SetActivePageIndex(2);
   QTest::mouseClick(findNamed<QPushButton>(main(), "helpButton"), Qt::LeftButton);
   QCOMPARE(helpPage(), QStringLiteral("Bead Calculator"));
-  findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(5);  // any other page keeps the help page
+  pages()->SetActivePageIndex(5);  // any other page keeps the help page
   QTest::mouseClick(findNamed<QPushButton>(main(), "helpButton"), Qt::LeftButton);
   QCOMPARE(helpPage(), QStringLiteral("Bead Calculator"));
-  findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(0);
+  pages()->SetActivePageIndex(0);
   QTest::mouseClick(findNamed<QPushButton>(main(), "helpButton"), Qt::LeftButton);
   QCOMPARE(helpPage(), QStringLiteral("License"));
   help->close();
   QCOMPARE(helpPage(), QStringLiteral("Stone Size"));
-  findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(3);
+  pages()->SetActivePageIndex(3);
   QTest::mouseClick(findNamed<QPushButton>(main(), "helpButton"), Qt::LeftButton);
   QCOMPARE(helpPage(), QStringLiteral("Stone Size"));
   QVERIFY(help->isVisible());
@@ -241,11 +241,11 @@ void MainWindowTest::referenceGridsFilled() {
 
 void MainWindowTest::gridPagesTakeFocus() {
   FocusWidget(findNamed<QPushButton>(main(), "exitButton"));
-  findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(4);
+  pages()->SetActivePageIndex(4);
   QCOMPARE(QApplication::focusWidget(),
            static_cast<QWidget*>(
                findNamed<StringGrid>(findNamed<StoneSizeChartPage>(main(), "stoneSizePage"), "stoneGrid")));
-  findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(3);
+  pages()->SetActivePageIndex(3);
   QCOMPARE(QApplication::focusWidget(),
            static_cast<QWidget*>(
                findNamed<StringGrid>(findNamed<PearlPlateChartPage>(main(), "pearlPlatePage"), "pearlGrid")));
@@ -273,7 +273,7 @@ void MainWindowTest::navigation() {
   findNamed<PearlPlateChartPage>(main(), "pearlPlatePage")
       ->BuildGrids();  // also the rows where the grid's page is not shown
   findNamed<StoneSizeChartPage>(main(), "stoneSizePage")->BuildGrids();
-  findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(page);
+  pages()->SetActivePageIndex(page);
   StringGrid* grid =
       page == 4
           ? findNamed<StringGrid>(findNamed<StoneSizeChartPage>(main(), "stoneSizePage"), "stoneGrid")
@@ -291,7 +291,7 @@ void MainWindowTest::navigation() {
 }
 
 void MainWindowTest::navigationButtonsNeverTakeFocus() {
-  findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(3);
+  pages()->SetActivePageIndex(3);
   FocusWidget(findNamed<StringGrid>(findNamed<PearlPlateChartPage>(main(), "pearlPlatePage"), "pearlGrid"));
   QTest::mouseClick(findNamed<QToolButton>(main(), "nextPageButton"), Qt::LeftButton);
   QCOMPARE(QApplication::focusWidget(),
@@ -343,13 +343,13 @@ void MainWindowTest::tabChain_data() {
 void MainWindowTest::tabChain() {
   QFETCH(int, page);
   QFETCH(QStringList, chain);
-  findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(page);
+  pages()->SetActivePageIndex(page);
   FocusWidget(findNamed<QPushButton>(main(), "fractionsButton"));
   QStringList seen;
   for (qsizetype i = 0; i < chain.size() - 1; ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QWidget* w = QApplication::focusWidget();
-    if (w == findNamed<ColorTabWidget>(main(), "pages"))
+    if (w == pages())
       seen << QStringLiteral("page control");
     else if (auto* button = qobject_cast<QPushButton*>(w); button && button->accessibleName().isEmpty())
       seen << button->text();
@@ -378,11 +378,11 @@ void MainWindowTest::enterPressesTheFocusedButton() {
   main()->show();
   QPushButton* b = nullptr;
   if (button == "weightClearButton") {
-    findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(5);
+    pages()->SetActivePageIndex(5);
     findNamed<EntryBox>(weight, "gramBox")->setText(QStringLiteral("100"));
     b = findNamed<QPushButton>(weight, "clearButton");
   } else if (button == "beadClearButton") {
-    findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(2);
+    pages()->SetActivePageIndex(2);
     findNamed<EntryBox>(bead, "beadCountBox")->setText(QStringLiteral("12"));
     b = findNamed<QPushButton>(bead, "clearButton");
   } else if (button == "closeButton") {
@@ -429,7 +429,7 @@ void MainWindowTest::f1OpensHelp() {
   findNamed<ColorTabWidget>(help, "pages")->SetActivePage(findNamed<TabPage>(help, "stoneSizePage"));
   QWidget* focus = nullptr;
   if (window == "main") {
-    findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(page);
+    pages()->SetActivePageIndex(page);
     focus = findNamed<EntryBox>(findNamed<SizeConverter>(main(), "sizeConverter"), "mmBox");
   } else if (window == "fractions") {
     findNamed<QPushButton>(main(), "fractionsButton")->click();
@@ -450,7 +450,7 @@ void MainWindowTest::f1OpensHelp() {
 
 void MainWindowTest::f1InHelpIsHarmless() {
   HelpWindow* help = t_->app->helpWindow();
-  findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(2);
+  pages()->SetActivePageIndex(2);
   findNamed<QPushButton>(main(), "helpButton")->click();
   FocusWidget(help);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
@@ -458,7 +458,7 @@ void MainWindowTest::f1InHelpIsHarmless() {
   QCOMPARE(findNamed<ColorTabWidget>(help, "pages")
                ->Caption(findNamed<ColorTabWidget>(help, "pages")->ActivePageIndex()),
            QStringLiteral("Bead Calculator"));
-  QCOMPARE(findNamed<ColorTabWidget>(main(), "pages")->ActivePageIndex(), 2);
+  QCOMPARE(pages()->ActivePageIndex(), 2);
 }
 
 void MainWindowTest::calculatorKey() {
@@ -493,7 +493,7 @@ void MainWindowTest::ctrlTabChangesPage() {
   QFETCH(int, from);
   QFETCH(bool, back);
   QFETCH(int, to);
-  findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(from);
+  pages()->SetActivePageIndex(from);
   QWidget* target =
       focus == "mmBox" ? static_cast<QWidget*>(
                              findNamed<EntryBox>(findNamed<SizeConverter>(main(), "sizeConverter"), "mmBox"))
@@ -502,13 +502,13 @@ void MainWindowTest::ctrlTabChangesPage() {
       : focus == "gramBox"
           ? static_cast<QWidget*>(findNamed<EntryBox>(findNamed<WeightPage>(main(), "weightPage"), "gramBox"))
       : focus == "exitButton" ? static_cast<QWidget*>(findNamed<QPushButton>(main(), "exitButton"))
-      : focus == "pages"      ? static_cast<QWidget*>(findNamed<ColorTabWidget>(main(), "pages"))
+      : focus == "pages"      ? static_cast<QWidget*>(pages())
                               : static_cast<QWidget*>(findNamed<DesignationBox>(
                                findNamed<SizeConverter>(main(), "sizeConverter"), "pearlBox"));
   FocusWidget(target);
   QTest::keyClick(QApplication::focusWidget(), back ? Qt::Key_Backtab : Qt::Key_Tab,
                   back ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
-  QCOMPARE(findNamed<ColorTabWidget>(main(), "pages")->ActivePageIndex(), to);
+  QCOMPARE(pages()->ActivePageIndex(), to);
   QCOMPARE(t_->services.beeps, 0);
 }
 

@@ -52,7 +52,8 @@ void FractionsWindowTest::windowAndGrid() {
   QCOMPARE(frac()->windowTitle(), QStringLiteral("Fractions and Stone Size"));
   QCOMPARE(frac()->size(), QSize(609, 491));
   QVERIFY(!(frac()->windowFlags() & Qt::WindowMinimizeButtonHint));
-  QVERIFY(!frac()->findChild<StringGrid*>(QStringLiteral("fractionGrid")));  // made when the window is first shown
+  QVERIFY(!frac()->findChild<StringGrid*>(
+      QStringLiteral("fractionGrid")));  // made when the window is first shown
   ShowFrac();
   StringGrid* grid = findNamed<StringGrid>(frac(), "fractionGrid");
   QVERIFY(grid && grid->isVisible());

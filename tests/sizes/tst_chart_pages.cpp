@@ -74,9 +74,10 @@ class ChartPagesTest : public QObject {
     findNamed<RingSizeChartPage>(main(), "ringSizePage")->BuildGrids();
   }
   MainWindow* main() const { return fixture->app->mainWindow(); }
+  ColorTabWidget* pages() const { return findNamed<ColorTabWidget>(main(), "pages"); }
   void ShowPage(int index) {
-    FocusWidget(findNamed<ColorTabWidget>(main(), "pages"));
-    findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(index);
+    FocusWidget(pages());
+    pages()->SetActivePageIndex(index);
     QApplication::processEvents();
   }
   QToolButton* Button(int n) const {
@@ -136,7 +137,7 @@ void ChartPagesTest::gridShape() {
   QFETCH(QStringList, headings);
   StringGrid* grid = Grid(qPrintable(name));
   QVERIFY(grid);
-  QCOMPARE(grid->parentWidget(), findNamed<ColorTabWidget>(main(), "pages")->Page(page));
+  QCOMPARE(grid->parentWidget(), pages()->Page(page));
   QCOMPARE(grid->geometry(), bounds);
   QCOMPARE(grid->RowCount(), rows);
   QCOMPARE(grid->FixedRows(), 1);
@@ -245,7 +246,7 @@ void ChartPagesTest::gridsBuiltWhenThePageIsFirstShown() {
   QFETCH(QStringList, names);
   main()->show();
   QVERIFY(QTest::qWaitForWindowExposed(main()));
-  TabPage* sheet = findNamed<ColorTabWidget>(main(), "pages")->Page(page);
+  TabPage* sheet = pages()->Page(page);
   QVERIFY(sheet->findChildren<StringGrid*>().isEmpty());
   QVERIFY(sheet->NavigationGrids().isEmpty());
   ShowPage(page);
@@ -276,8 +277,8 @@ void ChartPagesTest::lateGridsKeepTheTabOrder() {
   QVERIFY(QTest::qWaitForWindowActive(main()));
   ShowPage(Pearl);
   ShowPage(Ring);
-  FocusWidget(findNamed<ColorTabWidget>(main(), "pages"));
-  QTest::keyClick(findNamed<ColorTabWidget>(main(), "pages"), Qt::Key_Tab);
+  FocusWidget(pages());
+  QTest::keyClick(pages(), Qt::Key_Tab);
   QCOMPARE(QApplication::focusWidget(), Grid("ringSizeIntlGrid"));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   QCOMPARE(QApplication::focusWidget(), Grid("ringSizeGrid"));
@@ -295,7 +296,7 @@ void ChartPagesTest::pageShowFocusesGrid() {
   for (int pass = 0; pass < 2; ++pass) {
     ShowPage(Weight);
     FocusWidget(findNamed<QPushButton>(main(), "fractionsButton"));
-    findNamed<ColorTabWidget>(main(), "pages")->SetActivePageIndex(page);
+    pages()->SetActivePageIndex(page);
     QApplication::processEvents();
     QCOMPARE(QApplication::focusWidget(), Grid(qPrintable(name)));
   }
@@ -417,7 +418,7 @@ void ChartPagesTest::buttonsDoNothingElsewhere() {
   QWidget* focus = QApplication::focusWidget();
   for (int b = 1; b <= 4; ++b) QTest::mouseClick(Button(b), Qt::LeftButton);
   for (const char* name : names) QCOMPARE(Grid(name)->Row(), 5);
-  QCOMPARE(findNamed<ColorTabWidget>(main(), "pages")->ActivePageIndex(), page);
+  QCOMPARE(pages()->ActivePageIndex(), page);
   QCOMPARE(QApplication::focusWidget(), focus);
   QCOMPARE(fixture->services.beeps, 0);
   QCOMPARE(fixture->services.messages.size(), 0);
