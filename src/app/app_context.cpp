@@ -60,7 +60,7 @@ WorksheetWindow* AppContext::worksheetWindow() {
   if (!worksheet_) {
     MainWindow* main = mainWindow();
     worksheet_ = new WorksheetWindow(services_, main);
-    worksheet_->worksheetFolder = main->worksheetFolder;
+    worksheet_->setWorksheetFolder(main->worksheetFolder);
     GuardedConnect(worksheet_, &WorksheetWindow::calculatorWanted, worksheet_,
                    [this] { ShowWindow(calculatorWindow()); });
     GuardedConnect(worksheet_, &WorksheetWindow::helpWanted, worksheet_, [this] {
