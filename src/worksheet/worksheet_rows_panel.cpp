@@ -1,9 +1,9 @@
 #include "worksheet/worksheet_rows_panel.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QTimer>
 
 #include "core/box_text.h"
@@ -89,7 +89,10 @@ void WorksheetRowsPanel::bindRow(int k) {
   // The typed boxes all record that the user is in them; only the size boxes
   // act when they are left.
   for (EntryBox* box : {descriptionBoxes_[i], mmBoxes_[i], inchBoxes_[i], countBoxes_[i]}) {
-    GuardedConnect(box, &EntryBox::entered, this, [this, box] { enteredBox_ = box; });
+    GuardedConnect(box, &EntryBox::entered, this, [this, box] {
+      // Only passed through on the way to where leaving a size box goes.
+      if (box != passingThrough_) enteredBox_ = box;
+    });
     GuardedConnect(box, &QLineEdit::textChanged, this, [this] { Q_EMIT edited(); });
   }
   auto exitOf = [this](EntryBox* box, void (WorksheetRowsPanel::*handler)(int), int row) {
@@ -140,14 +143,24 @@ bool WorksheetRowsPanel::eventFilter(QObject* watched, QEvent* event) {
 void WorksheetRowsPanel::moveFocusTo(QWidget* box) {
   if (loading_) return;
   box->setFocus(Qt::TabFocusReason);
-  // A move made while leaving a box (Tab from a size box) happens inside
-  // Qt's own focus change, which tells the screen reader last of the box it
-  // was heading for. Once that is over, the reader hears of the box that
-  // really has the focus.
-  QTimer::singleShot(0, box, [box] {
-    if (QApplication::focusWidget() != box) return;
-    QAccessibleEvent focus(box, QAccessible::Focus);
-    QAccessible::updateAccessibility(&focus);
+}
+
+// Leaving a box (Tab, Enter, a click) happens inside Qt's own focus change: a
+// move made there reaches the screen reader as a focus on the box that change
+// was heading for, and the box moved to is never named. The move waits until
+// that change is over, and is dropped when the user has gone elsewhere
+// meanwhile.
+void WorksheetRowsPanel::moveFocusOnLeaving(QWidget* box) {
+  if (loading_) return;
+  QWidget* landing = QApplication::focusWidget();
+  if (!landing) {
+    box->setFocus(Qt::TabFocusReason);
+    return;
+  }
+  passingThrough_ = landing;
+  QTimer::singleShot(0, box, [this, box, landing = QPointer<QWidget>(landing)] {
+    passingThrough_ = nullptr;
+    if (landing && QApplication::focusWidget() == landing) box->setFocus(Qt::TabFocusReason);
   });
 }
 
@@ -186,11 +199,11 @@ bool WorksheetRowsPanel::runRowStep(int k, const RowStep& step) {
 }
 
 void WorksheetRowsPanel::sizeFromMm(int k) {
-  if (runRowStep(k, WorksheetSizeFromMm)) moveFocusTo(countBoxes_[k - 1]);
+  if (runRowStep(k, WorksheetSizeFromMm)) moveFocusOnLeaving(countBoxes_[k - 1]);
 }
 
 void WorksheetRowsPanel::sizeFromInch(int k) {
-  if (runRowStep(k, WorksheetSizeFromInch)) moveFocusTo(countBoxes_[k - 1]);
+  if (runRowStep(k, WorksheetSizeFromInch)) moveFocusOnLeaving(countBoxes_[k - 1]);
 }
 
 void WorksheetRowsPanel::lengthFromCount(int k) {

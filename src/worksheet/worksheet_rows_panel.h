@@ -60,6 +60,7 @@ class WorksheetRowsPanel : public BevelPanel {
   void lengthFromCount(int k);
   void recomputeTotal();
   void moveFocusTo(QWidget* box);
+  void moveFocusOnLeaving(QWidget* box);
   bool eventFilter(QObject* watched, QEvent* event) override;
 
   DesktopServices& services_;
@@ -71,6 +72,8 @@ class WorksheetRowsPanel : public BevelPanel {
   // The box the user entered last: a box that gets a focus-out without having
   // had the focus (the focus moved on inside another box's exit) is no exit.
   QWidget* enteredBox_ = nullptr;
+  // Where the focus lands before leaving a size box moves it on.
+  QWidget* passingThrough_ = nullptr;
   bool loading_ = false;
 };
 
