@@ -33,6 +33,10 @@ EntryBox* makeWorksheetBox(QWidget* parent, const QRect& geometry, const QString
   pal.setColor(QPalette::Base, SystemColor(SysColor::Window));
   box->setPalette(pal);
   if (readOnly) box->SetReadOnlyBox(true);
+  // A box that never had its caret placed reports a caret move when it is
+  // first entered, before its focus; a screen reader takes that for a quiet
+  // focus change and never names the box.
+  box->setCursorPosition(0);
   return box;
 }
 
@@ -59,5 +63,13 @@ void setLimitedText(EntryBox* box, int limit, const QString& text) {
 }
 
 void relaxLimit(EntryBox* box, int limit) { box->setMaxLength(std::max<int>(limit, box->text().size())); }
+
+namespace {
+void dropEvent(QAccessibleEvent*) {}
+}  // namespace
+
+QuietAccessibility::QuietAccessibility() : previous_(QAccessible::installUpdateHandler(dropEvent)) {}
+
+QuietAccessibility::~QuietAccessibility() { QAccessible::installUpdateHandler(previous_); }
 
 }  // namespace orvane

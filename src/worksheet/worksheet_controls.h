@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QKeySequence>
 #include <QRect>
 #include <QString>
@@ -30,5 +31,20 @@ void makeKeyboardButton(QPushButton* button, const QString& hint, const QKeySequ
 // shown whole, and may then only be shortened.
 void setLimitedText(EntryBox* box, int limit, const QString& text);
 void relaxLimit(EntryBox* box, int limit);
+
+// While it lives, the boxes' accessibility events do not reach the screen
+// reader: filling every box at once sends hundreds, and a screen reader
+// flooded with them drops what is said next. Whoever fills says what changed
+// once it is over.
+class QuietAccessibility {
+ public:
+  QuietAccessibility();
+  ~QuietAccessibility();
+  QuietAccessibility(const QuietAccessibility&) = delete;
+  QuietAccessibility& operator=(const QuietAccessibility&) = delete;
+
+ private:
+  QAccessible::UpdateHandler previous_;
+};
 
 }  // namespace orvane

@@ -37,6 +37,7 @@ constexpr int kFirstRowTop = 52, kRowPitch = 35;
 
 WorksheetRowsPanel::WorksheetRowsPanel(DesktopServices& services, QWidget* parent)
     : BevelPanel(parent), services_(services) {
+  const QuietAccessibility quiet;
   setObjectName(QStringLiteral("rowsPanel"));
   SetColor(SystemColor(SysColor::Light3D));
 

@@ -211,6 +211,7 @@ std::optional<QString> WorksheetWindow::reportValue(const QString& name) const {
 }
 
 void WorksheetWindow::showText(const WorksheetText& text) {
+  const QuietAccessibility quiet;
   filling_ = true;
   setLimitedText(projectBox_, kProjectLimit, text.Project);
   WorksheetRowsPanel::RowTexts rows;
