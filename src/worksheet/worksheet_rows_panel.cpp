@@ -1,9 +1,9 @@
 #include "worksheet/worksheet_rows_panel.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPointer>
 #include <QTimer>
 
 #include "core/box_text.h"
@@ -90,10 +90,7 @@ void WorksheetRowsPanel::bindRow(int k) {
   // The typed boxes all record that the user is in them; only the size boxes
   // act when they are left.
   for (EntryBox* box : {descriptionBoxes_[i], mmBoxes_[i], inchBoxes_[i], countBoxes_[i]}) {
-    GuardedConnect(box, &EntryBox::entered, this, [this, box] {
-      // Only passed through on the way to where leaving a size box goes.
-      if (box != passingThrough_) enteredBox_ = box;
-    });
+    GuardedConnect(box, &EntryBox::entered, this, [this, box] { enteredBox_ = box; });
     GuardedConnect(box, &QLineEdit::textChanged, this, [this] { Q_EMIT edited(); });
   }
   auto exitOf = [this](EntryBox* box, void (WorksheetRowsPanel::*handler)(int), int row) {
@@ -146,22 +143,18 @@ void WorksheetRowsPanel::moveFocusTo(QWidget* box) {
   box->setFocus(Qt::TabFocusReason);
 }
 
-// Leaving a box (Tab, Enter, a click) happens inside Qt's own focus change: a
-// move made there reaches the screen reader as a focus on the box that change
-// was heading for, and the box moved to is never named. The move waits until
-// that change is over, and is dropped when the user has gone elsewhere
-// meanwhile.
+// Leaving a box (Tab, Enter, a click) happens inside Qt's own focus change,
+// which tells the screen reader last of the box it was heading for. The move
+// is made at once, so that keys typed right after land in the box moved to;
+// once the change is over, the screen reader hears again of the box that
+// really has the focus.
 void WorksheetRowsPanel::moveFocusOnLeaving(QWidget* box) {
   if (loading_) return;
-  QWidget* landing = QApplication::focusWidget();
-  if (!landing) {
-    box->setFocus(Qt::TabFocusReason);
-    return;
-  }
-  passingThrough_ = landing;
-  QTimer::singleShot(0, box, [this, box, landing = QPointer<QWidget>(landing)] {
-    passingThrough_ = nullptr;
-    if (landing && QApplication::focusWidget() == landing) box->setFocus(Qt::TabFocusReason);
+  box->setFocus(Qt::TabFocusReason);
+  QTimer::singleShot(0, box, [box] {
+    if (QApplication::focusWidget() != box) return;
+    QAccessibleEvent focus(box, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
   });
 }
 

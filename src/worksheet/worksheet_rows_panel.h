@@ -72,8 +72,6 @@ class WorksheetRowsPanel : public BevelPanel {
   // The box the user entered last: a box that gets a focus-out without having
   // had the focus (the focus moved on inside another box's exit) is no exit.
   QWidget* enteredBox_ = nullptr;
-  // Where the focus lands before leaving a size box moves it on.
-  QWidget* passingThrough_ = nullptr;
   bool loading_ = false;
 };
 

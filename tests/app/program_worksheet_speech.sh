@@ -139,9 +139,11 @@ def focused_name(root):
 def tab_and_hear(sheet, expected):
     """Tab; Orca's last focus speech must name the box that has the focus."""
     speech.mark()
+    start = speech.seen
     xdo("key", "Tab")
     speech.wait(rf"^{expected}\b", f"Tab to {expected}")
     time.sleep(1.0)  # any later, stale focus speech has arrived by now
+    print(f"   Orca said {speech.lines()[start:]}", flush=True)
     box = r"^(Description|Size MM|Size Inch|Number of Beads) row \d+"
     after = [line for line in speech.since() if re.search(box, line) and not line.startswith(expected)]
     if after:
@@ -204,12 +206,13 @@ if not question:
     finish()
 bring_to_front("Restore Worksheet")
 events_before = len(re.findall(r"OBJECT EVENT", speech.text()))
+deluge_before = len(re.findall(r"deluge", speech.text(), re.I))
 speech.mark()
 xdo("key", "Return")
 speech.wait(r"Unsaved worksheet restored, Total Length in Inches \d", "the restore notice")
 time.sleep(1.0)
 events = len(re.findall(r"OBJECT EVENT", speech.text())) - events_before
-dropped = len(re.findall(r"deluge", speech.text()))
+dropped = len(re.findall(r"deluge", speech.text(), re.I)) - deluge_before
 print(f"restore: {events} object events reached Orca; {dropped} log lines about a deluge", flush=True)
 
 program.send_signal(signal.SIGKILL)

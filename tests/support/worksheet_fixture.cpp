@@ -78,9 +78,6 @@ void WorksheetFixture::type(EntryBox* box, const QString& text, Qt::Key leaveWit
   if (QApplication::focusWidget() != box) FocusWidget(box);
   TypeText(box, text);
   QTest::keyClick(box, leaveWith);
-  // Where leaving a size box moves the caret on, it does so once the focus
-  // change is over.
-  QCoreApplication::processEvents();
 }
 
 QStringList WorksheetFixture::allTexts() const {
