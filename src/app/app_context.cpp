@@ -60,7 +60,7 @@ WorksheetWindow* AppContext::worksheetWindow() {
   if (!worksheet_) {
     MainWindow* main = mainWindow();
     worksheet_ = new WorksheetWindow(services_, main);
-    worksheet_->worksheetFolder = main->worksheetFolder;
+    worksheet_->setWorksheetFolder(main->worksheetFolder);
     GuardedConnect(worksheet_, &WorksheetWindow::calculatorWanted, worksheet_,
                    [this] { ShowWindow(calculatorWindow()); });
     GuardedConnect(worksheet_, &WorksheetWindow::helpWanted, worksheet_, [this] {
@@ -123,23 +123,32 @@ void AppContext::KeepUnsavedWorksheet(const QString& folder, const QString& inst
   if (worksheet_) recovery_->Watch(worksheet_);
 }
 
+// One question for each worksheet left over, crashed copies' too. Restoring
+// a second one over a first asks about the first, as a Load would; Cancel
+// there leaves the file for a later start.
 void AppContext::OfferUnsavedWorksheet() {
   if (!recovery_) return;
-  const std::optional<RecoveredWorksheet> left = recovery_->TakeLeftOver(mainWindow());
-  if (!left) return;
-  const QString which = left->Path.isEmpty() ? QStringLiteral("the worksheet")
-                                             : QStringLiteral("the worksheet %1").arg(left->Path);
-  if (!services_.AskYesNo(
-          mainWindow(), QStringLiteral("Restore Worksheet"),
-          QStringLiteral("Restore the unsaved worksheet?\n\nOrvane ended before %1 was saved. "
-                         "Yes opens it with its rows, unsaved; No throws them away.")
-              .arg(which))) {
-    recovery_->Discard();
-    return;
+  for (const RecoveryKeeper::LeftOver& left : recovery_->takeLeftOvers(mainWindow())) {
+    const QString which = left.worksheet.Path.isEmpty()
+                              ? QStringLiteral("the worksheet")
+                              : QStringLiteral("the worksheet %1").arg(left.worksheet.Path);
+    if (!services_.AskYesNo(
+            mainWindow(), QStringLiteral("Restore Worksheet"),
+            QStringLiteral("Restore the unsaved worksheet?\n\nOrvane ended before %1 was saved. "
+                           "Yes opens it with its rows, unsaved; No throws them away.")
+                .arg(which))) {
+      recovery_->discardLeftOver(left.file);
+      continue;
+    }
+    WorksheetWindow* sheet = worksheetWindow();
+    ShowWindow(sheet);
+    if (!sheet->MayReplaceRows()) {
+      recovery_->releaseLeftOver(left.file);
+      continue;
+    }
+    RunGuarded(sheet, [&] { sheet->RestoreUnsaved(left.worksheet.Path, left.worksheet.Text); });
+    recovery_->adoptLeftOver(left.file);
   }
-  WorksheetWindow* sheet = worksheetWindow();
-  ShowWindow(sheet);
-  RunGuarded(sheet, [&] { sheet->RestoreUnsaved(left->Path, left->Text); });
 }
 
 bool AppContext::Quit() {

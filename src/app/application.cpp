@@ -1,5 +1,9 @@
 #include "app/application.h"
 
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -9,15 +13,19 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QSettings>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <memory>
 
 #include "app/app_context.h"
 #include "app/instance_guard.h"
 #include "app/main_window.h"
+#include "app/recovery_keeper.h"
 #include "core/native_path.h"
 #include "core/worksheet_recovery.h"
 #include "platform/desktop_services.h"
@@ -135,6 +143,40 @@ int AnswerOnTerminal(int argc, char** argv, const CommandLine& line) {
   return 0;
 }
 
+// The write end of the pipe the signal handler writes to; the event loop
+// reads the other end.
+int signalPipe[2] = {-1, -1};
+
+extern "C" void noteEndingSignal(int signal) {
+  // Only what is safe in a handler: one byte down the pipe.
+  const int saved = errno;
+  const unsigned char byte = static_cast<unsigned char>(signal);
+  [[maybe_unused]] const ssize_t ignored = ::write(signalPipe[1], &byte, 1);
+  errno = saved;
+}
+
+// Logout (SIGTERM, SIGHUP) and Ctrl+C (SIGINT) end the program without its
+// windows' questions: the unsaved rows are written for recovery at once, from
+// the event loop, and the program ends. False when the signals could not be
+// taken over (they then end the program as before).
+bool endOnSignals(QApplication& app, AppContext& context) {
+  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe) != 0) return false;
+  auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
+  QObject::connect(notifier, &QSocketNotifier::activated, &app, [&app, &context, notifier] {
+    unsigned char signal = 0;
+    if (::read(signalPipe[0], &signal, 1) != 1) return;
+    notifier->setEnabled(false);
+    if (RecoveryKeeper* recovery = context.Recovery()) recovery->WriteNow();
+    app.exit(128 + signal);
+  });
+  struct sigaction action {};
+  action.sa_handler = noteEndingSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  for (int signal : {SIGTERM, SIGHUP, SIGINT}) ::sigaction(signal, &action, nullptr);
+  return true;
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
@@ -211,6 +253,7 @@ int RunOrvane(int argc, char** argv, const RunOptions& options) {
   // first window exists.
   QApplication::setWindowIcon(AppIcon());
   context->CreateWindows();
+  endOnSignals(app, *context);
   if (options.quitAfterFirstPaint || options.afterFirstPaint) {
     AppContext* windows = context.get();
     new FirstPaintWatcher(windows->mainWindow(), [windows, &options] {

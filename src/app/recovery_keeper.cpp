@@ -26,20 +26,20 @@ bool Exists(const QString& path) {
 }  // namespace
 
 RecoveryKeeper::RecoveryKeeper(DesktopServices& services, const QString& folder, const QString& instanceName)
-    : services_(services) {
+    : services_(services), folder_(folder), instanceName_(instanceName) {
   timer_.setSingleShot(true);
   timer_.setInterval(kDelayMs);
   if (folder.isEmpty()) {
     unavailable_ = QStringLiteral("there is no home folder to keep it in");
     return;
   }
-  const bool existed = QFileInfo::exists(folder);
   if (!QDir().mkpath(folder)) {
     unavailable_ = QStringLiteral("the folder %1 cannot be made").arg(folder);
     return;
   }
-  // Typed work is the user's own business.
-  if (!existed) QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  // Typed work is the user's own business: a folder found looser is
+  // tightened too.
+  tightenRecoveryFolder(folder);
   for (int slot = 1; slot <= kSlots; ++slot) {
     const QString path = folder + u'/' + RecoveryFileName(instanceName, slot);
     auto lock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
@@ -60,34 +60,62 @@ RecoveryKeeper::RecoveryKeeper(DesktopServices& services, const QString& folder,
 
 RecoveryKeeper::~RecoveryKeeper() = default;
 
-std::optional<RecoveredWorksheet> RecoveryKeeper::TakeLeftOver(QWidget* parent) {
-  if (path_.isEmpty() || !Exists(path_)) return std::nullopt;
-  const RecoveryReading reading = ReadRecoveryFile(path_);
-  if (!reading.Worksheet) {
-    const QString aside = SetAsideRecoveryFile(path_);
-    const QString where = aside.isEmpty() ? QStringLiteral("It will be replaced.")
-                                          : QStringLiteral("It has been set aside as %1.").arg(aside);
-    services_.ShowMessage(parent, MessageIcon::Warning, QStringLiteral("Orvane"),
-                          QStringLiteral("The unsaved worksheet kept from an earlier run cannot be read "
-                                         "from %1: %2.\n\n%3")
-                              .arg(path_, reading.Problem, where));
-    return std::nullopt;
+std::vector<RecoveryKeeper::LeftOver> RecoveryKeeper::takeLeftOvers(QWidget* parent) {
+  std::vector<LeftOver> found;
+  if (path_.isEmpty()) return found;
+  const auto take = [&](const QString& file) {
+    if (!Exists(file)) return false;
+    const RecoveryReading reading = ReadRecoveryFile(file);
+    if (!reading.Worksheet) {
+      const QString aside = SetAsideRecoveryFile(file);
+      const QString where = aside.isEmpty() ? QStringLiteral("It will be replaced.")
+                                            : QStringLiteral("It has been set aside as %1.").arg(aside);
+      services_.ShowMessage(parent, MessageIcon::Warning, QStringLiteral("Orvane"),
+                            QStringLiteral("The unsaved worksheet kept from an earlier run cannot be read "
+                                           "from %1: %2.\n\n%3")
+                                .arg(file, reading.Problem, where));
+      return false;
+    }
+    if (!HoldsAnything(reading.Worksheet->Text)) {
+      QFile::remove(file);
+      return false;
+    }
+    found.push_back({file, *reading.Worksheet});
+    return true;
+  };
+  take(path_);
+  for (int slot = 1; slot <= kSlots; ++slot) {
+    const QString file = folder_ + u'/' + RecoveryFileName(instanceName_, slot);
+    if (file == path_ || !Exists(file)) continue;
+    // A copy still running holds its lock: its file is no left-over.
+    auto lock = std::make_unique<QLockFile>(file + QStringLiteral(".lock"));
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0)) continue;
+    if (take(file)) leftOverLocks_[file] = std::move(lock);
   }
-  if (!HoldsAnything(reading.Worksheet->Text)) {
-    QFile::remove(path_);
-    return std::nullopt;
-  }
-  return reading.Worksheet;
+  return found;
 }
 
-void RecoveryKeeper::Discard() {
-  if (!path_.isEmpty()) QFile::remove(path_);
+void RecoveryKeeper::discardLeftOver(const QString& file) {
+  QFile::remove(file);
+  releaseLeftOver(file);
 }
+
+void RecoveryKeeper::adoptLeftOver(const QString& file) {
+  if (file == path_) return;
+  WriteNow();
+  // Only once the rows are safe in this copy's file does the other go.
+  if (!path_.isEmpty() && Exists(path_)) QFile::remove(file);
+  releaseLeftOver(file);
+}
+
+void RecoveryKeeper::releaseLeftOver(const QString& file) { leftOverLocks_.erase(file); }
 
 void RecoveryKeeper::Watch(WorksheetWindow* sheet) {
   sheet_ = sheet;
+  // Not restarted by later changes: steady typing is written every moment.
   GuardedConnect(sheet, &WorksheetWindow::documentChanged, sheet, [this] {
-    if (!finished_) timer_.start();
+    if (!finished_ && !timer_.isActive()) timer_.start();
   });
   GuardedConnect(&timer_, &QTimer::timeout, sheet, [this] { WriteNow(); });
 }
@@ -95,13 +123,14 @@ void RecoveryKeeper::Watch(WorksheetWindow* sheet) {
 void RecoveryKeeper::Finish() {
   finished_ = true;
   timer_.stop();
-  Discard();
+  if (!path_.isEmpty()) QFile::remove(path_);
 }
 
 void RecoveryKeeper::WriteNow() {
   timer_.stop();
   if (!sheet_ || finished_) return;
-  if (!sheet_->IsModified()) {
+  const std::optional<RecoveredWorksheet> unsaved = sheet_->unsavedWork();
+  if (!unsaved) {
     if (!path_.isEmpty() && Exists(path_)) QFile::remove(path_);
     return;
   }
@@ -110,7 +139,7 @@ void RecoveryKeeper::WriteNow() {
     return;
   }
   try {
-    SaveWholeFile(path_, RecoveryFileBytes({sheet_->DocumentPath(), sheet_->TypedText()}));
+    writeRecoveryFile(path_, RecoveryFileBytes(*unsaved));
     warned_ = false;
   } catch (const std::exception& failure) {
     Warn(QString::fromStdString(failure.what()));

@@ -3,8 +3,10 @@
 #include <QPointer>
 #include <QString>
 #include <QTimer>
+#include <map>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "core/worksheet_recovery.h"
 
@@ -16,13 +18,15 @@ namespace orvane {
 class DesktopServices;
 class WorksheetWindow;
 
-// Keeps the worksheet's unsaved rows in a recovery file a moment after each
-// change, so that a crash loses at most that moment's typing. The file is
+// Keeps the worksheet's unsaved rows in a recovery file at most a moment
+// after a change, also while the user types on without a pause, so that a
+// crash loses at most that moment's typing. The file is
 // this copy's alone: locked for as long as the copy runs, and named after its
 // instance, with a further slot for a second copy under the same name.
 class RecoveryKeeper {
  public:
-  // How long after the last change the rows are written.
+  // The longest the rows wait after a change before they are written: a
+  // change while they wait does not put the write off.
   static constexpr int kDelayMs = 1000;
 
   RecoveryKeeper(DesktopServices& services, const QString& folder, const QString& instanceName);
@@ -33,12 +37,23 @@ class RecoveryKeeper {
   // The recovery file; empty when none could be had (no folder, no lock).
   QString FilePath() const { return path_; }
 
-  // What an earlier run left unsaved, to offer back. A file that cannot be
-  // read is set aside with a message, one without rows is removed; nothing
-  // is returned for either.
-  std::optional<RecoveredWorksheet> TakeLeftOver(QWidget* parent);
-  // The rows offered back were declined: the file goes.
-  void Discard();
+  // What earlier runs left unsaved, to offer back: this copy's own file
+  // first, then those of copies under the same name that ended without
+  // removing theirs (their lock is free). A file that cannot be read is set
+  // aside with a message, one without rows is removed; nothing is returned
+  // for either. The files returned are held until discarded or adopted.
+  struct LeftOver {
+    QString file;
+    RecoveredWorksheet worksheet;
+  };
+  std::vector<LeftOver> takeLeftOvers(QWidget* parent);
+  // Rows offered back were declined: their file goes.
+  void discardLeftOver(const QString& file);
+  // Rows offered back are in the worksheet now: they are written to this
+  // copy's own file before the one they came from goes.
+  void adoptLeftOver(const QString& file);
+  // A left-over file neither taken nor declined stays for a later start.
+  void releaseLeftOver(const QString& file);
 
   // Follows the worksheet's changes from now on.
   void Watch(WorksheetWindow* sheet);
@@ -56,6 +71,9 @@ class RecoveryKeeper {
   QString path_;
   QString unavailable_;  // why there is no recovery file
   std::unique_ptr<QLockFile> lock_;
+  // The locks of crashed copies' files while their rows are offered.
+  std::map<QString, std::unique_ptr<QLockFile>> leftOverLocks_;
+  QString folder_, instanceName_;
   QPointer<WorksheetWindow> sheet_;
   QTimer timer_;
   bool warned_ = false;

@@ -1,11 +1,18 @@
 #include "core/worksheet_recovery.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cerrno>
+#include <cstring>
+#include <stdexcept>
 
 namespace orvane {
 
@@ -127,16 +134,72 @@ RecoveryReading ReadRecoveryFile(const QString& path) {
 }
 
 QString SetAsideRecoveryFile(const QString& path) {
-  const QString aside = path + QStringLiteral(".bad");
-  const QFileInfo old(aside);
-  if (old.exists() || old.isSymLink()) {
-    if (old.isDir() && !old.isSymLink())
-      QDir(aside).removeRecursively();
-    else
-      QFile::remove(aside);
+  // Far more than a user lets pile up; past it the next write replaces the file.
+  constexpr int kMostSetAside = 999;
+  for (int n = 1; n <= kMostSetAside; ++n) {
+    const QString aside = path + QStringLiteral(".bad") + (n > 1 ? QStringLiteral(".%1").arg(n) : QString());
+    const QFileInfo old(aside);
+    if (old.exists() || old.isSymLink()) continue;
+    // A directory or a pipe in its place moves aside as a file does. rename()
+    // would replace a file that appeared meanwhile: link() never does.
+    const QByteArray from = QFile::encodeName(path), to = QFile::encodeName(aside);
+    if (::link(from.constData(), to.constData()) == 0) {
+      ::unlink(from.constData());
+      return aside;
+    }
+    if (errno == EEXIST) continue;
+    // Not a regular file (a folder, a pipe), or links are not to be had here.
+    return ::rename(from.constData(), to.constData()) == 0 ? aside : QString();
   }
-  // A directory or a pipe in its place moves aside as a file does.
-  return QDir().rename(path, aside) ? aside : QString();
+  return {};
+}
+
+void writeRecoveryFile(const QString& path, const QByteArray& bytes) {
+  const auto failed = [&path](const char* what, int error) {
+    throw std::runtime_error(QStringLiteral("Cannot %1 %2: %3")
+                                 .arg(QLatin1String(what), path, QString::fromLocal8Bit(std::strerror(error)))
+                                 .toStdString());
+  };
+  QByteArray temporary = QFile::encodeName(path) + ".XXXXXX";
+  // mkstemp creates the file anew (O_EXCL, 0600): nothing planted is opened.
+  const int fd = ::mkstemp(temporary.data());
+  if (fd < 0) failed("write the recovery file", errno);
+  const auto discard = [&](const char* what) {
+    const int error = errno;
+    ::close(fd);
+    ::unlink(temporary.constData());
+    failed(what, error);
+  };
+  if (::fchmod(fd, S_IRUSR | S_IWUSR) != 0) discard("protect the recovery file");
+  qsizetype written = 0;
+  while (written < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) discard("write the recovery file");
+    written += n;
+  }
+  if (::fsync(fd) != 0) discard("write the recovery file");
+  if (::close(fd) != 0) {
+    const int error = errno;
+    ::unlink(temporary.constData());
+    failed("write the recovery file", error);
+  }
+  // rename() replaces whatever has the name, a link included, and never
+  // follows it.
+  if (::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0) {
+    const int error = errno;
+    ::unlink(temporary.constData());
+    failed("write the recovery file", error);
+  }
+}
+
+bool tightenRecoveryFolder(const QString& folder) {
+  const QByteArray name = QFile::encodeName(folder);
+  struct stat info {};
+  if (::lstat(name.constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid())
+    return false;
+  if ((info.st_mode & 077) == 0) return true;
+  return ::chmod(name.constData(), S_IRWXU) == 0;
 }
 
 }  // namespace orvane

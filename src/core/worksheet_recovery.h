@@ -46,8 +46,19 @@ RecoveryReading ParseRecoveryBytes(const QByteArray& bytes);
 RecoveryReading ReadRecoveryFile(const QString& path);
 
 // Moves a recovery file that cannot be read out of the way, to the same name
-// with ".bad" added (replacing an older one). Returns the new path, or empty
-// when it could not be moved (the next write replaces it then).
+// with ".bad" added, or ".bad.2", ".bad.3", ... when that is taken: an older
+// one is never replaced. Returns the new path, or empty when it could not be
+// moved (the next write replaces it then).
 QString SetAsideRecoveryFile(const QString& path);
+
+// Writes a recovery file whole, readable by its owner only (0600). A link or
+// anything else found at `path` is replaced, never written through: the bytes
+// go to a new file beside it first, which then takes its name. Throws
+// std::runtime_error naming the cause.
+void writeRecoveryFile(const QString& path, const QByteArray& bytes);
+
+// Makes the recovery folder reachable by its owner only (0700) when it is
+// looser; false when it is not a folder of the user's or cannot be changed.
+bool tightenRecoveryFolder(const QString& folder);
 
 }  // namespace orvane

@@ -4,73 +4,42 @@
 #include <QStringList>
 #include <QWidget>
 #include <array>
-#include <functional>
 #include <memory>
 #include <optional>
 
-#include "core/report_template.h"
-#include "core/worksheet_document.h"
 #include "core/worksheet_file.h"
+#include "core/worksheet_recovery.h"
 #include "core/worksheet_rows.h"
-#include "core/worksheet_steps.h"
 
-class QLabel;
-class QMenu;
-class QPrinter;
 class QPushButton;
 
 namespace orvane {
 
 class DesktopServices;
 class EntryBox;
-class BevelPanel;
-struct FileDialogRequest;
+class WorksheetFiles;
+class WorksheetPrinting;
+class WorksheetRowsPanel;
 
 // The bead worksheet: ten rows of description, bead size and count, with the
 // beads per inch, the length of each row and the total; saved, loaded and
-// printed as a whole.
+// printed as a whole. The window lays out the project name, the rows panel
+// and the button bar, and wires the buttons to the rows, the files and the
+// printing it owns. Its boxes carry object names for tests and scripts:
+// projectBox, descriptionBox1..10, mmBox1.., inchBox1.., countBox1..,
+// perInchBox1.., lengthBox1.., totalBox, and the buttons loadButton,
+// saveButton, printButton, calculatorButton, helpButton, clearButton,
+// recentButton, closeButton.
 class WorksheetWindow : public QWidget {
   Q_OBJECT
  public:
   explicit WorksheetWindow(DesktopServices& services, QWidget* parent = nullptr);
   ~WorksheetWindow() override;
 
-  BevelPanel* projectPanel;  // project name
-  BevelPanel* rowsPanel;     // the rows and the total
-  BevelPanel* buttonBar;     // button bar
-  EntryBox* projectBox;
-  std::array<EntryBox*, kWorksheetRows> descriptionBoxes{}, mmBoxes{}, inchBoxes{}, countBoxes{},
-      perInchBoxes{}, lengthBoxes{};
-  EntryBox* totalBox;
-  QPushButton* loadButton;
-  QPushButton* saveButton;
-  QPushButton* printButton;
-  QPushButton* calculatorButton;
-  QPushButton* helpButton;
-  QPushButton* clearButton;
-  QPushButton* recentButton;  // the recent worksheets, as a menu
-  QPushButton* closeButton;
-
-  // Row values, index k - 1 for row k.
-  std::array<WorksheetRowValues, kWorksheetRows> rows{};
-  float totalValue = 0;
-  QString lastWorksheetFile;
   // Where the file dialogs start before any file was loaded or saved.
-  QString worksheetFolder;
-
-  void RowSizeFromMm(int k);
-  void RowSizeFromInch(int k);
-  void RowLengthFromCount(int k);
-  void RecomputeTotal();
-
-  void recomputeTotal_();
-  void onCloseClicked();
-  void onClearClicked();
-  void onCalculatorClicked();
-  void onHelpClicked();
-  void onLoadClicked();
-  void onSaveClicked();
-  void onPrintClicked();
+  void setWorksheetFolder(const QString& folder);
+  // The worksheet file the dialogs start at, once one was loaded or saved.
+  QString lastWorksheetFile() const;
 
   // Loads a worksheet file as the Load button does once a file is chosen,
   // with the same messages; failures are reported, never thrown.
@@ -78,7 +47,7 @@ class WorksheetWindow : public QWidget {
 
   // The worksheets loaded or saved last, the latest first. The window keeps
   // the list; whoever keeps it between runs sets it and hears of changes.
-  QStringList RecentFiles() const { return recentFiles_; }
+  QStringList RecentFiles() const;
   void SetRecentFiles(const QStringList& files);
   // Reopens an entry of the list; a file no longer there is dropped from it.
   void OpenRecentFile(const QString& path);
@@ -87,12 +56,16 @@ class WorksheetWindow : public QWidget {
   std::optional<QString> reportValue(const QString& name) const;
 
   WorksheetText TypedText() const;
+  // The row values as the steps left them, index k - 1 for row k, and the
+  // total length they add up to.
+  const std::array<WorksheetRowValues, kWorksheetRows>& rowValues() const;
+  float totalLength() const;
 
   // Unsaved changes: the typed boxes differ from what was last loaded or
   // saved. The title carries the mark.
   bool IsModified() const { return isWindowModified(); }
   // The worksheet file the rows were last loaded from or saved to.
-  QString DocumentPath() const { return document_.Path; }
+  QString DocumentPath() const;
   // Before unsaved rows are replaced or the program ends: asks Save, Discard
   // or Cancel. True when the rows may go: nothing unsaved, saved (through the
   // save dialog when there is no file yet), or discarded; false on Cancel or
@@ -102,58 +75,44 @@ class WorksheetWindow : public QWidget {
   // and unsaved.
   void RestoreUnsaved(const QString& path, const WorksheetText& text);
 
- private:
-  void buildContents();
-  void CreateTopPanel();
-  void CreateRowPanel();
-  void CreateButtonBar();
-  void CreateRow(int k, int top);
-  void BindRowHandlers(int k);
-  // A computation of one row (core/worksheet_steps.h); true when the caret is
-  // to go on to the row's bead count.
-  using RowStep = std::function<bool(WorksheetRowValues&, WorksheetRowBoxes&)>;
-  bool RunRowStep(int k, const RowStep& step);
-  void MoveFocusTo(QWidget* box);
-  void SetLimitedText(EntryBox* box, int limit, const QString& text);
-  void RelaxLimit(EntryBox* box, int limit);
-  void PrepareFileDialog(FileDialogRequest& request, const QString& dialogFileName) const;
-  void ApplyLoaded(const WorksheetText& text);
-  bool SaveThroughDialog(bool reportSuccess);
-  bool SaveWorksheetTo(const QString& path, bool reportSuccess);
-  void MarkSaved(const QString& path, const WorksheetText& text);
-  void UpdateModified();
-  void LoadExistingFile(const QString& path);
-  void SaveCsvFile(const QString& path);
-  void ReportSaved(const QString& path);
-  void RememberFile(const QString& path);
-  void FillRecentMenu();
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  // What a crash must not lose: the unsaved rows, or unsaved rows Clear All
+  // took away while Ctrl+Z can still bring them back. Nothing when all is
+  // saved.
+  std::optional<RecoveredWorksheet> unsavedWork() const;
+  // Clear All empties the worksheet; Ctrl+Z brings back what it held until
+  // the next change.
+  bool canUndoClear() const { return cleared_.has_value(); }
+  void undoClear();
 
-  // The printed page's layout, read from its resource when first printed:
-  // nothing at start-up needs it.
-  const ReportTemplate& reportTemplate();
-
-  DesktopServices& services_;
-  std::optional<ReportTemplate> report1_;
-  std::unique_ptr<QPrinter> printer_;
-  // The name each file dialog last returned; proposed again when no worksheet
-  // has been saved or loaded yet.
-  QString saveDialogFileName_, openDialogFileName_;
-  // The box the user entered last: a box that gets a focus-out without having
-  // had the focus (the focus moved on inside another box's exit) is no exit.
-  QWidget* enteredBox_ = nullptr;
-  bool loading_ = false;
-  QStringList recentFiles_;
-  QMenu* recentMenu_ = nullptr;
-  WorksheetDocument document_;
  Q_SIGNALS:
   // The Calculator and Help buttons: those windows are someone else's to show.
   void calculatorWanted();
   void helpWanted();
   // The recent list changed by a load, a save or a file found missing.
   void recentFilesChanged(const QStringList& files);
-  // A typed box changed, or the worksheet was loaded or saved.
+  // A typed box changed, or the worksheet was loaded, saved or cleared.
   void documentChanged();
+
+ private:
+  void createTopPanel();
+  void createButtonBar();
+  void showText(const WorksheetText& text);
+  void showLoaded(const WorksheetText& text);
+  void clearAll();
+  void updateModified();
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+  DesktopServices& services_;
+  EntryBox* projectBox_ = nullptr;
+  WorksheetRowsPanel* rowsPanel_ = nullptr;
+  WorksheetFiles* files_ = nullptr;
+  std::unique_ptr<WorksheetPrinting> printing_;
+  // What Clear All took away, while Ctrl+Z can bring it back, and whether it
+  // was unsaved then.
+  std::optional<WorksheetText> cleared_;
+  bool clearedUnsaved_ = false;
+  // Boxes change while the worksheet is filled or cleared: no edit of the user's.
+  bool filling_ = false;
 };
 
 }  // namespace orvane

@@ -18,6 +18,7 @@
 #include "widgets/color_tab_widget.h"
 #include "widgets/look.h"
 #include "worksheet/worksheet_window.h"
+#include "worksheet_fixture.h"
 
 using namespace orvane;
 
@@ -199,7 +200,7 @@ class TestHelpWindow : public QObject {
     WorksheetWindow* sheet = t.app->worksheetWindow();
     ShowWindow(sheet);
     for (int round = 0; round < 2; ++round) {  // before and after a close
-      QTest::mouseClick(sheet->helpButton, Qt::LeftButton);
+      QTest::mouseClick(helpButton(sheet), Qt::LeftButton);
       QVERIFY(help->isVisible());
       QCOMPARE(ActiveCaption(help), "Worksheet");
       QCOMPARE(help->focusWidget(),

@@ -36,6 +36,7 @@
 #include "widgets/color_tab_widget.h"
 #include "widgets/entry_box.h"
 #include "worksheet/worksheet_window.h"
+#include "worksheet_fixture.h"
 
 using namespace orvane;
 
@@ -235,11 +236,11 @@ QList<QAbstractButton*> CalculatingButtons(TestApp& t, QWidget* window) {
       findNamed<QPushButton>(main, "helpButton"),
       findNamed<QPushButton>(main, "fractionsButton"),
       findNamed<QPushButton>(main, "worksheetButton"),
-      sheet->closeButton,
-      sheet->calculatorButton,
-      sheet->helpButton,
-      sheet->clearButton,
-      sheet->recentButton,  // pops up a menu that waits
+      closeButton(sheet),
+      calculatorButton(sheet),
+      helpButton(sheet),
+      clearButton(sheet),
+      recentButton(sheet),  // pops up a menu that waits
       findNamed<QPushButton>(t.app->fractionsWindow(), "closeButton"),
       findNamed<QPushButton>(t.app->helpWindow(), "closeButton")};
   QList<QAbstractButton*> buttons;
@@ -276,10 +277,10 @@ void TypeSoundValue(QWidget* box) {
 
 // The worksheet's boxes, typed and computed, in one list to compare.
 QStringList SheetTexts(WorksheetWindow* sheet) {
-  QStringList texts{sheet->projectBox->text(), sheet->totalBox->text()};
+  QStringList texts{projectBox(sheet)->text(), totalBox(sheet)->text()};
   for (int i = 0; i < kWorksheetRows; ++i)
-    texts << sheet->descriptionBoxes[i]->text() << sheet->mmBoxes[i]->text() << sheet->inchBoxes[i]->text()
-          << sheet->countBoxes[i]->text() << sheet->perInchBoxes[i]->text() << sheet->lengthBoxes[i]->text();
+    texts << descriptionBoxes(sheet)[i]->text() << mmBoxes(sheet)[i]->text() << inchBoxes(sheet)[i]->text()
+          << countBoxes(sheet)[i]->text() << perInchBoxes(sheet)[i]->text() << lengthBoxes(sheet)[i]->text();
   return texts;
 }
 
@@ -570,9 +571,9 @@ void RobustnessTest::brokenWorksheetFiles() {
     f.write("Before\r\n1\tFirst\t4\t\t36\r\n2\tSecond\t\t1/8\t24\r\n");
   }
   t.services.openAnswers.push_back(good);
-  sheet->loadButton->click();
-  QCOMPARE(sheet->projectBox->text(), QStringLiteral("Before"));
-  QVERIFY(!sheet->totalBox->text().isEmpty());
+  loadButton(sheet)->click();
+  QCOMPARE(projectBox(sheet)->text(), QStringLiteral("Before"));
+  QVERIFY(!totalBox(sheet)->text().isEmpty());
   const QStringList before = SheetTexts(sheet);
   t.services.messages.clear();
 
@@ -592,7 +593,7 @@ void RobustnessTest::brokenWorksheetFiles() {
   QElapsedTimer clock;
   clock.start();
   t.services.openAnswers.push_back(path);
-  QTest::mouseClick(sheet->loadButton, Qt::LeftButton);
+  QTest::mouseClick(loadButton(sheet), Qt::LeftButton);
   QApplication::processEvents();
   if (kind == QLatin1String("unreadable"))
     QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
@@ -628,34 +629,34 @@ void RobustnessTest::brokenWorksheetFiles() {
   const QByteArray tag = QTest::currentDataTag();
   if (tag == "3 MB on one line") {
     // Cut to what a box holds: megabytes in a box make every key take seconds.
-    QCOMPARE(sheet->projectBox->text(), QString(kBoxCapacity, u'A'));
+    QCOMPARE(projectBox(sheet)->text(), QString(kBoxCapacity, u'A'));
     QCOMPARE(t.services.messages.size(), 1);
     QCOMPARE(t.services.messages[0].icon, MessageIcon::Warning);
   } else if (tag == "bad count" || tag == "count beyond integer") {
-    QCOMPARE(sheet->descriptionBoxes[1]->text(), QStringLiteral("B"));
-    QCOMPARE(sheet->perInchBoxes[1]->text(), QStringLiteral("5.08"));
-    QCOMPARE(sheet->lengthBoxes[1]->text(), QString());
-    QCOMPARE(sheet->totalBox->text(), QStringLiteral("5.67"));
+    QCOMPARE(descriptionBoxes(sheet)[1]->text(), QStringLiteral("B"));
+    QCOMPARE(perInchBoxes(sheet)[1]->text(), QStringLiteral("5.08"));
+    QCOMPARE(lengthBoxes(sheet)[1]->text(), QString());
+    QCOMPARE(totalBox(sheet)->text(), QStringLiteral("5.67"));
   } else if (tag == "size beyond float") {
     QCOMPARE(t.services.messages.size(), 1);
-    QCOMPARE(sheet->mmBoxes[1]->text(), QStringLiteral("1e4000"));
-    QCOMPARE(sheet->perInchBoxes[1]->text(), QString());
-    QCOMPARE(sheet->totalBox->text(), QStringLiteral("5.67"));
+    QCOMPARE(mmBoxes(sheet)[1]->text(), QStringLiteral("1e4000"));
+    QCOMPARE(perInchBoxes(sheet)[1]->text(), QString());
+    QCOMPARE(totalBox(sheet)->text(), QStringLiteral("5.67"));
   } else if (tag == "1000 lines") {
-    QCOMPARE(sheet->projectBox->text(), QStringLiteral("Many lines"));
-    QCOMPARE(sheet->countBoxes[9]->text(), QStringLiteral("10"));
+    QCOMPARE(projectBox(sheet)->text(), QStringLiteral("Many lines"));
+    QCOMPARE(countBoxes(sheet)[9]->text(), QStringLiteral("10"));
   } else if (tag == "Ctrl-Z early") {
-    QCOMPARE(sheet->descriptionBoxes[0]->text(), QStringLiteral("A"));
-    QCOMPARE(sheet->descriptionBoxes[1]->text(), QString());
-    QCOMPARE(sheet->countBoxes[1]->text(), QString());
+    QCOMPARE(descriptionBoxes(sheet)[0]->text(), QStringLiteral("A"));
+    QCOMPARE(descriptionBoxes(sheet)[1]->text(), QString());
+    QCOMPARE(countBoxes(sheet)[1]->text(), QString());
   } else if (tag == "CR only") {
-    QCOMPARE(sheet->projectBox->text(), QStringLiteral("Mac"));
-    QCOMPARE(sheet->inchBoxes[1]->text(), QStringLiteral("1/8"));
-    QCOMPARE(sheet->lengthBoxes[1]->text(), QStringLiteral("3.00"));
+    QCOMPARE(projectBox(sheet)->text(), QStringLiteral("Mac"));
+    QCOMPARE(inchBoxes(sheet)[1]->text(), QStringLiteral("1/8"));
+    QCOMPARE(lengthBoxes(sheet)[1]->text(), QStringLiteral("3.00"));
   } else if (tag == "LF only") {
-    QVERIFY(sheet->projectBox->text().startsWith(QLatin1String("Unix\n1\tA")));
-    for (int i = 0; i < kWorksheetRows; ++i) QCOMPARE(sheet->descriptionBoxes[i]->text(), QString());
-    QCOMPARE(sheet->totalBox->text(), QStringLiteral("0.00"));
+    QVERIFY(projectBox(sheet)->text().startsWith(QLatin1String("Unix\n1\tA")));
+    for (int i = 0; i < kWorksheetRows; ++i) QCOMPARE(descriptionBoxes(sheet)[i]->text(), QString());
+    QCOMPARE(totalBox(sheet)->text(), QStringLiteral("0.00"));
   } else if (tag == "empty file") {
     const WorksheetText typed = sheet->TypedText();
     QCOMPARE(typed.Project, QString());
@@ -663,11 +664,11 @@ void RobustnessTest::brokenWorksheetFiles() {
       QCOMPARE(row.Desc + row.Mm + row.Inch + row.Nob, QString());
   } else if (tag == "letter in a fraction") {
     QVERIFY(!t.services.messages.isEmpty());
-    QCOMPARE(sheet->descriptionBoxes[1]->text(), QStringLiteral("B"));
-    QCOMPARE(sheet->lengthBoxes[1]->text(), QStringLiteral("1.57"));
+    QCOMPARE(descriptionBoxes(sheet)[1]->text(), QStringLiteral("B"));
+    QCOMPARE(lengthBoxes(sheet)[1]->text(), QStringLiteral("1.57"));
   } else if (tag == "undefined code page bytes") {
-    QCOMPARE(sheet->descriptionBoxes[0]->text().size(), 2);
-    QCOMPARE(sheet->countBoxes[0]->text(), QStringLiteral("36"));
+    QCOMPARE(descriptionBoxes(sheet)[0]->text().size(), 2);
+    QCOMPARE(countBoxes(sheet)[0]->text(), QStringLiteral("36"));
   }
 }
 

@@ -50,6 +50,8 @@ class WorksheetRecoveryTest : public QObject {
   void refusesOddFilesBeforeReading_data();
   void refusesOddFilesBeforeReading();
   void setsABadFileAside();
+  void writeNeverFollowsALink();
+  void looseFolderIsTightened();
 };
 
 void WorksheetRecoveryTest::folderFollowsTheStateHome_data() {
@@ -221,24 +223,72 @@ void WorksheetRecoveryTest::refusesOddFilesBeforeReading() {
   QVERIFY2(reading.Problem.contains(problem), qPrintable(reading.Problem));
 }
 
+// Each bad file is kept under a number of its own: none replaces an older one.
 void WorksheetRecoveryTest::setsABadFileAside() {
   QTemporaryDir dir;
   const QString path = dir.filePath("worksheet-Orvane.json");
-  for (const QByteArray& bytes : {QByteArray("first bad"), QByteArray("second bad")}) {
+  const QStringList asides{path + ".bad", path + ".bad.2", path + ".bad.3"};
+  const QByteArray contents[] = {"first bad", "second bad"};
+  for (int n = 0; n < 2; ++n) {
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    f.write(contents[n]);
     f.close();
-    QCOMPARE(SetAsideRecoveryFile(path), path + ".bad");
+    QCOMPARE(SetAsideRecoveryFile(path), asides[n]);
     QVERIFY(!QFile::exists(path));
-    QFile aside(path + ".bad");
+  }
+  for (int n = 0; n < 2; ++n) {
+    QFile aside(asides[n]);
     QVERIFY(aside.open(QIODevice::ReadOnly));
-    QCOMPARE(aside.readAll(), bytes);
+    QCOMPARE(aside.readAll(), contents[n]);
   }
   QVERIFY(QDir().mkdir(path));
-  QCOMPARE(SetAsideRecoveryFile(path), path + ".bad");
-  QVERIFY(QFileInfo(path + ".bad").isDir());
+  QCOMPARE(SetAsideRecoveryFile(path), asides[2]);
+  QVERIFY(QFileInfo(asides[2]).isDir());
   QVERIFY(!QFileInfo::exists(path));
+}
+
+// A link planted at the path is replaced, its target untouched; the file is
+// the owner's alone.
+void WorksheetRecoveryTest::writeNeverFollowsALink() {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("worksheet-Orvane.json");
+  const QString target = dir.filePath("precious.txt");
+  {
+    QFile f(target);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("keep me");
+  }
+  QVERIFY(QFile::link(target, path));
+  writeRecoveryFile(path, "{}");
+  QVERIFY(!QFileInfo(path).isSymLink());
+  QFile written(path), precious(target);
+  QVERIFY(written.open(QIODevice::ReadOnly) && precious.open(QIODevice::ReadOnly));
+  QCOMPARE(written.readAll(), QByteArray("{}"));
+  QCOMPARE(precious.readAll(), QByteArray("keep me"));
+  QCOMPARE(QFileInfo(path).permissions() &
+               ~(QFile::ReadUser | QFile::WriteUser | QFile::ReadOwner | QFile::WriteOwner),
+           QFile::Permissions());
+  // Nothing else is left in the folder.
+  QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden).size(), 2);
+
+  // A folder that cannot take the file says so.
+  QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+                           writeRecoveryFile(dir.filePath("missing/worksheet.json"), "{}"));
+}
+
+void WorksheetRecoveryTest::looseFolderIsTightened() {
+  QTemporaryDir dir;
+  const QString folder = dir.filePath("Orvane");
+  QVERIFY(QDir().mkdir(folder));
+  QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                            QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
+                                            QFile::ExeOther));
+  QVERIFY(tightenRecoveryFolder(folder));
+  QCOMPARE(QFileInfo(folder).permissions() & (QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
+                                              QFile::ExeOther | QFile::WriteGroup | QFile::WriteOther),
+           QFile::Permissions());
+  QVERIFY(!tightenRecoveryFolder(dir.filePath("absent")));
 }
 
 QTEST_APPLESS_MAIN(WorksheetRecoveryTest)

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMenu>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include "widget_fixture.h"
 #include "widgets/entry_box.h"
 #include "worksheet/worksheet_window.h"
+#include "worksheet_fixture.h"
 
 using namespace orvane;
 
@@ -33,7 +35,7 @@ QByteArray KeptBytes() {
 
 // Unsaved rows: the mark in the title, the question before they are replaced
 // or the program ends, and the recovery file that outlives a crash.
-class UnsavedWorksheetTest : public QObject {
+class UnsavedWorksheetTest : public QObject, protected WorksheetFixture {
   Q_OBJECT
  private Q_SLOTS:
   void init();
@@ -53,64 +55,36 @@ class UnsavedWorksheetTest : public QObject {
   void badRecoveryFileIsSetAside();
   void twoCopiesNeverShareARecoveryFile();
   void recoveryThatCannotBeWrittenIsSaidOnce();
+  void steadyTypingIsWrittenEverySecond();
+  void clearedRowsStayKeptUntilReplaced();
+  void everyCrashedCopysRowsAreOffered_data();
+  void everyCrashedCopysRowsAreOffered();
+  void linkPlantedAtThePathIsNotWrittenThrough();
+  void newerVersionFilesAreAllKept();
 
  private:
-  void Type(EntryBox* box, const QString& text);
   void TypeSomething();
-  QString WriteFile(const QString& name, const QByteArray& bytes);
-  QByteArray ReadFile(const QString& path);
   void Replace(const QString& how, const QString& path);
   QString RecoveryFile() const;
-
-  std::unique_ptr<TestApp> t_;
-  WorksheetWindow* w_ = nullptr;
-  std::unique_ptr<QTemporaryDir> dir_;
-  ModalDialogGuard guard_;
 };
 
-void UnsavedWorksheetTest::init() {
-  t_ = std::make_unique<TestApp>();
-  w_ = t_->app->worksheetWindow();
-  dir_ = std::make_unique<QTemporaryDir>();
-}
+void UnsavedWorksheetTest::init() { openWorksheet(); }
 
-void UnsavedWorksheetTest::cleanup() {
-  QVERIFY2(!guard_.Tripped(), qPrintable(guard_.Seen()));
-  t_.reset();
-  dir_.reset();
-}
-
-void UnsavedWorksheetTest::Type(EntryBox* box, const QString& text) {
-  if (QApplication::focusWidget() != box) FocusWidget(box);
-  TypeText(box, text);
-  QTest::keyClick(box, Qt::Key_Return);
-}
+void UnsavedWorksheetTest::cleanup() { closeWorksheet(); }
 
 void UnsavedWorksheetTest::TypeSomething() {
-  Type(w_->projectBox, "Kept");
-  Type(w_->mmBoxes[0], "4");
-}
-
-QString UnsavedWorksheetTest::WriteFile(const QString& name, const QByteArray& bytes) {
-  const QString path = dir_->filePath(name);
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return {};
-  return path;
-}
-
-QByteArray UnsavedWorksheetTest::ReadFile(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  type(projectBox(w_), "Kept");
+  type(mmBoxes(w_)[0], "4");
 }
 
 // Each way a file can come to replace the rows.
 void UnsavedWorksheetTest::Replace(const QString& how, const QString& path) {
   if (how == "Load") {
     t_->services.openAnswers.push_back(path);
-    QTest::mouseClick(w_->loadButton, Qt::LeftButton);
+    QTest::mouseClick(loadButton(w_), Qt::LeftButton);
   } else if (how == "Recent") {
     w_->SetRecentFiles({path});
-    w_->recentButton->menu()->actions().at(0)->trigger();
+    recentButton(w_)->menu()->actions().at(0)->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   } else {
     t_->app->OpenWorksheet(path);  // command line, second start, file manager
@@ -125,33 +99,33 @@ void UnsavedWorksheetTest::titleMarksUnsavedChanges() {
   w_->show();
   QCOMPARE(w_->windowTitle(), QString("Bead Worksheet[*]"));
   QVERIFY(!w_->isWindowModified());
-  Type(w_->descriptionBoxes[2], "Clasp");
+  type(descriptionBoxes(w_)[2], "Clasp");
   QVERIFY(w_->isWindowModified());
   // Typed back as it was: nothing is unsaved.
-  FocusWidget(w_->descriptionBoxes[2]);
-  for (int i = 0; i < 5; ++i) QTest::keyClick(w_->descriptionBoxes[2], Qt::Key_Backspace);
+  FocusWidget(descriptionBoxes(w_)[2]);
+  for (int i = 0; i < 5; ++i) QTest::keyClick(descriptionBoxes(w_)[2], Qt::Key_Backspace);
   QVERIFY(!w_->isWindowModified());
   QVERIFY(t_->services.questions.isEmpty());
 
-  Type(w_->countBoxes[0], "12");
+  type(countBoxes(w_)[0], "12");
   const QString saved = dir_->filePath("necklace.bws");
   t_->services.saveAnswers.push_back(saved);
-  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
+  QTest::mouseClick(saveButton(w_), Qt::LeftButton);
   QCOMPARE(w_->windowTitle(), QString("necklace.bws[*] - Bead Worksheet"));
   QVERIFY(!w_->isWindowModified());
   QCOMPARE(w_->windowHandle()->title(), QString("necklace.bws - Bead Worksheet"));
-  Type(w_->countBoxes[0], "3");
+  type(countBoxes(w_)[0], "3");
   QCOMPARE(w_->windowHandle()->title(), QString("necklace.bws* - Bead Worksheet"));
 
   // Clear All empties a saved worksheet: that is a change too.
   t_->services.openAnswers.push_back(saved);
-  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
+  QTest::mouseClick(loadButton(w_), Qt::LeftButton);
   QVERIFY(!w_->isWindowModified());
-  QTest::mouseClick(w_->clearButton, Qt::LeftButton);
+  QTest::mouseClick(clearButton(w_), Qt::LeftButton);
   QVERIFY(w_->isWindowModified());
   // A CSV export keeps the worksheet unsaved: it is no worksheet file.
   t_->services.saveAnswers.push_back(dir_->filePath("figures.csv"));
-  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
+  QTest::mouseClick(saveButton(w_), Qt::LeftButton);
   QVERIFY(w_->isWindowModified());
   QCOMPARE(w_->windowTitle(), QString("necklace.bws[*] - Bead Worksheet"));
 }
@@ -177,7 +151,7 @@ void UnsavedWorksheetTest::replacingUnsavedRowsAsksFirst() {
   QFETCH(UnsavedAnswer, answer);
   QFETCH(bool, chooseSaveFile);
   QFETCH(bool, loaded);
-  const QString bracelet = WriteFile("bracelet.bws", kBracelet);
+  const QString bracelet = writeFile("bracelet.bws", kBracelet);
   const QString kept = dir_->filePath("kept.bws");
   TypeSomething();
   t_->services.unsavedAnswers.push_back(answer);
@@ -192,34 +166,34 @@ void UnsavedWorksheetTest::replacingUnsavedRowsAsksFirst() {
   // the user up on the way.
   QCOMPARE(t_->services.saveRequests.size(), answer == UnsavedAnswer::Save ? 1 : 0);
   QVERIFY(t_->services.messages.isEmpty());
-  QCOMPARE(ReadFile(kept), chooseSaveFile ? KeptBytes() : QByteArray());
-  QCOMPARE(w_->projectBox->text(), loaded ? QString("Bracelet") : QString("Kept"));
-  QCOMPARE(w_->mmBoxes[0]->text(), QString("4"));
+  QCOMPARE(readFile(kept), chooseSaveFile ? KeptBytes() : QByteArray());
+  QCOMPARE(projectBox(w_)->text(), loaded ? QString("Bracelet") : QString("Kept"));
+  QCOMPARE(mmBoxes(w_)[0]->text(), QString("4"));
   QCOMPARE(w_->DocumentPath(), loaded ? bracelet : QString());
   QCOMPARE(w_->IsModified(), !loaded);
 }
 
 void UnsavedWorksheetTest::savedOrUntouchedRowsAreReplacedWithoutAQuestion() {
-  const QString bracelet = WriteFile("bracelet.bws", kBracelet);
-  const QString other = WriteFile("other.bws", "Other\r\n");
+  const QString bracelet = writeFile("bracelet.bws", kBracelet);
+  const QString other = writeFile("other.bws", "Other\r\n");
   Replace("Load", bracelet);
   Replace("Open", other);
-  Type(w_->projectBox, "x");
-  FocusWidget(w_->projectBox);
-  QTest::keyClick(w_->projectBox, Qt::Key_Backspace);
+  type(projectBox(w_), "x");
+  FocusWidget(projectBox(w_));
+  QTest::keyClick(projectBox(w_), Qt::Key_Backspace);
   Replace("Recent", bracelet);
-  QCOMPARE(w_->projectBox->text(), QString("Bracelet"));
+  QCOMPARE(projectBox(w_)->text(), QString("Bracelet"));
   QVERIFY(t_->services.questions.isEmpty());
 
   // Save with a file goes to that file, without a dialog.
-  Type(w_->countBoxes[0], "0");
+  type(countBoxes(w_)[0], "0");
   t_->services.unsavedAnswers.push_back(UnsavedAnswer::Save);
   Replace("Load", other);
   QCOMPARE(t_->services.questions.size(), 1);
   QVERIFY(t_->services.questions[0].text.contains("\"bracelet.bws\""));
   QVERIFY(t_->services.saveRequests.isEmpty());
-  QVERIFY(ReadFile(bracelet).startsWith("Bracelet\r\n1\tCrystal\t4\t\t360\r\n"));
-  QCOMPARE(w_->projectBox->text(), QString("Other"));
+  QVERIFY(readFile(bracelet).startsWith("Bracelet\r\n1\tCrystal\t4\t\t360\r\n"));
+  QCOMPARE(projectBox(w_)->text(), QString("Other"));
 }
 
 // ---- ending the program -----------------------------------------------------
@@ -259,8 +233,8 @@ void UnsavedWorksheetTest::endingAsksAboutUnsavedRows() {
   QVERIFY(w_->isVisible());  // shown with the question
   QCOMPARE(t_->quitRequests, ends ? 1 : 0);
   QCOMPARE(main->isVisible(), !(byClose && ends));
-  QCOMPARE(ReadFile(kept), chooseSaveFile ? KeptBytes() : QByteArray());
-  QCOMPARE(w_->projectBox->text(), QString("Kept"));
+  QCOMPARE(readFile(kept), chooseSaveFile ? KeptBytes() : QByteArray());
+  QCOMPARE(projectBox(w_)->text(), QString("Kept"));
   QCOMPARE(w_->IsModified(), !chooseSaveFile);
 }
 
@@ -276,7 +250,7 @@ void UnsavedWorksheetTest::failedSaveKeepsTheProgramRunning() {
   QVERIFY(w_->IsModified());
   // Nothing unsaved: no question.
   t_->services.Reset();
-  QTest::mouseClick(w_->clearButton, Qt::LeftButton);
+  QTest::mouseClick(clearButton(w_), Qt::LeftButton);
   QVERIFY(t_->app->Quit());
   QVERIFY(t_->services.questions.isEmpty());
 }
@@ -290,9 +264,9 @@ void UnsavedWorksheetTest::recoveryFileFollowsTheUnsavedRows() {
   QCOMPARE(QFileInfo(folder).permissions() & (QFile::ReadOther | QFile::ReadGroup), QFile::Permissions());
   // Pasted: what a worksheet file cannot hold is kept too.
   QApplication::clipboard()->setText("Crystal\t\xe2\x82\xac");
-  FocusWidget(w_->descriptionBoxes[0]);
-  QTest::keyClick(w_->descriptionBoxes[0], Qt::Key_V, Qt::ControlModifier);
-  Type(w_->mmBoxes[0], "4");
+  FocusWidget(descriptionBoxes(w_)[0]);
+  QTest::keyClick(descriptionBoxes(w_)[0], Qt::Key_V, Qt::ControlModifier);
+  type(mmBoxes(w_)[0], "4");
   QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(RecoveryFile()), 2000);
   RecoveryReading kept = ReadRecoveryFile(RecoveryFile());
   QVERIFY(kept.Worksheet);
@@ -300,15 +274,15 @@ void UnsavedWorksheetTest::recoveryFileFollowsTheUnsavedRows() {
   QCOMPARE(kept.Worksheet->Text.Rows[0].Mm, QString("4"));
 
   // Each change is written a moment later.
-  Type(w_->countBoxes[0], "36");
+  type(countBoxes(w_)[0], "36");
   QTRY_COMPARE_WITH_TIMEOUT(ReadRecoveryFile(RecoveryFile()).Worksheet->Text.Rows[0].Nob, QString("36"),
                             2000);
 
   // Saved, the rows need no recovery; changed again, they do.
   t_->services.saveAnswers.push_back(dir_->filePath("saved.bws"));
-  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
+  QTest::mouseClick(saveButton(w_), Qt::LeftButton);
   QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(RecoveryFile()), 2000);
-  Type(w_->projectBox, "p");
+  type(projectBox(w_), "p");
   QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(RecoveryFile()), 2000);
   QCOMPARE(ReadRecoveryFile(RecoveryFile()).Worksheet->Path, dir_->filePath("saved.bws"));
 
@@ -316,7 +290,7 @@ void UnsavedWorksheetTest::recoveryFileFollowsTheUnsavedRows() {
   t_->services.unsavedAnswers.push_back(UnsavedAnswer::Discard);
   QVERIFY(t_->app->Quit());
   QVERIFY(!QFileInfo::exists(RecoveryFile()));
-  Type(w_->projectBox, "q");
+  type(projectBox(w_), "q");
   QTest::qWait(RecoveryKeeper::kDelayMs + 300);
   QVERIFY(!QFileInfo::exists(RecoveryFile()));
 }
@@ -333,7 +307,7 @@ void UnsavedWorksheetTest::leftOverRowsAreOfferedBack() {
   QFETCH(QString, file);
   QFETCH(bool, yes);
   const QString folder = dir_->filePath("state");
-  const QString path = file.isEmpty() ? QString() : WriteFile(file, kBracelet);
+  const QString path = file.isEmpty() ? QString() : writeFile(file, kBracelet);
   QVERIFY(QDir().mkpath(folder));
   RecoveredWorksheet left;
   left.Path = path;
@@ -357,9 +331,9 @@ void UnsavedWorksheetTest::leftOverRowsAreOfferedBack() {
   }
   w_ = t_->app->worksheetWindow();
   QVERIFY(w_->isVisible());
-  QCOMPARE(w_->projectBox->text(), QString("Left over"));
-  QCOMPARE(w_->inchBoxes[1]->text(), QString("1/8"));
-  QCOMPARE(w_->lengthBoxes[1]->text(), QString("3.00"));
+  QCOMPARE(projectBox(w_)->text(), QString("Left over"));
+  QCOMPARE(inchBoxes(w_)[1]->text(), QString("1/8"));
+  QCOMPARE(lengthBoxes(w_)[1]->text(), QString("3.00"));
   QVERIFY(w_->IsModified());
   QCOMPARE(w_->DocumentPath(), path);
   QCOMPARE(w_->windowTitle(), file.isEmpty() ? QString("Bead Worksheet[*]") : file + "[*] - Bead Worksheet");
@@ -392,7 +366,7 @@ void UnsavedWorksheetTest::badRecoveryFileIsSetAside() {
     QCOMPARE(t_->services.messages.size(), c.setAside ? 1 : 0);
     if (c.setAside) {
       QVERIFY(t_->services.messages[0].text.contains(file + ".bad"));
-      QCOMPARE(ReadFile(file + ".bad"), c.bytes);
+      QCOMPARE(readFile(file + ".bad"), c.bytes);
     }
   }
 }
@@ -421,18 +395,170 @@ void UnsavedWorksheetTest::twoCopiesNeverShareARecoveryFile() {
 // A state folder that cannot be made: the user hears of it once, not on
 // every key, and the worksheet goes on as before.
 void UnsavedWorksheetTest::recoveryThatCannotBeWrittenIsSaidOnce() {
-  const QString blocker = WriteFile("state", "a file where the folder should be");
+  const QString blocker = writeFile("state", "a file where the folder should be");
   t_->app->KeepUnsavedWorksheet(blocker + "/Orvane", "Test");
   QVERIFY(RecoveryFile().isEmpty());
-  Type(w_->projectBox, "Kept");
+  type(projectBox(w_), "Kept");
   QTRY_COMPARE_WITH_TIMEOUT(t_->services.messages.size(), 1, 2000);
   QCOMPARE(t_->services.messages[0].icon, MessageIcon::Warning);
   QVERIFY2(t_->services.messages[0].text.contains(blocker + "/Orvane"),
            qPrintable(t_->services.messages[0].text));
-  Type(w_->mmBoxes[0], "4");
+  type(mmBoxes(w_)[0], "4");
   QTest::qWait(RecoveryKeeper::kDelayMs + 300);
   QCOMPARE(t_->services.messages.size(), 1);
-  QCOMPARE(w_->projectBox->text(), QString("Kept"));
+  QCOMPARE(projectBox(w_)->text(), QString("Kept"));
+}
+
+// Each key comes before the last one's wait is over: the rows are written
+// all the same, at most a second after the first change.
+void UnsavedWorksheetTest::steadyTypingIsWrittenEverySecond() {
+  t_->app->KeepUnsavedWorksheet(dir_->filePath("state"), "Test");
+  FocusWidget(descriptionBoxes(w_)[0]);
+  QElapsedTimer clock;
+  clock.start();
+  QString typed;
+  qint64 firstSeen = -1;
+  while (clock.elapsed() < 2 * RecoveryKeeper::kDelayMs + 500) {
+    QTest::keyClick(descriptionBoxes(w_)[0], Qt::Key_A);
+    typed += u'a';
+    QTest::qWait(120);
+    if (firstSeen < 0 && QFileInfo::exists(RecoveryFile())) firstSeen = clock.elapsed();
+  }
+  QVERIFY2(firstSeen >= 0 && firstSeen <= RecoveryKeeper::kDelayMs + 300,
+           qPrintable(QString::number(firstSeen)));
+  // What was typed a second ago is in the file while the typing goes on.
+  const RecoveryReading kept = ReadRecoveryFile(RecoveryFile());
+  QVERIFY(kept.Worksheet);
+  QVERIFY2(kept.Worksheet->Text.Rows[0].Desc.size() >= typed.size() - 12,
+           qPrintable(kept.Worksheet->Text.Rows[0].Desc));
+}
+
+// Clear All of unsaved rows: the file keeps them while Ctrl+Z can bring them
+// back; rows typed afterwards replace them.
+void UnsavedWorksheetTest::clearedRowsStayKeptUntilReplaced() {
+  t_->app->KeepUnsavedWorksheet(dir_->filePath("state"), "Test");
+  TypeSomething();
+  t_->app->Recovery()->WriteNow();
+  QTest::mouseClick(clearButton(w_), Qt::LeftButton);
+  QVERIFY(!w_->IsModified());
+  QTest::qWait(RecoveryKeeper::kDelayMs + 300);
+  RecoveryReading kept = ReadRecoveryFile(RecoveryFile());
+  QVERIFY(kept.Worksheet);
+  QCOMPARE(kept.Worksheet->Text.Project, QString("Kept"));
+  QCOMPARE(kept.Worksheet->Text.Rows[0].Mm, QString("4"));
+
+  FocusWidget(clearButton(w_));
+  QTest::keyClick(clearButton(w_), Qt::Key_Z, Qt::ControlModifier);
+  QCOMPARE(projectBox(w_)->text(), QString("Kept"));
+  QVERIFY(w_->IsModified());
+
+  QTest::mouseClick(clearButton(w_), Qt::LeftButton);
+  type(descriptionBoxes(w_)[1], "Other");
+  t_->app->Recovery()->WriteNow();
+  kept = ReadRecoveryFile(RecoveryFile());
+  QVERIFY(kept.Worksheet);
+  QCOMPARE(kept.Worksheet->Text.Project, QString());
+  QCOMPARE(kept.Worksheet->Text.Rows[1].Desc, QString("Other"));
+
+  // Cleared rows that were saved need no recovery: the file has them.
+  t_->services.saveAnswers.push_back(dir_->filePath("saved.bws"));
+  QTest::mouseClick(saveButton(w_), Qt::LeftButton);
+  QTest::mouseClick(clearButton(w_), Qt::LeftButton);
+  t_->app->Recovery()->WriteNow();
+  QVERIFY(w_->IsModified());  // emptied, unlike the file
+  QVERIFY(!QFileInfo::exists(RecoveryFile()));
+}
+
+// Two copies under one name crashed: both files are offered, one after the
+// other; the second over the first asks about the first as a Load does.
+void UnsavedWorksheetTest::everyCrashedCopysRowsAreOffered_data() {
+  QTest::addColumn<QList<bool>>("yes");
+  QTest::addColumn<QList<UnsavedAnswer>>("replaceAnswer");
+  QTest::addColumn<QString>("shown");     // the project restored last
+  QTest::addColumn<QStringList>("left");  // the files still there afterwards
+  QTest::newRow("both declined") << QList<bool>{false, false} << QList<UnsavedAnswer>{} << ""
+                                 << QStringList{};
+  QTest::newRow("first taken") << QList<bool>{true, false} << QList<UnsavedAnswer>{} << "First copy"
+                               << QStringList{"worksheet-Test.json"};
+  QTest::newRow("second taken") << QList<bool>{false, true} << QList<UnsavedAnswer>{} << "Second copy"
+                                << QStringList{"worksheet-Test.json"};
+  QTest::newRow("both, the first discarded")
+      << QList<bool>{true, true} << QList<UnsavedAnswer>{UnsavedAnswer::Discard} << "Second copy"
+      << QStringList{"worksheet-Test.json"};
+  QTest::newRow("both, Cancel keeps the second for later")
+      << QList<bool>{true, true} << QList<UnsavedAnswer>{UnsavedAnswer::Cancel} << "First copy"
+      << QStringList{"worksheet-Test-2.json", "worksheet-Test.json"};
+}
+
+void UnsavedWorksheetTest::everyCrashedCopysRowsAreOffered() {
+  QFETCH(QList<bool>, yes);
+  QFETCH(QList<UnsavedAnswer>, replaceAnswer);
+  QFETCH(QString, shown);
+  QFETCH(QStringList, left);
+  const QString folder = dir_->filePath("state");
+  QVERIFY(QDir().mkpath(folder));
+  const char* projects[] = {"First copy", "Second copy"};
+  for (int n = 0; n < 2; ++n) {
+    RecoveredWorksheet crashed;
+    crashed.Text.Project = projects[n];
+    SaveWholeFile(folder + "/" + RecoveryFileName("Test", n + 1), RecoveryFileBytes(crashed));
+  }
+  t_ = std::make_unique<TestApp>();
+  t_->app->KeepUnsavedWorksheet(folder, "Test");
+  for (bool answer : yes) t_->services.yesNoAnswers.push_back(answer);
+  for (UnsavedAnswer answer : replaceAnswer) t_->services.unsavedAnswers.push_back(answer);
+  t_->app->OfferUnsavedWorksheet();
+  QCOMPARE(t_->services.questions.size(), 2 + replaceAnswer.size());
+  if (!shown.isEmpty()) {
+    w_ = t_->app->worksheetWindow();
+    QCOMPARE(projectBox(w_)->text(), shown);
+    // The rows restored are this copy's to keep now.
+    QCOMPARE(ReadRecoveryFile(RecoveryFile()).Worksheet->Text.Project, shown);
+  }
+  QCOMPARE(QDir(folder).entryList({"*.json"}, QDir::Files, QDir::Name), left);
+}
+
+// A link put at the recovery path while the program runs is replaced by the
+// file; what it pointed at stays as it was.
+void UnsavedWorksheetTest::linkPlantedAtThePathIsNotWrittenThrough() {
+  const QString folder = dir_->filePath("state");
+  QVERIFY(QDir().mkpath(folder));
+  QVERIFY(QFile::setPermissions(
+      folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+  t_->app->KeepUnsavedWorksheet(folder, "Test");
+  QCOMPARE(QFileInfo(folder).permissions() & (QFile::ReadOther | QFile::ExeOther), QFile::Permissions());
+  const QString target = writeFile("bashrc", "precious");
+  QVERIFY(QFile::link(target, RecoveryFile()));
+  TypeSomething();
+  t_->app->Recovery()->WriteNow();
+  QCOMPARE(readFile(target), QByteArray("precious"));
+  QVERIFY(!QFileInfo(RecoveryFile()).isSymLink());
+  QCOMPARE(ReadRecoveryFile(RecoveryFile()).Worksheet->Text.Project, QString("Kept"));
+  QCOMPARE(QFileInfo(RecoveryFile()).permissions() &
+               (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
+           QFile::Permissions());
+}
+
+// Files of a newer version, left by two runs: each is kept under a number of
+// its own, and the message says where.
+void UnsavedWorksheetTest::newerVersionFilesAreAllKept() {
+  const QString folder = dir_->filePath("state");
+  QVERIFY(QDir().mkpath(folder));
+  const QString file = folder + "/worksheet-Test.json";
+  const QByteArray newer[] = {R"({"format": "orvane-worksheet-recovery", "version": 2, "first": 1})",
+                              R"({"format": "orvane-worksheet-recovery", "version": 3, "second": 2})"};
+  const QString asides[] = {file + ".bad", file + ".bad.2"};
+  for (int n = 0; n < 2; ++n) {
+    SaveWholeFile(file, newer[n]);
+    t_ = std::make_unique<TestApp>();
+    t_->app->KeepUnsavedWorksheet(folder, "Test");
+    t_->app->OfferUnsavedWorksheet();
+    QCOMPARE(t_->services.messages.size(), 1);
+    QVERIFY2(t_->services.messages[0].text.contains("another version") &&
+                 t_->services.messages[0].text.contains(asides[n]),
+             qPrintable(t_->services.messages[0].text));
+  }
+  for (int n = 0; n < 2; ++n) QCOMPARE(readFile(asides[n]), newer[n]);
 }
 
 QTEST_MAIN(UnsavedWorksheetTest)

@@ -13,12 +13,13 @@
 #include "widget_fixture.h"
 #include "widgets/entry_box.h"
 #include "worksheet/worksheet_window.h"
+#include "worksheet_fixture.h"
 
 using namespace orvane;
 
 // The worksheet as a document: opened by path, kept in a recent list,
 // exported for a spreadsheet.
-class WorksheetDocumentsTest : public QObject {
+class WorksheetDocumentsTest : public QObject, protected WorksheetFixture {
   Q_OBJECT
  private Q_SLOTS:
   void init();
@@ -39,75 +40,37 @@ class WorksheetDocumentsTest : public QObject {
   void failedCsvSaveLeavesNoFile();
 
  private:
-  void Type(EntryBox* box, const QString& text);
   void FillSample();
-  QStringList AllTexts() const;
-  QString WriteFile(const QString& name, const QByteArray& bytes);
   QStringList MenuEntries() const;
   void ChooseRecent(int index);
-
-  std::unique_ptr<TestApp> t_;
-  WorksheetWindow* w_ = nullptr;
-  std::unique_ptr<QTemporaryDir> dir_;
-  ModalDialogGuard guard_;
 };
 
-void WorksheetDocumentsTest::init() {
-  t_ = std::make_unique<TestApp>();
-  w_ = t_->app->worksheetWindow();
-  dir_ = std::make_unique<QTemporaryDir>();
-}
+void WorksheetDocumentsTest::init() { openWorksheet(); }
 
-void WorksheetDocumentsTest::cleanup() {
-  QVERIFY2(!guard_.Tripped(), qPrintable(guard_.Seen()));
-  t_.reset();
-  dir_.reset();
-}
-
-void WorksheetDocumentsTest::Type(EntryBox* box, const QString& text) {
-  if (QApplication::focusWidget() != box) FocusWidget(box);
-  TypeText(box, text);
-  QTest::keyClick(box, Qt::Key_Return);
-}
+void WorksheetDocumentsTest::cleanup() { closeWorksheet(); }
 
 void WorksheetDocumentsTest::FillSample() {
-  Type(w_->projectBox, "Summer necklace, \"blue\"");
-  Type(w_->descriptionBoxes[0], "Crystal rondelle");
-  Type(w_->mmBoxes[0], "4");
-  Type(w_->countBoxes[0], "100");
-  Type(w_->descriptionBoxes[1], "Seed beads");
-  Type(w_->mmBoxes[1], "");
-  Type(w_->inchBoxes[1], "1/8");
-  Type(w_->countBoxes[1], "24");
-  Type(w_->descriptionBoxes[4], "Clasp");
-}
-
-QStringList WorksheetDocumentsTest::AllTexts() const {
-  QStringList texts{w_->projectBox->text(), w_->totalBox->text()};
-  for (int i = 0; i < kWorksheetRows; ++i)
-    for (EntryBox* box : {w_->descriptionBoxes[i], w_->mmBoxes[i], w_->inchBoxes[i], w_->countBoxes[i],
-                          w_->perInchBoxes[i], w_->lengthBoxes[i]})
-      texts << box->text();
-  return texts;
-}
-
-QString WorksheetDocumentsTest::WriteFile(const QString& name, const QByteArray& bytes) {
-  const QString path = dir_->filePath(name);
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return {};
-  return path;
+  type(projectBox(w_), "Summer necklace, \"blue\"");
+  type(descriptionBoxes(w_)[0], "Crystal rondelle");
+  type(mmBoxes(w_)[0], "4");
+  type(countBoxes(w_)[0], "100");
+  type(descriptionBoxes(w_)[1], "Seed beads");
+  type(mmBoxes(w_)[1], "");
+  type(inchBoxes(w_)[1], "1/8");
+  type(countBoxes(w_)[1], "24");
+  type(descriptionBoxes(w_)[4], "Clasp");
 }
 
 QStringList WorksheetDocumentsTest::MenuEntries() const {
   QStringList entries;
-  for (QAction* action : w_->recentButton->menu()->actions())
+  for (QAction* action : recentButton(w_)->menu()->actions())
     entries << (action->isEnabled() ? action->text() : "(" + action->text() + ")");
   return entries;
 }
 
 // As a click on the entry does; popping the menu up would wait for the user.
 void WorksheetDocumentsTest::ChooseRecent(int index) {
-  w_->recentButton->menu()->actions().at(index)->trigger();
+  recentButton(w_)->menu()->actions().at(index)->trigger();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -115,18 +78,18 @@ void WorksheetDocumentsTest::ChooseRecent(int index) {
 
 void WorksheetDocumentsTest::loadFileFillsTheWorksheet() {
   const QString path =
-      WriteFile("bracelet.bws", "Bracelet\r\n1\tCrystal\t4\t\t36\r\n2\r\n3\tSeed beads\t\t1/8\t24\r\n");
-  Type(w_->descriptionBoxes[6], "left over");
+      writeFile("bracelet.bws", "Bracelet\r\n1\tCrystal\t4\t\t36\r\n2\r\n3\tSeed beads\t\t1/8\t24\r\n");
+  type(descriptionBoxes(w_)[6], "left over");
   w_->LoadFile(path);
   QCOMPARE(t_->services.messages.size(), 0);
-  QCOMPARE(w_->projectBox->text(), QString("Bracelet"));
-  QCOMPARE(w_->descriptionBoxes[0]->text(), QString("Crystal"));
-  QCOMPARE(w_->countBoxes[0]->text(), QString("36"));
-  QCOMPARE(w_->perInchBoxes[2]->text(), QString("8.00"));
-  QCOMPARE(w_->lengthBoxes[2]->text(), QString("3.00"));
-  QCOMPARE(w_->descriptionBoxes[6]->text(), QString());
-  QVERIFY(!w_->totalBox->text().isEmpty());
-  QCOMPARE(w_->lastWorksheetFile, path);
+  QCOMPARE(projectBox(w_)->text(), QString("Bracelet"));
+  QCOMPARE(descriptionBoxes(w_)[0]->text(), QString("Crystal"));
+  QCOMPARE(countBoxes(w_)[0]->text(), QString("36"));
+  QCOMPARE(perInchBoxes(w_)[2]->text(), QString("8.00"));
+  QCOMPARE(lengthBoxes(w_)[2]->text(), QString("3.00"));
+  QCOMPARE(descriptionBoxes(w_)[6]->text(), QString());
+  QVERIFY(!totalBox(w_)->text().isEmpty());
+  QCOMPARE(w_->lastWorksheetFile(), path);
   QCOMPARE(w_->RecentFiles(), QStringList{path});
 }
 
@@ -155,24 +118,24 @@ void WorksheetDocumentsTest::loadFileRefusesWhatIsNoFile() {
     QVERIFY(file.open(QIODevice::WriteOnly));
     QVERIFY(file.resize(2LL * 1024 * 1024 * 1024));
   }
-  Type(w_->projectBox, "Kept");
-  Type(w_->mmBoxes[0], "4");
-  const QStringList before = AllTexts();
+  type(projectBox(w_), "Kept");
+  type(mmBoxes(w_)[0], "4");
+  const QStringList before = allTexts();
   w_->LoadFile(path);
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].caption, QString("Orvane"));
   QCOMPARE(t_->services.messages[0].text,
            QStringLiteral("Cannot load the worksheet %1: %2.").arg(path, reason));
-  QCOMPARE(AllTexts(), before);
-  QVERIFY(w_->lastWorksheetFile.isEmpty());
+  QCOMPARE(allTexts(), before);
+  QVERIFY(w_->lastWorksheetFile().isEmpty());
   QVERIFY(w_->RecentFiles().isEmpty());
 }
 
 void WorksheetDocumentsTest::unreadableFileChangesNothing() {
-  const QString path = WriteFile("locked.bws", "Locked\r\n1\tA\t4\t\t10\r\n");
+  const QString path = writeFile("locked.bws", "Locked\r\n1\tA\t4\t\t10\r\n");
   QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
-  Type(w_->projectBox, "Kept");
-  const QStringList before = AllTexts();
+  type(projectBox(w_), "Kept");
+  const QStringList before = allTexts();
   ObeyFilePermissions permissions;
   if (!permissions.Active()) QSKIP(qPrintable(permissions.Why()));
   w_->LoadFile(path);  // reported, not thrown
@@ -180,7 +143,7 @@ void WorksheetDocumentsTest::unreadableFileChangesNothing() {
   QCOMPARE(t_->services.messages[0].caption, QString("Orvane"));
   QCOMPARE(t_->services.messages[0].text,
            QStringLiteral("Cannot load the worksheet %1: %2.").arg(path, qt_error_string(EACCES)));
-  QCOMPARE(AllTexts(), before);
+  QCOMPARE(allTexts(), before);
   QVERIFY(w_->RecentFiles().isEmpty());
 }
 
@@ -193,11 +156,11 @@ void WorksheetDocumentsTest::recentListFollowsLoadsAndSaves() {
   for (const char* name : {"a.bws", "b.bws", "c.bws"}) {
     saved << dir_->filePath(name);
     t_->services.saveAnswers.push_back(saved.last());
-    QTest::mouseClick(w_->saveButton, Qt::LeftButton);
+    QTest::mouseClick(saveButton(w_), Qt::LeftButton);
   }
   QCOMPARE(w_->RecentFiles(), (QStringList{saved[2], saved[1], saved[0]}));
   t_->services.openAnswers.push_back(saved[0]);
-  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
+  QTest::mouseClick(loadButton(w_), Qt::LeftButton);
   QCOMPARE(w_->RecentFiles(), (QStringList{saved[0], saved[2], saved[1]}));
   QCOMPARE(changed.size(), 4);
   QCOMPARE(changed.last().at(0).toStringList(), w_->RecentFiles());
@@ -205,52 +168,52 @@ void WorksheetDocumentsTest::recentListFollowsLoadsAndSaves() {
 
   // Saving the file that is first already changes nothing.
   t_->services.saveAnswers.push_back(saved[0]);
-  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
+  QTest::mouseClick(saveButton(w_), Qt::LeftButton);
   QCOMPARE(changed.size(), 4);
 
   for (const char* name : {"d.bws", "e.bws", "f.bws"}) {
     saved << dir_->filePath(name);
     t_->services.saveAnswers.push_back(saved.last());
-    QTest::mouseClick(w_->saveButton, Qt::LeftButton);
+    QTest::mouseClick(saveButton(w_), Qt::LeftButton);
   }
   QCOMPARE(w_->RecentFiles(), (QStringList{saved[5], saved[4], saved[3], saved[0], saved[2]}));
   QCOMPARE(MenuEntries().size(), 5);
 
   // A cancelled dialog and a failed load are no use of a file.
-  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
+  QTest::mouseClick(loadButton(w_), Qt::LeftButton);
   t_->services.openAnswers.push_back(dir_->filePath("never.bws"));
-  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
+  QTest::mouseClick(loadButton(w_), Qt::LeftButton);
   QCOMPARE(w_->RecentFiles(), (QStringList{saved[5], saved[4], saved[3], saved[0], saved[2]}));
 }
 
 void WorksheetDocumentsTest::recentEntryReopensItsFile() {
   FillSample();
-  const QStringList filled = AllTexts();
+  const QStringList filled = allTexts();
   const QString first = dir_->filePath("first.bws");
   t_->services.saveAnswers.push_back(first);
-  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
-  QTest::mouseClick(w_->clearButton, Qt::LeftButton);
-  Type(w_->projectBox, "Other");
+  QTest::mouseClick(saveButton(w_), Qt::LeftButton);
+  QTest::mouseClick(clearButton(w_), Qt::LeftButton);
+  type(projectBox(w_), "Other");
   t_->services.saveAnswers.push_back(dir_->filePath("other.bws"));
-  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
+  QTest::mouseClick(saveButton(w_), Qt::LeftButton);
   t_->services.messages.clear();
 
   QCOMPARE(MenuEntries().at(1), "&2 " + first);
   ChooseRecent(1);
   QCOMPARE(t_->services.messages.size(), 0);
-  QCOMPARE(AllTexts(), filled);
-  QCOMPARE(w_->lastWorksheetFile, first);
+  QCOMPARE(allTexts(), filled);
+  QCOMPARE(w_->lastWorksheetFile(), first);
   QCOMPARE(w_->RecentFiles().first(), first);
   QCOMPARE(MenuEntries().at(0), "&1 " + first);
 }
 
 void WorksheetDocumentsTest::missingRecentEntryIsDroppedWithAMessage() {
-  const QString kept = WriteFile("kept&sons.bws", "Kept\r\n");
+  const QString kept = writeFile("kept&sons.bws", "Kept\r\n");
   const QString gone = dir_->filePath("gone.bws");
   w_->SetRecentFiles({gone, kept});
   QCOMPARE(MenuEntries(), (QStringList{"&1 " + gone, "&2 " + QString(kept).replace("&", "&&")}));
-  Type(w_->projectBox, "Unchanged");
-  const QStringList before = AllTexts();
+  type(projectBox(w_), "Unchanged");
+  const QStringList before = allTexts();
   QSignalSpy changed(w_, &WorksheetWindow::recentFilesChanged);
 
   ChooseRecent(0);
@@ -259,13 +222,13 @@ void WorksheetDocumentsTest::missingRecentEntryIsDroppedWithAMessage() {
   QCOMPARE(t_->services.messages[0].text,
            "Error: Bead Worksheet not Loaded.\r\n\r\n" + gone +
                "\r\n\r\nThe file is no longer there; it has been taken off the list of recent worksheets.");
-  QCOMPARE(AllTexts(), before);
+  QCOMPARE(allTexts(), before);
   QCOMPARE(w_->RecentFiles(), QStringList{kept});
   QCOMPARE(changed.size(), 1);
   QCOMPARE(changed[0].at(0).toStringList(), QStringList{kept});
 
   ChooseRecent(0);
-  QCOMPARE(w_->projectBox->text(), QString("Kept"));
+  QCOMPARE(projectBox(w_)->text(), QString("Kept"));
 }
 
 // ---- CSV export -------------------------------------------------------------
@@ -281,7 +244,7 @@ void WorksheetDocumentsTest::csvSaveWritesTheFigures() {
   FillSample();
   const QString path = dir_->filePath(name);
   t_->services.saveAnswers.push_back(path);
-  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
+  QTest::mouseClick(saveButton(w_), Qt::LeftButton);
   QCOMPARE(t_->services.saveRequests.at(0).filter,
            QString("Bead Worksheet        (*.bws);;CSV (*.csv);;All Files                       (*.*)"));
   QCOMPARE(t_->services.messages.size(), 1);
@@ -300,23 +263,23 @@ void WorksheetDocumentsTest::csvSaveWritesTheFigures() {
 
   // An export is not the worksheet's file: Load and the recent list keep to
   // worksheets.
-  QVERIFY(w_->lastWorksheetFile.isEmpty());
+  QVERIFY(w_->lastWorksheetFile().isEmpty());
   QVERIFY(w_->RecentFiles().isEmpty());
-  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
+  QTest::mouseClick(loadButton(w_), Qt::LeftButton);
   QCOMPARE(t_->services.openRequests.at(0).filter,
            QString("Bead Worksheet        (*.bws);;All Files                       (*.*)"));
 }
 
 void WorksheetDocumentsTest::csvTakesWhatAWorksheetFileCannotHold() {
-  w_->descriptionBoxes[0]->setText(QString::fromUtf8("Perle \xe6\xb0\xb4\xe6\x99\xb6"));  // pasted
+  descriptionBoxes(w_)[0]->setText(QString::fromUtf8("Perle \xe6\xb0\xb4\xe6\x99\xb6"));  // pasted
   t_->services.saveAnswers.push_back(dir_->filePath("refused.bws"));
-  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
+  QTest::mouseClick(saveButton(w_), Qt::LeftButton);
   QVERIFY(!QFile::exists(dir_->filePath("refused.bws")));
   t_->services.messages.clear();
 
   const QString path = dir_->filePath("taken.csv");
   t_->services.saveAnswers.push_back(path);
-  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
+  QTest::mouseClick(saveButton(w_), Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].text, QString("Success:  Bead Worksheet Saved."));
   QFile file(path);
@@ -328,7 +291,7 @@ void WorksheetDocumentsTest::failedCsvSaveLeavesNoFile() {
   FillSample();
   const QString path = dir_->filePath("missing/costing.csv");
   t_->services.saveAnswers.push_back(path);
-  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
+  QTest::mouseClick(saveButton(w_), Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].caption, QString("Orvane"));
   QVERIFY2(t_->services.messages[0].text.startsWith("Cannot save the worksheet to " + path + ": "),

@@ -18,10 +18,11 @@
 #include "widgets/color_tab_widget.h"
 #include "widgets/entry_box.h"
 #include "worksheet/worksheet_window.h"
+#include "worksheet_fixture.h"
 
 using namespace orvane;
 
-class WorksheetWindowTest : public QObject {
+class WorksheetWindowTest : public QObject, protected WorksheetFixture {
   Q_OBJECT
  private Q_SLOTS:
   void init();
@@ -45,6 +46,8 @@ class WorksheetWindowTest : public QObject {
   void failedSizesKeepTheRow();
   void boxesWrittenBeforeAFailureStay();
   void clearEmptiesEverythingButTheFileName();
+  void clearAllIsUndone_data();
+  void clearAllIsUndone();
   void escapeHidesAndKeepsTheRows();
   void calculatorAndHelpButtons();
   void numberHeadingsTakeTwoLinesOverTheirColumns();
@@ -74,110 +77,78 @@ class WorksheetWindowTest : public QObject {
 
  private:
   QWidget* Box(const QString& name) const;
-  void Type(EntryBox* box, const QString& text, Qt::Key leaveWith = Qt::Key_Return);
   void FillSample();
-  QStringList AllTexts() const;
   QStringList Results() const;
   void EnterText(EntryBox* box, const QString& text, bool pasted);
-  QString WriteFile(const QString& name, const QByteArray& bytes);
-  QByteArray ReadFile(const QString& path);
   QString Pdf(const QString& name);
-
-  std::unique_ptr<TestApp> t_;
-  WorksheetWindow* w_ = nullptr;
-  std::unique_ptr<QTemporaryDir> dir_;
-  ModalDialogGuard guard_;
 };
 
-void WorksheetWindowTest::init() {
-  t_ = std::make_unique<TestApp>();
-  w_ = t_->app->worksheetWindow();
-  dir_ = std::make_unique<QTemporaryDir>();
-}
+void WorksheetWindowTest::init() { openWorksheet(); }
 
-void WorksheetWindowTest::cleanup() {
-  QVERIFY2(!guard_.Tripped(), qPrintable(guard_.Seen()));
-  t_.reset();
-  dir_.reset();
-}
+void WorksheetWindowTest::cleanup() { closeWorksheet(); }
 
 QWidget* WorksheetWindowTest::Box(const QString& name) const {
-  if (name == "Project") return w_->projectBox;
-  if (name == "closeButton") return w_->closeButton;
-  if (name == "helpButton") return w_->helpButton;
-  if (name == "clearButton") return w_->clearButton;
-  if (name == "Total") return w_->totalBox;
+  if (name == "Project") return projectBox(w_);
+  if (name == "closeButton") return closeButton(w_);
+  if (name == "helpButton") return helpButton(w_);
+  if (name == "clearButton") return clearButton(w_);
+  if (name == "Total") return totalBox(w_);
   static const QRegularExpression re("^([A-Za-z]+)(\\d+)$");
   const auto m = re.match(name);
   const int i = m.captured(2).toInt() - 1;
   const QString family = m.captured(1);
-  if (family == "Desc") return w_->descriptionBoxes[i];
-  if (family == "Mm") return w_->mmBoxes[i];
-  if (family == "Inch") return w_->inchBoxes[i];
-  if (family == "Nob") return w_->countBoxes[i];
-  if (family == "Bpi") return w_->perInchBoxes[i];
-  if (family == "Tot") return w_->lengthBoxes[i];
+  if (family == "Desc") return descriptionBoxes(w_)[i];
+  if (family == "Mm") return mmBoxes(w_)[i];
+  if (family == "Inch") return inchBoxes(w_)[i];
+  if (family == "Nob") return countBoxes(w_)[i];
+  if (family == "Bpi") return perInchBoxes(w_)[i];
+  if (family == "Tot") return lengthBoxes(w_)[i];
   return nullptr;
 }
 
 QString NameOf(const WorksheetWindow* w, const QWidget* widget) {
-  if (widget == w->projectBox) return "Project";
+  if (widget == projectBox(w)) return "Project";
   const std::pair<const QWidget*, const char*> buttons[] = {
-      {w->loadButton, "loadButton"},     {w->saveButton, "saveButton"},
-      {w->printButton, "printButton"},   {w->calculatorButton, "calculatorButton"},
-      {w->helpButton, "helpButton"},     {w->clearButton, "clearButton"},
-      {w->recentButton, "recentButton"}, {w->closeButton, "closeButton"}};
+      {loadButton(w), "loadButton"},     {saveButton(w), "saveButton"},
+      {printButton(w), "printButton"},   {calculatorButton(w), "calculatorButton"},
+      {helpButton(w), "helpButton"},     {clearButton(w), "clearButton"},
+      {recentButton(w), "recentButton"}, {closeButton(w), "closeButton"}};
   for (const auto& [button, name] : buttons)
     if (widget == button) return name;
   for (int i = 0; i < kWorksheetRows; ++i) {
     const QString k = QString::number(i + 1);
-    if (widget == w->descriptionBoxes[i]) return "Desc" + k;
-    if (widget == w->mmBoxes[i]) return "Mm" + k;
-    if (widget == w->inchBoxes[i]) return "Inch" + k;
-    if (widget == w->countBoxes[i]) return "Nob" + k;
-    if (widget == w->perInchBoxes[i]) return "Bpi" + k;
-    if (widget == w->lengthBoxes[i]) return "Tot" + k;
+    if (widget == descriptionBoxes(w)[i]) return "Desc" + k;
+    if (widget == mmBoxes(w)[i]) return "Mm" + k;
+    if (widget == inchBoxes(w)[i]) return "Inch" + k;
+    if (widget == countBoxes(w)[i]) return "Nob" + k;
+    if (widget == perInchBoxes(w)[i]) return "Bpi" + k;
+    if (widget == lengthBoxes(w)[i]) return "Tot" + k;
   }
   return widget ? QString::fromLatin1(widget->metaObject()->className()) : QString("none");
 }
 
-void WorksheetWindowTest::Type(EntryBox* box, const QString& text, Qt::Key leaveWith) {
-  if (QApplication::focusWidget() != box) FocusWidget(box);
-  TypeText(box, text);
-  QTest::keyClick(box, leaveWith);
-}
-
 // Project, a millimetre row, an inch row, a count-only row and a described row.
 void WorksheetWindowTest::FillSample() {
-  Type(w_->projectBox, "Summer necklace", Qt::Key_Tab);
-  Type(w_->descriptionBoxes[0], "Crystal rondelle");
-  Type(w_->mmBoxes[0], "4");
-  Type(w_->countBoxes[0], "100");
-  Type(w_->descriptionBoxes[1], "Seed beads");
-  Type(w_->mmBoxes[1], "");
-  Type(w_->inchBoxes[1], "1/8");
-  Type(w_->countBoxes[1], "24");
-  Type(w_->countBoxes[2], "007");
-  Type(w_->descriptionBoxes[4], "Clasp");
-}
-
-QStringList WorksheetWindowTest::AllTexts() const {
-  QStringList texts{w_->projectBox->text(), w_->totalBox->text()};
-  for (int i = 0; i < kWorksheetRows; ++i)
-    for (EntryBox* box : {w_->descriptionBoxes[i], w_->mmBoxes[i], w_->inchBoxes[i], w_->countBoxes[i],
-                          w_->perInchBoxes[i], w_->lengthBoxes[i]})
-      texts << box->text();
-  return texts;
+  type(projectBox(w_), "Summer necklace", Qt::Key_Tab);
+  type(descriptionBoxes(w_)[0], "Crystal rondelle");
+  type(mmBoxes(w_)[0], "4");
+  type(countBoxes(w_)[0], "100");
+  type(descriptionBoxes(w_)[1], "Seed beads");
+  type(mmBoxes(w_)[1], "");
+  type(inchBoxes(w_)[1], "1/8");
+  type(countBoxes(w_)[1], "24");
+  type(countBoxes(w_)[2], "007");
+  type(descriptionBoxes(w_)[4], "Clasp");
 }
 
 // What the window worked out: beads per inch and length of every row, the
 // total, and the values behind them.
 QStringList WorksheetWindowTest::Results() const {
-  QStringList results{w_->totalBox->text(), QString::number(w_->totalValue)};
+  QStringList results{totalBox(w_)->text(), QString::number(w_->totalLength())};
   for (int i = 0; i < kWorksheetRows; ++i)
-    results << w_->perInchBoxes[i]->text() << w_->lengthBoxes[i]->text()
-            << QString::number(w_->rows[i].MmValue) << QString::number(w_->rows[i].BeadCount)
-            << QString::number(w_->rows[i].LengthValue);
+    results << perInchBoxes(w_)[i]->text() << lengthBoxes(w_)[i]->text()
+            << QString::number(w_->rowValues()[i].MmValue) << QString::number(w_->rowValues()[i].BeadCount)
+            << QString::number(w_->rowValues()[i].LengthValue);
   return results;
 }
 
@@ -193,19 +164,6 @@ void WorksheetWindowTest::EnterText(EntryBox* box, const QString& text, bool pas
   }
   QCOMPARE(box->text(), text);
   QTest::keyClick(box, Qt::Key_Tab);
-}
-
-QString WorksheetWindowTest::WriteFile(const QString& name, const QByteArray& bytes) {
-  const QString path = dir_->filePath(name);
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return {};
-  return path;
-}
-
-QByteArray WorksheetWindowTest::ReadFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.readAll();
 }
 
 // ---- rows and totals --------------------------------------------------------
@@ -236,38 +194,38 @@ void WorksheetWindowTest::rowsWorkOutSizesAndLengths() {
   QFETCH(QString, count);
   QFETCH(QStringList, expected);
   for (const QString& step : steps) {
-    EntryBox* box = step.startsWith("Mm:") ? w_->mmBoxes[0] : w_->inchBoxes[0];
+    EntryBox* box = step.startsWith("Mm:") ? mmBoxes(w_)[0] : inchBoxes(w_)[0];
     FocusWidget(box);
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Backspace);
-    Type(box, step.section(u':', 1));
+    type(box, step.section(u':', 1));
   }
-  FocusWidget(w_->countBoxes[0]);
-  TypeText(w_->countBoxes[0], count);
-  QCOMPARE((QStringList{w_->mmBoxes[0]->text(), w_->inchBoxes[0]->text(), w_->perInchBoxes[0]->text(),
-                        w_->lengthBoxes[0]->text(), w_->totalBox->text()}),
+  FocusWidget(countBoxes(w_)[0]);
+  TypeText(countBoxes(w_)[0], count);
+  QCOMPARE((QStringList{mmBoxes(w_)[0]->text(), inchBoxes(w_)[0]->text(), perInchBoxes(w_)[0]->text(),
+                        lengthBoxes(w_)[0]->text(), totalBox(w_)->text()}),
            expected);
-  QCOMPARE(w_->totalValue, w_->rows[0].LengthValue);
+  QCOMPARE(w_->totalLength(), w_->rowValues()[0].LengthValue);
   QCOMPARE(t_->services.messages.size(), 0);
 }
 
 void WorksheetWindowTest::lengthFollowsEachKeystroke() {
-  Type(w_->mmBoxes[0], "4");
-  Type(w_->mmBoxes[1], "2");
-  QCOMPARE(QApplication::focusWidget(), w_->countBoxes[1]);
-  TypeText(w_->countBoxes[1], "10");
-  FocusWidget(w_->countBoxes[0]);
-  QTest::keyClick(w_->countBoxes[0], Qt::Key_1);
-  QCOMPARE(w_->lengthBoxes[0]->text(), QString("0.16"));
-  QTest::keyClick(w_->countBoxes[0], Qt::Key_2);
-  QCOMPARE(w_->lengthBoxes[0]->text(), QString("1.89"));
-  QCOMPARE(w_->totalBox->text(), QString("2.68"));  // 1.889764 + 0.787402 in floats
-  QTest::keyClick(w_->countBoxes[0], Qt::Key_Backspace);
-  QTest::keyClick(w_->countBoxes[0], Qt::Key_Backspace);
-  QCOMPARE(w_->lengthBoxes[0]->text(), QString());
-  QCOMPARE(w_->totalBox->text(), QString("0.79"));
-  w_->countBoxes[1]->clear();
-  QCOMPARE(w_->totalBox->text(), QString("0.00"));
+  type(mmBoxes(w_)[0], "4");
+  type(mmBoxes(w_)[1], "2");
+  QCOMPARE(QApplication::focusWidget(), countBoxes(w_)[1]);
+  TypeText(countBoxes(w_)[1], "10");
+  FocusWidget(countBoxes(w_)[0]);
+  QTest::keyClick(countBoxes(w_)[0], Qt::Key_1);
+  QCOMPARE(lengthBoxes(w_)[0]->text(), QString("0.16"));
+  QTest::keyClick(countBoxes(w_)[0], Qt::Key_2);
+  QCOMPARE(lengthBoxes(w_)[0]->text(), QString("1.89"));
+  QCOMPARE(totalBox(w_)->text(), QString("2.68"));  // 1.889764 + 0.787402 in floats
+  QTest::keyClick(countBoxes(w_)[0], Qt::Key_Backspace);
+  QTest::keyClick(countBoxes(w_)[0], Qt::Key_Backspace);
+  QCOMPARE(lengthBoxes(w_)[0]->text(), QString());
+  QCOMPARE(totalBox(w_)->text(), QString("0.79"));
+  countBoxes(w_)[1]->clear();
+  QCOMPARE(totalBox(w_)->text(), QString("0.00"));
 }
 
 void WorksheetWindowTest::enterAndLeavingMoveTheFocus_data() {
@@ -301,25 +259,25 @@ void WorksheetWindowTest::enterAndLeavingMoveTheFocus() {
   QFETCH(int, key);
   QFETCH(QString, focus);
   auto* edit = static_cast<EntryBox*>(Box(box));
-  Type(edit, text, Qt::Key(key));
+  type(edit, text, Qt::Key(key));
   QCOMPARE(NameOf(w_, QApplication::focusWidget()), focus);
   QCOMPARE(t_->services.beeps, 0);
 }
 
 void WorksheetWindowTest::clickingElsewhereAfterASizeLandsInTheCount() {
-  FocusWidget(w_->mmBoxes[3]);
-  TypeText(w_->mmBoxes[3], "6");
-  QTest::mouseClick(w_->descriptionBoxes[7], Qt::LeftButton);
+  FocusWidget(mmBoxes(w_)[3]);
+  TypeText(mmBoxes(w_)[3], "6");
+  QTest::mouseClick(descriptionBoxes(w_)[7], Qt::LeftButton);
   QCOMPARE(NameOf(w_, QApplication::focusWidget()), QString("Nob4"));
-  QCOMPARE(w_->perInchBoxes[3]->text(), QString("4.23"));
+  QCOMPARE(perInchBoxes(w_)[3]->text(), QString("4.23"));
   // The box clicked on never had the focus: leaving it is no exit.
-  FocusWidget(w_->inchBoxes[5]);
-  TypeText(w_->inchBoxes[5], "1/2");
-  QTest::mouseClick(w_->mmBoxes[3], Qt::LeftButton);
+  FocusWidget(inchBoxes(w_)[5]);
+  TypeText(inchBoxes(w_)[5], "1/2");
+  QTest::mouseClick(mmBoxes(w_)[3], Qt::LeftButton);
   QCOMPARE(NameOf(w_, QApplication::focusWidget()), QString("Nob6"));
-  QCOMPARE(w_->mmBoxes[3]->text(), QString("6"));
-  QCOMPARE(w_->perInchBoxes[3]->text(), QString("4.23"));
-  QCOMPARE(w_->perInchBoxes[5]->text(), QString("2.00"));
+  QCOMPARE(mmBoxes(w_)[3]->text(), QString("6"));
+  QCOMPARE(perInchBoxes(w_)[3]->text(), QString("4.23"));
+  QCOMPARE(perInchBoxes(w_)[5]->text(), QString("2.00"));
 }
 
 void WorksheetWindowTest::tabOrderWalksTheRowsAndWraps() {
@@ -336,7 +294,7 @@ void WorksheetWindowTest::tabOrderWalksTheRowsAndWraps() {
            << "recentButton"
            << "closeButton"
            << "Project";
-  FocusWidget(w_->projectBox);
+  FocusWidget(projectBox(w_));
   QStringList walked{NameOf(w_, QApplication::focusWidget())};
   for (int i = 1; i < expected.size(); ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -366,23 +324,23 @@ void WorksheetWindowTest::arrowsWalkTheCountColumn() {
 }
 
 void WorksheetWindowTest::keyFilters() {
-  Type(w_->mmBoxes[0], "2.5", Qt::Key_Period);
-  QCOMPARE(w_->mmBoxes[0]->text(), QString("2.5"));
+  type(mmBoxes(w_)[0], "2.5", Qt::Key_Period);
+  QCOMPARE(mmBoxes(w_)[0]->text(), QString("2.5"));
   QCOMPARE(t_->services.beeps, 1);
-  TypeText(w_->mmBoxes[0], "x/ ");
-  QCOMPARE(w_->mmBoxes[0]->text(), QString("2.5"));
+  TypeText(mmBoxes(w_)[0], "x/ ");
+  QCOMPARE(mmBoxes(w_)[0]->text(), QString("2.5"));
   QCOMPARE(t_->services.beeps, 4);
-  Type(w_->inchBoxes[1], "1 1/2.5.x", Qt::Key_Tab);
-  QCOMPARE(w_->inchBoxes[1]->text(), QString("1 1/2.5."));
-  Type(w_->countBoxes[2], "1 2.a", Qt::Key_Tab);
-  QCOMPARE(w_->countBoxes[2]->text(), QString("1 2"));
+  type(inchBoxes(w_)[1], "1 1/2.5.x", Qt::Key_Tab);
+  QCOMPARE(inchBoxes(w_)[1]->text(), QString("1 1/2.5."));
+  type(countBoxes(w_)[2], "1 2.a", Qt::Key_Tab);
+  QCOMPARE(countBoxes(w_)[2]->text(), QString("1 2"));
   QCOMPARE(t_->services.beeps, 7);
-  Type(w_->descriptionBoxes[3], "Any text: 1/2 & 3.5!", Qt::Key_Tab);
-  QCOMPARE(w_->descriptionBoxes[3]->text(), QString("Any text: 1/2 & 3.5!"));
-  TypeText(w_->descriptionBoxes[3], QString(40, u'x'));
-  QCOMPARE(w_->descriptionBoxes[3]->text().size(), 40);
-  TypeText(w_->projectBox, QString(60, u'p'));
-  QCOMPARE(w_->projectBox->text().size(), 50);
+  type(descriptionBoxes(w_)[3], "Any text: 1/2 & 3.5!", Qt::Key_Tab);
+  QCOMPARE(descriptionBoxes(w_)[3]->text(), QString("Any text: 1/2 & 3.5!"));
+  TypeText(descriptionBoxes(w_)[3], QString(40, u'x'));
+  QCOMPARE(descriptionBoxes(w_)[3]->text().size(), 40);
+  TypeText(projectBox(w_), QString(60, u'p'));
+  QCOMPARE(projectBox(w_)->text().size(), 50);
   QCOMPARE(t_->services.beeps, 7);
 }
 
@@ -414,25 +372,25 @@ void WorksheetWindowTest::passingThroughAnEmptySizeBoxKeepsTheRow() {
   QFETCH(QString, passedBox);
   QFETCH(QString, typedThere);
   QFETCH(QStringList, expected);
-  Type(static_cast<EntryBox*>(Box(sizeBox)), size);
-  TypeText(w_->countBoxes[1], "24");
-  QCOMPARE((QStringList{w_->perInchBoxes[1]->text(), w_->lengthBoxes[1]->text(), w_->totalBox->text()}),
+  type(static_cast<EntryBox*>(Box(sizeBox)), size);
+  TypeText(countBoxes(w_)[1], "24");
+  QCOMPARE((QStringList{perInchBoxes(w_)[1]->text(), lengthBoxes(w_)[1]->text(), totalBox(w_)->text()}),
            expected);
   QTest::mouseClick(Box(passedBox), Qt::LeftButton);
   QCOMPARE(NameOf(w_, QApplication::focusWidget()), passedBox);
   TypeText(Box(passedBox), typedThere);
-  QTest::mouseClick(w_->descriptionBoxes[4], Qt::LeftButton);
+  QTest::mouseClick(descriptionBoxes(w_)[4], Qt::LeftButton);
   QCOMPARE(NameOf(w_, QApplication::focusWidget()), QString("Desc5"));
-  QCOMPARE((QStringList{w_->perInchBoxes[1]->text(), w_->lengthBoxes[1]->text(), w_->totalBox->text()}),
+  QCOMPARE((QStringList{perInchBoxes(w_)[1]->text(), lengthBoxes(w_)[1]->text(), totalBox(w_)->text()}),
            expected);
   QCOMPARE(static_cast<EntryBox*>(Box(sizeBox))->text(), size);
-  QVERIFY(w_->rows[1].MmValue > 0);
+  QVERIFY(w_->rowValues()[1].MmValue > 0);
   QCOMPARE(t_->services.messages.size(), 0);
   // Emptying the size box itself still removes the size.
   FocusWidget(Box(sizeBox));
   static_cast<EntryBox*>(Box(sizeBox))->clear();
-  QTest::mouseClick(w_->descriptionBoxes[4], Qt::LeftButton);
-  QCOMPARE((QStringList{w_->perInchBoxes[1]->text(), w_->lengthBoxes[1]->text(), w_->totalBox->text()}),
+  QTest::mouseClick(descriptionBoxes(w_)[4], Qt::LeftButton);
+  QCOMPARE((QStringList{perInchBoxes(w_)[1]->text(), lengthBoxes(w_)[1]->text(), totalBox(w_)->text()}),
            (QStringList{"", "", "0.00"}));
 }
 
@@ -457,7 +415,7 @@ void WorksheetWindowTest::keyboardReachesEveryButton() {
   QFETCH(QString, effect);
   HelpWindow* help = t_->app->helpWindow();
   help->ShowTopic(HelpTopic::StoneSize);
-  Type(w_->projectBox, "Kept", Qt::Key_Tab);
+  type(projectBox(w_), "Kept", Qt::Key_Tab);
   FocusWidget(Box(from));
   QTest::keyClick(Box(from), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
   if (effect == "open dialog") QTRY_COMPARE(t_->services.openRequests.size(), 1);
@@ -470,9 +428,9 @@ void WorksheetWindowTest::keyboardReachesEveryButton() {
              QStringLiteral("worksheetPage"));
   }
   if (effect == "cleared")
-    QTRY_COMPARE(w_->projectBox->text(), QString());
+    QTRY_COMPARE(projectBox(w_)->text(), QString());
   else
-    QCOMPARE(w_->projectBox->text(), QString("Kept"));
+    QCOMPARE(projectBox(w_)->text(), QString("Kept"));
   if (effect != "open dialog") QCOMPARE(t_->services.openRequests.size(), 0);
   if (effect != "save dialog") QCOMPARE(t_->services.saveRequests.size(), 0);
   if (effect != "printer dialog") QCOMPARE(t_->services.printerDialogs, 0);
@@ -519,8 +477,8 @@ void WorksheetWindowTest::failedSizesKeepTheRow() {
   QFETCH(QString, caption);
   QFETCH(QString, message);
   QFETCH(float, mmValue);
-  Type(w_->mmBoxes[0], "4");
-  TypeText(w_->countBoxes[0], "100");
+  type(mmBoxes(w_)[0], "4");
+  TypeText(countBoxes(w_)[0], "100");
   auto* edit = static_cast<EntryBox*>(Box(box));
   FocusWidget(edit);
   edit->setText(pasted);  // pasted text passes no filter
@@ -529,9 +487,9 @@ void WorksheetWindowTest::failedSizesKeepTheRow() {
   QCOMPARE(t_->services.messages[0].caption, caption);
   QCOMPARE(t_->services.messages[0].text, message);
   QCOMPARE(t_->services.messages[0].icon, MessageIcon::Error);
-  QCOMPARE(w_->rows[0].MmValue, mmValue);
-  QCOMPARE(w_->perInchBoxes[0]->text(), QString("6.35"));
-  QCOMPARE(w_->lengthBoxes[0]->text(), QString("15.75"));
+  QCOMPARE(w_->rowValues()[0].MmValue, mmValue);
+  QCOMPARE(perInchBoxes(w_)[0]->text(), QString("6.35"));
+  QCOMPARE(lengthBoxes(w_)[0]->text(), QString("15.75"));
   // Enter goes on to the next control (the inch box for a millimetre box), not
   // to the count as a successful size would.
   if (box.startsWith("Mm")) QCOMPARE(NameOf(w_, QApplication::focusWidget()), QString("Inch1"));
@@ -541,56 +499,95 @@ void WorksheetWindowTest::failedSizesKeepTheRow() {
 // already written and the emptied inch box stay, the length and total keep
 // what they showed, and the caret does not go on to the count.
 void WorksheetWindowTest::boxesWrittenBeforeAFailureStay() {
-  Type(w_->inchBoxes[0], "1/4");
-  TypeText(w_->countBoxes[0], "2147483647");
-  QCOMPARE(w_->lengthBoxes[0]->text(), QString("5.36871E8"));
-  FocusWidget(w_->mmBoxes[0]);
-  w_->mmBoxes[0]->setText("3E38");  // pasted
-  QTest::keyClick(w_->mmBoxes[0], Qt::Key_Return);
+  type(inchBoxes(w_)[0], "1/4");
+  TypeText(countBoxes(w_)[0], "2147483647");
+  QCOMPARE(lengthBoxes(w_)[0]->text(), QString("5.36871E8"));
+  FocusWidget(mmBoxes(w_)[0]);
+  mmBoxes(w_)[0]->setText("3E38");  // pasted
+  QTest::keyClick(mmBoxes(w_)[0], Qt::Key_Return);
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].text, QString("Floating point overflow."));
-  QCOMPARE(w_->inchBoxes[0]->text(), QString());
-  QCOMPARE(w_->perInchBoxes[0]->text(), WorksheetNumberText(BeadsPerInchFromMm(3e38f)));
-  QCOMPARE(w_->lengthBoxes[0]->text(), QString("5.36871E8"));
-  QCOMPARE(w_->totalBox->text(), QString("5.36871E8"));
-  QCOMPARE(w_->rows[0].MmValue, 3e38f);
+  QCOMPARE(inchBoxes(w_)[0]->text(), QString());
+  QCOMPARE(perInchBoxes(w_)[0]->text(), WorksheetNumberText(BeadsPerInchFromMm(3e38f)));
+  QCOMPARE(lengthBoxes(w_)[0]->text(), QString("5.36871E8"));
+  QCOMPARE(totalBox(w_)->text(), QString("5.36871E8"));
+  QCOMPARE(w_->rowValues()[0].MmValue, 3e38f);
   QCOMPARE(NameOf(w_, QApplication::focusWidget()), QString("Inch1"));
 }
 
 void WorksheetWindowTest::clearEmptiesEverythingButTheFileName() {
   FillSample();
-  w_->lastWorksheetFile = dir_->filePath("kept.bws");
-  QTest::mouseClick(w_->clearButton, Qt::LeftButton);
-  for (const QString& text : AllTexts()) QCOMPARE(text, QString());
-  QCOMPARE(w_->totalValue, 0.0f);
-  for (const WorksheetRowValues& row : w_->rows) {
+  t_->services.saveAnswers.push_back(dir_->filePath("kept.bws"));
+  QTest::mouseClick(saveButton(w_), Qt::LeftButton);
+  t_->services.Reset();
+  QTest::mouseClick(clearButton(w_), Qt::LeftButton);
+  for (const QString& text : allTexts()) QCOMPARE(text, QString());
+  QCOMPARE(w_->totalLength(), 0.0f);
+  for (const WorksheetRowValues& row : w_->rowValues()) {
     QCOMPARE(row.MmValue, 0.0f);
     QCOMPARE(row.InchValue, 0.0f);
     QCOMPARE(row.BeadCount, 0);
     QCOMPARE(row.LengthValue, 0.0f);
   }
-  QCOMPARE(w_->lastWorksheetFile, dir_->filePath("kept.bws"));
-  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
+  QCOMPARE(w_->lastWorksheetFile(), dir_->filePath("kept.bws"));
+  QTest::mouseClick(saveButton(w_), Qt::LeftButton);
   QCOMPARE(t_->services.saveRequests.size(), 1);
   QCOMPARE(t_->services.saveRequests[0].fileName, QString("kept.bws"));
   // A count typed after Clear works from a size of 0 again.
-  Type(w_->countBoxes[0], "5");
-  QCOMPARE(w_->lengthBoxes[0]->text(), QString("0.00"));
+  type(countBoxes(w_)[0], "5");
+  QCOMPARE(lengthBoxes(w_)[0]->text(), QString("0.00"));
+}
+
+// Ctrl+Z brings back every box Clear All emptied, wherever the focus is,
+// until the user types something new.
+void WorksheetWindowTest::clearAllIsUndone_data() {
+  QTest::addColumn<QString>("focus");
+  QTest::newRow("on the button") << "clearButton";
+  QTest::newRow("in an emptied box") << "Desc1";
+  QTest::newRow("in a box that was empty") << "Desc7";
+}
+
+void WorksheetWindowTest::clearAllIsUndone() {
+  QFETCH(QString, focus);
+  FillSample();
+  const QStringList before = allTexts();
+  const float total = w_->totalLength();
+  QVERIFY(w_->IsModified());
+  QTest::mouseClick(clearButton(w_), Qt::LeftButton);
+  QCOMPARE(allTexts(), QStringList(before.size(), QString()));
+  QVERIFY(w_->canUndoClear());
+  FocusWidget(Box(focus));
+  QTest::keyClick(Box(focus), Qt::Key_Z, Qt::ControlModifier);
+  QCOMPARE(allTexts(), before);
+  QCOMPARE(w_->totalLength(), total);
+  QVERIFY(w_->IsModified());
+  QVERIFY(!w_->canUndoClear());
+  QVERIFY(t_->services.questions.isEmpty());
+
+  // Something typed after Clear All is the new worksheet: Ctrl+Z then only
+  // takes back the typing, and the cleared rows are gone.
+  QTest::mouseClick(clearButton(w_), Qt::LeftButton);
+  type(descriptionBoxes(w_)[2], "New");
+  QVERIFY(!w_->canUndoClear());
+  FocusWidget(descriptionBoxes(w_)[2]);
+  QTest::keyClick(descriptionBoxes(w_)[2], Qt::Key_Z, Qt::ControlModifier);
+  QCOMPARE(descriptionBoxes(w_)[0]->text(), QString());
+  QCOMPARE(projectBox(w_)->text(), QString());
 }
 
 void WorksheetWindowTest::escapeHidesAndKeepsTheRows() {
   FillSample();
-  const QStringList before = AllTexts();
-  FocusWidget(w_->descriptionBoxes[6]);
-  QTest::keyClick(w_->descriptionBoxes[6], Qt::Key_Escape);
+  const QStringList before = allTexts();
+  FocusWidget(descriptionBoxes(w_)[6]);
+  QTest::keyClick(descriptionBoxes(w_)[6], Qt::Key_Escape);
   QTRY_VERIFY(!w_->isVisible());
   QVERIFY(t_->app->mainWindow());
   QCOMPARE(t_->quitRequests, 0);
   QTest::mouseClick(t_->app->mainWindow()->findChild<QPushButton*>(QStringLiteral("worksheetButton")),
                     Qt::LeftButton);
   QVERIFY(w_->isVisible());
-  QCOMPARE(AllTexts(), before);
-  QTest::mouseClick(w_->closeButton, Qt::LeftButton);
+  QCOMPARE(allTexts(), before);
+  QTest::mouseClick(closeButton(w_), Qt::LeftButton);
   QVERIFY(!w_->isVisible());
 }
 
@@ -599,66 +596,66 @@ void WorksheetWindowTest::calculatorAndHelpButtons() {
   help->ShowTopic(HelpTopic::StoneSize);
   w_->show();
   QVERIFY(!t_->app->calculatorWindow()->isVisible());
-  QTest::mouseClick(w_->calculatorButton, Qt::LeftButton);
+  QTest::mouseClick(calculatorButton(w_), Qt::LeftButton);
   QVERIFY(t_->app->calculatorWindow()->isVisible());
-  QTest::mouseClick(w_->helpButton, Qt::LeftButton);
+  QTest::mouseClick(helpButton(w_), Qt::LeftButton);
   QVERIFY(help->isVisible());
   QCOMPARE(help->findChild<ColorTabWidget*>(QStringLiteral("pages"))->ActivePage()->objectName(),
            QStringLiteral("worksheetPage"));
   // Each shortcut shows in its button's tooltip.
-  QCOMPARE(w_->loadButton->toolTip(), QString("Load (Ctrl+O)"));
-  QCOMPARE(w_->saveButton->toolTip(), QString("Save (Ctrl+S)"));
-  QCOMPARE(w_->printButton->toolTip(), QString("Print (Ctrl+P)"));
-  QCOMPARE(w_->calculatorButton->toolTip(), QString("Calculator (F9)"));
-  QCOMPARE(w_->helpButton->toolTip(), QString("Help (F1)"));
-  QCOMPARE(w_->clearButton->toolTip(), QString("Clear All"));
-  QCOMPARE(w_->closeButton->toolTip(), QString("Close (Esc)"));
+  QCOMPARE(loadButton(w_)->toolTip(), QString("Load (Ctrl+O)"));
+  QCOMPARE(saveButton(w_)->toolTip(), QString("Save (Ctrl+S)"));
+  QCOMPARE(printButton(w_)->toolTip(), QString("Print (Ctrl+P)"));
+  QCOMPARE(calculatorButton(w_)->toolTip(), QString("Calculator (F9)"));
+  QCOMPARE(helpButton(w_)->toolTip(), QString("Help (F1)"));
+  QCOMPARE(clearButton(w_)->toolTip(), QString("Clear All"));
+  QCOMPARE(closeButton(w_)->toolTip(), QString("Close (Esc)"));
 }
 
 // ---- file -----------------------------------------------------------------
 
 void WorksheetWindowTest::saveClearLoadGivesEveryBoxBack() {
   FillSample();
-  w_->descriptionBoxes[4]->setText("  Clasp  ");  // blanks around a description are not kept
-  const QStringList before = AllTexts();
-  const float totalBefore = w_->totalValue;
-  QCOMPARE(w_->totalBox->text(), QString("18.75"));
+  descriptionBoxes(w_)[4]->setText("  Clasp  ");  // blanks around a description are not kept
+  const QStringList before = allTexts();
+  const float totalBefore = w_->totalLength();
+  QCOMPARE(totalBox(w_)->text(), QString("18.75"));
   const QString path = dir_->filePath("necklace.bws");
   t_->services.saveAnswers.push_back(path);
-  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
+  QTest::mouseClick(saveButton(w_), Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].icon, MessageIcon::Information);
   QCOMPARE(t_->services.messages[0].caption, QString("Information"));
   QCOMPARE(t_->services.messages[0].text, QString("Success:  Bead Worksheet Saved."));
-  QCOMPARE(w_->lastWorksheetFile, path);
+  QCOMPARE(w_->lastWorksheetFile(), path);
 
-  const QByteArray bytes = ReadFile(path);
+  const QByteArray bytes = readFile(path);
   QCOMPARE(bytes.count("\r\n"), 11);
   QCOMPARE(bytes.split('\n').value(0), QByteArray("Summer necklace\r"));
   QCOMPARE(bytes.split('\n').value(2), QByteArray("2\tSeed beads\t\t1/8\t24\r"));
   QCOMPARE(bytes.split('\n').value(3), QByteArray("3\t\t\t\t007\r"));
   QCOMPARE(bytes.split('\n').value(5), QByteArray("5\t  Clasp  \t\t\t\r"));
 
-  QTest::mouseClick(w_->clearButton, Qt::LeftButton);
-  FocusWidget(w_->mmBoxes[8]);
+  QTest::mouseClick(clearButton(w_), Qt::LeftButton);
+  FocusWidget(mmBoxes(w_)[8]);
   t_->services.openAnswers.push_back(path);
-  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
+  QTest::mouseClick(loadButton(w_), Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 1);
   QStringList expected = before;
   expected[2 + 4 * 6] = "Clasp";  // Desc5
   expected[2 + 2 * 6 + 3] = "7";  // Nob3: plain decimal
-  QCOMPARE(AllTexts(), expected);
-  QCOMPARE(w_->totalValue, totalBefore);
+  QCOMPARE(allTexts(), expected);
+  QCOMPARE(w_->totalLength(), totalBefore);
   QCOMPARE(NameOf(w_, QApplication::focusWidget()), QString("Desc1"));
 }
 
 void WorksheetWindowTest::dialogsStartWhereTheLastFileIs() {
   const QString folder = t_->app->mainWindow()->worksheetFolder;
   QVERIFY(folder.endsWith("/Worksheet/"));
-  QTest::mouseClick(w_->saveButton, Qt::LeftButton);  // cancelled
-  QTest::mouseClick(w_->loadButton, Qt::LeftButton);  // cancelled
+  QTest::mouseClick(saveButton(w_), Qt::LeftButton);  // cancelled
+  QTest::mouseClick(loadButton(w_), Qt::LeftButton);  // cancelled
   QCOMPARE(t_->services.messages.size(), 0);
-  QVERIFY(w_->lastWorksheetFile.isEmpty());
+  QVERIFY(w_->lastWorksheetFile().isEmpty());
   const FileDialogRequest save = t_->services.saveRequests.at(0);
   QCOMPARE(save.title, QString("Save Bead Worksheet"));
   QCOMPARE(save.filter,
@@ -675,34 +672,34 @@ void WorksheetWindowTest::dialogsStartWhereTheLastFileIs() {
   QCOMPARE(open.directory, folder);
 
   t_->services.saveAnswers.push_back(dir_->filePath("first.bws"));
-  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
-  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
+  QTest::mouseClick(saveButton(w_), Qt::LeftButton);
+  QTest::mouseClick(loadButton(w_), Qt::LeftButton);
   QCOMPARE(t_->services.openRequests.at(1).directory, dir_->path() + "/");
   QCOMPARE(t_->services.openRequests.at(1).fileName, QString("first.bws"));
 
   QDir(dir_->path()).mkdir("other");
-  const QString second = WriteFile("other/second.bws", "Second\r\n");
+  const QString second = writeFile("other/second.bws", "Second\r\n");
   t_->services.openAnswers.push_back(second);
-  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
-  QCOMPARE(w_->projectBox->text(), QString("Second"));
-  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
+  QTest::mouseClick(loadButton(w_), Qt::LeftButton);
+  QCOMPARE(projectBox(w_)->text(), QString("Second"));
+  QTest::mouseClick(saveButton(w_), Qt::LeftButton);
   QCOMPARE(t_->services.saveRequests.last().directory, dir_->path() + "/other/");
   QCOMPARE(t_->services.saveRequests.last().fileName, QString("second.bws"));
 }
 
 void WorksheetWindowTest::loadingAMissingFileSaysSo() {
   FillSample();
-  const QStringList before = AllTexts();
+  const QStringList before = allTexts();
   const QString missing = dir_->filePath("missing.bws");
   t_->services.openAnswers.push_back(missing);
-  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
+  QTest::mouseClick(loadButton(w_), Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].icon, MessageIcon::Error);
   QCOMPARE(t_->services.messages[0].caption, QString("Orvane"));
   QCOMPARE(t_->services.messages[0].text,
            QStringLiteral("Cannot load the worksheet %1: %2.").arg(missing, qt_error_string(ENOENT)));
-  QCOMPARE(AllTexts(), before);
-  QVERIFY(w_->lastWorksheetFile.isEmpty());
+  QCOMPARE(allTexts(), before);
+  QVERIFY(w_->lastWorksheetFile().isEmpty());
 }
 
 // A hand-made file may hold what the window cannot work out: it loads as the
@@ -725,25 +722,25 @@ void WorksheetWindowTest::oddFieldsInAFileLoadAsTheWindowReadsThem() {
   QFETCH(QStringList, messages);
   FillSample();
   const QString path =
-      WriteFile("odd.bws", "Other project\r\n1\tOther\t8\t\t3\r\n2\t\t\t\t\r\n3\t\t\t\t\r\n4\t\t\t\t\r\n" +
+      writeFile("odd.bws", "Other project\r\n1\tOther\t8\t\t3\r\n2\t\t\t\t\r\n3\t\t\t\t\r\n4\t\t\t\t\r\n" +
                                oddLine + "\r\n");
   t_->services.openAnswers.push_back(path);
-  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
+  QTest::mouseClick(loadButton(w_), Qt::LeftButton);
   QStringList shown;
   for (const RecordedMessage& m : t_->services.messages) shown << m.text;
   QCOMPARE(shown, messages);
-  QCOMPARE(w_->projectBox->text(), QString("Other project"));
-  QCOMPARE(w_->descriptionBoxes[4]->text(), QString("X"));
-  QCOMPARE((QStringList{w_->mmBoxes[4]->text(), w_->countBoxes[4]->text(), w_->perInchBoxes[4]->text(),
-                        w_->lengthBoxes[4]->text()}),
+  QCOMPARE(projectBox(w_)->text(), QString("Other project"));
+  QCOMPARE(descriptionBoxes(w_)[4]->text(), QString("X"));
+  QCOMPARE((QStringList{mmBoxes(w_)[4]->text(), countBoxes(w_)[4]->text(), perInchBoxes(w_)[4]->text(),
+                        lengthBoxes(w_)[4]->text()}),
            row5);
-  QCOMPARE(w_->rows[4].BeadCount, 0);
+  QCOMPARE(w_->rowValues()[4].BeadCount, 0);
   // Nothing of the sample worksheet is left.
-  QCOMPARE(w_->lengthBoxes[0]->text(), QString("0.94"));
-  QCOMPARE(w_->descriptionBoxes[1]->text() + w_->countBoxes[1]->text() + w_->perInchBoxes[1]->text() +
-               w_->countBoxes[2]->text(),
+  QCOMPARE(lengthBoxes(w_)[0]->text(), QString("0.94"));
+  QCOMPARE(descriptionBoxes(w_)[1]->text() + countBoxes(w_)[1]->text() + perInchBoxes(w_)[1]->text() +
+               countBoxes(w_)[2]->text(),
            QString());
-  QCOMPARE(w_->totalBox->text(), QString("0.94"));
+  QCOMPARE(totalBox(w_)->text(), QString("0.94"));
 }
 
 void WorksheetWindowTest::savedOddRowsLoadBackTheSame_data() {
@@ -807,13 +804,13 @@ void WorksheetWindowTest::savedOddRowsLoadBackTheSame() {
   QFETCH(QString, count);
   QFETCH(bool, pasted);
   QFETCH(QString, loaded);
-  Type(w_->descriptionBoxes[0], "Crystal rondelle");
-  Type(w_->mmBoxes[0], "4");
-  Type(w_->countBoxes[0], "100");
-  Type(w_->descriptionBoxes[2], "Odd row");
-  EnterText(w_->mmBoxes[2], mm, pasted);
-  EnterText(w_->inchBoxes[2], inch, pasted);
-  EnterText(w_->countBoxes[2], count, pasted);
+  type(descriptionBoxes(w_)[0], "Crystal rondelle");
+  type(mmBoxes(w_)[0], "4");
+  type(countBoxes(w_)[0], "100");
+  type(descriptionBoxes(w_)[2], "Odd row");
+  EnterText(mmBoxes(w_)[2], mm, pasted);
+  EnterText(inchBoxes(w_)[2], inch, pasted);
+  EnterText(countBoxes(w_)[2], count, pasted);
   const QStringList results = Results();
   QStringList typingMessages;
   for (const RecordedMessage& m : t_->services.messages) typingMessages << m.text;
@@ -821,21 +818,21 @@ void WorksheetWindowTest::savedOddRowsLoadBackTheSame() {
 
   const QString path = dir_->filePath("odd.bws");
   t_->services.saveAnswers.push_back(path);
-  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
+  QTest::mouseClick(saveButton(w_), Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].text, QString("Success:  Bead Worksheet Saved."));
   t_->services.messages.clear();
-  QTest::mouseClick(w_->clearButton, Qt::LeftButton);
+  QTest::mouseClick(clearButton(w_), Qt::LeftButton);
 
   t_->services.openAnswers.push_back(path);
-  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
+  QTest::mouseClick(loadButton(w_), Qt::LeftButton);
   QStringList loadingMessages;
   for (const RecordedMessage& m : t_->services.messages) loadingMessages << m.text;
   QCOMPARE(loadingMessages, typingMessages);
   QCOMPARE(Results(), results);
-  QCOMPARE(w_->mmBoxes[2]->text() + u'|' + w_->inchBoxes[2]->text() + u'|' + w_->countBoxes[2]->text(),
+  QCOMPARE(mmBoxes(w_)[2]->text() + u'|' + inchBoxes(w_)[2]->text() + u'|' + countBoxes(w_)[2]->text(),
            loaded);
-  QCOMPARE(w_->descriptionBoxes[0]->text() + w_->descriptionBoxes[2]->text(),
+  QCOMPARE(descriptionBoxes(w_)[0]->text() + descriptionBoxes(w_)[2]->text(),
            QString("Crystal rondelleOdd row"));
 }
 
@@ -844,12 +841,12 @@ void WorksheetWindowTest::savedOddRowsLoadBackTheSame() {
 void WorksheetWindowTest::loadLeavesNothingOfThePreviousWorksheet() {
   QByteArray good = "Good\r\n";
   for (int k = 1; k <= kWorksheetRows; ++k) good += QByteArray::number(k) + "\tRow\t4\t\t100\r\n";
-  t_->services.openAnswers.push_back(WriteFile("good.bws", good));
-  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
-  QCOMPARE(w_->totalBox->text(), QString("157.48"));
+  t_->services.openAnswers.push_back(writeFile("good.bws", good));
+  QTest::mouseClick(loadButton(w_), Qt::LeftButton);
+  QCOMPARE(totalBox(w_)->text(), QString("157.48"));
   QCOMPARE(t_->services.messages.size(), 0);
 
-  const QString bad = WriteFile("bad.bws",
+  const QString bad = writeFile("bad.bws",
                                 "Bad\r\n"
                                 "1\tA\t0\t\t5\r\n"
                                 "2\tB\t0\t\t\r\n"
@@ -859,21 +856,21 @@ void WorksheetWindowTest::loadLeavesNothingOfThePreviousWorksheet() {
                                 "6\tF\t1E40\t\t2\r\n"
                                 "7\tG\t4\t\t100\r\n");
   t_->services.openAnswers.push_back(bad);
-  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
+  QTest::mouseClick(loadButton(w_), Qt::LeftButton);
   const struct {
     const char* bpi;
     const char* length;
   } rows[kWorksheetRows] = {{"", "0.00"}, {"", ""},          {"", "0.00"}, {"", "0.00"}, {"", "0.00"},
                             {"", "0.00"}, {"6.35", "15.75"}, {"", ""},     {"", ""},     {"", ""}};
   for (int i = 0; i < kWorksheetRows; ++i) {
-    QCOMPARE(w_->perInchBoxes[i]->text(), QString(rows[i].bpi));
-    QCOMPARE(w_->lengthBoxes[i]->text(), QString(rows[i].length));
-    if (i != 6) QCOMPARE(w_->rows[i].MmValue, 0.0f);
-    if (i != 6) QCOMPARE(w_->rows[i].LengthValue, 0.0f);
+    QCOMPARE(perInchBoxes(w_)[i]->text(), QString(rows[i].bpi));
+    QCOMPARE(lengthBoxes(w_)[i]->text(), QString(rows[i].length));
+    if (i != 6) QCOMPARE(w_->rowValues()[i].MmValue, 0.0f);
+    if (i != 6) QCOMPARE(w_->rowValues()[i].LengthValue, 0.0f);
   }
-  QCOMPARE(w_->totalBox->text(), QString("15.75"));
-  QCOMPARE(w_->totalValue, w_->rows[6].LengthValue);
-  QCOMPARE(w_->mmBoxes[2]->text(), QString("-8"));  // shown, and refused as a typed one is
+  QCOMPARE(totalBox(w_)->text(), QString("15.75"));
+  QCOMPARE(w_->totalLength(), w_->rowValues()[6].LengthValue);
+  QCOMPARE(mmBoxes(w_)[2]->text(), QString("-8"));  // shown, and refused as a typed one is
   QStringList shown;
   for (const RecordedMessage& m : t_->services.messages) shown << m.text;
   QCOMPARE(shown, (QStringList{"Floating point division by zero.", "Floating point division by zero.",
@@ -883,77 +880,77 @@ void WorksheetWindowTest::loadLeavesNothingOfThePreviousWorksheet() {
 }
 
 void WorksheetWindowTest::loadEdgeCases() {
-  Type(w_->countBoxes[1], "9");  // a count the file does not have
+  type(countBoxes(w_)[1], "9");  // a count the file does not have
   const QString longProject(63, u'P');
   const QString longDesc(55, u'D');
-  const QString path = WriteFile(
+  const QString path = writeFile(
       "edge.bws", (longProject + "\r\n1\t" + longDesc + "\t4\t1/4\t10\r\n2\t\t6\t\t\r\n").toLatin1());
   t_->services.openAnswers.push_back(path);
-  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
+  QTest::mouseClick(loadButton(w_), Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 0);
-  QCOMPARE(w_->projectBox->text(), longProject);
-  QCOMPARE(w_->descriptionBoxes[0]->text(), longDesc);
+  QCOMPARE(projectBox(w_)->text(), longProject);
+  QCOMPARE(descriptionBoxes(w_)[0]->text(), longDesc);
   // both sizes: the millimetre one wins
-  QCOMPARE(w_->mmBoxes[0]->text(), QString("4"));
-  QCOMPARE(w_->inchBoxes[0]->text(), QString());
-  QCOMPARE(w_->lengthBoxes[0]->text(), QString("1.57"));
+  QCOMPARE(mmBoxes(w_)[0]->text(), QString("4"));
+  QCOMPARE(inchBoxes(w_)[0]->text(), QString());
+  QCOMPARE(lengthBoxes(w_)[0]->text(), QString("1.57"));
   // the count the file leaves empty is gone
-  QCOMPARE(w_->countBoxes[1]->text(), QString());
-  QCOMPARE(w_->rows[1].BeadCount, 0);
-  QCOMPARE(w_->lengthBoxes[1]->text(), QString());
-  QCOMPARE(w_->totalBox->text(), QString("1.57"));
+  QCOMPARE(countBoxes(w_)[1]->text(), QString());
+  QCOMPARE(w_->rowValues()[1].BeadCount, 0);
+  QCOMPARE(lengthBoxes(w_)[1]->text(), QString());
+  QCOMPARE(totalBox(w_)->text(), QString("1.57"));
   // a long loaded text can be shortened but not grown again
-  FocusWidget(w_->descriptionBoxes[0]);
-  w_->descriptionBoxes[0]->end(false);
-  QTest::keyClick(w_->descriptionBoxes[0], Qt::Key_Backspace);
-  TypeText(w_->descriptionBoxes[0], "xy");
-  QCOMPARE(w_->descriptionBoxes[0]->text(), longDesc.left(54));
+  FocusWidget(descriptionBoxes(w_)[0]);
+  descriptionBoxes(w_)[0]->end(false);
+  QTest::keyClick(descriptionBoxes(w_)[0], Qt::Key_Backspace);
+  TypeText(descriptionBoxes(w_)[0], "xy");
+  QCOMPARE(descriptionBoxes(w_)[0]->text(), longDesc.left(54));
 
   // LF line ends: one long project line, every row empty
-  const QString lfOnly = WriteFile("unix.bws", "Unix\n1\tA\t4\t\t10\n");
+  const QString lfOnly = writeFile("unix.bws", "Unix\n1\tA\t4\t\t10\n");
   t_->services.openAnswers.push_back(lfOnly);
-  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
-  QCOMPARE(w_->projectBox->text(), QString("Unix\n1\tA\t4\t\t10\n"));
+  QTest::mouseClick(loadButton(w_), Qt::LeftButton);
+  QCOMPARE(projectBox(w_)->text(), QString("Unix\n1\tA\t4\t\t10\n"));
   for (int i = 0; i < kWorksheetRows; ++i)
-    QCOMPARE(w_->descriptionBoxes[i]->text() + w_->mmBoxes[i]->text() + w_->lengthBoxes[i]->text(),
+    QCOMPARE(descriptionBoxes(w_)[i]->text() + mmBoxes(w_)[i]->text() + lengthBoxes(w_)[i]->text(),
              QString());
-  QCOMPARE(w_->totalBox->text(), QString("0.00"));
+  QCOMPARE(totalBox(w_)->text(), QString("0.00"));
 }
 
 void WorksheetWindowTest::badFractionIsReportedAndTheLoadGoesOn() {
-  const QString path = WriteFile("fraction.bws", "P\r\n1\tA\t\t1/x\t5\r\n2\tB\t4\t\t100\r\n");
+  const QString path = writeFile("fraction.bws", "P\r\n1\tA\t\t1/x\t5\r\n2\tB\t4\t\t100\r\n");
   t_->services.openAnswers.push_back(path);
-  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
+  QTest::mouseClick(loadButton(w_), Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 1);  // once for the row, not again for its reading
   for (const RecordedMessage& m : t_->services.messages) {
     QCOMPARE(m.caption, QString("Error"));
     QCOMPARE(m.text, QString("Cannot convert Fraction to Decimal."));
   }
-  QCOMPARE(w_->inchBoxes[0]->text(), QString("1/x"));
-  QCOMPARE(w_->countBoxes[0]->text(), QString("5"));
-  QCOMPARE(w_->lengthBoxes[1]->text(), QString("15.75"));
-  QCOMPARE(w_->totalBox->text(), QString("15.75"));
+  QCOMPARE(inchBoxes(w_)[0]->text(), QString("1/x"));
+  QCOMPARE(countBoxes(w_)[0]->text(), QString("5"));
+  QCOMPARE(lengthBoxes(w_)[1]->text(), QString("15.75"));
+  QCOMPARE(totalBox(w_)->text(), QString("15.75"));
 }
 
 void WorksheetWindowTest::zeroSizeInAFileStillLoadsTheRest() {
-  const QString path = WriteFile("zero.bws", "P\r\n1\tA\t0\t\t5\r\n2\tB\t4\t\t100\r\n");
+  const QString path = writeFile("zero.bws", "P\r\n1\tA\t0\t\t5\r\n2\tB\t4\t\t100\r\n");
   t_->services.openAnswers.push_back(path);
-  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
+  QTest::mouseClick(loadButton(w_), Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].text, QString("Floating point division by zero."));
-  QCOMPARE(w_->countBoxes[0]->text(), QString("5"));
-  QCOMPARE(w_->lengthBoxes[0]->text(), QString("0.00"));
-  QCOMPARE(w_->countBoxes[1]->text(), QString("100"));
-  QCOMPARE(w_->totalBox->text(), QString("15.75"));
+  QCOMPARE(countBoxes(w_)[0]->text(), QString("5"));
+  QCOMPARE(lengthBoxes(w_)[0]->text(), QString("0.00"));
+  QCOMPARE(countBoxes(w_)[1]->text(), QString("100"));
+  QCOMPARE(totalBox(w_)->text(), QString("15.75"));
 }
 
 void WorksheetWindowTest::characterOutsideTheCodePageRefusesTheSave() {
   const QByteArray old = "Old\r\n";
-  const QString path = WriteFile("old.bws", old);
+  const QString path = writeFile("old.bws", old);
   FillSample();
-  w_->descriptionBoxes[2]->setText(QString::fromUtf8("Perły z Łodzi"));
+  descriptionBoxes(w_)[2]->setText(QString::fromUtf8("Perły z Łodzi"));
   t_->services.saveAnswers.push_back(path);
-  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
+  QTest::mouseClick(saveButton(w_), Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].caption, QString("Error"));
   QCOMPARE(t_->services.messages[0].icon, MessageIcon::Error);
@@ -961,7 +958,7 @@ void WorksheetWindowTest::characterOutsideTheCodePageRefusesTheSave() {
   QVERIFY2(text.startsWith("Error: Bead Worksheet not Saved.\r\n"), qPrintable(text));
   QVERIFY2(text.contains(QString::fromUtf8("Description of row 3 holds the character \"ł\" (U+0142)")),
            qPrintable(text));
-  QCOMPARE(ReadFile(path), old);
+  QCOMPARE(readFile(path), old);
   QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{"old.bws"});
 }
 
@@ -970,10 +967,10 @@ void WorksheetWindowTest::characterOutsideTheCodePageRefusesTheSave() {
 void WorksheetWindowTest::longLinesKeepEveryKeyQuick() {
   // Far beyond what a box holds, within what a worksheet file may be.
   const QByteArray huge(1900 * 1000, 'p');
-  const QString path = WriteFile("long.bws", huge + "\r\n1\t" + huge + "\t4\t\t12\r\n");
+  const QString path = writeFile("long.bws", huge + "\r\n1\t" + huge + "\t4\t\t12\r\n");
   t_->services.openAnswers.push_back(path);
-  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
-  QCOMPARE(w_->lengthBoxes[0]->text(), QString("1.89"));
+  QTest::mouseClick(loadButton(w_), Qt::LeftButton);
+  QCOMPARE(lengthBoxes(w_)[0]->text(), QString("1.89"));
 
   // Each key or paste, with the repainting it brings, answers at once.
   QApplication::clipboard()->setText(QString(10 * 1000 * 1000, u'7'));
@@ -987,10 +984,10 @@ void WorksheetWindowTest::longLinesKeepEveryKeyQuick() {
   };
   // A loaded text longer than the typing limit may only be shortened.
   const QString shortened(kBoxCapacity - 1, u'p');
-  const std::pair<EntryBox*, QString> boxes[] = {{w_->projectBox, shortened},
-                                                 {w_->descriptionBoxes[0], shortened},
-                                                 {w_->mmBoxes[1], "65"},
-                                                 {w_->countBoxes[1], "65"}};
+  const std::pair<EntryBox*, QString> boxes[] = {{projectBox(w_), shortened},
+                                                 {descriptionBoxes(w_)[0], shortened},
+                                                 {mmBoxes(w_)[1], "65"},
+                                                 {countBoxes(w_)[1], "65"}};
   for (const auto& [box, typed] : boxes) {
     timer.start();
     FocusWidget(box);
@@ -1040,7 +1037,7 @@ void WorksheetWindowTest::failedSaveReportsTheError() {
   FillSample();
   const QString path = dir_->filePath(target);
   t_->services.saveAnswers.push_back(path);
-  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
+  QTest::mouseClick(saveButton(w_), Qt::LeftButton);
   permissions.reset();
   QFile::setPermissions(dir_->filePath("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   QCOMPARE(t_->services.messages.size(), 1);
@@ -1048,7 +1045,7 @@ void WorksheetWindowTest::failedSaveReportsTheError() {
   QCOMPARE(t_->services.messages[0].caption, QString("Orvane"));
   QCOMPARE(t_->services.messages[0].text,
            QStringLiteral("Cannot save the worksheet to %1: %2.").arg(path, qt_error_string(reason)));
-  QCOMPARE(w_->lastWorksheetFile, path);
+  QCOMPARE(w_->lastWorksheetFile(), path);
   QVERIFY(!QFileInfo(path).isFile());
 }
 
@@ -1061,37 +1058,37 @@ void WorksheetWindowTest::fullDiskKeepsTheOldFile() {
   FillSample();
   const QString path = folder + "/necklace.bws";
   t_->services.saveAnswers.push_back(path);
-  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
+  QTest::mouseClick(saveButton(w_), Qt::LeftButton);
   QCOMPARE(t_->services.messages.value(0).text, QString("Success:  Bead Worksheet Saved."));
-  const QByteArray old = ReadFile(path);
+  const QByteArray old = readFile(path);
   QVERIFY(FillDisk(folder + "/filler") > 0);
 
-  Type(w_->descriptionBoxes[6], "A longer worksheet");
+  type(descriptionBoxes(w_)[6], "A longer worksheet");
   t_->services.messages.clear();
   t_->services.saveAnswers.push_back(path);
-  QTest::mouseClick(w_->saveButton, Qt::LeftButton);
+  QTest::mouseClick(saveButton(w_), Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].caption, QString("Orvane"));
   QCOMPARE(t_->services.messages[0].text,
            QStringLiteral("Cannot save the worksheet to %1: %2.").arg(path, qt_error_string(ENOSPC)));
-  QCOMPARE(ReadFile(path), old);
+  QCOMPARE(readFile(path), old);
   QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), (QStringList{"filler", "necklace.bws"}));
 }
 
 void WorksheetWindowTest::failedLoadNamesTheFileAndTheReason() {
-  const QString path = WriteFile("locked.bws", "Locked\r\n1\tA\t4\t\t10\r\n");
+  const QString path = writeFile("locked.bws", "Locked\r\n1\tA\t4\t\t10\r\n");
   QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
   FillSample();
-  const QStringList before = AllTexts();
+  const QStringList before = allTexts();
   ObeyFilePermissions permissions;
   if (!permissions.Active()) QSKIP(qPrintable(permissions.Why()));
   t_->services.openAnswers.push_back(path);
-  QTest::mouseClick(w_->loadButton, Qt::LeftButton);
+  QTest::mouseClick(loadButton(w_), Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].caption, QString("Orvane"));
   QCOMPARE(t_->services.messages[0].text,
            QStringLiteral("Cannot load the worksheet %1: %2.").arg(path, qt_error_string(EACCES)));
-  QCOMPARE(AllTexts(), before);
+  QCOMPARE(allTexts(), before);
 }
 
 // ---- printing ---------------------------------------------------------------
@@ -1127,7 +1124,7 @@ void WorksheetWindowTest::reportValues() {
   QFETCH(QString, name);
   QFETCH(QString, value);
   FillSample();
-  w_->descriptionBoxes[1]->setText("   Seed beads ");
+  descriptionBoxes(w_)[1]->setText("   Seed beads ");
   const std::optional<QString> got = w_->reportValue(name);
   QCOMPARE(got.has_value(), !value.isNull());
   if (got) QCOMPARE(*got, value);
@@ -1142,9 +1139,9 @@ QString WorksheetWindowTest::Pdf(const QString& name) {
 
 void WorksheetWindowTest::printsThePageAsItIsNow() {
   FillSample();
-  w_->descriptionBoxes[1]->setText("   Seed beads");
+  descriptionBoxes(w_)[1]->setText("   Seed beads");
   t_->services.printToPdf = dir_->filePath("page.pdf");
-  QTest::mouseClick(w_->printButton, Qt::LeftButton);
+  QTest::mouseClick(printButton(w_), Qt::LeftButton);
   QCOMPARE(t_->services.printerDialogs, 1);
   QCOMPARE(t_->services.messages.size(), 0);
   const QString text = Pdf("page.pdf");
@@ -1182,10 +1179,10 @@ void WorksheetWindowTest::printsThePageAsItIsNow() {
            qPrintable(text));
 
   // The next press prints what the boxes hold then.
-  QTest::mouseClick(w_->clearButton, Qt::LeftButton);
-  Type(w_->projectBox, "Second try", Qt::Key_Tab);
+  QTest::mouseClick(clearButton(w_), Qt::LeftButton);
+  type(projectBox(w_), "Second try", Qt::Key_Tab);
   t_->services.printToPdf = dir_->filePath("second.pdf");
-  QTest::mouseClick(w_->printButton, Qt::LeftButton);
+  QTest::mouseClick(printButton(w_), Qt::LeftButton);
   const QString second = Pdf("second.pdf");
   QVERIFY(second.contains("Second try"));
   QVERIFY(!second.contains("Crystal"));
@@ -1195,12 +1192,12 @@ void WorksheetWindowTest::printsThePageAsItIsNow() {
 
 void WorksheetWindowTest::cancelledPrinterDialogPrintsNothing() {
   FillSample();
-  const QStringList before = AllTexts();
-  QTest::mouseClick(w_->printButton, Qt::LeftButton);
+  const QStringList before = allTexts();
+  QTest::mouseClick(printButton(w_), Qt::LeftButton);
   QCOMPARE(t_->services.printerDialogs, 1);
   QCOMPARE(t_->services.messages.size(), 0);
   QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList());
-  QCOMPARE(AllTexts(), before);
+  QCOMPARE(allTexts(), before);
 }
 
 // Each number column's heading is centred over its box, on two lines.
@@ -1208,11 +1205,11 @@ void WorksheetWindowTest::numberHeadingsTakeTwoLinesOverTheirColumns() {
   const struct {
     const char* heading;
     QWidget* box;
-  } columns[] = {{"Size MM", w_->mmBoxes[0]},
-                 {"Size Inch", w_->inchBoxes[0]},
-                 {"Number of Beads", w_->countBoxes[0]},
-                 {"Beads per Inch", w_->perInchBoxes[0]},
-                 {"Length Inches", w_->lengthBoxes[0]}};
+  } columns[] = {{"Size MM", mmBoxes(w_)[0]},
+                 {"Size Inch", inchBoxes(w_)[0]},
+                 {"Number of Beads", countBoxes(w_)[0]},
+                 {"Beads per Inch", perInchBoxes(w_)[0]},
+                 {"Length Inches", lengthBoxes(w_)[0]}};
   for (const auto& c : columns) {
     QLabel* label = nullptr;
     for (QLabel* l : w_->findChildren<QLabel*>())

@@ -1,0 +1,57 @@
+#include "worksheet/worksheet_printing.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QPrinter>
+
+#include "core/maker_info.h"
+#include "platform/desktop_services.h"
+#include "worksheet/report_printer.h"
+
+namespace orvane {
+
+WorksheetPrinting::WorksheetPrinting(DesktopServices& services) : services_(services) {}
+
+WorksheetPrinting::~WorksheetPrinting() = default;
+
+const ReportTemplate& WorksheetPrinting::reportTemplate() {
+  if (!template_) {
+    QFile layout(QStringLiteral(":/report/worksheet.json"));
+    template_ = layout.open(QIODevice::ReadOnly) ? ParseReportTemplate(layout.readAll()) : ReportTemplate{};
+  }
+  return *template_;
+}
+
+void WorksheetPrinting::print(QWidget* window, const Values& boxValues) {
+  if (!printer_) {
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    ApplyReportPage(reportTemplate(), *printer_);
+  }
+  const QString previousPrinter = printer_->printerName();
+  if (!services_.SetupPrinter(window, *printer_)) return;
+  if (printer_->outputFormat() == QPrinter::NativeFormat && printer_->printerName() != previousPrinter &&
+      !printer_->isValid()) {
+    const QString chosen = printer_->printerName();
+    printer_->setPrinterName(previousPrinter);
+    services_.ShowMessage(window, MessageIcon::Error, QStringLiteral("Error"),
+                          QStringLiteral("The printer \"%1\" cannot be used.").arg(chosen));
+    return;
+  }
+  // The footer names the maker as set up in one place for the whole program.
+  const auto values = [&boxValues](const QString& name) -> std::optional<QString> {
+    if (std::optional<QString> value = boxValues(name)) return value;
+    if (name == QLatin1String("MAKER")) return maker::kMakerName;
+    if (name == QLatin1String("WEBSITE")) return maker::kWebSite;
+    return std::nullopt;
+  };
+  const ReportTemplate page = PrepareReport(reportTemplate(), values, QDateTime::currentDateTime());
+  QCoreApplication::processEvents();
+  // No printer installed: there is nothing to print on.
+  if (printer_->outputFormat() == QPrinter::NativeFormat && printer_->printerName().isEmpty()) return;
+  if (!PrintReport(page, *printer_))
+    services_.ShowMessage(window, MessageIcon::Error, QStringLiteral("Error"),
+                          QStringLiteral("The worksheet could not be printed."));
+}
+
+}  // namespace orvane

@@ -1,0 +1,314 @@
+#include "worksheet/worksheet_rows_panel.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTimer>
+
+#include "core/box_text.h"
+#include "core/key_filter.h"
+#include "core/spoken_results.h"
+#include "core/text_rules.h"
+#include "core/worksheet_csv.h"
+#include "platform/announcer.h"
+#include "platform/error_boundary.h"
+#include "platform/guarded_connect.h"
+#include "widgets/entry_box.h"
+#include "widgets/look.h"
+#include "widgets/spoken_boxes.h"
+#include "worksheet/worksheet_controls.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr int kDescLimit = 40;
+
+// Column positions inside the panel.
+constexpr int kLabelLeft = 6, kLabelWidth = 28;
+constexpr int kDescLeft = 38, kDescWidth = 326;
+constexpr int kMmLeft = 376, kOrLeft = 434, kInchLeft = 458, kCountLeft = 526, kPerInchLeft = 594,
+              kLengthLeft = 662;
+constexpr int kNumberWidth = 55, kBoxHeight = 23;
+constexpr int kFirstRowTop = 52, kRowPitch = 35;
+
+}  // namespace
+
+WorksheetRowsPanel::WorksheetRowsPanel(DesktopServices& services, QWidget* parent)
+    : BevelPanel(parent), services_(services) {
+  const QuietAccessibility quiet;
+  setObjectName(QStringLiteral("rowsPanel"));
+  SetColor(SystemColor(SysColor::Light3D));
+
+  const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignBottom;
+  makeWorksheetLabel(this, QStringLiteral("Description"), QRect(kDescLeft, 10, kDescWidth, 36),
+                     Qt::AlignLeft | Qt::AlignBottom);
+  // As wide as their boxes, so that they wrap onto two lines like the others.
+  makeWorksheetLabel(this, QStringLiteral("Size MM"), QRect(kMmLeft, 10, kNumberWidth, 36), centred);
+  makeWorksheetLabel(this, QStringLiteral("Size Inch"), QRect(kInchLeft, 10, kNumberWidth, 36), centred);
+  makeWorksheetLabel(this, QStringLiteral("Number of Beads"),
+                     QRect(kCountLeft - 6, 10, kNumberWidth + 12, 36), centred);
+  makeWorksheetLabel(this, QStringLiteral("Beads per Inch"),
+                     QRect(kPerInchLeft - 6, 10, kNumberWidth + 12, 36), centred);
+  makeWorksheetLabel(this, QStringLiteral("Length Inches"), QRect(kLengthLeft - 6, 10, kNumberWidth + 12, 36),
+                     centred);
+
+  for (int k = 1; k <= kWorksheetRows; ++k) createRow(k, kFirstRowTop + (k - 1) * kRowPitch);
+
+  const int totalTop = kFirstRowTop + kWorksheetRows * kRowPitch + 8;
+  makeWorksheetLabel(this, QStringLiteral("Total Length in Inches"),
+                     QRect(kCountLeft - 40, totalTop, 170, kBoxHeight), Qt::AlignRight | Qt::AlignVCenter);
+  totalBox_ = makeWorksheetBox(this, QRect(kLengthLeft, totalTop, kNumberWidth, kBoxHeight),
+                               QStringLiteral("Total Length in Inches"), QStringLiteral("totalBox"), true);
+  for (int k = 1; k <= kWorksheetRows; ++k) bindRow(k);
+}
+
+void WorksheetRowsPanel::createRow(int k, int top) {
+  const int i = k - 1;
+  const QString row = QStringLiteral(" row %1").arg(k);
+  const QString number = k < 10 ? QStringLiteral("  %1.").arg(k) : QStringLiteral("10.");
+  makeWorksheetLabel(this, number, QRect(kLabelLeft, top, kLabelWidth, kBoxHeight),
+                     Qt::AlignRight | Qt::AlignVCenter)
+      ->setWordWrap(false);
+  const auto box = [&](int left, const char* caption, const char* name, bool readOnly = false) {
+    return makeWorksheetBox(this, QRect(left, top, left == kDescLeft ? kDescWidth : kNumberWidth, kBoxHeight),
+                            QLatin1String(caption) + row, QLatin1String(name) + QString::number(k), readOnly);
+  };
+  descriptionBoxes_[i] = box(kDescLeft, "Description", "descriptionBox");
+  descriptionBoxes_[i]->setMaxLength(kDescLimit);
+  mmBoxes_[i] = box(kMmLeft, "Size MM", "mmBox");
+  makeWorksheetLabel(this, QStringLiteral("or"), QRect(kOrLeft, top, 22, kBoxHeight), Qt::AlignCenter);
+  inchBoxes_[i] = box(kInchLeft, "Size Inch", "inchBox");
+  countBoxes_[i] = box(kCountLeft, "Number of Beads", "countBox");
+  perInchBoxes_[i] = box(kPerInchLeft, "Beads per Inch", "perInchBox", true);
+  lengthBoxes_[i] = box(kLengthLeft, "Length Inches", "lengthBox", true);
+}
+
+void WorksheetRowsPanel::bindRow(int k) {
+  const int i = k - 1;
+  // The typed boxes all record that the user is in them; only the size boxes
+  // act when they are left.
+  for (EntryBox* box : {descriptionBoxes_[i], mmBoxes_[i], inchBoxes_[i], countBoxes_[i]}) {
+    GuardedConnect(box, &EntryBox::entered, this, [this, box] { enteredBox_ = box; });
+    GuardedConnect(box, &QLineEdit::textChanged, this, [this] { Q_EMIT edited(); });
+  }
+  auto exitOf = [this](EntryBox* box, void (WorksheetRowsPanel::*handler)(int), int row) {
+    return [this, box, handler, row] {
+      if (enteredBox_ != box) return;
+      enteredBox_ = nullptr;
+      (this->*handler)(row);
+    };
+  };
+  GuardedConnect(mmBoxes_[i], &EntryBox::left, this, exitOf(mmBoxes_[i], &WorksheetRowsPanel::sizeFromMm, k));
+  GuardedConnect(inchBoxes_[i], &EntryBox::left, this,
+                 exitOf(inchBoxes_[i], &WorksheetRowsPanel::sizeFromInch, k));
+  for (EntryBox* box : {descriptionBoxes_[i], countBoxes_[i]})
+    GuardedConnect(box, &EntryBox::left, this, [this, box] {
+      if (enteredBox_ == box) enteredBox_ = nullptr;
+    });
+
+  // Enter moves on from every box of a row.
+  mmBoxes_[i]->SetKeyFilter(KeyFilterKind::WorksheetMm, services_);
+  inchBoxes_[i]->SetKeyFilter(KeyFilterKind::WorksheetInch, services_);
+  countBoxes_[i]->SetKeyFilter(KeyFilterKind::WorksheetNob, services_);
+  descriptionBoxes_[i]->SetKeyFilter(KeyFilterKind::Text, services_);
+  GuardedConnect(descriptionBoxes_[i], &QLineEdit::textChanged, this,
+                 [this, i] { relaxLimit(descriptionBoxes_[i], kDescLimit); });
+
+  GuardedConnect(countBoxes_[i], &EntryBox::changed, this, [this, k] { lengthFromCount(k); });
+  GuardedConnect(lengthBoxes_[i], &EntryBox::changed, this, [this] {
+    // Filling every row works the total out once, after its last row.
+    if (!loading_) recomputeTotal();
+  });
+  countBoxes_[i]->installEventFilter(this);
+}
+
+// Up and Down walk the bead count column, wrapping round at both ends.
+bool WorksheetRowsPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    for (int i = 0; i < kWorksheetRows; ++i) {
+      if (watched != countBoxes_[i]) continue;
+      if (key == Qt::Key_Up) moveFocusTo(countBoxes_[(i + kWorksheetRows - 1) % kWorksheetRows]);
+      if (key == Qt::Key_Down) moveFocusTo(countBoxes_[(i + 1) % kWorksheetRows]);
+      break;
+    }
+  }
+  return BevelPanel::eventFilter(watched, event);
+}
+
+void WorksheetRowsPanel::moveFocusTo(QWidget* box) {
+  if (loading_) return;
+  box->setFocus(Qt::TabFocusReason);
+}
+
+// Leaving a box (Tab, Enter, a click) happens inside Qt's own focus change,
+// which tells the screen reader last of the box it was heading for. The move
+// is made at once, so that keys typed right after land in the box moved to;
+// once the change is over, the screen reader hears again of the box that
+// really has the focus.
+void WorksheetRowsPanel::moveFocusOnLeaving(QWidget* box) {
+  if (loading_) return;
+  box->setFocus(Qt::TabFocusReason);
+  QTimer::singleShot(0, box, [box] {
+    if (QApplication::focusWidget() != box) return;
+    QAccessibleEvent focus(box, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+  });
+}
+
+// Runs a row step on the row's values and boxes and shows what it changed,
+// also when it fails part way: what it had done by then stays done. The
+// length box comes last, as its change brings the total up to date.
+bool WorksheetRowsPanel::runRowStep(int k, const RowStep& step) {
+  const int i = k - 1;
+  WorksheetRowBoxes boxes{mmBoxes_[i]->text(), inchBoxes_[i]->text(), countBoxes_[i]->text(),
+                          perInchBoxes_[i]->text(), lengthBoxes_[i]->text()};
+  const std::pair<EntryBox*, const QString*> writes[] = {{mmBoxes_[i], &boxes.Mm},
+                                                         {inchBoxes_[i], &boxes.Inch},
+                                                         {perInchBoxes_[i], &boxes.Bpi},
+                                                         {lengthBoxes_[i], &boxes.Tot}};
+  const QString totalBefore = totalBox_->text();
+  QList<WrittenBox> changed;
+  const bool moveOn = RunShowingBoxes(
+      boxes, [&](WorksheetRowBoxes& row) { return step(rows_[i], row); },
+      [&](const WorksheetRowBoxes&) {
+        for (const auto& [box, text] : writes) {
+          if (box->text() == *text) continue;
+          box->setText(*text);
+          changed.append({box, BoxText{*text, true}});
+        }
+      });
+  if (!loading_) {
+    // The step may already have moved the focus on into a box it wrote:
+    // every changed box is read out (the box typed in is unchanged).
+    QList<SpokenBox> spoken;
+    for (const WrittenBox& box : changed) spoken.append({box.widget->accessibleName(), box.text});
+    spoken.append(
+        {totalBox_->accessibleName(), BoxText{totalBox_->text(), totalBox_->text() != totalBefore}});
+    announce(window(), spokenResults(spoken));
+  }
+  return moveOn;
+}
+
+void WorksheetRowsPanel::sizeFromMm(int k) {
+  if (runRowStep(k, WorksheetSizeFromMm)) moveFocusOnLeaving(countBoxes_[k - 1]);
+}
+
+void WorksheetRowsPanel::sizeFromInch(int k) {
+  if (runRowStep(k, WorksheetSizeFromInch)) moveFocusOnLeaving(countBoxes_[k - 1]);
+}
+
+void WorksheetRowsPanel::lengthFromCount(int k) {
+  runRowStep(k, [](WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
+    WorksheetLengthFromCount(row, boxes);
+    return false;
+  });
+}
+
+void WorksheetRowsPanel::recomputeTotal() { totalBox_->setText(WorksheetTotal(rows_, totalValue_)); }
+
+WorksheetRowsPanel::RowTexts WorksheetRowsPanel::typedRows() const {
+  RowTexts texts;
+  for (int i = 0; i < kWorksheetRows; ++i)
+    texts[i] = {descriptionBoxes_[i]->text(), mmBoxes_[i]->text(), inchBoxes_[i]->text(),
+                countBoxes_[i]->text()};
+  return texts;
+}
+
+void WorksheetRowsPanel::showRows(const RowTexts& texts) {
+  loading_ = true;
+  enteredBox_ = nullptr;  // leaving whatever box had the focus is no exit
+  rows_ = {};
+  totalValue_ = 0;
+  for (int i = 0; i < kWorksheetRows; ++i) {
+    perInchBoxes_[i]->clear();
+    lengthBoxes_[i]->clear();
+  }
+  totalBox_->clear();
+  for (int i = 0; i < kWorksheetRows; ++i) {
+    setLimitedText(descriptionBoxes_[i], kDescLimit, texts[i].Desc);
+    mmBoxes_[i]->setText(texts[i].Mm);
+    inchBoxes_[i]->setText(texts[i].Inch);
+  }
+  for (int k = 1; k <= kWorksheetRows; ++k) {
+    RunGuarded(this, [&] {
+      runRowStep(k, [](WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
+        WorksheetLoadedSize(row, boxes);
+        return false;
+      });
+    });
+    // The change handler works the length out; an unchanged text must too.
+    EntryBox* count = countBoxes_[k - 1];
+    const bool unchanged = count->text() == texts[k - 1].Nob;
+    count->setText(texts[k - 1].Nob);
+    if (unchanged) RunGuarded(this, [&] { lengthFromCount(k); });
+  }
+  RunGuarded(this, [&] { recomputeTotal(); });
+  loading_ = false;
+  enteredBox_ = nullptr;
+}
+
+void WorksheetRowsPanel::clearRows() {
+  totalValue_ = 0;
+  rows_ = {};
+  for (int i = 0; i < kWorksheetRows; ++i)
+    for (EntryBox* box : {descriptionBoxes_[i], mmBoxes_[i], inchBoxes_[i], countBoxes_[i], perInchBoxes_[i],
+                          lengthBoxes_[i]})
+      // An empty box is left alone: clearing it anyway floods a screen
+      // reader with changes, and it then drops the spoken notice.
+      if (!box->text().isEmpty()) box->clear();
+  totalBox_->clear();
+}
+
+void WorksheetRowsPanel::fillCsv(WorksheetCsv& sheet) const {
+  for (int i = 0; i < kWorksheetRows; ++i)
+    sheet.Rows[i] = {descriptionBoxes_[i]->text(), mmBoxes_[i]->text(),      inchBoxes_[i]->text(),
+                     countBoxes_[i]->text(),       perInchBoxes_[i]->text(), lengthBoxes_[i]->text()};
+  sheet.Total = totalBox_->text();
+}
+
+QString WorksheetRowsPanel::totalText() const { return totalBox_->text(); }
+
+bool WorksheetRowsPanel::isTypedBox(const QObject* object) const {
+  for (int i = 0; i < kWorksheetRows; ++i)
+    if (object == descriptionBoxes_[i] || object == mmBoxes_[i] || object == inchBoxes_[i] ||
+        object == countBoxes_[i])
+      return true;
+  return false;
+}
+
+std::optional<QString> WorksheetRowsPanel::reportValue(const QString& name) const {
+  if (name == QLatin1String("TOTAL1")) return TrimBlanks(totalBox_->text());
+  if (name.size() < 2) return std::nullopt;
+  const std::array<EntryBox*, kWorksheetRows>* family = nullptr;
+  switch (name[0].unicode()) {
+    case u'D':
+      family = &descriptionBoxes_;
+      break;
+    case u'M':
+      family = &mmBoxes_;
+      break;
+    case u'N':
+      family = &inchBoxes_;
+      break;
+    case u'B':
+      family = &countBoxes_;
+      break;
+    case u'P':
+      family = &perInchBoxes_;
+      break;
+    case u'L':
+      family = &lengthBoxes_;
+      break;
+    default:
+      return std::nullopt;
+  }
+  const QString digits = name.mid(1);
+  for (int k = 1; k <= kWorksheetRows; ++k)
+    if (digits == QString::number(k)) return TrimBlanks((*family)[k - 1]->text());
+  return std::nullopt;
+}
+
+}  // namespace orvane
