@@ -1,6 +1,7 @@
 # The walk for program_screen_reader.sh: a keyboard user's steps through the
-# converter, the Weight and Bead pages, the Metal Calculator and the desk
-# calculator, each followed by what Orca spoke. Usage: <orca debug log>
+# converter, the Weight and Bead pages, the Bench window (a list pick, Ctrl+Tab
+# from a list, a missing input) and the desk calculator, each followed by what
+# Orca spoke. Usage: <orca debug log>
 import re
 import sys
 import time
@@ -127,6 +128,26 @@ enter(across, "diameter", "1")
 enter(length, "length", "100")
 speech.wait(r"Grams \d+\.\d+.*Troy ounces \d", "the wire's weight")
 
+step("Bench: a shape picked from its list is heard with the results it changed")
+shape = need(metal, pyatspi.ROLE_COMBO_BOX, r"^shape$", "Shape list")
+focus(shape, "Shape list")
+speech.mark()
+xdo("key", "Down")
+speech.wait(r"Shape Square wire, Volume \(mm.\) \d", "the picked shape with its volume")
+
+step("Bench: Ctrl+Tab from a list turns the page")
+metal_list = need(metal, pyatspi.ROLE_COMBO_BOX, r"^metal$", "Metal list")
+focus(metal_list, "Metal list")
+speech.mark()
+xdo("key", "ctrl+Tab")
+speech.wait(r"Model weight in grams", "the Casting page's first box after Ctrl+Tab")
+
+step("Bench: Pricing with hours but no rate says what is missing")
+choose_page(metal, "Pricing")
+hours = need(metal, pyatspi.ROLE_TEXT, r"^labour hours$", "Labour hours box")
+enter(hours, "labour hours", "2")
+speech.wait(r"Enter the hourly rate", "the missing hourly rate")
+
 step("calculator: 12 * 3 =")
 bring_to_front(MAIN)
 speech.mark()
@@ -152,6 +173,25 @@ xdo("key", "ctrl+r")
 speech.wait(r"^notification 36\.?$", "MR")
 xdo("key", "ctrl+l")
 speech.wait(r"Memory cleared", "MC")
+
+step("calculator: 7, Esc, F9 again; nothing old is spoken on opening")
+speech.mark()
+xdo("type", "7")
+speech.wait(r"^notification 7\.?$", "7")
+xdo("key", "Escape")
+if not wait_for(lambda: window("Calculator") is None, 5):
+    fail("Esc did not close the calculator")
+bring_to_front(MAIN)
+speech.mark()
+reopened_at = speech.seen
+xdo("key", "F9")
+if wait_for(lambda: window("Calculator"), 5) is None:
+    give_up("F9 did not open the calculator again")
+time.sleep(3)  # long enough for Orca to read out whatever the window shows
+stale = [line for line in speech.lines()[reopened_at:] if re.search(r"^notification (7|0)\.?$", line)]
+if stale:
+    fail(f"opening the calculator again, Orca repeated {stale}")
+xdo("key", "Escape")
 
 step("worksheet: opened, Orca speaks the window and its focused box, nothing selected")
 bring_to_front(MAIN)

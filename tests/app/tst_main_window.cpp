@@ -415,7 +415,7 @@ void MainWindowTest::f1OpensHelp() {
     focus = t_->app->fractionsWindow()->closeButton;
   } else {
     main()->calculatorButton->click();
-    focus = t_->app->calculatorWindow()->calculatorPad;
+    focus = t_->app->calculatorWindow()->findChild<CalculatorPad*>(QStringLiteral("calculatorPad"));
   }
   FocusWidget(focus);
   QVERIFY(!help->isVisible());

@@ -24,9 +24,14 @@ class GaugePageTest : public QObject, public BenchPageFixture<GaugePage> {
 
  private:
   QStringList Shown() const {
-    return {page_->size.mm->text(),    page_->size.inch->text(),    page_->americanBox->currentText(),
-            page_->americanMm->text(), page_->americanInch->text(), page_->britishBox->currentText(),
-            page_->britishMm->text(),  page_->britishInch->text()};
+    return {child<EntryBox>(page_, "sizeMm")->text(),
+            child<EntryBox>(page_, "sizeInch")->text(),
+            child<QComboBox>(page_, "americanBox")->currentText(),
+            child<EntryBox>(page_, "americanMm")->text(),
+            child<EntryBox>(page_, "americanInch")->text(),
+            child<QComboBox>(page_, "britishBox")->currentText(),
+            child<EntryBox>(page_, "britishMm")->text(),
+            child<EntryBox>(page_, "britishInch")->text()};
   }
 };
 
@@ -76,7 +81,7 @@ void GaugePageTest::pickedGauges() {
   QFETCH(bool, british);
   QFETCH(QString, gauge);
   QFETCH(QStringList, shown);
-  QComboBox* list = british ? page_->britishBox : page_->americanBox;
+  QComboBox* list = british ? child<QComboBox>(page_, "britishBox") : child<QComboBox>(page_, "americanBox");
   const int entry = list->findText(gauge);
   QVERIFY(entry > 0);
   list->setCurrentIndex(entry - 1);
@@ -118,9 +123,9 @@ void GaugePageTest::badInputLeavesTheBoxes() {
   QFETCH(QString, pasted);
   QFETCH(QString, caption);
   QFETCH(QString, message);
-  FocusWidget(page_->size.mm);
-  TypeText(page_->size.mm, QStringLiteral("1"));
-  QTest::keyClick(page_->size.mm, Qt::Key_Return);
+  FocusWidget(child<EntryBox>(page_, "sizeMm"));
+  TypeText(child<EntryBox>(page_, "sizeMm"), QStringLiteral("1"));
+  QTest::keyClick(child<EntryBox>(page_, "sizeMm"), Qt::Key_Return);
   QStringList before = Shown();
   auto* target = page_->findChild<EntryBox*>(box);
   FocusWidget(target);
@@ -139,7 +144,7 @@ void GaugePageTest::tabOrderAndNames() {
       "Diameter in mm",     "Diameter in inches",     "American wire gauge (AWG, Brown and Sharpe)",
       "AWG diameter in mm", "AWG diameter in inches", "British Standard Wire Gauge (SWG)",
       "SWG diameter in mm", "SWG diameter in inches"};
-  FocusWidget(page_->size.mm);
+  FocusWidget(child<EntryBox>(page_, "sizeMm"));
   QStringList visited;
   for (int i = 0; i < order.size(); ++i) {
     QWidget* w = QApplication::focusWidget();
