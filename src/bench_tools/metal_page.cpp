@@ -92,6 +92,7 @@ void MetalPage::NameControls() {
       {priceBox, "priceBox"},
       {priceUnitBox, "priceUnitBox"},
       {costBox, "costBox"},
+      {acrossLabel, "acrossLabel"},
   };
   for (const auto& [widget, name] : names) widget->setObjectName(QLatin1String(name));
 }

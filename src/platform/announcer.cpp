@@ -83,10 +83,14 @@ void showNotice(SpokenNotice* notice) {
   QTimer::singleShot(kNoticeLifetimeMs, notice, &QObject::deleteLater);
 }
 
+bool withoutScreenReader = false;
+
 }  // namespace
 
+void announceWithoutScreenReader(bool on) { withoutScreenReader = on; }
+
 void announce(QWidget* source, const QString& text) {
-  if (text.isEmpty() || !QAccessible::isActive()) return;
+  if (text.isEmpty() || !(QAccessible::isActive() || withoutScreenReader)) return;
   QWidget* window = source != nullptr ? source->window() : nullptr;
   if (window == nullptr && QApplication::focusWidget() != nullptr)
     window = QApplication::focusWidget()->window();

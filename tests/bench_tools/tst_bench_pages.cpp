@@ -14,6 +14,7 @@
 #include "bench_tools/casting_page.h"
 #include "bench_tools/metal_page.h"
 #include "bench_tools/pricing_page.h"
+#include "platform/announcer.h"
 #include "widget_fixture.h"
 #include "widgets/entry_box.h"
 
@@ -96,6 +97,7 @@ void BenchPagesTest::init() {
 }
 
 void BenchPagesTest::cleanup() {
+  announceWithoutScreenReader(false);
   QVERIFY2(!guard_->Tripped(), qPrintable(guard_->Seen()));
   app_.reset();
   guard_.reset();
@@ -485,7 +487,7 @@ void BenchPagesTest::aPickIsSpokenWithItsResults() {
   for (int i = 0; i < pages->count(); ++i)
     if (pages->tabText(i) == title) page = pages->widget(i);
   QVERIFY(page);
-  QAccessible::setActive(true);
+  announceWithoutScreenReader(true);
   Show(page);
   Fill(page, typed);
   auto* box = child<QComboBox>(page, qPrintable(list));
@@ -520,7 +522,7 @@ void BenchPagesTest::aMissingInputIsSaid() {
   for (int i = 0; i < pages->count(); ++i)
     if (pages->tabText(i) == title) page = pages->widget(i);
   QVERIFY(page);
-  QAccessible::setActive(true);
+  announceWithoutScreenReader(true);
   Show(page);
   takeNotices(Bench());
   Fill(page, typed);

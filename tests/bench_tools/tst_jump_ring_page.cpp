@@ -24,9 +24,10 @@ class JumpRingPageTest : public QObject, public BenchPageFixture<JumpRingPage> {
  private:
   QStringList Boxes() const {
     QStringList texts;
-    for (EntryBox* b : {child<EntryBox>(page_, "diameterMm"), child<EntryBox>(page_, "diameterInch"),
-                        child<EntryBox>(page_, "wireMm"), child<EntryBox>(page_, "wireInch"),
-                        child<EntryBox>(page_, "innerBox"), child<EntryBox>(page_, "ratioBox")})
+    for (EntryBox* b :
+         {child<EntryBox>(page_.get(), "diameterMm"), child<EntryBox>(page_.get(), "diameterInch"),
+          child<EntryBox>(page_.get(), "wireMm"), child<EntryBox>(page_.get(), "wireInch"),
+          child<EntryBox>(page_.get(), "innerBox"), child<EntryBox>(page_.get(), "ratioBox")})
       texts << b->text();
     return texts;
   }
@@ -53,7 +54,7 @@ void JumpRingPageTest::examples() {
   QFETCH(int, measured);
   QFETCH(QStringList, typed);
   QFETCH(QStringList, shown);
-  Pick(child<QComboBox>(page_, "measuredBox"), measured);
+  Pick(child<QComboBox>(page_.get(), "measuredBox"), measured);
   for (int i = 0; i < typed.size(); i += 2) {
     auto* box = page_->findChild<EntryBox*>(typed[i]);
     QVERIFY2(box, qPrintable(typed[i]));
@@ -65,23 +66,23 @@ void JumpRingPageTest::examples() {
 }
 
 void JumpRingPageTest::gaugeFillsTheWire() {
-  Type(child<EntryBox>(page_, "diameterInch"), QStringLiteral("3/16"));
-  QCOMPARE(child<EntryBox>(page_, "diameterMm")->text(), QStringLiteral("4.7625"));
-  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_, "wireMm"));  // on to the wire
-  Pick(child<QComboBox>(page_, "americanBox"),
-       child<QComboBox>(page_, "americanBox")->findText(QStringLiteral("16")));
-  QCOMPARE(child<EntryBox>(page_, "wireMm")->text(), QStringLiteral("1.2908"));
-  QCOMPARE(child<EntryBox>(page_, "ratioBox")->text(), QStringLiteral("3.69"));  // 4.7625 / 1.2908
+  Type(child<EntryBox>(page_.get(), "diameterInch"), QStringLiteral("3/16"));
+  QCOMPARE(child<EntryBox>(page_.get(), "diameterMm")->text(), QStringLiteral("4.7625"));
+  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_.get(), "wireMm"));  // on to the wire
+  Pick(child<QComboBox>(page_.get(), "americanBox"),
+       child<QComboBox>(page_.get(), "americanBox")->findText(QStringLiteral("16")));
+  QCOMPARE(child<EntryBox>(page_.get(), "wireMm")->text(), QStringLiteral("1.2908"));
+  QCOMPARE(child<EntryBox>(page_.get(), "ratioBox")->text(), QStringLiteral("3.69"));  // 4.7625 / 1.2908
   // SWG 16 is 0.064": 4.7625 / 1.6256 = 2.93; the other list lets go.
-  Pick(child<QComboBox>(page_, "britishBox"),
-       child<QComboBox>(page_, "britishBox")->findText(QStringLiteral("16")));
-  QCOMPARE(child<QComboBox>(page_, "americanBox")->currentIndex(), -1);
-  QCOMPARE(child<EntryBox>(page_, "wireInch")->text(), QStringLiteral("0.064"));
-  QCOMPARE(child<EntryBox>(page_, "ratioBox")->text(), QStringLiteral("2.93"));
+  Pick(child<QComboBox>(page_.get(), "britishBox"),
+       child<QComboBox>(page_.get(), "britishBox")->findText(QStringLiteral("16")));
+  QCOMPARE(child<QComboBox>(page_.get(), "americanBox")->currentIndex(), -1);
+  QCOMPARE(child<EntryBox>(page_.get(), "wireInch")->text(), QStringLiteral("0.064"));
+  QCOMPARE(child<EntryBox>(page_.get(), "ratioBox")->text(), QStringLiteral("2.93"));
   // A wire typed by hand is no gauge.
-  Type(child<EntryBox>(page_, "wireMm"), QStringLiteral("1"));
-  QCOMPARE(child<QComboBox>(page_, "britishBox")->currentIndex(), -1);
-  QCOMPARE(child<EntryBox>(page_, "ratioBox")->text(), QStringLiteral("4.76"));
+  Type(child<EntryBox>(page_.get(), "wireMm"), QStringLiteral("1"));
+  QCOMPARE(child<QComboBox>(page_.get(), "britishBox")->currentIndex(), -1);
+  QCOMPARE(child<EntryBox>(page_.get(), "ratioBox")->text(), QStringLiteral("4.76"));
   QVERIFY(services_.messages.isEmpty());
 }
 
@@ -125,10 +126,10 @@ void JumpRingPageTest::badInputLeavesTheBoxes() {
   QFETCH(QString, pasted);
   QFETCH(QString, caption);
   QFETCH(QString, message);
-  Pick(child<QComboBox>(page_, "measuredBox"), measured);
-  Type(child<EntryBox>(page_, "diameterMm"), measured ? QStringLiteral("7.6") : QStringLiteral("5"));
-  Type(child<EntryBox>(page_, "wireMm"), QStringLiteral("1.3"));
-  QCOMPARE(child<EntryBox>(page_, "ratioBox")->text(), QStringLiteral("3.85"));
+  Pick(child<QComboBox>(page_.get(), "measuredBox"), measured);
+  Type(child<EntryBox>(page_.get(), "diameterMm"), measured ? QStringLiteral("7.6") : QStringLiteral("5"));
+  Type(child<EntryBox>(page_.get(), "wireMm"), QStringLiteral("1.3"));
+  QCOMPARE(child<EntryBox>(page_.get(), "ratioBox")->text(), QStringLiteral("3.85"));
   QStringList before = Boxes();
   auto* target = page_->findChild<EntryBox*>(box);
   QVERIFY(target);
@@ -149,7 +150,7 @@ void JumpRingPageTest::tabOrderAndNames() {
       "Diameter measured",          "Inner diameter in mm",       "Inner diameter in inches",
       "Wire gauge, American (AWG)", "Wire gauge, British (SWG)",  "Wire diameter in mm",
       "Wire diameter in inches",    "Inner diameter used, in mm", "Aspect ratio"};
-  FocusWidget(child<QComboBox>(page_, "measuredBox"));
+  FocusWidget(child<QComboBox>(page_.get(), "measuredBox"));
   QStringList visited;
   for (int i = 0; i < order.size(); ++i) {
     QWidget* w = QApplication::focusWidget();
@@ -158,8 +159,9 @@ void JumpRingPageTest::tabOrderAndNames() {
     QTest::keyClick(w, Qt::Key_Tab);
   }
   QCOMPARE(visited, order);
-  Pick(child<QComboBox>(page_, "measuredBox"), 1);
-  QCOMPARE(child<EntryBox>(page_, "diameterMm")->accessibleName(), QStringLiteral("Outer diameter in mm"));
+  Pick(child<QComboBox>(page_.get(), "measuredBox"), 1);
+  QCOMPARE(child<EntryBox>(page_.get(), "diameterMm")->accessibleName(),
+           QStringLiteral("Outer diameter in mm"));
   QCOMPARE(JumpRingPage::pageTitle(), QStringLiteral("Jump Ring"));
 }
 

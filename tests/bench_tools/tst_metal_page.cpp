@@ -408,7 +408,8 @@ void MetalWindowTest::shapeShowsItsRows() {
   QFETCH(QStringList, hidden);
   Show();
   Pick(child<QComboBox>(Frm(), "shapeBox"), shape);
-  QCOMPARE(child<QLabel>(Frm(), "acrossLabel")->text(), across);
+  // The caption carries its Alt letter; its box is named without it.
+  QCOMPARE(child<QLabel>(Frm(), "acrossLabel")->text().remove(u'&'), across);
   QCOMPARE(child<EntryBox>(Frm(), "acrossMmBox")->accessibleName(), across + " in mm");
   QCOMPARE(child<EntryBox>(Frm(), "acrossInchBox")->accessibleName(), across + " in inches");
   for (const QString& name : shown) {

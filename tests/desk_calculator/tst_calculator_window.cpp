@@ -7,6 +7,7 @@
 #include "desk_calculator/calculator_display.h"
 #include "desk_calculator/calculator_pad.h"
 #include "desk_calculator/calculator_window.h"
+#include "platform/announcer.h"
 #include "widget_fixture.h"
 #include "widgets/look.h"
 
@@ -18,6 +19,7 @@ class TestCalculatorWindow : public QObject {
  private Q_SLOTS:
   void init() { t = std::make_unique<TestApp>(); }
   void cleanup() {
+    announceWithoutScreenReader(false);
     t.reset();
     QVERIFY2(!guard.Tripped(), qPrintable(guard.Seen()));
   }
@@ -128,7 +130,7 @@ void TestCalculatorWindow::closingOnlyHides() {
 // 7, Esc and the calculator opened again within the notices' lifetime: what
 // was said before it closed is not said again when it opens.
 void TestCalculatorWindow::reopeningSpeaksNothingOld() {
-  QAccessible::setActive(true);
+  announceWithoutScreenReader(true);
   ShowFromMainWindow();
   CalculatorWindow* w = t->app->calculatorWindow();
   QTest::keyClicks(Pad(w), "7");
