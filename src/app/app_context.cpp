@@ -51,7 +51,11 @@ MainWindow* AppContext::mainWindow() {
 FractionsWindow* AppContext::fractionsWindow() {
   if (!frac_) {
     frac_ = new FractionsWindow(services_, mainWindow());
-    GuardedConnect(frac_, &FractionsWindow::helpWanted, frac_, [this] { ShowWindow(helpWindow()); });
+    GuardedConnect(frac_, &FractionsWindow::helpWanted, frac_, [this] {
+      HelpWindow* help = helpWindow();
+      help->ShowTopic(HelpTopic::Fractions);
+      ShowWindow(help);
+    });
   }
   return frac_;
 }

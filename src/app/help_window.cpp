@@ -222,6 +222,7 @@ void HelpWindow::ShowTopic(HelpTopic topic) {
     case HelpTopic::License:
       return pages->SetActivePage(licensePage);
     case HelpTopic::StoneSize:
+    case HelpTopic::Fractions:
       return pages->SetActivePage(stoneSizePage);
     case HelpTopic::BeadCalculator:
       return pages->SetActivePage(beadCalculatorPage);

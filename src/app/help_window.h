@@ -17,7 +17,9 @@ class TabPage;
 // The help window: four pages of instructions; its callers pick the page
 // before showing it.
 // The help window's pages, chosen by what they are about.
-enum class HelpTopic { License, StoneSize, BeadCalculator, Worksheet };
+// Fractions has no page of its own: the Stone Size page is the one that
+// explains typing a size as a fraction (1/4) or a decimal.
+enum class HelpTopic { License, StoneSize, BeadCalculator, Worksheet, Fractions };
 
 class HelpWindow : public QWidget {
   Q_OBJECT

@@ -8,12 +8,24 @@
 #include "platform/guarded_connect.h"
 #include "widgets/entry_box.h"
 #include "widgets/look.h"
+#include "widgets/spoken_boxes.h"
 
 namespace orvane {
 
 namespace {
 constexpr int kBoxWidth = 100;
 constexpr int kBoxHeight = 24;
+
+// "&Gauge (B&&S)" as heard: "Gauge (B&S)".
+QString withoutMnemonic(const QString& caption) {
+  QString plain;
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    if (caption[i] == u'&' && i + 1 < caption.size()) ++i;
+    plain += caption[i];
+  }
+  return plain;
+}
+
 }  // namespace
 
 void styleBenchPage(QWidget* page) {
@@ -65,6 +77,7 @@ QLabel* makeBenchCaption(QWidget* page, const QString& text, QWidget* buddy) {
   auto* label = new QLabel(text, page);
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   label->setBuddy(buddy);
+  if (buddy->accessibleName().isEmpty() && !text.isEmpty()) buddy->setAccessibleName(withoutMnemonic(text));
   return label;
 }
 
@@ -76,6 +89,35 @@ QLabel* makeBenchNote(QWidget* page, const QString& text, Qt::Alignment align) {
 
 void setBoxText(EntryBox* box, const QString& text) {
   if (box->text() != text) box->setText(text);
+}
+
+namespace {
+
+void writeAndSpeak(QWidget* source, const std::vector<BoxWrite>& writes, const QString& lead,
+                   const QString& missing) {
+  QList<WrittenBox> written;
+  for (const auto& [box, text] : writes) {
+    const bool changed = box->text() != text;
+    if (changed) box->setText(text);
+    written.append({box, BoxText{text, true}, changed});
+  }
+  announceResults(source, written, lead, missing);
+}
+
+}  // namespace
+
+void writeResults(QWidget* source, const std::vector<BoxWrite>& writes) {
+  writeAndSpeak(source, writes, {}, {});
+}
+
+void writeResults(QWidget* source, const std::vector<BoxWrite>& writes, const QComboBox* picked,
+                  const QString& missing) {
+  writeAndSpeak(source, writes, pickedItem(picked), missing);
+}
+
+QString pickedItem(const QComboBox* list) {
+  if (list == nullptr || list->currentIndex() < 0) return {};
+  return list->accessibleName() + u' ' + list->currentText();
 }
 
 BenchSize BenchSizeBoxes::texts() const { return {mm->text(), inch->text(), source}; }

@@ -53,6 +53,33 @@ BenchWindow::BenchWindow(DesktopServices& services, QWidget* parent) : QWidget(p
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   escape->setContext(Qt::WindowShortcut);
   GuardedConnect(escape, &QShortcut::activated, this, [this] { closeButton->click(); });
+  addPageKeys();
+}
+
+void BenchWindow::addPageKeys() {
+  const std::pair<QKeySequence, int> keys[] = {
+      {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+  };
+  for (const auto& [key, step] : keys) {
+    auto* shortcut = new QShortcut(key, this);
+    shortcut->setContext(Qt::WindowShortcut);
+    GuardedConnect(shortcut, &QShortcut::activated, this, [this, step] {
+      const int count = pages->count();
+      pages->setCurrentIndex((pages->currentIndex() + step + count) % count);
+      // The page's first control takes the focus, so that the screen reader
+      // names where the user now is.
+      QWidget* page = pages->currentWidget();
+      for (QWidget* w = page->nextInFocusChain(); w != page && page->isAncestorOf(w);
+           w = w->nextInFocusChain()) {
+        if (w->isVisibleTo(page) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+          w->setFocus(Qt::TabFocusReason);
+          break;
+        }
+      }
+    });
+  }
 }
 
 void BenchWindow::createPages() {
@@ -76,9 +103,9 @@ void BenchWindow::createPages() {
   // The metal cost of the Metal or Casting page, whichever was worked out
   // last, is what Pricing can take into its materials.
   GuardedConnect(metal_, &MetalPage::metalCostChanged, pricing_,
-                 [this] { pricing_->setMetalCost(metal_->costBox->text(), QStringLiteral("Metal")); });
+                 [this] { pricing_->setMetalCost(metal_->metalCost(), QStringLiteral("Metal")); });
   GuardedConnect(casting_, &CastingPage::metalCostChanged, pricing_,
-                 [this] { pricing_->setMetalCost(casting_->costBox->text(), QStringLiteral("Casting")); });
+                 [this] { pricing_->setMetalCost(casting_->metalCost(), QStringLiteral("Casting")); });
 }
 
 void BenchWindow::showPage(QWidget* page) { pages->setCurrentWidget(page); }

@@ -19,9 +19,6 @@ class BenchWindow : public QWidget {
  public:
   explicit BenchWindow(DesktopServices& services, QWidget* parent = nullptr);
 
-  QTabWidget* pages;
-  QPushButton* closeButton;
-
   MetalPage* metalPage() const { return metal_; }
   CastingPage* castingPage() const { return casting_; }
   PricingPage* pricingPage() const { return pricing_; }
@@ -30,6 +27,12 @@ class BenchWindow : public QWidget {
 
  private:
   void createPages();
+  // Ctrl+Tab and Ctrl+Shift+Tab turn the page wherever the focus is: a list
+  // would otherwise take them as a letter to search for.
+  void addPageKeys();
+
+  QTabWidget* pages;
+  QPushButton* closeButton;
 
   DesktopServices& services_;
   MetalPage* metal_ = nullptr;

@@ -4,7 +4,7 @@
 #include <QGridLayout>
 #include <QLabel>
 
-#include "bench_tools/bench_boxes.h"
+#include "bench_tools/bench_page_kit.h"
 #include "core/casting.h"
 #include "core/metal.h"
 #include "platform/error_boundary.h"
@@ -18,8 +18,6 @@ namespace orvane {
 namespace {
 
 constexpr int kSterling = 1;  // the metal most often cast at the bench
-
-QLabel* unitLabel(QWidget* parent, const QString& text) { return new QLabel(text, parent); }
 
 // The metal list without "Other": the metal to metal side has no density box.
 QStringList listedMetals() {
@@ -36,8 +34,41 @@ CastingPage::CastingPage(DesktopServices& services, QWidget* parent) : QWidget(p
   // Created in tab order: the casting inputs, its results, then metal to metal.
   createCasting();
   createMetalToMetal();
+  nameChildren();
   onModelMaterialChanged();
   onMetalChanged();
+  calculateCasting();
+}
+
+QString CastingPage::metalCost() const { return costBox->text(); }
+
+EntryBox* CastingPage::numberBox(const QString& name, bool (CastingPage::*calculate)(const QComboBox*)) {
+  auto* box = makeBenchBox(this, name, KeyFilterKind::mmBox, services_, {});
+  GuardedConnect(box, &EntryBox::calculationWanted, this,
+                 [this, box, calculate] { onEnter(box, calculate); });
+  return box;
+}
+
+void CastingPage::nameChildren() {
+  const std::pair<QWidget*, const char*> names[] = {
+      {modelWeightBox, "modelWeightBox"},
+      {modelMaterialBox, "modelMaterialBox"},
+      {modelDensityBox, "modelDensityBox"},
+      {metalBox, "metalBox"},
+      {metalDensityBox, "metalDensityBox"},
+      {allowanceBox, "allowanceBox"},
+      {priceBox, "priceBox"},
+      {priceUnitBox, "priceUnitBox"},
+      {gramBox, "gramBox"},
+      {pennyweightBox, "pennyweightBox"},
+      {troyOunceBox, "troyOunceBox"},
+      {costBox, "costBox"},
+      {fromMetalBox, "fromMetalBox"},
+      {pieceWeightBox, "pieceWeightBox"},
+      {toMetalBox, "toMetalBox"},
+      {newWeightBox, "newWeightBox"},
+  };
+  for (const auto& [widget, name] : names) widget->setObjectName(QLatin1String(name));
 }
 
 void CastingPage::createCasting() {
@@ -45,67 +76,67 @@ void CastingPage::createCasting() {
   grid->setContentsMargins(12, 12, 12, 12);
   grid->setHorizontalSpacing(8);
   grid->setVerticalSpacing(6);
-  auto enter = [this](EntryBox* box) { onEnter(box, &CastingPage::calculateCasting); };
   int row = 0;
   auto add = [&](const QString& caption, QWidget* field, const QString& unit = {}) {
-    grid->addWidget(makeCaption(this, caption, field), row, 0, Qt::AlignRight);
+    grid->addWidget(makeBenchCaption(this, caption, field), row, 0, Qt::AlignRight);
     grid->addWidget(field, row, 1);
-    if (!unit.isEmpty()) grid->addWidget(unitLabel(this, unit), row, 2);
+    if (!unit.isEmpty()) grid->addWidget(makeBenchNote(this, unit), row, 2);
     ++row;
   };
 
-  modelWeightBox = makeNumberBox(this, services_, QStringLiteral("Model weight in grams"), enter);
-  add(QStringLiteral("Model weight"), modelWeightBox, QStringLiteral("g"));
-  modelMaterialBox = new QComboBox(this);
-  modelMaterialBox->addItems(modelMaterialNames());
-  add(QStringLiteral("Model material"), modelMaterialBox);
-  modelDensityBox = makeNumberBox(this, services_, QStringLiteral("Model density in g/cm\u00b3"), enter);
-  add(QStringLiteral("Model density"), modelDensityBox, QStringLiteral("g/cm\u00b3"));
-  metalBox = new QComboBox(this);
-  metalBox->addItems(MetalNames());
+  modelWeightBox = numberBox(QStringLiteral("Model weight in grams"), &CastingPage::calculateCasting);
+  add(QStringLiteral("Model weig&ht"), modelWeightBox, QStringLiteral("g"));
+  modelMaterialBox = makeBenchList(this, QString(), modelMaterialNames());
+  add(QStringLiteral("M&odel material"), modelMaterialBox);
+  modelDensityBox = numberBox(QStringLiteral("Model density in g/cm\u00b3"), &CastingPage::calculateCasting);
+  add(QStringLiteral("Mo&del density"), modelDensityBox, QStringLiteral("g/cm\u00b3"));
+  metalBox = makeBenchList(this, QString(), MetalNames());
   metalBox->setMaxVisibleItems(metalBox->count());
   metalBox->setCurrentIndex(kSterling);
-  add(QStringLiteral("Metal"), metalBox);
-  metalDensityBox = makeNumberBox(this, services_, QStringLiteral("Metal density in g/cm\u00b3"), enter);
-  add(QStringLiteral("Metal density"), metalDensityBox, QStringLiteral("g/cm\u00b3"));
+  add(QStringLiteral("&Metal"), metalBox);
+  metalDensityBox = numberBox(QStringLiteral("Metal density in g/cm\u00b3"), &CastingPage::calculateCasting);
+  add(QStringLiteral("Metal den&sity"), metalDensityBox, QStringLiteral("g/cm\u00b3"));
   allowanceBox =
-      makeNumberBox(this, services_, QStringLiteral("Allowance for sprue and button in per cent"), enter);
+      numberBox(QStringLiteral("Allowance for sprue and button in per cent"), &CastingPage::calculateCasting);
   allowanceBox->setText(QStringLiteral("0"));
   allowanceBox->setToolTip(QStringLiteral("Extra metal for the sprue and button"));
-  add(QStringLiteral("Allowance"), allowanceBox, QStringLiteral("%"));
-  priceBox = makeNumberBox(this, services_, QStringLiteral("Metal price"), enter);
-  add(QStringLiteral("Metal price"), priceBox);
-  priceUnitBox = new QComboBox(this);
-  priceUnitBox->addItems(priceUnitNames());
-  priceUnitBox->setAccessibleName(QStringLiteral("Price per"));
-  add(QStringLiteral("Per"), priceUnitBox);
+  add(QStringLiteral("A&llowance"), allowanceBox, QStringLiteral("%"));
+  priceBox = numberBox(QStringLiteral("Metal price"), &CastingPage::calculateCasting);
+  add(QStringLiteral("Metal p&rice"), priceBox);
+  priceUnitBox = makeBenchList(this, QStringLiteral("Price per"), priceUnitNames());
+  add(QStringLiteral("&Per"), priceUnitBox);
 
   // The results beside the inputs.
   row = 0;
   auto result = [&](const QString& caption, EntryBox* box) {
-    grid->addWidget(makeCaption(this, caption, box), row, 3, Qt::AlignRight);
+    grid->addWidget(makeBenchCaption(this, caption, box), row, 3, Qt::AlignRight);
     grid->addWidget(box, row++, 4);
   };
-  gramBox = makeResultBox(this, QStringLiteral("Metal weight in grams"));
-  result(QStringLiteral("Metal (g)"), gramBox);
-  pennyweightBox = makeResultBox(this, QStringLiteral("Pennyweights"));
-  result(QStringLiteral("Pennyweights"), pennyweightBox);
-  troyOunceBox = makeResultBox(this, QStringLiteral("Troy ounces"));
-  result(QStringLiteral("Troy ounces"), troyOunceBox);
-  costBox = makeResultBox(this, QStringLiteral("Metal cost"));
-  result(QStringLiteral("Metal cost"), costBox);
+  gramBox = makeBenchResult(this, QStringLiteral("Metal weight in grams"));
+  result(QStringLiteral("Metal (&g)"), gramBox);
+  pennyweightBox = makeBenchResult(this, QStringLiteral("Pennyweights"));
+  result(QStringLiteral("Penn&yweights"), pennyweightBox);
+  troyOunceBox = makeBenchResult(this, QStringLiteral("Troy ounces"));
+  result(QStringLiteral("Troy o&unces"), troyOunceBox);
+  costBox = makeBenchResult(this, QStringLiteral("Metal cost"));
+  result(QStringLiteral("Metal &cost"), costBox);
   grid->setColumnMinimumWidth(2, 40);
   grid->setColumnStretch(5, 1);
   grid->setRowStretch(9, 1);
 
-  GuardedConnect(modelMaterialBox, &QComboBox::activated, this, &CastingPage::onModelMaterialChanged);
-  GuardedConnect(metalBox, &QComboBox::activated, this, &CastingPage::onMetalChanged);
-  GuardedConnect(priceUnitBox, &QComboBox::activated, this, [this] { calculateCasting(); });
+  GuardedConnect(modelMaterialBox, &QComboBox::activated, this, [this] {
+    onModelMaterialChanged();
+    calculateCasting(modelMaterialBox);
+  });
+  GuardedConnect(metalBox, &QComboBox::activated, this, [this] {
+    onMetalChanged();
+    calculateCasting(metalBox);
+  });
+  GuardedConnect(priceUnitBox, &QComboBox::activated, this, [this] { calculateCasting(priceUnitBox); });
 }
 
 void CastingPage::createMetalToMetal() {
   auto* grid = static_cast<QGridLayout*>(layout());
-  auto enter = [this](EntryBox* box) { onEnter(box, &CastingPage::calculateMetalToMetal); };
   auto* heading = new QLabel(QStringLiteral("Metal to metal"), this);
   QFont bold = heading->font();
   bold.setBold(true);
@@ -113,39 +144,35 @@ void CastingPage::createMetalToMetal() {
   grid->addWidget(heading, 4, 3, 1, 2, Qt::AlignLeft | Qt::AlignBottom);
   int row = 5;
   auto add = [&](const QString& caption, QWidget* field) {
-    grid->addWidget(makeCaption(this, caption, field), row, 3, Qt::AlignRight);
+    grid->addWidget(makeBenchCaption(this, caption, field), row, 3, Qt::AlignRight);
     grid->addWidget(field, row++, 4);
   };
-  fromMetalBox = new QComboBox(this);
-  fromMetalBox->addItems(listedMetals());
+  fromMetalBox = makeBenchList(this, QStringLiteral("Metal to metal: piece made in"), listedMetals());
   fromMetalBox->setMaxVisibleItems(fromMetalBox->count());
   fromMetalBox->setCurrentIndex(kSterling);
-  fromMetalBox->setAccessibleName(QStringLiteral("Metal to metal: piece made in"));
-  add(QStringLiteral("Piece in"), fromMetalBox);
-  pieceWeightBox = makeNumberBox(this, services_, QStringLiteral("Piece weight in grams"), enter);
-  add(QStringLiteral("Weight (g)"), pieceWeightBox);
-  toMetalBox = new QComboBox(this);
-  toMetalBox->addItems(listedMetals());
+  add(QStringLiteral("P&iece in"), fromMetalBox);
+  pieceWeightBox = numberBox(QStringLiteral("Piece weight in grams"), &CastingPage::calculateMetalToMetal);
+  add(QStringLiteral("&Weight (g)"), pieceWeightBox);
+  toMetalBox = makeBenchList(this, QStringLiteral("Metal to metal: made in"), listedMetals());
   toMetalBox->setMaxVisibleItems(toMetalBox->count());
   toMetalBox->setCurrentIndex(4);  // 18 ct yellow gold
-  toMetalBox->setAccessibleName(QStringLiteral("Metal to metal: made in"));
-  add(QStringLiteral("Made in"), toMetalBox);
-  newWeightBox = makeResultBox(this, QStringLiteral("Weight in the new metal in grams"));
-  add(QStringLiteral("New weight (g)"), newWeightBox);
+  add(QStringLiteral("M&ade in"), toMetalBox);
+  newWeightBox = makeBenchResult(this, QStringLiteral("Weight in the new metal in grams"));
+  add(QStringLiteral("&New weight (g)"), newWeightBox);
   for (QComboBox* list : {modelMaterialBox, metalBox, priceUnitBox, fromMetalBox, toMetalBox})
     list->setFixedWidth(kBenchListWidth);
   for (QComboBox* list : {fromMetalBox, toMetalBox})
-    GuardedConnect(list, &QComboBox::activated, this, [this] { calculateMetalToMetal(); });
+    GuardedConnect(list, &QComboBox::activated, this, [this, list] { calculateMetalToMetal(list); });
 }
 
 // Enter works the side out; while a weight cannot be known yet, it walks on.
-void CastingPage::onEnter(EntryBox* box, bool (CastingPage::*calculate)()) {
+void CastingPage::onEnter(EntryBox* box, bool (CastingPage::*calculate)(const QComboBox*)) {
   RunGuarded(this, [this, box, calculate] {
-    if (!(this->*calculate)()) FocusNextControl(box);
+    if (!(this->*calculate)(nullptr)) FocusNextControl(box);
   });
 }
 
-bool CastingPage::calculateCasting() {
+bool CastingPage::calculateCasting(const QComboBox* picked) {
   CastingInputs in;
   in.ModelWeight = modelWeightBox->text();
   in.ModelDensity = modelDensityBox->text();
@@ -155,19 +182,21 @@ bool CastingPage::calculateCasting() {
   in.Unit = static_cast<PriceUnit>(priceUnitBox->currentIndex());
   // Throws before anything is written: a bad box leaves every box as it was.
   const CastingOutputs out = castingEnter(in);
-  writeResults(this, {{gramBox, out.Grams},
-                      {pennyweightBox, out.Pennyweights},
-                      {troyOunceBox, out.TroyOunces},
-                      {costBox, out.Cost}});
+  writeResults(this,
+               {{gramBox, out.Grams},
+                {pennyweightBox, out.Pennyweights},
+                {troyOunceBox, out.TroyOunces},
+                {costBox, out.Cost}},
+               picked);
   if (!out.Cost.isEmpty()) Q_EMIT metalCostChanged();
   return out.Complete;
 }
 
-bool CastingPage::calculateMetalToMetal() {
+bool CastingPage::calculateMetalToMetal(const QComboBox* picked) {
   const QString grams =
       metalToMetalEnter(pieceWeightBox->text(), MetalDensityText(fromMetalBox->currentIndex()),
                         MetalDensityText(toMetalBox->currentIndex()));
-  writeResults(this, {{newWeightBox, grams}});
+  writeResults(this, {{newWeightBox, grams}}, picked);
   return !grams.isEmpty();
 }
 
@@ -193,7 +222,6 @@ void CastingPage::onModelMaterialChanged() {
       modelDensityBox->setFocus(Qt::OtherFocusReason);
       break;
   }
-  calculateCasting();
 }
 
 void CastingPage::onMetalChanged() {
@@ -207,7 +235,6 @@ void CastingPage::onMetalChanged() {
   } else {
     metalDensityBox->setText(MetalDensityText(metal));
   }
-  calculateCasting();
 }
 
 }  // namespace orvane

@@ -17,6 +17,28 @@ class CastingPage : public QWidget {
  public:
   explicit CastingPage(DesktopServices& services, QWidget* parent = nullptr);
 
+  // The metal cost last worked out, as shown.
+  QString metalCost() const;
+
+ Q_SIGNALS:
+  // A metal cost was worked out into the cost box.
+  void metalCostChanged();
+
+ private:
+  EntryBox* numberBox(const QString& name, bool (CastingPage::*calculate)(const QComboBox*));
+  void createCasting();
+  void createMetalToMetal();
+  // Names each child for tests and tools that look it up.
+  void nameChildren();
+  void onEnter(EntryBox* box, bool (CastingPage::*calculate)(const QComboBox*));
+  void onModelMaterialChanged();
+  void onMetalChanged();
+  // Enter or a pick on the casting side: returns whether the metal weight is
+  // known. `picked` is the list just chosen from, said with the results.
+  bool calculateCasting(const QComboBox* picked = nullptr);
+  // The same on the metal to metal side, for the new weight.
+  bool calculateMetalToMetal(const QComboBox* picked = nullptr);
+
   EntryBox* modelWeightBox;
   QComboBox* modelMaterialBox;
   EntryBox* modelDensityBox;
@@ -33,22 +55,6 @@ class CastingPage : public QWidget {
   EntryBox* pieceWeightBox;
   QComboBox* toMetalBox;
   EntryBox* newWeightBox;
-
-  // Enter on the casting side: returns whether the metal weight is known.
-  bool calculateCasting();
-  // Enter on the metal to metal side: returns whether the new weight is known.
-  bool calculateMetalToMetal();
-
- Q_SIGNALS:
-  // A metal cost was worked out into the cost box.
-  void metalCostChanged();
-
- private:
-  void createCasting();
-  void createMetalToMetal();
-  void onEnter(EntryBox* box, bool (CastingPage::*calculate)());
-  void onModelMaterialChanged();
-  void onMetalChanged();
 
   DesktopServices& services_;
   // What the user typed for a resin and for another material, kept while

@@ -5,10 +5,10 @@
 #include <QLabel>
 
 #include "core/text_rules.h"
-#include "platform/announcer.h"
 #include "platform/error_boundary.h"
 #include "platform/guarded_connect.h"
 #include "widgets/entry_box.h"
+#include "widgets/spoken_boxes.h"
 
 namespace orvane {
 
@@ -80,15 +80,17 @@ void GaugePage::enterPressed(EntryBox* box) {
 
 void GaugePage::onAmericanPicked() {
   if (americanBox->currentIndex() >= 0)
-    showReading(gaugesForPick(GaugeSystem::American, americanBox->currentIndex()));
+    showReading(gaugesForPick(GaugeSystem::American, americanBox->currentIndex()), americanBox);
 }
 
 void GaugePage::onBritishPicked() {
   if (britishBox->currentIndex() >= 0)
-    showReading(gaugesForPick(GaugeSystem::British, britishBox->currentIndex()));
+    showReading(gaugesForPick(GaugeSystem::British, britishBox->currentIndex()), britishBox);
 }
 
-void GaugePage::showReading(const GaugeReading& reading) {
+void GaugePage::showReading(const GaugeReading& reading, const QComboBox* picked) {
+  const QString americanBefore = americanBox->currentText();
+  const QString britishBefore = britishBox->currentText();
   size.show(reading.size);
   americanBox->setCurrentIndex(reading.american);
   britishBox->setCurrentIndex(reading.british);
@@ -96,14 +98,22 @@ void GaugePage::showReading(const GaugeReading& reading) {
       reading.american >= 0 ? &wireGauges(GaugeSystem::American)[size_t(reading.american)] : nullptr;
   const WireGauge* british =
       reading.british >= 0 ? &wireGauges(GaugeSystem::British)[size_t(reading.british)] : nullptr;
-  setBoxText(americanMm, american ? american->mmText : QString());
-  setBoxText(americanInch, american ? american->inchText : QString());
-  setBoxText(britishMm, british ? british->mmText : QString());
-  setBoxText(britishInch, british ? british->inchText : QString());
-  if (american && british)
-    announce(this, QStringLiteral("AWG %1, %2 mm, %3 inches; SWG %4, %5 mm, %6 inches")
-                       .arg(american->name, american->mmText, american->inchText, british->name,
-                            british->mmText, british->inchText));
+  // The gauge the other list now shows is a result as much as its diameters.
+  QList<WrittenBox> written;
+  auto list = [&](QComboBox* box, const QString& before) {
+    written.append({box, BoxText{box->currentText(), box != picked}, box->currentText() != before});
+  };
+  auto diameter = [&](EntryBox* box, const QString& text) {
+    written.append({box, BoxText{text, true}, box->text() != text});
+    setBoxText(box, text);
+  };
+  list(americanBox, americanBefore);
+  diameter(americanMm, american ? american->mmText : QString());
+  diameter(americanInch, american ? american->inchText : QString());
+  list(britishBox, britishBefore);
+  diameter(britishMm, british ? british->mmText : QString());
+  diameter(britishInch, british ? british->inchText : QString());
+  announceResults(this, written, pickedItem(picked));
 }
 
 }  // namespace orvane

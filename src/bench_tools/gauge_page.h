@@ -23,6 +23,7 @@ class GaugePage : public QWidget {
 
   static QString pageTitle();
 
+ private:
   BenchSizeBoxes size;
   QComboBox* americanBox;
   EntryBox* americanMm;
@@ -34,9 +35,8 @@ class GaugePage : public QWidget {
   void enterPressed(EntryBox* box);
   void onAmericanPicked();
   void onBritishPicked();
-
- private:
-  void showReading(const GaugeReading& reading);
+  // `picked` is the list just chosen from, said first.
+  void showReading(const GaugeReading& reading, const QComboBox* picked = nullptr);
 
   DesktopServices& services_;
 };

@@ -4,7 +4,6 @@
 #include <QGridLayout>
 #include <QLabel>
 
-#include "platform/announcer.h"
 #include "platform/error_boundary.h"
 #include "platform/guarded_connect.h"
 #include "widgets/entry_box.h"
@@ -53,10 +52,10 @@ JumpRingPage::JumpRingPage(DesktopServices& services, QWidget* parent)
   grid->addWidget(makeBenchCaption(this, QStringLiteral("&Wire diameter"), wire.mm), row, 0);
   grid->addWidget(wire.mm, row, 1);
   grid->addWidget(wire.inch, row++, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("Inner diameter used"), innerBox), row, 0);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("Inner diameter &used"), innerBox), row, 0);
   grid->addWidget(innerBox, row, 1);
   grid->addWidget(makeBenchNote(this, QStringLiteral("mm")), row++, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("Aspect ratio"), ratioBox), row, 0);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Aspect ratio"), ratioBox), row, 0);
   grid->addWidget(ratioBox, row++, 1);
   auto* note = makeBenchNote(this, QStringLiteral("Aspect ratio = inner diameter \u00f7 wire diameter; inner "
                                                   "diameter = outer diameter \u2212 2 \u00d7 wire."));
@@ -75,7 +74,10 @@ JumpRingPage::JumpRingPage(DesktopServices& services, QWidget* parent)
   GuardedConnect(measuredBox, &QComboBox::activated, this, &JumpRingPage::onMeasuredChanged);
   GuardedConnect(americanBox, &QComboBox::activated, this, &JumpRingPage::onAmericanPicked);
   GuardedConnect(britishBox, &QComboBox::activated, this, &JumpRingPage::onBritishPicked);
-  RunGuarded(this, [this] { onMeasuredChanged(); });
+  RunGuarded(this, [this] {
+    showMeasured();
+    calculate(JumpRingField::None);
+  });
 }
 
 QString JumpRingPage::pageTitle() { return QStringLiteral("Jump Ring"); }
@@ -85,41 +87,43 @@ void JumpRingPage::enterPressed(JumpRingField field) {
 }
 
 // Throws before anything is written: a bad box leaves every box as it was.
-void JumpRingPage::calculate(JumpRingField entered) {
+void JumpRingPage::calculate(JumpRingField entered, const QComboBox* picked) {
   const RingDiameter measured = measuredBox->currentIndex() == 1 ? RingDiameter::Outer : RingDiameter::Inner;
   const JumpRingResult result = jumpRingEnter({measured, diameter.texts(), wire.texts()}, entered);
   diameter.show(result.diameter);
   wire.show(result.wire);
+  // The inner diameter is news only when the outer one was measured.
+  std::vector<BoxWrite> writes{{ratioBox, result.aspectRatio}};
+  if (measured == RingDiameter::Outer) writes.emplace_back(innerBox, result.innerMm);
+  writeResults(this, writes, picked);
   setBoxText(innerBox, result.innerMm);
-  setBoxText(ratioBox, result.aspectRatio);
-  if (!result.aspectRatio.isEmpty()) {
-    QString spoken = QStringLiteral("Aspect ratio %1").arg(result.aspectRatio);
-    if (measured == RingDiameter::Outer)
-      spoken += QStringLiteral(", inner diameter %1 mm").arg(result.innerMm);
-    announce(this, spoken);
-    return;
-  }
+  if (!result.aspectRatio.isEmpty()) return;
   if (entered == JumpRingField::None) return;  // a pick leaves the caret where it is
   const BenchSizeBoxes& missing = result.missing == JumpRingField::Diameter ? diameter : wire;
   focusBenchBox(missing.source == BenchUnit::Mm ? missing.mm : missing.inch);
 }
 
 void JumpRingPage::onMeasuredChanged() {
+  showMeasured();
+  calculate(JumpRingField::None, measuredBox);
+}
+
+void JumpRingPage::showMeasured() {
   const bool outer = measuredBox->currentIndex() == 1;
   const QString name = outer ? QStringLiteral("Outer diameter") : QStringLiteral("Inner diameter");
   diameterCaption_->setText(outer ? QStringLiteral("&Outer diameter") : QStringLiteral("&Inner diameter"));
   diameter.mm->setAccessibleName(name + QStringLiteral(" in mm"));
   diameter.inch->setAccessibleName(name + QStringLiteral(" in inches"));
-  calculate(JumpRingField::None);
 }
 
 // A gauge's diameter fills the wire boxes, as its own table states it.
 void JumpRingPage::pickGauge(GaugeSystem system, int entry) {
   if (entry < 0) return;
+  const QComboBox* picked = system == GaugeSystem::American ? americanBox : britishBox;
   const GaugeReading reading = gaugesForPick(system, entry);
   (system == GaugeSystem::American ? britishBox : americanBox)->setCurrentIndex(-1);
   wire.show(reading.size);
-  calculate(JumpRingField::None);
+  calculate(JumpRingField::None, picked);
 }
 
 void JumpRingPage::onAmericanPicked() { pickGauge(GaugeSystem::American, americanBox->currentIndex()); }

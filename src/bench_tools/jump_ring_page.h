@@ -24,6 +24,7 @@ class JumpRingPage : public QWidget {
 
   static QString pageTitle();
 
+ private:
   QComboBox* measuredBox;  // inner or outer diameter
   BenchSizeBoxes diameter;
   QComboBox* americanBox;
@@ -34,11 +35,11 @@ class JumpRingPage : public QWidget {
 
   void enterPressed(JumpRingField field);
   void onMeasuredChanged();
+  void showMeasured();
   void onAmericanPicked();
   void onBritishPicked();
-
- private:
-  void calculate(JumpRingField entered);
+  // `picked` is the list just chosen from, said with the results.
+  void calculate(JumpRingField entered, const QComboBox* picked = nullptr);
   void pickGauge(GaugeSystem system, int entry);
 
   DesktopServices& services_;

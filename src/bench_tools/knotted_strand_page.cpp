@@ -4,7 +4,6 @@
 #include <QGridLayout>
 #include <QLabel>
 
-#include "platform/announcer.h"
 #include "platform/error_boundary.h"
 #include "platform/guarded_connect.h"
 #include "widgets/entry_box.h"
@@ -50,9 +49,9 @@ KnottedStrandPage::KnottedStrandPage(DesktopServices& services, QWidget* parent)
     grid->addWidget(box, row, 1);
     grid->addWidget(makeBenchNote(this, QStringLiteral("mm")), row++, 2);
   }
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("Beads"), beadCountBox), row, 0);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("B&eads"), beadCountBox), row, 0);
   grid->addWidget(beadCountBox, row++, 1);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("Left over"), leftOverBox), row, 0);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Left over"), leftOverBox), row, 0);
   grid->addWidget(leftOverBox, row, 1);
   grid->addWidget(makeBenchNote(this, QStringLiteral("mm")), row++, 2);
   auto* note =
@@ -80,33 +79,36 @@ void KnottedStrandPage::enterPressed(StrandField field) {
 }
 
 // Throws before anything is written: a bad box leaves every box as it was.
-void KnottedStrandPage::calculate(StrandField entered) {
+void KnottedStrandPage::calculate(StrandField entered, const QComboBox* picked) {
   const KnottedStrandInputs in{length.texts(), beadBox->text(), knotBox->text(), claspBox->text()};
   const KnottedStrandResult result = knottedStrandEnter(in, entered);
   length.show(result.length);
-  setBoxText(beadCountBox, result.beads);
-  setBoxText(leftOverBox, result.leftOver);
-  if (!result.beads.isEmpty()) {
-    announce(this, QStringLiteral("Beads %1, left over %2 mm").arg(result.beads, result.leftOver));
-    return;
-  }
-  if (entered == StrandField::None) return;  // a pick from the list leaves the caret where it is
+  // The box it needs next gets the caret, and the notice says what it needs;
+  // a pick from the list leaves the caret where it is.
+  EntryBox* needed = nullptr;
+  QString missing;
   switch (result.missing) {
     case StrandField::Length:
-      focusBenchBox(length.source == BenchUnit::Mm ? length.mm : length.inch);
+      needed = length.source == BenchUnit::Mm ? length.mm : length.inch;
+      missing = QStringLiteral("the finished length");
       break;
     case StrandField::Bead:
-      focusBenchBox(beadBox);
+      needed = beadBox;
+      missing = QStringLiteral("the bead size");
       break;
     case StrandField::Knot:
-      focusBenchBox(knotBox);
+      needed = knotBox;
+      missing = QStringLiteral("the knot size");
       break;
     case StrandField::Clasp:
-      focusBenchBox(claspBox);
+      needed = claspBox;
+      missing = QStringLiteral("the clasp length");
       break;
     case StrandField::None:
       break;
   }
+  if (needed != nullptr && entered != StrandField::None) focusBenchBox(needed);
+  writeResults(this, {{beadCountBox, result.beads}, {leftOverBox, result.leftOver}}, picked, missing);
 }
 
 // A standard length fills the inch box, as the lengths are known in inches.
@@ -114,7 +116,7 @@ void KnottedStrandPage::onStandardPicked() {
   const int picked = standardBox->currentIndex();
   if (picked < 0) return;
   length.show({QString(), QString::number(StandardStrandTable[size_t(picked)].Inches), BenchUnit::Inch});
-  calculate(StrandField::None);
+  calculate(StrandField::None, standardBox);
 }
 
 }  // namespace orvane

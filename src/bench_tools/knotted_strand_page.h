@@ -21,6 +21,7 @@ class KnottedStrandPage : public QWidget {
 
   static QString pageTitle();
 
+ private:
   QComboBox* standardBox;
   BenchSizeBoxes length;
   EntryBox* beadBox;
@@ -31,9 +32,8 @@ class KnottedStrandPage : public QWidget {
 
   void enterPressed(StrandField field);
   void onStandardPicked();
-
- private:
-  void calculate(StrandField entered);
+  // `picked` is the list just chosen from, said with the results.
+  void calculate(StrandField entered, const QComboBox* picked = nullptr);
 
   DesktopServices& services_;
 };

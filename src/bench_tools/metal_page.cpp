@@ -3,7 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 
-#include "bench_tools/bench_boxes.h"
+#include "bench_tools/bench_page_kit.h"
 #include "platform/desktop_services.h"
 #include "platform/error_boundary.h"
 #include "platform/guarded_connect.h"
@@ -32,17 +32,18 @@ constexpr unsigned kRing = Bit(MetalShape::RingBlank);
 constexpr unsigned kStock = Bit(MetalShape::Sheet) | kRing;  // has a thickness
 constexpr unsigned kCut = kWire | Bit(MetalShape::Sheet);    // has a length
 
+// The caption, with the letter Alt takes it by: each its own on the page.
 QString AcrossCaption(MetalShape shape) {
   switch (shape) {
     case MetalShape::RoundWire:
-      return QStringLiteral("Diameter");
+      return QStringLiteral("Di&ameter");
     case MetalShape::SquareWire:
-      return QStringLiteral("Side");
+      return QStringLiteral("Sid&e");
     case MetalShape::Sheet:
     case MetalShape::RingBlank:
       break;
   }
-  return QStringLiteral("Width");
+  return QStringLiteral("&Width");
 }
 
 }  // namespace
@@ -60,8 +61,11 @@ MetalPage::MetalPage(DesktopServices& services, QWidget* parent) : QWidget(paren
 
   NameControls();
   LayOut();
-  onMetalPicked();
+  showMetalDensity();
+  calculate();
 }
+
+QString MetalPage::metalCost() const { return costBox->text(); }
 
 void MetalPage::NameControls() {
   const std::pair<QWidget*, const char*> names[] = {
@@ -88,6 +92,7 @@ void MetalPage::NameControls() {
       {priceBox, "priceBox"},
       {priceUnitBox, "priceUnitBox"},
       {costBox, "costBox"},
+      {acrossLabel, "acrossLabel"},
   };
   for (const auto& [widget, name] : names) widget->setObjectName(QLatin1String(name));
 }
@@ -97,28 +102,28 @@ void MetalPage::CreateInputs() {
   metalBox->addItems(MetalNames());
   metalBox->setMaxVisibleItems(metalBox->count());
   metalBox->setCurrentIndex(1);  // sterling silver, the metal most often drawn into wire
-  AddRow(inputs_, QStringLiteral("Metal"), {metalBox});
+  AddRow(inputs_, QStringLiteral("&Metal"), {metalBox});
   densityBox = MakeBox(QStringLiteral("Density in g/cm\u00b3"), kSizeWidth);
   auto* densityUnit = new QLabel(QStringLiteral("g/cm\u00b3"), this);
   densityUnit->resize(kSizeWidth, kBoxHeight);
-  AddRow(inputs_, QStringLiteral("Density"), {densityBox, densityUnit});
+  AddRow(inputs_, QStringLiteral("&Density"), {densityBox, densityUnit});
 
   shapeBox = new QComboBox(this);
   shapeBox->addItems(MetalShapeNames());
-  AddRow(inputs_, QStringLiteral("Shape"), {shapeBox});
+  AddRow(inputs_, QStringLiteral("S&hape"), {shapeBox});
 
   gaugeBox = new QComboBox(this);
   gaugeBox->addItems(WireGaugeNames());
   gaugeBox->setPlaceholderText(QStringLiteral("Pick"));
   gaugeBox->setCurrentIndex(-1);
-  AddRow(inputs_, QStringLiteral("Gauge (B&&S)"), {gaugeBox}, kWire);
+  AddRow(inputs_, QStringLiteral("&Gauge (B&&S)"), {gaugeBox}, kWire);
   gaugeBox->setAccessibleName(QStringLiteral("Wire gauge, Brown and Sharp"));
 
   ringSizeBox = new QComboBox(this);
   ringSizeBox->addItems(RingSizeNames());
   ringSizeBox->setPlaceholderText(QStringLiteral("Pick"));
   ringSizeBox->setCurrentIndex(-1);
-  AddRow(inputs_, QStringLiteral("Ring size (US)"), {ringSizeBox}, kRing);
+  AddRow(inputs_, QStringLiteral("Ring si&ze (US)"), {ringSizeBox}, kRing);
   ringSizeBox->setAccessibleName(QStringLiteral("Ring size, North American"));
 
   mmHeading_ = new QLabel(QStringLiteral("mm"), this);
@@ -132,7 +137,7 @@ void MetalPage::CreateInputs() {
   innerMmBox = MakeResult(QStringLiteral("Inner diameter in mm"));
   innerInchBox = MakeResult(QStringLiteral("Inner diameter in inches"));
   for (EntryBox* box : {innerMmBox, innerInchBox}) box->resize(kSizeWidth, kBoxHeight);
-  AddRow(inputs_, QStringLiteral("Inner diameter"), {innerMmBox, innerInchBox}, kRing);
+  AddRow(inputs_, QStringLiteral("&Inner diameter"), {innerMmBox, innerInchBox}, kRing);
 
   acrossMmBox = MakeSizeBox(QString(), false, &acrossSource_);
   acrossInchBox = MakeSizeBox(QString(), true, &acrossSource_);
@@ -144,21 +149,21 @@ void MetalPage::CreateInputs() {
 
   thicknessMmBox = MakeSizeBox(QStringLiteral("Thickness in mm"), false, &thickSource_);
   thicknessInchBox = MakeSizeBox(QStringLiteral("Thickness in inches"), true, &thickSource_);
-  AddRow(inputs_, QStringLiteral("Thickness"), {thicknessMmBox, thicknessInchBox}, kStock);
+  AddRow(inputs_, QStringLiteral("&Thickness"), {thicknessMmBox, thicknessInchBox}, kStock);
 
   lengthMmBox = MakeSizeBox(QStringLiteral("Length in mm"), false, &lengthSource_);
   lengthInchBox = MakeSizeBox(QStringLiteral("Length in inches"), true, &lengthSource_);
-  AddRow(inputs_, QStringLiteral("Length"), {lengthMmBox, lengthInchBox}, kCut);
+  AddRow(inputs_, QStringLiteral("&Length"), {lengthMmBox, lengthInchBox}, kCut);
 
   allowanceBox = MakeBox(QStringLiteral("Allowance for saw cut and filing in mm"), kSizeWidth);
   allowanceBox->setText(QStringLiteral("0"));
   allowanceBox->setToolTip(QStringLiteral("Extra length for the saw cut and filing"));
-  AddRow(inputs_, QStringLiteral("Allowance (mm)"), {allowanceBox}, kRing);
+  AddRow(inputs_, QStringLiteral("All&owance (mm)"), {allowanceBox}, kRing);
 
   GuardedConnect(metalBox, &QComboBox::activated, this, &MetalPage::onMetalPicked);
   GuardedConnect(shapeBox, &QComboBox::activated, this, &MetalPage::onShapePicked);
   GuardedConnect(gaugeBox, &QComboBox::activated, this, &MetalPage::onGaugePicked);
-  GuardedConnect(ringSizeBox, &QComboBox::activated, this, [this] { calculate(); });
+  GuardedConnect(ringSizeBox, &QComboBox::activated, this, [this] { calculate(ringSizeBox); });
 }
 
 void MetalPage::CreateResults() {
@@ -174,13 +179,16 @@ void MetalPage::CreateResults() {
   priceUnitBox->setAccessibleName(QStringLiteral("Price per"));
   priceUnitBox->resize(kOutWidth, kBoxHeight);
   costBox = MakeResult(QStringLiteral("Metal cost"));
-  for (EntryBox* box : {volumeBox, gramBox, pennyweightBox, troyOunceBox})
-    AddRow(results_, box->accessibleName(), {box});
-  for (EntryBox* box : {blankMmBox, blankInchBox}) AddRow(results_, box->accessibleName(), {box}, kRing);
-  AddRow(results_, QStringLiteral("Price"), {priceBox});
-  AddRow(results_, QStringLiteral("Per"), {priceUnitBox});
-  AddRow(results_, costBox->accessibleName(), {costBox});
-  GuardedConnect(priceUnitBox, &QComboBox::activated, this, [this] { calculate(); });
+  AddRow(results_, QStringLiteral("&Volume (mm\u00b3)"), {volumeBox});
+  AddRow(results_, QStringLiteral("Gram&s"), {gramBox});
+  AddRow(results_, QStringLiteral("Pe&nnyweights"), {pennyweightBox});
+  AddRow(results_, QStringLiteral("Tro&y ounces"), {troyOunceBox});
+  AddRow(results_, QStringLiteral("&Blank length (mm)"), {blankMmBox}, kRing);
+  AddRow(results_, QStringLiteral("Blan&k length (inches)"), {blankInchBox}, kRing);
+  AddRow(results_, QStringLiteral("P&rice"), {priceBox});
+  AddRow(results_, QStringLiteral("&Per"), {priceUnitBox});
+  AddRow(results_, QStringLiteral("Metal &cost"), {costBox});
+  GuardedConnect(priceUnitBox, &QComboBox::activated, this, [this] { calculate(priceUnitBox); });
 }
 
 // A number box whose Enter works everything out.
@@ -226,8 +234,8 @@ MetalShape MetalPage::Shape() const { return static_cast<MetalShape>(shapeBox->c
 // Rows the shape does not use are hidden and the rest close up, in both columns.
 void MetalPage::LayOut() {
   const unsigned shape = Bit(Shape());
-  const QString across = AcrossCaption(Shape());
-  acrossLabel->setText(across);
+  acrossLabel->setText(AcrossCaption(Shape()));
+  const QString across = QString(acrossLabel->text()).remove(u'&');
   acrossMmBox->setAccessibleName(across + QStringLiteral(" in mm"));
   acrossInchBox->setAccessibleName(across + QStringLiteral(" in inches"));
 
@@ -272,7 +280,7 @@ EntryBox* MetalPage::TwinOf(EntryBox* mm) const {
   return lengthInchBox;
 }
 
-bool MetalPage::calculate() {
+bool MetalPage::calculate(const QComboBox* picked) {
   MetalInputs in;
   in.Shape = Shape();
   in.Density = densityBox->text();
@@ -305,13 +313,18 @@ bool MetalPage::calculate() {
                                {blankMmBox, out.blankMmBox},
                                {blankInchBox, out.blankInchBox},
                                {costBox, out.Cost}});
-  writeResults(this, writes);
+  writeResults(this, writes, picked);
   if (!out.Cost.isEmpty()) Q_EMIT metalCostChanged();
   return out.Complete;
 }
 
-// The list's density is shown beside it; for "Other" the user types one.
 void MetalPage::onMetalPicked() {
+  showMetalDensity();
+  calculate(metalBox);
+}
+
+// The list's density is shown beside it; for "Other" the user types one.
+void MetalPage::showMetalDensity() {
   const int metal = metalBox->currentIndex();
   const bool other = metal == kOtherMetal;
   densityBox->SetReadOnlyBox(!other);
@@ -322,12 +335,11 @@ void MetalPage::onMetalPicked() {
     densityBox->clear();
     densityBox->setFocus(Qt::OtherFocusReason);
   }
-  calculate();
 }
 
 void MetalPage::onShapePicked() {
   LayOut();
-  calculate();
+  calculate(shapeBox);
 }
 
 // The gauge's diameter from the Wire Gauge chart, in millimetres.
@@ -336,7 +348,7 @@ void MetalPage::onGaugePicked() {
   if (gauge < 0) return;
   acrossMmBox->setText(WireGaugeMillimeters(gauge));
   acrossSource_ = SizeSource::Mm;
-  calculate();
+  calculate(gaugeBox);
 }
 
 }  // namespace orvane

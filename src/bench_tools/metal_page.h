@@ -20,6 +20,15 @@ class MetalPage : public QWidget {
  public:
   explicit MetalPage(DesktopServices& services, QWidget* parent = nullptr);
 
+  // The metal cost last worked out, as shown.
+  QString metalCost() const;
+
+ Q_SIGNALS:
+  // A metal cost was worked out into the cost box (Pricing can take it
+  // into its materials).
+  void metalCostChanged();
+
+ private:
   QComboBox* metalBox;
   EntryBox* densityBox;
   QComboBox* shapeBox;
@@ -45,19 +54,15 @@ class MetalPage : public QWidget {
   QComboBox* priceUnitBox;
   EntryBox* costBox;
 
-  // Enter in any box: every result from what the boxes hold. Returns whether
-  // the weight could be worked out; if not, Enter walks on to the next box.
-  bool calculate();
+  // Enter in any box or a pick: every result from what the boxes hold.
+  // Returns whether the weight could be worked out; if not, Enter walks on to
+  // the next box. `picked` is the list just chosen from, said with the results.
+  bool calculate(const QComboBox* picked = nullptr);
   void onMetalPicked();
   void onShapePicked();
   void onGaugePicked();
+  void showMetalDensity();
 
- Q_SIGNALS:
-  // A metal cost was worked out into the cost box (Pricing can take it
-  // into its materials).
-  void metalCostChanged();
-
- private:
   // One line of the window: a caption and the controls beside it, shown for
   // the shapes in `shapes` (a bit per MetalShape).
   struct Row {

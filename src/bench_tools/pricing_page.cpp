@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "bench_tools/bench_boxes.h"
 #include "core/pricing.h"
 #include "platform/desktop_services.h"
 #include "platform/error_boundary.h"
@@ -21,59 +20,80 @@ PricingPage::PricingPage(DesktopServices& services, QWidget* parent) : QWidget(p
   grid->setContentsMargins(12, 12, 12, 12);
   grid->setHorizontalSpacing(8);
   grid->setVerticalSpacing(6);
-  auto enter = [this](EntryBox* box) { onEnter(box); };
   int row = 0;
   auto add = [&](const QString& caption, EntryBox* box, const QString& unit = {}) {
-    grid->addWidget(makeCaption(this, caption, box), row, 0, Qt::AlignRight);
+    grid->addWidget(makeBenchCaption(this, caption, box), row, 0, Qt::AlignRight);
     grid->addWidget(box, row, 1);
-    if (!unit.isEmpty()) grid->addWidget(new QLabel(unit, this), row, 2);
+    if (!unit.isEmpty()) grid->addWidget(makeBenchNote(this, unit), row, 2);
     ++row;
   };
 
   // Created in tab order: the inputs top to bottom, then the results.
-  materialsBox = makeNumberBox(this, services_, QStringLiteral("Materials"), enter);
-  add(QStringLiteral("Materials"), materialsBox);
-  useMetalCostButton = new QPushButton(QStringLiteral("Use metal cost"), this);
+  materialsBox = numberBox(QStringLiteral("Materials"));
+  add(QStringLiteral("&Materials"), materialsBox);
+  useMetalCostButton = new QPushButton(QStringLiteral("&Use metal cost"), this);
+  useMetalCostButton->setAccessibleName(QStringLiteral("Use metal cost"));
   useMetalCostButton->setAutoDefault(true);  // Enter on the focused button presses it
   useMetalCostButton->setToolTip(
       QStringLiteral("Puts the last metal cost from the Metal or Casting page into Materials"));
   useMetalCostButton->setAccessibleDescription(useMetalCostButton->toolTip());
   grid->addWidget(useMetalCostButton, row++, 1);
-  hoursBox = makeNumberBox(this, services_, QStringLiteral("Labour hours"), enter);
-  add(QStringLiteral("Labour hours"), hoursBox);
-  hourlyRateBox = makeNumberBox(this, services_, QStringLiteral("Hourly rate"), enter);
-  add(QStringLiteral("Hourly rate"), hourlyRateBox, QStringLiteral("per hour"));
-  overheadBox = makeNumberBox(this, services_, QStringLiteral("Overhead in per cent"), enter);
+  hoursBox = numberBox(QStringLiteral("Labour hours"));
+  add(QStringLiteral("Labour &hours"), hoursBox);
+  hourlyRateBox = numberBox(QStringLiteral("Hourly rate"));
+  add(QStringLiteral("Hourly &rate"), hourlyRateBox, QStringLiteral("per hour"));
+  overheadBox = numberBox(QStringLiteral("Overhead in per cent"));
   overheadBox->setText(QStringLiteral("0"));
-  add(QStringLiteral("Overhead"), overheadBox, QStringLiteral("%"));
-  wholesaleMultiplierBox = makeNumberBox(this, services_, QStringLiteral("Wholesale multiplier"), enter);
+  add(QStringLiteral("O&verhead"), overheadBox, QStringLiteral("%"));
+  wholesaleMultiplierBox = numberBox(QStringLiteral("Wholesale multiplier"));
   wholesaleMultiplierBox->setText(QString::fromLatin1(kDefaultMultiplier));
   wholesaleMultiplierBox->setToolTip(QStringLiteral("Wholesale = cost \u00d7 this"));
-  add(QStringLiteral("Wholesale \u00d7"), wholesaleMultiplierBox);
-  retailMultiplierBox = makeNumberBox(this, services_, QStringLiteral("Retail multiplier"), enter);
+  add(QStringLiteral("&Wholesale \u00d7"), wholesaleMultiplierBox);
+  retailMultiplierBox = numberBox(QStringLiteral("Retail multiplier"));
   retailMultiplierBox->setText(QString::fromLatin1(kDefaultMultiplier));
   retailMultiplierBox->setToolTip(QStringLiteral("Retail = wholesale \u00d7 this"));
-  add(QStringLiteral("Retail \u00d7"), retailMultiplierBox);
+  add(QStringLiteral("R&etail \u00d7"), retailMultiplierBox);
 
   row = 0;
   auto result = [&](const QString& caption, EntryBox* box) {
-    grid->addWidget(makeCaption(this, caption, box), row, 3, Qt::AlignRight);
+    grid->addWidget(makeBenchCaption(this, caption, box), row, 3, Qt::AlignRight);
     grid->addWidget(box, row++, 4);
   };
-  labourBox = makeResultBox(this, QStringLiteral("Labour"));
-  result(QStringLiteral("Labour"), labourBox);
-  costBox = makeResultBox(this, QStringLiteral("Cost"));
+  labourBox = makeBenchResult(this, QStringLiteral("Labour"));
+  result(QStringLiteral("&Labour"), labourBox);
+  costBox = makeBenchResult(this, QStringLiteral("Cost"));
   costBox->setToolTip(QStringLiteral("(Materials + labour) \u00d7 (1 + overhead / 100)"));
-  result(QStringLiteral("Cost"), costBox);
-  wholesaleBox = makeResultBox(this, QStringLiteral("Wholesale"));
-  result(QStringLiteral("Wholesale"), wholesaleBox);
-  retailBox = makeResultBox(this, QStringLiteral("Retail"));
-  result(QStringLiteral("Retail"), retailBox);
+  result(QStringLiteral("&Cost"), costBox);
+  wholesaleBox = makeBenchResult(this, QStringLiteral("Wholesale"));
+  result(QStringLiteral("Wh&olesale"), wholesaleBox);
+  retailBox = makeBenchResult(this, QStringLiteral("Retail"));
+  result(QStringLiteral("Re&tail"), retailBox);
   grid->setColumnMinimumWidth(2, 60);
   grid->setColumnStretch(5, 1);
   grid->setRowStretch(7, 1);
 
   GuardedConnect(useMetalCostButton, &QPushButton::clicked, this, &PricingPage::onUseMetalCostClicked);
+
+  const std::pair<QWidget*, const char*> names[] = {
+      {materialsBox, "materialsBox"},
+      {useMetalCostButton, "useMetalCostButton"},
+      {hoursBox, "hoursBox"},
+      {hourlyRateBox, "hourlyRateBox"},
+      {overheadBox, "overheadBox"},
+      {wholesaleMultiplierBox, "wholesaleMultiplierBox"},
+      {retailMultiplierBox, "retailMultiplierBox"},
+      {labourBox, "labourBox"},
+      {costBox, "costBox"},
+      {wholesaleBox, "wholesaleBox"},
+      {retailBox, "retailBox"},
+  };
+  for (const auto& [widget, name] : names) widget->setObjectName(QLatin1String(name));
+}
+
+EntryBox* PricingPage::numberBox(const QString& name) {
+  auto* box = makeBenchBox(this, name, KeyFilterKind::mmBox, services_, {});
+  GuardedConnect(box, &EntryBox::calculationWanted, this, [this, box] { onEnter(box); });
+  return box;
 }
 
 void PricingPage::setMetalCost(const QString& cost, const QString& from) {
@@ -90,8 +110,7 @@ void PricingPage::onUseMetalCostClicked() {
                           false);
     return;
   }
-  // Written before the step reads it, and spoken with the prices it gives.
-  materialsBox->setText(metalCost_);
+  // Read by the step as if typed, and spoken first, with the prices it gives.
   calculate({{materialsBox, metalCost_}});
 }
 
@@ -102,8 +121,14 @@ void PricingPage::onEnter(EntryBox* box) {
 }
 
 bool PricingPage::calculate(std::vector<BoxWrite> writes) {
+  // A box the step is handed a text for reads as that text.
+  auto textOf = [&writes](EntryBox* box) {
+    for (const auto& [written, text] : writes)
+      if (written == box) return text;
+    return box->text();
+  };
   PricingInputs in;
-  in.Materials = materialsBox->text();
+  in.Materials = textOf(materialsBox);
   in.Hours = hoursBox->text();
   in.HourlyRate = hourlyRateBox->text();
   in.Overhead = overheadBox->text();
@@ -114,7 +139,7 @@ bool PricingPage::calculate(std::vector<BoxWrite> writes) {
   writes.insert(
       writes.end(),
       {{labourBox, out.Labour}, {costBox, out.Cost}, {wholesaleBox, out.Wholesale}, {retailBox, out.Retail}});
-  writeResults(this, writes);
+  writeResults(this, writes, nullptr, out.Missing);
   return out.Complete;
 }
 

@@ -2,8 +2,9 @@
 
 #include <QString>
 #include <QWidget>
+#include <vector>
 
-#include "bench_tools/bench_boxes.h"
+#include "bench_tools/bench_page_kit.h"
 
 class QPushButton;
 
@@ -19,6 +20,17 @@ class PricingPage : public QWidget {
  public:
   explicit PricingPage(DesktopServices& services, QWidget* parent = nullptr);
 
+  // The last metal cost worked out on another page, and where.
+  void setMetalCost(const QString& cost, const QString& from);
+
+ private:
+  // Returns whether the retail price is known. `writes` go in (and are
+  // spoken) before the results.
+  bool calculate(std::vector<BoxWrite> writes = {});
+  void onUseMetalCostClicked();
+  void onEnter(EntryBox* box);
+  EntryBox* numberBox(const QString& name);
+
   EntryBox* materialsBox;
   QPushButton* useMetalCostButton;
   EntryBox* hoursBox;
@@ -30,16 +42,6 @@ class PricingPage : public QWidget {
   EntryBox* costBox;
   EntryBox* wholesaleBox;
   EntryBox* retailBox;
-
-  // The last metal cost worked out on another page, and where.
-  void setMetalCost(const QString& cost, const QString& from);
-  // Returns whether the retail price is known. `writes` go in (and are
-  // spoken) before the results.
-  bool calculate(std::vector<BoxWrite> writes = {});
-  void onUseMetalCostClicked();
-
- private:
-  void onEnter(EntryBox* box);
 
   DesktopServices& services_;
   QString metalCost_;

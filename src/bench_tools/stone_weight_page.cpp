@@ -6,7 +6,6 @@
 
 #include "bench_tools/bench_page_kit.h"
 #include "core/text_rules.h"
-#include "platform/announcer.h"
 #include "platform/error_boundary.h"
 #include "platform/guarded_connect.h"
 #include "widgets/entry_box.h"
@@ -50,7 +49,7 @@ StoneWeightPage::StoneWeightPage(DesktopServices& services, QWidget* parent)
   grid->addWidget(makeBenchCaption(this, QStringLiteral("&Depth"), depthBox), row, 0);
   grid->addWidget(depthBox, row, 1);
   grid->addWidget(makeBenchNote(this, QStringLiteral("mm")), row++, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("Weight"), caratBox), row, 0);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Weight"), caratBox), row, 0);
   grid->addWidget(caratBox, row, 1);
   grid->addWidget(makeBenchNote(this, QStringLiteral("ct")), row++, 2);
   formulaLabel = makeBenchNote(this, QString());
@@ -76,7 +75,11 @@ StoneWeightPage::StoneWeightPage(DesktopServices& services, QWidget* parent)
 
   GuardedConnect(stoneBox, &QComboBox::activated, this, &StoneWeightPage::onStoneChanged);
   GuardedConnect(shapeBox, &QComboBox::activated, this, &StoneWeightPage::onShapeChanged);
-  RunGuarded(this, [this] { onStoneChanged(); });
+  RunGuarded(this, [this] {
+    showStone();
+    showShape();
+    calculate(StoneField::None);
+  });
 }
 
 QString StoneWeightPage::pageTitle() { return QStringLiteral("Stone Weight"); }
@@ -109,19 +112,27 @@ void StoneWeightPage::enterPressed(StoneField field) {
 }
 
 // Throws before anything is written: a bad box leaves every box as it was.
-void StoneWeightPage::calculate(StoneField entered) {
+void StoneWeightPage::calculate(StoneField entered, const QComboBox* picked) {
   const StoneWeightResult result = stoneWeightEnter(inputs(), entered);
-  setBoxText(caratBox, result.carats);
-  if (!result.carats.isEmpty()) {
-    announce(this, QStringLiteral("Weight %1 carats").arg(result.carats));
-    return;
-  }
+  writeResults(this, {{caratBox, result.carats}}, picked);
+  if (!result.carats.isEmpty()) return;
   // Enter walks on to what is still needed; a pick from a list does not move the caret.
   if (entered != StoneField::None) focusBenchBox(boxOf(result.missing));
 }
 
-// The list's gravity is shown beside it; for "Other" the user types one.
 void StoneWeightPage::onStoneChanged() {
+  showStone();
+  showShape();  // the formula differs for a diamond
+  calculate(StoneField::None, stoneBox);
+}
+
+void StoneWeightPage::onShapeChanged() {
+  showShape();
+  calculate(StoneField::None, shapeBox);
+}
+
+// The list's gravity is shown beside it; for "Other" the user types one.
+void StoneWeightPage::showStone() {
   const int stone = stoneBox->currentIndex();
   const bool other = stone == kOtherGem;
   gravityBox->SetReadOnlyBox(!other);
@@ -132,12 +143,11 @@ void StoneWeightPage::onStoneChanged() {
     gravityBox->clear();
     if (isVisible()) focusBenchBox(gravityBox);
   }
-  onShapeChanged();
 }
 
 // A round stone is measured across twice (least and greatest) and averaged;
 // the other outlines by length and width.
-void StoneWeightPage::onShapeChanged() {
+void StoneWeightPage::showShape() {
   const bool round = isRoundShape(shape());
   const QString length = round ? QStringLiteral("Least diameter") : QStringLiteral("Length");
   const QString width = round ? QStringLiteral("Greatest diameter") : QStringLiteral("Width");
@@ -150,7 +160,6 @@ void StoneWeightPage::onShapeChanged() {
   const bool diamond = stoneBox->currentIndex() == kDiamondGem;
   formulaLabel->setText(QStringLiteral("ct = ") + stoneFormula(shape(), diamond));
   formulaLabel->setAccessibleName(QStringLiteral("Formula: ") + formulaLabel->text());
-  calculate(StoneField::None);
 }
 
 }  // namespace orvane

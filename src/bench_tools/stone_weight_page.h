@@ -21,6 +21,7 @@ class StoneWeightPage : public QWidget {
 
   static QString pageTitle();
 
+ private:
   QComboBox* stoneBox;
   EntryBox* gravityBox;
   QComboBox* shapeBox;
@@ -35,11 +36,13 @@ class StoneWeightPage : public QWidget {
   void enterPressed(StoneField field);
   void onStoneChanged();
   void onShapeChanged();
+  void showStone();
+  void showShape();
 
- private:
   StoneWeightInputs inputs() const;
   StoneShape shape() const;
-  void calculate(StoneField entered);
+  // `picked` is the list just chosen from, said with the weight.
+  void calculate(StoneField entered, const QComboBox* picked = nullptr);
   EntryBox* boxOf(StoneField field) const;
 
   DesktopServices& services_;

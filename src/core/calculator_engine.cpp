@@ -1,59 +1,65 @@
 #include "core/calculator_engine.h"
 
 #include <cmath>
+#include <iterator>
 #include <utility>
 
 #include "core/text_rules.h"
 
 namespace orvane {
 
-QString CalcButtonCaption(CalculatorKey button) {
-  switch (button) {
-    case CalculatorKey::None:
-      return {};
-    case CalculatorKey::Back:
-      return QStringLiteral("Back");
-    case CalculatorKey::ClearEntry:
-      return QStringLiteral("CE");
-    case CalculatorKey::Clear:
-      return QStringLiteral("C");
-    case CalculatorKey::Add:
-      return QStringLiteral("+");
-    case CalculatorKey::Subtract:
-      return QStringLiteral("-");
-    case CalculatorKey::Multiply:
-      return QStringLiteral("*");
-    case CalculatorKey::Divide:
-      return QStringLiteral("/");
-    case CalculatorKey::Decimal:
-      return QString(QChar(kCalcDecimalSeparator));
-    case CalculatorKey::Equals:
-      return QStringLiteral("=");
-    case CalculatorKey::Reciprocal:
-      return QStringLiteral("1/x");
-    case CalculatorKey::ChangeSign:
-      return QStringLiteral("+/-");
-    case CalculatorKey::Percent:
-      return QStringLiteral("%");
-    case CalculatorKey::SquareRoot:
-      return QStringLiteral("Sqrt");
-    case CalculatorKey::MemoryClear:
-      return QStringLiteral("MC");
-    case CalculatorKey::MemoryRecall:
-      return QStringLiteral("MR");
-    case CalculatorKey::MemoryStore:
-      return QStringLiteral("MS");
-    case CalculatorKey::MemoryAdd:
-      return QStringLiteral("M+");
-    case CalculatorKey::MemorySubtract:
-      return QStringLiteral("M-");
-    default:
-      break;
+namespace {
+
+// Every key but the digits, in one place: the caption drawn on it, what it
+// does in words, and the keyboard key that presses it.
+struct KeyTextRow {
+  CalculatorKey key;
+  const char16_t* caption;
+  const char16_t* action;
+  const char16_t* keyboard;
+};
+
+// clang-format off
+constexpr KeyTextRow kKeyTexts[] = {
+    {CalculatorKey::Back,           u"Back", u"Backspace",       u"Backspace"},
+    {CalculatorKey::ClearEntry,     u"CE",   u"Clear entry",     u"Delete"},
+    // Esc is also the window's key to close: the hint says both.
+    {CalculatorKey::Clear,          u"C",    u"Clear",           u"Esc, which also closes the window"},
+    {CalculatorKey::Add,            u"+",    u"Add",             u"+"},
+    {CalculatorKey::Subtract,       u"-",    u"Subtract",        u"-"},
+    {CalculatorKey::Multiply,       u"*",    u"Multiply",        u"*"},
+    {CalculatorKey::Divide,         u"/",    u"Divide",          u"/"},
+    {CalculatorKey::Decimal,        u".",    u"Decimal point",   u"."},
+    {CalculatorKey::Equals,         u"=",    u"Equals",          u"Enter or ="},
+    {CalculatorKey::Reciprocal,     u"1/x",  u"Reciprocal",      u"R"},
+    {CalculatorKey::ChangeSign,     u"+/-",  u"Change sign",     u"F9"},
+    {CalculatorKey::Percent,        u"%",    u"Percent",         u"%"},
+    {CalculatorKey::SquareRoot,     u"Sqrt", u"Square root",     u"@"},
+    {CalculatorKey::MemoryClear,    u"MC",   u"Memory clear",    u"Ctrl+L"},
+    {CalculatorKey::MemoryRecall,   u"MR",   u"Memory recall",   u"Ctrl+R"},
+    {CalculatorKey::MemoryStore,    u"MS",   u"Memory store",    u"Ctrl+M"},
+    {CalculatorKey::MemoryAdd,      u"M+",   u"Memory add",      u"Ctrl+P"},
+    {CalculatorKey::MemorySubtract, u"M-",   u"Memory subtract", u"Ctrl+S"},
+};
+// clang-format on
+static_assert(kCalcDecimalSeparator == u'.', "the decimal key's caption above");
+static_assert(std::size(kKeyTexts) == kCalculatorKeyCount - 11, "every key but None and the digits once");
+
+}  // namespace
+
+CalculatorKeyTexts calculatorKeyTexts(CalculatorKey key) {
+  if (key >= CalculatorKey::Digit0 && key <= CalculatorKey::Digit9) {
+    const QString digit = QString::number(KeyIndex(key) - KeyIndex(CalculatorKey::Digit0));
+    return {digit, QStringLiteral("Digit ") + digit, digit};
   }
-  if (button >= CalculatorKey::Digit0 && button <= CalculatorKey::Digit9)
-    return QString(QChar(u'0' + (KeyIndex(button) - KeyIndex(CalculatorKey::Digit0))));
+  for (const KeyTextRow& row : kKeyTexts)
+    if (row.key == key)
+      return {QString::fromUtf16(row.caption), QString::fromUtf16(row.action),
+              QString::fromUtf16(row.keyboard)};
   return {};
 }
+
+QString CalcButtonCaption(CalculatorKey button) { return calculatorKeyTexts(button).caption; }
 
 CalculatorKeyGroup CalcButtonGroup(CalculatorKey button) {
   if (button >= CalculatorKey::Back && button <= CalculatorKey::Clear) return CalculatorKeyGroup::Edit;

@@ -37,6 +37,16 @@ struct KeyArray : std::array<T, kCalculatorKeyCount> {
 
 enum class CalculatorKeyGroup { None, Edit, Operator, Number, Function, Memory };
 
+// What a key is called: the caption drawn on it ("M+"), what it does in
+// words for a screen reader and the tooltip ("Memory add"), and the keyboard
+// key that presses it ("Ctrl+P"). All empty for CalculatorKey::None.
+struct CalculatorKeyTexts {
+  QString caption;
+  QString action;
+  QString keyboard;
+};
+CalculatorKeyTexts calculatorKeyTexts(CalculatorKey key);
+
 // The text drawn on a button and the colour group it belongs to.
 QString CalcButtonCaption(CalculatorKey button);
 CalculatorKeyGroup CalcButtonGroup(CalculatorKey button);

@@ -20,18 +20,30 @@ PricingOutputs pricingEnter(const PricingInputs& in) {
 
   PricingOutputs out;
   // Hours without a rate (or a rate without hours) is labour not yet known.
-  if (hours.has_value() != rate.has_value()) return out;
+  if (hours.has_value() != rate.has_value()) {
+    out.Missing = hours ? QStringLiteral("the hourly rate") : QStringLiteral("the labour hours");
+    return out;
+  }
   const long double labour = hours ? roundToCents(*hours * *rate) : 0;
   if (hours) out.Labour = moneyText(labour);
-  if (!materials && !hours) return out;
+  if (!materials && !hours) {
+    out.Missing = QStringLiteral("the materials or the labour hours");
+    return out;
+  }
 
   const long double cost =
       roundToCents(CheckedResult((materials.value_or(0) + labour) * (1 + overhead / 100)));
   out.Cost = moneyText(cost);
-  if (!wholesaleBy) return out;
+  if (!wholesaleBy) {
+    out.Missing = QStringLiteral("the wholesale multiplier");
+    return out;
+  }
   const long double wholesale = roundToCents(cost * *wholesaleBy);
   out.Wholesale = moneyText(wholesale);
-  if (!retailBy) return out;
+  if (!retailBy) {
+    out.Missing = QStringLiteral("the retail multiplier");
+    return out;
+  }
   out.Retail = moneyText(roundToCents(wholesale * *retailBy));
   out.Complete = true;
   return out;

@@ -19,6 +19,9 @@ struct PricingInputs {
 struct PricingOutputs {
   QString Labour, Cost, Wholesale, Retail;
   bool Complete = false;  // the retail price is shown
+  // What the step stopped for when it could not go on ("the hourly rate"),
+  // empty when nothing is needed or the retail price is shown.
+  QString Missing;
 };
 
 // The default multipliers: wholesale is twice the cost, retail twice wholesale.

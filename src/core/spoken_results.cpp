@@ -6,15 +6,17 @@
 
 namespace orvane {
 
-QString spokenResults(const QList<SpokenBox>& boxes) {
-  QStringList parts;
+QString spokenResults(const QList<SpokenBox>& boxes, const QString& lead, const QString& missing) {
+  QStringList changed, unchanged;
+  if (!lead.trimmed().isEmpty()) changed << lead.trimmed();
   for (const SpokenBox& spoken : boxes) {
     const QString text = spoken.box.text.trimmed();
     if (!spoken.box.written || spoken.focused || !spoken.shown || text.isEmpty()) continue;
     const QString caption = spoken.caption.trimmed();
-    parts << (caption.isEmpty() ? text : caption + QLatin1Char(' ') + text);
+    (spoken.changed ? changed : unchanged) << (caption.isEmpty() ? text : caption + QLatin1Char(' ') + text);
   }
-  return parts.join(QStringLiteral(", "));
+  if (!missing.trimmed().isEmpty()) unchanged << QStringLiteral("Enter ") + missing.trimmed();
+  return (changed + unchanged).join(QStringLiteral(", "));
 }
 
 QString spokenCalculatorKey(CalculatorKey button, bool displayChanged, const QString& display,

@@ -30,105 +30,16 @@ constexpr CalculatorKey kReadingOrder[] = {
     CalculatorKey::Decimal,        CalculatorKey::Add,      CalculatorKey::Equals};
 static_assert(std::size(kReadingOrder) == kCalculatorKeyCount - 1, "every key once");
 
-// What a key does, for captions that a speech synthesiser reads as a symbol
-// or an abbreviation.
-QString KeyDescription(CalculatorKey button) {
-  switch (button) {
-    case CalculatorKey::Back:
-      return QStringLiteral("Backspace");
-    case CalculatorKey::ClearEntry:
-      return QStringLiteral("Clear entry");
-    case CalculatorKey::Clear:
-      return QStringLiteral("Clear");
-    case CalculatorKey::Add:
-      return QStringLiteral("Add");
-    case CalculatorKey::Subtract:
-      return QStringLiteral("Subtract");
-    case CalculatorKey::Multiply:
-      return QStringLiteral("Multiply");
-    case CalculatorKey::Divide:
-      return QStringLiteral("Divide");
-    case CalculatorKey::Decimal:
-      return QStringLiteral("Decimal point");
-    case CalculatorKey::Equals:
-      return QStringLiteral("Equals");
-    case CalculatorKey::Reciprocal:
-      return QStringLiteral("Reciprocal");
-    case CalculatorKey::ChangeSign:
-      return QStringLiteral("Change sign");
-    case CalculatorKey::Percent:
-      return QStringLiteral("Percent");
-    case CalculatorKey::SquareRoot:
-      return QStringLiteral("Square root");
-    case CalculatorKey::MemoryClear:
-      return QStringLiteral("Memory clear");
-    case CalculatorKey::MemoryRecall:
-      return QStringLiteral("Memory recall");
-    case CalculatorKey::MemoryStore:
-      return QStringLiteral("Memory store");
-    case CalculatorKey::MemoryAdd:
-      return QStringLiteral("Memory add");
-    case CalculatorKey::MemorySubtract:
-      return QStringLiteral("Memory subtract");
-    default:
-      return {};
-  }
-}
-
 }  // namespace
 
-QString CalculatorKeyShortcut(CalculatorKey button) {
-  if (button >= CalculatorKey::Digit0 && button <= CalculatorKey::Digit9)
-    return QString::number(KeyIndex(button) - KeyIndex(CalculatorKey::Digit0));
-  switch (button) {
-    case CalculatorKey::Back:
-      return QStringLiteral("Backspace");
-    case CalculatorKey::ClearEntry:
-      return QStringLiteral("Delete");
-    case CalculatorKey::Clear:
-      return QStringLiteral("Esc");
-    case CalculatorKey::Add:
-      return QStringLiteral("+");
-    case CalculatorKey::Subtract:
-      return QStringLiteral("-");
-    case CalculatorKey::Multiply:
-      return QStringLiteral("*");
-    case CalculatorKey::Divide:
-      return QStringLiteral("/");
-    case CalculatorKey::Decimal:
-      return QStringLiteral(".");
-    case CalculatorKey::Equals:
-      return QStringLiteral("Enter or =");
-    case CalculatorKey::Reciprocal:
-      return QStringLiteral("R");
-    case CalculatorKey::ChangeSign:
-      return QStringLiteral("F9");
-    case CalculatorKey::Percent:
-      return QStringLiteral("%");
-    case CalculatorKey::SquareRoot:
-      return QStringLiteral("@");
-    case CalculatorKey::MemoryClear:
-      return QStringLiteral("Ctrl+L");
-    case CalculatorKey::MemoryRecall:
-      return QStringLiteral("Ctrl+R");
-    case CalculatorKey::MemoryStore:
-      return QStringLiteral("Ctrl+M");
-    case CalculatorKey::MemoryAdd:
-      return QStringLiteral("Ctrl+P");
-    case CalculatorKey::MemorySubtract:
-      return QStringLiteral("Ctrl+S");
-    default:
-      return {};
-  }
-}
+QString CalculatorKeyShortcut(CalculatorKey button) { return calculatorKeyTexts(button).keyboard; }
 
+// Captions a speech synthesiser reads as a symbol or an abbreviation are
+// said as what the key does.
 QString CalculatorKeyHint(CalculatorKey button) {
-  QString what = KeyDescription(button);
-  if (what.isEmpty() && button >= CalculatorKey::Digit0 && button <= CalculatorKey::Digit9)
-    what = QStringLiteral("Digit %1").arg(KeyIndex(button) - KeyIndex(CalculatorKey::Digit0));
-  if (what.isEmpty()) what = CalcButtonCaption(button);
-  const QString key = CalculatorKeyShortcut(button);
-  return key.isEmpty() ? what : QStringLiteral("%1 (%2)").arg(what, key);
+  const CalculatorKeyTexts texts = calculatorKeyTexts(button);
+  return texts.keyboard.isEmpty() ? texts.action
+                                  : QStringLiteral("%1 (%2)").arg(texts.action, texts.keyboard);
 }
 
 namespace {

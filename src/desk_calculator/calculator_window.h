@@ -14,17 +14,16 @@ class CalculatorWindow : public QWidget {
  public:
   explicit CalculatorWindow(DesktopServices& services, QWidget* parent = nullptr);
 
-  CalculatorPad* calculatorPad = nullptr;
-
-  // Sees every character typed in the window before the calculator does.
-  void onKeyTyped(QChar& key);
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  // Sees every character typed in the window before the calculator does.
+  void onKeyTyped(QChar& key);
+
+  CalculatorPad* calculatorPad = nullptr;
   DesktopServices& services_;
  Q_SIGNALS:
   // F1: the help window is someone else's to show.

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QEvent>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -41,16 +42,55 @@ QAccessibleInterface* noticeFactory(const QString&, QObject* object) {
 // pasted calculator entry) are spoken once, as the last of them.
 QPointer<SpokenNotice> pendingNotice;
 
+// Drops a window's notices as it hides: were they kept, they would show
+// again with the window and a screen reader would speak them once more, long
+// after their step.
+class NoticeSweeper : public QObject {
+ public:
+  explicit NoticeSweeper(QWidget* window) : QObject(window) {
+    setObjectName(QStringLiteral("noticeSweeper"));
+    window->installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Hide && watched == parent()) {
+      const QList<QWidget*> children = static_cast<QWidget*>(watched)->findChildren<QWidget*>(
+          QStringLiteral("spokenNotice"), Qt::FindDirectChildrenOnly);
+      for (QWidget* child : children) {
+        if (dynamic_cast<SpokenNotice*>(child) == nullptr) continue;
+        child->hide();  // hidden by hand, it stays hidden when the window shows again
+        child->deleteLater();
+      }
+    }
+    return false;
+  }
+};
+
+void sweepOnHide(QWidget* window) {
+  if (window->findChild<QObject*>(QStringLiteral("noticeSweeper"), Qt::FindDirectChildrenOnly) == nullptr)
+    new NoticeSweeper(window);
+}
+
 void showNotice(SpokenNotice* notice) {
   if (pendingNotice == notice) pendingNotice = nullptr;
+  // The window closed by the step that wrote it (Esc in the calculator):
+  // nothing to hear now, and nothing to hear when it opens again.
+  if (!notice->window()->isVisible()) {
+    notice->deleteLater();
+    return;
+  }
   notice->show();
   QTimer::singleShot(kNoticeLifetimeMs, notice, &QObject::deleteLater);
 }
 
+bool withoutScreenReader = false;
+
 }  // namespace
 
+void announceWithoutScreenReader(bool on) { withoutScreenReader = on; }
+
 void announce(QWidget* source, const QString& text) {
-  if (text.isEmpty() || !QAccessible::isActive()) return;
+  if (text.isEmpty() || !(QAccessible::isActive() || withoutScreenReader)) return;
   QWidget* window = source != nullptr ? source->window() : nullptr;
   if (window == nullptr && QApplication::focusWidget() != nullptr)
     window = QApplication::focusWidget()->window();
@@ -67,6 +107,7 @@ void announce(QWidget* source, const QString& text) {
   // Shown once the step is over, after any focus change it makes: the
   // screen reader then speaks the results last instead of having them cut
   // short by the newly focused box.
+  sweepOnHide(window);
   auto* notice = new SpokenNotice(window, text);
   pendingNotice = notice;
   QTimer::singleShot(0, notice, [notice] { showNotice(notice); });

@@ -18,4 +18,8 @@ namespace orvane {
 // not the new text, with that change, so nothing is spoken.
 void announce(QWidget* source, const QString& text);
 
+// Has announce() work as if a screen reader listened, where none can (tests
+// on the offscreen platform read the notices it leaves in the window).
+void announceWithoutScreenReader(bool on);
+
 }  // namespace orvane

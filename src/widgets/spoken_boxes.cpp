@@ -8,17 +8,19 @@
 
 namespace orvane {
 
-void announceResults(QWidget* source, const QList<WrittenBox>& boxes) {
+void announceResults(QWidget* source, const QList<WrittenBox>& boxes, const QString& lead,
+                     const QString& missing) {
+  QWidget* focus = QApplication::focusWidget();
   QList<SpokenBox> spoken;
   spoken.reserve(boxes.size());
   for (const WrittenBox& written : boxes) {
     // A combo box's edit part may hold the focus for the combo box.
-    QWidget* focus = QApplication::focusWidget();
     const bool focused = focus != nullptr && (focus == written.widget || written.widget->isAncestorOf(focus));
-    spoken.append({written.widget->accessibleName(), written.text, focused,
-                   written.widget->isVisibleTo(written.widget->window())});
+    // Shown in its window, whether or not the window itself is on screen yet.
+    const bool shown = written.widget->isVisibleTo(written.widget->window());
+    spoken.append({written.widget->accessibleName(), written.text, focused, shown, written.changed});
   }
-  announce(source, spokenResults(spoken));
+  announce(source, spokenResults(spoken, lead, missing));
 }
 
 }  // namespace orvane

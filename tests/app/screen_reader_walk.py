@@ -1,6 +1,7 @@
 # The walk for program_screen_reader.sh: a keyboard user's steps through the
-# converter, the Weight and Bead pages, the Metal Calculator and the desk
-# calculator, each followed by what Orca spoke. Usage: <orca debug log>
+# converter, the Weight and Bead pages, the Bench window (a list pick, Ctrl+Tab
+# from a list, a missing input) and the desk calculator, each followed by what
+# Orca spoke. Usage: <orca debug log>
 import re
 import sys
 import time
@@ -19,6 +20,7 @@ class Speech:
     def __init__(self, path):
         self.path = path
         self.seen = 0
+        self.events_at = (0, 0)
 
     def lines(self):
         with open(self.path, errors="replace") as f:
@@ -28,6 +30,19 @@ class Speech:
 
     def mark(self):
         self.seen = len(self.lines())
+        self.events_at = self.events()
+
+    def events(self):
+        """How many events Orca has queued, and how many it dropped as a deluge."""
+        with open(self.path, errors="replace") as f:
+            text = f.read()
+        return text.count("EVENT MANAGER: Queueing"), text.count("EVENT MANAGER: DELUGE")
+
+    def report_events(self, action):
+        """Prints the events one action cost Orca since the mark."""
+        queued, deluge = self.events()
+        print(f"  {action}: {queued - self.events_at[0]} events queued, "
+              f"{deluge - self.events_at[1]} deluge warnings")
 
     def wait(self, pattern, what, timeout=15):
         """Waits until Orca speaks a line matching the pattern after the mark."""
@@ -59,6 +74,27 @@ def find(root, role, name):
 
 def need(root, role, name, what):
     a = wait_for(lambda: find(root, role, name), 5)
+    if a is None:
+        give_up(f"no {what}")
+    return a
+
+
+def labelled_list(root, caption, what):
+    """A list, by its name or by the caption that labels it (a list may be
+    named by its current item)."""
+    def probe():
+        for a in atspi_helpers.descendants(root, depth=14):
+            if a.getRole() != pyatspi.ROLE_COMBO_BOX or not atspi_helpers.showing(a):
+                continue
+            if re.search(caption, a.name or "", re.I):
+                return a
+            for relation in a.getRelationSet():
+                if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+                    for i in range(relation.getNTargets()):
+                        if re.search(caption, relation.getTarget(i).name or "", re.I):
+                            return a
+        return None
+    a = wait_for(probe, 5)
     if a is None:
         give_up(f"no {what}")
     return a
@@ -116,16 +152,48 @@ speech.wait(r"Beads per inch \d", "the bead size worked out")
 
 step("Metal Calculator: 1 mm wire, 100 mm long")
 choose_page(main, "Weight")
+speech.mark()
 atspi_helpers.click(need(main, pyatspi.ROLE_PUSH_BUTTON, r"^metal", "Metal button"))
 metal = wait_for(lambda: window("Bench"), 5)
 if metal is None:
     give_up("the Metal Calculator did not open")
 bring_to_front("Bench")
+# Orca takes events only from the active window: type once it says so.
+speech.wait(r"Bench", "the Bench window coming to the front")
 length = need(metal, pyatspi.ROLE_TEXT, r"^length in mm$", "Metal Calculator length box")
 across = need(metal, pyatspi.ROLE_TEXT, r"in mm$", "Metal Calculator diameter box")
 enter(across, "diameter", "1")
 enter(length, "length", "100")
 speech.wait(r"Grams \d+\.\d+.*Troy ounces \d", "the wire's weight")
+speech.report_events("length typed")
+
+step("Bench: a shape picked from its list is heard with the results it changed")
+# The caption's Alt letter takes the caret into the list, as a user would.
+labelled_list(metal, r"^shape$", "Shape list")
+speech.mark()
+xdo("key", "alt+h")
+speech.wait(r"Shape", "Alt+H into the Shape list")
+speech.mark()
+xdo("key", "Down")
+speech.wait(r"Shape Square wire, Volume \(mm.\) \d", "the picked shape with its volume")
+speech.report_events("shape picked")
+
+step("Bench: Ctrl+Tab from a list turns the page")
+labelled_list(metal, r"^metal$", "Metal list")
+speech.mark()
+xdo("key", "alt+m")
+speech.wait(r"Metal", "Alt+M into the Metal list")
+speech.mark()
+xdo("key", "ctrl+Tab")
+speech.wait(r"Model weight", "the Casting page's first box after Ctrl+Tab")
+speech.report_events("Ctrl+Tab")
+
+step("Bench: Pricing with hours but no rate says what is missing")
+choose_page(metal, "Pricing")
+hours = need(metal, pyatspi.ROLE_TEXT, r"^labour hours$", "Labour hours box")
+enter(hours, "labour hours", "2")
+speech.wait(r"Enter the hourly rate", "the missing hourly rate")
+speech.report_events("hours typed without a rate")
 
 step("calculator: 12 * 3 =")
 bring_to_front(MAIN)
@@ -152,6 +220,25 @@ xdo("key", "ctrl+r")
 speech.wait(r"^notification 36\.?$", "MR")
 xdo("key", "ctrl+l")
 speech.wait(r"Memory cleared", "MC")
+
+step("calculator: 7, Esc, F9 again; nothing old is spoken on opening")
+speech.mark()
+xdo("type", "7")
+speech.wait(r"^notification 7\.?$", "7")
+xdo("key", "Escape")
+if not wait_for(lambda: window("Calculator") is None, 5):
+    fail("Esc did not close the calculator")
+bring_to_front(MAIN)
+speech.mark()
+reopened_at = speech.seen
+xdo("key", "F9")
+if wait_for(lambda: window("Calculator"), 5) is None:
+    give_up("F9 did not open the calculator again")
+time.sleep(3)  # long enough for Orca to read out whatever the window shows
+stale = [line for line in speech.lines()[reopened_at:] if re.search(r"^notification (7|0)\.?$", line)]
+if stale:
+    fail(f"opening the calculator again, Orca repeated {stale}")
+xdo("key", "Escape")
 
 step("worksheet: opened, Orca speaks the window and its focused box, nothing selected")
 bring_to_front(MAIN)

@@ -12,6 +12,7 @@
 #include "app/main_window.h"
 #include "core/maker_info.h"
 #include "find_child.h"
+#include "measures/fractions_window.h"
 #include "platform/window_frame.h"
 #include "widget_fixture.h"
 #include "widgets/bevel_panel.h"
@@ -210,6 +211,21 @@ class TestHelpWindow : public QObject {
     // The main window's rule still leaves the page alone elsewhere.
     findNamed<ColorTabWidget>(t.app->mainWindow(), "pages")->SetActivePageIndex(5);
     QTest::mouseClick(findNamed<QPushButton>(t.app->mainWindow(), "helpButton"), Qt::LeftButton);
+    QCOMPARE(ActiveCaption(help), "Stone Size");
+  }
+
+  // The help window is made with the License page showing, which says
+  // nothing about fractions: F1 in the Fractions window asks for the page
+  // that explains typing them.
+  void f1InFractionsShowsTheFractionsHelp() {
+    TestApp t;
+    HelpWindow* help = t.app->helpWindow();
+    FractionsWindow* fractions = t.app->fractionsWindow();
+    ShowWindow(fractions);
+    QApplication::setActiveWindow(fractions);
+    QVERIFY(QTest::qWaitForWindowActive(fractions));
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : fractions, Qt::Key_F1);
+    QTRY_VERIFY(help->isVisible());
     QCOMPARE(ActiveCaption(help), "Stone Size");
   }
 

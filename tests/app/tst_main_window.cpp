@@ -436,7 +436,7 @@ void MainWindowTest::f1OpensHelp() {
     focus = findNamed<QPushButton>(t_->app->fractionsWindow(), "closeButton");
   } else {
     findNamed<QPushButton>(main(), "calculatorButton")->click();
-    focus = t_->app->calculatorWindow()->calculatorPad;
+    focus = findNamed<CalculatorPad>(t_->app->calculatorWindow(), "calculatorPad");
   }
   FocusWidget(focus);
   QVERIFY(!help->isVisible());

@@ -449,9 +449,10 @@ void RobustnessTest::longPastedNumberAnswersAtOnce() {
   }
   CalculatorWindow* calculator = t.app->calculatorWindow();
   calculator->show();
-  FocusWidget(calculator->calculatorPad);
-  timed(QStringLiteral("calculator"), calculator->calculatorPad, calculator);
-  QCOMPARE(calculator->calculatorPad->Text(), QStringLiteral("0.777777777777778 "));
+  auto* pad = calculator->findChild<CalculatorPad*>(QStringLiteral("calculatorPad"));
+  FocusWidget(pad);
+  timed(QStringLiteral("calculator"), pad, calculator);
+  QCOMPARE(pad->Text(), QStringLiteral("0.777777777777778 "));
   QVERIFY2(slow.isEmpty(), qPrintable(slow.join(QStringLiteral("; "))));
 }
 
@@ -462,7 +463,7 @@ void RobustnessTest::pastedTextInCalculator() {
   TestApp t;
   HangWatch watch(std::chrono::seconds(30));
   CalculatorWindow* window = t.app->calculatorWindow();
-  CalculatorPad* calc = window->calculatorPad;
+  CalculatorPad* calc = window->findChild<CalculatorPad*>(QStringLiteral("calculatorPad"));
   FocusWidget(calc);
   t.services.clipboard = text;
   QGuiApplication::clipboard()->setText(text);

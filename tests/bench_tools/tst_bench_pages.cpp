@@ -1,14 +1,20 @@
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
+#include <QMap>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
 
+#include "bench_page_fixture.h"
 #include "bench_tools/bench_window.h"
 #include "bench_tools/casting_page.h"
 #include "bench_tools/metal_page.h"
 #include "bench_tools/pricing_page.h"
+#include "platform/announcer.h"
 #include "widget_fixture.h"
 #include "widgets/entry_box.h"
 
@@ -32,6 +38,13 @@ class BenchPagesTest : public QObject {
   void keyFilters();
   void tabOrderAndNames_data();
   void tabOrderAndNames();
+  void captionsHaveTheirOwnLetters();
+  void ctrlTabTurnsThePageFromAList_data();
+  void ctrlTabTurnsThePageFromAList();
+  void aPickIsSpokenWithItsResults_data();
+  void aPickIsSpokenWithItsResults();
+  void aMissingInputIsSaid_data();
+  void aMissingInputIsSaid();
 
  private:
   BenchWindow* Bench() const { return app_->app->benchWindow(); }
@@ -64,12 +77,14 @@ class BenchPagesTest : public QObject {
     }
   }
   QStringList CastingResults() const {
-    return {Casting()->gramBox->text(), Casting()->pennyweightBox->text(), Casting()->troyOunceBox->text(),
-            Casting()->costBox->text()};
+    return {
+        child<EntryBox>(Casting(), "gramBox")->text(), child<EntryBox>(Casting(), "pennyweightBox")->text(),
+        child<EntryBox>(Casting(), "troyOunceBox")->text(), child<EntryBox>(Casting(), "costBox")->text()};
   }
   QStringList PricingResults() const {
-    return {Pricing()->labourBox->text(), Pricing()->costBox->text(), Pricing()->wholesaleBox->text(),
-            Pricing()->retailBox->text()};
+    return {child<EntryBox>(Pricing(), "labourBox")->text(), child<EntryBox>(Pricing(), "costBox")->text(),
+            child<EntryBox>(Pricing(), "wholesaleBox")->text(),
+            child<EntryBox>(Pricing(), "retailBox")->text()};
   }
 
   std::unique_ptr<ModalDialogGuard> guard_;
@@ -79,25 +94,10 @@ class BenchPagesTest : public QObject {
 void BenchPagesTest::init() {
   guard_ = std::make_unique<ModalDialogGuard>();
   app_ = std::make_unique<TestApp>();
-  // Object names for Fill: the pages' members by role.
-  CastingPage* c = Casting();
-  const std::pair<QWidget*, const char*> names[] = {
-      {c->modelWeightBox, "model"},
-      {c->modelMaterialBox, "material"},
-      {c->modelDensityBox, "modelDensity"},
-      {c->metalBox, "metal"},
-      {c->metalDensityBox, "metalDensity"},
-      {c->allowanceBox, "allowance"},
-      {c->priceBox, "price"},
-      {c->priceUnitBox, "unit"},
-      {c->fromMetalBox, "from"},
-      {c->pieceWeightBox, "piece"},
-      {c->toMetalBox, "to"},
-  };
-  for (const auto& [w, name] : names) w->setObjectName(QLatin1String(name));
 }
 
 void BenchPagesTest::cleanup() {
+  announceWithoutScreenReader(false);
   QVERIFY2(!guard_->Tripped(), qPrintable(guard_->Seen()));
   app_.reset();
   guard_.reset();
@@ -107,16 +107,18 @@ void BenchPagesTest::castingExamples_data() {
   QTest::addColumn<QStringList>("typed");
   QTest::addColumn<QStringList>("expected");  // g, dwt, ozt, cost
   QTest::newRow("2.50 g wax in sterling")
-      << QStringList{"model", "2.50"} << QStringList{"25.90", "16.65", "0.833", ""};
-  QTest::newRow("with 10 % allowance")
-      << QStringList{"allowance", "10", "model", "2.50"} << QStringList{"28.49", "18.32", "0.916", ""};
+      << QStringList{"modelWeightBox", "2.50"} << QStringList{"25.90", "16.65", "0.833", ""};
+  QTest::newRow("with 10 % allowance") << QStringList{"allowanceBox", "10", "modelWeightBox", "2.50"}
+                                       << QStringList{"28.49", "18.32", "0.916", ""};
   // 2.5 x 15.5 / 1.10 = 35.227 g, at 40 a gram 1409.09.
   QTest::newRow("resin in 18 ct, per gram")
-      << QStringList{"material", "1", "metal", "4", "unit", "1", "price", "40", "model", "2.5"}
+      << QStringList{"modelMaterialBox", "1",  "metalBox",       "4",  "priceUnitBox", "1",
+                     "priceBox",         "40", "modelWeightBox", "2.5"}
       << QStringList{"35.23", "22.65", "1.133", "1409.09"};
   // Another material and another metal, each with a typed density: 2 x 8 / 0.8.
   QTest::newRow("Other material and metal")
-      << QStringList{"material", "2", "modelDensity", "0.8", "metal", "19", "metalDensity", "8", "model", "2"}
+      << QStringList{"modelMaterialBox", "2", "modelDensityBox", "0.8", "metalBox", "19",
+                     "metalDensityBox",  "8", "modelWeightBox",  "2"}
       << QStringList{"20.00", "12.86", "0.643", ""};
 }
 
@@ -127,55 +129,55 @@ void BenchPagesTest::castingExamples() {
   Fill(Casting(), typed);
   QCOMPARE(CastingResults(), expected);
   // The weight is known: Enter leaves the caret where it is.
-  QCOMPARE(QApplication::focusWidget(), Casting()->modelWeightBox);
+  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(Casting(), "modelWeightBox"));
   QVERIFY(app_->services.messages.isEmpty());
 
   // Metal to metal: a 10 g sterling piece in 18 ct gold is 14.96 g.
-  Fill(Casting(), {"piece", "10"});
-  QCOMPARE(Casting()->newWeightBox->text(), QStringLiteral("14.96"));
-  Pick(Casting()->toMetalBox, 0);  // fine silver: 10 x 10.49 / 10.36
-  QCOMPARE(Casting()->newWeightBox->text(), QStringLiteral("10.13"));
+  Fill(Casting(), {"pieceWeightBox", "10"});
+  QCOMPARE(child<EntryBox>(Casting(), "newWeightBox")->text(), QStringLiteral("14.96"));
+  Pick(child<QComboBox>(Casting(), "toMetalBox"), 0);  // fine silver: 10 x 10.49 / 10.36
+  QCOMPARE(child<EntryBox>(Casting(), "newWeightBox")->text(), QStringLiteral("10.13"));
 }
 
 void BenchPagesTest::modelDensityIsKeptPerMaterial() {
   Show(Casting());
-  QVERIFY(Casting()->modelDensityBox->isReadOnly());  // wax: the bench rule
-  QCOMPARE(Casting()->modelDensityBox->text(), QStringLiteral("1.00"));
-  Pick(Casting()->modelMaterialBox, 1);
-  QVERIFY(!Casting()->modelDensityBox->isReadOnly());
-  QCOMPARE(Casting()->modelDensityBox->text(), QStringLiteral("1.10"));
-  Type(Casting()->modelDensityBox, QStringLiteral("1.2"));
-  Pick(Casting()->modelMaterialBox, 0);
-  QCOMPARE(Casting()->modelDensityBox->text(), QStringLiteral("1.00"));
-  Pick(Casting()->modelMaterialBox, 1);
-  QCOMPARE(Casting()->modelDensityBox->text(), QStringLiteral("1.2"));
+  QVERIFY(child<EntryBox>(Casting(), "modelDensityBox")->isReadOnly());  // wax: the bench rule
+  QCOMPARE(child<EntryBox>(Casting(), "modelDensityBox")->text(), QStringLiteral("1.00"));
+  Pick(child<QComboBox>(Casting(), "modelMaterialBox"), 1);
+  QVERIFY(!child<EntryBox>(Casting(), "modelDensityBox")->isReadOnly());
+  QCOMPARE(child<EntryBox>(Casting(), "modelDensityBox")->text(), QStringLiteral("1.10"));
+  Type(child<EntryBox>(Casting(), "modelDensityBox"), QStringLiteral("1.2"));
+  Pick(child<QComboBox>(Casting(), "modelMaterialBox"), 0);
+  QCOMPARE(child<EntryBox>(Casting(), "modelDensityBox")->text(), QStringLiteral("1.00"));
+  Pick(child<QComboBox>(Casting(), "modelMaterialBox"), 1);
+  QCOMPARE(child<EntryBox>(Casting(), "modelDensityBox")->text(), QStringLiteral("1.2"));
   // Other starts empty and takes the caret, so the density is typed next.
-  Pick(Casting()->modelMaterialBox, 2);
-  QCOMPARE(Casting()->modelDensityBox->text(), QString());
-  QCOMPARE(QApplication::focusWidget(), Casting()->modelDensityBox);
+  Pick(child<QComboBox>(Casting(), "modelMaterialBox"), 2);
+  QCOMPARE(child<EntryBox>(Casting(), "modelDensityBox")->text(), QString());
+  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(Casting(), "modelDensityBox"));
   // Without it there is no weight yet: Enter in the weight walks on.
-  Type(Casting()->modelWeightBox, QStringLiteral("2"));
-  QCOMPARE(Casting()->gramBox->text(), QString());
-  QCOMPARE(QApplication::focusWidget(), Casting()->modelMaterialBox);
+  Type(child<EntryBox>(Casting(), "modelWeightBox"), QStringLiteral("2"));
+  QCOMPARE(child<EntryBox>(Casting(), "gramBox")->text(), QString());
+  QCOMPARE(QApplication::focusWidget(), child<QComboBox>(Casting(), "modelMaterialBox"));
 }
 
 void BenchPagesTest::castingBadInputLeavesTheBoxes_data() {
   QTest::addColumn<QString>("box");
   QTest::addColumn<QString>("pasted");
   QTest::addColumn<QString>("message");
-  QTest::newRow("letters") << "model"
+  QTest::newRow("letters") << "modelWeightBox"
                            << "abc"
                            << "'abc' is not a valid floating point value.";
-  QTest::newRow("zero weight") << "model"
+  QTest::newRow("zero weight") << "modelWeightBox"
                                << "0"
                                << "'0' is zero: a weight must be above zero.";
-  QTest::newRow("nan allowance") << "allowance"
+  QTest::newRow("nan allowance") << "allowanceBox"
                                  << "nan"
                                  << "'nan' is not a valid floating point value.";
-  QTest::newRow("huge weight") << "model"
+  QTest::newRow("huge weight") << "modelWeightBox"
                                << "1e999"
                                << "'1e999' is not a valid floating point value.";
-  QTest::newRow("negative price") << "price"
+  QTest::newRow("negative price") << "priceBox"
                                   << "-3"
                                   << "'-3' is below zero: a price cannot be negative.";
 }
@@ -185,7 +187,7 @@ void BenchPagesTest::castingBadInputLeavesTheBoxes() {
   QFETCH(QString, pasted);
   QFETCH(QString, message);
   Show(Casting());
-  Fill(Casting(), {"price", "30", "model", "2.50"});
+  Fill(Casting(), {"priceBox", "30", "modelWeightBox", "2.50"});
   const QStringList before = CastingResults();
   QCOMPARE(before, (QStringList{"25.90", "16.65", "0.833", "24.98"}));
   auto* target = Casting()->findChild<EntryBox*>(box);
@@ -202,30 +204,30 @@ void BenchPagesTest::castingBadInputLeavesTheBoxes() {
 
 void BenchPagesTest::pricingExample() {
   Show(Pricing());
-  QCOMPARE(Pricing()->wholesaleMultiplierBox->text(), QStringLiteral("2"));
-  QCOMPARE(Pricing()->retailMultiplierBox->text(), QStringLiteral("2"));
-  Type(Pricing()->materialsBox, QStringLiteral("25.90"));
+  QCOMPARE(child<EntryBox>(Pricing(), "wholesaleMultiplierBox")->text(), QStringLiteral("2"));
+  QCOMPARE(child<EntryBox>(Pricing(), "retailMultiplierBox")->text(), QStringLiteral("2"));
+  Type(child<EntryBox>(Pricing(), "materialsBox"), QStringLiteral("25.90"));
   // Materials alone already give every price.
   QCOMPARE(PricingResults(), (QStringList{"", "25.90", "51.80", "103.60"}));
   // Hours without a rate: labour is not known yet, so Enter walks on to the rate.
-  Type(Pricing()->hoursBox, QStringLiteral("2"));
-  QCOMPARE(QApplication::focusWidget(), Pricing()->hourlyRateBox);
+  Type(child<EntryBox>(Pricing(), "hoursBox"), QStringLiteral("2"));
+  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(Pricing(), "hourlyRateBox"));
   QCOMPARE(PricingResults(), (QStringList{"", "", "", ""}));
-  Type(Pricing()->hourlyRateBox, QStringLiteral("30"));
-  Type(Pricing()->overheadBox, QStringLiteral("20"));
+  Type(child<EntryBox>(Pricing(), "hourlyRateBox"), QStringLiteral("30"));
+  Type(child<EntryBox>(Pricing(), "overheadBox"), QStringLiteral("20"));
   QCOMPARE(PricingResults(), (QStringList{"60.00", "103.08", "206.16", "412.32"}));
-  QCOMPARE(QApplication::focusWidget(), Pricing()->overheadBox);
+  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(Pricing(), "overheadBox"));
   QVERIFY(app_->services.messages.isEmpty());
 }
 
 void BenchPagesTest::pricingBadInputLeavesTheBoxes() {
   Show(Pricing());
-  Type(Pricing()->materialsBox, QStringLiteral("10"));
+  Type(child<EntryBox>(Pricing(), "materialsBox"), QStringLiteral("10"));
   const QStringList before = PricingResults();
-  FocusWidget(Pricing()->retailMultiplierBox);
-  Pricing()->retailMultiplierBox->selectAll();
-  Pricing()->retailMultiplierBox->insert(QStringLiteral("-0"));
-  QTest::keyClick(Pricing()->retailMultiplierBox, Qt::Key_Return);
+  FocusWidget(child<EntryBox>(Pricing(), "retailMultiplierBox"));
+  child<EntryBox>(Pricing(), "retailMultiplierBox")->selectAll();
+  child<EntryBox>(Pricing(), "retailMultiplierBox")->insert(QStringLiteral("-0"));
+  QTest::keyClick(child<EntryBox>(Pricing(), "retailMultiplierBox"), Qt::Key_Return);
   QCOMPARE(app_->services.messages.size(), 1);
   QCOMPARE(app_->services.messages.first().text,
            QStringLiteral("'-0' is zero: a multiplier must be above zero."));
@@ -236,36 +238,36 @@ void BenchPagesTest::metalCostCarriedIntoMaterials() {
   // The Metal page's cost, then Casting's: the last one worked out is taken.
   Show(Bench()->metalPage());
   MetalPage* metal = Bench()->metalPage();
-  Type(metal->priceBox, QStringLiteral("30"));
-  Type(metal->acrossMmBox, QStringLiteral("1.0"));
-  Type(metal->lengthMmBox, QStringLiteral("100"));
-  QCOMPARE(metal->costBox->text(), QStringLiteral("0.78"));
+  Type(child<EntryBox>(metal, "priceBox"), QStringLiteral("30"));
+  Type(child<EntryBox>(metal, "acrossMmBox"), QStringLiteral("1.0"));
+  Type(child<EntryBox>(metal, "lengthMmBox"), QStringLiteral("100"));
+  QCOMPARE(child<EntryBox>(metal, "costBox")->text(), QStringLiteral("0.78"));
   Show(Pricing());
-  QTest::mouseClick(Pricing()->useMetalCostButton, Qt::LeftButton);
-  QCOMPARE(Pricing()->materialsBox->text(), QStringLiteral("0.78"));
+  QTest::mouseClick(child<QPushButton>(Pricing(), "useMetalCostButton"), Qt::LeftButton);
+  QCOMPARE(child<EntryBox>(Pricing(), "materialsBox")->text(), QStringLiteral("0.78"));
   QCOMPARE(PricingResults(), (QStringList{"", "0.78", "1.56", "3.12"}));
 
   Show(Casting());
-  Fill(Casting(), {"price", "30", "model", "2.50"});
+  Fill(Casting(), {"priceBox", "30", "modelWeightBox", "2.50"});
   Show(Pricing());
   // By keyboard this time: the button is a Tab stop after Materials.
-  FocusWidget(Pricing()->materialsBox);
-  QTest::keyClick(Pricing()->materialsBox, Qt::Key_Tab);
-  QCOMPARE(QApplication::focusWidget(), Pricing()->useMetalCostButton);
-  QTest::keyClick(Pricing()->useMetalCostButton, Qt::Key_Space);
-  QCOMPARE(Pricing()->materialsBox->text(), QStringLiteral("24.98"));
+  FocusWidget(child<EntryBox>(Pricing(), "materialsBox"));
+  QTest::keyClick(child<EntryBox>(Pricing(), "materialsBox"), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), child<QPushButton>(Pricing(), "useMetalCostButton"));
+  QTest::keyClick(child<QPushButton>(Pricing(), "useMetalCostButton"), Qt::Key_Space);
+  QCOMPARE(child<EntryBox>(Pricing(), "materialsBox")->text(), QStringLiteral("24.98"));
   QCOMPARE(PricingResults(), (QStringList{"", "24.98", "49.96", "99.92"}));
   QVERIFY(app_->services.messages.isEmpty());
 }
 
 void BenchPagesTest::noMetalCostYetSaysSo() {
   Show(Pricing());
-  Pricing()->materialsBox->setText(QStringLiteral("5"));
-  QTest::mouseClick(Pricing()->useMetalCostButton, Qt::LeftButton);
+  child<EntryBox>(Pricing(), "materialsBox")->setText(QStringLiteral("5"));
+  QTest::mouseClick(child<QPushButton>(Pricing(), "useMetalCostButton"), Qt::LeftButton);
   QCOMPARE(app_->services.messages.size(), 1);
   QCOMPARE(app_->services.messages.first().icon, MessageIcon::Information);
   QVERIFY(app_->services.messages.first().text.contains(QStringLiteral("no metal cost yet")));
-  QCOMPARE(Pricing()->materialsBox->text(), QStringLiteral("5"));
+  QCOMPARE(child<EntryBox>(Pricing(), "materialsBox")->text(), QStringLiteral("5"));
 }
 
 void BenchPagesTest::keyFilters_data() {
@@ -294,9 +296,9 @@ void BenchPagesTest::keyFilters() {
   QFETCH(QString, typed);
   QFETCH(QString, expected);
   QFETCH(int, beeps);
-  Show(Bench()->pages->widget(page));
+  Show(child<QTabWidget>(Bench(), "BenchPages")->widget(page));
   EntryBox* target = nullptr;
-  for (EntryBox* e : Bench()->pages->widget(page)->findChildren<EntryBox*>())
+  for (EntryBox* e : child<QTabWidget>(Bench(), "BenchPages")->widget(page)->findChildren<EntryBox*>())
     if (e->accessibleName() == box) target = e;
   QVERIFY2(target, qPrintable(box));
   FocusWidget(target);
@@ -346,8 +348,8 @@ void BenchPagesTest::tabOrderAndNames_data() {
 void BenchPagesTest::tabOrderAndNames() {
   QFETCH(int, page);
   QFETCH(QStringList, order);
-  Show(Bench()->pages->widget(page));
-  QWidget* first = Bench()->pages->widget(page)->nextInFocusChain();
+  Show(child<QTabWidget>(Bench(), "BenchPages")->widget(page));
+  QWidget* first = child<QTabWidget>(Bench(), "BenchPages")->widget(page)->nextInFocusChain();
   while (!(first->focusPolicy() & Qt::TabFocus) || !first->isVisible()) first = first->nextInFocusChain();
   FocusWidget(first);
   QStringList visited;
@@ -370,6 +372,162 @@ void BenchPagesTest::tabOrderAndNames() {
     QTest::keyClick(w, Qt::Key_Tab);
   }
   QCOMPARE(visited, order);
+}
+
+namespace {
+
+// The letter Alt takes a caption by: the one after a single "&".
+QChar mnemonicOf(const QString& caption) {
+  for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != u'&') continue;
+    if (caption[i + 1] != u'&') return caption[i + 1].toLower();
+    ++i;  // "&&" is a plain "&"
+  }
+  return {};
+}
+
+}  // namespace
+
+// Every caption of every page, and every button on it, has an Alt letter,
+// and no two on one page share one (the Metal page in each of its shapes).
+void BenchPagesTest::captionsHaveTheirOwnLetters() {
+  QTabWidget* pages = child<QTabWidget>(Bench(), "BenchPages");
+  for (int i = 0; i < pages->count(); ++i) {
+    QWidget* page = pages->widget(i);
+    Show(page);
+    QComboBox* shapes = page == Bench()->metalPage() ? child<QComboBox>(page, "shapeBox") : nullptr;
+    for (int shape = 0; shape < (shapes ? shapes->count() : 1); ++shape) {
+      if (shapes) Pick(shapes, shape);
+      QMap<QChar, QString> taken;
+      QStringList captions;
+      for (QLabel* label : page->findChildren<QLabel*>())
+        if (label->buddy() && label->isVisibleTo(page)) captions << label->text();
+      for (QAbstractButton* button : page->findChildren<QAbstractButton*>())
+        if (button->isVisibleTo(page)) captions << button->text();
+      QVERIFY2(!captions.isEmpty(), qPrintable(pages->tabText(i)));
+      for (const QString& caption : captions) {
+        const QChar letter = mnemonicOf(caption);
+        const QString where = pages->tabText(i) + QStringLiteral(": ") + caption;
+        QVERIFY2(!letter.isNull(), qPrintable(where + QStringLiteral(" has no Alt letter")));
+        QVERIFY2(!taken.contains(letter),
+                 qPrintable(where + QStringLiteral(" shares its letter with ") + taken.value(letter)));
+        taken.insert(letter, caption);
+      }
+    }
+  }
+}
+
+void BenchPagesTest::ctrlTabTurnsThePageFromAList_data() {
+  QTest::addColumn<QString>("title");
+  QTest::addColumn<QString>("list");
+  QTest::newRow("Metal") << "Metal"
+                         << "metalBox";
+  QTest::newRow("Stone") << "Stone Weight"
+                         << "stoneBox";
+  QTest::newRow("AWG") << "Gauges"
+                       << "americanBox";
+}
+
+// A list takes Ctrl+Tab for a letter to search for unless the window turns
+// the page first, as it does from every other box.
+void BenchPagesTest::ctrlTabTurnsThePageFromAList() {
+  QFETCH(QString, title);
+  QFETCH(QString, list);
+  QTabWidget* pages = child<QTabWidget>(Bench(), "BenchPages");
+  int index = 0;
+  while (index < pages->count() && pages->tabText(index) != title) ++index;
+  QVERIFY(index < pages->count());
+  Show(pages->widget(index));
+  QApplication::setActiveWindow(Bench());
+  QVERIFY(QTest::qWaitForWindowActive(Bench()));
+  auto* box = child<QComboBox>(pages->widget(index), qPrintable(list));
+  FocusWidget(box);
+  const QString before = box->currentText();
+  QTest::keyClick(box, Qt::Key_Tab, Qt::ControlModifier);
+  QCOMPARE(pages->currentIndex(), (index + 1) % pages->count());
+  QCOMPARE(box->currentText(), before);  // not taken as a search
+  // The focus follows into the new page, for the screen reader to name.
+  QVERIFY(pages->currentWidget()->isAncestorOf(QApplication::focusWidget()));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+  QCOMPARE(pages->currentIndex(), index);
+}
+
+void BenchPagesTest::aPickIsSpokenWithItsResults_data() {
+  QTest::addColumn<QString>("title");
+  QTest::addColumn<QStringList>("typed");  // object names and texts, lists by index
+  QTest::addColumn<QString>("list");
+  QTest::addColumn<int>("picked");
+  QTest::addColumn<QString>("spoken");
+  // The twin written again but not changed comes last.
+  QTest::newRow("Metal: shape") << "Metal" << QStringList{"acrossMmBox", "1", "lengthMmBox", "100"}
+                                << "shapeBox" << 1
+                                << "^Shape Square wire, Volume \\(mm\u00b3\\) [\\d.]+, Grams [\\d.]+, .*"
+                                   "Side in inches 0\\.03937, Length in inches [\\d.]+$";
+  QTest::newRow("Metal: metal") << "Metal" << QStringList{"acrossMmBox", "1", "lengthMmBox", "100"}
+                                << "metalBox" << 0
+                                << "^Metal [^,]+, Grams [\\d.]+, Pennyweights [\\d.]+, Troy ounces [\\d.]+, "
+                                   "Diameter in inches 0\\.03937, Length in inches [\\d.]+, Volume";
+  QTest::newRow("Casting: model material")
+      << "Casting" << QStringList{"modelWeightBox", "2.5"} << "modelMaterialBox" << 1
+      << "^Model material Castable resin, Metal weight in grams [\\d.]+, Pennyweights";
+  QTest::newRow("Stone: stone") << "Stone Weight"
+                                << QStringList{"lengthBox", "6", "widthBox", "6", "depthBox", "4"}
+                                << "stoneBox" << 1 << "^Stone [^,]+, Weight in carats [\\d.]+$";
+}
+
+// The chosen item is said first, then the results it changed.
+void BenchPagesTest::aPickIsSpokenWithItsResults() {
+  QFETCH(QString, title);
+  QFETCH(QStringList, typed);
+  QFETCH(QString, list);
+  QFETCH(int, picked);
+  QFETCH(QString, spoken);
+  QTabWidget* pages = child<QTabWidget>(Bench(), "BenchPages");
+  QWidget* page = nullptr;
+  for (int i = 0; i < pages->count(); ++i)
+    if (pages->tabText(i) == title) page = pages->widget(i);
+  QVERIFY(page);
+  announceWithoutScreenReader(true);
+  Show(page);
+  Fill(page, typed);
+  auto* box = child<QComboBox>(page, qPrintable(list));
+  FocusWidget(box);
+  takeNotices(Bench());
+  Pick(box, picked);
+  const QStringList notices = takeNotices(Bench());
+  QCOMPARE(notices.size(), 1);
+  QVERIFY2(QRegularExpression(spoken).match(notices.first()).hasMatch(), qPrintable(notices.first()));
+  QVERIFY2(notices.first().contains(box->currentText()), qPrintable(notices.first()));
+}
+
+void BenchPagesTest::aMissingInputIsSaid_data() {
+  QTest::addColumn<QString>("title");
+  QTest::addColumn<QStringList>("typed");
+  QTest::addColumn<QString>("spoken");
+  QTest::newRow("Pricing: hours but no rate")
+      << "Pricing" << QStringList{"materialsBox", "10", "hoursBox", "2"} << "Enter the hourly rate";
+  QTest::newRow("Pricing: a rate but no hours")
+      << "Pricing" << QStringList{"hourlyRateBox", "30"} << "Enter the labour hours";
+  QTest::newRow("Knotted Strand: no clasp length")
+      << "Knotted Strand" << QStringList{"lengthMm", "400", "beadBox", "8"} << "Enter the clasp length";
+}
+
+// A step that stops for an input says which, after what it could work out.
+void BenchPagesTest::aMissingInputIsSaid() {
+  QFETCH(QString, title);
+  QFETCH(QStringList, typed);
+  QFETCH(QString, spoken);
+  QTabWidget* pages = child<QTabWidget>(Bench(), "BenchPages");
+  QWidget* page = nullptr;
+  for (int i = 0; i < pages->count(); ++i)
+    if (pages->tabText(i) == title) page = pages->widget(i);
+  QVERIFY(page);
+  announceWithoutScreenReader(true);
+  Show(page);
+  takeNotices(Bench());
+  Fill(page, typed);
+  const QStringList notices = takeNotices(Bench());
+  QVERIFY2(!notices.isEmpty() && notices.last().endsWith(spoken), qPrintable(notices.join(u'|')));
 }
 
 QTEST_MAIN(BenchPagesTest)

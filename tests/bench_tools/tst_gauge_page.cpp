@@ -24,9 +24,14 @@ class GaugePageTest : public QObject, public BenchPageFixture<GaugePage> {
 
  private:
   QStringList Shown() const {
-    return {page_->size.mm->text(),    page_->size.inch->text(),    page_->americanBox->currentText(),
-            page_->americanMm->text(), page_->americanInch->text(), page_->britishBox->currentText(),
-            page_->britishMm->text(),  page_->britishInch->text()};
+    return {child<EntryBox>(page_.get(), "sizeMm")->text(),
+            child<EntryBox>(page_.get(), "sizeInch")->text(),
+            child<QComboBox>(page_.get(), "americanBox")->currentText(),
+            child<EntryBox>(page_.get(), "americanMm")->text(),
+            child<EntryBox>(page_.get(), "americanInch")->text(),
+            child<QComboBox>(page_.get(), "britishBox")->currentText(),
+            child<EntryBox>(page_.get(), "britishMm")->text(),
+            child<EntryBox>(page_.get(), "britishInch")->text()};
   }
 };
 
@@ -76,7 +81,8 @@ void GaugePageTest::pickedGauges() {
   QFETCH(bool, british);
   QFETCH(QString, gauge);
   QFETCH(QStringList, shown);
-  QComboBox* list = british ? page_->britishBox : page_->americanBox;
+  QComboBox* list =
+      british ? child<QComboBox>(page_.get(), "britishBox") : child<QComboBox>(page_.get(), "americanBox");
   const int entry = list->findText(gauge);
   QVERIFY(entry > 0);
   list->setCurrentIndex(entry - 1);
@@ -118,9 +124,9 @@ void GaugePageTest::badInputLeavesTheBoxes() {
   QFETCH(QString, pasted);
   QFETCH(QString, caption);
   QFETCH(QString, message);
-  FocusWidget(page_->size.mm);
-  TypeText(page_->size.mm, QStringLiteral("1"));
-  QTest::keyClick(page_->size.mm, Qt::Key_Return);
+  FocusWidget(child<EntryBox>(page_.get(), "sizeMm"));
+  TypeText(child<EntryBox>(page_.get(), "sizeMm"), QStringLiteral("1"));
+  QTest::keyClick(child<EntryBox>(page_.get(), "sizeMm"), Qt::Key_Return);
   QStringList before = Shown();
   auto* target = page_->findChild<EntryBox*>(box);
   FocusWidget(target);
@@ -139,7 +145,7 @@ void GaugePageTest::tabOrderAndNames() {
       "Diameter in mm",     "Diameter in inches",     "American wire gauge (AWG, Brown and Sharpe)",
       "AWG diameter in mm", "AWG diameter in inches", "British Standard Wire Gauge (SWG)",
       "SWG diameter in mm", "SWG diameter in inches"};
-  FocusWidget(page_->size.mm);
+  FocusWidget(child<EntryBox>(page_.get(), "sizeMm"));
   QStringList visited;
   for (int i = 0; i < order.size(); ++i) {
     QWidget* w = QApplication::focusWidget();

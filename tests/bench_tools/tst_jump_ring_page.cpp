@@ -24,8 +24,10 @@ class JumpRingPageTest : public QObject, public BenchPageFixture<JumpRingPage> {
  private:
   QStringList Boxes() const {
     QStringList texts;
-    for (EntryBox* b : {page_->diameter.mm, page_->diameter.inch, page_->wire.mm, page_->wire.inch,
-                        page_->innerBox, page_->ratioBox})
+    for (EntryBox* b :
+         {child<EntryBox>(page_.get(), "diameterMm"), child<EntryBox>(page_.get(), "diameterInch"),
+          child<EntryBox>(page_.get(), "wireMm"), child<EntryBox>(page_.get(), "wireInch"),
+          child<EntryBox>(page_.get(), "innerBox"), child<EntryBox>(page_.get(), "ratioBox")})
       texts << b->text();
     return texts;
   }
@@ -52,7 +54,7 @@ void JumpRingPageTest::examples() {
   QFETCH(int, measured);
   QFETCH(QStringList, typed);
   QFETCH(QStringList, shown);
-  Pick(page_->measuredBox, measured);
+  Pick(child<QComboBox>(page_.get(), "measuredBox"), measured);
   for (int i = 0; i < typed.size(); i += 2) {
     auto* box = page_->findChild<EntryBox*>(typed[i]);
     QVERIFY2(box, qPrintable(typed[i]));
@@ -64,21 +66,23 @@ void JumpRingPageTest::examples() {
 }
 
 void JumpRingPageTest::gaugeFillsTheWire() {
-  Type(page_->diameter.inch, QStringLiteral("3/16"));
-  QCOMPARE(page_->diameter.mm->text(), QStringLiteral("4.7625"));
-  QCOMPARE(QApplication::focusWidget(), page_->wire.mm);  // on to the wire
-  Pick(page_->americanBox, page_->americanBox->findText(QStringLiteral("16")));
-  QCOMPARE(page_->wire.mm->text(), QStringLiteral("1.2908"));
-  QCOMPARE(page_->ratioBox->text(), QStringLiteral("3.69"));  // 4.7625 / 1.2908
+  Type(child<EntryBox>(page_.get(), "diameterInch"), QStringLiteral("3/16"));
+  QCOMPARE(child<EntryBox>(page_.get(), "diameterMm")->text(), QStringLiteral("4.7625"));
+  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_.get(), "wireMm"));  // on to the wire
+  Pick(child<QComboBox>(page_.get(), "americanBox"),
+       child<QComboBox>(page_.get(), "americanBox")->findText(QStringLiteral("16")));
+  QCOMPARE(child<EntryBox>(page_.get(), "wireMm")->text(), QStringLiteral("1.2908"));
+  QCOMPARE(child<EntryBox>(page_.get(), "ratioBox")->text(), QStringLiteral("3.69"));  // 4.7625 / 1.2908
   // SWG 16 is 0.064": 4.7625 / 1.6256 = 2.93; the other list lets go.
-  Pick(page_->britishBox, page_->britishBox->findText(QStringLiteral("16")));
-  QCOMPARE(page_->americanBox->currentIndex(), -1);
-  QCOMPARE(page_->wire.inch->text(), QStringLiteral("0.064"));
-  QCOMPARE(page_->ratioBox->text(), QStringLiteral("2.93"));
+  Pick(child<QComboBox>(page_.get(), "britishBox"),
+       child<QComboBox>(page_.get(), "britishBox")->findText(QStringLiteral("16")));
+  QCOMPARE(child<QComboBox>(page_.get(), "americanBox")->currentIndex(), -1);
+  QCOMPARE(child<EntryBox>(page_.get(), "wireInch")->text(), QStringLiteral("0.064"));
+  QCOMPARE(child<EntryBox>(page_.get(), "ratioBox")->text(), QStringLiteral("2.93"));
   // A wire typed by hand is no gauge.
-  Type(page_->wire.mm, QStringLiteral("1"));
-  QCOMPARE(page_->britishBox->currentIndex(), -1);
-  QCOMPARE(page_->ratioBox->text(), QStringLiteral("4.76"));
+  Type(child<EntryBox>(page_.get(), "wireMm"), QStringLiteral("1"));
+  QCOMPARE(child<QComboBox>(page_.get(), "britishBox")->currentIndex(), -1);
+  QCOMPARE(child<EntryBox>(page_.get(), "ratioBox")->text(), QStringLiteral("4.76"));
   QVERIFY(services_.messages.isEmpty());
 }
 
@@ -122,10 +126,10 @@ void JumpRingPageTest::badInputLeavesTheBoxes() {
   QFETCH(QString, pasted);
   QFETCH(QString, caption);
   QFETCH(QString, message);
-  Pick(page_->measuredBox, measured);
-  Type(page_->diameter.mm, measured ? QStringLiteral("7.6") : QStringLiteral("5"));
-  Type(page_->wire.mm, QStringLiteral("1.3"));
-  QCOMPARE(page_->ratioBox->text(), QStringLiteral("3.85"));
+  Pick(child<QComboBox>(page_.get(), "measuredBox"), measured);
+  Type(child<EntryBox>(page_.get(), "diameterMm"), measured ? QStringLiteral("7.6") : QStringLiteral("5"));
+  Type(child<EntryBox>(page_.get(), "wireMm"), QStringLiteral("1.3"));
+  QCOMPARE(child<EntryBox>(page_.get(), "ratioBox")->text(), QStringLiteral("3.85"));
   QStringList before = Boxes();
   auto* target = page_->findChild<EntryBox*>(box);
   QVERIFY(target);
@@ -146,7 +150,7 @@ void JumpRingPageTest::tabOrderAndNames() {
       "Diameter measured",          "Inner diameter in mm",       "Inner diameter in inches",
       "Wire gauge, American (AWG)", "Wire gauge, British (SWG)",  "Wire diameter in mm",
       "Wire diameter in inches",    "Inner diameter used, in mm", "Aspect ratio"};
-  FocusWidget(page_->measuredBox);
+  FocusWidget(child<QComboBox>(page_.get(), "measuredBox"));
   QStringList visited;
   for (int i = 0; i < order.size(); ++i) {
     QWidget* w = QApplication::focusWidget();
@@ -155,8 +159,9 @@ void JumpRingPageTest::tabOrderAndNames() {
     QTest::keyClick(w, Qt::Key_Tab);
   }
   QCOMPARE(visited, order);
-  Pick(page_->measuredBox, 1);
-  QCOMPARE(page_->diameter.mm->accessibleName(), QStringLiteral("Outer diameter in mm"));
+  Pick(child<QComboBox>(page_.get(), "measuredBox"), 1);
+  QCOMPARE(child<EntryBox>(page_.get(), "diameterMm")->accessibleName(),
+           QStringLiteral("Outer diameter in mm"));
   QCOMPARE(JumpRingPage::pageTitle(), QStringLiteral("Jump Ring"));
 }
 

@@ -24,8 +24,11 @@ class KnottedStrandPageTest : public QObject, public BenchPageFixture<KnottedStr
  private:
   QStringList Boxes() const {
     QStringList texts;
-    for (EntryBox* b : {page_->length.mm, page_->length.inch, page_->beadBox, page_->knotBox, page_->claspBox,
-                        page_->beadCountBox, page_->leftOverBox})
+    for (EntryBox* b :
+         {child<EntryBox>(page_.get(), "lengthMm"), child<EntryBox>(page_.get(), "lengthInch"),
+          child<EntryBox>(page_.get(), "beadBox"), child<EntryBox>(page_.get(), "knotBox"),
+          child<EntryBox>(page_.get(), "claspBox"), child<EntryBox>(page_.get(), "beadCountBox"),
+          child<EntryBox>(page_.get(), "leftOverBox")})
       texts << b->text();
     return texts;
   }
@@ -56,8 +59,8 @@ void KnottedStrandPageTest::examples() {
   QFETCH(QStringList, typed);
   QFETCH(QStringList, shown);
   if (standard >= 0) {
-    page_->standardBox->setCurrentIndex(standard);
-    Q_EMIT page_->standardBox->activated(standard);
+    child<QComboBox>(page_.get(), "standardBox")->setCurrentIndex(standard);
+    Q_EMIT child<QComboBox>(page_.get(), "standardBox")->activated(standard);
   }
   for (int i = 0; i < typed.size(); i += 2) {
     auto* box = page_->findChild<EntryBox*>(typed[i]);
@@ -68,21 +71,21 @@ void KnottedStrandPageTest::examples() {
   QVERIFY(services_.messages.isEmpty());
   // A picked length typed over by hand is no longer the pick.
   if (standard >= 0) {
-    Type(page_->length.mm, QStringLiteral("400"));
-    QCOMPARE(page_->standardBox->currentIndex(), -1);
-    QCOMPARE(page_->length.inch->text(), QStringLiteral("15.74803"));
+    Type(child<EntryBox>(page_.get(), "lengthMm"), QStringLiteral("400"));
+    QCOMPARE(child<QComboBox>(page_.get(), "standardBox")->currentIndex(), -1);
+    QCOMPARE(child<EntryBox>(page_.get(), "lengthInch")->text(), QStringLiteral("15.74803"));
   }
 }
 
 void KnottedStrandPageTest::enterWalksOnToWhatIsMissing() {
-  Type(page_->length.mm, QStringLiteral("400"));
-  QCOMPARE(QApplication::focusWidget(), page_->beadBox);
-  Type(page_->beadBox, QStringLiteral("8"));
+  Type(child<EntryBox>(page_.get(), "lengthMm"), QStringLiteral("400"));
+  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_.get(), "beadBox"));
+  Type(child<EntryBox>(page_.get(), "beadBox"), QStringLiteral("8"));
   // The knot is filled already (1.0): on to the clasp.
-  QCOMPARE(QApplication::focusWidget(), page_->claspBox);
-  Type(page_->claspBox, QStringLiteral("0"));
-  QCOMPARE(page_->beadCountBox->text(), QStringLiteral("44"));  // 400 / 9 = 44.4
-  QCOMPARE(page_->leftOverBox->text(), QStringLiteral("4.0"));
+  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_.get(), "claspBox"));
+  Type(child<EntryBox>(page_.get(), "claspBox"), QStringLiteral("0"));
+  QCOMPARE(child<EntryBox>(page_.get(), "beadCountBox")->text(), QStringLiteral("44"));  // 400 / 9 = 44.4
+  QCOMPARE(child<EntryBox>(page_.get(), "leftOverBox")->text(), QStringLiteral("4.0"));
   QVERIFY(services_.messages.isEmpty());
 }
 
@@ -115,10 +118,10 @@ void KnottedStrandPageTest::badInputLeavesTheBoxes() {
   QFETCH(QString, box);
   QFETCH(QString, pasted);
   QFETCH(QString, message);
-  Type(page_->length.inch, QStringLiteral("2"));
-  Type(page_->beadBox, QStringLiteral("4"));
-  Type(page_->claspBox, QStringLiteral("10"));
-  QCOMPARE(page_->beadCountBox->text(), QStringLiteral("8"));  // 40.8 / 5
+  Type(child<EntryBox>(page_.get(), "lengthInch"), QStringLiteral("2"));
+  Type(child<EntryBox>(page_.get(), "beadBox"), QStringLiteral("4"));
+  Type(child<EntryBox>(page_.get(), "claspBox"), QStringLiteral("10"));
+  QCOMPARE(child<EntryBox>(page_.get(), "beadCountBox")->text(), QStringLiteral("8"));  // 40.8 / 5
   QStringList before = Boxes();
   auto* target = page_->findChild<EntryBox*>(box);
   QVERIFY(target);
@@ -140,7 +143,7 @@ void KnottedStrandPageTest::tabOrderAndNames() {
   const QStringList order{"Standard length", "Finished length in mm", "Finished length in inches",
                           "Bead size in mm", "Knot size in mm",       "Clasp length in mm",
                           "Beads",           "Left over in mm"};
-  FocusWidget(page_->standardBox);
+  FocusWidget(child<QComboBox>(page_.get(), "standardBox"));
   QStringList visited;
   for (int i = 0; i < order.size(); ++i) {
     QWidget* w = QApplication::focusWidget();
@@ -151,12 +154,12 @@ void KnottedStrandPageTest::tabOrderAndNames() {
   QCOMPARE(visited, order);
   QCOMPARE(KnottedStrandPage::pageTitle(), QStringLiteral("Knotted Strand"));
   // Digits and one point in the millimetre boxes; fractions in the inch box.
-  FocusWidget(page_->claspBox);
-  TypeText(page_->claspBox, QStringLiteral("1/2"));
-  FocusWidget(page_->length.inch);
-  TypeText(page_->length.inch, QStringLiteral("1/2"));
-  QCOMPARE(page_->claspBox->text(), QStringLiteral("12"));
-  QCOMPARE(page_->length.inch->text(), QStringLiteral("1/2"));
+  FocusWidget(child<EntryBox>(page_.get(), "claspBox"));
+  TypeText(child<EntryBox>(page_.get(), "claspBox"), QStringLiteral("1/2"));
+  FocusWidget(child<EntryBox>(page_.get(), "lengthInch"));
+  TypeText(child<EntryBox>(page_.get(), "lengthInch"), QStringLiteral("1/2"));
+  QCOMPARE(child<EntryBox>(page_.get(), "claspBox")->text(), QStringLiteral("12"));
+  QCOMPARE(child<EntryBox>(page_.get(), "lengthInch")->text(), QStringLiteral("1/2"));
   QCOMPARE(services_.beeps, 1);
 }
 

@@ -9,6 +9,7 @@
 #include <ctime>
 
 #include "app/main_window.h"
+#include "bench_page_fixture.h"
 #include "bench_tools/bench_window.h"
 #include "bench_tools/casting_page.h"
 #include "bench_tools/metal_page.h"
@@ -73,9 +74,10 @@ class MetalWindowTest : public QObject {
   }
   QStringList Results() const {
     MetalPage* f = Frm();
-    return {f->volumeBox->text(),    f->gramBox->text(),    f->pennyweightBox->text(),
-            f->troyOunceBox->text(), f->blankMmBox->text(), f->blankInchBox->text(),
-            f->costBox->text()};
+    return {child<EntryBox>(f, "volumeBox")->text(),      child<EntryBox>(f, "gramBox")->text(),
+            child<EntryBox>(f, "pennyweightBox")->text(), child<EntryBox>(f, "troyOunceBox")->text(),
+            child<EntryBox>(f, "blankMmBox")->text(),     child<EntryBox>(f, "blankInchBox")->text(),
+            child<EntryBox>(f, "costBox")->text()};
   }
 
   std::unique_ptr<ModalDialogGuard> guard_;
@@ -100,15 +102,15 @@ void MetalWindowTest::opensFromTheWeightPage() {
   QTest::mouseClick(MetalButton(main), Qt::LeftButton);
   BenchWindow* bench = Bench();
   QTRY_VERIFY(bench->isVisible());
-  QCOMPARE(bench->pages->currentWidget(), Frm());
+  QCOMPARE(child<QTabWidget>(bench, "BenchPages")->currentWidget(), Frm());
   // A second press raises the same window, back on its Metal page, rather
   // than making another.
-  Frm()->acrossMmBox->setText(QStringLiteral("2"));
+  child<EntryBox>(Frm(), "acrossMmBox")->setText(QStringLiteral("2"));
   bench->showPage(bench->pricingPage());
   QTest::mouseClick(MetalButton(main), Qt::LeftButton);
   QCOMPARE(Bench(), bench);
-  QCOMPARE(bench->pages->currentWidget(), Frm());
-  QCOMPARE(Frm()->acrossMmBox->text(), QStringLiteral("2"));
+  QCOMPARE(child<QTabWidget>(bench, "BenchPages")->currentWidget(), Frm());
+  QCOMPARE(child<EntryBox>(Frm(), "acrossMmBox")->text(), QStringLiteral("2"));
   const QWidgetList windows = QApplication::topLevelWidgets();
   QCOMPARE(
       std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return qobject_cast<BenchWindow*>(w); }),
@@ -130,7 +132,7 @@ void MetalWindowTest::benchKeyOpensTheWindowAsLeft() {
   QTest::keyClick(main->findChild<QPushButton*>(QStringLiteral("exitButton")), Qt::Key_B,
                   Qt::ControlModifier);
   QTRY_VERIFY(Bench()->isVisible());
-  QCOMPARE(Bench()->pages->currentWidget(), Bench()->castingPage());
+  QCOMPARE(child<QTabWidget>(Bench(), "BenchPages")->currentWidget(), Bench()->castingPage());
 }
 
 void MetalWindowTest::window() {
@@ -139,23 +141,26 @@ void MetalWindowTest::window() {
   QCOMPARE(Bench()->minimumSize(), Bench()->maximumSize());
   QVERIFY(!(Bench()->windowFlags() & Qt::WindowMaximizeButtonHint));
   QStringList tabs;
-  for (int i = 0; i < Bench()->pages->count(); ++i) tabs << Bench()->pages->tabText(i);
+  for (int i = 0; i < child<QTabWidget>(Bench(), "BenchPages")->count(); ++i)
+    tabs << child<QTabWidget>(Bench(), "BenchPages")->tabText(i);
   QCOMPARE(tabs, (QStringList{"Metal", "Casting", "Stone Weight", "Pricing", "Gauges", "Knotted Strand",
                               "Jump Ring"}));
   // Every page fits the window without being cut.
-  for (int i = 0; i < Bench()->pages->count(); ++i) {
-    QWidget* page = Bench()->pages->widget(i);
-    QVERIFY2(page->minimumSizeHint().width() <= Bench()->pages->currentWidget()->width() &&
-                 page->minimumSizeHint().height() <= Bench()->pages->currentWidget()->height(),
+  for (int i = 0; i < child<QTabWidget>(Bench(), "BenchPages")->count(); ++i) {
+    QWidget* page = child<QTabWidget>(Bench(), "BenchPages")->widget(i);
+    QVERIFY2(page->minimumSizeHint().width() <=
+                     child<QTabWidget>(Bench(), "BenchPages")->currentWidget()->width() &&
+                 page->minimumSizeHint().height() <=
+                     child<QTabWidget>(Bench(), "BenchPages")->currentWidget()->height(),
              qPrintable(tabs[i]));
   }
-  Type(Frm()->acrossMmBox, QStringLiteral("1"));
+  Type(child<EntryBox>(Frm(), "acrossMmBox"), QStringLiteral("1"));
   // Esc from a box hides the window; it keeps its texts for next time.
-  QTest::keyClick(Frm()->acrossMmBox, Qt::Key_Escape);
+  QTest::keyClick(child<EntryBox>(Frm(), "acrossMmBox"), Qt::Key_Escape);
   QVERIFY(!Bench()->isVisible());
   Show();
-  QCOMPARE(Frm()->acrossMmBox->text(), QStringLiteral("1"));
-  QTest::mouseClick(Bench()->closeButton, Qt::LeftButton);
+  QCOMPARE(child<EntryBox>(Frm(), "acrossMmBox")->text(), QStringLiteral("1"));
+  QTest::mouseClick(child<QPushButton>(Bench(), "closeButton"), Qt::LeftButton);
   QVERIFY(!Bench()->isVisible());
 }
 
@@ -201,9 +206,9 @@ void MetalWindowTest::examples() {
   QFETCH(QStringList, typed);
   QFETCH(QStringList, expected);
   Show();
-  Pick(Frm()->metalBox, metal);
-  Pick(Frm()->shapeBox, shape);
-  if (ringSize >= 0) Pick(Frm()->ringSizeBox, ringSize);
+  Pick(child<QComboBox>(Frm(), "metalBox"), metal);
+  Pick(child<QComboBox>(Frm(), "shapeBox"), shape);
+  if (ringSize >= 0) Pick(child<QComboBox>(Frm(), "ringSizeBox"), ringSize);
   for (int i = 0; i < typed.size(); i += 2) {
     if (auto* list = Frm()->findChild<QComboBox*>(typed[i])) {
       Pick(list, typed[i + 1].toInt());
@@ -220,44 +225,45 @@ void MetalWindowTest::examples() {
 
 void MetalWindowTest::enterWalksOnUntilTheWeightIsKnown() {
   Show();
-  Type(Frm()->acrossMmBox, QStringLiteral("1"));
+  Type(child<EntryBox>(Frm(), "acrossMmBox"), QStringLiteral("1"));
   // The inch twin is filled at once; the weight waits for a length.
-  QCOMPARE(Frm()->acrossInchBox->text(), QStringLiteral("0.03937"));
-  QCOMPARE(Frm()->gramBox->text(), QString());
+  QCOMPARE(child<EntryBox>(Frm(), "acrossInchBox")->text(), QStringLiteral("0.03937"));
+  QCOMPARE(child<EntryBox>(Frm(), "gramBox")->text(), QString());
   // The caret goes on past the twin it just filled, to the next size.
-  QCOMPARE(QApplication::focusWidget(), Frm()->lengthMmBox);
-  Type(Frm()->lengthMmBox, QStringLiteral("100"));
-  QCOMPARE(Frm()->gramBox->text(), QStringLiteral("0.8137"));
-  QCOMPARE(QApplication::focusWidget(), Frm()->lengthMmBox);  // done: the caret stays
+  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(Frm(), "lengthMmBox"));
+  Type(child<EntryBox>(Frm(), "lengthMmBox"), QStringLiteral("100"));
+  QCOMPARE(child<EntryBox>(Frm(), "gramBox")->text(), QStringLiteral("0.8137"));
+  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(Frm(), "lengthMmBox"));  // done: the caret stays
   // Emptying the length empties the results that needed it.
-  Type(Frm()->lengthMmBox, QString());
-  QCOMPARE(Frm()->lengthInchBox->text(), QString());
+  Type(child<EntryBox>(Frm(), "lengthMmBox"), QString());
+  QCOMPARE(child<EntryBox>(Frm(), "lengthInchBox")->text(), QString());
   QCOMPARE(Results(), QStringList(7, QString()));
 }
 
 void MetalWindowTest::gaugeFillsTheDiameter() {
   Show();
-  Type(Frm()->lengthMmBox, QStringLiteral("100"));
+  Type(child<EntryBox>(Frm(), "lengthMmBox"), QStringLiteral("100"));
   // By keyboard, as a user picks: gauge 20 is the 21st entry from gauge 40.
-  FocusWidget(Frm()->gaugeBox);
-  Pick(Frm()->gaugeBox, 19);
-  QTest::keyClick(Frm()->gaugeBox, Qt::Key_Down);
-  QCOMPARE(Frm()->gaugeBox->currentText(), QStringLiteral("20"));
-  QCOMPARE(Frm()->acrossMmBox->text(), QStringLiteral("0.8118"));
-  QCOMPARE(Frm()->acrossInchBox->text(), QStringLiteral("0.03196"));
-  QCOMPARE(Frm()->gramBox->text(), QStringLiteral("0.5362"));  // pi/4 x 0.8118^2 x 100 x 10.36 / 1000
+  FocusWidget(child<QComboBox>(Frm(), "gaugeBox"));
+  Pick(child<QComboBox>(Frm(), "gaugeBox"), 19);
+  QTest::keyClick(child<QComboBox>(Frm(), "gaugeBox"), Qt::Key_Down);
+  QCOMPARE(child<QComboBox>(Frm(), "gaugeBox")->currentText(), QStringLiteral("20"));
+  QCOMPARE(child<EntryBox>(Frm(), "acrossMmBox")->text(), QStringLiteral("0.8118"));
+  QCOMPARE(child<EntryBox>(Frm(), "acrossInchBox")->text(), QStringLiteral("0.03196"));
+  QCOMPARE(child<EntryBox>(Frm(), "gramBox")->text(),
+           QStringLiteral("0.5362"));  // pi/4 x 0.8118^2 x 100 x 10.36 / 1000
   // A diameter typed by hand is no longer that gauge.
-  Type(Frm()->acrossMmBox, QStringLiteral("1"));
-  QCOMPARE(Frm()->gaugeBox->currentIndex(), -1);
+  Type(child<EntryBox>(Frm(), "acrossMmBox"), QStringLiteral("1"));
+  QCOMPARE(child<QComboBox>(Frm(), "gaugeBox")->currentIndex(), -1);
 }
 
 void MetalWindowTest::inchBoxTakesFractions() {
   Show();
-  Type(Frm()->acrossInchBox, QStringLiteral("1 1/2"));
-  QCOMPARE(Frm()->acrossMmBox->text(), QStringLiteral("38.10000"));
+  Type(child<EntryBox>(Frm(), "acrossInchBox"), QStringLiteral("1 1/2"));
+  QCOMPARE(child<EntryBox>(Frm(), "acrossMmBox")->text(), QStringLiteral("38.10000"));
   // The box typed in last is the source, whichever it is.
-  Type(Frm()->acrossMmBox, QStringLiteral("25.4"));
-  QCOMPARE(Frm()->acrossInchBox->text(), QStringLiteral("1.00000"));
+  Type(child<EntryBox>(Frm(), "acrossMmBox"), QStringLiteral("25.4"));
+  QCOMPARE(child<EntryBox>(Frm(), "acrossInchBox")->text(), QStringLiteral("1.00000"));
 }
 
 void MetalWindowTest::badInputLeavesTheBoxes_data() {
@@ -306,11 +312,11 @@ void MetalWindowTest::badInputLeavesTheBoxes() {
   QFETCH(QString, caption);
   QFETCH(QString, message);
   Show();
-  Type(Frm()->acrossMmBox, QStringLiteral("1.0"));
-  Type(Frm()->lengthMmBox, QStringLiteral("100"));
-  Type(Frm()->priceBox, QStringLiteral("25"));
+  Type(child<EntryBox>(Frm(), "acrossMmBox"), QStringLiteral("1.0"));
+  Type(child<EntryBox>(Frm(), "lengthMmBox"), QStringLiteral("100"));
+  Type(child<EntryBox>(Frm(), "priceBox"), QStringLiteral("25"));
   const QStringList before = Results();
-  const QString inchBefore = Frm()->acrossInchBox->text();
+  const QString inchBefore = child<EntryBox>(Frm(), "acrossInchBox")->text();
   auto* target = Frm()->findChild<EntryBox*>(box);
   QVERIFY(target);
   FocusWidget(target);
@@ -323,7 +329,7 @@ void MetalWindowTest::badInputLeavesTheBoxes() {
   QCOMPARE(app_->services.messages.first().icon, MessageIcon::Error);
   QCOMPARE(Results(), before);
   QCOMPARE(target->text(), pasted);
-  if (box != "acrossInchBox") QCOMPARE(Frm()->acrossInchBox->text(), inchBefore);
+  if (box != "acrossInchBox") QCOMPARE(child<EntryBox>(Frm(), "acrossInchBox")->text(), inchBefore);
   for (EntryBox* shown : Frm()->findChildren<EntryBox*>()) {
     if (shown == target) continue;
     QVERIFY2(!shown->text().contains(u'E') &&
@@ -361,7 +367,7 @@ void MetalWindowTest::keyFilters() {
   QFETCH(QString, expected);
   QFETCH(int, beeps);
   Show();
-  Pick(Frm()->shapeBox, 2);  // every size box shown
+  Pick(child<QComboBox>(Frm(), "shapeBox"), 2);  // every size box shown
   auto* target = Frm()->findChild<EntryBox*>(box);
   QVERIFY(target);
   Type(target, typed, false);
@@ -371,21 +377,21 @@ void MetalWindowTest::keyFilters() {
 
 void MetalWindowTest::otherMetalTakesATypedDensity() {
   Show();
-  QCOMPARE(Frm()->densityBox->text(), QStringLiteral("10.36"));  // sterling to start with
-  QVERIFY(Frm()->densityBox->isReadOnly());
-  Pick(Frm()->metalBox, 7);
-  QCOMPARE(Frm()->metalBox->currentText(), QStringLiteral("Platinum (pure)"));
-  QCOMPARE(Frm()->densityBox->text(), QStringLiteral("21.45"));
-  Type(Frm()->acrossMmBox, QStringLiteral("1"));
-  Type(Frm()->lengthMmBox, QStringLiteral("100"));
-  QCOMPARE(Frm()->gramBox->text(), QStringLiteral("1.6847"));  // 78.54 mm3 of platinum
-  Pick(Frm()->metalBox, kOtherMetal);
-  QVERIFY(!Frm()->densityBox->isReadOnly());
-  QCOMPARE(Frm()->densityBox->text(), QString());
-  QCOMPARE(Frm()->gramBox->text(), QString());  // no density, no weight
-  QCOMPARE(Frm()->volumeBox->text(), QStringLiteral("78.54"));
-  Type(Frm()->densityBox, QStringLiteral("10"));
-  QCOMPARE(Frm()->gramBox->text(), QStringLiteral("0.7854"));
+  QCOMPARE(child<EntryBox>(Frm(), "densityBox")->text(), QStringLiteral("10.36"));  // sterling to start with
+  QVERIFY(child<EntryBox>(Frm(), "densityBox")->isReadOnly());
+  Pick(child<QComboBox>(Frm(), "metalBox"), 7);
+  QCOMPARE(child<QComboBox>(Frm(), "metalBox")->currentText(), QStringLiteral("Platinum (pure)"));
+  QCOMPARE(child<EntryBox>(Frm(), "densityBox")->text(), QStringLiteral("21.45"));
+  Type(child<EntryBox>(Frm(), "acrossMmBox"), QStringLiteral("1"));
+  Type(child<EntryBox>(Frm(), "lengthMmBox"), QStringLiteral("100"));
+  QCOMPARE(child<EntryBox>(Frm(), "gramBox")->text(), QStringLiteral("1.6847"));  // 78.54 mm3 of platinum
+  Pick(child<QComboBox>(Frm(), "metalBox"), kOtherMetal);
+  QVERIFY(!child<EntryBox>(Frm(), "densityBox")->isReadOnly());
+  QCOMPARE(child<EntryBox>(Frm(), "densityBox")->text(), QString());
+  QCOMPARE(child<EntryBox>(Frm(), "gramBox")->text(), QString());  // no density, no weight
+  QCOMPARE(child<EntryBox>(Frm(), "volumeBox")->text(), QStringLiteral("78.54"));
+  Type(child<EntryBox>(Frm(), "densityBox"), QStringLiteral("10"));
+  QCOMPARE(child<EntryBox>(Frm(), "gramBox")->text(), QStringLiteral("0.7854"));
 }
 
 void MetalWindowTest::shapeShowsItsRows_data() {
@@ -412,10 +418,11 @@ void MetalWindowTest::shapeShowsItsRows() {
   QFETCH(QStringList, shown);
   QFETCH(QStringList, hidden);
   Show();
-  Pick(Frm()->shapeBox, shape);
-  QCOMPARE(Frm()->acrossLabel->text(), across);
-  QCOMPARE(Frm()->acrossMmBox->accessibleName(), across + " in mm");
-  QCOMPARE(Frm()->acrossInchBox->accessibleName(), across + " in inches");
+  Pick(child<QComboBox>(Frm(), "shapeBox"), shape);
+  // The caption carries its Alt letter; its box is named without it.
+  QCOMPARE(child<QLabel>(Frm(), "acrossLabel")->text().remove(u'&'), across);
+  QCOMPARE(child<EntryBox>(Frm(), "acrossMmBox")->accessibleName(), across + " in mm");
+  QCOMPARE(child<EntryBox>(Frm(), "acrossInchBox")->accessibleName(), across + " in inches");
   for (const QString& name : shown) {
     auto* w = Frm()->findChild<QWidget*>(name);
     QVERIFY2(w && w->isVisible(), qPrintable(name));
@@ -483,8 +490,8 @@ void MetalWindowTest::tabOrderAndNames() {
   QFETCH(int, shape);
   QFETCH(QStringList, order);
   Show();
-  Pick(Frm()->shapeBox, shape);
-  FocusWidget(Frm()->metalBox);
+  Pick(child<QComboBox>(Frm(), "shapeBox"), shape);
+  FocusWidget(child<QComboBox>(Frm(), "metalBox"));
   QStringList visited;
   for (int i = 0; i < order.size(); ++i) {
     QWidget* w = QApplication::focusWidget();
@@ -510,7 +517,7 @@ void MetalWindowTest::tabOrderAndNames() {
   QCOMPARE(QAccessible::queryAccessibleInterface(QApplication::focusWidget())->role(),
            QAccessible::PageTabList);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  QCOMPARE(QApplication::focusWidget(), Frm()->metalBox);
+  QCOMPARE(QApplication::focusWidget(), child<QComboBox>(Frm(), "metalBox"));
 }
 
 // Most runs never open the window, so it is built when first asked for; that

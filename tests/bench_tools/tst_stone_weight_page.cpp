@@ -50,53 +50,54 @@ void StoneWeightPageTest::examples() {
   QFETCH(int, shape);
   QFETCH(QStringList, typed);
   QFETCH(QString, carats);
-  Pick(page_->stoneBox, stone);
-  Pick(page_->shapeBox, shape);
+  Pick(child<QComboBox>(page_.get(), "stoneBox"), stone);
+  Pick(child<QComboBox>(page_.get(), "shapeBox"), shape);
   for (int i = 0; i < typed.size(); i += 2) {
     auto* box = page_->findChild<EntryBox*>(typed[i]);
     QVERIFY2(box, qPrintable(typed[i]));
     Type(box, typed[i + 1]);
   }
-  QCOMPARE(page_->caratBox->text(), carats);
+  QCOMPARE(child<EntryBox>(page_.get(), "caratBox")->text(), carats);
   QVERIFY(services_.messages.isEmpty());
   QCOMPARE(services_.beeps, 0);
   // A change of stone works the weight out again from the same sizes.
   if (stone == 2) {
-    Pick(page_->stoneBox, 9);  // amethyst, 2.65: 49 x 4 x 2.65 x 0.002 = 1.0388
-    QCOMPARE(page_->caratBox->text(), QStringLiteral("1.04"));
+    Pick(child<QComboBox>(page_.get(), "stoneBox"), 9);  // amethyst, 2.65: 49 x 4 x 2.65 x 0.002 = 1.0388
+    QCOMPARE(child<EntryBox>(page_.get(), "caratBox")->text(), QStringLiteral("1.04"));
   }
 }
 
 void StoneWeightPageTest::enterWalksOnToWhatIsMissing() {
-  Pick(page_->shapeBox, int(StoneShape::Oval));
-  QVERIFY(page_->formulaLabel->text().contains(QStringLiteral("0.0020")));
-  Type(page_->lengthBox, QStringLiteral("8"));
-  QCOMPARE(QApplication::focusWidget(), page_->widthBox);
-  Type(page_->widthBox, QStringLiteral("6"));
-  QCOMPARE(QApplication::focusWidget(), page_->depthBox);
-  QCOMPARE(page_->caratBox->text(), QString());
+  Pick(child<QComboBox>(page_.get(), "shapeBox"), int(StoneShape::Oval));
+  QVERIFY(child<QLabel>(page_.get(), "formulaLabel")->text().contains(QStringLiteral("0.0020")));
+  Type(child<EntryBox>(page_.get(), "lengthBox"), QStringLiteral("8"));
+  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_.get(), "widthBox"));
+  Type(child<EntryBox>(page_.get(), "widthBox"), QStringLiteral("6"));
+  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_.get(), "depthBox"));
+  QCOMPARE(child<EntryBox>(page_.get(), "caratBox")->text(), QString());
   // A round stone needs one diameter only: from the least diameter to the depth.
-  Pick(page_->shapeBox, int(StoneShape::Round));
-  page_->widthBox->clear();
-  Type(page_->lengthBox, QStringLiteral("6.5"));
-  QCOMPARE(QApplication::focusWidget(), page_->depthBox);
-  QCOMPARE(page_->widthBox->accessibleName(), QStringLiteral("Greatest diameter in mm, if it differs"));
-  Type(page_->depthBox, QStringLiteral("3.9"));
-  QCOMPARE(page_->caratBox->text(), QStringLiteral("1.01"));
-  QCOMPARE(QApplication::focusWidget(), page_->depthBox);  // done: the caret stays
+  Pick(child<QComboBox>(page_.get(), "shapeBox"), int(StoneShape::Round));
+  child<EntryBox>(page_.get(), "widthBox")->clear();
+  Type(child<EntryBox>(page_.get(), "lengthBox"), QStringLiteral("6.5"));
+  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_.get(), "depthBox"));
+  QCOMPARE(child<EntryBox>(page_.get(), "widthBox")->accessibleName(),
+           QStringLiteral("Greatest diameter in mm, if it differs"));
+  Type(child<EntryBox>(page_.get(), "depthBox"), QStringLiteral("3.9"));
+  QCOMPARE(child<EntryBox>(page_.get(), "caratBox")->text(), QStringLiteral("1.01"));
+  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_.get(), "depthBox"));  // done: the caret stays
   QVERIFY(services_.messages.isEmpty());
 }
 
 void StoneWeightPageTest::otherStoneTakesATypedGravity() {
-  QCOMPARE(page_->gravityBox->text(), QStringLiteral("3.52"));
-  QVERIFY(page_->gravityBox->isReadOnly());
-  Pick(page_->stoneBox, kOtherGem);
-  QVERIFY(!page_->gravityBox->isReadOnly());
-  QCOMPARE(page_->gravityBox->text(), QString());
-  QCOMPARE(QApplication::focusWidget(), page_->gravityBox);
-  Pick(page_->stoneBox, 1);
-  QCOMPARE(page_->gravityBox->text(), QStringLiteral("4.00"));
-  QVERIFY(page_->gravityBox->isReadOnly());
+  QCOMPARE(child<EntryBox>(page_.get(), "gravityBox")->text(), QStringLiteral("3.52"));
+  QVERIFY(child<EntryBox>(page_.get(), "gravityBox")->isReadOnly());
+  Pick(child<QComboBox>(page_.get(), "stoneBox"), kOtherGem);
+  QVERIFY(!child<EntryBox>(page_.get(), "gravityBox")->isReadOnly());
+  QCOMPARE(child<EntryBox>(page_.get(), "gravityBox")->text(), QString());
+  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_.get(), "gravityBox"));
+  Pick(child<QComboBox>(page_.get(), "stoneBox"), 1);
+  QCOMPARE(child<EntryBox>(page_.get(), "gravityBox")->text(), QStringLiteral("4.00"));
+  QVERIFY(child<EntryBox>(page_.get(), "gravityBox")->isReadOnly());
 }
 
 void StoneWeightPageTest::badInputLeavesTheBoxes_data() {
@@ -133,13 +134,13 @@ void StoneWeightPageTest::badInputLeavesTheBoxes() {
   QFETCH(QString, box);
   QFETCH(QString, pasted);
   QFETCH(QString, message);
-  Pick(page_->stoneBox, kOtherGem);
-  Pick(page_->shapeBox, int(StoneShape::Oval));
-  Type(page_->gravityBox, QStringLiteral("4"));
-  Type(page_->lengthBox, QStringLiteral("8"));
-  Type(page_->widthBox, QStringLiteral("6"));
-  Type(page_->depthBox, QStringLiteral("4"));
-  QCOMPARE(page_->caratBox->text(), QStringLiteral("1.57"));
+  Pick(child<QComboBox>(page_.get(), "stoneBox"), kOtherGem);
+  Pick(child<QComboBox>(page_.get(), "shapeBox"), int(StoneShape::Oval));
+  Type(child<EntryBox>(page_.get(), "gravityBox"), QStringLiteral("4"));
+  Type(child<EntryBox>(page_.get(), "lengthBox"), QStringLiteral("8"));
+  Type(child<EntryBox>(page_.get(), "widthBox"), QStringLiteral("6"));
+  Type(child<EntryBox>(page_.get(), "depthBox"), QStringLiteral("4"));
+  QCOMPARE(child<EntryBox>(page_.get(), "caratBox")->text(), QStringLiteral("1.57"));
   auto* target = page_->findChild<EntryBox*>(box);
   QVERIFY(target);
   const QList<EntryBox*> boxes = page_->findChildren<EntryBox*>();
@@ -162,9 +163,9 @@ void StoneWeightPageTest::badInputLeavesTheBoxes() {
 }
 
 void StoneWeightPageTest::keyFilter() {
-  FocusWidget(page_->depthBox);
-  TypeText(page_->depthBox, QStringLiteral("3.9.5x/"));
-  QCOMPARE(page_->depthBox->text(), QStringLiteral("3.95"));
+  FocusWidget(child<EntryBox>(page_.get(), "depthBox"));
+  TypeText(child<EntryBox>(page_.get(), "depthBox"), QStringLiteral("3.9.5x/"));
+  QCOMPARE(child<EntryBox>(page_.get(), "depthBox")->text(), QStringLiteral("3.95"));
   QCOMPARE(services_.beeps, 3);
 }
 
@@ -178,7 +179,7 @@ void StoneWeightPageTest::tabOrderAndNames() {
                           "Greatest diameter in mm, if it differs",
                           "Depth in mm",
                           "Weight in carats"};
-  FocusWidget(page_->stoneBox);
+  FocusWidget(child<QComboBox>(page_.get(), "stoneBox"));
   QStringList visited;
   for (int i = 0; i < order.size(); ++i) {
     QWidget* w = QApplication::focusWidget();

@@ -15,6 +15,8 @@ class SpokenResultsTest : public QObject {
  private Q_SLOTS:
   void joinsWhatTheStepWrote_data();
   void joinsWhatTheStepWrote();
+  void pickAndMissingInput_data();
+  void pickAndMissingInput();
   void calculatorKeys_data();
   void calculatorKeys();
 };
@@ -46,12 +48,57 @@ void SpokenResultsTest::joinsWhatTheStepWrote_data() {
 
   QTest::newRow("nothing written: nothing to say")
       << QList<SpokenBox>{kept, Written(QStringLiteral("Inches"), QStringLiteral("   "))} << QString();
+
+  // Four notices in a row used to end in the same diameter: what the step
+  // changed is heard first, what it wrote again after.
+  SpokenBox same = Written(QStringLiteral("Diameter in inches"), QStringLiteral("0.03937"));
+  same.changed = false;
+  QTest::newRow("changed first, repeated after, each in its order")
+      << QList<SpokenBox>{same, Written(QStringLiteral("Grams"), QStringLiteral("0.8137")),
+                          Written(QStringLiteral("Pennyweights"), QStringLiteral("0.5232"))}
+      << QStringLiteral("Grams 0.8137, Pennyweights 0.5232, Diameter in inches 0.03937");
+
+  QTest::newRow("caption and text trimmed")
+      << QList<SpokenBox>{Written(QStringLiteral(" Grams  "), QStringLiteral("\t25.90 "))}
+      << QStringLiteral("Grams 25.90");
 }
 
 void SpokenResultsTest::joinsWhatTheStepWrote() {
   QFETCH(QList<SpokenBox>, boxes);
   QFETCH(QString, expected);
   QCOMPARE(spokenResults(boxes), expected);
+}
+
+void SpokenResultsTest::pickAndMissingInput_data() {
+  QTest::addColumn<QList<SpokenBox>>("boxes");
+  QTest::addColumn<QString>("lead");
+  QTest::addColumn<QString>("missing");
+  QTest::addColumn<QString>("expected");
+
+  SpokenBox same = Written(QStringLiteral("Density"), QStringLiteral("10.36"));
+  same.changed = false;
+  QTest::newRow("the chosen item before the results, even before what changed")
+      << QList<SpokenBox>{same, Written(QStringLiteral("Grams"), QStringLiteral("0.81"))}
+      << QStringLiteral("Shape Sheet") << QString()
+      << QStringLiteral("Shape Sheet, Grams 0.81, Density 10.36");
+  QTest::newRow("a pick that changed nothing still says what was picked")
+      << QList<SpokenBox>{Written(QStringLiteral("Grams"), QString())} << QStringLiteral("Stone Ruby")
+      << QString() << QStringLiteral("Stone Ruby");
+  QTest::newRow("what the step stopped for comes last")
+      << QList<SpokenBox>{Written(QStringLiteral("Cost"), QString())} << QString()
+      << QStringLiteral("the hourly rate") << QStringLiteral("Enter the hourly rate");
+  QTest::newRow("pick, results and missing input together")
+      << QList<SpokenBox>{Written(QStringLiteral("Beads"), QString())}
+      << QStringLiteral("Standard length Princess") << QStringLiteral("the bead size")
+      << QStringLiteral("Standard length Princess, Enter the bead size");
+}
+
+void SpokenResultsTest::pickAndMissingInput() {
+  QFETCH(QList<SpokenBox>, boxes);
+  QFETCH(QString, lead);
+  QFETCH(QString, missing);
+  QFETCH(QString, expected);
+  QCOMPARE(spokenResults(boxes, lead, missing), expected);
 }
 
 void SpokenResultsTest::calculatorKeys_data() {

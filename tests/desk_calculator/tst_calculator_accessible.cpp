@@ -1,5 +1,6 @@
 #include <QAccessible>
 #include <QApplication>
+#include <QSet>
 #include <QTest>
 
 #include "desk_calculator/calculator_display.h"
@@ -88,6 +89,18 @@ class TestCalculatorAccessible : public QObject {
     QCOMPARE(f.Key("Sqrt")->text(QAccessible::Description), "Square root (@); Space presses it");
     QCOMPARE(f.Key("M+")->text(QAccessible::Description), "Memory add (Ctrl+P); Space presses it");
     QCOMPARE(f.Key("7")->text(QAccessible::Description), "Digit 7 (7); Space presses it");
+    // Esc clears and closes the window: the hint says both.
+    QCOMPARE(f.Key("C")->text(QAccessible::Description),
+             "Clear (Esc, which also closes the window); Space presses it");
+    // One table names every key: each has a caption of its own, words and a keyboard key.
+    QSet<QString> captions;
+    for (int i = 1; i < kCalculatorKeyCount; ++i) {
+      const CalculatorKeyTexts texts = calculatorKeyTexts(KeyAt(i));
+      QVERIFY2(!texts.caption.isEmpty() && !texts.action.isEmpty() && !texts.keyboard.isEmpty(),
+               qPrintable(QString::number(i)));
+      captions.insert(texts.caption);
+    }
+    QCOMPARE(captions.size(), kCalculatorKeyCount - 1);
 
     // Without the memory column its keys are gone.
     f.calc->SetShowMemoryButtons(false);

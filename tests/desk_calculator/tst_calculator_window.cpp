@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
@@ -7,6 +8,7 @@
 #include "desk_calculator/calculator_pad.h"
 #include "desk_calculator/calculator_window.h"
 #include "find_child.h"
+#include "platform/announcer.h"
 #include "widget_fixture.h"
 #include "widgets/look.h"
 
@@ -18,6 +20,7 @@ class TestCalculatorWindow : public QObject {
  private Q_SLOTS:
   void init() { t = std::make_unique<TestApp>(); }
   void cleanup() {
+    announceWithoutScreenReader(false);
     t.reset();
     QVERIFY2(!guard.Tripped(), qPrintable(guard.Seen()));
   }
@@ -26,6 +29,7 @@ class TestCalculatorWindow : public QObject {
   void mainWindowButtonShowsItReadyToType();
   void escapeHidesAndClearsKeepingMemory();
   void closingOnlyHides();
+  void reopeningSpeaksNothingOld();
 
  private:
   void ShowFromMainWindow() {
@@ -34,6 +38,17 @@ class TestCalculatorWindow : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(w));
     QApplication::setActiveWindow(w);
     QVERIFY(QTest::qWaitForWindowActive(w));
+  }
+
+  // The notices a screen reader would hear now in the window.
+  static QStringList ShownNotices(QWidget* w) {
+    QStringList texts;
+    for (QWidget* notice : w->findChildren<QWidget*>(QStringLiteral("spokenNotice")))
+      if (notice->isVisible()) texts << notice->accessibleName();
+    return texts;
+  }
+  static CalculatorPad* Pad(CalculatorWindow* w) {
+    return w->findChild<CalculatorPad*>(QStringLiteral("calculatorPad"));
   }
 
   ModalDialogGuard guard;
@@ -54,7 +69,7 @@ void TestCalculatorWindow::createdHiddenAsDesigned() {
   QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
   QCOMPARE(w->palette().color(QPalette::Window), cl::Navy);
 
-  CalculatorPad* c = w->calculatorPad;
+  CalculatorPad* c = Pad(w);
   QCOMPARE(c->objectName(), QStringLiteral("calculatorPad"));
   QCOMPARE(c->geometry(), QRect(4, 4, 269, 237));
   QVERIFY(c->font().bold());
@@ -71,20 +86,20 @@ void TestCalculatorWindow::mainWindowButtonShowsItReadyToType() {
   ShowFromMainWindow();
   CalculatorWindow* w = t->app->calculatorWindow();
   QVERIFY(w->isVisible());
-  QVERIFY(w->calculatorPad->hasFocus());
-  QCOMPARE(w->calculatorPad->Display()->Text(), QStringLiteral("0 "));
+  QVERIFY(Pad(w)->hasFocus());
+  QCOMPARE(Pad(w)->Display()->Text(), QStringLiteral("0 "));
   QTest::keyClicks(QApplication::focusWidget(), "6*7");
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-  QCOMPARE(w->calculatorPad->Text(), QStringLiteral("42 "));
+  QCOMPARE(Pad(w)->Text(), QStringLiteral("42 "));
   // Showing it again only brings it to the front, as it was left.
   ShowFromMainWindow();
-  QCOMPARE(w->calculatorPad->Text(), QStringLiteral("42 "));
+  QCOMPARE(Pad(w)->Text(), QStringLiteral("42 "));
 }
 
 void TestCalculatorWindow::escapeHidesAndClearsKeepingMemory() {
   ShowFromMainWindow();
   CalculatorWindow* w = t->app->calculatorWindow();
-  CalculatorPad* c = w->calculatorPad;
+  CalculatorPad* c = Pad(w);
   QTest::keyClicks(c, "7");
   QTest::keyClick(c, Qt::Key_M, Qt::ControlModifier);
   QTest::keyClicks(c, "5+2");
@@ -103,14 +118,33 @@ void TestCalculatorWindow::escapeHidesAndClearsKeepingMemory() {
 void TestCalculatorWindow::closingOnlyHides() {
   ShowFromMainWindow();
   CalculatorWindow* w = t->app->calculatorWindow();
-  QTest::keyClicks(w->calculatorPad, "12+");
+  QTest::keyClicks(Pad(w), "12+");
   QVERIFY(w->close());
   QVERIFY(!w->isVisible());
   QCOMPARE(t->quitRequests, 0);
   ShowFromMainWindow();
   QCOMPARE(t->app->calculatorWindow(), w);
-  QTest::keyClicks(w->calculatorPad, "3=");
-  QCOMPARE(w->calculatorPad->Text(), QStringLiteral("15 "));
+  QTest::keyClicks(Pad(w), "3=");
+  QCOMPARE(Pad(w)->Text(), QStringLiteral("15 "));
+}
+
+// 7, Esc and the calculator opened again within the notices' lifetime: what
+// was said before it closed is not said again when it opens.
+void TestCalculatorWindow::reopeningSpeaksNothingOld() {
+  announceWithoutScreenReader(true);
+  ShowFromMainWindow();
+  CalculatorWindow* w = t->app->calculatorWindow();
+  QTest::keyClicks(Pad(w), "7");
+  QTRY_COMPARE(ShownNotices(w), QStringList{QStringLiteral("7")});
+  QTest::keyClick(Pad(w), Qt::Key_Escape);
+  QVERIFY(!w->isVisible());
+  QCoreApplication::processEvents();
+  ShowFromMainWindow();
+  QCoreApplication::processEvents();
+  QCOMPARE(ShownNotices(w), QStringList());
+  // What is new is still heard.
+  QTest::keyClicks(Pad(w), "8");
+  QTRY_COMPARE(ShownNotices(w), QStringList{QStringLiteral("8")});
 }
 
 QTEST_MAIN(TestCalculatorWindow)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QStringList>
 #include <QTest>
 #include <memory>
 
@@ -9,6 +11,29 @@
 #include "widgets/entry_box.h"
 
 namespace orvane {
+
+// A page's or window's child by its object name, as a user's tools would
+// find it; a name that is not there stops the test at once.
+template <typename T>
+T* child(const QObject* parent, const char* name) {
+  T* found = parent->findChild<T*>(QLatin1String(name));
+  if (found == nullptr) qFatal("no child %s of %s", name, qPrintable(parent->objectName()));
+  return found;
+}
+
+// What the screen reader has been told in `window` since the last call, in
+// order: the texts of the notices shown there, which go with it. Needs
+// QAccessible::setActive(true) first, as with a screen reader listening.
+inline QStringList takeNotices(QWidget* window) {
+  QCoreApplication::processEvents();  // a notice shows once its step is over
+  QStringList texts;
+  for (QWidget* notice : window->findChildren<QWidget*>(QStringLiteral("spokenNotice"))) {
+    if (notice->isVisible()) texts << notice->accessibleName();
+    notice->hide();
+    notice->deleteLater();
+  }
+  return texts;
+}
 
 // One Bench page shown on its own with the recording services and the guard
 // against modal dialogs, and the two things a user does on it: pick from a
