@@ -44,13 +44,17 @@ GaugePage::GaugePage(DesktopServices& services, QWidget* parent) : QWidget(paren
   grid->addWidget(britishBox, 3, 1);
   grid->addWidget(britishMm, 3, 2);
   grid->addWidget(britishInch, 3, 3);
+  beyondNote = makeBenchNote(this, QString());
+  beyondNote->setObjectName(QStringLiteral("beyondNote"));
+  beyondNote->setWordWrap(true);
+  grid->addWidget(beyondNote, 4, 0, 1, 5);
   auto* note =
       makeBenchNote(this, QStringLiteral("Type a diameter and press Enter for the nearest gauge of each "
                                          "kind, or pick a gauge. 1 inch = 25.4 mm."));
   note->setWordWrap(true);
-  grid->addWidget(note, 4, 0, 1, 5);
+  grid->addWidget(note, 5, 0, 1, 5);
   grid->setColumnStretch(4, 1);
-  grid->setRowStretch(5, 1);
+  grid->setRowStretch(6, 1);
 
   const std::pair<QWidget*, const char*> names[] = {
       {size.mm, "sizeMm"},        {size.inch, "sizeInch"},        {americanBox, "americanBox"},
@@ -100,10 +104,21 @@ void GaugePage::showReading(const GaugeReading& reading) {
   setBoxText(americanInch, american ? american->inchText : QString());
   setBoxText(britishMm, british ? british->mmText : QString());
   setBoxText(britishInch, british ? british->inchText : QString());
-  if (american && british)
-    announce(this, QStringLiteral("AWG %1, %2 mm, %3 inches; SWG %4, %5 mm, %6 inches")
-                       .arg(american->name, american->mmText, american->inchText, british->name,
-                            british->mmText, british->inchText));
+  QStringList beyond;
+  for (const QString& text : {reading.americanBeyond, reading.britishBeyond})
+    if (!text.isEmpty()) beyond << text + u'.';
+  beyondNote->setText(beyond.join(u' '));
+  // Each system's gauge, or the word that the size is beyond its table.
+  auto spoken = [](const WireGauge* gauge, const QString& system, const QString& beyondText) {
+    if (gauge)
+      return QStringLiteral("%1 %2, %3 mm, %4 inches")
+          .arg(system, gauge->name, gauge->mmText, gauge->inchText);
+    return beyondText;
+  };
+  const QString americanText = spoken(american, QStringLiteral("AWG"), reading.americanBeyond);
+  const QString britishText = spoken(british, QStringLiteral("SWG"), reading.britishBeyond);
+  if (!americanText.isEmpty() && !britishText.isEmpty())
+    announce(this, americanText + QStringLiteral("; ") + britishText);
 }
 
 }  // namespace orvane

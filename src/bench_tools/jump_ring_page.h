@@ -16,7 +16,8 @@ class EntryBox;
 
 // The Bench window's "Jump Ring" page: a ring's aspect ratio from its inner
 // (or outer) diameter and its wire, the wire typed in mm or inches or picked
-// as an AWG or SWG gauge.
+// as an AWG or SWG gauge; for a picked chainmaille weave, its working range
+// and the inner diameters it needs with that wire.
 class JumpRingPage : public QWidget {
   Q_OBJECT
  public:
@@ -31,11 +32,16 @@ class JumpRingPage : public QWidget {
   BenchSizeBoxes wire;
   EntryBox* innerBox;
   EntryBox* ratioBox;
+  QComboBox* weaveBox;
+  EntryBox* weaveRatioBox;
+  EntryBox* weaveInnerBox;
+  EntryBox* weaveFitBox;
 
   void enterPressed(JumpRingField field);
   void onMeasuredChanged();
   void onAmericanPicked();
   void onBritishPicked();
+  void onWeavePicked();
 
  private:
   void calculate(JumpRingField entered);
