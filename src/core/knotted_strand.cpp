@@ -44,6 +44,9 @@ namespace {
 // is a pendant, not a bead.
 constexpr long double kLongestStrandMm = 254 * 40;  // 400 inches
 constexpr long double kLargestBeadMm = 100;
+// Without a least bead, 1e-400 mm beads and no knot would fit 1E402 to a strand.
+constexpr long double kSmallestBeadMm = 0.1L;
+constexpr long double kShortestStrandMm = 1;
 constexpr long double kLargestKnotMm = 20;
 constexpr long double kLongestClaspMm = 100;
 
@@ -51,8 +54,9 @@ constexpr long double kLongestClaspMm = 100;
 
 KnottedStrandResult knottedStrandEnter(const KnottedStrandInputs& in, StrandField entered) {
   KnottedStrandResult result;
-  const BenchRange lengthRange{QStringLiteral("the finished length"), kLongestStrandMm};
-  const BenchRange beadRange{QStringLiteral("the bead size in mm"), kLargestBeadMm};
+  const BenchRange lengthRange{QStringLiteral("the finished length"), kLongestStrandMm, false,
+                               kShortestStrandMm};
+  const BenchRange beadRange{QStringLiteral("the bead size in mm"), kLargestBeadMm, false, kSmallestBeadMm};
   const BenchRange knotRange{QStringLiteral("the knot size in mm"), kLargestKnotMm, true};
   const BenchRange claspRange{QStringLiteral("the clasp length in mm"), kLongestClaspMm, true};
 
