@@ -116,7 +116,7 @@ void BenchPagesTest::castingExamples_data() {
       << QStringList{"35.23", "22.65", "1.133", "1409.09"};
   // Another material and another metal, each with a typed density: 2 x 8 / 0.8.
   QTest::newRow("Other material and metal")
-      << QStringList{"material", "2", "modelDensity", "0.8", "metal", "19", "metalDensity", "8", "model", "2"}
+      << QStringList{"material", "2", "modelDensity", "0.8", "metal", "26", "metalDensity", "8", "model", "2"}
       << QStringList{"20.00", "12.86", "0.643", ""};
 }
 

@@ -76,7 +76,9 @@ void StoneWeightPageTest::examples() {
 
 void StoneWeightPageTest::enterWalksOnToWhatIsMissing() {
   Pick(page_->shapeBox, int(StoneShape::Oval));
-  QVERIFY(page_->formulaLabel->text().contains(QStringLiteral("0.0020")));
+  // A diamond to start with: the diamond's oval factor, no gravity.
+  QCOMPARE(page_->formulaLabel->text(),
+           QStringLiteral("ct = ((L + W) / 2)\u00b2 \u00d7 depth \u00d7 0.0062"));
   Type(page_->lengthBox, QStringLiteral("8"));
   QCOMPARE(QApplication::focusWidget(), page_->widthBox);
   Type(page_->widthBox, QStringLiteral("6"));
