@@ -73,7 +73,7 @@ void GaugePage::enterPressed(EntryBox* box) {
   RunGuarded(this, [this, box] {
     const BenchSize typed = size.texts();
     const GaugeReading reading = gaugesForSize(typed);
-    if (reading.american < 0) {
+    if (reading.american < 0 && reading.americanBeyond.isEmpty()) {
       // Nothing typed: Enter in the box that holds nothing asks for a size.
       if (TrimBlanks(box->text()).isEmpty()) throwEmptyBenchBox(QStringLiteral("the diameter"));
       focusBenchBox(size.source == BenchUnit::Mm ? size.mm : size.inch);

@@ -40,8 +40,10 @@ JumpRingPage::JumpRingPage(DesktopServices& services, QWidget* parent)
   weaveRatioBox = makeBenchResult(this, QStringLiteral("Weave's aspect ratios"));
   weaveInnerBox = makeBenchResult(this, QStringLiteral("Inner diameters for the weave, in mm"));
   weaveFitBox = makeBenchResult(this, QStringLiteral("The ring for the weave"));
-  // "3.84 to 4.32" and "Within the range" are wider than a number.
-  for (EntryBox* box : {weaveRatioBox, weaveInnerBox, weaveFitBox}) box->setFixedWidth(150);
+  // "3.84 to 4.32" and "Within the range" are wider than a number: the width
+  // of the mm and inch columns together.
+  for (EntryBox* box : {weaveRatioBox, weaveInnerBox, weaveFitBox})
+    box->setFixedWidth(2 * diameter.mm->width() + grid->horizontalSpacing());
 
   int row = 0;
   grid->addWidget(makeBenchCaption(this, QStringLiteral("&Measured"), measuredBox), row, 0);

@@ -78,6 +78,21 @@ void GaugePageTest::beyondTheTables() {
   QCOMPARE(page_->beyondNote->text(),
            QStringLiteral("Finer than AWG 44 (0.0502 mm), the finest in the table."));
   QVERIFY(services_.messages.isEmpty());
+  // A size was typed: the caret stays where it was, nothing selected.
+  QCOMPARE(QApplication::focusWidget(), page_->size.mm);
+  QVERIFY(!page_->size.mm->hasSelectedText());
+  // Both beyond their tables.
+  page_->size.mm->selectAll();
+  TypeText(page_->size.mm, QStringLiteral("20"));
+  QTest::keyClick(page_->size.mm, Qt::Key_Return);
+  QCOMPARE(Shown(), (QStringList{"20", "0.7874", "", "", "", "", "", ""}));
+  QCOMPARE(page_->beyondNote->text(),
+           QStringLiteral("Thicker than AWG 0000 (11.6840 mm), the thickest in the table. "
+                          "Thicker than SWG 0 (8.2296 mm), the thickest in the table."));
+  QVERIFY(!page_->size.mm->hasSelectedText());
+  page_->size.mm->selectAll();
+  TypeText(page_->size.mm, QStringLiteral("0.03"));
+  QTest::keyClick(page_->size.mm, Qt::Key_Return);
   // Under the least the box takes, a message, and the boxes stay.
   page_->size.mm->selectAll();
   TypeText(page_->size.mm, QStringLiteral("0.009"));
