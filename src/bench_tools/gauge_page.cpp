@@ -44,13 +44,17 @@ GaugePage::GaugePage(DesktopServices& services, QWidget* parent) : QWidget(paren
   grid->addWidget(britishBox, 3, 1);
   grid->addWidget(britishMm, 3, 2);
   grid->addWidget(britishInch, 3, 3);
+  beyondNote = makeBenchNote(this, QString());
+  beyondNote->setObjectName(QStringLiteral("beyondNote"));
+  beyondNote->setWordWrap(true);
+  grid->addWidget(beyondNote, 4, 0, 1, 5);
   auto* note =
       makeBenchNote(this, QStringLiteral("Type a diameter and press Enter for the nearest gauge of each "
                                          "kind, or pick a gauge. 1 inch = 25.4 mm."));
   note->setWordWrap(true);
-  grid->addWidget(note, 4, 0, 1, 5);
+  grid->addWidget(note, 5, 0, 1, 5);
   grid->setColumnStretch(4, 1);
-  grid->setRowStretch(5, 1);
+  grid->setRowStretch(6, 1);
 
   const std::pair<QWidget*, const char*> names[] = {
       {size.mm, "sizeMm"},        {size.inch, "sizeInch"},        {americanBox, "americanBox"},
@@ -69,7 +73,7 @@ void GaugePage::enterPressed(EntryBox* box) {
   RunGuarded(this, [this, box] {
     const BenchSize typed = size.texts();
     const GaugeReading reading = gaugesForSize(typed);
-    if (reading.american < 0) {
+    if (reading.american < 0 && reading.americanBeyond.isEmpty()) {
       // Nothing typed: Enter in the box that holds nothing asks for a size.
       if (TrimBlanks(box->text()).isEmpty()) throwEmptyBenchBox(QStringLiteral("the diameter"));
       focusBenchBox(size.source == BenchUnit::Mm ? size.mm : size.inch);
@@ -113,7 +117,15 @@ void GaugePage::showReading(const GaugeReading& reading, const QComboBox* picked
   list(britishBox, britishBefore);
   diameter(britishMm, british ? british->mmText : QString());
   diameter(britishInch, british ? british->inchText : QString());
-  announceResults(this, written, pickedItem(picked));
+  // A size beyond a table is said with the pick, before the figures.
+  QStringList beyond;
+  for (const QString& text : {reading.americanBeyond, reading.britishBeyond})
+    if (!text.isEmpty()) beyond << text;
+  beyondNote->setText(beyond.isEmpty() ? QString() : beyond.join(QStringLiteral(". ")) + u'.');
+  QStringList lead;
+  if (const QString item = pickedItem(picked); !item.isEmpty()) lead << item;
+  lead += beyond;
+  announceResults(this, written, lead.join(QStringLiteral(", ")));
 }
 
 }  // namespace orvane

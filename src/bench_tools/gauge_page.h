@@ -6,6 +6,7 @@
 #include "core/wire_gauges.h"
 
 class QComboBox;
+class QLabel;
 
 namespace orvane {
 
@@ -31,6 +32,7 @@ class GaugePage : public QWidget {
   QComboBox* britishBox;
   EntryBox* britishMm;
   EntryBox* britishInch;
+  QLabel* beyondNote;  // a size beyond either table says so here
 
   void enterPressed(EntryBox* box);
   void onAmericanPicked();

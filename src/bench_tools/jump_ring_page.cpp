@@ -35,6 +35,14 @@ JumpRingPage::JumpRingPage(DesktopServices& services, QWidget* parent)
       });
   innerBox = makeBenchResult(this, QStringLiteral("Inner diameter used, in mm"));
   ratioBox = makeBenchResult(this, QStringLiteral("Aspect ratio"));
+  weaveBox = makeBenchList(this, QStringLiteral("Weave"), chainWeaveNames(), QStringLiteral("Pick"));
+  weaveRatioBox = makeBenchResult(this, QStringLiteral("Weave's aspect ratios"));
+  weaveInnerBox = makeBenchResult(this, QStringLiteral("Inner diameters for the weave, in mm"));
+  weaveFitBox = makeBenchResult(this, QStringLiteral("The ring for the weave"));
+  // "3.84 to 4.32" and "Within the range" are wider than a number: the width
+  // of the mm and inch columns together.
+  for (EntryBox* box : {weaveRatioBox, weaveInnerBox, weaveFitBox})
+    box->setFixedWidth(2 * diameter.mm->width() + grid->horizontalSpacing());
 
   int row = 0;
   grid->addWidget(makeBenchCaption(this, QStringLiteral("&Measured"), measuredBox), row, 0);
@@ -57,23 +65,35 @@ JumpRingPage::JumpRingPage(DesktopServices& services, QWidget* parent)
   grid->addWidget(makeBenchNote(this, QStringLiteral("mm")), row++, 2);
   grid->addWidget(makeBenchCaption(this, QStringLiteral("&Aspect ratio"), ratioBox), row, 0);
   grid->addWidget(ratioBox, row++, 1);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("W&eave"), weaveBox), row, 0);
+  grid->addWidget(weaveBox, row++, 1, 1, 2);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("Its aspect &ratios"), weaveRatioBox), row, 0);
+  grid->addWidget(weaveRatioBox, row++, 1, 1, 2);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("Inner diameters &for it"), weaveInnerBox), row, 0);
+  grid->addWidget(weaveInnerBox, row, 1, 1, 2);
+  grid->addWidget(makeBenchNote(this, QStringLiteral("mm")), row++, 3);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("This ri&ng"), weaveFitBox), row, 0);
+  grid->addWidget(weaveFitBox, row++, 1, 1, 2);
   auto* note = makeBenchNote(this, QStringLiteral("Aspect ratio = inner diameter \u00f7 wire diameter; inner "
                                                   "diameter = outer diameter \u2212 2 \u00d7 wire."));
   note->setWordWrap(true);
-  grid->addWidget(note, row++, 0, 1, 4);
-  grid->setColumnStretch(3, 1);
+  grid->addWidget(note, row++, 0, 1, 5);
+  grid->setColumnStretch(4, 1);
   grid->setRowStretch(row, 1);
 
   const std::pair<QWidget*, const char*> names[] = {
-      {measuredBox, "measuredBox"}, {diameter.mm, "diameterMm"}, {diameter.inch, "diameterInch"},
-      {americanBox, "americanBox"}, {britishBox, "britishBox"},  {wire.mm, "wireMm"},
-      {wire.inch, "wireInch"},      {innerBox, "innerBox"},      {ratioBox, "ratioBox"},
+      {measuredBox, "measuredBox"}, {diameter.mm, "diameterMm"},      {diameter.inch, "diameterInch"},
+      {americanBox, "americanBox"}, {britishBox, "britishBox"},       {wire.mm, "wireMm"},
+      {wire.inch, "wireInch"},      {innerBox, "innerBox"},           {ratioBox, "ratioBox"},
+      {weaveBox, "weaveBox"},       {weaveRatioBox, "weaveRatioBox"}, {weaveInnerBox, "weaveInnerBox"},
+      {weaveFitBox, "weaveFitBox"},
   };
   for (const auto& [widget, name] : names) widget->setObjectName(QLatin1String(name));
 
   GuardedConnect(measuredBox, &QComboBox::activated, this, &JumpRingPage::onMeasuredChanged);
   GuardedConnect(americanBox, &QComboBox::activated, this, &JumpRingPage::onAmericanPicked);
   GuardedConnect(britishBox, &QComboBox::activated, this, &JumpRingPage::onBritishPicked);
+  GuardedConnect(weaveBox, &QComboBox::activated, this, &JumpRingPage::onWeavePicked);
   RunGuarded(this, [this] {
     showMeasured();
     calculate(JumpRingField::None);
@@ -89,12 +109,16 @@ void JumpRingPage::enterPressed(JumpRingField field) {
 // Throws before anything is written: a bad box leaves every box as it was.
 void JumpRingPage::calculate(JumpRingField entered, const QComboBox* picked) {
   const RingDiameter measured = measuredBox->currentIndex() == 1 ? RingDiameter::Outer : RingDiameter::Inner;
-  const JumpRingResult result = jumpRingEnter({measured, diameter.texts(), wire.texts()}, entered);
+  const JumpRingResult result =
+      jumpRingEnter({measured, diameter.texts(), wire.texts(), weaveBox->currentIndex()}, entered);
   diameter.show(result.diameter);
   wire.show(result.wire);
   // The inner diameter is news only when the outer one was measured.
   std::vector<BoxWrite> writes{{ratioBox, result.aspectRatio}};
   if (measured == RingDiameter::Outer) writes.emplace_back(innerBox, result.innerMm);
+  writes.emplace_back(weaveRatioBox, result.weaveRatios);
+  writes.emplace_back(weaveInnerBox, result.weaveInnerMm);
+  writes.emplace_back(weaveFitBox, result.weaveFit);
   writeResults(this, writes, picked);
   setBoxText(innerBox, result.innerMm);
   if (!result.aspectRatio.isEmpty()) return;
@@ -129,5 +153,7 @@ void JumpRingPage::pickGauge(GaugeSystem system, int entry) {
 void JumpRingPage::onAmericanPicked() { pickGauge(GaugeSystem::American, americanBox->currentIndex()); }
 
 void JumpRingPage::onBritishPicked() { pickGauge(GaugeSystem::British, britishBox->currentIndex()); }
+
+void JumpRingPage::onWeavePicked() { calculate(JumpRingField::None, weaveBox); }
 
 }  // namespace orvane

@@ -16,7 +16,8 @@ class EntryBox;
 
 // The Bench window's "Jump Ring" page: a ring's aspect ratio from its inner
 // (or outer) diameter and its wire, the wire typed in mm or inches or picked
-// as an AWG or SWG gauge.
+// as an AWG or SWG gauge; for a picked chainmaille weave, its working range
+// and the inner diameters it needs with that wire.
 class JumpRingPage : public QWidget {
   Q_OBJECT
  public:
@@ -32,12 +33,17 @@ class JumpRingPage : public QWidget {
   BenchSizeBoxes wire;
   EntryBox* innerBox;
   EntryBox* ratioBox;
+  QComboBox* weaveBox;
+  EntryBox* weaveRatioBox;
+  EntryBox* weaveInnerBox;
+  EntryBox* weaveFitBox;
 
   void enterPressed(JumpRingField field);
   void onMeasuredChanged();
   void showMeasured();
   void onAmericanPicked();
   void onBritishPicked();
+  void onWeavePicked();
   // `picked` is the list just chosen from, said with the results.
   void calculate(JumpRingField entered, const QComboBox* picked = nullptr);
   void pickGauge(GaugeSystem system, int entry);

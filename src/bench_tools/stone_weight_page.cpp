@@ -54,7 +54,7 @@ StoneWeightPage::StoneWeightPage(DesktopServices& services, QWidget* parent)
   grid->addWidget(makeBenchNote(this, QStringLiteral("ct")), row++, 2);
   formulaLabel = makeBenchNote(this, QString());
   formulaLabel->setObjectName(QStringLiteral("formulaLabel"));
-  grid->addWidget(formulaLabel, row++, 1, 1, 2);
+  grid->addWidget(formulaLabel, row++, 1, 1, 3);  // a ratio rule is long: into the stretch
 
   auto* note =
       makeBenchNote(this, QStringLiteral("These are estimates by the usual bench factors: a stone's cut "

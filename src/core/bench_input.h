@@ -21,10 +21,12 @@ struct AmountRule {
 };
 
 namespace amounts {
-inline constexpr AmountRule kSize{"a size or length", 100000, "100,000 mm", false};
+// A hundredth of a millimetre is finer than any wire or sheet the bench works.
+inline constexpr AmountRule kSize{"a size or length", 100000, "100,000 mm", false, 0.01L, "0.01 mm"};
 inline constexpr AmountRule kAllowanceMm{"an allowance", 100000, "100,000 mm", true};
 inline constexpr AmountRule kDensity{"a density", 100, "100 g/cm\u00b3", false, 0.1L, "0.1 g/cm\u00b3"};
-inline constexpr AmountRule kWeight{"a weight", 1000000, "1,000,000 g", false};
+// A milligram is the least a jeweller's scale reads.
+inline constexpr AmountRule kWeight{"a weight", 1000000, "1,000,000 g", false, 0.001L, "0.001 g"};
 inline constexpr AmountRule kPrice{"a price", 10000000, "10,000,000", true};
 inline constexpr AmountRule kMoney{"an amount of money", 10000000, "10,000,000", true};
 inline constexpr AmountRule kPercent{"a percentage", 1000, "1,000 %", true};

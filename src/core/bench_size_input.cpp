@@ -1,5 +1,7 @@
 #include "core/bench_size_input.h"
 
+#include <cmath>
+
 #include "core/inch_text.h"
 #include "core/text_rules.h"
 
@@ -26,6 +28,10 @@ long double checkInBenchRange(long double value, const QString& text, const Benc
             .arg(quoted, value < 0 ? QStringLiteral("below zero") : QStringLiteral("zero"), range.what,
                  range.zeroAllowed ? QStringLiteral("0 or more") : QStringLiteral("more than 0"))
             .toStdString());
+  if (value > 0 && value < range.smallest)
+    throw ConversionError(QStringLiteral("'%1' is too small: %2 must be at least %3")
+                              .arg(quoted, range.what, TrimmedFixed(range.smallest, 7))
+                              .toStdString());
   if (value > range.largest)
     throw ConversionError(QStringLiteral("'%1' is too large: %2 can be at most %3")
                               .arg(quoted, range.what, TrimmedFixed(range.largest, 5))
@@ -49,13 +55,14 @@ std::optional<long double> readBenchSize(const BenchSize& typed, BenchSize& show
   }
   if (fromInch) {
     const BenchRange inches{range.what + QStringLiteral(" in inches"), range.largest / kMmPerInch,
-                            range.zeroAllowed};
+                            range.zeroAllowed, range.smallest / kMmPerInch};
     const long double mm =
         CheckedResult(checkInBenchRange(parseInchesExact(text), text, inches) * kMmPerInch);
     shown.mm = benchMmText(mm);
     return mm;
   }
-  const BenchRange mms{range.what + QStringLiteral(" in mm"), range.largest, range.zeroAllowed};
+  const BenchRange mms{range.what + QStringLiteral(" in mm"), range.largest, range.zeroAllowed,
+                       range.smallest};
   const long double mm = checkInBenchRange(TextToNumber(text), text, mms);
   shown.inch = benchInchText(mm / kMmPerInch);
   return mm;
@@ -72,6 +79,18 @@ QString benchInchText(long double inches) { return TrimmedFixed(inches, 5); }
 
 QString benchFixed(long double value, int decimals) {
   return FormatFixed(CheckedResult(value), 15, decimals);
+}
+
+QString benchReadable(long double value, int decimals) {
+  // Two significant digits show once the value, so scaled, rounds to 10 or more.
+  constexpr int kMostDecimals = 18;
+  long double scaled = std::fabs(CheckedResult(value));
+  for (int i = 0; i < decimals; ++i) scaled *= 10;
+  while (scaled != 0 && scaled < 9.5L && decimals < kMostDecimals) {
+    scaled *= 10;
+    ++decimals;
+  }
+  return FormatFixed(value, 18, decimals);
 }
 
 }  // namespace orvane

@@ -10,13 +10,15 @@ namespace orvane {
 // within the box's range, or the step stops with ConversionError (a fraction
 // that cannot be read: FractionError) before it has written anything.
 
-// The range a box accepts: above zero (or from zero, where zero means
-// something, as a knot of no size does) up to a stated largest value. `what`
-// names the box in messages ("the depth in mm").
+// The range a box accepts: from a least value above zero (or zero, where zero
+// means something, as a knot of no size does) up to a stated largest value.
+// `what` names the box in messages ("the depth in mm"). Without a least value
+// a paste of 1e-400 would go on into results of hundreds of digits.
 struct BenchRange {
   QString what;
   long double largest;
   bool zeroAllowed = false;
+  long double smallest = 0;  // above zero, the least the box takes
 };
 
 // A plain number box; its value checked against the range.
@@ -52,5 +54,10 @@ QString benchInchText(long double inches);
 
 // A result to a fixed number of decimals; never "nan" or "inf" (MathError).
 QString benchFixed(long double value, int decimals);
+
+// A result to at least `decimals` decimals, and more where a small value
+// would otherwise read as nothing: enough for two significant digits (a
+// 1 mm diamond is 0.0037 ct, not 0.00).
+QString benchReadable(long double value, int decimals);
 
 }  // namespace orvane

@@ -3,8 +3,24 @@
 #include <optional>
 
 #include "core/text_rules.h"
+#include "core/wire_gauges.h"
 
 namespace orvane {
+
+const std::array<ChainWeave, 6> ChainWeaveTable = {{
+    {"European 4-in-1", 3.3L, 5.0L},
+    {"Byzantine", 3.2L, 3.6L},
+    {"Half Persian 3-in-1", 3.5L, 4.2L},
+    {"Full Persian", 4.8L, 5.4L},
+    {"Box", 3.8L, 4.4L},
+    {"Spiral 4-in-1", 4.0L, 5.5L},
+}};
+
+QStringList chainWeaveNames() {
+  QStringList names;
+  for (const ChainWeave& w : ChainWeaveTable) names << QString::fromLatin1(w.name);
+  return names;
+}
 
 long double jumpRingAspectRatio(long double innerMm, long double wireMm) { return innerMm / wireMm; }
 
@@ -13,6 +29,23 @@ namespace {
 // Ten inches across is a bangle, not a jump ring; an inch of wire is a rod.
 constexpr long double kLargestRingMm = 254;
 constexpr long double kLargestWireMm = 25.4L;
+// No mandrel is thinner than a tenth of a millimetre.
+constexpr long double kSmallestRingMm = 0.1L;
+
+QString ratioText(long double ratio) { return benchFixed(ratio, 1); }
+
+void showWeave(const ChainWeave& weave, long double wire, std::optional<long double> ratio,
+               JumpRingResult& result) {
+  result.weaveRatios = ratioText(weave.leastRatio) + QStringLiteral(" to ") + ratioText(weave.greatestRatio);
+  result.weaveInnerMm = benchFixed(CheckedResult(weave.leastRatio * wire), 2) + QStringLiteral(" to ") +
+                        benchFixed(CheckedResult(weave.greatestRatio * wire), 2);
+  if (!ratio) return;
+  // As shown: a ring of 3.20 is within a range from 3.2.
+  const long double shown = TextToNumber(benchFixed(*ratio, 2));
+  result.weaveFit = shown < weave.leastRatio      ? QStringLiteral("Too tight")
+                    : shown > weave.greatestRatio ? QStringLiteral("Too loose")
+                                                  : QStringLiteral("Within the range");
+}
 
 }  // namespace
 
@@ -20,8 +53,8 @@ JumpRingResult jumpRingEnter(const JumpRingInputs& in, JumpRingField entered) {
   JumpRingResult result;
   const BenchRange diameterRange{in.measured == RingDiameter::Inner ? QStringLiteral("the inner diameter")
                                                                     : QStringLiteral("the outer diameter"),
-                                 kLargestRingMm};
-  const BenchRange wireRange{QStringLiteral("the wire diameter"), kLargestWireMm};
+                                 kLargestRingMm, false, kSmallestRingMm};
+  const BenchRange wireRange{QStringLiteral("the wire diameter"), kLargestWireMm, false, kFinestWireMm};
   const std::optional<long double> diameter = readBenchSize(in.diameter, result.diameter, diameterRange);
   const std::optional<long double> wire = readBenchSize(in.wire, result.wire, wireRange);
 
@@ -33,7 +66,13 @@ JumpRingResult jumpRingEnter(const JumpRingInputs& in, JumpRingField entered) {
     if (entered == JumpRingField::Wire) throwEmptyBenchBox(wireRange.what);
     if (result.missing == JumpRingField::None) result.missing = JumpRingField::Wire;
   }
-  if (result.missing != JumpRingField::None) return result;
+  const ChainWeave* weave =
+      in.weave >= 0 && in.weave < int(ChainWeaveTable.size()) ? &ChainWeaveTable[size_t(in.weave)] : nullptr;
+  if (result.missing != JumpRingField::None) {
+    // The wire alone tells the rings a weave needs.
+    if (weave && wire) showWeave(*weave, *wire, std::nullopt, result);
+    return result;
+  }
 
   long double inner = *diameter;
   if (in.measured == RingDiameter::Outer) {
@@ -44,9 +83,18 @@ JumpRingResult jumpRingEnter(const JumpRingInputs& in, JumpRingField entered) {
                          "more than twice the wire")
               .arg(benchMmText(*diameter), benchMmText(*wire))
               .toStdString());
+    if (inner < kSmallestRingMm)
+      throw ConversionError(
+          QStringLiteral("An outer diameter of %1 mm leaves a hole of %2 mm with %3 mm wire: the inner "
+                         "diameter must be at least %4 mm")
+              .arg(benchMmText(*diameter), benchMmText(inner), benchMmText(*wire),
+                   benchMmText(kSmallestRingMm))
+              .toStdString());
   }
   result.innerMm = benchMmText(inner);
-  result.aspectRatio = benchFixed(jumpRingAspectRatio(inner, *wire), 2);
+  const long double ratio = jumpRingAspectRatio(inner, *wire);
+  result.aspectRatio = benchFixed(ratio, 2);
+  if (weave) showWeave(*weave, *wire, ratio, result);
   return result;
 }
 

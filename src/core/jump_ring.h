@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <array>
 
 #include "core/bench_size_input.h"
 
@@ -9,6 +11,17 @@ namespace orvane {
 // A jump ring's aspect ratio: its inner diameter over its wire diameter, the
 // figure chain patterns are written in.
 long double jumpRingAspectRatio(long double innerMm, long double wireMm);
+
+// A chainmaille weave and the aspect ratios it can be woven in: below the
+// least the rings will not close round each other, above the greatest the
+// weave hangs loose and loses its shape.
+struct ChainWeave {
+  const char* name;
+  long double leastRatio;
+  long double greatestRatio;
+};
+extern const std::array<ChainWeave, 6> ChainWeaveTable;
+QStringList chainWeaveNames();
 
 // Which diameter of the ring was measured.
 enum class RingDiameter { Inner, Outer };
@@ -19,6 +32,7 @@ struct JumpRingInputs {
   RingDiameter measured = RingDiameter::Inner;
   BenchSize diameter;
   BenchSize wire;
+  int weave = -1;  // entry of the weave list; none picked
 };
 
 enum class JumpRingField { None, Diameter, Wire };
@@ -27,12 +41,17 @@ struct JumpRingResult {
   BenchSize diameter, wire;  // both pairs as they are to be shown
   QString innerMm;           // the inner diameter the ratio is taken from
   QString aspectRatio;       // two decimals; empty while a size is missing
+  // The picked weave: its ratios ("3.2 to 3.6"), the inner diameters in mm
+  // they take with this wire, and whether the ring is within them.
+  QString weaveRatios;
+  QString weaveInnerMm;
+  QString weaveFit;  // "Within the range", "Too tight", "Too loose"
   JumpRingField missing = JumpRingField::None;
 };
 
-// Reads both sizes and fails on the first bad one (letters, zero or below,
-// beyond the largest, an outer diameter no more than twice the wire) before
-// returning anything. Enter pressed in an empty needed box fails too.
+// Reads both sizes and fails on the first bad one (letters, beyond the least
+// or the largest, an outer diameter that leaves less than the least hole)
+// before returning anything. Enter pressed in an empty needed box fails too.
 JumpRingResult jumpRingEnter(const JumpRingInputs& in, JumpRingField entered = JumpRingField::None);
 
 }  // namespace orvane

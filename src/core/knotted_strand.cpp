@@ -44,6 +44,12 @@ namespace {
 // is a pendant, not a bead.
 constexpr long double kLongestStrandMm = 254 * 40;  // 400 inches
 constexpr long double kLargestBeadMm = 100;
+// Without a least bead, 1e-400 mm beads and no knot would fit 1E402 to a strand.
+constexpr long double kSmallestBeadMm = 0.1L;
+constexpr long double kShortestStrandMm = 1;
+// No knot (0), or one of a thread at least; no clasp, or one that can be held.
+constexpr long double kSmallestKnotMm = 0.01L;
+constexpr long double kSmallestClaspMm = 0.1L;
 constexpr long double kLargestKnotMm = 20;
 constexpr long double kLongestClaspMm = 100;
 
@@ -51,10 +57,12 @@ constexpr long double kLongestClaspMm = 100;
 
 KnottedStrandResult knottedStrandEnter(const KnottedStrandInputs& in, StrandField entered) {
   KnottedStrandResult result;
-  const BenchRange lengthRange{QStringLiteral("the finished length"), kLongestStrandMm};
-  const BenchRange beadRange{QStringLiteral("the bead size in mm"), kLargestBeadMm};
-  const BenchRange knotRange{QStringLiteral("the knot size in mm"), kLargestKnotMm, true};
-  const BenchRange claspRange{QStringLiteral("the clasp length in mm"), kLongestClaspMm, true};
+  const BenchRange lengthRange{QStringLiteral("the finished length"), kLongestStrandMm, false,
+                               kShortestStrandMm};
+  const BenchRange beadRange{QStringLiteral("the bead size in mm"), kLargestBeadMm, false, kSmallestBeadMm};
+  const BenchRange knotRange{QStringLiteral("the knot size in mm"), kLargestKnotMm, true, kSmallestKnotMm};
+  const BenchRange claspRange{QStringLiteral("the clasp length in mm"), kLongestClaspMm, true,
+                              kSmallestClaspMm};
 
   const std::optional<long double> length = readBenchSize(in.length, result.length, lengthRange);
   const std::optional<long double> bead = readBenchNumber(in.bead, beadRange);

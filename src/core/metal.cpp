@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/bench_input.h"
+#include "core/bench_size_input.h"
 #include "core/chart_tables.h"
 #include "core/inch_text.h"
 #include "core/text_rules.h"
@@ -22,14 +23,22 @@ constexpr long double kPlatinum = 21.45L, kIridium = 22.56L, kRuthenium = 12.45L
                       kPalladium = 12.02L;
 }  // namespace
 
-const std::array<MetalEntry, 19> MetalTable = {{
+const std::array<MetalEntry, 26> MetalTable = {{
     {"Fine silver", "10.49"},
     {"Sterling silver", "10.36"},
     {"Gold 24 ct", "19.32"},
     {"Gold 22 ct yellow", "17.8"},
     {"Gold 18 ct yellow", "15.5"},
+    // Whites differ by what bleaches them: nickel is lighter than palladium.
+    {"Gold 18 ct white (nickel)", "14.7"},
+    {"Gold 18 ct white (palladium)", "16.0"},
+    {"Gold 18 ct rose", "15.1"},
     {"Gold 14 ct yellow", "13.1"},
+    {"Gold 14 ct white (nickel)", "12.7"},
+    {"Gold 14 ct white (palladium)", "14.3"},
+    {"Gold 14 ct rose", "13.2"},
     {"Gold 10 ct yellow", "11.6"},
+    {"Gold 9 ct yellow", "11.2"},
     {"Platinum (pure)", "21.45"},
     {"Platinum 950/iridium", nullptr, kPlatinum, kIridium},
     {"Platinum 950/ruthenium", nullptr, kPlatinum, kRuthenium},
@@ -131,6 +140,10 @@ namespace {
 // every result below that.
 QString Fixed(long double value, int decimals) { return FormatFixed(CheckedResult(value), 18, decimals); }
 
+// A fine wire's weight is a few millionths of a gram: more decimals there
+// rather than "0.0000".
+QString Readable(long double value, int decimals) { return benchReadable(value, decimals); }
+
 // Texts the converter uses for the two halves of a size, except that a sixth
 // millimetre decimal is kept where it is not zero: 1/64 inch is 0.396875 mm
 // exactly, and a jeweller checking a fraction should see all of it.
@@ -208,14 +221,14 @@ MetalOutputs MetalEnter(const MetalInputs& in) {
       break;
   }
   if (!volume) return out;
-  out.Volume = Fixed(*volume, 2);
+  out.Volume = Readable(*volume, 2);
   if (!density) return out;
 
   const long double grams = CheckedResult(MetalGrams(*volume, *density));
   const long double troyOunces = grams / kGramsPerTroyOunce;
-  out.Grams = Fixed(grams, 4);
-  out.Pennyweights = Fixed(grams / kGramsPerPennyweight, 4);
-  out.TroyOunces = Fixed(troyOunces, 4);
+  out.Grams = Readable(grams, 4);
+  out.Pennyweights = Readable(grams / kGramsPerPennyweight, 4);
+  out.TroyOunces = Readable(troyOunces, 4);
   out.Complete = true;
   if (price) out.Cost = moneyText(metalCost(grams, *price, in.Unit));
   return out;

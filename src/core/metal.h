@@ -22,7 +22,7 @@ struct MetalEntry {
   long double Base = 0;
   long double Addition = 0;
 };
-extern const std::array<MetalEntry, 19> MetalTable;
+extern const std::array<MetalEntry, 26> MetalTable;
 
 // The density an entry shows and the arithmetic uses: an alloy's to two
 // decimals, from the rule of mixtures.

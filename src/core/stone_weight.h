@@ -19,21 +19,28 @@ inline constexpr int kOtherGem = int(GemTable.size());
 inline constexpr int kDiamondGem = 0;
 
 // Cut outlines with their bench factors.
-enum class StoneShape { Round, Oval, EmeraldOrSquare, Rectangle, PearOrHeart, Marquise };
+enum class StoneShape { Round, Oval, EmeraldOrSquare, Cushion, Rectangle, Pear, Heart, Marquise };
 QStringList stoneShapeNames();
 
 // A round stone's diameter is measured across the girdle at its least and its
 // greatest, and the two are averaged; the others take length and width.
 bool isRoundShape(StoneShape shape);
 
-// Carats from measurements in mm. A round brilliant diamond has a factor of
-// its own, without a gravity; every other stone is weighed by shape and
-// specific gravity.
+// Carats from measurements in mm. A diamond is weighed by the diamond trade's
+// own factors, without a gravity (the elongated cuts by their length to
+// width ratio); every other stone by shape and specific gravity.
 long double roundDiamondCarats(long double diameter, long double depth);
+long double diamondCarats(StoneShape shape, long double length, long double width, long double depth);
 long double stoneCarats(StoneShape shape, long double length, long double width, long double depth,
                         long double gravity);
 
-// The formula the page shows for a shape (and for a round diamond).
+// The diamond factor of a cut taken as length x width x depth x factor, by
+// its length to width ratio (either way round): read in proportion between
+// the table's ratios, the end factor beyond them. Zero for round and oval,
+// which square the mean diameter instead.
+long double diamondFactor(StoneShape shape, long double length, long double width);
+
+// The formula the page shows for a shape (and for a diamond).
 QString stoneFormula(StoneShape shape, bool diamond);
 
 // The Stone Weight page's boxes when Enter is pressed or a list is picked.

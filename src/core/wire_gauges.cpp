@@ -9,14 +9,32 @@ namespace orvane {
 
 namespace {
 
-// Standard Wire Gauge diameters in inches, gauge 0 to 30.
-constexpr const char* kSwgInches[] = {".324", ".300", ".276", ".252",  ".232",  ".212",  ".192", ".176",
-                                      ".160", ".144", ".128", ".116",  ".104",  ".092",  ".080", ".072",
-                                      ".064", ".056", ".048", ".040",  ".036",  ".032",  ".028", ".024",
-                                      ".022", ".020", ".018", ".0164", ".0148", ".0136", ".0124"};
+// Standard Wire Gauge diameters in inches, gauge 0 to 50, as the Imperial
+// gauge defines them.
+constexpr const char* kSwgInches[] = {
+    ".324",  ".300",  ".276",  ".252",  ".232",  ".212",  ".192",  ".176",  ".160",  ".144",  ".128",
+    ".116",  ".104",  ".092",  ".080",  ".072",  ".064",  ".056",  ".048",  ".040",  ".036",  ".032",
+    ".028",  ".024",  ".022",  ".020",  ".018",  ".0164", ".0148", ".0136", ".0124", ".0116", ".0108",
+    ".0100", ".0092", ".0084", ".0076", ".0068", ".0060", ".0052", ".0048", ".0044", ".0040", ".0036",
+    ".0032", ".0028", ".0024", ".0020", ".0016", ".0012", ".0010"};
+
+// The finest American gauges, beyond the Wire Gauge chart's 40: fine wire
+// for stringing and wrapping is sold to 44.
+constexpr int kFinestAmericanGauge = 44;
+
+// The American gauge's defining rule: 0.005 inch at gauge 36, 92 times that
+// at gauge 0000, in 39 equal ratios.
+long double americanGaugeInches(int gauge) { return 0.005L * std::pow(92.0L, (36 - gauge) / 39.0L); }
 
 std::vector<WireGauge> AmericanGauges() {
   std::vector<WireGauge> gauges;
+  // As the chart gives its gauges: mm to four decimals, inches to six.
+  const int chartFinest = int(TextToNumber(QString::fromLatin1(WireGaugeTable[0].Gauge)));
+  for (int gauge = kFinestAmericanGauge; gauge > chartFinest; --gauge) {
+    const long double inches = americanGaugeInches(gauge);
+    const QString mm = FormatFixed(inches * kMmPerInch, 15, 4);
+    gauges.push_back({QString::number(gauge), TextToNumber(mm), mm, FormatFixed(inches, 15, 6)});
+  }
   for (const WireGaugeEntry& e : WireGaugeTable) {
     const QString mm = QString::fromLatin1(e.Millimeters).simplified();
     gauges.push_back({QString::fromLatin1(e.Gauge).simplified(), TextToNumber(mm), mm,
@@ -62,13 +80,36 @@ int nearestWireGauge(GaugeSystem system, long double mm) {
   return best;
 }
 
+QString gaugeSystemName(GaugeSystem system) {
+  return system == GaugeSystem::American ? QStringLiteral("AWG") : QStringLiteral("SWG");
+}
+
+QString beyondWireGauges(GaugeSystem system, long double mm) {
+  const std::vector<WireGauge>& gauges = wireGauges(system);
+  // Either table may run thin to thick or thick to thin.
+  const bool thinFirst = gauges.front().mm < gauges.back().mm;
+  const WireGauge& finest = thinFirst ? gauges[0] : gauges[gauges.size() - 1];
+  const WireGauge& nextFinest = thinFirst ? gauges[1] : gauges[gauges.size() - 2];
+  const WireGauge& thickest = thinFirst ? gauges[gauges.size() - 1] : gauges[0];
+  const WireGauge& nextThickest = thinFirst ? gauges[gauges.size() - 2] : gauges[1];
+  if (mm < finest.mm - (nextFinest.mm - finest.mm) / 2)
+    return QStringLiteral("Finer than %1 %2 (%3 mm), the finest in the table")
+        .arg(gaugeSystemName(system), finest.name, finest.mmText);
+  if (mm > thickest.mm + (thickest.mm - nextThickest.mm) / 2)
+    return QStringLiteral("Thicker than %1 %2 (%3 mm), the thickest in the table")
+        .arg(gaugeSystemName(system), thickest.name, thickest.mmText);
+  return {};
+}
+
 GaugeReading gaugesForSize(const BenchSize& typed) {
   GaugeReading reading;
-  const std::optional<long double> mm =
-      readBenchSize(typed, reading.size, {QStringLiteral("a wire diameter"), kLargestWireMm});
+  const std::optional<long double> mm = readBenchSize(
+      typed, reading.size, {QStringLiteral("a wire diameter"), kLargestWireMm, false, kFinestWireMm});
   if (!mm) return reading;
-  reading.american = nearestWireGauge(GaugeSystem::American, *mm);
-  reading.british = nearestWireGauge(GaugeSystem::British, *mm);
+  reading.americanBeyond = beyondWireGauges(GaugeSystem::American, *mm);
+  reading.britishBeyond = beyondWireGauges(GaugeSystem::British, *mm);
+  if (reading.americanBeyond.isEmpty()) reading.american = nearestWireGauge(GaugeSystem::American, *mm);
+  if (reading.britishBeyond.isEmpty()) reading.british = nearestWireGauge(GaugeSystem::British, *mm);
   return reading;
 }
 

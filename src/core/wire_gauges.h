@@ -20,13 +20,25 @@ struct WireGauge {
   QString inchText;  // as shown
 };
 
-// Thinnest first for AWG (as the chart lists it: 40 to 0000), thickest first
-// for SWG (0 to 30, as its table is written).
+// Thinnest first for AWG (as the chart lists it, from 44 to 0000), thickest
+// first for SWG (0 to 50, as its table is written).
 const std::vector<WireGauge>& wireGauges(GaugeSystem system);
 QStringList wireGaugeNames(GaugeSystem system);
 
+// The thinnest wire the bench takes: finer than any drawn for jewellery, and
+// a limit that keeps an aspect ratio from running to hundreds of digits.
+inline constexpr long double kFinestWireMm = 0.01L;
+
 // The gauge whose diameter is nearest, by the difference in mm.
 int nearestWireGauge(GaugeSystem system, long double mm);
+
+// "AWG", "SWG".
+QString gaugeSystemName(GaugeSystem system);
+
+// A diameter more than half a step beyond a table's finest or thickest gauge
+// has no gauge there: what the page says instead ("Finer than AWG 44 (0.0502
+// mm), the finest in the table"); empty within the table.
+QString beyondWireGauges(GaugeSystem system, long double mm);
 
 // What the Gauges page shows: the size in both boxes and, for each system,
 // the nearest (or picked) gauge with its diameters.
@@ -34,11 +46,14 @@ struct GaugeReading {
   BenchSize size;
   int american = -1;
   int british = -1;
+  // Set, with no gauge, where the size is beyond that system's table.
+  QString americanBeyond;
+  QString britishBeyond;
 };
 
-// The size typed in mm or inches: the nearest gauge of each system. Empty
-// boxes give no gauge; a size of zero or below, letters or more than an inch
-// fail before anything is returned.
+// The size typed in mm or inches: the nearest gauge of each system, or the
+// word that it is beyond the table. Empty boxes give no gauge; a size under
+// 0.01 mm, letters or more than an inch fail before anything is returned.
 GaugeReading gaugesForSize(const BenchSize& typed);
 
 // A gauge picked from one list: its diameter fills the size boxes and the

@@ -117,7 +117,7 @@ void BenchPagesTest::castingExamples_data() {
       << QStringList{"35.23", "22.65", "1.133", "1409.09"};
   // Another material and another metal, each with a typed density: 2 x 8 / 0.8.
   QTest::newRow("Other material and metal")
-      << QStringList{"modelMaterialBox", "2", "modelDensityBox", "0.8", "metalBox", "19",
+      << QStringList{"modelMaterialBox", "2", "modelDensityBox", "0.8", "metalBox", "26",
                      "metalDensityBox",  "8", "modelWeightBox",  "2"}
       << QStringList{"20.00", "12.86", "0.643", ""};
 }

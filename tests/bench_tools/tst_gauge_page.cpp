@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QTest>
 
 #include "bench_page_fixture.h"
@@ -16,6 +17,7 @@ class GaugePageTest : public QObject, public BenchPageFixture<GaugePage> {
   void cleanup();
   void typedSizes_data();
   void typedSizes();
+  void beyondTheTables();
   void pickedGauges_data();
   void pickedGauges();
   void badInputLeavesTheBoxes_data();
@@ -66,12 +68,55 @@ void GaugePageTest::typedSizes() {
   QCOMPARE(QApplication::focusWidget(), target);
 }
 
+// A size finer than AWG 44 says so rather than naming AWG 44; SWG 49
+// (0.0012" = 0.03048 mm) is still in its table.
+void GaugePageTest::beyondTheTables() {
+  FocusWidget(child<EntryBox>(page_.get(), "size").mm);
+  TypeText(child<EntryBox>(page_.get(), "size").mm, QStringLiteral("1"));
+  QTest::keyClick(child<EntryBox>(page_.get(), "size").mm, Qt::Key_Return);
+  QCOMPARE(child<QLabel>(page_.get(), "beyondNote")->text(), QString());
+  child<EntryBox>(page_.get(), "size").mm->selectAll();
+  TypeText(child<EntryBox>(page_.get(), "size").mm, QStringLiteral("0.03"));
+  QTest::keyClick(child<EntryBox>(page_.get(), "size").mm, Qt::Key_Return);
+  QCOMPARE(Shown(), (QStringList{"0.03", "0.00118", "", "", "", "49", "0.03048", "0.0012"}));
+  QCOMPARE(child<QComboBox>(page_.get(), "americanBox")->currentIndex(), -1);
+  QCOMPARE(child<QLabel>(page_.get(), "beyondNote")->text(),
+           QStringLiteral("Finer than AWG 44 (0.0502 mm), the finest in the table."));
+  QVERIFY(services_.messages.isEmpty());
+  // A size was typed: the caret stays where it was, nothing selected.
+  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_.get(), "size").mm);
+  QVERIFY(!child<EntryBox>(page_.get(), "size").mm->hasSelectedText());
+  // Both beyond their tables.
+  child<EntryBox>(page_.get(), "size").mm->selectAll();
+  TypeText(child<EntryBox>(page_.get(), "size").mm, QStringLiteral("20"));
+  QTest::keyClick(child<EntryBox>(page_.get(), "size").mm, Qt::Key_Return);
+  QCOMPARE(Shown(), (QStringList{"20", "0.7874", "", "", "", "", "", ""}));
+  QCOMPARE(child<QLabel>(page_.get(), "beyondNote")->text(),
+           QStringLiteral("Thicker than AWG 0000 (11.6840 mm), the thickest in the table. "
+                          "Thicker than SWG 0 (8.2296 mm), the thickest in the table."));
+  QVERIFY(!child<EntryBox>(page_.get(), "size").mm->hasSelectedText());
+  child<EntryBox>(page_.get(), "size").mm->selectAll();
+  TypeText(child<EntryBox>(page_.get(), "size").mm, QStringLiteral("0.03"));
+  QTest::keyClick(child<EntryBox>(page_.get(), "size").mm, Qt::Key_Return);
+  // Under the least the box takes, a message, and the boxes stay.
+  child<EntryBox>(page_.get(), "size").mm->selectAll();
+  TypeText(child<EntryBox>(page_.get(), "size").mm, QStringLiteral("0.009"));
+  QTest::keyClick(child<EntryBox>(page_.get(), "size").mm, Qt::Key_Return);
+  QCOMPARE(services_.messages.size(), 1);
+  QCOMPARE(services_.messages.first().text,
+           QStringLiteral("'0.009' is too small: a wire diameter in mm must be at least 0.01."));
+  QCOMPARE(child<QComboBox>(page_.get(), "britishBox")->currentText(), QStringLiteral("49"));
+}
+
 void GaugePageTest::pickedGauges_data() {
   QTest::addColumn<bool>("british");
   QTest::addColumn<QString>("gauge");
   QTest::addColumn<QStringList>("shown");
   QTest::newRow("AWG 20") << false << "20" << QStringList{"0.8118",   "0.03196", "20",     "0.8118",
                                                           "0.031960", "21",      "0.8128", "0.032"};
+  // AWG 40, 0.0799 mm: SWG 44 is 0.0032" = 0.08128 mm.
+  QTest::newRow("AWG 40") << false << "40" << QStringList{"0.0799",   "0.00315", "40",      "0.0799",
+                                                          "0.003145", "44",      "0.08128", "0.0032"};
   QTest::newRow("SWG 27") << true << "27" << QStringList{"0.41656",  "0.0164", "26",      "0.4049",
                                                          "0.015940", "27",     "0.41656", "0.0164"};
 }

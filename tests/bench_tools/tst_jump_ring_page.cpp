@@ -17,6 +17,7 @@ class JumpRingPageTest : public QObject, public BenchPageFixture<JumpRingPage> {
   void examples_data();
   void examples();
   void gaugeFillsTheWire();
+  void weave();
   void badInputLeavesTheBoxes_data();
   void badInputLeavesTheBoxes();
   void tabOrderAndNames();
@@ -86,6 +87,25 @@ void JumpRingPageTest::gaugeFillsTheWire() {
   QVERIFY(services_.messages.isEmpty());
 }
 
+// Byzantine with 1.3 mm wire (AWG 16 is near): rings of 3.2 x 1.3 = 4.16 to
+// 3.6 x 1.3 = 4.68 mm; a 5.0 mm ring, 3.85, is too loose; 4.5 mm, 3.46, fits.
+void JumpRingPageTest::weave() {
+  Type(child<EntryBox>(page_.get(), "wireMm"), QStringLiteral("1.3"));
+  Pick(child<QComboBox>(page_.get(), "weaveBox"),
+       child<QComboBox>(page_.get(), "weaveBox")->findText(QStringLiteral("Byzantine")));
+  QCOMPARE(child<EntryBox>(page_.get(), "weaveRatioBox")->text(), QStringLiteral("3.2 to 3.6"));
+  QCOMPARE(child<EntryBox>(page_.get(), "weaveInnerBox")->text(), QStringLiteral("4.16 to 4.68"));
+  QCOMPARE(child<EntryBox>(page_.get(), "weaveFitBox")->text(), QString());
+  Type(child<EntryBox>(page_.get(), "diameterMm"), QStringLiteral("5.0"));
+  QCOMPARE(child<EntryBox>(page_.get(), "ratioBox")->text(), QStringLiteral("3.85"));
+  QCOMPARE(child<EntryBox>(page_.get(), "weaveFitBox")->text(), QStringLiteral("Too loose"));
+  child<EntryBox>(page_.get(), "diameterMm")->selectAll();
+  Type(child<EntryBox>(page_.get(), "diameterMm"), QStringLiteral("4.5"));
+  QCOMPARE(child<EntryBox>(page_.get(), "ratioBox")->text(), QStringLiteral("3.46"));
+  QCOMPARE(child<EntryBox>(page_.get(), "weaveFitBox")->text(), QStringLiteral("Within the range"));
+  QVERIFY(services_.messages.isEmpty());
+}
+
 void JumpRingPageTest::badInputLeavesTheBoxes_data() {
   QTest::addColumn<int>("measured");
   QTest::addColumn<QString>("box");
@@ -110,6 +130,12 @@ void JumpRingPageTest::badInputLeavesTheBoxes_data() {
                                 << "1//16"
                                 << "Error"
                                 << "Cannot convert Fraction to Decimal.";
+  // Once an aspect ratio of 5E400.
+  QTest::newRow("wire of 1e-400 mm")
+      << 0 << "wireMm"
+      << "1e-400"
+      << "Orvane"
+      << "'1e-400' is too small: the wire diameter in mm must be at least 0.01.";
   QTest::newRow("nan") << 0 << "wireMm"
                        << "nan"
                        << "Orvane"
@@ -146,10 +172,19 @@ void JumpRingPageTest::badInputLeavesTheBoxes() {
 }
 
 void JumpRingPageTest::tabOrderAndNames() {
-  const QStringList order{
-      "Diameter measured",          "Inner diameter in mm",       "Inner diameter in inches",
-      "Wire gauge, American (AWG)", "Wire gauge, British (SWG)",  "Wire diameter in mm",
-      "Wire diameter in inches",    "Inner diameter used, in mm", "Aspect ratio"};
+  const QStringList order{"Diameter measured",
+                          "Inner diameter in mm",
+                          "Inner diameter in inches",
+                          "Wire gauge, American (AWG)",
+                          "Wire gauge, British (SWG)",
+                          "Wire diameter in mm",
+                          "Wire diameter in inches",
+                          "Inner diameter used, in mm",
+                          "Aspect ratio",
+                          "Weave",
+                          "Weave's aspect ratios",
+                          "Inner diameters for the weave, in mm",
+                          "The ring for the weave"};
   FocusWidget(child<QComboBox>(page_.get(), "measuredBox"));
   QStringList visited;
   for (int i = 0; i < order.size(); ++i) {

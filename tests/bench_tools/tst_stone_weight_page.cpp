@@ -39,6 +39,13 @@ void StoneWeightPageTest::examples_data() {
       << "1.57";
   QTest::newRow("6.5 mm round diamond 3.9 mm deep")
       << 0 << int(StoneShape::Round) << QStringList{"lengthBox", "6.5", "depthBox", "3.9"} << "1.01";
+  // The diamond's own oval factor: 7^2 x 3.8 x 0.0062 = 1.15444.
+  QTest::newRow("oval diamond 8 x 6 x 3.8")
+      << 0 << int(StoneShape::Oval) << QStringList{"lengthBox", "8", "widthBox", "6", "depthBox", "3.8"}
+      << "1.15";
+  // Melee: 1.0^2 x 0.6 x 0.0061 = 0.00366.
+  QTest::newRow("1 mm melee diamond")
+      << 0 << int(StoneShape::Round) << QStringList{"lengthBox", "1.0", "depthBox", "0.6"} << "0.0037";
   // 5 x 5 x 3 x 2.0 x 0.0025 = 0.375.
   QTest::newRow("square stone of a typed gravity")
       << kOtherGem << int(StoneShape::EmeraldOrSquare)
@@ -69,7 +76,9 @@ void StoneWeightPageTest::examples() {
 
 void StoneWeightPageTest::enterWalksOnToWhatIsMissing() {
   Pick(child<QComboBox>(page_.get(), "shapeBox"), int(StoneShape::Oval));
-  QVERIFY(child<QLabel>(page_.get(), "formulaLabel")->text().contains(QStringLiteral("0.0020")));
+  // A diamond to start with: the diamond's oval factor, no gravity.
+  QCOMPARE(child<QLabel>(page_.get(), "formulaLabel")->text(),
+           QStringLiteral("ct = ((L + W) / 2)\u00b2 \u00d7 depth \u00d7 0.0062"));
   Type(child<EntryBox>(page_.get(), "lengthBox"), QStringLiteral("8"));
   QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_.get(), "widthBox"));
   Type(child<EntryBox>(page_.get(), "widthBox"), QStringLiteral("6"));
@@ -122,6 +131,9 @@ void StoneWeightPageTest::badInputLeavesTheBoxes_data() {
   QTest::newRow("inf") << "lengthBox"
                        << "inf"
                        << "'inf' is not a valid floating point value.";
+  QTest::newRow("under a tenth of a mm") << "depthBox"
+                                         << "0.05"
+                                         << "'0.05' is too small: the depth in mm must be at least 0.1.";
   QTest::newRow("beyond the largest stone") << "lengthBox"
                                             << "250"
                                             << "'250' is too large: the length in mm can be at most 200.";

@@ -18,6 +18,8 @@ class BenchSizeInputTest : public QObject {
   void sizePairs();
   void ranges_data();
   void ranges();
+  void readable_data();
+  void readable();
 };
 
 void BenchSizeInputTest::exact_data() {
@@ -126,6 +128,17 @@ void BenchSizeInputTest::ranges_data() {
       << "1e5000" << false << false << "'1e5000' is not a valid floating point value";
   QTest::newRow("tiny exponent is zero")
       << "1e-5000" << false << false << "'1e-5000' is zero: the size in mm must be more than 0";
+  // The least size, 0.0254 mm here: a thousandth of an inch.
+  QTest::newRow("the least itself") << "0.0254" << false << false << "";
+  QTest::newRow("under the least") << "0.025" << false << false
+                                   << "'0.025' is too small: the size in mm must be at least 0.0254";
+  QTest::newRow("far under the least, still finite")
+      << "1e-400" << false << false << "'1e-400' is too small: the size in mm must be at least 0.0254";
+  QTest::newRow("under the least in inches")
+      << "1/2000" << true << false << "'1/2000' is too small: the size in inches must be at least 0.001";
+  QTest::newRow("zero where zero is allowed") << "0" << false << true << "";
+  QTest::newRow("just above zero where zero is allowed")
+      << "0.001" << false << true << "'0.001' is too small: the size in mm must be at least 0.0254";
 }
 
 void BenchSizeInputTest::ranges() {
@@ -137,11 +150,33 @@ void BenchSizeInputTest::ranges() {
   const BenchSize in{fromInch ? QString() : typed, fromInch ? typed : QString(),
                      fromInch ? BenchUnit::Inch : BenchUnit::Mm};
   try {
-    readBenchSize(in, shown, {QStringLiteral("the size"), 50.8L, zeroAllowed});
+    readBenchSize(in, shown, {QStringLiteral("the size"), 50.8L, zeroAllowed, 0.0254L});
     QCOMPARE(QString(), message);
   } catch (const std::exception& e) {
     QCOMPARE(QString::fromStdString(e.what()), message);
   }
+}
+
+void BenchSizeInputTest::readable_data() {
+  QTest::addColumn<double>("value");
+  QTest::addColumn<int>("decimals");
+  QTest::addColumn<QString>("shown");
+  QTest::newRow("as many decimals as asked") << 1.006 << 2 << "1.01";
+  QTest::newRow("large") << 12345.678 << 2 << "12345.68";
+  QTest::newRow("two digits at the decimals asked") << 0.12 << 2 << "0.12";
+  QTest::newRow("rounds up to two digits") << 0.0951 << 2 << "0.10";
+  QTest::newRow("one more decimal") << 0.094 << 2 << "0.094";
+  QTest::newRow("melee diamond") << 0.00366 << 2 << "0.0037";
+  QTest::newRow("fine wire's grams") << 0.00000081367 << 4 << "0.00000081";
+  QTest::newRow("zero stays at its decimals") << 0.0 << 4 << "0.0000";
+  QTest::newRow("no more than eighteen decimals") << 1e-30 << 2 << "0.000000000000000000";
+}
+
+void BenchSizeInputTest::readable() {
+  QFETCH(double, value);
+  QFETCH(int, decimals);
+  QFETCH(QString, shown);
+  QCOMPARE(benchReadable(value, decimals), shown);
 }
 
 QTEST_GUILESS_MAIN(BenchSizeInputTest)

@@ -93,6 +93,16 @@ void KnottedStrandTest::badInput_data() {
   QTest::addColumn<QString>("message");
   QTest::newRow("bead of no size") << "18" << QStringList{"0", "1", "15"}
                                    << "'0' is zero: the bead size in mm must be more than 0";
+  // With no knot, beads of 1e-400 mm once made a count of 403 digits.
+  QTest::newRow("bead of 1e-400 mm") << "18" << QStringList{"1e-400", "0", "15"}
+                                     << "'1e-400' is too small: the bead size in mm must be at least 0.1";
+  QTest::newRow("strand under a millimetre")
+      << "1/64" << QStringList{"8", "1", "0"}
+      << "'1/64' is too small: the finished length in inches must be at least 0.0393701";
+  QTest::newRow("knot of 1e-30 mm") << "18" << QStringList{"8", "1e-30", "15"}
+                                    << "'1e-30' is too small: the knot size in mm must be at least 0.01";
+  QTest::newRow("clasp under 0.1 mm") << "18" << QStringList{"8", "1", "0.05"}
+                                      << "'0.05' is too small: the clasp length in mm must be at least 0.1";
   QTest::newRow("negative knot") << "18" << QStringList{"8", "-1", "15"}
                                  << "'-1' is below zero: the knot size in mm must be 0 or more";
   QTest::newRow("clasp takes it all")

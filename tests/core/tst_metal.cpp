@@ -19,6 +19,8 @@ class MetalTest : public QObject {
   void lists();
   void alloyDensities_data();
   void alloyDensities();
+  void golds_data();
+  void golds();
   void priceUnits_data();
   void priceUnits();
   void enter_data();
@@ -60,15 +62,15 @@ void MetalTest::formulas() {
 
 void MetalTest::lists() {
   const QStringList metals = MetalNames();
-  QCOMPARE(metals.size(), 20);
+  QCOMPARE(metals.size(), 27);
   QCOMPARE(metals.first(), QStringLiteral("Fine silver"));
   QCOMPARE(metals[1], QStringLiteral("Sterling silver"));
   QCOMPARE(MetalDensityText(1), QStringLiteral("10.36"));
   // Pure platinum says so: jewellery platinum is one of the 950 alloys after it.
-  QCOMPARE(metals[7], QStringLiteral("Platinum (pure)"));
-  QCOMPARE(MetalDensityText(7), QStringLiteral("21.45"));
+  QCOMPARE(metals[14], QStringLiteral("Platinum (pure)"));
+  QCOMPARE(MetalDensityText(14), QStringLiteral("21.45"));
   QCOMPARE(metals.last(), QStringLiteral("Other"));
-  QCOMPARE(kOtherMetal, 19);
+  QCOMPARE(kOtherMetal, 26);
   QCOMPARE(metals.size(), kOtherMetal + 1);
   for (int i = 0; i < kOtherMetal; ++i) QVERIFY(TextToNumber(MetalDensityText(i)) > 0);
 
@@ -110,6 +112,54 @@ void MetalTest::alloyDensities() {
   QCOMPARE(MetalDensityText(entry), density);
   // A single metal is its own density.
   QCOMPARE(double(mixtureDensity({{1, 12.02L}})), 12.02);
+}
+
+void MetalTest::golds_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("density");
+  // A typical make-up by mass of each alloy, from which its density follows
+  // by the rule of mixtures (Au 19.32, Ag 10.49, Cu 8.96, Zn 7.13, Ni 8.90,
+  // Pd 12.02): the listed figure must be within 2 % of it.
+  QTest::addColumn<QList<double>>("shares");  // Au, Ag, Cu, Zn, Ni, Pd
+  // 1 / (.375/19.32 + .10/10.49 + .475/8.96 + .05/7.13) = 1 / .08897 = 11.24.
+  QTest::newRow("9 ct yellow") << "Gold 9 ct yellow"
+                               << "11.2" << QList<double>{.375, .10, .475, .05, 0, 0};
+  // 1 / (.03028 + .02567 + .01348 + .00912) = 12.73.
+  QTest::newRow("14 ct white, nickel") << "Gold 14 ct white (nickel)"
+                                       << "12.7" << QList<double>{.585, 0, .23, .065, .12, 0};
+  // 1 / (.03028 + .01907 + .00725 + .01248) = 14.48.
+  QTest::newRow("14 ct white, palladium") << "Gold 14 ct white (palladium)"
+                                          << "14.3" << QList<double>{.585, .20, .065, 0, 0, .15};
+  // 1 / (.03028 + .00906 + .03571) = 13.32.
+  QTest::newRow("14 ct rose") << "Gold 14 ct rose"
+                              << "13.2" << QList<double>{.585, .095, .32, 0, 0, 0};
+  // 1 / (.03882 + .01116 + .01348 + .00421) = 14.78.
+  QTest::newRow("18 ct white, nickel") << "Gold 18 ct white (nickel)"
+                                       << "14.7" << QList<double>{.75, 0, .10, .03, .12, 0};
+  // 1 / (.03882 + .00763 + .00781 + .00832) = 15.98.
+  QTest::newRow("18 ct white, palladium") << "Gold 18 ct white (palladium)"
+                                          << "16.0" << QList<double>{.75, .08, .07, 0, 0, .10};
+  // 1 / (.03882 + .00286 + .02455) = 15.10.
+  QTest::newRow("18 ct rose") << "Gold 18 ct rose"
+                              << "15.1" << QList<double>{.75, .03, .22, 0, 0, 0};
+}
+
+void MetalTest::golds() {
+  QFETCH(QString, name);
+  QFETCH(QString, density);
+  QFETCH(QList<double>, shares);
+  const int entry = int(MetalNames().indexOf(name));
+  QVERIFY2(entry >= 0, qPrintable(name));
+  QCOMPARE(MetalDensityText(entry), density);
+  const long double elements[] = {19.32L, 10.49L, 8.96L, 7.13L, 8.90L, 12.02L};
+  long double volumePerGram = 0, total = 0;
+  for (int i = 0; i < 6; ++i) {
+    volumePerGram += shares[i] / elements[i];
+    total += shares[i];
+  }
+  QVERIFY(std::fabs(double(total) - 1) < 1e-9);
+  const double mixed = double(1 / volumePerGram);
+  QVERIFY2(std::fabs(mixed / TextToNumber(density) - 1) < 0.02, qPrintable(QString::number(mixed)));
 }
 
 void MetalTest::priceUnits_data() {
@@ -178,6 +228,15 @@ void MetalTest::enter_data() {
   QTest::newRow("18 ct sheet with a price")
       << MetalShape::Sheet << "15.5" << Mm("20") << Mm("0.8") << Mm("50") << -1 << ""
       << "2000" << QStringList{"800.00", "12.4000", "7.9734", "0.3987", "", "", "797.34", ""} << true;
+  // The finest wire the boxes take: 1 mm of 0.01 mm sterling is 0.0000785 mm3,
+  // 8.137e-7 g, 5.232e-7 dwt, 2.616e-8 ozt: two significant digits each.
+  QTest::newRow("1 mm of 0.01 mm sterling")
+      << MetalShape::RoundWire << "10.36" << Mm("0.01") << Mm("") << Mm("1") << -1 << ""
+      << "" << QStringList{"0.000079", "0.00000081", "0.00000052", "0.000000026", "", "", "", ""} << true;
+  // 10 mm of 0.1 mm wire: 0.0785398 mm3 x 16.0 = 0.00125664 g, 0.000808 dwt, 0.0000404 ozt.
+  QTest::newRow("10 mm of 0.1 mm 18 ct white palladium gold")
+      << MetalShape::RoundWire << "16.0" << Mm("0.1") << Mm("") << Mm("10") << -1 << ""
+      << "" << QStringList{"0.079", "0.0013", "0.00081", "0.000040", "", "", "", ""} << true;
   QTest::newRow("no length yet") << MetalShape::RoundWire << "10.36" << Mm("1") << Mm("") << Mm("") << -1
                                  << ""
                                  << "2000" << QStringList{"", "", "", "", "", "", "", ""} << false;
@@ -321,6 +380,17 @@ void MetalTest::badInput_data() {
       << "10" << Inch("4000") << ""
       << ""
       << "'4000' is too large: a size or length can be at most 100,000 mm" << false;
+  QTest::newRow("under a hundredth of a mm")
+      << "10" << Mm("0.009") << ""
+      << ""
+      << "'0.009' is too small: a size or length must be at least 0.01 mm" << false;
+  QTest::newRow("1e-400 mm") << "10" << Mm("1e-400") << ""
+                             << ""
+                             << "'1e-400' is too small: a size or length must be at least 0.01 mm" << false;
+  QTest::newRow("under a hundredth of a mm in inches")
+      << "10" << Inch("1/4000") << ""
+      << ""
+      << "'1/4000' is too small: a size or length must be at least 0.01 mm" << false;
   QTest::newRow("zero width") << "10" << Mm("0") << ""
                               << ""
                               << "'0' is zero: a size or length must be above zero" << false;

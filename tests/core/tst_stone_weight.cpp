@@ -1,4 +1,5 @@
 #include <QTest>
+#include <cmath>
 
 #include "core/stone_weight.h"
 #include "core/text_rules.h"
@@ -14,6 +15,8 @@ class StoneWeightTest : public QObject {
   void list();
   void carats_data();
   void carats();
+  void diamondFactors_data();
+  void diamondFactors();
   void missingBoxes_data();
   void missingBoxes();
   void badInput_data();
@@ -28,6 +31,8 @@ void StoneWeightTest::list() {
   QCOMPARE(QString::fromLatin1(GemTable[kDiamondGem].Gravity), QStringLiteral("3.52"));
   for (const GemEntry& g : GemTable) QVERIFY(TextToNumber(QString::fromLatin1(g.Gravity)) > 2);
   QCOMPARE(stoneShapeNames().size(), int(StoneShape::Marquise) + 1);
+  QCOMPARE(stoneShapeNames()[int(StoneShape::Cushion)], QStringLiteral("Cushion"));
+  QCOMPARE(stoneShapeNames()[int(StoneShape::Heart)], QStringLiteral("Heart"));
 }
 
 void StoneWeightTest::carats_data() {
@@ -70,13 +75,13 @@ void StoneWeightTest::carats_data() {
                                                   << "5"
                                                   << "2.72";
   // 8 x 6 x 4 x 4.05 x 0.0026 = 2.02176.
-  QTest::newRow("cushion garnet 8 x 6 x 4") << 12 << StoneShape::Rectangle << ""
-                                            << "8"
-                                            << "6"
-                                            << "4"
-                                            << "2.02";
+  QTest::newRow("baguette garnet 8 x 6 x 4") << 12 << StoneShape::Rectangle << ""
+                                             << "8"
+                                             << "6"
+                                             << "4"
+                                             << "2.02";
   // 9 x 6 x 4 x 3.53 x 0.0018 = 1.37232.
-  QTest::newRow("pear topaz 9 x 6 x 4") << 6 << StoneShape::PearOrHeart << ""
+  QTest::newRow("pear topaz 9 x 6 x 4") << 6 << StoneShape::Pear << ""
                                         << "9"
                                         << "6"
                                         << "4"
@@ -87,6 +92,75 @@ void StoneWeightTest::carats_data() {
                                                  << "5"
                                                  << "3.5"
                                                  << "0.99";
+  // A coloured cushion squares the mean of length and width: 7^2 x 4 x 4.00
+  // x 0.0022 = 1.7248 (8 x 6 x 4 x 4.00 x 0.0026 would be 1.9968, 16 % high).
+  QTest::newRow("cushion sapphire 8 x 6 x 4") << 2 << StoneShape::Cushion << ""
+                                              << "8"
+                                              << "6"
+                                              << "4"
+                                              << "1.72";
+  // 7 x 7 x 4 x 2.65 x 0.0018 = 0.93492: a coloured heart keeps the pear's factor.
+  QTest::newRow("heart amethyst 7 x 7 x 4") << 9 << StoneShape::Heart << ""
+                                            << "7"
+                                            << "7"
+                                            << "4"
+                                            << "0.93";
+  // Diamonds by the diamond tables, no gravity:
+  // oval 7^2 x 3.8 x 0.0062 = 1.15444 (the coloured rule x 3.52 gave 1.31).
+  QTest::newRow("oval diamond 8 x 6 x 3.8") << 0 << StoneShape::Oval << ""
+                                            << "8"
+                                            << "6"
+                                            << "3.8"
+                                            << "1.15";
+  // Emerald cut, L/W 1.4: 0.0080 + 0.8 x (0.0092 - 0.0080) = 0.00896;
+  // 7 x 5 x 3.5 = 122.5; x 0.00896 = 1.0976.
+  QTest::newRow("emerald cut diamond 7 x 5 x 3.5") << 0 << StoneShape::EmeraldOrSquare << ""
+                                                   << "7"
+                                                   << "5"
+                                                   << "3.5"
+                                                   << "1.10";
+  // Pear, L/W 1.5: 9 x 6 x 3.6 x 0.0060 = 1.1664.
+  QTest::newRow("pear diamond 9 x 6 x 3.6") << 0 << StoneShape::Pear << ""
+                                            << "9"
+                                            << "6"
+                                            << "3.6"
+                                            << "1.17";
+  // Heart: 7 x 7 x 4.2 x 0.0059 = 1.21422.
+  QTest::newRow("heart diamond 7 x 7 x 4.2") << 0 << StoneShape::Heart << ""
+                                             << "7"
+                                             << "7"
+                                             << "4.2"
+                                             << "1.21";
+  // Marquise, L/W 2: 10 x 5 x 3 x 0.0058 = 0.87.
+  QTest::newRow("marquise diamond 10 x 5 x 3") << 0 << StoneShape::Marquise << ""
+                                               << "10"
+                                               << "5"
+                                               << "3"
+                                               << "0.87";
+  // A cushion diamond takes the four-sided cuts' table: 6 x 6 x 4 x 0.0080 = 1.152.
+  QTest::newRow("cushion diamond 6 x 6 x 4") << 0 << StoneShape::Cushion << ""
+                                             << "6"
+                                             << "6"
+                                             << "4"
+                                             << "1.15";
+  // Melee: 1.0^2 x 0.6 x 0.0061 = 0.00366, to two significant digits.
+  QTest::newRow("1 mm melee diamond") << 0 << StoneShape::Round << ""
+                                      << "1.0"
+                                      << ""
+                                      << "0.6"
+                                      << "0.0037";
+  // The smallest stone the page takes: 0.1^3 x 2.65 x 0.0018 = 0.00000477.
+  QTest::newRow("0.1 mm quartz") << 11 << StoneShape::Round << ""
+                                 << "0.1"
+                                 << ""
+                                 << "0.1"
+                                 << "0.0000048";
+  // 3 x 3 x 2 x 0.0061 = 0.1098: two decimals from 0.095 up.
+  QTest::newRow("3 mm diamond") << 0 << StoneShape::Round << ""
+                                << "3"
+                                << ""
+                                << "2"
+                                << "0.11";
   // A typed gravity: 5 x 5 x 3 x 1.0 x 0.0025 = 0.1875, shown half up.
   QTest::newRow("other, square, SG 1") << kOtherGem << StoneShape::EmeraldOrSquare << "1"
                                        << "5"
@@ -112,6 +186,41 @@ void StoneWeightTest::carats() {
   const StoneWeightResult result = stoneWeightEnter({gem, shape, gravity, length, width, depth});
   QCOMPARE(result.carats, carats);
   QCOMPARE(result.missing, StoneField::None);
+}
+
+void StoneWeightTest::diamondFactors_data() {
+  QTest::addColumn<StoneShape>("shape");
+  QTest::addColumn<double>("length");
+  QTest::addColumn<double>("width");
+  QTest::addColumn<double>("factor");
+  // The tables' own ratios, a ratio between two read in proportion, and the
+  // ends held beyond the table. Length and width either way round.
+  QTest::newRow("square emerald cut") << StoneShape::EmeraldOrSquare << 6.0 << 6.0 << 0.0080;
+  QTest::newRow("emerald cut 1.5") << StoneShape::EmeraldOrSquare << 9.0 << 6.0 << 0.0092;
+  QTest::newRow("emerald cut 1.75: (0.0092 + 0.0100) / 2")
+      << StoneShape::EmeraldOrSquare << 7.0 << 4.0 << 0.0096;
+  QTest::newRow("emerald cut 2.5") << StoneShape::EmeraldOrSquare << 10.0 << 4.0 << 0.0106;
+  QTest::newRow("baguette 3: beyond the table") << StoneShape::Rectangle << 6.0 << 2.0 << 0.0106;
+  QTest::newRow("emerald cut, width first") << StoneShape::EmeraldOrSquare << 6.0 << 9.0 << 0.0092;
+  QTest::newRow("marquise 1.5") << StoneShape::Marquise << 9.0 << 6.0 << 0.00565;
+  QTest::newRow("marquise 2.25: 0.00580 + 0.5 x 0.00005") << StoneShape::Marquise << 9.0 << 4.0 << 0.005825;
+  QTest::newRow("marquise 3") << StoneShape::Marquise << 12.0 << 4.0 << 0.00595;
+  QTest::newRow("marquise 1.2: below the table") << StoneShape::Marquise << 6.0 << 5.0 << 0.00565;
+  QTest::newRow("pear 1.25") << StoneShape::Pear << 5.0 << 4.0 << 0.00615;
+  QTest::newRow("pear 4/3: 0.00615 - 1/3 x 0.00015") << StoneShape::Pear << 8.0 << 6.0 << 0.0061;
+  QTest::newRow("pear 1.66") << StoneShape::Pear << 8.3 << 5.0 << 0.0059;
+  QTest::newRow("pear 2") << StoneShape::Pear << 10.0 << 5.0 << 0.00575;
+  QTest::newRow("pear 2.5: beyond the table") << StoneShape::Pear << 10.0 << 4.0 << 0.00575;
+  QTest::newRow("heart, any ratio") << StoneShape::Heart << 8.0 << 7.0 << 0.0059;
+}
+
+void StoneWeightTest::diamondFactors() {
+  QFETCH(StoneShape, shape);
+  QFETCH(double, length);
+  QFETCH(double, width);
+  QFETCH(double, factor);
+  QVERIFY2(std::fabs(double(diamondFactor(shape, length, width)) - factor) < 1e-12,
+           qPrintable(QString::number(double(diamondFactor(shape, length, width)), 'g', 17)));
 }
 
 void StoneWeightTest::missingBoxes_data() {
@@ -161,6 +270,13 @@ void StoneWeightTest::badInput_data() {
                        << "'inf' is not a valid floating point value";
   QTest::newRow("beyond the largest stone")
       << 2 << QStringList{"", "8", "6", "1e6"} << "'1e6' is too large: the depth in mm can be at most 200";
+  QTest::newRow("under a tenth of a millimetre")
+      << 2 << QStringList{"", "8", "6", "0.09"}
+      << "'0.09' is too small: the depth in mm must be at least 0.1";
+  QTest::newRow("far under") << 2 << QStringList{"", "1e-400", "6", "4"}
+                             << "'1e-400' is too small: the length in mm must be at least 0.1";
+  QTest::newRow("SG lighter than any gem") << kOtherGem << QStringList{"0.5", "8", "6", "4"}
+                                           << "'0.5' is too small: a specific gravity must be at least 1";
   QTest::newRow("empty box where Enter was pressed")
       << 2 << QStringList{"", "8", "6", ""}
       << "Nothing typed for the depth in mm: type a number, then press Enter";
