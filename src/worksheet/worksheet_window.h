@@ -53,7 +53,7 @@ class WorksheetWindow : public QWidget {
 
   // Row values, index k - 1 for row k.
   std::array<WorksheetRowValues, kWorksheetRows> rows{};
-  float totalValue = 0;
+  double totalValue = 0;
   QString lastWorksheetFile;
   // Where the file dialogs start before any file was loaded or saved.
   QString worksheetFolder;

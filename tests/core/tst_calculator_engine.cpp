@@ -311,8 +311,8 @@ void TestCalcEngine::characterMapping_data() {
                                    << "0.25 " << 0.0;
   QTest::newRow("R does nothing") << "4R"
                                   << "4 " << 0.0;
-  QTest::newRow("comma does nothing") << "1,5"
-                                      << "15 " << 0.0;
+  QTest::newRow("comma is the decimal point") << "1,5"
+                                              << "1.5 " << 0.0;
   QTest::newRow("backspace") << "12\b"
                              << "1 " << 0.0;
   QTest::newRow("escape is C") << "12+3\x1b"
