@@ -110,11 +110,24 @@ bool EntryBox::pasteNumber(QClipboard::Mode mode) {
   return true;
 }
 
+namespace {
+
+// The standard menu's Paste: named in newer Qt, known by its caption before.
+QAction* pasteActionOf(const QMenu* menu) {
+  const QString caption = QLineEdit::tr("&Paste");
+  for (QAction* action : menu->actions())
+    if (action->objectName() == QLatin1String("edit-paste") || action->text().startsWith(caption))
+      return action;
+  return nullptr;
+}
+
+}  // namespace
+
 void EntryBox::contextMenuEvent(QContextMenuEvent* event) {
   QMenu* menu = createStandardContextMenu();
   if (!menu) return;
   // The menu's Paste must read a decimal comma as the keyboard's paste does.
-  if (QAction* pasteAction = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+  if (QAction* pasteAction = pasteActionOf(menu)) {
     disconnect(pasteAction, &QAction::triggered, nullptr, nullptr);
     connect(pasteAction, &QAction::triggered, this, [this] {
       if (!pasteNumber(QClipboard::Clipboard)) paste();

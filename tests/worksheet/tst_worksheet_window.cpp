@@ -544,15 +544,15 @@ void WorksheetWindowTest::boxesWrittenBeforeAFailureStay() {
   TypeText(w_->countBoxes[0], "2147483647");
   QCOMPARE(w_->lengthBoxes[0]->text(), QString("5.36871E8"));
   FocusWidget(w_->mmBoxes[0]);
-  w_->mmBoxes[0]->setText("3E38");  // pasted
+  w_->mmBoxes[0]->setText("1E308");  // pasted
   QTest::keyClick(w_->mmBoxes[0], Qt::Key_Return);
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].text, QString("Floating point overflow."));
   QCOMPARE(w_->inchBoxes[0]->text(), QString());
-  QCOMPARE(w_->perInchBoxes[0]->text(), WorksheetNumberText(BeadsPerInchFromMm(3e38f)));
+  QCOMPARE(w_->perInchBoxes[0]->text(), WorksheetNumberText(BeadsPerInchFromMm(1e308)));
   QCOMPARE(w_->lengthBoxes[0]->text(), QString("5.36871E8"));
   QCOMPARE(w_->totalBox->text(), QString("5.36871E8"));
-  QCOMPARE(w_->rows[0].MmValue, 3e38f);
+  QCOMPARE(w_->rows[0].MmValue, 1e308);
   QCOMPARE(NameOf(w_, QApplication::focusWidget()), QString("Inch1"));
 }
 
@@ -618,7 +618,7 @@ void WorksheetWindowTest::saveClearLoadGivesEveryBoxBack() {
   FillSample();
   w_->descriptionBoxes[4]->setText("  Clasp  ");  // blanks around a description are not kept
   const QStringList before = AllTexts();
-  const float totalBefore = w_->totalValue;
+  const double totalBefore = w_->totalValue;
   QCOMPARE(w_->totalBox->text(), QString("18.75"));
   const QString path = dir_->filePath("necklace.bws");
   t_->services.saveAnswers.push_back(path);
@@ -853,7 +853,7 @@ void WorksheetWindowTest::loadLeavesNothingOfThePreviousWorksheet() {
                                 "3\tC\t-8\t\t10\r\n"
                                 "4\tD\t\t1/x\t7\r\n"
                                 "5\tE\tabc\t\t3\r\n"
-                                "6\tF\t1E40\t\t2\r\n"
+                                "6\tF\t1E309\t\t2\r\n"
                                 "7\tG\t4\t\t100\r\n");
   t_->services.openAnswers.push_back(bad);
   QTest::mouseClick(w_->loadButton, Qt::LeftButton);
