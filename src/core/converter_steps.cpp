@@ -25,7 +25,7 @@ std::optional<long double> SizeOf(const QString& text, const QString& pickedRang
 // searched with them (fractions to the nearest thousandth, in single
 // precision) in millimetres to the converter's five decimals. The millimetres
 // shown are exact; the pearl-plate and stone-size answers stay where they were.
-int InchLookupKey(const QString& inch) {
+int inchLookupKey(const QString& inch) {
   const long double inches = InchLookupValue(inch);
   return SizeLookupKey(TextToNumber(FormatFixed(StoreSingle(inches * kMmPerInch), 9, 5)));
 }
@@ -57,7 +57,7 @@ SizeEntry ConvertSize(ConverterBox active, const PickedRanges& ranges, Converter
       const std::optional<long double> size = SizeOf(inch, ranges.inch, true);
       if (!size) return SizeEntry::Refused;
       boxes.mmBox.Set(FormatFixed(CheckedResult(*size * kMmPerInch), 9, 5));
-      inchKey = InchLookupKey(inch);
+      inchKey = inchLookupKey(inch);
     }
   }
 

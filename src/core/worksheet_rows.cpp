@@ -26,7 +26,7 @@ long double SumLengths(const std::array<WorksheetRowValues, kWorksheetRows>& row
   return total;
 }
 
-double StoreRowValue(long double value) {
+double storeRowValue(long double value) {
   CheckedResult(value);
   const double stored = static_cast<double>(value);
   if (std::isinf(stored)) throw MathError(kOverflow);

@@ -35,7 +35,7 @@ long double RowLength(qint32 beadCount, long double mmValue);  // count * mm / 2
 long double SumLengths(const std::array<WorksheetRowValues, kWorksheetRows>& rows);
 
 // A size or length as a row keeps it; one beyond a double is an overflow.
-double StoreRowValue(long double value);
+double storeRowValue(long double value);
 
 // The text of a beads-per-inch, length or total box.
 QString WorksheetNumberText(long double value);

@@ -18,16 +18,16 @@ void ClearRowSize(WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
 }
 
 // The length of a row with a count, kept and shown from the unrounded value.
-void WriteRowLength(WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
+void writeRowLength(WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
   const long double length = RowLength(row.BeadCount, row.MmValue);
-  row.LengthValue = StoreRowValue(length);
+  row.LengthValue = storeRowValue(length);
   boxes.Tot = WorksheetNumberText(length);
 }
 
 // After a new size the length follows when the row has a count.
 void ShowRowLength(WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
   if (row.BeadCount <= 0) return;
-  WriteRowLength(row, boxes);
+  writeRowLength(row, boxes);
 }
 
 }  // namespace
@@ -39,7 +39,7 @@ bool WorksheetSizeFromMm(WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
     return false;
   }
   const long double mm = NotNegative(TextToNumber(t), t);
-  row.MmValue = StoreRowValue(mm);
+  row.MmValue = storeRowValue(mm);
   boxes.Bpi = WorksheetNumberText(BeadsPerInchFromMm(mm));
   boxes.Inch.clear();
   ShowRowLength(row, boxes);
@@ -53,8 +53,8 @@ bool WorksheetSizeFromInch(WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
     return false;
   }
   const long double inches = NotNegative(InchTextToNumber(t), t);
-  row.InchValue = StoreRowValue(inches);
-  row.MmValue = StoreRowValue(MmFromInch(inches));
+  row.InchValue = storeRowValue(inches);
+  row.MmValue = storeRowValue(MmFromInch(inches));
   boxes.Bpi = WorksheetNumberText(BeadsPerInchFromInch(inches));
   boxes.Mm.clear();
   ShowRowLength(row, boxes);
@@ -75,13 +75,13 @@ void WorksheetLengthFromCount(WorksheetRowValues& row, WorksheetRowBoxes& boxes)
     boxes.Tot.clear();
     return;
   }
-  WriteRowLength(row, boxes);
+  writeRowLength(row, boxes);
 }
 
 QString WorksheetTotal(const std::array<WorksheetRowValues, kWorksheetRows>& rows, double& totalValue) {
   totalValue = 0;
   const long double total = SumLengths(rows);
-  totalValue = StoreRowValue(total);
+  totalValue = storeRowValue(total);
   return WorksheetNumberText(total);
 }
 
