@@ -8,9 +8,9 @@ namespace orvane {
 
 namespace {
 
-// Rounds an extended result to its stored float; an extended overflow to
-// infinity must not slip through as an "infinite" float.
-float Store(long double value) { return StoreSingle(CheckedResult(value)); }
+// Every figure is worked in extended precision and rounded once, when it is
+// shown; an overflow to infinity must not slip through as an "infinite" size.
+long double Store(long double value) { return CheckedResult(value); }
 
 long double UnitsPerInch(BeadSizeMarker marker) { return marker == BeadSizeMarker::Mm ? kMmPerInch : 1.0L; }
 
@@ -18,13 +18,13 @@ long double UnitsPerInch(BeadSizeMarker marker) { return marker == BeadSizeMarke
 
 bool HoldsValue(const QString& trimmedText) { return !trimmedText.isEmpty() && trimmedText != u"."; }
 
-float ReadBeadSize(const QString& boxText, BeadSizeMarker marker) {
+long double ReadBeadSize(const QString& boxText, BeadSizeMarker marker) {
   if (marker == BeadSizeMarker::Inch)
     return Store(NotNegative(InchTextToNumber(TrimBlanks(boxText)), boxText));
   return Store(NotNegative(TextToNumber(boxText), boxText));
 }
 
-float BeadsPerInch(float size, BeadSizeMarker marker) {
+long double BeadsPerInch(long double size, BeadSizeMarker marker) {
   return Store(CheckedDivide(UnitsPerInch(marker), size));
 }
 
@@ -44,40 +44,40 @@ bool IsPositiveWholeNumber(const QString& text) {
   }
 }
 
-float StrandLength(qint32 count, float size, BeadSizeMarker marker) {
+long double StrandLength(qint32 count, long double size, BeadSizeMarker marker) {
   return Store(static_cast<long double>(count) * size / UnitsPerInch(marker));
 }
 
-float BeadsForLength(long double lengthInches, float rate) { return Store(lengthInches * rate); }
+long double BeadsForLength(long double lengthInches, long double rate) { return Store(lengthInches * rate); }
 
-StoneCounts PackedStoneCounts(long double lengthInches, long double widthInches, float rate) {
-  const float along = Store(lengthInches * rate);
-  const float across = Store(widthInches * rate);
-  const float square = Store(static_cast<long double>(along) * across);
-  const float hexagonal = Store(square * kHexagonalDensity / kSquareDensity);
+StoneCounts PackedStoneCounts(long double lengthInches, long double widthInches, long double rate) {
+  const long double along = Store(lengthInches * rate);
+  const long double across = Store(widthInches * rate);
+  const long double square = Store(along * across);
+  const long double hexagonal = Store(square * kHexagonalDensity / kSquareDensity);
   return {RoundStoneCount(square), RoundStoneCount(hexagonal)};
 }
 
-float SpacedRate(float size, long double spacingInches, BeadSizeMarker marker) {
+long double SpacedRate(long double size, long double spacingInches, BeadSizeMarker marker) {
   // Half the spacing on each stone, in the unit of the size.
-  const float half = Store(spacingInches * UnitsPerInch(marker) / 2.0L);
-  return Store(CheckedDivide(UnitsPerInch(marker), static_cast<long double>(size) + half));
+  const long double half = Store(spacingInches * UnitsPerInch(marker) / 2.0L);
+  return Store(CheckedDivide(UnitsPerInch(marker), size + half));
 }
 
-qint64 SpacedSquareCount(long double lengthInches, long double widthInches, float spacedRate) {
-  const float along = Store(lengthInches * spacedRate);
-  const float across = Store(widthInches * spacedRate);
-  return RoundStoneCount(Store(static_cast<long double>(along) * across));
+qint64 SpacedSquareCount(long double lengthInches, long double widthInches, long double spacedRate) {
+  const long double along = Store(lengthInches * spacedRate);
+  const long double across = Store(widthInches * spacedRate);
+  return RoundStoneCount(Store(along * across));
 }
 
-qint64 RoundStoneCount(float count) {
-  const long double rounded = std::nearbyint(static_cast<long double>(count));  // ties to even
-  // 2^63 is the first value outside qint64; floats above it are not whole counts we can show.
+qint64 RoundStoneCount(long double count) {
+  const long double rounded = std::nearbyint(count);  // ties to even
+  // 2^63 is the first value outside qint64; counts above it are not whole counts we can show.
   constexpr long double kLimit = 9223372036854775808.0L;
   if (!(rounded > -kLimit && rounded < kLimit)) throw MathError(kStoneCountTooLarge);
   return static_cast<qint64>(rounded);
 }
 
-QString FormatBeadResult(float value) { return FormatFixed(value, 6, 2); }
+QString FormatBeadResult(long double value) { return FormatFixed(value, 6, 2); }
 
 }  // namespace orvane

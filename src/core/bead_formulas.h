@@ -12,13 +12,13 @@ enum class BeadSizeMarker { None, Mm, Inch };
 // point would otherwise read as zero.
 bool HoldsValue(const QString& trimmedText);
 
-// The bead size as stored: millimetres for Mm, inches for Inch (fractions
+// The bead size as read: millimetres for Mm, inches for Inch (fractions
 // allowed in inches).
-float ReadBeadSize(const QString& boxText, BeadSizeMarker marker);
+long double ReadBeadSize(const QString& boxText, BeadSizeMarker marker);
 
 // Beads per inch for a bead of the given size; a zero size is a division by
 // zero, not an endless strand.
-float BeadsPerInch(float size, BeadSizeMarker marker);
+long double BeadsPerInch(long double size, BeadSizeMarker marker);
 
 // The number of beads in the box, or 1 when the box holds no whole number that
 // fits a 32-bit integer.
@@ -28,10 +28,10 @@ qint32 BeadCountOrOne(const QString& boxText);
 bool IsPositiveWholeNumber(const QString& text);
 
 // Length in inches of a strand of `count` beads.
-float StrandLength(qint32 count, float size, BeadSizeMarker marker);
+long double StrandLength(qint32 count, long double size, BeadSizeMarker marker);
 
 // Beads needed for a strand of `lengthInches` at `rate` beads per inch.
-float BeadsForLength(long double lengthInches, float rate);
+long double BeadsForLength(long double lengthInches, long double rate);
 
 // Stones covering a rectangle, side by side in rows (square pattern) and
 // nested rows (hexagonal pattern).
@@ -39,20 +39,21 @@ struct StoneCounts {
   qint64 square = 0;
   qint64 hexagonal = 0;
 };
-StoneCounts PackedStoneCounts(long double lengthInches, long double widthInches, float rate);
+StoneCounts PackedStoneCounts(long double lengthInches, long double widthInches, long double rate);
 
 // Stones per inch when each stone takes its size plus half the spacing.
-float SpacedRate(float size, long double spacingInches, BeadSizeMarker marker);
+long double SpacedRate(long double size, long double spacingInches, BeadSizeMarker marker);
 
 // Square-pattern count with spaced stones.
-qint64 SpacedSquareCount(long double lengthInches, long double widthInches, float spacedRate);
+qint64 SpacedSquareCount(long double lengthInches, long double widthInches, long double spacedRate);
 
-// A stored count rounded to the nearest whole number, ties to the even one.
+// A count rounded to the nearest whole number, ties to the even one.
 // A count too large for a whole number is an error, never a wrapped value.
-qint64 RoundStoneCount(float count);
+qint64 RoundStoneCount(long double count);
 
-// Strand results are shown with two decimals.
-QString FormatBeadResult(float value);
+// Strand results are shown with two decimals, rounded once from the
+// extended value.
+QString FormatBeadResult(long double value);
 
 inline constexpr long double kHexagonalDensity = 90.69L;
 inline constexpr long double kSquareDensity = 78.54L;

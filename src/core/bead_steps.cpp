@@ -8,7 +8,7 @@ namespace {
 
 // Beads for the desired length at the current rate; an empty length (or a
 // lone point) gives none.
-void WriteBeadsForLength(BeadBoxes& boxes, float rate) {
+void WriteBeadsForLength(BeadBoxes& boxes, long double rate) {
   const QString desired = TrimBlanks(boxes.strandInchBox.text);
   if (HoldsValue(desired))
     boxes.beadsNeededBox.Set(
@@ -26,7 +26,7 @@ void WriteBeadCount(qint32 count, BeadBoxes& boxes, BeadState& state) {
   BeadCountChanged(boxes, state);
 }
 
-void StoneAreaStep(float size, BeadBoxes& boxes, const BeadState& state) {
+void StoneAreaStep(long double size, BeadBoxes& boxes, const BeadState& state) {
   const QString length = TrimBlanks(boxes.areaLengthBox.text);
   const QString width = TrimBlanks(boxes.areaWidthBox.text);
   if (length.isEmpty() || width.isEmpty()) return;
@@ -41,7 +41,8 @@ void StoneAreaStep(float size, BeadBoxes& boxes, const BeadState& state) {
     return;
   }
   // Spaced stones are counted in the square pattern only.
-  const float spacedRate = SpacedRate(size, NotNegative(InchTextToNumber(spacing), spacing), state.marker);
+  const long double spacedRate =
+      SpacedRate(size, NotNegative(InchTextToNumber(spacing), spacing), state.marker);
   boxes.areaBox.Set(QString::number(SpacedSquareCount(lengthInches, widthInches, spacedRate)));
   boxes.hexStonesBox.Clear();
 }
@@ -68,7 +69,7 @@ void BeadCalculation(BeadBoxes& boxes, BeadState& state) {
   state.rate = 0;
   if (state.marker == BeadSizeMarker::None) return;
   const bool mm = state.marker == BeadSizeMarker::Mm;
-  const float size = ReadBeadSize(mm ? boxes.beadMmBox.text : boxes.beadInchBox.text, state.marker);
+  const long double size = ReadBeadSize(mm ? boxes.beadMmBox.text : boxes.beadInchBox.text, state.marker);
   (mm ? boxes.beadInchBox : boxes.beadMmBox).Clear();
 
   state.rate = BeadsPerInch(size, state.marker);

@@ -27,7 +27,7 @@ struct BeadBoxes {
 // What the page remembers between steps.
 struct BeadState {
   BeadSizeMarker marker = BeadSizeMarker::None;  // the size box entered last
-  float rate = 0;                                // beads per inch; 0 means not calculated
+  long double rate = 0;                          // beads per inch; 0 means not calculated
 };
 
 // A step that needs the rate before there is one answers with a notice for

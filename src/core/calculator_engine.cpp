@@ -80,6 +80,7 @@ CalculatorKey CalculatorEngine::ButtonForChar(QChar ch) {
   if (c >= u'0' && c <= u'9') return KeyAt(KeyIndex(CalculatorKey::Digit0) + (c - u'0'));
   switch (c) {
     case u'.':
+    case u',':  // the decimal comma of many keyboards is the point here too
       return CalculatorKey::Decimal;
     case u'+':
       return CalculatorKey::Add;
@@ -123,7 +124,16 @@ void CalculatorEngine::SetText(const QString& text) { Feed(text, false); }
 
 void CalculatorEngine::Paste(const QString& text) {
   if (text.isEmpty()) return;
-  Feed(text, true);
+  // A comma is a decimal point, as typed; a text holding both carries
+  // thousands separators that would silently change the number, so it is
+  // refused with the alert and the display keeps what it showed.
+  if (text.contains(u',') && text.contains(u'.')) {
+    Alert();
+    return;
+  }
+  QString pointed = text;
+  pointed.replace(u',', u'.');
+  Feed(pointed, true);
 }
 
 void CalculatorEngine::Feed(const QString& text, bool calculatorCharsOnly) {

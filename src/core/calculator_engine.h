@@ -70,8 +70,9 @@ class CalculatorEngine : public QObject {
   void PressChar(QChar ch);
   // Clears, then feeds every character through the character mapping.
   void SetText(const QString& text);
-  // Clears and feeds the calculator characters of the text; other characters
-  // are skipped. Empty text changes nothing.
+  // Clears and feeds the calculator characters of the text, a "," as the
+  // decimal point; other characters are skipped. Empty text changes nothing,
+  // and a text with both "," and "." sounds the alert and changes nothing.
   void Paste(const QString& text);
 
   QString Text() const { return display_; }  // trailing blank included

@@ -21,6 +21,15 @@ std::optional<long double> SizeOf(const QString& text, const QString& pickedRang
   return NotNegative(inches ? InchTextToNumber(text) : TextToNumber(text), text);
 }
 
+// The look-up key of an inch entry: the inches as the tables have always been
+// searched with them (fractions to the nearest thousandth, in single
+// precision) in millimetres to the converter's five decimals. The millimetres
+// shown are exact; the pearl-plate and stone-size answers stay where they were.
+int inchLookupKey(const QString& inch) {
+  const long double inches = InchLookupValue(inch);
+  return SizeLookupKey(TextToNumber(FormatFixed(StoreSingle(inches * kMmPerInch), 9, 5)));
+}
+
 void ShowRanges(const char* mmLow, const char* mmHigh, const char* inchLow, const char* inchHigh,
                 ConverterBoxes& boxes, PickedRanges& ranges) {
   ranges.mm = Range(mmLow, mmHigh);
@@ -32,13 +41,14 @@ void ShowRanges(const char* mmLow, const char* mmHigh, const char* inchLow, cons
 }  // namespace
 
 SizeEntry ConvertSize(ConverterBox active, const PickedRanges& ranges, ConverterBoxes& boxes) {
+  std::optional<int> inchKey;
   if (active == ConverterBox::Mm) {
     boxes.inchBox.Clear();
     const QString mm = TrimSpaces(boxes.mmBox.text);
     if (!mm.isEmpty()) {
       const std::optional<long double> size = SizeOf(mm, ranges.mm, false);
       if (!size) return SizeEntry::Refused;
-      boxes.inchBox.Set(FormatFixed(StoreSingle(*size / kMmPerInch), 10, 5));
+      boxes.inchBox.Set(FormatFixed(CheckedResult(*size / kMmPerInch), 10, 5));
     }
   } else if (active == ConverterBox::Inch) {
     boxes.mmBox.Clear();
@@ -46,16 +56,17 @@ SizeEntry ConvertSize(ConverterBox active, const PickedRanges& ranges, Converter
     if (!inch.isEmpty()) {
       const std::optional<long double> size = SizeOf(inch, ranges.inch, true);
       if (!size) return SizeEntry::Refused;
-      boxes.mmBox.Set(FormatFixed(StoreSingle(*size * kMmPerInch), 9, 5));
+      boxes.mmBox.Set(FormatFixed(CheckedResult(*size * kMmPerInch), 9, 5));
+      inchKey = inchLookupKey(inch);
     }
   }
 
-  // The designations always come from the millimetre text as it now stands,
-  // so after an inch entry they follow the rounded millimetres shown. A box
-  // holding only blanks counts as empty, as it does above.
+  // The designations come from the millimetre text as it now stands, or after
+  // an inch entry from the inches' own look-up key. A box holding only blanks
+  // counts as empty, as it does above.
   const QString mmText = TrimSpaces(boxes.mmBox.text);
   if (mmText.isEmpty() || mmText == QLatin1String(".")) return SizeEntry::Converted;
-  const int key = SizeLookupKey(TextToNumber(mmText));
+  const int key = inchKey ? *inchKey : SizeLookupKey(TextToNumber(mmText));
   boxes.pearlBox.Set(PearlAnswer(key));
   boxes.stoneBox.Set(StoneAnswer(key));
   return SizeEntry::Converted;

@@ -1,5 +1,7 @@
 #include "core/key_filter.h"
 
+#include "core/text_rules.h"
+
 namespace orvane {
 
 namespace {
@@ -44,8 +46,28 @@ bool IsClipboardKey(QChar key) { return key == QChar(3) || key == QChar(22) || k
 
 }  // namespace
 
-KeyVerdict FilterKey(KeyFilterKind kind, QChar key, const QString& boxText) {
+QChar numberBoxKey(KeyFilterKind kind, QChar key) {
+  return kind != KeyFilterKind::Text && key == u',' ? QChar(u'.') : key;
+}
+
+PastedText pastedNumberText(KeyFilterKind kind, const QString& pasted) {
+  if (kind == KeyFilterKind::Text) return {pasted, {}};
+  const qsizetype commas = pasted.count(u',');
+  if (commas == 0) return {pasted, {}};
+  const QString why = pasted.contains(u'.') ? QStringLiteral("has both \".\" and \",\"")
+                                            : QStringLiteral("has more than one \",\"");
+  if (commas > 1 || pasted.contains(u'.'))
+    return {{},
+            QStringLiteral("'%1' %2: a number here takes one decimal point and no thousands separators")
+                .arg(QuotedText(pasted), why)};
+  QString text = pasted;
+  text.replace(u',', u'.');
+  return {text, {}};
+}
+
+KeyVerdict FilterKey(KeyFilterKind kind, QChar rawKey, const QString& boxText) {
   const FilterRule rule = RuleOf(kind);
+  const QChar key = numberBoxKey(kind, rawKey);
   if (key == kEnterKey) return KeyVerdict::Enter;
   if (kind == KeyFilterKind::Text) return KeyVerdict::Accept;
   if (rule.designation) return KeyVerdict::Swallow;

@@ -34,8 +34,24 @@ enum class EnterAction { RunCalculation, NextControl };
 inline constexpr QChar kEnterKey{u'\r'};
 inline constexpr QChar kBackspaceKey{u'\b'};
 
-// Decides on one typed character, given the text the box holds now.
+// Decides on one typed character, given the text the box holds now. In a
+// number box a "," is judged as the decimal point it stands for.
 KeyVerdict FilterKey(KeyFilterKind kind, QChar key, const QString& boxText);
+
+// The character a typed key puts into a box of this kind: in every number box
+// a "," is the decimal point and goes in as ".", whatever the locale; no box
+// takes thousands separators, so it cannot mean anything else.
+QChar numberBoxKey(KeyFilterKind kind, QChar key);
+
+// Text pasted into a box: in a number box one "," and no "." is the decimal
+// point and goes in as "."; a text with both, or with several commas, carries
+// thousands separators no box reads and is refused (`refusal` says why; the
+// box is left as it was). Other texts go in unchanged.
+struct PastedText {
+  QString text;
+  QString refusal;
+};
+PastedText pastedNumberText(KeyFilterKind kind, const QString& pasted);
 EnterAction EnterActionOf(KeyFilterKind kind);
 
 }  // namespace orvane

@@ -418,7 +418,12 @@ qint32 TextToInteger(const QString& text) {
   ThrowInteger(text);
 }
 
-float FractionToDecimal(const QString& text) {
+namespace {
+
+// "W N/D", "N/D" or "W /D": the whole part may be a decimal. With
+// `toThousandths` the fraction is taken to the nearest thousandth, ties to
+// even, as the size look-ups have always keyed on it; otherwise exactly.
+long double ReadFraction(const QString& text, bool toThousandths) {
   const QString s = TrimSpaces(text);
   if (s.isEmpty() || !s.contains(u'/')) throw FractionError(kFractionMessage);
 
@@ -441,19 +446,27 @@ float FractionToDecimal(const QString& text) {
   long double value = 0;
   if (!whole.isEmpty()) value = TextToNumber(whole);
   if (!numerator.isEmpty()) {
-    const qint64 n = qint64(TextToInteger(numerator)) * 1000;
-    if (n > std::numeric_limits<qint32>::max() || n < std::numeric_limits<qint32>::min())
-      throw MathError("Integer overflow");
-    const qint32 d = TextToInteger(denominator);
-    const long double q =
-        std::nearbyint(CheckedDivide(static_cast<long double>(n), static_cast<long double>(d)));
-    value += q / 1000.0L;
+    const long double n = TextToInteger(numerator);
+    const long double d = TextToInteger(denominator);
+    if (toThousandths)
+      value += std::nearbyint(CheckedDivide(n * 1000, d)) / 1000.0L;
+    else
+      value += CheckedDivide(n, d);
   }
-  return StoreSingle(value);
+  return CheckedResult(value);
 }
+
+}  // namespace
+
+long double FractionToDecimal(const QString& text) { return ReadFraction(text, false); }
 
 long double InchTextToNumber(const QString& text) {
   if (text.contains(u'/')) return FractionToDecimal(text);
+  return TextToNumber(text);
+}
+
+long double InchLookupValue(const QString& text) {
+  if (text.contains(u'/')) return StoreSingle(ReadFraction(text, true));
   return TextToNumber(text);
 }
 

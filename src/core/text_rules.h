@@ -26,8 +26,14 @@ long double TextToNumber(const QString& text);
 qint32 TextToInteger(const QString& text);
 // What TextToInteger reads, or nothing where it would fail.
 std::optional<qint32> ReadInteger(const QString& text);
-float FractionToDecimal(const QString& text);
+// An inch fraction ("1/64", "1 1/8", "17/16") read exactly: 1/64 is 0.015625.
+long double FractionToDecimal(const QString& text);
+// An inch box's text: a fraction as above, else a decimal number.
 long double InchTextToNumber(const QString& text);
+// The same text as the pearl-plate and stone-size look-ups read it: a
+// fraction to the nearest thousandth in single precision, so that their
+// answers stay on the keys the tables were always searched with.
+long double InchLookupValue(const QString& text);
 QString FormatFixed(long double value, int precision, int decimals);
 QString FormatGeneral(long double value);
 
@@ -41,8 +47,9 @@ QString TrimBlanks(const QString& text);
 // would give answers that look sound but mean nothing, so it is refused.
 long double NotNegative(long double value, const QString& text);
 
-// Rounds an extended result to the 32-bit float it is stored as; a finite
-// value too large for a float is an overflow, not a silent infinity.
+// Rounds an extended result to a 32-bit float, as the size look-up keys were
+// made; a finite value too large for a float is an overflow, not a silent
+// infinity. No shown figure goes through it.
 float StoreSingle(long double value);
 
 // Checked extended arithmetic: IEEE does not trap, so the faults the user must

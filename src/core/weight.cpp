@@ -35,13 +35,19 @@ struct UnitRow {
   long double ounces;
 };
 
+// The avoirdupois units as defined, exactly: a pound is 453.59237 g and an
+// ounce its sixteenth. Rounded factors (0.035274 oz per gram) spoil the last
+// shown digits of large weights.
+constexpr long double kGramsPerPound = 453.59237L;
+constexpr long double kGramsPerOunce = kGramsPerPound / 16;
+
 // Indexed by WeightUnit.
 constexpr std::array<UnitRow, kWeightBoxCount> kUnits = {{
     {"Carat", Over(5.0L), Times(5.0L), true, true, 0},
     {"Gram", Times(1.0L), Times(1.0L), true, true, 0},
     {"KGram", Times(1000.0L), Over(1000.0L), true, false, 0},
-    {"Ounce", Times(28.349523L), Times(0.035274L), false, false, 1},
-    {"Pound", Times(453.59237L), Times(0.00220462L), false, false, 16},
+    {"Ounce", Times(kGramsPerOunce), Over(kGramsPerOunce), false, false, 1},
+    {"Pound", Times(kGramsPerPound), Over(kGramsPerPound), false, false, 16},
     {"TroyOunce", Times(kGramsPerTroyOunce), Over(kGramsPerTroyOunce), false, false, 0},
     {"Pennyweight", Times(kGramsPerPennyweight), Over(kGramsPerPennyweight), false, false, 0},
     {"Grain", Times(kGramsPerGrain), Over(kGramsPerGrain), false, false, 0},

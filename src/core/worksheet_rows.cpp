@@ -1,5 +1,7 @@
 #include "core/worksheet_rows.h"
 
+#include <cmath>
+
 #include "core/text_rules.h"
 
 namespace orvane {
@@ -8,23 +10,29 @@ bool IsNoSize(const QString& trimmed) { return trimmed.isEmpty() || trimmed == Q
 
 qint32 LenientBeadCount(const QString& text) { return ReadInteger(text).value_or(0); }
 
-float BeadsPerInchFromMm(float mmValue) { return StoreSingle(CheckedDivide(kMmPerInch, mmValue)); }
+long double BeadsPerInchFromMm(long double mmValue) { return CheckedDivide(kMmPerInch, mmValue); }
 
-float MmFromInch(float inchValue) { return StoreSingle(CheckedResult(kMmPerInch * inchValue)); }
+long double MmFromInch(long double inchValue) { return CheckedResult(kMmPerInch * inchValue); }
 
-float BeadsPerInchFromInch(float inchValue) { return StoreSingle(CheckedDivide(1.0L, inchValue)); }
+long double BeadsPerInchFromInch(long double inchValue) { return CheckedDivide(1.0L, inchValue); }
 
-float RowLength(qint32 beadCount, float mmValue) {
-  return StoreSingle(CheckedResult(static_cast<long double>(beadCount) * mmValue / kMmPerInch));
+long double RowLength(qint32 beadCount, long double mmValue) {
+  return CheckedResult(static_cast<long double>(beadCount) * mmValue / kMmPerInch);
 }
 
-float SumLengths(const std::array<WorksheetRowValues, kWorksheetRows>& rows) {
-  float total = 0;
-  for (const auto& row : rows)
-    total = StoreSingle(CheckedResult(static_cast<long double>(total) + row.LengthValue));
+long double SumLengths(const std::array<WorksheetRowValues, kWorksheetRows>& rows) {
+  long double total = 0;
+  for (const auto& row : rows) total = CheckedResult(total + row.LengthValue);
   return total;
 }
 
-QString WorksheetNumberText(float value) { return FormatFixed(value, 6, 2); }
+double storeRowValue(long double value) {
+  CheckedResult(value);
+  const double stored = static_cast<double>(value);
+  if (std::isinf(stored)) throw MathError(kOverflow);
+  return stored;
+}
+
+QString WorksheetNumberText(long double value) { return FormatFixed(value, 6, 2); }
 
 }  // namespace orvane

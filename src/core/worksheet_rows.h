@@ -10,12 +10,13 @@ namespace orvane {
 inline constexpr int kWorksheetRows = 10;
 
 // What a worksheet row keeps besides the texts of its boxes. Sizes and lengths
-// are stored as 32-bit floats, like every stored result of the program.
+// are kept as doubles; the figures shown from them are worked in extended
+// precision and rounded once, as they are shown.
 struct WorksheetRowValues {
-  float MmValue = 0;
-  float InchValue = 0;
+  double MmValue = 0;
+  double InchValue = 0;
   qint32 BeadCount = 0;
-  float LengthValue = 0;
+  double LengthValue = 0;
 };
 
 // A trimmed size text that stands for no size at all.
@@ -25,15 +26,18 @@ bool IsNoSize(const QString& trimmed);
 // (a trailing blank included) or does not fit 32 bits is no count, 0.
 qint32 LenientBeadCount(const QString& text);
 
-float BeadsPerInchFromMm(float mmValue);           // 25.4 / mm, stored
-float MmFromInch(float inchValue);                 // 25.4 * inch, stored
-float BeadsPerInchFromInch(float inchValue);       // 1 / inch, stored
-float RowLength(qint32 beadCount, float mmValue);  // count * mm / 25.4, stored
+long double BeadsPerInchFromMm(long double mmValue);           // 25.4 / mm
+long double MmFromInch(long double inchValue);                 // 25.4 * inch
+long double BeadsPerInchFromInch(long double inchValue);       // 1 / inch
+long double RowLength(qint32 beadCount, long double mmValue);  // count * mm / 25.4
 
-// Sum of the row lengths in row order, stored after each addition.
-float SumLengths(const std::array<WorksheetRowValues, kWorksheetRows>& rows);
+// Sum of the row lengths in row order.
+long double SumLengths(const std::array<WorksheetRowValues, kWorksheetRows>& rows);
+
+// A size or length as a row keeps it; one beyond a double is an overflow.
+double storeRowValue(long double value);
 
 // The text of a beads-per-inch, length or total box.
-QString WorksheetNumberText(float value);
+QString WorksheetNumberText(long double value);
 
 }  // namespace orvane

@@ -17,11 +17,17 @@ void ClearRowSize(WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
   boxes.Tot.clear();
 }
 
+// The length of a row with a count, kept and shown from the unrounded value.
+void writeRowLength(WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
+  const long double length = RowLength(row.BeadCount, row.MmValue);
+  row.LengthValue = storeRowValue(length);
+  boxes.Tot = WorksheetNumberText(length);
+}
+
 // After a new size the length follows when the row has a count.
 void ShowRowLength(WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
   if (row.BeadCount <= 0) return;
-  row.LengthValue = RowLength(row.BeadCount, row.MmValue);
-  boxes.Tot = WorksheetNumberText(row.LengthValue);
+  writeRowLength(row, boxes);
 }
 
 }  // namespace
@@ -32,8 +38,9 @@ bool WorksheetSizeFromMm(WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
     if (IsNoSize(SizeText(boxes.Inch))) ClearRowSize(row, boxes);
     return false;
   }
-  row.MmValue = StoreSingle(NotNegative(TextToNumber(t), t));
-  boxes.Bpi = WorksheetNumberText(BeadsPerInchFromMm(row.MmValue));
+  const long double mm = NotNegative(TextToNumber(t), t);
+  row.MmValue = storeRowValue(mm);
+  boxes.Bpi = WorksheetNumberText(BeadsPerInchFromMm(mm));
   boxes.Inch.clear();
   ShowRowLength(row, boxes);
   return true;
@@ -45,9 +52,10 @@ bool WorksheetSizeFromInch(WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
     if (IsNoSize(SizeText(boxes.Mm))) ClearRowSize(row, boxes);
     return false;
   }
-  row.InchValue = StoreSingle(NotNegative(InchTextToNumber(t), t));
-  row.MmValue = MmFromInch(row.InchValue);
-  boxes.Bpi = WorksheetNumberText(BeadsPerInchFromInch(row.InchValue));
+  const long double inches = NotNegative(InchTextToNumber(t), t);
+  row.InchValue = storeRowValue(inches);
+  row.MmValue = storeRowValue(MmFromInch(inches));
+  boxes.Bpi = WorksheetNumberText(BeadsPerInchFromInch(inches));
   boxes.Mm.clear();
   ShowRowLength(row, boxes);
   return true;
@@ -67,14 +75,14 @@ void WorksheetLengthFromCount(WorksheetRowValues& row, WorksheetRowBoxes& boxes)
     boxes.Tot.clear();
     return;
   }
-  row.LengthValue = RowLength(row.BeadCount, row.MmValue);
-  boxes.Tot = WorksheetNumberText(row.LengthValue);
+  writeRowLength(row, boxes);
 }
 
-QString WorksheetTotal(const std::array<WorksheetRowValues, kWorksheetRows>& rows, float& totalValue) {
+QString WorksheetTotal(const std::array<WorksheetRowValues, kWorksheetRows>& rows, double& totalValue) {
   totalValue = 0;
-  totalValue = SumLengths(rows);
-  return WorksheetNumberText(totalValue);
+  const long double total = SumLengths(rows);
+  totalValue = storeRowValue(total);
+  return WorksheetNumberText(total);
 }
 
 }  // namespace orvane

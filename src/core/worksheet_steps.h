@@ -42,6 +42,6 @@ void WorksheetLengthFromCount(WorksheetRowValues& row, WorksheetRowBoxes& boxes)
 // The total of the ten lengths and the text of its box: 0.00, not an empty
 // box, when no row has a length. `totalValue` is 0 until the sum is known, so
 // an overflow leaves it 0.
-QString WorksheetTotal(const std::array<WorksheetRowValues, kWorksheetRows>& rows, float& totalValue);
+QString WorksheetTotal(const std::array<WorksheetRowValues, kWorksheetRows>& rows, double& totalValue);
 
 }  // namespace orvane

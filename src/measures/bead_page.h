@@ -36,7 +36,7 @@ class BeadPage : public TabPage {
   void onClearClicked();
 
   BeadSizeMarker Marker() const { return state_.marker; }
-  float Rate() const { return state_.rate; }
+  double Rate() const { return static_cast<double>(state_.rate); }
 
  private:
   void CreateControls();

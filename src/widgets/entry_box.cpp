@@ -1,7 +1,13 @@
 #include "widgets/entry_box.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
 
+#include "core/text_rules.h"
 #include "platform/desktop_services.h"
 #include "widgets/focus.h"
 #include "widgets/look.h"
@@ -91,7 +97,68 @@ void EntryBox::SetReadOnlyBox(bool readOnly) {
   }
 }
 
+bool EntryBox::pasteNumber(QClipboard::Mode mode) {
+  if (!filter_ || isReadOnly()) return false;
+  const QString clip = QGuiApplication::clipboard()->text(mode);
+  const PastedText pasted = pastedNumberText(*filter_, clip);
+  if (pasted.refusal.isEmpty() && pasted.text == clip) return false;
+  if (!pasted.refusal.isEmpty()) {
+    services_->ShowMessage(this, MessageIcon::Error, QStringLiteral("Orvane"), WithFinalDot(pasted.refusal));
+    return true;
+  }
+  insert(pasted.text);
+  return true;
+}
+
+namespace {
+
+// The standard menu's Paste: named in newer Qt, known by its caption before.
+QAction* pasteActionOf(const QMenu* menu) {
+  const QString caption = QLineEdit::tr("&Paste");
+  for (QAction* action : menu->actions())
+    if (action->objectName() == QLatin1String("edit-paste") || action->text().startsWith(caption))
+      return action;
+  return nullptr;
+}
+
+}  // namespace
+
+void EntryBox::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu* menu = createStandardContextMenu();
+  if (!menu) return;
+  // The menu's Paste must read a decimal comma as the keyboard's paste does.
+  if (QAction* pasteAction = pasteActionOf(menu)) {
+    disconnect(pasteAction, &QAction::triggered, nullptr, nullptr);
+    connect(pasteAction, &QAction::triggered, this, [this] {
+      if (!pasteNumber(QClipboard::Clipboard)) paste();
+    });
+  }
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(event->globalPos());
+}
+
+void EntryBox::mouseReleaseEvent(QMouseEvent* event) {
+  // The middle button pastes the X selection: the same rule as any paste.
+  if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection() &&
+      rect().contains(event->position().toPoint()) && filter_ && !isReadOnly()) {
+    const QString selection = QGuiApplication::clipboard()->text(QClipboard::Selection);
+    const PastedText pasted = pastedNumberText(*filter_, selection);
+    if (!pasted.refusal.isEmpty() || pasted.text != selection) {
+      deselect();
+      setCursorPosition(cursorPositionAt(event->position().toPoint()));
+      pasteNumber(QClipboard::Selection);
+      event->accept();
+      return;
+    }
+  }
+  QLineEdit::mouseReleaseEvent(event);
+}
+
 void EntryBox::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Paste) && pasteNumber(QClipboard::Clipboard)) {
+    event->accept();
+    return;
+  }
   // The filters judge typed characters; select, copy, cut, paste, undo and
   // redo type none and work in every box.
   QChar key = IsEditingShortcut(event) ? QChar() : TypedCharacter(event);
@@ -100,6 +167,7 @@ void EntryBox::keyPressEvent(QKeyEvent* event) {
     return;
   }
   const QChar original = key;
+  key = numberBoxKey(*filter_, key);
   if (FilterTypedKey(*filter_, text(), key, *services_)) {
     event->accept();
     if (EnterActionOf(*filter_) == EnterAction::NextControl)
@@ -118,7 +186,7 @@ void EntryBox::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
     return;
   }
-  // The key pad replaced the character: type the replacement.
+  // The key pad or the decimal comma replaced the character: type the replacement.
   QKeyEvent replaced(QEvent::KeyPress, 0, Qt::NoModifier, QString(key));
   QLineEdit::keyPressEvent(&replaced);
 }

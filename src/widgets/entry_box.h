@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QClipboard>
 #include <QLineEdit>
 #include <optional>
 
@@ -14,7 +15,8 @@ class DesktopServices;
 //  - A typed character is one a key produces (Enter is '\r', Backspace '\b',
 //    Ctrl+letter its control code). Keys that produce none (arrows, Home, End,
 //    Delete, Tab, Esc) and the editing shortcuts (Ctrl+A, C, X, V, Z, Shift+Z)
-//    are never judged; pasted text is never filtered.
+//    are never judged; pasted text is never filtered, except that a number
+//    box reads a decimal comma in it as the point (see pastedNumberText).
 //  - entered / left: focus gained / lost, not counting a pop-up or another
 //    window taking it for a while.
 //  - changed: the text changed, by typing or by the program; setting the
@@ -36,6 +38,8 @@ class EntryBox : public QLineEdit {
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  Q_SIGNALS:
   void entered();
@@ -44,6 +48,10 @@ class EntryBox : public QLineEdit {
   void calculationWanted();
 
  private:
+  // Pastes from the clipboard (or the selection) where a number box must read
+  // a comma in the text; false when there is none and Qt's own paste serves.
+  bool pasteNumber(QClipboard::Mode mode);
+
   std::optional<KeyFilterKind> filter_;
   DesktopServices* services_ = nullptr;
   QString lastText_;

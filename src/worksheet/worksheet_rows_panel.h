@@ -40,7 +40,7 @@ class WorksheetRowsPanel : public BevelPanel {
   std::optional<QString> reportValue(const QString& name) const;
   // The row values as the steps left them, index k - 1 for row k.
   const std::array<WorksheetRowValues, kWorksheetRows>& rowValues() const { return rows_; }
-  float totalLength() const { return totalValue_; }
+  double totalLength() const { return totalValue_; }
   EntryBox* firstBox() const { return descriptionBoxes_[0]; }
   bool isTypedBox(const QObject* object) const;
 
@@ -68,7 +68,7 @@ class WorksheetRowsPanel : public BevelPanel {
       perInchBoxes_{}, lengthBoxes_{};
   EntryBox* totalBox_ = nullptr;
   std::array<WorksheetRowValues, kWorksheetRows> rows_{};
-  float totalValue_ = 0;
+  double totalValue_ = 0;
   // The box the user entered last: a box that gets a focus-out without having
   // had the focus (the focus moved on inside another box's exit) is no exit.
   QWidget* enteredBox_ = nullptr;

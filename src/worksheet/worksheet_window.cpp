@@ -195,7 +195,7 @@ const std::array<WorksheetRowValues, kWorksheetRows>& WorksheetWindow::rowValues
   return rowsPanel_->rowValues();
 }
 
-float WorksheetWindow::totalLength() const { return rowsPanel_->totalLength(); }
+double WorksheetWindow::totalLength() const { return rowsPanel_->totalLength(); }
 
 WorksheetText WorksheetWindow::TypedText() const {
   WorksheetText text;

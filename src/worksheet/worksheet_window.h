@@ -59,7 +59,7 @@ class WorksheetWindow : public QWidget {
   // The row values as the steps left them, index k - 1 for row k, and the
   // total length they add up to.
   const std::array<WorksheetRowValues, kWorksheetRows>& rowValues() const;
-  float totalLength() const;
+  double totalLength() const;
 
   // Unsaved changes: the typed boxes differ from what was last loaded or
   // saved. The title carries the mark.

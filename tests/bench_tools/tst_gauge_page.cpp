@@ -71,37 +71,37 @@ void GaugePageTest::typedSizes() {
 // A size finer than AWG 44 says so rather than naming AWG 44; SWG 49
 // (0.0012" = 0.03048 mm) is still in its table.
 void GaugePageTest::beyondTheTables() {
-  FocusWidget(child<EntryBox>(page_.get(), "size").mm);
-  TypeText(child<EntryBox>(page_.get(), "size").mm, QStringLiteral("1"));
-  QTest::keyClick(child<EntryBox>(page_.get(), "size").mm, Qt::Key_Return);
+  FocusWidget(child<EntryBox>(page_.get(), "sizeMm"));
+  TypeText(child<EntryBox>(page_.get(), "sizeMm"), QStringLiteral("1"));
+  QTest::keyClick(child<EntryBox>(page_.get(), "sizeMm"), Qt::Key_Return);
   QCOMPARE(child<QLabel>(page_.get(), "beyondNote")->text(), QString());
-  child<EntryBox>(page_.get(), "size").mm->selectAll();
-  TypeText(child<EntryBox>(page_.get(), "size").mm, QStringLiteral("0.03"));
-  QTest::keyClick(child<EntryBox>(page_.get(), "size").mm, Qt::Key_Return);
+  child<EntryBox>(page_.get(), "sizeMm")->selectAll();
+  TypeText(child<EntryBox>(page_.get(), "sizeMm"), QStringLiteral("0.03"));
+  QTest::keyClick(child<EntryBox>(page_.get(), "sizeMm"), Qt::Key_Return);
   QCOMPARE(Shown(), (QStringList{"0.03", "0.00118", "", "", "", "49", "0.03048", "0.0012"}));
   QCOMPARE(child<QComboBox>(page_.get(), "americanBox")->currentIndex(), -1);
   QCOMPARE(child<QLabel>(page_.get(), "beyondNote")->text(),
            QStringLiteral("Finer than AWG 44 (0.0502 mm), the finest in the table."));
   QVERIFY(services_.messages.isEmpty());
   // A size was typed: the caret stays where it was, nothing selected.
-  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_.get(), "size").mm);
-  QVERIFY(!child<EntryBox>(page_.get(), "size").mm->hasSelectedText());
+  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_.get(), "sizeMm"));
+  QVERIFY(!child<EntryBox>(page_.get(), "sizeMm")->hasSelectedText());
   // Both beyond their tables.
-  child<EntryBox>(page_.get(), "size").mm->selectAll();
-  TypeText(child<EntryBox>(page_.get(), "size").mm, QStringLiteral("20"));
-  QTest::keyClick(child<EntryBox>(page_.get(), "size").mm, Qt::Key_Return);
+  child<EntryBox>(page_.get(), "sizeMm")->selectAll();
+  TypeText(child<EntryBox>(page_.get(), "sizeMm"), QStringLiteral("20"));
+  QTest::keyClick(child<EntryBox>(page_.get(), "sizeMm"), Qt::Key_Return);
   QCOMPARE(Shown(), (QStringList{"20", "0.7874", "", "", "", "", "", ""}));
   QCOMPARE(child<QLabel>(page_.get(), "beyondNote")->text(),
            QStringLiteral("Thicker than AWG 0000 (11.6840 mm), the thickest in the table. "
                           "Thicker than SWG 0 (8.2296 mm), the thickest in the table."));
-  QVERIFY(!child<EntryBox>(page_.get(), "size").mm->hasSelectedText());
-  child<EntryBox>(page_.get(), "size").mm->selectAll();
-  TypeText(child<EntryBox>(page_.get(), "size").mm, QStringLiteral("0.03"));
-  QTest::keyClick(child<EntryBox>(page_.get(), "size").mm, Qt::Key_Return);
+  QVERIFY(!child<EntryBox>(page_.get(), "sizeMm")->hasSelectedText());
+  child<EntryBox>(page_.get(), "sizeMm")->selectAll();
+  TypeText(child<EntryBox>(page_.get(), "sizeMm"), QStringLiteral("0.03"));
+  QTest::keyClick(child<EntryBox>(page_.get(), "sizeMm"), Qt::Key_Return);
   // Under the least the box takes, a message, and the boxes stay.
-  child<EntryBox>(page_.get(), "size").mm->selectAll();
-  TypeText(child<EntryBox>(page_.get(), "size").mm, QStringLiteral("0.009"));
-  QTest::keyClick(child<EntryBox>(page_.get(), "size").mm, Qt::Key_Return);
+  child<EntryBox>(page_.get(), "sizeMm")->selectAll();
+  TypeText(child<EntryBox>(page_.get(), "sizeMm"), QStringLiteral("0.009"));
+  QTest::keyClick(child<EntryBox>(page_.get(), "sizeMm"), Qt::Key_Return);
   QCOMPARE(services_.messages.size(), 1);
   QCOMPARE(services_.messages.first().text,
            QStringLiteral("'0.009' is too small: a wire diameter in mm must be at least 0.01."));

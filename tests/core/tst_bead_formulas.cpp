@@ -63,6 +63,18 @@ void BeadFormulasTest::strand_data() {
                                            << "0.67"
                                            << "3.00"
                                            << "2.00";
+  // Fractions are read exactly: to the nearest thousandth 1/64 was 0.016 in,
+  // 62.50 beads per inch.
+  QTest::newRow("1/64 inch read exactly") << "1/64" << BeadSizeMarker::Inch << 64 << "1/2"
+                                          << "64.00"
+                                          << "1.00"
+                                          << "32.00";
+  // 25.4 / 8 is 3.175 exactly and shows rounded once, up; in single
+  // precision it was 3.1749999 and showed 3.17.
+  QTest::newRow("8 mm, a half to round") << "8" << BeadSizeMarker::Mm << 100 << "1"
+                                         << "3.18"
+                                         << "31.50"
+                                         << "3.18";
 }
 
 void BeadFormulasTest::strand() {
@@ -70,8 +82,8 @@ void BeadFormulasTest::strand() {
   QFETCH(BeadSizeMarker, marker);
   QFETCH(int, count);
   QFETCH(QString, desired);
-  const float size = ReadBeadSize(sizeText, marker);
-  const float rate = BeadsPerInch(size, marker);
+  const long double size = ReadBeadSize(sizeText, marker);
+  const long double rate = BeadsPerInch(size, marker);
   QTEST(FormatBeadResult(rate), "rate");
   QTEST(FormatBeadResult(StrandLength(count, size, marker)), "length");
   QTEST(FormatBeadResult(BeadsForLength(InchTextToNumber(TrimBlanks(desired)), rate)), "total");
@@ -79,7 +91,7 @@ void BeadFormulasTest::strand() {
 
 void BeadFormulasTest::zeroSizeIsDivisionByZero() {
   for (const QString& text : {QStringLiteral("0"), QStringLiteral("0.00"), QStringLiteral(".")}) {
-    const float size = ReadBeadSize(text, BeadSizeMarker::Mm);
+    const long double size = ReadBeadSize(text, BeadSizeMarker::Mm);
     QVERIFY_THROWS_EXCEPTION(MathError, BeadsPerInch(size, BeadSizeMarker::Mm));
     try {
       BeadsPerInch(size, BeadSizeMarker::Inch);
@@ -140,7 +152,7 @@ void BeadFormulasTest::packedStones() {
   QFETCH(BeadSizeMarker, marker);
   QFETCH(QString, length);
   QFETCH(QString, width);
-  const float rate = BeadsPerInch(ReadBeadSize(sizeText, marker), marker);
+  const long double rate = BeadsPerInch(ReadBeadSize(sizeText, marker), marker);
   const StoneCounts counts = PackedStoneCounts(InchTextToNumber(length), InchTextToNumber(width), rate);
   QTEST(counts.square, "square");
   QTEST(counts.hexagonal, "hexagonal");
@@ -152,19 +164,19 @@ void BeadFormulasTest::spacedStones_data() {
   QTest::addColumn<QString>("spacing");
   QTest::addColumn<QString>("length");
   QTest::addColumn<QString>("width");
-  QTest::addColumn<float>("spacedRate");
+  QTest::addColumn<double>("spacedRate");
   QTest::addColumn<qint64>("square");
   // 25 x 28.5 = 712.5 stones: the tie goes to the even 712.
   QTest::newRow("1/8 inch spaced 1/4") << "1/8" << BeadSizeMarker::Inch << "1/4"
                                        << "6 1/4"
-                                       << "7 1/8" << 4.0f << qint64(712);
+                                       << "7 1/8" << 4.0 << qint64(712);
   // Spacing is in inches even for a millimetre size: half of 0.01 in is 0.127 mm.
   QTest::newRow("4 mm spaced 0.01 in") << "4" << BeadSizeMarker::Mm << "0.01"
                                        << "2"
-                                       << "1" << float(25.4L / (4.0L + 0.127L)) << qint64(76);
+                                       << "1" << double(25.4L / (4.0L + 0.127L)) << qint64(76);
   QTest::newRow("zero spacing") << "4" << BeadSizeMarker::Mm << "."
                                 << "2"
-                                << "1" << 6.35f << qint64(81);
+                                << "1" << 6.35 << qint64(81);
 }
 
 void BeadFormulasTest::spacedStones() {
@@ -173,10 +185,10 @@ void BeadFormulasTest::spacedStones() {
   QFETCH(QString, spacing);
   QFETCH(QString, length);
   QFETCH(QString, width);
-  QFETCH(float, spacedRate);
-  const float size = ReadBeadSize(sizeText, marker);
-  const float rate = SpacedRate(size, InchTextToNumber(spacing), marker);
-  QCOMPARE(rate, spacedRate);
+  QFETCH(double, spacedRate);
+  const long double size = ReadBeadSize(sizeText, marker);
+  const long double rate = SpacedRate(size, InchTextToNumber(spacing), marker);
+  QCOMPARE(double(rate), spacedRate);
   QTEST(SpacedSquareCount(InchTextToNumber(length), InchTextToNumber(width), rate), "square");
 }
 
@@ -206,10 +218,10 @@ void BeadFormulasTest::hugeAreasAreErrors_data() {
                                     << "1" << QString::fromLatin1(kStoneCountTooLarge);
   QTest::newRow("1E19 x 1") << "1E19"
                             << "1" << QString::fromLatin1(kStoneCountTooLarge);
-  QTest::newRow("square beyond a float") << "1E30"
-                                         << "1E30" << QString::fromLatin1(kOverflow);
-  QTest::newRow("length beyond a float") << "1E4000"
-                                         << "1" << QString::fromLatin1(kOverflow);
+  QTest::newRow("square of 1E30 by 1E30") << "1E30"
+                                          << "1E30" << QString::fromLatin1(kStoneCountTooLarge);
+  QTest::newRow("square beyond extended precision") << "1E3000"
+                                                    << "1E3000" << QString::fromLatin1(kOverflow);
 }
 
 void BeadFormulasTest::hugeAreasAreErrors() {

@@ -198,7 +198,7 @@ void BeadStepsTest::beadCountChanges() {
   QFETCH(QString, count);
   Page p;
   p.EnterSize(QStringLiteral("beadMmBox"), QStringLiteral("6"));
-  const float rate = p.state.rate;
+  const long double rate = p.state.rate;
   p.Type(QStringLiteral("beadCountBox"), count);
   BeadCountChanged(p.boxes, p.state);
   QTEST(p.Written(), "written");
@@ -253,7 +253,7 @@ void BeadStepsTest::sizeBoxLeft() {
   p.Type(QStringLiteral("strandInchBox"), QStringLiteral("16"));
   p.Type(QStringLiteral("beadMmBox"), QString());
   p.Type(box, text);
-  const float earlierRate = p.state.rate;
+  const long double earlierRate = p.state.rate;
   // The box's own enter handler has named it; leaving it empty keeps that.
   const BeadSizeMarker marker = box == u"beadMmBox" ? BeadSizeMarker::Mm : BeadSizeMarker::Inch;
   p.state.marker = marker;

@@ -1,4 +1,5 @@
 #include <QElapsedTimer>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "core/calculator_engine.h"
@@ -59,6 +60,8 @@ class TestCalcEngine : public QObject {
   void pasteAndTextAssignment_data();
   void pasteAndTextAssignment();
   void emptyPasteChangesNothing();
+  void pasteWithCommaAndPointIsRefused_data();
+  void pasteWithCommaAndPointIsRefused();
   void longPasteMatchesKeyByKey_data();
   void longPasteMatchesKeyByKey();
   void longPasteIsOneQuickAction();
@@ -311,8 +314,8 @@ void TestCalcEngine::characterMapping_data() {
                                    << "0.25 " << 0.0;
   QTest::newRow("R does nothing") << "4R"
                                   << "4 " << 0.0;
-  QTest::newRow("comma does nothing") << "1,5"
-                                      << "15 " << 0.0;
+  QTest::newRow("comma is the decimal point") << "1,5"
+                                              << "1.5 " << 0.0;
   QTest::newRow("backspace") << "12\b"
                              << "1 " << 0.0;
   QTest::newRow("escape is C") << "12+3\x1b"
@@ -370,6 +373,10 @@ void TestCalcEngine::pasteAndTextAssignment_data() {
                                           << "7"
                                           << "7 "
                                           << "7 ";
+  QTest::newRow("decimal commas") << ""
+                                  << "2,5+1,25="
+                                  << "3.75 "
+                                  << "3.75 ";
   QTest::newRow("Escape character") << ""
                                     << "5\x1b"
                                        "6"
@@ -389,6 +396,26 @@ void TestCalcEngine::pasteAndTextAssignment() {
   assigning.SetText(text);
   QCOMPARE(pasting.Text(), pasted);
   QCOMPARE(assigning.Text(), assigned);
+}
+
+void TestCalcEngine::pasteWithCommaAndPointIsRefused_data() {
+  QTest::addColumn<QString>("text");
+  QTest::newRow("German thousands") << "1.234,5";
+  QTest::newRow("English thousands") << "1,234.5";
+}
+
+// Dropping one separator would make 1.2345 or 1234.5 of it without a word:
+// the paste is refused with the alert and the calculation goes on.
+void TestCalcEngine::pasteWithCommaAndPointIsRefused() {
+  QFETCH(QString, text);
+  CalculatorEngine engine;
+  QSignalSpy alerts(&engine, &CalculatorEngine::alerted);
+  Press(engine, "9 + 8");
+  engine.Paste(text);
+  QCOMPARE(engine.Text(), QStringLiteral("8 "));
+  QCOMPARE(alerts.size(), 1);
+  Press(engine, "=");
+  QCOMPARE(engine.Text(), QStringLiteral("17 "));
 }
 
 void TestCalcEngine::emptyPasteChangesNothing() {

@@ -45,6 +45,8 @@ class ConverterStepsTest : public QObject {
   void failures();
   void pickedRangeIsRefused_data();
   void pickedRangeIsRefused();
+  void fractionDesignationsStay_data();
+  void fractionDesignationsStay();
   void lookupFollowsTheMillimetreText_data();
   void lookupFollowsTheMillimetreText();
   void picks_data();
@@ -127,6 +129,16 @@ void ConverterStepsTest::millimetres_data() {
                                  << "0.09055"
                                  << "16 - 17"
                                  << "7 - 8";
+  // Worked in extended precision and rounded once: in single precision these
+  // showed 7874.01563 and 1000.00397.
+  QTest::newRow("200,000 mm") << "200000"
+                              << "7874.01575"
+                              << ""
+                              << "";
+  QTest::newRow("25,400.1 mm") << "25400.1"
+                               << "1000.00394"
+                               << ""
+                               << "";
   // Nothing to look up: the designations keep the earlier answers.
   QTest::newRow("point only") << "."
                               << "0.00000" << kKept << kKept;
@@ -170,12 +182,23 @@ void ConverterStepsTest::inches_data() {
                            << "2.54000"
                            << "19"
                            << "9";
-  QTest::newRow("sixteenth keeps three decimals") << "1/16"
-                                                  << "1.57480"
-                                                  << "9"
-                                                  << "4";
+  // Fractions are read exactly (to the nearest thousandth 1/16 showed
+  // 1.57480, 1/64 0.40640 and 3/16 4.77520); the designations stay on the
+  // keys they always had.
+  QTest::newRow("sixteenth exactly") << "1/16"
+                                     << "1.58750"
+                                     << "9"
+                                     << "4";
+  QTest::newRow("sixty-fourth exactly, a half rounded up") << "1/64"
+                                                           << "0.39688"
+                                                           << ""
+                                                           << "";
+  QTest::newRow("three sixteenths exactly") << "3/16"
+                                            << "4.76250"
+                                            << ""
+                                            << "20";
   QTest::newRow("blanks around") << " 3/32 "
-                                 << "2.38760"
+                                 << "2.38125"
                                  << "17"
                                  << "8";
   QTest::newRow("empty numerator") << "/4"
@@ -271,6 +294,49 @@ void ConverterStepsTest::pickedRangeIsRefused() {
 
 // Whatever the marker, the designations are looked up from the millimetre
 // text as it stands once the size boxes are done.
+// Every sixty-fourth of the Fractions window, with the pearl plate and stone
+// size the converter answered before fractions were read exactly: reading
+// them exactly must not move a single answer.
+void ConverterStepsTest::fractionDesignationsStay_data() {
+  QTest::addColumn<QString>("inch");
+  QTest::addColumn<QString>("pearl");
+  QTest::addColumn<QString>("stone");
+  static const struct {
+    const char* inch;
+    const char* pearl;
+    const char* stone;
+  } kAnswers[] = {
+      {"1/64", "", ""},     {"1/32", "", ""},     {"3/64", "4", "1"},    {"1/16", "9", "4"},
+      {"5/64", "13", "6"},  {"3/32", "17", "8"},  {"7/64", "21", "10"},  {"1/8", "24", "12"},
+      {"9/64", "28", "14"}, {"5/32", "31", "16"}, {"11/64", "35", "18"}, {"3/16", "", "20"},
+      {"13/64", "", "23"},  {"7/32", "", "25"},   {"15/64", "", "27"},   {"1/4", "", "30"},
+      {"17/64", "", "32"},  {"9/32", "", "34"},   {"19/64", "", "36"},   {"5/16", "", "37"},
+      {"21/64", "", "39"},  {"11/32", "", "41"},  {"23/64", "", "42"},   {"3/8", "", "43"},
+      {"25/64", "", "45"},  {"13/32", "", "46"},  {"27/64", "", "47"},   {"7/16", "", "48"},
+      {"29/64", "", "49"},  {"15/32", "", "50"},  {"31/64", "", "52"},   {"1/2", "", "53"},
+      {"33/64", "", "55"},  {"17/32", "", "57"},  {"35/64", "", "58"},   {"9/16", "", "60"},
+      {"37/64", "", "61"},  {"19/32", "", "63"},  {"39/64", "", "64"},   {"5/8", "", "66"},
+      {"41/64", "", "68"},  {"21/32", "", "69"},  {"43/64", "", "71"},   {"11/16", "", "73"},
+      {"45/64", "", "74"},  {"23/32", "", "76"},  {"47/64", "", "77"},   {"3/4", "", "79"},
+      {"49/64", "", "80"},  {"25/32", "", "82"},  {"51/64", "", "84"},   {"13/16", "", "85"},
+      {"53/64", "", "87"},  {"27/32", "", "88"},  {"55/64", "", "90"},   {"7/8", "", "92"},
+      {"57/64", "", "93"},  {"29/32", "", "95"},  {"59/64", "", "96"},   {"15/16", "", "98"},
+      {"61/64", "", "99"},  {"31/32", "", ""},    {"63/64", "", ""},     {"1", "", ""},
+  };
+  for (const auto& a : kAnswers) QTest::newRow(a.inch) << a.inch << a.pearl << a.stone;
+}
+
+void ConverterStepsTest::fractionDesignationsStay() {
+  QFETCH(QString, inch);
+  QFETCH(QString, pearl);
+  QFETCH(QString, stone);
+  ConverterBoxes boxes;
+  boxes.inchBox.text = inch;
+  ConvertSize(ConverterBox::Inch, {}, boxes);
+  QCOMPARE(boxes.pearlBox.text, pearl);
+  QCOMPARE(boxes.stoneBox.text, stone);
+}
+
 void ConverterStepsTest::lookupFollowsTheMillimetreText_data() {
   QTest::addColumn<ConverterBox>("marker");
   QTest::addColumn<QString>("mm");

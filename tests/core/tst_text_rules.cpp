@@ -145,23 +145,30 @@ void TextRulesTest::trimming() {
 
 void TextRulesTest::fractionToDecimal_data() {
   QTest::addColumn<QString>("text");
-  QTest::addColumn<float>("expected");
-  QTest::newRow("eighth") << "1/8" << 0.125f;
-  QTest::newRow("mixed") << "1 1/2" << 1.5f;
-  QTest::newRow("spaces around") << "  3/4  " << 0.75f;
-  QTest::newRow("sixteenth ties to even") << "1/16" << 0.062f;
-  QTest::newRow("three sixteenths ties to even") << "3/16" << 0.188f;
-  QTest::newRow("third") << "1/3" << 0.333f;
-  QTest::newRow("two thirds") << "2/3" << 0.667f;
-  QTest::newRow("empty numerator") << "/4" << 0.0f;
-  QTest::newRow("decimal whole part") << "1.5 1/2" << 2.0f;
-  QTest::newRow("mixed with many spaces") << "17  1/2" << 17.5f;
+  QTest::addColumn<double>("expected");
+  QTest::addColumn<double>("lookup");  // what the size look-ups key on
+  QTest::newRow("eighth") << "1/8" << 0.125 << 0.125;
+  QTest::newRow("mixed") << "1 1/2" << 1.5 << 1.5;
+  QTest::newRow("spaces around") << "  3/4  " << 0.75 << 0.75;
+  QTest::newRow("sixteenth") << "1/16" << 0.0625 << double(0.062f);
+  QTest::newRow("three sixteenths") << "3/16" << 0.1875 << double(0.188f);
+  QTest::newRow("sixty-fourth") << "1/64" << 0.015625 << double(0.016f);
+  QTest::newRow("mixed sixty-fourths") << "1 63/64" << 1.984375 << double(1.984f);
+  QTest::newRow("third") << "1/3" << double(1.0L / 3) << double(0.333f);
+  QTest::newRow("two thirds") << "2/3" << double(2.0L / 3) << double(0.667f);
+  QTest::newRow("empty numerator") << "/4" << 0.0 << 0.0;
+  QTest::newRow("decimal whole part") << "1.5 1/2" << 2.0 << 2.0;
+  QTest::newRow("mixed with many spaces") << "17  1/2" << 17.5 << 17.5;
+  QTest::newRow("numerator that a thousandfold would overflow") << "3000000/4" << 750000.0 << 750000.0;
 }
 
 void TextRulesTest::fractionToDecimal() {
   QFETCH(QString, text);
-  QFETCH(float, expected);
-  QCOMPARE(FractionToDecimal(text), expected);
+  QFETCH(double, expected);
+  QFETCH(double, lookup);
+  QCOMPARE(double(FractionToDecimal(text)), expected);
+  QCOMPARE(double(InchTextToNumber(text)), expected);
+  QCOMPARE(double(InchLookupValue(text)), lookup);
 }
 
 void TextRulesTest::fractionToDecimalFails_data() {
@@ -192,9 +199,9 @@ void TextRulesTest::fractionToDecimalFails_data() {
   QTest::newRow("two slashes") << "1/2/3"
                                << "convert"
                                << "'1/2' is not a valid integer value";
-  QTest::newRow("huge numerator") << "3000000/4"
-                                  << "math"
-                                  << "Integer overflow";
+  QTest::newRow("numerator beyond 32 bits") << "3000000000/4"
+                                            << "convert"
+                                            << "'3000000000' is not a valid integer value";
 }
 
 void TextRulesTest::fractionToDecimalFails() {

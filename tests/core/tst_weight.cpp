@@ -46,10 +46,18 @@ void WeightTest::convert_data() {
       << WeightUnit::Gram << 0.000002 << QStringList{"1E-5", kSource, "0.0000", "0.0000", "0.0000"};
   // Fixed results too long for 12 digits fall back to the exponent form.
   QTest::newRow("huge kilograms") << WeightUnit::KGram << 5e12
-                                  << QStringList{"2.5E16", "5E15", kSource, "1.7637E14", "1.10231E13"};
+                                  << QStringList{"2.5E16", "5E15", kSource, "1.76369809748E14",
+                                                 "1.10231131092E13"};
   QTest::newRow("fixed keeps 12 significant digits")
       << WeightUnit::Gram << 1234567890123.4
-      << QStringList{"6172839450617", kSource, "1234567890.1200", "43548147756.2000", "2721753061.9200"};
+      << QStringList{"6172839450617", kSource, "1234567890.1200", "43548100780.4000", "2721756298.7700"};
+  // Ounces and pounds from the defined pound (453.59237 g, 16 oz), worked
+  // exactly: a rounded factor of 0.035274 oz/g showed 70548.0000 here.
+  QTest::newRow("two million grams") << WeightUnit::Gram << 2000000.0
+                                     << QStringList{"10000000", kSource, "2000.0000", "70547.9239",
+                                                    "4409.2452"};
+  QTest::newRow("ounce to carats exactly")
+      << WeightUnit::Ounce << 1000.0 << QStringList{"141747.6156", "28349.5231", "28.3495", kSource, "62.5"};
   QTest::newRow("zero pounds") << WeightUnit::Pound << 0.0
                                << QStringList{"0.0000", "0.0000", "0.0000", "0", kSource};
 }

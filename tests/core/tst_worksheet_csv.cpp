@@ -117,6 +117,16 @@ void WorksheetCsvTest::figuresAreNumbersOrGuardedText_data() {
                                   << "'1 1/8"
                                   << "'1 1/8"
                                   << "1.125";
+  // Read exactly: to the nearest thousandth in single precision these were
+  // written as 0.0160000007599592 and 0.333000004291534.
+  QTest::newRow("sixty-fourth") << "1/64"
+                                << "'1/64"
+                                << "'1/64"
+                                << "0.015625";
+  QTest::newRow("third") << "1/3"
+                         << "'1/3"
+                         << "'1/3"
+                         << "0.333333333333333";
   QTest::newRow("negative") << "-5"
                             << "'-5"
                             << "'-5"

@@ -12,7 +12,7 @@ class WorksheetRowsTest : public QObject {
   void lenientBeadCount();
   void rowNumbers_data();
   void rowNumbers();
-  void totalIsStoredAfterEachAddition();
+  void totalKeepsEveryLength();
   void zeroSizeIsADivisionByZero();
 };
 
@@ -41,24 +41,25 @@ void WorksheetRowsTest::lenientBeadCount() {
 
 // Sizes in millimetres with a bead count, and the boxes' texts they give.
 void WorksheetRowsTest::rowNumbers_data() {
-  QTest::addColumn<float>("mm");
+  QTest::addColumn<double>("mm");
   QTest::addColumn<int>("count");
   QTest::addColumn<QString>("perInch");
   QTest::addColumn<QString>("length");
-  QTest::newRow("4 mm") << 4.0f << 100 << "6.35"
+  QTest::newRow("4 mm") << 4.0 << 100 << "6.35"
                         << "15.75";
-  QTest::newRow("8 mm, just below 3.175") << 8.0f << 100 << "3.17"
-                                          << "31.50";
-  QTest::newRow("10 beads of 4 mm") << 4.0f << 10 << "6.35"
+  // 3.175 exactly, rounded once and up (single precision showed 3.17).
+  QTest::newRow("8 mm, a half to round") << 8.0 << 100 << "3.18"
+                                         << "31.50";
+  QTest::newRow("10 beads of 4 mm") << 4.0 << 10 << "6.35"
                                     << "1.57";
-  QTest::newRow("million beads of an inch") << 25.4f << 1000000 << "1.00"
+  QTest::newRow("million beads of an inch") << 25.4 << 1000000 << "1.00"
                                             << "1E6";
-  QTest::newRow("1 234 567 inches") << 25.4f << 1234567 << "1.00"
+  QTest::newRow("1 234 567 inches") << 25.4 << 1234567 << "1.00"
                                     << "1.23457E6";
 }
 
 void WorksheetRowsTest::rowNumbers() {
-  QFETCH(float, mm);
+  QFETCH(double, mm);
   QFETCH(int, count);
   QFETCH(QString, perInch);
   QFETCH(QString, length);
@@ -66,13 +67,14 @@ void WorksheetRowsTest::rowNumbers() {
   QCOMPARE(WorksheetNumberText(RowLength(count, mm)), length);
 }
 
-void WorksheetRowsTest::totalIsStoredAfterEachAddition() {
+void WorksheetRowsTest::totalKeepsEveryLength() {
   std::array<WorksheetRowValues, kWorksheetRows> rows{};
-  rows[0].LengthValue = 16777216.0f;  // 2^24: adding 1 is lost in a float
-  for (int i = 1; i < kWorksheetRows; ++i) rows[i].LengthValue = 1.0f;
-  QCOMPARE(SumLengths(rows), 16777216.0f);
-  rows[0].LengthValue = 0.1f;
-  rows[1].LengthValue = 0.2f;
+  rows[0].LengthValue = 16777216;  // 2^24: a single-precision sum lost the ones added to it
+  for (int i = 1; i < kWorksheetRows; ++i) rows[i].LengthValue = 1;
+  QCOMPARE(double(SumLengths(rows)), 16777225.0);
+  QCOMPARE(WorksheetNumberText(SumLengths(rows)), QString("1.67772E7"));
+  rows[0].LengthValue = 0.1;
+  rows[1].LengthValue = 0.2;
   QCOMPARE(WorksheetNumberText(SumLengths(rows)), QString("8.30"));
 }
 

@@ -55,8 +55,14 @@ void WorksheetStepsTest::rowsWorkOutSizesAndLengths_data() {
   QTest::addColumn<QStringList>("expected");  // Mm, Inch, Bpi, Tot, Total
   QTest::newRow("4 mm, 100 beads") << QStringList{"Mm:4"} << "100"
                                    << QStringList{"4", "", "6.35", "15.75", "15.75"};
+  // 25.4 / 8 is 3.175 exactly: rounded once, up.
   QTest::newRow("8 mm, 100 beads") << QStringList{"Mm:8"} << "100"
-                                   << QStringList{"8", "", "3.17", "31.50", "31.50"};
+                                   << QStringList{"8", "", "3.18", "31.50", "31.50"};
+  // Fractions read exactly: to the nearest thousandth 1/64 was 62.50 per inch.
+  QTest::newRow("1/64 inch, 64 beads")
+      << QStringList{"Inch:1/64"} << "64" << QStringList{"", "1/64", "64.00", "1.00", "1.00"};
+  QTest::newRow("3/16 inch, 1000 beads")
+      << QStringList{"Inch:3/16"} << "1000" << QStringList{"", "3/16", "5.33", "187.50", "187.50"};
   QTest::newRow("10 beads of 4 mm") << QStringList{"Mm:4"} << "10"
                                     << QStringList{"4", "", "6.35", "1.57", "1.57"};
   QTest::newRow("1/4 inch") << QStringList{"Inch:1/4"} << "100"
@@ -108,7 +114,7 @@ void WorksheetStepsTest::rowsWorkOutSizesAndLengths() {
   LeaveSizeBoxes(steps, rows[0], boxes);
   boxes.Nob = count;
   WorksheetLengthFromCount(rows[0], boxes);
-  float total = -1;
+  double total = -1;
   const QString totalText = WorksheetTotal(rows, total);
   QCOMPARE((QStringList{boxes.Mm, boxes.Inch, boxes.Bpi, boxes.Tot, totalText}), expected);
   QCOMPARE(boxes.Nob, count);
@@ -148,9 +154,9 @@ void WorksheetStepsTest::failedSizesKeepTheRow_data() {
   QTest::newRow("negative mm") << "Mm"
                                << "-8"
                                << "'-8' is below zero: a size or length cannot be negative." << 4.0f;
-  QTest::newRow("mm beyond a float") << "Mm"
-                                     << "1E40"
-                                     << "Floating point overflow." << 4.0f;
+  QTest::newRow("mm beyond a double") << "Mm"
+                                      << "1E309"
+                                      << "Floating point overflow." << 4.0f;
   // The size is stored before the division by it fails.
   QTest::newRow("zero mm") << "Mm"
                            << "00"
@@ -178,7 +184,7 @@ void WorksheetStepsTest::failedSizesKeepTheRow() {
   LeaveSizeBoxes({"Mm:4"}, row, boxes);
   boxes.Nob = "100";
   WorksheetLengthFromCount(row, boxes);
-  const float length = row.LengthValue;
+  const double length = row.LengthValue;
 
   WorksheetRowBoxes expected = boxes;
   QString caught;
@@ -210,14 +216,14 @@ void WorksheetStepsTest::aFailureLeavesWhatWasAlreadyShown() {
   WorksheetSizeFromInch(row, boxes);
   boxes.Nob = "2147483647";
   WorksheetLengthFromCount(row, boxes);
-  const float length = row.LengthValue;
+  const double length = row.LengthValue;
   const QString lengthText = boxes.Tot;
   QCOMPARE(lengthText, QString("5.36871E8"));
 
-  boxes.Mm = "3E38";
+  boxes.Mm = "1E308";
   QVERIFY_THROWS_EXCEPTION(MathError, WorksheetSizeFromMm(row, boxes));
-  QCOMPARE(row.MmValue, 3e38f);
-  QCOMPARE(boxes.Bpi, WorksheetNumberText(BeadsPerInchFromMm(3e38f)));
+  QCOMPARE(row.MmValue, 1e308);
+  QCOMPARE(boxes.Bpi, QString("0.00"));
   QCOMPARE(boxes.Inch, QString());
   QCOMPARE(boxes.Tot, lengthText);
   QCOMPARE(row.LengthValue, length);
@@ -262,11 +268,11 @@ void WorksheetStepsTest::loadedRowsTakeOneSize() {
 
 void WorksheetStepsTest::totalOfTheRows() {
   Rows rows{};
-  float total = -1;
+  double total = -1;
   QCOMPARE(WorksheetTotal(rows, total), QString("0.00"));
-  QCOMPARE(total, 0.0f);
+  QCOMPARE(total, 0.0);
 
-  // Rows in any order add up, each sum stored as a float.
+  // Rows in any order add up.
   WorksheetRowBoxes boxes;
   for (int i : {6, 1}) {
     boxes = {};
@@ -275,12 +281,12 @@ void WorksheetStepsTest::totalOfTheRows() {
     WorksheetLengthFromCount(rows[i], boxes);
   }
   QCOMPARE(WorksheetTotal(rows, total), QString("2.83"));  // 1.889764 + 0.944882
-  QCOMPARE(total, float(rows[1].LengthValue + rows[6].LengthValue));
+  QCOMPARE(total, rows[1].LengthValue + rows[6].LengthValue);
 
-  // A total too large for a float fails, and the stored total is none.
-  rows[0].LengthValue = rows[9].LengthValue = std::numeric_limits<float>::max();
+  // A total too large to keep fails, and the kept total is none.
+  rows[0].LengthValue = rows[9].LengthValue = std::numeric_limits<double>::max();
   QVERIFY_THROWS_EXCEPTION(MathError, WorksheetTotal(rows, total));
-  QCOMPARE(total, 0.0f);
+  QCOMPARE(total, 0.0);
 }
 
 QTEST_GUILESS_MAIN(WorksheetStepsTest)

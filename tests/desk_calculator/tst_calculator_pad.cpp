@@ -288,7 +288,7 @@ void TestCalculatorControl::keyMapping_data() {
   // The key pad's decimal key types a comma on many layouts.
   QTest::newRow("key pad decimal comma is the point")
       << "12" << int(Qt::Key_Comma) << int(Qt::KeypadModifier) << "12. " << 0.0;
-  QTest::newRow("comma elsewhere does nothing") << "12" << int(Qt::Key_Comma) << 0 << "12 " << 0.0;
+  QTest::newRow("comma elsewhere is the point too") << "12" << int(Qt::Key_Comma) << 0 << "12. " << 0.0;
 }
 
 void TestCalculatorControl::keyMapping() {

@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QTest>
 
 #include "core/key_filter.h"
@@ -32,6 +34,9 @@ class KeyFiltersTest : public QObject {
   void errorBoxes_data();
   void errorBoxes();
   void longPastedTextIsShortenedInTheBox();
+  void decimalComma_data();
+  void decimalComma();
+  void menuPasteReadsTheComma();
 
  private:
   RecordingServices services_;
@@ -152,7 +157,7 @@ void KeyFiltersTest::keypadDecimalKeyTypesThePoint() {
   QTest::keyClick(box_, Qt::Key_Comma, Qt::KeypadModifier);  // a second point beeps
   QCOMPARE(box_->text(), QStringLiteral("2.5"));
   QCOMPARE(services_.beeps, 1);
-  QTest::keyClick(box_, Qt::Key_Comma);  // the main keyboard's comma is no point
+  QTest::keyClick(box_, Qt::Key_Comma);  // the main keyboard's comma is a point too: a second one
   QCOMPARE(box_->text(), QStringLiteral("2.5"));
   QCOMPARE(services_.beeps, 2);
 }
@@ -271,6 +276,84 @@ void KeyFiltersTest::longPastedTextIsShortenedInTheBox() {
   QVERIFY(text.size() < 300);
   QVERIFY(text.startsWith(QStringLiteral("'111")));
   QVERIFY(text.endsWith(QStringLiteral("..' is not a valid floating point value.")));
+}
+
+// Every kind of number box, the Bench's too (they use the converter's kinds):
+// a comma typed or pasted is the decimal point and shows as "."; a pasted
+// text with thousands separators is refused and changes nothing.
+void KeyFiltersTest::decimalComma_data() {
+  QTest::addColumn<KeyFilterKind>("kind");
+  QTest::addColumn<QString>("typed");  // what "2,5" typed key by key leaves
+  QTest::addColumn<int>("beeps");
+  QTest::newRow("mm") << KeyFilterKind::mmBox << "2.5" << 0;
+  QTest::newRow("inch") << KeyFilterKind::inchBox << "2.5" << 0;
+  QTest::newRow("weight") << KeyFilterKind::Weight << "2.5" << 0;
+  QTest::newRow("bead mm") << KeyFilterKind::beadMmBox << "2.5" << 0;
+  QTest::newRow("bead inch") << KeyFilterKind::beadInchBox << "2.5" << 0;
+  QTest::newRow("strand length") << KeyFilterKind::strandInchBox << "2.5" << 0;
+  QTest::newRow("spacing") << KeyFilterKind::spacingBox << "2.5" << 0;
+  QTest::newRow("worksheet mm") << KeyFilterKind::WorksheetMm << "2.5" << 0;
+  QTest::newRow("worksheet inch") << KeyFilterKind::WorksheetInch << "2.5" << 0;
+  // A count takes no decimal point, typed as "." or as ",".
+  QTest::newRow("bead count") << KeyFilterKind::beadCountBox << "25" << 1;
+  QTest::newRow("worksheet count") << KeyFilterKind::WorksheetNob << "25" << 1;
+}
+
+void KeyFiltersTest::decimalComma() {
+  QFETCH(KeyFilterKind, kind);
+  QFETCH(QString, typed);
+  QFETCH(int, beeps);
+  Build(kind);
+  QTest::keyClicks(box_, QStringLiteral("2,5"));
+  QCOMPARE(box_->text(), typed);
+  QCOMPARE(services_.beeps, beeps);
+
+  box_->clear();
+  QApplication::clipboard()->setText(QStringLiteral("2,5"));
+  QTest::keyClick(box_, Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(box_->text(), QStringLiteral("2.5"));
+  QTest::keyClick(box_, Qt::Key_Z, Qt::ControlModifier);  // one step to undo, as any paste
+  QCOMPARE(box_->text(), QString());
+
+  next_->setText(QStringLiteral("8"));
+  box_->setText(QStringLiteral("7"));
+  box_->end(false);
+  for (const QString& pasted :
+       {QStringLiteral("1.234,5"), QStringLiteral("1,234.5"), QStringLiteral("1,234,567")}) {
+    services_.messages.clear();
+    QApplication::clipboard()->setText(pasted);
+    QTest::keyClick(box_, Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(box_->text(), QStringLiteral("7"));
+    QCOMPARE(next_->text(), QStringLiteral("8"));
+    QCOMPARE(services_.messages.size(), 1);
+    QCOMPARE(services_.messages[0].caption, QStringLiteral("Orvane"));
+    QCOMPARE(services_.messages[0].icon, MessageIcon::Error);
+    QCOMPARE(services_.messages[0].text,
+             QStringLiteral("'%1' has %2: a number here takes one decimal point and no thousands separators.")
+                 .arg(pasted, pasted.contains(u'.') ? QStringLiteral("both \".\" and \",\"")
+                                                    : QStringLiteral("more than one \",\"")));
+  }
+  QCOMPARE(services_.beeps, beeps);
+}
+
+// The box's context menu pastes by the same rule; a text box takes the comma as it is.
+void KeyFiltersTest::menuPasteReadsTheComma() {
+  for (const KeyFilterKind kind : {KeyFilterKind::WorksheetMm, KeyFilterKind::Text}) {
+    Build(kind);
+    QApplication::clipboard()->setText(QStringLiteral("2,5"));
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, box_->rect().center(),
+                            box_->mapToGlobal(box_->rect().center()));
+    QApplication::sendEvent(box_, &event);
+    QMenu* menu = nullptr;
+    QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
+    QAction* paste = nullptr;
+    for (QAction* action : menu->actions())
+      if (action->text().startsWith(QLineEdit::tr("&Paste"))) paste = action;
+    QVERIFY(paste);
+    paste->trigger();
+    menu->close();
+    QCOMPARE(box_->text(), kind == KeyFilterKind::Text ? QStringLiteral("2,5") : QStringLiteral("2.5"));
+  }
 }
 
 QTEST_MAIN(KeyFiltersTest)

@@ -127,9 +127,19 @@ void ConverterPanelTest::inches_data() {
                             << "24"
                             << "12";
   QTest::newRow("blanks around") << " 3/32 "
-                                 << "2.38760"
+                                 << "2.38125"
                                  << "17"
                                  << "8";
+  // Fractions are read exactly, not to the nearest thousandth (0.40640 and
+  // 4.77520 before); the stone size stays on its look-up key.
+  QTest::newRow("a sixty-fourth") << "1/64"
+                                  << "0.39688"
+                                  << ""
+                                  << "";
+  QTest::newRow("three sixteenths") << "3/16"
+                                    << "4.76250"
+                                    << ""
+                                    << "20";
 }
 
 void ConverterPanelTest::inches() {

@@ -503,15 +503,15 @@ void WorksheetWindowTest::boxesWrittenBeforeAFailureStay() {
   TypeText(countBoxes(w_)[0], "2147483647");
   QCOMPARE(lengthBoxes(w_)[0]->text(), QString("5.36871E8"));
   FocusWidget(mmBoxes(w_)[0]);
-  mmBoxes(w_)[0]->setText("3E38");  // pasted
+  mmBoxes(w_)[0]->setText("1E308");  // pasted
   QTest::keyClick(mmBoxes(w_)[0], Qt::Key_Return);
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].text, QString("Floating point overflow."));
   QCOMPARE(inchBoxes(w_)[0]->text(), QString());
-  QCOMPARE(perInchBoxes(w_)[0]->text(), WorksheetNumberText(BeadsPerInchFromMm(3e38f)));
+  QCOMPARE(perInchBoxes(w_)[0]->text(), WorksheetNumberText(BeadsPerInchFromMm(1e308)));
   QCOMPARE(lengthBoxes(w_)[0]->text(), QString("5.36871E8"));
   QCOMPARE(totalBox(w_)->text(), QString("5.36871E8"));
-  QCOMPARE(w_->rowValues()[0].MmValue, 3e38f);
+  QCOMPARE(w_->rowValues()[0].MmValue, 1e308);
   QCOMPARE(NameOf(w_, QApplication::focusWidget()), QString("Inch1"));
 }
 
@@ -551,7 +551,7 @@ void WorksheetWindowTest::clearAllIsUndone() {
   QFETCH(QString, focus);
   FillSample();
   const QStringList before = allTexts();
-  const float total = w_->totalLength();
+  const double total = w_->totalLength();
   QVERIFY(w_->IsModified());
   QTest::mouseClick(clearButton(w_), Qt::LeftButton);
   QCOMPARE(allTexts(), QStringList(before.size(), QString()));
@@ -618,7 +618,7 @@ void WorksheetWindowTest::saveClearLoadGivesEveryBoxBack() {
   FillSample();
   descriptionBoxes(w_)[4]->setText("  Clasp  ");  // blanks around a description are not kept
   const QStringList before = allTexts();
-  const float totalBefore = w_->totalLength();
+  const double totalBefore = w_->totalLength();
   QCOMPARE(totalBox(w_)->text(), QString("18.75"));
   const QString path = dir_->filePath("necklace.bws");
   t_->services.saveAnswers.push_back(path);
@@ -853,7 +853,7 @@ void WorksheetWindowTest::loadLeavesNothingOfThePreviousWorksheet() {
                                 "3\tC\t-8\t\t10\r\n"
                                 "4\tD\t\t1/x\t7\r\n"
                                 "5\tE\tabc\t\t3\r\n"
-                                "6\tF\t1E40\t\t2\r\n"
+                                "6\tF\t1E309\t\t2\r\n"
                                 "7\tG\t4\t\t100\r\n");
   t_->services.openAnswers.push_back(bad);
   QTest::mouseClick(loadButton(w_), Qt::LeftButton);
