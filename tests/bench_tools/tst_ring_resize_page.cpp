@@ -96,10 +96,11 @@ void RingResizePageTest::badInputLeavesTheBoxes() {
 }
 
 void RingResizePageTest::tabOrderAndMnemonics() {
-  const QStringList order{"Ring size scale",    "Ring size now",       "Ring size wanted",
-                          "Thickness in mm",    "Thickness in inches", "Width in mm",
-                          "Width in inches",    "Metal",               "Density in g/cm\u00b3",
-                          "Inner diameter now, in mm"};
+  const QStringList order{"Ring size scale",       "Ring size now",
+                          "Ring size wanted",      "Thickness in mm",
+                          "Thickness in inches",   "Width in mm",
+                          "Width in inches",       "Metal",
+                          "Density in g/cm\u00b3", "Inner diameter now, in mm"};
   FocusWidget(list("scaleBox"));
   QStringList visited;
   for (int i = 0; i < order.size(); ++i) {

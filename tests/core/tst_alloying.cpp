@@ -70,9 +70,9 @@ void AlloyingTest::missingBoxes() {
   QCOMPARE(r.missing, AlloyField::From);
   r = alloyEnter({AlloyTask::Sterling, QStringLiteral(" "), QString(), QString()});
   QCOMPARE(r.missing, AlloyField::Grams);
-  QVERIFY_THROWS_EXCEPTION(ConversionError,
-                           alloyEnter({AlloyTask::RaiseKarat, QStringLiteral("1"), QStringLiteral("9"), QString()},
-                                      AlloyField::To));
+  QVERIFY_THROWS_EXCEPTION(ConversionError, alloyEnter({AlloyTask::RaiseKarat, QStringLiteral("1"),
+                                                        QStringLiteral("9"), QString()},
+                                                       AlloyField::To));
 }
 
 void AlloyingTest::badInput_data() {

@@ -38,11 +38,11 @@ void BezelTest::strips_data() {
   QTest::addColumn<QStringList>("typed");  // length mm, width mm, thickness (mm or, with ", inches)
   QTest::addColumn<QStringList>("shown");  // perimeter, strip mm, strip inches, thickness mm
   // pi x (10 + 0.3) = 32.358 mm, 1.274"
-  QTest::newRow("round 10 mm, 0.3 mm strip") << StoneOutline::Round << QStringList{"10", "", "0.3"}
-                                             << QStringList{"31.42", "32.36", "1.274", "0.3"};
+  QTest::newRow("round 10 mm, 0.3 mm strip")
+      << StoneOutline::Round << QStringList{"10", "", "0.3"} << QStringList{"31.42", "32.36", "1.274", "0.3"};
   // 22.1035 + pi x 0.5 = 23.6743
-  QTest::newRow("oval 8 x 6, 0.5 mm strip") << StoneOutline::Oval << QStringList{"8", "6", "0.5"}
-                                            << QStringList{"22.10", "23.67", "0.932", "0.5"};
+  QTest::newRow("oval 8 x 6, 0.5 mm strip")
+      << StoneOutline::Oval << QStringList{"8", "6", "0.5"} << QStringList{"22.10", "23.67", "0.932", "0.5"};
   // 2 x (10 + 8) + pi x 0.4 = 37.257
   QTest::newRow("rectangle 10 x 8, 0.4 mm strip") << StoneOutline::Rectangle << QStringList{"10", "8", "0.4"}
                                                   << QStringList{"36.00", "37.26", "1.467", "0.4"};
@@ -57,7 +57,8 @@ void BezelTest::strips() {
   QFETCH(QStringList, shown);
   BenchSize thickness{typed[2], {}, BenchUnit::Mm};
   if (typed[2].startsWith(u'"')) thickness = {{}, typed[2].mid(1), BenchUnit::Inch};
-  const BezelResult r = bezelEnter({outline, {typed[0], {}, BenchUnit::Mm}, {typed[1], {}, BenchUnit::Mm}, thickness});
+  const BezelResult r =
+      bezelEnter({outline, {typed[0], {}, BenchUnit::Mm}, {typed[1], {}, BenchUnit::Mm}, thickness});
   QCOMPARE((QStringList{r.perimeterMm, r.stripMm, r.stripInch, r.thickness.mm}), shown);
 }
 
@@ -70,13 +71,18 @@ void BezelTest::missingAndBad() {
   r = bezelEnter({StoneOutline::Oval, {QStringLiteral("5"), {}}, {}, {QStringLiteral("0.3"), {}}});
   QVERIFY(r.perimeterMm.isEmpty());
   QCOMPARE(r.missing, BezelField::Width);
-  QVERIFY_THROWS_EXCEPTION(ConversionError,
-                           bezelEnter({StoneOutline::Oval, {QStringLiteral("5"), {}}, {}, {}}, BezelField::Width));
+  QVERIFY_THROWS_EXCEPTION(
+      ConversionError,
+      bezelEnter({StoneOutline::Oval, {QStringLiteral("5"), {}}, {}, {}}, BezelField::Width));
   const std::pair<BezelInputs, const char*> bad[] = {
-      {{StoneOutline::Round, {QStringLiteral("0"), {}}, {}, {}}, "'0' is zero: the diameter in mm must be more than 0"},
+      {{StoneOutline::Round, {QStringLiteral("0"), {}}, {}, {}},
+       "'0' is zero: the diameter in mm must be more than 0"},
       {{StoneOutline::Oval, {QStringLiteral("8"), {}}, {QStringLiteral("101"), {}}, {}},
        "'101' is too large: the width in mm can be at most 100"},
-      {{StoneOutline::Rectangle, {QStringLiteral("8"), {}}, {QStringLiteral("6"), {}}, {{}, QStringLiteral("1/8"), BenchUnit::Inch}},
+      {{StoneOutline::Rectangle,
+        {QStringLiteral("8"), {}},
+        {QStringLiteral("6"), {}},
+        {{}, QStringLiteral("1/8"), BenchUnit::Inch}},
        "'1/8' is too large: the strip's thickness in inches can be at most 0.11811"},
   };
   for (const auto& [in, message] : bad) {

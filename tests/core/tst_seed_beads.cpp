@@ -23,9 +23,9 @@ void SeedBeadsTest::sizes_data() {
   QTest::addColumn<QStringList>("shown");  // per gram, per tube, per inch
   // Per inch: 25.4 mm over the bead's length along the hole.
   QTest::newRow("15/0") << "15/0 round" << QStringList{"250", "2500", "25.4"};
-  QTest::newRow("11/0") << "11/0 round" << QStringList{"110", "1100", "18.1"};    // 25.4 / 1.4
-  QTest::newRow("8/0") << "8/0 round" << QStringList{"36", "360", "11.5"};        // 25.4 / 2.2
-  QTest::newRow("6/0") << "6/0 round" << QStringList{"13", "130", "8.8"};         // 25.4 / 2.9
+  QTest::newRow("11/0") << "11/0 round" << QStringList{"110", "1100", "18.1"};         // 25.4 / 1.4
+  QTest::newRow("8/0") << "8/0 round" << QStringList{"36", "360", "11.5"};             // 25.4 / 2.2
+  QTest::newRow("6/0") << "6/0 round" << QStringList{"13", "130", "8.8"};              // 25.4 / 2.9
   QTest::newRow("cylinder") << "11/0 cylinder" << QStringList{"200", "2000", "19.5"};  // 25.4 / 1.3
 }
 
@@ -47,8 +47,8 @@ void SeedBeadsTest::pieces_data() {
   QTest::addColumn<QStringList>("shown");  // columns, rows, beads, grams, tubes
   // 1" wide: 25.4 / 1.4 = 18.1 columns, 18; 2" long: 50.8 / 2.0 = 25.4 rows,
   // 25; 450 beads, 450 / 110 = 4.09 g, bought as 4.1.
-  QTest::newRow("loom, 11/0, 1 x 2 inches")
-      << "11/0 round" << BeadStitch::Loom << QStringList{"25.4", "2"} << QStringList{"18", "25", "450", "4.1", "1"};
+  QTest::newRow("loom, 11/0, 1 x 2 inches") << "11/0 round" << BeadStitch::Loom << QStringList{"25.4", "2"}
+                                            << QStringList{"18", "25", "450", "4.1", "1"};
   // 25.4 / 1.3 = 19.5, 20 columns; 25.4 / 0.8 = 31.75, 32 rows of 10 beads:
   // 320 beads, 1.6 g.
   QTest::newRow("peyote, cylinders, 1 inch square")
@@ -76,8 +76,10 @@ void SeedBeadsTest::pieces() {
   QFETCH(BeadStitch, stitch);
   QFETCH(QStringList, typed);
   QFETCH(QStringList, shown);
-  const SeedBeadResult r = seedBeadEnter(
-      {int(seedBeadNames().indexOf(size)), stitch, {typed[0], {}, BenchUnit::Mm}, {{}, typed[1], BenchUnit::Inch}});
+  const SeedBeadResult r = seedBeadEnter({int(seedBeadNames().indexOf(size)),
+                                          stitch,
+                                          {typed[0], {}, BenchUnit::Mm},
+                                          {{}, typed[1], BenchUnit::Inch}});
   QCOMPARE((QStringList{r.columns, r.rows, r.beads, r.grams, r.tubes}), shown);
 }
 
@@ -87,7 +89,9 @@ void SeedBeadsTest::gramsRoundUpToATenth() {
   QCOMPARE(double(gramsToBuy(221, eleven)), 2.1);
   QCOMPARE(double(gramsToBuy(1, eleven)), 0.1);
   // 1100 beads fill exactly one tube; one more needs a second.
-  QCOMPARE(seedBeadEnter({1, BeadStitch::Loom, {QStringLiteral("15.4"), {}, BenchUnit::Mm},
+  QCOMPARE(seedBeadEnter({1,
+                          BeadStitch::Loom,
+                          {QStringLiteral("15.4"), {}, BenchUnit::Mm},
                           {QStringLiteral("200"), {}, BenchUnit::Mm}})
                .tubes,
            QStringLiteral("1"));
@@ -95,15 +99,16 @@ void SeedBeadsTest::gramsRoundUpToATenth() {
 
 void SeedBeadsTest::missingAndBad() {
   // Sizes typed before a bead is picked are read and shown, nothing counted.
-  SeedBeadResult r =
-      seedBeadEnter({-1, BeadStitch::Loom, {{}, QStringLiteral("1"), BenchUnit::Inch}, {QStringLiteral("10"), {}}});
+  SeedBeadResult r = seedBeadEnter(
+      {-1, BeadStitch::Loom, {{}, QStringLiteral("1"), BenchUnit::Inch}, {QStringLiteral("10"), {}}});
   QCOMPARE(r.width.mm, QStringLiteral("25.4"));
   QCOMPARE(r.length.inch, QStringLiteral("0.3937"));
   QVERIFY(r.perGram.isEmpty() && r.beads.isEmpty());
   r = seedBeadEnter({0, BeadStitch::Loom, {QStringLiteral("10"), {}}, {}});
   QCOMPARE(r.missing, SeedBeadField::Length);
-  QVERIFY_THROWS_EXCEPTION(ConversionError, seedBeadEnter({0, BeadStitch::Loom, {QStringLiteral("10"), {}}, {}},
-                                                          SeedBeadField::Length));
+  QVERIFY_THROWS_EXCEPTION(
+      ConversionError,
+      seedBeadEnter({0, BeadStitch::Loom, {QStringLiteral("10"), {}}, {}}, SeedBeadField::Length));
   try {
     seedBeadEnter({0, BeadStitch::Loom, {QStringLiteral("2001"), {}}, {}});
     QFAIL("no error");
