@@ -49,7 +49,7 @@ AlloyingPage::AlloyingPage(DesktopServices& services, QWidget* parent)
 
   int row = 0;
   grid->addWidget(makeBenchCaption(this, QStringLiteral("&Task"), taskBox_), row, 0);
-  grid->addWidget(taskBox_, row++, 1, 1, 3);
+  grid->addWidget(taskBox_, row++, 1, 1, 2);
   grid->addWidget(makeBenchCaption(this, QStringLiteral("&Weight"), gramsBox_), row, 0);
   grid->addWidget(gramsBox_, row, 1);
   grid->addWidget(makeBenchNote(this, QStringLiteral("grams")), row++, 2);
