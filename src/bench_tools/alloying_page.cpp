@@ -20,10 +20,10 @@ struct TaskTexts {
   const char* formula;
 };
 constexpr TaskTexts kTaskTexts[] = {
-    {"Alloy to add", "Alloy = weight \u00d7 (karat \u2212 karat wanted) \u00f7 karat wanted."},
-    {"Fine gold to add",
+    {"Alloy to &add", "Alloy = weight \u00d7 (karat \u2212 karat wanted) \u00f7 karat wanted."},
+    {"Fine gold to &add",
      "Fine gold = weight \u00d7 (karat wanted \u2212 karat) \u00f7 (24 \u2212 karat wanted)."},
-    {"Copper to add",
+    {"Copper to &add",
      "Copper = weight \u00d7 75 \u00f7 925 (0.0811 \u00d7 weight): sterling is 925 parts silver "
      "in 1000."},
 };
@@ -63,7 +63,7 @@ AlloyingPage::AlloyingPage(DesktopServices& services, QWidget* parent)
   grid->addWidget(addedCaption_, row, 0);
   grid->addWidget(addedBox_, row, 1);
   grid->addWidget(makeBenchNote(this, QStringLiteral("grams")), row++, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("Resulting weight"), totalBox_), row, 0);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Resulting weight"), totalBox_), row, 0);
   grid->addWidget(totalBox_, row, 1);
   grid->addWidget(makeBenchNote(this, QStringLiteral("grams")), row++, 2);
   formula_ = makeBenchNote(this, QString());
@@ -118,7 +118,7 @@ void AlloyingPage::onTaskPicked() {
   toBox_->setEnabled(karats);
   const QString added = QString::fromUtf8(kTaskTexts[task].added);
   addedCaption_->setText(added);
-  addedBox_->setAccessibleName(added + QStringLiteral(" in grams"));
+  addedBox_->setAccessibleName(QString(added).remove(u'&') + QStringLiteral(" in grams"));
   formula_->setText(QString::fromUtf8(kTaskTexts[task].formula));
   calculate(AlloyField::None);
 }

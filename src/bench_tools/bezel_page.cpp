@@ -44,12 +44,12 @@ BezelPage::BezelPage(DesktopServices& services, QWidget* parent) : QWidget(paren
   grid->addWidget(makeBenchCaption(this, QStringLiteral("Strip &thickness"), thickness_.mm), row, 0);
   grid->addWidget(thickness_.mm, row, 1);
   grid->addWidget(thickness_.inch, row++, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("Stone perimeter"), perimeterBox_), row, 0);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("Stone &perimeter"), perimeterBox_), row, 0);
   grid->addWidget(perimeterBox_, row, 1);
   grid->addWidget(makeBenchNote(this, QStringLiteral("mm")), row++, 2);
   grid->addWidget(makeBenchNote(this, QStringLiteral("mm"), centre), row, 1);
   grid->addWidget(makeBenchNote(this, QStringLiteral("inches"), centre), row++, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("Strip length"), stripMmBox_), row, 0);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("Strip le&ngth"), stripMmBox_), row, 0);
   grid->addWidget(stripMmBox_, row, 1);
   grid->addWidget(stripInchBox_, row++, 2);
   auto* note =

@@ -48,20 +48,20 @@ SeedBeadPage::SeedBeadPage(DesktopServices& services, QWidget* parent)
   grid->addWidget(length_.mm, row, 1);
   grid->addWidget(length_.inch, row++, 2);
   const std::pair<const char*, EntryBox*> results[] = {
-      {"Beads per gram", perGramBox_},
-      {"Per 10 g tube", perTubeBox_},
-      {"Beads per inch", perInchBox_},
+      {"Beads per &gram", perGramBox_},
+      {"Per 10 g t&ube", perTubeBox_},
+      {"Beads per &inch", perInchBox_},
   };
   for (const auto& [caption, box] : results) {
     grid->addWidget(makeBenchCaption(this, QString::fromUtf8(caption), box), row, 0);
     grid->addWidget(box, row++, 1);
   }
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("Columns \u00d7 rows"), columnsBox_), row, 0);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Columns \u00d7 rows"), columnsBox_), row, 0);
   grid->addWidget(columnsBox_, row, 1);
   grid->addWidget(rowsBox_, row++, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("Beads"), beadsBox_), row, 0);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Beads"), beadsBox_), row, 0);
   grid->addWidget(beadsBox_, row++, 1);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("Grams to buy"), gramsBox_), row, 0);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("Grams to bu&y"), gramsBox_), row, 0);
   grid->addWidget(gramsBox_, row, 1);
   grid->addWidget(tubesBox_, row, 2);
   grid->addWidget(makeBenchNote(this, QStringLiteral("tubes of 10 g")), row++, 3);

@@ -130,7 +130,7 @@ void MetalWindowTest::window() {
   QStringList tabs;
   for (int i = 0; i < Bench()->pages->count(); ++i) tabs << Bench()->pages->tabText(i);
   QCOMPARE(tabs, (QStringList{"Metal", "Casting", "Stone Weight", "Pricing", "Gauges", "Knotted Strand",
-                              "Jump Ring"}));
+                              "Jump Ring", "Ring Resizing", "Alloying", "Seed Beads", "Bezel Strip"}));
   // Every page fits the window without being cut.
   for (int i = 0; i < Bench()->pages->count(); ++i) {
     QWidget* page = Bench()->pages->widget(i);
