@@ -84,7 +84,7 @@ class TestHelpWindow : public QObject {
     QVERIFY(!help->closeButton->isVisible());
     // The Bench window's and the desk calculator's sections follow the
     // calculators' help.
-    QCOMPARE(help->beadHelpContent->size(), QSize(369, 3190));
+    QCOMPARE(help->beadHelpContent->size(), QSize(369, 4373));
     QLabel* metal = nullptr;
     for (QLabel* label : help->beadHelpContent->findChildren<QLabel*>()) {
       QVERIFY2(help->beadHelpContent->rect().contains(label->geometry()), qPrintable(label->text()));
