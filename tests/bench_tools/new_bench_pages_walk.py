@@ -6,6 +6,7 @@
 # Usage: <orca debug log>
 import re
 import sys
+import time
 
 import pyatspi
 
@@ -98,9 +99,19 @@ need(bench, pyatspi.ROLE_COMBO_BOX, r"^Ring size now$", "Ring size now list")
 need(bench, pyatspi.ROLE_COMBO_BOX, r"^Ring size wanted$", "Ring size wanted list")
 # The lists reached by their captions' Alt letters, the sizes picked with keys.
 focus(need(bench, pyatspi.ROLE_TEXT, r"^Thickness in mm$", "Thickness box"), "Thickness")
-xdo("key", "alt+n", "Home")
+now = need(bench, pyatspi.ROLE_COMBO_BOX, r"^Ring size now$", "Ring size now list")
+xdo("key", "alt+n")
+if not wait_for(lambda: now.getState().contains(pyatspi.STATE_FOCUSED), 3):
+    fail("Alt+N did not reach the Ring size now list")
+xdo("key", "Home")
+wanted = need(bench, pyatspi.ROLE_COMBO_BOX, r"^Ring size wanted$", "Ring size wanted list")
+xdo("key", "alt+w")
+if not wait_for(lambda: wanted.getState().contains(pyatspi.STATE_FOCUSED), 3):
+    fail("Alt+W did not reach the Ring size wanted list")
 mark()
-xdo("key", "alt+w", "Home", "Down")
+xdo("key", "Home")
+time.sleep(0.5)
+xdo("key", "Down")
 # pi x (10.820 - 10.008) = 2.551 mm, 0.100 inch
 hear(r"Length to add in mm 2\.55, Length to add in inches 0\.100", "the length to add")
 
