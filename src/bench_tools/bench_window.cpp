@@ -9,12 +9,16 @@
 #include <utility>
 #include <vector>
 
+#include "bench_tools/alloying_page.h"
+#include "bench_tools/bezel_page.h"
 #include "bench_tools/casting_page.h"
 #include "bench_tools/gauge_page.h"
 #include "bench_tools/jump_ring_page.h"
 #include "bench_tools/knotted_strand_page.h"
 #include "bench_tools/metal_page.h"
 #include "bench_tools/pricing_page.h"
+#include "bench_tools/ring_resize_page.h"
+#include "bench_tools/seed_bead_page.h"
 #include "bench_tools/stone_weight_page.h"
 #include "platform/guarded_connect.h"
 #include "widgets/entry_box.h"
@@ -97,6 +101,10 @@ void BenchWindow::createPages() {
       {new GaugePage(services_), GaugePage::pageTitle()},
       {new KnottedStrandPage(services_), KnottedStrandPage::pageTitle()},
       {new JumpRingPage(services_), JumpRingPage::pageTitle()},
+      {new RingResizePage(services_), RingResizePage::pageTitle()},
+      {new AlloyingPage(services_), AlloyingPage::pageTitle()},
+      {new SeedBeadPage(services_), SeedBeadPage::pageTitle()},
+      {new BezelPage(services_), BezelPage::pageTitle()},
   };
   for (const auto& [page, title] : list) pages->addTab(page, title);
 

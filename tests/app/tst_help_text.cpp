@@ -91,7 +91,7 @@ class TestHelpText : public QObject {
     QTest::addColumn<int>("memos");
     QTest::newRow("license") << "license" << 2;
     QTest::newRow("stone size") << "stone_size" << 2;
-    QTest::newRow("bead calculator") << "bead_calculator" << 18;
+    QTest::newRow("bead calculator") << "bead_calculator" << 22;
     QTest::newRow("worksheet") << "worksheet" << 7;
   }
 

@@ -91,7 +91,7 @@ class TestHelpWindow : public QObject {
     QVERIFY(!findNamed<QPushButton>(help, "closeButton")->isVisible());
     // The Bench window's and the desk calculator's sections follow the
     // calculators' help.
-    QCOMPARE(findNamed<QWidget>(help, "beadHelpContent")->size(), QSize(369, 4315));
+    QCOMPARE(findNamed<QWidget>(help, "beadHelpContent")->size(), QSize(369, 5498));
     QLabel* metal = nullptr;
     for (QLabel* label : findNamed<QWidget>(help, "beadHelpContent")->findChildren<QLabel*>()) {
       QVERIFY2(findNamed<QWidget>(help, "beadHelpContent")->rect().contains(label->geometry()),

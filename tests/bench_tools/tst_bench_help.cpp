@@ -20,8 +20,10 @@ void BenchHelpTest::sections() {
   QStringList headings;
   for (const HelpBlock& b : page.blocks)
     if (b.kind == HelpBlock::Kind::Heading) headings << b.text;
-  for (const char* section : {"Bench: Metal", "Bench: Casting", "Bench: Stone Weight", "Bench: Pricing",
-                              "Bench: Gauges", "Bench: Knotted Strand", "Bench: Jump Ring"})
+  for (const char* section :
+       {"Bench: Metal", "Bench: Casting", "Bench: Stone Weight", "Bench: Pricing", "Bench: Gauges",
+        "Bench: Knotted Strand", "Bench: Jump Ring", "Bench: Ring Resizing", "Bench: Alloying",
+        "Bench: Seed Beads", "Bench: Bezel Strip"})
     QVERIFY2(headings.contains(QLatin1String(section)), section);
 }
 

@@ -144,7 +144,7 @@ void MetalWindowTest::window() {
   for (int i = 0; i < child<QTabWidget>(Bench(), "BenchPages")->count(); ++i)
     tabs << child<QTabWidget>(Bench(), "BenchPages")->tabText(i);
   QCOMPARE(tabs, (QStringList{"Metal", "Casting", "Stone Weight", "Pricing", "Gauges", "Knotted Strand",
-                              "Jump Ring"}));
+                              "Jump Ring", "Ring Resizing", "Alloying", "Seed Beads", "Bezel Strip"}));
   // Every page fits the window without being cut.
   for (int i = 0; i < child<QTabWidget>(Bench(), "BenchPages")->count(); ++i) {
     QWidget* page = child<QTabWidget>(Bench(), "BenchPages")->widget(i);

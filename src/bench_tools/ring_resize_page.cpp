@@ -1,0 +1,199 @@
+#include "bench_tools/ring_resize_page.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+
+#include "bench_tools/bench_boxes.h"
+#include "core/metal.h"
+#include "platform/error_boundary.h"
+#include "platform/guarded_connect.h"
+#include "widgets/entry_box.h"
+
+namespace orvane {
+
+RingResizePage::RingResizePage(DesktopServices& services, QWidget* parent)
+    : QWidget(parent), services_(services) {
+  setObjectName(QStringLiteral("RingResizePage"));
+  styleBenchPage(this);
+  QGridLayout* grid = benchGrid(this);
+
+  // Created in tab order, top to bottom.
+  scaleBox_ = makeBenchList(this, QStringLiteral("Ring size scale"), ringScaleNames());
+  fromBox_ = makeBenchList(this, QStringLiteral("Ring size now"), ringSizesOn(RingScale::NorthAmerica),
+                           QStringLiteral("Pick"));
+  toBox_ = makeBenchList(this, QStringLiteral("Ring size wanted"), ringSizesOn(RingScale::NorthAmerica),
+                         QStringLiteral("Pick"));
+  makeBenchSizeBoxes(this, thickness_, QStringLiteral("Thickness"), services_,
+                     [this](EntryBox*) { enterPressed(RingResizeField::Thickness); });
+  makeBenchSizeBoxes(this, width_, QStringLiteral("Width"), services_,
+                     [this](EntryBox*) { enterPressed(RingResizeField::Width); });
+  metalBox_ = makeBenchList(this, QStringLiteral("Metal"), MetalNames());
+  densityBox_ = makeBenchBox(this, QStringLiteral("Density in g/cm\u00b3"), KeyFilterKind::mmBox, services_,
+                             [this] { enterPressed(RingResizeField::Density); });
+  fromInnerBox_ = makeBenchResult(this, QStringLiteral("Inner diameter now, in mm"));
+  toInnerBox_ = makeBenchResult(this, QStringLiteral("Inner diameter wanted, in mm"));
+  fromBlankBox_ = makeBenchResult(this, QStringLiteral("Blank length now, in mm"));
+  toBlankBox_ = makeBenchResult(this, QStringLiteral("Blank length wanted, in mm"));
+  changeMmBox_ = makeBenchResult(this, QStringLiteral("Length to add in mm"));
+  changeInchBox_ = makeBenchResult(this, QStringLiteral("Length to add in inches"));
+  gramsBox_ = makeBenchResult(this, QStringLiteral("Metal to add in grams"));
+
+  int row = 0;
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Scale"), scaleBox_), row, 0);
+  grid->addWidget(scaleBox_, row++, 1, 1, 2);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("Ring size &now"), fromBox_), row, 0);
+  grid->addWidget(fromBox_, row++, 1);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("Ring size &wanted"), toBox_), row, 0);
+  grid->addWidget(toBox_, row++, 1);
+  const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignBottom;
+  grid->addWidget(makeBenchNote(this, QStringLiteral("mm"), centre), row, 1);
+  grid->addWidget(makeBenchNote(this, QStringLiteral("inches"), centre), row++, 2);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Thickness"), thickness_.mm), row, 0);
+  grid->addWidget(thickness_.mm, row, 1);
+  grid->addWidget(thickness_.inch, row++, 2);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("W&idth"), width_.mm), row, 0);
+  grid->addWidget(width_.mm, row, 1);
+  grid->addWidget(width_.inch, row++, 2);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Metal"), metalBox_), row, 0);
+  grid->addWidget(metalBox_, row++, 1, 1, 2);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Density"), densityBox_), row, 0);
+  grid->addWidget(densityBox_, row, 1);
+  grid->addWidget(makeBenchNote(this, QStringLiteral("g/cm\u00b3")), row++, 2);
+  grid->addWidget(makeBenchNote(this, QStringLiteral("now"), centre), row, 1);
+  grid->addWidget(makeBenchNote(this, QStringLiteral("wanted"), centre), row++, 2);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("Inn&er diameter"), fromInnerBox_), row, 0);
+  grid->addWidget(fromInnerBox_, row, 1);
+  grid->addWidget(toInnerBox_, row, 2);
+  grid->addWidget(makeBenchNote(this, QStringLiteral("mm")), row++, 3);
+  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Blank length"), fromBlankBox_), row, 0);
+  grid->addWidget(fromBlankBox_, row, 1);
+  grid->addWidget(toBlankBox_, row, 2);
+  grid->addWidget(makeBenchNote(this, QStringLiteral("mm")), row++, 3);
+  grid->addWidget(makeBenchNote(this, QStringLiteral("mm"), centre), row, 1);
+  grid->addWidget(makeBenchNote(this, QStringLiteral("inches"), centre), row++, 2);
+  changeCaption_ = makeBenchCaption(this, QStringLiteral("&Length to add"), changeMmBox_);
+  grid->addWidget(changeCaption_, row, 0);
+  grid->addWidget(changeMmBox_, row, 1);
+  grid->addWidget(changeInchBox_, row++, 2);
+  gramsCaption_ = makeBenchCaption(this, QStringLiteral("Met&al to add"), gramsBox_);
+  grid->addWidget(gramsCaption_, row, 0);
+  grid->addWidget(gramsBox_, row, 1);
+  grid->addWidget(makeBenchNote(this, QStringLiteral("grams")), row++, 2);
+  auto* note = makeBenchNote(this, QStringLiteral("Blank = \u03c0 \u00d7 (inner diameter + thickness): about "
+                                                  "2.55 mm for each US size."));
+  note->setWordWrap(true);
+  grid->addWidget(note, row++, 0, 1, 4);
+  grid->setColumnStretch(4, 1);
+  grid->setRowStretch(row, 1);
+
+  const std::pair<QWidget*, const char*> names[] = {
+      {scaleBox_, "scaleBox"},
+      {fromBox_, "fromBox"},
+      {toBox_, "toBox"},
+      {thickness_.mm, "thicknessMm"},
+      {thickness_.inch, "thicknessInch"},
+      {width_.mm, "widthMm"},
+      {width_.inch, "widthInch"},
+      {metalBox_, "metalBox"},
+      {densityBox_, "densityBox"},
+      {fromInnerBox_, "fromInnerBox"},
+      {toInnerBox_, "toInnerBox"},
+      {fromBlankBox_, "fromBlankBox"},
+      {toBlankBox_, "toBlankBox"},
+      {changeMmBox_, "changeMmBox"},
+      {changeInchBox_, "changeInchBox"},
+      {gramsBox_, "gramsBox"},
+  };
+  for (const auto& [widget, name] : names) widget->setObjectName(QLatin1String(name));
+
+  GuardedConnect(scaleBox_, &QComboBox::activated, this, &RingResizePage::onScalePicked);
+  GuardedConnect(fromBox_, &QComboBox::activated, this, [this] { calculate(RingResizeField::None); });
+  GuardedConnect(toBox_, &QComboBox::activated, this, [this] { calculate(RingResizeField::None); });
+  GuardedConnect(metalBox_, &QComboBox::activated, this, &RingResizePage::onMetalPicked);
+  metalBox_->setCurrentIndex(1);  // sterling silver, as on the Metal page
+  densityBox_->SetReadOnlyBox(true);
+  densityBox_->setFocusPolicy(Qt::StrongFocus);
+  densityBox_->setText(MetalDensityText(1));
+}
+
+QString RingResizePage::pageTitle() { return QStringLiteral("Ring Resizing"); }
+
+void RingResizePage::enterPressed(RingResizeField field) {
+  RunGuarded(this, [this, field] { calculate(field); });
+}
+
+// Throws before anything is written: a bad box leaves every box as it was.
+void RingResizePage::calculate(RingResizeField entered) {
+  const RingResizeInputs in{RingScale(scaleBox_->currentIndex()),
+                            fromBox_->currentIndex(),
+                            toBox_->currentIndex(),
+                            thickness_.texts(),
+                            width_.texts(),
+                            densityBox_->text()};
+  const RingResizeResult result = ringResizeEnter(in, entered);
+  thickness_.show(result.thickness);
+  width_.show(result.width);
+  const bool remove = result.change == RingChange::Remove;
+  const QString verb = remove ? QStringLiteral("remove") : QStringLiteral("add");
+  changeCaption_->setText(QStringLiteral("&Length to ") + verb);
+  gramsCaption_->setText(QStringLiteral("Met&al to ") + verb);
+  changeMmBox_->setAccessibleName(QStringLiteral("Length to %1 in mm").arg(verb));
+  changeInchBox_->setAccessibleName(QStringLiteral("Length to %1 in inches").arg(verb));
+  gramsBox_->setAccessibleName(QStringLiteral("Metal to %1 in grams").arg(verb));
+  setBoxText(fromInnerBox_, result.fromInnerMm);
+  setBoxText(toInnerBox_, result.toInnerMm);
+  setBoxText(fromBlankBox_, result.fromBlankMm);
+  setBoxText(toBlankBox_, result.toBlankMm);
+  writeResults(
+      this,
+      {{changeMmBox_, result.changeMm}, {changeInchBox_, result.changeInch}, {gramsBox_, result.grams}});
+  if (!result.grams.isEmpty() || entered == RingResizeField::None) return;
+  switch (result.missing) {
+    case RingResizeField::From:
+      fromBox_->setFocus(Qt::OtherFocusReason);
+      break;
+    case RingResizeField::To:
+      toBox_->setFocus(Qt::OtherFocusReason);
+      break;
+    case RingResizeField::Thickness:
+      focusBenchBox(thickness_.source == BenchUnit::Mm ? thickness_.mm : thickness_.inch);
+      break;
+    case RingResizeField::Width:
+      focusBenchBox(width_.source == BenchUnit::Mm ? width_.mm : width_.inch);
+      break;
+    case RingResizeField::Density:
+      focusBenchBox(densityBox_);
+      break;
+    case RingResizeField::None:
+      break;
+  }
+}
+
+// A new scale lists its own sizes; the sizes picked on the old one go.
+void RingResizePage::onScalePicked() {
+  const QStringList sizes = ringSizesOn(RingScale(scaleBox_->currentIndex()));
+  for (QComboBox* list : {fromBox_, toBox_}) {
+    list->clear();
+    list->addItems(sizes);
+    list->setCurrentIndex(-1);
+  }
+  calculate(RingResizeField::None);
+}
+
+// The list's density is shown beside it; for "Other" the user types one.
+void RingResizePage::onMetalPicked() {
+  const int metal = metalBox_->currentIndex();
+  const bool other = metal == kOtherMetal;
+  densityBox_->SetReadOnlyBox(!other);
+  if (!other) {
+    densityBox_->setFocusPolicy(Qt::StrongFocus);  // still read aloud on Tab
+    densityBox_->setText(MetalDensityText(metal));
+  } else {
+    densityBox_->clear();
+    focusBenchBox(densityBox_);
+  }
+  calculate(RingResizeField::None);
+}
+
+}  // namespace orvane
