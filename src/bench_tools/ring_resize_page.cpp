@@ -4,7 +4,6 @@
 #include <QGridLayout>
 #include <QLabel>
 
-#include "bench_tools/bench_boxes.h"
 #include "core/metal.h"
 #include "platform/error_boundary.h"
 #include "platform/guarded_connect.h"
