@@ -5,24 +5,10 @@
 # Usage: program_csv_spreadsheet.sh <path to orvane>
 set -euo pipefail
 
-orvane=$(readlink -f "$1")
-work=$(mktemp -d)
 here=$(dirname "${BASH_SOURCE[0]}")
 source "$here/xvfb-env.sh"
 source "$here/worksheet-helpers.sh"
-require_tools Xvfb xdotool python3 ssconvert
-app_pid=""
-cleanup() {
-  if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then kill "$app_pid" 2>/dev/null || true; fi
-  stop_xvfb
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL: $*"
-  [ -f "$work/orvane.log" ] && { echo "--- program output"; cat "$work/orvane.log"; }
-  exit 1
-}
+program_session "$1" Xvfb xdotool python3 ssconvert
 
 start_xvfb 1280x1024x24 || exit 1
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config"

@@ -6,25 +6,11 @@
 # Usage: program_damaged_settings.sh <path to orvane>
 set -euo pipefail
 
-orvane=$(readlink -f "$1")
-work=$(mktemp -d)
 here=$(dirname "${BASH_SOURCE[0]}")
 source "$here/xvfb-env.sh"
 source "$here/worksheet-helpers.sh"
-require_tools Xvfb xdotool python3
-app_pid=""
-cleanup() {
-  if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then kill "$app_pid" 2>/dev/null || true; fi
-  stop_xvfb
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL ($case): $*"
-  [ -f "$work/orvane.log" ] && { echo "--- program output"; cat "$work/orvane.log"; }
-  exit 1
-}
-case=""
+program_session "$1" Xvfb xdotool python3
+fail_context=""
 
 start_xvfb 1280x1024x24 || exit 1
 export HOME="$work/home"
@@ -34,7 +20,7 @@ printf 'Kept\r\n1\tA\t4\t\t10\r\n' >"$work/sample.bws"
 
 # Where the program keeps its settings, learnt from a sound start.
 export XDG_CONFIG_HOME="$work/config-probe"
-case="sound settings"
+fail_context="sound settings"
 "$orvane" "$work/sample.bws" >"$work/orvane.log" 2>&1 &
 app_pid=$!
 window '(.* - )?Bead Worksheet' >/dev/null || fail "the worksheet window did not appear"
@@ -66,7 +52,7 @@ for i, (name, value) in enumerate(cases.items()):
 PY
 
 for file in "$work/cases"/*; do
-  case=$(basename "$file")
+  fail_context=$(basename "$file")
   export XDG_CONFIG_HOME="$work/config-$RANDOM$RANDOM"
   mkdir -p "$XDG_CONFIG_HOME/$(dirname "$conf")"
   cp "$file" "$XDG_CONFIG_HOME/$conf"
@@ -80,6 +66,6 @@ for file in "$work/cases"/*; do
   app_pid=""
   # The list now holds the loaded worksheet, written back over the damage.
   grep -q sample.bws "$XDG_CONFIG_HOME/$conf" || fail "the recent list was not written back"
-  echo "ok: $case"
+  echo "ok: $fail_context"
 done
 echo "damaged settings: all passed"

@@ -6,24 +6,10 @@
 # Usage: program_odd_files.sh <path to orvane>
 set -euo pipefail
 
-orvane=$(readlink -f "$1")
-work=$(mktemp -d)
 here=$(dirname "${BASH_SOURCE[0]}")
 source "$here/xvfb-env.sh"
 source "$here/worksheet-helpers.sh"
-require_tools Xvfb xdotool python3 truncate
-app_pid=""
-cleanup() {
-  if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then kill "$app_pid" 2>/dev/null || true; fi
-  stop_xvfb
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL: $*"
-  [ -f "$work/orvane.log" ] && { echo "--- program output"; cat "$work/orvane.log"; }
-  exit 1
-}
+program_session "$1" Xvfb xdotool python3 truncate
 now_ms() { date +%s%3N; }
 # The peak resident memory of a process, in kB.
 peak_kb() { awk '/^VmHWM:/ { print $2 }' "/proc/$1/status"; }

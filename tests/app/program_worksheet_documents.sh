@@ -8,23 +8,10 @@
 # Usage: program_worksheet_documents.sh <path to orvane>
 set -euo pipefail
 
-orvane=$(readlink -f "$1")
-work=$(mktemp -d)
 source "$(dirname "${BASH_SOURCE[0]}")/xvfb-env.sh"
-app_pid=""
+program_session "$1"
 keeper_pid=""
-cleanup() {
-  if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then kill "$app_pid" 2>/dev/null || true; fi
-  [ -n "$keeper_pid" ] && kill "$keeper_pid" 2>/dev/null || true
-  stop_xvfb
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL: $*"
-  [ -f "$work/orvane.log" ] && { echo "--- program output"; cat "$work/orvane.log"; }
-  exit 1
-}
+on_exit() { [ -z "$keeper_pid" ] || kill "$keeper_pid" 2>/dev/null || true; }
 
 start_xvfb 1280x1024x24 || exit 1
 # The X server resets when its last client leaves; one client that stays keeps

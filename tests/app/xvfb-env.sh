@@ -63,6 +63,39 @@ stop_xvfb() {
   fi
 }
 
+# The start every whole-program test of the real binary shares:
+#
+#   source .../xvfb-env.sh
+#   program_session "$1" Xvfb xdotool ...   # the binary, then the tools needed
+#   start_xvfb
+#
+# program_session sets orvane (the binary, absolute) and work (a scratch
+# folder), skips the test when a tool is missing, and on exit stops the
+# program started as $app_pid, the X server, and removes $work; a script
+# with more to stop defines on_exit. fail MESSAGE ends the test with the
+# program's output ($work/orvane.log); fail_context, when set, names the case.
+program_session() {
+  orvane=$(readlink -f "$1")
+  shift
+  require_tools "$@"
+  work=$(mktemp -d)
+  app_pid=""
+  trap end_program_session EXIT
+}
+
+end_program_session() {
+  if declare -F on_exit >/dev/null; then on_exit || true; fi
+  if [ -n "${app_pid:-}" ] && kill -0 "$app_pid" 2>/dev/null; then kill "$app_pid" 2>/dev/null || true; fi
+  stop_xvfb
+  rm -rf "$work"
+}
+
+fail() {
+  echo "FAIL${fail_context:+ ($fail_context)}: $*"
+  [ -f "$work/orvane.log" ] && { echo "--- program output"; cat "$work/orvane.log"; }
+  exit 1
+}
+
 # The walks that read the real program through the accessibility tree
 # (AT-SPI) share the rest:
 #
