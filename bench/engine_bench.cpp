@@ -10,59 +10,59 @@
 
 using namespace orvane;
 
-static void BM_TextToNumber(benchmark::State& state) {
+static void benchTextToNumber(benchmark::State& state) {
   const QString text = QStringLiteral("2.3125");
-  for (auto _ : state) benchmark::DoNotOptimize(TextToNumber(text));
+  for (auto _ : state) benchmark::DoNotOptimize(textToNumber(text));
 }
-BENCHMARK(BM_TextToNumber);
+BENCHMARK(benchTextToNumber);
 
-static void BM_FormatFixed(benchmark::State& state) {
+static void benchFormatFixed(benchmark::State& state) {
   const long double value = 0.0905511811L;
-  for (auto _ : state) benchmark::DoNotOptimize(FormatFixed(value, 10, 5));
+  for (auto _ : state) benchmark::DoNotOptimize(formatFixed(value, 10, 5));
 }
-BENCHMARK(BM_FormatFixed);
+BENCHMARK(benchFormatFixed);
 
-static void BM_FormatGeneral(benchmark::State& state) {
+static void benchFormatGeneral(benchmark::State& state) {
   const long double value = 1234.5678901234L;
-  for (auto _ : state) benchmark::DoNotOptimize(FormatGeneral(value));
+  for (auto _ : state) benchmark::DoNotOptimize(formatGeneral(value));
 }
-BENCHMARK(BM_FormatGeneral);
+BENCHMARK(benchFormatGeneral);
 
-static void BM_FractionToDecimal(benchmark::State& state) {
+static void benchFractionToDecimal(benchmark::State& state) {
   const QString text = QStringLiteral("1 1/8");
-  for (auto _ : state) benchmark::DoNotOptimize(FractionToDecimal(text));
+  for (auto _ : state) benchmark::DoNotOptimize(fractionToDecimal(text));
 }
-BENCHMARK(BM_FractionToDecimal);
+BENCHMARK(benchFractionToDecimal);
 
 // What Enter in the millimetre box computes: inches, then the PP and SS
 // answers from the lookup key.
-static void BM_ConverterLookup(benchmark::State& state) {
+static void benchConverterLookup(benchmark::State& state) {
   const QString text = QStringLiteral("2.3");
   for (auto _ : state) {
-    const long double mm = TextToNumber(text);
-    const float inch = StoreSingle(mm / kMmPerInch);
-    const int key = SizeLookupKey(mm);
-    benchmark::DoNotOptimize(FormatFixed(inch, 10, 5));
-    benchmark::DoNotOptimize(PearlAnswer(key));
-    benchmark::DoNotOptimize(StoneAnswer(key));
+    const long double mm = textToNumber(text);
+    const float inch = storeSingle(mm / kMmPerInch);
+    const int key = sizeLookupKey(mm);
+    benchmark::DoNotOptimize(formatFixed(inch, 10, 5));
+    benchmark::DoNotOptimize(pearlAnswer(key));
+    benchmark::DoNotOptimize(stoneAnswer(key));
   }
 }
-BENCHMARK(BM_ConverterLookup);
+BENCHMARK(benchConverterLookup);
 
 // 12.5 * 4 = , typed over and over into one calculator (each "=" ends the
 // sum, the next digit starts a new one). The "key" counter is the time per
 // key press.
-static void BM_CalculatorKeys(benchmark::State& state) {
+static void benchCalculatorKeys(benchmark::State& state) {
   const QString keys = QStringLiteral("12.5*4=");
   CalculatorEngine engine;
   for (auto _ : state) {
-    for (QChar key : keys) engine.PressChar(key);
-    benchmark::DoNotOptimize(engine.Text());
+    for (QChar key : keys) engine.pressChar(key);
+    benchmark::DoNotOptimize(engine.shownText());
   }
-  if (engine.Text() != QStringLiteral("50 ")) state.SkipWithError("12.5 * 4 = did not show 50");
+  if (engine.shownText() != QStringLiteral("50 ")) state.SkipWithError("12.5 * 4 = did not show 50");
   state.counters["key"] = benchmark::Counter(
       double(keys.size()), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
-BENCHMARK(BM_CalculatorKeys);
+BENCHMARK(benchCalculatorKeys);
 
 BENCHMARK_MAIN();

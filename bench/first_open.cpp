@@ -46,7 +46,7 @@ class FirstOpenTimer : public QObject {
          [](orvane::MainWindow* m) { return button(m->findChild<orvane::WeightPage*>(), "metalButton"); },
          [](orvane::MainWindow* m) {
            m->findChild<orvane::ColorTabWidget*>(QStringLiteral("pages"))
-               ->SetActivePage(m->findChild<orvane::WeightPage*>());
+               ->setActivePage(m->findChild<orvane::WeightPage*>());
          }}};
     // Ten seconds, then fail rather than hang on a window that never shows.
     QTimer::singleShot(10000, this, [] {
@@ -54,7 +54,7 @@ class FirstOpenTimer : public QObject {
       QCoreApplication::exit(1);
     });
     qApp->installEventFilter(this);
-    QTimer::singleShot(0, this, [this] { Next(); });
+    QTimer::singleShot(0, this, [this] { next(); });
   }
 
  protected:
@@ -68,27 +68,27 @@ class FirstOpenTimer : public QObject {
       QTimer::singleShot(0, this, [this] {
         std::printf("%s %.2f\n", steps_[index_].name, clock_.nsecsElapsed() / 1e6);
         ++index_;
-        Next();
+        next();
       });
     }
     return false;
   }
 
  private:
-  void Next() {
+  void next() {
     if (index_ == steps_.size()) {
       std::fflush(stdout);
       QCoreApplication::quit();
       return;
     }
     steps_[index_].prepare(app_.mainWindow());
-    const QWidgetList before = Shown();
+    const QWidgetList before = onTabShown();
     waiting_ = true;
     clock_.start();
     steps_[index_].button(app_.mainWindow())->click();
     // The window the press showed is the one not shown before.
     window_ = nullptr;
-    for (QWidget* w : Shown())
+    for (QWidget* w : onTabShown())
       if (!before.contains(w)) window_ = w;
     if (!window_) {
       std::fprintf(stderr, "first_open: %s showed no window\n", steps_[index_].name);
@@ -97,7 +97,7 @@ class FirstOpenTimer : public QObject {
     }
   }
 
-  static QWidgetList Shown() {
+  static QWidgetList onTabShown() {
     QWidgetList shown;
     for (QWidget* w : QApplication::topLevelWidgets())
       if (w->isVisible()) shown << w;
@@ -117,5 +117,5 @@ class FirstOpenTimer : public QObject {
 int main(int argc, char** argv) {
   orvane::RunOptions options;
   options.afterFirstPaint = [](orvane::AppContext& app) { new FirstOpenTimer(app); };
-  return orvane::RunOrvane(argc, argv, options);
+  return orvane::runOrvane(argc, argv, options);
 }

@@ -25,5 +25,5 @@ int main(int argc, char** argv) {
       dark.setColor(QPalette::Disabled, role, QColor(127, 127, 127));
     app.setPalette(dark);
   };
-  return orvane::RunOrvane(argc, argv, options);
+  return orvane::runOrvane(argc, argv, options);
 }

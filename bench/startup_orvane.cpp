@@ -6,5 +6,5 @@
 int main(int argc, char** argv) {
   orvane::RunOptions options;
   options.quitAfterFirstPaint = true;
-  return orvane::RunOrvane(argc, argv, options);
+  return orvane::runOrvane(argc, argv, options);
 }

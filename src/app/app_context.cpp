@@ -19,7 +19,7 @@
 #include "widgets/color_tab_widget.h"
 #include "worksheet/worksheet_window.h"
 
-static void InitOrvaneResources() { Q_INIT_RESOURCE(orvane); }
+static void initOrvaneResources() { Q_INIT_RESOURCE(orvane); }
 
 namespace {
 const QString kRecentWorksheetsKey = QStringLiteral("RecentWorksheets");
@@ -28,18 +28,18 @@ const QString kRecentWorksheetsKey = QStringLiteral("RecentWorksheets");
 namespace orvane {
 
 AppContext::AppContext(DesktopServices& services) : services_(services) {
-  InitOrvaneResources();
-  SetErrorServices(&services_);
+  initOrvaneResources();
+  setErrorServices(&services_);
 }
 
 AppContext::~AppContext() {
   // The main window takes the others, its children, with it.
   main_.reset();
   recovery_.reset();
-  if (ErrorServices() == &services_) SetErrorServices(nullptr);
+  if (errorServices() == &services_) setErrorServices(nullptr);
 }
 
-void AppContext::CreateWindows() { (void)mainWindow(); }
+void AppContext::createWindows() { (void)mainWindow(); }
 
 MainWindow* AppContext::mainWindow() {
   if (!main_) main_ = std::make_unique<MainWindow>(*this);
@@ -51,10 +51,10 @@ MainWindow* AppContext::mainWindow() {
 FractionsWindow* AppContext::fractionsWindow() {
   if (!frac_) {
     frac_ = new FractionsWindow(services_, mainWindow());
-    GuardedConnect(frac_, &FractionsWindow::helpWanted, frac_, [this] {
+    guardedConnect(frac_, &FractionsWindow::helpWanted, frac_, [this] {
       HelpWindow* help = helpWindow();
-      help->ShowTopic(HelpTopic::Fractions);
-      ShowWindow(help);
+      help->showTopic(HelpTopic::Fractions);
+      showWindow(help);
     });
   }
   return frac_;
@@ -65,19 +65,19 @@ WorksheetWindow* AppContext::worksheetWindow() {
     MainWindow* main = mainWindow();
     worksheet_ = new WorksheetWindow(services_, main);
     worksheet_->setWorksheetFolder(main->worksheetFolder);
-    GuardedConnect(worksheet_, &WorksheetWindow::calculatorWanted, worksheet_,
-                   [this] { ShowWindow(calculatorWindow()); });
-    GuardedConnect(worksheet_, &WorksheetWindow::helpWanted, worksheet_, [this] {
+    guardedConnect(worksheet_, &WorksheetWindow::calculatorWanted, worksheet_,
+                   [this] { showWindow(calculatorWindow()); });
+    guardedConnect(worksheet_, &WorksheetWindow::helpWanted, worksheet_, [this] {
       HelpWindow* help = helpWindow();
-      help->ShowTopic(HelpTopic::Worksheet);
-      ShowWindow(help);
+      help->showTopic(HelpTopic::Worksheet);
+      showWindow(help);
     });
-    if (recovery_) recovery_->Watch(worksheet_);
+    if (recovery_) recovery_->watch(worksheet_);
     if (keepRecentWorksheets) {
-      worksheet_->SetRecentFiles(RecentFilesFromSetting(QSettings().value(kRecentWorksheetsKey)));
+      worksheet_->setRecentFiles(recentFilesFromSetting(QSettings().value(kRecentWorksheetsKey)));
       WorksheetWindow* sheet = worksheet_;
-      GuardedConnect(sheet, &WorksheetWindow::recentFilesChanged, sheet, [sheet] {
-        QSettings().setValue(kRecentWorksheetsKey, RecentFilesSetting(sheet->RecentFiles()));
+      guardedConnect(sheet, &WorksheetWindow::recentFilesChanged, sheet, [sheet] {
+        QSettings().setValue(kRecentWorksheetsKey, recentFilesSetting(sheet->recentFiles()));
       });
     }
   }
@@ -87,8 +87,8 @@ WorksheetWindow* AppContext::worksheetWindow() {
 CalculatorWindow* AppContext::calculatorWindow() {
   if (!calculator_) {
     calculator_ = new CalculatorWindow(services_, mainWindow());
-    GuardedConnect(calculator_, &CalculatorWindow::helpWanted, calculator_,
-                   [this] { ShowWindow(helpWindow()); });
+    guardedConnect(calculator_, &CalculatorWindow::helpWanted, calculator_,
+                   [this] { showWindow(helpWindow()); });
   }
   return calculator_;
 }
@@ -98,7 +98,7 @@ HelpWindow* AppContext::helpWindow() {
   return help_;
 }
 
-QList<QWidget*> AppContext::BuiltWindows() const {
+QList<QWidget*> AppContext::builtWindows() const {
   QList<QWidget*> built;
   for (QWidget* w :
        std::initializer_list<QWidget*>{main_.get(), frac_, worksheet_, calculator_, help_, bench_})
@@ -113,30 +113,30 @@ BenchWindow* AppContext::benchWindow() {
 
 MetalPage* AppContext::metalPage() { return benchWindow()->metalPage(); }
 
-void AppContext::OpenWorksheet(const QString& path) {
+void AppContext::openWorksheet(const QString& path) {
   // The worksheet window belongs to the main window: a minimised main window
   // would keep it out of sight.
   if (mainWindow()->isMinimized()) mainWindow()->showNormal();
   WorksheetWindow* worksheet = worksheetWindow();
-  ShowWindow(worksheet);
-  worksheet->LoadFile(path);
+  showWindow(worksheet);
+  worksheet->loadFile(path);
 }
 
-void AppContext::KeepUnsavedWorksheet(const QString& folder, const QString& instanceName) {
+void AppContext::keepUnsavedWorksheet(const QString& folder, const QString& instanceName) {
   recovery_ = std::make_unique<RecoveryKeeper>(services_, folder, instanceName);
-  if (worksheet_) recovery_->Watch(worksheet_);
+  if (worksheet_) recovery_->watch(worksheet_);
 }
 
 // One question for each worksheet left over, crashed copies' too. Restoring
 // a second one over a first asks about the first, as a Load would; Cancel
 // there leaves the file for a later start.
-void AppContext::OfferUnsavedWorksheet() {
+void AppContext::offerUnsavedWorksheet() {
   if (!recovery_) return;
   for (const RecoveryKeeper::LeftOver& left : recovery_->takeLeftOvers(mainWindow())) {
     const QString which = left.worksheet.Path.isEmpty()
                               ? QStringLiteral("the worksheet")
                               : QStringLiteral("the worksheet %1").arg(left.worksheet.Path);
-    if (!services_.AskYesNo(
+    if (!services_.askYesNo(
             mainWindow(), QStringLiteral("Restore Worksheet"),
             QStringLiteral("Restore the unsaved worksheet?\n\nOrvane ended before %1 was saved. "
                            "Yes opens it with its rows, unsaved; No throws them away.")
@@ -145,27 +145,27 @@ void AppContext::OfferUnsavedWorksheet() {
       continue;
     }
     WorksheetWindow* sheet = worksheetWindow();
-    ShowWindow(sheet);
-    if (!sheet->MayReplaceRows()) {
+    showWindow(sheet);
+    if (!sheet->mayReplaceRows()) {
       recovery_->releaseLeftOver(left.file);
       continue;
     }
-    RunGuarded(sheet, [&] { sheet->RestoreUnsaved(left.worksheet.Path, left.worksheet.Text); });
+    runGuarded(sheet, [&] { sheet->restoreUnsaved(left.worksheet.Path, left.worksheet.Text); });
     recovery_->adoptLeftOver(left.file);
   }
 }
 
-bool AppContext::Quit() {
+bool AppContext::quit() {
   // Qt closes every window on its way out, which comes back here through the
   // main window's close: the question has been answered by then.
-  if (!quitting_ && worksheet_ && worksheet_->IsModified()) {
+  if (!quitting_ && worksheet_ && worksheet_->isModified()) {
     // The question is about these rows: they are shown with it.
     if (mainWindow()->isMinimized()) mainWindow()->showNormal();
-    ShowWindow(worksheet_);
-    if (!worksheet_->MayReplaceRows()) return false;
+    showWindow(worksheet_);
+    if (!worksheet_->mayReplaceRows()) return false;
   }
   quitting_ = true;
-  if (recovery_) recovery_->Finish();
+  if (recovery_) recovery_->finish();
   Q_EMIT quitRequested();
   return true;
 }

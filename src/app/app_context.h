@@ -32,9 +32,9 @@ class AppContext : public QObject {
   AppContext& operator=(const AppContext&) = delete;
 
   // Builds the main window, the one shown at start.
-  void CreateWindows();
+  void createWindows();
 
-  DesktopServices& Services() const { return services_; }
+  DesktopServices& services() const { return services_; }
   // Each accessor builds its window on first use. The main window comes
   // first and owns the others as their parent, so a window's creation may
   // rely on the main window, and on any other window by asking for it.
@@ -49,11 +49,11 @@ class AppContext : public QObject {
 
   // The windows built so far, in the order main, fractions, worksheet,
   // calculator, help, bench.
-  QList<QWidget*> BuiltWindows() const;
+  QList<QWidget*> builtWindows() const;
 
   // Shows the worksheet window with the file loaded (command line, another
   // copy, the desktop's file manager).
-  void OpenWorksheet(const QString& path);
+  void openWorksheet(const QString& path);
 
   // The worksheet window's recent files live in the user's settings; off in
   // tests, which must not touch them.
@@ -62,16 +62,16 @@ class AppContext : public QObject {
   // Keeps the worksheet's unsaved rows in `folder` against a crash, in a file
   // of this copy's own. Off until called: tests must not touch the user's
   // folders.
-  void KeepUnsavedWorksheet(const QString& folder, const QString& instanceName);
-  RecoveryKeeper* Recovery() const { return recovery_.get(); }
+  void keepUnsavedWorksheet(const QString& folder, const QString& instanceName);
+  RecoveryKeeper* recovery() const { return recovery_.get(); }
   // At start: rows an earlier run left unsaved are offered back, and on yes
   // the worksheet opens with them, unsaved.
-  void OfferUnsavedWorksheet();
+  void offerUnsavedWorksheet();
 
   // Ends the program (Exit button, main window closed) through
   // quitRequested. Asks first about an unsaved worksheet; false when the
   // user chose to stay.
-  bool Quit();
+  bool quit();
 
  Q_SIGNALS:
   // The program is to end; the application quits, a test counts.

@@ -67,7 +67,7 @@ class FirstPaintWatcher : public QObject {
 // The window icon, drawn from the vector file at the sizes title bars and
 // task switchers use. Left to itself the window system would ask a plain SVG
 // icon for more sizes than that, each drawn when the first window is shown.
-QIcon AppIcon() {
+QIcon appIcon() {
   const QIcon vector(QString::fromLatin1(kAppIconResource));
   QIcon icon;
   for (int size : {16, 32, 64, 128}) icon.addPixmap(vector.pixmap(QSize(size, size), 1.0));
@@ -123,22 +123,22 @@ struct Parser {
 
 // Taken as the system gives them: a worksheet's name may be any bytes, and
 // must open the file it names.
-QStringList ArgumentsOf(int argc, char** argv) {
+QStringList argumentsOf(int argc, char** argv) {
   QStringList arguments;
-  for (int i = 0; i < argc; ++i) arguments << PathFromNative(argv[i]);
+  for (int i = 0; i < argc; ++i) arguments << pathFromNative(argv[i]);
   if (arguments.isEmpty()) arguments << QStringLiteral("orvane");
   return arguments;
 }
 
 // --help, --version and mistakes: written out without a window, so they work
 // where there is no display.
-int AnswerOnTerminal(int argc, char** argv, const CommandLine& line) {
+int answerOnTerminal(int argc, char** argv, const CommandLine& line) {
   QCoreApplication app(argc, argv);
   if (!line.error.isEmpty()) {
-    std::fprintf(stderr, "%s\n%s", qPrintable(line.error), qPrintable(CommandLineHelp()));
+    std::fprintf(stderr, "%s\n%s", qPrintable(line.error), qPrintable(commandLineHelp()));
     return 2;
   }
-  const QString text = line.help ? CommandLineHelp() : CommandLineVersion();
+  const QString text = line.help ? commandLineHelp() : commandLineVersion();
   std::fputs(qPrintable(text), stdout);
   return 0;
 }
@@ -166,7 +166,7 @@ bool endOnSignals(QApplication& app, AppContext& context) {
     unsigned char signal = 0;
     if (::read(signalPipe[0], &signal, 1) != 1) return;
     notifier->setEnabled(false);
-    if (RecoveryKeeper* recovery = context.Recovery()) recovery->WriteNow();
+    if (RecoveryKeeper* recovery = context.recovery()) recovery->writeNow();
     app.exit(128 + signal);
   });
   struct sigaction action {};
@@ -179,7 +179,7 @@ bool endOnSignals(QApplication& app, AppContext& context) {
 
 }  // namespace
 
-CommandLine ParseCommandLine(const QStringList& arguments) {
+CommandLine parseCommandLine(const QStringList& arguments) {
   Parser p;
   CommandLine line;
   if (!p.parser.parse(arguments)) {
@@ -196,7 +196,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   return line;
 }
 
-QString CommandLineHelp() {
+QString commandLineHelp() {
   Parser p;
   // The usage line names the program as it is installed, not as it was started.
   QString text = p.parser.helpText();
@@ -205,9 +205,9 @@ QString CommandLineHelp() {
 }
 
 // The version the main window's title and the AppStream release carry.
-QString CommandLineVersion() { return QStringLiteral("Orvane 2.0\n"); }
+QString commandLineVersion() { return QStringLiteral("Orvane 2.0\n"); }
 
-void UseOwnSettings() {
+void useOwnSettings() {
   QCoreApplication::setOrganizationDomain(QStringLiteral("orvane.org"));
   QCoreApplication::setOrganizationName(QStringLiteral("Orvane"));
   QCoreApplication::setApplicationName(QStringLiteral("Orvane"));
@@ -220,39 +220,39 @@ void UseOwnSettings() {
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, own);
 }
 
-int RunOrvane(int argc, char** argv, const RunOptions& options) {
-  const CommandLine line = ParseCommandLine(ArgumentsOf(argc, argv));
-  if (line.help || line.version || !line.error.isEmpty()) return AnswerOnTerminal(argc, argv, line);
+int runOrvane(int argc, char** argv, const RunOptions& options) {
+  const CommandLine line = parseCommandLine(argumentsOf(argc, argv));
+  if (line.help || line.version || !line.error.isEmpty()) return answerOnTerminal(argc, argv, line);
 
-  const QString title = InstanceGuard::DefaultTitle(QString::fromLocal8Bit(argc > 0 ? argv[0] : "orvane"));
-  InstanceGuard guard(QStringLiteral("PREVINST:") + title, InstanceGuard::RuntimeFolder());
-  if (!guard.FirstInstance()) {
+  const QString title = InstanceGuard::defaultTitle(QString::fromLocal8Bit(argc > 0 ? argv[0] : "orvane"));
+  InstanceGuard guard(QStringLiteral("PREVINST:") + title, InstanceGuard::runtimeFolder());
+  if (!guard.firstInstance()) {
     QCoreApplication app(argc, argv);
     if (line.worksheet.isEmpty())
-      guard.ActivatePreviousInstance();
+      guard.activatePreviousInstance();
     else
-      guard.OpenInPreviousInstance(line.worksheet);
+      guard.openInPreviousInstance(line.worksheet);
     return 0;
   }
 
   QApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
   QApplication app(argc, argv);
-  UseOwnSettings();
+  useOwnSettings();
   QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Orvane"));
   QApplication::setQuitOnLastWindowClosed(false);
-  guard.Listen();
+  guard.listen();
   if (options.beforeWindows) options.beforeWindows(app);
 
   QtDesktopServices services;
   auto context = std::make_unique<AppContext>(services);
   QObject::connect(context.get(), &AppContext::quitRequested, &app, &QCoreApplication::quit);
   context->keepRecentWorksheets = true;
-  context->KeepUnsavedWorksheet(RecoveryFolder(qEnvironmentVariable("XDG_STATE_HOME"), QDir::homePath()),
+  context->keepUnsavedWorksheet(recoveryFolder(qEnvironmentVariable("XDG_STATE_HOME"), QDir::homePath()),
                                 title);
   // Every window takes the application icon, so the icon is set before the
   // first window exists.
-  QApplication::setWindowIcon(AppIcon());
-  context->CreateWindows();
+  QApplication::setWindowIcon(appIcon());
+  context->createWindows();
   endOnSignals(app, *context);
   if (options.quitAfterFirstPaint || options.afterFirstPaint) {
     AppContext* windows = context.get();
@@ -264,13 +264,13 @@ int RunOrvane(int argc, char** argv, const RunOptions& options) {
   context->mainWindow()->show();
   AppContext* windows = context.get();
   QObject::connect(&guard, &InstanceGuard::fileOpenRequested, &app,
-                   [windows](const QString& path) { windows->OpenWorksheet(path); });
+                   [windows](const QString& path) { windows->openWorksheet(path); });
   // From the event loop, over the main window: rows a crash left are offered
   // back first, then a file named on the command line opens as Load would
   // (asking about those rows if they were taken back).
   QTimer::singleShot(0, &app, [windows, path = line.worksheet] {
-    windows->OfferUnsavedWorksheet();
-    if (!path.isEmpty()) windows->OpenWorksheet(path);
+    windows->offerUnsavedWorksheet();
+    if (!path.isEmpty()) windows->openWorksheet(path);
   });
   const int code = app.exec();
   // A measurement ends at a frame: taking the windows down one by one is no

@@ -30,19 +30,19 @@ struct CommandLine {
   QString error;      // a mistake on the command line, said as for a terminal
   QString worksheet;  // the worksheet file to open, if any
 };
-CommandLine ParseCommandLine(const QStringList& arguments);
+CommandLine parseCommandLine(const QStringList& arguments);
 // The texts --help and --version print.
-QString CommandLineHelp();
-QString CommandLineVersion();
+QString commandLineHelp();
+QString commandLineVersion();
 
 // The whole program: single-instance check, the main window (the others are
 // built when first shown), the event loop.
 // Returns the process exit code.
-int RunOrvane(int argc, char** argv, const RunOptions& options = {});
+int runOrvane(int argc, char** argv, const RunOptions& options = {});
 
 // The program's names (from its application id) and the folder of its own
 // where anything Qt keeps for it between runs is written.
-void UseOwnSettings();
+void useOwnSettings();
 
 // The icon of the program's windows and of its desktop entry.
 inline constexpr const char* kAppIconResource = ":/app/org.orvane.Orvane.svg";

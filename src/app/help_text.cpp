@@ -10,7 +10,7 @@ namespace orvane {
 namespace {
 
 // "WxH", e.g. "257x67".
-QSize ReadSize(const QString& word, bool& ok) {
+QSize readSize(const QString& word, bool& ok) {
   static const QRegularExpression kSize(QStringLiteral("^(\\d+)x(\\d+)$"));
   const QRegularExpressionMatch m = kSize.match(word);
   ok = m.hasMatch();
@@ -18,11 +18,11 @@ QSize ReadSize(const QString& word, bool& ok) {
 }
 
 // A line between bars, "|text|", keeps its spaces at both ends.
-bool IsBarred(const QString& line) { return line.size() >= 2 && line.front() == u'|' && line.back() == u'|'; }
+bool isBarred(const QString& line) { return line.size() >= 2 && line.front() == u'|' && line.back() == u'|'; }
 
 }  // namespace
 
-HelpPage ParseHelpPage(const QString& text) {
+HelpPage parseHelpPage(const QString& text) {
   HelpPage page;
   const QStringList lines = QString(text).remove(u'\r').split(u'\n');
   auto problem = [&](qsizetype index, const QString& why) {
@@ -46,9 +46,9 @@ HelpPage ParseHelpPage(const QString& text) {
       block.kind = HelpBlock::Kind::Memo;
       const QStringList words = rest.split(u' ', Qt::SkipEmptyParts);
       block.pixels = words.isEmpty() ? 13 : words[0].toInt(&ok);
-      if (ok && words.size() > 1) block.size = ReadSize(words[1], ok);
+      if (ok && words.size() > 1) block.size = readSize(words[1], ok);
       ok = ok && words.size() <= 2;
-      while (i + 1 < lines.size() && IsBarred(lines[i + 1])) block.lines << lines[++i].mid(1).chopped(1);
+      while (i + 1 < lines.size() && isBarred(lines[i + 1])) block.lines << lines[++i].mid(1).chopped(1);
       ok = ok && !block.lines.isEmpty();
     } else if (command == QLatin1String("picture")) {
       // picture FILE WxH [stretch] | DESCRIPTION
@@ -58,17 +58,17 @@ HelpPage ParseHelpPage(const QString& text) {
       ok = (words.size() == 2 || (words.size() == 3 && words[2] == QLatin1String("stretch"))) &&
            !description.isEmpty();
       if (ok) {
-        block.size = ReadSize(words[1], ok);
+        block.size = readSize(words[1], ok);
         block.stretch = words.size() == 3;
         block.pictures << HelpPicture{words[0], description, QString()};
       }
     } else if (command == QLatin1String("pair")) {
       // pair WxH, then |FILE|DESCRIPTION|CAPTION| for the left and the right one
       block.kind = HelpBlock::Kind::Pair;
-      block.size = ReadSize(rest, ok);
+      block.size = readSize(rest, ok);
       for (int k = 0; ok && k < 2; ++k) {
         const QStringList parts =
-            i + 1 < lines.size() && IsBarred(lines[i + 1]) ? lines[++i].split(u'|') : QStringList();
+            i + 1 < lines.size() && isBarred(lines[i + 1]) ? lines[++i].split(u'|') : QStringList();
         ok = parts.size() == 5;
         if (ok) block.pictures << HelpPicture{parts[1], parts[2], parts[3]};
       }
@@ -83,7 +83,7 @@ HelpPage ParseHelpPage(const QString& text) {
   return page;
 }
 
-HelpPage LoadHelpPage(const QString& name) {
+HelpPage loadHelpPage(const QString& name) {
   QFile file(QStringLiteral(":/help/%1.txt").arg(name));
   if (!file.open(QIODevice::ReadOnly)) {
     HelpPage missing;
@@ -93,7 +93,7 @@ HelpPage LoadHelpPage(const QString& name) {
   QString text = QString::fromUtf8(file.readAll());
   text.replace(QStringLiteral("{program}"), QStringLiteral("Orvane"));
   text.replace(QStringLiteral("{maker}"), maker::kMakerName);
-  return ParseHelpPage(text);
+  return parseHelpPage(text);
 }
 
 }  // namespace orvane

@@ -33,9 +33,9 @@ struct HelpPage {
 };
 
 // Reads a help page written in the help text format (see resources/help/).
-HelpPage ParseHelpPage(const QString& text);
+HelpPage parseHelpPage(const QString& text);
 
 // The page :/help/<name>.txt, with {program} and {maker} filled in.
-HelpPage LoadHelpPage(const QString& name);
+HelpPage loadHelpPage(const QString& name);
 
 }  // namespace orvane

@@ -28,7 +28,7 @@ namespace {
 
 constexpr int kWheelNotch = 120;  // angle delta of one wheel notification
 
-QFont Arial(int px, bool bold = false) { return MakeFont(QStringLiteral("Arial"), px, bold); }
+QFont arial(int px, bool bold = false) { return makeFont(QStringLiteral("Arial"), px, bold); }
 
 // Lays a help page's texts and pictures out top to bottom on its panel.
 class Column {
@@ -36,23 +36,23 @@ class Column {
   Column(QWidget* panel, int top) : panel_(panel), y_(top) {}
 
   // Returns the memos in page order.
-  QList<QPlainTextEdit*> Lay(const HelpPage& page) {
+  QList<QPlainTextEdit*> layOutPage(const HelpPage& page) {
     // The texts are compiled in: a fault in one is a fault of the build.
     Q_ASSERT_X(page.problems.isEmpty(), "help page", qPrintable(page.problems.join(u'\n')));
     QList<QPlainTextEdit*> memos;
     for (const HelpBlock& block : page.blocks) {
       switch (block.kind) {
         case HelpBlock::Kind::Heading:
-          Heading(block.text);
+          heading(block.text);
           break;
         case HelpBlock::Kind::Memo:
-          memos << Memo(block);
+          memos << memoFor(block);
           break;
         case HelpBlock::Kind::Picture:
-          Picture(block);
+          addPicture(block);
           break;
         case HelpBlock::Kind::Pair:
-          Pair(block);
+          pair(block);
           break;
         case HelpBlock::Kind::Skip:
           y_ += block.pixels;
@@ -65,42 +65,42 @@ class Column {
   int Y() const { return y_; }
 
  private:
-  void Heading(const QString& text) {
-    MakeLabel(panel_, QRect(0, y_, panel_->width(), 26), Arial(19), text, Qt::AlignCenter);
+  void heading(const QString& text) {
+    makeLabel(panel_, QRect(0, y_, panel_->width(), 26), arial(19), text, Qt::AlignCenter);
     y_ += 28;
   }
 
-  QPlainTextEdit* Memo(const HelpBlock& block) {
+  QPlainTextEdit* memoFor(const HelpBlock& block) {
     if (!block.size.isEmpty()) {  // a box of its own size, centred; the text below it follows its heading
       const int x = (panel_->width() - block.size.width()) / 2;
-      return MakeMemo(panel_, QRect(QPoint(x, y_), block.size), Arial(block.pixels), block.lines);
+      return makeMemo(panel_, QRect(QPoint(x, y_), block.size), arial(block.pixels), block.lines);
     }
-    const int lineHeight = QFontMetrics(Arial(block.pixels)).lineSpacing();
+    const int lineHeight = QFontMetrics(arial(block.pixels)).lineSpacing();
     const int h = lineHeight * static_cast<int>(block.lines.size()) + 6;
     QPlainTextEdit* memo =
-        MakeMemo(panel_, QRect(14, y_, panel_->width() - 20, h), Arial(block.pixels), block.lines);
+        makeMemo(panel_, QRect(14, y_, panel_->width() - 20, h), arial(block.pixels), block.lines);
     y_ += h + 6;
     return memo;
   }
 
-  void Picture(const HelpBlock& block) {
+  void addPicture(const HelpBlock& block) {
     const HelpPicture& picture = block.pictures.front();
     const int x = (panel_->width() - block.size.width()) / 2;
-    MakePicture(panel_, QRect(QPoint(x, y_), block.size), QStringLiteral(":/pictures/") + picture.file,
+    makePicture(panel_, QRect(QPoint(x, y_), block.size), QStringLiteral(":/pictures/") + picture.file,
                 block.stretch, picture.description);
     y_ += block.size.height() + 8;
   }
 
   // Two pictures side by side, each captioned below.
-  void Pair(const HelpBlock& block) {
+  void pair(const HelpBlock& block) {
     static constexpr int kLefts[2] = {64, 208};
     for (int k = 0; k < 2; ++k)
-      MakePicture(panel_, QRect(QPoint(kLefts[k], y_), block.size),
+      makePicture(panel_, QRect(QPoint(kLefts[k], y_), block.size),
                   QStringLiteral(":/pictures/") + block.pictures[k].file, false,
                   block.pictures[k].description);
     for (int k = 0; k < 2; ++k)
-      MakeLabel(panel_, QRect(kLefts[k] - 16, y_ + block.size.height() + 3, block.size.width() + 32, 18),
-                Arial(13), block.pictures[k].caption, Qt::AlignHCenter | Qt::AlignTop);
+      makeLabel(panel_, QRect(kLefts[k] - 16, y_ + block.size.height() + 3, block.size.width() + 32, 18),
+                arial(13), block.pictures[k].caption, Qt::AlignHCenter | Qt::AlignTop);
     y_ += block.size.height() + 28;
   }
 
@@ -108,22 +108,22 @@ class Column {
   int y_;
 };
 
-BevelPanel* WhitePanel(QWidget* parent, const QRect& bounds) {
+BevelPanel* whitePanel(QWidget* parent, const QRect& bounds) {
   auto* panel = new BevelPanel(parent);
   panel->setGeometry(bounds);
-  panel->SetBevels(BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Lowered, 2);
-  panel->SetColor(cl::White);
-  SetPaper(panel);
+  panel->setBevels(BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Lowered, 2);
+  panel->setColor(cl::White);
+  setPaper(panel);
   return panel;
 }
 
 // The two long pages: a white panel in a scroll box, grown to its text.
-QScrollArea* ScrollPage(TabPage* page, QWidget* panel, int width, int minHeight, const QString& name,
+QScrollArea* scrollPage(TabPage* page, QWidget* panel, int width, int minHeight, const QString& name,
                         const QString& accessibleName) {
-  QScrollArea* box = MakeScrollBox(page, QRect(16, 16, 393, 409), panel, QSize(width, minHeight));
+  QScrollArea* box = makeScrollBox(page, QRect(16, 16, 393, 409), panel, QSize(width, minHeight));
   box->setAccessibleName(accessibleName);
   Column col(panel, 8);
-  col.Lay(LoadHelpPage(name));
+  col.layOutPage(loadHelpPage(name));
   panel->resize(width, std::max(minHeight, col.Y() + 8));
   return box;
 }
@@ -131,43 +131,43 @@ QScrollArea* ScrollPage(TabPage* page, QWidget* panel, int width, int minHeight,
 }  // namespace
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent) {
-  ConfigureFixedWindow(this, QStringLiteral("Help"), 448, 487, false);
+  configureFixedWindow(this, QStringLiteral("Help"), 448, 487, false);
   setAttribute(Qt::WA_QuitOnClose, false);
-  SetBackground(this, SystemColor(SysColor::Light3D));
-  setFont(MakeFont(QStringLiteral("MS Sans Serif"), 11));
+  setBackground(this, systemColor(SysColor::Light3D));
+  setFont(makeFont(QStringLiteral("MS Sans Serif"), 11));
 
   pages = new ColorTabWidget(this);
   pages->setGeometry(8, 8, 433, 473);
-  pages->SetTabActiveColor(SystemColor(SysColor::BtnFace));
-  pages->SetTabActiveFont(MakeFont(QStringLiteral("MS Sans Serif"), 16, true));
-  pages->SetTabInactiveColor(SystemColor(SysColor::Light3D));
-  pages->SetTabInactiveFont(Arial(15));
+  pages->setTabActiveColor(systemColor(SysColor::BtnFace));
+  pages->setTabActiveFont(makeFont(QStringLiteral("MS Sans Serif"), 16, true));
+  pages->setTabInactiveColor(systemColor(SysColor::Light3D));
+  pages->setTabInactiveFont(arial(15));
   licensePage = new TabPage;
   stoneSizePage = new TabPage;
   beadCalculatorPage = new TabPage;
   worksheetPage = new TabPage;
-  pages->AddPage(licensePage, QStringLiteral("License"));
-  pages->AddPage(stoneSizePage, QStringLiteral("Stone Size"));
-  pages->AddPage(beadCalculatorPage, QStringLiteral("Bead Calculator"));
-  pages->AddPage(worksheetPage, QStringLiteral("Worksheet"));
+  pages->addPage(licensePage, QStringLiteral("License"));
+  pages->addPage(stoneSizePage, QStringLiteral("Stone Size"));
+  pages->addPage(beadCalculatorPage, QStringLiteral("Bead Calculator"));
+  pages->addPage(worksheetPage, QStringLiteral("Worksheet"));
   nameChildren({{pages, "pages"},
                 {licensePage, "licensePage"},
                 {stoneSizePage, "stoneSizePage"},
                 {beadCalculatorPage, "beadCalculatorPage"},
                 {worksheetPage, "worksheetPage"}});
-  GuardedConnect(beadCalculatorPage, &TabPage::shown, this, &HelpWindow::onBeadCalculatorPageShown);
-  GuardedConnect(worksheetPage, &TabPage::shown, this, &HelpWindow::onWorksheetPageShown);
+  guardedConnect(beadCalculatorPage, &TabPage::shown, this, &HelpWindow::onBeadCalculatorPageShown);
+  guardedConnect(worksheetPage, &TabPage::shown, this, &HelpWindow::onWorksheetPageShown);
 
-  BuildLicensePage();
-  BuildStoneSizePage();
-  BuildBeadCalculatorPage();
-  BuildWorksheetPage();
-  pages->SetActivePage(licensePage);
+  buildLicensePage();
+  buildStoneSizePage();
+  buildBeadCalculatorPage();
+  buildWorksheetPage();
+  pages->setActivePage(licensePage);
 
   // F1 opens the help in every window; here that is this window as it is.
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
   help->setContext(Qt::WindowShortcut);
-  GuardedConnect(help, &QShortcut::activated, this, [this] { ShowWindow(this); });
+  guardedConnect(help, &QShortcut::activated, this, [this] { showWindow(this); });
 
   // The window sees every key before the focused control (for Esc), its own
   // included, and the scroll boxes take the wheel by their own rule.
@@ -175,63 +175,63 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent) {
   for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 }
 
-void HelpWindow::BuildLicensePage() {
-  licensePanel = WhitePanel(licensePage, QRect(8, 16, 393, 401));
+void HelpWindow::buildLicensePage() {
+  licensePanel = whitePanel(licensePage, QRect(8, 16, 393, 401));
   Column col(licensePanel, 10);
-  const QList<QPlainTextEdit*> memos = col.Lay(LoadHelpPage(QStringLiteral("license")));
+  const QList<QPlainTextEdit*> memos = col.layOutPage(loadHelpPage(QStringLiteral("license")));
   licenceText = memos.value(0);
   disclaimerText = memos.value(1);
   licenceText->setAccessibleName(QStringLiteral("License Agreement"));
   disclaimerText->setAccessibleName(QStringLiteral("Disclaimer and Warranty"));
 
   closeButton = new QPushButton(QStringLiteral("Close"), licensePanel);
-  closeButton->setFont(Arial(13, true));
+  closeButton->setFont(arial(13, true));
   closeButton->setGeometry(160, 360, 75, 25);
   closeButton->setVisible(false);
-  GuardedConnect(closeButton, &QPushButton::clicked, this, &HelpWindow::onCloseClicked);
+  guardedConnect(closeButton, &QPushButton::clicked, this, &HelpWindow::onCloseClicked);
   nameChildren({{licensePanel, "licensePanel"},
                 {licenceText, "licenceText"},
                 {disclaimerText, "disclaimerText"},
                 {closeButton, "closeButton"}});
 }
 
-void HelpWindow::BuildStoneSizePage() {
-  stoneSizePanel = WhitePanel(stoneSizePage, QRect(32, 16, 361, 401));
+void HelpWindow::buildStoneSizePage() {
+  stoneSizePanel = whitePanel(stoneSizePage, QRect(32, 16, 361, 401));
   Column col(stoneSizePanel, 10);
-  col.Lay(LoadHelpPage(QStringLiteral("stone_size")));
+  col.layOutPage(loadHelpPage(QStringLiteral("stone_size")));
   stoneSizePanel->setObjectName(QStringLiteral("stoneSizePanel"));
 }
 
-void HelpWindow::BuildBeadCalculatorPage() {
+void HelpWindow::buildBeadCalculatorPage() {
   beadHelpContent = new QWidget;
-  beadHelpScroll = ScrollPage(beadCalculatorPage, beadHelpContent, 369, 1100,
+  beadHelpScroll = scrollPage(beadCalculatorPage, beadHelpContent, 369, 1100,
                               QStringLiteral("bead_calculator"), QStringLiteral("Bead Calculator help"));
   nameChildren({{beadHelpContent, "beadHelpContent"}, {beadHelpScroll, "beadHelpScroll"}});
 }
 
-void HelpWindow::BuildWorksheetPage() {
+void HelpWindow::buildWorksheetPage() {
   worksheetHelpContent = new QWidget;
-  worksheetHelpScroll = ScrollPage(worksheetPage, worksheetHelpContent, 370, 740, QStringLiteral("worksheet"),
+  worksheetHelpScroll = scrollPage(worksheetPage, worksheetHelpContent, 370, 740, QStringLiteral("worksheet"),
                                    QStringLiteral("Worksheet help"));
   nameChildren(
       {{worksheetHelpContent, "worksheetHelpContent"}, {worksheetHelpScroll, "worksheetHelpScroll"}});
 }
 
-void HelpWindow::ShowTopic(HelpTopic topic) {
+void HelpWindow::showTopic(HelpTopic topic) {
   switch (topic) {
     case HelpTopic::License:
-      return pages->SetActivePage(licensePage);
+      return pages->setActivePage(licensePage);
     case HelpTopic::StoneSize:
     case HelpTopic::Fractions:
-      return pages->SetActivePage(stoneSizePage);
+      return pages->setActivePage(stoneSizePage);
     case HelpTopic::BeadCalculator:
-      return pages->SetActivePage(beadCalculatorPage);
+      return pages->setActivePage(beadCalculatorPage);
     case HelpTopic::Worksheet:
-      return pages->SetActivePage(worksheetPage);
+      return pages->setActivePage(worksheetPage);
   }
 }
 
-void HelpWindow::onClosed() { pages->SetActivePage(stoneSizePage); }
+void HelpWindow::onClosed() { pages->setActivePage(stoneSizePage); }
 
 void HelpWindow::onBeadCalculatorPageShown() { beadHelpScroll->setFocus(Qt::OtherFocusReason); }
 
@@ -246,7 +246,7 @@ void HelpWindow::scrollBoxWheel(QScrollArea* box, const QPoint& globalPos, bool 
                                              : QAbstractSlider::SliderSingleStepAdd);
 }
 
-QScrollArea* HelpWindow::BoxOf(QObject* object) const {
+QScrollArea* HelpWindow::boxOf(QObject* object) const {
   for (QObject* o = object; o; o = o->parent()) {
     if (o == beadHelpScroll) return beadHelpScroll;
     if (o == worksheetHelpScroll) return worksheetHelpScroll;
@@ -261,7 +261,7 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   if (event->type() == QEvent::Wheel) {
-    if (QScrollArea* box = BoxOf(watched)) {
+    if (QScrollArea* box = boxOf(watched)) {
       auto* wheel = static_cast<QWheelEvent*>(event);
       // Fine-grained wheels send parts of a notch; a step is taken per notch.
       wheelRemainder_ += wheel->angleDelta().y();

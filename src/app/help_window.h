@@ -27,7 +27,7 @@ class HelpWindow : public QWidget {
   explicit HelpWindow(QWidget* parent = nullptr);
 
   // Makes a topic's page the one the window shows.
-  void ShowTopic(HelpTopic topic);
+  void showTopic(HelpTopic topic);
 
   void onClosed();
   void onBeadCalculatorPageShown();
@@ -58,11 +58,11 @@ class HelpWindow : public QWidget {
   QPlainTextEdit* disclaimerText;  // disclaimer
   QPushButton* closeButton;        // never visible; Esc closes the window
 
-  void BuildLicensePage();
-  void BuildStoneSizePage();
-  void BuildBeadCalculatorPage();
-  void BuildWorksheetPage();
-  QScrollArea* BoxOf(QObject* object) const;
+  void buildLicensePage();
+  void buildStoneSizePage();
+  void buildBeadCalculatorPage();
+  void buildWorksheetPage();
+  QScrollArea* boxOf(QObject* object) const;
 
   int wheelRemainder_ = 0;
 };

@@ -22,23 +22,23 @@ namespace orvane {
 
 namespace {
 
-QFont Arial(int px, bool bold = false, bool underline = false) {
-  return MakeFont(QStringLiteral("Arial"), px, bold, false, underline);
+QFont arial(int px, bool bold = false, bool underline = false) {
+  return makeFont(QStringLiteral("Arial"), px, bold, false, underline);
 }
 
-LinkLabel* MakeLinkLabel(QWidget* parent, QPoint at, const QString& text, const QString& target,
+LinkLabel* makeLinkLabel(QWidget* parent, QPoint at, const QString& text, const QString& target,
                          const QString& hint, std::function<void()> onClick) {
   auto* label = new LinkLabel(parent);
   label->setText(text);
-  label->SetLinkTarget(target);
-  label->setFont(Arial(19, false, true));
-  SetTextColor(label, cl::Blue);
+  label->setLinkTarget(target);
+  label->setFont(arial(19, false, true));
+  setTextColor(label, cl::Blue);
   label->setCursor(Qt::PointingHandCursor);
   label->move(at);
   label->adjustSize();
   if (!hint.isEmpty()) label->setToolTip(hint);
   label->setAccessibleName(text);
-  GuardedConnect(label, &LinkLabel::clicked, parent, std::move(onClick));
+  guardedConnect(label, &LinkLabel::clicked, parent, std::move(onClick));
   return label;
 }
 
@@ -48,7 +48,7 @@ namespace {
 
 // The memo is part of the page it lies on: its colours, not the desktop's
 // edit box colours.
-void TakePageColours(QWidget* memo, QWidget* parent) {
+void takePageColours(QWidget* memo, QWidget* parent) {
   const QPalette page = parent->palette();
   QPalette pal = memo->palette();
   for (auto group : {QPalette::Active, QPalette::Inactive}) {
@@ -56,20 +56,20 @@ void TakePageColours(QWidget* memo, QWidget* parent) {
     pal.setColor(group, QPalette::Text, page.color(group, parent->foregroundRole()));
   }
   memo->setPalette(pal);
-  SetBackground(memo, page.color(parent->backgroundRole()));
+  setBackground(memo, page.color(parent->backgroundRole()));
 }
 
 }  // namespace
 
-QPlainTextEdit* MakeMemo(QWidget* parent, const QRect& bounds, const QFont& font, const QStringList& lines) {
-  QPlainTextEdit* memo = MakeEditMemo(parent, bounds, font, lines);
+QPlainTextEdit* makeMemo(QWidget* parent, const QRect& bounds, const QFont& font, const QStringList& lines) {
+  QPlainTextEdit* memo = makeEditMemo(parent, bounds, font, lines);
   memo->setReadOnly(true);
   // Text to read, select and copy with the keyboard as with the mouse.
   memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   return memo;
 }
 
-QPlainTextEdit* MakeEditMemo(QWidget* parent, const QRect& bounds, const QFont& font,
+QPlainTextEdit* makeEditMemo(QWidget* parent, const QRect& bounds, const QFont& font,
                              const QStringList& lines) {
   auto* memo = new QPlainTextEdit(parent);
   memo->setGeometry(bounds);
@@ -81,12 +81,12 @@ QPlainTextEdit* MakeEditMemo(QWidget* parent, const QRect& bounds, const QFont& 
   // Tab moves on, as in the other boxes: a memo is no trap for the keyboard.
   memo->setTabChangesFocus(true);
   memo->setPlainText(lines.join(u'\n'));
-  TakePageColours(memo, parent);
+  takePageColours(memo, parent);
   memo->setAccessibleName(lines.value(0).trimmed());
   return memo;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QRect& bounds, const QFont& font, const QString& text,
+QLabel* makeLabel(QWidget* parent, const QRect& bounds, const QFont& font, const QString& text,
                   Qt::Alignment alignment, bool wordWrap) {
   auto* label = new QLabel(text, parent);
   label->setFont(font);
@@ -100,7 +100,7 @@ QLabel* MakeLabel(QWidget* parent, const QRect& bounds, const QFont& font, const
   return label;
 }
 
-QScrollArea* MakeScrollBox(QWidget* parent, const QRect& bounds, QWidget* content, const QSize& contentSize) {
+QScrollArea* makeScrollBox(QWidget* parent, const QRect& bounds, QWidget* content, const QSize& contentSize) {
   auto* box = new QScrollArea(parent);
   box->setGeometry(bounds);
   box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -108,15 +108,15 @@ QScrollArea* MakeScrollBox(QWidget* parent, const QRect& bounds, QWidget* conten
   box->setWidgetResizable(false);
   box->setFocusPolicy(Qt::StrongFocus);
   box->verticalScrollBar()->setSingleStep(8);
-  SetPaper(box);
-  SetPaper(box->viewport());
+  setPaper(box);
+  setPaper(box->viewport());
   content->resize(contentSize);
-  SetPaper(content);
+  setPaper(content);
   box->setWidget(content);
   return box;
 }
 
-QLabel* MakePicture(QWidget* parent, const QRect& bounds, const QString& resource, bool stretch,
+QLabel* makePicture(QWidget* parent, const QRect& bounds, const QString& resource, bool stretch,
                     const QString& description) {
   auto* picture = new QLabel(parent);
   picture->setGeometry(bounds);
@@ -139,38 +139,38 @@ AboutPage::AboutPage(DesktopServices& services, QWidget* parent)
   siteLink_.URL = maker::kWebSite;
   aboutPanel = new BevelPanel(this);
   aboutPanel->setGeometry(18, 8, 489, 313);
-  aboutPanel->SetBevels(BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered, 4);
-  aboutPanel->SetColor(cl::White);
-  SetPaper(aboutPanel);
+  aboutPanel->setBevels(BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered, 4);
+  aboutPanel->setColor(cl::White);
+  setPaper(aboutPanel);
 
-  bannerPicture = MakePicture(aboutPanel, QRect(48, 32, 394, 63), QStringLiteral(":/pictures/banner.gif"),
+  bannerPicture = makePicture(aboutPanel, QRect(48, 32, 394, 63), QStringLiteral(":/pictures/banner.gif"),
                               false, QStringLiteral("Orvane banner"));
   bookPicture =
-      MakePicture(aboutPanel, QRect(32, 128, 128, 128), QStringLiteral(":/pictures/book_calculator.jpg"),
+      makePicture(aboutPanel, QRect(32, 128, 128, 128), QStringLiteral(":/pictures/book_calculator.jpg"),
                   true, QStringLiteral("A book beside a pocket calculator"));
-  programNameLabel = MakeLabel(aboutPanel, QRect(192, 136, 257, 25), Arial(24), QStringLiteral("Orvane"),
+  programNameLabel = makeLabel(aboutPanel, QRect(192, 136, 257, 25), arial(24), QStringLiteral("Orvane"),
                                Qt::AlignHCenter | Qt::AlignTop, true);
   versionLabel =
-      MakeLabel(aboutPanel, QRect(184, 168, 281, 25), Arial(24),
+      makeLabel(aboutPanel, QRect(184, 168, 281, 25), arial(24),
                 QStringLiteral("Ver. ") + QLatin1String(kVersion), Qt::AlignHCenter | Qt::AlignTop, true);
 
   webAddressLabel = new CaptionLabel(aboutPanel);
   webAddressLabel->setGeometry(192, 233, 265, 26);
-  webAddressLabel->SetCaption(maker::kWebSite);
-  webAddressLabel->setFont(Arial(21));
-  webAddressLabel->SetAlignment(Qt::AlignHCenter);
-  webAddressLabel->SetTextColor(cl::Blue);
+  webAddressLabel->setCaption(maker::kWebSite);
+  webAddressLabel->setFont(arial(21));
+  webAddressLabel->setCaptionAlignment(Qt::AlignHCenter);
+  webAddressLabel->setTextColor(cl::Blue);
   webAddressLabel->setCursor(Qt::PointingHandCursor);
   webAddressLabel->setToolTip(QStringLiteral("Click to visit web site."));
-  webAddressLabel->SetLinkTarget(URLPrefix(UrlScheme::Https) + maker::kWebSite);
-  GuardedConnect(webAddressLabel, &CaptionLabel::clicked, this, &AboutPage::onWebAddressClicked);
+  webAddressLabel->setLinkTarget(urlPrefix(UrlScheme::Https) + maker::kWebSite);
+  guardedConnect(webAddressLabel, &CaptionLabel::clicked, this, &AboutPage::onWebAddressClicked);
 
   rightsNoticeLabel = new CaptionLabel(aboutPanel);
   rightsNoticeLabel->setGeometry(48, 290, 401, 16);
-  rightsNoticeLabel->SetCaption(maker::kRightsNotice);
-  rightsNoticeLabel->setFont(Arial(13));
-  rightsNoticeLabel->SetAlignment(Qt::AlignHCenter);
-  rightsNoticeLabel->SetTextColor(cl::Black);
+  rightsNoticeLabel->setCaption(maker::kRightsNotice);
+  rightsNoticeLabel->setFont(arial(13));
+  rightsNoticeLabel->setCaptionAlignment(Qt::AlignHCenter);
+  rightsNoticeLabel->setTextColor(cl::Black);
 
   nameChildren({{aboutPanel, "aboutPanel"},
                 {bannerPicture, "bannerPicture"},
@@ -182,23 +182,23 @@ AboutPage::AboutPage(DesktopServices& services, QWidget* parent)
 }
 
 void AboutPage::onWebAddressClicked() {
-  webAddressLabel->SetTextColor(kVisitedLinkColor);
-  if (!siteLink_.Execute()) ReportUnopenedAddress(services_, webAddressLabel, siteLink_.Target());
+  webAddressLabel->setTextColor(kVisitedLinkColor);
+  if (!siteLink_.execute()) reportUnopenedAddress(services_, webAddressLabel, siteLink_.fullTarget());
 }
 
 // ---------------------------------------------------------------- Tips
 
 TipsPage::TipsPage(QWidget* parent) : TabPage(parent) {
   tipsContent = new QWidget;
-  tipsScroll = MakeScrollBox(this, QRect(18, 16, 489, 305), tipsContent, QSize(480, 301));
+  tipsScroll = makeScrollBox(this, QRect(18, 16, 489, 305), tipsContent, QSize(480, 301));
   tipsScroll->setAccessibleName(QStringLiteral("Tips"));
 
-  tipsHeading = MakeLabel(tipsContent, QRect(95, 12, 289, 48), Arial(19), QStringLiteral("Welcome to Orvane"),
+  tipsHeading = makeLabel(tipsContent, QRect(95, 12, 289, 48), arial(19), QStringLiteral("Welcome to Orvane"),
                           Qt::AlignHCenter | Qt::AlignTop, true);
-  tipsSubheading = MakeLabel(tipsContent, QRect(20, 52, 341, 23), Arial(16, true),
+  tipsSubheading = makeLabel(tipsContent, QRect(20, 52, 341, 23), arial(16, true),
                              QStringLiteral("Hit the ENTER KEY after making a data entry.  "));
   tipsText =
-      MakeMemo(tipsContent, QRect(20, 88, 441, 201), Arial(15),
+      makeMemo(tipsContent, QRect(20, 88, 441, 201), arial(15),
                {QStringLiteral("The Enter Key will  initiate the calculation and in some cases"),
                 QStringLiteral("move you to the next data entry.  This is especially true for the "),
                 QStringLiteral("Bead Calculator and Bead Worksheet."), QString(),
@@ -226,42 +226,42 @@ LinksPage::LinksPage(DesktopServices& services, QWidget* parent)
   mailAddress.URL = maker::kDisplayName + QStringLiteral(" <") + maker::kMailAddress + u'>';
 
   linksContent = new QWidget;
-  linksScroll = MakeScrollBox(this, QRect(18, 8, 489, 313), linksContent, QSize(480, 309));
+  linksScroll = makeScrollBox(this, QRect(18, 8, 489, 313), linksContent, QSize(480, 309));
   linksScroll->setAccessibleName(QStringLiteral("Links"));
 
-  programPageLink = MakeLinkLabel(
-      linksContent, {47, 23}, QStringLiteral("Orvane"), URLPrefix(webLink.URLType) + maker::kProgramPage,
+  programPageLink = makeLinkLabel(
+      linksContent, {47, 23}, QStringLiteral("Orvane"), urlPrefix(webLink.URLType) + maker::kProgramPage,
       QStringLiteral("https://") + maker::kProgramPage, [this] { onProgramPageClicked(); });
-  shopHeading = MakeLabel(linksContent, QRect(69, 48, 0, 0), Arial(16),
+  shopHeading = makeLabel(linksContent, QRect(69, 48, 0, 0), arial(16),
                           QStringLiteral("Check for latest verion of  the program."));
-  makerSiteLink = MakeLinkLabel(
-      linksContent, {45, 86}, maker::kShopName, URLPrefix(webLink.URLType) + maker::kWebSite + u'/',
+  makerSiteLink = makeLinkLabel(
+      linksContent, {45, 86}, maker::kShopName, urlPrefix(webLink.URLType) + maker::kWebSite + u'/',
       QStringLiteral("https://") + maker::kWebSite, [this] { onMakerSiteClicked(); });
   // Read, selected and copied, never typed into.
-  shopText = MakeMemo(linksContent, QRect(66, 112, 385, 49), Arial(16),
+  shopText = makeMemo(linksContent, QRect(66, 112, 385, 49), arial(16),
                       {QStringLiteral("Jewelry making supplies for the professional jewelry "),
                        QStringLiteral("designer and the hobbyist.")});
   shopText->setAccessibleName(QStringLiteral("About the shop"));
-  mailLink = MakeLinkLabel(linksContent, {45, 167}, QStringLiteral("E-Mail:  ") + maker::kMailAddress,
-                           mailAddress.Target(), QString(), [this] { onMailClicked(); });
-  donationHeading = MakeLabel(linksContent, QRect(69, 192, 0, 0), Arial(16),
+  mailLink = makeLinkLabel(linksContent, {45, 167}, QStringLiteral("E-Mail:  ") + maker::kMailAddress,
+                           mailAddress.fullTarget(), QString(), [this] { onMailClicked(); });
+  donationHeading = makeLabel(linksContent, QRect(69, 192, 0, 0), arial(16),
                               QStringLiteral("Report program error; contact programmer."));
 
   donationLink = new UrlLabel(services_, linksContent);
   donationLink->setGeometry(48, 229, 273, 22);
-  donationLink->setFont(Arial(19, false, true));
+  donationLink->setFont(arial(19, false, true));
   donationLink->setWordWrap(true);
-  donationLink->SetFontColor(cl::Blue);
-  donationLink->SetHighlightColor(cl::Blue);
-  donationLink->SetURL(maker::kDonationUrl);
-  donationLink->SetCaption(QStringLiteral("Donate to Support Programming"));
+  donationLink->setFontColor(cl::Blue);
+  donationLink->setHighlightColor(cl::Blue);
+  donationLink->setUrl(maker::kDonationUrl);
+  donationLink->setCaption(QStringLiteral("Donate to Support Programming"));
   // The caption is meant for one line: where the stand-in font runs a little
   // wider than the box, the box grows rather than wrapping into the memo below.
   donationLink->resize(std::max(273, donationLink->fontMetrics().horizontalAdvance(donationLink->text()) + 4),
                        22);
-  GuardedConnect(donationLink, &LinkLabel::clicked, this, &LinksPage::onDonationClicked);
+  guardedConnect(donationLink, &LinkLabel::clicked, this, &LinksPage::onDonationClicked);
 
-  donationText = MakeMemo(linksContent, QRect(66, 256, 385, 49), Arial(16),
+  donationText = makeMemo(linksContent, QRect(66, 256, 385, 49), arial(16),
                           {QStringLiteral("If you find this program usefull, please consider "),
                            QStringLiteral("donating to our programming efforts.")});
   donationText->setAccessibleName(QStringLiteral("About donations"));
@@ -281,20 +281,20 @@ LinksPage::LinksPage(DesktopServices& services, QWidget* parent)
 // A link that cannot be opened (no browser or mail program) says so and
 // offers its address for copying.
 void LinksPage::onProgramPageClicked() {
-  SetTextColor(programPageLink, kVisitedLinkColor);
+  setTextColor(programPageLink, kVisitedLinkColor);
   webLink.URL = maker::kProgramPage;
-  if (!webLink.Execute()) ReportUnopenedAddress(services_, programPageLink, webLink.Target());
+  if (!webLink.execute()) reportUnopenedAddress(services_, programPageLink, webLink.fullTarget());
 }
 
 void LinksPage::onMakerSiteClicked() {
-  SetTextColor(makerSiteLink, kVisitedLinkColor);
+  setTextColor(makerSiteLink, kVisitedLinkColor);
   webLink.URL = maker::kWebSite + u'/';
-  if (!webLink.Execute()) ReportUnopenedAddress(services_, makerSiteLink, webLink.Target());
+  if (!webLink.execute()) reportUnopenedAddress(services_, makerSiteLink, webLink.fullTarget());
 }
 
 void LinksPage::onMailClicked() {
-  SetTextColor(mailLink, kVisitedLinkColor);
-  if (!mailAddress.Execute()) ReportUnopenedAddress(services_, mailLink, mailAddress.Target());
+  setTextColor(mailLink, kVisitedLinkColor);
+  if (!mailAddress.execute()) reportUnopenedAddress(services_, mailLink, mailAddress.fullTarget());
 }
 
 // The donation label opens its page itself.

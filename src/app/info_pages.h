@@ -82,18 +82,18 @@ class LinksPage : public TabPage {
 // A borderless, flat, read-only memo showing the given lines, in the colours
 // of the page it lies on; its text can be selected and copied, and Tab
 // reaches it.
-QPlainTextEdit* MakeMemo(QWidget* parent, const QRect& bounds, const QFont& font, const QStringList& lines);
+QPlainTextEdit* makeMemo(QWidget* parent, const QRect& bounds, const QFont& font, const QStringList& lines);
 // The same, as an edit box the user may type into.
-QPlainTextEdit* MakeEditMemo(QWidget* parent, const QRect& bounds, const QFont& font,
+QPlainTextEdit* makeEditMemo(QWidget* parent, const QRect& bounds, const QFont& font,
                              const QStringList& lines);
 // A label at a place; with a zero size it sizes itself to its text.
-QLabel* MakeLabel(QWidget* parent, const QRect& bounds, const QFont& font, const QString& text,
+QLabel* makeLabel(QWidget* parent, const QRect& bounds, const QFont& font, const QString& text,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop, bool wordWrap = false);
 // A white scroll box without a horizontal scroll bar around a content panel
 // of the given size.
-QScrollArea* MakeScrollBox(QWidget* parent, const QRect& bounds, QWidget* content, const QSize& contentSize);
+QScrollArea* makeScrollBox(QWidget* parent, const QRect& bounds, QWidget* content, const QSize& contentSize);
 // A picture from the resources; stretched to its bounds when asked.
-QLabel* MakePicture(QWidget* parent, const QRect& bounds, const QString& resource, bool stretch,
+QLabel* makePicture(QWidget* parent, const QRect& bounds, const QString& resource, bool stretch,
                     const QString& description);
 
 // The colour a web or mail label takes once clicked; it stays.

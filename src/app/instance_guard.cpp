@@ -43,7 +43,7 @@ constexpr int kStartingCopyMs = 1500;
 QPointer<QWidget> gLastActive;
 
 // The socket address of a path; false when the path does not fit.
-bool SocketAddress(const QString& path, sockaddr_un& address) {
+bool socketAddress(const QString& path, sockaddr_un& address) {
   const QByteArray encoded = QFile::encodeName(path);
   std::memset(&address, 0, sizeof address);
   address.sun_family = AF_UNIX;
@@ -53,7 +53,7 @@ bool SocketAddress(const QString& path, sockaddr_un& address) {
 }
 
 // Waits for `events` on fd; false on time-out or error.
-bool WaitFor(int fd, short events, int timeoutMs) {
+bool waitFor(int fd, short events, int timeoutMs) {
   pollfd p{fd, events, 0};
   int rc;
   do rc = ::poll(&p, 1, timeoutMs);
@@ -63,7 +63,7 @@ bool WaitFor(int fd, short events, int timeoutMs) {
 
 // A folder only this user can use: a real directory (no link), owned by the
 // user, with no rights for anyone else.
-bool IsPrivateFolder(const QString& path) {
+bool isPrivateFolder(const QString& path) {
   struct stat info {};
   if (::lstat(QFile::encodeName(path).constData(), &info) != 0) return false;
   return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 077) == 0 &&
@@ -74,9 +74,9 @@ enum class Exchange { NoListener, Answered, Refused };
 
 // Sends one request on the socket and reads the answer up to the hang-up.
 // Answered only when a process of this same user sent the expected answer.
-Exchange Ask(const QString& socketPath, const QByteArray& request, const char* answer) {
+Exchange ask(const QString& socketPath, const QByteArray& request, const char* answer) {
   sockaddr_un address;
-  if (!SocketAddress(socketPath, address)) return Exchange::NoListener;
+  if (!socketAddress(socketPath, address)) return Exchange::NoListener;
   const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
   if (fd < 0) return Exchange::NoListener;
   // A first copy that hangs must not hang this one: every wait is bounded.
@@ -94,7 +94,7 @@ Exchange Ask(const QString& socketPath, const QByteArray& request, const char* a
     if (::send(fd, request.constData(), length, MSG_NOSIGNAL) == ssize_t(length)) {
       char buffer[64];
       ssize_t n = 0;
-      while (received.size() < 256 && WaitFor(fd, POLLIN, kTimeoutMs) &&
+      while (received.size() < 256 && waitFor(fd, POLLIN, kTimeoutMs) &&
              (n = ::recv(fd, buffer, sizeof buffer, 0)) > 0)
         received.append(buffer, n);
     }
@@ -121,7 +121,7 @@ InstanceGuard::InstanceGuard(const QString& guardName, const QString& folder) {
   QElapsedTimer waited;
   waited.start();
   for (;;) {
-    const Exchange answer = Ask(socketPath_, kPingRequest, kPingAnswer);
+    const Exchange answer = ask(socketPath_, kPingRequest, kPingAnswer);
     if (answer == Exchange::Answered) {
       first_ = false;
       return;
@@ -138,7 +138,7 @@ InstanceGuard::~InstanceGuard() {
   ::unlink(QFile::encodeName(socketPath_).constData());
 }
 
-QString InstanceGuard::DefaultTitle(const QString& executablePath) {
+QString InstanceGuard::defaultTitle(const QString& executablePath) {
   QString name = QFileInfo(executablePath).fileName();
   const qsizetype dot = name.indexOf(u'.');
   if (dot >= 0) name.truncate(dot);
@@ -146,20 +146,20 @@ QString InstanceGuard::DefaultTitle(const QString& executablePath) {
   return name;
 }
 
-QString InstanceGuard::RuntimeFolder() {
+QString InstanceGuard::runtimeFolder() {
   const QString runtime = QString::fromLocal8Bit(qgetenv("XDG_RUNTIME_DIR"));
-  if (!runtime.isEmpty() && IsPrivateFolder(runtime)) return runtime;
+  if (!runtime.isEmpty() && isPrivateFolder(runtime)) return runtime;
   // The temporary folder is shared by all users: the folder there is made
   // private, and one that someone else made or opened up is not used.
   const QString folder = QDir::tempPath() + QStringLiteral("/orvane-") + QString::number(::geteuid());
   ::mkdir(QFile::encodeName(folder).constData(), 0700);
-  return IsPrivateFolder(folder) ? folder : QString();
+  return isPrivateFolder(folder) ? folder : QString();
 }
 
-void InstanceGuard::Listen() {
+void InstanceGuard::listen() {
   if (listenFd_ >= 0) return;
   sockaddr_un address;
-  if (!SocketAddress(socketPath_, address)) return;
+  if (!socketAddress(socketPath_, address)) return;
   const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
   if (fd < 0) return;
   // A socket file left by a crashed copy is ours to replace: we hold the lock.
@@ -174,27 +174,27 @@ void InstanceGuard::Listen() {
   }
   listenFd_ = fd;
   listenNotifier_ = new QSocketNotifier(qintptr(fd), QSocketNotifier::Read, this);
-  connect(listenNotifier_, &QSocketNotifier::activated, this, [this] { AcceptClients(); });
+  connect(listenNotifier_, &QSocketNotifier::activated, this, [this] { acceptClients(); });
   // Remember the window the user worked in last, to raise it on request.
   connect(qApp, &QApplication::focusChanged, this, [](QWidget*, QWidget* now) {
     if (now) gLastActive = now->window();
   });
 }
 
-void InstanceGuard::AcceptClients() {
+void InstanceGuard::acceptClients() {
   for (;;) {
     const int client = ::accept4(listenFd_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
     if (client < 0) {
       if (errno == EINTR) continue;
       return;  // no more waiting (EAGAIN) or a client that already left
     }
-    ServeClient(client);
+    serveClient(client);
   }
 }
 
 // Reads the client's request as it arrives, then hangs up, which tells the
 // client it was heard. A client that says nothing is dropped after a while.
-void InstanceGuard::ServeClient(int fd) {
+void InstanceGuard::serveClient(int fd) {
   struct Client {
     int fd;
     QSocketNotifier* notifier;
@@ -220,13 +220,13 @@ void InstanceGuard::ServeClient(int fd) {
     // The answer tells the other copy that a live copy of Orvane heard it.
     const char* answer = nullptr;
     if (client->received == kRaiseRequest) {
-      RaiseLastActiveWindow();
+      raiseLastActiveWindow();
       answer = kRaiseAnswer;
     } else if (client->received == kPingRequest) {
       answer = kPingAnswer;
     } else if (client->received.startsWith(kOpenRequest) && client->received.endsWith('\n')) {
       const QByteArray encoded = client->received.sliced(qsizetype(std::strlen(kOpenRequest))).chopped(1);
-      const QString path = PathFromNative(QByteArray::fromPercentEncoding(encoded));
+      const QString path = pathFromNative(QByteArray::fromPercentEncoding(encoded));
       if (!path.isEmpty()) {
         QTimer::singleShot(0, this, [this, path] { Q_EMIT fileOpenRequested(path); });
         answer = kOpenAnswer;
@@ -238,25 +238,25 @@ void InstanceGuard::ServeClient(int fd) {
   QTimer::singleShot(kTimeoutMs, this, hangUp);
 }
 
-bool InstanceGuard::ActivatePreviousInstance() {
+bool InstanceGuard::activatePreviousInstance() {
   if (socketPath_.isEmpty()) return false;
-  return Ask(socketPath_, kRaiseRequest, kRaiseAnswer) == Exchange::Answered;
+  return ask(socketPath_, kRaiseRequest, kRaiseAnswer) == Exchange::Answered;
 }
 
-bool InstanceGuard::OpenInPreviousInstance(const QString& path) {
+bool InstanceGuard::openInPreviousInstance(const QString& path) {
   if (socketPath_.isEmpty() || path.isEmpty()) return false;
   // The name's own bytes: a name that is not valid UTF-8 still opens its file.
-  QByteArray native = NativePath(path);
+  QByteArray native = nativePath(path);
   if (!native.startsWith('/')) {
     char folder[PATH_MAX];
     if (!::getcwd(folder, sizeof folder)) return false;
     native = QByteArray(folder) + '/' + native;
   }
   const QByteArray request = kOpenRequest + native.toPercentEncoding() + '\n';
-  return Ask(socketPath_, request, kOpenAnswer) == Exchange::Answered;
+  return ask(socketPath_, request, kOpenAnswer) == Exchange::Answered;
 }
 
-void InstanceGuard::RaiseLastActiveWindow() {
+void InstanceGuard::raiseLastActiveWindow() {
   QWidget* target = QApplication::activeModalWidget();
   if (!target) target = gLastActive;
   if (!target || !target->isVisible()) {

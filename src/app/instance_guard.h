@@ -28,31 +28,31 @@ class InstanceGuard : public QObject {
   // The default title of an executable: its file name without folder and
   // without everything from the first ".", all letters after the first in
   // lower case ("Orvane.exe" -> "Orvane").
-  static QString DefaultTitle(const QString& executablePath);
+  static QString defaultTitle(const QString& executablePath);
   // XDG_RUNTIME_DIR, or else a folder of this user's own in the temporary
   // folder, made with rights for the user only; empty when neither is
   // private to this user.
-  static QString RuntimeFolder();
+  static QString runtimeFolder();
 
   // False only when another copy holds the guard and answers on the socket.
   // A guard that cannot be set up at all (say the folder is not writable), or
   // a lock whose holder does not answer, does not stop the program: this
   // copy then runs as the first.
-  bool FirstInstance() const { return first_; }
+  bool firstInstance() const { return first_; }
 
   // First copy: answer other copies' requests (call once the app exists).
-  void Listen();
+  void listen();
   // Second copy: ask the first copy to come to the front. Gives up quietly;
   // true when the first copy answered.
-  bool ActivatePreviousInstance();
+  bool activatePreviousInstance();
   // Second copy: hand a file to the first copy to open (fileOpenRequested
   // there). A relative path is taken from this copy's current folder. Gives
   // up quietly; true when the first copy answered.
-  bool OpenInPreviousInstance(const QString& path);
+  bool openInPreviousInstance(const QString& path);
 
   // Brings the most recently active window of this copy to the front,
   // restoring it when minimised; a pop-up of it is raised instead.
-  static void RaiseLastActiveWindow();
+  static void raiseLastActiveWindow();
 
  Q_SIGNALS:
   // First copy: another copy asked to open this file (an absolute path). Sent
@@ -63,8 +63,8 @@ class InstanceGuard : public QObject {
  private:
   QString lockPath_;
   QString socketPath_;
-  void AcceptClients();
-  void ServeClient(int fd);
+  void acceptClients();
+  void serveClient(int fd);
 
   std::unique_ptr<QLockFile> lock_;
   int listenFd_ = -1;

@@ -1,3 +1,3 @@
 #include "app/application.h"
 
-int main(int argc, char** argv) { return orvane::RunOrvane(argc, argv); }
+int main(int argc, char** argv) { return orvane::runOrvane(argc, argv); }

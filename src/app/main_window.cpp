@@ -33,18 +33,18 @@ namespace orvane {
 
 namespace {
 
-QPushButton* MakeButton(QWidget* parent, int left, int width, const QString& caption) {
+QPushButton* makeButton(QWidget* parent, int left, int width, const QString& caption) {
   auto* button = new QPushButton(caption, parent);
   button->setGeometry(left, 9, width, 27);
-  button->setFont(MakeFont(QStringLiteral("Arial"), 15));
+  button->setFont(makeFont(QStringLiteral("Arial"), 15));
   button->setAutoDefault(true);  // Enter on the focused button presses it, as Space does
   return button;
 }
 
-QPushButton* MakePictureButton(QWidget* parent, int left, const QString& icon, const QString& hint) {
+QPushButton* makePictureButton(QWidget* parent, int left, const QString& icon, const QString& hint) {
   auto* button = new QPushButton(parent);
   button->setGeometry(left, 9, 33, 27);
-  button->setIcon(Icon(icon));
+  button->setIcon(resourceIcon(icon));
   button->setIconSize(QSize(16, 16));
   button->setToolTip(hint);
   button->setAccessibleName(hint);
@@ -52,26 +52,26 @@ QPushButton* MakePictureButton(QWidget* parent, int left, const QString& icon, c
 }
 
 // The next page that can be shown, one way or the other, round the end.
-void StepPage(ColorTabWidget* pages, int direction) {
-  const int n = pages->PageCount();
-  const int from = pages->ActivePageIndex();
-  for (int k = 1; k < n && pages->ActivePageIndex() == from; ++k)
-    pages->SetActivePageIndex(((from + direction * k) % n + n) % n);
+void stepPage(ColorTabWidget* pages, int direction) {
+  const int n = pages->pageCount();
+  const int from = pages->activePageIndex();
+  for (int k = 1; k < n && pages->activePageIndex() == from; ++k)
+    pages->setActivePageIndex(((from + direction * k) % n + n) % n);
 }
 
-void AddShortcut(QWidget* window, const QList<QKeySequence>& keys, std::function<void()> action) {
+void addShortcut(QWidget* window, const QList<QKeySequence>& keys, std::function<void()> action) {
   auto* shortcut = new QShortcut(window);
   shortcut->setKeys(keys);
   shortcut->setContext(Qt::WindowShortcut);
-  GuardedConnect(shortcut, &QShortcut::activated, window, std::move(action));
+  guardedConnect(shortcut, &QShortcut::activated, window, std::move(action));
 }
 
 }  // namespace
 
 MainWindow::MainWindow(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
-  ConfigureFixedWindow(this, QStringLiteral("Orvane Version ") + QLatin1String(kVersion), 535, 515, true);
-  setFont(MakeFont(QStringLiteral("MS Sans Serif"), 11));
-  SetBackground(this, SystemColor(SysColor::BtnFace));
+  configureFixedWindow(this, QStringLiteral("Orvane Version ") + QLatin1String(kVersion), 535, 515, true);
+  setFont(makeFont(QStringLiteral("MS Sans Serif"), 11));
+  setBackground(this, systemColor(SysColor::BtnFace));
   buildContents();
 }
 
@@ -80,9 +80,9 @@ void MainWindow::buildContents() {
   worksheetFolder = startFolder + QStringLiteral("/Worksheet/");
 
   // Created in tab order: the pages, then the button bar, then the converter.
-  CreatePages();
-  CreateButtonBar();
-  sizeConverter = new SizeConverter(app_.Services(), this);
+  createPages();
+  createButtonBar();
+  sizeConverter = new SizeConverter(app_.services(), this);
   sizeConverter->setGeometry(1, 1, 531, 73);
 
   nameChildren({{sizeConverter, "sizeConverter"},
@@ -105,64 +105,64 @@ void MainWindow::buildContents() {
                 {exitButton, "exitButton"}});
 
   // The chart pages make their grids when first shown.
-  pages->SetActivePageIndex(0);
+  pages->setActivePageIndex(0);
 }
 
-void MainWindow::CreatePages() {
+void MainWindow::createPages() {
   pages = new ColorTabWidget(this);
   pages->setGeometry(0, 72, 533, 392);
-  pages->setFont(MakeFont(QStringLiteral("MS Sans Serif"), 16));
-  pages->SetMultiLine(true);
-  pages->SetPageColor(SystemColor(SysColor::Light3D));
-  pages->SetTabActiveColor(SystemColor(SysColor::BtnFace));
-  pages->SetTabActiveFont(MakeFont(QStringLiteral("MS Sans Serif"), 16, true));
-  pages->SetTabInactiveColor(SystemColor(SysColor::Light3D));
-  pages->SetTabInactiveFont(MakeFont(QStringLiteral("Arial"), 15));
+  pages->setFont(makeFont(QStringLiteral("MS Sans Serif"), 16));
+  pages->setMultiLine(true);
+  pages->setPageColor(systemColor(SysColor::Light3D));
+  pages->setTabActiveColor(systemColor(SysColor::BtnFace));
+  pages->setTabActiveFont(makeFont(QStringLiteral("MS Sans Serif"), 16, true));
+  pages->setTabInactiveColor(systemColor(SysColor::Light3D));
+  pages->setTabInactiveFont(makeFont(QStringLiteral("Arial"), 15));
 
-  aboutPage = new AboutPage(app_.Services());
+  aboutPage = new AboutPage(app_.services());
   tipsPage = new TipsPage;
-  beadPage = new BeadPage(app_.Services());
+  beadPage = new BeadPage(app_.services());
   pearlPlatePage = new PearlPlateChartPage();
   stoneSizePage = new StoneSizeChartPage();
-  weightPage = new WeightPage(app_.Services());
-  GuardedConnect(weightPage, &WeightPage::metalWanted, this, &MainWindow::showMetalBench);
+  weightPage = new WeightPage(app_.services());
+  guardedConnect(weightPage, &WeightPage::metalWanted, this, &MainWindow::showMetalBench);
   jumpRingPage = new JumpRingChartPage();
   wireGaugePage = new WireGaugeChartPage();
   ringSizePage = new RingSizeChartPage();
-  linksPage = new LinksPage(app_.Services());
-  pages->AddPage(aboutPage, QStringLiteral("About"));
-  pages->AddPage(tipsPage, QStringLiteral("Tips"));
-  pages->AddPage(beadPage, QStringLiteral("Bead Calculator"));
-  pages->AddPage(pearlPlatePage, QStringLiteral("Pearl Plate"));
-  pages->AddPage(stoneSizePage, QStringLiteral("Stone Size"));
-  pages->AddPage(weightPage, QStringLiteral("Weight"));
-  pages->AddPage(jumpRingPage, QStringLiteral("Jump Ring"));
-  pages->AddPage(wireGaugePage, QStringLiteral("Wire Gauge"));
-  pages->AddPage(ringSizePage, QStringLiteral("Ring Size"));
-  pages->AddPage(linksPage, QStringLiteral("Links"));
+  linksPage = new LinksPage(app_.services());
+  pages->addPage(aboutPage, QStringLiteral("About"));
+  pages->addPage(tipsPage, QStringLiteral("Tips"));
+  pages->addPage(beadPage, QStringLiteral("Bead Calculator"));
+  pages->addPage(pearlPlatePage, QStringLiteral("Pearl Plate"));
+  pages->addPage(stoneSizePage, QStringLiteral("Stone Size"));
+  pages->addPage(weightPage, QStringLiteral("Weight"));
+  pages->addPage(jumpRingPage, QStringLiteral("Jump Ring"));
+  pages->addPage(wireGaugePage, QStringLiteral("Wire Gauge"));
+  pages->addPage(ringSizePage, QStringLiteral("Ring Size"));
+  pages->addPage(linksPage, QStringLiteral("Links"));
 }
 
-void MainWindow::CreateButtonBar() {
+void MainWindow::createButtonBar() {
   buttonBar = new BevelPanel(this);
   buttonBar->setGeometry(0, 464, 534, 50);
-  buttonBar->SetBevels(BevelPanel::Bevel::Raised, BevelPanel::Bevel::None, 2);
-  buttonBar->SetColor(SystemColor(SysColor::Light3D));
+  buttonBar->setBevels(BevelPanel::Bevel::Raised, BevelPanel::Bevel::None, 2);
+  buttonBar->setColor(systemColor(SysColor::Light3D));
 
   // Tab stops in order: Fractions, Worksheet, Exit. The record bar stays out
   // of the chain: the grid it moves already takes Up, Down, Ctrl+Home and
   // Ctrl+End, and on six of the ten pages a stop on it would do nothing.
-  fractionsButton = MakeButton(buttonBar, 236, 86, QStringLiteral("Fractions"));
-  worksheetButton = MakeButton(buttonBar, 337, 96, QStringLiteral("Worksheet"));
-  exitButton = MakeButton(buttonBar, 448, 73, QStringLiteral("Exit"));
+  fractionsButton = makeButton(buttonBar, 236, 86, QStringLiteral("Fractions"));
+  worksheetButton = makeButton(buttonBar, 337, 96, QStringLiteral("Worksheet"));
+  exitButton = makeButton(buttonBar, 448, 73, QStringLiteral("Exit"));
 
   auto* bar = new NavigationBar(buttonBar);
-  GuardedConnect(bar, &NavigationBar::stepChosen, this, &MainWindow::Navigate);
+  guardedConnect(bar, &NavigationBar::stepChosen, this, &MainWindow::navigate);
   bar->setGeometry(10, 9, 121, 27);
   bar->setObjectName(QStringLiteral("pageButtonBar"));
 
-  calculatorButton = MakePictureButton(buttonBar, 140, QStringLiteral(":/icons/calculator.svg"),
+  calculatorButton = makePictureButton(buttonBar, 140, QStringLiteral(":/icons/calculator.svg"),
                                        QStringLiteral("Math Calculator"));
-  helpButton = MakePictureButton(buttonBar, 188, QStringLiteral(":/icons/help.svg"), QStringLiteral("Help"));
+  helpButton = makePictureButton(buttonBar, 188, QStringLiteral(":/icons/help.svg"), QStringLiteral("Help"));
   // Tab walks the bar left to right.
   setTabOrder(calculatorButton, helpButton);
   setTabOrder(helpButton, fractionsButton);
@@ -173,55 +173,55 @@ void MainWindow::CreateButtonBar() {
   const QKeySequence calculatorKey(Qt::Key_F9);
   calculatorButton->setToolTip(
       QStringLiteral("Math Calculator (%1)").arg(calculatorKey.toString(QKeySequence::NativeText)));
-  AddShortcut(this, {QKeySequence(Qt::Key_F1)}, [this] { onHelpClicked(); });
-  AddShortcut(this, {calculatorKey}, [this] { onCalculatorClicked(); });
+  addShortcut(this, {QKeySequence(Qt::Key_F1)}, [this] { onHelpClicked(); });
+  addShortcut(this, {calculatorKey}, [this] { onCalculatorClicked(); });
   // The Bench window as it was left, from any page.
   const QKeySequence benchKey(Qt::CTRL | Qt::Key_B);
   weightPage->setBenchShortcut(benchKey);
-  AddShortcut(this, {benchKey}, [this] { ShowWindow(app_.benchWindow()); });
-  AddShortcut(this, {QKeySequence(Qt::CTRL | Qt::Key_Tab)}, [this] { StepPage(pages, 1); });
-  AddShortcut(this,
+  addShortcut(this, {benchKey}, [this] { showWindow(app_.benchWindow()); });
+  addShortcut(this, {QKeySequence(Qt::CTRL | Qt::Key_Tab)}, [this] { stepPage(pages, 1); });
+  addShortcut(this,
               {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)},
-              [this] { StepPage(pages, -1); });
+              [this] { stepPage(pages, -1); });
 
-  GuardedConnect(exitButton, &QAbstractButton::clicked, this, &MainWindow::onExitClicked);
-  GuardedConnect(calculatorButton, &QAbstractButton::clicked, this, &MainWindow::onCalculatorClicked);
-  GuardedConnect(helpButton, &QAbstractButton::clicked, this, &MainWindow::onHelpClicked);
-  GuardedConnect(fractionsButton, &QAbstractButton::clicked, this, &MainWindow::onFractionsClicked);
-  GuardedConnect(worksheetButton, &QAbstractButton::clicked, this, &MainWindow::onWorksheetClicked);
+  guardedConnect(exitButton, &QAbstractButton::clicked, this, &MainWindow::onExitClicked);
+  guardedConnect(calculatorButton, &QAbstractButton::clicked, this, &MainWindow::onCalculatorClicked);
+  guardedConnect(helpButton, &QAbstractButton::clicked, this, &MainWindow::onHelpClicked);
+  guardedConnect(fractionsButton, &QAbstractButton::clicked, this, &MainWindow::onFractionsClicked);
+  guardedConnect(worksheetButton, &QAbstractButton::clicked, this, &MainWindow::onWorksheetClicked);
 }
 
-void MainWindow::onExitClicked() { (void)app_.Quit(); }
+void MainWindow::onExitClicked() { (void)app_.quit(); }
 
-void MainWindow::onCalculatorClicked() { ShowWindow(app_.calculatorWindow()); }
+void MainWindow::onCalculatorClicked() { showWindow(app_.calculatorWindow()); }
 
-void MainWindow::onFractionsClicked() { ShowWindow(app_.fractionsWindow()); }
+void MainWindow::onFractionsClicked() { showWindow(app_.fractionsWindow()); }
 
 void MainWindow::showMetalBench() {
   BenchWindow* bench = app_.benchWindow();
   bench->showPage(bench->metalPage());
-  ShowWindow(bench);
+  showWindow(bench);
 }
 
-void MainWindow::onWorksheetClicked() { ShowWindow(app_.worksheetWindow()); }
+void MainWindow::onWorksheetClicked() { showWindow(app_.worksheetWindow()); }
 
 void MainWindow::onHelpClicked() {
   HelpWindow* help = app_.helpWindow();
   // About leads to the licence, the Bead page to its own help; elsewhere the
   // window shows the page it showed last.
-  if (pages->ActivePage() == aboutPage) help->ShowTopic(HelpTopic::License);
-  if (pages->ActivePage() == beadPage) help->ShowTopic(HelpTopic::BeadCalculator);
-  ShowWindow(help);
+  if (pages->activePage() == aboutPage) help->showTopic(HelpTopic::License);
+  if (pages->activePage() == beadPage) help->showTopic(HelpTopic::BeadCalculator);
+  showWindow(help);
 }
 
-void MainWindow::Navigate(GridNavigation step) {
-  for (StringGrid* grid : pages->ActivePage()->NavigationGrids()) NavigateGrid(*grid, step);
+void MainWindow::navigate(GridNavigation step) {
+  for (StringGrid* grid : pages->activePage()->navigationGrids()) navigateGrid(*grid, step);
 }
 
 // Unsaved rows are asked about first; Cancel keeps the program running.
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (app_.Quit())
+  if (app_.quit())
     event->accept();
   else
     event->ignore();

@@ -45,9 +45,9 @@ class MainWindow : public QWidget {
 
  private:
   void buildContents();
-  void CreatePages();
-  void CreateButtonBar();
-  void Navigate(GridNavigation step);
+  void createPages();
+  void createButtonBar();
+  void navigate(GridNavigation step);
 
   AppContext& app_;
 

@@ -18,7 +18,7 @@ namespace {
 // More copies than this under one name would be a runaway start loop.
 constexpr int kSlots = 8;
 
-bool Exists(const QString& path) {
+bool exists(const QString& path) {
   const QFileInfo info(path);
   return info.exists() || info.isSymLink();
 }
@@ -41,7 +41,7 @@ RecoveryKeeper::RecoveryKeeper(DesktopServices& services, const QString& folder,
   // tightened too.
   tightenRecoveryFolder(folder);
   for (int slot = 1; slot <= kSlots; ++slot) {
-    const QString path = folder + u'/' + RecoveryFileName(instanceName, slot);
+    const QString path = folder + u'/' + recoveryFileName(instanceName, slot);
     auto lock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
     // Held only while its copy runs: a crashed copy's lock is taken over.
     lock->setStaleLockTime(0);
@@ -64,19 +64,19 @@ std::vector<RecoveryKeeper::LeftOver> RecoveryKeeper::takeLeftOvers(QWidget* par
   std::vector<LeftOver> found;
   if (path_.isEmpty()) return found;
   const auto take = [&](const QString& file) {
-    if (!Exists(file)) return false;
-    const RecoveryReading reading = ReadRecoveryFile(file);
+    if (!exists(file)) return false;
+    const RecoveryReading reading = readRecoveryFile(file);
     if (!reading.Worksheet) {
-      const QString aside = SetAsideRecoveryFile(file);
+      const QString aside = setAsideRecoveryFile(file);
       const QString where = aside.isEmpty() ? QStringLiteral("It will be replaced.")
                                             : QStringLiteral("It has been set aside as %1.").arg(aside);
-      services_.ShowMessage(parent, MessageIcon::Warning, QStringLiteral("Orvane"),
+      services_.showMessage(parent, MessageIcon::Warning, QStringLiteral("Orvane"),
                             QStringLiteral("The unsaved worksheet kept from an earlier run cannot be read "
                                            "from %1: %2.\n\n%3")
                                 .arg(file, reading.Problem, where));
       return false;
     }
-    if (!HoldsAnything(reading.Worksheet->Text)) {
+    if (!holdsAnything(reading.Worksheet->Text)) {
       QFile::remove(file);
       return false;
     }
@@ -85,8 +85,8 @@ std::vector<RecoveryKeeper::LeftOver> RecoveryKeeper::takeLeftOvers(QWidget* par
   };
   take(path_);
   for (int slot = 1; slot <= kSlots; ++slot) {
-    const QString file = folder_ + u'/' + RecoveryFileName(instanceName_, slot);
-    if (file == path_ || !Exists(file)) continue;
+    const QString file = folder_ + u'/' + recoveryFileName(instanceName_, slot);
+    if (file == path_ || !exists(file)) continue;
     // A copy still running holds its lock: its file is no left-over.
     auto lock = std::make_unique<QLockFile>(file + QStringLiteral(".lock"));
     lock->setStaleLockTime(0);
@@ -103,57 +103,57 @@ void RecoveryKeeper::discardLeftOver(const QString& file) {
 
 void RecoveryKeeper::adoptLeftOver(const QString& file) {
   if (file == path_) return;
-  WriteNow();
+  writeNow();
   // Only once the rows are safe in this copy's file does the other go.
-  if (!path_.isEmpty() && Exists(path_)) QFile::remove(file);
+  if (!path_.isEmpty() && exists(path_)) QFile::remove(file);
   releaseLeftOver(file);
 }
 
 void RecoveryKeeper::releaseLeftOver(const QString& file) { leftOverLocks_.erase(file); }
 
-void RecoveryKeeper::Watch(WorksheetWindow* sheet) {
+void RecoveryKeeper::watch(WorksheetWindow* sheet) {
   sheet_ = sheet;
   // Not restarted by later changes: steady typing is written every moment.
-  GuardedConnect(sheet, &WorksheetWindow::documentChanged, sheet, [this] {
+  guardedConnect(sheet, &WorksheetWindow::documentChanged, sheet, [this] {
     if (!finished_ && !timer_.isActive()) timer_.start();
   });
-  GuardedConnect(&timer_, &QTimer::timeout, sheet, [this] { WriteNow(); });
+  guardedConnect(&timer_, &QTimer::timeout, sheet, [this] { writeNow(); });
 }
 
-void RecoveryKeeper::Finish() {
+void RecoveryKeeper::finish() {
   finished_ = true;
   timer_.stop();
   if (!path_.isEmpty()) QFile::remove(path_);
 }
 
-void RecoveryKeeper::WriteNow() {
+void RecoveryKeeper::writeNow() {
   timer_.stop();
   if (!sheet_ || finished_) return;
   const std::optional<RecoveredWorksheet> unsaved = sheet_->unsavedWork();
   if (!unsaved) {
-    if (!path_.isEmpty() && Exists(path_)) QFile::remove(path_);
+    if (!path_.isEmpty() && exists(path_)) QFile::remove(path_);
     return;
   }
   if (path_.isEmpty()) {
-    Warn(unavailable_);
+    warn(unavailable_);
     return;
   }
   try {
-    writeRecoveryFile(path_, RecoveryFileBytes(*unsaved));
+    writeRecoveryFile(path_, recoveryFileBytes(*unsaved));
     warned_ = false;
   } catch (const std::exception& failure) {
-    Warn(QString::fromStdString(failure.what()));
+    warn(QString::fromStdString(failure.what()));
   }
 }
 
 // Once, not after every key: the user can still save by hand.
-void RecoveryKeeper::Warn(const QString& reason) {
+void RecoveryKeeper::warn(const QString& reason) {
   if (warned_) return;
   warned_ = true;
-  services_.ShowMessage(sheet_, MessageIcon::Warning, QStringLiteral("Orvane"),
+  services_.showMessage(sheet_, MessageIcon::Warning, QStringLiteral("Orvane"),
                         QStringLiteral("The unsaved worksheet cannot be kept safe against a crash: %1\n\n"
                                        "Save it to keep it.")
-                            .arg(WithFinalDot(reason)));
+                            .arg(withFinalDot(reason)));
 }
 
 }  // namespace orvane

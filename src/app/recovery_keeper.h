@@ -35,7 +35,7 @@ class RecoveryKeeper {
   RecoveryKeeper& operator=(const RecoveryKeeper&) = delete;
 
   // The recovery file; empty when none could be had (no folder, no lock).
-  QString FilePath() const { return path_; }
+  QString filePath() const { return path_; }
 
   // What earlier runs left unsaved, to offer back: this copy's own file
   // first, then those of copies under the same name that ended without
@@ -56,16 +56,16 @@ class RecoveryKeeper {
   void releaseLeftOver(const QString& file);
 
   // Follows the worksheet's changes from now on.
-  void Watch(WorksheetWindow* sheet);
+  void watch(WorksheetWindow* sheet);
   // The program ends normally, its rows saved or discarded: the file goes and
   // nothing more is written.
-  void Finish();
+  void finish();
   // Writes the rows now (the timer's work): the file while the worksheet is
   // unsaved, none once it is saved or typed back as it was.
-  void WriteNow();
+  void writeNow();
 
  private:
-  void Warn(const QString& reason);
+  void warn(const QString& reason);
 
   DesktopServices& services_;
   QString path_;

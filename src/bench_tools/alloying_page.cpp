@@ -35,7 +35,7 @@ AlloyingPage::AlloyingPage(DesktopServices& services, QWidget* parent)
   styleBenchPage(this);
   QGridLayout* grid = benchGrid(this);
   auto numberBox = [this](const QString& name, AlloyField field) {
-    return makeBenchBox(this, name, KeyFilterKind::mmBox, services_, [this, field] { enterPressed(field); });
+    return makeBenchBox(this, name, KeyFilterKind::MmBox, services_, [this, field] { enterPressed(field); });
   };
 
   // Created in tab order, top to bottom.
@@ -77,14 +77,14 @@ AlloyingPage::AlloyingPage(DesktopServices& services, QWidget* parent)
   };
   for (const auto& [widget, name] : names) widget->setObjectName(QLatin1String(name));
 
-  GuardedConnect(taskBox_, &QComboBox::activated, this, &AlloyingPage::onTaskPicked);
-  RunGuarded(this, [this] { onTaskPicked(); });
+  guardedConnect(taskBox_, &QComboBox::activated, this, &AlloyingPage::onTaskPicked);
+  runGuarded(this, [this] { onTaskPicked(); });
 }
 
 QString AlloyingPage::pageTitle() { return QStringLiteral("Alloying"); }
 
 void AlloyingPage::enterPressed(AlloyField field) {
-  RunGuarded(this, [this, field] { calculate(field); });
+  runGuarded(this, [this, field] { calculate(field); });
 }
 
 // Throws before anything is written: a bad box leaves every box as it was.

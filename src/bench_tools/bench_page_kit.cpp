@@ -29,8 +29,8 @@ QString withoutMnemonic(const QString& caption) {
 }  // namespace
 
 void styleBenchPage(QWidget* page) {
-  SetBackground(page, SystemColor(SysColor::Light3D));
-  page->setFont(MakeFont(QStringLiteral("Arial"), 15));
+  setBackground(page, systemColor(SysColor::Light3D));
+  page->setFont(makeFont(QStringLiteral("Arial"), 15));
 }
 
 QGridLayout* benchGrid(QWidget* page) {
@@ -46,8 +46,8 @@ EntryBox* makeBenchBox(QWidget* page, const QString& accessibleName, KeyFilterKi
   auto* box = new EntryBox(page);
   box->setAccessibleName(accessibleName);
   box->setFixedSize(kBoxWidth, kBoxHeight);
-  box->SetKeyFilter(kind, services);
-  if (onEnter) GuardedConnect(box, &EntryBox::calculationWanted, page, std::move(onEnter));
+  box->setKeyFilter(kind, services);
+  if (onEnter) guardedConnect(box, &EntryBox::calculationWanted, page, std::move(onEnter));
   return box;
 }
 
@@ -55,7 +55,7 @@ EntryBox* makeBenchResult(QWidget* page, const QString& accessibleName) {
   auto* box = new EntryBox(page);
   box->setAccessibleName(accessibleName);
   box->setFixedSize(kBoxWidth, kBoxHeight);
-  box->SetReadOnlyBox(true);
+  box->setReadOnlyBox(true);
   box->setFocusPolicy(Qt::StrongFocus);
   return box;
 }
@@ -130,14 +130,14 @@ void BenchSizeBoxes::show(const BenchSize& shown) {
 
 void makeBenchSizeBoxes(QWidget* page, BenchSizeBoxes& boxes, const QString& name, DesktopServices& services,
                         std::function<void(EntryBox*)> onEnter, std::function<void()> edited) {
-  boxes.mm = makeBenchBox(page, name + QStringLiteral(" in mm"), KeyFilterKind::mmBox, services, {});
-  boxes.inch = makeBenchBox(page, name + QStringLiteral(" in inches"), KeyFilterKind::inchBox, services, {});
+  boxes.mm = makeBenchBox(page, name + QStringLiteral(" in mm"), KeyFilterKind::MmBox, services, {});
+  boxes.inch = makeBenchBox(page, name + QStringLiteral(" in inches"), KeyFilterKind::InchBox, services, {});
   for (EntryBox* box : {boxes.mm, boxes.inch}) {
-    const KeyFilterKind kind = box == boxes.mm ? KeyFilterKind::mmBox : KeyFilterKind::inchBox;
-    box->SetKeyFilter(kind, services);
-    GuardedConnect(box, &EntryBox::calculationWanted, page, [onEnter, box] { onEnter(box); });
+    const KeyFilterKind kind = box == boxes.mm ? KeyFilterKind::MmBox : KeyFilterKind::InchBox;
+    box->setKeyFilter(kind, services);
+    guardedConnect(box, &EntryBox::calculationWanted, page, [onEnter, box] { onEnter(box); });
     const BenchUnit unit = box == boxes.mm ? BenchUnit::Mm : BenchUnit::Inch;
-    GuardedConnect(box, &QLineEdit::textEdited, page, [&boxes, unit, edited] {
+    guardedConnect(box, &QLineEdit::textEdited, page, [&boxes, unit, edited] {
       boxes.source = unit;
       if (edited) edited();
     });

@@ -31,8 +31,8 @@ BenchWindow::BenchWindow(DesktopServices& services, QWidget* parent) : QWidget(p
                  Qt::WindowCloseButtonHint);
   setWindowTitle(QStringLiteral("Bench"));
   setAttribute(Qt::WA_QuitOnClose, false);
-  SetBackground(this, SystemColor(SysColor::Light3D));
-  setFont(MakeFont(QStringLiteral("Arial"), 15));
+  setBackground(this, systemColor(SysColor::Light3D));
+  setFont(makeFont(QStringLiteral("Arial"), 15));
 
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(8, 8, 8, 8);
@@ -52,11 +52,11 @@ BenchWindow::BenchWindow(DesktopServices& services, QWidget* parent) : QWidget(p
   buttons->addStretch(1);
   buttons->addWidget(closeButton);
   column->addLayout(buttons);
-  GuardedConnect(closeButton, &QPushButton::clicked, this, [this] { close(); });
+  guardedConnect(closeButton, &QPushButton::clicked, this, [this] { close(); });
   // Esc closes wherever the focus is in the window.
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   escape->setContext(Qt::WindowShortcut);
-  GuardedConnect(escape, &QShortcut::activated, this, [this] { closeButton->click(); });
+  guardedConnect(escape, &QShortcut::activated, this, [this] { closeButton->click(); });
   addPageKeys();
 }
 
@@ -66,10 +66,12 @@ void BenchWindow::addPageKeys() {
       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
   };
-  for (const auto& [key, step] : keys) {
-    auto* shortcut = new QShortcut(key, this);
+  for (const auto& entry : keys) {
+    // A plain copy: clang 14 cannot capture a structured binding.
+    const int step = entry.second;
+    auto* shortcut = new QShortcut(entry.first, this);
     shortcut->setContext(Qt::WindowShortcut);
-    GuardedConnect(shortcut, &QShortcut::activated, this, [this, step] {
+    guardedConnect(shortcut, &QShortcut::activated, this, [this, step] {
       const int count = pages->count();
       pages->setCurrentIndex((pages->currentIndex() + step + count) % count);
       // The page's first control takes the focus, so that the screen reader
@@ -110,9 +112,9 @@ void BenchWindow::createPages() {
 
   // The metal cost of the Metal or Casting page, whichever was worked out
   // last, is what Pricing can take into its materials.
-  GuardedConnect(metal_, &MetalPage::metalCostChanged, pricing_,
+  guardedConnect(metal_, &MetalPage::metalCostChanged, pricing_,
                  [this] { pricing_->setMetalCost(metal_->metalCost(), QStringLiteral("Metal")); });
-  GuardedConnect(casting_, &CastingPage::metalCostChanged, pricing_,
+  guardedConnect(casting_, &CastingPage::metalCostChanged, pricing_,
                  [this] { pricing_->setMetalCost(casting_->metalCost(), QStringLiteral("Casting")); });
 }
 

@@ -73,14 +73,14 @@ BezelPage::BezelPage(DesktopServices& services, QWidget* parent) : QWidget(paren
   };
   for (const auto& [widget, name] : names) widget->setObjectName(QLatin1String(name));
 
-  GuardedConnect(shapeBox_, &QComboBox::activated, this, &BezelPage::onShapePicked);
-  RunGuarded(this, [this] { onShapePicked(); });
+  guardedConnect(shapeBox_, &QComboBox::activated, this, &BezelPage::onShapePicked);
+  runGuarded(this, [this] { onShapePicked(); });
 }
 
 QString BezelPage::pageTitle() { return QStringLiteral("Bezel Strip"); }
 
 void BezelPage::enterPressed(BezelField field) {
-  RunGuarded(this, [this, field] { calculate(field); });
+  runGuarded(this, [this, field] { calculate(field); });
 }
 
 // Throws before anything is written: a bad box leaves every box as it was.

@@ -21,7 +21,7 @@ constexpr int kSterling = 1;  // the metal most often cast at the bench
 
 // The metal list without "Other": the metal to metal side has no density box.
 QStringList listedMetals() {
-  QStringList names = MetalNames();
+  QStringList names = metalNames();
   names.removeLast();
   return names;
 }
@@ -29,7 +29,7 @@ QStringList listedMetals() {
 }  // namespace
 
 CastingPage::CastingPage(DesktopServices& services, QWidget* parent) : QWidget(parent), services_(services) {
-  SetBackground(this, SystemColor(SysColor::Light3D));
+  setBackground(this, systemColor(SysColor::Light3D));
   resinDensity_ = modelDensityText(ModelMaterial::Resin);
   // Created in tab order: the casting inputs, its results, then metal to metal.
   createCasting();
@@ -43,8 +43,8 @@ CastingPage::CastingPage(DesktopServices& services, QWidget* parent) : QWidget(p
 QString CastingPage::metalCost() const { return costBox->text(); }
 
 EntryBox* CastingPage::numberBox(const QString& name, bool (CastingPage::*calculate)(const QComboBox*)) {
-  auto* box = makeBenchBox(this, name, KeyFilterKind::mmBox, services_, {});
-  GuardedConnect(box, &EntryBox::calculationWanted, this,
+  auto* box = makeBenchBox(this, name, KeyFilterKind::MmBox, services_, {});
+  guardedConnect(box, &EntryBox::calculationWanted, this,
                  [this, box, calculate] { onEnter(box, calculate); });
   return box;
 }
@@ -90,7 +90,7 @@ void CastingPage::createCasting() {
   add(QStringLiteral("M&odel material"), modelMaterialBox);
   modelDensityBox = numberBox(QStringLiteral("Model density in g/cm\u00b3"), &CastingPage::calculateCasting);
   add(QStringLiteral("Mo&del density"), modelDensityBox, QStringLiteral("g/cm\u00b3"));
-  metalBox = makeBenchList(this, QString(), MetalNames());
+  metalBox = makeBenchList(this, QString(), metalNames());
   metalBox->setMaxVisibleItems(metalBox->count());
   metalBox->setCurrentIndex(kSterling);
   add(QStringLiteral("&Metal"), metalBox);
@@ -124,15 +124,15 @@ void CastingPage::createCasting() {
   grid->setColumnStretch(5, 1);
   grid->setRowStretch(9, 1);
 
-  GuardedConnect(modelMaterialBox, &QComboBox::activated, this, [this] {
+  guardedConnect(modelMaterialBox, &QComboBox::activated, this, [this] {
     onModelMaterialChanged();
     calculateCasting(modelMaterialBox);
   });
-  GuardedConnect(metalBox, &QComboBox::activated, this, [this] {
+  guardedConnect(metalBox, &QComboBox::activated, this, [this] {
     onMetalChanged();
     calculateCasting(metalBox);
   });
-  GuardedConnect(priceUnitBox, &QComboBox::activated, this, [this] { calculateCasting(priceUnitBox); });
+  guardedConnect(priceUnitBox, &QComboBox::activated, this, [this] { calculateCasting(priceUnitBox); });
 }
 
 void CastingPage::createMetalToMetal() {
@@ -162,13 +162,13 @@ void CastingPage::createMetalToMetal() {
   for (QComboBox* list : {modelMaterialBox, metalBox, priceUnitBox, fromMetalBox, toMetalBox})
     list->setFixedWidth(kBenchListWidth);
   for (QComboBox* list : {fromMetalBox, toMetalBox})
-    GuardedConnect(list, &QComboBox::activated, this, [this, list] { calculateMetalToMetal(list); });
+    guardedConnect(list, &QComboBox::activated, this, [this, list] { calculateMetalToMetal(list); });
 }
 
 // Enter works the side out; while a weight cannot be known yet, it walks on.
 void CastingPage::onEnter(EntryBox* box, bool (CastingPage::*calculate)(const QComboBox*)) {
-  RunGuarded(this, [this, box, calculate] {
-    if (!(this->*calculate)(nullptr)) FocusNextControl(box);
+  runGuarded(this, [this, box, calculate] {
+    if (!(this->*calculate)(nullptr)) focusNextControl(box);
   });
 }
 
@@ -194,8 +194,8 @@ bool CastingPage::calculateCasting(const QComboBox* picked) {
 
 bool CastingPage::calculateMetalToMetal(const QComboBox* picked) {
   const QString grams =
-      metalToMetalEnter(pieceWeightBox->text(), MetalDensityText(fromMetalBox->currentIndex()),
-                        MetalDensityText(toMetalBox->currentIndex()));
+      metalToMetalEnter(pieceWeightBox->text(), metalDensityText(fromMetalBox->currentIndex()),
+                        metalDensityText(toMetalBox->currentIndex()));
   writeResults(this, {{newWeightBox, grams}}, picked);
   return !grams.isEmpty();
 }
@@ -208,7 +208,7 @@ void CastingPage::onModelMaterialChanged() {
   if (shownMaterial_ == int(ModelMaterial::Other)) otherDensity_ = modelDensityBox->text();
   shownMaterial_ = int(material);
   const bool typed = material != ModelMaterial::Wax;
-  modelDensityBox->SetReadOnlyBox(!typed);
+  modelDensityBox->setReadOnlyBox(!typed);
   modelDensityBox->setFocusPolicy(Qt::StrongFocus);  // read aloud on Tab when fixed
   switch (material) {
     case ModelMaterial::Wax:
@@ -227,13 +227,13 @@ void CastingPage::onModelMaterialChanged() {
 void CastingPage::onMetalChanged() {
   const int metal = metalBox->currentIndex();
   const bool other = metal == kOtherMetal;
-  metalDensityBox->SetReadOnlyBox(!other);
+  metalDensityBox->setReadOnlyBox(!other);
   metalDensityBox->setFocusPolicy(Qt::StrongFocus);
   if (other) {
     metalDensityBox->clear();
     metalDensityBox->setFocus(Qt::OtherFocusReason);
   } else {
-    metalDensityBox->setText(MetalDensityText(metal));
+    metalDensityBox->setText(metalDensityText(metal));
   }
 }
 

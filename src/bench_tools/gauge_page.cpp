@@ -63,19 +63,19 @@ GaugePage::GaugePage(DesktopServices& services, QWidget* parent) : QWidget(paren
   };
   for (const auto& [widget, name] : names) widget->setObjectName(QLatin1String(name));
 
-  GuardedConnect(americanBox, &QComboBox::activated, this, &GaugePage::onAmericanPicked);
-  GuardedConnect(britishBox, &QComboBox::activated, this, &GaugePage::onBritishPicked);
+  guardedConnect(americanBox, &QComboBox::activated, this, &GaugePage::onAmericanPicked);
+  guardedConnect(britishBox, &QComboBox::activated, this, &GaugePage::onBritishPicked);
 }
 
 QString GaugePage::pageTitle() { return QStringLiteral("Gauges"); }
 
 void GaugePage::enterPressed(EntryBox* box) {
-  RunGuarded(this, [this, box] {
+  runGuarded(this, [this, box] {
     const BenchSize typed = size.texts();
     const GaugeReading reading = gaugesForSize(typed);
     if (reading.american < 0 && reading.americanBeyond.isEmpty()) {
       // Nothing typed: Enter in the box that holds nothing asks for a size.
-      if (TrimBlanks(box->text()).isEmpty()) throwEmptyBenchBox(QStringLiteral("the diameter"));
+      if (trimBlanks(box->text()).isEmpty()) throwEmptyBenchBox(QStringLiteral("the diameter"));
       focusBenchBox(size.source == BenchUnit::Mm ? size.mm : size.inch);
     }
     showReading(reading);

@@ -90,11 +90,11 @@ JumpRingPage::JumpRingPage(DesktopServices& services, QWidget* parent)
   };
   for (const auto& [widget, name] : names) widget->setObjectName(QLatin1String(name));
 
-  GuardedConnect(measuredBox, &QComboBox::activated, this, &JumpRingPage::onMeasuredChanged);
-  GuardedConnect(americanBox, &QComboBox::activated, this, &JumpRingPage::onAmericanPicked);
-  GuardedConnect(britishBox, &QComboBox::activated, this, &JumpRingPage::onBritishPicked);
-  GuardedConnect(weaveBox, &QComboBox::activated, this, &JumpRingPage::onWeavePicked);
-  RunGuarded(this, [this] {
+  guardedConnect(measuredBox, &QComboBox::activated, this, &JumpRingPage::onMeasuredChanged);
+  guardedConnect(americanBox, &QComboBox::activated, this, &JumpRingPage::onAmericanPicked);
+  guardedConnect(britishBox, &QComboBox::activated, this, &JumpRingPage::onBritishPicked);
+  guardedConnect(weaveBox, &QComboBox::activated, this, &JumpRingPage::onWeavePicked);
+  runGuarded(this, [this] {
     showMeasured();
     calculate(JumpRingField::None);
   });
@@ -103,7 +103,7 @@ JumpRingPage::JumpRingPage(DesktopServices& services, QWidget* parent)
 QString JumpRingPage::pageTitle() { return QStringLiteral("Jump Ring"); }
 
 void JumpRingPage::enterPressed(JumpRingField field) {
-  RunGuarded(this, [this, field] { calculate(field); });
+  runGuarded(this, [this, field] { calculate(field); });
 }
 
 // Throws before anything is written: a bad box leaves every box as it was.

@@ -16,7 +16,7 @@ KnottedStrandPage::KnottedStrandPage(DesktopServices& services, QWidget* parent)
   styleBenchPage(this);
   QGridLayout* grid = benchGrid(this);
   auto numberBox = [this](const QString& name, StrandField field) {
-    return makeBenchBox(this, name, KeyFilterKind::mmBox, services_, [this, field] { enterPressed(field); });
+    return makeBenchBox(this, name, KeyFilterKind::MmBox, services_, [this, field] { enterPressed(field); });
   };
 
   // Created in tab order, top to bottom.
@@ -69,13 +69,13 @@ KnottedStrandPage::KnottedStrandPage(DesktopServices& services, QWidget* parent)
   };
   for (const auto& [widget, name] : names) widget->setObjectName(QLatin1String(name));
 
-  GuardedConnect(standardBox, &QComboBox::activated, this, &KnottedStrandPage::onStandardPicked);
+  guardedConnect(standardBox, &QComboBox::activated, this, &KnottedStrandPage::onStandardPicked);
 }
 
 QString KnottedStrandPage::pageTitle() { return QStringLiteral("Knotted Strand"); }
 
 void KnottedStrandPage::enterPressed(StrandField field) {
-  RunGuarded(this, [this, field] { calculate(field); });
+  runGuarded(this, [this, field] { calculate(field); });
 }
 
 // Throws before anything is written: a bad box leaves every box as it was.

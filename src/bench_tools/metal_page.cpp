@@ -26,14 +26,14 @@ constexpr int kMmLeft = 140, kInchLeft = 248, kSizeWidth = 100;
 constexpr int kOutCaptionLeft = 364, kOutCaptionWidth = 150;
 constexpr int kOutLeft = 520, kOutWidth = 110;
 
-constexpr unsigned Bit(MetalShape s) { return 1u << static_cast<unsigned>(s); }
-constexpr unsigned kWire = Bit(MetalShape::RoundWire) | Bit(MetalShape::SquareWire);
-constexpr unsigned kRing = Bit(MetalShape::RingBlank);
-constexpr unsigned kStock = Bit(MetalShape::Sheet) | kRing;  // has a thickness
-constexpr unsigned kCut = kWire | Bit(MetalShape::Sheet);    // has a length
+constexpr unsigned bit(MetalShape s) { return 1u << static_cast<unsigned>(s); }
+constexpr unsigned kWire = bit(MetalShape::RoundWire) | bit(MetalShape::SquareWire);
+constexpr unsigned kRing = bit(MetalShape::RingBlank);
+constexpr unsigned kStock = bit(MetalShape::Sheet) | kRing;  // has a thickness
+constexpr unsigned kCut = kWire | bit(MetalShape::Sheet);    // has a length
 
 // The caption, with the letter Alt takes it by: each its own on the page.
-QString AcrossCaption(MetalShape shape) {
+QString acrossCaption(MetalShape shape) {
   switch (shape) {
     case MetalShape::RoundWire:
       return QStringLiteral("Di&ameter");
@@ -52,22 +52,22 @@ MetalPage::MetalPage(DesktopServices& services, QWidget* parent) : QWidget(paren
   // The Bench window may be wider for another page; this one keeps its
   // place at the top left.
   setMinimumSize(kClientWidth, kClientHeight);
-  SetBackground(this, SystemColor(SysColor::Light3D));
-  setFont(MakeFont(QStringLiteral("Arial"), 15));
+  setBackground(this, systemColor(SysColor::Light3D));
+  setFont(makeFont(QStringLiteral("Arial"), 15));
 
   // Created in tab order: the inputs top to bottom, then the results column.
-  CreateInputs();
-  CreateResults();
+  createInputs();
+  createResults();
 
-  NameControls();
-  LayOut();
+  nameControls();
+  showRowsForShape();
   showMetalDensity();
   calculate();
 }
 
 QString MetalPage::metalCost() const { return costBox->text(); }
 
-void MetalPage::NameControls() {
+void MetalPage::nameControls() {
   const std::pair<QWidget*, const char*> names[] = {
       {metalBox, "metalBox"},
       {densityBox, "densityBox"},
@@ -97,33 +97,33 @@ void MetalPage::NameControls() {
   for (const auto& [widget, name] : names) widget->setObjectName(QLatin1String(name));
 }
 
-void MetalPage::CreateInputs() {
+void MetalPage::createInputs() {
   metalBox = new QComboBox(this);
-  metalBox->addItems(MetalNames());
+  metalBox->addItems(metalNames());
   metalBox->setMaxVisibleItems(metalBox->count());
   metalBox->setCurrentIndex(1);  // sterling silver, the metal most often drawn into wire
-  AddRow(inputs_, QStringLiteral("&Metal"), {metalBox});
-  densityBox = MakeBox(QStringLiteral("Density in g/cm\u00b3"), kSizeWidth);
+  addRow(inputs_, QStringLiteral("&Metal"), {metalBox});
+  densityBox = makeBox(QStringLiteral("Density in g/cm\u00b3"), kSizeWidth);
   auto* densityUnit = new QLabel(QStringLiteral("g/cm\u00b3"), this);
   densityUnit->resize(kSizeWidth, kBoxHeight);
-  AddRow(inputs_, QStringLiteral("&Density"), {densityBox, densityUnit});
+  addRow(inputs_, QStringLiteral("&Density"), {densityBox, densityUnit});
 
   shapeBox = new QComboBox(this);
-  shapeBox->addItems(MetalShapeNames());
-  AddRow(inputs_, QStringLiteral("S&hape"), {shapeBox});
+  shapeBox->addItems(metalShapeNames());
+  addRow(inputs_, QStringLiteral("S&hape"), {shapeBox});
 
   gaugeBox = new QComboBox(this);
-  gaugeBox->addItems(WireGaugeNames());
+  gaugeBox->addItems(metalWireGaugeNames());
   gaugeBox->setPlaceholderText(QStringLiteral("Pick"));
   gaugeBox->setCurrentIndex(-1);
-  AddRow(inputs_, QStringLiteral("&Gauge (B&&S)"), {gaugeBox}, kWire);
+  addRow(inputs_, QStringLiteral("&Gauge (B&&S)"), {gaugeBox}, kWire);
   gaugeBox->setAccessibleName(QStringLiteral("Wire gauge, Brown and Sharp"));
 
   ringSizeBox = new QComboBox(this);
-  ringSizeBox->addItems(RingSizeNames());
+  ringSizeBox->addItems(ringSizeNames());
   ringSizeBox->setPlaceholderText(QStringLiteral("Pick"));
   ringSizeBox->setCurrentIndex(-1);
-  AddRow(inputs_, QStringLiteral("Ring si&ze (US)"), {ringSizeBox}, kRing);
+  addRow(inputs_, QStringLiteral("Ring si&ze (US)"), {ringSizeBox}, kRing);
   ringSizeBox->setAccessibleName(QStringLiteral("Ring size, North American"));
 
   mmHeading_ = new QLabel(QStringLiteral("mm"), this);
@@ -134,92 +134,92 @@ void MetalPage::CreateInputs() {
   }
   inputs_.push_back({nullptr, {mmHeading_, inchHeading_}, ~0u, 22});
 
-  innerMmBox = MakeResult(QStringLiteral("Inner diameter in mm"));
-  innerInchBox = MakeResult(QStringLiteral("Inner diameter in inches"));
+  innerMmBox = makeResult(QStringLiteral("Inner diameter in mm"));
+  innerInchBox = makeResult(QStringLiteral("Inner diameter in inches"));
   for (EntryBox* box : {innerMmBox, innerInchBox}) box->resize(kSizeWidth, kBoxHeight);
-  AddRow(inputs_, QStringLiteral("&Inner diameter"), {innerMmBox, innerInchBox}, kRing);
+  addRow(inputs_, QStringLiteral("&Inner diameter"), {innerMmBox, innerInchBox}, kRing);
 
-  acrossMmBox = MakeSizeBox(QString(), false, &acrossSource_);
-  acrossInchBox = MakeSizeBox(QString(), true, &acrossSource_);
-  AddRow(inputs_, QString(), {acrossMmBox, acrossInchBox});
+  acrossMmBox = makeSizeBox(QString(), false, &acrossSource_);
+  acrossInchBox = makeSizeBox(QString(), true, &acrossSource_);
+  addRow(inputs_, QString(), {acrossMmBox, acrossInchBox});
   acrossLabel = inputs_.back().caption;
   // A diameter typed by hand is no longer the picked gauge.
   for (EntryBox* box : {acrossMmBox, acrossInchBox})
-    GuardedConnect(box, &QLineEdit::textEdited, gaugeBox, [this] { gaugeBox->setCurrentIndex(-1); });
+    guardedConnect(box, &QLineEdit::textEdited, gaugeBox, [this] { gaugeBox->setCurrentIndex(-1); });
 
-  thicknessMmBox = MakeSizeBox(QStringLiteral("Thickness in mm"), false, &thickSource_);
-  thicknessInchBox = MakeSizeBox(QStringLiteral("Thickness in inches"), true, &thickSource_);
-  AddRow(inputs_, QStringLiteral("&Thickness"), {thicknessMmBox, thicknessInchBox}, kStock);
+  thicknessMmBox = makeSizeBox(QStringLiteral("Thickness in mm"), false, &thickSource_);
+  thicknessInchBox = makeSizeBox(QStringLiteral("Thickness in inches"), true, &thickSource_);
+  addRow(inputs_, QStringLiteral("&Thickness"), {thicknessMmBox, thicknessInchBox}, kStock);
 
-  lengthMmBox = MakeSizeBox(QStringLiteral("Length in mm"), false, &lengthSource_);
-  lengthInchBox = MakeSizeBox(QStringLiteral("Length in inches"), true, &lengthSource_);
-  AddRow(inputs_, QStringLiteral("&Length"), {lengthMmBox, lengthInchBox}, kCut);
+  lengthMmBox = makeSizeBox(QStringLiteral("Length in mm"), false, &lengthSource_);
+  lengthInchBox = makeSizeBox(QStringLiteral("Length in inches"), true, &lengthSource_);
+  addRow(inputs_, QStringLiteral("&Length"), {lengthMmBox, lengthInchBox}, kCut);
 
-  allowanceBox = MakeBox(QStringLiteral("Allowance for saw cut and filing in mm"), kSizeWidth);
+  allowanceBox = makeBox(QStringLiteral("Allowance for saw cut and filing in mm"), kSizeWidth);
   allowanceBox->setText(QStringLiteral("0"));
   allowanceBox->setToolTip(QStringLiteral("Extra length for the saw cut and filing"));
-  AddRow(inputs_, QStringLiteral("All&owance (mm)"), {allowanceBox}, kRing);
+  addRow(inputs_, QStringLiteral("All&owance (mm)"), {allowanceBox}, kRing);
 
-  GuardedConnect(metalBox, &QComboBox::activated, this, &MetalPage::onMetalPicked);
-  GuardedConnect(shapeBox, &QComboBox::activated, this, &MetalPage::onShapePicked);
-  GuardedConnect(gaugeBox, &QComboBox::activated, this, &MetalPage::onGaugePicked);
-  GuardedConnect(ringSizeBox, &QComboBox::activated, this, [this] { calculate(ringSizeBox); });
+  guardedConnect(metalBox, &QComboBox::activated, this, &MetalPage::onMetalPicked);
+  guardedConnect(shapeBox, &QComboBox::activated, this, &MetalPage::onShapePicked);
+  guardedConnect(gaugeBox, &QComboBox::activated, this, &MetalPage::onGaugePicked);
+  guardedConnect(ringSizeBox, &QComboBox::activated, this, [this] { calculate(ringSizeBox); });
 }
 
-void MetalPage::CreateResults() {
-  volumeBox = MakeResult(QStringLiteral("Volume (mm\u00b3)"));
-  gramBox = MakeResult(QStringLiteral("Grams"));
-  pennyweightBox = MakeResult(QStringLiteral("Pennyweights"));
-  troyOunceBox = MakeResult(QStringLiteral("Troy ounces"));
-  blankMmBox = MakeResult(QStringLiteral("Blank length (mm)"));
-  blankInchBox = MakeResult(QStringLiteral("Blank length (inches)"));
-  priceBox = MakeBox(QStringLiteral("Metal price"), kOutWidth);
+void MetalPage::createResults() {
+  volumeBox = makeResult(QStringLiteral("Volume (mm\u00b3)"));
+  gramBox = makeResult(QStringLiteral("Grams"));
+  pennyweightBox = makeResult(QStringLiteral("Pennyweights"));
+  troyOunceBox = makeResult(QStringLiteral("Troy ounces"));
+  blankMmBox = makeResult(QStringLiteral("Blank length (mm)"));
+  blankInchBox = makeResult(QStringLiteral("Blank length (inches)"));
+  priceBox = makeBox(QStringLiteral("Metal price"), kOutWidth);
   priceUnitBox = new QComboBox(this);
   priceUnitBox->addItems(priceUnitNames());
   priceUnitBox->setAccessibleName(QStringLiteral("Price per"));
   priceUnitBox->resize(kOutWidth, kBoxHeight);
-  costBox = MakeResult(QStringLiteral("Metal cost"));
-  AddRow(results_, QStringLiteral("&Volume (mm\u00b3)"), {volumeBox});
-  AddRow(results_, QStringLiteral("Gram&s"), {gramBox});
-  AddRow(results_, QStringLiteral("Pe&nnyweights"), {pennyweightBox});
-  AddRow(results_, QStringLiteral("Tro&y ounces"), {troyOunceBox});
-  AddRow(results_, QStringLiteral("&Blank length (mm)"), {blankMmBox}, kRing);
-  AddRow(results_, QStringLiteral("Blan&k length (inches)"), {blankInchBox}, kRing);
-  AddRow(results_, QStringLiteral("P&rice"), {priceBox});
-  AddRow(results_, QStringLiteral("&Per"), {priceUnitBox});
-  AddRow(results_, QStringLiteral("Metal &cost"), {costBox});
-  GuardedConnect(priceUnitBox, &QComboBox::activated, this, [this] { calculate(priceUnitBox); });
+  costBox = makeResult(QStringLiteral("Metal cost"));
+  addRow(results_, QStringLiteral("&Volume (mm\u00b3)"), {volumeBox});
+  addRow(results_, QStringLiteral("Gram&s"), {gramBox});
+  addRow(results_, QStringLiteral("Pe&nnyweights"), {pennyweightBox});
+  addRow(results_, QStringLiteral("Tro&y ounces"), {troyOunceBox});
+  addRow(results_, QStringLiteral("&Blank length (mm)"), {blankMmBox}, kRing);
+  addRow(results_, QStringLiteral("Blan&k length (inches)"), {blankInchBox}, kRing);
+  addRow(results_, QStringLiteral("P&rice"), {priceBox});
+  addRow(results_, QStringLiteral("&Per"), {priceUnitBox});
+  addRow(results_, QStringLiteral("Metal &cost"), {costBox});
+  guardedConnect(priceUnitBox, &QComboBox::activated, this, [this] { calculate(priceUnitBox); });
 }
 
 // A number box whose Enter works everything out.
-EntryBox* MetalPage::MakeBox(const QString& name, int width) {
+EntryBox* MetalPage::makeBox(const QString& name, int width) {
   auto* box = new EntryBox(this);
   box->setAccessibleName(name);
   box->resize(width, kBoxHeight);
-  box->SetKeyFilter(KeyFilterKind::mmBox, services_);
-  GuardedConnect(box, &EntryBox::calculationWanted, this, [this, box] { EnterPressed(box); });
+  box->setKeyFilter(KeyFilterKind::MmBox, services_);
+  guardedConnect(box, &EntryBox::calculationWanted, this, [this, box] { enterPressed(box); });
   return box;
 }
 
 // A result: read-only, yet reached by Tab so that it can be read aloud and copied.
-EntryBox* MetalPage::MakeResult(const QString& name) {
+EntryBox* MetalPage::makeResult(const QString& name) {
   auto* box = new EntryBox(this);
   box->setAccessibleName(name);
   box->resize(kOutWidth, kBoxHeight);
-  box->SetReadOnlyBox(true);
+  box->setReadOnlyBox(true);
   box->setFocusPolicy(Qt::StrongFocus);
   return box;
 }
 
-EntryBox* MetalPage::MakeSizeBox(const QString& name, bool inch, SizeSource* source) {
-  auto* box = MakeBox(name, kSizeWidth);
-  if (inch) box->SetKeyFilter(KeyFilterKind::inchBox, services_);
+EntryBox* MetalPage::makeSizeBox(const QString& name, bool inch, SizeSource* source) {
+  auto* box = makeBox(name, kSizeWidth);
+  if (inch) box->setKeyFilter(KeyFilterKind::InchBox, services_);
   const SizeSource mine = inch ? SizeSource::Inch : SizeSource::Mm;
-  GuardedConnect(box, &QLineEdit::textEdited, this, [source, mine] { *source = mine; });
+  guardedConnect(box, &QLineEdit::textEdited, this, [source, mine] { *source = mine; });
   return box;
 }
 
-void MetalPage::AddRow(std::vector<Row>& column, const QString& caption, std::vector<QWidget*> fields,
+void MetalPage::addRow(std::vector<Row>& column, const QString& caption, std::vector<QWidget*> fields,
                        unsigned shapes, int height) {
   auto* label = new QLabel(caption, this);
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -229,12 +229,12 @@ void MetalPage::AddRow(std::vector<Row>& column, const QString& caption, std::ve
   column.push_back({label, std::move(fields), shapes, height});
 }
 
-MetalShape MetalPage::Shape() const { return static_cast<MetalShape>(shapeBox->currentIndex()); }
+MetalShape MetalPage::chosenShape() const { return static_cast<MetalShape>(shapeBox->currentIndex()); }
 
 // Rows the shape does not use are hidden and the rest close up, in both columns.
-void MetalPage::LayOut() {
-  const unsigned shape = Bit(Shape());
-  acrossLabel->setText(AcrossCaption(Shape()));
+void MetalPage::showRowsForShape() {
+  const unsigned shape = bit(chosenShape());
+  acrossLabel->setText(acrossCaption(chosenShape()));
   const QString across = QString(acrossLabel->text()).remove(u'&');
   acrossMmBox->setAccessibleName(across + QStringLiteral(" in mm"));
   acrossInchBox->setAccessibleName(across + QStringLiteral(" in inches"));
@@ -262,19 +262,19 @@ void MetalPage::LayOut() {
   place(results_, kOutCaptionLeft, kOutCaptionWidth, kOutLeft);
 }
 
-void MetalPage::EnterPressed(EntryBox* box) {
-  RunGuarded(this, [this, box] {
+void MetalPage::enterPressed(EntryBox* box) {
+  runGuarded(this, [this, box] {
     if (calculate()) return;
     // Enter has just filled the millimetre box's inch twin: moving into the
     // twin would only invite typing over the size, so go on past it.
     const bool mmWithTwin = (box == acrossMmBox && acrossInchBox->isVisible()) ||
                             (box == thicknessMmBox && thicknessInchBox->isVisible()) ||
                             (box == lengthMmBox && lengthInchBox->isVisible());
-    FocusNextControl(mmWithTwin ? TwinOf(box) : box);
+    focusNextControl(mmWithTwin ? twinOf(box) : box);
   });
 }
 
-EntryBox* MetalPage::TwinOf(EntryBox* mm) const {
+EntryBox* MetalPage::twinOf(EntryBox* mm) const {
   if (mm == acrossMmBox) return acrossInchBox;
   if (mm == thicknessMmBox) return thicknessInchBox;
   return lengthInchBox;
@@ -282,7 +282,7 @@ EntryBox* MetalPage::TwinOf(EntryBox* mm) const {
 
 bool MetalPage::calculate(const QComboBox* picked) {
   MetalInputs in;
-  in.Shape = Shape();
+  in.Shape = chosenShape();
   in.Density = densityBox->text();
   in.Across = {acrossMmBox->text(), acrossInchBox->text(), acrossSource_};
   in.Thickness = {thicknessMmBox->text(), thicknessInchBox->text(), thickSource_};
@@ -292,7 +292,7 @@ bool MetalPage::calculate(const QComboBox* picked) {
   in.Price = priceBox->text();
   in.Unit = static_cast<PriceUnit>(priceUnitBox->currentIndex());
   // Throws before anything is written: a bad box leaves every box as it was.
-  const MetalOutputs out = MetalEnter(in);
+  const MetalOutputs out = metalEnter(in);
 
   // Only the twin of the box typed in is new; the typed box keeps its text.
   std::vector<BoxWrite> writes;
@@ -327,10 +327,10 @@ void MetalPage::onMetalPicked() {
 void MetalPage::showMetalDensity() {
   const int metal = metalBox->currentIndex();
   const bool other = metal == kOtherMetal;
-  densityBox->SetReadOnlyBox(!other);
+  densityBox->setReadOnlyBox(!other);
   if (!other) {
     densityBox->setFocusPolicy(Qt::StrongFocus);  // still read aloud on Tab
-    densityBox->setText(MetalDensityText(metal));
+    densityBox->setText(metalDensityText(metal));
   } else {
     densityBox->clear();
     densityBox->setFocus(Qt::OtherFocusReason);
@@ -338,7 +338,7 @@ void MetalPage::showMetalDensity() {
 }
 
 void MetalPage::onShapePicked() {
-  LayOut();
+  showRowsForShape();
   calculate(shapeBox);
 }
 
@@ -346,7 +346,7 @@ void MetalPage::onShapePicked() {
 void MetalPage::onGaugePicked() {
   const int gauge = gaugeBox->currentIndex();
   if (gauge < 0) return;
-  acrossMmBox->setText(WireGaugeMillimeters(gauge));
+  acrossMmBox->setText(wireGaugeMillimeters(gauge));
   acrossSource_ = SizeSource::Mm;
   calculate(gaugeBox);
 }

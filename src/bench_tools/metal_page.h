@@ -72,18 +72,18 @@ class MetalPage : public QWidget {
     int height;
   };
 
-  void NameControls();
-  void CreateInputs();
-  void CreateResults();
-  EntryBox* MakeBox(const QString& name, int width);
-  EntryBox* MakeResult(const QString& name);
-  EntryBox* MakeSizeBox(const QString& name, bool inch, SizeSource* source);
-  void AddRow(std::vector<Row>& column, const QString& caption, std::vector<QWidget*> fields,
+  void nameControls();
+  void createInputs();
+  void createResults();
+  EntryBox* makeBox(const QString& name, int width);
+  EntryBox* makeResult(const QString& name);
+  EntryBox* makeSizeBox(const QString& name, bool inch, SizeSource* source);
+  void addRow(std::vector<Row>& column, const QString& caption, std::vector<QWidget*> fields,
               unsigned shapes = ~0u, int height = 30);
-  void EnterPressed(EntryBox* box);
-  EntryBox* TwinOf(EntryBox* mm) const;
-  void LayOut();
-  MetalShape Shape() const;
+  void enterPressed(EntryBox* box);
+  EntryBox* twinOf(EntryBox* mm) const;
+  void showRowsForShape();
+  MetalShape chosenShape() const;
 
   DesktopServices& services_;
   std::vector<Row> inputs_, results_;

@@ -15,7 +15,7 @@
 namespace orvane {
 
 PricingPage::PricingPage(DesktopServices& services, QWidget* parent) : QWidget(parent), services_(services) {
-  SetBackground(this, SystemColor(SysColor::Light3D));
+  setBackground(this, systemColor(SysColor::Light3D));
   auto* grid = new QGridLayout(this);
   grid->setContentsMargins(12, 12, 12, 12);
   grid->setHorizontalSpacing(8);
@@ -72,7 +72,7 @@ PricingPage::PricingPage(DesktopServices& services, QWidget* parent) : QWidget(p
   grid->setColumnStretch(5, 1);
   grid->setRowStretch(7, 1);
 
-  GuardedConnect(useMetalCostButton, &QPushButton::clicked, this, &PricingPage::onUseMetalCostClicked);
+  guardedConnect(useMetalCostButton, &QPushButton::clicked, this, &PricingPage::onUseMetalCostClicked);
 
   const std::pair<QWidget*, const char*> names[] = {
       {materialsBox, "materialsBox"},
@@ -91,8 +91,8 @@ PricingPage::PricingPage(DesktopServices& services, QWidget* parent) : QWidget(p
 }
 
 EntryBox* PricingPage::numberBox(const QString& name) {
-  auto* box = makeBenchBox(this, name, KeyFilterKind::mmBox, services_, {});
-  GuardedConnect(box, &EntryBox::calculationWanted, this, [this, box] { onEnter(box); });
+  auto* box = makeBenchBox(this, name, KeyFilterKind::MmBox, services_, {});
+  guardedConnect(box, &EntryBox::calculationWanted, this, [this, box] { onEnter(box); });
   return box;
 }
 
@@ -104,7 +104,7 @@ void PricingPage::setMetalCost(const QString& cost, const QString& from) {
 
 void PricingPage::onUseMetalCostClicked() {
   if (metalCost_.isEmpty()) {
-    services_.ShowMessage(this, MessageIcon::Information, QStringLiteral("Information"),
+    services_.showMessage(this, MessageIcon::Information, QStringLiteral("Information"),
                           QStringLiteral("There is no metal cost yet. Work one out on the Metal or Casting "
                                          "page, with a metal price, and press this button again."),
                           false);
@@ -115,8 +115,8 @@ void PricingPage::onUseMetalCostClicked() {
 }
 
 void PricingPage::onEnter(EntryBox* box) {
-  RunGuarded(this, [this, box] {
-    if (!calculate()) FocusNextControl(box);
+  runGuarded(this, [this, box] {
+    if (!calculate()) focusNextControl(box);
   });
 }
 

@@ -27,8 +27,8 @@ RingResizePage::RingResizePage(DesktopServices& services, QWidget* parent)
                      [this](EntryBox*) { enterPressed(RingResizeField::Thickness); });
   makeBenchSizeBoxes(this, width_, QStringLiteral("Width"), services_,
                      [this](EntryBox*) { enterPressed(RingResizeField::Width); });
-  metalBox_ = makeBenchList(this, QStringLiteral("Metal"), MetalNames());
-  densityBox_ = makeBenchBox(this, QStringLiteral("Density in g/cm\u00b3"), KeyFilterKind::mmBox, services_,
+  metalBox_ = makeBenchList(this, QStringLiteral("Metal"), metalNames());
+  densityBox_ = makeBenchBox(this, QStringLiteral("Density in g/cm\u00b3"), KeyFilterKind::MmBox, services_,
                              [this] { enterPressed(RingResizeField::Density); });
   fromInnerBox_ = makeBenchResult(this, QStringLiteral("Inner diameter now, in mm"));
   toInnerBox_ = makeBenchResult(this, QStringLiteral("Inner diameter wanted, in mm"));
@@ -106,20 +106,20 @@ RingResizePage::RingResizePage(DesktopServices& services, QWidget* parent)
   };
   for (const auto& [widget, name] : names) widget->setObjectName(QLatin1String(name));
 
-  GuardedConnect(scaleBox_, &QComboBox::activated, this, &RingResizePage::onScalePicked);
-  GuardedConnect(fromBox_, &QComboBox::activated, this, [this] { calculate(RingResizeField::None); });
-  GuardedConnect(toBox_, &QComboBox::activated, this, [this] { calculate(RingResizeField::None); });
-  GuardedConnect(metalBox_, &QComboBox::activated, this, &RingResizePage::onMetalPicked);
+  guardedConnect(scaleBox_, &QComboBox::activated, this, &RingResizePage::onScalePicked);
+  guardedConnect(fromBox_, &QComboBox::activated, this, [this] { calculate(RingResizeField::None); });
+  guardedConnect(toBox_, &QComboBox::activated, this, [this] { calculate(RingResizeField::None); });
+  guardedConnect(metalBox_, &QComboBox::activated, this, &RingResizePage::onMetalPicked);
   metalBox_->setCurrentIndex(1);  // sterling silver, as on the Metal page
-  densityBox_->SetReadOnlyBox(true);
+  densityBox_->setReadOnlyBox(true);
   densityBox_->setFocusPolicy(Qt::StrongFocus);
-  densityBox_->setText(MetalDensityText(1));
+  densityBox_->setText(metalDensityText(1));
 }
 
 QString RingResizePage::pageTitle() { return QStringLiteral("Ring Resizing"); }
 
 void RingResizePage::enterPressed(RingResizeField field) {
-  RunGuarded(this, [this, field] { calculate(field); });
+  runGuarded(this, [this, field] { calculate(field); });
 }
 
 // Throws before anything is written: a bad box leaves every box as it was.
@@ -184,10 +184,10 @@ void RingResizePage::onScalePicked() {
 void RingResizePage::onMetalPicked() {
   const int metal = metalBox_->currentIndex();
   const bool other = metal == kOtherMetal;
-  densityBox_->SetReadOnlyBox(!other);
+  densityBox_->setReadOnlyBox(!other);
   if (!other) {
     densityBox_->setFocusPolicy(Qt::StrongFocus);  // still read aloud on Tab
-    densityBox_->setText(MetalDensityText(metal));
+    densityBox_->setText(metalDensityText(metal));
   } else {
     densityBox_->clear();
     focusBenchBox(densityBox_);

@@ -82,13 +82,13 @@ SeedBeadPage::SeedBeadPage(DesktopServices& services, QWidget* parent)
   for (const auto& [widget, name] : names) widget->setObjectName(QLatin1String(name));
 
   for (QComboBox* list : {sizeBox_, stitchBox_})
-    GuardedConnect(list, &QComboBox::activated, this, [this] { calculate(SeedBeadField::None); });
+    guardedConnect(list, &QComboBox::activated, this, [this] { calculate(SeedBeadField::None); });
 }
 
 QString SeedBeadPage::pageTitle() { return QStringLiteral("Seed Beads"); }
 
 void SeedBeadPage::enterPressed(SeedBeadField field) {
-  RunGuarded(this, [this, field] { calculate(field); });
+  runGuarded(this, [this, field] { calculate(field); });
 }
 
 // Throws before anything is written: a bad box leaves every box as it was.

@@ -18,7 +18,7 @@ StoneWeightPage::StoneWeightPage(DesktopServices& services, QWidget* parent)
   styleBenchPage(this);
   QGridLayout* grid = benchGrid(this);
   auto numberBox = [this](const QString& name, StoneField field) {
-    return makeBenchBox(this, name, KeyFilterKind::mmBox, services_, [this, field] { enterPressed(field); });
+    return makeBenchBox(this, name, KeyFilterKind::MmBox, services_, [this, field] { enterPressed(field); });
   };
 
   // Created in tab order, top to bottom.
@@ -73,9 +73,9 @@ StoneWeightPage::StoneWeightPage(DesktopServices& services, QWidget* parent)
   };
   for (const auto& [widget, name] : names) widget->setObjectName(QLatin1String(name));
 
-  GuardedConnect(stoneBox, &QComboBox::activated, this, &StoneWeightPage::onStoneChanged);
-  GuardedConnect(shapeBox, &QComboBox::activated, this, &StoneWeightPage::onShapeChanged);
-  RunGuarded(this, [this] {
+  guardedConnect(stoneBox, &QComboBox::activated, this, &StoneWeightPage::onStoneChanged);
+  guardedConnect(shapeBox, &QComboBox::activated, this, &StoneWeightPage::onShapeChanged);
+  runGuarded(this, [this] {
     showStone();
     showShape();
     calculate(StoneField::None);
@@ -108,7 +108,7 @@ EntryBox* StoneWeightPage::boxOf(StoneField field) const {
 }
 
 void StoneWeightPage::enterPressed(StoneField field) {
-  RunGuarded(this, [this, field] { calculate(field); });
+  runGuarded(this, [this, field] { calculate(field); });
 }
 
 // Throws before anything is written: a bad box leaves every box as it was.
@@ -135,7 +135,7 @@ void StoneWeightPage::onShapeChanged() {
 void StoneWeightPage::showStone() {
   const int stone = stoneBox->currentIndex();
   const bool other = stone == kOtherGem;
-  gravityBox->SetReadOnlyBox(!other);
+  gravityBox->setReadOnlyBox(!other);
   if (!other) {
     gravityBox->setFocusPolicy(Qt::StrongFocus);  // still read aloud on Tab
     gravityBox->setText(QString::fromLatin1(GemTable[size_t(stone)].Gravity));

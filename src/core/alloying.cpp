@@ -14,11 +14,11 @@ QStringList alloyTaskNames() {
 }
 
 long double alloyToLowerKarat(long double grams, long double fromKarat, long double toKarat) {
-  return CheckedResult(grams * (fromKarat - toKarat) / toKarat);
+  return checkedResult(grams * (fromKarat - toKarat) / toKarat);
 }
 
 long double fineGoldToRaiseKarat(long double grams, long double fromKarat, long double toKarat) {
-  return CheckedResult(grams * (toKarat - fromKarat) / (24 - toKarat));
+  return checkedResult(grams * (toKarat - fromKarat) / (24 - toKarat));
 }
 
 long double copperForSterling(long double grams) { return grams * 75 / 925; }

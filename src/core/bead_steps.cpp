@@ -8,50 +8,50 @@ namespace {
 
 // Beads for the desired length at the current rate; an empty length (or a
 // lone point) gives none.
-void WriteBeadsForLength(BeadBoxes& boxes, long double rate) {
-  const QString desired = TrimBlanks(boxes.strandInchBox.text);
-  if (HoldsValue(desired))
-    boxes.beadsNeededBox.Set(
-        FormatBeadResult(BeadsForLength(NotNegative(InchTextToNumber(desired), desired), rate)));
+void writeBeadsForLength(BeadBoxes& boxes, long double rate) {
+  const QString desired = trimBlanks(boxes.strandInchBox.text);
+  if (holdsValue(desired))
+    boxes.beadsNeededBox.set(
+        formatBeadResult(beadsForLength(notNegative(inchTextToNumber(desired), desired), rate)));
   else
-    boxes.beadsNeededBox.Clear();
+    boxes.beadsNeededBox.clearText();
 }
 
 // The count as plain digits. A rewritten count is a change like any other:
 // the calculation runs once more, and any failure in it stops the caller too.
-void WriteBeadCount(qint32 count, BeadBoxes& boxes, BeadState& state) {
+void writeBeadCount(qint32 count, BeadBoxes& boxes, BeadState& state) {
   const QString digits = QString::number(count);
   if (boxes.beadCountBox.text == digits) return;
-  boxes.beadCountBox.Set(digits);
-  BeadCountChanged(boxes, state);
+  boxes.beadCountBox.set(digits);
+  beadCountChanged(boxes, state);
 }
 
-void StoneAreaStep(long double size, BeadBoxes& boxes, const BeadState& state) {
-  const QString length = TrimBlanks(boxes.areaLengthBox.text);
-  const QString width = TrimBlanks(boxes.areaWidthBox.text);
+void stoneAreaStep(long double size, BeadBoxes& boxes, const BeadState& state) {
+  const QString length = trimBlanks(boxes.areaLengthBox.text);
+  const QString width = trimBlanks(boxes.areaWidthBox.text);
   if (length.isEmpty() || width.isEmpty()) return;
-  const long double lengthInches = NotNegative(InchTextToNumber(length), length);
-  const long double widthInches = NotNegative(InchTextToNumber(width), width);
+  const long double lengthInches = notNegative(inchTextToNumber(length), length);
+  const long double widthInches = notNegative(inchTextToNumber(width), width);
 
-  const QString spacing = TrimBlanks(boxes.spacingBox.text);
+  const QString spacing = trimBlanks(boxes.spacingBox.text);
   if (spacing.isEmpty()) {
-    const StoneCounts counts = PackedStoneCounts(lengthInches, widthInches, state.rate);
-    boxes.areaBox.Set(QString::number(counts.square));
-    boxes.hexStonesBox.Set(QString::number(counts.hexagonal));
+    const StoneCounts counts = packedStoneCounts(lengthInches, widthInches, state.rate);
+    boxes.areaBox.set(QString::number(counts.square));
+    boxes.hexStonesBox.set(QString::number(counts.hexagonal));
     return;
   }
   // Spaced stones are counted in the square pattern only.
   const long double spacedRate =
-      SpacedRate(size, NotNegative(InchTextToNumber(spacing), spacing), state.marker);
-  boxes.areaBox.Set(QString::number(SpacedSquareCount(lengthInches, widthInches, spacedRate)));
-  boxes.hexStonesBox.Clear();
+      spacedRateFor(size, notNegative(inchTextToNumber(spacing), spacing), state.marker);
+  boxes.areaBox.set(QString::number(spacedSquareCount(lengthInches, widthInches, spacedRate)));
+  boxes.hexStonesBox.clearText();
 }
 
-bool Calculated(const BeadState& state) { return state.rate > 0; }
+bool calculated(const BeadState& state) { return state.rate > 0; }
 
 }  // namespace
 
-QString BeadNoticeText(BeadNotice notice) {
+QString beadNoticeText(BeadNotice notice) {
   switch (notice) {
     case BeadNotice::BeadsPerInchNotCalculated:
       return QStringLiteral(
@@ -65,89 +65,89 @@ QString BeadNoticeText(BeadNotice notice) {
   return {};
 }
 
-void BeadCalculation(BeadBoxes& boxes, BeadState& state) {
+void beadCalculation(BeadBoxes& boxes, BeadState& state) {
   state.rate = 0;
   if (state.marker == BeadSizeMarker::None) return;
   const bool mm = state.marker == BeadSizeMarker::Mm;
-  const long double size = ReadBeadSize(mm ? boxes.beadMmBox.text : boxes.beadInchBox.text, state.marker);
-  (mm ? boxes.beadInchBox : boxes.beadMmBox).Clear();
+  const long double size = readBeadSize(mm ? boxes.beadMmBox.text : boxes.beadInchBox.text, state.marker);
+  (mm ? boxes.beadInchBox : boxes.beadMmBox).clearText();
 
-  state.rate = BeadsPerInch(size, state.marker);
-  boxes.beadsPerInchBox.Set(FormatBeadResult(state.rate));
+  state.rate = beadsPerInch(size, state.marker);
+  boxes.beadsPerInchBox.set(formatBeadResult(state.rate));
 
-  const qint32 count = BeadCountOrOne(boxes.beadCountBox.text);
-  WriteBeadCount(count, boxes, state);
-  boxes.strandLengthBox.Set(FormatBeadResult(StrandLength(count, size, state.marker)));
+  const qint32 count = beadCountOrOne(boxes.beadCountBox.text);
+  writeBeadCount(count, boxes, state);
+  boxes.strandLengthBox.set(formatBeadResult(strandLength(count, size, state.marker)));
 
-  WriteBeadsForLength(boxes, state.rate);
-  StoneAreaStep(size, boxes, state);
+  writeBeadsForLength(boxes, state.rate);
+  stoneAreaStep(size, boxes, state);
 }
 
-void BeadCountChanged(BeadBoxes& boxes, BeadState& state) {
-  if (IsPositiveWholeNumber(boxes.beadCountBox.text))
-    BeadCalculation(boxes, state);
+void beadCountChanged(BeadBoxes& boxes, BeadState& state) {
+  if (isPositiveWholeNumber(boxes.beadCountBox.text))
+    beadCalculation(boxes, state);
   else
-    boxes.strandLengthBox.Clear();
+    boxes.strandLengthBox.clearText();
 }
 
-bool SizeBoxLeft(BeadSizeMarker box, BeadBoxes& boxes, BeadState& state) {
+bool sizeBoxLeft(BeadSizeMarker box, BeadBoxes& boxes, BeadState& state) {
   const BoxText& left = box == BeadSizeMarker::Inch ? boxes.beadInchBox : boxes.beadMmBox;
-  if (!HoldsValue(TrimBlanks(left.text))) {
-    boxes.beadsPerInchBox.Clear();
-    boxes.strandLengthBox.Clear();
+  if (!holdsValue(trimBlanks(left.text))) {
+    boxes.beadsPerInchBox.clearText();
+    boxes.strandLengthBox.clearText();
     return false;
   }
   state.marker = box;
-  BeadCalculation(boxes, state);
+  beadCalculation(boxes, state);
   return true;
 }
 
-BeadNotice DesiredLengthLeft(BeadBoxes& boxes, const BeadState& state) {
-  if (!Calculated(state)) {
-    boxes.beadsNeededBox.Clear();
+BeadNotice desiredLengthLeft(BeadBoxes& boxes, const BeadState& state) {
+  if (!calculated(state)) {
+    boxes.beadsNeededBox.clearText();
     return BeadNotice::BeadsPerInchNotCalculated;
   }
-  WriteBeadsForLength(boxes, state.rate);
+  writeBeadsForLength(boxes, state.rate);
   return BeadNotice::None;
 }
 
-BeadNotice AreaBoxLeft(AreaSide side, BeadBoxes& boxes, BeadState& state) {
-  if (!Calculated(state)) {
-    boxes.beadsNeededBox.Clear();
+BeadNotice areaBoxLeft(AreaSide side, BeadBoxes& boxes, BeadState& state) {
+  if (!calculated(state)) {
+    boxes.beadsNeededBox.clearText();
     return BeadNotice::StoneAreaNotCalculated;
   }
-  if (HoldsValue(TrimBlanks((side == AreaSide::Length ? boxes.areaLengthBox : boxes.areaWidthBox).text))) {
-    BeadCalculation(boxes, state);
+  if (holdsValue(trimBlanks((side == AreaSide::Length ? boxes.areaLengthBox : boxes.areaWidthBox).text))) {
+    beadCalculation(boxes, state);
   } else {
-    boxes.areaBox.Clear();
-    boxes.hexStonesBox.Clear();
+    boxes.areaBox.clearText();
+    boxes.hexStonesBox.clearText();
   }
   return BeadNotice::None;
 }
 
-BeadNotice SpacingEntered(BeadBoxes& boxes, BeadState& state) {
-  if (!Calculated(state)) {
-    boxes.beadsNeededBox.Clear();
+BeadNotice spacingEntered(BeadBoxes& boxes, BeadState& state) {
+  if (!calculated(state)) {
+    boxes.beadsNeededBox.clearText();
     return BeadNotice::StoneAreaNotCalculated;
   }
   // Untrimmed on purpose: a box holding only blanks counts as filled here.
   if (!boxes.areaLengthBox.text.isEmpty() && !boxes.areaWidthBox.text.isEmpty()) {
-    if (boxes.spacingBox.text == u".") boxes.spacingBox.Clear();
-    BeadCalculation(boxes, state);
+    if (boxes.spacingBox.text == u".") boxes.spacingBox.clearText();
+    beadCalculation(boxes, state);
   } else {
-    boxes.areaBox.Clear();
-    boxes.hexStonesBox.Clear();
+    boxes.areaBox.clearText();
+    boxes.hexStonesBox.clearText();
   }
   return BeadNotice::None;
 }
 
-void ClearBeadPage(BeadBoxes& boxes, BeadState& state) {
+void clearBeadPage(BeadBoxes& boxes, BeadState& state) {
   state = BeadState{};
   for (BoxText* box :
        {&boxes.beadMmBox, &boxes.beadInchBox, &boxes.beadCountBox, &boxes.strandLengthBox,
         &boxes.beadsPerInchBox, &boxes.strandInchBox, &boxes.beadsNeededBox, &boxes.areaWidthBox,
         &boxes.areaLengthBox, &boxes.areaBox, &boxes.hexStonesBox, &boxes.spacingBox})
-    box->Clear();
+    box->clearText();
 }
 
 }  // namespace orvane

@@ -33,7 +33,7 @@ struct BeadState {
 // A step that needs the rate before there is one answers with a notice for
 // the user instead.
 enum class BeadNotice { None, BeadsPerInchNotCalculated, StoneAreaNotCalculated };
-QString BeadNoticeText(BeadNotice notice);
+QString beadNoticeText(BeadNotice notice);
 
 // Every step below writes into `boxes` as it goes and throws the program's
 // errors; what it wrote before a failure stays written.
@@ -41,27 +41,27 @@ QString BeadNoticeText(BeadNotice notice);
 // The bead calculation (onCalculate): rate, strand length, beads for the
 // desired length and the stone counts, from the size box the marker names.
 // Rewriting the count is a change of beadCountBox and recalculates once more.
-void BeadCalculation(BeadBoxes& boxes, BeadState& state);
+void beadCalculation(BeadBoxes& boxes, BeadState& state);
 
 // beadCountBox changed: a positive whole count recalculates, anything else only
 // empties the length.
-void BeadCountChanged(BeadBoxes& boxes, BeadState& state);
+void beadCountChanged(BeadBoxes& boxes, BeadState& state);
 
 // A size box (beadMmBox for Mm, beadInchBox for Inch) was left. Returns true when it
 // held a size and the calculation ran: the caret then belongs in beadCountBox.
-bool SizeBoxLeft(BeadSizeMarker box, BeadBoxes& boxes, BeadState& state);
+bool sizeBoxLeft(BeadSizeMarker box, BeadBoxes& boxes, BeadState& state);
 
 // strandInchBox (or the square count box) was left.
-BeadNotice DesiredLengthLeft(BeadBoxes& boxes, const BeadState& state);
+BeadNotice desiredLengthLeft(BeadBoxes& boxes, const BeadState& state);
 
 // areaLengthBox was left, or areaWidthBox or spacingBox (both judged on areaWidthBox).
 enum class AreaSide { Length, Width };
-BeadNotice AreaBoxLeft(AreaSide side, BeadBoxes& boxes, BeadState& state);
+BeadNotice areaBoxLeft(AreaSide side, BeadBoxes& boxes, BeadState& state);
 
 // Enter in spacingBox: recomputes in place.
-BeadNotice SpacingEntered(BeadBoxes& boxes, BeadState& state);
+BeadNotice spacingEntered(BeadBoxes& boxes, BeadState& state);
 
 // Clear: every box emptied, nothing calculated, no size box named.
-void ClearBeadPage(BeadBoxes& boxes, BeadState& state);
+void clearBeadPage(BeadBoxes& boxes, BeadState& state);
 
 }  // namespace orvane

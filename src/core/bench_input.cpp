@@ -10,7 +10,7 @@ namespace orvane {
 namespace {
 
 [[noreturn]] void refuse(const QString& text, const QString& why) {
-  throw ConversionError(QStringLiteral("'%1' %2").arg(QuotedText(text), why).toStdString());
+  throw ConversionError(QStringLiteral("'%1' %2").arg(quotedText(text), why).toStdString());
 }
 
 }  // namespace
@@ -32,11 +32,11 @@ long double checkAmount(long double value, const QString& text, const AmountRule
 }
 
 std::optional<long double> readAmount(const QString& box, const AmountRule& rule) {
-  const QString text = TrimBlanks(box);
+  const QString text = trimBlanks(box);
   if (text.isEmpty()) return std::nullopt;
   return checkAmount(parseFiniteNumber(text), text, rule);
 }
 
-QString moneyText(long double amount) { return FormatFixed(CheckedResult(amount), 18, 2); }
+QString moneyText(long double amount) { return formatFixed(checkedResult(amount), 18, 2); }
 
 }  // namespace orvane

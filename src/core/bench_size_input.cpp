@@ -9,8 +9,8 @@ namespace orvane {
 
 namespace {
 
-QString TrimmedFixed(long double value, int decimals) {
-  QString text = FormatFixed(CheckedResult(value), 15, decimals);
+QString trimmedFixed(long double value, int decimals) {
+  QString text = formatFixed(checkedResult(value), 15, decimals);
   if (text.contains(u'.') && !text.contains(u'E')) {
     while (text.endsWith(u'0')) text.chop(1);
     if (text.endsWith(u'.')) text.chop(1);
@@ -21,7 +21,7 @@ QString TrimmedFixed(long double value, int decimals) {
 }  // namespace
 
 long double checkInBenchRange(long double value, const QString& text, const BenchRange& range) {
-  const QString quoted = QuotedText(text);
+  const QString quoted = quotedText(text);
   if (value < 0 || (value == 0 && !range.zeroAllowed))
     throw ConversionError(
         QStringLiteral("'%1' is %2: %3 must be %4")
@@ -30,25 +30,25 @@ long double checkInBenchRange(long double value, const QString& text, const Benc
             .toStdString());
   if (value > 0 && value < range.smallest)
     throw ConversionError(QStringLiteral("'%1' is too small: %2 must be at least %3")
-                              .arg(quoted, range.what, TrimmedFixed(range.smallest, 7))
+                              .arg(quoted, range.what, trimmedFixed(range.smallest, 7))
                               .toStdString());
   if (value > range.largest)
     throw ConversionError(QStringLiteral("'%1' is too large: %2 can be at most %3")
-                              .arg(quoted, range.what, TrimmedFixed(range.largest, 5))
+                              .arg(quoted, range.what, trimmedFixed(range.largest, 5))
                               .toStdString());
   return value;
 }
 
 std::optional<long double> readBenchNumber(const QString& box, const BenchRange& range) {
-  const QString text = TrimBlanks(box);
+  const QString text = trimBlanks(box);
   if (text.isEmpty()) return std::nullopt;
-  return checkInBenchRange(TextToNumber(text), text, range);
+  return checkInBenchRange(textToNumber(text), text, range);
 }
 
 std::optional<long double> readBenchSize(const BenchSize& typed, BenchSize& shown, const BenchRange& range) {
   shown = typed;
   const bool fromInch = typed.source == BenchUnit::Inch;
-  const QString text = TrimBlanks(fromInch ? typed.inch : typed.mm);
+  const QString text = trimBlanks(fromInch ? typed.inch : typed.mm);
   if (text.isEmpty()) {
     (fromInch ? shown.mm : shown.inch).clear();
     return std::nullopt;
@@ -57,13 +57,13 @@ std::optional<long double> readBenchSize(const BenchSize& typed, BenchSize& show
     const BenchRange inches{range.what + QStringLiteral(" in inches"), range.largest / kMmPerInch,
                             range.zeroAllowed, range.smallest / kMmPerInch};
     const long double mm =
-        CheckedResult(checkInBenchRange(parseInchesExact(text), text, inches) * kMmPerInch);
+        checkedResult(checkInBenchRange(parseInchesExact(text), text, inches) * kMmPerInch);
     shown.mm = benchMmText(mm);
     return mm;
   }
   const BenchRange mms{range.what + QStringLiteral(" in mm"), range.largest, range.zeroAllowed,
                        range.smallest};
-  const long double mm = checkInBenchRange(TextToNumber(text), text, mms);
+  const long double mm = checkInBenchRange(textToNumber(text), text, mms);
   shown.inch = benchInchText(mm / kMmPerInch);
   return mm;
 }
@@ -73,24 +73,24 @@ void throwEmptyBenchBox(const QString& what) {
       QStringLiteral("Nothing typed for %1: type a number, then press Enter").arg(what).toStdString());
 }
 
-QString benchMmText(long double mm) { return TrimmedFixed(mm, 6); }
+QString benchMmText(long double mm) { return trimmedFixed(mm, 6); }
 
-QString benchInchText(long double inches) { return TrimmedFixed(inches, 5); }
+QString benchInchText(long double inches) { return trimmedFixed(inches, 5); }
 
 QString benchFixed(long double value, int decimals) {
-  return FormatFixed(CheckedResult(value), 15, decimals);
+  return formatFixed(checkedResult(value), 15, decimals);
 }
 
 QString benchReadable(long double value, int decimals) {
   // Two significant digits show once the value, so scaled, rounds to 10 or more.
   constexpr int kMostDecimals = 18;
-  long double scaled = std::fabs(CheckedResult(value));
+  long double scaled = std::fabs(checkedResult(value));
   for (int i = 0; i < decimals; ++i) scaled *= 10;
   while (scaled != 0 && scaled < 9.5L && decimals < kMostDecimals) {
     scaled *= 10;
     ++decimals;
   }
-  return FormatFixed(value, 18, decimals);
+  return formatFixed(value, 18, decimals);
 }
 
 }  // namespace orvane

@@ -13,11 +13,11 @@ struct BoxText {
   QString text;
   bool written = false;
 
-  void Set(const QString& value) {
+  void set(const QString& value) {
     text = value;
     written = true;
   }
-  void Clear() { Set(QString()); }
+  void clearText() { set(QString()); }
 };
 
 // Runs a window's step on the boxes it read and hands them to `show`
@@ -25,7 +25,7 @@ struct BoxText {
 // what a step wrote before a failure stays on screen. Returns what the step
 // returns.
 template <typename Boxes, typename Step, typename Show>
-std::invoke_result_t<Step&, Boxes&> RunShowingBoxes(Boxes& boxes, Step&& step, Show&& show) {
+std::invoke_result_t<Step&, Boxes&> runShowingBoxes(Boxes& boxes, Step&& step, Show&& show) {
   using Result = std::invoke_result_t<Step&, Boxes&>;
   if constexpr (std::is_void_v<Result>) {
     try {

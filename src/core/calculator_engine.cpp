@@ -49,7 +49,7 @@ static_assert(std::size(kKeyTexts) == kCalculatorKeyCount - 11, "every key but N
 
 CalculatorKeyTexts calculatorKeyTexts(CalculatorKey key) {
   if (key >= CalculatorKey::Digit0 && key <= CalculatorKey::Digit9) {
-    const QString digit = QString::number(KeyIndex(key) - KeyIndex(CalculatorKey::Digit0));
+    const QString digit = QString::number(keyIndex(key) - keyIndex(CalculatorKey::Digit0));
     return {digit, QStringLiteral("Digit ") + digit, digit};
   }
   for (const KeyTextRow& row : kKeyTexts)
@@ -59,9 +59,9 @@ CalculatorKeyTexts calculatorKeyTexts(CalculatorKey key) {
   return {};
 }
 
-QString CalcButtonCaption(CalculatorKey button) { return calculatorKeyTexts(button).caption; }
+QString calcButtonCaption(CalculatorKey button) { return calculatorKeyTexts(button).caption; }
 
-CalculatorKeyGroup CalcButtonGroup(CalculatorKey button) {
+CalculatorKeyGroup calcButtonGroup(CalculatorKey button) {
   if (button >= CalculatorKey::Back && button <= CalculatorKey::Clear) return CalculatorKeyGroup::Edit;
   if ((button >= CalculatorKey::Add && button <= CalculatorKey::Divide) || button == CalculatorKey::Equals)
     return CalculatorKeyGroup::Operator;
@@ -73,11 +73,11 @@ CalculatorKeyGroup CalcButtonGroup(CalculatorKey button) {
   return CalculatorKeyGroup::None;
 }
 
-CalculatorEngine::CalculatorEngine(QObject* parent) : QObject(parent) { ClearAll(); }
+CalculatorEngine::CalculatorEngine(QObject* parent) : QObject(parent) { clearAll(); }
 
-CalculatorKey CalculatorEngine::ButtonForChar(QChar ch) {
+CalculatorKey CalculatorEngine::buttonForChar(QChar ch) {
   const char16_t c = ch.unicode();
-  if (c >= u'0' && c <= u'9') return KeyAt(KeyIndex(CalculatorKey::Digit0) + (c - u'0'));
+  if (c >= u'0' && c <= u'9') return keyAt(keyIndex(CalculatorKey::Digit0) + (c - u'0'));
   switch (c) {
     case u'.':
     case u',':  // the decimal comma of many keyboards is the point here too
@@ -115,142 +115,142 @@ CalculatorKey CalculatorEngine::ButtonForChar(QChar ch) {
   }
 }
 
-void CalculatorEngine::PressChar(QChar ch) {
-  const CalculatorKey button = ButtonForChar(ch);
-  if (button != CalculatorKey::None) PressButton(button);
+void CalculatorEngine::pressChar(QChar ch) {
+  const CalculatorKey button = buttonForChar(ch);
+  if (button != CalculatorKey::None) pressButton(button);
 }
 
-void CalculatorEngine::SetText(const QString& text) { Feed(text, false); }
+void CalculatorEngine::setShownText(const QString& text) { feed(text, false); }
 
-void CalculatorEngine::Paste(const QString& text) {
+void CalculatorEngine::paste(const QString& text) {
   if (text.isEmpty()) return;
   // A comma is a decimal point, as typed; a text holding both carries
   // thousands separators that would silently change the number, so it is
   // refused with the alert and the display keeps what it showed.
   if (text.contains(u',') && text.contains(u'.')) {
-    Alert();
+    alert();
     return;
   }
   QString pointed = text;
   pointed.replace(u',', u'.');
-  Feed(pointed, true);
+  feed(pointed, true);
 }
 
-void CalculatorEngine::Feed(const QString& text, bool calculatorCharsOnly) {
+void CalculatorEngine::feed(const QString& text, bool calculatorCharsOnly) {
   // A whole text is one action: the display changes and the alert sounds at
   // most once, and no key flashes, however long the text is.
   const QString shownBefore = display_;
   batch_ = true;
   batchAlerted_ = false;
-  ClearAll();
+  clearAll();
   static const QString accepted = QStringLiteral("%*+-./=");
   for (const QChar ch : text) {
-    if (!calculatorCharsOnly || (ch >= u'0' && ch <= u'9') || accepted.contains(ch)) PressChar(ch);
+    if (!calculatorCharsOnly || (ch >= u'0' && ch <= u'9') || accepted.contains(ch)) pressChar(ch);
   }
-  if (entryUnread_) SettleEntry();
+  if (entryUnread_) settleEntry();
   batch_ = false;
-  if (batchAlerted_) Alert();
+  if (batchAlerted_) alert();
   if (display_ != shownBefore) Q_EMIT displayChanged();
 }
 
-void CalculatorEngine::PressButton(CalculatorKey button) {
-  if (button <= CalculatorKey::None || KeyIndex(button) >= kCalculatorKeyCount) return;
+void CalculatorEngine::pressButton(CalculatorKey button) {
+  if (button <= CalculatorKey::None || keyIndex(button) >= kCalculatorKeyCount) return;
   if (!batch_) Q_EMIT pressFeedback(button, true);
-  ProcessButton(button);
+  processButton(button);
   if (!batch_) Q_EMIT pressFeedback(button, false);
 }
 
-void CalculatorEngine::Alert() {
+void CalculatorEngine::alert() {
   if (batch_)
     batchAlerted_ = true;
   else
     Q_EMIT alerted();
 }
 
-void CalculatorEngine::SettleEntry() {
+void CalculatorEngine::settleEntry() {
   entryUnread_ = false;
   try {
     // The sign is the one the entry had when it was last read, as for a
     // typed digit.
-    operand_ = (operand_ < 0 ? -1.0L : 1.0L) * EntryValue();
-    ShowEntry();
+    operand_ = (operand_ < 0 ? -1.0L : 1.0L) * entryValue();
+    showEntry();
   } catch (const ConversionError&) {
-    ShowError();
+    showError();
   }
 }
 
-void CalculatorEngine::ProcessButton(CalculatorKey button) {
+void CalculatorEngine::processButton(CalculatorKey button) {
   const bool entryKey = (button >= CalculatorKey::Digit0 && button <= CalculatorKey::Digit9) ||
                         button == CalculatorKey::Decimal;
-  if (entryUnread_ && !entryKey && button != CalculatorKey::Clear) SettleEntry();
-  if (button == CalculatorKey::Clear) ClearAll();
+  if (entryUnread_ && !entryKey && button != CalculatorKey::Clear) settleEntry();
+  if (button == CalculatorKey::Clear) clearAll();
   if (error_) {
-    Alert();
+    alert();
     lastButton_ = button;
     return;
   }
   try {
-    ApplyRule(button);
+    applyRule(button);
   } catch (const MathError&) {
-    ShowError();
+    showError();
   } catch (const ConversionError&) {
-    ShowError();
+    showError();
   }
   lastButton_ = button;
   Q_EMIT buttonPressed(button);
 }
 
-void CalculatorEngine::ApplyRule(CalculatorKey button) {
+void CalculatorEngine::applyRule(CalculatorKey button) {
   switch (button) {
     case CalculatorKey::Back:
       if (entryText_.size() <= 1) {
         operand_ = 0;
-        ShowValue(0);
+        showValue(0);
         newEntry_ = true;
       } else {
         entryText_.chop(1);
-        operand_ = EntryValue();
-        ShowEntry();
+        operand_ = entryValue();
+        showEntry();
       }
       return;
     case CalculatorKey::ClearEntry:
       entryText_.clear();
       operand_ = 0;
-      ShowValue(0);
+      showValue(0);
       return;
     case CalculatorKey::Add:
     case CalculatorKey::Subtract:
     case CalculatorKey::Multiply:
     case CalculatorKey::Divide:
-      Evaluate();
+      evaluate();
       newEntry_ = true;
       pendingOperator_ = button;
       return;
     case CalculatorKey::Decimal:
-      EnterDecimal();
+      enterDecimal();
       return;
     case CalculatorKey::Equals:
-      Evaluate();
+      evaluate();
       operand_ = accumulator_;
       newEntry_ = false;
       pendingOperator_ = CalculatorKey::Equals;
       return;
     case CalculatorKey::Reciprocal:
       entryText_.clear();
-      operand_ = CheckedDivide(1, operand_);
-      ShowValue(operand_);
+      operand_ = checkedDivide(1, operand_);
+      showValue(operand_);
       return;
     case CalculatorKey::ChangeSign:
       // The entry and the flags stay, so typing goes on with the new sign.
       operand_ = -operand_;
-      ShowValue(operand_);
+      showValue(operand_);
       return;
     case CalculatorKey::Percent:
       if (pendingOperator_ == CalculatorKey::Add || pendingOperator_ == CalculatorKey::Subtract)
-        operand_ = CheckedResult(CheckedDivide(operand_, 100) * accumulator_);
+        operand_ = checkedResult(checkedDivide(operand_, 100) * accumulator_);
       else
-        operand_ = CheckedDivide(operand_, 100);
-      Evaluate();
+        operand_ = checkedDivide(operand_, 100);
+      evaluate();
       operand_ = accumulator_;
       newEntry_ = true;
       pendingOperator_ = CalculatorKey::Equals;
@@ -261,21 +261,21 @@ void CalculatorEngine::ApplyRule(CalculatorKey button) {
       // number instead of extending the one typed before.
       entryText_.clear();
       operand_ = std::sqrt(operand_);
-      ShowValue(operand_);
+      showValue(operand_);
       return;
     case CalculatorKey::MemoryClear:
-      SetMemory(0);
+      setMemory(0);
       return;
     case CalculatorKey::MemoryRecall:
       // The recalled value replaces the entry: Back must not bring back
       // digits typed before it.
       entryText_.clear();
       operand_ = memory_;
-      ShowValue(operand_);
+      showValue(operand_);
       newEntry_ = true;
       return;
     case CalculatorKey::MemoryStore:
-      SetMemory(operand_);
+      setMemory(operand_);
       newEntry_ = true;
       return;
     case CalculatorKey::MemoryAdd:
@@ -283,23 +283,23 @@ void CalculatorEngine::ApplyRule(CalculatorKey button) {
       const long double sum = button == CalculatorKey::MemoryAdd ? memory_ + operand_ : memory_ - operand_;
       newEntry_ = true;
       if (!std::isfinite(sum)) {
-        SetMemory(0);
+        setMemory(0);
         throw MathError(kOverflow);
       }
-      SetMemory(sum);
+      setMemory(sum);
       return;
     }
     default:
       if (button >= CalculatorKey::Digit0 && button <= CalculatorKey::Digit9)
-        EnterDigit(KeyIndex(button) - KeyIndex(CalculatorKey::Digit0));
+        enterDigit(keyIndex(button) - keyIndex(CalculatorKey::Digit0));
       return;  // C has done its work before the rules
   }
 }
 
-void CalculatorEngine::EnterDigit(int digit) {
-  if (lastButton_ == CalculatorKey::Equals) ClearAll();
+void CalculatorEngine::enterDigit(int digit) {
+  if (lastButton_ == CalculatorKey::Equals) clearAll();
   if (newEntry_) entryText_.clear();
-  if (ReadLater()) {
+  if (readLater()) {
     // Long enough to hold a point or a non-zero digit, so no leading zero
     // can be absorbed any more.
     entryText_ += QChar(u'0' + digit);
@@ -312,35 +312,35 @@ void CalculatorEngine::EnterDigit(int digit) {
   const long double sign = extending && operand_ < 0 ? -1.0L : 1.0L;
   if (entryText_ == QLatin1String("0")) entryText_.clear();
   entryText_ += QChar(u'0' + digit);
-  operand_ = sign * EntryValue();
+  operand_ = sign * entryValue();
   if (operand_ == 0 && !entryText_.contains(QChar(kCalcDecimalSeparator))) {
     // Leading zeros are absorbed.
     entryText_ = QStringLiteral("0");
-    ShowValue(operand_);
+    showValue(operand_);
     newEntry_ = true;
   } else {
-    ShowEntry();
+    showEntry();
     newEntry_ = false;
   }
 }
 
-void CalculatorEngine::EnterDecimal() {
+void CalculatorEngine::enterDecimal() {
   // A point while a new number is awaited starts it; it must not extend the
   // entry that a result, a recall or Back has already replaced on screen.
   if (newEntry_) entryText_ = QStringLiteral("0");
   if (entryText_.contains(QChar(kCalcDecimalSeparator))) return;
   entryText_ += QChar(kCalcDecimalSeparator);
-  if (ReadLater()) {
+  if (readLater()) {
     operand_ = 0;  // a point drops the sign, as when it is read at once
     newEntry_ = false;
     return;
   }
-  operand_ = EntryValue();
-  ShowEntry();
+  operand_ = entryValue();
+  showEntry();
   newEntry_ = false;
 }
 
-bool CalculatorEngine::ReadLater() {
+bool CalculatorEngine::readLater() {
   // Reading the entry again for every digit of a long pasted number would
   // take time growing with the square of its length; it is read once, when
   // the next key needs its value or the text ends.
@@ -350,64 +350,64 @@ bool CalculatorEngine::ReadLater() {
   return true;
 }
 
-void CalculatorEngine::ClearAll() {
+void CalculatorEngine::clearAll() {
   entryUnread_ = false;
   accumulator_ = 0;
   operand_ = 0;
   pendingOperator_ = CalculatorKey::Equals;
   entryText_ = QStringLiteral("0");
-  ShowValue(0);
+  showValue(0);
   newEntry_ = true;
   error_ = false;
 }
 
-void CalculatorEngine::Evaluate() {
+void CalculatorEngine::evaluate() {
   switch (pendingOperator_) {
     case CalculatorKey::Add:
-      accumulator_ = CheckedResult(accumulator_ + operand_);
+      accumulator_ = checkedResult(accumulator_ + operand_);
       break;
     case CalculatorKey::Subtract:
-      accumulator_ = CheckedResult(accumulator_ - operand_);
+      accumulator_ = checkedResult(accumulator_ - operand_);
       break;
     case CalculatorKey::Multiply:
-      accumulator_ = CheckedResult(accumulator_ * operand_);
+      accumulator_ = checkedResult(accumulator_ * operand_);
       break;
     case CalculatorKey::Divide:
-      accumulator_ = CheckedDivide(accumulator_, operand_);
+      accumulator_ = checkedDivide(accumulator_, operand_);
       break;
     default:
       accumulator_ = operand_;
       break;
   }
-  ShowValue(accumulator_);
+  showValue(accumulator_);
   entryText_ = QStringLiteral("0");
   operand_ = 0;
 }
 
-long double CalculatorEngine::EntryValue() const {
+long double CalculatorEngine::entryValue() const {
   // The entry holds digits and at most one point; a lone point reads as 0 and
   // a value beyond the extended range is a conversion failure.
-  return TextToNumber(entryText_);
+  return textToNumber(entryText_);
 }
 
-void CalculatorEngine::ShowValue(long double value) { SetDisplay(FormatGeneral(value) + u' '); }
+void CalculatorEngine::showValue(long double value) { setDisplay(formatGeneral(value) + u' '); }
 
-void CalculatorEngine::ShowEntry() { SetDisplay(entryText_ + u' '); }
+void CalculatorEngine::showEntry() { setDisplay(entryText_ + u' '); }
 
-void CalculatorEngine::ShowError() {
-  SetDisplay(QStringLiteral("****** "));
+void CalculatorEngine::showError() {
+  setDisplay(QStringLiteral("****** "));
   error_ = true;
   newEntry_ = false;
-  Alert();
+  alert();
 }
 
-void CalculatorEngine::SetDisplay(const QString& text) {
+void CalculatorEngine::setDisplay(const QString& text) {
   if (text == display_) return;
   display_ = text;
   if (!batch_) Q_EMIT displayChanged();
 }
 
-void CalculatorEngine::SetMemory(long double value) {
+void CalculatorEngine::setMemory(long double value) {
   const bool wasZero = memory_ == 0;
   memory_ = value;
   if (wasZero != (memory_ == 0)) Q_EMIT memoryChanged();

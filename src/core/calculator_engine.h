@@ -20,8 +20,8 @@ enum class CalculatorKey : int {
 inline constexpr int kCalculatorKeyCount = static_cast<int>(CalculatorKey::MemorySubtract) + 1;
 
 // A key's place in the order above, and the key at a place.
-constexpr int KeyIndex(CalculatorKey key) { return static_cast<int>(key); }
-constexpr CalculatorKey KeyAt(int index) { return static_cast<CalculatorKey>(index); }
+constexpr int keyIndex(CalculatorKey key) { return static_cast<int>(key); }
+constexpr CalculatorKey keyAt(int index) { return static_cast<CalculatorKey>(index); }
 
 // One element per key, reached by the key.
 template <typename T>
@@ -29,10 +29,10 @@ struct KeyArray : std::array<T, kCalculatorKeyCount> {
   using Base = std::array<T, kCalculatorKeyCount>;
   using Base::operator[];
   using Base::at;
-  T& operator[](CalculatorKey key) { return Base::operator[](KeyIndex(key)); }
-  const T& operator[](CalculatorKey key) const { return Base::operator[](KeyIndex(key)); }
-  T& at(CalculatorKey key) { return Base::at(KeyIndex(key)); }
-  const T& at(CalculatorKey key) const { return Base::at(KeyIndex(key)); }
+  T& operator[](CalculatorKey key) { return Base::operator[](keyIndex(key)); }
+  const T& operator[](CalculatorKey key) const { return Base::operator[](keyIndex(key)); }
+  T& at(CalculatorKey key) { return Base::at(keyIndex(key)); }
+  const T& at(CalculatorKey key) const { return Base::at(keyIndex(key)); }
 };
 
 enum class CalculatorKeyGroup { None, Edit, Operator, Number, Function, Memory };
@@ -48,8 +48,8 @@ struct CalculatorKeyTexts {
 CalculatorKeyTexts calculatorKeyTexts(CalculatorKey key);
 
 // The text drawn on a button and the colour group it belongs to.
-QString CalcButtonCaption(CalculatorKey button);
-CalculatorKeyGroup CalcButtonGroup(CalculatorKey button);
+QString calcButtonCaption(CalculatorKey button);
+CalculatorKeyGroup calcButtonGroup(CalculatorKey button);
 
 // The decimal separator of the calculator: "." in every locale, as in the rest
 // of the program.
@@ -62,25 +62,25 @@ inline constexpr char16_t kCalcDecimalSeparator = u'.';
 class CalculatorEngine : public QObject {
   Q_OBJECT
  public:
-  explicit CalculatorEngine(QObject* parent = nullptr);  // starts cleared: Text() == "0 "
+  explicit CalculatorEngine(QObject* parent = nullptr);  // starts cleared: shownText() == "0 "
 
-  void PressButton(CalculatorKey button);
+  void pressButton(CalculatorKey button);
   // A typed character through the character mapping. Ctrl+C and Ctrl+V map to
   // nothing here: copy and paste need the clipboard, which the control owns.
-  void PressChar(QChar ch);
+  void pressChar(QChar ch);
   // Clears, then feeds every character through the character mapping.
-  void SetText(const QString& text);
+  void setShownText(const QString& text);
   // Clears and feeds the calculator characters of the text, a "," as the
   // decimal point; other characters are skipped. Empty text changes nothing,
   // and a text with both "," and "." sounds the alert and changes nothing.
-  void Paste(const QString& text);
+  void paste(const QString& text);
 
-  QString Text() const { return display_; }  // trailing blank included
-  long double Memory() const { return memory_; }
-  bool HasError() const { return error_; }
+  QString shownText() const { return display_; }  // trailing blank included
+  long double memory() const { return memory_; }
+  bool hasError() const { return error_; }
 
   // The button a character maps to, CalculatorKey::None for none (copy and paste included).
-  static CalculatorKey ButtonForChar(QChar ch);
+  static CalculatorKey buttonForChar(QChar ch);
 
  Q_SIGNALS:
   // After every press that was processed (also one whose arithmetic failed),
@@ -97,22 +97,22 @@ class CalculatorEngine : public QObject {
   void alerted();
 
  private:
-  void Feed(const QString& text, bool calculatorCharsOnly);
-  bool ReadLater();
-  void SettleEntry();
-  void Alert();
-  void ProcessButton(CalculatorKey button);
-  void ApplyRule(CalculatorKey button);
-  void ClearAll();
-  void Evaluate();
-  void EnterDigit(int digit);
-  void EnterDecimal();
-  void ShowValue(long double value);
-  void ShowEntry();
-  void ShowError();
-  void SetDisplay(const QString& text);
-  void SetMemory(long double value);
-  long double EntryValue() const;
+  void feed(const QString& text, bool calculatorCharsOnly);
+  bool readLater();
+  void settleEntry();
+  void alert();
+  void processButton(CalculatorKey button);
+  void applyRule(CalculatorKey button);
+  void clearAll();
+  void evaluate();
+  void enterDigit(int digit);
+  void enterDecimal();
+  void showValue(long double value);
+  void showEntry();
+  void showError();
+  void setDisplay(const QString& text);
+  void setMemory(long double value);
+  long double entryValue() const;
 
   long double accumulator_ = 0;
   long double operand_ = 0;

@@ -25,16 +25,16 @@ QString modelDensityText(ModelMaterial material) {
 
 long double castMetalGrams(long double modelGrams, long double modelDensity, long double metalDensity,
                            long double allowancePercent) {
-  return CheckedResult(modelGrams * CheckedDivide(metalDensity, modelDensity) * (1 + allowancePercent / 100));
+  return checkedResult(modelGrams * checkedDivide(metalDensity, modelDensity) * (1 + allowancePercent / 100));
 }
 
 long double metalToMetalGrams(long double grams, long double fromDensity, long double toDensity) {
-  return CheckedResult(grams * CheckedDivide(toDensity, fromDensity));
+  return checkedResult(grams * checkedDivide(toDensity, fromDensity));
 }
 
 namespace {
 
-QString Fixed(long double value, int decimals) { return FormatFixed(CheckedResult(value), 18, decimals); }
+QString fixed(long double value, int decimals) { return formatFixed(checkedResult(value), 18, decimals); }
 
 }  // namespace
 
@@ -49,9 +49,9 @@ CastingOutputs castingEnter(const CastingInputs& in) {
   CastingOutputs out;
   if (!model || !modelDensity || !metalDensity) return out;
   const long double grams = castMetalGrams(*model, *modelDensity, *metalDensity, allowance);
-  out.Grams = Fixed(grams, 2);
-  out.Pennyweights = Fixed(grams / kGramsPerPennyweight, 2);
-  out.TroyOunces = Fixed(grams / kGramsPerTroyOunce, 3);
+  out.Grams = fixed(grams, 2);
+  out.Pennyweights = fixed(grams / kGramsPerPennyweight, 2);
+  out.TroyOunces = fixed(grams / kGramsPerTroyOunce, 3);
   if (price) out.Cost = moneyText(metalCost(grams, *price, in.Unit));
   out.Complete = true;
   return out;
@@ -62,7 +62,7 @@ QString metalToMetalEnter(const QString& weight, const QString& fromDensity, con
   const std::optional<long double> from = readAmount(fromDensity, amounts::kDensity);
   const std::optional<long double> to = readAmount(toDensity, amounts::kDensity);
   if (!grams || !from || !to) return {};
-  return Fixed(metalToMetalGrams(*grams, *from, *to), 2);
+  return fixed(metalToMetalGrams(*grams, *from, *to), 2);
 }
 
 }  // namespace orvane

@@ -256,45 +256,45 @@ const std::array<RingEquivalentEntry, 86> RingEquivalentTable{{
 
 // clang-format on
 
-QStringList JumpGridHeadings() {
+QStringList jumpGridHeadings() {
   return {QStringLiteral("        Size"), QStringLiteral("    Millimeters"), QStringLiteral("     Fraction"),
           QStringLiteral("      Inches")};
 }
 
-QStringList WireGridHeadings() {
+QStringList wireGridHeadings() {
   return {QStringLiteral("    Brown & Sharp"), QStringLiteral("        Millimeters"),
           QStringLiteral("          Inches")};
 }
 
-QStringList RingNGridHeadings() {
+QStringList ringNGridHeadings() {
   return {QStringLiteral(" N. America"), QStringLiteral("    Dia. (IN)"), QStringLiteral("    Cir. (IN)"),
           QStringLiteral("  Dia. (MM)"), QStringLiteral("   Cir. (MM)")};
 }
 
-QStringList RingIntGridHeadings() {
+QStringList ringIntGridHeadings() {
   return {QStringLiteral(" N. America"), QStringLiteral("   Britain"), QStringLiteral("   France"),
           QStringLiteral(" Germany"),    QStringLiteral(" Japan"),     QStringLiteral("   Switz.")};
 }
 
-QStringList JumpGridValues(int entry) {
+QStringList jumpGridValues(int entry) {
   const JumpRingEntry& e = JumpRingTable.at(entry);
   // The fraction ends in the inch sign.
   const QString fraction = QString(e.FractionSpaces, u' ') + QLatin1String(e.Fraction) + u'"';
   return {QLatin1String(e.Size), QLatin1String(e.Millimeters), fraction, QLatin1String(e.Inches)};
 }
 
-QStringList WireGridValues(int entry) {
+QStringList wireGridValues(int entry) {
   const WireGaugeEntry& e = WireGaugeTable.at(entry);
   return {QLatin1String(e.Gauge), QLatin1String(e.Millimeters), QLatin1String(e.Inches)};
 }
 
-QStringList RingNGridValues(int entry) {
+QStringList ringNGridValues(int entry) {
   const RingSizeEntry& e = RingSizeTable.at(entry);
   return {QLatin1String(e.NAmerica), QLatin1String(e.DiaIn), QLatin1String(e.CirIn), QLatin1String(e.DiaMm),
           QLatin1String(e.CirMm)};
 }
 
-QStringList RingIntGridValues(int entry) {
+QStringList ringIntGridValues(int entry) {
   const RingEquivalentEntry& e = RingEquivalentTable.at(entry);
   return {QLatin1String(e.NAmerica), QLatin1String(e.Britain), QLatin1String(e.France),
           QLatin1String(e.Germany),  QLatin1String(e.Japan),   QLatin1String(e.Switz)};

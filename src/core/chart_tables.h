@@ -47,16 +47,16 @@ extern const std::array<RingSizeEntry, 86> RingSizeTable;
 extern const std::array<RingEquivalentEntry, 86> RingEquivalentTable;
 
 // Heading row texts of the four chart grids.
-QStringList JumpGridHeadings();
-QStringList WireGridHeadings();
-QStringList RingNGridHeadings();
-QStringList RingIntGridHeadings();
+QStringList jumpGridHeadings();
+QStringList wireGridHeadings();
+QStringList ringNGridHeadings();
+QStringList ringIntGridHeadings();
 
 // Value texts of one data row (0-based table entry), without the column
 // prefixes that the grid row writer adds.
-QStringList JumpGridValues(int entry);
-QStringList WireGridValues(int entry);
-QStringList RingNGridValues(int entry);
-QStringList RingIntGridValues(int entry);
+QStringList jumpGridValues(int entry);
+QStringList wireGridValues(int entry);
+QStringList ringNGridValues(int entry);
+QStringList ringIntGridValues(int entry);
 
 }  // namespace orvane

@@ -34,12 +34,12 @@ enum class SizeEntry {
 // converted into the other size box, and the designations follow the
 // millimetre text as it then stands. Throws the program's errors for a text
 // that is no size; the other size box is already emptied then.
-SizeEntry ConvertSize(ConverterBox active, const PickedRanges& ranges, ConverterBoxes& boxes);
+SizeEntry convertSize(ConverterBox active, const PickedRanges& ranges, ConverterBoxes& boxes);
 
 // A user's pick of item `index` in pearlBox or stoneBox (item 0 is the blank
 // one, -1 no item): the other three boxes show its equivalents. Only a pick
 // made while the list is the active box converts.
-void PearlPlatePicked(ConverterBox active, int index, ConverterBoxes& boxes, PickedRanges& ranges);
-void StoneSizePicked(ConverterBox active, int index, ConverterBoxes& boxes, PickedRanges& ranges);
+void pearlPlatePicked(ConverterBox active, int index, ConverterBoxes& boxes, PickedRanges& ranges);
+void stoneSizePicked(ConverterBox active, int index, ConverterBoxes& boxes, PickedRanges& ranges);
 
 }  // namespace orvane

@@ -77,17 +77,17 @@ constexpr std::array<int, 9> kWidths{50, 50, 56, 56, 56, 80, 75, 60, 60};
 constexpr std::array<int, 9> kPrefixes{2, 2, 2, 3, 3, 4, 3, 2, 4};
 }  // namespace
 
-std::span<const int> FractionColumnWidths() { return kWidths; }
+std::span<const int> fractionColumnWidths() { return kWidths; }
 
-std::span<const int> FractionPrefixes() { return kPrefixes; }
+std::span<const int> fractionPrefixes() { return kPrefixes; }
 
-QStringList FractionHeadings() {
+QStringList fractionHeadings() {
   return {QStringLiteral("    /4"),   QStringLiteral("    /8"), QStringLiteral("   /16"),
           QStringLiteral("   /32"),   QStringLiteral("   /64"), QStringLiteral("      Inch"),
           QStringLiteral("      MM"), QStringLiteral("    SS"), QStringLiteral("    PP")};
 }
 
-QStringList FractionValues(int entry) {
+QStringList fractionValues(int entry) {
   const FractionRow& r = FractionTable.at(entry);
   return {QLatin1String(r.Quarters),
           QLatin1String(r.Eighths),

@@ -26,11 +26,11 @@ extern const std::array<FractionRow, 64> FractionTable;
 
 // Column widths, header texts and the blanks put before every cell of the
 // nine columns of the fractions grid.
-std::span<const int> FractionColumnWidths();
-QStringList FractionHeadings();
-std::span<const int> FractionPrefixes();
+std::span<const int> fractionColumnWidths();
+QStringList fractionHeadings();
+std::span<const int> fractionPrefixes();
 
 // The nine value texts of table row `entry` (0-based), without the prefixes.
-QStringList FractionValues(int entry);
+QStringList fractionValues(int entry);
 
 }  // namespace orvane

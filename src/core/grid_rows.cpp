@@ -14,7 +14,7 @@ constexpr std::array<int, 3> kWire{11, 9, 8};
 constexpr std::array<int, 4> kJump{8, 4, 6, 4};
 }  // namespace
 
-std::span<const int> GridPrefixes(GridKind kind) {
+std::span<const int> gridPrefixes(GridKind kind) {
   switch (kind) {
     case GridKind::Pearl:
       return kPearl;
@@ -32,7 +32,7 @@ std::span<const int> GridPrefixes(GridKind kind) {
   return {};
 }
 
-QString GridCellText(int prefix, const QString& value) {
+QString gridCellText(int prefix, const QString& value) {
   if (prefix <= 0) return value;
   // Built in one piece: every chart cell passes through here at start-up.
   QString text(prefix + value.size(), Qt::Uninitialized);

@@ -9,10 +9,10 @@ namespace orvane {
 // the values line up in the grid's proportional font.
 enum class GridKind { Pearl, Stone, RingN, RingInt, Wire, Jump };
 
-std::span<const int> GridPrefixes(GridKind kind);
+std::span<const int> gridPrefixes(GridKind kind);
 
 // A cell's text: the prefix spaces, then the value unchanged; an empty value
 // leaves a cell of spaces only.
-QString GridCellText(int prefix, const QString& value);
+QString gridCellText(int prefix, const QString& value);
 
 }  // namespace orvane

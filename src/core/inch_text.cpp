@@ -26,16 +26,16 @@ std::uint64_t wholeDigits(const QString& part) {
 }  // namespace
 
 long double parseFiniteNumber(const QString& text) {
-  const long double value = TextToNumber(text);
+  const long double value = textToNumber(text);
   if (!std::isfinite(value) || std::fabs(value) > 1e300L)
     throw ConversionError(QStringLiteral("'%1' is not a valid floating point value")
-                              .arg(QuotedText(TrimSpaces(text)))
+                              .arg(quotedText(trimSpaces(text)))
                               .toStdString());
   return value == 0 ? 0.0L : value;  // "-0" is plain 0
 }
 
 long double parseInchesExact(const QString& text) {
-  const QString s = TrimSpaces(text);
+  const QString s = trimSpaces(text);
   const qsizetype slash = s.indexOf(u'/');
   if (slash < 0) return parseFiniteNumber(s);
   if (s.indexOf(u'/', slash + 1) >= 0) throwFraction();

@@ -37,11 +37,11 @@ QString ratioText(long double ratio) { return benchFixed(ratio, 1); }
 void showWeave(const ChainWeave& weave, long double wire, std::optional<long double> ratio,
                JumpRingResult& result) {
   result.weaveRatios = ratioText(weave.leastRatio) + QStringLiteral(" to ") + ratioText(weave.greatestRatio);
-  result.weaveInnerMm = benchFixed(CheckedResult(weave.leastRatio * wire), 2) + QStringLiteral(" to ") +
-                        benchFixed(CheckedResult(weave.greatestRatio * wire), 2);
+  result.weaveInnerMm = benchFixed(checkedResult(weave.leastRatio * wire), 2) + QStringLiteral(" to ") +
+                        benchFixed(checkedResult(weave.greatestRatio * wire), 2);
   if (!ratio) return;
   // As shown: a ring of 3.20 is within a range from 3.2.
-  const long double shown = TextToNumber(benchFixed(*ratio, 2));
+  const long double shown = textToNumber(benchFixed(*ratio, 2));
   result.weaveFit = shown < weave.leastRatio      ? QStringLiteral("Too tight")
                     : shown > weave.greatestRatio ? QStringLiteral("Too loose")
                                                   : QStringLiteral("Within the range");

@@ -15,26 +15,26 @@ struct FilterRule {
   bool designation;  // refuses everything silently
 };
 
-FilterRule RuleOf(KeyFilterKind kind) {
+FilterRule ruleOf(KeyFilterKind kind) {
   switch (kind) {
-    case KeyFilterKind::mmBox:
-    case KeyFilterKind::beadMmBox:
+    case KeyFilterKind::MmBox:
+    case KeyFilterKind::BeadMmBox:
     case KeyFilterKind::WorksheetMm:
       return {u"", true, PointRule::One, false};
-    case KeyFilterKind::inchBox:
-    case KeyFilterKind::beadInchBox:
-    case KeyFilterKind::strandInchBox:
+    case KeyFilterKind::InchBox:
+    case KeyFilterKind::BeadInchBox:
+    case KeyFilterKind::StrandInchBox:
       return {u"/ ", true, PointRule::One, false};
     case KeyFilterKind::Designation:
       return {u"", false, PointRule::None, true};
     case KeyFilterKind::Weight:
       return {u"", false, PointRule::One, false};
-    case KeyFilterKind::beadCountBox:
+    case KeyFilterKind::BeadCountBox:
       return {u"", true, PointRule::None, false};
-    case KeyFilterKind::spacingBox:
+    case KeyFilterKind::SpacingBox:
     case KeyFilterKind::WorksheetInch:
       return {u"/ ", true, PointRule::Any, false};
-    case KeyFilterKind::WorksheetNob:
+    case KeyFilterKind::WorksheetBeadCount:
       return {u" ", true, PointRule::None, false};
     case KeyFilterKind::Text:
       break;
@@ -42,7 +42,7 @@ FilterRule RuleOf(KeyFilterKind kind) {
   return {u"", false, PointRule::None, false};
 }
 
-bool IsClipboardKey(QChar key) { return key == QChar(3) || key == QChar(22) || key == QChar(24); }
+bool isClipboardKey(QChar key) { return key == QChar(3) || key == QChar(22) || key == QChar(24); }
 
 }  // namespace
 
@@ -59,14 +59,14 @@ PastedText pastedNumberText(KeyFilterKind kind, const QString& pasted) {
   if (commas > 1 || pasted.contains(u'.'))
     return {{},
             QStringLiteral("'%1' %2: a number here takes one decimal point and no thousands separators")
-                .arg(QuotedText(pasted), why)};
+                .arg(quotedText(pasted), why)};
   QString text = pasted;
   text.replace(u',', u'.');
   return {text, {}};
 }
 
-KeyVerdict FilterKey(KeyFilterKind kind, QChar rawKey, const QString& boxText) {
-  const FilterRule rule = RuleOf(kind);
+KeyVerdict filterKey(KeyFilterKind kind, QChar rawKey, const QString& boxText) {
+  const FilterRule rule = ruleOf(kind);
   const QChar key = numberBoxKey(kind, rawKey);
   if (key == kEnterKey) return KeyVerdict::Enter;
   if (kind == KeyFilterKind::Text) return KeyVerdict::Accept;
@@ -83,18 +83,18 @@ KeyVerdict FilterKey(KeyFilterKind kind, QChar rawKey, const QString& boxText) {
   }
   if (key >= u'0' && key <= u'9') return KeyVerdict::Accept;
   if (key == kBackspaceKey) return KeyVerdict::Accept;
-  if (rule.clipboardKeys && IsClipboardKey(key)) return KeyVerdict::Accept;
+  if (rule.clipboardKeys && isClipboardKey(key)) return KeyVerdict::Accept;
   for (const char16_t* p = rule.extra; *p; ++p)
     if (key == QChar(*p)) return KeyVerdict::Accept;
   return KeyVerdict::Beep;
 }
 
-EnterAction EnterActionOf(KeyFilterKind kind) {
+EnterAction enterActionOf(KeyFilterKind kind) {
   switch (kind) {
-    case KeyFilterKind::mmBox:
-    case KeyFilterKind::inchBox:
+    case KeyFilterKind::MmBox:
+    case KeyFilterKind::InchBox:
     case KeyFilterKind::Weight:
-    case KeyFilterKind::spacingBox:
+    case KeyFilterKind::SpacingBox:
       return EnterAction::RunCalculation;
     default:
       return EnterAction::NextControl;

@@ -7,18 +7,18 @@ namespace orvane {
 
 // The entry boxes' key filters, one kind per family of boxes.
 enum class KeyFilterKind {
-  mmBox,          // converter millimetres
-  inchBox,        // converter inches
+  MmBox,          // converter millimetres
+  InchBox,        // converter inches
   Designation,    // pearlBox, stoneBox: nothing can be typed
   Weight,         // the five weight boxes
-  beadMmBox,      // bead size in millimetres
-  beadInchBox,    // bead size in inches
-  beadCountBox,   // number of beads
-  strandInchBox,  // strandInchBox, areaLengthBox, areaWidthBox, areaBox
-  spacingBox,     // stone spacing
+  BeadMmBox,      // bead size in millimetres
+  BeadInchBox,    // bead size in inches
+  BeadCountBox,   // number of beads
+  StrandInchBox,  // strandInchBox, areaLengthBox, areaWidthBox, areaBox
+  SpacingBox,     // stone spacing
   WorksheetMm,
   WorksheetInch,
-  WorksheetNob,
+  WorksheetBeadCount,
   Text,  // names and descriptions: anything typed goes in; Enter moves on
 };
 
@@ -36,7 +36,7 @@ inline constexpr QChar kBackspaceKey{u'\b'};
 
 // Decides on one typed character, given the text the box holds now. In a
 // number box a "," is judged as the decimal point it stands for.
-KeyVerdict FilterKey(KeyFilterKind kind, QChar key, const QString& boxText);
+KeyVerdict filterKey(KeyFilterKind kind, QChar key, const QString& boxText);
 
 // The character a typed key puts into a box of this kind: in every number box
 // a "," is the decimal point and goes in as ".", whatever the locale; no box
@@ -52,6 +52,6 @@ struct PastedText {
   QString refusal;
 };
 PastedText pastedNumberText(KeyFilterKind kind, const QString& pasted);
-EnterAction EnterActionOf(KeyFilterKind kind);
+EnterAction enterActionOf(KeyFilterKind kind);
 
 }  // namespace orvane

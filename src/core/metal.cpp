@@ -14,7 +14,7 @@ namespace orvane {
 long double mixtureDensity(std::initializer_list<AlloyPart> parts) {
   long double volumePerGram = 0;
   for (const AlloyPart& part : parts) volumePerGram += part.massShare / part.density;
-  return CheckedDivide(1, volumePerGram);
+  return checkedDivide(1, volumePerGram);
 }
 
 namespace {
@@ -53,13 +53,13 @@ const std::array<MetalEntry, 26> MetalTable = {{
     {"Aluminium", "2.70"},
 }};
 
-QString MetalDensityText(int entry) {
+QString metalDensityText(int entry) {
   const MetalEntry& m = MetalTable.at(size_t(entry));
   if (m.Density) return QString::fromLatin1(m.Density);
-  return FormatFixed(mixtureDensity({{0.95L, m.Base}, {0.05L, m.Addition}}), 12, 2);
+  return formatFixed(mixtureDensity({{0.95L, m.Base}, {0.05L, m.Addition}}), 12, 2);
 }
 
-QStringList MetalNames() {
+QStringList metalNames() {
   QStringList names;
   for (const MetalEntry& m : MetalTable) names << QString::fromLatin1(m.Name);
   names << QStringLiteral("Other");
@@ -83,83 +83,83 @@ long double gramsPerPriceUnit(PriceUnit unit) {
 }
 
 long double metalCost(long double grams, long double price, PriceUnit unit) {
-  return CheckedResult(grams / gramsPerPriceUnit(unit) * price);
+  return checkedResult(grams / gramsPerPriceUnit(unit) * price);
 }
 
-QStringList MetalShapeNames() {
+QStringList metalShapeNames() {
   return {QStringLiteral("Round wire"), QStringLiteral("Square wire"), QStringLiteral("Sheet or bar"),
           QStringLiteral("Ring blank")};
 }
 
-long double RoundWireVolume(long double diameter, long double length) {
+long double roundWireVolume(long double diameter, long double length) {
   return std::numbers::pi_v<long double> * diameter * diameter / 4 * length;
 }
 
-long double SquareWireVolume(long double side, long double length) { return side * side * length; }
+long double squareWireVolume(long double side, long double length) { return side * side * length; }
 
-long double SheetVolume(long double width, long double thickness, long double length) {
+long double sheetVolume(long double width, long double thickness, long double length) {
   return width * thickness * length;
 }
 
-long double RingBlankLength(long double innerDiameter, long double thickness, long double allowance) {
+long double ringBlankLength(long double innerDiameter, long double thickness, long double allowance) {
   return std::numbers::pi_v<long double> * (innerDiameter + thickness) + allowance;
 }
 
 // A cubic centimetre is a thousand cubic millimetres.
-long double MetalGrams(long double volume, long double density) { return volume / 1000 * density; }
+long double metalGrams(long double volume, long double density) { return volume / 1000 * density; }
 
 namespace {
 
 // The charts line their columns up with spaces ("1  1/8"); a list shows the
 // plain size.
-QString PlainSize(const char* chartText) { return QString::fromLatin1(chartText).simplified(); }
+QString plainSize(const char* chartText) { return QString::fromLatin1(chartText).simplified(); }
 
 }  // namespace
 
-QStringList RingSizeNames() {
+QStringList ringSizeNames() {
   QStringList names;
-  for (const RingSizeEntry& r : RingSizeTable) names << PlainSize(r.NAmerica);
+  for (const RingSizeEntry& r : RingSizeTable) names << plainSize(r.NAmerica);
   return names;
 }
 
-long double RingInnerDiameter(int entry) {
-  return TextToNumber(QString::fromLatin1(RingSizeTable.at(size_t(entry)).DiaMm));
+long double ringInnerDiameter(int entry) {
+  return textToNumber(QString::fromLatin1(RingSizeTable.at(size_t(entry)).DiaMm));
 }
 
-QStringList WireGaugeNames() {
+QStringList metalWireGaugeNames() {
   QStringList names;
-  for (const WireGaugeEntry& w : WireGaugeTable) names << PlainSize(w.Gauge);
+  for (const WireGaugeEntry& w : WireGaugeTable) names << plainSize(w.Gauge);
   return names;
 }
 
-QString WireGaugeMillimeters(int entry) { return PlainSize(WireGaugeTable.at(size_t(entry)).Millimeters); }
+QString wireGaugeMillimeters(int entry) { return plainSize(WireGaugeTable.at(size_t(entry)).Millimeters); }
 
 namespace {
 
 // Eighteen digits before the exponent form: the limits on the boxes keep
 // every result below that.
-QString Fixed(long double value, int decimals) { return FormatFixed(CheckedResult(value), 18, decimals); }
+QString fixed(long double value, int decimals) { return formatFixed(checkedResult(value), 18, decimals); }
 
 // A fine wire's weight is a few millionths of a gram: more decimals there
 // rather than "0.0000".
-QString Readable(long double value, int decimals) { return benchReadable(value, decimals); }
+QString readable(long double value, int decimals) { return benchReadable(value, decimals); }
 
 // Texts the converter uses for the two halves of a size, except that a sixth
 // millimetre decimal is kept where it is not zero: 1/64 inch is 0.396875 mm
 // exactly, and a jeweller checking a fraction should see all of it.
-QString MmText(long double mm) {
-  QString text = FormatFixed(CheckedResult(mm), 10, 6);
+QString mmText(long double mm) {
+  QString text = formatFixed(checkedResult(mm), 10, 6);
   if (text.endsWith(u'0')) text.chop(1);
   return text;
 }
-QString InchText(long double inches) { return FormatFixed(CheckedResult(inches), 10, 5); }
+QString inchText(long double inches) { return formatFixed(checkedResult(inches), 10, 5); }
 
 // A size pair: the source box read as typed (inch fractions exactly), the
 // other box rewritten as its equivalent; both empty when the source is.
-std::optional<long double> ReadSize(const SizeTexts& in, SizeTexts& out) {
+std::optional<long double> readSize(const SizeTexts& in, SizeTexts& out) {
   out = in;
   const bool fromInch = in.Source == SizeSource::Inch;
-  const QString text = TrimBlanks(fromInch ? in.Inch : in.Mm);
+  const QString text = trimBlanks(fromInch ? in.Inch : in.Mm);
   if (text.isEmpty()) {
     (fromInch ? out.Mm : out.Inch).clear();
     return std::nullopt;
@@ -167,15 +167,15 @@ std::optional<long double> ReadSize(const SizeTexts& in, SizeTexts& out) {
   const long double mm = checkAmount(fromInch ? parseInchesExact(text) * kMmPerInch : parseFiniteNumber(text),
                                      text, amounts::kSize);
   if (fromInch)
-    out.Mm = MmText(mm);
+    out.Mm = mmText(mm);
   else
-    out.Inch = InchText(mm / kMmPerInch);
+    out.Inch = inchText(mm / kMmPerInch);
   return mm;
 }
 
 }  // namespace
 
-MetalOutputs MetalEnter(const MetalInputs& in) {
+MetalOutputs metalEnter(const MetalInputs& in) {
   MetalOutputs out;
   out.Across = in.Across;
   out.Thickness = in.Thickness;
@@ -183,52 +183,52 @@ MetalOutputs MetalEnter(const MetalInputs& in) {
 
   // Read in the order of the boxes, so the first bad one is the one reported.
   const std::optional<long double> density = readAmount(in.Density, amounts::kDensity);
-  const std::optional<long double> across = ReadSize(in.Across, out.Across);
+  const std::optional<long double> across = readSize(in.Across, out.Across);
   std::optional<long double> thickness, length, innerDiameter;
   long double allowance = 0;
   if (in.Shape == MetalShape::Sheet || in.Shape == MetalShape::RingBlank)
-    thickness = ReadSize(in.Thickness, out.Thickness);
+    thickness = readSize(in.Thickness, out.Thickness);
   if (in.Shape == MetalShape::RingBlank) {
     if (in.RingSize >= 0 && in.RingSize < int(RingSizeTable.size()))
-      innerDiameter = RingInnerDiameter(in.RingSize);
+      innerDiameter = ringInnerDiameter(in.RingSize);
     allowance = readAmount(in.Allowance, amounts::kAllowanceMm).value_or(0);
   } else {
-    length = ReadSize(in.Length, out.Length);
+    length = readSize(in.Length, out.Length);
   }
   const std::optional<long double> price = readAmount(in.Price, amounts::kPrice);
 
   if (innerDiameter) {
-    out.InnerDiameterMm = Fixed(*innerDiameter, 3);
-    out.InnerDiameterInch = Fixed(*innerDiameter / kMmPerInch, 3);
+    out.InnerDiameterMm = fixed(*innerDiameter, 3);
+    out.InnerDiameterInch = fixed(*innerDiameter / kMmPerInch, 3);
     if (thickness) {
-      length = CheckedResult(RingBlankLength(*innerDiameter, *thickness, allowance));
-      out.blankMmBox = Fixed(*length, 2);
-      out.blankInchBox = Fixed(*length / kMmPerInch, 3);
+      length = checkedResult(ringBlankLength(*innerDiameter, *thickness, allowance));
+      out.blankMmBox = fixed(*length, 2);
+      out.blankInchBox = fixed(*length / kMmPerInch, 3);
     }
   }
 
   std::optional<long double> volume;
   switch (in.Shape) {
     case MetalShape::RoundWire:
-      if (across && length) volume = RoundWireVolume(*across, *length);
+      if (across && length) volume = roundWireVolume(*across, *length);
       break;
     case MetalShape::SquareWire:
-      if (across && length) volume = SquareWireVolume(*across, *length);
+      if (across && length) volume = squareWireVolume(*across, *length);
       break;
     case MetalShape::Sheet:
     case MetalShape::RingBlank:
-      if (across && thickness && length) volume = SheetVolume(*across, *thickness, *length);
+      if (across && thickness && length) volume = sheetVolume(*across, *thickness, *length);
       break;
   }
   if (!volume) return out;
-  out.Volume = Readable(*volume, 2);
+  out.Volume = readable(*volume, 2);
   if (!density) return out;
 
-  const long double grams = CheckedResult(MetalGrams(*volume, *density));
+  const long double grams = checkedResult(metalGrams(*volume, *density));
   const long double troyOunces = grams / kGramsPerTroyOunce;
-  out.Grams = Readable(grams, 4);
-  out.Pennyweights = Readable(grams / kGramsPerPennyweight, 4);
-  out.TroyOunces = Readable(troyOunces, 4);
+  out.Grams = readable(grams, 4);
+  out.Pennyweights = readable(grams / kGramsPerPennyweight, 4);
+  out.TroyOunces = readable(troyOunces, 4);
   out.Complete = true;
   if (price) out.Cost = moneyText(metalCost(grams, *price, in.Unit));
   return out;

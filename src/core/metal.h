@@ -26,10 +26,10 @@ extern const std::array<MetalEntry, 26> MetalTable;
 
 // The density an entry shows and the arithmetic uses: an alloy's to two
 // decimals, from the rule of mixtures.
-QString MetalDensityText(int entry);
+QString metalDensityText(int entry);
 
 // The list: the table's metals, then "Other", whose density the user types.
-QStringList MetalNames();
+QStringList metalNames();
 inline constexpr int kOtherMetal = int(MetalTable.size());
 
 // The density of an alloy from the shares by mass of its metals and their
@@ -48,26 +48,26 @@ long double gramsPerPriceUnit(PriceUnit unit);
 long double metalCost(long double grams, long double price, PriceUnit unit);
 
 enum class MetalShape { RoundWire, SquareWire, Sheet, RingBlank };
-QStringList MetalShapeNames();
+QStringList metalShapeNames();
 
 // Volumes in mm3 from sizes in mm.
-long double RoundWireVolume(long double diameter, long double length);
-long double SquareWireVolume(long double side, long double length);
-long double SheetVolume(long double width, long double thickness, long double length);
+long double roundWireVolume(long double diameter, long double length);
+long double squareWireVolume(long double side, long double length);
+long double sheetVolume(long double width, long double thickness, long double length);
 
 // The stock length that bends into a ring: the circumference through the
 // middle of the stock, plus what the saw cut and filing take away.
-long double RingBlankLength(long double innerDiameter, long double thickness, long double allowance);
+long double ringBlankLength(long double innerDiameter, long double thickness, long double allowance);
 
 // Grams of a volume in mm3 of a metal of density g/cm3.
-long double MetalGrams(long double volume, long double density);
+long double metalGrams(long double volume, long double density);
 
 // The pick lists that fill a size: North American ring sizes with their inner
 // diameter, and Brown & Sharp wire gauges with their diameter, from the charts.
-QStringList RingSizeNames();
-long double RingInnerDiameter(int entry);
-QStringList WireGaugeNames();
-QString WireGaugeMillimeters(int entry);
+QStringList ringSizeNames();
+long double ringInnerDiameter(int entry);
+QStringList metalWireGaugeNames();
+QString wireGaugeMillimeters(int entry);
 
 // One size of the window: a millimetre box and an inch box, the one the user
 // edited last being the source and the other its equivalent.
@@ -108,6 +108,6 @@ struct MetalOutputs {
 // below zero, is zero where a size or density must be above it, or is beyond
 // its limit (ConversionError, FractionError), before anything is returned, so
 // the window's boxes stay as they were.
-MetalOutputs MetalEnter(const MetalInputs& in);
+MetalOutputs metalEnter(const MetalInputs& in);
 
 }  // namespace orvane

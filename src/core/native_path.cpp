@@ -6,14 +6,14 @@ namespace {
 
 constexpr char16_t kKeptByteBase = 0xDC00;  // + a byte of 0x80..0xFF
 
-bool IsKeptByte(char16_t c) { return c >= kKeptByteBase + 0x80 && c <= kKeptByteBase + 0xFF; }
+bool isKeptByte(char16_t c) { return c >= kKeptByteBase + 0x80 && c <= kKeptByteBase + 0xFF; }
 
-bool IsContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
+bool isContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
 
 // The length of the valid UTF-8 sequence at `at`, and its code point; 0 when
 // the byte there starts none (overlong forms, surrogates and values above
 // U+10FFFF are no valid sequence).
-int ValidSequence(QByteArrayView bytes, qsizetype at, char32_t& cp) {
+int validSequence(QByteArrayView bytes, qsizetype at, char32_t& cp) {
   const auto b0 = static_cast<unsigned char>(bytes[at]);
   int length;
   char32_t min;
@@ -32,14 +32,14 @@ int ValidSequence(QByteArrayView bytes, qsizetype at, char32_t& cp) {
   if (at + length > bytes.size()) return 0;
   for (int k = 1; k < length; ++k) {
     const auto b = static_cast<unsigned char>(bytes[at + k]);
-    if (!IsContinuation(b)) return 0;
+    if (!isContinuation(b)) return 0;
     cp = (cp << 6) | (b & 0x3F);
   }
   if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
   return length;
 }
 
-void AppendUtf8(QByteArray& out, char32_t cp) {
+void appendUtf8(QByteArray& out, char32_t cp) {
   if (cp < 0x80) {
     out.append(char(cp));
   } else if (cp < 0x800) {
@@ -59,13 +59,13 @@ void AppendUtf8(QByteArray& out, char32_t cp) {
 
 }  // namespace
 
-QString PathFromNative(QByteArrayView bytes) {
+QString pathFromNative(QByteArrayView bytes) {
   QString out;
   out.reserve(bytes.size());
   qsizetype i = 0;
   while (i < bytes.size()) {
     char32_t cp = 0;
-    const int length = ValidSequence(bytes, i, cp);
+    const int length = validSequence(bytes, i, cp);
     if (length == 0) {
       out.append(QChar(char16_t(kKeptByteBase + static_cast<unsigned char>(bytes[i]))));
       ++i;
@@ -82,26 +82,26 @@ QString PathFromNative(QByteArrayView bytes) {
   return out;
 }
 
-QByteArray NativePath(const QString& path) {
+QByteArray nativePath(const QString& path) {
   QByteArray out;
   out.reserve(path.size());
   for (qsizetype i = 0; i < path.size(); ++i) {
     const char16_t c = path[i].unicode();
     if (QChar::isHighSurrogate(c) && i + 1 < path.size() && QChar::isLowSurrogate(path[i + 1].unicode())) {
-      AppendUtf8(out, QChar::surrogateToUcs4(c, path[i + 1].unicode()));
+      appendUtf8(out, QChar::surrogateToUcs4(c, path[i + 1].unicode()));
       ++i;
-    } else if (IsKeptByte(c)) {
+    } else if (isKeptByte(c)) {
       out.append(char(c - kKeptByteBase));
     } else if (QChar::isSurrogate(c)) {
-      AppendUtf8(out, 0xFFFD);  // a lone surrogate no system name gave
+      appendUtf8(out, 0xFFFD);  // a lone surrogate no system name gave
     } else {
-      AppendUtf8(out, c);
+      appendUtf8(out, c);
     }
   }
   return out;
 }
 
-QString ShownPath(const QString& path) {
+QString shownPath(const QString& path) {
   QString shown = path;
   for (qsizetype i = 0; i < shown.size(); ++i) {
     const char16_t c = shown[i].unicode();

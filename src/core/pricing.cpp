@@ -8,7 +8,7 @@
 namespace orvane {
 
 // Through the text shown, so that the value used next is exactly the one seen.
-long double roundToCents(long double amount) { return TextToNumber(moneyText(amount)); }
+long double roundToCents(long double amount) { return textToNumber(moneyText(amount)); }
 
 PricingOutputs pricingEnter(const PricingInputs& in) {
   const std::optional<long double> materials = readAmount(in.Materials, amounts::kMoney);
@@ -32,7 +32,7 @@ PricingOutputs pricingEnter(const PricingInputs& in) {
   }
 
   const long double cost =
-      roundToCents(CheckedResult((materials.value_or(0) + labour) * (1 + overhead / 100)));
+      roundToCents(checkedResult((materials.value_or(0) + labour) * (1 + overhead / 100)));
   out.Cost = moneyText(cost);
   if (!wholesaleBy) {
     out.Missing = QStringLiteral("the wholesale multiplier");

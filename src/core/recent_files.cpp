@@ -15,20 +15,20 @@ namespace {
 // Relative paths mean nothing once the program runs in another folder. Made
 // absolute by hand: QFileInfo would pass the name through Qt's own decoding,
 // which turns bytes that are not UTF-8 into U+FFFD.
-QString CleanPath(const QString& path) {
+QString cleanPath(const QString& path) {
   if (path.isEmpty()) return {};
   if (QDir::isAbsolutePath(path)) return QDir::cleanPath(path);
   char folder[PATH_MAX];
   if (!::getcwd(folder, sizeof folder)) return {};
-  return QDir::cleanPath(PathFromNative(folder) + u'/' + path);
+  return QDir::cleanPath(pathFromNative(folder) + u'/' + path);
 }
 
 }  // namespace
 
-QStringList TidyRecentFiles(const QStringList& list) {
+QStringList tidyRecentFiles(const QStringList& list) {
   QStringList tidy;
   for (const QString& entry : list) {
-    const QString path = CleanPath(entry);
+    const QString path = cleanPath(entry);
     if (path.isEmpty() || tidy.contains(path)) continue;
     tidy << path;
     if (tidy.size() == kRecentFilesCap) break;
@@ -36,29 +36,29 @@ QStringList TidyRecentFiles(const QStringList& list) {
   return tidy;
 }
 
-QStringList WithRecentFile(const QStringList& list, const QString& path) {
-  return TidyRecentFiles(QStringList{path} + list);
+QStringList withRecentFile(const QStringList& list, const QString& path) {
+  return tidyRecentFiles(QStringList{path} + list);
 }
 
-QStringList WithoutRecentFile(const QStringList& list, const QString& path) {
-  const QString gone = CleanPath(path);
+QStringList withoutRecentFile(const QStringList& list, const QString& path) {
+  const QString gone = cleanPath(path);
   QStringList kept;
-  for (const QString& entry : TidyRecentFiles(list))
+  for (const QString& entry : tidyRecentFiles(list))
     if (entry != gone) kept << entry;
   return kept;
 }
 
 namespace {
 
-bool HasKeptBytes(const QString& path) { return NativePath(path) != path.toUtf8(); }
+bool hasKeptBytes(const QString& path) { return nativePath(path) != path.toUtf8(); }
 
 // An entry of the stored list as a path; empty for one that is none.
-QString StoredPath(const QVariant& entry) {
+QString storedPath(const QVariant& entry) {
   QString path;
   if (entry.typeId() == QMetaType::QString)
     path = entry.toString();
   else if (entry.typeId() == QMetaType::QByteArray)
-    path = PathFromNative(entry.toByteArray());
+    path = pathFromNative(entry.toByteArray());
   else
     return {};
   if (path.size() > kMaxPathLength || path.contains(QChar(0))) return {};
@@ -67,17 +67,17 @@ QString StoredPath(const QVariant& entry) {
 
 }  // namespace
 
-QVariant RecentFilesSetting(const QStringList& list) {
+QVariant recentFilesSetting(const QStringList& list) {
   bool plain = true;
-  for (const QString& path : list) plain = plain && !HasKeptBytes(path);
+  for (const QString& path : list) plain = plain && !hasKeptBytes(path);
   if (plain) return list;
   QVariantList mixed;
   for (const QString& path : list)
-    mixed << (HasKeptBytes(path) ? QVariant(NativePath(path)) : QVariant(path));
+    mixed << (hasKeptBytes(path) ? QVariant(nativePath(path)) : QVariant(path));
   return mixed;
 }
 
-QStringList RecentFilesFromSetting(const QVariant& value) {
+QStringList recentFilesFromSetting(const QVariant& value) {
   QVariantList entries;
   switch (value.typeId()) {
     case QMetaType::QString:
@@ -95,12 +95,12 @@ QStringList RecentFilesFromSetting(const QVariant& value) {
   }
   QStringList paths;
   for (const QVariant& entry : entries) {
-    const QString path = StoredPath(entry);
+    const QString path = storedPath(entry);
     if (!path.isEmpty()) paths << path;
     // A list of a million entries is read no further than it is used.
     if (paths.size() >= 4 * kRecentFilesCap) break;
   }
-  return TidyRecentFiles(paths);
+  return tidyRecentFiles(paths);
 }
 
 }  // namespace orvane

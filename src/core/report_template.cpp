@@ -9,40 +9,40 @@ namespace orvane {
 
 namespace {
 
-int IntOf(const QJsonObject& o, const char* key) {
+int intOf(const QJsonObject& o, const char* key) {
   const QJsonValue v = o.value(QLatin1String(key));
   if (!v.isDouble())
     throw ReportTemplateError(std::string("report template: missing number \"") + key + "\"");
   return v.toInt();
 }
 
-ReportAlign AlignOf(const QString& name) {
+ReportAlign alignOf(const QString& name) {
   if (name.isEmpty() || name == QLatin1String("left")) return ReportAlign::Left;
   if (name == QLatin1String("centre")) return ReportAlign::Centre;
   if (name == QLatin1String("right")) return ReportAlign::Right;
   throw ReportTemplateError("report template: unknown alignment \"" + name.toStdString() + "\"");
 }
 
-void AddObjects(ReportTemplate& out, const QJsonArray& objects, int dy, const QString& index) {
+void addObjects(ReportTemplate& out, const QJsonArray& objects, int dy, const QString& index) {
   for (const QJsonValue& value : objects) {
     const QJsonObject o = value.toObject();
     if (o.contains(QLatin1String("repeat"))) {
-      const int count = IntOf(o, "repeat");
-      const int step = IntOf(o, "step");
+      const int count = intOf(o, "repeat");
+      const int step = intOf(o, "step");
       for (int i = 0; i < count; ++i)
-        AddObjects(out, o.value(QLatin1String("objects")).toArray(), dy + i * step, QString::number(i + 1));
+        addObjects(out, o.value(QLatin1String("objects")).toArray(), dy + i * step, QString::number(i + 1));
     } else if (o.value(QLatin1String("kind")).toString() == QLatin1String("rule")) {
-      out.Rules.push_back({IntOf(o, "x"), IntOf(o, "y") + dy, IntOf(o, "width")});
+      out.Rules.push_back({intOf(o, "x"), intOf(o, "y") + dy, intOf(o, "width")});
     } else if (o.value(QLatin1String("kind")).toString() == QLatin1String("text")) {
       ReportText t;
-      t.X = IntOf(o, "x");
-      t.Y = IntOf(o, "y") + dy;
-      t.Width = IntOf(o, "width");
-      t.Height = IntOf(o, "height");
+      t.X = intOf(o, "x");
+      t.Y = intOf(o, "y") + dy;
+      t.Width = intOf(o, "width");
+      t.Height = intOf(o, "height");
       t.Family = o.value(QLatin1String("font")).toString(QStringLiteral("Arial"));
-      t.PointSize = IntOf(o, "size");
+      t.PointSize = intOf(o, "size");
       t.Bold = o.value(QLatin1String("bold")).toBool();
-      t.Align = AlignOf(o.value(QLatin1String("align")).toString());
+      t.Align = alignOf(o.value(QLatin1String("align")).toString());
       t.Text = o.value(QLatin1String("text")).toString();
       if (!index.isEmpty()) t.Text.replace(u'#', index);
       out.Texts.push_back(t);
@@ -54,7 +54,7 @@ void AddObjects(ReportTemplate& out, const QJsonArray& objects, int dy, const QS
 
 }  // namespace
 
-ReportTemplate ParseReportTemplate(const QByteArray& json) {
+ReportTemplate parseReportTemplate(const QByteArray& json) {
   QJsonParseError error;
   const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
   if (!doc.isObject()) throw ReportTemplateError("report template: " + error.errorString().toStdString());
@@ -65,22 +65,22 @@ ReportTemplate ParseReportTemplate(const QByteArray& json) {
   t.Paper = root.value(QLatin1String("paper")).toString(QStringLiteral("Letter"));
   t.Portrait = root.value(QLatin1String("orientation")).toString() != QLatin1String("landscape");
   const QJsonObject page = root.value(QLatin1String("page")).toObject();
-  t.PageWidth = IntOf(page, "width");
-  t.PageHeight = IntOf(page, "height");
+  t.PageWidth = intOf(page, "width");
+  t.PageHeight = intOf(page, "height");
   const QJsonObject margins = root.value(QLatin1String("margins")).toObject();
-  t.MarginLeft = IntOf(margins, "left");
-  t.MarginTop = IntOf(margins, "top");
-  t.MarginRight = IntOf(margins, "right");
-  t.MarginBottom = IntOf(margins, "bottom");
+  t.MarginLeft = intOf(margins, "left");
+  t.MarginTop = intOf(margins, "top");
+  t.MarginRight = intOf(margins, "right");
+  t.MarginBottom = intOf(margins, "bottom");
   const QJsonObject gap = root.value(QLatin1String("textGap")).toObject();
-  t.GapLeft = IntOf(gap, "left");
-  t.GapTop = IntOf(gap, "top");
-  t.GapRight = IntOf(gap, "right");
-  AddObjects(t, root.value(QLatin1String("objects")).toArray(), 0, QString());
+  t.GapLeft = intOf(gap, "left");
+  t.GapTop = intOf(gap, "top");
+  t.GapRight = intOf(gap, "right");
+  addObjects(t, root.value(QLatin1String("objects")).toArray(), 0, QString());
   return t;
 }
 
-QString FillReportVariables(const QString& text, const ReportValueSource& source,
+QString fillReportVariables(const QString& text, const ReportValueSource& source,
                             const QDateTime& preparedAt) {
   QString out;
   qsizetype i = 0;
@@ -107,10 +107,10 @@ QString FillReportVariables(const QString& text, const ReportValueSource& source
   return out;
 }
 
-ReportTemplate PrepareReport(const ReportTemplate& layout, const ReportValueSource& source,
+ReportTemplate prepareReport(const ReportTemplate& layout, const ReportValueSource& source,
                              const QDateTime& preparedAt) {
   ReportTemplate prepared = layout;
-  for (ReportText& t : prepared.Texts) t.Text = FillReportVariables(t.Text, source, preparedAt);
+  for (ReportText& t : prepared.Texts) t.Text = fillReportVariables(t.Text, source, preparedAt);
   return prepared;
 }
 

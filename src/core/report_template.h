@@ -48,18 +48,18 @@ struct ReportTemplateError : std::runtime_error {
 // A {"repeat": n, "step": dy, "objects": [...]} group places its objects n
 // times, dy units further down each time, with "#" in their texts standing
 // for 1..n.
-ReportTemplate ParseReportTemplate(const QByteArray& json);
+ReportTemplate parseReportTemplate(const QByteArray& json);
 
 // Gives the value of a variable, or nothing to let the engine decide.
 using ReportValueSource = std::function<std::optional<QString>(const QString& name)>;
 
 // Replaces every "[NAME]" by its value: the source's first, else the engine's
 // own DATE and TIME (the system's short formats), else empty text.
-QString FillReportVariables(const QString& text, const ReportValueSource& source,
+QString fillReportVariables(const QString& text, const ReportValueSource& source,
                             const QDateTime& preparedAt);
 
 // The template with every variable replaced: what goes on paper.
-ReportTemplate PrepareReport(const ReportTemplate& layout, const ReportValueSource& source,
+ReportTemplate prepareReport(const ReportTemplate& layout, const ReportValueSource& source,
                              const QDateTime& preparedAt);
 
 }  // namespace orvane

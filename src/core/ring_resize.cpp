@@ -64,7 +64,7 @@ QStringList ringSizesOn(RingScale scale) {
 
 long double ringSizeInnerMm(RingScale scale, int entry) {
   const std::vector<int> rows = rowsOn(scale);
-  return TextToNumber(QString::fromLatin1(RingSizeTable.at(size_t(rows.at(size_t(entry)))).DiaMm));
+  return textToNumber(QString::fromLatin1(RingSizeTable.at(size_t(rows.at(size_t(entry)))).DiaMm));
 }
 
 long double ringBlankMm(long double innerMm, long double thicknessMm) {

@@ -6,7 +6,7 @@
 
 namespace orvane {
 
-int Thousandths(const char* mm) {
+int thousandths(const char* mm) {
   int whole = 0, frac = 0, scale = 1000;
   const char* p = mm;
   while (*p == ' ') ++p;
@@ -19,7 +19,7 @@ int Thousandths(const char* mm) {
   return whole * 1000 + frac;
 }
 
-int SizeLookupKey(long double mm) {
+int sizeLookupKey(long double mm) {
   const long double k = std::nearbyint(mm * 1000.0L + 0.5L);
   // Far outside every table: any key beyond the last entry gives no answer.
   if (!(k < 1e9L)) return 1000000000;
@@ -38,10 +38,10 @@ struct Answers {
 };
 
 template <typename Table, typename Name>
-Answers AnswersOf(const Table& table, Name name) {
+Answers answersOf(const Table& table, Name name) {
   Answers a;
   for (const auto& e : table) {
-    a.bounds.emplace_back(Thousandths(e.MmLow), Thousandths(e.MmHigh));
+    a.bounds.emplace_back(thousandths(e.MmLow), thousandths(e.MmHigh));
     a.inside.push_back(name(e));
   }
   for (size_t i = 0; i < a.inside.size(); ++i)
@@ -52,7 +52,7 @@ Answers AnswersOf(const Table& table, Name name) {
 
 // The answer rule shared by both tables: inside a range its name, on a shared
 // boundary both names joined by " - ", at the outer ends the end entry.
-QString Answer(int key, const Answers& a) {
+QString answer(int key, const Answers& a) {
   if (a.bounds.empty()) return {};
   if (key == a.bounds[0].first) return a.inside[0];
   for (size_t i = 0; i < a.bounds.size(); ++i) {
@@ -64,26 +64,26 @@ QString Answer(int key, const Answers& a) {
 
 }  // namespace
 
-QString PearlAnswer(int key) {
+QString pearlAnswer(int key) {
   static const Answers answers =
-      AnswersOf(PearlPlateTable, [](const PearlPlateEntry& e) { return QString::number(e.PP); });
-  return Answer(key, answers);
+      answersOf(PearlPlateTable, [](const PearlPlateEntry& e) { return QString::number(e.PP); });
+  return answer(key, answers);
 }
 
-QString StoneAnswer(int key) {
+QString stoneAnswer(int key) {
   static const Answers answers =
-      AnswersOf(StoneSizeTable, [](const StoneSizeEntry& e) { return QString::fromLatin1(e.SS); });
-  return Answer(key, answers);
+      answersOf(StoneSizeTable, [](const StoneSizeEntry& e) { return QString::fromLatin1(e.SS); });
+  return answer(key, answers);
 }
 
-QString PearlNumbersForStone(const QString& ss) {
+QString pearlNumbersForStone(const QString& ss) {
   QStringList numbers;
   for (const auto& e : PearlPlateTable)
     if (ss == QLatin1String(e.SS)) numbers << QString::number(e.PP);
   return numbers.join(QStringLiteral(", "));
 }
 
-QStringList PearlBoxItems() {
+QStringList pearlBoxItems() {
   QStringList items{QStringLiteral("  ")};
   for (const auto& e : PearlPlateTable) {
     if (e.PP <= 2)
@@ -96,7 +96,7 @@ QStringList PearlBoxItems() {
   return items;
 }
 
-QStringList StoneBoxItems() {
+QStringList stoneBoxItems() {
   QStringList items{QString()};
   for (const auto& e : StoneSizeTable) {
     const QString ss = QLatin1String(e.SS);
@@ -110,7 +110,7 @@ QStringList StoneBoxItems() {
   return items;
 }
 
-QStringList PearlGridValues(int row) {
+QStringList pearlGridValues(int row) {
   const auto& e = PearlPlateTable.at(row);
   return {QStringLiteral("%1").arg(e.PP, 2),
           QStringLiteral("%1").arg(QLatin1String(e.SS), 3),
@@ -120,7 +120,7 @@ QStringList PearlGridValues(int row) {
           QLatin1String(e.InchHigh)};
 }
 
-QStringList StoneGridValues(int row) {
+QStringList stoneGridValues(int row) {
   const auto& e = StoneSizeTable.at(row);
   return {QStringLiteral("%1").arg(QLatin1String(e.SS), 3),
           QStringLiteral("%1").arg(QLatin1String(e.MmLow), 6),

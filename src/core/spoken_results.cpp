@@ -27,7 +27,7 @@ QString spokenCalculatorKey(CalculatorKey button, bool displayChanged, const QSt
     case CalculatorKey::MemoryStore:
     case CalculatorKey::MemoryAdd:
     case CalculatorKey::MemorySubtract:
-      return QStringLiteral("Memory ") + FormatGeneral(memory);
+      return QStringLiteral("Memory ") + formatGeneral(memory);
     case CalculatorKey::Clear:
     case CalculatorKey::MemoryRecall:
       return display.trimmed();

@@ -222,7 +222,7 @@ StoneWeightResult stoneWeightEnter(const StoneWeightInputs& in, StoneField enter
   // In the order of the page, so the first bad box is the one reported.
   std::optional<long double> gravity;
   if (in.gem >= 0 && in.gem < kOtherGem)
-    gravity = TextToNumber(QString::fromLatin1(GemTable[size_t(in.gem)].Gravity));
+    gravity = textToNumber(QString::fromLatin1(GemTable[size_t(in.gem)].Gravity));
   else
     gravity = readBenchNumber(in.gravity, gravityRange);
   const std::optional<long double> length = readBenchNumber(in.length, lengthRange);

@@ -17,7 +17,7 @@
 
 namespace orvane {
 
-QString QuotedText(const QString& text) {
+QString quotedText(const QString& text) {
   // A pasted page of text would make a box wider than any screen: the middle
   // of a very long text is left out, never half a character.
   constexpr qsizetype kKeep = 100;
@@ -75,22 +75,22 @@ QString QuotedText(const QString& text) {
 
 namespace {
 
-QString Quoted(const QString& text) { return QuotedText(text); }
+QString quoted(const QString& text) { return quotedText(text); }
 
-[[noreturn]] void ThrowFloat(const QString& text) {
+[[noreturn]] void throwFloat(const QString& text) {
   throw ConversionError(
-      QStringLiteral("'%1' is not a valid floating point value").arg(Quoted(text)).toStdString());
+      QStringLiteral("'%1' is not a valid floating point value").arg(quoted(text)).toStdString());
 }
 
-[[noreturn]] void ThrowInteger(const QString& text) {
-  throw ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(Quoted(text)).toStdString());
+[[noreturn]] void throwInteger(const QString& text) {
+  throw ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(quoted(text)).toStdString());
 }
 
-bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
 // strtold in the "C" locale: correct extended conversion whatever the user's
 // LC_NUMERIC says.
-long double ParseCanonical(const std::string& canonical, bool& overflow) {
+long double parseCanonical(const std::string& canonical, bool& overflow) {
   static locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
   errno = 0;
   char* end = nullptr;
@@ -124,7 +124,7 @@ constexpr std::array<u128, 39> kPowersOfTen = [] {
 // value * 10^p as a whole part and how the rest compares with one half
 // (-1 below, 0 equal, +1 above); value = m * 2^q. False when it does not fit
 // in 128 bits.
-bool ScaledByPowerOfTen(std::uint64_t m, int q, int p, u128& whole, int& rest) {
+bool scaledByPowerOfTen(std::uint64_t m, int q, int p, u128& whole, int& rest) {
   const int powers = int(kPowersOfTen.size());
   if (p >= powers || -p >= powers || q >= 64 || q <= -128) return false;
   if (p >= 0) {
@@ -160,7 +160,7 @@ bool ScaledByPowerOfTen(std::uint64_t m, int q, int p, u128& whole, int& rest) {
 // the library conversion. False for zero, subnormals and magnitudes too far
 // from the everyday ones to scale in 128 bits; the library conversion takes
 // those (no exact half can arise there, so its ties to even do no harm).
-bool ExactDigits(long double value, int count, Tie tie, std::uint64_t& digits, int& exponent) {
+bool exactDigits(long double value, int count, Tie tie, std::uint64_t& digits, int& exponent) {
 #if LDBL_MANT_DIG == 64
   unsigned char raw[sizeof(long double)];
   std::memcpy(raw, &value, sizeof raw);
@@ -182,7 +182,7 @@ bool ExactDigits(long double value, int count, Tie tie, std::uint64_t& digits, i
   for (int attempt = 0; attempt < 3; ++attempt) {
     u128 whole;
     int rest;
-    if (!ScaledByPowerOfTen(m, q, count - e, whole, rest)) return false;
+    if (!scaledByPowerOfTen(m, q, count - e, whole, rest)) return false;
     if (whole < low) {
       --e;
     } else if (whole >= high) {
@@ -209,11 +209,11 @@ bool ExactDigits(long double value, int count, Tie tie, std::uint64_t& digits, i
 }
 
 // |value| rounded once to `count` (at most 18) significant digits.
-Decimal Expand(long double value, int count, Tie tie) {
+Decimal expand(long double value, int count, Tie tie) {
   Decimal d;
   d.count = count;
   std::uint64_t n;
-  if (ExactDigits(value, count, tie, n, d.exponent)) {
+  if (exactDigits(value, count, tie, n, d.exponent)) {
     for (int i = count - 1; i >= 0; --i) {
       d.digits[i] = char('0' + n % 10);
       n /= 10;
@@ -232,11 +232,11 @@ Decimal Expand(long double value, int count, Tie tie) {
   return d;
 }
 
-Decimal Expand18(long double value) { return Expand(value, 18, Tie::ToEven); }
+Decimal expand18(long double value) { return expand(value, 18, Tie::ToEven); }
 
 // Keeps `keep` digits, rounding half up on the decimal digits; a carry out of
 // the first digit raises the exponent.
-void RoundHalfUp(Decimal& d, int keep) {
+void roundHalfUp(Decimal& d, int keep) {
   if (keep < 0) {
     d.count = 0;
     return;
@@ -257,18 +257,18 @@ void RoundHalfUp(Decimal& d, int keep) {
   }
 }
 
-bool AllZero(const Decimal& d) {
+bool allZero(const Decimal& d) {
   for (int i = 0; i < d.count; ++i)
     if (d.digits[i] != '0') return false;
   return true;
 }
 
-void DropTrailingZeros(Decimal& d) {
+void dropTrailingZeros(Decimal& d) {
   while (d.count > 1 && d.digits[d.count - 1] == '0') --d.count;
 }
 
 // "d.dddEx" from digits without trailing zeros; returns the end.
-char* WriteExponentForm(char* out, const Decimal& d) {
+char* writeExponentForm(char* out, const Decimal& d) {
   *out++ = d.count > 0 ? d.digits[0] : '\0';
   if (d.count > 1) {
     *out++ = '.';
@@ -279,7 +279,7 @@ char* WriteExponentForm(char* out, const Decimal& d) {
   return std::to_chars(out, out + 12, d.exponent - 1).ptr;
 }
 
-QString NonFinite(long double value) {
+QString nonFinite(long double value) {
   if (std::isnan(value)) return QStringLiteral("NAN");
   return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
 }
@@ -288,12 +288,12 @@ QString NonFinite(long double value) {
 
 namespace {
 
-bool IsSpace(QChar c) { return c == u' '; }
-bool IsBlank(QChar c) { return c <= u' '; }
+bool isSpace(QChar c) { return c == u' '; }
+bool isBlank(QChar c) { return c <= u' '; }
 
 // The start and end of what is left of a text without its blanks at both ends.
 template <typename IsBlankChar>
-std::pair<qsizetype, qsizetype> TrimmedRange(const QString& text, IsBlankChar isBlank) {
+std::pair<qsizetype, qsizetype> trimmedRange(const QString& text, IsBlankChar isBlank) {
   qsizetype b = 0, e = text.size();
   while (b < e && isBlank(text[b])) ++b;
   while (e > b && isBlank(text[e - 1])) --e;
@@ -301,22 +301,22 @@ std::pair<qsizetype, qsizetype> TrimmedRange(const QString& text, IsBlankChar is
 }
 
 template <typename IsBlankChar>
-QString Trimmed(const QString& text, IsBlankChar isBlank) {
-  const auto [b, e] = TrimmedRange(text, isBlank);
+QString trimmed(const QString& text, IsBlankChar isBlank) {
+  const auto [b, e] = trimmedRange(text, isBlank);
   return text.mid(b, e - b);
 }
 
 }  // namespace
 
-QString TrimSpaces(const QString& text) { return Trimmed(text, IsSpace); }
+QString trimSpaces(const QString& text) { return trimmed(text, isSpace); }
 
-QString TrimBlanks(const QString& text) { return Trimmed(text, IsBlank); }
+QString trimBlanks(const QString& text) { return trimmed(text, isBlank); }
 
-long double TextToNumber(const QString& text) {
+long double textToNumber(const QString& text) {
   // Read in place: no trimmed copy for the hot path of every conversion.
   // Plain variables, not a structured binding: the lambda below captures the
   // end, which not every compiler allows for a binding.
-  const std::pair<qsizetype, qsizetype> range = TrimmedRange(text, IsSpace);
+  const std::pair<qsizetype, qsizetype> range = trimmedRange(text, isSpace);
   const qsizetype b = range.first, e = range.second;
   qsizetype i = b;
   const bool negative = i < e && text[i] == u'-';
@@ -326,7 +326,7 @@ long double TextToNumber(const QString& text) {
   int digitCount = 0;
   auto scanDigits = [&] {
     const qsizetype start = i;
-    for (; i < e && IsDigit(text[i]); ++i) mantissa = mantissa * 10 + (text[i].unicode() - u'0');
+    for (; i < e && isDigit(text[i]); ++i) mantissa = mantissa * 10 + (text[i].unicode() - u'0');
     digitCount += int(i - start);
     return start;
   };
@@ -339,7 +339,7 @@ long double TextToNumber(const QString& text) {
     fracStart = scanDigits();
     fracEnd = i;
   }
-  if (digitCount == 0 && !point) ThrowFloat(text);
+  if (digitCount == 0 && !point) throwFloat(text);
   qsizetype expStart = i, expEnd = i;
   int exponent = 0;
   bool exponentSmall = true;
@@ -349,15 +349,15 @@ long double TextToNumber(const QString& text) {
     const bool expNegative = i < e && text[i] == u'-';
     if (i < e && (text[i] == u'+' || text[i] == u'-')) ++i;
     const qsizetype digitsStart = i;
-    for (; i < e && IsDigit(text[i]); ++i) {
+    for (; i < e && isDigit(text[i]); ++i) {
       if (exponentSmall) exponent = exponent * 10 + (text[i].unicode() - u'0');
       exponentSmall = exponentSmall && exponent < 100000;
     }
-    if (i == digitsStart) ThrowFloat(text);
+    if (i == digitsStart) throwFloat(text);
     expEnd = i;
     if (expNegative) exponent = -exponent;
   }
-  if (i != e) ThrowFloat(text);
+  if (i != e) throwFloat(text);
 
   // Up to 19 digits and a power of ten up to 10^27 are both exact in extended
   // precision, so one multiplication or division rounds once, as strtold does.
@@ -390,12 +390,12 @@ long double TextToNumber(const QString& text) {
     append(expStart, expEnd);
   }
   bool overflow = false;
-  long double v = ParseCanonical(canonical, overflow);
-  if (overflow) ThrowFloat(text);
+  long double v = parseCanonical(canonical, overflow);
+  if (overflow) throwFloat(text);
   return v;
 }
 
-std::optional<qint32> ReadInteger(const QString& text) {
+std::optional<qint32> readInteger(const QString& text) {
   qsizetype i = 0;
   while (i < text.size() && text[i] == u' ') ++i;
   bool negative = false;
@@ -403,7 +403,7 @@ std::optional<qint32> ReadInteger(const QString& text) {
   if (i >= text.size()) return std::nullopt;
   qint64 value = 0;
   for (; i < text.size(); ++i) {
-    if (!IsDigit(text[i])) return std::nullopt;
+    if (!isDigit(text[i])) return std::nullopt;
     value = value * 10 + (text[i].unicode() - u'0');
     if (value > qint64(std::numeric_limits<qint32>::max()) + 1) return std::nullopt;
   }
@@ -413,9 +413,9 @@ std::optional<qint32> ReadInteger(const QString& text) {
   return static_cast<qint32>(value);
 }
 
-qint32 TextToInteger(const QString& text) {
-  if (const std::optional<qint32> value = ReadInteger(text)) return *value;
-  ThrowInteger(text);
+qint32 textToInteger(const QString& text) {
+  if (const std::optional<qint32> value = readInteger(text)) return *value;
+  throwInteger(text);
 }
 
 namespace {
@@ -423,8 +423,8 @@ namespace {
 // "W N/D", "N/D" or "W /D": the whole part may be a decimal. With
 // `toThousandths` the fraction is taken to the nearest thousandth, ties to
 // even, as the size look-ups have always keyed on it; otherwise exactly.
-long double ReadFraction(const QString& text, bool toThousandths) {
-  const QString s = TrimSpaces(text);
+long double readFraction(const QString& text, bool toThousandths) {
+  const QString s = trimSpaces(text);
   if (s.isEmpty() || !s.contains(u'/')) throw FractionError(kFractionMessage);
 
   qsizetype split = -1, slash = -1;
@@ -434,44 +434,44 @@ long double ReadFraction(const QString& text, bool toThousandths) {
       split = i;
     else if (c == u'/')
       slash = i;
-    else if (c != u'.' && !IsDigit(c))
+    else if (c != u'.' && !isDigit(c))
       throw FractionError(kFractionMessage);
   }
   QString whole;
-  if (split >= 0) whole = TrimSpaces(s.left(split + 1));
+  if (split >= 0) whole = trimSpaces(s.left(split + 1));
   const qsizetype numStart = split >= 0 ? split + 1 : 0;
-  const QString numerator = slash > numStart ? TrimSpaces(s.mid(numStart, slash - numStart)) : QString();
-  const QString denominator = TrimSpaces(s.mid(slash + 1));
+  const QString numerator = slash > numStart ? trimSpaces(s.mid(numStart, slash - numStart)) : QString();
+  const QString denominator = trimSpaces(s.mid(slash + 1));
 
   long double value = 0;
-  if (!whole.isEmpty()) value = TextToNumber(whole);
+  if (!whole.isEmpty()) value = textToNumber(whole);
   if (!numerator.isEmpty()) {
-    const long double n = TextToInteger(numerator);
-    const long double d = TextToInteger(denominator);
+    const long double n = textToInteger(numerator);
+    const long double d = textToInteger(denominator);
     if (toThousandths)
-      value += std::nearbyint(CheckedDivide(n * 1000, d)) / 1000.0L;
+      value += std::nearbyint(checkedDivide(n * 1000, d)) / 1000.0L;
     else
-      value += CheckedDivide(n, d);
+      value += checkedDivide(n, d);
   }
-  return CheckedResult(value);
+  return checkedResult(value);
 }
 
 }  // namespace
 
-long double FractionToDecimal(const QString& text) { return ReadFraction(text, false); }
+long double fractionToDecimal(const QString& text) { return readFraction(text, false); }
 
-long double InchTextToNumber(const QString& text) {
-  if (text.contains(u'/')) return FractionToDecimal(text);
-  return TextToNumber(text);
+long double inchTextToNumber(const QString& text) {
+  if (text.contains(u'/')) return fractionToDecimal(text);
+  return textToNumber(text);
 }
 
-long double InchLookupValue(const QString& text) {
-  if (text.contains(u'/')) return StoreSingle(ReadFraction(text, true));
-  return TextToNumber(text);
+long double inchLookupValue(const QString& text) {
+  if (text.contains(u'/')) return storeSingle(readFraction(text, true));
+  return textToNumber(text);
 }
 
-QString FormatFixed(long double value, int precision, int decimals) {
-  if (!std::isfinite(value)) return NonFinite(value);
+QString formatFixed(long double value, int precision, int decimals) {
+  if (!std::isfinite(value)) return nonFinite(value);
   const bool negative = std::signbit(value);
   Decimal full, d;
   if (value == 0) {
@@ -479,15 +479,15 @@ QString FormatFixed(long double value, int precision, int decimals) {
     d.count = 1;
     d.exponent = 1;
   } else {
-    full = d = Expand18(value);
-    RoundHalfUp(d, std::min(precision, d.exponent + decimals));
-    if (AllZero(d)) {
+    full = d = expand18(value);
+    roundHalfUp(d, std::min(precision, d.exponent + decimals));
+    if (allZero(d)) {
       d.digits[0] = '0';
       d.count = 1;
       d.exponent = 1;
     }
   }
-  const bool sign = negative && !AllZero(d);
+  const bool sign = negative && !allZero(d);
   if (d.exponent <= precision) {
     const int intDigits = std::max(d.exponent, 1);
     const int fracDigits = std::max(decimals, 0);
@@ -503,29 +503,29 @@ QString FormatFixed(long double value, int precision, int decimals) {
     return out;
   }
   // Too many integer digits for the precision: exponent form.
-  Decimal x = value == 0 ? Expand18(value) : full;
-  RoundHalfUp(x, precision);
-  DropTrailingZeros(x);
+  Decimal x = value == 0 ? expand18(value) : full;
+  roundHalfUp(x, precision);
+  dropTrailingZeros(x);
   char buf[48];
   char* p = buf;
   if (sign) *p++ = '-';
-  p = WriteExponentForm(p, x);
+  p = writeExponentForm(p, x);
   return QString::fromLatin1(buf, p - buf);
 }
 
-QString FormatGeneral(long double value) {
-  if (!std::isfinite(value)) return NonFinite(value);
+QString formatGeneral(long double value) {
+  if (!std::isfinite(value)) return nonFinite(value);
   if (value == 0) return QStringLiteral("0");
   // One rounding of the value itself: rounding 18 digits again would turn
   // ...549957 into ...55 and then up.
-  Decimal d = Expand(value, 15, Tie::Up);
-  DropTrailingZeros(d);
+  Decimal d = expand(value, 15, Tie::Up);
+  dropTrailingZeros(d);
   const int e = d.exponent;
   char buf[48];
   char* p = buf;
   if (value < 0) *p++ = '-';
   if (e > 15 || e < -3) {
-    p = WriteExponentForm(p, d);
+    p = writeExponentForm(p, d);
   } else if (e <= 0) {
     *p++ = '0';
     *p++ = '.';
@@ -541,15 +541,15 @@ QString FormatGeneral(long double value) {
   return QString::fromLatin1(buf, p - buf);
 }
 
-long double NotNegative(long double value, const QString& text) {
+long double notNegative(long double value, const QString& text) {
   if (value < 0)
     throw ConversionError(QStringLiteral("'%1' is below zero: a size or length cannot be negative")
-                              .arg(Quoted(text))
+                              .arg(quoted(text))
                               .toStdString());
   return value;
 }
 
-float StoreSingle(long double value) {
+float storeSingle(long double value) {
   if (std::isfinite(value) && std::fabs(value) > std::numeric_limits<float>::max()) {
     // Values that round down to FLT_MAX are still representable.
     const float f = static_cast<float>(value);
@@ -559,21 +559,21 @@ float StoreSingle(long double value) {
   return static_cast<float>(value);
 }
 
-long double CheckedDivide(long double numerator, long double denominator) {
+long double checkedDivide(long double numerator, long double denominator) {
   if (denominator == 0) {
     if (numerator == 0 || std::isnan(numerator)) throw MathError(kInvalidOperation);
     throw MathError(kDivisionByZero);
   }
-  return CheckedResult(numerator / denominator);
+  return checkedResult(numerator / denominator);
 }
 
-long double CheckedResult(long double value) {
+long double checkedResult(long double value) {
   if (std::isnan(value)) throw MathError(kInvalidOperation);
   if (std::isinf(value)) throw MathError(kOverflow);
   return value;
 }
 
-QString WithFinalDot(const QString& message) {
+QString withFinalDot(const QString& message) {
   if (!message.isEmpty() && message.back() <= u'.') return message;
   return message + u'.';
 }

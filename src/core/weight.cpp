@@ -16,10 +16,10 @@ namespace {
 struct Scale {
   long double by;
   bool divides;
-  long double Apply(long double value) const { return divides ? value / by : value * by; }
+  long double apply(long double value) const { return divides ? value / by : value * by; }
 };
-constexpr Scale Times(long double by) { return {by, false}; }
-constexpr Scale Over(long double by) { return {by, true}; }
+constexpr Scale times(long double by) { return {by, false}; }
+constexpr Scale over(long double by) { return {by, true}; }
 
 struct UnitRow {
   const char* marker;
@@ -43,23 +43,23 @@ constexpr long double kGramsPerOunce = kGramsPerPound / 16;
 
 // Indexed by WeightUnit.
 constexpr std::array<UnitRow, kWeightBoxCount> kUnits = {{
-    {"Carat", Over(5.0L), Times(5.0L), true, true, 0},
-    {"Gram", Times(1.0L), Times(1.0L), true, true, 0},
-    {"KGram", Times(1000.0L), Over(1000.0L), true, false, 0},
-    {"Ounce", Times(kGramsPerOunce), Over(kGramsPerOunce), false, false, 1},
-    {"Pound", Times(kGramsPerPound), Over(kGramsPerPound), false, false, 16},
-    {"TroyOunce", Times(kGramsPerTroyOunce), Over(kGramsPerTroyOunce), false, false, 0},
-    {"Pennyweight", Times(kGramsPerPennyweight), Over(kGramsPerPennyweight), false, false, 0},
-    {"Grain", Times(kGramsPerGrain), Over(kGramsPerGrain), false, false, 0},
+    {"Carat", over(5.0L), times(5.0L), true, true, 0},
+    {"Gram", times(1.0L), times(1.0L), true, true, 0},
+    {"KGram", times(1000.0L), over(1000.0L), true, false, 0},
+    {"Ounce", times(kGramsPerOunce), over(kGramsPerOunce), false, false, 1},
+    {"Pound", times(kGramsPerPound), over(kGramsPerPound), false, false, 16},
+    {"TroyOunce", times(kGramsPerTroyOunce), over(kGramsPerTroyOunce), false, false, 0},
+    {"Pennyweight", times(kGramsPerPennyweight), over(kGramsPerPennyweight), false, false, 0},
+    {"Grain", times(kGramsPerGrain), over(kGramsPerGrain), false, false, 0},
 }};
 
-QString General(long double value) { return FormatGeneral(CheckedResult(value)); }
-QString Fixed4(long double value) { return FormatFixed(CheckedResult(value), 12, 4); }
+QString general(long double value) { return formatGeneral(checkedResult(value)); }
+QString fixed4(long double value) { return formatFixed(checkedResult(value), 12, 4); }
 
 // Grams are kept as a double; a weight too large for one is an overflow rather
 // than an infinity written into the boxes.
-double StoreGrams(long double grams) {
-  CheckedResult(grams);
+double storeGrams(long double grams) {
+  checkedResult(grams);
   if (std::fabs(grams) > std::numeric_limits<double>::max()) {
     const double g = static_cast<double>(grams);
     if (std::isinf(g)) throw MathError(kOverflow);
@@ -68,51 +68,51 @@ double StoreGrams(long double grams) {
   return static_cast<double>(grams);
 }
 
-const UnitRow& Row(WeightUnit unit) { return kUnits[static_cast<size_t>(unit)]; }
+const UnitRow& gridRow(WeightUnit unit) { return kUnits[static_cast<size_t>(unit)]; }
 
 }  // namespace
 
-QString WeightMarker(WeightUnit unit) { return QString::fromLatin1(Row(unit).marker); }
+QString weightMarker(WeightUnit unit) { return QString::fromLatin1(gridRow(unit).marker); }
 
-std::optional<WeightUnit> WeightUnitOfMarker(const QString& marker) {
+std::optional<WeightUnit> weightUnitOfMarker(const QString& marker) {
   for (int i = 0; i < kWeightBoxCount; ++i)
-    if (marker == WeightMarker(static_cast<WeightUnit>(i))) return static_cast<WeightUnit>(i);
+    if (marker == weightMarker(static_cast<WeightUnit>(i))) return static_cast<WeightUnit>(i);
   return std::nullopt;
 }
 
-std::array<QString, kWeightBoxCount> ConvertWeight(WeightUnit source, long double value) {
-  const UnitRow& from = Row(source);
-  const long double g = StoreGrams(from.toGrams.Apply(value));
+std::array<QString, kWeightBoxCount> convertWeight(WeightUnit source, long double value) {
+  const UnitRow& from = gridRow(source);
+  const long double g = storeGrams(from.toGrams.apply(value));
   std::array<QString, kWeightBoxCount> out;
   for (int i = 0; i < kWeightBoxCount; ++i) {
     const auto target = static_cast<WeightUnit>(i);
     if (target == source) continue;
-    const UnitRow& to = Row(target);
+    const UnitRow& to = gridRow(target);
     if (from.ounces != 0 && to.ounces != 0)
-      out[i] = General(value * from.ounces / to.ounces);
+      out[i] = general(value * from.ounces / to.ounces);
     else if (from.metric && to.generalFromMetric)
-      out[i] = General(to.fromGrams.Apply(g));
+      out[i] = general(to.fromGrams.apply(g));
     else
-      out[i] = Fixed4(to.fromGrams.Apply(g));
+      out[i] = fixed4(to.fromGrams.apply(g));
   }
   return out;
 }
 
-std::optional<WeightUnit> WeightEntered(const QString& marker, WeightBoxes& boxes) {
-  const std::optional<WeightUnit> source = WeightUnitOfMarker(marker);
+std::optional<WeightUnit> weightEntered(const QString& marker, WeightBoxes& boxes) {
+  const std::optional<WeightUnit> source = weightUnitOfMarker(marker);
   if (!source) return std::nullopt;
   // Blanks and control characters around a pasted or typed weight do not count.
-  const QString text = TrimBlanks(boxes[static_cast<size_t>(*source)].text);
+  const QString text = trimBlanks(boxes[static_cast<size_t>(*source)].text);
   if (text.isEmpty() || text == QLatin1String(".")) return source;
-  const long double value = TextToNumber(text);
+  const long double value = textToNumber(text);
   // A pasted "-5" would give weights that look sound but mean nothing.
   if (value < 0)
     throw ConversionError(QStringLiteral("'%1' is below zero: a weight cannot be negative")
-                              .arg(QuotedText(text))
+                              .arg(quotedText(text))
                               .toStdString());
-  const auto results = ConvertWeight(*source, value);
+  const auto results = convertWeight(*source, value);
   for (int i = 0; i < kWeightBoxCount; ++i)
-    if (static_cast<WeightUnit>(i) != *source) boxes[i].Set(results[i]);
+    if (static_cast<WeightUnit>(i) != *source) boxes[i].set(results[i]);
   return std::nullopt;
 }
 

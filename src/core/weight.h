@@ -18,15 +18,15 @@ inline constexpr int kWeightBoxCount = kWeightUnitCount + kTroyUnitCount;
 // The active-box marker of a unit ("Carat", "Gram", "KGram", "Ounce", "Pound",
 // "TroyOunce", "Pennyweight", "Grain") and back; an unknown or empty marker
 // names no unit.
-QString WeightMarker(WeightUnit unit);
-std::optional<WeightUnit> WeightUnitOfMarker(const QString& marker);
+QString weightMarker(WeightUnit unit);
+std::optional<WeightUnit> weightUnitOfMarker(const QString& marker);
 
 // The texts the eight boxes show for `value` typed in the `source` box, indexed
 // by WeightUnit. The source's own entry is a null string: its box keeps what
 // the user typed. Grams are the pivot, held as a double; every result comes
 // from the unrounded grams (ounces and pounds from each other directly), never
 // from another result's text. Throws MathError when the grams overflow.
-std::array<QString, kWeightBoxCount> ConvertWeight(WeightUnit source, long double value);
+std::array<QString, kWeightBoxCount> convertWeight(WeightUnit source, long double value);
 
 // The eight weight boxes, indexed by WeightUnit.
 using WeightBoxes = std::array<BoxText, kWeightBoxCount>;
@@ -42,6 +42,6 @@ inline constexpr std::array<WeightUnit, kWeightBoxCount> kWeightWriteOrder = {
 // convert (empty, or a lone point) writes nothing and is returned: Enter
 // walks on from it to the next control. Throws the program's errors for a
 // text that is no number or is below zero; nothing is written then.
-std::optional<WeightUnit> WeightEntered(const QString& marker, WeightBoxes& boxes);
+std::optional<WeightUnit> weightEntered(const QString& marker, WeightBoxes& boxes);
 
 }  // namespace orvane

@@ -26,29 +26,29 @@ constexpr int kFinestAmericanGauge = 44;
 // at gauge 0000, in 39 equal ratios.
 long double americanGaugeInches(int gauge) { return 0.005L * std::pow(92.0L, (36 - gauge) / 39.0L); }
 
-std::vector<WireGauge> AmericanGauges() {
+std::vector<WireGauge> americanGauges() {
   std::vector<WireGauge> gauges;
   // As the chart gives its gauges: mm to four decimals, inches to six.
-  const int chartFinest = int(TextToNumber(QString::fromLatin1(WireGaugeTable[0].Gauge)));
+  const int chartFinest = int(textToNumber(QString::fromLatin1(WireGaugeTable[0].Gauge)));
   for (int gauge = kFinestAmericanGauge; gauge > chartFinest; --gauge) {
     const long double inches = americanGaugeInches(gauge);
-    const QString mm = FormatFixed(inches * kMmPerInch, 15, 4);
-    gauges.push_back({QString::number(gauge), TextToNumber(mm), mm, FormatFixed(inches, 15, 6)});
+    const QString mm = formatFixed(inches * kMmPerInch, 15, 4);
+    gauges.push_back({QString::number(gauge), textToNumber(mm), mm, formatFixed(inches, 15, 6)});
   }
   for (const WireGaugeEntry& e : WireGaugeTable) {
     const QString mm = QString::fromLatin1(e.Millimeters).simplified();
-    gauges.push_back({QString::fromLatin1(e.Gauge).simplified(), TextToNumber(mm), mm,
+    gauges.push_back({QString::fromLatin1(e.Gauge).simplified(), textToNumber(mm), mm,
                       QString::fromLatin1(e.Inches).simplified()});
   }
   return gauges;
 }
 
-std::vector<WireGauge> BritishGauges() {
+std::vector<WireGauge> britishGauges() {
   std::vector<WireGauge> gauges;
   int gauge = 0;
   for (const char* inches : kSwgInches) {
     const QString inchText = u'0' + QString::fromLatin1(inches);
-    const long double mm = TextToNumber(inchText) * kMmPerInch;  // exact by definition
+    const long double mm = textToNumber(inchText) * kMmPerInch;  // exact by definition
     gauges.push_back({QString::number(gauge++), mm, benchMmText(mm), inchText});
   }
   return gauges;
@@ -61,8 +61,8 @@ constexpr long double kLargestWireMm = 25.4L;
 }  // namespace
 
 const std::vector<WireGauge>& wireGauges(GaugeSystem system) {
-  static const std::vector<WireGauge> american = AmericanGauges();
-  static const std::vector<WireGauge> british = BritishGauges();
+  static const std::vector<WireGauge> american = americanGauges();
+  static const std::vector<WireGauge> british = britishGauges();
   return system == GaugeSystem::American ? american : british;
 }
 

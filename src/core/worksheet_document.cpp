@@ -4,39 +4,39 @@ namespace orvane {
 
 namespace {
 
-bool SameRow(const WorksheetRowText& a, const WorksheetRowText& b) {
-  return a.Desc == b.Desc && a.Mm == b.Mm && a.Inch == b.Inch && a.Nob == b.Nob;
+bool sameRow(const WorksheetRowText& a, const WorksheetRowText& b) {
+  return a.Desc == b.Desc && a.Mm == b.Mm && a.Inch == b.Inch && a.BeadCount == b.BeadCount;
 }
 
-QString FileName(const QString& path) { return path.mid(path.lastIndexOf(u'/') + 1); }
+QString fileName(const QString& path) { return path.mid(path.lastIndexOf(u'/') + 1); }
 
 }  // namespace
 
-bool SameTypedText(const WorksheetText& a, const WorksheetText& b) {
+bool sameTypedText(const WorksheetText& a, const WorksheetText& b) {
   if (a.Project != b.Project) return false;
   for (int i = 0; i < kWorksheetRows; ++i)
-    if (!SameRow(a.Rows[i], b.Rows[i])) return false;
+    if (!sameRow(a.Rows[i], b.Rows[i])) return false;
   return true;
 }
 
-bool HoldsAnything(const WorksheetText& text) { return !SameTypedText(text, WorksheetText{}); }
+bool holdsAnything(const WorksheetText& text) { return !sameTypedText(text, WorksheetText{}); }
 
-bool WorksheetDocument::IsModified(const WorksheetText& now) const {
-  return !Saved || !SameTypedText(now, *Saved);
+bool WorksheetDocument::isModified(const WorksheetText& now) const {
+  return !Saved || !sameTypedText(now, *Saved);
 }
 
-QString WorksheetCaption(const QString& path) {
+QString worksheetCaption(const QString& path) {
   const QString title = QStringLiteral("Bead Worksheet");
   if (path.isEmpty()) return title + QStringLiteral("[*]");
   // Qt shows a doubled placeholder as a literal "[*]" in the name.
-  QString name = FileName(path);
+  QString name = fileName(path);
   name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
   return name + QStringLiteral("[*] - ") + title;
 }
 
-QString UnsavedWorksheetQuestion(const QString& path) {
+QString unsavedWorksheetQuestion(const QString& path) {
   const QString which = path.isEmpty() ? QStringLiteral("The bead worksheet")
-                                       : QStringLiteral("The bead worksheet \"%1\"").arg(FileName(path));
+                                       : QStringLiteral("The bead worksheet \"%1\"").arg(fileName(path));
   return which + QStringLiteral(" has changes that are not saved.\n\nSave them first?");
 }
 

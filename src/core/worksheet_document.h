@@ -8,10 +8,10 @@
 namespace orvane {
 
 // Two worksheets whose typed boxes hold the same texts.
-bool SameTypedText(const WorksheetText& a, const WorksheetText& b);
+bool sameTypedText(const WorksheetText& a, const WorksheetText& b);
 
 // True when any typed box holds anything, a blank included.
-bool HoldsAnything(const WorksheetText& text);
+bool holdsAnything(const WorksheetText& text);
 
 // What the worksheet held when it was last loaded or saved, and from where.
 // Typing a change and typing it back leaves the worksheet unmodified, as the
@@ -22,16 +22,16 @@ struct WorksheetDocument {
   // crash), which keeps the worksheet modified until it is saved or loaded.
   std::optional<WorksheetText> Saved = WorksheetText{};
 
-  bool IsModified(const WorksheetText& now) const;
+  bool isModified(const WorksheetText& now) const;
 };
 
 // The worksheet window's title, with Qt's "[*]" placeholder for the mark of
 // unsaved changes: "Bead Worksheet[*]" before any file, else the file's name
 // first, "bracelet.bws[*] - Bead Worksheet".
-QString WorksheetCaption(const QString& path);
+QString worksheetCaption(const QString& path);
 
 // The text of the question asked before unsaved rows are replaced or the
 // program ends.
-QString UnsavedWorksheetQuestion(const QString& path);
+QString unsavedWorksheetQuestion(const QString& path);
 
 }  // namespace orvane

@@ -27,7 +27,7 @@ constexpr char16_t kHighControls[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 
 
 constexpr char kCtrlZ = 26;
 
-QString FieldName(WorksheetField field) {
+QString fieldName(WorksheetField field) {
   switch (field) {
     case WorksheetField::Project:
       return QStringLiteral("Project Name");
@@ -37,25 +37,25 @@ QString FieldName(WorksheetField field) {
       return QStringLiteral("Size MM");
     case WorksheetField::Inch:
       return QStringLiteral("Size Inch");
-    case WorksheetField::Nob:
+    case WorksheetField::BeadCount:
       return QStringLiteral("Number of Beads");
   }
   return {};
 }
 
 // "Project Name", "Description of row 3".
-QString FieldLabel(int row, WorksheetField field) {
-  return row == 0 ? FieldName(field) : QStringLiteral("%1 of row %2").arg(FieldName(field)).arg(row);
+QString fieldLabel(int row, WorksheetField field) {
+  return row == 0 ? fieldName(field) : QStringLiteral("%1 of row %2").arg(fieldName(field)).arg(row);
 }
 
-bool BreaksTheLayout(char32_t cp) {
+bool breaksTheLayout(char32_t cp) {
   return cp == u'\t' || cp == u'\r' || cp == u'\n' || cp == char32_t(kCtrlZ);
 }
 
-void AppendEncoded(QByteArray& out, const QString& text, int row, WorksheetField field) {
+void appendEncoded(QByteArray& out, const QString& text, int row, WorksheetField field) {
   for (char32_t cp : text.toUcs4()) {
-    if (BreaksTheLayout(cp)) cp = u' ';
-    const int byte = Windows1252Byte(cp);
+    if (breaksTheLayout(cp)) cp = u' ';
+    const int byte = windows1252Byte(cp);
     if (byte < 0) throw UnencodableCharacterError(row, field, cp);
     out.append(static_cast<char>(byte));
   }
@@ -64,19 +64,19 @@ void AppendEncoded(QByteArray& out, const QString& text, int row, WorksheetField
 }  // namespace
 
 UnencodableCharacterError::UnencodableCharacterError(int row, WorksheetField field, char32_t character)
-    : std::runtime_error(FieldLabel(row, field).toStdString()),
+    : std::runtime_error(fieldLabel(row, field).toStdString()),
       Row(row),
       Field(field),
       Character(character) {}
 
-int Windows1252Byte(char32_t cp) {
+int windows1252Byte(char32_t cp) {
   if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
   for (int i = 0; i < 32; ++i)
     if (kHighControls[i] == cp) return 0x80 + i;
   return -1;
 }
 
-QString DecodeWindows1252(QByteArrayView bytes) {
+QString decodeWindows1252(QByteArrayView bytes) {
   QString out;
   out.reserve(bytes.size());
   for (char c : bytes) {
@@ -86,44 +86,44 @@ QString DecodeWindows1252(QByteArrayView bytes) {
   return out;
 }
 
-QString AsStored(const QString& text) {
+QString asStored(const QString& text) {
   QString out = text;
   for (qsizetype i = 0; i < out.size(); ++i)
-    if (BreaksTheLayout(out[i].unicode())) out[i] = u' ';
+    if (breaksTheLayout(out[i].unicode())) out[i] = u' ';
   return out;
 }
 
-QByteArray WorksheetFileBytes(const WorksheetText& text) {
+QByteArray worksheetFileBytes(const WorksheetText& text) {
   QByteArray out;
-  AppendEncoded(out, text.Project, 0, WorksheetField::Project);
+  appendEncoded(out, text.Project, 0, WorksheetField::Project);
   out.append("\r\n");
   for (int k = 1; k <= kWorksheetRows; ++k) {
     const WorksheetRowText& row = text.Rows[k - 1];
     out.append(QByteArray::number(k));
     out.append('\t');
-    AppendEncoded(out, row.Desc, k, WorksheetField::Desc);
+    appendEncoded(out, row.Desc, k, WorksheetField::Desc);
     out.append('\t');
-    AppendEncoded(out, row.Mm, k, WorksheetField::Mm);
+    appendEncoded(out, row.Mm, k, WorksheetField::Mm);
     out.append('\t');
-    AppendEncoded(out, row.Inch, k, WorksheetField::Inch);
+    appendEncoded(out, row.Inch, k, WorksheetField::Inch);
     out.append('\t');
-    AppendEncoded(out, row.Nob, k, WorksheetField::Nob);
+    appendEncoded(out, row.BeadCount, k, WorksheetField::BeadCount);
     out.append("\r\n");
   }
   return out;
 }
 
-QStringList WorksheetFileLines(const QByteArray& bytes) {
+QStringList worksheetFileLines(const QByteArray& bytes) {
   QByteArrayView rest(bytes);
   if (const auto eof = rest.indexOf(kCtrlZ); eof >= 0) rest = rest.first(eof);
   QStringList lines;
   while (lines.size() < 1 + kWorksheetRows && !rest.isEmpty()) {
     const auto cr = rest.indexOf('\r');
     if (cr < 0) {
-      lines.append(DecodeWindows1252(rest));
+      lines.append(decodeWindows1252(rest));
       break;
     }
-    lines.append(DecodeWindows1252(rest.first(cr)));
+    lines.append(decodeWindows1252(rest.first(cr)));
     rest = rest.sliced(cr + 1);
     if (rest.startsWith('\n')) rest = rest.sliced(1);
   }
@@ -131,7 +131,7 @@ QStringList WorksheetFileLines(const QByteArray& bytes) {
   return lines;
 }
 
-std::array<QString, 5> WorksheetRowFields(const QString& line) {
+std::array<QString, 5> worksheetRowFields(const QString& line) {
   std::array<QString, 5> fields;
   qsizetype start = 0;
   for (int f = 0; f < 4; ++f) {
@@ -147,10 +147,10 @@ std::array<QString, 5> WorksheetRowFields(const QString& line) {
   return fields;
 }
 
-QString LoadedCountText(const QString& field) {
-  if (TrimBlanks(field).isEmpty()) return {};
+QString loadedCountText(const QString& field) {
+  if (trimBlanks(field).isEmpty()) return {};
   try {
-    const qint32 count = TextToInteger(field);
+    const qint32 count = textToInteger(field);
     return count > 0 ? QString::number(count) : QString();
   } catch (const ConversionError&) {
     // "36 " or "3 6": the window counts no beads in such a box, and neither
@@ -159,41 +159,41 @@ QString LoadedCountText(const QString& field) {
   }
 }
 
-LoadedWorksheet ReadWorksheetFile(const QByteArray& bytes) {
-  const QStringList lines = WorksheetFileLines(bytes);
+LoadedWorksheet readWorksheetFile(const QByteArray& bytes) {
+  const QStringList lines = worksheetFileLines(bytes);
   LoadedWorksheet loaded;
   auto fit = [&loaded](QString text, int row, WorksheetField field) {
     if (text.size() > kBoxCapacity) {
       text.truncate(kBoxCapacity);
-      loaded.CutTexts << FieldLabel(row, field);
+      loaded.CutTexts << fieldLabel(row, field);
     }
     return text;
   };
   loaded.Text.Project = fit(lines[0], 0, WorksheetField::Project);
   for (int k = 1; k <= kWorksheetRows; ++k) {
-    const auto fields = WorksheetRowFields(lines[k]);
+    const auto fields = worksheetRowFields(lines[k]);
     WorksheetRowText& text = loaded.Text.Rows[k - 1];
-    text.Desc = fit(TrimBlanks(fields[1]), k, WorksheetField::Desc);
-    text.Mm = fit(TrimBlanks(fields[2]), k, WorksheetField::Mm);
-    text.Inch = fit(TrimBlanks(fields[3]), k, WorksheetField::Inch);
-    text.Nob = fit(LoadedCountText(fields[4]), k, WorksheetField::Nob);
+    text.Desc = fit(trimBlanks(fields[1]), k, WorksheetField::Desc);
+    text.Mm = fit(trimBlanks(fields[2]), k, WorksheetField::Mm);
+    text.Inch = fit(trimBlanks(fields[3]), k, WorksheetField::Inch);
+    text.BeadCount = fit(loadedCountText(fields[4]), k, WorksheetField::BeadCount);
   }
   return loaded;
 }
 
 namespace {
 
-[[noreturn]] void ThrowSaveError(const QString& path, const QString& reason) {
+[[noreturn]] void throwSaveError(const QString& path, const QString& reason) {
   throw FileError(QStringLiteral("Cannot save the worksheet to %1: %2").arg(path, reason).toStdString());
 }
 
-[[noreturn]] void ThrowLoadError(const QString& path, const QString& reason) {
+[[noreturn]] void throwLoadError(const QString& path, const QString& reason) {
   throw FileError(
-      QStringLiteral("Cannot load the worksheet %1: %2").arg(ShownPath(path), reason).toStdString());
+      QStringLiteral("Cannot load the worksheet %1: %2").arg(shownPath(path), reason).toStdString());
 }
 
 // Why a file of this type is no worksheet; empty for a regular file.
-QString NotAFileReason(mode_t mode) {
+QString notAFileReason(mode_t mode) {
   if (S_ISREG(mode)) return {};
   if (S_ISDIR(mode)) return QStringLiteral("it is a folder, not a file");
   if (S_ISFIFO(mode)) return QStringLiteral("it is a pipe (FIFO), not a regular file");
@@ -204,7 +204,7 @@ QString NotAFileReason(mode_t mode) {
 
 // File systems whose files the kernel makes up as they are read: their size
 // reads 0 (or a page) whatever they hold.
-bool IsMadeUpFileSystem(int fd) {
+bool isMadeUpFileSystem(int fd) {
   struct statfs fs {};
   if (::fstatfs(fd, &fs) != 0) return false;
   switch (static_cast<unsigned long>(fs.f_type)) {
@@ -224,96 +224,96 @@ bool IsMadeUpFileSystem(int fd) {
   }
 }
 
-QString TooLargeReason(qint64 limit) {
+QString tooLargeReason(qint64 limit) {
   return QStringLiteral("it is larger than the %1 MB a worksheet file can be").arg(limit / (1024 * 1024));
 }
 
 // The system's reason for the device's last failure.
-QString ReasonOf(const QFileDevice& file) {
+QString reasonOf(const QFileDevice& file) {
   if (file.error() == QFileDevice::NoError) return qt_error_string(EIO);
   return file.errorString();
 }
 
 }  // namespace
 
-void SaveWholeFile(const QString& path, const QByteArray& bytes) {
+void saveWholeFile(const QString& path, const QByteArray& bytes) {
   // Qt words these two refusals its own way; the system's reasons read like
   // every other failure.
   const QFileInfo target(path);
-  if (target.isDir()) ThrowSaveError(path, qt_error_string(EISDIR));
+  if (target.isDir()) throwSaveError(path, qt_error_string(EISDIR));
   // The system's own reason: a file on a read-only file system is refused
   // for that (EROFS), not for its permissions.
   if (target.exists() && ::access(QFile::encodeName(path).constData(), W_OK) != 0)
-    ThrowSaveError(path, qt_error_string(errno));
+    throwSaveError(path, qt_error_string(errno));
 
   QSaveFile file(path);
   // Unbuffered, every write reaches the system at once: a short write shows
   // where it happens, and writing the rest again brings the system's reason.
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) ThrowSaveError(path, ReasonOf(file));
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) throwSaveError(path, reasonOf(file));
   // The commit must not run after a failure: it would rename the short
   // temporary file over the old one all the same.
   auto fail = [&](const QString& reason) {
     file.cancelWriting();
-    ThrowSaveError(path, reason);
+    throwSaveError(path, reason);
   };
   qint64 written = 0;
   while (written < bytes.size()) {
     const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
-    if (n <= 0) fail(ReasonOf(file));
+    if (n <= 0) fail(reasonOf(file));
     written += n;
   }
-  if (!file.flush() || file.error() != QFileDevice::NoError) fail(ReasonOf(file));
+  if (!file.flush() || file.error() != QFileDevice::NoError) fail(reasonOf(file));
   // Some file systems find the disk full only when the data goes to it, and
   // the commit does not look at that.
   if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS) fail(qt_error_string(errno));
-  if (!file.commit()) ThrowSaveError(path, ReasonOf(file));
+  if (!file.commit()) throwSaveError(path, reasonOf(file));
 }
 
-QByteArray LoadWholeFile(const QString& path, qint64 limit) {
-  const QByteArray native = NativePath(path);
+QByteArray loadWholeFile(const QString& path, qint64 limit) {
+  const QByteArray native = nativePath(path);
   // Looked at before opening: opening a pipe waits for a writer, and opening
   // some devices does something.
   struct stat info {};
-  if (::stat(native.constData(), &info) != 0) ThrowLoadError(path, qt_error_string(errno));
-  if (const QString reason = NotAFileReason(info.st_mode); !reason.isEmpty()) ThrowLoadError(path, reason);
-  if (info.st_size > limit) ThrowLoadError(path, TooLargeReason(limit));
+  if (::stat(native.constData(), &info) != 0) throwLoadError(path, qt_error_string(errno));
+  if (const QString reason = notAFileReason(info.st_mode); !reason.isEmpty()) throwLoadError(path, reason);
+  if (info.st_size > limit) throwLoadError(path, tooLargeReason(limit));
 
   int fd;
   do fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
   while (fd < 0 && errno == EINTR);
-  if (fd < 0) ThrowLoadError(path, qt_error_string(errno));
+  if (fd < 0) throwLoadError(path, qt_error_string(errno));
   struct Closer {
     int fd;
     ~Closer() { ::close(fd); }
   } closer{fd};
   // The name may have been given to something else since it was looked at.
-  if (::fstat(fd, &info) != 0) ThrowLoadError(path, qt_error_string(errno));
-  if (const QString reason = NotAFileReason(info.st_mode); !reason.isEmpty()) ThrowLoadError(path, reason);
-  if (IsMadeUpFileSystem(fd)) ThrowLoadError(path, QStringLiteral("it is a system file, not a regular file"));
-  if (info.st_size > limit) ThrowLoadError(path, TooLargeReason(limit));
+  if (::fstat(fd, &info) != 0) throwLoadError(path, qt_error_string(errno));
+  if (const QString reason = notAFileReason(info.st_mode); !reason.isEmpty()) throwLoadError(path, reason);
+  if (isMadeUpFileSystem(fd)) throwLoadError(path, QStringLiteral("it is a system file, not a regular file"));
+  if (info.st_size > limit) throwLoadError(path, tooLargeReason(limit));
 
   // One byte beyond the limit tells a file that grew past it since.
   QByteArray bytes(qsizetype(std::min<qint64>(info.st_size, limit) + 1), Qt::Uninitialized);
   qsizetype got = 0;
   for (;;) {
     if (got == bytes.size()) {
-      if (got > limit) ThrowLoadError(path, TooLargeReason(limit));
+      if (got > limit) throwLoadError(path, tooLargeReason(limit));
       bytes.resize(std::min<qsizetype>(qsizetype(limit) + 1, 2 * got));
     }
     const ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) ThrowLoadError(path, qt_error_string(errno));
+    if (n < 0) throwLoadError(path, qt_error_string(errno));
     if (n == 0) break;
     got += n;
   }
-  if (got > limit) ThrowLoadError(path, TooLargeReason(limit));
+  if (got > limit) throwLoadError(path, tooLargeReason(limit));
   bytes.truncate(got);
   return bytes;
 }
 
-bool PathExists(const QString& path) {
+bool pathExists(const QString& path) {
   struct stat info {};
-  return ::lstat(NativePath(path).constData(), &info) == 0;
+  return ::lstat(nativePath(path).constData(), &info) == 0;
 }
 
 }  // namespace orvane

@@ -24,7 +24,7 @@ constexpr int kVersion = 1;
 // The row fields in the order the boxes stand.
 constexpr const char* kRowKeys[] = {"description", "mm", "inch", "beads"};
 
-QString* RowField(WorksheetRowText& row, int field) {
+QString* rowField(WorksheetRowText& row, int field) {
   switch (field) {
     case 0:
       return &row.Desc;
@@ -33,14 +33,14 @@ QString* RowField(WorksheetRowText& row, int field) {
     case 2:
       return &row.Inch;
     default:
-      return &row.Nob;
+      return &row.BeadCount;
   }
 }
 
-RecoveryReading Refused(const QString& problem) { return {std::nullopt, problem}; }
+RecoveryReading refused(const QString& problem) { return {std::nullopt, problem}; }
 
 // A text field of the file: present, a string, no longer than a box holds.
-std::optional<QString> TextField(const QJsonObject& object, const QString& key) {
+std::optional<QString> textField(const QJsonObject& object, const QString& key) {
   const QJsonValue value = object.value(key);
   if (!value.isString()) return std::nullopt;
   QString text = value.toString();
@@ -50,7 +50,7 @@ std::optional<QString> TextField(const QJsonObject& object, const QString& key) 
 
 }  // namespace
 
-QString RecoveryFolder(const QString& xdgStateHome, const QString& home) {
+QString recoveryFolder(const QString& xdgStateHome, const QString& home) {
   if (!xdgStateHome.isEmpty() && QDir::isAbsolutePath(xdgStateHome))
     return QDir::cleanPath(xdgStateHome + QStringLiteral("/Orvane"));
   if (!home.isEmpty() && QDir::isAbsolutePath(home))
@@ -58,7 +58,7 @@ QString RecoveryFolder(const QString& xdgStateHome, const QString& home) {
   return {};
 }
 
-QString RecoveryFileName(const QString& instanceName, int slot) {
+QString recoveryFileName(const QString& instanceName, int slot) {
   // The name is a file name's stem already; a separator must still not lead
   // out of the folder.
   QString name = instanceName;
@@ -68,12 +68,12 @@ QString RecoveryFileName(const QString& instanceName, int slot) {
   return QStringLiteral("worksheet-") + name + suffix + QStringLiteral(".json");
 }
 
-QByteArray RecoveryFileBytes(const RecoveredWorksheet& worksheet) {
+QByteArray recoveryFileBytes(const RecoveredWorksheet& worksheet) {
   QJsonArray rows;
   for (const WorksheetRowText& text : worksheet.Text.Rows) {
     WorksheetRowText row = text;
     QJsonObject object;
-    for (int f = 0; f < 4; ++f) object.insert(QLatin1String(kRowKeys[f]), *RowField(row, f));
+    for (int f = 0; f < 4; ++f) object.insert(QLatin1String(kRowKeys[f]), *rowField(row, f));
     rows.append(object);
   }
   QJsonObject root;
@@ -85,55 +85,55 @@ QByteArray RecoveryFileBytes(const RecoveredWorksheet& worksheet) {
   return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-RecoveryReading ParseRecoveryBytes(const QByteArray& bytes) {
+RecoveryReading parseRecoveryBytes(const QByteArray& bytes) {
   QJsonParseError error{};
   const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
   if (error.error != QJsonParseError::NoError || !document.isObject())
-    return Refused(QStringLiteral("it is not a recovery file of this program"));
+    return refused(QStringLiteral("it is not a recovery file of this program"));
   const QJsonObject root = document.object();
   if (root.value(QStringLiteral("format")).toString() != kFormat)
-    return Refused(QStringLiteral("it is not a recovery file of this program"));
+    return refused(QStringLiteral("it is not a recovery file of this program"));
   if (root.value(QStringLiteral("version")).toInt(-1) != kVersion)
-    return Refused(QStringLiteral("it was written by another version of this program"));
+    return refused(QStringLiteral("it was written by another version of this program"));
 
   RecoveredWorksheet worksheet;
-  const std::optional<QString> path = TextField(root, QStringLiteral("file"));
-  const std::optional<QString> project = TextField(root, QStringLiteral("project"));
+  const std::optional<QString> path = textField(root, QStringLiteral("file"));
+  const std::optional<QString> project = textField(root, QStringLiteral("project"));
   const QJsonValue rows = root.value(QStringLiteral("rows"));
   if (!path || !project || !rows.isArray() || rows.toArray().size() != kWorksheetRows)
-    return Refused(QStringLiteral("it is incomplete or damaged"));
+    return refused(QStringLiteral("it is incomplete or damaged"));
   worksheet.Path = *path;
   worksheet.Text.Project = *project;
   const QJsonArray list = rows.toArray();
   for (int i = 0; i < kWorksheetRows; ++i) {
-    if (!list[i].isObject()) return Refused(QStringLiteral("it is incomplete or damaged"));
+    if (!list[i].isObject()) return refused(QStringLiteral("it is incomplete or damaged"));
     const QJsonObject row = list[i].toObject();
     for (int f = 0; f < 4; ++f) {
-      const std::optional<QString> text = TextField(row, QLatin1String(kRowKeys[f]));
-      if (!text) return Refused(QStringLiteral("it is incomplete or damaged"));
-      *RowField(worksheet.Text.Rows[i], f) = *text;
+      const std::optional<QString> text = textField(row, QLatin1String(kRowKeys[f]));
+      if (!text) return refused(QStringLiteral("it is incomplete or damaged"));
+      *rowField(worksheet.Text.Rows[i], f) = *text;
     }
   }
   return {worksheet, {}};
 }
 
-RecoveryReading ReadRecoveryFile(const QString& path) {
+RecoveryReading readRecoveryFile(const QString& path) {
   const QFileInfo info(path);
-  if (info.isSymLink()) return Refused(QStringLiteral("it is a link, not a file of this program"));
-  if (!info.isFile()) return Refused(QStringLiteral("it is not a regular file"));
+  if (info.isSymLink()) return refused(QStringLiteral("it is a link, not a file of this program"));
+  if (!info.isFile()) return refused(QStringLiteral("it is not a regular file"));
   if (info.size() > kRecoveryFileLimit)
-    return Refused(QStringLiteral("it is larger than a worksheet can be (%1 bytes)").arg(info.size()));
+    return refused(QStringLiteral("it is larger than a worksheet can be (%1 bytes)").arg(info.size()));
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return Refused(file.errorString());
+  if (!file.open(QIODevice::ReadOnly)) return refused(file.errorString());
   // Never more than the limit, even from a file that grew since.
   const QByteArray bytes = file.read(kRecoveryFileLimit + 1);
-  if (file.error() != QFileDevice::NoError) return Refused(file.errorString());
+  if (file.error() != QFileDevice::NoError) return refused(file.errorString());
   if (bytes.size() > kRecoveryFileLimit)
-    return Refused(QStringLiteral("it is larger than a worksheet can be"));
-  return ParseRecoveryBytes(bytes);
+    return refused(QStringLiteral("it is larger than a worksheet can be"));
+  return parseRecoveryBytes(bytes);
 }
 
-QString SetAsideRecoveryFile(const QString& path) {
+QString setAsideRecoveryFile(const QString& path) {
   // Far more than a user lets pile up; past it the next write replaces the file.
   constexpr int kMostSetAside = 999;
   for (int n = 1; n <= kMostSetAside; ++n) {

@@ -22,15 +22,15 @@ inline constexpr qint64 kRecoveryFileLimit = 16 * 1024 * 1024;
 // The folder of the recovery files: $XDG_STATE_HOME/Orvane, or
 // $HOME/.local/state/Orvane when that variable is unset, empty or relative
 // (the base directory rules ignore relative paths); empty with neither.
-QString RecoveryFolder(const QString& xdgStateHome, const QString& home);
+QString recoveryFolder(const QString& xdgStateHome, const QString& home);
 
 // One file per copy of the program: keyed by its instance name (copies under
 // another name run alongside) and by a slot, for the rare second copy under
 // the same name. "worksheet-Orvane.json", "worksheet-Orvane-2.json".
-QString RecoveryFileName(const QString& instanceName, int slot);
+QString recoveryFileName(const QString& instanceName, int slot);
 
 // The file's bytes: UTF-8 JSON, which holds any character a box can.
-QByteArray RecoveryFileBytes(const RecoveredWorksheet& worksheet);
+QByteArray recoveryFileBytes(const RecoveredWorksheet& worksheet);
 
 // The worksheet in a recovery file's bytes, or the reason they are not one:
 // anything but this program's own format, whole, is refused.
@@ -38,18 +38,18 @@ struct RecoveryReading {
   std::optional<RecoveredWorksheet> Worksheet;
   QString Problem;
 };
-RecoveryReading ParseRecoveryBytes(const QByteArray& bytes);
+RecoveryReading parseRecoveryBytes(const QByteArray& bytes);
 
 // Reads the recovery file at `path`. A link, anything that is not a regular
 // file, or a file over kRecoveryFileLimit is refused before it is opened or
 // read.
-RecoveryReading ReadRecoveryFile(const QString& path);
+RecoveryReading readRecoveryFile(const QString& path);
 
 // Moves a recovery file that cannot be read out of the way, to the same name
 // with ".bad" added, or ".bad.2", ".bad.3", ... when that is taken: an older
 // one is never replaced. Returns the new path, or empty when it could not be
 // moved (the next write replaces it then).
-QString SetAsideRecoveryFile(const QString& path);
+QString setAsideRecoveryFile(const QString& path);
 
 // Writes a recovery file whole, readable by its owner only (0600). A link or
 // anything else found at `path` is replaced, never written through: the bytes

@@ -6,33 +6,33 @@
 
 namespace orvane {
 
-bool IsNoSize(const QString& trimmed) { return trimmed.isEmpty() || trimmed == QLatin1String("."); }
+bool isNoSize(const QString& trimmed) { return trimmed.isEmpty() || trimmed == QLatin1String("."); }
 
-qint32 LenientBeadCount(const QString& text) { return ReadInteger(text).value_or(0); }
+qint32 lenientBeadCount(const QString& text) { return readInteger(text).value_or(0); }
 
-long double BeadsPerInchFromMm(long double mmValue) { return CheckedDivide(kMmPerInch, mmValue); }
+long double beadsPerInchFromMm(long double mmValue) { return checkedDivide(kMmPerInch, mmValue); }
 
-long double MmFromInch(long double inchValue) { return CheckedResult(kMmPerInch * inchValue); }
+long double mmFromInch(long double inchValue) { return checkedResult(kMmPerInch * inchValue); }
 
-long double BeadsPerInchFromInch(long double inchValue) { return CheckedDivide(1.0L, inchValue); }
+long double beadsPerInchFromInch(long double inchValue) { return checkedDivide(1.0L, inchValue); }
 
-long double RowLength(qint32 beadCount, long double mmValue) {
-  return CheckedResult(static_cast<long double>(beadCount) * mmValue / kMmPerInch);
+long double rowLength(qint32 beadCount, long double mmValue) {
+  return checkedResult(static_cast<long double>(beadCount) * mmValue / kMmPerInch);
 }
 
-long double SumLengths(const std::array<WorksheetRowValues, kWorksheetRows>& rows) {
+long double sumLengths(const std::array<WorksheetRowValues, kWorksheetRows>& rows) {
   long double total = 0;
-  for (const auto& row : rows) total = CheckedResult(total + row.LengthValue);
+  for (const auto& row : rows) total = checkedResult(total + row.LengthValue);
   return total;
 }
 
 double storeRowValue(long double value) {
-  CheckedResult(value);
+  checkedResult(value);
   const double stored = static_cast<double>(value);
   if (std::isinf(stored)) throw MathError(kOverflow);
   return stored;
 }
 
-QString WorksheetNumberText(long double value) { return FormatFixed(value, 6, 2); }
+QString worksheetNumberText(long double value) { return formatFixed(value, 6, 2); }
 
 }  // namespace orvane

@@ -3,7 +3,7 @@
 #include <QString>
 #include <array>
 
-#include "core/text_rules.h"  // TrimBlanks
+#include "core/text_rules.h"  // trimBlanks
 
 namespace orvane {
 
@@ -20,24 +20,24 @@ struct WorksheetRowValues {
 };
 
 // A trimmed size text that stands for no size at all.
-bool IsNoSize(const QString& trimmed);
+bool isNoSize(const QString& trimmed);
 
 // The bead count box read leniently: anything that is not a plain whole number
 // (a trailing blank included) or does not fit 32 bits is no count, 0.
-qint32 LenientBeadCount(const QString& text);
+qint32 lenientBeadCount(const QString& text);
 
-long double BeadsPerInchFromMm(long double mmValue);           // 25.4 / mm
-long double MmFromInch(long double inchValue);                 // 25.4 * inch
-long double BeadsPerInchFromInch(long double inchValue);       // 1 / inch
-long double RowLength(qint32 beadCount, long double mmValue);  // count * mm / 25.4
+long double beadsPerInchFromMm(long double mmValue);           // 25.4 / mm
+long double mmFromInch(long double inchValue);                 // 25.4 * inch
+long double beadsPerInchFromInch(long double inchValue);       // 1 / inch
+long double rowLength(qint32 beadCount, long double mmValue);  // count * mm / 25.4
 
 // Sum of the row lengths in row order.
-long double SumLengths(const std::array<WorksheetRowValues, kWorksheetRows>& rows);
+long double sumLengths(const std::array<WorksheetRowValues, kWorksheetRows>& rows);
 
 // A size or length as a row keeps it; one beyond a double is an overflow.
 double storeRowValue(long double value);
 
 // The text of a beads-per-inch, length or total box.
-QString WorksheetNumberText(long double value);
+QString worksheetNumberText(long double value);
 
 }  // namespace orvane

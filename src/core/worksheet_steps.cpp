@@ -7,82 +7,82 @@ namespace orvane {
 
 namespace {
 
-QString SizeText(const QString& box) { return TrimBlanks(AsStored(box)); }
+QString sizeText(const QString& box) { return trimBlanks(asStored(box)); }
 
 // A row without a size has no beads per inch and no length.
-void ClearRowSize(WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
+void clearRowSize(WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
   row.MmValue = 0;
-  boxes.Bpi.clear();
+  boxes.BeadsPerInch.clear();
   row.LengthValue = 0;
-  boxes.Tot.clear();
+  boxes.Length.clear();
 }
 
 // The length of a row with a count, kept and shown from the unrounded value.
 void writeRowLength(WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
-  const long double length = RowLength(row.BeadCount, row.MmValue);
+  const long double length = rowLength(row.BeadCount, row.MmValue);
   row.LengthValue = storeRowValue(length);
-  boxes.Tot = WorksheetNumberText(length);
+  boxes.Length = worksheetNumberText(length);
 }
 
 // After a new size the length follows when the row has a count.
-void ShowRowLength(WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
+void showRowLength(WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
   if (row.BeadCount <= 0) return;
   writeRowLength(row, boxes);
 }
 
 }  // namespace
 
-bool WorksheetSizeFromMm(WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
-  const QString t = SizeText(boxes.Mm);
-  if (IsNoSize(t)) {
-    if (IsNoSize(SizeText(boxes.Inch))) ClearRowSize(row, boxes);
+bool worksheetSizeFromMm(WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
+  const QString t = sizeText(boxes.Mm);
+  if (isNoSize(t)) {
+    if (isNoSize(sizeText(boxes.Inch))) clearRowSize(row, boxes);
     return false;
   }
-  const long double mm = NotNegative(TextToNumber(t), t);
+  const long double mm = notNegative(textToNumber(t), t);
   row.MmValue = storeRowValue(mm);
-  boxes.Bpi = WorksheetNumberText(BeadsPerInchFromMm(mm));
+  boxes.BeadsPerInch = worksheetNumberText(beadsPerInchFromMm(mm));
   boxes.Inch.clear();
-  ShowRowLength(row, boxes);
+  showRowLength(row, boxes);
   return true;
 }
 
-bool WorksheetSizeFromInch(WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
-  const QString t = SizeText(boxes.Inch);
-  if (IsNoSize(t)) {
-    if (IsNoSize(SizeText(boxes.Mm))) ClearRowSize(row, boxes);
+bool worksheetSizeFromInch(WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
+  const QString t = sizeText(boxes.Inch);
+  if (isNoSize(t)) {
+    if (isNoSize(sizeText(boxes.Mm))) clearRowSize(row, boxes);
     return false;
   }
-  const long double inches = NotNegative(InchTextToNumber(t), t);
+  const long double inches = notNegative(inchTextToNumber(t), t);
   row.InchValue = storeRowValue(inches);
-  row.MmValue = storeRowValue(MmFromInch(inches));
-  boxes.Bpi = WorksheetNumberText(BeadsPerInchFromInch(inches));
+  row.MmValue = storeRowValue(mmFromInch(inches));
+  boxes.BeadsPerInch = worksheetNumberText(beadsPerInchFromInch(inches));
   boxes.Mm.clear();
-  ShowRowLength(row, boxes);
+  showRowLength(row, boxes);
   return true;
 }
 
-void WorksheetLoadedSize(WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
-  if (!IsNoSize(SizeText(boxes.Mm)))
-    WorksheetSizeFromMm(row, boxes);
+void worksheetLoadedSize(WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
+  if (!isNoSize(sizeText(boxes.Mm)))
+    worksheetSizeFromMm(row, boxes);
   else
-    WorksheetSizeFromInch(row, boxes);
+    worksheetSizeFromInch(row, boxes);
 }
 
-void WorksheetLengthFromCount(WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
-  row.BeadCount = LenientBeadCount(AsStored(boxes.Nob));
+void worksheetLengthFromCount(WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
+  row.BeadCount = lenientBeadCount(asStored(boxes.BeadCount));
   if (row.BeadCount <= 0) {
     row.LengthValue = 0;
-    boxes.Tot.clear();
+    boxes.Length.clear();
     return;
   }
   writeRowLength(row, boxes);
 }
 
-QString WorksheetTotal(const std::array<WorksheetRowValues, kWorksheetRows>& rows, double& totalValue) {
+QString worksheetTotal(const std::array<WorksheetRowValues, kWorksheetRows>& rows, double& totalValue) {
   totalValue = 0;
-  const long double total = SumLengths(rows);
+  const long double total = sumLengths(rows);
   totalValue = storeRowValue(total);
-  return WorksheetNumberText(total);
+  return worksheetNumberText(total);
 }
 
 }  // namespace orvane

@@ -32,11 +32,11 @@ static_assert(std::size(kReadingOrder) == kCalculatorKeyCount - 1, "every key on
 
 }  // namespace
 
-QString CalculatorKeyShortcut(CalculatorKey button) { return calculatorKeyTexts(button).keyboard; }
+QString calculatorKeyShortcut(CalculatorKey button) { return calculatorKeyTexts(button).keyboard; }
 
 // Captions a speech synthesiser reads as a symbol or an abbreviation are
 // said as what the key does.
-QString CalculatorKeyHint(CalculatorKey button) {
+QString calculatorKeyHint(CalculatorKey button) {
   const CalculatorKeyTexts texts = calculatorKeyTexts(button);
   return texts.keyboard.isEmpty() ? texts.action
                                   : QStringLiteral("%1 (%2)").arg(texts.action, texts.keyboard);
@@ -44,7 +44,7 @@ QString CalculatorKeyHint(CalculatorKey button) {
 
 namespace {
 
-QRect ToScreen(const QWidget* w, const QRect& r) { return QRect(w->mapToGlobal(r.topLeft()), r.size()); }
+QRect toScreen(const QWidget* w, const QRect& r) { return QRect(w->mapToGlobal(r.topLeft()), r.size()); }
 
 // One painted key.
 class CalcKeyAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
@@ -52,7 +52,7 @@ class CalcKeyAccessible : public QAccessibleInterface, public QAccessibleActionI
   CalcKeyAccessible(CalculatorPad* calculator, CalculatorKey button)
       : calculator_(calculator), button_(button) {}
 
-  CalculatorKey Button() const { return button_; }
+  CalculatorKey buttonFor() const { return button_; }
 
   bool isValid() const override { return !calculator_.isNull(); }
   QObject* object() const override { return nullptr; }
@@ -68,14 +68,14 @@ class CalcKeyAccessible : public QAccessibleInterface, public QAccessibleActionI
 
   QString text(QAccessible::Text t) const override {
     if (!isValid()) return {};
-    if (t == QAccessible::Name) return calculator_->Button(button_).caption;
+    if (t == QAccessible::Name) return calculator_->buttonFor(button_).caption;
     if (t == QAccessible::Description)
-      return CalculatorKeyHint(button_) + QStringLiteral("; Space presses it");
+      return calculatorKeyHint(button_) + QStringLiteral("; Space presses it");
     return {};
   }
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
-    return isValid() ? ToScreen(calculator_, calculator_->Button(button_).rect) : QRect();
+    return isValid() ? toScreen(calculator_, calculator_->buttonFor(button_).rect) : QRect();
   }
   QAccessible::Role role() const override { return QAccessible::Button; }
   QAccessible::State state() const override {
@@ -85,13 +85,13 @@ class CalcKeyAccessible : public QAccessibleInterface, public QAccessibleActionI
       return s;
     }
     // The grey memory keys ignore clicks: unavailable, as a disabled button.
-    s.disabled = !calculator_->ButtonAvailable(button_) || !calculator_->isEnabled();
-    s.pressed = calculator_->PressedButton() == button_;
-    s.invisible = !calculator_->isVisible() || !calculator_->Button(button_).visible;
+    s.disabled = !calculator_->buttonAvailable(button_) || !calculator_->isEnabled();
+    s.pressed = calculator_->pressedButton() == button_;
+    s.invisible = !calculator_->isVisible() || !calculator_->buttonFor(button_).visible;
     s.offscreen = s.invisible;
     // One tab stop for the keypad: the arrows move the keyboard between keys.
     s.focusable = true;
-    s.focused = calculator_->hasFocus() && calculator_->FocusedKey() == button_;
+    s.focused = calculator_->hasFocus() && calculator_->focusedKey() == button_;
     return s;
   }
 
@@ -106,7 +106,7 @@ class CalcKeyAccessible : public QAccessibleInterface, public QAccessibleActionI
   void doAction(const QString& name) override {
     if (name != pressAction() || !isValid() || state().disabled) return;
     CalculatorPad* calculator = calculator_;
-    RunGuarded(calculator, [calculator, this] { calculator->PressButton(button_); });
+    runGuarded(calculator, [calculator, this] { calculator->pressButton(button_); });
   }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
@@ -125,50 +125,50 @@ class CalculatorAccessible : public QAccessibleWidget {
       if (id) QAccessible::deleteAccessibleInterface(id);
   }
 
-  CalculatorPad* Calculator() const { return static_cast<CalculatorPad*>(widget()); }
+  CalculatorPad* calculator() const { return static_cast<CalculatorPad*>(widget()); }
 
-  int childCount() const override { return 1 + static_cast<int>(ShownKeys().size()); }
+  int childCount() const override { return 1 + static_cast<int>(shownKeys().size()); }
   QAccessibleInterface* child(int index) const override {
-    if (index == 0) return QAccessible::queryAccessibleInterface(Calculator()->Display());
-    const QList<CalculatorKey> keys = ShownKeys();
+    if (index == 0) return QAccessible::queryAccessibleInterface(calculator()->display());
+    const QList<CalculatorKey> keys = shownKeys();
     if (index < 1 || index > keys.size()) return nullptr;
-    return Key(keys[index - 1]);
+    return keyInterface(keys[index - 1]);
   }
   int indexOfChild(const QAccessibleInterface* child) const override {
     if (!child) return -1;
-    if (child->object() == Calculator()->Display()) return 0;
+    if (child->object() == calculator()->display()) return 0;
     if (child->object()) return -1;
-    const QList<CalculatorKey> keys = ShownKeys();
+    const QList<CalculatorKey> keys = shownKeys();
     for (int i = 0; i < keys.size(); ++i)
       if (keys_[keys[i]] && QAccessible::accessibleInterface(keys_[keys[i]]) == child) return i + 1;
     return -1;
   }
   QAccessibleInterface* focusChild() const override {
-    if (!Calculator()->hasFocus() || !Calculator()->Button(Calculator()->FocusedKey()).visible)
+    if (!calculator()->hasFocus() || !calculator()->buttonFor(calculator()->focusedKey()).visible)
       return nullptr;
-    return Key(Calculator()->FocusedKey());
+    return keyInterface(calculator()->focusedKey());
   }
-  int IndexOfKey(CalculatorKey button) const {
-    const int i = static_cast<int>(ShownKeys().indexOf(button));
+  int indexOfKey(CalculatorKey button) const {
+    const int i = static_cast<int>(shownKeys().indexOf(button));
     return i < 0 ? -1 : i + 1;
   }
   QAccessibleInterface* childAt(int x, int y) const override {
-    const QPoint local = Calculator()->mapFromGlobal(QPoint(x, y));
-    if (Calculator()->Display()->geometry().contains(local)) return child(0);
-    const CalculatorKey hit = Calculator()->ButtonAt(local);
-    return hit == CalculatorKey::None ? nullptr : Key(hit);
+    const QPoint local = calculator()->mapFromGlobal(QPoint(x, y));
+    if (calculator()->display()->geometry().contains(local)) return child(0);
+    const CalculatorKey hit = calculator()->buttonAt(local);
+    return hit == CalculatorKey::None ? nullptr : keyInterface(hit);
   }
 
  private:
-  QList<CalculatorKey> ShownKeys() const {
+  QList<CalculatorKey> shownKeys() const {
     QList<CalculatorKey> keys;
     for (CalculatorKey b : kReadingOrder)
-      if (Calculator()->Button(b).visible) keys.append(b);
+      if (calculator()->buttonFor(b).visible) keys.append(b);
     return keys;
   }
-  QAccessibleInterface* Key(CalculatorKey b) const {
+  QAccessibleInterface* keyInterface(CalculatorKey b) const {
     if (!keys_[b])
-      keys_[b] = QAccessible::registerAccessibleInterface(new CalcKeyAccessible(Calculator(), b));
+      keys_[b] = QAccessible::registerAccessibleInterface(new CalcKeyAccessible(calculator(), b));
     return QAccessible::accessibleInterface(keys_[b]);
   }
 
@@ -182,11 +182,11 @@ class CalcDisplayAccessible : public QAccessibleWidget, public QAccessibleTextIn
   explicit CalcDisplayAccessible(CalculatorDisplay* display)
       : QAccessibleWidget(display, QAccessible::EditableText) {}
 
-  CalculatorDisplay* Display() const { return static_cast<CalculatorDisplay*>(widget()); }
-  QString Value() const { return Display()->Text().trimmed(); }
+  CalculatorDisplay* display() const { return static_cast<CalculatorDisplay*>(widget()); }
+  QString displayValue() const { return display()->shownText().trimmed(); }
 
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Value) return Value();
+    if (t == QAccessible::Value) return displayValue();
     return QAccessibleWidget::text(t);
   }
   QAccessible::State state() const override {
@@ -211,23 +211,23 @@ class CalcDisplayAccessible : public QAccessibleWidget, public QAccessibleTextIn
   int cursorPosition() const override { return 0; }
   void setCursorPosition(int) override {}
   QString text(int startOffset, int endOffset) const override {
-    const QString value = Value();
+    const QString value = displayValue();
     if (endOffset < 0 || endOffset > value.size()) endOffset = value.size();
     startOffset = std::clamp(startOffset, 0, static_cast<int>(endOffset));
     return value.mid(startOffset, endOffset - startOffset);
   }
-  int characterCount() const override { return static_cast<int>(Value().size()); }
+  int characterCount() const override { return static_cast<int>(displayValue().size()); }
   // The value is drawn right-aligned and centred vertically.
   QRect characterRect(int offset) const override {
-    const QString value = Value();
+    const QString value = displayValue();
     if (offset < 0 || offset >= value.size()) return {};
-    const QFontMetrics fm(Display()->font());
-    const QRect inner = Display()->rect().adjusted(2, 2, -2, -2);
-    const int right = inner.right() - fm.horizontalAdvance(Display()->Text().mid(value.size()));
+    const QFontMetrics fm(display()->font());
+    const QRect inner = display()->rect().adjusted(2, 2, -2, -2);
+    const int right = inner.right() - fm.horizontalAdvance(display()->shownText().mid(value.size()));
     const int left = right - fm.horizontalAdvance(value) + fm.horizontalAdvance(value.left(offset));
     const QRect r(left, inner.center().y() - fm.height() / 2, fm.horizontalAdvance(value.at(offset)),
                   fm.height());
-    return ToScreen(Display(), r);
+    return toScreen(display(), r);
   }
   int offsetAtPoint(const QPoint& point) const override {
     for (int i = 0; i < characterCount(); ++i)
@@ -242,7 +242,7 @@ class CalcDisplayAccessible : public QAccessibleWidget, public QAccessibleTextIn
   }
 };
 
-QAccessibleInterface* CalculatorAccessibleFactory(const QString& className, QObject* object) {
+QAccessibleInterface* calculatorAccessibleFactory(const QString& className, QObject* object) {
   if (className == QLatin1String("orvane::CalculatorPad"))
     return new CalculatorAccessible(static_cast<CalculatorPad*>(object));
   if (className == QLatin1String("orvane::CalculatorDisplay"))
@@ -252,27 +252,27 @@ QAccessibleInterface* CalculatorAccessibleFactory(const QString& className, QObj
 
 }  // namespace
 
-void InstallCalculatorAccessibility() {
+void installCalculatorAccessibility() {
   static const bool installed = [] {
-    QAccessible::installFactory(&CalculatorAccessibleFactory);
+    QAccessible::installFactory(&calculatorAccessibleFactory);
     return true;
   }();
   (void)installed;
 }
 
-void NotifyCalculatorKeyFocused(CalculatorPad* calculator, CalculatorKey button) {
+void notifyCalculatorKeyFocused(CalculatorPad* calculator, CalculatorKey button) {
   if (!QAccessible::isActive() || !calculator->hasFocus()) return;
   auto* iface = static_cast<CalculatorAccessible*>(QAccessible::queryAccessibleInterface(calculator));
-  const int index = iface != nullptr ? iface->IndexOfKey(button) : -1;
+  const int index = iface != nullptr ? iface->indexOfKey(button) : -1;
   if (index < 0) return;
   QAccessibleEvent focus(calculator, QAccessible::Focus);
   focus.setChild(index);
   QAccessible::updateAccessibility(&focus);
 }
 
-void NotifyCalculatorDisplayChanged(CalculatorDisplay* display, const QString& before) {
+void notifyCalculatorDisplayChanged(CalculatorDisplay* display, const QString& before) {
   if (!QAccessible::isActive()) return;
-  const QString now = display->Text().trimmed();
+  const QString now = display->shownText().trimmed();
   const QString old = before.trimmed();
   if (now == old) return;
   QAccessibleTextUpdateEvent event(display, 0, old, now);

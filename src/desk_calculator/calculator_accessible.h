@@ -15,18 +15,18 @@ class CalculatorPad;
 // control; these interfaces only describe them.
 //
 // Installed by the control before any interface of it is asked for.
-void InstallCalculatorAccessibility();
+void installCalculatorAccessibility();
 
 // The keyboard key that presses a calculator key ("7", "Ctrl+P", "Enter or
 // =" ...), for its description and tooltip.
-QString CalculatorKeyShortcut(CalculatorKey button);
+QString calculatorKeyShortcut(CalculatorKey button);
 // "Memory add (Ctrl+P)": what the key does and its keyboard key.
-QString CalculatorKeyHint(CalculatorKey button);
+QString calculatorKeyHint(CalculatorKey button);
 
 // Tells screen readers that the keyboard now rests on `button`.
-void NotifyCalculatorKeyFocused(CalculatorPad* calculator, CalculatorKey button);
+void notifyCalculatorKeyFocused(CalculatorPad* calculator, CalculatorKey button);
 
 // Tells screen readers that the display's text changed from `before`.
-void NotifyCalculatorDisplayChanged(CalculatorDisplay* display, const QString& before);
+void notifyCalculatorDisplayChanged(CalculatorDisplay* display, const QString& before);
 
 }  // namespace orvane

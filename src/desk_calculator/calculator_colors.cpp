@@ -4,7 +4,7 @@
 
 namespace orvane {
 
-std::array<QColor, CalculatorColors::ColorCount> CalculatorColors::SchemeColors(
+std::array<QColor, CalculatorColors::ColorCount> CalculatorColors::schemeColors(
     CalculatorColorScheme scheme) {
   // Order: disabled memory, display, display text, edit, function, memory,
   // number, operator.
@@ -20,8 +20,8 @@ std::array<QColor, CalculatorColors::ColorCount> CalculatorColors::SchemeColors(
       break;
   }
   return {cl::Gray,
-          SystemColor(SysColor::Window),
-          SystemColor(SysColor::WindowText),
+          systemColor(SysColor::Window),
+          systemColor(SysColor::WindowText),
           cl::Maroon,
           cl::Navy,
           cl::Red,
@@ -30,27 +30,27 @@ std::array<QColor, CalculatorColors::ColorCount> CalculatorColors::SchemeColors(
 }
 
 CalculatorColors::CalculatorColors(QObject* parent)
-    : QObject(parent), colors_(SchemeColors(CalculatorColorScheme::Windows)) {}
+    : QObject(parent), colors_(schemeColors(CalculatorColorScheme::Windows)) {}
 
-void CalculatorColors::Assign(const CalculatorColors& other) {
+void CalculatorColors::assign(const CalculatorColors& other) {
   colors_ = other.colors_;
   scheme_ = other.scheme_;
-  Changed();
+  notifyColorsChanged();
 }
 
-void CalculatorColors::SetColor(int index, const QColor& color) {
+void CalculatorColors::setColor(int index, const QColor& color) {
   colors_.at(index) = color;
   scheme_ = CalculatorColorScheme::Custom;
-  Changed();
+  notifyColorsChanged();
 }
 
-void CalculatorColors::SetColorScheme(CalculatorColorScheme scheme) {
+void CalculatorColors::setColorScheme(CalculatorColorScheme scheme) {
   scheme_ = scheme;
   if (scheme == CalculatorColorScheme::Custom) return;
-  colors_ = SchemeColors(scheme);
-  Changed();
+  colors_ = schemeColors(scheme);
+  notifyColorsChanged();
 }
 
-void CalculatorColors::Changed() { Q_EMIT changed(); }
+void CalculatorColors::notifyColorsChanged() { Q_EMIT colorsChanged(); }
 
 }  // namespace orvane

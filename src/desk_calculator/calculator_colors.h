@@ -29,41 +29,41 @@ class CalculatorColors : public QObject {
   explicit CalculatorColors(QObject* parent = nullptr);
 
   // Copies the eight colours and the scheme (not the change notification).
-  void Assign(const CalculatorColors& other);
+  void assign(const CalculatorColors& other);
 
-  QColor Color(int index) const { return colors_.at(index); }
-  void SetColor(int index, const QColor& color);
+  QColor color(int index) const { return colors_.at(index); }
+  void setColor(int index, const QColor& color);
 
-  CalculatorColorScheme ColorScheme() const { return scheme_; }
+  CalculatorColorScheme colorScheme() const { return scheme_; }
   // A scheme other than custom copies its colours; custom changes none.
-  void SetColorScheme(CalculatorColorScheme scheme);
+  void setColorScheme(CalculatorColorScheme scheme);
 
-  QColor DisabledMemoryButtons() const { return Color(DisabledMemoryButtonsIndex); }
-  QColor Display() const { return Color(DisplayIndex); }
-  QColor DisplayText() const { return Color(DisplayTextIndex); }
-  QColor EditButtons() const { return Color(EditButtonsIndex); }
-  QColor FunctionButtons() const { return Color(FunctionButtonsIndex); }
-  QColor MemoryButtons() const { return Color(MemoryButtonsIndex); }
-  QColor NumberButtons() const { return Color(NumberButtonsIndex); }
-  QColor OperatorButtons() const { return Color(OperatorButtonsIndex); }
-  void SetDisabledMemoryButtons(const QColor& c) { SetColor(DisabledMemoryButtonsIndex, c); }
-  void SetDisplay(const QColor& c) { SetColor(DisplayIndex, c); }
-  void SetDisplayText(const QColor& c) { SetColor(DisplayTextIndex, c); }
-  void SetEditButtons(const QColor& c) { SetColor(EditButtonsIndex, c); }
-  void SetFunctionButtons(const QColor& c) { SetColor(FunctionButtonsIndex, c); }
-  void SetMemoryButtons(const QColor& c) { SetColor(MemoryButtonsIndex, c); }
-  void SetNumberButtons(const QColor& c) { SetColor(NumberButtonsIndex, c); }
-  void SetOperatorButtons(const QColor& c) { SetColor(OperatorButtonsIndex, c); }
+  QColor disabledMemoryButtons() const { return color(DisabledMemoryButtonsIndex); }
+  QColor display() const { return color(DisplayIndex); }
+  QColor displayText() const { return color(DisplayTextIndex); }
+  QColor editButtons() const { return color(EditButtonsIndex); }
+  QColor functionButtons() const { return color(FunctionButtonsIndex); }
+  QColor memoryButtons() const { return color(MemoryButtonsIndex); }
+  QColor numberButtons() const { return color(NumberButtonsIndex); }
+  QColor operatorButtons() const { return color(OperatorButtonsIndex); }
+  void setDisabledMemoryButtons(const QColor& c) { setColor(DisabledMemoryButtonsIndex, c); }
+  void setDisplay(const QColor& c) { setColor(DisplayIndex, c); }
+  void setDisplayText(const QColor& c) { setColor(DisplayTextIndex, c); }
+  void setEditButtons(const QColor& c) { setColor(EditButtonsIndex, c); }
+  void setFunctionButtons(const QColor& c) { setColor(FunctionButtonsIndex, c); }
+  void setMemoryButtons(const QColor& c) { setColor(MemoryButtonsIndex, c); }
+  void setNumberButtons(const QColor& c) { setColor(NumberButtonsIndex, c); }
+  void setOperatorButtons(const QColor& c) { setColor(OperatorButtonsIndex, c); }
 
   // The eight colours of a scheme (the Windows ones for custom).
-  static std::array<QColor, ColorCount> SchemeColors(CalculatorColorScheme scheme);
+  static std::array<QColor, ColorCount> schemeColors(CalculatorColorScheme scheme);
 
  Q_SIGNALS:
   // Any colour changed: the owner repaints.
-  void changed();
+  void colorsChanged();
 
  private:
-  void Changed();
+  void notifyColorsChanged();
 
   std::array<QColor, ColorCount> colors_;
   CalculatorColorScheme scheme_ = CalculatorColorScheme::Custom;

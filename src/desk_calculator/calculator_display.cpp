@@ -12,7 +12,7 @@ CalculatorDisplay::CalculatorDisplay(QWidget* calculator) : QWidget(calculator) 
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void CalculatorDisplay::SetText(const QString& text) {
+void CalculatorDisplay::setShownText(const QString& text) {
   if (text == text_) return;
   text_ = text;
   // Screen readers read the number, not the blank that pads it.
@@ -20,13 +20,13 @@ void CalculatorDisplay::SetText(const QString& text) {
   update();
 }
 
-void CalculatorDisplay::SetColors(const QColor& background, const QColor& text) {
+void CalculatorDisplay::setColors(const QColor& background, const QColor& text) {
   background_ = background;
   textColor_ = text;
   update();
 }
 
-void CalculatorDisplay::SetCtl3D(bool ctl3D) {
+void CalculatorDisplay::setCtl3D(bool ctl3D) {
   ctl3D_ = ctl3D;
   update();
 }
@@ -38,9 +38,9 @@ void CalculatorDisplay::paintEvent(QPaintEvent*) {
   if (ctl3D_) {
     // Lowered bevel, two pixels wide.
     for (int i = 0; i < 2; ++i)
-      DrawEdgeRing(p, r, SystemColor(SysColor::BtnShadow), SystemColor(SysColor::BtnHighlight));
+      drawEdgeRing(p, r, systemColor(SysColor::BtnShadow), systemColor(SysColor::BtnHighlight));
   } else {
-    p.setPen(SystemColor(SysColor::WindowText));
+    p.setPen(systemColor(SysColor::WindowText));
     p.drawRect(r.adjusted(0, 0, -1, -1));
     r.adjust(1, 1, -1, -1);
   }

@@ -12,11 +12,11 @@ class CalculatorDisplay : public QWidget {
  public:
   explicit CalculatorDisplay(QWidget* calculator);
 
-  QString Text() const { return text_; }
-  void SetText(const QString& text);
-  void SetColors(const QColor& background, const QColor& text);
-  void SetCtl3D(bool ctl3D);
-  bool Ctl3D() const { return ctl3D_; }
+  QString shownText() const { return text_; }
+  void setShownText(const QString& text);
+  void setColors(const QColor& background, const QColor& text);
+  void setCtl3D(bool ctl3D);
+  bool ctl3D() const { return ctl3D_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -22,21 +22,21 @@ namespace orvane {
 namespace {
 
 // A push-button face: a dark outline, then a one-pixel bevel, raised or sunken.
-void DrawButtonFace(QPainter& p, QRect r, bool sunken) {
-  p.fillRect(r, SystemColor(SysColor::BtnFace));
-  p.setPen(SystemColor(SysColor::DarkShadow3D));
+void drawButtonFace(QPainter& p, QRect r, bool sunken) {
+  p.fillRect(r, systemColor(SysColor::BtnFace));
+  p.setPen(systemColor(SysColor::DarkShadow3D));
   p.drawRect(r.adjusted(0, 0, -1, -1));
   r.adjust(1, 1, -1, -1);
   if (sunken) {
-    p.setPen(SystemColor(SysColor::BtnShadow));
+    p.setPen(systemColor(SysColor::BtnShadow));
     p.drawLine(r.left(), r.top(), r.right(), r.top());
     p.drawLine(r.left(), r.top(), r.left(), r.bottom());
     return;
   }
-  p.setPen(SystemColor(SysColor::BtnHighlight));
+  p.setPen(systemColor(SysColor::BtnHighlight));
   p.drawLine(r.left(), r.top(), r.right() - 1, r.top());
   p.drawLine(r.left(), r.top(), r.left(), r.bottom() - 1);
-  p.setPen(SystemColor(SysColor::BtnShadow));
+  p.setPen(systemColor(SysColor::BtnShadow));
   p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
   p.drawLine(r.right(), r.top(), r.right(), r.bottom());
 }
@@ -65,95 +65,95 @@ constexpr GridPlace kGrid[] = {{CalculatorKey::MemoryClear, 0, -1},    {Calculat
 
 CalculatorPad::CalculatorPad(DesktopServices& services, QWidget* parent)
     : QWidget(parent), services_(services) {
-  InstallCalculatorAccessibility();
+  installCalculatorAccessibility();
   setAccessibleName(QStringLiteral("Calculator"));
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);  // painting covers everything
-  SetBackground(this, SystemColor(SysColor::BtnFace));
+  setBackground(this, systemColor(SysColor::BtnFace));
 
   display_ = new CalculatorDisplay(this);
-  display_->SetText(engine_.Text());
+  display_->setShownText(engine_.shownText());
 
   // The engine is a member: its connections end with the control.
-  connect(&engine_, &CalculatorEngine::alerted, this, [this] { services_.AlertSound(); });
+  connect(&engine_, &CalculatorEngine::alerted, this, [this] { services_.alertSound(); });
   connect(&engine_, &CalculatorEngine::displayChanged, this, [this] {
-    const QString before = display_->Text();
-    display_->SetText(engine_.Text());
-    setAccessibleDescription(engine_.Text().trimmed());
-    NotifyCalculatorDisplayChanged(display_, before);
+    const QString before = display_->shownText();
+    display_->setShownText(engine_.shownText());
+    setAccessibleDescription(engine_.shownText().trimmed());
+    notifyCalculatorDisplayChanged(display_, before);
     displayChanged_ = true;
   });
   connect(&engine_, &CalculatorEngine::memoryChanged, this, [this] {
-    RepaintButton(CalculatorKey::MemoryClear);
-    RepaintButton(CalculatorKey::MemoryRecall);
+    repaintButton(CalculatorKey::MemoryClear);
+    repaintButton(CalculatorKey::MemoryRecall);
   });
-  connect(&engine_, &CalculatorEngine::pressFeedback, this, &CalculatorPad::PressFeedback);
+  connect(&engine_, &CalculatorEngine::pressFeedback, this, &CalculatorPad::pressFeedback);
   connect(&engine_, &CalculatorEngine::buttonPressed, this, [this](CalculatorKey b) {
     // The focus stays on the keypad: the new display or memory is spoken.
-    announce(this, spokenCalculatorKey(b, displayChanged_, engine_.Text(), engine_.Memory()));
+    announce(this, spokenCalculatorKey(b, displayChanged_, engine_.shownText(), engine_.memory()));
     displayChanged_ = false;
     Q_EMIT buttonPressed(b);
   });
-  connect(&colors_, &CalculatorColors::changed, this, &CalculatorPad::ApplyColors);
+  connect(&colors_, &CalculatorColors::colorsChanged, this, &CalculatorPad::applyColors);
 
   resize(200, 140);
-  ApplyColors();
-  ApplyFrame();
-  Relayout();
+  applyColors();
+  applyFrame();
+  relayout();
 }
 
 CalculatorPad::~CalculatorPad() = default;
 
-void CalculatorPad::SetShowMemoryButtons(bool show) {
+void CalculatorPad::setShowMemoryButtons(bool show) {
   if (show == showMemoryButtons_) return;
   showMemoryButtons_ = show;
-  Relayout();
+  relayout();
 }
 
-void CalculatorPad::SetBorderStyle(PadBorder style) {
+void CalculatorPad::setBorderStyle(PadBorder style) {
   if (style == borderStyle_) return;
   borderStyle_ = style;
-  ApplyFrame();
-  Relayout();
+  applyFrame();
+  relayout();
 }
 
-void CalculatorPad::SetCtl3D(bool ctl3D) {
+void CalculatorPad::setCtl3D(bool ctl3D) {
   if (ctl3D == ctl3D_) return;
   ctl3D_ = ctl3D;
-  ApplyFrame();
-  Relayout();
+  applyFrame();
+  relayout();
 }
 
-int CalculatorPad::BorderWidth() const {
+int CalculatorPad::borderWidth() const {
   if (borderStyle_ == PadBorder::None) return 0;
   return ctl3D_ ? 2 : 1;
 }
 
-void CalculatorPad::ApplyFrame() {
-  display_->SetCtl3D(ctl3D_);
+void CalculatorPad::applyFrame() {
+  display_->setCtl3D(ctl3D_);
   update();
 }
 
-void CalculatorPad::ApplyColors() {
-  display_->SetColors(colors_.Display(), colors_.DisplayText());
+void CalculatorPad::applyColors() {
+  display_->setColors(colors_.display(), colors_.displayText());
   update();
 }
 
-const KeyArray<CalculatorPad::ButtonInfo>& CalculatorPad::Buttons() const {
-  if (layoutDirty_ || laidOutSize_ != size()) ComputeLayout();
+const KeyArray<CalculatorPad::ButtonInfo>& CalculatorPad::keyButtons() const {
+  if (layoutDirty_ || laidOutSize_ != size()) computeLayout();
   return buttons_;
 }
 
-void CalculatorPad::Relayout() {
+void CalculatorPad::relayout() {
   layoutDirty_ = true;
-  ComputeLayout();
+  computeLayout();
   update();
 }
 
-void CalculatorPad::ComputeLayout() const {
+void CalculatorPad::computeLayout() const {
   layoutDirty_ = false;
   laidOutSize_ = size();
-  const int border = BorderWidth();
+  const int border = borderWidth();
   const int cw = width() - 2 * border;
   const int ch = height() - 2 * border;
   const int thinBorder = 1;
@@ -187,7 +187,7 @@ void CalculatorPad::ComputeLayout() const {
   auto place = [&](CalculatorKey b, int x, int y, int w) {
     ButtonInfo& info = buttons_[b];
     info.rect = QRect(border + x, border + y, w, bh);
-    info.caption = CalcButtonCaption(b);
+    info.caption = calcButtonCaption(b);
     info.visible = true;
   };
   for (const GridPlace& cell : kGrid) {
@@ -197,109 +197,109 @@ void CalculatorPad::ComputeLayout() const {
   const CalculatorKey wide[] = {CalculatorKey::Back, CalculatorKey::ClearEntry, CalculatorKey::Clear};
   for (int i = 0; i < 3; ++i) place(wide[i], x0 + bw + g + i * (ww + g), topY, ww);
   if (!showMemoryButtons_) {
-    for (int b = KeyIndex(CalculatorKey::MemoryClear); b <= KeyIndex(CalculatorKey::MemorySubtract); ++b)
+    for (int b = keyIndex(CalculatorKey::MemoryClear); b <= keyIndex(CalculatorKey::MemorySubtract); ++b)
       buttons_[b].visible = false;
   }
 }
 
 void CalculatorPad::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  Relayout();
+  relayout();
 }
 
 void CalculatorPad::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  if (event->type() == QEvent::FontChange) Relayout();
+  if (event->type() == QEvent::FontChange) relayout();
 }
 
-bool CalculatorPad::ButtonAvailable(CalculatorKey button) const {
+bool CalculatorPad::buttonAvailable(CalculatorKey button) const {
   if (button == CalculatorKey::MemoryClear || button == CalculatorKey::MemoryRecall)
-    return engine_.Memory() != 0;
+    return engine_.memory() != 0;
   return true;
 }
 
-QColor CalculatorPad::CaptionColor(CalculatorKey button) const {
-  switch (CalcButtonGroup(button)) {
+QColor CalculatorPad::captionColor(CalculatorKey button) const {
+  switch (calcButtonGroup(button)) {
     case CalculatorKeyGroup::Edit:
-      return colors_.EditButtons();
+      return colors_.editButtons();
     case CalculatorKeyGroup::Operator:
-      return colors_.OperatorButtons();
+      return colors_.operatorButtons();
     case CalculatorKeyGroup::Number:
-      return colors_.NumberButtons();
+      return colors_.numberButtons();
     case CalculatorKeyGroup::Function:
-      return colors_.FunctionButtons();
+      return colors_.functionButtons();
     case CalculatorKeyGroup::Memory:
-      return ButtonAvailable(button) ? colors_.MemoryButtons() : colors_.DisabledMemoryButtons();
+      return buttonAvailable(button) ? colors_.memoryButtons() : colors_.disabledMemoryButtons();
     case CalculatorKeyGroup::None:
       break;
   }
-  return colors_.DisplayText();
+  return colors_.displayText();
 }
 
-QColor CalculatorPad::CaptionPen(CalculatorKey button) const {
-  const QColor colour = CaptionColor(button);
-  const QColor face = SystemColor(SysColor::BtnFace);
+QColor CalculatorPad::captionPen(CalculatorKey button) const {
+  const QColor colour = captionColor(button);
+  const QColor face = systemColor(SysColor::BtnFace);
   // The colours are chosen for a light button face and drawn as they are
   // there; on a dark desktop they are lightened until they read well, the
   // greyed memory buttons a little less so they still look unavailable.
-  if (!IsDarkColor(face)) return colour;
-  const bool greyed = CalcButtonGroup(button) == CalculatorKeyGroup::Memory && !ButtonAvailable(button);
-  return ReadableOn(colour, face, greyed ? 3.0 : 4.5);
+  if (!isDarkColor(face)) return colour;
+  const bool greyed = calcButtonGroup(button) == CalculatorKeyGroup::Memory && !buttonAvailable(button);
+  return readableOn(colour, face, greyed ? 3.0 : 4.5);
 }
 
 void CalculatorPad::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.fillRect(rect(), SystemColor(SysColor::BtnFace));
+  p.fillRect(rect(), systemColor(SysColor::BtnFace));
   p.setFont(font());
   if (borderStyle_ == PadBorder::Single) {
     QRect r = rect();
     if (ctl3D_) {
       // Sunken edge.
-      DrawEdgeRing(p, r, SystemColor(SysColor::BtnShadow), SystemColor(SysColor::BtnHighlight));
-      DrawEdgeRing(p, r, SystemColor(SysColor::DarkShadow3D), SystemColor(SysColor::Light3D));
+      drawEdgeRing(p, r, systemColor(SysColor::BtnShadow), systemColor(SysColor::BtnHighlight));
+      drawEdgeRing(p, r, systemColor(SysColor::DarkShadow3D), systemColor(SysColor::Light3D));
     } else {
-      p.setPen(SystemColor(SysColor::WindowText));
+      p.setPen(systemColor(SysColor::WindowText));
       p.drawRect(r.adjusted(0, 0, -1, -1));
     }
   }
-  for (int i = KeyIndex(CalculatorKey::Back); i < kCalculatorKeyCount; ++i) {
+  for (int i = keyIndex(CalculatorKey::Back); i < kCalculatorKeyCount; ++i) {
     const auto b = CalculatorKey(i);
-    const ButtonInfo& info = Buttons()[b];
+    const ButtonInfo& info = keyButtons()[b];
     if (!info.visible || info.rect.isEmpty()) continue;
     const bool sunken = b == pressedButton_;
-    DrawButtonFace(p, info.rect, sunken);
-    p.setPen(CaptionPen(b));
+    drawButtonFace(p, info.rect, sunken);
+    p.setPen(captionPen(b));
     const QRect textRect = sunken ? info.rect.translated(1, 1) : info.rect;
     p.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine, info.caption);
   }
-  if (hasFocus() && Buttons()[focusedKey_].visible) {
-    QPen pen(SystemColor(SysColor::BtnText), 1, Qt::DotLine);
+  if (hasFocus() && keyButtons()[focusedKey_].visible) {
+    QPen pen(systemColor(SysColor::BtnText), 1, Qt::DotLine);
     p.setPen(pen);
-    p.drawRect(Buttons()[focusedKey_].rect.adjusted(3, 3, -4, -4));
+    p.drawRect(keyButtons()[focusedKey_].rect.adjusted(3, 3, -4, -4));
   }
 }
 
-CalculatorKey CalculatorPad::ButtonAt(const QPoint& pos) const {
-  for (int i = KeyIndex(CalculatorKey::Back); i < kCalculatorKeyCount; ++i) {
-    const ButtonInfo& info = Buttons()[i];
+CalculatorKey CalculatorPad::buttonAt(const QPoint& pos) const {
+  for (int i = keyIndex(CalculatorKey::Back); i < kCalculatorKeyCount; ++i) {
+    const ButtonInfo& info = keyButtons()[i];
     if (info.visible && info.rect.contains(pos)) return CalculatorKey(i);
   }
   return CalculatorKey::None;
 }
 
-void CalculatorPad::RepaintButton(CalculatorKey button) {
+void CalculatorPad::repaintButton(CalculatorKey button) {
   if (button == CalculatorKey::None) return;
-  repaint(Buttons()[button].rect);
+  repaint(keyButtons()[button].rect);
 }
 
 void CalculatorPad::mousePressEvent(QMouseEvent* event) {
   setFocus(Qt::MouseFocusReason);
   event->accept();
   if (event->button() != Qt::LeftButton) return;
-  const CalculatorKey hit = ButtonAt(event->position().toPoint());
-  if (hit == CalculatorKey::None || !ButtonAvailable(hit)) return;
+  const CalculatorKey hit = buttonAt(event->position().toPoint());
+  if (hit == CalculatorKey::None || !buttonAvailable(hit)) return;
   pressedButton_ = hit;
-  RepaintButton(hit);
+  repaintButton(hit);
 }
 
 void CalculatorPad::mouseReleaseEvent(QMouseEvent* event) {
@@ -307,53 +307,53 @@ void CalculatorPad::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || pressedButton_ == CalculatorKey::None) return;
   const CalculatorKey pressed = pressedButton_;
   // The pointer is not tracked while held: only where it is let go counts.
-  if (Buttons()[pressed].rect.contains(event->position().toPoint())) PressButton(pressed);
+  if (keyButtons()[pressed].rect.contains(event->position().toPoint())) pressButton(pressed);
   pressedButton_ = CalculatorKey::None;
-  RepaintButton(pressed);
+  repaintButton(pressed);
 }
 
-void CalculatorPad::PressFeedback(CalculatorKey button, bool starting) {
+void CalculatorPad::pressFeedback(CalculatorKey button, bool starting) {
   if (starting) {
     if (pressedButton_ != CalculatorKey::None) return;
     pressedButton_ = button;
-    RepaintButton(button);
+    repaintButton(button);
     return;
   }
   // A button held down with the mouse stays sunken until it is released.
   if (hasFocus() && (QGuiApplication::mouseButtons() & Qt::LeftButton)) return;
   const CalculatorKey shown = pressedButton_;
   pressedButton_ = CalculatorKey::None;
-  RepaintButton(shown);
+  repaintButton(shown);
 }
 
-void CalculatorPad::PressButton(CalculatorKey button) { engine_.PressButton(button); }
+void CalculatorPad::pressButton(CalculatorKey button) { engine_.pressButton(button); }
 
-void CalculatorPad::SetText(const QString& text) { engine_.SetText(text); }
+void CalculatorPad::setShownText(const QString& text) { engine_.setShownText(text); }
 
-void CalculatorPad::CopyToClipboard() { services_.SetClipboardText(engine_.Text()); }
+void CalculatorPad::copyToClipboard() { services_.setClipboardText(engine_.shownText()); }
 
-void CalculatorPad::PasteFromClipboard() { engine_.Paste(services_.ClipboardText()); }
+void CalculatorPad::pasteFromClipboard() { engine_.paste(services_.clipboardText()); }
 
-void CalculatorPad::TypeCharacter(QChar key) {
+void CalculatorPad::typeCharacter(QChar key) {
   if (key.isNull()) return;
   switch (key.unicode()) {
     case 3:
-      CopyToClipboard();
+      copyToClipboard();
       return;
     case 22:
-      PasteFromClipboard();
+      pasteFromClipboard();
       return;
     default:
-      engine_.PressChar(key);
+      engine_.pressChar(key);
       return;
   }
 }
 
-QChar CalculatorPad::TypedCharacter(const QKeyEvent* event) {
+QChar CalculatorPad::typedCharacter(const QKeyEvent* event) {
   // As in the edit boxes, except that Escape types its character here: the
   // calculator clears on it.
   if (event->key() == Qt::Key_Escape) return QChar(27);
-  return orvane::TypedCharacter(event);
+  return orvane::typedCharacter(event);
 }
 
 void CalculatorPad::keyPressEvent(QKeyEvent* event) {
@@ -361,23 +361,23 @@ void CalculatorPad::keyPressEvent(QKeyEvent* event) {
       event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
   const int key = event->key();
   bool handled = true;
-  RunGuarded(this, [&] {
+  runGuarded(this, [&] {
     if (mods == Qt::NoModifier && (key == Qt::Key_Left || key == Qt::Key_Right)) {
-      SetFocusedKey(KeyToward(focusedKey_, key == Qt::Key_Left ? -1 : 1, 0));
+      setFocusedKey(keyToward(focusedKey_, key == Qt::Key_Left ? -1 : 1, 0));
     } else if (mods == Qt::NoModifier && (key == Qt::Key_Up || key == Qt::Key_Down)) {
-      SetFocusedKey(KeyToward(focusedKey_, 0, key == Qt::Key_Up ? -1 : 1));
+      setFocusedKey(keyToward(focusedKey_, 0, key == Qt::Key_Up ? -1 : 1));
     } else if (mods == Qt::NoModifier && key == Qt::Key_Space) {
-      if (ButtonAvailable(focusedKey_)) PressButton(focusedKey_);
+      if (buttonAvailable(focusedKey_)) pressButton(focusedKey_);
     } else if (key == Qt::Key_Delete && mods == Qt::NoModifier) {
-      PressButton(CalculatorKey::ClearEntry);
+      pressButton(CalculatorKey::ClearEntry);
     } else if (key == Qt::Key_F9 && mods == Qt::NoModifier) {
-      PressButton(CalculatorKey::ChangeSign);
+      pressButton(CalculatorKey::ChangeSign);
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      PressButton(CalculatorKey::Equals);  // its character maps to nothing, so it acts once
+      pressButton(CalculatorKey::Equals);  // its character maps to nothing, so it acts once
     } else if (key == Qt::Key_M && (mods & Qt::ControlModifier)) {
-      PressButton(CalculatorKey::MemoryStore);
-    } else if (const QChar ch = TypedCharacter(event); !ch.isNull()) {
-      TypeCharacter(ch);
+      pressButton(CalculatorKey::MemoryStore);
+    } else if (const QChar ch = typedCharacter(event); !ch.isNull()) {
+      typeCharacter(ch);
     } else {
       handled = false;
     }
@@ -390,32 +390,32 @@ void CalculatorPad::keyPressEvent(QKeyEvent* event) {
 
 void CalculatorPad::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
-  RepaintButton(focusedKey_);
-  NotifyCalculatorKeyFocused(this, focusedKey_);
+  repaintButton(focusedKey_);
+  notifyCalculatorKeyFocused(this, focusedKey_);
 }
 
 void CalculatorPad::focusOutEvent(QFocusEvent* event) {
   QWidget::focusOutEvent(event);
-  RepaintButton(focusedKey_);
+  repaintButton(focusedKey_);
 }
 
-void CalculatorPad::SetFocusedKey(CalculatorKey button) {
-  if (button == CalculatorKey::None || button == focusedKey_ || !Buttons()[button].visible) return;
+void CalculatorPad::setFocusedKey(CalculatorKey button) {
+  if (button == CalculatorKey::None || button == focusedKey_ || !keyButtons()[button].visible) return;
   const CalculatorKey previous = focusedKey_;
   focusedKey_ = button;
-  RepaintButton(previous);
-  RepaintButton(button);
-  NotifyCalculatorKeyFocused(this, button);
+  repaintButton(previous);
+  repaintButton(button);
+  notifyCalculatorKeyFocused(this, button);
 }
 
-CalculatorKey CalculatorPad::KeyToward(CalculatorKey from, int dx, int dy) const {
-  const QPoint origin = Buttons()[from].rect.center();
+CalculatorKey CalculatorPad::keyToward(CalculatorKey from, int dx, int dy) const {
+  const QPoint origin = keyButtons()[from].rect.center();
   CalculatorKey best = CalculatorKey::None;
   int bestScore = 0;
-  for (int i = KeyIndex(CalculatorKey::Back); i < kCalculatorKeyCount; ++i) {
+  for (int i = keyIndex(CalculatorKey::Back); i < kCalculatorKeyCount; ++i) {
     const auto b = CalculatorKey(i);
-    if (b == from || !Buttons()[b].visible) continue;
-    const QPoint d = Buttons()[b].rect.center() - origin;
+    if (b == from || !keyButtons()[b].visible) continue;
+    const QPoint d = keyButtons()[b].rect.center() - origin;
     const int along = dx != 0 ? d.x() * dx : d.y() * dy;
     if (along <= 0) continue;
     // The next key in that row or column comes before one off to the side.
@@ -431,11 +431,11 @@ CalculatorKey CalculatorPad::KeyToward(CalculatorKey from, int dx, int dy) const
 bool CalculatorPad::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
-    const CalculatorKey key = ButtonAt(help->pos());
+    const CalculatorKey key = buttonAt(help->pos());
     if (key == CalculatorKey::None)
       QToolTip::hideText();
     else
-      QToolTip::showText(help->globalPos(), CalculatorKeyHint(key), this, Buttons()[key].rect);
+      QToolTip::showText(help->globalPos(), calculatorKeyHint(key), this, keyButtons()[key].rect);
     return true;
   }
   return QWidget::event(event);

@@ -31,38 +31,38 @@ class CalculatorPad : public QWidget {
     bool visible = false;
   };
 
-  CalculatorColors& Colors() { return colors_; }
-  bool ShowMemoryButtons() const { return showMemoryButtons_; }
-  void SetShowMemoryButtons(bool show);
-  PadBorder BorderStyle() const { return borderStyle_; }
-  void SetBorderStyle(PadBorder style);
-  bool Ctl3D() const { return ctl3D_; }
-  void SetCtl3D(bool ctl3D);
+  CalculatorColors& colors() { return colors_; }
+  bool showMemoryButtons() const { return showMemoryButtons_; }
+  void setShowMemoryButtons(bool show);
+  PadBorder borderStyle() const { return borderStyle_; }
+  void setBorderStyle(PadBorder style);
+  bool ctl3D() const { return ctl3D_; }
+  void setCtl3D(bool ctl3D);
 
   // Display text with its trailing blank; assigning feeds the calculator.
-  QString Text() const { return engine_.Text(); }
-  void SetText(const QString& text);
-  void PressButton(CalculatorKey button);
+  QString shownText() const { return engine_.shownText(); }
+  void setShownText(const QString& text);
+  void pressButton(CalculatorKey button);
   // A typed character: the key-press notification first, then the mapping
   // (Ctrl+C copies, Ctrl+V pastes).
-  void TypeCharacter(QChar key);
-  void CopyToClipboard();
-  void PasteFromClipboard();
+  void typeCharacter(QChar key);
+  void copyToClipboard();
+  void pasteFromClipboard();
 
-  long double Memory() const { return engine_.Memory(); }
-  const ButtonInfo& Button(CalculatorKey button) const { return Buttons().at(button); }
-  CalculatorKey PressedButton() const { return pressedButton_; }
-  CalculatorKey ButtonAt(const QPoint& pos) const;
+  long double memory() const { return engine_.memory(); }
+  const ButtonInfo& buttonFor(CalculatorKey button) const { return keyButtons().at(button); }
+  CalculatorKey pressedButton() const { return pressedButton_; }
+  CalculatorKey buttonAt(const QPoint& pos) const;
   // False for MC and MR while the memory is zero: they ignore clicks.
-  bool ButtonAvailable(CalculatorKey button) const;
-  CalculatorDisplay* Display() const { return display_; }
+  bool buttonAvailable(CalculatorKey button) const;
+  CalculatorDisplay* display() const { return display_; }
   // The key the keyboard rests on: the arrows move it, Space presses it.
-  CalculatorKey FocusedKey() const { return focusedKey_; }
-  void SetFocusedKey(CalculatorKey button);
+  CalculatorKey focusedKey() const { return focusedKey_; }
+  void setFocusedKey(CalculatorKey button);
 
   // The character a key event types for the calculator: Escape, Backspace and
   // Ctrl+letter as control codes; null for keys that type nothing.
-  static QChar TypedCharacter(const QKeyEvent* event);
+  static QChar typedCharacter(const QKeyEvent* event);
 
  Q_SIGNALS:
   // After every processed press, with the key still drawn pressed.
@@ -84,18 +84,18 @@ class CalculatorPad : public QWidget {
   // The keypad as laid out for the current size and settings. A hidden
   // control gets no resize events, so the layout is brought up to date
   // whenever it is read.
-  const KeyArray<ButtonInfo>& Buttons() const;
-  void Relayout();
-  void ComputeLayout() const;
-  void ApplyColors();
-  void ApplyFrame();
-  void PressFeedback(CalculatorKey button, bool starting);
-  void RepaintButton(CalculatorKey button);
-  QColor CaptionColor(CalculatorKey button) const;
-  QColor CaptionPen(CalculatorKey button) const;
-  int BorderWidth() const;
+  const KeyArray<ButtonInfo>& keyButtons() const;
+  void relayout();
+  void computeLayout() const;
+  void applyColors();
+  void applyFrame();
+  void pressFeedback(CalculatorKey button, bool starting);
+  void repaintButton(CalculatorKey button);
+  QColor captionColor(CalculatorKey button) const;
+  QColor captionPen(CalculatorKey button) const;
+  int borderWidth() const;
   // The nearest shown key from `from` in a direction (dx, dy): -1, 0 or 1.
-  CalculatorKey KeyToward(CalculatorKey from, int dx, int dy) const;
+  CalculatorKey keyToward(CalculatorKey from, int dx, int dy) const;
 
   DesktopServices& services_;
   CalculatorEngine engine_;

@@ -15,26 +15,26 @@ namespace orvane {
 CalculatorWindow::CalculatorWindow(DesktopServices& services, QWidget* parent)
     : QWidget(parent), services_(services) {
   setObjectName(QStringLiteral("calculatorWindow"));
-  ConfigureFixedWindow(this, QStringLiteral("Calculator"), 278, 245, false);
+  configureFixedWindow(this, QStringLiteral("Calculator"), 278, 245, false);
   setWindowFlag(Qt::WindowStaysOnTopHint, true);
   setAttribute(Qt::WA_QuitOnClose, false);
-  SetBackground(this, cl::Navy);
+  setBackground(this, cl::Navy);
 
   calculatorPad = new CalculatorPad(services_, this);
   calculatorPad->setObjectName(QStringLiteral("calculatorPad"));
-  calculatorPad->setFont(MakeFont(QStringLiteral("Arial"), 16, true));
+  calculatorPad->setFont(makeFont(QStringLiteral("Arial"), 16, true));
   calculatorPad->setGeometry(4, 4, 269, 237);
-  CalculatorColors& colors = calculatorPad->Colors();
-  colors.SetDisabledMemoryButtons(cl::Gray);
-  colors.SetDisplay(SystemColor(SysColor::Window));
-  colors.SetDisplayText(SystemColor(SysColor::WindowText));
-  colors.SetEditButtons(cl::Maroon);
-  colors.SetFunctionButtons(cl::Navy);
-  colors.SetMemoryButtons(cl::Red);
-  colors.SetNumberButtons(cl::Blue);
-  colors.SetOperatorButtons(cl::Red);
-  calculatorPad->SetShowMemoryButtons(true);
-  calculatorPad->SetBorderStyle(PadBorder::None);
+  CalculatorColors& colors = calculatorPad->colors();
+  colors.setDisabledMemoryButtons(cl::Gray);
+  colors.setDisplay(systemColor(SysColor::Window));
+  colors.setDisplayText(systemColor(SysColor::WindowText));
+  colors.setEditButtons(cl::Maroon);
+  colors.setFunctionButtons(cl::Navy);
+  colors.setMemoryButtons(cl::Red);
+  colors.setNumberButtons(cl::Blue);
+  colors.setOperatorButtons(cl::Red);
+  calculatorPad->setShowMemoryButtons(true);
+  calculatorPad->setBorderStyle(PadBorder::None);
 
   // Key preview: the window sees typed characters before the calculator.
   calculatorPad->installEventFilter(this);
@@ -43,7 +43,7 @@ CalculatorWindow::CalculatorWindow(DesktopServices& services, QWidget* parent)
 
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
   help->setContext(Qt::WindowShortcut);
-  GuardedConnect(help, &QShortcut::activated, this, [this] { Q_EMIT helpWanted(); });
+  guardedConnect(help, &QShortcut::activated, this, [this] { Q_EMIT helpWanted(); });
 }
 
 void CalculatorWindow::onKeyTyped(QChar& key) {
@@ -54,12 +54,12 @@ void CalculatorWindow::onKeyTyped(QChar& key) {
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == calculatorPad && event->type() == QEvent::KeyPress) {
     auto* keyEvent = static_cast<QKeyEvent*>(event);
-    const QChar typed = CalculatorPad::TypedCharacter(keyEvent);
+    const QChar typed = CalculatorPad::typedCharacter(keyEvent);
     if (typed.isNull()) return false;
     QChar key = typed;
-    RunGuarded(this, [&] { onKeyTyped(key); });
+    runGuarded(this, [&] { onKeyTyped(key); });
     if (key == typed) return false;  // on to the calculator unchanged
-    if (!key.isNull()) RunGuarded(this, [&] { calculatorPad->TypeCharacter(key); });
+    if (!key.isNull()) runGuarded(this, [&] { calculatorPad->typeCharacter(key); });
     return true;
   }
   return QWidget::eventFilter(watched, event);
@@ -67,13 +67,13 @@ bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
   // Only reached when the calculator does not hold the focus.
-  QChar key = CalculatorPad::TypedCharacter(event);
+  QChar key = CalculatorPad::typedCharacter(event);
   if (key.isNull()) {
     QWidget::keyPressEvent(event);
     return;
   }
-  RunGuarded(this, [&] { onKeyTyped(key); });
-  if (!key.isNull()) RunGuarded(this, [&] { calculatorPad->TypeCharacter(key); });
+  runGuarded(this, [&] { onKeyTyped(key); });
+  if (!key.isNull()) runGuarded(this, [&] { calculatorPad->typeCharacter(key); });
   event->accept();
 }
 

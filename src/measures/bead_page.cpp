@@ -49,18 +49,18 @@ class FocusOutSwallower : public QObject {
   QWidget* target_;
 };
 
-QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, int width, int height,
+QLabel* makeLabel(QWidget* parent, const QString& text, int x, int y, int width, int height,
                   Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter, bool heading = false) {
   auto* label = new QLabel(text, parent);
   label->setGeometry(x, y, width, height);
   label->setAlignment(align);
-  label->setFont(MakeFont(QStringLiteral("Arial"), heading ? 14 : 16, heading));
+  label->setFont(makeFont(QStringLiteral("Arial"), heading ? 14 : 16, heading));
   return label;
 }
 
 // A column heading centred over a box column.
-QLabel* MakeHeading(QWidget* parent, const QString& text, int column, int y) {
-  return MakeLabel(parent, text, column - 10, y, kBoxWidth + 20, kHeaderHeight,
+QLabel* makeHeading(QWidget* parent, const QString& text, int column, int y) {
+  return makeLabel(parent, text, column - 10, y, kBoxWidth + 20, kHeaderHeight,
                    Qt::AlignHCenter | Qt::AlignBottom, true);
 }
 
@@ -82,37 +82,37 @@ const std::pair<EntryBox * BeadPage::*, BoxText BeadBoxes::*> BeadPage::kBoxes[]
 };
 
 BeadPage::BeadPage(DesktopServices& services, QWidget* parent) : TabPage(parent), services_(services) {
-  CreateControls();
-  BindHandlers();
+  createControls();
+  bindHandlers();
 }
 
-void BeadPage::CreateControls() {
+void BeadPage::createControls() {
   auto box = [this](int x, int y, const QString& name, bool readOnly) {
     auto* edit = new EntryBox(this);
     edit->setGeometry(x, y, kBoxWidth, kBoxHeight);
-    edit->setFont(MakeFont(QStringLiteral("Arial"), 16));
+    edit->setFont(makeFont(QStringLiteral("Arial"), 16));
     edit->setAccessibleName(name);
     if (readOnly) {
-      edit->SetReadOnlyBox(true);
+      edit->setReadOnlyBox(true);
     } else {
       // The page's own colour would otherwise show through the entry boxes.
       QPalette pal = edit->palette();
-      pal.setColor(QPalette::Base, SystemColor(SysColor::Window));
+      pal.setColor(QPalette::Base, systemColor(SysColor::Window));
       edit->setPalette(pal);
     }
     return edit;
   };
   const auto rowLabel = [this](const QString& text, int y) {
-    return MakeLabel(this, text, kLabelLeft, y, kColA - kLabelLeft, kBoxHeight);
+    return makeLabel(this, text, kLabelLeft, y, kColA - kLabelLeft, kBoxHeight);
   };
   const auto between = [this](const QString& text, int y) {
-    MakeLabel(this, text, kColA + kBoxWidth, y, kColB - kColA - kBoxWidth, kBoxHeight, Qt::AlignCenter);
+    makeLabel(this, text, kColA + kBoxWidth, y, kColB - kColA - kBoxWidth, kBoxHeight, Qt::AlignCenter);
   };
 
   // Strand calculator. Boxes are created in tab order; labels take no focus.
   constexpr int rowSize = 22, rowRate = 52, rowCount = 100, rowLength = 144;
-  MakeHeading(this, QStringLiteral("MM"), kColA, rowSize - kHeaderHeight);
-  MakeHeading(this, QStringLiteral("Inches"), kColB, rowSize - kHeaderHeight);
+  makeHeading(this, QStringLiteral("MM"), kColA, rowSize - kHeaderHeight);
+  makeHeading(this, QStringLiteral("Inches"), kColB, rowSize - kHeaderHeight);
   QLabel* bsMmLabel = rowLabel(QStringLiteral("Bead / Stone Size"), rowSize);
   beadMmBox = box(kColA, rowSize, QStringLiteral("Bead or stone size in millimeters"), false);
   bsMmLabel->setBuddy(beadMmBox);
@@ -137,9 +137,9 @@ void BeadPage::CreateControls() {
   calculateButton->setGeometry(kColB + kBoxWidth + 16, rowLength, 75, 25);
   calculateButton->hide();
 
-  MakeHeading(this, QStringLiteral("Inches"), kColB, rowCount - kHeaderHeight);
+  makeHeading(this, QStringLiteral("Inches"), kColB, rowCount - kHeaderHeight);
   strandLengthBox = box(kColB, rowCount, QStringLiteral("Strand length in inches"), true);
-  MakeHeading(this, QStringLiteral("Beads"), kColB, rowLength - kHeaderHeight);
+  makeHeading(this, QStringLiteral("Beads"), kColB, rowLength - kHeaderHeight);
   beadsNeededBox = box(kColB, rowLength, QStringLiteral("Beads needed for the desired length"), true);
 
   // Stone area calculator, below a dividing line.
@@ -149,17 +149,17 @@ void BeadPage::CreateControls() {
   divider->setGeometry(kLabelLeft, 180, 525 - 2 * kLabelLeft, 4);
 
   constexpr int rowArea = 208, rowPattern = 256, rowSpacing = 290;
-  MakeHeading(this, QStringLiteral("Length (In)"), kColA, rowArea - kHeaderHeight);
-  MakeHeading(this, QStringLiteral("Width (In)"), kColB, rowArea - kHeaderHeight);
+  makeHeading(this, QStringLiteral("Length (In)"), kColA, rowArea - kHeaderHeight);
+  makeHeading(this, QStringLiteral("Width (In)"), kColB, rowArea - kHeaderHeight);
   QLabel* areaLLabel = rowLabel(QStringLiteral("Desired Area In Inches"), rowArea);
   areaLengthBox = box(kColA, rowArea, QStringLiteral("Area length in inches"), false);
   areaLLabel->setBuddy(areaLengthBox);
-  MakeLabel(this, QStringLiteral("×"), kColA + kBoxWidth, rowArea, kColB - kColA - kBoxWidth, kBoxHeight,
+  makeLabel(this, QStringLiteral("×"), kColA + kBoxWidth, rowArea, kColB - kColA - kBoxWidth, kBoxHeight,
             Qt::AlignCenter);
   areaWidthBox = box(kColB, rowArea, QStringLiteral("Area width in inches"), false);
 
-  MakeHeading(this, QStringLiteral("Square"), kColA, rowPattern - kHeaderHeight);
-  MakeHeading(this, QStringLiteral("Hexagonal"), kColB, rowPattern - kHeaderHeight);
+  makeHeading(this, QStringLiteral("Square"), kColA, rowPattern - kHeaderHeight);
+  makeHeading(this, QStringLiteral("Hexagonal"), kColB, rowPattern - kHeaderHeight);
   QLabel* areaRectLabel = rowLabel(QStringLiteral("Stone Pattern"), rowPattern);
   areaBox = box(kColA, rowPattern, QStringLiteral("Stones in a square pattern"), true);
   areaRectLabel->setBuddy(areaBox);
@@ -169,9 +169,10 @@ void BeadPage::CreateControls() {
   spacingBox = box(kColA, rowSpacing, QStringLiteral("Stone spacing in inches"), false);
   areaSpLabel->setBuddy(spacingBox);
 
-  clearButton = new QPushButton(Icon(QStringLiteral(":/icons/clear.svg")), QStringLiteral("Clear"), this);
+  clearButton =
+      new QPushButton(resourceIcon(QStringLiteral(":/icons/clear.svg")), QStringLiteral("Clear"), this);
   clearButton->setGeometry(433, rowSpacing - 1, 80, 28);
-  clearButton->setFont(MakeFont(QStringLiteral("Arial"), 15));
+  clearButton->setFont(makeFont(QStringLiteral("Arial"), 15));
   clearButton->setIconSize(QSize(16, 16));
   clearButton->setToolTip(QStringLiteral("Clear Data Entry"));
   clearButton->setAccessibleName(QStringLiteral("Clear Data Entry"));
@@ -193,33 +194,33 @@ void BeadPage::CreateControls() {
                 {clearButton, "clearButton"}});
 }
 
-void BeadPage::BindHandlers() {
+void BeadPage::bindHandlers() {
   // Enter moves on from every box, and the leaving handlers work; only in
   // the spacing box does it recompute, with the caret staying.
-  beadMmBox->SetKeyFilter(KeyFilterKind::beadMmBox, services_);
-  beadInchBox->SetKeyFilter(KeyFilterKind::beadInchBox, services_);
-  beadCountBox->SetKeyFilter(KeyFilterKind::beadCountBox, services_);
+  beadMmBox->setKeyFilter(KeyFilterKind::BeadMmBox, services_);
+  beadInchBox->setKeyFilter(KeyFilterKind::BeadInchBox, services_);
+  beadCountBox->setKeyFilter(KeyFilterKind::BeadCountBox, services_);
   for (EntryBox* box : {strandInchBox, areaLengthBox, areaWidthBox, areaBox})
-    box->SetKeyFilter(KeyFilterKind::strandInchBox, services_);
-  spacingBox->SetKeyFilter(KeyFilterKind::spacingBox, services_);
-  GuardedConnect(spacingBox, &EntryBox::calculationWanted, this, &BeadPage::onSpacingEnter);
+    box->setKeyFilter(KeyFilterKind::StrandInchBox, services_);
+  spacingBox->setKeyFilter(KeyFilterKind::SpacingBox, services_);
+  guardedConnect(spacingBox, &EntryBox::calculationWanted, this, &BeadPage::onSpacingEnter);
 
-  GuardedConnect(beadMmBox, &EntryBox::entered, this, &BeadPage::onBeadMmEntered);
-  GuardedConnect(beadMmBox, &EntryBox::left, this, &BeadPage::onBeadMmLeft);
-  GuardedConnect(beadInchBox, &EntryBox::entered, this, &BeadPage::onBeadInchEntered);
-  GuardedConnect(beadInchBox, &EntryBox::left, this, &BeadPage::onBeadInchLeft);
-  GuardedConnect(beadCountBox, &EntryBox::changed, this, [this] {
+  guardedConnect(beadMmBox, &EntryBox::focusGained, this, &BeadPage::onBeadMmEntered);
+  guardedConnect(beadMmBox, &EntryBox::focusLost, this, &BeadPage::onBeadMmLeft);
+  guardedConnect(beadInchBox, &EntryBox::focusGained, this, &BeadPage::onBeadInchEntered);
+  guardedConnect(beadInchBox, &EntryBox::focusLost, this, &BeadPage::onBeadInchLeft);
+  guardedConnect(beadCountBox, &EntryBox::changed, this, [this] {
     // A step that rewrote the count has run the recalculation itself.
     if (!writingBoxes_) onBeadCountChanged();
   });
-  GuardedConnect(strandInchBox, &EntryBox::left, this, &BeadPage::onStrandLengthLeft);
-  GuardedConnect(areaLengthBox, &EntryBox::left, this, &BeadPage::onAreaLengthLeft);
-  GuardedConnect(areaWidthBox, &EntryBox::left, this, &BeadPage::onAreaWidthLeft);
-  GuardedConnect(areaBox, &EntryBox::left, this, &BeadPage::onStrandLengthLeft);
-  GuardedConnect(spacingBox, &EntryBox::left, this, &BeadPage::onAreaWidthLeft);
+  guardedConnect(strandInchBox, &EntryBox::focusLost, this, &BeadPage::onStrandLengthLeft);
+  guardedConnect(areaLengthBox, &EntryBox::focusLost, this, &BeadPage::onAreaLengthLeft);
+  guardedConnect(areaWidthBox, &EntryBox::focusLost, this, &BeadPage::onAreaWidthLeft);
+  guardedConnect(areaBox, &EntryBox::focusLost, this, &BeadPage::onStrandLengthLeft);
+  guardedConnect(spacingBox, &EntryBox::focusLost, this, &BeadPage::onAreaWidthLeft);
 
-  GuardedConnect(calculateButton, &QPushButton::clicked, this, &BeadPage::onCalculate);
-  GuardedConnect(clearButton, &QPushButton::clicked, this, &BeadPage::onClearClicked);
+  guardedConnect(calculateButton, &QPushButton::clicked, this, &BeadPage::onCalculate);
+  guardedConnect(clearButton, &QPushButton::clicked, this, &BeadPage::onClearClicked);
 }
 
 void BeadPage::onPageShown() {
@@ -230,13 +231,13 @@ void BeadPage::onPageShown() {
   beadMmBox->selectAll();
 }
 
-BeadBoxes BeadPage::ReadBoxes() const {
+BeadBoxes BeadPage::readBoxes() const {
   BeadBoxes boxes;
   for (auto [box, text] : kBoxes) (boxes.*text).text = (this->*box)->text();
   return boxes;
 }
 
-void BeadPage::WriteBoxes(const BeadBoxes& boxes) {
+void BeadPage::writeBoxes(const BeadBoxes& boxes) {
   QScopedValueRollback<bool> writing(writingBoxes_, true);
   for (auto [box, text] : kBoxes)
     if ((boxes.*text).written) (this->*box)->setText((boxes.*text).text);
@@ -244,9 +245,9 @@ void BeadPage::WriteBoxes(const BeadBoxes& boxes) {
 
 // What a step wrote reaches the boxes also when it fails half-way.
 template <typename Step>
-void BeadPage::RunStep(Step&& step) {
-  BeadBoxes boxes = ReadBoxes();
-  RunShowingBoxes(boxes, step, [this](const BeadBoxes& written) { WriteBoxes(written); });
+void BeadPage::runStep(Step&& step) {
+  BeadBoxes boxes = readBoxes();
+  runShowingBoxes(boxes, step, [this](const BeadBoxes& written) { writeBoxes(written); });
   // Row by row, left to right, as the page reads.
   announceResults(this, {{beadMmBox, boxes.beadMmBox},
                          {beadInchBox, boxes.beadInchBox},
@@ -266,17 +267,17 @@ void BeadPage::onBeadMmEntered() { state_.marker = BeadSizeMarker::Mm; }
 
 void BeadPage::onBeadInchEntered() { state_.marker = BeadSizeMarker::Inch; }
 
-void BeadPage::onBeadMmLeft() { LeaveSizeBox(BeadSizeMarker::Mm); }
+void BeadPage::onBeadMmLeft() { leaveSizeBox(BeadSizeMarker::Mm); }
 
-void BeadPage::onBeadInchLeft() { LeaveSizeBox(BeadSizeMarker::Inch); }
+void BeadPage::onBeadInchLeft() { leaveSizeBox(BeadSizeMarker::Inch); }
 
-void BeadPage::LeaveSizeBox(BeadSizeMarker box) {
+void BeadPage::leaveSizeBox(BeadSizeMarker box) {
   bool calculated = false;
-  RunStep([&](BeadBoxes& boxes) { calculated = SizeBoxLeft(box, boxes, state_); });
-  if (calculated) FocusNoBeadsInstead();
+  runStep([&](BeadBoxes& boxes) { calculated = sizeBoxLeft(box, boxes, state_); });
+  if (calculated) focusNoBeadsInstead();
 }
 
-void BeadPage::FocusNoBeadsInstead() {
+void BeadPage::focusNoBeadsInstead() {
   // A page being switched away hides its boxes: the focus goes where the user took it.
   if (!beadCountBox->isVisible() || showingPage_) return;
   // Called while the focus is moving: Qt already names the control that was
@@ -289,39 +290,39 @@ void BeadPage::FocusNoBeadsInstead() {
 }
 
 void BeadPage::onBeadCountChanged() {
-  RunStep([this](BeadBoxes& boxes) { BeadCountChanged(boxes, state_); });
+  runStep([this](BeadBoxes& boxes) { beadCountChanged(boxes, state_); });
 }
 
 void BeadPage::onCalculate() {
-  RunStep([this](BeadBoxes& boxes) { BeadCalculation(boxes, state_); });
+  runStep([this](BeadBoxes& boxes) { beadCalculation(boxes, state_); });
 }
 
 void BeadPage::onStrandLengthLeft() {
   BeadNotice notice = BeadNotice::None;
-  RunStep([&](BeadBoxes& boxes) { notice = DesiredLengthLeft(boxes, state_); });
-  Show(notice);
+  runStep([&](BeadBoxes& boxes) { notice = desiredLengthLeft(boxes, state_); });
+  showBeadNotice(notice);
 }
 
 void BeadPage::onAreaLengthLeft() {
   BeadNotice notice = BeadNotice::None;
-  RunStep([&](BeadBoxes& boxes) { notice = AreaBoxLeft(AreaSide::Length, boxes, state_); });
-  Show(notice);
+  runStep([&](BeadBoxes& boxes) { notice = areaBoxLeft(AreaSide::Length, boxes, state_); });
+  showBeadNotice(notice);
 }
 
 void BeadPage::onAreaWidthLeft() {
   BeadNotice notice = BeadNotice::None;
-  RunStep([&](BeadBoxes& boxes) { notice = AreaBoxLeft(AreaSide::Width, boxes, state_); });
-  Show(notice);
+  runStep([&](BeadBoxes& boxes) { notice = areaBoxLeft(AreaSide::Width, boxes, state_); });
+  showBeadNotice(notice);
 }
 
 void BeadPage::onSpacingEnter() {
   BeadNotice notice = BeadNotice::None;
-  RunStep([&](BeadBoxes& boxes) { notice = SpacingEntered(boxes, state_); });
-  Show(notice);
+  runStep([&](BeadBoxes& boxes) { notice = spacingEntered(boxes, state_); });
+  showBeadNotice(notice);
 }
 
 void BeadPage::onClearClicked() {
-  RunStep([this](BeadBoxes& boxes) { ClearBeadPage(boxes, state_); });
+  runStep([this](BeadBoxes& boxes) { clearBeadPage(boxes, state_); });
   announce(this, QStringLiteral("Bead calculator cleared"));
   // A box that already has the focus gets no new enter event.
   const bool hadFocus = beadMmBox->hasFocus();
@@ -329,9 +330,9 @@ void BeadPage::onClearClicked() {
   if (hadFocus) onBeadMmEntered();
 }
 
-void BeadPage::Show(BeadNotice notice) {
+void BeadPage::showBeadNotice(BeadNotice notice) {
   if (notice == BeadNotice::None) return;
-  services_.ShowMessage(window(), MessageIcon::Error, QStringLiteral("Error"), BeadNoticeText(notice), true);
+  services_.showMessage(window(), MessageIcon::Error, QStringLiteral("Error"), beadNoticeText(notice), true);
 }
 
 }  // namespace orvane

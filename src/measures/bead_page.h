@@ -21,7 +21,7 @@ class BeadPage : public TabPage {
  public:
   explicit BeadPage(DesktopServices& services, QWidget* parent = nullptr);
 
-  void Shown() override { onPageShown(); }
+  void onTabShown() override { onPageShown(); }
   void onPageShown();
 
   void onBeadMmEntered();
@@ -35,20 +35,20 @@ class BeadPage : public TabPage {
   void onCalculate();
   void onClearClicked();
 
-  BeadSizeMarker Marker() const { return state_.marker; }
-  double Rate() const { return static_cast<double>(state_.rate); }
+  BeadSizeMarker marker() const { return state_.marker; }
+  double rate() const { return static_cast<double>(state_.rate); }
 
  private:
-  void CreateControls();
-  void BindHandlers();
-  void LeaveSizeBox(BeadSizeMarker box);
-  void FocusNoBeadsInstead();
+  void createControls();
+  void bindHandlers();
+  void leaveSizeBox(BeadSizeMarker box);
+  void focusNoBeadsInstead();
   void onSpacingEnter();
-  void Show(BeadNotice notice);
-  BeadBoxes ReadBoxes() const;
-  void WriteBoxes(const BeadBoxes& boxes);
+  void showBeadNotice(BeadNotice notice);
+  BeadBoxes readBoxes() const;
+  void writeBoxes(const BeadBoxes& boxes);
   template <typename Step>
-  void RunStep(Step&& step);
+  void runStep(Step&& step);
 
   DesktopServices& services_;
   // Strand calculator, in tab order.

@@ -19,7 +19,7 @@ class FractionsWindow : public QWidget {
 
   void onCloseClicked();
   // Makes and fills the grid the first time the window is shown.
-  void BuildGrid();
+  void buildGrid();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -29,8 +29,8 @@ class FractionsWindow : public QWidget {
   QPushButton* closeButton;
 
   void onShown();
-  void CreateToolBar();
-  void Navigate(GridNavigation step);
+  void createToolBar();
+  void navigate(GridNavigation step);
 
   DesktopServices& services_;
  Q_SIGNALS:

@@ -30,34 +30,35 @@ constexpr int kCaptionGap = 8;
 }  // namespace
 
 WeightPage::WeightPage(DesktopServices& services, QWidget* parent) : TabPage(parent), services_(services) {
-  const QFont arial16 = MakeFont(QStringLiteral("Arial"), 16);
+  const QFont arial16 = makeFont(QStringLiteral("Arial"), 16);
 
   titleLabel = new QLabel(QStringLiteral("Weight Conversion"), this);
-  titleLabel->setFont(MakeFont(QStringLiteral("Arial"), 19));
+  titleLabel->setFont(makeFont(QStringLiteral("Arial"), 19));
   titleLabel->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
   titleLabel->setGeometry(0, 8, 525, 26);
 
   hintLabel = new QLabel(QStringLiteral("(Enter data and hit Enter Key)"), this);
-  hintLabel->setFont(MakeFont(QStringLiteral("Arial"), 13));
+  hintLabel->setFont(makeFont(QStringLiteral("Arial"), 13));
   hintLabel->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
   hintLabel->setGeometry(0, 34, 525, 18);
 
   // Created in tab order: the eight boxes, the hidden Convert button, Clear,
   // Metal.
-  caratBox = MakeWeightBox(WeightUnit::Carat, QStringLiteral("Carats"), kFirstBoxTop);
-  gramBox = MakeWeightBox(WeightUnit::Gram, QStringLiteral("Grams"), kFirstBoxTop + kBoxPitch);
-  kilogramBox = MakeWeightBox(WeightUnit::KGram, QStringLiteral("Kilograms"), kFirstBoxTop + 2 * kBoxPitch);
-  ounceBox = MakeWeightBox(WeightUnit::Ounce, QStringLiteral("Ounces"), kFirstBoxTop + 3 * kBoxPitch);
-  poundBox = MakeWeightBox(WeightUnit::Pound, QStringLiteral("Pounds"), kFirstBoxTop + 4 * kBoxPitch);
+  caratBox = makeWeightBox(WeightUnit::Carat, QStringLiteral("Carats"), kFirstBoxTop);
+  gramBox = makeWeightBox(WeightUnit::Gram, QStringLiteral("Grams"), kFirstBoxTop + kBoxPitch);
+  kilogramBox = makeWeightBox(WeightUnit::KGram, QStringLiteral("Kilograms"), kFirstBoxTop + 2 * kBoxPitch);
+  ounceBox = makeWeightBox(WeightUnit::Ounce, QStringLiteral("Ounces"), kFirstBoxTop + 3 * kBoxPitch);
+  poundBox = makeWeightBox(WeightUnit::Pound, QStringLiteral("Pounds"), kFirstBoxTop + 4 * kBoxPitch);
   troyOunceBox =
-      MakeWeightBox(WeightUnit::TroyOunce, QStringLiteral("Troy Ounces"), kFirstBoxTop + 5 * kBoxPitch);
+      makeWeightBox(WeightUnit::TroyOunce, QStringLiteral("Troy Ounces"), kFirstBoxTop + 5 * kBoxPitch);
   pennyweightBox =
-      MakeWeightBox(WeightUnit::Pennyweight, QStringLiteral("Pennyweights"), kFirstBoxTop + 6 * kBoxPitch);
-  grainBox = MakeWeightBox(WeightUnit::Grain, QStringLiteral("Grains"), kFirstBoxTop + 7 * kBoxPitch);
+      makeWeightBox(WeightUnit::Pennyweight, QStringLiteral("Pennyweights"), kFirstBoxTop + 6 * kBoxPitch);
+  grainBox = makeWeightBox(WeightUnit::Grain, QStringLiteral("Grains"), kFirstBoxTop + 7 * kBoxPitch);
   const int buttonTop = kFirstBoxTop + kWeightBoxCount * kBoxPitch;
 
-  clearButton = new QPushButton(Icon(QStringLiteral(":/icons/clear.svg")), QStringLiteral("Clear"), this);
-  clearButton->setFont(MakeFont(QStringLiteral("Arial"), 15));
+  clearButton =
+      new QPushButton(resourceIcon(QStringLiteral(":/icons/clear.svg")), QStringLiteral("Clear"), this);
+  clearButton->setFont(makeFont(QStringLiteral("Arial"), 15));
   clearButton->setIconSize(QSize(16, 16));
   clearButton->setGeometry(kBoxLeft + kBoxWidth - 80, buttonTop + 4, 80, 27);
   clearButton->setToolTip(QStringLiteral("Clear Data Entry"));
@@ -65,16 +66,16 @@ WeightPage::WeightPage(DesktopServices& services, QWidget* parent) : TabPage(par
   clearButton->setAccessibleDescription(QStringLiteral("Clear Data Entry"));
   clearButton->setFocusPolicy(Qt::StrongFocus);
   clearButton->setAutoDefault(true);  // Enter on the focused button presses it
-  GuardedConnect(clearButton, &QPushButton::clicked, this, &WeightPage::onClearClicked);
+  guardedConnect(clearButton, &QPushButton::clicked, this, &WeightPage::onClearClicked);
 
   metalButton = new QPushButton(QStringLiteral("Metal\u2026"), this);
-  metalButton->setFont(MakeFont(QStringLiteral("Arial"), 15));
+  metalButton->setFont(makeFont(QStringLiteral("Arial"), 15));
   metalButton->setGeometry(kBoxLeft + kBoxWidth + 16, buttonTop + 4, 80, 27);
   metalButton->setToolTip(QStringLiteral("Weight of wire, sheet and ring blanks"));
   metalButton->setAccessibleDescription(QStringLiteral("Opens the Metal Calculator"));
   metalButton->setFocusPolicy(Qt::StrongFocus);
   metalButton->setAutoDefault(true);
-  GuardedConnect(metalButton, &QPushButton::clicked, this, &WeightPage::onMetalClicked);
+  guardedConnect(metalButton, &QPushButton::clicked, this, &WeightPage::onMetalClicked);
 
   nameChildren({{titleLabel, "titleLabel"},
                 {hintLabel, "hintLabel"},
@@ -98,38 +99,38 @@ void WeightPage::setBenchShortcut(const QKeySequence& key) {
           .arg(key.toString(QKeySequence::NativeText)));
 }
 
-EntryBox* WeightPage::MakeWeightBox(WeightUnit unit, const QString& caption, int top) {
+EntryBox* WeightPage::makeWeightBox(WeightUnit unit, const QString& caption, int top) {
   auto* label = new QLabel(caption, this);
-  label->setFont(MakeFont(QStringLiteral("Arial"), 16));
+  label->setFont(makeFont(QStringLiteral("Arial"), 16));
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   label->setGeometry(kBoxLeft - kCaptionGap - kCaptionWidth, top, kCaptionWidth, kBoxHeight);
 
   auto* box = new EntryBox(this);
-  box->setFont(MakeFont(QStringLiteral("Arial"), 16));
+  box->setFont(makeFont(QStringLiteral("Arial"), 16));
   box->setGeometry(kBoxLeft, top, kBoxWidth, kBoxHeight);
   box->setAccessibleName(caption);
   label->setBuddy(box);
   // CaratBoxEnter ... PoundBoxEnter: the box entered last is the source unit.
-  GuardedConnect(box, &EntryBox::entered, this, [this, unit] { activeBox = WeightMarker(unit); });
-  box->SetKeyFilter(KeyFilterKind::Weight, services_);
-  GuardedConnect(box, &EntryBox::calculationWanted, this, &WeightPage::onConvert);
+  guardedConnect(box, &EntryBox::focusGained, this, [this, unit] { activeBox = weightMarker(unit); });
+  box->setKeyFilter(KeyFilterKind::Weight, services_);
+  guardedConnect(box, &EntryBox::calculationWanted, this, &WeightPage::onConvert);
   boxes_[static_cast<int>(unit)] = box;
   return box;
 }
 
-EntryBox* WeightPage::BoxOf(WeightUnit unit) const { return boxes_[static_cast<int>(unit)]; }
+EntryBox* WeightPage::boxOf(WeightUnit unit) const { return boxes_[static_cast<int>(unit)]; }
 
 void WeightPage::onConvert() {
   WeightBoxes boxes;
   for (int i = 0; i < kWeightBoxCount; ++i) boxes[i].text = boxes_[i]->text();
   // Nothing to convert: Enter just walks on to the next box.
-  if (const std::optional<WeightUnit> walkOnFrom = WeightEntered(activeBox, boxes)) {
-    FocusNextControl(BoxOf(*walkOnFrom));
+  if (const std::optional<WeightUnit> walkOnFrom = weightEntered(activeBox, boxes)) {
+    focusNextControl(boxOf(*walkOnFrom));
     return;
   }
   for (WeightUnit unit : kWeightWriteOrder) {
     const BoxText& result = boxes[static_cast<int>(unit)];
-    if (result.written) BoxOf(unit)->setText(result.text);
+    if (result.written) boxOf(unit)->setText(result.text);
   }
   QList<WrittenBox> written;
   for (int i = 0; i < kWeightBoxCount; ++i) written.append({boxes_[i], boxes[i]});
@@ -144,7 +145,7 @@ void WeightPage::onClearClicked() {
   caratBox->setFocus(Qt::OtherFocusReason);
   // The focus event does not arrive while the window is inactive; the caret
   // is in Carats all the same, so Carats is the source.
-  activeBox = WeightMarker(WeightUnit::Carat);
+  activeBox = weightMarker(WeightUnit::Carat);
 }
 
 }  // namespace orvane

@@ -36,8 +36,8 @@ class WeightPage : public TabPage {
   void metalWanted();
 
  private:
-  EntryBox* MakeWeightBox(WeightUnit unit, const QString& caption, int top);
-  EntryBox* BoxOf(WeightUnit unit) const;
+  EntryBox* makeWeightBox(WeightUnit unit, const QString& caption, int top);
+  EntryBox* boxOf(WeightUnit unit) const;
 
   DesktopServices& services_;
   QLabel* titleLabel;

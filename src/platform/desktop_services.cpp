@@ -12,9 +12,9 @@
 
 namespace orvane {
 
-void QtDesktopServices::Beep() { QApplication::beep(); }
+void QtDesktopServices::beep() { QApplication::beep(); }
 
-void QtDesktopServices::AlertSound() { QApplication::beep(); }
+void QtDesktopServices::alertSound() { QApplication::beep(); }
 
 namespace {
 // A message box in the middle of the screen rather than over its parent; its
@@ -38,7 +38,7 @@ class ScreenCentredBox : public QMessageBox {
 }  // namespace
 
 namespace {
-void SetUpBox(QMessageBox& box, MessageIcon icon, const QString& caption, const QString& text) {
+void setUpBox(QMessageBox& box, MessageIcon icon, const QString& caption, const QString& text) {
   box.setWindowTitle(caption);
   box.setText(text);
   box.setTextFormat(Qt::PlainText);
@@ -57,17 +57,17 @@ void SetUpBox(QMessageBox& box, MessageIcon icon, const QString& caption, const 
 }
 }  // namespace
 
-void QtDesktopServices::ShowMessage(QWidget* parent, MessageIcon icon, const QString& caption,
+void QtDesktopServices::showMessage(QWidget* parent, MessageIcon icon, const QString& caption,
                                     const QString& text, bool centred) {
   ScreenCentredBox box(parent, centred);
-  SetUpBox(box, icon, caption, text);
+  setUpBox(box, icon, caption, text);
   box.exec();
 }
 
-bool QtDesktopServices::ShowMessageWithButton(QWidget* parent, MessageIcon icon, const QString& caption,
+bool QtDesktopServices::showMessageWithButton(QWidget* parent, MessageIcon icon, const QString& caption,
                                               const QString& text, const QString& button) {
   QMessageBox box(parent);
-  SetUpBox(box, icon, caption, text);
+  setUpBox(box, icon, caption, text);
   QPushButton* choice = box.addButton(button, QMessageBox::ActionRole);
   box.setDefaultButton(QMessageBox::Ok);
   box.setEscapeButton(QMessageBox::Ok);
@@ -77,7 +77,7 @@ bool QtDesktopServices::ShowMessageWithButton(QWidget* parent, MessageIcon icon,
 
 // The buttons carry mnemonics, so that S, D and C (or Y and N) answer from the
 // keyboard as well as Enter and Esc do.
-UnsavedAnswer QtDesktopServices::AskToSave(QWidget* parent, const QString& caption, const QString& text) {
+UnsavedAnswer QtDesktopServices::askToSave(QWidget* parent, const QString& caption, const QString& text) {
   QMessageBox box(parent);
   box.setWindowTitle(caption);
   box.setText(text);
@@ -96,7 +96,7 @@ UnsavedAnswer QtDesktopServices::AskToSave(QWidget* parent, const QString& capti
   return UnsavedAnswer::Cancel;
 }
 
-bool QtDesktopServices::AskYesNo(QWidget* parent, const QString& caption, const QString& text) {
+bool QtDesktopServices::askYesNo(QWidget* parent, const QString& caption, const QString& text) {
   QMessageBox box(parent);
   box.setWindowTitle(caption);
   box.setText(text);
@@ -111,7 +111,7 @@ bool QtDesktopServices::AskYesNo(QWidget* parent, const QString& caption, const 
 }
 
 namespace {
-std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& request, bool save) {
+std::optional<QString> runFileDialog(QWidget* parent, const FileDialogRequest& request, bool save) {
   QFileDialog dialog(parent, request.title, request.directory, request.filter);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save || !request.mustExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -123,23 +123,23 @@ std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& r
 }
 }  // namespace
 
-std::optional<QString> QtDesktopServices::OpenFileName(QWidget* parent, const FileDialogRequest& request) {
-  return RunFileDialog(parent, request, false);
+std::optional<QString> QtDesktopServices::openFileName(QWidget* parent, const FileDialogRequest& request) {
+  return runFileDialog(parent, request, false);
 }
 
-std::optional<QString> QtDesktopServices::SaveFileName(QWidget* parent, const FileDialogRequest& request) {
-  return RunFileDialog(parent, request, true);
+std::optional<QString> QtDesktopServices::saveFileName(QWidget* parent, const FileDialogRequest& request) {
+  return runFileDialog(parent, request, true);
 }
 
-bool QtDesktopServices::SetupPrinter(QWidget* parent, QPrinter& printer) {
+bool QtDesktopServices::setupPrinter(QWidget* parent, QPrinter& printer) {
   QPrintDialog dialog(&printer, parent);
   return dialog.exec() == QDialog::Accepted;
 }
 
-QString QtDesktopServices::ClipboardText() { return QApplication::clipboard()->text(); }
+QString QtDesktopServices::clipboardText() { return QApplication::clipboard()->text(); }
 
-void QtDesktopServices::SetClipboardText(const QString& text) { QApplication::clipboard()->setText(text); }
+void QtDesktopServices::setClipboardText(const QString& text) { QApplication::clipboard()->setText(text); }
 
-bool QtDesktopServices::OpenUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool QtDesktopServices::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
 }  // namespace orvane

@@ -31,53 +31,53 @@ class DesktopServices {
  public:
   virtual ~DesktopServices() = default;
 
-  virtual void Beep() = 0;        // the default beep of a refused key
-  virtual void AlertSound() = 0;  // the alert of the calculator and the links
+  virtual void beep() = 0;        // the default beep of a refused key
+  virtual void alertSound() = 0;  // the alert of the calculator and the links
 
   // A modal box with one OK button. `centred` puts it in the middle of the
   // screen instead of over its parent.
-  virtual void ShowMessage(QWidget* parent, MessageIcon icon, const QString& caption, const QString& text,
+  virtual void showMessage(QWidget* parent, MessageIcon icon, const QString& caption, const QString& text,
                            bool centred = false) = 0;
   // The same box with one more button, captioned `button`, beside OK; true
   // when the user chose that button.
-  virtual bool ShowMessageWithButton(QWidget* parent, MessageIcon icon, const QString& caption,
+  virtual bool showMessageWithButton(QWidget* parent, MessageIcon icon, const QString& caption,
                                      const QString& text, const QString& button) = 0;
 
   // A question about unsaved work, with Save, Discard and Cancel (Esc).
-  virtual UnsavedAnswer AskToSave(QWidget* parent, const QString& caption, const QString& text) = 0;
+  virtual UnsavedAnswer askToSave(QWidget* parent, const QString& caption, const QString& text) = 0;
   // A question with Yes (the default) and No; true for Yes.
-  virtual bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
+  virtual bool askYesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
 
   // The chosen file, or nothing when the user cancelled.
-  virtual std::optional<QString> OpenFileName(QWidget* parent, const FileDialogRequest& request) = 0;
-  virtual std::optional<QString> SaveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+  virtual std::optional<QString> openFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+  virtual std::optional<QString> saveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
 
   // The printer dialog; false when the user cancelled.
-  virtual bool SetupPrinter(QWidget* parent, QPrinter& printer) = 0;
+  virtual bool setupPrinter(QWidget* parent, QPrinter& printer) = 0;
 
-  virtual QString ClipboardText() = 0;
-  virtual void SetClipboardText(const QString& text) = 0;
+  virtual QString clipboardText() = 0;
+  virtual void setClipboardText(const QString& text) = 0;
 
   // Opens a web or mail address with the desktop's handler; false on failure.
-  virtual bool OpenUrl(const QUrl& url) = 0;
+  virtual bool openUrl(const QUrl& url) = 0;
 };
 
 class QtDesktopServices : public DesktopServices {
  public:
-  void Beep() override;
-  void AlertSound() override;
-  void ShowMessage(QWidget* parent, MessageIcon icon, const QString& caption, const QString& text,
+  void beep() override;
+  void alertSound() override;
+  void showMessage(QWidget* parent, MessageIcon icon, const QString& caption, const QString& text,
                    bool centred) override;
-  bool ShowMessageWithButton(QWidget* parent, MessageIcon icon, const QString& caption, const QString& text,
+  bool showMessageWithButton(QWidget* parent, MessageIcon icon, const QString& caption, const QString& text,
                              const QString& button) override;
-  UnsavedAnswer AskToSave(QWidget* parent, const QString& caption, const QString& text) override;
-  bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
-  std::optional<QString> OpenFileName(QWidget* parent, const FileDialogRequest& request) override;
-  std::optional<QString> SaveFileName(QWidget* parent, const FileDialogRequest& request) override;
-  bool SetupPrinter(QWidget* parent, QPrinter& printer) override;
-  QString ClipboardText() override;
-  void SetClipboardText(const QString& text) override;
-  bool OpenUrl(const QUrl& url) override;
+  UnsavedAnswer askToSave(QWidget* parent, const QString& caption, const QString& text) override;
+  bool askYesNo(QWidget* parent, const QString& caption, const QString& text) override;
+  std::optional<QString> openFileName(QWidget* parent, const FileDialogRequest& request) override;
+  std::optional<QString> saveFileName(QWidget* parent, const FileDialogRequest& request) override;
+  bool setupPrinter(QWidget* parent, QPrinter& printer) override;
+  QString clipboardText() override;
+  void setClipboardText(const QString& text) override;
+  bool openUrl(const QUrl& url) override;
 };
 
 }  // namespace orvane

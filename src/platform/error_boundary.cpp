@@ -9,28 +9,28 @@ namespace {
 DesktopServices* gServices = nullptr;
 }
 
-void SetErrorServices(DesktopServices* services) { gServices = services; }
+void setErrorServices(DesktopServices* services) { gServices = services; }
 
-DesktopServices* ErrorServices() { return gServices; }
+DesktopServices* errorServices() { return gServices; }
 
 namespace {
 // A message quotes the offending text whole; a pasted page of text would make
 // a box wider than any screen, so the middle of a very long message is left out.
-QString Shortened(const QString& text) {
+QString shortened(const QString& text) {
   constexpr qsizetype kKeep = 120;
   if (text.size() <= 2 * kKeep + 20) return text;
   return text.left(kKeep) + QStringLiteral(" \u2026 ") + text.right(kKeep);
 }
 }  // namespace
 
-void ReportFailure(QWidget* context, const std::exception& failure) {
+void reportFailure(QWidget* context, const std::exception& failure) {
   if (!gServices) return;
-  const QString text = Shortened(QString::fromStdString(failure.what()));
+  const QString text = shortened(QString::fromStdString(failure.what()));
   if (dynamic_cast<const FractionError*>(&failure)) {
-    gServices->ShowMessage(context, MessageIcon::Error, QStringLiteral("Error"), text);
+    gServices->showMessage(context, MessageIcon::Error, QStringLiteral("Error"), text);
     return;
   }
-  gServices->ShowMessage(context, MessageIcon::Error, QStringLiteral("Orvane"), WithFinalDot(text));
+  gServices->showMessage(context, MessageIcon::Error, QStringLiteral("Orvane"), withFinalDot(text));
 }
 
 }  // namespace orvane

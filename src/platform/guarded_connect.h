@@ -15,19 +15,19 @@ namespace orvane {
 // receiving window taking what the signal carries (or nothing), or any
 // callable taking nothing.
 template <typename Sender, typename Signal, typename Receiver, typename... Args>
-requires std::is_base_of_v<QWidget, Receiver> QMetaObject::Connection GuardedConnect(
+requires std::is_base_of_v<QWidget, Receiver> QMetaObject::Connection guardedConnect(
     Sender* sender, Signal signal, Receiver* receiver, void (Receiver::*handler)(Args...)) {
   return QObject::connect(sender, signal, receiver, [receiver, handler](Args... args) {
-    RunGuarded(receiver, [&] { (receiver->*handler)(args...); });
+    runGuarded(receiver, [&] { (receiver->*handler)(args...); });
   });
 }
 
 template <typename Sender, typename Signal, typename Handler>
-requires std::is_invocable_v<Handler&> QMetaObject::Connection GuardedConnect(Sender* sender, Signal signal,
+requires std::is_invocable_v<Handler&> QMetaObject::Connection guardedConnect(Sender* sender, Signal signal,
                                                                               QWidget* context,
                                                                               Handler handler) {
   return QObject::connect(sender, signal, context, [context, handler = std::move(handler)]() mutable {
-    RunGuarded(context, handler);
+    runGuarded(context, handler);
   });
 }
 

@@ -28,7 +28,7 @@ QAccessibleInterface* windowFactory(const QString& className, QObject* object) {
 
 }  // namespace
 
-void ConfigureFixedWindow(QWidget* window, const QString& caption, int clientWidth, int clientHeight,
+void configureFixedWindow(QWidget* window, const QString& caption, int clientWidth, int clientHeight,
                           bool minimiseButton) {
   Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
@@ -38,7 +38,7 @@ void ConfigureFixedWindow(QWidget* window, const QString& caption, int clientWid
   window->setFixedSize(clientWidth, clientHeight);
 }
 
-void ShowWindow(QWidget* window) {
+void showWindow(QWidget* window) {
   if (window->isMinimized()) window->showNormal();
   window->show();
   window->raise();

@@ -11,13 +11,13 @@ namespace orvane {
 namespace {
 
 // A chart grid with its heading row, placed straight on its page.
-StringGrid* MakeChartGrid(QWidget* page, int cols, int rows, const QRect& bounds, const QString& name,
+StringGrid* makeChartGrid(QWidget* page, int cols, int rows, const QRect& bounds, const QString& name,
                           const QString& accessibleName, bool horizontalScroll) {
   auto* grid = new StringGrid(cols, rows, 1, page);
   grid->setObjectName(name);
   grid->setAccessibleName(accessibleName);
   grid->setGeometry(bounds);
-  grid->setFont(MakeFont(QStringLiteral("Arial"), 16));
+  grid->setFont(makeFont(QStringLiteral("Arial"), 16));
   grid->setShowGrid(true);
   grid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   grid->setHorizontalScrollBarPolicy(horizontalScroll ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
@@ -26,28 +26,28 @@ StringGrid* MakeChartGrid(QWidget* page, int cols, int rows, const QRect& bounds
 
 // Headings into row 0, then the data rows from row 1 through the row writer.
 template <typename Values>
-void FillChart(StringGrid& grid, std::initializer_list<int> widths, const QStringList& headings,
+void fillChart(StringGrid& grid, std::initializer_list<int> widths, const QStringList& headings,
                GridKind kind, int entries, Values values) {
-  grid.SetColWidths(widths);
-  for (int c = 0; c < headings.size(); ++c) grid.SetCell(c, 0, headings[c]);
-  GridRowWriter writer(grid, GridPrefixes(kind));
-  for (int entry = 0; entry < entries; ++entry) writer.FillGridRow(values(entry));
+  grid.setColWidths(widths);
+  for (int c = 0; c < headings.size(); ++c) grid.setCell(c, 0, headings[c]);
+  GridRowWriter writer(grid, gridPrefixes(kind));
+  for (int entry = 0; entry < entries; ++entry) writer.fillGridRow(values(entry));
 }
 
 }  // namespace
 
 JumpRingChartPage::JumpRingChartPage(QWidget* parent) : TabPage(parent) {}
 
-void JumpRingChartPage::BuildGrids() {
+void JumpRingChartPage::buildGrids() {
   if (jumpRingGrid) return;
-  jumpRingGrid = MakeChartGrid(this, 4, int(JumpRingTable.size()) + 1, QRect(18, 20, 489, 298),
+  jumpRingGrid = makeChartGrid(this, 4, int(JumpRingTable.size()) + 1, QRect(18, 20, 489, 298),
                                QStringLiteral("jumpRingGrid"), QStringLiteral("Jump ring chart"), false);
-  FillChart(*jumpRingGrid, {116, 116, 116, 116}, JumpGridHeadings(), GridKind::Jump,
-            int(JumpRingTable.size()), JumpGridValues);
-  ShowMadeLate(jumpRingGrid);
+  fillChart(*jumpRingGrid, {116, 116, 116, 116}, jumpGridHeadings(), GridKind::Jump,
+            int(JumpRingTable.size()), jumpGridValues);
+  showMadeLate(jumpRingGrid);
 }
 
-QList<StringGrid*> JumpRingChartPage::NavigationGrids() const {
+QList<StringGrid*> JumpRingChartPage::navigationGrids() const {
   return jumpRingGrid ? QList<StringGrid*>{jumpRingGrid} : QList<StringGrid*>{};
 }
 
@@ -55,16 +55,16 @@ void JumpRingChartPage::onPageShown() { jumpRingGrid->setFocus(); }
 
 WireGaugeChartPage::WireGaugeChartPage(QWidget* parent) : TabPage(parent) {}
 
-void WireGaugeChartPage::BuildGrids() {
+void WireGaugeChartPage::buildGrids() {
   if (wireGaugeGrid) return;
-  wireGaugeGrid = MakeChartGrid(this, 3, int(WireGaugeTable.size()) + 1, QRect(18, 20, 489, 298),
+  wireGaugeGrid = makeChartGrid(this, 3, int(WireGaugeTable.size()) + 1, QRect(18, 20, 489, 298),
                                 QStringLiteral("wireGaugeGrid"), QStringLiteral("Wire gauge chart"), true);
-  FillChart(*wireGaugeGrid, {155, 155, 155}, WireGridHeadings(), GridKind::Wire, int(WireGaugeTable.size()),
-            WireGridValues);
-  ShowMadeLate(wireGaugeGrid);
+  fillChart(*wireGaugeGrid, {155, 155, 155}, wireGridHeadings(), GridKind::Wire, int(WireGaugeTable.size()),
+            wireGridValues);
+  showMadeLate(wireGaugeGrid);
 }
 
-QList<StringGrid*> WireGaugeChartPage::NavigationGrids() const {
+QList<StringGrid*> WireGaugeChartPage::navigationGrids() const {
   return wireGaugeGrid ? QList<StringGrid*>{wireGaugeGrid} : QList<StringGrid*>{};
 }
 
@@ -72,29 +72,29 @@ void WireGaugeChartPage::onPageShown() { wireGaugeGrid->setFocus(); }
 
 RingSizeChartPage::RingSizeChartPage(QWidget* parent) : TabPage(parent) {}
 
-void RingSizeChartPage::BuildGrids() {
+void RingSizeChartPage::buildGrids() {
   if (ringSizeGrid) return;
   // Lower grid first, as it comes first in the tab order.
   ringSizeIntlGrid =
-      MakeChartGrid(this, 6, int(RingEquivalentTable.size()) + 1, QRect(18, 183, 489, 130),
+      makeChartGrid(this, 6, int(RingEquivalentTable.size()) + 1, QRect(18, 183, 489, 130),
                     QStringLiteral("ringSizeIntlGrid"), QStringLiteral("International ring sizes"), true);
   ringSizeGrid =
-      MakeChartGrid(this, 5, int(RingSizeTable.size()) + 1, QRect(18, 20, 489, 130),
+      makeChartGrid(this, 5, int(RingSizeTable.size()) + 1, QRect(18, 20, 489, 130),
                     QStringLiteral("ringSizeGrid"), QStringLiteral("North American ring sizes"), true);
-  FillChart(*ringSizeGrid, {92, 92, 92, 93, 93}, RingNGridHeadings(), GridKind::RingN,
-            int(RingSizeTable.size()), RingNGridValues);
-  FillChart(*ringSizeIntlGrid, {94, 75, 78, 80, 62, 73}, RingIntGridHeadings(), GridKind::RingInt,
-            int(RingEquivalentTable.size()), RingIntGridValues);
-  ShowMadeLate(ringSizeIntlGrid);
-  ShowMadeLate(ringSizeGrid);
+  fillChart(*ringSizeGrid, {92, 92, 92, 93, 93}, ringNGridHeadings(), GridKind::RingN,
+            int(RingSizeTable.size()), ringNGridValues);
+  fillChart(*ringSizeIntlGrid, {94, 75, 78, 80, 62, 73}, ringIntGridHeadings(), GridKind::RingInt,
+            int(RingEquivalentTable.size()), ringIntGridValues);
+  showMadeLate(ringSizeIntlGrid);
+  showMadeLate(ringSizeGrid);
   QWidget::setTabOrder(ringSizeIntlGrid, ringSizeGrid);
   // Whichever grid the pointer is over takes the keys and the wheel.
-  GuardedConnect(ringSizeGrid, &StringGrid::mouseMoved, this, &RingSizeChartPage::onRingSizeGridHover);
-  GuardedConnect(ringSizeIntlGrid, &StringGrid::mouseMoved, this,
+  guardedConnect(ringSizeGrid, &StringGrid::mouseMoved, this, &RingSizeChartPage::onRingSizeGridHover);
+  guardedConnect(ringSizeIntlGrid, &StringGrid::mouseMoved, this,
                  &RingSizeChartPage::onRingSizeIntlGridHover);
 }
 
-QList<StringGrid*> RingSizeChartPage::NavigationGrids() const {
+QList<StringGrid*> RingSizeChartPage::navigationGrids() const {
   return ringSizeGrid ? QList<StringGrid*>{ringSizeGrid, ringSizeIntlGrid} : QList<StringGrid*>{};
 }
 

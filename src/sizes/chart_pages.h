@@ -13,12 +13,12 @@ class JumpRingChartPage : public TabPage {
   explicit JumpRingChartPage(QWidget* parent = nullptr);
 
   // Makes and fills the grid the first time the page is shown.
-  void BuildGrids();
-  void Shown() override {
-    BuildGrids();
+  void buildGrids();
+  void onTabShown() override {
+    buildGrids();
     onPageShown();
   }
-  QList<StringGrid*> NavigationGrids() const override;
+  QList<StringGrid*> navigationGrids() const override;
 
  private:
   StringGrid* jumpRingGrid = nullptr;
@@ -33,12 +33,12 @@ class WireGaugeChartPage : public TabPage {
   explicit WireGaugeChartPage(QWidget* parent = nullptr);
 
   // Makes and fills the grid the first time the page is shown.
-  void BuildGrids();
-  void Shown() override {
-    BuildGrids();
+  void buildGrids();
+  void onTabShown() override {
+    buildGrids();
     onPageShown();
   }
-  QList<StringGrid*> NavigationGrids() const override;
+  QList<StringGrid*> navigationGrids() const override;
 
  private:
   StringGrid* wireGaugeGrid = nullptr;
@@ -55,12 +55,12 @@ class RingSizeChartPage : public TabPage {
   explicit RingSizeChartPage(QWidget* parent = nullptr);
 
   // Makes and fills the grids the first time the page is shown.
-  void BuildGrids();
-  void Shown() override {
-    BuildGrids();
+  void buildGrids();
+  void onTabShown() override {
+    buildGrids();
     onPageShown();
   }
-  QList<StringGrid*> NavigationGrids() const override;
+  QList<StringGrid*> navigationGrids() const override;
 
  private:
   StringGrid* ringSizeGrid = nullptr;

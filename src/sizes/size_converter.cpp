@@ -40,7 +40,7 @@ class FixedHeightDelegate : public QStyledItemDelegate {
   }
 };
 
-QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top) {
+QLabel* makeLabel(QWidget* parent, const QString& text, int left, int top) {
   auto* label = new QLabel(text, parent);
   label->move(left, top);
   label->adjustSize();
@@ -55,34 +55,34 @@ class DesignationBoxAccessible : public QAccessibleWidget {
  public:
   explicit DesignationBoxAccessible(DesignationBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
 
-  DesignationBox* Box() const { return static_cast<DesignationBox*>(widget()); }
+  DesignationBox* designationBox() const { return static_cast<DesignationBox*>(widget()); }
 
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Value) return Box()->Text();
+    if (t == QAccessible::Value) return designationBox()->shownText();
     return QAccessibleWidget::text(t);
   }
   int childCount() const override { return 2; }
   QAccessibleInterface* child(int index) const override {
-    if (index == 0) return QAccessible::queryAccessibleInterface(Box()->view());
-    if (index == 1) return QAccessible::queryAccessibleInterface(Box()->lineEdit());
+    if (index == 0) return QAccessible::queryAccessibleInterface(designationBox()->view());
+    if (index == 1) return QAccessible::queryAccessibleInterface(designationBox()->lineEdit());
     return nullptr;
   }
   int indexOfChild(const QAccessibleInterface* child) const override {
     if (child == nullptr) return -1;
-    if (child->object() == Box()->view()) return 0;
-    if (child->object() == Box()->lineEdit()) return 1;
+    if (child->object() == designationBox()->view()) return 0;
+    if (child->object() == designationBox()->lineEdit()) return 1;
     return -1;
   }
   QAccessible::State state() const override {
     QAccessible::State s = QAccessibleWidget::state();
     s.expandable = true;
-    s.expanded = Box()->view()->isVisible();
+    s.expanded = designationBox()->view()->isVisible();
     return s;
   }
   QStringList actionNames() const override { return QAccessibleWidget::actionNames() << showMenuAction(); }
   void doAction(const QString& name) override {
     if (name == showMenuAction())
-      Box()->showPopup();
+      designationBox()->showPopup();
     else
       QAccessibleWidget::doAction(name);
   }
@@ -121,7 +121,7 @@ void DesignationBox::addItems(const QStringList& texts) {
     if (itemText(i).trimmed().isEmpty()) setItemData(i, QStringLiteral("None"), Qt::AccessibleTextRole);
 }
 
-void DesignationBox::SetText(const QString& text) {
+void DesignationBox::setShownText(const QString& text) {
   setCurrentIndex(-1);
   setEditText(text);
 }
@@ -133,14 +133,14 @@ void DesignationBox::keyPressEvent(QKeyEvent* event) {
     QComboBox::keyPressEvent(event);
     return;
   }
-  const QChar key = TypedCharacter(event);
+  const QChar key = typedCharacter(event);
   if (key.isNull()) {
     QComboBox::keyPressEvent(event);
     return;
   }
   // Nothing typed goes in; Enter moves on.
   event->accept();
-  if (FilterKey(KeyFilterKind::Designation, key, Text()) == KeyVerdict::Enter) FocusNextControl(this);
+  if (filterKey(KeyFilterKind::Designation, key, shownText()) == KeyVerdict::Enter) focusNextControl(this);
 }
 
 void DesignationBox::inputMethodEvent(QInputMethodEvent* event) {
@@ -174,46 +174,46 @@ void DesignationBox::focusOutEvent(QFocusEvent* event) {
 
 SizeConverter::SizeConverter(DesktopServices& services, QWidget* parent)
     : BevelPanel(parent), services_(services) {
-  SetBevels(Bevel::Raised, Bevel::None, 2);
-  setFont(MakeFont(QStringLiteral("Arial"), 16));
+  setBevels(Bevel::Raised, Bevel::None, 2);
+  setFont(makeFont(QStringLiteral("Arial"), 16));
 
-  pearlCaption = MakeLabel(this, QStringLiteral("Pearl Plate"), 15, 11);
-  stoneCaption = MakeLabel(this, QStringLiteral("Stone Size"), 108, 11);
-  mmCaption = MakeLabel(this, QStringLiteral("Millimeters"), 214, 11);
-  inchCaption = MakeLabel(this, QStringLiteral("Inches"), 356, 11);
+  pearlCaption = makeLabel(this, QStringLiteral("Pearl Plate"), 15, 11);
+  stoneCaption = makeLabel(this, QStringLiteral("Stone Size"), 108, 11);
+  mmCaption = makeLabel(this, QStringLiteral("Millimeters"), 214, 11);
+  inchCaption = makeLabel(this, QStringLiteral("Inches"), 356, 11);
 
   // Created in tab order: the two lists, the two size boxes, then the buttons.
   pearlBox = new DesignationBox(this);
   pearlBox->setGeometry(16, 34, 81, 26);
-  pearlBox->addItems(PearlBoxItems());
-  pearlBox->SetText(QString());
+  pearlBox->addItems(pearlBoxItems());
+  pearlBox->setShownText(QString());
   pearlBox->setAccessibleName(QStringLiteral("Pearl Plate"));
   pearlBox->lineEdit()->setAccessibleName(QStringLiteral("Pearl Plate"));
-  GuardedConnect(pearlBox, &DesignationBox::entered, this, &SizeConverter::onPearlBoxEntered);
-  GuardedConnect(pearlBox, &DesignationBox::picked, this, &SizeConverter::onPearlPicked);
+  guardedConnect(pearlBox, &DesignationBox::entered, this, &SizeConverter::onPearlBoxEntered);
+  guardedConnect(pearlBox, &DesignationBox::picked, this, &SizeConverter::onPearlPicked);
 
   stoneBox = new DesignationBox(this);
   stoneBox->setGeometry(109, 34, 92, 26);
-  stoneBox->addItems(StoneBoxItems());
-  stoneBox->SetText(QString());
+  stoneBox->addItems(stoneBoxItems());
+  stoneBox->setShownText(QString());
   stoneBox->setAccessibleName(QStringLiteral("Stone Size"));
   stoneBox->lineEdit()->setAccessibleName(QStringLiteral("Stone Size"));
-  GuardedConnect(stoneBox, &DesignationBox::entered, this, &SizeConverter::onStoneBoxEntered);
-  GuardedConnect(stoneBox, &DesignationBox::picked, this, &SizeConverter::onStonePicked);
+  guardedConnect(stoneBox, &DesignationBox::entered, this, &SizeConverter::onStoneBoxEntered);
+  guardedConnect(stoneBox, &DesignationBox::picked, this, &SizeConverter::onStonePicked);
 
   mmBox = new EntryBox(this);
   mmBox->setGeometry(214, 34, 129, 26);
   mmBox->setAccessibleName(QStringLiteral("Millimeters"));
-  mmBox->SetKeyFilter(KeyFilterKind::mmBox, services_);
-  GuardedConnect(mmBox, &EntryBox::entered, this, &SizeConverter::onMmBoxEntered);
-  GuardedConnect(mmBox, &EntryBox::calculationWanted, this, &SizeConverter::onCalculate);
+  mmBox->setKeyFilter(KeyFilterKind::MmBox, services_);
+  guardedConnect(mmBox, &EntryBox::focusGained, this, &SizeConverter::onMmBoxEntered);
+  guardedConnect(mmBox, &EntryBox::calculationWanted, this, &SizeConverter::onCalculate);
 
   inchBox = new EntryBox(this);
   inchBox->setGeometry(356, 34, 129, 26);
   inchBox->setAccessibleName(QStringLiteral("Inches"));
-  inchBox->SetKeyFilter(KeyFilterKind::inchBox, services_);
-  GuardedConnect(inchBox, &EntryBox::entered, this, &SizeConverter::onInchBoxEntered);
-  GuardedConnect(inchBox, &EntryBox::calculationWanted, this, &SizeConverter::onCalculate);
+  inchBox->setKeyFilter(KeyFilterKind::InchBox, services_);
+  guardedConnect(inchBox, &EntryBox::focusGained, this, &SizeConverter::onInchBoxEntered);
+  guardedConnect(inchBox, &EntryBox::calculationWanted, this, &SizeConverter::onCalculate);
 
   pearlCaption->setBuddy(pearlBox);
   stoneCaption->setBuddy(stoneBox);
@@ -223,14 +223,14 @@ SizeConverter::SizeConverter(DesktopServices& services, QWidget* parent)
   // A tab stop, yet a click leaves the caret in the box the user was in.
   clearButton = new QPushButton(this);
   clearButton->setGeometry(493, 33, 28, 25);
-  clearButton->setFont(MakeFont(QStringLiteral("MS Sans Serif"), 11, true));
-  clearButton->setIcon(Icon(QStringLiteral(":/icons/clear.svg")));
+  clearButton->setFont(makeFont(QStringLiteral("MS Sans Serif"), 11, true));
+  clearButton->setIcon(resourceIcon(QStringLiteral(":/icons/clear.svg")));
   clearButton->setIconSize(QSize(16, 16));
   clearButton->setToolTip(QStringLiteral("Clear Data Entry"));
   clearButton->setAccessibleName(QStringLiteral("Clear Data Entry"));
   clearButton->setFocusPolicy(Qt::TabFocus);
   clearButton->setAutoDefault(true);  // Enter on the focused button presses it
-  GuardedConnect(clearButton, &QPushButton::clicked, this, &SizeConverter::onClearClicked);
+  guardedConnect(clearButton, &QPushButton::clicked, this, &SizeConverter::onClearClicked);
 
   nameChildren({{pearlCaption, "pearlCaption"},
                 {stoneCaption, "stoneCaption"},
@@ -248,22 +248,22 @@ void SizeConverter::onInchBoxEntered() { activeBox = ConverterBox::Inch; }
 void SizeConverter::onPearlBoxEntered() { activeBox = ConverterBox::Pearl; }
 void SizeConverter::onStoneBoxEntered() { activeBox = ConverterBox::Stone; }
 
-ConverterBoxes SizeConverter::ReadBoxes() const {
-  return {{pearlBox->Text()}, {stoneBox->Text()}, {mmBox->text()}, {inchBox->text()}};
+ConverterBoxes SizeConverter::readBoxes() const {
+  return {{pearlBox->shownText()}, {stoneBox->shownText()}, {mmBox->text()}, {inchBox->text()}};
 }
 
-void SizeConverter::WriteBoxes(const ConverterBoxes& boxes) {
-  if (boxes.pearlBox.written) pearlBox->SetText(boxes.pearlBox.text);
-  if (boxes.stoneBox.written) stoneBox->SetText(boxes.stoneBox.text);
+void SizeConverter::writeBoxes(const ConverterBoxes& boxes) {
+  if (boxes.pearlBox.written) pearlBox->setShownText(boxes.pearlBox.text);
+  if (boxes.stoneBox.written) stoneBox->setShownText(boxes.stoneBox.text);
   if (boxes.mmBox.written) mmBox->setText(boxes.mmBox.text);
   if (boxes.inchBox.written) inchBox->setText(boxes.inchBox.text);
 }
 
 // What a step wrote reaches the boxes also when it fails half-way.
 template <typename Step>
-void SizeConverter::RunStep(Step&& step) {
-  ConverterBoxes boxes = ReadBoxes();
-  RunShowingBoxes(boxes, step, [this](const ConverterBoxes& written) { WriteBoxes(written); });
+void SizeConverter::runStep(Step&& step) {
+  ConverterBoxes boxes = readBoxes();
+  runShowingBoxes(boxes, step, [this](const ConverterBoxes& written) { writeBoxes(written); });
   // The converted size first, then the designations that go with it.
   announceResults(this, {{mmBox, boxes.mmBox},
                          {inchBox, boxes.inchBox},
@@ -272,26 +272,26 @@ void SizeConverter::RunStep(Step&& step) {
 }
 
 void SizeConverter::onPearlPicked() {
-  RunStep([this](ConverterBoxes& boxes) {
-    PearlPlatePicked(activeBox, pearlBox->currentIndex(), boxes, ranges_);
+  runStep([this](ConverterBoxes& boxes) {
+    pearlPlatePicked(activeBox, pearlBox->currentIndex(), boxes, ranges_);
   });
 }
 
 void SizeConverter::onStonePicked() {
-  RunStep([this](ConverterBoxes& boxes) {
-    StoneSizePicked(activeBox, stoneBox->currentIndex(), boxes, ranges_);
+  runStep([this](ConverterBoxes& boxes) {
+    stoneSizePicked(activeBox, stoneBox->currentIndex(), boxes, ranges_);
   });
 }
 
 void SizeConverter::onCalculate() {
   SizeEntry entry = SizeEntry::Converted;
-  RunStep([&](ConverterBoxes& boxes) { entry = ConvertSize(activeBox, ranges_, boxes); });
-  if (entry == SizeEntry::Refused) services_.Beep();
+  runStep([&](ConverterBoxes& boxes) { entry = convertSize(activeBox, ranges_, boxes); });
+  if (entry == SizeEntry::Refused) services_.beep();
 }
 
 void SizeConverter::onClearClicked() {
-  pearlBox->SetText(QString());
-  stoneBox->SetText(QString());
+  pearlBox->setShownText(QString());
+  stoneBox->setShownText(QString());
   mmBox->clear();
   inchBox->clear();
   announce(this, QStringLiteral("Sizes cleared"));

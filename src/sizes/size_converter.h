@@ -25,8 +25,8 @@ class DesignationBox : public QComboBox {
   // As QComboBox's; a blank item gets a name for screen readers.
   void addItems(const QStringList& texts);
   // Shows a text written by the program; it selects no item.
-  void SetText(const QString& text);
-  QString Text() const { return currentText(); }
+  void setShownText(const QString& text);
+  QString shownText() const { return currentText(); }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -72,10 +72,10 @@ class SizeConverter : public BevelPanel {
   EntryBox* inchBox;
   QPushButton* clearButton;
 
-  ConverterBoxes ReadBoxes() const;
-  void WriteBoxes(const ConverterBoxes& boxes);
+  ConverterBoxes readBoxes() const;
+  void writeBoxes(const ConverterBoxes& boxes);
   template <typename Step>
-  void RunStep(Step&& step);
+  void runStep(Step&& step);
 
   DesktopServices& services_;
   PickedRanges ranges_;

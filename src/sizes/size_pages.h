@@ -14,12 +14,12 @@ class PearlPlateChartPage : public TabPage {
   explicit PearlPlateChartPage(QWidget* parent = nullptr);
 
   // Makes and fills the grid the first time the page is shown.
-  void BuildGrids();
-  void Shown() override {
-    BuildGrids();
+  void buildGrids();
+  void onTabShown() override {
+    buildGrids();
     onPageShown();
   }
-  QList<StringGrid*> NavigationGrids() const override;
+  QList<StringGrid*> navigationGrids() const override;
 
  private:
   BevelPanel* pearlHeading;
@@ -35,12 +35,12 @@ class StoneSizeChartPage : public TabPage {
   explicit StoneSizeChartPage(QWidget* parent = nullptr);
 
   // Makes and fills the grid the first time the page is shown.
-  void BuildGrids();
-  void Shown() override {
-    BuildGrids();
+  void buildGrids();
+  void onTabShown() override {
+    buildGrids();
     onPageShown();
   }
-  QList<StringGrid*> NavigationGrids() const override;
+  QList<StringGrid*> navigationGrids() const override;
 
  private:
   BevelPanel* stoneHeading;
@@ -50,6 +50,6 @@ class StoneSizeChartPage : public TabPage {
 };
 
 // A bordered heading cell of a chart with its centred, wrapped caption.
-BevelPanel* MakeHeadingCell(QWidget* parent, int left, int top, int width, int height, const QString& text);
+BevelPanel* makeHeadingCell(QWidget* parent, int left, int top, int width, int height, const QString& text);
 
 }  // namespace orvane

@@ -8,37 +8,37 @@ namespace orvane {
 
 BevelPanel::BevelPanel(QWidget* parent) : QWidget(parent) { setAutoFillBackground(true); }
 
-void BevelPanel::SetBevels(Bevel outer, Bevel inner, int width) {
+void BevelPanel::setBevels(Bevel outer, Bevel inner, int width) {
   outer_ = outer;
   inner_ = inner;
   width_ = width;
   update();
 }
 
-void BevelPanel::SetBorder(bool single) {
+void BevelPanel::setBorder(bool single) {
   border_ = single;
   update();
 }
 
-void BevelPanel::SetCaption(const QString& caption) {
+void BevelPanel::setCaption(const QString& caption) {
   caption_ = caption;
   update();
 }
 
-void BevelPanel::SetColor(const QColor& color) { SetBackground(this, color); }
+void BevelPanel::setColor(const QColor& color) { setBackground(this, color); }
 
-int BevelPanel::BevelExtent() const {
+int BevelPanel::bevelExtent() const {
   return (border_ ? 1 : 0) + (outer_ != Bevel::None ? width_ : 0) + (inner_ != Bevel::None ? width_ : 0);
 }
 
 namespace {
-void DrawBevel(QPainter& p, QRect& r, BevelPanel::Bevel bevel, int width, const QPalette& pal) {
+void drawBevel(QPainter& p, QRect& r, BevelPanel::Bevel bevel, int width, const QPalette& pal) {
   if (bevel == BevelPanel::Bevel::None) return;
   const QColor light = pal.color(QPalette::Light);
   const QColor dark = pal.color(QPalette::Mid);
   const QColor topLeft = bevel == BevelPanel::Bevel::Raised ? light : dark;
   const QColor bottomRight = bevel == BevelPanel::Bevel::Raised ? dark : light;
-  for (int i = 0; i < width; ++i) DrawEdgeRing(p, r, topLeft, bottomRight);
+  for (int i = 0; i < width; ++i) drawEdgeRing(p, r, topLeft, bottomRight);
 }
 }  // namespace
 
@@ -50,8 +50,8 @@ void BevelPanel::paintEvent(QPaintEvent*) {
     p.drawRect(r.adjusted(0, 0, -1, -1));
     r.adjust(1, 1, -1, -1);
   }
-  DrawBevel(p, r, outer_, width_, palette());
-  DrawBevel(p, r, inner_, width_, palette());
+  drawBevel(p, r, outer_, width_, palette());
+  drawBevel(p, r, inner_, width_, palette());
   if (!caption_.isEmpty()) {
     p.setPen(palette().color(QPalette::WindowText));
     p.setFont(font());

@@ -13,14 +13,14 @@ class BevelPanel : public QWidget {
 
   explicit BevelPanel(QWidget* parent = nullptr);
 
-  void SetBevels(Bevel outer, Bevel inner, int width = 1);
-  void SetBorder(bool single);  // a one-pixel frame line around the panel
-  void SetCaption(const QString& caption);
-  QString Caption() const { return caption_; }
-  void SetColor(const QColor& color);
+  void setBevels(Bevel outer, Bevel inner, int width = 1);
+  void setBorder(bool single);  // a one-pixel frame line around the panel
+  void setCaption(const QString& caption);
+  QString caption() const { return caption_; }
+  void setColor(const QColor& color);
 
   // Space the bevels take on each side.
-  int BevelExtent() const;
+  int bevelExtent() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -17,20 +17,20 @@ class CaptionLabel : public QWidget, public LinkWidget {
  public:
   explicit CaptionLabel(QWidget* parent = nullptr);
 
-  QString Caption() const { return caption_; }
-  void SetCaption(const QString& caption);
-  QColor TextColor() const { return textColor_; }
-  void SetTextColor(const QColor& color);
-  Qt::Alignment Alignment() const { return alignment_; }
-  void SetAlignment(Qt::Alignment horizontal);
+  QString caption() const { return caption_; }
+  void setCaption(const QString& caption);
+  QColor textColor() const { return textColor_; }
+  void setTextColor(const QColor& color);
+  Qt::Alignment captionAlignment() const { return alignment_; }
+  void setCaptionAlignment(Qt::Alignment horizontal);
 
   // The address its click opens: non-empty makes it a link that Tab reaches.
-  QString LinkTarget() const override { return linkTarget_; }
-  void SetLinkTarget(const QString& target);
-  void ActivateLink() override;
+  QString linkTarget() const override { return linkTarget_; }
+  void setLinkTarget(const QString& target);
+  void activateLink() override;
 
   // Draws the label as it appears on screen into a painter of its size.
-  void Render(QPainter& painter) const;
+  void paintCaption(QPainter& painter) const;
 
  Q_SIGNALS:
   // A click, and for a link Enter or Space.
@@ -42,7 +42,7 @@ class CaptionLabel : public QWidget, public LinkWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  int TextFlags() const;
+  int textFlags() const;
 
   QString caption_;
   QColor textColor_;

@@ -11,18 +11,18 @@ namespace orvane {
 namespace {
 
 // The control a page belongs to: the page sits in the control's stack.
-ColorTabWidget* ControlOf(const QWidget* page) {
+ColorTabWidget* controlOf(const QWidget* page) {
   QWidget* stack = page->parentWidget();
   return stack ? qobject_cast<ColorTabWidget*>(stack->parentWidget()) : nullptr;
 }
 
-int IndexOfPage(const ColorTabWidget* control, const QWidget* page) {
-  for (int i = 0; i < control->PageCount(); ++i)
-    if (control->Page(i) == page) return i;
+int indexOfPage(const ColorTabWidget* control, const QWidget* page) {
+  for (int i = 0; i < control->pageCount(); ++i)
+    if (control->page(i) == page) return i;
   return -1;
 }
 
-QRect ToScreen(const QWidget* w, const QRect& r) { return QRect(w->mapToGlobal(r.topLeft()), r.size()); }
+QRect toScreen(const QWidget* w, const QRect& r) { return QRect(w->mapToGlobal(r.topLeft()), r.size()); }
 
 // One tab of the strip: a page tab named by its caption, selected while its
 // page is the current one. Pressing it chooses the page, as a click does;
@@ -31,7 +31,7 @@ class PageTabAccessible : public QAccessibleInterface, public QAccessibleActionI
  public:
   PageTabAccessible(ColorTabWidget* control, int index) : control_(control), index_(index) {}
 
-  bool isValid() const override { return control_ && index_ < control_->PageCount(); }
+  bool isValid() const override { return control_ && index_ < control_->pageCount(); }
   QObject* object() const override { return nullptr; }
   QWindow* window() const override {
     QAccessibleInterface* parentIface = parent();
@@ -41,10 +41,10 @@ class PageTabAccessible : public QAccessibleInterface, public QAccessibleActionI
   int childCount() const override { return isValid() ? 1 : 0; }
   QAccessibleInterface* child(int index) const override {
     if (index != 0 || !isValid()) return nullptr;
-    return QAccessible::queryAccessibleInterface(control_->Page(index_));
+    return QAccessible::queryAccessibleInterface(control_->page(index_));
   }
   int indexOfChild(const QAccessibleInterface* child) const override {
-    return isValid() && child && child->object() == control_->Page(index_) ? 0 : -1;
+    return isValid() && child && child->object() == control_->page(index_) ? 0 : -1;
   }
   QAccessibleInterface* childAt(int x, int y) const override {
     QAccessibleInterface* page = child(0);
@@ -54,11 +54,11 @@ class PageTabAccessible : public QAccessibleInterface, public QAccessibleActionI
 
   QString text(QAccessible::Text t) const override {
     if (!isValid()) return {};
-    if (t == QAccessible::Name) return QString(control_->Caption(index_)).remove(u'&');
+    if (t == QAccessible::Name) return QString(control_->caption(index_)).remove(u'&');
     return {};
   }
   void setText(QAccessible::Text, const QString&) override {}
-  QRect rect() const override { return isValid() ? ToScreen(control_, control_->TabRect(index_)) : QRect(); }
+  QRect rect() const override { return isValid() ? toScreen(control_, control_->tabRect(index_)) : QRect(); }
   QAccessible::Role role() const override { return QAccessible::PageTab; }
   QAccessible::State state() const override {
     QAccessible::State s;
@@ -68,10 +68,10 @@ class PageTabAccessible : public QAccessibleInterface, public QAccessibleActionI
     }
     s.selectable = true;
     s.focusable = true;
-    const bool current = control_->ActivePageIndex() == index_;
+    const bool current = control_->activePageIndex() == index_;
     s.selected = current;
     s.focused = current && control_->hasFocus();
-    s.disabled = !Choosable();
+    s.disabled = !choosable();
     s.invisible = !control_->isVisible();
     s.offscreen = s.invisible;
     return s;
@@ -82,15 +82,15 @@ class PageTabAccessible : public QAccessibleInterface, public QAccessibleActionI
   }
 
   QStringList actionNames() const override {
-    if (!isValid() || !Choosable()) return {};
+    if (!isValid() || !choosable()) return {};
     return {pressAction(), setFocusAction()};
   }
   void doAction(const QString& name) override {
-    if (!isValid() || !Choosable()) return;
+    if (!isValid() || !choosable()) return;
     if (name == pressAction()) {
-      control_->SetActivePageIndex(index_);
+      control_->setActivePageIndex(index_);
     } else if (name == setFocusAction()) {
-      control_->SetActivePageIndex(index_);
+      control_->setActivePageIndex(index_);
       control_->setFocus(Qt::OtherFocusReason);
     }
   }
@@ -98,7 +98,7 @@ class PageTabAccessible : public QAccessibleInterface, public QAccessibleActionI
 
  private:
   // A tab whose page is disabled cannot be chosen.
-  bool Choosable() const { return control_->PageChoosable(index_); }
+  bool choosable() const { return control_->pageChoosable(index_); }
 
   QPointer<ColorTabWidget> control_;
   int index_;
@@ -114,14 +114,14 @@ class PageControlAccessible : public QAccessibleWidget {
       if (id) QAccessible::deleteAccessibleInterface(id);
   }
 
-  ColorTabWidget* Control() const { return static_cast<ColorTabWidget*>(widget()); }
+  ColorTabWidget* control() const { return static_cast<ColorTabWidget*>(widget()); }
 
-  int childCount() const override { return Control()->PageCount(); }
+  int childCount() const override { return control()->pageCount(); }
   QAccessibleInterface* child(int index) const override {
     if (index < 0 || index >= childCount()) return nullptr;
     while (tabs_.size() <= index) tabs_.append(0);
     if (!tabs_[index]) {
-      auto* tab = new PageTabAccessible(Control(), index);
+      auto* tab = new PageTabAccessible(control(), index);
       tabs_[index] = QAccessible::registerAccessibleInterface(tab);
     }
     return QAccessible::accessibleInterface(tabs_[index]);
@@ -132,17 +132,17 @@ class PageControlAccessible : public QAccessibleWidget {
     return -1;
   }
   QAccessibleInterface* childAt(int x, int y) const override {
-    const QPoint local = Control()->mapFromGlobal(QPoint(x, y));
-    const int tab = Control()->TabAt(local);
+    const QPoint local = control()->mapFromGlobal(QPoint(x, y));
+    const int tab = control()->tabAt(local);
     if (tab >= 0) return child(tab);
     // Within the page area: the current page, reached through its tab.
-    const int current = Control()->ActivePageIndex();
-    if (current >= 0 && Control()->DisplayRect().contains(local)) return child(current);
+    const int current = control()->activePageIndex();
+    if (current >= 0 && control()->displayRect().contains(local)) return child(current);
     return nullptr;
   }
   QAccessibleInterface* focusChild() const override {
-    if (Control()->hasFocus() && Control()->ActivePageIndex() >= 0)
-      return child(Control()->ActivePageIndex());
+    if (control()->hasFocus() && control()->activePageIndex() >= 0)
+      return child(control()->activePageIndex());
     return QAccessibleWidget::focusChild();
   }
 
@@ -157,8 +157,8 @@ class TabSheetAccessible : public QAccessibleWidget {
   explicit TabSheetAccessible(TabPage* page) : QAccessibleWidget(page, QAccessible::Pane) {}
 
   QAccessibleInterface* parent() const override {
-    if (ColorTabWidget* control = ControlOf(widget())) {
-      const int index = IndexOfPage(control, widget());
+    if (ColorTabWidget* control = controlOf(widget())) {
+      const int index = indexOfPage(control, widget());
       if (QAccessibleInterface* list = QAccessible::queryAccessibleInterface(control); list && index >= 0)
         return list->child(index);
     }
@@ -166,7 +166,7 @@ class TabSheetAccessible : public QAccessibleWidget {
   }
 };
 
-QAccessibleInterface* PageControlAccessibleFactory(const QString& className, QObject* object) {
+QAccessibleInterface* pageControlAccessibleFactory(const QString& className, QObject* object) {
   if (className == QLatin1String("orvane::ColorTabWidget"))
     return new PageControlAccessible(static_cast<ColorTabWidget*>(object));
   if (className == QLatin1String("orvane::TabPage"))
@@ -178,7 +178,7 @@ QAccessibleInterface* PageControlAccessibleFactory(const QString& className, QOb
 
 void installColorTabAccessibility() {
   static const bool installed = [] {
-    QAccessible::installFactory(&PageControlAccessibleFactory);
+    QAccessible::installFactory(&pageControlAccessibleFactory);
     return true;
   }();
   (void)installed;
@@ -188,7 +188,7 @@ void notifyPageChange(ColorTabWidget* control, int previous) {
   if (!QAccessible::isActive()) return;
   QAccessibleInterface* list = QAccessible::queryAccessibleInterface(control);
   if (!list) return;
-  const int current = control->ActivePageIndex();
+  const int current = control->activePageIndex();
   QAccessible::State selected;
   selected.selected = true;
   for (int i : {previous, current}) {
@@ -204,9 +204,9 @@ void notifyPageChange(ColorTabWidget* control, int previous) {
 }
 
 void notifyTabFocus(ColorTabWidget* control) {
-  if (!QAccessible::isActive() || control->ActivePageIndex() < 0) return;
+  if (!QAccessible::isActive() || control->activePageIndex() < 0) return;
   QAccessibleEvent focus(control, QAccessible::Focus);
-  focus.setChild(control->ActivePageIndex());
+  focus.setChild(control->activePageIndex());
   QAccessible::updateAccessibility(&focus);
 }
 

@@ -18,9 +18,9 @@ namespace {
 
 constexpr int kPageInset = 4;  // page area border around the pages
 
-QColor ParentColor(const QWidget* w) {
+QColor parentColor(const QWidget* w) {
   const QWidget* parent = w->parentWidget();
-  if (!parent) return SystemColor(SysColor::BtnFace);
+  if (!parent) return systemColor(SysColor::BtnFace);
   return parent->palette().color(parent->backgroundRole());
 }
 
@@ -38,34 +38,34 @@ ColorTabWidget::ColorTabWidget(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void ColorTabWidget::AddPage(TabPage* page, const QString& caption) {
+void ColorTabWidget::addPage(TabPage* page, const QString& caption) {
   pages_.append(page);
   strip_.addTab(caption);
   stack_->addWidget(page);
   page->setAccessibleName(QString(caption).remove(u'&'));
-  if (pageColor_.isValid()) SetBackground(page, pageColor_);
+  if (pageColor_.isValid()) setBackground(page, pageColor_);
   if (current_ < 0) {
     // The first page becomes the active one quietly; its show handler runs
     // when the window is shown.
     current_ = 0;
     stack_->setCurrentIndex(0);
   }
-  UpdatePageStates();
-  Relayout();
+  updatePageStates();
+  relayout();
 }
 
-int ColorTabWidget::ActivePageIndex() const { return current_; }
+int ColorTabWidget::activePageIndex() const { return current_; }
 
-TabPage* ColorTabWidget::ActivePage() const { return current_ < 0 ? nullptr : pages_[current_]; }
+TabPage* ColorTabWidget::activePage() const { return current_ < 0 ? nullptr : pages_[current_]; }
 
-TabPage* ColorTabWidget::Page(int index) const { return pages_.at(index); }
+TabPage* ColorTabWidget::page(int index) const { return pages_.at(index); }
 
-void ColorTabWidget::SetActivePage(TabPage* page) {
+void ColorTabWidget::setActivePage(TabPage* page) {
   for (int i = 0; i < pages_.size(); ++i)
-    if (pages_[i] == page) return SetActivePageIndex(i);
+    if (pages_[i] == page) return setActivePageIndex(i);
 }
 
-void ColorTabWidget::SetActivePageIndex(int index) {
+void ColorTabWidget::setActivePageIndex(int index) {
   if (!strip_.tabEnabled(index)) return;
   if (index == current_) return;
   const int previous = current_;
@@ -74,8 +74,8 @@ void ColorTabWidget::SetActivePageIndex(int index) {
   // going out of sight is disabled once hidden.
   pages_[index]->setEnabled(true);
   stack_->setCurrentIndex(index);
-  UpdatePageStates();
-  Relayout();  // the selected row moves next to the page
+  updatePageStates();
+  relayout();  // the selected row moves next to the page
   update();
   notifyPageChange(this, previous);
   TabPage* page = pages_[index];
@@ -84,18 +84,18 @@ void ColorTabWidget::SetActivePageIndex(int index) {
   // disabled (Qt gives no focus to a disabled widget).
   const bool keepFocus = arrowsPaging_ && hasFocus();
   if (keepFocus) page->setEnabled(false);
-  RunGuarded(this, [&] { page->Shown(); });
-  if (keepFocus) UpdatePageStates();
-  Q_EMIT Change();
+  runGuarded(this, [&] { page->onTabShown(); });
+  if (keepFocus) updatePageStates();
+  Q_EMIT activePageChanged();
 }
 
 // Hidden widgets still take the focus when asked for it (a screen reader
 // can ask): the pages out of sight are kept disabled instead.
-void ColorTabWidget::UpdatePageStates() {
+void ColorTabWidget::updatePageStates() {
   for (int i = 0; i < pages_.size(); ++i) pages_[i]->setEnabled(strip_.tabEnabled(i) && i == current_);
 }
 
-bool ColorTabWidget::PageChoosable(int index) const { return strip_.tabEnabled(index); }
+bool ColorTabWidget::pageChoosable(int index) const { return strip_.tabEnabled(index); }
 
 void ColorTabWidget::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
@@ -103,7 +103,7 @@ void ColorTabWidget::focusInEvent(QFocusEvent* event) {
   notifyTabFocus(this);
 }
 
-TabPage* ColorTabWidget::PageByTabIndex(int tabIndex) const {
+TabPage* ColorTabWidget::pageByTabIndex(int tabIndex) const {
   if (tabIndex < 0 || tabIndex >= pages_.size())
     throw InvalidPageIndex(QStringLiteral("Function GetPageIndexByTabIndex of component %1 of class %2 was "
                                           "called with an invalid parameter (CurrentTabIndex = %3).")
@@ -113,90 +113,90 @@ TabPage* ColorTabWidget::PageByTabIndex(int tabIndex) const {
   return pages_[tabIndex];
 }
 
-void ColorTabWidget::SetTabActiveColor(const QColor& color) {
+void ColorTabWidget::setTabActiveColor(const QColor& color) {
   strip_.setActiveColor(color);
   update();
 }
 
-void ColorTabWidget::SetTabInactiveColor(const QColor& color) {
+void ColorTabWidget::setTabInactiveColor(const QColor& color) {
   strip_.setInactiveColor(color);
   update();
 }
 
-void ColorTabWidget::SetTabActiveFont(const QFont& font) {
-  if (strip_.setActiveFont(font)) Relayout();
+void ColorTabWidget::setTabActiveFont(const QFont& font) {
+  if (strip_.setActiveFont(font)) relayout();
 }
 
-void ColorTabWidget::SetTabInactiveFont(const QFont& font) {
-  if (strip_.setInactiveFont(font)) Relayout();
+void ColorTabWidget::setTabInactiveFont(const QFont& font) {
+  if (strip_.setInactiveFont(font)) relayout();
 }
 
-void ColorTabWidget::SetPageColor(const QColor& color) {
+void ColorTabWidget::setPageColor(const QColor& color) {
   pageColor_ = color;
-  for (TabPage* page : pages_) SetBackground(page, color);
+  for (TabPage* page : pages_) setBackground(page, color);
   update();
 }
 
-QColor ColorTabWidget::PageColor() const { return pageColor_.isValid() ? pageColor_ : ParentColor(this); }
+QColor ColorTabWidget::pageColor() const { return pageColor_.isValid() ? pageColor_ : parentColor(this); }
 
-void ColorTabWidget::SetMultiLine(bool multiLine) {
+void ColorTabWidget::setMultiLine(bool multiLine) {
   strip_.setMultiLine(multiLine);
-  Relayout();
+  relayout();
 }
 
-void ColorTabWidget::SetTabPosition(TabPosition position) {
+void ColorTabWidget::setTabPosition(TabPosition position) {
   strip_.setPosition(position);
-  Relayout();
+  relayout();
 }
 
-void ColorTabWidget::SetTabHeight(int height) {
+void ColorTabWidget::setTabHeight(int height) {
   strip_.setTabHeight(height);
-  Relayout();
+  relayout();
 }
 
-void ColorTabWidget::SetTabWidth(int width) {
+void ColorTabWidget::setTabWidth(int width) {
   strip_.setTabWidth(width);
-  Relayout();
+  relayout();
 }
 
-void ColorTabWidget::SetHottrack(bool enabled) {
+void ColorTabWidget::setHottrack(bool enabled) {
   strip_.setHottrack(enabled);
   update();
 }
 
-void ColorTabWidget::SetHottrackColors(const QColor& activeColor, const QColor& inactiveColor) {
+void ColorTabWidget::setHottrackColors(const QColor& activeColor, const QColor& inactiveColor) {
   strip_.setHottrackColors(activeColor, inactiveColor);
   update();
 }
 
-void ColorTabWidget::SetTabHints(const QStringList& hints) { hints_ = hints; }
+void ColorTabWidget::setTabHints(const QStringList& hints) { hints_ = hints; }
 
-void ColorTabWidget::SetPageEnabled(int index, bool enabled) {
+void ColorTabWidget::setPageEnabled(int index, bool enabled) {
   strip_.setTabEnabled(index, enabled);
-  UpdatePageStates();
+  updatePageStates();
   update();
 }
 
-void ColorTabWidget::Relayout() {
+void ColorTabWidget::relayout() {
   strip_.layOut(size(), current_);
-  stack_->setGeometry(DisplayRect().adjusted(kPageInset, kPageInset, -kPageInset, -kPageInset));
+  stack_->setGeometry(displayRect().adjusted(kPageInset, kPageInset, -kPageInset, -kPageInset));
   update();
 }
 
-QRect ColorTabWidget::DisplayRect() const { return strip_.displayRect(size()); }
+QRect ColorTabWidget::displayRect() const { return strip_.displayRect(size()); }
 
-int ColorTabWidget::TabAt(const QPoint& pos) const { return strip_.tabAt(pos, current_); }
+int ColorTabWidget::tabAt(const QPoint& pos) const { return strip_.tabAt(pos, current_); }
 
-void ColorTabWidget::PaintControl(QPainter& painter) const {
-  strip_.paint(painter, rect(), ParentColor(this), PageColor(), current_, hasFocus());
+void ColorTabWidget::paintControl(QPainter& painter) const {
+  strip_.paint(painter, rect(), parentColor(this), pageColor(), current_, hasFocus());
 }
 
-void ColorTabWidget::SelectTab(int index) {
+void ColorTabWidget::selectTab(int index) {
   if (!strip_.tabEnabled(index)) return;
-  SetActivePageIndex(index);
+  setActivePageIndex(index);
 }
 
-void ColorTabWidget::SetHotTab(int index) {
+void ColorTabWidget::setHotTab(int index) {
   if (strip_.setHotTab(index)) update();
 }
 
@@ -205,12 +205,12 @@ void ColorTabWidget::paintEvent(QPaintEvent* event) {
   // tabs reach the screen in one step, without flicker.
   QPainter p(this);
   p.setClipRegion(event->region());
-  PaintControl(p);
+  paintControl(p);
 }
 
 void ColorTabWidget::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  Relayout();
+  relayout();
 }
 
 void ColorTabWidget::showEvent(QShowEvent* event) {
@@ -219,12 +219,12 @@ void ColorTabWidget::showEvent(QShowEvent* event) {
   if (!shownOnce_) {
     shownOnce_ = true;
     if (initialPage_ >= 0 && initialPage_ != current_ && initialPage_ < pages_.size()) {
-      SetActivePageIndex(initialPage_);
+      setActivePageIndex(initialPage_);
       return;
     }
   }
   // The active page shows with its window: run its show handler as well.
-  if (current_ >= 0) RunGuarded(this, [&] { pages_[current_]->Shown(); });
+  if (current_ >= 0) runGuarded(this, [&] { pages_[current_]->onTabShown(); });
 }
 
 void ColorTabWidget::changeEvent(QEvent* event) {
@@ -237,9 +237,9 @@ void ColorTabWidget::changeEvent(QEvent* event) {
 bool ColorTabWidget::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
-    const int tab = TabAt(help->pos());
+    const int tab = tabAt(help->pos());
     if (tab >= 0 && tab < hints_.size() && !hints_[tab].isEmpty()) {
-      QToolTip::showText(help->globalPos(), hints_[tab], this, TabRect(tab));
+      QToolTip::showText(help->globalPos(), hints_[tab], this, tabRect(tab));
     } else {
       QToolTip::hideText();
       event->ignore();
@@ -251,18 +251,18 @@ bool ColorTabWidget::event(QEvent* event) {
 
 void ColorTabWidget::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
-  const int tab = TabAt(event->position().toPoint());
+  const int tab = tabAt(event->position().toPoint());
   if (tab < 0) return QWidget::mousePressEvent(event);
-  SelectTab(tab);
+  selectTab(tab);
 }
 
 void ColorTabWidget::mouseMoveEvent(QMouseEvent* event) {
-  SetHotTab(TabAt(event->position().toPoint()));
+  setHotTab(tabAt(event->position().toPoint()));
   QWidget::mouseMoveEvent(event);
 }
 
 void ColorTabWidget::leaveEvent(QEvent* event) {
-  SetHotTab(-1);
+  setHotTab(-1);
   QWidget::leaveEvent(event);
 }
 
@@ -271,7 +271,7 @@ void ColorTabWidget::keyPressEvent(QKeyEvent* event) {
   auto step = [&](int dir) {
     for (int k = 1; k <= n; ++k) {
       const int i = ((current_ + dir * k) % n + n) % n;
-      if (strip_.tabEnabled(i)) return SelectTab(i);
+      if (strip_.tabEnabled(i)) return selectTab(i);
     }
   };
   if (n == 0) return QWidget::keyPressEvent(event);

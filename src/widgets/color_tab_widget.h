@@ -37,65 +37,65 @@ class ColorTabWidget : public QWidget {
  public:
   explicit ColorTabWidget(QWidget* parent = nullptr);
 
-  void AddPage(TabPage* page, const QString& caption);
-  int ActivePageIndex() const;
-  void SetActivePageIndex(int index);
-  TabPage* ActivePage() const;
-  void SetActivePage(TabPage* page);
-  int PageCount() const { return static_cast<int>(pages_.size()); }
-  TabPage* Page(int index) const;
-  QString Caption(int index) const { return strip_.caption(index); }
+  void addPage(TabPage* page, const QString& caption);
+  int activePageIndex() const;
+  void setActivePageIndex(int index);
+  TabPage* activePage() const;
+  void setActivePage(TabPage* page);
+  int pageCount() const { return static_cast<int>(pages_.size()); }
+  TabPage* page(int index) const;
+  QString caption(int index) const { return strip_.caption(index); }
 
-  void SetTabActiveColor(const QColor& color);
-  void SetTabInactiveColor(const QColor& color);
-  void SetTabActiveFont(const QFont& font);
-  void SetTabInactiveFont(const QFont& font);
+  void setTabActiveColor(const QColor& color);
+  void setTabInactiveColor(const QColor& color);
+  void setTabActiveFont(const QFont& font);
+  void setTabInactiveFont(const QFont& font);
   // Colour of the page area; unset, the page area takes the parent's colour.
-  void SetPageColor(const QColor& color);
-  void SetMultiLine(bool multiLine);
-  void SetTabPosition(TabPosition position);
+  void setPageColor(const QColor& color);
+  void setMultiLine(bool multiLine);
+  void setTabPosition(TabPosition position);
   // Fixed tab size; 0 sizes the tabs by their captions.
-  void SetTabHeight(int height);
-  void SetTabWidth(int width);
+  void setTabHeight(int height);
+  void setTabWidth(int width);
   // Caption colour of the tab under the pointer, by kind of tab; an invalid
   // colour means no change. By default only inactive tabs light up, in the
   // highlight colour.
-  void SetHottrack(bool enabled);
-  void SetHottrackColors(const QColor& activeColor, const QColor& inactiveColor);
+  void setHottrack(bool enabled);
+  void setHottrackColors(const QColor& activeColor, const QColor& inactiveColor);
   // Line n is the tooltip of page n's tab.
-  void SetTabHints(const QStringList& hints);
-  void SetPageEnabled(int index, bool enabled);
+  void setTabHints(const QStringList& hints);
+  void setPageEnabled(int index, bool enabled);
   // Whether page n can be made the active page (it is not disabled).
-  bool PageChoosable(int index) const;
+  bool pageChoosable(int index) const;
   // When 0 or more, this page becomes active when the control is first shown,
   // whatever page was chosen before.
-  void SetInitialPage(int index) { initialPage_ = index; }
+  void setInitialPage(int index) { initialPage_ = index; }
 
-  QColor TabActiveColor() const { return strip_.activeColor(); }
-  QColor TabInactiveColor() const { return strip_.inactiveColor(); }
-  QFont TabActiveFont() const { return strip_.activeFont(); }
-  QFont TabInactiveFont() const { return strip_.inactiveFont(); }
-  QColor PageColor() const;
-  bool MultiLine() const { return strip_.multiLine(); }
+  QColor tabActiveColor() const { return strip_.activeColor(); }
+  QColor tabInactiveColor() const { return strip_.inactiveColor(); }
+  QFont tabActiveFont() const { return strip_.activeFont(); }
+  QFont tabInactiveFont() const { return strip_.inactiveFont(); }
+  QColor pageColor() const;
+  bool multiLine() const { return strip_.multiLine(); }
 
   // Where tab n sits, in the control's coordinates, and how many rows the
   // strip has (for the layout and for tests).
-  QRect TabRect(int index) const { return strip_.tabRect(index); }
-  int RowCount() const { return strip_.rowCount(); }
-  int TabAt(const QPoint& pos) const;
+  QRect tabRect(int index) const { return strip_.tabRect(index); }
+  int gridRowCount() const { return strip_.rowCount(); }
+  int tabAt(const QPoint& pos) const;
   // The page area: the control less the tab strip.
-  QRect DisplayRect() const;
+  QRect displayRect() const;
 
   // The tab index of a page, or the page of a tab: throws InvalidPageIndex
   // for an index that matches no page.
-  TabPage* PageByTabIndex(int tabIndex) const;
+  TabPage* pageByTabIndex(int tabIndex) const;
 
   // Paints the control into a painter: the background and then the tabs.
-  void PaintControl(QPainter& painter) const;
+  void paintControl(QPainter& painter) const;
 
  Q_SIGNALS:
   // After the active page changed and its show handler ran.
-  void Change();
+  void activePageChanged();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -110,10 +110,10 @@ class ColorTabWidget : public QWidget {
   void focusInEvent(QFocusEvent* event) override;
 
  private:
-  void Relayout();
-  void SelectTab(int index);
-  void UpdatePageStates();
-  void SetHotTab(int index);
+  void relayout();
+  void selectTab(int index);
+  void updatePageStates();
+  void setHotTab(int index);
 
   QList<TabPage*> pages_;
   QStackedWidget* stack_;

@@ -14,7 +14,7 @@
 
 namespace orvane {
 
-QChar TypedCharacter(const QKeyEvent* event) {
+QChar typedCharacter(const QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -52,7 +52,7 @@ EntryBox::EntryBox(QWidget* parent) : QLineEdit(parent) {
   });
 }
 
-bool IsEditingShortcut(const QKeyEvent* event) {
+bool isEditingShortcut(const QKeyEvent* event) {
   static constexpr QKeySequence::StandardKey kEditing[] = {QKeySequence::SelectAll, QKeySequence::Copy,
                                                            QKeySequence::Cut,       QKeySequence::Paste,
                                                            QKeySequence::Undo,      QKeySequence::Redo};
@@ -61,12 +61,12 @@ bool IsEditingShortcut(const QKeyEvent* event) {
   return false;
 }
 
-bool FilterTypedKey(KeyFilterKind kind, const QString& boxText, QChar& key, DesktopServices& services) {
-  switch (FilterKey(kind, key, boxText)) {
+bool filterTypedKey(KeyFilterKind kind, const QString& boxText, QChar& key, DesktopServices& services) {
+  switch (filterKey(kind, key, boxText)) {
     case KeyVerdict::Accept:
       return false;
     case KeyVerdict::Beep:
-      services.Beep();
+      services.beep();
       key = QChar();
       return false;
     case KeyVerdict::Swallow:
@@ -79,16 +79,16 @@ bool FilterTypedKey(KeyFilterKind kind, const QString& boxText, QChar& key, Desk
   return false;
 }
 
-void EntryBox::SetKeyFilter(KeyFilterKind kind, DesktopServices& services) {
+void EntryBox::setKeyFilter(KeyFilterKind kind, DesktopServices& services) {
   filter_ = kind;
   services_ = &services;
 }
 
-void EntryBox::SetReadOnlyBox(bool readOnly) {
+void EntryBox::setReadOnlyBox(bool readOnly) {
   setReadOnly(readOnly);
   if (readOnly) {
     QPalette pal = palette();
-    pal.setColor(QPalette::Base, SystemColor(SysColor::BtnFace));
+    pal.setColor(QPalette::Base, systemColor(SysColor::BtnFace));
     setPalette(pal);
     setFocusPolicy(Qt::ClickFocus);
   } else {
@@ -103,7 +103,7 @@ bool EntryBox::pasteNumber(QClipboard::Mode mode) {
   const PastedText pasted = pastedNumberText(*filter_, clip);
   if (pasted.refusal.isEmpty() && pasted.text == clip) return false;
   if (!pasted.refusal.isEmpty()) {
-    services_->ShowMessage(this, MessageIcon::Error, QStringLiteral("Orvane"), WithFinalDot(pasted.refusal));
+    services_->showMessage(this, MessageIcon::Error, QStringLiteral("Orvane"), withFinalDot(pasted.refusal));
     return true;
   }
   insert(pasted.text);
@@ -161,17 +161,17 @@ void EntryBox::keyPressEvent(QKeyEvent* event) {
   }
   // The filters judge typed characters; select, copy, cut, paste, undo and
   // redo type none and work in every box.
-  QChar key = IsEditingShortcut(event) ? QChar() : TypedCharacter(event);
+  QChar key = isEditingShortcut(event) ? QChar() : typedCharacter(event);
   if (key.isNull() || !filter_) {
     QLineEdit::keyPressEvent(event);
     return;
   }
   const QChar original = key;
   key = numberBoxKey(*filter_, key);
-  if (FilterTypedKey(*filter_, text(), key, *services_)) {
+  if (filterTypedKey(*filter_, text(), key, *services_)) {
     event->accept();
-    if (EnterActionOf(*filter_) == EnterAction::NextControl)
-      FocusNextControl(this);
+    if (enterActionOf(*filter_) == EnterAction::NextControl)
+      focusNextControl(this);
     else
       Q_EMIT calculationWanted();
     return;
@@ -198,7 +198,7 @@ void EntryBox::focusInEvent(QFocusEvent* event) {
     returningFromElsewhere_ = false;
     if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason) return;
   }
-  Q_EMIT entered();
+  Q_EMIT focusGained();
 }
 
 void EntryBox::focusOutEvent(QFocusEvent* event) {
@@ -208,7 +208,7 @@ void EntryBox::focusOutEvent(QFocusEvent* event) {
     returningFromElsewhere_ = true;
     return;
   }
-  Q_EMIT left();
+  Q_EMIT focusLost();
 }
 
 }  // namespace orvane

@@ -29,10 +29,10 @@ class EntryBox : public QLineEdit {
   // The family's key filter judges every typed character: refused ones beep
   // (or vanish silently); Enter moves on to the next control or, in a family
   // whose Enter calculates, emits calculationWanted.
-  void SetKeyFilter(KeyFilterKind kind, DesktopServices& services);
+  void setKeyFilter(KeyFilterKind kind, DesktopServices& services);
 
   // Read-only box: button-face background, skipped by Tab.
-  void SetReadOnlyBox(bool readOnly);
+  void setReadOnlyBox(bool readOnly);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -42,8 +42,8 @@ class EntryBox : public QLineEdit {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  Q_SIGNALS:
-  void entered();
-  void left();
+  void focusGained();
+  void focusLost();
   void changed();
   void calculationWanted();
 
@@ -61,13 +61,13 @@ class EntryBox : public QLineEdit {
 // Applies a family's key filter to a typed character: lets it through, or
 // swallows it (with the default beep where the filter says so). Returns true
 // for Enter, which is swallowed too and left to the caller's Enter action.
-bool FilterTypedKey(KeyFilterKind kind, const QString& boxText, QChar& key, DesktopServices& services);
+bool filterTypedKey(KeyFilterKind kind, const QString& boxText, QChar& key, DesktopServices& services);
 
 // Select all, copy, cut, paste, undo, redo: keys that edit a box but type
 // nothing, so no key filter sees them.
-bool IsEditingShortcut(const QKeyEvent* event);
+bool isEditingShortcut(const QKeyEvent* event);
 
 // The character a key event types, or a null QChar for keys that type none.
-QChar TypedCharacter(const QKeyEvent* event);
+QChar typedCharacter(const QKeyEvent* event);
 
 }  // namespace orvane

@@ -4,7 +4,7 @@
 
 namespace orvane {
 
-void FocusNextControl(QWidget* from) {
+void focusNextControl(QWidget* from) {
   if (!from) return;
   QWidget* window = from->window();
   QWidget* w = from->nextInFocusChain();

@@ -6,6 +6,6 @@ namespace orvane {
 
 // Moves the keyboard focus to the next control in the window's tab order that
 // takes the focus by Tab, going forward (as Tab does, without a Tab key).
-void FocusNextControl(QWidget* from);
+void focusNextControl(QWidget* from);
 
 }  // namespace orvane

@@ -9,7 +9,7 @@
 
 namespace orvane {
 
-QFont MakeFont(const QString& family, int pixelSize, bool bold, bool italic, bool underline) {
+QFont makeFont(const QString& family, int pixelSize, bool bold, bool italic, bool underline) {
   QString face = family;
   if (family == QLatin1String("MS Sans Serif") || family == QLatin1String("Arial"))
     face = QStringLiteral("Liberation Sans");
@@ -24,7 +24,7 @@ QFont MakeFont(const QString& family, int pixelSize, bool bold, bool italic, boo
   return font;
 }
 
-QColor SystemColor(SysColor color) {
+QColor systemColor(SysColor color) {
   const QPalette pal = QApplication::palette();
   switch (color) {
     case SysColor::BtnFace:
@@ -55,13 +55,13 @@ QColor SystemColor(SysColor color) {
 
 namespace {
 
-double RelativeLuminance(const QColor& c) {
+double relativeLuminance(const QColor& c) {
   auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
   const QColor rgb = c.toRgb();
   return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) + 0.0722 * channel(rgb.blueF());
 }
 
-QColor Mix(const QColor& from, const QColor& to, double t) {
+QColor mix(const QColor& from, const QColor& to, double t) {
   const QColor a = from.toRgb(), b = to.toRgb();
   auto lerp = [t](int x, int y) { return int(std::lround(x + (y - x) * t)); };
   return QColor(lerp(a.red(), b.red()), lerp(a.green(), b.green()), lerp(a.blue(), b.blue()));
@@ -69,28 +69,28 @@ QColor Mix(const QColor& from, const QColor& to, double t) {
 
 }  // namespace
 
-double ContrastRatio(const QColor& a, const QColor& b) {
-  const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
+double contrastRatio(const QColor& a, const QColor& b) {
+  const double la = relativeLuminance(a), lb = relativeLuminance(b);
   return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-bool IsDarkColor(const QColor& color) {
-  return ContrastRatio(color, Qt::white) > ContrastRatio(color, Qt::black);
+bool isDarkColor(const QColor& color) {
+  return contrastRatio(color, Qt::white) > contrastRatio(color, Qt::black);
 }
 
-QColor ReadableOn(const QColor& text, const QColor& background, double minimumRatio) {
-  if (ContrastRatio(text, background) >= minimumRatio) return text;
+QColor readableOn(const QColor& text, const QColor& background, double minimumRatio) {
+  if (contrastRatio(text, background) >= minimumRatio) return text;
   // Move away from the background in small steps, so the hue stays
   // recognisable.
-  const QColor target = IsDarkColor(background) ? QColor(Qt::white) : QColor(Qt::black);
+  const QColor target = isDarkColor(background) ? QColor(Qt::white) : QColor(Qt::black);
   for (int step = 1; step <= 20; ++step) {
-    const QColor candidate = Mix(text, target, step / 20.0);
-    if (ContrastRatio(candidate, background) >= minimumRatio) return candidate;
+    const QColor candidate = mix(text, target, step / 20.0);
+    if (contrastRatio(candidate, background) >= minimumRatio) return candidate;
   }
   return target;
 }
 
-void SetBackground(QWidget* widget, const QColor& color) {
+void setBackground(QWidget* widget, const QColor& color) {
   // Only the window role: the palette passes on to the children, and their
   // edit boxes and buttons keep the desktop's colours.
   QPalette pal = widget->palette();
@@ -99,7 +99,7 @@ void SetBackground(QWidget* widget, const QColor& color) {
   widget->setAutoFillBackground(true);
 }
 
-void SetTextColor(QWidget* widget, const QColor& color) {
+void setTextColor(QWidget* widget, const QColor& color) {
   QPalette pal = widget->palette();
   pal.setColor(QPalette::WindowText, color);
   pal.setColor(QPalette::Text, color);
@@ -107,7 +107,7 @@ void SetTextColor(QWidget* widget, const QColor& color) {
   widget->setPalette(pal);
 }
 
-void DrawEdgeRing(QPainter& p, QRect& r, const QColor& topLeft, const QColor& bottomRight) {
+void drawEdgeRing(QPainter& p, QRect& r, const QColor& topLeft, const QColor& bottomRight) {
   p.fillRect(QRect(r.left(), r.top(), r.width(), 1), topLeft);
   p.fillRect(QRect(r.left(), r.top(), 1, r.height()), topLeft);
   p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottomRight);
@@ -115,7 +115,7 @@ void DrawEdgeRing(QPainter& p, QRect& r, const QColor& topLeft, const QColor& bo
   r.adjust(1, 1, -1, -1);
 }
 
-void SetPaper(QWidget* widget) {
+void setPaper(QWidget* widget) {
   QPalette pal = widget->palette();
   for (auto group : {QPalette::Active, QPalette::Inactive}) {
     pal.setColor(group, QPalette::Window, cl::White);
@@ -127,7 +127,7 @@ void SetPaper(QWidget* widget) {
   widget->setAutoFillBackground(true);
 }
 
-QIcon Icon(const QString& resource, int size) {
+QIcon resourceIcon(const QString& resource, int size) {
   // Never destroyed: the icons may outlive the application object at exit.
   static auto* icons = new QHash<QString, QIcon>;
   (void)size;  // the vector file is drawn sharp at whatever size is shown

@@ -22,7 +22,7 @@ NavigationBar::NavigationBar(QWidget* parent) : QWidget(parent) {
     auto* b = new QToolButton(this);
     b->setGeometry(29 * i, 0, 29, 25);
     b->setAutoRaise(true);
-    b->setIcon(Icon(QString::fromLatin1(kIcons[i])));
+    b->setIcon(resourceIcon(QString::fromLatin1(kIcons[i])));
     b->setIconSize(QSize(16, 16));
     b->setToolTip(QString::fromLatin1(kHints[i]));
     b->setAccessibleName(QString::fromLatin1(kHints[i]));

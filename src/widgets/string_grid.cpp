@@ -22,7 +22,7 @@ int StringGridModel::columnCount(const QModelIndex& parent) const { return paren
 
 QVariant StringGridModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rows_ || index.column() >= cols_) return {};
-  if (role == Qt::DisplayRole) return Text(index.column(), index.row());
+  if (role == Qt::DisplayRole) return shownText(index.column(), index.row());
   return {};
 }
 
@@ -42,7 +42,7 @@ Qt::ItemFlags StringGridModel::flags(const QModelIndex& index) const {
   return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
-void StringGridModel::SetText(int col, int dataRow, const QString& text) {
+void StringGridModel::setShownText(int col, int dataRow, const QString& text) {
   if (col < 0 || col >= cols_ || dataRow < 0 || dataRow >= rows_) return;
   QString& cell = cells_[dataRow * cols_ + col];
   if (cell == text) return;
@@ -51,14 +51,14 @@ void StringGridModel::SetText(int col, int dataRow, const QString& text) {
   Q_EMIT dataChanged(at, at, {Qt::DisplayRole});
 }
 
-void StringGridModel::SetRowTexts(int dataRow, QList<QString>&& texts) {
+void StringGridModel::setRowTexts(int dataRow, QList<QString>&& texts) {
   if (dataRow < 0 || dataRow >= rows_ || cols_ == 0) return;
   const int n = std::min(cols_, int(texts.size()));
   for (int c = 0; c < n; ++c) cells_[dataRow * cols_ + c] = std::move(texts[c]);
   Q_EMIT dataChanged(index(dataRow, 0), index(dataRow, cols_ - 1), {Qt::DisplayRole});
 }
 
-void StringGridModel::SetHeading(int col, const QString& text) {
+void StringGridModel::setHeading(int col, const QString& text) {
   if (col < 0 || col >= cols_ || headings_[col] == text) return;
   headings_[col] = text;
   Q_EMIT headerDataChanged(Qt::Horizontal, col, col);
@@ -89,7 +89,7 @@ StringGrid::StringGrid(int colCount, int rowCount, int fixedRows, QWidget* paren
   heading->setVisible(fixedRows_ > 0);
   setHorizontalHeader(heading);
   verticalHeader()->hide();
-  SetDefaultRowHeight(20);
+  setDefaultRowHeight(20);
   setModel(model_);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -110,10 +110,10 @@ StringGrid::StringGrid(int colCount, int rowCount, int fixedRows, QWidget* paren
   // Cells on the window colour and the heading on the button face, whatever
   // colour the page behind the grid has.
   QPalette pal = palette();
-  pal.setColor(QPalette::Base, SystemColor(SysColor::Window));
-  pal.setColor(QPalette::Text, SystemColor(SysColor::WindowText));
-  pal.setColor(QPalette::Button, SystemColor(SysColor::BtnFace));
-  pal.setColor(QPalette::ButtonText, SystemColor(SysColor::BtnText));
+  pal.setColor(QPalette::Base, systemColor(SysColor::Window));
+  pal.setColor(QPalette::Text, systemColor(SysColor::WindowText));
+  pal.setColor(QPalette::Button, systemColor(SysColor::BtnFace));
+  pal.setColor(QPalette::ButtonText, systemColor(SysColor::BtnText));
   setPalette(pal);
   if (model_->rowCount() > 0 && colCount > 0) setCurrentCell(0, 0);
 
@@ -127,38 +127,38 @@ StringGrid::StringGrid(int colCount, int rowCount, int fixedRows, QWidget* paren
   }
 }
 
-QString StringGrid::Cell(int col, int row) const {
-  if (col < 0 || col >= ColCount() || row < 0 || row >= RowCount()) return {};
-  return row < fixedRows_ ? model_->Heading(col) : model_->Text(col, row - fixedRows_);
+QString StringGrid::cell(int col, int row) const {
+  if (col < 0 || col >= gridColumnCount() || row < 0 || row >= gridRowCount()) return {};
+  return row < fixedRows_ ? model_->heading(col) : model_->shownText(col, row - fixedRows_);
 }
 
 // Cells outside the grid are ignored.
-void StringGrid::SetCell(int col, int row, const QString& text) {
+void StringGrid::setCell(int col, int row, const QString& text) {
   if (row < 0) return;
   if (row < fixedRows_)
-    model_->SetHeading(col, text);
+    model_->setHeading(col, text);
   else
-    model_->SetText(col, row - fixedRows_, text);
+    model_->setShownText(col, row - fixedRows_, text);
 }
 
-void StringGrid::SetColumnNames(const QStringList& names) {
+void StringGrid::setColumnNames(const QStringList& names) {
   if (fixedRows_ > 0) return;  // the heading row names the columns
-  for (int c = 0; c < names.size(); ++c) model_->SetHeading(c, names[c]);
+  for (int c = 0; c < names.size(); ++c) model_->setHeading(c, names[c]);
 }
 
 void StringGrid::setCurrentCell(int dataRow, int col) {
   const QModelIndex at = model_->index(dataRow, col);
   if (!at.isValid()) return;
   setCurrentIndex(at);
-  if (!isVisible()) ParkCurrentCell();
+  if (!isVisible()) parkCurrentCell();
 }
 
-QModelIndex StringGrid::CurrentCell() const {
+QModelIndex StringGrid::currentCell() const {
   if (currentIndex().isValid() || !parkedCell_.isValid()) return currentIndex();
   return parkedCell_;
 }
 
-void StringGrid::ParkCurrentCell() {
+void StringGrid::parkCurrentCell() {
   if (!currentIndex().isValid() || selectionModel() == nullptr) return;
   parkedCell_ = currentIndex();
   selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
@@ -166,7 +166,7 @@ void StringGrid::ParkCurrentCell() {
 
 void StringGrid::hideEvent(QHideEvent* event) {
   QTableView::hideEvent(event);
-  ParkCurrentCell();
+  parkCurrentCell();
 }
 
 void StringGrid::showEvent(QShowEvent* event) {
@@ -176,51 +176,51 @@ void StringGrid::showEvent(QShowEvent* event) {
   QTableView::showEvent(event);
 }
 
-void StringGrid::SetColWidths(std::initializer_list<int> widths) {
-  SetColWidths(std::span<const int>(widths.begin(), widths.size()));
+void StringGrid::setColWidths(std::initializer_list<int> widths) {
+  setColWidths(std::span<const int>(widths.begin(), widths.size()));
 }
 
-void StringGrid::SetColWidths(std::span<const int> widths) {
-  const int n = std::min(ColCount(), int(widths.size()));
+void StringGrid::setColWidths(std::span<const int> widths) {
+  const int n = std::min(gridColumnCount(), int(widths.size()));
   for (int c = 0; c < n; ++c) setColumnWidth(c, std::max(0, widths[c]));
 }
 
-void StringGrid::SetDefaultRowHeight(int height) {
+void StringGrid::setDefaultRowHeight(int height) {
   height = std::max(1, height);
   verticalHeader()->setMinimumSectionSize(1);
   verticalHeader()->setDefaultSectionSize(height);
   horizontalHeader()->setFixedHeight(height);
 }
 
-int StringGrid::RowHeight() const { return verticalHeader()->defaultSectionSize(); }
+int StringGrid::defaultRowHeight() const { return verticalHeader()->defaultSectionSize(); }
 
-int StringGrid::HeadingHeight() const { return fixedRows_ > 0 ? horizontalHeader()->maximumHeight() : 0; }
+int StringGrid::headingHeight() const { return fixedRows_ > 0 ? horizontalHeader()->maximumHeight() : 0; }
 
-int StringGrid::Row() const { return currentRow() + fixedRows_; }
+int StringGrid::gridRow() const { return currentRow() + fixedRows_; }
 
-void StringGrid::SetRow(int row) {
+void StringGrid::setGridRow(int row) {
   const int col = currentColumn() < 0 ? 0 : currentColumn();
   setCurrentCell(row - fixedRows_, col);
 }
 
-int StringGrid::TopRow() const { return verticalScrollBar()->value() + fixedRows_; }
+int StringGrid::topRow() const { return verticalScrollBar()->value() + fixedRows_; }
 
-void StringGrid::SetTopRow(int row) { verticalScrollBar()->setValue(row - fixedRows_); }
+void StringGrid::setTopRow(int row) { verticalScrollBar()->setValue(row - fixedRows_); }
 
-int StringGrid::VisibleRowCount() const {
-  const int h = RowHeight();
+int StringGrid::visibleRowCount() const {
+  const int h = defaultRowHeight();
   return h > 0 ? std::max(1, viewport()->height() / h) : 1;
 }
 
-QRect StringGrid::DataArea() const { return viewport()->geometry(); }
+QRect StringGrid::dataArea() const { return viewport()->geometry(); }
 
-QRect StringGrid::CellRect(int col, int row) const {
-  if (col < 0 || col >= ColCount() || row < 0 || row >= RowCount()) return {};
+QRect StringGrid::cellRect(int col, int row) const {
+  if (col < 0 || col >= gridColumnCount() || row < 0 || row >= gridRowCount()) return {};
   const QPoint origin = viewport()->geometry().topLeft();
   if (row < fixedRows_) {
     const QHeaderView* heading = horizontalHeader();
-    return {origin.x() + heading->sectionViewportPosition(col), origin.y() - HeadingHeight(),
-            heading->sectionSize(col), HeadingHeight()};
+    return {origin.x() + heading->sectionViewportPosition(col), origin.y() - headingHeight(),
+            heading->sectionSize(col), headingHeight()};
   }
   return visualRect(model_->index(row - fixedRows_, col)).translated(origin);
 }
@@ -238,7 +238,7 @@ void StringGrid::focusInEvent(QFocusEvent* event) {
   if (row >= 0 && (currentRow() != row || currentColumn() != col)) setCurrentCell(row, col);
 }
 
-void ShowMadeLate(QWidget* widget) {
+void showMadeLate(QWidget* widget) {
   widget->show();
   QWidget* parent = widget->parentWidget();
   if (!parent) return;
@@ -251,11 +251,11 @@ void ShowMadeLate(QWidget* widget) {
   }
 }
 
-void NavigateGrid(StringGrid& grid, GridNavigation step) {
-  const int first = grid.FixedRows();
-  const int last = grid.RowCount() - 1;
+void navigateGrid(StringGrid& grid, GridNavigation step) {
+  const int first = grid.fixedRows();
+  const int last = grid.gridRowCount() - 1;
   if (last < first) return;
-  int r = grid.Row() < first ? first : grid.Row();
+  int r = grid.gridRow() < first ? first : grid.gridRow();
   switch (step) {
     case GridNavigation::First:
       r = first;
@@ -270,9 +270,9 @@ void NavigateGrid(StringGrid& grid, GridNavigation step) {
       r = last;
       break;
   }
-  const int top = grid.TopRow();
-  const int visible = grid.VisibleRowCount();
-  grid.SetRow(r);
+  const int top = grid.topRow();
+  const int visible = grid.visibleRowCount();
+  grid.setGridRow(r);
   // The view scrolls on its own to show the current cell; put the top row
   // where the rule wants it.
   int newTop = top;
@@ -280,20 +280,20 @@ void NavigateGrid(StringGrid& grid, GridNavigation step) {
     newTop = r;
   else if (top + visible - 1 < r)
     newTop = r - visible + 1;
-  grid.SetTopRow(newTop);
+  grid.setTopRow(newTop);
 }
 
 GridRowWriter::GridRowWriter(StringGrid& grid, std::span<const int> prefixes)
-    : grid_(grid), prefixes_(prefixes), row_(grid.FixedRows()) {}
+    : grid_(grid), prefixes_(prefixes), row_(grid.fixedRows()) {}
 
-void GridRowWriter::FillGridRow(const QStringList& values) {
+void GridRowWriter::fillGridRow(const QStringList& values) {
   QList<QString> texts;
-  texts.reserve(grid_.ColCount());
-  for (int c = 0; c < grid_.ColCount(); ++c) {
+  texts.reserve(grid_.gridColumnCount());
+  for (int c = 0; c < grid_.gridColumnCount(); ++c) {
     const int prefix = c < int(prefixes_.size()) ? prefixes_[c] : 0;
-    texts.append(GridCellText(prefix, c < values.size() ? values[c] : QString()));
+    texts.append(gridCellText(prefix, c < values.size() ? values[c] : QString()));
   }
-  if (row_ >= grid_.FixedRows()) grid_.model_->SetRowTexts(row_ - grid_.FixedRows(), std::move(texts));
+  if (row_ >= grid_.fixedRows()) grid_.model_->setRowTexts(row_ - grid_.fixedRows(), std::move(texts));
   ++row_;
 }
 

@@ -22,12 +22,12 @@ class StringGridModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-  const QString& Text(int col, int dataRow) const { return cells_[dataRow * cols_ + col]; }
-  const QString& Heading(int col) const { return headings_[col]; }
-  void SetText(int col, int dataRow, const QString& text);
+  const QString& shownText(int col, int dataRow) const { return cells_[dataRow * cols_ + col]; }
+  const QString& heading(int col) const { return headings_[col]; }
+  void setShownText(int col, int dataRow, const QString& text);
   // A whole data row at once, with one change notice for the row.
-  void SetRowTexts(int dataRow, QList<QString>&& texts);
-  void SetHeading(int col, const QString& text);
+  void setRowTexts(int dataRow, QList<QString>&& texts);
+  void setHeading(int col, const QString& text);
 
  private:
   int cols_;
@@ -37,51 +37,51 @@ class StringGridModel : public QAbstractTableModel {
 };
 
 // A read-only text grid with whole-row selection, addressed as the charts
-// describe it: cells by (column, row), where rows below FixedRows are the
+// describe it: cells by (column, row), where rows below fixedRows are the
 // heading, shown as the table's header, which never scrolls away.
 class StringGrid : public QTableView {
   Q_OBJECT
  public:
   StringGrid(int colCount, int rowCount, int fixedRows, QWidget* parent = nullptr);
 
-  int ColCount() const { return model_->columnCount(); }
-  int RowCount() const { return model_->rowCount() + fixedRows_; }
-  int FixedRows() const { return fixedRows_; }
+  int gridColumnCount() const { return model_->columnCount(); }
+  int gridRowCount() const { return model_->rowCount() + fixedRows_; }
+  int fixedRows() const { return fixedRows_; }
   // The first row below the heading, and the last row of the grid.
-  int FirstDataRow() const { return fixedRows_; }
-  int LastRow() const { return RowCount() - 1; }
+  int firstDataRow() const { return fixedRows_; }
+  int lastRow() const { return gridRowCount() - 1; }
 
-  QString Cell(int col, int row) const;
-  void SetCell(int col, int row, const QString& text);
+  QString cell(int col, int row) const;
+  void setCell(int col, int row, const QString& text);
   // Column headings a screen reader announces for a grid whose headings are
   // drawn outside it, above the grid; the grid shows no heading row for them.
-  void SetColumnNames(const QStringList& names);
-  void SetColWidths(std::initializer_list<int> widths);
-  void SetColWidths(std::span<const int> widths);
-  void SetDefaultRowHeight(int height);
+  void setColumnNames(const QStringList& names);
+  void setColWidths(std::initializer_list<int> widths);
+  void setColWidths(std::span<const int> widths);
+  void setDefaultRowHeight(int height);
 
-  int RowHeight() const;
+  int defaultRowHeight() const;
   // The heading row's height: 0 for a grid without one.
-  int HeadingHeight() const;
+  int headingHeight() const;
 
   // The selected row and the top visible data row, in grid rows.
-  int Row() const;
-  void SetRow(int row);
-  int TopRow() const;
-  void SetTopRow(int row);
+  int gridRow() const;
+  void setGridRow(int row);
+  int topRow() const;
+  void setTopRow(int row);
   // Data rows that fit wholly in the visible area.
-  int VisibleRowCount() const;
+  int visibleRowCount() const;
 
   // The current cell in data rows (the heading row not counted), as item
   // views name it; -1 when there is none.
-  int currentRow() const { return CurrentCell().row(); }
-  int currentColumn() const { return CurrentCell().column(); }
+  int currentRow() const { return currentCell().row(); }
+  int currentColumn() const { return currentCell().column(); }
   void setCurrentCell(int dataRow, int col);
 
   // Where the data rows are shown, and where a cell is drawn, in the grid's
   // own coordinates (a cell scrolled away lies outside the data area).
-  QRect DataArea() const;
-  QRect CellRect(int col, int row) const;
+  QRect dataArea() const;
+  QRect cellRect(int col, int row) const;
 
  Q_SIGNALS:
   // The pointer moved anywhere over the grid: cells, heading row or scroll
@@ -99,8 +99,8 @@ class StringGrid : public QTableView {
   // Qt tells screen readers that a table's current cell has the focus, in
   // sight or not: a hidden grid puts its current cell aside (the selection
   // stays) and takes it back when shown.
-  QModelIndex CurrentCell() const;
-  void ParkCurrentCell();
+  QModelIndex currentCell() const;
+  void parkCurrentCell();
   QPersistentModelIndex parkedCell_;
   StringGridModel* model_;
   int fixedRows_;
@@ -110,21 +110,21 @@ class StringGrid : public QTableView {
 // is first shown) with its parent, and puts it where it would stand in the tab
 // order had it been made with the parent: after the last focusable widget that
 // comes before the parent.
-void ShowMadeLate(QWidget* widget);
+void showMadeLate(QWidget* widget);
 
 enum class GridNavigation { First, Prior, Next, Last };
 
 // Moves a grid's selected row for the First / Prior / Next / Last buttons,
 // scrolling only as far as needed to keep it in sight.
-void NavigateGrid(StringGrid& grid, GridNavigation step);
+void navigateGrid(StringGrid& grid, GridNavigation step);
 
 // Writes the next row of a reference grid: the counter names the row and
 // moves on by one; each cell is its column's prefix spaces and the value.
 class GridRowWriter {
  public:
   GridRowWriter(StringGrid& grid, std::span<const int> prefixes);
-  void FillGridRow(const QStringList& values);
-  int RowCounter() const { return row_; }
+  void fillGridRow(const QStringList& values);
+  int rowCounter() const { return row_; }
 
  private:
   StringGrid& grid_;

@@ -16,10 +16,10 @@ class TabPage : public QWidget {
   explicit TabPage(QWidget* parent = nullptr);
   // The default show handler reports it, for pages that need no class of
   // their own.
-  virtual void Shown() { Q_EMIT shown(); }
+  virtual void onTabShown() { Q_EMIT shown(); }
   // The grids that the main window's First / Prior / Next / Last buttons move
   // while this page is active, in the order they move.
-  virtual QList<StringGrid*> NavigationGrids() const { return {}; }
+  virtual QList<StringGrid*> navigationGrids() const { return {}; }
 
  Q_SIGNALS:
   void shown();

@@ -16,7 +16,7 @@ constexpr int kRaise = 2;           // the selected tab stands this much proud
 }  // namespace
 
 TabStrip::TabStrip()
-    : activeColor_(SystemColor(SysColor::BtnFace)), hotInactiveColor_(SystemColor(SysColor::Highlight)) {}
+    : activeColor_(systemColor(SysColor::BtnFace)), hotInactiveColor_(systemColor(SysColor::Highlight)) {}
 
 void TabStrip::addTab(const QString& caption) { tabs_.append({caption, true}); }
 
@@ -150,9 +150,9 @@ int TabStrip::tabAt(const QPoint& pos, int current) const {
 void TabStrip::paint(QPainter& p, const QRect& bounds, const QColor& parentColor, const QColor& pageColor,
                      int current, bool focused) const {
   const bool top = position_ == TabPosition::Top;
-  const QColor light = SystemColor(SysColor::BtnHighlight);
-  const QColor shadow = SystemColor(SysColor::BtnShadow);
-  const QColor dark = SystemColor(SysColor::DarkShadow3D);
+  const QColor light = systemColor(SysColor::BtnHighlight);
+  const QColor shadow = systemColor(SysColor::BtnShadow);
+  const QColor dark = systemColor(SysColor::DarkShadow3D);
 
   // Behind and beside the tabs: the parent's colour.
   p.fillRect(bounds, parentColor);
@@ -206,7 +206,7 @@ void TabStrip::paint(QPainter& p, const QRect& bounds, const QColor& parentColor
 
       QFont f = selected ? activeFont_ : inactiveFont_;
       p.setFont(f);
-      QColor text = SystemColor(SysColor::WindowText);
+      QColor text = systemColor(SysColor::WindowText);
       if (hottrack_ && i == hotTab_) {
         const QColor hot = selected ? hotActiveColor_ : hotInactiveColor_;
         if (hot.isValid()) text = hot;
@@ -222,7 +222,7 @@ void TabStrip::paint(QPainter& p, const QRect& bounds, const QColor& parentColor
       }
       p.drawText(r, flags, tabs_[i].caption);
       if (selected && focused) {
-        QPen dots(SystemColor(SysColor::WindowText), 1, Qt::DotLine);
+        QPen dots(systemColor(SysColor::WindowText), 1, Qt::DotLine);
         p.setPen(dots);
         p.drawRect(r.adjusted(0, 0, -1, -1));
       }

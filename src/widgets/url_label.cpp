@@ -26,9 +26,9 @@ class LinkAccessible : public QAccessibleWidget {
  public:
   LinkAccessible(QWidget* widget, LinkWidget* link) : QAccessibleWidget(widget), link_(link) {}
 
-  bool IsLink() const { return !link_->LinkTarget().isEmpty(); }
+  bool isLink() const { return !link_->linkTarget().isEmpty(); }
 
-  QAccessible::Role role() const override { return IsLink() ? QAccessible::Link : QAccessible::StaticText; }
+  QAccessible::Role role() const override { return isLink() ? QAccessible::Link : QAccessible::StaticText; }
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Name) {
       QString name = widget()->accessibleName();
@@ -36,24 +36,24 @@ class LinkAccessible : public QAccessibleWidget {
         if (auto* label = qobject_cast<const QLabel*>(widget())) name = label->text();
       return name;
     }
-    if (t == QAccessible::Description && IsLink() && widget()->accessibleDescription().isEmpty())
-      return link_->LinkTarget();
+    if (t == QAccessible::Description && isLink() && widget()->accessibleDescription().isEmpty())
+      return link_->linkTarget();
     return QAccessibleWidget::text(t);
   }
   QAccessible::State state() const override {
     QAccessible::State s = QAccessibleWidget::state();
-    s.linked = IsLink();
+    s.linked = isLink();
     s.traversed = false;
     return s;
   }
   QStringList actionNames() const override {
     QStringList names = QAccessibleWidget::actionNames();
-    if (IsLink() && widget()->isEnabled()) names.prepend(pressAction());
+    if (isLink() && widget()->isEnabled()) names.prepend(pressAction());
     return names;
   }
   void doAction(const QString& name) override {
-    if (name == pressAction() && IsLink() && widget()->isEnabled())
-      link_->ActivateLink();
+    if (name == pressAction() && isLink() && widget()->isEnabled())
+      link_->activateLink();
     else
       QAccessibleWidget::doAction(name);
   }
@@ -62,7 +62,7 @@ class LinkAccessible : public QAccessibleWidget {
   LinkWidget* link_;
 };
 
-QAccessibleInterface* LinkAccessibleFactory(const QString&, QObject* object) {
+QAccessibleInterface* linkAccessibleFactory(const QString&, QObject* object) {
   auto* widget = qobject_cast<QWidget*>(object);
   auto* link = dynamic_cast<LinkWidget*>(object);
   return widget && link ? new LinkAccessible(widget, link) : nullptr;
@@ -70,20 +70,20 @@ QAccessibleInterface* LinkAccessibleFactory(const QString&, QObject* object) {
 
 }  // namespace
 
-void InstallLinkAccessibility() {
+void installLinkAccessibility() {
   static const bool installed = [] {
-    QAccessible::installFactory(&LinkAccessibleFactory);
+    QAccessible::installFactory(&linkAccessibleFactory);
     return true;
   }();
   (void)installed;
 }
 
-bool IsLinkActivationKey(const QKeyEvent* event) {
+bool isLinkActivationKey(const QKeyEvent* event) {
   if (event->modifiers() & ~Qt::KeypadModifier) return false;
   return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
 }
 
-void DrawLinkFocusFrame(const QWidget* link, QPainter& painter, const QRect& rect) {
+void drawLinkFocusFrame(const QWidget* link, QPainter& painter, const QRect& rect) {
   painter.save();
   painter.setPen(QPen(link->palette().color(link->foregroundRole()), 1, Qt::DotLine));
   painter.setBrush(Qt::NoBrush);
@@ -91,8 +91,8 @@ void DrawLinkFocusFrame(const QWidget* link, QPainter& painter, const QRect& rec
   painter.restore();
 }
 
-void ReportUnopenedAddress(DesktopServices& services, QWidget* parent, const QString& target) {
-  const QString mailPrefix = URLPrefix(UrlScheme::Mailto);
+void reportUnopenedAddress(DesktopServices& services, QWidget* parent, const QString& target) {
+  const QString mailPrefix = urlPrefix(UrlScheme::Mailto);
   const bool mail = target.startsWith(mailPrefix, Qt::CaseInsensitive);
   const QString address = mail ? target.mid(mailPrefix.size()) : target;
   const QString text = mail ? QStringLiteral(
@@ -101,34 +101,34 @@ void ReportUnopenedAddress(DesktopServices& services, QWidget* parent, const QSt
                             : QStringLiteral(
                                   "No web browser could be started to open\n\n%1\n\n"
                                   "Copy the address to paste it into your web browser.");
-  if (services.ShowMessageWithButton(parent, MessageIcon::Warning, QStringLiteral("Orvane"),
+  if (services.showMessageWithButton(parent, MessageIcon::Warning, QStringLiteral("Orvane"),
                                      text.arg(address), QStringLiteral("Copy Address")))
-    services.SetClipboardText(address);
+    services.setClipboardText(address);
 }
 
 LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
-  InstallLinkAccessibility();
+  installLinkAccessibility();
   setFocusPolicy(Qt::TabFocus);
 }
 
-void LinkLabel::Activate() { Q_EMIT clicked(); }
+void LinkLabel::activate() { Q_EMIT clicked(); }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) Activate();
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) activate();
 }
 
 void LinkLabel::keyPressEvent(QKeyEvent* event) {
-  if (!IsLinkActivationKey(event)) return QLabel::keyPressEvent(event);
+  if (!isLinkActivationKey(event)) return QLabel::keyPressEvent(event);
   event->accept();
-  if (!event->isAutoRepeat()) Activate();
+  if (!event->isAutoRepeat()) activate();
 }
 
 void LinkLabel::paintEvent(QPaintEvent* event) {
   QLabel::paintEvent(event);
   if (!hasFocus()) return;
   QPainter painter(this);
-  DrawLinkFocusFrame(this, painter, rect());
+  drawLinkFocusFrame(this, painter, rect());
 }
 
 UrlLabel::UrlLabel(DesktopServices& services, QWidget* parent) : LinkLabel(parent), services_(services) {
@@ -140,7 +140,7 @@ UrlLabel::UrlLabel(DesktopServices& services, QWidget* parent) : LinkLabel(paren
   setFont(f);
 }
 
-void UrlLabel::ShowText() {
+void UrlLabel::showText() {
   const QString shown = caption_.isEmpty() ? url_ : caption_;
   setText(shown);
   setAccessibleName(shown);
@@ -151,86 +151,86 @@ void UrlLabel::ShowText() {
     adjustSize();
 }
 
-void UrlLabel::SetAutoSize(bool autoSize) {
+void UrlLabel::setAutoSize(bool autoSize) {
   autoSize_ = autoSize;
-  ShowText();
+  showText();
 }
 
-void UrlLabel::SetURL(const QString& url) {
+void UrlLabel::setUrl(const QString& url) {
   url_ = url;
-  SetLinkTarget(url);
-  ShowText();
+  setLinkTarget(url);
+  showText();
 }
 
-void UrlLabel::SetCaption(const QString& caption) {
+void UrlLabel::setCaption(const QString& caption) {
   caption_ = caption;
-  ShowText();
+  showText();
 }
 
-QColor UrlLabel::FontColor() const { return palette().color(QPalette::WindowText); }
+QColor UrlLabel::fontColor() const { return palette().color(QPalette::WindowText); }
 
-void UrlLabel::SetFontColor(const QColor& color) {
-  SetTextColor(this, color);
+void UrlLabel::setFontColor(const QColor& color) {
+  setTextColor(this, color);
   update();
 }
 
-void UrlLabel::SetHighlightColor(const QColor& color) {
-  highlightColor_ = color.isValid() ? color : FontColor();
+void UrlLabel::setHighlightColor(const QColor& color) {
+  highlightColor_ = color.isValid() ? color : fontColor();
   restoreColor_.reset();
 }
 
-void UrlLabel::SetVisitedColor(const QColor& color) {
-  visitedColor_ = color.isValid() ? color : FontColor();
+void UrlLabel::setVisitedColor(const QColor& color) {
+  visitedColor_ = color.isValid() ? color : fontColor();
   restoreColor_.reset();
 }
 
-void UrlLabel::SetUnderlineURL(bool underline) {
+void UrlLabel::setUnderlineUrl(bool underline) {
   QFont f = font();
   f.setUnderline(underline);
   setFont(f);
 }
 
-void UrlLabel::StartHover() {
+void UrlLabel::startHover() {
   if (timer_) return;
-  if (!restoreColor_) restoreColor_ = FontColor();
-  SetFontColor(highlightColor_);
+  if (!restoreColor_) restoreColor_ = fontColor();
+  setFontColor(highlightColor_);
   timer_ = new QTimer(this);
   timer_->setInterval(kHoverInterval);
-  GuardedConnect(timer_, &QTimer::timeout, this, &UrlLabel::HoverTick);
+  guardedConnect(timer_, &QTimer::timeout, this, &UrlLabel::hoverTick);
   timer_->start();
 }
 
-void UrlLabel::HoverTick() {
+void UrlLabel::hoverTick() {
   if (rect().contains(mapFromGlobal(QCursor::pos()))) return;
   timer_->stop();
   timer_->deleteLater();
   timer_ = nullptr;
-  SetFontColor(restoreColor_.value_or(FontColor()));
+  setFontColor(restoreColor_.value_or(fontColor()));
 }
 
 void UrlLabel::enterEvent(QEnterEvent* event) {
   LinkLabel::enterEvent(event);
-  StartHover();
+  startHover();
 }
 
 void UrlLabel::mouseMoveEvent(QMouseEvent* event) {
   LinkLabel::mouseMoveEvent(event);
-  StartHover();
+  startHover();
 }
 
-void UrlLabel::Activate() {
+void UrlLabel::activate() {
   if (!url_.isEmpty()) {
     const QString target = url_.left(kMaxTargetLength);
-    if (!services_.OpenUrl(QUrl(target))) {
-      services_.AlertSound();
-      ReportUnopenedAddress(services_, this, target);
+    if (!services_.openUrl(QUrl(target))) {
+      services_.alertSound();
+      reportUnopenedAddress(services_, this, target);
     }
   }
-  LinkLabel::Activate();
+  LinkLabel::activate();
   if (useVisited_) restoreColor_ = visitedColor_;
 }
 
-QString URLPrefix(UrlScheme type) {
+QString urlPrefix(UrlScheme type) {
   switch (type) {
     case UrlScheme::Http:
       return QStringLiteral("http://");
@@ -243,9 +243,9 @@ QString URLPrefix(UrlScheme type) {
 }
 
 // No length limit on the target: long addresses are passed whole.
-bool WebLink::Execute() const {
+bool WebLink::execute() const {
   if (URL.isEmpty()) return false;
-  return services_.OpenUrl(QUrl(Target()));
+  return services_.openUrl(QUrl(fullTarget()));
 }
 
 }  // namespace orvane

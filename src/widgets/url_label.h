@@ -20,24 +20,24 @@ class LinkWidget {
  public:
   virtual ~LinkWidget() = default;
   // The address it opens; empty when it is no link (then it reads as text).
-  virtual QString LinkTarget() const = 0;
+  virtual QString linkTarget() const = 0;
   // Does what a click does.
-  virtual void ActivateLink() = 0;
+  virtual void activateLink() = 0;
 };
 
 // Makes the LinkWidget widgets known to screen readers as links; their
 // constructors call it, before any interface of theirs is asked for.
-void InstallLinkAccessibility();
+void installLinkAccessibility();
 
 // Enter, Return or Space, with no modifier but the keypad's.
-bool IsLinkActivationKey(const QKeyEvent* event);
+bool isLinkActivationKey(const QKeyEvent* event);
 
 // The dotted frame of a link that has the keyboard focus, in its text colour.
-void DrawLinkFocusFrame(const QWidget* link, QPainter& painter, const QRect& rect);
+void drawLinkFocusFrame(const QWidget* link, QPainter& painter, const QRect& rect);
 
 // Tells the user that an address could not be opened (no browser or mail
 // program), naming it, and copies it to the clipboard when asked to.
-void ReportUnopenedAddress(DesktopServices& services, QWidget* parent, const QString& target);
+void reportUnopenedAddress(DesktopServices& services, QWidget* parent, const QString& target);
 
 // A label that opens something: a click, or Enter or Space once Tab has
 // brought the focus to it. A click does not take the focus.
@@ -46,16 +46,16 @@ class LinkLabel : public QLabel, public LinkWidget {
  public:
   explicit LinkLabel(QWidget* parent = nullptr);
 
-  QString LinkTarget() const override { return target_; }
-  void SetLinkTarget(const QString& target) { target_ = target; }
-  void ActivateLink() override { Activate(); }
+  QString linkTarget() const override { return target_; }
+  void setLinkTarget(const QString& target) { target_ = target; }
+  void activateLink() override { activate(); }
 
  Q_SIGNALS:
   // A click, or Enter or Space on the focused label.
   void clicked();
 
  protected:
-  virtual void Activate();
+  virtual void activate();
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
@@ -72,37 +72,37 @@ class UrlLabel : public LinkLabel {
   explicit UrlLabel(DesktopServices& services, QWidget* parent = nullptr);
 
   QString URL() const { return url_; }
-  void SetURL(const QString& url);
+  void setUrl(const QString& url);
   // Shown text; when empty the label shows its URL.
-  QString Caption() const { return caption_; }
-  void SetCaption(const QString& caption);
+  QString caption() const { return caption_; }
+  void setCaption(const QString& caption);
 
-  QColor FontColor() const;
-  void SetFontColor(const QColor& color);
-  QColor HighlightColor() const { return highlightColor_; }
+  QColor fontColor() const;
+  void setFontColor(const QColor& color);
+  QColor highlightColor() const { return highlightColor_; }
   // An invalid colour stores the current font colour instead.
-  void SetHighlightColor(const QColor& color);
-  bool UnderlineURL() const { return font().underline(); }
-  void SetUnderlineURL(bool underline);
-  void SetUseVisitedColor(bool use) { useVisited_ = use; }
-  QColor VisitedColor() const { return visitedColor_; }
-  void SetVisitedColor(const QColor& color);
+  void setHighlightColor(const QColor& color);
+  bool underlineUrl() const { return font().underline(); }
+  void setUnderlineUrl(bool underline);
+  void setUseVisitedColor(bool use) { useVisited_ = use; }
+  QColor visitedColor() const { return visitedColor_; }
+  void setVisitedColor(const QColor& color);
 
   // On by default: the label fits its text (its height only, when it wraps).
-  void SetAutoSize(bool autoSize);
+  void setAutoSize(bool autoSize);
 
-  bool Hovering() const { return timer_ != nullptr; }
+  bool hovering() const { return timer_ != nullptr; }
 
  protected:
   // Hands the target to the desktop, then reports the click.
-  void Activate() override;
+  void activate() override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void enterEvent(QEnterEvent* event) override;
 
  private:
-  void StartHover();
-  void HoverTick();
-  void ShowText();
+  void startHover();
+  void hoverTick();
+  void showText();
 
   DesktopServices& services_;
   QString url_, caption_;
@@ -118,7 +118,7 @@ class UrlLabel : public LinkLabel {
 enum class UrlScheme { Http, Https, Mailto };
 
 // The scheme prefix put in front of a target of the given type.
-QString URLPrefix(UrlScheme type);
+QString urlPrefix(UrlScheme type);
 
 // A link target and its type, opened on demand.
 class WebLink {
@@ -129,10 +129,10 @@ class WebLink {
   UrlScheme URLType = UrlScheme::Http;
 
   // The full target: prefix followed by URL.
-  QString Target() const { return URLPrefix(URLType) + URL; }
+  QString fullTarget() const { return urlPrefix(URLType) + URL; }
   // Hands the full target to the desktop; false when URL is empty or the
   // desktop could not open it.
-  bool Execute() const;
+  bool execute() const;
 
  private:
   DesktopServices& services_;

@@ -10,7 +10,7 @@ namespace orvane {
 
 namespace {
 
-Qt::Alignment AlignmentOf(ReportAlign align) {
+Qt::Alignment alignmentOf(ReportAlign align) {
   switch (align) {
     case ReportAlign::Left:
       return Qt::AlignLeft;
@@ -24,7 +24,7 @@ Qt::Alignment AlignmentOf(ReportAlign align) {
 
 }  // namespace
 
-void ApplyReportPage(const ReportTemplate& page, QPrinter& printer) {
+void applyReportPage(const ReportTemplate& page, QPrinter& printer) {
   const QPageSize size = page.Paper.compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0
                              ? QPageSize(QPageSize::A4)
                              : QPageSize(QPageSize::Letter);
@@ -36,7 +36,7 @@ void ApplyReportPage(const ReportTemplate& page, QPrinter& printer) {
   printer.setFullPage(true);
 }
 
-bool PrintReport(const ReportTemplate& page, QPrinter& printer) {
+bool printReport(const ReportTemplate& page, QPrinter& printer) {
   printer.setFullPage(true);
   QPainter painter;
   if (!painter.begin(&printer)) return false;
@@ -49,14 +49,14 @@ bool PrintReport(const ReportTemplate& page, QPrinter& printer) {
   painter.setPen(Qt::black);
   for (const ReportText& text : page.Texts) {
     if (text.Text.isEmpty()) continue;
-    QFont font = MakeFont(text.Family, 10, text.Bold);
+    QFont font = makeFont(text.Family, 10, text.Bold);
     font.setPointSize(text.PointSize);
     painter.setFont(font);
     const QRectF box(text.X * s, text.Y * s, text.Width * s, text.Height * s);
     const QRectF inner = box.adjusted(page.GapLeft * s, page.GapTop * s, -page.GapRight * s, 0);
     painter.save();
     painter.setClipRect(box);
-    painter.drawText(inner, AlignmentOf(text.Align) | Qt::AlignTop | Qt::TextWordWrap, text.Text);
+    painter.drawText(inner, alignmentOf(text.Align) | Qt::AlignTop | Qt::TextWordWrap, text.Text);
     painter.restore();
   }
   return painter.end();

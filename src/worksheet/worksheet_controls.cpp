@@ -10,7 +10,7 @@
 
 namespace orvane {
 
-QFont worksheetFont(bool bold) { return MakeFont(QStringLiteral("Arial"), 15, bold); }
+QFont worksheetFont(bool bold) { return makeFont(QStringLiteral("Arial"), 15, bold); }
 
 QLabel* makeWorksheetLabel(QWidget* parent, const QString& text, const QRect& geometry, Qt::Alignment align) {
   auto* label = new QLabel(text, parent);
@@ -30,9 +30,9 @@ EntryBox* makeWorksheetBox(QWidget* parent, const QRect& geometry, const QString
   box->setAccessibleName(accessibleName);
   // The panels' face colour must not reach the boxes the user types in.
   QPalette pal = box->palette();
-  pal.setColor(QPalette::Base, SystemColor(SysColor::Window));
+  pal.setColor(QPalette::Base, systemColor(SysColor::Window));
   box->setPalette(pal);
-  if (readOnly) box->SetReadOnlyBox(true);
+  if (readOnly) box->setReadOnlyBox(true);
   // A box that never had its caret placed reports a caret move when it is
   // first entered, before its focus; a screen reader takes that for a quiet
   // focus change and never names the box.
@@ -43,7 +43,7 @@ EntryBox* makeWorksheetBox(QWidget* parent, const QRect& geometry, const QString
 QPushButton* makeWorksheetButton(QWidget* parent, const QString& caption) {
   auto* button = new QPushButton(caption, parent);
   QPalette pal = button->palette();
-  pal.setColor(QPalette::Button, SystemColor(SysColor::BtnFace));
+  pal.setColor(QPalette::Button, systemColor(SysColor::BtnFace));
   button->setPalette(pal);
   return button;
 }

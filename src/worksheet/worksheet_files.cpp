@@ -60,7 +60,7 @@ bool WorksheetFiles::saveThroughDialog(bool reportSuccess) {
   request.overwritePrompt = true;
   prepareFileDialog(request, saveDialogFileName_);
   request.filter = kSaveFilter;
-  const std::optional<QString> chosen = services_.SaveFileName(window_, request);
+  const std::optional<QString> chosen = services_.saveFileName(window_, request);
   if (!chosen) return false;
   const QString path = *chosen;
   saveDialogFileName_ = path;
@@ -77,11 +77,11 @@ bool WorksheetFiles::saveWorksheetTo(const QString& path, bool reportSuccess) {
   const WorksheetText text = sheet_.typedText();
   QByteArray bytes;
   try {
-    bytes = WorksheetFileBytes(text);
+    bytes = worksheetFileBytes(text);
   } catch (const UnencodableCharacterError& bad) {
     // Replacing the character would silently change the worksheet.
     const QString character = QString::fromUcs4(&bad.Character, 1);
-    services_.ShowMessage(
+    services_.showMessage(
         window_, MessageIcon::Error, QStringLiteral("Error"),
         QStringLiteral("Error: Bead Worksheet not Saved.") + crLf() + crLf() +
             QStringLiteral("The %1 holds the character \"%2\" (U+%3), which a worksheet file cannot store.")
@@ -91,7 +91,7 @@ bool WorksheetFiles::saveWorksheetTo(const QString& path, bool reportSuccess) {
     return false;
   }
 
-  SaveWholeFile(path, bytes);
+  saveWholeFile(path, bytes);
   const bool saved = QFileInfo::exists(path);
   if (saved) {
     rememberFile(path);
@@ -102,16 +102,16 @@ bool WorksheetFiles::saveWorksheetTo(const QString& path, bool reportSuccess) {
 }
 
 void WorksheetFiles::saveCsvFile(const QString& path) {
-  SaveWholeFile(path, WorksheetCsvBytes(sheet_.figures()));
+  saveWholeFile(path, worksheetCsvBytes(sheet_.figures()));
   reportSaved(path);
 }
 
 void WorksheetFiles::reportSaved(const QString& path) {
   if (QFileInfo::exists(path))
-    services_.ShowMessage(window_, MessageIcon::Information, QStringLiteral("Information"),
+    services_.showMessage(window_, MessageIcon::Information, QStringLiteral("Information"),
                           QStringLiteral("Success:  Bead Worksheet Saved."));
   else
-    services_.ShowMessage(window_, MessageIcon::Error, QStringLiteral("Error"),
+    services_.showMessage(window_, MessageIcon::Error, QStringLiteral("Error"),
                           QStringLiteral("Error: Bead Worksheet not Saved.") + crLf() + crLf() + path +
                               crLf() + crLf() + QStringLiteral("Please try to Save Again."));
 }
@@ -122,7 +122,7 @@ void WorksheetFiles::load() {
   request.overwritePrompt = false;
   request.mustExist = false;
   prepareFileDialog(request, openDialogFileName_);
-  const std::optional<QString> chosen = services_.OpenFileName(window_, request);
+  const std::optional<QString> chosen = services_.openFileName(window_, request);
   if (!chosen) return;
   const QString path = *chosen;
   openDialogFileName_ = path;
@@ -130,7 +130,7 @@ void WorksheetFiles::load() {
 }
 
 void WorksheetFiles::loadFile(const QString& path) {
-  RunGuarded(window_, [&] { loadExistingFile(path); });
+  runGuarded(window_, [&] { loadExistingFile(path); });
 }
 
 void WorksheetFiles::loadExistingFile(const QString& path) {
@@ -138,14 +138,14 @@ void WorksheetFiles::loadExistingFile(const QString& path) {
   // read, or is no file at all, leaves the worksheet as it was, and its
   // message names the cause. Only a file that can replace the rows asks
   // about unsaved ones.
-  const LoadedWorksheet loaded = ReadWorksheetFile(LoadWholeFile(path));
+  const LoadedWorksheet loaded = readWorksheetFile(loadWholeFile(path));
   if (!mayReplaceRows()) return;
   lastWorksheetFile_ = path;
   rememberFile(path);
   sheet_.showLoaded(loaded.Text);
   markSaved(path, sheet_.typedText());
   if (!loaded.CutTexts.isEmpty())
-    services_.ShowMessage(
+    services_.showMessage(
         window_, MessageIcon::Warning, QStringLiteral("Orvane"),
         QStringLiteral("Some texts in %1 are longer than a box can hold; only their first %2 characters "
                        "were loaded:")
@@ -155,9 +155,9 @@ void WorksheetFiles::loadExistingFile(const QString& path) {
 }
 
 void WorksheetFiles::openRecentFile(const QString& path) {
-  if (!PathExists(path)) {
-    setRecentFiles(WithoutRecentFile(recentFiles_, path));
-    services_.ShowMessage(window_, MessageIcon::Error, QStringLiteral("Error"),
+  if (!pathExists(path)) {
+    setRecentFiles(withoutRecentFile(recentFiles_, path));
+    services_.showMessage(window_, MessageIcon::Error, QStringLiteral("Error"),
                           QStringLiteral("Error: Bead Worksheet not Loaded.") + crLf() + crLf() + path +
                               crLf() + crLf() +
                               QStringLiteral("The file is no longer there; it has been taken off the list of "
@@ -173,14 +173,14 @@ void WorksheetFiles::setRecentMenu(QMenu* menu) {
 }
 
 void WorksheetFiles::setRecentFiles(const QStringList& files) {
-  const QStringList tidy = TidyRecentFiles(files);
+  const QStringList tidy = tidyRecentFiles(files);
   if (tidy == recentFiles_) return;
   recentFiles_ = tidy;
   fillRecentMenu();
   Q_EMIT recentFilesChanged(recentFiles_);
 }
 
-void WorksheetFiles::rememberFile(const QString& path) { setRecentFiles(WithRecentFile(recentFiles_, path)); }
+void WorksheetFiles::rememberFile(const QString& path) { setRecentFiles(withRecentFile(recentFiles_, path)); }
 
 // Numbered entries, the full path shown: two worksheets of the same name in
 // different folders must be told apart.
@@ -198,10 +198,10 @@ void WorksheetFiles::fillRecentMenu() {
   }
   for (int i = 0; i < recentFiles_.size(); ++i) {
     const QString path = recentFiles_[i];
-    QString shown = ShownPath(path);
+    QString shown = shownPath(path);
     shown.replace(u'&', QStringLiteral("&&"));
     QAction* entry = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
-    GuardedConnect(entry, &QAction::triggered, window_, [this, path] { openRecentFile(path); });
+    guardedConnect(entry, &QAction::triggered, window_, [this, path] { openRecentFile(path); });
   }
 }
 
@@ -213,8 +213,8 @@ void WorksheetFiles::markSaved(const QString& path, const WorksheetText& text) {
 
 bool WorksheetFiles::mayReplaceRows() {
   if (!isModified()) return true;
-  switch (services_.AskToSave(window_, QStringLiteral("Unsaved Worksheet"),
-                              UnsavedWorksheetQuestion(document_.Path))) {
+  switch (services_.askToSave(window_, QStringLiteral("Unsaved Worksheet"),
+                              unsavedWorksheetQuestion(document_.Path))) {
     case UnsavedAnswer::Discard:
       return true;
     case UnsavedAnswer::Cancel:
@@ -224,7 +224,7 @@ bool WorksheetFiles::mayReplaceRows() {
   }
   // The user goes on with what they were doing: no success box on the way.
   bool saved = false;
-  RunGuarded(window_, [&] {
+  runGuarded(window_, [&] {
     saved = document_.Path.isEmpty() || isCsvPath(document_.Path) ? saveThroughDialog(false)
                                                                   : saveWorksheetTo(document_.Path, false);
   });

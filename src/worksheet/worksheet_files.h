@@ -46,15 +46,15 @@ class WorksheetFiles : public QObject {
   // Reopens an entry of the list; a file no longer there is dropped from it.
   void openRecentFile(const QString& path);
 
-  // See WorksheetWindow::MayReplaceRows.
+  // See WorksheetWindow::mayReplaceRows.
   bool mayReplaceRows();
   // Rows given back after a crash were shown: what `path` holds is unknown,
   // so they stay unsaved until saved.
   void markRestored(const QString& path);
 
-  bool isModified() const { return document_.IsModified(sheet_.typedText()); }
+  bool isModified() const { return document_.isModified(sheet_.typedText()); }
   // True when `text` differs from what was last loaded or saved.
-  bool differsFromSaved(const WorksheetText& text) const { return document_.IsModified(text); }
+  bool differsFromSaved(const WorksheetText& text) const { return document_.isModified(text); }
   QString documentPath() const { return document_.Path; }
   // Where the dialogs start: the last file's folder, else this folder.
   QString lastWorksheetFile() const { return lastWorksheetFile_; }

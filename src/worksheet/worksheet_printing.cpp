@@ -18,7 +18,7 @@ WorksheetPrinting::~WorksheetPrinting() = default;
 const ReportTemplate& WorksheetPrinting::reportTemplate() {
   if (!template_) {
     QFile layout(QStringLiteral(":/report/worksheet.json"));
-    template_ = layout.open(QIODevice::ReadOnly) ? ParseReportTemplate(layout.readAll()) : ReportTemplate{};
+    template_ = layout.open(QIODevice::ReadOnly) ? parseReportTemplate(layout.readAll()) : ReportTemplate{};
   }
   return *template_;
 }
@@ -26,15 +26,15 @@ const ReportTemplate& WorksheetPrinting::reportTemplate() {
 void WorksheetPrinting::print(QWidget* window, const Values& boxValues) {
   if (!printer_) {
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    ApplyReportPage(reportTemplate(), *printer_);
+    applyReportPage(reportTemplate(), *printer_);
   }
   const QString previousPrinter = printer_->printerName();
-  if (!services_.SetupPrinter(window, *printer_)) return;
+  if (!services_.setupPrinter(window, *printer_)) return;
   if (printer_->outputFormat() == QPrinter::NativeFormat && printer_->printerName() != previousPrinter &&
       !printer_->isValid()) {
     const QString chosen = printer_->printerName();
     printer_->setPrinterName(previousPrinter);
-    services_.ShowMessage(window, MessageIcon::Error, QStringLiteral("Error"),
+    services_.showMessage(window, MessageIcon::Error, QStringLiteral("Error"),
                           QStringLiteral("The printer \"%1\" cannot be used.").arg(chosen));
     return;
   }
@@ -45,12 +45,12 @@ void WorksheetPrinting::print(QWidget* window, const Values& boxValues) {
     if (name == QLatin1String("WEBSITE")) return maker::kWebSite;
     return std::nullopt;
   };
-  const ReportTemplate page = PrepareReport(reportTemplate(), values, QDateTime::currentDateTime());
+  const ReportTemplate page = prepareReport(reportTemplate(), values, QDateTime::currentDateTime());
   QCoreApplication::processEvents();
   // No printer installed: there is nothing to print on.
   if (printer_->outputFormat() == QPrinter::NativeFormat && printer_->printerName().isEmpty()) return;
-  if (!PrintReport(page, *printer_))
-    services_.ShowMessage(window, MessageIcon::Error, QStringLiteral("Error"),
+  if (!printReport(page, *printer_))
+    services_.showMessage(window, MessageIcon::Error, QStringLiteral("Error"),
                           QStringLiteral("The worksheet could not be printed."));
 }
 

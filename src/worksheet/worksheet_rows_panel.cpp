@@ -39,7 +39,7 @@ WorksheetRowsPanel::WorksheetRowsPanel(DesktopServices& services, QWidget* paren
     : BevelPanel(parent), services_(services) {
   const QuietAccessibility quiet;
   setObjectName(QStringLiteral("rowsPanel"));
-  SetColor(SystemColor(SysColor::Light3D));
+  setColor(systemColor(SysColor::Light3D));
 
   const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignBottom;
   makeWorksheetLabel(this, QStringLiteral("Description"), QRect(kDescLeft, 10, kDescWidth, 36),
@@ -90,8 +90,8 @@ void WorksheetRowsPanel::bindRow(int k) {
   // The typed boxes all record that the user is in them; only the size boxes
   // act when they are left.
   for (EntryBox* box : {descriptionBoxes_[i], mmBoxes_[i], inchBoxes_[i], countBoxes_[i]}) {
-    GuardedConnect(box, &EntryBox::entered, this, [this, box] { enteredBox_ = box; });
-    GuardedConnect(box, &QLineEdit::textChanged, this, [this] { Q_EMIT edited(); });
+    guardedConnect(box, &EntryBox::focusGained, this, [this, box] { enteredBox_ = box; });
+    guardedConnect(box, &QLineEdit::textChanged, this, [this] { Q_EMIT edited(); });
   }
   auto exitOf = [this](EntryBox* box, void (WorksheetRowsPanel::*handler)(int), int row) {
     return [this, box, handler, row] {
@@ -100,24 +100,25 @@ void WorksheetRowsPanel::bindRow(int k) {
       (this->*handler)(row);
     };
   };
-  GuardedConnect(mmBoxes_[i], &EntryBox::left, this, exitOf(mmBoxes_[i], &WorksheetRowsPanel::sizeFromMm, k));
-  GuardedConnect(inchBoxes_[i], &EntryBox::left, this,
+  guardedConnect(mmBoxes_[i], &EntryBox::focusLost, this,
+                 exitOf(mmBoxes_[i], &WorksheetRowsPanel::sizeFromMm, k));
+  guardedConnect(inchBoxes_[i], &EntryBox::focusLost, this,
                  exitOf(inchBoxes_[i], &WorksheetRowsPanel::sizeFromInch, k));
   for (EntryBox* box : {descriptionBoxes_[i], countBoxes_[i]})
-    GuardedConnect(box, &EntryBox::left, this, [this, box] {
+    guardedConnect(box, &EntryBox::focusLost, this, [this, box] {
       if (enteredBox_ == box) enteredBox_ = nullptr;
     });
 
   // Enter moves on from every box of a row.
-  mmBoxes_[i]->SetKeyFilter(KeyFilterKind::WorksheetMm, services_);
-  inchBoxes_[i]->SetKeyFilter(KeyFilterKind::WorksheetInch, services_);
-  countBoxes_[i]->SetKeyFilter(KeyFilterKind::WorksheetNob, services_);
-  descriptionBoxes_[i]->SetKeyFilter(KeyFilterKind::Text, services_);
-  GuardedConnect(descriptionBoxes_[i], &QLineEdit::textChanged, this,
+  mmBoxes_[i]->setKeyFilter(KeyFilterKind::WorksheetMm, services_);
+  inchBoxes_[i]->setKeyFilter(KeyFilterKind::WorksheetInch, services_);
+  countBoxes_[i]->setKeyFilter(KeyFilterKind::WorksheetBeadCount, services_);
+  descriptionBoxes_[i]->setKeyFilter(KeyFilterKind::Text, services_);
+  guardedConnect(descriptionBoxes_[i], &QLineEdit::textChanged, this,
                  [this, i] { relaxLimit(descriptionBoxes_[i], kDescLimit); });
 
-  GuardedConnect(countBoxes_[i], &EntryBox::changed, this, [this, k] { lengthFromCount(k); });
-  GuardedConnect(lengthBoxes_[i], &EntryBox::changed, this, [this] {
+  guardedConnect(countBoxes_[i], &EntryBox::changed, this, [this, k] { lengthFromCount(k); });
+  guardedConnect(lengthBoxes_[i], &EntryBox::changed, this, [this] {
     // Filling every row works the total out once, after its last row.
     if (!loading_) recomputeTotal();
   });
@@ -167,11 +168,11 @@ bool WorksheetRowsPanel::runRowStep(int k, const RowStep& step) {
                           perInchBoxes_[i]->text(), lengthBoxes_[i]->text()};
   const std::pair<EntryBox*, const QString*> writes[] = {{mmBoxes_[i], &boxes.Mm},
                                                          {inchBoxes_[i], &boxes.Inch},
-                                                         {perInchBoxes_[i], &boxes.Bpi},
-                                                         {lengthBoxes_[i], &boxes.Tot}};
+                                                         {perInchBoxes_[i], &boxes.BeadsPerInch},
+                                                         {lengthBoxes_[i], &boxes.Length}};
   const QString totalBefore = totalBox_->text();
   QList<WrittenBox> changed;
-  const bool moveOn = RunShowingBoxes(
+  const bool moveOn = runShowingBoxes(
       boxes, [&](WorksheetRowBoxes& row) { return step(rows_[i], row); },
       [&](const WorksheetRowBoxes&) {
         for (const auto& [box, text] : writes) {
@@ -193,21 +194,21 @@ bool WorksheetRowsPanel::runRowStep(int k, const RowStep& step) {
 }
 
 void WorksheetRowsPanel::sizeFromMm(int k) {
-  if (runRowStep(k, WorksheetSizeFromMm)) moveFocusOnLeaving(countBoxes_[k - 1]);
+  if (runRowStep(k, worksheetSizeFromMm)) moveFocusOnLeaving(countBoxes_[k - 1]);
 }
 
 void WorksheetRowsPanel::sizeFromInch(int k) {
-  if (runRowStep(k, WorksheetSizeFromInch)) moveFocusOnLeaving(countBoxes_[k - 1]);
+  if (runRowStep(k, worksheetSizeFromInch)) moveFocusOnLeaving(countBoxes_[k - 1]);
 }
 
 void WorksheetRowsPanel::lengthFromCount(int k) {
   runRowStep(k, [](WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
-    WorksheetLengthFromCount(row, boxes);
+    worksheetLengthFromCount(row, boxes);
     return false;
   });
 }
 
-void WorksheetRowsPanel::recomputeTotal() { totalBox_->setText(WorksheetTotal(rows_, totalValue_)); }
+void WorksheetRowsPanel::recomputeTotal() { totalBox_->setText(worksheetTotal(rows_, totalValue_)); }
 
 WorksheetRowsPanel::RowTexts WorksheetRowsPanel::typedRows() const {
   RowTexts texts;
@@ -233,19 +234,19 @@ void WorksheetRowsPanel::showRows(const RowTexts& texts) {
     inchBoxes_[i]->setText(texts[i].Inch);
   }
   for (int k = 1; k <= kWorksheetRows; ++k) {
-    RunGuarded(this, [&] {
+    runGuarded(this, [&] {
       runRowStep(k, [](WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
-        WorksheetLoadedSize(row, boxes);
+        worksheetLoadedSize(row, boxes);
         return false;
       });
     });
     // The change handler works the length out; an unchanged text must too.
     EntryBox* count = countBoxes_[k - 1];
-    const bool unchanged = count->text() == texts[k - 1].Nob;
-    count->setText(texts[k - 1].Nob);
-    if (unchanged) RunGuarded(this, [&] { lengthFromCount(k); });
+    const bool unchanged = count->text() == texts[k - 1].BeadCount;
+    count->setText(texts[k - 1].BeadCount);
+    if (unchanged) runGuarded(this, [&] { lengthFromCount(k); });
   }
-  RunGuarded(this, [&] { recomputeTotal(); });
+  runGuarded(this, [&] { recomputeTotal(); });
   loading_ = false;
   enteredBox_ = nullptr;
 }
@@ -280,7 +281,7 @@ bool WorksheetRowsPanel::isTypedBox(const QObject* object) const {
 }
 
 std::optional<QString> WorksheetRowsPanel::reportValue(const QString& name) const {
-  if (name == QLatin1String("TOTAL1")) return TrimBlanks(totalBox_->text());
+  if (name == QLatin1String("TOTAL1")) return trimBlanks(totalBox_->text());
   if (name.size() < 2) return std::nullopt;
   const std::array<EntryBox*, kWorksheetRows>* family = nullptr;
   switch (name[0].unicode()) {
@@ -307,7 +308,7 @@ std::optional<QString> WorksheetRowsPanel::reportValue(const QString& name) cons
   }
   const QString digits = name.mid(1);
   for (int k = 1; k <= kWorksheetRows; ++k)
-    if (digits == QString::number(k)) return TrimBlanks((*family)[k - 1]->text());
+    if (digits == QString::number(k)) return trimBlanks((*family)[k - 1]->text());
   return std::nullopt;
 }
 

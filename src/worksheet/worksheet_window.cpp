@@ -38,7 +38,7 @@ QPushButton* makeButton(QWidget* parent, const QRect& geometry, const QString& c
   button->setObjectName(QLatin1String(objectName));
   button->setGeometry(geometry);
   button->setFont(worksheetFont());
-  button->setIcon(Icon(icon, 20));
+  button->setIcon(resourceIcon(icon, 20));
   button->setIconSize(QSize(20, 20));
   const QString name = caption.isEmpty() ? hint : caption;
   makeKeyboardButton(button, name, shortcut);
@@ -50,9 +50,9 @@ QPushButton* makeButton(QWidget* parent, const QRect& geometry, const QString& c
 
 WorksheetWindow::WorksheetWindow(DesktopServices& services, QWidget* parent)
     : QWidget(parent), services_(services), printing_(std::make_unique<WorksheetPrinting>(services)) {
-  ConfigureFixedWindow(this, WorksheetCaption({}), 762, 529, false);
+  configureFixedWindow(this, worksheetCaption({}), 762, 529, false);
   setAttribute(Qt::WA_QuitOnClose, false);
-  SetBackground(this, SystemColor(SysColor::Light3D));
+  setBackground(this, systemColor(SysColor::Light3D));
   setFont(worksheetFont());
 
   // Created in tab order: project, the rows, then the buttons.
@@ -60,7 +60,7 @@ WorksheetWindow::WorksheetWindow(DesktopServices& services, QWidget* parent)
   rowsPanel_ = new WorksheetRowsPanel(services_, this);
   rowsPanel_->setGeometry(0, 46, 762, 435);
   files_ = new WorksheetFiles(services_, this,
-                              {[this] { return TypedText(); },
+                              {[this] { return typedText(); },
                                [this] {
                                  WorksheetCsv sheet;
                                  sheet.Project = projectBox_->text();
@@ -71,17 +71,17 @@ WorksheetWindow::WorksheetWindow(DesktopServices& services, QWidget* parent)
   createButtonBar();
 
   // Every typed box takes part in the unsaved mark and the crash recovery.
-  GuardedConnect(projectBox_, &QLineEdit::textChanged, this, &WorksheetWindow::updateModified);
-  GuardedConnect(rowsPanel_, &WorksheetRowsPanel::edited, this, &WorksheetWindow::updateModified);
-  GuardedConnect(files_, &WorksheetFiles::documentChanged, this, [this] {
-    setWindowTitle(WorksheetCaption(files_->documentPath()));
+  guardedConnect(projectBox_, &QLineEdit::textChanged, this, &WorksheetWindow::updateModified);
+  guardedConnect(rowsPanel_, &WorksheetRowsPanel::edited, this, &WorksheetWindow::updateModified);
+  guardedConnect(files_, &WorksheetFiles::documentChanged, this, [this] {
+    setWindowTitle(worksheetCaption(files_->documentPath()));
     updateModified();
   });
   connect(files_, &WorksheetFiles::recentFilesChanged, this, &WorksheetWindow::recentFilesChanged);
 
   // Ctrl+Z after Clear All brings the rows back, whichever box has the focus.
   auto* undo = new QShortcut(QKeySequence::Undo, this);
-  GuardedConnect(undo, &QShortcut::activated, this, &WorksheetWindow::undoClear);
+  guardedConnect(undo, &QShortcut::activated, this, &WorksheetWindow::undoClear);
   for (EntryBox* box : findChildren<EntryBox*>()) box->installEventFilter(this);
 }
 
@@ -91,7 +91,7 @@ void WorksheetWindow::createTopPanel() {
   auto* panel = new BevelPanel(this);
   panel->setObjectName(QStringLiteral("projectPanel"));
   panel->setGeometry(0, 0, 762, 46);
-  panel->SetColor(SystemColor(SysColor::Light3D));
+  panel->setColor(systemColor(SysColor::Light3D));
   auto* caption = makeWorksheetLabel(panel, QStringLiteral("Project Name"), QRect(16, 12, 100, 22),
                                      Qt::AlignLeft | Qt::AlignVCenter);
   projectBox_ = makeWorksheetBox(panel, QRect(122, 11, 408, kBoxHeight), QStringLiteral("Project Name"),
@@ -99,8 +99,8 @@ void WorksheetWindow::createTopPanel() {
   projectBox_->setMaxLength(kProjectLimit);
   caption->setBuddy(projectBox_);
   // Enter goes on to the first description, as it does from box to box below.
-  projectBox_->SetKeyFilter(KeyFilterKind::Text, services_);
-  GuardedConnect(projectBox_, &QLineEdit::textChanged, this,
+  projectBox_->setKeyFilter(KeyFilterKind::Text, services_);
+  guardedConnect(projectBox_, &QLineEdit::textChanged, this,
                  [this] { relaxLimit(projectBox_, kProjectLimit); });
 }
 
@@ -108,7 +108,7 @@ void WorksheetWindow::createButtonBar() {
   auto* bar = new BevelPanel(this);
   bar->setObjectName(QStringLiteral("buttonBar"));
   bar->setGeometry(0, 481, 762, 48);
-  bar->SetColor(SystemColor(SysColor::Light3D));
+  bar->setColor(systemColor(SysColor::Light3D));
   const int top = 9, height = 30;
   auto* loadButton = makeButton(bar, QRect(12, top, 84, height), QStringLiteral("Load"),
                                 QStringLiteral(":/icons/ws_folder.svg"), {}, "loadButton",
@@ -135,7 +135,7 @@ void WorksheetWindow::createButtonBar() {
   recentButton->setMenu(recentMenu);
   // The open menu shows its entries at once; a screen reader says nothing
   // until an entry is chosen with the arrows.
-  GuardedConnect(recentMenu, &QMenu::aboutToShow, this, [this] {
+  guardedConnect(recentMenu, &QMenu::aboutToShow, this, [this] {
     const qsizetype entries = files_->recentFiles().size();
     announce(this, entries == 0 ? QStringLiteral("Recent worksheets menu, empty")
                                 : QStringLiteral("Recent worksheets menu, %1 entries").arg(entries));
@@ -149,15 +149,15 @@ void WorksheetWindow::createButtonBar() {
   // Esc is the window's own shortcut (below), not the button's.
   makeKeyboardButton(closeButton, QStringLiteral("Close"), QKeySequence(Qt::Key_Escape), false);
 
-  GuardedConnect(loadButton, &QAbstractButton::clicked, this, [this] { files_->load(); });
-  GuardedConnect(saveButton, &QAbstractButton::clicked, this, [this] { files_->save(); });
-  GuardedConnect(printButton, &QAbstractButton::clicked, this, [this] {
+  guardedConnect(loadButton, &QAbstractButton::clicked, this, [this] { files_->load(); });
+  guardedConnect(saveButton, &QAbstractButton::clicked, this, [this] { files_->save(); });
+  guardedConnect(printButton, &QAbstractButton::clicked, this, [this] {
     printing_->print(this, [this](const QString& name) { return reportValue(name); });
   });
-  GuardedConnect(calculatorButton, &QAbstractButton::clicked, this, [this] { Q_EMIT calculatorWanted(); });
-  GuardedConnect(helpButton, &QAbstractButton::clicked, this, [this] { Q_EMIT helpWanted(); });
-  GuardedConnect(clearButton, &QAbstractButton::clicked, this, &WorksheetWindow::clearAll);
-  GuardedConnect(closeButton, &QAbstractButton::clicked, this, [this] { close(); });
+  guardedConnect(calculatorButton, &QAbstractButton::clicked, this, [this] { Q_EMIT calculatorWanted(); });
+  guardedConnect(helpButton, &QAbstractButton::clicked, this, [this] { Q_EMIT helpWanted(); });
+  guardedConnect(clearButton, &QAbstractButton::clicked, this, &WorksheetWindow::clearAll);
+  guardedConnect(closeButton, &QAbstractButton::clicked, this, [this] { close(); });
 
   // The Close button is the window's cancel button.
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -179,17 +179,17 @@ void WorksheetWindow::setWorksheetFolder(const QString& folder) { files_->setWor
 
 QString WorksheetWindow::lastWorksheetFile() const { return files_->lastWorksheetFile(); }
 
-void WorksheetWindow::LoadFile(const QString& path) { files_->loadFile(path); }
+void WorksheetWindow::loadFile(const QString& path) { files_->loadFile(path); }
 
-QStringList WorksheetWindow::RecentFiles() const { return files_->recentFiles(); }
+QStringList WorksheetWindow::recentFiles() const { return files_->recentFiles(); }
 
-void WorksheetWindow::SetRecentFiles(const QStringList& files) { files_->setRecentFiles(files); }
+void WorksheetWindow::setRecentFiles(const QStringList& files) { files_->setRecentFiles(files); }
 
-void WorksheetWindow::OpenRecentFile(const QString& path) { files_->openRecentFile(path); }
+void WorksheetWindow::openRecentFile(const QString& path) { files_->openRecentFile(path); }
 
-QString WorksheetWindow::DocumentPath() const { return files_->documentPath(); }
+QString WorksheetWindow::documentPath() const { return files_->documentPath(); }
 
-bool WorksheetWindow::MayReplaceRows() { return files_->mayReplaceRows(); }
+bool WorksheetWindow::mayReplaceRows() { return files_->mayReplaceRows(); }
 
 const std::array<WorksheetRowValues, kWorksheetRows>& WorksheetWindow::rowValues() const {
   return rowsPanel_->rowValues();
@@ -197,7 +197,7 @@ const std::array<WorksheetRowValues, kWorksheetRows>& WorksheetWindow::rowValues
 
 double WorksheetWindow::totalLength() const { return rowsPanel_->totalLength(); }
 
-WorksheetText WorksheetWindow::TypedText() const {
+WorksheetText WorksheetWindow::typedText() const {
   WorksheetText text;
   text.Project = projectBox_->text();
   const auto rows = rowsPanel_->typedRows();
@@ -206,7 +206,7 @@ WorksheetText WorksheetWindow::TypedText() const {
 }
 
 std::optional<QString> WorksheetWindow::reportValue(const QString& name) const {
-  if (name == QLatin1String("TITLE1")) return TrimBlanks(projectBox_->text());
+  if (name == QLatin1String("TITLE1")) return trimBlanks(projectBox_->text());
   return rowsPanel_->reportValue(name);
 }
 
@@ -234,14 +234,14 @@ void WorksheetWindow::showLoaded(const WorksheetText& text) {
 }
 
 void WorksheetWindow::clearAll() {
-  const WorksheetText before = TypedText();
+  const WorksheetText before = typedText();
   filling_ = true;
   rowsPanel_->clearRows();
   projectBox_->clear();
   filling_ = false;
   // An empty worksheet has nothing to bring back, and keeps what an earlier
   // Clear All took.
-  if (HoldsAnything(before)) {
+  if (holdsAnything(before)) {
     clearedUnsaved_ = files_->differsFromSaved(before);
     cleared_ = before;
   }
@@ -262,20 +262,20 @@ std::optional<RecoveredWorksheet> WorksheetWindow::unsavedWork() const {
     if (!clearedUnsaved_) return std::nullopt;
     return RecoveredWorksheet{files_->documentPath(), *cleared_};
   }
-  if (!IsModified()) return std::nullopt;
-  return RecoveredWorksheet{files_->documentPath(), TypedText()};
+  if (!isModified()) return std::nullopt;
+  return RecoveredWorksheet{files_->documentPath(), typedText()};
 }
 
 void WorksheetWindow::updateModified() {
   // Filling changes every box; it is judged once the filling is over.
   if (filling_) return;
   // A change of the user's own ends what Ctrl+Z could bring back.
-  if (cleared_ && HoldsAnything(TypedText())) cleared_.reset();
+  if (cleared_ && holdsAnything(typedText())) cleared_.reset();
   setWindowModified(files_->isModified());
   Q_EMIT documentChanged();
 }
 
-void WorksheetWindow::RestoreUnsaved(const QString& path, const WorksheetText& text) {
+void WorksheetWindow::restoreUnsaved(const QString& path, const WorksheetText& text) {
   showText(text);
   rowsPanel_->firstBox()->setFocus(Qt::TabFocusReason);
   files_->markRestored(path);

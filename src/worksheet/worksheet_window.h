@@ -43,19 +43,19 @@ class WorksheetWindow : public QWidget {
 
   // Loads a worksheet file as the Load button does once a file is chosen,
   // with the same messages; failures are reported, never thrown.
-  void LoadFile(const QString& path);
+  void loadFile(const QString& path);
 
   // The worksheets loaded or saved last, the latest first. The window keeps
   // the list; whoever keeps it between runs sets it and hears of changes.
-  QStringList RecentFiles() const;
-  void SetRecentFiles(const QStringList& files);
+  QStringList recentFiles() const;
+  void setRecentFiles(const QStringList& files);
   // Reopens an entry of the list; a file no longer there is dropped from it.
-  void OpenRecentFile(const QString& path);
+  void openRecentFile(const QString& path);
 
   // The value of a report variable, or nothing for names the engine supplies.
   std::optional<QString> reportValue(const QString& name) const;
 
-  WorksheetText TypedText() const;
+  WorksheetText typedText() const;
   // The row values as the steps left them, index k - 1 for row k, and the
   // total length they add up to.
   const std::array<WorksheetRowValues, kWorksheetRows>& rowValues() const;
@@ -63,17 +63,17 @@ class WorksheetWindow : public QWidget {
 
   // Unsaved changes: the typed boxes differ from what was last loaded or
   // saved. The title carries the mark.
-  bool IsModified() const { return isWindowModified(); }
+  bool isModified() const { return isWindowModified(); }
   // The worksheet file the rows were last loaded from or saved to.
-  QString DocumentPath() const;
+  QString documentPath() const;
   // Before unsaved rows are replaced or the program ends: asks Save, Discard
   // or Cancel. True when the rows may go: nothing unsaved, saved (through the
   // save dialog when there is no file yet), or discarded; false on Cancel or
   // a save that failed or was cancelled.
-  bool MayReplaceRows();
+  bool mayReplaceRows();
   // rows kept from a run that ended without saving: shown as they were typed,
   // and unsaved.
-  void RestoreUnsaved(const QString& path, const WorksheetText& text);
+  void restoreUnsaved(const QString& path, const WorksheetText& text);
 
   // What a crash must not lose: the unsaved rows, or unsaved rows Clear All
   // took away while Ctrl+Z can still bring them back. Nothing when all is

@@ -87,7 +87,7 @@ void ApplicationTest::initTestCase() {
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &app,
                      [this] { seen_.paintedBeforeQuit = seen_.mainPainted; });
   };
-  seen_.exitCode = RunOrvane(argc, argv, options);
+  seen_.exitCode = runOrvane(argc, argv, options);
 }
 
 void ApplicationTest::quitsOnlyAfterTheMainWindowPainted() {

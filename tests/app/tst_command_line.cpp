@@ -37,7 +37,7 @@ void CommandLineTest::parses_data() {
       << QStringList{"orvane", "-reverse", "p.bws"} << "p.bws" << false << false << false;
   // The name's bytes as the system gave them, kept through the parsing.
   QTest::newRow("a file name that is not UTF-8")
-      << QStringList{"orvane", PathFromNative("bad\xff\xfename.bws")} << PathFromNative("bad\xff\xfename.bws")
+      << QStringList{"orvane", pathFromNative("bad\xff\xfename.bws")} << pathFromNative("bad\xff\xfename.bws")
       << false << false << false;
   QTest::newRow("two files") << QStringList{"orvane", "a.bws", "b.bws"} << "" << false << false << true;
   QTest::newRow("an unknown option") << QStringList{"orvane", "--print"} << "" << false << false << true;
@@ -49,7 +49,7 @@ void CommandLineTest::parses() {
   QFETCH(bool, help);
   QFETCH(bool, version);
   QFETCH(bool, error);
-  const CommandLine line = ParseCommandLine(arguments);
+  const CommandLine line = parseCommandLine(arguments);
   QCOMPARE(line.worksheet, worksheet);
   QCOMPARE(line.help, help);
   QCOMPARE(line.version, version);
@@ -57,11 +57,11 @@ void CommandLineTest::parses() {
 }
 
 void CommandLineTest::helpNamesTheProgramAndTheFile() {
-  const QString help = CommandLineHelp();
+  const QString help = commandLineHelp();
   QVERIFY2(help.startsWith("Usage: orvane [options] [worksheet]\n"), qPrintable(help));
   QVERIFY(help.contains("--version"));
   QVERIFY(!help.contains("platform"));  // Qt's own options stay out of sight
-  QCOMPARE(CommandLineVersion(), QString("Orvane 2.0\n"));
+  QCOMPARE(commandLineVersion(), QString("Orvane 2.0\n"));
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

@@ -6,17 +6,17 @@ using namespace orvane;
 
 Q_DECLARE_METATYPE(HelpBlock::Kind)
 
-static void InitResources() { Q_INIT_RESOURCE(orvane); }
+static void initResources() { Q_INIT_RESOURCE(orvane); }
 
 class TestHelpText : public QObject {
   Q_OBJECT
  private Q_SLOTS:
-  void initTestCase() { InitResources(); }
+  void initTestCase() { initResources(); }
 
   // Each item of the format, as the window lays it out.
   void readsEachItem() {
     const HelpPage page =
-        ParseHelpPage(QStringLiteral("# a note for the writer\n"
+        parseHelpPage(QStringLiteral("# a note for the writer\n"
                                      "heading Stone Size\n"
                                      "\n"
                                      "memo\n"
@@ -82,7 +82,7 @@ class TestHelpText : public QObject {
 
   void reportsWhatItCannotRead() {
     QFETCH(QString, text);
-    QTEST(ParseHelpPage(text).problems.value(0), "problem");
+    QTEST(parseHelpPage(text).problems.value(0), "problem");
   }
 
   // The pages compiled into the program read without a problem.
@@ -97,7 +97,7 @@ class TestHelpText : public QObject {
 
   void everyPageReads() {
     QFETCH(QString, name);
-    const HelpPage page = LoadHelpPage(name);
+    const HelpPage page = loadHelpPage(name);
     QCOMPARE(page.problems, QStringList());
     int memos = 0;
     for (const HelpBlock& block : page.blocks) memos += block.kind == HelpBlock::Kind::Memo;
@@ -110,7 +110,7 @@ class TestHelpText : public QObject {
   // is where a user finds them.
   void calculatorMemoryKeysAreWritten() {
     QString text;
-    for (const HelpBlock& block : LoadHelpPage(QStringLiteral("bead_calculator")).blocks)
+    for (const HelpBlock& block : loadHelpPage(QStringLiteral("bead_calculator")).blocks)
       text += block.lines.join(u' ') + u' ';
     for (const char* key : {"Ctrl+P", "Ctrl+S", "Ctrl+M", "Ctrl+R", "Ctrl+L"})
       QVERIFY2(text.contains(QLatin1String(key)), key);

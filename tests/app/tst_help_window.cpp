@@ -26,16 +26,16 @@ using namespace orvane;
 namespace {
 
 // One wheel notch over a widget, with the pointer at a window position.
-void Wheel(QWidget* target, QWidget* window, QPoint atInWindow, bool up) {
+void scrollWheel(QWidget* target, QWidget* window, QPoint atInWindow, bool up) {
   const QPoint global = window->mapToGlobal(atInWindow);
   QWheelEvent event(target->mapFromGlobal(global), global, QPoint(), QPoint(0, up ? 120 : -120), Qt::NoButton,
                     Qt::NoModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(target, &event);
 }
 
-QString ActiveCaption(HelpWindow* help) {
+QString activeCaption(HelpWindow* help) {
   return findNamed<ColorTabWidget>(help, "pages")
-      ->Caption(findNamed<ColorTabWidget>(help, "pages")->ActivePageIndex());
+      ->caption(findNamed<ColorTabWidget>(help, "pages")->activePageIndex());
 }
 
 }  // namespace
@@ -46,19 +46,19 @@ class TestHelpWindow : public QObject {
   ModalDialogGuard guard;
 
  private Q_SLOTS:
-  void cleanup() { QVERIFY2(!guard.Tripped(), qPrintable(guard.Seen())); }
+  void cleanup() { QVERIFY2(!guard.tripped(), qPrintable(guard.seen())); }
 
   // The help pages are white paper: their texts stay black on it when the
   // desktop uses light text on dark faces.
   void pagesKeepBlackTextOnADarkDesktop() {
     const QPalette saved = QApplication::palette();
-    QApplication::setPalette(DarkDesktop());
+    QApplication::setPalette(darkDesktop());
     {
       TestApp t;
       HelpWindow* help = t.app->helpWindow();
       help->show();
-      ExpectBlackOnWhite(findNamed<QPlainTextEdit>(help, "licenceText"), "licence");
-      ExpectBlackOnWhite(findNamed<QPlainTextEdit>(help, "disclaimerText"), "disclaimer");
+      expectBlackOnWhite(findNamed<QPlainTextEdit>(help, "licenceText"), "licence");
+      expectBlackOnWhite(findNamed<QPlainTextEdit>(help, "disclaimerText"), "disclaimer");
       const struct {
         TabPage* page;
         QWidget* panel;
@@ -67,12 +67,12 @@ class TestHelpWindow : public QObject {
           {findNamed<TabPage>(help, "beadCalculatorPage"), findNamed<QWidget>(help, "beadHelpContent")},
           {findNamed<TabPage>(help, "worksheetPage"), findNamed<QWidget>(help, "worksheetHelpContent")}};
       for (const auto& p : pages) {
-        findNamed<ColorTabWidget>(help, "pages")->SetActivePage(p.page);
+        findNamed<ColorTabWidget>(help, "pages")->setActivePage(p.page);
         const auto labels = p.panel->findChildren<QLabel*>();
         const auto memos = p.panel->findChildren<QPlainTextEdit*>();
         QVERIFY(!labels.isEmpty() && !memos.isEmpty());
-        ExpectBlackOnWhite(labels.first(), "heading");
-        for (QPlainTextEdit* memo : memos) ExpectBlackOnWhite(memo, memo->toPlainText().left(30));
+        expectBlackOnWhite(labels.first(), "heading");
+        for (QPlainTextEdit* memo : memos) expectBlackOnWhite(memo, memo->toPlainText().left(30));
       }
     }
     QApplication::setPalette(saved);
@@ -83,10 +83,10 @@ class TestHelpWindow : public QObject {
     HelpWindow* help = t.app->helpWindow();
     QCOMPARE(help->windowTitle(), "Help");
     QCOMPARE(help->size(), QSize(448, 487));
-    QCOMPARE(findNamed<ColorTabWidget>(help, "pages")->PageCount(), 4);
+    QCOMPARE(findNamed<ColorTabWidget>(help, "pages")->pageCount(), 4);
     const QStringList captions{"License", "Stone Size", "Bead Calculator", "Worksheet"};
-    for (int i = 0; i < 4; ++i) QCOMPARE(findNamed<ColorTabWidget>(help, "pages")->Caption(i), captions[i]);
-    QCOMPARE(findNamed<ColorTabWidget>(help, "pages")->ActivePage(), findNamed<TabPage>(help, "licensePage"));
+    for (int i = 0; i < 4; ++i) QCOMPARE(findNamed<ColorTabWidget>(help, "pages")->caption(i), captions[i]);
+    QCOMPARE(findNamed<ColorTabWidget>(help, "pages")->activePage(), findNamed<TabPage>(help, "licensePage"));
     QVERIFY(!help->isVisible());
     QVERIFY(!findNamed<QPushButton>(help, "closeButton")->isVisible());
     // The Bench window's and the desk calculator's sections follow the
@@ -183,35 +183,35 @@ class TestHelpWindow : public QObject {
     HelpWindow* help = t.app->helpWindow();
     main->show();
     if (closedOnce) {
-      findNamed<ColorTabWidget>(main, "pages")->SetActivePageIndex(2);
+      findNamed<ColorTabWidget>(main, "pages")->setActivePageIndex(2);
       QTest::mouseClick(findNamed<QPushButton>(main, "helpButton"), Qt::LeftButton);
       QVERIFY(help->isVisible());
       help->close();
       QVERIFY(!help->isVisible());
     }
-    findNamed<ColorTabWidget>(main, "pages")->SetActivePageIndex(mainPage);
+    findNamed<ColorTabWidget>(main, "pages")->setActivePageIndex(mainPage);
     QTest::mouseClick(findNamed<QPushButton>(main, "helpButton"), Qt::LeftButton);
     QVERIFY(help->isVisible());
-    QTEST(ActiveCaption(help), "expected");
+    QTEST(activeCaption(help), "expected");
   }
 
   void worksheetHelpAlwaysShowsTheWorksheetPage() {
     TestApp t;
     HelpWindow* help = t.app->helpWindow();
     WorksheetWindow* sheet = t.app->worksheetWindow();
-    ShowWindow(sheet);
+    showWindow(sheet);
     for (int round = 0; round < 2; ++round) {  // before and after a close
       QTest::mouseClick(helpButton(sheet), Qt::LeftButton);
       QVERIFY(help->isVisible());
-      QCOMPARE(ActiveCaption(help), "Worksheet");
+      QCOMPARE(activeCaption(help), "Worksheet");
       QCOMPARE(help->focusWidget(),
                findNamed<QScrollArea>(help, "worksheetHelpScroll"));  // the wheel works without a click
       help->close();
     }
     // The main window's rule still leaves the page alone elsewhere.
-    findNamed<ColorTabWidget>(t.app->mainWindow(), "pages")->SetActivePageIndex(5);
+    findNamed<ColorTabWidget>(t.app->mainWindow(), "pages")->setActivePageIndex(5);
     QTest::mouseClick(findNamed<QPushButton>(t.app->mainWindow(), "helpButton"), Qt::LeftButton);
-    QCOMPARE(ActiveCaption(help), "Stone Size");
+    QCOMPARE(activeCaption(help), "Stone Size");
   }
 
   // The help window is made with the License page showing, which says
@@ -221,44 +221,44 @@ class TestHelpWindow : public QObject {
     TestApp t;
     HelpWindow* help = t.app->helpWindow();
     FractionsWindow* fractions = t.app->fractionsWindow();
-    ShowWindow(fractions);
+    showWindow(fractions);
     QApplication::setActiveWindow(fractions);
     QVERIFY(QTest::qWaitForWindowActive(fractions));
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : fractions, Qt::Key_F1);
     QTRY_VERIFY(help->isVisible());
-    QCOMPARE(ActiveCaption(help), "Stone Size");
+    QCOMPARE(activeCaption(help), "Stone Size");
   }
 
   void escapeFromAnyControlClosesTheWindow() {
     TestApp t;
     HelpWindow* help = t.app->helpWindow();
     for (int page = 0; page < 4; ++page) {
-      ShowWindow(help);
-      findNamed<ColorTabWidget>(help, "pages")->SetActivePageIndex(page);
+      showWindow(help);
+      findNamed<ColorTabWidget>(help, "pages")->setActivePageIndex(page);
       const QList<QWidget*> controls =
-          findNamed<ColorTabWidget>(help, "pages")->Page(page)->findChildren<QWidget*>();
+          findNamed<ColorTabWidget>(help, "pages")->page(page)->findChildren<QWidget*>();
       int tried = 0;
       for (QWidget* control : controls) {
         if (control->focusPolicy() == Qt::NoFocus || !control->isVisibleTo(help)) continue;
-        ShowWindow(help);
-        findNamed<ColorTabWidget>(help, "pages")->SetActivePageIndex(page);
-        FocusWidget(control);
+        showWindow(help);
+        findNamed<ColorTabWidget>(help, "pages")->setActivePageIndex(page);
+        giveFocusTo(control);
         QTest::keyClick(control, Qt::Key_Escape);
         QVERIFY2(!help->isVisible(),
                  qPrintable(control->metaObject()->className() + QString(" ") + control->accessibleName()));
         // Closing always leaves the window on "Stone Size".
-        QCOMPARE(ActiveCaption(help), "Stone Size");
+        QCOMPARE(activeCaption(help), "Stone Size");
         ++tried;
       }
       QVERIFY(tried > 0);
     }
     // Also from the tab strip itself.
-    ShowWindow(help);
-    FocusWidget(findNamed<ColorTabWidget>(help, "pages"));
+    showWindow(help);
+    giveFocusTo(findNamed<ColorTabWidget>(help, "pages"));
     QTest::keyClick(findNamed<ColorTabWidget>(help, "pages"), Qt::Key_Escape);
     QVERIFY(!help->isVisible());
     // And from the window itself, when no control holds the focus.
-    ShowWindow(help);
+    showWindow(help);
     QTest::keyClick(help, Qt::Key_Escape);
     QVERIFY(!help->isVisible());
   }
@@ -266,9 +266,9 @@ class TestHelpWindow : public QObject {
   void otherKeysPassOn() {
     TestApp t;
     HelpWindow* help = t.app->helpWindow();
-    ShowWindow(help);
-    findNamed<ColorTabWidget>(help, "pages")->SetActivePage(findNamed<TabPage>(help, "beadCalculatorPage"));
-    FocusWidget(findNamed<QScrollArea>(help, "beadHelpScroll"));
+    showWindow(help);
+    findNamed<ColorTabWidget>(help, "pages")->setActivePage(findNamed<TabPage>(help, "beadCalculatorPage"));
+    giveFocusTo(findNamed<QScrollArea>(help, "beadHelpScroll"));
     QTest::keyClick(findNamed<QScrollArea>(help, "beadHelpScroll"), Qt::Key_Down);
     QVERIFY(help->isVisible());
     QCOMPARE(findNamed<QScrollArea>(help, "beadHelpScroll")->verticalScrollBar()->value(), 8);
@@ -277,57 +277,57 @@ class TestHelpWindow : public QObject {
   void wheelScrollsOnlyWithThePointerInsideTheBox() {
     TestApp t;
     HelpWindow* help = t.app->helpWindow();
-    ShowWindow(help);
-    findNamed<ColorTabWidget>(help, "pages")->SetActivePage(findNamed<TabPage>(help, "beadCalculatorPage"));
+    showWindow(help);
+    findNamed<ColorTabWidget>(help, "pages")->setActivePage(findNamed<TabPage>(help, "beadCalculatorPage"));
     QVERIFY(QTest::qWaitForWindowExposed(help));
     QScrollArea* box = findNamed<QScrollArea>(help, "beadHelpScroll");
     QScrollBar* bar = box->verticalScrollBar();
     const QPoint inside = box->mapTo(help, QPoint(100, 100));
     const QPoint outside = findNamed<ColorTabWidget>(help, "pages")
-                               ->mapTo(help, findNamed<ColorTabWidget>(help, "pages")->TabRect(0).center());
+                               ->mapTo(help, findNamed<ColorTabWidget>(help, "pages")->tabRect(0).center());
     // A memo inside the box does not swallow the wheel.
     QWidget* memo = findNamed<QWidget>(help, "beadHelpContent")->findChildren<QPlainTextEdit*>().first();
 
     QCOMPARE(bar->value(), 0);
-    Wheel(box->viewport(), help, inside, true);
+    scrollWheel(box->viewport(), help, inside, true);
     QCOMPARE(bar->value(), 0);  // stops at the top
-    Wheel(box->viewport(), help, inside, false);
+    scrollWheel(box->viewport(), help, inside, false);
     QCOMPARE(bar->value(), 8);
-    Wheel(memo, help, inside, false);
+    scrollWheel(memo, help, inside, false);
     QCOMPARE(bar->value(), 16);
-    Wheel(box->viewport(), help, outside, false);
+    scrollWheel(box->viewport(), help, outside, false);
     QCOMPARE(bar->value(), 16);
-    Wheel(box->viewport(), help, inside, true);
+    scrollWheel(box->viewport(), help, inside, true);
     QCOMPARE(bar->value(), 8);
     // On the box's very edge the pointer is not inside.
-    Wheel(box->viewport(), help, box->mapTo(help, QPoint(0, 50)), false);
+    scrollWheel(box->viewport(), help, box->mapTo(help, QPoint(0, 50)), false);
     QCOMPARE(bar->value(), 8);
 
     // The scroll position survives closing and showing again.
     help->close();
-    findNamed<ColorTabWidget>(help, "pages")->SetActivePage(findNamed<TabPage>(help, "beadCalculatorPage"));
-    ShowWindow(help);
+    findNamed<ColorTabWidget>(help, "pages")->setActivePage(findNamed<TabPage>(help, "beadCalculatorPage"));
+    showWindow(help);
     QCOMPARE(bar->value(), 8);
   }
 
   void scrollPagesTakeTheFocusWhenShown() {
     TestApp t;
     HelpWindow* help = t.app->helpWindow();
-    ShowWindow(help);
+    showWindow(help);
     QVERIFY(QTest::qWaitForWindowActive(help));
-    findNamed<ColorTabWidget>(help, "pages")->SetActivePage(findNamed<TabPage>(help, "worksheetPage"));
+    findNamed<ColorTabWidget>(help, "pages")->setActivePage(findNamed<TabPage>(help, "worksheetPage"));
     QCOMPARE(QApplication::focusWidget(), findNamed<QScrollArea>(help, "worksheetHelpScroll"));
-    findNamed<ColorTabWidget>(help, "pages")->SetActivePage(findNamed<TabPage>(help, "beadCalculatorPage"));
+    findNamed<ColorTabWidget>(help, "pages")->setActivePage(findNamed<TabPage>(help, "beadCalculatorPage"));
     QCOMPARE(QApplication::focusWidget(), findNamed<QScrollArea>(help, "beadHelpScroll"));
   }
 
   void hiddenCloseButtonClosesTheWindow() {
     TestApp t;
     HelpWindow* help = t.app->helpWindow();
-    ShowWindow(help);
+    showWindow(help);
     findNamed<QPushButton>(help, "closeButton")->click();
     QVERIFY(!help->isVisible());
-    QCOMPARE(ActiveCaption(help), "Stone Size");
+    QCOMPARE(activeCaption(help), "Stone Size");
   }
 };
 

@@ -24,7 +24,7 @@ using namespace orvane;
 
 namespace {
 
-QColor TextColorOf(QWidget* w) { return w->palette().color(QPalette::WindowText); }
+QColor textColorOf(QWidget* w) { return w->palette().color(QPalette::WindowText); }
 
 }  // namespace
 
@@ -34,7 +34,7 @@ class TestInfoPages : public QObject {
   ModalDialogGuard guard;
 
  private Q_SLOTS:
-  void cleanup() { QVERIFY2(!guard.Tripped(), qPrintable(guard.Seen())); }
+  void cleanup() { QVERIFY2(!guard.tripped(), qPrintable(guard.seen())); }
 
   void webAndMailLabelsOpenTheirTargetsAndTurnPurple_data() {
     QTest::addColumn<QString>("label");
@@ -57,18 +57,18 @@ class TestInfoPages : public QObject {
     TestApp t;
     MainWindow* main = t.app->mainWindow();
     main->show();
-    findNamed<ColorTabWidget>(main, "pages")->SetActivePageIndex(9);
+    findNamed<ColorTabWidget>(main, "pages")->setActivePageIndex(9);
     LinksPage* links = findNamed<LinksPage>(main, "linksPage");
     QLabel* link = label == "programPageLink" ? findNamed<LinkLabel>(links, "programPageLink")
                    : label == "makerSiteLink" ? findNamed<LinkLabel>(links, "makerSiteLink")
                                               : findNamed<LinkLabel>(links, "mailLink");
-    QCOMPARE(TextColorOf(link), cl::Blue);
+    QCOMPARE(textColorOf(link), cl::Blue);
     QVERIFY(link->font().underline());
 
     QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(3, 3));
     QCOMPARE(t.services.openedUrls.size(), 1);
     QCOMPARE(t.services.openedUrls[0], QUrl(target));
-    QCOMPARE(TextColorOf(link), kVisitedLinkColor);
+    QCOMPARE(textColorOf(link), kVisitedLinkColor);
 
     QVERIFY(t.services.messages.isEmpty());
 
@@ -78,7 +78,7 @@ class TestInfoPages : public QObject {
     QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(3, 3));
     QCOMPARE(t.services.openedUrls.size(), 2);
     QCOMPARE(t.services.openedUrls[1], QUrl(target));
-    QCOMPARE(TextColorOf(link), kVisitedLinkColor);
+    QCOMPARE(textColorOf(link), kVisitedLinkColor);
     QCOMPARE(t.services.alerts, 0);
     QCOMPARE(t.services.messages.size(), 1);
     const RecordedMessage& m = t.services.messages[0];
@@ -97,12 +97,12 @@ class TestInfoPages : public QObject {
     MainWindow* main = t.app->mainWindow();
     main->show();
     CaptionLabel* fx = findNamed<CaptionLabel>(findNamed<AboutPage>(main, "aboutPage"), "webAddressLabel");
-    QCOMPARE(fx->Caption(), maker::kWebSite);
-    QCOMPARE(fx->TextColor(), cl::Blue);
+    QCOMPARE(fx->caption(), maker::kWebSite);
+    QCOMPARE(fx->textColor(), cl::Blue);
     QCOMPARE(fx->toolTip(), "Click to visit web site.");
     QTest::mouseClick(fx, Qt::LeftButton, {}, fx->rect().center());
     QCOMPARE(t.services.openedUrls, QList<QUrl>{QUrl("https://" + maker::kWebSite)});
-    QCOMPARE(fx->TextColor(), kVisitedLinkColor);
+    QCOMPARE(fx->textColor(), kVisitedLinkColor);
     // Unopened, it says so as the other links do.
     t.services.openUrlResult = false;
     t.services.pressMessageButton = true;
@@ -111,7 +111,7 @@ class TestInfoPages : public QObject {
     QCOMPARE(t.services.clipboard, "https://" + maker::kWebSite);
     t.services.openUrlResult = true;
     // The shared web target was re-aimed; the site link puts its slash back.
-    findNamed<ColorTabWidget>(main, "pages")->SetActivePageIndex(9);
+    findNamed<ColorTabWidget>(main, "pages")->setActivePageIndex(9);
     QTest::mouseClick(findNamed<LinkLabel>(findNamed<LinksPage>(main, "linksPage"), "makerSiteLink"),
                       Qt::LeftButton, {}, QPoint(3, 3));
     QCOMPARE(t.services.openedUrls.last(), QUrl("https://" + maker::kWebSite + "/"));
@@ -141,7 +141,7 @@ class TestInfoPages : public QObject {
     TestApp t;
     MainWindow* main = t.app->mainWindow();
     main->show();
-    findNamed<ColorTabWidget>(main, "pages")->SetActivePageIndex(page);
+    findNamed<ColorTabWidget>(main, "pages")->setActivePageIndex(page);
     LinksPage* links = findNamed<LinksPage>(main, "linksPage");
     QWidget* w =
         link == "webAddressLabel"   ? static_cast<QWidget*>(findNamed<CaptionLabel>(
@@ -154,7 +154,7 @@ class TestInfoPages : public QObject {
     // Tab reaches it; a click does not take the focus from the box in use.
     QVERIFY(w->focusPolicy() & Qt::TabFocus);
     QVERIFY(!(w->focusPolicy() & Qt::ClickFocus));
-    FocusWidget(findNamed<QPushButton>(main, "fractionsButton"));
+    giveFocusTo(findNamed<QPushButton>(main, "fractionsButton"));
     for (int i = 0; i < 40 && QApplication::focusWidget() != w; ++i)
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), w);
@@ -198,7 +198,7 @@ class TestInfoPages : public QObject {
     TestApp t;
     MainWindow* main = t.app->mainWindow();
     main->show();
-    findNamed<ColorTabWidget>(main, "pages")->SetActivePageIndex(9);
+    findNamed<ColorTabWidget>(main, "pages")->setActivePageIndex(9);
     UrlLabel* donate = findNamed<UrlLabel>(findNamed<LinksPage>(main, "linksPage"), "donationLink");
     QCOMPARE(donate->text(), "Donate to Support Programming");
     QVERIFY(donate->fontMetrics().horizontalAdvance(donate->text()) <= donate->width());  // one line
@@ -208,7 +208,7 @@ class TestInfoPages : public QObject {
     t.services.openUrlResult = false;
     QTest::mouseClick(donate, Qt::LeftButton, {}, QPoint(3, 3));
     QCOMPARE(t.services.alerts, 1);
-    QCOMPARE(donate->FontColor(), cl::Blue);
+    QCOMPARE(donate->fontColor(), cl::Blue);
   }
 
   void tipsHoldTheirElevenLines() {
@@ -221,7 +221,7 @@ class TestInfoPages : public QObject {
     for (int empty : {3, 5, 8}) QVERIFY(lines[empty].isEmpty());
     QCOMPARE(lines[10], "Calculator, Help or Worksheet Windows.");
     t.app->mainWindow()->show();
-    findNamed<ColorTabWidget>(t.app->mainWindow(), "pages")->SetActivePageIndex(1);
+    findNamed<ColorTabWidget>(t.app->mainWindow(), "pages")->setActivePageIndex(1);
     QVERIFY(findNamed<QPlainTextEdit>(tips, "tipsText")->isVisible());
     QCOMPARE(findNamed<QLabel>(tips, "tipsSubheading")->text(),
              "Hit the ENTER KEY after making a data entry.  ");
@@ -249,15 +249,15 @@ class TestInfoPages : public QObject {
     QPlainTextEdit* edit = nullptr;
     if (memo == "tips") {
       t.app->mainWindow()->show();
-      findNamed<ColorTabWidget>(t.app->mainWindow(), "pages")->SetActivePageIndex(1);
+      findNamed<ColorTabWidget>(t.app->mainWindow(), "pages")->setActivePageIndex(1);
       edit = findNamed<QPlainTextEdit>(findNamed<TipsPage>(t.app->mainWindow(), "tipsPage"), "tipsText");
     } else {
-      ShowWindow(help);
+      showWindow(help);
       if (memo == "disclaimer") {
         edit = findNamed<QPlainTextEdit>(help, "disclaimerText");
       } else {
         findNamed<ColorTabWidget>(help, "pages")
-            ->SetActivePage(findNamed<TabPage>(help, "beadCalculatorPage"));
+            ->setActivePage(findNamed<TabPage>(help, "beadCalculatorPage"));
         edit = findNamed<QWidget>(help, "beadHelpContent")->findChildren<QPlainTextEdit*>().first();
       }
     }
@@ -269,7 +269,7 @@ class TestInfoPages : public QObject {
     QWidget* before = edit->previousInFocusChain();
     while (!(before->focusPolicy() & Qt::TabFocus) || !before->isVisible())
       before = before->previousInFocusChain();
-    FocusWidget(before);
+    giveFocusTo(before);
     QTest::keyClick(before, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), edit);
 
@@ -298,7 +298,7 @@ class TestInfoPages : public QObject {
   // on it when the desktop uses light text on dark faces.
   void whitePagesKeepBlackTextOnADarkDesktop() {
     const QPalette saved = QApplication::palette();
-    QApplication::setPalette(DarkDesktop());
+    QApplication::setPalette(darkDesktop());
     {
       TestApp t;
       MainWindow* main = t.app->mainWindow();
@@ -306,14 +306,14 @@ class TestInfoPages : public QObject {
       AboutPage* about = findNamed<AboutPage>(main, "aboutPage");
       for (QWidget* w : {static_cast<QWidget*>(findNamed<QLabel>(about, "programNameLabel")),
                          static_cast<QWidget*>(findNamed<QLabel>(about, "versionLabel"))})
-        ExpectBlackOnWhite(w);
-      findNamed<ColorTabWidget>(main, "pages")->SetActivePageIndex(1);
-      ExpectBlackOnWhite(findNamed<QLabel>(findNamed<TipsPage>(main, "tipsPage"), "tipsHeading"));
-      ExpectBlackOnWhite(findNamed<QPlainTextEdit>(findNamed<TipsPage>(main, "tipsPage"), "tipsText"));
-      findNamed<ColorTabWidget>(main, "pages")->SetActivePageIndex(9);
-      ExpectBlackOnWhite(findNamed<QLabel>(findNamed<LinksPage>(main, "linksPage"), "shopHeading"));
-      ExpectBlackOnWhite(findNamed<QPlainTextEdit>(findNamed<LinksPage>(main, "linksPage"), "shopText"));
-      ExpectBlackOnWhite(findNamed<QPlainTextEdit>(findNamed<LinksPage>(main, "linksPage"), "donationText"));
+        expectBlackOnWhite(w);
+      findNamed<ColorTabWidget>(main, "pages")->setActivePageIndex(1);
+      expectBlackOnWhite(findNamed<QLabel>(findNamed<TipsPage>(main, "tipsPage"), "tipsHeading"));
+      expectBlackOnWhite(findNamed<QPlainTextEdit>(findNamed<TipsPage>(main, "tipsPage"), "tipsText"));
+      findNamed<ColorTabWidget>(main, "pages")->setActivePageIndex(9);
+      expectBlackOnWhite(findNamed<QLabel>(findNamed<LinksPage>(main, "linksPage"), "shopHeading"));
+      expectBlackOnWhite(findNamed<QPlainTextEdit>(findNamed<LinksPage>(main, "linksPage"), "shopText"));
+      expectBlackOnWhite(findNamed<QPlainTextEdit>(findNamed<LinksPage>(main, "linksPage"), "donationText"));
     }
     QApplication::setPalette(saved);
   }
@@ -321,14 +321,14 @@ class TestInfoPages : public QObject {
   // The texts on the Links page are read and copied, never typed into.
   void linkMemosRefuseTyping() {
     TestApp t;
-    findNamed<ColorTabWidget>(t.app->mainWindow(), "pages")->SetActivePageIndex(9);
+    findNamed<ColorTabWidget>(t.app->mainWindow(), "pages")->setActivePageIndex(9);
     for (QPlainTextEdit* memo :
          {findNamed<QPlainTextEdit>(findNamed<LinksPage>(t.app->mainWindow(), "linksPage"), "shopText"),
           findNamed<QPlainTextEdit>(findNamed<LinksPage>(t.app->mainWindow(), "linksPage"),
                                     "donationText")}) {
       QVERIFY(memo->isReadOnly());
       const QString before = memo->toPlainText();
-      FocusWidget(memo);
+      giveFocusTo(memo);
       memo->moveCursor(QTextCursor::End);
       QTest::keyClicks(memo, " Hi");
       QTest::keyClick(memo, Qt::Key_Backspace);
@@ -345,7 +345,7 @@ class TestInfoPages : public QObject {
     QCOMPARE(QImageReader::imageFormat(QStringLiteral(":/pictures/banner.gif")), QByteArray("gif"));
     QCOMPARE(QImageReader::imageFormat(QStringLiteral(":/pictures/book_calculator.jpg")), QByteArray("jpeg"));
     QVERIFY(findNamed<QLabel>(about, "bookPicture")->hasScaledContents());
-    QCOMPARE(findNamed<CaptionLabel>(about, "rightsNoticeLabel")->Caption(), maker::kRightsNotice);
+    QCOMPARE(findNamed<CaptionLabel>(about, "rightsNoticeLabel")->caption(), maker::kRightsNotice);
   }
 
   // The About page shows the version the title bar shows, both taken from
@@ -371,7 +371,7 @@ class TestInfoPages : public QObject {
       QImageReader plain(file);
       const QSize size = plain.size();
       QVERIFY2(size.isValid(), qPrintable(file));
-      QLabel* picture = MakePicture(&parent, QRect(QPoint(0, 0), size), file, false, file);
+      QLabel* picture = makePicture(&parent, QRect(QPoint(0, 0), size), file, false, file);
       QCOMPARE(picture->pixmap().size(), size);
       ++count;
     }

@@ -49,13 +49,13 @@ namespace {
 
 // Runs a second copy's request on its own thread while this thread's event
 // loop serves it; returns how long the second copy waited, in ms.
-qint64 TimedRequest(const QString& folder) {
+qint64 timedRequest(const QString& folder) {
   QElapsedTimer timer;
   timer.start();
   std::atomic<bool> done = false;
   std::thread secondCopy([&] {
     InstanceGuard second(QStringLiteral("PREVINST:orvane"), folder);
-    second.ActivatePreviousInstance();
+    second.activatePreviousInstance();
     done = true;
   });
   while (!done) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
@@ -65,11 +65,11 @@ qint64 TimedRequest(const QString& folder) {
 
 // Whether a copy starting now would run as the first, asked on its own thread
 // while this thread's event loop serves a first copy's socket.
-bool StartsAsFirst(const QString& folder) {
+bool startsAsFirst(const QString& folder) {
   std::atomic<bool> done = false, first = false;
   std::thread copy([&] {
     InstanceGuard guard(QStringLiteral("PREVINST:orvane"), folder);
-    first = guard.FirstInstance();
+    first = guard.firstInstance();
     done = true;
   });
   while (!done) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
@@ -77,7 +77,7 @@ bool StartsAsFirst(const QString& folder) {
   return first;
 }
 
-void SetEnv(const char* name, const QString& value) {
+void setEnv(const char* name, const QString& value) {
   if (value.isNull())
     qunsetenv(name);
   else
@@ -102,29 +102,29 @@ void InstanceGuardTest::defaultTitle_data() {
 void InstanceGuardTest::defaultTitle() {
   QFETCH(QString, path);
   QFETCH(QString, title);
-  QCOMPARE(InstanceGuard::DefaultTitle(path), title);
+  QCOMPARE(InstanceGuard::defaultTitle(path), title);
 }
 
 void InstanceGuardTest::secondCopyIsRefused() {
   QTemporaryDir dir;
   InstanceGuard first(QStringLiteral("PREVINST:orvane"), dir.path());
-  QVERIFY(first.FirstInstance());
-  first.Listen();
-  QVERIFY(!StartsAsFirst(dir.path()));
+  QVERIFY(first.firstInstance());
+  first.listen();
+  QVERIFY(!startsAsFirst(dir.path()));
 }
 
 void InstanceGuardTest::otherNamesDoNotMeet() {
   QTemporaryDir dir;
   InstanceGuard first(QStringLiteral("PREVINST:orvane"), dir.path());
   InstanceGuard other(QStringLiteral("PREVINST:orvane2"), dir.path());
-  QVERIFY(first.FirstInstance());
-  QVERIFY(other.FirstInstance());
+  QVERIFY(first.firstInstance());
+  QVERIFY(other.firstInstance());
 }
 
 // A lock that cannot be made at all must not keep the program from starting.
 void InstanceGuardTest::unusableFolderStillStarts() {
   InstanceGuard guard(QStringLiteral("PREVINST:orvane"), QStringLiteral("/proc/no-such-folder"));
-  QVERIFY(guard.FirstInstance());
+  QVERIFY(guard.firstInstance());
 }
 
 void InstanceGuardTest::crashedHolderIsTakenOver() {
@@ -139,13 +139,13 @@ void InstanceGuardTest::crashedHolderIsTakenOver() {
   waitpid(child, &status, 0);
   QVERIFY(QFile::exists(dir.path() + QStringLiteral("/PREVINST:orvane.lock")));
   InstanceGuard guard(QStringLiteral("PREVINST:orvane"), dir.path());
-  QVERIFY(guard.FirstInstance());
+  QVERIFY(guard.firstInstance());
 }
 
 void InstanceGuardTest::minimisedFirstCopyIsRestored() {
   QTemporaryDir dir;
   InstanceGuard first(QStringLiteral("PREVINST:orvane"), dir.path());
-  first.Listen();
+  first.listen();
   QWidget window;
   window.setAttribute(Qt::WA_QuitOnClose, true);
   window.show();
@@ -153,7 +153,7 @@ void InstanceGuardTest::minimisedFirstCopyIsRestored() {
   QTRY_VERIFY(window.isMinimized());
   std::thread secondCopy([&] {
     InstanceGuard second(QStringLiteral("PREVINST:orvane"), dir.path());
-    if (!second.FirstInstance()) second.ActivatePreviousInstance();
+    if (!second.firstInstance()) second.activatePreviousInstance();
   });
   QTRY_VERIFY(!window.isMinimized());
   secondCopy.join();
@@ -187,13 +187,13 @@ void InstanceGuardTest::silentLockHolderDoesNotStopAStart() {
     QTRY_VERIFY(QFile::exists(lockPath));
   } else {
     holder = std::make_unique<InstanceGuard>(QStringLiteral("PREVINST:orvane"), dir.path());
-    QVERIFY(holder->FirstInstance());
+    QVERIFY(holder->firstInstance());
   }
   QElapsedTimer timer;
   timer.start();
   InstanceGuard second(QStringLiteral("PREVINST:orvane"), dir.path());
-  const bool first = second.FirstInstance();
-  const bool answered = second.ActivatePreviousInstance();
+  const bool first = second.firstInstance();
+  const bool answered = second.activatePreviousInstance();
   if (child > 0) {
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);
@@ -257,9 +257,9 @@ void InstanceGuardTest::runtimeFolderIsPrivate() {
       QCOMPARE(::chown(QFile::encodeName(fallbackDir).constData(), 65534, 65534), 0);
   }
   const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR"), oldTmp = qgetenv("TMPDIR");
-  SetEnv("XDG_RUNTIME_DIR", runtime == QLatin1String("unset") ? QString() : runtimeDir);
-  SetEnv("TMPDIR", tmp);
-  const QString folder = InstanceGuard::RuntimeFolder();
+  setEnv("XDG_RUNTIME_DIR", runtime == QLatin1String("unset") ? QString() : runtimeDir);
+  setEnv("TMPDIR", tmp);
+  const QString folder = InstanceGuard::runtimeFolder();
   qputenv("XDG_RUNTIME_DIR", oldRuntime);
   qputenv("TMPDIR", oldTmp);
 
@@ -279,9 +279,9 @@ void InstanceGuardTest::runtimeFolderIsPrivate() {
 void InstanceGuardTest::noFolderNoGuard() {
   InstanceGuard first(QStringLiteral("PREVINST:orvane"), QString());
   InstanceGuard second(QStringLiteral("PREVINST:orvane"), QString());
-  QVERIFY(first.FirstInstance());
-  QVERIFY(second.FirstInstance());
-  QVERIFY(!second.ActivatePreviousInstance());
+  QVERIFY(first.firstInstance());
+  QVERIFY(second.firstInstance());
+  QVERIFY(!second.activatePreviousInstance());
 }
 
 // A socket file left by a crashed copy is replaced, only this user may use
@@ -295,7 +295,7 @@ void InstanceGuardTest::leftoverSocketAndSilentClientDoNotBlock() {
     QVERIFY(leftover.open(QIODevice::WriteOnly));
   }
   InstanceGuard first(QStringLiteral("PREVINST:orvane"), dir.path());
-  first.Listen();
+  first.listen();
   struct stat info {};
   QCOMPARE(::stat(QFile::encodeName(socketPath).constData(), &info), 0);
   QVERIFY(S_ISSOCK(info.st_mode));
@@ -310,7 +310,7 @@ void InstanceGuardTest::leftoverSocketAndSilentClientDoNotBlock() {
   QCoreApplication::processEvents();
 
   // Answered by the first copy, not ended by the second copy's own time-out.
-  QVERIFY(TimedRequest(dir.path()) < 1500);
+  QVERIFY(timedRequest(dir.path()) < 1500);
   ::close(silent);
 }
 
@@ -327,10 +327,10 @@ void InstanceGuardTest::secondCopyHandsOverAFile_data() {
                                 << QString::fromUtf8("/tmp/Perlen \xc3\xa4\xe6\xb0\xb4.bws");
   QTest::newRow("a long path") << "/" + QString(3000, u'x') << "/" + QString(3000, u'x');
   // As the command line gives it: the bytes kept, not made U+FFFD.
-  QTest::newRow("not UTF-8") << PathFromNative("/tmp/bad\xff\xfename.bws")
-                             << PathFromNative("/tmp/bad\xff\xfename.bws");
-  QTest::newRow("not UTF-8, relative") << PathFromNative("bad\xff\xfename.bws")
-                                       << PathFromNative(QFile::encodeName(here) + "/bad\xff\xfename.bws");
+  QTest::newRow("not UTF-8") << pathFromNative("/tmp/bad\xff\xfename.bws")
+                             << pathFromNative("/tmp/bad\xff\xfename.bws");
+  QTest::newRow("not UTF-8, relative") << pathFromNative("bad\xff\xfename.bws")
+                                       << pathFromNative(QFile::encodeName(here) + "/bad\xff\xfename.bws");
 }
 
 // The file reaches the first copy whole, after the second copy has its
@@ -340,12 +340,12 @@ void InstanceGuardTest::secondCopyHandsOverAFile() {
   QFETCH(QString, received);
   QTemporaryDir dir;
   InstanceGuard first(QStringLiteral("PREVINST:orvane"), dir.path());
-  first.Listen();
+  first.listen();
   QSignalSpy requested(&first, &InstanceGuard::fileOpenRequested);
   std::atomic<bool> done = false, answered = false;
   std::thread secondCopy([&] {
     InstanceGuard second(QStringLiteral("PREVINST:orvane"), dir.path());
-    answered = !second.FirstInstance() && second.OpenInPreviousInstance(given);
+    answered = !second.firstInstance() && second.openInPreviousInstance(given);
     done = true;
   });
   while (!done) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
@@ -359,10 +359,10 @@ void InstanceGuardTest::secondCopyHandsOverAFile() {
 void InstanceGuardTest::fileRequestWithoutAFirstCopyGoesNowhere() {
   QTemporaryDir dir;
   InstanceGuard alone(QStringLiteral("PREVINST:orvane"), dir.path());
-  QVERIFY(alone.FirstInstance());
-  QVERIFY(!alone.OpenInPreviousInstance(QStringLiteral("/tmp/x.bws")));
+  QVERIFY(alone.firstInstance());
+  QVERIFY(!alone.openInPreviousInstance(QStringLiteral("/tmp/x.bws")));
   InstanceGuard unguarded(QStringLiteral("PREVINST:orvane"), QString());
-  QVERIFY(!unguarded.OpenInPreviousInstance(QStringLiteral("/tmp/x.bws")));
+  QVERIFY(!unguarded.openInPreviousInstance(QStringLiteral("/tmp/x.bws")));
 }
 
 QTEST_MAIN(InstanceGuardTest)

@@ -70,7 +70,7 @@ void MainWindowTest::init() {
 
 void MainWindowTest::cleanup() {
   t_.reset();
-  QVERIFY2(!guard_->Tripped(), qPrintable(guard_->Seen()));
+  QVERIFY2(!guard_->tripped(), qPrintable(guard_->seen()));
   guard_.reset();
 }
 
@@ -94,21 +94,21 @@ void MainWindowTest::frame() {
 void MainWindowTest::pagesInOrder() {
   const QStringList captions{"About",  "Tips",      "Bead Calculator", "Pearl Plate", "Stone Size",
                              "Weight", "Jump Ring", "Wire Gauge",      "Ring Size",   "Links"};
-  QCOMPARE(pages()->PageCount(), captions.size());
-  for (int i = 0; i < captions.size(); ++i) QCOMPARE(pages()->Caption(i), captions[i]);
-  QCOMPARE(pages()->ActivePageIndex(), 0);
-  QCOMPARE(static_cast<QWidget*>(pages()->Page(3)),
+  QCOMPARE(pages()->pageCount(), captions.size());
+  for (int i = 0; i < captions.size(); ++i) QCOMPARE(pages()->caption(i), captions[i]);
+  QCOMPARE(pages()->activePageIndex(), 0);
+  QCOMPARE(static_cast<QWidget*>(pages()->page(3)),
            static_cast<QWidget*>(findNamed<PearlPlateChartPage>(main(), "pearlPlatePage")));
-  QCOMPARE(static_cast<QWidget*>(pages()->Page(8)),
+  QCOMPARE(static_cast<QWidget*>(pages()->page(8)),
            static_cast<QWidget*>(findNamed<RingSizeChartPage>(main(), "ringSizePage")));
 }
 
 // Only the main window is built at start; each other window is built hidden
 // when first asked for, in any order, and is the same window from then on.
 void MainWindowTest::windowsCreatedHidden() {
-  QCOMPARE(t_->app->BuiltWindows(), QList<QWidget*>{main()});
+  QCOMPARE(t_->app->builtWindows(), QList<QWidget*>{main()});
   CalculatorWindow* calculator = t_->app->calculatorWindow();
-  QCOMPARE(t_->app->BuiltWindows(), (QList<QWidget*>{main(), calculator}));
+  QCOMPARE(t_->app->builtWindows(), (QList<QWidget*>{main(), calculator}));
   QVERIFY(t_->app->fractionsWindow() && !t_->app->fractionsWindow()->isVisible());
   QVERIFY(t_->app->worksheetWindow() && !t_->app->worksheetWindow()->isVisible());
   QVERIFY(t_->app->calculatorWindow() && !t_->app->calculatorWindow()->isVisible());
@@ -121,7 +121,7 @@ void MainWindowTest::windowsCreatedHidden() {
   QCOMPARE(t_->app->helpWindow()->windowTitle(), QStringLiteral("Help"));
   QCOMPARE(t_->app->helpWindow()->size(), QSize(448, 487));
   QCOMPARE(t_->app->calculatorWindow(), calculator);
-  QCOMPARE(t_->app->BuiltWindows(),
+  QCOMPARE(t_->app->builtWindows(),
            (QList<QWidget*>{main(), t_->app->fractionsWindow(), t_->app->worksheetWindow(), calculator,
                             t_->app->helpWindow()}));
 }
@@ -163,7 +163,7 @@ void MainWindowTest::buttonsShowWindows() {
                                                   : findNamed<QPushButton>(main(), "helpButton");
   QTest::mouseClick(b, Qt::LeftButton);
   // The press built the window it shows, and only that one.
-  const QList<QWidget*> built = t_->app->BuiltWindows();
+  const QList<QWidget*> built = t_->app->builtWindows();
   QCOMPARE(built.size(), 2);
   QWidget* shown = built[1];
   QVERIFY(shown->isVisible());
@@ -182,7 +182,7 @@ void MainWindowTest::buttonsShowWindows() {
   QCOMPARE(t_->quitRequests, 0);
   // Shown again, it is the same window.
   QTest::mouseClick(b, Qt::LeftButton);
-  QCOMPARE(t_->app->BuiltWindows(), built);
+  QCOMPARE(t_->app->builtWindows(), built);
   QVERIFY(shown->isVisible());
 }
 
@@ -190,22 +190,22 @@ void MainWindowTest::helpPageSelection() {
   HelpWindow* help = t_->app->helpWindow();
   auto helpPage = [&] {
     return findNamed<ColorTabWidget>(help, "pages")
-        ->Caption(findNamed<ColorTabWidget>(help, "pages")->ActivePageIndex());
+        ->caption(findNamed<ColorTabWidget>(help, "pages")->activePageIndex());
   };
   main()->show();
   QCOMPARE(helpPage(), QStringLiteral("License"));
-  pages()->SetActivePageIndex(2);
+  pages()->setActivePageIndex(2);
   QTest::mouseClick(findNamed<QPushButton>(main(), "helpButton"), Qt::LeftButton);
   QCOMPARE(helpPage(), QStringLiteral("Bead Calculator"));
-  pages()->SetActivePageIndex(5);  // any other page keeps the help page
+  pages()->setActivePageIndex(5);  // any other page keeps the help page
   QTest::mouseClick(findNamed<QPushButton>(main(), "helpButton"), Qt::LeftButton);
   QCOMPARE(helpPage(), QStringLiteral("Bead Calculator"));
-  pages()->SetActivePageIndex(0);
+  pages()->setActivePageIndex(0);
   QTest::mouseClick(findNamed<QPushButton>(main(), "helpButton"), Qt::LeftButton);
   QCOMPARE(helpPage(), QStringLiteral("License"));
   help->close();
   QCOMPARE(helpPage(), QStringLiteral("Stone Size"));
-  pages()->SetActivePageIndex(3);
+  pages()->setActivePageIndex(3);
   QTest::mouseClick(findNamed<QPushButton>(main(), "helpButton"), Qt::LeftButton);
   QCOMPARE(helpPage(), QStringLiteral("Stone Size"));
   QVERIFY(help->isVisible());
@@ -213,39 +213,39 @@ void MainWindowTest::helpPageSelection() {
 
 void MainWindowTest::referenceGridsFilled() {
   findNamed<PearlPlateChartPage>(main(), "pearlPlatePage")
-      ->BuildGrids();  // made when their pages are first shown
-  findNamed<StoneSizeChartPage>(main(), "stoneSizePage")->BuildGrids();
+      ->buildGrids();  // made when their pages are first shown
+  findNamed<StoneSizeChartPage>(main(), "stoneSizePage")->buildGrids();
   StringGrid* pearl =
       findNamed<StringGrid>(findNamed<PearlPlateChartPage>(main(), "pearlPlatePage"), "pearlGrid");
   StringGrid* stone =
       findNamed<StringGrid>(findNamed<StoneSizeChartPage>(main(), "stoneSizePage"), "stoneGrid");
-  QCOMPARE(pearl->RowCount(), 37);
-  QCOMPARE(pearl->ColCount(), 6);
-  QCOMPARE(stone->RowCount(), 103);
-  QCOMPARE(stone->ColCount(), 5);
+  QCOMPARE(pearl->gridRowCount(), 37);
+  QCOMPARE(pearl->gridColumnCount(), 6);
+  QCOMPARE(stone->gridRowCount(), 103);
+  QCOMPARE(stone->gridColumnCount(), 5);
   const QStringList first{"     1", "   000", "      0.80", "      0.90", "    0.0315", "    0.0354"};
-  for (int c = 0; c < 6; ++c) QCOMPARE(pearl->Cell(c, 0), first[c]);
-  QCOMPARE(pearl->Cell(2, 21), QStringLiteral("      2.80"));  // PP 22 runs 2.80 ...
-  QCOMPARE(pearl->Cell(3, 21), QStringLiteral("      2.85"));
-  QCOMPARE(pearl->Cell(3, 22), QStringLiteral("      3.00"));  // ... PP 23 2.85 to 3.00
-  QCOMPARE(pearl->Cell(1, 4), QStringLiteral("     2"));       // PP 5 and 6 are both SS 2
-  QCOMPARE(pearl->Cell(1, 5), QStringLiteral("     2"));
-  QCOMPARE(stone->Cell(0, 0), QStringLiteral("   000"));
-  QCOMPARE(stone->Cell(1, 2), QStringLiteral("      1.000"));
-  QCOMPARE(stone->Cell(2, 102), QStringLiteral("     24.470"));
-  QCOMPARE(stone->Cell(4, 102), QStringLiteral("      0.9634"));
+  for (int c = 0; c < 6; ++c) QCOMPARE(pearl->cell(c, 0), first[c]);
+  QCOMPARE(pearl->cell(2, 21), QStringLiteral("      2.80"));  // PP 22 runs 2.80 ...
+  QCOMPARE(pearl->cell(3, 21), QStringLiteral("      2.85"));
+  QCOMPARE(pearl->cell(3, 22), QStringLiteral("      3.00"));  // ... PP 23 2.85 to 3.00
+  QCOMPARE(pearl->cell(1, 4), QStringLiteral("     2"));       // PP 5 and 6 are both SS 2
+  QCOMPARE(pearl->cell(1, 5), QStringLiteral("     2"));
+  QCOMPARE(stone->cell(0, 0), QStringLiteral("   000"));
+  QCOMPARE(stone->cell(1, 2), QStringLiteral("      1.000"));
+  QCOMPARE(stone->cell(2, 102), QStringLiteral("     24.470"));
+  QCOMPARE(stone->cell(4, 102), QStringLiteral("      0.9634"));
   QCOMPARE(pearl->columnWidth(5), 88);
   QCOMPARE(stone->columnWidth(1), 100);
-  QCOMPARE(pearl->Row(), 0);
+  QCOMPARE(pearl->gridRow(), 0);
 }
 
 void MainWindowTest::gridPagesTakeFocus() {
-  FocusWidget(findNamed<QPushButton>(main(), "exitButton"));
-  pages()->SetActivePageIndex(4);
+  giveFocusTo(findNamed<QPushButton>(main(), "exitButton"));
+  pages()->setActivePageIndex(4);
   QCOMPARE(QApplication::focusWidget(),
            static_cast<QWidget*>(
                findNamed<StringGrid>(findNamed<StoneSizeChartPage>(main(), "stoneSizePage"), "stoneGrid")));
-  pages()->SetActivePageIndex(3);
+  pages()->setActivePageIndex(3);
   QCOMPARE(QApplication::focusWidget(),
            static_cast<QWidget*>(
                findNamed<StringGrid>(findNamed<PearlPlateChartPage>(main(), "pearlPlatePage"), "pearlGrid")));
@@ -271,9 +271,9 @@ void MainWindowTest::navigation() {
   QFETCH(int, row);
   main()->show();
   findNamed<PearlPlateChartPage>(main(), "pearlPlatePage")
-      ->BuildGrids();  // also the rows where the grid's page is not shown
-  findNamed<StoneSizeChartPage>(main(), "stoneSizePage")->BuildGrids();
-  pages()->SetActivePageIndex(page);
+      ->buildGrids();  // also the rows where the grid's page is not shown
+  findNamed<StoneSizeChartPage>(main(), "stoneSizePage")->buildGrids();
+  pages()->setActivePageIndex(page);
   StringGrid* grid =
       page == 4
           ? findNamed<StringGrid>(findNamed<StoneSizeChartPage>(main(), "stoneSizePage"), "stoneGrid")
@@ -285,14 +285,14 @@ void MainWindowTest::navigation() {
                                       : findNamed<QToolButton>(main(), "lastPageButton");
     QTest::mouseClick(button, Qt::LeftButton);
   }
-  QCOMPARE(grid->Row(), row);
-  QVERIFY(grid->TopRow() <= row && row < grid->TopRow() + grid->VisibleRowCount());
+  QCOMPARE(grid->gridRow(), row);
+  QVERIFY(grid->topRow() <= row && row < grid->topRow() + grid->visibleRowCount());
   QCOMPARE(t_->services.beeps, 0);
 }
 
 void MainWindowTest::navigationButtonsNeverTakeFocus() {
-  pages()->SetActivePageIndex(3);
-  FocusWidget(findNamed<StringGrid>(findNamed<PearlPlateChartPage>(main(), "pearlPlatePage"), "pearlGrid"));
+  pages()->setActivePageIndex(3);
+  giveFocusTo(findNamed<StringGrid>(findNamed<PearlPlateChartPage>(main(), "pearlPlatePage"), "pearlGrid"));
   QTest::mouseClick(findNamed<QToolButton>(main(), "nextPageButton"), Qt::LeftButton);
   QCOMPARE(QApplication::focusWidget(),
            static_cast<QWidget*>(
@@ -343,8 +343,8 @@ void MainWindowTest::tabChain_data() {
 void MainWindowTest::tabChain() {
   QFETCH(int, page);
   QFETCH(QStringList, chain);
-  pages()->SetActivePageIndex(page);
-  FocusWidget(findNamed<QPushButton>(main(), "fractionsButton"));
+  pages()->setActivePageIndex(page);
+  giveFocusTo(findNamed<QPushButton>(main(), "fractionsButton"));
   QStringList seen;
   for (qsizetype i = 0; i < chain.size() - 1; ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -378,11 +378,11 @@ void MainWindowTest::enterPressesTheFocusedButton() {
   main()->show();
   QPushButton* b = nullptr;
   if (button == "weightClearButton") {
-    pages()->SetActivePageIndex(5);
+    pages()->setActivePageIndex(5);
     findNamed<EntryBox>(weight, "gramBox")->setText(QStringLiteral("100"));
     b = findNamed<QPushButton>(weight, "clearButton");
   } else if (button == "beadClearButton") {
-    pages()->SetActivePageIndex(2);
+    pages()->setActivePageIndex(2);
     findNamed<EntryBox>(bead, "beadCountBox")->setText(QStringLiteral("12"));
     b = findNamed<QPushButton>(bead, "clearButton");
   } else if (button == "closeButton") {
@@ -393,7 +393,7 @@ void MainWindowTest::enterPressesTheFocusedButton() {
         : button == "worksheetButton" ? findNamed<QPushButton>(main(), "worksheetButton")
                                       : findNamed<QPushButton>(main(), "exitButton");
   }
-  FocusWidget(b);
+  giveFocusTo(b);
   QTest::keyClick(b, Qt::Key_Return);
   if (button == "fractionsButton") QVERIFY(frac->isVisible());
   if (button == "worksheetButton") QVERIFY(t_->app->worksheetWindow()->isVisible());
@@ -426,10 +426,10 @@ void MainWindowTest::f1OpensHelp() {
   QFETCH(int, page);
   QFETCH(QString, helpPage);
   HelpWindow* help = t_->app->helpWindow();
-  findNamed<ColorTabWidget>(help, "pages")->SetActivePage(findNamed<TabPage>(help, "stoneSizePage"));
+  findNamed<ColorTabWidget>(help, "pages")->setActivePage(findNamed<TabPage>(help, "stoneSizePage"));
   QWidget* focus = nullptr;
   if (window == "main") {
-    pages()->SetActivePageIndex(page);
+    pages()->setActivePageIndex(page);
     focus = findNamed<EntryBox>(findNamed<SizeConverter>(main(), "sizeConverter"), "mmBox");
   } else if (window == "fractions") {
     findNamed<QPushButton>(main(), "fractionsButton")->click();
@@ -438,31 +438,31 @@ void MainWindowTest::f1OpensHelp() {
     findNamed<QPushButton>(main(), "calculatorButton")->click();
     focus = findNamed<CalculatorPad>(t_->app->calculatorWindow(), "calculatorPad");
   }
-  FocusWidget(focus);
+  giveFocusTo(focus);
   QVERIFY(!help->isVisible());
   QTest::keyClick(focus, Qt::Key_F1);
   QVERIFY(help->isVisible());
   QCOMPARE(findNamed<ColorTabWidget>(help, "pages")
-               ->Caption(findNamed<ColorTabWidget>(help, "pages")->ActivePageIndex()),
+               ->caption(findNamed<ColorTabWidget>(help, "pages")->activePageIndex()),
            helpPage);
   QCOMPARE(t_->services.beeps, 0);
 }
 
 void MainWindowTest::f1InHelpIsHarmless() {
   HelpWindow* help = t_->app->helpWindow();
-  pages()->SetActivePageIndex(2);
+  pages()->setActivePageIndex(2);
   findNamed<QPushButton>(main(), "helpButton")->click();
-  FocusWidget(help);
+  giveFocusTo(help);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
   QVERIFY(help->isVisible());
   QCOMPARE(findNamed<ColorTabWidget>(help, "pages")
-               ->Caption(findNamed<ColorTabWidget>(help, "pages")->ActivePageIndex()),
+               ->caption(findNamed<ColorTabWidget>(help, "pages")->activePageIndex()),
            QStringLiteral("Bead Calculator"));
-  QCOMPARE(pages()->ActivePageIndex(), 2);
+  QCOMPARE(pages()->activePageIndex(), 2);
 }
 
 void MainWindowTest::calculatorKey() {
-  FocusWidget(findNamed<EntryBox>(findNamed<SizeConverter>(main(), "sizeConverter"), "mmBox"));
+  giveFocusTo(findNamed<EntryBox>(findNamed<SizeConverter>(main(), "sizeConverter"), "mmBox"));
   QTest::keyClicks(findNamed<EntryBox>(findNamed<SizeConverter>(main(), "sizeConverter"), "mmBox"),
                    QStringLiteral("12"));
   QTest::keyClick(findNamed<EntryBox>(findNamed<SizeConverter>(main(), "sizeConverter"), "mmBox"),
@@ -493,7 +493,7 @@ void MainWindowTest::ctrlTabChangesPage() {
   QFETCH(int, from);
   QFETCH(bool, back);
   QFETCH(int, to);
-  pages()->SetActivePageIndex(from);
+  pages()->setActivePageIndex(from);
   QWidget* target =
       focus == "mmBox" ? static_cast<QWidget*>(
                              findNamed<EntryBox>(findNamed<SizeConverter>(main(), "sizeConverter"), "mmBox"))
@@ -505,10 +505,10 @@ void MainWindowTest::ctrlTabChangesPage() {
       : focus == "pages"      ? static_cast<QWidget*>(pages())
                               : static_cast<QWidget*>(findNamed<DesignationBox>(
                                findNamed<SizeConverter>(main(), "sizeConverter"), "pearlBox"));
-  FocusWidget(target);
+  giveFocusTo(target);
   QTest::keyClick(QApplication::focusWidget(), back ? Qt::Key_Backtab : Qt::Key_Tab,
                   back ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
-  QCOMPARE(pages()->ActivePageIndex(), to);
+  QCOMPARE(pages()->activePageIndex(), to);
   QCOMPARE(t_->services.beeps, 0);
 }
 

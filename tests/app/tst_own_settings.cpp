@@ -26,13 +26,13 @@ class OwnSettingsTest : public QObject {
 };
 
 void OwnSettingsTest::namesComeFromTheApplicationId() {
-  UseOwnSettings();
+  useOwnSettings();
   QCOMPARE(QCoreApplication::organizationDomain(), QStringLiteral("orvane.org"));
   QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Orvane"));
 }
 
 void OwnSettingsTest::fileDialogsKeepTheirStateInTheProgramsFolder() {
-  UseOwnSettings();
+  useOwnSettings();
   {
     // Qt's own dialog, as on a desktop without a native one; it writes its
     // state when it goes.

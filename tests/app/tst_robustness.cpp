@@ -46,7 +46,7 @@ namespace {
 // the whole test with the name of the step that did not finish.
 class HangWatch {
  public:
-  explicit HangWatch(std::chrono::seconds limit) : limit_(limit), thread_([this] { Run(); }) {}
+  explicit HangWatch(std::chrono::seconds limit) : limit_(limit), thread_([this] { run(); }) {}
   ~HangWatch() {
     {
       std::lock_guard lock(mutex_);
@@ -55,14 +55,14 @@ class HangWatch {
     wake_.notify_all();
     thread_.join();
   }
-  void Step(const QString& what) {
+  void noteStep(const QString& what) {
     std::lock_guard lock(mutex_);
     what_ = what.left(200).toStdString();
     started_ = std::chrono::steady_clock::now();
   }
 
  private:
-  void Run() {
+  void run() {
     std::unique_lock lock(mutex_);
     while (!stop_) {
       wake_.wait_for(lock, std::chrono::milliseconds(250));
@@ -85,7 +85,7 @@ class HangWatch {
 };
 
 // Long texts are named by their length, control characters made visible.
-QString Shown(const QString& text) {
+QString onTabShown(const QString& text) {
   QString out;
   for (QChar c : text.left(40)) {
     if (c.unicode() < 32)
@@ -99,7 +99,7 @@ QString Shown(const QString& text) {
 
 // The texts the program itself shows in a box; anything else (a library's
 // exception text, say) is no clear message for a user.
-bool IsProgramMessage(const RecordedMessage& m) {
+bool isProgramMessage(const RecordedMessage& m) {
   static const QRegularExpression known(
       QStringLiteral("^(?:'.*' is not a valid (?:floating point|integer) value\\."
                      "|Floating point division by zero\\.|Invalid floating point operation\\."
@@ -116,25 +116,26 @@ bool IsProgramMessage(const RecordedMessage& m) {
   return known.match(m.text).hasMatch();
 }
 
-QStringList MessageProblems(const QList<RecordedMessage>& messages, qsizetype from) {
+QStringList messageProblems(const QList<RecordedMessage>& messages, qsizetype from) {
   QStringList problems;
   for (qsizetype i = from; i < messages.size(); ++i) {
     const RecordedMessage& m = messages[i];
     if (m.caption.trimmed().isEmpty() || m.text.trimmed().isEmpty())
-      problems << QStringLiteral("a message without caption or text (%1: %2)").arg(m.caption, Shown(m.text));
-    else if (!IsProgramMessage(m))
-      problems << QStringLiteral("an unclear message %1: %2").arg(m.caption, Shown(m.text));
+      problems
+          << QStringLiteral("a message without caption or text (%1: %2)").arg(m.caption, onTabShown(m.text));
+    else if (!isProgramMessage(m))
+      problems << QStringLiteral("an unclear message %1: %2").arg(m.caption, onTabShown(m.text));
   }
   return problems;
 }
 
-bool ShowsNonNumber(const QString& text) {
+bool showsNonNumber(const QString& text) {
   static const QRegularExpression nonNumber(QStringLiteral("(?<![A-Za-z])(?:nan|inf|infinity)(?![A-Za-z])"),
                                             QRegularExpression::CaseInsensitiveOption);
   return nonNumber.match(text).hasMatch();
 }
 
-QString BoxName(const QWidget* box) {
+QString boxName(const QWidget* box) {
   if (!box->accessibleName().isEmpty()) return box->accessibleName();
   if (!box->objectName().isEmpty()) return box->objectName();
   return QString::fromLatin1(box->metaObject()->className());
@@ -142,30 +143,32 @@ QString BoxName(const QWidget* box) {
 
 // Counts of beads or stones: a negative one is a wrong answer, never a size
 // the user may have meant.
-bool IsCountBox(const QWidget* box) {
+bool isCountBox(const QWidget* box) {
   static const QRegularExpression count(QStringLiteral("count|number of|beads needed|stones|^beads$"),
                                         QRegularExpression::CaseInsensitiveOption);
   return count.match(box->accessibleName()).hasMatch();
 }
 
 // Every text a window shows in its boxes, lists and labels.
-QStringList ResultProblems(QWidget* window, const QWidget* typedInto) {
+QStringList resultProblems(QWidget* window, const QWidget* typedInto) {
   QStringList problems;
   for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
     const QWidget* named = qobject_cast<QComboBox*>(box->parentWidget()) ? box->parentWidget() : box;
-    if (ShowsNonNumber(box->text()))
-      problems << QStringLiteral("%1 shows %2").arg(BoxName(named), Shown(box->text()));
+    if (showsNonNumber(box->text()))
+      problems << QStringLiteral("%1 shows %2").arg(boxName(named), onTabShown(box->text()));
     // A read-only box holds a result: sizes, lengths and counts are never
     // below zero.
-    const bool result = box->isReadOnly() || (named != typedInto && IsCountBox(named));
+    const bool result = box->isReadOnly() || (named != typedInto && isCountBox(named));
     if (result && box->text().trimmed().startsWith(u'-'))
-      problems << QStringLiteral("%1 shows the negative result %2").arg(BoxName(named), Shown(box->text()));
+      problems
+          << QStringLiteral("%1 shows the negative result %2").arg(boxName(named), onTabShown(box->text()));
   }
   for (QLabel* label : window->findChildren<QLabel*>())
-    if (ShowsNonNumber(label->text())) problems << QStringLiteral("label shows %1").arg(Shown(label->text()));
+    if (showsNonNumber(label->text()))
+      problems << QStringLiteral("label shows %1").arg(onTabShown(label->text()));
   for (CalculatorPad* calc : window->findChildren<CalculatorPad*>())
-    if (ShowsNonNumber(calc->Text()))
-      problems << QStringLiteral("calculator shows %1").arg(Shown(calc->Text()));
+    if (showsNonNumber(calc->shownText()))
+      problems << QStringLiteral("calculator shows %1").arg(onTabShown(calc->shownText()));
   return problems;
 }
 
@@ -177,7 +180,7 @@ struct Target {
   QWidget* box;
 };
 
-QList<QWidget*> TypedBoxes(QWidget* window) {
+QList<QWidget*> typedBoxes(QWidget* window) {
   QList<QWidget*> boxes;
   for (QWidget* w : window->findChildren<QWidget*>()) {
     if (!w->isVisibleTo(window) || !w->isEnabled()) continue;
@@ -189,35 +192,35 @@ QList<QWidget*> TypedBoxes(QWidget* window) {
   return boxes;
 }
 
-void ShowPage(MainWindow* main, int page) {
-  if (page >= 0 && findNamed<ColorTabWidget>(main, "pages")->ActivePageIndex() != page) {
-    findNamed<ColorTabWidget>(main, "pages")->SetActivePageIndex(page);
+void showPage(MainWindow* main, int page) {
+  if (page >= 0 && findNamed<ColorTabWidget>(main, "pages")->activePageIndex() != page) {
+    findNamed<ColorTabWidget>(main, "pages")->setActivePageIndex(page);
     QApplication::processEvents();
   }
 }
 
-QList<Target> Targets(TestApp& t) {
+QList<Target> targetsOf(TestApp& t) {
   QList<Target> targets;
   QSet<QWidget*> seen;
   MainWindow* main = t.app->mainWindow();
   main->show();
-  for (int page = 0; page < findNamed<ColorTabWidget>(main, "pages")->PageCount(); ++page) {
-    ShowPage(main, page);
-    for (QWidget* box : TypedBoxes(main)) {
+  for (int page = 0; page < findNamed<ColorTabWidget>(main, "pages")->pageCount(); ++page) {
+    showPage(main, page);
+    for (QWidget* box : typedBoxes(main)) {
       if (seen.contains(box)) continue;
       seen.insert(box);
       targets.append(
-          {findNamed<ColorTabWidget>(main, "pages")->Caption(page) + u'/' + BoxName(box), main, page, box});
+          {findNamed<ColorTabWidget>(main, "pages")->caption(page) + u'/' + boxName(box), main, page, box});
     }
   }
-  ShowPage(main, 0);
+  showPage(main, 0);
   for (QWidget* window :
        {static_cast<QWidget*>(t.app->fractionsWindow()), static_cast<QWidget*>(t.app->worksheetWindow()),
         static_cast<QWidget*>(t.app->helpWindow())}) {
     window->show();
     QApplication::processEvents();
-    for (QWidget* box : TypedBoxes(window))
-      targets.append({window->windowTitle() + u'/' + BoxName(box), window, -1, box});
+    for (QWidget* box : typedBoxes(window))
+      targets.append({window->windowTitle() + u'/' + boxName(box), window, -1, box});
     window->hide();
   }
   return targets;
@@ -227,7 +230,7 @@ QList<Target> Targets(TestApp& t) {
 // that end the program, close the window or only show another window are
 // left out, as are the clearing buttons (they would wipe the sound values the
 // other boxes hold) and the invisible buttons that Enter and Tab already click.
-QList<QAbstractButton*> CalculatingButtons(TestApp& t, QWidget* window) {
+QList<QAbstractButton*> calculatingButtons(TestApp& t, QWidget* window) {
   MainWindow* main = t.app->mainWindow();
   WorksheetWindow* sheet = t.app->worksheetWindow();
   const QList<const QAbstractButton*> notCalculating = {
@@ -254,12 +257,12 @@ QList<QAbstractButton*> CalculatingButtons(TestApp& t, QWidget* window) {
   return buttons;
 }
 
-void Key(Qt::Key key, Qt::KeyboardModifiers modifiers, QWidget* fallback) {
+void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers, QWidget* fallback) {
   QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : fallback;
   QTest::keyClick(target, key, modifiers);
 }
 
-QLineEdit* EditOf(QWidget* box) {
+QLineEdit* editOf(QWidget* box) {
   if (auto* combo = qobject_cast<QComboBox*>(box)) return combo->lineEdit();
   return qobject_cast<QLineEdit*>(box);
 }
@@ -267,16 +270,16 @@ QLineEdit* EditOf(QWidget* box) {
 // A sound value typed the way a user types it, so that the nasty text in one
 // box meets a calculation that would otherwise work. The designation lists
 // take no typing.
-void TypeSoundValue(QWidget* box) {
+void typeSoundValue(QWidget* box) {
   if (qobject_cast<QComboBox*>(box)) return;
-  FocusWidget(box);
-  EditOf(box)->selectAll();
+  giveFocusTo(box);
+  editOf(box)->selectAll();
   QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("4"));
-  Key(Qt::Key_Tab, Qt::NoModifier, box);
+  pressKey(Qt::Key_Tab, Qt::NoModifier, box);
 }
 
 // The worksheet's boxes, typed and computed, in one list to compare.
-QStringList SheetTexts(WorksheetWindow* sheet) {
+QStringList sheetTexts(WorksheetWindow* sheet) {
   QStringList texts{projectBox(sheet)->text(), totalBox(sheet)->text()};
   for (int i = 0; i < kWorksheetRows; ++i)
     texts << descriptionBoxes(sheet)[i]->text() << mmBoxes(sheet)[i]->text() << inchBoxes(sheet)[i]->text()
@@ -293,7 +296,7 @@ struct KnownFault {
 };
 const std::vector<KnownFault> kKnownFaults = {};
 
-const char* KnownFaultReason(const QString& target, const char* row) {
+const char* knownFaultReason(const QString& target, const char* row) {
   for (const KnownFault& f : kKnownFaults) {
     if (qstrcmp(f.text, row) == 0 && QRegularExpression(QString::fromLatin1(f.box)).match(target).hasMatch())
       return f.reason;
@@ -306,7 +309,7 @@ const char* KnownFaultReason(const QString& target, const char* row) {
 class RobustnessTest : public QObject {
   Q_OBJECT
  private Q_SLOTS:
-  void cleanup() { QVERIFY2(!guard_.Tripped(), qPrintable(guard_.Seen())); }
+  void cleanup() { QVERIFY2(!guard_.tripped(), qPrintable(guard_.seen())); }
   void pastedTextInEveryBox_data();
   void pastedTextInEveryBox();
   void pastedTextInCalculator_data() { pastedTextInEveryBox_data(); }
@@ -349,60 +352,60 @@ void RobustnessTest::pastedTextInEveryBox() {
   QFETCH(QString, text);
   TestApp t;
   HangWatch watch(std::chrono::seconds(30));
-  const QList<Target> targets = Targets(t);
+  const QList<Target> targets = targetsOf(t);
   QVERIFY2(targets.size() > 20, "the windows' boxes were not found");
 
   for (const Target& target : targets) {
-    watch.Step(QStringLiteral("filling ") + target.name);
-    if (target.page >= 0) ShowPage(t.app->mainWindow(), target.page);
-    TypeSoundValue(target.box);
+    watch.noteStep(QStringLiteral("filling ") + target.name);
+    if (target.page >= 0) showPage(t.app->mainWindow(), target.page);
+    typeSoundValue(target.box);
   }
 
   QStringList unexpected;
   for (const Target& target : targets) {
-    watch.Step(target.name + QStringLiteral(" with ") + Shown(text));
+    watch.noteStep(target.name + QStringLiteral(" with ") + onTabShown(text));
     const qsizetype firstMessage = t.services.messages.size();
     QStringList problems;
 
-    if (target.page >= 0) ShowPage(t.app->mainWindow(), target.page);
-    FocusWidget(target.box);
-    QLineEdit* edit = EditOf(target.box);
+    if (target.page >= 0) showPage(t.app->mainWindow(), target.page);
+    giveFocusTo(target.box);
+    QLineEdit* edit = editOf(target.box);
     QGuiApplication::clipboard()->setText(text);
     t.services.clipboard = text;
     edit->selectAll();
-    Key(Qt::Key_V, Qt::ControlModifier, target.box);
+    pressKey(Qt::Key_V, Qt::ControlModifier, target.box);
     // Boxes whose filter refuses Ctrl+V still take Shift+Insert.
     const int limit = edit->maxLength();
     if (edit->text() != text.left(limit)) {
-      FocusWidget(target.box);
+      giveFocusTo(target.box);
       edit->selectAll();
-      Key(Qt::Key_Insert, Qt::ShiftModifier, target.box);
+      pressKey(Qt::Key_Insert, Qt::ShiftModifier, target.box);
     }
     // A paste that never arrives would make this whole test vacuous.
     if (edit->text() != text.left(limit)) problems << QStringLiteral("the pasted text did not arrive");
-    Key(Qt::Key_Return, Qt::NoModifier, target.box);
-    FocusWidget(target.box);
-    Key(Qt::Key_Tab, Qt::NoModifier, target.box);
-    Key(Qt::Key_Backtab, Qt::ShiftModifier, target.box);
+    pressKey(Qt::Key_Return, Qt::NoModifier, target.box);
+    giveFocusTo(target.box);
+    pressKey(Qt::Key_Tab, Qt::NoModifier, target.box);
+    pressKey(Qt::Key_Backtab, Qt::ShiftModifier, target.box);
     QApplication::processEvents();
-    problems << ResultProblems(target.window, target.box);
+    problems << resultProblems(target.window, target.box);
 
-    if (target.page >= 0) ShowPage(t.app->mainWindow(), target.page);
-    for (QAbstractButton* button : CalculatingButtons(t, target.window)) {
+    if (target.page >= 0) showPage(t.app->mainWindow(), target.page);
+    for (QAbstractButton* button : calculatingButtons(t, target.window)) {
       if (!button->isVisible()) continue;
       QTest::mouseClick(button, Qt::LeftButton);
       QApplication::processEvents();
-      for (const QString& p : ResultProblems(target.window, target.box))
-        problems << QStringLiteral("after %1: %2").arg(BoxName(button), p);
+      for (const QString& p : resultProblems(target.window, target.box))
+        problems << QStringLiteral("after %1: %2").arg(boxName(button), p);
     }
-    problems << MessageProblems(t.services.messages, firstMessage);
+    problems << messageProblems(t.services.messages, firstMessage);
     problems.removeDuplicates();
 
-    if (target.page >= 0) ShowPage(t.app->mainWindow(), target.page);
-    TypeSoundValue(target.box);
+    if (target.page >= 0) showPage(t.app->mainWindow(), target.page);
+    typeSoundValue(target.box);
 
     const QString report = target.name + QStringLiteral(": ") + problems.join(QStringLiteral("; "));
-    if (const char* reason = KnownFaultReason(target.name, QTest::currentDataTag())) {
+    if (const char* reason = knownFaultReason(target.name, QTest::currentDataTag())) {
       QEXPECT_FAIL("", reason, Continue);
       QVERIFY2(problems.isEmpty(), qPrintable(report));
     } else if (!problems.isEmpty()) {
@@ -426,33 +429,33 @@ void RobustnessTest::longPastedNumberAnswersAtOnce() {
   t.services.clipboard = text;
   QStringList slow;
   auto timed = [&](const QString& name, QWidget* box, QWidget* window) {
-    watch.Step(QStringLiteral("long paste into ") + name);
+    watch.noteStep(QStringLiteral("long paste into ") + name);
     QElapsedTimer timer;
     timer.start();
-    Key(Qt::Key_V, Qt::ControlModifier, box);
-    Key(Qt::Key_Return, Qt::NoModifier, box);
+    pressKey(Qt::Key_V, Qt::ControlModifier, box);
+    pressKey(Qt::Key_Return, Qt::NoModifier, box);
     // The answer counts once it is painted.
     window->repaint();
     QApplication::processEvents();
     if (timer.elapsed() >= 1000) slow << QStringLiteral("%1: %2 ms").arg(name).arg(timer.elapsed());
   };
-  for (const Target& target : Targets(t)) {
+  for (const Target& target : targetsOf(t)) {
     if (target.window == t.app->worksheetWindow()) continue;
-    if (target.page >= 0) ShowPage(t.app->mainWindow(), target.page);
+    if (target.page >= 0) showPage(t.app->mainWindow(), target.page);
     target.window->show();
-    FocusWidget(target.box);
-    EditOf(target.box)->selectAll();
+    giveFocusTo(target.box);
+    editOf(target.box)->selectAll();
     timed(target.name, target.box, target.window);
-    QVERIFY2(EditOf(target.box)->text() == text.left(EditOf(target.box)->maxLength()) ||
+    QVERIFY2(editOf(target.box)->text() == text.left(editOf(target.box)->maxLength()) ||
                  qobject_cast<QComboBox*>(target.box),
              qPrintable(target.name + QStringLiteral(": the pasted text did not arrive")));
   }
   CalculatorWindow* calculator = t.app->calculatorWindow();
   calculator->show();
   auto* pad = calculator->findChild<CalculatorPad*>(QStringLiteral("calculatorPad"));
-  FocusWidget(pad);
+  giveFocusTo(pad);
   timed(QStringLiteral("calculator"), pad, calculator);
-  QCOMPARE(pad->Text(), QStringLiteral("0.777777777777778 "));
+  QCOMPARE(pad->shownText(), QStringLiteral("0.777777777777778 "));
   QVERIFY2(slow.isEmpty(), qPrintable(slow.join(QStringLiteral("; "))));
 }
 
@@ -464,32 +467,32 @@ void RobustnessTest::pastedTextInCalculator() {
   HangWatch watch(std::chrono::seconds(30));
   CalculatorWindow* window = t.app->calculatorWindow();
   CalculatorPad* calc = window->findChild<CalculatorPad*>(QStringLiteral("calculatorPad"));
-  FocusWidget(calc);
+  giveFocusTo(calc);
   t.services.clipboard = text;
   QGuiApplication::clipboard()->setText(text);
-  watch.Step(QStringLiteral("calculator paste of ") + Shown(text));
+  watch.noteStep(QStringLiteral("calculator paste of ") + onTabShown(text));
   QTest::keyClick(calc, Qt::Key_V, Qt::ControlModifier);
   QTest::keyClick(calc, Qt::Key_Return);
-  QStringList problems = ResultProblems(window, nullptr);
+  QStringList problems = resultProblems(window, nullptr);
 
   // Every key once after the pasted value, the clearing ones last, and the
   // whole round twice so the pasted value meets each operation.
   QList<CalculatorKey> keys;
-  for (int b = KeyIndex(CalculatorKey::Add); b < kCalculatorKeyCount; ++b) keys << CalculatorKey(b);
+  for (int b = keyIndex(CalculatorKey::Add); b < kCalculatorKeyCount; ++b) keys << CalculatorKey(b);
   keys << CalculatorKey::Back << CalculatorKey::ClearEntry << CalculatorKey::Clear;
   for (int round = 0; round < 2; ++round) {
     t.services.clipboard = text;
     QTest::keyClick(calc, Qt::Key_V, Qt::ControlModifier);
     for (CalculatorKey b : keys) {
-      const CalculatorPad::ButtonInfo& info = calc->Button(b);
+      const CalculatorPad::ButtonInfo& info = calc->buttonFor(b);
       if (!info.visible) continue;
-      watch.Step(QStringLiteral("calculator key %1 after %2").arg(info.caption, Shown(text)));
+      watch.noteStep(QStringLiteral("calculator key %1 after %2").arg(info.caption, onTabShown(text)));
       QTest::mouseClick(calc, Qt::LeftButton, Qt::NoModifier, info.rect.center());
-      for (const QString& p : ResultProblems(window, nullptr))
+      for (const QString& p : resultProblems(window, nullptr))
         problems << QStringLiteral("after %1: %2").arg(info.caption, p);
     }
   }
-  problems << MessageProblems(t.services.messages, 0);
+  problems << messageProblems(t.services.messages, 0);
   problems.removeDuplicates();
   QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
 }
@@ -575,7 +578,7 @@ void RobustnessTest::brokenWorksheetFiles() {
   loadButton(sheet)->click();
   QCOMPARE(projectBox(sheet)->text(), QStringLiteral("Before"));
   QVERIFY(!totalBox(sheet)->text().isEmpty());
-  const QStringList before = SheetTexts(sheet);
+  const QStringList before = sheetTexts(sheet);
   t.services.messages.clear();
 
   QString path = dir.filePath(QStringLiteral("chosen.bws"));
@@ -590,7 +593,7 @@ void RobustnessTest::brokenWorksheetFiles() {
     if (kind == QLatin1String("unreadable")) QVERIFY(f.setPermissions(QFileDevice::Permissions()));
   }
 
-  watch.Step(QStringLiteral("loading ") + QString::fromLatin1(QTest::currentDataTag()));
+  watch.noteStep(QStringLiteral("loading ") + QString::fromLatin1(QTest::currentDataTag()));
   QElapsedTimer clock;
   clock.start();
   t.services.openAnswers.push_back(path);
@@ -600,8 +603,8 @@ void RobustnessTest::brokenWorksheetFiles() {
     QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
   QVERIFY2(clock.elapsed() < 10000, qPrintable(QStringLiteral("loading took %1 ms").arg(clock.elapsed())));
-  QStringList problems = MessageProblems(t.services.messages, 0);
-  problems << ResultProblems(sheet, nullptr);
+  QStringList problems = messageProblems(t.services.messages, 0);
+  problems << resultProblems(sheet, nullptr);
   QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
 
   // A load either failed with a message and changed nothing, or it took the
@@ -618,9 +621,9 @@ void RobustnessTest::brokenWorksheetFiles() {
       QVERIFY2(m.text.contains(path), qPrintable(m.text));
   }
   if (failed) {
-    QCOMPARE(SheetTexts(sheet), before);
+    QCOMPARE(sheetTexts(sheet), before);
   } else {
-    QVERIFY2(SheetTexts(sheet) != before, "a load without a message left the old worksheet");
+    QVERIFY2(sheetTexts(sheet) != before, "a load without a message left the old worksheet");
   }
   if (outcome == QLatin1String("loads")) QVERIFY2(!failed, qPrintable(t.services.messages.value(0).text));
   if (outcome == QLatin1String("refused"))
@@ -659,10 +662,10 @@ void RobustnessTest::brokenWorksheetFiles() {
     for (int i = 0; i < kWorksheetRows; ++i) QCOMPARE(descriptionBoxes(sheet)[i]->text(), QString());
     QCOMPARE(totalBox(sheet)->text(), QStringLiteral("0.00"));
   } else if (tag == "empty file") {
-    const WorksheetText typed = sheet->TypedText();
+    const WorksheetText typed = sheet->typedText();
     QCOMPARE(typed.Project, QString());
     for (const WorksheetRowText& row : typed.Rows)
-      QCOMPARE(row.Desc + row.Mm + row.Inch + row.Nob, QString());
+      QCOMPARE(row.Desc + row.Mm + row.Inch + row.BeadCount, QString());
   } else if (tag == "letter in a fraction") {
     QVERIFY(!t.services.messages.isEmpty());
     QCOMPARE(descriptionBoxes(sheet)[1]->text(), QStringLiteral("B"));

@@ -46,10 +46,10 @@ void AlloyingPageTest::examples() {
   QFETCH(QStringList, typed);
   QFETCH(QStringList, shown);
   QFETCH(QString, addedName);
-  Pick(taskList(), task);
+  pick(taskList(), task);
   for (int i = 0; i < typed.size(); i += 2) {
     QVERIFY2(box(typed[i]), qPrintable(typed[i]));
-    Type(box(typed[i]), typed[i + 1]);
+    typeInto(box(typed[i]), typed[i + 1]);
   }
   QCOMPARE((QStringList{box("addedBox")->text(), box("totalBox")->text()}), shown);
   QCOMPARE(box("addedBox")->accessibleName(), addedName);
@@ -59,24 +59,24 @@ void AlloyingPageTest::examples() {
 }
 
 void AlloyingPageTest::wrongWayIsRefused() {
-  Type(box("gramsBox"), QStringLiteral("10"));
+  typeInto(box("gramsBox"), QStringLiteral("10"));
   // Enter walks on to the karats still needed.
   QCOMPARE(QApplication::focusWidget(), box("fromKaratBox"));
-  Type(box("fromKaratBox"), QStringLiteral("14"));
+  typeInto(box("fromKaratBox"), QStringLiteral("14"));
   QCOMPARE(QApplication::focusWidget(), box("toKaratBox"));
-  Type(box("toKaratBox"), QStringLiteral("18"));
+  typeInto(box("toKaratBox"), QStringLiteral("18"));
   QCOMPARE(services_.messages.size(), 1);
   QCOMPARE(services_.messages.first().text,
            QStringLiteral("Alloy only lowers the karat: 18 ct is not below 14 ct."));
   QVERIFY(box("addedBox")->text().isEmpty());
-  Pick(taskList(), 1);  // the same karats make sense for fine gold
+  pick(taskList(), 1);  // the same karats make sense for fine gold
   QCOMPARE(box("addedBox")->text(), QStringLiteral("6.67"));
 }
 
 void AlloyingPageTest::tabOrderAndMnemonics() {
   const QStringList order{"Task",         "Weight in grams",       "Gold's karat",
                           "Karat wanted", "Alloy to add in grams", "Resulting weight in grams"};
-  FocusWidget(taskList());
+  giveFocusTo(taskList());
   QStringList visited;
   for (int i = 0; i < order.size(); ++i) {
     QWidget* w = QApplication::focusWidget();

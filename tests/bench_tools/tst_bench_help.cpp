@@ -4,18 +4,18 @@
 
 using namespace orvane;
 
-static void InitResources() { Q_INIT_RESOURCE(orvane); }
+static void initResources() { Q_INIT_RESOURCE(orvane); }
 
 // The Bead Calculator help reads whole, with a section per bench page.
 class BenchHelpTest : public QObject {
   Q_OBJECT
  private Q_SLOTS:
-  void initTestCase() { InitResources(); }
+  void initTestCase() { initResources(); }
   void sections();
 };
 
 void BenchHelpTest::sections() {
-  const HelpPage page = LoadHelpPage(QStringLiteral("bead_calculator"));
+  const HelpPage page = loadHelpPage(QStringLiteral("bead_calculator"));
   QVERIFY2(page.problems.isEmpty(), qPrintable(page.problems.join(u'\n')));
   QStringList headings;
   for (const HelpBlock& b : page.blocks)

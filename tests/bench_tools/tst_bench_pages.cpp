@@ -47,44 +47,44 @@ class BenchPagesTest : public QObject {
   void aMissingInputIsSaid();
 
  private:
-  BenchWindow* Bench() const { return app_->app->benchWindow(); }
-  CastingPage* Casting() const { return Bench()->castingPage(); }
-  PricingPage* Pricing() const { return Bench()->pricingPage(); }
-  void Show(QWidget* page) {
-    Bench()->showPage(page);
-    Bench()->show();
-    QVERIFY(QTest::qWaitForWindowExposed(Bench()));
+  BenchWindow* benchWindow() const { return app_->app->benchWindow(); }
+  CastingPage* casting() const { return benchWindow()->castingPage(); }
+  PricingPage* pricing() const { return benchWindow()->pricingPage(); }
+  void showBeadNotice(QWidget* page) {
+    benchWindow()->showPage(page);
+    benchWindow()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(benchWindow()));
   }
-  static void Pick(QComboBox* combo, int index) {
+  static void pick(QComboBox* combo, int index) {
     combo->setCurrentIndex(index);
     Q_EMIT combo->activated(index);
   }
-  void Type(EntryBox* box, const QString& text) {
-    FocusWidget(box);
+  void typeInto(EntryBox* box, const QString& text) {
+    giveFocusTo(box);
     box->clear();
-    TypeText(box, text);
+    typeText(box, text);
     QTest::keyClick(box, Qt::Key_Return);
   }
   // Box object names (or lists, by their index) and texts in pairs, in order.
-  void Fill(QWidget* page, const QStringList& typed) {
+  void fill(QWidget* page, const QStringList& typed) {
     for (int i = 0; i < typed.size(); i += 2) {
       QWidget* w = page->findChild<QWidget*>(typed[i]);
       QVERIFY2(w, qPrintable(typed[i]));
       if (auto* list = qobject_cast<QComboBox*>(w))
-        Pick(list, typed[i + 1].toInt());
+        pick(list, typed[i + 1].toInt());
       else
-        Type(static_cast<EntryBox*>(w), typed[i + 1]);
+        typeInto(static_cast<EntryBox*>(w), typed[i + 1]);
     }
   }
-  QStringList CastingResults() const {
+  QStringList castingResults() const {
     return {
-        child<EntryBox>(Casting(), "gramBox")->text(), child<EntryBox>(Casting(), "pennyweightBox")->text(),
-        child<EntryBox>(Casting(), "troyOunceBox")->text(), child<EntryBox>(Casting(), "costBox")->text()};
+        child<EntryBox>(casting(), "gramBox")->text(), child<EntryBox>(casting(), "pennyweightBox")->text(),
+        child<EntryBox>(casting(), "troyOunceBox")->text(), child<EntryBox>(casting(), "costBox")->text()};
   }
-  QStringList PricingResults() const {
-    return {child<EntryBox>(Pricing(), "labourBox")->text(), child<EntryBox>(Pricing(), "costBox")->text(),
-            child<EntryBox>(Pricing(), "wholesaleBox")->text(),
-            child<EntryBox>(Pricing(), "retailBox")->text()};
+  QStringList pricingResults() const {
+    return {child<EntryBox>(pricing(), "labourBox")->text(), child<EntryBox>(pricing(), "costBox")->text(),
+            child<EntryBox>(pricing(), "wholesaleBox")->text(),
+            child<EntryBox>(pricing(), "retailBox")->text()};
   }
 
   std::unique_ptr<ModalDialogGuard> guard_;
@@ -98,7 +98,7 @@ void BenchPagesTest::init() {
 
 void BenchPagesTest::cleanup() {
   announceWithoutScreenReader(false);
-  QVERIFY2(!guard_->Tripped(), qPrintable(guard_->Seen()));
+  QVERIFY2(!guard_->tripped(), qPrintable(guard_->seen()));
   app_.reset();
   guard_.reset();
 }
@@ -125,40 +125,40 @@ void BenchPagesTest::castingExamples_data() {
 void BenchPagesTest::castingExamples() {
   QFETCH(QStringList, typed);
   QFETCH(QStringList, expected);
-  Show(Casting());
-  Fill(Casting(), typed);
-  QCOMPARE(CastingResults(), expected);
+  showBeadNotice(casting());
+  fill(casting(), typed);
+  QCOMPARE(castingResults(), expected);
   // The weight is known: Enter leaves the caret where it is.
-  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(Casting(), "modelWeightBox"));
+  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(casting(), "modelWeightBox"));
   QVERIFY(app_->services.messages.isEmpty());
 
   // Metal to metal: a 10 g sterling piece in 18 ct gold is 14.96 g.
-  Fill(Casting(), {"pieceWeightBox", "10"});
-  QCOMPARE(child<EntryBox>(Casting(), "newWeightBox")->text(), QStringLiteral("14.96"));
-  Pick(child<QComboBox>(Casting(), "toMetalBox"), 0);  // fine silver: 10 x 10.49 / 10.36
-  QCOMPARE(child<EntryBox>(Casting(), "newWeightBox")->text(), QStringLiteral("10.13"));
+  fill(casting(), {"pieceWeightBox", "10"});
+  QCOMPARE(child<EntryBox>(casting(), "newWeightBox")->text(), QStringLiteral("14.96"));
+  pick(child<QComboBox>(casting(), "toMetalBox"), 0);  // fine silver: 10 x 10.49 / 10.36
+  QCOMPARE(child<EntryBox>(casting(), "newWeightBox")->text(), QStringLiteral("10.13"));
 }
 
 void BenchPagesTest::modelDensityIsKeptPerMaterial() {
-  Show(Casting());
-  QVERIFY(child<EntryBox>(Casting(), "modelDensityBox")->isReadOnly());  // wax: the bench rule
-  QCOMPARE(child<EntryBox>(Casting(), "modelDensityBox")->text(), QStringLiteral("1.00"));
-  Pick(child<QComboBox>(Casting(), "modelMaterialBox"), 1);
-  QVERIFY(!child<EntryBox>(Casting(), "modelDensityBox")->isReadOnly());
-  QCOMPARE(child<EntryBox>(Casting(), "modelDensityBox")->text(), QStringLiteral("1.10"));
-  Type(child<EntryBox>(Casting(), "modelDensityBox"), QStringLiteral("1.2"));
-  Pick(child<QComboBox>(Casting(), "modelMaterialBox"), 0);
-  QCOMPARE(child<EntryBox>(Casting(), "modelDensityBox")->text(), QStringLiteral("1.00"));
-  Pick(child<QComboBox>(Casting(), "modelMaterialBox"), 1);
-  QCOMPARE(child<EntryBox>(Casting(), "modelDensityBox")->text(), QStringLiteral("1.2"));
+  showBeadNotice(casting());
+  QVERIFY(child<EntryBox>(casting(), "modelDensityBox")->isReadOnly());  // wax: the bench rule
+  QCOMPARE(child<EntryBox>(casting(), "modelDensityBox")->text(), QStringLiteral("1.00"));
+  pick(child<QComboBox>(casting(), "modelMaterialBox"), 1);
+  QVERIFY(!child<EntryBox>(casting(), "modelDensityBox")->isReadOnly());
+  QCOMPARE(child<EntryBox>(casting(), "modelDensityBox")->text(), QStringLiteral("1.10"));
+  typeInto(child<EntryBox>(casting(), "modelDensityBox"), QStringLiteral("1.2"));
+  pick(child<QComboBox>(casting(), "modelMaterialBox"), 0);
+  QCOMPARE(child<EntryBox>(casting(), "modelDensityBox")->text(), QStringLiteral("1.00"));
+  pick(child<QComboBox>(casting(), "modelMaterialBox"), 1);
+  QCOMPARE(child<EntryBox>(casting(), "modelDensityBox")->text(), QStringLiteral("1.2"));
   // Other starts empty and takes the caret, so the density is typed next.
-  Pick(child<QComboBox>(Casting(), "modelMaterialBox"), 2);
-  QCOMPARE(child<EntryBox>(Casting(), "modelDensityBox")->text(), QString());
-  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(Casting(), "modelDensityBox"));
+  pick(child<QComboBox>(casting(), "modelMaterialBox"), 2);
+  QCOMPARE(child<EntryBox>(casting(), "modelDensityBox")->text(), QString());
+  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(casting(), "modelDensityBox"));
   // Without it there is no weight yet: Enter in the weight walks on.
-  Type(child<EntryBox>(Casting(), "modelWeightBox"), QStringLiteral("2"));
-  QCOMPARE(child<EntryBox>(Casting(), "gramBox")->text(), QString());
-  QCOMPARE(QApplication::focusWidget(), child<QComboBox>(Casting(), "modelMaterialBox"));
+  typeInto(child<EntryBox>(casting(), "modelWeightBox"), QStringLiteral("2"));
+  QCOMPARE(child<EntryBox>(casting(), "gramBox")->text(), QString());
+  QCOMPARE(QApplication::focusWidget(), child<QComboBox>(casting(), "modelMaterialBox"));
 }
 
 void BenchPagesTest::castingBadInputLeavesTheBoxes_data() {
@@ -186,88 +186,88 @@ void BenchPagesTest::castingBadInputLeavesTheBoxes() {
   QFETCH(QString, box);
   QFETCH(QString, pasted);
   QFETCH(QString, message);
-  Show(Casting());
-  Fill(Casting(), {"priceBox", "30", "modelWeightBox", "2.50"});
-  const QStringList before = CastingResults();
+  showBeadNotice(casting());
+  fill(casting(), {"priceBox", "30", "modelWeightBox", "2.50"});
+  const QStringList before = castingResults();
   QCOMPARE(before, (QStringList{"25.90", "16.65", "0.833", "24.98"}));
-  auto* target = Casting()->findChild<EntryBox*>(box);
-  FocusWidget(target);
+  auto* target = casting()->findChild<EntryBox*>(box);
+  giveFocusTo(target);
   target->selectAll();
   target->insert(pasted);  // a paste: not filtered
   QTest::keyClick(target, Qt::Key_Return);
   QCOMPARE(app_->services.messages.size(), 1);
   QCOMPARE(app_->services.messages.first().caption, QStringLiteral("Orvane"));
   QCOMPARE(app_->services.messages.first().text, message);
-  QCOMPARE(CastingResults(), before);
+  QCOMPARE(castingResults(), before);
   QCOMPARE(target->text(), pasted);
 }
 
 void BenchPagesTest::pricingExample() {
-  Show(Pricing());
-  QCOMPARE(child<EntryBox>(Pricing(), "wholesaleMultiplierBox")->text(), QStringLiteral("2"));
-  QCOMPARE(child<EntryBox>(Pricing(), "retailMultiplierBox")->text(), QStringLiteral("2"));
-  Type(child<EntryBox>(Pricing(), "materialsBox"), QStringLiteral("25.90"));
+  showBeadNotice(pricing());
+  QCOMPARE(child<EntryBox>(pricing(), "wholesaleMultiplierBox")->text(), QStringLiteral("2"));
+  QCOMPARE(child<EntryBox>(pricing(), "retailMultiplierBox")->text(), QStringLiteral("2"));
+  typeInto(child<EntryBox>(pricing(), "materialsBox"), QStringLiteral("25.90"));
   // Materials alone already give every price.
-  QCOMPARE(PricingResults(), (QStringList{"", "25.90", "51.80", "103.60"}));
+  QCOMPARE(pricingResults(), (QStringList{"", "25.90", "51.80", "103.60"}));
   // Hours without a rate: labour is not known yet, so Enter walks on to the rate.
-  Type(child<EntryBox>(Pricing(), "hoursBox"), QStringLiteral("2"));
-  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(Pricing(), "hourlyRateBox"));
-  QCOMPARE(PricingResults(), (QStringList{"", "", "", ""}));
-  Type(child<EntryBox>(Pricing(), "hourlyRateBox"), QStringLiteral("30"));
-  Type(child<EntryBox>(Pricing(), "overheadBox"), QStringLiteral("20"));
-  QCOMPARE(PricingResults(), (QStringList{"60.00", "103.08", "206.16", "412.32"}));
-  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(Pricing(), "overheadBox"));
+  typeInto(child<EntryBox>(pricing(), "hoursBox"), QStringLiteral("2"));
+  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(pricing(), "hourlyRateBox"));
+  QCOMPARE(pricingResults(), (QStringList{"", "", "", ""}));
+  typeInto(child<EntryBox>(pricing(), "hourlyRateBox"), QStringLiteral("30"));
+  typeInto(child<EntryBox>(pricing(), "overheadBox"), QStringLiteral("20"));
+  QCOMPARE(pricingResults(), (QStringList{"60.00", "103.08", "206.16", "412.32"}));
+  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(pricing(), "overheadBox"));
   QVERIFY(app_->services.messages.isEmpty());
 }
 
 void BenchPagesTest::pricingBadInputLeavesTheBoxes() {
-  Show(Pricing());
-  Type(child<EntryBox>(Pricing(), "materialsBox"), QStringLiteral("10"));
-  const QStringList before = PricingResults();
-  FocusWidget(child<EntryBox>(Pricing(), "retailMultiplierBox"));
-  child<EntryBox>(Pricing(), "retailMultiplierBox")->selectAll();
-  child<EntryBox>(Pricing(), "retailMultiplierBox")->insert(QStringLiteral("-0"));
-  QTest::keyClick(child<EntryBox>(Pricing(), "retailMultiplierBox"), Qt::Key_Return);
+  showBeadNotice(pricing());
+  typeInto(child<EntryBox>(pricing(), "materialsBox"), QStringLiteral("10"));
+  const QStringList before = pricingResults();
+  giveFocusTo(child<EntryBox>(pricing(), "retailMultiplierBox"));
+  child<EntryBox>(pricing(), "retailMultiplierBox")->selectAll();
+  child<EntryBox>(pricing(), "retailMultiplierBox")->insert(QStringLiteral("-0"));
+  QTest::keyClick(child<EntryBox>(pricing(), "retailMultiplierBox"), Qt::Key_Return);
   QCOMPARE(app_->services.messages.size(), 1);
   QCOMPARE(app_->services.messages.first().text,
            QStringLiteral("'-0' is zero: a multiplier must be above zero."));
-  QCOMPARE(PricingResults(), before);
+  QCOMPARE(pricingResults(), before);
 }
 
 void BenchPagesTest::metalCostCarriedIntoMaterials() {
   // The Metal page's cost, then Casting's: the last one worked out is taken.
-  Show(Bench()->metalPage());
-  MetalPage* metal = Bench()->metalPage();
-  Type(child<EntryBox>(metal, "priceBox"), QStringLiteral("30"));
-  Type(child<EntryBox>(metal, "acrossMmBox"), QStringLiteral("1.0"));
-  Type(child<EntryBox>(metal, "lengthMmBox"), QStringLiteral("100"));
+  showBeadNotice(benchWindow()->metalPage());
+  MetalPage* metal = benchWindow()->metalPage();
+  typeInto(child<EntryBox>(metal, "priceBox"), QStringLiteral("30"));
+  typeInto(child<EntryBox>(metal, "acrossMmBox"), QStringLiteral("1.0"));
+  typeInto(child<EntryBox>(metal, "lengthMmBox"), QStringLiteral("100"));
   QCOMPARE(child<EntryBox>(metal, "costBox")->text(), QStringLiteral("0.78"));
-  Show(Pricing());
-  QTest::mouseClick(child<QPushButton>(Pricing(), "useMetalCostButton"), Qt::LeftButton);
-  QCOMPARE(child<EntryBox>(Pricing(), "materialsBox")->text(), QStringLiteral("0.78"));
-  QCOMPARE(PricingResults(), (QStringList{"", "0.78", "1.56", "3.12"}));
+  showBeadNotice(pricing());
+  QTest::mouseClick(child<QPushButton>(pricing(), "useMetalCostButton"), Qt::LeftButton);
+  QCOMPARE(child<EntryBox>(pricing(), "materialsBox")->text(), QStringLiteral("0.78"));
+  QCOMPARE(pricingResults(), (QStringList{"", "0.78", "1.56", "3.12"}));
 
-  Show(Casting());
-  Fill(Casting(), {"priceBox", "30", "modelWeightBox", "2.50"});
-  Show(Pricing());
+  showBeadNotice(casting());
+  fill(casting(), {"priceBox", "30", "modelWeightBox", "2.50"});
+  showBeadNotice(pricing());
   // By keyboard this time: the button is a Tab stop after Materials.
-  FocusWidget(child<EntryBox>(Pricing(), "materialsBox"));
-  QTest::keyClick(child<EntryBox>(Pricing(), "materialsBox"), Qt::Key_Tab);
-  QCOMPARE(QApplication::focusWidget(), child<QPushButton>(Pricing(), "useMetalCostButton"));
-  QTest::keyClick(child<QPushButton>(Pricing(), "useMetalCostButton"), Qt::Key_Space);
-  QCOMPARE(child<EntryBox>(Pricing(), "materialsBox")->text(), QStringLiteral("24.98"));
-  QCOMPARE(PricingResults(), (QStringList{"", "24.98", "49.96", "99.92"}));
+  giveFocusTo(child<EntryBox>(pricing(), "materialsBox"));
+  QTest::keyClick(child<EntryBox>(pricing(), "materialsBox"), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), child<QPushButton>(pricing(), "useMetalCostButton"));
+  QTest::keyClick(child<QPushButton>(pricing(), "useMetalCostButton"), Qt::Key_Space);
+  QCOMPARE(child<EntryBox>(pricing(), "materialsBox")->text(), QStringLiteral("24.98"));
+  QCOMPARE(pricingResults(), (QStringList{"", "24.98", "49.96", "99.92"}));
   QVERIFY(app_->services.messages.isEmpty());
 }
 
 void BenchPagesTest::noMetalCostYetSaysSo() {
-  Show(Pricing());
-  child<EntryBox>(Pricing(), "materialsBox")->setText(QStringLiteral("5"));
-  QTest::mouseClick(child<QPushButton>(Pricing(), "useMetalCostButton"), Qt::LeftButton);
+  showBeadNotice(pricing());
+  child<EntryBox>(pricing(), "materialsBox")->setText(QStringLiteral("5"));
+  QTest::mouseClick(child<QPushButton>(pricing(), "useMetalCostButton"), Qt::LeftButton);
   QCOMPARE(app_->services.messages.size(), 1);
   QCOMPARE(app_->services.messages.first().icon, MessageIcon::Information);
   QVERIFY(app_->services.messages.first().text.contains(QStringLiteral("no metal cost yet")));
-  QCOMPARE(child<EntryBox>(Pricing(), "materialsBox")->text(), QStringLiteral("5"));
+  QCOMPARE(child<EntryBox>(pricing(), "materialsBox")->text(), QStringLiteral("5"));
 }
 
 void BenchPagesTest::keyFilters_data() {
@@ -296,13 +296,13 @@ void BenchPagesTest::keyFilters() {
   QFETCH(QString, typed);
   QFETCH(QString, expected);
   QFETCH(int, beeps);
-  Show(child<QTabWidget>(Bench(), "BenchPages")->widget(page));
+  showBeadNotice(child<QTabWidget>(benchWindow(), "BenchPages")->widget(page));
   EntryBox* target = nullptr;
-  for (EntryBox* e : child<QTabWidget>(Bench(), "BenchPages")->widget(page)->findChildren<EntryBox*>())
+  for (EntryBox* e : child<QTabWidget>(benchWindow(), "BenchPages")->widget(page)->findChildren<EntryBox*>())
     if (e->accessibleName() == box) target = e;
   QVERIFY2(target, qPrintable(box));
-  FocusWidget(target);
-  TypeText(target, typed);
+  giveFocusTo(target);
+  typeText(target, typed);
   QCOMPARE(target->text(), expected);
   QCOMPARE(app_->services.beeps, beeps);
 }
@@ -348,10 +348,10 @@ void BenchPagesTest::tabOrderAndNames_data() {
 void BenchPagesTest::tabOrderAndNames() {
   QFETCH(int, page);
   QFETCH(QStringList, order);
-  Show(child<QTabWidget>(Bench(), "BenchPages")->widget(page));
-  QWidget* first = child<QTabWidget>(Bench(), "BenchPages")->widget(page)->nextInFocusChain();
+  showBeadNotice(child<QTabWidget>(benchWindow(), "BenchPages")->widget(page));
+  QWidget* first = child<QTabWidget>(benchWindow(), "BenchPages")->widget(page)->nextInFocusChain();
   while (!(first->focusPolicy() & Qt::TabFocus) || !first->isVisible()) first = first->nextInFocusChain();
-  FocusWidget(first);
+  giveFocusTo(first);
   QStringList visited;
   for (int i = 0; i < order.size(); ++i) {
     QWidget* w = QApplication::focusWidget();
@@ -391,13 +391,13 @@ QChar mnemonicOf(const QString& caption) {
 // Every caption of every page, and every button on it, has an Alt letter,
 // and no two on one page share one (the Metal page in each of its shapes).
 void BenchPagesTest::captionsHaveTheirOwnLetters() {
-  QTabWidget* pages = child<QTabWidget>(Bench(), "BenchPages");
+  QTabWidget* pages = child<QTabWidget>(benchWindow(), "BenchPages");
   for (int i = 0; i < pages->count(); ++i) {
     QWidget* page = pages->widget(i);
-    Show(page);
-    QComboBox* shapes = page == Bench()->metalPage() ? child<QComboBox>(page, "shapeBox") : nullptr;
+    showBeadNotice(page);
+    QComboBox* shapes = page == benchWindow()->metalPage() ? child<QComboBox>(page, "shapeBox") : nullptr;
     for (int shape = 0; shape < (shapes ? shapes->count() : 1); ++shape) {
-      if (shapes) Pick(shapes, shape);
+      if (shapes) pick(shapes, shape);
       QMap<QChar, QString> taken;
       QStringList captions;
       for (QLabel* label : page->findChildren<QLabel*>())
@@ -433,15 +433,15 @@ void BenchPagesTest::ctrlTabTurnsThePageFromAList_data() {
 void BenchPagesTest::ctrlTabTurnsThePageFromAList() {
   QFETCH(QString, title);
   QFETCH(QString, list);
-  QTabWidget* pages = child<QTabWidget>(Bench(), "BenchPages");
+  QTabWidget* pages = child<QTabWidget>(benchWindow(), "BenchPages");
   int index = 0;
   while (index < pages->count() && pages->tabText(index) != title) ++index;
   QVERIFY(index < pages->count());
-  Show(pages->widget(index));
-  QApplication::setActiveWindow(Bench());
-  QVERIFY(QTest::qWaitForWindowActive(Bench()));
+  showBeadNotice(pages->widget(index));
+  QApplication::setActiveWindow(benchWindow());
+  QVERIFY(QTest::qWaitForWindowActive(benchWindow()));
   auto* box = child<QComboBox>(pages->widget(index), qPrintable(list));
-  FocusWidget(box);
+  giveFocusTo(box);
   const QString before = box->currentText();
   QTest::keyClick(box, Qt::Key_Tab, Qt::ControlModifier);
   QCOMPARE(pages->currentIndex(), (index + 1) % pages->count());
@@ -482,19 +482,19 @@ void BenchPagesTest::aPickIsSpokenWithItsResults() {
   QFETCH(QString, list);
   QFETCH(int, picked);
   QFETCH(QString, spoken);
-  QTabWidget* pages = child<QTabWidget>(Bench(), "BenchPages");
+  QTabWidget* pages = child<QTabWidget>(benchWindow(), "BenchPages");
   QWidget* page = nullptr;
   for (int i = 0; i < pages->count(); ++i)
     if (pages->tabText(i) == title) page = pages->widget(i);
   QVERIFY(page);
   announceWithoutScreenReader(true);
-  Show(page);
-  Fill(page, typed);
+  showBeadNotice(page);
+  fill(page, typed);
   auto* box = child<QComboBox>(page, qPrintable(list));
-  FocusWidget(box);
-  takeNotices(Bench());
-  Pick(box, picked);
-  const QStringList notices = takeNotices(Bench());
+  giveFocusTo(box);
+  takeNotices(benchWindow());
+  pick(box, picked);
+  const QStringList notices = takeNotices(benchWindow());
   QCOMPARE(notices.size(), 1);
   QVERIFY2(QRegularExpression(spoken).match(notices.first()).hasMatch(), qPrintable(notices.first()));
   QVERIFY2(notices.first().contains(box->currentText()), qPrintable(notices.first()));
@@ -517,16 +517,16 @@ void BenchPagesTest::aMissingInputIsSaid() {
   QFETCH(QString, title);
   QFETCH(QStringList, typed);
   QFETCH(QString, spoken);
-  QTabWidget* pages = child<QTabWidget>(Bench(), "BenchPages");
+  QTabWidget* pages = child<QTabWidget>(benchWindow(), "BenchPages");
   QWidget* page = nullptr;
   for (int i = 0; i < pages->count(); ++i)
     if (pages->tabText(i) == title) page = pages->widget(i);
   QVERIFY(page);
   announceWithoutScreenReader(true);
-  Show(page);
-  takeNotices(Bench());
-  Fill(page, typed);
-  const QStringList notices = takeNotices(Bench());
+  showBeadNotice(page);
+  takeNotices(benchWindow());
+  fill(page, typed);
+  const QStringList notices = takeNotices(benchWindow());
   QVERIFY2(!notices.isEmpty() && notices.last().endsWith(spoken), qPrintable(notices.join(u'|')));
 }
 

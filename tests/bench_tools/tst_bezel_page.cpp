@@ -28,16 +28,16 @@ class BezelPageTest : public QObject, public BenchPageFixture<BezelPage> {
 void BezelPageTest::roundThenOval() {
   // pi x (10 + 0.3) = 32.358 mm, 1.274"
   QVERIFY(!box("widthMm")->isEnabled());
-  Type(box("lengthMm"), QStringLiteral("10"));
+  typeInto(box("lengthMm"), QStringLiteral("10"));
   QCOMPARE(QApplication::focusWidget(), box("thicknessMm"));
-  Type(box("thicknessMm"), QStringLiteral("0.3"));
+  typeInto(box("thicknessMm"), QStringLiteral("0.3"));
   QCOMPARE(results(), (QStringList{"31.42", "32.36", "1.274"}));
   // An oval needs its width too.
-  Pick(shapeList(), 1);
+  pick(shapeList(), 1);
   QVERIFY(box("widthMm")->isEnabled());
   QCOMPARE(box("lengthMm")->accessibleName(), QStringLiteral("Length in mm"));
   QCOMPARE(results(), (QStringList{"", "", ""}));
-  Type(box("widthInch"), QStringLiteral("5/16"));  // 7.9375 mm
+  typeInto(box("widthInch"), QStringLiteral("5/16"));  // 7.9375 mm
   QCOMPARE(box("widthMm")->text(), QStringLiteral("7.9375"));
   // pi x (3 x 8.96875 - root(18.96875 x 16.90625)) = 28.2694; + 0.9425 = 29.2118
   QCOMPARE(results(), (QStringList{"28.27", "29.21", "1.150"}));
@@ -45,11 +45,11 @@ void BezelPageTest::roundThenOval() {
 }
 
 void BezelPageTest::badInputLeavesTheBoxes() {
-  Type(box("lengthMm"), QStringLiteral("6"));
-  Type(box("thicknessInch"), QStringLiteral("1/64"));  // 0.396875 mm
+  typeInto(box("lengthMm"), QStringLiteral("6"));
+  typeInto(box("thicknessInch"), QStringLiteral("1/64"));  // 0.396875 mm
   QCOMPARE(results(), (QStringList{"18.85", "20.10", "0.791"}));
   EntryBox* thickness = box("thicknessMm");
-  FocusWidget(thickness);
+  giveFocusTo(thickness);
   thickness->selectAll();
   thickness->insert(QStringLiteral("4"));  // a paste past the limit
   QTest::keyClick(thickness, Qt::Key_Return);
@@ -61,12 +61,12 @@ void BezelPageTest::badInputLeavesTheBoxes() {
 }
 
 void BezelPageTest::tabOrderAndMnemonics() {
-  Pick(shapeList(), 2);
+  pick(shapeList(), 2);
   const QStringList order{
       "Stone shape",        "Length in mm",          "Length in inches",          "Width in mm",
       "Width in inches",    "Strip thickness in mm", "Strip thickness in inches", "Stone perimeter in mm",
       "Strip length in mm", "Strip length in inches"};
-  FocusWidget(shapeList());
+  giveFocusTo(shapeList());
   QStringList visited;
   for (int i = 0; i < order.size(); ++i) {
     QWidget* w = QApplication::focusWidget();

@@ -25,7 +25,7 @@ class GaugePageTest : public QObject, public BenchPageFixture<GaugePage> {
   void tabOrderAndNames();
 
  private:
-  QStringList Shown() const {
+  QStringList onTabShown() const {
     return {child<EntryBox>(page_.get(), "sizeMm")->text(),
             child<EntryBox>(page_.get(), "sizeInch")->text(),
             child<QComboBox>(page_.get(), "americanBox")->currentText(),
@@ -60,10 +60,10 @@ void GaugePageTest::typedSizes() {
   QFETCH(QStringList, shown);
   auto* target = page_->findChild<EntryBox*>(box);
   QVERIFY(target);
-  FocusWidget(target);
-  TypeText(target, typed);
+  giveFocusTo(target);
+  typeText(target, typed);
   QTest::keyClick(target, Qt::Key_Return);
-  QCOMPARE(Shown(), shown);
+  QCOMPARE(onTabShown(), shown);
   QVERIFY(services_.messages.isEmpty());
   QCOMPARE(QApplication::focusWidget(), target);
 }
@@ -71,14 +71,14 @@ void GaugePageTest::typedSizes() {
 // A size finer than AWG 44 says so rather than naming AWG 44; SWG 49
 // (0.0012" = 0.03048 mm) is still in its table.
 void GaugePageTest::beyondTheTables() {
-  FocusWidget(child<EntryBox>(page_.get(), "sizeMm"));
-  TypeText(child<EntryBox>(page_.get(), "sizeMm"), QStringLiteral("1"));
+  giveFocusTo(child<EntryBox>(page_.get(), "sizeMm"));
+  typeText(child<EntryBox>(page_.get(), "sizeMm"), QStringLiteral("1"));
   QTest::keyClick(child<EntryBox>(page_.get(), "sizeMm"), Qt::Key_Return);
   QCOMPARE(child<QLabel>(page_.get(), "beyondNote")->text(), QString());
   child<EntryBox>(page_.get(), "sizeMm")->selectAll();
-  TypeText(child<EntryBox>(page_.get(), "sizeMm"), QStringLiteral("0.03"));
+  typeText(child<EntryBox>(page_.get(), "sizeMm"), QStringLiteral("0.03"));
   QTest::keyClick(child<EntryBox>(page_.get(), "sizeMm"), Qt::Key_Return);
-  QCOMPARE(Shown(), (QStringList{"0.03", "0.00118", "", "", "", "49", "0.03048", "0.0012"}));
+  QCOMPARE(onTabShown(), (QStringList{"0.03", "0.00118", "", "", "", "49", "0.03048", "0.0012"}));
   QCOMPARE(child<QComboBox>(page_.get(), "americanBox")->currentIndex(), -1);
   QCOMPARE(child<QLabel>(page_.get(), "beyondNote")->text(),
            QStringLiteral("Finer than AWG 44 (0.0502 mm), the finest in the table."));
@@ -88,19 +88,19 @@ void GaugePageTest::beyondTheTables() {
   QVERIFY(!child<EntryBox>(page_.get(), "sizeMm")->hasSelectedText());
   // Both beyond their tables.
   child<EntryBox>(page_.get(), "sizeMm")->selectAll();
-  TypeText(child<EntryBox>(page_.get(), "sizeMm"), QStringLiteral("20"));
+  typeText(child<EntryBox>(page_.get(), "sizeMm"), QStringLiteral("20"));
   QTest::keyClick(child<EntryBox>(page_.get(), "sizeMm"), Qt::Key_Return);
-  QCOMPARE(Shown(), (QStringList{"20", "0.7874", "", "", "", "", "", ""}));
+  QCOMPARE(onTabShown(), (QStringList{"20", "0.7874", "", "", "", "", "", ""}));
   QCOMPARE(child<QLabel>(page_.get(), "beyondNote")->text(),
            QStringLiteral("Thicker than AWG 0000 (11.6840 mm), the thickest in the table. "
                           "Thicker than SWG 0 (8.2296 mm), the thickest in the table."));
   QVERIFY(!child<EntryBox>(page_.get(), "sizeMm")->hasSelectedText());
   child<EntryBox>(page_.get(), "sizeMm")->selectAll();
-  TypeText(child<EntryBox>(page_.get(), "sizeMm"), QStringLiteral("0.03"));
+  typeText(child<EntryBox>(page_.get(), "sizeMm"), QStringLiteral("0.03"));
   QTest::keyClick(child<EntryBox>(page_.get(), "sizeMm"), Qt::Key_Return);
   // Under the least the box takes, a message, and the boxes stay.
   child<EntryBox>(page_.get(), "sizeMm")->selectAll();
-  TypeText(child<EntryBox>(page_.get(), "sizeMm"), QStringLiteral("0.009"));
+  typeText(child<EntryBox>(page_.get(), "sizeMm"), QStringLiteral("0.009"));
   QTest::keyClick(child<EntryBox>(page_.get(), "sizeMm"), Qt::Key_Return);
   QCOMPARE(services_.messages.size(), 1);
   QCOMPARE(services_.messages.first().text,
@@ -131,9 +131,9 @@ void GaugePageTest::pickedGauges() {
   const int entry = list->findText(gauge);
   QVERIFY(entry > 0);
   list->setCurrentIndex(entry - 1);
-  FocusWidget(list);
+  giveFocusTo(list);
   QTest::keyClick(list, Qt::Key_Down);
-  QCOMPARE(Shown(), shown);
+  QCOMPARE(onTabShown(), shown);
   QVERIFY(services_.messages.isEmpty());
 }
 
@@ -169,12 +169,12 @@ void GaugePageTest::badInputLeavesTheBoxes() {
   QFETCH(QString, pasted);
   QFETCH(QString, caption);
   QFETCH(QString, message);
-  FocusWidget(child<EntryBox>(page_.get(), "sizeMm"));
-  TypeText(child<EntryBox>(page_.get(), "sizeMm"), QStringLiteral("1"));
+  giveFocusTo(child<EntryBox>(page_.get(), "sizeMm"));
+  typeText(child<EntryBox>(page_.get(), "sizeMm"), QStringLiteral("1"));
   QTest::keyClick(child<EntryBox>(page_.get(), "sizeMm"), Qt::Key_Return);
-  QStringList before = Shown();
+  QStringList before = onTabShown();
   auto* target = page_->findChild<EntryBox*>(box);
-  FocusWidget(target);
+  giveFocusTo(target);
   target->selectAll();
   target->insert(pasted);  // a paste: not filtered
   QTest::keyClick(target, Qt::Key_Return);
@@ -182,7 +182,7 @@ void GaugePageTest::badInputLeavesTheBoxes() {
   QCOMPARE(services_.messages.first().caption, caption);
   QCOMPARE(services_.messages.first().text, message);
   before[box == "sizeMm" ? 0 : 1] = pasted;
-  QCOMPARE(Shown(), before);
+  QCOMPARE(onTabShown(), before);
 }
 
 void GaugePageTest::tabOrderAndNames() {
@@ -190,7 +190,7 @@ void GaugePageTest::tabOrderAndNames() {
       "Diameter in mm",     "Diameter in inches",     "American wire gauge (AWG, Brown and Sharpe)",
       "AWG diameter in mm", "AWG diameter in inches", "British Standard Wire Gauge (SWG)",
       "SWG diameter in mm", "SWG diameter in inches"};
-  FocusWidget(child<EntryBox>(page_.get(), "sizeMm"));
+  giveFocusTo(child<EntryBox>(page_.get(), "sizeMm"));
   QStringList visited;
   for (int i = 0; i < order.size(); ++i) {
     QWidget* w = QApplication::focusWidget();

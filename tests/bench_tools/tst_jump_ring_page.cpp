@@ -23,7 +23,7 @@ class JumpRingPageTest : public QObject, public BenchPageFixture<JumpRingPage> {
   void tabOrderAndNames();
 
  private:
-  QStringList Boxes() const {
+  QStringList boxValues() const {
     QStringList texts;
     for (EntryBox* b :
          {child<EntryBox>(page_.get(), "diameterMm"), child<EntryBox>(page_.get(), "diameterInch"),
@@ -55,33 +55,33 @@ void JumpRingPageTest::examples() {
   QFETCH(int, measured);
   QFETCH(QStringList, typed);
   QFETCH(QStringList, shown);
-  Pick(child<QComboBox>(page_.get(), "measuredBox"), measured);
+  pick(child<QComboBox>(page_.get(), "measuredBox"), measured);
   for (int i = 0; i < typed.size(); i += 2) {
     auto* box = page_->findChild<EntryBox*>(typed[i]);
     QVERIFY2(box, qPrintable(typed[i]));
-    Type(box, typed[i + 1]);
+    typeInto(box, typed[i + 1]);
   }
-  QCOMPARE(Boxes(), shown);
+  QCOMPARE(boxValues(), shown);
   QVERIFY(services_.messages.isEmpty());
   QCOMPARE(services_.beeps, 0);
 }
 
 void JumpRingPageTest::gaugeFillsTheWire() {
-  Type(child<EntryBox>(page_.get(), "diameterInch"), QStringLiteral("3/16"));
+  typeInto(child<EntryBox>(page_.get(), "diameterInch"), QStringLiteral("3/16"));
   QCOMPARE(child<EntryBox>(page_.get(), "diameterMm")->text(), QStringLiteral("4.7625"));
   QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_.get(), "wireMm"));  // on to the wire
-  Pick(child<QComboBox>(page_.get(), "americanBox"),
+  pick(child<QComboBox>(page_.get(), "americanBox"),
        child<QComboBox>(page_.get(), "americanBox")->findText(QStringLiteral("16")));
   QCOMPARE(child<EntryBox>(page_.get(), "wireMm")->text(), QStringLiteral("1.2908"));
   QCOMPARE(child<EntryBox>(page_.get(), "ratioBox")->text(), QStringLiteral("3.69"));  // 4.7625 / 1.2908
   // SWG 16 is 0.064": 4.7625 / 1.6256 = 2.93; the other list lets go.
-  Pick(child<QComboBox>(page_.get(), "britishBox"),
+  pick(child<QComboBox>(page_.get(), "britishBox"),
        child<QComboBox>(page_.get(), "britishBox")->findText(QStringLiteral("16")));
   QCOMPARE(child<QComboBox>(page_.get(), "americanBox")->currentIndex(), -1);
   QCOMPARE(child<EntryBox>(page_.get(), "wireInch")->text(), QStringLiteral("0.064"));
   QCOMPARE(child<EntryBox>(page_.get(), "ratioBox")->text(), QStringLiteral("2.93"));
   // A wire typed by hand is no gauge.
-  Type(child<EntryBox>(page_.get(), "wireMm"), QStringLiteral("1"));
+  typeInto(child<EntryBox>(page_.get(), "wireMm"), QStringLiteral("1"));
   QCOMPARE(child<QComboBox>(page_.get(), "britishBox")->currentIndex(), -1);
   QCOMPARE(child<EntryBox>(page_.get(), "ratioBox")->text(), QStringLiteral("4.76"));
   QVERIFY(services_.messages.isEmpty());
@@ -90,17 +90,17 @@ void JumpRingPageTest::gaugeFillsTheWire() {
 // Byzantine with 1.3 mm wire (AWG 16 is near): rings of 3.2 x 1.3 = 4.16 to
 // 3.6 x 1.3 = 4.68 mm; a 5.0 mm ring, 3.85, is too loose; 4.5 mm, 3.46, fits.
 void JumpRingPageTest::weave() {
-  Type(child<EntryBox>(page_.get(), "wireMm"), QStringLiteral("1.3"));
-  Pick(child<QComboBox>(page_.get(), "weaveBox"),
+  typeInto(child<EntryBox>(page_.get(), "wireMm"), QStringLiteral("1.3"));
+  pick(child<QComboBox>(page_.get(), "weaveBox"),
        child<QComboBox>(page_.get(), "weaveBox")->findText(QStringLiteral("Byzantine")));
   QCOMPARE(child<EntryBox>(page_.get(), "weaveRatioBox")->text(), QStringLiteral("3.2 to 3.6"));
   QCOMPARE(child<EntryBox>(page_.get(), "weaveInnerBox")->text(), QStringLiteral("4.16 to 4.68"));
   QCOMPARE(child<EntryBox>(page_.get(), "weaveFitBox")->text(), QString());
-  Type(child<EntryBox>(page_.get(), "diameterMm"), QStringLiteral("5.0"));
+  typeInto(child<EntryBox>(page_.get(), "diameterMm"), QStringLiteral("5.0"));
   QCOMPARE(child<EntryBox>(page_.get(), "ratioBox")->text(), QStringLiteral("3.85"));
   QCOMPARE(child<EntryBox>(page_.get(), "weaveFitBox")->text(), QStringLiteral("Too loose"));
   child<EntryBox>(page_.get(), "diameterMm")->selectAll();
-  Type(child<EntryBox>(page_.get(), "diameterMm"), QStringLiteral("4.5"));
+  typeInto(child<EntryBox>(page_.get(), "diameterMm"), QStringLiteral("4.5"));
   QCOMPARE(child<EntryBox>(page_.get(), "ratioBox")->text(), QStringLiteral("3.46"));
   QCOMPARE(child<EntryBox>(page_.get(), "weaveFitBox")->text(), QStringLiteral("Within the range"));
   QVERIFY(services_.messages.isEmpty());
@@ -152,14 +152,15 @@ void JumpRingPageTest::badInputLeavesTheBoxes() {
   QFETCH(QString, pasted);
   QFETCH(QString, caption);
   QFETCH(QString, message);
-  Pick(child<QComboBox>(page_.get(), "measuredBox"), measured);
-  Type(child<EntryBox>(page_.get(), "diameterMm"), measured ? QStringLiteral("7.6") : QStringLiteral("5"));
-  Type(child<EntryBox>(page_.get(), "wireMm"), QStringLiteral("1.3"));
+  pick(child<QComboBox>(page_.get(), "measuredBox"), measured);
+  typeInto(child<EntryBox>(page_.get(), "diameterMm"),
+           measured ? QStringLiteral("7.6") : QStringLiteral("5"));
+  typeInto(child<EntryBox>(page_.get(), "wireMm"), QStringLiteral("1.3"));
   QCOMPARE(child<EntryBox>(page_.get(), "ratioBox")->text(), QStringLiteral("3.85"));
-  QStringList before = Boxes();
+  QStringList before = boxValues();
   auto* target = page_->findChild<EntryBox*>(box);
   QVERIFY(target);
-  FocusWidget(target);
+  giveFocusTo(target);
   target->selectAll();
   target->insert(pasted);  // a paste: not filtered
   QTest::keyClick(target, Qt::Key_Return);
@@ -168,7 +169,7 @@ void JumpRingPageTest::badInputLeavesTheBoxes() {
   QCOMPARE(services_.messages.first().text, message);
   const QStringList names{"diameterMm", "diameterInch", "wireMm", "wireInch"};
   before[names.indexOf(box)] = pasted;
-  QCOMPARE(Boxes(), before);
+  QCOMPARE(boxValues(), before);
 }
 
 void JumpRingPageTest::tabOrderAndNames() {
@@ -185,7 +186,7 @@ void JumpRingPageTest::tabOrderAndNames() {
                           "Weave's aspect ratios",
                           "Inner diameters for the weave, in mm",
                           "The ring for the weave"};
-  FocusWidget(child<QComboBox>(page_.get(), "measuredBox"));
+  giveFocusTo(child<QComboBox>(page_.get(), "measuredBox"));
   QStringList visited;
   for (int i = 0; i < order.size(); ++i) {
     QWidget* w = QApplication::focusWidget();
@@ -194,7 +195,7 @@ void JumpRingPageTest::tabOrderAndNames() {
     QTest::keyClick(w, Qt::Key_Tab);
   }
   QCOMPARE(visited, order);
-  Pick(child<QComboBox>(page_.get(), "measuredBox"), 1);
+  pick(child<QComboBox>(page_.get(), "measuredBox"), 1);
   QCOMPARE(child<EntryBox>(page_.get(), "diameterMm")->accessibleName(),
            QStringLiteral("Outer diameter in mm"));
   QCOMPARE(JumpRingPage::pageTitle(), QStringLiteral("Jump Ring"));

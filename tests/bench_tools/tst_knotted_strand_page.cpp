@@ -22,7 +22,7 @@ class KnottedStrandPageTest : public QObject, public BenchPageFixture<KnottedStr
   void tabOrderAndNames();
 
  private:
-  QStringList Boxes() const {
+  QStringList boxValues() const {
     QStringList texts;
     for (EntryBox* b :
          {child<EntryBox>(page_.get(), "lengthMm"), child<EntryBox>(page_.get(), "lengthInch"),
@@ -65,25 +65,25 @@ void KnottedStrandPageTest::examples() {
   for (int i = 0; i < typed.size(); i += 2) {
     auto* box = page_->findChild<EntryBox*>(typed[i]);
     QVERIFY2(box, qPrintable(typed[i]));
-    Type(box, typed[i + 1]);
+    typeInto(box, typed[i + 1]);
   }
-  QCOMPARE(Boxes(), shown);
+  QCOMPARE(boxValues(), shown);
   QVERIFY(services_.messages.isEmpty());
   // A picked length typed over by hand is no longer the pick.
   if (standard >= 0) {
-    Type(child<EntryBox>(page_.get(), "lengthMm"), QStringLiteral("400"));
+    typeInto(child<EntryBox>(page_.get(), "lengthMm"), QStringLiteral("400"));
     QCOMPARE(child<QComboBox>(page_.get(), "standardBox")->currentIndex(), -1);
     QCOMPARE(child<EntryBox>(page_.get(), "lengthInch")->text(), QStringLiteral("15.74803"));
   }
 }
 
 void KnottedStrandPageTest::enterWalksOnToWhatIsMissing() {
-  Type(child<EntryBox>(page_.get(), "lengthMm"), QStringLiteral("400"));
+  typeInto(child<EntryBox>(page_.get(), "lengthMm"), QStringLiteral("400"));
   QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_.get(), "beadBox"));
-  Type(child<EntryBox>(page_.get(), "beadBox"), QStringLiteral("8"));
+  typeInto(child<EntryBox>(page_.get(), "beadBox"), QStringLiteral("8"));
   // The knot is filled already (1.0): on to the clasp.
   QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_.get(), "claspBox"));
-  Type(child<EntryBox>(page_.get(), "claspBox"), QStringLiteral("0"));
+  typeInto(child<EntryBox>(page_.get(), "claspBox"), QStringLiteral("0"));
   QCOMPARE(child<EntryBox>(page_.get(), "beadCountBox")->text(), QStringLiteral("44"));  // 400 / 9 = 44.4
   QCOMPARE(child<EntryBox>(page_.get(), "leftOverBox")->text(), QStringLiteral("4.0"));
   QVERIFY(services_.messages.isEmpty());
@@ -118,14 +118,14 @@ void KnottedStrandPageTest::badInputLeavesTheBoxes() {
   QFETCH(QString, box);
   QFETCH(QString, pasted);
   QFETCH(QString, message);
-  Type(child<EntryBox>(page_.get(), "lengthInch"), QStringLiteral("2"));
-  Type(child<EntryBox>(page_.get(), "beadBox"), QStringLiteral("4"));
-  Type(child<EntryBox>(page_.get(), "claspBox"), QStringLiteral("10"));
+  typeInto(child<EntryBox>(page_.get(), "lengthInch"), QStringLiteral("2"));
+  typeInto(child<EntryBox>(page_.get(), "beadBox"), QStringLiteral("4"));
+  typeInto(child<EntryBox>(page_.get(), "claspBox"), QStringLiteral("10"));
   QCOMPARE(child<EntryBox>(page_.get(), "beadCountBox")->text(), QStringLiteral("8"));  // 40.8 / 5
-  QStringList before = Boxes();
+  QStringList before = boxValues();
   auto* target = page_->findChild<EntryBox*>(box);
   QVERIFY(target);
-  FocusWidget(target);
+  giveFocusTo(target);
   target->selectAll();
   target->insert(pasted);  // a paste: not filtered
   QTest::keyClick(target, Qt::Key_Return);
@@ -135,7 +135,7 @@ void KnottedStrandPageTest::badInputLeavesTheBoxes() {
   const QStringList names{"lengthMm", "lengthInch",   "beadBox",    "knotBox",
                           "claspBox", "beadCountBox", "leftOverBox"};
   before[names.indexOf(box)] = pasted;
-  QCOMPARE(Boxes(), before);
+  QCOMPARE(boxValues(), before);
   QCOMPARE(target->text(), pasted);
 }
 
@@ -143,7 +143,7 @@ void KnottedStrandPageTest::tabOrderAndNames() {
   const QStringList order{"Standard length", "Finished length in mm", "Finished length in inches",
                           "Bead size in mm", "Knot size in mm",       "Clasp length in mm",
                           "Beads",           "Left over in mm"};
-  FocusWidget(child<QComboBox>(page_.get(), "standardBox"));
+  giveFocusTo(child<QComboBox>(page_.get(), "standardBox"));
   QStringList visited;
   for (int i = 0; i < order.size(); ++i) {
     QWidget* w = QApplication::focusWidget();
@@ -154,10 +154,10 @@ void KnottedStrandPageTest::tabOrderAndNames() {
   QCOMPARE(visited, order);
   QCOMPARE(KnottedStrandPage::pageTitle(), QStringLiteral("Knotted Strand"));
   // Digits and one point in the millimetre boxes; fractions in the inch box.
-  FocusWidget(child<EntryBox>(page_.get(), "claspBox"));
-  TypeText(child<EntryBox>(page_.get(), "claspBox"), QStringLiteral("1/2"));
-  FocusWidget(child<EntryBox>(page_.get(), "lengthInch"));
-  TypeText(child<EntryBox>(page_.get(), "lengthInch"), QStringLiteral("1/2"));
+  giveFocusTo(child<EntryBox>(page_.get(), "claspBox"));
+  typeText(child<EntryBox>(page_.get(), "claspBox"), QStringLiteral("1/2"));
+  giveFocusTo(child<EntryBox>(page_.get(), "lengthInch"));
+  typeText(child<EntryBox>(page_.get(), "lengthInch"), QStringLiteral("1/2"));
   QCOMPARE(child<EntryBox>(page_.get(), "claspBox")->text(), QStringLiteral("12"));
   QCOMPARE(child<EntryBox>(page_.get(), "lengthInch")->text(), QStringLiteral("1/2"));
   QCOMPARE(services_.beeps, 1);

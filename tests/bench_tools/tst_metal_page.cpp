@@ -24,7 +24,7 @@ using namespace orvane;
 namespace {
 
 // The Weight page's Metal button, which opens the Bench window.
-QPushButton* MetalButton(MainWindow* main) {
+QPushButton* metalButton(MainWindow* main) {
   return main->findChild<WeightPage*>()->findChild<QPushButton*>(QStringLiteral("metalButton"));
 }
 
@@ -55,25 +55,25 @@ class MetalWindowTest : public QObject {
   void firstOpeningIsQuick();
 
  private:
-  MetalPage* Frm() const { return app_->app->metalPage(); }
-  BenchWindow* Bench() const { return app_->app->benchWindow(); }
-  void Show() {
-    Bench()->showPage(Frm());
-    Bench()->show();
-    QVERIFY(QTest::qWaitForWindowExposed(Bench()));
+  MetalPage* metalPage() const { return app_->app->metalPage(); }
+  BenchWindow* benchWindow() const { return app_->app->benchWindow(); }
+  void showBeadNotice() {
+    benchWindow()->showPage(metalPage());
+    benchWindow()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(benchWindow()));
   }
-  static void Pick(QComboBox* combo, int index) {
+  static void pick(QComboBox* combo, int index) {
     combo->setCurrentIndex(index);
     Q_EMIT combo->activated(index);
   }
-  void Type(EntryBox* box, const QString& text, bool enter = true) {
-    FocusWidget(box);
+  void typeInto(EntryBox* box, const QString& text, bool enter = true) {
+    giveFocusTo(box);
     box->clear();
-    TypeText(box, text);
+    typeText(box, text);
     if (enter) QTest::keyClick(box, Qt::Key_Return);
   }
-  QStringList Results() const {
-    MetalPage* f = Frm();
+  QStringList resultTexts() const {
+    MetalPage* f = metalPage();
     return {child<EntryBox>(f, "volumeBox")->text(),      child<EntryBox>(f, "gramBox")->text(),
             child<EntryBox>(f, "pennyweightBox")->text(), child<EntryBox>(f, "troyOunceBox")->text(),
             child<EntryBox>(f, "blankMmBox")->text(),     child<EntryBox>(f, "blankInchBox")->text(),
@@ -90,7 +90,7 @@ void MetalWindowTest::init() {
 }
 
 void MetalWindowTest::cleanup() {
-  QVERIFY2(!guard_->Tripped(), qPrintable(guard_->Seen()));
+  QVERIFY2(!guard_->tripped(), qPrintable(guard_->seen()));
   app_.reset();
   guard_.reset();
 }
@@ -98,70 +98,70 @@ void MetalWindowTest::cleanup() {
 void MetalWindowTest::opensFromTheWeightPage() {
   MainWindow* main = app_->app->mainWindow();
   main->show();
-  main->findChild<ColorTabWidget*>(QStringLiteral("pages"))->SetActivePage(main->findChild<WeightPage*>());
-  QTest::mouseClick(MetalButton(main), Qt::LeftButton);
-  BenchWindow* bench = Bench();
+  main->findChild<ColorTabWidget*>(QStringLiteral("pages"))->setActivePage(main->findChild<WeightPage*>());
+  QTest::mouseClick(metalButton(main), Qt::LeftButton);
+  BenchWindow* bench = benchWindow();
   QTRY_VERIFY(bench->isVisible());
-  QCOMPARE(child<QTabWidget>(bench, "BenchPages")->currentWidget(), Frm());
+  QCOMPARE(child<QTabWidget>(bench, "BenchPages")->currentWidget(), metalPage());
   // A second press raises the same window, back on its Metal page, rather
   // than making another.
-  child<EntryBox>(Frm(), "acrossMmBox")->setText(QStringLiteral("2"));
+  child<EntryBox>(metalPage(), "acrossMmBox")->setText(QStringLiteral("2"));
   bench->showPage(bench->pricingPage());
-  QTest::mouseClick(MetalButton(main), Qt::LeftButton);
-  QCOMPARE(Bench(), bench);
-  QCOMPARE(child<QTabWidget>(bench, "BenchPages")->currentWidget(), Frm());
-  QCOMPARE(child<EntryBox>(Frm(), "acrossMmBox")->text(), QStringLiteral("2"));
+  QTest::mouseClick(metalButton(main), Qt::LeftButton);
+  QCOMPARE(benchWindow(), bench);
+  QCOMPARE(child<QTabWidget>(bench, "BenchPages")->currentWidget(), metalPage());
+  QCOMPARE(child<EntryBox>(metalPage(), "acrossMmBox")->text(), QStringLiteral("2"));
   const QWidgetList windows = QApplication::topLevelWidgets();
   QCOMPARE(
       std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return qobject_cast<BenchWindow*>(w); }),
       1);
-  QVERIFY(MetalButton(main)->toolTip().contains(QStringLiteral("Ctrl+B")));
+  QVERIFY(metalButton(main)->toolTip().contains(QStringLiteral("Ctrl+B")));
 }
 
 void MetalWindowTest::benchKeyOpensTheWindowAsLeft() {
   MainWindow* main = app_->app->mainWindow();
   main->show();
   QVERIFY(QTest::qWaitForWindowExposed(main));
-  FocusWidget(main->findChild<QPushButton*>(QStringLiteral("exitButton")));
+  giveFocusTo(main->findChild<QPushButton*>(QStringLiteral("exitButton")));
   QTest::keyClick(main->findChild<QPushButton*>(QStringLiteral("exitButton")), Qt::Key_B,
                   Qt::ControlModifier);
-  QTRY_VERIFY(Bench()->isVisible());
-  Bench()->showPage(Bench()->castingPage());
-  Bench()->close();
-  FocusWidget(main->findChild<QPushButton*>(QStringLiteral("exitButton")));
+  QTRY_VERIFY(benchWindow()->isVisible());
+  benchWindow()->showPage(benchWindow()->castingPage());
+  benchWindow()->close();
+  giveFocusTo(main->findChild<QPushButton*>(QStringLiteral("exitButton")));
   QTest::keyClick(main->findChild<QPushButton*>(QStringLiteral("exitButton")), Qt::Key_B,
                   Qt::ControlModifier);
-  QTRY_VERIFY(Bench()->isVisible());
-  QCOMPARE(child<QTabWidget>(Bench(), "BenchPages")->currentWidget(), Bench()->castingPage());
+  QTRY_VERIFY(benchWindow()->isVisible());
+  QCOMPARE(child<QTabWidget>(benchWindow(), "BenchPages")->currentWidget(), benchWindow()->castingPage());
 }
 
 void MetalWindowTest::window() {
-  Show();
-  QCOMPARE(Bench()->windowTitle(), QStringLiteral("Bench"));
-  QCOMPARE(Bench()->minimumSize(), Bench()->maximumSize());
-  QVERIFY(!(Bench()->windowFlags() & Qt::WindowMaximizeButtonHint));
+  showBeadNotice();
+  QCOMPARE(benchWindow()->windowTitle(), QStringLiteral("Bench"));
+  QCOMPARE(benchWindow()->minimumSize(), benchWindow()->maximumSize());
+  QVERIFY(!(benchWindow()->windowFlags() & Qt::WindowMaximizeButtonHint));
   QStringList tabs;
-  for (int i = 0; i < child<QTabWidget>(Bench(), "BenchPages")->count(); ++i)
-    tabs << child<QTabWidget>(Bench(), "BenchPages")->tabText(i);
+  for (int i = 0; i < child<QTabWidget>(benchWindow(), "BenchPages")->count(); ++i)
+    tabs << child<QTabWidget>(benchWindow(), "BenchPages")->tabText(i);
   QCOMPARE(tabs, (QStringList{"Metal", "Casting", "Stone Weight", "Pricing", "Gauges", "Knotted Strand",
                               "Jump Ring", "Ring Resizing", "Alloying", "Seed Beads", "Bezel Strip"}));
   // Every page fits the window without being cut.
-  for (int i = 0; i < child<QTabWidget>(Bench(), "BenchPages")->count(); ++i) {
-    QWidget* page = child<QTabWidget>(Bench(), "BenchPages")->widget(i);
+  for (int i = 0; i < child<QTabWidget>(benchWindow(), "BenchPages")->count(); ++i) {
+    QWidget* page = child<QTabWidget>(benchWindow(), "BenchPages")->widget(i);
     QVERIFY2(page->minimumSizeHint().width() <=
-                     child<QTabWidget>(Bench(), "BenchPages")->currentWidget()->width() &&
+                     child<QTabWidget>(benchWindow(), "BenchPages")->currentWidget()->width() &&
                  page->minimumSizeHint().height() <=
-                     child<QTabWidget>(Bench(), "BenchPages")->currentWidget()->height(),
+                     child<QTabWidget>(benchWindow(), "BenchPages")->currentWidget()->height(),
              qPrintable(tabs[i]));
   }
-  Type(child<EntryBox>(Frm(), "acrossMmBox"), QStringLiteral("1"));
+  typeInto(child<EntryBox>(metalPage(), "acrossMmBox"), QStringLiteral("1"));
   // Esc from a box hides the window; it keeps its texts for next time.
-  QTest::keyClick(child<EntryBox>(Frm(), "acrossMmBox"), Qt::Key_Escape);
-  QVERIFY(!Bench()->isVisible());
-  Show();
-  QCOMPARE(child<EntryBox>(Frm(), "acrossMmBox")->text(), QStringLiteral("1"));
-  QTest::mouseClick(child<QPushButton>(Bench(), "closeButton"), Qt::LeftButton);
-  QVERIFY(!Bench()->isVisible());
+  QTest::keyClick(child<EntryBox>(metalPage(), "acrossMmBox"), Qt::Key_Escape);
+  QVERIFY(!benchWindow()->isVisible());
+  showBeadNotice();
+  QCOMPARE(child<EntryBox>(metalPage(), "acrossMmBox")->text(), QStringLiteral("1"));
+  QTest::mouseClick(child<QPushButton>(benchWindow(), "closeButton"), Qt::LeftButton);
+  QVERIFY(!benchWindow()->isVisible());
 }
 
 void MetalWindowTest::examples_data() {
@@ -205,65 +205,66 @@ void MetalWindowTest::examples() {
   QFETCH(int, ringSize);
   QFETCH(QStringList, typed);
   QFETCH(QStringList, expected);
-  Show();
-  Pick(child<QComboBox>(Frm(), "metalBox"), metal);
-  Pick(child<QComboBox>(Frm(), "shapeBox"), shape);
-  if (ringSize >= 0) Pick(child<QComboBox>(Frm(), "ringSizeBox"), ringSize);
+  showBeadNotice();
+  pick(child<QComboBox>(metalPage(), "metalBox"), metal);
+  pick(child<QComboBox>(metalPage(), "shapeBox"), shape);
+  if (ringSize >= 0) pick(child<QComboBox>(metalPage(), "ringSizeBox"), ringSize);
   for (int i = 0; i < typed.size(); i += 2) {
-    if (auto* list = Frm()->findChild<QComboBox*>(typed[i])) {
-      Pick(list, typed[i + 1].toInt());
+    if (auto* list = metalPage()->findChild<QComboBox*>(typed[i])) {
+      pick(list, typed[i + 1].toInt());
       continue;
     }
-    auto* box = Frm()->findChild<EntryBox*>(typed[i]);
+    auto* box = metalPage()->findChild<EntryBox*>(typed[i]);
     QVERIFY2(box, qPrintable(typed[i]));
-    Type(box, typed[i + 1]);
+    typeInto(box, typed[i + 1]);
   }
-  QCOMPARE(Results(), expected);
+  QCOMPARE(resultTexts(), expected);
   QVERIFY(app_->services.messages.isEmpty());
   QCOMPARE(app_->services.beeps, 0);
 }
 
 void MetalWindowTest::enterWalksOnUntilTheWeightIsKnown() {
-  Show();
-  Type(child<EntryBox>(Frm(), "acrossMmBox"), QStringLiteral("1"));
+  showBeadNotice();
+  typeInto(child<EntryBox>(metalPage(), "acrossMmBox"), QStringLiteral("1"));
   // The inch twin is filled at once; the weight waits for a length.
-  QCOMPARE(child<EntryBox>(Frm(), "acrossInchBox")->text(), QStringLiteral("0.03937"));
-  QCOMPARE(child<EntryBox>(Frm(), "gramBox")->text(), QString());
+  QCOMPARE(child<EntryBox>(metalPage(), "acrossInchBox")->text(), QStringLiteral("0.03937"));
+  QCOMPARE(child<EntryBox>(metalPage(), "gramBox")->text(), QString());
   // The caret goes on past the twin it just filled, to the next size.
-  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(Frm(), "lengthMmBox"));
-  Type(child<EntryBox>(Frm(), "lengthMmBox"), QStringLiteral("100"));
-  QCOMPARE(child<EntryBox>(Frm(), "gramBox")->text(), QStringLiteral("0.8137"));
-  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(Frm(), "lengthMmBox"));  // done: the caret stays
+  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(metalPage(), "lengthMmBox"));
+  typeInto(child<EntryBox>(metalPage(), "lengthMmBox"), QStringLiteral("100"));
+  QCOMPARE(child<EntryBox>(metalPage(), "gramBox")->text(), QStringLiteral("0.8137"));
+  QCOMPARE(QApplication::focusWidget(),
+           child<EntryBox>(metalPage(), "lengthMmBox"));  // done: the caret stays
   // Emptying the length empties the results that needed it.
-  Type(child<EntryBox>(Frm(), "lengthMmBox"), QString());
-  QCOMPARE(child<EntryBox>(Frm(), "lengthInchBox")->text(), QString());
-  QCOMPARE(Results(), QStringList(7, QString()));
+  typeInto(child<EntryBox>(metalPage(), "lengthMmBox"), QString());
+  QCOMPARE(child<EntryBox>(metalPage(), "lengthInchBox")->text(), QString());
+  QCOMPARE(resultTexts(), QStringList(7, QString()));
 }
 
 void MetalWindowTest::gaugeFillsTheDiameter() {
-  Show();
-  Type(child<EntryBox>(Frm(), "lengthMmBox"), QStringLiteral("100"));
+  showBeadNotice();
+  typeInto(child<EntryBox>(metalPage(), "lengthMmBox"), QStringLiteral("100"));
   // By keyboard, as a user picks: gauge 20 is the 21st entry from gauge 40.
-  FocusWidget(child<QComboBox>(Frm(), "gaugeBox"));
-  Pick(child<QComboBox>(Frm(), "gaugeBox"), 19);
-  QTest::keyClick(child<QComboBox>(Frm(), "gaugeBox"), Qt::Key_Down);
-  QCOMPARE(child<QComboBox>(Frm(), "gaugeBox")->currentText(), QStringLiteral("20"));
-  QCOMPARE(child<EntryBox>(Frm(), "acrossMmBox")->text(), QStringLiteral("0.8118"));
-  QCOMPARE(child<EntryBox>(Frm(), "acrossInchBox")->text(), QStringLiteral("0.03196"));
-  QCOMPARE(child<EntryBox>(Frm(), "gramBox")->text(),
+  giveFocusTo(child<QComboBox>(metalPage(), "gaugeBox"));
+  pick(child<QComboBox>(metalPage(), "gaugeBox"), 19);
+  QTest::keyClick(child<QComboBox>(metalPage(), "gaugeBox"), Qt::Key_Down);
+  QCOMPARE(child<QComboBox>(metalPage(), "gaugeBox")->currentText(), QStringLiteral("20"));
+  QCOMPARE(child<EntryBox>(metalPage(), "acrossMmBox")->text(), QStringLiteral("0.8118"));
+  QCOMPARE(child<EntryBox>(metalPage(), "acrossInchBox")->text(), QStringLiteral("0.03196"));
+  QCOMPARE(child<EntryBox>(metalPage(), "gramBox")->text(),
            QStringLiteral("0.5362"));  // pi/4 x 0.8118^2 x 100 x 10.36 / 1000
   // A diameter typed by hand is no longer that gauge.
-  Type(child<EntryBox>(Frm(), "acrossMmBox"), QStringLiteral("1"));
-  QCOMPARE(child<QComboBox>(Frm(), "gaugeBox")->currentIndex(), -1);
+  typeInto(child<EntryBox>(metalPage(), "acrossMmBox"), QStringLiteral("1"));
+  QCOMPARE(child<QComboBox>(metalPage(), "gaugeBox")->currentIndex(), -1);
 }
 
 void MetalWindowTest::inchBoxTakesFractions() {
-  Show();
-  Type(child<EntryBox>(Frm(), "acrossInchBox"), QStringLiteral("1 1/2"));
-  QCOMPARE(child<EntryBox>(Frm(), "acrossMmBox")->text(), QStringLiteral("38.10000"));
+  showBeadNotice();
+  typeInto(child<EntryBox>(metalPage(), "acrossInchBox"), QStringLiteral("1 1/2"));
+  QCOMPARE(child<EntryBox>(metalPage(), "acrossMmBox")->text(), QStringLiteral("38.10000"));
   // The box typed in last is the source, whichever it is.
-  Type(child<EntryBox>(Frm(), "acrossMmBox"), QStringLiteral("25.4"));
-  QCOMPARE(child<EntryBox>(Frm(), "acrossInchBox")->text(), QStringLiteral("1.00000"));
+  typeInto(child<EntryBox>(metalPage(), "acrossMmBox"), QStringLiteral("25.4"));
+  QCOMPARE(child<EntryBox>(metalPage(), "acrossInchBox")->text(), QStringLiteral("1.00000"));
 }
 
 void MetalWindowTest::badInputLeavesTheBoxes_data() {
@@ -311,15 +312,15 @@ void MetalWindowTest::badInputLeavesTheBoxes() {
   QFETCH(QString, pasted);
   QFETCH(QString, caption);
   QFETCH(QString, message);
-  Show();
-  Type(child<EntryBox>(Frm(), "acrossMmBox"), QStringLiteral("1.0"));
-  Type(child<EntryBox>(Frm(), "lengthMmBox"), QStringLiteral("100"));
-  Type(child<EntryBox>(Frm(), "priceBox"), QStringLiteral("25"));
-  const QStringList before = Results();
-  const QString inchBefore = child<EntryBox>(Frm(), "acrossInchBox")->text();
-  auto* target = Frm()->findChild<EntryBox*>(box);
+  showBeadNotice();
+  typeInto(child<EntryBox>(metalPage(), "acrossMmBox"), QStringLiteral("1.0"));
+  typeInto(child<EntryBox>(metalPage(), "lengthMmBox"), QStringLiteral("100"));
+  typeInto(child<EntryBox>(metalPage(), "priceBox"), QStringLiteral("25"));
+  const QStringList before = resultTexts();
+  const QString inchBefore = child<EntryBox>(metalPage(), "acrossInchBox")->text();
+  auto* target = metalPage()->findChild<EntryBox*>(box);
   QVERIFY(target);
-  FocusWidget(target);
+  giveFocusTo(target);
   target->selectAll();
   target->insert(pasted);  // a paste: not filtered
   QTest::keyClick(target, Qt::Key_Return);
@@ -327,10 +328,10 @@ void MetalWindowTest::badInputLeavesTheBoxes() {
   QCOMPARE(app_->services.messages.first().caption, caption);
   QCOMPARE(app_->services.messages.first().text, message);
   QCOMPARE(app_->services.messages.first().icon, MessageIcon::Error);
-  QCOMPARE(Results(), before);
+  QCOMPARE(resultTexts(), before);
   QCOMPARE(target->text(), pasted);
-  if (box != "acrossInchBox") QCOMPARE(child<EntryBox>(Frm(), "acrossInchBox")->text(), inchBefore);
-  for (EntryBox* shown : Frm()->findChildren<EntryBox*>()) {
+  if (box != "acrossInchBox") QCOMPARE(child<EntryBox>(metalPage(), "acrossInchBox")->text(), inchBefore);
+  for (EntryBox* shown : metalPage()->findChildren<EntryBox*>()) {
     if (shown == target) continue;
     QVERIFY2(!shown->text().contains(u'E') &&
                  !shown->text().contains(QStringLiteral("nan"), Qt::CaseInsensitive) &&
@@ -366,32 +367,34 @@ void MetalWindowTest::keyFilters() {
   QFETCH(QString, typed);
   QFETCH(QString, expected);
   QFETCH(int, beeps);
-  Show();
-  Pick(child<QComboBox>(Frm(), "shapeBox"), 2);  // every size box shown
-  auto* target = Frm()->findChild<EntryBox*>(box);
+  showBeadNotice();
+  pick(child<QComboBox>(metalPage(), "shapeBox"), 2);  // every size box shown
+  auto* target = metalPage()->findChild<EntryBox*>(box);
   QVERIFY(target);
-  Type(target, typed, false);
+  typeInto(target, typed, false);
   QCOMPARE(target->text(), expected);
   QCOMPARE(app_->services.beeps, beeps);
 }
 
 void MetalWindowTest::otherMetalTakesATypedDensity() {
-  Show();
-  QCOMPARE(child<EntryBox>(Frm(), "densityBox")->text(), QStringLiteral("10.36"));  // sterling to start with
-  QVERIFY(child<EntryBox>(Frm(), "densityBox")->isReadOnly());
-  Pick(child<QComboBox>(Frm(), "metalBox"), 14);
-  QCOMPARE(child<QComboBox>(Frm(), "metalBox")->currentText(), QStringLiteral("Platinum (pure)"));
-  QCOMPARE(child<EntryBox>(Frm(), "densityBox")->text(), QStringLiteral("21.45"));
-  Type(child<EntryBox>(Frm(), "acrossMmBox"), QStringLiteral("1"));
-  Type(child<EntryBox>(Frm(), "lengthMmBox"), QStringLiteral("100"));
-  QCOMPARE(child<EntryBox>(Frm(), "gramBox")->text(), QStringLiteral("1.6847"));  // 78.54 mm3 of platinum
-  Pick(child<QComboBox>(Frm(), "metalBox"), kOtherMetal);
-  QVERIFY(!child<EntryBox>(Frm(), "densityBox")->isReadOnly());
-  QCOMPARE(child<EntryBox>(Frm(), "densityBox")->text(), QString());
-  QCOMPARE(child<EntryBox>(Frm(), "gramBox")->text(), QString());  // no density, no weight
-  QCOMPARE(child<EntryBox>(Frm(), "volumeBox")->text(), QStringLiteral("78.54"));
-  Type(child<EntryBox>(Frm(), "densityBox"), QStringLiteral("10"));
-  QCOMPARE(child<EntryBox>(Frm(), "gramBox")->text(), QStringLiteral("0.7854"));
+  showBeadNotice();
+  QCOMPARE(child<EntryBox>(metalPage(), "densityBox")->text(),
+           QStringLiteral("10.36"));  // sterling to start with
+  QVERIFY(child<EntryBox>(metalPage(), "densityBox")->isReadOnly());
+  pick(child<QComboBox>(metalPage(), "metalBox"), 14);
+  QCOMPARE(child<QComboBox>(metalPage(), "metalBox")->currentText(), QStringLiteral("Platinum (pure)"));
+  QCOMPARE(child<EntryBox>(metalPage(), "densityBox")->text(), QStringLiteral("21.45"));
+  typeInto(child<EntryBox>(metalPage(), "acrossMmBox"), QStringLiteral("1"));
+  typeInto(child<EntryBox>(metalPage(), "lengthMmBox"), QStringLiteral("100"));
+  QCOMPARE(child<EntryBox>(metalPage(), "gramBox")->text(),
+           QStringLiteral("1.6847"));  // 78.54 mm3 of platinum
+  pick(child<QComboBox>(metalPage(), "metalBox"), kOtherMetal);
+  QVERIFY(!child<EntryBox>(metalPage(), "densityBox")->isReadOnly());
+  QCOMPARE(child<EntryBox>(metalPage(), "densityBox")->text(), QString());
+  QCOMPARE(child<EntryBox>(metalPage(), "gramBox")->text(), QString());  // no density, no weight
+  QCOMPARE(child<EntryBox>(metalPage(), "volumeBox")->text(), QStringLiteral("78.54"));
+  typeInto(child<EntryBox>(metalPage(), "densityBox"), QStringLiteral("10"));
+  QCOMPARE(child<EntryBox>(metalPage(), "gramBox")->text(), QStringLiteral("0.7854"));
 }
 
 void MetalWindowTest::shapeShowsItsRows_data() {
@@ -417,21 +420,21 @@ void MetalWindowTest::shapeShowsItsRows() {
   QFETCH(QString, across);
   QFETCH(QStringList, shown);
   QFETCH(QStringList, hidden);
-  Show();
-  Pick(child<QComboBox>(Frm(), "shapeBox"), shape);
+  showBeadNotice();
+  pick(child<QComboBox>(metalPage(), "shapeBox"), shape);
   // The caption carries its Alt letter; its box is named without it.
-  QCOMPARE(child<QLabel>(Frm(), "acrossLabel")->text().remove(u'&'), across);
-  QCOMPARE(child<EntryBox>(Frm(), "acrossMmBox")->accessibleName(), across + " in mm");
-  QCOMPARE(child<EntryBox>(Frm(), "acrossInchBox")->accessibleName(), across + " in inches");
+  QCOMPARE(child<QLabel>(metalPage(), "acrossLabel")->text().remove(u'&'), across);
+  QCOMPARE(child<EntryBox>(metalPage(), "acrossMmBox")->accessibleName(), across + " in mm");
+  QCOMPARE(child<EntryBox>(metalPage(), "acrossInchBox")->accessibleName(), across + " in inches");
   for (const QString& name : shown) {
-    auto* w = Frm()->findChild<QWidget*>(name);
+    auto* w = metalPage()->findChild<QWidget*>(name);
     QVERIFY2(w && w->isVisible(), qPrintable(name));
-    QVERIFY2(Frm()->rect().contains(w->geometry()), qPrintable(name));
+    QVERIFY2(metalPage()->rect().contains(w->geometry()), qPrintable(name));
   }
   for (const QString& name : hidden)
-    QVERIFY2(!Frm()->findChild<QWidget*>(name)->isVisible(), qPrintable(name));
+    QVERIFY2(!metalPage()->findChild<QWidget*>(name)->isVisible(), qPrintable(name));
   // No two shown controls overlap.
-  const QList<QWidget*> all = Frm()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+  const QList<QWidget*> all = metalPage()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
   for (QWidget* a : all)
     for (QWidget* b : all)
       if (a != b && a->isVisible() && b->isVisible())
@@ -489,9 +492,9 @@ void MetalWindowTest::tabOrderAndNames_data() {
 void MetalWindowTest::tabOrderAndNames() {
   QFETCH(int, shape);
   QFETCH(QStringList, order);
-  Show();
-  Pick(child<QComboBox>(Frm(), "shapeBox"), shape);
-  FocusWidget(child<QComboBox>(Frm(), "metalBox"));
+  showBeadNotice();
+  pick(child<QComboBox>(metalPage(), "shapeBox"), shape);
+  giveFocusTo(child<QComboBox>(metalPage(), "metalBox"));
   QStringList visited;
   for (int i = 0; i < order.size(); ++i) {
     QWidget* w = QApplication::focusWidget();
@@ -517,14 +520,14 @@ void MetalWindowTest::tabOrderAndNames() {
   QCOMPARE(QAccessible::queryAccessibleInterface(QApplication::focusWidget())->role(),
            QAccessible::PageTabList);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  QCOMPARE(QApplication::focusWidget(), child<QComboBox>(Frm(), "metalBox"));
+  QCOMPARE(QApplication::focusWidget(), child<QComboBox>(metalPage(), "metalBox"));
 }
 
 // Most runs never open the window, so it is built when first asked for; that
 // must not be felt. Processor time, so a busy machine does not fail it.
 void MetalWindowTest::firstOpeningIsQuick() {
   const std::clock_t start = std::clock();
-  Show();
+  showBeadNotice();
   const double ms = 1000.0 * double(std::clock() - start) / CLOCKS_PER_SEC;
   QVERIFY2(ms < 100, qPrintable(QString::number(ms) + " ms"));
 }

@@ -46,7 +46,7 @@ void NewBenchPageCaptionsTest::mnemonics() {
   QFETCH(QString, list);
   QFETCH(int, picks);
   RecordingServices services;
-  SetErrorServices(&services);
+  setErrorServices(&services);
   std::unique_ptr<QWidget> page(make(services));
   auto* picker = page->findChild<QComboBox*>(list);
   QVERIFY(picker);
@@ -68,7 +68,7 @@ void NewBenchPageCaptionsTest::mnemonics() {
   }
   QVERIFY(services.messages.isEmpty());
   page.reset();
-  SetErrorServices(nullptr);
+  setErrorServices(nullptr);
 }
 
 QTEST_MAIN(NewBenchPageCaptionsTest)

@@ -24,7 +24,7 @@ class RingResizePageTest : public QObject, public BenchPageFixture<RingResizePag
   void pickSize(const char* name, const QString& size) {
     QComboBox* l = list(name);
     QVERIFY(l);
-    Pick(l, l->findText(size));
+    pick(l, l->findText(size));
   }
   QStringList results() const {
     QStringList texts;
@@ -42,10 +42,10 @@ void RingResizePageTest::usSevenToEightInSterling() {
   pickSize("toBox", QStringLiteral("8"));
   QCOMPARE(box("fromInnerBox")->text(), QStringLiteral("17.323"));
   QCOMPARE(box("changeMmBox")->text(), QStringLiteral("2.55"));
-  Type(box("thicknessMm"), QStringLiteral("1.5"));
+  typeInto(box("thicknessMm"), QStringLiteral("1.5"));
   // The width is still needed: Enter walks on to it.
   QCOMPARE(QApplication::focusWidget(), box("widthMm"));
-  Type(box("widthMm"), QStringLiteral("4"));
+  typeInto(box("widthMm"), QStringLiteral("4"));
   QCOMPARE(results(), (QStringList{"17.323", "18.136", "59.13", "61.69", "2.55", "0.101", "0.1588"}));
   QCOMPARE(box("thicknessInch")->text(), QStringLiteral("0.05906"));
   QCOMPARE(box("densityBox")->text(), QStringLiteral("10.36"));
@@ -56,23 +56,23 @@ void RingResizePageTest::usSevenToEightInSterling() {
 // British P (17.729) down to M (16.510) in 18 ct: pi x 1.219 = 3.83 mm cut
 // out; 3.83 x 2 x 1 mm3 at 15.5 = 0.1187 g.
 void RingResizePageTest::downOnAnotherScale() {
-  Pick(list("scaleBox"), 1);
+  pick(list("scaleBox"), 1);
   QCOMPARE(list("fromBox")->itemText(0), QStringLiteral("A"));
   pickSize("fromBox", QStringLiteral("P"));
   pickSize("toBox", QStringLiteral("M"));
-  Pick(list("metalBox"), list("metalBox")->findText(QStringLiteral("Gold 18 ct yellow")));
-  Type(box("thicknessMm"), QStringLiteral("1"));
-  Type(box("widthMm"), QStringLiteral("2"));
+  pick(list("metalBox"), list("metalBox")->findText(QStringLiteral("Gold 18 ct yellow")));
+  typeInto(box("thicknessMm"), QStringLiteral("1"));
+  typeInto(box("widthMm"), QStringLiteral("2"));
   QCOMPARE(results(), (QStringList{"17.729", "16.510", "58.84", "55.01", "3.83", "0.151", "0.1187"}));
   QCOMPARE(box("changeMmBox")->accessibleName(), QStringLiteral("Length to remove in mm"));
   // A metal not in the list: its density typed.
-  Pick(list("metalBox"), list("metalBox")->count() - 1);
+  pick(list("metalBox"), list("metalBox")->count() - 1);
   QCOMPARE(QApplication::focusWidget(), box("densityBox"));
   QVERIFY(box("gramsBox")->text().isEmpty());
-  Type(box("densityBox"), QStringLiteral("10"));
+  typeInto(box("densityBox"), QStringLiteral("10"));
   QCOMPARE(box("gramsBox")->text(), QStringLiteral("0.0766"));
   // A new scale drops the sizes picked on the old one.
-  Pick(list("scaleBox"), 2);
+  pick(list("scaleBox"), 2);
   QCOMPARE(list("fromBox")->currentIndex(), -1);
   QVERIFY(box("changeMmBox")->text().isEmpty());
 }
@@ -80,11 +80,11 @@ void RingResizePageTest::downOnAnotherScale() {
 void RingResizePageTest::badInputLeavesTheBoxes() {
   pickSize("fromBox", QStringLiteral("7"));
   pickSize("toBox", QStringLiteral("8"));
-  Type(box("thicknessMm"), QStringLiteral("1.5"));
-  Type(box("widthMm"), QStringLiteral("4"));
+  typeInto(box("thicknessMm"), QStringLiteral("1.5"));
+  typeInto(box("widthMm"), QStringLiteral("4"));
   const QStringList before = results();
   EntryBox* thickness = box("thicknessMm");
-  FocusWidget(thickness);
+  giveFocusTo(thickness);
   thickness->selectAll();
   thickness->insert(QStringLiteral("11"));  // a paste: not filtered
   QTest::keyClick(thickness, Qt::Key_Return);
@@ -101,7 +101,7 @@ void RingResizePageTest::tabOrderAndMnemonics() {
                           "Thickness in inches",   "Width in mm",
                           "Width in inches",       "Metal",
                           "Density in g/cm\u00b3", "Inner diameter now, in mm"};
-  FocusWidget(list("scaleBox"));
+  giveFocusTo(list("scaleBox"));
   QStringList visited;
   for (int i = 0; i < order.size(); ++i) {
     QWidget* w = QApplication::focusWidget();

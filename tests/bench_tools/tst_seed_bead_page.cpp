@@ -32,28 +32,28 @@ class SeedBeadPageTest : public QObject, public BenchPageFixture<SeedBeadPage> {
 // 11/0 rounds, 1 x 2 inches on a loom: 25.4 / 1.4 = 18 columns, 50.8 / 2.0
 // = 25 rows, 450 beads, 4.09 g bought as 4.1 g, one tube.
 void SeedBeadPageTest::loomBandInInches() {
-  Pick(list("sizeBox"), 1);
+  pick(list("sizeBox"), 1);
   QCOMPARE(results(), (QStringList{"110", "1100", "18.1", "", "", "", "", ""}));
-  Type(box("widthInch"), QStringLiteral("1"));
+  typeInto(box("widthInch"), QStringLiteral("1"));
   QCOMPARE(QApplication::focusWidget(), box("lengthMm"));
-  Type(box("lengthInch"), QStringLiteral("2"));
+  typeInto(box("lengthInch"), QStringLiteral("2"));
   QCOMPARE(results(), (QStringList{"110", "1100", "18.1", "18", "25", "450", "4.1", "1"}));
   QCOMPARE(box("widthMm")->text(), QStringLiteral("25.4"));
   // The same piece in peyote: two rows to a bead's width, 50.8 / 1.0 = 51
   // rows of 9: 459 beads, 4.2 g.
-  Pick(list("stitchBox"), 1);
+  pick(list("stitchBox"), 1);
   QCOMPARE(results(), (QStringList{"110", "1100", "18.1", "18", "51", "459", "4.2", "1"}));
   QVERIFY(services_.messages.isEmpty());
 }
 
 void SeedBeadPageTest::badInputLeavesTheBoxes() {
-  Pick(list("sizeBox"), 0);
-  Type(box("widthMm"), QStringLiteral("10"));
-  Type(box("lengthMm"), QStringLiteral("20"));
+  pick(list("sizeBox"), 0);
+  typeInto(box("widthMm"), QStringLiteral("10"));
+  typeInto(box("lengthMm"), QStringLiteral("20"));
   const QStringList before = results();
   QVERIFY(!before.last().isEmpty());
   EntryBox* width = box("widthMm");
-  FocusWidget(width);
+  giveFocusTo(width);
   width->selectAll();
   width->insert(QStringLiteral("-3"));  // a paste: not filtered
   QTest::keyClick(width, Qt::Key_Return);
@@ -69,7 +69,7 @@ void SeedBeadPageTest::tabOrderAndMnemonics() {
                           "Length in mm",   "Length in inches", "Beads per gram", "Beads per 10 g tube",
                           "Beads per inch", "Columns",          "Rows",           "Beads",
                           "Grams to buy",   "10 g tubes"};
-  FocusWidget(list("sizeBox"));
+  giveFocusTo(list("sizeBox"));
   QStringList visited;
   for (int i = 0; i < order.size(); ++i) {
     QWidget* w = QApplication::focusWidget();

@@ -57,41 +57,41 @@ void StoneWeightPageTest::examples() {
   QFETCH(int, shape);
   QFETCH(QStringList, typed);
   QFETCH(QString, carats);
-  Pick(child<QComboBox>(page_.get(), "stoneBox"), stone);
-  Pick(child<QComboBox>(page_.get(), "shapeBox"), shape);
+  pick(child<QComboBox>(page_.get(), "stoneBox"), stone);
+  pick(child<QComboBox>(page_.get(), "shapeBox"), shape);
   for (int i = 0; i < typed.size(); i += 2) {
     auto* box = page_->findChild<EntryBox*>(typed[i]);
     QVERIFY2(box, qPrintable(typed[i]));
-    Type(box, typed[i + 1]);
+    typeInto(box, typed[i + 1]);
   }
   QCOMPARE(child<EntryBox>(page_.get(), "caratBox")->text(), carats);
   QVERIFY(services_.messages.isEmpty());
   QCOMPARE(services_.beeps, 0);
   // A change of stone works the weight out again from the same sizes.
   if (stone == 2) {
-    Pick(child<QComboBox>(page_.get(), "stoneBox"), 9);  // amethyst, 2.65: 49 x 4 x 2.65 x 0.002 = 1.0388
+    pick(child<QComboBox>(page_.get(), "stoneBox"), 9);  // amethyst, 2.65: 49 x 4 x 2.65 x 0.002 = 1.0388
     QCOMPARE(child<EntryBox>(page_.get(), "caratBox")->text(), QStringLiteral("1.04"));
   }
 }
 
 void StoneWeightPageTest::enterWalksOnToWhatIsMissing() {
-  Pick(child<QComboBox>(page_.get(), "shapeBox"), int(StoneShape::Oval));
+  pick(child<QComboBox>(page_.get(), "shapeBox"), int(StoneShape::Oval));
   // A diamond to start with: the diamond's oval factor, no gravity.
   QCOMPARE(child<QLabel>(page_.get(), "formulaLabel")->text(),
            QStringLiteral("ct = ((L + W) / 2)\u00b2 \u00d7 depth \u00d7 0.0062"));
-  Type(child<EntryBox>(page_.get(), "lengthBox"), QStringLiteral("8"));
+  typeInto(child<EntryBox>(page_.get(), "lengthBox"), QStringLiteral("8"));
   QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_.get(), "widthBox"));
-  Type(child<EntryBox>(page_.get(), "widthBox"), QStringLiteral("6"));
+  typeInto(child<EntryBox>(page_.get(), "widthBox"), QStringLiteral("6"));
   QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_.get(), "depthBox"));
   QCOMPARE(child<EntryBox>(page_.get(), "caratBox")->text(), QString());
   // A round stone needs one diameter only: from the least diameter to the depth.
-  Pick(child<QComboBox>(page_.get(), "shapeBox"), int(StoneShape::Round));
+  pick(child<QComboBox>(page_.get(), "shapeBox"), int(StoneShape::Round));
   child<EntryBox>(page_.get(), "widthBox")->clear();
-  Type(child<EntryBox>(page_.get(), "lengthBox"), QStringLiteral("6.5"));
+  typeInto(child<EntryBox>(page_.get(), "lengthBox"), QStringLiteral("6.5"));
   QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_.get(), "depthBox"));
   QCOMPARE(child<EntryBox>(page_.get(), "widthBox")->accessibleName(),
            QStringLiteral("Greatest diameter in mm, if it differs"));
-  Type(child<EntryBox>(page_.get(), "depthBox"), QStringLiteral("3.9"));
+  typeInto(child<EntryBox>(page_.get(), "depthBox"), QStringLiteral("3.9"));
   QCOMPARE(child<EntryBox>(page_.get(), "caratBox")->text(), QStringLiteral("1.01"));
   QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_.get(), "depthBox"));  // done: the caret stays
   QVERIFY(services_.messages.isEmpty());
@@ -100,11 +100,11 @@ void StoneWeightPageTest::enterWalksOnToWhatIsMissing() {
 void StoneWeightPageTest::otherStoneTakesATypedGravity() {
   QCOMPARE(child<EntryBox>(page_.get(), "gravityBox")->text(), QStringLiteral("3.52"));
   QVERIFY(child<EntryBox>(page_.get(), "gravityBox")->isReadOnly());
-  Pick(child<QComboBox>(page_.get(), "stoneBox"), kOtherGem);
+  pick(child<QComboBox>(page_.get(), "stoneBox"), kOtherGem);
   QVERIFY(!child<EntryBox>(page_.get(), "gravityBox")->isReadOnly());
   QCOMPARE(child<EntryBox>(page_.get(), "gravityBox")->text(), QString());
   QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_.get(), "gravityBox"));
-  Pick(child<QComboBox>(page_.get(), "stoneBox"), 1);
+  pick(child<QComboBox>(page_.get(), "stoneBox"), 1);
   QCOMPARE(child<EntryBox>(page_.get(), "gravityBox")->text(), QStringLiteral("4.00"));
   QVERIFY(child<EntryBox>(page_.get(), "gravityBox")->isReadOnly());
 }
@@ -146,12 +146,12 @@ void StoneWeightPageTest::badInputLeavesTheBoxes() {
   QFETCH(QString, box);
   QFETCH(QString, pasted);
   QFETCH(QString, message);
-  Pick(child<QComboBox>(page_.get(), "stoneBox"), kOtherGem);
-  Pick(child<QComboBox>(page_.get(), "shapeBox"), int(StoneShape::Oval));
-  Type(child<EntryBox>(page_.get(), "gravityBox"), QStringLiteral("4"));
-  Type(child<EntryBox>(page_.get(), "lengthBox"), QStringLiteral("8"));
-  Type(child<EntryBox>(page_.get(), "widthBox"), QStringLiteral("6"));
-  Type(child<EntryBox>(page_.get(), "depthBox"), QStringLiteral("4"));
+  pick(child<QComboBox>(page_.get(), "stoneBox"), kOtherGem);
+  pick(child<QComboBox>(page_.get(), "shapeBox"), int(StoneShape::Oval));
+  typeInto(child<EntryBox>(page_.get(), "gravityBox"), QStringLiteral("4"));
+  typeInto(child<EntryBox>(page_.get(), "lengthBox"), QStringLiteral("8"));
+  typeInto(child<EntryBox>(page_.get(), "widthBox"), QStringLiteral("6"));
+  typeInto(child<EntryBox>(page_.get(), "depthBox"), QStringLiteral("4"));
   QCOMPARE(child<EntryBox>(page_.get(), "caratBox")->text(), QStringLiteral("1.57"));
   auto* target = page_->findChild<EntryBox*>(box);
   QVERIFY(target);
@@ -159,7 +159,7 @@ void StoneWeightPageTest::badInputLeavesTheBoxes() {
   QStringList before;
   for (EntryBox* b : boxes)
     if (b != target) before << b->text();
-  FocusWidget(target);
+  giveFocusTo(target);
   target->selectAll();
   target->insert(pasted);  // a paste: not filtered
   QTest::keyClick(target, Qt::Key_Return);
@@ -175,8 +175,8 @@ void StoneWeightPageTest::badInputLeavesTheBoxes() {
 }
 
 void StoneWeightPageTest::keyFilter() {
-  FocusWidget(child<EntryBox>(page_.get(), "depthBox"));
-  TypeText(child<EntryBox>(page_.get(), "depthBox"), QStringLiteral("3.9.5x/"));
+  giveFocusTo(child<EntryBox>(page_.get(), "depthBox"));
+  typeText(child<EntryBox>(page_.get(), "depthBox"), QStringLiteral("3.9.5x/"));
   QCOMPARE(child<EntryBox>(page_.get(), "depthBox")->text(), QStringLiteral("3.95"));
   QCOMPARE(services_.beeps, 3);
 }
@@ -191,7 +191,7 @@ void StoneWeightPageTest::tabOrderAndNames() {
                           "Greatest diameter in mm, if it differs",
                           "Depth in mm",
                           "Weight in carats"};
-  FocusWidget(child<QComboBox>(page_.get(), "stoneBox"));
+  giveFocusTo(child<QComboBox>(page_.get(), "stoneBox"));
   QStringList visited;
   for (int i = 0; i < order.size(); ++i) {
     QWidget* w = QApplication::focusWidget();

@@ -82,19 +82,19 @@ void BeadFormulasTest::strand() {
   QFETCH(BeadSizeMarker, marker);
   QFETCH(int, count);
   QFETCH(QString, desired);
-  const long double size = ReadBeadSize(sizeText, marker);
-  const long double rate = BeadsPerInch(size, marker);
-  QTEST(FormatBeadResult(rate), "rate");
-  QTEST(FormatBeadResult(StrandLength(count, size, marker)), "length");
-  QTEST(FormatBeadResult(BeadsForLength(InchTextToNumber(TrimBlanks(desired)), rate)), "total");
+  const long double size = readBeadSize(sizeText, marker);
+  const long double rate = beadsPerInch(size, marker);
+  QTEST(formatBeadResult(rate), "rate");
+  QTEST(formatBeadResult(strandLength(count, size, marker)), "length");
+  QTEST(formatBeadResult(beadsForLength(inchTextToNumber(trimBlanks(desired)), rate)), "total");
 }
 
 void BeadFormulasTest::zeroSizeIsDivisionByZero() {
   for (const QString& text : {QStringLiteral("0"), QStringLiteral("0.00"), QStringLiteral(".")}) {
-    const long double size = ReadBeadSize(text, BeadSizeMarker::Mm);
-    QVERIFY_THROWS_EXCEPTION(MathError, BeadsPerInch(size, BeadSizeMarker::Mm));
+    const long double size = readBeadSize(text, BeadSizeMarker::Mm);
+    QVERIFY_THROWS_EXCEPTION(MathError, beadsPerInch(size, BeadSizeMarker::Mm));
     try {
-      BeadsPerInch(size, BeadSizeMarker::Inch);
+      beadsPerInch(size, BeadSizeMarker::Inch);
       QFAIL("a zero size must not give a rate");
     } catch (const MathError& e) {
       QCOMPARE(QString::fromLatin1(e.what()), QString::fromLatin1(kDivisionByZero));
@@ -102,7 +102,7 @@ void BeadFormulasTest::zeroSizeIsDivisionByZero() {
   }
   // An empty millimetre box is a conversion error, naming the empty text.
   try {
-    ReadBeadSize(QString(), BeadSizeMarker::Mm);
+    readBeadSize(QString(), BeadSizeMarker::Mm);
     QFAIL("an empty size must not read");
   } catch (const ConversionError& e) {
     QCOMPARE(QString::fromLatin1(e.what()), QStringLiteral("'' is not a valid floating point value"));
@@ -125,8 +125,8 @@ void BeadFormulasTest::beadCount_data() {
 
 void BeadFormulasTest::beadCount() {
   QFETCH(QString, text);
-  QTEST(int(BeadCountOrOne(text)), "count");
-  QTEST(IsPositiveWholeNumber(text), "positive");
+  QTEST(int(beadCountOrOne(text)), "count");
+  QTEST(isPositiveWholeNumber(text), "positive");
 }
 
 void BeadFormulasTest::packedStones_data() {
@@ -152,8 +152,8 @@ void BeadFormulasTest::packedStones() {
   QFETCH(BeadSizeMarker, marker);
   QFETCH(QString, length);
   QFETCH(QString, width);
-  const long double rate = BeadsPerInch(ReadBeadSize(sizeText, marker), marker);
-  const StoneCounts counts = PackedStoneCounts(InchTextToNumber(length), InchTextToNumber(width), rate);
+  const long double rate = beadsPerInch(readBeadSize(sizeText, marker), marker);
+  const StoneCounts counts = packedStoneCounts(inchTextToNumber(length), inchTextToNumber(width), rate);
   QTEST(counts.square, "square");
   QTEST(counts.hexagonal, "hexagonal");
 }
@@ -186,10 +186,10 @@ void BeadFormulasTest::spacedStones() {
   QFETCH(QString, length);
   QFETCH(QString, width);
   QFETCH(double, spacedRate);
-  const long double size = ReadBeadSize(sizeText, marker);
-  const long double rate = SpacedRate(size, InchTextToNumber(spacing), marker);
+  const long double size = readBeadSize(sizeText, marker);
+  const long double rate = spacedRateFor(size, inchTextToNumber(spacing), marker);
   QCOMPARE(double(rate), spacedRate);
-  QTEST(SpacedSquareCount(InchTextToNumber(length), InchTextToNumber(width), rate), "square");
+  QTEST(spacedSquareCount(inchTextToNumber(length), inchTextToNumber(width), rate), "square");
 }
 
 void BeadFormulasTest::roundStoneCount_data() {
@@ -205,7 +205,7 @@ void BeadFormulasTest::roundStoneCount_data() {
 
 void BeadFormulasTest::roundStoneCount() {
   QFETCH(float, count);
-  QTEST(RoundStoneCount(count), "rounded");
+  QTEST(orvane::roundStoneCount(count), "rounded");
 }
 
 // Counts beyond a whole number must fail loudly, never wrap to a negative or
@@ -229,13 +229,13 @@ void BeadFormulasTest::hugeAreasAreErrors() {
   QFETCH(QString, width);
   QFETCH(QString, message);
   try {
-    PackedStoneCounts(TextToNumber(length), TextToNumber(width), 8.0f);
+    packedStoneCounts(textToNumber(length), textToNumber(width), 8.0f);
     QFAIL("an area this large must not give a count");
   } catch (const MathError& e) {
     QCOMPARE(QString::fromLatin1(e.what()), message);
   }
   try {
-    SpacedSquareCount(TextToNumber(length), TextToNumber(width), 4.0f);
+    spacedSquareCount(textToNumber(length), textToNumber(width), 4.0f);
     QFAIL("an area this large must not give a spaced count");
   } catch (const MathError& e) {
     QCOMPARE(QString::fromLatin1(e.what()), message);
@@ -243,12 +243,12 @@ void BeadFormulasTest::hugeAreasAreErrors() {
 }
 
 void BeadFormulasTest::blanksAndValues() {
-  QCOMPARE(TrimBlanks(QStringLiteral("  1 1/2 \t")), QStringLiteral("1 1/2"));
-  QCOMPARE(TrimBlanks(QStringLiteral("   ")), QString());
-  QVERIFY(!HoldsValue(QString()));
-  QVERIFY(!HoldsValue(QStringLiteral(".")));
-  QVERIFY(HoldsValue(QStringLiteral("0")));
-  QVERIFY(HoldsValue(QStringLiteral("..")));  // not a value, but the reader reports that
+  QCOMPARE(trimBlanks(QStringLiteral("  1 1/2 \t")), QStringLiteral("1 1/2"));
+  QCOMPARE(trimBlanks(QStringLiteral("   ")), QString());
+  QVERIFY(!holdsValue(QString()));
+  QVERIFY(!holdsValue(QStringLiteral(".")));
+  QVERIFY(holdsValue(QStringLiteral("0")));
+  QVERIFY(holdsValue(QStringLiteral("..")));  // not a value, but the reader reports that
 }
 
 QTEST_GUILESS_MAIN(BeadFormulasTest)

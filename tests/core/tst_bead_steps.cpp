@@ -18,7 +18,7 @@ namespace {
 // written again cannot pass for each other.
 const QString kKept = QStringLiteral("=");
 
-QString Seen(const BoxText& box) { return box.written ? box.text : kKept; }
+QString seen(const BoxText& box) { return box.written ? box.text : kKept; }
 
 constexpr std::pair<const char*, BoxText BeadBoxes::*> kAllBoxes[] = {
     {"beadMmBox", &BeadBoxes::beadMmBox},           {"beadInchBox", &BeadBoxes::beadInchBox},
@@ -34,35 +34,35 @@ struct Page {
   BeadBoxes boxes;
   BeadState state;
 
-  BoxText& Box(const QString& name) {
+  BoxText& boxNamed(const QString& name) {
     for (auto [boxName, box] : kAllBoxes)
       if (name == QLatin1String(boxName)) return boxes.*box;
     qFatal("no box %s", qPrintable(name));
   }
   // The user types into a box: a text the next step reads, not one it wrote.
-  void Type(const QString& name, const QString& text) { Box(name) = BoxText{text}; }
+  void typeInto(const QString& name, const QString& text) { boxNamed(name) = BoxText{text}; }
   // The window has carried the written texts over to its boxes.
-  void Settle() {
+  void settle() {
     for (auto [name, box] : kAllBoxes) (boxes.*box).written = false;
   }
   // The boxes a step wrote, as "name=text" in box order.
-  QStringList Written() const {
+  QStringList writtenTexts() const {
     QStringList written;
     for (auto [name, box] : kAllBoxes)
       if ((boxes.*box).written) written << QLatin1String(name) + u'=' + (boxes.*box).text;
     return written;
   }
   // A size entered and its box left: the caret goes on to the count.
-  void EnterSize(const QString& sizeBox, const QString& size) {
+  void enterSize(const QString& sizeBox, const QString& size) {
     const BeadSizeMarker marker = sizeBox == u"beadMmBox" ? BeadSizeMarker::Mm : BeadSizeMarker::Inch;
     state.marker = marker;
-    Type(sizeBox, size);
-    QVERIFY(SizeBoxLeft(marker, boxes, state));
-    Settle();
+    typeInto(sizeBox, size);
+    QVERIFY(orvane::sizeBoxLeft(marker, boxes, state));
+    settle();
   }
 };
 
-QString MessageOf(const std::function<void()>& step) {
+QString messageOf(const std::function<void()>& step) {
   try {
     step();
   } catch (const std::runtime_error& e) {
@@ -116,27 +116,27 @@ void BeadStepsTest::strand() {
   QFETCH(QString, total);
   const QString other = sizeBox == u"beadMmBox" ? QStringLiteral("beadInchBox") : QStringLiteral("beadMmBox");
   Page p;
-  p.Type(other, QStringLiteral("9"));  // a stale size in the other box
+  p.typeInto(other, QStringLiteral("9"));  // a stale size in the other box
   p.state.marker = sizeBox == u"beadMmBox" ? BeadSizeMarker::Mm : BeadSizeMarker::Inch;
-  p.Type(sizeBox, size);
-  QVERIFY(SizeBoxLeft(p.state.marker, p.boxes, p.state));
+  p.typeInto(sizeBox, size);
+  QVERIFY(orvane::sizeBoxLeft(p.state.marker, p.boxes, p.state));
   // A size with no count yet is one bead long.
-  QCOMPARE(p.Written(), (QStringList{other + u'=', "beadCountBox=1", "beadsPerInchBox=" + rate,
-                                     "strandLengthBox=" + oneBead, "beadsNeededBox="}));
-  p.Settle();
+  QCOMPARE(p.writtenTexts(), (QStringList{other + u'=', "beadCountBox=1", "beadsPerInchBox=" + rate,
+                                          "strandLengthBox=" + oneBead, "beadsNeededBox="}));
+  p.settle();
 
-  p.Type(QStringLiteral("beadCountBox"), count);
-  BeadCountChanged(p.boxes, p.state);
-  QCOMPARE(p.Written(), (QStringList{other + u'=', "beadsPerInchBox=" + rate, "strandLengthBox=" + length,
-                                     "beadsNeededBox="}));
-  p.Settle();
+  p.typeInto(QStringLiteral("beadCountBox"), count);
+  beadCountChanged(p.boxes, p.state);
+  QCOMPARE(p.writtenTexts(), (QStringList{other + u'=', "beadsPerInchBox=" + rate,
+                                          "strandLengthBox=" + length, "beadsNeededBox="}));
+  p.settle();
 
-  p.Type(QStringLiteral("strandInchBox"), desired);
-  QCOMPARE(DesiredLengthLeft(p.boxes, p.state), BeadNotice::None);
-  QCOMPARE(p.Written(), QStringList{"beadsNeededBox=" + total});
-  QCOMPARE(p.Box(sizeBox).text, size);
+  p.typeInto(QStringLiteral("strandInchBox"), desired);
+  QCOMPARE(desiredLengthLeft(p.boxes, p.state), BeadNotice::None);
+  QCOMPARE(p.writtenTexts(), QStringList{"beadsNeededBox=" + total});
+  QCOMPARE(p.boxNamed(sizeBox).text, size);
   QCOMPARE(p.state.marker, sizeBox == u"beadMmBox" ? BeadSizeMarker::Mm : BeadSizeMarker::Inch);
-  QCOMPARE(FormatBeadResult(p.state.rate), rate);
+  QCOMPARE(formatBeadResult(p.state.rate), rate);
 }
 
 // The count is written back as plain digits, which is a change of the count:
@@ -169,11 +169,11 @@ void BeadStepsTest::beadCountIsRewritten() {
   QFETCH(QString, after);
   QFETCH(QString, length);
   Page p;
-  p.Type(QStringLiteral("beadCountBox"), before);
+  p.typeInto(QStringLiteral("beadCountBox"), before);
   p.state.marker = BeadSizeMarker::Mm;
-  p.Type(QStringLiteral("beadMmBox"), QStringLiteral("6"));
-  BeadCalculation(p.boxes, p.state);
-  QCOMPARE(Seen(p.boxes.beadCountBox), after);
+  p.typeInto(QStringLiteral("beadMmBox"), QStringLiteral("6"));
+  beadCalculation(p.boxes, p.state);
+  QCOMPARE(seen(p.boxes.beadCountBox), after);
   QCOMPARE(p.boxes.strandLengthBox.text, length);
   QCOMPARE(p.boxes.beadsPerInchBox.text, QStringLiteral("4.23"));
 }
@@ -197,11 +197,11 @@ void BeadStepsTest::beadCountChanges_data() {
 void BeadStepsTest::beadCountChanges() {
   QFETCH(QString, count);
   Page p;
-  p.EnterSize(QStringLiteral("beadMmBox"), QStringLiteral("6"));
+  p.enterSize(QStringLiteral("beadMmBox"), QStringLiteral("6"));
   const long double rate = p.state.rate;
-  p.Type(QStringLiteral("beadCountBox"), count);
-  BeadCountChanged(p.boxes, p.state);
-  QTEST(p.Written(), "written");
+  p.typeInto(QStringLiteral("beadCountBox"), count);
+  beadCountChanged(p.boxes, p.state);
+  QTEST(p.writtenTexts(), "written");
   QCOMPARE(p.state.rate, rate);
 }
 
@@ -209,15 +209,15 @@ void BeadStepsTest::beadCountChanges() {
 // calculation that rewrote it: what the inner run wrote stays.
 void BeadStepsTest::rewrittenCountFailureStopsTheCalculation() {
   Page p;
-  p.Type(QStringLiteral("areaLengthBox"), QStringLiteral("2"));
-  p.Type(QStringLiteral("areaWidthBox"), QStringLiteral("1x"));
-  p.Type(QStringLiteral("beadCountBox"), QStringLiteral("007"));
-  p.Type(QStringLiteral("beadMmBox"), QStringLiteral("6"));
+  p.typeInto(QStringLiteral("areaLengthBox"), QStringLiteral("2"));
+  p.typeInto(QStringLiteral("areaWidthBox"), QStringLiteral("1x"));
+  p.typeInto(QStringLiteral("beadCountBox"), QStringLiteral("007"));
+  p.typeInto(QStringLiteral("beadMmBox"), QStringLiteral("6"));
   p.state.marker = BeadSizeMarker::Mm;
-  QCOMPARE(MessageOf([&] { BeadCalculation(p.boxes, p.state); }),
+  QCOMPARE(messageOf([&] { beadCalculation(p.boxes, p.state); }),
            QStringLiteral("'1x' is not a valid floating point value"));
-  QCOMPARE(p.Written(), (QStringList{"beadInchBox=", "beadCountBox=7", "beadsPerInchBox=4.23",
-                                     "strandLengthBox=1.65", "beadsNeededBox="}));
+  QCOMPARE(p.writtenTexts(), (QStringList{"beadInchBox=", "beadCountBox=7", "beadsPerInchBox=4.23",
+                                          "strandLengthBox=1.65", "beadsNeededBox="}));
 }
 
 // Leaving a size box: a size calculates and sends the caret to the count;
@@ -248,17 +248,17 @@ void BeadStepsTest::sizeBoxLeft() {
   QFETCH(QString, text);
   QFETCH(bool, calculated);
   Page p;
-  p.EnterSize(QStringLiteral("beadMmBox"), QStringLiteral("2"));
-  p.Type(QStringLiteral("beadCountBox"), QStringLiteral("20"));
-  p.Type(QStringLiteral("strandInchBox"), QStringLiteral("16"));
-  p.Type(QStringLiteral("beadMmBox"), QString());
-  p.Type(box, text);
+  p.enterSize(QStringLiteral("beadMmBox"), QStringLiteral("2"));
+  p.typeInto(QStringLiteral("beadCountBox"), QStringLiteral("20"));
+  p.typeInto(QStringLiteral("strandInchBox"), QStringLiteral("16"));
+  p.typeInto(QStringLiteral("beadMmBox"), QString());
+  p.typeInto(box, text);
   const long double earlierRate = p.state.rate;
   // The box's own enter handler has named it; leaving it empty keeps that.
   const BeadSizeMarker marker = box == u"beadMmBox" ? BeadSizeMarker::Mm : BeadSizeMarker::Inch;
   p.state.marker = marker;
-  QCOMPARE(SizeBoxLeft(marker, p.boxes, p.state), calculated);
-  QTEST(p.Written(), "written");
+  QCOMPARE(orvane::sizeBoxLeft(marker, p.boxes, p.state), calculated);
+  QTEST(p.writtenTexts(), "written");
   QCOMPARE(p.state.marker, marker);
   // The rate stays when the box was empty, so the desired length still works.
   if (!calculated) QCOMPARE(p.state.rate, earlierRate);
@@ -297,14 +297,14 @@ void BeadStepsTest::sizeFailures() {
   QFETCH(QString, sizeBox);
   QFETCH(QString, size);
   Page p;
-  p.EnterSize(QStringLiteral("beadMmBox"), QStringLiteral("6"));
-  p.Type(QStringLiteral("beadMmBox"), QStringLiteral("3"));
-  p.Type(QStringLiteral("beadInchBox"), QStringLiteral("3"));
-  p.Type(sizeBox, size);
+  p.enterSize(QStringLiteral("beadMmBox"), QStringLiteral("6"));
+  p.typeInto(QStringLiteral("beadMmBox"), QStringLiteral("3"));
+  p.typeInto(QStringLiteral("beadInchBox"), QStringLiteral("3"));
+  p.typeInto(sizeBox, size);
   p.state.marker = sizeBox == u"beadMmBox" ? BeadSizeMarker::Mm : BeadSizeMarker::Inch;
-  QTEST(MessageOf([&] { BeadCalculation(p.boxes, p.state); }), "message");
+  QTEST(messageOf([&] { beadCalculation(p.boxes, p.state); }), "message");
   QCOMPARE(p.state.rate, 0.0f);
-  QTEST(p.Written(), "written");
+  QTEST(p.writtenTexts(), "written");
 }
 
 // Leaving a box that needs the rate before there is one: the results that
@@ -330,22 +330,22 @@ void BeadStepsTest::notCalculated() {
   QFETCH(QString, text);
   QFETCH(BeadNotice, notice);
   Page p;
-  p.Type(QStringLiteral("areaLengthBox"), QStringLiteral("2"));
-  p.Type(QStringLiteral("areaWidthBox"), QStringLiteral("1"));
-  p.Type(QStringLiteral("beadsNeededBox"), QStringLiteral("stale"));
-  p.Type(QStringLiteral("areaBox"), QStringLiteral("11"));
-  p.Type(step, text);
+  p.typeInto(QStringLiteral("areaLengthBox"), QStringLiteral("2"));
+  p.typeInto(QStringLiteral("areaWidthBox"), QStringLiteral("1"));
+  p.typeInto(QStringLiteral("beadsNeededBox"), QStringLiteral("stale"));
+  p.typeInto(QStringLiteral("areaBox"), QStringLiteral("11"));
+  p.typeInto(step, text);
   BeadNotice given = BeadNotice::None;
   if (step == u"strandInchBox")
-    given = DesiredLengthLeft(p.boxes, p.state);
+    given = desiredLengthLeft(p.boxes, p.state);
   else if (step == u"spacingBox")
-    given = SpacingEntered(p.boxes, p.state);
+    given = spacingEntered(p.boxes, p.state);
   else
-    given = AreaBoxLeft(step == u"areaLengthBox" ? AreaSide::Length : AreaSide::Width, p.boxes, p.state);
+    given = areaBoxLeft(step == u"areaLengthBox" ? AreaSide::Length : AreaSide::Width, p.boxes, p.state);
   QCOMPARE(given, notice);
-  QCOMPARE(p.Written(), QStringList{"beadsNeededBox="});
+  QCOMPARE(p.writtenTexts(), QStringList{"beadsNeededBox="});
   QCOMPARE(p.state.rate, 0.0f);
-  QCOMPARE(BeadNoticeText(notice),
+  QCOMPARE(beadNoticeText(notice),
            notice == BeadNotice::BeadsPerInchNotCalculated
                ? QStringLiteral("Error: Beads per Inch not calculated.\n\n       Please enter bead size\n"
                                 "       and try again.")
@@ -380,10 +380,10 @@ void BeadStepsTest::desiredLength() {
   QFETCH(QString, desired);
   QFETCH(QString, total);
   Page p;
-  p.EnterSize(QStringLiteral("beadInchBox"), QStringLiteral("1/8"));
-  p.Type(QStringLiteral("strandInchBox"), desired);
-  QTEST(MessageOf([&] { QCOMPARE(DesiredLengthLeft(p.boxes, p.state), BeadNotice::None); }), "message");
-  QCOMPARE(Seen(p.boxes.beadsNeededBox), total);
+  p.enterSize(QStringLiteral("beadInchBox"), QStringLiteral("1/8"));
+  p.typeInto(QStringLiteral("strandInchBox"), desired);
+  QTEST(messageOf([&] { QCOMPARE(desiredLengthLeft(p.boxes, p.state), BeadNotice::None); }), "message");
+  QCOMPARE(seen(p.boxes.beadsNeededBox), total);
   QCOMPARE(p.state.rate, 8.0f);
 }
 
@@ -397,35 +397,35 @@ void BeadStepsTest::area() {
   QFETCH(QString, width);
   QFETCH(QString, spacing);
   Page p;
-  p.EnterSize(sizeBox, size);
-  p.Type(QStringLiteral("areaLengthBox"), length);
-  p.Type(QStringLiteral("areaWidthBox"), width);
-  p.Type(QStringLiteral("spacingBox"), spacing);
-  QCOMPARE(SpacingEntered(p.boxes, p.state), BeadNotice::None);
+  p.enterSize(sizeBox, size);
+  p.typeInto(QStringLiteral("areaLengthBox"), length);
+  p.typeInto(QStringLiteral("areaWidthBox"), width);
+  p.typeInto(QStringLiteral("spacingBox"), spacing);
+  QCOMPARE(spacingEntered(p.boxes, p.state), BeadNotice::None);
   QTEST(p.boxes.areaBox.text, "square");
   QTEST(p.boxes.hexStonesBox.text, "hexagonal");
   QVERIFY(p.boxes.areaBox.written && p.boxes.hexStonesBox.written);
-  QCOMPARE(Seen(p.boxes.spacingBox), spacing == u"." ? QString() : kKept);
+  QCOMPARE(seen(p.boxes.spacingBox), spacing == u"." ? QString() : kKept);
 }
 
 // The spaced rate counts the stones only: the beads per inch stay unspaced.
 void BeadStepsTest::spacingLeavesTheRate() {
   Page p;
-  p.EnterSize(QStringLiteral("beadInchBox"), QStringLiteral("1/8"));
-  p.Type(QStringLiteral("areaLengthBox"), QStringLiteral("6 1/4"));
-  p.Type(QStringLiteral("areaWidthBox"), QStringLiteral("7 1/8"));
-  p.Type(QStringLiteral("spacingBox"), QStringLiteral("1/4"));
-  SpacingEntered(p.boxes, p.state);
+  p.enterSize(QStringLiteral("beadInchBox"), QStringLiteral("1/8"));
+  p.typeInto(QStringLiteral("areaLengthBox"), QStringLiteral("6 1/4"));
+  p.typeInto(QStringLiteral("areaWidthBox"), QStringLiteral("7 1/8"));
+  p.typeInto(QStringLiteral("spacingBox"), QStringLiteral("1/4"));
+  spacingEntered(p.boxes, p.state);
   QCOMPARE(p.boxes.areaBox.text, QStringLiteral("712"));
   QCOMPARE(p.boxes.beadsPerInchBox.text, QStringLiteral("8.00"));
   QCOMPARE(p.state.rate, 8.0f);
-  p.Settle();
-  p.Type(QStringLiteral("strandInchBox"), QStringLiteral("10"));
-  DesiredLengthLeft(p.boxes, p.state);
+  p.settle();
+  p.typeInto(QStringLiteral("strandInchBox"), QStringLiteral("10"));
+  desiredLengthLeft(p.boxes, p.state);
   QCOMPARE(p.boxes.beadsNeededBox.text, QStringLiteral("80.00"));
   // Emptying the spacing brings both patterns back.
-  p.Type(QStringLiteral("spacingBox"), QString());
-  AreaBoxLeft(AreaSide::Width, p.boxes, p.state);
+  p.typeInto(QStringLiteral("spacingBox"), QString());
+  areaBoxLeft(AreaSide::Width, p.boxes, p.state);
   QCOMPARE(p.boxes.areaBox.text, QStringLiteral("2850"));
   QCOMPARE(p.boxes.hexStonesBox.text, QStringLiteral("3291"));
 }
@@ -473,22 +473,22 @@ void BeadStepsTest::areaBoxesLeftOrEmptied() {
   QFETCH(QString, length);
   QFETCH(QString, width);
   Page p;
-  p.Type(QStringLiteral("areaLengthBox"), QStringLiteral("2"));
-  p.Type(QStringLiteral("areaWidthBox"), QStringLiteral("1"));
-  p.EnterSize(QStringLiteral("beadMmBox"), QStringLiteral("4"));
+  p.typeInto(QStringLiteral("areaLengthBox"), QStringLiteral("2"));
+  p.typeInto(QStringLiteral("areaWidthBox"), QStringLiteral("1"));
+  p.enterSize(QStringLiteral("beadMmBox"), QStringLiteral("4"));
   QCOMPARE(p.boxes.areaBox.text, QStringLiteral("81"));
-  p.Type(QStringLiteral("areaLengthBox"), length);
-  p.Type(QStringLiteral("areaWidthBox"), width);
+  p.typeInto(QStringLiteral("areaLengthBox"), length);
+  p.typeInto(QStringLiteral("areaWidthBox"), width);
   if (step == u"beadCountBox") {
-    p.Type(QStringLiteral("beadCountBox"), QStringLiteral("5"));
-    BeadCountChanged(p.boxes, p.state);
+    p.typeInto(QStringLiteral("beadCountBox"), QStringLiteral("5"));
+    beadCountChanged(p.boxes, p.state);
     QCOMPARE(p.boxes.strandLengthBox.text, QStringLiteral("0.79"));
   } else {
-    QCOMPARE(AreaBoxLeft(step == u"areaLengthBox" ? AreaSide::Length : AreaSide::Width, p.boxes, p.state),
+    QCOMPARE(areaBoxLeft(step == u"areaLengthBox" ? AreaSide::Length : AreaSide::Width, p.boxes, p.state),
              BeadNotice::None);
   }
-  QTEST(Seen(p.boxes.areaBox), "square");
-  QTEST(Seen(p.boxes.hexStonesBox), "hexagonal");
+  QTEST(seen(p.boxes.areaBox), "square");
+  QTEST(seen(p.boxes.hexStonesBox), "hexagonal");
 }
 
 // Enter in the spacing box takes the area boxes as they are: blanks count as
@@ -511,37 +511,37 @@ void BeadStepsTest::spacingEnterJudgesUntrimmedBoxes() {
   QFETCH(QString, length);
   QFETCH(QString, width);
   Page p;
-  p.Type(QStringLiteral("areaLengthBox"), QStringLiteral("2"));
-  p.Type(QStringLiteral("areaWidthBox"), QStringLiteral("1"));
-  p.EnterSize(QStringLiteral("beadMmBox"), QStringLiteral("4"));
-  p.Type(QStringLiteral("areaLengthBox"), length);
-  p.Type(QStringLiteral("areaWidthBox"), width);
-  QCOMPARE(SpacingEntered(p.boxes, p.state), BeadNotice::None);
-  QTEST(p.Written(), "written");
+  p.typeInto(QStringLiteral("areaLengthBox"), QStringLiteral("2"));
+  p.typeInto(QStringLiteral("areaWidthBox"), QStringLiteral("1"));
+  p.enterSize(QStringLiteral("beadMmBox"), QStringLiteral("4"));
+  p.typeInto(QStringLiteral("areaLengthBox"), length);
+  p.typeInto(QStringLiteral("areaWidthBox"), width);
+  QCOMPARE(spacingEntered(p.boxes, p.state), BeadNotice::None);
+  QTEST(p.writtenTexts(), "written");
 }
 
 // An area too large for a whole count is an error, never a wrapped count.
 void BeadStepsTest::hugeAreaIsAnError() {
   for (const QString& spacing : {QString(), QStringLiteral("0.01")}) {
     Page p;
-    p.Type(QStringLiteral("areaLengthBox"), QStringLiteral("2"));
-    p.Type(QStringLiteral("areaWidthBox"), QStringLiteral("1"));
-    p.EnterSize(QStringLiteral("beadMmBox"), QStringLiteral("4"));
-    p.Type(QStringLiteral("areaLengthBox"), QStringLiteral("1E30"));
-    p.Type(QStringLiteral("spacingBox"), spacing);
-    QCOMPARE(MessageOf([&] { AreaBoxLeft(AreaSide::Length, p.boxes, p.state); }),
+    p.typeInto(QStringLiteral("areaLengthBox"), QStringLiteral("2"));
+    p.typeInto(QStringLiteral("areaWidthBox"), QStringLiteral("1"));
+    p.enterSize(QStringLiteral("beadMmBox"), QStringLiteral("4"));
+    p.typeInto(QStringLiteral("areaLengthBox"), QStringLiteral("1E30"));
+    p.typeInto(QStringLiteral("spacingBox"), spacing);
+    QCOMPARE(messageOf([&] { areaBoxLeft(AreaSide::Length, p.boxes, p.state); }),
              QString::fromLatin1(kStoneCountTooLarge));
-    QCOMPARE(Seen(p.boxes.areaBox), kKept);
-    QCOMPARE(Seen(p.boxes.hexStonesBox), kKept);
+    QCOMPARE(seen(p.boxes.areaBox), kKept);
+    QCOMPARE(seen(p.boxes.hexStonesBox), kKept);
   }
 }
 
 void BeadStepsTest::clear() {
   Page p;
-  for (auto [name, box] : kAllBoxes) p.Type(QLatin1String(name), QStringLiteral("1"));
-  p.EnterSize(QStringLiteral("beadMmBox"), QStringLiteral("4"));
+  for (auto [name, box] : kAllBoxes) p.typeInto(QLatin1String(name), QStringLiteral("1"));
+  p.enterSize(QStringLiteral("beadMmBox"), QStringLiteral("4"));
   QVERIFY(p.state.rate > 0);
-  ClearBeadPage(p.boxes, p.state);
+  clearBeadPage(p.boxes, p.state);
   for (auto [name, box] : kAllBoxes) {
     QVERIFY2((p.boxes.*box).written && (p.boxes.*box).text.isEmpty(), name);
   }

@@ -15,15 +15,15 @@ namespace {
 // written again cannot pass for each other.
 const QString kKept = QStringLiteral("=");
 
-QString Seen(const BoxText& box) { return box.written ? box.text : kKept; }
+QString seen(const BoxText& box) { return box.written ? box.text : kKept; }
 
-QStringList Seen(const ConverterBoxes& boxes) {
-  return {Seen(boxes.pearlBox), Seen(boxes.stoneBox), Seen(boxes.mmBox), Seen(boxes.inchBox)};
+QStringList seen(const ConverterBoxes& boxes) {
+  return {seen(boxes.pearlBox), seen(boxes.stoneBox), seen(boxes.mmBox), seen(boxes.inchBox)};
 }
 
 // The panel after an earlier conversion of 1.5 mm, with `typed` in the box
 // the marker names.
-ConverterBoxes After15Mm(ConverterBox marker, const QString& typed) {
+ConverterBoxes after15Mm(ConverterBox marker, const QString& typed) {
   ConverterBoxes boxes{{QStringLiteral("8 - 9")},
                        {QStringLiteral("3 - 4")},
                        {QStringLiteral("1.5")},
@@ -153,10 +153,10 @@ void ConverterStepsTest::millimetres() {
   QFETCH(QString, inch);
   QFETCH(QString, pearl);
   QFETCH(QString, stone);
-  ConverterBoxes boxes = After15Mm(ConverterBox::Mm, mm);
-  QCOMPARE(ConvertSize(ConverterBox::Mm, {}, boxes), SizeEntry::Converted);
+  ConverterBoxes boxes = after15Mm(ConverterBox::Mm, mm);
+  QCOMPARE(convertSize(ConverterBox::Mm, {}, boxes), SizeEntry::Converted);
   // The typed box is never rewritten.
-  QCOMPARE(Seen(boxes), (QStringList{pearl, stone, kKept, inch}));
+  QCOMPARE(seen(boxes), (QStringList{pearl, stone, kKept, inch}));
 }
 
 void ConverterStepsTest::inches_data() {
@@ -214,9 +214,9 @@ void ConverterStepsTest::inches() {
   QFETCH(QString, mm);
   QFETCH(QString, pearl);
   QFETCH(QString, stone);
-  ConverterBoxes boxes = After15Mm(ConverterBox::Inch, inch);
-  QCOMPARE(ConvertSize(ConverterBox::Inch, {}, boxes), SizeEntry::Converted);
-  QCOMPARE(Seen(boxes), (QStringList{pearl, stone, mm, kKept}));
+  ConverterBoxes boxes = after15Mm(ConverterBox::Inch, inch);
+  QCOMPARE(convertSize(ConverterBox::Inch, {}, boxes), SizeEntry::Converted);
+  QCOMPARE(seen(boxes), (QStringList{pearl, stone, mm, kKept}));
 }
 
 // A text that is no size stops the step with the program's error; the other
@@ -254,15 +254,15 @@ void ConverterStepsTest::failures() {
   QFETCH(ConverterBox, marker);
   QFETCH(QString, text);
   QFETCH(QString, message);
-  ConverterBoxes boxes = After15Mm(marker, text);
+  ConverterBoxes boxes = after15Mm(marker, text);
   try {
-    ConvertSize(marker, {}, boxes);
+    convertSize(marker, {}, boxes);
     QFAIL("a text that is no size must not convert");
   } catch (const std::runtime_error& e) {
     QCOMPARE(QString::fromUtf8(e.what()), message);
   }
   const bool inches = marker == ConverterBox::Inch;
-  QCOMPARE(Seen(boxes), (QStringList{kKept, kKept, inches ? QString() : kKept, inches ? kKept : QString()}));
+  QCOMPARE(seen(boxes), (QStringList{kKept, kKept, inches ? QString() : kKept, inches ? kKept : QString()}));
 }
 
 // A range a pick wrote is shown for reading: Enter on it is refused (the
@@ -287,9 +287,9 @@ void ConverterStepsTest::pickedRangeIsRefused() {
   QFETCH(ConverterBox, marker);
   QFETCH(QString, text);
   const PickedRanges ranges{QStringLiteral("1.20 - 1.30"), QStringLiteral("0.0472 - 0.0512")};
-  ConverterBoxes boxes = After15Mm(marker, text);
-  QTEST(ConvertSize(marker, ranges, boxes), "entry");
-  QTEST(Seen(boxes), "expected");
+  ConverterBoxes boxes = after15Mm(marker, text);
+  QTEST(convertSize(marker, ranges, boxes), "entry");
+  QTEST(seen(boxes), "expected");
 }
 
 // Whatever the marker, the designations are looked up from the millimetre
@@ -332,7 +332,7 @@ void ConverterStepsTest::fractionDesignationsStay() {
   QFETCH(QString, stone);
   ConverterBoxes boxes;
   boxes.inchBox.text = inch;
-  ConvertSize(ConverterBox::Inch, {}, boxes);
+  convertSize(ConverterBox::Inch, {}, boxes);
   QCOMPARE(boxes.pearlBox.text, pearl);
   QCOMPARE(boxes.stoneBox.text, stone);
 }
@@ -351,9 +351,9 @@ void ConverterStepsTest::lookupFollowsTheMillimetreText_data() {
 void ConverterStepsTest::lookupFollowsTheMillimetreText() {
   QFETCH(ConverterBox, marker);
   QFETCH(QString, mm);
-  ConverterBoxes boxes = After15Mm(ConverterBox::Mm, mm);
-  QCOMPARE(ConvertSize(marker, {}, boxes), SizeEntry::Converted);
-  QTEST(Seen(boxes), "expected");
+  ConverterBoxes boxes = after15Mm(ConverterBox::Mm, mm);
+  QCOMPARE(convertSize(marker, {}, boxes), SizeEntry::Converted);
+  QTEST(seen(boxes), "expected");
 }
 
 void ConverterStepsTest::picks_data() {
@@ -392,13 +392,13 @@ void ConverterStepsTest::picks() {
   QFETCH(ConverterBox, list);
   QFETCH(int, index);
   QFETCH(QStringList, expected);
-  ConverterBoxes boxes = After15Mm(ConverterBox::Mm, QStringLiteral("2.3"));
+  ConverterBoxes boxes = after15Mm(ConverterBox::Mm, QStringLiteral("2.3"));
   PickedRanges ranges;
   if (list == ConverterBox::Pearl)
-    PearlPlatePicked(list, index, boxes, ranges);
+    pearlPlatePicked(list, index, boxes, ranges);
   else
-    StoneSizePicked(list, index, boxes, ranges);
-  QCOMPARE(Seen(boxes), expected);
+    stoneSizePicked(list, index, boxes, ranges);
+  QCOMPARE(seen(boxes), expected);
   // The ranges shown are remembered, so that Enter on them is refused.
   const bool shown = !expected[2].isEmpty();
   QCOMPARE(ranges.mm, shown ? expected[2] : QString());
@@ -418,13 +418,13 @@ void ConverterStepsTest::pickNeedsItsListActive_data() {
 void ConverterStepsTest::pickNeedsItsListActive() {
   QFETCH(bool, stoneList);
   QFETCH(ConverterBox, marker);
-  ConverterBoxes boxes = After15Mm(ConverterBox::Mm, QStringLiteral("2.3"));
+  ConverterBoxes boxes = after15Mm(ConverterBox::Mm, QStringLiteral("2.3"));
   PickedRanges ranges{QStringLiteral("earlier"), QStringLiteral("earlier")};
   if (stoneList)
-    StoneSizePicked(marker, 5, boxes, ranges);
+    stoneSizePicked(marker, 5, boxes, ranges);
   else
-    PearlPlatePicked(marker, 5, boxes, ranges);
-  QCOMPARE(Seen(boxes), QStringList(4, kKept));
+    pearlPlatePicked(marker, 5, boxes, ranges);
+  QCOMPARE(seen(boxes), QStringList(4, kKept));
   QCOMPARE(ranges.mm, QStringLiteral("earlier"));
   QCOMPARE(ranges.inch, QStringLiteral("earlier"));
 }

@@ -41,16 +41,16 @@ void MetalTest::troyFactors() {
 void MetalTest::formulas_data() {
   QTest::addColumn<double>("computed");
   QTest::addColumn<double>("expected");
-  QTest::newRow("round wire 1 mm x 100 mm") << double(RoundWireVolume(1, 100)) << 78.53981633974483;
-  QTest::newRow("round wire 2 mm x 10 mm") << double(RoundWireVolume(2, 10)) << 31.41592653589793;
-  QTest::newRow("square wire 1.5 mm x 20 mm") << double(SquareWireVolume(1.5, 20)) << 45.0;
-  QTest::newRow("sheet 20 x 0.8 x 50") << double(SheetVolume(20, 0.8L, 50)) << 800.0;
+  QTest::newRow("round wire 1 mm x 100 mm") << double(roundWireVolume(1, 100)) << 78.53981633974483;
+  QTest::newRow("round wire 2 mm x 10 mm") << double(roundWireVolume(2, 10)) << 31.41592653589793;
+  QTest::newRow("square wire 1.5 mm x 20 mm") << double(squareWireVolume(1.5, 20)) << 45.0;
+  QTest::newRow("sheet 20 x 0.8 x 50") << double(sheetVolume(20, 0.8L, 50)) << 800.0;
   // Through the middle of the stock: inner diameter plus one thickness.
   QTest::newRow("size 7 blank, 1.5 mm stock")
-      << double(RingBlankLength(17.323L, 1.5L, 0)) << 59.13419851852068;
+      << double(ringBlankLength(17.323L, 1.5L, 0)) << 59.13419851852068;
   QTest::newRow("blank with 2.5 mm allowance")
-      << double(RingBlankLength(17.323L, 1.5L, 2.5L)) << 61.63419851852068;
-  QTest::newRow("1000 mm3 of sterling") << double(MetalGrams(1000, 10.36L)) << 10.36;
+      << double(ringBlankLength(17.323L, 1.5L, 2.5L)) << 61.63419851852068;
+  QTest::newRow("1000 mm3 of sterling") << double(metalGrams(1000, 10.36L)) << 10.36;
 }
 
 void MetalTest::formulas() {
@@ -61,33 +61,33 @@ void MetalTest::formulas() {
 }
 
 void MetalTest::lists() {
-  const QStringList metals = MetalNames();
+  const QStringList metals = metalNames();
   QCOMPARE(metals.size(), 27);
   QCOMPARE(metals.first(), QStringLiteral("Fine silver"));
   QCOMPARE(metals[1], QStringLiteral("Sterling silver"));
-  QCOMPARE(MetalDensityText(1), QStringLiteral("10.36"));
+  QCOMPARE(metalDensityText(1), QStringLiteral("10.36"));
   // Pure platinum says so: jewellery platinum is one of the 950 alloys after it.
   QCOMPARE(metals[14], QStringLiteral("Platinum (pure)"));
-  QCOMPARE(MetalDensityText(14), QStringLiteral("21.45"));
+  QCOMPARE(metalDensityText(14), QStringLiteral("21.45"));
   QCOMPARE(metals.last(), QStringLiteral("Other"));
   QCOMPARE(kOtherMetal, 26);
   QCOMPARE(metals.size(), kOtherMetal + 1);
-  for (int i = 0; i < kOtherMetal; ++i) QVERIFY(TextToNumber(MetalDensityText(i)) > 0);
+  for (int i = 0; i < kOtherMetal; ++i) QVERIFY(textToNumber(metalDensityText(i)) > 0);
 
   // The chart's lists with their column padding taken out.
-  const QStringList rings = RingSizeNames();
+  const QStringList rings = ringSizeNames();
   QCOMPARE(rings.size(), 86);
   QCOMPARE(rings.first(), QStringLiteral("000"));
   QCOMPARE(rings[7], QStringLiteral("1 1/8"));
   QCOMPARE(rings[40], QStringLiteral("7"));
-  QCOMPARE(double(RingInnerDiameter(40)), 17.323);
-  const QStringList gauges = WireGaugeNames();
+  QCOMPARE(double(ringInnerDiameter(40)), 17.323);
+  const QStringList gauges = metalWireGaugeNames();
   QCOMPARE(gauges.size(), 44);
   QCOMPARE(gauges.first(), QStringLiteral("40"));
   QCOMPARE(gauges[20], QStringLiteral("20"));
-  QCOMPARE(WireGaugeMillimeters(20), QStringLiteral("0.8118"));
+  QCOMPARE(wireGaugeMillimeters(20), QStringLiteral("0.8118"));
   QCOMPARE(gauges.last(), QStringLiteral("0000"));
-  QCOMPARE(WireGaugeMillimeters(43), QStringLiteral("11.6840"));
+  QCOMPARE(wireGaugeMillimeters(43), QStringLiteral("11.6840"));
 }
 
 void MetalTest::alloyDensities_data() {
@@ -107,9 +107,9 @@ void MetalTest::alloyDensities_data() {
 void MetalTest::alloyDensities() {
   QFETCH(QString, name);
   QFETCH(QString, density);
-  const int entry = int(MetalNames().indexOf(name));
+  const int entry = int(metalNames().indexOf(name));
   QVERIFY2(entry >= 0, qPrintable(name));
-  QCOMPARE(MetalDensityText(entry), density);
+  QCOMPARE(metalDensityText(entry), density);
   // A single metal is its own density.
   QCOMPARE(double(mixtureDensity({{1, 12.02L}})), 12.02);
 }
@@ -148,9 +148,9 @@ void MetalTest::golds() {
   QFETCH(QString, name);
   QFETCH(QString, density);
   QFETCH(QList<double>, shares);
-  const int entry = int(MetalNames().indexOf(name));
+  const int entry = int(metalNames().indexOf(name));
   QVERIFY2(entry >= 0, qPrintable(name));
-  QCOMPARE(MetalDensityText(entry), density);
+  QCOMPARE(metalDensityText(entry), density);
   const long double elements[] = {19.32L, 10.49L, 8.96L, 7.13L, 8.90L, 12.02L};
   long double volumePerGram = 0, total = 0;
   for (int i = 0; i < 6; ++i) {
@@ -159,7 +159,7 @@ void MetalTest::golds() {
   }
   QVERIFY(std::fabs(double(total) - 1) < 1e-9);
   const double mixed = double(1 / volumePerGram);
-  QVERIFY2(std::fabs(mixed / TextToNumber(density) - 1) < 0.02, qPrintable(QString::number(mixed)));
+  QVERIFY2(std::fabs(mixed / textToNumber(density) - 1) < 0.02, qPrintable(QString::number(mixed)));
 }
 
 void MetalTest::priceUnits_data() {
@@ -179,8 +179,8 @@ void MetalTest::priceUnits() {
 }
 
 namespace {
-SizeTexts Mm(const QString& text) { return {text, QString(), SizeSource::Mm}; }
-SizeTexts Inch(const QString& text) { return {QString(), text, SizeSource::Inch}; }
+SizeTexts mmSize(const QString& text) { return {text, QString(), SizeSource::Mm}; }
+SizeTexts inchSize(const QString& text) { return {QString(), text, SizeSource::Inch}; }
 }  // namespace
 
 void MetalTest::enter_data() {
@@ -197,61 +197,61 @@ void MetalTest::enter_data() {
   QTest::addColumn<bool>("complete");
 
   QTest::newRow("100 mm of 1.0 mm sterling round wire")
-      << MetalShape::RoundWire << "10.36" << Mm("1.0") << Mm("") << Mm("100") << -1 << ""
+      << MetalShape::RoundWire << "10.36" << mmSize("1.0") << mmSize("") << mmSize("100") << -1 << ""
       << "" << QStringList{"78.54", "0.8137", "0.5232", "0.0262", "", "", "", ""} << true;
   QTest::newRow("size 7 blank, 4 x 1.5 mm fine silver")
-      << MetalShape::RingBlank << "10.49" << Mm("4") << Mm("1.5") << Mm("") << 40 << "0"
+      << MetalShape::RingBlank << "10.49" << mmSize("4") << mmSize("1.5") << mmSize("") << 40 << "0"
       << "" << QStringList{"354.81", "3.7219", "2.3932", "0.1197", "59.13", "2.328", "", "17.323"} << true;
   QTest::newRow("allowance lengthens the blank and its weight")
-      << MetalShape::RingBlank << "10.49" << Mm("4") << Mm("1.5") << Mm("") << 40 << "2.5"
+      << MetalShape::RingBlank << "10.49" << mmSize("4") << mmSize("1.5") << mmSize("") << 40 << "2.5"
       << "30" << QStringList{"369.81", "3.8793", "2.4944", "0.1247", "61.63", "2.427", "3.74", "17.323"}
       << true;
   // 1/16 is 0.0625 inch exactly, not the converter's nearest thousandth.
   QTest::newRow("square copper wire sized in inches")
-      << MetalShape::SquareWire << "8.96" << Inch("1/16") << Mm("") << Inch("6") << -1 << ""
+      << MetalShape::SquareWire << "8.96" << inchSize("1/16") << mmSize("") << inchSize("6") << -1 << ""
       << "" << QStringList{"384.07", "3.4413", "2.2128", "0.1106", "", "", "", ""} << true;
   QTest::newRow("1/16 inch sterling wire 6 inches long")
-      << MetalShape::RoundWire << "10.36" << Inch("1/16") << Mm("") << Inch("6") << -1 << ""
+      << MetalShape::RoundWire << "10.36" << inchSize("1/16") << mmSize("") << inchSize("6") << -1 << ""
       << "" << QStringList{"301.65", "3.1251", "2.0095", "0.1005", "", "", "", ""} << true;
   QTest::newRow("the same wire typed as a decimal")
-      << MetalShape::RoundWire << "10.36" << Inch("0.0625") << Mm("") << Inch("6") << -1 << ""
+      << MetalShape::RoundWire << "10.36" << inchSize("0.0625") << mmSize("") << inchSize("6") << -1 << ""
       << "" << QStringList{"301.65", "3.1251", "2.0095", "0.1005", "", "", "", ""} << true;
   // 3.1250867 g is 2.0094774 dwt at 10.00 a pennyweight, 3.1250867 g at 1.00 a gram.
-  QTest::newRow("priced per gram") << MetalShape::RoundWire << "10.36" << Inch("1/16") << Mm("") << Inch("6")
-                                   << -1 << ""
+  QTest::newRow("priced per gram") << MetalShape::RoundWire << "10.36" << inchSize("1/16") << mmSize("")
+                                   << inchSize("6") << -1 << ""
                                    << "1g"
                                    << QStringList{"301.65", "3.1251", "2.0095", "0.1005", "", "", "3.13", ""}
                                    << true;
   QTest::newRow("priced per pennyweight")
-      << MetalShape::RoundWire << "10.36" << Inch("1/16") << Mm("") << Inch("6") << -1 << ""
+      << MetalShape::RoundWire << "10.36" << inchSize("1/16") << mmSize("") << inchSize("6") << -1 << ""
       << "10dwt" << QStringList{"301.65", "3.1251", "2.0095", "0.1005", "", "", "20.09", ""} << true;
   QTest::newRow("18 ct sheet with a price")
-      << MetalShape::Sheet << "15.5" << Mm("20") << Mm("0.8") << Mm("50") << -1 << ""
+      << MetalShape::Sheet << "15.5" << mmSize("20") << mmSize("0.8") << mmSize("50") << -1 << ""
       << "2000" << QStringList{"800.00", "12.4000", "7.9734", "0.3987", "", "", "797.34", ""} << true;
   // The finest wire the boxes take: 1 mm of 0.01 mm sterling is 0.0000785 mm3,
   // 8.137e-7 g, 5.232e-7 dwt, 2.616e-8 ozt: two significant digits each.
   QTest::newRow("1 mm of 0.01 mm sterling")
-      << MetalShape::RoundWire << "10.36" << Mm("0.01") << Mm("") << Mm("1") << -1 << ""
+      << MetalShape::RoundWire << "10.36" << mmSize("0.01") << mmSize("") << mmSize("1") << -1 << ""
       << "" << QStringList{"0.000079", "0.00000081", "0.00000052", "0.000000026", "", "", "", ""} << true;
   // 10 mm of 0.1 mm wire: 0.0785398 mm3 x 16.0 = 0.00125664 g, 0.000808 dwt, 0.0000404 ozt.
   QTest::newRow("10 mm of 0.1 mm 18 ct white palladium gold")
-      << MetalShape::RoundWire << "16.0" << Mm("0.1") << Mm("") << Mm("10") << -1 << ""
+      << MetalShape::RoundWire << "16.0" << mmSize("0.1") << mmSize("") << mmSize("10") << -1 << ""
       << "" << QStringList{"0.079", "0.0013", "0.00081", "0.000040", "", "", "", ""} << true;
-  QTest::newRow("no length yet") << MetalShape::RoundWire << "10.36" << Mm("1") << Mm("") << Mm("") << -1
-                                 << ""
+  QTest::newRow("no length yet") << MetalShape::RoundWire << "10.36" << mmSize("1") << mmSize("")
+                                 << mmSize("") << -1 << ""
                                  << "2000" << QStringList{"", "", "", "", "", "", "", ""} << false;
   QTest::newRow("no density: volume only")
-      << MetalShape::Sheet << " " << Mm("20") << Mm("0.8") << Mm("50") << -1 << ""
+      << MetalShape::Sheet << " " << mmSize("20") << mmSize("0.8") << mmSize("50") << -1 << ""
       << "2000" << QStringList{"800.00", "", "", "", "", "", "", ""} << false;
   QTest::newRow("ring size not picked")
-      << MetalShape::RingBlank << "10.49" << Mm("4") << Mm("1.5") << Mm("") << -1 << ""
+      << MetalShape::RingBlank << "10.49" << mmSize("4") << mmSize("1.5") << mmSize("") << -1 << ""
       << "" << QStringList{"", "", "", "", "", "", "", ""} << false;
   // Sizes a shape does not use are not read, bad or not.
   QTest::newRow("wire ignores the thickness box")
-      << MetalShape::RoundWire << "10.36" << Mm("1.0") << Mm("x") << Mm("100") << -1 << ""
+      << MetalShape::RoundWire << "10.36" << mmSize("1.0") << mmSize("x") << mmSize("100") << -1 << ""
       << "" << QStringList{"78.54", "0.8137", "0.5232", "0.0262", "", "", "", ""} << true;
   QTest::newRow("ring ignores the length box")
-      << MetalShape::RingBlank << "10.49" << Mm("4") << Mm("1.5") << Mm("x") << 40 << ""
+      << MetalShape::RingBlank << "10.49" << mmSize("4") << mmSize("1.5") << mmSize("x") << 40 << ""
       << "" << QStringList{"354.81", "3.7219", "2.3932", "0.1197", "59.13", "2.328", "", "17.323"} << true;
 }
 
@@ -283,7 +283,7 @@ void MetalTest::enter() {
     in.Price.chop(1);
     in.Unit = PriceUnit::Gram;
   }
-  const MetalOutputs out = MetalEnter(in);
+  const MetalOutputs out = metalEnter(in);
   const QStringList got{out.Volume,     out.Grams,        out.Pennyweights, out.TroyOunces,
                         out.blankMmBox, out.blankInchBox, out.Cost,         out.InnerDiameterMm};
   QCOMPARE(got, expected);
@@ -294,24 +294,24 @@ void MetalTest::sizeTwins_data() {
   QTest::addColumn<SizeTexts>("typed");
   QTest::addColumn<QString>("mm");
   QTest::addColumn<QString>("inch");
-  QTest::newRow("mm gives inches") << Mm("1.0") << "1.0"
+  QTest::newRow("mm gives inches") << mmSize("1.0") << "1.0"
                                    << "0.03937";
-  QTest::newRow("gauge 20 in mm") << Mm("0.8118") << "0.8118"
+  QTest::newRow("gauge 20 in mm") << mmSize("0.8118") << "0.8118"
                                   << "0.03196";
-  QTest::newRow("fraction gives mm") << Inch("1/8") << "3.17500"
+  QTest::newRow("fraction gives mm") << inchSize("1/8") << "3.17500"
                                      << "1/8";
   // Exact: a sixth decimal shows where the fraction has one.
-  QTest::newRow("1/16") << Inch("1/16") << "1.58750"
+  QTest::newRow("1/16") << inchSize("1/16") << "1.58750"
                         << "1/16";
-  QTest::newRow("3/16") << Inch("3/16") << "4.76250"
+  QTest::newRow("3/16") << inchSize("3/16") << "4.76250"
                         << "3/16";
-  QTest::newRow("1/64") << Inch("1/64") << "0.396875"
+  QTest::newRow("1/64") << inchSize("1/64") << "0.396875"
                         << "1/64";
-  QTest::newRow("1 1/64") << Inch("1 1/64") << "25.796875"
+  QTest::newRow("1 1/64") << inchSize("1 1/64") << "25.796875"
                           << "1 1/64";
-  QTest::newRow("mixed number") << Inch("1 1/2") << "38.10000"
+  QTest::newRow("mixed number") << inchSize("1 1/2") << "38.10000"
                                 << "1 1/2";
-  QTest::newRow("decimal inch") << Inch("0.25") << "6.35000"
+  QTest::newRow("decimal inch") << inchSize("0.25") << "6.35000"
                                 << "0.25";
   // Emptying the source empties its twin: no stale size is left showing.
   QTest::newRow("empty mm") << SizeTexts{"", "0.5", SizeSource::Mm} << ""
@@ -327,7 +327,7 @@ void MetalTest::sizeTwins() {
   MetalInputs in;
   in.Shape = MetalShape::SquareWire;
   in.Across = typed;
-  const MetalOutputs out = MetalEnter(in);
+  const MetalOutputs out = metalEnter(in);
   QCOMPARE(out.Across.Mm, mm);
   QCOMPARE(out.Across.Inch, inch);
   QCOMPARE(out.Across.Source, typed.Source);
@@ -340,77 +340,77 @@ void MetalTest::badInput_data() {
   QTest::addColumn<QString>("price");
   QTest::addColumn<QString>("message");
   QTest::addColumn<bool>("fraction");
-  QTest::newRow("pasted text as density") << "abc" << Mm("1") << ""
+  QTest::newRow("pasted text as density") << "abc" << mmSize("1") << ""
                                           << ""
                                           << "'abc' is not a valid floating point value" << false;
-  QTest::newRow("negative density") << "-2" << Mm("1") << ""
+  QTest::newRow("negative density") << "-2" << mmSize("1") << ""
                                     << ""
                                     << "'-2' is below zero: a density cannot be negative" << false;
-  QTest::newRow("negative width") << "10" << Mm("-1") << ""
+  QTest::newRow("negative width") << "10" << mmSize("-1") << ""
                                   << ""
                                   << "'-1' is below zero: a size or length cannot be negative" << false;
-  QTest::newRow("negative inch width") << "10" << Inch("-1/2") << ""
+  QTest::newRow("negative inch width") << "10" << inchSize("-1/2") << ""
                                        << ""
                                        << "Cannot convert Fraction to Decimal." << true;
-  QTest::newRow("two points in a width") << "10" << Mm("1.2.3") << ""
+  QTest::newRow("two points in a width") << "10" << mmSize("1.2.3") << ""
                                          << ""
                                          << "'1.2.3' is not a valid floating point value" << false;
-  QTest::newRow("zero denominator") << "10" << Inch("1/0") << ""
+  QTest::newRow("zero denominator") << "10" << inchSize("1/0") << ""
                                     << ""
                                     << "Cannot convert Fraction to Decimal." << true;
-  QTest::newRow("negative allowance") << "10" << Mm("4") << "-3"
+  QTest::newRow("negative allowance") << "10" << mmSize("4") << "-3"
                                       << ""
                                       << "'-3' is below zero: an allowance cannot be negative" << false;
   // Not finite, or beyond what any bench is asked for.
-  QTest::newRow("nan") << "10" << Mm("nan") << ""
+  QTest::newRow("nan") << "10" << mmSize("nan") << ""
                        << ""
                        << "'nan' is not a valid floating point value" << false;
-  QTest::newRow("inf") << "10" << Mm("inf") << ""
+  QTest::newRow("inf") << "10" << mmSize("inf") << ""
                        << ""
                        << "'inf' is not a valid floating point value" << false;
   QTest::newRow("1e999 taken by extended precision")
-      << "10" << Mm("1e999") << ""
+      << "10" << mmSize("1e999") << ""
       << ""
       << "'1e999' is not a valid floating point value" << false;
-  QTest::newRow("beyond 100 metres") << "10" << Mm("100000.1") << ""
+  QTest::newRow("beyond 100 metres") << "10" << mmSize("100000.1") << ""
                                      << ""
                                      << "'100000.1' is too large: a size or length can be at most 100,000 mm"
                                      << false;
   QTest::newRow("inches beyond 100 metres")
-      << "10" << Inch("4000") << ""
+      << "10" << inchSize("4000") << ""
       << ""
       << "'4000' is too large: a size or length can be at most 100,000 mm" << false;
   QTest::newRow("under a hundredth of a mm")
-      << "10" << Mm("0.009") << ""
+      << "10" << mmSize("0.009") << ""
       << ""
       << "'0.009' is too small: a size or length must be at least 0.01 mm" << false;
-  QTest::newRow("1e-400 mm") << "10" << Mm("1e-400") << ""
+  QTest::newRow("1e-400 mm") << "10" << mmSize("1e-400") << ""
                              << ""
                              << "'1e-400' is too small: a size or length must be at least 0.01 mm" << false;
   QTest::newRow("under a hundredth of a mm in inches")
-      << "10" << Inch("1/4000") << ""
+      << "10" << inchSize("1/4000") << ""
       << ""
       << "'1/4000' is too small: a size or length must be at least 0.01 mm" << false;
-  QTest::newRow("zero width") << "10" << Mm("0") << ""
+  QTest::newRow("zero width") << "10" << mmSize("0") << ""
                               << ""
                               << "'0' is zero: a size or length must be above zero" << false;
-  QTest::newRow("minus zero is zero") << "10" << Mm("-0") << ""
+  QTest::newRow("minus zero is zero") << "10" << mmSize("-0") << ""
                                       << ""
                                       << "'-0' is zero: a size or length must be above zero" << false;
-  QTest::newRow("zero inch fraction") << "10" << Inch("0/16") << ""
+  QTest::newRow("zero inch fraction") << "10" << inchSize("0/16") << ""
                                       << ""
                                       << "'0/16' is zero: a size or length must be above zero" << false;
-  QTest::newRow("density of 0") << "0" << Mm("4") << ""
+  QTest::newRow("density of 0") << "0" << mmSize("4") << ""
                                 << ""
                                 << "'0' is zero: a density must be above zero" << false;
-  QTest::newRow("huge price") << "10" << Mm("4") << ""
+  QTest::newRow("huge price") << "10" << mmSize("4") << ""
                               << "1e20"
                               << "'1e20' is too large: a price can be at most 10,000,000" << false;
-  QTest::newRow("negative price") << "10" << Mm("4") << ""
+  QTest::newRow("negative price") << "10" << mmSize("4") << ""
                                   << "-5"
                                   << "'-5' is below zero: a price cannot be negative" << false;
   // The first bad box in the window's order is the one reported.
-  QTest::newRow("density before width") << "x" << Mm("y") << ""
+  QTest::newRow("density before width") << "x" << mmSize("y") << ""
                                         << ""
                                         << "'x' is not a valid floating point value" << false;
 }
@@ -426,12 +426,12 @@ void MetalTest::badInput() {
   in.Shape = MetalShape::RingBlank;
   in.Density = density;
   in.Across = across;
-  in.Thickness = Mm("1.5");
+  in.Thickness = mmSize("1.5");
   in.RingSize = 40;
   in.Allowance = allowance;
   in.Price = price;
   try {
-    MetalEnter(in);
+    metalEnter(in);
     QFAIL("no failure reported");
   } catch (const FractionError& e) {
     QVERIFY(fraction);

@@ -34,19 +34,19 @@ void NativePathTest::roundTripsEveryName_data() {
 void NativePathTest::roundTripsEveryName() {
   QFETCH(QByteArray, native);
   QFETCH(bool, validUtf8);
-  const QString path = PathFromNative(native);
-  QCOMPARE(NativePath(path), native);
+  const QString path = pathFromNative(native);
+  QCOMPARE(nativePath(path), native);
   if (validUtf8) {
     QCOMPARE(path, QString::fromUtf8(native));
-    QCOMPARE(NativePath(path), QFile::encodeName(path));
+    QCOMPARE(nativePath(path), QFile::encodeName(path));
   } else {
     QVERIFY(path != QFile::decodeName(native));
   }
 }
 
 void NativePathTest::showsKeptBytesAsReplacementCharacters() {
-  const QString path = PathFromNative("bad\xff\xfe \xf0\x9f\x92\x8e.bws");
-  QCOMPARE(ShownPath(path), QString::fromUtf8("bad\xef\xbf\xbd\xef\xbf\xbd \xf0\x9f\x92\x8e.bws"));
+  const QString path = pathFromNative("bad\xff\xfe \xf0\x9f\x92\x8e.bws");
+  QCOMPARE(shownPath(path), QString::fromUtf8("bad\xef\xbf\xbd\xef\xbf\xbd \xf0\x9f\x92\x8e.bws"));
 }
 
 QTEST_GUILESS_MAIN(NativePathTest)

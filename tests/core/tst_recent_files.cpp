@@ -52,7 +52,7 @@ void RecentFilesTest::addingPutsTheFileFirst() {
   QFETCH(QStringList, list);
   QFETCH(QString, path);
   QFETCH(QStringList, expected);
-  QCOMPARE(WithRecentFile(list, path), expected);
+  QCOMPARE(withRecentFile(list, path), expected);
 }
 
 void RecentFilesTest::removing_data() {
@@ -71,7 +71,7 @@ void RecentFilesTest::removing() {
   QFETCH(QStringList, list);
   QFETCH(QString, path);
   QFETCH(QStringList, expected);
-  QCOMPARE(WithoutRecentFile(list, path), expected);
+  QCOMPARE(withoutRecentFile(list, path), expected);
 }
 
 void RecentFilesTest::tidyingWhatTheSettingsHeld_data() {
@@ -90,7 +90,7 @@ void RecentFilesTest::tidyingWhatTheSettingsHeld_data() {
 void RecentFilesTest::tidyingWhatTheSettingsHeld() {
   QFETCH(QStringList, stored);
   QFETCH(QStringList, expected);
-  QCOMPARE(TidyRecentFiles(stored), expected);
+  QCOMPARE(tidyRecentFiles(stored), expected);
 }
 
 void RecentFilesTest::damagedSettingsGiveWhatIsUsable_data() {
@@ -126,27 +126,27 @@ void RecentFilesTest::damagedSettingsGiveWhatIsUsable() {
   file.write("[General]\nRecentWorksheets=" + value + "\n");
   file.close();
   const QSettings settings(path, QSettings::IniFormat);
-  QCOMPARE(RecentFilesFromSetting(settings.value(QStringLiteral("RecentWorksheets"))), expected);
+  QCOMPARE(recentFilesFromSetting(settings.value(QStringLiteral("RecentWorksheets"))), expected);
 }
 
 void RecentFilesTest::namesThatAreNotUtf8OutliveTheSettingsFile() {
-  const QStringList list{PathFromNative("/tmp/bad\xff\xfename.bws"), QStringLiteral("/tmp/good.bws"),
+  const QStringList list{pathFromNative("/tmp/bad\xff\xfename.bws"), QStringLiteral("/tmp/good.bws"),
                          QString::fromUtf8("/tmp/Perlen \xc3\xa4.bws")};
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("Orvane.conf"));
   {
     QSettings settings(path, QSettings::IniFormat);
-    settings.setValue(QStringLiteral("RecentWorksheets"), RecentFilesSetting(list));
+    settings.setValue(QStringLiteral("RecentWorksheets"), recentFilesSetting(list));
   }
   const QSettings settings(path, QSettings::IniFormat);
-  const QStringList back = RecentFilesFromSetting(settings.value(QStringLiteral("RecentWorksheets")));
+  const QStringList back = recentFilesFromSetting(settings.value(QStringLiteral("RecentWorksheets")));
   QCOMPARE(back, list);
-  QCOMPARE(NativePath(back[0]), QByteArray("/tmp/bad\xff\xfename.bws"));
+  QCOMPARE(nativePath(back[0]), QByteArray("/tmp/bad\xff\xfename.bws"));
   // A relative name is made absolute with its bytes kept.
-  const QStringList added = WithRecentFile({}, PathFromNative("bad\xff\xfe.bws"));
-  QCOMPARE(NativePath(added.value(0)), QFile::encodeName(QDir::currentPath()) + "/bad\xff\xfe.bws");
+  const QStringList added = withRecentFile({}, pathFromNative("bad\xff\xfe.bws"));
+  QCOMPARE(nativePath(added.value(0)), QFile::encodeName(QDir::currentPath()) + "/bad\xff\xfe.bws");
   // A list of sound names stays the plain list of texts it always was.
-  QCOMPARE(RecentFilesSetting(list.mid(1)).typeId(), QMetaType::QStringList);
+  QCOMPARE(recentFilesSetting(list.mid(1)).typeId(), QMetaType::QStringList);
 }
 
 QTEST_GUILESS_MAIN(RecentFilesTest)

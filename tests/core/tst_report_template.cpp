@@ -6,17 +6,17 @@
 
 using namespace orvane;
 
-static void InitResources() { Q_INIT_RESOURCE(orvane); }
+static void initResources() { Q_INIT_RESOURCE(orvane); }
 
 namespace {
 
-ReportTemplate WorksheetPage() {
+ReportTemplate worksheetPage() {
   QFile file(QStringLiteral(":/report/worksheet.json"));
   if (!file.open(QIODevice::ReadOnly)) throw std::runtime_error("no template");
-  return ParseReportTemplate(file.readAll());
+  return parseReportTemplate(file.readAll());
 }
 
-const ReportText* TextAt(const ReportTemplate& t, int x, int y) {
+const ReportText* textAt(const ReportTemplate& t, int x, int y) {
   for (const ReportText& text : t.Texts)
     if (text.X == x && text.Y == y) return &text;
   return nullptr;
@@ -27,7 +27,7 @@ const ReportText* TextAt(const ReportTemplate& t, int x, int y) {
 class ReportTemplateTest : public QObject {
   Q_OBJECT
  private Q_SLOTS:
-  void initTestCase() { InitResources(); }
+  void initTestCase() { initResources(); }
   void pageIsLetterInTemplateUnits();
   void objectsStandWhereThePageNeedsThem_data();
   void objectsStandWhereThePageNeedsThem();
@@ -40,7 +40,7 @@ class ReportTemplateTest : public QObject {
 };
 
 void ReportTemplateTest::pageIsLetterInTemplateUnits() {
-  const ReportTemplate t = WorksheetPage();
+  const ReportTemplate t = worksheetPage();
   QCOMPARE(t.Paper, QString("Letter"));
   QVERIFY(t.Portrait);
   QCOMPARE(t.UnitsPerInch, 91.6256);
@@ -87,8 +87,8 @@ void ReportTemplateTest::objectsStandWhereThePageNeedsThem() {
   QFETCH(int, pointSize);
   QFETCH(bool, bold);
   QFETCH(int, align);
-  const ReportTemplate t = WorksheetPage();
-  const ReportText* found = TextAt(t, x, y);
+  const ReportTemplate t = worksheetPage();
+  const ReportText* found = textAt(t, x, y);
   QVERIFY(found);
   QCOMPARE(found->Text, text);
   QCOMPARE(found->Width, width);
@@ -99,14 +99,14 @@ void ReportTemplateTest::objectsStandWhereThePageNeedsThem() {
 }
 
 void ReportTemplateTest::everyWorksheetVariableAppearsOnce() {
-  const ReportTemplate t = WorksheetPage();
+  const ReportTemplate t = worksheetPage();
   QStringList names{"TITLE1", "TOTAL1"};
   for (const char* family : {"D", "M", "N", "B", "P", "L"})
     for (int k = 1; k <= 10; ++k) names << QString::fromLatin1(family) + QString::number(k);
   QCOMPARE(names.size(), 62);
   QStringList met;
   for (const ReportText& text : t.Texts)
-    FillReportVariables(text.Text,
+    fillReportVariables(text.Text,
                         [&](const QString& name) {
                           met << name;
                           return std::nullopt;
@@ -120,7 +120,7 @@ void ReportTemplateTest::everyWorksheetVariableAppearsOnce() {
 }
 
 void ReportTemplateTest::rules() {
-  const ReportTemplate t = WorksheetPage();
+  const ReportTemplate t = worksheetPage();
   QList<QList<int>> rules;
   for (const ReportRule& r : t.Rules) rules.append({r.X, r.Y, r.Width});
   QList<QList<int>> expected{{92, 80, 640}, {144, 600, 588}};
@@ -162,7 +162,7 @@ void ReportTemplateTest::fillsVariables() {
     if (name == "B1") return QString("[D1]");
     return std::nullopt;
   };
-  QCOMPARE(FillReportVariables(text, source, QDateTime(QDate(2026, 3, 14), QTime(15, 9))), expected);
+  QCOMPARE(fillReportVariables(text, source, QDateTime(QDate(2026, 3, 14), QTime(15, 9))), expected);
 }
 
 void ReportTemplateTest::rejectsBrokenTemplates_data() {
@@ -179,7 +179,7 @@ void ReportTemplateTest::rejectsBrokenTemplates_data() {
 
 void ReportTemplateTest::rejectsBrokenTemplates() {
   QFETCH(QByteArray, json);
-  QVERIFY_THROWS_EXCEPTION(ReportTemplateError, ParseReportTemplate(json));
+  QVERIFY_THROWS_EXCEPTION(ReportTemplateError, parseReportTemplate(json));
 }
 
 QTEST_GUILESS_MAIN(ReportTemplateTest)

@@ -32,15 +32,15 @@ void SizeTablesTest::tablesAreContinuous() {
   }
   for (size_t i = 0; i + 1 < StoneSizeTable.size(); ++i) {
     QCOMPARE(QLatin1String(StoneSizeTable[i].MmHigh), QLatin1String(StoneSizeTable[i + 1].MmLow));
-    QVERIFY(Thousandths(StoneSizeTable[i].MmLow) < Thousandths(StoneSizeTable[i].MmHigh));
+    QVERIFY(thousandths(StoneSizeTable[i].MmLow) < thousandths(StoneSizeTable[i].MmHigh));
   }
 }
 
 // Each inch text is its millimetre text / 25.4, rounded half up to 4 decimals.
 void SizeTablesTest::inchColumnsFollowMillimetres() {
   auto check = [](const char* mm, const char* inch) {
-    const long double v = TextToNumber(QLatin1String(mm)) / kMmPerInch;
-    QCOMPARE(FormatFixed(v, 18, 4), QLatin1String(inch));
+    const long double v = textToNumber(QLatin1String(mm)) / kMmPerInch;
+    QCOMPARE(formatFixed(v, 18, 4), QLatin1String(inch));
   };
   for (const auto& e : PearlPlateTable) {
     check(e.MmLow, e.InchLow);
@@ -66,7 +66,7 @@ void SizeTablesTest::lookupKey_data() {
 void SizeTablesTest::lookupKey() {
   QFETCH(QString, mm);
   QFETCH(int, key);
-  QCOMPARE(SizeLookupKey(TextToNumber(mm)), key);
+  QCOMPARE(sizeLookupKey(textToNumber(mm)), key);
 }
 
 void SizeTablesTest::answers_data() {
@@ -133,9 +133,9 @@ void SizeTablesTest::answers() {
   QFETCH(QString, mm);
   QFETCH(QString, pearl);
   QFETCH(QString, stone);
-  const int key = SizeLookupKey(TextToNumber(mm));
-  QCOMPARE(PearlAnswer(key), pearl);
-  QCOMPARE(StoneAnswer(key), stone);
+  const int key = sizeLookupKey(textToNumber(mm));
+  QCOMPARE(pearlAnswer(key), pearl);
+  QCOMPARE(stoneAnswer(key), stone);
 }
 
 void SizeTablesTest::pearlNumbersForStone_data() {
@@ -158,11 +158,11 @@ void SizeTablesTest::pearlNumbersForStone_data() {
 void SizeTablesTest::pearlNumbersForStone() {
   QFETCH(QString, ss);
   QFETCH(QString, pp);
-  QCOMPARE(PearlNumbersForStone(ss), pp);
+  QCOMPARE(orvane::pearlNumbersForStone(ss), pp);
 }
 
 void SizeTablesTest::boxItems() {
-  const QStringList pearl = PearlBoxItems();
+  const QStringList pearl = pearlBoxItems();
   QCOMPARE(pearl.size(), 38);
   QCOMPARE(pearl[0], QStringLiteral("  "));
   QCOMPARE(pearl[1], QStringLiteral("PP    1 "));
@@ -171,7 +171,7 @@ void SizeTablesTest::boxItems() {
   QCOMPARE(pearl[9], QStringLiteral("PP    9"));
   QCOMPARE(pearl[10], QStringLiteral("PP  10"));
   QCOMPARE(pearl[37], QStringLiteral("PP  37"));
-  const QStringList stone = StoneBoxItems();
+  const QStringList stone = stoneBoxItems();
   QCOMPARE(stone.size(), 104);
   QVERIFY(stone[0].isEmpty());
   QCOMPARE(stone[1], QStringLiteral("SS  000"));
@@ -185,12 +185,12 @@ void SizeTablesTest::boxItems() {
 }
 
 void SizeTablesTest::gridValues() {
-  QCOMPARE(PearlGridValues(0), (QStringList{" 1", "000", "0.80", "0.90", "0.0315", "0.0354"}));
-  QCOMPARE(PearlGridValues(36), (QStringList{"37", " 19", "4.50", "4.60", "0.1772", "0.1811"}));
-  QCOMPARE(StoneGridValues(2), (QStringList{"  0", " 1.000", " 1.100", "0.0394", "0.0433"}));
-  QCOMPARE(StoneGridValues(102), (QStringList{"100", "24.220", "24.470", "0.9535", "0.9634"}));
-  QCOMPARE(GridCellText(4, QStringLiteral(" 1")), QStringLiteral("     1"));
-  QCOMPARE(GridCellText(5, QString()), QStringLiteral("     "));
+  QCOMPARE(pearlGridValues(0), (QStringList{" 1", "000", "0.80", "0.90", "0.0315", "0.0354"}));
+  QCOMPARE(pearlGridValues(36), (QStringList{"37", " 19", "4.50", "4.60", "0.1772", "0.1811"}));
+  QCOMPARE(stoneGridValues(2), (QStringList{"  0", " 1.000", " 1.100", "0.0394", "0.0433"}));
+  QCOMPARE(stoneGridValues(102), (QStringList{"100", "24.220", "24.470", "0.9535", "0.9634"}));
+  QCOMPARE(gridCellText(4, QStringLiteral(" 1")), QStringLiteral("     1"));
+  QCOMPARE(gridCellText(5, QString()), QStringLiteral("     "));
 }
 
 QTEST_GUILESS_MAIN(SizeTablesTest)

@@ -6,7 +6,9 @@ using namespace orvane;
 
 namespace {
 
-SpokenBox Written(const QString& caption, const QString& text) { return {caption, BoxText{text, true}}; }
+SpokenBox writtenResult(const QString& caption, const QString& text) {
+  return {caption, BoxText{text, true}};
+}
 
 }  // namespace
 
@@ -25,41 +27,41 @@ void SpokenResultsTest::joinsWhatTheStepWrote_data() {
   QTest::addColumn<QList<SpokenBox>>("boxes");
   QTest::addColumn<QString>("expected");
 
-  SpokenBox focused = Written(QStringLiteral("Millimeters"), QStringLiteral("4"));
+  SpokenBox focused = writtenResult(QStringLiteral("Millimeters"), QStringLiteral("4"));
   focused.focused = true;
   QTest::newRow("converter: the focused box is not repeated, the order is kept")
-      << QList<SpokenBox>{focused, Written(QStringLiteral("Inches"), QStringLiteral("0.15748")),
-                          Written(QStringLiteral("Pearl Plate"), QStringLiteral("31 - 32")),
-                          Written(QStringLiteral("Stone Size"), QStringLiteral("16 - 17"))}
+      << QList<SpokenBox>{focused, writtenResult(QStringLiteral("Inches"), QStringLiteral("0.15748")),
+                          writtenResult(QStringLiteral("Pearl Plate"), QStringLiteral("31 - 32")),
+                          writtenResult(QStringLiteral("Stone Size"), QStringLiteral("16 - 17"))}
       << QStringLiteral("Inches 0.15748, Pearl Plate 31 - 32, Stone Size 16 - 17");
 
   SpokenBox kept{QStringLiteral("Grams"), BoxText{QStringLiteral("62.2070"), false}};
-  SpokenBox hidden = Written(QStringLiteral("Blank length (mm)"), QStringLiteral("59.13"));
+  SpokenBox hidden = writtenResult(QStringLiteral("Blank length (mm)"), QStringLiteral("59.13"));
   hidden.shown = false;
   QTest::newRow("boxes not written, hidden or emptied are left out")
-      << QList<SpokenBox>{kept, hidden, Written(QStringLiteral("Carats"), QString()),
-                          Written(QStringLiteral("Ounces"), QStringLiteral(" 2.1943 "))}
+      << QList<SpokenBox>{kept, hidden, writtenResult(QStringLiteral("Carats"), QString()),
+                          writtenResult(QStringLiteral("Ounces"), QStringLiteral(" 2.1943 "))}
       << QStringLiteral("Ounces 2.1943");
 
   QTest::newRow("a text without caption stands alone")
-      << QList<SpokenBox>{Written(QString(), QStringLiteral("36")),
-                          Written(QStringLiteral("Total"), QStringLiteral("12.5"))}
+      << QList<SpokenBox>{writtenResult(QString(), QStringLiteral("36")),
+                          writtenResult(QStringLiteral("Total"), QStringLiteral("12.5"))}
       << QStringLiteral("36, Total 12.5");
 
   QTest::newRow("nothing written: nothing to say")
-      << QList<SpokenBox>{kept, Written(QStringLiteral("Inches"), QStringLiteral("   "))} << QString();
+      << QList<SpokenBox>{kept, writtenResult(QStringLiteral("Inches"), QStringLiteral("   "))} << QString();
 
   // Four notices in a row used to end in the same diameter: what the step
   // changed is heard first, what it wrote again after.
-  SpokenBox same = Written(QStringLiteral("Diameter in inches"), QStringLiteral("0.03937"));
+  SpokenBox same = writtenResult(QStringLiteral("Diameter in inches"), QStringLiteral("0.03937"));
   same.changed = false;
   QTest::newRow("changed first, repeated after, each in its order")
-      << QList<SpokenBox>{same, Written(QStringLiteral("Grams"), QStringLiteral("0.8137")),
-                          Written(QStringLiteral("Pennyweights"), QStringLiteral("0.5232"))}
+      << QList<SpokenBox>{same, writtenResult(QStringLiteral("Grams"), QStringLiteral("0.8137")),
+                          writtenResult(QStringLiteral("Pennyweights"), QStringLiteral("0.5232"))}
       << QStringLiteral("Grams 0.8137, Pennyweights 0.5232, Diameter in inches 0.03937");
 
   QTest::newRow("caption and text trimmed")
-      << QList<SpokenBox>{Written(QStringLiteral(" Grams  "), QStringLiteral("\t25.90 "))}
+      << QList<SpokenBox>{writtenResult(QStringLiteral(" Grams  "), QStringLiteral("\t25.90 "))}
       << QStringLiteral("Grams 25.90");
 }
 
@@ -75,20 +77,20 @@ void SpokenResultsTest::pickAndMissingInput_data() {
   QTest::addColumn<QString>("missing");
   QTest::addColumn<QString>("expected");
 
-  SpokenBox same = Written(QStringLiteral("Density"), QStringLiteral("10.36"));
+  SpokenBox same = writtenResult(QStringLiteral("Density"), QStringLiteral("10.36"));
   same.changed = false;
   QTest::newRow("the chosen item before the results, even before what changed")
-      << QList<SpokenBox>{same, Written(QStringLiteral("Grams"), QStringLiteral("0.81"))}
+      << QList<SpokenBox>{same, writtenResult(QStringLiteral("Grams"), QStringLiteral("0.81"))}
       << QStringLiteral("Shape Sheet") << QString()
       << QStringLiteral("Shape Sheet, Grams 0.81, Density 10.36");
   QTest::newRow("a pick that changed nothing still says what was picked")
-      << QList<SpokenBox>{Written(QStringLiteral("Grams"), QString())} << QStringLiteral("Stone Ruby")
+      << QList<SpokenBox>{writtenResult(QStringLiteral("Grams"), QString())} << QStringLiteral("Stone Ruby")
       << QString() << QStringLiteral("Stone Ruby");
   QTest::newRow("what the step stopped for comes last")
-      << QList<SpokenBox>{Written(QStringLiteral("Cost"), QString())} << QString()
+      << QList<SpokenBox>{writtenResult(QStringLiteral("Cost"), QString())} << QString()
       << QStringLiteral("the hourly rate") << QStringLiteral("Enter the hourly rate");
   QTest::newRow("pick, results and missing input together")
-      << QList<SpokenBox>{Written(QStringLiteral("Beads"), QString())}
+      << QList<SpokenBox>{writtenResult(QStringLiteral("Beads"), QString())}
       << QStringLiteral("Standard length Princess") << QStringLiteral("the bead size")
       << QStringLiteral("Standard length Princess, Enter the bead size");
 }

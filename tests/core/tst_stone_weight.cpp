@@ -29,7 +29,7 @@ void StoneWeightTest::list() {
   QCOMPARE(names.last(), QStringLiteral("Other"));
   QCOMPARE(names.size(), kOtherGem + 1);
   QCOMPARE(QString::fromLatin1(GemTable[kDiamondGem].Gravity), QStringLiteral("3.52"));
-  for (const GemEntry& g : GemTable) QVERIFY(TextToNumber(QString::fromLatin1(g.Gravity)) > 2);
+  for (const GemEntry& g : GemTable) QVERIFY(textToNumber(QString::fromLatin1(g.Gravity)) > 2);
   QCOMPARE(stoneShapeNames().size(), int(StoneShape::Marquise) + 1);
   QCOMPARE(stoneShapeNames()[int(StoneShape::Cushion)], QStringLiteral("Cushion"));
   QCOMPARE(stoneShapeNames()[int(StoneShape::Heart)], QStringLiteral("Heart"));

@@ -52,7 +52,7 @@ void TextRulesTest::textToNumber_data() {
 void TextRulesTest::textToNumber() {
   QFETCH(QString, text);
   QFETCH(double, expected);
-  QCOMPARE(double(TextToNumber(text)), expected);
+  QCOMPARE(double(orvane::textToNumber(text)), expected);
 }
 
 void TextRulesTest::textToNumberFails_data() {
@@ -73,7 +73,7 @@ void TextRulesTest::textToNumberFails_data() {
 void TextRulesTest::textToNumberFails() {
   QFETCH(QString, text);
   try {
-    TextToNumber(text);
+    orvane::textToNumber(text);
     QFAIL("no error");
   } catch (const ConversionError& e) {
     QCOMPARE(QString::fromStdString(e.what()),
@@ -102,10 +102,10 @@ void TextRulesTest::textToInteger() {
   QFETCH(bool, valid);
   QFETCH(int, expected);
   // The reader that does not throw agrees with the one that does.
-  QCOMPARE(ReadInteger(text).has_value(), valid);
-  if (valid) QCOMPARE(*ReadInteger(text), expected);
+  QCOMPARE(readInteger(text).has_value(), valid);
+  if (valid) QCOMPARE(*readInteger(text), expected);
   try {
-    const int v = TextToInteger(text);
+    const int v = orvane::textToInteger(text);
     QVERIFY(valid);
     QCOMPARE(v, expected);
   } catch (const ConversionError& e) {
@@ -139,8 +139,8 @@ void TextRulesTest::trimming_data() {
 
 void TextRulesTest::trimming() {
   QFETCH(QString, text);
-  QTEST(TrimSpaces(text), "spaces");
-  QTEST(TrimBlanks(text), "blanks");
+  QTEST(trimSpaces(text), "spaces");
+  QTEST(trimBlanks(text), "blanks");
 }
 
 void TextRulesTest::fractionToDecimal_data() {
@@ -166,9 +166,9 @@ void TextRulesTest::fractionToDecimal() {
   QFETCH(QString, text);
   QFETCH(double, expected);
   QFETCH(double, lookup);
-  QCOMPARE(double(FractionToDecimal(text)), expected);
-  QCOMPARE(double(InchTextToNumber(text)), expected);
-  QCOMPARE(double(InchLookupValue(text)), lookup);
+  QCOMPARE(double(orvane::fractionToDecimal(text)), expected);
+  QCOMPARE(double(inchTextToNumber(text)), expected);
+  QCOMPARE(double(inchLookupValue(text)), lookup);
 }
 
 void TextRulesTest::fractionToDecimalFails_data() {
@@ -209,7 +209,7 @@ void TextRulesTest::fractionToDecimalFails() {
   QFETCH(QString, kind);
   QFETCH(QString, message);
   try {
-    FractionToDecimal(text);
+    orvane::fractionToDecimal(text);
     QFAIL("no error");
   } catch (const ConversionError& e) {
     QCOMPARE(kind, QStringLiteral("convert"));
@@ -224,9 +224,9 @@ void TextRulesTest::fractionToDecimalFails() {
 }
 
 void TextRulesTest::inchText() {
-  QCOMPARE(double(InchTextToNumber("0.25")), 0.25);
-  QCOMPARE(double(InchTextToNumber("1 1/8")), 1.125);
-  QVERIFY_THROWS_EXCEPTION(ConversionError, InchTextToNumber("1 1"));
+  QCOMPARE(double(inchTextToNumber("0.25")), 0.25);
+  QCOMPARE(double(inchTextToNumber("1 1/8")), 1.125);
+  QVERIFY_THROWS_EXCEPTION(ConversionError, inchTextToNumber("1 1"));
 }
 
 void TextRulesTest::formatFixed_data() {
@@ -257,7 +257,7 @@ void TextRulesTest::formatFixed() {
   QFETCH(int, decimals);
   QFETCH(QString, expected);
   const long double v = single ? static_cast<long double>(static_cast<float>(value)) : value;
-  QCOMPARE(FormatFixed(v, precision, decimals), expected);
+  QCOMPARE(orvane::formatFixed(v, precision, decimals), expected);
 }
 
 void TextRulesTest::formatGeneral_data() {
@@ -303,7 +303,7 @@ void TextRulesTest::formatGeneral_data() {
 void TextRulesTest::formatGeneral() {
   QFETCH(QString, value);
   QFETCH(QString, expected);
-  QCOMPARE(FormatGeneral(TextToNumber(value)), expected);
+  QCOMPARE(orvane::formatGeneral(orvane::textToNumber(value)), expected);
 }
 
 void TextRulesTest::finalDot_data() {
@@ -322,7 +322,7 @@ void TextRulesTest::finalDot_data() {
 void TextRulesTest::finalDot() {
   QFETCH(QString, text);
   QFETCH(QString, expected);
-  QCOMPARE(WithFinalDot(text), expected);
+  QCOMPARE(withFinalDot(text), expected);
 }
 
 // The quoted text of a message is set apart when it can change the direction
@@ -350,10 +350,10 @@ void TextRulesTest::quotedTextIsIsolated_data() {
 void TextRulesTest::quotedTextIsIsolated() {
   QFETCH(QString, text);
   QFETCH(QString, quoted);
-  QCOMPARE(QuotedText(text), quoted);
+  QCOMPARE(quotedText(text), quoted);
   // The conversion messages quote through it.
   try {
-    TextToNumber(text);
+    orvane::textToNumber(text);
     QFAIL("read as a number");
   } catch (const ConversionError& e) {
     QCOMPARE(QString::fromStdString(e.what()),
@@ -368,7 +368,7 @@ void TextRulesTest::longQuotedTextIsShortenedWhole() {
   for (int shift : {0, 1}) {
     const QString text =
         QString(99 + shift, u'\u05D0') + emoji + QString(2000, u'1') + emoji + QString(99 + shift, u'2');
-    const QString quoted = QuotedText(text);
+    const QString quoted = quotedText(text);
     QVERIFY(quoted.size() < 220);
     QVERIFY(quoted.isValidUtf16());
     QVERIFY(quoted.startsWith(QStringLiteral("\u2068\u05D0")));
@@ -378,17 +378,17 @@ void TextRulesTest::longQuotedTextIsShortenedWhole() {
 }
 
 void TextRulesTest::checkedArithmetic() {
-  QVERIFY_THROWS_EXCEPTION(MathError, CheckedDivide(1, 0));
-  QVERIFY_THROWS_EXCEPTION(MathError, StoreSingle(1e300L));
-  QCOMPARE(StoreSingle(1.0L / 25.4L), float(1.0L / 25.4L));
-  QCOMPARE(FormatFixed(StoreSingle(1.0L / 25.4L), 10, 5), QStringLiteral("0.03937"));
+  QVERIFY_THROWS_EXCEPTION(MathError, checkedDivide(1, 0));
+  QVERIFY_THROWS_EXCEPTION(MathError, storeSingle(1e300L));
+  QCOMPARE(storeSingle(1.0L / 25.4L), float(1.0L / 25.4L));
+  QCOMPARE(orvane::formatFixed(storeSingle(1.0L / 25.4L), 10, 5), QStringLiteral("0.03937"));
 }
 
 // what() is a C string: a NUL inside the quoted text must not end it.
 void TextRulesTest::messagesSurviveANul() {
   const QString pasted = QStringLiteral("4") + QChar(u'\0') + QStringLiteral("2");
   try {
-    TextToNumber(pasted);
+    orvane::textToNumber(pasted);
     QFAIL("no error");
   } catch (const ConversionError& e) {
     QCOMPARE(QString::fromStdString(e.what()),
@@ -397,10 +397,10 @@ void TextRulesTest::messagesSurviveANul() {
 }
 
 void TextRulesTest::negativeSizesAreRefused() {
-  QCOMPARE(double(NotNegative(0, QStringLiteral("0"))), 0.0);
-  QCOMPARE(double(NotNegative(2.5L, QStringLiteral("2.5"))), 2.5);
+  QCOMPARE(double(notNegative(0, QStringLiteral("0"))), 0.0);
+  QCOMPARE(double(notNegative(2.5L, QStringLiteral("2.5"))), 2.5);
   try {
-    NotNegative(-5, QStringLiteral("-5"));
+    notNegative(-5, QStringLiteral("-5"));
     QFAIL("no error");
   } catch (const ConversionError& e) {
     QCOMPARE(QString::fromStdString(e.what()),

@@ -66,7 +66,7 @@ void WeightTest::convert() {
   QFETCH(WeightUnit, source);
   QFETCH(double, value);
   QFETCH(QStringList, expected);
-  const auto texts = ConvertWeight(source, value);
+  const auto texts = convertWeight(source, value);
   for (int i = 0; i < kWeightUnitCount; ++i) {
     QCOMPARE(texts[i], expected[i]);
     QCOMPARE(texts[i].isNull(), expected[i].isNull());
@@ -85,7 +85,7 @@ void WeightTest::overflow() {
   QFETCH(WeightUnit, source);
   QFETCH(QString, value);
   try {
-    ConvertWeight(source, TextToNumber(value));
+    convertWeight(source, textToNumber(value));
     QFAIL("no overflow reported");
   } catch (const MathError& e) {
     QCOMPARE(QString::fromLatin1(e.what()), QString::fromLatin1(kOverflow));
@@ -95,11 +95,11 @@ void WeightTest::overflow() {
 void WeightTest::markers() {
   const QStringList names{"Carat", "Gram", "KGram", "Ounce", "Pound"};
   for (int i = 0; i < kWeightUnitCount; ++i) {
-    QCOMPARE(WeightMarker(WeightUnit(i)), names[i]);
-    QCOMPARE(WeightUnitOfMarker(names[i]), std::optional<WeightUnit>(WeightUnit(i)));
+    QCOMPARE(weightMarker(WeightUnit(i)), names[i]);
+    QCOMPARE(weightUnitOfMarker(names[i]), std::optional<WeightUnit>(WeightUnit(i)));
   }
-  QVERIFY(!WeightUnitOfMarker(QString()).has_value());
-  QVERIFY(!WeightUnitOfMarker("MM").has_value());
+  QVERIFY(!weightUnitOfMarker(QString()).has_value());
+  QVERIFY(!weightUnitOfMarker("MM").has_value());
 }
 
 QTEST_GUILESS_MAIN(WeightTest)

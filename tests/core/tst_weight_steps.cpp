@@ -13,14 +13,14 @@ const QString kKept = QStringLiteral("=");
 
 // Every box holds a leftover of an earlier conversion; `marker` names the
 // box that holds `typed`.
-WeightBoxes BoxesWith(const QString& marker, const QString& typed) {
+WeightBoxes boxesWith(const QString& marker, const QString& typed) {
   WeightBoxes boxes;
   for (BoxText& box : boxes) box.text = QStringLiteral("7");
-  if (const std::optional<WeightUnit> unit = WeightUnitOfMarker(marker)) boxes[int(*unit)].text = typed;
+  if (const std::optional<WeightUnit> unit = weightUnitOfMarker(marker)) boxes[int(*unit)].text = typed;
   return boxes;
 }
 
-QStringList Seen(const WeightBoxes& boxes) {
+QStringList seen(const WeightBoxes& boxes) {
   QStringList seen;
   for (const BoxText& box : boxes) seen << (box.written ? box.text : kKept);
   return seen;
@@ -84,10 +84,10 @@ void WeightStepsTest::convertsFromTheMarkedBox_data() {
 void WeightStepsTest::convertsFromTheMarkedBox() {
   QFETCH(QString, marker);
   QFETCH(QString, typed);
-  WeightBoxes boxes = BoxesWith(marker, typed);
-  QCOMPARE(WeightEntered(marker, boxes), std::nullopt);
-  QTEST(Seen(boxes), "expected");
-  QCOMPARE(boxes[int(*WeightUnitOfMarker(marker))].text, typed);
+  WeightBoxes boxes = boxesWith(marker, typed);
+  QCOMPARE(weightEntered(marker, boxes), std::nullopt);
+  QTEST(seen(boxes), "expected");
+  QCOMPARE(boxes[int(*weightUnitOfMarker(marker))].text, typed);
 }
 
 // An empty source, or a lone point, is nothing to convert: no box changes and
@@ -110,9 +110,9 @@ void WeightStepsTest::nothingToConvertWalksOn_data() {
 void WeightStepsTest::nothingToConvertWalksOn() {
   QFETCH(QString, marker);
   QFETCH(QString, typed);
-  WeightBoxes boxes = BoxesWith(marker, typed);
-  QCOMPARE(WeightEntered(marker, boxes), WeightUnitOfMarker(marker));
-  QCOMPARE(Seen(boxes), QStringList(kWeightBoxCount, kKept));
+  WeightBoxes boxes = boxesWith(marker, typed);
+  QCOMPARE(weightEntered(marker, boxes), weightUnitOfMarker(marker));
+  QCOMPARE(seen(boxes), QStringList(kWeightBoxCount, kKept));
 }
 
 // Before any box has been entered the marker names none: Enter does nothing.
@@ -125,9 +125,9 @@ void WeightStepsTest::noSourceDoesNothing_data() {
 
 void WeightStepsTest::noSourceDoesNothing() {
   QFETCH(QString, marker);
-  WeightBoxes boxes = BoxesWith(QStringLiteral("Gram"), QStringLiteral("100"));
-  QCOMPARE(WeightEntered(marker, boxes), std::nullopt);
-  QCOMPARE(Seen(boxes), QStringList(kWeightBoxCount, kKept));
+  WeightBoxes boxes = boxesWith(QStringLiteral("Gram"), QStringLiteral("100"));
+  QCOMPARE(weightEntered(marker, boxes), std::nullopt);
+  QCOMPARE(seen(boxes), QStringList(kWeightBoxCount, kKept));
 }
 
 // A pasted text that is no number fails before any box is written.
@@ -144,14 +144,14 @@ void WeightStepsTest::textThatIsNoNumber_data() {
 
 void WeightStepsTest::textThatIsNoNumber() {
   QFETCH(QString, typed);
-  WeightBoxes boxes = BoxesWith(QStringLiteral("Gram"), typed);
+  WeightBoxes boxes = boxesWith(QStringLiteral("Gram"), typed);
   try {
-    WeightEntered(QStringLiteral("Gram"), boxes);
+    weightEntered(QStringLiteral("Gram"), boxes);
     QFAIL("a text that is no weight must not convert");
   } catch (const std::runtime_error& e) {
     QTEST(QString::fromUtf8(e.what()), "message");
   }
-  QCOMPARE(Seen(boxes), QStringList(kWeightBoxCount, kKept));
+  QCOMPARE(seen(boxes), QStringList(kWeightBoxCount, kKept));
 }
 
 QTEST_APPLESS_MAIN(WeightStepsTest)

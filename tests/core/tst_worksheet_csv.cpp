@@ -46,7 +46,7 @@ void WorksheetCsvTest::quotesOnlyWhatNeedsIt_data() {
 void WorksheetCsvTest::quotesOnlyWhatNeedsIt() {
   QFETCH(QString, text);
   QFETCH(QString, field);
-  QCOMPARE(CsvField(text), field);
+  QCOMPARE(csvField(text), field);
 }
 
 void WorksheetCsvTest::textCellsNeverRunAsFormulas_data() {
@@ -77,14 +77,14 @@ void WorksheetCsvTest::textCellsNeverRunAsFormulas_data() {
 void WorksheetCsvTest::textCellsNeverRunAsFormulas() {
   QFETCH(QString, text);
   QFETCH(QString, cell);
-  QCOMPARE(CsvTextCell(text), cell);
+  QCOMPARE(csvTextCell(text), cell);
 }
 
 void WorksheetCsvTest::figuresAreNumbersOrGuardedText_data() {
   QTest::addColumn<QString>("text");
-  QTest::addColumn<QString>("number");  // CsvNumberCell: counts and worked-out figures
-  QTest::addColumn<QString>("mm");      // CsvMmCell
-  QTest::addColumn<QString>("inch");    // CsvInchCell
+  QTest::addColumn<QString>("number");  // csvNumberCell: counts and worked-out figures
+  QTest::addColumn<QString>("mm");      // csvMmCell
+  QTest::addColumn<QString>("inch");    // csvInchCell
   QTest::newRow("empty") << ""
                          << ""
                          << ""
@@ -162,9 +162,9 @@ void WorksheetCsvTest::figuresAreNumbersOrGuardedText() {
   QFETCH(QString, number);
   QFETCH(QString, mm);
   QFETCH(QString, inch);
-  QCOMPARE(CsvNumberCell(text), number);
-  QCOMPARE(CsvMmCell(text), mm);
-  QCOMPARE(CsvInchCell(text), inch);
+  QCOMPARE(csvNumberCell(text), number);
+  QCOMPARE(csvMmCell(text), mm);
+  QCOMPARE(csvInchCell(text), inch);
 }
 
 void WorksheetCsvTest::writesHeaderUsedRowsAndTotal() {
@@ -182,7 +182,7 @@ void WorksheetCsvTest::writesHeaderUsedRowsAndTotal() {
       "\"Necklace, \"\"Blue\"\"\",3,Seed beads,,0.125,'1/8,24,8.00,3.00\r\n"
       "\"Necklace, \"\"Blue\"\"\",10,Clasp,,,,,,\r\n"
       "\"Necklace, \"\"Blue\"\"\",Total,,,,,,,8.67\r\n";
-  QCOMPARE(WorksheetCsvBytes(sheet), expected);
+  QCOMPARE(worksheetCsvBytes(sheet), expected);
 }
 
 void WorksheetCsvTest::emptySheetHasHeaderAndTotalOnly() {
@@ -190,14 +190,14 @@ void WorksheetCsvTest::emptySheetHasHeaderAndTotalOnly() {
       "Project,Row,Description,Size MM,Size Inch,Size Inch as Typed,Number of Beads,Beads per Inch,Length "
       "Inches\r\n"
       ",Total,,,,,,,\r\n";
-  QCOMPARE(WorksheetCsvBytes(WorksheetCsv{}), expected);
+  QCOMPARE(worksheetCsvBytes(WorksheetCsv{}), expected);
 }
 
 void WorksheetCsvTest::keepsEveryCharacterAsUtf8() {
   WorksheetCsv sheet;
   // Characters a worksheet file cannot hold go into a CSV file unchanged.
   sheet.Rows[1].Desc = QString::fromUtf8("Perle \xe2\x80\x93 \xe6\xb0\xb4\xe6\x99\xb6 \xf0\x9f\x92\x8e");
-  const QByteArray bytes = WorksheetCsvBytes(sheet);
+  const QByteArray bytes = worksheetCsvBytes(sheet);
   QVERIFY(!bytes.startsWith("\xef\xbb\xbf"));  // no byte-order mark: the header is the first cell
   QVERIFY(bytes.contains(",2,Perle \xe2\x80\x93 \xe6\xb0\xb4\xe6\x99\xb6 \xf0\x9f\x92\x8e,,,,,,\r\n"));
 }

@@ -10,7 +10,7 @@ Q_DECLARE_METATYPE(Edit)
 
 namespace {
 
-WorksheetText Sample() {
+WorksheetText sampleWorksheet() {
   WorksheetText text;
   text.Project = "Necklace";
   text.Rows[0] = {"Crystal", "4", "", "36"};
@@ -36,10 +36,11 @@ void WorksheetDocumentTest::modifiedIsADifferenceFromTheSnapshot_data() {
   QTest::addColumn<bool>("modified");
   const Edit none = [](WorksheetText&) {};
   QTest::newRow("as loaded") << true << none << false;
-  QTest::newRow("a character more") << true << Edit([](WorksheetText& t) { t.Rows[0].Nob += "0"; }) << true;
+  QTest::newRow("a character more") << true << Edit([](WorksheetText& t) { t.Rows[0].BeadCount += "0"; })
+                                    << true;
   QTest::newRow("typed and typed back") << true << Edit([](WorksheetText& t) {
-    t.Rows[0].Nob += "0";
-    t.Rows[0].Nob.chop(1);
+    t.Rows[0].BeadCount += "0";
+    t.Rows[0].BeadCount.chop(1);
   }) << false;
   QTest::newRow("the project name") << true << Edit([](WorksheetText& t) { t.Project += " "; }) << true;
   QTest::newRow("the last row's inch size")
@@ -59,12 +60,12 @@ void WorksheetDocumentTest::modifiedIsADifferenceFromTheSnapshot() {
   WorksheetDocument document;
   document.Path = "/w/necklace.bws";
   if (snapshotKnown)
-    document.Saved = Sample();
+    document.Saved = sampleWorksheet();
   else
     document.Saved.reset();
-  WorksheetText now = Sample();
+  WorksheetText now = sampleWorksheet();
   edit(now);
-  QCOMPARE(document.IsModified(now), modified);
+  QCOMPARE(document.isModified(now), modified);
 }
 
 void WorksheetDocumentTest::captionNamesTheFile_data() {
@@ -81,18 +82,18 @@ void WorksheetDocumentTest::captionNamesTheFile_data() {
 void WorksheetDocumentTest::captionNamesTheFile() {
   QFETCH(QString, path);
   QFETCH(QString, caption);
-  QCOMPARE(WorksheetCaption(path), caption);
+  QCOMPARE(worksheetCaption(path), caption);
 }
 
 void WorksheetDocumentTest::questionNamesTheFile() {
-  QCOMPARE(UnsavedWorksheetQuestion({}),
+  QCOMPARE(unsavedWorksheetQuestion({}),
            "The bead worksheet has changes that are not saved.\n\nSave them first?");
-  QVERIFY(UnsavedWorksheetQuestion("/w/bracelet.bws").startsWith("The bead worksheet \"bracelet.bws\" has"));
-  QVERIFY(HoldsAnything(Sample()));
-  QVERIFY(!HoldsAnything(WorksheetText{}));
+  QVERIFY(unsavedWorksheetQuestion("/w/bracelet.bws").startsWith("The bead worksheet \"bracelet.bws\" has"));
+  QVERIFY(holdsAnything(sampleWorksheet()));
+  QVERIFY(!holdsAnything(WorksheetText{}));
   WorksheetText blank;
   blank.Rows[4].Desc = " ";
-  QVERIFY(HoldsAnything(blank));
+  QVERIFY(holdsAnything(blank));
 }
 
 QTEST_APPLESS_MAIN(WorksheetDocumentTest)

@@ -24,15 +24,15 @@ Q_DECLARE_METATYPE(WorksheetField)
 
 namespace {
 
-QByteArray EmptyRows(int from) {
+QByteArray emptyRows(int from) {
   QByteArray out;
   for (int k = from; k <= kWorksheetRows; ++k) out += QByteArray::number(k) + "\t\t\t\t\r\n";
   return out;
 }
 
-QString Fields(const LoadedWorksheet& w, int row) {
+QString fields(const LoadedWorksheet& w, int row) {
   const WorksheetRowText& t = w.Text.Rows[row - 1];
-  return t.Desc + u'|' + t.Mm + u'|' + t.Inch + u'|' + t.Nob;
+  return t.Desc + u'|' + t.Mm + u'|' + t.Inch + u'|' + t.BeadCount;
 }
 
 }  // namespace
@@ -68,26 +68,26 @@ void WorksheetFileTest::writesElevenLines_data() {
   QTest::addColumn<QStringList>("boxes");  // Desc, Mm, Inch, Nob of that row
   QTest::addColumn<QByteArray>("expected");
 
-  const QByteArray empty = "\r\n" + EmptyRows(1);
+  const QByteArray empty = "\r\n" + emptyRows(1);
   QTest::newRow("empty worksheet") << "" << 1 << QStringList{"", "", "", ""} << empty;
   QTest::newRow("row 3 example") << "Bracelet" << 3 << QStringList{"Crystal rondelle", "4", "", "36"}
-                                 << "Bracelet\r\n" + EmptyRows(1).left(14) +
-                                        "3\tCrystal rondelle\t4\t\t36\r\n" + EmptyRows(4);
+                                 << "Bracelet\r\n" + emptyRows(1).left(14) +
+                                        "3\tCrystal rondelle\t4\t\t36\r\n" + emptyRows(4);
   QTest::newRow("texts kept untrimmed") << "  Spaced  " << 1 << QStringList{" a ", " 4", "", "7 "}
-                                        << "  Spaced  \r\n1\t a \t 4\t\t7 \r\n" + EmptyRows(2);
+                                        << "  Spaced  \r\n1\t a \t 4\t\t7 \r\n" + emptyRows(2);
   QTest::newRow("row 10 last line") << "" << 10 << QStringList{"x", "", "1/4", "5"}
-                                    << "\r\n" + EmptyRows(1).left(EmptyRows(1).indexOf("10\t")) +
+                                    << "\r\n" + emptyRows(1).left(emptyRows(1).indexOf("10\t")) +
                                            "10\tx\t\t1/4\t5\r\n";
   QTest::newRow("TAB CR LF and Ctrl-Z become blanks")
       << QString("a\tb\r\nc") << 2 << QStringList{"d\te", "4", "", QString("1") + QChar(26)}
-      << "a b  c\r\n1\t\t\t\t\r\n2\td e\t4\t\t1 \r\n" + EmptyRows(3);
+      << "a b  c\r\n1\t\t\t\t\r\n2\td e\t4\t\t1 \r\n" + emptyRows(3);
   QTest::newRow("Windows-1252 letters")
       << QString::fromUtf8("Café €5") << 1 << QStringList{QString::fromUtf8("Perle «fine» ‰ Œ"), "", "", ""}
       << QByteArray(
              "Caf\xE9 \x80"
              "5\r\n1\tPerle \xAB"
              "fine\xBB \x89 \x8C\t\t\t\r\n") +
-             EmptyRows(2);
+             emptyRows(2);
 }
 
 void WorksheetFileTest::writesElevenLines() {
@@ -98,7 +98,7 @@ void WorksheetFileTest::writesElevenLines() {
   WorksheetText text;
   text.Project = project;
   text.Rows[row - 1] = {boxes[0], boxes[1], boxes[2], boxes[3]};
-  const QByteArray bytes = WorksheetFileBytes(text);
+  const QByteArray bytes = worksheetFileBytes(text);
   QCOMPARE(bytes, expected);
   QCOMPARE(bytes.count("\r\n"), 11);
   QVERIFY(bytes.endsWith("\r\n"));
@@ -115,7 +115,7 @@ void WorksheetFileTest::refusesCharactersOutsideTheCodePage_data() {
   QTest::newRow("emoji in the project")
       << 0 << WorksheetField::Project << QString::fromUtf8("Gift 💎") << 0x1F48Eu << "Project Name";
   QTest::newRow("C1 control Windows has no byte for")
-      << 10 << WorksheetField::Nob << QString(QChar(0x85)) << 0x85u << "Number of Beads of row 10";
+      << 10 << WorksheetField::BeadCount << QString(QChar(0x85)) << 0x85u << "Number of Beads of row 10";
 }
 
 void WorksheetFileTest::refusesCharactersOutsideTheCodePage() {
@@ -130,9 +130,9 @@ void WorksheetFileTest::refusesCharactersOutsideTheCodePage() {
   else if (field == WorksheetField::Desc)
     sheet.Rows[row - 1].Desc = text;
   else
-    sheet.Rows[row - 1].Nob = text;
+    sheet.Rows[row - 1].BeadCount = text;
   try {
-    WorksheetFileBytes(sheet);
+    worksheetFileBytes(sheet);
     QFAIL("the text was written");
   } catch (const UnencodableCharacterError& bad) {
     QCOMPARE(bad.Row, row);
@@ -168,7 +168,7 @@ void WorksheetFileTest::splitsLines_data() {
 void WorksheetFileTest::splitsLines() {
   QFETCH(QByteArray, bytes);
   QFETCH(QStringList, firstLines);
-  const QStringList lines = WorksheetFileLines(bytes);
+  const QStringList lines = worksheetFileLines(bytes);
   QCOMPARE(lines.size(), 11);
   for (int i = 0; i < 11; ++i) QCOMPARE(lines[i], i < firstLines.size() ? firstLines[i] : QString());
 }
@@ -209,11 +209,11 @@ void WorksheetFileTest::readsRows() {
   QFETCH(QByteArray, line);
   QFETCH(QString, boxes);
   QFETCH(int, count);
-  const LoadedWorksheet w = ReadWorksheetFile("Project\r\n\r\n" + line + "\r\n");
+  const LoadedWorksheet w = readWorksheetFile("Project\r\n\r\n" + line + "\r\n");
   QCOMPARE(w.Text.Project, QString("Project"));
-  QCOMPARE(Fields(w, 2), boxes);
-  QCOMPARE(LenientBeadCount(AsStored(w.Text.Rows[1].Nob)), count);
-  for (int row : {1, 3, 10}) QCOMPARE(Fields(w, row), QString("|||"));
+  QCOMPARE(fields(w, 2), boxes);
+  QCOMPARE(lenientBeadCount(asStored(w.Text.Rows[1].BeadCount)), count);
+  for (int row : {1, 3, 10}) QCOMPARE(fields(w, row), QString("|||"));
   QCOMPARE(w.CutTexts, QStringList());
 }
 
@@ -224,15 +224,15 @@ void WorksheetFileTest::longTextsAreCutToWhatABoxHolds() {
   const QByteArray full(kBoxCapacity, 'd');
   const QByteArray file = huge + "\r\n1\t" + full + "\t\t\t\r\n2\t  " + huge + "  \t" + huge + "\t\t" + huge +
                           "\r\n3\t\t\t\t" + QByteArray(kBoxCapacity + 5, ' ') + "12\r\n";
-  const LoadedWorksheet w = ReadWorksheetFile(file);
+  const LoadedWorksheet w = readWorksheetFile(file);
   QCOMPARE(w.CutTexts, (QStringList{"Project Name", "Description of row 2", "Size MM of row 2",
                                     "Number of Beads of row 2"}));
   QCOMPARE(w.Text.Project, QString(kBoxCapacity, u'p'));
   QCOMPARE(w.Text.Rows[0].Desc, QString::fromLatin1(full));  // exactly full: whole
   QCOMPARE(w.Text.Rows[1].Desc, QString(kBoxCapacity, u'p'));
   QCOMPARE(w.Text.Rows[1].Mm.size(), kBoxCapacity);
-  QCOMPARE(w.Text.Rows[1].Nob.size(), kBoxCapacity);
-  QCOMPARE(w.Text.Rows[2].Nob, QString("12"));  // the blanks go, nothing is cut
+  QCOMPARE(w.Text.Rows[1].BeadCount.size(), kBoxCapacity);
+  QCOMPARE(w.Text.Rows[2].BeadCount, QString("12"));  // the blanks go, nothing is cut
 }
 
 void WorksheetFileTest::roundTripsTextsAndBytes() {
@@ -241,23 +241,23 @@ void WorksheetFileTest::roundTripsTextsAndBytes() {
   for (int k = 1; k <= kWorksheetRows; ++k)
     text.Rows[k - 1] = {QStringLiteral("Strand %1 ‰€").arg(k), k % 2 ? QString::number(k) : QString(),
                         k % 2 ? QString() : QStringLiteral("%1/16").arg(k), QString::number(k * 7)};
-  const QByteArray bytes = WorksheetFileBytes(text);
-  const LoadedWorksheet loaded = ReadWorksheetFile(bytes);
+  const QByteArray bytes = worksheetFileBytes(text);
+  const LoadedWorksheet loaded = readWorksheetFile(bytes);
   QCOMPARE(loaded.Text.Project, text.Project);
   for (int k = 1; k <= kWorksheetRows; ++k) {
     QCOMPARE(loaded.Text.Rows[k - 1].Desc, text.Rows[k - 1].Desc);
     QCOMPARE(loaded.Text.Rows[k - 1].Mm, text.Rows[k - 1].Mm);
     QCOMPARE(loaded.Text.Rows[k - 1].Inch, text.Rows[k - 1].Inch);
-    QCOMPARE(loaded.Text.Rows[k - 1].Nob, text.Rows[k - 1].Nob);
+    QCOMPARE(loaded.Text.Rows[k - 1].BeadCount, text.Rows[k - 1].BeadCount);
   }
-  QCOMPARE(WorksheetFileBytes(loaded.Text), bytes);
+  QCOMPARE(worksheetFileBytes(loaded.Text), bytes);
 
   // Every byte a description can hold comes back as the same byte.
   QByteArray all;
   for (int b = 0x21; b <= 0xFF; ++b) all += char(b);
-  const QByteArray file = "P\r\n1\tx" + all + "x\t\t\t\r\n" + EmptyRows(2);
-  const LoadedWorksheet w = ReadWorksheetFile(file);
-  QCOMPARE(WorksheetFileBytes(w.Text), file);
+  const QByteArray file = "P\r\n1\tx" + all + "x\t\t\t\r\n" + emptyRows(2);
+  const LoadedWorksheet w = readWorksheetFile(file);
+  QCOMPARE(worksheetFileBytes(w.Text), file);
 }
 
 // The process's file size limit makes a real write fail part way (EFBIG), as
@@ -274,7 +274,7 @@ void WorksheetFileTest::failedWriteLeavesTheOldFile() {
   QTemporaryDir dir;
   const QString path = dir.filePath("w.bws");
   const QByteArray old = "Old worksheet\r\n";
-  SaveWholeFile(path, old);
+  saveWholeFile(path, old);
   const QByteArray bytes(300, 'n');
 
   rlimit saved{};
@@ -285,7 +285,7 @@ void WorksheetFileTest::failedWriteLeavesTheOldFile() {
   QVERIFY(setrlimit(RLIMIT_FSIZE, &lowered) == 0);
   QString message;
   try {
-    SaveWholeFile(path, bytes);
+    saveWholeFile(path, bytes);
   } catch (const FileError& failure) {
     message = QString::fromStdString(failure.what());
   }
@@ -299,19 +299,19 @@ void WorksheetFileTest::failedWriteLeavesTheOldFile() {
   QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"w.bws"});
 
   // Within the limit the same call writes the whole file.
-  SaveWholeFile(path, bytes);
-  QCOMPARE(LoadWholeFile(path), bytes);
+  saveWholeFile(path, bytes);
+  QCOMPARE(loadWholeFile(path), bytes);
 }
 
 void WorksheetFileTest::unreadableFileNamesTheReason() {
   QTemporaryDir dir;
   const QString path = dir.filePath("locked.bws");
-  SaveWholeFile(path, "P\r\n");
+  saveWholeFile(path, "P\r\n");
   QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
   ObeyFilePermissions permissions;
-  if (!permissions.Active()) QSKIP(qPrintable(permissions.Why()));
+  if (!permissions.active()) QSKIP(qPrintable(permissions.why()));
   try {
-    LoadWholeFile(path);
+    loadWholeFile(path);
     QFAIL("the file was read");
   } catch (const FileError& failure) {
     QCOMPARE(QString::fromStdString(failure.what()),
@@ -322,7 +322,7 @@ void WorksheetFileTest::unreadableFileNamesTheReason() {
 namespace {
 
 // The process's peak resident memory (VmHWM), in kB.
-qint64 PeakMemoryKb() {
+qint64 peakMemoryKb() {
   QFile status(QStringLiteral("/proc/self/status"));
   if (!status.open(QIODevice::ReadOnly)) return -1;
   for (const QByteArray& line : status.readAll().split('\n'))
@@ -382,12 +382,12 @@ void WorksheetFileTest::refusesWhatIsNoWorksheetAtOnce() {
   } else if (kind == QLatin1String("link")) {
     QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
   }
-  const qint64 peakBefore = PeakMemoryKb();
+  const qint64 peakBefore = peakMemoryKb();
   QElapsedTimer clock;
   clock.start();
   QString message;
   try {
-    LoadWholeFile(path);
+    loadWholeFile(path);
   } catch (const FileError& failure) {
     message = QString::fromStdString(failure.what());
   }
@@ -395,8 +395,8 @@ void WorksheetFileTest::refusesWhatIsNoWorksheetAtOnce() {
   if (listener >= 0) ::close(listener);
   QCOMPARE(message, QStringLiteral("Cannot load the worksheet %1: %2").arg(path, reason));
   QVERIFY2(took < 1000, qPrintable(QStringLiteral("took %1 ms").arg(took)));
-  QVERIFY2(PeakMemoryKb() - peakBefore < 10 * 1024,
-           qPrintable(QStringLiteral("peak memory grew by %1 kB").arg(PeakMemoryKb() - peakBefore)));
+  QVERIFY2(peakMemoryKb() - peakBefore < 10 * 1024,
+           qPrintable(QStringLiteral("peak memory grew by %1 kB").arg(peakMemoryKb() - peakBefore)));
 }
 
 // The limit is the file's size, not a cut: a file at the limit loads whole.
@@ -404,13 +404,13 @@ void WorksheetFileTest::readsUpToTheLimit() {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("full.bws"));
   const QByteArray bytes(kWorksheetFileLimit, 'x');
-  SaveWholeFile(path, bytes);
-  QCOMPARE(LoadWholeFile(path), bytes);
-  SaveWholeFile(path, "P\r\n");
-  QCOMPARE(LoadWholeFile(path, 3), QByteArray("P\r\n"));
-  QVERIFY_THROWS_EXCEPTION(FileError, LoadWholeFile(path, 2));
-  SaveWholeFile(path, {});
-  QCOMPARE(LoadWholeFile(path), QByteArray());
+  saveWholeFile(path, bytes);
+  QCOMPARE(loadWholeFile(path), bytes);
+  saveWholeFile(path, "P\r\n");
+  QCOMPARE(loadWholeFile(path, 3), QByteArray("P\r\n"));
+  QVERIFY_THROWS_EXCEPTION(FileError, loadWholeFile(path, 2));
+  saveWholeFile(path, {});
+  QCOMPARE(loadWholeFile(path), QByteArray());
 }
 
 void WorksheetFileTest::savingOnAReadOnlyFileSystemNamesIt_data() {
@@ -426,19 +426,19 @@ void WorksheetFileTest::savingOnAReadOnlyFileSystemNamesIt() {
   const QString mount = dir.filePath(QStringLiteral("disk"));
   QVERIFY(QDir().mkdir(mount));
   ScopedTmpfs disk(mount, QStringLiteral("size=64k"));
-  if (!disk.Mounted()) QSKIP(qPrintable(disk.Why()));
+  if (!disk.mounted()) QSKIP(qPrintable(disk.why()));
   const QString path = mount + QStringLiteral("/kept.bws");
-  if (existing) SaveWholeFile(path, "Old\r\n");
+  if (existing) saveWholeFile(path, "Old\r\n");
   if (::mount(nullptr, QFile::encodeName(mount).constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0)
     QSKIP(qPrintable(QStringLiteral("cannot remount read-only: ") + qt_error_string(errno)));
   QString message;
   try {
-    SaveWholeFile(path, "New\r\n");
+    saveWholeFile(path, "New\r\n");
   } catch (const FileError& failure) {
     message = QString::fromStdString(failure.what());
   }
   QCOMPARE(message, QStringLiteral("Cannot save the worksheet to %1: %2").arg(path, qt_error_string(EROFS)));
-  if (existing) QCOMPARE(LoadWholeFile(path), QByteArray("Old\r\n"));
+  if (existing) QCOMPARE(loadWholeFile(path), QByteArray("Old\r\n"));
 }
 
 void WorksheetFileTest::readsANameThatIsNotUtf8() {
@@ -448,11 +448,11 @@ void WorksheetFileTest::readsANameThatIsNotUtf8() {
   QVERIFY(fd >= 0);
   QCOMPARE(::write(fd, "Odd\r\n", 5), ssize_t(5));
   ::close(fd);
-  const QString path = PathFromNative(native);
-  QVERIFY(PathExists(path));
-  QCOMPARE(LoadWholeFile(path), QByteArray("Odd\r\n"));
+  const QString path = pathFromNative(native);
+  QVERIFY(pathExists(path));
+  QCOMPARE(loadWholeFile(path), QByteArray("Odd\r\n"));
   // Qt's own decoding names another file.
-  QVERIFY(!PathExists(QFile::decodeName(native)));
+  QVERIFY(!pathExists(QFile::decodeName(native)));
   ::unlink(native.constData());  // which QTemporaryDir cannot name either
 }
 

@@ -19,7 +19,7 @@ Q_DECLARE_METATYPE(Damage)
 
 namespace {
 
-RecoveredWorksheet Sample() {
+RecoveredWorksheet sampleWorksheet() {
   RecoveredWorksheet w;
   w.Path = "/home/a/Worksheet/necklace.bws";
   w.Text.Project = "Summer \"blue\" necklace";
@@ -29,9 +29,9 @@ RecoveredWorksheet Sample() {
   return w;
 }
 
-QString Fields(const WorksheetText& t) {
+QString fields(const WorksheetText& t) {
   QStringList out{t.Project};
-  for (const WorksheetRowText& row : t.Rows) out << row.Desc << row.Mm << row.Inch << row.Nob;
+  for (const WorksheetRowText& row : t.Rows) out << row.Desc << row.Mm << row.Inch << row.BeadCount;
   return out.join(u'|');
 }
 
@@ -79,7 +79,7 @@ void WorksheetRecoveryTest::folderFollowsTheStateHome() {
   QFETCH(QString, stateHome);
   QFETCH(QString, home);
   QFETCH(QString, folder);
-  QCOMPARE(RecoveryFolder(stateHome, home), folder);
+  QCOMPARE(recoveryFolder(stateHome, home), folder);
 }
 
 void WorksheetRecoveryTest::fileNamesKeepCopiesApart_data() {
@@ -96,23 +96,23 @@ void WorksheetRecoveryTest::fileNamesKeepCopiesApart() {
   QFETCH(QString, instance);
   QFETCH(int, slot);
   QFETCH(QString, name);
-  QCOMPARE(RecoveryFileName(instance, slot), name);
+  QCOMPARE(recoveryFileName(instance, slot), name);
 }
 
 // What a worksheet file cannot hold (TABs, characters outside its code page,
 // a count that reads as none) comes back as typed.
 void WorksheetRecoveryTest::keepsEveryTypedCharacter() {
-  const RecoveredWorksheet sample = Sample();
-  const QByteArray bytes = RecoveryFileBytes(sample);
+  const RecoveredWorksheet sample = sampleWorksheet();
+  const QByteArray bytes = recoveryFileBytes(sample);
   QVERIFY(bytes.size() < kRecoveryFileLimit);
-  const RecoveryReading back = ParseRecoveryBytes(bytes);
+  const RecoveryReading back = parseRecoveryBytes(bytes);
   QVERIFY2(back.Worksheet, qPrintable(back.Problem));
   QCOMPARE(back.Worksheet->Path, sample.Path);
-  QCOMPARE(Fields(back.Worksheet->Text), Fields(sample.Text));
+  QCOMPARE(fields(back.Worksheet->Text), fields(sample.Text));
 
-  const RecoveryReading blank = ParseRecoveryBytes(RecoveryFileBytes({}));
+  const RecoveryReading blank = parseRecoveryBytes(recoveryFileBytes({}));
   QVERIFY(blank.Worksheet);
-  QCOMPARE(Fields(blank.Worksheet->Text), Fields(WorksheetText{}));
+  QCOMPARE(fields(blank.Worksheet->Text), fields(WorksheetText{}));
   QVERIFY(blank.Worksheet->Path.isEmpty());
 }
 
@@ -159,9 +159,9 @@ void WorksheetRecoveryTest::refusesAnythingButItsOwnFormat_data() {
 void WorksheetRecoveryTest::refusesAnythingButItsOwnFormat() {
   QFETCH(Damage, damage);
   QFETCH(QString, problem);
-  QJsonObject root = QJsonDocument::fromJson(RecoveryFileBytes(Sample())).object();
+  QJsonObject root = QJsonDocument::fromJson(recoveryFileBytes(sampleWorksheet())).object();
   damage(root);
-  const RecoveryReading reading = ParseRecoveryBytes(QJsonDocument(root).toJson());
+  const RecoveryReading reading = parseRecoveryBytes(QJsonDocument(root).toJson());
   QVERIFY(!reading.Worksheet);
   QVERIFY2(reading.Problem.contains(problem), qPrintable(reading.Problem));
 }
@@ -199,14 +199,14 @@ void WorksheetRecoveryTest::refusesOddFilesBeforeReading() {
   };
   if (kind == "empty") write({});
   if (kind == "bws") write("Necklace\r\n1\tCrystal\t4\t\t36\r\n");
-  if (kind == "cut") write(RecoveryFileBytes(Sample()).left(300));
+  if (kind == "cut") write(recoveryFileBytes(sampleWorksheet()).left(300));
   if (kind == "fifo") QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
   if (kind == "dir") QVERIFY(QDir().mkdir(path));
   if (kind == "link") {
     const QString target = dir.filePath("elsewhere.json");
     QFile f(target);
     QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(RecoveryFileBytes(Sample()));
+    f.write(recoveryFileBytes(sampleWorksheet()));
     f.close();
     QVERIFY(QFile::link(target, path));
   }
@@ -217,7 +217,7 @@ void WorksheetRecoveryTest::refusesOddFilesBeforeReading() {
   }
   QElapsedTimer clock;
   clock.start();
-  const RecoveryReading reading = ReadRecoveryFile(path);
+  const RecoveryReading reading = readRecoveryFile(path);
   QVERIFY(clock.elapsed() < 1000);
   QVERIFY(!reading.Worksheet);
   QVERIFY2(reading.Problem.contains(problem), qPrintable(reading.Problem));
@@ -234,7 +234,7 @@ void WorksheetRecoveryTest::setsABadFileAside() {
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(contents[n]);
     f.close();
-    QCOMPARE(SetAsideRecoveryFile(path), asides[n]);
+    QCOMPARE(setAsideRecoveryFile(path), asides[n]);
     QVERIFY(!QFile::exists(path));
   }
   for (int n = 0; n < 2; ++n) {
@@ -243,7 +243,7 @@ void WorksheetRecoveryTest::setsABadFileAside() {
     QCOMPARE(aside.readAll(), contents[n]);
   }
   QVERIFY(QDir().mkdir(path));
-  QCOMPARE(SetAsideRecoveryFile(path), asides[2]);
+  QCOMPARE(setAsideRecoveryFile(path), asides[2]);
   QVERIFY(QFileInfo(asides[2]).isDir());
   QVERIFY(!QFileInfo::exists(path));
 }

@@ -36,7 +36,7 @@ void WorksheetRowsTest::lenientBeadCount_data() {
 void WorksheetRowsTest::lenientBeadCount() {
   QFETCH(QString, text);
   QFETCH(int, count);
-  QCOMPARE(LenientBeadCount(text), count);
+  QCOMPARE(orvane::lenientBeadCount(text), count);
 }
 
 // Sizes in millimetres with a bead count, and the boxes' texts they give.
@@ -63,25 +63,25 @@ void WorksheetRowsTest::rowNumbers() {
   QFETCH(int, count);
   QFETCH(QString, perInch);
   QFETCH(QString, length);
-  QCOMPARE(WorksheetNumberText(BeadsPerInchFromMm(mm)), perInch);
-  QCOMPARE(WorksheetNumberText(RowLength(count, mm)), length);
+  QCOMPARE(worksheetNumberText(beadsPerInchFromMm(mm)), perInch);
+  QCOMPARE(worksheetNumberText(rowLength(count, mm)), length);
 }
 
 void WorksheetRowsTest::totalKeepsEveryLength() {
   std::array<WorksheetRowValues, kWorksheetRows> rows{};
   rows[0].LengthValue = 16777216;  // 2^24: a single-precision sum lost the ones added to it
   for (int i = 1; i < kWorksheetRows; ++i) rows[i].LengthValue = 1;
-  QCOMPARE(double(SumLengths(rows)), 16777225.0);
-  QCOMPARE(WorksheetNumberText(SumLengths(rows)), QString("1.67772E7"));
+  QCOMPARE(double(sumLengths(rows)), 16777225.0);
+  QCOMPARE(worksheetNumberText(sumLengths(rows)), QString("1.67772E7"));
   rows[0].LengthValue = 0.1;
   rows[1].LengthValue = 0.2;
-  QCOMPARE(WorksheetNumberText(SumLengths(rows)), QString("8.30"));
+  QCOMPARE(worksheetNumberText(sumLengths(rows)), QString("8.30"));
 }
 
 void WorksheetRowsTest::zeroSizeIsADivisionByZero() {
-  QVERIFY_THROWS_EXCEPTION(MathError, BeadsPerInchFromMm(0));
-  QVERIFY_THROWS_EXCEPTION(MathError, BeadsPerInchFromInch(0));
-  QCOMPARE(WorksheetNumberText(RowLength(12, 0)), QString("0.00"));
+  QVERIFY_THROWS_EXCEPTION(MathError, beadsPerInchFromMm(0));
+  QVERIFY_THROWS_EXCEPTION(MathError, beadsPerInchFromInch(0));
+  QCOMPARE(worksheetNumberText(rowLength(12, 0)), QString("0.00"));
 }
 
 QTEST_GUILESS_MAIN(WorksheetRowsTest)

@@ -12,25 +12,27 @@ using Rows = std::array<WorksheetRowValues, kWorksheetRows>;
 
 // "Mm:4" is 4 typed into the millimetre box, which is then left; "Inch:1/4"
 // the same for the inch box. Returns what the last step said about the caret.
-bool LeaveSizeBoxes(const QStringList& steps, WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
+bool leaveSizeBoxes(const QStringList& steps, WorksheetRowValues& row, WorksheetRowBoxes& boxes) {
   bool toCount = false;
   for (const QString& step : steps) {
     const QString text = step.section(u':', 1);
     if (step.startsWith("Mm:")) {
       boxes.Mm = text;
-      toCount = WorksheetSizeFromMm(row, boxes);
+      toCount = worksheetSizeFromMm(row, boxes);
     } else {
       boxes.Inch = text;
-      toCount = WorksheetSizeFromInch(row, boxes);
+      toCount = worksheetSizeFromInch(row, boxes);
     }
   }
   return toCount;
 }
 
-QStringList Texts(const WorksheetRowBoxes& b) { return {b.Mm, b.Inch, b.Nob, b.Bpi, b.Tot}; }
+QStringList boxTexts(const WorksheetRowBoxes& b) {
+  return {b.Mm, b.Inch, b.BeadCount, b.BeadsPerInch, b.Length};
+}
 
 // The message the user reads for a failure.
-QString Message(const std::exception& e) { return WithFinalDot(QString::fromStdString(e.what())); }
+QString shownMessage(const std::exception& e) { return withFinalDot(QString::fromStdString(e.what())); }
 
 }  // namespace
 
@@ -111,13 +113,13 @@ void WorksheetStepsTest::rowsWorkOutSizesAndLengths() {
   QFETCH(QStringList, expected);
   Rows rows{};
   WorksheetRowBoxes boxes;
-  LeaveSizeBoxes(steps, rows[0], boxes);
-  boxes.Nob = count;
-  WorksheetLengthFromCount(rows[0], boxes);
+  leaveSizeBoxes(steps, rows[0], boxes);
+  boxes.BeadCount = count;
+  worksheetLengthFromCount(rows[0], boxes);
   double total = -1;
-  const QString totalText = WorksheetTotal(rows, total);
-  QCOMPARE((QStringList{boxes.Mm, boxes.Inch, boxes.Bpi, boxes.Tot, totalText}), expected);
-  QCOMPARE(boxes.Nob, count);
+  const QString totalText = worksheetTotal(rows, total);
+  QCOMPARE((QStringList{boxes.Mm, boxes.Inch, boxes.BeadsPerInch, boxes.Length, totalText}), expected);
+  QCOMPARE(boxes.BeadCount, count);
   QCOMPARE(total, rows[0].LengthValue);
 }
 
@@ -137,7 +139,7 @@ void WorksheetStepsTest::caretGoesOnToTheCountAfterASize() {
   QFETCH(bool, toCount);
   WorksheetRowValues row;
   WorksheetRowBoxes boxes;
-  QCOMPARE(LeaveSizeBoxes(steps, row, boxes), toCount);
+  QCOMPARE(leaveSizeBoxes(steps, row, boxes), toCount);
 }
 
 void WorksheetStepsTest::failedSizesKeepTheRow_data() {
@@ -181,9 +183,9 @@ void WorksheetStepsTest::failedSizesKeepTheRow() {
   QFETCH(float, mmValue);
   WorksheetRowValues row;
   WorksheetRowBoxes boxes;
-  LeaveSizeBoxes({"Mm:4"}, row, boxes);
-  boxes.Nob = "100";
-  WorksheetLengthFromCount(row, boxes);
+  leaveSizeBoxes({"Mm:4"}, row, boxes);
+  boxes.BeadCount = "100";
+  worksheetLengthFromCount(row, boxes);
   const double length = row.LengthValue;
 
   WorksheetRowBoxes expected = boxes;
@@ -191,18 +193,18 @@ void WorksheetStepsTest::failedSizesKeepTheRow() {
   try {
     if (box == "Mm") {
       boxes.Mm = expected.Mm = pasted;
-      WorksheetSizeFromMm(row, boxes);
+      worksheetSizeFromMm(row, boxes);
     } else {
       boxes.Inch = expected.Inch = pasted;
-      WorksheetSizeFromInch(row, boxes);
+      worksheetSizeFromInch(row, boxes);
     }
   } catch (const std::exception& e) {
-    caught = Message(e);
+    caught = shownMessage(e);
   }
   QCOMPARE(caught, message);
   QCOMPARE(row.MmValue, mmValue);
-  QCOMPARE(Texts(boxes), Texts(expected));
-  QCOMPARE(Texts(boxes).mid(3), (QStringList{"6.35", "15.75"}));
+  QCOMPARE(boxTexts(boxes), boxTexts(expected));
+  QCOMPARE(boxTexts(boxes).mid(3), (QStringList{"6.35", "15.75"}));
   QCOMPARE(row.BeadCount, 100);
   QCOMPARE(row.LengthValue, length);
 }
@@ -213,19 +215,19 @@ void WorksheetStepsTest::aFailureLeavesWhatWasAlreadyShown() {
   WorksheetRowValues row;
   WorksheetRowBoxes boxes;
   boxes.Inch = "1/4";
-  WorksheetSizeFromInch(row, boxes);
-  boxes.Nob = "2147483647";
-  WorksheetLengthFromCount(row, boxes);
+  worksheetSizeFromInch(row, boxes);
+  boxes.BeadCount = "2147483647";
+  worksheetLengthFromCount(row, boxes);
   const double length = row.LengthValue;
-  const QString lengthText = boxes.Tot;
+  const QString lengthText = boxes.Length;
   QCOMPARE(lengthText, QString("5.36871E8"));
 
   boxes.Mm = "1E308";
-  QVERIFY_THROWS_EXCEPTION(MathError, WorksheetSizeFromMm(row, boxes));
+  QVERIFY_THROWS_EXCEPTION(MathError, worksheetSizeFromMm(row, boxes));
   QCOMPARE(row.MmValue, 1e308);
-  QCOMPARE(boxes.Bpi, QString("0.00"));
+  QCOMPARE(boxes.BeadsPerInch, QString("0.00"));
   QCOMPARE(boxes.Inch, QString());
-  QCOMPARE(boxes.Tot, lengthText);
+  QCOMPARE(boxes.Length, lengthText);
   QCOMPARE(row.LengthValue, length);
 }
 
@@ -260,32 +262,32 @@ void WorksheetStepsTest::loadedRowsTakeOneSize() {
   QFETCH(QStringList, expected);
   WorksheetRowValues row;
   WorksheetRowBoxes boxes{mm, inch, {}, {}, {}};
-  WorksheetLoadedSize(row, boxes);
-  boxes.Nob = count;
-  WorksheetLengthFromCount(row, boxes);
-  QCOMPARE((QStringList{boxes.Mm, boxes.Inch, boxes.Bpi, boxes.Tot}), expected);
+  worksheetLoadedSize(row, boxes);
+  boxes.BeadCount = count;
+  worksheetLengthFromCount(row, boxes);
+  QCOMPARE((QStringList{boxes.Mm, boxes.Inch, boxes.BeadsPerInch, boxes.Length}), expected);
 }
 
 void WorksheetStepsTest::totalOfTheRows() {
   Rows rows{};
   double total = -1;
-  QCOMPARE(WorksheetTotal(rows, total), QString("0.00"));
+  QCOMPARE(worksheetTotal(rows, total), QString("0.00"));
   QCOMPARE(total, 0.0);
 
   // Rows in any order add up.
   WorksheetRowBoxes boxes;
   for (int i : {6, 1}) {
     boxes = {};
-    LeaveSizeBoxes({i == 6 ? "Mm:4" : "Mm:2"}, rows[i], boxes);
-    boxes.Nob = "12";
-    WorksheetLengthFromCount(rows[i], boxes);
+    leaveSizeBoxes({i == 6 ? "Mm:4" : "Mm:2"}, rows[i], boxes);
+    boxes.BeadCount = "12";
+    worksheetLengthFromCount(rows[i], boxes);
   }
-  QCOMPARE(WorksheetTotal(rows, total), QString("2.83"));  // 1.889764 + 0.944882
+  QCOMPARE(worksheetTotal(rows, total), QString("2.83"));  // 1.889764 + 0.944882
   QCOMPARE(total, rows[1].LengthValue + rows[6].LengthValue);
 
   // A total too large to keep fails, and the kept total is none.
   rows[0].LengthValue = rows[9].LengthValue = std::numeric_limits<double>::max();
-  QVERIFY_THROWS_EXCEPTION(MathError, WorksheetTotal(rows, total));
+  QVERIFY_THROWS_EXCEPTION(MathError, worksheetTotal(rows, total));
   QCOMPARE(total, 0.0);
 }
 

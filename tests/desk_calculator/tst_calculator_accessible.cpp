@@ -18,27 +18,27 @@ struct Fixture {
   Fixture() {
     host.resize(300, 280);
     calc = new CalculatorPad(services, &host);
-    calc->setFont(MakeFont(QStringLiteral("Arial"), 16, true));
+    calc->setFont(makeFont(QStringLiteral("Arial"), 16, true));
     calc->setGeometry(4, 30, 269, 237);
     host.show();
     QApplication::setActiveWindow(&host);
     (void)QTest::qWaitForWindowActive(&host, 1000);
   }
-  QAccessibleInterface* Iface() const { return QAccessible::queryAccessibleInterface(calc); }
+  QAccessibleInterface* calculatorInterface() const { return QAccessible::queryAccessibleInterface(calc); }
   // The key a screen reader finds by its name.
-  QAccessibleInterface* Key(const QString& name) const {
-    QAccessibleInterface* iface = Iface();
+  QAccessibleInterface* keyInterface(const QString& name) const {
+    QAccessibleInterface* iface = calculatorInterface();
     for (int i = 1; i < iface->childCount(); ++i)
       if (iface->child(i)->text(QAccessible::Name) == name) return iface->child(i);
     return nullptr;
   }
-  void Press(const QString& name) const {
-    QAccessibleInterface* key = Key(name);
+  void press(const QString& name) const {
+    QAccessibleInterface* key = keyInterface(name);
     QVERIFY2(key, qPrintable(name));
     key->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   }
-  QString DisplayText() const {
-    QAccessibleTextInterface* text = Iface()->child(0)->textInterface();
+  QString displayText() const {
+    QAccessibleTextInterface* text = calculatorInterface()->child(0)->textInterface();
     return text ? text->text(0, text->characterCount()) : QStringLiteral("(no text)");
   }
 
@@ -59,17 +59,17 @@ class TestCalculatorAccessible : public QObject {
   ModalDialogGuard guard;
 
  private Q_SLOTS:
-  void cleanup() { QVERIFY2(!guard.Tripped(), qPrintable(guard.Seen())); }
+  void cleanup() { QVERIFY2(!guard.tripped(), qPrintable(guard.seen())); }
 
   // The display first, then one push button per painted key, in reading
   // order, each where it is drawn.
   void keysAreButtonsWhereTheyArePainted() {
     Fixture f;
-    QAccessibleInterface* iface = f.Iface();
+    QAccessibleInterface* iface = f.calculatorInterface();
     QCOMPARE(iface->text(QAccessible::Name), "Calculator");
     QCOMPARE(iface->childCount(), 1 + 28);
     QAccessibleInterface* display = iface->child(0);
-    QCOMPARE(display->object(), static_cast<QObject*>(f.calc->Display()));
+    QCOMPARE(display->object(), static_cast<QObject*>(f.calc->display()));
     QCOMPARE(display->parent(), iface);
     QStringList names;
     for (int i = 1; i < iface->childCount(); ++i) {
@@ -78,24 +78,24 @@ class TestCalculatorAccessible : public QObject {
       QCOMPARE(key->parent(), iface);
       QCOMPARE(iface->indexOfChild(key), i);
       names << key->text(QAccessible::Name);
-      const CalculatorKey b = f.calc->ButtonAt(f.calc->mapFromGlobal(key->rect().center()));
-      QVERIFY2(b != CalculatorKey::None && f.calc->Button(b).caption == names.last(),
+      const CalculatorKey b = f.calc->buttonAt(f.calc->mapFromGlobal(key->rect().center()));
+      QVERIFY2(b != CalculatorKey::None && f.calc->buttonFor(b).caption == names.last(),
                qPrintable(names.last()));
-      QCOMPARE(key->rect().size(), f.calc->Button(b).rect.size());
+      QCOMPARE(key->rect().size(), f.calc->buttonFor(b).rect.size());
       QCOMPARE(iface->childAt(key->rect().center().x(), key->rect().center().y()), key);
     }
     QCOMPARE(names, kReadingOrder);
     // Each key names what it does and the keyboard key that presses it.
-    QCOMPARE(f.Key("Sqrt")->text(QAccessible::Description), "Square root (@); Space presses it");
-    QCOMPARE(f.Key("M+")->text(QAccessible::Description), "Memory add (Ctrl+P); Space presses it");
-    QCOMPARE(f.Key("7")->text(QAccessible::Description), "Digit 7 (7); Space presses it");
+    QCOMPARE(f.keyInterface("Sqrt")->text(QAccessible::Description), "Square root (@); Space presses it");
+    QCOMPARE(f.keyInterface("M+")->text(QAccessible::Description), "Memory add (Ctrl+P); Space presses it");
+    QCOMPARE(f.keyInterface("7")->text(QAccessible::Description), "Digit 7 (7); Space presses it");
     // Esc clears and closes the window: the hint says both.
-    QCOMPARE(f.Key("C")->text(QAccessible::Description),
+    QCOMPARE(f.keyInterface("C")->text(QAccessible::Description),
              "Clear (Esc, which also closes the window); Space presses it");
     // One table names every key: each has a caption of its own, words and a keyboard key.
     QSet<QString> captions;
     for (int i = 1; i < kCalculatorKeyCount; ++i) {
-      const CalculatorKeyTexts texts = calculatorKeyTexts(KeyAt(i));
+      const CalculatorKeyTexts texts = calculatorKeyTexts(keyAt(i));
       QVERIFY2(!texts.caption.isEmpty() && !texts.action.isEmpty() && !texts.keyboard.isEmpty(),
                qPrintable(QString::number(i)));
       captions.insert(texts.caption);
@@ -103,9 +103,9 @@ class TestCalculatorAccessible : public QObject {
     QCOMPARE(captions.size(), kCalculatorKeyCount - 1);
 
     // Without the memory column its keys are gone.
-    f.calc->SetShowMemoryButtons(false);
+    f.calc->setShowMemoryButtons(false);
     QCOMPARE(iface->childCount(), 1 + 23);
-    QVERIFY(!f.Key("MC") && !f.Key("M-"));
+    QVERIFY(!f.keyInterface("MC") && !f.keyInterface("M-"));
     QCOMPARE(iface->child(1)->text(QAccessible::Name), "Back");
   }
 
@@ -114,32 +114,33 @@ class TestCalculatorAccessible : public QObject {
     for (const QString& name : kReadingOrder) {
       Fixture pressed, clicked;
       for (Fixture* f : {&pressed, &clicked}) {
-        f->calc->SetText(QStringLiteral("42.5"));
-        f->calc->PressButton(CalculatorKey::MemoryStore);  // so that MC and MR act
-        f->calc->PressButton(CalculatorKey::Add);
-        f->calc->SetText(QStringLiteral("3"));
+        f->calc->setShownText(QStringLiteral("42.5"));
+        f->calc->pressButton(CalculatorKey::MemoryStore);  // so that MC and MR act
+        f->calc->pressButton(CalculatorKey::Add);
+        f->calc->setShownText(QStringLiteral("3"));
       }
-      pressed.Press(name);
+      pressed.press(name);
       CalculatorKey b = CalculatorKey::None;
-      for (int i = KeyIndex(CalculatorKey::Back); i < kCalculatorKeyCount; ++i)
-        if (clicked.calc->Button(CalculatorKey(i)).caption == name) b = CalculatorKey(i);
-      QTest::mouseClick(clicked.calc, Qt::LeftButton, {}, clicked.calc->Button(b).rect.center());
-      QVERIFY2(pressed.calc->Text() == clicked.calc->Text(), qPrintable(name + ": " + pressed.calc->Text()));
-      QVERIFY2(pressed.calc->Memory() == clicked.calc->Memory(), qPrintable(name));
-      QCOMPARE(pressed.calc->PressedButton(), CalculatorKey::None);  // the key flashed, and came back up
+      for (int i = keyIndex(CalculatorKey::Back); i < kCalculatorKeyCount; ++i)
+        if (clicked.calc->buttonFor(CalculatorKey(i)).caption == name) b = CalculatorKey(i);
+      QTest::mouseClick(clicked.calc, Qt::LeftButton, {}, clicked.calc->buttonFor(b).rect.center());
+      QVERIFY2(pressed.calc->shownText() == clicked.calc->shownText(),
+               qPrintable(name + ": " + pressed.calc->shownText()));
+      QVERIFY2(pressed.calc->memory() == clicked.calc->memory(), qPrintable(name));
+      QCOMPARE(pressed.calc->pressedButton(), CalculatorKey::None);  // the key flashed, and came back up
     }
   }
 
   // A sum typed through the keys, read back from the display as text.
   void displayReadsAsTextWithItsValue() {
     Fixture f;
-    QAccessibleInterface* display = f.Iface()->child(0);
+    QAccessibleInterface* display = f.calculatorInterface()->child(0);
     QCOMPARE(display->role(), QAccessible::EditableText);
     QVERIFY(display->state().readOnly);
-    QCOMPARE(f.DisplayText(), "0");
-    for (const char* key : {"7", "+", "8", ".", "5", "="}) f.Press(QString::fromLatin1(key));
-    QCOMPARE(f.calc->Text(), "15.5 ");
-    QCOMPARE(f.DisplayText(), "15.5");
+    QCOMPARE(f.displayText(), "0");
+    for (const char* key : {"7", "+", "8", ".", "5", "="}) f.press(QString::fromLatin1(key));
+    QCOMPARE(f.calc->shownText(), "15.5 ");
+    QCOMPARE(f.displayText(), "15.5");
     QCOMPARE(display->text(QAccessible::Value), "15.5");
     QCOMPARE(display->textInterface()->text(3, 4), "5");
     QVERIFY(display->textInterface()->characterRect(0).width() > 0);
@@ -149,19 +150,19 @@ class TestCalculatorAccessible : public QObject {
   // as unavailable and their press does nothing.
   void greyMemoryKeysAreUnavailable() {
     Fixture f;
-    f.Press("5");
+    f.press("5");
     for (const char* name : {"MC", "MR"}) {
-      QAccessibleInterface* key = f.Key(QString::fromLatin1(name));
+      QAccessibleInterface* key = f.keyInterface(QString::fromLatin1(name));
       QVERIFY(key->state().disabled);
       QVERIFY(key->actionInterface()->actionNames().isEmpty());
       key->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     }
-    QCOMPARE(f.DisplayText(), "5");
-    f.Press("MS");
-    QVERIFY(!f.Key("MR")->state().disabled);
-    f.Press("C");
-    f.Press("MR");
-    QCOMPARE(f.DisplayText(), "5");
+    QCOMPARE(f.displayText(), "5");
+    f.press("MS");
+    QVERIFY(!f.keyInterface("MR")->state().disabled);
+    f.press("C");
+    f.press("MR");
+    QCOMPARE(f.displayText(), "5");
   }
 };
 

@@ -19,14 +19,14 @@ struct Fixture {
     host.resize(width + 20, height + 20);
     calc = new CalculatorPad(services, &host);
     calc->setObjectName(QStringLiteral("FxCalc"));
-    calc->setFont(MakeFont(QStringLiteral("Arial"), 16, true));
+    calc->setFont(makeFont(QStringLiteral("Arial"), 16, true));
     calc->setGeometry(4, 30, width, height);
     host.show();
     QApplication::setActiveWindow(&host);
     (void)QTest::qWaitForWindowActive(&host, 1000);
   }
-  QPoint Centre(CalculatorKey b) const { return calc->Button(b).rect.center(); }
-  void Click(CalculatorKey b) { QTest::mouseClick(calc, Qt::LeftButton, {}, Centre(b)); }
+  QPoint centreOf(CalculatorKey b) const { return calc->buttonFor(b).rect.center(); }
+  void clickOn(CalculatorKey b) { QTest::mouseClick(calc, Qt::LeftButton, {}, centreOf(b)); }
 
   RecordingServices services;
   QWidget host;
@@ -34,7 +34,7 @@ struct Fixture {
 };
 
 // How many pixels of exactly this colour the rectangle of the image holds.
-int CountColour(const QImage& image, const QRect& rect, const QColor& colour) {
+int countColour(const QImage& image, const QRect& rect, const QColor& colour) {
   int n = 0;
   for (int y = rect.top(); y <= rect.bottom(); ++y)
     for (int x = rect.left(); x <= rect.right(); ++x)
@@ -42,7 +42,7 @@ int CountColour(const QImage& image, const QRect& rect, const QColor& colour) {
   return n;
 }
 
-QImage Render(CalculatorPad* calc) { return calc->grab().toImage(); }
+QImage grabImage(CalculatorPad* calc) { return calc->grab().toImage(); }
 
 }  // namespace
 
@@ -50,7 +50,7 @@ class TestCalculatorControl : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
-  void cleanup() { QVERIFY2(!guard.Tripped(), qPrintable(guard.Seen())); }
+  void cleanup() { QVERIFY2(!guard.tripped(), qPrintable(guard.seen())); }
 
   void newControlDefaults();
   void layout_data();
@@ -83,14 +83,14 @@ void TestCalculatorControl::newControlDefaults() {
   RecordingServices services;
   CalculatorPad calc(services);
   QCOMPARE(calc.size(), QSize(200, 140));
-  QCOMPARE(calc.Text(), QStringLiteral("0 "));
-  QVERIFY(calc.ShowMemoryButtons());
-  QCOMPARE(calc.BorderStyle(), PadBorder::None);
+  QCOMPARE(calc.shownText(), QStringLiteral("0 "));
+  QVERIFY(calc.showMemoryButtons());
+  QCOMPARE(calc.borderStyle(), PadBorder::None);
   QCOMPARE(calc.focusPolicy(), Qt::StrongFocus);
-  QCOMPARE(calc.Colors().ColorScheme(), CalculatorColorScheme::Custom);
-  QCOMPARE(calc.Colors().NumberButtons(), cl::Blue);
-  QCOMPARE(calc.Colors().EditButtons(), cl::Maroon);
-  QCOMPARE(calc.Display()->Text(), QStringLiteral("0 "));
+  QCOMPARE(calc.colors().colorScheme(), CalculatorColorScheme::Custom);
+  QCOMPARE(calc.colors().numberButtons(), cl::Blue);
+  QCOMPARE(calc.colors().editButtons(), cl::Maroon);
+  QCOMPARE(calc.display()->shownText(), QStringLiteral("0 "));
 }
 
 // Gap, margin, button width, memory gap and wide width, read back from the
@@ -119,11 +119,11 @@ void TestCalculatorControl::layout() {
   QFETCH(int, wideWidth);
   Fixture f(width, height);
   CalculatorPad* c = f.calc;
-  auto r = [&](CalculatorKey b) { return c->Button(b).rect; };
+  auto r = [&](CalculatorKey b) { return c->buttonFor(b).rect; };
 
-  QCOMPARE(c->Display()->geometry().topLeft(), QPoint(margin, margin));
-  QCOMPARE(c->Display()->width(), width - 2 * margin);
-  QCOMPARE(c->Display()->height(), c->fontMetrics().height() + 8);
+  QCOMPARE(c->display()->geometry().topLeft(), QPoint(margin, margin));
+  QCOMPARE(c->display()->width(), width - 2 * margin);
+  QCOMPARE(c->display()->height(), c->fontMetrics().height() + 8);
 
   QCOMPARE(r(CalculatorKey::Digit7).width(), buttonWidth);
   QCOMPARE(r(CalculatorKey::MemoryRecall).left(), margin);
@@ -134,7 +134,7 @@ void TestCalculatorControl::layout() {
   QCOMPARE(r(CalculatorKey::Equals).bottom() + 1, height - margin);
   QCOMPARE(r(CalculatorKey::Equals).left(), r(CalculatorKey::Digit7).left() + 4 * (buttonWidth + gap));
   QCOMPARE(r(CalculatorKey::MemorySubtract).top(), r(CalculatorKey::Equals).top());
-  QVERIFY(r(CalculatorKey::MemoryClear).top() >= margin + c->Display()->height() + margin);
+  QVERIFY(r(CalculatorKey::MemoryClear).top() >= margin + c->display()->height() + margin);
 
   // Row 0: MC, an empty first column, then Back, CE and C wide.
   QCOMPARE(r(CalculatorKey::MemoryClear).top(), r(CalculatorKey::Back).top());
@@ -143,7 +143,7 @@ void TestCalculatorControl::layout() {
     QCOMPARE(r(b).width(), wideWidth);
   QCOMPARE(r(CalculatorKey::ClearEntry).left() - (r(CalculatorKey::Back).right() + 1), gap);
   QCOMPARE(r(CalculatorKey::Clear).left() - (r(CalculatorKey::ClearEntry).right() + 1), gap);
-  QCOMPARE(c->ButtonAt(QPoint(r(CalculatorKey::Digit7).center().x(), r(CalculatorKey::Back).center().y())),
+  QCOMPARE(c->buttonAt(QPoint(r(CalculatorKey::Digit7).center().x(), r(CalculatorKey::Back).center().y())),
            CalculatorKey::None);
 
   // Keypad order: rows 7 8 9 / Sqrt, 4 5 6 * %, 1 2 3 - 1/x, 0 +/- . + =.
@@ -160,109 +160,109 @@ void TestCalculatorControl::layout() {
       QCOMPARE(r(rows[row][col]).left(), r(CalculatorKey::Digit7).left() + col * (buttonWidth + gap));
       QCOMPARE(r(rows[row][col]).top(),
                r(CalculatorKey::Digit7).top() + row * (r(CalculatorKey::Digit7).height() + gap));
-      QVERIFY(c->Button(rows[row][col]).visible);
+      QVERIFY(c->buttonFor(rows[row][col]).visible);
     }
-  QCOMPARE(c->Button(CalculatorKey::Decimal).caption, QStringLiteral("."));
-  QCOMPARE(c->Button(CalculatorKey::SquareRoot).caption, QStringLiteral("Sqrt"));
+  QCOMPARE(c->buttonFor(CalculatorKey::Decimal).caption, QStringLiteral("."));
+  QCOMPARE(c->buttonFor(CalculatorKey::SquareRoot).caption, QStringLiteral("Sqrt"));
 }
 
 void TestCalculatorControl::layoutWithoutMemoryButtons() {
   Fixture f(269, 237);
-  f.calc->SetShowMemoryButtons(false);
-  for (int b = KeyIndex(CalculatorKey::MemoryClear); b <= KeyIndex(CalculatorKey::MemorySubtract); ++b)
-    QVERIFY(!f.calc->Button(CalculatorKey(b)).visible);
+  f.calc->setShowMemoryButtons(false);
+  for (int b = keyIndex(CalculatorKey::MemoryClear); b <= keyIndex(CalculatorKey::MemorySubtract); ++b)
+    QVERIFY(!f.calc->buttonFor(CalculatorKey(b)).visible);
   // T = 269 - 12 - 16 = 241: width 48, and the margin grows by 2 to 8.
-  const QRect seven = f.calc->Button(CalculatorKey::Digit7).rect;
+  const QRect seven = f.calc->buttonFor(CalculatorKey::Digit7).rect;
   QCOMPARE(seven.width(), 48);
   QCOMPARE(seven.left(), 8);
-  QCOMPARE(f.calc->Display()->geometry(), QRect(8, 8, 5 * 48 + 16, f.calc->fontMetrics().height() + 8));
-  QCOMPARE(f.calc->ButtonAt(QPoint(10, f.calc->Button(CalculatorKey::Equals).rect.center().y())),
+  QCOMPARE(f.calc->display()->geometry(), QRect(8, 8, 5 * 48 + 16, f.calc->fontMetrics().height() + 8));
+  QCOMPARE(f.calc->buttonAt(QPoint(10, f.calc->buttonFor(CalculatorKey::Equals).rect.center().y())),
            CalculatorKey::Digit0);
-  f.calc->SetShowMemoryButtons(true);
-  QVERIFY(f.calc->Button(CalculatorKey::MemoryAdd).visible);
-  QCOMPARE(f.calc->Button(CalculatorKey::Digit7).rect.left(), 6 + 39 + 7);
+  f.calc->setShowMemoryButtons(true);
+  QVERIFY(f.calc->buttonFor(CalculatorKey::MemoryAdd).visible);
+  QCOMPARE(f.calc->buttonFor(CalculatorKey::Digit7).rect.left(), 6 + 39 + 7);
 }
 
 void TestCalculatorControl::borderShrinksClientArea() {
   Fixture f(269, 237);
   const int line = f.calc->fontMetrics().height();
-  f.calc->SetBorderStyle(PadBorder::Single);
+  f.calc->setBorderStyle(PadBorder::Single);
   // Sunken edge of 2 pixels: the client area is 265 x 233, so BW = 38.
-  QCOMPARE(f.calc->Display()->geometry(), QRect(8, 8, 265 - 12, line + 8));
-  QCOMPARE(f.calc->Button(CalculatorKey::Digit7).rect.width(), 38);
-  QCOMPARE(f.calc->Button(CalculatorKey::Equals).rect.right() + 1, 269 - 2 - 6);
-  QCOMPARE(f.calc->Button(CalculatorKey::Equals).rect.bottom() + 1, 237 - 2 - 6);
+  QCOMPARE(f.calc->display()->geometry(), QRect(8, 8, 265 - 12, line + 8));
+  QCOMPARE(f.calc->buttonFor(CalculatorKey::Digit7).rect.width(), 38);
+  QCOMPARE(f.calc->buttonFor(CalculatorKey::Equals).rect.right() + 1, 269 - 2 - 6);
+  QCOMPARE(f.calc->buttonFor(CalculatorKey::Equals).rect.bottom() + 1, 237 - 2 - 6);
   // Without the 3-D look: a one-pixel line, and a lower display.
-  f.calc->SetCtl3D(false);
-  QCOMPARE(f.calc->Display()->geometry(), QRect(7, 7, 267 - 12, line + 6));
-  QVERIFY(!f.calc->Display()->Ctl3D());
-  f.calc->SetBorderStyle(PadBorder::None);
-  QCOMPARE(f.calc->Display()->geometry().topLeft(), QPoint(6, 6));
+  f.calc->setCtl3D(false);
+  QCOMPARE(f.calc->display()->geometry(), QRect(7, 7, 267 - 12, line + 6));
+  QVERIFY(!f.calc->display()->ctl3D());
+  f.calc->setBorderStyle(PadBorder::None);
+  QCOMPARE(f.calc->display()->geometry().topLeft(), QPoint(6, 6));
 }
 
 void TestCalculatorControl::mouseReleaseDecides() {
   Fixture f;
   CalculatorPad* c = f.calc;
-  QTest::mousePress(c, Qt::LeftButton, {}, f.Centre(CalculatorKey::Digit7));
-  QCOMPARE(c->PressedButton(), CalculatorKey::Digit7);
+  QTest::mousePress(c, Qt::LeftButton, {}, f.centreOf(CalculatorKey::Digit7));
+  QCOMPARE(c->pressedButton(), CalculatorKey::Digit7);
   QVERIFY(c->hasFocus());
-  QTest::mouseRelease(c, Qt::LeftButton, {}, f.Centre(CalculatorKey::Digit8));
-  QCOMPARE(c->PressedButton(), CalculatorKey::None);
-  QCOMPARE(c->Text(), QStringLiteral("0 "));
+  QTest::mouseRelease(c, Qt::LeftButton, {}, f.centreOf(CalculatorKey::Digit8));
+  QCOMPARE(c->pressedButton(), CalculatorKey::None);
+  QCOMPARE(c->shownText(), QStringLiteral("0 "));
 
-  QTest::mousePress(c, Qt::LeftButton, {}, f.Centre(CalculatorKey::Digit7));
-  QTest::mouseRelease(c, Qt::LeftButton, {}, f.Centre(CalculatorKey::Digit7) + QPoint(5, 5));
-  QCOMPARE(c->Text(), QStringLiteral("7 "));
+  QTest::mousePress(c, Qt::LeftButton, {}, f.centreOf(CalculatorKey::Digit7));
+  QTest::mouseRelease(c, Qt::LeftButton, {}, f.centreOf(CalculatorKey::Digit7) + QPoint(5, 5));
+  QCOMPARE(c->shownText(), QStringLiteral("7 "));
 
   // Outside every button nothing is pressed; the right button presses nothing.
   QTest::mousePress(c, Qt::LeftButton, {}, QPoint(2, 2));
-  QCOMPARE(c->PressedButton(), CalculatorKey::None);
+  QCOMPARE(c->pressedButton(), CalculatorKey::None);
   QTest::mouseRelease(c, Qt::LeftButton, {}, QPoint(2, 2));
-  QTest::mouseClick(c, Qt::RightButton, {}, f.Centre(CalculatorKey::Digit9));
-  QCOMPARE(c->Text(), QStringLiteral("7 "));
+  QTest::mouseClick(c, Qt::RightButton, {}, f.centreOf(CalculatorKey::Digit9));
+  QCOMPARE(c->shownText(), QStringLiteral("7 "));
   // A click on the display only gives the calculator the focus.
   QWidget other(&f.host);
   other.setFocusPolicy(Qt::StrongFocus);
   other.show();
-  FocusWidget(&other);
-  QTest::mouseClick(c->Display(), Qt::LeftButton);
+  giveFocusTo(&other);
+  QTest::mouseClick(c->display(), Qt::LeftButton);
   QVERIFY(c->hasFocus());
-  f.Click(CalculatorKey::Add);
-  f.Click(CalculatorKey::Digit2);
-  f.Click(CalculatorKey::Equals);
-  QCOMPARE(c->Text(), QStringLiteral("9 "));
+  f.clickOn(CalculatorKey::Add);
+  f.clickOn(CalculatorKey::Digit2);
+  f.clickOn(CalculatorKey::Equals);
+  QCOMPARE(c->shownText(), QStringLiteral("9 "));
 }
 
 void TestCalculatorControl::greyMemoryButtonsIgnoreClicks() {
   Fixture f;
   CalculatorPad* c = f.calc;
   auto memoryCaptionsGrey = [&] {
-    const QImage image = Render(c);
-    return CountColour(image, c->Button(CalculatorKey::MemoryRecall).rect, cl::Gray) > 0 &&
-           CountColour(image, c->Button(CalculatorKey::MemoryRecall).rect, cl::Red) == 0 &&
-           CountColour(image, c->Button(CalculatorKey::MemoryStore).rect, cl::Red) > 0;
+    const QImage image = grabImage(c);
+    return countColour(image, c->buttonFor(CalculatorKey::MemoryRecall).rect, cl::Gray) > 0 &&
+           countColour(image, c->buttonFor(CalculatorKey::MemoryRecall).rect, cl::Red) == 0 &&
+           countColour(image, c->buttonFor(CalculatorKey::MemoryStore).rect, cl::Red) > 0;
   };
   QVERIFY(memoryCaptionsGrey());
-  f.Click(CalculatorKey::MemoryStore);  // storing the zero shown keeps them grey
+  f.clickOn(CalculatorKey::MemoryStore);  // storing the zero shown keeps them grey
   QVERIFY(memoryCaptionsGrey());
 
   QTest::keyClicks(c, "5");
-  QTest::mousePress(c, Qt::LeftButton, {}, f.Centre(CalculatorKey::MemoryRecall));
-  QCOMPARE(c->PressedButton(), CalculatorKey::None);
-  QTest::mouseRelease(c, Qt::LeftButton, {}, f.Centre(CalculatorKey::MemoryRecall));
-  f.Click(CalculatorKey::MemoryClear);
-  QCOMPARE(c->Text(), QStringLiteral("5 "));
+  QTest::mousePress(c, Qt::LeftButton, {}, f.centreOf(CalculatorKey::MemoryRecall));
+  QCOMPARE(c->pressedButton(), CalculatorKey::None);
+  QTest::mouseRelease(c, Qt::LeftButton, {}, f.centreOf(CalculatorKey::MemoryRecall));
+  f.clickOn(CalculatorKey::MemoryClear);
+  QCOMPARE(c->shownText(), QStringLiteral("5 "));
 
-  f.Click(CalculatorKey::MemoryStore);
+  f.clickOn(CalculatorKey::MemoryStore);
   QVERIFY(!memoryCaptionsGrey());
   QTest::keyClicks(c, "3");
-  f.Click(CalculatorKey::MemoryRecall);
-  QCOMPARE(c->Text(), QStringLiteral("5 "));
-  f.Click(CalculatorKey::MemoryClear);
+  f.clickOn(CalculatorKey::MemoryRecall);
+  QCOMPARE(c->shownText(), QStringLiteral("5 "));
+  f.clickOn(CalculatorKey::MemoryClear);
   QVERIFY(memoryCaptionsGrey());
   // The keyboard shortcut still acts on a grey button.
   QTest::keyClick(c, Qt::Key_R, Qt::ControlModifier);
-  QCOMPARE(c->Text(), QStringLiteral("0 "));
+  QCOMPARE(c->shownText(), QStringLiteral("0 "));
 }
 
 void TestCalculatorControl::keyMapping_data() {
@@ -300,8 +300,8 @@ void TestCalculatorControl::keyMapping() {
   Fixture f;
   QTest::keyClicks(f.calc, before);
   QTest::keyClick(f.calc, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-  QCOMPARE(f.calc->Text(), display);
-  QCOMPARE(double(f.calc->Memory()), memory);
+  QCOMPARE(f.calc->shownText(), display);
+  QCOMPARE(double(f.calc->memory()), memory);
 }
 
 void TestCalculatorControl::copyAndPaste() {
@@ -312,56 +312,56 @@ void TestCalculatorControl::copyAndPaste() {
 
   f.services.clipboard = QStringLiteral("12+3=");
   QTest::keyClick(f.calc, Qt::Key_V, Qt::ControlModifier);
-  QCOMPARE(f.calc->Text(), QStringLiteral("15 "));
+  QCOMPARE(f.calc->shownText(), QStringLiteral("15 "));
 
   f.services.clipboard = QStringLiteral("2r");
   QTest::keyClick(f.calc, Qt::Key_V, Qt::ControlModifier);
-  QCOMPARE(f.calc->Text(), QStringLiteral("2 "));
+  QCOMPARE(f.calc->shownText(), QStringLiteral("2 "));
 
   f.services.clipboard.clear();
   QTest::keyClick(f.calc, Qt::Key_V, Qt::ControlModifier);
-  QCOMPARE(f.calc->Text(), QStringLiteral("2 "));
+  QCOMPARE(f.calc->shownText(), QStringLiteral("2 "));
 
-  f.calc->SetText(QStringLiteral("2r"));
-  QCOMPARE(f.calc->Text(), QStringLiteral("0.5 "));
-  QCOMPARE(f.calc->Display()->Text(), QStringLiteral("0.5 "));
+  f.calc->setShownText(QStringLiteral("2r"));
+  QCOMPARE(f.calc->shownText(), QStringLiteral("0.5 "));
+  QCOMPARE(f.calc->display()->shownText(), QStringLiteral("0.5 "));
 }
 
 void TestCalculatorControl::keyPressFlashesItsButton() {
   Fixture f;
   QList<CalculatorKey> sunkenWhileProcessed;
   QObject::connect(f.calc, &CalculatorPad::buttonPressed,
-                   [&](CalculatorKey) { sunkenWhileProcessed << f.calc->PressedButton(); });
+                   [&](CalculatorKey) { sunkenWhileProcessed << f.calc->pressedButton(); });
   QTest::keyClicks(f.calc, "4*");
   QTest::keyClick(f.calc, Qt::Key_Return);
   QCOMPARE(sunkenWhileProcessed,
            (QList<CalculatorKey>{CalculatorKey::Digit4, CalculatorKey::Multiply, CalculatorKey::Equals}));
-  QCOMPARE(f.calc->PressedButton(), CalculatorKey::None);
+  QCOMPARE(f.calc->pressedButton(), CalculatorKey::None);
 }
 
 void TestCalculatorControl::failureSoundsTheAlert() {
   Fixture f;
   QTest::keyClicks(f.calc, "1/0=");
-  QCOMPARE(f.calc->Text(), QStringLiteral("****** "));
+  QCOMPARE(f.calc->shownText(), QStringLiteral("****** "));
   QCOMPARE(f.services.alerts, 1);
-  f.Click(CalculatorKey::Digit5);
+  f.clickOn(CalculatorKey::Digit5);
   QCOMPARE(f.services.alerts, 2);
   QCOMPARE(f.services.beeps, 0);
   QVERIFY(f.services.messages.isEmpty());
   QTest::keyClick(f.calc, Qt::Key_Escape);
-  QCOMPARE(f.calc->Text(), QStringLiteral("0 "));
+  QCOMPARE(f.calc->shownText(), QStringLiteral("0 "));
 }
 
 void TestCalculatorControl::captionColoursFollowGroups() {
   Fixture f;
-  CalculatorColors& colors = f.calc->Colors();
-  colors.SetColorScheme(CalculatorColorScheme::Plain);
-  colors.SetEditButtons(cl::Green);
-  colors.SetFunctionButtons(cl::Purple);
-  colors.SetMemoryButtons(cl::Olive);
-  colors.SetNumberButtons(cl::Teal);
-  colors.SetOperatorButtons(cl::Fuchsia);
-  const QImage image = Render(f.calc);
+  CalculatorColors& colors = f.calc->colors();
+  colors.setColorScheme(CalculatorColorScheme::Plain);
+  colors.setEditButtons(cl::Green);
+  colors.setFunctionButtons(cl::Purple);
+  colors.setMemoryButtons(cl::Olive);
+  colors.setNumberButtons(cl::Teal);
+  colors.setOperatorButtons(cl::Fuchsia);
+  const QImage image = grabImage(f.calc);
   const struct {
     CalculatorKey button;
     QColor colour;
@@ -369,21 +369,21 @@ void TestCalculatorControl::captionColoursFollowGroups() {
                   {CalculatorKey::MemoryStore, cl::Olive}, {CalculatorKey::MemoryRecall, cl::Gray},
                   {CalculatorKey::Digit8, cl::Teal},       {CalculatorKey::Equals, cl::Fuchsia}};
   for (const auto& e : expected)
-    QVERIFY2(CountColour(image, f.calc->Button(e.button).rect, e.colour) > 0,
-             qPrintable(f.calc->Button(e.button).caption));
+    QVERIFY2(countColour(image, f.calc->buttonFor(e.button).rect, e.colour) > 0,
+             qPrintable(f.calc->buttonFor(e.button).caption));
   // The display takes its own two colours.
-  const QRect display = f.calc->Display()->geometry();
-  QVERIFY(CountColour(image, display, cl::White) > display.width() * display.height() / 2);
-  QVERIFY(CountColour(image, display, cl::Navy) > 0);
+  const QRect display = f.calc->display()->geometry();
+  QVERIFY(countColour(image, display, cl::White) > display.width() * display.height() / 2);
+  QVERIFY(countColour(image, display, cl::Navy) > 0);
 }
 
 // The strongest contrast any pixel inside the button's face has with the face.
-static double BestCaptionContrast(const QImage& image, const QRect& button, const QColor& face) {
+static double bestCaptionContrast(const QImage& image, const QRect& button, const QColor& face) {
   double best = 1;
   const QRect inside = button.adjusted(3, 3, -3, -3);
   for (int y = inside.top(); y <= inside.bottom(); ++y)
     for (int x = inside.left(); x <= inside.right(); ++x)
-      best = std::max(best, ContrastRatio(image.pixelColor(x, y), face));
+      best = std::max(best, contrastRatio(image.pixelColor(x, y), face));
   return best;
 }
 
@@ -406,15 +406,15 @@ void TestCalculatorControl::captionsReadableOnEveryPalette() {
   {
     Fixture f;
     f.calc->hide();  // not focused: no focus rectangle over "="
-    CalculatorColors& colors = f.calc->Colors();
-    colors.SetEditButtons(cl::Maroon);
-    colors.SetFunctionButtons(cl::Navy);
-    colors.SetMemoryButtons(cl::Red);
-    colors.SetNumberButtons(cl::Blue);
-    colors.SetOperatorButtons(cl::Red);
-    f.calc->PressButton(CalculatorKey::Digit7);
-    f.calc->PressButton(CalculatorKey::MemoryStore);  // MC and MR in their enabled colour
-    const QImage image = Render(f.calc);
+    CalculatorColors& colors = f.calc->colors();
+    colors.setEditButtons(cl::Maroon);
+    colors.setFunctionButtons(cl::Navy);
+    colors.setMemoryButtons(cl::Red);
+    colors.setNumberButtons(cl::Blue);
+    colors.setOperatorButtons(cl::Red);
+    f.calc->pressButton(CalculatorKey::Digit7);
+    f.calc->pressButton(CalculatorKey::MemoryStore);  // MC and MR in their enabled colour
+    const QImage image = grabImage(f.calc);
     const struct {
       CalculatorKey button;
       QColor colour;
@@ -424,12 +424,12 @@ void TestCalculatorControl::captionsReadableOnEveryPalette() {
                     {CalculatorKey::Digit8, cl::Blue},
                     {CalculatorKey::Divide, cl::Red}};
     for (const auto& c : captions) {
-      const QRect rect = f.calc->Button(c.button).rect;
-      const QString name = f.calc->Button(c.button).caption;
+      const QRect rect = f.calc->buttonFor(c.button).rect;
+      const QString name = f.calc->buttonFor(c.button).caption;
       if (exactColours)
-        QVERIFY2(CountColour(image, rect, c.colour) > 0, qPrintable(name));
+        QVERIFY2(countColour(image, rect, c.colour) > 0, qPrintable(name));
       else
-        QVERIFY2(BestCaptionContrast(image, rect, face) >= 4.5, qPrintable(name));
+        QVERIFY2(bestCaptionContrast(image, rect, face) >= 4.5, qPrintable(name));
     }
   }
   QApplication::setPalette(saved);
@@ -440,20 +440,20 @@ void TestCalculatorControl::focusRectangleOnEquals() {
   QWidget other(&f.host);
   other.setFocusPolicy(Qt::StrongFocus);
   other.show();
-  FocusWidget(&other);
+  giveFocusTo(&other);
   QVERIFY(!f.calc->hasFocus());
-  const QRect equals = f.calc->Button(CalculatorKey::Equals).rect;
-  const QImage unfocused = Render(f.calc).copy(equals);
-  FocusWidget(f.calc);
+  const QRect equals = f.calc->buttonFor(CalculatorKey::Equals).rect;
+  const QImage unfocused = grabImage(f.calc).copy(equals);
+  giveFocusTo(f.calc);
   QVERIFY(f.calc->hasFocus());
-  const QImage focused = Render(f.calc).copy(equals);
+  const QImage focused = grabImage(f.calc).copy(equals);
   QVERIFY(focused != unfocused);
   // Only "=" changes with the focus.
-  const QRect eight = f.calc->Button(CalculatorKey::Digit8).rect;
-  FocusWidget(&other);
-  const QImage eightUnfocused = Render(f.calc).copy(eight);
-  FocusWidget(f.calc);
-  QCOMPARE(Render(f.calc).copy(eight), eightUnfocused);
+  const QRect eight = f.calc->buttonFor(CalculatorKey::Digit8).rect;
+  giveFocusTo(&other);
+  const QImage eightUnfocused = grabImage(f.calc).copy(eight);
+  giveFocusTo(f.calc);
+  QCOMPARE(grabImage(f.calc).copy(eight), eightUnfocused);
 }
 
 void TestCalculatorControl::arrowsMoveBetweenKeys_data() {
@@ -479,30 +479,30 @@ void TestCalculatorControl::arrowsMoveBetweenKeys() {
   QFETCH(int, key);
   QFETCH(int, to);
   Fixture f;
-  FocusWidget(f.calc);
-  QCOMPARE(f.calc->FocusedKey(), CalculatorKey::Equals);  // where the dotted frame has always been
-  f.calc->SetFocusedKey(CalculatorKey(from));
+  giveFocusTo(f.calc);
+  QCOMPARE(f.calc->focusedKey(), CalculatorKey::Equals);  // where the dotted frame has always been
+  f.calc->setFocusedKey(CalculatorKey(from));
   QTest::keyClick(f.calc, Qt::Key(key));
-  QCOMPARE(int(f.calc->FocusedKey()), to);
+  QCOMPARE(int(f.calc->focusedKey()), to);
   // The arrows type nothing.
-  QCOMPARE(f.calc->Text(), QStringLiteral("0 "));
+  QCOMPARE(f.calc->shownText(), QStringLiteral("0 "));
 }
 
 void TestCalculatorControl::spacePressesTheFocusedKey() {
   Fixture f;
-  FocusWidget(f.calc);
-  const QRect seven = f.calc->Button(CalculatorKey::Digit7).rect;
-  const QImage before = Render(f.calc).copy(seven);
-  f.calc->SetFocusedKey(CalculatorKey::Digit7);
+  giveFocusTo(f.calc);
+  const QRect seven = f.calc->buttonFor(CalculatorKey::Digit7).rect;
+  const QImage before = grabImage(f.calc).copy(seven);
+  f.calc->setFocusedKey(CalculatorKey::Digit7);
   // The dotted frame moves with the keyboard.
-  QVERIFY(Render(f.calc).copy(seven) != before);
+  QVERIFY(grabImage(f.calc).copy(seven) != before);
   QTest::keyClick(f.calc, Qt::Key_Space);
   QTest::keyClick(f.calc, Qt::Key_Space);
-  QCOMPARE(f.calc->Text(), QStringLiteral("77 "));
+  QCOMPARE(f.calc->shownText(), QStringLiteral("77 "));
   // A grey memory key ignores Space as it ignores a click.
-  f.calc->SetFocusedKey(CalculatorKey::MemoryRecall);
+  f.calc->setFocusedKey(CalculatorKey::MemoryRecall);
   QTest::keyClick(f.calc, Qt::Key_Space);
-  QCOMPARE(f.calc->Text(), QStringLiteral("77 "));
+  QCOMPARE(f.calc->shownText(), QStringLiteral("77 "));
 }
 
 void TestCalculatorControl::colourSchemes_data() {
@@ -519,8 +519,8 @@ void TestCalculatorControl::colourSchemes_data() {
                                           cl::Navy, cl::Navy,  cl::Blue, cl::Blue};
   QTest::newRow("windows") << int(CalculatorColorScheme::Windows)
                            << QList<QColor>{cl::Gray,
-                                            SystemColor(SysColor::Window),
-                                            SystemColor(SysColor::WindowText),
+                                            systemColor(SysColor::Window),
+                                            systemColor(SysColor::WindowText),
                                             cl::Maroon,
                                             cl::Navy,
                                             cl::Red,
@@ -532,31 +532,31 @@ void TestCalculatorControl::colourSchemes() {
   QFETCH(int, scheme);
   QFETCH(QList<QColor>, colours);
   CalculatorColors colors;
-  colors.SetColorScheme(CalculatorColorScheme::Dark);
-  colors.SetColorScheme(CalculatorColorScheme(scheme));
-  QCOMPARE(int(colors.ColorScheme()), scheme);
-  for (int i = 0; i < CalculatorColors::ColorCount; ++i) QCOMPARE(colors.Color(i), colours[i]);
+  colors.setColorScheme(CalculatorColorScheme::Dark);
+  colors.setColorScheme(CalculatorColorScheme(scheme));
+  QCOMPARE(int(colors.colorScheme()), scheme);
+  for (int i = 0; i < CalculatorColors::ColorCount; ++i) QCOMPARE(colors.color(i), colours[i]);
   // Custom keeps the colours as they are.
-  colors.SetColorScheme(CalculatorColorScheme::Custom);
-  for (int i = 0; i < CalculatorColors::ColorCount; ++i) QCOMPARE(colors.Color(i), colours[i]);
+  colors.setColorScheme(CalculatorColorScheme::Custom);
+  for (int i = 0; i < CalculatorColors::ColorCount; ++i) QCOMPARE(colors.color(i), colours[i]);
 }
 
 void TestCalculatorControl::singleColourMakesSchemeCustom() {
   Fixture f;
-  CalculatorColors& colors = f.calc->Colors();
-  colors.SetColorScheme(CalculatorColorScheme::Ocean);
-  colors.SetDisplay(cl::Yellow);
-  QCOMPARE(colors.ColorScheme(), CalculatorColorScheme::Custom);
-  QCOMPARE(colors.DisplayText(), cl::Black);
-  const QRect display = f.calc->Display()->geometry();
-  QVERIFY(CountColour(Render(f.calc), display, cl::Yellow) > display.width() * display.height() / 2);
+  CalculatorColors& colors = f.calc->colors();
+  colors.setColorScheme(CalculatorColorScheme::Ocean);
+  colors.setDisplay(cl::Yellow);
+  QCOMPARE(colors.colorScheme(), CalculatorColorScheme::Custom);
+  QCOMPARE(colors.displayText(), cl::Black);
+  const QRect display = f.calc->display()->geometry();
+  QVERIFY(countColour(grabImage(f.calc), display, cl::Yellow) > display.width() * display.height() / 2);
 
   CalculatorColors copy;
-  copy.SetColorScheme(CalculatorColorScheme::Dark);
-  colors.Assign(copy);
-  QCOMPARE(colors.ColorScheme(), CalculatorColorScheme::Dark);
-  QCOMPARE(colors.Display(), cl::Black);
-  QVERIFY(CountColour(Render(f.calc), display, cl::Black) > display.width() * display.height() / 2);
+  copy.setColorScheme(CalculatorColorScheme::Dark);
+  colors.assign(copy);
+  QCOMPARE(colors.colorScheme(), CalculatorColorScheme::Dark);
+  QCOMPARE(colors.display(), cl::Black);
+  QVERIFY(countColour(grabImage(f.calc), display, cl::Black) > display.width() * display.height() / 2);
 }
 
 QTEST_MAIN(TestCalculatorControl)

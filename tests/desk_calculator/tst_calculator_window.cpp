@@ -22,7 +22,7 @@ class TestCalculatorWindow : public QObject {
   void cleanup() {
     announceWithoutScreenReader(false);
     t.reset();
-    QVERIFY2(!guard.Tripped(), qPrintable(guard.Seen()));
+    QVERIFY2(!guard.tripped(), qPrintable(guard.seen()));
   }
 
   void createdHiddenAsDesigned();
@@ -32,7 +32,7 @@ class TestCalculatorWindow : public QObject {
   void reopeningSpeaksNothingOld();
 
  private:
-  void ShowFromMainWindow() {
+  void showFromMainWindow() {
     QTest::mouseClick(findNamed<QPushButton>(t->app->mainWindow(), "calculatorButton"), Qt::LeftButton);
     CalculatorWindow* w = t->app->calculatorWindow();
     QVERIFY(QTest::qWaitForWindowExposed(w));
@@ -41,13 +41,13 @@ class TestCalculatorWindow : public QObject {
   }
 
   // The notices a screen reader would hear now in the window.
-  static QStringList ShownNotices(QWidget* w) {
+  static QStringList shownNotices(QWidget* w) {
     QStringList texts;
     for (QWidget* notice : w->findChildren<QWidget*>(QStringLiteral("spokenNotice")))
       if (notice->isVisible()) texts << notice->accessibleName();
     return texts;
   }
-  static CalculatorPad* Pad(CalculatorWindow* w) {
+  static CalculatorPad* pad(CalculatorWindow* w) {
     return w->findChild<CalculatorPad*>(QStringLiteral("calculatorPad"));
   }
 
@@ -69,82 +69,82 @@ void TestCalculatorWindow::createdHiddenAsDesigned() {
   QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
   QCOMPARE(w->palette().color(QPalette::Window), cl::Navy);
 
-  CalculatorPad* c = Pad(w);
+  CalculatorPad* c = pad(w);
   QCOMPARE(c->objectName(), QStringLiteral("calculatorPad"));
   QCOMPARE(c->geometry(), QRect(4, 4, 269, 237));
   QVERIFY(c->font().bold());
   QCOMPARE(c->font().pixelSize(), 16);
-  QCOMPARE(c->Colors().ColorScheme(), CalculatorColorScheme::Custom);
-  QCOMPARE(c->Colors().OperatorButtons(), cl::Red);
-  QCOMPARE(c->Colors().FunctionButtons(), cl::Navy);
-  QCOMPARE(c->Button(CalculatorKey::Digit7).rect.width(), 39);
-  QCOMPARE(c->Button(CalculatorKey::Back).rect.width(), 53);
-  QCOMPARE(c->Text(), QStringLiteral("0 "));
+  QCOMPARE(c->colors().colorScheme(), CalculatorColorScheme::Custom);
+  QCOMPARE(c->colors().operatorButtons(), cl::Red);
+  QCOMPARE(c->colors().functionButtons(), cl::Navy);
+  QCOMPARE(c->buttonFor(CalculatorKey::Digit7).rect.width(), 39);
+  QCOMPARE(c->buttonFor(CalculatorKey::Back).rect.width(), 53);
+  QCOMPARE(c->shownText(), QStringLiteral("0 "));
 }
 
 void TestCalculatorWindow::mainWindowButtonShowsItReadyToType() {
-  ShowFromMainWindow();
+  showFromMainWindow();
   CalculatorWindow* w = t->app->calculatorWindow();
   QVERIFY(w->isVisible());
-  QVERIFY(Pad(w)->hasFocus());
-  QCOMPARE(Pad(w)->Display()->Text(), QStringLiteral("0 "));
+  QVERIFY(pad(w)->hasFocus());
+  QCOMPARE(pad(w)->display()->shownText(), QStringLiteral("0 "));
   QTest::keyClicks(QApplication::focusWidget(), "6*7");
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-  QCOMPARE(Pad(w)->Text(), QStringLiteral("42 "));
+  QCOMPARE(pad(w)->shownText(), QStringLiteral("42 "));
   // Showing it again only brings it to the front, as it was left.
-  ShowFromMainWindow();
-  QCOMPARE(Pad(w)->Text(), QStringLiteral("42 "));
+  showFromMainWindow();
+  QCOMPARE(pad(w)->shownText(), QStringLiteral("42 "));
 }
 
 void TestCalculatorWindow::escapeHidesAndClearsKeepingMemory() {
-  ShowFromMainWindow();
+  showFromMainWindow();
   CalculatorWindow* w = t->app->calculatorWindow();
-  CalculatorPad* c = Pad(w);
+  CalculatorPad* c = pad(w);
   QTest::keyClicks(c, "7");
   QTest::keyClick(c, Qt::Key_M, Qt::ControlModifier);
   QTest::keyClicks(c, "5+2");
   QTest::keyClick(c, Qt::Key_Escape);
   QVERIFY(!w->isVisible());
-  QCOMPARE(c->Text(), QStringLiteral("0 "));
+  QCOMPARE(c->shownText(), QStringLiteral("0 "));
   QCOMPARE(t->services.alerts, 0);
 
-  ShowFromMainWindow();
+  showFromMainWindow();
   QVERIFY(c->hasFocus());
-  QCOMPARE(c->Display()->Text(), QStringLiteral("0 "));
-  QTest::mouseClick(c, Qt::LeftButton, {}, c->Button(CalculatorKey::MemoryRecall).rect.center());
-  QCOMPARE(c->Text(), QStringLiteral("7 "));
+  QCOMPARE(c->display()->shownText(), QStringLiteral("0 "));
+  QTest::mouseClick(c, Qt::LeftButton, {}, c->buttonFor(CalculatorKey::MemoryRecall).rect.center());
+  QCOMPARE(c->shownText(), QStringLiteral("7 "));
 }
 
 void TestCalculatorWindow::closingOnlyHides() {
-  ShowFromMainWindow();
+  showFromMainWindow();
   CalculatorWindow* w = t->app->calculatorWindow();
-  QTest::keyClicks(Pad(w), "12+");
+  QTest::keyClicks(pad(w), "12+");
   QVERIFY(w->close());
   QVERIFY(!w->isVisible());
   QCOMPARE(t->quitRequests, 0);
-  ShowFromMainWindow();
+  showFromMainWindow();
   QCOMPARE(t->app->calculatorWindow(), w);
-  QTest::keyClicks(Pad(w), "3=");
-  QCOMPARE(Pad(w)->Text(), QStringLiteral("15 "));
+  QTest::keyClicks(pad(w), "3=");
+  QCOMPARE(pad(w)->shownText(), QStringLiteral("15 "));
 }
 
 // 7, Esc and the calculator opened again within the notices' lifetime: what
 // was said before it closed is not said again when it opens.
 void TestCalculatorWindow::reopeningSpeaksNothingOld() {
   announceWithoutScreenReader(true);
-  ShowFromMainWindow();
+  showFromMainWindow();
   CalculatorWindow* w = t->app->calculatorWindow();
-  QTest::keyClicks(Pad(w), "7");
-  QTRY_COMPARE(ShownNotices(w), QStringList{QStringLiteral("7")});
-  QTest::keyClick(Pad(w), Qt::Key_Escape);
+  QTest::keyClicks(pad(w), "7");
+  QTRY_COMPARE(shownNotices(w), QStringList{QStringLiteral("7")});
+  QTest::keyClick(pad(w), Qt::Key_Escape);
   QVERIFY(!w->isVisible());
   QCoreApplication::processEvents();
-  ShowFromMainWindow();
+  showFromMainWindow();
   QCoreApplication::processEvents();
-  QCOMPARE(ShownNotices(w), QStringList());
+  QCOMPARE(shownNotices(w), QStringList());
   // What is new is still heard.
-  QTest::keyClicks(Pad(w), "8");
-  QTRY_COMPARE(ShownNotices(w), QStringList{QStringLiteral("8")});
+  QTest::keyClicks(pad(w), "8");
+  QTRY_COMPARE(shownNotices(w), QStringList{QStringLiteral("8")});
 }
 
 QTEST_MAIN(TestCalculatorWindow)

@@ -54,15 +54,15 @@ class BeadPageTest : public QObject {
   void tabOrderAndLayout();
 
  private:
-  BeadPage* Page() const { return findNamed<BeadPage>(t_->app->mainWindow(), "beadPage"); }
-  EntryBox* Box(const QString& name) const { return findNamed<EntryBox>(Page(), qPrintable(name)); }
-  static QWidget* Focused() { return QApplication::focusWidget(); }
-  static void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    QTest::keyClick(Focused(), key, mods);
+  BeadPage* page() const { return findNamed<BeadPage>(t_->app->mainWindow(), "beadPage"); }
+  EntryBox* boxNamed(const QString& name) const { return findNamed<EntryBox>(page(), qPrintable(name)); }
+  static QWidget* focused() { return QApplication::focusWidget(); }
+  static void pressKey(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QTest::keyClick(focused(), key, mods);
   }
-  static void Type(const QString& text) { QTest::keyClicks(Focused(), text); }
-  static void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5)); }
-  void EnterSize(EntryBox* sizeBox, const QString& size);
+  static void typeInto(const QString& text) { QTest::keyClicks(focused(), text); }
+  static void clickOn(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5)); }
+  void enterSize(EntryBox* sizeBox, const QString& size);
 
   ModalDialogGuard guard_;
   std::unique_ptr<TestApp> t_;
@@ -71,26 +71,27 @@ class BeadPageTest : public QObject {
 void BeadPageTest::init() {
   t_ = std::make_unique<TestApp>();
   MainWindow* main = t_->app->mainWindow();
-  FocusWidget(findNamed<ColorTabWidget>(main, "pages"));
-  findNamed<ColorTabWidget>(main, "pages")->SetActivePage(findNamed<BeadPage>(main, "beadPage"));
+  giveFocusTo(findNamed<ColorTabWidget>(main, "pages"));
+  findNamed<ColorTabWidget>(main, "pages")->setActivePage(findNamed<BeadPage>(main, "beadPage"));
   QApplication::processEvents();
-  QCOMPARE(Focused(), Box("beadMmBox"));
+  QCOMPARE(focused(), boxNamed("beadMmBox"));
 }
 
 void BeadPageTest::cleanup() {
-  QVERIFY2(!guard_.Tripped(), qPrintable(guard_.Seen()));
+  QVERIFY2(!guard_.tripped(), qPrintable(guard_.seen()));
   t_.reset();
 }
 
 // Types a size into its box (reached by Tab from beadMmBox for inches) and presses Enter.
-void BeadPageTest::EnterSize(EntryBox* sizeBox, const QString& size) {
-  if (sizeBox == Box("beadInchBox") && Focused() == Box("beadMmBox") && Box("beadMmBox")->text().isEmpty())
-    Key(Qt::Key_Tab);
+void BeadPageTest::enterSize(EntryBox* sizeBox, const QString& size) {
+  if (sizeBox == boxNamed("beadInchBox") && focused() == boxNamed("beadMmBox") &&
+      boxNamed("beadMmBox")->text().isEmpty())
+    pressKey(Qt::Key_Tab);
   else
-    Click(sizeBox);
-  QCOMPARE(Focused(), sizeBox);
-  Type(size);
-  Key(Qt::Key_Return);
+    clickOn(sizeBox);
+  QCOMPARE(focused(), sizeBox);
+  typeInto(size);
+  pressKey(Qt::Key_Return);
 }
 
 void BeadPageTest::strandExamples_data() { addStrandCaseRows(); }
@@ -101,25 +102,25 @@ void BeadPageTest::strandExamples() {
   QFETCH(QString, size);
   QFETCH(QString, count);
   QFETCH(QString, desired);
-  EntryBox* box = Box(sizeBox);
-  EntryBox* other = box == Box("beadMmBox") ? Box("beadInchBox") : Box("beadMmBox");
-  EnterSize(box, size);
-  QTEST(Box("strandLengthBox")->text(), "oneBead");  // one bead until a count is typed
-  other->setText(QStringLiteral("9"));               // a stale size in the other box
+  EntryBox* box = boxNamed(sizeBox);
+  EntryBox* other = box == boxNamed("beadMmBox") ? boxNamed("beadInchBox") : boxNamed("beadMmBox");
+  enterSize(box, size);
+  QTEST(boxNamed("strandLengthBox")->text(), "oneBead");  // one bead until a count is typed
+  other->setText(QStringLiteral("9"));                    // a stale size in the other box
 
-  QCOMPARE(Focused(), Box("beadCountBox"));
-  QCOMPARE(Box("beadCountBox")->text(), QStringLiteral("1"));
-  Type(count);  // replaces the 1 the calculation wrote
-  QCOMPARE(Box("beadCountBox")->text(), count);
+  QCOMPARE(focused(), boxNamed("beadCountBox"));
+  QCOMPARE(boxNamed("beadCountBox")->text(), QStringLiteral("1"));
+  typeInto(count);  // replaces the 1 the calculation wrote
+  QCOMPARE(boxNamed("beadCountBox")->text(), count);
   QCOMPARE(other->text(), QString());
-  Key(Qt::Key_Return);
-  QCOMPARE(Focused(), Box("strandInchBox"));
-  Type(desired);
-  Key(Qt::Key_Tab);
+  pressKey(Qt::Key_Return);
+  QCOMPARE(focused(), boxNamed("strandInchBox"));
+  typeInto(desired);
+  pressKey(Qt::Key_Tab);
 
-  QTEST(Box("beadsPerInchBox")->text(), "rate");
-  QTEST(Box("strandLengthBox")->text(), "length");
-  QTEST(Box("beadsNeededBox")->text(), "total");
+  QTEST(boxNamed("beadsPerInchBox")->text(), "rate");
+  QTEST(boxNamed("strandLengthBox")->text(), "length");
+  QTEST(boxNamed("beadsNeededBox")->text(), "total");
   QCOMPARE(box->text(), size);
   QVERIFY(t_->services.messages.isEmpty());
 }
@@ -154,67 +155,67 @@ void BeadPageTest::sizeBoxLeftAnyWayLandsInBeadCount_data() {
 void BeadPageTest::sizeBoxLeftAnyWayLandsInBeadCount() {
   QFETCH(QString, sizeBox);
   QFETCH(QString, how);
-  BeadPage* p = Page();
-  EntryBox* box = Box(sizeBox);
-  const bool mm = box == Box("beadMmBox");
-  if (!mm) Key(Qt::Key_Tab);
-  QCOMPARE(Focused(), box);
-  Type(mm ? QStringLiteral("6.35") : QStringLiteral("1/4"));
+  BeadPage* p = page();
+  EntryBox* box = boxNamed(sizeBox);
+  const bool mm = box == boxNamed("beadMmBox");
+  if (!mm) pressKey(Qt::Key_Tab);
+  QCOMPARE(focused(), box);
+  typeInto(mm ? QStringLiteral("6.35") : QStringLiteral("1/4"));
   // Texts that the skipped boxes' handlers would act on if they ran.
-  Box("areaLengthBox")->setText(QStringLiteral("2"));
-  Box("areaWidthBox")->setText(QStringLiteral("1"));
-  Box("strandInchBox")->setText(QStringLiteral("10"));
+  boxNamed("areaLengthBox")->setText(QStringLiteral("2"));
+  boxNamed("areaWidthBox")->setText(QStringLiteral("1"));
+  boxNamed("strandInchBox")->setText(QStringLiteral("10"));
 
   if (how == u"Enter")
-    Key(Qt::Key_Return);
+    pressKey(Qt::Key_Return);
   else if (how == u"Tab")
-    Key(Qt::Key_Tab);
+    pressKey(Qt::Key_Tab);
   else if (how == u"Backtab")
-    Key(Qt::Key_Backtab, Qt::ShiftModifier);
+    pressKey(Qt::Key_Backtab, Qt::ShiftModifier);
   else
-    Click(Box(how.mid(6)));
+    clickOn(boxNamed(how.mid(6)));
 
-  QCOMPARE(Focused(), Box("beadCountBox"));
-  QCOMPARE(p->window()->focusWidget(), Box("beadCountBox"));
+  QCOMPARE(focused(), boxNamed("beadCountBox"));
+  QCOMPARE(p->window()->focusWidget(), boxNamed("beadCountBox"));
   // An enter handler of the other size box would have switched the marker; an
   // exit handler of it (left empty) would have wiped the results.
-  QCOMPARE(p->Marker(), mm ? BeadSizeMarker::Mm : BeadSizeMarker::Inch);
-  QCOMPARE(Box("beadsPerInchBox")->text(), QStringLiteral("4.00"));
-  QCOMPARE(Box("strandLengthBox")->text(), QStringLiteral("0.25"));
-  QCOMPARE(Box("beadsNeededBox")->text(), QStringLiteral("40.00"));
-  QCOMPARE(Box("areaBox")->text(), QStringLiteral("32"));
+  QCOMPARE(p->marker(), mm ? BeadSizeMarker::Mm : BeadSizeMarker::Inch);
+  QCOMPARE(boxNamed("beadsPerInchBox")->text(), QStringLiteral("4.00"));
+  QCOMPARE(boxNamed("strandLengthBox")->text(), QStringLiteral("0.25"));
+  QCOMPARE(boxNamed("beadsNeededBox")->text(), QStringLiteral("40.00"));
+  QCOMPARE(boxNamed("areaBox")->text(), QStringLiteral("32"));
   QVERIFY(t_->services.messages.isEmpty());
 
   // The focus is really there: typing and Enter work on from beadCountBox, and the
   // intercepted control takes the focus normally afterwards.
-  Type(QStringLiteral("8"));
-  QCOMPARE(Box("beadCountBox")->text(), QStringLiteral("8"));
-  QCOMPARE(Box("strandLengthBox")->text(), QStringLiteral("2.00"));
-  Key(Qt::Key_Return);
-  QCOMPARE(Focused(), Box("strandInchBox"));
-  Click(mm ? Box("beadInchBox") : Box("beadMmBox"));
-  QCOMPARE(p->Marker(), mm ? BeadSizeMarker::Inch : BeadSizeMarker::Mm);
+  typeInto(QStringLiteral("8"));
+  QCOMPARE(boxNamed("beadCountBox")->text(), QStringLiteral("8"));
+  QCOMPARE(boxNamed("strandLengthBox")->text(), QStringLiteral("2.00"));
+  pressKey(Qt::Key_Return);
+  QCOMPARE(focused(), boxNamed("strandInchBox"));
+  clickOn(mm ? boxNamed("beadInchBox") : boxNamed("beadMmBox"));
+  QCOMPARE(p->marker(), mm ? BeadSizeMarker::Inch : BeadSizeMarker::Mm);
 }
 
 void BeadPageTest::emptySizeBoxLetsTheFocusGo() {
-  BeadPage* p = Page();
+  BeadPage* p = page();
   // A size first, so that leaving an empty box has results to clear.
-  EnterSize(Box("beadMmBox"), QStringLiteral("6"));
-  Key(Qt::Key_Return);  // to strandInchBox
-  Type(QStringLiteral("16"));
-  Click(Box("beadMmBox"));
-  QCOMPARE(Box("beadsNeededBox")->text(), QStringLiteral("67.73"));
+  enterSize(boxNamed("beadMmBox"), QStringLiteral("6"));
+  pressKey(Qt::Key_Return);  // to strandInchBox
+  typeInto(QStringLiteral("16"));
+  clickOn(boxNamed("beadMmBox"));
+  QCOMPARE(boxNamed("beadsNeededBox")->text(), QStringLiteral("67.73"));
   for (const QString& text : {QString(), QStringLiteral("."), QStringLiteral("  ")}) {
-    Click(Box("beadMmBox"));
-    Box("beadMmBox")->setText(text);
-    Key(Qt::Key_Tab);
-    QCOMPARE(Focused(), Box("beadInchBox"));
-    QCOMPARE(p->Marker(), BeadSizeMarker::Inch);
-    QCOMPARE(Box("beadsPerInchBox")->text(), QString());
-    QCOMPARE(Box("strandLengthBox")->text(), QString());
+    clickOn(boxNamed("beadMmBox"));
+    boxNamed("beadMmBox")->setText(text);
+    pressKey(Qt::Key_Tab);
+    QCOMPARE(focused(), boxNamed("beadInchBox"));
+    QCOMPARE(p->marker(), BeadSizeMarker::Inch);
+    QCOMPARE(boxNamed("beadsPerInchBox")->text(), QString());
+    QCOMPARE(boxNamed("strandLengthBox")->text(), QString());
     // The rate and the other results stay.
-    QCOMPARE(Box("beadsNeededBox")->text(), QStringLiteral("67.73"));
-    QVERIFY(p->Rate() > 4.2f);
+    QCOMPARE(boxNamed("beadsNeededBox")->text(), QStringLiteral("67.73"));
+    QVERIFY(p->rate() > 4.2f);
   }
 }
 
@@ -233,56 +234,56 @@ void BeadPageTest::beadCountIsRewritten_data() {
 
 void BeadPageTest::beadCountIsRewritten() {
   QFETCH(QString, before);
-  Box("beadCountBox")->setText(before);  // a count without a size cannot be calculated yet
+  boxNamed("beadCountBox")->setText(before);  // a count without a size cannot be calculated yet
   t_->services.messages.clear();
-  EnterSize(Box("beadMmBox"), QStringLiteral("6"));
-  QTEST(Box("beadCountBox")->text(), "after");
-  QTEST(Box("strandLengthBox")->text(), "length");
-  QCOMPARE(Box("beadsPerInchBox")->text(), QStringLiteral("4.23"));
+  enterSize(boxNamed("beadMmBox"), QStringLiteral("6"));
+  QTEST(boxNamed("beadCountBox")->text(), "after");
+  QTEST(boxNamed("strandLengthBox")->text(), "length");
+  QCOMPARE(boxNamed("beadsPerInchBox")->text(), QStringLiteral("4.23"));
   QVERIFY(t_->services.messages.isEmpty());
 }
 
 void BeadPageTest::beadCountChanges() {
-  EnterSize(Box("beadMmBox"), QStringLiteral("6"));
-  Type(QStringLiteral("0"));
-  QCOMPARE(Box("strandLengthBox")->text(), QString());  // zero is no count to calculate with
-  Type(QStringLiteral("07"));
-  QCOMPARE(Box("beadCountBox")->text(), QStringLiteral("7"));  // 007 recalculated and rewritten
-  QCOMPARE(Box("strandLengthBox")->text(), QStringLiteral("1.65"));
-  Key(Qt::Key_Backspace);
-  QCOMPARE(Box("strandLengthBox")->text(), QString());
+  enterSize(boxNamed("beadMmBox"), QStringLiteral("6"));
+  typeInto(QStringLiteral("0"));
+  QCOMPARE(boxNamed("strandLengthBox")->text(), QString());  // zero is no count to calculate with
+  typeInto(QStringLiteral("07"));
+  QCOMPARE(boxNamed("beadCountBox")->text(), QStringLiteral("7"));  // 007 recalculated and rewritten
+  QCOMPARE(boxNamed("strandLengthBox")->text(), QStringLiteral("1.65"));
+  pressKey(Qt::Key_Backspace);
+  QCOMPARE(boxNamed("strandLengthBox")->text(), QString());
   QVERIFY(t_->services.messages.isEmpty());
 }
 
 // A calculation writes only the boxes whose results it computes: the count
 // being edited keeps its caret and its undo history.
 void BeadPageTest::editingTheCountKeepsCaretAndUndo() {
-  EnterSize(Box("beadMmBox"), QStringLiteral("6"));
-  Type(QStringLiteral("15"));
-  Box("beadCountBox")->setCursorPosition(1);
-  Type(QStringLiteral("2"));
-  QCOMPARE(Box("beadCountBox")->text(), QStringLiteral("125"));
-  QCOMPARE(Box("strandLengthBox")->text(), QStringLiteral("29.53"));
-  QCOMPARE(Box("beadCountBox")->cursorPosition(), 2);
-  QVERIFY(Box("beadCountBox")->isUndoAvailable());
-  Box("beadCountBox")->undo();
-  QCOMPARE(Box("beadCountBox")->text(), QStringLiteral("15"));
-  QCOMPARE(Box("strandLengthBox")->text(), QStringLiteral("3.54"));
+  enterSize(boxNamed("beadMmBox"), QStringLiteral("6"));
+  typeInto(QStringLiteral("15"));
+  boxNamed("beadCountBox")->setCursorPosition(1);
+  typeInto(QStringLiteral("2"));
+  QCOMPARE(boxNamed("beadCountBox")->text(), QStringLiteral("125"));
+  QCOMPARE(boxNamed("strandLengthBox")->text(), QStringLiteral("29.53"));
+  QCOMPARE(boxNamed("beadCountBox")->cursorPosition(), 2);
+  QVERIFY(boxNamed("beadCountBox")->isUndoAvailable());
+  boxNamed("beadCountBox")->undo();
+  QCOMPARE(boxNamed("beadCountBox")->text(), QStringLiteral("15"));
+  QCOMPARE(boxNamed("strandLengthBox")->text(), QStringLiteral("3.54"));
 }
 
 // The rewrite of the count runs the calculation once more; when that inner run
 // fails, the outer one stops too: one box, not two.
 void BeadPageTest::nestedRecalculationFailureStopsOuterRun() {
-  Box("areaLengthBox")->setText(QStringLiteral("2"));
-  Box("areaWidthBox")->setText(QStringLiteral("1x"));
-  Box("beadCountBox")->setText(QStringLiteral("007"));
+  boxNamed("areaLengthBox")->setText(QStringLiteral("2"));
+  boxNamed("areaWidthBox")->setText(QStringLiteral("1x"));
+  boxNamed("beadCountBox")->setText(QStringLiteral("007"));
   t_->services.messages.clear();
-  EnterSize(Box("beadMmBox"), QStringLiteral("6"));
+  enterSize(boxNamed("beadMmBox"), QStringLiteral("6"));
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].caption, QStringLiteral("Orvane"));
   QCOMPARE(t_->services.messages[0].text, QStringLiteral("'1x' is not a valid floating point value."));
-  QCOMPARE(Box("beadCountBox")->text(), QStringLiteral("7"));
-  QCOMPARE(Box("strandLengthBox")->text(),
+  QCOMPARE(boxNamed("beadCountBox")->text(), QStringLiteral("7"));
+  QCOMPARE(boxNamed("strandLengthBox")->text(),
            QStringLiteral("1.65"));  // written by the inner run before its failure
 }
 
@@ -336,20 +337,20 @@ void BeadPageTest::notCalculatedBoxes() {
   QFETCH(QString, box);
   QFETCH(QString, text);
   QFETCH(QString, how);
-  BeadPage* p = Page();
+  BeadPage* p = page();
   if (setup == u"clear") {
-    EnterSize(Box("beadMmBox"), QStringLiteral("6"));
-    Click(findNamed<QPushButton>(p, "clearButton"));
+    enterSize(boxNamed("beadMmBox"), QStringLiteral("6"));
+    clickOn(findNamed<QPushButton>(p, "clearButton"));
   } else if (setup == u"zero") {
-    EnterSize(Box("beadMmBox"), QStringLiteral("0"));
-    t_->services.Reset();
+    enterSize(boxNamed("beadMmBox"), QStringLiteral("0"));
+    t_->services.reset();
   }
-  Box("beadsNeededBox")->setText(QStringLiteral("stale"));
-  Box("areaBox")->setText(QStringLiteral("11"));
-  Click(Box(box));
-  QCOMPARE(Focused(), Box(box));
-  if (!text.isEmpty()) Box(box)->setText(text);
-  Key(how == u"Tab" ? Qt::Key_Tab : Qt::Key_Return);
+  boxNamed("beadsNeededBox")->setText(QStringLiteral("stale"));
+  boxNamed("areaBox")->setText(QStringLiteral("11"));
+  clickOn(boxNamed(box));
+  QCOMPARE(focused(), boxNamed(box));
+  if (!text.isEmpty()) boxNamed(box)->setText(text);
+  pressKey(how == u"Tab" ? Qt::Key_Tab : Qt::Key_Return);
 
   QCOMPARE(t_->services.messages.size(), 1);
   const RecordedMessage& m = t_->services.messages[0];
@@ -357,9 +358,9 @@ void BeadPageTest::notCalculatedBoxes() {
   QCOMPARE(m.caption, QStringLiteral("Error"));
   QTEST(m.text, "message");
   QVERIFY(m.centred);
-  QCOMPARE(Box("beadsNeededBox")->text(), QString());
-  QCOMPARE(Box("areaBox")->text(), QStringLiteral("11"));  // area boxes keep their contents
-  if (box != u"areaBox") QCOMPARE(Box(box)->text(), text);
+  QCOMPARE(boxNamed("beadsNeededBox")->text(), QString());
+  QCOMPARE(boxNamed("areaBox")->text(), QStringLiteral("11"));  // area boxes keep their contents
+  if (box != u"areaBox") QCOMPARE(boxNamed(box)->text(), text);
 }
 
 void BeadPageTest::sizeFailures_data() {
@@ -386,19 +387,19 @@ void BeadPageTest::sizeFailures_data() {
 void BeadPageTest::sizeFailures() {
   QFETCH(QString, sizeBox);
   QFETCH(QString, size);
-  BeadPage* p = Page();
-  EntryBox* box = Box(sizeBox);
-  EntryBox* other = box == Box("beadMmBox") ? Box("beadInchBox") : Box("beadMmBox");
-  Click(box);
+  BeadPage* p = page();
+  EntryBox* box = boxNamed(sizeBox);
+  EntryBox* other = box == boxNamed("beadMmBox") ? boxNamed("beadInchBox") : boxNamed("beadMmBox");
+  clickOn(box);
   box->setText(size);
   other->setText(QStringLiteral("3"));
-  Click(Box("strandInchBox"));
+  clickOn(boxNamed("strandInchBox"));
 
   QCOMPARE(t_->services.messages.size(), 1);
   QTEST(t_->services.messages[0].caption, "caption");
   QTEST(t_->services.messages[0].text, "message");
-  QCOMPARE(p->Rate(), 0.0f);
-  QCOMPARE(Box("beadsPerInchBox")->text(), QString());
+  QCOMPARE(p->rate(), 0.0f);
+  QCOMPARE(boxNamed("beadsPerInchBox")->text(), QString());
   // A zero size got as far as emptying the other box; an unreadable one did not.
   const bool readSize = t_->services.messages[0].text.startsWith(u"Floating");
   QCOMPARE(other->text(), readSize ? QString() : QStringLiteral("3"));
@@ -406,163 +407,164 @@ void BeadPageTest::sizeFailures() {
 
 void BeadPageTest::areaExamples_data() { addAreaCaseRows(); }
 
-// Size, then length Enter width Enter (to the spacing box), spacing Enter.
+// Size, then length Enter width enter (to the spacing box), spacing Enter.
 void BeadPageTest::areaExamples() {
   QFETCH(QString, sizeBox);
   QFETCH(QString, size);
   QFETCH(QString, length);
   QFETCH(QString, width);
   QFETCH(QString, spacing);
-  EnterSize(Box(sizeBox), size);
-  Click(Box("areaLengthBox"));
-  Type(length);
-  Key(Qt::Key_Return);
-  QCOMPARE(Focused(), Box("areaWidthBox"));
-  Type(width);
-  Key(Qt::Key_Return);
-  QCOMPARE(Focused(), Box("spacingBox"));
+  enterSize(boxNamed(sizeBox), size);
+  clickOn(boxNamed("areaLengthBox"));
+  typeInto(length);
+  pressKey(Qt::Key_Return);
+  QCOMPARE(focused(), boxNamed("areaWidthBox"));
+  typeInto(width);
+  pressKey(Qt::Key_Return);
+  QCOMPARE(focused(), boxNamed("spacingBox"));
   if (!spacing.isEmpty()) {
-    Type(spacing);
-    Key(Qt::Key_Return);
-    QCOMPARE(Focused(), Box("spacingBox"));  // Enter recomputes in place
+    typeInto(spacing);
+    pressKey(Qt::Key_Return);
+    QCOMPARE(focused(), boxNamed("spacingBox"));  // Enter recomputes in place
   }
-  QTEST(Box("areaBox")->text(), "square");
-  QTEST(Box("hexStonesBox")->text(), "hexagonal");
-  if (spacing == u".") QCOMPARE(Box("spacingBox")->text(), QString());
+  QTEST(boxNamed("areaBox")->text(), "square");
+  QTEST(boxNamed("hexStonesBox")->text(), "hexagonal");
+  if (spacing == u".") QCOMPARE(boxNamed("spacingBox")->text(), QString());
   QVERIFY(t_->services.messages.isEmpty());
 }
 
 void BeadPageTest::spacingKeepsBeadsPerInch() {
-  EnterSize(Box("beadInchBox"), QStringLiteral("1/8"));
-  Box("areaLengthBox")->setText(QStringLiteral("6 1/4"));
-  Box("areaWidthBox")->setText(QStringLiteral("7 1/8"));
-  Click(Box("spacingBox"));
-  Type(QStringLiteral("1/4"));
-  Key(Qt::Key_Return);
-  QCOMPARE(Box("areaBox")->text(), QStringLiteral("712"));
-  QCOMPARE(Box("beadsPerInchBox")->text(), QStringLiteral("8.00"));
-  Click(Box("strandInchBox"));
-  Type(QStringLiteral("10"));
-  Key(Qt::Key_Tab);
-  QCOMPARE(Box("beadsNeededBox")->text(), QStringLiteral("80.00"));
+  enterSize(boxNamed("beadInchBox"), QStringLiteral("1/8"));
+  boxNamed("areaLengthBox")->setText(QStringLiteral("6 1/4"));
+  boxNamed("areaWidthBox")->setText(QStringLiteral("7 1/8"));
+  clickOn(boxNamed("spacingBox"));
+  typeInto(QStringLiteral("1/4"));
+  pressKey(Qt::Key_Return);
+  QCOMPARE(boxNamed("areaBox")->text(), QStringLiteral("712"));
+  QCOMPARE(boxNamed("beadsPerInchBox")->text(), QStringLiteral("8.00"));
+  clickOn(boxNamed("strandInchBox"));
+  typeInto(QStringLiteral("10"));
+  pressKey(Qt::Key_Tab);
+  QCOMPARE(boxNamed("beadsNeededBox")->text(), QStringLiteral("80.00"));
   // Emptying the spacing brings both patterns back.
-  Click(Box("spacingBox"));
-  Box("spacingBox")->clear();
-  Click(Box("areaWidthBox"));
-  Key(Qt::Key_Tab);
-  QCOMPARE(Box("areaBox")->text(), QStringLiteral("2850"));
-  QCOMPARE(Box("hexStonesBox")->text(), QStringLiteral("3291"));
+  clickOn(boxNamed("spacingBox"));
+  boxNamed("spacingBox")->clear();
+  clickOn(boxNamed("areaWidthBox"));
+  pressKey(Qt::Key_Tab);
+  QCOMPARE(boxNamed("areaBox")->text(), QStringLiteral("2850"));
+  QCOMPARE(boxNamed("hexStonesBox")->text(), QStringLiteral("3291"));
 }
 
 void BeadPageTest::emptiedAreaBox() {
-  EnterSize(Box("beadMmBox"), QStringLiteral("4"));
-  Box("areaLengthBox")->setText(QStringLiteral("2"));
-  Click(Box("areaWidthBox"));
-  Type(QStringLiteral("1"));
-  Key(Qt::Key_Tab);
-  QCOMPARE(Box("areaBox")->text(), QStringLiteral("81"));
+  enterSize(boxNamed("beadMmBox"), QStringLiteral("4"));
+  boxNamed("areaLengthBox")->setText(QStringLiteral("2"));
+  clickOn(boxNamed("areaWidthBox"));
+  typeInto(QStringLiteral("1"));
+  pressKey(Qt::Key_Tab);
+  QCOMPARE(boxNamed("areaBox")->text(), QStringLiteral("81"));
   // Emptied without leaving: a recalculation keeps the old counts.
-  Box("areaLengthBox")->clear();
-  Click(Box("beadCountBox"));
-  Box("beadCountBox")->selectAll();
-  Type(QStringLiteral("5"));
-  QCOMPARE(Box("strandLengthBox")->text(), QStringLiteral("0.79"));
-  QCOMPARE(Box("areaBox")->text(), QStringLiteral("81"));
-  QCOMPARE(Box("hexStonesBox")->text(), QStringLiteral("93"));
+  boxNamed("areaLengthBox")->clear();
+  clickOn(boxNamed("beadCountBox"));
+  boxNamed("beadCountBox")->selectAll();
+  typeInto(QStringLiteral("5"));
+  QCOMPARE(boxNamed("strandLengthBox")->text(), QStringLiteral("0.79"));
+  QCOMPARE(boxNamed("areaBox")->text(), QStringLiteral("81"));
+  QCOMPARE(boxNamed("hexStonesBox")->text(), QStringLiteral("93"));
   // Leaving the emptied box clears both counts.
-  Click(Box("areaLengthBox"));
-  Click(Box("strandInchBox"));
-  QCOMPARE(Box("areaBox")->text(), QString());
-  QCOMPARE(Box("hexStonesBox")->text(), QString());
+  clickOn(boxNamed("areaLengthBox"));
+  clickOn(boxNamed("strandInchBox"));
+  QCOMPARE(boxNamed("areaBox")->text(), QString());
+  QCOMPARE(boxNamed("hexStonesBox")->text(), QString());
   QVERIFY(t_->services.messages.isEmpty());
 }
 
 // An area too large for a whole count reports it and never shows a wrapped or
 // negative count.
 void BeadPageTest::hugeAreaIsAnError() {
-  EnterSize(Box("beadMmBox"), QStringLiteral("4"));
-  Box("areaWidthBox")->setText(QStringLiteral("1"));
-  Click(Box("areaLengthBox"));
-  Box("areaLengthBox")->setText(QStringLiteral("2"));
-  Key(Qt::Key_Tab);
-  QCOMPARE(Box("areaBox")->text(), QStringLiteral("81"));
-  Click(Box("areaLengthBox"));
-  Box("areaLengthBox")->setText(QStringLiteral("1E30"));
-  Key(Qt::Key_Tab);
+  enterSize(boxNamed("beadMmBox"), QStringLiteral("4"));
+  boxNamed("areaWidthBox")->setText(QStringLiteral("1"));
+  clickOn(boxNamed("areaLengthBox"));
+  boxNamed("areaLengthBox")->setText(QStringLiteral("2"));
+  pressKey(Qt::Key_Tab);
+  QCOMPARE(boxNamed("areaBox")->text(), QStringLiteral("81"));
+  clickOn(boxNamed("areaLengthBox"));
+  boxNamed("areaLengthBox")->setText(QStringLiteral("1E30"));
+  pressKey(Qt::Key_Tab);
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].caption, QStringLiteral("Orvane"));
   QCOMPARE(t_->services.messages[0].text, QStringLiteral("Too many stones to count for this area."));
-  QCOMPARE(Box("areaBox")->text(), QStringLiteral("81"));
-  QCOMPARE(Box("hexStonesBox")->text(), QStringLiteral("93"));
+  QCOMPARE(boxNamed("areaBox")->text(), QStringLiteral("81"));
+  QCOMPARE(boxNamed("hexStonesBox")->text(), QStringLiteral("93"));
   // With a spacing too.
-  QCOMPARE(Focused(), Box("areaWidthBox"));
-  Box("spacingBox")->setText(QStringLiteral("0.01"));
-  Key(Qt::Key_Tab);
+  QCOMPARE(focused(), boxNamed("areaWidthBox"));
+  boxNamed("spacingBox")->setText(QStringLiteral("0.01"));
+  pressKey(Qt::Key_Tab);
   QCOMPARE(t_->services.messages.size(), 2);
   QCOMPARE(t_->services.messages[1].text, QStringLiteral("Too many stones to count for this area."));
-  QCOMPARE(Box("areaBox")->text(), QStringLiteral("81"));
+  QCOMPARE(boxNamed("areaBox")->text(), QStringLiteral("81"));
 }
 
 void BeadPageTest::clearEmptiesEverything() {
-  BeadPage* p = Page();
-  EnterSize(Box("beadMmBox"), QStringLiteral("4"));
-  Type(QStringLiteral("10"));
-  for (EntryBox* box : {Box("strandInchBox"), Box("areaLengthBox"), Box("areaWidthBox"), Box("spacingBox")})
+  BeadPage* p = page();
+  enterSize(boxNamed("beadMmBox"), QStringLiteral("4"));
+  typeInto(QStringLiteral("10"));
+  for (EntryBox* box : {boxNamed("strandInchBox"), boxNamed("areaLengthBox"), boxNamed("areaWidthBox"),
+                        boxNamed("spacingBox")})
     box->setText(QStringLiteral("1"));
-  Click(Box("spacingBox"));
-  Key(Qt::Key_Return);
-  QCOMPARE(Box("areaBox")->text(), QStringLiteral("2"));  // 4 mm stones 1 in apart
-  Box("beadInchBox")->setText(QStringLiteral("1/8"));
+  clickOn(boxNamed("spacingBox"));
+  pressKey(Qt::Key_Return);
+  QCOMPARE(boxNamed("areaBox")->text(), QStringLiteral("2"));  // 4 mm stones 1 in apart
+  boxNamed("beadInchBox")->setText(QStringLiteral("1/8"));
 
-  Click(findNamed<QPushButton>(p, "clearButton"));
+  clickOn(findNamed<QPushButton>(p, "clearButton"));
   for (EntryBox* box : p->findChildren<EntryBox*>())
     QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
-  QCOMPARE(Focused(), Box("beadMmBox"));
-  QCOMPARE(p->Marker(), BeadSizeMarker::Mm);
-  QCOMPARE(p->Rate(), 0.0f);
+  QCOMPARE(focused(), boxNamed("beadMmBox"));
+  QCOMPARE(p->marker(), BeadSizeMarker::Mm);
+  QCOMPARE(p->rate(), 0.0f);
   QCOMPARE(findNamed<QPushButton>(p, "clearButton")->toolTip(), QStringLiteral("Clear Data Entry"));
   // Clear from the keyboard too, while the caret is in beadMmBox.
-  Key(Qt::Key_Tab);
-  QCOMPARE(Focused(), Box("beadInchBox"));
-  Box("beadMmBox")->setFocus();
+  pressKey(Qt::Key_Tab);
+  QCOMPARE(focused(), boxNamed("beadInchBox"));
+  boxNamed("beadMmBox")->setFocus();
   findNamed<QPushButton>(p, "clearButton")->click();
-  QCOMPARE(p->Marker(), BeadSizeMarker::Mm);
+  QCOMPARE(p->marker(), BeadSizeMarker::Mm);
   QVERIFY(t_->services.messages.isEmpty());
 }
 
 void BeadPageTest::reenteringThePageFocusesMillimetres() {
-  BeadPage* p = Page();
+  BeadPage* p = page();
   ColorTabWidget* pages = findNamed<ColorTabWidget>(t_->app->mainWindow(), "pages");
-  EnterSize(Box("beadInchBox"), QStringLiteral("1/8"));
-  Type(QStringLiteral("42"));
-  Key(Qt::Key_Return);
-  Type(QStringLiteral("17 1/2"));
-  Click(Box("beadInchBox"));  // the caret in a filled size box while the page is left
-  QCOMPARE(Box("beadsNeededBox")->text(), QStringLiteral("140.00"));
+  enterSize(boxNamed("beadInchBox"), QStringLiteral("1/8"));
+  typeInto(QStringLiteral("42"));
+  pressKey(Qt::Key_Return);
+  typeInto(QStringLiteral("17 1/2"));
+  clickOn(boxNamed("beadInchBox"));  // the caret in a filled size box while the page is left
+  QCOMPARE(boxNamed("beadsNeededBox")->text(), QStringLiteral("140.00"));
   // The user clicks the tabs of the page control's own tab strip.
-  QTest::mouseClick(pages, Qt::LeftButton, {}, pages->TabRect(5).center());
-  QCOMPARE(pages->ActivePageIndex(), 5);
+  QTest::mouseClick(pages, Qt::LeftButton, {}, pages->tabRect(5).center());
+  QCOMPARE(pages->activePageIndex(), 5);
   QVERIFY(!p->isVisible());
   // Qt hands the focus back to the box that had it before the show handler runs.
-  QTest::mouseClick(pages, Qt::LeftButton, {}, pages->TabRect(2).center());
-  QCOMPARE(pages->ActivePage(), p);
-  QCOMPARE(Focused(), Box("beadMmBox"));
-  QCOMPARE(p->Marker(), BeadSizeMarker::Mm);
-  QCOMPARE(Box("beadInchBox")->text(), QStringLiteral("1/8"));
+  QTest::mouseClick(pages, Qt::LeftButton, {}, pages->tabRect(2).center());
+  QCOMPARE(pages->activePage(), p);
+  QCOMPARE(focused(), boxNamed("beadMmBox"));
+  QCOMPARE(p->marker(), BeadSizeMarker::Mm);
+  QCOMPARE(boxNamed("beadInchBox")->text(), QStringLiteral("1/8"));
 
   // Leaving the empty beadMmBox empties the rate display, but the rate stays.
-  Click(Box("strandInchBox"));
-  QCOMPARE(Box("beadsPerInchBox")->text(), QString());
-  QCOMPARE(Box("strandLengthBox")->text(), QString());
-  Key(Qt::Key_Tab);
-  QCOMPARE(Box("beadsNeededBox")->text(), QStringLiteral("140.00"));
+  clickOn(boxNamed("strandInchBox"));
+  QCOMPARE(boxNamed("beadsPerInchBox")->text(), QString());
+  QCOMPARE(boxNamed("strandLengthBox")->text(), QString());
+  pressKey(Qt::Key_Tab);
+  QCOMPARE(boxNamed("beadsNeededBox")->text(), QStringLiteral("140.00"));
   QVERIFY(t_->services.messages.isEmpty());
   // A new count now reads the empty millimetre box, and fails.
-  Click(Box("beadCountBox"));
-  Type(QStringLiteral("5"));
+  clickOn(boxNamed("beadCountBox"));
+  typeInto(QStringLiteral("5"));
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].text, QStringLiteral("'' is not a valid floating point value."));
-  QCOMPARE(p->Rate(), 0.0f);
+  QCOMPARE(p->rate(), 0.0f);
 }
 
 void BeadPageTest::keyFilters_data() {
@@ -605,33 +607,33 @@ void BeadPageTest::keyFilters() {
   QFETCH(QString, box);
   QFETCH(QString, start);
   QFETCH(QString, keys);
-  Box("strandInchBox")->setText(QStringLiteral("1.5"));  // a point elsewhere must not count
-  EntryBox* edit = Box(box);
-  FocusWidget(edit);
+  boxNamed("strandInchBox")->setText(QStringLiteral("1.5"));  // a point elsewhere must not count
+  EntryBox* edit = boxNamed(box);
+  giveFocusTo(edit);
   edit->setText(start);
   edit->end(false);
   t_->services.beeps = 0;
-  Type(keys);
+  typeInto(keys);
   QTEST(edit->text(), "text");
   QTEST(t_->services.beeps, "beeps");
 }
 
 void BeadPageTest::tabOrderAndLayout() {
-  BeadPage* p = Page();
-  const QList<QWidget*> expected = {Box("beadInchBox"),
-                                    Box("beadCountBox"),
-                                    Box("strandInchBox"),
-                                    Box("areaLengthBox"),
-                                    Box("areaWidthBox"),
-                                    Box("spacingBox"),
+  BeadPage* p = page();
+  const QList<QWidget*> expected = {boxNamed("beadInchBox"),
+                                    boxNamed("beadCountBox"),
+                                    boxNamed("strandInchBox"),
+                                    boxNamed("areaLengthBox"),
+                                    boxNamed("areaWidthBox"),
+                                    boxNamed("spacingBox"),
                                     findNamed<QPushButton>(p, "clearButton")};
   for (QWidget* next : expected) {
-    Key(Qt::Key_Tab);
-    QCOMPARE(Focused(), next);
+    pressKey(Qt::Key_Tab);
+    QCOMPARE(focused(), next);
   }
   QVERIFY(!findNamed<QPushButton>(p, "calculateButton")->isVisible());
-  for (EntryBox* box : {Box("beadsPerInchBox"), Box("strandLengthBox"), Box("beadsNeededBox"), Box("areaBox"),
-                        Box("hexStonesBox")}) {
+  for (EntryBox* box : {boxNamed("beadsPerInchBox"), boxNamed("strandLengthBox"), boxNamed("beadsNeededBox"),
+                        boxNamed("areaBox"), boxNamed("hexStonesBox")}) {
     QVERIFY(box->isReadOnly());
     QVERIFY(!(box->focusPolicy() & Qt::TabFocus));
   }

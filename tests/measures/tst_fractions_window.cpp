@@ -26,7 +26,7 @@ class FractionsWindowTest : public QObject {
 
  private:
   FractionsWindow* frac() const { return fixture->app->fractionsWindow(); }
-  void ShowFrac() {
+  void showFrac() {
     QTest::mouseClick(findNamed<QPushButton>(fixture->app->mainWindow(), "fractionsButton"), Qt::LeftButton);
     QVERIFY(QTest::qWaitForWindowActive(frac()));
   }
@@ -42,7 +42,7 @@ void FractionsWindowTest::init() {
 }
 
 void FractionsWindowTest::cleanup() {
-  QVERIFY2(!guard->Tripped(), qPrintable(guard->Seen()));
+  QVERIFY2(!guard->tripped(), qPrintable(guard->seen()));
   fixture.reset();
   guard.reset();
 }
@@ -54,28 +54,28 @@ void FractionsWindowTest::windowAndGrid() {
   QVERIFY(!(frac()->windowFlags() & Qt::WindowMinimizeButtonHint));
   QVERIFY(!frac()->findChild<StringGrid*>(
       QStringLiteral("fractionGrid")));  // made when the window is first shown
-  ShowFrac();
+  showFrac();
   StringGrid* grid = findNamed<StringGrid>(frac(), "fractionGrid");
   QVERIFY(grid && grid->isVisible());
   QCOMPARE(grid->geometry(), QRect(18, 18, 573, 424));
-  QCOMPARE(grid->ColCount(), 9);
-  QCOMPARE(grid->RowCount(), 65);
-  QCOMPARE(grid->FixedRows(), 1);
+  QCOMPARE(grid->gridColumnCount(), 9);
+  QCOMPARE(grid->gridRowCount(), 65);
+  QCOMPARE(grid->fixedRows(), 1);
   QCOMPARE(grid->font().pixelSize(), 15);
-  QCOMPARE(grid->RowHeight(), 20);
+  QCOMPARE(grid->defaultRowHeight(), 20);
   const QList<int> widths{50, 50, 56, 56, 56, 80, 75, 60, 60};
   const QStringList headings{"    /4",     "    /8",   "   /16", "   /32", "   /64",
                              "      Inch", "      MM", "    SS", "    PP"};
   for (int c = 0; c < 9; ++c) {
     QCOMPARE(grid->columnWidth(c), widths[c]);
-    QCOMPARE(grid->Cell(c, 0), headings[c]);
+    QCOMPARE(grid->cell(c, 0), headings[c]);
   }
   QCOMPARE(findNamed<QPushButton>(frac(), "closeButton")->text(), QStringLiteral("Close"));
   QCOMPARE(findNamed<QPushButton>(frac(), "closeButton")->geometry(), QRect(400, 454, 120, 27));
   QCOMPARE(findNamed<QToolButton>(frac(), "firstPageButton")->toolTip(), QStringLiteral("First Record"));
   QCOMPARE(findNamed<QToolButton>(frac(), "lastPageButton")->toolTip(), QStringLiteral("Last Record"));
   // Made late, the grid still comes between the Close button and the tool bar.
-  FocusWidget(findNamed<QPushButton>(frac(), "closeButton"));
+  giveFocusTo(findNamed<QPushButton>(frac(), "closeButton"));
   QTest::keyClick(findNamed<QPushButton>(frac(), "closeButton"), Qt::Key_Tab);
   QCOMPARE(QApplication::focusWidget(), grid);
   QTest::keyClick(grid, Qt::Key_Tab);
@@ -104,8 +104,8 @@ void FractionsWindowTest::rows_data() {
 void FractionsWindowTest::rows() {
   QFETCH(int, row);
   QFETCH(QStringList, cells);
-  frac()->BuildGrid();
-  for (int c = 0; c < 9; ++c) QCOMPARE(findNamed<StringGrid>(frac(), "fractionGrid")->Cell(c, row), cells[c]);
+  frac()->buildGrid();
+  for (int c = 0; c < 9; ++c) QCOMPARE(findNamed<StringGrid>(frac(), "fractionGrid")->cell(c, row), cells[c]);
 }
 
 void FractionsWindowTest::navigation_data() {
@@ -129,44 +129,44 @@ void FractionsWindowTest::navigation() {
   QFETCH(int, button);
   QFETCH(int, row);
   QFETCH(int, top);
-  ShowFrac();
+  showFrac();
   StringGrid* grid = findNamed<StringGrid>(frac(), "fractionGrid");
-  const int visible = grid->VisibleRowCount();
+  const int visible = grid->visibleRowCount();
   QCOMPARE(visible, 20);  // 400 pixels of rows below the heading
   if (top == -1) top = row - visible + 1;
-  grid->SetRow(startRow);
-  grid->SetTopRow(startTop);
-  QCOMPARE(grid->TopRow(), startTop);
+  grid->setGridRow(startRow);
+  grid->setTopRow(startTop);
+  QCOMPARE(grid->topRow(), startTop);
 
   QToolButton* buttons[] = {
       findNamed<QToolButton>(frac(), "firstPageButton"), findNamed<QToolButton>(frac(), "previousPageButton"),
       findNamed<QToolButton>(frac(), "nextPageButton"), findNamed<QToolButton>(frac(), "lastPageButton")};
   QTest::mouseClick(buttons[button - 1], Qt::LeftButton);
 
-  QCOMPARE(grid->Row(), row);
-  QCOMPARE(grid->TopRow(), top);
+  QCOMPARE(grid->gridRow(), row);
+  QCOMPARE(grid->topRow(), top);
   QCOMPARE(QApplication::focusWidget(), grid);
 }
 
 void FractionsWindowTest::escapeHidesAndShowingKeepsTheRow() {
-  ShowFrac();
+  showFrac();
   StringGrid* grid = findNamed<StringGrid>(frac(), "fractionGrid");
   QCOMPARE(QApplication::focusWidget(), grid);
-  QCOMPARE(grid->Row(), 1);
+  QCOMPARE(grid->gridRow(), 1);
   for (int i = 0; i < 40; ++i)
     QTest::mouseClick(findNamed<QToolButton>(frac(), "nextPageButton"), Qt::LeftButton);
-  QCOMPARE(grid->Row(), 41);
-  const int top = grid->TopRow();
+  QCOMPARE(grid->gridRow(), 41);
+  const int top = grid->topRow();
   QVERIFY(top > 1);
 
-  FocusWidget(findNamed<QPushButton>(frac(), "closeButton"));  // Esc works wherever the focus is
+  giveFocusTo(findNamed<QPushButton>(frac(), "closeButton"));  // Esc works wherever the focus is
   QTest::keyClick(findNamed<QPushButton>(frac(), "closeButton"), Qt::Key_Escape);
   QTRY_VERIFY(!frac()->isVisible());
   QVERIFY(fixture->app->mainWindow()->isVisible());
 
-  ShowFrac();
-  QCOMPARE(grid->Row(), 41);
-  QCOMPARE(grid->TopRow(), top);
+  showFrac();
+  QCOMPARE(grid->gridRow(), 41);
+  QCOMPARE(grid->topRow(), top);
   QCOMPARE(QApplication::focusWidget(), grid);
 
   QTest::keyClick(grid, Qt::Key_Escape);
@@ -175,20 +175,20 @@ void FractionsWindowTest::escapeHidesAndShowingKeepsTheRow() {
   QTRY_VERIFY(frac()->isVisible());
   QTest::mouseClick(findNamed<QPushButton>(frac(), "closeButton"), Qt::LeftButton);
   QVERIFY(!frac()->isVisible());
-  QCOMPARE(grid->Row(), 41);
+  QCOMPARE(grid->gridRow(), 41);
   QCOMPARE(fixture->quitRequests, 0);  // closing it never ends the program
 }
 
 // Pressed again while the window is open, the button changes nothing in it.
 void FractionsWindowTest::fractionsButtonShowsOrRaises() {
-  ShowFrac();
-  findNamed<StringGrid>(frac(), "fractionGrid")->SetRow(20);
+  showFrac();
+  findNamed<StringGrid>(frac(), "fractionGrid")->setGridRow(20);
   QTest::mouseClick(findNamed<QToolButton>(frac(), "nextPageButton"), Qt::LeftButton);
-  FocusWidget(findNamed<QPushButton>(fixture->app->mainWindow(), "fractionsButton"));
+  giveFocusTo(findNamed<QPushButton>(fixture->app->mainWindow(), "fractionsButton"));
   QTest::mouseClick(findNamed<QPushButton>(fixture->app->mainWindow(), "fractionsButton"), Qt::LeftButton);
   QVERIFY(frac()->isVisible());
   QVERIFY(!frac()->isModal());
-  QCOMPARE(findNamed<StringGrid>(frac(), "fractionGrid")->Row(), 21);
+  QCOMPARE(findNamed<StringGrid>(frac(), "fractionGrid")->gridRow(), 21);
   QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(frac()));
 }
 

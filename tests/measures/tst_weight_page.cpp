@@ -31,20 +31,20 @@ class WeightPageTest : public QObject {
   void clearEmptiesAndReturnsToCarats();
 
  private:
-  WeightPage* Page() const { return findNamed<WeightPage>(app_->app->mainWindow(), "weightPage"); }
-  QList<EntryBox*> Boxes() const {
-    return {findNamed<EntryBox>(Page(), "caratBox"), findNamed<EntryBox>(Page(), "gramBox"),
-            findNamed<EntryBox>(Page(), "kilogramBox"), findNamed<EntryBox>(Page(), "ounceBox"),
-            findNamed<EntryBox>(Page(), "poundBox")};
+  WeightPage* page() const { return findNamed<WeightPage>(app_->app->mainWindow(), "weightPage"); }
+  QList<EntryBox*> entryBoxes() const {
+    return {findNamed<EntryBox>(page(), "caratBox"), findNamed<EntryBox>(page(), "gramBox"),
+            findNamed<EntryBox>(page(), "kilogramBox"), findNamed<EntryBox>(page(), "ounceBox"),
+            findNamed<EntryBox>(page(), "poundBox")};
   }
-  QStringList Texts() const {
+  QStringList boxTexts() const {
     QStringList texts;
-    for (EntryBox* box : Boxes()) texts << box->text();
+    for (EntryBox* box : entryBoxes()) texts << box->text();
     return texts;
   }
-  void ShowPage() {
-    findNamed<ColorTabWidget>(app_->app->mainWindow(), "pages")->SetActivePage(Page());
-    FocusWidget(findNamed<EntryBox>(Page(), "caratBox"));
+  void showPage() {
+    findNamed<ColorTabWidget>(app_->app->mainWindow(), "pages")->setActivePage(page());
+    giveFocusTo(findNamed<EntryBox>(page(), "caratBox"));
   }
 
   std::unique_ptr<ModalDialogGuard> guard_;
@@ -57,7 +57,7 @@ void WeightPageTest::init() {
 }
 
 void WeightPageTest::cleanup() {
-  QVERIFY2(!guard_->Tripped(), qPrintable(guard_->Seen()));
+  QVERIFY2(!guard_->tripped(), qPrintable(guard_->seen()));
   app_.reset();
   guard_.reset();
 }
@@ -77,12 +77,12 @@ void WeightPageTest::convertsFromTheEnteredBox() {
   QFETCH(int, box);
   QFETCH(QString, typed);
   QFETCH(QStringList, expected);
-  ShowPage();
-  EntryBox* source = Boxes()[box];
-  FocusWidget(source);
-  TypeText(source, typed);
+  showPage();
+  EntryBox* source = entryBoxes()[box];
+  giveFocusTo(source);
+  typeText(source, typed);
   QTest::keyClick(source, Qt::Key_Return);
-  QCOMPARE(Texts(), expected);
+  QCOMPARE(boxTexts(), expected);
   QCOMPARE(QApplication::focusWidget(), source);  // a conversion leaves the caret where it is
   QCOMPARE(app_->services.beeps, 0);
   QVERIFY(app_->services.messages.isEmpty());
@@ -99,37 +99,37 @@ void WeightPageTest::nothingToConvertMovesOn_data() {
 void WeightPageTest::nothingToConvertMovesOn() {
   QFETCH(int, box);
   QFETCH(QString, typed);
-  ShowPage();
+  showPage();
   // Leftovers of an earlier conversion must survive.
-  for (int i = 0; i < Boxes().size(); ++i)
-    if (i != box) Boxes()[i]->setText(QStringLiteral("7"));
-  EntryBox* source = Boxes()[box];
-  FocusWidget(source);
-  TypeText(source, typed);
-  const QStringList before = Texts();
+  for (int i = 0; i < entryBoxes().size(); ++i)
+    if (i != box) entryBoxes()[i]->setText(QStringLiteral("7"));
+  EntryBox* source = entryBoxes()[box];
+  giveFocusTo(source);
+  typeText(source, typed);
+  const QStringList before = boxTexts();
   QTest::keyClick(source, Qt::Key_Return);
-  QCOMPARE(Texts(), before);
-  QWidget* next = box + 1 < Boxes().size() ? static_cast<QWidget*>(Boxes()[box + 1])
-                                           : findNamed<EntryBox>(Page(), "troyOunceBox");
+  QCOMPARE(boxTexts(), before);
+  QWidget* next = box + 1 < entryBoxes().size() ? static_cast<QWidget*>(entryBoxes()[box + 1])
+                                                : findNamed<EntryBox>(page(), "troyOunceBox");
   QCOMPARE(QApplication::focusWidget(), next);
   QVERIFY(app_->services.messages.isEmpty());
 }
 
 void WeightPageTest::nothingHappensBeforeAnyBoxIsEntered() {
-  findNamed<EntryBox>(Page(), "gramBox")->setText(QStringLiteral("100"));
-  Page()->onConvert();
-  QCOMPARE(Texts(), (QStringList{"", "100", "", "", ""}));
+  findNamed<EntryBox>(page(), "gramBox")->setText(QStringLiteral("100"));
+  page()->onConvert();
+  QCOMPARE(boxTexts(), (QStringList{"", "100", "", "", ""}));
 }
 
 void WeightPageTest::sourceFollowsTheFocus() {
-  ShowPage();
-  TypeText(findNamed<EntryBox>(Page(), "caratBox"), QStringLiteral("10"));
+  showPage();
+  typeText(findNamed<EntryBox>(page(), "caratBox"), QStringLiteral("10"));
   // Tab into grams without Enter: grams are now the source.
-  QTest::keyClick(findNamed<EntryBox>(Page(), "caratBox"), Qt::Key_Tab);
-  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(Page(), "gramBox"));
-  TypeText(findNamed<EntryBox>(Page(), "gramBox"), QStringLiteral("100"));
-  QTest::keyClick(findNamed<EntryBox>(Page(), "gramBox"), Qt::Key_Return);
-  QCOMPARE(Texts(), (QStringList{"500", "100", "0.1000", "3.5274", "0.2205"}));
+  QTest::keyClick(findNamed<EntryBox>(page(), "caratBox"), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(page(), "gramBox"));
+  typeText(findNamed<EntryBox>(page(), "gramBox"), QStringLiteral("100"));
+  QTest::keyClick(findNamed<EntryBox>(page(), "gramBox"), Qt::Key_Return);
+  QCOMPARE(boxTexts(), (QStringList{"500", "100", "0.1000", "3.5274", "0.2205"}));
 }
 
 void WeightPageTest::keyFilter_data() {
@@ -158,25 +158,25 @@ void WeightPageTest::keyFilter() {
   QFETCH(int, modifiers);
   QFETCH(QString, expected);
   QFETCH(int, beeps);
-  ShowPage();
+  showPage();
   QGuiApplication::clipboard()->setText(QStringLiteral("99"));
-  EntryBox* box = findNamed<EntryBox>(Page(), "ounceBox");
-  FocusWidget(box);
+  EntryBox* box = findNamed<EntryBox>(page(), "ounceBox");
+  giveFocusTo(box);
   box->setText(start);
   if (selectAll) box->selectAll();
   QTest::keyClick(box, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
   QCOMPARE(box->text(), expected);
   QCOMPARE(app_->services.beeps, beeps);
-  QCOMPARE(findNamed<EntryBox>(Page(), "poundBox")->text(), QString());  // no conversion ran
+  QCOMPARE(findNamed<EntryBox>(page(), "poundBox")->text(), QString());  // no conversion ran
 }
 
 void WeightPageTest::pastedTextThatIsNoNumber() {
-  ShowPage();
-  EntryBox* grams = findNamed<EntryBox>(Page(), "gramBox");
-  FocusWidget(grams);
-  TypeText(grams, QStringLiteral("100"));
+  showPage();
+  EntryBox* grams = findNamed<EntryBox>(page(), "gramBox");
+  giveFocusTo(grams);
+  typeText(grams, QStringLiteral("100"));
   QTest::keyClick(grams, Qt::Key_Return);
-  const QStringList before = Texts();
+  const QStringList before = boxTexts();
   // Pasting is possible through the edit menu only; setText stands in for it.
   grams->setText(QStringLiteral("1.2.3"));
   QTest::keyClick(grams, Qt::Key_Return);
@@ -187,14 +187,14 @@ void WeightPageTest::pastedTextThatIsNoNumber() {
   QCOMPARE(m.icon, MessageIcon::Error);
   QStringList after = before;
   after[1] = QStringLiteral("1.2.3");
-  QCOMPARE(Texts(), after);
+  QCOMPARE(boxTexts(), after);
 }
 
 void WeightPageTest::pastedNegativeWeightIsRefused_data() {
   QTest::addColumn<int>("unit");
   QTest::addColumn<QString>("pasted");
   for (int unit = 0; unit < kWeightBoxCount; ++unit)
-    QTest::newRow(qPrintable(WeightMarker(WeightUnit(unit)))) << unit << "-5";
+    QTest::newRow(qPrintable(weightMarker(WeightUnit(unit)))) << unit << "-5";
   QTest::newRow("Gram, blanks around") << int(WeightUnit::Gram) << " -0.5 ";
   QTest::newRow("Grain, exponent") << int(WeightUnit::Grain) << "-1e2";
 }
@@ -204,26 +204,26 @@ void WeightPageTest::pastedNegativeWeightIsRefused_data() {
 void WeightPageTest::pastedNegativeWeightIsRefused() {
   QFETCH(int, unit);
   QFETCH(QString, pasted);
-  ShowPage();
+  showPage();
   const QList<EntryBox*> all{
-      findNamed<EntryBox>(Page(), "caratBox"),       findNamed<EntryBox>(Page(), "gramBox"),
-      findNamed<EntryBox>(Page(), "kilogramBox"),    findNamed<EntryBox>(Page(), "ounceBox"),
-      findNamed<EntryBox>(Page(), "poundBox"),       findNamed<EntryBox>(Page(), "troyOunceBox"),
-      findNamed<EntryBox>(Page(), "pennyweightBox"), findNamed<EntryBox>(Page(), "grainBox")};
+      findNamed<EntryBox>(page(), "caratBox"),       findNamed<EntryBox>(page(), "gramBox"),
+      findNamed<EntryBox>(page(), "kilogramBox"),    findNamed<EntryBox>(page(), "ounceBox"),
+      findNamed<EntryBox>(page(), "poundBox"),       findNamed<EntryBox>(page(), "troyOunceBox"),
+      findNamed<EntryBox>(page(), "pennyweightBox"), findNamed<EntryBox>(page(), "grainBox")};
   auto texts = [&all] {
     QStringList t;
     for (EntryBox* box : all) t << box->text();
     return t;
   };
-  EntryBox* grams = findNamed<EntryBox>(Page(), "gramBox");
-  FocusWidget(grams);
-  TypeText(grams, QStringLiteral("100"));
+  EntryBox* grams = findNamed<EntryBox>(page(), "gramBox");
+  giveFocusTo(grams);
+  typeText(grams, QStringLiteral("100"));
   QTest::keyClick(grams, Qt::Key_Return);
   QStringList expected = texts();
   QCOMPARE(expected[int(WeightUnit::Carat)], QStringLiteral("500"));
 
   EntryBox* target = all[unit];
-  FocusWidget(target);
+  giveFocusTo(target);
   target->selectAll();
   target->insert(pasted);  // a paste: not filtered as typed keys are
   QTest::keyClick(target, Qt::Key_Return);
@@ -237,19 +237,19 @@ void WeightPageTest::pastedNegativeWeightIsRefused() {
 }
 
 void WeightPageTest::clearEmptiesAndReturnsToCarats() {
-  ShowPage();
-  EntryBox* pounds = findNamed<EntryBox>(Page(), "poundBox");
-  FocusWidget(pounds);
-  TypeText(pounds, QStringLiteral("2"));
+  showPage();
+  EntryBox* pounds = findNamed<EntryBox>(page(), "poundBox");
+  giveFocusTo(pounds);
+  typeText(pounds, QStringLiteral("2"));
   QTest::keyClick(pounds, Qt::Key_Return);
-  QTest::mouseClick(findNamed<QPushButton>(Page(), "clearButton"), Qt::LeftButton);
-  QCOMPARE(Texts(), QStringList(5, QString()));
-  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(Page(), "caratBox"));
-  QCOMPARE(Page()->activeBox, QStringLiteral("Carat"));
+  QTest::mouseClick(findNamed<QPushButton>(page(), "clearButton"), Qt::LeftButton);
+  QCOMPARE(boxTexts(), QStringList(5, QString()));
+  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(page(), "caratBox"));
+  QCOMPARE(page()->activeBox, QStringLiteral("Carat"));
   // Enter in the empty Carats only walks on to Grams.
-  QTest::keyClick(findNamed<EntryBox>(Page(), "caratBox"), Qt::Key_Return);
-  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(Page(), "gramBox"));
-  QCOMPARE(Texts(), QStringList(5, QString()));
+  QTest::keyClick(findNamed<EntryBox>(page(), "caratBox"), Qt::Key_Return);
+  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(page(), "gramBox"));
+  QCOMPARE(boxTexts(), QStringList(5, QString()));
   QCOMPARE(app_->services.beeps, 0);
 }
 

@@ -36,28 +36,28 @@ class WeightTroyTest : public QObject {
   void metalButtonAsksForTheCalculator();
 
  private:
-  WeightPage* Page() const { return findNamed<WeightPage>(app_->app->mainWindow(), "weightPage"); }
-  QList<EntryBox*> Boxes() const {
-    WeightPage* p = Page();
+  WeightPage* page() const { return findNamed<WeightPage>(app_->app->mainWindow(), "weightPage"); }
+  QList<EntryBox*> entryBoxes() const {
+    WeightPage* p = page();
     return {findNamed<EntryBox>(p, "caratBox"),       findNamed<EntryBox>(p, "gramBox"),
             findNamed<EntryBox>(p, "kilogramBox"),    findNamed<EntryBox>(p, "ounceBox"),
             findNamed<EntryBox>(p, "poundBox"),       findNamed<EntryBox>(p, "troyOunceBox"),
             findNamed<EntryBox>(p, "pennyweightBox"), findNamed<EntryBox>(p, "grainBox")};
   }
-  QStringList Texts() const {
+  QStringList boxTexts() const {
     QStringList texts;
-    for (EntryBox* box : Boxes()) texts << box->text();
+    for (EntryBox* box : entryBoxes()) texts << box->text();
     return texts;
   }
-  void ShowPage() {
-    findNamed<ColorTabWidget>(app_->app->mainWindow(), "pages")->SetActivePage(Page());
-    FocusWidget(findNamed<EntryBox>(Page(), "caratBox"));
+  void showPage() {
+    findNamed<ColorTabWidget>(app_->app->mainWindow(), "pages")->setActivePage(page());
+    giveFocusTo(findNamed<EntryBox>(page(), "caratBox"));
   }
-  void Enter(int box, const QString& typed) {
-    EntryBox* source = Boxes()[box];
-    FocusWidget(source);
+  void enter(int box, const QString& typed) {
+    EntryBox* source = entryBoxes()[box];
+    giveFocusTo(source);
     source->clear();
-    TypeText(source, typed);
+    typeText(source, typed);
     QTest::keyClick(source, Qt::Key_Return);
   }
 
@@ -75,7 +75,7 @@ void WeightTroyTest::init() {
 }
 
 void WeightTroyTest::cleanup() {
-  QVERIFY2(!guard_->Tripped(), qPrintable(guard_->Seen()));
+  QVERIFY2(!guard_->tripped(), qPrintable(guard_->seen()));
   app_.reset();
   guard_.reset();
 }
@@ -114,7 +114,7 @@ void WeightTroyTest::convert() {
   QFETCH(WeightUnit, source);
   QFETCH(double, value);
   QFETCH(QStringList, expected);
-  const auto texts = ConvertWeight(source, value);
+  const auto texts = convertWeight(source, value);
   QCOMPARE(int(texts.size()), expected.size());
   for (int i = 0; i < expected.size(); ++i) {
     QCOMPARE(texts[i], expected[i]);
@@ -126,8 +126,8 @@ void WeightTroyTest::markers() {
   const QStringList names{"TroyOunce", "Pennyweight", "Grain"};
   for (int i = 0; i < names.size(); ++i) {
     const auto unit = WeightUnit(kWeightUnitCount + i);
-    QCOMPARE(WeightMarker(unit), names[i]);
-    QCOMPARE(WeightUnitOfMarker(names[i]), std::optional<WeightUnit>(unit));
+    QCOMPARE(weightMarker(unit), names[i]);
+    QCOMPARE(weightUnitOfMarker(names[i]), std::optional<WeightUnit>(unit));
   }
 }
 
@@ -151,10 +151,10 @@ void WeightTroyTest::pageFillsAllEight() {
   QFETCH(int, box);
   QFETCH(QString, typed);
   QFETCH(QStringList, expected);
-  ShowPage();
-  Enter(box, typed);
-  QCOMPARE(Texts(), expected);
-  QCOMPARE(QApplication::focusWidget(), Boxes()[box]);
+  showPage();
+  enter(box, typed);
+  QCOMPARE(boxTexts(), expected);
+  QCOMPARE(QApplication::focusWidget(), entryBoxes()[box]);
   QCOMPARE(app_->services.beeps, 0);
   QVERIFY(app_->services.messages.isEmpty());
 }
@@ -168,25 +168,25 @@ void WeightTroyTest::roundTrip_data() {
 
 void WeightTroyTest::roundTrip() {
   QFETCH(QString, grams);
-  ShowPage();
-  Enter(1, grams);
-  const QString troy = findNamed<EntryBox>(Page(), "troyOunceBox")->text();
-  Enter(5, troy);
-  const QString back = findNamed<EntryBox>(Page(), "gramBox")->text();
+  showPage();
+  enter(1, grams);
+  const QString troy = findNamed<EntryBox>(page(), "troyOunceBox")->text();
+  enter(5, troy);
+  const QString back = findNamed<EntryBox>(page(), "gramBox")->text();
   const double tolerance = 0.00005 * 31.1034768 + 0.00005;
-  QVERIFY2(std::fabs(double(TextToNumber(back) - TextToNumber(grams))) <= tolerance,
+  QVERIFY2(std::fabs(double(textToNumber(back) - textToNumber(grams))) <= tolerance,
            qPrintable(grams + " -> " + troy + " -> " + back));
   // And troy ounces come back unchanged from the grams they gave.
-  Enter(1, back);
-  QCOMPARE(findNamed<EntryBox>(Page(), "troyOunceBox")->text(), troy);
+  enter(1, back);
+  QCOMPARE(findNamed<EntryBox>(page(), "troyOunceBox")->text(), troy);
 }
 
 void WeightTroyTest::troyBoxesFilterKeys() {
-  ShowPage();
+  showPage();
   for (EntryBox* box :
-       {findNamed<EntryBox>(Page(), "troyOunceBox"), findNamed<EntryBox>(Page(), "pennyweightBox"),
-        findNamed<EntryBox>(Page(), "grainBox")}) {
-    FocusWidget(box);
+       {findNamed<EntryBox>(page(), "troyOunceBox"), findNamed<EntryBox>(page(), "pennyweightBox"),
+        findNamed<EntryBox>(page(), "grainBox")}) {
+    giveFocusTo(box);
     box->setText(QStringLiteral("1.5"));
     const int before = app_->services.beeps;
     QTest::keyClick(box, Qt::Key_Period);  // a second point
@@ -196,52 +196,52 @@ void WeightTroyTest::troyBoxesFilterKeys() {
     QCOMPARE(app_->services.beeps, before + 3);
   }
   // An empty last box walks on to Clear, as Pounds did before.
-  findNamed<EntryBox>(Page(), "grainBox")->clear();
-  QTest::keyClick(findNamed<EntryBox>(Page(), "grainBox"), Qt::Key_Return);
-  QCOMPARE(QApplication::focusWidget(), findNamed<QPushButton>(Page(), "clearButton"));
+  findNamed<EntryBox>(page(), "grainBox")->clear();
+  QTest::keyClick(findNamed<EntryBox>(page(), "grainBox"), Qt::Key_Return);
+  QCOMPARE(QApplication::focusWidget(), findNamed<QPushButton>(page(), "clearButton"));
 }
 
 void WeightTroyTest::clearEmptiesAllEight() {
-  ShowPage();
-  Enter(6, QStringLiteral("3"));
-  QVERIFY(!findNamed<EntryBox>(Page(), "grainBox")->text().isEmpty());
-  QTest::mouseClick(findNamed<QPushButton>(Page(), "clearButton"), Qt::LeftButton);
-  QCOMPARE(Texts(), QStringList(8, QString()));
-  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(Page(), "caratBox"));
+  showPage();
+  enter(6, QStringLiteral("3"));
+  QVERIFY(!findNamed<EntryBox>(page(), "grainBox")->text().isEmpty());
+  QTest::mouseClick(findNamed<QPushButton>(page(), "clearButton"), Qt::LeftButton);
+  QCOMPARE(boxTexts(), QStringList(8, QString()));
+  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(page(), "caratBox"));
 }
 
 void WeightTroyTest::layout() {
-  ShowPage();
-  const QList<EntryBox*> boxes = Boxes();
+  showPage();
+  const QList<EntryBox*> boxes = entryBoxes();
   for (int i = 1; i < boxes.size(); ++i) {
     QCOMPARE(boxes[i]->x(), boxes[0]->x());
     QVERIFY(boxes[i]->geometry().top() > boxes[i - 1]->geometry().bottom());
     QVERIFY(boxes[i]->isVisible());
   }
   // Clear and Metal below the last row, inside the page.
-  for (QWidget* button : {static_cast<QWidget*>(findNamed<QPushButton>(Page(), "clearButton")),
-                          static_cast<QWidget*>(findNamed<QPushButton>(Page(), "metalButton"))}) {
+  for (QWidget* button : {static_cast<QWidget*>(findNamed<QPushButton>(page(), "clearButton")),
+                          static_cast<QWidget*>(findNamed<QPushButton>(page(), "metalButton"))}) {
     QVERIFY(button->isVisible());
-    QVERIFY(button->geometry().top() > findNamed<EntryBox>(Page(), "grainBox")->geometry().bottom());
-    QVERIFY2(Page()->rect().contains(button->geometry()),
+    QVERIFY(button->geometry().top() > findNamed<EntryBox>(page(), "grainBox")->geometry().bottom());
+    QVERIFY2(page()->rect().contains(button->geometry()),
              qPrintable(QStringLiteral("%1 at %2 on a page %3 high")
                             .arg(button->accessibleName())
                             .arg(button->geometry().bottom())
-                            .arg(Page()->height())));
+                            .arg(page()->height())));
   }
-  QVERIFY(!findNamed<QPushButton>(Page(), "clearButton")
+  QVERIFY(!findNamed<QPushButton>(page(), "clearButton")
                ->geometry()
-               .intersects(findNamed<QPushButton>(Page(), "metalButton")->geometry()));
-  QCOMPARE(findNamed<QPushButton>(Page(), "metalButton")->text(), QStringLiteral("Metal\u2026"));
+               .intersects(findNamed<QPushButton>(page(), "metalButton")->geometry()));
+  QCOMPARE(findNamed<QPushButton>(page(), "metalButton")->text(), QStringLiteral("Metal\u2026"));
 }
 
 void WeightTroyTest::metalButtonAsksForTheCalculator() {
-  ShowPage();
-  QSignalSpy wanted(Page(), &WeightPage::metalWanted);
-  QTest::mouseClick(findNamed<QPushButton>(Page(), "metalButton"), Qt::LeftButton);
+  showPage();
+  QSignalSpy wanted(page(), &WeightPage::metalWanted);
+  QTest::mouseClick(findNamed<QPushButton>(page(), "metalButton"), Qt::LeftButton);
   QCOMPARE(wanted.count(), 1);
-  FocusWidget(findNamed<QPushButton>(Page(), "metalButton"));
-  QTest::keyClick(findNamed<QPushButton>(Page(), "metalButton"), Qt::Key_Return);
+  giveFocusTo(findNamed<QPushButton>(page(), "metalButton"));
+  QTest::keyClick(findNamed<QPushButton>(page(), "metalButton"), Qt::Key_Return);
   QCOMPARE(wanted.count(), 2);
 }
 

@@ -16,14 +16,14 @@ using namespace orvane;
 
 namespace {
 
-QJsonObject Chart(const QStringList& headings, std::span<const int> prefixes, int entries,
+QJsonObject chart(const QStringList& headings, std::span<const int> prefixes, int entries,
                   QStringList (*values)(int)) {
   QJsonArray rows;
   for (int entry = 0; entry < entries; ++entry) {
     const QStringList texts = values(entry);
     QJsonArray row;
     for (int c = 0; c < int(prefixes.size()); ++c)
-      row.append(GridCellText(prefixes[c], c < texts.size() ? texts[c] : QString()));
+      row.append(gridCellText(prefixes[c], c < texts.size() ? texts[c] : QString()));
     rows.append(row);
   }
   return {{QStringLiteral("headings"), QJsonArray::fromStringList(headings)}, {QStringLiteral("rows"), rows}};
@@ -36,23 +36,23 @@ int main() {
   const QString mm = QStringLiteral("Millimeter"), inch = QStringLiteral("Inch");
   QJsonObject charts;
   charts[QStringLiteral("Pearl plate chart")] =
-      Chart({QStringLiteral("Pearl Plate (PP)"), QStringLiteral("Stone Size (SS)"), mm + low, mm + high,
+      chart({QStringLiteral("Pearl Plate (PP)"), QStringLiteral("Stone Size (SS)"), mm + low, mm + high,
              inch + low, inch + high},
-            GridPrefixes(GridKind::Pearl), int(PearlPlateTable.size()), PearlGridValues);
+            gridPrefixes(GridKind::Pearl), int(PearlPlateTable.size()), pearlGridValues);
   charts[QStringLiteral("Stone size chart")] =
-      Chart({QStringLiteral("Stone Size (SS)"), mm + low, mm + high, inch + low, inch + high},
-            GridPrefixes(GridKind::Stone), int(StoneSizeTable.size()), StoneGridValues);
+      chart({QStringLiteral("Stone Size (SS)"), mm + low, mm + high, inch + low, inch + high},
+            gridPrefixes(GridKind::Stone), int(StoneSizeTable.size()), stoneGridValues);
   charts[QStringLiteral("Jump ring chart")] =
-      Chart(JumpGridHeadings(), GridPrefixes(GridKind::Jump), int(JumpRingTable.size()), JumpGridValues);
+      chart(jumpGridHeadings(), gridPrefixes(GridKind::Jump), int(JumpRingTable.size()), jumpGridValues);
   charts[QStringLiteral("Wire gauge chart")] =
-      Chart(WireGridHeadings(), GridPrefixes(GridKind::Wire), int(WireGaugeTable.size()), WireGridValues);
+      chart(wireGridHeadings(), gridPrefixes(GridKind::Wire), int(WireGaugeTable.size()), wireGridValues);
   charts[QStringLiteral("North American ring sizes")] =
-      Chart(RingNGridHeadings(), GridPrefixes(GridKind::RingN), int(RingSizeTable.size()), RingNGridValues);
+      chart(ringNGridHeadings(), gridPrefixes(GridKind::RingN), int(RingSizeTable.size()), ringNGridValues);
   charts[QStringLiteral("International ring sizes")] =
-      Chart(RingIntGridHeadings(), GridPrefixes(GridKind::RingInt), int(RingEquivalentTable.size()),
-            RingIntGridValues);
+      chart(ringIntGridHeadings(), gridPrefixes(GridKind::RingInt), int(RingEquivalentTable.size()),
+            ringIntGridValues);
   charts[QStringLiteral("Fractions of an inch")] =
-      Chart(FractionHeadings(), FractionPrefixes(), int(FractionTable.size()), FractionValues);
+      chart(fractionHeadings(), fractionPrefixes(), int(FractionTable.size()), fractionValues);
   std::fputs(QJsonDocument(charts).toJson(QJsonDocument::Compact).constData(), stdout);
   return 0;
 }

@@ -62,25 +62,25 @@ class ChartPagesTest : public QObject {
 
  private:
   // The grids are made when their page is first shown; this makes them all.
-  StringGrid* Grid(const char* name) const {
-    BuildCharts();
+  StringGrid* gridNamed(const char* name) const {
+    buildCharts();
     return main()->findChild<StringGrid*>(QLatin1String(name));
   }
-  void BuildCharts() const {
-    findNamed<PearlPlateChartPage>(main(), "pearlPlatePage")->BuildGrids();
-    findNamed<StoneSizeChartPage>(main(), "stoneSizePage")->BuildGrids();
-    findNamed<JumpRingChartPage>(main(), "jumpRingPage")->BuildGrids();
-    findNamed<WireGaugeChartPage>(main(), "wireGaugePage")->BuildGrids();
-    findNamed<RingSizeChartPage>(main(), "ringSizePage")->BuildGrids();
+  void buildCharts() const {
+    findNamed<PearlPlateChartPage>(main(), "pearlPlatePage")->buildGrids();
+    findNamed<StoneSizeChartPage>(main(), "stoneSizePage")->buildGrids();
+    findNamed<JumpRingChartPage>(main(), "jumpRingPage")->buildGrids();
+    findNamed<WireGaugeChartPage>(main(), "wireGaugePage")->buildGrids();
+    findNamed<RingSizeChartPage>(main(), "ringSizePage")->buildGrids();
   }
   MainWindow* main() const { return fixture->app->mainWindow(); }
   ColorTabWidget* pages() const { return findNamed<ColorTabWidget>(main(), "pages"); }
-  void ShowPage(int index) {
-    FocusWidget(pages());
-    pages()->SetActivePageIndex(index);
+  void showPage(int index) {
+    giveFocusTo(pages());
+    pages()->setActivePageIndex(index);
     QApplication::processEvents();
   }
-  QToolButton* Button(int n) const {
+  QToolButton* buttonFor(int n) const {
     QToolButton* buttons[] = {findNamed<QToolButton>(main(), "firstPageButton"),
                               findNamed<QToolButton>(main(), "previousPageButton"),
                               findNamed<QToolButton>(main(), "nextPageButton"),
@@ -98,7 +98,7 @@ void ChartPagesTest::init() {
 }
 
 void ChartPagesTest::cleanup() {
-  QVERIFY2(!guard->Tripped(), qPrintable(guard->Seen()));
+  QVERIFY2(!guard->tripped(), qPrintable(guard->seen()));
   fixture.reset();
   guard.reset();
 }
@@ -135,22 +135,22 @@ void ChartPagesTest::gridShape() {
   QFETCH(int, rows);
   QFETCH(QList<int>, widths);
   QFETCH(QStringList, headings);
-  StringGrid* grid = Grid(qPrintable(name));
+  StringGrid* grid = gridNamed(qPrintable(name));
   QVERIFY(grid);
-  QCOMPARE(grid->parentWidget(), pages()->Page(page));
+  QCOMPARE(grid->parentWidget(), pages()->page(page));
   QCOMPARE(grid->geometry(), bounds);
-  QCOMPARE(grid->RowCount(), rows);
-  QCOMPARE(grid->FixedRows(), 1);
-  QCOMPARE(grid->ColCount(), int(widths.size()));
+  QCOMPARE(grid->gridRowCount(), rows);
+  QCOMPARE(grid->fixedRows(), 1);
+  QCOMPARE(grid->gridColumnCount(), int(widths.size()));
   for (int c = 0; c < widths.size(); ++c) {
     QCOMPARE(grid->columnWidth(c), widths[c]);
-    QCOMPARE(grid->Cell(c, 0), headings[c]);
+    QCOMPARE(grid->cell(c, 0), headings[c]);
   }
-  QCOMPARE(grid->Cell(0, rows), QString());  // nothing below the last row
+  QCOMPARE(grid->cell(0, rows), QString());  // nothing below the last row
   QCOMPARE(grid->font().pixelSize(), 16);
-  QCOMPARE(grid->RowHeight(), 20);
-  QCOMPARE(grid->HeadingHeight(), 20);
-  QCOMPARE(grid->Row(), 1);
+  QCOMPARE(grid->defaultRowHeight(), 20);
+  QCOMPARE(grid->headingHeight(), 20);
+  QCOMPARE(grid->gridRow(), 1);
   QVERIFY(!grid->accessibleName().isEmpty());
 }
 
@@ -192,7 +192,7 @@ void ChartPagesTest::cells() {
   QFETCH(int, col);
   QFETCH(int, row);
   QFETCH(QString, text);
-  QCOMPARE(Grid(qPrintable(name))->Cell(col, row), text);
+  QCOMPARE(gridNamed(qPrintable(name))->cell(col, row), text);
 }
 
 // Every data cell of the six reference grids, also an empty one, holds its
@@ -205,12 +205,12 @@ void ChartPagesTest::everyCellKeepsItsPrefix() {
                {"jumpRingGrid", GridKind::Jump},  {"wireGaugeGrid", GridKind::Wire},
                {"ringSizeGrid", GridKind::RingN}, {"ringSizeIntlGrid", GridKind::RingInt}};
   for (const auto& g : grids) {
-    StringGrid* grid = Grid(g.name);
-    const auto prefixes = GridPrefixes(g.kind);
-    QCOMPARE(grid->ColCount(), int(prefixes.size()));
-    for (int row = grid->FirstDataRow(); row < grid->RowCount(); ++row)
-      for (int col = 0; col < grid->ColCount(); ++col) {
-        const QString cell = grid->Cell(col, row);
+    StringGrid* grid = gridNamed(g.name);
+    const auto prefixes = gridPrefixes(g.kind);
+    QCOMPARE(grid->gridColumnCount(), int(prefixes.size()));
+    for (int row = grid->firstDataRow(); row < grid->gridRowCount(); ++row)
+      for (int col = 0; col < grid->gridColumnCount(); ++col) {
+        const QString cell = grid->cell(col, row);
         const QString at =
             QStringLiteral("%1 (%2, %3): '%4'").arg(QLatin1String(g.name)).arg(col).arg(row).arg(cell);
         QVERIFY2(cell.size() >= prefixes[col] && cell.left(prefixes[col]).trimmed().isEmpty(),
@@ -246,26 +246,26 @@ void ChartPagesTest::gridsBuiltWhenThePageIsFirstShown() {
   QFETCH(QStringList, names);
   main()->show();
   QVERIFY(QTest::qWaitForWindowExposed(main()));
-  TabPage* sheet = pages()->Page(page);
+  TabPage* sheet = pages()->page(page);
   QVERIFY(sheet->findChildren<StringGrid*>().isEmpty());
-  QVERIFY(sheet->NavigationGrids().isEmpty());
-  ShowPage(page);
+  QVERIFY(sheet->navigationGrids().isEmpty());
+  showPage(page);
   QList<StringGrid*> grids;
   for (const QString& name : names) {
     auto* grid = sheet->findChild<StringGrid*>(name);
     QVERIFY2(grid, qPrintable(name));
     QVERIFY(grid->isVisible());
-    QVERIFY(!grid->Cell(0, grid->LastRow()).trimmed().isEmpty());
-    grid->SetRow(grid->FirstDataRow() + 4);
+    QVERIFY(!grid->cell(0, grid->lastRow()).trimmed().isEmpty());
+    grid->setGridRow(grid->firstDataRow() + 4);
     grids << grid;
   }
-  QCOMPARE(sheet->NavigationGrids().size(), names.size());
-  ShowPage(Weight);
-  ShowPage(page);
+  QCOMPARE(sheet->navigationGrids().size(), names.size());
+  showPage(Weight);
+  showPage(page);
   QCOMPARE(sheet->findChildren<StringGrid*>().size(), names.size());
   for (StringGrid* grid : grids) {
     QCOMPARE(sheet->findChild<StringGrid*>(grid->objectName()), grid);
-    QCOMPARE(grid->Row(), grid->FirstDataRow() + 4);
+    QCOMPARE(grid->gridRow(), grid->firstDataRow() + 4);
   }
 }
 
@@ -275,18 +275,18 @@ void ChartPagesTest::gridsBuiltWhenThePageIsFirstShown() {
 void ChartPagesTest::lateGridsKeepTheTabOrder() {
   main()->show();
   QVERIFY(QTest::qWaitForWindowActive(main()));
-  ShowPage(Pearl);
-  ShowPage(Ring);
-  FocusWidget(pages());
+  showPage(Pearl);
+  showPage(Ring);
+  giveFocusTo(pages());
   QTest::keyClick(pages(), Qt::Key_Tab);
-  QCOMPARE(QApplication::focusWidget(), Grid("ringSizeIntlGrid"));
+  QCOMPARE(QApplication::focusWidget(), gridNamed("ringSizeIntlGrid"));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  QCOMPARE(QApplication::focusWidget(), Grid("ringSizeGrid"));
+  QCOMPARE(QApplication::focusWidget(), gridNamed("ringSizeGrid"));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   QCOMPARE(QApplication::focusWidget(),
            findNamed<QToolButton>(main(), "firstPageButton"));  // the bar's first stop
   QTest::keyClick(findNamed<QToolButton>(main(), "firstPageButton"), Qt::Key_Backtab);
-  QCOMPARE(QApplication::focusWidget(), Grid("ringSizeGrid"));
+  QCOMPARE(QApplication::focusWidget(), gridNamed("ringSizeGrid"));
 }
 
 // Also when the page is entered a second time with the focus elsewhere.
@@ -294,27 +294,27 @@ void ChartPagesTest::pageShowFocusesGrid() {
   QFETCH(int, page);
   QFETCH(QString, name);
   for (int pass = 0; pass < 2; ++pass) {
-    ShowPage(Weight);
-    FocusWidget(findNamed<QPushButton>(main(), "fractionsButton"));
-    pages()->SetActivePageIndex(page);
+    showPage(Weight);
+    giveFocusTo(findNamed<QPushButton>(main(), "fractionsButton"));
+    pages()->setActivePageIndex(page);
     QApplication::processEvents();
-    QCOMPARE(QApplication::focusWidget(), Grid(qPrintable(name)));
+    QCOMPARE(QApplication::focusWidget(), gridNamed(qPrintable(name)));
   }
 }
 
 void ChartPagesTest::pointerOverRingGridTakesFocus() {
-  ShowPage(Ring);
-  StringGrid* upper = Grid("ringSizeGrid");
-  StringGrid* lower = Grid("ringSizeIntlGrid");
+  showPage(Ring);
+  StringGrid* upper = gridNamed("ringSizeGrid");
+  StringGrid* lower = gridNamed("ringSizeIntlGrid");
   QCOMPARE(QApplication::focusWidget(), upper);
-  QTest::mouseMove(lower, lower->DataArea().topLeft() + QPoint(40, 30));
+  QTest::mouseMove(lower, lower->dataArea().topLeft() + QPoint(40, 30));
   QTRY_COMPARE(QApplication::focusWidget(), lower);
   QTest::mouseMove(upper, QPoint(100, 10));  // over the heading row
   QTRY_COMPARE(QApplication::focusWidget(), upper);
   QTest::mouseMove(lower->verticalScrollBar(), QPoint(5, 40));
   QTRY_COMPARE(QApplication::focusWidget(), lower);
-  QCOMPARE(upper->Row(), 1);  // moving the pointer selects nothing
-  QCOMPARE(lower->Row(), 1);
+  QCOMPARE(upper->gridRow(), 1);  // moving the pointer selects nothing
+  QCOMPARE(lower->gridRow(), 1);
 }
 
 void ChartPagesTest::navigation_data() {
@@ -353,50 +353,50 @@ void ChartPagesTest::navigation() {
   QFETCH(int, button);
   QFETCH(int, row);
   QFETCH(Top, top);
-  ShowPage(page);
-  StringGrid* grid = Grid(qPrintable(name));
+  showPage(page);
+  StringGrid* grid = gridNamed(qPrintable(name));
   QCOMPARE(QApplication::focusWidget(), grid);
-  grid->setCurrentCell(startRow - grid->FixedRows(), 2);  // a column other than the first
-  grid->SetTopRow(startTop);
-  QCOMPARE(grid->TopRow(), startTop);
+  grid->setCurrentCell(startRow - grid->fixedRows(), 2);  // a column other than the first
+  grid->setTopRow(startTop);
+  QCOMPARE(grid->topRow(), startTop);
 
-  QTest::mouseClick(Button(button), Qt::LeftButton);
+  QTest::mouseClick(buttonFor(button), Qt::LeftButton);
 
-  QCOMPARE(grid->Row(), row);
+  QCOMPARE(grid->gridRow(), row);
   QCOMPARE(grid->currentColumn(), 2);
-  const int visible = grid->VisibleRowCount();
+  const int visible = grid->visibleRowCount();
   QVERIFY(visible >= 5);
   const int expectedTop = top == Top::Keep ? startTop : top == Top::AtRow ? row : row - visible + 1;
-  QCOMPARE(grid->TopRow(), expectedTop);
+  QCOMPARE(grid->topRow(), expectedTop);
   // The selected row is wholly in sight.
-  const QRect cell = grid->CellRect(0, row);
-  QVERIFY(grid->DataArea().contains(cell));
+  const QRect cell = grid->cellRect(0, row);
+  QVERIFY(grid->dataArea().contains(cell));
   QCOMPARE(QApplication::focusWidget(), grid);  // the button never takes the focus
 }
 
 // One press moves both ring grids, each from its own selected row.
 void ChartPagesTest::ringGridsMoveIndependently() {
-  ShowPage(Ring);
-  StringGrid* upper = Grid("ringSizeGrid");
-  StringGrid* lower = Grid("ringSizeIntlGrid");
-  lower->SetRow(10);  // as after a click into the lower grid
+  showPage(Ring);
+  StringGrid* upper = gridNamed("ringSizeGrid");
+  StringGrid* lower = gridNamed("ringSizeIntlGrid");
+  lower->setGridRow(10);  // as after a click into the lower grid
   QTest::mouseClick(findNamed<QToolButton>(main(), "nextPageButton"), Qt::LeftButton);
-  QCOMPARE(upper->Row(), 2);
-  QCOMPARE(lower->Row(), 11);
+  QCOMPARE(upper->gridRow(), 2);
+  QCOMPARE(lower->gridRow(), 11);
   QTest::mouseClick(findNamed<QToolButton>(main(), "previousPageButton"), Qt::LeftButton);
   QTest::mouseClick(findNamed<QToolButton>(main(), "previousPageButton"), Qt::LeftButton);
-  QCOMPARE(upper->Row(), 1);
-  QCOMPARE(lower->Row(), 9);
+  QCOMPARE(upper->gridRow(), 1);
+  QCOMPARE(lower->gridRow(), 9);
   QTest::mouseClick(findNamed<QToolButton>(main(), "lastPageButton"), Qt::LeftButton);
-  QCOMPARE(upper->Row(), 86);
-  QCOMPARE(lower->Row(), 86);
-  QCOMPARE(upper->TopRow(), 86 - upper->VisibleRowCount() + 1);
-  QCOMPARE(lower->TopRow(), 86 - lower->VisibleRowCount() + 1);
+  QCOMPARE(upper->gridRow(), 86);
+  QCOMPARE(lower->gridRow(), 86);
+  QCOMPARE(upper->topRow(), 86 - upper->visibleRowCount() + 1);
+  QCOMPARE(lower->topRow(), 86 - lower->visibleRowCount() + 1);
   QTest::mouseClick(findNamed<QToolButton>(main(), "firstPageButton"), Qt::LeftButton);
-  QCOMPARE(upper->Row(), 1);
-  QCOMPARE(lower->Row(), 1);
-  QCOMPARE(upper->TopRow(), 1);
-  QCOMPARE(lower->TopRow(), 1);
+  QCOMPARE(upper->gridRow(), 1);
+  QCOMPARE(lower->gridRow(), 1);
+  QCOMPARE(upper->topRow(), 1);
+  QCOMPARE(lower->topRow(), 1);
   QCOMPARE(QApplication::focusWidget(), upper);
 }
 
@@ -413,12 +413,12 @@ void ChartPagesTest::buttonsDoNothingElsewhere() {
   QFETCH(int, page);
   const char* names[] = {"pearlGrid",     "stoneGrid",    "jumpRingGrid",
                          "wireGaugeGrid", "ringSizeGrid", "ringSizeIntlGrid"};
-  for (const char* name : names) Grid(name)->SetRow(5);
-  ShowPage(page);
+  for (const char* name : names) gridNamed(name)->setGridRow(5);
+  showPage(page);
   QWidget* focus = QApplication::focusWidget();
-  for (int b = 1; b <= 4; ++b) QTest::mouseClick(Button(b), Qt::LeftButton);
-  for (const char* name : names) QCOMPARE(Grid(name)->Row(), 5);
-  QCOMPARE(pages()->ActivePageIndex(), page);
+  for (int b = 1; b <= 4; ++b) QTest::mouseClick(buttonFor(b), Qt::LeftButton);
+  for (const char* name : names) QCOMPARE(gridNamed(name)->gridRow(), 5);
+  QCOMPARE(pages()->activePageIndex(), page);
   QCOMPARE(QApplication::focusWidget(), focus);
   QCOMPARE(fixture->services.beeps, 0);
   QCOMPARE(fixture->services.messages.size(), 0);

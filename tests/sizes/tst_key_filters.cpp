@@ -45,31 +45,31 @@ class KeyFiltersTest : public QObject {
   EntryBox* box_ = nullptr;
   EntryBox* next_ = nullptr;
   int runs_ = 0;
-  void Build(KeyFilterKind kind);
+  void build(KeyFilterKind kind);
 };
 
 void KeyFiltersTest::init() {
   services_ = RecordingServices();
-  SetErrorServices(&services_);
+  setErrorServices(&services_);
   guard_ = std::make_unique<ModalDialogGuard>();
   runs_ = 0;
 }
 
 void KeyFiltersTest::cleanup() {
-  QVERIFY2(!guard_->Tripped(), qPrintable(guard_->Seen()));
+  QVERIFY2(!guard_->tripped(), qPrintable(guard_->seen()));
   window_.reset();
-  SetErrorServices(nullptr);
+  setErrorServices(nullptr);
 }
 
-void KeyFiltersTest::Build(KeyFilterKind kind) {
+void KeyFiltersTest::build(KeyFilterKind kind) {
   window_ = std::make_unique<QWidget>();
   box_ = new EntryBox(window_.get());
   next_ = new EntryBox(window_.get());
   next_->move(0, 40);
-  box_->SetKeyFilter(kind, services_);
+  box_->setKeyFilter(kind, services_);
   connect(box_, &EntryBox::calculationWanted, this, [this] { ++runs_; });
   window_->show();
-  FocusWidget(box_);
+  giveFocusTo(box_);
 }
 
 void KeyFiltersTest::typed_data() {
@@ -77,17 +77,17 @@ void KeyFiltersTest::typed_data() {
   QTest::addColumn<QString>("keys");
   QTest::addColumn<QString>("text");
   QTest::addColumn<int>("beeps");
-  QTest::newRow("mm digits and one point") << KeyFilterKind::mmBox << "2.3"
+  QTest::newRow("mm digits and one point") << KeyFilterKind::MmBox << "2.3"
                                            << "2.3" << 0;
-  QTest::newRow("mm second point beeps") << KeyFilterKind::mmBox << "2.3."
+  QTest::newRow("mm second point beeps") << KeyFilterKind::MmBox << "2.3."
                                          << "2.3" << 1;
-  QTest::newRow("mm letter beeps") << KeyFilterKind::mmBox << "2a"
+  QTest::newRow("mm letter beeps") << KeyFilterKind::MmBox << "2a"
                                    << "2" << 1;
-  QTest::newRow("mm slash beeps") << KeyFilterKind::mmBox << "1/8"
+  QTest::newRow("mm slash beeps") << KeyFilterKind::MmBox << "1/8"
                                   << "18" << 1;
-  QTest::newRow("inch fraction") << KeyFilterKind::inchBox << "1 1/8"
+  QTest::newRow("inch fraction") << KeyFilterKind::InchBox << "1 1/8"
                                  << "1 1/8" << 0;
-  QTest::newRow("inch minus beeps") << KeyFilterKind::inchBox << "-1"
+  QTest::newRow("inch minus beeps") << KeyFilterKind::InchBox << "-1"
                                     << "1" << 1;
   QTest::newRow("designation silent") << KeyFilterKind::Designation << "a1."
                                       << "" << 0;
@@ -95,15 +95,15 @@ void KeyFiltersTest::typed_data() {
                                 << "1.5" << 0;
   QTest::newRow("weight space beeps") << KeyFilterKind::Weight << "1 5"
                                       << "15" << 1;
-  QTest::newRow("bead count no point") << KeyFilterKind::beadCountBox << "4.2"
+  QTest::newRow("bead count no point") << KeyFilterKind::BeadCountBox << "4.2"
                                        << "42" << 1;
-  QTest::newRow("spacing any points") << KeyFilterKind::spacingBox << "1.2.3"
+  QTest::newRow("spacing any points") << KeyFilterKind::SpacingBox << "1.2.3"
                                       << "1.2.3" << 0;
-  QTest::newRow("worksheet count space") << KeyFilterKind::WorksheetNob << "1 2"
+  QTest::newRow("worksheet count space") << KeyFilterKind::WorksheetBeadCount << "1 2"
                                          << "1 2" << 0;
   QTest::newRow("worksheet inch points") << KeyFilterKind::WorksheetInch << "1/4.."
                                          << "1/4.." << 0;
-  QTest::newRow("totalin one point") << KeyFilterKind::strandInchBox << "17 1/2.."
+  QTest::newRow("totalin one point") << KeyFilterKind::StrandInchBox << "17 1/2.."
                                      << "17 1/2." << 1;
 }
 
@@ -112,24 +112,24 @@ void KeyFiltersTest::typed() {
   QFETCH(QString, keys);
   QFETCH(QString, text);
   QFETCH(int, beeps);
-  Build(kind);
+  build(kind);
   QTest::keyClicks(box_, keys);
   QCOMPARE(box_->text(), text);
   QCOMPARE(services_.beeps, beeps);
 }
 
 void KeyFiltersTest::pointJudgedOnOwnBox() {
-  Build(KeyFilterKind::strandInchBox);
-  next_->SetKeyFilter(KeyFilterKind::strandInchBox, services_);
+  build(KeyFilterKind::StrandInchBox);
+  next_->setKeyFilter(KeyFilterKind::StrandInchBox, services_);
   box_->setText(QStringLiteral("2.5"));
-  FocusWidget(next_);
+  giveFocusTo(next_);
   QTest::keyClicks(next_, QStringLiteral("."));
   QCOMPARE(next_->text(), QStringLiteral("."));
   QCOMPARE(services_.beeps, 0);
 }
 
 void KeyFiltersTest::pointOverSelectionStillBeeps() {
-  Build(KeyFilterKind::mmBox);
+  build(KeyFilterKind::MmBox);
   box_->setText(QStringLiteral("2.5"));
   box_->selectAll();
   QTest::keyClick(box_, Qt::Key_Period);
@@ -138,7 +138,7 @@ void KeyFiltersTest::pointOverSelectionStillBeeps() {
 }
 
 void KeyFiltersTest::navigationKeysAlwaysWork() {
-  Build(KeyFilterKind::Designation);
+  build(KeyFilterKind::Designation);
   box_->setText(QStringLiteral("PP  10"));
   box_->setCursorPosition(6);
   QTest::keyClick(box_, Qt::Key_Home);
@@ -150,7 +150,7 @@ void KeyFiltersTest::navigationKeysAlwaysWork() {
 
 // Layouts with a decimal comma put a comma on the key pad's decimal key.
 void KeyFiltersTest::keypadDecimalKeyTypesThePoint() {
-  Build(KeyFilterKind::mmBox);
+  build(KeyFilterKind::MmBox);
   QTest::keyClick(box_, Qt::Key_2, Qt::KeypadModifier);
   QTest::keyClick(box_, Qt::Key_Comma, Qt::KeypadModifier);
   QTest::keyClick(box_, Qt::Key_5, Qt::KeypadModifier);
@@ -165,21 +165,21 @@ void KeyFiltersTest::keypadDecimalKeyTypesThePoint() {
 void KeyFiltersTest::enterRunsOrMoves_data() {
   QTest::addColumn<KeyFilterKind>("kind");
   QTest::addColumn<bool>("runs");
-  QTest::newRow("mm runs") << KeyFilterKind::mmBox << true;
-  QTest::newRow("inch runs") << KeyFilterKind::inchBox << true;
+  QTest::newRow("mm runs") << KeyFilterKind::MmBox << true;
+  QTest::newRow("inch runs") << KeyFilterKind::InchBox << true;
   QTest::newRow("weight runs") << KeyFilterKind::Weight << true;
-  QTest::newRow("spacing runs") << KeyFilterKind::spacingBox << true;
+  QTest::newRow("spacing runs") << KeyFilterKind::SpacingBox << true;
   QTest::newRow("designation moves") << KeyFilterKind::Designation << false;
-  QTest::newRow("bead size moves") << KeyFilterKind::beadMmBox << false;
-  QTest::newRow("bead count moves") << KeyFilterKind::beadCountBox << false;
-  QTest::newRow("length moves") << KeyFilterKind::strandInchBox << false;
+  QTest::newRow("bead size moves") << KeyFilterKind::BeadMmBox << false;
+  QTest::newRow("bead count moves") << KeyFilterKind::BeadCountBox << false;
+  QTest::newRow("length moves") << KeyFilterKind::StrandInchBox << false;
   QTest::newRow("worksheet moves") << KeyFilterKind::WorksheetMm << false;
 }
 
 void KeyFiltersTest::enterRunsOrMoves() {
   QFETCH(KeyFilterKind, kind);
   QFETCH(bool, runs);
-  Build(kind);
+  build(kind);
   QTest::keyClick(box_, Qt::Key_Return);
   QCOMPARE(runs_, runs ? 1 : 0);
   QCOMPARE(QApplication::focusWidget(), runs ? box_ : next_);
@@ -188,7 +188,7 @@ void KeyFiltersTest::enterRunsOrMoves() {
 }
 
 void KeyFiltersTest::pasteIsNotFiltered() {
-  Build(KeyFilterKind::mmBox);
+  build(KeyFilterKind::MmBox);
   QApplication::clipboard()->setText(QStringLiteral("1.2.3"));
   QTest::keyClick(box_, Qt::Key_V, Qt::ControlModifier);
   QCOMPARE(box_->text(), QStringLiteral("1.2.3"));
@@ -199,19 +199,20 @@ void KeyFiltersTest::pasteIsNotFiltered() {
 // undo and redo work in every box, silently.
 void KeyFiltersTest::editingShortcutsWorkInEveryBox_data() {
   QTest::addColumn<KeyFilterKind>("kind");
-  const std::pair<const char*, KeyFilterKind> kinds[] = {{"mm", KeyFilterKind::mmBox},
-                                                         {"inch", KeyFilterKind::inchBox},
-                                                         {"weight", KeyFilterKind::Weight},
-                                                         {"bead size", KeyFilterKind::beadMmBox},
-                                                         {"bead count", KeyFilterKind::beadCountBox},
-                                                         {"spacing", KeyFilterKind::spacingBox},
-                                                         {"worksheet count", KeyFilterKind::WorksheetNob}};
+  const std::pair<const char*, KeyFilterKind> kinds[] = {
+      {"mm", KeyFilterKind::MmBox},
+      {"inch", KeyFilterKind::InchBox},
+      {"weight", KeyFilterKind::Weight},
+      {"bead size", KeyFilterKind::BeadMmBox},
+      {"bead count", KeyFilterKind::BeadCountBox},
+      {"spacing", KeyFilterKind::SpacingBox},
+      {"worksheet count", KeyFilterKind::WorksheetBeadCount}};
   for (const auto& [name, kind] : kinds) QTest::newRow(name) << kind;
 }
 
 void KeyFiltersTest::editingShortcutsWorkInEveryBox() {
   QFETCH(KeyFilterKind, kind);
-  Build(kind);
+  build(kind);
   box_->setText(QStringLiteral("12"));
   box_->setCursorPosition(2);
   QTest::keyClick(box_, Qt::Key_A, Qt::ControlModifier);
@@ -254,10 +255,10 @@ void KeyFiltersTest::errorBoxes() {
   QFETCH(QString, input);
   QFETCH(QString, caption);
   QFETCH(QString, text);
-  Build(KeyFilterKind::inchBox);
-  RunGuarded(box_, [&] {
+  build(KeyFilterKind::InchBox);
+  runGuarded(box_, [&] {
     box_->setText(QStringLiteral("written"));
-    next_->setText(FormatFixed(InchTextToNumber(input), 9, 5));
+    next_->setText(formatFixed(inchTextToNumber(input), 9, 5));
   });
   QCOMPARE(box_->text(), QStringLiteral("written"));
   QCOMPARE(next_->text(), QString());
@@ -268,9 +269,9 @@ void KeyFiltersTest::errorBoxes() {
 }
 
 void KeyFiltersTest::longPastedTextIsShortenedInTheBox() {
-  Build(KeyFilterKind::mmBox);
+  build(KeyFilterKind::MmBox);
   const QString pasted = QString(5000, u'1') + QStringLiteral("..");
-  RunGuarded(box_, [&] { TextToNumber(pasted); });
+  runGuarded(box_, [&] { textToNumber(pasted); });
   QCOMPARE(services_.messages.size(), 1);
   const QString text = services_.messages[0].text;
   QVERIFY(text.size() < 300);
@@ -285,25 +286,25 @@ void KeyFiltersTest::decimalComma_data() {
   QTest::addColumn<KeyFilterKind>("kind");
   QTest::addColumn<QString>("typed");  // what "2,5" typed key by key leaves
   QTest::addColumn<int>("beeps");
-  QTest::newRow("mm") << KeyFilterKind::mmBox << "2.5" << 0;
-  QTest::newRow("inch") << KeyFilterKind::inchBox << "2.5" << 0;
+  QTest::newRow("mm") << KeyFilterKind::MmBox << "2.5" << 0;
+  QTest::newRow("inch") << KeyFilterKind::InchBox << "2.5" << 0;
   QTest::newRow("weight") << KeyFilterKind::Weight << "2.5" << 0;
-  QTest::newRow("bead mm") << KeyFilterKind::beadMmBox << "2.5" << 0;
-  QTest::newRow("bead inch") << KeyFilterKind::beadInchBox << "2.5" << 0;
-  QTest::newRow("strand length") << KeyFilterKind::strandInchBox << "2.5" << 0;
-  QTest::newRow("spacing") << KeyFilterKind::spacingBox << "2.5" << 0;
+  QTest::newRow("bead mm") << KeyFilterKind::BeadMmBox << "2.5" << 0;
+  QTest::newRow("bead inch") << KeyFilterKind::BeadInchBox << "2.5" << 0;
+  QTest::newRow("strand length") << KeyFilterKind::StrandInchBox << "2.5" << 0;
+  QTest::newRow("spacing") << KeyFilterKind::SpacingBox << "2.5" << 0;
   QTest::newRow("worksheet mm") << KeyFilterKind::WorksheetMm << "2.5" << 0;
   QTest::newRow("worksheet inch") << KeyFilterKind::WorksheetInch << "2.5" << 0;
   // A count takes no decimal point, typed as "." or as ",".
-  QTest::newRow("bead count") << KeyFilterKind::beadCountBox << "25" << 1;
-  QTest::newRow("worksheet count") << KeyFilterKind::WorksheetNob << "25" << 1;
+  QTest::newRow("bead count") << KeyFilterKind::BeadCountBox << "25" << 1;
+  QTest::newRow("worksheet count") << KeyFilterKind::WorksheetBeadCount << "25" << 1;
 }
 
 void KeyFiltersTest::decimalComma() {
   QFETCH(KeyFilterKind, kind);
   QFETCH(QString, typed);
   QFETCH(int, beeps);
-  Build(kind);
+  build(kind);
   QTest::keyClicks(box_, QStringLiteral("2,5"));
   QCOMPARE(box_->text(), typed);
   QCOMPARE(services_.beeps, beeps);
@@ -339,7 +340,7 @@ void KeyFiltersTest::decimalComma() {
 // The box's context menu pastes by the same rule; a text box takes the comma as it is.
 void KeyFiltersTest::menuPasteReadsTheComma() {
   for (const KeyFilterKind kind : {KeyFilterKind::WorksheetMm, KeyFilterKind::Text}) {
-    Build(kind);
+    build(kind);
     QApplication::clipboard()->setText(QStringLiteral("2,5"));
     QContextMenuEvent event(QContextMenuEvent::Keyboard, box_->rect().center(),
                             box_->mapToGlobal(box_->rect().center()));

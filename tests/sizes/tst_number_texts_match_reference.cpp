@@ -22,7 +22,7 @@ namespace plain {
 
 // The number a box text reads as, by way of strtold on a canonical copy;
 // nothing when the text is refused.
-std::optional<long double> TextToNumber(const QString& text) {
+std::optional<long double> textToNumber(const QString& text) {
   auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
   qsizetype b = 0, e = text.size();
   while (b < e && text[b] == u' ') ++b;
@@ -68,7 +68,7 @@ struct Decimal {
 };
 
 // |value| correctly rounded to `count` significant digits.
-Decimal Expand(long double value, int count) {
+Decimal expand(long double value, int count) {
   char buf[128];
   auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, count - 1);
   std::string s(buf, res.ptr);
@@ -80,9 +80,9 @@ Decimal Expand(long double value, int count) {
   return d;
 }
 
-Decimal Expand18(long double value) { return Expand(value, 18); }
+Decimal expand18(long double value) { return expand(value, 18); }
 
-void RoundHalfUp(Decimal& d, int keep) {
+void roundHalfUp(Decimal& d, int keep) {
   if (keep < 0) {
     d.digits.clear();
     return;
@@ -106,29 +106,29 @@ void RoundHalfUp(Decimal& d, int keep) {
   }
 }
 
-bool AllZero(const std::string& s) { return s.find_first_not_of('0') == std::string::npos; }
+bool allZero(const std::string& s) { return s.find_first_not_of('0') == std::string::npos; }
 
-QString NonFinite(long double value) {
+QString nonFinite(long double value) {
   if (std::isnan(value)) return QStringLiteral("NAN");
   return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
 }
 
-QString FormatFixed(long double value, int precision, int decimals) {
-  if (!std::isfinite(value)) return NonFinite(value);
+QString formatFixed(long double value, int precision, int decimals) {
+  if (!std::isfinite(value)) return nonFinite(value);
   const bool negative = std::signbit(value);
   Decimal d;
   if (value == 0) {
     d.digits = "0";
     d.exponent = 1;
   } else {
-    d = Expand18(value);
-    RoundHalfUp(d, std::min(precision, d.exponent + decimals));
-    if (d.digits.empty() || AllZero(d.digits)) {
+    d = expand18(value);
+    roundHalfUp(d, std::min(precision, d.exponent + decimals));
+    if (d.digits.empty() || allZero(d.digits)) {
       d.digits = "0";
       d.exponent = 1;
     }
   }
-  const bool zero = AllZero(d.digits);
+  const bool zero = allZero(d.digits);
   QString out;
   if (negative && !zero) out += u'-';
   if (d.exponent <= precision) {
@@ -145,8 +145,8 @@ QString FormatFixed(long double value, int precision, int decimals) {
     if (decimals <= 0) out.chop(1);
     return out;
   }
-  Decimal x = Expand18(value);
-  RoundHalfUp(x, precision);
+  Decimal x = expand18(value);
+  roundHalfUp(x, precision);
   std::string digits = x.digits;
   while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
   out += QChar(digits[0]);
@@ -155,14 +155,14 @@ QString FormatFixed(long double value, int precision, int decimals) {
   return out;
 }
 
-QString FormatGeneral(long double value) {
-  if (!std::isfinite(value)) return NonFinite(value);
+QString formatGeneral(long double value) {
+  if (!std::isfinite(value)) return nonFinite(value);
   if (value == 0) return QStringLiteral("0");
   // Sixty digits hold every half that a 15-digit rounding can meet exactly,
   // and lie far closer to the value than any of its neighbours' halves, so
   // rounding them half up is rounding the value itself.
-  Decimal d = Expand(value, 60);
-  RoundHalfUp(d, 15);
+  Decimal d = expand(value, 60);
+  roundHalfUp(d, 15);
   std::string digits = d.digits;
   while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
   const int e = d.exponent;
@@ -185,11 +185,11 @@ QString FormatGeneral(long double value) {
 // Inside a range its name, on a shared boundary both names, at the outer
 // ends the end entry; the first entry that matches wins.
 template <typename Table, typename Name>
-QString Answer(int key, const Table& table, Name name) {
+QString answer(int key, const Table& table, Name name) {
   const int count = int(table.size());
-  if (key == Thousandths(table[0].MmLow)) return name(table[0]);
+  if (key == thousandths(table[0].MmLow)) return name(table[0]);
   for (int i = 0; i < count; ++i) {
-    const int low = Thousandths(table[i].MmLow), high = Thousandths(table[i].MmHigh);
+    const int low = thousandths(table[i].MmLow), high = thousandths(table[i].MmHigh);
     if (low < key && key < high) return name(table[i]);
     if (key == high)
       return i + 1 < count ? name(table[i]) + QStringLiteral(" - ") + name(table[i + 1]) : name(table[i]);
@@ -202,7 +202,7 @@ QString Answer(int key, const Table& table, Name name) {
 namespace {
 
 // Every bit of a value, for failure messages.
-QString Exact(long double value) {
+QString exact(long double value) {
   char buf[64];
   return QString::fromLatin1(buf,
                              std::to_chars(buf, buf + sizeof buf, value, std::chars_format::hex).ptr - buf);
@@ -211,7 +211,7 @@ QString Exact(long double value) {
 // The values both ways must agree on: every magnitude a long double has,
 // typed decimals and their float-stored forms, and the neighbours of the
 // places where rounding turns (halves, runs of nines, powers of ten).
-std::vector<long double> Values() {
+std::vector<long double> referenceValues() {
   std::vector<long double> v;
   auto withNeighbours = [&v](long double x) {
     v.push_back(x);
@@ -299,21 +299,21 @@ void NumberTextsMatchReferenceTest::formatFixed_data() {
 void NumberTextsMatchReferenceTest::formatFixed() {
   QFETCH(int, precision);
   QFETCH(int, decimals);
-  static const std::vector<long double> values = Values();
+  static const std::vector<long double> values = referenceValues();
   for (long double x : values) {
-    const QString expected = plain::FormatFixed(x, precision, decimals);
-    const QString got = FormatFixed(x, precision, decimals);
+    const QString expected = plain::formatFixed(x, precision, decimals);
+    const QString got = orvane::formatFixed(x, precision, decimals);
     if (got != expected)
-      QFAIL(qPrintable(QStringLiteral("%1: %2 instead of %3").arg(Exact(x), got, expected)));
+      QFAIL(qPrintable(QStringLiteral("%1: %2 instead of %3").arg(exact(x), got, expected)));
   }
 }
 
 void NumberTextsMatchReferenceTest::formatGeneral() {
-  for (long double x : Values()) {
-    const QString expected = plain::FormatGeneral(x);
-    const QString got = FormatGeneral(x);
+  for (long double x : referenceValues()) {
+    const QString expected = plain::formatGeneral(x);
+    const QString got = orvane::formatGeneral(x);
     if (got != expected)
-      QFAIL(qPrintable(QStringLiteral("%1: %2 instead of %3").arg(Exact(x), got, expected)));
+      QFAIL(qPrintable(QStringLiteral("%1: %2 instead of %3").arg(exact(x), got, expected)));
   }
 }
 
@@ -323,9 +323,9 @@ void NumberTextsMatchReferenceTest::sizeAnswers() {
                         std::numeric_limits<int>::max()};
   for (int key = -100; key <= 26000; ++key) keys.push_back(key);
   for (int key : keys) {
-    QCOMPARE(PearlAnswer(key), plain::Answer(key, PearlPlateTable,
+    QCOMPARE(pearlAnswer(key), plain::answer(key, PearlPlateTable,
                                              [](const PearlPlateEntry& e) { return QString::number(e.PP); }));
-    QCOMPARE(StoneAnswer(key), plain::Answer(key, StoneSizeTable, [](const StoneSizeEntry& e) {
+    QCOMPARE(stoneAnswer(key), plain::answer(key, StoneSizeTable, [](const StoneSizeEntry& e) {
                return QString::fromLatin1(e.SS);
              }));
   }
@@ -388,14 +388,14 @@ void NumberTextsMatchReferenceTest::textToNumber() {
     texts << t;
   }
   for (const QString& text : texts) {
-    const std::optional<long double> expected = plain::TextToNumber(text);
+    const std::optional<long double> expected = plain::textToNumber(text);
     try {
-      const long double got = TextToNumber(text);
+      const long double got = orvane::textToNumber(text);
       if (!expected) QFAIL(qPrintable(QStringLiteral("'%1' read instead of refused").arg(text)));
       // Bit for bit: the sign of a zero counts too.
       if (got != *expected || std::signbit(got) != std::signbit(*expected))
         QFAIL(qPrintable(
-            QStringLiteral("'%1' read as %2 instead of %3").arg(text, Exact(got), Exact(*expected))));
+            QStringLiteral("'%1' read as %2 instead of %3").arg(text, exact(got), exact(*expected))));
     } catch (const ConversionError&) {
       if (expected) QFAIL(qPrintable(QStringLiteral("'%1' refused").arg(text)));
     }

@@ -18,7 +18,7 @@ using namespace orvane;
 namespace {
 
 // One notch of the mouse wheel over the list. Down picks the next item.
-void TurnWheel(QComboBox* box, bool down) {
+void turnWheel(QComboBox* box, bool down) {
   const QPointF at(box->width() / 2.0, box->height() / 2.0);
   QWheelEvent wheel(at, box->mapToGlobal(at), QPoint(), QPoint(0, down ? -120 : 120), Qt::NoButton,
                     Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -51,19 +51,19 @@ class ConverterPanelTest : public QObject {
   void tabOrder();
 
  private:
-  SizeConverter* Panel() const { return findNamed<SizeConverter>(app_->app->mainWindow(), "sizeConverter"); }
-  QStringList Texts() const {
-    return {findNamed<DesignationBox>(Panel(), "pearlBox")->Text(),
-            findNamed<DesignationBox>(Panel(), "stoneBox")->Text(),
-            findNamed<EntryBox>(Panel(), "mmBox")->text(), findNamed<EntryBox>(Panel(), "inchBox")->text()};
+  SizeConverter* panel() const { return findNamed<SizeConverter>(app_->app->mainWindow(), "sizeConverter"); }
+  QStringList boxTexts() const {
+    return {findNamed<DesignationBox>(panel(), "pearlBox")->shownText(),
+            findNamed<DesignationBox>(panel(), "stoneBox")->shownText(),
+            findNamed<EntryBox>(panel(), "mmBox")->text(), findNamed<EntryBox>(panel(), "inchBox")->text()};
   }
-  void Convert(EntryBox* box, const QString& typed) {
-    FocusWidget(box);
+  void convert(EntryBox* box, const QString& typed) {
+    giveFocusTo(box);
     box->clear();
-    TypeText(box, typed);
+    typeText(box, typed);
     QTest::keyClick(box, Qt::Key_Return);
   }
-  void Pick(DesignationBox* box, const QString& how, int index);
+  void pick(DesignationBox* box, const QString& how, int index);
 
   std::unique_ptr<ModalDialogGuard> guard_;
   std::unique_ptr<TestApp> app_;
@@ -75,7 +75,7 @@ void ConverterPanelTest::init() {
 }
 
 void ConverterPanelTest::cleanup() {
-  QVERIFY2(!guard_->Tripped(), qPrintable(guard_->Seen()));
+  QVERIFY2(!guard_->tripped(), qPrintable(guard_->seen()));
   app_.reset();
   guard_.reset();
 }
@@ -105,13 +105,13 @@ void ConverterPanelTest::millimetres() {
   QFETCH(QString, pearl);
   QFETCH(QString, stone);
   // Earlier answers, so that a kept or emptied designation box shows.
-  Convert(findNamed<EntryBox>(Panel(), "mmBox"), QStringLiteral("1.5"));
-  QCOMPARE(findNamed<DesignationBox>(Panel(), "pearlBox")->Text(), QStringLiteral("8 - 9"));
-  QCOMPARE(findNamed<DesignationBox>(Panel(), "stoneBox")->Text(), QStringLiteral("3 - 4"));
-  Convert(findNamed<EntryBox>(Panel(), "mmBox"), mm);
+  convert(findNamed<EntryBox>(panel(), "mmBox"), QStringLiteral("1.5"));
+  QCOMPARE(findNamed<DesignationBox>(panel(), "pearlBox")->shownText(), QStringLiteral("8 - 9"));
+  QCOMPARE(findNamed<DesignationBox>(panel(), "stoneBox")->shownText(), QStringLiteral("3 - 4"));
+  convert(findNamed<EntryBox>(panel(), "mmBox"), mm);
   if (pearl == QLatin1String("keep")) pearl = QStringLiteral("8 - 9");
   if (stone == QLatin1String("keep")) stone = QStringLiteral("3 - 4");
-  QCOMPARE(Texts(), (QStringList{pearl, stone, mm, inch}));
+  QCOMPARE(boxTexts(), (QStringList{pearl, stone, mm, inch}));
   QCOMPARE(app_->services.beeps, 0);
   QVERIFY(app_->services.messages.isEmpty());
 }
@@ -147,8 +147,8 @@ void ConverterPanelTest::inches() {
   QFETCH(QString, mm);
   QFETCH(QString, pearl);
   QFETCH(QString, stone);
-  Convert(findNamed<EntryBox>(Panel(), "inchBox"), inch);
-  QCOMPARE(Texts(), (QStringList{pearl, stone, mm, inch}));
+  convert(findNamed<EntryBox>(panel(), "inchBox"), inch);
+  QCOMPARE(boxTexts(), (QStringList{pearl, stone, mm, inch}));
   QCOMPARE(app_->services.beeps, 0);
   QVERIFY(app_->services.messages.isEmpty());
 }
@@ -181,9 +181,9 @@ void ConverterPanelTest::stopsEarly() {
   QFETCH(int, beeps);
   QFETCH(QString, message);
   QFETCH(QString, other);
-  Convert(findNamed<EntryBox>(Panel(), "mmBox"), QStringLiteral("2.3"));
-  EntryBox* box = inInches ? findNamed<EntryBox>(Panel(), "inchBox") : findNamed<EntryBox>(Panel(), "mmBox");
-  FocusWidget(box);
+  convert(findNamed<EntryBox>(panel(), "mmBox"), QStringLiteral("2.3"));
+  EntryBox* box = inInches ? findNamed<EntryBox>(panel(), "inchBox") : findNamed<EntryBox>(panel(), "mmBox");
+  giveFocusTo(box);
   box->clear();
   // Pasted text is not filtered.
   QGuiApplication::clipboard()->setText(pasted);
@@ -202,11 +202,11 @@ void ConverterPanelTest::stopsEarly() {
   }
   QCOMPARE(box->text(), pasted);
   QCOMPARE(
-      (inInches ? findNamed<EntryBox>(Panel(), "mmBox") : findNamed<EntryBox>(Panel(), "inchBox"))->text(),
+      (inInches ? findNamed<EntryBox>(panel(), "mmBox") : findNamed<EntryBox>(panel(), "inchBox"))->text(),
       other);
   // The designation boxes keep the answers of the last conversion.
-  QCOMPARE(findNamed<DesignationBox>(Panel(), "pearlBox")->Text(), QStringLiteral("16 - 17"));
-  QCOMPARE(findNamed<DesignationBox>(Panel(), "stoneBox")->Text(), QStringLiteral("7 - 8"));
+  QCOMPARE(findNamed<DesignationBox>(panel(), "pearlBox")->shownText(), QStringLiteral("16 - 17"));
+  QCOMPARE(findNamed<DesignationBox>(panel(), "stoneBox")->shownText(), QStringLiteral("7 - 8"));
 }
 
 void ConverterPanelTest::sizeBoxKeys_data() {
@@ -237,8 +237,8 @@ void ConverterPanelTest::sizeBoxKeys() {
   QFETCH(int, key);
   QFETCH(QString, expected);
   QFETCH(int, beeps);
-  EntryBox* box = inInches ? findNamed<EntryBox>(Panel(), "inchBox") : findNamed<EntryBox>(Panel(), "mmBox");
-  FocusWidget(box);
+  EntryBox* box = inInches ? findNamed<EntryBox>(panel(), "inchBox") : findNamed<EntryBox>(panel(), "mmBox");
+  giveFocusTo(box);
   box->setText(start);
   if (selectAll) box->selectAll();
   QTest::keyClick(box, Qt::Key(key));
@@ -248,46 +248,46 @@ void ConverterPanelTest::sizeBoxKeys() {
 
 void ConverterPanelTest::designationBoxesTakeNoTyping() {
   for (DesignationBox* box :
-       {findNamed<DesignationBox>(Panel(), "pearlBox"), findNamed<DesignationBox>(Panel(), "stoneBox")}) {
-    FocusWidget(box);
-    box->SetText(QStringLiteral("5, 6"));
+       {findNamed<DesignationBox>(panel(), "pearlBox"), findNamed<DesignationBox>(panel(), "stoneBox")}) {
+    giveFocusTo(box);
+    box->setShownText(QStringLiteral("5, 6"));
     QGuiApplication::clipboard()->setText(QStringLiteral("PP  12"));
     QTest::keyClicks(box, QStringLiteral("a7. /"));
     QTest::keyClick(box, Qt::Key_Backspace);
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(box->Text(), QStringLiteral("5, 6"));
-    QCOMPARE(box->count(), box == findNamed<DesignationBox>(Panel(), "pearlBox") ? 38 : 104);
+    QCOMPARE(box->shownText(), QStringLiteral("5, 6"));
+    QCOMPARE(box->count(), box == findNamed<DesignationBox>(panel(), "pearlBox") ? 38 : 104);
   }
   QCOMPARE(app_->services.beeps, 0);
   // What a list shows can still be selected and copied.
-  FocusWidget(findNamed<DesignationBox>(Panel(), "stoneBox"));
+  giveFocusTo(findNamed<DesignationBox>(panel(), "stoneBox"));
   QGuiApplication::clipboard()->clear();
-  QTest::keyClick(findNamed<DesignationBox>(Panel(), "stoneBox"), Qt::Key_A, Qt::ControlModifier);
-  QTest::keyClick(findNamed<DesignationBox>(Panel(), "stoneBox"), Qt::Key_C, Qt::ControlModifier);
+  QTest::keyClick(findNamed<DesignationBox>(panel(), "stoneBox"), Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(findNamed<DesignationBox>(panel(), "stoneBox"), Qt::Key_C, Qt::ControlModifier);
   QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("5, 6"));
-  QCOMPARE(findNamed<DesignationBox>(Panel(), "stoneBox")->Text(), QStringLiteral("5, 6"));
+  QCOMPARE(findNamed<DesignationBox>(panel(), "stoneBox")->shownText(), QStringLiteral("5, 6"));
   // Enter walks on: pearlBox -> stoneBox -> mmBox.
-  FocusWidget(findNamed<DesignationBox>(Panel(), "pearlBox"));
-  QTest::keyClick(findNamed<DesignationBox>(Panel(), "pearlBox"), Qt::Key_Return);
-  QCOMPARE(QApplication::focusWidget(), findNamed<DesignationBox>(Panel(), "stoneBox"));
-  QTest::keyClick(findNamed<DesignationBox>(Panel(), "stoneBox"), Qt::Key_Return);
-  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(Panel(), "mmBox"));
-  QCOMPARE(findNamed<DesignationBox>(Panel(), "stoneBox")->count(), 104);  // Enter added no item
-  QCOMPARE(Texts(), (QStringList{"5, 6", "5, 6", "", ""}));
+  giveFocusTo(findNamed<DesignationBox>(panel(), "pearlBox"));
+  QTest::keyClick(findNamed<DesignationBox>(panel(), "pearlBox"), Qt::Key_Return);
+  QCOMPARE(QApplication::focusWidget(), findNamed<DesignationBox>(panel(), "stoneBox"));
+  QTest::keyClick(findNamed<DesignationBox>(panel(), "stoneBox"), Qt::Key_Return);
+  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(panel(), "mmBox"));
+  QCOMPARE(findNamed<DesignationBox>(panel(), "stoneBox")->count(), 104);  // Enter added no item
+  QCOMPARE(boxTexts(), (QStringList{"5, 6", "5, 6", "", ""}));
 }
 
-void ConverterPanelTest::Pick(DesignationBox* box, const QString& how, int index) {
+void ConverterPanelTest::pick(DesignationBox* box, const QString& how, int index) {
   if (how == QLatin1String("keys")) {
-    FocusWidget(box);
+    giveFocusTo(box);
     // From no selection the first Down lands on the blank item.
     for (int i = box->currentIndex(); i < index; ++i) QTest::keyClick(box, Qt::Key_Down);
     for (int i = box->currentIndex(); i > index; --i) QTest::keyClick(box, Qt::Key_Up);
   } else if (how == QLatin1String("wheel")) {
-    FocusWidget(box);
+    giveFocusTo(box);
     for (int turns = 0; turns < 200 && box->currentIndex() != index; ++turns)
-      TurnWheel(box, box->currentIndex() < index);
+      turnWheel(box, box->currentIndex() < index);
   } else {
-    FocusWidget(box);
+    giveFocusTo(box);
     box->showPopup();
     QAbstractItemView* view = box->view();
     QTRY_VERIFY(view->isVisible());
@@ -325,108 +325,108 @@ void ConverterPanelTest::picks() {
   QFETCH(int, index);
   QFETCH(QStringList, expected);
   // Something to overwrite in every box.
-  Convert(findNamed<EntryBox>(Panel(), "mmBox"), QStringLiteral("2.3"));
-  Pick(stoneList ? findNamed<DesignationBox>(Panel(), "stoneBox")
-                 : findNamed<DesignationBox>(Panel(), "pearlBox"),
+  convert(findNamed<EntryBox>(panel(), "mmBox"), QStringLiteral("2.3"));
+  pick(stoneList ? findNamed<DesignationBox>(panel(), "stoneBox")
+                 : findNamed<DesignationBox>(panel(), "pearlBox"),
        how, index);
-  QCOMPARE(Texts(), expected);
+  QCOMPARE(boxTexts(), expected);
   QVERIFY(app_->services.messages.isEmpty());
 
   // The blank item empties the other three boxes.
-  DesignationBox* box = stoneList ? findNamed<DesignationBox>(Panel(), "stoneBox")
-                                  : findNamed<DesignationBox>(Panel(), "pearlBox");
-  Pick(box, how, 0);
+  DesignationBox* box = stoneList ? findNamed<DesignationBox>(panel(), "stoneBox")
+                                  : findNamed<DesignationBox>(panel(), "pearlBox");
+  pick(box, how, 0);
   QStringList blank(4, QString());
   blank[stoneList ? 1 : 0] = stoneList ? QString() : QStringLiteral("  ");
-  QCOMPARE(Texts(), blank);
+  QCOMPARE(boxTexts(), blank);
   QCOMPARE(app_->services.beeps, 0);
 }
 
 void ConverterPanelTest::wheelOverAnUnfocusedList() {
-  Convert(findNamed<EntryBox>(Panel(), "mmBox"), QStringLiteral("2.3"));
+  convert(findNamed<EntryBox>(panel(), "mmBox"), QStringLiteral("2.3"));
   // A wheel turn over the list enters it and picks: the pick converts at once.
-  DesignationBox* box = findNamed<DesignationBox>(Panel(), "stoneBox");
-  FocusWidget(findNamed<EntryBox>(Panel(), "mmBox"));
-  TurnWheel(box, true);
-  TurnWheel(box, true);
+  DesignationBox* box = findNamed<DesignationBox>(panel(), "stoneBox");
+  giveFocusTo(findNamed<EntryBox>(panel(), "mmBox"));
+  turnWheel(box, true);
+  turnWheel(box, true);
   QCOMPARE(QApplication::focusWidget(), box);
   QCOMPARE(box->currentIndex(), 1);
-  QCOMPARE(Texts(), (QStringList{"1", "SS  000", "0.800 - 0.900", "0.0315 - 0.0354"}));
+  QCOMPARE(boxTexts(), (QStringList{"1", "SS  000", "0.800 - 0.900", "0.0315 - 0.0354"}));
 }
 
 void ConverterPanelTest::programTextIsNoPick() {
   // Both lists hold a user's pick, and the caret is in pearlBox.
-  Pick(findNamed<DesignationBox>(Panel(), "stoneBox"), QStringLiteral("keys"), 5);
-  Pick(findNamed<DesignationBox>(Panel(), "pearlBox"), QStringLiteral("keys"), 5);
-  QSignalSpy pearlPicks(findNamed<DesignationBox>(Panel(), "pearlBox"), &QComboBox::activated);
-  QSignalSpy stonePicks(findNamed<DesignationBox>(Panel(), "stoneBox"), &QComboBox::activated);
+  pick(findNamed<DesignationBox>(panel(), "stoneBox"), QStringLiteral("keys"), 5);
+  pick(findNamed<DesignationBox>(panel(), "pearlBox"), QStringLiteral("keys"), 5);
+  QSignalSpy pearlPicks(findNamed<DesignationBox>(panel(), "pearlBox"), &QComboBox::activated);
+  QSignalSpy stonePicks(findNamed<DesignationBox>(panel(), "stoneBox"), &QComboBox::activated);
   // The lookup writes both lists while pearlBox is the active box: were a
   // written text a pick, pearlBox would convert it and empty the size boxes.
-  findNamed<EntryBox>(Panel(), "mmBox")->setText(QStringLiteral("2.3"));
-  findNamed<EntryBox>(Panel(), "inchBox")->setText(QStringLiteral("keep"));
-  Panel()->onCalculate();
-  QCOMPARE(Texts(), (QStringList{"16 - 17", "7 - 8", "2.3", "keep"}));
+  findNamed<EntryBox>(panel(), "mmBox")->setText(QStringLiteral("2.3"));
+  findNamed<EntryBox>(panel(), "inchBox")->setText(QStringLiteral("keep"));
+  panel()->onCalculate();
+  QCOMPARE(boxTexts(), (QStringList{"16 - 17", "7 - 8", "2.3", "keep"}));
   QCOMPARE(pearlPicks.size(), 0);
   QCOMPARE(stonePicks.size(), 0);
   // A written text selects no item: the arrow keys start again from the top.
-  QCOMPARE(findNamed<DesignationBox>(Panel(), "pearlBox")->currentIndex(), -1);
-  QCOMPARE(findNamed<DesignationBox>(Panel(), "stoneBox")->currentIndex(), -1);
+  QCOMPARE(findNamed<DesignationBox>(panel(), "pearlBox")->currentIndex(), -1);
+  QCOMPARE(findNamed<DesignationBox>(panel(), "stoneBox")->currentIndex(), -1);
 }
 
 void ConverterPanelTest::rangeInMillimetresBeeps() {
-  Pick(findNamed<DesignationBox>(Panel(), "pearlBox"), QStringLiteral("mouse"), 5);
-  FocusWidget(findNamed<EntryBox>(Panel(), "mmBox"));
-  QTest::keyClick(findNamed<EntryBox>(Panel(), "mmBox"), Qt::Key_Return);
+  pick(findNamed<DesignationBox>(panel(), "pearlBox"), QStringLiteral("mouse"), 5);
+  giveFocusTo(findNamed<EntryBox>(panel(), "mmBox"));
+  QTest::keyClick(findNamed<EntryBox>(panel(), "mmBox"), Qt::Key_Return);
   QCOMPARE(app_->services.beeps, 1);
   QVERIFY(app_->services.messages.isEmpty());
-  QCOMPARE(Texts(), (QStringList{"PP    5", "2", "1.20 - 1.30", ""}));
+  QCOMPARE(boxTexts(), (QStringList{"PP    5", "2", "1.20 - 1.30", ""}));
 }
 
 void ConverterPanelTest::markerFollowsTheFocus() {
-  FocusWidget(findNamed<EntryBox>(Panel(), "mmBox"));
-  TypeText(findNamed<EntryBox>(Panel(), "mmBox"), QStringLiteral("2.3"));
+  giveFocusTo(findNamed<EntryBox>(panel(), "mmBox"));
+  typeText(findNamed<EntryBox>(panel(), "mmBox"), QStringLiteral("2.3"));
   // Entering the inch box without Enter makes the next Enter an inch conversion.
-  QTest::keyClick(findNamed<EntryBox>(Panel(), "mmBox"), Qt::Key_Tab);
-  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(Panel(), "inchBox"));
-  TypeText(findNamed<EntryBox>(Panel(), "inchBox"), QStringLiteral("1/8"));
-  QTest::keyClick(findNamed<EntryBox>(Panel(), "inchBox"), Qt::Key_Return);
-  QCOMPARE(Texts(), (QStringList{"24", "12", "3.17500", "1/8"}));
+  QTest::keyClick(findNamed<EntryBox>(panel(), "mmBox"), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(panel(), "inchBox"));
+  typeText(findNamed<EntryBox>(panel(), "inchBox"), QStringLiteral("1/8"));
+  QTest::keyClick(findNamed<EntryBox>(panel(), "inchBox"), Qt::Key_Return);
+  QCOMPARE(boxTexts(), (QStringList{"24", "12", "3.17500", "1/8"}));
   // A pick while the caret is elsewhere does nothing until the list is entered.
-  Panel()->onMmBoxEntered();
-  findNamed<DesignationBox>(Panel(), "pearlBox")->setCurrentIndex(3);
-  Panel()->onPearlPicked();
-  QCOMPARE(findNamed<EntryBox>(Panel(), "mmBox")->text(), QStringLiteral("3.17500"));
+  panel()->onMmBoxEntered();
+  findNamed<DesignationBox>(panel(), "pearlBox")->setCurrentIndex(3);
+  panel()->onPearlPicked();
+  QCOMPARE(findNamed<EntryBox>(panel(), "mmBox")->text(), QStringLiteral("3.17500"));
 }
 
 void ConverterPanelTest::clearEmptiesEverything() {
-  Convert(findNamed<EntryBox>(Panel(), "mmBox"), QStringLiteral("2.3"));
-  QTest::mouseClick(findNamed<QPushButton>(Panel(), "clearButton"), Qt::LeftButton);
-  QCOMPARE(Texts(), QStringList(4, QString()));
-  QCOMPARE(findNamed<DesignationBox>(Panel(), "pearlBox")->currentIndex(), -1);
-  QCOMPARE(Panel()->activeBox, ConverterBox::Mm);
-  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(Panel(), "mmBox"));  // the caret stays in the box
-  QTest::keyClick(findNamed<EntryBox>(Panel(), "mmBox"), Qt::Key_Return);
-  QCOMPARE(Texts(), QStringList(4, QString()));
+  convert(findNamed<EntryBox>(panel(), "mmBox"), QStringLiteral("2.3"));
+  QTest::mouseClick(findNamed<QPushButton>(panel(), "clearButton"), Qt::LeftButton);
+  QCOMPARE(boxTexts(), QStringList(4, QString()));
+  QCOMPARE(findNamed<DesignationBox>(panel(), "pearlBox")->currentIndex(), -1);
+  QCOMPARE(panel()->activeBox, ConverterBox::Mm);
+  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(panel(), "mmBox"));  // the caret stays in the box
+  QTest::keyClick(findNamed<EntryBox>(panel(), "mmBox"), Qt::Key_Return);
+  QCOMPARE(boxTexts(), QStringList(4, QString()));
   QCOMPARE(app_->services.beeps, 0);
   QVERIFY(app_->services.messages.isEmpty());
 }
 
 void ConverterPanelTest::tabOrder() {
-  FocusWidget(findNamed<DesignationBox>(Panel(), "pearlBox"));
-  QCOMPARE(Panel()->activeBox, ConverterBox::Pearl);
-  const QList<QWidget*> order{findNamed<DesignationBox>(Panel(), "stoneBox"),
-                              findNamed<EntryBox>(Panel(), "mmBox"), findNamed<EntryBox>(Panel(), "inchBox")};
+  giveFocusTo(findNamed<DesignationBox>(panel(), "pearlBox"));
+  QCOMPARE(panel()->activeBox, ConverterBox::Pearl);
+  const QList<QWidget*> order{findNamed<DesignationBox>(panel(), "stoneBox"),
+                              findNamed<EntryBox>(panel(), "mmBox"), findNamed<EntryBox>(panel(), "inchBox")};
   const QList<ConverterBox> markers{ConverterBox::Stone, ConverterBox::Mm, ConverterBox::Inch};
   for (int i = 0; i < order.size(); ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), order[i]);
-    QCOMPARE(Panel()->activeBox, markers[i]);
+    QCOMPARE(panel()->activeBox, markers[i]);
   }
   // Clear is the last tab stop; the hidden Calc button is none.
-  QTest::keyClick(findNamed<EntryBox>(Panel(), "inchBox"), Qt::Key_Tab);
-  QCOMPARE(QApplication::focusWidget(), findNamed<QPushButton>(Panel(), "clearButton"));
-  QTest::keyClick(findNamed<QPushButton>(Panel(), "clearButton"), Qt::Key_Tab);
-  QVERIFY(!Panel()->isAncestorOf(QApplication::focusWidget()));
+  QTest::keyClick(findNamed<EntryBox>(panel(), "inchBox"), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), findNamed<QPushButton>(panel(), "clearButton"));
+  QTest::keyClick(findNamed<QPushButton>(panel(), "clearButton"), Qt::Key_Tab);
+  QVERIFY(!panel()->isAncestorOf(QApplication::focusWidget()));
 }
 
 QTEST_MAIN(ConverterPanelTest)

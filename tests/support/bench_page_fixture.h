@@ -42,8 +42,8 @@ template <typename Page>
 class BenchPageFixture {
  protected:
   void openPage() {
-    services_.Reset();
-    SetErrorServices(&services_);
+    services_.reset();
+    setErrorServices(&services_);
     guard_ = std::make_unique<ModalDialogGuard>();
     page_ = std::make_unique<Page>(services_);
     page_->show();
@@ -51,22 +51,22 @@ class BenchPageFixture {
   }
 
   void closePage() {
-    QVERIFY2(!guard_->Tripped(), qPrintable(guard_->Seen()));
+    QVERIFY2(!guard_->tripped(), qPrintable(guard_->seen()));
     page_.reset();
     guard_.reset();
-    SetErrorServices(nullptr);
+    setErrorServices(nullptr);
   }
 
   // As a user's pick, which reports itself; a program's change does not.
-  static void Pick(QComboBox* combo, int index) {
+  static void pick(QComboBox* combo, int index) {
     combo->setCurrentIndex(index);
     Q_EMIT combo->activated(index);
   }
 
-  static void Type(EntryBox* box, const QString& text) {
-    FocusWidget(box);
+  static void typeInto(EntryBox* box, const QString& text) {
+    giveFocusTo(box);
     box->selectAll();
-    TypeText(box, text);
+    typeText(box, text);
     QTest::keyClick(box, Qt::Key_Return);
   }
 

@@ -13,14 +13,14 @@ namespace orvane {
 
 namespace {
 
-QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
-bool CapGet(__user_cap_data_struct (&data)[2]) {
+bool capGet(__user_cap_data_struct (&data)[2]) {
   __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
   return syscall(SYS_capget, &header, data) == 0;
 }
 
-bool CapSet(__user_cap_data_struct (&data)[2]) {
+bool capSet(__user_cap_data_struct (&data)[2]) {
   __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
   return syscall(SYS_capset, &header, data) == 0;
 }
@@ -28,37 +28,37 @@ bool CapSet(__user_cap_data_struct (&data)[2]) {
 }  // namespace
 
 ObeyFilePermissions::ObeyFilePermissions() {
-  if (!CapGet(saved_)) {
-    why_ = QStringLiteral("reading the capabilities failed: ") + SystemReason(errno);
+  if (!capGet(saved_)) {
+    why_ = QStringLiteral("reading the capabilities failed: ") + systemReason(errno);
     return;
   }
   __user_cap_data_struct lowered[2] = {saved_[0], saved_[1]};
   // Both capabilities lie in the first 32 bits.
   lowered[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
   if (lowered[0].effective == saved_[0].effective) return;  // not root: permissions hold already
-  if (!CapSet(lowered)) {
-    why_ = QStringLiteral("lowering the capabilities failed: ") + SystemReason(errno);
+  if (!capSet(lowered)) {
+    why_ = QStringLiteral("lowering the capabilities failed: ") + systemReason(errno);
     return;
   }
   dropped_ = true;
 }
 
 ObeyFilePermissions::~ObeyFilePermissions() {
-  if (dropped_) CapSet(saved_);
+  if (dropped_) capSet(saved_);
 }
 
 ScopedTmpfs::ScopedTmpfs(const QString& folder, const QString& options) : folder_(folder) {
   QDir().mkpath(folder);
   if (::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, options.toLatin1().constData()) !=
       0)
-    why_ = QStringLiteral("cannot mount a tmpfs on %1 (needs root): %2").arg(folder, SystemReason(errno));
+    why_ = QStringLiteral("cannot mount a tmpfs on %1 (needs root): %2").arg(folder, systemReason(errno));
 }
 
 ScopedTmpfs::~ScopedTmpfs() {
-  if (Mounted()) ::umount2(QFile::encodeName(folder_).constData(), MNT_DETACH);
+  if (mounted()) ::umount2(QFile::encodeName(folder_).constData(), MNT_DETACH);
 }
 
-qint64 FillDisk(const QString& path) {
+qint64 fillDisk(const QString& path) {
   QFile filler(path);
   if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return 0;
   const QByteArray block(4096, '\0');

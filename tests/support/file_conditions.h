@@ -16,9 +16,9 @@ class ObeyFilePermissions {
   ObeyFilePermissions(const ObeyFilePermissions&) = delete;
   ObeyFilePermissions& operator=(const ObeyFilePermissions&) = delete;
 
-  // Whether permissions now hold; if not, Why() says what stood in the way.
-  bool Active() const { return why_.isEmpty(); }
-  QString Why() const { return why_; }
+  // Whether permissions now hold; if not, why() says what stood in the way.
+  bool active() const { return why_.isEmpty(); }
+  QString why() const { return why_; }
 
  private:
   bool dropped_ = false;
@@ -28,7 +28,7 @@ class ObeyFilePermissions {
 
 // A small file system of its own (tmpfs) mounted on an empty folder, for
 // tests that need a full or read-only disk. Mounting needs root; where it is
-// not allowed, Mounted() is false and Why() says why.
+// not allowed, mounted() is false and why() says why.
 class ScopedTmpfs {
  public:
   ScopedTmpfs(const QString& folder, const QString& options);
@@ -36,8 +36,8 @@ class ScopedTmpfs {
   ScopedTmpfs(const ScopedTmpfs&) = delete;
   ScopedTmpfs& operator=(const ScopedTmpfs&) = delete;
 
-  bool Mounted() const { return why_.isEmpty(); }
-  QString Why() const { return why_; }
+  bool mounted() const { return why_.isEmpty(); }
+  QString why() const { return why_; }
 
  private:
   QString folder_;
@@ -46,6 +46,6 @@ class ScopedTmpfs {
 
 // Writes zeros into `path` until the file system refuses; returns the bytes
 // written. The disk is then full.
-qint64 FillDisk(const QString& path);
+qint64 fillDisk(const QString& path);
 
 }  // namespace orvane

@@ -4,18 +4,18 @@
 
 namespace orvane {
 
-void RecordingServices::ShowMessage(QWidget*, MessageIcon icon, const QString& caption, const QString& text,
+void RecordingServices::showMessage(QWidget*, MessageIcon icon, const QString& caption, const QString& text,
                                     bool centred) {
   messages.append({icon, caption, text, centred, {}});
 }
 
-bool RecordingServices::ShowMessageWithButton(QWidget*, MessageIcon icon, const QString& caption,
+bool RecordingServices::showMessageWithButton(QWidget*, MessageIcon icon, const QString& caption,
                                               const QString& text, const QString& button) {
   messages.append({icon, caption, text, false, button});
   return pressMessageButton;
 }
 
-UnsavedAnswer RecordingServices::AskToSave(QWidget*, const QString& caption, const QString& text) {
+UnsavedAnswer RecordingServices::askToSave(QWidget*, const QString& caption, const QString& text) {
   questions.append({MessageIcon::Warning, caption, text, false, QStringLiteral("Save Discard Cancel")});
   if (unsavedAnswers.empty()) return UnsavedAnswer::Discard;
   const UnsavedAnswer answer = unsavedAnswers.front();
@@ -23,7 +23,7 @@ UnsavedAnswer RecordingServices::AskToSave(QWidget*, const QString& caption, con
   return answer;
 }
 
-bool RecordingServices::AskYesNo(QWidget*, const QString& caption, const QString& text) {
+bool RecordingServices::askYesNo(QWidget*, const QString& caption, const QString& text) {
   questions.append({MessageIcon::Information, caption, text, false, QStringLiteral("Yes No")});
   if (yesNoAnswers.empty()) return false;
   const bool answer = yesNoAnswers.front();
@@ -31,7 +31,7 @@ bool RecordingServices::AskYesNo(QWidget*, const QString& caption, const QString
   return answer;
 }
 
-std::optional<QString> RecordingServices::OpenFileName(QWidget*, const FileDialogRequest& request) {
+std::optional<QString> RecordingServices::openFileName(QWidget*, const FileDialogRequest& request) {
   openRequests.append(request);
   if (openAnswers.empty()) return std::nullopt;
   const QString answer = openAnswers.front();
@@ -40,7 +40,7 @@ std::optional<QString> RecordingServices::OpenFileName(QWidget*, const FileDialo
   return answer;
 }
 
-std::optional<QString> RecordingServices::SaveFileName(QWidget*, const FileDialogRequest& request) {
+std::optional<QString> RecordingServices::saveFileName(QWidget*, const FileDialogRequest& request) {
   saveRequests.append(request);
   if (saveAnswers.empty()) return std::nullopt;
   const QString answer = saveAnswers.front();
@@ -49,7 +49,7 @@ std::optional<QString> RecordingServices::SaveFileName(QWidget*, const FileDialo
   return answer;
 }
 
-bool RecordingServices::SetupPrinter(QWidget*, QPrinter& printer) {
+bool RecordingServices::setupPrinter(QWidget*, QPrinter& printer) {
   ++printerDialogs;
   if (printToPdf.isEmpty()) return false;
   printer.setOutputFormat(QPrinter::PdfFormat);
@@ -57,11 +57,11 @@ bool RecordingServices::SetupPrinter(QWidget*, QPrinter& printer) {
   return true;
 }
 
-bool RecordingServices::OpenUrl(const QUrl& url) {
+bool RecordingServices::openUrl(const QUrl& url) {
   openedUrls.append(url);
   return openUrlResult;
 }
 
-void RecordingServices::Reset() { *this = RecordingServices(); }
+void RecordingServices::reset() { *this = RecordingServices(); }
 
 }  // namespace orvane

@@ -23,24 +23,24 @@ struct RecordedMessage {
 // answers dialogs from a script, so no test ever blocks.
 class RecordingServices : public DesktopServices {
  public:
-  void Beep() override { ++beeps; }
-  void AlertSound() override { ++alerts; }
-  void ShowMessage(QWidget* parent, MessageIcon icon, const QString& caption, const QString& text,
+  void beep() override { ++beeps; }
+  void alertSound() override { ++alerts; }
+  void showMessage(QWidget* parent, MessageIcon icon, const QString& caption, const QString& text,
                    bool centred) override;
   // Recorded with the messages; answered by pressMessageButton.
-  bool ShowMessageWithButton(QWidget* parent, MessageIcon icon, const QString& caption, const QString& text,
+  bool showMessageWithButton(QWidget* parent, MessageIcon icon, const QString& caption, const QString& text,
                              const QString& button) override;
   // Recorded in `questions`; answered from the queues below.
-  UnsavedAnswer AskToSave(QWidget* parent, const QString& caption, const QString& text) override;
-  bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
-  std::optional<QString> OpenFileName(QWidget* parent, const FileDialogRequest& request) override;
-  std::optional<QString> SaveFileName(QWidget* parent, const FileDialogRequest& request) override;
-  bool SetupPrinter(QWidget* parent, QPrinter& printer) override;
-  QString ClipboardText() override { return clipboard; }
-  void SetClipboardText(const QString& text) override { clipboard = text; }
-  bool OpenUrl(const QUrl& url) override;
+  UnsavedAnswer askToSave(QWidget* parent, const QString& caption, const QString& text) override;
+  bool askYesNo(QWidget* parent, const QString& caption, const QString& text) override;
+  std::optional<QString> openFileName(QWidget* parent, const FileDialogRequest& request) override;
+  std::optional<QString> saveFileName(QWidget* parent, const FileDialogRequest& request) override;
+  bool setupPrinter(QWidget* parent, QPrinter& printer) override;
+  QString clipboardText() override { return clipboard; }
+  void setClipboardText(const QString& text) override { clipboard = text; }
+  bool openUrl(const QUrl& url) override;
 
-  void Reset();
+  void reset();
 
   int beeps = 0;
   int alerts = 0;

@@ -29,12 +29,12 @@ bool ModalDialogGuard::eventFilter(QObject* watched, QEvent* event) {
 
 TestApp::TestApp() : app(std::make_unique<AppContext>(services)) {
   QObject::connect(app.get(), &AppContext::quitRequested, [this] { ++quitRequests; });
-  app->CreateWindows();
+  app->createWindows();
 }
 
 TestApp::~TestApp() = default;
 
-void FocusWidget(QWidget* widget) {
+void giveFocusTo(QWidget* widget) {
   QWidget* window = widget->window();
   if (!window->isVisible()) window->show();
   window->activateWindow();
@@ -44,7 +44,7 @@ void FocusWidget(QWidget* widget) {
   QApplication::processEvents();
 }
 
-QPalette DarkDesktop() {
+QPalette darkDesktop() {
   QPalette pal;
   for (auto role : {QPalette::Window, QPalette::Button}) pal.setColor(role, QColor(53, 53, 53));
   pal.setColor(QPalette::Base, QColor(35, 35, 35));
@@ -54,7 +54,7 @@ QPalette DarkDesktop() {
   return pal;
 }
 
-void ExpectBlackOnWhite(QWidget* control, const QString& name) {
+void expectBlackOnWhite(QWidget* control, const QString& name) {
   const QString label = !name.isEmpty()                   ? name
                         : control->objectName().isEmpty() ? control->accessibleName()
                                                           : control->objectName();
@@ -65,12 +65,12 @@ void ExpectBlackOnWhite(QWidget* control, const QString& name) {
     for (int x = 0; x < image.width(); ++x) {
       const QColor c = image.pixelColor(x, y);
       if (c.red() > 245 && c.green() > 245 && c.blue() > 245) ++white;
-      strongest = std::max(strongest, ContrastRatio(c, Qt::white));
+      strongest = std::max(strongest, contrastRatio(c, Qt::white));
     }
   QVERIFY2(white * 2 > image.width() * image.height(), qPrintable(label + " is not on white"));
   QVERIFY2(strongest >= 7, qPrintable(label + " has no dark text"));
 }
 
-void TypeText(QWidget* widget, const QString& text) { QTest::keyClicks(widget, text); }
+void typeText(QWidget* widget, const QString& text) { QTest::keyClicks(widget, text); }
 
 }  // namespace orvane

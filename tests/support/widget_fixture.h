@@ -19,8 +19,8 @@ class ModalDialogGuard : public QObject {
  public:
   ModalDialogGuard();
   ~ModalDialogGuard() override;
-  bool Tripped() const { return !seen_.isEmpty(); }
-  QString Seen() const { return seen_; }
+  bool tripped() const { return !seen_.isEmpty(); }
+  QString seen() const { return seen_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -40,16 +40,16 @@ struct TestApp {
 
 // Gives a widget the keyboard focus for real (its window is shown and made
 // active first), so enter and exit handlers run as for a user.
-void FocusWidget(QWidget* widget);
+void giveFocusTo(QWidget* widget);
 
 // A desktop palette with light text on dark faces and boxes.
-QPalette DarkDesktop();
+QPalette darkDesktop();
 
 // The control as it shows on its parent: mostly white, with dark text on it.
 // `name` labels a failure; the control's object or accessible name otherwise.
-void ExpectBlackOnWhite(QWidget* control, const QString& name = {});
+void expectBlackOnWhite(QWidget* control, const QString& name = {});
 
 // Types text into a box key by key, through its key filter.
-void TypeText(QWidget* widget, const QString& text);
+void typeText(QWidget* widget, const QString& text);
 
 }  // namespace orvane

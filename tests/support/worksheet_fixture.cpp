@@ -68,15 +68,15 @@ void WorksheetFixture::openWorksheet() {
 }
 
 void WorksheetFixture::closeWorksheet() {
-  QVERIFY2(!guard_.Tripped(), qPrintable(guard_.Seen()));
+  QVERIFY2(!guard_.tripped(), qPrintable(guard_.seen()));
   t_.reset();
   w_ = nullptr;
   dir_.reset();
 }
 
 void WorksheetFixture::type(EntryBox* box, const QString& text, Qt::Key leaveWith) {
-  if (QApplication::focusWidget() != box) FocusWidget(box);
-  TypeText(box, text);
+  if (QApplication::focusWidget() != box) giveFocusTo(box);
+  typeText(box, text);
   QTest::keyClick(box, leaveWith);
 }
 

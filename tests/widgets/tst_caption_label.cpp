@@ -11,11 +11,11 @@ namespace {
 
 const QColor kBackdrop(255, 0, 255);  // a colour no caption uses
 
-QImage Render(const CaptionLabel& label) {
+QImage grabImage(const CaptionLabel& label) {
   QImage image(label.size(), QImage::Format_RGB32);
   image.fill(kBackdrop);
   QPainter p(&image);
-  label.Render(p);
+  label.paintCaption(p);
   return image;
 }
 
@@ -35,14 +35,14 @@ class TestFxLabel : public QObject {
   void drawsItsCaptionAsPlainText() {
     QFETCH(int, alignment);
     CaptionLabel label;
-    QFont f = MakeFont("Arial", 24, true);
+    QFont f = makeFont("Arial", 24, true);
     f.setStyleStrategy(QFont::NoAntialias);
     label.setFont(f);
     label.resize(160, 60);
-    label.SetCaption("Plain && simple text that wraps");
-    label.SetAlignment(Qt::Alignment(alignment) | Qt::AlignBottom);
-    label.SetTextColor(QColor(0, 0, 240));
-    QCOMPARE(label.Alignment(), Qt::Alignment(alignment));
+    label.setCaption("Plain && simple text that wraps");
+    label.setCaptionAlignment(Qt::Alignment(alignment) | Qt::AlignBottom);
+    label.setTextColor(QColor(0, 0, 240));
+    QCOMPARE(label.captionAlignment(), Qt::Alignment(alignment));
 
     QImage expected(label.size(), QImage::Format_RGB32);
     expected.fill(kBackdrop);
@@ -50,9 +50,9 @@ class TestFxLabel : public QObject {
     p.setFont(label.font());
     p.setPen(QColor(0, 0, 240));
     p.drawText(label.rect(), alignment | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic,
-               label.Caption());
+               label.caption());
     p.end();
-    const QImage image = Render(label);
+    const QImage image = grabImage(label);
     QCOMPARE(image, expected);
     QSet<QRgb> colours;
     for (int y = 0; y < image.height(); ++y)
@@ -64,14 +64,14 @@ class TestFxLabel : public QObject {
   // one, Tab reaches it and Enter does what a click does.
   void aTargetMakesItALink() {
     CaptionLabel label;
-    label.SetCaption("&Notice");
+    label.setCaption("&Notice");
     QCOMPARE(label.accessibleName(), "Notice");
     QCOMPARE(label.focusPolicy(), Qt::NoFocus);
     QCOMPARE(QAccessible::queryAccessibleInterface(&label)->role(), QAccessible::StaticText);
 
     int clicks = 0;
     QObject::connect(&label, &CaptionLabel::clicked, [&] { ++clicks; });
-    label.SetLinkTarget("https://example.org");
+    label.setLinkTarget("https://example.org");
     QCOMPARE(label.focusPolicy(), Qt::TabFocus);
     QTest::keyClick(&label, Qt::Key_Return);
     QTest::keyClick(&label, Qt::Key_Space);

@@ -5,14 +5,14 @@
 
 #include "widgets/look.h"
 
-static void InitResources() { Q_INIT_RESOURCE(orvane); }
+static void initResources() { Q_INIT_RESOURCE(orvane); }
 
 using namespace orvane;
 
 class TestLook : public QObject {
   Q_OBJECT
  private Q_SLOTS:
-  void initTestCase() { InitResources(); }
+  void initTestCase() { initResources(); }
   void readableOn_data();
   void readableOn();
   void toolPicturesOnAnyBar_data();
@@ -43,8 +43,8 @@ void TestLook::readableOn() {
   QFETCH(QColor, text);
   QFETCH(QColor, background);
   QFETCH(bool, unchanged);
-  const QColor shown = ReadableOn(text, background);
-  QVERIFY2(ContrastRatio(shown, background) >= 3.0, qPrintable(shown.name()));
+  const QColor shown = orvane::readableOn(text, background);
+  QVERIFY2(contrastRatio(shown, background) >= 3.0, qPrintable(shown.name()));
   if (unchanged) {
     QCOMPARE(shown, text);
   } else {
@@ -82,7 +82,7 @@ void TestLook::toolPicturesOnAnyBar() {
       for (int x = 0; x < 16; ++x) {
         const QColor c = image.pixelColor(x, y);
         if (c.rgb() == colour.rgb()) ++own;
-        if (ContrastRatio(c, bar) >= 3.0) ++standingOut;
+        if (contrastRatio(c, bar) >= 3.0) ++standingOut;
       }
     QVERIFY2(own >= 12, qPrintable(bar.name()));
     QVERIFY2(standingOut >= 20, qPrintable(bar.name()));
@@ -107,7 +107,7 @@ void TestLook::sharedIconDrawsAsTheVectorFile() {
   QFETCH(QString, icon);
   QFETCH(int, preparedSize);
   QFETCH(int, shownSize);
-  const QIcon shared = Icon(icon, preparedSize);
+  const QIcon shared = resourceIcon(icon, preparedSize);
   const QIcon plain(icon);
   QCOMPARE(shared.actualSize(QSize(shownSize, shownSize)), plain.actualSize(QSize(shownSize, shownSize)));
   for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected})
@@ -118,7 +118,7 @@ void TestLook::sharedIconDrawsAsTheVectorFile() {
       QCOMPARE(mine.toImage().convertToFormat(QImage::Format_ARGB32),
                theirs.toImage().convertToFormat(QImage::Format_ARGB32));
     }
-  QVERIFY(Icon(icon, preparedSize).cacheKey() == shared.cacheKey());
+  QVERIFY(resourceIcon(icon, preparedSize).cacheKey() == shared.cacheKey());
 }
 
 void TestLook::edgeRingCoversItsPixelsAtAnyScale_data() {
@@ -139,8 +139,8 @@ void TestLook::edgeRingCoversItsPixelsAtAnyScale() {
   QRect r(0, 0, 10, 8);
   {
     QPainter p(&image);
-    DrawEdgeRing(p, r, outer1, outer2);
-    DrawEdgeRing(p, r, inner1, inner2);
+    drawEdgeRing(p, r, outer1, outer2);
+    drawEdgeRing(p, r, inner1, inner2);
   }
   QCOMPARE(r, QRect(2, 2, 6, 4));
   // The expected colour of each logical pixel; each covers scale x scale

@@ -65,7 +65,7 @@ void SpokenBoxesTest::init() {
 void SpokenBoxesTest::focusInsideACompositeBoxIsNotRepeated() {
   window_->show();
   QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-  FocusWidget(sizeEdit_);
+  giveFocusTo(sizeEdit_);
   QCOMPARE(QApplication::focusWidget(), sizeEdit_);
   announceResults(window_.get(), {{size_, BoxText{QStringLiteral("7"), true}},
                                   {grams_, BoxText{QStringLiteral(" 25.90 "), true}}});
@@ -77,7 +77,7 @@ void SpokenBoxesTest::aBoxHiddenInItsWindowIsNotSpoken() {
   blank_->hide();
   window_->show();
   QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-  FocusWidget(grams_);
+  giveFocusTo(grams_);
   announceResults(window_.get(), {{blank_, BoxText{QStringLiteral("59.13"), true}},
                                   {metal_, BoxText{QStringLiteral("Sterling"), true}}});
   QCOMPARE(notices(), QStringList{QStringLiteral("Metal Sterling")});

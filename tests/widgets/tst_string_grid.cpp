@@ -18,20 +18,20 @@ namespace {
 // frame leaves 200 pixels of rows below the heading, ten whole rows.
 constexpr int kRows = 31;
 
-void Fill(StringGrid& grid) {
-  for (int row = 0; row < grid.RowCount(); ++row)
-    for (int col = 0; col < grid.ColCount(); ++col)
-      grid.SetCell(col, row, QStringLiteral("r%1c%2").arg(row).arg(col));
+void fill(StringGrid& grid) {
+  for (int row = 0; row < grid.gridRowCount(); ++row)
+    for (int col = 0; col < grid.gridColumnCount(); ++col)
+      grid.setCell(col, row, QStringLiteral("r%1c%2").arg(row).arg(col));
 }
 
 struct Window {
   explicit Window(int fixedRows = 1, int width = 4 * 50 + 40)
       : grid(new StringGrid(4, kRows, fixedRows, &top)) {
-    grid->SetColWidths({50, 50, 50, 50});
+    grid->setColWidths({50, 50, 50, 50});
     const int frame = 2 * grid->frameWidth();
-    grid->setGeometry(0, 0, width + frame, 200 + grid->HeadingHeight() + frame);
+    grid->setGeometry(0, 0, width + frame, 200 + grid->headingHeight() + frame);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Fill(*grid);
+    fill(*grid);
     other = new QLineEdit(&top);
     other->setGeometry(0, 300, 100, 20);
     top.resize(400, 400);
@@ -41,7 +41,7 @@ struct Window {
     other->setFocus();
     exposed = QTest::qWaitForWindowExposed(&top);
   }
-  bool Show() {
+  bool showBeadNotice() {
     top.show();
     grid->setFocus();
     return QTest::qWaitForWindowActive(&top);
@@ -55,28 +55,28 @@ struct Window {
 // The part of the grid under a point in the grid's coordinates (rows on the
 // view's viewport, the heading on its header), where the pointer's events go,
 // and the point in that part's coordinates.
-QWidget* PartAt(StringGrid& grid, QPoint at, QPoint& local) {
+QWidget* partAt(StringGrid& grid, QPoint at, QPoint& local) {
   QWidget* part = grid.childAt(at);
   if (!part) part = &grid;
   local = part->mapFrom(&grid, at);
   return part;
 }
 
-void Click(StringGrid& grid, QPoint at) {
+void clickOn(StringGrid& grid, QPoint at) {
   QPoint local;
-  QWidget* part = PartAt(grid, at, local);
+  QWidget* part = partAt(grid, at, local);
   QTest::mouseClick(part, Qt::LeftButton, {}, local);
 }
 
-void WheelNotch(StringGrid& grid, QPoint at) {
+void wheelNotch(StringGrid& grid, QPoint at) {
   QPoint local;
-  QWidget* part = PartAt(grid, at, local);
+  QWidget* part = partAt(grid, at, local);
   QWheelEvent notch(local, part->mapToGlobal(local), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
                     Qt::NoScrollPhase, false);
   QApplication::sendEvent(part, &notch);
 }
 
-QColor PixelAt(StringGrid& grid, QPoint at) {
+QColor pixelAt(StringGrid& grid, QPoint at) {
   QImage image(grid.size(), QImage::Format_RGB32);
   image.fill(Qt::magenta);
   grid.render(&image);
@@ -108,49 +108,49 @@ void StringGridTest::cellsAndHeading_data() {
   QTest::newRow("without a heading row") << 0;
 }
 
-// Cell() gives back what was set; the heading row, when there is one, sits
+// cell() gives back what was set; the heading row, when there is one, sits
 // above the data rows and stays there while they scroll.
 void StringGridTest::cellsAndHeading() {
   QFETCH(int, fixedRows);
   Window w(fixedRows);
   StringGrid& grid = *w.grid;
   // Outside the grid: ignored, nothing else changes.
-  grid.SetCell(4, fixedRows, QStringLiteral("x"));
-  grid.SetCell(0, grid.RowCount(), QStringLiteral("x"));
-  grid.SetCell(0, -1, QStringLiteral("x"));
-  QCOMPARE(grid.Cell(4, fixedRows), QString());
-  QCOMPARE(grid.Cell(0, grid.RowCount()), QString());
-  for (int row = 0; row < grid.RowCount(); ++row)
-    for (int col = 0; col < grid.ColCount(); ++col)
-      QCOMPARE(grid.Cell(col, row), QStringLiteral("r%1c%2").arg(row).arg(col));
-  QCOMPARE(grid.Row(), grid.FirstDataRow());
+  grid.setCell(4, fixedRows, QStringLiteral("x"));
+  grid.setCell(0, grid.gridRowCount(), QStringLiteral("x"));
+  grid.setCell(0, -1, QStringLiteral("x"));
+  QCOMPARE(grid.cell(4, fixedRows), QString());
+  QCOMPARE(grid.cell(0, grid.gridRowCount()), QString());
+  for (int row = 0; row < grid.gridRowCount(); ++row)
+    for (int col = 0; col < grid.gridColumnCount(); ++col)
+      QCOMPARE(grid.cell(col, row), QStringLiteral("r%1c%2").arg(row).arg(col));
+  QCOMPARE(grid.gridRow(), grid.firstDataRow());
   QCOMPARE(grid.currentRow(), 0);
   QCOMPARE(grid.currentColumn(), 0);
-  QCOMPARE(grid.HeadingHeight(), fixedRows ? 20 : 0);
-  QCOMPARE(grid.VisibleRowCount(), 10);
+  QCOMPARE(grid.headingHeight(), fixedRows ? 20 : 0);
+  QCOMPARE(grid.visibleRowCount(), 10);
 
-  const QRect area = grid.DataArea();
+  const QRect area = grid.dataArea();
   QCOMPARE(area.height(), 200);
-  QCOMPARE(grid.CellRect(0, fixedRows).topLeft(), area.topLeft());
-  grid.SetTopRow(fixedRows + 5);
-  QCOMPARE(grid.TopRow(), fixedRows + 5);
-  QCOMPARE(grid.CellRect(0, fixedRows + 5).top(), area.top());
-  QVERIFY(!area.intersects(grid.CellRect(0, fixedRows)));  // scrolled away
-  if (fixedRows) QCOMPARE(grid.CellRect(0, 0), QRect(area.left(), area.top() - 20, 50, 20));
+  QCOMPARE(grid.cellRect(0, fixedRows).topLeft(), area.topLeft());
+  grid.setTopRow(fixedRows + 5);
+  QCOMPARE(grid.topRow(), fixedRows + 5);
+  QCOMPARE(grid.cellRect(0, fixedRows + 5).top(), area.top());
+  QVERIFY(!area.intersects(grid.cellRect(0, fixedRows)));  // scrolled away
+  if (fixedRows) QCOMPARE(grid.cellRect(0, 0), QRect(area.left(), area.top() - 20, 50, 20));
 }
 
 void StringGridTest::rowWriterFillsWholeRowsAndStopsAtTheEnd() {
   StringGrid grid(3, 3, 1);  // a heading and two data rows
   static constexpr int kPrefixes[] = {2, 0, 1};
   GridRowWriter writer(grid, kPrefixes);
-  writer.FillGridRow({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
-  writer.FillGridRow({QStringLiteral("d")});  // short row: the rest left as spaces
-  writer.FillGridRow({QStringLiteral("e"), QStringLiteral("f"), QStringLiteral("g")});  // past the end
-  QCOMPARE(writer.RowCounter(), 4);
+  writer.fillGridRow({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+  writer.fillGridRow({QStringLiteral("d")});  // short row: the rest left as spaces
+  writer.fillGridRow({QStringLiteral("e"), QStringLiteral("f"), QStringLiteral("g")});  // past the end
+  QCOMPARE(writer.rowCounter(), 4);
   const QStringList expected = {QStringLiteral("  a"), QStringLiteral("b"), QStringLiteral(" c"),
                                 QStringLiteral("  d"), QString(),           QStringLiteral(" ")};
-  for (int i = 0; i < expected.size(); ++i) QCOMPARE(grid.Cell(i % 3, 1 + i / 3), expected[i]);
-  QCOMPARE(grid.Cell(0, 0), QString());  // the heading row is not written by the row writer
+  for (int i = 0; i < expected.size(); ++i) QCOMPARE(grid.cell(i % 3, 1 + i / 3), expected[i]);
+  QCOMPARE(grid.cell(0, 0), QString());  // the heading row is not written by the row writer
 }
 
 void StringGridTest::keys_data() {
@@ -198,106 +198,106 @@ void StringGridTest::keys() {
   Window w;
   StringGrid& grid = *w.grid;
   grid.setCurrentCell(startRow, 1);
-  grid.SetTopRow(grid.FirstDataRow() + startTop);
+  grid.setTopRow(grid.firstDataRow() + startTop);
   QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers));
   QApplication::sendEvent(&grid, &press);
   QCOMPARE(press.isAccepted(), handled);
   QCOMPARE(grid.currentRow(), row);
-  QCOMPARE(grid.Row(), row + 1);
+  QCOMPARE(grid.gridRow(), row + 1);
   QCOMPARE(grid.currentColumn(), col);
-  QCOMPARE(grid.TopRow() - grid.FirstDataRow(), top);
-  QVERIFY(grid.DataArea().contains(grid.CellRect(0, grid.Row())));
+  QCOMPARE(grid.topRow() - grid.firstDataRow(), top);
+  QVERIFY(grid.dataArea().contains(grid.cellRect(0, grid.gridRow())));
 }
 
 void StringGridTest::clickSelectsTheRowUnderThePointer() {
   Window w;
-  QVERIFY(w.Show());
+  QVERIFY(w.showBeadNotice());
   StringGrid& grid = *w.grid;
-  grid.SetTopRow(6);
+  grid.setTopRow(6);
   w.other->setFocus();
   QTRY_VERIFY(w.other->hasFocus());
-  const QRect cell = grid.CellRect(2, 8);
-  Click(grid, cell.center());
-  QCOMPARE(grid.Row(), 8);
+  const QRect cell = grid.cellRect(2, 8);
+  clickOn(grid, cell.center());
+  QCOMPARE(grid.gridRow(), 8);
   QCOMPARE(grid.currentColumn(), 2);
   QVERIFY(grid.hasFocus());
   // The heading row and the room below the last column select nothing.
-  Click(grid, grid.CellRect(1, 0).center());
-  Click(grid, QPoint(grid.DataArea().left() + 205, cell.center().y()));
-  QCOMPARE(grid.Row(), 8);
-  QCOMPARE(grid.TopRow(), 6);
+  clickOn(grid, grid.cellRect(1, 0).center());
+  clickOn(grid, QPoint(grid.dataArea().left() + 205, cell.center().y()));
+  QCOMPARE(grid.gridRow(), 8);
+  QCOMPARE(grid.topRow(), 6);
   // A row cut by the bottom edge comes into sight after a pause; dragging
   // below the edge selects the rows there and scrolls them in.
-  grid.SetTopRow(1);
+  grid.setTopRow(1);
   grid.resize(grid.width(), grid.height() + 10);  // ten and a half rows
-  const QRect cut = grid.CellRect(0, 11);
-  QVERIFY(cut.bottom() > grid.DataArea().bottom() && cut.top() < grid.DataArea().bottom());
-  Click(grid, cut.center() - QPoint(0, 5));
-  QCOMPARE(grid.Row(), 11);
-  QCOMPARE(grid.TopRow(), 1);
-  QTRY_COMPARE(grid.TopRow(), 2);
+  const QRect cut = grid.cellRect(0, 11);
+  QVERIFY(cut.bottom() > grid.dataArea().bottom() && cut.top() < grid.dataArea().bottom());
+  clickOn(grid, cut.center() - QPoint(0, 5));
+  QCOMPARE(grid.gridRow(), 11);
+  QCOMPARE(grid.topRow(), 1);
+  QTRY_COMPARE(grid.topRow(), 2);
   // Not when the wheel scrolls in the meantime.
-  grid.SetTopRow(1);
-  Click(grid, cut.center() - QPoint(0, 5));
-  WheelNotch(grid, cell.center());
-  const int scrolled = grid.TopRow();
+  grid.setTopRow(1);
+  clickOn(grid, cut.center() - QPoint(0, 5));
+  wheelNotch(grid, cell.center());
+  const int scrolled = grid.topRow();
   QVERIFY(scrolled > 2);
   QTest::qWait(QApplication::doubleClickInterval() + 200);
-  QCOMPARE(grid.TopRow(), scrolled);
-  grid.SetTopRow(1);
+  QCOMPARE(grid.topRow(), scrolled);
+  grid.setTopRow(1);
   // The rows' part keeps the pointer while the button is held.
   QWidget* rows = grid.viewport();
-  const QPoint below = rows->mapFrom(&grid, QPoint(cell.center().x(), grid.DataArea().bottom() + 25));
-  QTest::mousePress(rows, Qt::LeftButton, {}, rows->mapFrom(&grid, grid.CellRect(0, 3).center()));
+  const QPoint below = rows->mapFrom(&grid, QPoint(cell.center().x(), grid.dataArea().bottom() + 25));
+  QTest::mousePress(rows, Qt::LeftButton, {}, rows->mapFrom(&grid, grid.cellRect(0, 3).center()));
   QTest::mouseMove(rows, below);
-  QCOMPARE(grid.Row(), 12);
-  QCOMPARE(grid.TopRow(), 3);
+  QCOMPARE(grid.gridRow(), 12);
+  QCOMPARE(grid.topRow(), 3);
   QTest::mouseRelease(rows, Qt::LeftButton, {}, below);
   QTest::qWait(QApplication::doubleClickInterval() + 200);  // the press's row is not brought back
-  QCOMPARE(grid.TopRow(), 3);
+  QCOMPARE(grid.topRow(), 3);
 
   // The focus goes and comes back; the row stays.
   QTest::keyClick(&grid, Qt::Key_Tab);
   QTRY_VERIFY(w.other->hasFocus());
   grid.setFocus();
   QTRY_VERIFY(grid.hasFocus());
-  QCOMPARE(grid.Row(), 12);
+  QCOMPARE(grid.gridRow(), 12);
 }
 
 void StringGridTest::wheelScrollsWholeRows() {
   Window w;
   StringGrid& grid = *w.grid;
-  const QPoint at = grid.DataArea().center();
-  WheelNotch(grid, at);
-  QCOMPARE(grid.TopRow(), 1 + QApplication::wheelScrollLines());
-  QCOMPARE(grid.Row(), 1);  // scrolling selects nothing
+  const QPoint at = grid.dataArea().center();
+  wheelNotch(grid, at);
+  QCOMPARE(grid.topRow(), 1 + QApplication::wheelScrollLines());
+  QCOMPARE(grid.gridRow(), 1);  // scrolling selects nothing
   // At the end the last row sits on the bottom edge.
-  for (int i = 0; i < 20; ++i) WheelNotch(grid, at);
-  QCOMPARE(grid.TopRow(), 21);
-  QCOMPARE(grid.CellRect(0, kRows - 1).bottom() + 1, grid.DataArea().bottom());  // the grid line below it
+  for (int i = 0; i < 20; ++i) wheelNotch(grid, at);
+  QCOMPARE(grid.topRow(), 21);
+  QCOMPARE(grid.cellRect(0, kRows - 1).bottom() + 1, grid.dataArea().bottom());  // the grid line below it
 }
 
 void StringGridTest::columnsWiderThanTheViewScrollSideways() {
   Window w(1, 120);  // 120 pixels for 200 of columns
   StringGrid& grid = *w.grid;
   QVERIFY(grid.horizontalScrollBar()->isVisibleTo(&grid));
-  QCOMPARE(grid.horizontalScrollBar()->maximum(), 200 - grid.DataArea().width());
+  QCOMPARE(grid.horizontalScrollBar()->maximum(), 200 - grid.dataArea().width());
   QTest::keyClick(&grid, Qt::Key_End);
   QCOMPARE(grid.currentColumn(), 3);
-  QCOMPARE(grid.CellRect(3, 1).right() + 1, grid.DataArea().right());  // flush with the right edge
-  QCOMPARE(grid.CellRect(3, 0).left(), grid.CellRect(3, 1).left());    // the heading moves with it
+  QCOMPARE(grid.cellRect(3, 1).right() + 1, grid.dataArea().right());  // flush with the right edge
+  QCOMPARE(grid.cellRect(3, 0).left(), grid.cellRect(3, 1).left());    // the heading moves with it
   QTest::keyClick(&grid, Qt::Key_Home);
   QCOMPARE(grid.horizontalScrollBar()->value(), 0);
   grid.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  QCOMPARE(grid.DataArea().height(), 200);
+  QCOMPARE(grid.dataArea().height(), 200);
   QVERIFY(!grid.horizontalScrollBar()->isVisibleTo(&grid));
 
   // On a grid in sight the bar comes as soon as the columns grow.
   Window shown;
-  QVERIFY(shown.Show());
+  QVERIFY(shown.showBeadNotice());
   QScrollBar* bar = shown.grid->horizontalScrollBar();
   QVERIFY(!bar->isVisible());
-  shown.grid->SetColWidths({100, 100, 100, 100});
+  shown.grid->setColWidths({100, 100, 100, 100});
   QTRY_VERIFY(bar->isVisible());
   QCOMPARE(bar->maximum(), 400 - bar->width());
 }
@@ -308,18 +308,18 @@ void StringGridTest::columnsWiderThanTheViewScrollSideways() {
 void StringGridTest::painting() {
   Window w;
   StringGrid& grid = *w.grid;
-  grid.SetRow(3);
-  const QRect selected = grid.CellRect(1, 3), plain = grid.CellRect(1, 5);
+  grid.setGridRow(3);
+  const QRect selected = grid.cellRect(1, 3), plain = grid.cellRect(1, 5);
   const QPalette pal = grid.palette();
   QStyleOptionViewItem option;
   option.initFrom(&grid);
   const QColor line =
       QColor::fromRgba(QRgb(grid.style()->styleHint(QStyle::SH_Table_GridLineColor, &option, &grid)));
-  QCOMPARE(PixelAt(grid, plain.topLeft() + QPoint(1, 1)), pal.color(QPalette::Base));
-  QCOMPARE(PixelAt(grid, selected.topLeft() + QPoint(1, 1)),
+  QCOMPARE(pixelAt(grid, plain.topLeft() + QPoint(1, 1)), pal.color(QPalette::Base));
+  QCOMPARE(pixelAt(grid, selected.topLeft() + QPoint(1, 1)),
            pal.color(QPalette::Inactive, QPalette::Highlight));
-  QCOMPARE(PixelAt(grid, plain.bottomLeft() + QPoint(5, 1)), line);  // below the cell
-  QCOMPARE(PixelAt(grid, plain.topRight() + QPoint(1, 5)), line);    // right of it
+  QCOMPARE(pixelAt(grid, plain.bottomLeft() + QPoint(5, 1)), line);  // below the cell
+  QCOMPARE(pixelAt(grid, plain.topRight() + QPoint(1, 5)), line);    // right of it
   // Text is drawn: some pixel of the cell is neither Base nor the grid line.
   QImage image(grid.size(), QImage::Format_RGB32);
   grid.render(&image);
@@ -328,12 +328,12 @@ void StringGridTest::painting() {
     for (int y = plain.top(); y <= plain.bottom() && !text; ++y)
       text = image.pixelColor(x, y) != pal.color(QPalette::Base);
   QVERIFY(text);
-  const QRect heading = grid.CellRect(1, 0);
-  const QColor headingColor = PixelAt(grid, heading.center() + QPoint(20, 0));
+  const QRect heading = grid.cellRect(1, 0);
+  const QColor headingColor = pixelAt(grid, heading.center() + QPoint(20, 0));
   QVERIFY(headingColor != pal.color(QPalette::Base));
-  grid.SetTopRow(15);
-  QCOMPARE(PixelAt(grid, heading.center() + QPoint(20, 0)), headingColor);
-  QCOMPARE(PixelAt(grid, selected.topLeft() + QPoint(1, 1)), pal.color(QPalette::Base));  // scrolled away
+  grid.setTopRow(15);
+  QCOMPARE(pixelAt(grid, heading.center() + QPoint(20, 0)), headingColor);
+  QCOMPARE(pixelAt(grid, selected.topLeft() + QPoint(1, 1)), pal.color(QPalette::Base));  // scrolled away
 }
 
 void StringGridTest::screenReaderReadsATable_data() {
@@ -349,8 +349,8 @@ void StringGridTest::screenReaderReadsATable() {
   Window w(fixedRows);
   StringGrid& grid = *w.grid;
   grid.setAccessibleName(QStringLiteral("Chart"));
-  grid.SetCell(0, fixedRows + 3, QStringLiteral("   1.5"));
-  if (!fixedRows) grid.SetColumnNames({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
+  grid.setCell(0, fixedRows + 3, QStringLiteral("   1.5"));
+  if (!fixedRows) grid.setColumnNames({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
   QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&grid);
   QVERIFY(iface);
   QCOMPARE(iface->role(), QAccessible::Table);
@@ -363,7 +363,7 @@ void StringGridTest::screenReaderReadsATable() {
     for (int col = 0; col < 4; ++col) {
       QAccessibleInterface* cell = table->cellAt(row, col);
       QVERIFY(cell);
-      QCOMPARE(cell->text(QAccessible::Name), grid.Cell(col, row + fixedRows));
+      QCOMPARE(cell->text(QAccessible::Name), grid.cell(col, row + fixedRows));
     }
   QCOMPARE(table->cellAt(3, 0)->text(QAccessible::Name), QStringLiteral("   1.5"));
   const QStringList headings =
@@ -375,7 +375,7 @@ void StringGridTest::screenReaderReadsATable() {
     QCOMPARE(header.size(), 1);
     QCOMPARE(header[0]->text(QAccessible::Name), headings[col]);
   }
-  grid.SetRow(fixedRows + 7);
+  grid.setGridRow(fixedRows + 7);
   QCOMPARE(table->selectedRows(), QList<int>{7});
   QVERIFY(table->cellAt(7, 2)->state().selected);
   QVERIFY(!table->cellAt(6, 2)->state().selected);
@@ -386,24 +386,24 @@ void StringGridTest::screenReaderReadsATable() {
 void StringGridTest::onlyAGridInSightClaimsTheFocus() {
   Window w;
   QVERIFY(w.exposed);
-  w.grid->SetRow(3);
+  w.grid->setGridRow(3);
   const auto focusedCell = [&] {
     QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(w.grid)->tableInterface();
-    const int row = w.grid->Row() - w.grid->FixedRows();
+    const int row = w.grid->gridRow() - w.grid->fixedRows();
     return table->cellAt(row, 0)->state().focused;
   };
   QVERIFY(focusedCell());
   w.grid->hide();
   QVERIFY(!focusedCell());
-  QCOMPARE(w.grid->Row(), 3);
+  QCOMPARE(w.grid->gridRow(), 3);
   // A row chosen while out of sight is kept aside too.
-  w.grid->SetRow(5);
-  QCOMPARE(w.grid->Row(), 5);
+  w.grid->setGridRow(5);
+  QCOMPARE(w.grid->gridRow(), 5);
   QVERIFY(!focusedCell());
   w.grid->show();
-  QCOMPARE(w.grid->Row(), 5);
+  QCOMPARE(w.grid->gridRow(), 5);
   QVERIFY(focusedCell());
-  QVERIFY(w.grid->selectionModel()->isRowSelected(5 - w.grid->FixedRows(), QModelIndex()));
+  QVERIFY(w.grid->selectionModel()->isRowSelected(5 - w.grid->fixedRows(), QModelIndex()));
 }
 
 QTEST_MAIN(StringGridTest)

@@ -20,13 +20,13 @@ class TestUrlLabel : public QObject {
 
   // Moves the pointer for real (the hover timer reads the screen position)
   // and tells the widget under it.
-  static void PointAt(QWidget* w, QPoint local) {
+  static void pointAt(QWidget* w, QPoint local) {
     QCursor::setPos(w->mapToGlobal(local));
     QTest::mouseMove(w, local);
   }
 
  private Q_SLOTS:
-  void cleanup() { QVERIFY2(!guard.Tripped(), qPrintable(guard.Seen())); }
+  void cleanup() { QVERIFY2(!guard.tripped(), qPrintable(guard.seen())); }
 
   void targetPrefixes_data() {
     QTest::addColumn<UrlScheme>("type");
@@ -42,22 +42,22 @@ class TestUrlLabel : public QObject {
     WebLink url(services);
     url.URLType = type;
     url.URL = "x";
-    QTEST(url.Target(), "target");
-    QVERIFY(url.Execute());
+    QTEST(url.fullTarget(), "target");
+    QVERIFY(url.execute());
     QCOMPARE(services.openedUrls.size(), 1);
   }
 
   void launchReportsEmptyAndFailedTargets() {
     RecordingServices services;
     WebLink url(services);
-    QVERIFY(!url.Execute());
+    QVERIFY(!url.execute());
     QVERIFY(services.openedUrls.isEmpty());
 
     // Long targets are passed whole.
     url.URLType = UrlScheme::Https;
     url.URL = "example.org/" + QString(200, u'a');
     services.openUrlResult = false;
-    QVERIFY(!url.Execute());
+    QVERIFY(!url.execute());
     QCOMPARE(services.openedUrls.last().toString(), "https://" + url.URL);
     QCOMPARE(services.alerts, 0);  // a plain link target stays silent
   }
@@ -65,13 +65,13 @@ class TestUrlLabel : public QObject {
   void captionFallsBackToTheUrl() {
     RecordingServices services;
     UrlLabel label(services);
-    label.SetURL("https://example.org/give");
+    label.setUrl("https://example.org/give");
     QCOMPARE(label.text(), "https://example.org/give");
     const int urlWidth = label.width();
-    label.SetCaption("Give");
+    label.setCaption("Give");
     QCOMPARE(label.text(), "Give");
     QVERIFY(label.width() < urlWidth);  // sized to its text
-    QVERIFY(label.UnderlineURL());
+    QVERIFY(label.underlineUrl());
     QCOMPARE(label.cursor().shape(), Qt::PointingHandCursor);
   }
 
@@ -79,8 +79,8 @@ class TestUrlLabel : public QObject {
     RecordingServices services;
     QWidget window;
     auto* label = new UrlLabel(services, &window);
-    label->SetURL("https://example.org/" + QString(1100, u'z'));
-    label->SetCaption("Give");
+    label->setUrl("https://example.org/" + QString(1100, u'z'));
+    label->setCaption("Give");
     int clicks = 0;
     QObject::connect(label, &LinkLabel::clicked, [&] { ++clicks; });
     window.show();
@@ -102,7 +102,7 @@ class TestUrlLabel : public QObject {
     QVERIFY(services.messages[0].text.contains(services.openedUrls[1].toString()));
 
     // Without a URL a click only notifies.
-    label->SetURL(QString());
+    label->setUrl(QString());
     QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(2, 2));
     QCOMPARE(services.openedUrls.size(), 2);
     QCOMPARE(clicks, 3);
@@ -133,7 +133,7 @@ class TestUrlLabel : public QObject {
     QFETCH(bool, copy);
     RecordingServices services;
     services.pressMessageButton = copy;
-    ReportUnopenedAddress(services, nullptr, target);
+    reportUnopenedAddress(services, nullptr, target);
     QCOMPARE(services.messages.size(), 1);
     const RecordedMessage& m = services.messages[0];
     QCOMPARE(m.icon, MessageIcon::Warning);
@@ -152,8 +152,8 @@ class TestUrlLabel : public QObject {
     auto* box = new QLineEdit(&window);
     auto* label = new UrlLabel(services, &window);
     label->move(0, 40);
-    label->SetURL("https://example.org/give");
-    label->SetCaption("Give");
+    label->setUrl("https://example.org/give");
+    label->setCaption("Give");
     window.show();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -180,18 +180,18 @@ class TestUrlLabel : public QObject {
     QWidget window;
     window.resize(300, 100);
     auto* label = new UrlLabel(services, &window);
-    label->SetCaption("Give generously");
-    label->SetFontColor(cl::Blue);
+    label->setCaption("Give generously");
+    label->setFontColor(cl::Blue);
     label->move(10, 10);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-    PointAt(label, QPoint(3, 3));
-    QCOMPARE(label->FontColor(), cl::Red);
-    QVERIFY(label->Hovering());
-    PointAt(&window, QPoint(250, 80));
-    QTRY_VERIFY_WITH_TIMEOUT(!label->Hovering(), 1000);
-    QCOMPARE(label->FontColor(), cl::Blue);
+    pointAt(label, QPoint(3, 3));
+    QCOMPARE(label->fontColor(), cl::Red);
+    QVERIFY(label->hovering());
+    pointAt(&window, QPoint(250, 80));
+    QTRY_VERIFY_WITH_TIMEOUT(!label->hovering(), 1000);
+    QCOMPARE(label->fontColor(), cl::Blue);
   }
 
   void visitedColourStaysAfterAClick() {
@@ -199,30 +199,30 @@ class TestUrlLabel : public QObject {
     QWidget window;
     window.resize(300, 100);
     auto* label = new UrlLabel(services, &window);
-    label->SetCaption("Give");
-    label->SetURL("https://example.org/");
-    label->SetFontColor(cl::Blue);
-    label->SetUseVisitedColor(true);
-    label->SetVisitedColor(cl::Purple);
+    label->setCaption("Give");
+    label->setUrl("https://example.org/");
+    label->setFontColor(cl::Blue);
+    label->setUseVisitedColor(true);
+    label->setVisitedColor(cl::Purple);
     label->move(10, 10);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-    PointAt(label, QPoint(3, 3));
+    pointAt(label, QPoint(3, 3));
     QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 3));
-    PointAt(&window, QPoint(250, 80));
-    QTRY_VERIFY_WITH_TIMEOUT(!label->Hovering(), 1000);
-    QCOMPARE(label->FontColor(), cl::Purple);
+    pointAt(&window, QPoint(250, 80));
+    QTRY_VERIFY_WITH_TIMEOUT(!label->hovering(), 1000);
+    QCOMPARE(label->fontColor(), cl::Purple);
   }
 
   void noColourAssignmentsStoreTheFontColour() {
     RecordingServices services;
     UrlLabel label(services);
-    label.SetFontColor(cl::Green);
-    label.SetHighlightColor(QColor());
-    label.SetVisitedColor(QColor());
-    QCOMPARE(label.HighlightColor(), cl::Green);
-    QCOMPARE(label.VisitedColor(), cl::Green);
+    label.setFontColor(cl::Green);
+    label.setHighlightColor(QColor());
+    label.setVisitedColor(QColor());
+    QCOMPARE(label.highlightColor(), cl::Green);
+    QCOMPARE(label.visitedColor(), cl::Green);
   }
 };
 

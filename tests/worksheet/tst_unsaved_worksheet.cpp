@@ -25,7 +25,7 @@ namespace {
 const QByteArray kBracelet = "Bracelet\r\n1\tCrystal\t4\t\t36\r\n";
 
 // The file bytes of a worksheet with the project name "Kept" and 4 mm in row 1.
-QByteArray KeptBytes() {
+QByteArray keptBytes() {
   QByteArray out = "Kept\r\n1\t\t4\t\t\r\n";
   for (int k = 2; k <= kWorksheetRows; ++k) out += QByteArray::number(k) + "\t\t\t\t\r\n";
   return out;
@@ -63,35 +63,35 @@ class UnsavedWorksheetTest : public QObject, protected WorksheetFixture {
   void newerVersionFilesAreAllKept();
 
  private:
-  void TypeSomething();
-  void Replace(const QString& how, const QString& path);
-  QString RecoveryFile() const;
+  void typeSomething();
+  void replace(const QString& how, const QString& path);
+  QString recoveryFile() const;
 };
 
 void UnsavedWorksheetTest::init() { openWorksheet(); }
 
 void UnsavedWorksheetTest::cleanup() { closeWorksheet(); }
 
-void UnsavedWorksheetTest::TypeSomething() {
+void UnsavedWorksheetTest::typeSomething() {
   type(projectBox(w_), "Kept");
   type(mmBoxes(w_)[0], "4");
 }
 
 // Each way a file can come to replace the rows.
-void UnsavedWorksheetTest::Replace(const QString& how, const QString& path) {
+void UnsavedWorksheetTest::replace(const QString& how, const QString& path) {
   if (how == "Load") {
     t_->services.openAnswers.push_back(path);
     QTest::mouseClick(loadButton(w_), Qt::LeftButton);
   } else if (how == "Recent") {
-    w_->SetRecentFiles({path});
+    w_->setRecentFiles({path});
     recentButton(w_)->menu()->actions().at(0)->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   } else {
-    t_->app->OpenWorksheet(path);  // command line, second start, file manager
+    t_->app->openWorksheet(path);  // command line, second start, file manager
   }
 }
 
-QString UnsavedWorksheetTest::RecoveryFile() const { return t_->app->Recovery()->FilePath(); }
+QString UnsavedWorksheetTest::recoveryFile() const { return t_->app->recovery()->filePath(); }
 
 // ---- the mark ---------------------------------------------------------------
 
@@ -102,7 +102,7 @@ void UnsavedWorksheetTest::titleMarksUnsavedChanges() {
   type(descriptionBoxes(w_)[2], "Clasp");
   QVERIFY(w_->isWindowModified());
   // Typed back as it was: nothing is unsaved.
-  FocusWidget(descriptionBoxes(w_)[2]);
+  giveFocusTo(descriptionBoxes(w_)[2]);
   for (int i = 0; i < 5; ++i) QTest::keyClick(descriptionBoxes(w_)[2], Qt::Key_Backspace);
   QVERIFY(!w_->isWindowModified());
   QVERIFY(t_->services.questions.isEmpty());
@@ -153,10 +153,10 @@ void UnsavedWorksheetTest::replacingUnsavedRowsAsksFirst() {
   QFETCH(bool, loaded);
   const QString bracelet = writeFile("bracelet.bws", kBracelet);
   const QString kept = dir_->filePath("kept.bws");
-  TypeSomething();
+  typeSomething();
   t_->services.unsavedAnswers.push_back(answer);
   if (chooseSaveFile) t_->services.saveAnswers.push_back(kept);
-  Replace(how, bracelet);
+  replace(how, bracelet);
 
   QCOMPARE(t_->services.questions.size(), 1);
   QCOMPARE(t_->services.questions[0].caption, QString("Unsaved Worksheet"));
@@ -166,29 +166,29 @@ void UnsavedWorksheetTest::replacingUnsavedRowsAsksFirst() {
   // the user up on the way.
   QCOMPARE(t_->services.saveRequests.size(), answer == UnsavedAnswer::Save ? 1 : 0);
   QVERIFY(t_->services.messages.isEmpty());
-  QCOMPARE(readFile(kept), chooseSaveFile ? KeptBytes() : QByteArray());
+  QCOMPARE(readFile(kept), chooseSaveFile ? keptBytes() : QByteArray());
   QCOMPARE(projectBox(w_)->text(), loaded ? QString("Bracelet") : QString("Kept"));
   QCOMPARE(mmBoxes(w_)[0]->text(), QString("4"));
-  QCOMPARE(w_->DocumentPath(), loaded ? bracelet : QString());
-  QCOMPARE(w_->IsModified(), !loaded);
+  QCOMPARE(w_->documentPath(), loaded ? bracelet : QString());
+  QCOMPARE(w_->isModified(), !loaded);
 }
 
 void UnsavedWorksheetTest::savedOrUntouchedRowsAreReplacedWithoutAQuestion() {
   const QString bracelet = writeFile("bracelet.bws", kBracelet);
   const QString other = writeFile("other.bws", "Other\r\n");
-  Replace("Load", bracelet);
-  Replace("Open", other);
+  replace("Load", bracelet);
+  replace("Open", other);
   type(projectBox(w_), "x");
-  FocusWidget(projectBox(w_));
+  giveFocusTo(projectBox(w_));
   QTest::keyClick(projectBox(w_), Qt::Key_Backspace);
-  Replace("Recent", bracelet);
+  replace("Recent", bracelet);
   QCOMPARE(projectBox(w_)->text(), QString("Bracelet"));
   QVERIFY(t_->services.questions.isEmpty());
 
   // Save with a file goes to that file, without a dialog.
   type(countBoxes(w_)[0], "0");
   t_->services.unsavedAnswers.push_back(UnsavedAnswer::Save);
-  Replace("Load", other);
+  replace("Load", other);
   QCOMPARE(t_->services.questions.size(), 1);
   QVERIFY(t_->services.questions[0].text.contains("\"bracelet.bws\""));
   QVERIFY(t_->services.saveRequests.isEmpty());
@@ -219,7 +219,7 @@ void UnsavedWorksheetTest::endingAsksAboutUnsavedRows() {
   QFETCH(bool, ends);
   MainWindow* main = t_->app->mainWindow();
   main->show();
-  TypeSomething();
+  typeSomething();
   w_->close();  // hidden rows are asked about all the same
   const QString kept = dir_->filePath("kept.bws");
   t_->services.unsavedAnswers.push_back(answer);
@@ -233,25 +233,25 @@ void UnsavedWorksheetTest::endingAsksAboutUnsavedRows() {
   QVERIFY(w_->isVisible());  // shown with the question
   QCOMPARE(t_->quitRequests, ends ? 1 : 0);
   QCOMPARE(main->isVisible(), !(byClose && ends));
-  QCOMPARE(readFile(kept), chooseSaveFile ? KeptBytes() : QByteArray());
+  QCOMPARE(readFile(kept), chooseSaveFile ? keptBytes() : QByteArray());
   QCOMPARE(projectBox(w_)->text(), QString("Kept"));
-  QCOMPARE(w_->IsModified(), !chooseSaveFile);
+  QCOMPARE(w_->isModified(), !chooseSaveFile);
 }
 
 void UnsavedWorksheetTest::failedSaveKeepsTheProgramRunning() {
-  TypeSomething();
+  typeSomething();
   t_->services.unsavedAnswers.push_back(UnsavedAnswer::Save);
   t_->services.saveAnswers.push_back(dir_->filePath("no such folder/kept.bws"));
-  QVERIFY(!t_->app->Quit());
+  QVERIFY(!t_->app->quit());
   QCOMPARE(t_->quitRequests, 0);
   QCOMPARE(t_->services.messages.size(), 1);
   QVERIFY2(t_->services.messages[0].text.contains("no such folder"),
            qPrintable(t_->services.messages[0].text));
-  QVERIFY(w_->IsModified());
+  QVERIFY(w_->isModified());
   // Nothing unsaved: no question.
-  t_->services.Reset();
+  t_->services.reset();
   QTest::mouseClick(clearButton(w_), Qt::LeftButton);
-  QVERIFY(t_->app->Quit());
+  QVERIFY(t_->app->quit());
   QVERIFY(t_->services.questions.isEmpty());
 }
 
@@ -259,40 +259,40 @@ void UnsavedWorksheetTest::failedSaveKeepsTheProgramRunning() {
 
 void UnsavedWorksheetTest::recoveryFileFollowsTheUnsavedRows() {
   const QString folder = dir_->filePath("state/Orvane");
-  t_->app->KeepUnsavedWorksheet(folder, "Test");
-  QCOMPARE(RecoveryFile(), folder + "/worksheet-Test.json");
+  t_->app->keepUnsavedWorksheet(folder, "Test");
+  QCOMPARE(recoveryFile(), folder + "/worksheet-Test.json");
   QCOMPARE(QFileInfo(folder).permissions() & (QFile::ReadOther | QFile::ReadGroup), QFile::Permissions());
   // Pasted: what a worksheet file cannot hold is kept too.
   QApplication::clipboard()->setText("Crystal\t\xe2\x82\xac");
-  FocusWidget(descriptionBoxes(w_)[0]);
+  giveFocusTo(descriptionBoxes(w_)[0]);
   QTest::keyClick(descriptionBoxes(w_)[0], Qt::Key_V, Qt::ControlModifier);
   type(mmBoxes(w_)[0], "4");
-  QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(RecoveryFile()), 2000);
-  RecoveryReading kept = ReadRecoveryFile(RecoveryFile());
+  QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(recoveryFile()), 2000);
+  RecoveryReading kept = readRecoveryFile(recoveryFile());
   QVERIFY(kept.Worksheet);
   QCOMPARE(kept.Worksheet->Text.Rows[0].Desc, QString("Crystal\t\xe2\x82\xac"));
   QCOMPARE(kept.Worksheet->Text.Rows[0].Mm, QString("4"));
 
   // Each change is written a moment later.
   type(countBoxes(w_)[0], "36");
-  QTRY_COMPARE_WITH_TIMEOUT(ReadRecoveryFile(RecoveryFile()).Worksheet->Text.Rows[0].Nob, QString("36"),
+  QTRY_COMPARE_WITH_TIMEOUT(readRecoveryFile(recoveryFile()).Worksheet->Text.Rows[0].BeadCount, QString("36"),
                             2000);
 
   // Saved, the rows need no recovery; changed again, they do.
   t_->services.saveAnswers.push_back(dir_->filePath("saved.bws"));
   QTest::mouseClick(saveButton(w_), Qt::LeftButton);
-  QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(RecoveryFile()), 2000);
+  QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(recoveryFile()), 2000);
   type(projectBox(w_), "p");
-  QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(RecoveryFile()), 2000);
-  QCOMPARE(ReadRecoveryFile(RecoveryFile()).Worksheet->Path, dir_->filePath("saved.bws"));
+  QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(recoveryFile()), 2000);
+  QCOMPARE(readRecoveryFile(recoveryFile()).Worksheet->Path, dir_->filePath("saved.bws"));
 
   // A normal end, the rows discarded, leaves no file behind.
   t_->services.unsavedAnswers.push_back(UnsavedAnswer::Discard);
-  QVERIFY(t_->app->Quit());
-  QVERIFY(!QFileInfo::exists(RecoveryFile()));
+  QVERIFY(t_->app->quit());
+  QVERIFY(!QFileInfo::exists(recoveryFile()));
   type(projectBox(w_), "q");
   QTest::qWait(RecoveryKeeper::kDelayMs + 300);
-  QVERIFY(!QFileInfo::exists(RecoveryFile()));
+  QVERIFY(!QFileInfo::exists(recoveryFile()));
 }
 
 void UnsavedWorksheetTest::leftOverRowsAreOfferedBack_data() {
@@ -313,20 +313,20 @@ void UnsavedWorksheetTest::leftOverRowsAreOfferedBack() {
   left.Path = path;
   left.Text.Project = "Left over";
   left.Text.Rows[1] = {"Seed beads", "", "1/8", "24"};
-  SaveWholeFile(folder + "/worksheet-Test.json", RecoveryFileBytes(left));
+  saveWholeFile(folder + "/worksheet-Test.json", recoveryFileBytes(left));
 
   // A fresh start: the worksheet window is not built until it is needed.
   t_ = std::make_unique<TestApp>();
-  t_->app->KeepUnsavedWorksheet(folder, "Test");
+  t_->app->keepUnsavedWorksheet(folder, "Test");
   t_->services.yesNoAnswers.push_back(yes);
-  t_->app->OfferUnsavedWorksheet();
+  t_->app->offerUnsavedWorksheet();
   QCOMPARE(t_->services.questions.size(), 1);
   QCOMPARE(t_->services.questions[0].caption, QString("Restore Worksheet"));
   QVERIFY(t_->services.questions[0].text.startsWith("Restore the unsaved worksheet?"));
   QVERIFY(t_->services.messages.isEmpty());
   if (!yes) {
-    QCOMPARE(t_->app->BuiltWindows().size(), 1);
-    QVERIFY(!QFileInfo::exists(RecoveryFile()));
+    QCOMPARE(t_->app->builtWindows().size(), 1);
+    QVERIFY(!QFileInfo::exists(recoveryFile()));
     return;
   }
   w_ = t_->app->worksheetWindow();
@@ -334,13 +334,13 @@ void UnsavedWorksheetTest::leftOverRowsAreOfferedBack() {
   QCOMPARE(projectBox(w_)->text(), QString("Left over"));
   QCOMPARE(inchBoxes(w_)[1]->text(), QString("1/8"));
   QCOMPARE(lengthBoxes(w_)[1]->text(), QString("3.00"));
-  QVERIFY(w_->IsModified());
-  QCOMPARE(w_->DocumentPath(), path);
+  QVERIFY(w_->isModified());
+  QCOMPARE(w_->documentPath(), path);
   QCOMPARE(w_->windowTitle(), file.isEmpty() ? QString("Bead Worksheet[*]") : file + "[*] - Bead Worksheet");
   // Still kept until saved or discarded.
-  QVERIFY(QFileInfo::exists(RecoveryFile()));
+  QVERIFY(QFileInfo::exists(recoveryFile()));
   t_->services.unsavedAnswers.push_back(UnsavedAnswer::Cancel);
-  QVERIFY(!t_->app->Quit());
+  QVERIFY(!t_->app->quit());
   QCOMPARE(t_->services.questions.size(), 2);
 }
 
@@ -353,13 +353,13 @@ void UnsavedWorksheetTest::badRecoveryFileIsSetAside() {
     bool offered, setAside;
   } cases[] = {{"Necklace\r\n1\tCrystal\t4\t\t36\r\n", false, true},
                {"{\"format\": \"orvane-worksheet-recovery\", \"version\": 1}", false, true},
-               {RecoveryFileBytes({}), false, false}};
+               {recoveryFileBytes({}), false, false}};
   for (const auto& c : cases) {
     QFile::remove(file + ".bad");
-    SaveWholeFile(file, c.bytes);
+    saveWholeFile(file, c.bytes);
     t_ = std::make_unique<TestApp>();
-    t_->app->KeepUnsavedWorksheet(folder, "Test");
-    t_->app->OfferUnsavedWorksheet();
+    t_->app->keepUnsavedWorksheet(folder, "Test");
+    t_->app->offerUnsavedWorksheet();
     QVERIFY(t_->services.questions.isEmpty());
     QVERIFY(!QFileInfo::exists(file));
     QCOMPARE(QFileInfo::exists(file + ".bad"), c.setAside);
@@ -375,29 +375,29 @@ void UnsavedWorksheetTest::badRecoveryFileIsSetAside() {
 // file is not offered to it.
 void UnsavedWorksheetTest::twoCopiesNeverShareARecoveryFile() {
   const QString folder = dir_->filePath("state");
-  t_->app->KeepUnsavedWorksheet(folder, "Test");
-  TypeSomething();
-  t_->app->Recovery()->WriteNow();
-  QVERIFY(QFileInfo::exists(RecoveryFile()));
+  t_->app->keepUnsavedWorksheet(folder, "Test");
+  typeSomething();
+  t_->app->recovery()->writeNow();
+  QVERIFY(QFileInfo::exists(recoveryFile()));
 
   TestApp second;
-  second.app->KeepUnsavedWorksheet(folder, "Test");
-  QCOMPARE(second.app->Recovery()->FilePath(), folder + "/worksheet-Test-2.json");
-  second.app->OfferUnsavedWorksheet();
+  second.app->keepUnsavedWorksheet(folder, "Test");
+  QCOMPARE(second.app->recovery()->filePath(), folder + "/worksheet-Test-2.json");
+  second.app->offerUnsavedWorksheet();
   QVERIFY(second.services.questions.isEmpty());
-  QVERIFY(QFileInfo::exists(RecoveryFile()));
+  QVERIFY(QFileInfo::exists(recoveryFile()));
 
   TestApp otherName;
-  otherName.app->KeepUnsavedWorksheet(folder, "Beads");
-  QCOMPARE(otherName.app->Recovery()->FilePath(), folder + "/worksheet-Beads.json");
+  otherName.app->keepUnsavedWorksheet(folder, "Beads");
+  QCOMPARE(otherName.app->recovery()->filePath(), folder + "/worksheet-Beads.json");
 }
 
 // A state folder that cannot be made: the user hears of it once, not on
 // every key, and the worksheet goes on as before.
 void UnsavedWorksheetTest::recoveryThatCannotBeWrittenIsSaidOnce() {
   const QString blocker = writeFile("state", "a file where the folder should be");
-  t_->app->KeepUnsavedWorksheet(blocker + "/Orvane", "Test");
-  QVERIFY(RecoveryFile().isEmpty());
+  t_->app->keepUnsavedWorksheet(blocker + "/Orvane", "Test");
+  QVERIFY(recoveryFile().isEmpty());
   type(projectBox(w_), "Kept");
   QTRY_COMPARE_WITH_TIMEOUT(t_->services.messages.size(), 1, 2000);
   QCOMPARE(t_->services.messages[0].icon, MessageIcon::Warning);
@@ -412,8 +412,8 @@ void UnsavedWorksheetTest::recoveryThatCannotBeWrittenIsSaidOnce() {
 // Each key comes before the last one's wait is over: the rows are written
 // all the same, at most a second after the first change.
 void UnsavedWorksheetTest::steadyTypingIsWrittenEverySecond() {
-  t_->app->KeepUnsavedWorksheet(dir_->filePath("state"), "Test");
-  FocusWidget(descriptionBoxes(w_)[0]);
+  t_->app->keepUnsavedWorksheet(dir_->filePath("state"), "Test");
+  giveFocusTo(descriptionBoxes(w_)[0]);
   QElapsedTimer clock;
   clock.start();
   QString typed;
@@ -422,12 +422,12 @@ void UnsavedWorksheetTest::steadyTypingIsWrittenEverySecond() {
     QTest::keyClick(descriptionBoxes(w_)[0], Qt::Key_A);
     typed += u'a';
     QTest::qWait(120);
-    if (firstSeen < 0 && QFileInfo::exists(RecoveryFile())) firstSeen = clock.elapsed();
+    if (firstSeen < 0 && QFileInfo::exists(recoveryFile())) firstSeen = clock.elapsed();
   }
   QVERIFY2(firstSeen >= 0 && firstSeen <= RecoveryKeeper::kDelayMs + 300,
            qPrintable(QString::number(firstSeen)));
   // What was typed a second ago is in the file while the typing goes on.
-  const RecoveryReading kept = ReadRecoveryFile(RecoveryFile());
+  const RecoveryReading kept = readRecoveryFile(recoveryFile());
   QVERIFY(kept.Worksheet);
   QVERIFY2(kept.Worksheet->Text.Rows[0].Desc.size() >= typed.size() - 12,
            qPrintable(kept.Worksheet->Text.Rows[0].Desc));
@@ -436,26 +436,26 @@ void UnsavedWorksheetTest::steadyTypingIsWrittenEverySecond() {
 // Clear All of unsaved rows: the file keeps them while Ctrl+Z can bring them
 // back; rows typed afterwards replace them.
 void UnsavedWorksheetTest::clearedRowsStayKeptUntilReplaced() {
-  t_->app->KeepUnsavedWorksheet(dir_->filePath("state"), "Test");
-  TypeSomething();
-  t_->app->Recovery()->WriteNow();
+  t_->app->keepUnsavedWorksheet(dir_->filePath("state"), "Test");
+  typeSomething();
+  t_->app->recovery()->writeNow();
   QTest::mouseClick(clearButton(w_), Qt::LeftButton);
-  QVERIFY(!w_->IsModified());
+  QVERIFY(!w_->isModified());
   QTest::qWait(RecoveryKeeper::kDelayMs + 300);
-  RecoveryReading kept = ReadRecoveryFile(RecoveryFile());
+  RecoveryReading kept = readRecoveryFile(recoveryFile());
   QVERIFY(kept.Worksheet);
   QCOMPARE(kept.Worksheet->Text.Project, QString("Kept"));
   QCOMPARE(kept.Worksheet->Text.Rows[0].Mm, QString("4"));
 
-  FocusWidget(clearButton(w_));
+  giveFocusTo(clearButton(w_));
   QTest::keyClick(clearButton(w_), Qt::Key_Z, Qt::ControlModifier);
   QCOMPARE(projectBox(w_)->text(), QString("Kept"));
-  QVERIFY(w_->IsModified());
+  QVERIFY(w_->isModified());
 
   QTest::mouseClick(clearButton(w_), Qt::LeftButton);
   type(descriptionBoxes(w_)[1], "Other");
-  t_->app->Recovery()->WriteNow();
-  kept = ReadRecoveryFile(RecoveryFile());
+  t_->app->recovery()->writeNow();
+  kept = readRecoveryFile(recoveryFile());
   QVERIFY(kept.Worksheet);
   QCOMPARE(kept.Worksheet->Text.Project, QString());
   QCOMPARE(kept.Worksheet->Text.Rows[1].Desc, QString("Other"));
@@ -464,9 +464,9 @@ void UnsavedWorksheetTest::clearedRowsStayKeptUntilReplaced() {
   t_->services.saveAnswers.push_back(dir_->filePath("saved.bws"));
   QTest::mouseClick(saveButton(w_), Qt::LeftButton);
   QTest::mouseClick(clearButton(w_), Qt::LeftButton);
-  t_->app->Recovery()->WriteNow();
-  QVERIFY(w_->IsModified());  // emptied, unlike the file
-  QVERIFY(!QFileInfo::exists(RecoveryFile()));
+  t_->app->recovery()->writeNow();
+  QVERIFY(w_->isModified());  // emptied, unlike the file
+  QVERIFY(!QFileInfo::exists(recoveryFile()));
 }
 
 // Two copies under one name crashed: both files are offered, one after the
@@ -501,19 +501,19 @@ void UnsavedWorksheetTest::everyCrashedCopysRowsAreOffered() {
   for (int n = 0; n < 2; ++n) {
     RecoveredWorksheet crashed;
     crashed.Text.Project = projects[n];
-    SaveWholeFile(folder + "/" + RecoveryFileName("Test", n + 1), RecoveryFileBytes(crashed));
+    saveWholeFile(folder + "/" + recoveryFileName("Test", n + 1), recoveryFileBytes(crashed));
   }
   t_ = std::make_unique<TestApp>();
-  t_->app->KeepUnsavedWorksheet(folder, "Test");
+  t_->app->keepUnsavedWorksheet(folder, "Test");
   for (bool answer : yes) t_->services.yesNoAnswers.push_back(answer);
   for (UnsavedAnswer answer : replaceAnswer) t_->services.unsavedAnswers.push_back(answer);
-  t_->app->OfferUnsavedWorksheet();
+  t_->app->offerUnsavedWorksheet();
   QCOMPARE(t_->services.questions.size(), 2 + replaceAnswer.size());
   if (!shown.isEmpty()) {
     w_ = t_->app->worksheetWindow();
     QCOMPARE(projectBox(w_)->text(), shown);
     // The rows restored are this copy's to keep now.
-    QCOMPARE(ReadRecoveryFile(RecoveryFile()).Worksheet->Text.Project, shown);
+    QCOMPARE(readRecoveryFile(recoveryFile()).Worksheet->Text.Project, shown);
   }
   QCOMPARE(QDir(folder).entryList({"*.json"}, QDir::Files, QDir::Name), left);
 }
@@ -525,16 +525,16 @@ void UnsavedWorksheetTest::linkPlantedAtThePathIsNotWrittenThrough() {
   QVERIFY(QDir().mkpath(folder));
   QVERIFY(QFile::setPermissions(
       folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
-  t_->app->KeepUnsavedWorksheet(folder, "Test");
+  t_->app->keepUnsavedWorksheet(folder, "Test");
   QCOMPARE(QFileInfo(folder).permissions() & (QFile::ReadOther | QFile::ExeOther), QFile::Permissions());
   const QString target = writeFile("bashrc", "precious");
-  QVERIFY(QFile::link(target, RecoveryFile()));
-  TypeSomething();
-  t_->app->Recovery()->WriteNow();
+  QVERIFY(QFile::link(target, recoveryFile()));
+  typeSomething();
+  t_->app->recovery()->writeNow();
   QCOMPARE(readFile(target), QByteArray("precious"));
-  QVERIFY(!QFileInfo(RecoveryFile()).isSymLink());
-  QCOMPARE(ReadRecoveryFile(RecoveryFile()).Worksheet->Text.Project, QString("Kept"));
-  QCOMPARE(QFileInfo(RecoveryFile()).permissions() &
+  QVERIFY(!QFileInfo(recoveryFile()).isSymLink());
+  QCOMPARE(readRecoveryFile(recoveryFile()).Worksheet->Text.Project, QString("Kept"));
+  QCOMPARE(QFileInfo(recoveryFile()).permissions() &
                (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
            QFile::Permissions());
 }
@@ -549,10 +549,10 @@ void UnsavedWorksheetTest::newerVersionFilesAreAllKept() {
                               R"({"format": "orvane-worksheet-recovery", "version": 3, "second": 2})"};
   const QString asides[] = {file + ".bad", file + ".bad.2"};
   for (int n = 0; n < 2; ++n) {
-    SaveWholeFile(file, newer[n]);
+    saveWholeFile(file, newer[n]);
     t_ = std::make_unique<TestApp>();
-    t_->app->KeepUnsavedWorksheet(folder, "Test");
-    t_->app->OfferUnsavedWorksheet();
+    t_->app->keepUnsavedWorksheet(folder, "Test");
+    t_->app->offerUnsavedWorksheet();
     QCOMPARE(t_->services.messages.size(), 1);
     QVERIFY2(t_->services.messages[0].text.contains("another version") &&
                  t_->services.messages[0].text.contains(asides[n]),

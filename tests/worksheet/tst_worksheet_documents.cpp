@@ -40,16 +40,16 @@ class WorksheetDocumentsTest : public QObject, protected WorksheetFixture {
   void failedCsvSaveLeavesNoFile();
 
  private:
-  void FillSample();
-  QStringList MenuEntries() const;
-  void ChooseRecent(int index);
+  void fillSample();
+  QStringList menuEntries() const;
+  void chooseRecent(int index);
 };
 
 void WorksheetDocumentsTest::init() { openWorksheet(); }
 
 void WorksheetDocumentsTest::cleanup() { closeWorksheet(); }
 
-void WorksheetDocumentsTest::FillSample() {
+void WorksheetDocumentsTest::fillSample() {
   type(projectBox(w_), "Summer necklace, \"blue\"");
   type(descriptionBoxes(w_)[0], "Crystal rondelle");
   type(mmBoxes(w_)[0], "4");
@@ -61,7 +61,7 @@ void WorksheetDocumentsTest::FillSample() {
   type(descriptionBoxes(w_)[4], "Clasp");
 }
 
-QStringList WorksheetDocumentsTest::MenuEntries() const {
+QStringList WorksheetDocumentsTest::menuEntries() const {
   QStringList entries;
   for (QAction* action : recentButton(w_)->menu()->actions())
     entries << (action->isEnabled() ? action->text() : "(" + action->text() + ")");
@@ -69,7 +69,7 @@ QStringList WorksheetDocumentsTest::MenuEntries() const {
 }
 
 // As a click on the entry does; popping the menu up would wait for the user.
-void WorksheetDocumentsTest::ChooseRecent(int index) {
+void WorksheetDocumentsTest::chooseRecent(int index) {
   recentButton(w_)->menu()->actions().at(index)->trigger();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -80,7 +80,7 @@ void WorksheetDocumentsTest::loadFileFillsTheWorksheet() {
   const QString path =
       writeFile("bracelet.bws", "Bracelet\r\n1\tCrystal\t4\t\t36\r\n2\r\n3\tSeed beads\t\t1/8\t24\r\n");
   type(descriptionBoxes(w_)[6], "left over");
-  w_->LoadFile(path);
+  w_->loadFile(path);
   QCOMPARE(t_->services.messages.size(), 0);
   QCOMPARE(projectBox(w_)->text(), QString("Bracelet"));
   QCOMPARE(descriptionBoxes(w_)[0]->text(), QString("Crystal"));
@@ -90,7 +90,7 @@ void WorksheetDocumentsTest::loadFileFillsTheWorksheet() {
   QCOMPARE(descriptionBoxes(w_)[6]->text(), QString());
   QVERIFY(!totalBox(w_)->text().isEmpty());
   QCOMPARE(w_->lastWorksheetFile(), path);
-  QCOMPARE(w_->RecentFiles(), QStringList{path});
+  QCOMPARE(w_->recentFiles(), QStringList{path});
 }
 
 void WorksheetDocumentsTest::loadFileRefusesWhatIsNoFile_data() {
@@ -105,7 +105,7 @@ void WorksheetDocumentsTest::loadFileRefusesWhatIsNoFile_data() {
                                        << "it is larger than the 4 MB a worksheet file can be";
 }
 
-// LoadFile is what the command line and a second start call: the message
+// loadFile is what the command line and a second start call: the message
 // names the file and the true cause, and nothing changes.
 void WorksheetDocumentsTest::loadFileRefusesWhatIsNoFile() {
   QFETCH(QString, kind);
@@ -121,14 +121,14 @@ void WorksheetDocumentsTest::loadFileRefusesWhatIsNoFile() {
   type(projectBox(w_), "Kept");
   type(mmBoxes(w_)[0], "4");
   const QStringList before = allTexts();
-  w_->LoadFile(path);
+  w_->loadFile(path);
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].caption, QString("Orvane"));
   QCOMPARE(t_->services.messages[0].text,
            QStringLiteral("Cannot load the worksheet %1: %2.").arg(path, reason));
   QCOMPARE(allTexts(), before);
   QVERIFY(w_->lastWorksheetFile().isEmpty());
-  QVERIFY(w_->RecentFiles().isEmpty());
+  QVERIFY(w_->recentFiles().isEmpty());
 }
 
 void WorksheetDocumentsTest::unreadableFileChangesNothing() {
@@ -137,20 +137,20 @@ void WorksheetDocumentsTest::unreadableFileChangesNothing() {
   type(projectBox(w_), "Kept");
   const QStringList before = allTexts();
   ObeyFilePermissions permissions;
-  if (!permissions.Active()) QSKIP(qPrintable(permissions.Why()));
-  w_->LoadFile(path);  // reported, not thrown
+  if (!permissions.active()) QSKIP(qPrintable(permissions.why()));
+  w_->loadFile(path);  // reported, not thrown
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].caption, QString("Orvane"));
   QCOMPARE(t_->services.messages[0].text,
            QStringLiteral("Cannot load the worksheet %1: %2.").arg(path, qt_error_string(EACCES)));
   QCOMPARE(allTexts(), before);
-  QVERIFY(w_->RecentFiles().isEmpty());
+  QVERIFY(w_->recentFiles().isEmpty());
 }
 
 // ---- the recent list --------------------------------------------------------
 
 void WorksheetDocumentsTest::recentListFollowsLoadsAndSaves() {
-  QCOMPARE(MenuEntries(), QStringList{"(No recent worksheets)"});
+  QCOMPARE(menuEntries(), QStringList{"(No recent worksheets)"});
   QSignalSpy changed(w_, &WorksheetWindow::recentFilesChanged);
   QStringList saved;
   for (const char* name : {"a.bws", "b.bws", "c.bws"}) {
@@ -158,13 +158,13 @@ void WorksheetDocumentsTest::recentListFollowsLoadsAndSaves() {
     t_->services.saveAnswers.push_back(saved.last());
     QTest::mouseClick(saveButton(w_), Qt::LeftButton);
   }
-  QCOMPARE(w_->RecentFiles(), (QStringList{saved[2], saved[1], saved[0]}));
+  QCOMPARE(w_->recentFiles(), (QStringList{saved[2], saved[1], saved[0]}));
   t_->services.openAnswers.push_back(saved[0]);
   QTest::mouseClick(loadButton(w_), Qt::LeftButton);
-  QCOMPARE(w_->RecentFiles(), (QStringList{saved[0], saved[2], saved[1]}));
+  QCOMPARE(w_->recentFiles(), (QStringList{saved[0], saved[2], saved[1]}));
   QCOMPARE(changed.size(), 4);
-  QCOMPARE(changed.last().at(0).toStringList(), w_->RecentFiles());
-  QCOMPARE(MenuEntries(), (QStringList{"&1 " + saved[0], "&2 " + saved[2], "&3 " + saved[1]}));
+  QCOMPARE(changed.last().at(0).toStringList(), w_->recentFiles());
+  QCOMPARE(menuEntries(), (QStringList{"&1 " + saved[0], "&2 " + saved[2], "&3 " + saved[1]}));
 
   // Saving the file that is first already changes nothing.
   t_->services.saveAnswers.push_back(saved[0]);
@@ -176,18 +176,18 @@ void WorksheetDocumentsTest::recentListFollowsLoadsAndSaves() {
     t_->services.saveAnswers.push_back(saved.last());
     QTest::mouseClick(saveButton(w_), Qt::LeftButton);
   }
-  QCOMPARE(w_->RecentFiles(), (QStringList{saved[5], saved[4], saved[3], saved[0], saved[2]}));
-  QCOMPARE(MenuEntries().size(), 5);
+  QCOMPARE(w_->recentFiles(), (QStringList{saved[5], saved[4], saved[3], saved[0], saved[2]}));
+  QCOMPARE(menuEntries().size(), 5);
 
   // A cancelled dialog and a failed load are no use of a file.
   QTest::mouseClick(loadButton(w_), Qt::LeftButton);
   t_->services.openAnswers.push_back(dir_->filePath("never.bws"));
   QTest::mouseClick(loadButton(w_), Qt::LeftButton);
-  QCOMPARE(w_->RecentFiles(), (QStringList{saved[5], saved[4], saved[3], saved[0], saved[2]}));
+  QCOMPARE(w_->recentFiles(), (QStringList{saved[5], saved[4], saved[3], saved[0], saved[2]}));
 }
 
 void WorksheetDocumentsTest::recentEntryReopensItsFile() {
-  FillSample();
+  fillSample();
   const QStringList filled = allTexts();
   const QString first = dir_->filePath("first.bws");
   t_->services.saveAnswers.push_back(first);
@@ -198,36 +198,36 @@ void WorksheetDocumentsTest::recentEntryReopensItsFile() {
   QTest::mouseClick(saveButton(w_), Qt::LeftButton);
   t_->services.messages.clear();
 
-  QCOMPARE(MenuEntries().at(1), "&2 " + first);
-  ChooseRecent(1);
+  QCOMPARE(menuEntries().at(1), "&2 " + first);
+  chooseRecent(1);
   QCOMPARE(t_->services.messages.size(), 0);
   QCOMPARE(allTexts(), filled);
   QCOMPARE(w_->lastWorksheetFile(), first);
-  QCOMPARE(w_->RecentFiles().first(), first);
-  QCOMPARE(MenuEntries().at(0), "&1 " + first);
+  QCOMPARE(w_->recentFiles().first(), first);
+  QCOMPARE(menuEntries().at(0), "&1 " + first);
 }
 
 void WorksheetDocumentsTest::missingRecentEntryIsDroppedWithAMessage() {
   const QString kept = writeFile("kept&sons.bws", "Kept\r\n");
   const QString gone = dir_->filePath("gone.bws");
-  w_->SetRecentFiles({gone, kept});
-  QCOMPARE(MenuEntries(), (QStringList{"&1 " + gone, "&2 " + QString(kept).replace("&", "&&")}));
+  w_->setRecentFiles({gone, kept});
+  QCOMPARE(menuEntries(), (QStringList{"&1 " + gone, "&2 " + QString(kept).replace("&", "&&")}));
   type(projectBox(w_), "Unchanged");
   const QStringList before = allTexts();
   QSignalSpy changed(w_, &WorksheetWindow::recentFilesChanged);
 
-  ChooseRecent(0);
+  chooseRecent(0);
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].caption, QString("Error"));
   QCOMPARE(t_->services.messages[0].text,
            "Error: Bead Worksheet not Loaded.\r\n\r\n" + gone +
                "\r\n\r\nThe file is no longer there; it has been taken off the list of recent worksheets.");
   QCOMPARE(allTexts(), before);
-  QCOMPARE(w_->RecentFiles(), QStringList{kept});
+  QCOMPARE(w_->recentFiles(), QStringList{kept});
   QCOMPARE(changed.size(), 1);
   QCOMPARE(changed[0].at(0).toStringList(), QStringList{kept});
 
-  ChooseRecent(0);
+  chooseRecent(0);
   QCOMPARE(projectBox(w_)->text(), QString("Kept"));
 }
 
@@ -241,7 +241,7 @@ void WorksheetDocumentsTest::csvSaveWritesTheFigures_data() {
 
 void WorksheetDocumentsTest::csvSaveWritesTheFigures() {
   QFETCH(QString, name);
-  FillSample();
+  fillSample();
   const QString path = dir_->filePath(name);
   t_->services.saveAnswers.push_back(path);
   QTest::mouseClick(saveButton(w_), Qt::LeftButton);
@@ -264,7 +264,7 @@ void WorksheetDocumentsTest::csvSaveWritesTheFigures() {
   // An export is not the worksheet's file: Load and the recent list keep to
   // worksheets.
   QVERIFY(w_->lastWorksheetFile().isEmpty());
-  QVERIFY(w_->RecentFiles().isEmpty());
+  QVERIFY(w_->recentFiles().isEmpty());
   QTest::mouseClick(loadButton(w_), Qt::LeftButton);
   QCOMPARE(t_->services.openRequests.at(0).filter,
            QString("Bead Worksheet        (*.bws);;All Files                       (*.*)"));
@@ -288,7 +288,7 @@ void WorksheetDocumentsTest::csvTakesWhatAWorksheetFileCannotHold() {
 }
 
 void WorksheetDocumentsTest::failedCsvSaveLeavesNoFile() {
-  FillSample();
+  fillSample();
   const QString path = dir_->filePath("missing/costing.csv");
   t_->services.saveAnswers.push_back(path);
   QTest::mouseClick(saveButton(w_), Qt::LeftButton);

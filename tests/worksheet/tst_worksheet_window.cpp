@@ -76,18 +76,18 @@ class WorksheetWindowTest : public QObject, protected WorksheetFixture {
   void cancelledPrinterDialogPrintsNothing();
 
  private:
-  QWidget* Box(const QString& name) const;
-  void FillSample();
-  QStringList Results() const;
-  void EnterText(EntryBox* box, const QString& text, bool pasted);
-  QString Pdf(const QString& name);
+  QWidget* boxNamed(const QString& name) const;
+  void fillSample();
+  QStringList resultTexts() const;
+  void enterText(EntryBox* box, const QString& text, bool pasted);
+  QString pdf(const QString& name);
 };
 
 void WorksheetWindowTest::init() { openWorksheet(); }
 
 void WorksheetWindowTest::cleanup() { closeWorksheet(); }
 
-QWidget* WorksheetWindowTest::Box(const QString& name) const {
+QWidget* WorksheetWindowTest::boxNamed(const QString& name) const {
   if (name == "Project") return projectBox(w_);
   if (name == "closeButton") return closeButton(w_);
   if (name == "helpButton") return helpButton(w_);
@@ -106,7 +106,7 @@ QWidget* WorksheetWindowTest::Box(const QString& name) const {
   return nullptr;
 }
 
-QString NameOf(const WorksheetWindow* w, const QWidget* widget) {
+QString nameOf(const WorksheetWindow* w, const QWidget* widget) {
   if (widget == projectBox(w)) return "Project";
   const std::pair<const QWidget*, const char*> buttons[] = {
       {loadButton(w), "loadButton"},     {saveButton(w), "saveButton"},
@@ -128,7 +128,7 @@ QString NameOf(const WorksheetWindow* w, const QWidget* widget) {
 }
 
 // Project, a millimetre row, an inch row, a count-only row and a described row.
-void WorksheetWindowTest::FillSample() {
+void WorksheetWindowTest::fillSample() {
   type(projectBox(w_), "Summer necklace", Qt::Key_Tab);
   type(descriptionBoxes(w_)[0], "Crystal rondelle");
   type(mmBoxes(w_)[0], "4");
@@ -143,7 +143,7 @@ void WorksheetWindowTest::FillSample() {
 
 // What the window worked out: beads per inch and length of every row, the
 // total, and the values behind them.
-QStringList WorksheetWindowTest::Results() const {
+QStringList WorksheetWindowTest::resultTexts() const {
   QStringList results{totalBox(w_)->text(), QString::number(w_->totalLength())};
   for (int i = 0; i < kWorksheetRows; ++i)
     results << perInchBoxes(w_)[i]->text() << lengthBoxes(w_)[i]->text()
@@ -153,14 +153,14 @@ QStringList WorksheetWindowTest::Results() const {
 }
 
 // Typed key by key through the box's filter, or pasted past it; then Tab.
-void WorksheetWindowTest::EnterText(EntryBox* box, const QString& text, bool pasted) {
+void WorksheetWindowTest::enterText(EntryBox* box, const QString& text, bool pasted) {
   if (text.isEmpty()) return;
-  FocusWidget(box);
+  giveFocusTo(box);
   if (pasted) {
     QApplication::clipboard()->setText(text);
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
   } else {
-    TypeText(box, text);
+    typeText(box, text);
   }
   QCOMPARE(box->text(), text);
   QTest::keyClick(box, Qt::Key_Tab);
@@ -195,13 +195,13 @@ void WorksheetWindowTest::rowsWorkOutSizesAndLengths() {
   QFETCH(QStringList, expected);
   for (const QString& step : steps) {
     EntryBox* box = step.startsWith("Mm:") ? mmBoxes(w_)[0] : inchBoxes(w_)[0];
-    FocusWidget(box);
+    giveFocusTo(box);
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Backspace);
     type(box, step.section(u':', 1));
   }
-  FocusWidget(countBoxes(w_)[0]);
-  TypeText(countBoxes(w_)[0], count);
+  giveFocusTo(countBoxes(w_)[0]);
+  typeText(countBoxes(w_)[0], count);
   QCOMPARE((QStringList{mmBoxes(w_)[0]->text(), inchBoxes(w_)[0]->text(), perInchBoxes(w_)[0]->text(),
                         lengthBoxes(w_)[0]->text(), totalBox(w_)->text()}),
            expected);
@@ -213,8 +213,8 @@ void WorksheetWindowTest::lengthFollowsEachKeystroke() {
   type(mmBoxes(w_)[0], "4");
   type(mmBoxes(w_)[1], "2");
   QCOMPARE(QApplication::focusWidget(), countBoxes(w_)[1]);
-  TypeText(countBoxes(w_)[1], "10");
-  FocusWidget(countBoxes(w_)[0]);
+  typeText(countBoxes(w_)[1], "10");
+  giveFocusTo(countBoxes(w_)[0]);
   QTest::keyClick(countBoxes(w_)[0], Qt::Key_1);
   QCOMPARE(lengthBoxes(w_)[0]->text(), QString("0.16"));
   QTest::keyClick(countBoxes(w_)[0], Qt::Key_2);
@@ -258,23 +258,23 @@ void WorksheetWindowTest::enterAndLeavingMoveTheFocus() {
   QFETCH(QString, text);
   QFETCH(int, key);
   QFETCH(QString, focus);
-  auto* edit = static_cast<EntryBox*>(Box(box));
+  auto* edit = static_cast<EntryBox*>(boxNamed(box));
   type(edit, text, Qt::Key(key));
-  QCOMPARE(NameOf(w_, QApplication::focusWidget()), focus);
+  QCOMPARE(nameOf(w_, QApplication::focusWidget()), focus);
   QCOMPARE(t_->services.beeps, 0);
 }
 
 void WorksheetWindowTest::clickingElsewhereAfterASizeLandsInTheCount() {
-  FocusWidget(mmBoxes(w_)[3]);
-  TypeText(mmBoxes(w_)[3], "6");
+  giveFocusTo(mmBoxes(w_)[3]);
+  typeText(mmBoxes(w_)[3], "6");
   QTest::mouseClick(descriptionBoxes(w_)[7], Qt::LeftButton);
-  QCOMPARE(NameOf(w_, QApplication::focusWidget()), QString("Nob4"));
+  QCOMPARE(nameOf(w_, QApplication::focusWidget()), QString("Nob4"));
   QCOMPARE(perInchBoxes(w_)[3]->text(), QString("4.23"));
   // The box clicked on never had the focus: leaving it is no exit.
-  FocusWidget(inchBoxes(w_)[5]);
-  TypeText(inchBoxes(w_)[5], "1/2");
+  giveFocusTo(inchBoxes(w_)[5]);
+  typeText(inchBoxes(w_)[5], "1/2");
   QTest::mouseClick(mmBoxes(w_)[3], Qt::LeftButton);
-  QCOMPARE(NameOf(w_, QApplication::focusWidget()), QString("Nob6"));
+  QCOMPARE(nameOf(w_, QApplication::focusWidget()), QString("Nob6"));
   QCOMPARE(mmBoxes(w_)[3]->text(), QString("6"));
   QCOMPARE(perInchBoxes(w_)[3]->text(), QString("4.23"));
   QCOMPARE(perInchBoxes(w_)[5]->text(), QString("2.00"));
@@ -294,11 +294,11 @@ void WorksheetWindowTest::tabOrderWalksTheRowsAndWraps() {
            << "recentButton"
            << "closeButton"
            << "Project";
-  FocusWidget(projectBox(w_));
-  QStringList walked{NameOf(w_, QApplication::focusWidget())};
+  giveFocusTo(projectBox(w_));
+  QStringList walked{nameOf(w_, QApplication::focusWidget())};
   for (int i = 1; i < expected.size(); ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    walked << NameOf(w_, QApplication::focusWidget());
+    walked << nameOf(w_, QApplication::focusWidget());
   }
   QCOMPARE(walked, expected);
 }
@@ -318,16 +318,16 @@ void WorksheetWindowTest::arrowsWalkTheCountColumn() {
   QFETCH(QString, from);
   QFETCH(int, key);
   QFETCH(QString, to);
-  FocusWidget(Box(from));
-  QTest::keyClick(Box(from), Qt::Key(key));
-  QCOMPARE(NameOf(w_, QApplication::focusWidget()), to);
+  giveFocusTo(boxNamed(from));
+  QTest::keyClick(boxNamed(from), Qt::Key(key));
+  QCOMPARE(nameOf(w_, QApplication::focusWidget()), to);
 }
 
 void WorksheetWindowTest::keyFilters() {
   type(mmBoxes(w_)[0], "2.5", Qt::Key_Period);
   QCOMPARE(mmBoxes(w_)[0]->text(), QString("2.5"));
   QCOMPARE(t_->services.beeps, 1);
-  TypeText(mmBoxes(w_)[0], "x/ ");
+  typeText(mmBoxes(w_)[0], "x/ ");
   QCOMPARE(mmBoxes(w_)[0]->text(), QString("2.5"));
   QCOMPARE(t_->services.beeps, 4);
   type(inchBoxes(w_)[1], "1 1/2.5.x", Qt::Key_Tab);
@@ -337,9 +337,9 @@ void WorksheetWindowTest::keyFilters() {
   QCOMPARE(t_->services.beeps, 7);
   type(descriptionBoxes(w_)[3], "Any text: 1/2 & 3.5!", Qt::Key_Tab);
   QCOMPARE(descriptionBoxes(w_)[3]->text(), QString("Any text: 1/2 & 3.5!"));
-  TypeText(descriptionBoxes(w_)[3], QString(40, u'x'));
+  typeText(descriptionBoxes(w_)[3], QString(40, u'x'));
   QCOMPARE(descriptionBoxes(w_)[3]->text().size(), 40);
-  TypeText(projectBox(w_), QString(60, u'p'));
+  typeText(projectBox(w_), QString(60, u'p'));
   QCOMPARE(projectBox(w_)->text().size(), 50);
   QCOMPARE(t_->services.beeps, 7);
 }
@@ -372,23 +372,23 @@ void WorksheetWindowTest::passingThroughAnEmptySizeBoxKeepsTheRow() {
   QFETCH(QString, passedBox);
   QFETCH(QString, typedThere);
   QFETCH(QStringList, expected);
-  type(static_cast<EntryBox*>(Box(sizeBox)), size);
-  TypeText(countBoxes(w_)[1], "24");
+  type(static_cast<EntryBox*>(boxNamed(sizeBox)), size);
+  typeText(countBoxes(w_)[1], "24");
   QCOMPARE((QStringList{perInchBoxes(w_)[1]->text(), lengthBoxes(w_)[1]->text(), totalBox(w_)->text()}),
            expected);
-  QTest::mouseClick(Box(passedBox), Qt::LeftButton);
-  QCOMPARE(NameOf(w_, QApplication::focusWidget()), passedBox);
-  TypeText(Box(passedBox), typedThere);
+  QTest::mouseClick(boxNamed(passedBox), Qt::LeftButton);
+  QCOMPARE(nameOf(w_, QApplication::focusWidget()), passedBox);
+  typeText(boxNamed(passedBox), typedThere);
   QTest::mouseClick(descriptionBoxes(w_)[4], Qt::LeftButton);
-  QCOMPARE(NameOf(w_, QApplication::focusWidget()), QString("Desc5"));
+  QCOMPARE(nameOf(w_, QApplication::focusWidget()), QString("Desc5"));
   QCOMPARE((QStringList{perInchBoxes(w_)[1]->text(), lengthBoxes(w_)[1]->text(), totalBox(w_)->text()}),
            expected);
-  QCOMPARE(static_cast<EntryBox*>(Box(sizeBox))->text(), size);
+  QCOMPARE(static_cast<EntryBox*>(boxNamed(sizeBox))->text(), size);
   QVERIFY(w_->rowValues()[1].MmValue > 0);
   QCOMPARE(t_->services.messages.size(), 0);
   // Emptying the size box itself still removes the size.
-  FocusWidget(Box(sizeBox));
-  static_cast<EntryBox*>(Box(sizeBox))->clear();
+  giveFocusTo(boxNamed(sizeBox));
+  static_cast<EntryBox*>(boxNamed(sizeBox))->clear();
   QTest::mouseClick(descriptionBoxes(w_)[4], Qt::LeftButton);
   QCOMPARE((QStringList{perInchBoxes(w_)[1]->text(), lengthBoxes(w_)[1]->text(), totalBox(w_)->text()}),
            (QStringList{"", "", "0.00"}));
@@ -414,17 +414,17 @@ void WorksheetWindowTest::keyboardReachesEveryButton() {
   QFETCH(int, modifiers);
   QFETCH(QString, effect);
   HelpWindow* help = t_->app->helpWindow();
-  help->ShowTopic(HelpTopic::StoneSize);
+  help->showTopic(HelpTopic::StoneSize);
   type(projectBox(w_), "Kept", Qt::Key_Tab);
-  FocusWidget(Box(from));
-  QTest::keyClick(Box(from), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+  giveFocusTo(boxNamed(from));
+  QTest::keyClick(boxNamed(from), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
   if (effect == "open dialog") QTRY_COMPARE(t_->services.openRequests.size(), 1);
   if (effect == "save dialog") QTRY_COMPARE(t_->services.saveRequests.size(), 1);
   if (effect == "printer dialog") QTRY_COMPARE(t_->services.printerDialogs, 1);
   if (effect == "calculator") QTRY_VERIFY(t_->app->calculatorWindow()->isVisible());
   if (effect == "help") {
     QTRY_VERIFY(help->isVisible());
-    QCOMPARE(help->findChild<ColorTabWidget*>(QStringLiteral("pages"))->ActivePage()->objectName(),
+    QCOMPARE(help->findChild<ColorTabWidget*>(QStringLiteral("pages"))->activePage()->objectName(),
              QStringLiteral("worksheetPage"));
   }
   if (effect == "cleared")
@@ -436,7 +436,7 @@ void WorksheetWindowTest::keyboardReachesEveryButton() {
   if (effect != "printer dialog") QCOMPARE(t_->services.printerDialogs, 0);
   // The key is no character typed into the box.
   QCOMPARE(t_->services.beeps, 0);
-  if (auto* box = qobject_cast<EntryBox*>(Box(from))) QCOMPARE(box->text(), QString());
+  if (auto* box = qobject_cast<EntryBox*>(boxNamed(from))) QCOMPARE(box->text(), QString());
 }
 
 void WorksheetWindowTest::failedSizesKeepTheRow_data() {
@@ -478,9 +478,9 @@ void WorksheetWindowTest::failedSizesKeepTheRow() {
   QFETCH(QString, message);
   QFETCH(float, mmValue);
   type(mmBoxes(w_)[0], "4");
-  TypeText(countBoxes(w_)[0], "100");
-  auto* edit = static_cast<EntryBox*>(Box(box));
-  FocusWidget(edit);
+  typeText(countBoxes(w_)[0], "100");
+  auto* edit = static_cast<EntryBox*>(boxNamed(box));
+  giveFocusTo(edit);
   edit->setText(pasted);  // pasted text passes no filter
   QTest::keyClick(edit, Qt::Key_Return);
   QCOMPARE(t_->services.messages.size(), 1);
@@ -492,7 +492,7 @@ void WorksheetWindowTest::failedSizesKeepTheRow() {
   QCOMPARE(lengthBoxes(w_)[0]->text(), QString("15.75"));
   // Enter goes on to the next control (the inch box for a millimetre box), not
   // to the count as a successful size would.
-  if (box.startsWith("Mm")) QCOMPARE(NameOf(w_, QApplication::focusWidget()), QString("Inch1"));
+  if (box.startsWith("Mm")) QCOMPARE(nameOf(w_, QApplication::focusWidget()), QString("Inch1"));
 }
 
 // A size whose length overflows: the error box comes up, the beads per inch
@@ -500,26 +500,26 @@ void WorksheetWindowTest::failedSizesKeepTheRow() {
 // what they showed, and the caret does not go on to the count.
 void WorksheetWindowTest::boxesWrittenBeforeAFailureStay() {
   type(inchBoxes(w_)[0], "1/4");
-  TypeText(countBoxes(w_)[0], "2147483647");
+  typeText(countBoxes(w_)[0], "2147483647");
   QCOMPARE(lengthBoxes(w_)[0]->text(), QString("5.36871E8"));
-  FocusWidget(mmBoxes(w_)[0]);
+  giveFocusTo(mmBoxes(w_)[0]);
   mmBoxes(w_)[0]->setText("1E308");  // pasted
   QTest::keyClick(mmBoxes(w_)[0], Qt::Key_Return);
   QCOMPARE(t_->services.messages.size(), 1);
   QCOMPARE(t_->services.messages[0].text, QString("Floating point overflow."));
   QCOMPARE(inchBoxes(w_)[0]->text(), QString());
-  QCOMPARE(perInchBoxes(w_)[0]->text(), WorksheetNumberText(BeadsPerInchFromMm(1e308)));
+  QCOMPARE(perInchBoxes(w_)[0]->text(), worksheetNumberText(beadsPerInchFromMm(1e308)));
   QCOMPARE(lengthBoxes(w_)[0]->text(), QString("5.36871E8"));
   QCOMPARE(totalBox(w_)->text(), QString("5.36871E8"));
   QCOMPARE(w_->rowValues()[0].MmValue, 1e308);
-  QCOMPARE(NameOf(w_, QApplication::focusWidget()), QString("Inch1"));
+  QCOMPARE(nameOf(w_, QApplication::focusWidget()), QString("Inch1"));
 }
 
 void WorksheetWindowTest::clearEmptiesEverythingButTheFileName() {
-  FillSample();
+  fillSample();
   t_->services.saveAnswers.push_back(dir_->filePath("kept.bws"));
   QTest::mouseClick(saveButton(w_), Qt::LeftButton);
-  t_->services.Reset();
+  t_->services.reset();
   QTest::mouseClick(clearButton(w_), Qt::LeftButton);
   for (const QString& text : allTexts()) QCOMPARE(text, QString());
   QCOMPARE(w_->totalLength(), 0.0f);
@@ -549,18 +549,18 @@ void WorksheetWindowTest::clearAllIsUndone_data() {
 
 void WorksheetWindowTest::clearAllIsUndone() {
   QFETCH(QString, focus);
-  FillSample();
+  fillSample();
   const QStringList before = allTexts();
   const double total = w_->totalLength();
-  QVERIFY(w_->IsModified());
+  QVERIFY(w_->isModified());
   QTest::mouseClick(clearButton(w_), Qt::LeftButton);
   QCOMPARE(allTexts(), QStringList(before.size(), QString()));
   QVERIFY(w_->canUndoClear());
-  FocusWidget(Box(focus));
-  QTest::keyClick(Box(focus), Qt::Key_Z, Qt::ControlModifier);
+  giveFocusTo(boxNamed(focus));
+  QTest::keyClick(boxNamed(focus), Qt::Key_Z, Qt::ControlModifier);
   QCOMPARE(allTexts(), before);
   QCOMPARE(w_->totalLength(), total);
-  QVERIFY(w_->IsModified());
+  QVERIFY(w_->isModified());
   QVERIFY(!w_->canUndoClear());
   QVERIFY(t_->services.questions.isEmpty());
 
@@ -569,16 +569,16 @@ void WorksheetWindowTest::clearAllIsUndone() {
   QTest::mouseClick(clearButton(w_), Qt::LeftButton);
   type(descriptionBoxes(w_)[2], "New");
   QVERIFY(!w_->canUndoClear());
-  FocusWidget(descriptionBoxes(w_)[2]);
+  giveFocusTo(descriptionBoxes(w_)[2]);
   QTest::keyClick(descriptionBoxes(w_)[2], Qt::Key_Z, Qt::ControlModifier);
   QCOMPARE(descriptionBoxes(w_)[0]->text(), QString());
   QCOMPARE(projectBox(w_)->text(), QString());
 }
 
 void WorksheetWindowTest::escapeHidesAndKeepsTheRows() {
-  FillSample();
+  fillSample();
   const QStringList before = allTexts();
-  FocusWidget(descriptionBoxes(w_)[6]);
+  giveFocusTo(descriptionBoxes(w_)[6]);
   QTest::keyClick(descriptionBoxes(w_)[6], Qt::Key_Escape);
   QTRY_VERIFY(!w_->isVisible());
   QVERIFY(t_->app->mainWindow());
@@ -593,14 +593,14 @@ void WorksheetWindowTest::escapeHidesAndKeepsTheRows() {
 
 void WorksheetWindowTest::calculatorAndHelpButtons() {
   HelpWindow* help = t_->app->helpWindow();
-  help->ShowTopic(HelpTopic::StoneSize);
+  help->showTopic(HelpTopic::StoneSize);
   w_->show();
   QVERIFY(!t_->app->calculatorWindow()->isVisible());
   QTest::mouseClick(calculatorButton(w_), Qt::LeftButton);
   QVERIFY(t_->app->calculatorWindow()->isVisible());
   QTest::mouseClick(helpButton(w_), Qt::LeftButton);
   QVERIFY(help->isVisible());
-  QCOMPARE(help->findChild<ColorTabWidget*>(QStringLiteral("pages"))->ActivePage()->objectName(),
+  QCOMPARE(help->findChild<ColorTabWidget*>(QStringLiteral("pages"))->activePage()->objectName(),
            QStringLiteral("worksheetPage"));
   // Each shortcut shows in its button's tooltip.
   QCOMPARE(loadButton(w_)->toolTip(), QString("Load (Ctrl+O)"));
@@ -615,7 +615,7 @@ void WorksheetWindowTest::calculatorAndHelpButtons() {
 // ---- file -----------------------------------------------------------------
 
 void WorksheetWindowTest::saveClearLoadGivesEveryBoxBack() {
-  FillSample();
+  fillSample();
   descriptionBoxes(w_)[4]->setText("  Clasp  ");  // blanks around a description are not kept
   const QStringList before = allTexts();
   const double totalBefore = w_->totalLength();
@@ -637,7 +637,7 @@ void WorksheetWindowTest::saveClearLoadGivesEveryBoxBack() {
   QCOMPARE(bytes.split('\n').value(5), QByteArray("5\t  Clasp  \t\t\t\r"));
 
   QTest::mouseClick(clearButton(w_), Qt::LeftButton);
-  FocusWidget(mmBoxes(w_)[8]);
+  giveFocusTo(mmBoxes(w_)[8]);
   t_->services.openAnswers.push_back(path);
   QTest::mouseClick(loadButton(w_), Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 1);
@@ -646,7 +646,7 @@ void WorksheetWindowTest::saveClearLoadGivesEveryBoxBack() {
   expected[2 + 2 * 6 + 3] = "7";  // Nob3: plain decimal
   QCOMPARE(allTexts(), expected);
   QCOMPARE(w_->totalLength(), totalBefore);
-  QCOMPARE(NameOf(w_, QApplication::focusWidget()), QString("Desc1"));
+  QCOMPARE(nameOf(w_, QApplication::focusWidget()), QString("Desc1"));
 }
 
 void WorksheetWindowTest::dialogsStartWhereTheLastFileIs() {
@@ -688,7 +688,7 @@ void WorksheetWindowTest::dialogsStartWhereTheLastFileIs() {
 }
 
 void WorksheetWindowTest::loadingAMissingFileSaysSo() {
-  FillSample();
+  fillSample();
   const QStringList before = allTexts();
   const QString missing = dir_->filePath("missing.bws");
   t_->services.openAnswers.push_back(missing);
@@ -720,7 +720,7 @@ void WorksheetWindowTest::oddFieldsInAFileLoadAsTheWindowReadsThem() {
   QFETCH(QByteArray, oddLine);
   QFETCH(QStringList, row5);
   QFETCH(QStringList, messages);
-  FillSample();
+  fillSample();
   const QString path =
       writeFile("odd.bws", "Other project\r\n1\tOther\t8\t\t3\r\n2\t\t\t\t\r\n3\t\t\t\t\r\n4\t\t\t\t\r\n" +
                                oddLine + "\r\n");
@@ -808,10 +808,10 @@ void WorksheetWindowTest::savedOddRowsLoadBackTheSame() {
   type(mmBoxes(w_)[0], "4");
   type(countBoxes(w_)[0], "100");
   type(descriptionBoxes(w_)[2], "Odd row");
-  EnterText(mmBoxes(w_)[2], mm, pasted);
-  EnterText(inchBoxes(w_)[2], inch, pasted);
-  EnterText(countBoxes(w_)[2], count, pasted);
-  const QStringList results = Results();
+  enterText(mmBoxes(w_)[2], mm, pasted);
+  enterText(inchBoxes(w_)[2], inch, pasted);
+  enterText(countBoxes(w_)[2], count, pasted);
+  const QStringList results = resultTexts();
   QStringList typingMessages;
   for (const RecordedMessage& m : t_->services.messages) typingMessages << m.text;
   t_->services.messages.clear();
@@ -829,7 +829,7 @@ void WorksheetWindowTest::savedOddRowsLoadBackTheSame() {
   QStringList loadingMessages;
   for (const RecordedMessage& m : t_->services.messages) loadingMessages << m.text;
   QCOMPARE(loadingMessages, typingMessages);
-  QCOMPARE(Results(), results);
+  QCOMPARE(resultTexts(), results);
   QCOMPARE(mmBoxes(w_)[2]->text() + u'|' + inchBoxes(w_)[2]->text() + u'|' + countBoxes(w_)[2]->text(),
            loaded);
   QCOMPARE(descriptionBoxes(w_)[0]->text() + descriptionBoxes(w_)[2]->text(),
@@ -900,10 +900,10 @@ void WorksheetWindowTest::loadEdgeCases() {
   QCOMPARE(lengthBoxes(w_)[1]->text(), QString());
   QCOMPARE(totalBox(w_)->text(), QString("1.57"));
   // a long loaded text can be shortened but not grown again
-  FocusWidget(descriptionBoxes(w_)[0]);
+  giveFocusTo(descriptionBoxes(w_)[0]);
   descriptionBoxes(w_)[0]->end(false);
   QTest::keyClick(descriptionBoxes(w_)[0], Qt::Key_Backspace);
-  TypeText(descriptionBoxes(w_)[0], "xy");
+  typeText(descriptionBoxes(w_)[0], "xy");
   QCOMPARE(descriptionBoxes(w_)[0]->text(), longDesc.left(54));
 
   // LF line ends: one long project line, every row empty
@@ -947,7 +947,7 @@ void WorksheetWindowTest::zeroSizeInAFileStillLoadsTheRest() {
 void WorksheetWindowTest::characterOutsideTheCodePageRefusesTheSave() {
   const QByteArray old = "Old\r\n";
   const QString path = writeFile("old.bws", old);
-  FillSample();
+  fillSample();
   descriptionBoxes(w_)[2]->setText(QString::fromUtf8("Perły z Łodzi"));
   t_->services.saveAnswers.push_back(path);
   QTest::mouseClick(saveButton(w_), Qt::LeftButton);
@@ -990,7 +990,7 @@ void WorksheetWindowTest::longLinesKeepEveryKeyQuick() {
                                                  {countBoxes(w_)[1], "65"}};
   for (const auto& [box, typed] : boxes) {
     timer.start();
-    FocusWidget(box);
+    giveFocusTo(box);
     QVERIFY2(timer.elapsed() < 1000, qPrintable(box->accessibleName()));
     box->end(false);
     for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_5, Qt::Key_Left, Qt::Key_6}) {
@@ -1032,9 +1032,9 @@ void WorksheetWindowTest::failedSaveReportsTheError() {
   std::optional<ObeyFilePermissions> permissions;
   if (lockedFolder) {
     permissions.emplace();
-    if (!permissions->Active()) QSKIP(qPrintable(permissions->Why()));
+    if (!permissions->active()) QSKIP(qPrintable(permissions->why()));
   }
-  FillSample();
+  fillSample();
   const QString path = dir_->filePath(target);
   t_->services.saveAnswers.push_back(path);
   QTest::mouseClick(saveButton(w_), Qt::LeftButton);
@@ -1054,14 +1054,14 @@ void WorksheetWindowTest::failedSaveReportsTheError() {
 void WorksheetWindowTest::fullDiskKeepsTheOldFile() {
   const QString folder = dir_->filePath("disk");
   ScopedTmpfs disk(folder, "size=64k");
-  if (!disk.Mounted()) QSKIP(qPrintable(disk.Why()));
-  FillSample();
+  if (!disk.mounted()) QSKIP(qPrintable(disk.why()));
+  fillSample();
   const QString path = folder + "/necklace.bws";
   t_->services.saveAnswers.push_back(path);
   QTest::mouseClick(saveButton(w_), Qt::LeftButton);
   QCOMPARE(t_->services.messages.value(0).text, QString("Success:  Bead Worksheet Saved."));
   const QByteArray old = readFile(path);
-  QVERIFY(FillDisk(folder + "/filler") > 0);
+  QVERIFY(fillDisk(folder + "/filler") > 0);
 
   type(descriptionBoxes(w_)[6], "A longer worksheet");
   t_->services.messages.clear();
@@ -1078,10 +1078,10 @@ void WorksheetWindowTest::fullDiskKeepsTheOldFile() {
 void WorksheetWindowTest::failedLoadNamesTheFileAndTheReason() {
   const QString path = writeFile("locked.bws", "Locked\r\n1\tA\t4\t\t10\r\n");
   QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
-  FillSample();
+  fillSample();
   const QStringList before = allTexts();
   ObeyFilePermissions permissions;
-  if (!permissions.Active()) QSKIP(qPrintable(permissions.Why()));
+  if (!permissions.active()) QSKIP(qPrintable(permissions.why()));
   t_->services.openAnswers.push_back(path);
   QTest::mouseClick(loadButton(w_), Qt::LeftButton);
   QCOMPARE(t_->services.messages.size(), 1);
@@ -1123,14 +1123,14 @@ void WorksheetWindowTest::reportValues_data() {
 void WorksheetWindowTest::reportValues() {
   QFETCH(QString, name);
   QFETCH(QString, value);
-  FillSample();
+  fillSample();
   descriptionBoxes(w_)[1]->setText("   Seed beads ");
   const std::optional<QString> got = w_->reportValue(name);
   QCOMPARE(got.has_value(), !value.isNull());
   if (got) QCOMPARE(*got, value);
 }
 
-QString WorksheetWindowTest::Pdf(const QString& name) {
+QString WorksheetWindowTest::pdf(const QString& name) {
   QProcess p;
   p.start("pdftotext", {"-layout", dir_->filePath(name), "-"});
   if (!p.waitForFinished(20000)) return {};
@@ -1138,13 +1138,13 @@ QString WorksheetWindowTest::Pdf(const QString& name) {
 }
 
 void WorksheetWindowTest::printsThePageAsItIsNow() {
-  FillSample();
+  fillSample();
   descriptionBoxes(w_)[1]->setText("   Seed beads");
   t_->services.printToPdf = dir_->filePath("page.pdf");
   QTest::mouseClick(printButton(w_), Qt::LeftButton);
   QCOMPARE(t_->services.printerDialogs, 1);
   QCOMPARE(t_->services.messages.size(), 0);
-  const QString text = Pdf("page.pdf");
+  const QString text = pdf("page.pdf");
   const QStringList lines = text.split(u'\n');
   auto lineOf = [&](const QString& pattern) {
     const QRegularExpression re(pattern);
@@ -1183,7 +1183,7 @@ void WorksheetWindowTest::printsThePageAsItIsNow() {
   type(projectBox(w_), "Second try", Qt::Key_Tab);
   t_->services.printToPdf = dir_->filePath("second.pdf");
   QTest::mouseClick(printButton(w_), Qt::LeftButton);
-  const QString second = Pdf("second.pdf");
+  const QString second = pdf("second.pdf");
   QVERIFY(second.contains("Second try"));
   QVERIFY(!second.contains("Crystal"));
   QVERIFY(second.contains("Total Length in Inches"));
@@ -1191,7 +1191,7 @@ void WorksheetWindowTest::printsThePageAsItIsNow() {
 }
 
 void WorksheetWindowTest::cancelledPrinterDialogPrintsNothing() {
-  FillSample();
+  fillSample();
   const QStringList before = allTexts();
   QTest::mouseClick(printButton(w_), Qt::LeftButton);
   QCOMPARE(t_->services.printerDialogs, 1);
