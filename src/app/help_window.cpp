@@ -62,7 +62,7 @@ class Column {
     return memos;
   }
 
-  int Y() const { return y_; }
+  int nextY() const { return y_; }
 
  private:
   void heading(const QString& text) {
@@ -124,7 +124,7 @@ QScrollArea* scrollPage(TabPage* page, QWidget* panel, int width, int minHeight,
   box->setAccessibleName(accessibleName);
   Column col(panel, 8);
   col.layOutPage(loadHelpPage(name));
-  panel->resize(width, std::max(minHeight, col.Y() + 8));
+  panel->resize(width, std::max(minHeight, col.nextY() + 8));
   return box;
 }
 

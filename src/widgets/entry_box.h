@@ -17,7 +17,7 @@ class DesktopServices;
 //    Delete, Tab, Esc) and the editing shortcuts (Ctrl+A, C, X, V, Z, Shift+Z)
 //    are never judged; pasted text is never filtered, except that a number
 //    box reads a decimal comma in it as the point (see pastedNumberText).
-//  - entered / left: focus gained / lost, not counting a pop-up or another
+//  - focusGained / focusLost: focus gained / lost, not counting a pop-up or another
 //    window taking it for a while.
 //  - changed: the text changed, by typing or by the program; setting the
 //    same text again is not a change.

@@ -71,7 +71,7 @@ class UrlLabel : public LinkLabel {
  public:
   explicit UrlLabel(DesktopServices& services, QWidget* parent = nullptr);
 
-  QString URL() const { return url_; }
+  QString url() const { return url_; }
   void setUrl(const QString& url);
   // Shown text; when empty the label shows its URL.
   QString caption() const { return caption_; }

@@ -77,14 +77,16 @@ class BenchPagesTest : public QObject {
     }
   }
   QStringList castingResults() const {
-    return {
-        child<EntryBox>(casting(), "gramBox")->text(), child<EntryBox>(casting(), "pennyweightBox")->text(),
-        child<EntryBox>(casting(), "troyOunceBox")->text(), child<EntryBox>(casting(), "costBox")->text()};
+    return {findNamed<EntryBox>(casting(), "gramBox")->text(),
+            findNamed<EntryBox>(casting(), "pennyweightBox")->text(),
+            findNamed<EntryBox>(casting(), "troyOunceBox")->text(),
+            findNamed<EntryBox>(casting(), "costBox")->text()};
   }
   QStringList pricingResults() const {
-    return {child<EntryBox>(pricing(), "labourBox")->text(), child<EntryBox>(pricing(), "costBox")->text(),
-            child<EntryBox>(pricing(), "wholesaleBox")->text(),
-            child<EntryBox>(pricing(), "retailBox")->text()};
+    return {findNamed<EntryBox>(pricing(), "labourBox")->text(),
+            findNamed<EntryBox>(pricing(), "costBox")->text(),
+            findNamed<EntryBox>(pricing(), "wholesaleBox")->text(),
+            findNamed<EntryBox>(pricing(), "retailBox")->text()};
   }
 
   std::unique_ptr<ModalDialogGuard> guard_;
@@ -129,36 +131,36 @@ void BenchPagesTest::castingExamples() {
   fill(casting(), typed);
   QCOMPARE(castingResults(), expected);
   // The weight is known: Enter leaves the caret where it is.
-  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(casting(), "modelWeightBox"));
+  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(casting(), "modelWeightBox"));
   QVERIFY(app_->services.messages.isEmpty());
 
   // Metal to metal: a 10 g sterling piece in 18 ct gold is 14.96 g.
   fill(casting(), {"pieceWeightBox", "10"});
-  QCOMPARE(child<EntryBox>(casting(), "newWeightBox")->text(), QStringLiteral("14.96"));
-  pick(child<QComboBox>(casting(), "toMetalBox"), 0);  // fine silver: 10 x 10.49 / 10.36
-  QCOMPARE(child<EntryBox>(casting(), "newWeightBox")->text(), QStringLiteral("10.13"));
+  QCOMPARE(findNamed<EntryBox>(casting(), "newWeightBox")->text(), QStringLiteral("14.96"));
+  pick(findNamed<QComboBox>(casting(), "toMetalBox"), 0);  // fine silver: 10 x 10.49 / 10.36
+  QCOMPARE(findNamed<EntryBox>(casting(), "newWeightBox")->text(), QStringLiteral("10.13"));
 }
 
 void BenchPagesTest::modelDensityIsKeptPerMaterial() {
   showBeadNotice(casting());
-  QVERIFY(child<EntryBox>(casting(), "modelDensityBox")->isReadOnly());  // wax: the bench rule
-  QCOMPARE(child<EntryBox>(casting(), "modelDensityBox")->text(), QStringLiteral("1.00"));
-  pick(child<QComboBox>(casting(), "modelMaterialBox"), 1);
-  QVERIFY(!child<EntryBox>(casting(), "modelDensityBox")->isReadOnly());
-  QCOMPARE(child<EntryBox>(casting(), "modelDensityBox")->text(), QStringLiteral("1.10"));
-  typeInto(child<EntryBox>(casting(), "modelDensityBox"), QStringLiteral("1.2"));
-  pick(child<QComboBox>(casting(), "modelMaterialBox"), 0);
-  QCOMPARE(child<EntryBox>(casting(), "modelDensityBox")->text(), QStringLiteral("1.00"));
-  pick(child<QComboBox>(casting(), "modelMaterialBox"), 1);
-  QCOMPARE(child<EntryBox>(casting(), "modelDensityBox")->text(), QStringLiteral("1.2"));
+  QVERIFY(findNamed<EntryBox>(casting(), "modelDensityBox")->isReadOnly());  // wax: the bench rule
+  QCOMPARE(findNamed<EntryBox>(casting(), "modelDensityBox")->text(), QStringLiteral("1.00"));
+  pick(findNamed<QComboBox>(casting(), "modelMaterialBox"), 1);
+  QVERIFY(!findNamed<EntryBox>(casting(), "modelDensityBox")->isReadOnly());
+  QCOMPARE(findNamed<EntryBox>(casting(), "modelDensityBox")->text(), QStringLiteral("1.10"));
+  typeInto(findNamed<EntryBox>(casting(), "modelDensityBox"), QStringLiteral("1.2"));
+  pick(findNamed<QComboBox>(casting(), "modelMaterialBox"), 0);
+  QCOMPARE(findNamed<EntryBox>(casting(), "modelDensityBox")->text(), QStringLiteral("1.00"));
+  pick(findNamed<QComboBox>(casting(), "modelMaterialBox"), 1);
+  QCOMPARE(findNamed<EntryBox>(casting(), "modelDensityBox")->text(), QStringLiteral("1.2"));
   // Other starts empty and takes the caret, so the density is typed next.
-  pick(child<QComboBox>(casting(), "modelMaterialBox"), 2);
-  QCOMPARE(child<EntryBox>(casting(), "modelDensityBox")->text(), QString());
-  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(casting(), "modelDensityBox"));
+  pick(findNamed<QComboBox>(casting(), "modelMaterialBox"), 2);
+  QCOMPARE(findNamed<EntryBox>(casting(), "modelDensityBox")->text(), QString());
+  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(casting(), "modelDensityBox"));
   // Without it there is no weight yet: Enter in the weight walks on.
-  typeInto(child<EntryBox>(casting(), "modelWeightBox"), QStringLiteral("2"));
-  QCOMPARE(child<EntryBox>(casting(), "gramBox")->text(), QString());
-  QCOMPARE(QApplication::focusWidget(), child<QComboBox>(casting(), "modelMaterialBox"));
+  typeInto(findNamed<EntryBox>(casting(), "modelWeightBox"), QStringLiteral("2"));
+  QCOMPARE(findNamed<EntryBox>(casting(), "gramBox")->text(), QString());
+  QCOMPARE(QApplication::focusWidget(), findNamed<QComboBox>(casting(), "modelMaterialBox"));
 }
 
 void BenchPagesTest::castingBadInputLeavesTheBoxes_data() {
@@ -204,30 +206,30 @@ void BenchPagesTest::castingBadInputLeavesTheBoxes() {
 
 void BenchPagesTest::pricingExample() {
   showBeadNotice(pricing());
-  QCOMPARE(child<EntryBox>(pricing(), "wholesaleMultiplierBox")->text(), QStringLiteral("2"));
-  QCOMPARE(child<EntryBox>(pricing(), "retailMultiplierBox")->text(), QStringLiteral("2"));
-  typeInto(child<EntryBox>(pricing(), "materialsBox"), QStringLiteral("25.90"));
+  QCOMPARE(findNamed<EntryBox>(pricing(), "wholesaleMultiplierBox")->text(), QStringLiteral("2"));
+  QCOMPARE(findNamed<EntryBox>(pricing(), "retailMultiplierBox")->text(), QStringLiteral("2"));
+  typeInto(findNamed<EntryBox>(pricing(), "materialsBox"), QStringLiteral("25.90"));
   // Materials alone already give every price.
   QCOMPARE(pricingResults(), (QStringList{"", "25.90", "51.80", "103.60"}));
   // Hours without a rate: labour is not known yet, so Enter walks on to the rate.
-  typeInto(child<EntryBox>(pricing(), "hoursBox"), QStringLiteral("2"));
-  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(pricing(), "hourlyRateBox"));
+  typeInto(findNamed<EntryBox>(pricing(), "hoursBox"), QStringLiteral("2"));
+  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(pricing(), "hourlyRateBox"));
   QCOMPARE(pricingResults(), (QStringList{"", "", "", ""}));
-  typeInto(child<EntryBox>(pricing(), "hourlyRateBox"), QStringLiteral("30"));
-  typeInto(child<EntryBox>(pricing(), "overheadBox"), QStringLiteral("20"));
+  typeInto(findNamed<EntryBox>(pricing(), "hourlyRateBox"), QStringLiteral("30"));
+  typeInto(findNamed<EntryBox>(pricing(), "overheadBox"), QStringLiteral("20"));
   QCOMPARE(pricingResults(), (QStringList{"60.00", "103.08", "206.16", "412.32"}));
-  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(pricing(), "overheadBox"));
+  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(pricing(), "overheadBox"));
   QVERIFY(app_->services.messages.isEmpty());
 }
 
 void BenchPagesTest::pricingBadInputLeavesTheBoxes() {
   showBeadNotice(pricing());
-  typeInto(child<EntryBox>(pricing(), "materialsBox"), QStringLiteral("10"));
+  typeInto(findNamed<EntryBox>(pricing(), "materialsBox"), QStringLiteral("10"));
   const QStringList before = pricingResults();
-  giveFocusTo(child<EntryBox>(pricing(), "retailMultiplierBox"));
-  child<EntryBox>(pricing(), "retailMultiplierBox")->selectAll();
-  child<EntryBox>(pricing(), "retailMultiplierBox")->insert(QStringLiteral("-0"));
-  QTest::keyClick(child<EntryBox>(pricing(), "retailMultiplierBox"), Qt::Key_Return);
+  giveFocusTo(findNamed<EntryBox>(pricing(), "retailMultiplierBox"));
+  findNamed<EntryBox>(pricing(), "retailMultiplierBox")->selectAll();
+  findNamed<EntryBox>(pricing(), "retailMultiplierBox")->insert(QStringLiteral("-0"));
+  QTest::keyClick(findNamed<EntryBox>(pricing(), "retailMultiplierBox"), Qt::Key_Return);
   QCOMPARE(app_->services.messages.size(), 1);
   QCOMPARE(app_->services.messages.first().text,
            QStringLiteral("'-0' is zero: a multiplier must be above zero."));
@@ -238,36 +240,36 @@ void BenchPagesTest::metalCostCarriedIntoMaterials() {
   // The Metal page's cost, then Casting's: the last one worked out is taken.
   showBeadNotice(benchWindow()->metalPage());
   MetalPage* metal = benchWindow()->metalPage();
-  typeInto(child<EntryBox>(metal, "priceBox"), QStringLiteral("30"));
-  typeInto(child<EntryBox>(metal, "acrossMmBox"), QStringLiteral("1.0"));
-  typeInto(child<EntryBox>(metal, "lengthMmBox"), QStringLiteral("100"));
-  QCOMPARE(child<EntryBox>(metal, "costBox")->text(), QStringLiteral("0.78"));
+  typeInto(findNamed<EntryBox>(metal, "priceBox"), QStringLiteral("30"));
+  typeInto(findNamed<EntryBox>(metal, "acrossMmBox"), QStringLiteral("1.0"));
+  typeInto(findNamed<EntryBox>(metal, "lengthMmBox"), QStringLiteral("100"));
+  QCOMPARE(findNamed<EntryBox>(metal, "costBox")->text(), QStringLiteral("0.78"));
   showBeadNotice(pricing());
-  QTest::mouseClick(child<QPushButton>(pricing(), "useMetalCostButton"), Qt::LeftButton);
-  QCOMPARE(child<EntryBox>(pricing(), "materialsBox")->text(), QStringLiteral("0.78"));
+  QTest::mouseClick(findNamed<QPushButton>(pricing(), "useMetalCostButton"), Qt::LeftButton);
+  QCOMPARE(findNamed<EntryBox>(pricing(), "materialsBox")->text(), QStringLiteral("0.78"));
   QCOMPARE(pricingResults(), (QStringList{"", "0.78", "1.56", "3.12"}));
 
   showBeadNotice(casting());
   fill(casting(), {"priceBox", "30", "modelWeightBox", "2.50"});
   showBeadNotice(pricing());
   // By keyboard this time: the button is a Tab stop after Materials.
-  giveFocusTo(child<EntryBox>(pricing(), "materialsBox"));
-  QTest::keyClick(child<EntryBox>(pricing(), "materialsBox"), Qt::Key_Tab);
-  QCOMPARE(QApplication::focusWidget(), child<QPushButton>(pricing(), "useMetalCostButton"));
-  QTest::keyClick(child<QPushButton>(pricing(), "useMetalCostButton"), Qt::Key_Space);
-  QCOMPARE(child<EntryBox>(pricing(), "materialsBox")->text(), QStringLiteral("24.98"));
+  giveFocusTo(findNamed<EntryBox>(pricing(), "materialsBox"));
+  QTest::keyClick(findNamed<EntryBox>(pricing(), "materialsBox"), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), findNamed<QPushButton>(pricing(), "useMetalCostButton"));
+  QTest::keyClick(findNamed<QPushButton>(pricing(), "useMetalCostButton"), Qt::Key_Space);
+  QCOMPARE(findNamed<EntryBox>(pricing(), "materialsBox")->text(), QStringLiteral("24.98"));
   QCOMPARE(pricingResults(), (QStringList{"", "24.98", "49.96", "99.92"}));
   QVERIFY(app_->services.messages.isEmpty());
 }
 
 void BenchPagesTest::noMetalCostYetSaysSo() {
   showBeadNotice(pricing());
-  child<EntryBox>(pricing(), "materialsBox")->setText(QStringLiteral("5"));
-  QTest::mouseClick(child<QPushButton>(pricing(), "useMetalCostButton"), Qt::LeftButton);
+  findNamed<EntryBox>(pricing(), "materialsBox")->setText(QStringLiteral("5"));
+  QTest::mouseClick(findNamed<QPushButton>(pricing(), "useMetalCostButton"), Qt::LeftButton);
   QCOMPARE(app_->services.messages.size(), 1);
   QCOMPARE(app_->services.messages.first().icon, MessageIcon::Information);
   QVERIFY(app_->services.messages.first().text.contains(QStringLiteral("no metal cost yet")));
-  QCOMPARE(child<EntryBox>(pricing(), "materialsBox")->text(), QStringLiteral("5"));
+  QCOMPARE(findNamed<EntryBox>(pricing(), "materialsBox")->text(), QStringLiteral("5"));
 }
 
 void BenchPagesTest::keyFilters_data() {
@@ -296,9 +298,10 @@ void BenchPagesTest::keyFilters() {
   QFETCH(QString, typed);
   QFETCH(QString, expected);
   QFETCH(int, beeps);
-  showBeadNotice(child<QTabWidget>(benchWindow(), "BenchPages")->widget(page));
+  showBeadNotice(findNamed<QTabWidget>(benchWindow(), "BenchPages")->widget(page));
   EntryBox* target = nullptr;
-  for (EntryBox* e : child<QTabWidget>(benchWindow(), "BenchPages")->widget(page)->findChildren<EntryBox*>())
+  for (EntryBox* e :
+       findNamed<QTabWidget>(benchWindow(), "BenchPages")->widget(page)->findChildren<EntryBox*>())
     if (e->accessibleName() == box) target = e;
   QVERIFY2(target, qPrintable(box));
   giveFocusTo(target);
@@ -348,8 +351,8 @@ void BenchPagesTest::tabOrderAndNames_data() {
 void BenchPagesTest::tabOrderAndNames() {
   QFETCH(int, page);
   QFETCH(QStringList, order);
-  showBeadNotice(child<QTabWidget>(benchWindow(), "BenchPages")->widget(page));
-  QWidget* first = child<QTabWidget>(benchWindow(), "BenchPages")->widget(page)->nextInFocusChain();
+  showBeadNotice(findNamed<QTabWidget>(benchWindow(), "BenchPages")->widget(page));
+  QWidget* first = findNamed<QTabWidget>(benchWindow(), "BenchPages")->widget(page)->nextInFocusChain();
   while (!(first->focusPolicy() & Qt::TabFocus) || !first->isVisible()) first = first->nextInFocusChain();
   giveFocusTo(first);
   QStringList visited;
@@ -391,11 +394,11 @@ QChar mnemonicOf(const QString& caption) {
 // Every caption of every page, and every button on it, has an Alt letter,
 // and no two on one page share one (the Metal page in each of its shapes).
 void BenchPagesTest::captionsHaveTheirOwnLetters() {
-  QTabWidget* pages = child<QTabWidget>(benchWindow(), "BenchPages");
+  QTabWidget* pages = findNamed<QTabWidget>(benchWindow(), "BenchPages");
   for (int i = 0; i < pages->count(); ++i) {
     QWidget* page = pages->widget(i);
     showBeadNotice(page);
-    QComboBox* shapes = page == benchWindow()->metalPage() ? child<QComboBox>(page, "shapeBox") : nullptr;
+    QComboBox* shapes = page == benchWindow()->metalPage() ? findNamed<QComboBox>(page, "shapeBox") : nullptr;
     for (int shape = 0; shape < (shapes ? shapes->count() : 1); ++shape) {
       if (shapes) pick(shapes, shape);
       QMap<QChar, QString> taken;
@@ -433,14 +436,14 @@ void BenchPagesTest::ctrlTabTurnsThePageFromAList_data() {
 void BenchPagesTest::ctrlTabTurnsThePageFromAList() {
   QFETCH(QString, title);
   QFETCH(QString, list);
-  QTabWidget* pages = child<QTabWidget>(benchWindow(), "BenchPages");
+  QTabWidget* pages = findNamed<QTabWidget>(benchWindow(), "BenchPages");
   int index = 0;
   while (index < pages->count() && pages->tabText(index) != title) ++index;
   QVERIFY(index < pages->count());
   showBeadNotice(pages->widget(index));
   QApplication::setActiveWindow(benchWindow());
   QVERIFY(QTest::qWaitForWindowActive(benchWindow()));
-  auto* box = child<QComboBox>(pages->widget(index), qPrintable(list));
+  auto* box = findNamed<QComboBox>(pages->widget(index), qPrintable(list));
   giveFocusTo(box);
   const QString before = box->currentText();
   QTest::keyClick(box, Qt::Key_Tab, Qt::ControlModifier);
@@ -482,7 +485,7 @@ void BenchPagesTest::aPickIsSpokenWithItsResults() {
   QFETCH(QString, list);
   QFETCH(int, picked);
   QFETCH(QString, spoken);
-  QTabWidget* pages = child<QTabWidget>(benchWindow(), "BenchPages");
+  QTabWidget* pages = findNamed<QTabWidget>(benchWindow(), "BenchPages");
   QWidget* page = nullptr;
   for (int i = 0; i < pages->count(); ++i)
     if (pages->tabText(i) == title) page = pages->widget(i);
@@ -490,7 +493,7 @@ void BenchPagesTest::aPickIsSpokenWithItsResults() {
   announceWithoutScreenReader(true);
   showBeadNotice(page);
   fill(page, typed);
-  auto* box = child<QComboBox>(page, qPrintable(list));
+  auto* box = findNamed<QComboBox>(page, qPrintable(list));
   giveFocusTo(box);
   takeNotices(benchWindow());
   pick(box, picked);
@@ -517,7 +520,7 @@ void BenchPagesTest::aMissingInputIsSaid() {
   QFETCH(QString, title);
   QFETCH(QStringList, typed);
   QFETCH(QString, spoken);
-  QTabWidget* pages = child<QTabWidget>(benchWindow(), "BenchPages");
+  QTabWidget* pages = findNamed<QTabWidget>(benchWindow(), "BenchPages");
   QWidget* page = nullptr;
   for (int i = 0; i < pages->count(); ++i)
     if (pages->tabText(i) == title) page = pages->widget(i);

@@ -26,14 +26,14 @@ class GaugePageTest : public QObject, public BenchPageFixture<GaugePage> {
 
  private:
   QStringList onTabShown() const {
-    return {child<EntryBox>(page_.get(), "sizeMm")->text(),
-            child<EntryBox>(page_.get(), "sizeInch")->text(),
-            child<QComboBox>(page_.get(), "americanBox")->currentText(),
-            child<EntryBox>(page_.get(), "americanMm")->text(),
-            child<EntryBox>(page_.get(), "americanInch")->text(),
-            child<QComboBox>(page_.get(), "britishBox")->currentText(),
-            child<EntryBox>(page_.get(), "britishMm")->text(),
-            child<EntryBox>(page_.get(), "britishInch")->text()};
+    return {findNamed<EntryBox>(page_.get(), "sizeMm")->text(),
+            findNamed<EntryBox>(page_.get(), "sizeInch")->text(),
+            findNamed<QComboBox>(page_.get(), "americanBox")->currentText(),
+            findNamed<EntryBox>(page_.get(), "americanMm")->text(),
+            findNamed<EntryBox>(page_.get(), "americanInch")->text(),
+            findNamed<QComboBox>(page_.get(), "britishBox")->currentText(),
+            findNamed<EntryBox>(page_.get(), "britishMm")->text(),
+            findNamed<EntryBox>(page_.get(), "britishInch")->text()};
   }
 };
 
@@ -71,41 +71,41 @@ void GaugePageTest::typedSizes() {
 // A size finer than AWG 44 says so rather than naming AWG 44; SWG 49
 // (0.0012" = 0.03048 mm) is still in its table.
 void GaugePageTest::beyondTheTables() {
-  giveFocusTo(child<EntryBox>(page_.get(), "sizeMm"));
-  typeText(child<EntryBox>(page_.get(), "sizeMm"), QStringLiteral("1"));
-  QTest::keyClick(child<EntryBox>(page_.get(), "sizeMm"), Qt::Key_Return);
-  QCOMPARE(child<QLabel>(page_.get(), "beyondNote")->text(), QString());
-  child<EntryBox>(page_.get(), "sizeMm")->selectAll();
-  typeText(child<EntryBox>(page_.get(), "sizeMm"), QStringLiteral("0.03"));
-  QTest::keyClick(child<EntryBox>(page_.get(), "sizeMm"), Qt::Key_Return);
+  giveFocusTo(findNamed<EntryBox>(page_.get(), "sizeMm"));
+  typeText(findNamed<EntryBox>(page_.get(), "sizeMm"), QStringLiteral("1"));
+  QTest::keyClick(findNamed<EntryBox>(page_.get(), "sizeMm"), Qt::Key_Return);
+  QCOMPARE(findNamed<QLabel>(page_.get(), "beyondNote")->text(), QString());
+  findNamed<EntryBox>(page_.get(), "sizeMm")->selectAll();
+  typeText(findNamed<EntryBox>(page_.get(), "sizeMm"), QStringLiteral("0.03"));
+  QTest::keyClick(findNamed<EntryBox>(page_.get(), "sizeMm"), Qt::Key_Return);
   QCOMPARE(onTabShown(), (QStringList{"0.03", "0.00118", "", "", "", "49", "0.03048", "0.0012"}));
-  QCOMPARE(child<QComboBox>(page_.get(), "americanBox")->currentIndex(), -1);
-  QCOMPARE(child<QLabel>(page_.get(), "beyondNote")->text(),
+  QCOMPARE(findNamed<QComboBox>(page_.get(), "americanBox")->currentIndex(), -1);
+  QCOMPARE(findNamed<QLabel>(page_.get(), "beyondNote")->text(),
            QStringLiteral("Finer than AWG 44 (0.0502 mm), the finest in the table."));
   QVERIFY(services_.messages.isEmpty());
   // A size was typed: the caret stays where it was, nothing selected.
-  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_.get(), "sizeMm"));
-  QVERIFY(!child<EntryBox>(page_.get(), "sizeMm")->hasSelectedText());
+  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(page_.get(), "sizeMm"));
+  QVERIFY(!findNamed<EntryBox>(page_.get(), "sizeMm")->hasSelectedText());
   // Both beyond their tables.
-  child<EntryBox>(page_.get(), "sizeMm")->selectAll();
-  typeText(child<EntryBox>(page_.get(), "sizeMm"), QStringLiteral("20"));
-  QTest::keyClick(child<EntryBox>(page_.get(), "sizeMm"), Qt::Key_Return);
+  findNamed<EntryBox>(page_.get(), "sizeMm")->selectAll();
+  typeText(findNamed<EntryBox>(page_.get(), "sizeMm"), QStringLiteral("20"));
+  QTest::keyClick(findNamed<EntryBox>(page_.get(), "sizeMm"), Qt::Key_Return);
   QCOMPARE(onTabShown(), (QStringList{"20", "0.7874", "", "", "", "", "", ""}));
-  QCOMPARE(child<QLabel>(page_.get(), "beyondNote")->text(),
+  QCOMPARE(findNamed<QLabel>(page_.get(), "beyondNote")->text(),
            QStringLiteral("Thicker than AWG 0000 (11.6840 mm), the thickest in the table. "
                           "Thicker than SWG 0 (8.2296 mm), the thickest in the table."));
-  QVERIFY(!child<EntryBox>(page_.get(), "sizeMm")->hasSelectedText());
-  child<EntryBox>(page_.get(), "sizeMm")->selectAll();
-  typeText(child<EntryBox>(page_.get(), "sizeMm"), QStringLiteral("0.03"));
-  QTest::keyClick(child<EntryBox>(page_.get(), "sizeMm"), Qt::Key_Return);
+  QVERIFY(!findNamed<EntryBox>(page_.get(), "sizeMm")->hasSelectedText());
+  findNamed<EntryBox>(page_.get(), "sizeMm")->selectAll();
+  typeText(findNamed<EntryBox>(page_.get(), "sizeMm"), QStringLiteral("0.03"));
+  QTest::keyClick(findNamed<EntryBox>(page_.get(), "sizeMm"), Qt::Key_Return);
   // Under the least the box takes, a message, and the boxes stay.
-  child<EntryBox>(page_.get(), "sizeMm")->selectAll();
-  typeText(child<EntryBox>(page_.get(), "sizeMm"), QStringLiteral("0.009"));
-  QTest::keyClick(child<EntryBox>(page_.get(), "sizeMm"), Qt::Key_Return);
+  findNamed<EntryBox>(page_.get(), "sizeMm")->selectAll();
+  typeText(findNamed<EntryBox>(page_.get(), "sizeMm"), QStringLiteral("0.009"));
+  QTest::keyClick(findNamed<EntryBox>(page_.get(), "sizeMm"), Qt::Key_Return);
   QCOMPARE(services_.messages.size(), 1);
   QCOMPARE(services_.messages.first().text,
            QStringLiteral("'0.009' is too small: a wire diameter in mm must be at least 0.01."));
-  QCOMPARE(child<QComboBox>(page_.get(), "britishBox")->currentText(), QStringLiteral("49"));
+  QCOMPARE(findNamed<QComboBox>(page_.get(), "britishBox")->currentText(), QStringLiteral("49"));
 }
 
 void GaugePageTest::pickedGauges_data() {
@@ -126,8 +126,8 @@ void GaugePageTest::pickedGauges() {
   QFETCH(bool, british);
   QFETCH(QString, gauge);
   QFETCH(QStringList, shown);
-  QComboBox* list =
-      british ? child<QComboBox>(page_.get(), "britishBox") : child<QComboBox>(page_.get(), "americanBox");
+  QComboBox* list = british ? findNamed<QComboBox>(page_.get(), "britishBox")
+                            : findNamed<QComboBox>(page_.get(), "americanBox");
   const int entry = list->findText(gauge);
   QVERIFY(entry > 0);
   list->setCurrentIndex(entry - 1);
@@ -169,9 +169,9 @@ void GaugePageTest::badInputLeavesTheBoxes() {
   QFETCH(QString, pasted);
   QFETCH(QString, caption);
   QFETCH(QString, message);
-  giveFocusTo(child<EntryBox>(page_.get(), "sizeMm"));
-  typeText(child<EntryBox>(page_.get(), "sizeMm"), QStringLiteral("1"));
-  QTest::keyClick(child<EntryBox>(page_.get(), "sizeMm"), Qt::Key_Return);
+  giveFocusTo(findNamed<EntryBox>(page_.get(), "sizeMm"));
+  typeText(findNamed<EntryBox>(page_.get(), "sizeMm"), QStringLiteral("1"));
+  QTest::keyClick(findNamed<EntryBox>(page_.get(), "sizeMm"), Qt::Key_Return);
   QStringList before = onTabShown();
   auto* target = page_->findChild<EntryBox*>(box);
   giveFocusTo(target);
@@ -190,7 +190,7 @@ void GaugePageTest::tabOrderAndNames() {
       "Diameter in mm",     "Diameter in inches",     "American wire gauge (AWG, Brown and Sharpe)",
       "AWG diameter in mm", "AWG diameter in inches", "British Standard Wire Gauge (SWG)",
       "SWG diameter in mm", "SWG diameter in inches"};
-  giveFocusTo(child<EntryBox>(page_.get(), "sizeMm"));
+  giveFocusTo(findNamed<EntryBox>(page_.get(), "sizeMm"));
   QStringList visited;
   for (int i = 0; i < order.size(); ++i) {
     QWidget* w = QApplication::focusWidget();

@@ -26,9 +26,9 @@ class JumpRingPageTest : public QObject, public BenchPageFixture<JumpRingPage> {
   QStringList boxValues() const {
     QStringList texts;
     for (EntryBox* b :
-         {child<EntryBox>(page_.get(), "diameterMm"), child<EntryBox>(page_.get(), "diameterInch"),
-          child<EntryBox>(page_.get(), "wireMm"), child<EntryBox>(page_.get(), "wireInch"),
-          child<EntryBox>(page_.get(), "innerBox"), child<EntryBox>(page_.get(), "ratioBox")})
+         {findNamed<EntryBox>(page_.get(), "diameterMm"), findNamed<EntryBox>(page_.get(), "diameterInch"),
+          findNamed<EntryBox>(page_.get(), "wireMm"), findNamed<EntryBox>(page_.get(), "wireInch"),
+          findNamed<EntryBox>(page_.get(), "innerBox"), findNamed<EntryBox>(page_.get(), "ratioBox")})
       texts << b->text();
     return texts;
   }
@@ -55,7 +55,7 @@ void JumpRingPageTest::examples() {
   QFETCH(int, measured);
   QFETCH(QStringList, typed);
   QFETCH(QStringList, shown);
-  pick(child<QComboBox>(page_.get(), "measuredBox"), measured);
+  pick(findNamed<QComboBox>(page_.get(), "measuredBox"), measured);
   for (int i = 0; i < typed.size(); i += 2) {
     auto* box = page_->findChild<EntryBox*>(typed[i]);
     QVERIFY2(box, qPrintable(typed[i]));
@@ -67,42 +67,42 @@ void JumpRingPageTest::examples() {
 }
 
 void JumpRingPageTest::gaugeFillsTheWire() {
-  typeInto(child<EntryBox>(page_.get(), "diameterInch"), QStringLiteral("3/16"));
-  QCOMPARE(child<EntryBox>(page_.get(), "diameterMm")->text(), QStringLiteral("4.7625"));
-  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_.get(), "wireMm"));  // on to the wire
-  pick(child<QComboBox>(page_.get(), "americanBox"),
-       child<QComboBox>(page_.get(), "americanBox")->findText(QStringLiteral("16")));
-  QCOMPARE(child<EntryBox>(page_.get(), "wireMm")->text(), QStringLiteral("1.2908"));
-  QCOMPARE(child<EntryBox>(page_.get(), "ratioBox")->text(), QStringLiteral("3.69"));  // 4.7625 / 1.2908
+  typeInto(findNamed<EntryBox>(page_.get(), "diameterInch"), QStringLiteral("3/16"));
+  QCOMPARE(findNamed<EntryBox>(page_.get(), "diameterMm")->text(), QStringLiteral("4.7625"));
+  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(page_.get(), "wireMm"));  // on to the wire
+  pick(findNamed<QComboBox>(page_.get(), "americanBox"),
+       findNamed<QComboBox>(page_.get(), "americanBox")->findText(QStringLiteral("16")));
+  QCOMPARE(findNamed<EntryBox>(page_.get(), "wireMm")->text(), QStringLiteral("1.2908"));
+  QCOMPARE(findNamed<EntryBox>(page_.get(), "ratioBox")->text(), QStringLiteral("3.69"));  // 4.7625 / 1.2908
   // SWG 16 is 0.064": 4.7625 / 1.6256 = 2.93; the other list lets go.
-  pick(child<QComboBox>(page_.get(), "britishBox"),
-       child<QComboBox>(page_.get(), "britishBox")->findText(QStringLiteral("16")));
-  QCOMPARE(child<QComboBox>(page_.get(), "americanBox")->currentIndex(), -1);
-  QCOMPARE(child<EntryBox>(page_.get(), "wireInch")->text(), QStringLiteral("0.064"));
-  QCOMPARE(child<EntryBox>(page_.get(), "ratioBox")->text(), QStringLiteral("2.93"));
+  pick(findNamed<QComboBox>(page_.get(), "britishBox"),
+       findNamed<QComboBox>(page_.get(), "britishBox")->findText(QStringLiteral("16")));
+  QCOMPARE(findNamed<QComboBox>(page_.get(), "americanBox")->currentIndex(), -1);
+  QCOMPARE(findNamed<EntryBox>(page_.get(), "wireInch")->text(), QStringLiteral("0.064"));
+  QCOMPARE(findNamed<EntryBox>(page_.get(), "ratioBox")->text(), QStringLiteral("2.93"));
   // A wire typed by hand is no gauge.
-  typeInto(child<EntryBox>(page_.get(), "wireMm"), QStringLiteral("1"));
-  QCOMPARE(child<QComboBox>(page_.get(), "britishBox")->currentIndex(), -1);
-  QCOMPARE(child<EntryBox>(page_.get(), "ratioBox")->text(), QStringLiteral("4.76"));
+  typeInto(findNamed<EntryBox>(page_.get(), "wireMm"), QStringLiteral("1"));
+  QCOMPARE(findNamed<QComboBox>(page_.get(), "britishBox")->currentIndex(), -1);
+  QCOMPARE(findNamed<EntryBox>(page_.get(), "ratioBox")->text(), QStringLiteral("4.76"));
   QVERIFY(services_.messages.isEmpty());
 }
 
 // Byzantine with 1.3 mm wire (AWG 16 is near): rings of 3.2 x 1.3 = 4.16 to
 // 3.6 x 1.3 = 4.68 mm; a 5.0 mm ring, 3.85, is too loose; 4.5 mm, 3.46, fits.
 void JumpRingPageTest::weave() {
-  typeInto(child<EntryBox>(page_.get(), "wireMm"), QStringLiteral("1.3"));
-  pick(child<QComboBox>(page_.get(), "weaveBox"),
-       child<QComboBox>(page_.get(), "weaveBox")->findText(QStringLiteral("Byzantine")));
-  QCOMPARE(child<EntryBox>(page_.get(), "weaveRatioBox")->text(), QStringLiteral("3.2 to 3.6"));
-  QCOMPARE(child<EntryBox>(page_.get(), "weaveInnerBox")->text(), QStringLiteral("4.16 to 4.68"));
-  QCOMPARE(child<EntryBox>(page_.get(), "weaveFitBox")->text(), QString());
-  typeInto(child<EntryBox>(page_.get(), "diameterMm"), QStringLiteral("5.0"));
-  QCOMPARE(child<EntryBox>(page_.get(), "ratioBox")->text(), QStringLiteral("3.85"));
-  QCOMPARE(child<EntryBox>(page_.get(), "weaveFitBox")->text(), QStringLiteral("Too loose"));
-  child<EntryBox>(page_.get(), "diameterMm")->selectAll();
-  typeInto(child<EntryBox>(page_.get(), "diameterMm"), QStringLiteral("4.5"));
-  QCOMPARE(child<EntryBox>(page_.get(), "ratioBox")->text(), QStringLiteral("3.46"));
-  QCOMPARE(child<EntryBox>(page_.get(), "weaveFitBox")->text(), QStringLiteral("Within the range"));
+  typeInto(findNamed<EntryBox>(page_.get(), "wireMm"), QStringLiteral("1.3"));
+  pick(findNamed<QComboBox>(page_.get(), "weaveBox"),
+       findNamed<QComboBox>(page_.get(), "weaveBox")->findText(QStringLiteral("Byzantine")));
+  QCOMPARE(findNamed<EntryBox>(page_.get(), "weaveRatioBox")->text(), QStringLiteral("3.2 to 3.6"));
+  QCOMPARE(findNamed<EntryBox>(page_.get(), "weaveInnerBox")->text(), QStringLiteral("4.16 to 4.68"));
+  QCOMPARE(findNamed<EntryBox>(page_.get(), "weaveFitBox")->text(), QString());
+  typeInto(findNamed<EntryBox>(page_.get(), "diameterMm"), QStringLiteral("5.0"));
+  QCOMPARE(findNamed<EntryBox>(page_.get(), "ratioBox")->text(), QStringLiteral("3.85"));
+  QCOMPARE(findNamed<EntryBox>(page_.get(), "weaveFitBox")->text(), QStringLiteral("Too loose"));
+  findNamed<EntryBox>(page_.get(), "diameterMm")->selectAll();
+  typeInto(findNamed<EntryBox>(page_.get(), "diameterMm"), QStringLiteral("4.5"));
+  QCOMPARE(findNamed<EntryBox>(page_.get(), "ratioBox")->text(), QStringLiteral("3.46"));
+  QCOMPARE(findNamed<EntryBox>(page_.get(), "weaveFitBox")->text(), QStringLiteral("Within the range"));
   QVERIFY(services_.messages.isEmpty());
 }
 
@@ -152,11 +152,11 @@ void JumpRingPageTest::badInputLeavesTheBoxes() {
   QFETCH(QString, pasted);
   QFETCH(QString, caption);
   QFETCH(QString, message);
-  pick(child<QComboBox>(page_.get(), "measuredBox"), measured);
-  typeInto(child<EntryBox>(page_.get(), "diameterMm"),
+  pick(findNamed<QComboBox>(page_.get(), "measuredBox"), measured);
+  typeInto(findNamed<EntryBox>(page_.get(), "diameterMm"),
            measured ? QStringLiteral("7.6") : QStringLiteral("5"));
-  typeInto(child<EntryBox>(page_.get(), "wireMm"), QStringLiteral("1.3"));
-  QCOMPARE(child<EntryBox>(page_.get(), "ratioBox")->text(), QStringLiteral("3.85"));
+  typeInto(findNamed<EntryBox>(page_.get(), "wireMm"), QStringLiteral("1.3"));
+  QCOMPARE(findNamed<EntryBox>(page_.get(), "ratioBox")->text(), QStringLiteral("3.85"));
   QStringList before = boxValues();
   auto* target = page_->findChild<EntryBox*>(box);
   QVERIFY(target);
@@ -186,7 +186,7 @@ void JumpRingPageTest::tabOrderAndNames() {
                           "Weave's aspect ratios",
                           "Inner diameters for the weave, in mm",
                           "The ring for the weave"};
-  giveFocusTo(child<QComboBox>(page_.get(), "measuredBox"));
+  giveFocusTo(findNamed<QComboBox>(page_.get(), "measuredBox"));
   QStringList visited;
   for (int i = 0; i < order.size(); ++i) {
     QWidget* w = QApplication::focusWidget();
@@ -195,8 +195,8 @@ void JumpRingPageTest::tabOrderAndNames() {
     QTest::keyClick(w, Qt::Key_Tab);
   }
   QCOMPARE(visited, order);
-  pick(child<QComboBox>(page_.get(), "measuredBox"), 1);
-  QCOMPARE(child<EntryBox>(page_.get(), "diameterMm")->accessibleName(),
+  pick(findNamed<QComboBox>(page_.get(), "measuredBox"), 1);
+  QCOMPARE(findNamed<EntryBox>(page_.get(), "diameterMm")->accessibleName(),
            QStringLiteral("Outer diameter in mm"));
   QCOMPARE(JumpRingPage::pageTitle(), QStringLiteral("Jump Ring"));
 }

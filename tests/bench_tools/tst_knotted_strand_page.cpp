@@ -25,10 +25,10 @@ class KnottedStrandPageTest : public QObject, public BenchPageFixture<KnottedStr
   QStringList boxValues() const {
     QStringList texts;
     for (EntryBox* b :
-         {child<EntryBox>(page_.get(), "lengthMm"), child<EntryBox>(page_.get(), "lengthInch"),
-          child<EntryBox>(page_.get(), "beadBox"), child<EntryBox>(page_.get(), "knotBox"),
-          child<EntryBox>(page_.get(), "claspBox"), child<EntryBox>(page_.get(), "beadCountBox"),
-          child<EntryBox>(page_.get(), "leftOverBox")})
+         {findNamed<EntryBox>(page_.get(), "lengthMm"), findNamed<EntryBox>(page_.get(), "lengthInch"),
+          findNamed<EntryBox>(page_.get(), "beadBox"), findNamed<EntryBox>(page_.get(), "knotBox"),
+          findNamed<EntryBox>(page_.get(), "claspBox"), findNamed<EntryBox>(page_.get(), "beadCountBox"),
+          findNamed<EntryBox>(page_.get(), "leftOverBox")})
       texts << b->text();
     return texts;
   }
@@ -59,8 +59,8 @@ void KnottedStrandPageTest::examples() {
   QFETCH(QStringList, typed);
   QFETCH(QStringList, shown);
   if (standard >= 0) {
-    child<QComboBox>(page_.get(), "standardBox")->setCurrentIndex(standard);
-    Q_EMIT child<QComboBox>(page_.get(), "standardBox")->activated(standard);
+    findNamed<QComboBox>(page_.get(), "standardBox")->setCurrentIndex(standard);
+    Q_EMIT findNamed<QComboBox>(page_.get(), "standardBox")->activated(standard);
   }
   for (int i = 0; i < typed.size(); i += 2) {
     auto* box = page_->findChild<EntryBox*>(typed[i]);
@@ -71,21 +71,21 @@ void KnottedStrandPageTest::examples() {
   QVERIFY(services_.messages.isEmpty());
   // A picked length typed over by hand is no longer the pick.
   if (standard >= 0) {
-    typeInto(child<EntryBox>(page_.get(), "lengthMm"), QStringLiteral("400"));
-    QCOMPARE(child<QComboBox>(page_.get(), "standardBox")->currentIndex(), -1);
-    QCOMPARE(child<EntryBox>(page_.get(), "lengthInch")->text(), QStringLiteral("15.74803"));
+    typeInto(findNamed<EntryBox>(page_.get(), "lengthMm"), QStringLiteral("400"));
+    QCOMPARE(findNamed<QComboBox>(page_.get(), "standardBox")->currentIndex(), -1);
+    QCOMPARE(findNamed<EntryBox>(page_.get(), "lengthInch")->text(), QStringLiteral("15.74803"));
   }
 }
 
 void KnottedStrandPageTest::enterWalksOnToWhatIsMissing() {
-  typeInto(child<EntryBox>(page_.get(), "lengthMm"), QStringLiteral("400"));
-  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_.get(), "beadBox"));
-  typeInto(child<EntryBox>(page_.get(), "beadBox"), QStringLiteral("8"));
+  typeInto(findNamed<EntryBox>(page_.get(), "lengthMm"), QStringLiteral("400"));
+  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(page_.get(), "beadBox"));
+  typeInto(findNamed<EntryBox>(page_.get(), "beadBox"), QStringLiteral("8"));
   // The knot is filled already (1.0): on to the clasp.
-  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_.get(), "claspBox"));
-  typeInto(child<EntryBox>(page_.get(), "claspBox"), QStringLiteral("0"));
-  QCOMPARE(child<EntryBox>(page_.get(), "beadCountBox")->text(), QStringLiteral("44"));  // 400 / 9 = 44.4
-  QCOMPARE(child<EntryBox>(page_.get(), "leftOverBox")->text(), QStringLiteral("4.0"));
+  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(page_.get(), "claspBox"));
+  typeInto(findNamed<EntryBox>(page_.get(), "claspBox"), QStringLiteral("0"));
+  QCOMPARE(findNamed<EntryBox>(page_.get(), "beadCountBox")->text(), QStringLiteral("44"));  // 400 / 9 = 44.4
+  QCOMPARE(findNamed<EntryBox>(page_.get(), "leftOverBox")->text(), QStringLiteral("4.0"));
   QVERIFY(services_.messages.isEmpty());
 }
 
@@ -118,10 +118,10 @@ void KnottedStrandPageTest::badInputLeavesTheBoxes() {
   QFETCH(QString, box);
   QFETCH(QString, pasted);
   QFETCH(QString, message);
-  typeInto(child<EntryBox>(page_.get(), "lengthInch"), QStringLiteral("2"));
-  typeInto(child<EntryBox>(page_.get(), "beadBox"), QStringLiteral("4"));
-  typeInto(child<EntryBox>(page_.get(), "claspBox"), QStringLiteral("10"));
-  QCOMPARE(child<EntryBox>(page_.get(), "beadCountBox")->text(), QStringLiteral("8"));  // 40.8 / 5
+  typeInto(findNamed<EntryBox>(page_.get(), "lengthInch"), QStringLiteral("2"));
+  typeInto(findNamed<EntryBox>(page_.get(), "beadBox"), QStringLiteral("4"));
+  typeInto(findNamed<EntryBox>(page_.get(), "claspBox"), QStringLiteral("10"));
+  QCOMPARE(findNamed<EntryBox>(page_.get(), "beadCountBox")->text(), QStringLiteral("8"));  // 40.8 / 5
   QStringList before = boxValues();
   auto* target = page_->findChild<EntryBox*>(box);
   QVERIFY(target);
@@ -143,7 +143,7 @@ void KnottedStrandPageTest::tabOrderAndNames() {
   const QStringList order{"Standard length", "Finished length in mm", "Finished length in inches",
                           "Bead size in mm", "Knot size in mm",       "Clasp length in mm",
                           "Beads",           "Left over in mm"};
-  giveFocusTo(child<QComboBox>(page_.get(), "standardBox"));
+  giveFocusTo(findNamed<QComboBox>(page_.get(), "standardBox"));
   QStringList visited;
   for (int i = 0; i < order.size(); ++i) {
     QWidget* w = QApplication::focusWidget();
@@ -154,12 +154,12 @@ void KnottedStrandPageTest::tabOrderAndNames() {
   QCOMPARE(visited, order);
   QCOMPARE(KnottedStrandPage::pageTitle(), QStringLiteral("Knotted Strand"));
   // Digits and one point in the millimetre boxes; fractions in the inch box.
-  giveFocusTo(child<EntryBox>(page_.get(), "claspBox"));
-  typeText(child<EntryBox>(page_.get(), "claspBox"), QStringLiteral("1/2"));
-  giveFocusTo(child<EntryBox>(page_.get(), "lengthInch"));
-  typeText(child<EntryBox>(page_.get(), "lengthInch"), QStringLiteral("1/2"));
-  QCOMPARE(child<EntryBox>(page_.get(), "claspBox")->text(), QStringLiteral("12"));
-  QCOMPARE(child<EntryBox>(page_.get(), "lengthInch")->text(), QStringLiteral("1/2"));
+  giveFocusTo(findNamed<EntryBox>(page_.get(), "claspBox"));
+  typeText(findNamed<EntryBox>(page_.get(), "claspBox"), QStringLiteral("1/2"));
+  giveFocusTo(findNamed<EntryBox>(page_.get(), "lengthInch"));
+  typeText(findNamed<EntryBox>(page_.get(), "lengthInch"), QStringLiteral("1/2"));
+  QCOMPARE(findNamed<EntryBox>(page_.get(), "claspBox")->text(), QStringLiteral("12"));
+  QCOMPARE(findNamed<EntryBox>(page_.get(), "lengthInch")->text(), QStringLiteral("1/2"));
   QCOMPARE(services_.beeps, 1);
 }
 

@@ -74,10 +74,10 @@ class MetalWindowTest : public QObject {
   }
   QStringList resultTexts() const {
     MetalPage* f = metalPage();
-    return {child<EntryBox>(f, "volumeBox")->text(),      child<EntryBox>(f, "gramBox")->text(),
-            child<EntryBox>(f, "pennyweightBox")->text(), child<EntryBox>(f, "troyOunceBox")->text(),
-            child<EntryBox>(f, "blankMmBox")->text(),     child<EntryBox>(f, "blankInchBox")->text(),
-            child<EntryBox>(f, "costBox")->text()};
+    return {findNamed<EntryBox>(f, "volumeBox")->text(),      findNamed<EntryBox>(f, "gramBox")->text(),
+            findNamed<EntryBox>(f, "pennyweightBox")->text(), findNamed<EntryBox>(f, "troyOunceBox")->text(),
+            findNamed<EntryBox>(f, "blankMmBox")->text(),     findNamed<EntryBox>(f, "blankInchBox")->text(),
+            findNamed<EntryBox>(f, "costBox")->text()};
   }
 
   std::unique_ptr<ModalDialogGuard> guard_;
@@ -102,15 +102,15 @@ void MetalWindowTest::opensFromTheWeightPage() {
   QTest::mouseClick(metalButton(main), Qt::LeftButton);
   BenchWindow* bench = benchWindow();
   QTRY_VERIFY(bench->isVisible());
-  QCOMPARE(child<QTabWidget>(bench, "BenchPages")->currentWidget(), metalPage());
+  QCOMPARE(findNamed<QTabWidget>(bench, "BenchPages")->currentWidget(), metalPage());
   // A second press raises the same window, back on its Metal page, rather
   // than making another.
-  child<EntryBox>(metalPage(), "acrossMmBox")->setText(QStringLiteral("2"));
+  findNamed<EntryBox>(metalPage(), "acrossMmBox")->setText(QStringLiteral("2"));
   bench->showPage(bench->pricingPage());
   QTest::mouseClick(metalButton(main), Qt::LeftButton);
   QCOMPARE(benchWindow(), bench);
-  QCOMPARE(child<QTabWidget>(bench, "BenchPages")->currentWidget(), metalPage());
-  QCOMPARE(child<EntryBox>(metalPage(), "acrossMmBox")->text(), QStringLiteral("2"));
+  QCOMPARE(findNamed<QTabWidget>(bench, "BenchPages")->currentWidget(), metalPage());
+  QCOMPARE(findNamed<EntryBox>(metalPage(), "acrossMmBox")->text(), QStringLiteral("2"));
   const QWidgetList windows = QApplication::topLevelWidgets();
   QCOMPARE(
       std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return qobject_cast<BenchWindow*>(w); }),
@@ -132,7 +132,7 @@ void MetalWindowTest::benchKeyOpensTheWindowAsLeft() {
   QTest::keyClick(main->findChild<QPushButton*>(QStringLiteral("exitButton")), Qt::Key_B,
                   Qt::ControlModifier);
   QTRY_VERIFY(benchWindow()->isVisible());
-  QCOMPARE(child<QTabWidget>(benchWindow(), "BenchPages")->currentWidget(), benchWindow()->castingPage());
+  QCOMPARE(findNamed<QTabWidget>(benchWindow(), "BenchPages")->currentWidget(), benchWindow()->castingPage());
 }
 
 void MetalWindowTest::window() {
@@ -141,26 +141,26 @@ void MetalWindowTest::window() {
   QCOMPARE(benchWindow()->minimumSize(), benchWindow()->maximumSize());
   QVERIFY(!(benchWindow()->windowFlags() & Qt::WindowMaximizeButtonHint));
   QStringList tabs;
-  for (int i = 0; i < child<QTabWidget>(benchWindow(), "BenchPages")->count(); ++i)
-    tabs << child<QTabWidget>(benchWindow(), "BenchPages")->tabText(i);
+  for (int i = 0; i < findNamed<QTabWidget>(benchWindow(), "BenchPages")->count(); ++i)
+    tabs << findNamed<QTabWidget>(benchWindow(), "BenchPages")->tabText(i);
   QCOMPARE(tabs, (QStringList{"Metal", "Casting", "Stone Weight", "Pricing", "Gauges", "Knotted Strand",
                               "Jump Ring", "Ring Resizing", "Alloying", "Seed Beads", "Bezel Strip"}));
   // Every page fits the window without being cut.
-  for (int i = 0; i < child<QTabWidget>(benchWindow(), "BenchPages")->count(); ++i) {
-    QWidget* page = child<QTabWidget>(benchWindow(), "BenchPages")->widget(i);
+  for (int i = 0; i < findNamed<QTabWidget>(benchWindow(), "BenchPages")->count(); ++i) {
+    QWidget* page = findNamed<QTabWidget>(benchWindow(), "BenchPages")->widget(i);
     QVERIFY2(page->minimumSizeHint().width() <=
-                     child<QTabWidget>(benchWindow(), "BenchPages")->currentWidget()->width() &&
+                     findNamed<QTabWidget>(benchWindow(), "BenchPages")->currentWidget()->width() &&
                  page->minimumSizeHint().height() <=
-                     child<QTabWidget>(benchWindow(), "BenchPages")->currentWidget()->height(),
+                     findNamed<QTabWidget>(benchWindow(), "BenchPages")->currentWidget()->height(),
              qPrintable(tabs[i]));
   }
-  typeInto(child<EntryBox>(metalPage(), "acrossMmBox"), QStringLiteral("1"));
+  typeInto(findNamed<EntryBox>(metalPage(), "acrossMmBox"), QStringLiteral("1"));
   // Esc from a box hides the window; it keeps its texts for next time.
-  QTest::keyClick(child<EntryBox>(metalPage(), "acrossMmBox"), Qt::Key_Escape);
+  QTest::keyClick(findNamed<EntryBox>(metalPage(), "acrossMmBox"), Qt::Key_Escape);
   QVERIFY(!benchWindow()->isVisible());
   showBeadNotice();
-  QCOMPARE(child<EntryBox>(metalPage(), "acrossMmBox")->text(), QStringLiteral("1"));
-  QTest::mouseClick(child<QPushButton>(benchWindow(), "closeButton"), Qt::LeftButton);
+  QCOMPARE(findNamed<EntryBox>(metalPage(), "acrossMmBox")->text(), QStringLiteral("1"));
+  QTest::mouseClick(findNamed<QPushButton>(benchWindow(), "closeButton"), Qt::LeftButton);
   QVERIFY(!benchWindow()->isVisible());
 }
 
@@ -206,9 +206,9 @@ void MetalWindowTest::examples() {
   QFETCH(QStringList, typed);
   QFETCH(QStringList, expected);
   showBeadNotice();
-  pick(child<QComboBox>(metalPage(), "metalBox"), metal);
-  pick(child<QComboBox>(metalPage(), "shapeBox"), shape);
-  if (ringSize >= 0) pick(child<QComboBox>(metalPage(), "ringSizeBox"), ringSize);
+  pick(findNamed<QComboBox>(metalPage(), "metalBox"), metal);
+  pick(findNamed<QComboBox>(metalPage(), "shapeBox"), shape);
+  if (ringSize >= 0) pick(findNamed<QComboBox>(metalPage(), "ringSizeBox"), ringSize);
   for (int i = 0; i < typed.size(); i += 2) {
     if (auto* list = metalPage()->findChild<QComboBox*>(typed[i])) {
       pick(list, typed[i + 1].toInt());
@@ -225,46 +225,46 @@ void MetalWindowTest::examples() {
 
 void MetalWindowTest::enterWalksOnUntilTheWeightIsKnown() {
   showBeadNotice();
-  typeInto(child<EntryBox>(metalPage(), "acrossMmBox"), QStringLiteral("1"));
+  typeInto(findNamed<EntryBox>(metalPage(), "acrossMmBox"), QStringLiteral("1"));
   // The inch twin is filled at once; the weight waits for a length.
-  QCOMPARE(child<EntryBox>(metalPage(), "acrossInchBox")->text(), QStringLiteral("0.03937"));
-  QCOMPARE(child<EntryBox>(metalPage(), "gramBox")->text(), QString());
+  QCOMPARE(findNamed<EntryBox>(metalPage(), "acrossInchBox")->text(), QStringLiteral("0.03937"));
+  QCOMPARE(findNamed<EntryBox>(metalPage(), "gramBox")->text(), QString());
   // The caret goes on past the twin it just filled, to the next size.
-  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(metalPage(), "lengthMmBox"));
-  typeInto(child<EntryBox>(metalPage(), "lengthMmBox"), QStringLiteral("100"));
-  QCOMPARE(child<EntryBox>(metalPage(), "gramBox")->text(), QStringLiteral("0.8137"));
+  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(metalPage(), "lengthMmBox"));
+  typeInto(findNamed<EntryBox>(metalPage(), "lengthMmBox"), QStringLiteral("100"));
+  QCOMPARE(findNamed<EntryBox>(metalPage(), "gramBox")->text(), QStringLiteral("0.8137"));
   QCOMPARE(QApplication::focusWidget(),
-           child<EntryBox>(metalPage(), "lengthMmBox"));  // done: the caret stays
+           findNamed<EntryBox>(metalPage(), "lengthMmBox"));  // done: the caret stays
   // Emptying the length empties the results that needed it.
-  typeInto(child<EntryBox>(metalPage(), "lengthMmBox"), QString());
-  QCOMPARE(child<EntryBox>(metalPage(), "lengthInchBox")->text(), QString());
+  typeInto(findNamed<EntryBox>(metalPage(), "lengthMmBox"), QString());
+  QCOMPARE(findNamed<EntryBox>(metalPage(), "lengthInchBox")->text(), QString());
   QCOMPARE(resultTexts(), QStringList(7, QString()));
 }
 
 void MetalWindowTest::gaugeFillsTheDiameter() {
   showBeadNotice();
-  typeInto(child<EntryBox>(metalPage(), "lengthMmBox"), QStringLiteral("100"));
+  typeInto(findNamed<EntryBox>(metalPage(), "lengthMmBox"), QStringLiteral("100"));
   // By keyboard, as a user picks: gauge 20 is the 21st entry from gauge 40.
-  giveFocusTo(child<QComboBox>(metalPage(), "gaugeBox"));
-  pick(child<QComboBox>(metalPage(), "gaugeBox"), 19);
-  QTest::keyClick(child<QComboBox>(metalPage(), "gaugeBox"), Qt::Key_Down);
-  QCOMPARE(child<QComboBox>(metalPage(), "gaugeBox")->currentText(), QStringLiteral("20"));
-  QCOMPARE(child<EntryBox>(metalPage(), "acrossMmBox")->text(), QStringLiteral("0.8118"));
-  QCOMPARE(child<EntryBox>(metalPage(), "acrossInchBox")->text(), QStringLiteral("0.03196"));
-  QCOMPARE(child<EntryBox>(metalPage(), "gramBox")->text(),
+  giveFocusTo(findNamed<QComboBox>(metalPage(), "gaugeBox"));
+  pick(findNamed<QComboBox>(metalPage(), "gaugeBox"), 19);
+  QTest::keyClick(findNamed<QComboBox>(metalPage(), "gaugeBox"), Qt::Key_Down);
+  QCOMPARE(findNamed<QComboBox>(metalPage(), "gaugeBox")->currentText(), QStringLiteral("20"));
+  QCOMPARE(findNamed<EntryBox>(metalPage(), "acrossMmBox")->text(), QStringLiteral("0.8118"));
+  QCOMPARE(findNamed<EntryBox>(metalPage(), "acrossInchBox")->text(), QStringLiteral("0.03196"));
+  QCOMPARE(findNamed<EntryBox>(metalPage(), "gramBox")->text(),
            QStringLiteral("0.5362"));  // pi/4 x 0.8118^2 x 100 x 10.36 / 1000
   // A diameter typed by hand is no longer that gauge.
-  typeInto(child<EntryBox>(metalPage(), "acrossMmBox"), QStringLiteral("1"));
-  QCOMPARE(child<QComboBox>(metalPage(), "gaugeBox")->currentIndex(), -1);
+  typeInto(findNamed<EntryBox>(metalPage(), "acrossMmBox"), QStringLiteral("1"));
+  QCOMPARE(findNamed<QComboBox>(metalPage(), "gaugeBox")->currentIndex(), -1);
 }
 
 void MetalWindowTest::inchBoxTakesFractions() {
   showBeadNotice();
-  typeInto(child<EntryBox>(metalPage(), "acrossInchBox"), QStringLiteral("1 1/2"));
-  QCOMPARE(child<EntryBox>(metalPage(), "acrossMmBox")->text(), QStringLiteral("38.10000"));
+  typeInto(findNamed<EntryBox>(metalPage(), "acrossInchBox"), QStringLiteral("1 1/2"));
+  QCOMPARE(findNamed<EntryBox>(metalPage(), "acrossMmBox")->text(), QStringLiteral("38.10000"));
   // The box typed in last is the source, whichever it is.
-  typeInto(child<EntryBox>(metalPage(), "acrossMmBox"), QStringLiteral("25.4"));
-  QCOMPARE(child<EntryBox>(metalPage(), "acrossInchBox")->text(), QStringLiteral("1.00000"));
+  typeInto(findNamed<EntryBox>(metalPage(), "acrossMmBox"), QStringLiteral("25.4"));
+  QCOMPARE(findNamed<EntryBox>(metalPage(), "acrossInchBox")->text(), QStringLiteral("1.00000"));
 }
 
 void MetalWindowTest::badInputLeavesTheBoxes_data() {
@@ -313,11 +313,11 @@ void MetalWindowTest::badInputLeavesTheBoxes() {
   QFETCH(QString, caption);
   QFETCH(QString, message);
   showBeadNotice();
-  typeInto(child<EntryBox>(metalPage(), "acrossMmBox"), QStringLiteral("1.0"));
-  typeInto(child<EntryBox>(metalPage(), "lengthMmBox"), QStringLiteral("100"));
-  typeInto(child<EntryBox>(metalPage(), "priceBox"), QStringLiteral("25"));
+  typeInto(findNamed<EntryBox>(metalPage(), "acrossMmBox"), QStringLiteral("1.0"));
+  typeInto(findNamed<EntryBox>(metalPage(), "lengthMmBox"), QStringLiteral("100"));
+  typeInto(findNamed<EntryBox>(metalPage(), "priceBox"), QStringLiteral("25"));
   const QStringList before = resultTexts();
-  const QString inchBefore = child<EntryBox>(metalPage(), "acrossInchBox")->text();
+  const QString inchBefore = findNamed<EntryBox>(metalPage(), "acrossInchBox")->text();
   auto* target = metalPage()->findChild<EntryBox*>(box);
   QVERIFY(target);
   giveFocusTo(target);
@@ -330,7 +330,7 @@ void MetalWindowTest::badInputLeavesTheBoxes() {
   QCOMPARE(app_->services.messages.first().icon, MessageIcon::Error);
   QCOMPARE(resultTexts(), before);
   QCOMPARE(target->text(), pasted);
-  if (box != "acrossInchBox") QCOMPARE(child<EntryBox>(metalPage(), "acrossInchBox")->text(), inchBefore);
+  if (box != "acrossInchBox") QCOMPARE(findNamed<EntryBox>(metalPage(), "acrossInchBox")->text(), inchBefore);
   for (EntryBox* shown : metalPage()->findChildren<EntryBox*>()) {
     if (shown == target) continue;
     QVERIFY2(!shown->text().contains(u'E') &&
@@ -368,7 +368,7 @@ void MetalWindowTest::keyFilters() {
   QFETCH(QString, expected);
   QFETCH(int, beeps);
   showBeadNotice();
-  pick(child<QComboBox>(metalPage(), "shapeBox"), 2);  // every size box shown
+  pick(findNamed<QComboBox>(metalPage(), "shapeBox"), 2);  // every size box shown
   auto* target = metalPage()->findChild<EntryBox*>(box);
   QVERIFY(target);
   typeInto(target, typed, false);
@@ -378,23 +378,23 @@ void MetalWindowTest::keyFilters() {
 
 void MetalWindowTest::otherMetalTakesATypedDensity() {
   showBeadNotice();
-  QCOMPARE(child<EntryBox>(metalPage(), "densityBox")->text(),
+  QCOMPARE(findNamed<EntryBox>(metalPage(), "densityBox")->text(),
            QStringLiteral("10.36"));  // sterling to start with
-  QVERIFY(child<EntryBox>(metalPage(), "densityBox")->isReadOnly());
-  pick(child<QComboBox>(metalPage(), "metalBox"), 14);
-  QCOMPARE(child<QComboBox>(metalPage(), "metalBox")->currentText(), QStringLiteral("Platinum (pure)"));
-  QCOMPARE(child<EntryBox>(metalPage(), "densityBox")->text(), QStringLiteral("21.45"));
-  typeInto(child<EntryBox>(metalPage(), "acrossMmBox"), QStringLiteral("1"));
-  typeInto(child<EntryBox>(metalPage(), "lengthMmBox"), QStringLiteral("100"));
-  QCOMPARE(child<EntryBox>(metalPage(), "gramBox")->text(),
+  QVERIFY(findNamed<EntryBox>(metalPage(), "densityBox")->isReadOnly());
+  pick(findNamed<QComboBox>(metalPage(), "metalBox"), 14);
+  QCOMPARE(findNamed<QComboBox>(metalPage(), "metalBox")->currentText(), QStringLiteral("Platinum (pure)"));
+  QCOMPARE(findNamed<EntryBox>(metalPage(), "densityBox")->text(), QStringLiteral("21.45"));
+  typeInto(findNamed<EntryBox>(metalPage(), "acrossMmBox"), QStringLiteral("1"));
+  typeInto(findNamed<EntryBox>(metalPage(), "lengthMmBox"), QStringLiteral("100"));
+  QCOMPARE(findNamed<EntryBox>(metalPage(), "gramBox")->text(),
            QStringLiteral("1.6847"));  // 78.54 mm3 of platinum
-  pick(child<QComboBox>(metalPage(), "metalBox"), kOtherMetal);
-  QVERIFY(!child<EntryBox>(metalPage(), "densityBox")->isReadOnly());
-  QCOMPARE(child<EntryBox>(metalPage(), "densityBox")->text(), QString());
-  QCOMPARE(child<EntryBox>(metalPage(), "gramBox")->text(), QString());  // no density, no weight
-  QCOMPARE(child<EntryBox>(metalPage(), "volumeBox")->text(), QStringLiteral("78.54"));
-  typeInto(child<EntryBox>(metalPage(), "densityBox"), QStringLiteral("10"));
-  QCOMPARE(child<EntryBox>(metalPage(), "gramBox")->text(), QStringLiteral("0.7854"));
+  pick(findNamed<QComboBox>(metalPage(), "metalBox"), kOtherMetal);
+  QVERIFY(!findNamed<EntryBox>(metalPage(), "densityBox")->isReadOnly());
+  QCOMPARE(findNamed<EntryBox>(metalPage(), "densityBox")->text(), QString());
+  QCOMPARE(findNamed<EntryBox>(metalPage(), "gramBox")->text(), QString());  // no density, no weight
+  QCOMPARE(findNamed<EntryBox>(metalPage(), "volumeBox")->text(), QStringLiteral("78.54"));
+  typeInto(findNamed<EntryBox>(metalPage(), "densityBox"), QStringLiteral("10"));
+  QCOMPARE(findNamed<EntryBox>(metalPage(), "gramBox")->text(), QStringLiteral("0.7854"));
 }
 
 void MetalWindowTest::shapeShowsItsRows_data() {
@@ -421,11 +421,11 @@ void MetalWindowTest::shapeShowsItsRows() {
   QFETCH(QStringList, shown);
   QFETCH(QStringList, hidden);
   showBeadNotice();
-  pick(child<QComboBox>(metalPage(), "shapeBox"), shape);
+  pick(findNamed<QComboBox>(metalPage(), "shapeBox"), shape);
   // The caption carries its Alt letter; its box is named without it.
-  QCOMPARE(child<QLabel>(metalPage(), "acrossLabel")->text().remove(u'&'), across);
-  QCOMPARE(child<EntryBox>(metalPage(), "acrossMmBox")->accessibleName(), across + " in mm");
-  QCOMPARE(child<EntryBox>(metalPage(), "acrossInchBox")->accessibleName(), across + " in inches");
+  QCOMPARE(findNamed<QLabel>(metalPage(), "acrossLabel")->text().remove(u'&'), across);
+  QCOMPARE(findNamed<EntryBox>(metalPage(), "acrossMmBox")->accessibleName(), across + " in mm");
+  QCOMPARE(findNamed<EntryBox>(metalPage(), "acrossInchBox")->accessibleName(), across + " in inches");
   for (const QString& name : shown) {
     auto* w = metalPage()->findChild<QWidget*>(name);
     QVERIFY2(w && w->isVisible(), qPrintable(name));
@@ -493,8 +493,8 @@ void MetalWindowTest::tabOrderAndNames() {
   QFETCH(int, shape);
   QFETCH(QStringList, order);
   showBeadNotice();
-  pick(child<QComboBox>(metalPage(), "shapeBox"), shape);
-  giveFocusTo(child<QComboBox>(metalPage(), "metalBox"));
+  pick(findNamed<QComboBox>(metalPage(), "shapeBox"), shape);
+  giveFocusTo(findNamed<QComboBox>(metalPage(), "metalBox"));
   QStringList visited;
   for (int i = 0; i < order.size(); ++i) {
     QWidget* w = QApplication::focusWidget();
@@ -520,7 +520,7 @@ void MetalWindowTest::tabOrderAndNames() {
   QCOMPARE(QAccessible::queryAccessibleInterface(QApplication::focusWidget())->role(),
            QAccessible::PageTabList);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  QCOMPARE(QApplication::focusWidget(), child<QComboBox>(metalPage(), "metalBox"));
+  QCOMPARE(QApplication::focusWidget(), findNamed<QComboBox>(metalPage(), "metalBox"));
 }
 
 // Most runs never open the window, so it is built when first asked for; that

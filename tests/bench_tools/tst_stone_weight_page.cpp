@@ -57,56 +57,57 @@ void StoneWeightPageTest::examples() {
   QFETCH(int, shape);
   QFETCH(QStringList, typed);
   QFETCH(QString, carats);
-  pick(child<QComboBox>(page_.get(), "stoneBox"), stone);
-  pick(child<QComboBox>(page_.get(), "shapeBox"), shape);
+  pick(findNamed<QComboBox>(page_.get(), "stoneBox"), stone);
+  pick(findNamed<QComboBox>(page_.get(), "shapeBox"), shape);
   for (int i = 0; i < typed.size(); i += 2) {
     auto* box = page_->findChild<EntryBox*>(typed[i]);
     QVERIFY2(box, qPrintable(typed[i]));
     typeInto(box, typed[i + 1]);
   }
-  QCOMPARE(child<EntryBox>(page_.get(), "caratBox")->text(), carats);
+  QCOMPARE(findNamed<EntryBox>(page_.get(), "caratBox")->text(), carats);
   QVERIFY(services_.messages.isEmpty());
   QCOMPARE(services_.beeps, 0);
   // A change of stone works the weight out again from the same sizes.
   if (stone == 2) {
-    pick(child<QComboBox>(page_.get(), "stoneBox"), 9);  // amethyst, 2.65: 49 x 4 x 2.65 x 0.002 = 1.0388
-    QCOMPARE(child<EntryBox>(page_.get(), "caratBox")->text(), QStringLiteral("1.04"));
+    pick(findNamed<QComboBox>(page_.get(), "stoneBox"), 9);  // amethyst, 2.65: 49 x 4 x 2.65 x 0.002 = 1.0388
+    QCOMPARE(findNamed<EntryBox>(page_.get(), "caratBox")->text(), QStringLiteral("1.04"));
   }
 }
 
 void StoneWeightPageTest::enterWalksOnToWhatIsMissing() {
-  pick(child<QComboBox>(page_.get(), "shapeBox"), int(StoneShape::Oval));
+  pick(findNamed<QComboBox>(page_.get(), "shapeBox"), int(StoneShape::Oval));
   // A diamond to start with: the diamond's oval factor, no gravity.
-  QCOMPARE(child<QLabel>(page_.get(), "formulaLabel")->text(),
+  QCOMPARE(findNamed<QLabel>(page_.get(), "formulaLabel")->text(),
            QStringLiteral("ct = ((L + W) / 2)\u00b2 \u00d7 depth \u00d7 0.0062"));
-  typeInto(child<EntryBox>(page_.get(), "lengthBox"), QStringLiteral("8"));
-  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_.get(), "widthBox"));
-  typeInto(child<EntryBox>(page_.get(), "widthBox"), QStringLiteral("6"));
-  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_.get(), "depthBox"));
-  QCOMPARE(child<EntryBox>(page_.get(), "caratBox")->text(), QString());
+  typeInto(findNamed<EntryBox>(page_.get(), "lengthBox"), QStringLiteral("8"));
+  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(page_.get(), "widthBox"));
+  typeInto(findNamed<EntryBox>(page_.get(), "widthBox"), QStringLiteral("6"));
+  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(page_.get(), "depthBox"));
+  QCOMPARE(findNamed<EntryBox>(page_.get(), "caratBox")->text(), QString());
   // A round stone needs one diameter only: from the least diameter to the depth.
-  pick(child<QComboBox>(page_.get(), "shapeBox"), int(StoneShape::Round));
-  child<EntryBox>(page_.get(), "widthBox")->clear();
-  typeInto(child<EntryBox>(page_.get(), "lengthBox"), QStringLiteral("6.5"));
-  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_.get(), "depthBox"));
-  QCOMPARE(child<EntryBox>(page_.get(), "widthBox")->accessibleName(),
+  pick(findNamed<QComboBox>(page_.get(), "shapeBox"), int(StoneShape::Round));
+  findNamed<EntryBox>(page_.get(), "widthBox")->clear();
+  typeInto(findNamed<EntryBox>(page_.get(), "lengthBox"), QStringLiteral("6.5"));
+  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(page_.get(), "depthBox"));
+  QCOMPARE(findNamed<EntryBox>(page_.get(), "widthBox")->accessibleName(),
            QStringLiteral("Greatest diameter in mm, if it differs"));
-  typeInto(child<EntryBox>(page_.get(), "depthBox"), QStringLiteral("3.9"));
-  QCOMPARE(child<EntryBox>(page_.get(), "caratBox")->text(), QStringLiteral("1.01"));
-  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_.get(), "depthBox"));  // done: the caret stays
+  typeInto(findNamed<EntryBox>(page_.get(), "depthBox"), QStringLiteral("3.9"));
+  QCOMPARE(findNamed<EntryBox>(page_.get(), "caratBox")->text(), QStringLiteral("1.01"));
+  QCOMPARE(QApplication::focusWidget(),
+           findNamed<EntryBox>(page_.get(), "depthBox"));  // done: the caret stays
   QVERIFY(services_.messages.isEmpty());
 }
 
 void StoneWeightPageTest::otherStoneTakesATypedGravity() {
-  QCOMPARE(child<EntryBox>(page_.get(), "gravityBox")->text(), QStringLiteral("3.52"));
-  QVERIFY(child<EntryBox>(page_.get(), "gravityBox")->isReadOnly());
-  pick(child<QComboBox>(page_.get(), "stoneBox"), kOtherGem);
-  QVERIFY(!child<EntryBox>(page_.get(), "gravityBox")->isReadOnly());
-  QCOMPARE(child<EntryBox>(page_.get(), "gravityBox")->text(), QString());
-  QCOMPARE(QApplication::focusWidget(), child<EntryBox>(page_.get(), "gravityBox"));
-  pick(child<QComboBox>(page_.get(), "stoneBox"), 1);
-  QCOMPARE(child<EntryBox>(page_.get(), "gravityBox")->text(), QStringLiteral("4.00"));
-  QVERIFY(child<EntryBox>(page_.get(), "gravityBox")->isReadOnly());
+  QCOMPARE(findNamed<EntryBox>(page_.get(), "gravityBox")->text(), QStringLiteral("3.52"));
+  QVERIFY(findNamed<EntryBox>(page_.get(), "gravityBox")->isReadOnly());
+  pick(findNamed<QComboBox>(page_.get(), "stoneBox"), kOtherGem);
+  QVERIFY(!findNamed<EntryBox>(page_.get(), "gravityBox")->isReadOnly());
+  QCOMPARE(findNamed<EntryBox>(page_.get(), "gravityBox")->text(), QString());
+  QCOMPARE(QApplication::focusWidget(), findNamed<EntryBox>(page_.get(), "gravityBox"));
+  pick(findNamed<QComboBox>(page_.get(), "stoneBox"), 1);
+  QCOMPARE(findNamed<EntryBox>(page_.get(), "gravityBox")->text(), QStringLiteral("4.00"));
+  QVERIFY(findNamed<EntryBox>(page_.get(), "gravityBox")->isReadOnly());
 }
 
 void StoneWeightPageTest::badInputLeavesTheBoxes_data() {
@@ -146,13 +147,13 @@ void StoneWeightPageTest::badInputLeavesTheBoxes() {
   QFETCH(QString, box);
   QFETCH(QString, pasted);
   QFETCH(QString, message);
-  pick(child<QComboBox>(page_.get(), "stoneBox"), kOtherGem);
-  pick(child<QComboBox>(page_.get(), "shapeBox"), int(StoneShape::Oval));
-  typeInto(child<EntryBox>(page_.get(), "gravityBox"), QStringLiteral("4"));
-  typeInto(child<EntryBox>(page_.get(), "lengthBox"), QStringLiteral("8"));
-  typeInto(child<EntryBox>(page_.get(), "widthBox"), QStringLiteral("6"));
-  typeInto(child<EntryBox>(page_.get(), "depthBox"), QStringLiteral("4"));
-  QCOMPARE(child<EntryBox>(page_.get(), "caratBox")->text(), QStringLiteral("1.57"));
+  pick(findNamed<QComboBox>(page_.get(), "stoneBox"), kOtherGem);
+  pick(findNamed<QComboBox>(page_.get(), "shapeBox"), int(StoneShape::Oval));
+  typeInto(findNamed<EntryBox>(page_.get(), "gravityBox"), QStringLiteral("4"));
+  typeInto(findNamed<EntryBox>(page_.get(), "lengthBox"), QStringLiteral("8"));
+  typeInto(findNamed<EntryBox>(page_.get(), "widthBox"), QStringLiteral("6"));
+  typeInto(findNamed<EntryBox>(page_.get(), "depthBox"), QStringLiteral("4"));
+  QCOMPARE(findNamed<EntryBox>(page_.get(), "caratBox")->text(), QStringLiteral("1.57"));
   auto* target = page_->findChild<EntryBox*>(box);
   QVERIFY(target);
   const QList<EntryBox*> boxes = page_->findChildren<EntryBox*>();
@@ -175,9 +176,9 @@ void StoneWeightPageTest::badInputLeavesTheBoxes() {
 }
 
 void StoneWeightPageTest::keyFilter() {
-  giveFocusTo(child<EntryBox>(page_.get(), "depthBox"));
-  typeText(child<EntryBox>(page_.get(), "depthBox"), QStringLiteral("3.9.5x/"));
-  QCOMPARE(child<EntryBox>(page_.get(), "depthBox")->text(), QStringLiteral("3.95"));
+  giveFocusTo(findNamed<EntryBox>(page_.get(), "depthBox"));
+  typeText(findNamed<EntryBox>(page_.get(), "depthBox"), QStringLiteral("3.9.5x/"));
+  QCOMPARE(findNamed<EntryBox>(page_.get(), "depthBox")->text(), QStringLiteral("3.95"));
   QCOMPARE(services_.beeps, 3);
 }
 
@@ -191,7 +192,7 @@ void StoneWeightPageTest::tabOrderAndNames() {
                           "Greatest diameter in mm, if it differs",
                           "Depth in mm",
                           "Weight in carats"};
-  giveFocusTo(child<QComboBox>(page_.get(), "stoneBox"));
+  giveFocusTo(findNamed<QComboBox>(page_.get(), "stoneBox"));
   QStringList visited;
   for (int i = 0; i < order.size(); ++i) {
     QWidget* w = QApplication::focusWidget();

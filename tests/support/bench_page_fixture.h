@@ -6,20 +6,12 @@
 #include <QTest>
 #include <memory>
 
+#include "find_child.h"
 #include "platform/error_boundary.h"
 #include "widget_fixture.h"
 #include "widgets/entry_box.h"
 
 namespace orvane {
-
-// A page's or window's child by its object name, as a user's tools would
-// find it; a name that is not there stops the test at once.
-template <typename T>
-T* child(const QObject* parent, const char* name) {
-  T* found = parent->findChild<T*>(QLatin1String(name));
-  if (found == nullptr) qFatal("no child %s of %s", name, qPrintable(parent->objectName()));
-  return found;
-}
 
 // What the screen reader has been told in `window` since the last call, in
 // order: the texts of the notices shown there, which go with it. Needs

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "find_child.h"
 #include "widgets/entry_box.h"
 #include "worksheet/worksheet_window.h"
 
@@ -12,24 +13,19 @@ namespace orvane {
 
 namespace {
 
-template <typename Child>
-Child* child(const QWidget* sheet, const QString& name) {
-  auto* found = sheet->findChild<Child*>(name);
-  if (!found) qFatal("The worksheet window has no %s", qPrintable(name));
-  return found;
-}
-
 WorksheetColumn column(const QWidget* sheet, const char* family) {
   WorksheetColumn boxes{};
   for (int i = 0; i < kWorksheetRows; ++i)
-    boxes[i] = child<EntryBox>(sheet, QLatin1String(family) + QString::number(i + 1));
+    boxes[i] = findNamed<EntryBox>(sheet, QLatin1String(family) + QString::number(i + 1));
   return boxes;
 }
 
 }  // namespace
 
-EntryBox* projectBox(const QWidget* sheet) { return child<EntryBox>(sheet, QStringLiteral("projectBox")); }
-EntryBox* totalBox(const QWidget* sheet) { return child<EntryBox>(sheet, QStringLiteral("totalBox")); }
+EntryBox* projectBox(const QWidget* sheet) {
+  return findNamed<EntryBox>(sheet, QStringLiteral("projectBox"));
+}
+EntryBox* totalBox(const QWidget* sheet) { return findNamed<EntryBox>(sheet, QStringLiteral("totalBox")); }
 WorksheetColumn descriptionBoxes(const QWidget* sheet) { return column(sheet, "descriptionBox"); }
 WorksheetColumn mmBoxes(const QWidget* sheet) { return column(sheet, "mmBox"); }
 WorksheetColumn inchBoxes(const QWidget* sheet) { return column(sheet, "inchBox"); }
@@ -37,28 +33,28 @@ WorksheetColumn countBoxes(const QWidget* sheet) { return column(sheet, "countBo
 WorksheetColumn perInchBoxes(const QWidget* sheet) { return column(sheet, "perInchBox"); }
 WorksheetColumn lengthBoxes(const QWidget* sheet) { return column(sheet, "lengthBox"); }
 QPushButton* loadButton(const QWidget* sheet) {
-  return child<QPushButton>(sheet, QStringLiteral("loadButton"));
+  return findNamed<QPushButton>(sheet, QStringLiteral("loadButton"));
 }
 QPushButton* saveButton(const QWidget* sheet) {
-  return child<QPushButton>(sheet, QStringLiteral("saveButton"));
+  return findNamed<QPushButton>(sheet, QStringLiteral("saveButton"));
 }
 QPushButton* printButton(const QWidget* sheet) {
-  return child<QPushButton>(sheet, QStringLiteral("printButton"));
+  return findNamed<QPushButton>(sheet, QStringLiteral("printButton"));
 }
 QPushButton* calculatorButton(const QWidget* sheet) {
-  return child<QPushButton>(sheet, QStringLiteral("calculatorButton"));
+  return findNamed<QPushButton>(sheet, QStringLiteral("calculatorButton"));
 }
 QPushButton* helpButton(const QWidget* sheet) {
-  return child<QPushButton>(sheet, QStringLiteral("helpButton"));
+  return findNamed<QPushButton>(sheet, QStringLiteral("helpButton"));
 }
 QPushButton* clearButton(const QWidget* sheet) {
-  return child<QPushButton>(sheet, QStringLiteral("clearButton"));
+  return findNamed<QPushButton>(sheet, QStringLiteral("clearButton"));
 }
 QPushButton* recentButton(const QWidget* sheet) {
-  return child<QPushButton>(sheet, QStringLiteral("recentButton"));
+  return findNamed<QPushButton>(sheet, QStringLiteral("recentButton"));
 }
 QPushButton* closeButton(const QWidget* sheet) {
-  return child<QPushButton>(sheet, QStringLiteral("closeButton"));
+  return findNamed<QPushButton>(sheet, QStringLiteral("closeButton"));
 }
 
 void WorksheetFixture::openWorksheet() {
