@@ -212,7 +212,7 @@ class CalcDisplayAccessible : public QAccessibleWidget, public QAccessibleTextIn
   void setCursorPosition(int) override {}
   QString text(int startOffset, int endOffset) const override {
     const QString value = displayValue();
-    if (endOffset < 0 || endOffset > value.size()) endOffset = value.size();
+    if (endOffset < 0 || endOffset > value.size()) endOffset = int(value.size());
     startOffset = std::clamp(startOffset, 0, static_cast<int>(endOffset));
     return value.mid(startOffset, endOffset - startOffset);
   }

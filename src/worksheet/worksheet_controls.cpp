@@ -62,7 +62,7 @@ void setLimitedText(EntryBox* box, int limit, const QString& text) {
   relaxLimit(box, limit);
 }
 
-void relaxLimit(EntryBox* box, int limit) { box->setMaxLength(std::max<int>(limit, box->text().size())); }
+void relaxLimit(EntryBox* box, int limit) { box->setMaxLength(std::max(limit, int(box->text().size()))); }
 
 namespace {
 void dropEvent(QAccessibleEvent*) {}
