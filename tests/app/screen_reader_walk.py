@@ -44,7 +44,7 @@ class Speech:
         print(f"  {action}: {queued - self.events_at[0]} events queued, "
               f"{deluge - self.events_at[1]} deluge warnings")
 
-    def wait(self, pattern, what, timeout=15):
+    def wait(self, pattern, what, timeout=30):
         """Waits until Orca speaks a line matching the pattern after the mark."""
         def spoken():
             new = self.lines()[self.seen:]
@@ -163,6 +163,9 @@ speech.wait(r"Bench", "the Bench window coming to the front")
 length = need(metal, pyatspi.ROLE_TEXT, r"^length in mm$", "Metal Calculator length box")
 across = need(metal, pyatspi.ROLE_TEXT, r"in mm$", "Metal Calculator diameter box")
 enter(across, "diameter", "1")
+# The diameter's own result first: a key still on its way while the focus
+# moves over the accessibility bus would land in the length box.
+speech.wait(r"in inches 0\.03937", "the diameter worked out")
 enter(length, "length", "100")
 speech.wait(r"Grams \d+\.\d+.*Troy ounces \d", "the wire's weight")
 speech.report_events("length typed")

@@ -28,7 +28,7 @@ def mark():
     seen = len(spoken_lines())
 
 
-def hear(pattern, what, timeout=15):
+def hear(pattern, what, timeout=30):
     """Waits until Orca speaks a line matching the pattern after the mark."""
     global seen
 
