@@ -40,6 +40,8 @@ CastingPage::CastingPage(DesktopServices& services, QWidget* parent) : QWidget(p
   calculateCasting();
 }
 
+QString CastingPage::pageTitle() { return tr("Casting"); }
+
 QString CastingPage::metalCost() const { return costBox->text(); }
 
 EntryBox* CastingPage::numberBox(const QString& name, bool (CastingPage::*calculate)(const QComboBox*)) {
@@ -84,27 +86,29 @@ void CastingPage::createCasting() {
     ++row;
   };
 
-  modelWeightBox = numberBox(QStringLiteral("Model weight in grams"), &CastingPage::calculateCasting);
-  add(QStringLiteral("Model weig&ht"), modelWeightBox, QStringLiteral("g"));
+  modelWeightBox = numberBox(tr("Model weight in grams"), &CastingPage::calculateCasting);
+  add(tr("Model weig&ht"), modelWeightBox, QStringLiteral("g"));
   modelMaterialBox = makeBenchList(this, QString(), modelMaterialNames());
-  add(QStringLiteral("M&odel material"), modelMaterialBox);
-  modelDensityBox = numberBox(QStringLiteral("Model density in g/cm\u00b3"), &CastingPage::calculateCasting);
-  add(QStringLiteral("Mo&del density"), modelDensityBox, QStringLiteral("g/cm\u00b3"));
+  add(tr("M&odel material"), modelMaterialBox);
+  modelDensityBox = numberBox(tr("Model density in g/cm\u00b3"), &CastingPage::calculateCasting);
+  add(tr("Mo&del density"), modelDensityBox, QStringLiteral("g/cm\u00b3"));
   metalBox = makeBenchList(this, QString(), metalNames());
   metalBox->setMaxVisibleItems(metalBox->count());
   metalBox->setCurrentIndex(kSterling);
-  add(QStringLiteral("&Metal"), metalBox);
-  metalDensityBox = numberBox(QStringLiteral("Metal density in g/cm\u00b3"), &CastingPage::calculateCasting);
-  add(QStringLiteral("Metal den&sity"), metalDensityBox, QStringLiteral("g/cm\u00b3"));
-  allowanceBox =
-      numberBox(QStringLiteral("Allowance for sprue and button in per cent"), &CastingPage::calculateCasting);
+  add(tr("&Metal"), metalBox);
+  metalDensityBox = numberBox(tr("Metal density in g/cm\u00b3"), &CastingPage::calculateCasting);
+  add(tr("Metal den&sity"), metalDensityBox, QStringLiteral("g/cm\u00b3"));
+  allowanceBox = numberBox(tr("Allowance for sprue and button in per cent"), &CastingPage::calculateCasting);
   allowanceBox->setText(QStringLiteral("0"));
-  allowanceBox->setToolTip(QStringLiteral("Extra metal for the sprue and button"));
-  add(QStringLiteral("A&llowance"), allowanceBox, QStringLiteral("%"));
-  priceBox = numberBox(QStringLiteral("Metal price"), &CastingPage::calculateCasting);
-  add(QStringLiteral("Metal p&rice"), priceBox);
-  priceUnitBox = makeBenchList(this, QStringLiteral("Price per"), priceUnitNames());
-  add(QStringLiteral("&Per"), priceUnitBox);
+  allowanceBox->setToolTip(tr("Extra metal for the sprue and button"));
+  //: Extra metal for the sprue and button, in per cent
+  add(tr("A&llowance"), allowanceBox, QStringLiteral("%"));
+  priceBox = numberBox(tr("Metal price"), &CastingPage::calculateCasting);
+  add(tr("Metal p&rice"), priceBox);
+  //: A metal price is per troy ounce, gram or pennyweight
+  priceUnitBox = makeBenchList(this, tr("Price per"), priceUnitNames());
+  //: The unit a metal price is given in: "Per" troy ounce, gram or pennyweight
+  add(tr("&Per"), priceUnitBox);
 
   // The results beside the inputs.
   row = 0;
@@ -112,14 +116,15 @@ void CastingPage::createCasting() {
     grid->addWidget(makeBenchCaption(this, caption, box), row, 3, Qt::AlignRight);
     grid->addWidget(box, row++, 4);
   };
-  gramBox = makeBenchResult(this, QStringLiteral("Metal weight in grams"));
-  result(QStringLiteral("Metal (&g)"), gramBox);
-  pennyweightBox = makeBenchResult(this, QStringLiteral("Pennyweights"));
-  result(QStringLiteral("Penn&yweights"), pennyweightBox);
-  troyOunceBox = makeBenchResult(this, QStringLiteral("Troy ounces"));
-  result(QStringLiteral("Troy o&unces"), troyOunceBox);
-  costBox = makeBenchResult(this, QStringLiteral("Metal cost"));
-  result(QStringLiteral("Metal &cost"), costBox);
+  gramBox = makeBenchResult(this, tr("Metal weight in grams"));
+  //: The weight of metal the model takes, in grams
+  result(tr("Metal (&g)"), gramBox);
+  pennyweightBox = makeBenchResult(this, tr("Pennyweights"));
+  result(tr("Penn&yweights"), pennyweightBox);
+  troyOunceBox = makeBenchResult(this, tr("Troy ounces"));
+  result(tr("Troy o&unces"), troyOunceBox);
+  costBox = makeBenchResult(this, tr("Metal cost"));
+  result(tr("Metal &cost"), costBox);
   grid->setColumnMinimumWidth(2, 40);
   grid->setColumnStretch(5, 1);
   grid->setRowStretch(9, 1);
@@ -137,7 +142,8 @@ void CastingPage::createCasting() {
 
 void CastingPage::createMetalToMetal() {
   auto* grid = static_cast<QGridLayout*>(layout());
-  auto* heading = new QLabel(QStringLiteral("Metal to metal"), this);
+  //: Heading: a piece's weight made again in another metal
+  auto* heading = new QLabel(tr("Metal to metal"), this);
   QFont bold = heading->font();
   bold.setBold(true);
   heading->setFont(bold);
@@ -147,18 +153,20 @@ void CastingPage::createMetalToMetal() {
     grid->addWidget(makeBenchCaption(this, caption, field), row, 3, Qt::AlignRight);
     grid->addWidget(field, row++, 4);
   };
-  fromMetalBox = makeBenchList(this, QStringLiteral("Metal to metal: piece made in"), listedMetals());
+  fromMetalBox = makeBenchList(this, tr("Metal to metal: piece made in"), listedMetals());
   fromMetalBox->setMaxVisibleItems(fromMetalBox->count());
   fromMetalBox->setCurrentIndex(kSterling);
-  add(QStringLiteral("P&iece in"), fromMetalBox);
-  pieceWeightBox = numberBox(QStringLiteral("Piece weight in grams"), &CastingPage::calculateMetalToMetal);
-  add(QStringLiteral("&Weight (g)"), pieceWeightBox);
-  toMetalBox = makeBenchList(this, QStringLiteral("Metal to metal: made in"), listedMetals());
+  //: The metal the piece is made in now
+  add(tr("P&iece in"), fromMetalBox);
+  pieceWeightBox = numberBox(tr("Piece weight in grams"), &CastingPage::calculateMetalToMetal);
+  add(tr("&Weight (g)"), pieceWeightBox);
+  toMetalBox = makeBenchList(this, tr("Metal to metal: made in"), listedMetals());
   toMetalBox->setMaxVisibleItems(toMetalBox->count());
   toMetalBox->setCurrentIndex(4);  // 18 ct yellow gold
-  add(QStringLiteral("M&ade in"), toMetalBox);
-  newWeightBox = makeBenchResult(this, QStringLiteral("Weight in the new metal in grams"));
-  add(QStringLiteral("&New weight (g)"), newWeightBox);
+  //: The metal the piece is to be made in
+  add(tr("M&ade in"), toMetalBox);
+  newWeightBox = makeBenchResult(this, tr("Weight in the new metal in grams"));
+  add(tr("&New weight (g)"), newWeightBox);
   for (QComboBox* list : {modelMaterialBox, metalBox, priceUnitBox, fromMetalBox, toMetalBox})
     list->setFixedWidth(kBenchListWidth);
   for (QComboBox* list : {fromMetalBox, toMetalBox})

@@ -18,29 +18,30 @@ GaugePage::GaugePage(DesktopServices& services, QWidget* parent) : QWidget(paren
   QGridLayout* grid = benchGrid(this);
 
   // Created in tab order: the size, then each gauge with its diameters.
-  makeBenchSizeBoxes(this, size, QStringLiteral("Diameter"), services_,
-                     [this](EntryBox* box) { enterPressed(box); });
-  americanBox = makeBenchList(this, QStringLiteral("American wire gauge (AWG, Brown and Sharpe)"),
-                              wireGaugeNames(GaugeSystem::American), QStringLiteral("Pick"));
-  americanMm = makeBenchResult(this, QStringLiteral("AWG diameter in mm"));
-  americanInch = makeBenchResult(this, QStringLiteral("AWG diameter in inches"));
-  britishBox = makeBenchList(this, QStringLiteral("British Standard Wire Gauge (SWG)"),
-                             wireGaugeNames(GaugeSystem::British), QStringLiteral("Pick"));
-  britishMm = makeBenchResult(this, QStringLiteral("SWG diameter in mm"));
-  britishInch = makeBenchResult(this, QStringLiteral("SWG diameter in inches"));
+  makeBenchSizeBoxes(this, size, tr("Diameter"), services_, [this](EntryBox* box) { enterPressed(box); });
+  //: Shown in an empty list: pick an entry (translated once for both lists)
+  americanBox = makeBenchList(this, tr("American wire gauge (AWG, Brown and Sharpe)"),
+                              wireGaugeNames(GaugeSystem::American), tr("Pick"));
+  americanMm = makeBenchResult(this, tr("AWG diameter in mm"));
+  americanInch = makeBenchResult(this, tr("AWG diameter in inches"));
+  britishBox = makeBenchList(this, tr("British Standard Wire Gauge (SWG)"),
+                             wireGaugeNames(GaugeSystem::British), tr("Pick"));
+  britishMm = makeBenchResult(this, tr("SWG diameter in mm"));
+  britishInch = makeBenchResult(this, tr("SWG diameter in inches"));
 
   const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignBottom;
-  grid->addWidget(makeBenchNote(this, QStringLiteral("gauge"), centre), 0, 1);
+  //: Column heading over the gauge numbers
+  grid->addWidget(makeBenchNote(this, tr("gauge"), centre), 0, 1);
   grid->addWidget(makeBenchNote(this, QStringLiteral("mm"), centre), 0, 2);
-  grid->addWidget(makeBenchNote(this, QStringLiteral("inches"), centre), 0, 3);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Diameter"), size.mm), 1, 0);
+  grid->addWidget(makeBenchNote(this, tr("inches"), centre), 0, 3);
+  grid->addWidget(makeBenchCaption(this, tr("&Diameter"), size.mm), 1, 0);
   grid->addWidget(size.mm, 1, 2);
   grid->addWidget(size.inch, 1, 3);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("&American (AWG)"), americanBox), 2, 0);
+  grid->addWidget(makeBenchCaption(this, tr("&American (AWG)"), americanBox), 2, 0);
   grid->addWidget(americanBox, 2, 1);
   grid->addWidget(americanMm, 2, 2);
   grid->addWidget(americanInch, 2, 3);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("&British (SWG)"), britishBox), 3, 0);
+  grid->addWidget(makeBenchCaption(this, tr("&British (SWG)"), britishBox), 3, 0);
   grid->addWidget(britishBox, 3, 1);
   grid->addWidget(britishMm, 3, 2);
   grid->addWidget(britishInch, 3, 3);
@@ -48,9 +49,8 @@ GaugePage::GaugePage(DesktopServices& services, QWidget* parent) : QWidget(paren
   beyondNote->setObjectName(QStringLiteral("beyondNote"));
   beyondNote->setWordWrap(true);
   grid->addWidget(beyondNote, 4, 0, 1, 5);
-  auto* note =
-      makeBenchNote(this, QStringLiteral("Type a diameter and press Enter for the nearest gauge of each "
-                                         "kind, or pick a gauge. 1 inch = 25.4 mm."));
+  auto* note = makeBenchNote(this, tr("Type a diameter and press Enter for the nearest gauge of each "
+                                      "kind, or pick a gauge. 1 inch = 25.4 mm."));
   note->setWordWrap(true);
   grid->addWidget(note, 5, 0, 1, 5);
   grid->setColumnStretch(4, 1);
@@ -67,7 +67,7 @@ GaugePage::GaugePage(DesktopServices& services, QWidget* parent) : QWidget(paren
   guardedConnect(britishBox, &QComboBox::activated, this, &GaugePage::onBritishPicked);
 }
 
-QString GaugePage::pageTitle() { return QStringLiteral("Gauges"); }
+QString GaugePage::pageTitle() { return tr("Gauges"); }
 
 void GaugePage::enterPressed(EntryBox* box) {
   runGuarded(this, [this, box] {
@@ -75,7 +75,10 @@ void GaugePage::enterPressed(EntryBox* box) {
     const GaugeReading reading = gaugesForSize(typed);
     if (reading.american < 0 && reading.americanBeyond.isEmpty()) {
       // Nothing typed: Enter in the box that holds nothing asks for a size.
-      if (trimBlanks(box->text()).isEmpty()) throwEmptyBenchBox(QStringLiteral("the diameter"));
+      if (trimBlanks(box->text()).isEmpty())
+        throwEmptyBenchBox(
+            //: Names the box in "Nothing typed for the diameter: type a number, then press Enter"
+            tr("the diameter"));
       focusBenchBox(size.source == BenchUnit::Mm ? size.mm : size.inch);
     }
     showReading(reading);

@@ -21,42 +21,52 @@ KnottedStrandPage::KnottedStrandPage(DesktopServices& services, QWidget* parent)
 
   // Created in tab order, top to bottom.
   standardBox =
-      makeBenchList(this, QStringLiteral("Standard length"), strandLengthNames(), QStringLiteral("Pick"));
+      //: Shown in an empty list: pick an entry
+      makeBenchList(this, tr("Standard length"), strandLengthNames(), tr("Pick"));
   makeBenchSizeBoxes(
-      this, length, QStringLiteral("Finished length"), services_,
+      this, length, tr("Finished length"), services_,
       [this](EntryBox*) { enterPressed(StrandField::Length); },
       [this] { standardBox->setCurrentIndex(-1); });  // a length typed by hand is no longer the pick
-  beadBox = numberBox(QStringLiteral("Bead size in mm"), StrandField::Bead);
-  knotBox = numberBox(QStringLiteral("Knot size in mm"), StrandField::Knot);
+  beadBox = numberBox(tr("Bead size in mm"), StrandField::Bead);
+  knotBox = numberBox(tr("Knot size in mm"), StrandField::Knot);
   knotBox->setText(QStringLiteral("1.0"));
-  claspBox = numberBox(QStringLiteral("Clasp length in mm"), StrandField::Clasp);
-  beadCountBox = makeBenchResult(this, QStringLiteral("Beads"));
-  leftOverBox = makeBenchResult(this, QStringLiteral("Left over in mm"));
+  claspBox = numberBox(tr("Clasp length in mm"), StrandField::Clasp);
+  beadCountBox = makeBenchResult(this,
+                                 //: The number of beads that fit the strand
+                                 tr("Beads"));
+  leftOverBox = makeBenchResult(this,
+                                //: The length that remains after the last bead and knot
+                                tr("Left over in mm"));
 
   int row = 0;
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Standard length"), standardBox), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("&Standard length"), standardBox), row, 0);
   grid->addWidget(standardBox, row++, 1, 1, 2);
   const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignBottom;
   grid->addWidget(makeBenchNote(this, QStringLiteral("mm"), centre), row, 1);
-  grid->addWidget(makeBenchNote(this, QStringLiteral("inches"), centre), row++, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Finished length"), length.mm), row, 0);
+  grid->addWidget(makeBenchNote(this, tr("inches"), centre), row++, 2);
+  grid->addWidget(makeBenchCaption(this, tr("&Finished length"), length.mm), row, 0);
   grid->addWidget(length.mm, row, 1);
   grid->addWidget(length.inch, row++, 2);
-  const std::pair<const char*, EntryBox*> sizes[] = {
-      {"&Bead size", beadBox}, {"&Knot size", knotBox}, {"&Clasp length", claspBox}};
+  const std::pair<const char*, EntryBox*> sizes[] = {{QT_TR_NOOP("&Bead size"), beadBox},
+                                                     {QT_TR_NOOP("&Knot size"), knotBox},
+                                                     {QT_TR_NOOP("&Clasp length"), claspBox}};
   for (const auto& [caption, box] : sizes) {
-    grid->addWidget(makeBenchCaption(this, QString::fromUtf8(caption), box), row, 0);
+    grid->addWidget(makeBenchCaption(this, tr(caption), box), row, 0);
     grid->addWidget(box, row, 1);
     grid->addWidget(makeBenchNote(this, QStringLiteral("mm")), row++, 2);
   }
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("B&eads"), beadCountBox), row, 0);
+  grid->addWidget(makeBenchCaption(this,
+                                   //: The number of beads that fit the strand
+                                   tr("B&eads"), beadCountBox),
+                  row, 0);
   grid->addWidget(beadCountBox, row++, 1);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Left over"), leftOverBox), row, 0);
+  grid->addWidget(makeBenchCaption(this,
+                                   //: The length that remains after the last bead and knot
+                                   tr("&Left over"), leftOverBox),
+                  row, 0);
   grid->addWidget(leftOverBox, row, 1);
   grid->addWidget(makeBenchNote(this, QStringLiteral("mm")), row++, 2);
-  auto* note =
-      makeBenchNote(this, QStringLiteral("Beads = (length \u2212 clasp) \u00f7 (bead + knot), rounded "
-                                         "down."));
+  auto* note = makeBenchNote(this, tr("Beads = (length \u2212 clasp) \u00f7 (bead + knot), rounded down."));
   note->setWordWrap(true);
   grid->addWidget(note, row++, 0, 1, 4);
   grid->setColumnStretch(3, 1);
@@ -72,7 +82,7 @@ KnottedStrandPage::KnottedStrandPage(DesktopServices& services, QWidget* parent)
   guardedConnect(standardBox, &QComboBox::activated, this, &KnottedStrandPage::onStandardPicked);
 }
 
-QString KnottedStrandPage::pageTitle() { return QStringLiteral("Knotted Strand"); }
+QString KnottedStrandPage::pageTitle() { return tr("Knotted Strand"); }
 
 void KnottedStrandPage::enterPressed(StrandField field) {
   runGuarded(this, [this, field] { calculate(field); });
@@ -90,19 +100,23 @@ void KnottedStrandPage::calculate(StrandField entered, const QComboBox* picked) 
   switch (result.missing) {
     case StrandField::Length:
       needed = length.source == BenchUnit::Mm ? length.mm : length.inch;
-      missing = QStringLiteral("the finished length");
+      //: Spoken after "Enter" as what is still needed (German: accusative, with article)
+      missing = tr("the finished length");
       break;
     case StrandField::Bead:
       needed = beadBox;
-      missing = QStringLiteral("the bead size");
+      //: Spoken after "Enter" as what is still needed (German: accusative, with article)
+      missing = tr("the bead size");
       break;
     case StrandField::Knot:
       needed = knotBox;
-      missing = QStringLiteral("the knot size");
+      //: Spoken after "Enter" as what is still needed (German: accusative, with article)
+      missing = tr("the knot size");
       break;
     case StrandField::Clasp:
       needed = claspBox;
-      missing = QStringLiteral("the clasp length");
+      //: Spoken after "Enter" as what is still needed (German: accusative, with article)
+      missing = tr("the clasp length");
       break;
     case StrandField::None:
       break;

@@ -1,6 +1,7 @@
 #include "bench_tools/metal_page.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
 
 #include "bench_tools/bench_page_kit.h"
@@ -15,16 +16,16 @@ namespace orvane {
 
 namespace {
 
-constexpr int kClientWidth = 644;
-constexpr int kClientHeight = 330;
-constexpr int kTop = 14;
 constexpr int kBoxHeight = 24;
-// Inputs on the left: caption, millimetre column, inch column.
-constexpr int kInCaptionLeft = 12, kInCaptionWidth = 120;
-constexpr int kMmLeft = 140, kInchLeft = 248, kSizeWidth = 100;
-// Results on the right.
-constexpr int kOutCaptionLeft = 364, kOutCaptionWidth = 150;
-constexpr int kOutLeft = 520, kOutWidth = 110;
+constexpr int kRowHeight = 30;      // a box and the gap below it
+constexpr int kHeadingHeight = 22;  // the "mm" and "inches" headings
+// Inputs on the left: caption, millimetre column, inch column; results on
+// the right. The captions' columns are as wide as their longest caption.
+constexpr int kInCaptionWidth = 120, kSizeWidth = 100, kInSpacing = 8;
+constexpr int kOutCaptionWidth = 150, kOutWidth = 110, kOutSpacing = 6;
+constexpr int kColumnGap = 16;
+// A list in the inputs spans both size columns.
+constexpr int kListWidth = 2 * kSizeWidth + kInSpacing;
 
 constexpr unsigned bit(MetalShape s) { return 1u << static_cast<unsigned>(s); }
 constexpr unsigned kWire = bit(MetalShape::RoundWire) | bit(MetalShape::SquareWire);
@@ -32,28 +33,63 @@ constexpr unsigned kRing = bit(MetalShape::RingBlank);
 constexpr unsigned kStock = bit(MetalShape::Sheet) | kRing;  // has a thickness
 constexpr unsigned kCut = kWire | bit(MetalShape::Sheet);    // has a length
 
-// The caption, with the letter Alt takes it by: each its own on the page.
-QString acrossCaption(MetalShape shape) {
-  switch (shape) {
-    case MetalShape::RoundWire:
-      return QStringLiteral("Di&ameter");
-    case MetalShape::SquareWire:
-      return QStringLiteral("Sid&e");
-    case MetalShape::Sheet:
-    case MetalShape::RingBlank:
-      break;
-  }
-  return QStringLiteral("&Width");
+QGridLayout* columnGrid(int captionWidth, int spacing) {
+  auto* grid = new QGridLayout;
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setHorizontalSpacing(spacing);
+  grid->setVerticalSpacing(0);  // each row's height holds its gap
+  grid->setColumnMinimumWidth(0, captionWidth);
+  return grid;
 }
 
 }  // namespace
 
+// The caption, with the letter Alt takes it by: each its own on the page.
+QString MetalPage::acrossCaption(MetalShape shape) {
+  switch (shape) {
+    case MetalShape::RoundWire:
+      return tr("Di&ameter");
+    case MetalShape::SquareWire:
+      //: The side of square wire
+      return tr("Sid&e");
+    case MetalShape::Sheet:
+    case MetalShape::RingBlank:
+      break;
+  }
+  return tr("&Width");
+}
+
+// The caption without its Alt letter, as the boxes are named.
+QString MetalPage::acrossName(MetalShape shape) {
+  switch (shape) {
+    case MetalShape::RoundWire:
+      return tr("Diameter");
+    case MetalShape::SquareWire:
+      //: The side of square wire
+      return tr("Side");
+    case MetalShape::Sheet:
+    case MetalShape::RingBlank:
+      break;
+  }
+  return tr("Width");
+}
+
+QString MetalPage::pageTitle() { return tr("Metal"); }
+
 MetalPage::MetalPage(DesktopServices& services, QWidget* parent) : QWidget(parent), services_(services) {
-  // The Bench window may be wider for another page; this one keeps its
-  // place at the top left.
-  setMinimumSize(kClientWidth, kClientHeight);
   setBackground(this, systemColor(SysColor::Light3D));
   setFont(makeFont(QStringLiteral("Arial"), 15));
+  // The two columns keep their place at the top left, however wide the
+  // Bench window is for another page.
+  auto* page = new QGridLayout(this);
+  page->setContentsMargins(12, 14, 14, 12);
+  page->setHorizontalSpacing(kColumnGap);
+  inputsGrid_ = columnGrid(kInCaptionWidth, kInSpacing);
+  resultsGrid_ = columnGrid(kOutCaptionWidth, kOutSpacing);
+  page->addLayout(inputsGrid_, 0, 0, Qt::AlignTop);
+  page->addLayout(resultsGrid_, 0, 1, Qt::AlignTop);
+  page->setColumnStretch(2, 1);
+  page->setRowStretch(1, 1);
 
   // Created in tab order: the inputs top to bottom, then the results column.
   createInputs();
@@ -102,42 +138,43 @@ void MetalPage::createInputs() {
   metalBox->addItems(metalNames());
   metalBox->setMaxVisibleItems(metalBox->count());
   metalBox->setCurrentIndex(1);  // sterling silver, the metal most often drawn into wire
-  addRow(inputs_, QStringLiteral("&Metal"), {metalBox});
-  densityBox = makeBox(QStringLiteral("Density in g/cm\u00b3"), kSizeWidth);
+  addRow(inputs_, tr("&Metal"), {metalBox});
+  densityBox = makeBox(tr("Density in g/cm\u00b3"), kSizeWidth);
   auto* densityUnit = new QLabel(QStringLiteral("g/cm\u00b3"), this);
-  densityUnit->resize(kSizeWidth, kBoxHeight);
-  addRow(inputs_, QStringLiteral("&Density"), {densityBox, densityUnit});
+  densityUnit->setFixedHeight(kBoxHeight);
+  addRow(inputs_, tr("&Density"), {densityBox, densityUnit});
 
   shapeBox = new QComboBox(this);
   shapeBox->addItems(metalShapeNames());
-  addRow(inputs_, QStringLiteral("S&hape"), {shapeBox});
+  addRow(inputs_, tr("S&hape"), {shapeBox});
 
   gaugeBox = new QComboBox(this);
   gaugeBox->addItems(metalWireGaugeNames());
-  gaugeBox->setPlaceholderText(QStringLiteral("Pick"));
+  //: Shown in an empty list: pick an entry
+  gaugeBox->setPlaceholderText(tr("Pick"));
   gaugeBox->setCurrentIndex(-1);
-  addRow(inputs_, QStringLiteral("&Gauge (B&&S)"), {gaugeBox}, kWire);
-  gaugeBox->setAccessibleName(QStringLiteral("Wire gauge, Brown and Sharp"));
+  addRow(inputs_, tr("&Gauge (B&&S)"), {gaugeBox}, kWire);
+  gaugeBox->setAccessibleName(tr("Wire gauge, Brown and Sharp"));
 
   ringSizeBox = new QComboBox(this);
   ringSizeBox->addItems(ringSizeNames());
-  ringSizeBox->setPlaceholderText(QStringLiteral("Pick"));
+  //: Shown in an empty list: pick an entry
+  ringSizeBox->setPlaceholderText(tr("Pick"));
   ringSizeBox->setCurrentIndex(-1);
-  addRow(inputs_, QStringLiteral("Ring si&ze (US)"), {ringSizeBox}, kRing);
-  ringSizeBox->setAccessibleName(QStringLiteral("Ring size, North American"));
+  addRow(inputs_, tr("Ring si&ze (US)"), {ringSizeBox}, kRing);
+  ringSizeBox->setAccessibleName(tr("Ring size, North American"));
 
   mmHeading_ = new QLabel(QStringLiteral("mm"), this);
-  inchHeading_ = new QLabel(QStringLiteral("inches"), this);
+  inchHeading_ = new QLabel(tr("inches"), this);
   for (QLabel* h : {mmHeading_, inchHeading_}) {
     h->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-    h->resize(kSizeWidth, 20);
+    h->setFixedHeight(kHeadingHeight - 2);
   }
-  inputs_.push_back({nullptr, {mmHeading_, inchHeading_}, ~0u, 22});
+  addRow(inputs_, QString(), {mmHeading_, inchHeading_}, ~0u, kHeadingHeight);
 
-  innerMmBox = makeResult(QStringLiteral("Inner diameter in mm"));
-  innerInchBox = makeResult(QStringLiteral("Inner diameter in inches"));
-  for (EntryBox* box : {innerMmBox, innerInchBox}) box->resize(kSizeWidth, kBoxHeight);
-  addRow(inputs_, QStringLiteral("&Inner diameter"), {innerMmBox, innerInchBox}, kRing);
+  innerMmBox = makeResult(tr("Inner diameter in mm"), kSizeWidth);
+  innerInchBox = makeResult(tr("Inner diameter in inches"), kSizeWidth);
+  addRow(inputs_, tr("&Inner diameter"), {innerMmBox, innerInchBox}, kRing);
 
   acrossMmBox = makeSizeBox(QString(), false, &acrossSource_);
   acrossInchBox = makeSizeBox(QString(), true, &acrossSource_);
@@ -147,18 +184,22 @@ void MetalPage::createInputs() {
   for (EntryBox* box : {acrossMmBox, acrossInchBox})
     guardedConnect(box, &QLineEdit::textEdited, gaugeBox, [this] { gaugeBox->setCurrentIndex(-1); });
 
-  thicknessMmBox = makeSizeBox(QStringLiteral("Thickness in mm"), false, &thickSource_);
-  thicknessInchBox = makeSizeBox(QStringLiteral("Thickness in inches"), true, &thickSource_);
-  addRow(inputs_, QStringLiteral("&Thickness"), {thicknessMmBox, thicknessInchBox}, kStock);
+  //: The thickness of sheet or of a ring blank
+  thicknessMmBox = makeSizeBox(tr("Thickness in mm"), false, &thickSource_);
+  //: The thickness of sheet or of a ring blank
+  thicknessInchBox = makeSizeBox(tr("Thickness in inches"), true, &thickSource_);
+  //: The thickness of sheet or of a ring blank
+  addRow(inputs_, tr("&Thickness"), {thicknessMmBox, thicknessInchBox}, kStock);
 
-  lengthMmBox = makeSizeBox(QStringLiteral("Length in mm"), false, &lengthSource_);
-  lengthInchBox = makeSizeBox(QStringLiteral("Length in inches"), true, &lengthSource_);
-  addRow(inputs_, QStringLiteral("&Length"), {lengthMmBox, lengthInchBox}, kCut);
+  lengthMmBox = makeSizeBox(tr("Length in mm"), false, &lengthSource_);
+  lengthInchBox = makeSizeBox(tr("Length in inches"), true, &lengthSource_);
+  addRow(inputs_, tr("&Length"), {lengthMmBox, lengthInchBox}, kCut);
 
-  allowanceBox = makeBox(QStringLiteral("Allowance for saw cut and filing in mm"), kSizeWidth);
+  allowanceBox = makeBox(tr("Allowance for saw cut and filing in mm"), kSizeWidth);
   allowanceBox->setText(QStringLiteral("0"));
-  allowanceBox->setToolTip(QStringLiteral("Extra length for the saw cut and filing"));
-  addRow(inputs_, QStringLiteral("All&owance (mm)"), {allowanceBox}, kRing);
+  allowanceBox->setToolTip(tr("Extra length for the saw cut and filing"));
+  //: Extra length of a ring blank for the saw cut and filing
+  addRow(inputs_, tr("All&owance (mm)"), {allowanceBox}, kRing);
 
   guardedConnect(metalBox, &QComboBox::activated, this, &MetalPage::onMetalPicked);
   guardedConnect(shapeBox, &QComboBox::activated, this, &MetalPage::onShapePicked);
@@ -167,27 +208,29 @@ void MetalPage::createInputs() {
 }
 
 void MetalPage::createResults() {
-  volumeBox = makeResult(QStringLiteral("Volume (mm\u00b3)"));
-  gramBox = makeResult(QStringLiteral("Grams"));
-  pennyweightBox = makeResult(QStringLiteral("Pennyweights"));
-  troyOunceBox = makeResult(QStringLiteral("Troy ounces"));
-  blankMmBox = makeResult(QStringLiteral("Blank length (mm)"));
-  blankInchBox = makeResult(QStringLiteral("Blank length (inches)"));
-  priceBox = makeBox(QStringLiteral("Metal price"), kOutWidth);
+  volumeBox = makeResult(tr("Volume (mm\u00b3)"), kOutWidth);
+  gramBox = makeResult(tr("Grams"), kOutWidth);
+  pennyweightBox = makeResult(tr("Pennyweights"), kOutWidth);
+  troyOunceBox = makeResult(tr("Troy ounces"), kOutWidth);
+  blankMmBox = makeResult(tr("Blank length (mm)"), kOutWidth);
+  blankInchBox = makeResult(tr("Blank length (inches)"), kOutWidth);
+  priceBox = makeBox(tr("Metal price"), kOutWidth);
   priceUnitBox = new QComboBox(this);
   priceUnitBox->addItems(priceUnitNames());
-  priceUnitBox->setAccessibleName(QStringLiteral("Price per"));
-  priceUnitBox->resize(kOutWidth, kBoxHeight);
-  costBox = makeResult(QStringLiteral("Metal cost"));
-  addRow(results_, QStringLiteral("&Volume (mm\u00b3)"), {volumeBox});
-  addRow(results_, QStringLiteral("Gram&s"), {gramBox});
-  addRow(results_, QStringLiteral("Pe&nnyweights"), {pennyweightBox});
-  addRow(results_, QStringLiteral("Tro&y ounces"), {troyOunceBox});
-  addRow(results_, QStringLiteral("&Blank length (mm)"), {blankMmBox}, kRing);
-  addRow(results_, QStringLiteral("Blan&k length (inches)"), {blankInchBox}, kRing);
-  addRow(results_, QStringLiteral("P&rice"), {priceBox});
-  addRow(results_, QStringLiteral("&Per"), {priceUnitBox});
-  addRow(results_, QStringLiteral("Metal &cost"), {costBox});
+  //: A metal price is per troy ounce, gram or pennyweight
+  priceUnitBox->setAccessibleName(tr("Price per"));
+  priceUnitBox->setFixedSize(kOutWidth, kBoxHeight);
+  costBox = makeResult(tr("Metal cost"), kOutWidth);
+  addRow(results_, tr("&Volume (mm\u00b3)"), {volumeBox});
+  addRow(results_, tr("Gram&s"), {gramBox});
+  addRow(results_, tr("Pe&nnyweights"), {pennyweightBox});
+  addRow(results_, tr("Tro&y ounces"), {troyOunceBox});
+  addRow(results_, tr("&Blank length (mm)"), {blankMmBox}, kRing);
+  addRow(results_, tr("Blan&k length (inches)"), {blankInchBox}, kRing);
+  addRow(results_, tr("P&rice"), {priceBox});
+  //: The unit a metal price is given in: "Per" troy ounce, gram or pennyweight
+  addRow(results_, tr("&Per"), {priceUnitBox});
+  addRow(results_, tr("Metal &cost"), {costBox});
   guardedConnect(priceUnitBox, &QComboBox::activated, this, [this] { calculate(priceUnitBox); });
 }
 
@@ -195,17 +238,17 @@ void MetalPage::createResults() {
 EntryBox* MetalPage::makeBox(const QString& name, int width) {
   auto* box = new EntryBox(this);
   box->setAccessibleName(name);
-  box->resize(width, kBoxHeight);
+  box->setFixedSize(width, kBoxHeight);
   box->setKeyFilter(KeyFilterKind::MmBox, services_);
   guardedConnect(box, &EntryBox::calculationWanted, this, [this, box] { enterPressed(box); });
   return box;
 }
 
 // A result: read-only, yet reached by Tab so that it can be read aloud and copied.
-EntryBox* MetalPage::makeResult(const QString& name) {
+EntryBox* MetalPage::makeResult(const QString& name, int width) {
   auto* box = new EntryBox(this);
   box->setAccessibleName(name);
-  box->resize(kOutWidth, kBoxHeight);
+  box->setFixedSize(width, kBoxHeight);
   box->setReadOnlyBox(true);
   box->setFocusPolicy(Qt::StrongFocus);
   return box;
@@ -221,12 +264,28 @@ EntryBox* MetalPage::makeSizeBox(const QString& name, bool inch, SizeSource* sou
 
 void MetalPage::addRow(std::vector<Row>& column, const QString& caption, std::vector<QWidget*> fields,
                        unsigned shapes, int height) {
-  auto* label = new QLabel(caption, this);
-  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  label->setBuddy(fields.front());
-  if (fields.front()->accessibleName().isEmpty())
-    fields.front()->setAccessibleName(QString(caption).remove(u'&'));
-  column.push_back({label, std::move(fields), shapes, height});
+  QGridLayout* grid = &column == &inputs_ ? inputsGrid_ : resultsGrid_;
+  const int row = int(column.size());
+  QLabel* label = nullptr;
+  if (height == kRowHeight) {
+    label = new QLabel(caption, this);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setFixedHeight(kBoxHeight);
+    label->setBuddy(fields.front());
+    if (fields.front()->accessibleName().isEmpty())
+      fields.front()->setAccessibleName(QString(caption).remove(u'&'));
+    grid->addWidget(label, row, 0, Qt::AlignTop);
+  }
+  for (size_t i = 0; i < fields.size(); ++i) {
+    QWidget* f = fields[i];
+    if (auto* list = qobject_cast<QComboBox*>(f); list && grid == inputsGrid_) {
+      list->setFixedSize(kListWidth, kBoxHeight);
+      grid->addWidget(list, row, 1, 1, 2, Qt::AlignTop | Qt::AlignLeft);
+    } else {
+      grid->addWidget(f, row, int(i) + 1, Qt::AlignTop);
+    }
+  }
+  column.push_back({label, std::move(fields), shapes, height, row});
 }
 
 MetalShape MetalPage::chosenShape() const { return static_cast<MetalShape>(shapeBox->currentIndex()); }
@@ -235,31 +294,21 @@ MetalShape MetalPage::chosenShape() const { return static_cast<MetalShape>(shape
 void MetalPage::showRowsForShape() {
   const unsigned shape = bit(chosenShape());
   acrossLabel->setText(acrossCaption(chosenShape()));
-  const QString across = QString(acrossLabel->text()).remove(u'&');
-  acrossMmBox->setAccessibleName(across + QStringLiteral(" in mm"));
-  acrossInchBox->setAccessibleName(across + QStringLiteral(" in inches"));
+  const QString across = acrossName(chosenShape());
+  //: A size's box for millimetres, %1 the size ("Diameter in mm")
+  acrossMmBox->setAccessibleName(tr("%1 in mm").arg(across));
+  //: A size's box for inches, %1 the size ("Diameter in inches")
+  acrossInchBox->setAccessibleName(tr("%1 in inches").arg(across));
 
-  auto place = [shape](std::vector<Row>& column, int captionLeft, int captionWidth, int fieldLeft) {
-    int top = kTop;
-    for (Row& row : column) {
+  for (auto* column : {&inputs_, &results_}) {
+    QGridLayout* grid = column == &inputs_ ? inputsGrid_ : resultsGrid_;
+    for (Row& row : *column) {
       const bool shown = (row.shapes & shape) != 0;
       if (row.caption) row.caption->setVisible(shown);
       for (QWidget* f : row.fields) f->setVisible(shown);
-      if (!shown) continue;
-      if (row.caption) row.caption->setGeometry(captionLeft, top, captionWidth, kBoxHeight);
-      for (size_t i = 0; i < row.fields.size(); ++i) {
-        QWidget* f = row.fields[i];
-        // A list in the inputs spans both size columns.
-        const bool combo = qobject_cast<QComboBox*>(f) != nullptr && fieldLeft == kMmLeft;
-        const int width = combo ? kInchLeft + kSizeWidth - kMmLeft : f->width();
-        const int height = row.height == 30 ? kBoxHeight : row.height - 2;
-        f->setGeometry(i == 0 ? fieldLeft : kInchLeft, top, width, height);
-      }
-      top += row.height;
+      grid->setRowMinimumHeight(row.gridRow, shown ? row.height : 0);
     }
-  };
-  place(inputs_, kInCaptionLeft, kInCaptionWidth, kMmLeft);
-  place(results_, kOutCaptionLeft, kOutCaptionWidth, kOutLeft);
+  }
 }
 
 void MetalPage::enterPressed(EntryBox* box) {

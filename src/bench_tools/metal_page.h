@@ -6,6 +6,7 @@
 #include "core/metal.h"
 
 class QComboBox;
+class QGridLayout;
 class QLabel;
 
 namespace orvane {
@@ -19,6 +20,7 @@ class MetalPage : public QWidget {
   Q_OBJECT
  public:
   explicit MetalPage(DesktopServices& services, QWidget* parent = nullptr);
+  static QString pageTitle();
 
   // The metal cost last worked out, as shown.
   QString metalCost() const;
@@ -64,19 +66,20 @@ class MetalPage : public QWidget {
   void showMetalDensity();
 
   // One line of the window: a caption and the controls beside it, shown for
-  // the shapes in `shapes` (a bit per MetalShape).
+  // the shapes in `shapes` (a bit per MetalShape), in its column's grid.
   struct Row {
     QLabel* caption;
     std::vector<QWidget*> fields;
     unsigned shapes;
     int height;
+    int gridRow;
   };
 
   void nameControls();
   void createInputs();
   void createResults();
   EntryBox* makeBox(const QString& name, int width);
-  EntryBox* makeResult(const QString& name);
+  EntryBox* makeResult(const QString& name, int width);
   EntryBox* makeSizeBox(const QString& name, bool inch, SizeSource* source);
   void addRow(std::vector<Row>& column, const QString& caption, std::vector<QWidget*> fields,
               unsigned shapes = ~0u, int height = 30);
@@ -84,9 +87,14 @@ class MetalPage : public QWidget {
   EntryBox* twinOf(EntryBox* mm) const;
   void showRowsForShape();
   MetalShape chosenShape() const;
+  // The diameter, side or width box's caption and name for a shape.
+  static QString acrossCaption(MetalShape shape);
+  static QString acrossName(MetalShape shape);
 
   DesktopServices& services_;
   std::vector<Row> inputs_, results_;
+  QGridLayout* inputsGrid_ = nullptr;
+  QGridLayout* resultsGrid_ = nullptr;
   QLabel* mmHeading_ = nullptr;
   QLabel* inchHeading_ = nullptr;
   // Which box of each size the user typed in last.

@@ -29,45 +29,51 @@ PricingPage::PricingPage(DesktopServices& services, QWidget* parent) : QWidget(p
   };
 
   // Created in tab order: the inputs top to bottom, then the results.
-  materialsBox = numberBox(QStringLiteral("Materials"));
-  add(QStringLiteral("&Materials"), materialsBox);
-  useMetalCostButton = new QPushButton(QStringLiteral("&Use metal cost"), this);
-  useMetalCostButton->setAccessibleName(QStringLiteral("Use metal cost"));
+  materialsBox = numberBox(tr("Materials"));
+  add(tr("&Materials"), materialsBox);
+  useMetalCostButton = new QPushButton(tr("&Use metal cost"), this);
+  useMetalCostButton->setAccessibleName(tr("Use metal cost"));
   useMetalCostButton->setAutoDefault(true);  // Enter on the focused button presses it
   useMetalCostButton->setToolTip(
-      QStringLiteral("Puts the last metal cost from the Metal or Casting page into Materials"));
+      tr("Puts the last metal cost from the Metal or Casting page into Materials"));
   useMetalCostButton->setAccessibleDescription(useMetalCostButton->toolTip());
   grid->addWidget(useMetalCostButton, row++, 1);
-  hoursBox = numberBox(QStringLiteral("Labour hours"));
-  add(QStringLiteral("Labour &hours"), hoursBox);
-  hourlyRateBox = numberBox(QStringLiteral("Hourly rate"));
-  add(QStringLiteral("Hourly &rate"), hourlyRateBox, QStringLiteral("per hour"));
-  overheadBox = numberBox(QStringLiteral("Overhead in per cent"));
+  hoursBox = numberBox(tr("Labour hours"));
+  add(tr("Labour &hours"), hoursBox);
+  hourlyRateBox = numberBox(tr("Hourly rate"));
+  add(tr("Hourly &rate"), hourlyRateBox, tr("per hour"));
+  overheadBox = numberBox(tr("Overhead in per cent"));
   overheadBox->setText(QStringLiteral("0"));
-  add(QStringLiteral("O&verhead"), overheadBox, QStringLiteral("%"));
-  wholesaleMultiplierBox = numberBox(QStringLiteral("Wholesale multiplier"));
+  //: Overhead costs, in per cent of materials and labour
+  add(tr("O&verhead"), overheadBox, QStringLiteral("%"));
+  wholesaleMultiplierBox = numberBox(tr("Wholesale multiplier"));
   wholesaleMultiplierBox->setText(QString::fromLatin1(kDefaultMultiplier));
-  wholesaleMultiplierBox->setToolTip(QStringLiteral("Wholesale = cost \u00d7 this"));
-  add(QStringLiteral("&Wholesale \u00d7"), wholesaleMultiplierBox);
-  retailMultiplierBox = numberBox(QStringLiteral("Retail multiplier"));
+  wholesaleMultiplierBox->setToolTip(tr("Wholesale = cost \u00d7 this"));
+  //: The wholesale multiplier: wholesale price = cost times this
+  add(tr("&Wholesale \u00d7"), wholesaleMultiplierBox);
+  retailMultiplierBox = numberBox(tr("Retail multiplier"));
   retailMultiplierBox->setText(QString::fromLatin1(kDefaultMultiplier));
-  retailMultiplierBox->setToolTip(QStringLiteral("Retail = wholesale \u00d7 this"));
-  add(QStringLiteral("R&etail \u00d7"), retailMultiplierBox);
+  retailMultiplierBox->setToolTip(tr("Retail = wholesale \u00d7 this"));
+  //: The retail multiplier: retail price = wholesale price times this
+  add(tr("R&etail \u00d7"), retailMultiplierBox);
 
   row = 0;
   auto result = [&](const QString& caption, EntryBox* box) {
     grid->addWidget(makeBenchCaption(this, caption, box), row, 3, Qt::AlignRight);
     grid->addWidget(box, row++, 4);
   };
-  labourBox = makeBenchResult(this, QStringLiteral("Labour"));
-  result(QStringLiteral("&Labour"), labourBox);
-  costBox = makeBenchResult(this, QStringLiteral("Cost"));
-  costBox->setToolTip(QStringLiteral("(Materials + labour) \u00d7 (1 + overhead / 100)"));
-  result(QStringLiteral("&Cost"), costBox);
-  wholesaleBox = makeBenchResult(this, QStringLiteral("Wholesale"));
-  result(QStringLiteral("Wh&olesale"), wholesaleBox);
-  retailBox = makeBenchResult(this, QStringLiteral("Retail"));
-  result(QStringLiteral("Re&tail"), retailBox);
+  labourBox = makeBenchResult(this, tr("Labour"));
+  //: The cost of the labour hours
+  result(tr("&Labour"), labourBox);
+  costBox = makeBenchResult(this, tr("Cost"));
+  costBox->setToolTip(tr("(Materials + labour) \u00d7 (1 + overhead / 100)"));
+  result(tr("&Cost"), costBox);
+  wholesaleBox = makeBenchResult(this, tr("Wholesale"));
+  //: The wholesale price
+  result(tr("Wh&olesale"), wholesaleBox);
+  retailBox = makeBenchResult(this, tr("Retail"));
+  //: The retail price
+  result(tr("Re&tail"), retailBox);
   grid->setColumnMinimumWidth(2, 60);
   grid->setColumnStretch(5, 1);
   grid->setRowStretch(7, 1);
@@ -90,6 +96,8 @@ PricingPage::PricingPage(DesktopServices& services, QWidget* parent) : QWidget(p
   for (const auto& [widget, name] : names) widget->setObjectName(QLatin1String(name));
 }
 
+QString PricingPage::pageTitle() { return tr("Pricing"); }
+
 EntryBox* PricingPage::numberBox(const QString& name) {
   auto* box = makeBenchBox(this, name, KeyFilterKind::MmBox, services_, {});
   guardedConnect(box, &EntryBox::calculationWanted, this, [this, box] { onEnter(box); });
@@ -99,14 +107,15 @@ EntryBox* PricingPage::numberBox(const QString& name) {
 void PricingPage::setMetalCost(const QString& cost, const QString& from) {
   metalCost_ = cost;
   useMetalCostButton->setAccessibleDescription(
-      QStringLiteral("Puts the metal cost %1 from the %2 page into Materials").arg(cost, from));
+      //: %1 the metal cost, %2 the page's name (Metal or Casting)
+      tr("Puts the metal cost %1 from the %2 page into Materials").arg(cost, from));
 }
 
 void PricingPage::onUseMetalCostClicked() {
   if (metalCost_.isEmpty()) {
-    services_.showMessage(this, MessageIcon::Information, QStringLiteral("Information"),
-                          QStringLiteral("There is no metal cost yet. Work one out on the Metal or Casting "
-                                         "page, with a metal price, and press this button again."),
+    services_.showMessage(this, MessageIcon::Information, tr("Information"),
+                          tr("There is no metal cost yet. Work one out on the Metal or Casting "
+                             "page, with a metal price, and press this button again."),
                           false);
     return;
   }

@@ -22,20 +22,20 @@ StoneWeightPage::StoneWeightPage(DesktopServices& services, QWidget* parent)
   };
 
   // Created in tab order, top to bottom.
-  stoneBox = makeBenchList(this, QStringLiteral("Stone"), gemNames());
-  gravityBox = numberBox(QStringLiteral("Specific gravity"), StoneField::Gravity);
-  shapeBox = makeBenchList(this, QStringLiteral("Shape"), stoneShapeNames());
+  stoneBox = makeBenchList(this, tr("Stone"), gemNames());
+  gravityBox = numberBox(tr("Specific gravity"), StoneField::Gravity);
+  shapeBox = makeBenchList(this, tr("Shape"), stoneShapeNames());
   lengthBox = numberBox(QString(), StoneField::Length);
   widthBox = numberBox(QString(), StoneField::Width);
-  depthBox = numberBox(QStringLiteral("Depth in mm"), StoneField::Depth);
-  caratBox = makeBenchResult(this, QStringLiteral("Weight in carats"));
+  depthBox = numberBox(tr("Depth in mm"), StoneField::Depth);
+  caratBox = makeBenchResult(this, tr("Weight in carats"));
 
   int row = 0;
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Stone"), stoneBox), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("&Stone"), stoneBox), row, 0);
   grid->addWidget(stoneBox, row++, 1, 1, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("Specific &gravity"), gravityBox), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("Specific &gravity"), gravityBox), row, 0);
   grid->addWidget(gravityBox, row++, 1);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("S&hape"), shapeBox), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("S&hape"), shapeBox), row, 0);
   grid->addWidget(shapeBox, row++, 1, 1, 2);
   lengthCaption_ = makeBenchCaption(this, QString(), lengthBox);
   grid->addWidget(lengthCaption_, row, 0);
@@ -46,20 +46,19 @@ StoneWeightPage::StoneWeightPage(DesktopServices& services, QWidget* parent)
   grid->addWidget(widthBox, row, 1);
   widthNote_ = makeBenchNote(this, QString());
   grid->addWidget(widthNote_, row++, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Depth"), depthBox), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("&Depth"), depthBox), row, 0);
   grid->addWidget(depthBox, row, 1);
   grid->addWidget(makeBenchNote(this, QStringLiteral("mm")), row++, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Weight"), caratBox), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("&Weight"), caratBox), row, 0);
   grid->addWidget(caratBox, row, 1);
   grid->addWidget(makeBenchNote(this, QStringLiteral("ct")), row++, 2);
   formulaLabel = makeBenchNote(this, QString());
   formulaLabel->setObjectName(QStringLiteral("formulaLabel"));
   grid->addWidget(formulaLabel, row++, 1, 1, 3);  // a ratio rule is long: into the stretch
 
-  auto* note =
-      makeBenchNote(this, QStringLiteral("These are estimates by the usual bench factors: a stone's cut "
-                                         "and proportions can move its true weight by several per cent. "
-                                         "Weigh a loose stone to be sure."));
+  auto* note = makeBenchNote(this, tr("These are estimates by the usual bench factors: a stone's cut "
+                                      "and proportions can move its true weight by several per cent. "
+                                      "Weigh a loose stone to be sure."));
   note->setObjectName(QStringLiteral("estimateNote"));
   note->setWordWrap(true);
   grid->addWidget(note, row++, 0, 1, 4);
@@ -82,7 +81,7 @@ StoneWeightPage::StoneWeightPage(DesktopServices& services, QWidget* parent)
   });
 }
 
-QString StoneWeightPage::pageTitle() { return QStringLiteral("Stone Weight"); }
+QString StoneWeightPage::pageTitle() { return tr("Stone Weight"); }
 
 StoneShape StoneWeightPage::shape() const { return static_cast<StoneShape>(shapeBox->currentIndex()); }
 
@@ -149,17 +148,16 @@ void StoneWeightPage::showStone() {
 // the other outlines by length and width.
 void StoneWeightPage::showShape() {
   const bool round = isRoundShape(shape());
-  const QString length = round ? QStringLiteral("Least diameter") : QStringLiteral("Length");
-  const QString width = round ? QStringLiteral("Greatest diameter") : QStringLiteral("Width");
-  lengthCaption_->setText(QStringLiteral("&") + length);
-  widthCaption_->setText(round ? QStringLiteral("Greatest d&iameter") : QStringLiteral("W&idth"));
-  lengthBox->setAccessibleName(length + QStringLiteral(" in mm"));
-  widthBox->setAccessibleName(width +
-                              (round ? QStringLiteral(" in mm, if it differs") : QStringLiteral(" in mm")));
-  widthNote_->setText(round ? QStringLiteral("mm, if it differs") : QStringLiteral("mm"));
+  lengthCaption_->setText(round ? tr("&Least diameter") : tr("&Length"));
+  widthCaption_->setText(round ? tr("Greatest d&iameter") : tr("W&idth"));
+  lengthBox->setAccessibleName(round ? tr("Least diameter in mm") : tr("Length in mm"));
+  widthBox->setAccessibleName(round ? tr("Greatest diameter in mm, if it differs") : tr("Width in mm"));
+  //: Beside the greatest diameter of a round stone, which may be left empty
+  widthNote_->setText(round ? tr("mm, if it differs") : QStringLiteral("mm"));
   const bool diamond = stoneBox->currentIndex() == kDiamondGem;
   formulaLabel->setText(QStringLiteral("ct = ") + stoneFormula(shape(), diamond));
-  formulaLabel->setAccessibleName(QStringLiteral("Formula: ") + formulaLabel->text());
+  //: %1 the formula the weight is worked out by
+  formulaLabel->setAccessibleName(tr("Formula: %1").arg(formulaLabel->text()));
 }
 
 }  // namespace orvane

@@ -1,5 +1,6 @@
 #include "core/casting.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 #include "core/bench_input.h"
@@ -8,7 +9,10 @@
 namespace orvane {
 
 QStringList modelMaterialNames() {
-  return {QStringLiteral("Wax"), QStringLiteral("Castable resin"), QStringLiteral("Other")};
+  return {QCoreApplication::translate("Casting", "Wax"),
+          QCoreApplication::translate("Casting", "Castable resin"),
+          //: A model material not in the list, whose density the user types
+          QCoreApplication::translate("Casting", "Other")};
 }
 
 QString modelDensityText(ModelMaterial material) {

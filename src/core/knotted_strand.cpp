@@ -1,5 +1,6 @@
 #include "core/knotted_strand.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <optional>
 
@@ -8,19 +9,21 @@
 namespace orvane {
 
 const std::array<StandardStrand, 7> StandardStrandTable = {{
-    {"Choker", 16},
-    {"Princess", 18},
-    {"Matinee", 22},
-    {"Opera", 30},
-    {"Rope", 36},
-    {"Bracelet", 7},
-    {"Anklet", 10},
+    {QT_TRANSLATE_NOOP("KnottedStrand", "Choker"), 16},
+    {QT_TRANSLATE_NOOP("KnottedStrand", "Princess"), 18},
+    {QT_TRANSLATE_NOOP("KnottedStrand", "Matinee"), 22},
+    {QT_TRANSLATE_NOOP("KnottedStrand", "Opera"), 30},
+    {QT_TRANSLATE_NOOP("KnottedStrand", "Rope"), 36},
+    {QT_TRANSLATE_NOOP("KnottedStrand", "Bracelet"), 7},
+    {QT_TRANSLATE_NOOP("KnottedStrand", "Anklet"), 10},
 }};
 
 QStringList strandLengthNames() {
   QStringList names;
   for (const StandardStrand& s : StandardStrandTable)
-    names << QStringLiteral("%1 (%2\")").arg(QLatin1String(s.Name)).arg(s.Inches);
+    names << QStringLiteral("%1 (%2\")")
+                 .arg(QCoreApplication::translate("KnottedStrand", s.Name))
+                 .arg(s.Inches);
   return names;
 }
 
@@ -57,12 +60,16 @@ constexpr long double kLongestClaspMm = 100;
 
 KnottedStrandResult knottedStrandEnter(const KnottedStrandInputs& in, StrandField entered) {
   KnottedStrandResult result;
-  const BenchRange lengthRange{QStringLiteral("the finished length"), kLongestStrandMm, false,
-                               kShortestStrandMm};
-  const BenchRange beadRange{QStringLiteral("the bead size in mm"), kLargestBeadMm, false, kSmallestBeadMm};
-  const BenchRange knotRange{QStringLiteral("the knot size in mm"), kLargestKnotMm, true, kSmallestKnotMm};
-  const BenchRange claspRange{QStringLiteral("the clasp length in mm"), kLongestClaspMm, true,
-                              kSmallestClaspMm};
+  // The boxes as messages name them ("'0' is zero: the bead size in mm must be more than 0").
+  auto named = [](const char* what) { return QCoreApplication::translate("KnottedStrand", what); };
+  const BenchRange lengthRange{named(QT_TRANSLATE_NOOP("KnottedStrand", "the finished length")),
+                               kLongestStrandMm, false, kShortestStrandMm};
+  const BenchRange beadRange{named(QT_TRANSLATE_NOOP("KnottedStrand", "the bead size in mm")), kLargestBeadMm,
+                             false, kSmallestBeadMm};
+  const BenchRange knotRange{named(QT_TRANSLATE_NOOP("KnottedStrand", "the knot size in mm")), kLargestKnotMm,
+                             true, kSmallestKnotMm};
+  const BenchRange claspRange{named(QT_TRANSLATE_NOOP("KnottedStrand", "the clasp length in mm")),
+                              kLongestClaspMm, true, kSmallestClaspMm};
 
   const std::optional<long double> length = readBenchSize(in.length, result.length, lengthRange);
   const std::optional<long double> bead = readBenchNumber(in.bead, beadRange);
@@ -85,8 +92,9 @@ KnottedStrandResult knottedStrandEnter(const KnottedStrandInputs& in, StrandFiel
 
   if (*clasp >= *length)
     throw ConversionError(
-        QStringLiteral("The clasp (%1 mm) takes up the whole length (%2 mm): nothing is left "
-                       "for beads")
+        QCoreApplication::translate("KnottedStrand",
+                                    "The clasp (%1 mm) takes up the whole length (%2 mm): nothing is left "
+                                    "for beads")
             .arg(benchMmText(*clasp), benchMmText(*length))
             .toStdString());
   const StrandCount count = knottedStrandCount(*length, *bead, *knot, *clasp);

@@ -1,5 +1,6 @@
 #include "core/metal.h"
 
+#include <QCoreApplication>
 #include <numbers>
 #include <optional>
 
@@ -24,33 +25,33 @@ constexpr long double kPlatinum = 21.45L, kIridium = 22.56L, kRuthenium = 12.45L
 }  // namespace
 
 const std::array<MetalEntry, 26> MetalTable = {{
-    {"Fine silver", "10.49"},
-    {"Sterling silver", "10.36"},
-    {"Gold 24 ct", "19.32"},
-    {"Gold 22 ct yellow", "17.8"},
-    {"Gold 18 ct yellow", "15.5"},
+    {QT_TRANSLATE_NOOP("Metal", "Fine silver"), "10.49"},
+    {QT_TRANSLATE_NOOP("Metal", "Sterling silver"), "10.36"},
+    {QT_TRANSLATE_NOOP("Metal", "Gold 24 ct"), "19.32"},
+    {QT_TRANSLATE_NOOP("Metal", "Gold 22 ct yellow"), "17.8"},
+    {QT_TRANSLATE_NOOP("Metal", "Gold 18 ct yellow"), "15.5"},
     // Whites differ by what bleaches them: nickel is lighter than palladium.
-    {"Gold 18 ct white (nickel)", "14.7"},
-    {"Gold 18 ct white (palladium)", "16.0"},
-    {"Gold 18 ct rose", "15.1"},
-    {"Gold 14 ct yellow", "13.1"},
-    {"Gold 14 ct white (nickel)", "12.7"},
-    {"Gold 14 ct white (palladium)", "14.3"},
-    {"Gold 14 ct rose", "13.2"},
-    {"Gold 10 ct yellow", "11.6"},
-    {"Gold 9 ct yellow", "11.2"},
-    {"Platinum (pure)", "21.45"},
-    {"Platinum 950/iridium", nullptr, kPlatinum, kIridium},
-    {"Platinum 950/ruthenium", nullptr, kPlatinum, kRuthenium},
-    {"Platinum 950/cobalt", nullptr, kPlatinum, kCobalt},
-    {"Palladium", "12.02"},
-    {"Palladium 950/ruthenium", nullptr, kPalladium, kRuthenium},
-    {"Copper", "8.96"},
-    {"Brass", "8.5"},
-    {"Bronze", "8.8"},
-    {"Niobium", "8.57"},
-    {"Titanium", "4.51"},
-    {"Aluminium", "2.70"},
+    {QT_TRANSLATE_NOOP("Metal", "Gold 18 ct white (nickel)"), "14.7"},
+    {QT_TRANSLATE_NOOP("Metal", "Gold 18 ct white (palladium)"), "16.0"},
+    {QT_TRANSLATE_NOOP("Metal", "Gold 18 ct rose"), "15.1"},
+    {QT_TRANSLATE_NOOP("Metal", "Gold 14 ct yellow"), "13.1"},
+    {QT_TRANSLATE_NOOP("Metal", "Gold 14 ct white (nickel)"), "12.7"},
+    {QT_TRANSLATE_NOOP("Metal", "Gold 14 ct white (palladium)"), "14.3"},
+    {QT_TRANSLATE_NOOP("Metal", "Gold 14 ct rose"), "13.2"},
+    {QT_TRANSLATE_NOOP("Metal", "Gold 10 ct yellow"), "11.6"},
+    {QT_TRANSLATE_NOOP("Metal", "Gold 9 ct yellow"), "11.2"},
+    {QT_TRANSLATE_NOOP("Metal", "Platinum (pure)"), "21.45"},
+    {QT_TRANSLATE_NOOP("Metal", "Platinum 950/iridium"), nullptr, kPlatinum, kIridium},
+    {QT_TRANSLATE_NOOP("Metal", "Platinum 950/ruthenium"), nullptr, kPlatinum, kRuthenium},
+    {QT_TRANSLATE_NOOP("Metal", "Platinum 950/cobalt"), nullptr, kPlatinum, kCobalt},
+    {QT_TRANSLATE_NOOP("Metal", "Palladium"), "12.02"},
+    {QT_TRANSLATE_NOOP("Metal", "Palladium 950/ruthenium"), nullptr, kPalladium, kRuthenium},
+    {QT_TRANSLATE_NOOP("Metal", "Copper"), "8.96"},
+    {QT_TRANSLATE_NOOP("Metal", "Brass"), "8.5"},
+    {QT_TRANSLATE_NOOP("Metal", "Bronze"), "8.8"},
+    {QT_TRANSLATE_NOOP("Metal", "Niobium"), "8.57"},
+    {QT_TRANSLATE_NOOP("Metal", "Titanium"), "4.51"},
+    {QT_TRANSLATE_NOOP("Metal", "Aluminium"), "2.70"},
 }};
 
 QString metalDensityText(int entry) {
@@ -59,15 +60,23 @@ QString metalDensityText(int entry) {
   return formatFixed(mixtureDensity({{0.95L, m.Base}, {0.05L, m.Addition}}), 12, 2);
 }
 
+// The names as shown and spoken, in the user's language; the window looks a
+// metal up by its place in the list, never by this text.
 QStringList metalNames() {
   QStringList names;
-  for (const MetalEntry& m : MetalTable) names << QString::fromLatin1(m.Name);
-  names << QStringLiteral("Other");
+  for (const MetalEntry& m : MetalTable) names << QCoreApplication::translate("Metal", m.Name);
+  //: A metal not in the list, whose density the user types
+  names << QCoreApplication::translate("Metal", "Other");
   return names;
 }
 
 QStringList priceUnitNames() {
-  return {QStringLiteral("troy ounce"), QStringLiteral("gram"), QStringLiteral("pennyweight")};
+  //: Shown after "Per": a metal price per troy ounce
+  return {QCoreApplication::translate("Metal", "troy ounce"),
+          //: Shown after "Per": a metal price per gram
+          QCoreApplication::translate("Metal", "gram"),
+          //: Shown after "Per": a metal price per pennyweight (dwt)
+          QCoreApplication::translate("Metal", "pennyweight")};
 }
 
 long double gramsPerPriceUnit(PriceUnit unit) {
@@ -87,8 +96,10 @@ long double metalCost(long double grams, long double price, PriceUnit unit) {
 }
 
 QStringList metalShapeNames() {
-  return {QStringLiteral("Round wire"), QStringLiteral("Square wire"), QStringLiteral("Sheet or bar"),
-          QStringLiteral("Ring blank")};
+  return {QCoreApplication::translate("Metal", "Round wire"),
+          QCoreApplication::translate("Metal", "Square wire"),
+          QCoreApplication::translate("Metal", "Sheet or bar"),
+          QCoreApplication::translate("Metal", "Ring blank")};
 }
 
 long double roundWireVolume(long double diameter, long double length) {

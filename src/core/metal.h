@@ -13,9 +13,9 @@ inline constexpr long double kGramsPerTroyOunce = 31.1034768L;
 inline constexpr long double kGramsPerPennyweight = 1.55517384L;
 inline constexpr long double kGramsPerGrain = 0.06479891L;
 
-// A metal of the Metal Calculator's list and its density in g/cm3, as shown;
-// a 950 alloy has no density text but its two metals' densities, 95 and 5 %
-// by mass.
+// A metal of the Metal Calculator's list (its English name, shown in the
+// user's language) and its density in g/cm3, as shown; a 950 alloy has no density text but its two metals'
+// densities, 95 and 5 % by mass.
 struct MetalEntry {
   const char* Name;
   const char* Density;
@@ -28,7 +28,8 @@ extern const std::array<MetalEntry, 26> MetalTable;
 // decimals, from the rule of mixtures.
 QString metalDensityText(int entry);
 
-// The list: the table's metals, then "Other", whose density the user types.
+// The list as shown: the table's metals, then "Other", whose density the user
+// types.
 QStringList metalNames();
 inline constexpr int kOtherMetal = int(MetalTable.size());
 

@@ -1,5 +1,6 @@
 #include "core/pricing.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 #include "core/bench_input.h"
@@ -21,13 +22,17 @@ PricingOutputs pricingEnter(const PricingInputs& in) {
   PricingOutputs out;
   // Hours without a rate (or a rate without hours) is labour not yet known.
   if (hours.has_value() != rate.has_value()) {
-    out.Missing = hours ? QStringLiteral("the hourly rate") : QStringLiteral("the labour hours");
+    //: Spoken after "Enter" as what is still needed (German: accusative, with article)
+    out.Missing = hours ? QCoreApplication::translate("Pricing", "the hourly rate")
+                        //: Spoken after "Enter" as what is still needed (German: accusative, with article)
+                        : QCoreApplication::translate("Pricing", "the labour hours");
     return out;
   }
   const long double labour = hours ? roundToCents(*hours * *rate) : 0;
   if (hours) out.Labour = moneyText(labour);
   if (!materials && !hours) {
-    out.Missing = QStringLiteral("the materials or the labour hours");
+    //: Spoken after "Enter" as what is still needed (German: accusative, with article)
+    out.Missing = QCoreApplication::translate("Pricing", "the materials or the labour hours");
     return out;
   }
 
@@ -35,13 +40,15 @@ PricingOutputs pricingEnter(const PricingInputs& in) {
       roundToCents(checkedResult((materials.value_or(0) + labour) * (1 + overhead / 100)));
   out.Cost = moneyText(cost);
   if (!wholesaleBy) {
-    out.Missing = QStringLiteral("the wholesale multiplier");
+    //: Spoken after "Enter" as what is still needed (German: accusative, with article)
+    out.Missing = QCoreApplication::translate("Pricing", "the wholesale multiplier");
     return out;
   }
   const long double wholesale = roundToCents(cost * *wholesaleBy);
   out.Wholesale = moneyText(wholesale);
   if (!retailBy) {
-    out.Missing = QStringLiteral("the retail multiplier");
+    //: Spoken after "Enter" as what is still needed (German: accusative, with article)
+    out.Missing = QCoreApplication::translate("Pricing", "the retail multiplier");
     return out;
   }
   out.Retail = moneyText(roundToCents(wholesale * *retailBy));

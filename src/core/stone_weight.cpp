@@ -1,5 +1,6 @@
 #include "core/stone_weight.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <optional>
 
@@ -9,40 +10,45 @@
 namespace orvane {
 
 const std::array<GemEntry, 16> GemTable = {{
-    {"Diamond", "3.52"},
-    {"Ruby", "4.00"},
-    {"Sapphire", "4.00"},
-    {"Emerald", "2.72"},
-    {"Aquamarine", "2.72"},
-    {"Spinel", "3.60"},
-    {"Topaz", "3.53"},
-    {"Tanzanite", "3.35"},
-    {"Peridot", "3.34"},
-    {"Amethyst", "2.65"},
-    {"Citrine", "2.65"},
-    {"Quartz", "2.65"},
-    {"Garnet (almandine)", "4.05"},
-    {"Tourmaline", "3.06"},
-    {"Cubic zirconia", "5.70"},
-    {"Moissanite", "3.22"},
+    {QT_TRANSLATE_NOOP("StoneWeight", "Diamond"), "3.52"},
+    {QT_TRANSLATE_NOOP("StoneWeight", "Ruby"), "4.00"},
+    {QT_TRANSLATE_NOOP("StoneWeight", "Sapphire"), "4.00"},
+    {QT_TRANSLATE_NOOP("StoneWeight", "Emerald"), "2.72"},
+    {QT_TRANSLATE_NOOP("StoneWeight", "Aquamarine"), "2.72"},
+    {QT_TRANSLATE_NOOP("StoneWeight", "Spinel"), "3.60"},
+    {QT_TRANSLATE_NOOP("StoneWeight", "Topaz"), "3.53"},
+    {QT_TRANSLATE_NOOP("StoneWeight", "Tanzanite"), "3.35"},
+    {QT_TRANSLATE_NOOP("StoneWeight", "Peridot"), "3.34"},
+    {QT_TRANSLATE_NOOP("StoneWeight", "Amethyst"), "2.65"},
+    {QT_TRANSLATE_NOOP("StoneWeight", "Citrine"), "2.65"},
+    {QT_TRANSLATE_NOOP("StoneWeight", "Quartz"), "2.65"},
+    {QT_TRANSLATE_NOOP("StoneWeight", "Garnet (almandine)"), "4.05"},
+    {QT_TRANSLATE_NOOP("StoneWeight", "Tourmaline"), "3.06"},
+    {QT_TRANSLATE_NOOP("StoneWeight", "Cubic zirconia"), "5.70"},
+    {QT_TRANSLATE_NOOP("StoneWeight", "Moissanite"), "3.22"},
 }};
 
+// As shown and spoken; the page looks a stone up by its place in the list.
 QStringList gemNames() {
   QStringList names;
-  for (const GemEntry& g : GemTable) names << QString::fromLatin1(g.Name);
-  names << QStringLiteral("Other");
+  for (const GemEntry& g : GemTable) names << QCoreApplication::translate("StoneWeight", g.Name);
+  //: A stone not in the list, whose specific gravity the user types
+  names << QCoreApplication::translate("StoneWeight", "Other");
   return names;
 }
 
 QStringList stoneShapeNames() {
-  return {QStringLiteral("Round"),
-          QStringLiteral("Oval"),
-          QStringLiteral("Emerald cut or square"),
-          QStringLiteral("Cushion"),
-          QStringLiteral("Rectangle (baguette)"),
-          QStringLiteral("Pear"),
-          QStringLiteral("Heart"),
-          QStringLiteral("Marquise")};
+  const char* const shapes[] = {QT_TRANSLATE_NOOP("StoneWeight", "Round"),
+                                QT_TRANSLATE_NOOP("StoneWeight", "Oval"),
+                                QT_TRANSLATE_NOOP("StoneWeight", "Emerald cut or square"),
+                                QT_TRANSLATE_NOOP("StoneWeight", "Cushion"),
+                                QT_TRANSLATE_NOOP("StoneWeight", "Rectangle (baguette)"),
+                                QT_TRANSLATE_NOOP("StoneWeight", "Pear"),
+                                QT_TRANSLATE_NOOP("StoneWeight", "Heart"),
+                                QT_TRANSLATE_NOOP("StoneWeight", "Marquise")};
+  QStringList names;
+  for (const char* shape : shapes) names << QCoreApplication::translate("StoneWeight", shape);
+  return names;
 }
 
 bool isRoundShape(StoneShape shape) { return shape == StoneShape::Round; }
@@ -155,40 +161,47 @@ long double stoneCarats(StoneShape shape, long double length, long double width,
 }
 
 QString stoneFormula(StoneShape shape, bool diamond) {
+  // L and W are the stone's length and width, SG its specific gravity.
+  auto formula = [](const char* text) { return QCoreApplication::translate("StoneWeight", text); };
   if (diamond) {
     switch (shape) {
       case StoneShape::Round:
-        return QStringLiteral("diameter\u00b2 \u00d7 depth \u00d7 0.0061");
+        return formula(QT_TRANSLATE_NOOP("StoneWeight", "diameter\u00b2 \u00d7 depth \u00d7 0.0061"));
       case StoneShape::Oval:
-        return QStringLiteral("((L + W) / 2)\u00b2 \u00d7 depth \u00d7 0.0062");
+        return formula(QT_TRANSLATE_NOOP("StoneWeight", "((L + W) / 2)\u00b2 \u00d7 depth \u00d7 0.0062"));
       case StoneShape::EmeraldOrSquare:
       case StoneShape::Cushion:
       case StoneShape::Rectangle:
-        return QStringLiteral("L \u00d7 W \u00d7 depth \u00d7 0.0080 to 0.0106 by L/W");
+        return formula(
+            QT_TRANSLATE_NOOP("StoneWeight", "L \u00d7 W \u00d7 depth \u00d7 0.0080 to 0.0106 by L/W"));
       case StoneShape::Pear:
-        return QStringLiteral("L \u00d7 W \u00d7 depth \u00d7 0.00615 to 0.00575 by L/W");
+        return formula(
+            QT_TRANSLATE_NOOP("StoneWeight", "L \u00d7 W \u00d7 depth \u00d7 0.00615 to 0.00575 by L/W"));
       case StoneShape::Heart:
-        return QStringLiteral("L \u00d7 W \u00d7 depth \u00d7 0.0059");
+        return formula(QT_TRANSLATE_NOOP("StoneWeight", "L \u00d7 W \u00d7 depth \u00d7 0.0059"));
       case StoneShape::Marquise:
-        return QStringLiteral("L \u00d7 W \u00d7 depth \u00d7 0.00565 to 0.00595 by L/W");
+        return formula(
+            QT_TRANSLATE_NOOP("StoneWeight", "L \u00d7 W \u00d7 depth \u00d7 0.00565 to 0.00595 by L/W"));
     }
   }
   switch (shape) {
     case StoneShape::Round:
-      return QStringLiteral("diameter\u00b2 \u00d7 depth \u00d7 SG \u00d7 0.0018");
+      return formula(QT_TRANSLATE_NOOP("StoneWeight", "diameter\u00b2 \u00d7 depth \u00d7 SG \u00d7 0.0018"));
     case StoneShape::Oval:
-      return QStringLiteral("((L + W) / 2)\u00b2 \u00d7 depth \u00d7 SG \u00d7 0.0020");
+      return formula(
+          QT_TRANSLATE_NOOP("StoneWeight", "((L + W) / 2)\u00b2 \u00d7 depth \u00d7 SG \u00d7 0.0020"));
     case StoneShape::EmeraldOrSquare:
-      return QStringLiteral("L \u00d7 W \u00d7 depth \u00d7 SG \u00d7 0.0025");
+      return formula(QT_TRANSLATE_NOOP("StoneWeight", "L \u00d7 W \u00d7 depth \u00d7 SG \u00d7 0.0025"));
     case StoneShape::Cushion:
-      return QStringLiteral("((L + W) / 2)\u00b2 \u00d7 depth \u00d7 SG \u00d7 0.0022");
+      return formula(
+          QT_TRANSLATE_NOOP("StoneWeight", "((L + W) / 2)\u00b2 \u00d7 depth \u00d7 SG \u00d7 0.0022"));
     case StoneShape::Rectangle:
-      return QStringLiteral("L \u00d7 W \u00d7 depth \u00d7 SG \u00d7 0.0026");
+      return formula(QT_TRANSLATE_NOOP("StoneWeight", "L \u00d7 W \u00d7 depth \u00d7 SG \u00d7 0.0026"));
     case StoneShape::Pear:
     case StoneShape::Heart:
-      return QStringLiteral("L \u00d7 W \u00d7 depth \u00d7 SG \u00d7 0.0018");
+      return formula(QT_TRANSLATE_NOOP("StoneWeight", "L \u00d7 W \u00d7 depth \u00d7 SG \u00d7 0.0018"));
     case StoneShape::Marquise:
-      return QStringLiteral("L \u00d7 W \u00d7 depth \u00d7 SG \u00d7 0.0017");
+      return formula(QT_TRANSLATE_NOOP("StoneWeight", "L \u00d7 W \u00d7 depth \u00d7 SG \u00d7 0.0017"));
   }
   return {};
 }
@@ -209,15 +222,18 @@ constexpr long double kSmallestGravity = 1;
 StoneWeightResult stoneWeightEnter(const StoneWeightInputs& in, StoneField entered) {
   const bool round = isRoundShape(in.shape);
   const bool diamondRule = in.gem == kDiamondGem;
-  const BenchRange gravityRange{QStringLiteral("a specific gravity"), kLargestGravity, false,
-                                kSmallestGravity};
-  const BenchRange lengthRange{
-      round ? QStringLiteral("the least diameter in mm") : QStringLiteral("the length in mm"),
-      kLargestStoneMm, false, kSmallestStoneMm};
-  const BenchRange widthRange{
-      round ? QStringLiteral("the greatest diameter in mm") : QStringLiteral("the width in mm"),
-      kLargestStoneMm, false, kSmallestStoneMm};
-  const BenchRange depthRange{QStringLiteral("the depth in mm"), kLargestStoneMm, false, kSmallestStoneMm};
+  // The boxes as messages name them ("'0' is zero: the depth in mm must be more than 0").
+  auto named = [](const char* what) { return QCoreApplication::translate("StoneWeight", what); };
+  const BenchRange gravityRange{named(QT_TRANSLATE_NOOP("StoneWeight", "a specific gravity")),
+                                kLargestGravity, false, kSmallestGravity};
+  const BenchRange lengthRange{round ? named(QT_TRANSLATE_NOOP("StoneWeight", "the least diameter in mm"))
+                                     : named(QT_TRANSLATE_NOOP("StoneWeight", "the length in mm")),
+                               kLargestStoneMm, false, kSmallestStoneMm};
+  const BenchRange widthRange{round ? named(QT_TRANSLATE_NOOP("StoneWeight", "the greatest diameter in mm"))
+                                    : named(QT_TRANSLATE_NOOP("StoneWeight", "the width in mm")),
+                              kLargestStoneMm, false, kSmallestStoneMm};
+  const BenchRange depthRange{named(QT_TRANSLATE_NOOP("StoneWeight", "the depth in mm")), kLargestStoneMm,
+                              false, kSmallestStoneMm};
 
   // In the order of the page, so the first bad box is the one reported.
   std::optional<long double> gravity;

@@ -1,5 +1,6 @@
 #include "core/wire_gauges.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 #include "core/chart_tables.h"
@@ -93,10 +94,12 @@ QString beyondWireGauges(GaugeSystem system, long double mm) {
   const WireGauge& thickest = thinFirst ? gauges[gauges.size() - 1] : gauges[0];
   const WireGauge& nextThickest = thinFirst ? gauges[gauges.size() - 2] : gauges[1];
   if (mm < finest.mm - (nextFinest.mm - finest.mm) / 2)
-    return QStringLiteral("Finer than %1 %2 (%3 mm), the finest in the table")
+    //: %1 the gauge system (AWG or SWG), %2 its finest gauge, %3 that gauge's diameter
+    return QCoreApplication::translate("WireGauges", "Finer than %1 %2 (%3 mm), the finest in the table")
         .arg(gaugeSystemName(system), finest.name, finest.mmText);
   if (mm > thickest.mm + (thickest.mm - nextThickest.mm) / 2)
-    return QStringLiteral("Thicker than %1 %2 (%3 mm), the thickest in the table")
+    //: %1 the gauge system (AWG or SWG), %2 its thickest gauge, %3 that gauge's diameter
+    return QCoreApplication::translate("WireGauges", "Thicker than %1 %2 (%3 mm), the thickest in the table")
         .arg(gaugeSystemName(system), thickest.name, thickest.mmText);
   return {};
 }
@@ -104,7 +107,9 @@ QString beyondWireGauges(GaugeSystem system, long double mm) {
 GaugeReading gaugesForSize(const BenchSize& typed) {
   GaugeReading reading;
   const std::optional<long double> mm = readBenchSize(
-      typed, reading.size, {QStringLiteral("a wire diameter"), kLargestWireMm, false, kFinestWireMm});
+      typed, reading.size,
+      //: Names the box in a message ("'0' is zero: a wire diameter in mm must be more than 0")
+      {QCoreApplication::translate("WireGauges", "a wire diameter"), kLargestWireMm, false, kFinestWireMm});
   if (!mm) return reading;
   reading.americanBeyond = beyondWireGauges(GaugeSystem::American, *mm);
   reading.britishBeyond = beyondWireGauges(GaugeSystem::British, *mm);
