@@ -91,13 +91,13 @@ void CastingPage::createCasting() {
   modelMaterialBox = makeBenchList(this, QString(), modelMaterialNames());
   add(tr("M&odel material"), modelMaterialBox);
   modelDensityBox = numberBox(tr("Model density in g/cm\u00b3"), &CastingPage::calculateCasting);
-  add(tr("Mo&del density"), modelDensityBox, QStringLiteral("g/cm\u00b3"));
+  add(tr("Mo&del density"), modelDensityBox, tr("g/cm\u00b3"));
   metalBox = makeBenchList(this, QString(), metalNames());
   metalBox->setMaxVisibleItems(metalBox->count());
   metalBox->setCurrentIndex(kSterling);
   add(tr("&Metal"), metalBox);
   metalDensityBox = numberBox(tr("Metal density in g/cm\u00b3"), &CastingPage::calculateCasting);
-  add(tr("Metal den&sity"), metalDensityBox, QStringLiteral("g/cm\u00b3"));
+  add(tr("Metal den&sity"), metalDensityBox, tr("g/cm\u00b3"));
   allowanceBox = numberBox(tr("Allowance for sprue and button in per cent"), &CastingPage::calculateCasting);
   allowanceBox->setText(QStringLiteral("0"));
   allowanceBox->setToolTip(tr("Extra metal for the sprue and button"));
@@ -167,8 +167,13 @@ void CastingPage::createMetalToMetal() {
   add(tr("M&ade in"), toMetalBox);
   newWeightBox = makeBenchResult(this, tr("Weight in the new metal in grams"));
   add(tr("&New weight (g)"), newWeightBox);
-  for (QComboBox* list : {modelMaterialBox, metalBox, priceUnitBox, fromMetalBox, toMetalBox})
-    list->setFixedWidth(kBenchListWidth);
+  // At least as wide as the longest metal's name in English, and wider where
+  // an entry in the user's language (in the font the page ends up with)
+  // would be cut.
+  for (QComboBox* list : {modelMaterialBox, metalBox, priceUnitBox, fromMetalBox, toMetalBox}) {
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    list->setMinimumWidth(kBenchListWidth);
+  }
   for (QComboBox* list : {fromMetalBox, toMetalBox})
     guardedConnect(list, &QComboBox::activated, this, [this, list] { calculateMetalToMetal(list); });
 }

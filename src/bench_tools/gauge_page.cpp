@@ -19,9 +19,10 @@ GaugePage::GaugePage(DesktopServices& services, QWidget* parent) : QWidget(paren
 
   // Created in tab order: the size, then each gauge with its diameters.
   makeBenchSizeBoxes(this, size, tr("Diameter"), services_, [this](EntryBox* box) { enterPressed(box); });
-  //: Shown in an empty list: pick an entry (translated once for both lists)
   americanBox = makeBenchList(this, tr("American wire gauge (AWG, Brown and Sharpe)"),
-                              wireGaugeNames(GaugeSystem::American), tr("Pick"));
+                              wireGaugeNames(GaugeSystem::American),
+                              //: Shown in an empty list: pick an entry
+                              tr("Pick"));
   americanMm = makeBenchResult(this, tr("AWG diameter in mm"));
   americanInch = makeBenchResult(this, tr("AWG diameter in inches"));
   britishBox = makeBenchList(this, tr("British Standard Wire Gauge (SWG)"),
@@ -32,7 +33,7 @@ GaugePage::GaugePage(DesktopServices& services, QWidget* parent) : QWidget(paren
   const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignBottom;
   //: Column heading over the gauge numbers
   grid->addWidget(makeBenchNote(this, tr("gauge"), centre), 0, 1);
-  grid->addWidget(makeBenchNote(this, QStringLiteral("mm"), centre), 0, 2);
+  grid->addWidget(makeBenchNote(this, tr("mm"), centre), 0, 2);
   grid->addWidget(makeBenchNote(this, tr("inches"), centre), 0, 3);
   grid->addWidget(makeBenchCaption(this, tr("&Diameter"), size.mm), 1, 0);
   grid->addWidget(size.mm, 1, 2);

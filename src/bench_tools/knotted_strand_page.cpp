@@ -20,9 +20,9 @@ KnottedStrandPage::KnottedStrandPage(DesktopServices& services, QWidget* parent)
   };
 
   // Created in tab order, top to bottom.
-  standardBox =
-      //: Shown in an empty list: pick an entry
-      makeBenchList(this, tr("Standard length"), strandLengthNames(), tr("Pick"));
+  standardBox = makeBenchList(this, tr("Standard length"), strandLengthNames(),
+                              //: Shown in an empty list: pick an entry
+                              tr("Pick"));
   makeBenchSizeBoxes(
       this, length, tr("Finished length"), services_,
       [this](EntryBox*) { enterPressed(StrandField::Length); },
@@ -42,7 +42,7 @@ KnottedStrandPage::KnottedStrandPage(DesktopServices& services, QWidget* parent)
   grid->addWidget(makeBenchCaption(this, tr("&Standard length"), standardBox), row, 0);
   grid->addWidget(standardBox, row++, 1, 1, 2);
   const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignBottom;
-  grid->addWidget(makeBenchNote(this, QStringLiteral("mm"), centre), row, 1);
+  grid->addWidget(makeBenchNote(this, tr("mm"), centre), row, 1);
   grid->addWidget(makeBenchNote(this, tr("inches"), centre), row++, 2);
   grid->addWidget(makeBenchCaption(this, tr("&Finished length"), length.mm), row, 0);
   grid->addWidget(length.mm, row, 1);
@@ -53,7 +53,7 @@ KnottedStrandPage::KnottedStrandPage(DesktopServices& services, QWidget* parent)
   for (const auto& [caption, box] : sizes) {
     grid->addWidget(makeBenchCaption(this, tr(caption), box), row, 0);
     grid->addWidget(box, row, 1);
-    grid->addWidget(makeBenchNote(this, QStringLiteral("mm")), row++, 2);
+    grid->addWidget(makeBenchNote(this, tr("mm")), row++, 2);
   }
   grid->addWidget(makeBenchCaption(this,
                                    //: The number of beads that fit the strand
@@ -65,7 +65,7 @@ KnottedStrandPage::KnottedStrandPage(DesktopServices& services, QWidget* parent)
                                    tr("&Left over"), leftOverBox),
                   row, 0);
   grid->addWidget(leftOverBox, row, 1);
-  grid->addWidget(makeBenchNote(this, QStringLiteral("mm")), row++, 2);
+  grid->addWidget(makeBenchNote(this, tr("mm")), row++, 2);
   auto* note = makeBenchNote(this, tr("Beads = (length \u2212 clasp) \u00f7 (bead + knot), rounded down."));
   note->setWordWrap(true);
   grid->addWidget(note, row++, 0, 1, 4);

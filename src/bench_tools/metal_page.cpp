@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <algorithm>
 
 #include "bench_tools/bench_page_kit.h"
 #include "platform/desktop_services.h"
@@ -32,6 +33,14 @@ constexpr unsigned kWire = bit(MetalShape::RoundWire) | bit(MetalShape::SquareWi
 constexpr unsigned kRing = bit(MetalShape::RingBlank);
 constexpr unsigned kStock = bit(MetalShape::Sheet) | kRing;  // has a thickness
 constexpr unsigned kCut = kWire | bit(MetalShape::Sheet);    // has a length
+
+// A list is at least `least` wide, and wider where an entry in the user's
+// language (in the font the page ends up with) would be cut.
+void fitList(QComboBox* list, int least) {
+  list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  list->setMinimumWidth(least);
+  list->setFixedHeight(kBoxHeight);
+}
 
 QGridLayout* columnGrid(int captionWidth, int spacing) {
   auto* grid = new QGridLayout;
@@ -140,7 +149,8 @@ void MetalPage::createInputs() {
   metalBox->setCurrentIndex(1);  // sterling silver, the metal most often drawn into wire
   addRow(inputs_, tr("&Metal"), {metalBox});
   densityBox = makeBox(tr("Density in g/cm\u00b3"), kSizeWidth);
-  auto* densityUnit = new QLabel(QStringLiteral("g/cm\u00b3"), this);
+  //: Unit symbol: grams per cubic centimetre
+  auto* densityUnit = new QLabel(tr("g/cm\u00b3"), this);
   densityUnit->setFixedHeight(kBoxHeight);
   addRow(inputs_, tr("&Density"), {densityBox, densityUnit});
 
@@ -164,7 +174,8 @@ void MetalPage::createInputs() {
   addRow(inputs_, tr("Ring si&ze (US)"), {ringSizeBox}, kRing);
   ringSizeBox->setAccessibleName(tr("Ring size, North American"));
 
-  mmHeading_ = new QLabel(QStringLiteral("mm"), this);
+  //: Unit symbol: millimetres
+  mmHeading_ = new QLabel(tr("mm"), this);
   inchHeading_ = new QLabel(tr("inches"), this);
   for (QLabel* h : {mmHeading_, inchHeading_}) {
     h->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
@@ -219,7 +230,7 @@ void MetalPage::createResults() {
   priceUnitBox->addItems(priceUnitNames());
   //: A metal price is per troy ounce, gram or pennyweight
   priceUnitBox->setAccessibleName(tr("Price per"));
-  priceUnitBox->setFixedSize(kOutWidth, kBoxHeight);
+  fitList(priceUnitBox, kOutWidth);
   costBox = makeResult(tr("Metal cost"), kOutWidth);
   addRow(results_, tr("&Volume (mm\u00b3)"), {volumeBox});
   addRow(results_, tr("Gram&s"), {gramBox});
@@ -279,7 +290,7 @@ void MetalPage::addRow(std::vector<Row>& column, const QString& caption, std::ve
   for (size_t i = 0; i < fields.size(); ++i) {
     QWidget* f = fields[i];
     if (auto* list = qobject_cast<QComboBox*>(f); list && grid == inputsGrid_) {
-      list->setFixedSize(kListWidth, kBoxHeight);
+      fitList(list, kListWidth);
       grid->addWidget(list, row, 1, 1, 2, Qt::AlignTop | Qt::AlignLeft);
     } else {
       grid->addWidget(f, row, int(i) + 1, Qt::AlignTop);

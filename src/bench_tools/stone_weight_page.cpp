@@ -40,7 +40,7 @@ StoneWeightPage::StoneWeightPage(DesktopServices& services, QWidget* parent)
   lengthCaption_ = makeBenchCaption(this, QString(), lengthBox);
   grid->addWidget(lengthCaption_, row, 0);
   grid->addWidget(lengthBox, row, 1);
-  grid->addWidget(makeBenchNote(this, QStringLiteral("mm")), row++, 2);
+  grid->addWidget(makeBenchNote(this, tr("mm")), row++, 2);
   widthCaption_ = makeBenchCaption(this, QString(), widthBox);
   grid->addWidget(widthCaption_, row, 0);
   grid->addWidget(widthBox, row, 1);
@@ -48,10 +48,10 @@ StoneWeightPage::StoneWeightPage(DesktopServices& services, QWidget* parent)
   grid->addWidget(widthNote_, row++, 2);
   grid->addWidget(makeBenchCaption(this, tr("&Depth"), depthBox), row, 0);
   grid->addWidget(depthBox, row, 1);
-  grid->addWidget(makeBenchNote(this, QStringLiteral("mm")), row++, 2);
+  grid->addWidget(makeBenchNote(this, tr("mm")), row++, 2);
   grid->addWidget(makeBenchCaption(this, tr("&Weight"), caratBox), row, 0);
   grid->addWidget(caratBox, row, 1);
-  grid->addWidget(makeBenchNote(this, QStringLiteral("ct")), row++, 2);
+  grid->addWidget(makeBenchNote(this, tr("ct")), row++, 2);
   formulaLabel = makeBenchNote(this, QString());
   formulaLabel->setObjectName(QStringLiteral("formulaLabel"));
   grid->addWidget(formulaLabel, row++, 1, 1, 3);  // a ratio rule is long: into the stretch
@@ -153,7 +153,7 @@ void StoneWeightPage::showShape() {
   lengthBox->setAccessibleName(round ? tr("Least diameter in mm") : tr("Length in mm"));
   widthBox->setAccessibleName(round ? tr("Greatest diameter in mm, if it differs") : tr("Width in mm"));
   //: Beside the greatest diameter of a round stone, which may be left empty
-  widthNote_->setText(round ? tr("mm, if it differs") : QStringLiteral("mm"));
+  widthNote_->setText(round ? tr("mm, if it differs") : tr("mm"));
   const bool diamond = stoneBox->currentIndex() == kDiamondGem;
   formulaLabel->setText(QStringLiteral("ct = ") + stoneFormula(shape(), diamond));
   //: %1 the formula the weight is worked out by

@@ -62,14 +62,18 @@ KnottedStrandResult knottedStrandEnter(const KnottedStrandInputs& in, StrandFiel
   KnottedStrandResult result;
   // The boxes as messages name them ("'0' is zero: the bead size in mm must be more than 0").
   auto named = [](const char* what) { return QCoreApplication::translate("KnottedStrand", what); };
-  const BenchRange lengthRange{named(QT_TRANSLATE_NOOP("KnottedStrand", "the finished length")),
-                               kLongestStrandMm, false, kShortestStrandMm};
-  const BenchRange beadRange{named(QT_TRANSLATE_NOOP("KnottedStrand", "the bead size in mm")), kLargestBeadMm,
-                             false, kSmallestBeadMm};
-  const BenchRange knotRange{named(QT_TRANSLATE_NOOP("KnottedStrand", "the knot size in mm")), kLargestKnotMm,
-                             true, kSmallestKnotMm};
-  const BenchRange claspRange{named(QT_TRANSLATE_NOOP("KnottedStrand", "the clasp length in mm")),
-                              kLongestClaspMm, true, kSmallestClaspMm};
+  //: Names a box in a message: "'0' is zero: %1 must be more than 0" (German: no article)
+  const char* const lengthName = QT_TRANSLATE_NOOP("KnottedStrand", "the finished length");
+  //: Names a box in a message: "'0' is zero: %1 must be more than 0" (German: no article)
+  const char* const beadName = QT_TRANSLATE_NOOP("KnottedStrand", "the bead size in mm");
+  //: Names a box in a message: "'0' is zero: %1 must be more than 0" (German: no article)
+  const char* const knotName = QT_TRANSLATE_NOOP("KnottedStrand", "the knot size in mm");
+  //: Names a box in a message: "'0' is zero: %1 must be more than 0" (German: no article)
+  const char* const claspName = QT_TRANSLATE_NOOP("KnottedStrand", "the clasp length in mm");
+  const BenchRange lengthRange{named(lengthName), kLongestStrandMm, false, kShortestStrandMm};
+  const BenchRange beadRange{named(beadName), kLargestBeadMm, false, kSmallestBeadMm};
+  const BenchRange knotRange{named(knotName), kLargestKnotMm, true, kSmallestKnotMm};
+  const BenchRange claspRange{named(claspName), kLongestClaspMm, true, kSmallestClaspMm};
 
   const std::optional<long double> length = readBenchSize(in.length, result.length, lengthRange);
   const std::optional<long double> bead = readBenchNumber(in.bead, beadRange);

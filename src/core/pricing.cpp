@@ -22,10 +22,12 @@ PricingOutputs pricingEnter(const PricingInputs& in) {
   PricingOutputs out;
   // Hours without a rate (or a rate without hours) is labour not yet known.
   if (hours.has_value() != rate.has_value()) {
-    //: Spoken after "Enter" as what is still needed (German: accusative, with article)
-    out.Missing = hours ? QCoreApplication::translate("Pricing", "the hourly rate")
-                        //: Spoken after "Enter" as what is still needed (German: accusative, with article)
-                        : QCoreApplication::translate("Pricing", "the labour hours");
+    if (hours)
+      //: Spoken after "Enter" as what is still needed (German: accusative, with article)
+      out.Missing = QCoreApplication::translate("Pricing", "the hourly rate");
+    else
+      //: Spoken after "Enter" as what is still needed (German: accusative, with article)
+      out.Missing = QCoreApplication::translate("Pricing", "the labour hours");
     return out;
   }
   const long double labour = hours ? roundToCents(*hours * *rate) : 0;
