@@ -3,6 +3,9 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <algorithm>
 
 #include "bench_tools/bench_page_kit.h"
 #include "core/casting.h"
@@ -11,13 +14,27 @@
 #include "platform/guarded_connect.h"
 #include "widgets/entry_box.h"
 #include "widgets/focus.h"
-#include "widgets/look.h"
 
 namespace orvane {
 
 namespace {
 
 constexpr int kSterling = 1;  // the metal most often cast at the bench
+
+// The width a list needs, at least `least`, so that no entry in the user's
+// language is cut in the page's font.
+int listWidth(const QComboBox* list, int least) {
+  QStyleOptionComboBox option;
+  option.initFrom(list);
+  option.rect = QRect(0, 0, least, list->sizeHint().height());
+  const int field =
+      list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width();
+  const QFontMetrics metrics(list->font());
+  int widest = 0;
+  for (int i = 0; i < list->count(); ++i)
+    widest = std::max(widest, metrics.horizontalAdvance(list->itemText(i)));
+  return least + std::max(0, widest - field);
+}
 
 // The metal list without "Other": the metal to metal side has no density box.
 QStringList listedMetals() {
@@ -29,7 +46,9 @@ QStringList listedMetals() {
 }  // namespace
 
 CastingPage::CastingPage(DesktopServices& services, QWidget* parent) : QWidget(parent), services_(services) {
-  setBackground(this, systemColor(SysColor::Light3D));
+  // The Bench window's face and font from the start, so that the lists are
+  // measured in the font they show.
+  styleBenchPage(this);
   resinDensity_ = modelDensityText(ModelMaterial::Resin);
   // Created in tab order: the casting inputs, its results, then metal to metal.
   createCasting();
@@ -167,13 +186,13 @@ void CastingPage::createMetalToMetal() {
   add(tr("M&ade in"), toMetalBox);
   newWeightBox = makeBenchResult(this, tr("Weight in the new metal in grams"));
   add(tr("&New weight (g)"), newWeightBox);
-  // At least as wide as the longest metal's name in English, and wider where
-  // an entry in the user's language (in the font the page ends up with)
-  // would be cut.
-  for (QComboBox* list : {modelMaterialBox, metalBox, priceUnitBox, fromMetalBox, toMetalBox}) {
-    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    list->setMinimumWidth(kBenchListWidth);
-  }
+  // The lists line up, as wide as the longest metal's name needs in the
+  // user's language.
+  const QComboBox* lists[] = {modelMaterialBox, metalBox, priceUnitBox, fromMetalBox, toMetalBox};
+  int width = kBenchListWidth;
+  for (const QComboBox* list : lists) width = std::max(width, listWidth(list, kBenchListWidth));
+  for (QComboBox* list : {modelMaterialBox, metalBox, priceUnitBox, fromMetalBox, toMetalBox})
+    list->setFixedWidth(width);
   for (QComboBox* list : {fromMetalBox, toMetalBox})
     guardedConnect(list, &QComboBox::activated, this, [this, list] { calculateMetalToMetal(list); });
 }

@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <algorithm>
 
 #include "bench_tools/bench_page_kit.h"
@@ -34,12 +36,19 @@ constexpr unsigned kRing = bit(MetalShape::RingBlank);
 constexpr unsigned kStock = bit(MetalShape::Sheet) | kRing;  // has a thickness
 constexpr unsigned kCut = kWire | bit(MetalShape::Sheet);    // has a length
 
-// A list is at least `least` wide, and wider where an entry in the user's
-// language (in the font the page ends up with) would be cut.
-void fitList(QComboBox* list, int least) {
-  list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-  list->setMinimumWidth(least);
-  list->setFixedHeight(kBoxHeight);
+// The width a list needs, at least `least`, so that no entry in the user's
+// language is cut in the page's font.
+int listWidth(const QComboBox* list, int least) {
+  QStyleOptionComboBox option;
+  option.initFrom(list);
+  option.rect = QRect(0, 0, least, kBoxHeight);
+  const int field =
+      list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width();
+  const QFontMetrics metrics(list->font());
+  int widest = 0;
+  for (int i = 0; i < list->count(); ++i)
+    widest = std::max(widest, metrics.horizontalAdvance(list->itemText(i)));
+  return least + std::max(0, widest - field);
 }
 
 QGridLayout* columnGrid(int captionWidth, int spacing) {
@@ -230,7 +239,9 @@ void MetalPage::createResults() {
   priceUnitBox->addItems(priceUnitNames());
   //: A metal price is per troy ounce, gram or pennyweight
   priceUnitBox->setAccessibleName(tr("Price per"));
-  fitList(priceUnitBox, kOutWidth);
+  priceUnitBox->setFixedSize(listWidth(priceUnitBox, kOutWidth), kBoxHeight);
+  // A wider list widens its column, the boxes keeping their place on the left.
+  resultsGrid_->setColumnMinimumWidth(1, priceUnitBox->width());
   costBox = makeResult(tr("Metal cost"), kOutWidth);
   addRow(results_, tr("&Volume (mm\u00b3)"), {volumeBox});
   addRow(results_, tr("Gram&s"), {gramBox});
@@ -290,7 +301,10 @@ void MetalPage::addRow(std::vector<Row>& column, const QString& caption, std::ve
   for (size_t i = 0; i < fields.size(); ++i) {
     QWidget* f = fields[i];
     if (auto* list = qobject_cast<QComboBox*>(f); list && grid == inputsGrid_) {
-      fitList(list, kListWidth);
+      list->setFixedSize(listWidth(list, kListWidth), kBoxHeight);
+      // A wider list widens the inch column, the boxes keeping their place.
+      const int inchColumn = list->width() - kSizeWidth - kInSpacing;
+      if (inchColumn > grid->columnMinimumWidth(2)) grid->setColumnMinimumWidth(2, inchColumn);
       grid->addWidget(list, row, 1, 1, 2, Qt::AlignTop | Qt::AlignLeft);
     } else {
       grid->addWidget(f, row, int(i) + 1, Qt::AlignTop);

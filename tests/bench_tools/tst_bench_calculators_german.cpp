@@ -19,6 +19,7 @@
 #include "platform/announcer.h"
 #include "platform/languages.h"
 #include "recording_services.h"
+#include "text_fit.h"
 
 using namespace orvane;
 
@@ -78,6 +79,8 @@ class BenchCalculatorsGermanTest : public QObject {
   void messagesAreGerman();
   void everyCaptionHasItsOwnAltLetter_data();
   void everyCaptionHasItsOwnAltLetter();
+  void textsFitEveryForm_data();
+  void textsFitEveryForm();
 
  private:
   QWidget* open(const PageMaker& make) {
@@ -308,6 +311,45 @@ void BenchCalculatorsGermanTest::everyCaptionHasItsOwnAltLetter() {
       letters << letter;
     }
     QVERIFY(letters.size() >= 3);
+  }
+}
+
+void BenchCalculatorsGermanTest::textsFitEveryForm_data() {
+  QTest::addColumn<QString>("language");
+  QTest::addColumn<PageMaker>("make");
+  QTest::addColumn<QString>("list");  // a list whose picks change the captions
+  QTest::addColumn<int>("picks");
+  for (const char* language : {"de", kPseudoLanguage}) {
+    QTest::addRow("%s Metal", language)
+        << language << metalPage() << "shapeBox" << int(MetalShape::RingBlank) + 1;
+    QTest::addRow("%s Casting", language) << language << castingPage() << "" << 1;
+    QTest::addRow("%s Stone Weight", language) << language << stonePage() << "shapeBox" << 2;
+    QTest::addRow("%s Pricing", language) << language << pricingPage() << "" << 1;
+    QTest::addRow("%s Gauges", language) << language << gaugePage() << "" << 1;
+    QTest::addRow("%s Knotted Strand", language) << language << strandPage() << "" << 1;
+  }
+}
+
+// In every form a page takes (each metal shape, a round stone and another),
+// no caption or list entry is cut, in German or in the longer
+// pseudo-language; and under the pseudo-language no text is left English.
+void BenchCalculatorsGermanTest::textsFitEveryForm() {
+  QFETCH(QString, language);
+  QFETCH(PageMaker, make);
+  QFETCH(QString, list);
+  QFETCH(int, picks);
+  QVERIFY(installLanguage(language));
+  QWidget* page = open(make);
+  QVERIFY(page);
+  for (int picked = 0; picked < picks; ++picked) {
+    if (!list.isEmpty()) pick(findNamed<QComboBox>(page, qPrintable(list)), picked);
+    QCoreApplication::processEvents();
+    const QStringList cut = textsThatDoNotFit(page);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
+    if (language == QLatin1String(kPseudoLanguage)) {
+      const QStringList plain = untranslatedTexts(page);
+      QVERIFY2(plain.isEmpty(), qPrintable(plain.join(u'\n')));
+    }
   }
 }
 
