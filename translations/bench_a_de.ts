@@ -655,7 +655,7 @@
     </message>
     <message>
         <source>Type a diameter and press Enter for the nearest gauge of each kind, or pick a gauge. 1 inch = 25.4 mm.</source>
-        <translation>Geben Sie einen Durchmesser ein und drücken Sie die Eingabetaste für die nächstliegende Drahtstärke jedes Systems, oder wählen Sie eine Drahtstärke. 1 Zoll = 25.4 mm.</translation>
+        <translation>Geben Sie einen Durchmesser ein und drücken Sie die Eingabetaste für die nächstliegende Drahtstärke jedes Systems, oder wählen Sie eine Drahtstärke. 1&#xa0;Zoll = 25.4&#xa0;mm.</translation>
     </message>
     <message>
         <source>Gauges</source>

@@ -114,6 +114,7 @@ MetalPage::MetalPage(DesktopServices& services, QWidget* parent) : QWidget(paren
   createResults();
 
   nameControls();
+  holdCaptionWidths();
   showRowsForShape();
   showMetalDensity();
   calculate();
@@ -311,6 +312,24 @@ void MetalPage::addRow(std::vector<Row>& column, const QString& caption, std::ve
     }
   }
   column.push_back({label, std::move(fields), shapes, height, row});
+}
+
+// Each column's captions take the width of the longest of every shape's, so
+// that the boxes stay where they are when another shape hides or shows rows.
+void MetalPage::holdCaptionWidths() {
+  auto widest = [](const std::vector<Row>& column) {
+    int width = 0;
+    for (const Row& row : column)
+      if (row.caption) width = std::max(width, row.caption->sizeHint().width());
+    return width;
+  };
+  int across = 0;
+  for (MetalShape shape : {MetalShape::RoundWire, MetalShape::SquareWire, MetalShape::Sheet}) {
+    acrossLabel->setText(acrossCaption(shape));
+    across = std::max(across, acrossLabel->sizeHint().width());
+  }
+  inputsGrid_->setColumnMinimumWidth(0, std::max({kInCaptionWidth, across, widest(inputs_)}));
+  resultsGrid_->setColumnMinimumWidth(0, std::max(kOutCaptionWidth, widest(results_)));
 }
 
 MetalShape MetalPage::chosenShape() const { return static_cast<MetalShape>(shapeBox->currentIndex()); }

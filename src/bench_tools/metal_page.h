@@ -86,6 +86,7 @@ class MetalPage : public QWidget {
   void enterPressed(EntryBox* box);
   EntryBox* twinOf(EntryBox* mm) const;
   void showRowsForShape();
+  void holdCaptionWidths();
   MetalShape chosenShape() const;
   // The diameter, side or width box's caption and name for a shape.
   static QString acrossCaption(MetalShape shape);
