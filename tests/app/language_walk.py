@@ -1,11 +1,18 @@
-# The walk for program_languages.sh: the program started in the
-# pseudo-language, where every translated text comes out in accented letters
-# between brackets. Everything a screen reader finds in every window and on
-# every page (names, descriptions, page tabs, column headings) must have come
-# through the translations; a plain English word is a text the code wrote
-# past them. The help pages' own texts are left out: each language has its
-# help in files of its own, and this one has none.
+# The walk for program_languages.sh: the program started in another
+# language. Everything a screen reader finds in every window and on every
+# page (names, descriptions, page tabs, column headings) must have come
+# through the translations:
+# - in the pseudo-language every translated text comes out in accented
+#   letters between brackets, so a plain English word is a text the code
+#   wrote past them;
+# - in a real language, a text that is the English source of an entry the
+#   translation (.ts) says otherwise was not translated.
+# In the pseudo-language the help pages' own texts are left out: each
+# language has its help in files of its own, and that one has none.
+# Usage: language_walk.py pseudo | language_walk.py CODE TS_FILE
 import re
+import sys
+import xml.etree.ElementTree as ElementTree
 
 import pyatspi
 
@@ -17,8 +24,22 @@ ACCENTS = dict(zip("aeiouycnszAEIOUYCNSZ", "áéíóúýçñšžÁÉÍÓÚÝÇÑ
 DEPTH = 20
 
 
-def pseudo(text):
-    return any(c in ACCENTED for c in text)
+language = sys.argv[1]
+# English source -> every translation the .ts gives it (in any context).
+translations = {}
+if language != "pseudo":
+    for message in ElementTree.parse(sys.argv[2]).getroot().iter("message"):
+        source, translation = message.findtext("source"), message.find("translation")
+        forms = [f.text for f in translation.iter("numerusform")] or [translation.text]
+        for form in forms:
+            if source and form:
+                translations.setdefault(source, set()).add(form)
+
+
+def translated(text):
+    if language == "pseudo":
+        return any(c in ACCENTED for c in text)
+    return not (text in translations and text not in translations[text])
 
 
 # Words every language writes alike: unit symbols, and short capital
@@ -31,9 +52,11 @@ def has_words(text):
     return any(len(w) >= 2 and w not in NEUTRAL and not (w.isupper() and len(w) <= 4) for w in words)
 
 
-def pseudo_pattern(english):
-    """A pattern for an English text as the pseudo-language writes it."""
-    return "".join(f"[{c}{ACCENTS[c]}]" if c in ACCENTS else re.escape(c) for c in english)
+def pattern_for(english):
+    """A pattern for an English text as the language writes it."""
+    if language == "pseudo":
+        return "".join(f"[{c}{ACCENTS[c]}]" if c in ACCENTS else re.escape(c) for c in english)
+    return "|".join(re.escape(t) for t in sorted(translations.get(english, {english})))
 
 
 def frames():
@@ -41,7 +64,7 @@ def frames():
 
 
 def frame_named(english):
-    pattern = pseudo_pattern(english)
+    pattern = pattern_for(english)
     found = [w for w in frames() if re.search(pattern, w.name or "")]
     return found[0] if found else None
 
@@ -78,7 +101,7 @@ def check(root, where, skip_content=False):
                 pass
         for what, text in texts:
             key = (where.split(",")[0], what, text)  # each text once per window
-            if has_words(text) and not pseudo(text) and key not in reported:
+            if has_words(text) and not translated(text) and key not in reported:
                 reported.add(key)
                 fail(f"{where}: {a.getRoleName()} {what} {text!r} did not come through the translations")
 
@@ -99,10 +122,10 @@ def open_window(main, key_or_button, english_title):
     if key_or_button.startswith("key:"):
         xdo("key", key_or_button[4:])
     else:
-        button = atspi_helpers.find(main, pyatspi.ROLE_PUSH_BUTTON, pseudo_pattern(key_or_button), shown=True,
+        button = atspi_helpers.find(main, pyatspi.ROLE_PUSH_BUTTON, pattern_for(key_or_button), shown=True,
                                     depth=DEPTH)
         if button is None or not do_action(button, "Press"):
-            fail(f"no button {key_or_button!r} (in the pseudo-language) to press in the main window")
+            fail(f"no button {key_or_button!r} (in {language}) to press in the main window")
             return None
     w = wait_for(lambda: frame_named(english_title), 5)
     if w is None:
@@ -120,6 +143,7 @@ every_page(main, "main window")
 for opener, title, content in (("key:F1", "Help", True), ("key:F9", "Calculator", False),
                                ("key:ctrl+b", "Bench", False), ("Fractions", "Fractions", False),
                                ("Worksheet", "Worksheet", False)):
+    content = content and language == "pseudo"
     step(f"{title} window")
     w = open_window(main, opener, title)
     if w is not None:
