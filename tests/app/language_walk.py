@@ -12,12 +12,12 @@
 # Usage: language_walk.py pseudo | language_walk.py CODE TS_FILE
 import re
 import sys
-import xml.etree.ElementTree as ElementTree
 
 import pyatspi
 
 import atspi_helpers
 from atspi_helpers import do_action, fail, finish, has, showing, step, wait_for, xdo
+from ts_texts import pattern, read_translations
 
 ACCENTED = set("áéíóúýçñšžÁÉÍÓÚÝÇÑŠŽëäöüï")
 ACCENTS = dict(zip("aeiouycnszAEIOUYCNSZ", "áéíóúýçñšžÁÉÍÓÚÝÇÑŠŽ"))
@@ -26,20 +26,17 @@ DEPTH = 20
 
 language = sys.argv[1]
 # English source -> every translation the .ts gives it (in any context).
-translations = {}
-if language != "pseudo":
-    for message in ElementTree.parse(sys.argv[2]).getroot().iter("message"):
-        source, translation = message.findtext("source"), message.find("translation")
-        forms = [f.text for f in translation.iter("numerusform")] or [translation.text]
-        for form in forms:
-            if source and form:
-                translations.setdefault(source, set()).add(form)
+translations = read_translations(sys.argv[2]) if language != "pseudo" else {}
+# The same as a screen reader hears them: without mnemonic marks.
+heard = {}
+for source, targets in translations.items():
+    heard.setdefault(source.replace("&", ""), set()).update(t.replace("&", "") for t in targets)
 
 
 def translated(text):
     if language == "pseudo":
         return any(c in ACCENTED for c in text)
-    return not (text in translations and text not in translations[text])
+    return not (text in heard and text not in heard[text])
 
 
 # Words every language writes alike: unit symbols, and short capital
@@ -56,7 +53,7 @@ def pattern_for(english):
     """A pattern for an English text as the language writes it."""
     if language == "pseudo":
         return "".join(f"[{c}{ACCENTS[c]}]" if c in ACCENTS else re.escape(c) for c in english)
-    return "|".join(re.escape(t) for t in sorted(translations.get(english, {english})))
+    return pattern(translations, english)
 
 
 def frames():
@@ -64,8 +61,8 @@ def frames():
 
 
 def frame_named(english):
-    pattern = pattern_for(english)
-    found = [w for w in frames() if re.search(pattern, w.name or "")]
+    wanted = pattern_for(english)
+    found = [w for w in frames() if re.search(wanted, w.name or "")]
     return found[0] if found else None
 
 
