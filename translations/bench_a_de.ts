@@ -49,23 +49,23 @@
     </message>
     <message>
         <source>the finished length</source>
-        <extracomment>Names a box in a message: &quot;&apos;0&apos; is zero: %1 must be more than 0&quot; (German: no article)</extracomment>
-        <translation>fertige Länge</translation>
+        <extracomment>Names a box in a message: &quot;&apos;0&apos; is zero: %1 must be more than 0&quot; (German: nominative, with article)</extracomment>
+        <translation>die fertige Länge</translation>
     </message>
     <message>
         <source>the bead size in mm</source>
-        <extracomment>Names a box in a message: &quot;&apos;0&apos; is zero: %1 must be more than 0&quot; (German: no article)</extracomment>
-        <translation>Perlengröße in mm</translation>
+        <extracomment>Names a box in a message: &quot;&apos;0&apos; is zero: %1 must be more than 0&quot; (German: nominative, with article)</extracomment>
+        <translation>die Perlengröße in mm</translation>
     </message>
     <message>
         <source>the knot size in mm</source>
-        <extracomment>Names a box in a message: &quot;&apos;0&apos; is zero: %1 must be more than 0&quot; (German: no article)</extracomment>
-        <translation>Knotengröße in mm</translation>
+        <extracomment>Names a box in a message: &quot;&apos;0&apos; is zero: %1 must be more than 0&quot; (German: nominative, with article)</extracomment>
+        <translation>die Knotengröße in mm</translation>
     </message>
     <message>
         <source>the clasp length in mm</source>
-        <extracomment>Names a box in a message: &quot;&apos;0&apos; is zero: %1 must be more than 0&quot; (German: no article)</extracomment>
-        <translation>Verschlusslänge in mm</translation>
+        <extracomment>Names a box in a message: &quot;&apos;0&apos; is zero: %1 must be more than 0&quot; (German: nominative, with article)</extracomment>
+        <translation>die Verschlusslänge in mm</translation>
     </message>
     <message>
         <source>The clasp (%1 mm) takes up the whole length (%2 mm): nothing is left for beads</source>
@@ -400,33 +400,33 @@
     </message>
     <message>
         <source>a specific gravity</source>
-        <extracomment>Names a box in a message: &quot;&apos;0&apos; is zero: %1 must be more than 0&quot; (German: no article)</extracomment>
-        <translation>Dichte</translation>
+        <extracomment>Names a box in a message: &quot;&apos;0&apos; is zero: %1 must be more than 0&quot; (German: nominative, with article)</extracomment>
+        <translation>eine Dichte</translation>
     </message>
     <message>
         <source>the least diameter in mm</source>
-        <extracomment>Names a box in a message: &quot;&apos;0&apos; is zero: %1 must be more than 0&quot; (German: no article)</extracomment>
-        <translation>kleinster Durchmesser in mm</translation>
+        <extracomment>Names a box in a message: &quot;&apos;0&apos; is zero: %1 must be more than 0&quot; (German: nominative, with article)</extracomment>
+        <translation>der kleinste Durchmesser in mm</translation>
     </message>
     <message>
         <source>the length in mm</source>
-        <extracomment>Names a box in a message: &quot;&apos;0&apos; is zero: %1 must be more than 0&quot; (German: no article)</extracomment>
-        <translation>Länge in mm</translation>
+        <extracomment>Names a box in a message: &quot;&apos;0&apos; is zero: %1 must be more than 0&quot; (German: nominative, with article)</extracomment>
+        <translation>die Länge in mm</translation>
     </message>
     <message>
         <source>the greatest diameter in mm</source>
-        <extracomment>Names a box in a message: &quot;&apos;0&apos; is zero: %1 must be more than 0&quot; (German: no article)</extracomment>
-        <translation>größter Durchmesser in mm</translation>
+        <extracomment>Names a box in a message: &quot;&apos;0&apos; is zero: %1 must be more than 0&quot; (German: nominative, with article)</extracomment>
+        <translation>der größte Durchmesser in mm</translation>
     </message>
     <message>
         <source>the width in mm</source>
-        <extracomment>Names a box in a message: &quot;&apos;0&apos; is zero: %1 must be more than 0&quot; (German: no article)</extracomment>
-        <translation>Breite in mm</translation>
+        <extracomment>Names a box in a message: &quot;&apos;0&apos; is zero: %1 must be more than 0&quot; (German: nominative, with article)</extracomment>
+        <translation>die Breite in mm</translation>
     </message>
     <message>
         <source>the depth in mm</source>
-        <extracomment>Names a box in a message: &quot;&apos;0&apos; is zero: %1 must be more than 0&quot; (German: no article)</extracomment>
-        <translation>Tiefe in mm</translation>
+        <extracomment>Names a box in a message: &quot;&apos;0&apos; is zero: %1 must be more than 0&quot; (German: nominative, with article)</extracomment>
+        <translation>die Tiefe in mm</translation>
     </message>
 </context>
 <context>
@@ -443,16 +443,12 @@
     </message>
     <message>
         <source>a wire diameter</source>
-        <extracomment>Names the box in a message (&quot;&apos;0&apos; is zero: a wire diameter in mm must be more than 0&quot;)</extracomment>
-        <translation>Drahtdurchmesser</translation>
+        <extracomment>Names the box in a message (&quot;&apos;0&apos; is zero: a wire diameter in mm must be more than 0&quot;; German: nominative, with article)</extracomment>
+        <translation>ein Drahtdurchmesser</translation>
     </message>
 </context>
 <context>
     <name>orvane::CastingPage</name>
-    <message>
-        <source>Casting</source>
-        <translation>Guss</translation>
-    </message>
     <message>
         <source>Model weight in grams</source>
         <translation>Modellgewicht in Gramm</translation>
@@ -663,8 +659,8 @@
     </message>
     <message>
         <source>the diameter</source>
-        <extracomment>Names the box in &quot;Nothing typed for the diameter: type a number, then press Enter&quot;</extracomment>
-        <translation>Durchmesser</translation>
+        <extracomment>Names the box in &quot;Nothing typed for the diameter: type a number, then press Enter&quot; (German: nominative, with article)</extracomment>
+        <translation>der Durchmesser</translation>
     </message>
 </context>
 <context>
@@ -798,10 +794,6 @@
     <message>
         <source>Width</source>
         <translation>Breite</translation>
-    </message>
-    <message>
-        <source>Metal</source>
-        <translation>Metall</translation>
     </message>
     <message>
         <source>&amp;Metal</source>
@@ -1106,10 +1098,6 @@
         <source>Re&amp;tail</source>
         <extracomment>The retail price</extracomment>
         <translation>Verkaufs&amp;preis</translation>
-    </message>
-    <message>
-        <source>Pricing</source>
-        <translation>Preiskalkulation</translation>
     </message>
     <message>
         <source>Puts the metal cost %1 from the %2 page into Materials</source>

@@ -59,8 +59,6 @@ CastingPage::CastingPage(DesktopServices& services, QWidget* parent) : QWidget(p
   calculateCasting();
 }
 
-QString CastingPage::pageTitle() { return tr("Casting"); }
-
 QString CastingPage::metalCost() const { return costBox->text(); }
 
 EntryBox* CastingPage::numberBox(const QString& name, bool (CastingPage::*calculate)(const QComboBox*)) {

@@ -16,7 +16,6 @@ class CastingPage : public QWidget {
   Q_OBJECT
  public:
   explicit CastingPage(DesktopServices& services, QWidget* parent = nullptr);
-  static QString pageTitle();
 
   // The metal cost last worked out, as shown.
   QString metalCost() const;

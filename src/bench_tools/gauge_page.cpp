@@ -78,7 +78,8 @@ void GaugePage::enterPressed(EntryBox* box) {
       // Nothing typed: Enter in the box that holds nothing asks for a size.
       if (trimBlanks(box->text()).isEmpty())
         throwEmptyBenchBox(
-            //: Names the box in "Nothing typed for the diameter: type a number, then press Enter"
+            //: Names the box in "Nothing typed for the diameter: type a number, then press Enter" (German:
+            //: nominative, with article)
             tr("the diameter"));
       focusBenchBox(size.source == BenchUnit::Mm ? size.mm : size.inch);
     }

@@ -92,8 +92,6 @@ QString MetalPage::acrossName(MetalShape shape) {
   return tr("Width");
 }
 
-QString MetalPage::pageTitle() { return tr("Metal"); }
-
 MetalPage::MetalPage(DesktopServices& services, QWidget* parent) : QWidget(parent), services_(services) {
   setBackground(this, systemColor(SysColor::Light3D));
   setFont(makeFont(QStringLiteral("Arial"), 15));

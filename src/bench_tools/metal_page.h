@@ -20,7 +20,6 @@ class MetalPage : public QWidget {
   Q_OBJECT
  public:
   explicit MetalPage(DesktopServices& services, QWidget* parent = nullptr);
-  static QString pageTitle();
 
   // The metal cost last worked out, as shown.
   QString metalCost() const;

@@ -96,8 +96,6 @@ PricingPage::PricingPage(DesktopServices& services, QWidget* parent) : QWidget(p
   for (const auto& [widget, name] : names) widget->setObjectName(QLatin1String(name));
 }
 
-QString PricingPage::pageTitle() { return tr("Pricing"); }
-
 EntryBox* PricingPage::numberBox(const QString& name) {
   auto* box = makeBenchBox(this, name, KeyFilterKind::MmBox, services_, {});
   guardedConnect(box, &EntryBox::calculationWanted, this, [this, box] { onEnter(box); });

@@ -19,7 +19,6 @@ class PricingPage : public QWidget {
   Q_OBJECT
  public:
   explicit PricingPage(DesktopServices& services, QWidget* parent = nullptr);
-  static QString pageTitle();
 
   // The last metal cost worked out on another page, and where (the page's
   // name as its tab shows it).

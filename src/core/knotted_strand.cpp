@@ -62,13 +62,13 @@ KnottedStrandResult knottedStrandEnter(const KnottedStrandInputs& in, StrandFiel
   KnottedStrandResult result;
   // The boxes as messages name them ("'0' is zero: the bead size in mm must be more than 0").
   auto named = [](const char* what) { return QCoreApplication::translate("KnottedStrand", what); };
-  //: Names a box in a message: "'0' is zero: %1 must be more than 0" (German: no article)
+  //: Names a box in a message: "'0' is zero: %1 must be more than 0" (German: nominative, with article)
   const char* const lengthName = QT_TRANSLATE_NOOP("KnottedStrand", "the finished length");
-  //: Names a box in a message: "'0' is zero: %1 must be more than 0" (German: no article)
+  //: Names a box in a message: "'0' is zero: %1 must be more than 0" (German: nominative, with article)
   const char* const beadName = QT_TRANSLATE_NOOP("KnottedStrand", "the bead size in mm");
-  //: Names a box in a message: "'0' is zero: %1 must be more than 0" (German: no article)
+  //: Names a box in a message: "'0' is zero: %1 must be more than 0" (German: nominative, with article)
   const char* const knotName = QT_TRANSLATE_NOOP("KnottedStrand", "the knot size in mm");
-  //: Names a box in a message: "'0' is zero: %1 must be more than 0" (German: no article)
+  //: Names a box in a message: "'0' is zero: %1 must be more than 0" (German: nominative, with article)
   const char* const claspName = QT_TRANSLATE_NOOP("KnottedStrand", "the clasp length in mm");
   const BenchRange lengthRange{named(lengthName), kLongestStrandMm, false, kShortestStrandMm};
   const BenchRange beadRange{named(beadName), kLargestBeadMm, false, kSmallestBeadMm};

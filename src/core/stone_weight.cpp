@@ -224,17 +224,17 @@ StoneWeightResult stoneWeightEnter(const StoneWeightInputs& in, StoneField enter
   const bool diamondRule = in.gem == kDiamondGem;
   // The boxes as messages name them ("'0' is zero: the depth in mm must be more than 0").
   auto named = [](const char* what) { return QCoreApplication::translate("StoneWeight", what); };
-  //: Names a box in a message: "'0' is zero: %1 must be more than 0" (German: no article)
+  //: Names a box in a message: "'0' is zero: %1 must be more than 0" (German: nominative, with article)
   const char* const gravityName = QT_TRANSLATE_NOOP("StoneWeight", "a specific gravity");
-  //: Names a box in a message: "'0' is zero: %1 must be more than 0" (German: no article)
+  //: Names a box in a message: "'0' is zero: %1 must be more than 0" (German: nominative, with article)
   const char* const leastName = QT_TRANSLATE_NOOP("StoneWeight", "the least diameter in mm");
-  //: Names a box in a message: "'0' is zero: %1 must be more than 0" (German: no article)
+  //: Names a box in a message: "'0' is zero: %1 must be more than 0" (German: nominative, with article)
   const char* const lengthName = QT_TRANSLATE_NOOP("StoneWeight", "the length in mm");
-  //: Names a box in a message: "'0' is zero: %1 must be more than 0" (German: no article)
+  //: Names a box in a message: "'0' is zero: %1 must be more than 0" (German: nominative, with article)
   const char* const greatestName = QT_TRANSLATE_NOOP("StoneWeight", "the greatest diameter in mm");
-  //: Names a box in a message: "'0' is zero: %1 must be more than 0" (German: no article)
+  //: Names a box in a message: "'0' is zero: %1 must be more than 0" (German: nominative, with article)
   const char* const widthName = QT_TRANSLATE_NOOP("StoneWeight", "the width in mm");
-  //: Names a box in a message: "'0' is zero: %1 must be more than 0" (German: no article)
+  //: Names a box in a message: "'0' is zero: %1 must be more than 0" (German: nominative, with article)
   const char* const depthName = QT_TRANSLATE_NOOP("StoneWeight", "the depth in mm");
   const BenchRange gravityRange{named(gravityName), kLargestGravity, false, kSmallestGravity};
   const BenchRange lengthRange{named(round ? leastName : lengthName), kLargestStoneMm, false,

@@ -108,7 +108,8 @@ GaugeReading gaugesForSize(const BenchSize& typed) {
   GaugeReading reading;
   const std::optional<long double> mm = readBenchSize(
       typed, reading.size,
-      //: Names the box in a message ("'0' is zero: a wire diameter in mm must be more than 0")
+      //: Names the box in a message ("'0' is zero: a wire diameter in mm must be more than 0"; German:
+      //: nominative, with article)
       {QCoreApplication::translate("WireGauges", "a wire diameter"), kLargestWireMm, false, kFinestWireMm});
   if (!mm) return reading;
   reading.americanBeyond = beyondWireGauges(GaugeSystem::American, *mm);
