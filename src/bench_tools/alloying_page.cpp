@@ -21,18 +21,18 @@ struct TaskTexts {
   const char* formula;
 };
 constexpr TaskTexts kTaskTexts[] = {
-    {QT_TRANSLATE_NOOP("AlloyingPage", "Alloy to &add"),
-     QT_TRANSLATE_NOOP("AlloyingPage", "Alloy to add in grams"),
-     QT_TRANSLATE_NOOP("AlloyingPage",
+    {QT_TRANSLATE_NOOP("orvane::AlloyingPage", "Alloy to &add"),
+     QT_TRANSLATE_NOOP("orvane::AlloyingPage", "Alloy to add in grams"),
+     QT_TRANSLATE_NOOP("orvane::AlloyingPage",
                        "Alloy = weight \u00d7 (karat \u2212 karat wanted) \u00f7 karat wanted.")},
-    {QT_TRANSLATE_NOOP("AlloyingPage", "Fine gold to &add"),
-     QT_TRANSLATE_NOOP("AlloyingPage", "Fine gold to add in grams"),
+    {QT_TRANSLATE_NOOP("orvane::AlloyingPage", "Fine gold to &add"),
+     QT_TRANSLATE_NOOP("orvane::AlloyingPage", "Fine gold to add in grams"),
      QT_TRANSLATE_NOOP(
-         "AlloyingPage",
+         "orvane::AlloyingPage",
          "Fine gold = weight \u00d7 (karat wanted \u2212 karat) \u00f7 (24 \u2212 karat wanted).")},
-    {QT_TRANSLATE_NOOP("AlloyingPage", "Copper to &add"),
-     QT_TRANSLATE_NOOP("AlloyingPage", "Copper to add in grams"),
-     QT_TRANSLATE_NOOP("AlloyingPage",
+    {QT_TRANSLATE_NOOP("orvane::AlloyingPage", "Copper to &add"),
+     QT_TRANSLATE_NOOP("orvane::AlloyingPage", "Copper to add in grams"),
+     QT_TRANSLATE_NOOP("orvane::AlloyingPage",
                        "Copper = weight \u00d7 75 \u00f7 925 (0.0811 \u00d7 weight): sterling is 925 parts "
                        "silver in 1000.")},
 };

@@ -24,6 +24,8 @@ struct AmountRule {
 
 namespace amounts {
 // A hundredth of a millimetre is finer than any wire or sheet the bench works.
+// The limits with thousands are translated too: where a comma is the decimal
+// sign, "100,000" would read as a hundred.
 inline constexpr AmountRule kSize{QT_TRANSLATE_NOOP("BenchInput", "a size or length"),
                                   100000,
                                   QT_TRANSLATE_NOOP("BenchInput", "100,000 mm"),
