@@ -13,18 +13,28 @@ namespace orvane {
 
 namespace {
 
-// What is added, and how much, for each task in the list's order.
+// What is added, and how much, for each task in the list's order: the
+// result's caption, its box's name and the rule. Translated where shown.
 struct TaskTexts {
   const char* added;
+  const char* addedName;
   const char* formula;
 };
 constexpr TaskTexts kTaskTexts[] = {
-    {"Alloy to &add", "Alloy = weight \u00d7 (karat \u2212 karat wanted) \u00f7 karat wanted."},
-    {"Fine gold to &add",
-     "Fine gold = weight \u00d7 (karat wanted \u2212 karat) \u00f7 (24 \u2212 karat wanted)."},
-    {"Copper to &add",
-     "Copper = weight \u00d7 75 \u00f7 925 (0.0811 \u00d7 weight): sterling is 925 parts silver "
-     "in 1000."},
+    {QT_TRANSLATE_NOOP("orvane::AlloyingPage", "Alloy to &add"),
+     QT_TRANSLATE_NOOP("orvane::AlloyingPage", "Alloy to add in grams"),
+     QT_TRANSLATE_NOOP("orvane::AlloyingPage",
+                       "Alloy = weight \u00d7 (karat \u2212 karat wanted) \u00f7 karat wanted.")},
+    {QT_TRANSLATE_NOOP("orvane::AlloyingPage", "Fine gold to &add"),
+     QT_TRANSLATE_NOOP("orvane::AlloyingPage", "Fine gold to add in grams"),
+     QT_TRANSLATE_NOOP(
+         "orvane::AlloyingPage",
+         "Fine gold = weight \u00d7 (karat wanted \u2212 karat) \u00f7 (24 \u2212 karat wanted).")},
+    {QT_TRANSLATE_NOOP("orvane::AlloyingPage", "Copper to &add"),
+     QT_TRANSLATE_NOOP("orvane::AlloyingPage", "Copper to add in grams"),
+     QT_TRANSLATE_NOOP("orvane::AlloyingPage",
+                       "Copper = weight \u00d7 75 \u00f7 925 (0.0811 \u00d7 weight): sterling is 925 parts "
+                       "silver in 1000.")},
 };
 
 }  // namespace
@@ -39,32 +49,36 @@ AlloyingPage::AlloyingPage(DesktopServices& services, QWidget* parent)
   };
 
   // Created in tab order, top to bottom.
-  taskBox_ = makeBenchList(this, QStringLiteral("Task"), alloyTaskNames());
-  gramsBox_ = numberBox(QStringLiteral("Weight in grams"), AlloyField::Grams);
-  fromBox_ = numberBox(QStringLiteral("Gold's karat"), AlloyField::From);
-  toBox_ = numberBox(QStringLiteral("Karat wanted"), AlloyField::To);
+  // The task is read by its index in the list.
+  taskBox_ = makeBenchList(this, tr("Task"), alloyTaskNames());
+  gramsBox_ = numberBox(tr("Weight in grams"), AlloyField::Grams);
+  //: The gold's purity in karats, as it is before alloying
+  fromBox_ = numberBox(tr("Gold's karat"), AlloyField::From);
+  toBox_ = numberBox(tr("Karat wanted"), AlloyField::To);
   addedBox_ = makeBenchResult(this, QString());
-  totalBox_ = makeBenchResult(this, QStringLiteral("Resulting weight in grams"));
+  totalBox_ = makeBenchResult(this, tr("Resulting weight in grams"));
 
   int row = 0;
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Task"), taskBox_), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("&Task"), taskBox_), row, 0);
   grid->addWidget(taskBox_, row++, 1, 1, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Weight"), gramsBox_), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("&Weight"), gramsBox_), row, 0);
   grid->addWidget(gramsBox_, row, 1);
-  grid->addWidget(makeBenchNote(this, QStringLiteral("grams")), row++, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("Gold's &karat"), fromBox_), row, 0);
+  grid->addWidget(makeBenchNote(this, tr("grams")), row++, 2);
+  //: Karat: the purity of gold in 24ths
+  const QString karat = tr("ct");
+  grid->addWidget(makeBenchCaption(this, tr("Gold's &karat"), fromBox_), row, 0);
   grid->addWidget(fromBox_, row, 1);
-  grid->addWidget(makeBenchNote(this, QStringLiteral("ct")), row++, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("Karat wa&nted"), toBox_), row, 0);
+  grid->addWidget(makeBenchNote(this, karat), row++, 2);
+  grid->addWidget(makeBenchCaption(this, tr("Karat wa&nted"), toBox_), row, 0);
   grid->addWidget(toBox_, row, 1);
-  grid->addWidget(makeBenchNote(this, QStringLiteral("ct")), row++, 2);
+  grid->addWidget(makeBenchNote(this, karat), row++, 2);
   addedCaption_ = makeBenchCaption(this, QString(), addedBox_);
   grid->addWidget(addedCaption_, row, 0);
   grid->addWidget(addedBox_, row, 1);
-  grid->addWidget(makeBenchNote(this, QStringLiteral("grams")), row++, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Resulting weight"), totalBox_), row, 0);
+  grid->addWidget(makeBenchNote(this, tr("grams")), row++, 2);
+  grid->addWidget(makeBenchCaption(this, tr("&Resulting weight"), totalBox_), row, 0);
   grid->addWidget(totalBox_, row, 1);
-  grid->addWidget(makeBenchNote(this, QStringLiteral("grams")), row++, 2);
+  grid->addWidget(makeBenchNote(this, tr("grams")), row++, 2);
   formula_ = makeBenchNote(this, QString());
   formula_->setWordWrap(true);
   grid->addWidget(formula_, row++, 0, 1, 4);
@@ -81,7 +95,7 @@ AlloyingPage::AlloyingPage(DesktopServices& services, QWidget* parent)
   runGuarded(this, [this] { onTaskPicked(); });
 }
 
-QString AlloyingPage::pageTitle() { return QStringLiteral("Alloying"); }
+QString AlloyingPage::pageTitle() { return tr("Alloying"); }
 
 void AlloyingPage::enterPressed(AlloyField field) {
   runGuarded(this, [this, field] { calculate(field); });
@@ -115,10 +129,9 @@ void AlloyingPage::onTaskPicked() {
   const bool karats = AlloyTask(task) != AlloyTask::Sterling;
   fromBox_->setEnabled(karats);
   toBox_->setEnabled(karats);
-  const QString added = QString::fromUtf8(kTaskTexts[task].added);
-  addedCaption_->setText(added);
-  addedBox_->setAccessibleName(QString(added).remove(u'&') + QStringLiteral(" in grams"));
-  formula_->setText(QString::fromUtf8(kTaskTexts[task].formula));
+  addedCaption_->setText(tr(kTaskTexts[task].added));
+  addedBox_->setAccessibleName(tr(kTaskTexts[task].addedName));
+  formula_->setText(tr(kTaskTexts[task].formula));
   calculate(AlloyField::None);
 }
 

@@ -1,6 +1,7 @@
 #include "bench_tools/bench_page_kit.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 
@@ -130,8 +131,9 @@ void BenchSizeBoxes::show(const BenchSize& shown) {
 
 void makeBenchSizeBoxes(QWidget* page, BenchSizeBoxes& boxes, const QString& name, DesktopServices& services,
                         std::function<void(EntryBox*)> onEnter, std::function<void()> edited) {
-  boxes.mm = makeBenchBox(page, name + QStringLiteral(" in mm"), KeyFilterKind::MmBox, services, {});
-  boxes.inch = makeBenchBox(page, name + QStringLiteral(" in inches"), KeyFilterKind::InchBox, services, {});
+  boxes.mm = makeBenchBox(page, {}, KeyFilterKind::MmBox, services, {});
+  boxes.inch = makeBenchBox(page, {}, KeyFilterKind::InchBox, services, {});
+  nameBenchSizeBoxes(boxes, name);
   for (EntryBox* box : {boxes.mm, boxes.inch}) {
     const KeyFilterKind kind = box == boxes.mm ? KeyFilterKind::MmBox : KeyFilterKind::InchBox;
     box->setKeyFilter(kind, services);
@@ -142,6 +144,13 @@ void makeBenchSizeBoxes(QWidget* page, BenchSizeBoxes& boxes, const QString& nam
       if (edited) edited();
     });
   }
+}
+
+void nameBenchSizeBoxes(BenchSizeBoxes& boxes, const QString& name) {
+  //: The name a screen reader gives a size's millimetre box; %1 is the size ("Wire diameter")
+  boxes.mm->setAccessibleName(QCoreApplication::translate("BenchPageKit", "%1 in mm").arg(name));
+  //: The name a screen reader gives a size's inch box; %1 is the size ("Wire diameter")
+  boxes.inch->setAccessibleName(QCoreApplication::translate("BenchPageKit", "%1 in inches").arg(name));
 }
 
 void focusBenchBox(EntryBox* box) {

@@ -85,10 +85,12 @@ struct BenchSizeBoxes {
   BenchSize texts() const;
   void show(const BenchSize& shown);
 };
-// Makes both boxes, named "<name> in mm" and "<name> in inches"; `edited`
-// runs when the user types in either.
+// Makes both boxes, named "<name> in mm" and "<name> in inches" (`name` in
+// the user's language); `edited` runs when the user types in either.
 void makeBenchSizeBoxes(QWidget* page, BenchSizeBoxes& boxes, const QString& name, DesktopServices& services,
                         std::function<void(EntryBox*)> onEnter, std::function<void()> edited = {});
+// Names both boxes anew, for a page whose size changes its meaning.
+void nameBenchSizeBoxes(BenchSizeBoxes& boxes, const QString& name);
 
 // Moves the caret into a box the calculation still needs, its text selected.
 void focusBenchBox(EntryBox* box);

@@ -29,7 +29,8 @@ namespace orvane {
 BenchWindow::BenchWindow(DesktopServices& services, QWidget* parent) : QWidget(parent), services_(services) {
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
-  setWindowTitle(QStringLiteral("Bench"));
+  //: The jeweller's workbench: the window of bench calculators
+  setWindowTitle(tr("Bench"));
   setAttribute(Qt::WA_QuitOnClose, false);
   setBackground(this, systemColor(SysColor::Light3D));
   setFont(makeFont(QStringLiteral("Arial"), 15));
@@ -40,12 +41,12 @@ BenchWindow::BenchWindow(DesktopServices& services, QWidget* parent) : QWidget(p
   column->setSizeConstraint(QLayout::SetFixedSize);
   pages = new QTabWidget(this);
   pages->setObjectName(QStringLiteral("BenchPages"));
-  pages->setAccessibleName(QStringLiteral("Bench calculators"));
+  pages->setAccessibleName(tr("Bench calculators"));
   pages->setUsesScrollButtons(false);
   column->addWidget(pages);
   createPages();
 
-  closeButton = new QPushButton(QStringLiteral("Close"), this);
+  closeButton = new QPushButton(tr("Close"), this);
   closeButton->setObjectName(QStringLiteral("closeButton"));
   closeButton->setAutoDefault(true);  // Enter on the focused button presses it
   auto* buttons = new QHBoxLayout;
@@ -95,11 +96,16 @@ void BenchWindow::createPages() {
 
   // The pages in the order of their tabs; each is a widget of its own, so a
   // new calculator is one more line here.
+  const QString metalTitle = tr("Metal");
+  //: Metal casting (lost wax)
+  const QString castingTitle = tr("Casting");
+  //: Working out a piece's cost and prices
+  const QString pricingTitle = tr("Pricing");
   const std::vector<std::pair<QWidget*, QString>> list = {
-      {metal_, QStringLiteral("Metal")},
-      {casting_, QStringLiteral("Casting")},
+      {metal_, metalTitle},
+      {casting_, castingTitle},
       {new StoneWeightPage(services_), StoneWeightPage::pageTitle()},
-      {pricing_, QStringLiteral("Pricing")},
+      {pricing_, pricingTitle},
       {new GaugePage(services_), GaugePage::pageTitle()},
       {new KnottedStrandPage(services_), KnottedStrandPage::pageTitle()},
       {new JumpRingPage(services_), JumpRingPage::pageTitle()},
@@ -111,11 +117,11 @@ void BenchWindow::createPages() {
   for (const auto& [page, title] : list) pages->addTab(page, title);
 
   // The metal cost of the Metal or Casting page, whichever was worked out
-  // last, is what Pricing can take into its materials.
+  // last, is what Pricing can take into its materials; the page is named as its tab.
   guardedConnect(metal_, &MetalPage::metalCostChanged, pricing_,
-                 [this] { pricing_->setMetalCost(metal_->metalCost(), QStringLiteral("Metal")); });
+                 [this, metalTitle] { pricing_->setMetalCost(metal_->metalCost(), metalTitle); });
   guardedConnect(casting_, &CastingPage::metalCostChanged, pricing_,
-                 [this] { pricing_->setMetalCost(casting_->metalCost(), QStringLiteral("Casting")); });
+                 [this, castingTitle] { pricing_->setMetalCost(casting_->metalCost(), castingTitle); });
 }
 
 void BenchWindow::showPage(QWidget* page) { pages->setCurrentWidget(page); }

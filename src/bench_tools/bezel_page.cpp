@@ -16,44 +16,48 @@ BezelPage::BezelPage(DesktopServices& services, QWidget* parent) : QWidget(paren
   QGridLayout* grid = benchGrid(this);
 
   // Created in tab order, top to bottom.
-  shapeBox_ = makeBenchList(this, QStringLiteral("Stone shape"), stoneOutlineNames());
-  makeBenchSizeBoxes(this, length_, QStringLiteral("Diameter"), services_,
+  // The shape is read by its index in the list.
+  shapeBox_ = makeBenchList(this, tr("Stone shape"), stoneOutlineNames());
+  //: Of a round stone
+  makeBenchSizeBoxes(this, length_, tr("Diameter"), services_,
                      [this](EntryBox*) { enterPressed(BezelField::Length); });
-  makeBenchSizeBoxes(this, width_, QStringLiteral("Width"), services_,
+  //: Of the stone
+  makeBenchSizeBoxes(this, width_, tr("Width"), services_,
                      [this](EntryBox*) { enterPressed(BezelField::Width); });
-  makeBenchSizeBoxes(this, thickness_, QStringLiteral("Strip thickness"), services_,
+  //: Of the bezel strip (its metal's thickness)
+  makeBenchSizeBoxes(this, thickness_, tr("Strip thickness"), services_,
                      [this](EntryBox*) { enterPressed(BezelField::Thickness); });
-  perimeterBox_ = makeBenchResult(this, QStringLiteral("Stone perimeter in mm"));
-  stripMmBox_ = makeBenchResult(this, QStringLiteral("Strip length in mm"));
-  stripInchBox_ = makeBenchResult(this, QStringLiteral("Strip length in inches"));
+  perimeterBox_ = makeBenchResult(this, tr("Stone perimeter in mm"));
+  //: The length of bezel strip to cut
+  stripMmBox_ = makeBenchResult(this, tr("Strip length in mm"));
+  stripInchBox_ = makeBenchResult(this, tr("Strip length in inches"));
 
   int row = 0;
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("Stone &shape"), shapeBox_), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("Stone &shape"), shapeBox_), row, 0);
   grid->addWidget(shapeBox_, row++, 1, 1, 2);
   const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignBottom;
   grid->addWidget(makeBenchNote(this, QStringLiteral("mm"), centre), row, 1);
-  grid->addWidget(makeBenchNote(this, QStringLiteral("inches"), centre), row++, 2);
+  grid->addWidget(makeBenchNote(this, tr("inches"), centre), row++, 2);
   lengthCaption_ = makeBenchCaption(this, QString(), length_.mm);
   grid->addWidget(lengthCaption_, row, 0);
   grid->addWidget(length_.mm, row, 1);
   grid->addWidget(length_.inch, row++, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("W&idth"), width_.mm), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("W&idth"), width_.mm), row, 0);
   grid->addWidget(width_.mm, row, 1);
   grid->addWidget(width_.inch, row++, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("Strip &thickness"), thickness_.mm), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("Strip &thickness"), thickness_.mm), row, 0);
   grid->addWidget(thickness_.mm, row, 1);
   grid->addWidget(thickness_.inch, row++, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("Stone &perimeter"), perimeterBox_), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("Stone &perimeter"), perimeterBox_), row, 0);
   grid->addWidget(perimeterBox_, row, 1);
   grid->addWidget(makeBenchNote(this, QStringLiteral("mm")), row++, 2);
   grid->addWidget(makeBenchNote(this, QStringLiteral("mm"), centre), row, 1);
-  grid->addWidget(makeBenchNote(this, QStringLiteral("inches"), centre), row++, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("Strip le&ngth"), stripMmBox_), row, 0);
+  grid->addWidget(makeBenchNote(this, tr("inches"), centre), row++, 2);
+  grid->addWidget(makeBenchCaption(this, tr("Strip le&ngth"), stripMmBox_), row, 0);
   grid->addWidget(stripMmBox_, row, 1);
   grid->addWidget(stripInchBox_, row++, 2);
-  auto* note =
-      makeBenchNote(this, QStringLiteral("Strip = stone perimeter + \u03c0 \u00d7 thickness, along the "
-                                         "strip's middle; an oval by Ramanujan's rule."));
+  auto* note = makeBenchNote(this, tr("Strip = stone perimeter + \u03c0 \u00d7 thickness, along the strip's "
+                                      "middle; an oval by Ramanujan's rule."));
   note->setWordWrap(true);
   grid->addWidget(note, row++, 0, 1, 4);
   grid->setColumnStretch(3, 1);
@@ -77,7 +81,7 @@ BezelPage::BezelPage(DesktopServices& services, QWidget* parent) : QWidget(paren
   runGuarded(this, [this] { onShapePicked(); });
 }
 
-QString BezelPage::pageTitle() { return QStringLiteral("Bezel Strip"); }
+QString BezelPage::pageTitle() { return tr("Bezel Strip"); }
 
 void BezelPage::enterPressed(BezelField field) {
   runGuarded(this, [this, field] { calculate(field); });
@@ -115,10 +119,8 @@ void BezelPage::calculate(BezelField entered) {
 // A round stone has one size across; the others a length and a width.
 void BezelPage::onShapePicked() {
   const bool round = StoneOutline(std::max(0, shapeBox_->currentIndex())) == StoneOutline::Round;
-  const QString name = round ? QStringLiteral("Diameter") : QStringLiteral("Length");
-  lengthCaption_->setText(round ? QStringLiteral("&Diameter") : QStringLiteral("&Length"));
-  length_.mm->setAccessibleName(name + QStringLiteral(" in mm"));
-  length_.inch->setAccessibleName(name + QStringLiteral(" in inches"));
+  lengthCaption_->setText(round ? tr("&Diameter") : tr("&Length"));
+  nameBenchSizeBoxes(length_, round ? tr("Diameter") : tr("Length"));
   width_.mm->setEnabled(!round);
   width_.inch->setEnabled(!round);
   calculate(BezelField::None);

@@ -17,65 +17,72 @@ JumpRingPage::JumpRingPage(DesktopServices& services, QWidget* parent)
   QGridLayout* grid = benchGrid(this);
 
   // Created in tab order, top to bottom.
-  measuredBox = makeBenchList(this, QStringLiteral("Diameter measured"),
-                              {QStringLiteral("Inner diameter"), QStringLiteral("Outer diameter")});
-  makeBenchSizeBoxes(this, diameter, QStringLiteral("Inner diameter"), services_,
+  // The list's entries in the order of RingDiameter; read by index.
+  measuredBox = makeBenchList(this, tr("Diameter measured"), {tr("Inner diameter"), tr("Outer diameter")});
+  makeBenchSizeBoxes(this, diameter, tr("Inner diameter"), services_,
                      [this](EntryBox*) { enterPressed(JumpRingField::Diameter); });
-  americanBox = makeBenchList(this, QStringLiteral("Wire gauge, American (AWG)"),
-                              wireGaugeNames(GaugeSystem::American), QStringLiteral("AWG"));
-  britishBox = makeBenchList(this, QStringLiteral("Wire gauge, British (SWG)"),
-                             wireGaugeNames(GaugeSystem::British), QStringLiteral("SWG"));
+  //: Shown in the American wire gauge list while no gauge is picked: American Wire Gauge
+  const QString awg = tr("AWG");
+  //: Shown in the British wire gauge list while no gauge is picked: Standard Wire Gauge
+  const QString swg = tr("SWG");
+  americanBox =
+      makeBenchList(this, tr("Wire gauge, American (AWG)"), wireGaugeNames(GaugeSystem::American), awg);
+  britishBox =
+      makeBenchList(this, tr("Wire gauge, British (SWG)"), wireGaugeNames(GaugeSystem::British), swg);
   makeBenchSizeBoxes(
-      this, wire, QStringLiteral("Wire diameter"), services_,
-      [this](EntryBox*) { enterPressed(JumpRingField::Wire); },
+      this, wire, tr("Wire diameter"), services_, [this](EntryBox*) { enterPressed(JumpRingField::Wire); },
       [this] {
         // A wire typed by hand is no longer the picked gauge.
         americanBox->setCurrentIndex(-1);
         britishBox->setCurrentIndex(-1);
       });
-  innerBox = makeBenchResult(this, QStringLiteral("Inner diameter used, in mm"));
-  ratioBox = makeBenchResult(this, QStringLiteral("Aspect ratio"));
-  weaveBox = makeBenchList(this, QStringLiteral("Weave"), chainWeaveNames(), QStringLiteral("Pick"));
-  weaveRatioBox = makeBenchResult(this, QStringLiteral("Weave's aspect ratios"));
-  weaveInnerBox = makeBenchResult(this, QStringLiteral("Inner diameters for the weave, in mm"));
-  weaveFitBox = makeBenchResult(this, QStringLiteral("The ring for the weave"));
+  innerBox = makeBenchResult(this, tr("Inner diameter used, in mm"));
+  ratioBox = makeBenchResult(this, tr("Aspect ratio"));
+  //: Shown in a list while nothing is picked from it: choose an entry
+  const QString pick = tr("Pick");
+  //: A chainmaille weave
+  weaveBox = makeBenchList(this, tr("Weave"), chainWeaveNames(), pick);
+  weaveRatioBox = makeBenchResult(this, tr("Weave's aspect ratios"));
+  weaveInnerBox = makeBenchResult(this, tr("Inner diameters for the weave, in mm"));
+  //: Whether the ring typed above suits the picked weave
+  weaveFitBox = makeBenchResult(this, tr("The ring for the weave"));
   // "3.84 to 4.32" and "Within the range" are wider than a number: the width
   // of the mm and inch columns together.
   for (EntryBox* box : {weaveRatioBox, weaveInnerBox, weaveFitBox})
     box->setFixedWidth(2 * diameter.mm->width() + grid->horizontalSpacing());
 
   int row = 0;
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Measured"), measuredBox), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("&Measured"), measuredBox), row, 0);
   grid->addWidget(measuredBox, row++, 1, 1, 2);
   const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignBottom;
   grid->addWidget(makeBenchNote(this, QStringLiteral("mm"), centre), row, 1);
-  grid->addWidget(makeBenchNote(this, QStringLiteral("inches"), centre), row++, 2);
+  grid->addWidget(makeBenchNote(this, tr("inches"), centre), row++, 2);
   diameterCaption_ = makeBenchCaption(this, QString(), diameter.mm);
   grid->addWidget(diameterCaption_, row, 0);
   grid->addWidget(diameter.mm, row, 1);
   grid->addWidget(diameter.inch, row++, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("Wire &gauge"), americanBox), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("Wire &gauge"), americanBox), row, 0);
   grid->addWidget(americanBox, row, 1);
   grid->addWidget(britishBox, row++, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Wire diameter"), wire.mm), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("&Wire diameter"), wire.mm), row, 0);
   grid->addWidget(wire.mm, row, 1);
   grid->addWidget(wire.inch, row++, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("Inner diameter &used"), innerBox), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("Inner diameter &used"), innerBox), row, 0);
   grid->addWidget(innerBox, row, 1);
   grid->addWidget(makeBenchNote(this, QStringLiteral("mm")), row++, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Aspect ratio"), ratioBox), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("&Aspect ratio"), ratioBox), row, 0);
   grid->addWidget(ratioBox, row++, 1);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("W&eave"), weaveBox), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("W&eave"), weaveBox), row, 0);
   grid->addWidget(weaveBox, row++, 1, 1, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("Its aspect &ratios"), weaveRatioBox), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("Its aspect &ratios"), weaveRatioBox), row, 0);
   grid->addWidget(weaveRatioBox, row++, 1, 1, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("Inner diameters &for it"), weaveInnerBox), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("Inner diameters &for it"), weaveInnerBox), row, 0);
   grid->addWidget(weaveInnerBox, row, 1, 1, 2);
   grid->addWidget(makeBenchNote(this, QStringLiteral("mm")), row++, 3);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("This ri&ng"), weaveFitBox), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("This ri&ng"), weaveFitBox), row, 0);
   grid->addWidget(weaveFitBox, row++, 1, 1, 2);
-  auto* note = makeBenchNote(this, QStringLiteral("Aspect ratio = inner diameter \u00f7 wire diameter; inner "
-                                                  "diameter = outer diameter \u2212 2 \u00d7 wire."));
+  auto* note = makeBenchNote(this, tr("Aspect ratio = inner diameter \u00f7 wire diameter; inner diameter = "
+                                      "outer diameter \u2212 2 \u00d7 wire."));
   note->setWordWrap(true);
   grid->addWidget(note, row++, 0, 1, 5);
   grid->setColumnStretch(4, 1);
@@ -100,7 +107,7 @@ JumpRingPage::JumpRingPage(DesktopServices& services, QWidget* parent)
   });
 }
 
-QString JumpRingPage::pageTitle() { return QStringLiteral("Jump Ring"); }
+QString JumpRingPage::pageTitle() { return tr("Jump Ring"); }
 
 void JumpRingPage::enterPressed(JumpRingField field) {
   runGuarded(this, [this, field] { calculate(field); });
@@ -134,10 +141,8 @@ void JumpRingPage::onMeasuredChanged() {
 
 void JumpRingPage::showMeasured() {
   const bool outer = measuredBox->currentIndex() == 1;
-  const QString name = outer ? QStringLiteral("Outer diameter") : QStringLiteral("Inner diameter");
-  diameterCaption_->setText(outer ? QStringLiteral("&Outer diameter") : QStringLiteral("&Inner diameter"));
-  diameter.mm->setAccessibleName(name + QStringLiteral(" in mm"));
-  diameter.inch->setAccessibleName(name + QStringLiteral(" in inches"));
+  diameterCaption_->setText(outer ? tr("&Outer diameter") : tr("&Inner diameter"));
+  nameBenchSizeBoxes(diameter, outer ? tr("Outer diameter") : tr("Inner diameter"));
 }
 
 // A gauge's diameter fills the wire boxes, as its own table states it.

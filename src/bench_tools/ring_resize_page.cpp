@@ -18,69 +18,76 @@ RingResizePage::RingResizePage(DesktopServices& services, QWidget* parent)
   QGridLayout* grid = benchGrid(this);
 
   // Created in tab order, top to bottom.
-  scaleBox_ = makeBenchList(this, QStringLiteral("Ring size scale"), ringScaleNames());
-  fromBox_ = makeBenchList(this, QStringLiteral("Ring size now"), ringSizesOn(RingScale::NorthAmerica),
-                           QStringLiteral("Pick"));
-  toBox_ = makeBenchList(this, QStringLiteral("Ring size wanted"), ringSizesOn(RingScale::NorthAmerica),
-                         QStringLiteral("Pick"));
-  makeBenchSizeBoxes(this, thickness_, QStringLiteral("Thickness"), services_,
+  // The scale and the sizes are read by their index in the lists.
+  //: The system of ring sizes: North American, British, French...
+  scaleBox_ = makeBenchList(this, tr("Ring size scale"), ringScaleNames());
+  //: Shown in a list while nothing is picked from it: choose an entry
+  const QString pick = tr("Pick");
+  //: The ring's size as it is, before resizing
+  fromBox_ = makeBenchList(this, tr("Ring size now"), ringSizesOn(RingScale::NorthAmerica), pick);
+  toBox_ = makeBenchList(this, tr("Ring size wanted"), ringSizesOn(RingScale::NorthAmerica), pick);
+  //: Of the ring's band (metal stock)
+  makeBenchSizeBoxes(this, thickness_, tr("Thickness"), services_,
                      [this](EntryBox*) { enterPressed(RingResizeField::Thickness); });
-  makeBenchSizeBoxes(this, width_, QStringLiteral("Width"), services_,
+  makeBenchSizeBoxes(this, width_, tr("Width"), services_,
                      [this](EntryBox*) { enterPressed(RingResizeField::Width); });
-  metalBox_ = makeBenchList(this, QStringLiteral("Metal"), metalNames());
-  densityBox_ = makeBenchBox(this, QStringLiteral("Density in g/cm\u00b3"), KeyFilterKind::MmBox, services_,
+  metalBox_ = makeBenchList(this, tr("Metal"), metalNames());
+  densityBox_ = makeBenchBox(this, tr("Density in g/cm\u00b3"), KeyFilterKind::MmBox, services_,
                              [this] { enterPressed(RingResizeField::Density); });
-  fromInnerBox_ = makeBenchResult(this, QStringLiteral("Inner diameter now, in mm"));
-  toInnerBox_ = makeBenchResult(this, QStringLiteral("Inner diameter wanted, in mm"));
-  fromBlankBox_ = makeBenchResult(this, QStringLiteral("Blank length now, in mm"));
-  toBlankBox_ = makeBenchResult(this, QStringLiteral("Blank length wanted, in mm"));
-  changeMmBox_ = makeBenchResult(this, QStringLiteral("Length to add in mm"));
-  changeInchBox_ = makeBenchResult(this, QStringLiteral("Length to add in inches"));
-  gramsBox_ = makeBenchResult(this, QStringLiteral("Metal to add in grams"));
+  fromInnerBox_ = makeBenchResult(this, tr("Inner diameter now, in mm"));
+  toInnerBox_ = makeBenchResult(this, tr("Inner diameter wanted, in mm"));
+  //: The length of the ring blank (the straight stock bent into the ring) for the present size
+  fromBlankBox_ = makeBenchResult(this, tr("Blank length now, in mm"));
+  toBlankBox_ = makeBenchResult(this, tr("Blank length wanted, in mm"));
+  changeMmBox_ = makeBenchResult(this, QString());
+  changeInchBox_ = makeBenchResult(this, QString());
+  gramsBox_ = makeBenchResult(this, QString());
 
   int row = 0;
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Scale"), scaleBox_), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("&Scale"), scaleBox_), row, 0);
   grid->addWidget(scaleBox_, row++, 1, 1, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("Ring size &now"), fromBox_), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("Ring size &now"), fromBox_), row, 0);
   grid->addWidget(fromBox_, row++, 1);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("Ring size &wanted"), toBox_), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("Ring size &wanted"), toBox_), row, 0);
   grid->addWidget(toBox_, row++, 1);
   const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignBottom;
   grid->addWidget(makeBenchNote(this, QStringLiteral("mm"), centre), row, 1);
-  grid->addWidget(makeBenchNote(this, QStringLiteral("inches"), centre), row++, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Thickness"), thickness_.mm), row, 0);
+  grid->addWidget(makeBenchNote(this, tr("inches"), centre), row++, 2);
+  grid->addWidget(makeBenchCaption(this, tr("&Thickness"), thickness_.mm), row, 0);
   grid->addWidget(thickness_.mm, row, 1);
   grid->addWidget(thickness_.inch, row++, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("W&idth"), width_.mm), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("W&idth"), width_.mm), row, 0);
   grid->addWidget(width_.mm, row, 1);
   grid->addWidget(width_.inch, row++, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Metal"), metalBox_), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("&Metal"), metalBox_), row, 0);
   grid->addWidget(metalBox_, row++, 1, 1, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Density"), densityBox_), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("&Density"), densityBox_), row, 0);
   grid->addWidget(densityBox_, row, 1);
   grid->addWidget(makeBenchNote(this, QStringLiteral("g/cm\u00b3")), row++, 2);
-  grid->addWidget(makeBenchNote(this, QStringLiteral("now"), centre), row, 1);
-  grid->addWidget(makeBenchNote(this, QStringLiteral("wanted"), centre), row++, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("Inn&er diameter"), fromInnerBox_), row, 0);
+  //: Heading of the column of figures for the ring's present size
+  grid->addWidget(makeBenchNote(this, tr("now"), centre), row, 1);
+  //: Heading of the column of figures for the size the ring is to have
+  grid->addWidget(makeBenchNote(this, tr("wanted"), centre), row++, 2);
+  grid->addWidget(makeBenchCaption(this, tr("Inn&er diameter"), fromInnerBox_), row, 0);
   grid->addWidget(fromInnerBox_, row, 1);
   grid->addWidget(toInnerBox_, row, 2);
   grid->addWidget(makeBenchNote(this, QStringLiteral("mm")), row++, 3);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Blank length"), fromBlankBox_), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("&Blank length"), fromBlankBox_), row, 0);
   grid->addWidget(fromBlankBox_, row, 1);
   grid->addWidget(toBlankBox_, row, 2);
   grid->addWidget(makeBenchNote(this, QStringLiteral("mm")), row++, 3);
   grid->addWidget(makeBenchNote(this, QStringLiteral("mm"), centre), row, 1);
-  grid->addWidget(makeBenchNote(this, QStringLiteral("inches"), centre), row++, 2);
-  changeCaption_ = makeBenchCaption(this, QStringLiteral("&Length to add"), changeMmBox_);
+  grid->addWidget(makeBenchNote(this, tr("inches"), centre), row++, 2);
+  changeCaption_ = makeBenchCaption(this, QString(), changeMmBox_);
   grid->addWidget(changeCaption_, row, 0);
   grid->addWidget(changeMmBox_, row, 1);
   grid->addWidget(changeInchBox_, row++, 2);
-  gramsCaption_ = makeBenchCaption(this, QStringLiteral("Met&al to add"), gramsBox_);
+  gramsCaption_ = makeBenchCaption(this, QString(), gramsBox_);
   grid->addWidget(gramsCaption_, row, 0);
   grid->addWidget(gramsBox_, row, 1);
-  grid->addWidget(makeBenchNote(this, QStringLiteral("grams")), row++, 2);
-  auto* note = makeBenchNote(this, QStringLiteral("Blank = \u03c0 \u00d7 (inner diameter + thickness): about "
-                                                  "2.55 mm for each US size."));
+  grid->addWidget(makeBenchNote(this, tr("grams")), row++, 2);
+  auto* note = makeBenchNote(
+      this, tr("Blank = \u03c0 \u00d7 (inner diameter + thickness): about 2.55 mm for each US size."));
   note->setWordWrap(true);
   grid->addWidget(note, row++, 0, 1, 4);
   grid->setColumnStretch(4, 1);
@@ -114,9 +121,28 @@ RingResizePage::RingResizePage(DesktopServices& services, QWidget* parent)
   densityBox_->setReadOnlyBox(true);
   densityBox_->setFocusPolicy(Qt::StrongFocus);
   densityBox_->setText(metalDensityText(1));
+  showChange(RingChange::None);
 }
 
-QString RingResizePage::pageTitle() { return QStringLiteral("Ring Resizing"); }
+QString RingResizePage::pageTitle() { return tr("Ring Resizing"); }
+
+// A smaller size takes stock out; until both sizes are picked the captions
+// speak of adding, as for the larger size most often asked for.
+void RingResizePage::showChange(RingChange change) {
+  if (change == RingChange::Remove) {
+    changeCaption_->setText(tr("&Length to remove"));
+    gramsCaption_->setText(tr("Met&al to remove"));
+    changeMmBox_->setAccessibleName(tr("Length to remove in mm"));
+    changeInchBox_->setAccessibleName(tr("Length to remove in inches"));
+    gramsBox_->setAccessibleName(tr("Metal to remove in grams"));
+  } else {
+    changeCaption_->setText(tr("&Length to add"));
+    gramsCaption_->setText(tr("Met&al to add"));
+    changeMmBox_->setAccessibleName(tr("Length to add in mm"));
+    changeInchBox_->setAccessibleName(tr("Length to add in inches"));
+    gramsBox_->setAccessibleName(tr("Metal to add in grams"));
+  }
+}
 
 void RingResizePage::enterPressed(RingResizeField field) {
   runGuarded(this, [this, field] { calculate(field); });
@@ -133,13 +159,7 @@ void RingResizePage::calculate(RingResizeField entered) {
   const RingResizeResult result = ringResizeEnter(in, entered);
   thickness_.show(result.thickness);
   width_.show(result.width);
-  const bool remove = result.change == RingChange::Remove;
-  const QString verb = remove ? QStringLiteral("remove") : QStringLiteral("add");
-  changeCaption_->setText(QStringLiteral("&Length to ") + verb);
-  gramsCaption_->setText(QStringLiteral("Met&al to ") + verb);
-  changeMmBox_->setAccessibleName(QStringLiteral("Length to %1 in mm").arg(verb));
-  changeInchBox_->setAccessibleName(QStringLiteral("Length to %1 in inches").arg(verb));
-  gramsBox_->setAccessibleName(QStringLiteral("Metal to %1 in grams").arg(verb));
+  showChange(result.change);
   setBoxText(fromInnerBox_, result.fromInnerMm);
   setBoxText(toInnerBox_, result.toInnerMm);
   setBoxText(fromBlankBox_, result.fromBlankMm);

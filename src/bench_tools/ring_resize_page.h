@@ -28,6 +28,8 @@ class RingResizePage : public QWidget {
   void calculate(RingResizeField entered);
   void onScalePicked();
   void onMetalPicked();
+  // The change's captions and names: adding stock or taking it out.
+  void showChange(RingChange change);
 
   DesktopServices& services_;
   QComboBox* scaleBox_;

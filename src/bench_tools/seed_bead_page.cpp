@@ -17,56 +17,66 @@ SeedBeadPage::SeedBeadPage(DesktopServices& services, QWidget* parent)
   QGridLayout* grid = benchGrid(this);
 
   // Created in tab order, top to bottom.
-  sizeBox_ = makeBenchList(this, QStringLiteral("Bead size"), seedBeadNames(), QStringLiteral("Pick"));
-  stitchBox_ = makeBenchList(this, QStringLiteral("Stitch"), beadStitchNames());
-  makeBenchSizeBoxes(this, width_, QStringLiteral("Width"), services_,
+  // The size and the stitch are read by their index in the lists.
+  //: Shown in a list while nothing is picked from it: choose an entry
+  const QString pick = tr("Pick");
+  sizeBox_ = makeBenchList(this, tr("Bead size"), seedBeadNames(), pick);
+  //: The beadwork stitch the piece is worked in
+  stitchBox_ = makeBenchList(this, tr("Stitch"), beadStitchNames());
+  //: Of the beaded piece
+  makeBenchSizeBoxes(this, width_, tr("Width"), services_,
                      [this](EntryBox*) { enterPressed(SeedBeadField::Width); });
-  makeBenchSizeBoxes(this, length_, QStringLiteral("Length"), services_,
+  //: Of the beaded piece
+  makeBenchSizeBoxes(this, length_, tr("Length"), services_,
                      [this](EntryBox*) { enterPressed(SeedBeadField::Length); });
-  perGramBox_ = makeBenchResult(this, QStringLiteral("Beads per gram"));
-  perTubeBox_ = makeBenchResult(this, QStringLiteral("Beads per 10 g tube"));
-  perInchBox_ = makeBenchResult(this, QStringLiteral("Beads per inch"));
-  columnsBox_ = makeBenchResult(this, QStringLiteral("Columns"));
-  rowsBox_ = makeBenchResult(this, QStringLiteral("Rows"));
-  beadsBox_ = makeBenchResult(this, QStringLiteral("Beads"));
-  gramsBox_ = makeBenchResult(this, QStringLiteral("Grams to buy"));
-  tubesBox_ = makeBenchResult(this, QStringLiteral("10 g tubes"));
+  perGramBox_ = makeBenchResult(this, tr("Beads per gram"));
+  //: Seed beads are sold in tubes of 10 grams
+  perTubeBox_ = makeBenchResult(this, tr("Beads per 10 g tube"));
+  perInchBox_ = makeBenchResult(this, tr("Beads per inch"));
+  //: Beads across the piece's width
+  columnsBox_ = makeBenchResult(this, tr("Columns"));
+  //: Rows of beads along the piece's length
+  rowsBox_ = makeBenchResult(this, tr("Rows"));
+  //: The number of beads in the piece
+  beadsBox_ = makeBenchResult(this, tr("Beads"));
+  gramsBox_ = makeBenchResult(this, tr("Grams to buy"));
+  tubesBox_ = makeBenchResult(this, tr("10 g tubes"));
 
   int row = 0;
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("Bead &size"), sizeBox_), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("Bead &size"), sizeBox_), row, 0);
   grid->addWidget(sizeBox_, row++, 1, 1, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("S&titch"), stitchBox_), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("S&titch"), stitchBox_), row, 0);
   grid->addWidget(stitchBox_, row++, 1, 1, 2);
   const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignBottom;
   grid->addWidget(makeBenchNote(this, QStringLiteral("mm"), centre), row, 1);
-  grid->addWidget(makeBenchNote(this, QStringLiteral("inches"), centre), row++, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Width"), width_.mm), row, 0);
+  grid->addWidget(makeBenchNote(this, tr("inches"), centre), row++, 2);
+  grid->addWidget(makeBenchCaption(this, tr("&Width"), width_.mm), row, 0);
   grid->addWidget(width_.mm, row, 1);
   grid->addWidget(width_.inch, row++, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Length"), length_.mm), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("&Length"), length_.mm), row, 0);
   grid->addWidget(length_.mm, row, 1);
   grid->addWidget(length_.inch, row++, 2);
-  const std::pair<const char*, EntryBox*> results[] = {
-      {"Beads per &gram", perGramBox_},
-      {"Per 10 g t&ube", perTubeBox_},
-      {"Beads per &inch", perInchBox_},
+  const std::pair<QString, EntryBox*> results[] = {
+      {tr("Beads per &gram"), perGramBox_},
+      //: Beads in a tube of 10 grams
+      {tr("Per 10 g t&ube"), perTubeBox_},
+      {tr("Beads per &inch"), perInchBox_},
   };
   for (const auto& [caption, box] : results) {
-    grid->addWidget(makeBenchCaption(this, QString::fromUtf8(caption), box), row, 0);
+    grid->addWidget(makeBenchCaption(this, caption, box), row, 0);
     grid->addWidget(box, row++, 1);
   }
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Columns \u00d7 rows"), columnsBox_), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("&Columns \u00d7 rows"), columnsBox_), row, 0);
   grid->addWidget(columnsBox_, row, 1);
   grid->addWidget(rowsBox_, row++, 2);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("&Beads"), beadsBox_), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("&Beads"), beadsBox_), row, 0);
   grid->addWidget(beadsBox_, row++, 1);
-  grid->addWidget(makeBenchCaption(this, QStringLiteral("Grams to bu&y"), gramsBox_), row, 0);
+  grid->addWidget(makeBenchCaption(this, tr("Grams to bu&y"), gramsBox_), row, 0);
   grid->addWidget(gramsBox_, row, 1);
   grid->addWidget(tubesBox_, row, 2);
-  grid->addWidget(makeBenchNote(this, QStringLiteral("tubes of 10 g")), row++, 3);
-  auto* note =
-      makeBenchNote(this, QStringLiteral("Miyuki's figures. Loom and peyote: columns = width \u00f7 bead "
-                                         "length along the hole; brick: width \u00f7 bead width."));
+  grid->addWidget(makeBenchNote(this, tr("tubes of 10 g")), row++, 3);
+  auto* note = makeBenchNote(this, tr("Miyuki's figures. Loom and peyote: columns = width \u00f7 bead length "
+                                      "along the hole; brick: width \u00f7 bead width."));
   note->setWordWrap(true);
   grid->addWidget(note, row++, 0, 1, 5);
   grid->setColumnStretch(4, 1);
@@ -85,7 +95,7 @@ SeedBeadPage::SeedBeadPage(DesktopServices& services, QWidget* parent)
     guardedConnect(list, &QComboBox::activated, this, [this] { calculate(SeedBeadField::None); });
 }
 
-QString SeedBeadPage::pageTitle() { return QStringLiteral("Seed Beads"); }
+QString SeedBeadPage::pageTitle() { return tr("Seed Beads"); }
 
 void SeedBeadPage::enterPressed(SeedBeadField field) {
   runGuarded(this, [this, field] { calculate(field); });

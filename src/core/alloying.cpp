@@ -1,5 +1,6 @@
 #include "core/alloying.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 #include "core/bench_input.h"
@@ -9,8 +10,9 @@
 namespace orvane {
 
 QStringList alloyTaskNames() {
-  return {QStringLiteral("Lower the karat with alloy"), QStringLiteral("Raise the karat with fine gold"),
-          QStringLiteral("Fine silver to sterling")};
+  return {QCoreApplication::translate("Alloying", "Lower the karat with alloy"),
+          QCoreApplication::translate("Alloying", "Raise the karat with fine gold"),
+          QCoreApplication::translate("Alloying", "Fine silver to sterling")};
 }
 
 long double alloyToLowerKarat(long double grams, long double fromKarat, long double toKarat) {
@@ -40,9 +42,10 @@ QString karatText(long double karat) {
 AlloyResult alloyEnter(const AlloyInputs& in, AlloyField entered) {
   AlloyResult result;
   const bool karats = in.task != AlloyTask::Sterling;
-  const BenchRange gramsRange{QStringLiteral("the weight in grams"), 100000};
-  const BenchRange fromRange{QStringLiteral("the gold's karat"), kFineKarat, true};
-  const BenchRange toRange{QStringLiteral("the karat wanted"), kFineKarat};
+  const BenchRange gramsRange{QCoreApplication::translate("Alloying", "the weight in grams"), 100000};
+  //: The gold's purity in karats, as it is before alloying
+  const BenchRange fromRange{QCoreApplication::translate("Alloying", "the gold's karat"), kFineKarat, true};
+  const BenchRange toRange{QCoreApplication::translate("Alloying", "the karat wanted"), kFineKarat};
 
   const std::optional<long double> grams = readBenchNumber(in.grams, gramsRange);
   std::optional<long double> from, to;
@@ -64,20 +67,26 @@ AlloyResult alloyEnter(const AlloyInputs& in, AlloyField entered) {
   switch (in.task) {
     case AlloyTask::LowerKarat:
       if (*to >= *from)
-        throw ConversionError(QStringLiteral("Alloy only lowers the karat: %1 ct is not below %2 ct")
-                                  .arg(karatText(*to), karatText(*from))
-                                  .toStdString());
+        //: ct: karat, the purity of gold in 24ths
+        throw ConversionError(
+            QCoreApplication::translate("Alloying", "Alloy only lowers the karat: %1 ct is not below %2 ct")
+                .arg(karatText(*to), karatText(*from))
+                .toStdString());
       added = alloyToLowerKarat(*grams, *from, *to);
       break;
     case AlloyTask::RaiseKarat:
       if (*to <= *from)
-        throw ConversionError(QStringLiteral("Fine gold only raises the karat: %1 ct is not above %2 ct")
+        //: ct: karat, the purity of gold in 24ths
+        throw ConversionError(QCoreApplication::translate(
+                                  "Alloying", "Fine gold only raises the karat: %1 ct is not above %2 ct")
                                   .arg(karatText(*to), karatText(*from))
                                   .toStdString());
       // Near 24 ct the fine gold needed grows without bound.
       if (*to > kHighestRaise)
+        //: ct: karat, the purity of gold in 24ths
         throw ConversionError(
-            QStringLiteral("Adding fine gold never reaches 24 ct: the karat wanted can be at most 23.99")
+            QCoreApplication::translate(
+                "Alloying", "Adding fine gold never reaches 24 ct: the karat wanted can be at most 23.99")
                 .toStdString());
       added = fineGoldToRaiseKarat(*grams, *from, *to);
       break;

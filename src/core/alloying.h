@@ -7,6 +7,7 @@ namespace orvane {
 
 // What the Alloying page works out.
 enum class AlloyTask { LowerKarat, RaiseKarat, Sterling };
+// The tasks as shown, in the user's language and AlloyTask's order.
 QStringList alloyTaskNames();
 
 // Grams to add to `grams` of gold: alloy (no gold) to bring it down from

@@ -1,5 +1,6 @@
 #include "core/bench_input.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 #include "core/inch_text.h"
@@ -9,25 +10,30 @@ namespace orvane {
 
 namespace {
 
-[[noreturn]] void refuse(const QString& text, const QString& why) {
-  throw ConversionError(QStringLiteral("'%1' %2").arg(quotedText(text), why).toStdString());
-}
+// A text of the rule's, marked where the rules are written.
+QString ruleText(const char* text) { return QCoreApplication::translate("BenchInput", text); }
+
+[[noreturn]] void refuse(const QString& message) { throw ConversionError(message.toStdString()); }
 
 }  // namespace
 
 long double checkAmount(long double value, const QString& text, const AmountRule& rule) {
-  const QString what = QString::fromUtf8(rule.what);
-  if (!std::isfinite(value)) refuse(text, QStringLiteral("is not a valid floating point value"));
-  if (value < 0) refuse(text, QStringLiteral("is below zero: %1 cannot be negative").arg(what));
+  const QString quoted = quotedText(text);
+  const QString what = ruleText(rule.what);
+  if (!std::isfinite(value))
+    refuse(QCoreApplication::translate("BenchInput", "'%1' is not a valid floating point value").arg(quoted));
+  if (value < 0)
+    refuse(QCoreApplication::translate("BenchInput", "'%1' is below zero: %2 cannot be negative")
+               .arg(quoted, what));
   if (value == 0 && !rule.zeroAllowed)
-    refuse(text, QStringLiteral("is zero: %1 must be above zero").arg(what));
-  if (value > 0 && value < rule.smallest)
-    refuse(text, QStringLiteral("is too small: %1 must be at least %2")
-                     .arg(what, QString::fromUtf8(rule.smallestText)));
-  if (value > rule.largest)
     refuse(
-        text,
-        QStringLiteral("is too large: %1 can be at most %2").arg(what, QString::fromUtf8(rule.largestText)));
+        QCoreApplication::translate("BenchInput", "'%1' is zero: %2 must be above zero").arg(quoted, what));
+  if (value > 0 && value < rule.smallest)
+    refuse(QCoreApplication::translate("BenchInput", "'%1' is too small: %2 must be at least %3")
+               .arg(quoted, what, ruleText(rule.smallestText)));
+  if (value > rule.largest)
+    refuse(QCoreApplication::translate("BenchInput", "'%1' is too large: %2 can be at most %3")
+               .arg(quoted, what, ruleText(rule.largestText)));
   return value == 0 ? 0.0L : value;  // no "-0" goes on into a result
 }
 

@@ -9,6 +9,8 @@ namespace orvane {
 // value it takes and whether zero makes sense in it. A value beyond the limit
 // is a slip of the keyboard or a paste, and would only fill the results with
 // exponents.
+// The texts are English and marked for translation in the "BenchInput"
+// context; a message translates them as it names them.
 struct AmountRule {
   const char* what;     // "a density", as a message names it
   long double largest;  // in the box's own unit
@@ -22,16 +24,34 @@ struct AmountRule {
 
 namespace amounts {
 // A hundredth of a millimetre is finer than any wire or sheet the bench works.
-inline constexpr AmountRule kSize{"a size or length", 100000, "100,000 mm", false, 0.01L, "0.01 mm"};
-inline constexpr AmountRule kAllowanceMm{"an allowance", 100000, "100,000 mm", true};
-inline constexpr AmountRule kDensity{"a density", 100, "100 g/cm\u00b3", false, 0.1L, "0.1 g/cm\u00b3"};
+// The limits with thousands are translated too: where a comma is the decimal
+// sign, "100,000" would read as a hundred.
+inline constexpr AmountRule kSize{QT_TRANSLATE_NOOP("BenchInput", "a size or length"),
+                                  100000,
+                                  QT_TRANSLATE_NOOP("BenchInput", "100,000 mm"),
+                                  false,
+                                  0.01L,
+                                  "0.01 mm"};
+inline constexpr AmountRule kAllowanceMm{QT_TRANSLATE_NOOP("BenchInput", "an allowance"), 100000,
+                                         QT_TRANSLATE_NOOP("BenchInput", "100,000 mm"), true};
+inline constexpr AmountRule kDensity{
+    QT_TRANSLATE_NOOP("BenchInput", "a density"), 100, "100 g/cm\u00b3", false, 0.1L, "0.1 g/cm\u00b3"};
 // A milligram is the least a jeweller's scale reads.
-inline constexpr AmountRule kWeight{"a weight", 1000000, "1,000,000 g", false, 0.001L, "0.001 g"};
-inline constexpr AmountRule kPrice{"a price", 10000000, "10,000,000", true};
-inline constexpr AmountRule kMoney{"an amount of money", 10000000, "10,000,000", true};
-inline constexpr AmountRule kPercent{"a percentage", 1000, "1,000 %", true};
-inline constexpr AmountRule kHours{"a number of hours", 10000, "10,000 hours", true};
-inline constexpr AmountRule kMultiplier{"a multiplier", 100, "100", false};
+inline constexpr AmountRule kWeight{QT_TRANSLATE_NOOP("BenchInput", "a weight"),
+                                    1000000,
+                                    QT_TRANSLATE_NOOP("BenchInput", "1,000,000 g"),
+                                    false,
+                                    0.001L,
+                                    "0.001 g"};
+inline constexpr AmountRule kPrice{QT_TRANSLATE_NOOP("BenchInput", "a price"), 10000000,
+                                   QT_TRANSLATE_NOOP("BenchInput", "10,000,000"), true};
+inline constexpr AmountRule kMoney{QT_TRANSLATE_NOOP("BenchInput", "an amount of money"), 10000000,
+                                   QT_TRANSLATE_NOOP("BenchInput", "10,000,000"), true};
+inline constexpr AmountRule kPercent{QT_TRANSLATE_NOOP("BenchInput", "a percentage"), 1000,
+                                     QT_TRANSLATE_NOOP("BenchInput", "1,000 %"), true};
+inline constexpr AmountRule kHours{QT_TRANSLATE_NOOP("BenchInput", "a number of hours"), 10000,
+                                   QT_TRANSLATE_NOOP("BenchInput", "10,000 hours"), true};
+inline constexpr AmountRule kMultiplier{QT_TRANSLATE_NOOP("BenchInput", "a multiplier"), 100, "100", false};
 }  // namespace amounts
 
 // The value in a box, checked against its rule; nothing when the box is empty

@@ -1,5 +1,6 @@
 #include "core/bench_size_input.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 #include "core/inch_text.h"
@@ -22,20 +23,26 @@ QString trimmedFixed(long double value, int decimals) {
 
 long double checkInBenchRange(long double value, const QString& text, const BenchRange& range) {
   const QString quoted = quotedText(text);
-  if (value < 0 || (value == 0 && !range.zeroAllowed))
-    throw ConversionError(
-        QStringLiteral("'%1' is %2: %3 must be %4")
-            .arg(quoted, value < 0 ? QStringLiteral("below zero") : QStringLiteral("zero"), range.what,
-                 range.zeroAllowed ? QStringLiteral("0 or more") : QStringLiteral("more than 0"))
-            .toStdString());
+  // Whole sentences, so that a language can word each its own way.
+  QString message;
+  if (value < 0)
+    message =
+        range.zeroAllowed
+            ? QCoreApplication::translate("BenchSizeInput", "'%1' is below zero: %2 must be 0 or more")
+            : QCoreApplication::translate("BenchSizeInput", "'%1' is below zero: %2 must be more than 0");
+  else if (value == 0 && !range.zeroAllowed)
+    message = QCoreApplication::translate("BenchSizeInput", "'%1' is zero: %2 must be more than 0");
+  if (!message.isEmpty()) throw ConversionError(message.arg(quoted, range.what).toStdString());
   if (value > 0 && value < range.smallest)
-    throw ConversionError(QStringLiteral("'%1' is too small: %2 must be at least %3")
-                              .arg(quoted, range.what, trimmedFixed(range.smallest, 7))
-                              .toStdString());
+    throw ConversionError(
+        QCoreApplication::translate("BenchSizeInput", "'%1' is too small: %2 must be at least %3")
+            .arg(quoted, range.what, trimmedFixed(range.smallest, 7))
+            .toStdString());
   if (value > range.largest)
-    throw ConversionError(QStringLiteral("'%1' is too large: %2 can be at most %3")
-                              .arg(quoted, range.what, trimmedFixed(range.largest, 5))
-                              .toStdString());
+    throw ConversionError(
+        QCoreApplication::translate("BenchSizeInput", "'%1' is too large: %2 can be at most %3")
+            .arg(quoted, range.what, trimmedFixed(range.largest, 5))
+            .toStdString());
   return value;
 }
 
@@ -54,15 +61,17 @@ std::optional<long double> readBenchSize(const BenchSize& typed, BenchSize& show
     return std::nullopt;
   }
   if (fromInch) {
-    const BenchRange inches{range.what + QStringLiteral(" in inches"), range.largest / kMmPerInch,
-                            range.zeroAllowed, range.smallest / kMmPerInch};
+    //: %1 names a size as a message does ("the diameter"); the box it was typed in takes inches
+    const BenchRange inches{QCoreApplication::translate("BenchSizeInput", "%1 in inches").arg(range.what),
+                            range.largest / kMmPerInch, range.zeroAllowed, range.smallest / kMmPerInch};
     const long double mm =
         checkedResult(checkInBenchRange(parseInchesExact(text), text, inches) * kMmPerInch);
     shown.mm = benchMmText(mm);
     return mm;
   }
-  const BenchRange mms{range.what + QStringLiteral(" in mm"), range.largest, range.zeroAllowed,
-                       range.smallest};
+  //: %1 names a size as a message does ("the diameter"); the box it was typed in takes millimetres
+  const BenchRange mms{QCoreApplication::translate("BenchSizeInput", "%1 in mm").arg(range.what),
+                       range.largest, range.zeroAllowed, range.smallest};
   const long double mm = checkInBenchRange(textToNumber(text), text, mms);
   shown.inch = benchInchText(mm / kMmPerInch);
   return mm;
@@ -70,7 +79,9 @@ std::optional<long double> readBenchSize(const BenchSize& typed, BenchSize& show
 
 void throwEmptyBenchBox(const QString& what) {
   throw ConversionError(
-      QStringLiteral("Nothing typed for %1: type a number, then press Enter").arg(what).toStdString());
+      QCoreApplication::translate("BenchSizeInput", "Nothing typed for %1: type a number, then press Enter")
+          .arg(what)
+          .toStdString());
 }
 
 QString benchMmText(long double mm) { return trimmedFixed(mm, 6); }

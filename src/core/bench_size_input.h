@@ -12,7 +12,9 @@ namespace orvane {
 
 // The range a box accepts: from a least value above zero (or zero, where zero
 // means something, as a knot of no size does) up to a stated largest value.
-// `what` names the box in messages ("the depth in mm"). Without a least value
+// `what` names the box in messages ("the depth in mm"), in the user's language
+// (the caller translates it; the messages are worded so that German can take
+// it as the subject: "der Innendurchmesser"). Without a least value
 // a paste of 1e-400 would go on into results of hundreds of digits.
 struct BenchRange {
   QString what;
@@ -43,7 +45,8 @@ struct BenchSize {
 // unit of the box and gives the largest value in it.
 std::optional<long double> readBenchSize(const BenchSize& typed, BenchSize& shown, const BenchRange& range);
 
-// Enter was pressed in a box that the calculation needs and it is empty.
+// Enter was pressed in a box that the calculation needs and it is empty;
+// `what` as in BenchRange.
 [[noreturn]] void throwEmptyBenchBox(const QString& what);
 
 // Sizes as the twin boxes show them: millimetres to six decimals and inches

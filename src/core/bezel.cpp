@@ -1,5 +1,6 @@
 #include "core/bezel.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <numbers>
 #include <optional>
@@ -17,7 +18,9 @@ constexpr long double kThickestStripMm = 3;
 }  // namespace
 
 QStringList stoneOutlineNames() {
-  return {QStringLiteral("Round"), QStringLiteral("Oval"), QStringLiteral("Rectangle")};
+  //: A stone's outline (girdle)
+  return {QCoreApplication::translate("Bezel", "Round"), QCoreApplication::translate("Bezel", "Oval"),
+          QCoreApplication::translate("Bezel", "Rectangle")};
 }
 
 long double ellipsePerimeter(long double lengthMm, long double widthMm) {
@@ -45,10 +48,15 @@ long double bezelStripMm(StoneOutline outline, long double lengthMm, long double
 BezelResult bezelEnter(const BezelInputs& in, BezelField entered) {
   BezelResult result;
   const bool round = in.outline == StoneOutline::Round;
-  const BenchRange lengthRange{round ? QStringLiteral("the diameter") : QStringLiteral("the length"),
+  //: Of the stone, as a message names it
+  const BenchRange lengthRange{round ? QCoreApplication::translate("Bezel", "the diameter")
+                                     : QCoreApplication::translate("Bezel", "the length"),
                                kLargestStoneMm};
-  const BenchRange widthRange{QStringLiteral("the width"), kLargestStoneMm};
-  const BenchRange thicknessRange{QStringLiteral("the strip's thickness"), kThickestStripMm};
+  //: Of the stone, as a message names it
+  const BenchRange widthRange{QCoreApplication::translate("Bezel", "the width"), kLargestStoneMm};
+  //: Of the bezel strip, as a message names it
+  const BenchRange thicknessRange{QCoreApplication::translate("Bezel", "the strip's thickness"),
+                                  kThickestStripMm};
 
   const std::optional<long double> length = readBenchSize(in.length, result.length, lengthRange);
   std::optional<long double> width;

@@ -9,6 +9,7 @@ namespace orvane {
 
 // The outline of a stone's girdle that a bezel wraps.
 enum class StoneOutline { Round, Oval, Rectangle };
+// The outlines as shown, in the user's language and StoneOutline's order.
 QStringList stoneOutlineNames();
 
 // The girdle's perimeter from its length and width (a round stone's

@@ -1,5 +1,6 @@
 #include "core/jump_ring.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 #include "core/text_rules.h"
@@ -8,17 +9,17 @@
 namespace orvane {
 
 const std::array<ChainWeave, 6> ChainWeaveTable = {{
-    {"European 4-in-1", 3.3L, 5.0L},
-    {"Byzantine", 3.2L, 3.6L},
-    {"Half Persian 3-in-1", 3.5L, 4.2L},
-    {"Full Persian", 4.8L, 5.4L},
-    {"Box", 3.8L, 4.4L},
-    {"Spiral 4-in-1", 4.0L, 5.5L},
+    {QT_TRANSLATE_NOOP("JumpRing", "European 4-in-1"), 3.3L, 5.0L},
+    {QT_TRANSLATE_NOOP("JumpRing", "Byzantine"), 3.2L, 3.6L},
+    {QT_TRANSLATE_NOOP("JumpRing", "Half Persian 3-in-1"), 3.5L, 4.2L},
+    {QT_TRANSLATE_NOOP("JumpRing", "Full Persian"), 4.8L, 5.4L},
+    {QT_TRANSLATE_NOOP("JumpRing", "Box"), 3.8L, 4.4L},
+    {QT_TRANSLATE_NOOP("JumpRing", "Spiral 4-in-1"), 4.0L, 5.5L},
 }};
 
 QStringList chainWeaveNames() {
   QStringList names;
-  for (const ChainWeave& w : ChainWeaveTable) names << QString::fromLatin1(w.name);
+  for (const ChainWeave& w : ChainWeaveTable) names << QCoreApplication::translate("JumpRing", w.name);
   return names;
 }
 
@@ -34,27 +35,40 @@ constexpr long double kSmallestRingMm = 0.1L;
 
 QString ratioText(long double ratio) { return benchFixed(ratio, 1); }
 
+QString rangeText(const QString& least, const QString& greatest) {
+  //: A range of figures, "3.2 to 3.6"
+  return QCoreApplication::translate("JumpRing", "%1 to %2").arg(least, greatest);
+}
+
 void showWeave(const ChainWeave& weave, long double wire, std::optional<long double> ratio,
                JumpRingResult& result) {
-  result.weaveRatios = ratioText(weave.leastRatio) + QStringLiteral(" to ") + ratioText(weave.greatestRatio);
-  result.weaveInnerMm = benchFixed(checkedResult(weave.leastRatio * wire), 2) + QStringLiteral(" to ") +
-                        benchFixed(checkedResult(weave.greatestRatio * wire), 2);
+  result.weaveRatios = rangeText(ratioText(weave.leastRatio), ratioText(weave.greatestRatio));
+  result.weaveInnerMm = rangeText(benchFixed(checkedResult(weave.leastRatio * wire), 2),
+                                  benchFixed(checkedResult(weave.greatestRatio * wire), 2));
   if (!ratio) return;
   // As shown: a ring of 3.20 is within a range from 3.2.
   const long double shown = textToNumber(benchFixed(*ratio, 2));
-  result.weaveFit = shown < weave.leastRatio      ? QStringLiteral("Too tight")
-                    : shown > weave.greatestRatio ? QStringLiteral("Too loose")
-                                                  : QStringLiteral("Within the range");
+  if (shown < weave.leastRatio)
+    //: A jump ring for a chainmaille weave: its aspect ratio is below the weave's range
+    result.weaveFit = QCoreApplication::translate("JumpRing", "Too tight");
+  else if (shown > weave.greatestRatio)
+    //: A jump ring for a chainmaille weave: its aspect ratio is above the weave's range
+    result.weaveFit = QCoreApplication::translate("JumpRing", "Too loose");
+  else
+    //: A jump ring for a chainmaille weave: its aspect ratio is within the weave's range
+    result.weaveFit = QCoreApplication::translate("JumpRing", "Within the range");
 }
 
 }  // namespace
 
 JumpRingResult jumpRingEnter(const JumpRingInputs& in, JumpRingField entered) {
   JumpRingResult result;
-  const BenchRange diameterRange{in.measured == RingDiameter::Inner ? QStringLiteral("the inner diameter")
-                                                                    : QStringLiteral("the outer diameter"),
+  const BenchRange diameterRange{in.measured == RingDiameter::Inner
+                                     ? QCoreApplication::translate("JumpRing", "the inner diameter")
+                                     : QCoreApplication::translate("JumpRing", "the outer diameter"),
                                  kLargestRingMm, false, kSmallestRingMm};
-  const BenchRange wireRange{QStringLiteral("the wire diameter"), kLargestWireMm, false, kFinestWireMm};
+  const BenchRange wireRange{QCoreApplication::translate("JumpRing", "the wire diameter"), kLargestWireMm,
+                             false, kFinestWireMm};
   const std::optional<long double> diameter = readBenchSize(in.diameter, result.diameter, diameterRange);
   const std::optional<long double> wire = readBenchSize(in.wire, result.wire, wireRange);
 
@@ -79,17 +93,19 @@ JumpRingResult jumpRingEnter(const JumpRingInputs& in, JumpRingField entered) {
     inner = *diameter - 2 * *wire;
     if (inner <= 0)
       throw ConversionError(
-          QStringLiteral("An outer diameter of %1 mm leaves no hole with %2 mm wire: it must be "
-                         "more than twice the wire")
+          QCoreApplication::translate("JumpRing",
+                                      "An outer diameter of %1 mm leaves no hole with %2 mm wire: it must be "
+                                      "more than twice the wire")
               .arg(benchMmText(*diameter), benchMmText(*wire))
               .toStdString());
     if (inner < kSmallestRingMm)
-      throw ConversionError(
-          QStringLiteral("An outer diameter of %1 mm leaves a hole of %2 mm with %3 mm wire: the inner "
-                         "diameter must be at least %4 mm")
-              .arg(benchMmText(*diameter), benchMmText(inner), benchMmText(*wire),
-                   benchMmText(kSmallestRingMm))
-              .toStdString());
+      throw ConversionError(QCoreApplication::translate(
+                                "JumpRing",
+                                "An outer diameter of %1 mm leaves a hole of %2 mm with %3 mm wire: the "
+                                "inner diameter must be at least %4 mm")
+                                .arg(benchMmText(*diameter), benchMmText(inner), benchMmText(*wire),
+                                     benchMmText(kSmallestRingMm))
+                                .toStdString());
   }
   result.innerMm = benchMmText(inner);
   const long double ratio = jumpRingAspectRatio(inner, *wire);

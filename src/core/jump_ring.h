@@ -16,11 +16,12 @@ long double jumpRingAspectRatio(long double innerMm, long double wireMm);
 // least the rings will not close round each other, above the greatest the
 // weave hangs loose and loses its shape.
 struct ChainWeave {
-  const char* name;
+  const char* name;  // English; marked for translation in the "JumpRing" context
   long double leastRatio;
   long double greatestRatio;
 };
 extern const std::array<ChainWeave, 6> ChainWeaveTable;
+// The weaves' names as shown, in the user's language and the table's order.
 QStringList chainWeaveNames();
 
 // Which diameter of the ring was measured.

@@ -1,5 +1,6 @@
 #include "core/ring_resize.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <numbers>
 #include <optional>
@@ -51,8 +52,15 @@ QString fixed(long double value, int decimals) { return benchFixed(value, decima
 }  // namespace
 
 QStringList ringScaleNames() {
-  return {QStringLiteral("North America"), QStringLiteral("Britain"), QStringLiteral("France"),
-          QStringLiteral("Germany"),       QStringLiteral("Japan"),   QStringLiteral("Switzerland")};
+  // In the order of RingScale.
+  static const char* const kNames[] = {
+      QT_TRANSLATE_NOOP("RingResize", "North America"), QT_TRANSLATE_NOOP("RingResize", "Britain"),
+      QT_TRANSLATE_NOOP("RingResize", "France"),        QT_TRANSLATE_NOOP("RingResize", "Germany"),
+      QT_TRANSLATE_NOOP("RingResize", "Japan"),         QT_TRANSLATE_NOOP("RingResize", "Switzerland"),
+  };
+  QStringList names;
+  for (const char* name : kNames) names << QCoreApplication::translate("RingResize", name);
+  return names;
 }
 
 QStringList ringSizesOn(RingScale scale) {
@@ -73,8 +81,10 @@ long double ringBlankMm(long double innerMm, long double thicknessMm) {
 
 RingResizeResult ringResizeEnter(const RingResizeInputs& in, RingResizeField entered) {
   RingResizeResult result;
-  const BenchRange thicknessRange{QStringLiteral("the thickness"), kThickestMm};
-  const BenchRange widthRange{QStringLiteral("the width"), kWidestMm};
+  //: Of the ring's band, as a message names it
+  const BenchRange thicknessRange{QCoreApplication::translate("RingResize", "the thickness"), kThickestMm};
+  //: Of the ring's band, as a message names it
+  const BenchRange widthRange{QCoreApplication::translate("RingResize", "the width"), kWidestMm};
   const int sizes = int(ringSizesOn(in.scale).size());
   const bool hasFrom = in.from >= 0 && in.from < sizes;
   const bool hasTo = in.to >= 0 && in.to < sizes;
@@ -84,7 +94,8 @@ RingResizeResult ringResizeEnter(const RingResizeInputs& in, RingResizeField ent
   const std::optional<long double> density = readAmount(in.density, amounts::kDensity);
   if (entered == RingResizeField::Thickness && !thickness) throwEmptyBenchBox(thicknessRange.what);
   if (entered == RingResizeField::Width && !width) throwEmptyBenchBox(widthRange.what);
-  if (entered == RingResizeField::Density && !density) throwEmptyBenchBox(QStringLiteral("the density"));
+  if (entered == RingResizeField::Density && !density)
+    throwEmptyBenchBox(QCoreApplication::translate("RingResize", "the density"));
 
   std::optional<long double> fromMm, toMm;
   if (hasFrom) {

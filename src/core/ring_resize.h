@@ -10,6 +10,7 @@ namespace orvane {
 // The scales of the Ring Size chart. A size on a scale other than North
 // America's takes the inner diameter of the chart row it stands on.
 enum class RingScale { NorthAmerica, Britain, France, Germany, Japan, Switzerland };
+// The scales' names as shown, in the user's language and RingScale's order.
 QStringList ringScaleNames();
 
 // The sizes a scale has, in the chart's order (smallest first), as plain text

@@ -1,5 +1,6 @@
 #include "core/seed_beads.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -12,23 +13,25 @@ namespace orvane {
 // of Japanese seed beads (Miyuki) states them; the other maker's (Toho)
 // differ by a few percent (see the help).
 const std::array<SeedBeadSize, 5> SeedBeadTable = {{
-    {"15/0 round", 1.5L, 1.0L, 250},
-    {"11/0 round", 2.0L, 1.4L, 110},
-    {"8/0 round", 3.0L, 2.2L, 36},
-    {"6/0 round", 4.0L, 2.9L, 13},
-    {"11/0 cylinder", 1.6L, 1.3L, 200},
+    {QT_TRANSLATE_NOOP("SeedBeads", "15/0 round"), 1.5L, 1.0L, 250},
+    {QT_TRANSLATE_NOOP("SeedBeads", "11/0 round"), 2.0L, 1.4L, 110},
+    {QT_TRANSLATE_NOOP("SeedBeads", "8/0 round"), 3.0L, 2.2L, 36},
+    {QT_TRANSLATE_NOOP("SeedBeads", "6/0 round"), 4.0L, 2.9L, 13},
+    {QT_TRANSLATE_NOOP("SeedBeads", "11/0 cylinder"), 1.6L, 1.3L, 200},
 }};
 
 QStringList seedBeadNames() {
   QStringList names;
-  for (const SeedBeadSize& b : SeedBeadTable) names << QString::fromLatin1(b.name);
+  for (const SeedBeadSize& b : SeedBeadTable) names << QCoreApplication::translate("SeedBeads", b.name);
   return names;
 }
 
 long double beadsPerInch(const SeedBeadSize& bead) { return kMmPerInch / bead.alongMm; }
 
 QStringList beadStitchNames() {
-  return {QStringLiteral("Loom or square stitch"), QStringLiteral("Peyote"), QStringLiteral("Brick stitch")};
+  return {QCoreApplication::translate("SeedBeads", "Loom or square stitch"),
+          QCoreApplication::translate("SeedBeads", "Peyote"),
+          QCoreApplication::translate("SeedBeads", "Brick stitch")};
 }
 
 namespace {
@@ -78,8 +81,10 @@ constexpr long double kLargestPieceMm = 2000;
 
 SeedBeadResult seedBeadEnter(const SeedBeadInputs& in, SeedBeadField entered) {
   SeedBeadResult result;
-  const BenchRange widthRange{QStringLiteral("the width"), kLargestPieceMm};
-  const BenchRange lengthRange{QStringLiteral("the length"), kLargestPieceMm};
+  //: Of the beaded piece, as a message names it
+  const BenchRange widthRange{QCoreApplication::translate("SeedBeads", "the width"), kLargestPieceMm};
+  //: Of the beaded piece, as a message names it
+  const BenchRange lengthRange{QCoreApplication::translate("SeedBeads", "the length"), kLargestPieceMm};
   const std::optional<long double> width = readBenchSize(in.width, result.width, widthRange);
   const std::optional<long double> length = readBenchSize(in.length, result.length, lengthRange);
   if (entered == SeedBeadField::Width && !width) throwEmptyBenchBox(widthRange.what);

@@ -11,12 +11,13 @@ namespace orvane {
 // A seed bead size as its maker states it: the width across the hole, the
 // length along it, and the count in a gram.
 struct SeedBeadSize {
-  const char* name;
+  const char* name;  // English; marked for translation in the "SeedBeads" context
   long double acrossMm;
   long double alongMm;
   int perGram;
 };
 extern const std::array<SeedBeadSize, 5> SeedBeadTable;
+// The sizes' names as shown, in the user's language and the table's order.
 QStringList seedBeadNames();
 
 // Seed beads are sold in tubes of this many grams.
@@ -30,6 +31,7 @@ long double beadsPerInch(const SeedBeadSize& bead);
 // each row offset half a bead, so two rows take one bead's width. Brick:
 // holes along the piece, rows of one bead fewer between full rows.
 enum class BeadStitch { Loom, Peyote, Brick };
+// The stitches as shown, in the user's language and BeadStitch's order.
 QStringList beadStitchNames();
 
 struct StitchCount {

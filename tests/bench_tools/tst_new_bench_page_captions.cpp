@@ -7,9 +7,11 @@
 
 #include "bench_tools/alloying_page.h"
 #include "bench_tools/bezel_page.h"
+#include "bench_tools/jump_ring_page.h"
 #include "bench_tools/ring_resize_page.h"
 #include "bench_tools/seed_bead_page.h"
 #include "platform/error_boundary.h"
+#include "platform/languages.h"
 #include "recording_services.h"
 
 using namespace orvane;
@@ -17,34 +19,44 @@ using namespace orvane;
 using PageMaker = std::function<QWidget*(DesktopServices&)>;
 Q_DECLARE_METATYPE(PageMaker)
 
-// Every caption of the Ring Resizing, Alloying, Seed Beads and Bezel Strip
-// pages carries an Alt letter, none twice on a page, and leads to its box.
+// Every caption of the Jump Ring, Ring Resizing, Alloying, Seed Beads and
+// Bezel Strip pages carries an Alt letter, none twice on a page, and leads to
+// its box, in English and in German (whose captions mark letters of their own).
 // The captions that change with a pick are checked in each of their forms.
 class NewBenchPageCaptionsTest : public QObject {
   Q_OBJECT
  private Q_SLOTS:
+  void cleanup() { installLanguage(QStringLiteral("en")); }
   void mnemonics_data();
   void mnemonics();
 };
 
 void NewBenchPageCaptionsTest::mnemonics_data() {
+  QTest::addColumn<QString>("language");
   QTest::addColumn<PageMaker>("make");
   QTest::addColumn<QString>("list");  // a list whose picks change captions
   QTest::addColumn<int>("picks");
-  QTest::newRow("Ring Resizing") << PageMaker([](DesktopServices& s) { return new RingResizePage(s); })
-                                 << "scaleBox" << 1;
-  QTest::newRow("Alloying") << PageMaker([](DesktopServices& s) { return new AlloyingPage(s); }) << "taskBox"
-                            << 3;
-  QTest::newRow("Seed Beads") << PageMaker([](DesktopServices& s) { return new SeedBeadPage(s); })
-                              << "stitchBox" << 1;
-  QTest::newRow("Bezel Strip") << PageMaker([](DesktopServices& s) { return new BezelPage(s); }) << "shapeBox"
-                               << 3;
+  for (const char* language : {"en", "de"}) {
+    auto row = [language](const char* page) -> QTestData& {
+      return QTest::addRow("%s %s", page, language) << language;
+    };
+    row("Jump Ring") << PageMaker([](DesktopServices& s) { return new JumpRingPage(s); }) << "measuredBox"
+                     << 2;
+    row("Ring Resizing") << PageMaker([](DesktopServices& s) { return new RingResizePage(s); }) << "scaleBox"
+                         << 1;
+    row("Alloying") << PageMaker([](DesktopServices& s) { return new AlloyingPage(s); }) << "taskBox" << 3;
+    row("Seed Beads") << PageMaker([](DesktopServices& s) { return new SeedBeadPage(s); }) << "stitchBox"
+                      << 1;
+    row("Bezel Strip") << PageMaker([](DesktopServices& s) { return new BezelPage(s); }) << "shapeBox" << 3;
+  }
 }
 
 void NewBenchPageCaptionsTest::mnemonics() {
+  QFETCH(QString, language);
   QFETCH(PageMaker, make);
   QFETCH(QString, list);
   QFETCH(int, picks);
+  QVERIFY(installLanguage(language));
   RecordingServices services;
   setErrorServices(&services);
   std::unique_ptr<QWidget> page(make(services));
