@@ -41,7 +41,7 @@ JumpRingChartPage::JumpRingChartPage(QWidget* parent) : TabPage(parent) {}
 void JumpRingChartPage::buildGrids() {
   if (jumpRingGrid) return;
   jumpRingGrid = makeChartGrid(this, 4, int(JumpRingTable.size()) + 1, QRect(18, 20, 489, 298),
-                               QStringLiteral("jumpRingGrid"), QStringLiteral("Jump ring chart"), false);
+                               QStringLiteral("jumpRingGrid"), tr("Jump ring chart"), false);
   fillChart(*jumpRingGrid, {116, 116, 116, 116}, jumpGridHeadings(), GridKind::Jump,
             int(JumpRingTable.size()), jumpGridValues);
   showMadeLate(jumpRingGrid);
@@ -58,7 +58,7 @@ WireGaugeChartPage::WireGaugeChartPage(QWidget* parent) : TabPage(parent) {}
 void WireGaugeChartPage::buildGrids() {
   if (wireGaugeGrid) return;
   wireGaugeGrid = makeChartGrid(this, 3, int(WireGaugeTable.size()) + 1, QRect(18, 20, 489, 298),
-                                QStringLiteral("wireGaugeGrid"), QStringLiteral("Wire gauge chart"), true);
+                                QStringLiteral("wireGaugeGrid"), tr("Wire gauge chart"), true);
   fillChart(*wireGaugeGrid, {155, 155, 155}, wireGridHeadings(), GridKind::Wire, int(WireGaugeTable.size()),
             wireGridValues);
   showMadeLate(wireGaugeGrid);
@@ -75,12 +75,10 @@ RingSizeChartPage::RingSizeChartPage(QWidget* parent) : TabPage(parent) {}
 void RingSizeChartPage::buildGrids() {
   if (ringSizeGrid) return;
   // Lower grid first, as it comes first in the tab order.
-  ringSizeIntlGrid =
-      makeChartGrid(this, 6, int(RingEquivalentTable.size()) + 1, QRect(18, 183, 489, 130),
-                    QStringLiteral("ringSizeIntlGrid"), QStringLiteral("International ring sizes"), true);
-  ringSizeGrid =
-      makeChartGrid(this, 5, int(RingSizeTable.size()) + 1, QRect(18, 20, 489, 130),
-                    QStringLiteral("ringSizeGrid"), QStringLiteral("North American ring sizes"), true);
+  ringSizeIntlGrid = makeChartGrid(this, 6, int(RingEquivalentTable.size()) + 1, QRect(18, 183, 489, 130),
+                                   QStringLiteral("ringSizeIntlGrid"), tr("International ring sizes"), true);
+  ringSizeGrid = makeChartGrid(this, 5, int(RingSizeTable.size()) + 1, QRect(18, 20, 489, 130),
+                               QStringLiteral("ringSizeGrid"), tr("North American ring sizes"), true);
   fillChart(*ringSizeGrid, {92, 92, 92, 93, 93}, ringNGridHeadings(), GridKind::RingN,
             int(RingSizeTable.size()), ringNGridValues);
   fillChart(*ringSizeIntlGrid, {94, 75, 78, 80, 62, 73}, ringIntGridHeadings(), GridKind::RingInt,

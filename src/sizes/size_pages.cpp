@@ -1,5 +1,7 @@
 #include "sizes/size_pages.h"
 
+#include <QCoreApplication>
+
 #include "core/grid_rows.h"
 #include "core/size_tables.h"
 #include "widgets/bevel_panel.h"
@@ -8,6 +10,14 @@
 
 namespace orvane {
 
+QString spokenHeading(const QString& shown) {
+  // A translation may break a long word over two lines where it may.
+  QString spoken = shown;
+  spoken.replace(u'\n', u' ');
+  spoken.remove(QChar(0x00AD));
+  return spoken;
+}
+
 BevelPanel* makeHeadingCell(QWidget* parent, int left, int top, int width, int height, const QString& text) {
   auto* cell = new BevelPanel(parent);
   cell->setGeometry(left, top, width, height);
@@ -15,7 +25,7 @@ BevelPanel* makeHeadingCell(QWidget* parent, int left, int top, int width, int h
   cell->setBorder(true);
   cell->setFont(makeFont(QStringLiteral("Arial"), 15));
   cell->setCaption(text);
-  cell->setAccessibleName(QString(text).replace(u'\n', u' '));
+  cell->setAccessibleName(spokenHeading(text));
   return cell;
 }
 
@@ -41,27 +51,38 @@ StringGrid* makeChartGrid(BevelPanel* panel, int cols, int rows, int fontPx, con
   return grid;
 }
 
+// The sub-headings under both ranges, shared by the two charts.
+QString lowHeading() {
+  //: The low end of a size range (column heading under "Millimeter Range").
+  return QCoreApplication::translate("SizeChartPages", "Low");
+}
+
+QString highHeading() {
+  //: The high end of a size range (column heading under "Millimeter Range").
+  return QCoreApplication::translate("SizeChartPages", "High");
+}
+
 }  // namespace
 
 PearlPlateChartPage::PearlPlateChartPage(QWidget* parent) : TabPage(parent) {
   pearlHeading = makeChartPanel(this, 20, QStringLiteral("pearlHeading"));
-  makeHeadingCell(pearlHeading, 2, 1, 62, 63, QStringLiteral("Pearl Plate (PP)"));
-  makeHeadingCell(pearlHeading, 64, 1, 60, 63, QStringLiteral("Stone Size (SS)"));
-  makeHeadingCell(pearlHeading, 124, 1, 167, 32, QStringLiteral("Millimeter Range"));
-  makeHeadingCell(pearlHeading, 124, 32, 84, 32, QStringLiteral("Low"));
-  makeHeadingCell(pearlHeading, 207, 32, 84, 32, QStringLiteral("High"));
-  makeHeadingCell(pearlHeading, 291, 1, 177, 32, QStringLiteral("Inch Range"));
-  makeHeadingCell(pearlHeading, 291, 32, 89, 32, QStringLiteral("Low"));
-  makeHeadingCell(pearlHeading, 379, 32, 89, 32, QStringLiteral("High"));
+  makeHeadingCell(pearlHeading, 2, 1, 62, 63, tr("Pearl Plate (PP)"));
+  makeHeadingCell(pearlHeading, 64, 1, 60, 63, tr("Stone Size (SS)"));
+  makeHeadingCell(pearlHeading, 124, 1, 167, 32, tr("Millimeter Range"));
+  makeHeadingCell(pearlHeading, 124, 32, 84, 32, lowHeading());
+  makeHeadingCell(pearlHeading, 207, 32, 84, 32, highHeading());
+  makeHeadingCell(pearlHeading, 291, 1, 177, 32, tr("Inch Range"));
+  makeHeadingCell(pearlHeading, 291, 32, 89, 32, lowHeading());
+  makeHeadingCell(pearlHeading, 379, 32, 89, 32, highHeading());
 }
 
 void PearlPlateChartPage::buildGrids() {
   if (pearlGrid) return;
   pearlGrid = makeChartGrid(pearlHeading, 6, 37, 16, QStringLiteral("pearlGrid"));
-  pearlGrid->setAccessibleName(QStringLiteral("Pearl plate chart"));
-  pearlGrid->setColumnNames({QStringLiteral("Pearl Plate (PP)"), QStringLiteral("Stone Size (SS)"),
-                             QStringLiteral("Millimeter Range Low"), QStringLiteral("Millimeter Range High"),
-                             QStringLiteral("Inch Range Low"), QStringLiteral("Inch Range High")});
+  pearlGrid->setAccessibleName(tr("Pearl plate chart"));
+  pearlGrid->setColumnNames({spokenHeading(tr("Pearl Plate (PP)")), spokenHeading(tr("Stone Size (SS)")),
+                             tr("Millimeter Range Low"), tr("Millimeter Range High"), tr("Inch Range Low"),
+                             tr("Inch Range High")});
   pearlGrid->setColWidths({60, 60, 82, 82, 88, 88});
   GridRowWriter writer(*pearlGrid, gridPrefixes(GridKind::Pearl));
   for (int row = 0; row < int(PearlPlateTable.size()); ++row) writer.fillGridRow(pearlGridValues(row));
@@ -76,22 +97,21 @@ void PearlPlateChartPage::onPageShown() { pearlGrid->setFocus(); }
 
 StoneSizeChartPage::StoneSizeChartPage(QWidget* parent) : TabPage(parent) {
   stoneHeading = makeChartPanel(this, 19, QStringLiteral("stoneHeading"));
-  makeHeadingCell(stoneHeading, 2, 1, 62, 63, QStringLiteral("Stone Size (SS)"));
-  makeHeadingCell(stoneHeading, 64, 1, 202, 32, QStringLiteral("Millimeter Range"));
-  makeHeadingCell(stoneHeading, 64, 32, 101, 32, QStringLiteral("Low"));
-  makeHeadingCell(stoneHeading, 164, 32, 102, 32, QStringLiteral("High"));
-  makeHeadingCell(stoneHeading, 266, 1, 202, 32, QStringLiteral("Inch Range"));
-  makeHeadingCell(stoneHeading, 266, 32, 101, 32, QStringLiteral("Low"));
-  makeHeadingCell(stoneHeading, 366, 32, 102, 32, QStringLiteral("High"));
+  makeHeadingCell(stoneHeading, 2, 1, 62, 63, tr("Stone Size (SS)"));
+  makeHeadingCell(stoneHeading, 64, 1, 202, 32, tr("Millimeter Range"));
+  makeHeadingCell(stoneHeading, 64, 32, 101, 32, lowHeading());
+  makeHeadingCell(stoneHeading, 164, 32, 102, 32, highHeading());
+  makeHeadingCell(stoneHeading, 266, 1, 202, 32, tr("Inch Range"));
+  makeHeadingCell(stoneHeading, 266, 32, 101, 32, lowHeading());
+  makeHeadingCell(stoneHeading, 366, 32, 102, 32, highHeading());
 }
 
 void StoneSizeChartPage::buildGrids() {
   if (stoneGrid) return;
   stoneGrid = makeChartGrid(stoneHeading, 5, 103, 15, QStringLiteral("stoneGrid"));
-  stoneGrid->setAccessibleName(QStringLiteral("Stone size chart"));
-  stoneGrid->setColumnNames({QStringLiteral("Stone Size (SS)"), QStringLiteral("Millimeter Range Low"),
-                             QStringLiteral("Millimeter Range High"), QStringLiteral("Inch Range Low"),
-                             QStringLiteral("Inch Range High")});
+  stoneGrid->setAccessibleName(tr("Stone size chart"));
+  stoneGrid->setColumnNames({spokenHeading(tr("Stone Size (SS)")), tr("Millimeter Range Low"),
+                             tr("Millimeter Range High"), tr("Inch Range Low"), tr("Inch Range High")});
   stoneGrid->setColWidths({60, 100, 100, 100, 100});
   GridRowWriter writer(*stoneGrid, gridPrefixes(GridKind::Stone));
   for (int row = 0; row < int(StoneSizeTable.size()); ++row) writer.fillGridRow(stoneGridValues(row));

@@ -49,6 +49,10 @@ class StoneSizeChartPage : public TabPage {
   void onPageShown();
 };
 
+// A heading as a screen reader says it: on one line, without the soft
+// hyphens where a long word may break.
+QString spokenHeading(const QString& shown);
+
 // A bordered heading cell of a chart with its centred, wrapped caption.
 BevelPanel* makeHeadingCell(QWidget* parent, int left, int top, int width, int height, const QString& text);
 
