@@ -9,7 +9,10 @@
        Please enter bead size
        and try again.</source>
         <extracomment>The indented lines are centred under the first one in the message box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Perlen pro Zoll nicht berechnet.
+
+       Bitte geben Sie die Perlengröße ein
+       und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Error: Stone Area not calculated.
@@ -17,157 +20,183 @@
        Please enter stone size
        and try again.</source>
         <extracomment>The indented lines are centred under the first one in the message box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Steinfläche nicht berechnet.
+
+       Bitte geben Sie die Steingröße ein
+       und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
     <name>ChartTables</name>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Millimeters</source>
-        <translation type="unfinished"></translation>
+        <translation>Millimeter</translation>
     </message>
     <message>
         <source>Fraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruch</translation>
     </message>
     <message>
         <source>Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoll</translation>
     </message>
     <message>
         <source>Brown &amp; Sharp</source>
         <extracomment>The wire gauge standard (American Wire Gauge), named after its makers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Brown &amp; Sharp</translation>
     </message>
     <message>
         <source>N. America</source>
         <extracomment>North American ring size, abbreviated to fit a narrow column.
 ----------
 Countries whose ring sizes the chart lists; the columns are narrow.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>N.-Amerika</translation>
     </message>
     <message>
         <source>Dia. (IN)</source>
         <extracomment>Ring diameter in inches, abbreviated to fit a narrow column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ø (Zoll)</translation>
     </message>
     <message>
         <source>Cir. (IN)</source>
         <extracomment>Ring circumference in inches, abbreviated to fit a narrow column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Umf. (Zoll)</translation>
     </message>
     <message>
         <source>Dia. (MM)</source>
         <extracomment>Ring diameter in millimetres, abbreviated to fit a narrow column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ø (mm)</translation>
     </message>
     <message>
         <source>Cir. (MM)</source>
         <extracomment>Ring circumference in millimetres, abbreviated to fit a narrow column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Umf. (mm)</translation>
     </message>
     <message>
         <source>Britain</source>
-        <translation type="unfinished"></translation>
+        <translation>GB</translation>
     </message>
     <message>
         <source>France</source>
-        <translation type="unfinished"></translation>
+        <translation>Frankr.</translation>
     </message>
     <message>
         <source>Germany</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutschl.</translation>
     </message>
     <message>
         <source>Japan</source>
-        <translation type="unfinished"></translation>
+        <translation>Japan</translation>
     </message>
     <message>
         <source>Switz.</source>
         <extracomment>Switzerland, abbreviated to fit a narrow column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schweiz</translation>
     </message>
 </context>
 <context>
     <name>FractionTable</name>
     <message>
         <source>Inch</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoll</translation>
     </message>
     <message>
         <source>MM</source>
         <extracomment>Millimetres, as a column heading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>SS</source>
+        <extracomment>Stone size, abbreviated as a column heading.</extracomment>
+        <translation>SS</translation>
+    </message>
+    <message>
+        <source>PP</source>
+        <extracomment>Pearl plate, abbreviated as a column heading.</extracomment>
+        <translation>PP</translation>
     </message>
 </context>
 <context>
     <name>KeyFilter</name>
     <message>
-        <source>&apos;%1&apos; has both &quot;.&quot; and &quot;,&quot;: a number here takes one decimal point and no thousands separators</source>
-        <translation type="unfinished"></translation>
+        <source>'%1' has both "." and ",": a number here takes one decimal point and no thousands separators</source>
+        <translation>'%1' enthält sowohl "." als auch ",": eine Zahl hat hier höchstens einen Dezimalpunkt und keine Tausendertrennzeichen</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; has more than one &quot;,&quot;: a number here takes one decimal point and no thousands separators</source>
-        <translation type="unfinished"></translation>
+        <source>'%1' has more than one ",": a number here takes one decimal point and no thousands separators</source>
+        <translation>'%1' enthält mehr als ein ",": eine Zahl hat hier höchstens einen Dezimalpunkt und keine Tausendertrennzeichen</translation>
     </message>
 </context>
 <context>
     <name>SizeChartPages</name>
     <message>
         <source>Low</source>
-        <extracomment>The low end of a size range (column heading under &quot;Millimeter Range&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>The low end of a size range (column heading under "Millimeter Range").</extracomment>
+        <translation>Von</translation>
     </message>
     <message>
         <source>High</source>
-        <extracomment>The high end of a size range (column heading under &quot;Millimeter Range&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>The high end of a size range (column heading under "Millimeter Range").</extracomment>
+        <translation>Bis</translation>
+    </message>
+</context>
+<context>
+    <name>SizeTables</name>
+    <message>
+        <source>PP</source>
+        <extracomment>Pearl plate, the abbreviation before each number of the list.</extracomment>
+        <translation>PP</translation>
+    </message>
+    <message>
+        <source>SS</source>
+        <extracomment>Stone size, the abbreviation before each number of the list.</extracomment>
+        <translation>SS</translation>
     </message>
 </context>
 <context>
     <name>TextRules</name>
     <message>
         <source>Too many stones to count for this area</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diese Fläche sind es zu viele Steine zum Zählen</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <source>'%1' is not a valid floating point value</source>
+        <translation>'%1' ist keine gültige Gleitkommazahl</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <source>'%1' is not a valid integer value</source>
+        <translation>'%1' ist keine gültige ganze Zahl</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is below zero: a size or length cannot be negative</source>
-        <translation type="unfinished"></translation>
+        <source>'%1' is below zero: a size or length cannot be negative</source>
+        <translation>'%1' ist kleiner als null: eine Größe oder Länge kann nicht negativ sein</translation>
     </message>
     <message>
         <source>Cannot convert Fraction to Decimal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bruch kann nicht in eine Dezimalzahl umgewandelt werden.</translation>
     </message>
     <message>
         <source>Floating point division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleitkommadivision durch null</translation>
     </message>
     <message>
         <source>Invalid floating point operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Gleitkommaoperation</translation>
     </message>
     <message>
         <source>Floating point overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleitkommaüberlauf</translation>
     </message>
 </context>
 <context>
     <name>Weight</name>
     <message>
-        <source>&apos;%1&apos; is below zero: a weight cannot be negative</source>
-        <translation type="unfinished"></translation>
+        <source>'%1' is below zero: a weight cannot be negative</source>
+        <translation>'%1' ist kleiner als null: ein Gewicht kann nicht negativ sein</translation>
     </message>
 </context>
 <context>
@@ -175,136 +204,136 @@ Countries whose ring sizes the chart lists; the columns are narrow.</extracommen
     <message>
         <source>MM</source>
         <extracomment>Millimetres, as a column heading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoll</translation>
     </message>
     <message>
         <source>Beads</source>
-        <translation type="unfinished"></translation>
+        <translation>Perlen</translation>
     </message>
     <message>
         <source>Length (In)</source>
         <extracomment>Length of the area in inches, as a column heading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Länge (Zoll)</translation>
     </message>
     <message>
         <source>Width (In)</source>
         <extracomment>Width of the area in inches, as a column heading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Breite (Zoll)</translation>
     </message>
     <message>
         <source>Square</source>
         <extracomment>Stones set in a square pattern (rows side by side), as a column heading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quadratisch</translation>
     </message>
     <message>
         <source>Hexagonal</source>
         <extracomment>Stones set in a hexagonal pattern (nested rows), as a column heading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sechseckig</translation>
     </message>
     <message>
         <source>Bead / Stone Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Perlen-/Steingröße</translation>
     </message>
     <message>
         <source>Beads per Inch</source>
-        <translation type="unfinished"></translation>
+        <translation>Perlen pro Zoll</translation>
     </message>
     <message>
         <source>Number of Beads</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Perlen</translation>
     </message>
     <message>
         <source>Desired Length in Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewünschte Länge in Zoll</translation>
     </message>
     <message>
         <source>Desired Area In Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewünschte Fläche in Zoll</translation>
     </message>
     <message>
         <source>Stone Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Steinanordnung</translation>
     </message>
     <message>
         <source>Stone Spacing (In)</source>
-        <translation type="unfinished"></translation>
+        <translation>Steinabstand (Zoll)</translation>
     </message>
     <message>
         <source>or</source>
         <extracomment>Between the millimetre and the inch box: type the size in either.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>oder</translation>
     </message>
     <message>
         <source>Bead or stone size in millimeters</source>
-        <translation type="unfinished"></translation>
+        <translation>Perlen- oder Steingröße in Millimeter</translation>
     </message>
     <message>
         <source>Bead or stone size in inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Perlen- oder Steingröße in Zoll</translation>
     </message>
     <message>
         <source>Number of beads</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Perlen</translation>
     </message>
     <message>
         <source>Beads per inch</source>
-        <translation type="unfinished"></translation>
+        <translation>Perlen pro Zoll</translation>
     </message>
     <message>
         <source>Desired length in inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewünschte Länge in Zoll</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnen</translation>
     </message>
     <message>
         <source>Strand length in inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Stranglänge in Zoll</translation>
     </message>
     <message>
         <source>Beads needed for the desired length</source>
-        <translation type="unfinished"></translation>
+        <translation>Benötigte Perlen für die gewünschte Länge</translation>
     </message>
     <message>
         <source>Area length in inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge der Fläche in Zoll</translation>
     </message>
     <message>
         <source>Area width in inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite der Fläche in Zoll</translation>
     </message>
     <message>
         <source>Stones in a square pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Steine in quadratischer Anordnung</translation>
     </message>
     <message>
         <source>Stones in a hexagonal pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Steine in sechseckiger Anordnung</translation>
     </message>
     <message>
         <source>Stone spacing in inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Steinabstand in Zoll</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Clear Data Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingaben löschen</translation>
     </message>
     <message>
         <source>Bead calculator cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Perlenrechner gelöscht</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>
@@ -312,223 +341,223 @@ Countries whose ring sizes the chart lists; the columns are narrow.</extracommen
     <message>
         <source>None</source>
         <comment>the blank item of a size list</comment>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
 </context>
 <context>
     <name>orvane::FractionsWindow</name>
     <message>
         <source>Fractions and Stone Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Brüche und Steingrößen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Fractions of an inch</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruchteile eines Zolls</translation>
     </message>
 </context>
 <context>
     <name>orvane::JumpRingChartPage</name>
     <message>
         <source>Jump ring chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Biegering-Tabelle</translation>
     </message>
 </context>
 <context>
     <name>orvane::PearlPlateChartPage</name>
     <message>
         <source>Pearl Plate (PP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Perlen­platte (PP)</translation>
     </message>
     <message>
         <source>Stone Size (SS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stein­größe (SS)</translation>
     </message>
     <message>
         <source>Millimeter Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Millimeterbereich</translation>
     </message>
     <message>
         <source>Inch Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Zollbereich</translation>
     </message>
     <message>
         <source>Pearl plate chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Perlenplatten-Tabelle</translation>
     </message>
     <message>
         <source>Millimeter Range Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Millimeterbereich von</translation>
     </message>
     <message>
         <source>Millimeter Range High</source>
-        <translation type="unfinished"></translation>
+        <translation>Millimeterbereich bis</translation>
     </message>
     <message>
         <source>Inch Range Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Zollbereich von</translation>
     </message>
     <message>
         <source>Inch Range High</source>
-        <translation type="unfinished"></translation>
+        <translation>Zollbereich bis</translation>
     </message>
 </context>
 <context>
     <name>orvane::RingSizeChartPage</name>
     <message>
         <source>International ring sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>Internationale Ringgrößen</translation>
     </message>
     <message>
         <source>North American ring sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>Nordamerikanische Ringgrößen</translation>
     </message>
 </context>
 <context>
     <name>orvane::SizeConverter</name>
     <message>
         <source>Pearl Plate</source>
-        <translation type="unfinished"></translation>
+        <translation>Perlenplatte</translation>
     </message>
     <message>
         <source>Stone Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Steingröße</translation>
     </message>
     <message>
         <source>Millimeters</source>
-        <translation type="unfinished"></translation>
+        <translation>Millimeter</translation>
     </message>
     <message>
         <source>Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoll</translation>
     </message>
     <message>
         <source>Clear Data Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingaben löschen</translation>
     </message>
     <message>
         <source>Sizes cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Größen gelöscht</translation>
     </message>
 </context>
 <context>
     <name>orvane::StoneSizeChartPage</name>
     <message>
         <source>Stone Size (SS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stein­größe (SS)</translation>
     </message>
     <message>
         <source>Millimeter Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Millimeterbereich</translation>
     </message>
     <message>
         <source>Inch Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Zollbereich</translation>
     </message>
     <message>
         <source>Stone size chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Steingrößen-Tabelle</translation>
     </message>
     <message>
         <source>Millimeter Range Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Millimeterbereich von</translation>
     </message>
     <message>
         <source>Millimeter Range High</source>
-        <translation type="unfinished"></translation>
+        <translation>Millimeterbereich bis</translation>
     </message>
     <message>
         <source>Inch Range Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Zollbereich von</translation>
     </message>
     <message>
         <source>Inch Range High</source>
-        <translation type="unfinished"></translation>
+        <translation>Zollbereich bis</translation>
     </message>
 </context>
 <context>
     <name>orvane::WeightPage</name>
     <message>
         <source>Weight Conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewichtsumrechnung</translation>
     </message>
     <message>
         <source>(Enter data and hit Enter Key)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Wert eingeben und Eingabetaste drücken)</translation>
     </message>
     <message>
         <source>Carats</source>
-        <translation type="unfinished"></translation>
+        <translation>Karat (ct)</translation>
     </message>
     <message>
         <source>Grams</source>
-        <translation type="unfinished"></translation>
+        <translation>Gramm</translation>
     </message>
     <message>
         <source>Kilograms</source>
-        <translation type="unfinished"></translation>
+        <translation>Kilogramm</translation>
     </message>
     <message>
         <source>Ounces</source>
-        <translation type="unfinished"></translation>
+        <translation>Unzen</translation>
     </message>
     <message>
         <source>Pounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfund</translation>
     </message>
     <message>
         <source>Troy Ounces</source>
-        <translation type="unfinished"></translation>
+        <translation>Feinunzen</translation>
     </message>
     <message>
         <source>Pennyweights</source>
-        <translation type="unfinished"></translation>
+        <translation>Pennyweight (dwt)</translation>
     </message>
     <message>
         <source>Grains</source>
-        <translation type="unfinished"></translation>
+        <translation>Grain</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Clear Data Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingaben löschen</translation>
     </message>
     <message>
         <source>Metal…</source>
-        <translation type="unfinished"></translation>
+        <translation>Metall…</translation>
     </message>
     <message>
         <source>Weight of wire, sheet and ring blanks</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewicht von Draht, Blech und Ringrohlingen</translation>
     </message>
     <message>
         <source>Opens the Metal Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet den Metallrechner</translation>
     </message>
     <message>
         <source>Metal weight and cost, casting and pricing: the Bench window (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Metallgewicht und -kosten, Guss und Preiskalkulation: das Fenster Werkbank (%1)</translation>
     </message>
     <message>
         <source>Opens the Bench window on its Metal page; %1 opens it from anywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet das Fenster Werkbank auf der Seite Metall; %1 öffnet es von überall</translation>
     </message>
     <message>
         <source>Weights cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewichte gelöscht</translation>
     </message>
 </context>
 <context>
     <name>orvane::WireGaugeChartPage</name>
     <message>
         <source>Wire gauge chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Drahtstärken-Tabelle</translation>
     </message>
 </context>
 </TS>

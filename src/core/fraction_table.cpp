@@ -84,14 +84,16 @@ std::span<const int> fractionColumnWidths() { return kWidths; }
 std::span<const int> fractionPrefixes() { return kPrefixes; }
 
 QStringList fractionHeadings() {
-  // Denominators and the stone size (SS) and pearl plate (PP) numbers read
-  // the same in every language.
+  // Denominators read the same in every language.
   return {QStringLiteral("    /4"), QStringLiteral("    /8"), QStringLiteral("   /16"),
           QStringLiteral("   /32"), QStringLiteral("   /64"),
           chartHeading("FractionTable", QT_TRANSLATE_NOOP("FractionTable", "Inch"), 6),
           //: Millimetres, as a column heading.
           chartHeading("FractionTable", QT_TRANSLATE_NOOP("FractionTable", "MM"), 6),
-          QStringLiteral("    SS"), QStringLiteral("    PP")};
+          //: Stone size, abbreviated as a column heading.
+          chartHeading("FractionTable", QT_TRANSLATE_NOOP("FractionTable", "SS"), 4),
+          //: Pearl plate, abbreviated as a column heading.
+          chartHeading("FractionTable", QT_TRANSLATE_NOOP("FractionTable", "PP"), 4)};
 }
 
 QStringList fractionValues(int entry) {

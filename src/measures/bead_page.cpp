@@ -62,7 +62,7 @@ Columns measureColumns(const QStringList& rowCaptions, const QStringList& headin
   col.headingWidth = std::max(kHeadingWidth, widest(captionFont(true), headings) + 4);
   // Two headings side by side, and the word between the boxes, keep a gap.
   const int gap = std::max({kColB - kColA - kBoxWidth, col.headingWidth - kBoxWidth + 12,
-                            widest(captionFont(false), betweens) + 8});
+                            widest(captionFont(false), betweens) + 16});
   col.b = col.a + kBoxWidth + gap;
   return col;
 }

@@ -1,5 +1,11 @@
 #include "sizes/chart_pages.h"
 
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QStyle>
+#include <algorithm>
+#include <vector>
+
 #include "core/chart_tables.h"
 #include "core/grid_rows.h"
 #include "platform/guarded_connect.h"
@@ -25,10 +31,18 @@ StringGrid* makeChartGrid(QWidget* page, int cols, int rows, const QRect& bounds
 }
 
 // Headings into row 0, then the data rows from row 1 through the row writer.
+// A column is as wide as given, or as its heading needs in a longer
+// language; the grid then scrolls sideways.
 template <typename Values>
 void fillChart(StringGrid& grid, std::initializer_list<int> widths, const QStringList& headings,
                GridKind kind, int entries, Values values) {
-  grid.setColWidths(widths);
+  const QHeaderView* header = grid.horizontalHeader();
+  const QFontMetrics metrics(header->font());
+  const int margin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+  std::vector<int> columns(widths);
+  for (int c = 0; c < headings.size() && c < int(columns.size()); ++c)
+    columns[c] = std::max(columns[c], metrics.horizontalAdvance(headings[c]) + margin);
+  grid.setColWidths(columns);
   for (int c = 0; c < headings.size(); ++c) grid.setCell(c, 0, headings[c]);
   GridRowWriter writer(grid, gridPrefixes(kind));
   for (int entry = 0; entry < entries; ++entry) writer.fillGridRow(values(entry));

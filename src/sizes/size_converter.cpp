@@ -9,8 +9,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QStyledItemDelegate>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "core/box_text.h"
 #include "core/size_tables.h"
@@ -233,6 +236,8 @@ SizeConverter::SizeConverter(DesktopServices& services, QWidget* parent)
   clearButton->setAutoDefault(true);  // Enter on the focused button presses it
   guardedConnect(clearButton, &QPushButton::clicked, this, &SizeConverter::onClearClicked);
 
+  makeRoomForCaptions();
+
   nameChildren({{pearlCaption, "pearlCaption"},
                 {stoneCaption, "stoneCaption"},
                 {mmCaption, "mmCaption"},
@@ -242,6 +247,43 @@ SizeConverter::SizeConverter(DesktopServices& services, QWidget* parent)
                 {mmBox, "mmBox"},
                 {inchBox, "inchBox"},
                 {clearButton, "clearButton"}});
+}
+
+void SizeConverter::makeRoomForCaptions() {
+  // A designation list as wide as its caption (up to the next one) and its
+  // longest entry need; the size boxes, whose figures are short, give up the
+  // room. In English everything stays where it is placed above.
+  constexpr int kGap = 8;
+  const auto moreForEntries = [](const DesignationBox* box) {
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    option.editable = box->isEditable();
+    option.frame = box->hasFrame();
+    const QRect field =
+        box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
+    const QFontMetrics metrics(box->font());
+    int widest = 0;
+    for (int i = 0; i < box->count(); ++i)
+      widest = std::max(widest, metrics.horizontalAdvance(box->itemText(i)));
+    return std::max(0, widest - field.width());
+  };
+  const int pearlMore = std::max(pearlCaption->width() + kGap - (stoneCaption->x() - pearlCaption->x()),
+                                 moreForEntries(pearlBox));
+  const int stoneMore =
+      std::max(stoneCaption->width() + kGap - (mmCaption->x() - stoneCaption->x()), moreForEntries(stoneBox));
+  const int shift = std::max(0, pearlMore) + std::max(0, stoneMore);
+  if (shift == 0) return;
+  const int mmLess = (shift + 1) / 2, inchLess = shift / 2;
+  const auto moveBy = [](QWidget* w, int dx, int widen) {
+    w->setGeometry(w->x() + dx, w->y(), w->width() + widen, w->height());
+  };
+  moveBy(pearlBox, 0, std::max(0, pearlMore));
+  moveBy(stoneCaption, std::max(0, pearlMore), 0);
+  moveBy(stoneBox, std::max(0, pearlMore), std::max(0, stoneMore));
+  moveBy(mmCaption, shift, 0);
+  moveBy(mmBox, shift, -mmLess);
+  moveBy(inchCaption, shift - mmLess, 0);
+  moveBy(inchBox, shift - mmLess, -inchLess);
 }
 
 void SizeConverter::onMmBoxEntered() { activeBox = ConverterBox::Mm; }
