@@ -23,6 +23,7 @@ class PearlPlateChartPage : public TabPage {
 
  private:
   BevelPanel* pearlHeading;
+  int gridTop_ = 0;  // below the headings
   StringGrid* pearlGrid = nullptr;
 
   void onPageShown();
@@ -44,6 +45,7 @@ class StoneSizeChartPage : public TabPage {
 
  private:
   BevelPanel* stoneHeading;
+  int gridTop_ = 0;  // below the headings
   StringGrid* stoneGrid = nullptr;
 
   void onPageShown();
