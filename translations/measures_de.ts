@@ -123,24 +123,24 @@ Countries whose ring sizes the chart lists; the columns are narrow.</extracommen
 <context>
     <name>KeyFilter</name>
     <message>
-        <source>'%1' has both "." and ",": a number here takes one decimal point and no thousands separators</source>
-        <translation>'%1' enthält sowohl "." als auch ",": eine Zahl hat hier höchstens einen Dezimalpunkt und keine Tausendertrennzeichen</translation>
+        <source>&apos;%1&apos; has both &quot;.&quot; and &quot;,&quot;: a number here takes one decimal point and no thousands separators</source>
+        <translation>&apos;%1&apos; enthält sowohl &quot;.&quot; als auch &quot;,&quot;: eine Zahl hat hier höchstens einen Dezimalpunkt und keine Tausendertrennzeichen</translation>
     </message>
     <message>
-        <source>'%1' has more than one ",": a number here takes one decimal point and no thousands separators</source>
-        <translation>'%1' enthält mehr als ein ",": eine Zahl hat hier höchstens einen Dezimalpunkt und keine Tausendertrennzeichen</translation>
+        <source>&apos;%1&apos; has more than one &quot;,&quot;: a number here takes one decimal point and no thousands separators</source>
+        <translation>&apos;%1&apos; enthält mehr als ein &quot;,&quot;: eine Zahl hat hier höchstens einen Dezimalpunkt und keine Tausendertrennzeichen</translation>
     </message>
 </context>
 <context>
     <name>SizeChartPages</name>
     <message>
         <source>Low</source>
-        <extracomment>The low end of a size range (column heading under "Millimeter Range").</extracomment>
+        <extracomment>The low end of a size range (column heading under &quot;Millimeter Range&quot;).</extracomment>
         <translation>Von</translation>
     </message>
     <message>
         <source>High</source>
-        <extracomment>The high end of a size range (column heading under "Millimeter Range").</extracomment>
+        <extracomment>The high end of a size range (column heading under &quot;Millimeter Range&quot;).</extracomment>
         <translation>Bis</translation>
     </message>
 </context>
@@ -164,16 +164,16 @@ Countries whose ring sizes the chart lists; the columns are narrow.</extracommen
         <translation>Für diese Fläche sind es zu viele Steine zum Zählen</translation>
     </message>
     <message>
-        <source>'%1' is not a valid floating point value</source>
-        <translation>'%1' ist keine gültige Gleitkommazahl</translation>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; ist keine gültige Gleitkommazahl</translation>
     </message>
     <message>
-        <source>'%1' is not a valid integer value</source>
-        <translation>'%1' ist keine gültige ganze Zahl</translation>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; ist keine gültige ganze Zahl</translation>
     </message>
     <message>
-        <source>'%1' is below zero: a size or length cannot be negative</source>
-        <translation>'%1' ist kleiner als null: eine Größe oder Länge kann nicht negativ sein</translation>
+        <source>&apos;%1&apos; is below zero: a size or length cannot be negative</source>
+        <translation>&apos;%1&apos; ist kleiner als null: eine Größe oder Länge kann nicht negativ sein</translation>
     </message>
     <message>
         <source>Cannot convert Fraction to Decimal.</source>
@@ -195,8 +195,8 @@ Countries whose ring sizes the chart lists; the columns are narrow.</extracommen
 <context>
     <name>Weight</name>
     <message>
-        <source>'%1' is below zero: a weight cannot be negative</source>
-        <translation>'%1' ist kleiner als null: ein Gewicht kann nicht negativ sein</translation>
+        <source>&apos;%1&apos; is below zero: a weight cannot be negative</source>
+        <translation>&apos;%1&apos; ist kleiner als null: ein Gewicht kann nicht negativ sein</translation>
     </message>
 </context>
 <context>
