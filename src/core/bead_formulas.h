@@ -57,6 +57,7 @@ QString formatBeadResult(long double value);
 
 inline constexpr long double kHexagonalDensity = 90.69L;
 inline constexpr long double kSquareDensity = 78.54L;
-inline constexpr char kStoneCountTooLarge[] = "Too many stones to count for this area";
+inline constexpr char kStoneCountTooLarge[] =
+    QT_TRANSLATE_NOOP("TextRules", "Too many stones to count for this area");
 
 }  // namespace orvane

@@ -1,5 +1,7 @@
 #include "core/bead_steps.h"
 
+#include <QCoreApplication>
+
 #include "core/text_rules.h"
 
 namespace orvane {
@@ -54,10 +56,14 @@ bool calculated(const BeadState& state) { return state.rate > 0; }
 QString beadNoticeText(BeadNotice notice) {
   switch (notice) {
     case BeadNotice::BeadsPerInchNotCalculated:
-      return QStringLiteral(
+      //: The indented lines are centred under the first one in the message box.
+      return QCoreApplication::translate(
+          "BeadSteps",
           "Error: Beads per Inch not calculated.\n\n       Please enter bead size\n       and try again.");
     case BeadNotice::StoneAreaNotCalculated:
-      return QStringLiteral(
+      //: The indented lines are centred under the first one in the message box.
+      return QCoreApplication::translate(
+          "BeadSteps",
           "Error: Stone Area not calculated.\n\n       Please enter stone size\n       and try again.");
     case BeadNotice::None:
       break;

@@ -1,5 +1,9 @@
 #include "core/chart_tables.h"
 
+#include <QCoreApplication>
+#include <algorithm>
+#include <cstring>
+
 namespace orvane {
 
 // clang-format off
@@ -256,24 +260,56 @@ const std::array<RingEquivalentEntry, 86> RingEquivalentTable{{
 
 // clang-format on
 
+QString chartHeading(const char* context, const char* english, int spaces) {
+  const QString shown = QCoreApplication::translate(context, english);
+  // A space is about half a letter wide: one space less for each letter more
+  // keeps a longer word about as centred in its column as the English one.
+  const qsizetype extra = shown.size() - qsizetype(std::strlen(english));
+  return QString(std::max<qsizetype>(0, spaces - extra), u' ') + shown;
+}
+
+namespace {
+
+QString heading(const char* english, int spaces) { return chartHeading("ChartTables", english, spaces); }
+
+}  // namespace
+
 QStringList jumpGridHeadings() {
-  return {QStringLiteral("        Size"), QStringLiteral("    Millimeters"), QStringLiteral("     Fraction"),
-          QStringLiteral("      Inches")};
+  return {heading(QT_TRANSLATE_NOOP("ChartTables", "Size"), 8),
+          heading(QT_TRANSLATE_NOOP("ChartTables", "Millimeters"), 4),
+          heading(QT_TRANSLATE_NOOP("ChartTables", "Fraction"), 5),
+          heading(QT_TRANSLATE_NOOP("ChartTables", "Inches"), 6)};
 }
 
 QStringList wireGridHeadings() {
-  return {QStringLiteral("    Brown & Sharp"), QStringLiteral("        Millimeters"),
-          QStringLiteral("          Inches")};
+  //: The wire gauge standard (American Wire Gauge), named after its makers.
+  return {heading(QT_TRANSLATE_NOOP("ChartTables", "Brown & Sharp"), 4),
+          heading(QT_TRANSLATE_NOOP("ChartTables", "Millimeters"), 8),
+          heading(QT_TRANSLATE_NOOP("ChartTables", "Inches"), 10)};
 }
 
 QStringList ringNGridHeadings() {
-  return {QStringLiteral(" N. America"), QStringLiteral("    Dia. (IN)"), QStringLiteral("    Cir. (IN)"),
-          QStringLiteral("  Dia. (MM)"), QStringLiteral("   Cir. (MM)")};
+  return {//: North American ring size, abbreviated to fit a narrow column.
+          heading(QT_TRANSLATE_NOOP("ChartTables", "N. America"), 1),
+          //: Ring diameter in inches, abbreviated to fit a narrow column.
+          heading(QT_TRANSLATE_NOOP("ChartTables", "Dia. (IN)"), 4),
+          //: Ring circumference in inches, abbreviated to fit a narrow column.
+          heading(QT_TRANSLATE_NOOP("ChartTables", "Cir. (IN)"), 4),
+          //: Ring diameter in millimetres, abbreviated to fit a narrow column.
+          heading(QT_TRANSLATE_NOOP("ChartTables", "Dia. (MM)"), 2),
+          //: Ring circumference in millimetres, abbreviated to fit a narrow column.
+          heading(QT_TRANSLATE_NOOP("ChartTables", "Cir. (MM)"), 3)};
 }
 
 QStringList ringIntGridHeadings() {
-  return {QStringLiteral(" N. America"), QStringLiteral("   Britain"), QStringLiteral("   France"),
-          QStringLiteral(" Germany"),    QStringLiteral(" Japan"),     QStringLiteral("   Switz.")};
+  //: Countries whose ring sizes the chart lists; the columns are narrow.
+  return {heading(QT_TRANSLATE_NOOP("ChartTables", "N. America"), 1),
+          heading(QT_TRANSLATE_NOOP("ChartTables", "Britain"), 3),
+          heading(QT_TRANSLATE_NOOP("ChartTables", "France"), 3),
+          heading(QT_TRANSLATE_NOOP("ChartTables", "Germany"), 1),
+          heading(QT_TRANSLATE_NOOP("ChartTables", "Japan"), 1),
+          //: Switzerland, abbreviated to fit a narrow column.
+          heading(QT_TRANSLATE_NOOP("ChartTables", "Switz."), 3)};
 }
 
 QStringList jumpGridValues(int entry) {

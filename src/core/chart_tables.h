@@ -46,6 +46,10 @@ extern const std::array<WireGaugeEntry, 44> WireGaugeTable;
 extern const std::array<RingSizeEntry, 86> RingSizeTable;
 extern const std::array<RingEquivalentEntry, 86> RingEquivalentTable;
 
+// A chart's heading word in the user's language after its leading spaces,
+// which centre it in its column: the English text keeps exactly `spaces`.
+QString chartHeading(const char* context, const char* english, int spaces);
+
 // Heading row texts of the four chart grids.
 QStringList jumpGridHeadings();
 QStringList wireGridHeadings();

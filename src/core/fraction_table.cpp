@@ -1,5 +1,7 @@
 #include "core/fraction_table.h"
 
+#include "core/chart_tables.h"
+
 namespace orvane {
 
 // clang-format off
@@ -82,9 +84,16 @@ std::span<const int> fractionColumnWidths() { return kWidths; }
 std::span<const int> fractionPrefixes() { return kPrefixes; }
 
 QStringList fractionHeadings() {
-  return {QStringLiteral("    /4"),   QStringLiteral("    /8"), QStringLiteral("   /16"),
-          QStringLiteral("   /32"),   QStringLiteral("   /64"), QStringLiteral("      Inch"),
-          QStringLiteral("      MM"), QStringLiteral("    SS"), QStringLiteral("    PP")};
+  // Denominators read the same in every language.
+  return {QStringLiteral("    /4"), QStringLiteral("    /8"), QStringLiteral("   /16"),
+          QStringLiteral("   /32"), QStringLiteral("   /64"),
+          chartHeading("FractionTable", QT_TRANSLATE_NOOP("FractionTable", "Inch"), 6),
+          //: Millimetres, as a column heading.
+          chartHeading("FractionTable", QT_TRANSLATE_NOOP("FractionTable", "MM"), 6),
+          //: Stone size, abbreviated as a column heading.
+          chartHeading("FractionTable", QT_TRANSLATE_NOOP("FractionTable", "SS"), 4),
+          //: Pearl plate, abbreviated as a column heading.
+          chartHeading("FractionTable", QT_TRANSLATE_NOOP("FractionTable", "PP"), 4)};
 }
 
 QStringList fractionValues(int entry) {

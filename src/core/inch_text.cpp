@@ -28,9 +28,7 @@ std::uint64_t wholeDigits(const QString& part) {
 long double parseFiniteNumber(const QString& text) {
   const long double value = textToNumber(text);
   if (!std::isfinite(value) || std::fabs(value) > 1e300L)
-    throw ConversionError(QStringLiteral("'%1' is not a valid floating point value")
-                              .arg(quotedText(trimSpaces(text)))
-                              .toStdString());
+    throw ConversionError(notAFloatText(trimSpaces(text)).toStdString());
   return value == 0 ? 0.0L : value;  // "-0" is plain 0
 }
 

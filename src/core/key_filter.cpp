@@ -1,5 +1,7 @@
 #include "core/key_filter.h"
 
+#include <QCoreApplication>
+
 #include "core/text_rules.h"
 
 namespace orvane {
@@ -54,12 +56,20 @@ PastedText pastedNumberText(KeyFilterKind kind, const QString& pasted) {
   if (kind == KeyFilterKind::Text) return {pasted, {}};
   const qsizetype commas = pasted.count(u',');
   if (commas == 0) return {pasted, {}};
-  const QString why = pasted.contains(u'.') ? QStringLiteral("has both \".\" and \",\"")
-                                            : QStringLiteral("has more than one \",\"");
-  if (commas > 1 || pasted.contains(u'.'))
+  if (pasted.contains(u'.'))
     return {{},
-            QStringLiteral("'%1' %2: a number here takes one decimal point and no thousands separators")
-                .arg(quotedText(pasted), why)};
+            QCoreApplication::translate(
+                "KeyFilter",
+                "'%1' has both \".\" and \",\": a number here takes one decimal point and no thousands "
+                "separators")
+                .arg(quotedText(pasted))};
+  if (commas > 1)
+    return {{},
+            QCoreApplication::translate(
+                "KeyFilter",
+                "'%1' has more than one \",\": a number here takes one decimal point and no thousands "
+                "separators")
+                .arg(quotedText(pasted))};
   QString text = pasted;
   text.replace(u',', u'.');
   return {text, {}};

@@ -1,5 +1,6 @@
 #include "core/size_tables.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -84,28 +85,35 @@ QString pearlNumbersForStone(const QString& ss) {
 }
 
 QStringList pearlBoxItems() {
+  //: Pearl plate, the abbreviation before each number of the list.
+  const QString pp = QCoreApplication::translate("SizeTables", "PP");
   QStringList items{QStringLiteral("  ")};
   for (const auto& e : PearlPlateTable) {
     if (e.PP <= 2)
-      items << QStringLiteral("PP    %1 ").arg(e.PP);
+      items << QStringLiteral("%1    %2 ").arg(pp).arg(e.PP);
     else if (e.PP <= 9)
-      items << QStringLiteral("PP    %1").arg(e.PP);
+      items << QStringLiteral("%1    %2").arg(pp).arg(e.PP);
     else
-      items << QStringLiteral("PP  %1").arg(e.PP);
+      items << QStringLiteral("%1  %2").arg(pp).arg(e.PP);
   }
   return items;
 }
 
 QStringList stoneBoxItems() {
+  //: Stone size, the abbreviation before each number of the list.
+  const QString ss = QCoreApplication::translate("SizeTables", "SS");
   QStringList items{QString()};
   for (const auto& e : StoneSizeTable) {
-    const QString ss = QLatin1String(e.SS);
-    if (ss.size() == 3)
-      items << (ss == QLatin1String("000") ? QStringLiteral("SS  000") : QStringLiteral("SS ") + ss);
-    else if (ss.size() == 2)
-      items << (ss == QLatin1String("00") ? QStringLiteral("SS   00") : QStringLiteral("SS  ") + ss);
-    else
-      items << QStringLiteral("SS    ") + ss;
+    const QString size = QLatin1String(e.SS);
+    // Blanks line the numbers up in the list's proportional font.
+    QString blanks = QStringLiteral("    ");
+    if (size == QLatin1String("000") || size == QLatin1String("00"))
+      blanks = size.size() == 3 ? QStringLiteral("  ") : QStringLiteral("   ");
+    else if (size.size() == 3)
+      blanks = QStringLiteral(" ");
+    else if (size.size() == 2)
+      blanks = QStringLiteral("  ");
+    items << ss + blanks + size;
   }
   return items;
 }

@@ -73,17 +73,25 @@ QString quotedText(const QString& text) {
   return isolated;
 }
 
+QString errorText(const char* english) { return QCoreApplication::translate("TextRules", english); }
+
+QString notAFloatText(const QString& text) {
+  return QCoreApplication::translate("TextRules", "'%1' is not a valid floating point value")
+      .arg(quotedText(text));
+}
+
 namespace {
 
 QString quoted(const QString& text) { return quotedText(text); }
 
 [[noreturn]] void throwFloat(const QString& text) {
-  throw ConversionError(
-      QStringLiteral("'%1' is not a valid floating point value").arg(quoted(text)).toStdString());
+  throw ConversionError(notAFloatText(text).toStdString());
 }
 
 [[noreturn]] void throwInteger(const QString& text) {
-  throw ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(quoted(text)).toStdString());
+  throw ConversionError(QCoreApplication::translate("TextRules", "'%1' is not a valid integer value")
+                            .arg(quoted(text))
+                            .toStdString());
 }
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
@@ -543,9 +551,10 @@ QString formatGeneral(long double value) {
 
 long double notNegative(long double value, const QString& text) {
   if (value < 0)
-    throw ConversionError(QStringLiteral("'%1' is below zero: a size or length cannot be negative")
-                              .arg(quoted(text))
-                              .toStdString());
+    throw ConversionError(
+        QCoreApplication::translate("TextRules", "'%1' is below zero: a size or length cannot be negative")
+            .arg(quoted(text))
+            .toStdString());
   return value;
 }
 

@@ -1,20 +1,29 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 #include <stdexcept>
 
 namespace orvane {
 
+// The program's own message for one of the fixed texts below, in the user's
+// language.
+QString errorText(const char* english);
+
 // what() is the message as the user sees it, before the final "." is added.
+// Made from one of the fixed texts below, an error carries it translated;
+// from a std::string, as it is (the caller has translated it).
 struct ConversionError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 struct MathError : std::runtime_error {
   using std::runtime_error::runtime_error;
+  explicit MathError(const char* english) : std::runtime_error(errorText(english).toStdString()) {}
 };
 struct FractionError : std::runtime_error {
   using std::runtime_error::runtime_error;
+  explicit FractionError(const char* english) : std::runtime_error(errorText(english).toStdString()) {}
 };
 struct FileError : std::runtime_error {
   using std::runtime_error::runtime_error;
@@ -61,13 +70,19 @@ long double checkedResult(long double value);
 // apart so that right-to-left text in it cannot reorder the sentence.
 QString quotedText(const QString& text);
 
+// "'text' is not a valid floating point value", in the user's language.
+QString notAFloatText(const QString& text);
+
 // The error box text: a "." is added unless the text already ends in "." or
 // in a character below it.
 QString withFinalDot(const QString& message);
 
-inline constexpr char kFractionMessage[] = "Cannot convert Fraction to Decimal.";
-inline constexpr char kDivisionByZero[] = "Floating point division by zero";
-inline constexpr char kInvalidOperation[] = "Invalid floating point operation";
-inline constexpr char kOverflow[] = "Floating point overflow";
+// The English texts are the look-up keys of their translations.
+inline constexpr char kFractionMessage[] =
+    QT_TRANSLATE_NOOP("TextRules", "Cannot convert Fraction to Decimal.");
+inline constexpr char kDivisionByZero[] = QT_TRANSLATE_NOOP("TextRules", "Floating point division by zero");
+inline constexpr char kInvalidOperation[] =
+    QT_TRANSLATE_NOOP("TextRules", "Invalid floating point operation");
+inline constexpr char kOverflow[] = QT_TRANSLATE_NOOP("TextRules", "Floating point overflow");
 
 }  // namespace orvane

@@ -107,9 +107,10 @@ std::optional<WeightUnit> weightEntered(const QString& marker, WeightBoxes& boxe
   const long double value = textToNumber(text);
   // A pasted "-5" would give weights that look sound but mean nothing.
   if (value < 0)
-    throw ConversionError(QStringLiteral("'%1' is below zero: a weight cannot be negative")
-                              .arg(quotedText(text))
-                              .toStdString());
+    throw ConversionError(
+        QCoreApplication::translate("Weight", "'%1' is below zero: a weight cannot be negative")
+            .arg(quotedText(text))
+            .toStdString());
   const auto results = convertWeight(*source, value);
   for (int i = 0; i < kWeightBoxCount; ++i)
     if (static_cast<WeightUnit>(i) != *source) boxes[i].set(results[i]);

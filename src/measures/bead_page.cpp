@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <algorithm>
 #include <utility>
 
 #include "platform/announcer.h"
@@ -22,13 +24,57 @@ namespace orvane {
 namespace {
 
 // Grid of the page: a label column on the left, two box columns with the
-// "or" / "=" between them, the Clear button bottom right.
+// "or" / "=" between them, the Clear button bottom right. The columns are as
+// below unless a caption needs more room.
+constexpr int kPageWidth = 525;
 constexpr int kLabelLeft = 12;
 constexpr int kColA = 214;
 constexpr int kColB = 326;
 constexpr int kBoxWidth = 80;
 constexpr int kBoxHeight = 26;
 constexpr int kHeaderHeight = 18;
+constexpr int kHeadingWidth = kBoxWidth + 20;
+constexpr int kClearRight = 513;
+constexpr int kClearWidth = 80;
+
+QFont captionFont(bool heading) { return makeFont(QStringLiteral("Arial"), heading ? 14 : 16, heading); }
+
+int widest(const QFont& font, const QStringList& texts) {
+  const QFontMetrics metrics(font);
+  int width = 0;
+  for (const QString& text : texts) width = std::max(width, metrics.horizontalAdvance(text));
+  return width;
+}
+
+// Where the two box columns start and how wide their headings are.
+struct Columns {
+  int a = kColA;
+  int b = kColB;
+  int headingWidth = kHeadingWidth;
+};
+
+// Columns moved right and apart as far as the captions, headings and the
+// words between the boxes need, never closer than the page has them.
+Columns measureColumns(const QStringList& rowCaptions, const QStringList& headings,
+                       const QStringList& betweens) {
+  Columns col;
+  col.a = std::max(kColA, kLabelLeft + widest(captionFont(false), rowCaptions) + 8);
+  col.headingWidth = std::max(kHeadingWidth, widest(captionFont(true), headings) + 4);
+  // Two headings side by side, and the word between the boxes, keep a gap.
+  const int gap = std::max({kColB - kColA - kBoxWidth, col.headingWidth - kBoxWidth + 12,
+                            widest(captionFont(false), betweens) + 16});
+  col.b = col.a + kBoxWidth + gap;
+  return col;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& text, int x, int y, int width, int height,
+                  Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter, bool heading = false) {
+  auto* label = new QLabel(text, parent);
+  label->setGeometry(x, y, width, height);
+  label->setAlignment(align);
+  label->setFont(captionFont(heading));
+  return label;
+}
 
 // While the focus is being taken elsewhere from inside a focus change, the
 // control that was about to get the focus never really had it: it must not
@@ -48,21 +94,6 @@ class FocusOutSwallower : public QObject {
  private:
   QWidget* target_;
 };
-
-QLabel* makeLabel(QWidget* parent, const QString& text, int x, int y, int width, int height,
-                  Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter, bool heading = false) {
-  auto* label = new QLabel(text, parent);
-  label->setGeometry(x, y, width, height);
-  label->setAlignment(align);
-  label->setFont(makeFont(QStringLiteral("Arial"), heading ? 14 : 16, heading));
-  return label;
-}
-
-// A column heading centred over a box column.
-QLabel* makeHeading(QWidget* parent, const QString& text, int column, int y) {
-  return makeLabel(parent, text, column - 10, y, kBoxWidth + 20, kHeaderHeight,
-                   Qt::AlignHCenter | Qt::AlignBottom, true);
-}
 
 }  // namespace
 
@@ -87,6 +118,34 @@ BeadPage::BeadPage(DesktopServices& services, QWidget* parent) : TabPage(parent)
 }
 
 void BeadPage::createControls() {
+  // Every caption first: the columns are made wide enough for the longest.
+  //: Millimetres, as a column heading.
+  const QString mmHeading = tr("MM");
+  const QString inchHeading = tr("Inches");
+  const QString beadsHeading = tr("Beads");
+  //: Length of the area in inches, as a column heading.
+  const QString lengthHeading = tr("Length (In)");
+  //: Width of the area in inches, as a column heading.
+  const QString widthHeading = tr("Width (In)");
+  //: Stones set in a square pattern (rows side by side), as a column heading.
+  const QString squareHeading = tr("Square");
+  //: Stones set in a hexagonal pattern (nested rows), as a column heading.
+  const QString hexagonalHeading = tr("Hexagonal");
+  const QString sizeCaption = tr("Bead / Stone Size");
+  const QString rateCaption = tr("Beads per Inch");
+  const QString countCaption = tr("Number of Beads");
+  const QString lengthCaption = tr("Desired Length in Inches");
+  const QString areaCaption = tr("Desired Area In Inches");
+  const QString patternCaption = tr("Stone Pattern");
+  const QString spacingCaption = tr("Stone Spacing (In)");
+  //: Between the millimetre and the inch box: type the size in either.
+  const QString orText = tr("or");
+  const QString equals = QStringLiteral("="), times = QStringLiteral("\u00d7");
+  const Columns col = measureColumns(
+      {sizeCaption, rateCaption, countCaption, lengthCaption, areaCaption, patternCaption, spacingCaption},
+      {mmHeading, inchHeading, beadsHeading, lengthHeading, widthHeading, squareHeading, hexagonalHeading},
+      {orText, equals, times});
+
   auto box = [this](int x, int y, const QString& name, bool readOnly) {
     auto* edit = new EntryBox(this);
     edit->setGeometry(x, y, kBoxWidth, kBoxHeight);
@@ -102,80 +161,84 @@ void BeadPage::createControls() {
     }
     return edit;
   };
-  const auto rowLabel = [this](const QString& text, int y) {
-    return makeLabel(this, text, kLabelLeft, y, kColA - kLabelLeft, kBoxHeight);
+  const auto rowLabel = [this, &col](const QString& text, int y) {
+    return makeLabel(this, text, kLabelLeft, y, col.a - kLabelLeft, kBoxHeight);
   };
-  const auto between = [this](const QString& text, int y) {
-    makeLabel(this, text, kColA + kBoxWidth, y, kColB - kColA - kBoxWidth, kBoxHeight, Qt::AlignCenter);
+  const auto between = [this, &col](const QString& text, int y) {
+    makeLabel(this, text, col.a + kBoxWidth, y, col.b - col.a - kBoxWidth, kBoxHeight, Qt::AlignCenter);
+  };
+  const auto heading = [this, &col](const QString& text, int x, int y) {
+    makeLabel(this, text, x + kBoxWidth / 2 - col.headingWidth / 2, y, col.headingWidth, kHeaderHeight,
+              Qt::AlignHCenter | Qt::AlignBottom, true);
   };
 
   // Strand calculator. Boxes are created in tab order; labels take no focus.
   constexpr int rowSize = 22, rowRate = 52, rowCount = 100, rowLength = 144;
-  makeHeading(this, QStringLiteral("MM"), kColA, rowSize - kHeaderHeight);
-  makeHeading(this, QStringLiteral("Inches"), kColB, rowSize - kHeaderHeight);
-  QLabel* bsMmLabel = rowLabel(QStringLiteral("Bead / Stone Size"), rowSize);
-  beadMmBox = box(kColA, rowSize, QStringLiteral("Bead or stone size in millimeters"), false);
+  heading(mmHeading, col.a, rowSize - kHeaderHeight);
+  heading(inchHeading, col.b, rowSize - kHeaderHeight);
+  QLabel* bsMmLabel = rowLabel(sizeCaption, rowSize);
+  beadMmBox = box(col.a, rowSize, tr("Bead or stone size in millimeters"), false);
   bsMmLabel->setBuddy(beadMmBox);
-  between(QStringLiteral("or"), rowSize);
-  beadInchBox = box(kColB, rowSize, QStringLiteral("Bead or stone size in inches"), false);
+  between(orText, rowSize);
+  beadInchBox = box(col.b, rowSize, tr("Bead or stone size in inches"), false);
 
-  QLabel* noBeadsLabel = rowLabel(QStringLiteral("Number of Beads"), rowCount);
-  beadCountBox = box(kColA, rowCount, QStringLiteral("Number of beads"), false);
+  QLabel* noBeadsLabel = rowLabel(countCaption, rowCount);
+  beadCountBox = box(col.a, rowCount, tr("Number of beads"), false);
   noBeadsLabel->setBuddy(beadCountBox);
-  between(QStringLiteral("="), rowCount);
+  between(equals, rowCount);
 
-  QLabel* beadsInLabel = rowLabel(QStringLiteral("Beads per Inch"), rowRate);
-  beadsPerInchBox = box(kColA, rowRate, QStringLiteral("Beads per inch"), true);
+  QLabel* beadsInLabel = rowLabel(rateCaption, rowRate);
+  beadsPerInchBox = box(col.a, rowRate, tr("Beads per inch"), true);
   beadsInLabel->setBuddy(beadsPerInchBox);
 
-  QLabel* totalinLabel = rowLabel(QStringLiteral("Desired Length in Inches"), rowLength);
-  strandInchBox = box(kColA, rowLength, QStringLiteral("Desired length in inches"), false);
+  QLabel* totalinLabel = rowLabel(lengthCaption, rowLength);
+  strandInchBox = box(col.a, rowLength, tr("Desired length in inches"), false);
   totalinLabel->setBuddy(strandInchBox);
-  between(QStringLiteral("="), rowLength);
+  between(equals, rowLength);
 
-  calculateButton = new QPushButton(QStringLiteral("Calculate"), this);
-  calculateButton->setGeometry(kColB + kBoxWidth + 16, rowLength, 75, 25);
+  calculateButton = new QPushButton(tr("Calculate"), this);
+  calculateButton->setGeometry(col.b + kBoxWidth + 16, rowLength, 75, 25);
   calculateButton->hide();
 
-  makeHeading(this, QStringLiteral("Inches"), kColB, rowCount - kHeaderHeight);
-  strandLengthBox = box(kColB, rowCount, QStringLiteral("Strand length in inches"), true);
-  makeHeading(this, QStringLiteral("Beads"), kColB, rowLength - kHeaderHeight);
-  beadsNeededBox = box(kColB, rowLength, QStringLiteral("Beads needed for the desired length"), true);
+  heading(inchHeading, col.b, rowCount - kHeaderHeight);
+  strandLengthBox = box(col.b, rowCount, tr("Strand length in inches"), true);
+  heading(beadsHeading, col.b, rowLength - kHeaderHeight);
+  beadsNeededBox = box(col.b, rowLength, tr("Beads needed for the desired length"), true);
 
   // Stone area calculator, below a dividing line.
   auto* divider = new QFrame(this);
   divider->setFrameShape(QFrame::HLine);
   divider->setFrameShadow(QFrame::Sunken);
-  divider->setGeometry(kLabelLeft, 180, 525 - 2 * kLabelLeft, 4);
+  divider->setGeometry(kLabelLeft, 180, kPageWidth - 2 * kLabelLeft, 4);
 
   constexpr int rowArea = 208, rowPattern = 256, rowSpacing = 290;
-  makeHeading(this, QStringLiteral("Length (In)"), kColA, rowArea - kHeaderHeight);
-  makeHeading(this, QStringLiteral("Width (In)"), kColB, rowArea - kHeaderHeight);
-  QLabel* areaLLabel = rowLabel(QStringLiteral("Desired Area In Inches"), rowArea);
-  areaLengthBox = box(kColA, rowArea, QStringLiteral("Area length in inches"), false);
+  heading(lengthHeading, col.a, rowArea - kHeaderHeight);
+  heading(widthHeading, col.b, rowArea - kHeaderHeight);
+  QLabel* areaLLabel = rowLabel(areaCaption, rowArea);
+  areaLengthBox = box(col.a, rowArea, tr("Area length in inches"), false);
   areaLLabel->setBuddy(areaLengthBox);
-  makeLabel(this, QStringLiteral("×"), kColA + kBoxWidth, rowArea, kColB - kColA - kBoxWidth, kBoxHeight,
-            Qt::AlignCenter);
-  areaWidthBox = box(kColB, rowArea, QStringLiteral("Area width in inches"), false);
+  between(times, rowArea);
+  areaWidthBox = box(col.b, rowArea, tr("Area width in inches"), false);
 
-  makeHeading(this, QStringLiteral("Square"), kColA, rowPattern - kHeaderHeight);
-  makeHeading(this, QStringLiteral("Hexagonal"), kColB, rowPattern - kHeaderHeight);
-  QLabel* areaRectLabel = rowLabel(QStringLiteral("Stone Pattern"), rowPattern);
-  areaBox = box(kColA, rowPattern, QStringLiteral("Stones in a square pattern"), true);
+  heading(squareHeading, col.a, rowPattern - kHeaderHeight);
+  heading(hexagonalHeading, col.b, rowPattern - kHeaderHeight);
+  QLabel* areaRectLabel = rowLabel(patternCaption, rowPattern);
+  areaBox = box(col.a, rowPattern, tr("Stones in a square pattern"), true);
   areaRectLabel->setBuddy(areaBox);
-  hexStonesBox = box(kColB, rowPattern, QStringLiteral("Stones in a hexagonal pattern"), true);
+  hexStonesBox = box(col.b, rowPattern, tr("Stones in a hexagonal pattern"), true);
 
-  QLabel* areaSpLabel = rowLabel(QStringLiteral("Stone Spacing (In)"), rowSpacing);
-  spacingBox = box(kColA, rowSpacing, QStringLiteral("Stone spacing in inches"), false);
+  QLabel* areaSpLabel = rowLabel(spacingCaption, rowSpacing);
+  spacingBox = box(col.a, rowSpacing, tr("Stone spacing in inches"), false);
   areaSpLabel->setBuddy(spacingBox);
 
-  clearButton =
-      new QPushButton(resourceIcon(QStringLiteral(":/icons/clear.svg")), QStringLiteral("Clear"), this);
-  clearButton->setGeometry(433, rowSpacing - 1, 80, 28);
+  clearButton = new QPushButton(resourceIcon(QStringLiteral(":/icons/clear.svg")), tr("Clear"), this);
   clearButton->setFont(makeFont(QStringLiteral("Arial"), 15));
   clearButton->setIconSize(QSize(16, 16));
-  clearButton->setToolTip(QStringLiteral("Clear Data Entry"));
-  clearButton->setAccessibleName(QStringLiteral("Clear Data Entry"));
+  // Right-aligned on the page; a longer caption widens it to the left.
+  const int clearWidth = std::max(kClearWidth, clearButton->sizeHint().width());
+  clearButton->setGeometry(kClearRight - clearWidth, rowSpacing - 1, clearWidth, 28);
+  clearButton->setToolTip(tr("Clear Data Entry"));
+  clearButton->setAccessibleName(tr("Clear Data Entry"));
   clearButton->setAutoDefault(true);  // Enter on the focused button presses it
 
   nameChildren({{beadMmBox, "beadMmBox"},
@@ -323,7 +386,7 @@ void BeadPage::onSpacingEnter() {
 
 void BeadPage::onClearClicked() {
   runStep([this](BeadBoxes& boxes) { clearBeadPage(boxes, state_); });
-  announce(this, QStringLiteral("Bead calculator cleared"));
+  announce(this, tr("Bead calculator cleared"));
   // A box that already has the focus gets no new enter event.
   const bool hadFocus = beadMmBox->hasFocus();
   beadMmBox->setFocus(Qt::OtherFocusReason);
@@ -332,7 +395,7 @@ void BeadPage::onClearClicked() {
 
 void BeadPage::showBeadNotice(BeadNotice notice) {
   if (notice == BeadNotice::None) return;
-  services_.showMessage(window(), MessageIcon::Error, QStringLiteral("Error"), beadNoticeText(notice), true);
+  services_.showMessage(window(), MessageIcon::Error, tr("Error"), beadNoticeText(notice), true);
 }
 
 }  // namespace orvane

@@ -19,14 +19,14 @@ namespace orvane {
 
 FractionsWindow::FractionsWindow(DesktopServices& services, QWidget* parent)
     : QWidget(parent), services_(services) {
-  configureFixedWindow(this, QStringLiteral("Fractions and Stone Size"), 609, 491, false);
+  configureFixedWindow(this, tr("Fractions and Stone Size"), 609, 491, false);
   setAttribute(Qt::WA_QuitOnClose, false);
   setBackground(this, systemColor(SysColor::Light3D));
   setFont(makeFont(QStringLiteral("MS Sans Serif"), 13, true));
 
   // The grid is made when the window is first shown; it goes between the
   // Close button and the tool bar in the tab order.
-  closeButton = new QPushButton(QStringLiteral("Close"), this);
+  closeButton = new QPushButton(tr("Close"), this);
   closeButton->setObjectName(QStringLiteral("closeButton"));
   closeButton->setGeometry(400, 454, 120, 27);
   closeButton->setFont(makeFont(QStringLiteral("Arial"), 15));
@@ -54,7 +54,7 @@ void FractionsWindow::buildGrid() {
   if (fractionGrid) return;
   fractionGrid = new StringGrid(9, int(FractionTable.size()) + 1, 1, this);
   fractionGrid->setObjectName(QStringLiteral("fractionGrid"));
-  fractionGrid->setAccessibleName(QStringLiteral("Fractions of an inch"));
+  fractionGrid->setAccessibleName(tr("Fractions of an inch"));
   fractionGrid->setGeometry(18, 18, 573, 424);
   fractionGrid->setFont(makeFont(QStringLiteral("Arial"), 15));
   fractionGrid->setShowGrid(true);

@@ -4,6 +4,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "core/key_filter.h"
 #include "platform/announcer.h"
@@ -26,53 +27,56 @@ constexpr int kFirstBoxTop = 60;
 constexpr int kBoxPitch = 30;
 constexpr int kCaptionWidth = 110;
 constexpr int kCaptionGap = 8;
+constexpr int kButtonWidth = 80;
+
+// The buttons' width, or what a longer caption needs.
+int buttonWidth(const QPushButton* button) { return std::max(kButtonWidth, button->sizeHint().width()); }
 
 }  // namespace
 
 WeightPage::WeightPage(DesktopServices& services, QWidget* parent) : TabPage(parent), services_(services) {
   const QFont arial16 = makeFont(QStringLiteral("Arial"), 16);
 
-  titleLabel = new QLabel(QStringLiteral("Weight Conversion"), this);
+  titleLabel = new QLabel(tr("Weight Conversion"), this);
   titleLabel->setFont(makeFont(QStringLiteral("Arial"), 19));
   titleLabel->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
   titleLabel->setGeometry(0, 8, 525, 26);
 
-  hintLabel = new QLabel(QStringLiteral("(Enter data and hit Enter Key)"), this);
+  hintLabel = new QLabel(tr("(Enter data and hit Enter Key)"), this);
   hintLabel->setFont(makeFont(QStringLiteral("Arial"), 13));
   hintLabel->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
   hintLabel->setGeometry(0, 34, 525, 18);
 
   // Created in tab order: the eight boxes, the hidden Convert button, Clear,
   // Metal.
-  caratBox = makeWeightBox(WeightUnit::Carat, QStringLiteral("Carats"), kFirstBoxTop);
-  gramBox = makeWeightBox(WeightUnit::Gram, QStringLiteral("Grams"), kFirstBoxTop + kBoxPitch);
-  kilogramBox = makeWeightBox(WeightUnit::KGram, QStringLiteral("Kilograms"), kFirstBoxTop + 2 * kBoxPitch);
-  ounceBox = makeWeightBox(WeightUnit::Ounce, QStringLiteral("Ounces"), kFirstBoxTop + 3 * kBoxPitch);
-  poundBox = makeWeightBox(WeightUnit::Pound, QStringLiteral("Pounds"), kFirstBoxTop + 4 * kBoxPitch);
-  troyOunceBox =
-      makeWeightBox(WeightUnit::TroyOunce, QStringLiteral("Troy Ounces"), kFirstBoxTop + 5 * kBoxPitch);
-  pennyweightBox =
-      makeWeightBox(WeightUnit::Pennyweight, QStringLiteral("Pennyweights"), kFirstBoxTop + 6 * kBoxPitch);
-  grainBox = makeWeightBox(WeightUnit::Grain, QStringLiteral("Grains"), kFirstBoxTop + 7 * kBoxPitch);
+  caratBox = makeWeightBox(WeightUnit::Carat, tr("Carats"), kFirstBoxTop);
+  gramBox = makeWeightBox(WeightUnit::Gram, tr("Grams"), kFirstBoxTop + kBoxPitch);
+  kilogramBox = makeWeightBox(WeightUnit::KGram, tr("Kilograms"), kFirstBoxTop + 2 * kBoxPitch);
+  ounceBox = makeWeightBox(WeightUnit::Ounce, tr("Ounces"), kFirstBoxTop + 3 * kBoxPitch);
+  poundBox = makeWeightBox(WeightUnit::Pound, tr("Pounds"), kFirstBoxTop + 4 * kBoxPitch);
+  troyOunceBox = makeWeightBox(WeightUnit::TroyOunce, tr("Troy Ounces"), kFirstBoxTop + 5 * kBoxPitch);
+  pennyweightBox = makeWeightBox(WeightUnit::Pennyweight, tr("Pennyweights"), kFirstBoxTop + 6 * kBoxPitch);
+  grainBox = makeWeightBox(WeightUnit::Grain, tr("Grains"), kFirstBoxTop + 7 * kBoxPitch);
   const int buttonTop = kFirstBoxTop + kWeightBoxCount * kBoxPitch;
 
-  clearButton =
-      new QPushButton(resourceIcon(QStringLiteral(":/icons/clear.svg")), QStringLiteral("Clear"), this);
+  clearButton = new QPushButton(resourceIcon(QStringLiteral(":/icons/clear.svg")), tr("Clear"), this);
   clearButton->setFont(makeFont(QStringLiteral("Arial"), 15));
   clearButton->setIconSize(QSize(16, 16));
-  clearButton->setGeometry(kBoxLeft + kBoxWidth - 80, buttonTop + 4, 80, 27);
-  clearButton->setToolTip(QStringLiteral("Clear Data Entry"));
-  clearButton->setAccessibleName(QStringLiteral("Clear"));
-  clearButton->setAccessibleDescription(QStringLiteral("Clear Data Entry"));
+  // Right-aligned under the boxes; a longer caption widens it to the left.
+  const int clearWidth = buttonWidth(clearButton);
+  clearButton->setGeometry(kBoxLeft + kBoxWidth - clearWidth, buttonTop + 4, clearWidth, 27);
+  clearButton->setToolTip(tr("Clear Data Entry"));
+  clearButton->setAccessibleName(tr("Clear"));
+  clearButton->setAccessibleDescription(tr("Clear Data Entry"));
   clearButton->setFocusPolicy(Qt::StrongFocus);
   clearButton->setAutoDefault(true);  // Enter on the focused button presses it
   guardedConnect(clearButton, &QPushButton::clicked, this, &WeightPage::onClearClicked);
 
-  metalButton = new QPushButton(QStringLiteral("Metal\u2026"), this);
+  metalButton = new QPushButton(tr("Metal\u2026"), this);
   metalButton->setFont(makeFont(QStringLiteral("Arial"), 15));
-  metalButton->setGeometry(kBoxLeft + kBoxWidth + 16, buttonTop + 4, 80, 27);
-  metalButton->setToolTip(QStringLiteral("Weight of wire, sheet and ring blanks"));
-  metalButton->setAccessibleDescription(QStringLiteral("Opens the Metal Calculator"));
+  metalButton->setGeometry(kBoxLeft + kBoxWidth + 16, buttonTop + 4, buttonWidth(metalButton), 27);
+  metalButton->setToolTip(tr("Weight of wire, sheet and ring blanks"));
+  metalButton->setAccessibleDescription(tr("Opens the Metal Calculator"));
   metalButton->setFocusPolicy(Qt::StrongFocus);
   metalButton->setAutoDefault(true);
   guardedConnect(metalButton, &QPushButton::clicked, this, &WeightPage::onMetalClicked);
@@ -92,10 +96,10 @@ WeightPage::WeightPage(DesktopServices& services, QWidget* parent) : TabPage(par
 }
 
 void WeightPage::setBenchShortcut(const QKeySequence& key) {
-  metalButton->setToolTip(QStringLiteral("Metal weight and cost, casting and pricing: the Bench window (%1)")
+  metalButton->setToolTip(tr("Metal weight and cost, casting and pricing: the Bench window (%1)")
                               .arg(key.toString(QKeySequence::NativeText)));
   metalButton->setAccessibleDescription(
-      QStringLiteral("Opens the Bench window on its Metal page; %1 opens it from anywhere")
+      tr("Opens the Bench window on its Metal page; %1 opens it from anywhere")
           .arg(key.toString(QKeySequence::NativeText)));
 }
 
@@ -103,7 +107,10 @@ EntryBox* WeightPage::makeWeightBox(WeightUnit unit, const QString& caption, int
   auto* label = new QLabel(caption, this);
   label->setFont(makeFont(QStringLiteral("Arial"), 16));
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  label->setGeometry(kBoxLeft - kCaptionGap - kCaptionWidth, top, kCaptionWidth, kBoxHeight);
+  // Right-aligned against its box: a caption longer than the English ones
+  // grows to the left, where the page is empty.
+  const int width = std::max(kCaptionWidth, label->fontMetrics().horizontalAdvance(caption) + 2);
+  label->setGeometry(kBoxLeft - kCaptionGap - width, top, width, kBoxHeight);
 
   auto* box = new EntryBox(this);
   box->setFont(makeFont(QStringLiteral("Arial"), 16));
@@ -141,7 +148,7 @@ void WeightPage::onMetalClicked() { Q_EMIT metalWanted(); }
 
 void WeightPage::onClearClicked() {
   for (EntryBox* box : boxes_) box->clear();
-  announce(this, QStringLiteral("Weights cleared"));
+  announce(this, tr("Weights cleared"));
   caratBox->setFocus(Qt::OtherFocusReason);
   // The focus event does not arrive while the window is inactive; the caret
   // is in Carats all the same, so Carats is the source.

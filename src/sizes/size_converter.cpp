@@ -9,8 +9,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QStyledItemDelegate>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "core/box_text.h"
 #include "core/size_tables.h"
@@ -118,7 +121,8 @@ void DesignationBox::addItems(const QStringList& texts) {
   QComboBox::addItems(texts);
   // The blank item empties the boxes: it is read out by what it does.
   for (int i = 0; i < count(); ++i)
-    if (itemText(i).trimmed().isEmpty()) setItemData(i, QStringLiteral("None"), Qt::AccessibleTextRole);
+    if (itemText(i).trimmed().isEmpty())
+      setItemData(i, tr("None", "the blank item of a size list"), Qt::AccessibleTextRole);
 }
 
 void DesignationBox::setShownText(const QString& text) {
@@ -177,18 +181,18 @@ SizeConverter::SizeConverter(DesktopServices& services, QWidget* parent)
   setBevels(Bevel::Raised, Bevel::None, 2);
   setFont(makeFont(QStringLiteral("Arial"), 16));
 
-  pearlCaption = makeLabel(this, QStringLiteral("Pearl Plate"), 15, 11);
-  stoneCaption = makeLabel(this, QStringLiteral("Stone Size"), 108, 11);
-  mmCaption = makeLabel(this, QStringLiteral("Millimeters"), 214, 11);
-  inchCaption = makeLabel(this, QStringLiteral("Inches"), 356, 11);
+  pearlCaption = makeLabel(this, tr("Pearl Plate"), 15, 11);
+  stoneCaption = makeLabel(this, tr("Stone Size"), 108, 11);
+  mmCaption = makeLabel(this, tr("Millimeters"), 214, 11);
+  inchCaption = makeLabel(this, tr("Inches"), 356, 11);
 
   // Created in tab order: the two lists, the two size boxes, then the buttons.
   pearlBox = new DesignationBox(this);
   pearlBox->setGeometry(16, 34, 81, 26);
   pearlBox->addItems(pearlBoxItems());
   pearlBox->setShownText(QString());
-  pearlBox->setAccessibleName(QStringLiteral("Pearl Plate"));
-  pearlBox->lineEdit()->setAccessibleName(QStringLiteral("Pearl Plate"));
+  pearlBox->setAccessibleName(pearlCaption->text());
+  pearlBox->lineEdit()->setAccessibleName(pearlCaption->text());
   guardedConnect(pearlBox, &DesignationBox::entered, this, &SizeConverter::onPearlBoxEntered);
   guardedConnect(pearlBox, &DesignationBox::picked, this, &SizeConverter::onPearlPicked);
 
@@ -196,21 +200,21 @@ SizeConverter::SizeConverter(DesktopServices& services, QWidget* parent)
   stoneBox->setGeometry(109, 34, 92, 26);
   stoneBox->addItems(stoneBoxItems());
   stoneBox->setShownText(QString());
-  stoneBox->setAccessibleName(QStringLiteral("Stone Size"));
-  stoneBox->lineEdit()->setAccessibleName(QStringLiteral("Stone Size"));
+  stoneBox->setAccessibleName(stoneCaption->text());
+  stoneBox->lineEdit()->setAccessibleName(stoneCaption->text());
   guardedConnect(stoneBox, &DesignationBox::entered, this, &SizeConverter::onStoneBoxEntered);
   guardedConnect(stoneBox, &DesignationBox::picked, this, &SizeConverter::onStonePicked);
 
   mmBox = new EntryBox(this);
   mmBox->setGeometry(214, 34, 129, 26);
-  mmBox->setAccessibleName(QStringLiteral("Millimeters"));
+  mmBox->setAccessibleName(mmCaption->text());
   mmBox->setKeyFilter(KeyFilterKind::MmBox, services_);
   guardedConnect(mmBox, &EntryBox::focusGained, this, &SizeConverter::onMmBoxEntered);
   guardedConnect(mmBox, &EntryBox::calculationWanted, this, &SizeConverter::onCalculate);
 
   inchBox = new EntryBox(this);
   inchBox->setGeometry(356, 34, 129, 26);
-  inchBox->setAccessibleName(QStringLiteral("Inches"));
+  inchBox->setAccessibleName(inchCaption->text());
   inchBox->setKeyFilter(KeyFilterKind::InchBox, services_);
   guardedConnect(inchBox, &EntryBox::focusGained, this, &SizeConverter::onInchBoxEntered);
   guardedConnect(inchBox, &EntryBox::calculationWanted, this, &SizeConverter::onCalculate);
@@ -226,11 +230,13 @@ SizeConverter::SizeConverter(DesktopServices& services, QWidget* parent)
   clearButton->setFont(makeFont(QStringLiteral("MS Sans Serif"), 11, true));
   clearButton->setIcon(resourceIcon(QStringLiteral(":/icons/clear.svg")));
   clearButton->setIconSize(QSize(16, 16));
-  clearButton->setToolTip(QStringLiteral("Clear Data Entry"));
-  clearButton->setAccessibleName(QStringLiteral("Clear Data Entry"));
+  clearButton->setToolTip(tr("Clear Data Entry"));
+  clearButton->setAccessibleName(tr("Clear Data Entry"));
   clearButton->setFocusPolicy(Qt::TabFocus);
   clearButton->setAutoDefault(true);  // Enter on the focused button presses it
   guardedConnect(clearButton, &QPushButton::clicked, this, &SizeConverter::onClearClicked);
+
+  makeRoomForCaptions();
 
   nameChildren({{pearlCaption, "pearlCaption"},
                 {stoneCaption, "stoneCaption"},
@@ -241,6 +247,43 @@ SizeConverter::SizeConverter(DesktopServices& services, QWidget* parent)
                 {mmBox, "mmBox"},
                 {inchBox, "inchBox"},
                 {clearButton, "clearButton"}});
+}
+
+void SizeConverter::makeRoomForCaptions() {
+  // A designation list as wide as its caption (up to the next one) and its
+  // longest entry need; the size boxes, whose figures are short, give up the
+  // room. In English everything stays where it is placed above.
+  constexpr int kGap = 8;
+  const auto moreForEntries = [](const DesignationBox* box) {
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    option.editable = box->isEditable();
+    option.frame = box->hasFrame();
+    const QRect field =
+        box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
+    const QFontMetrics metrics(box->font());
+    int widest = 0;
+    for (int i = 0; i < box->count(); ++i)
+      widest = std::max(widest, metrics.horizontalAdvance(box->itemText(i)));
+    return std::max(0, widest - field.width());
+  };
+  const int pearlMore = std::max(pearlCaption->width() + kGap - (stoneCaption->x() - pearlCaption->x()),
+                                 moreForEntries(pearlBox));
+  const int stoneMore =
+      std::max(stoneCaption->width() + kGap - (mmCaption->x() - stoneCaption->x()), moreForEntries(stoneBox));
+  const int shift = std::max(0, pearlMore) + std::max(0, stoneMore);
+  if (shift == 0) return;
+  const int mmLess = (shift + 1) / 2, inchLess = shift / 2;
+  const auto moveBy = [](QWidget* w, int dx, int widen) {
+    w->setGeometry(w->x() + dx, w->y(), w->width() + widen, w->height());
+  };
+  moveBy(pearlBox, 0, std::max(0, pearlMore));
+  moveBy(stoneCaption, std::max(0, pearlMore), 0);
+  moveBy(stoneBox, std::max(0, pearlMore), std::max(0, stoneMore));
+  moveBy(mmCaption, shift, 0);
+  moveBy(mmBox, shift, -mmLess);
+  moveBy(inchCaption, shift - mmLess, 0);
+  moveBy(inchBox, shift - mmLess, -inchLess);
 }
 
 void SizeConverter::onMmBoxEntered() { activeBox = ConverterBox::Mm; }
@@ -294,7 +337,7 @@ void SizeConverter::onClearClicked() {
   stoneBox->setShownText(QString());
   mmBox->clear();
   inchBox->clear();
-  announce(this, QStringLiteral("Sizes cleared"));
+  announce(this, tr("Sizes cleared"));
 }
 
 }  // namespace orvane

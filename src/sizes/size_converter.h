@@ -72,6 +72,7 @@ class SizeConverter : public BevelPanel {
   EntryBox* inchBox;
   QPushButton* clearButton;
 
+  void makeRoomForCaptions();
   ConverterBoxes readBoxes() const;
   void writeBoxes(const ConverterBoxes& boxes);
   template <typename Step>

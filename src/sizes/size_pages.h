@@ -23,6 +23,7 @@ class PearlPlateChartPage : public TabPage {
 
  private:
   BevelPanel* pearlHeading;
+  int gridTop_ = 0;  // below the headings
   StringGrid* pearlGrid = nullptr;
 
   void onPageShown();
@@ -44,10 +45,15 @@ class StoneSizeChartPage : public TabPage {
 
  private:
   BevelPanel* stoneHeading;
+  int gridTop_ = 0;  // below the headings
   StringGrid* stoneGrid = nullptr;
 
   void onPageShown();
 };
+
+// A heading as a screen reader says it: on one line, without the soft
+// hyphens where a long word may break.
+QString spokenHeading(const QString& shown);
 
 // A bordered heading cell of a chart with its centred, wrapped caption.
 BevelPanel* makeHeadingCell(QWidget* parent, int left, int top, int width, int height, const QString& text);
