@@ -188,7 +188,7 @@ class TestInfoPages : public QObject {
         findNamed<CaptionLabel>(findNamed<AboutPage>(t.app->mainWindow(), "aboutPage"), "rightsNoticeLabel");
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(notice);
     QCOMPARE(iface->role(), QAccessible::StaticText);
-    QCOMPARE(iface->text(QAccessible::Name), maker::kRightsNotice);
+    QCOMPARE(iface->text(QAccessible::Name), QString::fromUtf8(maker::kRightsNotice));
     QCOMPARE(notice->focusPolicy(), Qt::NoFocus);
     QVERIFY(!iface->actionInterface() ||
             !iface->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
@@ -345,7 +345,7 @@ class TestInfoPages : public QObject {
     QCOMPARE(QImageReader::imageFormat(QStringLiteral(":/pictures/banner.gif")), QByteArray("gif"));
     QCOMPARE(QImageReader::imageFormat(QStringLiteral(":/pictures/book_calculator.jpg")), QByteArray("jpeg"));
     QVERIFY(findNamed<QLabel>(about, "bookPicture")->hasScaledContents());
-    QCOMPARE(findNamed<CaptionLabel>(about, "rightsNoticeLabel")->caption(), maker::kRightsNotice);
+    QCOMPARE(findNamed<CaptionLabel>(about, "rightsNoticeLabel")->caption(), QString::fromUtf8(maker::kRightsNotice));
   }
 
   // The About page shows the version the title bar shows, both taken from
