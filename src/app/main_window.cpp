@@ -114,6 +114,7 @@ void MainWindow::buildContents() {
   createButtonBar();
   sizeConverter = new SizeConverter(app_.services(), this);
   sizeConverter->setGeometry(1, 1, 531, 73);
+  makeRoomForTabRows();
 
   nameChildren({{sizeConverter, "sizeConverter"},
                 {pages, "pages"},
@@ -178,6 +179,19 @@ void MainWindow::createPages() {
   pages->addPage(ringSizePage, tr("Ring Size"));
   //: Tab of the page with web and mail links
   pages->addPage(linksPage, tr("Links"));
+}
+
+// The pages are laid out for the room that two rows of tabs leave them.
+// Captions long enough to need a third row (another language) make the window
+// taller by that row rather than cutting the pages short.
+void MainWindow::makeRoomForTabRows() {
+  constexpr int kTabRowsLaidOut = 2;
+  const int extraRows = pages->gridRowCount() - kTabRowsLaidOut;
+  if (extraRows <= 0) return;
+  const int extra = extraRows * pages->tabRect(0).height();
+  setFixedSize(width(), height() + extra);
+  pages->resize(pages->width(), pages->height() + extra);
+  buttonBar->move(buttonBar->x(), buttonBar->y() + extra);
 }
 
 void MainWindow::createButtonBar() {
