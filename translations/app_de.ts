@@ -2,7 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
     <context>
-        <name>AboutPage</name>
+        <name>RecoveryKeeper</name>
+        <message>
+            <source>there is no home folder to keep it in</source>
+            <extracomment>Why the worksheet cannot be kept safe against a crash; completes that sentence</extracomment>
+            <translation>es gibt keinen persönlichen Ordner, in dem es liegen könnte</translation>
+        </message>
+        <message>
+            <source>the folder %1 cannot be made</source>
+            <extracomment>Why the worksheet cannot be kept safe against a crash; completes that sentence</extracomment>
+            <translation>der Ordner %1 kann nicht angelegt werden</translation>
+        </message>
+        <message>
+            <source>the folder %1 cannot be written</source>
+            <extracomment>Why the worksheet cannot be kept safe against a crash; completes that sentence</extracomment>
+            <translation>in den Ordner %1 kann nicht geschrieben werden</translation>
+        </message>
+        <message>
+            <source>too many copies of the program are running</source>
+            <extracomment>Why the worksheet cannot be kept safe against a crash; completes that sentence</extracomment>
+            <translation>es laufen zu viele Kopien des Programms</translation>
+        </message>
+        <message>
+            <source>It will be replaced.</source>
+            <extracomment>The recovery file that could not be read</extracomment>
+            <translation>Die Datei wird ersetzt.</translation>
+        </message>
+        <message>
+            <source>It has been set aside as %1.</source>
+            <translation>Die Datei wurde als %1 beiseitegelegt.</translation>
+        </message>
+        <message>
+            <source>The unsaved worksheet kept from an earlier run cannot be read from %1: %2.
+
+%3</source>
+            <extracomment>%1 the recovery file, %2 why it cannot be read, %3 what becomes of it</extracomment>
+            <translation>Das nicht gespeicherte Arbeitsblatt aus einem früheren Programmlauf kann nicht aus %1 gelesen werden: %2.
+
+%3</translation>
+        </message>
+        <message>
+            <source>The unsaved worksheet cannot be kept safe against a crash: %1
+
+Save it to keep it.</source>
+            <extracomment>%1 is the reason, ending with a full stop</extracomment>
+            <translation>Das nicht gespeicherte Arbeitsblatt kann nicht vor einem Absturz gesichert werden: %1
+
+Speichern Sie es, um es zu behalten.</translation>
+        </message>
+    </context>
+    <context>
+        <name>maker</name>
+        <message>
+            <source>Copyright © 2026 The Orvane developers. All rights reserved.</source>
+            <translation>Copyright © 2026 Die Orvane-Entwickler. Alle Rechte vorbehalten.</translation>
+        </message>
+    </context>
+    <context>
+        <name>orvane::AboutPage</name>
         <message>
             <source>Orvane banner</source>
             <translation>Orvane-Banner</translation>
@@ -22,7 +79,7 @@
         </message>
     </context>
     <context>
-        <name>AppContext</name>
+        <name>orvane::AppContext</name>
         <message>
             <source>Restore the unsaved worksheet?
 
@@ -45,7 +102,7 @@ Orvane wurde beendet, bevor das Arbeitsblatt %1 gespeichert war. „Ja“ öffne
         </message>
     </context>
     <context>
-        <name>LinksPage</name>
+        <name>orvane::LinksPage</name>
         <message>
             <source>Links</source>
             <translation>Links</translation>
@@ -90,7 +147,7 @@ bitte unsere Arbeit daran mit einer Spende.</translation>
         </message>
     </context>
     <context>
-        <name>MainWindow</name>
+        <name>orvane::MainWindow</name>
         <message>
             <source>Orvane Version %1</source>
             <translation>Orvane Version %1</translation>
@@ -171,57 +228,7 @@ bitte unsere Arbeit daran mit einer Spende.</translation>
         </message>
     </context>
     <context>
-        <name>RecoveryKeeper</name>
-        <message>
-            <source>there is no home folder to keep it in</source>
-            <extracomment>Why the worksheet cannot be kept safe against a crash; completes that sentence</extracomment>
-            <translation>es gibt keinen persönlichen Ordner, in dem es liegen könnte</translation>
-        </message>
-        <message>
-            <source>the folder %1 cannot be made</source>
-            <extracomment>Why the worksheet cannot be kept safe against a crash; completes that sentence</extracomment>
-            <translation>der Ordner %1 kann nicht angelegt werden</translation>
-        </message>
-        <message>
-            <source>the folder %1 cannot be written</source>
-            <extracomment>Why the worksheet cannot be kept safe against a crash; completes that sentence</extracomment>
-            <translation>in den Ordner %1 kann nicht geschrieben werden</translation>
-        </message>
-        <message>
-            <source>too many copies of the program are running</source>
-            <extracomment>Why the worksheet cannot be kept safe against a crash; completes that sentence</extracomment>
-            <translation>es laufen zu viele Kopien des Programms</translation>
-        </message>
-        <message>
-            <source>It will be replaced.</source>
-            <extracomment>The recovery file that could not be read</extracomment>
-            <translation>Die Datei wird ersetzt.</translation>
-        </message>
-        <message>
-            <source>It has been set aside as %1.</source>
-            <translation>Die Datei wurde als %1 beiseitegelegt.</translation>
-        </message>
-        <message>
-            <source>The unsaved worksheet kept from an earlier run cannot be read from %1: %2.
-
-%3</source>
-            <extracomment>%1 the recovery file, %2 why it cannot be read, %3 what becomes of it</extracomment>
-            <translation>Das nicht gespeicherte Arbeitsblatt aus einem früheren Programmlauf kann nicht aus %1 gelesen werden: %2.
-
-%3</translation>
-        </message>
-        <message>
-            <source>The unsaved worksheet cannot be kept safe against a crash: %1
-
-Save it to keep it.</source>
-            <extracomment>%1 is the reason, ending with a full stop</extracomment>
-            <translation>Das nicht gespeicherte Arbeitsblatt kann nicht vor einem Absturz gesichert werden: %1
-
-Speichern Sie es, um es zu behalten.</translation>
-        </message>
-    </context>
-    <context>
-        <name>TipsPage</name>
+        <name>orvane::TipsPage</name>
         <message>
             <source>Tips</source>
             <translation>Tipps</translation>
@@ -257,13 +264,6 @@ Ziffernblock und Mausrad funktionieren im ganzen Programm.
 
 Die Esc-Taste schließt zusätzlich geöffnete Fenster wie
 Rechner, Hilfe oder Arbeitsblatt.</translation>
-        </message>
-    </context>
-    <context>
-        <name>maker</name>
-        <message>
-            <source>Copyright © 2026 The Orvane developers. All rights reserved.</source>
-            <translation>Copyright © 2026 Die Orvane-Entwickler. Alle Rechte vorbehalten.</translation>
         </message>
     </context>
 </TS>

@@ -8,7 +8,10 @@
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
+#include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 #include "core/maker_info.h"
@@ -44,23 +47,73 @@ LinkLabel* makeLinkLabel(QWidget* parent, QPoint at, const QString& text, const 
 }
 
 // A one-line label whose text is longer than its place (another language)
-// grows to the text, up to `maxWidth`.
-void widenToText(QLabel* label, int maxWidth) {
-  const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
-  if (needed > label->width()) label->resize(std::min(needed, maxWidth), label->height());
+// grows to the text, up to `maxWidth`; longer still, it wraps onto more lines.
+// Returns the height it grew by, for what lies below it to move down.
+int widenToText(QLabel* label, int maxWidth) {
+  const QFontMetrics metrics = label->fontMetrics();
+  const int needed = metrics.horizontalAdvance(label->text()) + 2;
+  if (needed <= label->width()) return 0;
+  if (needed <= maxWidth) {
+    label->resize(needed, label->height());
+    return 0;
+  }
+  label->setWordWrap(true);
+  const int height =
+      metrics.boundingRect(QRect(0, 0, maxWidth, 1 << 20), Qt::TextWordWrap, label->text()).height();
+  const int grown = std::max(0, height - label->height());
+  label->resize(maxWidth, label->height() + grown);
+  return grown;
 }
 
-// The height a memo's text takes, wrapped at the memo's width.
+// The height a memo's text takes, laid out as the memo lays it out: wrapped
+// at its width, a word longer than a line broken anywhere, each line a line
+// spacing apart.
 int wrappedHeight(const QPlainTextEdit* memo) {
   const qreal margin = memo->document()->documentMargin();
-  const int width = memo->width() - int(2 * margin) - 2;
-  int height = int(2 * margin) + 2;
-  for (const QString& line : memo->toPlainText().split(u'\n'))
-    height += memo->fontMetrics()
-                  .boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap,
-                                line.isEmpty() ? QStringLiteral(" ") : line)
-                  .height();
-  return height;
+  QTextOption option = memo->document()->defaultTextOption();
+  option.setWrapMode(memo->wordWrapMode());
+  int rows = 0;
+  for (const QString& line : memo->toPlainText().split(u'\n')) {
+    QTextLayout layout(line, memo->font());
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine row = layout.createLine(); row.isValid(); row = layout.createLine()) {
+      row.setLineWidth(memo->width() - 2 * margin - 2);
+      ++rows;
+    }
+    layout.endLayout();
+  }
+  return rows * int(std::ceil(QFontMetricsF(memo->font()).lineSpacing())) + int(std::ceil(2 * margin));
+}
+
+// `w` grew by `grown` pixels below `oldBottom`: what lies below it on
+// `content` moves down as far, and the content grows with it.
+void makeRoomBelow(QWidget* w, int oldBottom, int grown, QWidget* content) {
+  if (grown <= 0) return;
+  for (QWidget* other : content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    if (other != w && other->y() > oldBottom) other->move(other->x(), other->y() + grown);
+  content->resize(content->width(), content->height() + grown);
+}
+
+// A memo whose text (another language) takes more lines than its box grows
+// to hold them, and what follows it moves down.
+void growToText(QPlainTextEdit* memo, QWidget* content) {
+  const int oldBottom = memo->geometry().bottom();
+  const int grown = wrappedHeight(memo) - memo->height();
+  if (grown > 0) memo->resize(memo->width(), memo->height() + grown);
+  makeRoomBelow(memo, oldBottom, grown, content);
+}
+
+// A one-line label running past `right` (another language) wraps there, and
+// what follows it moves down.
+void wrapAt(QLabel* label, int right, QWidget* content) {
+  if (label->geometry().right() < right) return;
+  const int oldBottom = label->geometry().bottom();
+  label->setWordWrap(true);
+  const int width = right - label->x();
+  const int height = std::max(label->height(), label->heightForWidth(width));
+  label->resize(width, height);
+  makeRoomBelow(label, oldBottom, height - (oldBottom - label->y() + 1), content);
 }
 
 }  // namespace
@@ -169,10 +222,10 @@ AboutPage::AboutPage(DesktopServices& services, QWidget* parent)
   bookPicture =
       makePicture(aboutPanel, QRect(32, 128, 128, 128), QStringLiteral(":/pictures/book_calculator.jpg"),
                   true, tr("A book beside a pocket calculator"));
-  programNameLabel = makeLabel(aboutPanel, QRect(192, 136, 257, 25), arial(24), QStringLiteral("Orvane"),
+  programNameLabel = makeLabel(aboutPanel, QRect(192, 136, 257, 28), arial(24), QStringLiteral("Orvane"),
                                Qt::AlignHCenter | Qt::AlignTop, true);
   //: Short for "Version", before the version number
-  versionLabel = makeLabel(aboutPanel, QRect(184, 168, 281, 25), arial(24),
+  versionLabel = makeLabel(aboutPanel, QRect(184, 168, 281, 28), arial(24),
                            tr("Ver. %1").arg(QLatin1String(kVersion)), Qt::AlignHCenter | Qt::AlignTop, true);
 
   webAddressLabel = new CaptionLabel(aboutPanel);
@@ -192,13 +245,19 @@ AboutPage::AboutPage(DesktopServices& services, QWidget* parent)
   rightsNoticeLabel->setFont(arial(13));
   rightsNoticeLabel->setCaptionAlignment(Qt::AlignHCenter);
   rightsNoticeLabel->setTextColor(cl::Black);
-  // A longer notice (another language) takes the panel's width, still centred.
-  const int noticeWidth =
-      rightsNoticeLabel->fontMetrics().horizontalAdvance(rightsNoticeLabel->caption()) + 4;
+  // A longer notice (another language) takes the panel's width, still centred;
+  // longer still, it wraps, growing upwards into the space above it.
+  const QFontMetrics noticeFont = rightsNoticeLabel->fontMetrics();
+  const int noticeWidth = noticeFont.horizontalAdvance(rightsNoticeLabel->caption()) + 4;
   if (noticeWidth > rightsNoticeLabel->width()) {
     const int width = std::min(noticeWidth, aboutPanel->width() - 2 * 8);
-    rightsNoticeLabel->setGeometry((aboutPanel->width() - width) / 2, rightsNoticeLabel->y(), width,
-                                   rightsNoticeLabel->height());
+    const int height = std::max(
+        rightsNoticeLabel->height(),
+        noticeFont
+            .boundingRect(QRect(0, 0, width - 4, 1 << 20), Qt::TextWordWrap, rightsNoticeLabel->caption())
+            .height());
+    const int bottom = rightsNoticeLabel->geometry().bottom();
+    rightsNoticeLabel->setGeometry((aboutPanel->width() - width) / 2, bottom + 1 - height, width, height);
   }
 
   nameChildren({{aboutPanel, "aboutPanel"},
@@ -228,7 +287,7 @@ TipsPage::TipsPage(QWidget* parent) : TabPage(parent) {
                              tr("Hit the ENTER KEY after making a data entry.  "));
   // A longer subheading (another language) may take the width of the text
   // below it.
-  widenToText(tipsSubheading, 441);
+  const int below = widenToText(tipsSubheading, 441);
   //: The lines are broken by hand to fit a box about 60 characters wide; break
   //: the translation's lines to fit the same width. "10 Key Pad": the numeric keypad.
   const QString tips =
@@ -243,15 +302,12 @@ TipsPage::TipsPage(QWidget* parent) : TabPage(parent) {
          "\n"
          "The Esc Key will close additional open Windows such as the \n"
          "Calculator, Help or Worksheet Windows.");
-  tipsText = makeMemo(tipsContent, QRect(20, 88, 441, 201), arial(15), tips.split(u'\n'));
+  tipsText = makeMemo(tipsContent, QRect(20, 88 + below, 441, 201), arial(15), tips.split(u'\n'));
   tipsText->setAccessibleName(tr("Tips"));
-  // A translation with more lines than the box holds makes the box, and the
-  // page it scrolls on, taller.
-  const int textHeight = wrappedHeight(tipsText);
-  if (textHeight > tipsText->height()) {
-    tipsText->resize(tipsText->width(), textHeight);
-    tipsContent->resize(tipsContent->width(), tipsText->geometry().bottom() + 1 + 12);
-  }
+  // A wrapped subheading, or tips with more lines than the box holds (another
+  // language), make the page they scroll on taller.
+  tipsContent->resize(tipsContent->width(), tipsContent->height() + below);
+  growToText(tipsText, tipsContent);
 
   nameChildren({{tipsScroll, "tipsScroll"},
                 {tipsContent, "tipsContent"},
@@ -314,6 +370,18 @@ LinksPage::LinksPage(DesktopServices& services, QWidget* parent)
                              "donating to our programming efforts.")
                               .split(u'\n'));
   donationText->setAccessibleName(tr("About donations"));
+
+  // Longer texts (another language) push what follows them down, and wrap
+  // before the scroll bar that a longer page brings.
+  const int right = linksScroll->width() - 2 * linksScroll->frameWidth() -
+                    linksScroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, linksScroll);
+  for (QLabel* label :
+       {static_cast<QLabel*>(programPageLink), shopHeading, static_cast<QLabel*>(makerSiteLink)})
+    wrapAt(label, right, linksContent);
+  growToText(shopText, linksContent);
+  for (QLabel* label : {static_cast<QLabel*>(mailLink), donationHeading, static_cast<QLabel*>(donationLink)})
+    wrapAt(label, right, linksContent);
+  growToText(donationText, linksContent);
 
   nameChildren({{linksScroll, "linksScroll"},
                 {linksContent, "linksContent"},
