@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QWindow>
@@ -9,6 +10,8 @@
 #include "app/info_pages.h"
 #include "app/main_window.h"
 #include "core/maker_info.h"
+#include "core/worksheet_file.h"
+#include "core/worksheet_recovery.h"
 #include "desk_calculator/calculator_pad.h"
 #include "desk_calculator/calculator_window.h"
 #include "find_child.h"
@@ -62,6 +65,8 @@ class MainWindowTest : public QObject {
   void longerCaptionsKeepTheLayout_data();
   void longerCaptionsKeepTheLayout();
   void ownTextsTranslated();
+  void restoreQuestionInEachLanguage_data();
+  void restoreQuestionInEachLanguage();
 
  private:
   std::unique_ptr<TestApp> t_;
@@ -608,6 +613,57 @@ void MainWindowTest::ownTextsTranslated() {
        {"calculatorButton", "helpButton", "fractionsButton", "worksheetButton", "exitButton"})
     plain += untranslatedTexts(findNamed<QPushButton>(main(), name));
   QVERIFY2(plain.isEmpty(), qPrintable(plain.join(u'\n')));
+}
+
+void MainWindowTest::restoreQuestionInEachLanguage_data() {
+  QTest::addColumn<QString>("language");
+  QTest::addColumn<QString>("file");
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<QString>("question");  // {file} stands for the file's path
+  QTest::newRow("en, never saved")
+      << "en"
+      << ""
+      << "Restore Worksheet"
+      << "Restore the unsaved worksheet?\n\nOrvane ended before the worksheet was "
+         "saved. Yes opens it with its rows, unsaved; No throws them away.";
+  QTest::newRow("en, from a file")
+      << "en"
+      << "bracelet.bws"
+      << "Restore Worksheet"
+      << "Restore the unsaved worksheet?\n\nOrvane ended before the worksheet {file} "
+         "was saved. Yes opens it with its rows, unsaved; No throws them away.";
+  QTest::newRow("de, from a file")
+      << "de"
+      << "bracelet.bws"
+      << "Arbeitsblatt wiederherstellen"
+      << "Das nicht gespeicherte Arbeitsblatt wiederherstellen?\n\nOrvane wurde beendet, bevor das "
+         "Arbeitsblatt {file} gespeichert war. „Ja“ öffnet es mit seinen Zeilen, nicht gespeichert; „Nein“ "
+         "verwirft sie.";
+}
+
+// Rows a crashed run left are offered back in a whole sentence of the
+// program's language, the file named where the language puts it.
+void MainWindowTest::restoreQuestionInEachLanguage() {
+  QFETCH(QString, language);
+  QFETCH(QString, file);
+  QFETCH(QString, caption);
+  QFETCH(QString, question);
+  QTemporaryDir dir;
+  const QString path = file.isEmpty() ? QString() : dir.filePath(file);
+  RecoveredWorksheet left;
+  left.Path = path;
+  left.Text.Project = QStringLiteral("Left over");
+  saveWholeFile(dir.filePath(recoveryFileName(QStringLiteral("Test"), 1)), recoveryFileBytes(left));
+
+  t_.reset();
+  QVERIFY(installLanguage(language));
+  t_ = std::make_unique<TestApp>();
+  t_->app->keepUnsavedWorksheet(dir.path(), QStringLiteral("Test"));
+  t_->services.yesNoAnswers.push_back(false);
+  t_->app->offerUnsavedWorksheet();
+  QCOMPARE(t_->services.questions.size(), 1);
+  QCOMPARE(t_->services.questions[0].caption, caption);
+  QCOMPARE(t_->services.questions[0].text, QString(question).replace(QStringLiteral("{file}"), path));
 }
 
 QTEST_MAIN(MainWindowTest)
