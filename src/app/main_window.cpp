@@ -207,6 +207,8 @@ void MainWindow::createButtonBar() {
   worksheetButton = makeButton(buttonBar, 337, 96, tr("Worksheet"));
   //: Ends the program
   exitButton = makeButton(buttonBar, 448, 73, tr("Exit"));
+  // Longer captions may take the room up to the Help button (188 + 33) and a
+  // little air.
   fitButtonRow({fractionsButton, worksheetButton, exitButton}, 229);
 
   auto* bar = new NavigationBar(buttonBar);
