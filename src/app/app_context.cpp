@@ -135,14 +135,17 @@ void AppContext::offerUnsavedWorksheet() {
   for (const RecoveryKeeper::LeftOver& left : recovery_->takeLeftOvers(mainWindow())) {
     // Whole sentences, one with the file's name and one without, so that a
     // translation can put the name where its grammar wants it.
-    const QString question =
-        left.worksheet.Path.isEmpty()
-            ? tr("Restore the unsaved worksheet?\n\nOrvane ended before the worksheet was saved. "
-                 "Yes opens it with its rows, unsaved; No throws them away.")
-            //: %1 is the worksheet file's path
-            : tr("Restore the unsaved worksheet?\n\nOrvane ended before the worksheet %1 was saved. "
-                 "Yes opens it with its rows, unsaved; No throws them away.")
-                  .arg(left.worksheet.Path);
+    QString question;
+    if (left.worksheet.Path.isEmpty()) {
+      question =
+          tr("Restore the unsaved worksheet?\n\nOrvane ended before the worksheet was saved. "
+             "Yes opens it with its rows, unsaved; No throws them away.");
+    } else {
+      //: %1 is the worksheet file's path
+      question = tr("Restore the unsaved worksheet?\n\nOrvane ended before the worksheet %1 was saved. "
+                    "Yes opens it with its rows, unsaved; No throws them away.")
+                     .arg(left.worksheet.Path);
+    }
     if (!services_.askYesNo(mainWindow(), tr("Restore Worksheet"), question)) {
       recovery_->discardLeftOver(left.file);
       continue;

@@ -345,8 +345,9 @@ LinksPage::LinksPage(DesktopServices& services, QWidget* parent)
                           .split(u'\n'));
   shopText->setAccessibleName(tr("About the shop"));
   //: %1 is the mail address
-  mailLink = makeLinkLabel(linksContent, {45, 167}, tr("E-Mail:  %1").arg(maker::kMailAddress),
-                           mailAddress.fullTarget(), QString(), [this] { onMailClicked(); });
+  const QString mailCaption = tr("E-Mail:  %1").arg(maker::kMailAddress);
+  mailLink = makeLinkLabel(linksContent, {45, 167}, mailCaption, mailAddress.fullTarget(), QString(),
+                           [this] { onMailClicked(); });
   donationHeading = makeLabel(linksContent, QRect(69, 192, 0, 0), arial(16),
                               tr("Report program error; contact programmer."));
 

@@ -74,9 +74,9 @@ std::vector<RecoveryKeeper::LeftOver> RecoveryKeeper::takeLeftOvers(QWidget* par
     if (!reading.Worksheet) {
       const QString aside = setAsideRecoveryFile(file);
       //: The recovery file that could not be read
-      const QString where = aside.isEmpty() ? tr("It will be replaced.")
-                                            //: %1 is the new name of the recovery file that could not be read
-                                            : tr("It has been set aside as %1.").arg(aside);
+      QString where = tr("It will be replaced.");
+      //: %1 is the new name of the recovery file that could not be read
+      if (!aside.isEmpty()) where = tr("It has been set aside as %1.").arg(aside);
       //: %1 the recovery file, %2 why it cannot be read, %3 what becomes of it
       services_.showMessage(parent, MessageIcon::Warning, QStringLiteral("Orvane"),
                             tr("The unsaved worksheet kept from an earlier run cannot be read "
