@@ -133,14 +133,20 @@ void AppContext::keepUnsavedWorksheet(const QString& folder, const QString& inst
 void AppContext::offerUnsavedWorksheet() {
   if (!recovery_) return;
   for (const RecoveryKeeper::LeftOver& left : recovery_->takeLeftOvers(mainWindow())) {
-    const QString which = left.worksheet.Path.isEmpty()
-                              ? QStringLiteral("the worksheet")
-                              : QStringLiteral("the worksheet %1").arg(left.worksheet.Path);
-    if (!services_.askYesNo(
-            mainWindow(), QStringLiteral("Restore Worksheet"),
-            QStringLiteral("Restore the unsaved worksheet?\n\nOrvane ended before %1 was saved. "
-                           "Yes opens it with its rows, unsaved; No throws them away.")
-                .arg(which))) {
+    // Whole sentences, one with the file's name and one without, so that a
+    // translation can put the name where its grammar wants it.
+    QString question;
+    if (left.worksheet.Path.isEmpty()) {
+      question =
+          tr("Restore the unsaved worksheet?\n\nOrvane ended before the worksheet was saved. "
+             "Yes opens it with its rows, unsaved; No throws them away.");
+    } else {
+      //: %1 is the worksheet file's path
+      question = tr("Restore the unsaved worksheet?\n\nOrvane ended before the worksheet %1 was saved. "
+                    "Yes opens it with its rows, unsaved; No throws them away.")
+                     .arg(left.worksheet.Path);
+    }
+    if (!services_.askYesNo(mainWindow(), tr("Restore Worksheet"), question)) {
       recovery_->discardLeftOver(left.file);
       continue;
     }

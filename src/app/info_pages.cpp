@@ -1,5 +1,6 @@
 #include "app/info_pages.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
@@ -7,7 +8,10 @@
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
+#include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 #include "core/maker_info.h"
@@ -40,6 +44,76 @@ LinkLabel* makeLinkLabel(QWidget* parent, QPoint at, const QString& text, const 
   label->setAccessibleName(text);
   guardedConnect(label, &LinkLabel::clicked, parent, std::move(onClick));
   return label;
+}
+
+// A one-line label whose text is longer than its place (another language)
+// grows to the text, up to `maxWidth`; longer still, it wraps onto more lines.
+// Returns the height it grew by, for what lies below it to move down.
+int widenToText(QLabel* label, int maxWidth) {
+  const QFontMetrics metrics = label->fontMetrics();
+  const int needed = metrics.horizontalAdvance(label->text()) + 2;
+  if (needed <= label->width()) return 0;
+  if (needed <= maxWidth) {
+    label->resize(needed, label->height());
+    return 0;
+  }
+  label->setWordWrap(true);
+  const int height =
+      metrics.boundingRect(QRect(0, 0, maxWidth, 1 << 20), Qt::TextWordWrap, label->text()).height();
+  const int grown = std::max(0, height - label->height());
+  label->resize(maxWidth, label->height() + grown);
+  return grown;
+}
+
+// The height a memo's text takes, laid out as the memo lays it out: wrapped
+// at its width, a word longer than a line broken anywhere, each line a line
+// spacing apart.
+int wrappedHeight(const QPlainTextEdit* memo) {
+  const qreal margin = memo->document()->documentMargin();
+  QTextOption option = memo->document()->defaultTextOption();
+  option.setWrapMode(memo->wordWrapMode());
+  int rows = 0;
+  for (const QString& line : memo->toPlainText().split(u'\n')) {
+    QTextLayout layout(line, memo->font());
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine row = layout.createLine(); row.isValid(); row = layout.createLine()) {
+      row.setLineWidth(memo->width() - 2 * margin - 2);
+      ++rows;
+    }
+    layout.endLayout();
+  }
+  return rows * int(std::ceil(QFontMetricsF(memo->font()).lineSpacing())) + int(std::ceil(2 * margin));
+}
+
+// `w` grew by `grown` pixels below `oldBottom`: what lies below it on
+// `content` moves down as far, and the content grows with it.
+void makeRoomBelow(QWidget* w, int oldBottom, int grown, QWidget* content) {
+  if (grown <= 0) return;
+  for (QWidget* other : content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    if (other != w && other->y() > oldBottom) other->move(other->x(), other->y() + grown);
+  content->resize(content->width(), content->height() + grown);
+}
+
+// A memo whose text (another language) takes more lines than its box grows
+// to hold them, and what follows it moves down.
+void growToText(QPlainTextEdit* memo, QWidget* content) {
+  const int oldBottom = memo->geometry().bottom();
+  const int grown = wrappedHeight(memo) - memo->height();
+  if (grown > 0) memo->resize(memo->width(), memo->height() + grown);
+  makeRoomBelow(memo, oldBottom, grown, content);
+}
+
+// A one-line label running past `right` (another language) wraps there, and
+// what follows it moves down.
+void wrapAt(QLabel* label, int right, QWidget* content) {
+  if (label->geometry().right() < right) return;
+  const int oldBottom = label->geometry().bottom();
+  label->setWordWrap(true);
+  const int width = right - label->x();
+  const int height = std::max(label->height(), label->heightForWidth(width));
+  label->resize(width, height);
+  makeRoomBelow(label, oldBottom, height - (oldBottom - label->y() + 1), content);
 }
 
 }  // namespace
@@ -144,15 +218,15 @@ AboutPage::AboutPage(DesktopServices& services, QWidget* parent)
   setPaper(aboutPanel);
 
   bannerPicture = makePicture(aboutPanel, QRect(48, 32, 394, 63), QStringLiteral(":/pictures/banner.gif"),
-                              false, QStringLiteral("Orvane banner"));
+                              false, tr("Orvane banner"));
   bookPicture =
       makePicture(aboutPanel, QRect(32, 128, 128, 128), QStringLiteral(":/pictures/book_calculator.jpg"),
-                  true, QStringLiteral("A book beside a pocket calculator"));
-  programNameLabel = makeLabel(aboutPanel, QRect(192, 136, 257, 25), arial(24), QStringLiteral("Orvane"),
+                  true, tr("A book beside a pocket calculator"));
+  programNameLabel = makeLabel(aboutPanel, QRect(192, 136, 257, 28), arial(24), QStringLiteral("Orvane"),
                                Qt::AlignHCenter | Qt::AlignTop, true);
-  versionLabel =
-      makeLabel(aboutPanel, QRect(184, 168, 281, 25), arial(24),
-                QStringLiteral("Ver. ") + QLatin1String(kVersion), Qt::AlignHCenter | Qt::AlignTop, true);
+  //: Short for "Version", before the version number
+  versionLabel = makeLabel(aboutPanel, QRect(184, 168, 281, 28), arial(24),
+                           tr("Ver. %1").arg(QLatin1String(kVersion)), Qt::AlignHCenter | Qt::AlignTop, true);
 
   webAddressLabel = new CaptionLabel(aboutPanel);
   webAddressLabel->setGeometry(192, 233, 265, 26);
@@ -161,16 +235,30 @@ AboutPage::AboutPage(DesktopServices& services, QWidget* parent)
   webAddressLabel->setCaptionAlignment(Qt::AlignHCenter);
   webAddressLabel->setTextColor(cl::Blue);
   webAddressLabel->setCursor(Qt::PointingHandCursor);
-  webAddressLabel->setToolTip(QStringLiteral("Click to visit web site."));
+  webAddressLabel->setToolTip(tr("Click to visit web site."));
   webAddressLabel->setLinkTarget(urlPrefix(UrlScheme::Https) + maker::kWebSite);
   guardedConnect(webAddressLabel, &CaptionLabel::clicked, this, &AboutPage::onWebAddressClicked);
 
   rightsNoticeLabel = new CaptionLabel(aboutPanel);
   rightsNoticeLabel->setGeometry(48, 290, 401, 16);
-  rightsNoticeLabel->setCaption(maker::kRightsNotice);
+  rightsNoticeLabel->setCaption(QCoreApplication::translate("maker", maker::kRightsNotice));
   rightsNoticeLabel->setFont(arial(13));
   rightsNoticeLabel->setCaptionAlignment(Qt::AlignHCenter);
   rightsNoticeLabel->setTextColor(cl::Black);
+  // A longer notice (another language) takes the panel's width, still centred;
+  // longer still, it wraps, growing upwards into the space above it.
+  const QFontMetrics noticeFont = rightsNoticeLabel->fontMetrics();
+  const int noticeWidth = noticeFont.horizontalAdvance(rightsNoticeLabel->caption()) + 4;
+  if (noticeWidth > rightsNoticeLabel->width()) {
+    const int width = std::min(noticeWidth, aboutPanel->width() - 2 * 8);
+    const int height = std::max(
+        rightsNoticeLabel->height(),
+        noticeFont
+            .boundingRect(QRect(0, 0, width - 4, 1 << 20), Qt::TextWordWrap, rightsNoticeLabel->caption())
+            .height());
+    const int bottom = rightsNoticeLabel->geometry().bottom();
+    rightsNoticeLabel->setGeometry((aboutPanel->width() - width) / 2, bottom + 1 - height, width, height);
+  }
 
   nameChildren({{aboutPanel, "aboutPanel"},
                 {bannerPicture, "bannerPicture"},
@@ -191,23 +279,35 @@ void AboutPage::onWebAddressClicked() {
 TipsPage::TipsPage(QWidget* parent) : TabPage(parent) {
   tipsContent = new QWidget;
   tipsScroll = makeScrollBox(this, QRect(18, 16, 489, 305), tipsContent, QSize(480, 301));
-  tipsScroll->setAccessibleName(QStringLiteral("Tips"));
+  tipsScroll->setAccessibleName(tr("Tips"));
 
-  tipsHeading = makeLabel(tipsContent, QRect(95, 12, 289, 48), arial(19), QStringLiteral("Welcome to Orvane"),
+  tipsHeading = makeLabel(tipsContent, QRect(95, 12, 289, 48), arial(19), tr("Welcome to Orvane"),
                           Qt::AlignHCenter | Qt::AlignTop, true);
   tipsSubheading = makeLabel(tipsContent, QRect(20, 52, 341, 23), arial(16, true),
-                             QStringLiteral("Hit the ENTER KEY after making a data entry.  "));
-  tipsText =
-      makeMemo(tipsContent, QRect(20, 88, 441, 201), arial(15),
-               {QStringLiteral("The Enter Key will  initiate the calculation and in some cases"),
-                QStringLiteral("move you to the next data entry.  This is especially true for the "),
-                QStringLiteral("Bead Calculator and Bead Worksheet."), QString(),
-                QStringLiteral("Inches may be entered as a fraction (1/4) or as a decimal (0.250)."),
-                QString(), QStringLiteral("The 10 Key Pad and Mouse Wheel may be used throughout the "),
-                QStringLiteral("program."), QString(),
-                QStringLiteral("The Esc Key will close additional open Windows such as the "),
-                QStringLiteral("Calculator, Help or Worksheet Windows.")});
-  tipsText->setAccessibleName(QStringLiteral("Tips"));
+                             tr("Hit the ENTER KEY after making a data entry.  "));
+  // A longer subheading (another language) may take the width of the text
+  // below it.
+  const int below = widenToText(tipsSubheading, 441);
+  //: The lines are broken by hand to fit a box about 60 characters wide; break
+  //: the translation's lines to fit the same width. "10 Key Pad": the numeric keypad.
+  const QString tips =
+      tr("The Enter Key will  initiate the calculation and in some cases\n"
+         "move you to the next data entry.  This is especially true for the \n"
+         "Bead Calculator and Bead Worksheet.\n"
+         "\n"
+         "Inches may be entered as a fraction (1/4) or as a decimal (0.250).\n"
+         "\n"
+         "The 10 Key Pad and Mouse Wheel may be used throughout the \n"
+         "program.\n"
+         "\n"
+         "The Esc Key will close additional open Windows such as the \n"
+         "Calculator, Help or Worksheet Windows.");
+  tipsText = makeMemo(tipsContent, QRect(20, 88 + below, 441, 201), arial(15), tips.split(u'\n'));
+  tipsText->setAccessibleName(tr("Tips"));
+  // A wrapped subheading, or tips with more lines than the box holds (another
+  // language), make the page they scroll on taller.
+  tipsContent->resize(tipsContent->width(), tipsContent->height() + below);
+  growToText(tipsText, tipsContent);
 
   nameChildren({{tipsScroll, "tipsScroll"},
                 {tipsContent, "tipsContent"},
@@ -227,25 +327,29 @@ LinksPage::LinksPage(DesktopServices& services, QWidget* parent)
 
   linksContent = new QWidget;
   linksScroll = makeScrollBox(this, QRect(18, 8, 489, 313), linksContent, QSize(480, 309));
-  linksScroll->setAccessibleName(QStringLiteral("Links"));
+  linksScroll->setAccessibleName(tr("Links"));
 
   programPageLink = makeLinkLabel(
       linksContent, {47, 23}, QStringLiteral("Orvane"), urlPrefix(webLink.URLType) + maker::kProgramPage,
       QStringLiteral("https://") + maker::kProgramPage, [this] { onProgramPageClicked(); });
-  shopHeading = makeLabel(linksContent, QRect(69, 48, 0, 0), arial(16),
-                          QStringLiteral("Check for latest verion of  the program."));
+  shopHeading =
+      makeLabel(linksContent, QRect(69, 48, 0, 0), arial(16), tr("Check for latest verion of  the program."));
   makerSiteLink = makeLinkLabel(
       linksContent, {45, 86}, maker::kShopName, urlPrefix(webLink.URLType) + maker::kWebSite + u'/',
       QStringLiteral("https://") + maker::kWebSite, [this] { onMakerSiteClicked(); });
   // Read, selected and copied, never typed into.
   shopText = makeMemo(linksContent, QRect(66, 112, 385, 49), arial(16),
-                      {QStringLiteral("Jewelry making supplies for the professional jewelry "),
-                       QStringLiteral("designer and the hobbyist.")});
-  shopText->setAccessibleName(QStringLiteral("About the shop"));
-  mailLink = makeLinkLabel(linksContent, {45, 167}, QStringLiteral("E-Mail:  ") + maker::kMailAddress,
-                           mailAddress.fullTarget(), QString(), [this] { onMailClicked(); });
+                      //: Two lines broken by hand, about 50 characters each
+                      tr("Jewelry making supplies for the professional jewelry \n"
+                         "designer and the hobbyist.")
+                          .split(u'\n'));
+  shopText->setAccessibleName(tr("About the shop"));
+  //: %1 is the mail address
+  const QString mailCaption = tr("E-Mail:  %1").arg(maker::kMailAddress);
+  mailLink = makeLinkLabel(linksContent, {45, 167}, mailCaption, mailAddress.fullTarget(), QString(),
+                           [this] { onMailClicked(); });
   donationHeading = makeLabel(linksContent, QRect(69, 192, 0, 0), arial(16),
-                              QStringLiteral("Report program error; contact programmer."));
+                              tr("Report program error; contact programmer."));
 
   donationLink = new UrlLabel(services_, linksContent);
   donationLink->setGeometry(48, 229, 273, 22);
@@ -254,7 +358,7 @@ LinksPage::LinksPage(DesktopServices& services, QWidget* parent)
   donationLink->setFontColor(cl::Blue);
   donationLink->setHighlightColor(cl::Blue);
   donationLink->setUrl(maker::kDonationUrl);
-  donationLink->setCaption(QStringLiteral("Donate to Support Programming"));
+  donationLink->setCaption(tr("Donate to Support Programming"));
   // The caption is meant for one line: where the stand-in font runs a little
   // wider than the box, the box grows rather than wrapping into the memo below.
   donationLink->resize(std::max(273, donationLink->fontMetrics().horizontalAdvance(donationLink->text()) + 4),
@@ -262,9 +366,23 @@ LinksPage::LinksPage(DesktopServices& services, QWidget* parent)
   guardedConnect(donationLink, &LinkLabel::clicked, this, &LinksPage::onDonationClicked);
 
   donationText = makeMemo(linksContent, QRect(66, 256, 385, 49), arial(16),
-                          {QStringLiteral("If you find this program usefull, please consider "),
-                           QStringLiteral("donating to our programming efforts.")});
-  donationText->setAccessibleName(QStringLiteral("About donations"));
+                          //: Two lines broken by hand, about 50 characters each
+                          tr("If you find this program usefull, please consider \n"
+                             "donating to our programming efforts.")
+                              .split(u'\n'));
+  donationText->setAccessibleName(tr("About donations"));
+
+  // Longer texts (another language) push what follows them down, and wrap
+  // before the scroll bar that a longer page brings.
+  const int right = linksScroll->width() - 2 * linksScroll->frameWidth() -
+                    linksScroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, linksScroll);
+  for (QLabel* label :
+       {static_cast<QLabel*>(programPageLink), shopHeading, static_cast<QLabel*>(makerSiteLink)})
+    wrapAt(label, right, linksContent);
+  growToText(shopText, linksContent);
+  for (QLabel* label : {static_cast<QLabel*>(mailLink), donationHeading, static_cast<QLabel*>(donationLink)})
+    wrapAt(label, right, linksContent);
+  growToText(donationText, linksContent);
 
   nameChildren({{linksScroll, "linksScroll"},
                 {linksContent, "linksContent"},

@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QPushButton>
 #include <QShortcut>
+#include <algorithm>
 
 #include "app/app_context.h"
 #include "app/help_window.h"
@@ -51,6 +52,35 @@ QPushButton* makePictureButton(QWidget* parent, int left, const QString& icon, c
   return button;
 }
 
+// A caption longer than its button's place (another language) widens the
+// button; the row then keeps to the right edge, closing its gaps as far as it
+// must, but never reaching left of `leftLimit`. Captions that fit leave every
+// button where it was.
+void fitButtonRow(const QList<QPushButton*>& row, int leftLimit) {
+  constexpr int kPadding = 12;  // the frame and a little air on each side
+  QList<int> widths;
+  bool widened = false;
+  for (QPushButton* button : row) {
+    const int needed =
+        button->fontMetrics().horizontalAdvance(QString(button->text()).remove(u'&')) + kPadding;
+    widths << std::max(button->width(), needed);
+    widened = widened || widths.last() > button->width();
+  }
+  if (!widened) return;
+  const int right = row.last()->geometry().right() + 1;
+  const int gaps = int(row.size()) - 1;
+  int used = 0;
+  for (int w : widths) used += w;
+  const int englishGap = row[1]->x() - row[0]->geometry().right() - 1;
+  const int gap = gaps > 0 ? std::clamp((right - leftLimit - used) / gaps, 2, englishGap) : 0;
+  int x = right;
+  for (qsizetype i = row.size() - 1; i >= 0; --i) {
+    x -= widths[i];
+    row[i]->setGeometry(x, row[i]->y(), widths[i], row[i]->height());
+    x -= gap;
+  }
+}
+
 // The next page that can be shown, one way or the other, round the end.
 void stepPage(ColorTabWidget* pages, int direction) {
   const int n = pages->pageCount();
@@ -69,7 +99,7 @@ void addShortcut(QWidget* window, const QList<QKeySequence>& keys, std::function
 }  // namespace
 
 MainWindow::MainWindow(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
-  configureFixedWindow(this, QStringLiteral("Orvane Version ") + QLatin1String(kVersion), 535, 515, true);
+  configureFixedWindow(this, tr("Orvane Version %1").arg(QLatin1String(kVersion)), 535, 515, true);
   setFont(makeFont(QStringLiteral("MS Sans Serif"), 11));
   setBackground(this, systemColor(SysColor::BtnFace));
   buildContents();
@@ -84,6 +114,7 @@ void MainWindow::buildContents() {
   createButtonBar();
   sizeConverter = new SizeConverter(app_.services(), this);
   sizeConverter->setGeometry(1, 1, 531, 73);
+  makeRoomForTabRows();
 
   nameChildren({{sizeConverter, "sizeConverter"},
                 {pages, "pages"},
@@ -130,16 +161,37 @@ void MainWindow::createPages() {
   wireGaugePage = new WireGaugeChartPage();
   ringSizePage = new RingSizeChartPage();
   linksPage = new LinksPage(app_.services());
-  pages->addPage(aboutPage, QStringLiteral("About"));
-  pages->addPage(tipsPage, QStringLiteral("Tips"));
-  pages->addPage(beadPage, QStringLiteral("Bead Calculator"));
-  pages->addPage(pearlPlatePage, QStringLiteral("Pearl Plate"));
-  pages->addPage(stoneSizePage, QStringLiteral("Stone Size"));
-  pages->addPage(weightPage, QStringLiteral("Weight"));
-  pages->addPage(jumpRingPage, QStringLiteral("Jump Ring"));
-  pages->addPage(wireGaugePage, QStringLiteral("Wire Gauge"));
-  pages->addPage(ringSizePage, QStringLiteral("Ring Size"));
-  pages->addPage(linksPage, QStringLiteral("Links"));
+  //: Tab of the page about the program (name, version, rights)
+  pages->addPage(aboutPage, tr("About"));
+  //: Tab of the page with hints on using the program
+  pages->addPage(tipsPage, tr("Tips"));
+  pages->addPage(beadPage, tr("Bead Calculator"));
+  //: Tab of the Pearl Plate (PP) size chart
+  pages->addPage(pearlPlatePage, tr("Pearl Plate"));
+  //: Tab of the Stone Size (SS) chart
+  pages->addPage(stoneSizePage, tr("Stone Size"));
+  //: Tab of the weight converter (carats, grams, ounces...)
+  pages->addPage(weightPage, tr("Weight"));
+  //: Tab of the jump ring chart (the open metal rings that join parts)
+  pages->addPage(jumpRingPage, tr("Jump Ring"));
+  pages->addPage(wireGaugePage, tr("Wire Gauge"));
+  //: Tab of the finger ring size chart
+  pages->addPage(ringSizePage, tr("Ring Size"));
+  //: Tab of the page with web and mail links
+  pages->addPage(linksPage, tr("Links"));
+}
+
+// The pages are laid out for the room that two rows of tabs leave them.
+// Captions long enough to need a third row (another language) make the window
+// taller by that row rather than cutting the pages short.
+void MainWindow::makeRoomForTabRows() {
+  constexpr int kTabRowsLaidOut = 2;
+  const int extraRows = pages->gridRowCount() - kTabRowsLaidOut;
+  if (extraRows <= 0) return;
+  const int extra = extraRows * pages->tabRect(0).height();
+  setFixedSize(width(), height() + extra);
+  pages->resize(pages->width(), pages->height() + extra);
+  buttonBar->move(buttonBar->x(), buttonBar->y() + extra);
 }
 
 void MainWindow::createButtonBar() {
@@ -151,18 +203,22 @@ void MainWindow::createButtonBar() {
   // Tab stops in order: Fractions, Worksheet, Exit. The record bar stays out
   // of the chain: the grid it moves already takes Up, Down, Ctrl+Home and
   // Ctrl+End, and on six of the ten pages a stop on it would do nothing.
-  fractionsButton = makeButton(buttonBar, 236, 86, QStringLiteral("Fractions"));
-  worksheetButton = makeButton(buttonBar, 337, 96, QStringLiteral("Worksheet"));
-  exitButton = makeButton(buttonBar, 448, 73, QStringLiteral("Exit"));
+  fractionsButton = makeButton(buttonBar, 236, 86, tr("Fractions"));
+  worksheetButton = makeButton(buttonBar, 337, 96, tr("Worksheet"));
+  //: Ends the program
+  exitButton = makeButton(buttonBar, 448, 73, tr("Exit"));
+  // Longer captions may take the room up to the Help button (188 + 33) and a
+  // little air.
+  fitButtonRow({fractionsButton, worksheetButton, exitButton}, 229);
 
   auto* bar = new NavigationBar(buttonBar);
   guardedConnect(bar, &NavigationBar::stepChosen, this, &MainWindow::navigate);
   bar->setGeometry(10, 9, 121, 27);
   bar->setObjectName(QStringLiteral("pageButtonBar"));
 
-  calculatorButton = makePictureButton(buttonBar, 140, QStringLiteral(":/icons/calculator.svg"),
-                                       QStringLiteral("Math Calculator"));
-  helpButton = makePictureButton(buttonBar, 188, QStringLiteral(":/icons/help.svg"), QStringLiteral("Help"));
+  calculatorButton =
+      makePictureButton(buttonBar, 140, QStringLiteral(":/icons/calculator.svg"), tr("Math Calculator"));
+  helpButton = makePictureButton(buttonBar, 188, QStringLiteral(":/icons/help.svg"), tr("Help"));
   // Tab walks the bar left to right.
   setTabOrder(calculatorButton, helpButton);
   setTabOrder(helpButton, fractionsButton);
@@ -171,8 +227,9 @@ void MainWindow::createButtonBar() {
 
   // Keys that work wherever the focus is in the window.
   const QKeySequence calculatorKey(Qt::Key_F9);
+  //: %1 is the key that opens the calculator
   calculatorButton->setToolTip(
-      QStringLiteral("Math Calculator (%1)").arg(calculatorKey.toString(QKeySequence::NativeText)));
+      tr("Math Calculator (%1)").arg(calculatorKey.toString(QKeySequence::NativeText)));
   addShortcut(this, {QKeySequence(Qt::Key_F1)}, [this] { onHelpClicked(); });
   addShortcut(this, {calculatorKey}, [this] { onCalculatorClicked(); });
   // The Bench window as it was left, from any page.

@@ -47,6 +47,7 @@ class MainWindow : public QWidget {
   void buildContents();
   void createPages();
   void createButtonBar();
+  void makeRoomForTabRows();
   void navigate(GridNavigation step);
 
   AppContext& app_;

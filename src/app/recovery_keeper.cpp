@@ -29,12 +29,15 @@ RecoveryKeeper::RecoveryKeeper(DesktopServices& services, const QString& folder,
     : services_(services), folder_(folder), instanceName_(instanceName) {
   timer_.setSingleShot(true);
   timer_.setInterval(kDelayMs);
+  // The reasons complete the sentence of the warning that shows them.
   if (folder.isEmpty()) {
-    unavailable_ = QStringLiteral("there is no home folder to keep it in");
+    //: Why the worksheet cannot be kept safe against a crash; completes that sentence
+    unavailable_ = tr("there is no home folder to keep it in");
     return;
   }
   if (!QDir().mkpath(folder)) {
-    unavailable_ = QStringLiteral("the folder %1 cannot be made").arg(folder);
+    //: Why the worksheet cannot be kept safe against a crash; completes that sentence
+    unavailable_ = tr("the folder %1 cannot be made").arg(folder);
     return;
   }
   // Typed work is the user's own business: a folder found looser is
@@ -51,11 +54,13 @@ RecoveryKeeper::RecoveryKeeper(DesktopServices& services, const QString& folder,
       return;
     }
     if (lock->error() != QLockFile::LockFailedError) {
-      unavailable_ = QStringLiteral("the folder %1 cannot be written").arg(folder);
+      //: Why the worksheet cannot be kept safe against a crash; completes that sentence
+      unavailable_ = tr("the folder %1 cannot be written").arg(folder);
       return;
     }
   }
-  unavailable_ = QStringLiteral("too many copies of the program are running");
+  //: Why the worksheet cannot be kept safe against a crash; completes that sentence
+  unavailable_ = tr("too many copies of the program are running");
 }
 
 RecoveryKeeper::~RecoveryKeeper() = default;
@@ -68,11 +73,14 @@ std::vector<RecoveryKeeper::LeftOver> RecoveryKeeper::takeLeftOvers(QWidget* par
     const RecoveryReading reading = readRecoveryFile(file);
     if (!reading.Worksheet) {
       const QString aside = setAsideRecoveryFile(file);
-      const QString where = aside.isEmpty() ? QStringLiteral("It will be replaced.")
-                                            : QStringLiteral("It has been set aside as %1.").arg(aside);
+      //: The recovery file that could not be read
+      QString where = tr("It will be replaced.");
+      //: %1 is the new name of the recovery file that could not be read
+      if (!aside.isEmpty()) where = tr("It has been set aside as %1.").arg(aside);
+      //: %1 the recovery file, %2 why it cannot be read, %3 what becomes of it
       services_.showMessage(parent, MessageIcon::Warning, QStringLiteral("Orvane"),
-                            QStringLiteral("The unsaved worksheet kept from an earlier run cannot be read "
-                                           "from %1: %2.\n\n%3")
+                            tr("The unsaved worksheet kept from an earlier run cannot be read "
+                               "from %1: %2.\n\n%3")
                                 .arg(file, reading.Problem, where));
       return false;
     }
@@ -151,8 +159,9 @@ void RecoveryKeeper::warn(const QString& reason) {
   if (warned_) return;
   warned_ = true;
   services_.showMessage(sheet_, MessageIcon::Warning, QStringLiteral("Orvane"),
-                        QStringLiteral("The unsaved worksheet cannot be kept safe against a crash: %1\n\n"
-                                       "Save it to keep it.")
+                        //: %1 is the reason, ending with a full stop
+                        tr("The unsaved worksheet cannot be kept safe against a crash: %1\n\n"
+                           "Save it to keep it.")
                             .arg(withFinalDot(reason)));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
@@ -24,6 +25,8 @@ class WorksheetWindow;
 // this copy's alone: locked for as long as the copy runs, and named after its
 // instance, with a further slot for a second copy under the same name.
 class RecoveryKeeper {
+  Q_DECLARE_TR_FUNCTIONS(RecoveryKeeper)
+
  public:
   // The longest the rows wait after a change before they are written: a
   // change while they wait does not put the write off.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 // Who makes and distributes this program. Placeholders under the reserved
 // example.org domain: a packager sets the real values here, in one place.
@@ -14,8 +15,10 @@ inline const QString kDisplayName = QStringLiteral("Orvane Support");
 inline const QString kMailAddress = QStringLiteral("support@orvane.example.org");
 // The donation page carries its own scheme.
 inline const QString kDonationUrl = QStringLiteral("https://donate.example.org/orvane");
-inline const QString kRightsNotice =
-    QStringLiteral("Copyright \u00A9 2026 The Orvane developers. All rights reserved.");
+// Shown translated (context "maker"); a notice changed here shows as written
+// until its translations follow.
+inline constexpr char kRightsNotice[] =
+    QT_TRANSLATE_NOOP("maker", "Copyright © 2026 The Orvane developers. All rights reserved.");
 inline const QString kMakerName = QStringLiteral("The Orvane developers");
 
 }  // namespace orvane::maker

@@ -14,7 +14,9 @@
 #include "app/main_window.h"
 #include "core/maker_info.h"
 #include "find_child.h"
+#include "platform/languages.h"
 #include "platform/window_frame.h"
+#include "text_fit.h"
 #include "widget_fixture.h"
 #include "widgets/caption_label.h"
 #include "widgets/color_tab_widget.h"
@@ -34,7 +36,10 @@ class TestInfoPages : public QObject {
   ModalDialogGuard guard;
 
  private Q_SLOTS:
-  void cleanup() { QVERIFY2(!guard.tripped(), qPrintable(guard.seen())); }
+  void cleanup() {
+    installLanguage(QStringLiteral("en"));
+    QVERIFY2(!guard.tripped(), qPrintable(guard.seen()));
+  }
 
   void webAndMailLabelsOpenTheirTargetsAndTurnPurple_data() {
     QTest::addColumn<QString>("label");
@@ -188,7 +193,7 @@ class TestInfoPages : public QObject {
         findNamed<CaptionLabel>(findNamed<AboutPage>(t.app->mainWindow(), "aboutPage"), "rightsNoticeLabel");
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(notice);
     QCOMPARE(iface->role(), QAccessible::StaticText);
-    QCOMPARE(iface->text(QAccessible::Name), maker::kRightsNotice);
+    QCOMPARE(iface->text(QAccessible::Name), QString::fromUtf8(maker::kRightsNotice));
     QCOMPARE(notice->focusPolicy(), Qt::NoFocus);
     QVERIFY(!iface->actionInterface() ||
             !iface->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
@@ -336,6 +341,64 @@ class TestInfoPages : public QObject {
     }
   }
 
+  // Texts longer than the English (German, and the pseudo-language's 40 %
+  // more) stay whole: every memo shows its last line, nothing on a page
+  // overlaps what follows it or runs past the page's right edge, and the
+  // rights notice, drawn by hand, fits its label.
+  void longerTextsStayInSight_data() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("en") << "en";
+    QTest::newRow("de") << "de";
+    QTest::newRow("pseudo") << QString::fromLatin1(kPseudoLanguage);
+  }
+
+  void longerTextsStayInSight() {
+    QFETCH(QString, language);
+    QVERIFY(installLanguage(language));
+    TestApp t;
+    MainWindow* main = t.app->mainWindow();
+    main->show();
+    auto* pages = findNamed<ColorTabWidget>(main, "pages");
+    for (const char* name : {"aboutPage", "tipsPage", "linksPage"}) {
+      auto* page = findNamed<TabPage>(main, name);
+      pages->setActivePage(page);
+      QApplication::processEvents();
+      for (auto* memo : page->findChildren<QPlainTextEdit*>()) {
+        QTextCursor end(memo->document());
+        end.movePosition(QTextCursor::End);
+        QVERIFY2(memo->cursorRect(end).bottom() < memo->viewport()->height(),
+                 qPrintable(memo->objectName() + ": " + memo->toPlainText()));
+      }
+      // Side by side nothing stands; one below the other, in the order made.
+      QList<QWidget*> placed;
+      for (auto* w : page->findChildren<QWidget*>())
+        if (w->isVisibleTo(page) && (qobject_cast<QLabel*>(w) || qobject_cast<QPlainTextEdit*>(w)))
+          placed << w;
+      for (QWidget* w : placed) {
+        QWidget* area = w->parentWidget();
+        // On a scroll box's content the viewport's width is what shows.
+        const int right =
+            area->parentWidget() && area->parentWidget()->objectName() == "qt_scrollarea_viewport"
+                ? area->parentWidget()->width()
+                : area->width();
+        QVERIFY2(w->geometry().right() < right, qPrintable(w->objectName()));
+        QVERIFY2(w->geometry().bottom() < area->height(), qPrintable(w->objectName()));
+        for (QWidget* other : placed)
+          if (other != w && other->parentWidget() == area && w->objectName() != "tipsHeading" &&
+              other->objectName() != "tipsHeading")
+            QVERIFY2(!w->geometry().intersects(other->geometry()),
+                     qPrintable(w->objectName() + " overlaps " + other->objectName()));
+      }
+      QVERIFY2(textsThatDoNotFit(page).isEmpty(), qPrintable(textsThatDoNotFit(page).join('\n')));
+    }
+    auto* notice = findNamed<CaptionLabel>(main, "rightsNoticeLabel");
+    const QRect needed =
+        notice->fontMetrics().boundingRect(notice->rect(), Qt::TextWordWrap, notice->caption());
+    QVERIFY(notice->rect().contains(needed));
+    QVERIFY(notice->parentWidget()->rect().contains(notice->geometry()));
+    QVERIFY(!notice->geometry().intersects(findNamed<CaptionLabel>(main, "webAddressLabel")->geometry()));
+  }
+
   void aboutPagePicturesAreLoaded() {
     TestApp t;
     AboutPage* about = findNamed<AboutPage>(t.app->mainWindow(), "aboutPage");
@@ -345,7 +408,8 @@ class TestInfoPages : public QObject {
     QCOMPARE(QImageReader::imageFormat(QStringLiteral(":/pictures/banner.gif")), QByteArray("gif"));
     QCOMPARE(QImageReader::imageFormat(QStringLiteral(":/pictures/book_calculator.jpg")), QByteArray("jpeg"));
     QVERIFY(findNamed<QLabel>(about, "bookPicture")->hasScaledContents());
-    QCOMPARE(findNamed<CaptionLabel>(about, "rightsNoticeLabel")->caption(), maker::kRightsNotice);
+    QCOMPARE(findNamed<CaptionLabel>(about, "rightsNoticeLabel")->caption(),
+             QString::fromUtf8(maker::kRightsNotice));
   }
 
   // The About page shows the version the title bar shows, both taken from

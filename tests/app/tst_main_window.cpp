@@ -1,22 +1,28 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QWindow>
 
 #include "app/help_window.h"
+#include "app/info_pages.h"
 #include "app/main_window.h"
 #include "core/maker_info.h"
+#include "core/worksheet_file.h"
+#include "core/worksheet_recovery.h"
 #include "desk_calculator/calculator_pad.h"
 #include "desk_calculator/calculator_window.h"
 #include "find_child.h"
 #include "measures/bead_page.h"
 #include "measures/fractions_window.h"
 #include "measures/weight_page.h"
+#include "platform/languages.h"
 #include "sizes/chart_pages.h"
 #include "sizes/size_converter.h"
 #include "sizes/size_pages.h"
+#include "text_fit.h"
 #include "widget_fixture.h"
 #include "widgets/bevel_panel.h"
 #include "widgets/color_tab_widget.h"
@@ -55,6 +61,12 @@ class MainWindowTest : public QObject {
   void calculatorKey();
   void ctrlTabChangesPage_data();
   void ctrlTabChangesPage();
+  void inGerman();
+  void longerCaptionsKeepTheLayout_data();
+  void longerCaptionsKeepTheLayout();
+  void ownTextsTranslated();
+  void restoreQuestionInEachLanguage_data();
+  void restoreQuestionInEachLanguage();
 
  private:
   std::unique_ptr<TestApp> t_;
@@ -70,6 +82,7 @@ void MainWindowTest::init() {
 
 void MainWindowTest::cleanup() {
   t_.reset();
+  installLanguage(QStringLiteral("en"));
   QVERIFY2(!guard_->tripped(), qPrintable(guard_->seen()));
   guard_.reset();
 }
@@ -510,6 +523,147 @@ void MainWindowTest::ctrlTabChangesPage() {
                   back ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
   QCOMPARE(pages()->activePageIndex(), to);
   QCOMPARE(t_->services.beeps, 0);
+}
+
+// Built in German, the window speaks German and still converts, with "." as
+// the decimal point.
+void MainWindowTest::inGerman() {
+  t_.reset();
+  QVERIFY(installLanguage(QStringLiteral("de")));
+  t_ = std::make_unique<TestApp>();
+  const QStringList captions{"Über",    "Tipps",     "Perlenrechner", "Perlenplatte", "Steingröße",
+                             "Gewicht", "Biegering", "Drahtstärke",   "Ringgröße",    "Links"};
+  for (int i = 0; i < captions.size(); ++i) QCOMPARE(pages()->caption(i), captions[i]);
+  QCOMPARE(findNamed<QPushButton>(main(), "fractionsButton")->text(), QStringLiteral("Brüche"));
+  QCOMPARE(findNamed<QPushButton>(main(), "worksheetButton")->text(), QStringLiteral("Arbeitsblatt"));
+  QCOMPARE(findNamed<QPushButton>(main(), "exitButton")->text(), QStringLiteral("Beenden"));
+  QCOMPARE(findNamed<QPushButton>(main(), "calculatorButton")->toolTip(), QStringLiteral("Rechner (F9)"));
+  QCOMPARE(findNamed<QPushButton>(main(), "helpButton")->accessibleName(), QStringLiteral("Hilfe"));
+  QCOMPARE(findNamed<QLabel>(main(), "tipsHeading")->text(), QStringLiteral("Willkommen bei Orvane"));
+  // German captions fit two rows of tabs: the window keeps its English size.
+  QCOMPARE(main()->size(), QSize(535, 515));
+
+  main()->show();
+  auto* converter = findNamed<SizeConverter>(main(), "sizeConverter");
+  auto* mm = findNamed<EntryBox>(converter, "mmBox");
+  giveFocusTo(mm);
+  typeText(mm, QStringLiteral("2.3"));
+  QTest::keyClick(mm, Qt::Key_Return);
+  QCOMPARE(findNamed<EntryBox>(converter, "inchBox")->text(), QStringLiteral("0.09055"));
+  QCOMPARE(findNamed<DesignationBox>(converter, "pearlBox")->shownText(), QStringLiteral("16 - 17"));
+  QCOMPARE(findNamed<DesignationBox>(converter, "stoneBox")->shownText(), QStringLiteral("7 - 8"));
+  // Exit still ends the program.
+  QTest::mouseClick(findNamed<QPushButton>(main(), "exitButton"), Qt::LeftButton);
+  QCOMPARE(t_->quitRequests, 1);
+}
+
+void MainWindowTest::longerCaptionsKeepTheLayout_data() {
+  QTest::addColumn<QString>("language");
+  QTest::newRow("en") << "en";
+  QTest::newRow("de") << "de";
+  QTest::newRow("pseudo") << QString::fromLatin1(kPseudoLanguage);
+}
+
+// Longer captions widen their buttons without pushing one onto another or
+// out of the bar, and tabs that need more rows make the window taller
+// rather than the pages shorter.
+void MainWindowTest::longerCaptionsKeepTheLayout() {
+  QFETCH(QString, language);
+  const int englishPageHeight = pages()->displayRect().height();
+  t_.reset();
+  QVERIFY(installLanguage(language));
+  t_ = std::make_unique<TestApp>();
+  main()->show();
+  QCOMPARE(pages()->displayRect().height(), englishPageHeight);
+  auto* bar = findNamed<BevelPanel>(main(), "buttonBar");
+  QVERIFY(main()->rect().contains(bar->geometry()));
+  QCOMPARE(bar->geometry().top(), pages()->geometry().bottom() + 1);
+  QWidget* left = findNamed<QWidget>(main(), "pageButtonBar");
+  for (const char* name :
+       {"calculatorButton", "helpButton", "fractionsButton", "worksheetButton", "exitButton"}) {
+    auto* button = findNamed<QPushButton>(main(), name);
+    QVERIFY2(button->x() > left->geometry().right(), name);
+    QVERIFY2(bar->rect().contains(button->geometry()), name);
+    left = button;
+  }
+  QVERIFY2(textsThatDoNotFit(bar).isEmpty(), qPrintable(textsThatDoNotFit(bar).join(u'\n')));
+  QVERIFY2(textsThatDoNotFit(pages()).isEmpty(), qPrintable(textsThatDoNotFit(pages()).join(u'\n')));
+}
+
+// Every text of the window's own (title, tabs, button bar, the About, Tips
+// and Links pages) comes through the translations; names and addresses stay
+// as they are.
+void MainWindowTest::ownTextsTranslated() {
+  t_.reset();
+  QVERIFY(installLanguage(QString::fromLatin1(kPseudoLanguage)));
+  t_ = std::make_unique<TestApp>();
+  main()->show();
+  QVERIFY(PseudoTranslator::isPseudo(main()->windowTitle()));
+  for (int i = 0; i < pages()->pageCount(); ++i) QVERIFY(PseudoTranslator::isPseudo(pages()->caption(i)));
+  const QStringList names{"Orvane", maker::kShopName, "https://" + maker::kProgramPage,
+                          "https://" + maker::kWebSite, maker::kWebSite};
+  QStringList plain;
+  for (const char* name : {"aboutPage", "tipsPage", "linksPage"}) {
+    auto* page = findNamed<TabPage>(main(), name);
+    pages()->setActivePage(page);
+    QApplication::processEvents();
+    plain += untranslatedTexts(page, names);
+  }
+  for (const char* name :
+       {"calculatorButton", "helpButton", "fractionsButton", "worksheetButton", "exitButton"})
+    plain += untranslatedTexts(findNamed<QPushButton>(main(), name));
+  QVERIFY2(plain.isEmpty(), qPrintable(plain.join(u'\n')));
+}
+
+void MainWindowTest::restoreQuestionInEachLanguage_data() {
+  QTest::addColumn<QString>("language");
+  QTest::addColumn<QString>("file");
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<QString>("question");  // {file} stands for the file's path
+  QTest::newRow("en, never saved")
+      << "en"
+      << ""
+      << "Restore Worksheet"
+      << "Restore the unsaved worksheet?\n\nOrvane ended before the worksheet was "
+         "saved. Yes opens it with its rows, unsaved; No throws them away.";
+  QTest::newRow("en, from a file")
+      << "en"
+      << "bracelet.bws"
+      << "Restore Worksheet"
+      << "Restore the unsaved worksheet?\n\nOrvane ended before the worksheet {file} "
+         "was saved. Yes opens it with its rows, unsaved; No throws them away.";
+  QTest::newRow("de, from a file")
+      << "de"
+      << "bracelet.bws"
+      << "Arbeitsblatt wiederherstellen"
+      << "Das nicht gespeicherte Arbeitsblatt wiederherstellen?\n\nOrvane wurde beendet, bevor das "
+         "Arbeitsblatt {file} gespeichert war. „Ja“ öffnet es mit seinen Zeilen, nicht gespeichert; „Nein“ "
+         "verwirft sie.";
+}
+
+// Rows a crashed run left are offered back in a whole sentence of the
+// program's language, the file named where the language puts it.
+void MainWindowTest::restoreQuestionInEachLanguage() {
+  QFETCH(QString, language);
+  QFETCH(QString, file);
+  QFETCH(QString, caption);
+  QFETCH(QString, question);
+  QTemporaryDir dir;
+  const QString path = file.isEmpty() ? QString() : dir.filePath(file);
+  RecoveredWorksheet left;
+  left.Path = path;
+  left.Text.Project = QStringLiteral("Left over");
+  saveWholeFile(dir.filePath(recoveryFileName(QStringLiteral("Test"), 1)), recoveryFileBytes(left));
+
+  t_.reset();
+  QVERIFY(installLanguage(language));
+  t_ = std::make_unique<TestApp>();
+  t_->app->keepUnsavedWorksheet(dir.path(), QStringLiteral("Test"));
+  t_->services.yesNoAnswers.push_back(false);
+  t_->app->offerUnsavedWorksheet();
+  QCOMPARE(t_->services.questions.size(), 1);
+  QCOMPARE(t_->services.questions[0].caption, caption);
+  QCOMPARE(t_->services.questions[0].text, QString(question).replace(QStringLiteral("{file}"), path));
 }
 
 QTEST_MAIN(MainWindowTest)
