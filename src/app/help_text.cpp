@@ -83,8 +83,9 @@ HelpPage parseHelpPage(const QString& text) {
   return page;
 }
 
-HelpPage loadHelpPage(const QString& name) {
-  QFile file(QStringLiteral(":/help/%1.txt").arg(name));
+HelpPage loadHelpPage(const QString& name, const QString& language) {
+  QFile file(QStringLiteral(":/help_%1/%2.txt").arg(language, name));
+  if (language.isEmpty() || !file.exists()) file.setFileName(QStringLiteral(":/help/%1.txt").arg(name));
   if (!file.open(QIODevice::ReadOnly)) {
     HelpPage missing;
     missing.problems << QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
