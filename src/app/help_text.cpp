@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 
 #include "core/maker_info.h"
+#include "platform/languages.h"
 
 namespace orvane {
 
@@ -94,7 +95,21 @@ HelpPage loadHelpPage(const QString& name, const QString& language) {
   QString text = QString::fromUtf8(file.readAll());
   text.replace(QStringLiteral("{program}"), QStringLiteral("Orvane"));
   text.replace(QStringLiteral("{maker}"), maker::kMakerName);
-  return parseHelpPage(text);
+  HelpPage page = parseHelpPage(text);
+  // The pseudo-language writes the English help as it writes every other
+  // text, so the help shows where a longer language would not fit.
+  if (language == QLatin1String(kPseudoLanguage)) {
+    for (HelpBlock& block : page.blocks) {
+      if (!block.text.isEmpty()) block.text = PseudoTranslator::pseudoText(block.text);
+      for (QString& line : block.lines)
+        if (!line.trimmed().isEmpty()) line = PseudoTranslator::pseudoText(line);
+      for (HelpPicture& picture : block.pictures) {
+        picture.description = PseudoTranslator::pseudoText(picture.description);
+        if (!picture.caption.isEmpty()) picture.caption = PseudoTranslator::pseudoText(picture.caption);
+      }
+    }
+  }
+  return page;
 }
 
 }  // namespace orvane

@@ -37,7 +37,8 @@ HelpPage parseHelpPage(const QString& text);
 
 // The page <name> in a language ("de": :/help_de/<name>.txt), with {program}
 // and {maker} filled in. A language without its own help, or without that
-// page, gets the English one (:/help/<name>.txt).
+// page, gets the English one (:/help/<name>.txt); the pseudo-language gets
+// the English one in its own writing.
 HelpPage loadHelpPage(const QString& name, const QString& language = QString());
 
 }  // namespace orvane

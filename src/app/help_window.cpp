@@ -116,17 +116,27 @@ class Column {
     y_ += block.size.height() + 8;
   }
 
-  // Two pictures side by side, each captioned below.
+  // Two pictures side by side, each captioned below. A caption takes the
+  // width up to the middle between the pictures, and a second line where a
+  // language needs more.
   void pair(const HelpBlock& block) {
     static constexpr int kLefts[2] = {64, 208};
+    static constexpr int kCaptionWidth = kLefts[1] - kLefts[0] - 1;
     for (int k = 0; k < 2; ++k)
       makePicture(panel_, QRect(QPoint(kLefts[k], y_), block.size),
                   QStringLiteral(":/pictures/") + block.pictures[k].file, false,
                   block.pictures[k].description);
-    for (int k = 0; k < 2; ++k)
-      makeLabel(panel_, QRect(kLefts[k] - 16, y_ + block.size.height() + 3, block.size.width() + 32, 18),
-                arial(13), block.pictures[k].caption, Qt::AlignHCenter | Qt::AlignTop);
-    y_ += block.size.height() + 28;
+    const int captionTop = y_ + block.size.height() + 3;
+    int captionHeight = 18;
+    QList<QLabel*> captions;
+    for (int k = 0; k < 2; ++k) {
+      const int left = kLefts[k] + (block.size.width() - kCaptionWidth) / 2;
+      captions << makeLabel(panel_, QRect(left, captionTop, kCaptionWidth, 18), arial(13),
+                            block.pictures[k].caption, Qt::AlignHCenter | Qt::AlignTop, true);
+      captionHeight = std::max(captionHeight, captions.back()->heightForWidth(kCaptionWidth));
+    }
+    for (QLabel* caption : captions) caption->resize(kCaptionWidth, captionHeight);
+    y_ = captionTop + captionHeight + 7;
   }
 
   QWidget* panel_;

@@ -1,6 +1,7 @@
 #include <QTest>
 
 #include "app/help_text.h"
+#include "platform/languages.h"
 
 using namespace orvane;
 
@@ -143,7 +144,7 @@ class TestHelpText : public QObject {
                             << "Lizenzvereinbarung";
     QTest::newRow("no language given") << ""
                                        << "License Agreement";
-    QTest::newRow("no help of its own") << "pseudo"
+    QTest::newRow("no help of its own") << "fr"
                                         << "License Agreement";
     QTest::newRow("unknown") << "xx"
                              << "License Agreement";
@@ -155,6 +156,26 @@ class TestHelpText : public QObject {
     QCOMPARE(page.problems, QStringList());
     QVERIFY(!page.blocks.isEmpty());
     QTEST(page.blocks.front().text, "firstHeading");
+  }
+
+  // The pseudo-language writes every text of the English help in its own
+  // way, the memos' empty lines staying empty, so a text the translations
+  // would miss shows plain.
+  void pseudoLanguageWritesTheEnglishHelp() {
+    const HelpPage english = loadHelpPage(QStringLiteral("bead_calculator"), QStringLiteral("en"));
+    const HelpPage pseudo = loadHelpPage(QStringLiteral("bead_calculator"), QStringLiteral("pseudo"));
+    QCOMPARE(pseudo.blocks.size(), english.blocks.size());
+    for (qsizetype i = 0; i < english.blocks.size(); ++i) {
+      const HelpBlock& block = pseudo.blocks[i];
+      if (!block.text.isEmpty()) QVERIFY2(PseudoTranslator::isPseudo(block.text), qPrintable(block.text));
+      QCOMPARE(block.lines.size(), english.blocks[i].lines.size());
+      for (const QString& line : block.lines)
+        QVERIFY2(line.isEmpty() || PseudoTranslator::isPseudo(line), qPrintable(line));
+      for (const HelpPicture& picture : block.pictures) {
+        QVERIFY2(PseudoTranslator::isPseudo(picture.description), qPrintable(picture.description));
+        QVERIFY(picture.caption.isEmpty() || PseudoTranslator::isPseudo(picture.caption));
+      }
+    }
   }
 
   // A translated page has the English one's build: the same items in the same
