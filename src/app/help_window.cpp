@@ -180,6 +180,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent) {
   pages->setTabActiveFont(makeFont(QStringLiteral("MS Sans Serif"), 16, true));
   pages->setTabInactiveColor(systemColor(SysColor::Light3D));
   pages->setTabInactiveFont(arial(15));
+  // One row as long as the captions fit it; a longer language's take a
+  // second rather than running past the window.
+  pages->setMultiLine(true);
   licensePage = new TabPage;
   stoneSizePage = new TabPage;
   beadCalculatorPage = new TabPage;
