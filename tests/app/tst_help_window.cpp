@@ -383,6 +383,28 @@ class TestHelpWindow : public QObject {
     }
   }
 
+  // Every tab lies within the window, whatever the length of its caption;
+  // English keeps its one row.
+  void everyTabWithinTheWindow_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("English") << "en" << 1;
+    QTest::newRow("German") << "de" << 1;
+    QTest::newRow("pseudo") << "pseudo" << 2;
+  }
+
+  void everyTabWithinTheWindow() {
+    QFETCH(QString, language);
+    SpokenLanguage speaking(language);
+    HelpWindow help;
+    showWindow(&help);
+    QVERIFY(QTest::qWaitForWindowExposed(&help));
+    auto* pages = findNamed<ColorTabWidget>(&help, "pages");
+    for (int i = 0; i < pages->pageCount(); ++i)
+      QVERIFY2(pages->rect().contains(pages->tabRect(i)), qPrintable(pages->caption(i)));
+    QTEST(pages->gridRowCount(), "rows");
+  }
+
   // Under German the window, its tabs, its texts and what a screen reader
   // hears are German.
   void germanWindowShowsGermanHelp() {
