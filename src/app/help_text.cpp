@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 
 #include "core/maker_info.h"
+#include "platform/languages.h"
 
 namespace orvane {
 
@@ -83,8 +84,9 @@ HelpPage parseHelpPage(const QString& text) {
   return page;
 }
 
-HelpPage loadHelpPage(const QString& name) {
-  QFile file(QStringLiteral(":/help/%1.txt").arg(name));
+HelpPage loadHelpPage(const QString& name, const QString& language) {
+  QFile file(QStringLiteral(":/help_%1/%2.txt").arg(language, name));
+  if (language.isEmpty() || !file.exists()) file.setFileName(QStringLiteral(":/help/%1.txt").arg(name));
   if (!file.open(QIODevice::ReadOnly)) {
     HelpPage missing;
     missing.problems << QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
@@ -93,7 +95,21 @@ HelpPage loadHelpPage(const QString& name) {
   QString text = QString::fromUtf8(file.readAll());
   text.replace(QStringLiteral("{program}"), QStringLiteral("Orvane"));
   text.replace(QStringLiteral("{maker}"), maker::kMakerName);
-  return parseHelpPage(text);
+  HelpPage page = parseHelpPage(text);
+  // The pseudo-language writes the English help as it writes every other
+  // text, so the help shows where a longer language would not fit.
+  if (language == QLatin1String(kPseudoLanguage)) {
+    for (HelpBlock& block : page.blocks) {
+      if (!block.text.isEmpty()) block.text = PseudoTranslator::pseudoText(block.text);
+      for (QString& line : block.lines)
+        if (!line.trimmed().isEmpty()) line = PseudoTranslator::pseudoText(line);
+      for (HelpPicture& picture : block.pictures) {
+        picture.description = PseudoTranslator::pseudoText(picture.description);
+        if (!picture.caption.isEmpty()) picture.caption = PseudoTranslator::pseudoText(picture.caption);
+      }
+    }
+  }
+  return page;
 }
 
 }  // namespace orvane

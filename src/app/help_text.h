@@ -35,7 +35,10 @@ struct HelpPage {
 // Reads a help page written in the help text format (see resources/help/).
 HelpPage parseHelpPage(const QString& text);
 
-// The page :/help/<name>.txt, with {program} and {maker} filled in.
-HelpPage loadHelpPage(const QString& name);
+// The page <name> in a language ("de": :/help_de/<name>.txt), with {program}
+// and {maker} filled in. A language without its own help, or without that
+// page, gets the English one (:/help/<name>.txt); the pseudo-language gets
+// the English one in its own writing.
+HelpPage loadHelpPage(const QString& name, const QString& language = QString());
 
 }  // namespace orvane

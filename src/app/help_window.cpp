@@ -9,6 +9,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTextLayout>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -16,6 +17,7 @@
 #include "app/help_text.h"
 #include "app/info_pages.h"
 #include "platform/guarded_connect.h"
+#include "platform/languages.h"
 #include "platform/window_frame.h"
 #include "widgets/bevel_panel.h"
 #include "widgets/color_tab_widget.h"
@@ -29,6 +31,23 @@ namespace {
 constexpr int kWheelNotch = 120;  // angle delta of one wheel notification
 
 QFont arial(int px, bool bold = false) { return makeFont(QStringLiteral("Arial"), px, bold); }
+
+// The lines a memo shows for one written line: more than one where a font
+// wider than the one the lines were broken for makes it wrap.
+int shownLines(const QString& line, const QFont& font, qreal width) {
+  QTextLayout layout(line, font);
+  QTextOption option;
+  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);  // as QPlainTextEdit wraps
+  layout.setTextOption(option);
+  int count = 0;
+  layout.beginLayout();
+  for (QTextLine shown = layout.createLine(); shown.isValid(); shown = layout.createLine()) {
+    shown.setLineWidth(width);
+    ++count;
+  }
+  layout.endLayout();
+  return std::max(count, 1);
+}
 
 // Lays a help page's texts and pictures out top to bottom on its panel.
 class Column {
@@ -75,10 +94,16 @@ class Column {
       const int x = (panel_->width() - block.size.width()) / 2;
       return makeMemo(panel_, QRect(QPoint(x, y_), block.size), arial(block.pixels), block.lines);
     }
-    const int lineHeight = QFontMetrics(arial(block.pixels)).lineSpacing();
-    const int h = lineHeight * static_cast<int>(block.lines.size()) + 6;
-    QPlainTextEdit* memo =
-        makeMemo(panel_, QRect(14, y_, panel_->width() - 20, h), arial(block.pixels), block.lines);
+    const QFont font = arial(block.pixels);
+    const int width = panel_->width() - 20;
+    QPlainTextEdit* memo = makeMemo(panel_, QRect(14, y_, width, 0), font, block.lines);
+    // Sized to the lines as shown, so a wrapped line never pushes the last
+    // one out of sight.
+    const qreal textWidth = width - 2 * memo->document()->documentMargin();
+    int shown = 0;
+    for (const QString& line : block.lines) shown += shownLines(line, font, textWidth);
+    const int h = QFontMetrics(font).lineSpacing() * shown + 6;
+    memo->resize(width, h);
     y_ += h + 6;
     return memo;
   }
@@ -91,22 +116,35 @@ class Column {
     y_ += block.size.height() + 8;
   }
 
-  // Two pictures side by side, each captioned below.
+  // Two pictures side by side, each captioned below. A caption takes the
+  // width up to the middle between the pictures, and a second line where a
+  // language needs more.
   void pair(const HelpBlock& block) {
     static constexpr int kLefts[2] = {64, 208};
+    static constexpr int kCaptionWidth = kLefts[1] - kLefts[0] - 1;
     for (int k = 0; k < 2; ++k)
       makePicture(panel_, QRect(QPoint(kLefts[k], y_), block.size),
                   QStringLiteral(":/pictures/") + block.pictures[k].file, false,
                   block.pictures[k].description);
-    for (int k = 0; k < 2; ++k)
-      makeLabel(panel_, QRect(kLefts[k] - 16, y_ + block.size.height() + 3, block.size.width() + 32, 18),
-                arial(13), block.pictures[k].caption, Qt::AlignHCenter | Qt::AlignTop);
-    y_ += block.size.height() + 28;
+    const int captionTop = y_ + block.size.height() + 3;
+    int captionHeight = 18;
+    QList<QLabel*> captions;
+    for (int k = 0; k < 2; ++k) {
+      const int left = kLefts[k] + (block.size.width() - kCaptionWidth) / 2;
+      captions << makeLabel(panel_, QRect(left, captionTop, kCaptionWidth, 18), arial(13),
+                            block.pictures[k].caption, Qt::AlignHCenter | Qt::AlignTop, true);
+      captionHeight = std::max(captionHeight, captions.back()->heightForWidth(kCaptionWidth));
+    }
+    for (QLabel* caption : captions) caption->resize(kCaptionWidth, captionHeight);
+    y_ = captionTop + captionHeight + 7;
   }
 
   QWidget* panel_;
   int y_;
 };
+
+// A help page in the language the program speaks, English where it has none.
+HelpPage helpPage(const QString& name) { return loadHelpPage(name, installedLanguage()); }
 
 BevelPanel* whitePanel(QWidget* parent, const QRect& bounds) {
   auto* panel = new BevelPanel(parent);
@@ -123,7 +161,7 @@ QScrollArea* scrollPage(TabPage* page, QWidget* panel, int width, int minHeight,
   QScrollArea* box = makeScrollBox(page, QRect(16, 16, 393, 409), panel, QSize(width, minHeight));
   box->setAccessibleName(accessibleName);
   Column col(panel, 8);
-  col.layOutPage(loadHelpPage(name));
+  col.layOutPage(helpPage(name));
   panel->resize(width, std::max(minHeight, col.nextY() + 8));
   return box;
 }
@@ -131,7 +169,7 @@ QScrollArea* scrollPage(TabPage* page, QWidget* panel, int width, int minHeight,
 }  // namespace
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent) {
-  configureFixedWindow(this, QStringLiteral("Help"), 448, 487, false);
+  configureFixedWindow(this, tr("Help"), 448, 487, false);
   setAttribute(Qt::WA_QuitOnClose, false);
   setBackground(this, systemColor(SysColor::Light3D));
   setFont(makeFont(QStringLiteral("MS Sans Serif"), 11));
@@ -142,14 +180,21 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent) {
   pages->setTabActiveFont(makeFont(QStringLiteral("MS Sans Serif"), 16, true));
   pages->setTabInactiveColor(systemColor(SysColor::Light3D));
   pages->setTabInactiveFont(arial(15));
+  // One row as long as the captions fit it; a longer language's take a
+  // second rather than running past the window.
+  pages->setMultiLine(true);
   licensePage = new TabPage;
   stoneSizePage = new TabPage;
   beadCalculatorPage = new TabPage;
   worksheetPage = new TabPage;
-  pages->addPage(licensePage, QStringLiteral("License"));
-  pages->addPage(stoneSizePage, QStringLiteral("Stone Size"));
-  pages->addPage(beadCalculatorPage, QStringLiteral("Bead Calculator"));
-  pages->addPage(worksheetPage, QStringLiteral("Worksheet"));
+  //: Tab of the help window: the licence agreement and the disclaimer
+  pages->addPage(licensePage, tr("License"));
+  //: Tab of the help window: help on the stone size converter (PP and SS sizes)
+  pages->addPage(stoneSizePage, tr("Stone Size"));
+  //: Tab of the help window: help on the bead calculator page
+  pages->addPage(beadCalculatorPage, tr("Bead Calculator"));
+  //: Tab of the help window: help on the bead worksheet window
+  pages->addPage(worksheetPage, tr("Worksheet"));
   nameChildren({{pages, "pages"},
                 {licensePage, "licensePage"},
                 {stoneSizePage, "stoneSizePage"},
@@ -178,13 +223,14 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent) {
 void HelpWindow::buildLicensePage() {
   licensePanel = whitePanel(licensePage, QRect(8, 16, 393, 401));
   Column col(licensePanel, 10);
-  const QList<QPlainTextEdit*> memos = col.layOutPage(loadHelpPage(QStringLiteral("license")));
+  const QList<QPlainTextEdit*> memos = col.layOutPage(helpPage(QStringLiteral("license")));
   licenceText = memos.value(0);
   disclaimerText = memos.value(1);
-  licenceText->setAccessibleName(QStringLiteral("License Agreement"));
-  disclaimerText->setAccessibleName(QStringLiteral("Disclaimer and Warranty"));
+  licenceText->setAccessibleName(tr("License Agreement"));
+  disclaimerText->setAccessibleName(tr("Disclaimer and Warranty"));
 
-  closeButton = new QPushButton(QStringLiteral("Close"), licensePanel);
+  //: Button that closes the help window
+  closeButton = new QPushButton(tr("Close"), licensePanel);
   closeButton->setFont(arial(13, true));
   closeButton->setGeometry(160, 360, 75, 25);
   closeButton->setVisible(false);
@@ -198,21 +244,21 @@ void HelpWindow::buildLicensePage() {
 void HelpWindow::buildStoneSizePage() {
   stoneSizePanel = whitePanel(stoneSizePage, QRect(32, 16, 361, 401));
   Column col(stoneSizePanel, 10);
-  col.layOutPage(loadHelpPage(QStringLiteral("stone_size")));
+  col.layOutPage(helpPage(QStringLiteral("stone_size")));
   stoneSizePanel->setObjectName(QStringLiteral("stoneSizePanel"));
 }
 
 void HelpWindow::buildBeadCalculatorPage() {
   beadHelpContent = new QWidget;
   beadHelpScroll = scrollPage(beadCalculatorPage, beadHelpContent, 369, 1100,
-                              QStringLiteral("bead_calculator"), QStringLiteral("Bead Calculator help"));
+                              QStringLiteral("bead_calculator"), tr("Bead Calculator help"));
   nameChildren({{beadHelpContent, "beadHelpContent"}, {beadHelpScroll, "beadHelpScroll"}});
 }
 
 void HelpWindow::buildWorksheetPage() {
   worksheetHelpContent = new QWidget;
   worksheetHelpScroll = scrollPage(worksheetPage, worksheetHelpContent, 370, 740, QStringLiteral("worksheet"),
-                                   QStringLiteral("Worksheet help"));
+                                   tr("Worksheet help"));
   nameChildren(
       {{worksheetHelpContent, "worksheetHelpContent"}, {worksheetHelpScroll, "worksheetHelpScroll"}});
 }

@@ -1,6 +1,7 @@
 #include <QTest>
 
 #include "app/help_text.h"
+#include "platform/languages.h"
 
 using namespace orvane;
 
@@ -85,19 +86,24 @@ class TestHelpText : public QObject {
     QTEST(parseHelpPage(text).problems.value(0), "problem");
   }
 
-  // The pages compiled into the program read without a problem.
+  // The pages compiled into the program read without a problem, in every
+  // language written.
   void everyPageReads_data() {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("language");
     QTest::addColumn<int>("memos");
-    QTest::newRow("license") << "license" << 2;
-    QTest::newRow("stone size") << "stone_size" << 2;
-    QTest::newRow("bead calculator") << "bead_calculator" << 22;
-    QTest::newRow("worksheet") << "worksheet" << 7;
+    for (const char* language : {"en", "de"}) {
+      QTest::addRow("license, %s", language) << "license" << language << 2;
+      QTest::addRow("stone size, %s", language) << "stone_size" << language << 2;
+      QTest::addRow("bead calculator, %s", language) << "bead_calculator" << language << 22;
+      QTest::addRow("worksheet, %s", language) << "worksheet" << language << 7;
+    }
   }
 
   void everyPageReads() {
     QFETCH(QString, name);
-    const HelpPage page = loadHelpPage(name);
+    QFETCH(QString, language);
+    const HelpPage page = loadHelpPage(name, language);
     QCOMPARE(page.problems, QStringList());
     int memos = 0;
     for (const HelpBlock& block : page.blocks) memos += block.kind == HelpBlock::Kind::Memo;
@@ -107,13 +113,104 @@ class TestHelpText : public QObject {
   }
 
   // The calculator's memory has no keys of its own on the keyboard: the help
-  // is where a user finds them.
+  // is where a user finds them, named as the keyboard of the language names
+  // the Control key.
+  void calculatorMemoryKeysAreWritten_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("control");
+    QTest::newRow("en") << "en"
+                        << "Ctrl+";
+    QTest::newRow("de") << "de"
+                        << "Strg+";
+  }
+
   void calculatorMemoryKeysAreWritten() {
+    QFETCH(QString, language);
+    QFETCH(QString, control);
     QString text;
-    for (const HelpBlock& block : loadHelpPage(QStringLiteral("bead_calculator")).blocks)
+    for (const HelpBlock& block : loadHelpPage(QStringLiteral("bead_calculator"), language).blocks)
       text += block.lines.join(u' ') + u' ';
-    for (const char* key : {"Ctrl+P", "Ctrl+S", "Ctrl+M", "Ctrl+R", "Ctrl+L"})
-      QVERIFY2(text.contains(QLatin1String(key)), key);
+    for (QChar key : QStringLiteral("PSMRL"))
+      QVERIFY2(text.contains(control + key), qPrintable(control + key));
+  }
+
+  // A language picks its own pages; one without its own help gets English.
+  void pageInALanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("firstHeading");
+    QTest::newRow("English") << "en"
+                             << "License Agreement";
+    QTest::newRow("German") << "de"
+                            << "Lizenzvereinbarung";
+    QTest::newRow("no language given") << ""
+                                       << "License Agreement";
+    QTest::newRow("no help of its own") << "fr"
+                                        << "License Agreement";
+    QTest::newRow("unknown") << "xx"
+                             << "License Agreement";
+  }
+
+  void pageInALanguage() {
+    QFETCH(QString, language);
+    const HelpPage page = loadHelpPage(QStringLiteral("license"), language);
+    QCOMPARE(page.problems, QStringList());
+    QVERIFY(!page.blocks.isEmpty());
+    QTEST(page.blocks.front().text, "firstHeading");
+  }
+
+  // The pseudo-language writes every text of the English help in its own
+  // way, the memos' empty lines staying empty, so a text the translations
+  // would miss shows plain.
+  void pseudoLanguageWritesTheEnglishHelp() {
+    const HelpPage english = loadHelpPage(QStringLiteral("bead_calculator"), QStringLiteral("en"));
+    const HelpPage pseudo = loadHelpPage(QStringLiteral("bead_calculator"), QStringLiteral("pseudo"));
+    QCOMPARE(pseudo.blocks.size(), english.blocks.size());
+    for (qsizetype i = 0; i < english.blocks.size(); ++i) {
+      const HelpBlock& block = pseudo.blocks[i];
+      if (!block.text.isEmpty()) QVERIFY2(PseudoTranslator::isPseudo(block.text), qPrintable(block.text));
+      QCOMPARE(block.lines.size(), english.blocks[i].lines.size());
+      for (const QString& line : block.lines)
+        QVERIFY2(line.isEmpty() || PseudoTranslator::isPseudo(line), qPrintable(line));
+      for (const HelpPicture& picture : block.pictures) {
+        QVERIFY2(PseudoTranslator::isPseudo(picture.description), qPrintable(picture.description));
+        QVERIFY(picture.caption.isEmpty() || PseudoTranslator::isPseudo(picture.caption));
+      }
+    }
+  }
+
+  // A translated page has the English one's build: the same items in the same
+  // order, the same pictures at the same sizes, memos of the same font and
+  // fixed box; and every text of it is written in the language, not left
+  // in English.
+  void germanPagesFollowTheEnglish_data() {
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"license", "stone_size", "bead_calculator", "worksheet"})
+      QTest::newRow(name) << name;
+  }
+
+  void germanPagesFollowTheEnglish() {
+    QFETCH(QString, name);
+    const HelpPage english = loadHelpPage(name, QStringLiteral("en"));
+    const HelpPage german = loadHelpPage(name, QStringLiteral("de"));
+    QCOMPARE(german.problems, QStringList());
+    QCOMPARE(german.blocks.size(), english.blocks.size());
+    for (qsizetype i = 0; i < english.blocks.size(); ++i) {
+      const HelpBlock& en = english.blocks[i];
+      const HelpBlock& de = german.blocks[i];
+      const QByteArray where = QByteArray::number(i) + ": " + en.text.toUtf8() + en.lines.value(0).toUtf8();
+      QVERIFY2(de.kind == en.kind, where);
+      QVERIFY2(de.size == en.size && de.stretch == en.stretch && de.pixels == en.pixels, where);
+      QVERIFY2(de.pictures.size() == en.pictures.size(), where);
+      if (en.kind == HelpBlock::Kind::Heading) QVERIFY2(de.text != en.text, where);
+      if (en.kind == HelpBlock::Kind::Memo) QVERIFY2(de.lines != en.lines, where);
+      for (qsizetype k = 0; k < en.pictures.size(); ++k) {
+        QVERIFY2(de.pictures[k].file == en.pictures[k].file, where);
+        QVERIFY2(de.pictures[k].description != en.pictures[k].description, where);
+        QVERIFY2(de.pictures[k].caption.isEmpty() == en.pictures[k].caption.isEmpty(), where);
+        if (!en.pictures[k].caption.isEmpty())
+          QVERIFY2(de.pictures[k].caption != en.pictures[k].caption, where);
+      }
+    }
   }
 };
 

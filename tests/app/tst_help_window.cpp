@@ -5,6 +5,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -13,6 +15,7 @@
 #include "core/maker_info.h"
 #include "find_child.h"
 #include "measures/fractions_window.h"
+#include "platform/languages.h"
 #include "platform/window_frame.h"
 #include "widget_fixture.h"
 #include "widgets/bevel_panel.h"
@@ -23,6 +26,9 @@
 
 using namespace orvane;
 
+// A help window made without the rest of the program needs the resources.
+static void initResources() { Q_INIT_RESOURCE(orvane); }
+
 namespace {
 
 // One wheel notch over a widget, with the pointer at a window position.
@@ -31,6 +37,18 @@ void scrollWheel(QWidget* target, QWidget* window, QPoint atInWindow, bool up) {
   QWheelEvent event(target->mapFromGlobal(global), global, QPoint(), QPoint(0, up ? 120 : -120), Qt::NoButton,
                     Qt::NoModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(target, &event);
+}
+
+// The program speaks a language for as long as this lives, then English again.
+struct SpokenLanguage {
+  explicit SpokenLanguage(const QString& code) { installLanguage(code); }
+  ~SpokenLanguage() { installLanguage(QStringLiteral("en")); }
+};
+
+// The panels the four pages' texts and pictures lie on, in page order.
+QList<QWidget*> panelsOf(HelpWindow* help) {
+  return {findNamed<BevelPanel>(help, "licensePanel"), findNamed<BevelPanel>(help, "stoneSizePanel"),
+          findNamed<QWidget>(help, "beadHelpContent"), findNamed<QWidget>(help, "worksheetHelpContent")};
 }
 
 QString activeCaption(HelpWindow* help) {
@@ -46,6 +64,7 @@ class TestHelpWindow : public QObject {
   ModalDialogGuard guard;
 
  private Q_SLOTS:
+  void initTestCase() { initResources(); }
   void cleanup() { QVERIFY2(!guard.tripped(), qPrintable(guard.seen())); }
 
   // The help pages are white paper: their texts stay black on it when the
@@ -90,8 +109,9 @@ class TestHelpWindow : public QObject {
     QVERIFY(!help->isVisible());
     QVERIFY(!findNamed<QPushButton>(help, "closeButton")->isVisible());
     // The Bench window's and the desk calculator's sections follow the
-    // calculators' help.
-    QCOMPARE(findNamed<QWidget>(help, "beadHelpContent")->size(), QSize(369, 5498));
+    // calculators' help (two of their lines are wider than the box and wrap:
+    // their memos take a line more each).
+    QCOMPARE(findNamed<QWidget>(help, "beadHelpContent")->size(), QSize(369, 5528));
     QLabel* metal = nullptr;
     for (QLabel* label : findNamed<QWidget>(help, "beadHelpContent")->findChildren<QLabel*>()) {
       QVERIFY2(findNamed<QWidget>(help, "beadHelpContent")->rect().contains(label->geometry()),
@@ -319,6 +339,99 @@ class TestHelpWindow : public QObject {
     QCOMPARE(QApplication::focusWidget(), findNamed<QScrollArea>(help, "worksheetHelpScroll"));
     findNamed<ColorTabWidget>(help, "pages")->setActivePage(findNamed<TabPage>(help, "beadCalculatorPage"));
     QCOMPARE(QApplication::focusWidget(), findNamed<QScrollArea>(help, "beadHelpScroll"));
+  }
+
+  // Each page shows all of its text: every memo holds all its lines in sight,
+  // every heading and caption fits its label, and nothing lies beyond the
+  // page's panel. Where the lines were broken by hand for their box, each
+  // written line stays one line on the screen.
+  void pagesShowAllTheirText_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("linesFitTheirBox");
+    // Two English lines of the Bench sections are wider than their box.
+    QTest::newRow("English") << "en" << false;
+    QTest::newRow("German") << "de" << true;
+  }
+
+  void pagesShowAllTheirText() {
+    QFETCH(QString, language);
+    QFETCH(bool, linesFitTheirBox);
+    SpokenLanguage speaking(language);
+    HelpWindow help;
+    showWindow(&help);
+    QVERIFY(QTest::qWaitForWindowExposed(&help));
+    const QList<QWidget*> panels = panelsOf(&help);
+    for (int page = 0; page < panels.size(); ++page) {
+      findNamed<ColorTabWidget>(&help, "pages")->setActivePageIndex(page);
+      QWidget* panel = panels[page];
+      for (QWidget* item : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!item->isVisibleTo(&help)) continue;  // the hidden Close button
+        QVERIFY2(panel->rect().contains(item->geometry()), qPrintable(item->accessibleName()));
+      }
+      for (QLabel* label : panel->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                 qPrintable(label->text()));
+      for (QPlainTextEdit* memo : panel->findChildren<QPlainTextEdit*>(Qt::FindDirectChildrenOnly)) {
+        QTextDocument* document = memo->document();
+        qreal height = 2 * document->documentMargin();
+        for (QTextBlock line = document->begin(); line.isValid(); line = line.next()) {
+          height += document->documentLayout()->blockBoundingRect(line).height();
+          if (linesFitTheirBox) QVERIFY2(line.layout()->lineCount() == 1, qPrintable(line.text()));
+        }
+        QVERIFY2(height <= memo->viewport()->height(), qPrintable(memo->toPlainText().left(40)));
+      }
+    }
+  }
+
+  // Every tab lies within the window, whatever the length of its caption;
+  // English keeps its one row.
+  void everyTabWithinTheWindow_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("English") << "en" << 1;
+    QTest::newRow("German") << "de" << 1;
+    QTest::newRow("pseudo") << "pseudo" << 2;
+  }
+
+  void everyTabWithinTheWindow() {
+    QFETCH(QString, language);
+    SpokenLanguage speaking(language);
+    HelpWindow help;
+    showWindow(&help);
+    QVERIFY(QTest::qWaitForWindowExposed(&help));
+    auto* pages = findNamed<ColorTabWidget>(&help, "pages");
+    for (int i = 0; i < pages->pageCount(); ++i)
+      QVERIFY2(pages->rect().contains(pages->tabRect(i)), qPrintable(pages->caption(i)));
+    QTEST(pages->gridRowCount(), "rows");
+  }
+
+  // Under German the window, its tabs, its texts and what a screen reader
+  // hears are German.
+  void germanWindowShowsGermanHelp() {
+    SpokenLanguage speaking(QStringLiteral("de"));
+    HelpWindow help;
+    QCOMPARE(help.windowTitle(), "Hilfe");
+    auto* pages = findNamed<ColorTabWidget>(&help, "pages");
+    const QStringList captions{"Lizenz", "Steingröße", "Perlenrechner", "Arbeitsblatt"};
+    for (int i = 0; i < captions.size(); ++i) QCOMPARE(pages->caption(i), captions[i]);
+    auto* licence = findNamed<QPlainTextEdit>(&help, "licenceText");
+    QVERIFY(licence->toPlainText().startsWith("Orvane ist ein Programm von " + maker::kMakerName + "."));
+    QCOMPARE(licence->accessibleName(), "Lizenzvereinbarung");
+    QCOMPARE(findNamed<QPlainTextEdit>(&help, "disclaimerText")->accessibleName(),
+             "Haftungsausschluss und Gewährleistung");
+    QCOMPARE(findNamed<QScrollArea>(&help, "beadHelpScroll")->accessibleName(), "Hilfe zum Perlenrechner");
+    QCOMPARE(findNamed<QScrollArea>(&help, "worksheetHelpScroll")->accessibleName(),
+             "Hilfe zum Arbeitsblatt");
+    QStringList headings;
+    for (QLabel* label : findNamed<QWidget>(&help, "beadHelpContent")->findChildren<QLabel*>())
+      if (label->pixmap().isNull()) headings << label->text();
+    QVERIFY2(headings.contains("Perlenrechner") && headings.contains("Werkbank: Metall"),
+             qPrintable(headings.join(", ")));
+    // A picture is described to a screen reader in German too.
+    const auto pictures = findNamed<BevelPanel>(&help, "stoneSizePanel")->findChildren<QLabel*>();
+    QVERIFY(std::any_of(pictures.begin(), pictures.end(), [](QLabel* picture) {
+      return picture->accessibleName() == "Millimeter 3.17500 und Zoll 1/8 mit der Löschen-Schaltfläche";
+    }));
   }
 
   void hiddenCloseButtonClosesTheWindow() {
