@@ -66,7 +66,7 @@ constexpr GridPlace kGrid[] = {{CalculatorKey::MemoryClear, 0, -1},    {Calculat
 CalculatorPad::CalculatorPad(DesktopServices& services, QWidget* parent)
     : QWidget(parent), services_(services) {
   installCalculatorAccessibility();
-  setAccessibleName(QStringLiteral("Calculator"));
+  setAccessibleName(tr("Calculator"));
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);  // painting covers everything
   setBackground(this, systemColor(SysColor::BtnFace));

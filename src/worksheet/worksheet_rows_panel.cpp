@@ -42,47 +42,48 @@ WorksheetRowsPanel::WorksheetRowsPanel(DesktopServices& services, QWidget* paren
   setColor(systemColor(SysColor::Light3D));
 
   const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignBottom;
-  makeWorksheetLabel(this, QStringLiteral("Description"), QRect(kDescLeft, 10, kDescWidth, 36),
+  makeWorksheetLabel(this, tr("Description"), QRect(kDescLeft, 10, kDescWidth, 36),
                      Qt::AlignLeft | Qt::AlignBottom);
   // As wide as their boxes, so that they wrap onto two lines like the others.
-  makeWorksheetLabel(this, QStringLiteral("Size MM"), QRect(kMmLeft, 10, kNumberWidth, 36), centred);
-  makeWorksheetLabel(this, QStringLiteral("Size Inch"), QRect(kInchLeft, 10, kNumberWidth, 36), centred);
-  makeWorksheetLabel(this, QStringLiteral("Number of Beads"),
-                     QRect(kCountLeft - 6, 10, kNumberWidth + 12, 36), centred);
-  makeWorksheetLabel(this, QStringLiteral("Beads per Inch"),
-                     QRect(kPerInchLeft - 6, 10, kNumberWidth + 12, 36), centred);
-  makeWorksheetLabel(this, QStringLiteral("Length Inches"), QRect(kLengthLeft - 6, 10, kNumberWidth + 12, 36),
-                     centred);
+  makeWorksheetLabel(this, tr("Size MM"), QRect(kMmLeft, 10, kNumberWidth, 36), centred);
+  makeWorksheetLabel(this, tr("Size Inch"), QRect(kInchLeft, 10, kNumberWidth, 36), centred);
+  makeWorksheetLabel(this, tr("Number of Beads"), QRect(kCountLeft - 6, 10, kNumberWidth + 12, 36), centred);
+  makeWorksheetLabel(this, tr("Beads per Inch"), QRect(kPerInchLeft - 6, 10, kNumberWidth + 12, 36), centred);
+  makeWorksheetLabel(this, tr("Length Inches"), QRect(kLengthLeft - 6, 10, kNumberWidth + 12, 36), centred);
 
   for (int k = 1; k <= kWorksheetRows; ++k) createRow(k, kFirstRowTop + (k - 1) * kRowPitch);
 
   const int totalTop = kFirstRowTop + kWorksheetRows * kRowPitch + 8;
-  makeWorksheetLabel(this, QStringLiteral("Total Length in Inches"),
-                     QRect(kCountLeft - 40, totalTop, 170, kBoxHeight), Qt::AlignRight | Qt::AlignVCenter);
+  makeWorksheetLabel(this, tr("Total Length in Inches"), QRect(kCountLeft - 40, totalTop, 170, kBoxHeight),
+                     Qt::AlignRight | Qt::AlignVCenter);
   totalBox_ = makeWorksheetBox(this, QRect(kLengthLeft, totalTop, kNumberWidth, kBoxHeight),
-                               QStringLiteral("Total Length in Inches"), QStringLiteral("totalBox"), true);
+                               tr("Total Length in Inches"), QStringLiteral("totalBox"), true);
   for (int k = 1; k <= kWorksheetRows; ++k) bindRow(k);
 }
 
 void WorksheetRowsPanel::createRow(int k, int top) {
   const int i = k - 1;
-  const QString row = QStringLiteral(" row %1").arg(k);
+
   const QString number = k < 10 ? QStringLiteral("  %1.").arg(k) : QStringLiteral("10.");
   makeWorksheetLabel(this, number, QRect(kLabelLeft, top, kLabelWidth, kBoxHeight),
                      Qt::AlignRight | Qt::AlignVCenter)
       ->setWordWrap(false);
-  const auto box = [&](int left, const char* caption, const char* name, bool readOnly = false) {
+  // Each box is named for the screen reader by its column and row.
+  const auto box = [&](int left, const QString& column, const char* name, bool readOnly = false) {
+    //: A box's name for the screen reader: %1 the column's heading, %2 the row's number.
+    const QString caption = tr("%1 row %2").arg(column).arg(k);
     return makeWorksheetBox(this, QRect(left, top, left == kDescLeft ? kDescWidth : kNumberWidth, kBoxHeight),
-                            QLatin1String(caption) + row, QLatin1String(name) + QString::number(k), readOnly);
+                            caption, QLatin1String(name) + QString::number(k), readOnly);
   };
-  descriptionBoxes_[i] = box(kDescLeft, "Description", "descriptionBox");
+  descriptionBoxes_[i] = box(kDescLeft, tr("Description"), "descriptionBox");
   descriptionBoxes_[i]->setMaxLength(kDescLimit);
-  mmBoxes_[i] = box(kMmLeft, "Size MM", "mmBox");
-  makeWorksheetLabel(this, QStringLiteral("or"), QRect(kOrLeft, top, 22, kBoxHeight), Qt::AlignCenter);
-  inchBoxes_[i] = box(kInchLeft, "Size Inch", "inchBox");
-  countBoxes_[i] = box(kCountLeft, "Number of Beads", "countBox");
-  perInchBoxes_[i] = box(kPerInchLeft, "Beads per Inch", "perInchBox", true);
-  lengthBoxes_[i] = box(kLengthLeft, "Length Inches", "lengthBox", true);
+  mmBoxes_[i] = box(kMmLeft, tr("Size MM"), "mmBox");
+  //: Between the two size boxes of a row: a size in millimetres or in inches.
+  makeWorksheetLabel(this, tr("or"), QRect(kOrLeft, top, 22, kBoxHeight), Qt::AlignCenter);
+  inchBoxes_[i] = box(kInchLeft, tr("Size Inch"), "inchBox");
+  countBoxes_[i] = box(kCountLeft, tr("Number of Beads"), "countBox");
+  perInchBoxes_[i] = box(kPerInchLeft, tr("Beads per Inch"), "perInchBox", true);
+  lengthBoxes_[i] = box(kLengthLeft, tr("Length Inches"), "lengthBox", true);
 }
 
 void WorksheetRowsPanel::bindRow(int k) {

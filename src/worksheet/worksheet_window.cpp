@@ -92,9 +92,9 @@ void WorksheetWindow::createTopPanel() {
   panel->setObjectName(QStringLiteral("projectPanel"));
   panel->setGeometry(0, 0, 762, 46);
   panel->setColor(systemColor(SysColor::Light3D));
-  auto* caption = makeWorksheetLabel(panel, QStringLiteral("Project Name"), QRect(16, 12, 100, 22),
-                                     Qt::AlignLeft | Qt::AlignVCenter);
-  projectBox_ = makeWorksheetBox(panel, QRect(122, 11, 408, kBoxHeight), QStringLiteral("Project Name"),
+  auto* caption =
+      makeWorksheetLabel(panel, tr("Project Name"), QRect(16, 12, 100, 22), Qt::AlignLeft | Qt::AlignVCenter);
+  projectBox_ = makeWorksheetBox(panel, QRect(122, 11, 408, kBoxHeight), tr("Project Name"),
                                  QStringLiteral("projectBox"));
   projectBox_->setMaxLength(kProjectLimit);
   caption->setBuddy(projectBox_);
@@ -110,44 +110,44 @@ void WorksheetWindow::createButtonBar() {
   bar->setGeometry(0, 481, 762, 48);
   bar->setColor(systemColor(SysColor::Light3D));
   const int top = 9, height = 30;
-  auto* loadButton = makeButton(bar, QRect(12, top, 84, height), QStringLiteral("Load"),
-                                QStringLiteral(":/icons/ws_folder.svg"), {}, "loadButton",
-                                QKeySequence(Qt::CTRL | Qt::Key_O));
+  auto* loadButton =
+      makeButton(bar, QRect(12, top, 84, height), tr("Load"), QStringLiteral(":/icons/ws_folder.svg"), {},
+                 "loadButton", QKeySequence(Qt::CTRL | Qt::Key_O));
   auto* saveButton =
-      makeButton(bar, QRect(104, top, 84, height), QStringLiteral("Save"),
-                 QStringLiteral(":/icons/ws_disk.svg"), {}, "saveButton", QKeySequence(Qt::CTRL | Qt::Key_S));
-  auto* printButton = makeButton(bar, QRect(196, top, 84, height), QStringLiteral("Print"),
-                                 QStringLiteral(":/icons/ws_printer.svg"), {}, "printButton",
-                                 QKeySequence(Qt::CTRL | Qt::Key_P));
+      makeButton(bar, QRect(104, top, 84, height), tr("Save"), QStringLiteral(":/icons/ws_disk.svg"), {},
+                 "saveButton", QKeySequence(Qt::CTRL | Qt::Key_S));
+  auto* printButton =
+      makeButton(bar, QRect(196, top, 84, height), tr("Print"), QStringLiteral(":/icons/ws_printer.svg"), {},
+                 "printButton", QKeySequence(Qt::CTRL | Qt::Key_P));
   // Not Ctrl+K: a line edit deletes to the end of the line with it.
   auto* calculatorButton =
       makeButton(bar, QRect(300, top, 36, height), {}, QStringLiteral(":/icons/calculator.svg"),
-                 QStringLiteral("Calculator"), "calculatorButton", QKeySequence(Qt::Key_F9));
+                 tr("Calculator"), "calculatorButton", QKeySequence(Qt::Key_F9));
   auto* helpButton = makeButton(bar, QRect(344, top, 36, height), {}, QStringLiteral(":/icons/help.svg"),
-                                QStringLiteral("Help"), "helpButton", QKeySequence(Qt::Key_F1));
+                                tr("Help"), "helpButton", QKeySequence(Qt::Key_F1));
   auto* clearButton = makeButton(bar, QRect(388, top, 36, height), {}, QStringLiteral(":/icons/clear.svg"),
-                                 QStringLiteral("Clear All"), "clearButton");
-  auto* recentButton = makeButton(bar, QRect(432, top, 104, height), QStringLiteral("Recent"),
+                                 tr("Clear All"), "clearButton");
+  auto* recentButton = makeButton(bar, QRect(432, top, 104, height), tr("Recent"),
                                   QStringLiteral(":/icons/ws_folder.svg"), {}, "recentButton");
-  recentButton->setToolTip(QStringLiteral("Recent Worksheets"));
-  recentButton->setAccessibleDescription(QStringLiteral("Recent Worksheets"));
+  recentButton->setToolTip(tr("Recent Worksheets"));
+  recentButton->setAccessibleDescription(tr("Recent Worksheets"));
   auto* recentMenu = new QMenu(recentButton);
   recentButton->setMenu(recentMenu);
   // The open menu shows its entries at once; a screen reader says nothing
   // until an entry is chosen with the arrows.
   guardedConnect(recentMenu, &QMenu::aboutToShow, this, [this] {
     const qsizetype entries = files_->recentFiles().size();
-    announce(this, entries == 0 ? QStringLiteral("Recent worksheets menu, empty")
-                                : QStringLiteral("Recent worksheets menu, %1 entries").arg(entries));
+    announce(this, entries == 0 ? tr("Recent worksheets menu, empty")
+                                : tr("Recent worksheets menu, %n entries", nullptr, int(entries)));
   });
   files_->setRecentMenu(recentMenu);
-  auto* closeButton = makeWorksheetButton(bar, QStringLiteral("Close"));
+  auto* closeButton = makeWorksheetButton(bar, tr("Close"));
   closeButton->setObjectName(QStringLiteral("closeButton"));
   closeButton->setGeometry(664, top, 84, height);
   closeButton->setFont(worksheetFont());
-  closeButton->setAccessibleName(QStringLiteral("Close"));
+  closeButton->setAccessibleName(tr("Close"));
   // Esc is the window's own shortcut (below), not the button's.
-  makeKeyboardButton(closeButton, QStringLiteral("Close"), QKeySequence(Qt::Key_Escape), false);
+  makeKeyboardButton(closeButton, tr("Close"), QKeySequence(Qt::Key_Escape), false);
 
   guardedConnect(loadButton, &QAbstractButton::clicked, this, [this] { files_->load(); });
   guardedConnect(saveButton, &QAbstractButton::clicked, this, [this] { files_->save(); });
@@ -227,10 +227,10 @@ void WorksheetWindow::showLoaded(const WorksheetText& text) {
   showText(text);
   rowsPanel_->firstBox()->setFocus(Qt::TabFocusReason);
   const QString loadedFigures =
-      spokenResults({{QStringLiteral("Project"), BoxText{projectBox_->text(), true}},
-                     {QStringLiteral("Total length in inches"), BoxText{rowsPanel_->totalText(), true}}});
-  announce(this, loadedFigures.isEmpty() ? QStringLiteral("Worksheet loaded")
-                                         : QStringLiteral("Worksheet loaded, ") + loadedFigures);
+      spokenResults({{tr("Project"), BoxText{projectBox_->text(), true}},
+                     {tr("Total length in inches"), BoxText{rowsPanel_->totalText(), true}}});
+  announce(this,
+           loadedFigures.isEmpty() ? tr("Worksheet loaded") : tr("Worksheet loaded, %1").arg(loadedFigures));
 }
 
 void WorksheetWindow::clearAll() {
@@ -246,7 +246,7 @@ void WorksheetWindow::clearAll() {
     cleared_ = before;
   }
   updateModified();
-  announce(this, QStringLiteral("Worksheet cleared"));
+  announce(this, tr("Worksheet cleared"));
 }
 
 void WorksheetWindow::undoClear() {
@@ -254,7 +254,7 @@ void WorksheetWindow::undoClear() {
   const WorksheetText text = *cleared_;
   showText(text);
   updateModified();
-  announce(this, QStringLiteral("Clear All undone, Total Length in Inches %1").arg(rowsPanel_->totalText()));
+  announce(this, tr("Clear All undone, Total Length in Inches %1").arg(rowsPanel_->totalText()));
 }
 
 std::optional<RecoveredWorksheet> WorksheetWindow::unsavedWork() const {
@@ -281,9 +281,7 @@ void WorksheetWindow::restoreUnsaved(const QString& path, const WorksheetText& t
   files_->markRestored(path);
   // After the burst of the filled boxes, or the screen reader drops it.
   QTimer::singleShot(kNoticeAfterBurstMs, this, [this] {
-    announce(
-        this,
-        QStringLiteral("Unsaved worksheet restored, Total Length in Inches %1").arg(rowsPanel_->totalText()));
+    announce(this, tr("Unsaved worksheet restored, Total Length in Inches %1").arg(rowsPanel_->totalText()));
   });
 }
 
