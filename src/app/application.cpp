@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QIcon>
+#include <QLocale>
 #include <QPixmap>
 #include <QPointer>
 #include <QSettings>
@@ -29,6 +30,7 @@
 #include "core/native_path.h"
 #include "core/worksheet_recovery.h"
 #include "platform/desktop_services.h"
+#include "platform/languages.h"
 
 namespace orvane {
 
@@ -98,16 +100,25 @@ constexpr int kQtFlagsFrom = 15;  // -widgetcount and -reverse take no value
 
 struct Parser {
   QCommandLineParser parser;
-  QCommandLineOption help = QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
-                                               QStringLiteral("Shows this help and ends."));
-  QCommandLineOption version = QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
-                                                  QStringLiteral("Shows the version and ends."));
+  QCommandLineOption help =
+      QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                         QCoreApplication::translate("CommandLine", "Shows this help and ends."));
+  QCommandLineOption version =
+      QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
+                         QCoreApplication::translate("CommandLine", "Shows the version and ends."));
+  QCommandLineOption language = QCommandLineOption(
+      QStringLiteral("language"),
+      QCoreApplication::translate("CommandLine",
+                                  "Speaks the language given by its code (%1) instead of the desktop's.")
+          .arg(shippedLanguages().join(QStringLiteral(", "))),
+      QStringLiteral("code"));
   Parser() {
-    parser.setApplicationDescription(
-        QStringLiteral("Orvane: reference and calculation tool for jewellery makers and bead workers."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Orvane: reference and calculation tool for jewellery makers and bead workers."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(language);
     int i = 0;
     for (const char* name : kQtOptions) {
       QCommandLineOption option(QString::fromLatin1(name));
@@ -115,9 +126,10 @@ struct Parser {
       option.setFlags(QCommandLineOption::HiddenFromHelp);
       parser.addOption(option);
     }
-    parser.addPositionalArgument(QStringLiteral("worksheet"),
-                                 QStringLiteral("A bead worksheet (.bws) to open."),
-                                 QStringLiteral("[worksheet]"));
+    parser.addPositionalArgument(
+        QStringLiteral("worksheet"),
+        QCoreApplication::translate("CommandLine", "A bead worksheet (.bws) to open."),
+        QStringLiteral("[worksheet]"));
   }
 };
 
@@ -132,8 +144,11 @@ QStringList argumentsOf(int argc, char** argv) {
 
 // --help, --version and mistakes: written out without a window, so they work
 // where there is no display.
-int answerOnTerminal(int argc, char** argv, const CommandLine& line) {
+int answerOnTerminal(int argc, char** argv, CommandLine line) {
   QCoreApplication app(argc, argv);
+  // Read again in the language asked for, so a mistake is said in it.
+  if (installProgramLanguage(line.language) && !line.error.isEmpty())
+    line = parseCommandLine(argumentsOf(argc, argv));
   if (!line.error.isEmpty()) {
     std::fprintf(stderr, "%s\n%s", qPrintable(line.error), qPrintable(commandLineHelp()));
     return 2;
@@ -188,9 +203,19 @@ CommandLine parseCommandLine(const QStringList& arguments) {
   }
   line.help = p.parser.isSet(p.help);
   line.version = p.parser.isSet(p.version);
+  if (p.parser.isSet(p.language)) {
+    line.language = p.parser.value(p.language);
+    const QStringList known = shippedLanguages();
+    if (!known.contains(line.language) && line.language != QLatin1String(kPseudoLanguage)) {
+      line.error = QCoreApplication::translate("CommandLine",
+                                               "Orvane does not speak the language \"%1\"; it speaks %2.")
+                       .arg(line.language, known.join(QStringLiteral(", ")));
+      return line;
+    }
+  }
   const QStringList files = p.parser.positionalArguments();
   if (files.size() > 1)
-    line.error = QStringLiteral("Only one worksheet can be opened at a time.");
+    line.error = QCoreApplication::translate("CommandLine", "Only one worksheet can be opened at a time.");
   else if (!files.isEmpty())
     line.worksheet = files.first();
   return line;
@@ -201,11 +226,16 @@ QString commandLineHelp() {
   // The usage line names the program as it is installed, not as it was started.
   QString text = p.parser.helpText();
   const qsizetype end = text.indexOf(u'\n');
-  return QStringLiteral("Usage: orvane [options] [worksheet]") + text.mid(end);
+  //: The first line of --help; "orvane" and the option words are typed as they stand.
+  return QCoreApplication::translate("CommandLine", "Usage: orvane [options] [worksheet]") + text.mid(end);
 }
 
 // The version the main window's title and the AppStream release carry.
 QString commandLineVersion() { return QStringLiteral("Orvane 2.0\n"); }
+
+bool installProgramLanguage(const QString& requested) {
+  return installLanguage(requested.isEmpty() ? languageFor(QLocale::system().uiLanguages()) : requested);
+}
 
 void useOwnSettings() {
   QCoreApplication::setOrganizationDomain(QStringLiteral("orvane.org"));
@@ -238,6 +268,7 @@ int runOrvane(int argc, char** argv, const RunOptions& options) {
   QApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
   QApplication app(argc, argv);
   useOwnSettings();
+  installProgramLanguage(line.language);
   QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Orvane"));
   QApplication::setQuitOnLastWindowClosed(false);
   guard.listen();

@@ -29,6 +29,7 @@ struct CommandLine {
   bool version = false;
   QString error;      // a mistake on the command line, said as for a terminal
   QString worksheet;  // the worksheet file to open, if any
+  QString language;   // --language: a language code, empty for the desktop's
 };
 CommandLine parseCommandLine(const QStringList& arguments);
 // The texts --help and --version print.
@@ -39,6 +40,10 @@ QString commandLineVersion();
 // built when first shown), the event loop.
 // Returns the process exit code.
 int runOrvane(int argc, char** argv, const RunOptions& options = {});
+
+// The language the program speaks: --language when given (false, with
+// English in place, for one it does not speak), else the desktop's.
+bool installProgramLanguage(const QString& requested);
 
 // The program's names (from its application id) and the folder of its own
 // where anything Qt keeps for it between runs is written.

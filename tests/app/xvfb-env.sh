@@ -16,6 +16,13 @@
 
 xvfb_pid=""
 
+# The program speaks the desktop's language. These tests read its English
+# texts whatever the machine's language, unless a test asks for another one
+# before sourcing this file: ORVANE_TEST_LANGUAGE=de, or empty for no
+# LANGUAGE at all (the language then comes from LANG, as for a user).
+export LANGUAGE="${ORVANE_TEST_LANGUAGE-en}"
+[ -n "$LANGUAGE" ] || unset LANGUAGE
+
 # A tool that a bare machine may lack skips the test (exit 77, reported by
 # ctest as skipped) instead of failing it; scripts/install-deps installs them.
 require_tools() {
