@@ -1,11 +1,13 @@
 #include "worksheet/worksheet_window.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
+#include <algorithm>
 
 #include "core/key_filter.h"
 #include "core/spoken_results.h"
@@ -27,6 +29,7 @@ namespace orvane {
 namespace {
 
 constexpr int kProjectLimit = 50;
+constexpr int kWidth = 762, kTopPanelHeight = 46, kButtonBarHeight = 48;
 constexpr int kBoxHeight = 23;
 // Filling every box sends the screen reader a burst of changes; a notice
 // sent within it is dropped. Said once the burst is over.
@@ -46,11 +49,27 @@ QPushButton* makeButton(QWidget* parent, const QRect& geometry, const QString& c
   return button;
 }
 
+// A caption longer than its button (a translation, most often) widens the
+// button; the buttons after it in the row move along. Close stays at the
+// right edge and grows to the left.
+void widenToCaptions(const QList<QPushButton*>& row, QPushButton* closeButton) {
+  int shift = 0;
+  for (QPushButton* button : row) {
+    const QRect designed = button->geometry();
+    const int width = std::max(designed.width(), button->sizeHint().width());
+    button->setGeometry(designed.x() + shift, designed.y(), width, designed.height());
+    shift += width - designed.width();
+  }
+  const QRect close = closeButton->geometry();
+  const int width = std::max(close.width(), closeButton->sizeHint().width());
+  closeButton->setGeometry(close.right() + 1 - width, close.y(), width, close.height());
+}
+
 }  // namespace
 
 WorksheetWindow::WorksheetWindow(DesktopServices& services, QWidget* parent)
     : QWidget(parent), services_(services), printing_(std::make_unique<WorksheetPrinting>(services)) {
-  configureFixedWindow(this, worksheetCaption({}), 762, 529, false);
+  configureFixedWindow(this, worksheetCaption({}), kWidth, 529, false);
   setAttribute(Qt::WA_QuitOnClose, false);
   setBackground(this, systemColor(SysColor::Light3D));
   setFont(worksheetFont());
@@ -58,7 +77,7 @@ WorksheetWindow::WorksheetWindow(DesktopServices& services, QWidget* parent)
   // Created in tab order: project, the rows, then the buttons.
   createTopPanel();
   rowsPanel_ = new WorksheetRowsPanel(services_, this);
-  rowsPanel_->setGeometry(0, 46, 762, 435);
+  rowsPanel_->setGeometry(0, kTopPanelHeight, kWidth, rowsPanel_->neededHeight());
   files_ = new WorksheetFiles(services_, this,
                               {[this] { return typedText(); },
                                [this] {
@@ -69,6 +88,8 @@ WorksheetWindow::WorksheetWindow(DesktopServices& services, QWidget* parent)
                                },
                                [this](const WorksheetText& text) { showLoaded(text); }});
   createButtonBar();
+  // Taller than designed only where the rows panel needs it.
+  setFixedSize(kWidth, kTopPanelHeight + rowsPanel_->height() + kButtonBarHeight);
 
   // Every typed box takes part in the unsaved mark and the crash recovery.
   guardedConnect(projectBox_, &QLineEdit::textChanged, this, &WorksheetWindow::updateModified);
@@ -90,11 +111,14 @@ WorksheetWindow::~WorksheetWindow() = default;
 void WorksheetWindow::createTopPanel() {
   auto* panel = new BevelPanel(this);
   panel->setObjectName(QStringLiteral("projectPanel"));
-  panel->setGeometry(0, 0, 762, 46);
+  panel->setGeometry(0, 0, kWidth, kTopPanelHeight);
   panel->setColor(systemColor(SysColor::Light3D));
-  auto* caption =
-      makeWorksheetLabel(panel, tr("Project Name"), QRect(16, 12, 100, 22), Qt::AlignLeft | Qt::AlignVCenter);
-  projectBox_ = makeWorksheetBox(panel, QRect(122, 11, 408, kBoxHeight), tr("Project Name"),
+  // A caption longer than the English one moves the box along to the right.
+  const QString captionText = tr("Project Name");
+  const int captionWidth = std::max(100, QFontMetrics(worksheetFont()).horizontalAdvance(captionText) + 2);
+  auto* caption = makeWorksheetLabel(panel, captionText, QRect(16, 12, captionWidth, 22),
+                                     Qt::AlignLeft | Qt::AlignVCenter);
+  projectBox_ = makeWorksheetBox(panel, QRect(22 + captionWidth, 11, 408, kBoxHeight), captionText,
                                  QStringLiteral("projectBox"));
   projectBox_->setMaxLength(kProjectLimit);
   caption->setBuddy(projectBox_);
@@ -107,7 +131,7 @@ void WorksheetWindow::createTopPanel() {
 void WorksheetWindow::createButtonBar() {
   auto* bar = new BevelPanel(this);
   bar->setObjectName(QStringLiteral("buttonBar"));
-  bar->setGeometry(0, 481, 762, 48);
+  bar->setGeometry(0, rowsPanel_->geometry().bottom() + 1, kWidth, kButtonBarHeight);
   bar->setColor(systemColor(SysColor::Light3D));
   const int top = 9, height = 30;
   auto* loadButton =
@@ -148,6 +172,9 @@ void WorksheetWindow::createButtonBar() {
   closeButton->setAccessibleName(tr("Close"));
   // Esc is the window's own shortcut (below), not the button's.
   makeKeyboardButton(closeButton, tr("Close"), QKeySequence(Qt::Key_Escape), false);
+  widenToCaptions(
+      {loadButton, saveButton, printButton, calculatorButton, helpButton, clearButton, recentButton},
+      closeButton);
 
   guardedConnect(loadButton, &QAbstractButton::clicked, this, [this] { files_->load(); });
   guardedConnect(saveButton, &QAbstractButton::clicked, this, [this] { files_->save(); });
