@@ -32,6 +32,7 @@
     </message>
     <message>
         <source>Clear</source>
+        <extracomment>What the C key does: clears the calculation, not the memory.</extracomment>
         <translation>Löschen</translation>
     </message>
     <message>
@@ -605,6 +606,7 @@ in Zoll</translation>
     </message>
     <message>
         <source>Recent</source>
+        <extracomment>The button that lists the worksheets loaded or saved last.</extracomment>
         <translation>Zuletzt</translation>
     </message>
     <message>
@@ -628,6 +630,7 @@ in Zoll</translation>
     </message>
     <message>
         <source>Project</source>
+        <extracomment>Spoken before the project&apos;s name once a worksheet is loaded.</extracomment>
         <translation>Projekt</translation>
     </message>
     <message>

@@ -28,6 +28,7 @@ constexpr KeyTextRow kKeyTexts[] = {
     {CalculatorKey::ClearEntry, "CE", QT_TRANSLATE_NOOP("CalculatorKeys", "Clear entry"),
      QT_TRANSLATE_NOOP("CalculatorKeys", "Delete")},
     // Esc is also the window's key to close: the hint says both.
+    //: What the C key does: clears the calculation, not the memory.
     {CalculatorKey::Clear, "C", QT_TRANSLATE_NOOP("CalculatorKeys", "Clear"),
      QT_TRANSLATE_NOOP("CalculatorKeys", "Esc, which also closes the window")},
     {CalculatorKey::Add, "+", QT_TRANSLATE_NOOP("CalculatorKeys", "Add"), "+"},

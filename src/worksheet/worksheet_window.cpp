@@ -151,6 +151,7 @@ void WorksheetWindow::createButtonBar() {
                                 tr("Help"), "helpButton", QKeySequence(Qt::Key_F1));
   auto* clearButton = makeButton(bar, QRect(388, top, 36, height), {}, QStringLiteral(":/icons/clear.svg"),
                                  tr("Clear All"), "clearButton");
+  //: The button that lists the worksheets loaded or saved last.
   auto* recentButton = makeButton(bar, QRect(432, top, 104, height), tr("Recent"),
                                   QStringLiteral(":/icons/ws_folder.svg"), {}, "recentButton");
   recentButton->setToolTip(tr("Recent Worksheets"));
@@ -254,6 +255,7 @@ void WorksheetWindow::showLoaded(const WorksheetText& text) {
   showText(text);
   rowsPanel_->firstBox()->setFocus(Qt::TabFocusReason);
   const QString loadedFigures =
+      //: Spoken before the project's name once a worksheet is loaded.
       spokenResults({{tr("Project"), BoxText{projectBox_->text(), true}},
                      {tr("Total length in inches"), BoxText{rowsPanel_->totalText(), true}}});
   announce(this,
