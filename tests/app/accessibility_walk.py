@@ -10,7 +10,7 @@ from urllib.parse import unquote
 import pyatspi
 
 import atspi_helpers
-from atspi_helpers import MAIN, bring_to_front, fail, has, step, wait_for, window, xdo
+from atspi_helpers import MAIN, bring_to_front, do_action, fail, has, step, wait_for, window, xdo
 
 opened_file = sys.argv[1]
 MAIN_TABS = ["About", "Tips", "Bead Calculator", "Pearl Plate", "Stone Size", "Weight", "Jump Ring",
@@ -40,17 +40,6 @@ def text_of(a):
         return t.getText(0, t.characterCount)
     except NotImplementedError:
         return None
-
-
-def do_action(a, wanted):
-    try:
-        act = a.queryAction()
-    except NotImplementedError:
-        return False
-    for i in range(act.nActions):
-        if act.getName(i).lower() == wanted.lower():
-            return act.doAction(i)
-    return False
 
 
 def action_names(a):

@@ -16,43 +16,11 @@ require_tools orca
 atspi_session "$0" "$@"
 
 work=$(mktemp -d)
-orca_pid=""
-stop_all() {
-  if [ -n "$orca_pid" ]; then kill "$orca_pid" 2>/dev/null || true; wait "$orca_pid" 2>/dev/null || true; fi
-  stop_atspi_program
-}
-trap stop_all EXIT
+trap stop_orca_program EXIT
 
 start_xvfb
 
-# A private settings folder: speech off, nothing of the user's settings read
-# or written. The customisation Orca loads from there writes its log line by
-# line, so the walk sees each line as soon as Orca has it.
-mkdir -p "$work/orca"
-cat >"$work/orca/user-settings.conf" <<'JSON'
-{"general": {"enableSpeech": false, "enableBraille": false, "enableSound": false,
-             "startingProfile": ["Default", "default"]},
- "pronunciations": {}, "keybindings": {},
- "profiles": {"default": {"profile": ["Default", "default"], "enableSpeech": false,
-                          "enableBraille": false}}}
-JSON
-echo 'import orca.debug; orca.debug.debugFile.reconfigure(line_buffering=True)' >"$work/orca/orca-customizations.py"
-
-# The registry must be up before Orca and the program start.
-"$atspi_python" -c 'import pyatspi; pyatspi.Registry.getDesktop(0).childCount' >/dev/null
-orca -u "$work/orca" --debug-file="$work/orca.log" >"$work/orca.out" 2>&1 &
-orca_pid=$!
-started=""
-for _ in $(seq 300); do
-  if grep -q "Startup complete" "$work/orca.log" 2>/dev/null; then started=1; break; fi
-  kill -0 "$orca_pid" 2>/dev/null || break
-  sleep 0.1
-done
-if [ -z "$started" ]; then
-  echo "SKIP: Orca did not start"
-  cat "$work/orca.out"
-  exit 77
-fi
+start_orca
 
 start_atspi_program "$orvane" "$work"
 

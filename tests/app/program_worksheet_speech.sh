@@ -19,39 +19,11 @@ require_tools orca
 atspi_session "$0" "$@"
 
 work=$(mktemp -d)
-orca_pid=""
-stop_all() {
-  if [ -n "$orca_pid" ]; then kill "$orca_pid" 2>/dev/null || true; wait "$orca_pid" 2>/dev/null || true; fi
-  stop_atspi_program
-}
-trap stop_all EXIT
+trap stop_orca_program EXIT
 
 start_xvfb
 
-mkdir -p "$work/orca"
-cat >"$work/orca/user-settings.conf" <<'JSON'
-{"general": {"enableSpeech": false, "enableBraille": false, "enableSound": false,
-             "startingProfile": ["Default", "default"]},
- "pronunciations": {}, "keybindings": {},
- "profiles": {"default": {"profile": ["Default", "default"], "enableSpeech": false,
-                          "enableBraille": false}}}
-JSON
-echo 'import orca.debug; orca.debug.debugFile.reconfigure(line_buffering=True)' >"$work/orca/orca-customizations.py"
-
-"$atspi_python" -c 'import pyatspi; pyatspi.Registry.getDesktop(0).childCount' >/dev/null
-orca -u "$work/orca" --debug-file="$work/orca.log" >"$work/orca.out" 2>&1 &
-orca_pid=$!
-started=""
-for _ in $(seq 300); do
-  if grep -q "Startup complete" "$work/orca.log" 2>/dev/null; then started=1; break; fi
-  kill -0 "$orca_pid" 2>/dev/null || break
-  sleep 0.1
-done
-if [ -z "$started" ]; then
-  echo "SKIP: Orca did not start"
-  cat "$work/orca.out"
-  exit 77
-fi
+start_orca
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 HOME="$work/home"
 unset QT_SCALE_FACTOR QT_STYLE_OVERRIDE

@@ -124,3 +124,16 @@ def bring_to_front(title):
         xdo("windowraise", wid)
         xdo("windowfocus", "--sync", wid)
         time.sleep(0.2)
+
+
+def do_action(a, wanted):
+    """Runs the object's action of that name ("Press", "Toggle"...); False
+    when it has none."""
+    try:
+        act = a.queryAction()
+    except NotImplementedError:
+        return False
+    for i in range(act.nActions):
+        if act.getName(i).lower() == wanted.lower():
+            return act.doAction(i)
+    return False

@@ -191,11 +191,15 @@ QList<QWidget*> shownWidgets(QWidget* root) {
   return shown;
 }
 
+// Whether a text holds words of a language: unit symbols and short capital
+// abbreviations (PP, SS, AWG) are written alike in every language.
 bool hasWords(const QString& text) {
-  int run = 0;
-  for (QChar c : text) {
-    run = c.isLetter() ? run + 1 : 0;
-    if (run >= 2) return true;
+  static const QRegularExpression word(QStringLiteral("[^\\W\\d_]+"));
+  static const QStringList neutral{"mm",  "cm",  "in", "ct", "g",  "kg", "oz",
+                                   "ozt", "dwt", "gr", "lb", "kt", "pt", "px"};
+  for (auto it = word.globalMatch(text); it.hasNext();) {
+    const QString w = it.next().captured();
+    if (w.size() >= 2 && !neutral.contains(w) && !(w.size() <= 4 && w == w.toUpper())) return true;
   }
   return false;
 }
