@@ -1,5 +1,6 @@
 #include "core/calculator_engine.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <iterator>
 #include <utility>
@@ -11,51 +12,63 @@ namespace orvane {
 namespace {
 
 // Every key but the digits, in one place: the caption drawn on it, what it
-// does in words, and the keyboard key that presses it.
+// does in words, and the keyboard key that presses it. Translated where
+// shown; the symbols stay symbols in every language.
 struct KeyTextRow {
   CalculatorKey key;
-  const char16_t* caption;
-  const char16_t* action;
-  const char16_t* keyboard;
+  const char* caption;
+  const char* action;
+  const char* keyboard;
 };
 
-// clang-format off
 constexpr KeyTextRow kKeyTexts[] = {
-    {CalculatorKey::Back,           u"Back", u"Backspace",       u"Backspace"},
-    {CalculatorKey::ClearEntry,     u"CE",   u"Clear entry",     u"Delete"},
+    //: The key that removes the last typed digit; a short caption on a small key.
+    {CalculatorKey::Back, QT_TRANSLATE_NOOP("CalculatorKeys", "Back"),
+     QT_TRANSLATE_NOOP("CalculatorKeys", "Backspace"), QT_TRANSLATE_NOOP("CalculatorKeys", "Backspace")},
+    {CalculatorKey::ClearEntry, "CE", QT_TRANSLATE_NOOP("CalculatorKeys", "Clear entry"),
+     QT_TRANSLATE_NOOP("CalculatorKeys", "Delete")},
     // Esc is also the window's key to close: the hint says both.
-    {CalculatorKey::Clear,          u"C",    u"Clear",           u"Esc, which also closes the window"},
-    {CalculatorKey::Add,            u"+",    u"Add",             u"+"},
-    {CalculatorKey::Subtract,       u"-",    u"Subtract",        u"-"},
-    {CalculatorKey::Multiply,       u"*",    u"Multiply",        u"*"},
-    {CalculatorKey::Divide,         u"/",    u"Divide",          u"/"},
-    {CalculatorKey::Decimal,        u".",    u"Decimal point",   u"."},
-    {CalculatorKey::Equals,         u"=",    u"Equals",          u"Enter or ="},
-    {CalculatorKey::Reciprocal,     u"1/x",  u"Reciprocal",      u"R"},
-    {CalculatorKey::ChangeSign,     u"+/-",  u"Change sign",     u"F9"},
-    {CalculatorKey::Percent,        u"%",    u"Percent",         u"%"},
-    {CalculatorKey::SquareRoot,     u"Sqrt", u"Square root",     u"@"},
-    {CalculatorKey::MemoryClear,    u"MC",   u"Memory clear",    u"Ctrl+L"},
-    {CalculatorKey::MemoryRecall,   u"MR",   u"Memory recall",   u"Ctrl+R"},
-    {CalculatorKey::MemoryStore,    u"MS",   u"Memory store",    u"Ctrl+M"},
-    {CalculatorKey::MemoryAdd,      u"M+",   u"Memory add",      u"Ctrl+P"},
-    {CalculatorKey::MemorySubtract, u"M-",   u"Memory subtract", u"Ctrl+S"},
+    //: What the C key does: clears the calculation, not the memory.
+    {CalculatorKey::Clear, "C", QT_TRANSLATE_NOOP("CalculatorKeys", "Clear"),
+     QT_TRANSLATE_NOOP("CalculatorKeys", "Esc, which also closes the window")},
+    {CalculatorKey::Add, "+", QT_TRANSLATE_NOOP("CalculatorKeys", "Add"), "+"},
+    {CalculatorKey::Subtract, "-", QT_TRANSLATE_NOOP("CalculatorKeys", "Subtract"), "-"},
+    {CalculatorKey::Multiply, "*", QT_TRANSLATE_NOOP("CalculatorKeys", "Multiply"), "*"},
+    {CalculatorKey::Divide, "/", QT_TRANSLATE_NOOP("CalculatorKeys", "Divide"), "/"},
+    {CalculatorKey::Decimal, ".", QT_TRANSLATE_NOOP("CalculatorKeys", "Decimal point"), "."},
+    {CalculatorKey::Equals, "=", QT_TRANSLATE_NOOP("CalculatorKeys", "Equals"),
+     QT_TRANSLATE_NOOP("CalculatorKeys", "Enter or =")},
+    {CalculatorKey::Reciprocal, "1/x", QT_TRANSLATE_NOOP("CalculatorKeys", "Reciprocal"), "R"},
+    {CalculatorKey::ChangeSign, "+/-", QT_TRANSLATE_NOOP("CalculatorKeys", "Change sign"), "F9"},
+    {CalculatorKey::Percent, "%", QT_TRANSLATE_NOOP("CalculatorKeys", "Percent"), "%"},
+    {CalculatorKey::SquareRoot, QT_TRANSLATE_NOOP("CalculatorKeys", "Sqrt"),
+     QT_TRANSLATE_NOOP("CalculatorKeys", "Square root"), "@"},
+    {CalculatorKey::MemoryClear, "MC", QT_TRANSLATE_NOOP("CalculatorKeys", "Memory clear"),
+     QT_TRANSLATE_NOOP("CalculatorKeys", "Ctrl+L")},
+    {CalculatorKey::MemoryRecall, "MR", QT_TRANSLATE_NOOP("CalculatorKeys", "Memory recall"),
+     QT_TRANSLATE_NOOP("CalculatorKeys", "Ctrl+R")},
+    {CalculatorKey::MemoryStore, "MS", QT_TRANSLATE_NOOP("CalculatorKeys", "Memory store"),
+     QT_TRANSLATE_NOOP("CalculatorKeys", "Ctrl+M")},
+    {CalculatorKey::MemoryAdd, "M+", QT_TRANSLATE_NOOP("CalculatorKeys", "Memory add"),
+     QT_TRANSLATE_NOOP("CalculatorKeys", "Ctrl+P")},
+    {CalculatorKey::MemorySubtract, "M-", QT_TRANSLATE_NOOP("CalculatorKeys", "Memory subtract"),
+     QT_TRANSLATE_NOOP("CalculatorKeys", "Ctrl+S")},
 };
-// clang-format on
 static_assert(kCalcDecimalSeparator == u'.', "the decimal key's caption above");
 static_assert(std::size(kKeyTexts) == kCalculatorKeyCount - 11, "every key but None and the digits once");
+
+// The marked texts through the translation; the bare symbols as they are.
+QString keyText(const char* text) { return QCoreApplication::translate("CalculatorKeys", text); }
 
 }  // namespace
 
 CalculatorKeyTexts calculatorKeyTexts(CalculatorKey key) {
   if (key >= CalculatorKey::Digit0 && key <= CalculatorKey::Digit9) {
     const QString digit = QString::number(keyIndex(key) - keyIndex(CalculatorKey::Digit0));
-    return {digit, QStringLiteral("Digit ") + digit, digit};
+    return {digit, QCoreApplication::translate("CalculatorKeys", "Digit %1").arg(digit), digit};
   }
   for (const KeyTextRow& row : kKeyTexts)
-    if (row.key == key)
-      return {QString::fromUtf16(row.caption), QString::fromUtf16(row.action),
-              QString::fromUtf16(row.keyboard)};
+    if (row.key == key) return {keyText(row.caption), keyText(row.action), keyText(row.keyboard)};
   return {};
 }
 

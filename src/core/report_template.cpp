@@ -44,6 +44,7 @@ void addObjects(ReportTemplate& out, const QJsonArray& objects, int dy, const QS
       t.Bold = o.value(QLatin1String("bold")).toBool();
       t.Align = alignOf(o.value(QLatin1String("align")).toString());
       t.Text = o.value(QLatin1String("text")).toString();
+      t.Caption = !t.Text.contains(u'[');
       if (!index.isEmpty()) t.Text.replace(u'#', index);
       out.Texts.push_back(t);
     } else {

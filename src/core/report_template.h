@@ -22,6 +22,10 @@ struct ReportText {
   bool Bold = false;
   ReportAlign Align = ReportAlign::Left;
   QString Text;
+  // A fixed text of the page (a heading, a label), as opposed to one that
+  // shows variables: it is translated, and made smaller where a longer
+  // translation would not fit its box.
+  bool Caption = false;
 };
 
 struct ReportRule {

@@ -1,5 +1,6 @@
 #include "core/spoken_results.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "core/text_rules.h"
@@ -15,7 +16,9 @@ QString spokenResults(const QList<SpokenBox>& boxes, const QString& lead, const 
     const QString caption = spoken.caption.trimmed();
     (spoken.changed ? changed : unchanged) << (caption.isEmpty() ? text : caption + QLatin1Char(' ') + text);
   }
-  if (!missing.trimmed().isEmpty()) unchanged << QStringLiteral("Enter ") + missing.trimmed();
+  if (!missing.trimmed().isEmpty())
+    //: Spoken after a step that stopped for a missing value; %1 names it ("the hourly rate").
+    unchanged << QCoreApplication::translate("SpokenResults", "Enter %1").arg(missing.trimmed());
   return (changed + unchanged).join(QStringLiteral(", "));
 }
 
@@ -23,11 +26,12 @@ QString spokenCalculatorKey(CalculatorKey button, bool displayChanged, const QSt
                             long double memory) {
   switch (button) {
     case CalculatorKey::MemoryClear:
-      return QStringLiteral("Memory cleared");
+      return QCoreApplication::translate("SpokenResults", "Memory cleared");
     case CalculatorKey::MemoryStore:
     case CalculatorKey::MemoryAdd:
     case CalculatorKey::MemorySubtract:
-      return QStringLiteral("Memory ") + formatGeneral(memory);
+      //: The calculator's memory after a memory key; %1 is its value.
+      return QCoreApplication::translate("SpokenResults", "Memory %1").arg(formatGeneral(memory));
     case CalculatorKey::Clear:
     case CalculatorKey::MemoryRecall:
       return display.trimmed();

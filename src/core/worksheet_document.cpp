@@ -1,5 +1,7 @@
 #include "core/worksheet_document.h"
 
+#include <QCoreApplication>
+
 namespace orvane {
 
 namespace {
@@ -26,18 +28,23 @@ bool WorksheetDocument::isModified(const WorksheetText& now) const {
 }
 
 QString worksheetCaption(const QString& path) {
-  const QString title = QStringLiteral("Bead Worksheet");
+  const QString title = QCoreApplication::translate("WorksheetDocument", "Bead Worksheet");
   if (path.isEmpty()) return title + QStringLiteral("[*]");
   // Qt shows a doubled placeholder as a literal "[*]" in the name.
   QString name = fileName(path);
   name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
-  return name + QStringLiteral("[*] - ") + title;
+  //: The window title: %1 the file's name, %2 "Bead Worksheet".
+  return QCoreApplication::translate("WorksheetDocument", "%1[*] - %2").arg(name, title);
 }
 
 QString unsavedWorksheetQuestion(const QString& path) {
-  const QString which = path.isEmpty() ? QStringLiteral("The bead worksheet")
-                                       : QStringLiteral("The bead worksheet \"%1\"").arg(fileName(path));
-  return which + QStringLiteral(" has changes that are not saved.\n\nSave them first?");
+  if (path.isEmpty())
+    return QCoreApplication::translate(
+        "WorksheetDocument", "The bead worksheet has changes that are not saved.\n\nSave them first?");
+  return QCoreApplication::translate(
+             "WorksheetDocument",
+             "The bead worksheet \"%1\" has changes that are not saved.\n\nSave them first?")
+      .arg(fileName(path));
 }
 
 }  // namespace orvane

@@ -6,6 +6,7 @@
 #include <sys/vfs.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -30,22 +31,25 @@ constexpr char kCtrlZ = 26;
 QString fieldName(WorksheetField field) {
   switch (field) {
     case WorksheetField::Project:
-      return QStringLiteral("Project Name");
+      return QCoreApplication::translate("WorksheetFile", "Project Name");
     case WorksheetField::Desc:
-      return QStringLiteral("Description");
+      return QCoreApplication::translate("WorksheetFile", "Description");
     case WorksheetField::Mm:
-      return QStringLiteral("Size MM");
+      return QCoreApplication::translate("WorksheetFile", "Size MM");
     case WorksheetField::Inch:
-      return QStringLiteral("Size Inch");
+      return QCoreApplication::translate("WorksheetFile", "Size Inch");
     case WorksheetField::BeadCount:
-      return QStringLiteral("Number of Beads");
+      return QCoreApplication::translate("WorksheetFile", "Number of Beads");
   }
   return {};
 }
 
 // "Project Name", "Description of row 3".
 QString fieldLabel(int row, WorksheetField field) {
-  return row == 0 ? fieldName(field) : QStringLiteral("%1 of row %2").arg(fieldName(field)).arg(row);
+  //: A box of the worksheet in a message: "Description of row 3".
+  return row == 0
+             ? fieldName(field)
+             : QCoreApplication::translate("WorksheetFile", "%1 of row %2").arg(fieldName(field)).arg(row);
 }
 
 bool breaksTheLayout(char32_t cp) {
@@ -184,22 +188,28 @@ LoadedWorksheet readWorksheetFile(const QByteArray& bytes) {
 namespace {
 
 [[noreturn]] void throwSaveError(const QString& path, const QString& reason) {
-  throw FileError(QStringLiteral("Cannot save the worksheet to %1: %2").arg(path, reason).toStdString());
+  throw FileError(QCoreApplication::translate("WorksheetFile", "Cannot save the worksheet to %1: %2")
+                      .arg(path, reason)
+                      .toStdString());
 }
 
 [[noreturn]] void throwLoadError(const QString& path, const QString& reason) {
-  throw FileError(
-      QStringLiteral("Cannot load the worksheet %1: %2").arg(shownPath(path), reason).toStdString());
+  throw FileError(QCoreApplication::translate("WorksheetFile", "Cannot load the worksheet %1: %2")
+                      .arg(shownPath(path), reason)
+                      .toStdString());
 }
 
 // Why a file of this type is no worksheet; empty for a regular file.
 QString notAFileReason(mode_t mode) {
   if (S_ISREG(mode)) return {};
-  if (S_ISDIR(mode)) return QStringLiteral("it is a folder, not a file");
-  if (S_ISFIFO(mode)) return QStringLiteral("it is a pipe (FIFO), not a regular file");
-  if (S_ISCHR(mode) || S_ISBLK(mode)) return QStringLiteral("it is a device, not a regular file");
-  if (S_ISSOCK(mode)) return QStringLiteral("it is a socket, not a regular file");
-  return QStringLiteral("it is not a regular file");
+  if (S_ISDIR(mode)) return QCoreApplication::translate("WorksheetFile", "it is a folder, not a file");
+  if (S_ISFIFO(mode))
+    return QCoreApplication::translate("WorksheetFile", "it is a pipe (FIFO), not a regular file");
+  if (S_ISCHR(mode) || S_ISBLK(mode))
+    return QCoreApplication::translate("WorksheetFile", "it is a device, not a regular file");
+  if (S_ISSOCK(mode))
+    return QCoreApplication::translate("WorksheetFile", "it is a socket, not a regular file");
+  return QCoreApplication::translate("WorksheetFile", "it is not a regular file");
 }
 
 // File systems whose files the kernel makes up as they are read: their size
@@ -225,7 +235,8 @@ bool isMadeUpFileSystem(int fd) {
 }
 
 QString tooLargeReason(qint64 limit) {
-  return QStringLiteral("it is larger than the %1 MB a worksheet file can be").arg(limit / (1024 * 1024));
+  return QCoreApplication::translate("WorksheetFile", "it is larger than the %1 MB a worksheet file can be")
+      .arg(limit / (1024 * 1024));
 }
 
 // The system's reason for the device's last failure.
@@ -289,7 +300,9 @@ QByteArray loadWholeFile(const QString& path, qint64 limit) {
   // The name may have been given to something else since it was looked at.
   if (::fstat(fd, &info) != 0) throwLoadError(path, qt_error_string(errno));
   if (const QString reason = notAFileReason(info.st_mode); !reason.isEmpty()) throwLoadError(path, reason);
-  if (isMadeUpFileSystem(fd)) throwLoadError(path, QStringLiteral("it is a system file, not a regular file"));
+  if (isMadeUpFileSystem(fd))
+    throwLoadError(path,
+                   QCoreApplication::translate("WorksheetFile", "it is a system file, not a regular file"));
   if (info.st_size > limit) throwLoadError(path, tooLargeReason(limit));
 
   // One byte beyond the limit tells a file that grew past it since.

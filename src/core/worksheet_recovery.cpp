@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -89,28 +90,33 @@ RecoveryReading parseRecoveryBytes(const QByteArray& bytes) {
   QJsonParseError error{};
   const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
   if (error.error != QJsonParseError::NoError || !document.isObject())
-    return refused(QStringLiteral("it is not a recovery file of this program"));
+    return refused(
+        QCoreApplication::translate("WorksheetRecovery", "it is not a recovery file of this program"));
   const QJsonObject root = document.object();
   if (root.value(QStringLiteral("format")).toString() != kFormat)
-    return refused(QStringLiteral("it is not a recovery file of this program"));
+    return refused(
+        QCoreApplication::translate("WorksheetRecovery", "it is not a recovery file of this program"));
   if (root.value(QStringLiteral("version")).toInt(-1) != kVersion)
-    return refused(QStringLiteral("it was written by another version of this program"));
+    return refused(QCoreApplication::translate("WorksheetRecovery",
+                                               "it was written by another version of this program"));
 
   RecoveredWorksheet worksheet;
   const std::optional<QString> path = textField(root, QStringLiteral("file"));
   const std::optional<QString> project = textField(root, QStringLiteral("project"));
   const QJsonValue rows = root.value(QStringLiteral("rows"));
   if (!path || !project || !rows.isArray() || rows.toArray().size() != kWorksheetRows)
-    return refused(QStringLiteral("it is incomplete or damaged"));
+    return refused(QCoreApplication::translate("WorksheetRecovery", "it is incomplete or damaged"));
   worksheet.Path = *path;
   worksheet.Text.Project = *project;
   const QJsonArray list = rows.toArray();
   for (int i = 0; i < kWorksheetRows; ++i) {
-    if (!list[i].isObject()) return refused(QStringLiteral("it is incomplete or damaged"));
+    if (!list[i].isObject())
+      return refused(QCoreApplication::translate("WorksheetRecovery", "it is incomplete or damaged"));
     const QJsonObject row = list[i].toObject();
     for (int f = 0; f < 4; ++f) {
       const std::optional<QString> text = textField(row, QLatin1String(kRowKeys[f]));
-      if (!text) return refused(QStringLiteral("it is incomplete or damaged"));
+      if (!text)
+        return refused(QCoreApplication::translate("WorksheetRecovery", "it is incomplete or damaged"));
       *rowField(worksheet.Text.Rows[i], f) = *text;
     }
   }
@@ -119,17 +125,22 @@ RecoveryReading parseRecoveryBytes(const QByteArray& bytes) {
 
 RecoveryReading readRecoveryFile(const QString& path) {
   const QFileInfo info(path);
-  if (info.isSymLink()) return refused(QStringLiteral("it is a link, not a file of this program"));
-  if (!info.isFile()) return refused(QStringLiteral("it is not a regular file"));
+  if (info.isSymLink())
+    return refused(
+        QCoreApplication::translate("WorksheetRecovery", "it is a link, not a file of this program"));
+  if (!info.isFile())
+    return refused(QCoreApplication::translate("WorksheetRecovery", "it is not a regular file"));
   if (info.size() > kRecoveryFileLimit)
-    return refused(QStringLiteral("it is larger than a worksheet can be (%1 bytes)").arg(info.size()));
+    return refused(
+        QCoreApplication::translate("WorksheetRecovery", "it is larger than a worksheet can be (%1 bytes)")
+            .arg(info.size()));
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return refused(file.errorString());
   // Never more than the limit, even from a file that grew since.
   const QByteArray bytes = file.read(kRecoveryFileLimit + 1);
   if (file.error() != QFileDevice::NoError) return refused(file.errorString());
   if (bytes.size() > kRecoveryFileLimit)
-    return refused(QStringLiteral("it is larger than a worksheet can be"));
+    return refused(QCoreApplication::translate("WorksheetRecovery", "it is larger than a worksheet can be"));
   return parseRecoveryBytes(bytes);
 }
 
@@ -155,41 +166,46 @@ QString setAsideRecoveryFile(const QString& path) {
 }
 
 void writeRecoveryFile(const QString& path, const QByteArray& bytes) {
+  // `what` is one of the two messages below, "...%1: %2" with the path and the cause.
   const auto failed = [&path](const char* what, int error) {
-    throw std::runtime_error(QStringLiteral("Cannot %1 %2: %3")
-                                 .arg(QLatin1String(what), path, QString::fromLocal8Bit(std::strerror(error)))
+    throw std::runtime_error(QCoreApplication::translate("WorksheetRecovery", what)
+                                 .arg(path, QString::fromLocal8Bit(std::strerror(error)))
                                  .toStdString());
   };
+  const char* const writeFailed =
+      QT_TRANSLATE_NOOP("WorksheetRecovery", "Cannot write the recovery file %1: %2");
+  const char* const protectFailed =
+      QT_TRANSLATE_NOOP("WorksheetRecovery", "Cannot protect the recovery file %1: %2");
   QByteArray temporary = QFile::encodeName(path) + ".XXXXXX";
   // mkstemp creates the file anew (O_EXCL, 0600): nothing planted is opened.
   const int fd = ::mkstemp(temporary.data());
-  if (fd < 0) failed("write the recovery file", errno);
+  if (fd < 0) failed(writeFailed, errno);
   const auto discard = [&](const char* what) {
     const int error = errno;
     ::close(fd);
     ::unlink(temporary.constData());
     failed(what, error);
   };
-  if (::fchmod(fd, S_IRUSR | S_IWUSR) != 0) discard("protect the recovery file");
+  if (::fchmod(fd, S_IRUSR | S_IWUSR) != 0) discard(protectFailed);
   qsizetype written = 0;
   while (written < bytes.size()) {
     const ssize_t n = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) discard("write the recovery file");
+    if (n <= 0) discard(writeFailed);
     written += n;
   }
-  if (::fsync(fd) != 0) discard("write the recovery file");
+  if (::fsync(fd) != 0) discard(writeFailed);
   if (::close(fd) != 0) {
     const int error = errno;
     ::unlink(temporary.constData());
-    failed("write the recovery file", error);
+    failed(writeFailed, error);
   }
   // rename() replaces whatever has the name, a link included, and never
   // follows it.
   if (::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0) {
     const int error = errno;
     ::unlink(temporary.constData());
-    failed("write the recovery file", error);
+    failed(writeFailed, error);
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPointer>
 #include <algorithm>
@@ -38,8 +39,10 @@ QString calculatorKeyShortcut(CalculatorKey button) { return calculatorKeyTexts(
 // said as what the key does.
 QString calculatorKeyHint(CalculatorKey button) {
   const CalculatorKeyTexts texts = calculatorKeyTexts(button);
-  return texts.keyboard.isEmpty() ? texts.action
-                                  : QStringLiteral("%1 (%2)").arg(texts.action, texts.keyboard);
+  //: A calculator key's tip: %1 what it does, %2 the keyboard key that presses it.
+  return texts.keyboard.isEmpty()
+             ? texts.action
+             : QCoreApplication::translate("CalculatorKeys", "%1 (%2)").arg(texts.action, texts.keyboard);
 }
 
 namespace {
@@ -70,7 +73,9 @@ class CalcKeyAccessible : public QAccessibleInterface, public QAccessibleActionI
     if (!isValid()) return {};
     if (t == QAccessible::Name) return calculator_->buttonFor(button_).caption;
     if (t == QAccessible::Description)
-      return calculatorKeyHint(button_) + QStringLiteral("; Space presses it");
+      //: A calculator key's description for the screen reader; %1 says what it does.
+      return QCoreApplication::translate("CalculatorKeys", "%1; Space presses it")
+          .arg(calculatorKeyHint(button_));
     return {};
   }
   void setText(QAccessible::Text, const QString&) override {}

@@ -8,7 +8,7 @@
 namespace orvane {
 
 CalculatorDisplay::CalculatorDisplay(QWidget* calculator) : QWidget(calculator) {
-  setAccessibleName(QStringLiteral("Calculator display"));
+  setAccessibleName(tr("Calculator display"));
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

@@ -66,7 +66,7 @@ constexpr GridPlace kGrid[] = {{CalculatorKey::MemoryClear, 0, -1},    {Calculat
 CalculatorPad::CalculatorPad(DesktopServices& services, QWidget* parent)
     : QWidget(parent), services_(services) {
   installCalculatorAccessibility();
-  setAccessibleName(QStringLiteral("Calculator"));
+  setAccessibleName(tr("Calculator"));
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);  // painting covers everything
   setBackground(this, systemColor(SysColor::BtnFace));
@@ -270,6 +270,7 @@ void CalculatorPad::paintEvent(QPaintEvent*) {
     drawButtonFace(p, info.rect, sunken);
     p.setPen(captionPen(b));
     const QRect textRect = sunken ? info.rect.translated(1, 1) : info.rect;
+    p.setFont(captionFont(info));
     p.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine, info.caption);
   }
   if (hasFocus() && keyButtons()[focusedKey_].visible) {
@@ -277,6 +278,17 @@ void CalculatorPad::paintEvent(QPaintEvent*) {
     p.setPen(pen);
     p.drawRect(keyButtons()[focusedKey_].rect.adjusted(3, 3, -4, -4));
   }
+}
+
+// A caption wider than its key (a longer translation) is drawn smaller, so
+// that it is never cut at the key's edges.
+QFont CalculatorPad::captionFont(const ButtonInfo& info) const {
+  QFont shown = font();
+  const int room = info.rect.width() - 4;
+  const int needs = fontMetrics().horizontalAdvance(info.caption);
+  if (needs <= room || room <= 0) return shown;
+  shown.setPixelSize(std::max(6, fontInfo().pixelSize() * room / needs));
+  return shown;
 }
 
 CalculatorKey CalculatorPad::buttonAt(const QPoint& pos) const {

@@ -92,6 +92,7 @@ class CalculatorPad : public QWidget {
   void pressFeedback(CalculatorKey button, bool starting);
   void repaintButton(CalculatorKey button);
   QColor captionColor(CalculatorKey button) const;
+  QFont captionFont(const ButtonInfo& info) const;
   QColor captionPen(CalculatorKey button) const;
   int borderWidth() const;
   // The nearest shown key from `from` in a direction (dx, dy): -1, 0 or 1.

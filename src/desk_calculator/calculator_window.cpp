@@ -15,7 +15,7 @@ namespace orvane {
 CalculatorWindow::CalculatorWindow(DesktopServices& services, QWidget* parent)
     : QWidget(parent), services_(services) {
   setObjectName(QStringLiteral("calculatorWindow"));
-  configureFixedWindow(this, QStringLiteral("Calculator"), 278, 245, false);
+  configureFixedWindow(this, tr("Calculator"), 278, 245, false);
   setWindowFlag(Qt::WindowStaysOnTopHint, true);
   setAttribute(Qt::WA_QuitOnClose, false);
   setBackground(this, cl::Navy);

@@ -84,9 +84,9 @@ UnsavedAnswer QtDesktopServices::askToSave(QWidget* parent, const QString& capti
   box.setTextFormat(Qt::PlainText);
   box.setIcon(QMessageBox::Warning);
   box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-  box.button(QMessageBox::Save)->setText(QStringLiteral("&Save"));
-  box.button(QMessageBox::Discard)->setText(QStringLiteral("&Discard"));
-  box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Cancel"));
+  box.button(QMessageBox::Save)->setText(QCoreApplication::translate("DesktopServices", "&Save"));
+  box.button(QMessageBox::Discard)->setText(QCoreApplication::translate("DesktopServices", "&Discard"));
+  box.button(QMessageBox::Cancel)->setText(QCoreApplication::translate("DesktopServices", "&Cancel"));
   box.setDefaultButton(QMessageBox::Save);
   box.setEscapeButton(QMessageBox::Cancel);
   box.exec();
@@ -103,8 +103,8 @@ bool QtDesktopServices::askYesNo(QWidget* parent, const QString& caption, const 
   box.setTextFormat(Qt::PlainText);
   box.setIcon(QMessageBox::Question);
   box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-  box.button(QMessageBox::Yes)->setText(QStringLiteral("&Yes"));
-  box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
+  box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("DesktopServices", "&Yes"));
+  box.button(QMessageBox::No)->setText(QCoreApplication::translate("DesktopServices", "&No"));
   box.setDefaultButton(QMessageBox::Yes);
   box.exec();
   return box.clickedButton() == box.button(QMessageBox::Yes);

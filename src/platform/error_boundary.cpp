@@ -1,5 +1,7 @@
 #include "platform/error_boundary.h"
 
+#include <QCoreApplication>
+
 #include "core/text_rules.h"
 #include "platform/desktop_services.h"
 
@@ -27,7 +29,8 @@ void reportFailure(QWidget* context, const std::exception& failure) {
   if (!gServices) return;
   const QString text = shortened(QString::fromStdString(failure.what()));
   if (dynamic_cast<const FractionError*>(&failure)) {
-    gServices->showMessage(context, MessageIcon::Error, QStringLiteral("Error"), text);
+    gServices->showMessage(context, MessageIcon::Error, QCoreApplication::translate("ErrorBoundary", "Error"),
+                           text);
     return;
   }
   gServices->showMessage(context, MessageIcon::Error, QStringLiteral("Orvane"), withFinalDot(text));

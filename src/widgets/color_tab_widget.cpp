@@ -32,8 +32,8 @@ ColorTabWidget::ColorTabWidget(QWidget* parent) : QWidget(parent) {
   strip_.setInactiveFont(font());
   stack_ = new QStackedWidget(this);
   setFocusPolicy(Qt::TabFocus);
-  setAccessibleName(QStringLiteral("Pages"));
-  setAccessibleDescription(QStringLiteral("Left and Right arrows or Ctrl+Tab change the page."));
+  setAccessibleName(tr("Pages"));
+  setAccessibleDescription(tr("Left and Right arrows or Ctrl+Tab change the page."));
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -105,8 +105,8 @@ void ColorTabWidget::focusInEvent(QFocusEvent* event) {
 
 TabPage* ColorTabWidget::pageByTabIndex(int tabIndex) const {
   if (tabIndex < 0 || tabIndex >= pages_.size())
-    throw InvalidPageIndex(QStringLiteral("Function GetPageIndexByTabIndex of component %1 of class %2 was "
-                                          "called with an invalid parameter (CurrentTabIndex = %3).")
+    throw InvalidPageIndex(tr("Function GetPageIndexByTabIndex of component %1 of class %2 was "
+                              "called with an invalid parameter (CurrentTabIndex = %3).")
                                .arg(objectName(), QStringLiteral("ColorTabWidget"))
                                .arg(tabIndex)
                                .toStdString());

@@ -114,7 +114,9 @@ namespace {
 
 // The standard menu's Paste: named in newer Qt, known by its caption before.
 QAction* pasteActionOf(const QMenu* menu) {
-  const QString caption = QLineEdit::tr("&Paste");
+  // Qt's own text, in Qt's own translation: not one of ours to translate.
+  static const char* const qtPaste = "&Paste";
+  const QString caption = QLineEdit::tr(qtPaste);
   for (QAction* action : menu->actions())
     if (action->objectName() == QLatin1String("edit-paste") || action->text().startsWith(caption))
       return action;

@@ -9,12 +9,13 @@
 namespace orvane {
 
 NavigationBar::NavigationBar(QWidget* parent) : QWidget(parent) {
-  setAccessibleName(QStringLiteral("Record navigation"));
+  setAccessibleName(tr("Record navigation"));
   static constexpr const char* kIcons[4] = {":/icons/nav_first.svg", ":/icons/nav_prior.svg",
                                             ":/icons/nav_next.svg", ":/icons/nav_last.svg"};
   static constexpr const char* kNames[4] = {"firstPageButton", "previousPageButton", "nextPageButton",
                                             "lastPageButton"};
-  static constexpr const char* kHints[4] = {"First Record", "Prior Record", "Next Record", "Last Record"};
+  static constexpr const char* kHints[4] = {QT_TR_NOOP("First Record"), QT_TR_NOOP("Prior Record"),
+                                            QT_TR_NOOP("Next Record"), QT_TR_NOOP("Last Record")};
   static constexpr GridNavigation kSteps[4] = {GridNavigation::First, GridNavigation::Prior,
                                                GridNavigation::Next, GridNavigation::Last};
   auto* group = new QButtonGroup(this);
@@ -24,8 +25,8 @@ NavigationBar::NavigationBar(QWidget* parent) : QWidget(parent) {
     b->setAutoRaise(true);
     b->setIcon(resourceIcon(QString::fromLatin1(kIcons[i])));
     b->setIconSize(QSize(16, 16));
-    b->setToolTip(QString::fromLatin1(kHints[i]));
-    b->setAccessibleName(QString::fromLatin1(kHints[i]));
+    b->setToolTip(tr(kHints[i]));
+    b->setAccessibleName(tr(kHints[i]));
     b->setFocusPolicy(Qt::TabFocus);  // reached by Tab, yet a click leaves the focus where it was
     group->addButton(b, static_cast<int>(kSteps[i]));
     b->setObjectName(QLatin1String(kNames[i]));

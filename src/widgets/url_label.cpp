@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -95,14 +96,16 @@ void reportUnopenedAddress(DesktopServices& services, QWidget* parent, const QSt
   const QString mailPrefix = urlPrefix(UrlScheme::Mailto);
   const bool mail = target.startsWith(mailPrefix, Qt::CaseInsensitive);
   const QString address = mail ? target.mid(mailPrefix.size()) : target;
-  const QString text = mail ? QStringLiteral(
-                                  "No mail program could be started to write to\n\n%1\n\n"
-                                  "Copy the address to paste it into your mail program.")
-                            : QStringLiteral(
-                                  "No web browser could be started to open\n\n%1\n\n"
-                                  "Copy the address to paste it into your web browser.");
+  const QString text =
+      mail ? QCoreApplication::translate("LinkLabel",
+                                         "No mail program could be started to write to\n\n%1\n\n"
+                                         "Copy the address to paste it into your mail program.")
+           : QCoreApplication::translate("LinkLabel",
+                                         "No web browser could be started to open\n\n%1\n\n"
+                                         "Copy the address to paste it into your web browser.");
   if (services.showMessageWithButton(parent, MessageIcon::Warning, QStringLiteral("Orvane"),
-                                     text.arg(address), QStringLiteral("Copy Address")))
+                                     text.arg(address),
+                                     QCoreApplication::translate("LinkLabel", "Copy Address")))
     services.setClipboardText(address);
 }
 

@@ -1,8 +1,10 @@
 #include "worksheet/report_printer.h"
 
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
+#include <algorithm>
 
 #include "widgets/look.h"
 
@@ -20,6 +22,20 @@ Qt::Alignment alignmentOf(ReportAlign align) {
       return Qt::AlignRight;
   }
   return Qt::AlignLeft;
+}
+
+// The font a fixed text is printed in: its own size, or smaller where a
+// line of it (a translation, most often) is wider than its box, so that no
+// heading is cut.
+QFont fittedFont(QFont font, const QString& text, double width, QPaintDevice* device) {
+  for (int tries = 0; tries < 8; ++tries) {
+    const QFontMetricsF metrics(font, device);
+    double widest = 0;
+    for (const QString& line : text.split(u'\n')) widest = std::max(widest, metrics.horizontalAdvance(line));
+    if (widest <= width || font.pointSizeF() <= 4) break;
+    font.setPointSizeF(std::max(4.0, font.pointSizeF() * width / widest - 0.25));
+  }
+  return font;
 }
 
 }  // namespace
@@ -51,9 +67,10 @@ bool printReport(const ReportTemplate& page, QPrinter& printer) {
     if (text.Text.isEmpty()) continue;
     QFont font = makeFont(text.Family, 10, text.Bold);
     font.setPointSize(text.PointSize);
-    painter.setFont(font);
     const QRectF box(text.X * s, text.Y * s, text.Width * s, text.Height * s);
     const QRectF inner = box.adjusted(page.GapLeft * s, page.GapTop * s, -page.GapRight * s, 0);
+    if (text.Caption) font = fittedFont(font, text.Text, inner.width(), painter.device());
+    painter.setFont(font);
     painter.save();
     painter.setClipRect(box);
     painter.drawText(inner, alignmentOf(text.Align) | Qt::AlignTop | Qt::TextWordWrap, text.Text);

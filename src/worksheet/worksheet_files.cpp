@@ -14,12 +14,16 @@ namespace orvane {
 
 namespace {
 
-const QString kFilter =
-    QStringLiteral("Bead Worksheet        (*.bws);;All Files                       (*.*)");
+// The names are padded with blanks so that the patterns line up in the list.
+QString worksheetFilter() { return WorksheetFiles::tr("Bead Worksheet        (*.bws)"); }
+QString allFilesFilter() { return WorksheetFiles::tr("All Files                       (*.*)"); }
+QString openFilter() { return worksheetFilter() + QStringLiteral(";;") + allFilesFilter(); }
 // Saving may also export the figures for a spreadsheet; loading keeps to
 // worksheets.
-const QString kSaveFilter =
-    QStringLiteral("Bead Worksheet        (*.bws);;CSV (*.csv);;All Files                       (*.*)");
+QString saveFilter() {
+  return worksheetFilter() + QStringLiteral(";;") + WorksheetFiles::tr("CSV (*.csv)") + QStringLiteral(";;") +
+         allFilesFilter();
+}
 const QChar kCrLf[] = {u'\r', u'\n'};
 
 QString crLf() { return QString(kCrLf, 2); }
@@ -40,7 +44,7 @@ WorksheetFiles::WorksheetFiles(DesktopServices& services, QWidget* window, Sheet
     : QObject(window), services_(services), window_(window), sheet_(std::move(sheet)) {}
 
 void WorksheetFiles::prepareFileDialog(FileDialogRequest& request, const QString& dialogFileName) const {
-  request.filter = kFilter;
+  request.filter = openFilter();
   if (!lastWorksheetFile_.isEmpty()) {
     request.directory = folderPart(lastWorksheetFile_);
     request.fileName = namePart(lastWorksheetFile_);
@@ -55,11 +59,11 @@ void WorksheetFiles::save() { (void)saveThroughDialog(true); }
 // True when the worksheet is now in a worksheet file; a CSV export is none.
 bool WorksheetFiles::saveThroughDialog(bool reportSuccess) {
   FileDialogRequest request;
-  request.title = QStringLiteral("Save Bead Worksheet");
+  request.title = tr("Save Bead Worksheet");
   request.defaultSuffix = QStringLiteral("bws");
   request.overwritePrompt = true;
   prepareFileDialog(request, saveDialogFileName_);
-  request.filter = kSaveFilter;
+  request.filter = saveFilter();
   const std::optional<QString> chosen = services_.saveFileName(window_, request);
   if (!chosen) return false;
   const QString path = *chosen;
@@ -82,12 +86,13 @@ bool WorksheetFiles::saveWorksheetTo(const QString& path, bool reportSuccess) {
     // Replacing the character would silently change the worksheet.
     const QString character = QString::fromUcs4(&bad.Character, 1);
     services_.showMessage(
-        window_, MessageIcon::Error, QStringLiteral("Error"),
-        QStringLiteral("Error: Bead Worksheet not Saved.") + crLf() + crLf() +
-            QStringLiteral("The %1 holds the character \"%2\" (U+%3), which a worksheet file cannot store.")
+        window_, MessageIcon::Error, tr("Error"),
+        tr("Error: Bead Worksheet not Saved.") + crLf() + crLf() +
+            //: %1 names the box ("Description of row 3"), %2 the character, %3 its code (00E9).
+            tr("The %1 holds the character \"%2\" (U+%3), which a worksheet file cannot store.")
                 .arg(QString::fromStdString(bad.what()), character,
                      QStringLiteral("%1").arg(uint(bad.Character), 4, 16, QLatin1Char('0')).toUpper()) +
-            crLf() + crLf() + QStringLiteral("Please change it and Save again."));
+            crLf() + crLf() + tr("Please change it and Save again."));
     return false;
   }
 
@@ -108,17 +113,17 @@ void WorksheetFiles::saveCsvFile(const QString& path) {
 
 void WorksheetFiles::reportSaved(const QString& path) {
   if (QFileInfo::exists(path))
-    services_.showMessage(window_, MessageIcon::Information, QStringLiteral("Information"),
-                          QStringLiteral("Success:  Bead Worksheet Saved."));
+    services_.showMessage(window_, MessageIcon::Information, tr("Information"),
+                          tr("Success:  Bead Worksheet Saved."));
   else
-    services_.showMessage(window_, MessageIcon::Error, QStringLiteral("Error"),
-                          QStringLiteral("Error: Bead Worksheet not Saved.") + crLf() + crLf() + path +
-                              crLf() + crLf() + QStringLiteral("Please try to Save Again."));
+    services_.showMessage(window_, MessageIcon::Error, tr("Error"),
+                          tr("Error: Bead Worksheet not Saved.") + crLf() + crLf() + path + crLf() + crLf() +
+                              tr("Please try to Save Again."));
 }
 
 void WorksheetFiles::load() {
   FileDialogRequest request;
-  request.title = QStringLiteral("Open Bead Worksheet");
+  request.title = tr("Open Bead Worksheet");
   request.overwritePrompt = false;
   request.mustExist = false;
   prepareFileDialog(request, openDialogFileName_);
@@ -147,8 +152,8 @@ void WorksheetFiles::loadExistingFile(const QString& path) {
   if (!loaded.CutTexts.isEmpty())
     services_.showMessage(
         window_, MessageIcon::Warning, QStringLiteral("Orvane"),
-        QStringLiteral("Some texts in %1 are longer than a box can hold; only their first %2 characters "
-                       "were loaded:")
+        tr("Some texts in %1 are longer than a box can hold; only their first %2 characters "
+           "were loaded:")
                 .arg(path)
                 .arg(kBoxCapacity) +
             crLf() + crLf() + loaded.CutTexts.join(crLf()));
@@ -157,11 +162,10 @@ void WorksheetFiles::loadExistingFile(const QString& path) {
 void WorksheetFiles::openRecentFile(const QString& path) {
   if (!pathExists(path)) {
     setRecentFiles(withoutRecentFile(recentFiles_, path));
-    services_.showMessage(window_, MessageIcon::Error, QStringLiteral("Error"),
-                          QStringLiteral("Error: Bead Worksheet not Loaded.") + crLf() + crLf() + path +
-                              crLf() + crLf() +
-                              QStringLiteral("The file is no longer there; it has been taken off the list of "
-                                             "recent worksheets."));
+    services_.showMessage(window_, MessageIcon::Error, tr("Error"),
+                          tr("Error: Bead Worksheet not Loaded.") + crLf() + crLf() + path + crLf() + crLf() +
+                              tr("The file is no longer there; it has been taken off the list of "
+                                 "recent worksheets."));
     return;
   }
   loadFile(path);
@@ -193,7 +197,7 @@ void WorksheetFiles::fillRecentMenu() {
     old->deleteLater();
   }
   if (recentFiles_.isEmpty()) {
-    recentMenu_->addAction(QStringLiteral("No recent worksheets"))->setEnabled(false);
+    recentMenu_->addAction(tr("No recent worksheets"))->setEnabled(false);
     return;
   }
   for (int i = 0; i < recentFiles_.size(); ++i) {
@@ -213,8 +217,7 @@ void WorksheetFiles::markSaved(const QString& path, const WorksheetText& text) {
 
 bool WorksheetFiles::mayReplaceRows() {
   if (!isModified()) return true;
-  switch (services_.askToSave(window_, QStringLiteral("Unsaved Worksheet"),
-                              unsavedWorksheetQuestion(document_.Path))) {
+  switch (services_.askToSave(window_, tr("Unsaved Worksheet"), unsavedWorksheetQuestion(document_.Path))) {
     case UnsavedAnswer::Discard:
       return true;
     case UnsavedAnswer::Cancel:

@@ -11,6 +11,34 @@
 
 namespace orvane {
 
+namespace {
+
+// The page's fixed texts as its template writes them, for the translation:
+// the template is read at run time, where no translation tool looks.
+[[maybe_unused]] constexpr const char* kReportCaptions[] = {
+    QT_TRANSLATE_NOOP("WorksheetReport", "Description"),
+    //: Printed column heading over two lines, as narrow as "Size" and "MM".
+    QT_TRANSLATE_NOOP("WorksheetReport", "Size\nMM"),
+    QT_TRANSLATE_NOOP("WorksheetReport", "Size\nInch"),
+    QT_TRANSLATE_NOOP("WorksheetReport", "Number\nof Beads"),
+    QT_TRANSLATE_NOOP("WorksheetReport", "Beads\nper Inch"),
+    QT_TRANSLATE_NOOP("WorksheetReport", "Length\nInches"),
+    QT_TRANSLATE_NOOP("WorksheetReport", "Total Length in Inches"),
+    //: Printed before the lines left free for handwritten notes.
+    QT_TRANSLATE_NOOP("WorksheetReport", "Notes:"),
+};
+
+// The page in the program's language: its fixed texts translated, the
+// variables left for the values.
+ReportTemplate translatedReport(ReportTemplate page) {
+  for (ReportText& text : page.Texts)
+    if (text.Caption)
+      text.Text = QCoreApplication::translate("WorksheetReport", text.Text.toUtf8().constData());
+  return page;
+}
+
+}  // namespace
+
 WorksheetPrinting::WorksheetPrinting(DesktopServices& services) : services_(services) {}
 
 WorksheetPrinting::~WorksheetPrinting() = default;
@@ -34,8 +62,9 @@ void WorksheetPrinting::print(QWidget* window, const Values& boxValues) {
       !printer_->isValid()) {
     const QString chosen = printer_->printerName();
     printer_->setPrinterName(previousPrinter);
-    services_.showMessage(window, MessageIcon::Error, QStringLiteral("Error"),
-                          QStringLiteral("The printer \"%1\" cannot be used.").arg(chosen));
+    services_.showMessage(
+        window, MessageIcon::Error, QCoreApplication::translate("WorksheetPrinting", "Error"),
+        QCoreApplication::translate("WorksheetPrinting", "The printer \"%1\" cannot be used.").arg(chosen));
     return;
   }
   // The footer names the maker as set up in one place for the whole program.
@@ -45,13 +74,15 @@ void WorksheetPrinting::print(QWidget* window, const Values& boxValues) {
     if (name == QLatin1String("WEBSITE")) return maker::kWebSite;
     return std::nullopt;
   };
-  const ReportTemplate page = prepareReport(reportTemplate(), values, QDateTime::currentDateTime());
+  const ReportTemplate page =
+      prepareReport(translatedReport(reportTemplate()), values, QDateTime::currentDateTime());
   QCoreApplication::processEvents();
   // No printer installed: there is nothing to print on.
   if (printer_->outputFormat() == QPrinter::NativeFormat && printer_->printerName().isEmpty()) return;
   if (!printReport(page, *printer_))
-    services_.showMessage(window, MessageIcon::Error, QStringLiteral("Error"),
-                          QStringLiteral("The worksheet could not be printed."));
+    services_.showMessage(
+        window, MessageIcon::Error, QCoreApplication::translate("WorksheetPrinting", "Error"),
+        QCoreApplication::translate("WorksheetPrinting", "The worksheet could not be printed."));
 }
 
 }  // namespace orvane

@@ -2,9 +2,11 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
+#include <algorithm>
 
 #include "core/box_text.h"
 #include "core/key_filter.h"
@@ -30,10 +32,37 @@ constexpr int kLabelLeft = 6, kLabelWidth = 28;
 constexpr int kDescLeft = 38, kDescWidth = 326;
 constexpr int kMmLeft = 376, kOrLeft = 434, kInchLeft = 458, kCountLeft = 526, kPerInchLeft = 594,
               kLengthLeft = 662;
+constexpr int kOrWidth = 22;
 constexpr int kNumberWidth = 55, kBoxHeight = 23;
+constexpr int kHeadingTop = 10, kHeadingHeight = 36;
 constexpr int kFirstRowTop = 52, kRowPitch = 35;
+// The panel's height as designed, for headings of two lines.
+constexpr int kPanelHeight = 435;
+// The panel spans the window; its last column keeps at least this much room
+// on its right.
+constexpr int kPanelWidth = 762, kRightMargin = 8;
+// The total's caption ends this far left of its box.
+constexpr int kTotalCaptionGap = 6;
 
 }  // namespace
+
+// A word between the size boxes wider than "or" (German "oder") widens its
+// column: the columns right of it move along into the free room on the
+// right, and past that the description box gives up the rest.
+WorksheetRowsPanel::Columns WorksheetRowsPanel::columnsFor(int orTextWidth) {
+  Columns c{kDescWidth, kMmLeft, kOrLeft, kOrWidth, kInchLeft, kCountLeft, kPerInchLeft, kLengthLeft};
+  const int extra = std::max(0, orTextWidth - kOrWidth);
+  const int rightRoom = kPanelWidth - kRightMargin - (kLengthLeft + kNumberWidth);
+  const int right = std::min(extra, rightRoom), left = extra - right;
+  c.descWidth -= left;
+  c.mm -= left;
+  c.orLeft -= left;
+  c.orWidth += extra;
+  for (int* column : {&c.inch, &c.count, &c.perInch, &c.length}) *column += right;
+  return c;
+}
+
+int WorksheetRowsPanel::neededHeight() const { return kPanelHeight + extraHeight_; }
 
 WorksheetRowsPanel::WorksheetRowsPanel(DesktopServices& services, QWidget* parent)
     : BevelPanel(parent), services_(services) {
@@ -41,48 +70,78 @@ WorksheetRowsPanel::WorksheetRowsPanel(DesktopServices& services, QWidget* paren
   setObjectName(QStringLiteral("rowsPanel"));
   setColor(systemColor(SysColor::Light3D));
 
+  //: Between the two size boxes of a row: a size in millimetres or in inches.
+  orText_ = tr("or");
+  // Two pixels each side, as the English word has in its column.
+  columns_ = columnsFor(QFontMetrics(worksheetFont()).horizontalAdvance(orText_) + 4);
+  const Columns& c = columns_;
+
   const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignBottom;
-  makeWorksheetLabel(this, QStringLiteral("Description"), QRect(kDescLeft, 10, kDescWidth, 36),
-                     Qt::AlignLeft | Qt::AlignBottom);
   // As wide as their boxes, so that they wrap onto two lines like the others.
-  makeWorksheetLabel(this, QStringLiteral("Size MM"), QRect(kMmLeft, 10, kNumberWidth, 36), centred);
-  makeWorksheetLabel(this, QStringLiteral("Size Inch"), QRect(kInchLeft, 10, kNumberWidth, 36), centred);
-  makeWorksheetLabel(this, QStringLiteral("Number of Beads"),
-                     QRect(kCountLeft - 6, 10, kNumberWidth + 12, 36), centred);
-  makeWorksheetLabel(this, QStringLiteral("Beads per Inch"),
-                     QRect(kPerInchLeft - 6, 10, kNumberWidth + 12, 36), centred);
-  makeWorksheetLabel(this, QStringLiteral("Length Inches"), QRect(kLengthLeft - 6, 10, kNumberWidth + 12, 36),
-                     centred);
+  const struct {
+    QString text;
+    int left, width;
+    Qt::Alignment align;
+  } headings[] = {{tr("Description"), kDescLeft, c.descWidth, Qt::AlignLeft | Qt::AlignBottom},
+                  {tr("Size MM"), c.mm, kNumberWidth, centred},
+                  {tr("Size Inch"), c.inch, kNumberWidth, centred},
+                  {tr("Number of Beads"), c.count - 6, kNumberWidth + 12, centred},
+                  {tr("Beads per Inch"), c.perInch - 6, kNumberWidth + 12, centred},
+                  {tr("Length Inches"), c.length - 6, kNumberWidth + 12, centred}};
+  // Headings that wrap onto more lines than the English two push the rows
+  // down, and the panel grows by as much.
+  const QFontMetrics metrics(worksheetFont());
+  int headingHeight = kHeadingHeight;
+  for (const auto& heading : headings)
+    headingHeight = std::max(
+        headingHeight,
+        metrics.boundingRect(QRect(0, 0, heading.width, 1000), Qt::TextWordWrap | heading.align, heading.text)
+            .height());
+  extraHeight_ = headingHeight - kHeadingHeight;
+  for (const auto& heading : headings)
+    makeWorksheetLabel(this, heading.text, QRect(heading.left, kHeadingTop, heading.width, headingHeight),
+                       heading.align);
 
-  for (int k = 1; k <= kWorksheetRows; ++k) createRow(k, kFirstRowTop + (k - 1) * kRowPitch);
+  const int firstRowTop = kFirstRowTop + extraHeight_;
+  for (int k = 1; k <= kWorksheetRows; ++k) createRow(k, firstRowTop + (k - 1) * kRowPitch);
 
-  const int totalTop = kFirstRowTop + kWorksheetRows * kRowPitch + 8;
-  makeWorksheetLabel(this, QStringLiteral("Total Length in Inches"),
-                     QRect(kCountLeft - 40, totalTop, 170, kBoxHeight), Qt::AlignRight | Qt::AlignVCenter);
-  totalBox_ = makeWorksheetBox(this, QRect(kLengthLeft, totalTop, kNumberWidth, kBoxHeight),
-                               QStringLiteral("Total Length in Inches"), QStringLiteral("totalBox"), true);
+  const int totalTop = firstRowTop + kWorksheetRows * kRowPitch + 8;
+  // Right-aligned against its box: a longer caption reaches further left.
+  const QString totalCaption = tr("Total Length in Inches");
+  const int totalWidth =
+      std::max(170, QFontMetrics(worksheetFont()).horizontalAdvance(totalCaption) + kTotalCaptionGap);
+  makeWorksheetLabel(this, totalCaption,
+                     QRect(c.length - kTotalCaptionGap - totalWidth, totalTop, totalWidth, kBoxHeight),
+                     Qt::AlignRight | Qt::AlignVCenter);
+  totalBox_ = makeWorksheetBox(this, QRect(c.length, totalTop, kNumberWidth, kBoxHeight),
+                               tr("Total Length in Inches"), QStringLiteral("totalBox"), true);
   for (int k = 1; k <= kWorksheetRows; ++k) bindRow(k);
 }
 
 void WorksheetRowsPanel::createRow(int k, int top) {
   const int i = k - 1;
-  const QString row = QStringLiteral(" row %1").arg(k);
+
   const QString number = k < 10 ? QStringLiteral("  %1.").arg(k) : QStringLiteral("10.");
   makeWorksheetLabel(this, number, QRect(kLabelLeft, top, kLabelWidth, kBoxHeight),
                      Qt::AlignRight | Qt::AlignVCenter)
       ->setWordWrap(false);
-  const auto box = [&](int left, const char* caption, const char* name, bool readOnly = false) {
-    return makeWorksheetBox(this, QRect(left, top, left == kDescLeft ? kDescWidth : kNumberWidth, kBoxHeight),
-                            QLatin1String(caption) + row, QLatin1String(name) + QString::number(k), readOnly);
+  // Each box is named for the screen reader by its column and row.
+  const Columns& c = columns_;
+  const auto box = [&](int left, const QString& column, const char* name, bool readOnly = false) {
+    //: A box's name for the screen reader: %1 the column's heading, %2 the row's number.
+    const QString caption = tr("%1 row %2").arg(column).arg(k);
+    return makeWorksheetBox(this,
+                            QRect(left, top, left == kDescLeft ? c.descWidth : kNumberWidth, kBoxHeight),
+                            caption, QLatin1String(name) + QString::number(k), readOnly);
   };
-  descriptionBoxes_[i] = box(kDescLeft, "Description", "descriptionBox");
+  descriptionBoxes_[i] = box(kDescLeft, tr("Description"), "descriptionBox");
   descriptionBoxes_[i]->setMaxLength(kDescLimit);
-  mmBoxes_[i] = box(kMmLeft, "Size MM", "mmBox");
-  makeWorksheetLabel(this, QStringLiteral("or"), QRect(kOrLeft, top, 22, kBoxHeight), Qt::AlignCenter);
-  inchBoxes_[i] = box(kInchLeft, "Size Inch", "inchBox");
-  countBoxes_[i] = box(kCountLeft, "Number of Beads", "countBox");
-  perInchBoxes_[i] = box(kPerInchLeft, "Beads per Inch", "perInchBox", true);
-  lengthBoxes_[i] = box(kLengthLeft, "Length Inches", "lengthBox", true);
+  mmBoxes_[i] = box(c.mm, tr("Size MM"), "mmBox");
+  makeWorksheetLabel(this, orText_, QRect(c.orLeft, top, c.orWidth, kBoxHeight), Qt::AlignCenter);
+  inchBoxes_[i] = box(c.inch, tr("Size Inch"), "inchBox");
+  countBoxes_[i] = box(c.count, tr("Number of Beads"), "countBox");
+  perInchBoxes_[i] = box(c.perInch, tr("Beads per Inch"), "perInchBox", true);
+  lengthBoxes_[i] = box(c.length, tr("Length Inches"), "lengthBox", true);
 }
 
 void WorksheetRowsPanel::bindRow(int k) {

@@ -42,6 +42,9 @@ class WorksheetRowsPanel : public BevelPanel {
   const std::array<WorksheetRowValues, kWorksheetRows>& rowValues() const { return rows_; }
   double totalLength() const { return totalValue_; }
   EntryBox* firstBox() const { return descriptionBoxes_[0]; }
+  // The panel's height: as designed, or taller where the headings take
+  // more than two lines.
+  int neededHeight() const;
   bool isTypedBox(const QObject* object) const;
 
  Q_SIGNALS:
@@ -49,6 +52,12 @@ class WorksheetRowsPanel : public BevelPanel {
   void edited();
 
  private:
+  // Where the columns stand: as designed, unless a longer word between the
+  // size boxes needs more room than the English "or".
+  struct Columns {
+    int descWidth, mm, orLeft, orWidth, inch, count, perInch, length;
+  };
+  static Columns columnsFor(int orTextWidth);
   void createRow(int k, int top);
   void bindRow(int k);
   // A computation of one row (core/worksheet_steps.h); true when the caret is
@@ -64,6 +73,9 @@ class WorksheetRowsPanel : public BevelPanel {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
   DesktopServices& services_;
+  Columns columns_{};
+  QString orText_;
+  int extraHeight_ = 0;
   std::array<EntryBox*, kWorksheetRows> descriptionBoxes_{}, mmBoxes_{}, inchBoxes_{}, countBoxes_{},
       perInchBoxes_{}, lengthBoxes_{};
   EntryBox* totalBox_ = nullptr;

@@ -1,11 +1,13 @@
 #include "worksheet/worksheet_window.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
+#include <algorithm>
 
 #include "core/key_filter.h"
 #include "core/spoken_results.h"
@@ -27,6 +29,7 @@ namespace orvane {
 namespace {
 
 constexpr int kProjectLimit = 50;
+constexpr int kWidth = 762, kTopPanelHeight = 46, kButtonBarHeight = 48;
 constexpr int kBoxHeight = 23;
 // Filling every box sends the screen reader a burst of changes; a notice
 // sent within it is dropped. Said once the burst is over.
@@ -46,11 +49,27 @@ QPushButton* makeButton(QWidget* parent, const QRect& geometry, const QString& c
   return button;
 }
 
+// A caption longer than its button (a translation, most often) widens the
+// button; the buttons after it in the row move along. Close stays at the
+// right edge and grows to the left.
+void widenToCaptions(const QList<QPushButton*>& row, QPushButton* closeButton) {
+  int shift = 0;
+  for (QPushButton* button : row) {
+    const QRect designed = button->geometry();
+    const int width = std::max(designed.width(), button->sizeHint().width());
+    button->setGeometry(designed.x() + shift, designed.y(), width, designed.height());
+    shift += width - designed.width();
+  }
+  const QRect close = closeButton->geometry();
+  const int width = std::max(close.width(), closeButton->sizeHint().width());
+  closeButton->setGeometry(close.right() + 1 - width, close.y(), width, close.height());
+}
+
 }  // namespace
 
 WorksheetWindow::WorksheetWindow(DesktopServices& services, QWidget* parent)
     : QWidget(parent), services_(services), printing_(std::make_unique<WorksheetPrinting>(services)) {
-  configureFixedWindow(this, worksheetCaption({}), 762, 529, false);
+  configureFixedWindow(this, worksheetCaption({}), kWidth, 529, false);
   setAttribute(Qt::WA_QuitOnClose, false);
   setBackground(this, systemColor(SysColor::Light3D));
   setFont(worksheetFont());
@@ -58,7 +77,7 @@ WorksheetWindow::WorksheetWindow(DesktopServices& services, QWidget* parent)
   // Created in tab order: project, the rows, then the buttons.
   createTopPanel();
   rowsPanel_ = new WorksheetRowsPanel(services_, this);
-  rowsPanel_->setGeometry(0, 46, 762, 435);
+  rowsPanel_->setGeometry(0, kTopPanelHeight, kWidth, rowsPanel_->neededHeight());
   files_ = new WorksheetFiles(services_, this,
                               {[this] { return typedText(); },
                                [this] {
@@ -69,6 +88,8 @@ WorksheetWindow::WorksheetWindow(DesktopServices& services, QWidget* parent)
                                },
                                [this](const WorksheetText& text) { showLoaded(text); }});
   createButtonBar();
+  // Taller than designed only where the rows panel needs it.
+  setFixedSize(kWidth, kTopPanelHeight + rowsPanel_->height() + kButtonBarHeight);
 
   // Every typed box takes part in the unsaved mark and the crash recovery.
   guardedConnect(projectBox_, &QLineEdit::textChanged, this, &WorksheetWindow::updateModified);
@@ -90,11 +111,14 @@ WorksheetWindow::~WorksheetWindow() = default;
 void WorksheetWindow::createTopPanel() {
   auto* panel = new BevelPanel(this);
   panel->setObjectName(QStringLiteral("projectPanel"));
-  panel->setGeometry(0, 0, 762, 46);
+  panel->setGeometry(0, 0, kWidth, kTopPanelHeight);
   panel->setColor(systemColor(SysColor::Light3D));
-  auto* caption = makeWorksheetLabel(panel, QStringLiteral("Project Name"), QRect(16, 12, 100, 22),
+  // A caption longer than the English one moves the box along to the right.
+  const QString captionText = tr("Project Name");
+  const int captionWidth = std::max(100, QFontMetrics(worksheetFont()).horizontalAdvance(captionText) + 2);
+  auto* caption = makeWorksheetLabel(panel, captionText, QRect(16, 12, captionWidth, 22),
                                      Qt::AlignLeft | Qt::AlignVCenter);
-  projectBox_ = makeWorksheetBox(panel, QRect(122, 11, 408, kBoxHeight), QStringLiteral("Project Name"),
+  projectBox_ = makeWorksheetBox(panel, QRect(22 + captionWidth, 11, 408, kBoxHeight), captionText,
                                  QStringLiteral("projectBox"));
   projectBox_->setMaxLength(kProjectLimit);
   caption->setBuddy(projectBox_);
@@ -107,47 +131,51 @@ void WorksheetWindow::createTopPanel() {
 void WorksheetWindow::createButtonBar() {
   auto* bar = new BevelPanel(this);
   bar->setObjectName(QStringLiteral("buttonBar"));
-  bar->setGeometry(0, 481, 762, 48);
+  bar->setGeometry(0, rowsPanel_->geometry().bottom() + 1, kWidth, kButtonBarHeight);
   bar->setColor(systemColor(SysColor::Light3D));
   const int top = 9, height = 30;
-  auto* loadButton = makeButton(bar, QRect(12, top, 84, height), QStringLiteral("Load"),
-                                QStringLiteral(":/icons/ws_folder.svg"), {}, "loadButton",
-                                QKeySequence(Qt::CTRL | Qt::Key_O));
+  auto* loadButton =
+      makeButton(bar, QRect(12, top, 84, height), tr("Load"), QStringLiteral(":/icons/ws_folder.svg"), {},
+                 "loadButton", QKeySequence(Qt::CTRL | Qt::Key_O));
   auto* saveButton =
-      makeButton(bar, QRect(104, top, 84, height), QStringLiteral("Save"),
-                 QStringLiteral(":/icons/ws_disk.svg"), {}, "saveButton", QKeySequence(Qt::CTRL | Qt::Key_S));
-  auto* printButton = makeButton(bar, QRect(196, top, 84, height), QStringLiteral("Print"),
-                                 QStringLiteral(":/icons/ws_printer.svg"), {}, "printButton",
-                                 QKeySequence(Qt::CTRL | Qt::Key_P));
+      makeButton(bar, QRect(104, top, 84, height), tr("Save"), QStringLiteral(":/icons/ws_disk.svg"), {},
+                 "saveButton", QKeySequence(Qt::CTRL | Qt::Key_S));
+  auto* printButton =
+      makeButton(bar, QRect(196, top, 84, height), tr("Print"), QStringLiteral(":/icons/ws_printer.svg"), {},
+                 "printButton", QKeySequence(Qt::CTRL | Qt::Key_P));
   // Not Ctrl+K: a line edit deletes to the end of the line with it.
   auto* calculatorButton =
       makeButton(bar, QRect(300, top, 36, height), {}, QStringLiteral(":/icons/calculator.svg"),
-                 QStringLiteral("Calculator"), "calculatorButton", QKeySequence(Qt::Key_F9));
+                 tr("Calculator"), "calculatorButton", QKeySequence(Qt::Key_F9));
   auto* helpButton = makeButton(bar, QRect(344, top, 36, height), {}, QStringLiteral(":/icons/help.svg"),
-                                QStringLiteral("Help"), "helpButton", QKeySequence(Qt::Key_F1));
+                                tr("Help"), "helpButton", QKeySequence(Qt::Key_F1));
   auto* clearButton = makeButton(bar, QRect(388, top, 36, height), {}, QStringLiteral(":/icons/clear.svg"),
-                                 QStringLiteral("Clear All"), "clearButton");
-  auto* recentButton = makeButton(bar, QRect(432, top, 104, height), QStringLiteral("Recent"),
+                                 tr("Clear All"), "clearButton");
+  //: The button that lists the worksheets loaded or saved last.
+  auto* recentButton = makeButton(bar, QRect(432, top, 104, height), tr("Recent"),
                                   QStringLiteral(":/icons/ws_folder.svg"), {}, "recentButton");
-  recentButton->setToolTip(QStringLiteral("Recent Worksheets"));
-  recentButton->setAccessibleDescription(QStringLiteral("Recent Worksheets"));
+  recentButton->setToolTip(tr("Recent Worksheets"));
+  recentButton->setAccessibleDescription(tr("Recent Worksheets"));
   auto* recentMenu = new QMenu(recentButton);
   recentButton->setMenu(recentMenu);
   // The open menu shows its entries at once; a screen reader says nothing
   // until an entry is chosen with the arrows.
   guardedConnect(recentMenu, &QMenu::aboutToShow, this, [this] {
     const qsizetype entries = files_->recentFiles().size();
-    announce(this, entries == 0 ? QStringLiteral("Recent worksheets menu, empty")
-                                : QStringLiteral("Recent worksheets menu, %1 entries").arg(entries));
+    announce(this, entries == 0 ? tr("Recent worksheets menu, empty")
+                                : tr("Recent worksheets menu, %n entries", nullptr, int(entries)));
   });
   files_->setRecentMenu(recentMenu);
-  auto* closeButton = makeWorksheetButton(bar, QStringLiteral("Close"));
+  auto* closeButton = makeWorksheetButton(bar, tr("Close"));
   closeButton->setObjectName(QStringLiteral("closeButton"));
   closeButton->setGeometry(664, top, 84, height);
   closeButton->setFont(worksheetFont());
-  closeButton->setAccessibleName(QStringLiteral("Close"));
+  closeButton->setAccessibleName(tr("Close"));
   // Esc is the window's own shortcut (below), not the button's.
-  makeKeyboardButton(closeButton, QStringLiteral("Close"), QKeySequence(Qt::Key_Escape), false);
+  makeKeyboardButton(closeButton, tr("Close"), QKeySequence(Qt::Key_Escape), false);
+  widenToCaptions(
+      {loadButton, saveButton, printButton, calculatorButton, helpButton, clearButton, recentButton},
+      closeButton);
 
   guardedConnect(loadButton, &QAbstractButton::clicked, this, [this] { files_->load(); });
   guardedConnect(saveButton, &QAbstractButton::clicked, this, [this] { files_->save(); });
@@ -227,10 +255,11 @@ void WorksheetWindow::showLoaded(const WorksheetText& text) {
   showText(text);
   rowsPanel_->firstBox()->setFocus(Qt::TabFocusReason);
   const QString loadedFigures =
-      spokenResults({{QStringLiteral("Project"), BoxText{projectBox_->text(), true}},
-                     {QStringLiteral("Total length in inches"), BoxText{rowsPanel_->totalText(), true}}});
-  announce(this, loadedFigures.isEmpty() ? QStringLiteral("Worksheet loaded")
-                                         : QStringLiteral("Worksheet loaded, ") + loadedFigures);
+      //: Spoken before the project's name once a worksheet is loaded.
+      spokenResults({{tr("Project"), BoxText{projectBox_->text(), true}},
+                     {tr("Total length in inches"), BoxText{rowsPanel_->totalText(), true}}});
+  announce(this,
+           loadedFigures.isEmpty() ? tr("Worksheet loaded") : tr("Worksheet loaded, %1").arg(loadedFigures));
 }
 
 void WorksheetWindow::clearAll() {
@@ -246,7 +275,7 @@ void WorksheetWindow::clearAll() {
     cleared_ = before;
   }
   updateModified();
-  announce(this, QStringLiteral("Worksheet cleared"));
+  announce(this, tr("Worksheet cleared"));
 }
 
 void WorksheetWindow::undoClear() {
@@ -254,7 +283,7 @@ void WorksheetWindow::undoClear() {
   const WorksheetText text = *cleared_;
   showText(text);
   updateModified();
-  announce(this, QStringLiteral("Clear All undone, Total Length in Inches %1").arg(rowsPanel_->totalText()));
+  announce(this, tr("Clear All undone, Total Length in Inches %1").arg(rowsPanel_->totalText()));
 }
 
 std::optional<RecoveredWorksheet> WorksheetWindow::unsavedWork() const {
@@ -281,9 +310,7 @@ void WorksheetWindow::restoreUnsaved(const QString& path, const WorksheetText& t
   files_->markRestored(path);
   // After the burst of the filled boxes, or the screen reader drops it.
   QTimer::singleShot(kNoticeAfterBurstMs, this, [this] {
-    announce(
-        this,
-        QStringLiteral("Unsaved worksheet restored, Total Length in Inches %1").arg(rowsPanel_->totalText()));
+    announce(this, tr("Unsaved worksheet restored, Total Length in Inches %1").arg(rowsPanel_->totalText()));
   });
 }
 
