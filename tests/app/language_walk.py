@@ -46,13 +46,14 @@ NEUTRAL = {"mm", "cm", "in", "ct", "g", "kg", "oz", "ozt", "dwt", "gr", "lb", "k
 
 # The program's and its makers' names and addresses: the same in every
 # language.
-NAMES = re.compile(r"^(Orvane( Bead Supplies| Support)?|The Orvane developers|(https?://|mailto:)?[\w.@/-]+\.org[\w/]*)$")
+NAMES = re.compile(r"^(Orvane( Bead Supplies| Support)?|The Orvane developers|mailto:.*|(https?://)?[\w.@/-]+\.org[\w/]*)$")
 
 
 def has_words(text):
     if NAMES.match(text or ""):
         return False
-    words = re.findall(r"[^\W\d_]+", text or "")
+    # Letters only: "cm³" is the unit "cm".
+    words = ["".join(c for c in w if c.isalpha()) for w in re.findall(r"[^\W\d_]+", text or "")]
     return any(len(w) >= 2 and w not in NEUTRAL and not (w.isupper() and len(w) <= 4) for w in words)
 
 

@@ -198,7 +198,8 @@ bool hasWords(const QString& text) {
   static const QStringList neutral{"mm",  "cm",  "in", "ct", "g",  "kg", "oz",
                                    "ozt", "dwt", "gr", "lb", "kt", "pt", "px"};
   for (auto it = word.globalMatch(text); it.hasNext();) {
-    const QString w = it.next().captured();
+    QString w = it.next().captured();
+    w.removeIf([](QChar c) { return !c.isLetter(); });  // "cm³" is the unit "cm"
     if (w.size() >= 2 && !neutral.contains(w) && !(w.size() <= 4 && w == w.toUpper())) return true;
   }
   return false;

@@ -21,8 +21,10 @@ def read_translations(path):
 
 def pattern(translations, *english):
     """A pattern matching any translation of any of the English texts (the
-    English itself when the file has none), mnemonic marks taken out."""
+    English itself only when the file translates none of them), mnemonic
+    marks taken out."""
     texts = set()
     for e in english:
-        texts |= translations.get(e, {e})
+        texts |= translations.get(e, set())
+    texts = texts or set(english)
     return "(?:" + "|".join(re.escape(t.replace("&", "")) for t in sorted(texts)) + ")"
