@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 #include "platform/desktop_services.h"
 #include "platform/guarded_connect.h"
@@ -72,6 +74,19 @@ QComboBox* makeBenchList(QWidget* page, const QString& accessibleName, const QSt
     list->setCurrentIndex(-1);
   }
   return list;
+}
+
+int benchListWidth(const QComboBox* list, int least) {
+  QStyleOptionComboBox option;
+  option.initFrom(list);
+  option.rect = QRect(0, 0, least, list->sizeHint().height());
+  const int field =
+      list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width();
+  const QFontMetrics metrics(list->font());
+  int widest = 0;
+  for (int i = 0; i < list->count(); ++i)
+    widest = std::max(widest, metrics.horizontalAdvance(list->itemText(i)));
+  return least + std::max(0, widest - field);
 }
 
 QLabel* makeBenchCaption(QWidget* page, const QString& text, QWidget* buddy) {

@@ -45,6 +45,10 @@ EntryBox* makeBenchResult(QWidget* page, const QString& accessibleName);
 QComboBox* makeBenchList(QWidget* page, const QString& accessibleName, const QStringList& items,
                          const QString& placeholder = {});
 
+// The width a list needs, at least `least`, so that no entry in the user's
+// language is cut in the list's font.
+int benchListWidth(const QComboBox* list, int least);
+
 // A caption right-aligned before its box; Alt and the marked letter go to it.
 // The box takes the caption's text as its accessible name when it has none.
 QLabel* makeBenchCaption(QWidget* page, const QString& text, QWidget* buddy);

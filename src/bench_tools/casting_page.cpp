@@ -3,8 +3,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QStyle>
-#include <QStyleOptionComboBox>
 #include <algorithm>
 
 #include "bench_tools/bench_page_kit.h"
@@ -20,21 +18,6 @@ namespace orvane {
 namespace {
 
 constexpr int kSterling = 1;  // the metal most often cast at the bench
-
-// The width a list needs, at least `least`, so that no entry in the user's
-// language is cut in the page's font.
-int listWidth(const QComboBox* list, int least) {
-  QStyleOptionComboBox option;
-  option.initFrom(list);
-  option.rect = QRect(0, 0, least, list->sizeHint().height());
-  const int field =
-      list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width();
-  const QFontMetrics metrics(list->font());
-  int widest = 0;
-  for (int i = 0; i < list->count(); ++i)
-    widest = std::max(widest, metrics.horizontalAdvance(list->itemText(i)));
-  return least + std::max(0, widest - field);
-}
 
 // The metal list without "Other": the metal to metal side has no density box.
 QStringList listedMetals() {
@@ -188,7 +171,7 @@ void CastingPage::createMetalToMetal() {
   // user's language.
   const QComboBox* lists[] = {modelMaterialBox, metalBox, priceUnitBox, fromMetalBox, toMetalBox};
   int width = kBenchListWidth;
-  for (const QComboBox* list : lists) width = std::max(width, listWidth(list, kBenchListWidth));
+  for (const QComboBox* list : lists) width = std::max(width, benchListWidth(list, kBenchListWidth));
   for (QComboBox* list : {modelMaterialBox, metalBox, priceUnitBox, fromMetalBox, toMetalBox})
     list->setFixedWidth(width);
   for (QComboBox* list : {fromMetalBox, toMetalBox})

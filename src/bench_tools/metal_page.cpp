@@ -3,8 +3,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QStyle>
-#include <QStyleOptionComboBox>
 #include <algorithm>
 
 #include "bench_tools/bench_page_kit.h"
@@ -35,21 +33,6 @@ constexpr unsigned kWire = bit(MetalShape::RoundWire) | bit(MetalShape::SquareWi
 constexpr unsigned kRing = bit(MetalShape::RingBlank);
 constexpr unsigned kStock = bit(MetalShape::Sheet) | kRing;  // has a thickness
 constexpr unsigned kCut = kWire | bit(MetalShape::Sheet);    // has a length
-
-// The width a list needs, at least `least`, so that no entry in the user's
-// language is cut in the page's font.
-int listWidth(const QComboBox* list, int least) {
-  QStyleOptionComboBox option;
-  option.initFrom(list);
-  option.rect = QRect(0, 0, least, kBoxHeight);
-  const int field =
-      list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width();
-  const QFontMetrics metrics(list->font());
-  int widest = 0;
-  for (int i = 0; i < list->count(); ++i)
-    widest = std::max(widest, metrics.horizontalAdvance(list->itemText(i)));
-  return least + std::max(0, widest - field);
-}
 
 QGridLayout* columnGrid(int captionWidth, int spacing) {
   auto* grid = new QGridLayout;
@@ -238,7 +221,7 @@ void MetalPage::createResults() {
   priceUnitBox->addItems(priceUnitNames());
   //: A metal price is per troy ounce, gram or pennyweight
   priceUnitBox->setAccessibleName(tr("Price per"));
-  priceUnitBox->setFixedSize(listWidth(priceUnitBox, kOutWidth), kBoxHeight);
+  priceUnitBox->setFixedSize(benchListWidth(priceUnitBox, kOutWidth), kBoxHeight);
   // A wider list widens its column, the boxes keeping their place on the left.
   resultsGrid_->setColumnMinimumWidth(1, priceUnitBox->width());
   costBox = makeResult(tr("Metal cost"), kOutWidth);
@@ -300,7 +283,7 @@ void MetalPage::addRow(std::vector<Row>& column, const QString& caption, std::ve
   for (size_t i = 0; i < fields.size(); ++i) {
     QWidget* f = fields[i];
     if (auto* list = qobject_cast<QComboBox*>(f); list && grid == inputsGrid_) {
-      list->setFixedSize(listWidth(list, kListWidth), kBoxHeight);
+      list->setFixedSize(benchListWidth(list, kListWidth), kBoxHeight);
       // A wider list widens the inch column, the boxes keeping their place.
       const int inchColumn = list->width() - kSizeWidth - kInSpacing;
       if (inchColumn > grid->columnMinimumWidth(2)) grid->setColumnMinimumWidth(2, inchColumn);

@@ -32,10 +32,6 @@ start_atspi_program "$orvane" "$work"
 
 status=0
 "$atspi_python" "$here/accessibility_walk.py" "$work/opened.txt" || status=$?
-# Qt's own complaints about the accessibility tree.
-if grep -E "QAccessible|qt\.accessibility|Fix my children" "$work/orvane.log" | sort | uniq -c | sort -rn | head; then
-  echo "FAIL: the program logged accessibility warnings"
-  [ "$status" -ne 0 ] || status=1
-fi
+check_accessibility_log || { [ "$status" -ne 0 ] || status=1; }
 show_program_output "$status"
 exit "$status"

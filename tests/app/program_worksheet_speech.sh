@@ -192,10 +192,7 @@ program.wait()
 finish("the worksheet's focus moves and the restore notice were spoken")
 PY
 
-if grep -E "QAccessible|qt\.accessibility|Fix my children" "$work/orvane.log" | sort | uniq -c | sort -rn | head; then
-  echo "FAIL: the program logged accessibility warnings"
-  [ "$status" -ne 0 ] || status=1
-fi
+check_accessibility_log || { [ "$status" -ne 0 ] || status=1; }
 [ "$status" -eq 0 ] || [ -z "${ORVANE_KEEP_ORCA_LOG:-}" ] || cp "$work/orca.log" "$ORVANE_KEEP_ORCA_LOG"
 show_program_output "$status"
 exit "$status"

@@ -165,6 +165,15 @@ show_program_output() {
   fi
 }
 
+# check_accessibility_log: fails (1), with the lines, when the program
+# logged Qt's own complaints about its accessibility tree.
+check_accessibility_log() {
+  if grep -E "QAccessible|qt\.accessibility|Fix my children" "$work/orvane.log" | sort | uniq -c | sort -rn | head; then
+    echo "FAIL: the program logged accessibility warnings"
+    return 1
+  fi
+}
+
 # start_orca: the real screen reader, Orca, with its speech off and its debug
 # log on ($work/orca.log), for a walk that reads what Orca would have said
 # from the log's "SPEECH OUTPUT:" lines. Call after start_xvfb; skips the

@@ -25,10 +25,9 @@ start_orca
 start_atspi_program "$orvane" "$work"
 
 status=0
-"$atspi_python" "$here/new_bench_pages_walk.py" "$work/orca.log" || status=$?
-if grep -E "QAccessible|qt\.accessibility|Fix my children" "$work/orvane.log" | sort | uniq -c | sort -rn | head; then
-  echo "FAIL: the program logged accessibility warnings"
-  [ "$status" -ne 0 ] || status=1
-fi
+# In another language the walk reads that language's words from its
+# translation file (ORVANE_SPEECH_TS).
+"$atspi_python" "$here/new_bench_pages_walk.py" "$work/orca.log" ${ORVANE_SPEECH_TS:+"$ORVANE_SPEECH_TS"} || status=$?
+check_accessibility_log || { [ "$status" -ne 0 ] || status=1; }
 show_program_output "$status"
 exit "$status"
