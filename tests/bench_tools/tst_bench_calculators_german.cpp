@@ -58,12 +58,6 @@ void fill(QWidget* page, const QStringList& typed) {
   }
 }
 
-// As a user's pick, which reports itself.
-void pick(QComboBox* list, int index) {
-  list->setCurrentIndex(index);
-  Q_EMIT list->activated(index);
-}
-
 }  // namespace
 
 class BenchCalculatorsGermanTest : public QObject {

@@ -55,10 +55,6 @@ class BenchPagesTest : public QObject {
     benchWindow()->show();
     QVERIFY(QTest::qWaitForWindowExposed(benchWindow()));
   }
-  static void pick(QComboBox* combo, int index) {
-    combo->setCurrentIndex(index);
-    Q_EMIT combo->activated(index);
-  }
   void typeInto(EntryBox* box, const QString& text) {
     giveFocusTo(box);
     box->clear();

@@ -66,15 +66,7 @@ void BezelPageTest::tabOrderAndMnemonics() {
       "Stone shape",        "Length in mm",          "Length in inches",          "Width in mm",
       "Width in inches",    "Strip thickness in mm", "Strip thickness in inches", "Stone perimeter in mm",
       "Strip length in mm", "Strip length in inches"};
-  giveFocusTo(shapeList());
-  QStringList visited;
-  for (int i = 0; i < order.size(); ++i) {
-    QWidget* w = QApplication::focusWidget();
-    QVERIFY(w);
-    visited << w->accessibleName();
-    QTest::keyClick(w, Qt::Key_Tab);
-  }
-  QCOMPARE(visited, order);
+  QCOMPARE(tabOrderFrom(shapeList(), order.size()), order);
   QCOMPARE(BezelPage::pageTitle(), QStringLiteral("Bezel Strip"));
   QTest::keyClick(page_.get(), Qt::Key_T, Qt::AltModifier);
   QCOMPARE(QApplication::focusWidget(), box("thicknessMm"));

@@ -62,10 +62,6 @@ class MetalWindowTest : public QObject {
     benchWindow()->show();
     QVERIFY(QTest::qWaitForWindowExposed(benchWindow()));
   }
-  static void pick(QComboBox* combo, int index) {
-    combo->setCurrentIndex(index);
-    Q_EMIT combo->activated(index);
-  }
   void typeInto(EntryBox* box, const QString& text, bool enter = true) {
     giveFocusTo(box);
     box->clear();

@@ -62,16 +62,6 @@ class GermanBenchPagesTest : public QObject {
     page->show();
     return page;
   }
-  static void pick(QComboBox* combo, int index) {
-    combo->setCurrentIndex(index);
-    Q_EMIT combo->activated(index);
-  }
-  static void typeInto(EntryBox* box, const QString& text) {
-    giveFocusTo(box);
-    box->selectAll();
-    typeText(box, text);
-    QTest::keyClick(box, Qt::Key_Return);
-  }
 
   RecordingServices services_;
   std::unique_ptr<ModalDialogGuard> guard_;

@@ -69,15 +69,7 @@ void SeedBeadPageTest::tabOrderAndMnemonics() {
                           "Length in mm",   "Length in inches", "Beads per gram", "Beads per 10 g tube",
                           "Beads per inch", "Columns",          "Rows",           "Beads",
                           "Grams to buy",   "10 g tubes"};
-  giveFocusTo(list("sizeBox"));
-  QStringList visited;
-  for (int i = 0; i < order.size(); ++i) {
-    QWidget* w = QApplication::focusWidget();
-    QVERIFY(w);
-    visited << w->accessibleName();
-    QTest::keyClick(w, Qt::Key_Tab);
-  }
-  QCOMPARE(visited, order);
+  QCOMPARE(tabOrderFrom(list("sizeBox"), order.size()), order);
   QCOMPARE(SeedBeadPage::pageTitle(), QStringLiteral("Seed Beads"));
   QTest::keyClick(page_.get(), Qt::Key_L, Qt::AltModifier);
   QCOMPARE(QApplication::focusWidget(), box("lengthMm"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QStringList>
@@ -27,9 +28,37 @@ inline QStringList takeNotices(QWidget* window) {
   return texts;
 }
 
+// As a user's pick, which reports itself; a program's change does not.
+inline void pick(QComboBox* combo, int index) {
+  combo->setCurrentIndex(index);
+  Q_EMIT combo->activated(index);
+}
+
+// Into the box, over what it held, key by key; then Enter.
+inline void typeInto(EntryBox* box, const QString& text) {
+  giveFocusTo(box);
+  box->selectAll();
+  typeText(box, text);
+  QTest::keyClick(box, Qt::Key_Return);
+}
+
+// The accessible names of the controls the Tab key visits from `first`, as
+// many as `stops`, as a keyboard user meets them; shorter when the focus is
+// lost on the way.
+inline QStringList tabOrderFrom(QWidget* first, qsizetype stops) {
+  giveFocusTo(first);
+  QStringList visited;
+  for (qsizetype i = 0; i < stops; ++i) {
+    QWidget* w = QApplication::focusWidget();
+    if (!w) break;
+    visited << w->accessibleName();
+    QTest::keyClick(w, Qt::Key_Tab);
+  }
+  return visited;
+}
+
 // One Bench page shown on its own with the recording services and the guard
-// against modal dialogs, and the two things a user does on it: pick from a
-// list and type into a box, then Enter.
+// against modal dialogs.
 template <typename Page>
 class BenchPageFixture {
  protected:
@@ -47,19 +76,6 @@ class BenchPageFixture {
     page_.reset();
     guard_.reset();
     setErrorServices(nullptr);
-  }
-
-  // As a user's pick, which reports itself; a program's change does not.
-  static void pick(QComboBox* combo, int index) {
-    combo->setCurrentIndex(index);
-    Q_EMIT combo->activated(index);
-  }
-
-  static void typeInto(EntryBox* box, const QString& text) {
-    giveFocusTo(box);
-    box->selectAll();
-    typeText(box, text);
-    QTest::keyClick(box, Qt::Key_Return);
   }
 
   RecordingServices services_;
