@@ -32,77 +32,17 @@ import pyatspi
 
 import atspi_helpers
 from atspi_helpers import MAIN, click, descendants, extents, fail, find, showing, step, top_windows, wait_for, window, xdo
+import worksheet_program
+from worksheet_program import SHEET, ended, focus, open_sheet, sheet_window, text_of, typed_boxes, x_window_like
 
 work, orvane = sys.argv[1], sys.argv[2]
 start = os.path.join(work, "start")
 recovery = os.path.join(os.environ["XDG_STATE_HOME"], "Orvane", "worksheet-orvane.json")
 log = open(os.path.join(work, "orvane.log"), "ab")
-SHEET = r"^Bead Worksheet\*?$"  # the mark shows while rows are unsaved
 
 
 def launch():
-    program = subprocess.Popen([orvane], cwd=start, stdout=log, stderr=log)
-    if wait_for(lambda: window(MAIN), 20) is None:
-        fail("the main window did not appear")
-        program.kill()
-        sys.exit(1)
-    return program
-
-
-def ended(program, timeout=10):
-    try:
-        return program.wait(timeout)
-    except subprocess.TimeoutExpired:
-        return None
-
-
-def x_window_like(pattern):
-    out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", pattern],
-                         capture_output=True, text=True).stdout.split()
-    return out[0] if out else None
-
-
-def focus(pattern):
-    # No window manager: raise and focus by hand, as a click would.
-    wid = wait_for(lambda: x_window_like(pattern), 5)
-    if not wid:
-        return False
-    xdo("windowraise", wid)
-    xdo("windowfocus", "--sync", wid)
-    time.sleep(0.3)
-    return True
-
-
-def sheet_window():
-    return next((w for w in top_windows() if re.match(SHEET, w.name or "") and showing(w)), None)
-
-
-def text_of(a):
-    try:
-        return a.queryText().getText(0, -1)
-    except NotImplementedError:
-        return a.name or ""
-
-
-def typed_boxes(sheet):
-    # The project name, then per row description, millimetres, inches, count.
-    boxes = [a for a in descendants(sheet) if a.getRole() == pyatspi.ROLE_TEXT
-             and a.getState().contains(pyatspi.STATE_EDITABLE) and showing(a)]
-    boxes.sort(key=lambda a: (extents(a)[1], extents(a)[0]))
-    return boxes
-
-
-def open_sheet():
-    focus(r"^Orvane Version 2\.0$")
-    button = find(window(MAIN), role=pyatspi.ROLE_PUSH_BUTTON, name="^Worksheet$")
-    if button is None:
-        fail("the main window has no Worksheet button")
-        return None
-    click(button)
-    sheet = wait_for(sheet_window, 5)
-    if sheet is None:
-        fail("the Worksheet button did not show the worksheet")
-    return sheet
+    return worksheet_program.launch(orvane, start, log)
 
 
 def type_row(project, desc, mm, count):

@@ -29,72 +29,24 @@ import pyatspi
 
 import atspi_helpers
 from atspi_helpers import MAIN, click, descendants, extents, fail, find, showing, step, top_windows, wait_for, window, xdo
+import worksheet_program
+from worksheet_program import SHEET, ended, focus, open_sheet, sheet_window, text_of, typed_boxes, x_window_like
 
 work, orvane = sys.argv[1], sys.argv[2]
 start = os.path.join(work, "start")
 folder = os.path.join(os.environ["XDG_STATE_HOME"], "Orvane")
 recovery = os.path.join(folder, "worksheet-orvane.json")
 log = open(os.path.join(work, "orvane.log"), "ab")
-SHEET = r"^Bead Worksheet\*?$"
 KEY_MS = 120  # a steady typist
 
 
 def launch():
-    program = subprocess.Popen([orvane], cwd=start, stdout=log, stderr=log)
-    if wait_for(lambda: window(MAIN), 20) is None:
-        fail("the main window did not appear")
-        program.kill()
-        sys.exit(1)
-    return program
-
-
-def ended(program, timeout=10):
-    try:
-        return program.wait(timeout)
-    except subprocess.TimeoutExpired:
-        return None
-
-
-def x_window_like(pattern):
-    out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", pattern],
-                         capture_output=True, text=True).stdout.split()
-    return out[0] if out else None
-
-
-def focus(pattern):
-    wid = wait_for(lambda: x_window_like(pattern), 5)
-    if not wid:
-        return False
-    xdo("windowraise", wid)
-    xdo("windowfocus", "--sync", wid)
-    time.sleep(0.3)
-    return True
-
-
-def sheet_window():
-    return next((w for w in top_windows() if re.match(SHEET, w.name or "") and showing(w)), None)
-
-
-def text_of(a):
-    try:
-        return a.queryText().getText(0, -1)
-    except NotImplementedError:
-        return a.name or ""
-
-
-def typed_boxes(sheet):
-    boxes = [a for a in descendants(sheet) if a.getRole() == pyatspi.ROLE_TEXT
-             and a.getState().contains(pyatspi.STATE_EDITABLE) and showing(a)]
-    boxes.sort(key=lambda a: (extents(a)[1], extents(a)[0]))
-    return boxes
+    return worksheet_program.launch(orvane, start, log)
 
 
 def open_sheet_at_first_description():
-    focus(r"^Orvane Version 2\.0$")
-    click(find(window(MAIN), role=pyatspi.ROLE_PUSH_BUTTON, name="^Worksheet$"))
-    sheet = wait_for(sheet_window, 5)
+    sheet = open_sheet()
     if sheet is None:
-        fail("the Worksheet button did not show the worksheet")
         return None
     focus(SHEET)
     click(typed_boxes(sheet)[1])
